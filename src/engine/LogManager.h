@@ -1,0 +1,20 @@
+#pragma once
+#include "engine/Log.h"
+#include "engine/Singleton.h"
+
+#include <map>
+#include <memory>
+
+// Lives for the whole process, before the engine is built and after it is gone, so the
+// fatal report can always write the "error" log.
+class cLogManager : public cSingleton<cLogManager> {
+public:
+    // The log of that name, created on the first call; later calls ignore _openNew.
+    cLog* getLog(const String& _name, Bool _openNew = false);
+
+private:
+    std::map<String, std::unique_ptr<cLog>> m_logs;
+};
+
+// The log named _name of the process-wide log manager.
+cLog* getLog(const String& _name, Bool _openNew = false);

@@ -1,0 +1,102 @@
+#include "engine/ErrorStack.h"
+#include "engine/Singleton.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+void innermost(int _kind)
+{
+    GUARD_BEGIN
+    if (_kind == 0)
+        throw "msg";
+    if (_kind == 1)
+        throw 42;
+    throw std::runtime_error("std failure");
+    GUARD_END("sig3")
+}
+
+void middle(int _kind)
+{
+    GUARD_BEGIN
+    innermost(_kind);
+    GUARD_END("sig2")
+}
+
+int outer(int _kind)
+{
+    GUARD_BEGIN
+    middle(_kind);
+    return 0;
+    GUARD_END("sig1")
+}
+
+String caught(int _kind)
+{
+    try {
+        GUARD_BEGIN
+        outer(_kind);
+        GUARD_END("Main")
+    } catch (const String& _stack) {
+        return _stack;
+    }
+    return "nothing thrown";
+}
+
+TEST(ErrorStack, OneLinePerGuardInnermostFirst)
+{
+    EXPECT_EQ(caught(0), "msg\nsig3\nsig2\nsig1\nMain");
+    EXPECT_EQ(getErrorCallStack(), "msg\nsig3\nsig2\nsig1\nMain");
+}
+
+TEST(ErrorStack, NonTextAppendsToTheStackThere)
+{
+    getErrorCallStack() = "earlier";
+    EXPECT_EQ(caught(1), "earlier\nsig3\nsig2\nsig1\nMain");
+}
+
+TEST(ErrorStack, NewTextStartsANewStack)
+{
+    caught(0);
+    EXPECT_EQ(caught(2), "std failure\nsig3\nsig2\nsig1\nMain");
+    EXPECT_EQ(caught(0), "msg\nsig3\nsig2\nsig1\nMain");
+}
+
+class cManager : public cSingleton<cManager> {
+public:
+    int value = 5;
+};
+
+class cFailing : public cSingleton<cFailing> {
+public:
+    cFailing() { throw "cannot build"; }
+};
+
+TEST(Singleton, OneInstanceAtATime)
+{
+    EXPECT_EQ(cManager::getInstance(), nullptr);
+    auto* first = new cManager;
+    EXPECT_EQ(cManager::getInstance(), first);
+    EXPECT_EQ(cManager::getInstance()->value, 5);
+    try {
+        cManager second;
+        FAIL() << "a second instance was built";
+    } catch (const char* _text) {
+        EXPECT_STREQ(_text, "Object already exist.");
+    }
+    EXPECT_EQ(cManager::getInstance(), first) << "the failed second build leaves the first";
+    delete first;
+    EXPECT_FALSE(cManager::exists());
+    cManager again;
+    EXPECT_EQ(cManager::getInstance(), &again);
+}
+
+TEST(Singleton, FailedConstructionLeavesNoInstance)
+{
+    EXPECT_THROW(cFailing(), const char*);
+    EXPECT_FALSE(cFailing::exists());
+}
+
+} // namespace

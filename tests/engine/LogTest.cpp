@@ -1,0 +1,66 @@
+#include "engine/FatalError.h"
+#include "engine/LogManager.h"
+
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+namespace {
+
+const std::string kHeader = R"(\n\d\d/\d\d/\d\d - \d\d:\d\d:\d\d -{56}\n)";
+const std::string kTime = R"(\[\d{1,2}:\d{1,2}:\d{1,2}-)";
+
+TEST(Log, HeaderAndNumberedLines)
+{
+    cTempFolder folder(true);
+    cLog* log = getLog("alpha", true);
+    EXPECT_EQ(getLog("alpha", false), log) << "one log per name";
+    log->print(String("first"));
+    getLog("beta", true)->printf("%s %d", "second", 2);
+    log->print(WString(u"третья"));
+
+    const std::string alpha = readFileBytes(folder.file("alpha.log"));
+    std::smatch numbers;
+    const std::regex alphaForm(kHeader + kTime + R"((\d+)\]\tfirst\n)" + kTime + R"((\d+)\]\tтретья\n)");
+    ASSERT_TRUE(std::regex_match(alpha, numbers, alphaForm)) << alpha;
+    const std::regex betaForm(kHeader + kTime + R"((\d+)\]\tsecond 2\n)");
+    std::smatch betaNumber;
+    const std::string beta = readFileBytes(folder.file("beta.log"));
+    ASSERT_TRUE(std::regex_match(beta, betaNumber, betaForm)) << beta;
+    // One running counter across all logs.
+    EXPECT_EQ(std::stoul(betaNumber[1]), std::stoul(numbers[1]) + 1);
+    EXPECT_EQ(std::stoul(numbers[2]), std::stoul(numbers[1]) + 2);
+}
+
+TEST(Log, LongMessagesAreNotCut)
+{
+    cTempFolder folder(true);
+    getLog("long", true)->printf("%s", std::string(5000, 'y').c_str());
+    EXPECT_NE(readFileBytes(folder.file("long.log")).find(std::string(5000, 'y') + "\n"), std::string::npos);
+}
+
+TEST(Log, UnopenableFileIsAnError)
+{
+    cTempFolder folder(true);
+    try {
+        getLog("missing-folder/x", true);
+        FAIL();
+    } catch (const String& _text) {
+        EXPECT_EQ(_text, "Unable to open [missing-folder/x.log] log file.\n");
+    }
+}
+
+TEST(FatalReport, WritesTheWholeStackAndNeverThrows)
+{
+    cTempFolder folder(true);
+    testing::internal::CaptureStderr();
+    reportFatalError("boom\nsig\nMain");
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("boom\nsig\nMain"), std::string::npos);
+    const std::string log = readFileBytes(folder.file("error.log"));
+    EXPECT_NE(log.find("]\tboom\nsig\nMain\n"), std::string::npos) << log;
+}
+
+} // namespace

@@ -1,0 +1,156 @@
+#include "engine/ValueConvert.h"
+#include "engine/TextConvert.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <locale>
+
+namespace {
+
+const Int kUnset = -77;
+
+TEST(IntReading, ReadsPrefixOrLeavesValue)
+{
+    const struct {
+        const char16_t* text;
+        Int expected;
+    } cases[] = {{u"12abc", 12}, {u"abc", kUnset}, {u"", kUnset}, {u"  -45", -45}, {u"+7", 7},
+        {u"2147483647", 2147483647}, {u"-2147483648", INT32_MIN}, {u"2147483648", kUnset},
+        {u"-2147483649", kUnset}, {u"99999999999999999999", kUnset}, {u"-", kUnset}, {u"\t\n 3", 3},
+        {u"1.9", 1}, {u"\u0662", kUnset}};
+    for (const auto& c : cases) {
+        Int value = kUnset;
+        EXPECT_EQ(toInt(value, c.text), c.expected) << toString(c.text);
+    }
+}
+
+TEST(UnsignedReading, RangesOfEachWidth)
+{
+    UInt u = 5;
+    EXPECT_EQ(toUInt(u, u"4294967295"), 4294967295u);
+    EXPECT_EQ(toUInt(u, u"4294967296"), 4294967295u) << "out of range leaves the value";
+    LongLong ll = 0;
+    EXPECT_EQ(toLongLong(ll, u"-9223372036854775808"), INT64_MIN);
+    Long l = 3;
+    EXPECT_EQ(toLong(l, u"x"), 3);
+
+    // The game writes UInt16 values as 0..65535; all of them must read back.
+    UInt16 s = 9;
+    EXPECT_EQ(toUInt16(s, u"65535"), 65535);
+    EXPECT_EQ(toUInt16(s, u"40000"), 40000);
+    EXPECT_EQ(toUInt16(s, u"65536"), 40000);
+    EXPECT_EQ(toUInt16(s, u"-1"), 40000);
+}
+
+TEST(BoolReading, OnlyZeroAndOne)
+{
+    Bool b = false;
+    EXPECT_TRUE(toBool(b, u"1"));
+    EXPECT_FALSE(toBool(b, u"0"));
+    b = true;
+    EXPECT_TRUE(toBool(b, u"false")) << "words do not read";
+    b = false;
+    EXPECT_FALSE(toBool(b, u"true"));
+    EXPECT_FALSE(toBool(b, u"2"));
+}
+
+TEST(FloatReading, ClassicFormsOnly)
+{
+    Float f = 9;
+    EXPECT_FLOAT_EQ(toFloat(f, u"0.5"), 0.5f);
+    EXPECT_FLOAT_EQ(toFloat(f, u" -1.25e2xyz"), -125.f);
+    EXPECT_FLOAT_EQ(toFloat(f, u"+.5"), 0.5f);
+    f = 9;
+    EXPECT_FLOAT_EQ(toFloat(f, u"inf"), 9.f) << "streams read no inf";
+    EXPECT_FLOAT_EQ(toFloat(f, u"nan"), 9.f);
+    EXPECT_FLOAT_EQ(toFloat(f, u"1e999"), 9.f) << "out of range leaves the value";
+    EXPECT_FLOAT_EQ(toFloat(f, u"+-1"), 9.f);
+    Double d = 0;
+    EXPECT_DOUBLE_EQ(toDouble(d, u"0.1"), 0.1);
+}
+
+TEST(FloatReading, IgnoresTheUsersLocale)
+{
+    // A locale whose decimal separator is a comma must not change how data reads.
+    struct sCommaPoint : std::numpunct<char> {
+        char do_decimal_point() const override { return ','; }
+    };
+    const std::locale previous = std::locale::global(std::locale(std::locale::classic(), new sCommaPoint));
+    std::setlocale(LC_ALL, "de_DE.UTF-8");
+    Float f = 0;
+    toFloat(f, u"0.5");
+    Vector2 v;
+    toVector2(v, u"1.5,2.5");
+    std::locale::global(previous);
+    std::setlocale(LC_ALL, "C");
+    EXPECT_FLOAT_EQ(f, 0.5f);
+    EXPECT_FLOAT_EQ(v.x, 1.5f);
+    EXPECT_FLOAT_EQ(v.y, 2.5f);
+}
+
+TEST(VectorReading, AnyOneSeparator)
+{
+    for (const char16_t* text : {u"10;20", u"10,20", u"10 20", u"10, 20", u"10x20"}) {
+        Vector2 v(-1, -1);
+        toVector2(v, text);
+        EXPECT_EQ(v, Vector2(10, 20)) << toString(text);
+    }
+    Vector2 partial(-1, -1);
+    EXPECT_EQ(toVector2(partial, u"10"), Vector2(10, -1));
+    Vector2 untouched(-1, -1);
+    EXPECT_EQ(toVector2(untouched, u"a,3"), Vector2(-1, -1));
+
+    Vector3 v3;
+    toVector3(v3, u"1,2,3");
+    EXPECT_EQ(v3, (Vector3{1, 2, 3}));
+    Vector4 v4;
+    toVector4(v4, u"1 2 3 4");
+    EXPECT_EQ(v4, (Vector4{1, 2, 3, 4}));
+}
+
+TEST(HexReading, ULongAndColour)
+{
+    ULong u = 7;
+    EXPECT_EQ(toULong(u, u"0x1F"), 31u);
+    EXPECT_EQ(toULong(u, u"0X1F"), 0u) << "upper-case X stops a decimal read after the 0";
+    EXPECT_EQ(toULong(u, u"42"), 42u);
+    u = 7;
+    EXPECT_EQ(toULong(u, u""), 7u);
+
+    for (const char16_t* text : {u"FF00FF00", u"0xFF00FF00", u"0Xff00ff00"}) {
+        DXColor c;
+        toDXColor(c, text);
+        EXPECT_EQ(c, (DXColor{0, 1, 0, 1}));
+    }
+    DXColor unchanged{0.5f, 0.5f, 0.5f, 0.5f};
+    EXPECT_EQ(toDXColor(unchanged, u""), (DXColor{0.5f, 0.5f, 0.5f, 0.5f}));
+}
+
+TEST(ColourPacking, ClampsAndRounds)
+{
+    EXPECT_EQ(colorToARGB(DXColor{1.2f, -0.5f, 0.5f, 1}), 0xFFFF0080u);
+    DXColor c;
+    colorFromARGB(c, 0x80FF0001u);
+    EXPECT_FLOAT_EQ(c.a, 128 / 255.f);
+    EXPECT_FLOAT_EQ(c.r, 1.f);
+    EXPECT_FLOAT_EQ(c.g, 0.f);
+    EXPECT_FLOAT_EQ(c.b, 1 / 255.f);
+    for (ULong argb : {0x00000000u, 0xFFFFFFFFu, 0x12345678u, 0x80FF0001u}) {
+        DXColor back;
+        EXPECT_EQ(colorToARGB(colorFromARGB(back, argb)), argb);
+    }
+}
+
+TEST(FastSqrt, VolumeCurveValues)
+{
+    // The sound manager's volume curve: integer part of fastSqrt(v / 100) * 100.
+    const struct {
+        int volume, expected;
+    } cases[] = {{100, 100}, {50, 70}, {25, 50}, {1, 9}, {0, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(static_cast<int>(fastSqrt(c.volume * 0.01f) * 100), c.expected) << c.volume;
+    EXPECT_NEAR(fastSqrt(2.f), 1.41421f, 0.01f);
+}
+
+} // namespace
