@@ -24,6 +24,10 @@ find_library(MNG_LIBRARY NAMES mng REQUIRED)
 add_library(furrow_mng INTERFACE)
 target_link_libraries(furrow_mng INTERFACE ${MNG_LIBRARY})
 
+# Debian's libstb carries the compiled implementations: include the headers plainly, never
+# define an *_IMPLEMENTATION macro.
 find_path(STB_INCLUDE_DIR NAMES stb_image.h PATH_SUFFIXES stb REQUIRED)
+find_library(STB_LIBRARY NAMES stb REQUIRED)
 add_library(furrow_stb INTERFACE)
 target_include_directories(furrow_stb SYSTEM INTERFACE ${STB_INCLUDE_DIR})
+target_link_libraries(furrow_stb INTERFACE ${STB_LIBRARY})
