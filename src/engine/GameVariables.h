@@ -74,7 +74,8 @@ template <ePropertyType Type>
 void setTypedProperty(const String& _name, const WString& _val);
 
 // One property file element: the type whose tag equals _type_name exactly (case matters)
-// takes the value; an unknown tag is ignored without a message.
+// takes the value; an unknown tag is ignored without a message. Failures carry the
+// profile's signature line, so the profile hands its elements straight to this.
 void setProperty(const String& _type_name, const String& _name, const WString& _val);
 
 // Appends one element per entry of the map, in key order:

@@ -23,7 +23,7 @@ struct sFontFile {
 
 // False when the bytes are not a whole, consistent font file: no magic, counts that reach
 // past the end, or a range whose glyphs reach past the glyph table. Bytes after the glyphs
-// are ignored, as older files may carry padding there.
+// are ignored.
 Bool readFontFile(sFontFile& _res, const void* _bytes, std::size_t _size);
 
 String writeFontFile(const sFontFile& _font);

@@ -22,25 +22,4 @@ TEST(FontFileWriting, LittleEndianPackedLayout)
     EXPECT_EQ(writeFontFile(font), expected);
 }
 
-TEST(FontFileReading, WhatIsWrittenReadsBack)
-{
-    sFontFile font;
-    font.ranges = {{0x20, 0x21, 0}, {0x410, 0x410, 2}, {5, 1, 60000}};
-    font.glyphs = {{0, 1, 0.1f, 0.9f, 0.05f}, {0.2f, 0.8f, 0.3f, 0.7f, 0.125f}, {1, 1, 1, 1, 1}};
-    sFontFile back;
-    ASSERT_TRUE(readFontFile(back, writeFontFile(font).data(), writeFontFile(font).size()));
-    ASSERT_EQ(back.ranges.size(), 3u);
-    EXPECT_EQ(back.ranges[1].first, 0x410);
-    EXPECT_EQ(back.ranges[2].firstGlyph, 60000) << "a range that never matches is kept";
-    ASSERT_EQ(back.glyphs.size(), 3u);
-    EXPECT_EQ(back.glyphs[1].advance, 0.125f);
-    EXPECT_EQ(back.glyphs[0].right, 0.1f);
-}
-
-TEST(FontFileReading, NullBufferIsNotAFont)
-{
-    sFontFile font;
-    EXPECT_FALSE(readFontFile(font, nullptr, 100));
-}
-
 } // namespace

@@ -90,14 +90,6 @@ TEST_F(BakedFont, AllLettersShareOneLineHeight)
     }
 }
 
-TEST_F(BakedFont, SpaceHasAnAdvanceButNoInk)
-{
-    sGlyph space;
-    ASSERT_TRUE(s_font->getLetter(u' ', space));
-    EXPECT_GT(space.advance, 0.0f);
-    EXPECT_EQ(inkInside(space), 0u);
-}
-
 TEST_F(BakedFont, PictureIsWhiteWithCoverageInAlpha)
 {
     ASSERT_NE(s_pixels, nullptr);
