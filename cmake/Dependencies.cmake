@@ -31,3 +31,6 @@ find_library(STB_LIBRARY NAMES stb REQUIRED)
 add_library(furrow_stb INTERFACE)
 target_include_directories(furrow_stb SYSTEM INTERFACE ${STB_INCLUDE_DIR})
 target_link_libraries(furrow_stb INTERFACE ${STB_LIBRARY})
+
+# The sound maker encodes Ogg Vorbis.
+pkg_check_modules(VORBISENC REQUIRED IMPORTED_TARGET vorbisenc vorbis ogg)

@@ -1,0 +1,91 @@
+#include "SoundMaker.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+std::uint32_t readLittle(const String& _bytes, std::size_t _at, int _count)
+{
+    std::uint32_t value = 0;
+    for (int i = _count - 1; i >= 0; --i)
+        value = (value << 8) | std::uint8_t(_bytes[_at + std::size_t(i)]);
+    return value;
+}
+
+TEST(SoundMaker, TuneLastsItsSecondsAtTheSampleRate)
+{
+    const sTune tune = parseTune("0.5", "440,0,880");
+    EXPECT_EQ(tune.notes, (std::vector<Double>{440, 0, 880}));
+    EXPECT_EQ(synthesise(tune).size(), 22050u);
+}
+
+TEST(SoundMaker, NotesStartAndEndSoftlySoLoopsDoNotClick)
+{
+    sTune tune;
+    tune.seconds = 0.1;
+    tune.volume = 1;
+    tune.notes = {1000};
+    const std::vector<std::int16_t> samples = synthesise(tune);
+    EXPECT_LT(std::abs(samples.front()), 500);
+    EXPECT_LT(std::abs(samples.back()), 500);
+    int loudest = 0;
+    for (std::int16_t sample : samples)
+        loudest = std::max(loudest, std::abs(int(sample)));
+    EXPECT_GT(loudest, 20000);
+}
+
+TEST(SoundMaker, RestIsSilence)
+{
+    sTune tune;
+    tune.notes = {0};
+    for (std::int16_t sample : synthesise(tune))
+        ASSERT_EQ(sample, 0);
+}
+
+TEST(SoundMaker, BadCommandLineWordsAreRefused)
+{
+    const struct {
+        const char* seconds;
+        const char* notes;
+    } cases[] = {{"", "440"}, {"x", "440"}, {"0", "440"}, {"601", "440"}, {"1", ""}, {"1", "440,"},
+        {"1", "-3"}, {"1", "30000"}, {"nan", "440"}, {"1", "440Hz"}};
+    for (const auto& bad : cases)
+        EXPECT_THROW(parseTune(bad.seconds, bad.notes), String) << bad.seconds << " " << bad.notes;
+}
+
+TEST(SoundMaker, WavIsMonoSixteenBitPcm)
+{
+    const std::vector<std::int16_t> samples = {0, 1, -1, 32767};
+    const String wav = encodeWav(samples, 22050);
+    ASSERT_EQ(wav.size(), 44u + 8u);
+    EXPECT_EQ(wav.substr(0, 4), "RIFF");
+    EXPECT_EQ(readLittle(wav, 4, 4), wav.size() - 8);
+    EXPECT_EQ(wav.substr(8, 8), "WAVEfmt ");
+    EXPECT_EQ(readLittle(wav, 20, 2), 1u); // PCM
+    EXPECT_EQ(readLittle(wav, 22, 2), 1u); // channels
+    EXPECT_EQ(readLittle(wav, 24, 4), 22050u);
+    EXPECT_EQ(readLittle(wav, 34, 2), 16u);
+    EXPECT_EQ(wav.substr(36, 4), "data");
+    EXPECT_EQ(readLittle(wav, 40, 4), 8u);
+    EXPECT_EQ(readLittle(wav, 46, 2), 1u);
+    EXPECT_EQ(readLittle(wav, 48, 2), 0xFFFFu);
+}
+
+TEST(SoundMaker, OggIsAnOggStreamAndTheSameEveryTime)
+{
+    sTune tune;
+    tune.notes = {440, 660};
+    const String first = encodeOgg(synthesise(tune), tune.sampleRate);
+    EXPECT_EQ(first.substr(0, 4), "OggS");
+    EXPECT_NE(first.find("vorbis"), String::npos);
+    EXPECT_EQ(first, encodeOgg(synthesise(tune), tune.sampleRate));
+}
+
+TEST(SoundMaker, OutputNameMustSayTheFormat)
+{
+    EXPECT_THROW(saveTune(sTune(), "/tmp/tune.mp3"), String);
+}
+
+} // namespace
