@@ -178,14 +178,4 @@ TEST_F(InputTest, HandlerFailureNamesTheCallAndTheFrame)
     }
 }
 
-TEST_F(InputTest, SecondManagerIsRefused)
-{
-    try {
-        cInput second(nullptr, nullptr);
-        FAIL() << "a second manager was made";
-    } catch (const char* _text) {
-        EXPECT_STREQ(_text, "Object already exist.");
-    }
-}
-
 } // namespace

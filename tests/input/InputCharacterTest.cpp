@@ -25,12 +25,6 @@ void unbindTwice(char16_t _char, cView* _view)
     cInput::getInstance()->unbindKeyboardHandler(typeTwice, nullptr);
 }
 
-void bindTwice(char16_t _char, cView* _view)
-{
-    type(_char, _view);
-    cInput::getInstance()->bindKeyboard(typeTwice, nullptr);
-}
-
 class InputCharacterTest : public InputTest {
 protected:
     void SetUp() override
@@ -71,26 +65,6 @@ TEST_F(InputCharacterTest, HandlerUnboundDuringTheWalkGetsNoMoreCharacters)
     m_input->pushChar(u'b');
     m_input->process();
     EXPECT_EQ(typed(), u"ab");
-}
-
-TEST_F(InputCharacterTest, HandlerBoundDuringTheWalkStartsNextFrame)
-{
-    m_input->bindKeyboard(bindTwice, nullptr);
-    m_input->pushChar(u'a');
-    m_input->process();
-    m_input->pushChar(u'b');
-    m_input->process();
-    EXPECT_EQ(typed(), u"abbb");
-}
-
-TEST_F(InputCharacterTest, UnbindKeyboardSilencesEveryHandler)
-{
-    m_input->bindKeyboard(type, nullptr);
-    m_input->bindKeyboard(typeTwice, nullptr);
-    m_input->unbindKeyboard();
-    m_input->pushChar(u'a');
-    m_input->process();
-    EXPECT_EQ(typed(), u"");
 }
 
 } // namespace

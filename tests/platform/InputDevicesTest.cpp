@@ -1,4 +1,3 @@
-#include "platform/InputBuffer.h"
 #include "platform/sdl/InputDevices.h"
 
 #include <gtest/gtest.h>
@@ -34,21 +33,6 @@ std::vector<sInputRecord> readAll(iInputDevice& _device, eInputResult* _result =
         *_result = result;
     records.resize(count);
     return records;
-}
-
-TEST(InputBuffer, KeepsTheFirstRecordsAndReportsTheLossOnce)
-{
-    cInputBuffer buffer;
-    for (std::uint32_t index = 0; index < INPUT_BUFFER_SIZE + 6; ++index)
-        buffer.push(index, true);
-    std::vector<sInputRecord> records(INPUT_BUFFER_SIZE);
-    std::uint32_t count = 10;
-    EXPECT_EQ(buffer.read(records.data(), count), eInputResult::bufferOverflow);
-    EXPECT_EQ(count, 10u);
-    count = INPUT_BUFFER_SIZE;
-    EXPECT_EQ(buffer.read(records.data(), count), eInputResult::ok);
-    EXPECT_EQ(count, INPUT_BUFFER_SIZE - 10);
-    EXPECT_EQ(records[count - 1].offset, INPUT_BUFFER_SIZE - 1);
 }
 
 TEST(SdlInputDevices, KeyboardBuffersPressesButNotRepeats)
