@@ -62,13 +62,10 @@ TEST(AnimationFiles, ReadsNodesKeysAndLength)
     EXPECT_EQ(animation->getNodes()[0].keys[1].time, 0.5f);
     EXPECT_EQ(animation->getNodes()[1].parent, 0u);
     EXPECT_EQ(animation->getNodes()[0].parent, cAnimation::kNoParent);
-}
 
-TEST(AnimationFiles, NoNodesIsAnEmptyPose)
-{
-    const auto animation = load(writeAnimationFile(1, {}));
-    animation->setTime(0.5f, &kNoBinds);
-    EXPECT_TRUE(animation->getMatrices().empty());
+    const auto empty = load(writeAnimationFile(1, {}));
+    empty->setTime(0.5f, &kNoBinds);
+    EXPECT_TRUE(empty->getMatrices().empty());
 }
 
 TEST(AnimationErrors, FirstLineNamesTheFault)

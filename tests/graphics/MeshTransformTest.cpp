@@ -13,7 +13,6 @@ std::unique_ptr<iMesh> triangle(unsigned _fvf)
     std::vector<sTestVertex> vertices(3);
     for (int i = 0; i < 3; ++i) {
         vertices[i].position[i] = 1;
-        vertices[i].normal[2] = -1;
         vertices[i].uv[0] = 0.5f * i;
         vertices[i].weights[0] = 1;
         vertices[i].bones[0] = static_cast<std::uint8_t>(i);
@@ -22,7 +21,7 @@ std::unique_ptr<iMesh> triangle(unsigned _fvf)
     return std::unique_ptr<iMesh>(iMesh::create("t", bytes.data(), static_cast<ULong>(bytes.size())));
 }
 
-TEST(MeshTransform, StaticUnitIsPlacedByWorldTimesScreen)
+TEST(MeshTransform, StaticUnitIsPlacedByWorldTimesScreenAndUnlitWhite)
 {
     sUnitTransform unit;
     unit.worldScreen = Matrix::scaling(100, 100, 100) * Matrix::translation(400, 300, 0);
@@ -33,20 +32,6 @@ TEST(MeshTransform, StaticUnitIsPlacedByWorldTimesScreen)
     EXPECT_EQ(out[1].position, (Vector3{400, 400, 0}));
     EXPECT_EQ(out[2].u, 1.0f);
     EXPECT_EQ(out[2].color, kUnlitColor);
-}
-
-TEST(MeshTransform, LitUnitWithoutLightsShowsAmbientAndEmissive)
-{
-    sUnitTransform unit;
-    unit.lighting = true;
-    unit.material.ambient = {1, 1, 1, 1};
-    unit.material.emissive = {0.5f, 0, 0, 1};
-    unit.material.diffuse = {1, 1, 1, 1};
-    std::vector<sTransformedVertex> out;
-    transformMesh(*triangle(0x12), unit, out);
-    const Float ambient = 8.0f / 255;
-    for (const sTransformedVertex& vertex : out)
-        EXPECT_EQ(vertex.color, (DXColor{0.5f + ambient, ambient, ambient, 1}));
 }
 
 TEST(MeshTransform, AnimatedUnitSkinsEveryVertex)

@@ -33,12 +33,6 @@ void expectNear(const Vector3& _actual, const Vector3& _expected, Float _toleran
 const std::vector<Matrix> kPose = {Matrix::translation(10, 0, 0), Matrix::translation(0, 20, 0),
     Matrix::scaling(2, 2, 2), Matrix::translation(0, 0, 40)};
 
-TEST(Skinning, OneFullWeightFollowsOneBone)
-{
-    const cSkinning skinning(kPose, Matrix::identity());
-    expectNear(skinning.skin(at({1, 2, 3}, {1, 0, 0}, {1, 0, 0, 0})).position, {1, 22, 3});
-}
-
 TEST(Skinning, FourthWeightIsOneMinusTheOtherThree)
 {
     const cSkinning skinning(kPose, Matrix::identity());
@@ -53,7 +47,6 @@ TEST(Skinning, WorldMatrixFollowsEveryBone)
     const Matrix world = Matrix::scaling(100, 100, 100) * Matrix::translation(400, 300, 0);
     const cSkinning skinning(kPose, world);
     expectNear(skinning.skin(at({1, 0, 0}, {0, 0, 0}, {0, 0, 0, 3})).position, {500, 300, 4000});
-    EXPECT_EQ(skinning.getMatrices()[1], kPose[1] * world);
 }
 
 TEST(Skinning, BoneBeyondThePoseKeepsItsShareInTheBindPose)
@@ -93,14 +86,6 @@ TEST(Skinning, TwentyBonePoseMovesEachVertexWithItsOwnBone)
     const cSkinning skinning(animation.getMatrices(), Matrix::translation(0, 0, 100));
     for (UInt j = 0; j < 20; ++j)
         expectNear(skinning.skin(mesh->getVertex(j)).position, {Float(j), Float(j), 100.0f + j});
-}
-
-TEST(Skinning, UnposedAnimationDrawsTheBindPose)
-{
-    const std::string animationBytes = writeAnimationFile(1, {{0xFFFFFFFF, {{Matrix::translation(9, 9, 9), 0}}}});
-    const cAnimation animation("a", animationBytes.data(), static_cast<ULong>(animationBytes.size()));
-    const cSkinning skinning(animation.getMatrices(), Matrix::identity());
-    expectNear(skinning.skin(at({1, 2, 3}, {1, 0, 0}, {0, 0, 0, 0})).position, {1, 2, 3});
 }
 
 } // namespace
