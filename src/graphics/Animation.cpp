@@ -40,11 +40,12 @@ void cAnimation::readNodes(const String& _name, const char* _source, ULong _sour
         if (!reader.holds(keys, kKeyBytes))
             throw "Unexpected end of source";
         node.keys.resize(keys);
-        for (sKey& key : node.keys) {
+        for (std::size_t k = 0; k < node.keys.size(); ++k) {
+            sKey& key = node.keys[k];
             key.matrix = reader.readMatrix();
             key.time = reader.readF32();
             // Blending divides by the gap between neighbouring keys: times must ascend.
-            if (std::isnan(key.time) || (&key != &node.keys.front() && key.time < (&key - 1)->time))
+            if (!std::isfinite(key.time) || (k > 0 && key.time < node.keys[k - 1].time))
                 throw String("Invalid animation format. File:" + _name);
         }
         reader.readTag();

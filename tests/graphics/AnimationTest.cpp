@@ -35,6 +35,12 @@ sTestNode keyed(std::vector<sTestKey> _keys, std::uint32_t _parent = 0xFFFFFFFF)
     return node;
 }
 
+// One node with two keys at the given times.
+std::string timed(Float _first, Float _second)
+{
+    return writeAnimationFile(1, {keyed({{Matrix::identity(), _first}, {Matrix::identity(), _second}})});
+}
+
 // One node moving from the origin at time 0 to (4, 0, 0) at time 1, in a period of 2.
 std::unique_ptr<cAnimation> slide()
 {
@@ -93,9 +99,9 @@ TEST(AnimationErrors, FirstLineNamesTheFault)
         {"parent outside the nodes", writeAnimationFile(1, {keyed({}, 1)}), invalid},
         {"own parent", writeAnimationFile(1, {keyed({}), keyed({}, 1)}), invalid},
         {"parents in a loop", writeAnimationFile(1, {keyed({}, 2), keyed({}, 0), keyed({}, 1), keyed({})}), invalid},
-        {"key times descending", writeAnimationFile(1, {keyed({{Matrix::identity(), 0.5f}, {Matrix::identity(), 0.25f}})}),
-            invalid},
-        {"key time not a number", writeAnimationFile(1, {keyed({{Matrix::identity(), std::nanf("")}})}), invalid},
+        {"key times descending", timed(0.5f, 0.25f), invalid},
+        {"key time not a number", timed(0, std::nanf("")), invalid},
+        {"key time infinite", timed(0, INFINITY), invalid},
     };
     for (const auto& c : cases)
         EXPECT_EQ(failure(c.bytes), c.text) << c.what;
@@ -188,8 +194,9 @@ TEST(AnimationPose, HalfTurnBlendLeavesCancelledRowsAtZero)
 TEST(AnimationPose, ChildrenFollowTheirParents)
 {
     // The child comes first: a parent may be stored after its children.
-    const auto animation = load(writeAnimationFile(1, {keyed({{Matrix::translation(1, 0, 0), 0}}, 1),
-                                                          keyed({{Matrix::rotationZ(kPi / 2) * Matrix::translation(0, 10, 0), 0}})}));
+    const Matrix parent = Matrix::rotationZ(kPi / 2) * Matrix::translation(0, 10, 0);
+    const auto animation =
+        load(writeAnimationFile(1, {keyed({{Matrix::translation(1, 0, 0), 0}}, 1), keyed({{parent, 0}})}));
     animation->setTime(0.5f, &kNoBinds);
     const Vector3 child = translationOf(animation->getMatrices()[0]);
     EXPECT_NEAR(child.x, 0, 1e-4);

@@ -95,7 +95,8 @@ TEST(Lighting, LightsTheDeviceWouldRefuseAddNothing)
     sLight wideInnerCone = light(LIGHT_SPOT, {0, 0, -1}, {0, 0, 1});
     wideInnerCone.theta = 2;
     wideInnerCone.phi = 1;
-    for (const sLight& refused : {light(0, {}, {0, 0, 1}), light(LIGHT_DIRECTIONAL, {}, {}), noAttenuation, wideInnerCone})
+    const sLight unknownType = light(0, {}, {0, 0, 1}), noDirection = light(LIGHT_DIRECTIONAL, {}, {});
+    for (const sLight& refused : {unknownType, noDirection, noAttenuation, wideInnerCone})
         EXPECT_EQ(redShare({}, {0, 0, -1}, refused), 0) << "type " << refused.type;
 }
 

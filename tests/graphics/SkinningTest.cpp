@@ -76,7 +76,8 @@ TEST(Skinning, TwentyBonePoseMovesEachVertexWithItsOwnBone)
         vertices[j].weights[0] = 1;
         vertices[j].bones[0] = j;
     }
-    const std::string meshBytes = writeMeshFile(0x111C, vertices, {0, 1, 2}, std::vector<Matrix>(20, Matrix::identity()));
+    const std::string meshBytes =
+        writeMeshFile(0x111C, vertices, {0, 1, 2}, std::vector<Matrix>(20, Matrix::identity()));
     const std::unique_ptr<iMesh> mesh(iMesh::create("m", meshBytes.data(), static_cast<ULong>(meshBytes.size())));
     const std::string animationBytes = writeAnimationFile(1, nodes);
     cAnimation animation("a", animationBytes.data(), static_cast<ULong>(animationBytes.size()));
