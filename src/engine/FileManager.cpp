@@ -72,7 +72,15 @@ cFileManager::cFileManager(const String& _rootDirectory, const String& _packageE
     GUARD_END("cFileManager::cFileManager(const String& _rootDirectory, const String& _packageExtention)")
 }
 
-cFileManager::~cFileManager() = default;
+cFileManager::~cFileManager()
+{
+    for (auto& packages : m_openPackages)
+        for (cZipFile::ZIP_FILE package : packages.second.idle)
+            try {
+                cZipFile::findClose(package);
+            } catch (...) {
+            }
+}
 
 void cFileManager::indexPackage(const String& _package)
 {
@@ -168,7 +176,16 @@ iFile* cFileManager::open(const String& _name, const ULong)
         return new cRealFile(m_root + entry.path, cRealFile::ACCESS_READ, cRealFile::OPEN_EXISTING);
     if (entry.tag == COMMON_TAG)
         return new cRealFile(m_common + entry.path, cRealFile::ACCESS_READ, cRealFile::OPEN_EXISTING);
-    return new cZipFile(m_root + entry.tag, entry.path, entry.position);
+    const String package = m_root + entry.tag;
+    sOpenPackages& packages = m_openPackages[package];
+    if (packages.size < 0)
+        packages.size = platform::getFileSize(package);
+    cZipFile::ZIP_FILE open = nullptr;
+    if (!packages.idle.empty()) {
+        open = packages.idle.back();
+        packages.idle.pop_back();
+    }
+    return new cZipFile(package, entry.path, entry.position, open, packages.size, &cFileManager::onPackageDone);
     GUARD_END("iFile* cFileManager::open(const String& _name, const ULong _access)")
 }
 
@@ -241,6 +258,24 @@ void cFileManager::onSaveFailed(const String& _path)
     if (!files || platform::isFile(_path) || _path.compare(0, files->m_common.size(), files->m_common) != 0)
         return;
     files->uncover(lowerCase(_path.substr(files->m_common.size())));
+}
+
+void cFileManager::onPackageDone(const String& _zipDir, cZipFile::ZIP_FILE _package)
+{
+    // A few per package cover files read one after another and a sound or two held open.
+    constexpr std::size_t kept = 4;
+    cFileManager* files = getInstance();
+    if (files) {
+        auto& idle = files->m_openPackages[_zipDir].idle;
+        if (idle.size() < kept) {
+            idle.push_back(_package);
+            return;
+        }
+    }
+    try {
+        cZipFile::findClose(_package);
+    } catch (...) {
+    }
 }
 
 Bool cFileManager::isExist(const String& _name)

@@ -5,7 +5,9 @@
 
 #include <list>
 #include <map>
+#include <cstdint>
 #include <set>
+#include <vector>
 
 // File names without their folder.
 using FILE_NAME_LIST = std::list<String>;
@@ -71,6 +73,7 @@ private:
     String resolveCommon(const String& _name) const;
     void uncover(const String& _key);
     static void onSaveFailed(const String& _path);
+    static void onPackageDone(const String& _zipDir, cZipFile::ZIP_FILE _package);
 
     INDEX m_index;
     INDEX m_shadowIndex;
@@ -79,4 +82,10 @@ private:
     String m_packageExtention;
     String m_common;
     UInt m_saveCount = 0;
+    // Packages kept open between reads, by path: each file takes one and gives it back.
+    struct sOpenPackages {
+        std::int64_t size = -1;
+        std::vector<cZipFile::ZIP_FILE> idle;
+    };
+    std::map<String, sOpenPackages> m_openPackages;
 };

@@ -45,17 +45,19 @@ Bool currentName(unzFile _zip, String& _name)
 
 } // namespace
 
-cZipFile::cZipFile(const String& _zipDir, const String& _fileName)
+cZipFile::cZipFile(const String& _zipDir, const String& _fileName) : m_zipDir(_zipDir)
 {
     GUARD_BEGIN
-    open(_zipDir, _fileName, nullptr);
+    open(_fileName, nullptr, -1);
     GUARD_END("cZipFile::cZipFile(const String& _zipDir, const String& _fileName)")
 }
 
-cZipFile::cZipFile(const String& _zipDir, const String& _fileName, ZIP_POSITION _position)
+cZipFile::cZipFile(const String& _zipDir, const String& _fileName, ZIP_POSITION _position, ZIP_FILE _package,
+    std::int64_t _packageSize, fPackageDone _onDone)
+    : m_package(_package), m_zipDir(_zipDir), m_onDone(_onDone)
 {
     GUARD_BEGIN
-    open(_zipDir, _fileName, &_position);
+    open(_fileName, &_position, _packageSize);
     GUARD_END("cZipFile::cZipFile(const String& _zipDir, const String& _fileName, ZIP_POSITION _position)")
 }
 
@@ -64,9 +66,11 @@ cZipFile::~cZipFile()
     close();
 }
 
-void cZipFile::open(const String& _zipDir, const String& _fileName, const ZIP_POSITION* _position)
+void cZipFile::open(const String& _fileName, const ZIP_POSITION* _position, std::int64_t _packageSize)
 {
-    m_package = unzOpen64(_zipDir.c_str());
+    const String& _zipDir = m_zipDir;
+    if (!m_package)
+        m_package = unzOpen64(_zipDir.c_str());
     if (!m_package)
         throw "Cant't open pack file '" + _zipDir + "'";
     const Bool found = _position ? unzSetOffset64(m_package, *_position) == UNZ_OK
@@ -76,7 +80,7 @@ void cZipFile::open(const String& _zipDir, const String& _fileName, const ZIP_PO
     if (!found)
         error = "Cant't find file '" + _fileName + "' in the '" + _zipDir + "' pack.";
     else if (unzGetCurrentFileInfo64(m_package, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK
-             || !isPlausible(info, platform::getFileSize(_zipDir)) || !openEntry())
+             || !isPlausible(info, _packageSize >= 0 ? _packageSize : platform::getFileSize(_zipDir)) || !openEntry())
         error = "Cant't open file '" + _fileName + "' in the '" + _zipDir + "' pack.";
     if (!error.empty()) {
         close();
@@ -195,7 +199,10 @@ void cZipFile::close()
         return;
     if (m_entryOpen)
         unzCloseCurrentFile(m_package);
-    unzClose(m_package);
+    if (m_onDone)
+        m_onDone(m_zipDir, m_package);
+    else
+        unzClose(m_package);
     m_package = nullptr;
     m_entryOpen = false;
 }

@@ -16,8 +16,15 @@ public:
 
     // The entry whose name matches _fileName in any letter case.
     cZipFile(const String& _zipDir, const String& _fileName);
+    // Told when a file is done with a package it was given open, to keep it for the next.
+    using fPackageDone = void (*)(const String& _zipDir, ZIP_FILE _package);
+
     // The entry found at _position during enumeration; _fileName only names it in errors.
-    cZipFile(const String& _zipDir, const String& _fileName, ZIP_POSITION _position);
+    // _package, when given, is the package already open (opening it is the dear part of
+    // reading a small entry) and _packageSize its size in bytes; it goes to _onDone when the
+    // file closes.
+    cZipFile(const String& _zipDir, const String& _fileName, ZIP_POSITION _position, ZIP_FILE _package = nullptr,
+        std::int64_t _packageSize = -1, fPackageDone _onDone = nullptr);
     ~cZipFile() override;
     cZipFile(const cZipFile&) = delete;
     cZipFile& operator=(const cZipFile&) = delete;
@@ -43,11 +50,13 @@ public:
     static void findClose(ZIP_FILE _zip);
 
 private:
-    void open(const String& _zipDir, const String& _fileName, const ZIP_POSITION* _position);
+    void open(const String& _fileName, const ZIP_POSITION* _position, std::int64_t _packageSize);
     Bool openEntry();
     ULong fail();
 
     ZIP_FILE m_package = nullptr;
+    String m_zipDir;
+    fPackageDone m_onDone = nullptr;
     ULong m_size = 0;
     ULong m_position = 0;
     Bool m_entryOpen = false;

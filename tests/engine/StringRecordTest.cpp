@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 
 namespace {
 
@@ -60,6 +61,11 @@ struct sBadRecord {
     std::string bytes;
 };
 
+std::ostream& operator<<(std::ostream& _out, const sBadRecord& _case)
+{
+    return _out << _case.what;
+}
+
 class BadRecord : public StringRecord, public ::testing::WithParamInterface<sBadRecord> {};
 
 TEST_P(BadRecord, LeavesTheTextAndReadsNothing)
@@ -91,6 +97,11 @@ struct sChecksum {
     std::string bytes;
     ULong expected;
 };
+
+std::ostream& operator<<(std::ostream& _out, const sChecksum& _case)
+{
+    return _out << _case.bytes.size() << " bytes";
+}
 
 class Checksum : public StringRecord, public ::testing::WithParamInterface<sChecksum> {};
 

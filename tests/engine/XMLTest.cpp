@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <ostream>
 
 namespace {
 
@@ -149,6 +150,11 @@ struct sBadXml {
     std::string bytes;
     const char* error;
 };
+
+std::ostream& operator<<(std::ostream& _out, const sBadXml& _case)
+{
+    return _out << _case.what;
+}
 
 class XMLErrors : public ::testing::TestWithParam<sBadXml> {};
 
