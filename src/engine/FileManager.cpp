@@ -55,6 +55,19 @@ struct sFindGuard {
 cFileManager::cFileManager(const String& _rootDirectory, const String& _packageExtention)
 {
     GUARD_BEGIN
+    try {
+        build(_rootDirectory, _packageExtention);
+    } catch (...) {
+        // No destructor runs for a failed construction: the settings may have left a
+        // package open.
+        closeOpenPackages();
+        throw;
+    }
+    GUARD_END("cFileManager::cFileManager(const String& _rootDirectory, const String& _packageExtention)")
+}
+
+void cFileManager::build(const String& _rootDirectory, const String& _packageExtention)
+{
     m_root = _rootDirectory;
     replaceChar(m_root, '\\', '/');
     if (m_root.empty() || m_root.back() != '/')
@@ -69,10 +82,14 @@ cFileManager::cFileManager(const String& _rootDirectory, const String& _packageE
     toIndexDirectory(m_common, COMMON_TAG);
     for (const auto& entry : m_shadowIndex)
         m_index.insert(entry);
-    GUARD_END("cFileManager::cFileManager(const String& _rootDirectory, const String& _packageExtention)")
 }
 
 cFileManager::~cFileManager()
+{
+    closeOpenPackages();
+}
+
+void cFileManager::closeOpenPackages()
 {
     for (auto& packages : m_openPackages)
         for (cZipFile::ZIP_FILE package : packages.second.idle)
@@ -80,6 +97,7 @@ cFileManager::~cFileManager()
                 cZipFile::findClose(package);
             } catch (...) {
             }
+    m_openPackages.clear();
 }
 
 void cFileManager::indexPackage(const String& _package)

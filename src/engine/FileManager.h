@@ -67,6 +67,8 @@ private:
     };
     using INDEX = std::map<String, sEntry>;
 
+    void build(const String& _rootDirectory, const String& _packageExtention);
+    void closeOpenPackages();
     void indexPackage(const String& _package);
     void readCommonDirectory();
     void addFile(const String& _key, const sEntry& _entry);

@@ -89,6 +89,9 @@ public:
     // A document from bytes already in memory, named _name; no fallback.
     cXML(const String& _name, const void* _bytes, ULong _size);
     ~cXML() override;
+    // A node owns its children: copies would delete them twice.
+    cXML(const cXML&) = delete;
+    cXML& operator=(const cXML&) = delete;
 
     UInt getType() const override { return RT_XML; }
     Bool release() override { return true; }

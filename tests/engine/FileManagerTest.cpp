@@ -214,12 +214,13 @@ TEST(FileManagerStart, NoFolderNameStopsStartUp)
     EXPECT_EQ(startError("<graphics />"), "app_directory not defined.");
 }
 
-TEST(FileManagerStart, SecondInstanceIsRefused)
+TEST(FileManagerStart, SettingsInAPackageWithoutAFolderNameLeaveNothingOpen)
 {
     cTestData data;
-    cFileManager files(data.root(), "pack");
-    EXPECT_THROW(cFileManager(data.root(), "pack"), const char*);
-    EXPECT_EQ(cFileManager::getInstance(), &files);
+    std::filesystem::remove(data.data("sys/settings.xml"));
+    writeZip(data.data("base.pack"), {{"sys/settings.xml", makeXml16("<main><game /></main>")}});
+    EXPECT_THROW(cFileManager(data.root(), "pack"), String);
+    EXPECT_FALSE(cFileManager::exists());
 }
 
 TEST(FileManagerStart, TruncatedPackageStopsStartUpWithItsName)
