@@ -35,7 +35,7 @@ ULong readRecord(iFile& _file, tText& _text)
         tChar unit = 0;
         for (std::size_t b = 0; b < sizeof(tChar); ++b)
             unit = static_cast<tChar>(unit | bytes[i + b] << (8 * b));
-        // Files written by the original carried terminated buffers: the text ends at a zero.
+        // Older files were written from terminated buffers: the text ends at its first zero.
         if (unit == 0)
             break;
         text.push_back(unit);

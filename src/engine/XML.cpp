@@ -56,7 +56,9 @@ struct sXMLBuilder {
         cXML* node = builder->current;
         if (!builder->open.empty()) {
             auto child = std::unique_ptr<cXML>(new cXML);
-            node->m_children.emplace(toTag(_name), child.get());
+            // Documents list most children in tag order: the end is then the right place at
+            // once, and a wrong hint still inserts after the equal tags.
+            node->m_children.emplace_hint(node->m_children.end(), toTag(_name), child.get());
             node = child.release();
         }
         builder->open.push_back(builder->current);
