@@ -8,12 +8,14 @@
 #include "platform/FileSystem.h"
 #include "platform/System.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
 namespace {
 
 const String COMMON_TAG = "#common#";
+constexpr long MAX_FOLDER_DEPTH = 32;
 
 String lowerCase(String _text)
 {
@@ -148,8 +150,13 @@ void cFileManager::toIndexDirectory(const String& _path, const String& _dirTag)
             if (found.name[0] == '.')
                 continue;
             const String path = relative + found.name;
-            if (found.isFolder)
-                folders.push_back(path + "/");
+            if (found.isFolder) {
+                // A link back up the tree would otherwise be walked for ever.
+                if (std::count(path.begin(), path.end(), '/') < MAX_FOLDER_DEPTH)
+                    folders.push_back(path + "/");
+                else
+                    getLog("error")->print("Folder \"" + _path + path + "\" is nested too deep and is not read.");
+            }
             else if (getFileExt(found.name) == m_packageExtention) {
                 // Packages are read from the data folder only.
                 if (_dirTag.empty())

@@ -164,6 +164,16 @@ TEST(FileManagerIndex, DotNamesAreNeverIndexed)
     EXPECT_FALSE(files.isExist(".secret"));
 }
 
+TEST(FileManagerIndex, FolderLinkedToItsParentEndsTheWalk)
+{
+    cTestData data;
+    data.write(data.data("a/f.txt"), "f");
+    std::filesystem::create_directory_symlink("..", data.data("a/loop"));
+    cFileManager files(data.root(), "pack");
+    EXPECT_TRUE(files.isExist("a/f.txt"));
+    EXPECT_TRUE(files.isExist("a/loop/a/f.txt"));
+}
+
 TEST(FileManagerIndex, MissingNameRaisesItLowerCased)
 {
     cTestData data;
