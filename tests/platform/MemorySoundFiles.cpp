@@ -3,66 +3,57 @@
 #include <algorithm>
 #include <cstring>
 
-cMemorySoundFiles* cMemorySoundFiles::s_instance = nullptr;
+namespace {
 
-cMemorySoundFiles::cMemorySoundFiles()
-{
-    s_instance = this;
-}
+sMemorySoundFiles* s_files = nullptr;
 
-cMemorySoundFiles::~cMemorySoundFiles()
+unsigned int onOpen(const char* _name)
 {
-    s_instance = nullptr;
-}
-
-sSoundFileCallbacks cMemorySoundFiles::getCallbacks() const
-{
-    sSoundFileCallbacks callbacks;
-    callbacks.fileOpen = onOpen;
-    callbacks.fileSeek = onSeek;
-    callbacks.fileRead = onRead;
-    callbacks.fileClose = onClose;
-    return callbacks;
-}
-
-cMemorySoundFiles& cMemorySoundFiles::get()
-{
-    return *s_instance;
-}
-
-unsigned int cMemorySoundFiles::onOpen(const char* _name)
-{
-    cMemorySoundFiles& files = get();
-    const auto found = files.m_files.find(_name);
-    if (found == files.m_files.end())
+    const auto found = s_files->files.find(_name);
+    if (found == s_files->files.end())
         return kBadSoundFile;
-    ++files.m_openedTotal;
-    files.m_open[files.m_nextHandle] = sOpenFile{&found->second, 0};
-    return files.m_nextHandle++;
+    s_files->open[s_files->nextHandle] = 0;
+    s_files->contents[s_files->nextHandle] = &found->second;
+    return s_files->nextHandle++;
 }
 
-int cMemorySoundFiles::onSeek(unsigned int _handle, int _position, int _seekMode)
+int onSeek(unsigned int _handle, int _position, int _seekMode)
 {
-    cMemorySoundFiles& files = get();
-    const sOpenFile& file = files.m_open.at(_handle);
     if (_seekMode == 2 && _position == 0)
-        return files.m_claimedSize.value_or(int(file.bytes->size()));
+        return s_files->claimedSize.value_or(int(s_files->contents.at(_handle)->size()));
     return 0;
 }
 
-int cMemorySoundFiles::onRead(unsigned int _handle, void* _buffer, int _size)
+int onRead(unsigned int _handle, void* _buffer, int _size)
 {
-    cMemorySoundFiles& files = get();
-    if (files.m_throwingRead)
+    if (s_files->throwingRead)
         throw "Read failed.";
-    sOpenFile& file = files.m_open.at(_handle);
-    const std::size_t count = std::min(std::size_t(_size), file.bytes->size() - file.position);
-    std::memcpy(_buffer, file.bytes->data() + file.position, count);
-    file.position += count;
+    const std::string& bytes = *s_files->contents.at(_handle);
+    std::size_t& position = s_files->open.at(_handle);
+    const std::size_t count = std::min(std::size_t(_size), bytes.size() - position);
+    std::memcpy(_buffer, bytes.data() + position, count);
+    position += count;
     return int(count);
 }
 
-void cMemorySoundFiles::onClose(unsigned int _handle)
+void onClose(unsigned int _handle)
 {
-    get().m_open.erase(_handle);
+    s_files->open.erase(_handle);
+}
+
+} // namespace
+
+sMemorySoundFiles::sMemorySoundFiles()
+{
+    s_files = this;
+}
+
+sMemorySoundFiles::~sMemorySoundFiles()
+{
+    s_files = nullptr;
+}
+
+sSoundFileCallbacks sMemorySoundFiles::getCallbacks() const
+{
+    return sSoundFileCallbacks{onOpen, onSeek, onRead, onClose};
 }
