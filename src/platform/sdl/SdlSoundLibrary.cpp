@@ -52,6 +52,10 @@ void cSdlSoundLibrary::closeDevice()
     }
     if (m_audio) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        // Alone in SDL (a run without a window, or the window already gone), SDL itself ends
+        // too, so what it started behind the audio part (its system bus connection) is let go.
+        if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0)
+            SDL_Quit();
         m_audio = false;
     }
 }
