@@ -7,9 +7,14 @@
 // operation on a closed file returns 0.
 class iFile {
 public:
+    // What seek returns when it could not move; the position is then unchanged.
+    static constexpr ULong SEEK_FAILED = 0xFFFFFFFFu;
+
+
     virtual ~iFile() = default;
     virtual ULong getSize() = 0;
-    // _origin: 0 from the start, 1 from the current position, 2 from the end. Returns the new position.
+    // _origin: 0 from the start, 1 from the current position, 2 from the end. Returns the new
+    // position, or SEEK_FAILED.
     virtual ULong seek(Long _offset, ULong _origin) = 0;
     // String records: a u32 character count, then the characters (UTF-16LE for wide text),
     // no terminator. Return the bytes consumed, 0 when no whole record was there.

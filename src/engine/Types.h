@@ -30,6 +30,10 @@ struct Vector2 {
 
 struct Vector3 {
     Float x = 0, y = 0, z = 0;
+
+    // Scales to the given length through fastSqrt, whose exact bits the animation blend is
+    // tuned to; the zero vector has no direction and stays as it is.
+    void setLength(Float _length);
     bool operator==(const Vector3& _other) const { return x == _other.x && y == _other.y && z == _other.z; }
 };
 

@@ -1,0 +1,381 @@
+#include "engine/FileManager.h"
+
+#include "engine/ErrorStack.h"
+#include "engine/LogManager.h"
+#include "engine/RealFile.h"
+#include "engine/TextConvert.h"
+#include "engine/XML.h"
+#include "platform/FileSystem.h"
+#include "platform/System.h"
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace {
+
+const String COMMON_TAG = "#common#";
+constexpr long MAX_FOLDER_DEPTH = 32;
+
+String lowerCase(String _text)
+{
+    return toLowerCase(_text);
+}
+
+std::vector<String> splitPath(const String& _path)
+{
+    std::vector<String> parts;
+    String part;
+    for (const char c : _path) {
+        if (c != '/') {
+            part.push_back(c);
+        } else if (!part.empty()) {
+            parts.push_back(part);
+            part.clear();
+        }
+    }
+    if (!part.empty())
+        parts.push_back(part);
+    return parts;
+}
+
+// Closes a package enumeration however it ends.
+struct sFindGuard {
+    cZipFile::ZIP_FILE zip;
+    ~sFindGuard()
+    {
+        if (zip)
+            try {
+                cZipFile::findClose(zip);
+            } catch (...) {
+            }
+    }
+};
+
+} // namespace
+
+cFileManager::cFileManager(const String& _rootDirectory, const String& _packageExtention)
+{
+    GUARD_BEGIN
+    try {
+        build(_rootDirectory, _packageExtention);
+    } catch (...) {
+        // No destructor runs for a failed construction: the settings may have left a
+        // package open.
+        closeOpenPackages();
+        throw;
+    }
+    GUARD_END("cFileManager::cFileManager(const String& _rootDirectory, const String& _packageExtention)")
+}
+
+void cFileManager::build(const String& _rootDirectory, const String& _packageExtention)
+{
+    m_root = _rootDirectory;
+    replaceChar(m_root, '\\', '/');
+    if (m_root.empty() || m_root.back() != '/')
+        m_root += '/';
+    m_packageExtention = lowerCase(_packageExtention);
+    toIndexDirectory(m_root, "");
+    for (const String& package : m_packages)
+        indexPackage(package);
+    readCommonDirectory();
+    createDirectories(m_common);
+    m_index.swap(m_shadowIndex);
+    toIndexDirectory(m_common, COMMON_TAG);
+    for (const auto& entry : m_shadowIndex)
+        m_index.insert(entry);
+}
+
+cFileManager::~cFileManager()
+{
+    closeOpenPackages();
+}
+
+void cFileManager::closeOpenPackages()
+{
+    for (auto& packages : m_openPackages)
+        for (cZipFile::ZIP_FILE package : packages.second.idle)
+            try {
+                cZipFile::findClose(package);
+            } catch (...) {
+            }
+    m_openPackages.clear();
+}
+
+void cFileManager::indexPackage(const String& _package)
+{
+    sFindGuard find{cZipFile::findOpen(m_root + _package)};
+    String name;
+    for (Bool more = cZipFile::findFirstFile(find.zip, name); more; more = cZipFile::findNextFile(find.zip, name)) {
+        const String key = lowerCase(name);
+        if (getFileName(key).empty())
+            continue;
+        sEntry entry{_package, name, cZipFile::findPosition(find.zip)};
+        const auto found = m_index.find(key);
+        if (found == m_index.end())
+            m_index.emplace(key, entry);
+        else if (!found->second.tag.empty())
+            found->second = entry;
+    }
+    cZipFile::ZIP_FILE zip = find.zip;
+    find.zip = nullptr;
+    cZipFile::findClose(zip);
+}
+
+void cFileManager::readCommonDirectory()
+{
+    // The shipped settings decide the folder: the common folder is not indexed yet.
+    cXML settings("sys/settings.xml");
+    iXML* game = nullptr;
+    if (!settings.get("game", game))
+        throw "app_directory not defined.";
+    String folder = toString((*game)[u"app_directory"]);
+    replaceChar(folder, '\\', '/');
+    if (folder.empty())
+        folder = toString((*game)[u"window_title"]);
+    if (folder.empty())
+        throw "app_directory not defined.";
+    m_common = platform::getAppDataFolder() + "/" + folder + "/";
+    replaceChar(m_common, '\\', '/');
+}
+
+void cFileManager::toIndexDirectory(const String& _path, const String& _dirTag)
+{
+    GUARD_BEGIN
+    std::vector<String> folders{String()};
+    while (!folders.empty()) {
+        const String relative = folders.back();
+        folders.pop_back();
+        for (const platform::sFolderEntry& found : platform::listFolder(_path + relative)) {
+            if (found.name[0] == '.')
+                continue;
+            const String path = relative + found.name;
+            if (found.isFolder) {
+                // A link back up the tree would otherwise be walked for ever.
+                if (std::count(path.begin(), path.end(), '/') < MAX_FOLDER_DEPTH)
+                    folders.push_back(path + "/");
+                else
+                    getLog("error")->print("Folder \"" + _path + path + "\" is nested too deep and is not read.");
+            }
+            else if (getFileExt(found.name) == m_packageExtention) {
+                // Packages are read from the data folder only.
+                if (_dirTag.empty())
+                    m_packages.insert(path);
+            } else
+                addFile(lowerCase(path), sEntry{_dirTag, path, 0});
+        }
+    }
+    GUARD_END("void cFileManager::toIndexDirectory(const String& _path, const String& _dirTag)")
+}
+
+void cFileManager::addFile(const String& _key, const sEntry& _entry)
+{
+    const auto inserted = m_index.emplace(_key, _entry);
+    if (inserted.second)
+        return;
+    // Names that differ only in case were one file on Windows: the first in byte order wins.
+    sEntry& kept = inserted.first->second;
+    String dropped = _entry.path;
+    if (_entry.path < kept.path) {
+        dropped = kept.path;
+        kept = _entry;
+    }
+    getLog("error")->print("File \"" + dropped + "\" differs from \"" + kept.path
+                           + "\" only in letter case and is not used.");
+}
+
+const String& cFileManager::getRootDirectory()
+{
+    return m_root;
+}
+
+iFile* cFileManager::open(const String& _name, const ULong)
+{
+    GUARD_BEGIN
+    const String key = lowerCase(_name);
+    const auto found = m_index.find(key);
+    if (found == m_index.end())
+        throw "File \"" + key + "\" not found.";
+    const sEntry& entry = found->second;
+    if (entry.tag.empty())
+        return new cRealFile(m_root + entry.path, cRealFile::ACCESS_READ, cRealFile::OPEN_EXISTING);
+    if (entry.tag == COMMON_TAG)
+        return new cRealFile(m_common + entry.path, cRealFile::ACCESS_READ, cRealFile::OPEN_EXISTING);
+    const String package = m_root + entry.tag;
+    sOpenPackages& packages = m_openPackages[package];
+    if (packages.size < 0)
+        packages.size = platform::getFileSize(package);
+    cZipFile::ZIP_FILE open = nullptr;
+    if (!packages.idle.empty()) {
+        open = packages.idle.back();
+        packages.idle.pop_back();
+    }
+    return new cZipFile(package, entry.path, entry.position, open, packages.size, &cFileManager::onPackageDone);
+    GUARD_END("iFile* cFileManager::open(const String& _name, const ULong _access)")
+}
+
+iFile* cFileManager::create(const WString& _name)
+{
+    GUARD_BEGIN
+    return create(toString(_name));
+    GUARD_END("iFile* cFileManager::create(const WString& _name)")
+}
+
+iFile* cFileManager::create(const String& _name)
+{
+    GUARD_BEGIN
+    String key = lowerCase(_name);
+    replaceChar(key, '\\', '/');
+    const String relative = resolveCommon(key);
+    const String path = m_common + relative;
+    createDirectories(path);
+    const String folder = path.substr(0, path.rfind('/') + 1);
+    const String temp = folder + "." + getFileName(path) + "." + std::to_string(++m_saveCount) + ".tmp";
+    const platform::FileHandle handle = platform::createFile(temp);
+    if (handle == platform::INVALID_FILE)
+        throw "File \"" + _name + "\" can't be creating.\n" + platform::getLastErrorText();
+    m_index[key] = sEntry{COMMON_TAG, relative, 0};
+    return new cRealFile(handle, temp, path, &cFileManager::onSaveFailed);
+    GUARD_END("iFile* cFileManager::create(const String& _name)")
+}
+
+void cFileManager::remove(const String& _name)
+{
+    GUARD_BEGIN
+    if (!platform::removeFile(m_common + resolveCommon(_name)))
+        return;
+    uncover(lowerCase(_name));
+    GUARD_END("void cFileManager::remove(const String& _name)")
+}
+
+void cFileManager::moveAside(const String& _name)
+{
+    GUARD_BEGIN
+    const String key = lowerCase(_name);
+    const auto found = m_index.find(key);
+    if (found == m_index.end() || found->second.tag != COMMON_TAG)
+        return;
+    const String path = m_common + found->second.path;
+    if (!platform::renameFile(path, path + ".broken")) {
+        getLog("error")->print("File \"" + path + "\" cannot be parsed nor moved aside. " + platform::getLastErrorText());
+        return;
+    }
+    getLog("error")->print("File \"" + path + "\" cannot be parsed; moved aside as \"" + path + ".broken\".");
+    uncover(key);
+    GUARD_END("void cFileManager::moveAside(const String& _name)")
+}
+
+void cFileManager::uncover(const String& _key)
+{
+    const auto found = m_index.find(_key);
+    if (found == m_index.end() || found->second.tag != COMMON_TAG)
+        return;
+    const auto shadow = m_shadowIndex.find(_key);
+    if (shadow != m_shadowIndex.end())
+        found->second = shadow->second;
+    else
+        m_index.erase(found);
+}
+
+void cFileManager::onSaveFailed(const String& _path)
+{
+    cFileManager* files = getInstance();
+    if (!files || platform::isFile(_path) || _path.compare(0, files->m_common.size(), files->m_common) != 0)
+        return;
+    files->uncover(lowerCase(_path.substr(files->m_common.size())));
+}
+
+void cFileManager::onPackageDone(const String& _zipDir, cZipFile::ZIP_FILE _package)
+{
+    // A few per package cover files read one after another and a sound or two held open.
+    constexpr std::size_t kept = 4;
+    cFileManager* files = getInstance();
+    if (files) {
+        auto& idle = files->m_openPackages[_zipDir].idle;
+        if (idle.size() < kept) {
+            idle.push_back(_package);
+            return;
+        }
+    }
+    try {
+        cZipFile::findClose(_package);
+    } catch (...) {
+    }
+}
+
+Bool cFileManager::isExist(const String& _name)
+{
+    return m_index.count(lowerCase(_name)) != 0;
+}
+
+Bool cFileManager::isCommonExist(const String& _name)
+{
+    const auto found = m_index.find(_name);
+    return found != m_index.end() && found->second.tag == COMMON_TAG;
+}
+
+UInt cFileManager::getFilesNames(const String& _dir, FILE_NAME_LIST& _res)
+{
+    GUARD_BEGIN
+    UInt count = 0;
+    for (const platform::sFolderEntry& found : platform::listFolder(m_common + resolveCommon(_dir))) {
+        if (found.isFolder || found.name[0] == '.' || getFileExt(found.name) == m_packageExtention)
+            continue;
+        _res.push_back(found.name);
+        ++count;
+    }
+    return count;
+    GUARD_END("UInt cFileManager::getFilesNames(const String& _dir, FILE_NAME_LIST& _res)")
+}
+
+String cFileManager::resolveCommon(const String& _name) const
+{
+    // Each part of the name takes the case of what is already on the disk (the exact name
+    // first, else the first in byte order that matches in any case), so that a folder
+    // written as "Profiles" and asked for as "profiles" stays one folder.
+    String resolved;
+    const std::vector<String> parts = splitPath(_name);
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const String wanted = lowerCase(parts[i]);
+        String chosen;
+        for (const platform::sFolderEntry& found : platform::listFolder(m_common + resolved)) {
+            if (found.name == parts[i]) {
+                chosen = found.name;
+                break;
+            }
+            if (chosen.empty() && lowerCase(found.name) == wanted)
+                chosen = found.name;
+        }
+        resolved += chosen.empty() ? parts[i] : chosen;
+        if (i + 1 < parts.size() || (!_name.empty() && _name.back() == '/'))
+            resolved += '/';
+    }
+    return resolved;
+}
+
+const String& cFileManager::getFileExt(const String& _file)
+{
+    static String s_ext;
+    const std::size_t dot = _file.rfind('.');
+    s_ext = dot == String::npos ? String() : _file.substr(dot + 1);
+    return toLowerCase(s_ext);
+}
+
+const String& cFileManager::getFileName(const String& _file)
+{
+    static String s_name;
+    const std::size_t slash = _file.rfind('/');
+    s_name = slash == String::npos ? _file : _file.substr(slash + 1);
+    return s_name;
+}
+
+void cFileManager::createDirectories(const String& _path)
+{
+    for (std::size_t slash = _path.find('/', 1); slash != String::npos; slash = _path.find('/', slash + 1))
+        platform::makeFolder(_path.substr(0, slash));
+}
+
+void cFileManager::createDirectories(const WString& _path)
+{
+    createDirectories(toString(_path));
+}

@@ -1,0 +1,93 @@
+#pragma once
+#include "engine/File.h"
+#include "engine/Singleton.h"
+#include "engine/ZipFile.h"
+
+#include <list>
+#include <map>
+#include <cstdint>
+#include <set>
+#include <vector>
+
+// File names without their folder.
+using FILE_NAME_LIST = std::list<String>;
+
+// Every file the program reads or writes, by a path relative to the data folder. Three
+// sources share one name space: loose files under the data folder, the entries of the
+// packages found there, and the player's common folder where everything written goes. A
+// loose file beats any package entry, of two packages the later name wins, and a file in the
+// common folder beats both. Names ignore letter case, as they did on the Windows file
+// system the data was made for; the files keep their own case on the disk.
+class cFileManager : public cSingleton<cFileManager> {
+public:
+    // Builds the index once: later changes on the disk are seen only through create and remove.
+    cFileManager(const String& _rootDirectory, const String& _packageExtention);
+    ~cFileManager() override;
+
+    virtual const String& getRootDirectory();
+    // For reading; _access is accepted for the callers' sake and not used. The caller owns
+    // the file. Raises "File "<name>" not found." for a name that is not in the index.
+    virtual iFile* open(const String& _name, const ULong _access = 0);
+    // A new empty file in the common folder under the lower-cased name, open for reading and
+    // writing; it takes the place of the old file only when it is closed after every write
+    // succeeded. Backslashes count as '/' here.
+    virtual iFile* create(const WString& _name);
+    virtual iFile* create(const String& _name);
+    // Deletes a file of the common folder; a loose file or package entry it hid shows again.
+    virtual void remove(const String& _name);
+    virtual Bool isExist(const String& _name);
+    // Only an exact (lower-case) name of a file in the common folder.
+    virtual Bool isCommonExist(const String& _name);
+    // Appends the names of the files directly in the common folder's sub-folder _dir
+    // (package files and names beginning with '.' left out).
+    virtual UInt getFilesNames(const String& _dir, FILE_NAME_LIST& _res);
+
+    // Moves a player's copy that cannot be used aside as "<name>.broken", so the shipped
+    // copy shows again and nothing the player had is lost.
+    void moveAside(const String& _name);
+
+    void toIndexDirectory(const String& _path, const String& _dirTag);
+    // The text after the last '.', lower-cased; empty without a '.'. Both return one shared
+    // String that the next call overwrites.
+    static const String& getFileExt(const String& _file);
+    // The text after the last '/', or the whole name.
+    static const String& getFileName(const String& _file);
+    // Makes every folder of the path before its last '/'; failures are ignored.
+    static void createDirectories(const String& _path);
+    static void createDirectories(const WString& _path);
+
+private:
+    struct sEntry {
+        // "" for a loose file, "#common#" for the common folder, else the package's path
+        // relative to the data folder.
+        String tag;
+        // The file's real relative path, or the entry's name in its package.
+        String path;
+        cZipFile::ZIP_POSITION position = 0;
+    };
+    using INDEX = std::map<String, sEntry>;
+
+    void build(const String& _rootDirectory, const String& _packageExtention);
+    void closeOpenPackages();
+    void indexPackage(const String& _package);
+    void readCommonDirectory();
+    void addFile(const String& _key, const sEntry& _entry);
+    String resolveCommon(const String& _name) const;
+    void uncover(const String& _key);
+    static void onSaveFailed(const String& _path);
+    static void onPackageDone(const String& _zipDir, cZipFile::ZIP_FILE _package);
+
+    INDEX m_index;
+    INDEX m_shadowIndex;
+    std::set<String> m_packages;
+    String m_root;
+    String m_packageExtention;
+    String m_common;
+    UInt m_saveCount = 0;
+    // Packages kept open between reads, by path: each file takes one and gives it back.
+    struct sOpenPackages {
+        std::int64_t size = -1;
+        std::vector<cZipFile::ZIP_FILE> idle;
+    };
+    std::map<String, sOpenPackages> m_openPackages;
+};

@@ -1,0 +1,239 @@
+#include "engine/GameVariables.h"
+
+#include "engine/ErrorStack.h"
+#include "engine/TextConvert.h"
+#include "engine/ValueConvert.h"
+
+#include <array>
+#include <locale>
+#include <sstream>
+#include <utility>
+
+namespace {
+
+const char* const kTypeNames[PT_COUNT] = {"Float", "Double", "Int", "UInt", "Long", "ULong", "LongLong",
+    "DXColor", "Bool", "UInt16", "Vector2", "String", "WString"};
+
+// A stream's default form: six significant digits, exponent form when very large or small.
+// Always the classic locale, so a decimal comma never reaches a file.
+template <class T>
+WString streamText(const T& _value, std::ios_base& (*_base)(std::ios_base&) = std::dec)
+{
+    std::ostringstream stream;
+    stream.imbue(std::locale::classic());
+    stream << _base << _value;
+    return toWString(stream.str());
+}
+
+// How each type is written and read; the readers leave _res alone when the text does not read.
+template <ePropertyType Type> struct sCodec;
+
+template <> struct sCodec<PT_FLOAT> {
+    static WString write(Float _v) { return streamText(_v); }
+    static void read(Float& _res, const WString& _text) { toFloat(_res, _text); }
+};
+template <> struct sCodec<PT_DOUBLE> {
+    static WString write(Double _v) { return streamText(_v); }
+    static void read(Double& _res, const WString& _text) { toDouble(_res, _text); }
+};
+template <> struct sCodec<PT_INT> {
+    static WString write(Int _v) { return streamText(_v); }
+    static void read(Int& _res, const WString& _text) { toInt(_res, _text); }
+};
+template <> struct sCodec<PT_UINT> {
+    static WString write(UInt _v) { return streamText(_v); }
+    static void read(UInt& _res, const WString& _text) { toUInt(_res, _text); }
+};
+template <> struct sCodec<PT_LONG> {
+    static WString write(Long _v) { return streamText(_v); }
+    static void read(Long& _res, const WString& _text) { toLong(_res, _text); }
+};
+template <> struct sCodec<PT_ULONG> {
+    static WString write(ULong _v) { return streamText(_v); }
+    static void read(ULong& _res, const WString& _text) { toULong(_res, _text); }
+};
+template <> struct sCodec<PT_LONGLONG> {
+    static WString write(LongLong _v) { return streamText(_v); }
+    static void read(LongLong& _res, const WString& _text) { toLongLong(_res, _text); }
+};
+template <> struct sCodec<PT_DXCOLOR> {
+    static WString write(const DXColor& _v) { return u"0x" + streamText(colorToARGB(_v), std::hex); }
+    static void read(DXColor& _res, const WString& _text) { toDXColor(_res, _text); }
+};
+template <> struct sCodec<PT_BOOL> {
+    static WString write(Bool _v) { return _v ? u"1" : u"0"; }
+    static void read(Bool& _res, const WString& _text) { toBool(_res, _text); }
+};
+template <> struct sCodec<PT_UINT16> {
+    static WString write(UInt16 _v) { return streamText(_v); }
+    static void read(UInt16& _res, const WString& _text) { toUInt16(_res, _text); }
+};
+template <> struct sCodec<PT_VECTOR2> {
+    static WString write(const Vector2& _v) { return streamText(_v.x) + u" " + streamText(_v.y); }
+    static void read(Vector2& _res, const WString& _text) { toVector2(_res, _text); }
+};
+template <> struct sCodec<PT_STRING> {
+    static WString write(const String& _v) { return toWString(_v); }
+    static void read(String& _res, const WString& _text) { _res = toString(_text); }
+};
+template <> struct sCodec<PT_WSTRING> {
+    static WString write(const WString& _v) { return _v; }
+    static void read(WString& _res, const WString& _text) { _res = _text; }
+};
+
+Bool isXmlChar(char16_t _c)
+{
+    return _c >= 0x20 ? _c != 0xFFFE && _c != 0xFFFF : _c == u'\t' || _c == u'\n' || _c == u'\r';
+}
+
+// An attribute value that an XML reader gives back unchanged. Markup characters and the
+// white space that attribute reading would fold into blanks become references; characters
+// no XML file may hold (control characters, lone surrogates) would make the whole file
+// unreadable, so they become U+FFFD.
+void appendEscaped(WString& _out, const WString& _text)
+{
+    for (std::size_t i = 0; i < _text.size(); ++i) {
+        const char16_t c = _text[i];
+        const Bool high = c >= 0xD800 && c <= 0xDBFF;
+        const Bool low = c >= 0xDC00 && c <= 0xDFFF;
+        if (high && i + 1 < _text.size() && _text[i + 1] >= 0xDC00 && _text[i + 1] <= 0xDFFF) {
+            _out += c;
+            _out += _text[++i];
+        } else if (high || low || !isXmlChar(c))
+            _out += u'\uFFFD';
+        else if (c == u'&')
+            _out += u"&amp;";
+        else if (c == u'<')
+            _out += u"&lt;";
+        else if (c == u'>')
+            _out += u"&gt;";
+        else if (c == u'"')
+            _out += u"&quot;";
+        else if (c == u'\t')
+            _out += u"&#9;";
+        else if (c == u'\n')
+            _out += u"&#10;";
+        else if (c == u'\r')
+            _out += u"&#13;";
+        else
+            _out += c;
+    }
+}
+
+void appendAttribute(WString& _out, const char16_t* _name, const WString& _value)
+{
+    _out += _name;
+    _out += u"=\"";
+    appendEscaped(_out, _value);
+    _out += u"\" ";
+}
+
+template <ePropertyType Type>
+void clearMap()
+{
+    propertyMap<Type>().clear();
+}
+
+// Per-type operations indexed by ePropertyType, so the fixed order lives in one place.
+struct sTypeOps {
+    void (*set)(const String& _name, const WString& _val);
+    void (*write)(WString& _out);
+    void (*clear)();
+};
+
+template <std::size_t... Types>
+constexpr std::array<sTypeOps, PT_COUNT> makeOps(std::index_sequence<Types...>)
+{
+    return {{{&setTypedProperty<ePropertyType(Types)>, &writeProperties<ePropertyType(Types)>,
+        &clearMap<ePropertyType(Types)>}...}};
+}
+
+const std::array<sTypeOps, PT_COUNT> kOps = makeOps(std::make_index_sequence<PT_COUNT>());
+
+} // namespace
+
+template <ePropertyType Type>
+const String& getTypeName()
+{
+    static const String s_name(kTypeNames[Type]);
+    return s_name;
+}
+
+const String& getTypeName(ePropertyType _type)
+{
+    static const String s_names[PT_COUNT] = {getTypeName<PT_FLOAT>(), getTypeName<PT_DOUBLE>(),
+        getTypeName<PT_INT>(), getTypeName<PT_UINT>(), getTypeName<PT_LONG>(), getTypeName<PT_ULONG>(),
+        getTypeName<PT_LONGLONG>(), getTypeName<PT_DXCOLOR>(), getTypeName<PT_BOOL>(),
+        getTypeName<PT_UINT16>(), getTypeName<PT_VECTOR2>(), getTypeName<PT_STRING>(),
+        getTypeName<PT_WSTRING>()};
+    return s_names[_type];
+}
+
+template <ePropertyType Type>
+WString writePropertyValue(const tPropertyValue<Type>& _value)
+{
+    return sCodec<Type>::write(_value);
+}
+
+template <ePropertyType Type>
+void setTypedProperty(const String& _name, const WString& _val)
+{
+    sCodec<Type>::read(propertyMap<Type>()[_name], _val);
+}
+
+void setProperty(const String& _type_name, const String& _name, const WString& _val)
+{
+    GUARD_BEGIN
+    for (std::size_t type = 0; type < PT_COUNT; ++type) {
+        if (_type_name == kTypeNames[type]) {
+            kOps[type].set(_name, _val);
+            return;
+        }
+    }
+    GUARD_END("void cProfile::setProperty(const String& _type_name, const String& _name, const WString& _val)")
+}
+
+template <ePropertyType Type>
+void writeProperties(WString& _out)
+{
+    const WString type = toWString(getTypeName<Type>());
+    for (const auto& entry : propertyMap<Type>()) {
+        _out += u"<prop ";
+        appendAttribute(_out, u"Name", toWString(entry.first));
+        appendAttribute(_out, u"Val", writePropertyValue<Type>(entry.second));
+        appendAttribute(_out, u"Type", type);
+        _out += u"/>";
+    }
+}
+
+void writeAllProperties(WString& _out)
+{
+    for (const sTypeOps& ops : kOps)
+        ops.write(_out);
+}
+
+void clearProperties()
+{
+    for (const sTypeOps& ops : kOps)
+        ops.clear();
+}
+
+#define FURROW_PROPERTY_TYPE(Type)                                                                \
+    template const String& getTypeName<Type>();                                                  \
+    template WString writePropertyValue<Type>(const tPropertyValue<Type>& _value);               \
+    template void setTypedProperty<Type>(const String& _name, const WString& _val);              \
+    template void writeProperties<Type>(WString & _out);
+FURROW_PROPERTY_TYPE(PT_FLOAT)
+FURROW_PROPERTY_TYPE(PT_DOUBLE)
+FURROW_PROPERTY_TYPE(PT_INT)
+FURROW_PROPERTY_TYPE(PT_UINT)
+FURROW_PROPERTY_TYPE(PT_LONG)
+FURROW_PROPERTY_TYPE(PT_ULONG)
+FURROW_PROPERTY_TYPE(PT_LONGLONG)
+FURROW_PROPERTY_TYPE(PT_DXCOLOR)
+FURROW_PROPERTY_TYPE(PT_BOOL)
+FURROW_PROPERTY_TYPE(PT_UINT16)
+FURROW_PROPERTY_TYPE(PT_VECTOR2)
+FURROW_PROPERTY_TYPE(PT_STRING)
+FURROW_PROPERTY_TYPE(PT_WSTRING)
+#undef FURROW_PROPERTY_TYPE

@@ -1,0 +1,29 @@
+#include "graphics/Font.h"
+
+#include "engine/ErrorStack.h"
+
+cFont::cFont(const String& _res_name, const void* _res_source, const ULong& _source_size)
+    : cResource(_res_name)
+{
+    GUARD_BEGIN
+    sFontFile file;
+    // A damaged file is refused whole: a range reaching past the glyph table would
+    // otherwise index memory that is not the font's.
+    if (!readFontFile(file, _res_source, _source_size))
+        throw String("Specified resourse (" + _res_name + ") is not font.");
+    // A later range with the same last character replaces an earlier one.
+    for (const sFontRange& range : file.ranges)
+        m_ranges[range.last] = range;
+    m_glyphs = std::move(file.glyphs);
+    GUARD_END("cFont::cFont(const String& res_name, const void* res_source, const ULong &source_size)")
+}
+
+Bool cFont::getLetter(char16_t _character, sGlyph& _glyph) const
+{
+    const auto it = m_ranges.lower_bound(static_cast<UInt16>(_character));
+    if (it == m_ranges.end() || it->second.first > _character)
+        return false;
+    const sFontRange& range = it->second;
+    _glyph = m_glyphs[range.firstGlyph + (_character - range.first)];
+    return true;
+}

@@ -1,0 +1,213 @@
+#include "platform/sdl/InputMapping.h"
+
+#include <array>
+
+namespace sdl {
+
+const std::vector<sKeyMapping>& getKeyMappingTable()
+{
+    // In key-code order. The keys of the Japanese PC-98 keyboard, the Brazilian keypad
+    // separator and Wake have no SDL key; they stay listed so the table names every code.
+    // The ISO '#' key, last, gives the backslash code, as it does on Windows.
+    static const std::vector<sKeyMapping> s_table = {
+        {SDL_SCANCODE_ESCAPE, 0x01}, {SDL_SCANCODE_1, 0x02}, {SDL_SCANCODE_2, 0x03},
+        {SDL_SCANCODE_3, 0x04}, {SDL_SCANCODE_4, 0x05}, {SDL_SCANCODE_5, 0x06},
+        {SDL_SCANCODE_6, 0x07}, {SDL_SCANCODE_7, 0x08}, {SDL_SCANCODE_8, 0x09},
+        {SDL_SCANCODE_9, 0x0A}, {SDL_SCANCODE_0, 0x0B}, {SDL_SCANCODE_MINUS, 0x0C},
+        {SDL_SCANCODE_EQUALS, 0x0D}, {SDL_SCANCODE_BACKSPACE, 0x0E}, {SDL_SCANCODE_TAB, 0x0F},
+        {SDL_SCANCODE_Q, 0x10}, {SDL_SCANCODE_W, 0x11}, {SDL_SCANCODE_E, 0x12},
+        {SDL_SCANCODE_R, 0x13}, {SDL_SCANCODE_T, 0x14}, {SDL_SCANCODE_Y, 0x15},
+        {SDL_SCANCODE_U, 0x16}, {SDL_SCANCODE_I, 0x17}, {SDL_SCANCODE_O, 0x18},
+        {SDL_SCANCODE_P, 0x19}, {SDL_SCANCODE_LEFTBRACKET, 0x1A}, {SDL_SCANCODE_RIGHTBRACKET, 0x1B},
+        {SDL_SCANCODE_RETURN, 0x1C}, {SDL_SCANCODE_LCTRL, 0x1D}, {SDL_SCANCODE_A, 0x1E},
+        {SDL_SCANCODE_S, 0x1F}, {SDL_SCANCODE_D, 0x20}, {SDL_SCANCODE_F, 0x21},
+        {SDL_SCANCODE_G, 0x22}, {SDL_SCANCODE_H, 0x23}, {SDL_SCANCODE_J, 0x24},
+        {SDL_SCANCODE_K, 0x25}, {SDL_SCANCODE_L, 0x26}, {SDL_SCANCODE_SEMICOLON, 0x27},
+        {SDL_SCANCODE_APOSTROPHE, 0x28}, {SDL_SCANCODE_GRAVE, 0x29}, {SDL_SCANCODE_LSHIFT, 0x2A},
+        {SDL_SCANCODE_BACKSLASH, 0x2B}, {SDL_SCANCODE_Z, 0x2C}, {SDL_SCANCODE_X, 0x2D},
+        {SDL_SCANCODE_C, 0x2E}, {SDL_SCANCODE_V, 0x2F}, {SDL_SCANCODE_B, 0x30},
+        {SDL_SCANCODE_N, 0x31}, {SDL_SCANCODE_M, 0x32}, {SDL_SCANCODE_COMMA, 0x33},
+        {SDL_SCANCODE_PERIOD, 0x34}, {SDL_SCANCODE_SLASH, 0x35}, {SDL_SCANCODE_RSHIFT, 0x36},
+        {SDL_SCANCODE_KP_MULTIPLY, 0x37}, {SDL_SCANCODE_LALT, 0x38}, {SDL_SCANCODE_SPACE, 0x39},
+        {SDL_SCANCODE_CAPSLOCK, 0x3A}, {SDL_SCANCODE_F1, 0x3B}, {SDL_SCANCODE_F2, 0x3C},
+        {SDL_SCANCODE_F3, 0x3D}, {SDL_SCANCODE_F4, 0x3E}, {SDL_SCANCODE_F5, 0x3F},
+        {SDL_SCANCODE_F6, 0x40}, {SDL_SCANCODE_F7, 0x41}, {SDL_SCANCODE_F8, 0x42},
+        {SDL_SCANCODE_F9, 0x43}, {SDL_SCANCODE_F10, 0x44}, {SDL_SCANCODE_NUMLOCKCLEAR, 0x45},
+        {SDL_SCANCODE_SCROLLLOCK, 0x46}, {SDL_SCANCODE_KP_7, 0x47}, {SDL_SCANCODE_KP_8, 0x48},
+        {SDL_SCANCODE_KP_9, 0x49}, {SDL_SCANCODE_KP_MINUS, 0x4A}, {SDL_SCANCODE_KP_4, 0x4B},
+        {SDL_SCANCODE_KP_5, 0x4C}, {SDL_SCANCODE_KP_6, 0x4D}, {SDL_SCANCODE_KP_PLUS, 0x4E},
+        {SDL_SCANCODE_KP_1, 0x4F}, {SDL_SCANCODE_KP_2, 0x50}, {SDL_SCANCODE_KP_3, 0x51},
+        {SDL_SCANCODE_KP_0, 0x52}, {SDL_SCANCODE_KP_PERIOD, 0x53},
+        {SDL_SCANCODE_NONUSBACKSLASH, 0x56}, {SDL_SCANCODE_F11, 0x57}, {SDL_SCANCODE_F12, 0x58},
+        {SDL_SCANCODE_F13, 0x64}, {SDL_SCANCODE_F14, 0x65}, {SDL_SCANCODE_F15, 0x66},
+        {SDL_SCANCODE_INTERNATIONAL2, 0x70}, {SDL_SCANCODE_INTERNATIONAL1, 0x73},
+        {SDL_SCANCODE_INTERNATIONAL4, 0x79}, {SDL_SCANCODE_INTERNATIONAL5, 0x7B},
+        {SDL_SCANCODE_INTERNATIONAL3, 0x7D}, {SDL_SCANCODE_UNKNOWN, 0x7E},
+        {SDL_SCANCODE_KP_EQUALS, 0x8D}, {SDL_SCANCODE_AUDIOPREV, 0x90},
+        {SDL_SCANCODE_UNKNOWN, 0x91}, {SDL_SCANCODE_UNKNOWN, 0x92}, {SDL_SCANCODE_UNKNOWN, 0x93},
+        {SDL_SCANCODE_LANG5, 0x94}, {SDL_SCANCODE_STOP, 0x95}, {SDL_SCANCODE_UNKNOWN, 0x96},
+        {SDL_SCANCODE_UNKNOWN, 0x97}, {SDL_SCANCODE_AUDIONEXT, 0x99}, {SDL_SCANCODE_KP_ENTER, 0x9C},
+        {SDL_SCANCODE_RCTRL, 0x9D}, {SDL_SCANCODE_MUTE, 0xA0}, {SDL_SCANCODE_CALCULATOR, 0xA1},
+        {SDL_SCANCODE_AUDIOPLAY, 0xA2}, {SDL_SCANCODE_AUDIOSTOP, 0xA4},
+        {SDL_SCANCODE_VOLUMEDOWN, 0xAE}, {SDL_SCANCODE_VOLUMEUP, 0xB0},
+        {SDL_SCANCODE_AC_HOME, 0xB2}, {SDL_SCANCODE_KP_COMMA, 0xB3}, {SDL_SCANCODE_KP_DIVIDE, 0xB5},
+        {SDL_SCANCODE_PRINTSCREEN, 0xB7}, {SDL_SCANCODE_RALT, 0xB8}, {SDL_SCANCODE_PAUSE, 0xC5},
+        {SDL_SCANCODE_HOME, 0xC7}, {SDL_SCANCODE_UP, 0xC8}, {SDL_SCANCODE_PAGEUP, 0xC9},
+        {SDL_SCANCODE_LEFT, 0xCB}, {SDL_SCANCODE_RIGHT, 0xCD}, {SDL_SCANCODE_END, 0xCF},
+        {SDL_SCANCODE_DOWN, 0xD0}, {SDL_SCANCODE_PAGEDOWN, 0xD1}, {SDL_SCANCODE_INSERT, 0xD2},
+        {SDL_SCANCODE_DELETE, 0xD3}, {SDL_SCANCODE_LGUI, 0xDB}, {SDL_SCANCODE_RGUI, 0xDC},
+        {SDL_SCANCODE_APPLICATION, 0xDD}, {SDL_SCANCODE_POWER, 0xDE}, {SDL_SCANCODE_SLEEP, 0xDF},
+        {SDL_SCANCODE_UNKNOWN, 0xE3}, {SDL_SCANCODE_AC_SEARCH, 0xE5},
+        {SDL_SCANCODE_AC_BOOKMARKS, 0xE6}, {SDL_SCANCODE_AC_REFRESH, 0xE7},
+        {SDL_SCANCODE_AC_STOP, 0xE8}, {SDL_SCANCODE_AC_FORWARD, 0xE9}, {SDL_SCANCODE_AC_BACK, 0xEA},
+        {SDL_SCANCODE_COMPUTER, 0xEB}, {SDL_SCANCODE_MAIL, 0xEC}, {SDL_SCANCODE_MEDIASELECT, 0xED},
+        {SDL_SCANCODE_NONUSHASH, 0x2B},
+    };
+    return s_table;
+}
+
+std::uint32_t keyCodeForScancode(SDL_Scancode _scancode)
+{
+    static const std::array<std::uint8_t, SDL_NUM_SCANCODES> s_codes = [] {
+        std::array<std::uint8_t, SDL_NUM_SCANCODES> codes{};
+        for (const sKeyMapping& mapping : getKeyMappingTable())
+            if (mapping.scancode != SDL_SCANCODE_UNKNOWN)
+                codes[mapping.scancode] = std::uint8_t(mapping.code);
+        return codes;
+    }();
+    if (_scancode <= SDL_SCANCODE_UNKNOWN || _scancode >= SDL_NUM_SCANCODES)
+        return 0;
+    return s_codes[_scancode];
+}
+
+bool keyRecordFor(const SDL_KeyboardEvent& _event, sInputRecord& _record)
+{
+    if (_event.repeat)
+        return false;
+    const std::uint32_t code = keyCodeForScancode(_event.keysym.scancode);
+    if (code == 0)
+        return false;
+    _record.offset = code;
+    _record.data = _event.state == SDL_PRESSED ? INPUT_DOWN : 0;
+    return true;
+}
+
+int mouseButtonIndex(std::uint8_t _button)
+{
+    switch (_button) {
+    case SDL_BUTTON_LEFT:
+        return 0;
+    case SDL_BUTTON_RIGHT:
+        return 1;
+    case SDL_BUTTON_MIDDLE:
+        return 2;
+    default:
+        // The side buttons and any beyond them keep their order.
+        return _button >= SDL_BUTTON_X1 && _button <= MOUSE_BUTTON_COUNT ? _button - 1 : -1;
+    }
+}
+
+bool buttonRecordFor(const SDL_MouseButtonEvent& _event, sInputRecord& _record)
+{
+    const int index = mouseButtonIndex(_event.button);
+    if (index < 0)
+        return false;
+    _record.offset = MOUSE_OFFSET_BUTTON0 + std::uint32_t(index);
+    _record.data = _event.state == SDL_PRESSED ? INPUT_DOWN : 0;
+    return true;
+}
+
+std::int32_t wheelUnits(const SDL_MouseWheelEvent& _event)
+{
+    const std::int32_t notches = _event.direction == SDL_MOUSEWHEEL_FLIPPED ? -_event.y : _event.y;
+    return notches * MOUSE_WHEEL_NOTCH;
+}
+
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+// Decodes one character at _text[_at] and moves _at past it; a malformed sequence gives
+// U+FFFD and moves one byte, so decoding resumes at the next possible start.
+char32_t decodeUtf8(const unsigned char* _text, std::size_t& _at)
+{
+    const unsigned char lead = _text[_at++];
+    if (lead < 0x80)
+        return lead;
+    int length = 0;
+    char32_t value = 0;
+    char32_t smallest = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, value = lead & 0x1F, smallest = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, value = lead & 0x0F, smallest = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, value = lead & 0x07, smallest = 0x10000;
+    } else {
+        return kReplacement;
+    }
+    for (int index = 1; index < length; ++index) {
+        const unsigned char next = _text[_at + std::size_t(index) - 1];
+        if ((next & 0xC0) != 0x80) // also stops at the terminating NUL
+            return kReplacement;
+        value = (value << 6) | (next & 0x3F);
+    }
+    if (value < smallest || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
+        return kReplacement;
+    _at += std::size_t(length) - 1;
+    return value;
+}
+
+} // namespace
+
+std::u16string utf8ToUtf16(const char* _text)
+{
+    std::u16string result;
+    if (!_text)
+        return result;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(_text);
+    std::size_t at = 0;
+    while (bytes[at] != 0) {
+        const char32_t value = decodeUtf8(bytes, at);
+        if (value < 0x10000) {
+            result.push_back(char16_t(value));
+        } else {
+            result.push_back(char16_t(0xD800 + ((value - 0x10000) >> 10)));
+            result.push_back(char16_t(0xDC00 + ((value - 0x10000) & 0x3FF)));
+        }
+    }
+    return result;
+}
+
+char16_t controlCharacterFor(const SDL_KeyboardEvent& _event)
+{
+    struct sControlKey {
+        SDL_Scancode scancode;
+        char16_t character;
+    };
+    static const sControlKey s_keys[] = {
+        {SDL_SCANCODE_BACKSPACE, 8}, {SDL_SCANCODE_TAB, 9},     {SDL_SCANCODE_RETURN, 13},
+        {SDL_SCANCODE_KP_ENTER, 13}, {SDL_SCANCODE_ESCAPE, 27},
+    };
+    // Alt and Control combinations are commands (Alt+Enter), not typing.
+    if (_event.state != SDL_PRESSED || (_event.keysym.mod & (KMOD_ALT | KMOD_CTRL)) != 0)
+        return 0;
+    for (const sControlKey& key : s_keys)
+        if (key.scancode == _event.keysym.scancode)
+            return key.character;
+    return 0;
+}
+
+std::u16string typedCharacters(const SDL_Event& _event)
+{
+    if (_event.type == SDL_TEXTINPUT)
+        return utf8ToUtf16(_event.text.text);
+    if (_event.type == SDL_KEYDOWN) {
+        const char16_t character = controlCharacterFor(_event.key);
+        if (character != 0)
+            return std::u16string(1, character);
+    }
+    return std::u16string();
+}
+
+} // namespace sdl

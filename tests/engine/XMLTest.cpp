@@ -1,0 +1,247 @@
+#include "engine/FileManager.h"
+#include "engine/XML.h"
+#include "engine/TextConvert.h"
+#include "support/TestData.h"
+#include "support/Xml16.h"
+#include "support/ZipWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <ostream>
+
+namespace {
+
+cXML parsed(const std::string& _utf8)
+{
+    const std::string bytes = makeXml16(_utf8);
+    return cXML("test.xml", bytes.data(), static_cast<ULong>(bytes.size()));
+}
+
+String parseError(const std::string& _bytes)
+{
+    try {
+        cXML document("bad.xml", _bytes.data(), static_cast<ULong>(_bytes.size()));
+    } catch (const String& _error) {
+        return _error.substr(0, _error.find('\n'));
+    }
+    return "no error";
+}
+
+TEST(XMLTree, ChildrenInTagOrderThenDocumentOrder)
+{
+    cXML document = parsed("<r><b n=\"1\"/><a/><b n=\"2\"/></r>");
+    std::vector<std::string> seen;
+    iXML* child = nullptr;
+    String tag;
+    for (UInt i = 0; document.get(i, child, &tag); ++i)
+        seen.push_back(tag + toString((*child)[u"n"]));
+    EXPECT_EQ(seen, (std::vector<std::string>{"a", "b1", "b2"}));
+    EXPECT_EQ(document.getNodeCount("b"), 2u);
+    EXPECT_EQ(document.getChildCount(), 3u);
+    TAG_LIST bs;
+    EXPECT_EQ(document.get("b", bs), 2u);
+    EXPECT_EQ((*bs.front())[u"n"], u"1");
+    EXPECT_EQ((*bs.back())[u"n"], u"2");
+    EXPECT_FALSE(document.get(3, child));
+}
+
+TEST(XMLTree, ChildWithMatchingAttributes)
+{
+    cXML document = parsed("<r><i k=\"x\" v=\"1\"/><i k=\"y\" v=\"2\"/><i k=\"x\" v=\"3\"/></r>");
+    TAG_LIST found;
+    EXPECT_EQ(document.get("i", ATTRIBUTE_MAP{{u"k", u"x"}}, found), 0u);
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ((*found.back())[u"v"], u"3");
+    iXML* first = nullptr;
+    EXPECT_TRUE(document.get("i", first));
+    EXPECT_EQ((*first)[u"v"], u"1");
+}
+
+TEST(XMLTree, AttributesByNameOrder)
+{
+    cXML document = parsed("<r zeta=\"z\" alpha=\"a\" mid=\"м\"/>");
+    EXPECT_EQ(document.getAttributeCount(), 3u);
+    EXPECT_EQ(document.getAttribute(0)->first, u"alpha");
+    EXPECT_EQ(document.getAttribute(2)->first, u"zeta");
+    EXPECT_EQ(document.getAttribute(3), document.getAttributeMap().end());
+    EXPECT_EQ(document[u"mid"], u"м");
+    EXPECT_EQ(document[u"missing"], u"");
+}
+
+TEST(XMLTree, TextPiecesAreJoinedAroundChildren)
+{
+    cXML document = parsed("<r>one<c> 12 </c>two&amp;<c/>three</r>");
+    EXPECT_EQ(document.getWString(), u"onetwo&three");
+    iXML* child = nullptr;
+    ASSERT_TRUE(document.get("c", child));
+    EXPECT_EQ(child->getInt(), 12);
+}
+
+TEST(XMLTree, LinesBetweenChildrenStayInTheParentsText)
+{
+    cXML document = parsed("<r>\n  <c/>\n</r>");
+    EXPECT_EQ(document.getWString(), u"\n  \n");
+}
+
+TEST(XMLTree, DeepNestingParsesAndGoesAway)
+{
+    std::string text;
+    for (int i = 0; i < 20000; ++i)
+        text += "<d>";
+    for (int i = 0; i < 20000; ++i)
+        text += "</d>";
+    cXML document = parsed(text);
+    EXPECT_EQ(document.getChildCount(), 1u);
+}
+
+TEST(XMLTypedGetters, ReadTheOwnText)
+{
+    cXML document = parsed("<r><f>1.5</f><i>-7</i><u>0x1F</u><b>1</b><v>2, 3</v><c>FF102030</c>"
+                           "<ll>9000000000</ll><s>текст</s><bad>abc</bad></r>");
+    Float f = 0;
+    Long i = 0;
+    ULong u = 0;
+    Bool b = false;
+    Vector2 v;
+    DXColor c;
+    LongLong ll = 0;
+    String s;
+    WString w;
+    EXPECT_TRUE(document.getNode("f", f));
+    EXPECT_TRUE(document.getNode("i", i));
+    EXPECT_TRUE(document.getNode("u", u));
+    EXPECT_TRUE(document.getNode("b", b));
+    EXPECT_TRUE(document.getNode("v", v));
+    EXPECT_TRUE(document.getNode("c", c));
+    EXPECT_TRUE(document.getNode("ll", ll));
+    EXPECT_TRUE(document.getNode("s", s));
+    EXPECT_TRUE(document.getNode("s", w));
+    EXPECT_EQ(f, 1.5f);
+    EXPECT_EQ(i, -7);
+    EXPECT_EQ(u, 31u);
+    EXPECT_TRUE(b);
+    EXPECT_EQ(v, Vector2(2, 3));
+    EXPECT_FLOAT_EQ(c.a, 1.0f);
+    EXPECT_FLOAT_EQ(c.r, 16 / 255.0f);
+    EXPECT_EQ(ll, 9000000000LL);
+    EXPECT_EQ(s, "текст");
+    EXPECT_EQ(w, u"текст");
+    Long unset = 0;
+    EXPECT_TRUE(document.getNode("bad", unset));
+    EXPECT_EQ(unset, 0) << "an unreadable text gives 0";
+}
+
+TEST(XMLTypedGetters, MissingChildLeavesTheResult)
+{
+    cXML document = parsed("<r/>");
+    Long value = 42;
+    WString text = u"kept";
+    EXPECT_FALSE(document.getNode("none", value));
+    EXPECT_FALSE(document.getNode("none", text));
+    EXPECT_EQ(value, 42);
+    EXPECT_EQ(text, u"kept");
+    iXML* child = nullptr;
+    EXPECT_FALSE(document.get(0, child));
+}
+
+struct sBadXml {
+    const char* what;
+    std::string bytes;
+    const char* error;
+};
+
+std::ostream& operator<<(std::ostream& _out, const sBadXml& _case)
+{
+    return _out << _case.what;
+}
+
+class XMLErrors : public ::testing::TestWithParam<sBadXml> {};
+
+TEST_P(XMLErrors, GiveTheParserTextWithLineAndColumn)
+{
+    EXPECT_EQ(parseError(GetParam().bytes), GetParam().error);
+}
+
+// The parser counts the byte order mark as the first column.
+INSTANTIATE_TEST_SUITE_P(XML, XMLErrors,
+    ::testing::Values(sBadXml{"Mismatch", makeXml16("<r>\n  <a></b>\n</r>"), "mismatched tag line 2 char 7"},
+        sBadXml{"Empty", "", "no element found line 1 char 0"},
+        sBadXml{"Garbage", makeXml16("<r>\x01</r>"), "not well-formed (invalid token) line 1 char 4"},
+        sBadXml{"Unclosed", makeXml16("<r><a>"), "no element found line 1 char 7"},
+        sBadXml{"OddByte", makeXml16("<r/>") + "\x01", "unclosed token line 1 char 5"}),
+    [](const auto& _info) { return std::string(_info.param.what); });
+
+class XMLFiles : public ::testing::Test {
+protected:
+    std::unique_ptr<cFileManager> start()
+    {
+        return std::make_unique<cFileManager>(m_data.root(), "pack");
+    }
+    cTestData m_data;
+};
+
+TEST_F(XMLFiles, LoadsThroughTheFileManagerFromAPackage)
+{
+    writeZip(m_data.data("p.pack"), {{"UI/Screen.xml", makeXml16("<screen x=\"5\"/>")}});
+    auto files = start();
+    cXML document("ui/screen.xml");
+    EXPECT_EQ(document[u"x"], u"5");
+    EXPECT_EQ(document.getName(), "ui/screen.xml");
+    EXPECT_EQ(document.getType(), 1u);
+    EXPECT_TRUE(document.release());
+}
+
+TEST_F(XMLFiles, BrokenPlayerCopyIsMovedAsideAndTheShippedOneRead)
+{
+    writeXml16(m_data.data("sys/opts.xml"), "<o v=\"shipped\"/>");
+    m_data.write(m_data.common("sys/opts.xml"), makeXml16("<o v=\"mine\""));
+    auto files = start();
+    cXML document("sys/opts.xml");
+    EXPECT_EQ(document[u"v"], u"shipped");
+    EXPECT_EQ(readFileBytes(m_data.common("sys/opts.xml.broken")), makeXml16("<o v=\"mine\""));
+    EXPECT_FALSE(files->isCommonExist("sys/opts.xml"));
+    EXPECT_NE(readFileBytes("error.log").find("opts.xml.broken"), std::string::npos);
+}
+
+TEST_F(XMLFiles, BrokenPlayerCopyWithoutShippedOneIsNotFound)
+{
+    m_data.write(m_data.common("own.xml"), "garbage");
+    auto files = start();
+    try {
+        cXML document("own.xml");
+        FAIL();
+    } catch (const String& _error) {
+        EXPECT_EQ(_error.substr(0, _error.find('\n')), "File \"own.xml\" not found.");
+    }
+    EXPECT_EQ(readFileBytes(m_data.common("own.xml.broken")), "garbage");
+}
+
+TEST_F(XMLFiles, BrokenShippedFileRaisesWithTheSignature)
+{
+    writeXml16(m_data.data("b.xml"), "<a>");
+    auto files = start();
+    try {
+        cXML document("b.xml");
+        FAIL();
+    } catch (const String& _error) {
+        EXPECT_EQ(_error, "no element found line 1 char 4\ncXML::cXML(const String& _path)");
+    }
+}
+
+TEST_F(XMLFiles, CorruptPackageEntryIsAReadError)
+{
+    writeZip(m_data.data("p.pack"), {{"c.xml", makeXml16("<c>" + std::string(500, 'x') + "</c>"), false}});
+    std::string bytes = readFileBytes(m_data.data("p.pack"));
+    bytes[findEntryData(bytes, "c.xml") + 100] ^= 1;
+    m_data.write(m_data.data("p.pack"), bytes);
+    auto files = start();
+    try {
+        cXML document("c.xml");
+        FAIL();
+    } catch (const String& _error) {
+        EXPECT_EQ(_error.substr(0, _error.find('\n')), "File \"c.xml\" can't be read.");
+    }
+}
+
+} // namespace

@@ -1,0 +1,186 @@
+#include "engine/ZipFile.h"
+#include "support/TempFolder.h"
+#include "support/ZipWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+class ZipFile : public ::testing::Test {
+protected:
+    std::string pack(const std::vector<sZipEntry>& _entries)
+    {
+        writeZip(m_folder.file("p.pack"), _entries);
+        return m_folder.file("p.pack");
+    }
+    static std::string readAll(iFile& _file)
+    {
+        std::string bytes(_file.getSize(), '\0');
+        bytes.resize(_file.read(bytes.data(), static_cast<ULong>(bytes.size())));
+        return bytes;
+    }
+    static std::string errorOf(const std::string& _package, const std::string& _name)
+    {
+        try {
+            cZipFile file(_package, _name);
+        } catch (const String& _error) {
+            return _error.substr(0, _error.find('\n'));
+        }
+        return "no error";
+    }
+    cTempFolder m_folder;
+};
+
+TEST_F(ZipFile, ReadsStoredAndDeflatedEntries)
+{
+    const std::string text(5000, 'q');
+    const std::string path = pack({{"a.txt", text, true}, {"b.txt", "stored", false}});
+    cZipFile deflated(path, "a.txt");
+    cZipFile stored(path, "b.txt");
+    EXPECT_EQ(readAll(deflated), text);
+    EXPECT_EQ(readAll(stored), "stored");
+}
+
+TEST_F(ZipFile, NameInOtherCaseOpens)
+{
+    cZipFile file(pack({{"Ui/Menu.XML", "x"}}), "ui/menu.xml");
+    EXPECT_EQ(readAll(file), "x");
+}
+
+TEST_F(ZipFile, EnumerationGivesNamesOfAnyLengthAndPositions)
+{
+    const std::string longName = std::string(300, 'n') + ".txt";
+    const std::string path = pack({{"first", "1"}, {longName, "2"}});
+    cZipFile::ZIP_FILE zip = cZipFile::findOpen(path);
+    std::vector<std::string> names;
+    std::vector<cZipFile::ZIP_POSITION> positions;
+    String name;
+    for (Bool more = cZipFile::findFirstFile(zip, name); more; more = cZipFile::findNextFile(zip, name)) {
+        names.push_back(name);
+        positions.push_back(cZipFile::findPosition(zip));
+    }
+    cZipFile::findClose(zip);
+    EXPECT_EQ(names, (std::vector<std::string>{"first", longName}));
+    cZipFile second(path, "whatever", positions[1]);
+    EXPECT_EQ(readAll(second), "2");
+}
+
+TEST_F(ZipFile, PackageWithoutEntriesCannotBeOpened)
+{
+    const std::string path = pack({});
+    EXPECT_THROW(cZipFile::findOpen(path), String);
+}
+
+TEST_F(ZipFile, WritesAndChecksumDoNothing)
+{
+    const std::string path = pack({{"a", "abcd"}});
+    cZipFile file(path, "a");
+    EXPECT_EQ(file.write("xy", 2), 0u);
+    EXPECT_EQ(file.write(String("xy")), 0u);
+    EXPECT_EQ(file.write(WString(u"xy")), 0u);
+    EXPECT_EQ(file.calculateChecksum(), 0u);
+    EXPECT_EQ(readAll(file), "abcd");
+}
+
+TEST_F(ZipFile, SeekReallyMovesBothWays)
+{
+    cZipFile file(pack({{"a", "0123456789"}}), "a");
+    char c = 0;
+    EXPECT_EQ(file.seek(7, 0), 7u);
+    EXPECT_EQ(file.read(&c, 1), 1u);
+    EXPECT_EQ(c, '7');
+    EXPECT_EQ(file.seek(-6, 1), 2u);
+    EXPECT_EQ(file.read(&c, 1), 1u);
+    EXPECT_EQ(c, '2');
+    EXPECT_EQ(file.seek(-1, 2), 9u);
+    EXPECT_EQ(file.read(&c, 1), 1u);
+    EXPECT_EQ(c, '9');
+    EXPECT_EQ(file.seek(0, 0), 0u);
+    EXPECT_EQ(readAll(file), "0123456789");
+}
+
+TEST_F(ZipFile, SeekOutsideTheEntryFailsAndStays)
+{
+    cZipFile file(pack({{"a", "0123"}}), "a");
+    file.seek(1, 0);
+    EXPECT_EQ(file.seek(5, 0), iFile::SEEK_FAILED);
+    EXPECT_EQ(file.seek(-2, 0), iFile::SEEK_FAILED);
+    EXPECT_EQ(file.seek(0, 7), iFile::SEEK_FAILED);
+    EXPECT_EQ(file.seek(0, 1), 1u);
+}
+
+TEST_F(ZipFile, StringRecordsReadThroughTheEntry)
+{
+    cZipFile file(pack({{"r", std::string("\x02\0\0\0hi\x01\0\0\0z\0", 12)}}), "r");
+    String first;
+    WString second;
+    EXPECT_EQ(file.read(first), 6u);
+    EXPECT_EQ(file.read(second), 6u);
+    EXPECT_EQ(first, "hi");
+    EXPECT_EQ(second, u"z");
+}
+
+TEST_F(ZipFile, CorruptEntryReadsNothing)
+{
+    const std::string path = pack({{"a", std::string(4000, 'a') + std::string(4000, 'b'), false}});
+    std::string bytes = readFileBytes(path);
+    bytes[findEntryData(bytes, "a") + 10] ^= 0x55;
+    writeFileBytes(path, bytes);
+    cZipFile file(path, "a");
+    std::string content(file.getSize(), '\0');
+    EXPECT_EQ(file.read(content.data(), static_cast<ULong>(content.size())), 0u) << "a checksum error is no data";
+    EXPECT_EQ(file.read(content.data(), 1), 0u);
+}
+
+TEST_F(ZipFile, DamagedDeflateStreamReadsNothing)
+{
+    std::string text;
+    for (int i = 0; i < 3000; ++i)
+        text += std::to_string(i * 7919);
+    const std::string path = pack({{"a", text, true}});
+    std::string bytes = readFileBytes(path);
+    const std::size_t at = findEntryData(bytes, "a");
+    for (std::size_t i = 0; i < 40; ++i)
+        bytes[at + 20 + i] = static_cast<char>(0xFF);
+    writeFileBytes(path, bytes);
+    cZipFile file(path, "a");
+    std::string content(file.getSize(), '\0');
+    EXPECT_EQ(file.read(content.data(), static_cast<ULong>(content.size())), 0u);
+}
+
+TEST_F(ZipFile, ErrorTextsNameThePackageAndEntry)
+{
+    const std::string path = pack({{"a", "x"}});
+    EXPECT_EQ(errorOf(path, "b"), "Cant't find file 'b' in the '" + path + "' pack.");
+    EXPECT_EQ(errorOf(m_folder.file("none.pack"), "a"), "Cant't open pack file '" + m_folder.file("none.pack") + "'");
+}
+
+TEST_F(ZipFile, TruncatedPackageCannotBeOpened)
+{
+    const std::string path = pack({{"a", std::string(1000, 'x')}, {"b", "y"}});
+    const std::string bytes = readFileBytes(path);
+    writeFileBytes(path, bytes.substr(0, bytes.size() - 30));
+    try {
+        cZipFile::findOpen(path);
+        FAIL();
+    } catch (const String& _error) {
+        EXPECT_EQ(_error.substr(0, _error.find('\n')), path + " is cannot be opened.");
+    }
+    EXPECT_EQ(errorOf(path, "a"), "Cant't open pack file '" + path + "'");
+}
+
+TEST_F(ZipFile, SizeBeyondWhatTheDataCanHoldIsRefused)
+{
+    const std::string path = pack({{"a", "abc", false}});
+    std::string bytes = readFileBytes(path);
+    // The uncompressed size in the central directory record (offset 24 from its signature).
+    const std::size_t central = bytes.find("PK\x01\x02");
+    bytes.replace(central + 24, 4, "\xFF\xFF\xFF\x7F");
+    writeFileBytes(path, bytes);
+    EXPECT_EQ(errorOf(path, "a"), "Cant't open file 'a' in the '" + path + "' pack.");
+}
+
+} // namespace

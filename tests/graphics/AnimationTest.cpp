@@ -1,0 +1,257 @@
+#include "graphics/Animation.h"
+#include "support/AnimationWriter.h"
+#include "support/MeshWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+const Float kPi = 3.14159265358979f;
+const std::vector<Matrix> kNoBinds(32, Matrix::identity());
+
+std::unique_ptr<cAnimation> load(const std::string& _bytes, const String& _name = "Animations/test.anim")
+{
+    return std::make_unique<cAnimation>(_name, _bytes.data(), static_cast<ULong>(_bytes.size()));
+}
+
+String failure(const std::string& _bytes)
+{
+    try {
+        load(_bytes, "Animations/bad.anim");
+    } catch (const String& _stack) {
+        return _stack.substr(0, _stack.find('\n'));
+    }
+    return "";
+}
+
+sTestNode keyed(std::vector<sTestKey> _keys, std::uint32_t _parent = 0xFFFFFFFF)
+{
+    sTestNode node;
+    node.parent = _parent;
+    node.keys = std::move(_keys);
+    return node;
+}
+
+// One node with two keys at the given times.
+std::string timed(Float _first, Float _second)
+{
+    return writeAnimationFile(1, {keyed({{Matrix::identity(), _first}, {Matrix::identity(), _second}})});
+}
+
+// One node moving from the origin at time 0 to (4, 0, 0) at time 1, in a period of 2.
+std::unique_ptr<cAnimation> slide()
+{
+    return load(writeAnimationFile(2, {keyed({{Matrix::identity(), 0}, {Matrix::translation(4, 0, 0), 1}})}));
+}
+
+Vector3 translationOf(const Matrix& _m)
+{
+    return {_m.m[3][0], _m.m[3][1], _m.m[3][2]};
+}
+
+Float rowLength(const Matrix& _m, int _row)
+{
+    return std::sqrt(_m.m[_row][0] * _m.m[_row][0] + _m.m[_row][1] * _m.m[_row][1] + _m.m[_row][2] * _m.m[_row][2]);
+}
+
+TEST(AnimationFiles, ReadsNodesKeysAndLength)
+{
+    const auto animation = load(writeAnimationFile(
+        3.5f, {keyed({{Matrix::translation(1, 2, 3), 0}, {Matrix::rotationX(1), 0.5f}}), keyed({}, 0)}));
+    EXPECT_EQ(animation->getType(), RT_ANIMATION);
+    EXPECT_EQ(animation->getLength(), 3.5f);
+    ASSERT_EQ(animation->getNodes().size(), 2u);
+    EXPECT_EQ(animation->getNodes()[0].keys[1].matrix, Matrix::rotationX(1));
+    EXPECT_EQ(animation->getNodes()[0].keys[1].time, 0.5f);
+    EXPECT_EQ(animation->getNodes()[1].parent, 0u);
+    EXPECT_EQ(animation->getNodes()[0].parent, cAnimation::kNoParent);
+
+    const auto empty = load(writeAnimationFile(1, {}));
+    empty->setTime(0.5f, &kNoBinds);
+    EXPECT_TRUE(empty->getMatrices().empty());
+}
+
+TEST(AnimationErrors, FirstLineNamesTheFault)
+{
+    const std::string good = writeAnimationFile(1, {keyed({{Matrix::identity(), 0}})});
+    std::string badNodeTag = good;
+    badNodeTag.replace(good.size() - 4, 4, "mela");
+    std::string manyNodes = good;
+    manyNodes.replace(4, 4, u32Bytes(0x10000000));
+    std::string manyKeys = good;
+    manyKeys.replace(12, 4, u32Bytes(0x7FFFFFFF));
+    const String invalid = "Invalid animation format. File:Animations/bad.anim";
+    const struct {
+        const char* what;
+        std::string bytes;
+        String text;
+    } cases[] = {
+        {"no tag", "xxxx" + good.substr(4), "Invalid resource format"},
+        {"wrong node tag", badNodeTag, "Invalid resource format"},
+        {"empty", "", "Unexpected end of source"},
+        {"cut in a key", good.substr(0, 40), "Unexpected end of source"},
+        {"cut before a node tag", good.substr(0, good.size() - 1), "Unexpected end of source"},
+        {"node count past the end", manyNodes, "Unexpected end of source"},
+        {"key count past the end", manyKeys, "Unexpected end of source"},
+        {"parent outside the nodes", writeAnimationFile(1, {keyed({}, 1)}), invalid},
+        {"own parent", writeAnimationFile(1, {keyed({}), keyed({}, 1)}), invalid},
+        {"parents in a loop", writeAnimationFile(1, {keyed({}, 2), keyed({}, 0), keyed({}, 1), keyed({})}), invalid},
+        {"key times descending", timed(0.5f, 0.25f), invalid},
+        {"key time not a number", timed(0, std::nanf("")), invalid},
+        {"key time infinite", timed(0, INFINITY), invalid},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(failure(c.bytes), c.text) << c.what;
+}
+
+TEST(AnimationErrors, StackCarriesTheConstructorSignature)
+{
+    try {
+        load("alem");
+        FAIL();
+    } catch (const String& _stack) {
+        EXPECT_EQ(_stack, "Unexpected end of source\ncAnimation::cAnimation(const String& name )");
+    }
+}
+
+TEST(AnimationPose, BeforeAnyPoseEveryNodeHoldsTheBindPose)
+{
+    const auto animation = slide();
+    EXPECT_EQ(animation->getMatrices(), std::vector<Matrix>(1, Matrix::identity()));
+    animation->setTime(0.5f, nullptr);
+    EXPECT_EQ(animation->getMatrices(), std::vector<Matrix>(1, Matrix::identity())) << "no bones, no change";
+}
+
+TEST(AnimationPose, BlendsBetweenNeighbouringKeys)
+{
+    const struct {
+        Float time;
+        Float x;
+    } cases[] = {{0, 0}, {0.25f, 1}, {0.5f, 2}, {1, 4}, {1.5f, 4}, {2.25f, 1}, {4.5f, 2}};
+    for (const auto& c : cases) {
+        const auto animation = slide();
+        animation->setTime(c.time, &kNoBinds);
+        EXPECT_NEAR(animation->getMatrices()[0].m[3][0], c.x, 1e-5) << "t = " << c.time;
+    }
+}
+
+TEST(AnimationPose, SameTimeTwiceComputesOnce)
+{
+    const auto animation = slide();
+    const std::vector<Matrix> moved(1, Matrix::translation(0, 100, 0));
+    animation->setTime(0.25f, &kNoBinds);
+    animation->setTime(0.25f, &moved);
+    EXPECT_EQ(translationOf(animation->getMatrices()[0]).y, 0) << "the second call returned at once";
+    // 2.25 is stored as 0.25, so the same call again computes again.
+    animation->setTime(2.25f, &kNoBinds);
+    animation->setTime(2.25f, &moved);
+    EXPECT_NEAR(translationOf(animation->getMatrices()[0]).y, -100, 1e-4);
+}
+
+TEST(AnimationPose, BlendKeepsTheScaleOfBothKeys)
+{
+    const Matrix scaled = Matrix::scaling(2, 2, 2);
+    const auto animation =
+        load(writeAnimationFile(1, {keyed({{scaled, 0}, {scaled * Matrix::translation(10, 0, 0), 1}})}));
+    animation->setTime(0.5f, &kNoBinds);
+    const Matrix& m = animation->getMatrices()[0];
+    for (int row = 0; row < 3; ++row)
+        EXPECT_NEAR(rowLength(m, row), 2, 5e-3);
+    EXPECT_NEAR(m.m[3][0], 5, 1e-5);
+}
+
+TEST(AnimationPose, QuarterTurnBlendsToFortyFiveDegreesAtFullLength)
+{
+    const auto animation =
+        load(writeAnimationFile(1, {keyed({{Matrix::identity(), 0}, {Matrix::rotationZ(kPi / 2), 1}})}));
+    animation->setTime(0.5f, &kNoBinds);
+    const Matrix& m = animation->getMatrices()[0];
+    EXPECT_NEAR(m.m[0][0], std::sqrt(0.5f), 3e-3);
+    EXPECT_NEAR(m.m[0][1], std::sqrt(0.5f), 3e-3);
+    EXPECT_NEAR(m.m[1][0], -std::sqrt(0.5f), 3e-3);
+    EXPECT_NEAR(rowLength(m, 0), 1, 3e-3) << "not the 0.707 of the plain blend";
+    EXPECT_NEAR(rowLength(m, 2), 1, 3e-3);
+}
+
+TEST(AnimationPose, HalfTurnBlendLeavesCancelledRowsAtZero)
+{
+    // Exactly half a turn about z, as an exporter writes it (the float sine of pi is not 0).
+    const auto animation =
+        load(writeAnimationFile(1, {keyed({{Matrix::identity(), 0}, {Matrix::scaling(-1, -1, 1), 1}})}));
+    animation->setTime(0.5f, &kNoBinds);
+    const Matrix& m = animation->getMatrices()[0];
+    EXPECT_NEAR(rowLength(m, 0), 0, 1e-6);
+    EXPECT_NEAR(rowLength(m, 1), 0, 1e-6);
+    EXPECT_NEAR(rowLength(m, 2), 1, 3e-3);
+    for (int row = 0; row < 3; ++row)
+        for (Float element : m.m[row])
+            EXPECT_FALSE(std::isnan(element));
+}
+
+TEST(AnimationPose, ChildrenFollowTheirParents)
+{
+    // The child comes first: a parent may be stored after its children.
+    const Matrix parent = Matrix::rotationZ(kPi / 2) * Matrix::translation(0, 10, 0);
+    const auto animation =
+        load(writeAnimationFile(1, {keyed({{Matrix::translation(1, 0, 0), 0}}, 1), keyed({{parent, 0}})}));
+    animation->setTime(0.5f, &kNoBinds);
+    const Vector3 child = translationOf(animation->getMatrices()[0]);
+    EXPECT_NEAR(child.x, 0, 1e-4);
+    EXPECT_NEAR(child.y, 11, 1e-4);
+}
+
+TEST(AnimationPose, KeyedNodesStartFromTheInverseBindPose)
+{
+    const auto animation = load(writeAnimationFile(1, {keyed({{Matrix::translation(0, 3, 0), 0}}), keyed({}, 0)}));
+    const std::vector<Matrix> binds = {Matrix::translation(5, 0, 0), Matrix::translation(50, 0, 0)};
+    animation->setTime(0.5f, &binds);
+    EXPECT_EQ(translationOf(animation->getMatrices()[0]), (Vector3{-5, 3, 0}));
+    EXPECT_EQ(translationOf(animation->getMatrices()[1]), (Vector3{0, 3, 0})) << "unkeyed: parent's world only";
+}
+
+TEST(AnimationPose, MissingOrSingularBindMatricesKeepTheWorldTransform)
+{
+    const auto animation = load(writeAnimationFile(
+        1, {keyed({{Matrix::translation(1, 0, 0), 0}}), keyed({{Matrix::translation(2, 0, 0), 0}})}));
+    const std::vector<Matrix> binds = {Matrix::scaling(0, 1, 1)};
+    animation->setTime(0.5f, &binds);
+    EXPECT_EQ(animation->getMatrices()[0], Matrix::translation(1, 0, 0));
+    EXPECT_EQ(animation->getMatrices()[1], Matrix::translation(2, 0, 0));
+}
+
+TEST(AnimationPose, TimesBeforeTheFirstKeyHoldIt)
+{
+    const auto late = load(writeAnimationFile(
+        2, {keyed({{Matrix::translation(3, 0, 0), 0.5f}, {Matrix::translation(9, 0, 0), 1}})}));
+    for (Float time : {0.25f, -0.25f, -3.0f}) {
+        late->setTime(time, &kNoBinds);
+        EXPECT_EQ(late->getMatrices()[0], Matrix::translation(3, 0, 0)) << "t = " << time;
+    }
+}
+
+TEST(AnimationPose, NoPeriodHoldsTheFirstMoment)
+{
+    for (Float length : {0.0f, -1.0f, std::nanf(""), INFINITY}) {
+        const auto animation =
+            load(writeAnimationFile(length, {keyed({{Matrix::identity(), 0}, {Matrix::translation(4, 0, 0), 1}})}));
+        animation->setTime(0.5f, &kNoBinds);
+        EXPECT_EQ(animation->getMatrices()[0], Matrix::identity()) << "length " << length;
+    }
+}
+
+TEST(AnimationPose, LongParentChainsNeedNoDeepRecursion)
+{
+    const std::uint32_t count = 20000;
+    std::vector<sTestNode> nodes(count);
+    nodes[0] = keyed({{Matrix::translation(1, 0, 0), 0}});
+    for (std::uint32_t i = 1; i < count; ++i)
+        nodes[i].parent = i - 1;
+    const auto animation = load(writeAnimationFile(1, nodes));
+    animation->setTime(0.5f, &kNoBinds);
+    EXPECT_EQ(animation->getMatrices().back(), Matrix::translation(1, 0, 0));
+}
+
+} // namespace

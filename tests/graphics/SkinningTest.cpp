@@ -1,0 +1,92 @@
+#include "graphics/AniMesh.h"
+#include "graphics/Animation.h"
+#include "graphics/Skinning.h"
+#include "support/AnimationWriter.h"
+#include "support/MeshWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+sMeshVertex at(Vector3 _position, std::initializer_list<Float> _weights, std::initializer_list<int> _bones)
+{
+    sMeshVertex vertex;
+    vertex.position = _position;
+    int k = 0;
+    for (Float weight : _weights)
+        vertex.weights[k++] = weight;
+    k = 0;
+    for (int bone : _bones)
+        vertex.bones[k++] = static_cast<std::uint8_t>(bone);
+    return vertex;
+}
+
+void expectNear(const Vector3& _actual, const Vector3& _expected, Float _tolerance = 1e-4f)
+{
+    EXPECT_NEAR(_actual.x, _expected.x, _tolerance);
+    EXPECT_NEAR(_actual.y, _expected.y, _tolerance);
+    EXPECT_NEAR(_actual.z, _expected.z, _tolerance);
+}
+
+const std::vector<Matrix> kPose = {Matrix::translation(10, 0, 0), Matrix::translation(0, 20, 0),
+    Matrix::scaling(2, 2, 2), Matrix::translation(0, 0, 40)};
+
+TEST(Skinning, FourthWeightIsOneMinusTheOtherThree)
+{
+    const cSkinning skinning(kPose, Matrix::identity());
+    // Hand-computed: 0.5 x (11, 2, 3) + 0.25 x (1, 22, 3) + 0.125 x (2, 4, 6) + 0.125 x (1, 2, 43).
+    const Vector3 p = skinning.skin(at({1, 2, 3}, {0.5f, 0.25f, 0.125f}, {0, 1, 2, 3})).position;
+    expectNear(p, {0.5f * 11 + 0.25f * 1 + 0.125f * 2 + 0.125f * 1, 0.5f * 2 + 0.25f * 22 + 0.125f * 4 + 0.125f * 2,
+                      0.5f * 3 + 0.25f * 3 + 0.125f * 6 + 0.125f * 43});
+}
+
+TEST(Skinning, WorldMatrixFollowsEveryBone)
+{
+    const Matrix world = Matrix::scaling(100, 100, 100) * Matrix::translation(400, 300, 0);
+    const cSkinning skinning(kPose, world);
+    expectNear(skinning.skin(at({1, 0, 0}, {0, 0, 0}, {0, 0, 0, 3})).position, {500, 300, 4000});
+}
+
+TEST(Skinning, BoneBeyondThePoseKeepsItsShareInTheBindPose)
+{
+    const Matrix world = Matrix::translation(0, 0, 5);
+    const cSkinning skinning(kPose, world);
+    expectNear(skinning.skin(at({1, 1, 1}, {0.5f, 0, 0}, {0, 0, 0, 200})).position, {6, 1, 6});
+}
+
+TEST(Skinning, NormalsBlendThroughTheInverseTranspose)
+{
+    // Stretched four times along x, a 45 degree surface's normal leans towards x far less.
+    const cSkinning skinning({Matrix::scaling(4, 1, 1)}, Matrix::identity());
+    sMeshVertex vertex = at({0, 0, 0}, {1, 0, 0}, {0, 0, 0, 0});
+    vertex.normal = {1, 1, 0};
+    const Vector3 n = skinning.skin(vertex).normal;
+    expectNear(n, {0.25f, 1, 0});
+}
+
+TEST(Skinning, TwentyBonePoseMovesEachVertexWithItsOwnBone)
+{
+    std::vector<sTestNode> nodes(20);
+    std::vector<sTestVertex> vertices(20);
+    for (std::uint8_t j = 0; j < 20; ++j) {
+        nodes[j].keys = {{Matrix::translation(j, 0, 0), 0}, {Matrix::translation(j, 2.0f * j, 0), 1}};
+        vertices[j].position[2] = j;
+        vertices[j].weights[0] = 1;
+        vertices[j].bones[0] = j;
+    }
+    const std::string meshBytes =
+        writeMeshFile(0x111C, vertices, {0, 1, 2}, std::vector<Matrix>(20, Matrix::identity()));
+    const std::unique_ptr<iMesh> mesh(iMesh::create("m", meshBytes.data(), static_cast<ULong>(meshBytes.size())));
+    const std::string animationBytes = writeAnimationFile(1, nodes);
+    cAnimation animation("a", animationBytes.data(), static_cast<ULong>(animationBytes.size()));
+
+    animation.setTime(0.5f, mesh->getBones());
+    ASSERT_EQ(animation.getMatrices().size(), 20u);
+    const cSkinning skinning(animation.getMatrices(), Matrix::translation(0, 0, 100));
+    for (UInt j = 0; j < 20; ++j)
+        expectNear(skinning.skin(mesh->getVertex(j)).position, {Float(j), Float(j), 100.0f + j});
+}
+
+} // namespace

@@ -1,0 +1,181 @@
+#include "InputHarness.h"
+
+#include "engine/ErrorStack.h"
+
+namespace {
+
+const std::vector<sCall> kNone;
+
+TEST_F(InputTest, EnterPressedAndReleasedInOneFrameCallsPressThenRelease)
+{
+    m_input->bind(KEY_RETURN + CONTROL_KEY_PRESSED, note<'p'>, nullptr);
+    m_input->bind(KEY_RETURN, note<'r'>, nullptr);
+    m_input->bind(CONTROL_ANY, note<'*'>, nullptr);
+    tap(KEY_RETURN);
+    m_input->process();
+    const std::vector<sCall> expected = {{"p", nullptr}, {"*", nullptr}, {"r", nullptr}, {"*", nullptr}};
+    EXPECT_EQ(journal(), expected);
+}
+
+TEST_F(InputTest, KeyboardCallsComeBeforeMouseButtonCalls)
+{
+    m_input->bind(CONTROL_BUTTON_PRESSED, note<'m'>, nullptr);
+    m_input->bind(KEY_SPACE + CONTROL_KEY_PRESSED, note<'k'>, nullptr);
+    m_mouse.pushButton(0, true);
+    m_keyboard.push(KEY_SPACE, true);
+    m_input->process();
+    const std::vector<sCall> expected = {{"k", nullptr}, {"m", nullptr}};
+    EXPECT_EQ(journal(), expected);
+}
+
+TEST_F(InputTest, EveryEventHandlerHearsKeysAndButtonsOnly)
+{
+    m_input->bind(CONTROL_ANY, note<'*'>, nullptr);
+    tap(KEY_ESCAPE);
+    m_mouse.pushButton(1, true);
+    m_mouse.pushButton(1, false);
+    m_mouse.move(5, 5, 120);
+    m_input->pushChar(u'a');
+    m_input->process();
+    EXPECT_EQ(journal().size(), 4u);
+}
+
+struct sButtonCase {
+    std::uint32_t button;
+    eControl pressed, released;
+};
+
+TEST_F(InputTest, MouseButtonsGivePressThenReleaseCodes)
+{
+    const sButtonCase cases[] = {{0, 0x208, 0x200}, {1, 0x209, 0x201}, {7, 0x20F, 0x207}};
+    for (const sButtonCase& button : cases) {
+        journal().clear();
+        m_input->unbindAll();
+        m_input->bind(button.pressed, note<'d'>, nullptr);
+        m_input->bind(button.released, note<'u'>, nullptr);
+        m_mouse.pushButton(button.button, true);
+        m_mouse.pushButton(button.button, false);
+        m_input->process();
+        const std::vector<sCall> expected = {{"d", nullptr}, {"u", nullptr}};
+        EXPECT_EQ(journal(), expected) << "button " << button.button;
+    }
+}
+
+TEST_F(InputTest, BindingTwiceCallsOnceAndOneUnbindRemovesIt)
+{
+    m_input->bind(KEY_ESCAPE, note<'e'>, fakeView(1));
+    m_input->bind(KEY_ESCAPE, note<'e'>, fakeView(1));
+    tap(KEY_ESCAPE);
+    m_input->process();
+    EXPECT_EQ(journal().size(), 1u);
+    m_input->unbind(KEY_ESCAPE, note<'e'>, fakeView(1));
+    tap(KEY_ESCAPE);
+    m_input->process();
+    EXPECT_EQ(journal().size(), 1u);
+}
+
+TEST_F(InputTest, OneHandlerWithTwoViewsIsCalledForEachInBindingOrder)
+{
+    m_input->bind(KEY_ESCAPE, note<'e'>, fakeView(2));
+    m_input->bind(KEY_ESCAPE, note<'e'>, fakeView(1));
+    tap(KEY_ESCAPE);
+    m_input->process();
+    const std::vector<sCall> expected = {{"e", fakeView(2)}, {"e", fakeView(1)}};
+    EXPECT_EQ(journal(), expected);
+}
+
+TEST_F(InputTest, NullHandlersAndCodesOutOfRangeChangeNothing)
+{
+    m_input->bind(KEY_ESCAPE, nullptr, nullptr);
+    m_input->unbind(KEY_ESCAPE, ControlHandler{nullptr, nullptr});
+    m_input->bind(CONTROL_COUNT, note<'x'>, nullptr);
+    m_input->bind(-1, note<'x'>, nullptr);
+    m_input->unbind(0x400, note<'x'>, nullptr);
+    m_input->unbindControl(0x1000);
+    m_input->bindKeyboard(nullptr, nullptr);
+    m_input->bindMouse(nullptr, nullptr);
+    m_input->bind(CONTROL_ANY, note<'*'>, nullptr);
+    m_keyboard.push(0x300, true);
+    m_mouse.pushRecord(MOUSE_OFFSET_BUTTON0 + MOUSE_BUTTON_COUNT, true);
+    m_mouse.pushRecord(MOUSE_OFFSET_X, true);
+    m_mouse.move(3, 0);
+    m_input->pushChar(u'a');
+    m_input->process();
+    EXPECT_EQ(journal(), kNone);
+    EXPECT_FALSE(m_input->isKeyPresed(0x100));
+    EXPECT_FALSE(m_input->isKeyPresed(-1));
+}
+
+void unbindSelf(cView* _view)
+{
+    note<'s'>(_view);
+    cInput::getInstance()->unbind(KEY_ESCAPE + CONTROL_KEY_PRESSED, unbindSelf, _view);
+    cInput::getInstance()->unbind(KEY_ESCAPE, unbindSelf, _view);
+}
+
+TEST_F(InputTest, HandlerUnbindingItselfIsStillCalledForCollectedEvents)
+{
+    m_input->bind(KEY_ESCAPE + CONTROL_KEY_PRESSED, unbindSelf, nullptr);
+    m_input->bind(KEY_ESCAPE, unbindSelf, nullptr);
+    tap(KEY_ESCAPE);
+    m_input->process();
+    EXPECT_EQ(journal().size(), 2u);
+    tap(KEY_ESCAPE);
+    m_input->process();
+    EXPECT_EQ(journal().size(), 2u) << "gone from the next frame";
+}
+
+void bindAnother(cView* _view)
+{
+    note<'b'>(_view);
+    cInput::getInstance()->bind(KEY_ESCAPE, note<'n'>, _view);
+}
+
+TEST_F(InputTest, HandlerBoundDuringTheCallsStartsNextFrame)
+{
+    m_input->bind(KEY_ESCAPE, bindAnother, nullptr);
+    tap(KEY_ESCAPE);
+    tap(KEY_ESCAPE);
+    m_input->process();
+    EXPECT_EQ(journal(), (std::vector<sCall>{{"b", nullptr}, {"b", nullptr}}));
+    journal().clear();
+    tap(KEY_ESCAPE);
+    m_input->process();
+    EXPECT_EQ(journal(), (std::vector<sCall>{{"b", nullptr}, {"n", nullptr}}));
+}
+
+TEST_F(InputTest, UnbindAllKeepsCharacterAndMouseHandlers)
+{
+    m_input->bind(KEY_ESCAPE, note<'e'>, nullptr);
+    m_input->bindKeyboard([](char16_t, cView* _view) { note<'c'>(_view); }, nullptr);
+    m_input->bindMouse([](eControl, Long, cView* _view) { note<'m'>(_view); }, nullptr);
+    m_input->unbindAll();
+    tap(KEY_ESCAPE);
+    m_input->pushChar(u'q');
+    m_mouse.move(1, 0);
+    m_input->process();
+    EXPECT_EQ(journal(), (std::vector<sCall>{{"c", nullptr}, {"m", nullptr}}));
+}
+
+void failing(cView*)
+{
+    throw "handler failed";
+}
+
+TEST_F(InputTest, HandlerFailureNamesTheCallAndTheFrame)
+{
+    m_input->bind(KEY_ESCAPE, failing, nullptr);
+    tap(KEY_ESCAPE);
+    try {
+        m_input->process();
+        FAIL() << "nothing thrown";
+    } catch (const String& _stack) {
+        const String call = "handler failed\nhandler.m_handler(handler.m_instance) \"";
+        EXPECT_EQ(_stack.compare(0, call.size(), call), 0) << _stack;
+        EXPECT_NE(_stack.find("Input.cpp\" "), String::npos) << _stack;
+        const String frame = "\nvoid cInput::process()";
+        EXPECT_EQ(_stack.substr(_stack.size() - frame.size()), frame);
+    }
+}
+
+} // namespace

@@ -1,0 +1,22 @@
+#include "support/Xml16.h"
+
+#include "engine/TextConvert.h"
+#include "support/TempFolder.h"
+
+#include <filesystem>
+
+std::string makeXml16(const std::string& _utf8)
+{
+    std::string bytes = "\xFF\xFE";
+    for (const char16_t unit : toWString(_utf8)) {
+        bytes.push_back(static_cast<char>(unit & 0xFF));
+        bytes.push_back(static_cast<char>(unit >> 8));
+    }
+    return bytes;
+}
+
+void writeXml16(const std::string& _path, const std::string& _utf8)
+{
+    std::filesystem::create_directories(std::filesystem::path(_path).parent_path());
+    writeFileBytes(_path, makeXml16(_utf8));
+}

@@ -1,0 +1,153 @@
+#include "FontBaker.h"
+
+#include "engine/TextConvert.h"
+#include "graphics/Font.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+#include <stb_image.h>
+
+#include <memory>
+
+namespace {
+
+const char* const kDejaVu = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+const UInt kPixelSize = 24;
+
+// One bake shared by the tests: rendering a few hundred glyphs is the slow part.
+class BakedFont : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_folder = new cTempFolder;
+        const sBakedFont baked = bakeFont(kDejaVu, kPixelSize, getDefaultCharRuns());
+        saveBakedFont(baked, s_folder->file("main.fnt"), s_folder->file("main.png"));
+        const String bytes = readFileBytes(s_folder->file("main.fnt"));
+        s_font = new cFont("fonts/main.fnt", bytes.data(), ULong(bytes.size()));
+        s_pixels = stbi_load(s_folder->file("main.png").c_str(), &s_width, &s_height, &s_channels, 4);
+    }
+    static void TearDownTestSuite()
+    {
+        stbi_image_free(s_pixels);
+        delete s_font;
+        delete s_folder;
+    }
+
+    // The summed glyph coverage inside a glyph's rectangle of the picture.
+    static ULong inkInside(const sGlyph& _glyph)
+    {
+        const int x0 = int(_glyph.left * s_width + 0.5f), x1 = int(_glyph.right * s_width + 0.5f);
+        const int y0 = int((1 - _glyph.top) * s_height + 0.5f), y1 = int((1 - _glyph.bottom) * s_height + 0.5f);
+        ULong ink = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x)
+                ink += s_pixels[(std::size_t(y) * s_width + x) * 4 + 3];
+        return ink;
+    }
+
+    static cTempFolder* s_folder;
+    static cFont* s_font;
+    static unsigned char* s_pixels;
+    static int s_width, s_height, s_channels;
+};
+
+cTempFolder* BakedFont::s_folder = nullptr;
+cFont* BakedFont::s_font = nullptr;
+unsigned char* BakedFont::s_pixels = nullptr;
+int BakedFont::s_width = 0;
+int BakedFont::s_height = 0;
+int BakedFont::s_channels = 0;
+
+TEST_F(BakedFont, MenuWordsHaveEveryLetter)
+{
+    ASSERT_NE(s_pixels, nullptr) << "the picture must load as PNG";
+    for (const char16_t c : toWString("НовыйPlay")) {
+        sGlyph glyph;
+        ASSERT_TRUE(s_font->getLetter(c, glyph)) << toString(WString(1, c));
+        EXPECT_GE(glyph.left, 0.0f);
+        EXPECT_LT(glyph.left, glyph.right);
+        EXPECT_LE(glyph.right, 1.0f);
+        EXPECT_GE(glyph.bottom, 0.0f);
+        EXPECT_LT(glyph.bottom, glyph.top) << "y runs upwards from the picture's bottom";
+        EXPECT_LE(glyph.top, 1.0f);
+        // A letter of a 24-pixel font advances by a few pixels to about a size.
+        const Float advancePixels = glyph.advance * Float(s_width);
+        EXPECT_GT(advancePixels, kPixelSize * 0.25f) << toString(WString(1, c));
+        EXPECT_LT(advancePixels, kPixelSize * 1.2f) << toString(WString(1, c));
+        EXPECT_GT(inkInside(glyph), 0u) << toString(WString(1, c)) << " is drawn in its rectangle";
+    }
+}
+
+TEST_F(BakedFont, AllLettersShareOneLineHeight)
+{
+    // Text centres every letter on its line, so equal cells keep the baseline straight.
+    sGlyph first, other;
+    ASSERT_TRUE(s_font->getLetter(u'P', first));
+    for (const char16_t c : toWString("yЙgl,№")) {
+        ASSERT_TRUE(s_font->getLetter(c, other));
+        EXPECT_NEAR((other.top - other.bottom) * s_height, (first.top - first.bottom) * s_height, 1e-3);
+        EXPECT_GE((other.top - other.bottom) * s_height, Float(kPixelSize));
+    }
+}
+
+TEST_F(BakedFont, PictureIsWhiteWithCoverageInAlpha)
+{
+    ASSERT_NE(s_pixels, nullptr);
+    EXPECT_EQ(s_width & (s_width - 1), 0) << "power-of-two width";
+    EXPECT_EQ(s_height & (s_height - 1), 0) << "power-of-two height";
+    for (int i = 0; i < s_width * s_height; ++i)
+        ASSERT_EQ(s_pixels[i * 4] & s_pixels[i * 4 + 1] & s_pixels[i * 4 + 2], 0xFF);
+}
+
+TEST_F(BakedFont, CellsDoNotTouch)
+{
+    // Two glyph rectangles that met would bleed into each other when the picture is filtered.
+    std::vector<sGlyph> glyphs;
+    for (const sCharRun& run : getDefaultCharRuns())
+        for (UInt c = run.first; c <= run.last; ++c) {
+            sGlyph glyph;
+            if (s_font->getLetter(char16_t(c), glyph))
+                glyphs.push_back(glyph);
+        }
+    ASSERT_GT(glyphs.size(), 250u);
+    const Float gapX = 1.0f / s_width, gapY = 1.0f / s_height;
+    for (std::size_t i = 0; i < glyphs.size(); ++i)
+        for (std::size_t j = i + 1; j < glyphs.size(); ++j) {
+            const sGlyph& a = glyphs[i];
+            const sGlyph& b = glyphs[j];
+            const bool apart = a.right + gapX <= b.left || b.right + gapX <= a.left || a.bottom >= b.top + gapY
+                || b.bottom >= a.top + gapY;
+            ASSERT_TRUE(apart) << i << " and " << j;
+        }
+}
+
+TEST(FontBaking, CharactersTheFontLacksAreLeftOut)
+{
+    // U+0378 is unassigned, so no font has it; the characters on either side stay reachable.
+    const sBakedFont baked = bakeFont(kDejaVu, 12, {{u'\u0376', u'\u037A'}});
+    const String bytes = writeFontFile(baked.font);
+    const cFont font("fonts/greek.fnt", bytes.data(), ULong(bytes.size()));
+    sGlyph glyph;
+    EXPECT_TRUE(font.getLetter(u'\u0377', glyph));
+    EXPECT_FALSE(font.getLetter(u'\u0378', glyph));
+    EXPECT_TRUE(font.getLetter(u'\u037A', glyph));
+}
+
+TEST(FontBaking, UnreadableFontIsAnError)
+{
+    cTempFolder folder;
+    writeFileBytes(folder.file("broken.ttf"), "not a font at all");
+    EXPECT_THROW(bakeFont(folder.file("broken.ttf"), 16, getDefaultCharRuns()), String);
+    EXPECT_THROW(bakeFont(folder.file("missing.ttf"), 16, getDefaultCharRuns()), String);
+    EXPECT_THROW(bakeFont(kDejaVu, 0, getDefaultCharRuns()), String);
+}
+
+TEST(FontBaking, UnwritableOutputIsAnError)
+{
+    cTempFolder folder;
+    const sBakedFont baked = bakeFont(kDejaVu, 10, {{u'a', u'b'}});
+    EXPECT_THROW(saveBakedFont(baked, folder.file("no/such/folder.fnt"), folder.file("a.png")), String);
+    EXPECT_THROW(saveBakedFont(baked, folder.file("a.fnt"), folder.file("no/such/folder.png")), String);
+}
+
+} // namespace
