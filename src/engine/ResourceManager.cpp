@@ -201,10 +201,6 @@ void cResourceManager::resourcesToLog(const String& _path)
 void cResourceManager::logToResources(iXML* _log, UInt _first, UInt _last)
 {
     GUARD_BEGIN
-    using fGetter = iResource* (cResourceManager::*)(const String&);
-    // Meshes and animations are not preloaded.
-    static const fGetter getters[] = {&cResourceManager::getTexture, nullptr, &cResourceManager::getFont,
-        &cResourceManager::getShader, &cResourceManager::getSound};
     for (UInt i = _first; i < _last; ++i) {
         iXML* entry = nullptr;
         if (!_log->get(i, entry, nullptr))
@@ -212,10 +208,16 @@ void cResourceManager::logToResources(iXML* _log, UInt _first, UInt _last)
         const String path = toString((*entry)[u"Path"]);
         Int type = -1; // an entry without a type is skipped
         toInt(type, (*entry)[u"Type"]);
-        if (type == RT_XML)
-            getXML(path)->release();
-        else if (type >= 0 && type < static_cast<Int>(sizeof getters / sizeof getters[0]) && getters[type])
-            (this->*getters[type])(path)->release();
+        // A preloaded resource waits uncounted until its first real use. Meshes and
+        // animations are not preloaded.
+        switch (type) {
+        case RT_TEXTURE: getTexture(path)->release(); break;
+        case RT_XML: getXML(path)->release(); break;
+        case RT_FONT: getFont(path)->release(); break;
+        case RT_SHADER: getShader(path)->release(); break;
+        case RT_SOUND: getSound(path)->release(); break;
+        default: break;
+        }
     }
     GUARD_END("void cResourceManager::logToResources(iXML* log, UInt first, UInt last)")
 }
