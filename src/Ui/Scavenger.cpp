@@ -23,12 +23,6 @@ void cScavenger::free()
     GUARD_END("cScavenger::free()")
 }
 
-void cScavenger::forget(cView* _view)
-{
-    if (cUI::exists())
-        cUI::getScavenger().remove(_view);
-}
-
 void cScavenger::add(cView* _view, const String& _where)
 {
     m_discarded[_view->getNumber()] = sDiscarded{_view, _where};

@@ -11,8 +11,6 @@ public:
     // Deletes every view discarded so far. Views discarded by those deletions wait for the
     // next call. Does nothing while no UI manager exists.
     static void free();
-    // The destructor's part: a deleted view is no longer waiting.
-    static void forget(cView* _view);
 
     void add(cView* _view, const String& _where);
     void remove(const cView* _view);

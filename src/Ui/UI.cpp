@@ -32,9 +32,13 @@ Bool cUI::isLocked()
 }
 
 // While locked a view is in at most one pending set, so the last request of a walk decides.
+// Unlocked requests apply at once and cancel a request still pending from a walk whose set
+// was not flushed yet (the lock is shared, so one set's pending changes can outlive a walk of
+// the other): otherwise a later flush would undo them, or bring back a deleted view.
 void cUI::sProcessSet::add(cView* _view, Bool _locked)
 {
     if (!_locked) {
+        m_pendingRemove.erase(_view);
         m_views.insert(_view);
         return;
     }
@@ -45,6 +49,7 @@ void cUI::sProcessSet::add(cView* _view, Bool _locked)
 void cUI::sProcessSet::remove(cView* _view, Bool _locked)
 {
     if (!_locked) {
+        m_pendingAdd.erase(_view);
         m_views.erase(_view);
         return;
     }
@@ -61,6 +66,13 @@ void cUI::sProcessSet::flush()
         m_views.eraseNumber(entry.first);
     m_pendingAdd.clear();
     m_pendingRemove.clear();
+}
+
+void cUI::sProcessSet::forget(const cView* _view)
+{
+    m_views.erase(_view);
+    m_pendingAdd.erase(_view);
+    m_pendingRemove.erase(_view);
 }
 
 void cUI::sProcessSet::walk(void (cView::*_operation)())
@@ -121,6 +133,18 @@ void cUI::removeFading(cView* _view)
 {
     if (cUI* ui = find())
         ui->m_fading.erase(_view);
+}
+
+void cUI::forget(cView* _view)
+{
+    cUI* ui = find();
+    if (!ui)
+        return;
+    ui->m_enabled.forget(_view);
+    ui->m_absolute.forget(_view);
+    ui->m_fading.erase(_view);
+    ui->m_drawn.erase(_view);
+    ui->m_scavenger.remove(_view);
 }
 
 void cUI::addDrawn(cView* _control, Float _deep)

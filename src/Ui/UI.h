@@ -39,6 +39,9 @@ public:
     static void addFading(cView* _view);
     static void removeFading(cView* _view);
 
+    // A deleted view leaves every set, pending ones included; a walk in progress skips it.
+    static void forget(cView* _view);
+
     static void addDrawn(cView* _control, Float _deep);
     static void removeDrawn(cView* _control);
     // Draws the visible entries; the hidden ones are dropped from the set without drawing.
@@ -75,6 +78,7 @@ private:
         void add(cView* _view, Bool _locked);
         void remove(cView* _view, Bool _locked);
         void flush();
+        void forget(const cView* _view);
         void walk(void (cView::*_operation)());
     };
 

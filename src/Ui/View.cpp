@@ -47,10 +47,7 @@ cView::~cView()
     }
     if (m_parent)
         m_parent->removeChild(this);
-    cUI::removeEnabled(this);
-    cUI::removeAbsoluteEnabled(this);
-    cUI::removeDrawn(this);
-    cScavenger::forget(this);
+    cUI::forget(this);
 }
 
 void cView::addChild(cView* _child)
