@@ -80,6 +80,7 @@ TEST_F(UiLock, ViewRemovedDuringWalkIsSkipped)
     first->m_onProcess = [second] { second->disable(); };
     cUI::processViews();
     EXPECT_EQ(m_journal, (Journal{"first process"}));
+    delete second; // in no set now, so shutdown would leave it
 }
 
 TEST_F(UiLock, ViewEnabledDuringWalkIsProcessedFromNextFrame)
@@ -172,6 +173,7 @@ TEST_F(UiLock, FailedWalkStillAppliesDeferredChanges)
     EXPECT_THROW(cUI::processViews(), const char*);
     EXPECT_FALSE(cUI::isLocked());
     EXPECT_FALSE(isProcessed(view));
+    delete view;
 }
 
 using DrawOrder = cUiTest;
