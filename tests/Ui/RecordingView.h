@@ -41,11 +41,6 @@ public:
         ++m_showed;
         cView::showed();
     }
-    void hid() override
-    {
-        ++m_hid;
-        cView::hid();
-    }
     void enabled() override
     {
         ++m_enabled;
@@ -59,7 +54,7 @@ public:
 
     std::vector<std::string>& m_journal;
     std::string m_name;
-    int m_showed = 0, m_hid = 0, m_enabled = 0, m_disabled = 0;
+    int m_showed = 0, m_enabled = 0, m_disabled = 0;
     std::function<void()> m_onProcess;
     std::function<void()> m_onAbsolute;
     std::function<void()> m_onDelete;

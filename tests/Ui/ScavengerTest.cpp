@@ -39,16 +39,6 @@ TEST_F(DeferredDeletion, ChildAndParentDiscardedAreEachDeletedOnce)
     EXPECT_EQ(m_journal, (Journal{"parent deleted", "child deleted"}));
 }
 
-TEST_F(DeferredDeletion, DiscardedChildIsDetachedBeforeDeletion)
-{
-    cView parent(nullptr);
-    auto* child = new cRecordingView(m_journal, "child", &parent);
-    discard(child, "child");
-    cScavenger::free();
-    EXPECT_TRUE(parent.getChildren().empty());
-    EXPECT_EQ(m_journal, (Journal{"child deleted"}));
-}
-
 TEST_F(DeferredDeletion, DiscardingNothingFails)
 {
     getErrorCallStack().clear();
@@ -100,15 +90,6 @@ TEST_F(DeferredDeletion, ShutdownLeavesViewsInNoSetUnlessTheirParentGoes)
     new cRecordingView(m_journal, "child", parent);
     cUI::shutAfterAll();
     EXPECT_EQ(m_journal, (Journal{"parent deleted", "child deleted"}));
-}
-
-TEST_F(DeferredDeletion, ShutdownDeletesFadingViews)
-{
-    auto* fading = new cRecordingView(m_journal, "fading");
-    fading->showTransparently();
-    cUI::shutAfterAll();
-    EXPECT_EQ(m_journal, (Journal{"fading deleted"}));
-    EXPECT_TRUE(m_ui->getTransparenty().empty());
 }
 
 } // namespace

@@ -1,7 +1,5 @@
 #include "RecordingView.h"
 
-#include "engine/ErrorStack.h"
-
 #include <algorithm>
 
 namespace {
@@ -35,17 +33,6 @@ TEST_F(UiLock, LastRequestDuringWalkDecides)
     EXPECT_FALSE(cUI::isLocked());
 }
 
-TEST_F(UiLock, RemovingViewNeverAddedIsHarmless)
-{
-    cView view(nullptr);
-    cUI::removeEnabled(&view);
-    cUI::lock();
-    cUI::removeEnabled(&view);
-    cUI::removeAbsoluteEnabled(&view);
-    cUI::flushEnabled();
-    EXPECT_TRUE(m_ui->getEnabled().empty());
-}
-
 TEST_F(UiLock, ViewsAreProcessedInCreationOrder)
 {
     makeActive(m_journal, "first");
@@ -53,14 +40,6 @@ TEST_F(UiLock, ViewsAreProcessedInCreationOrder)
     makeActive(m_journal, "third");
     cUI::processViews();
     EXPECT_EQ(m_journal, (Journal{"first process", "second process", "third process"}));
-}
-
-TEST_F(UiLock, AbsoluteWalkComesBeforeProcessWalk)
-{
-    cRecordingView* view = makeActive(m_journal, "view");
-    view->absoluteEnable();
-    cUI::processViews();
-    EXPECT_EQ(m_journal, (Journal{"view absolute", "view process"}));
 }
 
 TEST_F(UiLock, ViewDisablingItselfDuringAbsoluteProcessGetsNoProcess)
@@ -142,13 +121,6 @@ TEST_F(UiLock, RequestAfterTheWalkOverridesOneStillPending)
     EXPECT_EQ(m_journal, (Journal{"watcher absolute", "opener process"}));
 }
 
-TEST_F(UiLock, ViewEnabledOutsideWalksIsProcessedSameFrame)
-{
-    makeActive(m_journal, "view");
-    cUI::processViews();
-    EXPECT_EQ(m_journal, (Journal{"view process"}));
-}
-
 TEST_F(UiLock, ViewDeletedDuringWalkIsNeverTouched)
 {
     cRecordingView* killer = makeActive(m_journal, "killer");
@@ -176,8 +148,6 @@ TEST_F(UiLock, FailedWalkStillAppliesDeferredChanges)
     delete view;
 }
 
-using DrawOrder = cUiTest;
-
 std::vector<cView*>* s_drawn = nullptr;
 void record(cView* _control)
 {
@@ -197,30 +167,20 @@ protected:
     std::vector<cView*> m_drawn;
 };
 
-TEST_F(DrawOrderTest, GreaterDepthIsDrawnLater)
+TEST_F(DrawOrderTest, GreaterDepthIsDrawnLaterAndEqualDepthsInCreationOrder)
 {
     cView* top = makeShown();
     cView* bottom = makeShown();
-    cView* middle = makeShown();
+    cView* middleFirst = makeShown();
+    cView* middleSecond = makeShown();
     cUI::addDrawn(top, 5.0f);
+    cUI::addDrawn(middleSecond, 2.0f);
     cUI::addDrawn(bottom, -1.0f);
-    cUI::addDrawn(middle, 2.0f);
+    cUI::addDrawn(middleFirst, 2.0f);
     cUI::drawControls(record);
-    EXPECT_EQ(m_drawn, (std::vector<cView*>{bottom, middle, top}));
-    for (cView* view : {top, bottom, middle})
+    EXPECT_EQ(m_drawn, (std::vector<cView*>{bottom, middleFirst, middleSecond, top}));
+    for (cView* view : {top, bottom, middleFirst, middleSecond})
         delete view;
-}
-
-TEST_F(DrawOrderTest, EqualDepthsDrawInCreationOrder)
-{
-    cView* first = makeShown();
-    cView* second = makeShown();
-    cUI::addDrawn(second, 1.0f);
-    cUI::addDrawn(first, 1.0f);
-    cUI::drawControls(record);
-    EXPECT_EQ(m_drawn, (std::vector<cView*>{first, second}));
-    delete first;
-    delete second;
 }
 
 TEST_F(DrawOrderTest, NewDepthMovesTheControlAtOnce)
@@ -249,15 +209,6 @@ TEST_F(DrawOrderTest, HiddenControlIsDroppedWithoutDrawing)
     EXPECT_FALSE(m_ui->getDrawn().contains(hidden));
     delete shown;
     delete hidden;
-}
-
-TEST_F(DrawOrderTest, DeletedControlLeavesTheDrawSet)
-{
-    cView* view = makeShown();
-    cUI::addDrawn(view, 0);
-    delete view;
-    cUI::drawControls(record);
-    EXPECT_TRUE(m_drawn.empty());
 }
 
 } // namespace

@@ -49,14 +49,6 @@ TEST_F(SdlWindow, ClientAreaIsTheAskedSize)
     EXPECT_GE(window.getDesktopRect().width(), 800);
 }
 
-TEST_F(SdlWindow, PollReturnsWhenNothingWaits)
-{
-    m_platform.getWindow().create("Farm", 800, 600);
-    drain();
-    sWindowEvent event;
-    EXPECT_FALSE(m_platform.getWindow().pollEvent(event));
-}
-
 TEST_F(SdlWindow, PostedQuitComesLast)
 {
     iWindow& window = m_platform.getWindow();
@@ -90,15 +82,6 @@ TEST_F(SdlWindow, ListenersSeeRawEventsUntilRemoved)
     EXPECT_EQ(seen, before);
 }
 
-TEST_F(SdlWindow, CursorPositionIsKnownOnceVideoRuns)
-{
-    iWindow& window = m_platform.getWindow();
-    int x = 0, y = 0;
-    EXPECT_FALSE(window.getCursorPosition(x, y));
-    window.create("Farm", 800, 600);
-    EXPECT_TRUE(window.getCursorPosition(x, y));
-}
-
 TEST(SdlWindowFailure, FailedCreationThrowsSdlsText)
 {
     cEnvironmentVariable driver("SDL_VIDEODRIVER", "no-such-driver");
@@ -117,14 +100,6 @@ TEST(SdlFatalMessage, NeverWaitsWhenCiIsSet)
     cEnvironmentVariable ci("CI", "true");
     cSdlPlatform platform;
     platform.getSystem().showFatalMessage("Error", "nobody is watching");
-}
-
-TEST(SdlClock, TicksMoveForwardAcrossASleep)
-{
-    cSdlPlatform platform;
-    const UInt before = platform.getSystem().getTicks();
-    platform.getSystem().sleep(5);
-    EXPECT_GE(platform.getSystem().getTicks() - before, 5u);
 }
 
 } // namespace
