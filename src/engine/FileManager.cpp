@@ -3,6 +3,7 @@
 #include "engine/ErrorStack.h"
 #include "engine/LogManager.h"
 #include "engine/RealFile.h"
+#include "engine/ResourceManager.h"
 #include "engine/TextConvert.h"
 #include "engine/XML.h"
 #include "platform/FileSystem.h"
@@ -235,6 +236,9 @@ iFile* cFileManager::create(const String& _name)
     if (handle == platform::INVALID_FILE)
         throw "File \"" + _name + "\" can't be creating.\n" + platform::getLastErrorText();
     m_index[key] = sEntry{COMMON_TAG, relative, 0};
+    // The next request must load the new content, not a cached copy of the old one.
+    if (cResourceManager::exists())
+        cResourceManager::getInstance()->releaseResource(key);
     return new cRealFile(handle, temp, path, &cFileManager::onSaveFailed);
     GUARD_END("iFile* cFileManager::create(const String& _name)")
 }

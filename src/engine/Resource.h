@@ -25,6 +25,7 @@ public:
     // True when the count is now below 1.
     virtual Bool release() = 0;
     virtual const String& getName() const = 0;
+    virtual Long getRefCount() const = 0;
 };
 
 class cResource : public iResource {
@@ -38,7 +39,7 @@ public:
     iResource* addRef() override;
     Bool release() override;
     const String& getName() const override { return m_name; }
-    Long getRefCount() const { return m_refCount; }
+    Long getRefCount() const override { return m_refCount; }
 
     // The cache installs this so that a resource deleted by its holder is forgotten.
     using fForget = void (*)(iResource* _resource);

@@ -1,4 +1,6 @@
 #pragma once
+#include "engine/Types.h"
+
 #include <string>
 
 namespace platform {
@@ -18,3 +20,18 @@ sLocalTime getLocalTime();
 std::string getLastErrorText();
 
 } // namespace platform
+
+// Time and the last word to the player: what differs between a real machine and a test. The
+// headless backend scripts the clock, so a test decides how long every frame took.
+class iSystem {
+public:
+    virtual ~iSystem() = default;
+    // Monotonic milliseconds from an arbitrary start; wraps after 49 days like the Windows
+    // counter the timer was written against, so callers subtract as unsigned numbers.
+    virtual UInt getTicks() = 0;
+    virtual void sleep(UInt _milliseconds) = 0;
+    virtual platform::sLocalTime getLocalTime() = 0;
+    // Shows a fatal report to the person at the machine. The report has already gone to
+    // stderr and the error log; this never blocks a run that nobody watches.
+    virtual void showFatalMessage(const String& _title, const String& _text) = 0;
+};

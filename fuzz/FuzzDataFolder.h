@@ -1,0 +1,43 @@
+#pragma once
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+// A data folder with valid settings and an application-data folder, made once per fuzzing
+// process, for the loaders that start from the file manager.
+struct sFuzzDataFolder {
+    std::string root;
+    std::string common;
+
+    static const sFuzzDataFolder& get()
+    {
+        static const sFuzzDataFolder folder = [] {
+            std::string pattern = "/tmp/furrow-fuzz-XXXXXX";
+            if (!mkdtemp(pattern.data()))
+                std::abort();
+            sFuzzDataFolder made;
+            made.root = pattern + "/Data";
+            made.common = pattern + "/home/Fuzz";
+            std::filesystem::create_directories(made.root + "/sys");
+            std::filesystem::create_directories(made.common + "/sys");
+            setenv("FURROW_HOME", (pattern + "/home").c_str(), 1);
+            const char16_t text[] = u"\uFEFF<main><game app_directory=\"Fuzz\" /></main>";
+            write(made.root + "/sys/settings.xml", text, sizeof text - sizeof text[0]);
+            // Logs of broken copies go to the current folder.
+            if (chdir(pattern.c_str()) != 0)
+                std::abort();
+            return made;
+        }();
+        return folder;
+    }
+
+    static void write(const std::string& _path, const void* _data, std::size_t _size)
+    {
+        FILE* file = std::fopen(_path.c_str(), "wb");
+        if (!file || std::fwrite(_data, 1, _size, file) != _size || std::fclose(file) != 0)
+            std::abort();
+    }
+};

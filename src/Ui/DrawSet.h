@@ -1,0 +1,31 @@
+#pragma once
+#include "Ui/ViewSet.h"
+
+// Drawn views by depth, a greater depth later (on top); equal depths in creation order. Like
+// cViewSet it finds entries by the depth it was given and the creation number, never through
+// the pointer. Controls are what enter it: a view enters with its depth when it becomes
+// visible and leaves when hidden or deleted; a depth change is a removal and a new entry.
+class cDrawSet {
+public:
+    struct sKey {
+        Float deep;
+        cViewSet::tNumber number;
+        bool operator<(const sKey& _other) const
+        {
+            return deep != _other.deep ? deep < _other.deep : number < _other.number;
+        }
+    };
+
+    void insert(cView* _view, Float _deep);
+    Bool erase(const cView* _view);
+    Bool contains(const cView* _view) const;
+    Bool containsKey(const sKey& _key) const { return m_views.count(_key) != 0; }
+    Bool empty() const { return m_views.empty(); }
+    size_t size() const { return m_views.size(); }
+    void clear();
+    std::vector<std::pair<sKey, cView*>> snapshot() const;
+
+private:
+    std::map<sKey, cView*> m_views;
+    std::map<cViewSet::tNumber, Float> m_deeps;
+};

@@ -1,0 +1,40 @@
+#pragma once
+#include "engine/Types.h"
+
+#include <cstdint>
+#include <map>
+#include <utility>
+#include <vector>
+
+class cView;
+
+// Views in the order they were made, so every run walks them alike. An entry is found by the
+// view's creation number and never by looking through the pointer, so a set may keep a view
+// that was deleted during a walk until the walk's end without anything touching it.
+class cViewSet {
+public:
+    using tNumber = std::uint64_t;
+    using tEntry = std::pair<const tNumber, cView*>;
+    using tEntries = std::map<tNumber, cView*>;
+
+    Bool insert(cView* _view);
+    Bool erase(const cView* _view);
+    Bool eraseNumber(tNumber _number) { return m_views.erase(_number) != 0; }
+    Bool contains(const cView* _view) const;
+    Bool containsNumber(tNumber _number) const { return m_views.count(_number) != 0; }
+    Bool empty() const { return m_views.empty(); }
+    size_t size() const { return m_views.size(); }
+    void clear() { m_views.clear(); }
+    cView* front() const { return m_views.empty() ? nullptr : m_views.begin()->second; }
+
+    // A copy to walk while the views being walked make, delete and move views.
+    std::vector<std::pair<tNumber, cView*>> snapshot() const;
+    // The views in order, for tests and for callers that change nothing while they read.
+    std::vector<cView*> list() const;
+
+    tEntries::const_iterator begin() const { return m_views.begin(); }
+    tEntries::const_iterator end() const { return m_views.end(); }
+
+private:
+    tEntries m_views;
+};

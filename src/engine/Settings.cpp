@@ -1,0 +1,171 @@
+#include "engine/Settings.h"
+
+#include "engine/ErrorStack.h"
+#include "engine/LogManager.h"
+#include "engine/NumberFormat.h"
+#include "engine/ResourceManager.h"
+#include "engine/TextConvert.h"
+#include "engine/ValueConvert.h"
+#include "engine/XML.h"
+#include "engine/TextFile.h"
+#include "engine/XmlEscape.h"
+
+#include <memory>
+
+cSettings::cSettings()
+{
+    GUARD_BEGIN
+    load(m_fileName);
+    GUARD_END("cSettings::cSettings()")
+}
+
+cSettings::~cSettings()
+{
+    try {
+        save();
+    } catch (const String& _error) {
+        getLog("error")->print("Settings could not be saved:\n" + _error);
+    } catch (...) {
+        getLog("error")->print(String("Settings could not be saved."));
+    }
+}
+
+void cSettings::load(const String& _filename)
+{
+    GUARD_BEGIN
+    iXML* document = cResourceManager::getInstance()->getXML(_filename);
+    // The settings keep their own copy of every value: the document is not needed again.
+    std::unique_ptr<iResource> owner(dynamic_cast<iResource*>(document));
+    iXML* section = nullptr;
+    String tag;
+    for (UInt i = 0; document->get(i, section, &tag); ++i)
+        for (const auto& attribute : section->getAttributeMap())
+            m_properties[tag][toString(attribute.first)] = attribute.second;
+    GUARD_END("void cSettings::load(const String &_filename)")
+}
+
+void cSettings::save()
+{
+    GUARD_BEGIN
+    WString text = u"<?xml version=\"1.0\" encoding=\"UTF-16\"?><main>";
+    for (const auto& section : m_properties) {
+        text += u"<" + toWString(section.first) + u" ";
+        for (const auto& key : section.second)
+            text += escapeXml(toWString(key.first)) + u"=\"" + escapeXml(key.second) + u"\" ";
+        text += u"/>";
+    }
+    text += u"</main>";
+
+    writeUtf16File(m_fileName, text, true);
+    GUARD_END("void cSettings::save()")
+}
+
+const WString* cSettings::find(const String& _section, const String& _name)
+{
+    auto& keys = m_properties[_section];
+    auto found = keys.find(_name);
+    if (found == keys.end()) {
+        keys.emplace(_name, WString());
+        return nullptr;
+    }
+    return &found->second;
+}
+
+void cSettings::store(const String& _section, const String& _name, const WString& _value)
+{
+    m_properties[_section][_name] = _value;
+}
+
+namespace {
+
+// Every typed getter: convert the stored text when the key exists.
+template <class T, class Convert>
+Bool readAs(const WString* _text, T& _res, Convert _convert)
+{
+    if (!_text)
+        return false;
+    _convert(_res, *_text);
+    return true;
+}
+
+} // namespace
+
+Bool cSettings::getPropertyT(const String& _section, const String& _name, DXColor& _res)
+{
+    return readAs(find(_section, _name), _res, toDXColor);
+}
+
+Bool cSettings::getPropertyT(const String& _section, const String& _name, WString& _res)
+{
+    return readAs(find(_section, _name), _res, [](WString& _out, const WString& _in) { _out = _in; });
+}
+
+Bool cSettings::getPropertyT(const String& _section, const String& _name, String& _res)
+{
+    return readAs(find(_section, _name), _res, [](String& _out, const WString& _in) { _out = toString(_in); });
+}
+
+Bool cSettings::getPropertyT(const String& _section, const String& _name, Vector3& _res)
+{
+    return readAs(find(_section, _name), _res, toVector3);
+}
+
+Bool cSettings::getPropertyT(const String& _section, const String& _name, Float& _res)
+{
+    return readAs(find(_section, _name), _res, toFloat);
+}
+
+Bool cSettings::getPropertyT(const String& _section, const String& _name, UInt& _res)
+{
+    return readAs(find(_section, _name), _res, toUInt);
+}
+
+Bool cSettings::getPropertyT(const String& _section, const String& _name, Int& _res)
+{
+    return readAs(find(_section, _name), _res, toInt);
+}
+
+Bool cSettings::getPropertyT(const String& _section, const String& _name, Bool& _res)
+{
+    return readAs(find(_section, _name), _res, toBool);
+}
+
+void cSettings::setPropertyT(const String& _section, const String& _name, const DXColor& _val)
+{
+    store(_section, _name, toWString("0x" + formatHex(colorToARGB(_val))));
+}
+
+void cSettings::setPropertyT(const String& _section, const String& _name, const WString& _val)
+{
+    store(_section, _name, _val);
+}
+
+void cSettings::setPropertyT(const String& _section, const String& _name, const String& _val)
+{
+    store(_section, _name, toWString(_val));
+}
+
+void cSettings::setPropertyT(const String& _section, const String& _name, const Vector3& _val)
+{
+    store(_section, _name, toWString(formatFloat(_val.x) + " " + formatFloat(_val.y) + " " + formatFloat(_val.z)));
+}
+
+void cSettings::setPropertyT(const String& _section, const String& _name, const Float& _val)
+{
+    store(_section, _name, toWString(formatFloat(_val)));
+}
+
+void cSettings::setPropertyT(const String& _section, const String& _name, const UInt& _val)
+{
+    store(_section, _name, toWString(std::to_string(_val)));
+}
+
+void cSettings::setPropertyT(const String& _section, const String& _name, const Int& _val)
+{
+    store(_section, _name, toWString(std::to_string(_val)));
+}
+
+void cSettings::setPropertyT(const String& _section, const String& _name, const Bool& _val)
+{
+    store(_section, _name, _val ? u"1" : u"0");
+}

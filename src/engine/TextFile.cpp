@@ -1,0 +1,18 @@
+#include "engine/TextFile.h"
+
+#include "engine/File.h"
+#include "engine/FileManager.h"
+
+#include <memory>
+
+void writeUtf16File(const String& _name, const WString& _text, Bool _byteOrderMark)
+{
+    String bytes = _byteOrderMark ? String("\xFF\xFE") : String();
+    bytes.reserve(bytes.size() + _text.size() * 2);
+    for (char16_t c : _text) {
+        bytes += static_cast<char>(c & 0xFF);
+        bytes += static_cast<char>(c >> 8);
+    }
+    std::unique_ptr<iFile> file(cFileManager::getInstance()->create(_name));
+    file->write(bytes.data(), static_cast<ULong>(bytes.size()));
+}

@@ -1,0 +1,27 @@
+#pragma once
+#include "engine/Singleton.h"
+#include "platform/System.h"
+#include "platform/Window.h"
+
+#include <memory>
+
+// One backend's services. Engine code reaches them through iPlatform::getInstance() and
+// never learns which backend it runs on.
+class iPlatform : public cSingleton<iPlatform> {
+public:
+    virtual const char* getName() const = 0;
+    virtual iSystem& getSystem() = 0;
+    virtual iWindow& getWindow() = 0;
+};
+
+namespace platform {
+
+// The backend named by FURROW_PLATFORM: "sdl" (also when unset or empty) or "headless".
+std::unique_ptr<iPlatform> createPlatform();
+// Any other name throws "Unknown platform: " followed by the name.
+std::unique_ptr<iPlatform> createPlatform(const String& _name);
+
+// The fatal message box of whichever backend runs, or nothing before one exists.
+void showFatalMessage(const String& _title, const String& _text);
+
+} // namespace platform

@@ -1,0 +1,56 @@
+#pragma once
+#include "platform/Window.h"
+
+#include <deque>
+
+// A window that exists only as numbers: the test pushes the events the desktop would send
+// and places the cursor; everything the game asks of the window is remembered for checks.
+class cHeadlessWindow : public iWindow {
+public:
+    void create(const String& _title, Int _width, Int _height) override;
+    void show() override { m_shown = true; }
+    void destroy() override;
+    Bool isCreated() const override { return m_created; }
+
+    void showCursor(Bool _show) override { m_cursorShown = _show; }
+    Bool getCursorPosition(Int& _x, Int& _y) override;
+    void setCursorPosition(Int _x, Int _y) override;
+
+    sPixelRect getWindowRect() override;
+    sPixelRect getDesktopRect() override { return m_desktop; }
+    void setClientPosition(Int _x, Int _y) override;
+    void setFullscreen(Bool _fullscreen) override { m_fullscreen = _fullscreen; }
+
+    Bool pollEvent(sWindowEvent& _event) override;
+    void postQuit(Int _exitCode) override;
+
+    // Scripting by the test.
+    void pushEvent(const sWindowEvent& _event) { m_events.push_back(_event); }
+    void pushCharacter(UInt16 _char);
+    void pushMouseMove(Int _x, Int _y);
+    // The next create throws this text instead of making a window.
+    void failNextCreate(const String& _error) { m_createError = _error; }
+    void setCursorAvailable(Bool _available) { m_cursorAvailable = _available; }
+    void setDesktopRect(const sPixelRect& _desktop) { m_desktop = _desktop; }
+
+    const String& getTitle() const { return m_title; }
+    Bool isShown() const { return m_shown; }
+    Bool isCursorShown() const { return m_cursorShown; }
+    Bool isFullscreen() const { return m_fullscreen; }
+
+private:
+    std::deque<sWindowEvent> m_events;
+    Bool m_quitPosted = false;
+    Int m_exitCode = 0;
+    Bool m_created = false;
+    Bool m_shown = false;
+    Bool m_cursorShown = true;
+    Bool m_cursorAvailable = true;
+    Bool m_fullscreen = false;
+    String m_title;
+    String m_createError;
+    Int m_cursorX = 0;
+    Int m_cursorY = 0;
+    sPixelRect m_client = {0, 0, 800, 600};
+    sPixelRect m_desktop = {0, 0, 1280, 1024};
+};

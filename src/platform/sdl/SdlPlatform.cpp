@@ -1,0 +1,17 @@
+#include "platform/sdl/SdlPlatform.h"
+
+#include <SDL.h>
+
+cSdlPlatform::cSdlPlatform()
+{
+    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0)
+        throw String(SDL_GetError());
+    m_window = std::make_unique<cSdlWindow>();
+}
+
+cSdlPlatform::~cSdlPlatform()
+{
+    // The window and its video part go before SDL itself.
+    m_window.reset();
+    SDL_Quit();
+}

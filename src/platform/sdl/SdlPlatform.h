@@ -1,0 +1,23 @@
+#pragma once
+#include "platform/Platform.h"
+#include "platform/sdl/SdlSystem.h"
+#include "platform/sdl/SdlWindow.h"
+
+// A real window with GL and sound. Starting it starts SDL's event and timer parts; the video
+// part starts with the window, so a machine without a display fails at window creation, with
+// SDL's own words for why.
+class cSdlPlatform : public iPlatform {
+public:
+    cSdlPlatform();
+    ~cSdlPlatform() override;
+
+    const char* getName() const override { return "sdl"; }
+    iSystem& getSystem() override { return m_system; }
+    iWindow& getWindow() override { return *m_window; }
+
+    cSdlWindow& getSdlWindow() { return *m_window; }
+
+private:
+    cSdlSystem m_system;
+    std::unique_ptr<cSdlWindow> m_window;
+};

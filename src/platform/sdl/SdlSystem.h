@@ -1,0 +1,11 @@
+#pragma once
+#include "platform/System.h"
+
+class cSdlSystem : public iSystem {
+public:
+    UInt getTicks() override;
+    void sleep(UInt _milliseconds) override;
+    platform::sLocalTime getLocalTime() override;
+    // A dialog, unless CI is set: a run that nobody watches must never wait for a click.
+    void showFatalMessage(const String& _title, const String& _text) override;
+};

@@ -1,0 +1,95 @@
+#include "RecordingView.h"
+
+#include "engine/ErrorStack.h"
+
+namespace {
+
+using Journal = std::vector<std::string>;
+using DeferredDeletion = cUiTest;
+
+TEST_F(DeferredDeletion, DiscardedViewLivesUntilTheEndOfTheFrame)
+{
+    auto* view = new cRecordingView(m_journal, "view");
+    view->show();
+    view->enable();
+    discard(view, "here");
+    cUI::processViews();
+    EXPECT_EQ(m_journal, (Journal{"view process"}));
+    cScavenger::free();
+    EXPECT_EQ(m_journal, (Journal{"view process", "view deleted"}));
+    EXPECT_TRUE(m_ui->getEnabled().empty());
+}
+
+TEST_F(DeferredDeletion, ViewDiscardedTwiceIsDeletedOnce)
+{
+    auto* view = new cRecordingView(m_journal, "view");
+    discard(view, "first");
+    discard(view, "second");
+    cScavenger::free();
+    EXPECT_EQ(m_journal, (Journal{"view deleted"}));
+}
+
+TEST_F(DeferredDeletion, ChildAndParentDiscardedAreEachDeletedOnce)
+{
+    auto* parent = new cRecordingView(m_journal, "parent");
+    auto* child = new cRecordingView(m_journal, "child", parent);
+    discard(child, "child");
+    discard(parent, "parent");
+    cScavenger::free();
+    EXPECT_EQ(m_journal, (Journal{"parent deleted", "child deleted"}));
+}
+
+TEST_F(DeferredDeletion, DiscardingNothingFails)
+{
+    getErrorCallStack().clear();
+    EXPECT_THROW(discard(nullptr, "here"), String);
+    EXPECT_EQ(getErrorCallStack(), "discard\nvoid discard(_Inherited *instance)");
+}
+
+TEST_F(DeferredDeletion, ViewsDiscardedByDeletionWaitForNextFree)
+{
+    auto* first = new cRecordingView(m_journal, "first");
+    auto* second = new cRecordingView(m_journal, "second");
+    first->m_onDelete = [second] { discard(second, "by first"); };
+    discard(first, "here");
+    cScavenger::free();
+    EXPECT_EQ(m_journal, (Journal{"first deleted"}));
+    cScavenger::free();
+    EXPECT_EQ(m_journal, (Journal{"first deleted", "second deleted"}));
+}
+
+TEST_F(DeferredDeletion, QueuedViewDeletedByAnotherIsNotDeletedAgain)
+{
+    auto* owner = new cRecordingView(m_journal, "owner");
+    auto* owned = new cRecordingView(m_journal, "owned");
+    owner->m_onDelete = [owned] { delete owned; };
+    discard(owner, "owner");
+    discard(owned, "owned");
+    cScavenger::free();
+    EXPECT_EQ(m_journal, (Journal{"owner deleted", "owned deleted"}));
+}
+
+TEST_F(DeferredDeletion, ShutdownDeletesHiddenViewsStillAbsolutelyEnabled)
+{
+    auto* watcher = new cRecordingView(m_journal, "watcher");
+    watcher->absoluteEnable();
+    auto* active = new cRecordingView(m_journal, "active");
+    active->show();
+    active->enable();
+    cUI::shutAfterAll();
+    EXPECT_EQ(m_journal, (Journal{"watcher deleted", "active deleted"}));
+    EXPECT_TRUE(m_ui->getAbsoluteEnabled().empty());
+    EXPECT_TRUE(m_ui->getEnabled().empty());
+}
+
+TEST_F(DeferredDeletion, ShutdownLeavesViewsInNoSetUnlessTheirParentGoes)
+{
+    cRecordingView idle(m_journal, "idle");
+    auto* parent = new cRecordingView(m_journal, "parent");
+    parent->absoluteEnable();
+    new cRecordingView(m_journal, "child", parent);
+    cUI::shutAfterAll();
+    EXPECT_EQ(m_journal, (Journal{"parent deleted", "child deleted"}));
+}
+
+} // namespace

@@ -1,0 +1,214 @@
+#include "RecordingView.h"
+
+#include <algorithm>
+
+namespace {
+
+using Journal = std::vector<std::string>;
+
+// A shown, enabled top-level view that records its processing.
+cRecordingView* makeActive(Journal& _journal, const std::string& _name)
+{
+    auto* view = new cRecordingView(_journal, _name);
+    view->show();
+    view->enable();
+    return view;
+}
+
+using UiLock = cUiTest;
+
+TEST_F(UiLock, LastRequestDuringWalkDecides)
+{
+    cView added(nullptr), removed(nullptr);
+    cUI::addEnabled(&removed);
+    cUI::lock();
+    cUI::addEnabled(&added);
+    cUI::removeEnabled(&added);
+    cUI::removeEnabled(&removed);
+    cUI::addEnabled(&removed);
+    EXPECT_FALSE(isProcessed(&added));
+    cUI::flushEnabled();
+    EXPECT_FALSE(isProcessed(&added));
+    EXPECT_TRUE(isProcessed(&removed));
+    EXPECT_FALSE(cUI::isLocked());
+}
+
+TEST_F(UiLock, ViewsAreProcessedInCreationOrder)
+{
+    makeActive(m_journal, "first");
+    makeActive(m_journal, "second");
+    makeActive(m_journal, "third");
+    cUI::processViews();
+    EXPECT_EQ(m_journal, (Journal{"first process", "second process", "third process"}));
+}
+
+TEST_F(UiLock, ViewDisablingItselfDuringAbsoluteProcessGetsNoProcess)
+{
+    cRecordingView* view = makeActive(m_journal, "view");
+    view->absoluteEnable();
+    view->m_onAbsolute = [view] { view->disable(); };
+    cUI::processViews();
+    EXPECT_EQ(m_journal, (Journal{"view absolute"}));
+    EXPECT_FALSE(isProcessed(view));
+}
+
+TEST_F(UiLock, ViewRemovedDuringWalkIsSkipped)
+{
+    cRecordingView* first = makeActive(m_journal, "first");
+    cRecordingView* second = makeActive(m_journal, "second");
+    first->m_onProcess = [second] { second->disable(); };
+    cUI::processViews();
+    EXPECT_EQ(m_journal, (Journal{"first process"}));
+    delete second; // in no set now, so shutdown would leave it
+}
+
+TEST_F(UiLock, ViewEnabledDuringWalkIsProcessedFromNextFrame)
+{
+    cRecordingView* opener = makeActive(m_journal, "opener");
+    auto* late = new cRecordingView(m_journal, "late");
+    late->show();
+    opener->m_onProcess = [late] { late->enable(); };
+    cUI::processViews();
+    EXPECT_EQ(m_journal, (Journal{"opener process"}));
+    EXPECT_TRUE(isProcessed(late));
+    m_journal.clear();
+    opener->m_onProcess = nullptr;
+    cUI::processViews();
+    EXPECT_EQ(m_journal, (Journal{"opener process", "late process"}));
+}
+
+TEST_F(UiLock, AbsoluteEnablingDuringProcessWalkTakesTwoFrames)
+{
+    cRecordingView* opener = makeActive(m_journal, "opener");
+    auto* late = new cRecordingView(m_journal, "late");
+    opener->m_onProcess = [late] { late->absoluteEnable(); };
+    cUI::processViews();
+    opener->m_onProcess = nullptr;
+    m_journal.clear();
+    cUI::processViews();
+    EXPECT_EQ(std::count(m_journal.begin(), m_journal.end(), "late absolute"), 0);
+    m_journal.clear();
+    cUI::processViews();
+    EXPECT_EQ(std::count(m_journal.begin(), m_journal.end(), "late absolute"), 1);
+}
+
+TEST_F(UiLock, ViewDeletedWhileItsAdditionWaitsNeverComesBack)
+{
+    cRecordingView* opener = makeActive(m_journal, "opener");
+    auto* late = new cRecordingView(m_journal, "late");
+    opener->m_onProcess = [late] { late->absoluteEnable(); };
+    cUI::processViews(); // the addition waits for the next absolute walk
+    opener->m_onProcess = nullptr;
+    delete late;
+    m_journal.clear();
+    cUI::processViews();
+    cUI::processViews();
+    EXPECT_EQ(m_journal, (Journal{"opener process", "opener process"}));
+    EXPECT_TRUE(m_ui->getAbsoluteEnabled().empty());
+}
+
+TEST_F(UiLock, RequestAfterTheWalkOverridesOneStillPending)
+{
+    cRecordingView* opener = makeActive(m_journal, "opener");
+    auto* watcher = new cRecordingView(m_journal, "watcher");
+    watcher->absoluteEnable();
+    opener->m_onProcess = [watcher] { watcher->absoluteDisable(); };
+    cUI::processViews(); // the removal waits for the next absolute walk
+    opener->m_onProcess = nullptr;
+    watcher->absoluteEnable();
+    m_journal.clear();
+    cUI::processViews();
+    EXPECT_EQ(m_journal, (Journal{"watcher absolute", "opener process"}));
+}
+
+TEST_F(UiLock, ViewDeletedDuringWalkIsNeverTouched)
+{
+    cRecordingView* killer = makeActive(m_journal, "killer");
+    cRecordingView* victim = makeActive(m_journal, "victim");
+    killer->m_onProcess = [&victim] {
+        delete victim;
+        victim = nullptr;
+    };
+    cUI::processViews();
+    EXPECT_EQ(m_journal, (Journal{"killer process", "victim deleted"}));
+    EXPECT_EQ(m_ui->getEnabled().size(), 1u);
+    EXPECT_FALSE(cUI::isLocked());
+}
+
+TEST_F(UiLock, FailedWalkStillAppliesDeferredChanges)
+{
+    cRecordingView* view = makeActive(m_journal, "view");
+    view->m_onProcess = [view] {
+        view->disable();
+        throw "broken";
+    };
+    EXPECT_THROW(cUI::processViews(), const char*);
+    EXPECT_FALSE(cUI::isLocked());
+    EXPECT_FALSE(isProcessed(view));
+    delete view;
+}
+
+std::vector<cView*>* s_drawn = nullptr;
+void record(cView* _control)
+{
+    s_drawn->push_back(_control);
+}
+
+class DrawOrderTest : public cUiTest {
+protected:
+    DrawOrderTest() { s_drawn = &m_drawn; }
+    ~DrawOrderTest() override { s_drawn = nullptr; }
+    cView* makeShown()
+    {
+        cView* view = new cView(nullptr);
+        view->show();
+        return view;
+    }
+    std::vector<cView*> m_drawn;
+};
+
+TEST_F(DrawOrderTest, GreaterDepthIsDrawnLaterAndEqualDepthsInCreationOrder)
+{
+    cView* top = makeShown();
+    cView* bottom = makeShown();
+    cView* middleFirst = makeShown();
+    cView* middleSecond = makeShown();
+    cUI::addDrawn(top, 5.0f);
+    cUI::addDrawn(middleSecond, 2.0f);
+    cUI::addDrawn(bottom, -1.0f);
+    cUI::addDrawn(middleFirst, 2.0f);
+    cUI::drawControls(record);
+    EXPECT_EQ(m_drawn, (std::vector<cView*>{bottom, middleFirst, middleSecond, top}));
+    for (cView* view : {top, bottom, middleFirst, middleSecond})
+        delete view;
+}
+
+TEST_F(DrawOrderTest, NewDepthMovesTheControlAtOnce)
+{
+    cView* first = makeShown();
+    cView* second = makeShown();
+    cUI::addDrawn(first, 1.0f);
+    cUI::addDrawn(second, 2.0f);
+    cUI::addDrawn(first, 3.0f);
+    cUI::drawControls(record);
+    EXPECT_EQ(m_drawn, (std::vector<cView*>{second, first}));
+    EXPECT_EQ(m_ui->getDrawn().size(), 2u);
+    delete first;
+    delete second;
+}
+
+TEST_F(DrawOrderTest, HiddenControlIsDroppedWithoutDrawing)
+{
+    cView* shown = makeShown();
+    cView* hidden = makeShown();
+    cUI::addDrawn(shown, 0);
+    cUI::addDrawn(hidden, 0);
+    hidden->hide();
+    cUI::drawControls(record);
+    EXPECT_EQ(m_drawn, (std::vector<cView*>{shown}));
+    EXPECT_FALSE(m_ui->getDrawn().contains(hidden));
+    delete shown;
+    delete hidden;
+}
+
+} // namespace

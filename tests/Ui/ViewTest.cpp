@@ -1,0 +1,189 @@
+#include "RecordingView.h"
+
+namespace {
+
+using ViewSwitches = cUiTest;
+
+TEST_F(ViewSwitches, ViewsCannotBeMadeWithoutUiManager)
+{
+    m_ui.reset();
+    EXPECT_THROW(cView(nullptr), const char*);
+}
+
+TEST_F(ViewSwitches, EnablingHiddenViewWaitsForShow)
+{
+    cView view(nullptr);
+    view.enable();
+    EXPECT_TRUE(view.isEnabled());
+    EXPECT_FALSE(isProcessed(&view));
+    view.show();
+    EXPECT_TRUE(isProcessed(&view));
+    EXPECT_EQ(view.getAlpha(), 1.0f);
+}
+
+TEST_F(ViewSwitches, ChildUnderHiddenParentIsToldWhenParentShows)
+{
+    cView parent(nullptr);
+    auto* child = new cRecordingView(m_journal, "child", &parent);
+    EXPECT_FALSE(child->isChainVisible());
+    child->enable();
+    child->show();
+    EXPECT_EQ(child->getAlpha(), 1.0f);
+    EXPECT_EQ(child->m_showed, 0);
+    EXPECT_FALSE(child->isVisible());
+
+    parent.enable();
+    parent.show();
+    EXPECT_GT(child->m_showed, 0);
+    EXPECT_TRUE(child->isVisible());
+    EXPECT_TRUE(isProcessed(child));
+}
+
+TEST_F(ViewSwitches, DisablingHiddenEnabledViewStillSendsDisabled)
+{
+    cRecordingView view(m_journal, "view");
+    view.enable();
+    view.disable();
+    EXPECT_EQ(view.m_disabled, 1);
+    EXPECT_FALSE(view.isEnabled());
+}
+
+TEST_F(ViewSwitches, HidingParentTakesSubtreeOutOfProcessSet)
+{
+    cView parent(nullptr);
+    cView* child = new cView(&parent);
+    cView* grandchild = new cView(child);
+    for (cView* view : {grandchild, child, &parent}) {
+        view->enable();
+        view->show();
+    }
+    ASSERT_TRUE(isProcessed(grandchild));
+    parent.hide();
+    EXPECT_FALSE(isProcessed(&parent));
+    EXPECT_FALSE(isProcessed(child));
+    EXPECT_FALSE(isProcessed(grandchild));
+    EXPECT_TRUE(child->isEnabled());
+    parent.show();
+    EXPECT_TRUE(isProcessed(grandchild));
+}
+
+TEST_F(ViewSwitches, AbsoluteEnablingIgnoresVisibility)
+{
+    cView parent(nullptr);
+    cView* child = new cView(&parent);
+    child->absoluteEnable();
+    EXPECT_FALSE(isAbsolute(child)); // the parent's chain blocks it
+    parent.absoluteEnable();
+    EXPECT_TRUE(isAbsolute(&parent));
+    EXPECT_TRUE(isAbsolute(child));
+    parent.absoluteDisable();
+    EXPECT_FALSE(isAbsolute(child));
+    EXPECT_TRUE(child->isAbsoluteEnabled());
+}
+
+TEST_F(ViewSwitches, DetachingFromHiddenParentShowsTheView)
+{
+    cView parent(nullptr);
+    parent.enable();
+    auto* child = new cRecordingView(m_journal, "child", &parent);
+    child->show();
+    child->enable();
+    ASSERT_FALSE(child->isVisible());
+    child->setParent(nullptr);
+    EXPECT_TRUE(child->isVisible());
+    EXPECT_GT(child->m_showed, 0);
+    EXPECT_TRUE(isProcessed(child));
+    EXPECT_TRUE(parent.getChildren().empty());
+    delete child;
+}
+
+TEST_F(ViewSwitches, ViewCannotBePlacedUnderItsOwnDescendant)
+{
+    cView parent(nullptr);
+    cView* child = new cView(&parent);
+    EXPECT_THROW(parent.setParent(child), const char*);
+    EXPECT_THROW(parent.setParent(&parent), const char*);
+    EXPECT_EQ(child->getParent(), &parent);
+}
+
+TEST_F(ViewSwitches, CopyJoinsProcessSetsWithoutNotificationsOrChildren)
+{
+    cView parent(nullptr);
+    parent.show();
+    parent.enable();
+    parent.absoluteEnable();
+    cRecordingView source(m_journal, "source", &parent);
+    new cView(&source);
+    source.show();
+    source.enable();
+    source.absoluteEnable();
+
+    cRecordingView copy(source); // copies the counters too
+    EXPECT_EQ(copy.m_enabled, source.m_enabled);
+    EXPECT_TRUE(isProcessed(&copy) && isAbsolute(&copy));
+    EXPECT_TRUE(copy.getChildren().empty());
+    EXPECT_TRUE(parent.getChildren().contains(&copy));
+}
+
+TEST_F(ViewSwitches, DeletingParentLeavesNoPointerInAnySet)
+{
+    auto* parent = new cRecordingView(m_journal, "parent");
+    auto* child = new cRecordingView(m_journal, "child", parent);
+    for (cView* view : {static_cast<cView*>(child), static_cast<cView*>(parent)}) {
+        view->show();
+        view->enable();
+        view->absoluteEnable();
+    }
+    cUI::addDrawn(child, 1.0f);
+    discard(child, "test");
+    child->showTransparently(); // ends at once: the child has a parent
+    delete parent;
+    EXPECT_EQ(m_journal, (std::vector<std::string>{"parent deleted", "child deleted"}));
+    EXPECT_TRUE(m_ui->getEnabled().empty());
+    EXPECT_TRUE(m_ui->getAbsoluteEnabled().empty());
+    EXPECT_TRUE(m_ui->getDrawn().empty());
+    EXPECT_EQ(cUI::getScavenger().getWaitingCount(), 0u);
+}
+
+struct sAttributesCase {
+    const char* name;
+    const char16_t* visible;
+    const char16_t* enable;
+    const char16_t* absolute;
+    bool visibleAfter, enabledAfter, absoluteAfter;
+};
+
+void PrintTo(const sAttributesCase& _case, std::ostream* _out)
+{
+    *_out << _case.name;
+}
+
+class ViewAttributes : public cUiTest, public ::testing::WithParamInterface<sAttributesCase> {};
+
+TEST_P(ViewAttributes, SwitchesFollowTheElement)
+{
+    const sAttributesCase& test = GetParam();
+    cView view(nullptr);
+    view.show();
+    view.enable();
+    view.absoluteEnable();
+    const WString visible = test.visible ? test.visible : u"";
+    const WString enable = test.enable ? test.enable : u"";
+    const WString absolute = test.absolute ? test.absolute : u"";
+    view.loadAttributes(test.visible ? &visible : nullptr, test.enable ? &enable : nullptr, nullptr,
+                        test.absolute ? &absolute : nullptr);
+    EXPECT_EQ(view.isVisible(), test.visibleAfter);
+    EXPECT_EQ(view.isEnabled(), test.enabledAfter);
+    EXPECT_EQ(view.isAbsoluteEnabled(), test.absoluteAfter);
+    EXPECT_EQ(isProcessed(&view), test.visibleAfter && test.enabledAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ViewAttributes,
+    ::testing::Values(sAttributesCase{"Nothing", nullptr, nullptr, nullptr, false, false, true},
+                      sAttributesCase{"AllOn", u"1", u"1", u"1", true, true, true},
+                      sAttributesCase{"Words", u"true", u"true", nullptr, false, false, true},
+                      sAttributesCase{"VisibleOnly", u"1", nullptr, u"0", true, false, true}),
+    [](const ::testing::TestParamInfo<sAttributesCase>& _info) { return _info.param.name; });
+
+} // namespace

@@ -1,0 +1,137 @@
+#include "engine/Settings.h"
+#include "engine/ValueConvert.h"
+#include "support/EngineCore.h"
+#include "support/Xml16.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+const char* const kDeclaration = "<?xml version=\"1.0\" encoding=\"UTF-16\"?>";
+
+TEST(Settings, SavesTheExactFormInByteOrder)
+{
+    cTestData data("<game app_directory=\"Test\" /><Time MinFps=\"15\" MaxFps=\"200\" />");
+    {
+        cEngineCore core(data);
+        core.settings().setPropertyT("lights", "count", UInt(0));
+        core.settings().setPropertyT("Sound", "Music", UInt(80));
+        core.settings().setPropertyT("graphics", "fullscreen", true);
+    }
+    EXPECT_EQ(readFileBytes(data.common("sys/settings.xml")),
+        utf16Bytes(std::string(kDeclaration) +
+                       "<main><Sound Music=\"80\" /><Time MaxFps=\"200\" MinFps=\"15\" /><game app_directory=\"Test\" />"
+                       "<graphics fullscreen=\"1\" /><lights count=\"0\" /></main>",
+            true));
+}
+
+TEST(Settings, DuplicateSectionsMergeLaterWinning)
+{
+    cTestData data("<game app_directory=\"Test\" window_title=\"A\" /><game profiles=\"P\" window_title=\"B\" />");
+    cEngineCore core(data);
+    WString title;
+    String profiles;
+    EXPECT_TRUE(core.settings().getPropertyT("game", "window_title", title));
+    EXPECT_TRUE(core.settings().getPropertyT("game", "profiles", profiles));
+    EXPECT_EQ(title, u"B");
+    EXPECT_EQ(profiles, "P");
+}
+
+TEST(Settings, MissingKeyReturnsFalseAndIsWrittenBackEmpty)
+{
+    cTestData data;
+    {
+        cEngineCore core(data);
+        Float fps = 15;
+        EXPECT_FALSE(core.settings().getPropertyT("Time", "MinFps", fps));
+        EXPECT_FLOAT_EQ(fps, 15);
+        EXPECT_TRUE(core.settings().getPropertyT("Time", "MinFps", fps)) << "the miss created the key";
+    }
+    const std::string saved = readFileBytes(data.common("sys/settings.xml"));
+    EXPECT_NE(saved.find(utf16Bytes("<Time MinFps=\"\" />", false)), std::string::npos);
+}
+
+TEST(Settings, TypedValuesConvertBothWays)
+{
+    cTestData data("<game app_directory=\"Test\" word=\"abc\" empty=\"\" />");
+    cEngineCore core(data);
+    cSettings& settings = core.settings();
+
+    Int number = 7;
+    EXPECT_TRUE(settings.getPropertyT("game", "word", number)) << "the key exists, whatever the conversion gave";
+    EXPECT_EQ(number, 7);
+    UInt count = 9;
+    EXPECT_TRUE(settings.getPropertyT("game", "empty", count));
+    EXPECT_EQ(count, 9u);
+
+    const struct {
+        const char* key;
+        WString stored;
+    } forms[] = {{"bool", u"1"}, {"float", u"0.0666667"}, {"whole", u"200"}, {"colour", u"0xff00ff80"},
+        {"vector", u"1.5 -2 3"}};
+    settings.setPropertyT("x", "bool", true);
+    settings.setPropertyT("x", "float", 1.0f / 15);
+    settings.setPropertyT("x", "whole", 200.0f);
+    settings.setPropertyT("x", "colour", DXColor{0, 1, 128 / 255.f, 1});
+    settings.setPropertyT("x", "vector", Vector3{1.5f, -2, 3});
+    for (const auto& form : forms) {
+        WString text;
+        settings.getPropertyT("x", form.key, text);
+        EXPECT_EQ(text, form.stored) << form.key;
+    }
+    DXColor colour;
+    settings.getPropertyT("x", "colour", colour);
+    EXPECT_EQ(colorToARGB(colour), 0xFF00FF80u);
+    Vector3 vector;
+    settings.getPropertyT("x", "vector", vector);
+    EXPECT_EQ(vector, (Vector3{1.5f, -2, 3}));
+}
+
+TEST(Settings, AwkwardValuesSurviveSaveAndLoad)
+{
+    cTestData data;
+    const WString awkward = u"Tom & Jerry <\"quoted\">\tline\nnext";
+    {
+        cEngineCore core(data);
+        core.settings().setPropertyT("game", "window_title", awkward);
+    }
+    cEngineCore again(data);
+    WString title;
+    EXPECT_TRUE(again.settings().getPropertyT("game", "window_title", title));
+    EXPECT_EQ(title, awkward);
+}
+
+TEST(Settings, BrokenPlayerCopyFallsBackToTheShippedOne)
+{
+    cTestData data;
+    // The file manager reads its folder name from the shipped copy; the settings read the
+    // player's copy, which here is broken and has no shipped fallback of its own name.
+    writeXml16(data.common("sys/settings.xml"), "<main><game app_directory=\"Test\"");
+    cEngineCore core(data, false);
+    EXPECT_NO_THROW(cSettings()) << "a broken player copy falls back to the shipped one";
+    EXPECT_TRUE(std::filesystem::exists(data.common("sys/settings.xml.broken")));
+}
+
+TEST(Settings, DemoSettingsChangeReachesTheCommonFolder)
+{
+    const char* shipped = std::getenv("FURROW_DATA");
+    ASSERT_NE(shipped, nullptr);
+    cTempFolder home(true);
+    setenv("FURROW_HOME", home.path().c_str(), 1);
+    String folder;
+    {
+        cFileManager files(shipped, "pack");
+        cResourceManager resources;
+        cSettings settings;
+        ASSERT_TRUE(settings.getPropertyT("game", "app_directory", folder));
+        settings.setPropertyT("Sound", "Music", UInt(42));
+    }
+    const std::string saved = readFileBytes(home.file(folder + "/sys/settings.xml"));
+    unsetenv("FURROW_HOME");
+    EXPECT_NE(saved.find(utf16Bytes("Music=\"42\"", false)), std::string::npos);
+}
+
+} // namespace

@@ -1,0 +1,72 @@
+#include "platform/headless/HeadlessPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+std::vector<sWindowEvent> drain(iWindow& _window)
+{
+    std::vector<sWindowEvent> events;
+    sWindowEvent event;
+    while (_window.pollEvent(event))
+        events.push_back(event);
+    return events;
+}
+
+TEST(HeadlessEvents, InjectedEventsComeOutInOrderWithQuitLast)
+{
+    cHeadlessPlatform platform;
+    cHeadlessWindow& window = platform.getHeadlessWindow();
+    sWindowEvent deactivate;
+    deactivate.m_type = WE_DEACTIVATE;
+    window.pushEvent(deactivate);
+    window.postQuit(3);
+    window.pushCharacter(13);
+    window.pushMouseMove(10, 20);
+    const std::vector<sWindowEvent> events = drain(window);
+    ASSERT_EQ(events.size(), 4u);
+    EXPECT_EQ(events[0].m_type, WE_DEACTIVATE);
+    EXPECT_EQ(events[1].m_char, 13);
+    EXPECT_EQ(events[2].m_x, 10);
+    EXPECT_EQ(events[3].m_type, WE_QUIT);
+    EXPECT_EQ(events[3].m_exitCode, 3);
+    EXPECT_TRUE(drain(window).empty());
+}
+
+TEST(HeadlessClock, TimeMovesOnlyWhenScriptedOrSlept)
+{
+    cHeadlessPlatform platform;
+    iSystem& system = platform.getSystem();
+    platform.getHeadlessSystem().setTicks(1000);
+    EXPECT_EQ(system.getTicks(), 1000u);
+    platform.getHeadlessSystem().advance(16);
+    system.sleep(50);
+    EXPECT_EQ(system.getTicks(), 1066u);
+    EXPECT_EQ(platform.getHeadlessSystem().getSleptMilliseconds(), 50u);
+}
+
+TEST(HeadlessWindow, FailedCreationThrowsTheSystemText)
+{
+    cHeadlessPlatform platform;
+    platform.getHeadlessWindow().failNextCreate("No display.");
+    try {
+        platform.getWindow().create("Farm", 800, 600);
+        FAIL() << "no failure";
+    } catch (const String& _error) {
+        EXPECT_EQ(_error, "No display.");
+    }
+    EXPECT_FALSE(platform.getWindow().isCreated());
+}
+
+TEST(FatalMessage, GoesToTheRunningBackendAndIsHarmlessWithout)
+{
+    platform::showFatalMessage("Error", "before any backend");
+    cHeadlessPlatform platform;
+    platform::showFatalMessage("Error", "it broke\nMain");
+    EXPECT_EQ(platform.getHeadlessSystem().getFatalTitle(), "Error");
+    EXPECT_EQ(platform.getHeadlessSystem().getFatalText(), "it broke\nMain");
+}
+
+} // namespace

@@ -1,0 +1,34 @@
+#include "EnvironmentVariable.h"
+#include "platform/Platform.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(PlatformChoice, HeadlessIsChosenByName)
+{
+    cEnvironmentVariable choice("FURROW_PLATFORM", "headless");
+    const std::unique_ptr<iPlatform> backend = platform::createPlatform();
+    EXPECT_STREQ(backend->getName(), "headless");
+    EXPECT_EQ(iPlatform::getInstance(), backend.get());
+}
+
+TEST(PlatformChoice, SdlIsTheDefault)
+{
+    cEnvironmentVariable empty("FURROW_PLATFORM", std::string());
+    EXPECT_STREQ(platform::createPlatform()->getName(), "sdl");
+    cEnvironmentVariable unset("FURROW_PLATFORM", std::nullopt);
+    EXPECT_STREQ(platform::createPlatform()->getName(), "sdl");
+}
+
+TEST(PlatformChoice, UnknownNameFailsWithTheName)
+{
+    try {
+        platform::createPlatform("vulcan");
+        FAIL() << "no failure";
+    } catch (const String& _error) {
+        EXPECT_EQ(_error, "Unknown platform: vulcan");
+    }
+}
+
+} // namespace
