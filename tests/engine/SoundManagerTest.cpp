@@ -1,0 +1,275 @@
+#include "engine/Channel.h"
+#include "engine/FileManager.h"
+#include "engine/Sound.h"
+#include "engine/SoundManager.h"
+#include "platform/headless/HeadlessSoundLibrary.h"
+#include "support/TestData.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// The sound manager over the recording fake, with sound files in a test data folder.
+namespace {
+
+class SoundManager : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_data.write(m_data.data("sounds/click.wav"), "click bytes");
+        m_data.write(m_data.data("sounds/tune.ogg"), "tune bytes");
+        m_files = std::make_unique<cFileManager>(m_data.root(), "pack");
+    }
+    void TearDown() override
+    {
+        m_sound.reset();
+        m_manager.reset();
+        m_files.reset();
+    }
+
+    cSoundManager& start()
+    {
+        m_manager = std::make_unique<cSoundManager>(m_library);
+        return *m_manager;
+    }
+    // Started with one sound loaded.
+    cSoundManager& startWithSound()
+    {
+        start();
+        m_sound = std::make_unique<cSound>("sounds/click.wav");
+        return *m_manager;
+    }
+
+    cTestData m_data;
+    std::unique_ptr<cFileManager> m_files;
+    cHeadlessSoundLibrary m_library;
+    std::unique_ptr<cSoundManager> m_manager;
+    std::unique_ptr<cSound> m_sound;
+};
+
+TEST_F(SoundManager, VolumeFollowsTheSquareRootCurve)
+{
+    const struct {
+        UInt volume;
+        Int group;
+    } cases[] = {{100, 100}, {50, 70}, {25, 50}, {1, 9}, {0, 0}};
+    cSoundManager& manager = start();
+    for (const auto& c : cases) {
+        manager.setSoundVolume(c.volume);
+        manager.setMusicVolume(c.volume);
+        EXPECT_EQ(manager.getSoundVolume(), c.volume);
+        EXPECT_EQ(m_library.getGroupVolume(SG_EFFECTS), c.group) << c.volume;
+        EXPECT_EQ(m_library.getGroupVolume(SG_MUSIC), c.group) << c.volume;
+    }
+}
+
+TEST_F(SoundManager, PauseSilencesEverythingAndOnlyAChangeReachesTheLibrary)
+{
+    cSoundManager& manager = startWithSound();
+    std::unique_ptr<cChannel> channel(manager.playMusic(m_sound.get(), true, true));
+    manager.setPause(false);
+    EXPECT_EQ(m_library.countCalls("pauseAll"), 0);
+    manager.setPause(true);
+    manager.setPause(true);
+    EXPECT_EQ(m_library.countCalls("pauseAll"), 1);
+    EXPECT_TRUE(manager.isPaused());
+    EXPECT_FALSE(m_library.isAudible(channel->getId()));
+    manager.setPause(false);
+    EXPECT_TRUE(m_library.isAudible(channel->getId()));
+}
+
+TEST_F(SoundManager, EffectChannelPlaysInTheEffectsGroupAtItsVolume)
+{
+    cSoundManager& manager = startWithSound();
+    manager.setSoundVolume(50);
+    m_library.clearCalls();
+    std::unique_ptr<cChannel> channel(manager.playSound(m_sound.get(), true, true));
+    ASSERT_NE(channel, nullptr);
+    EXPECT_EQ(channel->getGroup(), SG_EFFECTS);
+    EXPECT_EQ(m_library.getChannelStatus(channel->getId()), SCS_PLAYING);
+    EXPECT_EQ(m_library.getCalls().back(), "play " + std::to_string(m_sound->getSampleId())
+            + " loop=1 group=1 start=1 volume=70 frequency=44100 pan=50 -> " + std::to_string(channel->getId()));
+}
+
+TEST_F(SoundManager, EffectNotStartedIsPausedUntilPlayed)
+{
+    cSoundManager& manager = startWithSound();
+    std::unique_ptr<cChannel> channel(manager.playSound(m_sound.get(), false, false));
+    const int id = channel->getId();
+    EXPECT_EQ(m_library.getChannelStatus(id), SCS_PAUSED);
+    EXPECT_FALSE(m_library.isAudible(id));
+    channel->play();
+    EXPECT_EQ(m_library.getChannelStatus(id), SCS_PLAYING);
+    EXPECT_TRUE(m_library.isAudible(id));
+}
+
+TEST_F(SoundManager, MusicNotStartedIsPreparedAndStartsOnPlay)
+{
+    cSoundManager& manager = startWithSound();
+    manager.setMusicVolume(25);
+    std::unique_ptr<cChannel> channel(manager.playMusic(m_sound.get(), true, false));
+    const int id = channel->getId();
+    EXPECT_EQ(channel->getGroup(), SG_MUSIC);
+    EXPECT_EQ(m_library.getChannelStatus(id), SCS_PREPARED);
+    EXPECT_EQ(m_library.getChannelVolume(id), 50);
+    m_library.clearCalls();
+    channel->play();
+    EXPECT_EQ(m_library.getChannelStatus(id), SCS_PLAYING);
+    EXPECT_EQ(m_library.countCalls("pauseChannel"), 0);
+    EXPECT_EQ(m_library.countCalls("startChannel"), 1);
+}
+
+TEST_F(SoundManager, DeletingAPausedChannelStopsItAndDropsItsReference)
+{
+    cSoundManager& manager = startWithSound();
+    cChannel* channel = manager.playSound(m_sound.get(), true, true);
+    EXPECT_EQ(m_sound->getRefCount(), 2);
+    channel->pause();
+    const int id = channel->getId();
+    delete channel;
+    EXPECT_EQ(m_library.getChannelStatus(id), SCS_NONE);
+    EXPECT_EQ(m_sound->getRefCount(), 1);
+}
+
+TEST_F(SoundManager, FireAndForgetNeverLoopsAndKeepsNoChannel)
+{
+    cSoundManager& manager = startWithSound();
+    manager.play(m_sound.get());
+    EXPECT_EQ(m_library.getCalls().back().find("play " + std::to_string(m_sound->getSampleId()) + " loop=0 group=1 start=1"), 0u);
+    EXPECT_EQ(m_sound->getRefCount(), 1);
+}
+
+TEST_F(SoundManager, EveryVoiceBusyGivesNoChannelInsteadOfAFailure)
+{
+    cSoundManager& manager = startWithSound();
+    std::vector<std::unique_ptr<cChannel>> channels;
+    for (int i = 0; i < 16; ++i)
+        channels.emplace_back(manager.playSound(m_sound.get(), true, true));
+    ASSERT_NE(channels.back(), nullptr);
+    EXPECT_EQ(manager.playSound(m_sound.get(), false, true), nullptr);
+    EXPECT_EQ(manager.playMusic(m_sound.get(), true, true), nullptr);
+    EXPECT_NO_THROW(manager.play(m_sound.get()));
+    EXPECT_EQ(m_sound->getRefCount(), 17);
+    channels.pop_back();
+    EXPECT_NE(std::unique_ptr<cChannel>(manager.playMusic(m_sound.get(), true, true)), nullptr);
+}
+
+TEST_F(SoundManager, ChannelWithANegativeIdIsRefusedAndHoldsNoReference)
+{
+    startWithSound();
+    try {
+        cChannel channel(-3, m_sound.get());
+        FAIL();
+    } catch (const String& _error) {
+        EXPECT_EQ(_error, "Error sound channel creating. Error code:-3\ncChannel::cChannel(int _id)");
+    }
+    EXPECT_EQ(m_sound->getRefCount(), 1);
+}
+
+TEST_F(SoundManager, ChannelOutlivingTheManagerIsHarmless)
+{
+    cSoundManager& manager = startWithSound();
+    std::unique_ptr<cChannel> channel(manager.playMusic(m_sound.get(), true, true));
+    m_manager.reset();
+    channel->pause();
+    channel->play();
+    channel.reset();
+    EXPECT_EQ(m_sound->getRefCount(), 1);
+}
+
+TEST_F(SoundManager, SoundLoadsItsFileAsASampleAndUnloadsIt)
+{
+    startWithSound();
+    const std::vector<unsigned char>* bytes = m_library.getSampleBytes(m_sound->getSampleId());
+    ASSERT_NE(bytes, nullptr);
+    EXPECT_EQ(std::string(bytes->begin(), bytes->end()), "click bytes");
+    EXPECT_EQ(m_sound->getType(), UInt(RT_SOUND));
+    const int sample = m_sound->getSampleId();
+    m_sound.reset();
+    EXPECT_EQ(m_library.getSampleBytes(sample), nullptr);
+}
+
+TEST_F(SoundManager, MissingSoundFileIsTheLoadingError)
+{
+    start();
+    try {
+        cSound sound("sounds/missing.wav");
+        FAIL();
+    } catch (const String& _error) {
+        EXPECT_EQ(_error.substr(0, _error.find('\n')), "Error loading sound file \"sounds/missing.wav\"");
+    }
+}
+
+TEST_F(SoundManager, MissingDeviceDisablesEverySoundOperation)
+{
+    m_library.setDeviceMissing(true);
+    cSoundManager& manager = startWithSound();
+    EXPECT_TRUE(manager.isDisabled());
+    EXPECT_EQ(m_sound->getSampleId(), 0);
+    EXPECT_EQ(manager.playSound(m_sound.get(), true, true), nullptr);
+    EXPECT_EQ(manager.playMusic(m_sound.get(), true, true), nullptr);
+    manager.play(m_sound.get());
+    manager.setSoundVolume(50);
+    manager.setPause(true);
+    EXPECT_EQ(manager.getSoundVolume(), 50u);
+    EXPECT_TRUE(manager.isPaused());
+    EXPECT_EQ(m_library.getCalls(), (std::vector<std::string>{"init channels=16 -> -1", "free"}));
+}
+
+TEST_F(SoundManager, RefusedFileCallbacksEndTheStart)
+{
+    m_library.setCallbacksRefused(true);
+    try {
+        start();
+        FAIL();
+    } catch (const String& _error) {
+        EXPECT_EQ(_error, "Can't setup sound file callbacks.\ncSoundManager::cSoundManager()");
+    }
+    EXPECT_FALSE(cSoundManager::exists());
+    EXPECT_FALSE(m_library.isOpen());
+}
+
+// The file callbacks, as the library calls them.
+TEST_F(SoundManager, SeekAnswersTheSizeAndMovesNothing)
+{
+    start();
+    const unsigned int handle = cSoundManager::fileOpen("sounds/click.wav");
+    char bytes[5] = {};
+    EXPECT_EQ(cSoundManager::fileRead(handle, bytes, 5), 5);
+    EXPECT_EQ(cSoundManager::fileSeek(handle, 0, 2), 11);
+    EXPECT_EQ(cSoundManager::fileSeek(handle, 0, 0), 0);
+    EXPECT_EQ(cSoundManager::fileRead(handle, bytes, 5), 5);
+    EXPECT_EQ(std::string(bytes, 5), " byte");
+    EXPECT_EQ(cSoundManager::fileRead(handle, bytes, -1), 0);
+    cSoundManager::fileClose(handle);
+}
+
+TEST_F(SoundManager, CallbacksRefuseUnknownHandles)
+{
+    char byte = 0;
+    EXPECT_THROW(cSoundManager::fileRead(2, &byte, 1), String) << "no manager";
+    start();
+    for (unsigned int handle : {0u, 2u, 0xFFFFFFFFu}) {
+        EXPECT_THROW(cSoundManager::fileRead(handle, &byte, 1), String);
+        EXPECT_THROW(cSoundManager::fileSeek(handle, 0, 2), String);
+        EXPECT_THROW(cSoundManager::fileClose(handle), String);
+    }
+    try {
+        cSoundManager::fileRead(7, &byte, 1);
+    } catch (const String& _error) {
+        EXPECT_EQ(_error, "Invalid handle.\nint cSoundManager::fileRead (unsigned int Handle, void* Buffer, int Size)");
+    }
+}
+
+TEST_F(SoundManager, HandlesStartAtTwoAndFilesLeftOpenAreClosedAtShutdown)
+{
+    start();
+    EXPECT_EQ(cSoundManager::fileOpen("sounds/click.wav"), 2u);
+    EXPECT_EQ(cSoundManager::fileOpen("sounds/tune.ogg"), 3u);
+    EXPECT_EQ(cSoundManager::fileOpen("sounds/nothing.wav"), 0xFFFFFFFFu);
+    // Both are closed and deleted by the manager; the leak checker sees any that is not.
+    m_manager.reset();
+    EXPECT_EQ(cSoundManager::fileOpen("sounds/click.wav"), 0xFFFFFFFFu);
+}
+
+} // namespace
