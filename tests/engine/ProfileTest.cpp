@@ -1,12 +1,11 @@
 #include "engine/Profile.h"
-#include "engine/ValueConvert.h"
+#include "engine/TextConvert.h"
 #include "support/EngineCore.h"
 #include "support/Xml16.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
 
 namespace {
@@ -25,36 +24,21 @@ std::string indexBytes(const std::string& _head, const std::string& _lines)
     return utf16Bytes(kDeclaration + "\n<Profiles " + _head + " >\n" + _lines + "</Profiles>", true);
 }
 
-std::string profileLine(const std::string& _name, int _id)
+std::string line(const std::string& _name, int _id)
 {
     return "<Profile Name=\"" + _name + "\" ID=\"" + std::to_string(_id) + "\" />\n";
 }
 
-std::string propsBytes(const std::string& _props)
-{
-    return utf16Bytes(kDeclaration + "<Props>" + _props + "</Props>", true);
-}
-
-bool fileExists(const std::string& _path)
-{
-    return std::ifstream(_path).good();
-}
-
 class Profiles : public ::testing::Test {
 protected:
-    explicit Profiles(const std::string& _game = "<game app_directory=\"Test\" />") : m_data(_game)
-    {
-        g_profileInitHook = writeDefaults;
-        clearProperties();
-    }
+    Profiles() { g_profileInitHook = writeDefaults; }
     ~Profiles() override
     {
-        m_profile.reset();
-        m_core.reset();
+        restart();
         g_profileInitHook = nullptr;
         clearProperties();
     }
-    // The file manager sees files written before it starts, so fixtures come first.
+    // The file manager sees only files written before it starts, so fixtures come first.
     cEngineCore& core()
     {
         if (!m_core)
@@ -74,7 +58,9 @@ protected:
         return *m_profile;
     }
     void close() { m_profile.reset(); }
-    std::string common(const std::string& _name) const { return readFileBytes(m_data.common(_name)); }
+    std::string file(const std::string& _name) const { return readFileBytes(m_data.common(_name)); }
+    bool exists(const std::string& _name) const { return std::filesystem::exists(m_data.common(_name)); }
+    Int& money() { return propertyMap<PT_INT>()["Money"]; }
 
     cTestData m_data;
     std::unique_ptr<cEngineCore> m_core;
@@ -84,70 +70,45 @@ protected:
 TEST_F(Profiles, FirstStartWritesTheIndexThenTheVariablesAtExit)
 {
     open(u"Anna");
-    EXPECT_EQ(common("profiles.xml"), indexBytes("NextID=\"2\" CurrentUser=\"Anna\" NowPlaying=\"1\"", profileLine("Anna", 1)));
-    EXPECT_FALSE(fileExists(m_data.common("00000001.xml")));
-    propertyMap<PT_INT>()["Money"] = 175;
+    EXPECT_EQ(file("profiles.xml"), indexBytes("NextID=\"2\" CurrentUser=\"Anna\" NowPlaying=\"1\"", line("Anna", 1)));
+    EXPECT_FALSE(exists("00000001.xml"));
+    money() = 175;
     close();
-    EXPECT_EQ(common("profiles.xml"), indexBytes("NextID=\"2\" CurrentUser=\"Anna\" NowPlaying=\"0\"", profileLine("Anna", 1)));
-    EXPECT_EQ(common("00000001.xml"),
-        propsBytes("<prop Name=\"Money\" Val=\"175\" Type=\"Int\" /><prop Name=\"Tutorial\" Val=\"1\" Type=\"Bool\" />"));
+    EXPECT_EQ(file("profiles.xml"), indexBytes("NextID=\"2\" CurrentUser=\"Anna\" NowPlaying=\"0\"", line("Anna", 1)));
+    EXPECT_EQ(file("00000001.xml"), utf16Bytes(kDeclaration + "<Props><prop Name=\"Money\" Val=\"175\" Type=\"Int\" />"
+                                                   "<prop Name=\"Tutorial\" Val=\"1\" Type=\"Bool\" /></Props>", true));
     EXPECT_TRUE(propertyMap<PT_INT>().empty()) << "the variables leave with the profile";
 }
 
 TEST_F(Profiles, NewNameGetsTheNextIdentifierAndDefaults)
 {
     open(u"Anna");
-    propertyMap<PT_INT>()["Money"] = 5;
+    money() = 5;
     EXPECT_EQ(open(u"Bob").getProfileID(), "00000002");
-    EXPECT_EQ(propertyMap<PT_INT>()["Money"], 150);
+    EXPECT_EQ(money(), 150);
     close();
-    EXPECT_EQ(common("profiles.xml"),
-        indexBytes("NextID=\"3\" CurrentUser=\"Bob\" NowPlaying=\"0\"", profileLine("Anna", 1) + profileLine("Bob", 2)));
+    EXPECT_EQ(file("profiles.xml"),
+        indexBytes("NextID=\"3\" CurrentUser=\"Bob\" NowPlaying=\"0\"", line("Anna", 1) + line("Bob", 2)));
     EXPECT_EQ(open(u"Anna").getProfileID(), "00000001");
-    EXPECT_EQ(propertyMap<PT_INT>()["Money"], 5);
+    EXPECT_EQ(money(), 5);
 }
 
 TEST_F(Profiles, KnownNameWithoutPropertyFileKeepsDefaults)
 {
-    writeXml16(m_data.common("profiles.xml"), "<Profiles NextID=\"4\" CurrentUser=\"Anna\" NowPlaying=\"0\">"
-                                              "<Profile Name=\"Cleo\" ID=\"3\" /></Profiles>");
-    cProfile& profile = open(u"Cleo");
-    EXPECT_EQ(profile.getProfileID(), "00000003");
-    EXPECT_EQ(propertyMap<PT_INT>()["Money"], 150);
-    EXPECT_TRUE(propertyMap<PT_BOOL>()["Tutorial"]);
+    writeXml16(m_data.common("profiles.xml"), "<Profiles NextID=\"4\"><Profile Name=\"Cleo\" ID=\"3\" /></Profiles>");
+    EXPECT_EQ(open(u"Cleo").getProfileID(), "00000003");
+    EXPECT_EQ(money(), 150);
 }
 
 TEST_F(Profiles, IdentifiersNameTheirFiles)
 {
-    const struct {
-        const char* nextID;
-        const char* file;
-    } cases[] = {{"10", "00000010.xml"}, {"123456789", "123456789.xml"}};
+    const std::pair<const char*, const char*> cases[] = {{"10", "00000010.xml"}, {"123456789", "123456789.xml"}};
     for (const auto& c : cases) {
-        writeXml16(m_data.common("profiles.xml"),
-            std::string("<Profiles NextID=\"") + c.nextID + "\" CurrentUser=\"\" NowPlaying=\"0\"></Profiles>");
+        writeXml16(m_data.common("profiles.xml"), std::string("<Profiles NextID=\"") + c.first + "\" />");
         open(u"Zed");
         restart();
-        EXPECT_TRUE(fileExists(m_data.common(c.file))) << c.file;
+        EXPECT_TRUE(exists(c.second)) << c.second;
     }
-}
-
-TEST_F(Profiles, NamesAreAppendedInCodeUnitOrderAndCaseMatters)
-{
-    for (const char16_t* name : {u"bob", u"Bob", u"\u0416enya", u"Anna"})
-        open(name);
-    NAME_LIST names{u"x", u"y"};
-    m_profile->getNames(names);
-    EXPECT_EQ(names, (NAME_LIST{u"x", u"y", u"Anna", u"Bob", u"bob", u"\u0416enya"}));
-}
-
-TEST_F(Profiles, MarkupInNamesReadsBack)
-{
-    const WString name = u"Tom & \"Jerry\" <3>";
-    open(name);
-    close();
-    EXPECT_EQ(cProfile::getCurrentUserName(), name);
-    EXPECT_EQ(open(name).getProfileID(), "00000001");
 }
 
 TEST_F(Profiles, StrayFilesAreNotTakenOver)
@@ -155,100 +116,43 @@ TEST_F(Profiles, StrayFilesAreNotTakenOver)
     m_data.write(m_data.common("00000001.xml"), "an earlier player's");
     EXPECT_EQ(open(u"Anna").getProfileID(), "00000002");
     close();
-    EXPECT_EQ(common("00000001.xml"), "an earlier player's");
+    EXPECT_EQ(file("00000001.xml"), "an earlier player's");
 }
 
-class ProfileDeletion : public Profiles {
-protected:
-    void SetUp() override
-    {
-        open(u"Anna");
-        open(u"Bob");
-        close();
-        m_data.write(m_data.common("00000001.save"), "anna's farm");
-        m_data.write(m_data.common("00000012.save"), "another farm");
-        m_bobProps = common("00000002.xml");
-    }
-    std::string m_bobProps;
-};
-
-TEST_F(ProfileDeletion, RemovesEveryFileOfThatIdentifierOnly)
+TEST_F(Profiles, NamesKeepCaseMarkupAndCodeUnitOrder)
 {
-    open(u"Anna").deleteProfile(u"Anna");
-    EXPECT_FALSE(fileExists(m_data.common("00000001.xml")));
-    EXPECT_FALSE(fileExists(m_data.common("00000001.save")));
-    EXPECT_TRUE(fileExists(m_data.common("00000002.xml")));
-    EXPECT_TRUE(fileExists(m_data.common("00000012.save")));
-    EXPECT_EQ(m_profile->m_currentUserName, u"Bob");
-    EXPECT_EQ(common("profiles.xml"), indexBytes("NextID=\"3\" CurrentUser=\"Bob\" NowPlaying=\"1\"", profileLine("Bob", 2)));
-}
-
-TEST_F(ProfileDeletion, LoadedVariablesNeverReachAnotherPlayersFile)
-{
-    open(u"Anna");
-    propertyMap<PT_INT>()["Money"] = 99999;
-    m_profile->deleteProfile(u"Anna");
-    close();
-    EXPECT_EQ(common("00000002.xml"), m_bobProps);
-    EXPECT_FALSE(fileExists(m_data.common("00000001.xml")));
-}
-
-TEST_F(ProfileDeletion, AnotherProfilesDeletionStillSavesTheLoadedOne)
-{
-    open(u"Bob");
-    propertyMap<PT_INT>()["Money"] = 7;
-    m_profile->deleteProfile(u"Anna");
-    close();
-    EXPECT_EQ(open(u"Bob").getProfileID(), "00000002");
-    EXPECT_EQ(propertyMap<PT_INT>()["Money"], 7);
-}
-
-TEST_F(ProfileDeletion, LastProfileTakesTheIndexWithIt)
-{
-    cProfile& profile = open(u"Anna");
-    profile.deleteProfile(u"Anna");
-    EXPECT_TRUE(cProfile::isHeadersExist());
-    profile.deleteProfile(u"Bob");
-    EXPECT_FALSE(cProfile::isHeadersExist());
-    EXPECT_TRUE(profile.m_currentUserName.empty());
-    close();
-    EXPECT_FALSE(fileExists(m_data.common("profiles.xml")));
-    EXPECT_EQ(open(u"Cleo").getProfileID(), "00000001") << "a new index starts again";
-}
-
-TEST_F(ProfileDeletion, UnknownNameChangesNothing)
-{
-    cProfile& profile = open(u"Bob");
-    const std::string loaded = common("profiles.xml");
-    profile.deleteProfile(u"anna");
-    EXPECT_EQ(common("profiles.xml"), loaded);
-    EXPECT_TRUE(fileExists(m_data.common("00000001.save")));
+    for (const char16_t* name : {u"bob", u"Bob", u"\u0416enya", u"Tom & \"Jerry\" <3>"})
+        open(name);
+    restart();
+    core();
+    EXPECT_EQ(cProfile::getCurrentUserName(), u"Tom & \"Jerry\" <3>");
+    NAME_LIST names{u"x"};
+    open(u"Bob").getNames(names);
+    EXPECT_EQ(names, (NAME_LIST{u"x", u"Bob", u"Tom & \"Jerry\" <3>", u"bob", u"\u0416enya"}));
 }
 
 TEST_F(Profiles, EmptyNameNeverTouchesTheIndex)
 {
-    writeXml16(m_data.common("profiles.xml"), "<Profiles NextID=\"2\" CurrentUser=\"\" NowPlaying=\"0\">"
-                                              "<Profile Name=\"Anna\" ID=\"1\" /></Profiles>");
-    const std::string before = common("profiles.xml");
+    writeXml16(m_data.common("profiles.xml"), "<Profiles NextID=\"2\" CurrentUser=\"\"><Profile Name=\"A\" ID=\"1\" /></Profiles>");
+    const std::string before = file("profiles.xml");
     core();
     EXPECT_TRUE(cProfile::getCurrentUserName().empty());
     EXPECT_THROW(open(u"").getProfileID(), String);
     close();
-    EXPECT_EQ(common("profiles.xml"), before);
+    EXPECT_EQ(file("profiles.xml"), before);
 }
 
 TEST_F(Profiles, FailedSaveIsReportedByTheCallAndOnlyLoggedAtDestruction)
 {
     core().settings().setPropertyT("game", "profiles", String("Profiles"));
     open(u"Anna");
-    ASSERT_EQ(cProfile::getProfilesDir(), "Profiles/");
     // Names the program creates are lower case on the disk.
-    ASSERT_TRUE(fileExists(m_data.common("profiles/profiles.xml")));
+    ASSERT_TRUE(exists("profiles/profiles.xml"));
     std::filesystem::remove_all(m_data.common("profiles"));
     m_data.write(m_data.common("profiles"), "a file where the folder was");
     EXPECT_THROW(m_profile->save(), String);
     close();
-    EXPECT_EQ(common("profiles"), "a file where the folder was");
+    EXPECT_EQ(file("profiles"), "a file where the folder was");
 }
 
 TEST_F(Profiles, EveryTypeRoundTrips)
@@ -262,29 +166,75 @@ TEST_F(Profiles, EveryTypeRoundTrips)
     propertyMap<PT_LONG>()["l"] = -2000000000;
     propertyMap<PT_ULONG>()["ul"] = 3000000000u;
     propertyMap<PT_LONGLONG>()["ll"] = -9000000000LL;
-    propertyMap<PT_DXCOLOR>()["c"] = DXColor{1, 0, 0, 1};
+    propertyMap<PT_DXCOLOR>()["c"] = DXColor{1, 0, 0.5f, 1};
     propertyMap<PT_BOOL>()["b"] = true;
     propertyMap<PT_UINT16>()["s"] = 65535;
     propertyMap<PT_VECTOR2>()["v"] = Vector2{1.5f, -2};
     propertyMap<PT_STRING>()["t"] = "a \"quoted\" & <tagged> text";
     propertyMap<PT_WSTRING>()["w"] = u"\u041D\u043E\u0432\u044B\u0439\ttab";
+    WString written;
+    writeAllProperties(written);
     close();
     open(u"Anna");
-    EXPECT_EQ(propertyMap<PT_FLOAT>()["f"], 1234.5f);
-    EXPECT_EQ(propertyMap<PT_DOUBLE>()["d"], -0.25);
-    EXPECT_EQ(propertyMap<PT_INT>()["i"], -7);
-    EXPECT_EQ(propertyMap<PT_UINT>()["u"], 4000000000u);
-    EXPECT_EQ(propertyMap<PT_LONG>()["l"], -2000000000);
-    EXPECT_EQ(propertyMap<PT_ULONG>()["ul"], 3000000000u);
+    WString read;
+    writeAllProperties(read);
+    EXPECT_EQ(toString(read), toString(written));
     EXPECT_EQ(propertyMap<PT_LONGLONG>()["ll"], -9000000000LL);
-    const DXColor color = propertyMap<PT_DXCOLOR>()["c"];
-    EXPECT_EQ(colorToARGB(color), 0xFFFF0000u);
-    EXPECT_TRUE(propertyMap<PT_BOOL>()["b"]);
-    EXPECT_EQ(propertyMap<PT_UINT16>()["s"], 65535);
-    EXPECT_EQ(propertyMap<PT_VECTOR2>()["v"].x, 1.5f);
-    EXPECT_EQ(propertyMap<PT_VECTOR2>()["v"].y, -2.0f);
-    EXPECT_EQ(propertyMap<PT_STRING>()["t"], "a \"quoted\" & <tagged> text");
     EXPECT_EQ(propertyMap<PT_WSTRING>()["w"], u"\u041D\u043E\u0432\u044B\u0439\ttab");
+}
+
+class ProfileDeletion : public Profiles {
+protected:
+    void SetUp() override
+    {
+        open(u"Anna");
+        open(u"Bob");
+        close();
+        m_data.write(m_data.common("00000001.save"), "anna's farm");
+        m_data.write(m_data.common("00000012.save"), "another farm");
+        m_bobProps = file("00000002.xml");
+        restart();
+    }
+    std::string m_bobProps;
+};
+
+TEST_F(ProfileDeletion, RemovesEveryFileOfThatIdentifierOnly)
+{
+    open(u"Anna").deleteProfile(u"Anna");
+    EXPECT_FALSE(exists("00000001.xml") || exists("00000001.save"));
+    EXPECT_TRUE(exists("00000002.xml") && exists("00000012.save"));
+    EXPECT_EQ(m_profile->m_currentUserName, u"Bob");
+    EXPECT_EQ(file("profiles.xml"), indexBytes("NextID=\"3\" CurrentUser=\"Bob\" NowPlaying=\"1\"", line("Bob", 2)));
+    const std::string index = file("profiles.xml");
+    m_profile->deleteProfile(u"anna");
+    EXPECT_EQ(file("profiles.xml"), index) << "an unknown name changes nothing";
+}
+
+TEST_F(ProfileDeletion, LoadedVariablesGoToTheirOwnProfileOnly)
+{
+    open(u"Anna");
+    money() = 99999;
+    m_profile->deleteProfile(u"Anna");
+    close();
+    EXPECT_EQ(file("00000002.xml"), m_bobProps);
+    open(u"Bob");
+    money() = 7;
+    m_profile->deleteProfile(u"Anna");
+    close();
+    open(u"Bob");
+    EXPECT_EQ(money(), 7);
+}
+
+TEST_F(ProfileDeletion, LastProfileTakesTheIndexWithIt)
+{
+    cProfile& profile = open(u"Anna");
+    profile.deleteProfile(u"Anna");
+    profile.deleteProfile(u"Bob");
+    EXPECT_FALSE(cProfile::isHeadersExist());
+    EXPECT_TRUE(profile.m_currentUserName.empty());
+    close();
+    EXPECT_FALSE(exists("profiles.xml"));
+    EXPECT_EQ(open(u"Cleo").getProfileID(), "00000001") << "a new index starts again";
 }
 
 class ProfileFolder : public ::testing::TestWithParam<std::pair<const char*, const char*>> {};
@@ -299,12 +249,5 @@ TEST_P(ProfileFolder, SettingGivesTheFolder)
 INSTANTIATE_TEST_SUITE_P(Profiles, ProfileFolder,
     ::testing::Values(std::make_pair("Profiles", "Profiles/"), std::make_pair("Profiles/", "Profiles/"),
         std::make_pair("", "")));
-
-TEST(ProfileIdentifier, ZeroFilledToEightDigits)
-{
-    EXPECT_EQ(formatProfileID(3), "00000003");
-    EXPECT_EQ(formatProfileID(12345678), "12345678");
-    EXPECT_EQ(formatProfileID(4294967295u), "4294967295");
-}
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "engine/FileManager.h"
 #include "engine/ResourceManager.h"
 #include "graphics/Font.h"
-#include "support/EngineCore.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -61,28 +60,6 @@ TEST_F(DemoFont, LatinAndCyrillicLettersHaveGlyphs)
         sGlyph wide, narrow;
         ASSERT_TRUE(font->getLetter(u'\u0416', wide) && font->getLetter(u'l', narrow));
         EXPECT_GT(wide.advance, narrow.advance) << path;
-    }
-}
-
-TEST(FontCache, FilesThatAreNotFontsFailWithTheirName)
-{
-    cTestData data;
-    data.write(data.data("fonts/bad.fnt"), "font but not really");
-    cEngineCore core(data, false);
-    registerFontMaker();
-    cResourceManager& cache = *cResourceManager::getInstance();
-    const struct {
-        const char* path;
-        const char* firstLine;
-    } cases[] = {{"fonts/bad.fnt", "Specified resourse (fonts/bad.fnt) is not font."},
-        {"fonts/none.fnt", "File \"fonts/none.fnt\" not found."}};
-    for (const auto& c : cases) {
-        try {
-            cache.getFont(c.path);
-            ADD_FAILURE() << c.path;
-        } catch (const String& _stack) {
-            EXPECT_EQ(_stack.substr(0, _stack.find('\n')), c.firstLine);
-        }
     }
 }
 
