@@ -1,6 +1,36 @@
 #include "graphics/Font.h"
 
 #include "engine/ErrorStack.h"
+#include "engine/File.h"
+#include "engine/FileManager.h"
+#include "engine/ResourceManager.h"
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+iResource* makeFont(const String& _path)
+{
+    cFileManager* files = cFileManager::getInstance();
+    if (!files)
+        throw "File manager not created.";
+    std::vector<char> bytes;
+    {
+        std::unique_ptr<iFile> file(files->open(_path));
+        bytes.resize(file->getSize());
+        if (!bytes.empty() && file->read(bytes.data(), ULong(bytes.size())) != bytes.size())
+            throw "File \"" + _path + "\" can't be read.";
+    }
+    return new cFont(_path, bytes.data(), ULong(bytes.size()));
+}
+
+} // namespace
+
+void registerFontMaker()
+{
+    cResourceManager::registerMaker(RT_FONT, makeFont);
+}
 
 cFont::cFont(const String& _res_name, const void* _res_source, const ULong& _source_size)
     : cResource(_res_name)

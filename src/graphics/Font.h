@@ -26,3 +26,7 @@ private:
     std::map<UInt16, sFontRange> m_ranges;
     std::vector<sGlyph> m_glyphs;
 };
+
+// Lets the resource cache make fonts (type 2) from their files; the engine calls it once at
+// start, before anything asks for a font.
+void registerFontMaker();

@@ -1,0 +1,75 @@
+#pragma once
+#include "engine/GameVariables.h"
+#include "engine/Singleton.h"
+#include "engine/Types.h"
+
+#include <list>
+#include <map>
+
+class iXML;
+
+using NAME_LIST = std::list<WString>;
+
+// Writes the default of every game variable; the entry sets it to the game's function
+// before any profile is made. Called before a profile loads and for every new profile.
+using fProfileInit = void (*)();
+extern fProfileInit g_profileInitHook;
+
+// The identifier as a file name stem: eight digits, zero-filled; wider numbers in full.
+String formatProfileID(ULong _id);
+
+// The player whose game is being played. The index "profiles.xml" lists every profile's
+// name and identifier; each profile keeps its variables in "<identifier>.xml" beside it, and
+// other parts of the game add files with the same identifier prefix. The variables are
+// loaded at construction and written back by save() or, at the latest, the destructor.
+class cProfile : public cSingleton<cProfile> {
+public:
+    // Loads the named profile, making it (and the index) on the first use of the name. An
+    // empty name loads nothing and never writes.
+    explicit cProfile(const WString& _userName);
+    // Saves like save(), but a failure is only logged: nothing may leave a destructor.
+    ~cProfile() override;
+
+    // Writes the index (as no longer playing) and the loaded profile's variables. Callers
+    // that can show a failure call it before deleting the object.
+    void save();
+
+    void load();
+    void loadHeaders(iXML* _xml_doc);
+    void saveHeaders();
+    void saveAllProps();
+    void createProfile();
+    // Removes the profile and every file of its identifier; the first remaining name becomes
+    // the current user. The variables in memory stay with the profile they were loaded for.
+    void deleteProfile(const WString& _name);
+    void getNames(NAME_LIST& _names) const;
+    // Raises "ProfileID error." when the current user is not in the index.
+    String getProfileID() const;
+
+    // Setting "profiles" of section "game", with a '/' appended when missing; may be empty.
+    static String getProfilesDir();
+    static Bool isHeadersExist();
+    // CurrentUser of the index, or empty without one.
+    static WString getCurrentUserName();
+
+    static void setProperty(const String& _type_name, const String& _name, const WString& _val)
+    {
+        ::setProperty(_type_name, _name, _val);
+    }
+
+    // The player's name as the menus show it.
+    WString m_currentUserName;
+
+private:
+    Bool m_nowPlaying = false;
+    WString m_recordedUser;
+    ULong m_nextID = 1;
+    std::map<WString, ULong> m_index;
+    Bool m_indexChanged = false;
+    // Only an index this object read or made is ever written or removed.
+    Bool m_indexOwned = false;
+    // The profile whose variables are in memory: they go into its file and no other.
+    Bool m_variablesLoaded = false;
+    WString m_loadedName;
+    ULong m_loadedID = 0;
+};

@@ -1,0 +1,253 @@
+#include "engine/Profile.h"
+#include "engine/TextConvert.h"
+#include "support/EngineCore.h"
+#include "support/Xml16.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+const std::string kDeclaration = "<?xml version=\"1.0\" encoding=\"UTF-16\"?>";
+
+// The game's defaults, as its hook writes them.
+void writeDefaults()
+{
+    propertyMap<PT_INT>()["Money"] = 150;
+    propertyMap<PT_BOOL>()["Tutorial"] = true;
+}
+
+std::string indexBytes(const std::string& _head, const std::string& _lines)
+{
+    return utf16Bytes(kDeclaration + "\n<Profiles " + _head + " >\n" + _lines + "</Profiles>", true);
+}
+
+std::string line(const std::string& _name, int _id)
+{
+    return "<Profile Name=\"" + _name + "\" ID=\"" + std::to_string(_id) + "\" />\n";
+}
+
+class Profiles : public ::testing::Test {
+protected:
+    Profiles() { g_profileInitHook = writeDefaults; }
+    ~Profiles() override
+    {
+        restart();
+        g_profileInitHook = nullptr;
+        clearProperties();
+    }
+    // The file manager sees only files written before it starts, so fixtures come first.
+    cEngineCore& core()
+    {
+        if (!m_core)
+            m_core = std::make_unique<cEngineCore>(m_data);
+        return *m_core;
+    }
+    void restart()
+    {
+        m_profile.reset();
+        m_core.reset();
+    }
+    cProfile& open(const WString& _name)
+    {
+        m_profile.reset();
+        core();
+        m_profile = std::make_unique<cProfile>(_name);
+        return *m_profile;
+    }
+    void close() { m_profile.reset(); }
+    std::string file(const std::string& _name) const { return readFileBytes(m_data.common(_name)); }
+    bool exists(const std::string& _name) const { return std::filesystem::exists(m_data.common(_name)); }
+    Int& money() { return propertyMap<PT_INT>()["Money"]; }
+
+    cTestData m_data;
+    std::unique_ptr<cEngineCore> m_core;
+    std::unique_ptr<cProfile> m_profile;
+};
+
+TEST_F(Profiles, FirstStartWritesTheIndexThenTheVariablesAtExit)
+{
+    open(u"Anna");
+    EXPECT_EQ(file("profiles.xml"), indexBytes("NextID=\"2\" CurrentUser=\"Anna\" NowPlaying=\"1\"", line("Anna", 1)));
+    EXPECT_FALSE(exists("00000001.xml"));
+    money() = 175;
+    close();
+    EXPECT_EQ(file("profiles.xml"), indexBytes("NextID=\"2\" CurrentUser=\"Anna\" NowPlaying=\"0\"", line("Anna", 1)));
+    EXPECT_EQ(file("00000001.xml"), utf16Bytes(kDeclaration + "<Props><prop Name=\"Money\" Val=\"175\" Type=\"Int\" />"
+                                                   "<prop Name=\"Tutorial\" Val=\"1\" Type=\"Bool\" /></Props>", true));
+    EXPECT_TRUE(propertyMap<PT_INT>().empty()) << "the variables leave with the profile";
+}
+
+TEST_F(Profiles, NewNameGetsTheNextIdentifierAndDefaults)
+{
+    open(u"Anna");
+    money() = 5;
+    EXPECT_EQ(open(u"Bob").getProfileID(), "00000002");
+    EXPECT_EQ(money(), 150);
+    close();
+    EXPECT_EQ(file("profiles.xml"),
+        indexBytes("NextID=\"3\" CurrentUser=\"Bob\" NowPlaying=\"0\"", line("Anna", 1) + line("Bob", 2)));
+    EXPECT_EQ(open(u"Anna").getProfileID(), "00000001");
+    EXPECT_EQ(money(), 5);
+}
+
+TEST_F(Profiles, KnownNameWithoutPropertyFileKeepsDefaults)
+{
+    writeXml16(m_data.common("profiles.xml"), "<Profiles NextID=\"4\"><Profile Name=\"Cleo\" ID=\"3\" /></Profiles>");
+    EXPECT_EQ(open(u"Cleo").getProfileID(), "00000003");
+    EXPECT_EQ(money(), 150);
+}
+
+TEST_F(Profiles, IdentifiersNameTheirFiles)
+{
+    const std::pair<const char*, const char*> cases[] = {{"10", "00000010.xml"}, {"123456789", "123456789.xml"}};
+    for (const auto& c : cases) {
+        writeXml16(m_data.common("profiles.xml"), std::string("<Profiles NextID=\"") + c.first + "\" />");
+        open(u"Zed");
+        restart();
+        EXPECT_TRUE(exists(c.second)) << c.second;
+    }
+}
+
+TEST_F(Profiles, StrayFilesAreNotTakenOver)
+{
+    m_data.write(m_data.common("00000001.xml"), "an earlier player's");
+    EXPECT_EQ(open(u"Anna").getProfileID(), "00000002");
+    close();
+    EXPECT_EQ(file("00000001.xml"), "an earlier player's");
+}
+
+TEST_F(Profiles, NamesKeepCaseMarkupAndCodeUnitOrder)
+{
+    for (const char16_t* name : {u"bob", u"Bob", u"\u0416enya", u"Tom & \"Jerry\" <3>"})
+        open(name);
+    restart();
+    core();
+    EXPECT_EQ(cProfile::getCurrentUserName(), u"Tom & \"Jerry\" <3>");
+    NAME_LIST names{u"x"};
+    open(u"Bob").getNames(names);
+    EXPECT_EQ(names, (NAME_LIST{u"x", u"Bob", u"Tom & \"Jerry\" <3>", u"bob", u"\u0416enya"}));
+}
+
+TEST_F(Profiles, EmptyNameNeverTouchesTheIndex)
+{
+    writeXml16(m_data.common("profiles.xml"), "<Profiles NextID=\"2\" CurrentUser=\"\"><Profile Name=\"A\" ID=\"1\" /></Profiles>");
+    const std::string before = file("profiles.xml");
+    core();
+    EXPECT_TRUE(cProfile::getCurrentUserName().empty());
+    EXPECT_THROW(open(u"").getProfileID(), String);
+    close();
+    EXPECT_EQ(file("profiles.xml"), before);
+}
+
+TEST_F(Profiles, FailedSaveIsReportedByTheCallAndOnlyLoggedAtDestruction)
+{
+    core().settings().setPropertyT("game", "profiles", String("Profiles"));
+    open(u"Anna");
+    // Names the program creates are lower case on the disk.
+    ASSERT_TRUE(exists("profiles/profiles.xml"));
+    std::filesystem::remove_all(m_data.common("profiles"));
+    m_data.write(m_data.common("profiles"), "a file where the folder was");
+    EXPECT_THROW(m_profile->save(), String);
+    close();
+    EXPECT_EQ(file("profiles"), "a file where the folder was");
+}
+
+TEST_F(Profiles, EveryTypeRoundTrips)
+{
+    g_profileInitHook = nullptr;
+    open(u"Anna");
+    propertyMap<PT_FLOAT>()["f"] = 1234.5f;
+    propertyMap<PT_DOUBLE>()["d"] = -0.25;
+    propertyMap<PT_INT>()["i"] = -7;
+    propertyMap<PT_UINT>()["u"] = 4000000000u;
+    propertyMap<PT_LONG>()["l"] = -2000000000;
+    propertyMap<PT_ULONG>()["ul"] = 3000000000u;
+    propertyMap<PT_LONGLONG>()["ll"] = -9000000000LL;
+    propertyMap<PT_DXCOLOR>()["c"] = DXColor{1, 0, 0.5f, 1};
+    propertyMap<PT_BOOL>()["b"] = true;
+    propertyMap<PT_UINT16>()["s"] = 65535;
+    propertyMap<PT_VECTOR2>()["v"] = Vector2{1.5f, -2};
+    propertyMap<PT_STRING>()["t"] = "a \"quoted\" & <tagged> text";
+    propertyMap<PT_WSTRING>()["w"] = u"\u041D\u043E\u0432\u044B\u0439\ttab";
+    WString written;
+    writeAllProperties(written);
+    close();
+    open(u"Anna");
+    WString read;
+    writeAllProperties(read);
+    EXPECT_EQ(toString(read), toString(written));
+    EXPECT_EQ(propertyMap<PT_LONGLONG>()["ll"], -9000000000LL);
+    EXPECT_EQ(propertyMap<PT_WSTRING>()["w"], u"\u041D\u043E\u0432\u044B\u0439\ttab");
+}
+
+class ProfileDeletion : public Profiles {
+protected:
+    void SetUp() override
+    {
+        open(u"Anna");
+        open(u"Bob");
+        close();
+        m_data.write(m_data.common("00000001.save"), "anna's farm");
+        m_data.write(m_data.common("00000012.save"), "another farm");
+        m_bobProps = file("00000002.xml");
+        restart();
+    }
+    std::string m_bobProps;
+};
+
+TEST_F(ProfileDeletion, RemovesEveryFileOfThatIdentifierOnly)
+{
+    open(u"Anna").deleteProfile(u"Anna");
+    EXPECT_FALSE(exists("00000001.xml") || exists("00000001.save"));
+    EXPECT_TRUE(exists("00000002.xml") && exists("00000012.save"));
+    EXPECT_EQ(m_profile->m_currentUserName, u"Bob");
+    EXPECT_EQ(file("profiles.xml"), indexBytes("NextID=\"3\" CurrentUser=\"Bob\" NowPlaying=\"1\"", line("Bob", 2)));
+    const std::string index = file("profiles.xml");
+    m_profile->deleteProfile(u"anna");
+    EXPECT_EQ(file("profiles.xml"), index) << "an unknown name changes nothing";
+}
+
+TEST_F(ProfileDeletion, LoadedVariablesGoToTheirOwnProfileOnly)
+{
+    open(u"Anna");
+    money() = 99999;
+    m_profile->deleteProfile(u"Anna");
+    close();
+    EXPECT_EQ(file("00000002.xml"), m_bobProps);
+    open(u"Bob");
+    money() = 7;
+    m_profile->deleteProfile(u"Anna");
+    close();
+    open(u"Bob");
+    EXPECT_EQ(money(), 7);
+}
+
+TEST_F(ProfileDeletion, LastProfileTakesTheIndexWithIt)
+{
+    cProfile& profile = open(u"Anna");
+    profile.deleteProfile(u"Anna");
+    profile.deleteProfile(u"Bob");
+    EXPECT_FALSE(cProfile::isHeadersExist());
+    EXPECT_TRUE(profile.m_currentUserName.empty());
+    close();
+    EXPECT_FALSE(exists("profiles.xml"));
+    EXPECT_EQ(open(u"Cleo").getProfileID(), "00000001") << "a new index starts again";
+}
+
+class ProfileFolder : public ::testing::TestWithParam<std::pair<const char*, const char*>> {};
+
+TEST_P(ProfileFolder, SettingGivesTheFolder)
+{
+    cTestData data(std::string("<game app_directory=\"Test\" profiles=\"") + GetParam().first + "\" />");
+    cEngineCore core(data);
+    EXPECT_EQ(cProfile::getProfilesDir(), GetParam().second);
+}
+
+INSTANTIATE_TEST_SUITE_P(Profiles, ProfileFolder,
+    ::testing::Values(std::make_pair("Profiles", "Profiles/"), std::make_pair("Profiles/", "Profiles/"),
+        std::make_pair("", "")));
+
+} // namespace
