@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <set>
 
 namespace {
 
@@ -85,13 +86,44 @@ sDecoding& decoding(mng_handle _handle)
     return *static_cast<sDecoding*>(mng_get_userdata(_handle));
 }
 
+// The blocks the decoder holds during one decode. Some of its paths forget row buffers, and
+// its allocation callbacks carry no context, so the decode in progress is found through a
+// thread-local pointer and whatever is left is freed when the decode ends.
+class cArena {
+public:
+    cArena() : m_previous(current()) { current() = this; }
+    ~cArena()
+    {
+        for (void* block : m_blocks)
+            std::free(block);
+        current() = m_previous;
+    }
+    cArena(const cArena&) = delete;
+    cArena& operator=(const cArena&) = delete;
+
+    static cArena*& current()
+    {
+        thread_local cArena* arena = nullptr;
+        return arena;
+    }
+    std::set<void*> m_blocks;
+
+private:
+    cArena* m_previous;
+};
+
 mng_ptr MNG_DECL allocate(mng_size_t _size)
 {
-    return std::calloc(1, _size); // the decoder relies on zeroed memory
+    void* block = std::calloc(1, _size); // the decoder relies on zeroed memory
+    if (block && cArena::current())
+        cArena::current()->m_blocks.insert(block);
+    return block;
 }
 
 void MNG_DECL release(mng_ptr _pointer, mng_size_t)
 {
+    if (cArena::current())
+        cArena::current()->m_blocks.erase(_pointer);
     std::free(_pointer);
 }
 
@@ -175,6 +207,7 @@ sImage readMNG(const void* _data, std::size_t _size, const String& _name)
         throw String("Image \"" + _name + "\" is truncated.");
     checkStructure(bytes, _size, _name);
 
+    cArena arena; // outlives the handle below
     sDecoding d;
     d.data = bytes;
     d.size = _size;
