@@ -6,6 +6,7 @@
 #include <stb_image.h>
 
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -17,6 +18,76 @@ const unsigned char MNG_SIGNATURE[4] = {0x8A, 'M', 'N', 'G'};
 Bool startsWith(const void* _data, std::size_t _size, const unsigned char (&_magic)[4])
 {
     return _size >= 4 && std::memcmp(_data, _magic, 4) == 0;
+}
+
+UInt readLittle(const unsigned char* _p, int _bytes)
+{
+    UInt value = 0;
+    for (int i = _bytes - 1; i >= 0; --i)
+        value = value << 8 | _p[i];
+    return value;
+}
+
+// stb_image reads zeros past the end of a short file and calls the result a picture. For the
+// layouts whose size follows from the header, a short file is refused here instead.
+Bool isShortBmp(const unsigned char* _p, std::size_t _size)
+{
+    if (_size < 30)
+        return true;
+    const UInt headerSize = readLittle(_p + 14, 4);
+    const Bool core = headerSize == 12;
+    const std::uint64_t width = core ? readLittle(_p + 18, 2) : std::uint64_t(std::abs(Int(readLittle(_p + 18, 4))));
+    const std::uint64_t height = core ? readLittle(_p + 20, 2) : std::uint64_t(std::abs(std::int64_t(Int(readLittle(_p + 22, 4)))));
+    const UInt bits = readLittle(_p + (core ? 24 : 28), 2);
+    const UInt compression = core || _size < 34 ? 0 : readLittle(_p + 30, 4);
+    if (compression != 0 && compression != 3)
+        return false; // run-length data has no size to check against
+    const std::uint64_t row = (width * bits + 31) / 32 * 4;
+    return readLittle(_p + 10, 4) + row * height > _size;
+}
+
+Bool isShortTga(const unsigned char* _p, std::size_t _size)
+{
+    const UInt type = _p[2] & ~8u; // 8 marks run-length packets
+    if (type != 1 && type != 2 && type != 3)
+        return false; // not a TGA at all: the decoder decides
+    const std::uint64_t colourMap = _p[1] ? std::uint64_t(readLittle(_p + 5, 2)) * ((_p[7] + 7) / 8) : 0;
+    const std::uint64_t count = std::uint64_t(readLittle(_p + 12, 2)) * readLittle(_p + 14, 2);
+    const std::uint64_t pixelBytes = (_p[16] + 7) / 8;
+    std::uint64_t at = 18 + _p[0] + colourMap;
+    if (!(_p[2] & 8))
+        return at + count * pixelBytes > _size;
+    for (std::uint64_t done = 0; done < count;) {
+        if (at >= _size)
+            return true;
+        const UInt packet = _p[at++];
+        const UInt run = (packet & 0x7F) + 1;
+        at += (packet & 0x80) ? pixelBytes : run * pixelBytes;
+        done += run;
+    }
+    return at > _size;
+}
+
+// A JPEG stream ends with its end-of-image marker; one that never reaches it was cut short.
+Bool isShortJpeg(const unsigned char* _p, std::size_t _size)
+{
+    for (std::size_t i = _size - 1; i > 2; --i)
+        if (_p[i - 1] == 0xFF && _p[i] == 0xD9)
+            return false;
+    return true;
+}
+
+Bool isShortFile(const unsigned char* _p, std::size_t _size)
+{
+    if (_size >= 2 && _p[0] == 0xFF && _p[1] == 0xD8)
+        return isShortJpeg(_p, _size);
+    if (_size >= 2 && _p[0] == 'B' && _p[1] == 'M')
+        return isShortBmp(_p, _size);
+    static const char* const OTHERS[] = {"\x89PNG", "GIF8", "8BPS", "P", "#?", "\x53\x80\xF6\x34"};
+    for (const char* other : OTHERS)
+        if (_size >= std::strlen(other) && std::memcmp(_p, other, std::strlen(other)) == 0)
+            return false;
+    return _size >= 18 && isShortTga(_p, _size);
 }
 
 struct sStbFree {
@@ -34,6 +105,8 @@ sImage loadWithStb(const void* _data, std::size_t _size, const String& _name)
     if (!stbi_info_from_memory(bytes, size, &width, &height, &channels))
         throw String("Can't decode image \"" + _name + "\": " + stbi_failure_reason() + ".");
     checkImageSize(UInt(width), UInt(height), _name);
+    if (isShortFile(bytes, _size))
+        throw String("Image \"" + _name + "\" is truncated.");
 
     std::unique_ptr<stbi_uc, sStbFree> rgba(stbi_load_from_memory(bytes, size, &width, &height, &channels, 4));
     if (!rgba)
