@@ -36,8 +36,10 @@ Bool isShortBmp(const unsigned char* _p, std::size_t _size)
         return true;
     const UInt headerSize = readLittle(_p + 14, 4);
     const Bool core = headerSize == 12;
-    const std::uint64_t width = core ? readLittle(_p + 18, 2) : std::uint64_t(std::abs(Int(readLittle(_p + 18, 4))));
-    const std::uint64_t height = core ? readLittle(_p + 20, 2) : std::uint64_t(std::abs(std::int64_t(Int(readLittle(_p + 22, 4)))));
+    // Widened before the sign is dropped: a width of -2^31 must not overflow.
+    const auto side = [&](int _at) { return std::uint64_t(std::llabs(std::int64_t(Int(readLittle(_p + _at, 4))))); };
+    const std::uint64_t width = core ? readLittle(_p + 18, 2) : side(18);
+    const std::uint64_t height = core ? readLittle(_p + 20, 2) : side(22);
     const UInt bits = readLittle(_p + (core ? 24 : 28), 2);
     const UInt compression = core || _size < 34 ? 0 : readLittle(_p + 30, 4);
     if (compression != 0 && compression != 3)
