@@ -256,3 +256,33 @@ TEST_F(GlPixels, ScreenshotReadsRowsTopToBottom)
     EXPECT_LE(rgbDistance(0xFFFF0000, shot[0]), 2);
     EXPECT_LE(rgbDistance(BACK, shot[2]), 2);
 }
+
+TEST_F(GlPixels, FilterFollowsEachDrawOnTheSameTexture)
+{
+    const UInt texels[2] = {0xFF000000, 0xFFFFFFFF};
+    sDrawState state;
+    state.stages[0].texture = m_device->createTexture(2, 1, texels);
+    draw(sprite(0, 0, 32, 4, 0xFFFFFFFF), state);
+    EXPECT_PIXEL(0xFF000000, 15, 2);
+    state.stages[0].minFilter = state.stages[0].magFilter = FILTER_LINEAR;
+    draw(sprite(0, 8, 32, 12, 0xFFFFFFFF), state);
+    const UInt middle = pixel(15, 10) & 0xFF;
+    EXPECT_GT(middle, 0x60u);
+    EXPECT_LT(middle, 0xA0u);
+    state.stages[0].minFilter = state.stages[0].magFilter = FILTER_POINT;
+    draw(sprite(0, 16, 32, 20, 0xFFFFFFFF), state);
+    EXPECT_PIXEL(0xFF000000, 15, 18);
+}
+
+TEST_F(GlPixels, SecondStageModulatesTheFirst)
+{
+    const UInt base = 0xFFFFFF00, overlay = 0xFF00FFFF;
+    sDrawState state;
+    state.stages[0].texture = m_device->createTexture(1, 1, &base);
+    state.stages[1].texture = m_device->createTexture(1, 1, &overlay);
+    draw(sprite(0, 0, 8, 8, 0xFFFFFFFF), state);
+    EXPECT_PIXEL(0xFF00FF00, 4, 4);
+    state.stages[1].colourOp = STAGE_DISABLE;
+    draw(sprite(8, 0, 16, 8, 0xFFFFFFFF), state);
+    EXPECT_PIXEL(0xFFFFFF00, 12, 4);
+}
