@@ -1,0 +1,135 @@
+#include "platform/headless/RecordingRasterDevice.h"
+
+namespace {
+
+const UInt DESKTOP_WIDTH = 1280, DESKTOP_HEIGHT = 1024;
+
+} // namespace
+
+cRecordingRasterDevice::cRecordingRasterDevice(UInt _width, UInt _height) : m_width(_width), m_height(_height)
+{
+}
+
+UInt cRecordingRasterDevice::createTexture(UInt _width, UInt _height, const UInt* _argb)
+{
+    sTexture texture;
+    texture.width = _width;
+    texture.height = _height;
+    texture.pixels.assign(_argb, _argb + std::size_t(_width) * _height);
+    m_textures[m_nextTexture] = std::move(texture);
+    return m_nextTexture++;
+}
+
+void cRecordingRasterDevice::releaseTexture(UInt _texture)
+{
+    auto found = m_textures.find(_texture);
+    if (found != m_textures.end())
+        found->second.released = true;
+}
+
+UInt cRecordingRasterDevice::createShader(const void* _bytes, UInt _size)
+{
+    const auto* bytes = static_cast<const unsigned char*>(_bytes);
+    m_shaders[m_nextShader].bytes.assign(bytes, bytes + _size);
+    return m_nextShader++;
+}
+
+void cRecordingRasterDevice::releaseShader(UInt _shader)
+{
+    auto found = m_shaders.find(_shader);
+    if (found != m_shaders.end())
+        found->second.released = true;
+}
+
+void cRecordingRasterDevice::setShaderConstants(UInt _register, const Float* _constants, UInt _count)
+{
+    m_constants.push_back({_register, std::vector<Float>(_constants, _constants + std::size_t(_count) * 4)});
+}
+
+void cRecordingRasterDevice::clear(const sClear& _clear)
+{
+    if (m_state != DEVICE_OK)
+        return;
+    m_clears.push_back(_clear);
+    m_calls.push_back(CALL_CLEAR);
+    if (_clear.flags & CLEAR_COLOUR)
+        m_lastClearColour = _clear.colour;
+}
+
+void cRecordingRasterDevice::draw(const sVertex* _vertices, UInt _count, const UInt* _indices, UInt _indexCount,
+                                  const sDrawState& _state)
+{
+    for (UInt i = 0; i < _indexCount; ++i)
+        if (_indices[i] >= _count)
+            throw String("Vertex index out of range.");
+    // A draw with a released texture is a renderer fault the real device would fail on.
+    for (const sTextureStage& stage : _state.stages) {
+        auto found = m_textures.find(stage.texture);
+        if (stage.texture != 0 && (found == m_textures.end() || found->second.released))
+            throw String("Drawing with a texture that does not exist.");
+    }
+    if (m_state != DEVICE_OK)
+        return;
+    sDraw draw;
+    draw.vertices.assign(_vertices, _vertices + _count);
+    draw.indices.assign(_indices, _indices + _indexCount);
+    draw.state = _state;
+    draw.frame = m_presents;
+    m_draws.push_back(std::move(draw));
+    m_calls.push_back(CALL_DRAW);
+}
+
+Bool cRecordingRasterDevice::present()
+{
+    if (m_state != DEVICE_OK)
+        return false;
+    ++m_presents;
+    m_calls.push_back(CALL_PRESENT);
+    return true;
+}
+
+void cRecordingRasterDevice::setMode(eDisplayMode _mode, UInt _width, UInt _height)
+{
+    m_mode = _mode;
+    m_width = _mode == DISPLAY_WINDOWED ? _width : DESKTOP_WIDTH;
+    m_height = _mode == DISPLAY_WINDOWED ? _height : DESKTOP_HEIGHT;
+}
+
+std::vector<UInt> cRecordingRasterDevice::readPixels(const sPixelRect& _rect)
+{
+    return std::vector<UInt>(std::size_t(_rect.width) * _rect.height, m_lastClearColour);
+}
+
+eDeviceState cRecordingRasterDevice::getDeviceState()
+{
+    if (m_state == DEVICE_LOST) {
+        if (m_lostPolls > 0)
+            --m_lostPolls;
+        else
+            m_state = DEVICE_NOT_RESET;
+        return m_state == DEVICE_NOT_RESET ? DEVICE_NOT_RESET : DEVICE_LOST;
+    }
+    return m_state;
+}
+
+void cRecordingRasterDevice::reset()
+{
+    if (m_state == DEVICE_LOST)
+        throw String("The device can't be reset yet.");
+    m_state = DEVICE_OK;
+    m_calls.push_back(CALL_RESET);
+}
+
+void cRecordingRasterDevice::simulateLoss(UInt _polls)
+{
+    m_state = DEVICE_LOST;
+    m_lostPolls = _polls;
+}
+
+void cRecordingRasterDevice::forgetCalls()
+{
+    m_constants.clear();
+    m_clears.clear();
+    m_draws.clear();
+    m_calls.clear();
+}

@@ -1,0 +1,83 @@
+#pragma once
+#include "platform/RasterDevice.h"
+
+#include <map>
+#include <vector>
+
+// A raster device without a screen: it keeps everything it is asked to do, so tests assert
+// on textures, clears, draws and presents. It can also play a lost device.
+class cRecordingRasterDevice : public iRasterDevice {
+public:
+    enum eCall : UInt { CALL_CLEAR, CALL_DRAW, CALL_PRESENT, CALL_RESET };
+
+    struct sTexture {
+        UInt width = 0, height = 0;
+        std::vector<UInt> pixels;
+        Bool released = false;
+    };
+    struct sShader {
+        std::vector<unsigned char> bytes;
+        Bool released = false;
+    };
+    struct sShaderConstants {
+        UInt reg = 0;
+        std::vector<Float> values; // 4 per constant
+    };
+    struct sDraw {
+        std::vector<sVertex> vertices;
+        std::vector<UInt> indices;
+        sDrawState state;
+        UInt frame = 0; // presents before this draw
+    };
+
+    cRecordingRasterDevice(UInt _width = 800, UInt _height = 600);
+
+    UInt createTexture(UInt _width, UInt _height, const UInt* _argb) override;
+    void releaseTexture(UInt _texture) override;
+    UInt createShader(const void* _bytes, UInt _size) override;
+    void releaseShader(UInt _shader) override;
+    void setShaderConstants(UInt _register, const Float* _constants, UInt _count) override;
+    void clear(const sClear& _clear) override;
+    void draw(const sVertex* _vertices, UInt _count, const UInt* _indices, UInt _indexCount,
+              const sDrawState& _state) override;
+    Bool present() override;
+    void setMode(eDisplayMode _mode, UInt _width, UInt _height) override;
+    UInt getWidth() const override { return m_width; }
+    UInt getHeight() const override { return m_height; }
+    // Every pixel in the colour of the last clear: nothing is rasterised here.
+    std::vector<UInt> readPixels(const sPixelRect& _rect) override;
+    eDeviceState getDeviceState() override;
+    void reset() override;
+
+    // From now on the device is lost: presents fail and draws vanish. getDeviceState answers
+    // DEVICE_LOST _polls times, then DEVICE_NOT_RESET until reset().
+    void simulateLoss(UInt _polls);
+
+    // Forgets the calls (not the textures or shaders), as between two frames of a test.
+    void forgetCalls();
+
+    const std::map<UInt, sTexture>& textures() const { return m_textures; }
+    const std::map<UInt, sShader>& shaders() const { return m_shaders; }
+    const std::vector<sShaderConstants>& shaderConstants() const { return m_constants; }
+    const std::vector<sClear>& clears() const { return m_clears; }
+    const std::vector<sDraw>& draws() const { return m_draws; }
+    const std::vector<eCall>& calls() const { return m_calls; }
+    UInt presentCount() const { return m_presents; }
+    eDisplayMode mode() const { return m_mode; }
+
+private:
+    UInt m_width, m_height;
+    eDisplayMode m_mode = DISPLAY_WINDOWED;
+    UInt m_nextTexture = 1;
+    UInt m_nextShader = 1;
+    std::map<UInt, sTexture> m_textures;
+    std::map<UInt, sShader> m_shaders;
+    std::vector<sShaderConstants> m_constants;
+    std::vector<sClear> m_clears;
+    std::vector<sDraw> m_draws;
+    std::vector<eCall> m_calls;
+    UInt m_presents = 0;
+    UInt m_lastClearColour = 0xFF000000;
+    eDeviceState m_state = DEVICE_OK;
+    UInt m_lostPolls = 0;
+};

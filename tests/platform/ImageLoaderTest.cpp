@@ -1,0 +1,197 @@
+#include "support/ImageFixtures.h"
+#include "platform/ImageLoader.h"
+#include "platform/TextureFit.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+sImage load(const std::string& _bytes, const String& _name = "test.img")
+{
+    return loadImage(_bytes.data(), _bytes.size(), _name);
+}
+
+// Largest difference of one channel between two ARGB pixels.
+int channelDistance(UInt _a, UInt _b)
+{
+    int worst = 0;
+    for (int shift = 0; shift < 32; shift += 8)
+        worst = std::max(worst, std::abs(int(_a >> shift & 0xFF) - int(_b >> shift & 0xFF)));
+    return worst;
+}
+
+// Four flat quarters, so lossy formats keep the colours close.
+UInt quarters(UInt _x, UInt _y, UInt _width, UInt _height)
+{
+    static const UInt COLOURS[4] = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFFFFFFFF};
+    return COLOURS[(_x * 2 / _width) + 2 * (_y * 2 / _height)];
+}
+
+sImage quarterImage(UInt _width, UInt _height)
+{
+    return makeImage(_width, _height, [&](UInt x, UInt y) { return quarters(x, y, _width, _height); });
+}
+
+void expectClose(const sImage& _expected, const sImage& _actual, int _tolerance)
+{
+    ASSERT_EQ(_expected.width, _actual.width);
+    ASSERT_EQ(_expected.height, _actual.height);
+    for (UInt y = 0; y < _expected.height; ++y)
+        for (UInt x = 0; x < _expected.width; ++x)
+            ASSERT_LE(channelDistance(_expected.at(x, y), _actual.at(x, y)), _tolerance) << "at " << x << "," << y;
+}
+
+// Lossy pictures are compared away from the edges between the quarters.
+void expectQuarterCentres(const sImage& _image, int _tolerance)
+{
+    for (UInt q = 0; q < 4; ++q) {
+        const UInt x = (q % 2) * _image.width / 2 + _image.width / 4;
+        const UInt y = (q / 2) * _image.height / 2 + _image.height / 4;
+        EXPECT_LE(channelDistance(quarters(x, y, _image.width, _image.height), _image.at(x, y)), _tolerance)
+            << "quarter " << q;
+    }
+}
+
+} // namespace
+
+TEST(JngImages, OnePixelImageDecodesToOnePixel)
+{
+    const sImage image = load(makeJng(makeImage(1, 1, [](UInt, UInt) { return 0xFF00FF00u; }), false));
+    ASSERT_EQ(1u, image.width);
+    ASSERT_EQ(1u, image.height);
+    EXPECT_LE(channelDistance(0xFF00FF00u, image.pixels[0]), 8);
+    EXPECT_EQ(1u, fitTexture(image.width, image.height).textureWidth);
+}
+
+TEST(JngImages, OddSizedImageKeepsItsSizeAndColours)
+{
+    const sImage image = load(makeJng(quarterImage(129, 64), false));
+    ASSERT_EQ(129u, image.width);
+    ASSERT_EQ(64u, image.height);
+    expectQuarterCentres(image, 8);
+    const sTextureFit fit = fitTexture(image.width, image.height);
+    EXPECT_EQ(256u, fit.textureWidth);
+    EXPECT_EQ(64u, fit.textureHeight);
+}
+
+TEST(JngImages, AlphaChannelIsExact)
+{
+    const sImage source = makeImage(8, 4, [](UInt x, UInt y) { return UInt(x * 32 + y) << 24 | 0x808080u; });
+    const sImage image = load(makeJng(source, true));
+    ASSERT_EQ(8u, image.width);
+    for (UInt y = 0; y < 4; ++y)
+        for (UInt x = 0; x < 8; ++x)
+            EXPECT_EQ(source.at(x, y) >> 24, image.at(x, y) >> 24) << x << "," << y;
+}
+
+TEST(JngImages, SignatureDecidesWhateverTheName)
+{
+    const std::string jng = makeJng(quarterImage(16, 16), false);
+    EXPECT_TRUE(isJngImage(jng.data(), jng.size()));
+    EXPECT_EQ(16u, load(jng, "picture.png").width);
+}
+
+TEST(MngImages, FirstFrameDecodes)
+{
+    const sImage source = quarterImage(20, 10);
+    expectClose(source, load(makeMng(source)), 0);
+}
+
+struct sLosslessCase {
+    const char* name;
+    std::string (*write)(const sImage&);
+};
+
+class LosslessImages : public testing::TestWithParam<sLosslessCase> {};
+
+TEST_P(LosslessImages, DecodeToTheSamePixels)
+{
+    const sImage source = makeImage(7, 5, [](UInt x, UInt y) { return 0x80000000u | x * 0x230000 | y * 0x3100 | 0x42; });
+    expectClose(source, load(GetParam().write(source)), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, LosslessImages,
+                         testing::Values(sLosslessCase{"png", makePng}, sLosslessCase{"tga", makeTga},
+                                         sLosslessCase{"bmp", makeBmp}),
+                         [](const testing::TestParamInfo<sLosslessCase>& _info) { return _info.param.name; });
+
+TEST(JpegImages, DecodeCloseToTheSource)
+{
+    expectQuarterCentres(load(makeJpeg(quarterImage(32, 32))), 8);
+}
+
+struct sBrokenCase {
+    const char* name;
+    std::string (*bytes)();
+};
+
+class BrokenImages : public testing::TestWithParam<sBrokenCase> {};
+
+TEST_P(BrokenImages, FailWithATextNamingTheFile)
+{
+    const std::string bytes = GetParam().bytes();
+    try {
+        load(bytes, "Textures/broken.file");
+        FAIL() << "no error";
+    } catch (const String& error) {
+        EXPECT_NE(String::npos, error.find("Textures/broken.file")) << error;
+    }
+}
+
+std::string truncate(const std::string& _bytes, std::size_t _keep)
+{
+    return _bytes.substr(0, _keep);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, BrokenImages,
+    testing::Values(
+        sBrokenCase{"empty", [] { return std::string(); }},
+        sBrokenCase{"noise", [] { return std::string("this is no picture at all"); }},
+        sBrokenCase{"truncated_png", [] { const std::string p = makePng(quarterImage(40, 40)); return truncate(p, p.size() / 2); }},
+        sBrokenCase{"truncated_bmp", [] { const std::string b = makeBmp(quarterImage(40, 40)); return truncate(b, b.size() - 7); }},
+        sBrokenCase{"truncated_tga", [] { const std::string t = makeTga(quarterImage(40, 40)); return truncate(t, t.size() - 7); }},
+        sBrokenCase{"truncated_jpeg", [] { const std::string j = makeJpeg(quarterImage(40, 40)); return truncate(j, j.size() - 40); }},
+        sBrokenCase{"truncated_jng", [] { const std::string j = makeJng(quarterImage(40, 40), true); return truncate(j, j.size() - 20); }},
+        sBrokenCase{"jng_bad_checksum",
+                    [] { std::string j = makeJng(quarterImage(8, 8), false); j[40] ^= 0x55; return j; }},
+        sBrokenCase{"jng_garbage_jpeg",
+                    [] {
+                        const std::string header = std::string("\0\0\0\x08\0\0\0\x08\x0A\x08\x08\0\0\0\0\0", 16);
+                        return "\x8BJNG\r\n\x1A\n" + makeChunk("JHDR", header) +
+                               makeChunk("JDAT", "not a jpeg stream at all") + makeChunk("IEND", "");
+                    }},
+        sBrokenCase{"jng_huge_header",
+                    [] {
+                        const std::string header = std::string("\0\x01\0\0\0\x01\0\0\x0A\x08\x08\0\0\0\0\0", 16);
+                        return "\x8BJNG\r\n\x1A\n" + makeChunk("JHDR", header) + makeChunk("IEND", "");
+                    }},
+        sBrokenCase{"truncated_dds",
+                    [] { const std::string d = makeCompressedDds(quarterImage(16, 16), "DXT5"); return truncate(d, d.size() - 1); }},
+        sBrokenCase{"dds_unknown_compression",
+                    [] { std::string d = makeCompressedDds(quarterImage(4, 4), "DXT1"); d[84 + 3] = '9'; return d; }}),
+    [](const testing::TestParamInfo<sBrokenCase>& _info) { return _info.param.name; });
+
+TEST(ImageMasks, AlphaOneIsSetAndZeroIsClear)
+{
+    const sImage image = makeImage(3, 2, [](UInt x, UInt y) { return (x == 1 && y == 0) ? 0x01000000u : 0x00FFFFFFu; });
+    VECTOR_VECTOR_BOOL mask;
+    getMask(image, mask);
+    ASSERT_EQ(3u, mask.size());
+    for (UInt x = 0; x < 3; ++x) {
+        ASSERT_EQ(2u, mask[x].size());
+        for (UInt y = 0; y < 2; ++y)
+            EXPECT_EQ(x == 1 && y == 0, mask[x][y]) << x << "," << y;
+    }
+}
+
+TEST(ImageMasks, HasTheImageSizeNotTheTextureSize)
+{
+    const sImage image = load(makePng(makeImage(100, 50, [](UInt, UInt) { return 0xFF000000u; })));
+    VECTOR_VECTOR_BOOL mask;
+    getMask(image, mask);
+    EXPECT_EQ(100u, mask.size());
+    EXPECT_EQ(50u, mask[99].size());
+}

@@ -1,0 +1,125 @@
+#include "platform/headless/RecordingRasterDevice.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const sVertex QUAD[4] = {{0, 0}, {10, 0}, {0, 10}, {10, 10}};
+const UInt QUAD_INDICES[6] = {0, 2, 1, 1, 2, 3};
+
+} // namespace
+
+TEST(RecordingDevice, KeepsEveryTextureWithItsPixels)
+{
+    cRecordingRasterDevice device;
+    const UInt pixels[2] = {0xFF112233, 0x80445566};
+    const UInt first = device.createTexture(2, 1, pixels);
+    const UInt second = device.createTexture(1, 1, pixels);
+    EXPECT_NE(first, second);
+    EXPECT_EQ((std::vector<UInt>{0xFF112233, 0x80445566}), device.textures().at(first).pixels);
+    device.releaseTexture(first);
+    EXPECT_TRUE(device.textures().at(first).released);
+    EXPECT_NE(first, device.createTexture(1, 1, pixels)) << "ids are never reused";
+}
+
+TEST(RecordingDevice, DrawsAreCopiedWithTheirStateInCallOrder)
+{
+    cRecordingRasterDevice device;
+    sVertex vertices[4];
+    std::copy(QUAD, QUAD + 4, vertices);
+    sDrawState state;
+    state.stencil = STENCIL_WRITE;
+    device.clear(sClear());
+    device.draw(vertices, 4, QUAD_INDICES, 6, state);
+    vertices[0].x = 99;
+    device.present();
+
+    ASSERT_EQ(1u, device.draws().size());
+    const auto& draw = device.draws()[0];
+    EXPECT_EQ(0.0f, draw.vertices[0].x);
+    EXPECT_EQ((std::vector<UInt>(QUAD_INDICES, QUAD_INDICES + 6)), draw.indices);
+    EXPECT_EQ(state, draw.state);
+    using C = cRecordingRasterDevice;
+    EXPECT_EQ((std::vector<C::eCall>{C::CALL_CLEAR, C::CALL_DRAW, C::CALL_PRESENT}), device.calls());
+}
+
+TEST(RecordingDevice, RejectsIndicesPastTheVertices)
+{
+    cRecordingRasterDevice device;
+    const UInt indices[3] = {0, 1, 4};
+    EXPECT_THROW(device.draw(QUAD, 4, indices, 3, sDrawState()), String);
+}
+
+TEST(RecordingDevice, RejectsDrawingWithAReleasedTexture)
+{
+    cRecordingRasterDevice device;
+    const UInt pixel = 0;
+    sDrawState state;
+    state.stages[0].texture = device.createTexture(1, 1, &pixel);
+    device.releaseTexture(state.stages[0].texture);
+    EXPECT_THROW(device.draw(QUAD, 4, QUAD_INDICES, 6, state), String);
+}
+
+TEST(RecordingDevice, LostDeviceDropsFramesUntilReset)
+{
+    cRecordingRasterDevice device;
+    device.simulateLoss(2);
+    device.draw(QUAD, 4, QUAD_INDICES, 6, sDrawState());
+    EXPECT_FALSE(device.present());
+    EXPECT_EQ(DEVICE_LOST, device.getDeviceState());
+    EXPECT_THROW(device.reset(), String);
+    EXPECT_EQ(DEVICE_LOST, device.getDeviceState());
+    EXPECT_EQ(DEVICE_NOT_RESET, device.getDeviceState());
+    device.reset();
+    EXPECT_EQ(DEVICE_OK, device.getDeviceState());
+    EXPECT_TRUE(device.present());
+    EXPECT_TRUE(device.draws().empty());
+    EXPECT_EQ(1u, device.presentCount());
+}
+
+TEST(RecordingDevice, TexturesSurviveAReset)
+{
+    cRecordingRasterDevice device;
+    const UInt pixel = 0xFFFFFFFF;
+    sDrawState state;
+    state.stages[0].texture = device.createTexture(1, 1, &pixel);
+    device.simulateLoss(0);
+    device.getDeviceState();
+    device.reset();
+    device.draw(QUAD, 4, QUAD_INDICES, 6, state);
+    EXPECT_EQ(1u, device.draws().size());
+}
+
+TEST(RecordingDevice, ReadPixelsGivesTheClearColour)
+{
+    cRecordingRasterDevice device;
+    sClear clear;
+    clear.colour = 0xFF336699;
+    device.clear(clear);
+    EXPECT_EQ(std::vector<UInt>(6, 0xFF336699), device.readPixels({1, 1, 3, 2}));
+}
+
+TEST(RecordingDevice, DesktopModeTakesTheDesktopSize)
+{
+    cRecordingRasterDevice device;
+    device.setMode(DISPLAY_DESKTOP_FULLSCREEN, 800, 600);
+    EXPECT_EQ(1280u, device.getWidth());
+    device.setMode(DISPLAY_WINDOWED, 800, 600);
+    EXPECT_EQ(800u, device.getWidth());
+    EXPECT_EQ(600u, device.getHeight());
+}
+
+TEST(RecordingDevice, ShadersAndTheirConstantsAreRecorded)
+{
+    cRecordingRasterDevice device;
+    const unsigned char code[3] = {1, 2, 3};
+    const UInt shader = device.createShader(code, 3);
+    const Float constants[8] = {1, 2, 3, 4, 5, 6, 7, 8};
+    device.setShaderConstants(4, constants, 2);
+    EXPECT_EQ((std::vector<unsigned char>{1, 2, 3}), device.shaders().at(shader).bytes);
+    ASSERT_EQ(1u, device.shaderConstants().size());
+    EXPECT_EQ(4u, device.shaderConstants()[0].reg);
+    EXPECT_EQ(8u, device.shaderConstants()[0].values.size());
+    device.releaseShader(shader);
+    EXPECT_TRUE(device.shaders().at(shader).released);
+}
