@@ -6,12 +6,6 @@
 #include <cstdlib>
 #include <memory>
 
-// The desktop bus library that video start-up loads keeps a buffer for good; not ours to free.
-extern "C" const char* __lsan_default_suppressions()
-{
-    return "leak:libdbus-1.so\n";
-}
-
 namespace {
 
 const UInt SIZE = 64;
