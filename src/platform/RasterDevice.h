@@ -10,7 +10,7 @@ enum eDisplayMode : UInt { DISPLAY_WINDOWED, DISPLAY_DESKTOP_FULLSCREEN };
 // reset() brings it back. Textures survive a reset.
 enum eDeviceState : UInt { DEVICE_OK, DEVICE_LOST, DEVICE_NOT_RESET };
 
-struct sPixelRect {
+struct sDeviceRect {
     UInt x = 0, y = 0, width = 0, height = 0;
 };
 
@@ -43,7 +43,7 @@ public:
     virtual UInt getHeight() const = 0;
 
     // The back buffer's pixels as ARGB, rows top to bottom.
-    virtual std::vector<UInt> readPixels(const sPixelRect& _rect) = 0;
+    virtual std::vector<UInt> readPixels(const sDeviceRect& _rect) = 0;
 
     virtual eDeviceState getDeviceState() = 0;
     virtual void reset() = 0;

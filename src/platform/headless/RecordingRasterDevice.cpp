@@ -95,7 +95,7 @@ void cRecordingRasterDevice::setMode(eDisplayMode _mode, UInt _width, UInt _heig
     m_height = _mode == DISPLAY_WINDOWED ? _height : DESKTOP_HEIGHT;
 }
 
-std::vector<UInt> cRecordingRasterDevice::readPixels(const sPixelRect& _rect)
+std::vector<UInt> cRecordingRasterDevice::readPixels(const sDeviceRect& _rect)
 {
     return std::vector<UInt>(std::size_t(_rect.width) * _rect.height, m_lastClearColour);
 }

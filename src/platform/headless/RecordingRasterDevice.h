@@ -45,7 +45,7 @@ public:
     UInt getWidth() const override { return m_width; }
     UInt getHeight() const override { return m_height; }
     // Every pixel in the colour of the last clear: nothing is rasterised here.
-    std::vector<UInt> readPixels(const sPixelRect& _rect) override;
+    std::vector<UInt> readPixels(const sDeviceRect& _rect) override;
     eDeviceState getDeviceState() override;
     void reset() override;
 

@@ -208,7 +208,7 @@ void cGlRasterDevice::setMode(eDisplayMode _mode, UInt _width, UInt _height)
     updateSize();
 }
 
-std::vector<UInt> cGlRasterDevice::readPixels(const sPixelRect& _rect)
+std::vector<UInt> cGlRasterDevice::readPixels(const sDeviceRect& _rect)
 {
     if (_rect.x > m_width || _rect.y > m_height || _rect.width > m_width - _rect.x ||
         _rect.height > m_height - _rect.y)

@@ -35,7 +35,7 @@ public:
     void setMode(eDisplayMode _mode, UInt _width, UInt _height) override;
     UInt getWidth() const override { return m_width; }
     UInt getHeight() const override { return m_height; }
-    std::vector<UInt> readPixels(const sPixelRect& _rect) override;
+    std::vector<UInt> readPixels(const sDeviceRect& _rect) override;
     // A GL context is never lost the way a Direct3D device was.
     eDeviceState getDeviceState() override { return DEVICE_OK; }
     void reset() override;

@@ -1,0 +1,7 @@
+#pragma once
+#include "engine/Types.h"
+
+#include <vector>
+
+// The whole content of a file of the virtual file system (loose, packed or written).
+std::vector<char> readFileBytes(const String& _path);

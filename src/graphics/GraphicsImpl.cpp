@@ -1,0 +1,251 @@
+#include "graphics/GraphicsImpl.h"
+
+#include "engine/ErrorStack.h"
+#include "engine/ResourceManager.h"
+#include "engine/NumberFormat.h"
+#include "engine/Settings.h"
+#include "engine/TextConvert.h"
+#include "engine/Timer.h"
+#include "graphics/FileBytes.h"
+#include "graphics/GraphicsMakers.h"
+#include "graphics/Texture.h"
+#include "platform/DdsFile.h"
+#include "platform/ImageLoader.h"
+#include "platform/System.h"
+#include "platform/Window.h"
+
+#include <cstdio>
+#include <fstream>
+
+namespace {
+
+String twoDigits(int _value)
+{
+    const String text = std::to_string(_value % 100);
+    return text.size() < 2 ? "0" + text : text;
+}
+
+// "MM/DD/YY" then "HH:MM:SS", with the separators a file name cannot hold made dashes.
+String screenshotName(const platform::sLocalTime& _time)
+{
+    return twoDigits(_time.month) + "-" + twoDigits(_time.day) + "-" + twoDigits(_time.year) +
+           twoDigits(_time.hour) + "-" + twoDigits(_time.minute) + "-" + twoDigits(_time.second) + ".dds";
+}
+
+} // namespace
+
+cGraphics::cGraphics(std::unique_ptr<iRasterDevice> _device, iWindow& _window, iSystem& _system)
+    : m_device(std::move(_device)), m_window(_window), m_system(_system)
+{
+    GUARD_BEGIN
+    if (!m_device)
+        throw "Can't create Direct3D.";
+    prepareParameters();
+    registerGraphicsMakers();
+    GUARD_END("cGraphics::cGraphics(HWND _hwnd)")
+}
+
+cGraphics::~cGraphics()
+{
+    if (cSettings::exists())
+        m_params.save(*cSettings::getInstance());
+}
+
+void cGraphics::prepareParameters()
+{
+    if (cSettings::exists())
+        m_params.read(*cSettings::getInstance());
+    if (m_params.fullscreen) {
+        m_device->setMode(DISPLAY_DESKTOP_FULLSCREEN, 0, 0);
+        m_geometry = sScreenGeometry::fullscreenOn(Int(m_device->getWidth()), Int(m_device->getHeight()),
+                                                   m_params.width, m_params.height);
+        return;
+    }
+    m_device->setMode(DISPLAY_WINDOWED, UInt(m_params.width), UInt(m_params.height));
+    m_geometry = sScreenGeometry::windowed(m_params.width, m_params.height);
+    const sPixelRect desktop = m_window.getDesktopRect();
+    m_window.setClientPosition(desktop.left + (desktop.width() - m_params.width) / 2,
+                               desktop.top + (desktop.height() - m_params.height) / 2);
+}
+
+void cGraphics::reset()
+{
+    prepareParameters();
+    m_device->reset();
+    m_needReset = false;
+}
+
+void cGraphics::resizeBuffers(UInt _count)
+{
+    m_params.reserveSpriteCount = _count;
+}
+
+Bool cGraphics::waitForLostDevice()
+{
+    // As long as a lost Direct3D device was polled: 101 tries, 10 ms apart.
+    for (UInt poll = 0; poll <= 100; ++poll) {
+        if (m_device->getDeviceState() != DEVICE_LOST)
+            return true;
+        if (poll < 100)
+            m_system.sleep(10);
+    }
+    return false;
+}
+
+void cGraphics::beginRender()
+{
+    GUARD_BEGIN
+    if (!m_presented) {
+        if (!m_device->present()) {
+            if (!waitForLostDevice())
+                return;
+            reset();
+        }
+        m_presented = true;
+    }
+    if (m_needReset)
+        reset();
+    m_batch.begin(m_params.reserveSpriteCount);
+    m_frameOpen = true;
+    GUARD_END("void cGraphics::beginRender()")
+}
+
+void cGraphics::endRender()
+{
+    GUARD_BEGIN
+    if (!m_frameOpen)
+        return;
+    m_batch.end();
+    clearTarget();
+    renderScene();
+    if (m_geometry.fullscreen)
+        drawBorders();
+    addStatistics();
+    m_overlay.draw(*m_device, 0xFFFFFFFF);
+    m_frameOpen = false;
+    m_presented = false;
+    GUARD_END("void cGraphics::endRender()")
+}
+
+void cGraphics::clearTarget()
+{
+    sClear clear;
+    if (m_params.showTriangles) {
+        clear.flags = CLEAR_COLOUR | CLEAR_STENCIL;
+        clear.colour = 0xFF000000;
+    } else {
+        clear.colour = m_params.backColor;
+    }
+    clear.depth = 0;
+    clear.stencil = 0;
+    m_device->clear(clear);
+}
+
+void cGraphics::addStatistics()
+{
+    if (m_params.showFps) {
+        const Float fps = cTimer::exists() ? cTimer::getInstance()->getFps() : 0;
+        m_overlay.textOut(toWString("FPS: " + formatFloat(fps)));
+    }
+    if (m_params.showTriangles)
+        m_overlay.textOut(toWString("Triangles: " + std::to_string(m_triangles)));
+    m_triangles = 0;
+}
+
+void cGraphics::renderQuad(const sSpriteQuad& _quad, cTexture* _texture, ULong _renderType, UInt _shader,
+                           const void* _constants)
+{
+    if (!m_frameOpen)
+        return;
+    sSpriteTexture texture;
+    if (_texture) {
+        texture.id = _texture->getTexture();
+        texture.uScale = _texture->getUScale();
+        texture.vScale = _texture->getVScale();
+    }
+    m_batch.add(_quad, texture, _renderType, _shader, _constants, m_geometry);
+}
+
+void cGraphics::renderQuad(const sSpriteQuad& _quad, const String& _texture, Bool _overlay)
+{
+    GUARD_BEGIN
+    const ULong renderType = _overlay ? ULong(RT_OVERLAY) : 0;
+    if (_texture.empty()) {
+        renderQuad(_quad, nullptr, renderType);
+        return;
+    }
+    cResourceManager* resources = cResourceManager::getInstance();
+    if (!resources)
+        throw "Resource manager not created.";
+    iResource* texture = resources->getTexture(_texture);
+    renderQuad(_quad, static_cast<cTexture*>(texture), renderType);
+    // The cache keeps the texture; this call only borrowed it.
+    texture->release();
+    GUARD_END("void cGraphics::render(const sSprite& _p, const String &_texture, Bool _overlay)")
+}
+
+void cGraphics::renderUnit(const void* _unit)
+{
+    if (m_frameOpen)
+        m_batch.addUnit(_unit);
+}
+
+sPixelRect cGraphics::getWindowRect()
+{
+    return m_window.getWindowRect();
+}
+
+void cGraphics::getMask(const String& _texture, VECTOR_VECTOR_BOOL& _res)
+{
+    GUARD_BEGIN
+    const std::vector<char> bytes = readFileBytes(_texture);
+    ::getMask(loadImage(bytes.data(), bytes.size(), _texture), _res);
+    GUARD_END("void cGraphics::getMask(const String &_texture, VECTOR_VECTOR_BOOL& res)")
+}
+
+void cGraphics::screenshot()
+{
+    GUARD_BEGIN
+    sImage image;
+    image.width = m_device->getWidth();
+    image.height = m_device->getHeight();
+    image.pixels = m_device->readPixels({0, 0, image.width, image.height});
+    const std::vector<unsigned char> bytes = writeDds(image);
+    const String name = screenshotName(m_system.getLocalTime());
+    // Written whole under a temporary name first, so no half picture ever carries the name.
+    const String temporary = name + ".tmp";
+    {
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        if (!file.flush()) {
+            file.close();
+            std::remove(temporary.c_str());
+            throw "Can't write the screenshot \"" + name + "\".";
+        }
+    }
+    if (std::rename(temporary.c_str(), name.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        throw "Can't write the screenshot \"" + name + "\".";
+    }
+    GUARD_END("void cGraphics::screenshot()")
+}
+
+UInt cGraphics::createTexture(UInt _width, UInt _height, const UInt* _argb)
+{
+    return m_device->createTexture(_width, _height, _argb);
+}
+
+void cGraphics::releaseTexture(UInt _texture)
+{
+    m_device->releaseTexture(_texture);
+}
+
+void cGraphics::getResource(const void* _bytes, const ULong& _size, SHADER& _handle)
+{
+    _handle = m_device->createShader(_bytes, _size);
+}
+
+void cGraphics::releaseResource(const SHADER& _res)
+{
+    m_device->releaseShader(_res);
+}

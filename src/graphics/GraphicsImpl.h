@@ -1,0 +1,86 @@
+#pragma once
+#include "graphics/GraphicsParams.h"
+#include "graphics/GraphicsResources.h"
+#include "graphics/OverlayText.h"
+#include "graphics/RenderType.h"
+#include "graphics/ScreenGeometry.h"
+#include "graphics/SpriteBatch.h"
+#include "platform/Image.h"
+#include "platform/RasterDevice.h"
+#include "platform/WindowEvent.h"
+
+#include <memory>
+
+class cTexture;
+class iSystem;
+class iWindow;
+
+// The renderer over a raster device: the logical screen and its place on the back buffer,
+// the frame protocol with the present deferred to the next frame, sprite batching, the
+// statistics overlay, device loss and reset.
+class cGraphics : public iGraphicsResources {
+public:
+    // Reads the settings, sets the display mode and registers the graphics resource makers.
+    cGraphics(std::unique_ptr<iRasterDevice> _device, iWindow& _window, iSystem& _system);
+    // Writes the values in use back into the settings.
+    ~cGraphics() override;
+
+    void beginRender();
+    void endRender();
+    Int getHeight() { return m_params.height; }
+    Int getWidth() { return m_params.width; }
+    void setNeedReset(Bool _needReset) { m_needReset = _needReset; }
+    Bool getNeedReset() { return m_needReset; }
+    UInt getReserveSpriteCount() { return m_params.reserveSpriteCount; }
+    void resizeBuffers(UInt _count);
+    // Writes the back buffer as a DDS file named after the local date and time into the
+    // current folder.
+    void screenshot();
+    void renderUnit(const void* _unit);
+    void renderQuad(const sSpriteQuad& _quad, cTexture* _texture, ULong _renderType, UInt _shader = 0,
+                    const void* _constants = nullptr);
+    void renderQuad(const sSpriteQuad& _quad, const String& _texture, Bool _overlay);
+    void textOut(const WString& _string) { m_overlay.textOut(_string); }
+    sPixelRect getWindowRect();
+    void showTriangles(Bool _isShow) { m_wireframe = _isShow; }
+    void doNothing(ULong) {}
+    Bool getReservedFlag() { return false; }
+    void getMask(const String& _texture, VECTOR_VECTOR_BOOL& _res);
+    Vector2 screenToLogical(const Vector2& _point) { return m_geometry.toLogical(_point); }
+
+    // iGraphicsResources
+    UInt createTexture(UInt _width, UInt _height, const UInt* _argb) override;
+    void releaseTexture(UInt _texture) override;
+    void getResource(const void* _bytes, const ULong& _size, SHADER& _handle) override;
+    void releaseResource(const SHADER& _res) override;
+
+    iRasterDevice& getDevice() { return *m_device; }
+    const sScreenGeometry& getGeometry() const { return m_geometry; }
+    const sGraphicsParams& getParams() const { return m_params; }
+    Bool isFrameOpen() const { return m_frameOpen; }
+    Bool isWireframe() const { return m_wireframe; }
+
+private:
+    void prepareParameters();
+    void reset();
+    Bool waitForLostDevice();
+    void clearTarget();
+    void renderScene();
+    void drawChunk(const sChunk& _chunk);
+    void loadShaderConstants(const sChunk& _chunk);
+    void drawBorders();
+    void addStatistics();
+
+    std::unique_ptr<iRasterDevice> m_device;
+    iWindow& m_window;
+    iSystem& m_system;
+    sGraphicsParams m_params;
+    sScreenGeometry m_geometry;
+    cSpriteBatch m_batch;
+    cOverlayText m_overlay;
+    Bool m_needReset = false;
+    Bool m_presented = true;
+    Bool m_frameOpen = false;
+    Bool m_wireframe = false;
+    UInt m_triangles = 0;
+};
