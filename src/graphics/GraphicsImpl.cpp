@@ -6,7 +6,7 @@
 #include "engine/Settings.h"
 #include "engine/TextConvert.h"
 #include "engine/Timer.h"
-#include "graphics/FileBytes.h"
+#include "graphics/WholeFile.h"
 #include "graphics/GraphicsMakers.h"
 #include "graphics/Texture.h"
 #include "platform/DdsFile.h"
@@ -198,7 +198,7 @@ sPixelRect cGraphics::getWindowRect()
 void cGraphics::getMask(const String& _texture, VECTOR_VECTOR_BOOL& _res)
 {
     GUARD_BEGIN
-    const std::vector<char> bytes = readFileBytes(_texture);
+    const std::vector<char> bytes = readWholeFile(_texture);
     ::getMask(loadImage(bytes.data(), bytes.size(), _texture), _res);
     GUARD_END("void cGraphics::getMask(const String &_texture, VECTOR_VECTOR_BOOL& res)")
 }

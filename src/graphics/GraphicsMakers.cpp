@@ -2,7 +2,7 @@
 
 #include "engine/ResourceManager.h"
 #include "graphics/Animation.h"
-#include "graphics/FileBytes.h"
+#include "graphics/WholeFile.h"
 #include "graphics/Font.h"
 #include "graphics/Mesh.h"
 #include "graphics/Shader.h"
@@ -12,13 +12,13 @@ namespace {
 
 iResource* makeMesh(const String& _path)
 {
-    const std::vector<char> bytes = readFileBytes(_path);
+    const std::vector<char> bytes = readWholeFile(_path);
     return iMesh::create(_path, bytes.data(), ULong(bytes.size()));
 }
 
 iResource* makeAnimation(const String& _path)
 {
-    const std::vector<char> bytes = readFileBytes(_path);
+    const std::vector<char> bytes = readWholeFile(_path);
     return new cAnimation(_path, bytes.data(), ULong(bytes.size()));
 }
 

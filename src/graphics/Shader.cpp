@@ -1,7 +1,7 @@
 #include "graphics/Shader.h"
 
 #include "engine/ErrorStack.h"
-#include "graphics/FileBytes.h"
+#include "graphics/WholeFile.h"
 
 iResource* cShader::make(const String& _path)
 {
@@ -11,7 +11,7 @@ iResource* cShader::make(const String& _path)
 cShader::cShader(const String& _name) : cResource(_name)
 {
     GUARD_BEGIN
-    m_bytes = readFileBytes(_name);
+    m_bytes = readWholeFile(_name);
     update();
     GUARD_END("cShader::cShader(const String& _name )")
 }

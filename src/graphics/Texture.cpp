@@ -1,7 +1,7 @@
 #include "graphics/Texture.h"
 
 #include "engine/ErrorStack.h"
-#include "graphics/FileBytes.h"
+#include "graphics/WholeFile.h"
 #include "graphics/GraphicsResources.h"
 #include "platform/ImageLoader.h"
 #include "platform/TextureFit.h"
@@ -55,7 +55,7 @@ void cTexture::update()
 void cTexture::load(const String& _name)
 {
     GUARD_BEGIN
-    const std::vector<char> bytes = readFileBytes(_name);
+    const std::vector<char> bytes = readWholeFile(_name);
     const sImage image = loadImage(bytes.data(), bytes.size(), _name);
     const sTextureFit fit = fitTexture(image.width, image.height);
     const sImage padded = padImage(image, fit);

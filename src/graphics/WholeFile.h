@@ -4,4 +4,4 @@
 #include <vector>
 
 // The whole content of a file of the virtual file system (loose, packed or written).
-std::vector<char> readFileBytes(const String& _path);
+std::vector<char> readWholeFile(const String& _path);

@@ -1,11 +1,11 @@
-#include "graphics/FileBytes.h"
+#include "graphics/WholeFile.h"
 
 #include "engine/File.h"
 #include "engine/FileManager.h"
 
 #include <memory>
 
-std::vector<char> readFileBytes(const String& _path)
+std::vector<char> readWholeFile(const String& _path)
 {
     cFileManager* files = cFileManager::getInstance();
     if (!files)

@@ -1,0 +1,68 @@
+#include "graphics/ScreenGeometry.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct sDesktopCase {
+    Int desktopWidth, desktopHeight;
+    Int pictureWidth, pictureHeight;
+    Float offsetX, offsetY;
+};
+
+class FullscreenPicture : public testing::TestWithParam<sDesktopCase> {};
+
+TEST_P(FullscreenPicture, IsTheLargestCentred4To3Rectangle)
+{
+    const sDesktopCase& c = GetParam();
+    const sScreenGeometry g = sScreenGeometry::fullscreenOn(c.desktopWidth, c.desktopHeight, 800, 600);
+    EXPECT_EQ(c.pictureWidth, g.pictureWidth);
+    EXPECT_EQ(c.pictureHeight, g.pictureHeight);
+    EXPECT_FLOAT_EQ(c.offsetX, g.offsetX);
+    EXPECT_FLOAT_EQ(c.offsetY, g.offsetY);
+    EXPECT_FLOAT_EQ(Float(c.pictureWidth) / 800, g.scaleX);
+    EXPECT_FLOAT_EQ(Float(c.pictureHeight) / 600, g.scaleY);
+}
+
+INSTANTIATE_TEST_SUITE_P(Desktops, FullscreenPicture,
+                         testing::Values(sDesktopCase{1280, 800, 1066, 800, 107, 0},
+                                         sDesktopCase{1280, 1024, 1280, 960, 0, 32},
+                                         sDesktopCase{1024, 768, 1024, 768, 0, 0}));
+
+TEST(ScreenToLogical, MapsThePictureCornersToTheLogicalCorners)
+{
+    for (const auto& desktop : {std::pair<Int, Int>{1280, 800}, {1280, 1024}}) {
+        const sScreenGeometry g = sScreenGeometry::fullscreenOn(desktop.first, desktop.second, 800, 600);
+        const Vector2 topLeft = g.toLogical({g.offsetX, g.offsetY});
+        const Vector2 bottomRight = g.toLogical({g.offsetX + Float(g.pictureWidth), g.offsetY + Float(g.pictureHeight)});
+        EXPECT_NEAR(0, topLeft.x, 1e-3);
+        EXPECT_NEAR(0, topLeft.y, 1e-3);
+        EXPECT_NEAR(800, bottomRight.x, 1e-3);
+        EXPECT_NEAR(600, bottomRight.y, 1e-3);
+    }
+}
+
+TEST(ScreenToLogical, LeavesAWindowedPointAsItIs)
+{
+    const sScreenGeometry g = sScreenGeometry::windowed(800, 600);
+    EXPECT_EQ(Vector2(123.5f, 45), g.toLogical({123.5f, 45}));
+}
+
+TEST(FullscreenScale, FollowsTheLogicalSizeOfTheSettings)
+{
+    const sScreenGeometry g = sScreenGeometry::fullscreenOn(1280, 1024, 1024, 768);
+    EXPECT_FLOAT_EQ(1.25f, g.scaleX);
+    EXPECT_FLOAT_EQ(1.25f, g.scaleY);
+    const Vector2 corner = g.toLogical({1280, 992});
+    EXPECT_NEAR(1024, corner.x, 1e-3);
+    EXPECT_NEAR(768, corner.y, 1e-3);
+}
+
+TEST(DevicePosition, IsHalfAPixelUpAndLeftWindowedAndScaledInFullScreen)
+{
+    EXPECT_EQ(Vector2(9.5f, 19.5f), sScreenGeometry::windowed(800, 600).toDevice(10, 20));
+    const sScreenGeometry g = sScreenGeometry::fullscreenOn(1280, 1024, 800, 600);
+    EXPECT_EQ(Vector2(16, 32 + 32), g.toDevice(10, 20));
+}
+
+} // namespace
