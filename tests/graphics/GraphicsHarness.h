@@ -8,13 +8,19 @@
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
+
+// Data files (path below the data folder, bytes) that exist before the file manager looks.
+using tDataFiles = std::vector<std::pair<std::string, std::string>>;
 
 // A renderer over the recording device, with the file manager, resource cache and settings
 // of a test data folder whose "graphics" section is _graphics (attributes only).
 class cGraphicsHarness {
 public:
-    explicit cGraphicsHarness(const std::string& _graphics = "", const std::string& _more = "")
-        : m_data("<game app_directory=\"Test\" /><graphics " + _graphics + " />" + _more), m_core(m_data)
+    explicit cGraphicsHarness(const std::string& _graphics = "", const tDataFiles& _files = {})
+        : m_data("<game app_directory=\"Test\" /><graphics " + _graphics + " />"),
+          m_written(writeFiles(m_data, _files)), m_core(m_data)
     {
         auto device = std::make_unique<cRecordingRasterDevice>();
         m_device = device.get();
@@ -39,7 +45,15 @@ public:
     }
 
 private:
+    static bool writeFiles(const cTestData& _data, const tDataFiles& _files)
+    {
+        for (const auto& file : _files)
+            _data.write(_data.data(file.first), file.second);
+        return true;
+    }
+
     cTestData m_data;
+    bool m_written;
     cEngineCore m_core;
     cHeadlessWindow m_window;
     cHeadlessSystem m_system;

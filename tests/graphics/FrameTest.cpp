@@ -1,0 +1,227 @@
+#include "GraphicsHarness.h"
+#include "engine/Settings.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using cCalls = std::vector<cRecordingRasterDevice::eCall>;
+
+TEST(Frame, WithNothingQueuedStillClearsAndPresentsAtTheNextBegin)
+{
+    cGraphicsHarness h("back_color=\"0xFF336699\"");
+    h.frame([](cGraphics&) {});
+    EXPECT_EQ(cCalls{cRecordingRasterDevice::CALL_CLEAR}, h.device().calls());
+    EXPECT_EQ(0u, h.device().presentCount());
+    h.graphics().beginRender();
+    EXPECT_EQ(1u, h.device().presentCount());
+    ASSERT_EQ(1u, h.device().clears().size());
+    EXPECT_EQ(0xFF336699u, h.device().clears()[0].colour);
+    EXPECT_EQ(UInt(CLEAR_COLOUR | CLEAR_DEPTH | CLEAR_STENCIL), h.device().clears()[0].flags);
+}
+
+TEST(Frame, SpritesOutsideAFrameAreDropped)
+{
+    cGraphicsHarness h;
+    h.graphics().renderQuad(quadAt(0, 0, 4, 4), nullptr, 0);
+    h.graphics().endRender();
+    EXPECT_TRUE(h.device().draws().empty());
+    EXPECT_TRUE(h.device().clears().empty());
+}
+
+TEST(Frame, OneDrawPerStateChangeInSubmissionOrder)
+{
+    cGraphicsHarness h;
+    h.graphics().beginRender();
+    for (ULong type : {ULong(0), ULong(0), ULong(RT_OPAQUE), ULong(RT_OPAQUE), ULong(0)})
+        h.graphics().renderQuad(quadAt(0, 0, 4, 4), nullptr, type);
+    h.graphics().endRender();
+    const auto& draws = h.device().draws();
+    ASSERT_EQ(3u, draws.size());
+    EXPECT_EQ(8u, draws[0].vertices.size());
+    EXPECT_EQ(12u, draws[0].indices.size());
+    EXPECT_FALSE(draws[1].state.blend);
+    EXPECT_TRUE(draws[2].state.blend);
+}
+
+TEST(Frame, AMaskWriterAfterAnOpaqueSpriteStillTestsAlpha)
+{
+    cGraphicsHarness h;
+    h.frame([](cGraphics& _g) {
+        _g.renderQuad(quadAt(0, 0, 8, 8), nullptr, RT_OPAQUE);
+        _g.renderQuad(quadAt(0, 0, 8, 8), nullptr, RT_MASK_WRITER);
+        _g.renderQuad(quadAt(0, 0, 8, 8), nullptr, RT_OVERLAY | RT_MASKED);
+    });
+    const auto& draws = h.device().draws();
+    ASSERT_EQ(4u, draws.size());
+    EXPECT_EQ(STENCIL_WRITE, draws[1].state.stencil);
+    EXPECT_TRUE(draws[1].state.alphaTest);
+    EXPECT_EQ(0x88u, draws[1].state.alphaRef);
+    EXPECT_EQ(BLEND_ZERO, draws[1].state.srcBlend);
+    EXPECT_EQ(STENCIL_OFF, draws[2].state.stencil);
+    EXPECT_EQ(0u, draws[2].state.alphaRef);
+    EXPECT_EQ(STENCIL_EQUAL, draws[3].state.stencil);
+    EXPECT_EQ(BLEND_DEST_COLOR, draws[3].state.srcBlend);
+}
+
+TEST(Frame, WindowedSpritesSitHalfAPixelUpAndLeft)
+{
+    cGraphicsHarness h;
+    h.frame([](cGraphics& _g) { _g.renderQuad(quadAt(10, 20, 30, 40), nullptr, 0); });
+    const sVertex& first = h.device().draws()[0].vertices[0];
+    EXPECT_FLOAT_EQ(9.5f, first.x);
+    EXPECT_FLOAT_EQ(19.5f, first.y);
+}
+
+TEST(Frame, FullScreenScalesSpritesAndDrawsBarsAboveAndBelow)
+{
+    cGraphicsHarness h("fullscreen=\"1\"");
+    EXPECT_EQ(DISPLAY_DESKTOP_FULLSCREEN, h.device().mode());
+    h.frame([](cGraphics& _g) { _g.renderQuad(quadAt(0, 0, 800, 600), nullptr, 0); });
+    const auto& draws = h.device().draws();
+    ASSERT_EQ(2u, draws.size());
+    EXPECT_FLOAT_EQ(32, draws[0].vertices[0].y);
+    EXPECT_FLOAT_EQ(1280, draws[0].vertices[3].x);
+    EXPECT_FLOAT_EQ(992, draws[0].vertices[3].y);
+    const auto& bars = draws[1].vertices;
+    ASSERT_EQ(8u, bars.size());
+    EXPECT_EQ(0xFF000000u, bars[0].colour);
+    EXPECT_FLOAT_EQ(32, bars[3].y);
+    EXPECT_FLOAT_EQ(992, bars[4].y);
+    EXPECT_FALSE(draws[1].state.blend);
+}
+
+TEST(Frame, ScreenToLogicalFollowsTheModeInUse)
+{
+    {
+        cGraphicsHarness windowed;
+        EXPECT_EQ(Vector2(17, 33), windowed.graphics().screenToLogical({17, 33}));
+    }
+    cGraphicsHarness full("fullscreen=\"1\"");
+    const Vector2 corner = full.graphics().screenToLogical({1280, 992});
+    EXPECT_NEAR(800, corner.x, 1e-3);
+    EXPECT_NEAR(600, corner.y, 1e-3);
+}
+
+TEST(Statistics, ShowTrianglesClearsBlackAndLeavesDepthAlone)
+{
+    cGraphicsHarness h("show_triangles=\"1\" back_color=\"0xFFFF0000\"");
+    h.frame([](cGraphics&) {});
+    const sClear& clear = h.device().clears()[0];
+    EXPECT_EQ(0xFF000000u, clear.colour);
+    EXPECT_EQ(UInt(CLEAR_COLOUR | CLEAR_STENCIL), clear.flags);
+    EXPECT_EQ(1u, h.device().draws().size()); // the statistics text
+}
+
+TEST(Statistics, FpsAddsTheOverlayTextAsTheLastDraw)
+{
+    {
+        cGraphicsHarness quiet;
+        quiet.frame([](cGraphics& _g) { _g.renderQuad(quadAt(0, 0, 4, 4), nullptr, 0); });
+        EXPECT_EQ(1u, quiet.device().draws().size());
+    }
+    cGraphicsHarness h("show_fps=\"1\"");
+    h.frame([](cGraphics& _g) { _g.renderQuad(quadAt(0, 0, 4, 4), nullptr, 0); });
+    ASSERT_EQ(2u, h.device().draws().size());
+    const auto& text = h.device().draws()[1];
+    EXPECT_EQ(0u, text.state.stages[0].texture);
+    EXPECT_EQ(0xFFFFFFFFu, text.vertices[0].colour);
+}
+
+TEST(Statistics, TextOutIsDrawnOnceThenEmptied)
+{
+    cGraphicsHarness h;
+    h.frame([](cGraphics& _g) { _g.textOut(u"hello"); });
+    EXPECT_EQ(1u, h.device().draws().size());
+    h.device().forgetCalls();
+    h.frame([](cGraphics&) {});
+    EXPECT_TRUE(h.device().draws().empty());
+}
+
+TEST(OverlayText, EachCallAddsALine)
+{
+    cOverlayText text;
+    text.textOut(u"FPS: 60");
+    text.textOut(u"Triangles: 2");
+    EXPECT_EQ(u"FPS: 60\nTriangles: 2\n", text.getText());
+}
+
+TEST(DeviceLoss, ABriefLossResetsAndTheFrameGoesOn)
+{
+    cGraphicsHarness h;
+    h.frame([](cGraphics&) {});
+    h.device().simulateLoss(3);
+    h.graphics().beginRender();
+    EXPECT_TRUE(h.graphics().isFrameOpen());
+    EXPECT_EQ(cRecordingRasterDevice::CALL_RESET, h.device().calls().back());
+}
+
+TEST(DeviceLoss, ALastingLossCostsOneFrameAndIsTriedAgain)
+{
+    cGraphicsHarness h;
+    h.frame([](cGraphics&) {});
+    h.device().simulateLoss(500);
+    h.device().forgetCalls();
+    h.graphics().beginRender();
+    EXPECT_FALSE(h.graphics().isFrameOpen());
+    h.graphics().renderQuad(quadAt(0, 0, 4, 4), nullptr, 0);
+    h.graphics().endRender();
+    EXPECT_TRUE(h.device().calls().empty());
+    // Polls used up: the next frame finds the device ready for a reset.
+    for (int i = 0; i < 5 && !h.graphics().isFrameOpen(); ++i)
+        h.graphics().beginRender();
+    EXPECT_TRUE(h.graphics().isFrameOpen());
+}
+
+TEST(Reset, ReReadsTheSettingsBeforeTheNextFrame)
+{
+    cGraphicsHarness h;
+    h.core().settings().setPropertyT("graphics", "width", Int(1024));
+    h.core().settings().setPropertyT("graphics", "height", Int(768));
+    h.core().settings().setPropertyT("graphics", "back_color", DXColor{0, 0, 1, 1});
+    h.graphics().setNeedReset(true);
+    h.frame([](cGraphics&) {});
+    EXPECT_FALSE(h.graphics().getNeedReset());
+    EXPECT_EQ(1024, h.graphics().getWidth());
+    EXPECT_EQ(768, h.graphics().getHeight());
+    EXPECT_EQ(1024u, h.device().getWidth());
+    EXPECT_EQ(0xFF0000FFu, h.device().clears().back().colour);
+    EXPECT_EQ(cRecordingRasterDevice::CALL_RESET, h.device().calls().front());
+}
+
+TEST(Reset, TogglingFullScreenSwitchesTheDeviceMode)
+{
+    cGraphicsHarness h;
+    h.core().settings().setPropertyT("graphics", "fullscreen", true);
+    h.graphics().setNeedReset(true);
+    h.frame([](cGraphics&) {});
+    EXPECT_EQ(DISPLAY_DESKTOP_FULLSCREEN, h.device().mode());
+    EXPECT_TRUE(h.graphics().getGeometry().fullscreen);
+}
+
+TEST(Destruction, WritesEveryGraphicsKeyIntoTheSettings)
+{
+    cGraphicsHarness h("show_fps=\"1\"");
+    h.destroyGraphics();
+    for (const char* key : {"back_color", "width", "height", "fullscreen", "reserve_sprite_count", "show_triangles", "show_fps"}) {
+        String value;
+        EXPECT_TRUE(h.core().settings().getPropertyT("graphics", key, value)) << key;
+        EXPECT_FALSE(value.empty()) << key;
+    }
+    String count;
+    EXPECT_TRUE(h.core().settings().getPropertyT("lights", "count", count));
+    EXPECT_EQ("0", count);
+}
+
+TEST(Wireframe, ShowTrianglesDrawsChunksWithoutTexture)
+{
+    cGraphicsHarness h;
+    const UInt pixel = 0xFFFFFFFF;
+    h.graphics().createTexture(1, 1, &pixel);
+    h.graphics().showTriangles(true);
+    h.frame([](cGraphics& _g) { _g.renderQuad(quadAt(0, 0, 4, 4), nullptr, 0); });
+    EXPECT_TRUE(h.device().draws()[0].state.wireframe);
+    EXPECT_EQ(0u, h.device().draws()[0].state.stages[0].texture);
+}
+
+} // namespace

@@ -1,0 +1,163 @@
+#include "GraphicsHarness.h"
+#include "engine/ResourceManager.h"
+#include "graphics/Shader.h"
+#include "graphics/Texture.h"
+#include "support/ImageFixtures.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+UInt halfAlpha(UInt _x, UInt)
+{
+    return _x < 50 ? 0xFF00FF00 : 0x0000FF00;
+}
+
+std::string wide() { return makePng(makeImage(100, 50, halfAlpha)); }
+std::string small() { return makePng(makeImage(2, 2, halfAlpha)); }
+
+class Textures : public testing::Test {
+protected:
+    cGraphicsHarness m_h{"", {{"pictures/wide.png", wide()},
+                              {"pictures/odd.jng", makeJng(makeImage(129, 64, halfAlpha), true)},
+                              {"a.png", small()},
+                              {"b.png", small()},
+                              {"mask.png", makePng(makeImage(3, 2, [](UInt _x, UInt _y) {
+                                   return _x == 1 && _y == 0 ? 0x01000000u : (_x == 2 ? 0xFF000000u : 0u);
+                               }))},
+                              {"shaders/wave.vsh", "\x01\x02\x03"}}};
+};
+
+TEST_F(Textures, AnImageSitsInAPowerOfTwoTextureWithItsScalesAndHalfTexels)
+{
+    cTexture texture("pictures/wide.png");
+    EXPECT_EQ(128u, texture.getTextureWidth());
+    EXPECT_EQ(64u, texture.getTextureHeight());
+    EXPECT_EQ(100u, texture.getImageWidth());
+    EXPECT_EQ(50u, texture.getImageHeight());
+    EXPECT_FLOAT_EQ(0.78125f, texture.getUScale());
+    EXPECT_FLOAT_EQ(0.78125f, texture.getVScale());
+    EXPECT_FLOAT_EQ(0.00390625f, texture.getHalfTexelU());
+    EXPECT_FLOAT_EQ(0.0078125f, texture.getHalfTexelV());
+    const auto& made = m_h.device().textures().at(texture.getTexture());
+    EXPECT_EQ(128u, made.width);
+    EXPECT_EQ(0xFF00FF00u, made.pixels[0]);
+    EXPECT_EQ(0u, made.pixels[127]); // the padding is transparent
+}
+
+TEST_F(Textures, AJngTextureIsPaddedToPowersOfTwo)
+{
+    cTexture texture("pictures/odd.jng");
+    EXPECT_EQ(256u, texture.getTextureWidth());
+    EXPECT_EQ(64u, texture.getTextureHeight());
+}
+
+struct sBrokenImage {
+    const char* name;
+    std::string (*bytes)();
+};
+
+class BrokenImages : public testing::TestWithParam<sBrokenImage> {};
+
+TEST_P(BrokenImages, FailWithATextNamingTheFile)
+{
+    const String path = String("pictures/") + GetParam().name;
+    cGraphicsHarness h("", {{path, GetParam().bytes()}});
+    try {
+        cTexture texture(path);
+        FAIL() << "no error";
+    } catch (const String& _error) {
+        EXPECT_NE(String::npos, _error.find(path)) << _error;
+        EXPECT_NE(String::npos, _error.find("cTexture::cTexture(const String& name )")) << _error;
+    }
+    for (const auto& texture : h.device().textures())
+        EXPECT_TRUE(texture.second.released);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, BrokenImages,
+    testing::Values(
+        sBrokenImage{"cut.png", [] { const std::string png = makePng(makeImage(40, 40, halfAlpha)); return png.substr(0, png.size() / 2); }},
+        sBrokenImage{"bad.jng", [] { std::string jng = makeJng(makeImage(8, 8, halfAlpha), false); return jng.substr(0, 40); }},
+        sBrokenImage{"noise.png", [] { return std::string("\x89PNG\r\n\x1a\nrubbish", 15); }}),
+    [](const testing::TestParamInfo<sBrokenImage>& _info) { return String(_info.index == 0 ? "truncated_png" : _info.index == 1 ? "bad_jng" : "noise"); });
+
+TEST_F(Textures, AMissingFileFailsThroughTheLoader)
+{
+    EXPECT_THROW(cTexture("pictures/none.png"), String);
+}
+
+TEST_F(Textures, TheCacheMakesTexturesOnceTheRendererExists)
+{
+    iResource* texture = cResourceManager::getInstance()->getTexture("pictures/wide.png");
+    ASSERT_NE(nullptr, texture);
+    EXPECT_EQ(RT_TEXTURE, texture->getType());
+    EXPECT_EQ(texture, cResourceManager::getInstance()->getTexture("pictures/wide.png"));
+}
+
+TEST_F(Textures, SpritesByPathDrawWithTheTextureAndOverlayBlend)
+{
+    m_h.frame([](cGraphics& _g) {
+        _g.renderQuad(quadAt(0, 0, 4, 4), "pictures/wide.png", true);
+        _g.renderQuad(quadAt(0, 0, 4, 4), "", false);
+    });
+    const auto& draws = m_h.device().draws();
+    ASSERT_EQ(2u, draws.size());
+    EXPECT_NE(0u, draws[0].state.stages[0].texture);
+    EXPECT_EQ(BLEND_DEST_COLOR, draws[0].state.srcBlend);
+    EXPECT_FLOAT_EQ(0.78125f, draws[0].vertices[3].u0);
+    EXPECT_EQ(0u, draws[1].state.stages[0].texture);
+    iResource* cached = cResourceManager::getInstance()->getTexture("pictures/wide.png");
+    EXPECT_EQ(1, cached->getRefCount()); // only this test holds it: the render call gave its own back
+}
+
+TEST_F(Textures, ATextureChangeSplitsTheChunk)
+{
+    cTexture a("a.png"), b("b.png");
+    m_h.frame([&](cGraphics& _g) {
+        _g.renderQuad(quadAt(0, 0, 4, 4), &a, 0);
+        _g.renderQuad(quadAt(0, 0, 4, 4), &a, 0);
+        _g.renderQuad(quadAt(0, 0, 4, 4), &b, 0);
+    });
+    ASSERT_EQ(2u, m_h.device().draws().size());
+    EXPECT_EQ(a.getTexture(), m_h.device().draws()[0].state.stages[0].texture);
+    EXPECT_EQ(b.getTexture(), m_h.device().draws()[1].state.stages[0].texture);
+}
+
+TEST_F(Textures, PreUpdateReleasesAndUpdateMakesItAgain)
+{
+    cTexture texture("a.png");
+    const UInt first = texture.getTexture();
+    texture.preUpdate();
+    EXPECT_EQ(0u, texture.getTexture());
+    EXPECT_TRUE(m_h.device().textures().at(first).released);
+    texture.update();
+    EXPECT_NE(0u, texture.getTexture());
+}
+
+TEST_F(Textures, TheMaskFollowsAlphaAndHasTheImageSize)
+{
+    VECTOR_VECTOR_BOOL mask;
+    m_h.graphics().getMask("mask.png", mask);
+    ASSERT_EQ(3u, mask.size());
+    ASSERT_EQ(2u, mask[0].size());
+    EXPECT_FALSE(mask[0][0]);
+    EXPECT_TRUE(mask[1][0]);
+    EXPECT_FALSE(mask[1][1]);
+    EXPECT_TRUE(mask[2][1]);
+}
+
+TEST_F(Textures, ShadersKeepTheirBytesAndFreeTheirDeviceObject)
+{
+    UInt handle = 0;
+    {
+        cShader shader("shaders/wave.vsh");
+        handle = shader.getHandle();
+        ASSERT_NE(0u, handle);
+        EXPECT_EQ(3u, m_h.device().shaders().at(handle).bytes.size());
+        EXPECT_EQ(RT_SHADER, shader.getType());
+    }
+    EXPECT_TRUE(m_h.device().shaders().at(handle).released);
+}
+
+} // namespace
