@@ -155,15 +155,20 @@ void cGraphics::addStatistics()
 void cGraphics::renderQuad(const sSpriteQuad& _quad, cTexture* _texture, ULong _renderType, UInt _shader,
                            const void* _constants)
 {
-    if (!m_frameOpen)
-        return;
     sSpriteTexture texture;
     if (_texture) {
         texture.id = _texture->getTexture();
         texture.uScale = _texture->getUScale();
         texture.vScale = _texture->getVScale();
     }
-    m_batch.add(_quad, texture, _renderType, _shader, _constants, m_geometry);
+    renderQuad(_quad, texture, _renderType, _shader, _constants);
+}
+
+void cGraphics::renderQuad(const sSpriteQuad& _quad, const sSpriteTexture& _texture, ULong _renderType,
+                           UInt _shader, const void* _constants)
+{
+    if (m_frameOpen)
+        m_batch.add(_quad, _texture, _renderType, _shader, _constants, m_geometry);
 }
 
 void cGraphics::renderQuad(const sSpriteQuad& _quad, const String& _texture, Bool _overlay)

@@ -40,6 +40,9 @@ public:
     void renderQuad(const sSpriteQuad& _quad, cTexture* _texture, ULong _renderType, UInt _shader = 0,
                     const void* _constants = nullptr);
     void renderQuad(const sSpriteQuad& _quad, const String& _texture, Bool _overlay);
+    // The same with the device texture and its scales given directly.
+    void renderQuad(const sSpriteQuad& _quad, const sSpriteTexture& _texture, ULong _renderType, UInt _shader = 0,
+                    const void* _constants = nullptr);
     void textOut(const WString& _string) { m_overlay.textOut(_string); }
     sPixelRect getWindowRect();
     void showTriangles(Bool _isShow) { m_wireframe = _isShow; }
