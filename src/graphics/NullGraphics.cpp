@@ -5,6 +5,8 @@
 void cNullGraphics::beginRender()
 {
     // The reset a real device does here is the display mode switch; nothing to switch.
+    if (m_needReset)
+        ++m_resets;
     m_needReset = false;
     m_frameOpen = true;
 }

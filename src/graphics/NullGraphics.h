@@ -28,6 +28,7 @@ public:
 
     UInt getFrameCount() const { return m_frames; }
     UInt getScreenshotCount() const { return m_screenshots; }
+    UInt getResetCount() const { return m_resets; }
 
 private:
     iWindow* m_window;
@@ -36,4 +37,5 @@ private:
     UInt m_reserve = 1024;
     UInt m_frames = 0;
     UInt m_screenshots = 0;
+    UInt m_resets = 0;
 };
