@@ -144,11 +144,4 @@ TEST(Engine, AFailureInAFrameCarriesEveryLineOut)
     EXPECT_EQ(stack, "Broken frame.\nvoid cLogic::process()\nvoid cEngine::process()");
 }
 
-TEST(Engine, NoPlatformNoEngine)
-{
-    cTestData data;
-    EXPECT_THROW(cEngine(data.root().c_str(), nullptr), String);
-    EXPECT_FALSE(anyManagerExists());
-}
-
 } // namespace

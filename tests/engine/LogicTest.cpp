@@ -71,6 +71,7 @@ TEST_F(LogicTest, AViewRemovedDuringTheWalkIsSkipped)
     m_harness.frame();
     EXPECT_EQ(count("a process"), 1);
     EXPECT_EQ(count("b process"), 0);
+    delete b; // in no set now, so the engine's end would not take it
 }
 
 TEST_F(LogicTest, ARunningFadeFreezesProcessingButFadesAndDrawingGoOn)
@@ -131,20 +132,6 @@ TEST_F(LogicTest, EnterReleasedWhileAltIsHeldTogglesFullScreenOnce)
     m_harness.key(KEY_ENTER, false);
     m_harness.frame();
     EXPECT_TRUE(fullscreen());
-}
-
-TEST_F(LogicTest, EnterAloneOrWithTheRightAltReleasedFirstDoesNothing)
-{
-    m_harness.key(KEY_ENTER, true);
-    m_harness.key(KEY_ENTER, false);
-    m_harness.frame();
-    m_harness.key(KEY_RIGHT_ALT, true);
-    m_harness.key(KEY_RIGHT_ALT, false);
-    m_harness.frame();
-    m_harness.key(KEY_ENTER, true);
-    m_harness.key(KEY_ENTER, false);
-    m_harness.frame();
-    EXPECT_FALSE(fullscreen());
 }
 
 TEST_F(LogicTest, TheToggleAsksTheRendererForAReset)
@@ -225,14 +212,6 @@ TEST_F(LogicTest, TheCursorIsReadRelativeToTheWindow)
     m_harness.window().setCursorPosition(0, 0);
     m_harness.frame();
     EXPECT_FLOAT_EQ(m_harness.logic().getCursor().x, 30.0f);
-}
-
-TEST_F(LogicTest, DiscardedViewsLiveToTheEndOfTheFrame)
-{
-    cRecordingView* a = view("a");
-    a->m_onProcess = [a] { discard(a, "a"); };
-    m_harness.frame();
-    EXPECT_EQ(m_journal, (std::vector<std::string>{"a process", "a deleted"}));
 }
 
 TEST_F(LogicTest, ADiscardingFadeOutDeletesTheViewWhenItEnds)
