@@ -1,12 +1,27 @@
+#include "engine/Entry.h"
 #include "engine/ErrorStack.h"
 #include "engine/FatalError.h"
+#include "engine/TextConvert.h"
+#include "engine/ValueConvert.h"
+#include "platform/Platform.h"
+
+#include <cstdlib>
 
 namespace {
 
-int run()
+// FURROW_FRAMES=N ends the run after N frames, for smoke runs and measurements.
+UInt readFrameLimit()
+{
+    UInt frames = 0;
+    if (const char* text = std::getenv("FURROW_FRAMES"))
+        toUInt(frames, toWString(text));
+    return frames;
+}
+
+std::unique_ptr<iPlatform> makePlatform()
 {
     GUARD_BEGIN
-    return 0;
+    return platform::createPlatform();
     GUARD_END("Main")
 }
 
@@ -14,13 +29,15 @@ int run()
 
 int main()
 {
+    std::unique_ptr<iPlatform> backend;
     try {
-        return run();
-    } catch (const String& _stack) {
-        reportFatalError(_stack);
+        backend = makePlatform();
     } catch (...) {
         reportFatalError(getErrorCallStack());
+        return 1;
     }
-    // A failure is never reported as success.
-    return 1;
+    setFatalMessageHandler(platform::showFatalMessage);
+    const int status = runEntry("Data", readFrameLimit());
+    setFatalMessageHandler(nullptr);
+    return status;
 }

@@ -21,6 +21,8 @@ cSettings::cSettings()
 
 cSettings::~cSettings()
 {
+    if (!m_saveOnExit)
+        return;
     try {
         save();
     } catch (const String& _error) {

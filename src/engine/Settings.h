@@ -35,6 +35,8 @@ public:
 
     void load(const String& _filename);
     void save();
+    // A start that failed half-way must not write what it never finished reading.
+    void setSaveOnExit(Bool _save) { m_saveOnExit = _save; }
 
 private:
     // The stored text, or null after creating the key empty.
@@ -43,4 +45,5 @@ private:
 
     std::map<String, std::map<String, WString>> m_properties;
     String m_fileName = "sys/settings.xml";
+    Bool m_saveOnExit = true;
 };

@@ -1,5 +1,6 @@
 #pragma once
 #include "engine/Singleton.h"
+#include "platform/InputDevice.h"
 #include "platform/System.h"
 #include "platform/Window.h"
 
@@ -12,6 +13,9 @@ public:
     virtual const char* getName() const = 0;
     virtual iSystem& getSystem() = 0;
     virtual iWindow& getWindow() = 0;
+    // The input devices of the window; they live as long as the platform.
+    virtual iKeyboardDevice* getKeyboard() { return nullptr; }
+    virtual iMouseDevice* getMouse() { return nullptr; }
 };
 
 namespace platform {

@@ -2,6 +2,8 @@
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessSystem.h"
 #include "platform/headless/HeadlessWindow.h"
+#include "platform/headless/InputKeyboard.h"
+#include "platform/headless/InputMouse.h"
 
 // No window, GPU or sound card: tests script time and events through the concrete services.
 class cHeadlessPlatform : public iPlatform {
@@ -9,11 +11,17 @@ public:
     const char* getName() const override { return "headless"; }
     iSystem& getSystem() override { return m_system; }
     iWindow& getWindow() override { return m_window; }
+    iKeyboardDevice* getKeyboard() override { return &m_keyboard; }
+    iMouseDevice* getMouse() override { return &m_mouse; }
 
     cHeadlessSystem& getHeadlessSystem() { return m_system; }
     cHeadlessWindow& getHeadlessWindow() { return m_window; }
+    headless::cInputKeyboard& getHeadlessKeyboard() { return m_keyboard; }
+    headless::cInputMouse& getHeadlessMouse() { return m_mouse; }
 
 private:
     cHeadlessSystem m_system;
     cHeadlessWindow m_window;
+    headless::cInputKeyboard m_keyboard;
+    headless::cInputMouse m_mouse;
 };

@@ -7,6 +7,7 @@ cSdlPlatform::cSdlPlatform()
     if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0)
         throw String(SDL_GetError());
     m_window = std::make_unique<cSdlWindow>();
+    m_window->addEventListener(this, [this](const SDL_Event& _event) { m_devices.handleEvent(_event); });
 }
 
 cSdlPlatform::~cSdlPlatform()

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/Platform.h"
+#include "platform/sdl/InputDevices.h"
 #include "platform/sdl/SdlSystem.h"
 #include "platform/sdl/SdlWindow.h"
 
@@ -14,10 +15,13 @@ public:
     const char* getName() const override { return "sdl"; }
     iSystem& getSystem() override { return m_system; }
     iWindow& getWindow() override { return *m_window; }
+    iKeyboardDevice* getKeyboard() override { return &m_devices.getKeyboard(); }
+    iMouseDevice* getMouse() override { return &m_devices.getMouse(); }
 
     cSdlWindow& getSdlWindow() { return *m_window; }
 
 private:
     cSdlSystem m_system;
+    sdl::cInputDevices m_devices;
     std::unique_ptr<cSdlWindow> m_window;
 };

@@ -1,0 +1,135 @@
+#include "engine/Engine.h"
+
+#include "engine/ErrorStack.h"
+#include "engine/FileManager.h"
+#include "engine/Logic.h"
+#include "engine/ResourceManager.h"
+#include "engine/Settings.h"
+#include "engine/StringManager.h"
+#include "engine/TextConvert.h"
+#include "engine/Timer.h"
+#include "engine/WindowProc.h"
+#include "graphics/Graphics.h"
+#include "input/Input.h"
+#include "platform/Platform.h"
+
+namespace {
+
+// The logical screen: the window's client area has this size whatever the settings say.
+constexpr Int CLIENT_WIDTH = 800;
+constexpr Int CLIENT_HEIGHT = 600;
+
+iPlatform& platformOrThrow()
+{
+    iPlatform* platform = iPlatform::getInstance();
+    if (!platform)
+        throw "No platform.";
+    return *platform;
+}
+
+// The timer reads the platform's clock, so a headless run uses the scripted one.
+const cTimer::sClock s_platformClock = {
+    [] { return platformOrThrow().getSystem().getTicks(); },
+    [](UInt _milliseconds) { platformOrThrow().getSystem().sleep(_milliseconds); },
+    [] {},
+    [] {},
+};
+
+} // namespace
+
+cEngine::cEngine(const char* _root, iWindow* _window)
+{
+    try {
+        iPlatform& platform = platformOrThrow();
+        m_fileManager = new cFileManager(_root, "pack");
+        m_resourceManager = new cResourceManager();
+        m_settings = new cSettings();
+        m_window = _window ? _window : creteWindow();
+        m_graphics = graphics::createGraphics(m_window);
+        m_input = new cInput(platform.getKeyboard(), platform.getMouse());
+        // The window was just shown and has the focus.
+        m_input->acquireDevices();
+        m_timer = new cTimer(s_platformClock);
+        // The sound manager is made here, between the timer and the frame driver.
+        m_logic = new cLogic();
+        m_stringManager = new cStringManager();
+    } catch (...) {
+        // Nothing half-built is saved: the settings were never used by a running game.
+        if (m_settings)
+            m_settings->setSaveOnExit(false);
+        deleteManagers();
+        if (m_window && !_window)
+            m_window->destroy();
+        rethrowWithSignature("cEngine::cEngine(void *hInstance, void *hwnd)");
+    }
+}
+
+cEngine::~cEngine()
+{
+    iWindow* window = m_window;
+    deleteManagers();
+    if (window)
+        window->destroy();
+}
+
+void cEngine::deleteManagers()
+{
+    delete m_logic;
+    m_logic = nullptr;
+    delete m_stringManager;
+    m_stringManager = nullptr;
+    // m_soundManager: deleted here once the sound manager exists.
+    delete m_timer;
+    m_timer = nullptr;
+    delete m_input;
+    m_input = nullptr;
+    delete m_graphics;
+    m_graphics = nullptr;
+    delete m_settings;
+    m_settings = nullptr;
+    delete m_resourceManager;
+    m_resourceManager = nullptr;
+    delete m_fileManager;
+    m_fileManager = nullptr;
+}
+
+iWindow* cEngine::creteWindow()
+{
+    GUARD_BEGIN
+    WString title;
+    m_settings->getPropertyT("game", "window_title", title);
+    // Read so that the written settings carry them; the client area is fixed.
+    UInt width = CLIENT_WIDTH;
+    UInt height = CLIENT_HEIGHT;
+    m_settings->getPropertyT("graphics", "width", width);
+    m_settings->getPropertyT("graphics", "height", height);
+
+    iWindow& window = platformOrThrow().getWindow();
+    window.create(toString(title), CLIENT_WIDTH, CLIENT_HEIGHT);
+    if (!window.isCreated()) {
+        const String error = platform::getLastErrorText();
+        throw error.empty() ? String("The window could not be created.") : error;
+    }
+    window.show();
+    return &window;
+    GUARD_END("void cEngine::creteWindow()")
+}
+
+void cEngine::process()
+{
+    GUARD_BEGIN
+    iWindow& window = platformOrThrow().getWindow();
+    sWindowEvent event;
+    for (;;) {
+        if (window.pollEvent(event)) {
+            if (event.m_type == WE_QUIT)
+                return;
+            windowProc(event);
+            continue;
+        }
+        m_logic->process();
+        if (++m_frames == m_frameLimit)
+            window.postQuit(0);
+    }
+    GUARD_END("void cEngine::process()")
+}

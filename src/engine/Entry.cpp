@@ -1,0 +1,45 @@
+#include "engine/Entry.h"
+
+#include "engine/Engine.h"
+#include "engine/ErrorStack.h"
+#include "engine/FatalError.h"
+#include "platform/Platform.h"
+
+namespace {
+
+void run(const char* _root, UInt _frameLimit)
+{
+    GUARD_BEGIN
+    cEngine engine(_root, nullptr);
+    engine.setFrameLimit(_frameLimit);
+    engine.process();
+    GUARD_END("Main")
+}
+
+} // namespace
+
+void drainWindowEvents()
+{
+    iPlatform* platform = iPlatform::getInstance();
+    if (!platform)
+        return;
+    iWindow& window = platform->getWindow();
+    window.postQuit(0);
+    sWindowEvent event;
+    while (window.pollEvent(event))
+        if (event.m_type == WE_QUIT)
+            return;
+}
+
+int runEntry(const char* _root, UInt _frameLimit)
+{
+    try {
+        run(_root, _frameLimit);
+        return 0;
+    } catch (...) {
+        // run has turned every failure into the stack ending in "Main".
+    }
+    reportFatalError(getErrorCallStack());
+    drainWindowEvents();
+    return 1;
+}

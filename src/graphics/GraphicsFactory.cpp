@@ -1,0 +1,11 @@
+#include "graphics/Graphics.h"
+#include "graphics/NullGraphics.h"
+
+namespace graphics {
+
+iGraphics* createGraphics(iWindow* _window)
+{
+    return new cNullGraphics(_window);
+}
+
+} // namespace graphics

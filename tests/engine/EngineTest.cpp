@@ -1,0 +1,147 @@
+#include "engine/Engine.h"
+#include "engine/Entry.h"
+#include "engine/FatalError.h"
+#include "engine/FileManager.h"
+#include "engine/Logic.h"
+#include "engine/ResourceManager.h"
+#include "engine/Settings.h"
+#include "engine/StringManager.h"
+#include "engine/Timer.h"
+#include "graphics/Graphics.h"
+#include "input/Input.h"
+#include "support/EngineHarness.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+bool anyManagerExists()
+{
+    return cEngine::exists() || cFileManager::exists() || cResourceManager::exists() || cSettings::exists() ||
+           iGraphics::exists() || cInput::exists() || cTimer::exists() || cLogic::exists() ||
+           cStringManager::exists();
+}
+
+std::string lastLine(const std::string& _path)
+{
+    std::ifstream file(_path);
+    std::string line;
+    std::string last;
+    while (std::getline(file, line))
+        if (!line.empty())
+            last = line;
+    return last;
+}
+
+TEST(Engine, BuildsEveryManagerAndTakesThemAllDown)
+{
+    {
+        cEngineHarness harness;
+        EXPECT_TRUE(cEngine::exists() && cFileManager::exists() && cResourceManager::exists() &&
+                    cSettings::exists() && iGraphics::exists() && cInput::exists() && cTimer::exists() &&
+                    cLogic::exists() && cStringManager::exists());
+    }
+    EXPECT_FALSE(anyManagerExists());
+}
+
+TEST(Engine, OpensAShownWindowOfTheLogicalSizeTitledFromTheSettings)
+{
+    cEngineHarness harness("<game window_title=\"Test Farm\" app_directory=\"Test\" />");
+    EXPECT_EQ(harness.window().getTitle(), "Test Farm");
+    EXPECT_TRUE(harness.window().isShown());
+    const sPixelRect client = harness.window().getWindowRect();
+    EXPECT_EQ(client.width(), 800);
+    EXPECT_EQ(client.height(), 600);
+    harness.shut();
+    EXPECT_FALSE(harness.window().isCreated());
+}
+
+TEST(Engine, ClosingWritesTheSettingsIntoTheApplicationDataFolder)
+{
+    cEngineHarness harness;
+    cSettings::getInstance()->setPropertyT("graphics", "fullscreen", true);
+    harness.shut();
+    EXPECT_TRUE(std::filesystem::exists(harness.data().common("sys/settings.xml")));
+}
+
+TEST(Engine, AFailedWindowLeavesNoManagerAndWritesNothing)
+{
+    cTestData data("<game window_title=\"T\" app_directory=\"Test\" />");
+    cHeadlessPlatform platform;
+    platform.getHeadlessWindow().failNextCreate("No display here.");
+    String stack;
+    try {
+        cEngine engine(data.root().c_str(), nullptr);
+    } catch (const String& _stack) {
+        stack = _stack;
+    }
+    EXPECT_EQ(stack, "No display here.\nvoid cEngine::creteWindow()\ncEngine::cEngine(void *hInstance, void *hwnd)");
+    EXPECT_FALSE(anyManagerExists());
+    EXPECT_FALSE(std::filesystem::exists(data.common("sys/settings.xml")));
+}
+
+TEST(Engine, ASecondEngineIsRefused)
+{
+    cEngineHarness harness;
+    cEngine* first = cEngine::getInstance();
+    EXPECT_ANY_THROW(cEngine(harness.data().root().c_str(), nullptr));
+    EXPECT_EQ(cEngine::getInstance(), first);
+    EXPECT_TRUE(cSettings::exists());
+}
+
+TEST(Engine, TheFrameLimitPostsTheQuit)
+{
+    cEngineHarness harness;
+    harness.engine().setFrameLimit(7);
+    harness.engine().process();
+    EXPECT_EQ(harness.engine().getFrameCount(), 7u);
+    EXPECT_EQ(harness.graphics().getFrameCount(), 7u);
+}
+
+TEST(Engine, TheTimerRunsOnThePlatformClock)
+{
+    cEngineHarness harness;
+    harness.frames(30, 40);
+    EXPECT_FLOAT_EQ(cTimer::getInstance()->getFrameTime(), 0.04f);
+}
+
+TEST(Entry, ABrokenSettingsFileEndsInTheFatalReport)
+{
+    cTestData data;
+    data.write(data.data("sys/settings.xml"), "<main><game");
+    cHeadlessPlatform platform;
+    platform.getHeadlessWindow().pushCharacter(u'x');
+    setFatalMessageHandler(platform::showFatalMessage);
+    EXPECT_EQ(runEntry(data.root().c_str(), 0), 1);
+    setFatalMessageHandler(nullptr);
+    EXPECT_EQ(lastLine("error.log"), "Main");
+    EXPECT_EQ(platform.getHeadlessSystem().getFatalTitle(), "Error");
+    EXPECT_FALSE(anyManagerExists());
+    // What was still queued was taken without a frame, down to the quit.
+    sWindowEvent event;
+    EXPECT_FALSE(platform.getWindow().pollEvent(event));
+}
+
+void failingTask(cSleepingTask::tArgument)
+{
+    throw "Broken frame.";
+}
+
+TEST(Engine, AFailureInAFrameCarriesEveryLineOut)
+{
+    cEngineHarness harness;
+    harness.logic().addSleepingTask(new cSleepingTask(0, &failingTask, 0));
+    String stack;
+    try {
+        harness.engine().process();
+    } catch (const String& _stack) {
+        stack = _stack;
+    }
+    EXPECT_EQ(stack, "Broken frame.\nvoid cLogic::process()\nvoid cEngine::process()");
+}
+
+} // namespace

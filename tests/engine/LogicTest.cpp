@@ -1,0 +1,237 @@
+#include "Ui/RecordingView.h"
+#include "engine/Settings.h"
+#include "engine/SleepingTask.h"
+#include "support/EngineHarness.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr std::uint32_t KEY_LEFT_ALT = 0x38;
+constexpr std::uint32_t KEY_RIGHT_ALT = 0xB8;
+constexpr std::uint32_t KEY_ENTER = 0x1C;
+constexpr std::uint32_t KEY_SYSRQ = 0xB7;
+
+class LogicTest : public ::testing::Test {
+protected:
+    cRecordingView* view(const std::string& _name)
+    {
+        auto* made = new cRecordingView(m_journal, _name);
+        made->show();
+        made->enable();
+        return made;
+    }
+    int count(const std::string& _entry) const
+    {
+        return int(std::count(m_journal.begin(), m_journal.end(), _entry));
+    }
+    bool fullscreen()
+    {
+        Bool value = false;
+        cSettings::getInstance()->getPropertyT("graphics", "fullscreen", value);
+        return value;
+    }
+
+    // Before the harness: views still registered write into it as the engine goes.
+    std::vector<std::string> m_journal;
+    cEngineHarness m_harness;
+};
+
+TEST_F(LogicTest, AViewDisablingItselfInItsAbsoluteWalkIsNotProcessedThatFrame)
+{
+    cRecordingView* a = view("a");
+    a->absoluteEnable();
+    a->m_onAbsolute = [a] { a->disable(); };
+    m_harness.frame();
+    EXPECT_EQ(count("a absolute"), 1);
+    EXPECT_EQ(count("a process"), 0);
+}
+
+TEST_F(LogicTest, AViewEnabledDuringAWalkIsProcessedFromTheNextFrame)
+{
+    cRecordingView* a = view("a");
+    cRecordingView* b = new cRecordingView(m_journal, "b");
+    b->show();
+    a->m_onProcess = [b] { b->enable(); };
+    m_harness.frame();
+    EXPECT_EQ(count("b process"), 0);
+    m_harness.frame();
+    EXPECT_EQ(count("b process"), 1);
+}
+
+TEST_F(LogicTest, AViewRemovedDuringTheWalkIsSkipped)
+{
+    cRecordingView* a = view("a");
+    cRecordingView* b = view("b");
+    a->m_onProcess = [b] { b->disable(); };
+    m_harness.frame();
+    EXPECT_EQ(count("a process"), 1);
+    EXPECT_EQ(count("b process"), 0);
+    delete b; // in no set now, so the engine's end would not take it
+}
+
+TEST_F(LogicTest, ARunningFadeFreezesProcessingButFadesAndDrawingGoOn)
+{
+    cRecordingView* a = view("a");
+    a->absoluteEnable();
+    a->hide();
+    a->showTransparently();
+    const UInt drawn = m_harness.graphics().getFrameCount();
+    m_harness.frame();
+    EXPECT_EQ(count("a process") + count("a absolute"), 0);
+    EXPECT_GT(a->getAlpha(), 0.0f);
+    EXPECT_EQ(m_harness.graphics().getFrameCount(), drawn + 1);
+    // Half a second of frames ends a fade at the default speed; then the game moves again.
+    m_harness.frames(30, 20);
+    EXPECT_EQ(a->getFadeState(), cView::FADE_NONE);
+    EXPECT_GT(count("a process"), 0);
+}
+
+TEST_F(LogicTest, InactiveFramesSleepAndStillDraw)
+{
+    cRecordingView* a = view("a");
+    m_harness.send(WE_DEACTIVATE);
+    const UInt slept = m_harness.platform().getHeadlessSystem().getSleptMilliseconds();
+    const UInt drawn = m_harness.graphics().getFrameCount();
+    m_harness.frames(3);
+    EXPECT_EQ(m_harness.platform().getHeadlessSystem().getSleptMilliseconds() - slept, 150u);
+    EXPECT_EQ(m_harness.graphics().getFrameCount(), drawn + 3);
+    EXPECT_EQ(count("a process"), 0);
+    (void)a;
+}
+
+TEST_F(LogicTest, MinimisedFramesOnlyDeleteDiscardedViews)
+{
+    cRecordingView* a = view("a");
+    cRecordingView* b = view("b");
+    m_harness.send(WE_MINIMISE);
+    discard(b, "test");
+    const UInt drawn = m_harness.graphics().getFrameCount();
+    m_harness.frame();
+    EXPECT_EQ(count("b deleted"), 1);
+    EXPECT_EQ(count("a process"), 0);
+    EXPECT_EQ(m_harness.graphics().getFrameCount(), drawn);
+    (void)a;
+}
+
+TEST_F(LogicTest, EnterReleasedWhileAltIsHeldTogglesFullScreenOnce)
+{
+    m_harness.key(KEY_LEFT_ALT, true);
+    m_harness.frame();
+    m_harness.key(KEY_ENTER, true);
+    m_harness.key(KEY_ENTER, false);
+    m_harness.frame();
+    EXPECT_TRUE(fullscreen());
+    m_harness.key(KEY_LEFT_ALT, false);
+    m_harness.frame();
+    m_harness.key(KEY_ENTER, true);
+    m_harness.key(KEY_ENTER, false);
+    m_harness.frame();
+    EXPECT_TRUE(fullscreen());
+}
+
+TEST_F(LogicTest, TheToggleAsksTheRendererForAReset)
+{
+    m_harness.key(KEY_RIGHT_ALT, true);
+    m_harness.frame();
+    EXPECT_EQ(m_harness.graphics().getResetCount(), 0u);
+    m_harness.key(KEY_ENTER, true);
+    m_harness.key(KEY_ENTER, false);
+    // Input comes before the draw pass, so the same frame's begin takes the reset.
+    m_harness.frame();
+    EXPECT_EQ(m_harness.graphics().getResetCount(), 1u);
+    EXPECT_TRUE(fullscreen());
+}
+
+TEST_F(LogicTest, PrintScreenTakesAScreenshot)
+{
+    m_harness.key(KEY_SYSRQ, true);
+    m_harness.key(KEY_SYSRQ, false);
+    m_harness.frame();
+    EXPECT_EQ(m_harness.graphics().getScreenshotCount(), 1u);
+}
+
+std::vector<std::uintptr_t> s_calls;
+
+void recordCall(cSleepingTask::tArgument _argument)
+{
+    s_calls.push_back(_argument);
+}
+
+TEST_F(LogicTest, SleepingTasksRunOnceTheirDelayHasPassedThenGo)
+{
+    s_calls.clear();
+    int target = 0;
+    const auto pointer = reinterpret_cast<std::uintptr_t>(&target);
+    m_harness.logic().addSleepingTask(new cSleepingTask(0, &recordCall, pointer));
+    m_harness.logic().addSleepingTask(new cSleepingTask(1.0f, &recordCall, 2));
+    m_harness.frame();
+    EXPECT_EQ(s_calls, std::vector<std::uintptr_t>{pointer});
+    EXPECT_EQ(m_harness.logic().getSleepingTaskCount(), 1u);
+    m_harness.frames(40, 40);
+    EXPECT_EQ(s_calls, (std::vector<std::uintptr_t>{pointer, 2}));
+    EXPECT_EQ(m_harness.logic().getSleepingTaskCount(), 0u);
+}
+
+TEST_F(LogicTest, SleepingTasksWaitWhileTheGameIsInactive)
+{
+    s_calls.clear();
+    m_harness.send(WE_APP_DEACTIVATE);
+    m_harness.logic().addSleepingTask(new cSleepingTask(0, &recordCall, 1));
+    m_harness.frames(3);
+    EXPECT_TRUE(s_calls.empty());
+    m_harness.send(WE_APP_ACTIVATE);
+    m_harness.frame();
+    EXPECT_EQ(s_calls.size(), 1u);
+}
+
+int s_callbacks = 0;
+
+TEST_F(LogicTest, TheFrameCallbackRunsOncePerActiveFrame)
+{
+    s_callbacks = 0;
+    m_harness.logic().setProcessCallback([] { ++s_callbacks; });
+    m_harness.frames(2);
+    m_harness.send(WE_DEACTIVATE);
+    m_harness.frame();
+    EXPECT_EQ(s_callbacks, 2);
+}
+
+TEST_F(LogicTest, TheCursorIsReadRelativeToTheWindow)
+{
+    m_harness.window().setClientPosition(100, 50);
+    m_harness.window().setCursorPosition(130, 70);
+    m_harness.frame();
+    EXPECT_FLOAT_EQ(m_harness.logic().getCursor().x, 30.0f);
+    EXPECT_FLOAT_EQ(m_harness.logic().getCursor().y, 20.0f);
+    m_harness.window().setCursorAvailable(false);
+    m_harness.window().setCursorPosition(0, 0);
+    m_harness.frame();
+    EXPECT_FLOAT_EQ(m_harness.logic().getCursor().x, 30.0f);
+}
+
+TEST_F(LogicTest, ADiscardingFadeOutDeletesTheViewWhenItEnds)
+{
+    cRecordingView* a = view("a");
+    a->setAlpha(1.0f);
+    a->discardTransparently();
+    m_harness.frames(30, 20);
+    EXPECT_EQ(count("a deleted"), 1);
+}
+
+TEST_F(LogicTest, ShuttingTheEngineDeletesEveryRegisteredView)
+{
+    view("a");
+    cRecordingView* b = view("b");
+    b->absoluteEnable();
+    b->disable();
+    m_harness.shut();
+    EXPECT_EQ(count("a deleted"), 1);
+    EXPECT_EQ(count("b deleted"), 1);
+}
+
+} // namespace

@@ -1,0 +1,47 @@
+#include "support/EngineHarness.h"
+
+#include "engine/WindowProc.h"
+
+const char* const cEngineHarness::DEFAULT_SETTINGS =
+    "<game window_title=\"Test Farm\" app_directory=\"Test\" />"
+    "<graphics width=\"800\" height=\"600\" fullscreen=\"0\" ShowSysCursor=\"0\" />";
+
+cEngineHarness::cEngineHarness(const std::string& _settings) : m_data(_settings)
+{
+    m_engine = std::make_unique<cEngine>(m_data.root().c_str(), nullptr);
+}
+
+cEngineHarness::~cEngineHarness()
+{
+    m_engine.reset();
+    m_platform.reset();
+}
+
+void cEngineHarness::frame(UInt _milliseconds)
+{
+    m_platform->getHeadlessSystem().advance(_milliseconds);
+    logic().process();
+}
+
+void cEngineHarness::frames(int _count, UInt _milliseconds)
+{
+    for (int i = 0; i < _count; ++i)
+        frame(_milliseconds);
+}
+
+void cEngineHarness::send(const sWindowEvent& _event)
+{
+    windowProc(_event);
+}
+
+void cEngineHarness::send(eWindowEvent _type)
+{
+    sWindowEvent event;
+    event.m_type = _type;
+    windowProc(event);
+}
+
+void cEngineHarness::key(std::uint32_t _code, bool _down)
+{
+    m_platform->getHeadlessKeyboard().push(_code, _down);
+}

@@ -1,0 +1,43 @@
+#pragma once
+#include "engine/Engine.h"
+#include "engine/Logic.h"
+#include "graphics/NullGraphics.h"
+#include "platform/headless/HeadlessPlatform.h"
+#include "support/TestData.h"
+
+#include <memory>
+#include <string>
+
+// The whole engine on the headless platform over a temporary data and home folder. Time moves
+// only by frame(): each frame takes exactly the milliseconds given; input is pushed into the
+// headless devices and window events go through the window procedure as the loop would.
+class cEngineHarness {
+public:
+    static const char* const DEFAULT_SETTINGS;
+
+    explicit cEngineHarness(const std::string& _settings = DEFAULT_SETTINGS);
+    ~cEngineHarness();
+    cEngineHarness(const cEngineHarness&) = delete;
+    cEngineHarness& operator=(const cEngineHarness&) = delete;
+
+    void frame(UInt _milliseconds = 20);
+    void frames(int _count, UInt _milliseconds = 20);
+    void send(const sWindowEvent& _event);
+    void send(eWindowEvent _type);
+    // A key down and up, delivered at the next frame.
+    void key(std::uint32_t _code, bool _down);
+    // Ends the engine (settings written); the folders stay for checks.
+    void shut() { m_engine.reset(); }
+
+    cTestData& data() { return m_data; }
+    cHeadlessPlatform& platform() { return *m_platform; }
+    cHeadlessWindow& window() { return m_platform->getHeadlessWindow(); }
+    cEngine& engine() { return *m_engine; }
+    cLogic& logic() { return *cLogic::getInstance(); }
+    cNullGraphics& graphics() { return static_cast<cNullGraphics&>(*iGraphics::getInstance()); }
+
+private:
+    cTestData m_data;
+    std::unique_ptr<cHeadlessPlatform> m_platform = std::make_unique<cHeadlessPlatform>();
+    std::unique_ptr<cEngine> m_engine;
+};
