@@ -8,6 +8,8 @@
 #include "engine/Timer.h"
 #include "graphics/WholeFile.h"
 #include "graphics/GraphicsMakers.h"
+#include "graphics/Shader.h"
+#include "graphics/Sprite.h"
 #include "graphics/Texture.h"
 #include "platform/DdsFile.h"
 #include "platform/ImageLoader.h"
@@ -174,6 +176,8 @@ void cGraphics::renderQuad(const sSpriteQuad& _quad, const sSpriteTexture& _text
 void cGraphics::renderQuad(const sSpriteQuad& _quad, const String& _texture, Bool _overlay)
 {
     GUARD_BEGIN
+    if (!m_frameOpen)
+        return;
     const ULong renderType = _overlay ? ULong(RT_OVERLAY) : 0;
     if (_texture.empty()) {
         renderQuad(_quad, nullptr, renderType);
@@ -189,10 +193,51 @@ void cGraphics::renderQuad(const sSpriteQuad& _quad, const String& _texture, Boo
     GUARD_END("void cGraphics::render(const sSprite& _p, const String &_texture, Bool _overlay)")
 }
 
-void cGraphics::renderUnit(const void* _unit)
+void cGraphics::render(const sUnit& _unit)
 {
     if (m_frameOpen)
-        m_batch.addUnit(_unit);
+        m_batch.addUnit(&_unit);
+}
+
+namespace {
+
+sSpriteQuad quadOf(const iGraphics::sSprite& _p)
+{
+    sSpriteQuad quad;
+    for (int i = 0; i < 4; ++i) {
+        quad.x[i] = _p.corners[i].x;
+        quad.y[i] = _p.corners[i].y;
+        quad.color[i] = _p.corners[i].color;
+    }
+    quad.subdivision = _p.subdivision;
+    quad.left = _p.left;
+    quad.top = _p.top;
+    quad.right = _p.right;
+    quad.bottom = _p.bottom;
+    return quad;
+}
+
+UInt shaderOf(const iGraphics::sSprite& _p)
+{
+    const cShader* shader = dynamic_cast<const cShader*>(_p.shader);
+    return shader ? shader->getHandle() : 0;
+}
+
+} // namespace
+
+void cGraphics::render(const sSprite& _p, cTexture* _texture, ULong _renderType)
+{
+    if (m_frameOpen)
+        renderQuad(quadOf(_p), _texture, _renderType, shaderOf(_p), _p.constants);
+}
+
+void cGraphics::render(const sSprite& _p, const String& _texture, Bool _overlay)
+{
+    if (!m_frameOpen)
+        return;
+    GUARD_BEGIN
+    renderQuad(quadOf(_p), _texture, _overlay);
+    GUARD_END("void cGraphics::render(const sSprite& _p, const String &_texture, Bool _overlay)")
 }
 
 sPixelRect cGraphics::getWindowRect()

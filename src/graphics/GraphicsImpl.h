@@ -1,4 +1,5 @@
 #pragma once
+#include "graphics/Graphics.h"
 #include "graphics/GraphicsParams.h"
 #include "graphics/GraphicsResources.h"
 #include "graphics/OverlayText.h"
@@ -18,38 +19,41 @@ class iWindow;
 // The renderer over a raster device: the logical screen and its place on the back buffer,
 // the frame protocol with the present deferred to the next frame, sprite batching, the
 // statistics overlay, device loss and reset.
-class cGraphics : public iGraphicsResources {
+class cGraphics : public iGraphics, public iGraphicsResources {
 public:
     // Reads the settings, sets the display mode and registers the graphics resource makers.
     cGraphics(std::unique_ptr<iRasterDevice> _device, iWindow& _window, iSystem& _system);
     // Writes the values in use back into the settings.
     ~cGraphics() override;
 
-    void beginRender();
-    void endRender();
-    Int getHeight() { return m_params.height; }
-    Int getWidth() { return m_params.width; }
-    void setNeedReset(Bool _needReset) { m_needReset = _needReset; }
-    Bool getNeedReset() { return m_needReset; }
-    UInt getReserveSpriteCount() { return m_params.reserveSpriteCount; }
-    void resizeBuffers(UInt _count);
+    void beginRender() override;
+    void endRender() override;
+    Int getHeight() override { return m_params.height; }
+    Int getWidth() override { return m_params.width; }
+    void setNeedReset(Bool _needReset) override { m_needReset = _needReset; }
+    Bool getNeedReset() override { return m_needReset; }
+    UInt getReserveSpriteCount() override { return m_params.reserveSpriteCount; }
+    void resizeBuffers(UInt _count) override;
     // Writes the back buffer as a DDS file named after the local date and time into the
     // current folder.
-    void screenshot();
-    void renderUnit(const void* _unit);
+    void screenshot() override;
+    void render(const sUnit& _unit) override;
+    void render(const sSprite& _p, cTexture* _texture, ULong _renderType) override;
+    void render(const sSprite& _p, const String& _texture, Bool _overlay) override;
+    void textOut(const WString& _string) override { m_overlay.textOut(_string); }
+    sPixelRect getWindowRect() override;
+    void showTriangles(Bool _isShow) override { m_wireframe = _isShow; }
+    void getMask(const String& _texture, VECTOR_VECTOR_BOOL& _res) override;
+    Vector2 screenToLogical(const Vector2& _point) override { return m_geometry.toLogical(_point); }
+    iWindow* getWindow() override { return &m_window; }
+
+    // The sprite's parts as the batch takes them.
     void renderQuad(const sSpriteQuad& _quad, cTexture* _texture, ULong _renderType, UInt _shader = 0,
                     const void* _constants = nullptr);
     void renderQuad(const sSpriteQuad& _quad, const String& _texture, Bool _overlay);
     // The same with the device texture and its scales given directly.
     void renderQuad(const sSpriteQuad& _quad, const sSpriteTexture& _texture, ULong _renderType, UInt _shader = 0,
                     const void* _constants = nullptr);
-    void textOut(const WString& _string) { m_overlay.textOut(_string); }
-    sPixelRect getWindowRect();
-    void showTriangles(Bool _isShow) { m_wireframe = _isShow; }
-    void doNothing(ULong) {}
-    Bool getReservedFlag() { return false; }
-    void getMask(const String& _texture, VECTOR_VECTOR_BOOL& _res);
-    Vector2 screenToLogical(const Vector2& _point) { return m_geometry.toLogical(_point); }
 
     // iGraphicsResources
     UInt createTexture(UInt _width, UInt _height, const UInt* _argb) override;

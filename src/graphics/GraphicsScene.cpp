@@ -1,4 +1,5 @@
 #include "graphics/GraphicsImpl.h"
+#include "graphics/Sprite.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ void cGraphics::drawChunk(const sChunk& _chunk)
     m_triangles += _chunk.primitiveCount;
 }
 
-void cGraphics::loadShaderConstants(const sChunk&)
+void cGraphics::loadShaderConstants(const sChunk& _chunk)
 {
     // The transposed view x projection, as sprite shaders expect it in constants 0 to 3.
     const Float width = Float(m_device->getWidth()), height = Float(m_device->getHeight());
@@ -62,6 +63,10 @@ void cGraphics::loadShaderConstants(const sChunk&)
         0, 0, 0, 1,
     };
     m_device->setShaderConstants(0, matrix, 4);
+    if (const auto* constants = static_cast<const sSprite::SHADER_CONSTANTS*>(_chunk.constants))
+        for (const sSprite::sShaderConstant& constant : *constants)
+            if (constant.data && constant.count)
+                m_device->setShaderConstants(constant.reg, constant.data, constant.count);
 }
 
 void cGraphics::drawBorders()

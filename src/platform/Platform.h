@@ -1,6 +1,7 @@
 #pragma once
 #include "engine/Singleton.h"
 #include "platform/InputDevice.h"
+#include "platform/RasterDevice.h"
 #include "platform/System.h"
 #include "platform/Window.h"
 
@@ -16,6 +17,8 @@ public:
     // The input devices of the window; they live as long as the platform.
     virtual iKeyboardDevice* getKeyboard() { return nullptr; }
     virtual iMouseDevice* getMouse() { return nullptr; }
+    // The raster device drawing into the window, once the window exists.
+    virtual std::unique_ptr<iRasterDevice> createRasterDevice() = 0;
 };
 
 namespace platform {

@@ -1,6 +1,7 @@
 #include "support/EngineHarness.h"
 
 #include "engine/WindowProc.h"
+#include "graphics/GraphicsFactory.h"
 
 const char* const cEngineHarness::DEFAULT_SETTINGS =
     "<game window_title=\"Test Farm\" app_directory=\"Test\" />"
@@ -8,6 +9,8 @@ const char* const cEngineHarness::DEFAULT_SETTINGS =
 
 cEngineHarness::cEngineHarness(const std::string& _settings) : m_data(_settings)
 {
+    // The engine's tests count frames, resets and screenshots on the stand-in renderer.
+    graphics::setGraphicsMaker([](iWindow* _window) -> iGraphics* { return new cNullGraphics(_window); });
     m_engine = std::make_unique<cEngine>(m_data.root().c_str(), nullptr);
 }
 
@@ -15,6 +18,7 @@ cEngineHarness::~cEngineHarness()
 {
     m_engine.reset();
     m_platform.reset();
+    graphics::setGraphicsMaker(nullptr);
 }
 
 void cEngineHarness::frame(UInt _milliseconds)

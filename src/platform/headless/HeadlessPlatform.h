@@ -4,6 +4,7 @@
 #include "platform/headless/HeadlessWindow.h"
 #include "platform/headless/InputKeyboard.h"
 #include "platform/headless/InputMouse.h"
+#include "platform/headless/RecordingRasterDevice.h"
 
 // No window, GPU or sound card: tests script time and events through the concrete services.
 class cHeadlessPlatform : public iPlatform {
@@ -13,6 +14,11 @@ public:
     iWindow& getWindow() override { return m_window; }
     iKeyboardDevice* getKeyboard() override { return &m_keyboard; }
     iMouseDevice* getMouse() override { return &m_mouse; }
+    // A device that records every draw; the renderer's owner reaches it through the renderer.
+    std::unique_ptr<iRasterDevice> createRasterDevice() override
+    {
+        return std::make_unique<cRecordingRasterDevice>();
+    }
 
     cHeadlessSystem& getHeadlessSystem() { return m_system; }
     cHeadlessWindow& getHeadlessWindow() { return m_window; }

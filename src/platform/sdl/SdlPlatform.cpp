@@ -1,5 +1,7 @@
 #include "platform/sdl/SdlPlatform.h"
 
+#include "platform/sdl/GlRasterDevice.h"
+
 #include <SDL.h>
 
 cSdlPlatform::cSdlPlatform()
@@ -15,4 +17,9 @@ cSdlPlatform::~cSdlPlatform()
     // The window and its video part go before SDL itself.
     m_window.reset();
     SDL_Quit();
+}
+
+std::unique_ptr<iRasterDevice> cSdlPlatform::createRasterDevice()
+{
+    return std::make_unique<cGlRasterDevice>(m_window->getSdlWindow());
 }

@@ -17,6 +17,8 @@ public:
     iWindow& getWindow() override { return *m_window; }
     iKeyboardDevice* getKeyboard() override { return &m_devices.getKeyboard(); }
     iMouseDevice* getMouse() override { return &m_devices.getMouse(); }
+    // GL in the game window, which must exist; the device goes before the window does.
+    std::unique_ptr<iRasterDevice> createRasterDevice() override;
 
     cSdlWindow& getSdlWindow() { return *m_window; }
 
