@@ -29,21 +29,6 @@ TEST(Frame, SpritesOutsideAFrameAreDropped)
     EXPECT_TRUE(h.device().clears().empty());
 }
 
-TEST(Frame, OneDrawPerStateChangeInSubmissionOrder)
-{
-    cGraphicsHarness h;
-    h.graphics().beginRender();
-    for (ULong type : {ULong(0), ULong(0), ULong(RT_OPAQUE), ULong(RT_OPAQUE), ULong(0)})
-        h.graphics().renderQuad(quadAt(0, 0, 4, 4), nullptr, type);
-    h.graphics().endRender();
-    const auto& draws = h.device().draws();
-    ASSERT_EQ(3u, draws.size());
-    EXPECT_EQ(8u, draws[0].vertices.size());
-    EXPECT_EQ(12u, draws[0].indices.size());
-    EXPECT_FALSE(draws[1].state.blend);
-    EXPECT_TRUE(draws[2].state.blend);
-}
-
 TEST(Frame, AMaskWriterAfterAnOpaqueSpriteStillTestsAlpha)
 {
     cGraphicsHarness h;
@@ -64,15 +49,6 @@ TEST(Frame, AMaskWriterAfterAnOpaqueSpriteStillTestsAlpha)
     EXPECT_EQ(BLEND_DEST_COLOR, draws[3].state.srcBlend);
 }
 
-TEST(Frame, WindowedSpritesSitHalfAPixelUpAndLeft)
-{
-    cGraphicsHarness h;
-    h.frame([](cGraphics& _g) { _g.renderQuad(quadAt(10, 20, 30, 40), nullptr, 0); });
-    const sVertex& first = h.device().draws()[0].vertices[0];
-    EXPECT_FLOAT_EQ(9.5f, first.x);
-    EXPECT_FLOAT_EQ(19.5f, first.y);
-}
-
 TEST(Frame, FullScreenScalesSpritesAndDrawsBarsAboveAndBelow)
 {
     cGraphicsHarness h("fullscreen=\"1\"");
@@ -89,18 +65,6 @@ TEST(Frame, FullScreenScalesSpritesAndDrawsBarsAboveAndBelow)
     EXPECT_FLOAT_EQ(32, bars[3].y);
     EXPECT_FLOAT_EQ(992, bars[4].y);
     EXPECT_FALSE(draws[1].state.blend);
-}
-
-TEST(Frame, ScreenToLogicalFollowsTheModeInUse)
-{
-    {
-        cGraphicsHarness windowed;
-        EXPECT_EQ(Vector2(17, 33), windowed.graphics().screenToLogical({17, 33}));
-    }
-    cGraphicsHarness full("fullscreen=\"1\"");
-    const Vector2 corner = full.graphics().screenToLogical({1280, 992});
-    EXPECT_NEAR(800, corner.x, 1e-3);
-    EXPECT_NEAR(600, corner.y, 1e-3);
 }
 
 TEST(Statistics, ShowTrianglesClearsBlackAndLeavesDepthAlone)
@@ -136,14 +100,6 @@ TEST(Statistics, TextOutIsDrawnOnceThenEmptied)
     h.device().forgetCalls();
     h.frame([](cGraphics&) {});
     EXPECT_TRUE(h.device().draws().empty());
-}
-
-TEST(OverlayText, EachCallAddsALine)
-{
-    cOverlayText text;
-    text.textOut(u"FPS: 60");
-    text.textOut(u"Triangles: 2");
-    EXPECT_EQ(u"FPS: 60\nTriangles: 2\n", text.getText());
 }
 
 TEST(DeviceLoss, ABriefLossResetsAndTheFrameGoesOn)

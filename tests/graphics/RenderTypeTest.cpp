@@ -67,11 +67,4 @@ TEST(FullscreenMagnification, IsPointForOverlaysAndAnisotropicOtherwise)
     EXPECT_EQ(FILTER_POINT, spriteState(0, 1, 0, fullscreen).stages[0].minFilter);
 }
 
-TEST(Wireframe, DrawsWithoutTextureAsLines)
-{
-    const sDrawState state = spriteState(0, 5, 0, {true, false});
-    EXPECT_EQ(0u, state.stages[0].texture);
-    EXPECT_TRUE(state.wireframe);
-}
-
 } // namespace

@@ -50,14 +50,6 @@ TEST_F(SpriteBatch, ARenderTypeChangeSplits)
     EXPECT_EQ(2u, end().size());
 }
 
-TEST_F(SpriteBatch, TheFirstSpriteTakesTheEmptyChunkOver)
-{
-    add(3);
-    const auto& chunks = end();
-    ASSERT_EQ(1u, chunks.size());
-    EXPECT_EQ(3u, chunks[0].texture);
-}
-
 TEST_F(SpriteBatch, AUnitSplitsSpritesOfOneTexture)
 {
     int unit = 0;
@@ -102,16 +94,6 @@ TEST_F(SpriteBatch, ASubdividedSpriteIsAGridWithBlendedInnerColours)
     EXPECT_FLOAT_EQ(4.5f, centre.x);
     EXPECT_FLOAT_EQ(9.5f, centre.y);
     EXPECT_EQ(0xFF404040u, centre.colour);
-}
-
-TEST_F(SpriteBatch, TextureCoordinatesCoverTheImageInsideItsTexture)
-{
-    sSpriteQuad quad = quadAt(0, 0, 10, 10);
-    m_batch.add(quad, textureOf(1, 0.78125f), 0, 0, nullptr, WINDOWED);
-    end();
-    const sVertex& bottomRight = m_batch.vertices()[3];
-    EXPECT_FLOAT_EQ(0.78125f, bottomRight.u0);
-    EXPECT_FLOAT_EQ(0.78125f, bottomRight.v0);
 }
 
 TEST_F(SpriteBatch, ABusyFrameGrowsPastItsReserveWithoutLosingASprite)

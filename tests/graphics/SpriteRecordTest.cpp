@@ -38,21 +38,6 @@ TEST(SpriteRecord, ASpriteWithAShaderLoadsTheMatrixAndItsConstants)
     shader->release();
 }
 
-TEST(SpriteRecord, CopiesShareTheShaderByReference)
-{
-    cGraphicsHarness h("", {{"shaders/wave.vsh", "bytes"}});
-    iResource* shader = cResourceManager::getInstance()->getShader("shaders/wave.vsh");
-    const Long before = shader->getRefCount();
-    {
-        iGraphics::sSprite sprite;
-        sprite.setShader(shader);
-        iGraphics::sSprite copy = sprite;
-        EXPECT_EQ(before + 2, shader->getRefCount());
-    }
-    EXPECT_EQ(before, shader->getRefCount());
-    shader->release();
-}
-
 TEST(SpriteRecord, AUnitTakesAChunkBetweenSpritesOfOneTexture)
 {
     cGraphicsHarness h;

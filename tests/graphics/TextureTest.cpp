@@ -82,11 +82,6 @@ INSTANTIATE_TEST_SUITE_P(
         sBrokenImage{"noise.png", [] { return std::string("\x89PNG\r\n\x1a\nrubbish", 15); }}),
     [](const testing::TestParamInfo<sBrokenImage>& _info) { return String(_info.index == 0 ? "truncated_png" : _info.index == 1 ? "bad_jng" : "noise"); });
 
-TEST_F(Textures, AMissingFileFailsThroughTheLoader)
-{
-    EXPECT_THROW(cTexture("pictures/none.png"), String);
-}
-
 TEST_F(Textures, TheCacheMakesTexturesOnceTheRendererExists)
 {
     iResource* texture = cResourceManager::getInstance()->getTexture("pictures/wide.png");
@@ -109,19 +104,6 @@ TEST_F(Textures, SpritesByPathDrawWithTheTextureAndOverlayBlend)
     EXPECT_EQ(0u, draws[1].state.stages[0].texture);
     iResource* cached = cResourceManager::getInstance()->getTexture("pictures/wide.png");
     EXPECT_EQ(1, cached->getRefCount()); // only this test holds it: the render call gave its own back
-}
-
-TEST_F(Textures, ATextureChangeSplitsTheChunk)
-{
-    cTexture a("a.png"), b("b.png");
-    m_h.frame([&](cGraphics& _g) {
-        _g.renderQuad(quadAt(0, 0, 4, 4), &a, 0);
-        _g.renderQuad(quadAt(0, 0, 4, 4), &a, 0);
-        _g.renderQuad(quadAt(0, 0, 4, 4), &b, 0);
-    });
-    ASSERT_EQ(2u, m_h.device().draws().size());
-    EXPECT_EQ(a.getTexture(), m_h.device().draws()[0].state.stages[0].texture);
-    EXPECT_EQ(b.getTexture(), m_h.device().draws()[1].state.stages[0].texture);
 }
 
 TEST_F(Textures, PreUpdateReleasesAndUpdateMakesItAgain)
