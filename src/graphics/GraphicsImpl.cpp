@@ -1,6 +1,7 @@
 #include "graphics/GraphicsImpl.h"
 
 #include "engine/ErrorStack.h"
+#include "engine/LogManager.h"
 #include "engine/ResourceManager.h"
 #include "engine/NumberFormat.h"
 #include "engine/Settings.h"
@@ -16,6 +17,7 @@
 #include "platform/System.h"
 #include "platform/Window.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 
@@ -49,8 +51,12 @@ cGraphics::cGraphics(std::unique_ptr<iRasterDevice> _device, iWindow& _window, i
 
 cGraphics::~cGraphics()
 {
-    if (cSettings::exists())
-        m_params.save(*cSettings::getInstance());
+    try {
+        if (cSettings::exists())
+            m_params.save(*cSettings::getInstance());
+    } catch (...) {
+        getLog("error")->print("The graphics settings could not be stored.");
+    }
 }
 
 void cGraphics::prepareParameters()
@@ -59,8 +65,14 @@ void cGraphics::prepareParameters()
         m_params.read(*cSettings::getInstance());
     if (m_params.fullscreen) {
         m_device->setMode(DISPLAY_DESKTOP_FULLSCREEN, 0, 0);
-        m_geometry = sScreenGeometry::fullscreenOn(Int(m_device->getWidth()), Int(m_device->getHeight()),
-                                                   m_params.width, m_params.height);
+        Int width = Int(m_device->getWidth()), height = Int(m_device->getHeight());
+        // A back buffer not sized yet would make the scale zero; the desktop is what it becomes.
+        if (width <= 0 || height <= 0) {
+            const sPixelRect desktop = m_window.getDesktopRect();
+            width = std::max(desktop.width(), 1);
+            height = std::max(desktop.height(), 1);
+        }
+        m_geometry = sScreenGeometry::fullscreenOn(width, height, m_params.width, m_params.height);
         return;
     }
     m_device->setMode(DISPLAY_WINDOWED, UInt(m_params.width), UInt(m_params.height));
