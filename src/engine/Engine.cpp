@@ -5,6 +5,7 @@
 #include "engine/Logic.h"
 #include "engine/ResourceManager.h"
 #include "engine/Settings.h"
+#include "engine/SoundManager.h"
 #include "engine/StringManager.h"
 #include "engine/TextConvert.h"
 #include "engine/Timer.h"
@@ -50,7 +51,7 @@ cEngine::cEngine(const char* _root, iWindow* _window)
         // The window was just shown and has the focus.
         m_input->acquireDevices();
         m_timer = new cTimer(s_platformClock);
-        // The sound manager is made here, between the timer and the frame driver.
+        m_soundManager = new cSoundManager(platform.getSoundLibrary());
         m_logic = new cLogic();
         m_stringManager = new cStringManager();
     } catch (...) {
@@ -78,7 +79,8 @@ void cEngine::deleteManagers()
     m_logic = nullptr;
     delete m_stringManager;
     m_stringManager = nullptr;
-    // m_soundManager: deleted here once the sound manager exists.
+    delete m_soundManager;
+    m_soundManager = nullptr;
     delete m_timer;
     m_timer = nullptr;
     delete m_input;

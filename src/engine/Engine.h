@@ -42,7 +42,7 @@ private:
     cResourceManager* m_resourceManager = nullptr;
     cTimer* m_timer = nullptr;
     cLogic* m_logic = nullptr;
-    [[maybe_unused]] cSoundManager* m_soundManager = nullptr;
+    cSoundManager* m_soundManager = nullptr;
     cStringManager* m_stringManager = nullptr;
 
     iWindow* m_window = nullptr;

@@ -2,14 +2,16 @@
 
 #include "engine/Logic.h"
 #include "engine/Settings.h"
+#include "engine/SoundManager.h"
 #include "input/Input.h"
 #include "platform/Platform.h"
 
 namespace {
 
-void pauseSound(Bool /*_pause*/)
+void pauseSound(Bool _pause)
 {
-    // The sound manager's setPause(_pause) goes here once it exists.
+    if (cSoundManager* sound = cSoundManager::getInstance())
+        sound->setPause(_pause);
 }
 
 void deactivate()

@@ -2,6 +2,7 @@
 #include "engine/Singleton.h"
 #include "platform/InputDevice.h"
 #include "platform/RasterDevice.h"
+#include "platform/SoundLibrary.h"
 #include "platform/System.h"
 #include "platform/Window.h"
 
@@ -15,6 +16,7 @@ public:
     virtual iSystem& getSystem() = 0;
     virtual iWindow& getWindow() = 0;
     // The input devices of the window; they live as long as the platform.
+    virtual iSoundLibrary& getSoundLibrary() = 0;
     virtual iKeyboardDevice* getKeyboard() { return nullptr; }
     virtual iMouseDevice* getMouse() { return nullptr; }
     // The raster device drawing into the window, once the window exists.

@@ -1,4 +1,5 @@
 #include "engine/Settings.h"
+#include "engine/SoundManager.h"
 #include "engine/WindowProc.h"
 #include "input/Input.h"
 #include "support/EngineHarness.h"
@@ -31,6 +32,7 @@ TEST_P(WindowProcFocus, ForwardsActivationToInputAndFrameDriver)
     EXPECT_EQ(harness.logic().isInactive(), c.inactiveAfter);
     EXPECT_EQ(harness.platform().getHeadlessKeyboard().isAcquired(), c.keyboardAcquiredAfter);
     EXPECT_EQ(harness.platform().getHeadlessMouse().isAcquired(), c.keyboardAcquiredAfter);
+    EXPECT_EQ(cSoundManager::getInstance()->isPaused(), c.inactiveAfter) << "sound pauses with the game";
 }
 
 INSTANTIATE_TEST_SUITE_P(Events, WindowProcFocus,

@@ -89,47 +89,4 @@ TEST(InputMapping, WheelNotchesInWindowsUnits)
     EXPECT_EQ(sdl::wheelUnits(event), 120);
 }
 
-TEST(InputMapping, Utf8BecomesUtf16)
-{
-    const std::pair<const char*, std::u16string> cases[] = {
-        {"Fw", u"Fw"},
-        {"\xD0\xB6\xE2\x82\xAC", u"\u0436\u20AC"},
-        {"\xF0\x9F\x98\x80", u"\xD83D\xDE00"},
-        {"\xC0\x80", u"\xFFFD\xFFFD"},         // overlong
-        {"\xE2\x82", u"\xFFFD\xFFFD"},         // cut short
-        {"\xED\xA0\x80", u"\xFFFD\xFFFD\xFFFD"}, // a surrogate
-        {"\xF4\x90\x80\x80z", u"\xFFFD\xFFFD\xFFFD\xFFFDz"}, // beyond U+10FFFF
-        {"", u""},
-    };
-    for (const auto& text : cases)
-        EXPECT_EQ(sdl::utf8ToUtf16(text.first), text.second) << text.first;
-    EXPECT_EQ(sdl::utf8ToUtf16(nullptr), u"");
-}
-
-TEST(InputMapping, KeyPressesTypeTheControlCharacters)
-{
-    SDL_Event event{};
-    event.key = keyEvent(SDL_SCANCODE_BACKSPACE, true);
-    EXPECT_EQ(sdl::typedCharacters(event), u"\b");
-    event.key = keyEvent(SDL_SCANCODE_BACKSPACE, true, true);
-    EXPECT_EQ(sdl::typedCharacters(event), u"\b") << "held Backspace repeats, as typing does";
-    event.key = keyEvent(SDL_SCANCODE_BACKSPACE, false);
-    EXPECT_EQ(sdl::typedCharacters(event), u"");
-    event.key = keyEvent(SDL_SCANCODE_RETURN, true, false, KMOD_LALT);
-    EXPECT_EQ(sdl::typedCharacters(event), u"") << "Alt+Enter is a command";
-    const std::pair<SDL_Scancode, char16_t> keys[] = {
-        {SDL_SCANCODE_TAB, 9}, {SDL_SCANCODE_RETURN, 13}, {SDL_SCANCODE_KP_ENTER, 13}, {SDL_SCANCODE_ESCAPE, 27},
-        {SDL_SCANCODE_A, 0}};
-    for (const auto& key : keys)
-        EXPECT_EQ(sdl::controlCharacterFor(keyEvent(key.first, true)), key.second) << key.first;
-}
-
-TEST(InputMapping, TextInputTypesItsCharacters)
-{
-    SDL_Event event{};
-    event.type = SDL_TEXTINPUT;
-    std::strcpy(event.text.text, "\xD1\x8F!");
-    EXPECT_EQ(sdl::typedCharacters(event), u"\u044F!");
-}
-
 } // namespace

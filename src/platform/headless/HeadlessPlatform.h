@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/Platform.h"
+#include "platform/headless/HeadlessSoundLibrary.h"
 #include "platform/headless/HeadlessSystem.h"
 #include "platform/headless/HeadlessWindow.h"
 #include "platform/headless/InputKeyboard.h"
@@ -12,6 +13,7 @@ public:
     const char* getName() const override { return "headless"; }
     iSystem& getSystem() override { return m_system; }
     iWindow& getWindow() override { return m_window; }
+    iSoundLibrary& getSoundLibrary() override { return m_sound; }
     iKeyboardDevice* getKeyboard() override { return &m_keyboard; }
     iMouseDevice* getMouse() override { return &m_mouse; }
     // A device that records every draw; the renderer's owner reaches it through the renderer.
@@ -22,12 +24,14 @@ public:
 
     cHeadlessSystem& getHeadlessSystem() { return m_system; }
     cHeadlessWindow& getHeadlessWindow() { return m_window; }
+    cHeadlessSoundLibrary& getHeadlessSoundLibrary() { return m_sound; }
     headless::cInputKeyboard& getHeadlessKeyboard() { return m_keyboard; }
     headless::cInputMouse& getHeadlessMouse() { return m_mouse; }
 
 private:
     cHeadlessSystem m_system;
     cHeadlessWindow m_window;
+    cHeadlessSoundLibrary m_sound;
     headless::cInputKeyboard m_keyboard;
     headless::cInputMouse m_mouse;
 };

@@ -33,15 +33,4 @@ bool buttonRecordFor(const SDL_MouseButtonEvent& _event, sInputRecord& _record);
 // Wheel movement in Windows units, MOUSE_WHEEL_NOTCH a notch, away from the player positive.
 std::int32_t wheelUnits(const SDL_MouseWheelEvent& _event);
 
-// Malformed sequences become U+FFFD; characters beyond the first plane become surrogate pairs.
-std::u16string utf8ToUtf16(const char* _text);
-
-// The control character a Windows character message carries for this key press
-// (Backspace 8, Tab 9, Enter 13, Escape 27; repeats included), or 0. SDL's text input has
-// none of them, and text boxes rely on them.
-char16_t controlCharacterFor(const SDL_KeyboardEvent& _event);
-
-// The characters an event types: text input, or a control character from a key press.
-std::u16string typedCharacters(const SDL_Event& _event);
-
 } // namespace sdl

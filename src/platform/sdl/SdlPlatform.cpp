@@ -14,8 +14,9 @@ cSdlPlatform::cSdlPlatform()
 
 cSdlPlatform::~cSdlPlatform()
 {
-    // The window and its video part go before SDL itself.
+    // The window, its video part and the sound device go before SDL itself.
     m_window.reset();
+    m_sound.free();
     SDL_Quit();
 }
 

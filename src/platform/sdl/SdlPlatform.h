@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Platform.h"
 #include "platform/sdl/InputDevices.h"
+#include "platform/sdl/SdlSoundLibrary.h"
 #include "platform/sdl/SdlSystem.h"
 #include "platform/sdl/SdlWindow.h"
 
@@ -15,6 +16,7 @@ public:
     const char* getName() const override { return "sdl"; }
     iSystem& getSystem() override { return m_system; }
     iWindow& getWindow() override { return *m_window; }
+    iSoundLibrary& getSoundLibrary() override { return m_sound; }
     iKeyboardDevice* getKeyboard() override { return &m_devices.getKeyboard(); }
     iMouseDevice* getMouse() override { return &m_devices.getMouse(); }
     // GL in the game window, which must exist; the device goes before the window does.
@@ -26,4 +28,5 @@ private:
     cSdlSystem m_system;
     sdl::cInputDevices m_devices;
     std::unique_ptr<cSdlWindow> m_window;
+    cSdlSoundLibrary m_sound;
 };
