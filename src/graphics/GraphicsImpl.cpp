@@ -65,14 +65,7 @@ void cGraphics::prepareParameters()
         m_params.read(*cSettings::getInstance());
     if (m_params.fullscreen) {
         m_device->setMode(DISPLAY_DESKTOP_FULLSCREEN, 0, 0);
-        Int width = Int(m_device->getWidth()), height = Int(m_device->getHeight());
-        // A back buffer not sized yet would make the scale zero; the desktop is what it becomes.
-        if (width <= 0 || height <= 0) {
-            const sPixelRect desktop = m_window.getDesktopRect();
-            width = std::max(desktop.width(), 1);
-            height = std::max(desktop.height(), 1);
-        }
-        m_geometry = sScreenGeometry::fullscreenOn(width, height, m_params.width, m_params.height);
+        fitFullscreen();
         return;
     }
     m_device->setMode(DISPLAY_WINDOWED, UInt(m_params.width), UInt(m_params.height));
@@ -80,6 +73,20 @@ void cGraphics::prepareParameters()
     const sPixelRect desktop = m_window.getDesktopRect();
     m_window.setClientPosition(desktop.left + (desktop.width() - m_params.width) / 2,
                                desktop.top + (desktop.height() - m_params.height) / 2);
+}
+
+void cGraphics::fitFullscreen()
+{
+    Int width = Int(m_device->getWidth()), height = Int(m_device->getHeight());
+    // A back buffer not sized yet would make the scale zero; the desktop is what it becomes.
+    if (width <= 0 || height <= 0) {
+        const sPixelRect desktop = m_window.getDesktopRect();
+        width = std::max(desktop.width(), 1);
+        height = std::max(desktop.height(), 1);
+    }
+    m_geometry = sScreenGeometry::fullscreenOn(width, height, m_params.width, m_params.height);
+    m_fittedWidth = m_device->getWidth();
+    m_fittedHeight = m_device->getHeight();
 }
 
 void cGraphics::reset()
@@ -119,6 +126,9 @@ void cGraphics::beginRender()
     }
     if (m_needReset)
         reset();
+    // The window system may size a full-screen back buffer only some frames after the switch.
+    if (m_geometry.fullscreen && (m_device->getWidth() != m_fittedWidth || m_device->getHeight() != m_fittedHeight))
+        fitFullscreen();
     m_batch.begin(m_params.reserveSpriteCount);
     m_frameOpen = true;
     GUARD_END("void cGraphics::beginRender()")

@@ -69,6 +69,7 @@ public:
 
 private:
     void prepareParameters();
+    void fitFullscreen();
     void reset();
     Bool waitForLostDevice();
     void clearTarget();
@@ -83,6 +84,8 @@ private:
     iSystem& m_system;
     sGraphicsParams m_params;
     sScreenGeometry m_geometry;
+    UInt m_fittedWidth = 0;
+    UInt m_fittedHeight = 0;
     cSpriteBatch m_batch;
     cOverlayText m_overlay;
     Bool m_needReset = false;

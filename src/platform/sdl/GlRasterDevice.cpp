@@ -194,6 +194,8 @@ void cGlRasterDevice::draw(const sVertex* _vertices, UInt _count, const UInt* _i
 Bool cGlRasterDevice::present()
 {
     SDL_GL_SwapWindow(m_window);
+    // A mode change reaches the drawable only when the window system gets to it.
+    updateSize();
     return true;
 }
 
