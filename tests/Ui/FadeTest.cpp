@@ -24,24 +24,6 @@ TEST_F(Fades, FadeInRisesBySpeedTimesFrameTime)
     EXPECT_FALSE(isFading(&view));
 }
 
-TEST_F(Fades, NothingIsProcessedWhileAViewFades)
-{
-    auto* worker = new cRecordingView(m_journal, "worker");
-    worker->show();
-    worker->enable();
-    worker->absoluteEnable();
-    cView screen(nullptr);
-    screen.hide();
-    screen.showTransparently();
-    frame(0.1f);
-    EXPECT_TRUE(m_journal.empty());
-    for (int i = 0; i < 20 && isFading(&screen); ++i)
-        frame(0.1f);
-    ASSERT_FALSE(isFading(&screen));
-    frame(0.1f);
-    EXPECT_EQ(m_journal, (Journal{"worker absolute", "worker process"}));
-}
-
 TEST_F(Fades, FadeOutStopsProcessingAtOnceAndKeepsEnabledFlag)
 {
     cView view(nullptr);
