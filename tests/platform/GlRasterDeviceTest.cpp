@@ -75,12 +75,6 @@ protected:
 
 } // namespace
 
-TEST_F(GlPixels, ClearFillsTheBackBuffer)
-{
-    EXPECT_PIXEL(BACK, 0, 0);
-    EXPECT_PIXEL(BACK, SIZE - 1, SIZE - 1);
-}
-
 TEST_F(GlPixels, SpriteMapsTexelsOneToOne)
 {
     std::vector<UInt> texels(16);
@@ -162,19 +156,6 @@ TEST_F(GlPixels, ViewportClipsButCoordinatesStayDevicePixels)
     EXPECT_PIXEL(0xFFFF0000, 40, 20);
     EXPECT_PIXEL(0xFFFF0000, 41, 21);
     EXPECT_PIXEL(0xFF00FF00, 42, 20);
-}
-
-TEST_F(GlPixels, FullScreenBarsFrameThePicture)
-{
-    sDrawState opaque;
-    opaque.blend = false;
-    draw(sprite(0, 0, SIZE, SIZE, 0xFFFFFFFF), opaque);
-    draw(sprite(0, 0, SIZE, 8, 0xFF000000), opaque);
-    draw(sprite(0, SIZE - 8, SIZE, SIZE, 0xFF000000), opaque);
-    EXPECT_PIXEL(0xFF000000, 10, 7);
-    EXPECT_PIXEL(0xFFFFFFFF, 10, 8);
-    EXPECT_PIXEL(0xFFFFFFFF, 10, SIZE - 9);
-    EXPECT_PIXEL(0xFF000000, 10, SIZE - 8);
 }
 
 TEST_F(GlPixels, WireframeDrawsOnlyTheEdges)
