@@ -183,32 +183,22 @@ TEST_F(DrawOrderTest, GreaterDepthIsDrawnLaterAndEqualDepthsInCreationOrder)
         delete view;
 }
 
-TEST_F(DrawOrderTest, NewDepthMovesTheControlAtOnce)
+TEST_F(DrawOrderTest, NewDepthMovesTheControlAtOnceAndHiddenOnesAreDropped)
 {
     cView* first = makeShown();
     cView* second = makeShown();
+    cView* hidden = makeShown();
     cUI::addDrawn(first, 1.0f);
     cUI::addDrawn(second, 2.0f);
+    cUI::addDrawn(hidden, 0);
     cUI::addDrawn(first, 3.0f);
+    hidden->hide();
     cUI::drawControls(record);
     EXPECT_EQ(m_drawn, (std::vector<cView*>{second, first}));
     EXPECT_EQ(m_ui->getDrawn().size(), 2u);
-    delete first;
-    delete second;
-}
-
-TEST_F(DrawOrderTest, HiddenControlIsDroppedWithoutDrawing)
-{
-    cView* shown = makeShown();
-    cView* hidden = makeShown();
-    cUI::addDrawn(shown, 0);
-    cUI::addDrawn(hidden, 0);
-    hidden->hide();
-    cUI::drawControls(record);
-    EXPECT_EQ(m_drawn, (std::vector<cView*>{shown}));
     EXPECT_FALSE(m_ui->getDrawn().contains(hidden));
-    delete shown;
-    delete hidden;
+    for (cView* view : {first, second, hidden})
+        delete view;
 }
 
 } // namespace
