@@ -91,32 +91,29 @@ TEST_F(SoundManager, EffectChannelPlaysInTheEffectsGroupAtItsVolume)
             + " loop=1 group=1 start=1 volume=70 frequency=44100 pan=50 -> " + std::to_string(channel->getId()));
 }
 
-TEST_F(SoundManager, EffectNotStartedIsPausedUntilPlayed)
+TEST_F(SoundManager, ChannelNotStartedWaitsForPlay)
 {
-    cSoundManager& manager = startWithSound();
-    std::unique_ptr<cChannel> channel(manager.playSound(m_sound.get(), false, false));
-    const int id = channel->getId();
-    EXPECT_EQ(m_library.getChannelStatus(id), SCS_PAUSED);
-    EXPECT_FALSE(m_library.isAudible(id));
-    channel->play();
-    EXPECT_EQ(m_library.getChannelStatus(id), SCS_PLAYING);
-    EXPECT_TRUE(m_library.isAudible(id));
-}
-
-TEST_F(SoundManager, MusicNotStartedIsPreparedAndStartsOnPlay)
-{
+    // Effects wait paused; music waits prepared and is started, not resumed.
+    const struct {
+        bool music;
+        int waiting, group;
+        const char* startCall;
+    } cases[] = {{false, SCS_PAUSED, SG_EFFECTS, "pauseChannel"}, {true, SCS_PREPARED, SG_MUSIC, "startChannel"}};
     cSoundManager& manager = startWithSound();
     manager.setMusicVolume(25);
-    std::unique_ptr<cChannel> channel(manager.playMusic(m_sound.get(), true, false));
-    const int id = channel->getId();
-    EXPECT_EQ(channel->getGroup(), SG_MUSIC);
-    EXPECT_EQ(m_library.getChannelStatus(id), SCS_PREPARED);
-    EXPECT_EQ(m_library.getChannelVolume(id), 50);
-    m_library.clearCalls();
-    channel->play();
-    EXPECT_EQ(m_library.getChannelStatus(id), SCS_PLAYING);
-    EXPECT_EQ(m_library.countCalls("pauseChannel"), 0);
-    EXPECT_EQ(m_library.countCalls("startChannel"), 1);
+    for (const auto& c : cases) {
+        std::unique_ptr<cChannel> channel(c.music ? manager.playMusic(m_sound.get(), true, false)
+                                                  : manager.playSound(m_sound.get(), false, false));
+        const int id = channel->getId();
+        EXPECT_EQ(channel->getGroup(), c.group);
+        EXPECT_EQ(m_library.getChannelStatus(id), c.waiting) << c.music;
+        EXPECT_FALSE(m_library.isAudible(id)) << c.music;
+        m_library.clearCalls();
+        channel->play();
+        EXPECT_EQ(m_library.getChannelStatus(id), SCS_PLAYING) << c.music;
+        EXPECT_TRUE(m_library.isAudible(id)) << c.music;
+        EXPECT_EQ(m_library.countCalls(c.startCall), 1) << c.music;
+    }
 }
 
 TEST_F(SoundManager, DeletingAPausedChannelStopsItAndDropsItsReference)
