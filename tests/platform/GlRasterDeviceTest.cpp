@@ -90,21 +90,17 @@ TEST_F(GlPixels, SpriteMapsTexelsOneToOne)
     EXPECT_PIXEL(BACK, 12, 11);
 }
 
-TEST_F(GlPixels, AlphaBlendMixesByTheSourceAlpha)
+TEST_F(GlPixels, BlendsMixByTheSourceAlphaOrBrightenByTheDestination)
 {
     draw(sprite(0, 0, 16, 16, 0x80FF0000), sDrawState());
     EXPECT_PIXEL(0xFF901010, 4, 4);
-}
-
-TEST_F(GlPixels, OverlayBlendBrightensByTheDestination)
-{
     sClear clear;
     clear.colour = 0xFF808080;
     m_device->clear(clear);
-    sDrawState state;
-    state.srcBlend = BLEND_DEST_COLOR;
-    state.destBlend = BLEND_SRC_ALPHA;
-    draw(sprite(0, 0, 16, 16, 0xFF808080), state);
+    sDrawState overlay;
+    overlay.srcBlend = BLEND_DEST_COLOR;
+    overlay.destBlend = BLEND_SRC_ALPHA;
+    draw(sprite(0, 0, 16, 16, 0xFF808080), overlay);
     EXPECT_PIXEL(0xFFC0C0C0, 4, 4);
 }
 
