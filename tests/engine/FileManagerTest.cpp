@@ -43,14 +43,17 @@ String startError(cTestData& _data)
     return "no error";
 }
 
-TEST(FileManagerPrecedence, LooseFileBeatsEveryPackage)
+TEST(FileManagerPrecedence, LooseFileBeatsEveryPackageAndAnEarlierRunsCommonFileBeatsBoth)
 {
     cTestData data;
     data.write(data.data("ui/a.txt"), "loose");
-    writeZip(data.data("z.pack"), {{"ui/a.txt", "packed"}, {"ui/b.txt", "only packed"}});
+    data.write(data.data("sys/k.txt"), "shipped");
+    data.write(data.common("sys/k.txt"), "player's");
+    writeZip(data.data("z.pack"), {{"ui/a.txt", "packed"}, {"ui/b.txt", "only packed"}, {"sys/k.txt", "packed"}});
     cFileManager files(data.root(), "pack");
     EXPECT_EQ(contentOf(files, "ui/a.txt"), "loose");
     EXPECT_EQ(contentOf(files, "ui/b.txt"), "only packed");
+    EXPECT_EQ(contentOf(files, "sys/k.txt"), "player's");
 }
 
 TEST(FileManagerPrecedence, LaterPackageNameWinsThenCreatedFileThenRemoveUncovers)
@@ -66,15 +69,6 @@ TEST(FileManagerPrecedence, LaterPackageNameWinsThenCreatedFileThenRemoveUncover
     files.remove("x.txt");
     EXPECT_EQ(contentOf(files, "x.txt"), "from b");
     EXPECT_FALSE(files.isCommonExist("x.txt"));
-}
-
-TEST(FileManagerPrecedence, CommonFileFromAnEarlierRunWins)
-{
-    cTestData data;
-    data.write(data.data("sys/k.txt"), "shipped");
-    data.write(data.common("sys/k.txt"), "player's");
-    cFileManager files(data.root(), "pack");
-    EXPECT_EQ(contentOf(files, "sys/k.txt"), "player's");
 }
 
 TEST(FileManagerPrecedence, RemovingACommonOnlyFileForgetsIt)
