@@ -43,16 +43,11 @@ TEST(RecordingDevice, DrawsAreCopiedWithTheirStateInCallOrder)
     EXPECT_EQ((std::vector<C::eCall>{C::CALL_CLEAR, C::CALL_DRAW, C::CALL_PRESENT}), device.calls());
 }
 
-TEST(RecordingDevice, RejectsIndicesPastTheVertices)
+TEST(RecordingDevice, RejectsIndicesPastTheVerticesAndReleasedTextures)
 {
     cRecordingRasterDevice device;
     const UInt indices[3] = {0, 1, 4};
     EXPECT_THROW(device.draw(QUAD, 4, indices, 3, sDrawState()), String);
-}
-
-TEST(RecordingDevice, RejectsDrawingWithAReleasedTexture)
-{
-    cRecordingRasterDevice device;
     const UInt pixel = 0;
     sDrawState state;
     state.stages[0].texture = device.createTexture(1, 1, &pixel);
@@ -60,9 +55,12 @@ TEST(RecordingDevice, RejectsDrawingWithAReleasedTexture)
     EXPECT_THROW(device.draw(QUAD, 4, QUAD_INDICES, 6, state), String);
 }
 
-TEST(RecordingDevice, LostDeviceDropsFramesUntilReset)
+TEST(RecordingDevice, LostDeviceDropsFramesUntilResetAndTexturesSurvive)
 {
     cRecordingRasterDevice device;
+    const UInt pixel = 0xFFFFFFFF;
+    sDrawState textured;
+    textured.stages[0].texture = device.createTexture(1, 1, &pixel);
     device.simulateLoss(2);
     device.draw(QUAD, 4, QUAD_INDICES, 6, sDrawState());
     EXPECT_FALSE(device.present());
@@ -75,17 +73,6 @@ TEST(RecordingDevice, LostDeviceDropsFramesUntilReset)
     EXPECT_TRUE(device.present());
     EXPECT_TRUE(device.draws().empty());
     EXPECT_EQ(1u, device.presentCount());
-}
-
-TEST(RecordingDevice, TexturesSurviveAReset)
-{
-    cRecordingRasterDevice device;
-    const UInt pixel = 0xFFFFFFFF;
-    sDrawState state;
-    state.stages[0].texture = device.createTexture(1, 1, &pixel);
-    device.simulateLoss(0);
-    device.getDeviceState();
-    device.reset();
-    device.draw(QUAD, 4, QUAD_INDICES, 6, state);
+    device.draw(QUAD, 4, QUAD_INDICES, 6, textured);
     EXPECT_EQ(1u, device.draws().size());
 }
