@@ -10,15 +10,20 @@ TEST_F(ViewSwitches, ViewsCannotBeMadeWithoutUiManager)
     EXPECT_THROW(cView(nullptr), const char*);
 }
 
-TEST_F(ViewSwitches, EnablingHiddenViewWaitsForShow)
+TEST_F(ViewSwitches, EnablingHiddenViewWaitsForShowAndDisablingItStillTells)
 {
-    cView view(nullptr);
+    cRecordingView view(m_journal, "view");
     view.enable();
     EXPECT_TRUE(view.isEnabled());
     EXPECT_FALSE(isProcessed(&view));
     view.show();
     EXPECT_TRUE(isProcessed(&view));
     EXPECT_EQ(view.getAlpha(), 1.0f);
+    cRecordingView hidden(m_journal, "hidden");
+    hidden.enable();
+    hidden.disable();
+    EXPECT_EQ(hidden.m_disabled, 1);
+    EXPECT_FALSE(hidden.isEnabled());
 }
 
 TEST_F(ViewSwitches, ChildUnderHiddenParentIsToldWhenParentShows)
@@ -37,15 +42,6 @@ TEST_F(ViewSwitches, ChildUnderHiddenParentIsToldWhenParentShows)
     EXPECT_GT(child->m_showed, 0);
     EXPECT_TRUE(child->isVisible());
     EXPECT_TRUE(isProcessed(child));
-}
-
-TEST_F(ViewSwitches, DisablingHiddenEnabledViewStillSendsDisabled)
-{
-    cRecordingView view(m_journal, "view");
-    view.enable();
-    view.disable();
-    EXPECT_EQ(view.m_disabled, 1);
-    EXPECT_FALSE(view.isEnabled());
 }
 
 TEST_F(ViewSwitches, HidingParentTakesSubtreeOutOfProcessSet)
