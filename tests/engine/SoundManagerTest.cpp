@@ -224,26 +224,24 @@ TEST_F(SoundManager, RefusedFileCallbacksEndTheStart)
 }
 
 // The file callbacks, as the library calls them.
-TEST_F(SoundManager, SeekAnswersTheSizeAndMovesNothing)
-{
-    start();
-    const unsigned int handle = cSoundManager::fileOpen("sounds/click.wav");
-    char bytes[5] = {};
-    EXPECT_EQ(cSoundManager::fileRead(handle, bytes, 5), 5);
-    EXPECT_EQ(cSoundManager::fileSeek(handle, 0, 2), 11);
-    EXPECT_EQ(cSoundManager::fileSeek(handle, 0, 0), 0);
-    EXPECT_EQ(cSoundManager::fileRead(handle, bytes, 5), 5);
-    EXPECT_EQ(std::string(bytes, 5), " byte");
-    EXPECT_EQ(cSoundManager::fileRead(handle, bytes, -1), 0);
-    cSoundManager::fileClose(handle);
-}
-
-TEST_F(SoundManager, CallbacksRefuseUnknownHandles)
+TEST_F(SoundManager, FileCallbacksSeekBySizeRefuseUnknownHandlesAndCloseAtShutdown)
 {
     char byte = 0;
     EXPECT_THROW(cSoundManager::fileRead(2, &byte, 1), String) << "no manager";
     start();
-    EXPECT_THROW(cSoundManager::fileSeek(2, 0, 2), String);
+    const unsigned int handle = cSoundManager::fileOpen("sounds/click.wav");
+    EXPECT_EQ(handle, 2u) << "handles start at two";
+    EXPECT_EQ(cSoundManager::fileOpen("sounds/tune.ogg"), 3u);
+    EXPECT_EQ(cSoundManager::fileOpen("sounds/nothing.wav"), 0xFFFFFFFFu);
+    char bytes[5] = {};
+    EXPECT_EQ(cSoundManager::fileRead(handle, bytes, 5), 5);
+    EXPECT_EQ(cSoundManager::fileSeek(handle, 0, 2), 11) << "seeking to the end answers the size";
+    EXPECT_EQ(cSoundManager::fileSeek(handle, 0, 0), 0);
+    EXPECT_EQ(cSoundManager::fileRead(handle, bytes, 5), 5);
+    EXPECT_EQ(std::string(bytes, 5), " byte") << "and moves nothing";
+    EXPECT_EQ(cSoundManager::fileRead(handle, bytes, -1), 0);
+    cSoundManager::fileClose(handle);
+    EXPECT_THROW(cSoundManager::fileSeek(handle, 0, 2), String);
     EXPECT_THROW(cSoundManager::fileClose(0xFFFFFFFFu), String);
     try {
         cSoundManager::fileRead(7, &byte, 1);
@@ -251,15 +249,7 @@ TEST_F(SoundManager, CallbacksRefuseUnknownHandles)
     } catch (const String& _error) {
         EXPECT_EQ(_error, "Invalid handle.\nint cSoundManager::fileRead (unsigned int Handle, void* Buffer, int Size)");
     }
-}
-
-TEST_F(SoundManager, HandlesStartAtTwoAndFilesLeftOpenAreClosedAtShutdown)
-{
-    start();
-    EXPECT_EQ(cSoundManager::fileOpen("sounds/click.wav"), 2u);
-    EXPECT_EQ(cSoundManager::fileOpen("sounds/tune.ogg"), 3u);
-    EXPECT_EQ(cSoundManager::fileOpen("sounds/nothing.wav"), 0xFFFFFFFFu);
-    // Both are closed and deleted by the manager; the leak checker sees any that is not.
+    // The one left open is closed and deleted by the manager; the leak checker sees any that is not.
     m_manager.reset();
     EXPECT_EQ(cSoundManager::fileOpen("sounds/click.wav"), 0xFFFFFFFFu);
 }
