@@ -10,15 +10,20 @@ TEST_F(ViewSwitches, ViewsCannotBeMadeWithoutUiManager)
     EXPECT_THROW(cView(nullptr), const char*);
 }
 
-TEST_F(ViewSwitches, EnablingHiddenViewWaitsForShow)
+TEST_F(ViewSwitches, EnablingHiddenViewWaitsForShowAndDisablingItStillTells)
 {
-    cView view(nullptr);
+    cRecordingView view(m_journal, "view");
     view.enable();
     EXPECT_TRUE(view.isEnabled());
     EXPECT_FALSE(isProcessed(&view));
     view.show();
     EXPECT_TRUE(isProcessed(&view));
     EXPECT_EQ(view.getAlpha(), 1.0f);
+    cRecordingView hidden(m_journal, "hidden");
+    hidden.enable();
+    hidden.disable();
+    EXPECT_EQ(hidden.m_disabled, 1);
+    EXPECT_FALSE(hidden.isEnabled());
 }
 
 TEST_F(ViewSwitches, ChildUnderHiddenParentIsToldWhenParentShows)
@@ -37,15 +42,6 @@ TEST_F(ViewSwitches, ChildUnderHiddenParentIsToldWhenParentShows)
     EXPECT_GT(child->m_showed, 0);
     EXPECT_TRUE(child->isVisible());
     EXPECT_TRUE(isProcessed(child));
-}
-
-TEST_F(ViewSwitches, DisablingHiddenEnabledViewStillSendsDisabled)
-{
-    cRecordingView view(m_journal, "view");
-    view.enable();
-    view.disable();
-    EXPECT_EQ(view.m_disabled, 1);
-    EXPECT_FALSE(view.isEnabled());
 }
 
 TEST_F(ViewSwitches, HidingParentTakesSubtreeOutOfProcessSet)
@@ -145,45 +141,28 @@ TEST_F(ViewSwitches, DeletingParentLeavesNoPointerInAnySet)
     EXPECT_EQ(cUI::getScavenger().getWaitingCount(), 0u);
 }
 
-struct sAttributesCase {
-    const char* name;
-    const char16_t* visible;
-    const char16_t* enable;
-    const char16_t* absolute;
-    bool visibleAfter, enabledAfter, absoluteAfter;
-};
-
-void PrintTo(const sAttributesCase& _case, std::ostream* _out)
+TEST_F(ViewSwitches, SwitchesFollowTheElementsAttributes)
 {
-    *_out << _case.name;
+    const struct {
+        const char* name;
+        const char16_t *visible, *enable, *absolute;
+        bool visibleAfter, enabledAfter, absoluteAfter;
+    } cases[] = {{"nothing", nullptr, nullptr, nullptr, false, false, true}, {"all on", u"1", u"1", u"1", true, true, true},
+        {"words", u"true", u"true", nullptr, false, false, true}, {"visible only", u"1", nullptr, u"0", true, false, true}};
+    for (const auto& c : cases) {
+        cView view(nullptr);
+        view.show();
+        view.enable();
+        view.absoluteEnable();
+        const WString visible = c.visible ? c.visible : u"", enable = c.enable ? c.enable : u"",
+                      absolute = c.absolute ? c.absolute : u"";
+        view.loadAttributes(c.visible ? &visible : nullptr, c.enable ? &enable : nullptr, nullptr,
+            c.absolute ? &absolute : nullptr);
+        EXPECT_EQ(view.isVisible(), c.visibleAfter) << c.name;
+        EXPECT_EQ(view.isEnabled(), c.enabledAfter) << c.name;
+        EXPECT_EQ(view.isAbsoluteEnabled(), c.absoluteAfter) << c.name;
+        EXPECT_EQ(isProcessed(&view), c.visibleAfter && c.enabledAfter) << c.name;
+    }
 }
-
-class ViewAttributes : public cUiTest, public ::testing::WithParamInterface<sAttributesCase> {};
-
-TEST_P(ViewAttributes, SwitchesFollowTheElement)
-{
-    const sAttributesCase& test = GetParam();
-    cView view(nullptr);
-    view.show();
-    view.enable();
-    view.absoluteEnable();
-    const WString visible = test.visible ? test.visible : u"";
-    const WString enable = test.enable ? test.enable : u"";
-    const WString absolute = test.absolute ? test.absolute : u"";
-    view.loadAttributes(test.visible ? &visible : nullptr, test.enable ? &enable : nullptr, nullptr,
-                        test.absolute ? &absolute : nullptr);
-    EXPECT_EQ(view.isVisible(), test.visibleAfter);
-    EXPECT_EQ(view.isEnabled(), test.enabledAfter);
-    EXPECT_EQ(view.isAbsoluteEnabled(), test.absoluteAfter);
-    EXPECT_EQ(isProcessed(&view), test.visibleAfter && test.enabledAfter);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ViewAttributes,
-    ::testing::Values(sAttributesCase{"Nothing", nullptr, nullptr, nullptr, false, false, true},
-                      sAttributesCase{"AllOn", u"1", u"1", u"1", true, true, true},
-                      sAttributesCase{"Words", u"true", u"true", nullptr, false, false, true},
-                      sAttributesCase{"VisibleOnly", u"1", nullptr, u"0", true, false, true}),
-    [](const ::testing::TestParamInfo<sAttributesCase>& _info) { return _info.param.name; });
 
 } // namespace

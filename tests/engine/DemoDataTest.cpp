@@ -15,23 +15,15 @@ std::string dataFolder()
     return folder ? folder : "Data";
 }
 
-TEST(DemoData, XmlIsUtf16WithAByteOrderMark)
+TEST(DemoData, OnePackageAndUtf16SettingsAndStringsThatLoad)
 {
     const std::string bytes = readFileBytes(dataFolder() + "/sys/settings.xml");
-    ASSERT_GE(bytes.size(), 4u);
-    EXPECT_EQ(bytes.substr(0, 4), std::string("\xFF\xFE<\0", 4));
-}
-
-TEST(DemoData, OnePackageIsBuilt)
-{
+    EXPECT_EQ(bytes.substr(0, 4), std::string("\xFF\xFE<\0", 4)) << "UTF-16 with a byte order mark";
     int packages = 0;
     for (const platform::sFolderEntry& entry : platform::listFolder(dataFolder()))
         packages += cFileManager::getFileExt(entry.name) == "pack";
     EXPECT_EQ(packages, 1);
-}
 
-TEST(DemoData, SettingsAndPackedStringsLoad)
-{
     cTempFolder home(true);
     setenv("FURROW_HOME", home.path().c_str(), 1);
     cFileManager files(dataFolder(), "pack");
@@ -41,8 +33,7 @@ TEST(DemoData, SettingsAndPackedStringsLoad)
     EXPECT_FALSE((*game)[u"app_directory"].empty());
     for (const char* section : {"graphics", "Time", "Sound"})
         EXPECT_EQ(settings.getNodeCount(section), 1u) << section;
-    cXML strings("sys/strings.xml");
-    EXPECT_GT(strings.getChildCount(), 0u);
+    EXPECT_GT(cXML("sys/strings.xml").getChildCount(), 0u);
     unsetenv("FURROW_HOME");
 }
 

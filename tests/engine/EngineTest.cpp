@@ -48,7 +48,7 @@ TEST(Engine, BuildsEveryManagerAndTakesThemAllDown)
     EXPECT_FALSE(anyManagerExists());
 }
 
-TEST(Engine, OpensAShownWindowOfTheLogicalSizeTitledFromTheSettings)
+TEST(Engine, OpensAShownWindowTitledFromTheSettingsAndClosingSavesThem)
 {
     cEngineHarness harness("<game window_title=\"Test Farm\" app_directory=\"Test\" />");
     EXPECT_EQ(harness.window().getTitle(), "Test Farm");
@@ -56,15 +56,9 @@ TEST(Engine, OpensAShownWindowOfTheLogicalSizeTitledFromTheSettings)
     const sPixelRect client = harness.window().getWindowRect();
     EXPECT_EQ(client.width(), 800);
     EXPECT_EQ(client.height(), 600);
-    harness.shut();
-    EXPECT_FALSE(harness.window().isCreated());
-}
-
-TEST(Engine, ClosingWritesTheSettingsIntoTheApplicationDataFolder)
-{
-    cEngineHarness harness;
     cSettings::getInstance()->setPropertyT("graphics", "fullscreen", true);
     harness.shut();
+    EXPECT_FALSE(harness.window().isCreated());
     EXPECT_TRUE(std::filesystem::exists(harness.data().common("sys/settings.xml")));
 }
 
@@ -93,18 +87,13 @@ TEST(Engine, ASecondEngineIsRefused)
     EXPECT_TRUE(cSettings::exists());
 }
 
-TEST(Engine, TheFrameLimitPostsTheQuit)
+TEST(Engine, TheFrameLimitPostsTheQuitAndTheTimerRunsOnThePlatformClock)
 {
     cEngineHarness harness;
     harness.engine().setFrameLimit(7);
     harness.engine().process();
     EXPECT_EQ(harness.engine().getFrameCount(), 7u);
     EXPECT_EQ(harness.graphics().getFrameCount(), 7u);
-}
-
-TEST(Engine, TheTimerRunsOnThePlatformClock)
-{
-    cEngineHarness harness;
     harness.frames(30, 40);
     EXPECT_FLOAT_EQ(cTimer::getInstance()->getFrameTime(), 0.04f);
 }

@@ -49,18 +49,9 @@ TEST(ErrorStack, OneLinePerGuardInnermostFirst)
 {
     EXPECT_EQ(caught(0), "msg\nsig3\nsig2\nsig1\nMain");
     EXPECT_EQ(getErrorCallStack(), "msg\nsig3\nsig2\nsig1\nMain");
-}
-
-TEST(ErrorStack, NonTextAppendsToTheStackThere)
-{
     getErrorCallStack() = "earlier";
-    EXPECT_EQ(caught(1), "earlier\nsig3\nsig2\nsig1\nMain");
-}
-
-TEST(ErrorStack, NewTextStartsANewStack)
-{
-    caught(0);
-    EXPECT_EQ(caught(2), "std failure\nsig3\nsig2\nsig1\nMain");
+    EXPECT_EQ(caught(1), "earlier\nsig3\nsig2\nsig1\nMain") << "a non-text exception appends where the stack is";
+    EXPECT_EQ(caught(2), "std failure\nsig3\nsig2\nsig1\nMain") << "a new text starts a new stack";
     EXPECT_EQ(caught(0), "msg\nsig3\nsig2\nsig1\nMain");
 }
 

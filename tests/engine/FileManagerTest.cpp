@@ -32,11 +32,10 @@ String firstLine(const String& _text)
     return _text.substr(0, _text.find('\n'));
 }
 
-String startError(const std::string& _gameElement)
+String startError(cTestData& _data)
 {
-    cTestData data(_gameElement);
     try {
-        cFileManager files(data.root(), "pack");
+        cFileManager files(_data.root(), "pack");
     } catch (const String& _error) {
         EXPECT_FALSE(cFileManager::exists());
         return firstLine(_error);
@@ -44,14 +43,17 @@ String startError(const std::string& _gameElement)
     return "no error";
 }
 
-TEST(FileManagerPrecedence, LooseFileBeatsEveryPackage)
+TEST(FileManagerPrecedence, LooseFileBeatsEveryPackageAndAnEarlierRunsCommonFileBeatsBoth)
 {
     cTestData data;
     data.write(data.data("ui/a.txt"), "loose");
-    writeZip(data.data("z.pack"), {{"ui/a.txt", "packed"}, {"ui/b.txt", "only packed"}});
+    data.write(data.data("sys/k.txt"), "shipped");
+    data.write(data.common("sys/k.txt"), "player's");
+    writeZip(data.data("z.pack"), {{"ui/a.txt", "packed"}, {"ui/b.txt", "only packed"}, {"sys/k.txt", "packed"}});
     cFileManager files(data.root(), "pack");
     EXPECT_EQ(contentOf(files, "ui/a.txt"), "loose");
     EXPECT_EQ(contentOf(files, "ui/b.txt"), "only packed");
+    EXPECT_EQ(contentOf(files, "sys/k.txt"), "player's");
 }
 
 TEST(FileManagerPrecedence, LaterPackageNameWinsThenCreatedFileThenRemoveUncovers)
@@ -69,15 +71,6 @@ TEST(FileManagerPrecedence, LaterPackageNameWinsThenCreatedFileThenRemoveUncover
     EXPECT_FALSE(files.isCommonExist("x.txt"));
 }
 
-TEST(FileManagerPrecedence, CommonFileFromAnEarlierRunWins)
-{
-    cTestData data;
-    data.write(data.data("sys/k.txt"), "shipped");
-    data.write(data.common("sys/k.txt"), "player's");
-    cFileManager files(data.root(), "pack");
-    EXPECT_EQ(contentOf(files, "sys/k.txt"), "player's");
-}
-
 TEST(FileManagerPrecedence, RemovingACommonOnlyFileForgetsIt)
 {
     cTestData data;
@@ -90,13 +83,16 @@ TEST(FileManagerPrecedence, RemovingACommonOnlyFileForgetsIt)
     EXPECT_FALSE(files.isExist("only.txt"));
 }
 
-TEST(FileManagerPrecedence, PackageInASubFolderIsReadFromThere)
+TEST(FileManagerPrecedence, PackagesAreReadFromDataSubFoldersOnly)
 {
     cTestData data;
     writeZip(data.data("more/extra.pack"), {{"e.txt", "deep"}});
+    writeZip(data.common("c.pack"), {{"c.txt", "c"}});
     cFileManager files(data.root(), "pack");
     EXPECT_EQ(contentOf(files, "e.txt"), "deep");
     EXPECT_FALSE(files.isExist("more/extra.pack"));
+    EXPECT_FALSE(files.isExist("c.txt")) << "a package in the common folder is ignored";
+    EXPECT_FALSE(files.isExist("c.pack"));
 }
 
 TEST(FileManagerCase, MixedCaseFilesOpenByAnyCase)
@@ -186,15 +182,6 @@ TEST(FileManagerIndex, MissingNameRaisesItLowerCased)
     }
 }
 
-TEST(FileManagerIndex, PackageInTheCommonFolderIsIgnored)
-{
-    cTestData data;
-    writeZip(data.common("c.pack"), {{"c.txt", "c"}});
-    cFileManager files(data.root(), "pack");
-    EXPECT_FALSE(files.isExist("c.txt"));
-    EXPECT_FALSE(files.isExist("c.pack"));
-}
-
 TEST(FileManagerIndex, ListingHoldsOnlyPlainFilesOfThatFolder)
 {
     cTestData data;
@@ -220,8 +207,10 @@ TEST(FileManagerStart, FolderNameFallsBackToTheWindowTitle)
 
 TEST(FileManagerStart, NoFolderNameStopsStartUp)
 {
-    EXPECT_EQ(startError("<game app_directory=\"\" window_title=\"\" />"), "app_directory not defined.");
-    EXPECT_EQ(startError("<graphics />"), "app_directory not defined.");
+    for (const char* game : {"<game app_directory=\"\" window_title=\"\" />", "<graphics />"}) {
+        cTestData data(game);
+        EXPECT_EQ(startError(data), "app_directory not defined.") << game;
+    }
 }
 
 TEST(FileManagerStart, SettingsInAPackageWithoutAFolderNameLeaveNothingOpen)
@@ -239,12 +228,7 @@ TEST(FileManagerStart, TruncatedPackageStopsStartUpWithItsName)
     writeZip(data.data("bad.pack"), {{"a", std::string(300, 'a')}});
     const std::string bytes = readFileBytes(data.data("bad.pack"));
     data.write(data.data("bad.pack"), bytes.substr(0, bytes.size() / 2));
-    try {
-        cFileManager files(data.root(), "pack");
-        FAIL();
-    } catch (const String& _error) {
-        EXPECT_EQ(firstLine(_error), data.data("bad.pack") + " is cannot be opened.");
-    }
+    EXPECT_EQ(startError(data), data.data("bad.pack") + " is cannot be opened.");
 }
 
 TEST(FileManagerSave, CreatedFileReplacesTheOldOnlyWhenClosed)

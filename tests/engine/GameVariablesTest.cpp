@@ -75,19 +75,6 @@ TEST_F(GameVariables, NumbersIgnoreTheUsersLocale)
     EXPECT_EQ(big, u"1234567");
 }
 
-TEST_F(GameVariables, ReadValuesLandInTheirTypedMap)
-{
-    setProperty("Bool", "Tutorial", u"1");
-    setProperty("Vector2", "Pos", u"1.5 -2");
-    setProperty("Long", "Count", u"12");
-    setProperty("String", "Level", u"Поле");
-    EXPECT_TRUE(propertyMap<PT_BOOL>()["Tutorial"]);
-    EXPECT_EQ(propertyMap<PT_VECTOR2>()["Pos"], Vector2(1.5f, -2.0f));
-    EXPECT_EQ(propertyMap<PT_LONG>()["Count"], 12);
-    EXPECT_TRUE(propertyMap<PT_INT>().empty()) << "Int and Long are separate maps";
-    EXPECT_EQ(propertyMap<PT_STRING>()["Level"], "Поле");
-}
-
 TEST_F(GameVariables, UnknownTypeTagStoresNothing)
 {
     for (const char* tag : {"float", "Integer", "", "WString ", "DWORD"})
@@ -123,24 +110,6 @@ TEST_F(GameVariables, KeyReadByGameCodeIsSavedWithZero)
     EXPECT_EQ(saved(), element("Money", u"0", "Int"));
 }
 
-TEST_F(GameVariables, ClearingEmptiesEveryMap)
-{
-    for (const char* tag : {"Float", "Double", "Int", "UInt", "Long", "ULong", "LongLong", "DXColor", "Bool",
-             "UInt16", "Vector2", "String", "WString"})
-        setProperty(tag, "Key", u"1");
-    EXPECT_EQ(saved().size() > 0, true);
-    clearProperties();
-    EXPECT_EQ(saved(), u"");
-}
-
-TEST_F(GameVariables, TypeTagsAreTheFileNames)
-{
-    EXPECT_EQ(getTypeName<PT_FLOAT>(), "Float");
-    EXPECT_EQ(getTypeName<PT_WSTRING>(), "WString");
-    EXPECT_EQ(getTypeName(PT_UINT16), "UInt16");
-    EXPECT_EQ(&getTypeName<PT_INT>(), &getTypeName<PT_INT>()) << "one object, made once";
-}
-
 // Parses a whole property file as the profile reads it and feeds every element back.
 void readPropertyFile(const WString& _props)
 {
@@ -167,25 +136,18 @@ void readPropertyFile(const WString& _props)
     ASSERT_TRUE(parsed) << "the property file must stay readable";
 }
 
-TEST_F(GameVariables, MarkupInKeysAndTextsReadsBackUnchanged)
+TEST_F(GameVariables, SavedFileReadsBackWithMarkupKeptAndUnstorableCharactersReplaced)
 {
     const WString tricky = u"a \"quoted\" <b> & 'c'\n\tline\r";
     propertyMap<PT_WSTRING>()["Say \"hi\" & <bye>"] = tricky;
     propertyMap<PT_STRING>()["Note"] = "x<y & y>z";
-    const WString file = saved();
-    clearProperties();
-    readPropertyFile(file);
-    EXPECT_EQ(propertyMap<PT_WSTRING>()["Say \"hi\" & <bye>"], tricky);
-    EXPECT_EQ(propertyMap<PT_STRING>()["Note"], "x<y & y>z");
-}
-
-TEST_F(GameVariables, CharactersNoFileMayHoldDoNotSpoilTheFile)
-{
     propertyMap<PT_WSTRING>()["Bad"] = WString(u"a") + char16_t(1) + char16_t(0xD800) + u"b";
     propertyMap<PT_INT>()["Money"] = 7;
     const WString file = saved();
     clearProperties();
     readPropertyFile(file);
+    EXPECT_EQ(propertyMap<PT_WSTRING>()["Say \"hi\" & <bye>"], tricky);
+    EXPECT_EQ(propertyMap<PT_STRING>()["Note"], "x<y & y>z");
     EXPECT_EQ(propertyMap<PT_WSTRING>()["Bad"], u"a\uFFFD\uFFFDb");
     EXPECT_EQ(propertyMap<PT_INT>()["Money"], 7) << "the other values survive";
 }

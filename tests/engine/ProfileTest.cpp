@@ -237,17 +237,14 @@ TEST_F(ProfileDeletion, LastProfileTakesTheIndexWithIt)
     EXPECT_EQ(open(u"Cleo").getProfileID(), "00000001") << "a new index starts again";
 }
 
-class ProfileFolder : public ::testing::TestWithParam<std::pair<const char*, const char*>> {};
-
-TEST_P(ProfileFolder, SettingGivesTheFolder)
+TEST(ProfileFolder, SettingGivesTheFolder)
 {
-    cTestData data(std::string("<game app_directory=\"Test\" profiles=\"") + GetParam().first + "\" />");
-    cEngineCore core(data);
-    EXPECT_EQ(cProfile::getProfilesDir(), GetParam().second);
+    const std::pair<const char*, const char*> cases[] = {{"Profiles", "Profiles/"}, {"Profiles/", "Profiles/"}, {"", ""}};
+    for (const auto& c : cases) {
+        cTestData data(std::string("<game app_directory=\"Test\" profiles=\"") + c.first + "\" />");
+        cEngineCore core(data);
+        EXPECT_EQ(cProfile::getProfilesDir(), c.second) << c.first;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Profiles, ProfileFolder,
-    ::testing::Values(std::make_pair("Profiles", "Profiles/"), std::make_pair("Profiles/", "Profiles/"),
-        std::make_pair("", "")));
 
 } // namespace

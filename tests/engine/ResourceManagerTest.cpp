@@ -164,16 +164,13 @@ TEST_F(ResourceCache, LogIsWrittenByteForByte)
 
 TEST_F(ResourceCache, LogPreloadsItsRangeUncounted)
 {
-    writeXml16(m_data.common("log.xml"),
+    // The common folder was indexed at start: the log goes in through the file manager.
+    std::unique_ptr<iFile> file(cFileManager::getInstance()->create(String("log.xml")));
+    const std::string bytes = makeXml16(
         "<ResourceLog><Tag Path=\"a.png\" Type=\"0\" /><Tag Path=\"b.mesh\" Type=\"5\" />"
         "<Tag Path=\"c.anim\" Type=\"6\" /><Tag Path=\"d.png\" /><Tag Path=\"e.fnt\" Type=\"2\" /></ResourceLog>");
-    cFileManager::getInstance()->remove("nothing");
-    // The common folder was indexed at start: write the log through the file manager instead.
-    {
-        std::unique_ptr<iFile> file(cFileManager::getInstance()->create(String("log.xml")));
-        const std::string bytes = readFileBytes(m_data.common("log.xml"));
-        file->write(bytes.data(), static_cast<ULong>(bytes.size()));
-    }
+    file->write(bytes.data(), static_cast<ULong>(bytes.size()));
+    file.reset();
     iXML* log = cache().getXML("log.xml");
     cache().logToResources(log, 3, 3);
     EXPECT_EQ(cFake::alive, 0);

@@ -91,32 +91,29 @@ TEST_F(SoundManager, EffectChannelPlaysInTheEffectsGroupAtItsVolume)
             + " loop=1 group=1 start=1 volume=70 frequency=44100 pan=50 -> " + std::to_string(channel->getId()));
 }
 
-TEST_F(SoundManager, EffectNotStartedIsPausedUntilPlayed)
+TEST_F(SoundManager, ChannelNotStartedWaitsForPlay)
 {
-    cSoundManager& manager = startWithSound();
-    std::unique_ptr<cChannel> channel(manager.playSound(m_sound.get(), false, false));
-    const int id = channel->getId();
-    EXPECT_EQ(m_library.getChannelStatus(id), SCS_PAUSED);
-    EXPECT_FALSE(m_library.isAudible(id));
-    channel->play();
-    EXPECT_EQ(m_library.getChannelStatus(id), SCS_PLAYING);
-    EXPECT_TRUE(m_library.isAudible(id));
-}
-
-TEST_F(SoundManager, MusicNotStartedIsPreparedAndStartsOnPlay)
-{
+    // Effects wait paused; music waits prepared and is started, not resumed.
+    const struct {
+        bool music;
+        int waiting, group;
+        const char* startCall;
+    } cases[] = {{false, SCS_PAUSED, SG_EFFECTS, "pauseChannel"}, {true, SCS_PREPARED, SG_MUSIC, "startChannel"}};
     cSoundManager& manager = startWithSound();
     manager.setMusicVolume(25);
-    std::unique_ptr<cChannel> channel(manager.playMusic(m_sound.get(), true, false));
-    const int id = channel->getId();
-    EXPECT_EQ(channel->getGroup(), SG_MUSIC);
-    EXPECT_EQ(m_library.getChannelStatus(id), SCS_PREPARED);
-    EXPECT_EQ(m_library.getChannelVolume(id), 50);
-    m_library.clearCalls();
-    channel->play();
-    EXPECT_EQ(m_library.getChannelStatus(id), SCS_PLAYING);
-    EXPECT_EQ(m_library.countCalls("pauseChannel"), 0);
-    EXPECT_EQ(m_library.countCalls("startChannel"), 1);
+    for (const auto& c : cases) {
+        std::unique_ptr<cChannel> channel(c.music ? manager.playMusic(m_sound.get(), true, false)
+                                                  : manager.playSound(m_sound.get(), false, false));
+        const int id = channel->getId();
+        EXPECT_EQ(channel->getGroup(), c.group);
+        EXPECT_EQ(m_library.getChannelStatus(id), c.waiting) << c.music;
+        EXPECT_FALSE(m_library.isAudible(id)) << c.music;
+        m_library.clearCalls();
+        channel->play();
+        EXPECT_EQ(m_library.getChannelStatus(id), SCS_PLAYING) << c.music;
+        EXPECT_TRUE(m_library.isAudible(id)) << c.music;
+        EXPECT_EQ(m_library.countCalls(c.startCall), 1) << c.music;
+    }
 }
 
 TEST_F(SoundManager, DeletingAPausedChannelStopsItAndDropsItsReference)
@@ -227,26 +224,24 @@ TEST_F(SoundManager, RefusedFileCallbacksEndTheStart)
 }
 
 // The file callbacks, as the library calls them.
-TEST_F(SoundManager, SeekAnswersTheSizeAndMovesNothing)
-{
-    start();
-    const unsigned int handle = cSoundManager::fileOpen("sounds/click.wav");
-    char bytes[5] = {};
-    EXPECT_EQ(cSoundManager::fileRead(handle, bytes, 5), 5);
-    EXPECT_EQ(cSoundManager::fileSeek(handle, 0, 2), 11);
-    EXPECT_EQ(cSoundManager::fileSeek(handle, 0, 0), 0);
-    EXPECT_EQ(cSoundManager::fileRead(handle, bytes, 5), 5);
-    EXPECT_EQ(std::string(bytes, 5), " byte");
-    EXPECT_EQ(cSoundManager::fileRead(handle, bytes, -1), 0);
-    cSoundManager::fileClose(handle);
-}
-
-TEST_F(SoundManager, CallbacksRefuseUnknownHandles)
+TEST_F(SoundManager, FileCallbacksSeekBySizeRefuseUnknownHandlesAndCloseAtShutdown)
 {
     char byte = 0;
     EXPECT_THROW(cSoundManager::fileRead(2, &byte, 1), String) << "no manager";
     start();
-    EXPECT_THROW(cSoundManager::fileSeek(2, 0, 2), String);
+    const unsigned int handle = cSoundManager::fileOpen("sounds/click.wav");
+    EXPECT_EQ(handle, 2u) << "handles start at two";
+    EXPECT_EQ(cSoundManager::fileOpen("sounds/tune.ogg"), 3u);
+    EXPECT_EQ(cSoundManager::fileOpen("sounds/nothing.wav"), 0xFFFFFFFFu);
+    char bytes[5] = {};
+    EXPECT_EQ(cSoundManager::fileRead(handle, bytes, 5), 5);
+    EXPECT_EQ(cSoundManager::fileSeek(handle, 0, 2), 11) << "seeking to the end answers the size";
+    EXPECT_EQ(cSoundManager::fileSeek(handle, 0, 0), 0);
+    EXPECT_EQ(cSoundManager::fileRead(handle, bytes, 5), 5);
+    EXPECT_EQ(std::string(bytes, 5), " byte") << "and moves nothing";
+    EXPECT_EQ(cSoundManager::fileRead(handle, bytes, -1), 0);
+    cSoundManager::fileClose(handle);
+    EXPECT_THROW(cSoundManager::fileSeek(handle, 0, 2), String);
     EXPECT_THROW(cSoundManager::fileClose(0xFFFFFFFFu), String);
     try {
         cSoundManager::fileRead(7, &byte, 1);
@@ -254,15 +249,7 @@ TEST_F(SoundManager, CallbacksRefuseUnknownHandles)
     } catch (const String& _error) {
         EXPECT_EQ(_error, "Invalid handle.\nint cSoundManager::fileRead (unsigned int Handle, void* Buffer, int Size)");
     }
-}
-
-TEST_F(SoundManager, HandlesStartAtTwoAndFilesLeftOpenAreClosedAtShutdown)
-{
-    start();
-    EXPECT_EQ(cSoundManager::fileOpen("sounds/click.wav"), 2u);
-    EXPECT_EQ(cSoundManager::fileOpen("sounds/tune.ogg"), 3u);
-    EXPECT_EQ(cSoundManager::fileOpen("sounds/nothing.wav"), 0xFFFFFFFFu);
-    // Both are closed and deleted by the manager; the leak checker sees any that is not.
+    // The one left open is closed and deleted by the manager; the leak checker sees any that is not.
     m_manager.reset();
     EXPECT_EQ(cSoundManager::fileOpen("sounds/click.wav"), 0xFFFFFFFFu);
 }

@@ -10,60 +10,38 @@
 // "Sound" section across runs, sounds handed out by the resource cache.
 namespace {
 
-struct sVolumes {
-    UInt music;
-    UInt sound;
-};
-
-sVolumes storedVolumes(cEngineCore& _core)
+TEST(SoundSettings, VolumesAreReadClampedAppliedAndWrittenBack)
 {
-    sVolumes volumes{12345, 12345};
-    _core.settings().getPropertyT("Sound", "Music", volumes.music);
-    _core.settings().getPropertyT("Sound", "Sound", volumes.sound);
-    return volumes;
-}
-
-TEST(SoundSettings, VolumesAreReadAppliedAndWrittenBack)
-{
-    cTestData data("<game app_directory=\"Test\" /><Sound Music=\"25\" Sound=\"50\" />");
-    cEngineCore core(data);
-    cHeadlessSoundLibrary library;
-    {
-        cSoundManager manager(library);
-        EXPECT_EQ(manager.getMusicVolume(), 25u);
-        EXPECT_EQ(library.getGroupVolume(SG_MUSIC), 50);
-        EXPECT_EQ(library.getGroupVolume(SG_EFFECTS), 70);
-        manager.setMusicVolume(80);
+    const struct {
+        const char* what;
+        const char* section;
+        bool deviceMissing;
+        UInt musicRead;
+        Int musicGroup, effectsGroup;
+        UInt musicSaved, soundSaved;
+    } cases[] = {{"in range", "Music=\"25\" Sound=\"50\"", false, 25, 50, 70, 80, 50},
+        {"above the scale", "Music=\"4000\" Sound=\"101\"", false, 100, 100, 100, 80, 100},
+        {"no device: kept as read", "Music=\"4000\" Sound=\"7\"", true, 0, 0, 0, 4000, 7}};
+    for (const auto& c : cases) {
+        cTestData data(std::string("<game app_directory=\"Test\" /><Sound ") + c.section + " />");
+        cEngineCore core(data);
+        cHeadlessSoundLibrary library;
+        library.setDeviceMissing(c.deviceMissing);
+        {
+            cSoundManager manager(library);
+            if (!c.deviceMissing) {
+                EXPECT_EQ(manager.getMusicVolume(), c.musicRead) << c.what;
+                EXPECT_EQ(library.getGroupVolume(SG_MUSIC), c.musicGroup) << c.what;
+                EXPECT_EQ(library.getGroupVolume(SG_EFFECTS), c.effectsGroup) << c.what;
+            }
+            manager.setMusicVolume(80);
+        }
+        UInt music = 12345, sound = 12345;
+        core.settings().getPropertyT("Sound", "Music", music);
+        core.settings().getPropertyT("Sound", "Sound", sound);
+        EXPECT_EQ(music, c.musicSaved) << c.what;
+        EXPECT_EQ(sound, c.soundSaved) << c.what;
     }
-    EXPECT_EQ(storedVolumes(core).music, 80u);
-    EXPECT_EQ(storedVolumes(core).sound, 50u);
-}
-
-TEST(SoundSettings, VolumesAboveTheScaleAreClampedAndSavedClamped)
-{
-    cTestData data("<game app_directory=\"Test\" /><Sound Music=\"4000\" Sound=\"101\" />");
-    cEngineCore core(data);
-    cHeadlessSoundLibrary library;
-    {
-        cSoundManager manager(library);
-        EXPECT_EQ(manager.getSoundVolume(), 100u);
-        EXPECT_EQ(library.getGroupVolume(SG_MUSIC), 100);
-    }
-    EXPECT_EQ(storedVolumes(core).music, 100u);
-}
-
-TEST(SoundSettings, WithoutADeviceTheSectionStaysAsRead)
-{
-    cTestData data("<game app_directory=\"Test\" /><Sound Music=\"4000\" Sound=\"7\" />");
-    cEngineCore core(data);
-    cHeadlessSoundLibrary library;
-    library.setDeviceMissing(true);
-    {
-        cSoundManager manager(library);
-        manager.setMusicVolume(10);
-    }
-    EXPECT_EQ(storedVolumes(core).music, 4000u);
-    EXPECT_EQ(storedVolumes(core).sound, 7u);
 }
 
 TEST(SoundSettings, ResourceCacheMakesSounds)

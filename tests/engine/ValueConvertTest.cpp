@@ -45,14 +45,14 @@ TEST(UnsignedReading, RangesOfEachWidth)
 
 TEST(BoolReading, OnlyZeroAndOne)
 {
-    Bool b = false;
-    EXPECT_TRUE(toBool(b, u"1"));
-    EXPECT_FALSE(toBool(b, u"0"));
-    b = true;
-    EXPECT_TRUE(toBool(b, u"false")) << "words do not read";
-    b = false;
-    EXPECT_FALSE(toBool(b, u"true"));
-    EXPECT_FALSE(toBool(b, u"2"));
+    const struct {
+        const char16_t* text;
+        Bool before, after;
+    } cases[] = {{u"1", false, true}, {u"0", true, false}, {u"false", true, true}, {u"true", false, false}, {u"2", false, false}};
+    for (const auto& c : cases) {
+        Bool b = c.before;
+        EXPECT_EQ(toBool(b, c.text), c.after) << toString(c.text);
+    }
 }
 
 TEST(FloatReading, ClassicFormsOnly)

@@ -11,38 +11,26 @@
 
 namespace {
 
-// Which events leave the game active or inactive, starting from each state.
-struct sFocusCase {
-    const char* name;
-    eWindowEvent event;
-    bool startInactive;
-    bool inactiveAfter;
-    bool keyboardAcquiredAfter;
-};
-
-class WindowProcFocus : public ::testing::TestWithParam<sFocusCase> {};
-
-TEST_P(WindowProcFocus, ForwardsActivationToInputAndFrameDriver)
+TEST(WindowProc, ActivationReachesInputFrameDriverAndSound)
 {
-    const sFocusCase& c = GetParam();
-    cEngineHarness harness;
-    if (c.startInactive)
-        harness.send(WE_DEACTIVATE);
-    harness.send(c.event);
-    EXPECT_EQ(harness.logic().isInactive(), c.inactiveAfter);
-    EXPECT_EQ(harness.platform().getHeadlessKeyboard().isAcquired(), c.keyboardAcquiredAfter);
-    EXPECT_EQ(harness.platform().getHeadlessMouse().isAcquired(), c.keyboardAcquiredAfter);
-    EXPECT_EQ(cSoundManager::getInstance()->isPaused(), c.inactiveAfter) << "sound pauses with the game";
+    const struct {
+        const char* name;
+        eWindowEvent event;
+        bool startInactive, inactiveAfter;
+    } cases[] = {{"focus lost", WE_DEACTIVATE, false, true}, {"app to background", WE_APP_DEACTIVATE, false, true},
+        {"focus gained", WE_ACTIVATE, true, false}, {"app to foreground", WE_APP_ACTIVATE, true, false},
+        {"minimise keeps inactive", WE_MINIMISE, true, true}, {"mouse move keeps inactive", WE_MOUSE_MOVE, true, true}};
+    for (const auto& c : cases) {
+        cEngineHarness harness;
+        if (c.startInactive)
+            harness.send(WE_DEACTIVATE);
+        harness.send(c.event);
+        EXPECT_EQ(harness.logic().isInactive(), c.inactiveAfter) << c.name;
+        EXPECT_EQ(harness.platform().getHeadlessKeyboard().isAcquired(), !c.inactiveAfter) << c.name;
+        EXPECT_EQ(harness.platform().getHeadlessMouse().isAcquired(), !c.inactiveAfter) << c.name;
+        EXPECT_EQ(cSoundManager::getInstance()->isPaused(), c.inactiveAfter) << c.name << ": sound pauses with the game";
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Events, WindowProcFocus,
-    ::testing::Values(sFocusCase{"FocusLost", WE_DEACTIVATE, false, true, false},
-                      sFocusCase{"AppToBackground", WE_APP_DEACTIVATE, false, true, false},
-                      sFocusCase{"FocusGained", WE_ACTIVATE, true, false, true},
-                      sFocusCase{"AppToForeground", WE_APP_ACTIVATE, true, false, true},
-                      sFocusCase{"MinimiseKeepsInactive", WE_MINIMISE, true, true, false},
-                      sFocusCase{"MouseMoveKeepsInactive", WE_MOUSE_MOVE, true, true, false}),
-    [](const ::testing::TestParamInfo<sFocusCase>& _info) { return std::string(_info.param.name); });
 
 TEST(WindowProc, FocusReturningToAMinimisedWindowChangesNothing)
 {

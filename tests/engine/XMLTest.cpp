@@ -73,15 +73,7 @@ TEST(XMLTree, TextPiecesAreJoinedAroundChildren)
 {
     cXML document = parsed("<r>one<c> 12 </c>two&amp;<c/>three</r>");
     EXPECT_EQ(document.getWString(), u"onetwo&three");
-    iXML* child = nullptr;
-    ASSERT_TRUE(document.get("c", child));
-    EXPECT_EQ(child->getInt(), 12);
-}
-
-TEST(XMLTree, LinesBetweenChildrenStayInTheParentsText)
-{
-    cXML document = parsed("<r>\n  <c/>\n</r>");
-    EXPECT_EQ(document.getWString(), u"\n  \n");
+    EXPECT_EQ(parsed("<r>\n  <c/>\n</r>").getWString(), u"\n  \n") << "lines between children stay";
 }
 
 TEST(XMLTree, DeepNestingParsesAndGoesAway)
@@ -95,54 +87,38 @@ TEST(XMLTree, DeepNestingParsesAndGoesAway)
     EXPECT_EQ(document.getChildCount(), 1u);
 }
 
-TEST(XMLTypedGetters, ReadTheOwnText)
+template <class T>
+T node(cXML& _document, const char* _tag, T _value = T())
 {
-    cXML document = parsed("<r><f>1.5</f><i>-7</i><u>0x1F</u><b>1</b><v>2, 3</v><c>FF102030</c>"
-                           "<ll>9000000000</ll><s>текст</s><bad>abc</bad></r>");
-    Float f = 0;
-    Long i = 0;
-    ULong u = 0;
-    Bool b = false;
-    Vector2 v;
-    DXColor c;
-    LongLong ll = 0;
-    String s;
-    WString w;
-    EXPECT_TRUE(document.getNode("f", f));
-    EXPECT_TRUE(document.getNode("i", i));
-    EXPECT_TRUE(document.getNode("u", u));
-    EXPECT_TRUE(document.getNode("b", b));
-    EXPECT_TRUE(document.getNode("v", v));
-    EXPECT_TRUE(document.getNode("c", c));
-    EXPECT_TRUE(document.getNode("ll", ll));
-    EXPECT_TRUE(document.getNode("s", s));
-    EXPECT_TRUE(document.getNode("s", w));
-    EXPECT_EQ(f, 1.5f);
-    EXPECT_EQ(i, -7);
-    EXPECT_EQ(u, 31u);
-    EXPECT_TRUE(b);
-    EXPECT_EQ(v, Vector2(2, 3));
-    EXPECT_FLOAT_EQ(c.a, 1.0f);
-    EXPECT_FLOAT_EQ(c.r, 16 / 255.0f);
-    EXPECT_EQ(ll, 9000000000LL);
-    EXPECT_EQ(s, "текст");
-    EXPECT_EQ(w, u"текст");
-    Long unset = 0;
-    EXPECT_TRUE(document.getNode("bad", unset));
-    EXPECT_EQ(unset, 0) << "an unreadable text gives 0";
+    EXPECT_TRUE(_document.getNode(_tag, _value)) << _tag;
+    return _value;
 }
 
-TEST(XMLTypedGetters, MissingChildLeavesTheResult)
+TEST(XMLTypedGetters, ReadTheChildsOwnTextOrLeaveTheResult)
 {
-    cXML document = parsed("<r/>");
+    cXML document = parsed("<r><f>1.5</f><i>-7</i><u>0x1F</u><b>1</b><v>2, 3</v><c>FF102030</c>"
+                           "<ll>9000000000</ll><s>текст</s><bad>abc</bad><n> 12 </n></r>");
+    EXPECT_EQ(node<Float>(document, "f"), 1.5f);
+    EXPECT_EQ(node<Long>(document, "i"), -7);
+    EXPECT_EQ(node<ULong>(document, "u"), 31u);
+    EXPECT_TRUE(node<Bool>(document, "b"));
+    EXPECT_EQ(node<Vector2>(document, "v"), Vector2(2, 3));
+    const DXColor colour = node<DXColor>(document, "c");
+    EXPECT_FLOAT_EQ(colour.a, 1.0f);
+    EXPECT_FLOAT_EQ(colour.r, 16 / 255.0f);
+    EXPECT_EQ(node<LongLong>(document, "ll"), 9000000000LL);
+    EXPECT_EQ(node<String>(document, "s"), "текст");
+    EXPECT_EQ(node<WString>(document, "s"), u"текст");
+    EXPECT_EQ(node<Long>(document, "bad", 5), 0) << "an unreadable text gives 0";
+    iXML* child = nullptr;
+    ASSERT_TRUE(document.get("n", child));
+    EXPECT_EQ(child->getInt(), 12) << "spaces around a number";
     Long value = 42;
     WString text = u"kept";
     EXPECT_FALSE(document.getNode("none", value));
     EXPECT_FALSE(document.getNode("none", text));
     EXPECT_EQ(value, 42);
     EXPECT_EQ(text, u"kept");
-    iXML* child = nullptr;
-    EXPECT_FALSE(document.get(0, child));
 }
 
 struct sBadXml {

@@ -68,87 +68,54 @@ TEST_F(ZipFile, EnumerationGivesNamesOfAnyLengthAndPositions)
     EXPECT_EQ(readAll(second), "2");
 }
 
-TEST_F(ZipFile, PackageWithoutEntriesCannotBeOpened)
-{
-    const std::string path = pack({});
-    EXPECT_THROW(cZipFile::findOpen(path), String);
-}
-
-TEST_F(ZipFile, WritesAndChecksumDoNothing)
-{
-    const std::string path = pack({{"a", "abcd"}});
-    cZipFile file(path, "a");
-    EXPECT_EQ(file.write("xy", 2), 0u);
-    EXPECT_EQ(file.write(String("xy")), 0u);
-    EXPECT_EQ(file.write(WString(u"xy")), 0u);
-    EXPECT_EQ(file.calculateChecksum(), 0u);
-    EXPECT_EQ(readAll(file), "abcd");
-}
-
-TEST_F(ZipFile, SeekReallyMovesBothWays)
+TEST_F(ZipFile, SeekMovesBothWaysAndFailsOutsideTheEntry)
 {
     cZipFile file(pack({{"a", "0123456789"}}), "a");
-    char c = 0;
-    EXPECT_EQ(file.seek(7, 0), 7u);
-    EXPECT_EQ(file.read(&c, 1), 1u);
-    EXPECT_EQ(c, '7');
-    EXPECT_EQ(file.seek(-6, 1), 2u);
-    EXPECT_EQ(file.read(&c, 1), 1u);
-    EXPECT_EQ(c, '2');
-    EXPECT_EQ(file.seek(-1, 2), 9u);
-    EXPECT_EQ(file.read(&c, 1), 1u);
-    EXPECT_EQ(c, '9');
+    const struct {
+        Long offset;
+        UInt origin;
+        ULong position;
+        char next;
+    } cases[] = {{7, 0, 7, '7'}, {-6, 1, 2, '2'}, {-1, 2, 9, '9'}, {11, 0, iFile::SEEK_FAILED, 0},
+        {-2, 0, iFile::SEEK_FAILED, 0}, {0, 7, iFile::SEEK_FAILED, 0}};
+    for (const auto& c : cases) {
+        const ULong before = file.seek(0, 1);
+        EXPECT_EQ(file.seek(c.offset, c.origin), c.position) << c.offset << " from " << c.origin;
+        char read = 0;
+        if (c.next)
+            EXPECT_EQ(file.read(&read, 1) == 1 ? read : 0, c.next) << c.offset << " from " << c.origin;
+        else
+            EXPECT_EQ(file.seek(0, 1), before) << "a failed seek stays";
+    }
     EXPECT_EQ(file.seek(0, 0), 0u);
     EXPECT_EQ(readAll(file), "0123456789");
+    EXPECT_EQ(file.write("xy", 2), 0u) << "packages are read-only";
 }
 
-TEST_F(ZipFile, SeekOutsideTheEntryFailsAndStays)
+TEST_F(ZipFile, DamagedEntryReadsNothing)
 {
-    cZipFile file(pack({{"a", "0123"}}), "a");
-    file.seek(1, 0);
-    EXPECT_EQ(file.seek(5, 0), iFile::SEEK_FAILED);
-    EXPECT_EQ(file.seek(-2, 0), iFile::SEEK_FAILED);
-    EXPECT_EQ(file.seek(0, 7), iFile::SEEK_FAILED);
-    EXPECT_EQ(file.seek(0, 1), 1u);
-}
-
-TEST_F(ZipFile, StringRecordsReadThroughTheEntry)
-{
-    cZipFile file(pack({{"r", std::string("\x02\0\0\0hi\x01\0\0\0z\0", 12)}}), "r");
-    String first;
-    WString second;
-    EXPECT_EQ(file.read(first), 6u);
-    EXPECT_EQ(file.read(second), 6u);
-    EXPECT_EQ(first, "hi");
-    EXPECT_EQ(second, u"z");
-}
-
-TEST_F(ZipFile, CorruptEntryReadsNothing)
-{
-    const std::string path = pack({{"a", std::string(4000, 'a') + std::string(4000, 'b'), false}});
-    std::string bytes = readFileBytes(path);
-    bytes[findEntryData(bytes, "a") + 10] ^= 0x55;
-    writeFileBytes(path, bytes);
-    cZipFile file(path, "a");
-    std::string content(file.getSize(), '\0');
-    EXPECT_EQ(file.read(content.data(), static_cast<ULong>(content.size())), 0u) << "a checksum error is no data";
-    EXPECT_EQ(file.read(content.data(), 1), 0u);
-}
-
-TEST_F(ZipFile, DamagedDeflateStreamReadsNothing)
-{
-    std::string text;
+    std::string digits;
     for (int i = 0; i < 3000; ++i)
-        text += std::to_string(i * 7919);
-    const std::string path = pack({{"a", text, true}});
-    std::string bytes = readFileBytes(path);
-    const std::size_t at = findEntryData(bytes, "a");
-    for (std::size_t i = 0; i < 40; ++i)
-        bytes[at + 20 + i] = static_cast<char>(0xFF);
-    writeFileBytes(path, bytes);
-    cZipFile file(path, "a");
-    std::string content(file.getSize(), '\0');
-    EXPECT_EQ(file.read(content.data(), static_cast<ULong>(content.size())), 0u);
+        digits += std::to_string(i * 7919);
+    const struct {
+        const char* what;
+        std::string text;
+        bool deflated;
+        std::size_t from, count;
+    } cases[] = {{"stored, checksum off", std::string(4000, 'a') + std::string(4000, 'b'), false, 10, 1},
+        {"deflate stream broken", digits, true, 20, 40}};
+    for (const auto& c : cases) {
+        const std::string path = pack({{"a", c.text, c.deflated}});
+        std::string bytes = readFileBytes(path);
+        const std::size_t at = findEntryData(bytes, "a") + c.from;
+        for (std::size_t i = 0; i < c.count; ++i)
+            bytes[at + i] = c.count == 1 ? char(bytes[at + i] ^ 0x55) : char(0xFF);
+        writeFileBytes(path, bytes);
+        cZipFile file(path, "a");
+        std::string content(file.getSize(), '\0');
+        EXPECT_EQ(file.read(content.data(), static_cast<ULong>(content.size())), 0u) << c.what;
+        EXPECT_EQ(file.read(content.data(), 1), 0u) << c.what;
+    }
 }
 
 TEST_F(ZipFile, ErrorTextsNameThePackageAndEntry)
@@ -156,6 +123,7 @@ TEST_F(ZipFile, ErrorTextsNameThePackageAndEntry)
     const std::string path = pack({{"a", "x"}});
     EXPECT_EQ(errorOf(path, "b"), "Cant't find file 'b' in the '" + path + "' pack.");
     EXPECT_EQ(errorOf(m_folder.file("none.pack"), "a"), "Cant't open pack file '" + m_folder.file("none.pack") + "'");
+    EXPECT_THROW(cZipFile::findOpen(pack({})), String) << "a package without entries";
 }
 
 TEST_F(ZipFile, TruncatedPackageCannotBeOpened)

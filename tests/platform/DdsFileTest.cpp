@@ -46,19 +46,17 @@ TEST(DdsFiles, WrittenHeaderIsUncompressed32BitArgb)
     EXPECT_EQ(0xFF000000u, headerWord(file, 104));
 }
 
-class CompressedDds : public testing::TestWithParam<const char*> {};
-
-TEST_P(CompressedDds, DecodesThroughTheLoader)
+TEST(DdsFiles, CompressedFilesDecodeThroughTheLoader)
 {
     const sImage source = flatBlocks(12, 8);
-    const std::string file = makeCompressedDds(source, GetParam());
-    const sImage image = loadImage(file.data(), file.size(), "t.dds");
-    EXPECT_EQ(source.width, image.width);
-    EXPECT_EQ(source.height, image.height);
-    EXPECT_EQ(source.pixels, image.pixels);
+    for (const char* code : {"DXT1", "DXT3", "DXT5"}) {
+        const std::string file = makeCompressedDds(source, code);
+        const sImage image = loadImage(file.data(), file.size(), "t.dds");
+        EXPECT_EQ(source.width, image.width) << code;
+        EXPECT_EQ(source.height, image.height) << code;
+        EXPECT_EQ(source.pixels, image.pixels) << code;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Codes, CompressedDds, testing::Values("DXT1", "DXT3", "DXT5"));
 
 TEST(DdsFiles, SixteenBitPixelsWidenToEightBitChannels)
 {

@@ -35,31 +35,6 @@ TEST(HeadlessEvents, InjectedEventsComeOutInOrderWithQuitLast)
     EXPECT_TRUE(drain(window).empty());
 }
 
-TEST(HeadlessClock, TimeMovesOnlyWhenScriptedOrSlept)
-{
-    cHeadlessPlatform platform;
-    iSystem& system = platform.getSystem();
-    platform.getHeadlessSystem().setTicks(1000);
-    EXPECT_EQ(system.getTicks(), 1000u);
-    platform.getHeadlessSystem().advance(16);
-    system.sleep(50);
-    EXPECT_EQ(system.getTicks(), 1066u);
-    EXPECT_EQ(platform.getHeadlessSystem().getSleptMilliseconds(), 50u);
-}
-
-TEST(HeadlessWindow, FailedCreationThrowsTheSystemText)
-{
-    cHeadlessPlatform platform;
-    platform.getHeadlessWindow().failNextCreate("No display.");
-    try {
-        platform.getWindow().create("Farm", 800, 600);
-        FAIL() << "no failure";
-    } catch (const String& _error) {
-        EXPECT_EQ(_error, "No display.");
-    }
-    EXPECT_FALSE(platform.getWindow().isCreated());
-}
-
 TEST(FatalMessage, GoesToTheRunningBackendAndIsHarmlessWithout)
 {
     platform::showFatalMessage("Error", "before any backend");

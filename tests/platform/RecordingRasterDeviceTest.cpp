@@ -43,16 +43,11 @@ TEST(RecordingDevice, DrawsAreCopiedWithTheirStateInCallOrder)
     EXPECT_EQ((std::vector<C::eCall>{C::CALL_CLEAR, C::CALL_DRAW, C::CALL_PRESENT}), device.calls());
 }
 
-TEST(RecordingDevice, RejectsIndicesPastTheVertices)
+TEST(RecordingDevice, RejectsIndicesPastTheVerticesAndReleasedTextures)
 {
     cRecordingRasterDevice device;
     const UInt indices[3] = {0, 1, 4};
     EXPECT_THROW(device.draw(QUAD, 4, indices, 3, sDrawState()), String);
-}
-
-TEST(RecordingDevice, RejectsDrawingWithAReleasedTexture)
-{
-    cRecordingRasterDevice device;
     const UInt pixel = 0;
     sDrawState state;
     state.stages[0].texture = device.createTexture(1, 1, &pixel);
@@ -60,9 +55,12 @@ TEST(RecordingDevice, RejectsDrawingWithAReleasedTexture)
     EXPECT_THROW(device.draw(QUAD, 4, QUAD_INDICES, 6, state), String);
 }
 
-TEST(RecordingDevice, LostDeviceDropsFramesUntilReset)
+TEST(RecordingDevice, LostDeviceDropsFramesUntilResetAndTexturesSurvive)
 {
     cRecordingRasterDevice device;
+    const UInt pixel = 0xFFFFFFFF;
+    sDrawState textured;
+    textured.stages[0].texture = device.createTexture(1, 1, &pixel);
     device.simulateLoss(2);
     device.draw(QUAD, 4, QUAD_INDICES, 6, sDrawState());
     EXPECT_FALSE(device.present());
@@ -75,51 +73,6 @@ TEST(RecordingDevice, LostDeviceDropsFramesUntilReset)
     EXPECT_TRUE(device.present());
     EXPECT_TRUE(device.draws().empty());
     EXPECT_EQ(1u, device.presentCount());
-}
-
-TEST(RecordingDevice, TexturesSurviveAReset)
-{
-    cRecordingRasterDevice device;
-    const UInt pixel = 0xFFFFFFFF;
-    sDrawState state;
-    state.stages[0].texture = device.createTexture(1, 1, &pixel);
-    device.simulateLoss(0);
-    device.getDeviceState();
-    device.reset();
-    device.draw(QUAD, 4, QUAD_INDICES, 6, state);
+    device.draw(QUAD, 4, QUAD_INDICES, 6, textured);
     EXPECT_EQ(1u, device.draws().size());
-}
-
-TEST(RecordingDevice, ReadPixelsGivesTheClearColour)
-{
-    cRecordingRasterDevice device;
-    sClear clear;
-    clear.colour = 0xFF336699;
-    device.clear(clear);
-    EXPECT_EQ(std::vector<UInt>(6, 0xFF336699), device.readPixels({1, 1, 3, 2}));
-}
-
-TEST(RecordingDevice, DesktopModeTakesTheDesktopSize)
-{
-    cRecordingRasterDevice device;
-    device.setMode(DISPLAY_DESKTOP_FULLSCREEN, 800, 600);
-    EXPECT_EQ(1280u, device.getWidth());
-    device.setMode(DISPLAY_WINDOWED, 800, 600);
-    EXPECT_EQ(800u, device.getWidth());
-    EXPECT_EQ(600u, device.getHeight());
-}
-
-TEST(RecordingDevice, ShadersAndTheirConstantsAreRecorded)
-{
-    cRecordingRasterDevice device;
-    const unsigned char code[3] = {1, 2, 3};
-    const UInt shader = device.createShader(code, 3);
-    const Float constants[8] = {1, 2, 3, 4, 5, 6, 7, 8};
-    device.setShaderConstants(4, constants, 2);
-    EXPECT_EQ((std::vector<unsigned char>{1, 2, 3}), device.shaders().at(shader).bytes);
-    ASSERT_EQ(1u, device.shaderConstants().size());
-    EXPECT_EQ(4u, device.shaderConstants()[0].reg);
-    EXPECT_EQ(8u, device.shaderConstants()[0].values.size());
-    device.releaseShader(shader);
-    EXPECT_TRUE(device.shaders().at(shader).released);
 }

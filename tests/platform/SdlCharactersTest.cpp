@@ -6,23 +6,14 @@
 
 namespace {
 
-struct sKeyCase {
-    Int keycode;
-    UInt16 character;
-};
-
-class ControlCharacters : public ::testing::TestWithParam<sKeyCase> {};
-
-TEST_P(ControlCharacters, KeyPressTypesWhatWindowsTypes)
+TEST(ControlCharacters, KeyPressTypesWhatWindowsTypes)
 {
-    EXPECT_EQ(sdl::getControlCharacter(GetParam().keycode), GetParam().character);
+    // SDL's key codes of these keys are their ASCII codes; 0x40000058 is the keypad's Enter.
+    const std::pair<Int, UInt16> cases[] = {
+        {8, 8}, {9, 9}, {13, 13}, {27, 27}, {0x40000058, 13}, {'a', 0}, {' ', 0}, {127, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(sdl::getControlCharacter(c.first), c.second) << c.first;
 }
-
-// SDL's key codes of these keys are their ASCII codes; 0x40000058 is the keypad's Enter.
-INSTANTIATE_TEST_SUITE_P(Keys, ControlCharacters,
-                         ::testing::Values(sKeyCase{8, 8}, sKeyCase{9, 9}, sKeyCase{13, 13}, sKeyCase{27, 27},
-                                           sKeyCase{0x40000058, 13}, sKeyCase{'a', 0}, sKeyCase{' ', 0},
-                                           sKeyCase{127, 0}));
 
 std::vector<UInt16> units(const char* _utf8)
 {
@@ -31,20 +22,13 @@ std::vector<UInt16> units(const char* _utf8)
     return result;
 }
 
-TEST(TypedText, CharacterBeyondFirstPlaneIsTwoUnits)
+TEST(TypedText, BeyondTheFirstPlaneTwoUnitsAndABrokenSequenceOneReplacement)
 {
-    EXPECT_EQ(units("a\xD0\x96"), (std::vector<UInt16>{u'a', 0x0416}));
-    // U+1F33D, an ear of corn.
-    EXPECT_EQ(units("\xF0\x9F\x8C\xBD"), (std::vector<UInt16>{0xD83C, 0xDF3D}));
-}
-
-TEST(TypedText, BrokenSequenceBecomesOneReplacementAndTheRestSurvives)
-{
-    EXPECT_EQ(units("\xE2\x82z"), (std::vector<UInt16>{0xFFFD, u'z'}));
-    EXPECT_EQ(units("\xFFq"), (std::vector<UInt16>{0xFFFD, u'q'}));
-    EXPECT_EQ(units("\xC0\xAF"), (std::vector<UInt16>{0xFFFD})); // overlong '/'
-    EXPECT_EQ(units("\xED\xA0\x80"), (std::vector<UInt16>{0xFFFD})); // a lone surrogate
-    EXPECT_EQ(units("x\xF0\x9F"), (std::vector<UInt16>{u'x', 0xFFFD}));
+    const std::pair<const char*, std::vector<UInt16>> cases[] = {{"a\xD0\x96", {u'a', 0x0416}},
+        {"\xF0\x9F\x8C\xBD", {0xD83C, 0xDF3D}}, {"\xE2\x82z", {0xFFFD, u'z'}}, {"\xFFq", {0xFFFD, u'q'}},
+        {"\xC0\xAF", {0xFFFD}}, {"\xED\xA0\x80", {0xFFFD}}, {"x\xF0\x9F", {u'x', 0xFFFD}}};
+    for (const auto& c : cases)
+        EXPECT_EQ(units(c.first), c.second) << ::testing::PrintToString(std::string(c.first));
 }
 
 } // namespace

@@ -35,33 +35,22 @@ protected:
     cSdlPlatform m_platform;
 };
 
-TEST_F(SdlWindow, ClientAreaIsTheAskedSize)
-{
-    iWindow& window = m_platform.getWindow();
-    window.create("Farm", 800, 600);
-    window.show();
-    drain();
-    const sPixelRect rect = window.getWindowRect();
-    EXPECT_EQ(rect.width(), 800);
-    EXPECT_EQ(rect.height(), 600);
-    EXPECT_TRUE(window.isCreated());
-    EXPECT_NE(m_platform.getSdlWindow().getSdlWindow(), nullptr);
-    EXPECT_GE(window.getDesktopRect().width(), 800);
-}
-
-TEST_F(SdlWindow, PostedQuitComesLast)
+TEST_F(SdlWindow, ClientAreaIsTheAskedSizeAndAPostedQuitComesLast)
 {
     iWindow& window = m_platform.getWindow();
     window.create("Farm", 800, 600);
     window.postQuit(0);
     window.show();
     const std::vector<sWindowEvent> events = drain();
+    const sPixelRect rect = window.getWindowRect();
+    EXPECT_EQ(rect.width(), 800);
+    EXPECT_EQ(rect.height(), 600);
+    EXPECT_TRUE(window.isCreated());
+    EXPECT_NE(m_platform.getSdlWindow().getSdlWindow(), nullptr);
+    EXPECT_GE(window.getDesktopRect().width(), 800);
     ASSERT_FALSE(events.empty());
     EXPECT_EQ(events.back().m_type, WE_QUIT);
-    EXPECT_EQ(std::count_if(events.begin(), events.end(), [](const sWindowEvent& _event) {
-                  return _event.m_type == WE_QUIT;
-              }),
-              1);
+    EXPECT_EQ(std::count_if(events.begin(), events.end(), [](const sWindowEvent& _event) { return _event.m_type == WE_QUIT; }), 1);
 }
 
 TEST_F(SdlWindow, ListenersSeeRawEventsUntilRemoved)

@@ -9,23 +9,22 @@ TEST(TextureFit, NextPowerOfTwoCountsFromOne)
         EXPECT_EQ(c[1], nextPowerOfTwo(c[0])) << c[0];
 }
 
-TEST(TextureFit, HundredByFiftyImageScalesIntoItsTexture)
+TEST(TextureFit, ImageScalesIntoItsPowerOfTwoTexture)
 {
-    const sTextureFit fit = fitTexture(100, 50);
-    EXPECT_EQ(128u, fit.textureWidth);
-    EXPECT_EQ(64u, fit.textureHeight);
-    EXPECT_FLOAT_EQ(0.78125f, fit.uScale);
-    EXPECT_FLOAT_EQ(0.78125f, fit.vScale);
-    EXPECT_FLOAT_EQ(0.00390625f, fit.halfTexelU);
-    EXPECT_FLOAT_EQ(0.0078125f, fit.halfTexelV);
-}
-
-TEST(TextureFit, PowerOfTwoImageFillsItsTexture)
-{
-    const sTextureFit fit = fitTexture(64, 32);
-    EXPECT_EQ(64u, fit.textureWidth);
-    EXPECT_EQ(1.0f, fit.uScale);
-    EXPECT_EQ(1.0f, fit.vScale);
+    const struct {
+        UInt width, height, textureWidth, textureHeight;
+        Float uScale, vScale, halfTexelU, halfTexelV;
+    } cases[] = {{100, 50, 128, 64, 0.78125f, 0.78125f, 0.00390625f, 0.0078125f},
+        {64, 32, 64, 32, 1.0f, 1.0f, 1.0f / 128, 1.0f / 64}};
+    for (const auto& c : cases) {
+        const sTextureFit fit = fitTexture(c.width, c.height);
+        EXPECT_EQ(c.textureWidth, fit.textureWidth) << c.width;
+        EXPECT_EQ(c.textureHeight, fit.textureHeight) << c.width;
+        EXPECT_FLOAT_EQ(c.uScale, fit.uScale) << c.width;
+        EXPECT_FLOAT_EQ(c.vScale, fit.vScale) << c.width;
+        EXPECT_FLOAT_EQ(c.halfTexelU, fit.halfTexelU) << c.width;
+        EXPECT_FLOAT_EQ(c.halfTexelV, fit.halfTexelV) << c.width;
+    }
 }
 
 TEST(TextureFit, PaddingKeepsTheImageTopLeftAndClearsTheRest)

@@ -133,18 +133,13 @@ TEST(FontBaking, CharactersTheFontLacksAreLeftOut)
     EXPECT_TRUE(font.getLetter(u'\u037A', glyph));
 }
 
-TEST(FontBaking, UnreadableFontIsAnError)
+TEST(FontBaking, UnreadableFontOrUnwritableOutputIsAnError)
 {
     cTempFolder folder;
     writeFileBytes(folder.file("broken.ttf"), "not a font at all");
     EXPECT_THROW(bakeFont(folder.file("broken.ttf"), 16, getDefaultCharRuns()), String);
     EXPECT_THROW(bakeFont(folder.file("missing.ttf"), 16, getDefaultCharRuns()), String);
     EXPECT_THROW(bakeFont(kDejaVu, 0, getDefaultCharRuns()), String);
-}
-
-TEST(FontBaking, UnwritableOutputIsAnError)
-{
-    cTempFolder folder;
     const sBakedFont baked = bakeFont(kDejaVu, 10, {{u'a', u'b'}});
     EXPECT_THROW(saveBakedFont(baked, folder.file("no/such/folder.fnt"), folder.file("a.png")), String);
     EXPECT_THROW(saveBakedFont(baked, folder.file("a.fnt"), folder.file("no/such/folder.png")), String);
