@@ -46,24 +46,12 @@ void cHeadlessWindow::setClientPosition(Int _x, Int _y)
 
 Bool cHeadlessWindow::pollEvent(sWindowEvent& _event)
 {
-    if (!m_events.empty()) {
-        _event = m_events.front();
-        m_events.pop_front();
-        return true;
-    }
-    if (!m_quitPosted)
-        return false;
-    m_quitPosted = false;
-    _event = sWindowEvent();
-    _event.m_type = WE_QUIT;
-    _event.m_exitCode = m_exitCode;
-    return true;
+    return m_events.pop(_event);
 }
 
 void cHeadlessWindow::postQuit(Int _exitCode)
 {
-    m_quitPosted = true;
-    m_exitCode = _exitCode;
+    m_events.postQuit(_exitCode);
 }
 
 void cHeadlessWindow::pushCharacter(UInt16 _char)

@@ -1,7 +1,7 @@
 #pragma once
 #include "platform/Window.h"
+#include "platform/WindowEventQueue.h"
 
-#include <deque>
 
 // A window that exists only as numbers: the test pushes the events the desktop would send
 // and places the cursor; everything the game asks of the window is remembered for checks.
@@ -25,7 +25,7 @@ public:
     void postQuit(Int _exitCode) override;
 
     // Scripting by the test.
-    void pushEvent(const sWindowEvent& _event) { m_events.push_back(_event); }
+    void pushEvent(const sWindowEvent& _event) { m_events.push(_event); }
     void pushCharacter(UInt16 _char);
     void pushMouseMove(Int _x, Int _y);
     // The next create throws this text instead of making a window.
@@ -39,9 +39,7 @@ public:
     Bool isFullscreen() const { return m_fullscreen; }
 
 private:
-    std::deque<sWindowEvent> m_events;
-    Bool m_quitPosted = false;
-    Int m_exitCode = 0;
+    cWindowEventQueue m_events;
     Bool m_created = false;
     Bool m_shown = false;
     Bool m_cursorShown = true;

@@ -145,24 +145,12 @@ Bool cSdlWindow::pollEvent(sWindowEvent& _event)
             listener.second(raw);
         translate(raw);
     }
-    if (!m_events.empty()) {
-        _event = m_events.front();
-        m_events.pop_front();
-        return true;
-    }
-    if (!m_quitPosted)
-        return false;
-    m_quitPosted = false;
-    _event = sWindowEvent();
-    _event.m_type = WE_QUIT;
-    _event.m_exitCode = m_exitCode;
-    return true;
+    return m_events.pop(_event);
 }
 
 void cSdlWindow::postQuit(Int _exitCode)
 {
-    m_quitPosted = true;
-    m_exitCode = _exitCode;
+    m_events.postQuit(_exitCode);
 }
 
 void cSdlWindow::addEventListener(const void* _owner, fEventListener _listener)
@@ -187,7 +175,7 @@ void cSdlWindow::push(eWindowEvent _type)
 {
     sWindowEvent event;
     event.m_type = _type;
-    m_events.push_back(event);
+    m_events.push(event);
 }
 
 void cSdlWindow::translate(const SDL_Event& _event)
@@ -218,7 +206,7 @@ void cSdlWindow::translate(const SDL_Event& _event)
         event.m_type = WE_MOUSE_MOVE;
         event.m_x = _event.motion.x;
         event.m_y = _event.motion.y;
-        m_events.push_back(event);
+        m_events.push(event);
         break;
     }
     default:
@@ -240,7 +228,7 @@ void cSdlWindow::translateWindowEvent(const SDL_Event& _event)
         sWindowEvent event;
         event.m_type = WE_ACTIVATE;
         event.m_minimised = m_window && (SDL_GetWindowFlags(m_window) & SDL_WINDOW_MINIMIZED) != 0;
-        m_events.push_back(event);
+        m_events.push(event);
         return;
     }
     for (const sWindowEventCode& entry : s_windowEvents)
@@ -260,7 +248,7 @@ void cSdlWindow::translateKey(const SDL_Event& _event)
     sWindowEvent event;
     event.m_type = WE_CHAR;
     event.m_char = character;
-    m_events.push_back(event);
+    m_events.push(event);
 }
 
 void cSdlWindow::translateText(const char* _text)
@@ -271,6 +259,6 @@ void cSdlWindow::translateText(const char* _text)
         sWindowEvent event;
         event.m_type = WE_CHAR;
         event.m_char = unit;
-        m_events.push_back(event);
+        m_events.push(event);
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 #include "platform/Window.h"
+#include "platform/WindowEventQueue.h"
 
-#include <deque>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -57,8 +57,6 @@ private:
     // SDL reports one close twice (the window's close button, then the quit of its last
     // window); the game hears it once.
     Bool m_closeSent = false;
-    Bool m_quitPosted = false;
-    Int m_exitCode = 0;
-    std::deque<sWindowEvent> m_events;
+    cWindowEventQueue m_events;
     std::vector<std::pair<const void*, fEventListener>> m_listeners;
 };
