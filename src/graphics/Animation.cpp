@@ -114,8 +114,10 @@ Matrix cAnimation::blendKeys(const sNode& _node) const
 void cAnimation::setTime(Float _time, const std::vector<Matrix>* _bones)
 {
     GUARD_BEGIN
-    if (!_bones || _time == m_time)
+    // Any time is a real one, -1 included, so the first pose is always computed.
+    if (!_bones || (m_posed && _time == m_time))
         return;
+    m_posed = true;
     m_time = wrapTime(_time);
     for (std::size_t i = 0; i < m_nodes.size(); ++i) {
         m_applied[i] = false;

@@ -46,7 +46,8 @@ private:
     void applyHierarchy(UInt _node);
     void applyBindPose(const std::vector<Matrix>& _bones);
 
-    Float m_time = -1.0f;
+    Float m_time = 0;
+    Bool m_posed = false; // whether m_time holds a computed pose
     std::vector<Bool> m_applied;
     std::vector<Matrix> m_matrices;
     std::vector<sNode> m_nodes;

@@ -2,6 +2,7 @@
 #include "graphics/Graphics.h"
 #include "graphics/GraphicsParams.h"
 #include "graphics/GraphicsResources.h"
+#include "graphics/MeshScene.h"
 #include "graphics/OverlayText.h"
 #include "graphics/RenderType.h"
 #include "graphics/ScreenGeometry.h"
@@ -17,8 +18,8 @@ class iSystem;
 class iWindow;
 
 // The renderer over a raster device: the logical screen and its place on the back buffer,
-// the frame protocol with the present deferred to the next frame, sprite batching, the
-// statistics overlay, device loss and reset.
+// the frame protocol with the present deferred to the next frame, sprite batching, mesh
+// units, the statistics overlay, device loss and reset.
 class cGraphics : public iGraphics, public iGraphicsResources {
 public:
     // Reads the settings, sets the display mode and registers the graphics resource makers.
@@ -87,6 +88,7 @@ private:
     UInt m_fittedWidth = 0;
     UInt m_fittedHeight = 0;
     cSpriteBatch m_batch;
+    cMeshScene m_meshScene;
     cOverlayText m_overlay;
     Bool m_needReset = false;
     Bool m_presented = true;

@@ -1,5 +1,6 @@
 #include "graphics/GraphicsImpl.h"
 #include "graphics/Sprite.h"
+#include "graphics/Unit.h"
 
 namespace {
 
@@ -21,13 +22,15 @@ void addBar(std::vector<sVertex>& _vertices, Float _left, Float _top, Float _rig
 
 void cGraphics::renderScene()
 {
+    sMeshFrame frame;
+    frame.geometry = m_geometry;
+    frame.lights = &m_params.lights;
+    frame.style = {m_wireframe, m_geometry.fullscreen};
     for (const sChunk& chunk : m_batch.chunks()) {
-        if (chunk.unit) {
-            // Mesh units take their place in the order here; their drawing arrives with the
-            // mesh scene pass.
-            continue;
-        }
-        drawChunk(chunk);
+        if (chunk.unit)
+            m_triangles += m_meshScene.draw(*static_cast<const sUnit*>(chunk.unit), frame, *m_device);
+        else
+            drawChunk(chunk);
     }
 }
 

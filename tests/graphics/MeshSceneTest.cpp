@@ -1,0 +1,162 @@
+#include "GraphicsHarness.h"
+#include "UnitFixtures.h"
+#include "engine/ValueConvert.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using tDraws = std::vector<cRecordingRasterDevice::sDraw>;
+
+bool isUnitDraw(const cRecordingRasterDevice::sDraw& _draw)
+{
+    return _draw.state.depthTest;
+}
+
+UInt makeTexture(cGraphicsHarness& _harness)
+{
+    const UInt white = 0xFFFFFFFF;
+    return _harness.device().createTexture(1, 1, &white);
+}
+
+TEST(MeshScene, UnitsAndSpritesAreDrawnInQueueOrder)
+{
+    cGraphicsHarness harness;
+    const auto first = squareMesh(10, 10, 20, 20, 300);
+    const auto second = squareMesh(30, 10, 40, 20, -300);
+    iGraphics::sUnit a, b;
+    a.mesh = first.get();
+    b.mesh = second.get();
+    const UInt texture = makeTexture(harness);
+    harness.frame([&](cGraphics& _g) {
+        _g.render(a);
+        _g.render(b);
+        _g.renderQuad(quadAt(0, 0, 4, 4), sSpriteTexture{texture}, 0);
+    });
+    const tDraws& draws = harness.device().draws();
+    ASSERT_EQ(draws.size(), 3u);
+    EXPECT_EQ(draws[0].vertices[0].x, 10);
+    EXPECT_EQ(draws[1].vertices[0].x, 30);
+    EXPECT_EQ(draws[2].state.stages[0].texture, texture);
+
+    // The projection's depth range -3000 to 3000 becomes 0 to 1.
+    EXPECT_FLOAT_EQ(draws[0].vertices[0].z, 0.55f);
+    EXPECT_FLOAT_EQ(draws[1].vertices[0].z, 0.45f);
+    EXPECT_EQ(draws[0].indices, (std::vector<UInt>{0, 1, 2, 2, 1, 3}));
+    sDrawState unit = spriteState(0, 0, 0, {});
+    unit.depthTest = unit.depthWrite = true;
+    unit.cull = CULL_CCW;
+    EXPECT_EQ(draws[0].state, unit);
+    EXPECT_EQ(draws[2].state, spriteState(0, texture, 0, {})) << "back to the 2D state after a unit";
+}
+
+TEST(MeshScene, AUnitBetweenTwoSpritesOfOneTextureSplitsThem)
+{
+    cGraphicsHarness harness;
+    const auto mesh = squareMesh(10, 10, 20, 20, 0);
+    iGraphics::sUnit unit;
+    unit.mesh = mesh.get();
+    const UInt texture = makeTexture(harness);
+    harness.frame([&](cGraphics& _g) {
+        _g.renderQuad(quadAt(0, 0, 4, 4), sSpriteTexture{texture}, 0);
+        _g.render(unit);
+        _g.renderQuad(quadAt(8, 0, 12, 4), sSpriteTexture{texture}, 0);
+    });
+    const tDraws& draws = harness.device().draws();
+    ASSERT_EQ(draws.size(), 3u);
+    EXPECT_FALSE(isUnitDraw(draws[0]));
+    EXPECT_TRUE(isUnitDraw(draws[1]));
+    EXPECT_FALSE(isUnitDraw(draws[2]));
+    EXPECT_EQ(draws[2].vertices[0].x, 7.5f);
+}
+
+TEST(MeshScene, LightingWithNoLightsGivesOnlyAmbientAndEmissive)
+{
+    cGraphicsHarness harness;
+    const auto mesh = squareMesh(10, 10, 20, 20, 0);
+    iGraphics::sUnit unit = glowingUnit(mesh.get(), 0xFF400000);
+    unit.material.diffuse = {1, 1, 1, 1};
+    unit.material.ambient = {1, 0.5f, 0, 1};
+    harness.frame([&](cGraphics& _g) { _g.render(unit); });
+    ASSERT_EQ(harness.device().draws().size(), 1u);
+    // The scene ambient is 8 of 255 in each channel.
+    DXColor expected{0x40 / 255.0f + 8 / 255.0f, 4 / 255.0f, 0, 1};
+    for (const sVertex& vertex : harness.device().draws()[0].vertices)
+        EXPECT_EQ(vertex.colour, colorToARGB(expected));
+}
+
+// Vertex i hangs from bones i to i + 3 (wrapping at 20) with weights 0.4, 0.3, 0.2 and the
+// implied 0.1; bone j moves by 10 j to the right.
+TEST(MeshScene, ATwentyBonePoseBlendsEveryVertexByFourWeights)
+{
+    cGraphicsHarness harness;
+    const unsigned kBones = 20;
+    std::vector<sTestVertex> vertices;
+    std::vector<std::uint16_t> indices;
+    std::vector<sTestNode> nodes(kBones);
+    for (unsigned i = 0; i < kBones; ++i) {
+        sTestVertex vertex = testVertex(0, float(i));
+        const float weights[3] = {0.4f, 0.3f, 0.2f};
+        for (unsigned k = 0; k < 4; ++k) {
+            vertex.bones[k] = std::uint8_t((i + k) % kBones);
+            if (k < 3)
+                vertex.weights[k] = weights[k];
+        }
+        vertices.push_back(vertex);
+        nodes[i].keys = {{Matrix::translation(10.0f * float(i), 0, 0), 0}};
+        if (i + 2 < kBones)
+            indices.insert(indices.end(), {std::uint16_t(i), std::uint16_t(i + 1), std::uint16_t(i + 2)});
+    }
+    const auto mesh = makeMesh(vertices, indices, 0x111C, std::vector<Matrix>(kBones, Matrix::identity()));
+    const auto animation = makeAnimation(nodes);
+    iGraphics::sUnit unit;
+    unit.mesh = mesh.get();
+    unit.animation = animation.get();
+    unit.world = Matrix::translation(100, 200, 0);
+    harness.frame([&](cGraphics& _g) { _g.render(unit); });
+
+    ASSERT_EQ(harness.device().draws().size(), 1u);
+    const std::vector<sVertex>& drawn = harness.device().draws()[0].vertices;
+    ASSERT_EQ(drawn.size(), kBones);
+    for (unsigned i = 0; i < kBones; ++i) {
+        const float shift = 10.0f * (0.4f * float(i % kBones) + 0.3f * float((i + 1) % kBones) +
+                                     0.2f * float((i + 2) % kBones) + 0.1f * float((i + 3) % kBones));
+        EXPECT_NEAR(drawn[i].x, 100 + shift, 1e-3) << "vertex " << i;
+        EXPECT_NEAR(drawn[i].y, 200 + float(i), 1e-3) << "vertex " << i;
+    }
+}
+
+// A negative clock is a real time; it once stood for "never posed", so a unit starting its
+// animation there showed the mesh unposed.
+TEST(MeshScene, AnAnimatedUnitIsPosedFromItsFirstFrameWhateverItsClock)
+{
+    cGraphicsHarness harness;
+    sTestVertex vertex = testVertex(0, 0);
+    vertex.weights[0] = 1;
+    const auto mesh = makeMesh({vertex, vertex, vertex}, {0, 1, 2}, 0x111C, {Matrix::identity()});
+    sTestNode node;
+    node.keys = {{Matrix::translation(5, 0, 0), 0}};
+    const auto animation = makeAnimation({node});
+    iGraphics::sUnit unit;
+    unit.mesh = mesh.get();
+    unit.animation = animation.get();
+    unit.time = -1;
+    harness.frame([&](cGraphics& _g) { _g.render(unit); });
+    EXPECT_EQ(harness.device().draws().at(0).vertices[0].x, 5);
+}
+
+TEST(MeshScene, FullScreenPlacesUnitsInThePictureLikeSprites)
+{
+    cGraphicsHarness harness("fullscreen=\"1\"");
+    const sScreenGeometry& geometry = harness.graphics().getGeometry();
+    ASSERT_TRUE(geometry.fullscreen);
+    const auto mesh = squareMesh(10, 20, 30, 40, 0);
+    iGraphics::sUnit unit;
+    unit.mesh = mesh.get();
+    harness.frame([&](cGraphics& _g) { _g.render(unit); });
+    const sVertex& corner = harness.device().draws().at(0).vertices[0];
+    EXPECT_FLOAT_EQ(corner.x, 10 * geometry.scaleX + geometry.offsetX);
+    EXPECT_FLOAT_EQ(corner.y, 20 * geometry.scaleY + geometry.offsetY);
+}
+
+} // namespace
