@@ -36,22 +36,37 @@ long glyphIndexOf(const cFont& _font, char16_t _character)
     return _font.getLetter(_character, glyph) ? long(glyph.left) : -1;
 }
 
-TEST(FontLookup, CharactersMapIntoTheirRange)
+TEST(FontLookup, CharactersMapIntoTheRangeOfTheSmallestLastNotBelowThem)
 {
-    const auto font = loadFont(writeFontFile(makeFont({{0x20, 0x7E, 0}, {0x410, 0x44F, 95}}, 95 + 64)));
+    const std::vector<sFontRange> twoRanges = {{0x20, 0x7E, 0}, {0x410, 0x44F, 95}};
+    // 0x42 lies in both of these; the range ending at 0x45 is the one consulted.
+    const std::vector<sFontRange> overlapping = {{0x41, 0x5A, 100}, {0x30, 0x45, 0}};
+    const std::vector<sFontRange> sameLast = {{0x30, 0x39, 0}, {0x38, 0x39, 20}}; // the later one wins
+    const std::vector<sFontRange> backwards = {{0x50, 0x40, 0}};
     const struct {
+        const std::vector<sFontRange>* ranges;
+        std::size_t glyphs;
         char16_t character;
         long glyph;
-    } cases[] = {{u'A', 33}, {0x416, 101}, {0x20, 0}, {0x7E, 94}, {0x410, 95}, {0x44F, 158}, {0x100, -1},
-        {0x1F, -1}, {0x7F, -1}, {0x450, -1}, {0xFFFF, -1}};
-    for (const auto& c : cases)
+    } cases[] = {{&twoRanges, 159, u'A', 33}, {&twoRanges, 159, 0x416, 101}, {&twoRanges, 159, 0x20, 0},
+        {&twoRanges, 159, 0x7E, 94}, {&twoRanges, 159, 0x410, 95}, {&twoRanges, 159, 0x44F, 158},
+        {&twoRanges, 159, 0x100, -1}, {&twoRanges, 159, 0x1F, -1}, {&twoRanges, 159, 0x7F, -1},
+        {&twoRanges, 159, 0x450, -1}, {&twoRanges, 159, 0xFFFF, -1}, {&overlapping, 126, 0x42, 0x42 - 0x30},
+        {&overlapping, 126, 0x46, 100 + 0x46 - 0x41}, {&sameLast, 22, 0x38, 20}, {&sameLast, 22, 0x30, -1},
+        {&backwards, 1, 0x40, -1}, {&backwards, 1, 0x45, -1}, {&backwards, 1, 0x50, -1}};
+    for (const auto& c : cases) {
+        const auto font = loadFont(writeFontFile(makeFont(*c.ranges, c.glyphs)));
         EXPECT_EQ(glyphIndexOf(*font, c.character), c.glyph) << std::hex << int(c.character);
+    }
 }
 
-TEST(FontLookup, FoundGlyphIsCopiedWhole)
+TEST(FontLookup, FoundGlyphIsCopiedWholeAndAMissOneLeavesTheRecord)
 {
     const auto font = loadFont(writeFontFile(makeFont({{u'a', u'c', 3}}, 6)));
-    sGlyph glyph;
+    sGlyph glyph{9, 8, 7, 6, 5};
+    EXPECT_FALSE(font->getLetter(u'z', glyph));
+    EXPECT_EQ(glyph.left, 9);
+    EXPECT_EQ(glyph.advance, 5);
     ASSERT_TRUE(font->getLetter(u'b', glyph));
     const sGlyph expected = numberedGlyph(4);
     EXPECT_EQ(glyph.left, expected.left);
@@ -61,48 +76,12 @@ TEST(FontLookup, FoundGlyphIsCopiedWhole)
     EXPECT_EQ(glyph.advance, expected.advance);
 }
 
-TEST(FontLookup, MissingCharacterLeavesRecordUntouched)
+TEST(FontResource, IsTypeTwoNamedByPathAndIgnoresBytesAfterTheGlyphs)
 {
-    const auto font = loadFont(writeFontFile(makeFont({{u'a', u'c', 0}}, 3)));
-    sGlyph glyph{9, 8, 7, 6, 5};
-    EXPECT_FALSE(font->getLetter(u'z', glyph));
-    EXPECT_EQ(glyph.left, 9);
-    EXPECT_EQ(glyph.advance, 5);
-}
-
-TEST(FontLookup, OverlappingRangesUseSmallestLastNotBelow)
-{
-    // 0x42 lies in both; the range ending at 0x45 is the one consulted.
-    const auto font = loadFont(writeFontFile(makeFont({{0x41, 0x5A, 100}, {0x30, 0x45, 0}}, 126)));
-    EXPECT_EQ(glyphIndexOf(*font, 0x42), 0x42 - 0x30);
-    EXPECT_EQ(glyphIndexOf(*font, 0x46), 100 + 0x46 - 0x41);
-}
-
-TEST(FontLookup, LaterRangeWithSameLastReplacesEarlier)
-{
-    const auto font = loadFont(writeFontFile(makeFont({{0x30, 0x39, 0}, {0x38, 0x39, 20}}, 22)));
-    EXPECT_EQ(glyphIndexOf(*font, 0x38), 20);
-    EXPECT_EQ(glyphIndexOf(*font, 0x30), -1) << "the earlier range is gone";
-}
-
-TEST(FontLookup, RangeStartingAfterItsEndHoldsNothing)
-{
-    const auto font = loadFont(writeFontFile(makeFont({{0x50, 0x40, 0}}, 1)));
-    for (char16_t c = 0x3F; c <= 0x51; ++c)
-        EXPECT_EQ(glyphIndexOf(*font, c), -1);
-}
-
-TEST(FontResource, IsTypeTwoNamedByPath)
-{
-    const auto font = loadFont(writeFontFile(makeFont({}, 0)), "Data/Fonts/Main.fnt");
+    const auto font = loadFont(writeFontFile(makeFont({{u'x', u'x', 0}}, 1)) + String("padding", 7), "Data/Fonts/Main.fnt");
     EXPECT_EQ(font->getType(), 2u);
     EXPECT_EQ(font->getName(), "Data/Fonts/Main.fnt");
     EXPECT_EQ(font->getRefCount(), 1);
-}
-
-TEST(FontResource, BytesAfterTheGlyphsAreIgnored)
-{
-    const auto font = loadFont(writeFontFile(makeFont({{u'x', u'x', 0}}, 1)) + String("padding", 7));
     EXPECT_EQ(glyphIndexOf(*font, u'x'), 0);
 }
 

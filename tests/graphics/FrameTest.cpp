@@ -67,39 +67,38 @@ TEST(Frame, FullScreenScalesSpritesAndDrawsBarsAboveAndBelow)
     EXPECT_FALSE(draws[1].state.blend);
 }
 
-TEST(Statistics, ShowTrianglesClearsBlackAndLeavesDepthAlone)
+TEST(Statistics, ShowTrianglesClearsBlackLeavesDepthAndWireframeDrawsWithoutTexture)
 {
     cGraphicsHarness h("show_triangles=\"1\" back_color=\"0xFFFF0000\"");
-    h.frame([](cGraphics&) {});
-    const sClear& clear = h.device().clears()[0];
-    EXPECT_EQ(0xFF000000u, clear.colour);
-    EXPECT_EQ(UInt(CLEAR_COLOUR | CLEAR_STENCIL), clear.flags);
-    EXPECT_EQ(1u, h.device().draws().size()); // the statistics text
+    const UInt pixel = 0xFFFFFFFF;
+    h.graphics().createTexture(1, 1, &pixel);
+    h.graphics().showTriangles(true);
+    h.frame([](cGraphics& _g) { _g.renderQuad(quadAt(0, 0, 4, 4), nullptr, 0); });
+    EXPECT_EQ(0xFF000000u, h.device().clears()[0].colour);
+    EXPECT_EQ(UInt(CLEAR_COLOUR | CLEAR_STENCIL), h.device().clears()[0].flags);
+    ASSERT_EQ(2u, h.device().draws().size()); // the sprite and the statistics text
+    EXPECT_TRUE(h.device().draws()[0].state.wireframe);
+    EXPECT_EQ(0u, h.device().draws()[0].state.stages[0].texture);
 }
 
-TEST(Statistics, FpsAddsTheOverlayTextAsTheLastDraw)
+TEST(Statistics, FpsAndTextOutAddOverlayTextAsTheLastDraw)
 {
     {
         cGraphicsHarness quiet;
         quiet.frame([](cGraphics& _g) { _g.renderQuad(quadAt(0, 0, 4, 4), nullptr, 0); });
         EXPECT_EQ(1u, quiet.device().draws().size());
+        quiet.frame([](cGraphics& _g) { _g.textOut(u"hello"); });
+        EXPECT_EQ(2u, quiet.device().draws().size());
+        quiet.device().forgetCalls();
+        quiet.frame([](cGraphics&) {});
+        EXPECT_TRUE(quiet.device().draws().empty()) << "text out is drawn once";
     }
+
     cGraphicsHarness h("show_fps=\"1\"");
     h.frame([](cGraphics& _g) { _g.renderQuad(quadAt(0, 0, 4, 4), nullptr, 0); });
     ASSERT_EQ(2u, h.device().draws().size());
-    const auto& text = h.device().draws()[1];
-    EXPECT_EQ(0u, text.state.stages[0].texture);
-    EXPECT_EQ(0xFFFFFFFFu, text.vertices[0].colour);
-}
-
-TEST(Statistics, TextOutIsDrawnOnceThenEmptied)
-{
-    cGraphicsHarness h;
-    h.frame([](cGraphics& _g) { _g.textOut(u"hello"); });
-    EXPECT_EQ(1u, h.device().draws().size());
-    h.device().forgetCalls();
-    h.frame([](cGraphics&) {});
-    EXPECT_TRUE(h.device().draws().empty());
+    EXPECT_EQ(0u, h.device().draws()[1].state.stages[0].texture);
+    EXPECT_EQ(0xFFFFFFFFu, h.device().draws()[1].vertices[0].colour);
 }
 
 TEST(DeviceLoss, ABriefLossResetsAndTheFrameGoesOn)
@@ -143,11 +142,7 @@ TEST(Reset, ReReadsTheSettingsBeforeTheNextFrame)
     EXPECT_EQ(1024u, h.device().getWidth());
     EXPECT_EQ(0xFF0000FFu, h.device().clears().back().colour);
     EXPECT_EQ(cRecordingRasterDevice::CALL_RESET, h.device().calls().front());
-}
 
-TEST(Reset, TogglingFullScreenSwitchesTheDeviceMode)
-{
-    cGraphicsHarness h;
     h.core().settings().setPropertyT("graphics", "fullscreen", true);
     h.graphics().setNeedReset(true);
     h.frame([](cGraphics&) {});
@@ -167,17 +162,6 @@ TEST(Destruction, WritesEveryGraphicsKeyIntoTheSettings)
     String count;
     EXPECT_TRUE(h.core().settings().getPropertyT("lights", "count", count));
     EXPECT_EQ("0", count);
-}
-
-TEST(Wireframe, ShowTrianglesDrawsChunksWithoutTexture)
-{
-    cGraphicsHarness h;
-    const UInt pixel = 0xFFFFFFFF;
-    h.graphics().createTexture(1, 1, &pixel);
-    h.graphics().showTriangles(true);
-    h.frame([](cGraphics& _g) { _g.renderQuad(quadAt(0, 0, 4, 4), nullptr, 0); });
-    EXPECT_TRUE(h.device().draws()[0].state.wireframe);
-    EXPECT_EQ(0u, h.device().draws()[0].state.stages[0].texture);
 }
 
 } // namespace

@@ -8,42 +8,48 @@ namespace {
 
 class GraphicsParamsTest : public testing::Test {
 protected:
-    explicit GraphicsParamsTest(const std::string& _sections = "")
-        : m_data("<game app_directory=\"Test\" />" + _sections), m_core(m_data)
+    template <class tValue> void set(const char* _section, const char* _key, tValue _value)
     {
+        m_core.settings().setPropertyT(_section, _key, _value);
     }
-    cSettings& settings() { return m_core.settings(); }
+    sGraphicsParams read()
+    {
+        sGraphicsParams params;
+        params.read(m_core.settings());
+        return params;
+    }
 
-    cTestData m_data;
-    cEngineCore m_core;
+    cTestData m_data{"<game app_directory=\"Test\" />"};
+    cEngineCore m_core{m_data};
 };
 
-TEST_F(GraphicsParamsTest, MissingKeysKeepTheDefaultsAndAreCreated)
+TEST_F(GraphicsParamsTest, MissingKeysAndAScreenWithoutAreaKeepTheDefaults)
 {
-    sGraphicsParams params;
-    params.read(settings());
-    EXPECT_EQ(800, params.width);
-    EXPECT_EQ(600, params.height);
+    sGraphicsParams params = read();
     EXPECT_FALSE(params.fullscreen);
     EXPECT_EQ(1024u, params.reserveSpriteCount);
     EXPECT_EQ(0xFF000000u, params.backColor);
     EXPECT_TRUE(params.lights.empty());
     String value = "unset";
-    EXPECT_TRUE(settings().getPropertyT("graphics", "show_fps", value));
+    EXPECT_TRUE(m_core.settings().getPropertyT("graphics", "show_fps", value)) << "created";
     EXPECT_EQ("", value);
+    set("graphics", "width", Int(0));
+    set("graphics", "height", Int(-5));
+    params = read();
+    EXPECT_EQ(800, params.width);
+    EXPECT_EQ(600, params.height);
 }
 
 TEST_F(GraphicsParamsTest, ValuesAreReadFromTheGraphicsSection)
 {
-    settings().setPropertyT("graphics", "width", Int(1024));
-    settings().setPropertyT("graphics", "height", Int(768));
-    settings().setPropertyT("graphics", "fullscreen", true);
-    settings().setPropertyT("graphics", "reserve_sprite_count", UInt(10));
-    settings().setPropertyT("graphics", "show_triangles", true);
-    settings().setPropertyT("graphics", "show_fps", true);
-    settings().setPropertyT("graphics", "back_color", DXColor{1, 0, 0, 1});
-    sGraphicsParams params;
-    params.read(settings());
+    set("graphics", "width", Int(1024));
+    set("graphics", "height", Int(768));
+    set("graphics", "fullscreen", true);
+    set("graphics", "reserve_sprite_count", UInt(10));
+    set("graphics", "show_triangles", true);
+    set("graphics", "show_fps", true);
+    set("graphics", "back_color", DXColor{1, 0, 0, 1});
+    const sGraphicsParams params = read();
     EXPECT_EQ(1024, params.width);
     EXPECT_EQ(768, params.height);
     EXPECT_TRUE(params.fullscreen);
@@ -53,63 +59,37 @@ TEST_F(GraphicsParamsTest, ValuesAreReadFromTheGraphicsSection)
     EXPECT_EQ(0xFFFF0000u, params.backColor);
 }
 
-TEST_F(GraphicsParamsTest, AScreenWithoutAreaIsRefused)
+TEST_F(GraphicsParamsTest, LightsAreReadByTheirKeysAndSavedWithAllOfThem)
 {
-    settings().setPropertyT("graphics", "width", Int(0));
-    settings().setPropertyT("graphics", "height", Int(-5));
-    sGraphicsParams params;
-    params.read(settings());
-    EXPECT_EQ(800, params.width);
-    EXPECT_EQ(600, params.height);
-}
-
-TEST_F(GraphicsParamsTest, LightsAreReadByTheirThirteenKeys)
-{
-    settings().setPropertyT("lights", "count", UInt(2));
-    settings().setPropertyT("lights", "light_1_type", UInt(3));
-    settings().setPropertyT("lights", "light_1_diffuse", DXColor{1, 0, 0, 1});
-    settings().setPropertyT("lights", "light_1_direction", Vector3{0, 0, 1});
-    settings().setPropertyT("lights", "light_1_phi", Float(0.5f));
-    sGraphicsParams params;
-    params.read(settings());
+    set("lights", "count", UInt(2));
+    set("lights", "light_1_type", UInt(3));
+    set("lights", "light_1_diffuse", DXColor{1, 0, 0, 1});
+    set("lights", "light_1_direction", Vector3{0, 0, 1});
+    set("lights", "light_1_phi", Float(0.5f));
+    sGraphicsParams params = read();
     ASSERT_EQ(2u, params.lights.size());
     EXPECT_EQ(0u, params.lights[0].type);
     EXPECT_EQ(3u, params.lights[1].type);
     EXPECT_EQ((DXColor{1, 0, 0, 1}), params.lights[1].diffuse);
     EXPECT_EQ((Vector3{0, 0, 1}), params.lights[1].direction);
     EXPECT_EQ(0.5f, params.lights[1].phi);
+
+    params.lights.resize(1);
+    params.lights[0].range = 42;
+    params.save(m_core.settings());
+    ASSERT_EQ(1u, read().lights.size());
+    EXPECT_EQ(42.0f, read().lights[0].range);
+    for (const char* key : {"light_0_type", "light_0_specular", "light_0_attenuation2", "light_0_theta"}) {
+        String value;
+        EXPECT_TRUE(m_core.settings().getPropertyT("lights", key, value)) << key;
+        EXPECT_FALSE(value.empty()) << key;
+    }
 }
 
 TEST_F(GraphicsParamsTest, ADamagedLightCountAllocatesNoMoreThanTheCap)
 {
-    settings().setPropertyT("lights", "count", UInt(0xFFFFFFFF));
-    sGraphicsParams params;
-    params.read(settings());
-    EXPECT_LE(params.lights.size(), 256u);
-}
-
-TEST_F(GraphicsParamsTest, SavingWritesEveryKeyAndReadsBackTheSame)
-{
-    sGraphicsParams saved;
-    saved.width = 1024;
-    saved.backColor = 0xFF102030;
-    saved.showFps = true;
-    saved.lights.resize(1);
-    saved.lights[0].type = 1;
-    saved.lights[0].range = 42;
-    saved.save(settings());
-    sGraphicsParams loaded;
-    loaded.read(settings());
-    EXPECT_EQ(1024, loaded.width);
-    EXPECT_EQ(0xFF102030u, loaded.backColor);
-    EXPECT_TRUE(loaded.showFps);
-    ASSERT_EQ(1u, loaded.lights.size());
-    EXPECT_EQ(42.0f, loaded.lights[0].range);
-    for (const char* key : {"light_0_type", "light_0_specular", "light_0_attenuation2", "light_0_theta"}) {
-        String value;
-        EXPECT_TRUE(settings().getPropertyT("lights", key, value)) << key;
-        EXPECT_FALSE(value.empty()) << key;
-    }
+    set("lights", "count", UInt(0xFFFFFFFF));
+    EXPECT_LE(read().lights.size(), 256u);
 }
 
 } // namespace

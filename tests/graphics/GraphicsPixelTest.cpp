@@ -1,4 +1,5 @@
 #include "GraphicsHarness.h"
+#include "UnitFixtures.h"
 #include "graphics/Texture.h"
 #include "platform/sdl/GlRasterDevice.h"
 #include "platform/sdl/HiddenGlWindow.h"
@@ -10,13 +11,7 @@
 
 namespace {
 
-int rgbDistance(UInt _a, UInt _b)
-{
-    int worst = 0;
-    for (int shift = 0; shift < 24; shift += 8)
-        worst = std::max(worst, std::abs(int(_a >> shift & 0xFF) - int(_b >> shift & 0xFF)));
-    return worst;
-}
+const UInt kBack = 0xFF202020, kRed = 0xFFFF0000, kBlue = 0xFF0000FF, kGreen = 0xFF00FF00, kWhite = 0xFFFFFFFF;
 
 // Texel (x, y) of the 4 x 4 test picture: every one a colour of its own.
 UInt texel(UInt _x, UInt _y)
@@ -24,20 +19,20 @@ UInt texel(UInt _x, UInt _y)
     return 0xFF000000 | (_x * 60) << 16 | (_y * 60) << 8 | 0x80;
 }
 
-// The left half of the shape picture is solid, the right half transparent.
-UInt shape(UInt _x, UInt)
-{
-    return _x < 4 ? 0xFFFFFFFF : 0x00FFFFFF;
-}
-
 // The real renderer drawing through GL into a hidden window; in CI, no GL is a failure.
+// Units glow in their emissive colour with no ambient share, so their pixels are exact.
 class GraphicsPixels : public testing::Test {
 protected:
-    void start(const std::string& _graphics)
+    bool start(const std::string& _graphics = "")
     {
-        m_harness = std::make_unique<cGraphicsHarness>(
-            _graphics + " back_color=\"0xFF202020\"",
-            tDataFiles{{"texels.png", makePng(makeImage(4, 4, texel))}, {"shape.png", makePng(makeImage(8, 8, shape))}});
+        open(_graphics);
+        return m_graphics != nullptr;
+    }
+    void open(const std::string& _graphics)
+    {
+        m_harness = std::make_unique<cGraphicsHarness>(_graphics + " back_color=\"0xFF202020\"",
+            tDataFiles{{"texels.png", makePng(makeImage(4, 4, texel))},
+                {"shape.png", makePng(makeImage(8, 8, [](UInt _x, UInt) { return _x < 4 ? kWhite : 0x00FFFFFFu; }))}});
         m_harness->destroyGraphics();
         try {
             m_window = std::make_unique<cHiddenGlWindow>(800, 600);
@@ -61,78 +56,136 @@ protected:
         _queue(*m_graphics);
         m_graphics->endRender();
     }
-    UInt pixel(UInt _x, UInt _y) { return m_graphics->getDevice().readPixels({_x, _y, 1, 1})[0]; }
+    void expectPixel(UInt _expected, UInt _x, UInt _y)
+    {
+        const UInt actual = m_graphics->getDevice().readPixels({_x, _y, 1, 1})[0];
+        int worst = 0;
+        for (int shift = 0; shift < 24; shift += 8)
+            worst = std::max(worst, std::abs(int(_expected >> shift & 0xFF) - int(actual >> shift & 0xFF)));
+        EXPECT_LE(worst, 3) << "pixel " << _x << "," << _y << " is " << std::hex << actual << ", not " << _expected;
+    }
 
     std::unique_ptr<cGraphicsHarness> m_harness;
     std::unique_ptr<cHiddenGlWindow> m_window;
     std::unique_ptr<cGraphics> m_graphics;
 };
 
-#define EXPECT_PIXEL(expected, x, y) \
-    EXPECT_LE(rgbDistance(expected, pixel(x, y)), 3) << std::hex << "pixel " << std::dec << x << "," << y << " is " << std::hex << pixel(x, y)
-
 TEST_F(GraphicsPixels, ASpriteMapsTexelsToPixelsExactly)
 {
-    start("");
-    if (!m_graphics)
+    if (!start())
         return;
     cTexture texture("texels.png");
     frame([&](cGraphics& _g) { _g.renderQuad(quadAt(10, 20, 14, 24), &texture, RT_OPAQUE); });
     for (UInt y = 0; y < 4; ++y)
         for (UInt x = 0; x < 4; ++x)
-            EXPECT_PIXEL(texel(x, y), 10 + x, 20 + y);
-    EXPECT_PIXEL(0xFF202020u, 14, 20);
-    EXPECT_PIXEL(0xFF202020u, 9, 20);
+            expectPixel(texel(x, y), 10 + x, 20 + y);
+    expectPixel(kBack, 14, 20);
+    expectPixel(kBack, 9, 20);
 }
 
 TEST_F(GraphicsPixels, AHalfTransparentSpriteBlendsOverTheOneBelow)
 {
-    start("");
-    if (!m_graphics)
+    if (!start())
         return;
     frame([](cGraphics& _g) {
-        _g.renderQuad(quadAt(0, 0, 16, 16, 0xFFFF0000), nullptr, 0);
+        _g.renderQuad(quadAt(0, 0, 16, 16, kRed), nullptr, 0);
         _g.renderQuad(quadAt(0, 0, 16, 16, 0x800000FF), nullptr, 0);
     });
-    EXPECT_PIXEL(0xFF7F0080u, 8, 8);
-    EXPECT_PIXEL(0xFF202020u, 20, 8);
+    expectPixel(0xFF7F0080u, 8, 8);
+    expectPixel(kBack, 20, 8);
 }
 
 TEST_F(GraphicsPixels, AMaskAfterAnOpaqueSpriteLimitsTheMaskedOverlayToTheShape)
 {
-    start("");
-    if (!m_graphics)
+    if (!start())
         return;
     cTexture shapeTexture("shape.png");
     frame([&](cGraphics& _g) {
         _g.renderQuad(quadAt(100, 100, 108, 108, 0xFF404040), nullptr, RT_OPAQUE);
         _g.renderQuad(quadAt(0, 0, 8, 8), &shapeTexture, RT_MASK_WRITER);
-        _g.renderQuad(quadAt(0, 0, 8, 8, 0xFF00FF00), nullptr, RT_MASKED);
+        _g.renderQuad(quadAt(0, 0, 8, 8, kGreen), nullptr, RT_MASKED);
     });
-    EXPECT_PIXEL(0xFF00FF00u, 1, 4);
-    EXPECT_PIXEL(0xFF00FF00u, 3, 4);
-    // The transparent half wrote no stencil, so the overlay stays out of it.
-    EXPECT_PIXEL(0xFF202020u, 6, 4);
+    expectPixel(kGreen, 1, 4);
+    expectPixel(kGreen, 3, 4);
+    expectPixel(kBack, 6, 4); // the transparent half wrote no stencil
 }
 
 TEST_F(GraphicsPixels, FullScreenLeavesBlackBarsAroundThePicture)
 {
-    start("fullscreen=\"1\"");
-    if (!m_graphics)
+    if (!start("fullscreen=\"1\""))
         return;
-    frame([](cGraphics& _g) { _g.renderQuad(quadAt(0, 0, 800, 600, 0xFFFFFFFF), nullptr, RT_OPAQUE); });
+    frame([](cGraphics& _g) { _g.renderQuad(quadAt(0, 0, 800, 600, kWhite), nullptr, RT_OPAQUE); });
     const sScreenGeometry& g = m_graphics->getGeometry();
     const UInt width = m_graphics->getDevice().getWidth(), height = m_graphics->getDevice().getHeight();
     ASSERT_GT(width, 0u);
-    EXPECT_PIXEL(0xFFFFFFFFu, width / 2, height / 2);
+    expectPixel(kWhite, width / 2, height / 2);
     if (g.offsetY >= 2) {
-        EXPECT_PIXEL(0xFF000000u, width / 2, 0);
-        EXPECT_PIXEL(0xFF000000u, width / 2, height - 1);
+        expectPixel(0xFF000000u, width / 2, 0);
+        expectPixel(0xFF000000u, width / 2, height - 1);
     }
     if (g.offsetX >= 2) {
-        EXPECT_PIXEL(0xFF000000u, 0, height / 2);
-        EXPECT_PIXEL(0xFF000000u, width - 1, height / 2);
+        expectPixel(0xFF000000u, 0, height / 2);
+        expectPixel(0xFF000000u, width - 1, height / 2);
     }
+}
+
+TEST_F(GraphicsPixels, TheDeeperUnitHidesTheOtherWhateverTheOrderAndSpritesIgnoreDepth)
+{
+    if (!start())
+        return;
+    const auto front = squareMesh(10, 10, 50, 50, 100), back = squareMesh(30, 30, 70, 70, -100);
+    const iGraphics::sUnit red = glowingUnit(front.get(), kRed), blue = glowingUnit(back.get(), kBlue);
+    frame([&](cGraphics& _g) {
+        _g.render(red);
+        _g.render(blue);
+        _g.renderQuad(quadAt(60, 60, 80, 80, kGreen), nullptr, RT_OPAQUE);
+    });
+    expectPixel(kRed, 20, 20);
+    expectPixel(kRed, 40, 40);
+    expectPixel(kBlue, 55, 40);
+    expectPixel(kGreen, 65, 65);
+    expectPixel(kBack, 75, 40);
+}
+
+TEST_F(GraphicsPixels, FacesWoundCounterClockwiseOnScreenAreCulled)
+{
+    if (!start())
+        return;
+    const auto clockwise = squareMesh(10, 10, 30, 30, 0, true), counter = squareMesh(40, 10, 60, 30, 0, false);
+    const iGraphics::sUnit kept = glowingUnit(clockwise.get(), kRed), culled = glowingUnit(counter.get(), kRed);
+    frame([&](cGraphics& _g) {
+        _g.render(kept);
+        _g.render(culled);
+    });
+    expectPixel(kRed, 20, 20);
+    expectPixel(kBack, 50, 20);
+}
+
+// The left edge hangs from bone 0 (at rest), the right edge from bone 1 through the implied
+// fourth weight; bone 1 moves 40 pixels right, stretching the square.
+TEST_F(GraphicsPixels, ASkinnedMeshFollowsItsPose)
+{
+    if (!start())
+        return;
+    std::vector<sTestVertex> corners = {testVertex(0, 0), testVertex(20, 0), testVertex(0, 20), testVertex(20, 20)};
+    for (sTestVertex& corner : corners) {
+        corner.weights[0] = corner.position[0] > 0 ? 0 : 1;
+        corner.bones[3] = 1;
+    }
+    const auto mesh = makeMesh(corners, {0, 1, 2, 2, 1, 3}, 0x111C, {Matrix::identity(), Matrix::identity()});
+    sTestNode rest, moved;
+    rest.keys = {{Matrix::identity(), 0}};
+    moved.keys = {{Matrix::translation(40, 0, 0), 0}};
+    const auto animation = makeAnimation({rest, moved});
+    iGraphics::sUnit unit = glowingUnit(mesh.get(), kRed);
+    unit.animation = animation.get();
+    unit.world = Matrix::translation(100, 100, 0);
+    frame([&](cGraphics& _g) { _g.render(unit); });
+    expectPixel(kRed, 102, 110);
+    expectPixel(kRed, 150, 110);
+    expectPixel(kRed, 158, 101);
+    expectPixel(kBack, 162, 110);
+    expectPixel(kBack, 98, 110);
 }
 
 } // namespace

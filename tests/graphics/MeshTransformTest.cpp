@@ -34,18 +34,4 @@ TEST(MeshTransform, StaticUnitIsPlacedByWorldTimesScreenAndUnlitWhite)
     EXPECT_EQ(out[2].color, kUnlitColor);
 }
 
-TEST(MeshTransform, AnimatedUnitSkinsEveryVertex)
-{
-    const std::vector<Matrix> pose = {Matrix::translation(1, 0, 0), Matrix::translation(0, 2, 0),
-        Matrix::translation(0, 0, 3)};
-    sUnitTransform unit;
-    unit.pose = &pose;
-    unit.worldScreen = Matrix::translation(10, 0, 0);
-    std::vector<sTransformedVertex> out;
-    transformMesh(*triangle(0x111C), unit, out);
-    EXPECT_EQ(out[0].position, (Vector3{12, 0, 0}));
-    EXPECT_EQ(out[1].position, (Vector3{10, 3, 0}));
-    EXPECT_EQ(out[2].position, (Vector3{10, 0, 4}));
-}
-
 } // namespace

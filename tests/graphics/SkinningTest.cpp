@@ -1,12 +1,6 @@
-#include "graphics/AniMesh.h"
-#include "graphics/Animation.h"
 #include "graphics/Skinning.h"
-#include "support/AnimationWriter.h"
-#include "support/MeshWriter.h"
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 
@@ -64,29 +58,6 @@ TEST(Skinning, NormalsBlendThroughTheInverseTranspose)
     vertex.normal = {1, 1, 0};
     const Vector3 n = skinning.skin(vertex).normal;
     expectNear(n, {0.25f, 1, 0});
-}
-
-TEST(Skinning, TwentyBonePoseMovesEachVertexWithItsOwnBone)
-{
-    std::vector<sTestNode> nodes(20);
-    std::vector<sTestVertex> vertices(20);
-    for (std::uint8_t j = 0; j < 20; ++j) {
-        nodes[j].keys = {{Matrix::translation(j, 0, 0), 0}, {Matrix::translation(j, 2.0f * j, 0), 1}};
-        vertices[j].position[2] = j;
-        vertices[j].weights[0] = 1;
-        vertices[j].bones[0] = j;
-    }
-    const std::string meshBytes =
-        writeMeshFile(0x111C, vertices, {0, 1, 2}, std::vector<Matrix>(20, Matrix::identity()));
-    const std::unique_ptr<iMesh> mesh(iMesh::create("m", meshBytes.data(), static_cast<ULong>(meshBytes.size())));
-    const std::string animationBytes = writeAnimationFile(1, nodes);
-    cAnimation animation("a", animationBytes.data(), static_cast<ULong>(animationBytes.size()));
-
-    animation.setTime(0.5f, mesh->getBones());
-    ASSERT_EQ(animation.getMatrices().size(), 20u);
-    const cSkinning skinning(animation.getMatrices(), Matrix::translation(0, 0, 100));
-    for (UInt j = 0; j < 20; ++j)
-        expectNear(skinning.skin(mesh->getVertex(j)).position, {Float(j), Float(j), 100.0f + j});
 }
 
 } // namespace

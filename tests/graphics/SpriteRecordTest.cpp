@@ -2,7 +2,6 @@
 #include "engine/ResourceManager.h"
 #include "graphics/Shader.h"
 #include "graphics/Sprite.h"
-#include "graphics/Unit.h"
 
 #include <gtest/gtest.h>
 
@@ -36,21 +35,6 @@ TEST(SpriteRecord, ASpriteWithAShaderLoadsTheMatrixAndItsConstants)
     EXPECT_EQ(9u, loaded[1].reg);
     EXPECT_EQ(8.0f, loaded[1].values[7]);
     shader->release();
-}
-
-TEST(SpriteRecord, AUnitTakesAChunkBetweenSpritesOfOneTexture)
-{
-    cGraphicsHarness h;
-    iGraphics::sUnit unit;
-    const iGraphics::sSprite sprite = spriteAt(0, 0, 4, 4);
-    h.frame([&](cGraphics& _g) {
-        _g.render(sprite, static_cast<cTexture*>(nullptr), 0);
-        _g.render(unit);
-        _g.render(sprite, static_cast<cTexture*>(nullptr), 0);
-    });
-    // The mesh pass is not drawn yet; the sprites around it still draw apart, in order.
-    ASSERT_EQ(2u, h.device().draws().size());
-    EXPECT_EQ(0xFF808080u, h.device().draws()[1].vertices[0].colour);
 }
 
 TEST(SpriteRecord, ASpriteByPathOfAMissingFileFailsWithTheRenderSignature)
