@@ -81,37 +81,23 @@ TEST(MeshFiles, EachVertexFormatRoundTrips)
     }
 }
 
-TEST(MeshFiles, TheSmallestTexturedTriangleIs94Bytes)
+TEST(MeshFiles, OnlyWholeTrianglesAreStoredAndTrailingBytesIgnored)
 {
-    const std::string bytes = writeMeshFile(0x102, kTriangle, {0, 1, 2});
-    ASSERT_EQ(bytes.size(), 94u);
-    EXPECT_EQ(load(bytes)->getTrianglesCount(), 1u);
-}
-
-TEST(MeshFiles, SpareIndicesBeyondWholeTrianglesAreNotStored)
-{
-    const auto mesh = load(writeMeshFile(0x12, kTriangle, {0, 1, 2, 2, 1, 0, 1}));
-    EXPECT_EQ(mesh->getTrianglesCount(), 2u);
-}
-
-TEST(MeshFiles, BytesAfterTheLastTagAreIgnored)
-{
+    const std::string smallest = writeMeshFile(0x102, kTriangle, {0, 1, 2});
+    ASSERT_EQ(smallest.size(), 94u);
+    EXPECT_EQ(load(smallest)->getTrianglesCount(), 1u);
+    EXPECT_EQ(load(writeMeshFile(0x12, kTriangle, {0, 1, 2, 2, 1, 0, 1}))->getTrianglesCount(), 2u);
     EXPECT_EQ(load(writeMeshFile(0x12, kTriangle, kIndices) + "trailing")->getVerticesCount(), 3u);
 }
 
-TEST(SkinnedMeshFiles, BindMatricesRoundTrip)
+TEST(SkinnedMeshFiles, BindMatricesRoundTripAndNoneGiveAnEmptyList)
 {
     const std::vector<Matrix> bones = {Matrix::translation(1, 2, 3), Matrix::rotationY(0.5f), Matrix::scaling(2, 2, 2)};
-    const auto mesh = load(writeMeshFile(0x111C, kTriangle, kIndices, bones));
-    ASSERT_NE(mesh->getBones(), nullptr);
-    EXPECT_EQ(*mesh->getBones(), bones);
-}
-
-TEST(SkinnedMeshFiles, NoBonesGivesAnEmptyList)
-{
-    const auto mesh = load(writeMeshFile(0x111C, kTriangle, kIndices));
-    ASSERT_NE(mesh->getBones(), nullptr);
-    EXPECT_TRUE(mesh->getBones()->empty());
+    for (const auto& stored : {bones, std::vector<Matrix>{}}) {
+        const auto mesh = load(writeMeshFile(0x111C, kTriangle, kIndices, stored));
+        ASSERT_NE(mesh->getBones(), nullptr);
+        EXPECT_EQ(*mesh->getBones(), stored);
+    }
 }
 
 TEST(MeshErrors, FirstLineNamesTheFault)
