@@ -29,33 +29,23 @@ INSTANTIATE_TEST_SUITE_P(Desktops, FullscreenPicture,
                                          sDesktopCase{1280, 1024, 1280, 960, 0, 32},
                                          sDesktopCase{1024, 768, 1024, 768, 0, 0}));
 
-TEST(ScreenToLogical, MapsThePictureCornersToTheLogicalCorners)
+TEST(ScreenToLogical, MapsThePictureCornersToTheLogicalCornersOfTheSettings)
 {
-    for (const auto& desktop : {std::pair<Int, Int>{1280, 800}, {1280, 1024}}) {
-        const sScreenGeometry g = sScreenGeometry::fullscreenOn(desktop.first, desktop.second, 800, 600);
+    const struct {
+        Int desktopWidth, desktopHeight, logicalWidth, logicalHeight;
+    } cases[] = {{1280, 800, 800, 600}, {1280, 1024, 800, 600}, {1280, 1024, 1024, 768}};
+    for (const auto& c : cases) {
+        const sScreenGeometry g = sScreenGeometry::fullscreenOn(c.desktopWidth, c.desktopHeight, c.logicalWidth, c.logicalHeight);
         const Vector2 topLeft = g.toLogical({g.offsetX, g.offsetY});
         const Vector2 bottomRight = g.toLogical({g.offsetX + Float(g.pictureWidth), g.offsetY + Float(g.pictureHeight)});
         EXPECT_NEAR(0, topLeft.x, 1e-3);
         EXPECT_NEAR(0, topLeft.y, 1e-3);
-        EXPECT_NEAR(800, bottomRight.x, 1e-3);
-        EXPECT_NEAR(600, bottomRight.y, 1e-3);
+        EXPECT_NEAR(c.logicalWidth, bottomRight.x, 1e-3) << c.desktopHeight << " " << c.logicalWidth;
+        EXPECT_NEAR(c.logicalHeight, bottomRight.y, 1e-3) << c.desktopHeight << " " << c.logicalWidth;
     }
-}
-
-TEST(ScreenToLogical, LeavesAWindowedPointAsItIs)
-{
-    const sScreenGeometry g = sScreenGeometry::windowed(800, 600);
-    EXPECT_EQ(Vector2(123.5f, 45), g.toLogical({123.5f, 45}));
-}
-
-TEST(FullscreenScale, FollowsTheLogicalSizeOfTheSettings)
-{
-    const sScreenGeometry g = sScreenGeometry::fullscreenOn(1280, 1024, 1024, 768);
-    EXPECT_FLOAT_EQ(1.25f, g.scaleX);
-    EXPECT_FLOAT_EQ(1.25f, g.scaleY);
-    const Vector2 corner = g.toLogical({1280, 992});
-    EXPECT_NEAR(1024, corner.x, 1e-3);
-    EXPECT_NEAR(768, corner.y, 1e-3);
+    EXPECT_FLOAT_EQ(1.25f, sScreenGeometry::fullscreenOn(1280, 1024, 1024, 768).scaleX);
+    const sScreenGeometry windowed = sScreenGeometry::windowed(800, 600);
+    EXPECT_EQ(Vector2(123.5f, 45), windowed.toLogical({123.5f, 45}));
 }
 
 TEST(DevicePosition, IsHalfAPixelUpAndLeftWindowedAndScaledInFullScreen)
