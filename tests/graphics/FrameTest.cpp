@@ -43,6 +43,7 @@ TEST(Frame, AMaskWriterAfterAnOpaqueSpriteStillTestsAlpha)
     EXPECT_TRUE(draws[1].state.alphaTest);
     EXPECT_EQ(0x88u, draws[1].state.alphaRef);
     EXPECT_EQ(BLEND_ZERO, draws[1].state.srcBlend);
+    EXPECT_EQ(BLEND_ONE, draws[1].state.destBlend);
     EXPECT_EQ(STENCIL_OFF, draws[2].state.stencil);
     EXPECT_EQ(0u, draws[2].state.alphaRef);
     EXPECT_EQ(STENCIL_EQUAL, draws[3].state.stencil);

@@ -33,7 +33,6 @@ public:
     cHeadlessWindow& window() { return m_window; }
     cHeadlessSystem& system() { return m_system; }
     cEngineCore& core() { return m_core; }
-    const cTestData& data() const { return m_data; }
     void destroyGraphics() { m_graphics.reset(); }
 
     // One frame, drawn and then presented by the next beginRender.

@@ -6,13 +6,6 @@
 
 namespace {
 
-TEST(MatrixMath, LeftFactorAppliesFirst)
-{
-    const Vector3 p = transformPoint({0, 0, 0}, Matrix::translation(1, 0, 0) * Matrix::rotationZ(1.5707964f));
-    EXPECT_NEAR(p.x, 0, 1e-6);
-    EXPECT_NEAR(p.y, 1, 1e-6);
-}
-
 TEST(MatrixMath, AffineInverseUndoesRotationScaleAndTranslation)
 {
     const Matrix m = Matrix::scaling(2, 3, 0.5f) * Matrix::rotationY(0.7f) * Matrix::translation(4, -5, 6);
@@ -47,14 +40,6 @@ TEST(MatrixMath, SetScaleKeepsDirectionsTranslationAndZeroRows)
     EXPECT_NEAR(m.m[0][0], 2 * std::cos(0.5f), 3e-3);
     EXPECT_EQ(m.m[3][0], 7);
     EXPECT_EQ(m.m[0][3], 0.25f);
-}
-
-TEST(MatrixMath, NormalsStayPerpendicularUnderStretching)
-{
-    const Matrix stretch = Matrix::rotationZ(0.4f) * Matrix::scaling(4, 1, 1);
-    const Vector3 tangent = transformVector({1, -1, 0}, stretch);
-    const Vector3 normal = transformVector({1, 1, 0}, normalMatrix(stretch));
-    EXPECT_NEAR(dot(tangent, normal), 0, 1e-5);
 }
 
 } // namespace

@@ -8,15 +8,18 @@ namespace {
 
 using tDraws = std::vector<cRecordingRasterDevice::sDraw>;
 
-bool isUnitDraw(const cRecordingRasterDevice::sDraw& _draw)
-{
-    return _draw.state.depthTest;
-}
-
 UInt makeTexture(cGraphicsHarness& _harness)
 {
     const UInt white = 0xFFFFFFFF;
     return _harness.device().createTexture(1, 1, &white);
+}
+
+iGraphics::sUnit unitOf(iMesh* _mesh, cAnimation* _animation = nullptr)
+{
+    iGraphics::sUnit unit;
+    unit.mesh = _mesh;
+    unit.animation = _animation;
+    return unit;
 }
 
 TEST(MeshScene, UnitsAndSpritesAreDrawnInQueueOrder)
@@ -24,9 +27,7 @@ TEST(MeshScene, UnitsAndSpritesAreDrawnInQueueOrder)
     cGraphicsHarness harness;
     const auto first = squareMesh(10, 10, 20, 20, 300);
     const auto second = squareMesh(30, 10, 40, 20, -300);
-    iGraphics::sUnit a, b;
-    a.mesh = first.get();
-    b.mesh = second.get();
+    const iGraphics::sUnit a = unitOf(first.get()), b = unitOf(second.get());
     const UInt texture = makeTexture(harness);
     harness.frame([&](cGraphics& _g) {
         _g.render(a);
@@ -54,8 +55,7 @@ TEST(MeshScene, AUnitBetweenTwoSpritesOfOneTextureSplitsThem)
 {
     cGraphicsHarness harness;
     const auto mesh = squareMesh(10, 10, 20, 20, 0);
-    iGraphics::sUnit unit;
-    unit.mesh = mesh.get();
+    const iGraphics::sUnit unit = unitOf(mesh.get());
     const UInt texture = makeTexture(harness);
     harness.frame([&](cGraphics& _g) {
         _g.renderQuad(quadAt(0, 0, 4, 4), sSpriteTexture{texture}, 0);
@@ -64,9 +64,8 @@ TEST(MeshScene, AUnitBetweenTwoSpritesOfOneTextureSplitsThem)
     });
     const tDraws& draws = harness.device().draws();
     ASSERT_EQ(draws.size(), 3u);
-    EXPECT_FALSE(isUnitDraw(draws[0]));
-    EXPECT_TRUE(isUnitDraw(draws[1]));
-    EXPECT_FALSE(isUnitDraw(draws[2]));
+    EXPECT_EQ((std::vector<bool>{false, true, false}),
+        (std::vector<bool>{draws[0].state.depthTest, draws[1].state.depthTest, draws[2].state.depthTest}));
     EXPECT_EQ(draws[2].vertices[0].x, 7.5f);
 }
 
@@ -109,9 +108,7 @@ TEST(MeshScene, ATwentyBonePoseBlendsEveryVertexByFourWeights)
     }
     const auto mesh = makeMesh(vertices, indices, 0x111C, std::vector<Matrix>(kBones, Matrix::identity()));
     const auto animation = makeAnimation(nodes);
-    iGraphics::sUnit unit;
-    unit.mesh = mesh.get();
-    unit.animation = animation.get();
+    iGraphics::sUnit unit = unitOf(mesh.get(), animation.get());
     unit.world = Matrix::translation(100, 200, 0);
     harness.frame([&](cGraphics& _g) { _g.render(unit); });
 
@@ -137,9 +134,7 @@ TEST(MeshScene, AnAnimatedUnitIsPosedFromItsFirstFrameWhateverItsClock)
     sTestNode node;
     node.keys = {{Matrix::translation(5, 0, 0), 0}};
     const auto animation = makeAnimation({node});
-    iGraphics::sUnit unit;
-    unit.mesh = mesh.get();
-    unit.animation = animation.get();
+    iGraphics::sUnit unit = unitOf(mesh.get(), animation.get());
     unit.time = -1;
     harness.frame([&](cGraphics& _g) { _g.render(unit); });
     EXPECT_EQ(harness.device().draws().at(0).vertices[0].x, 5);
@@ -151,8 +146,7 @@ TEST(MeshScene, FullScreenPlacesUnitsInThePictureLikeSprites)
     const sScreenGeometry& geometry = harness.graphics().getGeometry();
     ASSERT_TRUE(geometry.fullscreen);
     const auto mesh = squareMesh(10, 20, 30, 40, 0);
-    iGraphics::sUnit unit;
-    unit.mesh = mesh.get();
+    const iGraphics::sUnit unit = unitOf(mesh.get());
     harness.frame([&](cGraphics& _g) { _g.render(unit); });
     const sVertex& corner = harness.device().draws().at(0).vertices[0];
     EXPECT_FLOAT_EQ(corner.x, 10 * geometry.scaleX + geometry.offsetX);

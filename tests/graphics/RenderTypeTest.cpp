@@ -45,20 +45,6 @@ INSTANTIATE_TEST_SUITE_P(
         sTypeCase{"linear_wins", 0xA0, true, BLEND_SRC_ALPHA, BLEND_INV_SRC_ALPHA, STENCIL_OFF, FILTER_LINEAR}),
     [](const testing::TestParamInfo<sTypeCase>& _info) { return String(_info.param.name); });
 
-TEST(MaskWriterPass, ChangesOnlyTheStencilWhereAlphaExceeds0x88EvenForAnOpaqueSprite)
-{
-    for (ULong type : {ULong(0x4), ULong(0x6), ULong(0x5)}) {
-        const sDrawState state = maskWriterState(type, 3, 0, {});
-        EXPECT_EQ(STENCIL_WRITE, state.stencil) << type;
-        EXPECT_TRUE(state.blend) << type;
-        EXPECT_TRUE(state.alphaTest) << type;
-        EXPECT_EQ(0x88u, state.alphaRef) << type;
-        EXPECT_EQ(BLEND_ZERO, state.srcBlend) << type;
-        EXPECT_EQ(BLEND_ONE, state.destBlend) << type;
-        EXPECT_EQ(3u, state.stages[0].texture) << type;
-    }
-}
-
 TEST(FullscreenMagnification, IsPointForOverlaysAndAnisotropicOtherwise)
 {
     const sFrameStyle fullscreen{false, true};

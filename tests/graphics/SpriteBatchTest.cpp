@@ -38,33 +38,6 @@ TEST_F(SpriteBatch, SameTextureAndTypeMergeAndAChangeOfEitherSplits)
     EXPECT_EQ(ULong(RT_OVERLAY), chunks[2].renderType);
 }
 
-TEST_F(SpriteBatch, AUnitSplitsSpritesOfOneTexture)
-{
-    int unit = 0;
-    add(1);
-    m_batch.addUnit(&unit);
-    add(1);
-    const auto& chunks = end();
-    ASSERT_EQ(3u, chunks.size());
-    EXPECT_EQ(nullptr, chunks[0].unit);
-    EXPECT_EQ(&unit, chunks[1].unit);
-    EXPECT_EQ(0u, chunks[1].primitiveCount);
-    EXPECT_EQ(4u, chunks[2].baseVertex);
-}
-
-TEST_F(SpriteBatch, UnitsFirstThenASpriteKeepTheirOrder)
-{
-    int first = 0, second = 0;
-    m_batch.addUnit(&first);
-    m_batch.addUnit(&second);
-    add(1);
-    const auto& chunks = end();
-    ASSERT_EQ(3u, chunks.size());
-    EXPECT_EQ(&first, chunks[0].unit);
-    EXPECT_EQ(&second, chunks[1].unit);
-    EXPECT_EQ(4u, chunks[2].vertexCount);
-}
-
 TEST_F(SpriteBatch, ASubdividedSpriteIsAGridWithBlendedInnerColours)
 {
     sSpriteQuad quad = quadAt(0, 0, 10, 20);

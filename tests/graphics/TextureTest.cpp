@@ -72,15 +72,7 @@ TEST(BrokenImages, FailWithATextNamingTheFile)
         EXPECT_TRUE(texture.second.released);
 }
 
-TEST_F(Textures, TheCacheMakesTexturesOnceTheRendererExists)
-{
-    iResource* texture = cResourceManager::getInstance()->getTexture("pictures/wide.png");
-    ASSERT_NE(nullptr, texture);
-    EXPECT_EQ(RT_TEXTURE, texture->getType());
-    EXPECT_EQ(texture, cResourceManager::getInstance()->getTexture("pictures/wide.png"));
-}
-
-TEST_F(Textures, SpritesByPathDrawWithTheTextureAndOverlayBlend)
+TEST_F(Textures, SpritesByPathDrawWithTheCachedTextureAndOverlayBlend)
 {
     m_h.frame([](cGraphics& _g) {
         _g.renderQuad(quadAt(0, 0, 4, 4), "pictures/wide.png", true);
@@ -93,7 +85,9 @@ TEST_F(Textures, SpritesByPathDrawWithTheTextureAndOverlayBlend)
     EXPECT_FLOAT_EQ(0.78125f, draws[0].vertices[3].u0);
     EXPECT_EQ(0u, draws[1].state.stages[0].texture);
     iResource* cached = cResourceManager::getInstance()->getTexture("pictures/wide.png");
-    EXPECT_EQ(1, cached->getRefCount()); // only this test holds it: the render call gave its own back
+    EXPECT_EQ(RT_TEXTURE, cached->getType());
+    EXPECT_EQ(cached, cResourceManager::getInstance()->getTexture("pictures/wide.png"));
+    EXPECT_EQ(2, cached->getRefCount()); // only this test holds it: the render call gave its own back
 }
 
 TEST_F(Textures, PreUpdateReleasesAndUpdateMakesItAgain)
