@@ -48,14 +48,9 @@ TEST_F(DemoFont, LatinAndCyrillicLettersHaveGlyphs)
         for (char16_t c : std::u16string(u"\u041D\u043E\u0432\u044B\u0439 Play")) {
             sGlyph glyph;
             ASSERT_TRUE(font->getLetter(c, glyph)) << path << " " << int(c);
-            EXPECT_GE(glyph.left, 0.0f);
-            EXPECT_LE(glyph.right, 1.0f);
-            EXPECT_LT(glyph.left, glyph.right) << int(c);
-            EXPECT_GE(glyph.bottom, 0.0f);
-            EXPECT_LE(glyph.top, 1.0f);
-            EXPECT_LT(glyph.bottom, glyph.top) << int(c);
-            EXPECT_GT(glyph.advance, 0.0f) << int(c);
-            EXPECT_LT(glyph.advance, 0.5f) << int(c);
+            EXPECT_TRUE(0 <= glyph.left && glyph.left < glyph.right && glyph.right <= 1) << int(c);
+            EXPECT_TRUE(0 <= glyph.bottom && glyph.bottom < glyph.top && glyph.top <= 1) << int(c);
+            EXPECT_TRUE(0 < glyph.advance && glyph.advance < 0.5f) << int(c) << " advances " << glyph.advance;
         }
         sGlyph wide, narrow;
         ASSERT_TRUE(font->getLetter(u'\u0416', wide) && font->getLetter(u'l', narrow));

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 
 namespace {
@@ -56,6 +57,12 @@ protected:
         _queue(*m_graphics);
         m_graphics->endRender();
     }
+    // Each of {colour, x, y}.
+    void expectPixels(std::initializer_list<std::array<UInt, 3>> _pixels)
+    {
+        for (const auto& p : _pixels)
+            expectPixel(p[0], p[1], p[2]);
+    }
     void expectPixel(UInt _expected, UInt _x, UInt _y)
     {
         const UInt actual = m_graphics->getDevice().readPixels({_x, _y, 1, 1})[0];
@@ -79,8 +86,7 @@ TEST_F(GraphicsPixels, ASpriteMapsTexelsToPixelsExactly)
     for (UInt y = 0; y < 4; ++y)
         for (UInt x = 0; x < 4; ++x)
             expectPixel(texel(x, y), 10 + x, 20 + y);
-    expectPixel(kBack, 14, 20);
-    expectPixel(kBack, 9, 20);
+    expectPixels({{kBack, 14, 20}, {kBack, 9, 20}});
 }
 
 TEST_F(GraphicsPixels, AHalfTransparentSpriteBlendsOverTheOneBelow)
@@ -91,8 +97,7 @@ TEST_F(GraphicsPixels, AHalfTransparentSpriteBlendsOverTheOneBelow)
         _g.renderQuad(quadAt(0, 0, 16, 16, kRed), nullptr, 0);
         _g.renderQuad(quadAt(0, 0, 16, 16, 0x800000FF), nullptr, 0);
     });
-    expectPixel(0xFF7F0080u, 8, 8);
-    expectPixel(kBack, 20, 8);
+    expectPixels({{0xFF7F0080u, 8, 8}, {kBack, 20, 8}});
 }
 
 TEST_F(GraphicsPixels, AMaskAfterAnOpaqueSpriteLimitsTheMaskedOverlayToTheShape)
@@ -105,9 +110,7 @@ TEST_F(GraphicsPixels, AMaskAfterAnOpaqueSpriteLimitsTheMaskedOverlayToTheShape)
         _g.renderQuad(quadAt(0, 0, 8, 8), &shapeTexture, RT_MASK_WRITER);
         _g.renderQuad(quadAt(0, 0, 8, 8, kGreen), nullptr, RT_MASKED);
     });
-    expectPixel(kGreen, 1, 4);
-    expectPixel(kGreen, 3, 4);
-    expectPixel(kBack, 6, 4); // the transparent half wrote no stencil
+    expectPixels({{kGreen, 1, 4}, {kGreen, 3, 4}, {kBack, 6, 4}}); // the transparent half wrote no stencil
 }
 
 TEST_F(GraphicsPixels, FullScreenLeavesBlackBarsAroundThePicture)
@@ -120,12 +123,10 @@ TEST_F(GraphicsPixels, FullScreenLeavesBlackBarsAroundThePicture)
     ASSERT_GT(width, 0u);
     expectPixel(kWhite, width / 2, height / 2);
     if (g.offsetY >= 2) {
-        expectPixel(0xFF000000u, width / 2, 0);
-        expectPixel(0xFF000000u, width / 2, height - 1);
+        expectPixels({{0xFF000000u, width / 2, 0}, {0xFF000000u, width / 2, height - 1}});
     }
     if (g.offsetX >= 2) {
-        expectPixel(0xFF000000u, 0, height / 2);
-        expectPixel(0xFF000000u, width - 1, height / 2);
+        expectPixels({{0xFF000000u, 0, height / 2}, {0xFF000000u, width - 1, height / 2}});
     }
 }
 
@@ -140,11 +141,7 @@ TEST_F(GraphicsPixels, TheDeeperUnitHidesTheOtherWhateverTheOrderAndSpritesIgnor
         _g.render(blue);
         _g.renderQuad(quadAt(60, 60, 80, 80, kGreen), nullptr, RT_OPAQUE);
     });
-    expectPixel(kRed, 20, 20);
-    expectPixel(kRed, 40, 40);
-    expectPixel(kBlue, 55, 40);
-    expectPixel(kGreen, 65, 65);
-    expectPixel(kBack, 75, 40);
+    expectPixels({{kRed, 20, 20}, {kRed, 40, 40}, {kBlue, 55, 40}, {kGreen, 65, 65}, {kBack, 75, 40}});
 }
 
 TEST_F(GraphicsPixels, FacesWoundCounterClockwiseOnScreenAreCulled)
@@ -157,8 +154,7 @@ TEST_F(GraphicsPixels, FacesWoundCounterClockwiseOnScreenAreCulled)
         _g.render(kept);
         _g.render(culled);
     });
-    expectPixel(kRed, 20, 20);
-    expectPixel(kBack, 50, 20);
+    expectPixels({{kRed, 20, 20}, {kBack, 50, 20}});
 }
 
 // The left edge hangs from bone 0 (at rest), the right edge from bone 1 through the implied
@@ -181,11 +177,7 @@ TEST_F(GraphicsPixels, ASkinnedMeshFollowsItsPose)
     unit.animation = animation.get();
     unit.world = Matrix::translation(100, 100, 0);
     frame([&](cGraphics& _g) { _g.render(unit); });
-    expectPixel(kRed, 102, 110);
-    expectPixel(kRed, 150, 110);
-    expectPixel(kRed, 158, 101);
-    expectPixel(kBack, 162, 110);
-    expectPixel(kBack, 98, 110);
+    expectPixels({{kRed, 102, 110}, {kRed, 150, 110}, {kRed, 158, 101}, {kBack, 162, 110}, {kBack, 98, 110}});
 }
 
 } // namespace

@@ -36,13 +36,6 @@ TEST(Skinning, FourthWeightIsOneMinusTheOtherThree)
                       0.5f * 3 + 0.25f * 3 + 0.125f * 6 + 0.125f * 43});
 }
 
-TEST(Skinning, WorldMatrixFollowsEveryBone)
-{
-    const Matrix world = Matrix::scaling(100, 100, 100) * Matrix::translation(400, 300, 0);
-    const cSkinning skinning(kPose, world);
-    expectNear(skinning.skin(at({1, 0, 0}, {0, 0, 0}, {0, 0, 0, 3})).position, {500, 300, 4000});
-}
-
 TEST(Skinning, BoneBeyondThePoseKeepsItsShareInTheBindPose)
 {
     const Matrix world = Matrix::translation(0, 0, 5);
