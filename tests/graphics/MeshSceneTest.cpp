@@ -1,6 +1,5 @@
 #include "GraphicsHarness.h"
 #include "UnitFixtures.h"
-#include "engine/ValueConvert.h"
 
 #include <gtest/gtest.h>
 
@@ -67,21 +66,6 @@ TEST(MeshScene, AUnitBetweenTwoSpritesOfOneTextureSplitsThem)
     EXPECT_EQ((std::vector<bool>{false, true, false}),
         (std::vector<bool>{draws[0].state.depthTest, draws[1].state.depthTest, draws[2].state.depthTest}));
     EXPECT_EQ(draws[2].vertices[0].x, 7.5f);
-}
-
-TEST(MeshScene, LightingWithNoLightsGivesOnlyAmbientAndEmissive)
-{
-    cGraphicsHarness harness;
-    const auto mesh = squareMesh(10, 10, 20, 20, 0);
-    iGraphics::sUnit unit = glowingUnit(mesh.get(), 0xFF400000);
-    unit.material.diffuse = {1, 1, 1, 1};
-    unit.material.ambient = {1, 0.5f, 0, 1};
-    harness.frame([&](cGraphics& _g) { _g.render(unit); });
-    ASSERT_EQ(harness.device().draws().size(), 1u);
-    // The scene ambient is 8 of 255 in each channel.
-    DXColor expected{0x40 / 255.0f + 8 / 255.0f, 4 / 255.0f, 0, 1};
-    for (const sVertex& vertex : harness.device().draws()[0].vertices)
-        EXPECT_EQ(vertex.colour, colorToARGB(expected));
 }
 
 // Vertex i hangs from bones i to i + 3 (wrapping at 20) with weights 0.4, 0.3, 0.2 and the

@@ -28,7 +28,7 @@ protected:
                               {"shaders/wave.vsh", "\x01\x02\x03"}}};
 };
 
-TEST_F(Textures, AnImageSitsInAPowerOfTwoTextureWithItsScalesAndHalfTexels)
+TEST_F(Textures, PngAndJngImagesSitInPowerOfTwoTexturesWithTheirScalesAndHalfTexels)
 {
     cTexture texture("pictures/wide.png");
     EXPECT_EQ(128u, texture.getTextureWidth());
@@ -43,13 +43,10 @@ TEST_F(Textures, AnImageSitsInAPowerOfTwoTextureWithItsScalesAndHalfTexels)
     EXPECT_EQ(128u, made.width);
     EXPECT_EQ(0xFF00FF00u, made.pixels[0]);
     EXPECT_EQ(0u, made.pixels[127]); // the padding is transparent
-}
 
-TEST_F(Textures, AJngTextureIsPaddedToPowersOfTwo)
-{
-    cTexture texture("pictures/odd.jng");
-    EXPECT_EQ(256u, texture.getTextureWidth());
-    EXPECT_EQ(64u, texture.getTextureHeight());
+    cTexture jng("pictures/odd.jng");
+    EXPECT_EQ(256u, jng.getTextureWidth());
+    EXPECT_EQ(64u, jng.getTextureHeight());
 }
 
 TEST(BrokenImages, FailWithATextNamingTheFile)
