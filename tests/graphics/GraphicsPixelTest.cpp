@@ -24,11 +24,7 @@ UInt texel(UInt _x, UInt _y)
 // Units glow in their emissive colour with no ambient share, so their pixels are exact.
 class GraphicsPixels : public testing::Test {
 protected:
-    bool start(const std::string& _graphics = "")
-    {
-        open(_graphics);
-        return m_graphics != nullptr;
-    }
+    void SetUp() override { open(""); }
     void open(const std::string& _graphics)
     {
         m_harness = std::make_unique<cGraphicsHarness>(_graphics + " back_color=\"0xFF202020\"",
@@ -79,8 +75,6 @@ protected:
 
 TEST_F(GraphicsPixels, ASpriteMapsTexelsToPixelsExactly)
 {
-    if (!start())
-        return;
     cTexture texture("texels.png");
     frame([&](cGraphics& _g) { _g.renderQuad(quadAt(10, 20, 14, 24), &texture, RT_OPAQUE); });
     for (UInt y = 0; y < 4; ++y)
@@ -91,8 +85,6 @@ TEST_F(GraphicsPixels, ASpriteMapsTexelsToPixelsExactly)
 
 TEST_F(GraphicsPixels, AHalfTransparentSpriteBlendsOverTheOneBelow)
 {
-    if (!start())
-        return;
     frame([](cGraphics& _g) {
         _g.renderQuad(quadAt(0, 0, 16, 16, kRed), nullptr, 0);
         _g.renderQuad(quadAt(0, 0, 16, 16, 0x800000FF), nullptr, 0);
@@ -102,8 +94,6 @@ TEST_F(GraphicsPixels, AHalfTransparentSpriteBlendsOverTheOneBelow)
 
 TEST_F(GraphicsPixels, AMaskAfterAnOpaqueSpriteLimitsTheMaskedOverlayToTheShape)
 {
-    if (!start())
-        return;
     cTexture shapeTexture("shape.png");
     frame([&](cGraphics& _g) {
         _g.renderQuad(quadAt(100, 100, 108, 108, 0xFF404040), nullptr, RT_OPAQUE);
@@ -113,10 +103,13 @@ TEST_F(GraphicsPixels, AMaskAfterAnOpaqueSpriteLimitsTheMaskedOverlayToTheShape)
     expectPixels({{kGreen, 1, 4}, {kGreen, 3, 4}, {kBack, 6, 4}}); // the transparent half wrote no stencil
 }
 
-TEST_F(GraphicsPixels, FullScreenLeavesBlackBarsAroundThePicture)
+class FullScreenPixels : public GraphicsPixels {
+protected:
+    void SetUp() override { open("fullscreen=\"1\""); }
+};
+
+TEST_F(FullScreenPixels, LeaveBlackBarsAroundThePicture)
 {
-    if (!start("fullscreen=\"1\""))
-        return;
     frame([](cGraphics& _g) { _g.renderQuad(quadAt(0, 0, 800, 600, kWhite), nullptr, RT_OPAQUE); });
     const sScreenGeometry& g = m_graphics->getGeometry();
     const UInt width = m_graphics->getDevice().getWidth(), height = m_graphics->getDevice().getHeight();
@@ -132,8 +125,6 @@ TEST_F(GraphicsPixels, FullScreenLeavesBlackBarsAroundThePicture)
 
 TEST_F(GraphicsPixels, TheDeeperUnitHidesTheOtherWhateverTheOrderAndSpritesIgnoreDepth)
 {
-    if (!start())
-        return;
     const auto front = squareMesh(10, 10, 50, 50, 100), back = squareMesh(30, 30, 70, 70, -100);
     const iGraphics::sUnit red = glowingUnit(front.get(), kRed), blue = glowingUnit(back.get(), kBlue);
     frame([&](cGraphics& _g) {
@@ -146,8 +137,6 @@ TEST_F(GraphicsPixels, TheDeeperUnitHidesTheOtherWhateverTheOrderAndSpritesIgnor
 
 TEST_F(GraphicsPixels, FacesWoundCounterClockwiseOnScreenAreCulled)
 {
-    if (!start())
-        return;
     const auto clockwise = squareMesh(10, 10, 30, 30, 0, true), counter = squareMesh(40, 10, 60, 30, 0, false);
     const iGraphics::sUnit kept = glowingUnit(clockwise.get(), kRed), culled = glowingUnit(counter.get(), kRed);
     frame([&](cGraphics& _g) {
@@ -161,8 +150,6 @@ TEST_F(GraphicsPixels, FacesWoundCounterClockwiseOnScreenAreCulled)
 // fourth weight; bone 1 moves 40 pixels right, stretching the square.
 TEST_F(GraphicsPixels, ASkinnedMeshFollowsItsPose)
 {
-    if (!start())
-        return;
     std::vector<sTestVertex> corners = {testVertex(0, 0), testVertex(20, 0), testVertex(0, 20), testVertex(20, 20)};
     for (sTestVertex& corner : corners) {
         corner.weights[0] = corner.position[0] > 0 ? 0 : 1;

@@ -13,15 +13,11 @@ UInt halfAlpha(UInt _x, UInt)
     return _x < 50 ? 0xFF00FF00 : 0x0000FF00;
 }
 
-std::string wide() { return makePng(makeImage(100, 50, halfAlpha)); }
-std::string small() { return makePng(makeImage(2, 2, halfAlpha)); }
-
 class Textures : public testing::Test {
 protected:
-    cGraphicsHarness m_h{"", {{"pictures/wide.png", wide()},
+    cGraphicsHarness m_h{"", {{"pictures/wide.png", makePng(makeImage(100, 50, halfAlpha))},
                               {"pictures/odd.jng", makeJng(makeImage(129, 64, halfAlpha), true)},
-                              {"a.png", small()},
-                              {"b.png", small()},
+                              {"a.png", makePng(makeImage(2, 2, halfAlpha))},
                               {"mask.png", makePng(makeImage(3, 2, [](UInt _x, UInt _y) {
                                    return _x == 1 && _y == 0 ? 0x01000000u : (_x == 2 ? 0xFF000000u : 0u);
                                }))},
@@ -84,7 +80,7 @@ TEST_F(Textures, SpritesByPathDrawWithTheCachedTextureAndOverlayBlend)
     iResource* cached = cResourceManager::getInstance()->getTexture("pictures/wide.png");
     EXPECT_EQ(RT_TEXTURE, cached->getType());
     EXPECT_EQ(cached, cResourceManager::getInstance()->getTexture("pictures/wide.png"));
-    EXPECT_EQ(2, cached->getRefCount()); // only this test holds it: the render call gave its own back
+    EXPECT_EQ(2, cached->getRefCount()); // the two look-ups above: the render call gave its own back
 }
 
 TEST_F(Textures, PreUpdateReleasesAndUpdateMakesItAgain)
