@@ -27,28 +27,30 @@ const sLightFloat LIGHT_FLOATS[] = {
     {"phi", &sLight::phi},
 };
 
+// Names every key of one light once, for reading and for writing alike.
+template <class tLight, class tVisit>
+void forEachLightKey(UInt _index, tLight& _light, tVisit _visit)
+{
+    _visit(lightKey(_index, "type"), _light.type);
+    _visit(lightKey(_index, "diffuse"), _light.diffuse);
+    _visit(lightKey(_index, "specular"), _light.specular);
+    _visit(lightKey(_index, "ambient"), _light.ambient);
+    _visit(lightKey(_index, "position"), _light.position);
+    _visit(lightKey(_index, "direction"), _light.direction);
+    for (const sLightFloat& field : LIGHT_FLOATS)
+        _visit(lightKey(_index, field.name), _light.*field.member);
+}
+
 void readLight(cSettings& _settings, UInt _index, sLight& _light)
 {
-    _settings.getPropertyT(LIGHTS, lightKey(_index, "type"), _light.type);
-    _settings.getPropertyT(LIGHTS, lightKey(_index, "diffuse"), _light.diffuse);
-    _settings.getPropertyT(LIGHTS, lightKey(_index, "specular"), _light.specular);
-    _settings.getPropertyT(LIGHTS, lightKey(_index, "ambient"), _light.ambient);
-    _settings.getPropertyT(LIGHTS, lightKey(_index, "position"), _light.position);
-    _settings.getPropertyT(LIGHTS, lightKey(_index, "direction"), _light.direction);
-    for (const sLightFloat& field : LIGHT_FLOATS)
-        _settings.getPropertyT(LIGHTS, lightKey(_index, field.name), _light.*field.member);
+    forEachLightKey(_index, _light,
+        [&](const String& _key, auto& _value) { _settings.getPropertyT(LIGHTS, _key, _value); });
 }
 
 void saveLight(cSettings& _settings, UInt _index, const sLight& _light)
 {
-    _settings.setPropertyT(LIGHTS, lightKey(_index, "type"), _light.type);
-    _settings.setPropertyT(LIGHTS, lightKey(_index, "diffuse"), _light.diffuse);
-    _settings.setPropertyT(LIGHTS, lightKey(_index, "specular"), _light.specular);
-    _settings.setPropertyT(LIGHTS, lightKey(_index, "ambient"), _light.ambient);
-    _settings.setPropertyT(LIGHTS, lightKey(_index, "position"), _light.position);
-    _settings.setPropertyT(LIGHTS, lightKey(_index, "direction"), _light.direction);
-    for (const sLightFloat& field : LIGHT_FLOATS)
-        _settings.setPropertyT(LIGHTS, lightKey(_index, field.name), _light.*field.member);
+    forEachLightKey(_index, _light,
+        [&](const String& _key, const auto& _value) { _settings.setPropertyT(LIGHTS, _key, _value); });
 }
 
 } // namespace
