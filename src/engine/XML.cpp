@@ -255,70 +255,33 @@ Bool cXML::getNode(const String& _propName, Long& _res) { return getNodeAs(_prop
 Bool cXML::getNode(const String& _propName, WString& _res) { return getNodeAs(_propName, _res, &cXML::getWString); }
 Bool cXML::getNode(const String& _propName, String& _res) { return getNodeAs(_propName, _res, &cXML::getString); }
 
+namespace {
+
+// The own text through one conversion, from a zero value when the text does not read.
+template <class T>
+T convertTextOf(const WString& _text, T& (*_convert)(T&, const WString&))
+{
+    T value{};
+    return _convert(value, _text);
+}
+
+} // namespace
+
 String cXML::getString()
 {
     return toString(m_text);
 }
 
-Float cXML::getFloat()
-{
-    Float value = 0;
-    return toFloat(value, m_text);
-}
-
-Double cXML::getDouble()
-{
-    Double value = 0;
-    return toDouble(value, m_text);
-}
-
-Int cXML::getInt()
-{
-    Int value = 0;
-    return toInt(value, m_text);
-}
-
-UInt cXML::getUInt()
-{
-    UInt value = 0;
-    return toUInt(value, m_text);
-}
-
-Long cXML::getLong()
-{
-    Long value = 0;
-    return toLong(value, m_text);
-}
-
-ULong cXML::getULong()
-{
-    ULong value = 0;
-    return toULong(value, m_text);
-}
-
-LongLong cXML::getLongLong()
-{
-    LongLong value = 0;
-    return toLongLong(value, m_text);
-}
-
-Vector2 cXML::getVector2()
-{
-    Vector2 value;
-    return toVector2(value, m_text);
-}
-
-DXColor cXML::getDXColor()
-{
-    DXColor value;
-    return toDXColor(value, m_text);
-}
-
-Bool cXML::getBool()
-{
-    Bool value = false;
-    return toBool(value, m_text);
-}
+Float cXML::getFloat() { return convertTextOf<Float>(m_text, toFloat); }
+Double cXML::getDouble() { return convertTextOf<Double>(m_text, toDouble); }
+Int cXML::getInt() { return convertTextOf<Int>(m_text, toInt); }
+UInt cXML::getUInt() { return convertTextOf<UInt>(m_text, toUInt); }
+Long cXML::getLong() { return convertTextOf<Long>(m_text, toLong); }
+ULong cXML::getULong() { return convertTextOf<ULong>(m_text, toULong); }
+LongLong cXML::getLongLong() { return convertTextOf<LongLong>(m_text, toLongLong); }
+Vector2 cXML::getVector2() { return convertTextOf<Vector2>(m_text, toVector2); }
+DXColor cXML::getDXColor() { return convertTextOf<DXColor>(m_text, toDXColor); }
+Bool cXML::getBool() { return convertTextOf<Bool>(m_text, toBool); }
 
 ATTRIBUTE_MAP::const_iterator cXML::getAttribute(UInt _index)
 {
