@@ -261,10 +261,10 @@ void cFileManager::moveAside(const String& _name)
         return;
     const String path = m_common + found->second.path;
     if (!platform::renameFile(path, path + ".broken")) {
-        getLog("error")->print("File \"" + path + "\" cannot be parsed nor moved aside. " + platform::getLastErrorText());
+        logError("File \"" + path + "\" cannot be parsed nor moved aside. " + platform::getLastErrorText());
         return;
     }
-    getLog("error")->print("File \"" + path + "\" cannot be parsed; moved aside as \"" + path + ".broken\".");
+    logError("File \"" + path + "\" cannot be parsed; moved aside as \"" + path + ".broken\".");
     uncover(key);
     GUARD_END("void cFileManager::moveAside(const String& _name)")
 }

@@ -26,9 +26,9 @@ cSettings::~cSettings()
     try {
         save();
     } catch (const String& _error) {
-        getLog("error")->print("Settings could not be saved:\n" + _error);
+        logError("Settings could not be saved:\n" + _error);
     } catch (...) {
-        getLog("error")->print(String("Settings could not be saved."));
+        logError("Settings could not be saved.");
     }
 }
 

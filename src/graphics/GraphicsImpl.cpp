@@ -55,7 +55,7 @@ cGraphics::~cGraphics()
         if (cSettings::exists())
             m_params.save(*cSettings::getInstance());
     } catch (...) {
-        getLog("error")->print("The graphics settings could not be stored.");
+        logError("The graphics settings could not be stored.");
     }
 }
 
