@@ -41,24 +41,6 @@ void dropCachedCopy(const String& _path)
     cResourceManager::getInstance()->releaseResource(toLowerCase(key));
 }
 
-// A name must read back as it was: markup characters become references, and characters no
-// XML file may hold would make the whole index unreadable, losing every profile.
-WString escapeName(const WString& _name)
-{
-    WString safe = _name;
-    for (std::size_t i = 0; i < safe.size(); ++i) {
-        const char16_t c = safe[i];
-        const bool pair = c >= 0xD800 && c <= 0xDBFF && i + 1 < safe.size() && safe[i + 1] >= 0xDC00
-            && safe[i + 1] <= 0xDFFF;
-        if (pair)
-            ++i;
-        else if ((c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r') || (c >= 0xD800 && c <= 0xDFFF)
-            || c == 0xFFFE || c == 0xFFFF)
-            safe[i] = u'\uFFFD';
-    }
-    return escapeXml(safe);
-}
-
 void appendAttribute(WString& _out, const char16_t* _name, const WString& _value)
 {
     _out += _name;
@@ -262,12 +244,12 @@ void cProfile::saveHeaders()
     WString text = kDeclaration;
     text += u"\n<Profiles ";
     appendAttribute(text, u"NextID", toWString(std::to_string(m_nextID)));
-    appendAttribute(text, u"CurrentUser", escapeName(m_currentUserName));
+    appendAttribute(text, u"CurrentUser", escapeXml(m_currentUserName));
     appendAttribute(text, u"NowPlaying", m_nowPlaying ? u"1" : u"0");
     text += u">\n";
     for (const auto& entry : m_index) {
         text += u"<Profile ";
-        appendAttribute(text, u"Name", escapeName(entry.first));
+        appendAttribute(text, u"Name", escapeXml(entry.first));
         appendAttribute(text, u"ID", toWString(std::to_string(entry.second)));
         text += u"/>\n";
     }
