@@ -358,6 +358,11 @@ String cProfile::getProfilesDir()
         cSettings::getInstance()->getPropertyT("game", "profiles", dir);
     if (!dir.empty() && dir.back() != '/')
         dir += '/';
+    // A damaged setting must not send the profiles out of the player's folder.
+    if (!cFileManager::isInside(dir)) {
+        logError("Setting \"profiles\" names \"" + dir + "\", outside the application-data folder; not used.");
+        dir.clear();
+    }
     return dir;
     GUARD_END("String cProfile::getProfilesDir()")
 }
