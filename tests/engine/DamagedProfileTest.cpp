@@ -85,7 +85,6 @@ const sDamage kDamages[] = {
     {"index cut short", "profiles.xml", makeXml16(kIndex).substr(0, 60), u"Anna", 150, "00000001.xml"},
     {"index empty", "profiles.xml", "", u"Bob", 150, "00000002.xml"},
     {"index odd byte count", "profiles.xml", makeXml16(kIndex) + "x", u"Anna", 150, "00000002.xml"},
-    {"index not XML", "profiles.xml", "\xFF\xFEgarbage", u"Bob", 150, "00000001.xml"},
     {"own property file", "00000001.xml", makeXml16("<Props><prop Name=\"Money\""), u"Anna", 150, "00000002.xml"},
     {"own property file empty", "00000002.xml", "", u"Bob", 150, "00000001.xml"},
 };
