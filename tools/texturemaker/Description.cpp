@@ -303,6 +303,7 @@ void cParser::readStyle(sLine _line, sLayer& _layer) const
     take("w", [&](const String& _v) { _layer.outlineWidth = number(_v); });
     take("r", [&](const String& _v) { _layer.radius = number(_v); });
     take("shadow", [&](const String& _v) { _layer.shadow = number(_v); });
+    take("drop", [&](const String& _v) { _layer.drop = number(_v); });
     take("sc", [&](const String& _v) { _layer.shadowColour = colour(_v); });
     take("bevel", [&](const String& _v) { _layer.bevel = number(_v); });
     take("gloss", [&](const String&) { _layer.gloss = true; });
@@ -373,7 +374,7 @@ void cParser::readUse(const sLine& _line)
         layer.pivot = move(layer.pivot);
         layer.step = {layer.step.x * k, layer.step.y * k};
         layer.repeatStep = {layer.repeatStep.x * k, layer.repeatStep.y * k};
-        for (Float* width : {&layer.radius, &layer.outlineWidth, &layer.shadow, &layer.bevel})
+        for (Float* width : {&layer.radius, &layer.outlineWidth, &layer.shadow, &layer.bevel, &layer.drop})
             *width *= k;
     }
     std::vector<sLayer>& target = m_result.pictures.back().layers;

@@ -28,7 +28,8 @@ struct sLayer {
     Bool outlined = false;
     tColour outline{};
     Float outlineWidth = 2;
-    Float shadow = 0; // softness and drop of the shadow, pixels
+    Float shadow = 0; // softness of the shadow, pixels
+    Float drop = -1; // how far the shadow falls; below 0, in proportion to its softness
     tColour shadowColour{0, 0, 0, 0.3f};
     Float bevel = 0; // width of the lit rim
     Bool gloss = false;

@@ -53,7 +53,7 @@ std::array<Float, 4> placedBounds(const sLayer& _layer, const sPlacement& _place
 // How far past the shape its shadow, outline and bevel reach.
 Float reach(const sLayer& _layer)
 {
-    return _layer.shadow * 2.6f + std::max(_layer.outlineWidth, _layer.bevel) + 3;
+    return _layer.shadow * 2 + std::max(_layer.drop, _layer.shadow * 0.6f) + std::max(_layer.outlineWidth, _layer.bevel) + 3;
 }
 
 sField shapeField(const sLayer& _layer, const sPlacement& _place, UInt _width, UInt _height)
@@ -139,7 +139,7 @@ tColour withAlpha(tColour _colour, Float _alpha)
 // Shadow, fill, lit rim, gloss and outline of one placed shape, in that order.
 void paintField(const sLayer& _layer, const sField& _field, Float _top, Float _bottom, sImage& _frame)
 {
-    const Float drop = std::round(_layer.shadow * 0.6f);
+    const Float drop = std::round(_layer.drop >= 0 ? _layer.drop : _layer.shadow * 0.6f);
     const Float height = std::max(1.0f, _bottom - _top);
     const tColour white{1, 1, 1, 1}, black{0, 0, 0, 1};
     for (Int y = _field.top; y < _field.bottom; ++y)
