@@ -344,6 +344,10 @@ void cParser::readLayer(const sLine& _line)
     layer.line = m_line;
     readShape(_line, layer);
     readStyle(_line, layer);
+    if (layer.shape == eShape::Text && (layer.rotation != 0 || layer.spin != 0))
+        fail("text does not turn");
+    if (layer.onlyFrame >= Int(m_result.pictures.back().frames))
+        fail("the picture has no frame " + std::to_string(layer.onlyFrame));
     m_result.pictures.back().layers.push_back(layer);
 }
 
