@@ -3,8 +3,10 @@
 #include "Painter.h"
 
 #include "graphics/Mesh.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
+#include <stb_image.h>
 
 #include <memory>
 
@@ -118,6 +120,32 @@ TEST(TextureMakerPainting, TextIsDrawnInDejaVu)
             ink += at(image, x, y)[3];
     EXPECT_GT(ink, 60.0f);
     EXPECT_EQ(at(image, 2, 2)[3], 0.0f);
+}
+
+TEST(TextureMakerPainting, TurnsAboutThePivotAndRepeats)
+{
+    // A bar lying flat, turned a quarter about its middle, stands upright; copies step right.
+    const sImage image = paintPicture(onlyPicture("picture a.png 40x40\n"
+                                                  "rect 4 18 24 4 fill=#000 rot=90 rep=2,10,0\n"));
+    EXPECT_EQ(at(image, 16, 8)[3], 1.0f);
+    EXPECT_EQ(at(image, 16, 31)[3], 1.0f);
+    EXPECT_EQ(at(image, 6, 20)[3], 0.0f) << "no longer lying flat";
+    EXPECT_EQ(at(image, 26, 8)[3], 1.0f) << "the copy";
+}
+
+TEST(TextureMakerPainting, SavedPngKeepsStraightAlpha)
+{
+    const cTempFolder folder;
+    const String path = folder.file("Pictures/Ui/a.png");
+    saveImage(paintPicture(onlyPicture("picture a.png 4x4\nrect 0 0 4 4 fill=#ff800080\n")), path);
+    int width = 0, height = 0, channels = 0;
+    unsigned char* pixels = stbi_load(path.c_str(), &width, &height, &channels, 4);
+    ASSERT_NE(pixels, nullptr) << "folders are made on the way";
+    EXPECT_EQ(width, 4);
+    EXPECT_EQ(pixels[0], 255) << "colour is not darkened by its own alpha";
+    EXPECT_EQ(pixels[1], 128);
+    EXPECT_EQ(pixels[3], 128);
+    stbi_image_free(pixels);
 }
 
 TEST(TextureMakerFrames, FramesFillTheGridLeftToRightThenDown)
