@@ -69,6 +69,9 @@ public:
     Bool isWireframe() const { return m_wireframe; }
 
 private:
+    // The settings' "graphics" and "lights" values, in and out.
+    void getGraphicsParameters();
+    void saveGraphicsParameters();
     void prepareParameters();
     void fitFullscreen();
     void reset();
