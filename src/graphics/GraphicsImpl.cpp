@@ -88,6 +88,8 @@ void cGraphics::saveGraphicsParameters()
 void cGraphics::prepareParameters()
 {
     getGraphicsParameters();
+    // A window waits for the display's refresh; full screen presents at once.
+    m_device->setPresentSync(!m_params.fullscreen);
     if (m_params.fullscreen) {
         m_device->setMode(DISPLAY_DESKTOP_FULLSCREEN, 0, 0);
         fitFullscreen();

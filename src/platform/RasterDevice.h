@@ -39,6 +39,8 @@ public:
 
     // Windowed: a back buffer of _width x _height. Desktop full screen: the desktop's size.
     virtual void setMode(eDisplayMode _mode, UInt _width, UInt _height) = 0;
+    // True: each present waits for the display's refresh; false: it shows the frame at once.
+    virtual void setPresentSync(Bool _sync) = 0;
     virtual UInt getWidth() const = 0;
     virtual UInt getHeight() const = 0;
 

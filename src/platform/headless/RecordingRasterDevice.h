@@ -42,6 +42,7 @@ public:
               const sDrawState& _state) override;
     Bool present() override;
     void setMode(eDisplayMode _mode, UInt _width, UInt _height) override;
+    void setPresentSync(Bool _sync) override { m_presentSync = _sync; }
     UInt getWidth() const override { return m_width; }
     UInt getHeight() const override { return m_height; }
     // Every pixel in the colour of the last clear: nothing is rasterised here.
@@ -64,10 +65,12 @@ public:
     const std::vector<eCall>& calls() const { return m_calls; }
     UInt presentCount() const { return m_presents; }
     eDisplayMode mode() const { return m_mode; }
+    Bool presentSync() const { return m_presentSync; }
 
 private:
     UInt m_width, m_height;
     eDisplayMode m_mode = DISPLAY_WINDOWED;
+    Bool m_presentSync = false;
     UInt m_nextTexture = 1;
     UInt m_nextShader = 1;
     std::map<UInt, sTexture> m_textures;

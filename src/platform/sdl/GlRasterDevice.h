@@ -33,6 +33,8 @@ public:
               const sDrawState& _state) override;
     Bool present() override;
     void setMode(eDisplayMode _mode, UInt _width, UInt _height) override;
+    // A driver that cannot change the interval keeps its own; frames still show.
+    void setPresentSync(Bool _sync) override { SDL_GL_SetSwapInterval(_sync ? 1 : 0); }
     UInt getWidth() const override { return m_width; }
     UInt getHeight() const override { return m_height; }
     std::vector<UInt> readPixels(const sDeviceRect& _rect) override;
