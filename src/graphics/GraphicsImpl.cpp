@@ -339,10 +339,10 @@ void cGraphics::releaseTexture(UInt _texture)
 
 void cGraphics::getResource(const void* _bytes, const ULong& _size, SHADER& _handle)
 {
-    _handle = m_device->createShader(_bytes, _size);
+    _handle = m_shaders.create(_bytes, _size);
 }
 
 void cGraphics::releaseResource(const SHADER& _res)
 {
-    m_device->releaseShader(_res);
+    m_shaders.release(_res);
 }
