@@ -237,7 +237,9 @@ cVertexShader::tVector cVertexShader::fetch(const sMachine& _machine, const sSou
 void cVertexShader::store(sMachine& _machine, const sDestination& _destination, const tVector& _value) const
 {
     if (_destination.type == REG_ADDRESS) {
-        _machine.address = Int(std::floor(_value[0]));
+        // Anything far outside the constants (or no number at all) addresses none of them.
+        const Float address = std::floor(_value[0]);
+        _machine.address = address >= -1024 && address <= 1024 ? Int(address) : Int(CONSTANT_COUNT) + 1024;
         return;
     }
     tVector* target = nullptr;
