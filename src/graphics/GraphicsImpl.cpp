@@ -51,6 +51,7 @@ cGraphics::cGraphics(std::unique_ptr<iRasterDevice> _device, iWindow& _window, i
 
 cGraphics::~cGraphics()
 {
+    m_overlay.release(*m_device);
     try {
         saveGraphicsParameters();
     } catch (const String& _error) {
