@@ -10,19 +10,6 @@ protected:
     void TearDown() override { clearProperties(); }
 };
 
-TEST_F(ProfilePropertyNames, EachTypeHasItsOwnTagAccessor)
-{
-    const String tags[] = {getTypeName<PT_FLOAT>(), getTypeName<PT_DOUBLE>(), getTypeName<PT_INT>(),
-        getTypeName<PT_UINT>(), getTypeName<PT_LONG>(), getTypeName<PT_ULONG>(), getTypeName<PT_LONGLONG>(),
-        getTypeName<PT_DXCOLOR>(), getTypeName<PT_BOOL>(), getTypeName<PT_UINT16>(), getTypeName<PT_VECTOR2>(),
-        getTypeName<PT_STRING>(), getTypeName<PT_WSTRING>()};
-    const char* expected[] = {"Float", "Double", "Int", "UInt", "Long", "ULong", "LongLong", "DXColor", "Bool",
-        "UInt16", "Vector2", "String", "WString"};
-    for (int i = 0; i < PT_COUNT; ++i)
-        EXPECT_EQ(tags[i], expected[i]);
-    EXPECT_EQ(&getTypeName<PT_INT>(), &getTypeName<PT_INT>()) << "one lasting tag per type";
-}
-
 TEST_F(ProfilePropertyNames, TheProfileSetsAndWritesEachTypeByName)
 {
     cProfile::setTypedProperty<PT_INT>("Money", u"150");
