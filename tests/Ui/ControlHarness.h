@@ -26,7 +26,7 @@ inline UInt gridCellColour(UInt _cell)
 // Views still registered at the end are deleted before the renderer and the cache go.
 class cControlTest : public ::testing::Test {
 protected:
-    cControlTest() : m_harness("", dataFiles()) {}
+    explicit cControlTest(const std::string& _graphics = "") : m_harness(_graphics, dataFiles()) {}
     ~cControlTest() override { cUI::shutAfterAll(); }
 
     static tDataFiles dataFiles()
@@ -39,7 +39,7 @@ protected:
             corners[i].normal[2] = 1;
         }
         return {{"grid.png", makePng(makeImage(12, 12, [](UInt _x, UInt _y) { return gridCellColour(_y / 4 * 3 + _x / 4); }))},
-                {"square.mesh", writeMeshFile(0x12, {corners[0], corners[1], corners[2], corners[3]}, {0, 2, 1, 2, 3, 1})},
+                {"square.mesh", writeMeshFile(0x12, {corners[0], corners[1], corners[2], corners[3]}, {0, 1, 2, 2, 1, 3})},
                 {"clip.anim", writeAnimationFile(2.5f, {sTestNode{}})}};
     }
 
