@@ -26,11 +26,6 @@ protected:
             GTEST_SKIP() << "no GL context: " << _error;
         }
     }
-    void TearDown() override
-    {
-        // Controls let go of their pictures before the device that holds them goes.
-        cUI::shutAfterAll();
-    }
     ~ControlPixels() override
     {
         m_graphics.reset();
@@ -51,11 +46,11 @@ protected:
 
 TEST_F(ControlPixels, AnAnimatedGridPictureAndALitMeshShowAtTheirPlaces)
 {
-    auto* picture = new cPicture(nullptr);
+    auto picture = std::make_unique<cPicture>(nullptr);
     picture->loadXML(element("Visible=\"1\" Picture=\"grid.png\" anim_columns=\"3\" anim_rows=\"3\" "
                              "frames_count=\"9\" anim_length=\"0.9\" position=\"100,100\" size=\"40,40\"")
                          .get());
-    auto* mesh = new cControl(nullptr);
+    auto mesh = std::make_unique<cControl>(nullptr);
     mesh->loadXML(element("Visible=\"1\" Mesh=\"square.mesh\" position=\"300,100\" scale=\"20,20,1\" deep=\"1\" "
                           "LightingEnable=\"1\" EmissiveColor=\"0xFF00FF00\" AmbientColor=\"0xFF000000\"")
                       .get());
