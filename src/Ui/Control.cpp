@@ -13,8 +13,9 @@ namespace {
 // Degrees to radians as the data was tuned with.
 constexpr Float DEGREES_TO_RADIANS = 0.017453292f;
 
-// Loops over logical pixels stop at this distance from the screen, far past any control.
-constexpr Float FAR_AWAY = 16777216.0f;
+// Pixel tests stop this far from the screen: nothing collides where nothing can be seen, and
+// a control sized past reason costs a bounded time.
+constexpr Float FAR_AWAY = 4096.0f;
 
 const WString* findAttribute(iXML* _xml, const char16_t* _name)
 {
