@@ -74,6 +74,8 @@ public:
     virtual const ATTRIBUTE_MAP& getAttributeMap() = 0;
     virtual UInt getAttributeCount() = 0;
     virtual UInt getChildCount() = 0;
+    // The path of the document the element belongs to, for error texts; empty when unknown.
+    virtual String getDocumentName() { return String(); }
 };
 
 struct sXMLBuilder;
@@ -136,6 +138,7 @@ public:
     const ATTRIBUTE_MAP& getAttributeMap() override { return m_attributes; }
     UInt getAttributeCount() override { return static_cast<UInt>(m_attributes.size()); }
     UInt getChildCount() override { return static_cast<UInt>(m_children.size()); }
+    String getDocumentName() override { return m_document ? m_document->getName() : getName(); }
 
 private:
     friend struct sXMLBuilder;
@@ -148,6 +151,8 @@ private:
     template <class T>
     Bool getNodeAs(const String& _propName, T& _res, T (cXML::*_getter)());
 
+    // The document that owns an inner element, and so outlives it; null for the document.
+    const cXML* m_document = nullptr;
     ATTRIBUTE_MAP m_attributes;
     XML_CHILDREN m_children;
     WString m_text;
