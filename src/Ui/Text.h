@@ -70,12 +70,13 @@ protected:
     void setLettersDirty() { m_lettersDirty = true; }
     // The string as shown: translated when Localized, turned when right to left.
     WString getShownString() const;
+    // True when the text's font draws _character; false without a font.
+    Bool findGlyph(char16_t _character, sGlyph& _glyph) const;
 
 private:
     // Exactly _count letters, the surplus taken from the front, new ones appended.
     void fitLetters(size_t _count);
     size_t countDrawable(const WString& _shown) const;
-    Bool findGlyph(char16_t _character, sGlyph& _glyph) const;
     static Bool readRightToLeft();
 
     WString m_text;

@@ -28,11 +28,12 @@
 // "fonts/a.fnt" has 'a' alone.
 inline std::string makeTestFont()
 {
+    const sGlyph narrow{0, 0.5f, 0.25f, 0, 0.25f}, wide{0.25f, 1, 0.75f, 0.5f, 0.5f};
     sFontFile font;
-    font.ranges = {{u'a', u'c', 0}, {u'1', u'2', 3}, {u'\u0416', u'\u0416', 5}, {u'A', u'A', 6}};
-    font.glyphs = {{0, 1, 0.25f, 0.5f, 0.25f},    {0.25f, 1, 0.75f, 0.5f, 0.5f}, {0.25f, 1, 0.75f, 0.5f, 0.5f},
-                   {0, 0.5f, 0.25f, 0, 0.25f},    {0.25f, 0.5f, 0.5f, 0, 0.25f}, {0.5f, 0.5f, 0.75f, 0, 0.25f},
-                   {0.75f, 1, 1, 0, 0.25f}};
+    font.ranges = {{u'a', u'c', 0}, {u'0', u'9', 3}, {u'\u0416', u'\u0416', 13}, {u'A', u'A', 14}};
+    font.glyphs = {{0, 1, 0.25f, 0.5f, 0.25f}, wide, wide};
+    font.glyphs.insert(font.glyphs.end(), 11, narrow);
+    font.glyphs.push_back({0.75f, 1, 1, 0, 0.25f});
     return writeFontFile(font);
 }
 
