@@ -48,7 +48,7 @@ void cFlyText::loadXML(iXML* _xml_doc)
     iXML* icon = nullptr;
     if (_xml_doc->get("Icon", icon))
         m_icon->loadXML(icon);
-    xmlAttribute::read(_xml_doc, u"Speed", m_speed, toFloat);
+    readXmlAttribute(_xml_doc, u"Speed", m_speed, toFloat);
     // A path run at no speed would never end, and the effect never leave the screen.
     if (!(m_speed > 0))
         throw "Speed <= 0";

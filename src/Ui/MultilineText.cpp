@@ -189,12 +189,12 @@ void cMultilineText::loadXML(iXML* _xml_doc)
     m_prototype->hide();
     m_prototype->setLocalized(false);
     _xml_doc->getNode("Text", m_text);
-    xmlAttribute::read(_xml_doc, u"size", getSize(), toVector2);
-    xmlAttribute::read(_xml_doc, u"Localized", m_localized, toBool);
-    xmlAttribute::read(_xml_doc, u"Interlinear", m_interlinear, toFloat);
-    xmlAttribute::read(_xml_doc, u"WrapText", m_wrapText, toBool);
+    readXmlAttribute(_xml_doc, u"size", getSize(), toVector2);
+    readXmlAttribute(_xml_doc, u"Localized", m_localized, toBool);
+    readXmlAttribute(_xml_doc, u"Interlinear", m_interlinear, toFloat);
+    readXmlAttribute(_xml_doc, u"WrapText", m_wrapText, toBool);
     m_verticalAlign = 3;
-    xmlAttribute::read(_xml_doc, u"VerticalAlign", m_verticalAlign, toUInt);
+    readXmlAttribute(_xml_doc, u"VerticalAlign", m_verticalAlign, toUInt);
     m_colour = unpack(m_prototype->getTextColor());
     makeLines();
     GUARD_END("void cMultilineText::loadXML(iXML* xml_doc)")

@@ -19,7 +19,7 @@ void cPriceText::loadXML(iXML* _xml_doc)
 {
     GUARD_BEGIN
     cText::loadXML(_xml_doc);
-    xmlAttribute::read(_xml_doc, u"DegreeOffset", m_degreeOffset, toFloat);
+    readXmlAttribute(_xml_doc, u"DegreeOffset", m_degreeOffset, toFloat);
     setLettersDirty();
     GUARD_END("void cPriceText::loadXML(iXML* xml_doc)")
 }

@@ -307,13 +307,13 @@ void cText::loadXML(iXML* _xml_doc)
     const WString string = (*_xml_doc)[u"String"];
     const String texture = toString((*_xml_doc)[u"Texture"]);
     const String font = toString((*_xml_doc)[u"Font"]);
-    xmlAttribute::read(_xml_doc, u"SpaceWidth", m_spaceWidth, toFloat);
-    xmlAttribute::read(_xml_doc, u"Multiplier", m_multiplier, toFloat);
-    xmlAttribute::read(_xml_doc, u"Localized", m_localized, toBool);
+    readXmlAttribute(_xml_doc, u"SpaceWidth", m_spaceWidth, toFloat);
+    readXmlAttribute(_xml_doc, u"Multiplier", m_multiplier, toFloat);
+    readXmlAttribute(_xml_doc, u"Localized", m_localized, toBool);
     setTexture(texture);
     setFont(font);
-    xmlAttribute::read(_xml_doc, u"Align", m_align, toUInt);
-    if (const WString* color = xmlAttribute::find(_xml_doc, u"Color")) {
+    readXmlAttribute(_xml_doc, u"Align", m_align, toUInt);
+    if (const WString* color = findXmlAttribute(_xml_doc, u"Color")) {
         DXColor channels;
         colorFromARGB(channels, m_color);
         m_color = UInt(colorToARGB(toDXColor(channels, *color)));

@@ -1,24 +1,22 @@
 #pragma once
+#include "engine/Types.h"
 #include "engine/XML.h"
 
-// Attribute reading for the text controls: a missing attribute leaves the field as it was,
-// which iXML::operator[] cannot tell from an empty one.
-namespace xmlAttribute {
-
-// The attribute's text, or null when the element has none.
-inline const WString* find(iXML* _xml, const char16_t* _name)
+// The attribute _name of _xml, or null when the element lacks it: absent and empty differ.
+inline const WString* findXmlAttribute(iXML* _xml, const char16_t* _name)
 {
     const ATTRIBUTE_MAP& attributes = _xml->getAttributeMap();
     const auto found = attributes.find(_name);
     return found == attributes.end() ? nullptr : &found->second;
 }
 
-// Converts the attribute into _field when present; a text that does not convert also leaves it.
+// Converts the attribute into _field; a missing attribute, or one that does not read, keeps
+// the field. True when the element has the attribute.
 template <class T>
-void read(iXML* _xml, const char16_t* _name, T& _field, T& (*_convert)(T&, const WString&))
+Bool readXmlAttribute(iXML* _xml, const char16_t* _name, T& _field, T& (*_convert)(T&, const WString&))
 {
-    if (const WString* text = find(_xml, _name))
+    const WString* text = findXmlAttribute(_xml, _name);
+    if (text)
         _convert(_field, *text);
+    return text != nullptr;
 }
-
-} // namespace xmlAttribute
