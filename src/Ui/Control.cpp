@@ -13,8 +13,9 @@ namespace {
 // Degrees to radians as the data was tuned with.
 constexpr Float DEGREES_TO_RADIANS = 0.017453292f;
 
-// Loops over logical pixels stop at this distance from the screen, far past any control.
-constexpr Float FAR_AWAY = 16777216.0f;
+// Pixel tests stop this far from the screen: nothing collides where nothing can be seen, and
+// a control sized past reason costs a bounded time.
+constexpr Float FAR_AWAY = 4096.0f;
 
 const WString* findAttribute(iXML* _xml, const char16_t* _name)
 {
@@ -323,11 +324,13 @@ Bool cControl::checkCollision(const cControl* _a, const cControl* _b, const VECT
     const Float x0 = std::max(pa.x - sa.x / 2, pb.x - sb.x / 2);
     const Float y0 = std::max(pa.y - sa.y / 2, pb.y - sb.y / 2);
     auto clampFar = [](Float _value) { return std::min(std::max(_value, -FAR_AWAY), FAR_AWAY); };
-    // Whole logical pixels, counted as integers: a float counter would stall far out.
+    // Whole logical pixels, counted as integers: a float counter would stall far out. Each
+    // row and column is sampled at least once, so rectangles that only touch are tested along
+    // the edge they share, as they count as overlapping.
     const long long xFirst = (long long)clampFar(std::trunc(x0)), yFirst = (long long)clampFar(std::trunc(y0));
     const Float xEnd = clampFar(x0 + ox), yEnd = clampFar(y0 + oy);
-    for (long long x = xFirst; Float(x) < xEnd; ++x)
-        for (long long y = yFirst; Float(y) < yEnd; ++y)
+    for (long long x = xFirst; x == xFirst || Float(x) < xEnd; ++x)
+        for (long long y = yFirst; y == yFirst || Float(y) < yEnd; ++y)
             if (isMaskSet(pa, sa, _maskA, Float(x), Float(y)) && isMaskSet(pb, sb, _maskB, Float(x), Float(y)))
                 return true;
     return false;
