@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Opaque in its left half, clear in its right half: a click mask and a shape to light.
@@ -48,9 +49,9 @@ protected:
         if (!_parent)
             m_views.push_back(button);
         button->setUserValue(_name);
-        button->setOnClick(&onEvent<'C'>);
-        button->setOnHover(&onEvent<'H'>);
-        button->setOnUnhover(&onEvent<'U'>);
+        button->setOnClick([](cView* _button) { note(_button, "click"); });
+        button->setOnHover([](cView* _button) { note(_button, "hover"); });
+        button->setOnUnhover([](cView* _button) { note(_button, "unhover"); });
         const std::string bytes = makeXml16(_element);
         cXML xml("button.xml", bytes.data(), ULong(bytes.size()));
         button->loadXML(&xml);
@@ -69,31 +70,25 @@ protected:
     // Away from every control, and from where a control stands before its XML places it
     // (enabling comes before the position in an element).
     void moveAway() { moveTo(799, 599); }
-    void press()
+    // The left button, heard in the next frame.
+    void press(bool _down = true)
     {
-        m_engine.platform().getHeadlessMouse().pushButton(0, true);
+        m_engine.platform().getHeadlessMouse().pushButton(0, _down);
         m_engine.frame();
     }
-    void release()
-    {
-        m_engine.platform().getHeadlessMouse().pushButton(0, false);
-        m_engine.frame();
-    }
+    void release() { press(false); }
     void click()
     {
         press();
         release();
     }
     cHeadlessSoundLibrary& sound() { return m_engine.platform().getHeadlessSoundLibrary(); }
-    std::vector<std::string> takeJournal() { return std::move(m_journal); }
+    std::vector<std::string> takeJournal() { return std::exchange(m_journal, {}); }
 
-    template <char tEvent> static void onEvent(cView* _button)
+    static void note(cView* _button, const char* _event)
     {
-        const char* names[] = {"click", "hover", "unhover"};
-        const char* name = tEvent == 'C' ? names[0] : tEvent == 'H' ? names[1] : names[2];
-        record(std::string(1, char('A' + static_cast<cControl*>(_button)->getUserValue())) + " " + name);
+        record(std::string(1, char('A' + static_cast<cControl*>(_button)->getUserValue())) + " " + _event);
     }
-
     static void record(const std::string& _entry) { s_journal->push_back(_entry); }
 
     static inline std::vector<std::string>* s_journal = nullptr;
