@@ -58,7 +58,6 @@ private:
 };
 
 using cTextButton = cTextButtonT<cButton>;
-using cAnimTextButton = cTextButtonT<cAnimButton>;
 
 extern template class cTextButtonT<cButton>;
 extern template class cTextButtonT<cAnimButton>;

@@ -7,13 +7,8 @@
 #include "engine/Timer.h"
 #include "engine/XML.h"
 #include "graphics/FontFile.h"
-#include "graphics/GraphicsImpl.h"
-#include "platform/headless/HeadlessSystem.h"
-#include "platform/headless/HeadlessWindow.h"
-#include "platform/headless/RecordingRasterDevice.h"
-#include "support/EngineCore.h"
+#include "graphics/GraphicsHarness.h"
 #include "support/ImageFixtures.h"
-#include "support/TestData.h"
 #include "support/Xml16.h"
 
 #include <gtest/gtest.h>
@@ -37,26 +32,23 @@ inline std::string makeTestFont()
     return writeFontFile(font);
 }
 
-// The managers a text needs on the recording renderer: files, resources, settings, strings,
-// the timer and the UI manager, over a data folder with the test font and a string table
-// that turns "key" into "ab".
+// Texts over the renderer on the recording device, with the string table (which turns "key"
+// into "ab"), the timer and a UI manager. Views still registered at the end are deleted
+// before the managers go.
 class cTextTest : public ::testing::Test {
 protected:
-    explicit cTextTest(const std::string& _game = "<game app_directory=\"Test\" />")
-        : m_data(_game), m_written(writeData(m_data)), m_core(m_data)
+    cTextTest()
+        : m_harness("", {{"fonts/test.fnt", makeTestFont()},
+                         {"fonts/a.fnt", writeFontFile(sFontFile{{{u'a', u'a', 0}}, {{0, 1, 0.25f, 0.5f, 0.25f}}})},
+                         {"fonts/test.png", makePng(makeImage(64, 64, [](UInt, UInt) { return 0xFFFFFFFFu; }))},
+                         {"sys/strings.xml",
+                          makeXml16("<Strings><s><text>key</text><translation>ab</translation></s></Strings>")}})
     {
-        m_graphics = std::make_unique<cGraphics>(std::make_unique<cRecordingRasterDevice>(), m_window, m_system);
-        m_strings = std::make_unique<cStringManager>();
-        m_timer = std::make_unique<cTimer>();
     }
     ~cTextTest() override
     {
         m_texts.clear();
         cUI::shutAfterAll();
-        m_ui.reset();
-        m_timer.reset();
-        m_strings.reset();
-        m_graphics.reset();
     }
 
     // A shown, enabled text of the test font, top-level, at _x, _y.
@@ -76,7 +68,7 @@ protected:
     // One frame of _seconds: processing, then deferred deletion.
     void frame(Float _seconds = 0.02f)
     {
-        m_timer->getFrameTime() = _seconds;
+        m_timer.getFrameTime() = _seconds;
         cUI::processViews();
         cScavenger::free();
     }
@@ -97,26 +89,10 @@ protected:
         return xs;
     }
 
-    cTestData m_data;
-    bool m_written;
-    cEngineCore m_core;
-    cHeadlessWindow m_window;
-    cHeadlessSystem m_system;
-    std::unique_ptr<cGraphics> m_graphics;
-    std::unique_ptr<cStringManager> m_strings;
-    std::unique_ptr<cTimer> m_timer;
+    cGraphicsHarness m_harness;
+    cStringManager m_strings;
+    cTimer m_timer;
     std::unique_ptr<cUI> m_ui = std::make_unique<cUI>();
     std::vector<std::unique_ptr<cXML>> m_documents;
     std::vector<std::unique_ptr<cText>> m_texts;
-
-private:
-    static bool writeData(const cTestData& _data)
-    {
-        _data.write(_data.data("fonts/test.fnt"), makeTestFont());
-        _data.write(_data.data("fonts/a.fnt"), writeFontFile(sFontFile{{{u'a', u'a', 0}}, {{0, 1, 0.25f, 0.5f, 0.25f}}}));
-        _data.write(_data.data("fonts/test.png"), makePng(makeImage(64, 64, [](UInt, UInt) { return 0xFFFFFFFFu; })));
-        writeXml16(_data.data("sys/strings.xml"),
-                   "<Strings><s><text>key</text><translation>ab</translation></s></Strings>");
-        return true;
-    }
 };
