@@ -6,6 +6,7 @@
 class cAnimButton : public cButtonPrototype {
 public:
     explicit cAnimButton(cView* _parent);
+    cAnimButton(const cAnimButton& _source) = default;
     ~cAnimButton() override;
 
     // The prototype's reading, then "frame_normal", "frame_pressed", "frame_hover" and

@@ -13,6 +13,8 @@ public:
     using fCheckEvent = ::fCheckEvent;
 
     explicit cCheckButton(cView* _parent);
+    // A copy would share the tick, which belongs to the source.
+    cCheckButton(const cCheckButton&) = delete;
     ~cCheckButton() override;
 
     // The button's reading, the tick from a "Tick" child and the attribute "Checked".

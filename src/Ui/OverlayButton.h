@@ -11,6 +11,8 @@ class cOverlayButton : public cButton {
 public:
     // The overlay is a child picture without texture: a plain coloured quad.
     explicit cOverlayButton(cView* _parent);
+    // A copy would share the overlay, which belongs to the source.
+    cOverlayButton(const cOverlayButton&) = delete;
     ~cOverlayButton() override;
 
     // The button's reading; the overlay takes the button's place, 0.001 above its deep, and

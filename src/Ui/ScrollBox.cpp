@@ -103,6 +103,8 @@ void cScrollBox::process()
     Float value = m_minimum;
     // A track without extent maps every cursor to the minimum.
     if (hi > lo) {
+        // The coordinate as it is, sign and all: a cursor dragged off the left or top edge
+        // of the screen means the minimum, not its mirror image inside the track.
         const Vector2& cursor = getCursor();
         const Float p = std::clamp(m_layout == LAYOUT_HORIZONTAL ? cursor.x : cursor.y, lo, hi);
         value = m_minimum + (p - lo) * (m_maximum - m_minimum) / (hi - lo);

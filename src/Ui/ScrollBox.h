@@ -25,6 +25,7 @@ public:
     class cSlider : public cButton {
     public:
         explicit cSlider(cScrollBox* _box);
+        cSlider(const cSlider&) = delete;
         ~cSlider() override;
 
         void clicked() override;
@@ -40,6 +41,8 @@ public:
     };
 
     explicit cScrollBox(cView* _parent);
+    // A copy would share the thumb, which belongs to the source.
+    cScrollBox(const cScrollBox&) = delete;
     ~cScrollBox() override;
 
     // The button's reading, the thumb from a "Slider" child (a whole button), "Max", "Min",
