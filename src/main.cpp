@@ -1,6 +1,8 @@
+#include "Game/Game.h"
 #include "engine/Entry.h"
 #include "engine/ErrorStack.h"
 #include "engine/FatalError.h"
+#include "engine/Profile.h"
 #include "engine/TextConvert.h"
 #include "engine/ValueConvert.h"
 #include "platform/Platform.h"
@@ -37,7 +39,9 @@ int main()
         return 1;
     }
     setFatalMessageHandler(platform::showFatalMessage);
-    const int status = runEntry("Data", readFrameLimit());
+    // Every profile, new or loaded, starts from the game's defaults.
+    g_profileInitHook = cGame::onInitProfile;
+    const int status = runEntry("Data", readFrameLimit(), cGame::endGame);
     setFatalMessageHandler(nullptr);
     return status;
 }

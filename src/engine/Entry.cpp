@@ -7,11 +7,22 @@
 
 namespace {
 
-void run(const char* _root, UInt _frameLimit)
+// Runs the teardown on every way out of the loop, before the engine goes.
+struct sTeardown {
+    fEntryTeardown m_teardown;
+    ~sTeardown()
+    {
+        if (m_teardown)
+            m_teardown();
+    }
+};
+
+void run(const char* _root, UInt _frameLimit, fEntryTeardown _teardown)
 {
     GUARD_BEGIN
     cEngine engine(_root, nullptr);
     engine.setFrameLimit(_frameLimit);
+    sTeardown teardown{_teardown};
     engine.process();
     GUARD_END("Main")
 }
@@ -31,10 +42,10 @@ void drainWindowEvents()
             return;
 }
 
-int runEntry(const char* _root, UInt _frameLimit)
+int runEntry(const char* _root, UInt _frameLimit, fEntryTeardown _teardown)
 {
     try {
-        run(_root, _frameLimit);
+        run(_root, _frameLimit, _teardown);
         return 0;
     } catch (...) {
         // run has turned every failure into the stack ending in "Main".

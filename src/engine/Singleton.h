@@ -15,7 +15,8 @@ protected:
             throw "Object already exist.";
         s_instance = this;
     }
-    virtual ~cSingleton() { s_instance = nullptr; }
+    // Screens are views as well, whose destructors may pass a failure on.
+    virtual ~cSingleton() noexcept(false) { s_instance = nullptr; }
     cSingleton(const cSingleton&) = delete;
     cSingleton& operator=(const cSingleton&) = delete;
 
