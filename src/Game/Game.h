@@ -19,7 +19,7 @@ inline constexpr UInt OVERALL_PROD_COUNT = 19;
 // panel and dialog of a game in a fixed order and takes them down again. It also holds the
 // tables of "game.xml" (products, seeds, upgrade costs) and keeps the money with its flying
 // texts, the market earnings of the last minute and the effects of the cheat words.
-class cGame : public cView, public cSingleton<cGame> {
+class cGame : public cView, public cViewSingleton<cGame> {
 public:
     enum eCultivationType : UInt {
         GRASS,

@@ -4,7 +4,7 @@
 
 // What a running contract asks for and what is still missing.
 // Not filled in yet: the game makes it and finds it, and it shows nothing.
-class cContractAim : public cView, public cSingleton<cContractAim> {
+class cContractAim : public cView, public cViewSingleton<cContractAim> {
 public:
     explicit cContractAim(cView* _parent = nullptr) : cView(_parent) {}
 };

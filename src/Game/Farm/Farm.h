@@ -6,7 +6,7 @@
 // The farm screen with its field tiles, post box and shop buttons. Everything on the ground
 // hangs on its scrolling layer, so it slides with the screen.
 // Not filled in yet: the game makes it and calls its refreshes, which have nothing to show.
-class cFarm : public cView, public cSingleton<cFarm> {
+class cFarm : public cView, public cViewSingleton<cFarm> {
 public:
     explicit cFarm(cView* _parent) : cView(_parent), m_sliding(new cPicture(this)) {}
 

@@ -6,7 +6,7 @@
 
 // The building where the worker takes the scythe to harvest.
 // Not filled in yet: the game makes it, and it shows nothing.
-class cMowBuilding : public cView, public cUpgrade, public cSingleton<cMowBuilding> {
+class cMowBuilding : public cView, public cUpgrade, public cViewSingleton<cMowBuilding> {
 public:
     explicit cMowBuilding(cView* _parent) : cView(_parent), cUpgrade(cGame::MOW_BUILDING, 31) {}
 

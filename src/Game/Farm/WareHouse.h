@@ -6,7 +6,7 @@
 
 // The farm's warehouse: every good that enters or leaves the game's stock passes through it.
 // Not filled in yet: the game makes it, and it shows nothing.
-class cWareHouse : public cView, public cUpgrade, public cSingleton<cWareHouse> {
+class cWareHouse : public cView, public cUpgrade, public cViewSingleton<cWareHouse> {
 public:
     explicit cWareHouse(cView* _parent) : cView(_parent), cUpgrade(cGame::WARE_HOUSE, 32) {}
 

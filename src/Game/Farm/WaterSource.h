@@ -6,7 +6,7 @@
 
 // Where the worker fills the can or works with the hose.
 // Not filled in yet: the game makes it, and it shows nothing.
-class cWaterSource : public cView, public cUpgrade, public cSingleton<cWaterSource> {
+class cWaterSource : public cView, public cUpgrade, public cViewSingleton<cWaterSource> {
 public:
     explicit cWaterSource(cView* _parent) : cView(_parent), cUpgrade(cGame::WATER_SOURCE, 33) {}
 

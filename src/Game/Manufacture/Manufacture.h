@@ -7,7 +7,7 @@ class cProductionHouse;
 // The production screen, where up to twenty production buildings are placed, selected,
 // upgraded and destroyed.
 // Not filled in yet: the game makes it; it has no buildings, so nothing is selected.
-class cManufacture : public cView, public cSingleton<cManufacture> {
+class cManufacture : public cView, public cViewSingleton<cManufacture> {
 public:
     explicit cManufacture(cView* _parent) : cView(_parent) {}
 

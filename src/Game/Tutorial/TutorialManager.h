@@ -4,7 +4,7 @@
 
 // Guides a first game with its numbered tips, and tells the rest of the game which tip is on screen.
 // Not filled in yet: the game makes it and finds it, and it shows nothing.
-class cTutorialManager : public cView, public cSingleton<cTutorialManager> {
+class cTutorialManager : public cView, public cViewSingleton<cTutorialManager> {
 public:
     explicit cTutorialManager(cView* _parent = nullptr) : cView(_parent) {}
 
