@@ -3,6 +3,7 @@
 #include "Ui/UI.h"
 #include "engine/FileManager.h"
 #include "engine/ResourceManager.h"
+#include "engine/Settings.h"
 #include "graphics/GraphicsImpl.h"
 #include "platform/headless/HeadlessSystem.h"
 #include "platform/headless/HeadlessWindow.h"
@@ -24,6 +25,7 @@ TEST(DemoFlyText, TheGamesFlyTextsLoadAndShowTheirAmount)
     {
         cFileManager files(folder ? folder : "Data", "pack");
         cResourceManager resources;
+        cSettings settings;
         cHeadlessWindow window;
         cHeadlessSystem system;
         cGraphics graphics(std::make_unique<cRecordingRasterDevice>(), window, system);

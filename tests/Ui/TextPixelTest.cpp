@@ -4,6 +4,7 @@
 #include "engine/FileManager.h"
 #include "engine/Logic.h"
 #include "engine/ResourceManager.h"
+#include "engine/Settings.h"
 #include "graphics/GraphicsImpl.h"
 #include "platform/FileSystem.h"
 #include "platform/ImageLoader.h"
@@ -43,6 +44,7 @@ protected:
         setenv("FURROW_HOME", m_home.path().c_str(), 1);
         m_files = std::make_unique<cFileManager>(demoData(), "pack");
         m_resources = std::make_unique<cResourceManager>();
+        m_settings = std::make_unique<cSettings>();
         try {
             m_window = std::make_unique<cHiddenGlWindow>(800, 600);
             m_graphics = std::make_unique<cGraphics>(std::make_unique<cGlRasterDevice>(m_window->window()),
@@ -61,6 +63,7 @@ protected:
         m_ui.reset();
         m_graphics.reset();
         m_window.reset();
+        m_settings.reset();
         m_resources.reset();
         m_files.reset();
         unsetenv("FURROW_HOME");
@@ -114,6 +117,7 @@ protected:
     cTempFolder m_home{true};
     std::unique_ptr<cFileManager> m_files;
     std::unique_ptr<cResourceManager> m_resources;
+    std::unique_ptr<cSettings> m_settings;
     cHeadlessWindow m_headlessWindow;
     cHeadlessSystem m_system;
     std::unique_ptr<cHiddenGlWindow> m_window;
