@@ -1,3 +1,4 @@
+#include "Ui/FlyText.h"
 #include "Ui/Letter.h"
 #include "Ui/Text.h"
 #include "Ui/UI.h"
@@ -36,8 +37,8 @@ Int channelDistance(UInt _a, UInt _b)
     return worst;
 }
 
-// A line of the demo's baked bold font drawn by the real renderer into a hidden GL window.
-class TextPixels : public ::testing::Test {
+// Texts of the demo data drawn by the real renderer into a hidden GL window.
+class DemoTexts : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -126,7 +127,7 @@ protected:
     sImage m_glyphs;
 };
 
-TEST_F(TextPixels, LatinAndCyrillicGlyphsLandWhereTheirLettersStand)
+TEST_F(DemoTexts, LatinAndCyrillicGlyphsOfTheBakedFontLandWhereTheirLettersStand)
 {
     const UInt ink = 0xFFFFF0A0;
     auto* text = new cText(nullptr);
@@ -148,6 +149,23 @@ TEST_F(TextPixels, LatinAndCyrillicGlyphsLandWhereTheirLettersStand)
     for (const cLetter* letter : text->getLetters())
         EXPECT_GT(checkLetter(*letter, ink, back), 0) << "every glyph shows some ink";
     EXPECT_EQ(pixel(Int(40 + text->getWidth() + 30), 300), back) << "nothing past the end of the line";
+}
+
+TEST_F(DemoTexts, TheGamesFlyTextsLoadAndShowTheirAmount)
+{
+    for (const char* path : {"UI/FlyTextExpence.xml", "UI/FlyTextIncome.xml", "UI/FlyProductExpence.xml"}) {
+        std::unique_ptr<cFlyText> fly;
+        try {
+            fly = std::make_unique<cFlyText>(nullptr, path);
+        } catch (const String& _error) {
+            ADD_FAILURE() << path << ": " << _error;
+            continue;
+        }
+        fly->setString(u"1250");
+        EXPECT_EQ(fly->getLetters().size(), 4u) << path;
+        EXPECT_TRUE(fly->isVisible() && fly->isEnabled()) << path << " starts by itself";
+        EXPECT_GT(fly->getDistance() / fly->getSpeed(), 0.5f) << path << " is seen for a moment";
+    }
 }
 
 } // namespace
