@@ -1,25 +1,13 @@
 #include "support/ImageFixtures.h"
 #include "platform/ImageLoader.h"
-#include "platform/TextureFit.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
 
 namespace {
 
 sImage load(const std::string& _bytes, const String& _name = "test.img")
 {
     return loadImage(_bytes.data(), _bytes.size(), _name);
-}
-
-// Largest difference of one channel between two ARGB pixels.
-int channelDistance(UInt _a, UInt _b)
-{
-    int worst = 0;
-    for (int shift = 0; shift < 32; shift += 8)
-        worst = std::max(worst, std::abs(int(_a >> shift & 0xFF) - int(_b >> shift & 0xFF)));
-    return worst;
 }
 
 // Four flat quarters, so lossy formats keep the colours close.
@@ -155,24 +143,3 @@ INSTANTIATE_TEST_SUITE_P(
                     [] { std::string d = makeCompressedDds(quarterImage(4, 4), "DXT1"); d[84 + 3] = '9'; return d; }}),
     [](const testing::TestParamInfo<sBrokenCase>& _info) { return _info.param.name; });
 
-TEST(ImageMasks, AlphaOneIsSetAndZeroIsClear)
-{
-    const sImage image = makeImage(3, 2, [](UInt x, UInt y) { return (x == 1 && y == 0) ? 0x01000000u : 0x00FFFFFFu; });
-    VECTOR_VECTOR_BOOL mask;
-    getMask(image, mask);
-    ASSERT_EQ(3u, mask.size());
-    for (UInt x = 0; x < 3; ++x) {
-        ASSERT_EQ(2u, mask[x].size());
-        for (UInt y = 0; y < 2; ++y)
-            EXPECT_EQ(x == 1 && y == 0, mask[x][y]) << x << "," << y;
-    }
-}
-
-TEST(ImageMasks, HasTheImageSizeNotTheTextureSize)
-{
-    const sImage image = load(makePng(makeImage(100, 50, [](UInt, UInt) { return 0xFF000000u; })));
-    VECTOR_VECTOR_BOOL mask;
-    getMask(image, mask);
-    EXPECT_EQ(100u, mask.size());
-    EXPECT_EQ(50u, mask[99].size());
-}

@@ -1,5 +1,6 @@
 #include "EnvironmentVariable.h"
 #include "platform/Platform.h"
+#include "support/Thrown.h"
 
 #include <gtest/gtest.h>
 
@@ -23,12 +24,7 @@ TEST(PlatformChoice, SdlIsTheDefault)
 
 TEST(PlatformChoice, UnknownNameFailsWithTheName)
 {
-    try {
-        platform::createPlatform("vulcan");
-        FAIL() << "no failure";
-    } catch (const String& _error) {
-        EXPECT_EQ(_error, "Unknown platform: vulcan");
-    }
+    EXPECT_EQ(thrownText([] { platform::createPlatform("vulcan"); }), "Unknown platform: vulcan");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "EnvironmentVariable.h"
 #include "platform/sdl/SdlPlatform.h"
+#include "support/Thrown.h"
 
 #include <gtest/gtest.h>
 
@@ -75,12 +76,7 @@ TEST(SdlWindowFailure, FailedCreationThrowsSdlsText)
 {
     cEnvironmentVariable driver("SDL_VIDEODRIVER", "no-such-driver");
     cSdlPlatform platform;
-    try {
-        platform.getWindow().create("Farm", 800, 600);
-        FAIL() << "no failure";
-    } catch (const String& _error) {
-        EXPECT_NE(_error.find("no-such-driver"), String::npos) << _error;
-    }
+    EXPECT_NE(thrownText([&] { platform.getWindow().create("Farm", 800, 600); }).find("no-such-driver"), String::npos);
     EXPECT_FALSE(platform.getWindow().isCreated());
 }
 
