@@ -10,6 +10,7 @@
 #include "graphics/Graphics.h"
 #include "input/Input.h"
 #include "support/EngineHarness.h"
+#include "support/Thrown.h"
 
 #include <gtest/gtest.h>
 
@@ -67,13 +68,7 @@ TEST(Engine, AFailedWindowLeavesNoManagerAndWritesNothing)
     cTestData data("<game window_title=\"T\" app_directory=\"Test\" />");
     cHeadlessPlatform platform;
     platform.getHeadlessWindow().failNextCreate("No display here.");
-    String stack;
-    try {
-        cEngine engine(data.root().c_str(), nullptr);
-    } catch (const String& _stack) {
-        stack = _stack;
-    }
-    EXPECT_EQ(stack, "No display here.\nvoid cEngine::creteWindow()\ncEngine::cEngine(void *hInstance, void *hwnd)");
+    EXPECT_EQ(thrownText([&] { cEngine engine(data.root().c_str(), nullptr); }), "No display here.\nvoid cEngine::creteWindow()\ncEngine::cEngine(void *hInstance, void *hwnd)");
     EXPECT_FALSE(anyManagerExists());
     EXPECT_FALSE(std::filesystem::exists(data.common("sys/settings.xml")));
 }
@@ -124,13 +119,7 @@ TEST(Engine, AFailureInAFrameCarriesEveryLineOut)
 {
     cEngineHarness harness;
     harness.logic().addSleepingTask(new cSleepingTask(0, &failingTask, 0));
-    String stack;
-    try {
-        harness.engine().process();
-    } catch (const String& _stack) {
-        stack = _stack;
-    }
-    EXPECT_EQ(stack, "Broken frame.\nvoid cLogic::process()\nvoid cEngine::process()");
+    EXPECT_EQ(thrownText([&] { harness.engine().process(); }), "Broken frame.\nvoid cLogic::process()\nvoid cEngine::process()");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "engine/RealFile.h"
 #include "platform/FileSystem.h"
 #include "support/TestData.h"
+#include "support/Thrown.h"
 #include "support/Xml16.h"
 #include "support/ZipWriter.h"
 
@@ -27,20 +28,11 @@ void save(cFileManager& _files, const String& _name, const std::string& _bytes)
     file->write(_bytes.data(), static_cast<ULong>(_bytes.size()));
 }
 
-String firstLine(const String& _text)
-{
-    return _text.substr(0, _text.find('\n'));
-}
-
 String startError(cTestData& _data)
 {
-    try {
-        cFileManager files(_data.root(), "pack");
-    } catch (const String& _error) {
-        EXPECT_FALSE(cFileManager::exists());
-        return firstLine(_error);
-    }
-    return "no error";
+    const String error = thrownText([&] { cFileManager files(_data.root(), "pack"); }, true);
+    EXPECT_FALSE(cFileManager::exists());
+    return error;
 }
 
 TEST(FileManagerPrecedence, LooseFileBeatsEveryPackageAndAnEarlierRunsCommonFileBeatsBoth)
@@ -56,7 +48,7 @@ TEST(FileManagerPrecedence, LooseFileBeatsEveryPackageAndAnEarlierRunsCommonFile
     EXPECT_EQ(contentOf(files, "sys/k.txt"), "player's");
 }
 
-TEST(FileManagerPrecedence, LaterPackageNameWinsThenCreatedFileThenRemoveUncovers)
+TEST(FileManagerPrecedence, LaterPackageNameWinsThenCreatedFileThenRemoveUncoversOrForgets)
 {
     cTestData data;
     writeZip(data.data("a.pack"), {{"x.txt", "from a"}});
@@ -69,18 +61,10 @@ TEST(FileManagerPrecedence, LaterPackageNameWinsThenCreatedFileThenRemoveUncover
     files.remove("x.txt");
     EXPECT_EQ(contentOf(files, "x.txt"), "from b");
     EXPECT_FALSE(files.isCommonExist("x.txt"));
-}
-
-TEST(FileManagerPrecedence, RemovingACommonOnlyFileForgetsIt)
-{
-    cTestData data;
-    cFileManager files(data.root(), "pack");
     save(files, "only.txt", "x");
-    EXPECT_TRUE(files.isExist("only.txt"));
     files.remove("only.txt");
-    EXPECT_FALSE(files.isExist("only.txt"));
     files.remove("only.txt");
-    EXPECT_FALSE(files.isExist("only.txt"));
+    EXPECT_FALSE(files.isExist("only.txt")) << "a file only the player had is forgotten";
 }
 
 TEST(FileManagerPrecedence, PackagesAreReadFromDataSubFoldersOnly)
@@ -95,23 +79,14 @@ TEST(FileManagerPrecedence, PackagesAreReadFromDataSubFoldersOnly)
     EXPECT_FALSE(files.isExist("c.pack"));
 }
 
-TEST(FileManagerCase, MixedCaseFilesOpenByAnyCase)
+TEST(FileManagerCase, MixedCaseFilesOpenByAnyCaseUnderARootKeptAsGiven)
 {
     cTestData data;
     data.write(data.data("UI/Menu.Xml"), "menu");
     cFileManager files(data.root(), "pack");
-    for (const char* name : {"UI/Menu.Xml", "ui/menu.xml", "UI/MENU.XML"}) {
-        EXPECT_TRUE(files.isExist(name)) << name;
+    for (const char* name : {"UI/Menu.Xml", "ui/menu.xml", "UI/MENU.XML"})
         EXPECT_EQ(contentOf(files, name), "menu") << name;
-    }
-}
-
-TEST(FileManagerCase, RootKeepsItsCase)
-{
-    cTestData data;
-    cFileManager files(data.root(), "pack");
-    EXPECT_EQ(files.getRootDirectory(), data.root() + "/");
-    EXPECT_TRUE(files.isExist("sys/settings.xml"));
+    EXPECT_EQ(files.getRootDirectory(), data.root() + "/") << "the root keeps its case";
 }
 
 TEST(FileManagerCase, FilesDifferingOnlyInCaseFirstInByteOrderWins)
@@ -148,18 +123,6 @@ TEST(FileManagerCase, RemoveAndListingFindAFolderInAnyCase)
     EXPECT_FALSE(std::ifstream(data.common("Profiles/00000001.xml")).good());
 }
 
-TEST(FileManagerIndex, DotNamesAreNeverIndexed)
-{
-    cTestData data;
-    data.write(data.data(".hidden.txt"), "h");
-    data.write(data.data(".git/config"), "c");
-    data.write(data.common(".secret"), "s");
-    cFileManager files(data.root(), "pack");
-    EXPECT_FALSE(files.isExist(".hidden.txt"));
-    EXPECT_FALSE(files.isExist(".git/config"));
-    EXPECT_FALSE(files.isExist(".secret"));
-}
-
 TEST(FileManagerIndex, FolderLinkedToItsParentEndsTheWalk)
 {
     cTestData data;
@@ -174,15 +137,10 @@ TEST(FileManagerIndex, MissingNameRaisesItLowerCased)
 {
     cTestData data;
     cFileManager files(data.root(), "pack");
-    try {
-        files.open("UI/None.xml");
-        FAIL();
-    } catch (const String& _error) {
-        EXPECT_EQ(firstLine(_error), "File \"ui/none.xml\" not found.");
-    }
+    EXPECT_EQ(thrownText([&] { files.open("UI/None.xml"); }, true), "File \"ui/none.xml\" not found.");
 }
 
-TEST(FileManagerIndex, ListingHoldsOnlyPlainFilesOfThatFolder)
+TEST(FileManagerIndex, ListingHoldsOnlyPlainFilesOfThatFolderAndNoDotNames)
 {
     cTestData data;
     data.write(data.common("p/a.xml"), "a");
@@ -191,10 +149,15 @@ TEST(FileManagerIndex, ListingHoldsOnlyPlainFilesOfThatFolder)
     data.write(data.common("p/d.pack"), "d");
     data.write(data.common("p/.e"), "e");
     data.write(data.data("p/loose.xml"), "l");
+    data.write(data.data(".git/config"), "c");
+    data.write(data.data(".hidden.txt"), "h");
+    data.write(data.common(".secret"), "s");
     cFileManager files(data.root(), "pack");
     FILE_NAME_LIST names{"kept"};
     files.getFilesNames("p/", names);
     EXPECT_EQ(names, (FILE_NAME_LIST{"kept", "a.xml", "b.save"}));
+    for (const char* hidden : {".git/config", ".hidden.txt", ".secret", "p/.e"})
+        EXPECT_FALSE(files.isExist(hidden)) << "dot names are never indexed";
 }
 
 TEST(FileManagerStart, FolderNameFallsBackToTheWindowTitle)
@@ -287,12 +250,7 @@ TEST(FileManagerSave, UncreatableFileRaisesTheGivenName)
     cTestData data;
     cFileManager files(data.root(), "pack");
     data.write(data.common("blocker"), "a file where a folder is wanted");
-    try {
-        files.create("Blocker/x.txt");
-        FAIL();
-    } catch (const String& _error) {
-        EXPECT_EQ(_error.substr(0, _error.find('\n') + 1), "File \"Blocker/x.txt\" can't be creating.\n");
-    }
+    EXPECT_EQ(thrownText([&] { files.create("Blocker/x.txt"); }, true), "File \"Blocker/x.txt\" can't be creating.");
 }
 
 TEST(FileManagerNames, ExtensionAndFileName)

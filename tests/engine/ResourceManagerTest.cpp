@@ -2,6 +2,7 @@
 #include "engine/ResourceManager.h"
 #include "engine/XML.h"
 #include "support/EngineCore.h"
+#include "support/Thrown.h"
 #include "support/Xml16.h"
 
 #include <gtest/gtest.h>
@@ -77,12 +78,8 @@ TEST_F(ResourceCache, OnePathOneObjectWhateverTheCase)
 TEST_F(ResourceCache, WrongTypeLeavesTheCachedObject)
 {
     iResource* texture = cache().getTexture("ui/back.png");
-    try {
-        cache().getFont("UI/back.png");
-        FAIL();
-    } catch (const String& _stack) {
-        EXPECT_EQ(_stack, "Wrong resource type.\niResource* cResourceManager::getFont(const String& _path)");
-    }
+    EXPECT_EQ(thrownText([&] { cache().getFont("UI/back.png"); }),
+        "Wrong resource type.\niResource* cResourceManager::getFont(const String& _path)");
     EXPECT_EQ(cache().getTexture("ui/back.png"), texture);
     EXPECT_EQ(texture->getRefCount(), 2);
 }

@@ -1,5 +1,6 @@
 #include "engine/RealFile.h"
 #include "support/TempFolder.h"
+#include "support/Thrown.h"
 
 #include <gtest/gtest.h>
 
@@ -90,12 +91,8 @@ TEST_F(StringRecord, ClosedFileDoesNothing)
 
 TEST_F(StringRecord, MissingFileRaisesItsName)
 {
-    try {
-        cRealFile file(m_folder.file("none"), cRealFile::ACCESS_READ, cRealFile::OPEN_EXISTING);
-        FAIL();
-    } catch (const String& _error) {
-        EXPECT_EQ(_error.substr(0, _error.find('\n')), "Can't open file \"" + m_folder.file("none") + "\".");
-    }
+    EXPECT_EQ(thrownText([&] { cRealFile file(m_folder.file("none"), cRealFile::ACCESS_READ, cRealFile::OPEN_EXISTING); }, true),
+        "Can't open file \"" + m_folder.file("none") + "\".");
 }
 
 } // namespace

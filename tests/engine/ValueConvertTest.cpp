@@ -142,15 +142,4 @@ TEST(ColourPacking, ClampsAndRounds)
     }
 }
 
-TEST(FastSqrt, VolumeCurveValues)
-{
-    // The sound manager's volume curve: integer part of fastSqrt(v / 100) * 100.
-    const struct {
-        int volume, expected;
-    } cases[] = {{100, 100}, {50, 70}, {25, 50}, {1, 9}, {0, 0}};
-    for (const auto& c : cases)
-        EXPECT_EQ(static_cast<int>(fastSqrt(c.volume * 0.01f) * 100), c.expected) << c.volume;
-    EXPECT_NEAR(fastSqrt(2.f), 1.41421f, 0.01f);
-}
-
 } // namespace

@@ -2,6 +2,7 @@
 #include "engine/XML.h"
 #include "engine/TextConvert.h"
 #include "support/TestData.h"
+#include "support/Thrown.h"
 #include "support/Xml16.h"
 #include "support/ZipWriter.h"
 
@@ -20,12 +21,7 @@ cXML parsed(const std::string& _utf8)
 
 String parseError(const std::string& _bytes)
 {
-    try {
-        cXML document("bad.xml", _bytes.data(), static_cast<ULong>(_bytes.size()));
-    } catch (const String& _error) {
-        return _error.substr(0, _error.find('\n'));
-    }
-    return "no error";
+    return thrownText([&] { cXML document("bad.xml", _bytes.data(), static_cast<ULong>(_bytes.size())); }, true);
 }
 
 TEST(XMLTree, ChildrenInTagOrderThenDocumentOrder)
@@ -184,12 +180,7 @@ TEST_F(XMLFiles, BrokenPlayerCopyWithoutShippedOneIsNotFound)
 {
     m_data.write(m_data.common("own.xml"), "garbage");
     auto files = start();
-    try {
-        cXML document("own.xml");
-        FAIL();
-    } catch (const String& _error) {
-        EXPECT_EQ(_error.substr(0, _error.find('\n')), "File \"own.xml\" not found.");
-    }
+    EXPECT_EQ(thrownText([] { cXML document("own.xml"); }, true), "File \"own.xml\" not found.");
     EXPECT_EQ(readFileBytes(m_data.common("own.xml.broken")), "garbage");
 }
 
@@ -197,12 +188,7 @@ TEST_F(XMLFiles, BrokenShippedFileRaisesWithTheSignature)
 {
     writeXml16(m_data.data("b.xml"), "<a>");
     auto files = start();
-    try {
-        cXML document("b.xml");
-        FAIL();
-    } catch (const String& _error) {
-        EXPECT_EQ(_error, "no element found line 1 char 4\ncXML::cXML(const String& _path)");
-    }
+    EXPECT_EQ(thrownText([] { cXML document("b.xml"); }), "no element found line 1 char 4\ncXML::cXML(const String& _path)");
 }
 
 TEST_F(XMLFiles, CorruptPackageEntryIsAReadError)
@@ -212,12 +198,7 @@ TEST_F(XMLFiles, CorruptPackageEntryIsAReadError)
     bytes[findEntryData(bytes, "c.xml") + 100] ^= 1;
     m_data.write(m_data.data("p.pack"), bytes);
     auto files = start();
-    try {
-        cXML document("c.xml");
-        FAIL();
-    } catch (const String& _error) {
-        EXPECT_EQ(_error.substr(0, _error.find('\n')), "File \"c.xml\" can't be read.");
-    }
+    EXPECT_EQ(thrownText([] { cXML document("c.xml"); }, true), "File \"c.xml\" can't be read.");
 }
 
 } // namespace

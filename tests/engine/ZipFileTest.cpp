@@ -1,5 +1,6 @@
 #include "engine/ZipFile.h"
 #include "support/TempFolder.h"
+#include "support/Thrown.h"
 #include "support/ZipWriter.h"
 
 #include <gtest/gtest.h>
@@ -24,12 +25,7 @@ protected:
     }
     static std::string errorOf(const std::string& _package, const std::string& _name)
     {
-        try {
-            cZipFile file(_package, _name);
-        } catch (const String& _error) {
-            return _error.substr(0, _error.find('\n'));
-        }
-        return "no error";
+        return thrownText([&] { cZipFile file(_package, _name); }, true);
     }
     cTempFolder m_folder;
 };
@@ -131,12 +127,7 @@ TEST_F(ZipFile, TruncatedPackageCannotBeOpened)
     const std::string path = pack({{"a", std::string(1000, 'x')}, {"b", "y"}});
     const std::string bytes = readFileBytes(path);
     writeFileBytes(path, bytes.substr(0, bytes.size() - 30));
-    try {
-        cZipFile::findOpen(path);
-        FAIL();
-    } catch (const String& _error) {
-        EXPECT_EQ(_error.substr(0, _error.find('\n')), path + " is cannot be opened.");
-    }
+    EXPECT_EQ(thrownText([&] { cZipFile::findOpen(path); }, true), path + " is cannot be opened.");
     EXPECT_EQ(errorOf(path, "a"), "Cant't open pack file '" + path + "'");
 }
 
