@@ -29,27 +29,6 @@ TEST(Frame, SpritesOutsideAFrameAreDropped)
     EXPECT_TRUE(h.device().clears().empty());
 }
 
-TEST(Frame, AMaskWriterAfterAnOpaqueSpriteStillTestsAlpha)
-{
-    cGraphicsHarness h;
-    h.frame([](cGraphics& _g) {
-        _g.renderQuad(quadAt(0, 0, 8, 8), nullptr, RT_OPAQUE);
-        _g.renderQuad(quadAt(0, 0, 8, 8), nullptr, RT_MASK_WRITER);
-        _g.renderQuad(quadAt(0, 0, 8, 8), nullptr, RT_OVERLAY | RT_MASKED);
-    });
-    const auto& draws = h.device().draws();
-    ASSERT_EQ(4u, draws.size());
-    EXPECT_EQ(STENCIL_WRITE, draws[1].state.stencil);
-    EXPECT_TRUE(draws[1].state.alphaTest);
-    EXPECT_EQ(0x88u, draws[1].state.alphaRef);
-    EXPECT_EQ(BLEND_ZERO, draws[1].state.srcBlend);
-    EXPECT_EQ(BLEND_ONE, draws[1].state.destBlend);
-    EXPECT_EQ(STENCIL_OFF, draws[2].state.stencil);
-    EXPECT_EQ(0u, draws[2].state.alphaRef);
-    EXPECT_EQ(STENCIL_EQUAL, draws[3].state.stencil);
-    EXPECT_EQ(BLEND_DEST_COLOR, draws[3].state.srcBlend);
-}
-
 TEST(Frame, FullScreenScalesSpritesAndDrawsBarsAboveAndBelow)
 {
     cGraphicsHarness h("fullscreen=\"1\"");

@@ -62,10 +62,7 @@ protected:
     void expectPixel(UInt _expected, UInt _x, UInt _y)
     {
         const UInt actual = m_graphics->getDevice().readPixels({_x, _y, 1, 1})[0];
-        int worst = 0;
-        for (int shift = 0; shift < 24; shift += 8)
-            worst = std::max(worst, std::abs(int(_expected >> shift & 0xFF) - int(actual >> shift & 0xFF)));
-        EXPECT_LE(worst, 3) << "pixel " << _x << "," << _y << " is " << std::hex << actual << ", not " << _expected;
+        EXPECT_LE(channelDistance(_expected, actual, false), 3) << "pixel " << _x << "," << _y << " is " << std::hex << actual << ", not " << _expected;
     }
 
     std::unique_ptr<cGraphicsHarness> m_harness;
