@@ -9,9 +9,7 @@ using DeferredDeletion = cUiTest;
 
 TEST_F(DeferredDeletion, DiscardedViewLivesUntilTheEndOfTheFrameAndGoesOnce)
 {
-    auto* view = new cRecordingView(m_journal, "view");
-    view->show();
-    view->enable();
+    cRecordingView* view = active("view");
     discard(view, "here");
     discard(view, "again");
     cUI::processViews();
@@ -65,9 +63,7 @@ TEST_F(DeferredDeletion, ShutdownDeletesHiddenViewsStillAbsolutelyEnabled)
 {
     auto* watcher = new cRecordingView(m_journal, "watcher");
     watcher->absoluteEnable();
-    auto* active = new cRecordingView(m_journal, "active");
-    active->show();
-    active->enable();
+    active("active");
     cUI::shutAfterAll();
     EXPECT_EQ(m_journal, (Journal{"watcher deleted", "active deleted"}));
     EXPECT_TRUE(m_ui->getAbsoluteEnabled().empty());

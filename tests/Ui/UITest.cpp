@@ -6,15 +6,6 @@ namespace {
 
 using Journal = std::vector<std::string>;
 
-// A shown, enabled top-level view that records its processing.
-cRecordingView* makeActive(Journal& _journal, const std::string& _name)
-{
-    auto* view = new cRecordingView(_journal, _name);
-    view->show();
-    view->enable();
-    return view;
-}
-
 using UiLock = cUiTest;
 
 TEST_F(UiLock, LastRequestDuringWalkDecides)
@@ -35,16 +26,16 @@ TEST_F(UiLock, LastRequestDuringWalkDecides)
 
 TEST_F(UiLock, ViewsAreProcessedInCreationOrder)
 {
-    makeActive(m_journal, "first");
-    makeActive(m_journal, "second");
-    makeActive(m_journal, "third");
+    active("first");
+    active("second");
+    active("third");
     cUI::processViews();
     EXPECT_EQ(m_journal, (Journal{"first process", "second process", "third process"}));
 }
 
 TEST_F(UiLock, ViewDisablingItselfDuringAbsoluteProcessGetsNoProcess)
 {
-    cRecordingView* view = makeActive(m_journal, "view");
+    cRecordingView* view = active("view");
     view->absoluteEnable();
     view->m_onAbsolute = [view] { view->disable(); };
     cUI::processViews();
@@ -54,8 +45,8 @@ TEST_F(UiLock, ViewDisablingItselfDuringAbsoluteProcessGetsNoProcess)
 
 TEST_F(UiLock, ViewRemovedDuringWalkIsSkipped)
 {
-    cRecordingView* first = makeActive(m_journal, "first");
-    cRecordingView* second = makeActive(m_journal, "second");
+    cRecordingView* first = active("first");
+    cRecordingView* second = active("second");
     first->m_onProcess = [second] { second->disable(); };
     cUI::processViews();
     EXPECT_EQ(m_journal, (Journal{"first process"}));
@@ -64,7 +55,7 @@ TEST_F(UiLock, ViewRemovedDuringWalkIsSkipped)
 
 TEST_F(UiLock, ViewEnabledDuringWalkIsProcessedFromNextFrame)
 {
-    cRecordingView* opener = makeActive(m_journal, "opener");
+    cRecordingView* opener = active("opener");
     auto* late = new cRecordingView(m_journal, "late");
     late->show();
     opener->m_onProcess = [late] { late->enable(); };
@@ -79,7 +70,7 @@ TEST_F(UiLock, ViewEnabledDuringWalkIsProcessedFromNextFrame)
 
 TEST_F(UiLock, AbsoluteEnablingDuringProcessWalkTakesTwoFramesAndDeletionCancelsIt)
 {
-    cRecordingView* opener = makeActive(m_journal, "opener");
+    cRecordingView* opener = active("opener");
     auto* late = new cRecordingView(m_journal, "late");
     auto* dropped = new cRecordingView(m_journal, "dropped");
     opener->m_onProcess = [late, dropped] {
@@ -100,7 +91,7 @@ TEST_F(UiLock, AbsoluteEnablingDuringProcessWalkTakesTwoFramesAndDeletionCancels
 
 TEST_F(UiLock, RequestAfterTheWalkOverridesOneStillPending)
 {
-    cRecordingView* opener = makeActive(m_journal, "opener");
+    cRecordingView* opener = active("opener");
     auto* watcher = new cRecordingView(m_journal, "watcher");
     watcher->absoluteEnable();
     opener->m_onProcess = [watcher] { watcher->absoluteDisable(); };
@@ -114,8 +105,8 @@ TEST_F(UiLock, RequestAfterTheWalkOverridesOneStillPending)
 
 TEST_F(UiLock, ViewDeletedDuringWalkIsNeverTouched)
 {
-    cRecordingView* killer = makeActive(m_journal, "killer");
-    cRecordingView* victim = makeActive(m_journal, "victim");
+    cRecordingView* killer = active("killer");
+    cRecordingView* victim = active("victim");
     killer->m_onProcess = [&victim] {
         delete victim;
         victim = nullptr;
@@ -128,7 +119,7 @@ TEST_F(UiLock, ViewDeletedDuringWalkIsNeverTouched)
 
 TEST_F(UiLock, FailedWalkStillAppliesDeferredChanges)
 {
-    cRecordingView* view = makeActive(m_journal, "view");
+    cRecordingView* view = active("view");
     view->m_onProcess = [view] {
         view->disable();
         throw "broken";

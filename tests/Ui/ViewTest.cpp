@@ -81,9 +81,7 @@ TEST_F(ViewSwitches, DetachingFromHiddenParentShowsTheView)
 {
     cView parent(nullptr);
     parent.enable();
-    auto* child = new cRecordingView(m_journal, "child", &parent);
-    child->show();
-    child->enable();
+    cRecordingView* child = active("child", &parent);
     ASSERT_FALSE(child->isVisible());
     child->setParent(nullptr);
     EXPECT_TRUE(child->isVisible());
@@ -123,13 +121,10 @@ TEST_F(ViewSwitches, CopyJoinsProcessSetsWithoutNotificationsOrChildren)
 
 TEST_F(ViewSwitches, DeletingParentLeavesNoPointerInAnySet)
 {
-    auto* parent = new cRecordingView(m_journal, "parent");
-    auto* child = new cRecordingView(m_journal, "child", parent);
-    for (cView* view : {static_cast<cView*>(child), static_cast<cView*>(parent)}) {
-        view->show();
-        view->enable();
-        view->absoluteEnable();
-    }
+    cRecordingView* parent = active("parent");
+    cRecordingView* child = active("child", parent);
+    parent->absoluteEnable();
+    child->absoluteEnable();
     cUI::addDrawn(child, 1.0f);
     discard(child, "test");
     child->showTransparently(); // ends at once: the child has a parent

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 namespace {
@@ -113,25 +112,6 @@ TEST(Settings, BrokenPlayerCopyFallsBackToTheShippedOne)
     cEngineCore core(data, false);
     EXPECT_NO_THROW(cSettings()) << "a broken player copy falls back to the shipped one";
     EXPECT_TRUE(std::filesystem::exists(data.common("sys/settings.xml.broken")));
-}
-
-TEST(Settings, DemoSettingsChangeReachesTheCommonFolder)
-{
-    const char* shipped = std::getenv("FURROW_DATA");
-    ASSERT_NE(shipped, nullptr);
-    cTempFolder home(true);
-    setenv("FURROW_HOME", home.path().c_str(), 1);
-    String folder;
-    {
-        cFileManager files(shipped, "pack");
-        cResourceManager resources;
-        cSettings settings;
-        ASSERT_TRUE(settings.getPropertyT("game", "app_directory", folder));
-        settings.setPropertyT("Sound", "Music", UInt(42));
-    }
-    const std::string saved = readFileBytes(home.file(folder + "/sys/settings.xml"));
-    unsetenv("FURROW_HOME");
-    EXPECT_NE(saved.find(utf16Bytes("Music=\"42\"", false)), std::string::npos);
 }
 
 } // namespace

@@ -79,17 +79,19 @@ TEST_F(SoundManager, PauseSilencesEverythingAndOnlyAChangeReachesTheLibrary)
     EXPECT_TRUE(m_library.isAudible(channel->getId()));
 }
 
-TEST_F(SoundManager, EffectChannelPlaysInTheEffectsGroupAtItsVolume)
+TEST_F(SoundManager, EffectsPlayInTheirGroupAtItsVolumeAndFireAndForgetNeitherLoopsNorKeepsAChannel)
 {
     cSoundManager& manager = startWithSound();
     manager.setSoundVolume(50);
-    m_library.clearCalls();
     std::unique_ptr<cChannel> channel(manager.playSound(m_sound.get(), true, true));
     ASSERT_NE(channel, nullptr);
     EXPECT_EQ(channel->getGroup(), SG_EFFECTS);
-    EXPECT_EQ(m_library.getChannelStatus(channel->getId()), SCS_PLAYING);
-    EXPECT_EQ(m_library.getCalls().back(), "play " + std::to_string(m_sound->getSampleId())
-            + " loop=1 group=1 start=1 volume=70 frequency=44100 pan=50 -> " + std::to_string(channel->getId()));
+    const std::string play = "play " + std::to_string(m_sound->getSampleId());
+    EXPECT_EQ(m_library.getCalls().back(),
+        play + " loop=1 group=1 start=1 volume=70 frequency=44100 pan=50 -> " + std::to_string(channel->getId()));
+    manager.play(m_sound.get());
+    EXPECT_EQ(m_library.getCalls().back().find(play + " loop=0 group=1 start=1"), 0u);
+    EXPECT_EQ(m_sound->getRefCount(), 2) << "only the kept channel holds the sound";
 }
 
 TEST_F(SoundManager, ChannelNotStartedWaitsForPlay)
@@ -139,14 +141,6 @@ TEST_F(SoundManager, ChannelOutlivingTheManagerStaysSilent)
     EXPECT_EQ(m_library.getChannelStatus(channel->getId()), SCS_NONE);
 }
 
-TEST_F(SoundManager, FireAndForgetNeverLoopsAndKeepsNoChannel)
-{
-    cSoundManager& manager = startWithSound();
-    manager.play(m_sound.get());
-    EXPECT_EQ(m_library.getCalls().back().find("play " + std::to_string(m_sound->getSampleId()) + " loop=0 group=1 start=1"), 0u);
-    EXPECT_EQ(m_sound->getRefCount(), 1);
-}
-
 TEST_F(SoundManager, EveryVoiceBusyGivesNoChannelInsteadOfAFailure)
 {
     cSoundManager& manager = startWithSound();
@@ -170,7 +164,7 @@ TEST_F(SoundManager, ChannelWithANegativeIdIsRefusedAndHoldsNoReference)
     EXPECT_EQ(m_sound->getRefCount(), 1);
 }
 
-TEST_F(SoundManager, SoundLoadsItsFileAsASampleAndUnloadsIt)
+TEST_F(SoundManager, SoundLoadsItsFileAsASampleAndUnloadsItAndAMissingFileIsAnError)
 {
     startWithSound();
     const std::vector<unsigned char>* bytes = m_library.getSampleBytes(m_sound->getSampleId());
@@ -180,11 +174,6 @@ TEST_F(SoundManager, SoundLoadsItsFileAsASampleAndUnloadsIt)
     const int sample = m_sound->getSampleId();
     m_sound.reset();
     EXPECT_EQ(m_library.getSampleBytes(sample), nullptr);
-}
-
-TEST_F(SoundManager, MissingSoundFileIsTheLoadingError)
-{
-    start();
     EXPECT_EQ(thrownText([] { cSound sound("sounds/missing.wav"); }, true),
         "Error loading sound file \"sounds/missing.wav\"");
 }
