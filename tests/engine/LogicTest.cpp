@@ -85,7 +85,7 @@ TEST_F(LogicTest, MinimisedFramesOnlyDeleteDiscardedViews)
     (void)a;
 }
 
-TEST_F(LogicTest, EnterReleasedWhileAltIsHeldTogglesFullScreenOnce)
+TEST_F(LogicTest, EnterReleasedWhileAltIsHeldTogglesFullScreenOnceAndPrintScreenTakesAScreenshot)
 {
     const struct {
         std::uint32_t alt;
@@ -108,10 +108,6 @@ TEST_F(LogicTest, EnterReleasedWhileAltIsHeldTogglesFullScreenOnce)
     m_harness.key(KEY_ENTER, false);
     m_harness.frame();
     EXPECT_FALSE(fullscreen()) << "Enter alone toggles nothing";
-}
-
-TEST_F(LogicTest, PrintScreenTakesAScreenshot)
-{
     m_harness.key(KEY_SYSRQ, true);
     m_harness.key(KEY_SYSRQ, false);
     m_harness.frame();
@@ -156,7 +152,6 @@ int s_callbacks = 0;
 
 TEST_F(LogicTest, TheFrameCallbackRunsOncePerActiveFrame)
 {
-    s_callbacks = 0;
     m_harness.logic().setProcessCallback([] { ++s_callbacks; });
     m_harness.frames(2);
     m_harness.send(WE_DEACTIVATE);

@@ -93,15 +93,12 @@ TEST_F(Profiles, NewNameGetsTheNextIdentifierAndDefaults)
     EXPECT_EQ(money(), 5);
 }
 
-TEST_F(Profiles, KnownNameWithoutPropertyFileKeepsDefaults)
+TEST_F(Profiles, KnownNameWithoutPropertyFileKeepsDefaultsAndIdentifiersNameTheirFiles)
 {
     writeXml16(m_data.common("profiles.xml"), "<Profiles NextID=\"4\"><Profile Name=\"Cleo\" ID=\"3\" /></Profiles>");
     EXPECT_EQ(open(u"Cleo").getProfileID(), "00000003");
     EXPECT_EQ(money(), 150);
-}
-
-TEST_F(Profiles, IdentifiersNameTheirFiles)
-{
+    restart();
     const std::pair<const char*, const char*> cases[] = {{"10", "00000010.xml"}, {"123456789", "123456789.xml"}};
     for (const auto& c : cases) {
         writeXml16(m_data.common("profiles.xml"), std::string("<Profiles NextID=\"") + c.first + "\" />");

@@ -24,34 +24,28 @@ String parseError(const std::string& _bytes)
     return thrownText([&] { cXML document("bad.xml", _bytes.data(), static_cast<ULong>(_bytes.size())); }, true);
 }
 
-TEST(XMLTree, ChildrenInTagOrderThenDocumentOrder)
+TEST(XMLTree, ChildrenInTagOrderThenDocumentOrderAndByMatchingAttributes)
 {
-    cXML document = parsed("<r><b n=\"1\"/><a/><b n=\"2\"/></r>");
+    cXML document = parsed("<r><b n=\"1\" k=\"x\"/><a/><b n=\"2\" k=\"y\"/><b n=\"3\" k=\"x\"/></r>");
     std::vector<std::string> seen;
     iXML* child = nullptr;
     String tag;
     for (UInt i = 0; document.get(i, child, &tag); ++i)
         seen.push_back(tag + toString((*child)[u"n"]));
-    EXPECT_EQ(seen, (std::vector<std::string>{"a", "b1", "b2"}));
-    EXPECT_EQ(document.getNodeCount("b"), 2u);
-    EXPECT_EQ(document.getChildCount(), 3u);
+    EXPECT_EQ(seen, (std::vector<std::string>{"a", "b1", "b2", "b3"}));
+    EXPECT_EQ(document.getNodeCount("b"), 3u);
+    EXPECT_EQ(document.getChildCount(), 4u);
     TAG_LIST bs;
-    EXPECT_EQ(document.get("b", bs), 2u);
+    EXPECT_EQ(document.get("b", bs), 3u);
     EXPECT_EQ((*bs.front())[u"n"], u"1");
-    EXPECT_EQ((*bs.back())[u"n"], u"2");
-    EXPECT_FALSE(document.get(3, child));
-}
-
-TEST(XMLTree, ChildWithMatchingAttributes)
-{
-    cXML document = parsed("<r><i k=\"x\" v=\"1\"/><i k=\"y\" v=\"2\"/><i k=\"x\" v=\"3\"/></r>");
+    EXPECT_EQ((*bs.back())[u"n"], u"3");
+    EXPECT_FALSE(document.get(4, child));
     TAG_LIST found;
-    EXPECT_EQ(document.get("i", ATTRIBUTE_MAP{{u"k", u"x"}}, found), 0u);
+    EXPECT_EQ(document.get("b", ATTRIBUTE_MAP{{u"k", u"x"}}, found), 0u);
     ASSERT_EQ(found.size(), 2u);
-    EXPECT_EQ((*found.back())[u"v"], u"3");
-    iXML* first = nullptr;
-    EXPECT_TRUE(document.get("i", first));
-    EXPECT_EQ((*first)[u"v"], u"1");
+    EXPECT_EQ((*found.back())[u"n"], u"3");
+    ASSERT_TRUE(document.get("b", child));
+    EXPECT_EQ((*child)[u"n"], u"1");
 }
 
 TEST(XMLTree, AttributesByNameOrder)
