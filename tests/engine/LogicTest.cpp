@@ -60,7 +60,7 @@ TEST_F(LogicTest, ARunningFadeFreezesProcessingButFadesAndDrawingGoOn)
 
 TEST_F(LogicTest, InactiveFramesSleepAndStillDraw)
 {
-    cRecordingView* a = view("a");
+    view("a");
     m_harness.send(WE_DEACTIVATE);
     const UInt slept = m_harness.platform().getHeadlessSystem().getSleptMilliseconds();
     const UInt drawn = m_harness.graphics().getFrameCount();
@@ -68,12 +68,11 @@ TEST_F(LogicTest, InactiveFramesSleepAndStillDraw)
     EXPECT_EQ(m_harness.platform().getHeadlessSystem().getSleptMilliseconds() - slept, 150u);
     EXPECT_EQ(m_harness.graphics().getFrameCount(), drawn + 3);
     EXPECT_EQ(count("a process"), 0);
-    (void)a;
 }
 
 TEST_F(LogicTest, MinimisedFramesOnlyDeleteDiscardedViews)
 {
-    cRecordingView* a = view("a");
+    view("a");
     cRecordingView* b = view("b");
     m_harness.send(WE_MINIMISE);
     discard(b, "test");
@@ -82,7 +81,6 @@ TEST_F(LogicTest, MinimisedFramesOnlyDeleteDiscardedViews)
     EXPECT_EQ(count("b deleted"), 1);
     EXPECT_EQ(count("a process"), 0);
     EXPECT_EQ(m_harness.graphics().getFrameCount(), drawn);
-    (void)a;
 }
 
 TEST_F(LogicTest, EnterReleasedWhileAltIsHeldTogglesFullScreenOnceAndPrintScreenTakesAScreenshot)

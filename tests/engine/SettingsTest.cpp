@@ -1,11 +1,8 @@
 #include "engine/Settings.h"
 #include "engine/ValueConvert.h"
 #include "support/EngineCore.h"
-#include "support/Xml16.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 namespace {
 
@@ -101,17 +98,6 @@ TEST(Settings, AwkwardValuesSurviveSaveAndLoad)
     WString title;
     EXPECT_TRUE(again.settings().getPropertyT("game", "window_title", title));
     EXPECT_EQ(title, awkward);
-}
-
-TEST(Settings, BrokenPlayerCopyFallsBackToTheShippedOne)
-{
-    cTestData data;
-    // The file manager reads its folder name from the shipped copy; the settings read the
-    // player's copy, which here is broken and has no shipped fallback of its own name.
-    writeXml16(data.common("sys/settings.xml"), "<main><game app_directory=\"Test\"");
-    cEngineCore core(data, false);
-    EXPECT_NO_THROW(cSettings()) << "a broken player copy falls back to the shipped one";
-    EXPECT_TRUE(std::filesystem::exists(data.common("sys/settings.xml.broken")));
 }
 
 } // namespace

@@ -21,13 +21,6 @@ protected:
         m_data.write(m_data.data("sounds/tune.ogg"), "tune bytes");
         m_files = std::make_unique<cFileManager>(m_data.root(), "pack");
     }
-    void TearDown() override
-    {
-        m_sound.reset();
-        m_manager.reset();
-        m_files.reset();
-    }
-
     cSoundManager& start()
     {
         m_manager = std::make_unique<cSoundManager>(m_library);
@@ -119,7 +112,7 @@ TEST_F(SoundManager, ChannelNotStartedWaitsForPlay)
     }
 }
 
-TEST_F(SoundManager, DeletingAPausedChannelStopsItAndDropsItsReference)
+TEST_F(SoundManager, DeletingAPausedChannelStopsItAndDropsItsReferenceAndARefusedOneHoldsNone)
 {
     cSoundManager& manager = startWithSound();
     cChannel* channel = manager.playSound(m_sound.get(), true, true);
@@ -128,6 +121,9 @@ TEST_F(SoundManager, DeletingAPausedChannelStopsItAndDropsItsReference)
     const int id = channel->getId();
     delete channel;
     EXPECT_EQ(m_library.getChannelStatus(id), SCS_NONE);
+    EXPECT_EQ(m_sound->getRefCount(), 1);
+    EXPECT_EQ(thrownText([&] { cChannel refused(-3, m_sound.get()); }),
+        "Error sound channel creating. Error code:-3\ncChannel::cChannel(int _id)");
     EXPECT_EQ(m_sound->getRefCount(), 1);
 }
 
@@ -154,14 +150,6 @@ TEST_F(SoundManager, EveryVoiceBusyGivesNoChannelInsteadOfAFailure)
     EXPECT_EQ(m_sound->getRefCount(), 17);
     channels.pop_back();
     EXPECT_NE(std::unique_ptr<cChannel>(manager.playMusic(m_sound.get(), true, true)), nullptr);
-}
-
-TEST_F(SoundManager, ChannelWithANegativeIdIsRefusedAndHoldsNoReference)
-{
-    startWithSound();
-    EXPECT_EQ(thrownText([&] { cChannel channel(-3, m_sound.get()); }),
-        "Error sound channel creating. Error code:-3\ncChannel::cChannel(int _id)");
-    EXPECT_EQ(m_sound->getRefCount(), 1);
 }
 
 TEST_F(SoundManager, SoundLoadsItsFileAsASampleAndUnloadsItAndAMissingFileIsAnError)
