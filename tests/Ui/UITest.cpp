@@ -149,37 +149,25 @@ protected:
     std::vector<cView*> m_drawn;
 };
 
-TEST_F(DrawOrderTest, GreaterDepthIsDrawnLaterAndEqualDepthsInCreationOrder)
+TEST_F(DrawOrderTest, GreaterDepthIsDrawnLaterEqualDepthsInCreationOrderAndHiddenOnesAreDropped)
 {
     cView* top = makeShown();
     cView* bottom = makeShown();
     cView* middleFirst = makeShown();
     cView* middleSecond = makeShown();
+    cView* hidden = makeShown();
     cUI::addDrawn(top, 5.0f);
     cUI::addDrawn(middleSecond, 2.0f);
-    cUI::addDrawn(bottom, -1.0f);
+    cUI::addDrawn(bottom, 7.0f);
     cUI::addDrawn(middleFirst, 2.0f);
-    cUI::drawControls(record);
-    EXPECT_EQ(m_drawn, (std::vector<cView*>{bottom, middleFirst, middleSecond, top}));
-    for (cView* view : {top, bottom, middleFirst, middleSecond})
-        delete view;
-}
-
-TEST_F(DrawOrderTest, NewDepthMovesTheControlAtOnceAndHiddenOnesAreDropped)
-{
-    cView* first = makeShown();
-    cView* second = makeShown();
-    cView* hidden = makeShown();
-    cUI::addDrawn(first, 1.0f);
-    cUI::addDrawn(second, 2.0f);
     cUI::addDrawn(hidden, 0);
-    cUI::addDrawn(first, 3.0f);
+    cUI::addDrawn(bottom, -1.0f); // a new depth moves the control at once
     hidden->hide();
     cUI::drawControls(record);
-    EXPECT_EQ(m_drawn, (std::vector<cView*>{second, first}));
-    EXPECT_EQ(m_ui->getDrawn().size(), 2u);
+    EXPECT_EQ(m_drawn, (std::vector<cView*>{bottom, middleFirst, middleSecond, top}));
+    EXPECT_EQ(m_ui->getDrawn().size(), 4u);
     EXPECT_FALSE(m_ui->getDrawn().contains(hidden));
-    for (cView* view : {first, second, hidden})
+    for (cView* view : {top, bottom, middleFirst, middleSecond, hidden})
         delete view;
 }
 
