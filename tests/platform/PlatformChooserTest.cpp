@@ -14,16 +14,12 @@ TEST(PlatformChoice, HeadlessIsChosenByName)
     EXPECT_EQ(iPlatform::getInstance(), backend.get());
 }
 
-TEST(PlatformChoice, SdlIsTheDefault)
+TEST(PlatformChoice, SdlIsTheDefaultAndAnUnknownNameFailsWithTheName)
 {
     cEnvironmentVariable empty("FURROW_PLATFORM", std::string());
     EXPECT_STREQ(platform::createPlatform()->getName(), "sdl");
     cEnvironmentVariable unset("FURROW_PLATFORM", std::nullopt);
     EXPECT_STREQ(platform::createPlatform()->getName(), "sdl");
-}
-
-TEST(PlatformChoice, UnknownNameFailsWithTheName)
-{
     EXPECT_EQ(thrownText([] { platform::createPlatform("vulcan"); }), "Unknown platform: vulcan");
 }
 
