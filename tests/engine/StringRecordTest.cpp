@@ -75,7 +75,7 @@ TEST_F(StringRecord, ChecksumIsXorOfLittleEndianWordsZeroPadded)
         EXPECT_EQ(make(c.first)->calculateChecksum(), c.second) << c.first.size() << " bytes";
 }
 
-TEST_F(StringRecord, ClosedFileDoesNothing)
+TEST_F(StringRecord, ClosedFileDoesNothingAndAMissingOneRaisesItsName)
 {
     auto file = make("abcd");
     file->close();
@@ -87,10 +87,6 @@ TEST_F(StringRecord, ClosedFileDoesNothing)
     EXPECT_EQ(file->write("x", 1), 0u);
     EXPECT_EQ(file->calculateChecksum(), 0u);
     EXPECT_EQ(text, "kept");
-}
-
-TEST_F(StringRecord, MissingFileRaisesItsName)
-{
     EXPECT_EQ(thrownText([&] { cRealFile file(m_folder.file("none"), cRealFile::ACCESS_READ, cRealFile::OPEN_EXISTING); }, true),
         "Can't open file \"" + m_folder.file("none") + "\".");
 }
