@@ -2,7 +2,6 @@
 #include "engine/TextConvert.h"
 #include "engine/ValueConvert.h"
 
-#include <expat.h>
 #include <gtest/gtest.h>
 
 
@@ -72,48 +71,6 @@ TEST_F(GameVariables, SavedInKeyOrderGroupedByTypeAndAKeyReadByGameCodeWithZero)
     EXPECT_EQ(saved(), element("Money", u"150", "Float") + element("Field10", u"10", "Int")
             + element("Field2", u"2", "Int") + element("Zero", u"0", "Int") + element("Award", u"1", "Bool")
             + element("Name", u"Anna", "WString"));
-}
-
-// Parses a whole property file as the profile reads it and feeds every element back.
-void readPropertyFile(const WString& _props)
-{
-    const WString text = u"\uFEFF<?xml version=\"1.0\" encoding=\"UTF-16\"?><Props>" + _props + u"</Props>";
-    String bytes;
-    for (char16_t c : text) {
-        bytes.push_back(char(c & 0xFF));
-        bytes.push_back(char(c >> 8));
-    }
-    XML_Parser parser = XML_ParserCreate(nullptr);
-    XML_SetStartElementHandler(parser, [](void*, const XML_Char* _name, const XML_Char** _attributes) {
-        if (WString(reinterpret_cast<const char16_t*>(_name)) != u"prop")
-            return;
-        WString name, val, type;
-        for (const XML_Char** a = _attributes; *a; a += 2) {
-            const WString key(reinterpret_cast<const char16_t*>(a[0]));
-            const WString value(reinterpret_cast<const char16_t*>(a[1]));
-            (key == u"Name" ? name : key == u"Val" ? val : type) = value;
-        }
-        setProperty(toString(type), toString(name), val);
-    });
-    const bool parsed = XML_Parse(parser, bytes.data(), int(bytes.size()), 1) == XML_STATUS_OK;
-    XML_ParserFree(parser);
-    ASSERT_TRUE(parsed) << "the property file must stay readable";
-}
-
-TEST_F(GameVariables, SavedFileReadsBackWithMarkupKeptAndUnstorableCharactersReplaced)
-{
-    const WString tricky = u"a \"quoted\" <b> & 'c'\n\tline\r";
-    propertyMap<PT_WSTRING>()["Say \"hi\" & <bye>"] = tricky;
-    propertyMap<PT_STRING>()["Note"] = "x<y & y>z";
-    propertyMap<PT_WSTRING>()["Bad"] = WString(u"a") + char16_t(1) + char16_t(0xD800) + u"b";
-    propertyMap<PT_INT>()["Money"] = 7;
-    const WString file = saved();
-    clearProperties();
-    readPropertyFile(file);
-    EXPECT_EQ(propertyMap<PT_WSTRING>()["Say \"hi\" & <bye>"], tricky);
-    EXPECT_EQ(propertyMap<PT_STRING>()["Note"], "x<y & y>z");
-    EXPECT_EQ(propertyMap<PT_WSTRING>()["Bad"], u"a\uFFFD\uFFFDb");
-    EXPECT_EQ(propertyMap<PT_INT>()["Money"], 7) << "the other values survive";
 }
 
 } // namespace

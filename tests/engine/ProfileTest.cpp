@@ -152,15 +152,20 @@ TEST_F(Profiles, FailedSaveIsReportedByTheCallAndOnlyLoggedAtDestruction)
     EXPECT_EQ(file("profiles"), "a file where the folder was");
 }
 
+// The written forms of each type are the game variables' tests; here, that the file brings
+// every one back, markup and line breaks kept and what XML cannot hold replaced.
 TEST_F(Profiles, VariablesComeBackFromTheirFile)
 {
     g_profileInitHook = nullptr;
     open(u"Anna");
+    const WString tricky = u"a \"quoted\" <b> & 'c'\n\tline\r";
     propertyMap<PT_LONGLONG>()["ll"] = -9000000000LL;
     propertyMap<PT_DXCOLOR>()["c"] = DXColor{1, 0, 0.5f, 1};
     propertyMap<PT_VECTOR2>()["v"] = Vector2{1.5f, -2};
-    propertyMap<PT_STRING>()["t"] = "a \"quoted\" & <tagged> text";
-    propertyMap<PT_WSTRING>()["w"] = u"\u041D\u043E\u0432\u044B\u0439\ttab";
+    propertyMap<PT_STRING>()["t"] = "x<y & \"y\">z";
+    propertyMap<PT_WSTRING>()["Say \"hi\" & <bye>"] = tricky;
+    propertyMap<PT_WSTRING>()["w"] = u"\u041D\u043E\u0432\u044B\u0439";
+    propertyMap<PT_WSTRING>()["bad"] = WString(u"a") + char16_t(1) + char16_t(0xD800) + u"b";
     WString written;
     writeAllProperties(written);
     close();
@@ -168,6 +173,8 @@ TEST_F(Profiles, VariablesComeBackFromTheirFile)
     WString read;
     writeAllProperties(read);
     EXPECT_EQ(toString(read), toString(written));
+    EXPECT_EQ(propertyMap<PT_WSTRING>()["Say \"hi\" & <bye>"], tricky);
+    EXPECT_EQ(propertyMap<PT_WSTRING>()["bad"], u"a\uFFFD\uFFFDb");
 }
 
 class ProfileDeletion : public Profiles {
