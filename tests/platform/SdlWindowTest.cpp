@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -44,10 +45,8 @@ TEST_F(SdlWindow, ClientAreaIsTheAskedSizeAndAPostedQuitComesLast)
     window.show();
     const std::vector<sWindowEvent> events = drain();
     const sPixelRect rect = window.getWindowRect();
-    EXPECT_EQ(rect.width(), 800);
-    EXPECT_EQ(rect.height(), 600);
-    EXPECT_TRUE(window.isCreated());
-    EXPECT_NE(m_platform.getSdlWindow().getSdlWindow(), nullptr);
+    EXPECT_EQ(std::make_pair(rect.width(), rect.height()), std::make_pair(800, 600));
+    EXPECT_TRUE(window.isCreated() && m_platform.getSdlWindow().getSdlWindow());
     EXPECT_GE(window.getDesktopRect().width(), 800);
     ASSERT_FALSE(events.empty());
     EXPECT_EQ(events.back().m_type, WE_QUIT);
