@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -69,8 +70,8 @@ TEST(AnimationFiles, ReadsNodesKeysAndLength)
     ASSERT_EQ(animation->getNodes().size(), 2u);
     EXPECT_EQ(animation->getNodes()[0].keys[1].matrix, Matrix::rotationX(1));
     EXPECT_EQ(animation->getNodes()[0].keys[1].time, 0.5f);
-    EXPECT_EQ(animation->getNodes()[1].parent, 0u);
-    EXPECT_EQ(animation->getNodes()[0].parent, cAnimation::kNoParent);
+    EXPECT_EQ(std::make_pair(cAnimation::kNoParent, 0u),
+        std::make_pair(animation->getNodes()[0].parent, animation->getNodes()[1].parent));
 
     const auto empty = load(writeAnimationFile(1, {}));
     empty->setTime(0.5f, &kNoBinds);
