@@ -19,14 +19,19 @@ TEST_F(DeferredDeletion, DiscardedViewLivesUntilTheEndOfTheFrameAndGoesOnce)
     EXPECT_TRUE(m_ui->getEnabled().empty());
 }
 
-TEST_F(DeferredDeletion, ChildAndParentDiscardedAreEachDeletedOnce)
+// A child goes with its parent, a view may own another: whatever was queued is deleted once.
+TEST_F(DeferredDeletion, QueuedViewsDeletedByAnotherAreNotDeletedAgain)
 {
     auto* parent = new cRecordingView(m_journal, "parent");
     auto* child = new cRecordingView(m_journal, "child", parent);
-    discard(child, "child");
-    discard(parent, "parent");
+    auto* owner = new cRecordingView(m_journal, "owner");
+    auto* owned = new cRecordingView(m_journal, "owned");
+    owner->m_onDelete = [owned] { delete owned; };
+    for (cView* view : {static_cast<cView*>(child), static_cast<cView*>(parent), static_cast<cView*>(owner),
+             static_cast<cView*>(owned)})
+        discard(view, "test");
     cScavenger::free();
-    EXPECT_EQ(m_journal, (Journal{"parent deleted", "child deleted"}));
+    EXPECT_EQ(m_journal, (Journal{"parent deleted", "child deleted", "owner deleted", "owned deleted"}));
 }
 
 TEST_F(DeferredDeletion, DiscardingNothingFails)
@@ -46,17 +51,6 @@ TEST_F(DeferredDeletion, ViewsDiscardedByDeletionWaitForNextFree)
     EXPECT_EQ(m_journal, (Journal{"first deleted"}));
     cScavenger::free();
     EXPECT_EQ(m_journal, (Journal{"first deleted", "second deleted"}));
-}
-
-TEST_F(DeferredDeletion, QueuedViewDeletedByAnotherIsNotDeletedAgain)
-{
-    auto* owner = new cRecordingView(m_journal, "owner");
-    auto* owned = new cRecordingView(m_journal, "owned");
-    owner->m_onDelete = [owned] { delete owned; };
-    discard(owner, "owner");
-    discard(owned, "owned");
-    cScavenger::free();
-    EXPECT_EQ(m_journal, (Journal{"owner deleted", "owned deleted"}));
 }
 
 TEST_F(DeferredDeletion, ShutdownDeletesHiddenViewsStillAbsolutelyEnabled)
