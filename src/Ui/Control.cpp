@@ -306,7 +306,11 @@ Bool cControl::checkCollision(const cControl* _a, const cControl* _b, const VECT
     oy = std::min({oy, sa.y, sb.y});
     const Float x0 = std::max(pa.x - sa.x / 2, pb.x - sb.x / 2);
     const Float y0 = std::max(pa.y - sa.y / 2, pb.y - sb.y / 2);
-    auto clampFar = [](Float _value) { return std::min(std::max(_value, -FAR_AWAY), FAR_AWAY); };
+    auto clampFar = [](Float _value) {
+        if (!(_value > -FAR_AWAY))
+            return -FAR_AWAY;
+        return _value < FAR_AWAY ? _value : FAR_AWAY;
+    };
     // Whole logical pixels, counted as integers: a float counter would stall far out. Each
     // row and column is sampled at least once, so rectangles that only touch are tested along
     // the edge they share, as they count as overlapping.
