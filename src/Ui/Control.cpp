@@ -10,26 +10,9 @@
 
 namespace {
 
-// Degrees to radians as the data was tuned with.
-constexpr Float DEGREES_TO_RADIANS = 0.017453292f;
-
 // Pixel tests stop this far from the screen: nothing collides where nothing can be seen, and
 // a control sized past reason costs a bounded time.
 constexpr Float FAR_AWAY = 4096.0f;
-
-const WString* findAttribute(iXML* _xml, const char16_t* _name)
-{
-    const ATTRIBUTE_MAP& attributes = _xml->getAttributeMap();
-    const auto found = attributes.find(_name);
-    return found == attributes.end() ? nullptr : &found->second;
-}
-
-template <class T>
-void readAttribute(iXML* _xml, const char16_t* _name, T& _field, T& (*_convert)(T&, const WString&))
-{
-    if (const WString* text = findAttribute(_xml, _name))
-        _convert(_field, *text);
-}
 
 Bool isMissing(const VECTOR_VECTOR_BOOL* _mask)
 {
@@ -323,7 +306,11 @@ Bool cControl::checkCollision(const cControl* _a, const cControl* _b, const VECT
     oy = std::min({oy, sa.y, sb.y});
     const Float x0 = std::max(pa.x - sa.x / 2, pb.x - sb.x / 2);
     const Float y0 = std::max(pa.y - sa.y / 2, pb.y - sb.y / 2);
-    auto clampFar = [](Float _value) { return std::min(std::max(_value, -FAR_AWAY), FAR_AWAY); };
+    auto clampFar = [](Float _value) {
+        if (!(_value > -FAR_AWAY))
+            return -FAR_AWAY;
+        return _value < FAR_AWAY ? _value : FAR_AWAY;
+    };
     // Whole logical pixels, counted as integers: a float counter would stall far out. Each
     // row and column is sampled at least once, so rectangles that only touch are tested along
     // the edge they share, as they count as overlapping.

@@ -16,7 +16,7 @@ public:
     cState(const cState& _source);
     // Takes the source's resources and grid, but keeps playing or not as before.
     cState& operator=(const cState& _source);
-    // A control is a view and a look, and a view's destructor may pass a failure on.
+    // Never throws itself; a control's view part may, and both bases must allow it.
     virtual ~cState() noexcept(false);
 
     // Reads "Picture", "Mesh", "Animation" (a missing path clears the resource), "anim_length"

@@ -300,12 +300,8 @@ void cView::loadXML(iXML* _xml_doc)
 {
     if (!_xml_doc)
         throw "No XML element to load the view from.";
-    const ATTRIBUTE_MAP& attributes = _xml_doc->getAttributeMap();
-    auto find = [&attributes](const char16_t* _name) -> const WString* {
-        const auto found = attributes.find(_name);
-        return found == attributes.end() ? nullptr : &found->second;
-    };
-    loadAttributes(find(u"Visible"), find(u"Enable"), find(u"TranparencySpeed"), find(u"AbsoluteEnable"));
+    loadAttributes(findAttribute(_xml_doc, u"Visible"), findAttribute(_xml_doc, u"Enable"),
+                   findAttribute(_xml_doc, u"TranparencySpeed"), findAttribute(_xml_doc, u"AbsoluteEnable"));
 }
 
 void cView::loadAttributes(const WString* _visible, const WString* _enable, const WString* _speed,

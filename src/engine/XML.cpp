@@ -87,6 +87,13 @@ struct sXMLBuilder {
     }
 };
 
+const WString* findAttribute(iXML* _xml, const char16_t* _name)
+{
+    const ATTRIBUTE_MAP& attributes = _xml->getAttributeMap();
+    const auto found = attributes.find(_name);
+    return found == attributes.end() ? nullptr : &found->second;
+}
+
 cXML::cXML() : cResource(String()) {}
 
 cXML::cXML(const String& _path) : cResource(_path)
