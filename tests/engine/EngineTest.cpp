@@ -107,6 +107,16 @@ TEST(Entry, ABrokenSettingsFileEndsInTheFatalReport)
     EXPECT_FALSE(platform.getWindow().pollEvent(event));
 }
 
+TEST(Entry, TheTeardownRunsBeforeTheEngineGoes)
+{
+    cTestData data;
+    cHeadlessPlatform platform;
+    static bool s_engineThere = false;
+    EXPECT_EQ(runEntry(data.root().c_str(), 1, [] { s_engineThere = cEngine::exists(); }), 0);
+    EXPECT_TRUE(s_engineThere);
+    EXPECT_EQ(managers(), 0);
+}
+
 void failingTask(cSleepingTask::tArgument)
 {
     throw "Broken frame.";
