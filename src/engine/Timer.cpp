@@ -97,6 +97,11 @@ void cTimer::update()
     if (m_frameTime > m_maxFrameTime)
         m_frameTime = m_maxFrameTime;
     m_frameTime *= m_speed;
+    if (m_fixedFrameTime > 0) {
+        // Exactly the step, not an average over a window that may hold fewer frames.
+        m_averageFrameTime = m_frameTime;
+        m_fps = 1 / m_fixedFrameTime;
+    }
 }
 
 Float cTimer::measure()
