@@ -92,6 +92,9 @@ public:
         if (action == std::end(s_actions))
             fail(name.empty() ? String("the frame number has no event.") : "unknown event \"" + name + "\".");
         event.action = action->action;
+        // A comment may close any line but a text line, which types everything.
+        if (event.action != REPLAY_TEXT)
+            rest = trimmed(rest.substr(0, rest.find('#')));
         switch (event.action) {
         case REPLAY_MOVE:
             parseMove(rest, event);

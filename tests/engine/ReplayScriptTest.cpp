@@ -27,7 +27,7 @@ TEST(ReplayScript, EachEventLineReadsAsItsEvent)
     const sGoodLine lines[] = {
         {"1 move 120 -4", event(1, REPLAY_MOVE, 0, "", 120, -4)},
         {"  2\tpress left", event(2, REPLAY_PRESS, 0)},
-        {"2 release Right", event(2, REPLAY_RELEASE, 1)},
+        {"2 release Right # a comment", event(2, REPLAY_RELEASE, 1)},
         {"3 press 7", event(3, REPLAY_PRESS, 7)},
         {"4 down esc", event(4, REPLAY_KEY_DOWN, 0x01)},
         {"4 up NumPad Enter", event(4, REPLAY_KEY_UP, 0x9C)},
