@@ -20,11 +20,12 @@ sRunOptions readRunOptions()
         toUInt(options.frameLimit, toWString(text));
     if (const char* text = std::getenv("FURROW_REPLAY"))
         options.replayFile = text;
-    if (const char* text = std::getenv("FURROW_FRAME_TIME")) {
+    const char* frameTime = std::getenv("FURROW_FRAME_TIME");
+    if (frameTime && *frameTime) {
         Float seconds = 0;
-        toFloat(seconds, toWString(text));
+        toFloat(seconds, toWString(frameTime));
         if (!(seconds > 0 && seconds < 3600))
-            throw "FURROW_FRAME_TIME is not a frame time in seconds: \"" + String(text) + "\".";
+            throw "FURROW_FRAME_TIME is not a frame time in seconds: \"" + String(frameTime) + "\".";
         options.frameTime = seconds;
     }
     return options;
