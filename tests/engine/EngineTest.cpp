@@ -97,7 +97,7 @@ TEST(Entry, ABrokenSettingsFileEndsInTheFatalReport)
     cHeadlessPlatform platform;
     platform.getHeadlessWindow().pushCharacter(u'x');
     setFatalMessageHandler(platform::showFatalMessage);
-    EXPECT_EQ(runEntry(data.root().c_str(), 0), 1);
+    EXPECT_EQ(runEntry(data.root().c_str(), sRunOptions()), 1);
     setFatalMessageHandler(nullptr);
     EXPECT_EQ(lastLine("error.log"), "Main");
     EXPECT_EQ(platform.getHeadlessSystem().getFatalTitle(), "Error");
@@ -112,7 +112,10 @@ TEST(Entry, TheTeardownRunsBeforeTheEngineGoes)
     cTestData data;
     cHeadlessPlatform platform;
     static bool s_engineThere = false;
-    EXPECT_EQ(runEntry(data.root().c_str(), 1, [] { s_engineThere = cEngine::exists(); }), 0);
+    sRunOptions options;
+    options.frameLimit = 1;
+    options.teardown = [] { s_engineThere = cEngine::exists(); };
+    EXPECT_EQ(runEntry(data.root().c_str(), options), 0);
     EXPECT_TRUE(s_engineThere);
     EXPECT_EQ(managers(), 0);
 }
