@@ -2,6 +2,7 @@
 
 #include "Ui/Scavenger.h"
 #include "Ui/UI.h"
+#include "Ui/ViewWatch.h"
 #include "engine/ErrorStack.h"
 #include "engine/ValueConvert.h"
 #include "engine/XML.h"
@@ -38,6 +39,8 @@ void cView::attachToParent()
 
 cView::~cView()
 {
+    for (cViewWatch* watch : m_watches)
+        watch->m_view = nullptr;
     cUI::removeFading(this);
     // Each child's destructor takes it out of this set; the explicit erase keeps the loop
     // finite even if it did not.
