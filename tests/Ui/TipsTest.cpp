@@ -12,110 +12,89 @@ public:
     Bool m_running = false;
 };
 
-// The tooltip's body at the anchor, deep 10, a picture part at (10, -20) deep 5, the four
-// corner looks, and the given "Tip" attributes.
-std::string tipButton(const std::string& _position, const std::string& _tipAttributes = "WaitTime=\"2\" TipsAlphaChangeTime=\"0.1\"")
+// The body at the anchor with deep 10, a picture part at (10, -20) with deep 5, and the four
+// corner looks; the button itself has deep 50.
+std::string tipButton(Int _x, Int _y, const std::string& _tip = "WaitTime=\"2\" TipsAlphaChangeTime=\"0.1\"")
 {
-    return "<b Visible=\"1\" Enable=\"1\" position=\"" + _position + "\" size=\"100,50\" deep=\"50\">"
-           "<Tip " + _tipAttributes + ">"
-           "<Image Picture=\"tips/body.png\" position=\"0,0\" size=\"240,120\" deep=\"10\" />"
-           "<UpLeftImage Picture=\"tips/upleft.png\" /><UpRightImage Picture=\"tips/upright.png\" />"
-           "<DownLeftImage Picture=\"tips/downleft.png\" /><DownRightImage Picture=\"tips/downright.png\" />"
-           "<Pics><p Picture=\"tips/body.png\" position=\"10,-20\" size=\"8,8\" deep=\"5\" /></Pics>"
-           "</Tip></b>";
+    return "<b Visible=\"1\" Enable=\"1\" position=\"" + std::to_string(_x) + "," + std::to_string(_y) +
+           "\" size=\"100,50\" deep=\"50\"><Tip " + _tip + "><Image position=\"0,0\" deep=\"10\" />"
+           "<UpLeftImage Picture=\"tips/a.png\" /><UpRightImage Picture=\"tips/b.png\" />"
+           "<DownLeftImage Picture=\"tips/c.png\" /><DownRightImage Picture=\"tips/d.png\" />"
+           "<Pics><p position=\"10,-20\" deep=\"5\" /></Pics></Tip></b>";
 }
 
-class Tooltips : public cScreenTest {
+template <class T = cTips<cAnimButton>> class TooltipTest : public cScreenTest {
 protected:
-    using cTipButton = cTips<cAnimButton>;
-
-    template <class T = cTipButton> T* make(const std::string& _xml)
+    // Hovered at (_x, _y) and left resting there for _seconds.
+    T* hover(Int _x, Int _y, Float _seconds = 2.3f)
     {
-        T* button = keep<T>(nullptr);
-        button->loadXML(element(_xml));
+        T* button = load(keep<T>(), tipButton(_x, _y));
+        moveTo(_x, _y);
+        wait(_seconds - 0.02f);
         return button;
     }
-    // Every part shown, or every part hidden.
-    static bool partsShown(const cTipButton& _button, bool _shown)
+    // How many tip parts are visible.
+    static size_t shown(const T& _button)
     {
+        size_t count = 0;
         for (const cControl* part : _button.getTipParts())
-            if (part->isVisible() != _shown)
-                return false;
-        return true;
+            count += part->isVisible();
+        return count;
     }
 };
+using Tooltips = TooltipTest<>;
+using cTip = cTips<cAnimButton>;
 
 TEST_F(Tooltips, AfterTheWaitTheTipFadesInOverTheChangeTime)
 {
-    ASSERT_FLOAT_EQ(frameTime(), 0.02f);
-    cTipButton* button = make(tipButton("600,500"));
-    ASSERT_EQ(button->getTipParts().size(), 2u);
-    moveTo(600, 500);
-    frames(97);  // 1.96 s since the hover
-    EXPECT_EQ(button->getTipAlpha(), 0.0f);
-    EXPECT_TRUE(partsShown(*button, false));
-    frames(5);   // 2.06 s
+    cTip* button = hover(600, 500, 1.96f);
+    EXPECT_EQ(shown(*button), 0u);
+    wait(0.1f);
     EXPECT_GT(button->getTipAlpha(), 0.0f);
     EXPECT_LT(button->getTipAlpha(), 1.0f);
-    EXPECT_TRUE(partsShown(*button, true));
-    frames(5);   // 2.16 s
+    EXPECT_EQ(shown(*button), 2u);
+    wait(0.1f);
     EXPECT_GE(button->getTipAlpha(), 1.0f);
-    EXPECT_EQ(button->getTipParts()[1]->getAlpha(), button->getTipAlpha());
 }
 
 TEST_F(Tooltips, APressFadesTheTipUntilTheCursorLeavesAndComesBack)
 {
-    cTipButton* button = make(tipButton("600,500"));
-    moveTo(600, 500);
-    wait(2.3f);
-    ASSERT_GE(button->getTipAlpha(), 1.0f);
+    cTip* button = hover(600, 500);
     press();
-    wait(0.2f);
-    EXPECT_LE(button->getTipAlpha(), 0.0f);
-    EXPECT_TRUE(partsShown(*button, false));
     press(false);
     moveTo(610, 505);
     wait(2.5f);
-    EXPECT_TRUE(partsShown(*button, false)) << "released and still resting on the button";
+    EXPECT_EQ(shown(*button), 0u) << "still resting on the button";
     moveTo(100, 100);
     moveTo(600, 500);
     wait(2.3f);
-    EXPECT_TRUE(partsShown(*button, true));
+    EXPECT_EQ(shown(*button), 2u);
 }
 
-TEST_F(Tooltips, TheTipOpensTowardsTheMiddleOfTheScreen)
+TEST_F(Tooltips, TheTipOpensTowardsTheMiddleOfTheScreenAtItsPartsPlaces)
 {
-    struct sCase {
+    const struct {
         Int x, y;
-        cTipButton::eCorner corner;
+        cTip::eCorner corner;
         Vector2 anchor;
-    };
-    const sCase cases[] = {{600, 500, cTipButton::UP_LEFT, {500, 400}},
-                           {400, 300, cTipButton::DOWN_RIGHT, {500, 400}},
-                           {200, 500, cTipButton::UP_RIGHT, {300, 400}},
-                           {600, 100, cTipButton::DOWN_LEFT, {500, 200}}};
-    for (const sCase& c : cases) {
-        cTipButton* button = make(tipButton(std::to_string(c.x) + "," + std::to_string(c.y)));
-        moveTo(c.x, c.y);
-        EXPECT_EQ(button->getTipPicture()->getPicture(), button->getCorner(c.corner).getPicture()) << c.x << "," << c.y;
-        EXPECT_EQ(button->getTipPicture()->getPosition(), c.anchor) << c.x << "," << c.y;
-        const cControl* part = button->getTipParts()[1];
-        EXPECT_EQ(part->getPosition(), Vector2(c.anchor.x + 10, c.anchor.y - 20)) << "anchor plus the part's own place";
-        EXPECT_EQ(part->getDeep(), 5.0f) << "the part's own deep, whatever the button's";
-        EXPECT_EQ(button->getTipPicture()->getDeep(), 10.0f);
+    } cases[] = {{600, 500, cTip::UP_LEFT, {500, 400}}, {400, 300, cTip::DOWN_RIGHT, {500, 400}},
+                 {200, 500, cTip::UP_RIGHT, {300, 400}}, {600, 100, cTip::DOWN_LEFT, {500, 200}}};
+    for (const auto& c : cases) {
+        cTip* button = hover(c.x, c.y, 0.02f);
+        EXPECT_EQ(button->getTipPicture()->getPicture(), button->getCorner(c.corner).getPicture()) << c.x;
+        EXPECT_EQ(button->getTipPicture()->getPosition(), c.anchor) << c.x;
+        EXPECT_EQ(button->getTipParts()[1]->getPosition(), Vector2(c.anchor.x + 10, c.anchor.y - 20)) << c.x;
+        EXPECT_EQ(button->getTipParts()[1]->getDeep(), 5.0f);
         button->disable();
-        moveTo(799, 599);
     }
 }
 
 TEST_F(Tooltips, AShownTipFollowsItsButtonAcrossTheMiddle)
 {
-    cTipButton* button = make(tipButton("600,500"));
-    moveTo(600, 500);
-    wait(2.3f);
+    cTip* button = hover(600, 500);
     button->setPosition(Vector2(300, 500));
-    frames(1);
-    EXPECT_EQ(button->getTipPicture()->getPicture(), button->getCorner(cTipButton::UP_RIGHT).getPicture());
+    wait(0.02f);
+    EXPECT_EQ(button->getTipPicture()->getPicture(), button->getCorner(cTip::UP_RIGHT).getPicture());
     EXPECT_EQ(button->getTipPicture()->getPosition(), Vector2(400, 400));
 }
 
@@ -123,65 +102,39 @@ TEST_F(Tooltips, ARunningTutorialTipBlocksAndFadesTooltips)
 {
     cTutorialDouble tutorial;
     tutorial.m_running = true;
-    cTipButton* button = make(tipButton("600,500"));
-    moveTo(600, 500);
-    wait(2.5f);
-    EXPECT_TRUE(partsShown(*button, false));
-
+    cTip* button = hover(600, 500, 2.5f);
+    EXPECT_EQ(shown(*button), 0u);
     tutorial.m_running = false;
     moveTo(100, 100);
     moveTo(600, 500);
     wait(2.3f);
-    ASSERT_TRUE(partsShown(*button, true));
+    EXPECT_EQ(shown(*button), 2u);
     tutorial.m_running = true;
     wait(0.2f);
-    EXPECT_TRUE(partsShown(*button, false));
+    EXPECT_EQ(shown(*button), 0u);
 }
 
 TEST_F(Tooltips, DisablingHidesTheTipAtOnce)
 {
-    cTipButton* button = make(tipButton("600,500"));
-    moveTo(600, 500);
-    wait(2.3f);
-    ASSERT_TRUE(partsShown(*button, true));
+    cTip* button = hover(600, 500);
     button->disable();
-    EXPECT_TRUE(partsShown(*button, false));
+    EXPECT_EQ(shown(*button), 0u);
     EXPECT_EQ(button->getTipAlpha(), 0.0f);
 }
 
 TEST_F(Tooltips, AFadeThatTakesNoTimeIsRefused)
 {
-    for (const char* time : {"0", "-0.5"}) {
-        auto* button = keep<cTipButton>(nullptr);
-        EXPECT_THROW(button->loadXML(element(tipButton("600,500", std::string("TipsAlphaChangeTime=\"") + time + "\""))),
-                     String)
-            << time;
-        EXPECT_EQ(button->getTipsAlphaChangeTime(), 0.1f);
-    }
+    for (const char* time : {"0", "-0.5"})
+        EXPECT_THROW(load(keep<cTip>(), tipButton(600, 500, std::string("TipsAlphaChangeTime=\"") + time + "\"")), String);
 }
 
-TEST_F(Tooltips, AButtonWithoutTipShowsNothing)
-{
-    cTipButton* button = make("<b Visible=\"1\" Enable=\"1\" position=\"600,500\" size=\"100,50\" />");
-    EXPECT_TRUE(button->getTipParts().empty());
-    moveTo(600, 500);
-    wait(2.5f);
-    EXPECT_FALSE(button->getTipPicture()->isVisible());
-}
-
-// Every kind of button takes a tooltip the same way.
-template <class T> class TooltipKinds : public Tooltips {};
-using Kinds = ::testing::Types<cTips<cAnimButton>, cTips<cTextButtonT<cAnimButton>>, cTips<cButton>, cTips<cOverlayButton>>;
+template <class T> class TooltipKinds : public TooltipTest<T> {};
+using Kinds = ::testing::Types<cTips<cTextButtonT<cAnimButton>>, cTips<cButton>, cTips<cOverlayButton>>;
 TYPED_TEST_SUITE(TooltipKinds, Kinds);
 
-TYPED_TEST(TooltipKinds, ShowsItsTipAfterTheWait)
+TYPED_TEST(TooltipKinds, EveryButtonKindShowsItsTip)
 {
-    TypeParam* button = this->template make<TypeParam>(tipButton("200,100"));
-    this->moveTo(200, 100);
-    this->wait(2.3f);
-    EXPECT_GE(button->getTipAlpha(), 1.0f);
-    for (const cControl* part : button->getTipParts())
-        EXPECT_TRUE(part->isVisible());
+    EXPECT_EQ(this->shown(*this->hover(200, 100)), 2u);
 }
 
 } // namespace
