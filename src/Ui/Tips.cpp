@@ -96,7 +96,8 @@ void cTips<_Button>::updatePosition()
                          position.y + (below ? -m_offset.y : m_offset.y));
     static_cast<cState&>(*m_tipPicture) = m_corners[corner];
     m_tipPicture->setTransformDirty();
-    for (size_t i = 0; i < m_tipParts.size(); ++i) {
+    // Parts still loading have no place yet.
+    for (size_t i = 0; i < m_partLayout.size(); ++i) {
         m_tipParts[i]->setPosition(Vector2(anchor.x + m_partLayout[i].x, anchor.y + m_partLayout[i].y));
         m_tipParts[i]->setDeep(m_partLayout[i].deep);
     }
