@@ -4,6 +4,7 @@
 #include "engine/FileManager.h"
 #include "engine/Logic.h"
 #include "engine/ResourceManager.h"
+#include "engine/Settings.h"
 #include "engine/TextConvert.h"
 #include "engine/XML.h"
 #include "graphics/GraphicsImpl.h"
@@ -33,6 +34,7 @@ std::string tinyBitmap()
 struct sWorld {
     cFileManager files;
     cResourceManager resources;
+    cSettings settings;
     cHeadlessWindow window;
     cHeadlessSystem system;
     cRecordingRasterDevice* device;

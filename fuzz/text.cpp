@@ -4,6 +4,7 @@
 #include "Ui/UI.h"
 #include "engine/FileManager.h"
 #include "engine/ResourceManager.h"
+#include "engine/Settings.h"
 #include "engine/TextConvert.h"
 #include "engine/Timer.h"
 #include "engine/XML.h"
@@ -37,10 +38,12 @@ void writeTextFiles(const sFuzzDataFolder& _folder)
     sFuzzDataFolder::write(_folder.root + "/f.fnt", fontBytes.data(), fontBytes.size());
 }
 
-// The renderer on the recording device with the cache, the timer and the UI manager, made once.
+// The renderer on the recording device with the cache, the settings, the timer and the UI
+// manager, made once.
 struct sWorld {
     cFileManager files;
     cResourceManager resources;
+    cSettings settings;
     cHeadlessWindow window;
     cHeadlessSystem system;
     cRecordingRasterDevice* device;

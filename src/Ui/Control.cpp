@@ -10,26 +10,9 @@
 
 namespace {
 
-// Degrees to radians as the data was tuned with.
-constexpr Float DEGREES_TO_RADIANS = 0.017453292f;
-
 // Pixel tests stop this far from the screen: nothing collides where nothing can be seen, and
 // a control sized past reason costs a bounded time.
 constexpr Float FAR_AWAY = 4096.0f;
-
-const WString* findAttribute(iXML* _xml, const char16_t* _name)
-{
-    const ATTRIBUTE_MAP& attributes = _xml->getAttributeMap();
-    const auto found = attributes.find(_name);
-    return found == attributes.end() ? nullptr : &found->second;
-}
-
-template <class T>
-void readAttribute(iXML* _xml, const char16_t* _name, T& _field, T& (*_convert)(T&, const WString&))
-{
-    if (const WString* text = findAttribute(_xml, _name))
-        _convert(_field, *text);
-}
 
 Bool isMissing(const VECTOR_VECTOR_BOOL* _mask)
 {

@@ -117,6 +117,9 @@ public:
     void setTransformDirty() { m_transformDirty = true; }
 
 protected:
+    // Degrees to radians as the data was tuned with.
+    static constexpr Float DEGREES_TO_RADIANS = 0.017453292f;
+
     // _sprite shows _frame's grid cell, turned by the angle, with the colour times the root
     // alpha times _alphaFactor.
     void makeSprite(iGraphics::sSprite& _sprite, UInt _frame, Float _alphaFactor = 1.0f);

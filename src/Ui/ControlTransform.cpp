@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr Float DEGREES_TO_RADIANS = 0.017453292f;
-
 // The rotation of the unit quaternion about _axis by _radians, for row vectors.
 Matrix rotationAbout(const Vector3& _axis, Float _radians)
 {

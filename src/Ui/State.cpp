@@ -36,13 +36,6 @@ struct sTaken {
     }
 };
 
-const WString* findAttribute(iXML* _xml, const char16_t* _name)
-{
-    const ATTRIBUTE_MAP& attributes = _xml->getAttributeMap();
-    const auto found = attributes.find(_name);
-    return found == attributes.end() ? nullptr : &found->second;
-}
-
 [[noreturn]] void refuse(iXML* _xml, const char* _attribute, const char* _rule)
 {
     String where = _xml->getDocumentName();
@@ -106,18 +99,12 @@ void cState::loadXML(iXML* _xml_doc)
     Float length = m_anim_length;
     Bool play = m_PlayAnimation, loop = m_anim_loop;
     UInt frames = m_frames_count, columns = m_anim_columns, rows = m_anim_rows;
-    if (const WString* text = findAttribute(_xml_doc, u"anim_length"))
-        toFloat(length, *text);
-    if (const WString* text = findAttribute(_xml_doc, u"PlayAnimation"))
-        toBool(play, *text);
-    if (const WString* text = findAttribute(_xml_doc, u"frames_count"))
-        toUInt(frames, *text);
-    if (const WString* text = findAttribute(_xml_doc, u"anim_loop"))
-        toBool(loop, *text);
-    if (const WString* text = findAttribute(_xml_doc, u"anim_columns"))
-        toUInt(columns, *text);
-    if (const WString* text = findAttribute(_xml_doc, u"anim_rows"))
-        toUInt(rows, *text);
+    readAttribute(_xml_doc, u"anim_length", length, &toFloat);
+    readAttribute(_xml_doc, u"PlayAnimation", play, &toBool);
+    readAttribute(_xml_doc, u"frames_count", frames, &toUInt);
+    readAttribute(_xml_doc, u"anim_loop", loop, &toBool);
+    readAttribute(_xml_doc, u"anim_columns", columns, &toUInt);
+    readAttribute(_xml_doc, u"anim_rows", rows, &toUInt);
     if (!(length > 0))
         refuse(_xml_doc, "anim_length", "must be above 0");
     if (frames == 0)

@@ -42,6 +42,15 @@ void holdByPath(iResource*& _field, const String& _path, iResource* (cResourceMa
     _field = taken;
 }
 
+template <class T>
+Bool changeField(T& _field, const T& _value)
+{
+    if (_field == _value)
+        return false;
+    _field = _value;
+    return true;
+}
+
 iResource* share(iResource* _resource)
 {
     return _resource ? _resource->addRef() : nullptr;
@@ -266,15 +275,6 @@ void cText::setFont(const String& _path)
     holdByPath(m_font, _path, &cResourceManager::getFont);
     m_fontPath = _path;
     m_lettersDirty = true;
-}
-
-template <class T>
-static Bool changeField(T& _field, const T& _value)
-{
-    if (_field == _value)
-        return false;
-    _field = _value;
-    return true;
 }
 
 void cText::setTextColor(const UInt& _color) { m_lettersDirty |= changeField(m_color, _color); }

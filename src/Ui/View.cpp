@@ -3,8 +3,11 @@
 #include "Ui/Scavenger.h"
 #include "Ui/UI.h"
 #include "engine/ErrorStack.h"
+#include "engine/LogManager.h"
 #include "engine/ValueConvert.h"
 #include "engine/XML.h"
+
+#include <exception>
 
 cView::cView(cView* _parent) : m_number(cUI::takeViewNumber()), m_parent(_parent)
 {
@@ -36,19 +39,36 @@ void cView::attachToParent()
     m_chainAbsoluteEnabled = m_parent->m_absoluteEnabled && m_parent->m_chainAbsoluteEnabled;
 }
 
-cView::~cView()
+cView::~cView() noexcept(false)
 {
     cUI::removeFading(this);
     // Each child's destructor takes it out of this set; the explicit erase keeps the loop
-    // finite even if it did not.
+    // finite even if it did not. A failing child does not keep its brothers alive.
+    std::exception_ptr failure;
     while (!m_children.empty()) {
         const auto first = *m_children.begin();
-        delete first.second;
+        try {
+            delete first.second;
+        } catch (...) {
+            if (!failure)
+                failure = std::current_exception();
+        }
         m_children.eraseNumber(first.first);
     }
     if (m_parent)
         m_parent->removeChild(this);
     cUI::forget(this);
+    if (!failure)
+        return;
+    if (std::uncaught_exceptions() == 0)
+        std::rethrow_exception(failure);
+    try {
+        std::rethrow_exception(failure);
+    } catch (const String& _error) {
+        logError("A view could not be deleted cleanly:\n" + _error);
+    } catch (...) {
+        logError("A view could not be deleted cleanly.");
+    }
 }
 
 void cView::addChild(cView* _child)
@@ -280,12 +300,8 @@ void cView::loadXML(iXML* _xml_doc)
 {
     if (!_xml_doc)
         throw "No XML element to load the view from.";
-    const ATTRIBUTE_MAP& attributes = _xml_doc->getAttributeMap();
-    auto find = [&attributes](const char16_t* _name) -> const WString* {
-        const auto found = attributes.find(_name);
-        return found == attributes.end() ? nullptr : &found->second;
-    };
-    loadAttributes(find(u"Visible"), find(u"Enable"), find(u"TranparencySpeed"), find(u"AbsoluteEnable"));
+    loadAttributes(findAttribute(_xml_doc, u"Visible"), findAttribute(_xml_doc, u"Enable"),
+                   findAttribute(_xml_doc, u"TranparencySpeed"), findAttribute(_xml_doc, u"AbsoluteEnable"));
 }
 
 void cView::loadAttributes(const WString* _visible, const WString* _enable, const WString* _speed,

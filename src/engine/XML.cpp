@@ -8,6 +8,7 @@
 
 #include <expat.h>
 
+#include <exception>
 #include <memory>
 #include <vector>
 
@@ -86,6 +87,13 @@ struct sXMLBuilder {
     }
 };
 
+const WString* findAttribute(iXML* _xml, const char16_t* _name)
+{
+    const ATTRIBUTE_MAP& attributes = _xml->getAttributeMap();
+    const auto found = attributes.find(_name);
+    return found == attributes.end() ? nullptr : &found->second;
+}
+
 cXML::cXML() : cResource(String()) {}
 
 cXML::cXML(const String& _path) : cResource(_path)
@@ -142,16 +150,21 @@ void cXML::load(const String& _path)
         if (!bytes.empty() && file->read(bytes.data(), static_cast<ULong>(bytes.size())) != bytes.size())
             throw "File \"" + _path + "\" can't be read.";
         file.reset();
+        std::exception_ptr damage;
         try {
             parse(bytes.data(), bytes.size());
             return;
         } catch (...) {
             if (!fromCommon)
                 throw;
+            damage = std::current_exception();
         }
-        // The player's copy is damaged: keep it for inspection and read the shipped one.
+        // The player's copy is damaged: keep it for inspection and read the shipped one. With
+        // no shipped copy the parser's error is what the caller needs to hear, not "not found".
         clear();
         files->moveAside(_path);
+        if (!files->isExist(_path))
+            std::rethrow_exception(damage);
         fromCommon = false;
     }
 }

@@ -78,6 +78,18 @@ public:
     virtual String getDocumentName() { return String(); }
 };
 
+// The attribute's text, or null when the element lacks it (an empty text is still there).
+const WString* findAttribute(iXML* _xml, const char16_t* _name);
+
+// Converts the attribute into _field when the element has it; a missing attribute, or one
+// that does not convert, leaves _field as it was.
+template <class T>
+void readAttribute(iXML* _xml, const char16_t* _name, T& _field, T& (*_convert)(T&, const WString&))
+{
+    if (const WString* text = findAttribute(_xml, _name))
+        _convert(_field, *text);
+}
+
 struct sXMLBuilder;
 
 // A document, or one of its elements. The document is its root element (the root's tag is

@@ -41,21 +41,6 @@ TEST_F(ControlAnimation, AClockPastTheEndStopsOnTheLastFrameOrGoesRound)
     }
 }
 
-TEST_F(ControlAnimation, APlayingAnimationReportsItsEndAtEachRebuildPastIt)
-{
-    cCountingPicture picture;
-    picture.setAnimLoop(false);
-    picture.setAnimTime(0.9f);
-    picture.getSprite();
-    for (int frame = 0; frame < 2; ++frame) {
-        picture.getAnimTime() += 0.2f;
-        picture.setTransformDirty();
-        picture.getSprite();
-    }
-    EXPECT_EQ(picture.m_ends, 2);
-    EXPECT_EQ(picture.getAnimFrame(), 3u);
-}
-
 TEST_F(ControlAnimation, DoubleRenderingFadesTheNextFrameInDuringTheFirstHalf)
 {
     struct sCase {
@@ -87,25 +72,16 @@ Bool untilThird(cControl* _picture)
     return _picture->getUserValue() >= 3;
 }
 
-Bool countFrames(cControl* _picture)
-{
-    _picture->getAnimTime() += 100;
-    return false;
-}
-
 TEST_F(ControlAnimation, AShowHookRunsEachFrameUntilItAnswersTrue)
 {
     cPicture picture(nullptr);
     picture.setShowFunc(&untilThird);
-    picture.setProcessFunc(&countFrames);
     picture.show();
     picture.enable();
     for (int frame = 0; frame < 5; ++frame)
         cUI::processViews();
     EXPECT_EQ(picture.getUserValue(), 3u);
     EXPECT_EQ(picture.getProcessFuncCount(), 0u);
-    // Without a timer the clock stands; only the process hook moved it.
-    EXPECT_EQ(picture.getAnimTime(), 500.0f);
 }
 
 } // namespace

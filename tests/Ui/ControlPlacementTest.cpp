@@ -38,19 +38,13 @@ TEST_F(ControlPlacement, MovingOrReDepthingAParentCarriesEveryDescendant)
     EXPECT_EQ(grandchild->getPosition(), Vector2(10, 0));
     EXPECT_EQ(grandchild->getDeep(), 7.0f);
     EXPECT_EQ(drawOrder(*m_ui), (std::vector<cView*>{&other, &parent, child, grandchild}));
-}
 
-TEST_F(ControlPlacement, ADepthChangedWhileHiddenIsUsedWhenShown)
-{
-    cControl low(nullptr), high(nullptr);
-    low.show();
-    high.setDeep(3);
-    high.show();
-    high.hide();
-    high.setDeep(-1);
-    EXPECT_EQ(drawOrder(*m_ui), (std::vector<cView*>{&low}));
-    high.show();
-    EXPECT_EQ(drawOrder(*m_ui), (std::vector<cView*>{&high, &low}));
+    // A depth changed while hidden waits for the next show.
+    other.hide();
+    other.setDeep(9);
+    EXPECT_EQ(drawOrder(*m_ui), (std::vector<cView*>{&parent, child, grandchild}));
+    other.show();
+    EXPECT_EQ(drawOrder(*m_ui), (std::vector<cView*>{&parent, child, grandchild, &other}));
 }
 
 TEST_F(ControlPlacement, PixelCollisionScalesMasksIntoTheControls)

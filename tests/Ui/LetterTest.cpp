@@ -26,18 +26,11 @@ TEST_F(Letter, DrawsItsGlyphUnturnedInItsColourUnderTheTextsFade)
     }
     EXPECT_EQ(sprite.left, 0.5f);
     EXPECT_EQ(sprite.bottom, 0.5f);
-}
-
-TEST_F(Letter, TheSameColourOrRectangleAgainLeavesItClean)
-{
-    cLetter letter(nullptr);
-    letter.setLetterColor(0xFF102030);
-    letter.setTextureRect(0, 0, 0.5f, 0.5f);
-    letter.getSprite();
-    letter.setLetterColor(0xFF102030);
-    letter.setTextureRect(0, 0, 0.5f, 0.5f);
+    // The same colour or rectangle again needs no rebuild.
+    letter.setLetterColor(0x80FF0000);
+    letter.setTextureRect(0.5f, 0.25f, 0.75f, 0.5f);
     EXPECT_FALSE(letter.isTransformDirty());
-    letter.setTextureRect(0, 0, 0.5f, 0.25f);
+    letter.setTextureRect(0.5f, 0.25f, 0.75f, 0.25f);
     EXPECT_TRUE(letter.isTransformDirty());
 }
 

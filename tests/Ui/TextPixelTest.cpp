@@ -1,9 +1,11 @@
+#include "Ui/FlyText.h"
 #include "Ui/Letter.h"
 #include "Ui/Text.h"
 #include "Ui/UI.h"
 #include "engine/FileManager.h"
 #include "engine/Logic.h"
 #include "engine/ResourceManager.h"
+#include "engine/Settings.h"
 #include "graphics/GraphicsImpl.h"
 #include "platform/FileSystem.h"
 #include "platform/ImageLoader.h"
@@ -35,14 +37,15 @@ Int channelDistance(UInt _a, UInt _b)
     return worst;
 }
 
-// A line of the demo's baked bold font drawn by the real renderer into a hidden GL window.
-class TextPixels : public ::testing::Test {
+// Texts of the demo data drawn by the real renderer into a hidden GL window.
+class DemoTexts : public ::testing::Test {
 protected:
     void SetUp() override
     {
         setenv("FURROW_HOME", m_home.path().c_str(), 1);
         m_files = std::make_unique<cFileManager>(demoData(), "pack");
         m_resources = std::make_unique<cResourceManager>();
+        m_settings = std::make_unique<cSettings>();
         try {
             m_window = std::make_unique<cHiddenGlWindow>(800, 600);
             m_graphics = std::make_unique<cGraphics>(std::make_unique<cGlRasterDevice>(m_window->window()),
@@ -61,6 +64,7 @@ protected:
         m_ui.reset();
         m_graphics.reset();
         m_window.reset();
+        m_settings.reset();
         m_resources.reset();
         m_files.reset();
         unsetenv("FURROW_HOME");
@@ -114,6 +118,7 @@ protected:
     cTempFolder m_home{true};
     std::unique_ptr<cFileManager> m_files;
     std::unique_ptr<cResourceManager> m_resources;
+    std::unique_ptr<cSettings> m_settings;
     cHeadlessWindow m_headlessWindow;
     cHeadlessSystem m_system;
     std::unique_ptr<cHiddenGlWindow> m_window;
@@ -122,7 +127,7 @@ protected:
     sImage m_glyphs;
 };
 
-TEST_F(TextPixels, LatinAndCyrillicGlyphsLandWhereTheirLettersStand)
+TEST_F(DemoTexts, LatinAndCyrillicGlyphsOfTheBakedFontLandWhereTheirLettersStand)
 {
     const UInt ink = 0xFFFFF0A0;
     auto* text = new cText(nullptr);
@@ -144,6 +149,23 @@ TEST_F(TextPixels, LatinAndCyrillicGlyphsLandWhereTheirLettersStand)
     for (const cLetter* letter : text->getLetters())
         EXPECT_GT(checkLetter(*letter, ink, back), 0) << "every glyph shows some ink";
     EXPECT_EQ(pixel(Int(40 + text->getWidth() + 30), 300), back) << "nothing past the end of the line";
+}
+
+TEST_F(DemoTexts, TheGamesFlyTextsLoadAndShowTheirAmount)
+{
+    for (const char* path : {"UI/FlyTextExpence.xml", "UI/FlyTextIncome.xml", "UI/FlyProductExpence.xml"}) {
+        std::unique_ptr<cFlyText> fly;
+        try {
+            fly = std::make_unique<cFlyText>(nullptr, path);
+        } catch (const String& _error) {
+            ADD_FAILURE() << path << ": " << _error;
+            continue;
+        }
+        fly->setString(u"1250");
+        EXPECT_EQ(fly->getLetters().size(), 4u) << path;
+        EXPECT_TRUE(fly->isVisible() && fly->isEnabled()) << path << " starts by itself";
+        EXPECT_GT(fly->getDistance() / fly->getSpeed(), 0.5f) << path << " is seen for a moment";
+    }
 }
 
 } // namespace

@@ -7,14 +7,20 @@ const char* const cEngineHarness::DEFAULT_SETTINGS =
     "<game window_title=\"Test Farm\" app_directory=\"Test\" />"
     "<graphics width=\"800\" height=\"600\" fullscreen=\"0\" ShowSysCursor=\"0\" />";
 
-cEngineHarness::cEngineHarness(const std::string& _settings) : cEngineHarness(_settings, {}, eRenderer::null) {}
+cEngineHarness::cEngineHarness(const std::string& _settings, fGraphicsMaker _graphics) : m_data(_settings)
+{
+    // The engine's tests count frames, resets and screenshots on the stand-in renderer.
+    if (!_graphics)
+        _graphics = [](iWindow* _window) -> iGraphics* { return new cNullGraphics(_window); };
+    graphics::setGraphicsMaker(_graphics);
+    m_engine = std::make_unique<cEngine>(m_data.root().c_str(), nullptr);
+}
 
 cEngineHarness::cEngineHarness(const std::string& _settings, const tDataFiles& _files, eRenderer _renderer)
     : m_data(_settings)
 {
     m_data.writeData(_files);
-    // The engine's tests count frames, resets and screenshots on the stand-in renderer; the
-    // headless platform's own choice is the real renderer over the recording device.
+    // The headless platform's own choice is the real renderer over the recording device.
     if (_renderer == eRenderer::null)
         graphics::setGraphicsMaker([](iWindow* _window) -> iGraphics* { return new cNullGraphics(_window); });
     m_engine = std::make_unique<cEngine>(m_data.root().c_str(), nullptr);

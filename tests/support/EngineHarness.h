@@ -18,8 +18,10 @@ public:
     // The renderer the engine gets: one that draws nothing, or the real one over the
     // recording device (pictures, masks and every draw's state).
     enum class eRenderer { null, recording };
+    using fGraphicsMaker = iGraphics* (*)(iWindow* _window);
 
-    explicit cEngineHarness(const std::string& _settings = DEFAULT_SETTINGS);
+    // _graphics stands in for the counting renderer, for tests whose renderer must misbehave.
+    explicit cEngineHarness(const std::string& _settings = DEFAULT_SETTINGS, fGraphicsMaker _graphics = nullptr);
     // _files are in the data folder before the engine starts.
     cEngineHarness(const std::string& _settings, const tDataFiles& _files, eRenderer _renderer);
     ~cEngineHarness();
