@@ -16,7 +16,9 @@ public:
     cState(const cState& _source);
     // Takes the source's resources and grid, but keeps playing or not as before.
     cState& operator=(const cState& _source);
-    virtual ~cState();
+    // A control is a view and a look together: its destructor may report a failing child
+    // view, so the look's must allow it too.
+    virtual ~cState() noexcept(false);
 
     // Reads "Picture", "Mesh", "Animation" (a missing path clears the resource), "anim_length"
     // (an animation's own length wins), "PlayAnimation", "frames_count", "anim_loop",
