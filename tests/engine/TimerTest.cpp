@@ -38,7 +38,7 @@ protected:
     std::unique_ptr<cTimer> m_timer;
 };
 
-TEST_F(TimerTest, LongFrameIsClampedToMinFps)
+TEST_F(TimerTest, LongFrameIsClampedToMinFpsAndSpeedScalesTheStep)
 {
     frame(500);
     EXPECT_FLOAT_EQ(m_timer->getFrameTime(), 1.0f / 15);
@@ -50,13 +50,10 @@ TEST_F(TimerTest, LongFrameIsClampedToMinFps)
     m_timer->setMinFps(4);
     frame(500);
     EXPECT_FLOAT_EQ(m_timer->getFrameTime(), 0.25f);
-}
-
-TEST_F(TimerTest, SpeedScalesTheStepButNotTheRealFrameTime)
-{
+    m_timer->setMinFps(15);
     m_timer->setSpeed(2);
     frame(500);
-    EXPECT_FLOAT_EQ(m_timer->getFrameTime(), 2.0f / 15);
+    EXPECT_FLOAT_EQ(m_timer->getFrameTime(), 2.0f / 15) << "speed scales the step, not the real frame time";
     EXPECT_FLOAT_EQ(m_timer->getRealFrameTime(), 1.0f / 15);
     frame(20);
     EXPECT_FLOAT_EQ(m_timer->getFrameTime(), 0.04f);

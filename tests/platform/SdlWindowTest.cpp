@@ -1,10 +1,12 @@
 #include "EnvironmentVariable.h"
 #include "platform/sdl/SdlPlatform.h"
+#include "support/Thrown.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -43,10 +45,8 @@ TEST_F(SdlWindow, ClientAreaIsTheAskedSizeAndAPostedQuitComesLast)
     window.show();
     const std::vector<sWindowEvent> events = drain();
     const sPixelRect rect = window.getWindowRect();
-    EXPECT_EQ(rect.width(), 800);
-    EXPECT_EQ(rect.height(), 600);
-    EXPECT_TRUE(window.isCreated());
-    EXPECT_NE(m_platform.getSdlWindow().getSdlWindow(), nullptr);
+    EXPECT_EQ(std::make_pair(rect.width(), rect.height()), std::make_pair(800, 600));
+    EXPECT_TRUE(window.isCreated() && m_platform.getSdlWindow().getSdlWindow());
     EXPECT_GE(window.getDesktopRect().width(), 800);
     ASSERT_FALSE(events.empty());
     EXPECT_EQ(events.back().m_type, WE_QUIT);
@@ -75,12 +75,7 @@ TEST(SdlWindowFailure, FailedCreationThrowsSdlsText)
 {
     cEnvironmentVariable driver("SDL_VIDEODRIVER", "no-such-driver");
     cSdlPlatform platform;
-    try {
-        platform.getWindow().create("Farm", 800, 600);
-        FAIL() << "no failure";
-    } catch (const String& _error) {
-        EXPECT_NE(_error.find("no-such-driver"), String::npos) << _error;
-    }
+    EXPECT_NE(thrownText([&] { platform.getWindow().create("Farm", 800, 600); }).find("no-such-driver"), String::npos);
     EXPECT_FALSE(platform.getWindow().isCreated());
 }
 
