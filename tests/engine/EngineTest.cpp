@@ -97,7 +97,7 @@ TEST(Entry, ABrokenSettingsFileEndsInTheFatalReport)
     cHeadlessPlatform platform;
     platform.getHeadlessWindow().pushCharacter(u'x');
     setFatalMessageHandler(platform::showFatalMessage);
-    EXPECT_EQ(runEntry(data.root().c_str(), 0), 1);
+    EXPECT_EQ(runEntry(data.root().c_str(), sRunOptions()), 1);
     setFatalMessageHandler(nullptr);
     EXPECT_EQ(lastLine("error.log"), "Main");
     EXPECT_EQ(platform.getHeadlessSystem().getFatalTitle(), "Error");
