@@ -11,8 +11,8 @@
 
 namespace {
 
-// Pixel tests stop this far from the screen: nothing collides where nothing can be seen, and
-// a control sized past reason costs a bounded time.
+// The pixel-exact collision looks no further than this from the screen: nothing collides where
+// nothing can be seen, and a control sized past reason costs a bounded time.
 constexpr Float FAR_AWAY = 4096.0f;
 
 Bool isMissing(const VECTOR_VECTOR_BOOL* _mask)
