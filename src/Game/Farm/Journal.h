@@ -7,4 +7,7 @@
 class cJournal : public cView, public cViewSingleton<cJournal> {
 public:
     explicit cJournal(cView* _parent = nullptr) : cView(_parent) {}
+
+    // Opens on the newest notes: nothing to show yet.
+    void draw() {}
 };

@@ -1,0 +1,21 @@
+#include "Game/ScreenLook.h"
+
+#include "Ui/MovableBack.h"
+#include "engine/FileManager.h"
+#include "engine/ResourceManager.h"
+#include "engine/XML.h"
+
+void loadScreenLook(cMovableBack& _screen, const String& _path)
+{
+    cFileManager* files = cFileManager::getInstance();
+    if (!files || !files->isExist(_path))
+        return;
+    iXML* doc = cResourceManager::getInstance()->getXML(_path);
+    try {
+        _screen.loadXML(doc);
+    } catch (...) {
+        doc->release();
+        throw;
+    }
+    doc->release();
+}
