@@ -2,6 +2,7 @@
 
 #include "Game/Farm/DigBuilding.h"
 #include "Game/Farm/Farm.h"
+#include "Game/Farm/Journal.h"
 #include "Game/Farm/MowBuilding.h"
 #include "Game/Farm/Person.h"
 #include "Game/Farm/WareHouse.h"
@@ -58,8 +59,38 @@ Int investment(const cUpgrade* _building)
     return _building ? _building->getUpgradesCost() : 0;
 }
 
+// What closes the bar's own action tips: the switch they ask for has started.
+Bool marketAndFarmSlide(cControl* /*_pointed*/)
+{
+    return isSliding(cMarket::getInstance()) && isSliding(cFarm::getInstance());
+}
+
+Bool productionSlides(cControl* /*_pointed*/)
+{
+    return isSliding(cManufacture::getInstance());
+}
+
+Bool journalShown(cControl* /*_pointed*/)
+{
+    const cJournal* journal = cJournal::getInstance();
+    return journal && journal->isVisible();
+}
+
+fTipsFunc closingCondition(eTips _n)
+{
+    switch (_n) {
+    case TIP_GOTO_MARKET:
+    case TIP_GOTO_FARM: return &marketAndFarmSlide;
+    case TIP_GOTO_PRODUCTION: return &productionSlides;
+    default: return &journalShown;
+    }
+}
+
 void runTip(cTutorialManager& _tutorial, eTips _n, cControl* _pointed)
 {
+    // An action tip cannot run without its closing test; the bar knows those of its own tips.
+    if (!_tutorial.getTip(_n).condition)
+        _tutorial.setCondition(_n, closingCondition(_n));
     switch (cTutorialManager::getTipView(_n)) {
     case cTutorialManager::COMMON_TIP: _tutorial.runCommonHelpTip(_n, _pointed); break;
     case cTutorialManager::ARROW_TIP: _tutorial.runArrowHelpTip(_n, _pointed); break;
