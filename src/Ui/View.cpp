@@ -5,6 +5,7 @@
 #include "engine/ErrorStack.h"
 #include "engine/LogManager.h"
 #include "engine/ValueConvert.h"
+#include "engine/XML.h"
 
 #include <exception>
 
@@ -293,6 +294,14 @@ void cView::setParent(cView* _parent)
         hideWalk();
     else
         showWalk();
+}
+
+void cView::loadXML(iXML* _xml_doc)
+{
+    if (!_xml_doc)
+        throw "No XML element to load the view from.";
+    loadAttributes(findAttribute(_xml_doc, u"Visible"), findAttribute(_xml_doc, u"Enable"),
+                   findAttribute(_xml_doc, u"TranparencySpeed"), findAttribute(_xml_doc, u"AbsoluteEnable"));
 }
 
 void cView::loadAttributes(const WString* _visible, const WString* _enable, const WString* _speed,

@@ -2,6 +2,8 @@
 #include "Ui/ViewSet.h"
 #include "engine/Types.h"
 
+class iXML;
+
 // The root of every screen, dialog, control and grouping node. A view lives in a tree and has
 // three switches (visible, enabled, absolute-enabled), each an own flag plus a flag inherited
 // from its ancestors; changes travel down the tree as the notifications below, whose default
@@ -34,6 +36,8 @@ public:
     virtual void absoluteProcess() {}
     virtual void addChild(cView* _child);
     virtual void removeChild(cView* _child);
+    // Reads "Visible", "Enable", "TranparencySpeed" and "AbsoluteEnable" as loadAttributes does.
+    virtual void loadXML(iXML* _xml_doc);
     virtual void showed();
     virtual void hid();
     // The top-level ancestor's alpha changed.

@@ -48,6 +48,7 @@ String toTag(const XML_Char* _name)
 
 // The parser's handlers: the stack of open elements belongs to one parse.
 struct sXMLBuilder {
+    cXML* root = nullptr;
     cXML* current = nullptr;
     std::vector<cXML*> open;
 
@@ -57,6 +58,7 @@ struct sXMLBuilder {
         cXML* node = builder->current;
         if (!builder->open.empty()) {
             auto child = std::unique_ptr<cXML>(new cXML);
+            child->m_document = builder->root;
             // Documents list most children in tag order: the end is then the right place at
             // once, and a wrong hint still inserts after the equal tags.
             node->m_children.emplace_hint(node->m_children.end(), toTag(_name), child.get());
@@ -84,6 +86,13 @@ struct sXMLBuilder {
             builder->current->m_text[at + i] = static_cast<char16_t>(_text[i]);
     }
 };
+
+const WString* findAttribute(iXML* _xml, const char16_t* _name)
+{
+    const ATTRIBUTE_MAP& attributes = _xml->getAttributeMap();
+    const auto found = attributes.find(_name);
+    return found == attributes.end() ? nullptr : &found->second;
+}
 
 cXML::cXML() : cResource(String()) {}
 
@@ -166,6 +175,7 @@ void cXML::parse(const void* _bytes, std::size_t _size)
     if (!parser)
         throw "Can't create XML parser.";
     sXMLBuilder builder;
+    builder.root = this;
     builder.current = this;
     XML_SetUserData(parser, &builder);
     XML_SetElementHandler(parser, sXMLBuilder::onStart, sXMLBuilder::onEnd);

@@ -74,7 +74,21 @@ public:
     virtual const ATTRIBUTE_MAP& getAttributeMap() = 0;
     virtual UInt getAttributeCount() = 0;
     virtual UInt getChildCount() = 0;
+    // The path of the document the element belongs to, for error texts; empty when unknown.
+    virtual String getDocumentName() { return String(); }
 };
+
+// The attribute's text, or null when the element lacks it (an empty text is still there).
+const WString* findAttribute(iXML* _xml, const char16_t* _name);
+
+// Converts the attribute into _field when the element has it; a missing attribute, or one
+// that does not convert, leaves _field as it was.
+template <class T>
+void readAttribute(iXML* _xml, const char16_t* _name, T& _field, T& (*_convert)(T&, const WString&))
+{
+    if (const WString* text = findAttribute(_xml, _name))
+        _convert(_field, *text);
+}
 
 struct sXMLBuilder;
 
@@ -136,6 +150,7 @@ public:
     const ATTRIBUTE_MAP& getAttributeMap() override { return m_attributes; }
     UInt getAttributeCount() override { return static_cast<UInt>(m_attributes.size()); }
     UInt getChildCount() override { return static_cast<UInt>(m_children.size()); }
+    String getDocumentName() override { return m_document ? m_document->getName() : getName(); }
 
 private:
     friend struct sXMLBuilder;
@@ -148,6 +163,8 @@ private:
     template <class T>
     Bool getNodeAs(const String& _propName, T& _res, T (cXML::*_getter)());
 
+    // The document that owns an inner element, and so outlives it; null for the document.
+    const cXML* m_document = nullptr;
     ATTRIBUTE_MAP m_attributes;
     XML_CHILDREN m_children;
     WString m_text;
