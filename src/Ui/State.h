@@ -29,6 +29,8 @@ public:
     void setPicture(const String& _path);
     void setMesh(const String& _path);
     void setAnimation(const String& _path);
+    // Takes a reference of its own on _picture (may be null) and gives the old one back.
+    void setPictureResource(iResource* _picture) { hold(m_picture, _picture); }
 
     iResource* getPicture() const { return m_picture; }
     // The picture as a texture, or null without one.
