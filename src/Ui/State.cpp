@@ -73,7 +73,7 @@ cState& cState::operator=(const cState& _source)
     return *this;
 }
 
-cState::~cState()
+cState::~cState() noexcept(false)
 {
     hold(m_picture, nullptr);
     hold(m_animation, nullptr);

@@ -16,7 +16,8 @@ public:
     cState(const cState& _source);
     // Takes the source's resources and grid, but keeps playing or not as before.
     cState& operator=(const cState& _source);
-    virtual ~cState();
+    // Never throws itself; a control's view part may, and both bases must allow it.
+    virtual ~cState() noexcept(false);
 
     // Reads "Picture", "Mesh", "Animation" (a missing path clears the resource), "anim_length"
     // (an animation's own length wins), "PlayAnimation", "frames_count", "anim_loop",

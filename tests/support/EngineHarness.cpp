@@ -7,15 +7,12 @@ const char* const cEngineHarness::DEFAULT_SETTINGS =
     "<game window_title=\"Test Farm\" app_directory=\"Test\" />"
     "<graphics width=\"800\" height=\"600\" fullscreen=\"0\" ShowSysCursor=\"0\" />";
 
-static iGraphics* makeNullGraphics(iWindow* _window)
-{
-    return new cNullGraphics(_window);
-}
-
 cEngineHarness::cEngineHarness(const std::string& _settings, fGraphicsMaker _graphics) : m_data(_settings)
 {
     // The engine's tests count frames, resets and screenshots on the stand-in renderer.
-    graphics::setGraphicsMaker(_graphics ? _graphics : makeNullGraphics);
+    if (!_graphics)
+        _graphics = [](iWindow* _window) -> iGraphics* { return new cNullGraphics(_window); };
+    graphics::setGraphicsMaker(_graphics);
     m_engine = std::make_unique<cEngine>(m_data.root().c_str(), nullptr);
 }
 
@@ -25,7 +22,7 @@ cEngineHarness::cEngineHarness(const std::string& _settings, const tDataFiles& _
     m_data.writeData(_files);
     // The headless platform's own choice is the real renderer over the recording device.
     if (_renderer == eRenderer::null)
-        graphics::setGraphicsMaker(makeNullGraphics);
+        graphics::setGraphicsMaker([](iWindow* _window) -> iGraphics* { return new cNullGraphics(_window); });
     m_engine = std::make_unique<cEngine>(m_data.root().c_str(), nullptr);
 }
 

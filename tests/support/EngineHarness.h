@@ -15,10 +15,10 @@ class cEngineHarness {
 public:
     static const char* const DEFAULT_SETTINGS;
 
-    using fGraphicsMaker = iGraphics* (*)(iWindow* _window);
     // The renderer the engine gets: one that draws nothing, or the real one over the
     // recording device (pictures, masks and every draw's state).
     enum class eRenderer { null, recording };
+    using fGraphicsMaker = iGraphics* (*)(iWindow* _window);
 
     // _graphics stands in for the counting renderer, for tests whose renderer must misbehave.
     explicit cEngineHarness(const std::string& _settings = DEFAULT_SETTINGS, fGraphicsMaker _graphics = nullptr);
