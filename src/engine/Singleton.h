@@ -15,9 +15,23 @@ protected:
             throw "Object already exist.";
         s_instance = this;
     }
-    virtual ~cSingleton() { s_instance = nullptr; }
+    // Screens are singletons and views at once, and a view's destructor may pass on a failing
+    // child's; this one never throws itself.
+    virtual ~cSingleton() noexcept(false)
+    {
+        if (s_instance == this)
+            s_instance = nullptr;
+    }
     cSingleton(const cSingleton&) = delete;
     cSingleton& operator=(const cSingleton&) = delete;
+
+    // Gives the slot up before the object goes, so that a new one may be made while this one
+    // finishes (a screen fading out); the old one never takes the slot back.
+    void releaseInstance()
+    {
+        if (s_instance == this)
+            s_instance = nullptr;
+    }
 
 private:
     // The base, not T: T is not yet built when the base records itself.
