@@ -38,17 +38,18 @@ cNewProfile::cNewProfile() : cBack(nullptr)
     GUARD_END("cNewProfile::cNewProfile()")
 }
 
-cNewProfile::~cNewProfile()
-{
+// A singleton's destructor may not throw, so a failure of the screen's parts is logged here
+// instead of reaching whoever deleted the screen.
+cNewProfile::~cNewProfile() noexcept
+try {
+    unbindKeys();
+} catch (...) {
     try {
-        try {
-            unbindKeys();
-        } catch (...) {
-            rethrowWithSignature("cNewProfile::~cNewProfile()");
-        }
+        rethrowWithSignature("cNewProfile::~cNewProfile()");
     } catch (const String& _stack) {
         getLog("error")->print(_stack);
     }
+    return;
 }
 
 void cNewProfile::loadXML(iXML* _xml_doc)

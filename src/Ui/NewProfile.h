@@ -18,7 +18,7 @@ public:
     // Fails with "Object already exist." while another new-profile screen holds the slot.
     cNewProfile();
     cNewProfile(const cNewProfile&) = delete;
-    ~cNewProfile() override;
+    ~cNewProfile() noexcept override;
 
     // After OK, with the new profile in use.
     void setAcceptContinuation(fContinuation _continuation) { m_onAccept = _continuation; }

@@ -27,7 +27,7 @@ public:
     // Fails with "Object already exist." while another selection screen holds the slot.
     explicit cSelectProfile(Bool _hideExit);
     cSelectProfile(const cSelectProfile&) = delete;
-    ~cSelectProfile() override;
+    ~cSelectProfile() noexcept override;
 
     // After OK, with the chosen profile in use.
     void setAcceptContinuation(fContinuation _continuation) { m_onAccept = _continuation; }

@@ -15,9 +15,7 @@ protected:
             throw "Object already exist.";
         s_instance = this;
     }
-    // Screens are singletons and views at once, and a view's destructor may pass on a failing
-    // child's; this one never throws itself.
-    virtual ~cSingleton() noexcept(false)
+    virtual ~cSingleton()
     {
         if (s_instance == this)
             s_instance = nullptr;
