@@ -2,6 +2,7 @@
 
 #include "Ui/Scavenger.h"
 #include "Ui/UI.h"
+#include "Ui/ViewWatch.h"
 #include "engine/ErrorStack.h"
 #include "engine/LogManager.h"
 #include "engine/ValueConvert.h"
@@ -41,6 +42,8 @@ void cView::attachToParent()
 
 cView::~cView() noexcept(false)
 {
+    for (cViewWatch* watch : m_watches)
+        watch->m_view = nullptr;
     cUI::removeFading(this);
     // Each child's destructor takes it out of this set; the explicit erase keeps the loop
     // finite even if it did not. A failing child does not keep its brothers alive.

@@ -2,7 +2,10 @@
 #include "Ui/ViewSet.h"
 #include "engine/Types.h"
 
+#include <vector>
+
 class iXML;
+class cViewWatch;
 
 // The root of every screen, dialog, control and grouping node. A view lives in a tree and has
 // three switches (visible, enabled, absolute-enabled), each an own flag plus a flag inherited
@@ -94,6 +97,8 @@ public:
     cViewSet::tNumber getNumber() const { return m_number; }
 
 private:
+    friend class cViewWatch;
+
     void attachToParent();
     void finishFade();
     void forChildren(void (cView::*_walk)());
@@ -117,4 +122,6 @@ private:
     Bool m_chainEnabled = true;
     Bool m_absoluteEnabled = false;
     Bool m_chainAbsoluteEnabled = true;
+    // Pointers that others hold to this view without owning it; cleared when it goes.
+    std::vector<cViewWatch*> m_watches;
 };
