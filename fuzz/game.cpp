@@ -23,6 +23,14 @@
 
 namespace {
 
+void writeElement(const std::string& _root, const std::string& _path, const std::u16string& _element)
+{
+    const std::filesystem::path path = _root + "/" + _path;
+    std::filesystem::create_directories(path.parent_path());
+    const std::u16string text = u"\uFEFF" + _element;
+    sFuzzDataFolder::write(path.string(), text.data(), text.size() * sizeof(char16_t));
+}
+
 // The managers a game uses and one game over a "game.xml" of no tables, made once.
 struct sWorld {
     cFileManager files;
@@ -58,6 +66,15 @@ struct sWorld {
                                    u"<Point alpha=\"0\" distance=\"1\" /></AlphaPoints></FlyText>";
             std::filesystem::create_directories(folder.root + "/UI");
             sFuzzDataFolder::write(folder.root + "/UI/FlyProductExpence.xml", fly, sizeof fly - sizeof fly[0]);
+            // The rest of a game, as small as it may be.
+            writeElement(folder.root, "Gameplay/Gameplay.xml", u"<Gameplay><Events><E Type=\"9\" Time=\"0:01:00\" /></Events></Gameplay>");
+            writeElement(folder.root, "UI/gameUI/GameMenu.xml", u"<GameMenu />");
+            writeElement(folder.root, "UI/Menu.xml", u"<Menu />");
+            writeElement(folder.root, "UI/HelpView.xml", u"<HelpView />");
+            writeElement(folder.root, "Tutorial/Tutorial.xml", u"<Tutorial TutorialEnable=\"0\" />");
+            writeElement(folder.root, "Tutorial/CommonHelpTip.xml", u"<CommonHelpTip />");
+            writeElement(folder.root, "Tutorial/ArrowHelpTip.xml", u"<ArrowHelpTip />");
+            writeElement(folder.root, "Tutorial/ActionTip.xml", u"<ActionTip />");
             return new sWorld(folder);
         }();
         return *world;

@@ -17,6 +17,9 @@
 #include "engine/Timer.h"
 #include "input/Input.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 // The worker's looping sounds, in the order they start again: can, hose, tractor, shovel, scythe.
@@ -231,6 +234,8 @@ void cGameMenu::absoluteDisabled()
             m_workerSoundFlags[i] = true;
             person->stopLoopSound(LOOP_SOUNDS[i]);
         }
+    } else {
+        std::fill(std::begin(m_workerSoundFlags), std::end(m_workerSoundFlags), false);
     }
     if (cInput* input = cInput::getInstance())
         input->unbind(KEY_ESCAPE, &cGameMenu::onEsc, this);
