@@ -7,11 +7,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 
 namespace {
 
-// Pixel tests stop this far from the screen: nothing collides where nothing can be seen, and
-// a control sized past reason costs a bounded time.
+// The pixel-exact collision looks no further than this from the screen: nothing collides where
+// nothing can be seen, and a control sized past reason costs a bounded time.
 constexpr Float FAR_AWAY = 4096.0f;
 
 Bool isMissing(const VECTOR_VECTOR_BOOL* _mask)
@@ -75,17 +76,21 @@ cControl::cControl(const cControl& _source) : cView(_source), cState(_source)
     m_userValue = _source.m_userValue;
 }
 
-cControl::~cControl()
+cControl::~cControl() noexcept(false)
 {
     cUI::removeDrawn(this);
+    // The children hear that they are hidden, so each leaves the draw set and undoes whatever
+    // else its own hid undoes. A failure there reaches whoever deletes the control, as view
+    // destructors pass theirs on, unless another failure is already on its way out.
+    std::exception_ptr failure;
     try {
-        // The children hear that they are hidden, so each leaves the draw set and whatever
-        // else its own hid undoes.
         cView::hid();
     } catch (...) {
-        // A destructor never throws; the children are deleted with the view either way.
+        failure = std::current_exception();
     }
     cUI::removeDrawn(this);
+    if (failure && std::uncaught_exceptions() == 0)
+        std::rethrow_exception(failure);
 }
 
 void cControl::copyPlacement(const cControl& _source)
@@ -306,7 +311,11 @@ Bool cControl::checkCollision(const cControl* _a, const cControl* _b, const VECT
     oy = std::min({oy, sa.y, sb.y});
     const Float x0 = std::max(pa.x - sa.x / 2, pb.x - sb.x / 2);
     const Float y0 = std::max(pa.y - sa.y / 2, pb.y - sb.y / 2);
-    auto clampFar = [](Float _value) { return std::min(std::max(_value, -FAR_AWAY), FAR_AWAY); };
+    auto clampFar = [](Float _value) {
+        if (!(_value > -FAR_AWAY))
+            return -FAR_AWAY;
+        return _value < FAR_AWAY ? _value : FAR_AWAY;
+    };
     // Whole logical pixels, counted as integers: a float counter would stall far out. Each
     // row and column is sampled at least once, so rectangles that only touch are tested along
     // the edge they share, as they count as overlapping.

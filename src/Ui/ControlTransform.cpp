@@ -50,8 +50,9 @@ UInt cControl::getAnimFrame()
         return frames - 1;
     if (!(m_animTime > 0))
         return 0;
+    // Compared as floats first: rounding may carry the product up to the frame count.
     const Float frame = m_animTime / length * Float(frames);
-    return std::min(UInt(frame), frames - 1);
+    return frame < Float(frames - 1) ? UInt(frame) : frames - 1;
 }
 
 void cControl::setAnimFrame(UInt _frame)
