@@ -1,11 +1,15 @@
 #include "Ui/FlyText.h"
 #include "Ui/Letter.h"
+#include "Ui/MultilineText.h"
+#include "Ui/PriceText.h"
 #include "Ui/Text.h"
 #include "Ui/UI.h"
 #include "engine/FileManager.h"
 #include "engine/Logic.h"
 #include "engine/ResourceManager.h"
 #include "engine/Settings.h"
+#include "engine/StringManager.h"
+#include "engine/XML.h"
 #include "graphics/GraphicsImpl.h"
 #include "platform/FileSystem.h"
 #include "platform/ImageLoader.h"
@@ -46,6 +50,7 @@ protected:
         m_files = std::make_unique<cFileManager>(demoData(), "pack");
         m_resources = std::make_unique<cResourceManager>();
         m_settings = std::make_unique<cSettings>();
+        m_strings = std::make_unique<cStringManager>();
         try {
             m_window = std::make_unique<cHiddenGlWindow>(800, 600);
             m_graphics = std::make_unique<cGraphics>(std::make_unique<cGlRasterDevice>(m_window->window()),
@@ -64,6 +69,7 @@ protected:
         m_ui.reset();
         m_graphics.reset();
         m_window.reset();
+        m_strings.reset();
         m_settings.reset();
         m_resources.reset();
         m_files.reset();
@@ -119,6 +125,7 @@ protected:
     std::unique_ptr<cFileManager> m_files;
     std::unique_ptr<cResourceManager> m_resources;
     std::unique_ptr<cSettings> m_settings;
+    std::unique_ptr<cStringManager> m_strings;
     cHeadlessWindow m_headlessWindow;
     cHeadlessSystem m_system;
     std::unique_ptr<cHiddenGlWindow> m_window;
@@ -149,6 +156,28 @@ TEST_F(DemoTexts, LatinAndCyrillicGlyphsOfTheBakedFontLandWhereTheirLettersStand
     for (const cLetter* letter : text->getLetters())
         EXPECT_GT(checkLetter(*letter, ink, back), 0) << "every glyph shows some ink";
     EXPECT_EQ(pixel(Int(40 + text->getWidth() + 30), 300), back) << "nothing past the end of the line";
+}
+
+TEST_F(DemoTexts, TheNoticeBoardShowsEveryTextInItsFont)
+{
+    cXML show("Ui/TextShow.xml");
+    TAG_LIST texts, blocks, prices;
+    ASSERT_EQ(show.get("text", texts) + show.get("multiline", blocks) + show.get("price", prices), 4u);
+    std::vector<std::unique_ptr<cText>> lines;
+    for (iXML* element : texts) {
+        lines.push_back(std::make_unique<cText>(nullptr));
+        lines.back()->loadXML(element);
+    }
+    lines.push_back(std::make_unique<cPriceText>(nullptr));
+    lines.back()->loadXML(prices.front());
+    EXPECT_EQ(lines[0]->getLetters().size(), 19u) << "every Cyrillic letter and guillemet has a glyph";
+    EXPECT_EQ(lines[1]->getLetters().size(), 9u) << "translated to New player";
+    EXPECT_EQ(lines[2]->getLetters().size(), 7u);
+    EXPECT_LE(lines[2]->getLetters().back()->getPosition().x, 770) << "ends at its position";
+    cMultilineText note(nullptr);
+    note.loadXML(blocks.front());
+    EXPECT_GE(note.getLines().size(), 3u) << "wrapped";
+    EXPECT_LE(note.getTextSize().x, 500);
 }
 
 TEST_F(DemoTexts, TheGamesFlyTextsLoadAndShowTheirAmount)
