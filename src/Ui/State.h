@@ -16,7 +16,7 @@ public:
     cState(const cState& _source);
     // Takes the source's resources and grid, but keeps playing or not as before.
     cState& operator=(const cState& _source);
-    // May throw like the view destructors it is deleted with, though releasing never does.
+    // Never throws itself; a control's view part may, and both bases must allow it.
     virtual ~cState() noexcept(false);
 
     // Reads "Picture", "Mesh", "Animation" (a missing path clears the resource), "anim_length"
@@ -30,6 +30,8 @@ public:
     void setPicture(const String& _path);
     void setMesh(const String& _path);
     void setAnimation(const String& _path);
+    // Takes a reference of its own on _picture (may be null) and gives the old one back.
+    void setPictureResource(iResource* _picture) { hold(m_picture, _picture); }
 
     iResource* getPicture() const { return m_picture; }
     // The picture as a texture, or null without one.
