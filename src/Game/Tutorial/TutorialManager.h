@@ -1,13 +1,20 @@
 #pragma once
+#include "Ui/TutorialTips.h"
 #include "Ui/View.h"
 #include "engine/Singleton.h"
 
 // Guides a first game with its numbered tips, and tells the rest of the game which tip is on screen.
 // Not filled in yet: the game makes it and finds it, and it shows nothing.
-class cTutorialManager : public cView, public cViewSingleton<cTutorialManager> {
+class cTutorialManager : public cView, public cViewSingleton<cTutorialManager>, public iTutorialTips {
 public:
+    // The tooltips' question comes through iTutorialTips; the game finds the manager itself.
+    using cViewSingleton<cTutorialManager>::getInstance;
+    using cViewSingleton<cTutorialManager>::exists;
+
     explicit cTutorialManager(cView* _parent = nullptr) : cView(_parent) {}
 
     // No tip is on screen yet.
     Bool isCurrentTip(UInt /*_tip*/) const { return false; }
+    // What tooltips ask; no tip is on screen yet.
+    Bool isTipRunning() override { return false; }
 };
