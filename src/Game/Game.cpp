@@ -148,9 +148,8 @@ void cGame::build()
         cFarm::clearObjectOnMouse();
     } catch (...) {
         // The level state is not written: what was read (or not yet read) of it must stay.
+        // The sound and its channel go with the members.
         made.undo();
-        m_upgradeChannel.reset();
-        m_upgradeSound.reset();
         throw;
     }
 }

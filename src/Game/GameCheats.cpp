@@ -5,8 +5,11 @@
 #include "Game/GameMenu.h"
 #include "engine/ErrorStack.h"
 
+#include <limits>
+
 namespace {
 
+constexpr Int CHEAT_MONEY = 1000;
 constexpr UInt CHEAT_LEVEL = 3;
 // The water source has no level 3 to offer.
 constexpr UInt CHEAT_WATER_LEVEL = 2;
@@ -17,7 +20,9 @@ constexpr UInt CHEAT_GOODS = 2;
 void cGame::cheatAddMoney()
 {
     GUARD_BEGIN
-    setMoney(getMoney() + 1000);
+    // A purse already near the top stays at the top rather than wrapping round.
+    const Int money = getMoney();
+    setMoney(money > std::numeric_limits<Int>::max() - CHEAT_MONEY ? std::numeric_limits<Int>::max() : money + CHEAT_MONEY);
     GUARD_END("void cGame::cheatAddMoney()")
 }
 

@@ -5,8 +5,8 @@
 #include <limits>
 
 // One game variable of the player's profile: its key, its map and its default. Reading it
-// through the key gives a reference into the profile's map, creating the variable with its
-// default's type when missing, exactly as the map would. A variable that later code uses as
+// through the key gives a reference into the profile's map, creating the variable with the
+// type's zero when missing, exactly as the map would. A variable that later code uses as
 // an index also has a range of values: a profile value outside it (a damaged or edited file)
 // is logged and replaced by the default when read, so it can never index past a table.
 template <ePropertyType Type>
@@ -20,8 +20,6 @@ public:
     {
     }
 
-    const char* name() const { return m_name; }
-    Value defaultValue() const { return m_default; }
     Value& operator()() const;
     void storeDefault() const { propertyMap<Type>()[m_name] = m_default; }
 
@@ -31,8 +29,6 @@ private:
     bool m_checked = false;
     Int m_low = 0;
     Int m_high = 0;
-
-    template <ePropertyType> friend class cGameKeyFamily;
 };
 
 // An indexed family: the name followed by the decimal index ("FFS" and 64 give FFS64), for the

@@ -4,7 +4,7 @@
 
 // Every game variable the game keeps in the player's profile, in the order the defaults are
 // stored. Code names a variable only through these, so a misspelt key does not compile:
-//     key::FFC[3] = TOMATOES;  key::Money() += 10;
+//     key::FFC[3] = cGame::TOMATOES;  key::Money() += 10;
 // Families that the farm buildings and the production slots share ("Upgrade", "UpAvail")
 // are split by index range, each with its own default; upgradeLevel and upgradeAvail pick.
 namespace key {

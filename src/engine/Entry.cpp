@@ -3,13 +3,15 @@
 #include "engine/Engine.h"
 #include "engine/ErrorStack.h"
 #include "engine/FatalError.h"
+#include "engine/Replay.h"
+#include "engine/Timer.h"
 #include "platform/Platform.h"
 
 namespace {
 
 // Runs the teardown on every way out of the loop, before the engine goes.
 struct sTeardown {
-    fEntryTeardown m_teardown;
+    void (*m_teardown)();
     ~sTeardown()
     {
         if (m_teardown)
@@ -17,12 +19,20 @@ struct sTeardown {
     }
 };
 
-void run(const char* _root, UInt _frameLimit, fEntryTeardown _teardown)
+void run(const char* _root, const sRunOptions& _options)
 {
     GUARD_BEGIN
+    // Read before the window opens, so a broken replay shows nothing but the report.
+    std::vector<sReplayEvent> replay;
+    if (!_options.replayFile.empty())
+        replay = loadReplay(_options.replayFile);
     cEngine engine(_root, nullptr);
-    engine.setFrameLimit(_frameLimit);
-    sTeardown teardown{_teardown};
+    engine.setFrameLimit(_options.frameLimit);
+    if (_options.frameTime > 0)
+        cTimer::getInstance()->setFixedFrameTime(_options.frameTime);
+    if (!_options.replayFile.empty())
+        engine.setReplay(std::make_unique<cReplay>(std::move(replay), *iPlatform::getInstance()));
+    sTeardown teardown{_options.teardown};
     engine.process();
     GUARD_END("Main")
 }
@@ -42,10 +52,10 @@ void drainWindowEvents()
             return;
 }
 
-int runEntry(const char* _root, UInt _frameLimit, fEntryTeardown _teardown)
+int runEntry(const char* _root, const sRunOptions& _options)
 {
     try {
-        run(_root, _frameLimit, _teardown);
+        run(_root, _options);
         return 0;
     } catch (...) {
         // run has turned every failure into the stack ending in "Main".

@@ -80,6 +80,9 @@ TEST_F(cGameMoneyTest, CheatsGiveMoneyUpgradesAndSeeds)
     cGame::cheatAddMoney();
     EXPECT_EQ(cGame::getMoney(), 1000);
     expectFlies({{INCOME_COLOR, u"1000"}});
+    key::Money() = 2147483000;
+    cGame::cheatAddMoney();
+    EXPECT_EQ(cGame::getMoney(), 2147483647) << "the purse stops at the top";
     cGame::cheatAddUpgrades();
     for (UInt item = 0; item < cGame::UPGRADE_ITEM_COUNT; ++item)
         EXPECT_EQ(key::upgradeAvail(item), item == cGame::WATER_SOURCE ? 2u : 3u) << item;

@@ -97,7 +97,7 @@ TEST(Entry, ABrokenSettingsFileEndsInTheFatalReport)
     cHeadlessPlatform platform;
     platform.getHeadlessWindow().pushCharacter(u'x');
     setFatalMessageHandler(platform::showFatalMessage);
-    EXPECT_EQ(runEntry(data.root().c_str(), 0), 1);
+    EXPECT_EQ(runEntry(data.root().c_str(), sRunOptions()), 1);
     setFatalMessageHandler(nullptr);
     EXPECT_EQ(lastLine("error.log"), "Main");
     EXPECT_EQ(platform.getHeadlessSystem().getFatalTitle(), "Error");
@@ -105,6 +105,19 @@ TEST(Entry, ABrokenSettingsFileEndsInTheFatalReport)
     // What was still queued was taken without a frame, down to the quit.
     sWindowEvent event;
     EXPECT_FALSE(platform.getWindow().pollEvent(event));
+}
+
+TEST(Entry, TheTeardownRunsBeforeTheEngineGoes)
+{
+    cTestData data;
+    cHeadlessPlatform platform;
+    static bool s_engineThere = false;
+    sRunOptions options;
+    options.frameLimit = 1;
+    options.teardown = [] { s_engineThere = cEngine::exists(); };
+    EXPECT_EQ(runEntry(data.root().c_str(), options), 0);
+    EXPECT_TRUE(s_engineThere);
+    EXPECT_EQ(managers(), 0);
 }
 
 void failingTask(cSleepingTask::tArgument)

@@ -89,6 +89,23 @@ TEST_F(TimerTest, AverageWindowFromTheTenthFrame)
     EXPECT_FLOAT_EQ(m_timer->getFrameTime(), (0.2f + 9 * 0.04f) / 10);
 }
 
+TEST_F(TimerTest, AFixedFrameTimeStandsForWhateverTheClockSays)
+{
+    m_timer->setFixedFrameTime(0.025f);
+    const UInt clock[] = {3, 500, 40, 0, 7, 16, 1000, 2, 90, 33, 1, 60};
+    for (UInt ms : clock)
+        frame(ms);
+    EXPECT_FLOAT_EQ(m_timer->getFrameTime(), 0.025f);
+    EXPECT_FLOAT_EQ(m_timer->getFps(), 40);
+    EXPECT_FLOAT_EQ(m_timer->getTime(), 12 * 0.025f);
+    m_timer->setFixedFrameTime(0.5f);
+    frame(3);
+    EXPECT_FLOAT_EQ(m_timer->getRealFrameTime(), 1.0f / 15) << "clamped like a measured frame";
+    m_timer->setFixedFrameTime(0);
+    frame(40);
+    EXPECT_FLOAT_EQ(m_timer->getRealFrameTime(), 0.04f) << "measured again from the last frame on";
+}
+
 TEST_F(TimerTest, CounterWrapIsHarmless)
 {
     sFakeClock::now = 0xFFFFFFF0u;
