@@ -23,16 +23,22 @@ inline std::string halfShapePng(UInt _opaque = 0xFF404040)
 // their events into one journal, named by their user value: "A hover", "B click".
 class cButtonTest : public ::testing::Test {
 protected:
-    explicit cButtonTest(cEngineHarness::eRenderer _renderer = cEngineHarness::eRenderer::recording)
-        : m_engine(cEngineHarness::DEFAULT_SETTINGS,
-              {{"ui/button.png", halfShapePng()}, {"ui/hover.png", halfShapePng()}, {"ui/pressed.png", halfShapePng()},
-                  {"ui/off.png", halfShapePng()},
-                  {"ui/frames.png", makePng(makeImage(4, 1, [](UInt, UInt) { return 0xFFFFFFFFu; }))},
-                  {"sounds/click.wav", "click"}, {"sounds/hover.wav", "hover"}},
-              _renderer)
+    // _extra files join the button pictures and sounds in the data folder.
+    explicit cButtonTest(cEngineHarness::eRenderer _renderer = cEngineHarness::eRenderer::recording,
+                         const tDataFiles& _extra = {})
+        : m_engine(cEngineHarness::DEFAULT_SETTINGS, buttonFiles(_extra), _renderer)
     {
         s_journal = &m_journal;
         moveAway();
+    }
+    static tDataFiles buttonFiles(const tDataFiles& _extra)
+    {
+        tDataFiles files = {{"ui/button.png", halfShapePng()}, {"ui/hover.png", halfShapePng()},
+                            {"ui/pressed.png", halfShapePng()}, {"ui/off.png", halfShapePng()},
+                            {"ui/frames.png", makePng(makeImage(4, 1, [](UInt, UInt) { return 0xFFFFFFFFu; }))},
+                            {"sounds/click.wav", "click"}, {"sounds/hover.wav", "hover"}};
+        files.insert(files.end(), _extra.begin(), _extra.end());
+        return files;
     }
     ~cButtonTest() override
     {
