@@ -64,29 +64,26 @@ TEST_F(cUpgradeTest, TheCurrentLevelAgainOnlyRefreshes)
     EXPECT_EQ(m_building.m_updates, 1);
 }
 
-TEST_F(cUpgradeTest, TheNextLevelIsAffordableFromItsExactCost)
+TEST_F(cUpgradeTest, TheNextLevelMustBeAffordableAndOnSaleWhereAsked)
 {
     struct sCase {
         Int money;
         Int level;
-        Bool affordable;
+        UInt onSale;
+        Bool checkMoney;
+        Bool checkSale;
+        Bool can;
     };
-    for (const sCase& c : {sCase{200, 0, true}, sCase{199, 0, false}, sCase{300, 1, true}, sCase{299, 1, false}}) {
+    const sCase cases[] = {
+        {200, 0, 0, true, false, true}, {199, 0, 0, true, false, false}, {300, 1, 0, true, false, true},
+        {0, 0, 0, false, true, false},  {0, 0, 1, false, true, true},    {0, 0, 0, false, false, true},
+    };
+    for (const sCase& c : cases) {
         key::Money() = c.money;
         key::upgradeLevel(DIG_INDEX) = c.level;
-        key::upgradeAvail(cGame::DIG_BUILDING) = 0;
-        EXPECT_EQ(m_building.canUpgrade(true, false), c.affordable) << c.money << " at level " << c.level;
+        key::upgradeAvail(cGame::DIG_BUILDING) = c.onSale;
+        EXPECT_EQ(m_building.canUpgrade(c.checkMoney, c.checkSale), c.can) << c.money << " at level " << c.level;
     }
-}
-
-TEST_F(cUpgradeTest, TheNextLevelMustBeOnSaleWhenAsked)
-{
-    key::upgradeAvail(cGame::DIG_BUILDING) = 0;
-    key::upgradeLevel(DIG_INDEX) = 0;
-    EXPECT_FALSE(m_building.canUpgrade(false, true));
-    EXPECT_TRUE(m_building.canUpgrade(false, false));
-    key::upgradeAvail(cGame::DIG_BUILDING) = 1;
-    EXPECT_TRUE(m_building.canUpgrade(false, true));
 }
 
 TEST_F(cUpgradeTest, LevelsStopAtTheFirstOneMissing)

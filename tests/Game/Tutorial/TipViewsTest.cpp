@@ -23,7 +23,6 @@ TEST_F(cTipViewsTest, ANoteStaysOnTheScreenSideFacingItsControl)
     const sCase cases[] = {
         {{600, 450}, {550, 290}, {610, 400}, true, false},
         {{400, 300}, {470, 500}, {410, 390}, false, true},
-        {{100.7f, 500}, {170.7f, 340}, {110, 450}, false, false},
     };
     cArrowHelpTips* tips = m_tutorial->getArrowTips();
     for (const sCase& c : cases) {
@@ -34,14 +33,6 @@ TEST_F(cTipViewsTest, ANoteStaysOnTheScreenSideFacingItsControl)
         EXPECT_EQ(tips->getArrow()->getInverceY(), c.inverceY) << c.control.x;
         EXPECT_EQ(tips->getOkButton()->getPosition(), c.image) << "the button stays on the note";
     }
-}
-
-TEST_F(cTipViewsTest, ThePlainNoteMovesWithItsButton)
-{
-    cCommonHelpTips* tips = m_tutorial->getCommonTips();
-    tips->startup(Vector2(-100, 50), u"Hello");
-    EXPECT_EQ(tips->getImage()->getPosition(), Vector2(300, 350));
-    EXPECT_EQ(tips->getOkButton()->getPosition(), Vector2(300, 350));
 }
 
 TEST_F(cTipViewsTest, TheArrowBobsEightUnitsAndJumpsBackAfterHalfASecond)
