@@ -16,9 +16,21 @@ protected:
             throw "Object already exist.";
         s_instance = this;
     }
-    virtual ~cSingleton() noexcept(!IsView) { s_instance = nullptr; }
+    virtual ~cSingleton() noexcept(!IsView)
+    {
+        if (s_instance == this)
+            s_instance = nullptr;
+    }
     cSingleton(const cSingleton&) = delete;
     cSingleton& operator=(const cSingleton&) = delete;
+
+    // Gives the slot up before the object goes, so that a new one may be made while this one
+    // finishes (a screen fading out); the old one never takes the slot back.
+    void releaseInstance()
+    {
+        if (s_instance == this)
+            s_instance = nullptr;
+    }
 
 private:
     // The base, not T: T is not yet built when the base records itself.
