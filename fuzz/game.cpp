@@ -67,14 +67,16 @@ struct sWorld {
             std::filesystem::create_directories(folder.root + "/UI");
             sFuzzDataFolder::write(folder.root + "/UI/FlyProductExpence.xml", fly, sizeof fly - sizeof fly[0]);
             // The rest of a game, as small as it may be.
-            writeElement(folder.root, "Gameplay/Gameplay.xml", u"<Gameplay><Events><E Type=\"9\" Time=\"0:01:00\" /></Events></Gameplay>");
+            writeElement(folder.root, "Gameplay/Gameplay.xml",
+                         u"<Gameplay><Events><E Type=\"9\" Time=\"0:01:00\" /></Events></Gameplay>");
             writeElement(folder.root, "UI/gameUI/GameMenu.xml", u"<GameMenu />");
             writeElement(folder.root, "UI/Menu.xml", u"<Menu />");
             writeElement(folder.root, "UI/HelpView.xml", u"<HelpView />");
-            writeElement(folder.root, "Tutorial/Tutorial.xml", u"<Tutorial TutorialEnable=\"0\" />");
-            writeElement(folder.root, "Tutorial/CommonHelpTip.xml", u"<CommonHelpTip />");
-            writeElement(folder.root, "Tutorial/ArrowHelpTip.xml", u"<ArrowHelpTip />");
-            writeElement(folder.root, "Tutorial/ActionTip.xml", u"<ActionTip />");
+            // The tutorial of the game, with no tips and bare notes.
+            std::filesystem::create_directories(folder.root + "/Tutorial");
+            const char16_t bare[] = u"\uFEFF<Tutorial />";
+            for (const char* name : {"Tutorial", "CommonHelpTip", "ArrowHelpTip", "ActionTip"})
+                sFuzzDataFolder::write(folder.root + "/Tutorial/" + name + ".xml", bare, sizeof bare - sizeof bare[0]);
             return new sWorld(folder);
         }();
         return *world;
