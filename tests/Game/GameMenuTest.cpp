@@ -208,7 +208,7 @@ TEST_F(cGameMenuTest, PausingStopsTheWorkersLoopsAndResumingStartsThemInOrder)
     started.clear();
     m_game->absoluteDisable();
     m_game->absoluteDisable();
-    for (int type = 0; type < cPerson::SOUND_COUNT; ++type)
+    for (UInt type = 0; type < cPerson::SOUND_COUNT; ++type)
         EXPECT_FALSE(person->isLoopSoundPlaying(cPerson::eSoundType(type)));
     m_game->absoluteEnable();
     EXPECT_EQ(started, (std::vector<int>{2, 6, 1, 0, 4}));
