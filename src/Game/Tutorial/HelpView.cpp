@@ -37,7 +37,7 @@ cHelpView::cHelpView(cView* _parent) : cBack(_parent)
     m_next->setOnClick(&cHelpView::onNext);
     m_prev->setOnClick(&cHelpView::onPrev);
     m_prev->hide();
-    GUARD_END("cHelpView::cHelpView(cView* _parent, UInt _node)")
+    GUARD_END("cHelpView::cHelpView(cView* _parent)")
 }
 
 // The pages are children and go with the view.
