@@ -1,3 +1,4 @@
+#include "Game/Ui/Shell.h"
 #include "engine/Entry.h"
 #include "engine/ErrorStack.h"
 #include "engine/FatalError.h"
@@ -53,7 +54,7 @@ int main()
         return 1;
     }
     setFatalMessageHandler(platform::showFatalMessage);
-    const int status = runEntry("Data", options);
+    const int status = runEntry("Data", options, startShell, endShell);
     setFatalMessageHandler(nullptr);
     return status;
 }

@@ -9,7 +9,7 @@
 
 namespace {
 
-void run(const char* _root, const sRunOptions& _options)
+void run(const char* _root, const sRunOptions& _options, fEntryStart _start, fEntryTeardown _teardown)
 {
     GUARD_BEGIN
     // Read before the window opens, so a broken replay shows nothing but the report.
@@ -22,7 +22,11 @@ void run(const char* _root, const sRunOptions& _options)
         cTimer::getInstance()->setFixedFrameTime(_options.frameTime);
     if (!_options.replayFile.empty())
         engine.setReplay(std::make_unique<cReplay>(std::move(replay), *iPlatform::getInstance()));
+    if (_start)
+        _start();
     engine.process();
+    if (_teardown)
+        _teardown();
     GUARD_END("Main")
 }
 
@@ -41,10 +45,10 @@ void drainWindowEvents()
             return;
 }
 
-int runEntry(const char* _root, const sRunOptions& _options)
+int runEntry(const char* _root, const sRunOptions& _options, fEntryStart _start, fEntryTeardown _teardown)
 {
     try {
-        run(_root, _options);
+        run(_root, _options, _start, _teardown);
         return 0;
     } catch (...) {
         // run has turned every failure into the stack ending in "Main".

@@ -1,8 +1,9 @@
 #pragma once
 
 // The one instance of a manager or screen, reachable through T::getInstance() while it
-// lives. A deleted singleton can be created again.
-template <class T>
+// lives. A deleted singleton can be created again. A view that is a singleton says so
+// (cViewSingleton): a view's destructor may pass a failure on, so the base's must allow it.
+template <class T, bool IsView = false>
 class cSingleton {
 public:
     static T* getInstance() { return static_cast<T*>(s_instance); }
@@ -15,7 +16,7 @@ protected:
             throw "Object already exist.";
         s_instance = this;
     }
-    virtual ~cSingleton()
+    virtual ~cSingleton() noexcept(!IsView)
     {
         if (s_instance == this)
             s_instance = nullptr;
@@ -35,3 +36,6 @@ private:
     // The base, not T: T is not yet built when the base records itself.
     static inline cSingleton* s_instance = nullptr;
 };
+
+template <class T>
+using cViewSingleton = cSingleton<T, true>;
