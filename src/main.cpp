@@ -1,7 +1,9 @@
+#include "Game/Game.h"
 #include "Game/Ui/Shell.h"
 #include "engine/Entry.h"
 #include "engine/ErrorStack.h"
 #include "engine/FatalError.h"
+#include "engine/Profile.h"
 #include "engine/TextConvert.h"
 #include "engine/ValueConvert.h"
 #include "platform/Platform.h"
@@ -54,7 +56,11 @@ int main()
         return 1;
     }
     setFatalMessageHandler(platform::showFatalMessage);
-    const int status = runEntry("Data", options, startShell, endShell);
+    // Every profile, new or loaded, starts from the game's defaults.
+    g_profileInitHook = cGame::onInitProfile;
+    options.start = startShell;
+    options.teardown = endShell;
+    const int status = runEntry("Data", options);
     setFatalMessageHandler(nullptr);
     return status;
 }

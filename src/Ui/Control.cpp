@@ -7,11 +7,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 
 namespace {
 
-// Pixel tests stop this far from the screen: nothing collides where nothing can be seen, and
-// a control sized past reason costs a bounded time.
+// The pixel-exact collision looks no further than this from the screen: nothing collides where
+// nothing can be seen, and a control sized past reason costs a bounded time.
 constexpr Float FAR_AWAY = 4096.0f;
 
 Bool isMissing(const VECTOR_VECTOR_BOOL* _mask)
@@ -75,17 +76,21 @@ cControl::cControl(const cControl& _source) : cView(_source), cState(_source)
     m_userValue = _source.m_userValue;
 }
 
-cControl::~cControl()
+cControl::~cControl() noexcept(false)
 {
     cUI::removeDrawn(this);
+    // The children hear that they are hidden, so each leaves the draw set and undoes whatever
+    // else its own hid undoes. A failure there reaches whoever deletes the control, as view
+    // destructors pass theirs on, unless another failure is already on its way out.
+    std::exception_ptr failure;
     try {
-        // The children hear that they are hidden, so each leaves the draw set and whatever
-        // else its own hid undoes.
         cView::hid();
     } catch (...) {
-        // A destructor never throws; the children are deleted with the view either way.
+        failure = std::current_exception();
     }
     cUI::removeDrawn(this);
+    if (failure && std::uncaught_exceptions() == 0)
+        std::rethrow_exception(failure);
 }
 
 void cControl::copyPlacement(const cControl& _source)

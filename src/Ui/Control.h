@@ -21,7 +21,7 @@ public:
     // per-frame list or the built records.
     cControl(const cControl& _source);
     cControl& operator=(const cControl&) = delete;
-    ~cControl() override;
+    ~cControl() noexcept(false) override;
 
     Int getType() const override { return 0; }
     // The view's switches, then "deep", "position", "size", "angle", "color", "alpha",

@@ -38,18 +38,18 @@ cNewProfile::cNewProfile() : cBack(nullptr)
     GUARD_END("cNewProfile::cNewProfile()")
 }
 
-// A singleton's destructor may not throw, so a failure of the screen's parts is logged here
-// instead of reaching whoever deleted the screen.
-cNewProfile::~cNewProfile() noexcept
-try {
-    unbindKeys();
-} catch (...) {
+cNewProfile::~cNewProfile()
+{
     try {
-        rethrowWithSignature("cNewProfile::~cNewProfile()");
+        try {
+            unbindKeys();
+        } catch (...) {
+            rethrowWithSignature("cNewProfile::~cNewProfile()");
+        }
     } catch (const String& _stack) {
+        // The keys are let go whatever failed; the parts' own failures pass on as views' do.
         getLog("error")->print(_stack);
     }
-    return;
 }
 
 void cNewProfile::loadXML(iXML* _xml_doc)

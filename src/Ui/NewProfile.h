@@ -10,7 +10,7 @@ class cTextBox;
 // else, so the player cannot go on without a profile. Opened and left like the selection
 // screen: the opener sets the continuation, fades it in and enables it; OK makes the profile,
 // gives up the singleton slot, fades the screen out into deletion and runs the continuation.
-class cNewProfile : public cSingleton<cNewProfile>, public cBack {
+class cNewProfile : public cViewSingleton<cNewProfile>, public cBack {
 public:
     using fContinuation = void (*)();
     using cLabelButton = cTextButtonT<cAnimButton>;
@@ -18,7 +18,7 @@ public:
     // Fails with "Object already exist." while another new-profile screen holds the slot.
     cNewProfile();
     cNewProfile(const cNewProfile&) = delete;
-    ~cNewProfile() noexcept override;
+    ~cNewProfile() override;
 
     // After OK, with the new profile in use.
     void setAcceptContinuation(fContinuation _continuation) { m_onAccept = _continuation; }

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr Float DEGREES_TO_RADIANS = 0.017453292f;
-
 // Corner order of a sprite: top-left, top-right, bottom-left, bottom-right.
 enum eCorner { TL = 0, TR = 1, BL = 2, BR = 3 };
 
@@ -81,7 +79,8 @@ void cProgressFloat::makeTransform()
     default: break;
     }
 
-    const Float angle = getAngle() * DEGREES_TO_RADIANS;
+    // Degrees to radians as every control turns.
+    const Float angle = getAngle() * 0.017453292f;
     const Float c = std::cos(angle), s = std::sin(angle);
     DXColor color = getColor();
     color.a = getRootAlpha() * color.a;

@@ -56,18 +56,18 @@ cSelectProfile::cSelectProfile(Bool _hideExit) : cBack(nullptr), m_hideExit(_hid
     GUARD_END("cSelectProfile::cSelectProfile(Bool _hideExit)")
 }
 
-// A singleton's destructor may not throw, so a failure of the screen's parts is logged here
-// instead of reaching whoever deleted the screen.
-cSelectProfile::~cSelectProfile() noexcept
-try {
-    unbindKeys();
-} catch (...) {
+cSelectProfile::~cSelectProfile()
+{
     try {
-        rethrowWithSignature("cSelectProfile::~cSelectProfile()");
+        try {
+            unbindKeys();
+        } catch (...) {
+            rethrowWithSignature("cSelectProfile::~cSelectProfile()");
+        }
     } catch (const String& _stack) {
+        // The keys are let go whatever failed; the parts' own failures pass on as views' do.
         getLog("error")->print(_stack);
     }
-    return;
 }
 
 void cSelectProfile::loadXML(iXML* _xml_doc)

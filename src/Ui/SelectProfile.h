@@ -18,7 +18,7 @@ class cTextBox;
 // of the way it was left. It gives up its singleton slot as soon as it starts to leave, so a
 // continuation (or anything after it) may open the screen again while the old one fades.
 // While no profile exists the player cannot leave but through OK.
-class cSelectProfile : public cSingleton<cSelectProfile>, public cBack {
+class cSelectProfile : public cViewSingleton<cSelectProfile>, public cBack {
 public:
     // What runs after the screen started to leave; no arguments, no result.
     using fContinuation = void (*)();
@@ -27,7 +27,7 @@ public:
     // Fails with "Object already exist." while another selection screen holds the slot.
     explicit cSelectProfile(Bool _hideExit);
     cSelectProfile(const cSelectProfile&) = delete;
-    ~cSelectProfile() noexcept override;
+    ~cSelectProfile() override;
 
     // After OK, with the chosen profile in use.
     void setAcceptContinuation(fContinuation _continuation) { m_onAccept = _continuation; }

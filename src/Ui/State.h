@@ -16,7 +16,7 @@ public:
     cState(const cState& _source);
     // Takes the source's resources and grid, but keeps playing or not as before.
     cState& operator=(const cState& _source);
-    // Never throws itself; a control's view part may, and both bases must allow it.
+    // May throw like the view destructors it is deleted with, though releasing never does.
     virtual ~cState() noexcept(false);
 
     // Reads "Picture", "Mesh", "Animation" (a missing path clears the resource), "anim_length"

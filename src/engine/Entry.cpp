@@ -9,7 +9,17 @@
 
 namespace {
 
-void run(const char* _root, const sRunOptions& _options, fEntryStart _start, fEntryTeardown _teardown)
+// Runs the teardown on every way out of the loop, before the engine goes.
+struct sTeardown {
+    void (*m_teardown)();
+    ~sTeardown()
+    {
+        if (m_teardown)
+            m_teardown();
+    }
+};
+
+void run(const char* _root, const sRunOptions& _options)
 {
     GUARD_BEGIN
     // Read before the window opens, so a broken replay shows nothing but the report.
@@ -22,11 +32,10 @@ void run(const char* _root, const sRunOptions& _options, fEntryStart _start, fEn
         cTimer::getInstance()->setFixedFrameTime(_options.frameTime);
     if (!_options.replayFile.empty())
         engine.setReplay(std::make_unique<cReplay>(std::move(replay), *iPlatform::getInstance()));
-    if (_start)
-        _start();
+    sTeardown teardown{_options.teardown};
+    if (_options.start)
+        _options.start();
     engine.process();
-    if (_teardown)
-        _teardown();
     GUARD_END("Main")
 }
 
@@ -45,10 +54,10 @@ void drainWindowEvents()
             return;
 }
 
-int runEntry(const char* _root, const sRunOptions& _options, fEntryStart _start, fEntryTeardown _teardown)
+int runEntry(const char* _root, const sRunOptions& _options)
 {
     try {
-        run(_root, _options, _start, _teardown);
+        run(_root, _options);
         return 0;
     } catch (...) {
         // run has turned every failure into the stack ending in "Main".

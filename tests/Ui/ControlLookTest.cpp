@@ -1,6 +1,7 @@
 #include "ControlHarness.h"
 #include "Ui/Control.h"
 #include "graphics/Texture.h"
+#include "support/Thrown.h"
 
 namespace {
 
@@ -108,12 +109,9 @@ TEST_F(ControlLook, AnEmptyGridOrNoLengthIsRefusedAndTheLookStays)
     for (const auto& c : cases) {
         cControl control(nullptr);
         control.setPicture("grid.png");
-        try {
-            control.loadXML(element(std::string(c[0]) + "=\"" + c[1] + "\"").get());
-            ADD_FAILURE() << c[0] << "=" << c[1] << " was loaded";
-        } catch (const String& _error) {
-            EXPECT_NE(_error.find(String("\"") + c[0] + "\" in screen.xml"), String::npos) << _error;
-        }
+        const std::string error =
+            thrownText([&] { control.loadXML(element(std::string(c[0]) + "=\"" + c[1] + "\"").get()); }, true);
+        EXPECT_EQ(error, "Attribute \"" + std::string(c[0]) + "\" in screen.xml must be above 0.");
         EXPECT_NE(control.getTexture(), nullptr);
         EXPECT_EQ(control.getAnimColumns() * control.getAnimRows() * control.getFramesCount(), 1u);
         EXPECT_EQ(control.getAnimLength(), 1.0f);

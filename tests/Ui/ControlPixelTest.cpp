@@ -3,6 +3,7 @@
 #include "engine/Logic.h"
 #include "platform/sdl/GlRasterDevice.h"
 #include "platform/sdl/HiddenGlWindow.h"
+#include "support/PixelProbes.h"
 
 #include <cstdlib>
 
@@ -31,13 +32,10 @@ protected:
         m_graphics.reset();
         m_window.reset();
     }
-    void expectPixel(UInt _expected, UInt _x, UInt _y)
+    void expectPixels(std::initializer_list<std::array<UInt, 3>> _probes)
     {
-        const UInt actual = m_graphics->getDevice().readPixels({_x, _y, 1, 1})[0];
-        int worst = 0;
-        for (int shift = 0; shift < 24; shift += 8)
-            worst = std::max(worst, std::abs(int(_expected >> shift & 0xFF) - int(actual >> shift & 0xFF)));
-        EXPECT_LE(worst, 3) << "pixel " << _x << "," << _y << " is " << std::hex << actual << ", not " << _expected;
+        ::expectPixels([this](UInt _x, UInt _y) { return m_graphics->getDevice().readPixels({_x, _y, 1, 1})[0]; },
+                       _probes, 3);
     }
 
     std::unique_ptr<cHiddenGlWindow> m_window;
@@ -59,13 +57,9 @@ TEST_F(ControlPixels, AnAnimatedGridPictureAndALitMeshShowAtTheirPlaces)
         m_graphics->beginRender();
         cUI::drawControls(&cLogic::draw);
         m_graphics->endRender();
-        const UInt frame = picture->getAnimFrame();
-        expectPixel(gridCellColour(frame), 100, 100);
-        expectPixel(gridCellColour(frame), 83, 117);
-        expectPixel(0xFF202020, 78, 100);
-        expectPixel(0xFF00FF00, 300, 100);
-        expectPixel(0xFF00FF00, 282, 118);
-        expectPixel(0xFF202020, 300, 78);
+        const UInt cell = gridCellColour(picture->getAnimFrame()), glow = 0xFF00FF00, back = 0xFF202020;
+        expectPixels({{cell, 100, 100}, {cell, 83, 117}, {back, 78, 100}, {glow, 300, 100}, {glow, 282, 118},
+                      {back, 300, 78}});
     }
 }
 

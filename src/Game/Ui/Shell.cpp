@@ -1,5 +1,7 @@
 #include "Game/Ui/Shell.h"
 
+#include "Game/Game.h"
+
 #include "Game/Ui/Credits.h"
 #include "Game/Ui/HightScores.h"
 #include "Game/Ui/LogLoad.h"
@@ -32,6 +34,7 @@ void tearDown(Step _step, const char* _signature)
 void startShell()
 {
     GUARD_BEGIN
+    cMainMenu::setGameStart(&cGame::startGame);
     cPreload* logos = new cPreload();
     logos->hide();
     logos->showTransparently();
@@ -40,6 +43,7 @@ void startShell()
 
 void endShell()
 {
+    cGame::endGame();
     // Screens hidden and disabled are in no set of the UI manager, which would leave them.
     tearDown([] { delete cOptions::getInstance(); }, "delete cOptions");
     tearDown([] { delete cCredits::getInstance(); }, "delete cCredits");
