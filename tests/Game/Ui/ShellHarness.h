@@ -88,7 +88,16 @@ protected:
                        "position=\"400 150\" Font=\"fonts/name.fnt\" Texture=\"fonts/name.png\"/>" +
                        button("OkButton", "300 550") + "</NewUser>")},
         };
-        files.insert(files.end(), _extra.begin(), _extra.end());
+        // An extra file replaces the file of its path; one without bytes leaves the path absent.
+        for (const auto& extra : _extra) {
+            tDataFiles kept;
+            for (const auto& file : files)
+                if (file.first != extra.first)
+                    kept.push_back(file);
+            files.swap(kept);
+            if (!extra.second.empty())
+                files.push_back(extra);
+        }
         return files;
     }
 
