@@ -12,6 +12,8 @@
 #include "engine/XML.h"
 #include "graphics/Graphics.h"
 
+#include <algorithm>
+
 namespace {
 
 const char* const OPTIONS_XML = "UI/Options.xml";
@@ -31,6 +33,17 @@ UInt toVolume(Float _value)
     if (_value >= 100.0f)
         return 100;
     return UInt(_value);
+}
+
+// A manager without a device never read the volumes; the settings still hold them.
+void readStoredVolumes(UInt& _music, UInt& _effects)
+{
+    if (cSettings* settings = cSettings::getInstance()) {
+        settings->getPropertyT("Sound", "Music", _music);
+        settings->getPropertyT("Sound", "Sound", _effects);
+    }
+    _music = std::min(_music, 100u);
+    _effects = std::min(_effects, 100u);
 }
 
 } // namespace
@@ -84,12 +97,15 @@ void cOptions::loadXML(iXML* _xml_doc)
         settings->getPropertyT("graphics", "fullscreen", fullScreen);
     m_fullScreen->setChecked(fullScreen);
     if (cSoundManager* sound = cSoundManager::getInstance()) {
+        UInt music = sound->getMusicVolume();
+        UInt effects = sound->getSoundVolume();
         if (sound->isDisabled()) {
             m_soundVolume->disable();
             m_musicVolume->disable();
+            readStoredVolumes(music, effects);
         }
-        m_musicVolume->setValue(Float(sound->getMusicVolume()));
-        m_soundVolume->setValue(Float(sound->getSoundVolume()));
+        m_musicVolume->setValue(Float(music));
+        m_soundVolume->setValue(Float(effects));
     }
     m_musicVolume->placeSlider();
     m_soundVolume->placeSlider();
