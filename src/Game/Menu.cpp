@@ -2,6 +2,9 @@
 
 #include "Game/Game.h"
 #include "Game/Tutorial/HelpView.h"
+#include "Game/Ui/LogLoad.h"
+#include "Game/Ui/Options.h"
+#include "Game/Ui/Preload.h"
 #include "Ui/MultilineText.h"
 #include "Ui/Scavenger.h"
 #include "Ui/YesNo.h"
@@ -11,6 +14,9 @@
 #include "input/Input.h"
 
 namespace {
+
+const char* const MENU_LOG = "menureslog.xml";
+constexpr UInt MENU_LOG_PER_FRAME = 3;
 
 template <class T>
 void loadChild(iXML* _xml_doc, const char* _tag, T* _control)
@@ -131,6 +137,19 @@ void cMenu::onAwards(cView* /*_view*/)
 void cMenu::onOptions(cView* /*_view*/)
 {
     GUARD_BEGIN
+    cMenu* menu = getInstance();
+    if (!menu)
+        return;
+    // One options screen serves the main menu and every game.
+    cOptions* options = cOptions::getInstance();
+    if (!options) {
+        options = new cOptions();
+        options->hide();
+    }
+    menu->hideTransparently();
+    options->setReturnView(menu);
+    options->showTransparently();
+    options->enable();
     GUARD_END("void cMenu::onOptions(cView* _view)")
 }
 
@@ -173,6 +192,7 @@ void cMenu::onMainMenuYes(cView* _dialog)
         // The game writes the player's level state as it goes.
         discard(game, "cMenu::onMainMenuYes");
     }
+    cLogLoad::start(MENU_LOG, &cPreload::openMainMenu, MENU_LOG_PER_FRAME, true);
     GUARD_END("void cMenu::onMainMenuYes(cView* _dialog)")
 }
 
