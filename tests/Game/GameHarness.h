@@ -48,6 +48,9 @@ protected:
                   {"Gameplay/Gameplay.xml", makeXml16("<Gameplay><Events><E Type=\"9\" Time=\"0:10:00\" /></Events></Gameplay>")},
                   {"UI/gameUI/GameMenu.xml", gameMenuXml()}, {"UI/Menu.xml", makeXml16("<Menu />")},
                   {"UI/HelpView.xml", makeXml16("<HelpView />")}, {"UI/YesNo.xml", makeXml16("<YesNo />")},
+                  // The shell screens the pause menu leads to.
+                  {"UI/Load.xml", makeXml16("<Load />")}, {"UI/MainMenu.xml", makeXml16("<MainMenu />")},
+                  {"Ui/FixedBack.xml", makeXml16("<FixedBack />")}, {"UI/Options.xml", makeXml16("<Options />")},
                   {"UI/FlyTextExpence.xml", flyTextXml(EXPENSE_COLOR)},
                   {"UI/FlyTextIncome.xml", flyTextXml(INCOME_COLOR)},
                   {"UI/FlyProductExpence.xml", flyTextXml(PRODUCT_COLOR)}, {"sounds/upgrade.wav", "chime"},

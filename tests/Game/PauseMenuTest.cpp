@@ -1,6 +1,8 @@
 #include "Game/GameMenu.h"
 #include "Game/Menu.h"
 #include "Game/Tutorial/HelpView.h"
+#include "Game/Ui/MainMenu.h"
+#include "Game/Ui/Options.h"
 #include "GameHarness.h"
 #include "input/Control.h"
 
@@ -71,8 +73,26 @@ TEST_F(cPauseMenuTest, YesLeavesNoGameAndANewOneCanStart)
     key(KEY_RETURN);
     EXPECT_FALSE(cGame::exists());
     EXPECT_FALSE(cMenu::exists());
+    ASSERT_TRUE(cMainMenu::exists());
+    EXPECT_TRUE(cMainMenu::getInstance()->isEnabled());
     cGame::startGame();
     EXPECT_TRUE(cGame::exists());
+    delete cMainMenu::getInstance();
+    delete static_cast<cView*>(cMainMenu::getFixedBack());
+}
+
+TEST_F(cPauseMenuTest, OptionsOpenedTwiceAreOneScreen)
+{
+    cMenu::onOptions(nullptr);
+    cMenu::onOptions(nullptr);
+    m_engine.frames(20);
+    ASSERT_TRUE(cOptions::exists());
+    EXPECT_FALSE(menu().isVisible());
+    cOptions::onOk(nullptr);
+    m_engine.frames(20);
+    EXPECT_FALSE(cOptions::exists());
+    EXPECT_TRUE(menuUp());
+    EXPECT_TRUE(paused());
 }
 
 // A help view of its own, from a document of _pages pages.
