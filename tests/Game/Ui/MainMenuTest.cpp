@@ -183,3 +183,36 @@ TEST(ScoreTable, ACapKeepsTheBestOfEachTable)
 }
 
 } // namespace
+
+namespace {
+
+Bool s_logWritten = false;
+std::string s_logPath;
+
+class StartTest : public MainMenuTest {
+protected:
+    StartTest()
+        : MainMenuTest("<game app_directory=\"Test\" LogResources=\"1\" />"
+                       "<graphics width=\"800\" height=\"600\" fullscreen=\"0\" />")
+    {
+        // The file system keeps every path in lower case, so the loading screen reads it as "menureslog.xml".
+        s_logPath = m_engine.data().common("menureslog.xml");
+        s_logWritten = false;
+        cMainMenu::setGameStart([] { s_logWritten = !readFileBytes(s_logPath).empty(); });
+    }
+    ~StartTest() override { cMainMenu::setGameStart(nullptr); }
+};
+
+// The menu's resources are logged before the game's are loaded, and the game's music plays.
+TEST_F(StartTest, StartLogsTheMenusResourcesThenLoadsTheGame)
+{
+    click(400, 100);
+    m_engine.frames(3);
+    EXPECT_EQ(cMainMenu::getInstance(), nullptr);
+    EXPECT_EQ(cMainMenu::getFixedBack(), nullptr);
+    EXPECT_TRUE(s_logWritten);
+    EXPECT_NE(readFileBytes(s_logPath).find(std::string("b\0.\0p\0n\0g", 9)), std::string::npos);
+    EXPECT_EQ(m_engine.platform().getHeadlessSoundLibrary().countCalls("loadSample game.wav"), 1);
+}
+
+} // namespace
