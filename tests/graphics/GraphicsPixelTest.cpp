@@ -89,24 +89,6 @@ TEST_F(GraphicsPixels, AMaskAfterAnOpaqueSpriteLimitsTheMaskedOverlayToTheShape)
     expectPixels({{kGreen, 1, 4}, {kGreen, 3, 4}, {kBack, 6, 4}}); // the transparent half wrote no stencil
 }
 
-class FullScreenPixels : public GraphicsPixels {
-protected:
-    void SetUp() override { open("fullscreen=\"1\""); }
-};
-
-TEST_F(FullScreenPixels, LeaveBlackBarsAroundThePicture)
-{
-    frame([](cGraphics& _g) { _g.renderQuad(quadAt(0, 0, 800, 600, kWhite), nullptr, RT_OPAQUE); });
-    const sScreenGeometry& g = m_graphics->getGeometry();
-    const UInt width = m_graphics->getDevice().getWidth(), height = m_graphics->getDevice().getHeight();
-    ASSERT_GT(width, 0u);
-    expectPixels({{kWhite, width / 2, height / 2}});
-    if (g.offsetY >= 2)
-        expectPixels({{0xFF000000u, width / 2, 0}, {0xFF000000u, width / 2, height - 1}});
-    if (g.offsetX >= 2)
-        expectPixels({{0xFF000000u, 0, height / 2}, {0xFF000000u, width - 1, height / 2}});
-}
-
 TEST_F(GraphicsPixels, TheDeeperUnitHidesTheOtherWhateverTheOrderAndSpritesIgnoreDepth)
 {
     const auto front = squareMesh(10, 10, 50, 50, 100), back = squareMesh(30, 30, 70, 70, -100);
