@@ -4,6 +4,7 @@
 #include "Ui/FlyText.h"
 #include "engine/XML.h"
 #include "support/EngineHarness.h"
+#include "support/Thrown.h"
 #include "support/Xml16.h"
 
 #include <gtest/gtest.h>
@@ -70,17 +71,3 @@ protected:
     cEngineHarness m_engine;
     cGame* m_game = nullptr;
 };
-
-// The first line of the error a call raises: its own text, before the stack it passed.
-template <class F>
-std::string firstErrorLine(F _call)
-{
-    try {
-        _call();
-    } catch (const String& _stack) {
-        return _stack.substr(0, _stack.find('\n'));
-    } catch (const char* _text) {
-        return _text;
-    }
-    return "no error";
-}

@@ -2,6 +2,7 @@
 
 #include "engine/ErrorStack.h"
 #include "support/TempFolder.h"
+#include "support/Thrown.h"
 
 namespace {
 
@@ -89,12 +90,7 @@ TEST_F(FailingViewDestructor, ScavengerNamesWhoDiscardedItAndKeepsTheRestQueued)
     auto* waiting = new cRecordingView(m_journal, "waiting");
     discard(failing, "the shop screen");
     discard(waiting, "the dialog");
-    try {
-        cScavenger::free();
-        FAIL() << "the failure must reach the frame";
-    } catch (const String& _stack) {
-        EXPECT_EQ(_stack, "boom\nthe shop screen\ncScavenger::free()");
-    }
+    EXPECT_EQ(thrownText([] { cScavenger::free(); }), "boom\nthe shop screen\ncScavenger::free()");
     EXPECT_EQ(m_journal, (Journal{"failing deleted"}));
     cScavenger::free();
     EXPECT_EQ(m_journal, (Journal{"failing deleted", "waiting deleted"}));

@@ -14,6 +14,7 @@
 #include "engine/Settings.h"
 #include "engine/StringManager.h"
 #include "engine/XML.h"
+#include "graphics/Font.h"
 #include "graphics/GlScreen.h"
 #include "platform/FileSystem.h"
 #include "platform/ImageLoader.h"
@@ -75,8 +76,8 @@ TEST_F(OverlayPixels, AHoveredOverlayButtonLightsOnlyItsOpaquePixels)
     m_screen.expectPixels({{0xFF5F5F6F, 101, 104}, {0xFF202020, 106, 104}, {0xFF202020, 110, 104}});
 }
 
-// Texts of the demo data.
-class DemoTexts : public ::testing::Test {
+// Texts, fonts and pictures of the built demo data.
+class DemoLooks : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -158,7 +159,7 @@ protected:
     sImage m_glyphs;
 };
 
-TEST_F(DemoTexts, LatinAndCyrillicGlyphsOfTheBakedFontLandWhereTheirLettersStand)
+TEST_F(DemoLooks, LatinAndCyrillicGlyphsOfTheBakedFontLandWhereTheirLettersStand)
 {
     const UInt ink = 0xFFFFF0A0;
     auto* text = new cText(nullptr);
@@ -180,7 +181,7 @@ TEST_F(DemoTexts, LatinAndCyrillicGlyphsOfTheBakedFontLandWhereTheirLettersStand
     EXPECT_EQ(m_screen.pixel(UInt(40 + text->getWidth() + 30), 300), back) << "nothing past the end of the line";
 }
 
-TEST_F(DemoTexts, TheNoticeBoardShowsEveryTextInItsFont)
+TEST_F(DemoLooks, TheNoticeBoardShowsEveryTextInItsFont)
 {
     cXML show("Ui/TextShow.xml");
     TAG_LIST texts, blocks, prices;
@@ -202,7 +203,7 @@ TEST_F(DemoTexts, TheNoticeBoardShowsEveryTextInItsFont)
     EXPECT_LE(note.getTextSize().x, 500);
 }
 
-TEST_F(DemoTexts, TheGamesFlyTextsLoadAndShowTheirAmount)
+TEST_F(DemoLooks, TheGamesFlyTextsLoadAndShowTheirAmount)
 {
     for (const char* path : {"UI/FlyTextExpence.xml", "UI/FlyTextIncome.xml", "UI/FlyProductExpence.xml"}) {
         std::unique_ptr<cFlyText> fly;
@@ -211,6 +212,33 @@ TEST_F(DemoTexts, TheGamesFlyTextsLoadAndShowTheirAmount)
         EXPECT_EQ(fly->getLetters().size(), 4u) << path;
         EXPECT_TRUE(fly->isVisible() && fly->isEnabled()) << path << " starts by itself";
         EXPECT_GT(fly->getDistance() / fly->getSpeed(), 0.5f) << path << " is seen for a moment";
+    }
+}
+
+// The baker's own tests check glyph rectangles and advances; here, that the game's fonts came out whole.
+TEST_F(DemoLooks, BothFontsHaveLatinAndCyrillicGlyphs)
+{
+    ASSERT_TRUE(m_files->isExist("fonts/main.png")) << "the picture is baked beside the font";
+    for (const char* path : {"fonts/main.fnt", "Fonts/Title.fnt"}) {
+        auto* font = dynamic_cast<cFont*>(m_resources->getFont(path));
+        ASSERT_NE(font, nullptr) << path;
+        sGlyph glyph, narrow;
+        for (char16_t c : std::u16string(u"\u041D\u043E\u0432\u044B\u0439 Play"))
+            EXPECT_TRUE(font->getLetter(c, glyph)) << path << " " << int(c);
+        ASSERT_TRUE(font->getLetter(u'\u0416', glyph) && font->getLetter(u'l', narrow));
+        EXPECT_GT(glyph.advance, narrow.advance) << path;
+    }
+}
+
+TEST_F(DemoLooks, EveryPictureOfThePictureShowFindsItsLook)
+{
+    cXML show("Ui/PictureShow.xml");
+    TAG_LIST elements;
+    ASSERT_EQ(show.get("picture", elements), 4u);
+    for (iXML* element : elements) {
+        cPicture picture(nullptr);
+        ASSERT_NO_THROW(picture.loadXML(element));
+        EXPECT_NE(picture.getTexture(), nullptr);
     }
 }
 

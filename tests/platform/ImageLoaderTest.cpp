@@ -43,6 +43,17 @@ void expectQuarterCentres(const sImage& _image, int _tolerance)
     }
 }
 
+// An uncompressed 32-bit TGA header declaring 4096 by 4096 pixels, then one pixel.
+std::string bigTga()
+{
+    std::string bytes(18, '\0');
+    bytes[2] = 2;
+    bytes[13] = 0x10;
+    bytes[15] = 0x10;
+    bytes[16] = 32;
+    return bytes + "\x10\x20\x30\x40";
+}
+
 } // namespace
 
 TEST(JngImages, OneAndOddSizedImagesKeepTheirSizeAndColours)
@@ -112,4 +123,11 @@ TEST(BrokenImages, FailWithATextNamingTheFile)
     for (const auto& c : cases)
         EXPECT_NE(String::npos, thrownText([&] { load(c.second, "Textures/broken.file"); }).find("Textures/broken.file"))
             << c.first;
+}
+
+// Every length short of what the header declares is refused before anything is decoded.
+TEST(BrokenImages, ATgaShorterThanItsHeaderSaysIsRefused)
+{
+    for (std::size_t length : {3, 5, 12, 16, 17, 18, 22})
+        EXPECT_THROW(load(bigTga().substr(0, length), "big.tga"), String) << length;
 }
