@@ -10,7 +10,7 @@
 
 namespace {
 
-const UInt kBack = 0xFF202020, kRed = 0xFFFF0000, kBlue = 0xFF0000FF, kGreen = 0xFF00FF00, kWhite = 0xFFFFFFFF;
+const UInt kBack = 0xFF202020, kRed = 0xFFFF0000, kBlue = 0xFF0000FF, kGreen = 0xFF00FF00;
 
 // Texel (x, y) of the 4 x 4 test picture: every one a colour of its own.
 UInt texel(UInt _x, UInt _y)
@@ -29,9 +29,7 @@ protected:
     template <class tQueue> void frame(tQueue _queue) { m_screen.frame(_queue); }
     void expectPixels(std::initializer_list<std::array<UInt, 3>> _probes) { m_screen.expectPixels(_probes); }
 
-    cGraphicsHarness m_harness{" back_color=\"0xFF202020\"",
-        tDataFiles{{"texels.png", makePng(makeImage(4, 4, texel))},
-            {"shape.png", makePng(makeImage(8, 8, [](UInt _x, UInt) { return _x < 4 ? kWhite : 0x00FFFFFFu; }))}}};
+    cGraphicsHarness m_harness{"back_color=\"0xFF202020\"", {{"texels.png", makePng(makeImage(4, 4, texel))}}};
     cGlScreen m_screen;
 };
 
@@ -52,17 +50,6 @@ TEST_F(GraphicsPixels, AHalfTransparentSpriteBlendsOverTheOneBelow)
         _g.renderQuad(quadAt(0, 0, 16, 16, 0x800000FF), nullptr, 0);
     });
     expectPixels({{0xFF7F0080u, 8, 8}, {kBack, 20, 8}});
-}
-
-TEST_F(GraphicsPixels, AMaskAfterAnOpaqueSpriteLimitsTheMaskedOverlayToTheShape)
-{
-    cTexture shapeTexture("shape.png");
-    frame([&](cGraphics& _g) {
-        _g.renderQuad(quadAt(100, 100, 108, 108, 0xFF404040), nullptr, RT_OPAQUE);
-        _g.renderQuad(quadAt(0, 0, 8, 8), &shapeTexture, RT_MASK_WRITER);
-        _g.renderQuad(quadAt(0, 0, 8, 8, kGreen), nullptr, RT_MASKED);
-    });
-    expectPixels({{kGreen, 1, 4}, {kGreen, 3, 4}, {kBack, 6, 4}}); // the transparent half wrote no stencil
 }
 
 TEST_F(GraphicsPixels, TheDeeperUnitHidesTheOtherWhateverTheOrderAndSpritesIgnoreDepth)
