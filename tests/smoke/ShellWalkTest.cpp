@@ -35,7 +35,8 @@ std::string walkInto(const cTempFolder& _folder, std::vector<std::string>& _shot
 // No frame limit: only the exit question's yes ends the run.
 int runWalk(const cTempFolder& _folder, const std::string& _walk, const std::string& _how)
 {
-    const std::string command = "cd '" FURROW_BUILD "' && env FURROW_HOME='" + _folder.file("home") +
+    // A failure under the virtual display waits on its message box: the time limit ends it.
+    const std::string command = "cd '" FURROW_BUILD "' && timeout 300 env FURROW_HOME='" + _folder.file("home") +
                                 "' FURROW_REPLAY='" + _walk + "' FURROW_FRAME_TIME=0.02 SDL_AUDIODRIVER=dummy " + _how +
                                 " '" FURROW_GAME "'";
     return std::system(command.c_str());
