@@ -48,8 +48,8 @@ TEST_F(SpriteBatch, ASubdividedSpriteIsAGridWithBlendedInnerColours)
     quad.color[3] = 0xFF0000FF;
     add(1, 0, quad);
     EXPECT_EQ(8u, end()[0].primitiveCount);
-    EXPECT_EQ(9u, m_batch.vertices().size());
-    EXPECT_EQ(24u, m_batch.indices().size());
+    EXPECT_EQ(9u, m_batch.vertexCount());
+    EXPECT_EQ(24u, m_batch.indexCount());
     const sVertex& centre = m_batch.vertices()[4];
     EXPECT_FLOAT_EQ(4.5f, centre.x);
     EXPECT_FLOAT_EQ(9.5f, centre.y);
@@ -65,10 +65,10 @@ TEST_F(SpriteBatch, ABusyFrameGrowsAndIndicesStayExactPast65536Vertices)
     const auto& chunks = end();
     ASSERT_EQ(1u, chunks.size());
     EXPECT_EQ(sprites * 4, chunks[0].vertexCount);
-    const auto& indices = m_batch.indices();
-    ASSERT_EQ(sprites * 6, indices.size());
-    EXPECT_EQ(sprites * 4 - 1, *std::max_element(indices.begin(), indices.end()));
-    EXPECT_EQ(sprites * 4 - 4, indices[indices.size() - 6]);
+    const UInt* indices = m_batch.indices();
+    ASSERT_EQ(sprites * 6, m_batch.indexCount());
+    EXPECT_EQ(sprites * 4 - 1, *std::max_element(indices, indices + sprites * 6));
+    EXPECT_EQ(sprites * 4 - 4, indices[sprites * 6 - 6]);
 }
 
 } // namespace

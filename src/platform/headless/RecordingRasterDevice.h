@@ -75,6 +75,7 @@ private:
     std::vector<sShaderConstants> m_constants;
     std::vector<sClear> m_clears;
     std::vector<sDraw> m_draws;
+    std::vector<sDraw> m_spareDraws;
     std::vector<eCall> m_calls;
     UInt m_presents = 0;
     UInt m_lastClearColour = 0xFF000000;
