@@ -44,6 +44,10 @@ TEST(XMLTree, ChildrenInTagOrderThenDocumentOrder)
     EXPECT_EQ((*bs.front())[u"n"], u"1");
     EXPECT_EQ((*bs.back())[u"n"], u"2");
     EXPECT_FALSE(document.get(3, child));
+    XML_CHILDREN::const_iterator it;
+    document.childrenBegin(it);
+    EXPECT_EQ(it->first, "a");
+    EXPECT_EQ((++it)->second, bs.front()) << "the map view keeps the same order";
 }
 
 TEST(XMLTree, ChildWithMatchingAttributes)
