@@ -118,10 +118,16 @@ struct sXMLBuilder {
             builder->name.resize(lengthOf(_name));
             copyUnits(&builder->name[0], _name, builder->name.size());
             node = new (builder->store.allocate<cXML>(1)) cXML(builder->store);
-            builder->children.push_back({builder->store.tag(builder->name), node});
+            // Filled in place: a braced temporary copied in cost a measurable stall per element.
+            cXML::sChild& child = builder->children.emplace_back();
+            child.tag = builder->store.tag(builder->name);
+            child.node = node;
         }
         builder->readAttributes(*node, _attributes);
-        builder->open.push_back({node, builder->children.size(), builder->text.size()});
+        sOpen& open = builder->open.emplace_back();
+        open.node = node;
+        open.firstChild = builder->children.size();
+        open.firstText = builder->text.size();
     }
 
     static void XMLCALL onEnd(void* _data, const XML_Char*)
@@ -191,12 +197,14 @@ void cXML::load(const String& _path)
     Bool fromCommon = files->isCommonExist(toLowerCase(key));
     for (;;) {
         std::unique_ptr<iFile> file(files->open(_path, 0));
-        std::vector<char> bytes(file->getSize());
-        if (!bytes.empty() && file->read(bytes.data(), static_cast<ULong>(bytes.size())) != bytes.size())
+        // Uninitialised: the read fills every byte or fails.
+        const ULong size = file->getSize();
+        const std::unique_ptr<char[]> bytes(new char[size]);
+        if (size > 0 && file->read(bytes.get(), size) != size)
             throw "File \"" + _path + "\" can't be read.";
         file.reset();
         try {
-            parse(bytes.data(), bytes.size());
+            parse(bytes.get(), size);
             return;
         } catch (...) {
             if (!fromCommon)
