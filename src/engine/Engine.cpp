@@ -9,6 +9,7 @@
 #include "engine/StringManager.h"
 #include "engine/TextConvert.h"
 #include "engine/Timer.h"
+#include "engine/WindowIcon.h"
 #include "engine/WindowProc.h"
 #include "graphics/Graphics.h"
 #include "input/Input.h"
@@ -112,6 +113,7 @@ iWindow* cEngine::creteWindow()
         const String error = platform::getLastErrorText();
         throw error.empty() ? String("The window could not be created.") : error;
     }
+    loadWindowIcon(window);
     window.show();
     return &window;
     GUARD_END("void cEngine::creteWindow()")

@@ -91,10 +91,12 @@ void cLogic::process()
 
 void cLogic::processSleepingTasks()
 {
+    // A task added by another task during this walk waits for the next frame.
+    const std::uint64_t end = m_nextTask;
     std::vector<std::uint64_t> done;
-    for (const auto& entry : m_tasks)
-        if (entry.second->process())
-            done.push_back(entry.first);
+    for (auto entry = m_tasks.begin(); entry != m_tasks.end() && entry->first < end; ++entry)
+        if (entry->second->process())
+            done.push_back(entry->first);
     for (std::uint64_t number : done)
         m_tasks.erase(number);
 }

@@ -56,6 +56,15 @@ public:
     {
         ::setProperty(_type_name, _name, _val);
     }
+    // One per type: the text read as the type's value under _name, added or replaced.
+    template <ePropertyType Type> static void setTypedProperty(const String& _name, const WString& _val)
+    {
+        ::setTypedProperty<Type>(_name, _val);
+    }
+    // The String map takes its text already narrowed.
+    static void setTypedProperty(const String& _name, const String& _val) { propertyMap<PT_STRING>()[_name] = _val; }
+    // One per type: a property element per entry of the type's map, appended to _out.
+    template <ePropertyType Type> static void writeProperties(WString& _out) { ::writeProperties<Type>(_out); }
 
     // The player's name as the menus show it.
     WString m_currentUserName;

@@ -9,6 +9,8 @@ WString toWString(const char* _text);
 
 // Only A-Z change: paths and keys are ASCII, and the result must not depend on the user's locale.
 String& toLowerCase(String& _text);
+// Every letter with a one-to-one small form (Latin, Greek, Cyrillic, Armenian), the same on
+// every machine whatever its locale.
 WString& toLowerCase(WString& _text);
 
 String& replaceChar(String& _text, char _from, char _to);

@@ -10,8 +10,13 @@
 
 namespace {
 
-iResource* makeFont(const String& _path)
+const char* const FONT_SIGNATURE =
+    "cFont::cFont(const String& res_name, const void* res_source, const ULong &source_size)";
+
+// The file is read on the font's behalf, so a missing one fails in its name.
+std::vector<char> readFont(const String& _path)
 {
+    GUARD_BEGIN
     cFileManager* files = cFileManager::getInstance();
     if (!files)
         throw "File manager not created.";
@@ -22,6 +27,13 @@ iResource* makeFont(const String& _path)
         if (!bytes.empty() && file->read(bytes.data(), ULong(bytes.size())) != bytes.size())
             throw "File \"" + _path + "\" can't be read.";
     }
+    return bytes;
+    GUARD_END(FONT_SIGNATURE)
+}
+
+iResource* makeFont(const String& _path)
+{
+    const std::vector<char> bytes = readFont(_path);
     return new cFont(_path, bytes.data(), ULong(bytes.size()));
 }
 
@@ -45,7 +57,7 @@ cFont::cFont(const String& _res_name, const void* _res_source, const ULong& _sou
     for (const sFontRange& range : file.ranges)
         m_ranges[range.last] = range;
     m_glyphs = std::move(file.glyphs);
-    GUARD_END("cFont::cFont(const String& res_name, const void* res_source, const ULong &source_size)")
+    GUARD_END(FONT_SIGNATURE)
 }
 
 Bool cFont::getLetter(char16_t _character, sGlyph& _glyph) const

@@ -51,18 +51,46 @@ cGraphics::cGraphics(std::unique_ptr<iRasterDevice> _device, iWindow& _window, i
 
 cGraphics::~cGraphics()
 {
+    m_overlay.release(*m_device);
     try {
-        if (cSettings::exists())
-            m_params.save(*cSettings::getInstance());
+        saveGraphicsParameters();
+    } catch (const String& _error) {
+        getLog("error")->print("The graphics settings could not be stored:\n" + _error);
     } catch (...) {
-        getLog("error")->print("The graphics settings could not be stored.");
+        getLog("error")->print(String("The graphics settings could not be stored."));
     }
+}
+
+namespace {
+
+cSettings& settings()
+{
+    if (!cSettings::exists())
+        throw "Settings not created.";
+    return *cSettings::getInstance();
+}
+
+} // namespace
+
+void cGraphics::getGraphicsParameters()
+{
+    GUARD_BEGIN
+    m_params.read(settings());
+    GUARD_END("void cGraphics::getGraphicsParameters()")
+}
+
+void cGraphics::saveGraphicsParameters()
+{
+    GUARD_BEGIN
+    m_params.save(settings());
+    GUARD_END("void cGraphics::saveGraphicsParameters()")
 }
 
 void cGraphics::prepareParameters()
 {
-    if (cSettings::exists())
-        m_params.read(*cSettings::getInstance());
+    getGraphicsParameters();
+    // A window waits for the display's refresh; full screen presents at once.
+    m_device->setPresentSync(!m_params.fullscreen);
     if (m_params.fullscreen) {
         m_device->setMode(DISPLAY_DESKTOP_FULLSCREEN, 0, 0);
         fitFullscreen();
@@ -197,7 +225,6 @@ void cGraphics::renderQuad(const sSpriteQuad& _quad, const sSpriteTexture& _text
 
 void cGraphics::renderQuad(const sSpriteQuad& _quad, const String& _texture, Bool _overlay)
 {
-    GUARD_BEGIN
     if (!m_frameOpen)
         return;
     const ULong renderType = _overlay ? ULong(RT_OVERLAY) : 0;
@@ -212,7 +239,6 @@ void cGraphics::renderQuad(const sSpriteQuad& _quad, const String& _texture, Boo
     renderQuad(_quad, static_cast<cTexture*>(texture), renderType);
     // The cache keeps the texture; this call only borrowed it.
     texture->release();
-    GUARD_END("void cGraphics::render(const sSprite& _p, const String &_texture, Bool _overlay)")
 }
 
 void cGraphics::render(const sUnit& _unit)
@@ -314,10 +340,10 @@ void cGraphics::releaseTexture(UInt _texture)
 
 void cGraphics::getResource(const void* _bytes, const ULong& _size, SHADER& _handle)
 {
-    _handle = m_device->createShader(_bytes, _size);
+    _handle = m_shaders.create(_bytes, _size);
 }
 
 void cGraphics::releaseResource(const SHADER& _res)
 {
-    m_device->releaseShader(_res);
+    m_shaders.release(_res);
 }

@@ -6,6 +6,7 @@
 #include "graphics/OverlayText.h"
 #include "graphics/RenderType.h"
 #include "graphics/ScreenGeometry.h"
+#include "graphics/ShaderStage.h"
 #include "graphics/SpriteBatch.h"
 #include "platform/Image.h"
 #include "platform/RasterDevice.h"
@@ -67,8 +68,12 @@ public:
     const sGraphicsParams& getParams() const { return m_params; }
     Bool isFrameOpen() const { return m_frameOpen; }
     Bool isWireframe() const { return m_wireframe; }
+    Bool hasShader(UInt _handle) const { return m_shaders.exists(_handle); }
 
 private:
+    // The settings' "graphics" and "lights" values, in and out.
+    void getGraphicsParameters();
+    void saveGraphicsParameters();
     void prepareParameters();
     void fitFullscreen();
     void reset();
@@ -76,7 +81,6 @@ private:
     void clearTarget();
     void renderScene();
     void drawChunk(const sChunk& _chunk);
-    void loadShaderConstants(const sChunk& _chunk);
     void drawBorders();
     void addStatistics();
 
@@ -89,6 +93,7 @@ private:
     UInt m_fittedHeight = 0;
     cSpriteBatch m_batch;
     cMeshScene m_meshScene;
+    cShaderStage m_shaders;
     cOverlayText m_overlay;
     Bool m_needReset = false;
     Bool m_presented = true;

@@ -1,5 +1,6 @@
 #include "graphics/GraphicsMakers.h"
 
+#include "engine/ErrorStack.h"
 #include "engine/ResourceManager.h"
 #include "graphics/Animation.h"
 #include "graphics/WholeFile.h"
@@ -10,15 +11,23 @@
 
 namespace {
 
+// A file that cannot be read fails in the maker's own name, as a failed parse does.
+std::vector<char> readSource(const String& _path, const char* _signature)
+{
+    GUARD_BEGIN
+    return readWholeFile(_path);
+    GUARD_END(_signature)
+}
+
 iResource* makeMesh(const String& _path)
 {
-    const std::vector<char> bytes = readWholeFile(_path);
+    const std::vector<char> bytes = readSource(_path, "iMesh * iMesh::create(const String& name)");
     return iMesh::create(_path, bytes.data(), ULong(bytes.size()));
 }
 
 iResource* makeAnimation(const String& _path)
 {
-    const std::vector<char> bytes = readWholeFile(_path);
+    const std::vector<char> bytes = readSource(_path, "cAnimation::cAnimation(const String& name )");
     return new cAnimation(_path, bytes.data(), ULong(bytes.size()));
 }
 

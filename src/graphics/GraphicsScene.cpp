@@ -43,7 +43,11 @@ void cGraphics::drawChunk(const sChunk& _chunk)
     const UInt* indices = m_batch.indices() + _chunk.startIndex;
     const UInt indexCount = _chunk.primitiveCount * 3;
     if (_chunk.shader)
-        loadShaderConstants(_chunk);
+        vertices = m_shaders
+                       .shade(_chunk.shader, vertices, _chunk.vertexCount,
+                              static_cast<const sSprite::SHADER_CONSTANTS*>(_chunk.constants),
+                              Float(m_device->getWidth()), Float(m_device->getHeight()))
+                       .data();
     if (_chunk.renderType & RT_MASK_WRITER) {
         m_device->draw(vertices, _chunk.vertexCount, indices, indexCount,
                        maskWriterState(_chunk.renderType, _chunk.texture, _chunk.shader, style));
@@ -52,24 +56,6 @@ void cGraphics::drawChunk(const sChunk& _chunk)
     m_device->draw(vertices, _chunk.vertexCount, indices, indexCount,
                    spriteState(_chunk.renderType, _chunk.texture, _chunk.shader, style));
     m_triangles += _chunk.primitiveCount;
-}
-
-void cGraphics::loadShaderConstants(const sChunk& _chunk)
-{
-    // The transposed view x projection, as sprite shaders expect it in constants 0 to 3.
-    const Float width = Float(m_device->getWidth()), height = Float(m_device->getHeight());
-    const Float near = -3000, far = 3000;
-    const Float matrix[16] = {
-        2 / width, 0, 0, -1,
-        0, -2 / height, 0, 1,
-        0, 0, 1 / (far - near), near / (near - far),
-        0, 0, 0, 1,
-    };
-    m_device->setShaderConstants(0, matrix, 4);
-    if (const auto* constants = static_cast<const sSprite::SHADER_CONSTANTS*>(_chunk.constants))
-        for (const sSprite::sShaderConstant& constant : *constants)
-            if (constant.data && constant.count)
-                m_device->setShaderConstants(constant.reg, constant.data, constant.count);
 }
 
 void cGraphics::drawBorders()

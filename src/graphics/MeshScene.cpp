@@ -16,6 +16,8 @@ const Float kNear = -3000, kFar = 3000;
 sDrawState unitState(UInt _texture, const sFrameStyle& _style)
 {
     sDrawState state = spriteState(0, _texture, 0, _style);
+    // Only sprites lose their texture in wireframe; a mesh keeps its own.
+    state.stages[0].texture = _texture;
     state.depthTest = true;
     state.depthWrite = true;
     state.cull = CULL_CCW;

@@ -1,31 +1,22 @@
 #include "graphics/OverlayText.h"
 
+#include "graphics/Font.h"
+#include "graphics/OverlayFontData.h"
 #include "platform/RasterDevice.h"
-
-#include <stb_easy_font.h>
-
-#include <algorithm>
-#include <cstring>
 
 namespace {
 
-// The built-in font's glyphs are tiny; doubled they read like a 16-pixel system font.
-const Float SCALE = 2;
-const int BYTES_PER_VERTEX = 16; // x, y, z as floats, then four colour bytes
-// The font's own worst case per character is below this.
-const std::size_t BYTES_PER_CHARACTER = 300;
-
-// The font knows printable ASCII only; anything else shows as a question mark.
-String toAscii(const WString& _text)
-{
-    String ascii;
-    ascii.reserve(_text.size());
-    for (char16_t c : _text)
-        ascii += (c == u'\n' || (c >= 0x20 && c < 0x7F)) ? char(c) : '?';
-    return ascii;
-}
+// Letters the font lacks show as this one.
+const char16_t MISSING = u'?';
 
 } // namespace
+
+cOverlayText::cOverlayText()
+    : m_font(std::make_unique<cFont>("overlay", overlayFont::FONT_FILE, ULong(overlayFont::FONT_FILE_SIZE)))
+{
+}
+
+cOverlayText::~cOverlayText() = default;
 
 void cOverlayText::textOut(const WString& _string)
 {
@@ -33,35 +24,70 @@ void cOverlayText::textOut(const WString& _string)
     m_text += u'\n';
 }
 
+void cOverlayText::release(iRasterDevice& _device)
+{
+    if (m_texture)
+        _device.releaseTexture(m_texture);
+    m_texture = 0;
+}
+
+void cOverlayText::addLetter(char16_t _character, Float& _penX, Float _top, UInt _colour)
+{
+    sGlyph glyph;
+    if (!m_font->getLetter(_character, glyph) && !m_font->getLetter(MISSING, glyph))
+        return;
+    const Float width = Float(overlayFont::PICTURE_WIDTH), height = Float(overlayFont::PICTURE_HEIGHT);
+    const Float cellWidth = (glyph.right - glyph.left) * width;
+    const Float advance = glyph.advance * width;
+    // The cell is centred on the pen's step; Direct3D pixel centres sit on whole numbers.
+    const Float left = _penX + (advance - cellWidth) / 2 - 0.5f, right = left + cellWidth;
+    const Float top = _top - 0.5f, bottom = top + (glyph.top - glyph.bottom) * height;
+    const Float xs[4] = {left, right, left, right}, ys[4] = {top, top, bottom, bottom};
+    const Float us[2] = {glyph.left, glyph.right}, vs[2] = {1 - glyph.top, 1 - glyph.bottom};
+    const UInt base = UInt(m_vertices.size());
+    for (int corner = 0; corner < 4; ++corner) {
+        sVertex vertex;
+        vertex.x = xs[corner];
+        vertex.y = ys[corner];
+        vertex.colour = _colour;
+        vertex.u0 = us[corner % 2];
+        vertex.v0 = vs[corner / 2];
+        m_vertices.push_back(vertex);
+    }
+    for (UInt index : {0u, 2u, 1u, 1u, 2u, 3u})
+        m_indices.push_back(base + index);
+    _penX += advance;
+}
+
 void cOverlayText::draw(iRasterDevice& _device, UInt _colour)
 {
-    String ascii = toAscii(m_text);
-    m_text.clear();
-    if (ascii.empty())
+    if (m_text.empty())
         return;
-    m_quads.resize(ascii.size() * BYTES_PER_CHARACTER);
-    unsigned char colour[4] = {(unsigned char)(_colour >> 16), (unsigned char)(_colour >> 8),
-                               (unsigned char)_colour, (unsigned char)(_colour >> 24)};
-    const int quads = stb_easy_font_print(0, 0, ascii.data(), colour, m_quads.data(), int(m_quads.size()));
-
-    m_vertices.resize(std::size_t(quads) * 4);
-    m_indices.resize(std::size_t(quads) * 6);
-    for (int i = 0; i < quads * 4; ++i) {
-        float position[2];
-        std::memcpy(position, &m_quads[std::size_t(i) * BYTES_PER_VERTEX], sizeof position);
-        sVertex& vertex = m_vertices[std::size_t(i)];
-        vertex.x = position[0] * SCALE;
-        vertex.y = position[1] * SCALE;
-        vertex.colour = _colour;
+    if (!m_texture) {
+        std::vector<UInt> pixels(std::size_t(overlayFont::PICTURE_WIDTH) * overlayFont::PICTURE_HEIGHT);
+        for (std::size_t pixel = 0; pixel < pixels.size(); ++pixel)
+            pixels[pixel] = UInt(overlayFont::PICTURE_ALPHA[pixel]) << 24 | 0xFFFFFF;
+        m_texture = _device.createTexture(overlayFont::PICTURE_WIDTH, overlayFont::PICTURE_HEIGHT, pixels.data());
     }
-    for (int q = 0; q < quads; ++q) {
-        const UInt base = UInt(q) * 4;
-        const UInt quad[6] = {base, base + 1, base + 2, base, base + 2, base + 3};
-        std::copy(quad, quad + 6, &m_indices[std::size_t(q) * 6]);
+    sGlyph line;
+    m_font->getLetter(MISSING, line);
+    const Float lineHeight = (line.top - line.bottom) * Float(overlayFont::PICTURE_HEIGHT);
+    m_vertices.clear();
+    m_indices.clear();
+    Float penX = 0, top = 0;
+    for (char16_t c : m_text) {
+        if (c == u'\n') {
+            penX = 0;
+            top += lineHeight;
+        } else {
+            addLetter(c, penX, top, _colour);
+        }
     }
+    m_text.clear();
+    if (m_indices.empty())
+        return;
     sDrawState state;
-    state.stages[0].colourOp = state.stages[0].alphaOp = STAGE_SELECT_CURRENT;
+    state.stages[0].texture = m_texture;
     state.stages[1].colourOp = state.stages[1].alphaOp = STAGE_DISABLE;
-    if (quads > 0)
-        _device.draw(m_vertices.data(), UInt(m_vertices.size()), m_indices.data(), UInt(m_indices.size()), state);
+    _device.draw(m_vertices.data(), UInt(m_vertices.size()), m_indices.data(), UInt(m_indices.size()), state);
 }

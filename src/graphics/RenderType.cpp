@@ -35,7 +35,6 @@ sDrawState spriteState(ULong _renderType, UInt _texture, UInt _shader, const sFr
     state.stencil = (_renderType & RT_MASKED) ? STENCIL_EQUAL : STENCIL_OFF;
     state.stencilRef = 1;
     state.wireframe = _style.wireframe;
-    state.shader = _shader;
     return state;
 }
 

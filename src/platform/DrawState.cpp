@@ -20,5 +20,5 @@ Bool sDrawState::operator==(const sDrawState& _other) const
            alphaTest == _other.alphaTest && alphaRef == _other.alphaRef && stencil == _other.stencil &&
            stencilRef == _other.stencilRef && depthTest == _other.depthTest &&
            depthWrite == _other.depthWrite && cull == _other.cull && wireframe == _other.wireframe &&
-           viewport == _other.viewport && shader == _other.shader;
+           viewport == _other.viewport;
 }

@@ -93,8 +93,6 @@ struct sDrawState {
     Bool wireframe = false;
     sViewport viewport;
 
-    UInt shader = 0; // an id from createShader, 0 for the fixed pipeline
-
     Bool operator==(const sDrawState& _other) const;
     Bool operator!=(const sDrawState& _other) const { return !(*this == _other); }
 };

@@ -24,11 +24,6 @@ public:
     virtual UInt createTexture(UInt _width, UInt _height, const UInt* _argb) = 0;
     virtual void releaseTexture(UInt _texture) = 0;
 
-    // Vertex shaders: kept so their owners work, though nothing draws through them.
-    virtual UInt createShader(const void* _bytes, UInt _size) = 0;
-    virtual void releaseShader(UInt _shader) = 0;
-    virtual void setShaderConstants(UInt _register, const Float* _constants, UInt _count) = 0;
-
     virtual void clear(const sClear& _clear) = 0;
     // A triangle list. 32-bit indices, each below _count: a frame may hold any number of
     // vertices.
@@ -39,6 +34,8 @@ public:
 
     // Windowed: a back buffer of _width x _height. Desktop full screen: the desktop's size.
     virtual void setMode(eDisplayMode _mode, UInt _width, UInt _height) = 0;
+    // True: each present waits for the display's refresh; false: it shows the frame at once.
+    virtual void setPresentSync(Bool _sync) = 0;
     virtual UInt getWidth() const = 0;
     virtual UInt getHeight() const = 0;
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/Image.h"
 #include "platform/WindowEvent.h"
 
 // The one game window and the queue of what happens to it. The service exists before the
@@ -11,6 +12,8 @@ public:
     // is exactly _width by _height. It starts hidden; a failure throws the system's text.
     virtual void create(const String& _title, Int _width, Int _height) = 0;
     virtual void show() = 0;
+    // The picture the desktop shows for the window (caption, task bar); the window keeps a copy.
+    virtual void setIcon(const sImage& _icon) = 0;
     virtual void destroy() = 0;
     virtual Bool isCreated() const = 0;
 

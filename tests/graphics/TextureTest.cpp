@@ -21,7 +21,7 @@ protected:
                               {"mask.png", makePng(makeImage(3, 2, [](UInt _x, UInt _y) {
                                    return _x == 1 && _y == 0 ? 0x01000000u : (_x == 2 ? 0xFF000000u : 0u);
                                }))},
-                              {"shaders/wave.vsh", "\x01\x02\x03"}}};
+                              {"shaders/wave.vsh", std::string("\x01\x01\xFE\xFF\xFF\xFF\x00\x00", 8)}}};
 };
 
 TEST_F(Textures, PngAndJngImagesSitInPowerOfTwoTexturesWithTheirScalesAndHalfTexels)
@@ -113,10 +113,11 @@ TEST_F(Textures, ShadersKeepTheirBytesAndFreeTheirDeviceObject)
         cShader shader("shaders/wave.vsh");
         handle = shader.getHandle();
         ASSERT_NE(0u, handle);
-        EXPECT_EQ(3u, m_h.device().shaders().at(handle).bytes.size());
+        EXPECT_EQ(8u, shader.getBytes().size());
+        EXPECT_TRUE(m_h.graphics().hasShader(handle));
         EXPECT_EQ(RT_SHADER, shader.getType());
     }
-    EXPECT_TRUE(m_h.device().shaders().at(handle).released);
+    EXPECT_FALSE(m_h.graphics().hasShader(handle));
 }
 
 } // namespace

@@ -9,6 +9,7 @@ class cHeadlessWindow : public iWindow {
 public:
     void create(const String& _title, Int _width, Int _height) override;
     void show() override { m_shown = true; }
+    void setIcon(const sImage& _icon) override { m_icon = _icon; }
     void destroy() override;
     Bool isCreated() const override { return m_created; }
 
@@ -37,6 +38,7 @@ public:
     Bool isShown() const { return m_shown; }
     Bool isCursorShown() const { return m_cursorShown; }
     Bool isFullscreen() const { return m_fullscreen; }
+    const sImage& getIcon() const { return m_icon; }
 
 private:
     cWindowEventQueue m_events;
@@ -46,6 +48,7 @@ private:
     Bool m_cursorAvailable = true;
     Bool m_fullscreen = false;
     String m_title;
+    sImage m_icon;
     String m_createError;
     Int m_cursorX = 0;
     Int m_cursorY = 0;

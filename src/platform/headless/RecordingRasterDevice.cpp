@@ -29,25 +29,6 @@ void cRecordingRasterDevice::releaseTexture(UInt _texture)
         found->second.released = true;
 }
 
-UInt cRecordingRasterDevice::createShader(const void* _bytes, UInt _size)
-{
-    const auto* bytes = static_cast<const unsigned char*>(_bytes);
-    m_shaders[m_nextShader].bytes.assign(bytes, bytes + _size);
-    return m_nextShader++;
-}
-
-void cRecordingRasterDevice::releaseShader(UInt _shader)
-{
-    auto found = m_shaders.find(_shader);
-    if (found != m_shaders.end())
-        found->second.released = true;
-}
-
-void cRecordingRasterDevice::setShaderConstants(UInt _register, const Float* _constants, UInt _count)
-{
-    m_constants.push_back({_register, std::vector<Float>(_constants, _constants + std::size_t(_count) * 4)});
-}
-
 void cRecordingRasterDevice::clear(const sClear& _clear)
 {
     if (m_state != DEVICE_OK)
@@ -138,7 +119,6 @@ void cRecordingRasterDevice::simulateLoss(UInt _polls)
 
 void cRecordingRasterDevice::forgetCalls()
 {
-    m_constants.clear();
     m_clears.clear();
     for (sDraw& draw : m_draws)
         m_spareDraws.push_back(std::move(draw));

@@ -15,14 +15,6 @@ public:
         std::vector<UInt> pixels;
         Bool released = false;
     };
-    struct sShader {
-        std::vector<unsigned char> bytes;
-        Bool released = false;
-    };
-    struct sShaderConstants {
-        UInt reg = 0;
-        std::vector<Float> values; // 4 per constant
-    };
     struct sDraw {
         std::vector<sVertex> vertices;
         std::vector<UInt> indices;
@@ -34,14 +26,12 @@ public:
 
     UInt createTexture(UInt _width, UInt _height, const UInt* _argb) override;
     void releaseTexture(UInt _texture) override;
-    UInt createShader(const void* _bytes, UInt _size) override;
-    void releaseShader(UInt _shader) override;
-    void setShaderConstants(UInt _register, const Float* _constants, UInt _count) override;
     void clear(const sClear& _clear) override;
     void draw(const sVertex* _vertices, UInt _count, const UInt* _indices, UInt _indexCount,
               const sDrawState& _state) override;
     Bool present() override;
     void setMode(eDisplayMode _mode, UInt _width, UInt _height) override;
+    void setPresentSync(Bool _sync) override { m_presentSync = _sync; }
     UInt getWidth() const override { return m_width; }
     UInt getHeight() const override { return m_height; }
     // Every pixel in the colour of the last clear: nothing is rasterised here.
@@ -57,22 +47,19 @@ public:
     void forgetCalls();
 
     const std::map<UInt, sTexture>& textures() const { return m_textures; }
-    const std::map<UInt, sShader>& shaders() const { return m_shaders; }
-    const std::vector<sShaderConstants>& shaderConstants() const { return m_constants; }
     const std::vector<sClear>& clears() const { return m_clears; }
     const std::vector<sDraw>& draws() const { return m_draws; }
     const std::vector<eCall>& calls() const { return m_calls; }
     UInt presentCount() const { return m_presents; }
     eDisplayMode mode() const { return m_mode; }
+    Bool presentSync() const { return m_presentSync; }
 
 private:
     UInt m_width, m_height;
     eDisplayMode m_mode = DISPLAY_WINDOWED;
+    Bool m_presentSync = false;
     UInt m_nextTexture = 1;
-    UInt m_nextShader = 1;
     std::map<UInt, sTexture> m_textures;
-    std::map<UInt, sShader> m_shaders;
-    std::vector<sShaderConstants> m_constants;
     std::vector<sClear> m_clears;
     std::vector<sDraw> m_draws;
     std::vector<sDraw> m_spareDraws;

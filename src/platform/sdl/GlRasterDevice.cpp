@@ -124,17 +124,6 @@ void cGlRasterDevice::releaseTexture(UInt _texture)
     m_textures.erase(found);
 }
 
-UInt cGlRasterDevice::createShader(const void*, UInt)
-{
-    m_shaders.insert(m_nextShader);
-    return m_nextShader++;
-}
-
-void cGlRasterDevice::releaseShader(UInt _shader)
-{
-    m_shaders.erase(_shader);
-}
-
 void cGlRasterDevice::clear(const sClear& _clear)
 {
     GLbitfield mask = 0;

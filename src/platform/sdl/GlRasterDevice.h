@@ -5,7 +5,6 @@
 #include <SDL.h>
 
 #include <map>
-#include <set>
 #include <vector>
 
 // The raster device on OpenGL 2.1 fixed function, drawing into an SDL window's context.
@@ -24,15 +23,13 @@ public:
 
     UInt createTexture(UInt _width, UInt _height, const UInt* _argb) override;
     void releaseTexture(UInt _texture) override;
-    // No shader is ever run: sprites with a shader draw through the fixed pipeline.
-    UInt createShader(const void* _bytes, UInt _size) override;
-    void releaseShader(UInt _shader) override;
-    void setShaderConstants(UInt, const Float*, UInt) override {}
     void clear(const sClear& _clear) override;
     void draw(const sVertex* _vertices, UInt _count, const UInt* _indices, UInt _indexCount,
               const sDrawState& _state) override;
     Bool present() override;
     void setMode(eDisplayMode _mode, UInt _width, UInt _height) override;
+    // A driver that cannot change the interval keeps its own; frames still show.
+    void setPresentSync(Bool _sync) override { SDL_GL_SetSwapInterval(_sync ? 1 : 0); }
     UInt getWidth() const override { return m_width; }
     UInt getHeight() const override { return m_height; }
     std::vector<UInt> readPixels(const sDeviceRect& _rect) override;
@@ -60,8 +57,6 @@ private:
     GLint m_maxTextureSize = 0;
     std::map<UInt, GLuint> m_textures;
     UInt m_nextTexture = 1;
-    std::set<UInt> m_shaders;
-    UInt m_nextShader = 1;
     cGlStateCache m_cache;
     std::vector<sGlVertex> m_vertices;
 };

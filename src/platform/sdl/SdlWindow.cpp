@@ -65,6 +65,19 @@ void cSdlWindow::create(const String& _title, Int _width, Int _height)
     SDL_StartTextInput();
 }
 
+void cSdlWindow::setIcon(const sImage& _icon)
+{
+    if (!m_window || _icon.pixels.empty())
+        return;
+    // SDL copies the pixels, so the surface only borrows them for the call.
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<UInt*>(_icon.pixels.data()),
+        int(_icon.width), int(_icon.height), 32, int(_icon.width * 4), SDL_PIXELFORMAT_ARGB8888);
+    if (!surface)
+        return;
+    SDL_SetWindowIcon(m_window, surface);
+    SDL_FreeSurface(surface);
+}
+
 void cSdlWindow::show()
 {
     if (m_window)

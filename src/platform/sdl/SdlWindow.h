@@ -23,6 +23,7 @@ public:
 
     void create(const String& _title, Int _width, Int _height) override;
     void show() override;
+    void setIcon(const sImage& _icon) override;
     void destroy() override;
     Bool isCreated() const override { return m_window != nullptr; }
 

@@ -1,0 +1,129 @@
+#include "graphics/VertexShader.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <initializer_list>
+#include <limits>
+#include <vector>
+
+namespace {
+
+using tVector = cVertexShader::tVector;
+enum : UInt { TEMP = 0, INPUT = 1, CONST = 2, ADDRESS = 3, TEXTURE_OUT = 6 };
+const UInt IDENTITY = 0xE4;
+
+UInt reg(UInt _type, UInt _index)
+{
+    return 0x80000000u | ((_type & 7) << 28) | ((_type & 0x18) << 8) | _index;
+}
+UInt dst(UInt _type, UInt _index, UInt _mask = 0xF, bool _saturate = false)
+{
+    return reg(_type, _index) | (_mask << 16) | (_saturate ? 1u << 20 : 0);
+}
+UInt src(UInt _type, UInt _index, UInt _swizzle = IDENTITY, bool _negate = false)
+{
+    return reg(_type, _index) | (_swizzle << 16) | (_negate ? 1u << 24 : 0);
+}
+// Replicates one channel (0..3) to all four.
+UInt replicate(UInt _channel)
+{
+    return _channel * 0x55;
+}
+
+// A whole program: the version, the instructions, the end.
+std::vector<UInt> program(std::initializer_list<UInt> _body)
+{
+    std::vector<UInt> tokens = {0xFFFE0101};
+    tokens.insert(tokens.end(), _body);
+    tokens.push_back(0x0000FFFF);
+    return tokens;
+}
+
+// Runs the program with c0..c3 from _constants and returns the first texture output.
+tVector run(const std::vector<UInt>& _tokens, std::vector<tVector> _constants = {})
+{
+    const cVertexShader shader(_tokens.data(), _tokens.size() * 4);
+    _constants.resize(cVertexShader::CONSTANT_COUNT);
+    cVertexShader::sVertexIO io;
+    io.inputs[0] = {2, 3, 4, 1};
+    shader.run(_constants.data(), io);
+    return io.textures[0];
+}
+
+struct sInstructionCase {
+    const char* what;
+    std::vector<UInt> tokens;
+    tVector expected;
+};
+
+TEST(VertexShader, EachInstructionComputesWhatTheInstructionSetSays)
+{
+    const std::vector<tVector> c = {{1, -2, 0.5f, 4}, {0.5f, 0.5f, 0, 2}, {-1.25f, 3, 8, 0}, {1, 0, 0, 1}};
+    const UInt o = dst(TEXTURE_OUT, 0);
+    const sInstructionCase cases[] = {
+        {"mov", program({1, o, src(CONST, 0)}), {1, -2, 0.5f, 4}},
+        {"add", program({2, o, src(CONST, 0), src(INPUT, 0)}), {3, 1, 4.5f, 5}},
+        {"sub", program({3, o, src(CONST, 0), src(INPUT, 0)}), {-1, -5, -3.5f, 3}},
+        {"sub as add of a negation", program({2, o, src(CONST, 0), src(INPUT, 0, IDENTITY, true)}), {-1, -5, -3.5f, 3}},
+        {"mad", program({4, o, src(CONST, 0), src(INPUT, 0), src(CONST, 3)}), {3, -6, 2, 5}},
+        {"mul", program({5, o, src(CONST, 0), src(INPUT, 0)}), {2, -6, 2, 4}},
+        {"rcp of 4", program({6, o, src(CONST, 0, replicate(3))}), {0.25f, 0.25f, 0.25f, 0.25f}},
+        {"rsq of 4", program({7, o, src(CONST, 0, replicate(3))}), {0.5f, 0.5f, 0.5f, 0.5f}},
+        {"dp3", program({8, o, src(CONST, 0), src(INPUT, 0)}), {-2, -2, -2, -2}},
+        {"dp4", program({9, o, src(CONST, 0), src(INPUT, 0)}), {2, 2, 2, 2}},
+        {"min", program({10, o, src(CONST, 0), src(CONST, 1)}), {0.5f, -2, 0, 2}},
+        {"max", program({11, o, src(CONST, 0), src(CONST, 1)}), {1, 0.5f, 0.5f, 4}},
+        {"slt", program({12, o, src(CONST, 0), src(CONST, 1)}), {0, 1, 0, 0}},
+        {"sge", program({13, o, src(CONST, 0), src(CONST, 1)}), {1, 0, 1, 1}},
+        {"exp", program({14, o, src(CONST, 2, replicate(1))}), {8, 8, 8, 8}},
+        {"log", program({15, o, src(CONST, 2, replicate(2))}), {3, 3, 3, 3}},
+        {"lit", program({16, o, src(CONST, 1)}), {1, 0.5f, 0.25f, 1}},
+        {"dst", program({17, o, src(CONST, 0), src(CONST, 1)}), {1, -1, 0.5f, 2}},
+        {"frc", program({19, o, src(CONST, 2)}), {0.75f, 0, 0, 0}},
+        {"m4x4", program({20, o, src(INPUT, 0), src(CONST, 0)}), {2, 4.5f, 38.5f, 3}},
+        {"m3x2", program({24, o, src(INPUT, 0), src(CONST, 0)}), {-2, 2.5f, 0, 1}},
+        {"expp", program({78, o, src(CONST, 2, replicate(0))}), {0.25f, 0.75f, std::exp2(-1.25f), 1}},
+        {"logp", program({79, o, src(CONST, 2, replicate(1))}), {1, 1.5f, std::log2(3.0f), 1}},
+        {"swizzle", program({1, o, src(CONST, 0, 0x1B)}), {4, 0.5f, -2, 1}},
+        {"write mask and saturate", program({1, dst(TEXTURE_OUT, 0, 0x5, true), src(CONST, 0)}), {1, 0, 0.5f, 1}},
+        {"relative constant", program({1, dst(ADDRESS, 0, 0x1), src(CONST, 3), 1, o, src(CONST, 1) | 0x2000}),
+         {-1.25f, 3, 8, 0}},
+        {"temporaries and comments", program({0x0001FFFE, 0x12345678, 1, dst(TEMP, 11), src(CONST, 3), 0,
+                                              1, o, src(TEMP, 11, IDENTITY, true)}), {-1, 0, 0, -1}},
+    };
+    for (const sInstructionCase& test : cases) {
+        const tVector result = run(test.tokens, c);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_FLOAT_EQ(result[i], test.expected[i]) << test.what << " channel " << i;
+    }
+}
+
+TEST(VertexShader, ReciprocalsOfZeroAreInfiniteAndOfOneExact)
+{
+    const std::vector<tVector> c = {{0, 1, 0, 0}};
+    const Float infinity = std::numeric_limits<Float>::infinity();
+    EXPECT_EQ(run(program({6, dst(TEXTURE_OUT, 0), src(CONST, 0, replicate(0))}), c)[0], infinity);
+    EXPECT_EQ(run(program({7, dst(TEXTURE_OUT, 0), src(CONST, 0, replicate(0))}), c)[0], infinity);
+    EXPECT_EQ(run(program({6, dst(TEXTURE_OUT, 0), src(CONST, 0, replicate(1))}), c)[0], 1.0f);
+}
+
+TEST(VertexShader, BrokenProgramsAreRefused)
+{
+    const std::vector<UInt> broken[] = {
+        {},
+        {0xFFFF0101, 0x0000FFFF},                                       // a pixel shader
+        {0xFFFE0101, 1, dst(TEXTURE_OUT, 0), src(CONST, 0)},            // no end
+        {0xFFFE0101, 1, dst(TEXTURE_OUT, 0)},                           // cut inside an instruction
+        {0xFFFE0101, 18, dst(TEXTURE_OUT, 0), src(CONST, 0), 0xFFFF},   // no such instruction
+        program({1, dst(TEXTURE_OUT, 0), src(CONST, 96)}),              // past the constants
+        program({1, dst(TEMP, 12), src(CONST, 0)}),                     // past the temporaries
+        program({1, dst(INPUT, 0), src(CONST, 0)}),                     // inputs are read-only
+        program({20, dst(TEXTURE_OUT, 0), src(INPUT, 0), src(CONST, 93)}), // matrix past the end
+        program({0x7FFFFFFE}),                                          // comment past the end
+    };
+    for (const std::vector<UInt>& tokens : broken)
+        EXPECT_THROW(cVertexShader(tokens.data(), tokens.size() * 4), String) << tokens.size() << " tokens";
+}
+
+} // namespace
