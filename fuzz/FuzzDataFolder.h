@@ -1,4 +1,6 @@
 #pragma once
+#include "FuzzScratch.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -7,17 +9,17 @@
 #include <unistd.h>
 
 // A data folder with valid settings and an application-data folder, made once per fuzzing
-// process, for the loaders that start from the file manager.
+// process in its scratch folder, for the loaders that start from the file manager.
 struct sFuzzDataFolder {
     std::string root;
     std::string common;
 
+    // Called at the start of each input: the logs of the inputs before are dropped, so a
+    // long run does not fill the disk with them.
     static const sFuzzDataFolder& get()
     {
         static const sFuzzDataFolder folder = [] {
-            std::string pattern = "/tmp/furrow-fuzz-XXXXXX";
-            if (!mkdtemp(pattern.data()))
-                std::abort();
+            const std::string pattern = fuzzScratchFolder();
             sFuzzDataFolder made;
             made.root = pattern + "/Data";
             made.common = pattern + "/home/Fuzz";
@@ -31,6 +33,9 @@ struct sFuzzDataFolder {
                 std::abort();
             return made;
         }();
+        for (const auto& entry : std::filesystem::directory_iterator("."))
+            if (entry.path().extension() == ".log")
+                std::filesystem::remove(entry.path());
         return folder;
     }
 

@@ -4,11 +4,13 @@
 #include "engine/Settings.h"
 #include "FuzzDataFolder.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 // Any bytes as the index or as the loaded profile's property file (the first byte chooses):
-// the profile loads them or fails with a text, and a loaded profile saves, deletes and lists
-// without a fault.
+// a damaged player file never stops the profile, which loads, saves, deletes and lists
+// without a fault and without a failure.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* _data, std::size_t _size)
 {
     const sFuzzDataFolder& folder = sFuzzDataFolder::get();
@@ -36,7 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* _data, std::size_t _si
         profile.save();
         if (!names.empty())
             profile.deleteProfile(names.front());
-    } catch (const String&) {
+    } catch (const String& _error) {
+        std::fprintf(stderr, "%s\n", _error.c_str());
+        std::abort();
     }
     clearProperties();
     return 0;

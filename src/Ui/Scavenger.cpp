@@ -54,9 +54,16 @@ void cScavenger::freeAll()
         detached.push_back(entry);
     }
     for (const auto& entry : detached) {
-        if (!m_discarded.count(entry.first))
+        const auto found = m_discarded.find(entry.first);
+        if (found == m_discarded.end())
             continue;
-        delete entry.second;
-        m_discarded.erase(entry.first);
+        // Its memory goes even when its destructor fails, so it leaves the queue first.
+        const String where = found->second.where;
+        m_discarded.erase(found);
+        try {
+            delete entry.second;
+        } catch (...) {
+            rethrowWithSignature(where.c_str());
+        }
     }
 }

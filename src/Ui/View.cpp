@@ -3,7 +3,10 @@
 #include "Ui/Scavenger.h"
 #include "Ui/UI.h"
 #include "engine/ErrorStack.h"
+#include "engine/LogManager.h"
 #include "engine/ValueConvert.h"
+
+#include <exception>
 
 cView::cView(cView* _parent) : m_number(cUI::takeViewNumber()), m_parent(_parent)
 {
@@ -35,19 +38,36 @@ void cView::attachToParent()
     m_chainAbsoluteEnabled = m_parent->m_absoluteEnabled && m_parent->m_chainAbsoluteEnabled;
 }
 
-cView::~cView()
+cView::~cView() noexcept(false)
 {
     cUI::removeFading(this);
     // Each child's destructor takes it out of this set; the explicit erase keeps the loop
-    // finite even if it did not.
+    // finite even if it did not. A failing child does not keep its brothers alive.
+    std::exception_ptr failure;
     while (!m_children.empty()) {
         const auto first = *m_children.begin();
-        delete first.second;
+        try {
+            delete first.second;
+        } catch (...) {
+            if (!failure)
+                failure = std::current_exception();
+        }
         m_children.eraseNumber(first.first);
     }
     if (m_parent)
         m_parent->removeChild(this);
     cUI::forget(this);
+    if (!failure)
+        return;
+    if (std::uncaught_exceptions() == 0)
+        std::rethrow_exception(failure);
+    try {
+        std::rethrow_exception(failure);
+    } catch (const String& _error) {
+        logError("A view could not be deleted cleanly:\n" + _error);
+    } catch (...) {
+        logError("A view could not be deleted cleanly.");
+    }
 }
 
 void cView::addChild(cView* _child)

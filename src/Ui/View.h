@@ -23,7 +23,10 @@ public:
     cView(const cView& _source);
     cView& operator=(const cView&) = delete;
     // Deletes the children first; leaves every registry, so no set keeps a pointer to it.
-    virtual ~cView();
+    // A failure of a view's destructor reaches whoever deletes it (the scavenger adds who
+    // discarded it) instead of ending the program; while another failure is already on its
+    // way out it is only logged.
+    virtual ~cView() noexcept(false);
 
     virtual Int getType() const { return 0; }
     virtual void process() {}

@@ -26,5 +26,7 @@ public:
     virtual ULong write(const void* _buffer, ULong _size) = 0;
     // XOR of the content as little-endian u32 words, the last one zero-padded.
     virtual ULong calculateChecksum() = 0;
-    virtual void close() = 0;
+    // False when the file was being saved and the save did not take the file's name; the
+    // old copy is then kept.
+    virtual Bool close() = 0;
 };

@@ -261,10 +261,10 @@ void cFileManager::moveAside(const String& _name)
         return;
     const String path = m_common + found->second.path;
     if (!platform::renameFile(path, path + ".broken")) {
-        getLog("error")->print("File \"" + path + "\" cannot be parsed nor moved aside. " + platform::getLastErrorText());
+        logError("File \"" + path + "\" cannot be parsed nor moved aside. " + platform::getLastErrorText());
         return;
     }
-    getLog("error")->print("File \"" + path + "\" cannot be parsed; moved aside as \"" + path + ".broken\".");
+    logError("File \"" + path + "\" cannot be parsed; moved aside as \"" + path + ".broken\".");
     uncover(key);
     GUARD_END("void cFileManager::moveAside(const String& _name)")
 }
@@ -332,8 +332,24 @@ UInt cFileManager::getFilesNames(const String& _dir, FILE_NAME_LIST& _res)
     GUARD_END("UInt cFileManager::getFilesNames(const String& _dir, FILE_NAME_LIST& _res)")
 }
 
+Bool cFileManager::isInside(const String& _name)
+{
+    String path = _name;
+    replaceChar(path, '\\', '/');
+    if (!path.empty() && path[0] == '/')
+        return false;
+    const std::vector<String> parts = splitPath(path);
+    if (!parts.empty() && parts[0].find(':') != String::npos)
+        return false;
+    return std::find(parts.begin(), parts.end(), "..") == parts.end();
+}
+
 String cFileManager::resolveCommon(const String& _name) const
 {
+    // Everything the program writes or removes stays in the player's folder, whatever a
+    // setting or a damaged file names.
+    if (!isInside(_name))
+        throw "File \"" + _name + "\" is outside the application-data folder.";
     // Each part of the name takes the case of what is already on the disk (the exact name
     // first, else the first in byte order that matches in any case), so that a folder
     // written as "Profiles" and asked for as "profiles" stays one folder.

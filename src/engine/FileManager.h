@@ -42,6 +42,10 @@ public:
     // (package files and names beginning with '.' left out).
     virtual UInt getFilesNames(const String& _dir, FILE_NAME_LIST& _res);
 
+    // Whether a path given to create, remove or getFilesNames stays inside the common folder:
+    // not absolute, no drive, no ".." part (backslashes count as '/').
+    static Bool isInside(const String& _name);
+
     // Moves a player's copy that cannot be used aside as "<name>.broken", so the shipped
     // copy shows again and nothing the player had is lost.
     void moveAside(const String& _name);

@@ -3,6 +3,7 @@
 #include "engine/ErrorStack.h"
 #include "engine/TextConvert.h"
 #include "engine/ValueConvert.h"
+#include "engine/XmlEscape.h"
 
 #include <array>
 #include <locale>
@@ -81,50 +82,11 @@ template <> struct sCodec<PT_WSTRING> {
     static void read(WString& _res, const WString& _text) { _res = _text; }
 };
 
-Bool isXmlChar(char16_t _c)
-{
-    return _c >= 0x20 ? _c != 0xFFFE && _c != 0xFFFF : _c == u'\t' || _c == u'\n' || _c == u'\r';
-}
-
-// An attribute value that an XML reader gives back unchanged. Markup characters and the
-// white space that attribute reading would fold into blanks become references; characters
-// no XML file may hold (control characters, lone surrogates) would make the whole file
-// unreadable, so they become U+FFFD.
-void appendEscaped(WString& _out, const WString& _text)
-{
-    for (std::size_t i = 0; i < _text.size(); ++i) {
-        const char16_t c = _text[i];
-        const Bool high = c >= 0xD800 && c <= 0xDBFF;
-        const Bool low = c >= 0xDC00 && c <= 0xDFFF;
-        if (high && i + 1 < _text.size() && _text[i + 1] >= 0xDC00 && _text[i + 1] <= 0xDFFF) {
-            _out += c;
-            _out += _text[++i];
-        } else if (high || low || !isXmlChar(c))
-            _out += u'\uFFFD';
-        else if (c == u'&')
-            _out += u"&amp;";
-        else if (c == u'<')
-            _out += u"&lt;";
-        else if (c == u'>')
-            _out += u"&gt;";
-        else if (c == u'"')
-            _out += u"&quot;";
-        else if (c == u'\t')
-            _out += u"&#9;";
-        else if (c == u'\n')
-            _out += u"&#10;";
-        else if (c == u'\r')
-            _out += u"&#13;";
-        else
-            _out += c;
-    }
-}
-
 void appendAttribute(WString& _out, const char16_t* _name, const WString& _value)
 {
     _out += _name;
     _out += u"=\"";
-    appendEscaped(_out, _value);
+    _out += escapeXml(_value);
     _out += u"\" ";
 }
 

@@ -1,5 +1,7 @@
 #include "engine/LogManager.h"
 
+#include <cstdio>
+
 cLog* cLogManager::getLog(const String& _name, Bool _openNew)
 {
     auto found = m_logs.find(_name);
@@ -17,4 +19,14 @@ cLog* getLog(const String& _name, Bool _openNew)
     // kept until the process ends.
     static cLogManager s_logManager;
     return s_logManager.getLog(_name, _openNew);
+}
+
+void logError(const String& _message) noexcept
+{
+    try {
+        getLog("error")->print(_message);
+        return;
+    } catch (...) {
+    }
+    std::fprintf(stderr, "%s\n", _message.c_str());
 }

@@ -18,3 +18,8 @@ private:
 
 // The log named _name of the process-wide log manager.
 cLog* getLog(const String& _name, Bool _openNew = false);
+
+// Writes _message to the "error" log for code that must not fail while reporting: destructors,
+// and paths that recover from the failure they report. A log that cannot be written is
+// passed over (the message goes to stderr instead).
+void logError(const String& _message) noexcept;

@@ -2,6 +2,7 @@
 
 #include "Ui/UI.h"
 #include "engine/ErrorStack.h"
+#include "engine/LogManager.h"
 #include "engine/Settings.h"
 #include "engine/Timer.h"
 #include "graphics/Graphics.h"
@@ -161,7 +162,14 @@ void cLogic::onEnter(cView*)
 void cLogic::onPrinScreen(cView*)
 {
     GUARD_BEGIN
-    if (iGraphics* gr = iGraphics::getInstance())
-        gr->screenshot();
+    // A picture that cannot be written (a full disk, a read-only folder) is no reason to end
+    // the game.
+    if (iGraphics* gr = iGraphics::getInstance()) {
+        try {
+            gr->screenshot();
+        } catch (const String& _error) {
+            logError("The screenshot was not taken:\n" + _error);
+        }
+    }
     GUARD_END("void cLogic::onPrinScreen(cView *)")
 }

@@ -1,18 +1,21 @@
 #include "engine/Profile.h"
 
 #include "engine/ErrorStack.h"
-#include "engine/File.h"
 #include "engine/FileManager.h"
 #include "engine/LogManager.h"
 #include "engine/ResourceManager.h"
 #include "engine/Settings.h"
 #include "engine/TextConvert.h"
+#include "engine/TextFile.h"
 #include "engine/ValueConvert.h"
 #include "engine/XML.h"
 #include "engine/XmlEscape.h"
 
+#include <exception>
 #include <limits>
 #include <memory>
+#include <set>
+#include <vector>
 
 fProfileInit g_profileInitHook = nullptr;
 
@@ -37,24 +40,6 @@ void dropCachedCopy(const String& _path)
     cResourceManager::getInstance()->releaseResource(toLowerCase(key));
 }
 
-// A name must read back as it was: markup characters become references, and characters no
-// XML file may hold would make the whole index unreadable, losing every profile.
-WString escapeName(const WString& _name)
-{
-    WString safe = _name;
-    for (std::size_t i = 0; i < safe.size(); ++i) {
-        const char16_t c = safe[i];
-        const bool pair = c >= 0xD800 && c <= 0xDBFF && i + 1 < safe.size() && safe[i + 1] >= 0xDC00
-            && safe[i + 1] <= 0xDFFF;
-        if (pair)
-            ++i;
-        else if ((c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r') || (c >= 0xD800 && c <= 0xDFFF)
-            || c == 0xFFFE || c == 0xFFFF)
-            safe[i] = u'\uFFFD';
-    }
-    return escapeXml(safe);
-}
-
 void appendAttribute(WString& _out, const char16_t* _name, const WString& _value)
 {
     _out += _name;
@@ -63,18 +48,33 @@ void appendAttribute(WString& _out, const char16_t* _name, const WString& _value
     _out += u"\" ";
 }
 
-// The file takes its name only once every byte is written, so a failed save keeps the old copy.
-void writeProfileFile(const String& _path, const WString& _text)
+// A player's file that cannot be read never ends the game: it is moved aside (nothing is
+// deleted), the reason is logged, and the caller carries on as if the file were missing.
+std::unique_ptr<cXML> readPlayerFile(const String& _path)
 {
-    String bytes("\xFF\xFE");
-    bytes.reserve(2 + _text.size() * 2);
-    for (char16_t c : _text) {
-        bytes += static_cast<char>(c & 0xFF);
-        bytes += static_cast<char>(c >> 8);
+    try {
+        return std::make_unique<cXML>(_path);
+    } catch (const String& _error) {
+        logError("File \"" + _path + "\" is damaged and is not used:\n" + _error);
     }
-    std::unique_ptr<iFile> file(files().create(_path));
-    if (file->write(bytes.data(), static_cast<ULong>(bytes.size())) != bytes.size())
-        throw "File \"" + _path + "\" can't be written.";
+    // Still there when the damage was no parse error: it must not be written over either.
+    files().moveAside(_path);
+    return nullptr;
+}
+
+// The leading digits of a file name: the identifier of the profile it belongs to.
+Bool identifierOf(const String& _fileName, ULong& _id)
+{
+    std::size_t digits = 0;
+    while (digits < _fileName.size() && _fileName[digits] >= '0' && _fileName[digits] <= '9')
+        ++digits;
+    if (digits == 0 || digits > 10)
+        return false;
+    const unsigned long long value = std::stoull(_fileName.substr(0, digits));
+    if (value > std::numeric_limits<ULong>::max())
+        return false;
+    _id = static_cast<ULong>(value);
+    return true;
 }
 
 // Property files and level states share the identifier prefix; "12345678" must not take
@@ -114,7 +114,9 @@ cProfile::~cProfile()
             rethrowWithSignature("cProfile::~cProfile()");
         }
     } catch (const String& _stack) {
-        getLog("error")->print(_stack);
+        logError(_stack);
+    } catch (...) {
+        logError("The profile could not be saved.");
     }
     clearProperties();
 }
@@ -124,8 +126,23 @@ void cProfile::save()
     GUARD_BEGIN
     m_nowPlaying = false;
     m_indexChanged = true;
-    saveHeaders();
-    saveAllProps();
+    // A failed index must not cost the player the variables: both are tried, the first
+    // failure is raised and a second one is logged.
+    std::exception_ptr failure;
+    try {
+        saveHeaders();
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    try {
+        saveAllProps();
+    } catch (const String& _error) {
+        if (!failure)
+            throw;
+        logError(_error);
+    }
+    if (failure)
+        std::rethrow_exception(failure);
     GUARD_END("void cProfile::save()")
 }
 
@@ -135,14 +152,15 @@ void cProfile::load()
     if (m_currentUserName.empty())
         return;
     const String dir = getProfilesDir();
-    if (!files().isExist(dir + kIndexName)) {
+    std::unique_ptr<cXML> index;
+    if (files().isExist(dir + kIndexName))
+        index = readPlayerFile(dir + kIndexName);
+    if (!index) {
         m_indexOwned = true;
         createProfile();
     } else {
-        {
-            cXML index(dir + kIndexName);
-            loadHeaders(&index);
-        }
+        loadHeaders(index.get());
+        index.reset();
         m_indexOwned = true;
         if (m_currentUserName != m_recordedUser) {
             m_recordedUser = m_currentUserName;
@@ -151,14 +169,15 @@ void cProfile::load()
         if (m_index.count(m_currentUserName) == 0)
             createProfile();
         const String propsPath = dir + getProfileID() + ".xml";
-        if (files().isExist(propsPath)) {
-            cXML props(propsPath);
-            for (UInt i = 0, count = props.getNodeCount(); i < count; ++i) {
-                iXML* prop = nullptr;
-                if (!props.get(i, prop))
-                    continue;
-                setProperty(toString((*prop)[u"Type"]), toString((*prop)[u"Name"]), (*prop)[u"Val"]);
-            }
+        // A damaged file leaves the defaults: the player starts afresh under the same name.
+        std::unique_ptr<cXML> props;
+        if (files().isExist(propsPath))
+            props = readPlayerFile(propsPath);
+        for (UInt i = 0, count = props ? props->getNodeCount() : 0; i < count; ++i) {
+            iXML* prop = nullptr;
+            if (!props->get(i, prop))
+                continue;
+            setProperty(toString((*prop)[u"Type"]), toString((*prop)[u"Name"]), (*prop)[u"Val"]);
         }
     }
     m_loadedName = m_currentUserName;
@@ -177,18 +196,34 @@ void cProfile::loadHeaders(iXML* _xml_doc)
     toULong(m_nextID, doc[u"NextID"]);
     m_recordedUser = doc[u"CurrentUser"];
     toBool(m_nowPlaying, doc[u"NowPlaying"]);
+    std::set<ULong> taken;
+    std::vector<WString> sharing;
     for (UInt i = 0, count = doc.getNodeCount(); i < count; ++i) {
         iXML* entry = nullptr;
         if (!doc.get(i, entry))
             continue;
         ULong id = 0;
         toULong(id, (*entry)[u"ID"]);
-        m_index.insert({(*entry)[u"Name"], id});
+        const WString name = (*entry)[u"Name"];
+        if (m_index.count(name) != 0)
+            continue;
+        // Two names on one identifier would write into each other's files: the first keeps it.
+        if (!taken.insert(id).second) {
+            sharing.push_back(name);
+            continue;
+        }
+        m_index.insert({name, id});
         // A damaged NextID must not hand out an identifier that a profile already has.
         if (id >= m_nextID && id != std::numeric_limits<ULong>::max())
             m_nextID = id + 1;
     }
     m_indexChanged = false;
+    for (const WString& name : sharing) {
+        const ULong id = takeFreeIdentifier();
+        m_index.insert({name, id});
+        logError("Profile \"" + toString(name) + "\" shared its identifier and now has " + formatProfileID(id) + ".");
+        m_indexChanged = true;
+    }
     GUARD_END("void cProfile::loadHeaders(iXML *xml_doc)")
 }
 
@@ -208,17 +243,17 @@ void cProfile::saveHeaders()
     WString text = kDeclaration;
     text += u"\n<Profiles ";
     appendAttribute(text, u"NextID", toWString(std::to_string(m_nextID)));
-    appendAttribute(text, u"CurrentUser", escapeName(m_currentUserName));
+    appendAttribute(text, u"CurrentUser", escapeXml(m_currentUserName));
     appendAttribute(text, u"NowPlaying", m_nowPlaying ? u"1" : u"0");
     text += u">\n";
     for (const auto& entry : m_index) {
         text += u"<Profile ";
-        appendAttribute(text, u"Name", escapeName(entry.first));
+        appendAttribute(text, u"Name", escapeXml(entry.first));
         appendAttribute(text, u"ID", toWString(std::to_string(entry.second)));
         text += u"/>\n";
     }
     text += u"</Profiles>";
-    writeProfileFile(path, text);
+    writeUtf16File(path, text, true);
     GUARD_END("void cProfile::saveHeaders()")
 }
 
@@ -236,25 +271,40 @@ void cProfile::saveAllProps()
     text += u"<Props>";
     writeAllProperties(text);
     text += u"</Props>";
-    writeProfileFile(getProfilesDir() + formatProfileID(m_loadedID) + ".xml", text);
+    writeUtf16File(getProfilesDir() + formatProfileID(m_loadedID) + ".xml", text, true);
     GUARD_END("void cProfile::saveAllProps()")
 }
 
 void cProfile::createProfile()
 {
     GUARD_BEGIN
-    // Files left by profiles an earlier index knew are never taken over.
-    const String dir = getProfilesDir();
-    ULong id = m_nextID;
-    while (files().isExist(dir + formatProfileID(id) + ".xml"))
-        ++id;
-    m_nextID = id + 1;
-    m_index.insert({m_currentUserName, id});
+    m_index.insert({m_currentUserName, takeFreeIdentifier()});
     clearProperties();
     if (g_profileInitHook)
         g_profileInitHook();
     m_indexChanged = true;
     GUARD_END("void cProfile::createProfile()")
+}
+
+ULong cProfile::takeFreeIdentifier()
+{
+    // Files left by profiles an earlier index knew are never taken over, nor an identifier
+    // the index already gives to someone.
+    std::set<ULong> used;
+    for (const auto& entry : m_index)
+        used.insert(entry.second);
+    FILE_NAME_LIST names;
+    files().getFilesNames(getProfilesDir(), names);
+    for (const String& name : names) {
+        ULong id = 0;
+        if (identifierOf(name, id))
+            used.insert(id);
+    }
+    ULong id = m_nextID;
+    while (used.count(id) != 0)
+        ++id;
+    m_nextID = id + 1;
+    return id;
 }
 
 void cProfile::deleteProfile(const WString& _name)
@@ -307,6 +357,11 @@ String cProfile::getProfilesDir()
         cSettings::getInstance()->getPropertyT("game", "profiles", dir);
     if (!dir.empty() && dir.back() != '/')
         dir += '/';
+    // A damaged setting must not send the profiles out of the player's folder.
+    if (!cFileManager::isInside(dir)) {
+        logError("Setting \"profiles\" names \"" + dir + "\", outside the application-data folder; not used.");
+        dir.clear();
+    }
     return dir;
     GUARD_END("String cProfile::getProfilesDir()")
 }
@@ -321,6 +376,6 @@ WString cProfile::getCurrentUserName()
     const String path = getProfilesDir() + kIndexName;
     if (!files().isExist(path))
         return WString();
-    cXML index(path);
-    return index[u"CurrentUser"];
+    const std::unique_ptr<cXML> index = readPlayerFile(path);
+    return index ? (*index)[u"CurrentUser"] : WString();
 }

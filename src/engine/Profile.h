@@ -70,6 +70,9 @@ public:
     WString m_currentUserName;
 
 private:
+    // The lowest identifier from the next one on that no profile and no file has.
+    ULong takeFreeIdentifier();
+
     Bool m_nowPlaying = false;
     WString m_recordedUser;
     ULong m_nextID = 1;

@@ -115,28 +115,29 @@ ULong cRealFile::calculateChecksum()
     return result;
 }
 
-void cRealFile::close()
+Bool cRealFile::close()
 {
     if (m_handle == platform::INVALID_FILE)
-        return;
+        return true;
     const platform::FileHandle handle = m_handle;
     m_handle = platform::INVALID_FILE;
     if (m_tempPath.empty()) {
         platform::closeFile(handle);
-        return;
+        return true;
     }
     Bool written = !m_writeFailed && platform::flushFile(handle);
     written = platform::closeFile(handle) && written;
-    finishSave(written);
+    return finishSave(written);
 }
 
-void cRealFile::finishSave(Bool _written)
+Bool cRealFile::finishSave(Bool _written)
 {
     if (_written && platform::renameFile(m_tempPath, m_path))
-        return;
+        return true;
     const String reason = platform::getLastErrorText();
     platform::removeFile(m_tempPath);
-    getLog("error")->print("File \"" + m_path + "\" was not saved, the old copy is kept. " + reason);
+    logError("File \"" + m_path + "\" was not saved, the old copy is kept. " + reason);
     if (m_onFailed)
         m_onFailed(m_path);
+    return false;
 }

@@ -32,10 +32,10 @@ public:
     ULong write(const void* _buffer, ULong _size) override;
     ULong calculateChecksum() override;
     // A save takes its real name here, or is dropped and logged to "error".
-    void close() override;
+    Bool close() override;
 
 private:
-    void finishSave(Bool _written);
+    Bool finishSave(Bool _written);
 
     platform::FileHandle m_handle = platform::INVALID_FILE;
     String m_tempPath;

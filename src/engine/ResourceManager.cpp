@@ -1,6 +1,8 @@
 #include "engine/ResourceManager.h"
 
 #include "engine/ErrorStack.h"
+#include "engine/FileManager.h"
+#include "engine/LogManager.h"
 #include "engine/TextConvert.h"
 #include "engine/TextFile.h"
 #include "engine/ValueConvert.h"
@@ -186,11 +188,7 @@ void cResourceManager::resourcesToLog(const String& _path)
     GUARD_BEGIN
     WString text = u"<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n<ResourceLog>\n";
     for (const auto& entry : m_cache) {
-        // Each byte of the key becomes one code unit, as the log has always been written.
-        WString path;
-        for (unsigned char c : entry.first)
-            path += static_cast<char16_t>(c);
-        text += u"<Tag Path=\"" + escapeXml(path) + u"\" Type=\"" + toWString(std::to_string(entry.second->getType())) +
+        text += u"<Tag Path=\"" + escapeXml(toWString(entry.first)) + u"\" Type=\"" + toWString(std::to_string(entry.second->getType())) +
                 u"\" />\n";
     }
     text += u"</ResourceLog>";
@@ -205,21 +203,46 @@ void cResourceManager::logToResources(iXML* _log, UInt _first, UInt _last)
         iXML* entry = nullptr;
         if (!_log->get(i, entry, nullptr))
             continue;
-        const String path = toString((*entry)[u"Path"]);
+        const String path = logPath((*entry)[u"Path"]);
         Int type = -1; // an entry without a type is skipped
         toInt(type, (*entry)[u"Type"]);
-        // A preloaded resource waits uncounted until its first real use. Meshes and
-        // animations are not preloaded.
-        switch (type) {
-        case RT_TEXTURE: getTexture(path)->release(); break;
-        case RT_XML: getXML(path)->release(); break;
-        case RT_FONT: getFont(path)->release(); break;
-        case RT_SHADER: getShader(path)->release(); break;
-        case RT_SOUND: getSound(path)->release(); break;
-        default: break;
+        // Only a head start: an entry that no longer loads is logged and left to its first
+        // real use, which reports it where it matters.
+        try {
+            preload(path, type);
+        } catch (const String& _error) {
+            logError("The resource log names \"" + path + "\", which does not load:\n" + _error);
         }
     }
     GUARD_END("void cResourceManager::logToResources(iXML* log, UInt first, UInt last)")
+}
+
+void cResourceManager::preload(const String& _path, Int _type)
+{
+    // A preloaded resource waits uncounted until its first real use. Meshes and animations
+    // are not preloaded.
+    switch (_type) {
+    case RT_TEXTURE: getTexture(_path)->release(); break;
+    case RT_XML: getXML(_path)->release(); break;
+    case RT_FONT: getFont(_path)->release(); break;
+    case RT_SHADER: getShader(_path)->release(); break;
+    case RT_SOUND: getSound(_path)->release(); break;
+    default: break;
+    }
+}
+
+String cResourceManager::logPath(const WString& _logged)
+{
+    // Logs of earlier versions hold each byte of the path as one code unit.
+    const String path = toString(_logged);
+    String bytes;
+    for (char16_t c : _logged) {
+        if (c > 0xFF)
+            return path;
+        bytes += static_cast<char>(c);
+    }
+    cFileManager* files = cFileManager::getInstance();
+    return bytes != path && files && !files->isExist(path) && files->isExist(bytes) ? bytes : path;
 }
 
 void cResourceManager::clear()

@@ -45,7 +45,8 @@ public:
 
     // Writes the list of everything cached, for a loading screen to preload later.
     void resourcesToLog(const String& _path);
-    // Preloads the log entries [_first, _last) and leaves them uncounted until first use.
+    // Preloads the log entries [_first, _last) and leaves them uncounted until first use. An
+    // entry that does not load is logged and passed over.
     void logToResources(iXML* _log, UInt _first, UInt _last);
 
     void clear();
@@ -53,6 +54,9 @@ public:
 
 private:
     iResource* get(const String& _path, UInt _type);
+    void preload(const String& _path, Int _type);
+    // The path of a log entry, as the cache keys it.
+    static String logPath(const WString& _logged);
     void forget(iResource* _resource);
     static void onResourceDeleted(iResource* _resource);
 

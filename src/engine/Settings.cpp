@@ -26,9 +26,9 @@ cSettings::~cSettings()
     try {
         save();
     } catch (const String& _error) {
-        getLog("error")->print("Settings could not be saved:\n" + _error);
+        logError("Settings could not be saved:\n" + _error);
     } catch (...) {
-        getLog("error")->print(String("Settings could not be saved."));
+        logError("Settings could not be saved.");
     }
 }
 
@@ -42,7 +42,8 @@ void cSettings::load(const String& _filename)
     String tag;
     for (UInt i = 0; document->get(i, section, &tag); ++i)
         for (const auto& attribute : section->getAttributeMap())
-            m_properties[tag][toString(attribute.first)] = attribute.second;
+            m_properties[toString(decodeXmlName(toWString(tag)))][toString(decodeXmlName(attribute.first))] =
+                attribute.second;
     GUARD_END("void cSettings::load(const String &_filename)")
 }
 
@@ -51,9 +52,9 @@ void cSettings::save()
     GUARD_BEGIN
     WString text = u"<?xml version=\"1.0\" encoding=\"UTF-16\"?><main>";
     for (const auto& section : m_properties) {
-        text += u"<" + toWString(section.first) + u" ";
+        text += u"<" + encodeXmlName(toWString(section.first)) + u" ";
         for (const auto& key : section.second)
-            text += escapeXml(toWString(key.first)) + u"=\"" + escapeXml(key.second) + u"\" ";
+            text += encodeXmlName(toWString(key.first)) + u"=\"" + escapeXml(key.second) + u"\" ";
         text += u"/>";
     }
     text += u"</main>";

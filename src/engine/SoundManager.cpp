@@ -98,7 +98,7 @@ void cSoundManager::saveVolumes()
         cSettings::getInstance()->setPropertyT("Sound", "Sound", m_soundVolume);
     } catch (...) {
         // A destructor never throws: the volumes are lost, the game still closes.
-        getLog("error")->print("Sound volumes not saved: " + getErrorCallStack());
+        logError("Sound volumes not saved: " + getErrorCallStack());
     }
 }
 

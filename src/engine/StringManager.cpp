@@ -35,9 +35,9 @@ cStringManager::~cStringManager()
     try {
         writeDump();
     } catch (const String& _error) {
-        getLog("error")->print("The string dump could not be written:\n" + _error);
+        logError("The string dump could not be written:\n" + _error);
     } catch (...) {
-        getLog("error")->print(String("The string dump could not be written."));
+        logError("The string dump could not be written.");
     }
 }
 

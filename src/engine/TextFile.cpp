@@ -14,5 +14,8 @@ void writeUtf16File(const String& _name, const WString& _text, Bool _byteOrderMa
         bytes += static_cast<char>(c >> 8);
     }
     std::unique_ptr<iFile> file(cFileManager::getInstance()->create(_name));
-    file->write(bytes.data(), static_cast<ULong>(bytes.size()));
+    const Bool whole = file->write(bytes.data(), static_cast<ULong>(bytes.size())) == bytes.size();
+    // A short write already dooms the save; closing drops it and keeps the old copy.
+    if (!file->close() || !whole)
+        throw "File \"" + _name + "\" can't be written.";
 }

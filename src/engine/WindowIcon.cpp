@@ -27,8 +27,8 @@ void loadWindowIcon(iWindow& _window)
             throw String("File \"") + ICON_NAME + "\" can't be read.";
         _window.setIcon(loadImage(bytes.data(), bytes.size(), ICON_NAME));
     } catch (const String& _error) {
-        getLog("error")->print("The window icon was not set:\n" + _error);
+        logError("The window icon was not set:\n" + _error);
     } catch (const char* _error) {
-        getLog("error")->print("The window icon was not set:\n" + String(_error));
+        logError("The window icon was not set:\n" + String(_error));
     }
 }

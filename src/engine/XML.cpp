@@ -10,6 +10,7 @@
 #include <expat.h>
 
 #include <algorithm>
+#include <exception>
 #include <iterator>
 #include <memory>
 #include <new>
@@ -203,16 +204,21 @@ void cXML::load(const String& _path)
         if (size > 0 && file->read(bytes.get(), size) != size)
             throw "File \"" + _path + "\" can't be read.";
         file.reset();
+        std::exception_ptr damage;
         try {
             parse(bytes.get(), size);
             return;
         } catch (...) {
             if (!fromCommon)
                 throw;
+            damage = std::current_exception();
         }
-        // The player's copy is damaged: keep it for inspection and read the shipped one.
+        // The player's copy is damaged: keep it for inspection and read the shipped one. With
+        // no shipped copy the parser's error is what the caller needs to hear, not "not found".
         clear();
         files->moveAside(_path);
+        if (!files->isExist(_path))
+            std::rethrow_exception(damage);
         fromCommon = false;
     }
 }

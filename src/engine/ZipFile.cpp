@@ -193,10 +193,10 @@ ULong cZipFile::calculateChecksum()
     return 0;
 }
 
-void cZipFile::close()
+Bool cZipFile::close()
 {
     if (!m_package)
-        return;
+        return true;
     if (m_entryOpen)
         unzCloseCurrentFile(m_package);
     if (m_onDone)
@@ -205,6 +205,7 @@ void cZipFile::close()
         unzClose(m_package);
     m_package = nullptr;
     m_entryOpen = false;
+    return true;
 }
 
 cZipFile::ZIP_FILE cZipFile::findOpen(const String& _path)

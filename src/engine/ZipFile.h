@@ -39,7 +39,7 @@ public:
     ULong write(const String& _text) override;
     ULong write(const void* _buffer, ULong _size) override;
     ULong calculateChecksum() override;
-    void close() override;
+    Bool close() override;
 
     // Enumeration of a package's entries, names of any length.
     static ZIP_FILE findOpen(const String& _path);

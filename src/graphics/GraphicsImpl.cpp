@@ -55,9 +55,9 @@ cGraphics::~cGraphics()
     try {
         saveGraphicsParameters();
     } catch (const String& _error) {
-        getLog("error")->print("The graphics settings could not be stored:\n" + _error);
+        logError("The graphics settings could not be stored:\n" + _error);
     } catch (...) {
-        getLog("error")->print(String("The graphics settings could not be stored."));
+        logError("The graphics settings could not be stored.");
     }
 }
 

@@ -35,7 +35,7 @@ UInt cShaderStage::create(const void* _bytes, std::size_t _size)
     try {
         m_programs[m_next] = std::make_unique<cVertexShader>(_bytes, _size);
     } catch (const String& _error) {
-        getLog("error")->print("A vertex shader could not be made: " + _error);
+        logError("A vertex shader could not be made: " + _error);
         return 0;
     }
     return m_next++;

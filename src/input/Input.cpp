@@ -164,13 +164,15 @@ void cInput::process()
 {
     GUARD_BEGIN
     deliverCharacters();
-    // Every call of the frame is collected before the first one is made, so handlers that
-    // bind or unbind change the next frame, not this one.
-    std::vector<ControlHandler> calls;
+    // Every call of the frame is collected before the first one is made, so a handler bound
+    // by a handler waits for the next frame. One unbound meanwhile is skipped: its view may
+    // be gone.
+    std::vector<PendingCall> calls;
     collectKeyboard(calls);
     collectMouseButtons(calls);
-    for (const ControlHandler& handler : calls)
-        callHandler(handler);
+    for (const PendingCall& call : calls)
+        if (m_controls[call.first].contains(call.second.m_handler, call.second.m_instance))
+            callHandler(call.second);
     deliverMovement();
     m_key_states_valid = false;
     GUARD_END("void cInput::process()")
@@ -197,15 +199,15 @@ void cInput::deliverCharacters()
     m_chars.erase(m_chars.begin(), m_chars.begin() + std::ptrdiff_t(count));
 }
 
-void cInput::collectControl(eControl _control, std::vector<ControlHandler>& _calls) const
+void cInput::collectControl(eControl _control, std::vector<PendingCall>& _calls) const
 {
-    const std::vector<ControlHandler>& own = m_controls[_control].records();
-    _calls.insert(_calls.end(), own.begin(), own.end());
-    const std::vector<ControlHandler>& any = m_controls[CONTROL_ANY].records();
-    _calls.insert(_calls.end(), any.begin(), any.end());
+    for (const ControlHandler& handler : m_controls[_control].records())
+        _calls.emplace_back(_control, handler);
+    for (const ControlHandler& handler : m_controls[CONTROL_ANY].records())
+        _calls.emplace_back(CONTROL_ANY, handler);
 }
 
-void cInput::collectKeyboard(std::vector<ControlHandler>& _calls)
+void cInput::collectKeyboard(std::vector<PendingCall>& _calls)
 {
     for (eControl control : m_owed_key_releases)
         collectControl(control, _calls);
@@ -227,7 +229,7 @@ void cInput::collectKeyboard(std::vector<ControlHandler>& _calls)
     }
 }
 
-void cInput::collectMouseButtons(std::vector<ControlHandler>& _calls)
+void cInput::collectMouseButtons(std::vector<PendingCall>& _calls)
 {
     for (eControl control : m_owed_button_releases)
         collectControl(control, _calls);
@@ -260,13 +262,17 @@ void cInput::deliverMovement()
     const eInputResult result = m_mouse->getState(state);
     if (reacquireWhenNeeded(*m_mouse, result) || result != eInputResult::ok || m_mouse_handlers.empty())
         return;
+    // A handler unbound by an earlier call gets nothing more: its view may be gone.
     const std::vector<MouseHandler> handlers = m_mouse_handlers.records();
+    const auto bound = [this](const MouseHandler& _handler) {
+        return m_mouse_handlers.contains(_handler.m_handler, _handler.m_instance);
+    };
     for (const MouseHandler& handler : handlers) {
-        if (state.x != 0)
+        if (state.x != 0 && bound(handler))
             handler.m_handler(CONTROL_MOUSE_X, state.x, handler.m_instance);
-        if (state.y != 0)
+        if (state.y != 0 && bound(handler))
             handler.m_handler(CONTROL_MOUSE_Y, state.y, handler.m_instance);
-        if (state.wheel != 0)
+        if (state.wheel != 0 && bound(handler))
             handler.m_handler(CONTROL_MOUSE_WHEEL, state.wheel, handler.m_instance);
     }
 }

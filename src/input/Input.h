@@ -6,6 +6,7 @@
 #include <array>
 #include <bitset>
 #include <map>
+#include <utility>
 #include <vector>
 
 // Turns keyboard and mouse events into control codes and calls the handlers views bound to
@@ -48,9 +49,11 @@ public:
 private:
     void getKeyboardStates();
     void makeKeyNames();
-    void collectKeyboard(std::vector<ControlHandler>& _calls);
-    void collectMouseButtons(std::vector<ControlHandler>& _calls);
-    void collectControl(eControl _control, std::vector<ControlHandler>& _calls) const;
+    // A collected call: the handler and the code whose binding it was called for.
+    using PendingCall = std::pair<eControl, ControlHandler>;
+    void collectKeyboard(std::vector<PendingCall>& _calls);
+    void collectMouseButtons(std::vector<PendingCall>& _calls);
+    void collectControl(eControl _control, std::vector<PendingCall>& _calls) const;
     static void callHandler(const ControlHandler& _handler);
     void deliverCharacters();
     void deliverMovement();

@@ -89,7 +89,9 @@ Bool isShortFile(const unsigned char* _p, std::size_t _size)
     for (const char* other : OTHERS)
         if (_size >= std::strlen(other) && std::memcmp(_p, other, std::strlen(other)) == 0)
             return false;
-    return _size >= 18 && isShortTga(_p, _size);
+    // What is left is a TGA to the decoder, which fills a cut header with zeros: a file too
+    // short for the header is as truncated as one too short for its pixels.
+    return _size < 18 || isShortTga(_p, _size);
 }
 
 struct sStbFree {

@@ -7,10 +7,12 @@ const char* const cEngineHarness::DEFAULT_SETTINGS =
     "<game window_title=\"Test Farm\" app_directory=\"Test\" />"
     "<graphics width=\"800\" height=\"600\" fullscreen=\"0\" ShowSysCursor=\"0\" />";
 
-cEngineHarness::cEngineHarness(const std::string& _settings) : m_data(_settings)
+cEngineHarness::cEngineHarness(const std::string& _settings, fGraphicsMaker _graphics) : m_data(_settings)
 {
     // The engine's tests count frames, resets and screenshots on the stand-in renderer.
-    graphics::setGraphicsMaker([](iWindow* _window) -> iGraphics* { return new cNullGraphics(_window); });
+    if (!_graphics)
+        _graphics = [](iWindow* _window) -> iGraphics* { return new cNullGraphics(_window); };
+    graphics::setGraphicsMaker(_graphics);
     m_engine = std::make_unique<cEngine>(m_data.root().c_str(), nullptr);
 }
 

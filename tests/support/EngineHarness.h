@@ -15,7 +15,9 @@ class cEngineHarness {
 public:
     static const char* const DEFAULT_SETTINGS;
 
-    explicit cEngineHarness(const std::string& _settings = DEFAULT_SETTINGS);
+    using fGraphicsMaker = iGraphics* (*)(iWindow* _window);
+    // _graphics stands in for the counting renderer, for tests whose renderer must misbehave.
+    explicit cEngineHarness(const std::string& _settings = DEFAULT_SETTINGS, fGraphicsMaker _graphics = nullptr);
     ~cEngineHarness();
     cEngineHarness(const cEngineHarness&) = delete;
     cEngineHarness& operator=(const cEngineHarness&) = delete;
