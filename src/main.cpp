@@ -10,12 +10,26 @@
 namespace {
 
 // FURROW_FRAMES=N ends the run after N frames, for smoke runs and measurements.
-UInt readFrameLimit()
+// FURROW_REPLAY=file plays timed input from the file; FURROW_FRAME_TIME=seconds makes every
+// frame last exactly that long, so a replay runs the same every time.
+sRunOptions readRunOptions()
 {
-    UInt frames = 0;
+    GUARD_BEGIN
+    sRunOptions options;
     if (const char* text = std::getenv("FURROW_FRAMES"))
-        toUInt(frames, toWString(text));
-    return frames;
+        toUInt(options.frameLimit, toWString(text));
+    if (const char* text = std::getenv("FURROW_REPLAY"))
+        options.replayFile = text;
+    const char* frameTime = std::getenv("FURROW_FRAME_TIME");
+    if (frameTime && *frameTime) {
+        Float seconds = 0;
+        toFloat(seconds, toWString(frameTime));
+        if (!(seconds > 0 && seconds < 3600))
+            throw "FURROW_FRAME_TIME is not a frame time in seconds: \"" + String(frameTime) + "\".";
+        options.frameTime = seconds;
+    }
+    return options;
+    GUARD_END("Main")
 }
 
 std::unique_ptr<iPlatform> makePlatform()
@@ -30,14 +44,16 @@ std::unique_ptr<iPlatform> makePlatform()
 int main()
 {
     std::unique_ptr<iPlatform> backend;
+    sRunOptions options;
     try {
+        options = readRunOptions();
         backend = makePlatform();
     } catch (...) {
         reportFatalError(getErrorCallStack());
         return 1;
     }
     setFatalMessageHandler(platform::showFatalMessage);
-    const int status = runEntry("Data", readFrameLimit());
+    const int status = runEntry("Data", options);
     setFatalMessageHandler(nullptr);
     return status;
 }

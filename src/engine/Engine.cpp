@@ -3,6 +3,7 @@
 #include "engine/ErrorStack.h"
 #include "engine/FileManager.h"
 #include "engine/Logic.h"
+#include "engine/Replay.h"
 #include "engine/ResourceManager.h"
 #include "engine/Settings.h"
 #include "engine/SoundManager.h"
@@ -74,6 +75,11 @@ cEngine::~cEngine()
         window->destroy();
 }
 
+void cEngine::setReplay(std::unique_ptr<cReplay> _replay)
+{
+    m_replay = std::move(_replay);
+}
+
 void cEngine::deleteManagers()
 {
     delete m_logic;
@@ -131,7 +137,13 @@ void cEngine::process()
             windowProc(event);
             continue;
         }
+        // The replay's input enters as a device's would; what it put in the window's queue
+        // is taken before the frame that is due it.
+        if (m_replay && m_replay->feed(m_frames + 1))
+            continue;
         m_logic->process();
+        if (m_replay)
+            m_replay->shoot(m_frames + 1);
         if (++m_frames == m_frameLimit)
             window.postQuit(0);
     }

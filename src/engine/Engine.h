@@ -2,9 +2,12 @@
 #include "engine/Singleton.h"
 #include "engine/Types.h"
 
+#include <memory>
+
 class cFileManager;
 class cInput;
 class cLogic;
+class cReplay;
 class cResourceManager;
 class cSettings;
 class cSoundManager;
@@ -29,6 +32,8 @@ public:
     // After this many frames the loop posts its own quit; 0 runs until the window closes.
     void setFrameLimit(UInt _frames) { m_frameLimit = _frames; }
     UInt getFrameCount() const { return m_frames; }
+    // Input fed in before each frame and shots taken after it; null plays nothing.
+    void setReplay(std::unique_ptr<cReplay> _replay);
 
 private:
     iWindow* creteWindow();
@@ -48,4 +53,5 @@ private:
     iWindow* m_window = nullptr;
     UInt m_frameLimit = 0;
     UInt m_frames = 0;
+    std::unique_ptr<cReplay> m_replay;
 };

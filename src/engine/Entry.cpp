@@ -3,15 +3,25 @@
 #include "engine/Engine.h"
 #include "engine/ErrorStack.h"
 #include "engine/FatalError.h"
+#include "engine/Replay.h"
+#include "engine/Timer.h"
 #include "platform/Platform.h"
 
 namespace {
 
-void run(const char* _root, UInt _frameLimit)
+void run(const char* _root, const sRunOptions& _options)
 {
     GUARD_BEGIN
+    // Read before the window opens, so a broken replay shows nothing but the report.
+    std::vector<sReplayEvent> replay;
+    if (!_options.replayFile.empty())
+        replay = loadReplay(_options.replayFile);
     cEngine engine(_root, nullptr);
-    engine.setFrameLimit(_frameLimit);
+    engine.setFrameLimit(_options.frameLimit);
+    if (_options.frameTime > 0)
+        cTimer::getInstance()->setFixedFrameTime(_options.frameTime);
+    if (!_options.replayFile.empty())
+        engine.setReplay(std::make_unique<cReplay>(std::move(replay), *iPlatform::getInstance()));
     engine.process();
     GUARD_END("Main")
 }
@@ -31,10 +41,10 @@ void drainWindowEvents()
             return;
 }
 
-int runEntry(const char* _root, UInt _frameLimit)
+int runEntry(const char* _root, const sRunOptions& _options)
 {
     try {
-        run(_root, _frameLimit);
+        run(_root, _options);
         return 0;
     } catch (...) {
         // run has turned every failure into the stack ending in "Main".

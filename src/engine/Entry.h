@@ -1,11 +1,18 @@
 #pragma once
 #include "engine/Types.h"
 
+// What the environment asks of a run besides the platform; everything off by default.
+struct sRunOptions {
+    UInt frameLimit = 0;  // when not 0, the run ends after that many frames
+    String replayFile;    // a replay to play (see ReplayScript.h), "" for none
+    Float frameTime = 0;  // a fixed time step in seconds, 0 to measure each frame
+};
+
 // The whole run of the game over the data folder _root, on the platform that already exists:
 // the engine, its message loop until the quit, and the teardown. Returns the exit status:
 // 0 after a normal end, 1 after a failure, which has then been reported (error log, stderr,
-// message box). _frameLimit, when not 0, ends the run after that many frames.
-int runEntry(const char* _root, UInt _frameLimit);
+// message box), a replay that cannot be read among them.
+int runEntry(const char* _root, const sRunOptions& _options);
 
 // After a failure: takes what the window still has queued, up to a quit of our own, without
 // running a frame (the engine is gone by then).

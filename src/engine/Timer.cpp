@@ -88,6 +88,24 @@ void cTimer::update()
         m_averageFrameTime *= m_speed;
     }
 
+    const Float measured = measure();
+    const Float seconds = m_fixedFrameTime > 0 ? m_fixedFrameTime : measured;
+    m_previousTotalTime = m_totalTime;
+    m_frameTime = seconds;
+    m_totalTime += seconds;
+    m_windowSeconds += seconds;
+    if (m_frameTime > m_maxFrameTime)
+        m_frameTime = m_maxFrameTime;
+    m_frameTime *= m_speed;
+    if (m_fixedFrameTime > 0) {
+        // Exactly the step, not an average over a window that may hold fewer frames.
+        m_averageFrameTime = m_frameTime;
+        m_fps = 1 / m_fixedFrameTime;
+    }
+}
+
+Float cTimer::measure()
+{
     UInt now = m_clock.ticks();
     UInt elapsed = now - m_lastTick; // unsigned: a wrap of the counter is harmless
     if (elapsed * 0.001f < m_minFrameTime) {
@@ -97,14 +115,7 @@ void cTimer::update()
         elapsed = now - m_lastTick;
     }
     m_lastTick = now;
-    const Float seconds = elapsed * 0.001f;
-    m_previousTotalTime = m_totalTime;
-    m_frameTime = seconds;
-    m_totalTime += seconds;
-    m_windowSeconds += seconds;
-    if (m_frameTime > m_maxFrameTime)
-        m_frameTime = m_maxFrameTime;
-    m_frameTime *= m_speed;
+    return elapsed * 0.001f;
 }
 
 Float& cTimer::getFrameTime()

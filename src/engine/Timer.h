@@ -31,10 +31,16 @@ public:
     Float& getAverageFrameTime() { return m_averageFrameTime; }
     Float& getFps() { return m_fps; }
     Float getTime() const { return m_totalTime; }
+    // Every later frame is taken to last exactly _seconds instead of what the clock says, so
+    // a replay runs the same every time; 0 measures again. Clamping and speed still apply.
+    void setFixedFrameTime(Float _seconds) { m_fixedFrameTime = _seconds; }
+    Float getFixedFrameTime() const { return m_fixedFrameTime; }
 
 private:
     void start();
     void update();
+    // The seconds since the last frame by the clock.
+    Float measure();
     void stop();
 
     sClock m_clock;
@@ -52,4 +58,5 @@ private:
     UInt m_averageWindow = 10;
     UInt m_windowFrames = 0;
     Float m_windowSeconds = 0;
+    Float m_fixedFrameTime = 0;
 };

@@ -1,6 +1,7 @@
 #pragma once
 #include "engine/Singleton.h"
 #include "engine/Types.h"
+#include "platform/Image.h"
 #include "platform/WindowEvent.h"
 
 #include <vector>
@@ -31,6 +32,8 @@ public:
     virtual UInt getReserveSpriteCount() = 0;
     virtual void resizeBuffers(UInt _count) = 0;
     virtual void screenshot() = 0;
+    // The last frame drawn, before it is presented; empty where nothing keeps a picture.
+    virtual sImage readBackBuffer() { return sImage(); }
     virtual void render(const sUnit& _unit) = 0;
     virtual void render(const sSprite& _p, cTexture* _texture, ULong _renderType) = 0;
     virtual void render(const sSprite& _p, const String& _texture, Bool _overlay) = 0;

@@ -304,11 +304,7 @@ void cGraphics::getMask(const String& _texture, VECTOR_VECTOR_BOOL& _res)
 void cGraphics::screenshot()
 {
     GUARD_BEGIN
-    sImage image;
-    image.width = m_device->getWidth();
-    image.height = m_device->getHeight();
-    image.pixels = m_device->readPixels({0, 0, image.width, image.height});
-    const std::vector<unsigned char> bytes = writeDds(image);
+    const std::vector<unsigned char> bytes = writeDds(readBackBuffer());
     const String name = screenshotName(m_system.getLocalTime());
     // Written whole under a temporary name first, so no half picture ever carries the name.
     const String temporary = name + ".tmp";
@@ -326,6 +322,15 @@ void cGraphics::screenshot()
         throw "Can't write the screenshot \"" + name + "\".";
     }
     GUARD_END("void cGraphics::screenshot()")
+}
+
+sImage cGraphics::readBackBuffer()
+{
+    sImage image;
+    image.width = m_device->getWidth();
+    image.height = m_device->getHeight();
+    image.pixels = m_device->readPixels({0, 0, image.width, image.height});
+    return image;
 }
 
 UInt cGraphics::createTexture(UInt _width, UInt _height, const UInt* _argb)

@@ -39,6 +39,7 @@ public:
     // Writes the back buffer as a DDS file named after the local date and time into the
     // current folder.
     void screenshot() override;
+    sImage readBackBuffer() override;
     void render(const sUnit& _unit) override;
     void render(const sSprite& _p, cTexture* _texture, ULong _renderType) override;
     void render(const sSprite& _p, const String& _texture, Bool _overlay) override;

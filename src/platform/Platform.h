@@ -2,6 +2,7 @@
 #include "engine/Singleton.h"
 #include "platform/InputDevice.h"
 #include "platform/RasterDevice.h"
+#include "platform/ReplayInput.h"
 #include "platform/SoundLibrary.h"
 #include "platform/System.h"
 #include "platform/Window.h"
@@ -21,6 +22,11 @@ public:
     virtual iMouseDevice* getMouse() { return nullptr; }
     // The raster device drawing into the window, once the window exists.
     virtual std::unique_ptr<iRasterDevice> createRasterDevice() = 0;
+    // Where a replay's input enters; null where none can.
+    virtual iReplayInput* getReplayInput() { return nullptr; }
+    // False where the raster device keeps no picture worth looking at, so a replay's shots
+    // are skipped.
+    virtual Bool hasPicture() const { return true; }
 };
 
 namespace platform {

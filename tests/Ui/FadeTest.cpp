@@ -47,9 +47,7 @@ TEST_F(Fades, FadeOutStopsProcessingAtOnceAndKeepsEnabledFlag)
 
 TEST_F(Fades, DiscardingFadeDeletesTheViewAfterItsLastStep)
 {
-    auto* view = new cRecordingView(m_journal, "view");
-    view->show();
-    view->enable();
+    cRecordingView* view = active("view");
     view->absoluteEnable();
     view->discardTransparently();
     EXPECT_FALSE(view->isEnabled());
@@ -71,12 +69,8 @@ TEST_F(Fades, FadeOnChildTakesItsEndAtOnce)
     root.show();
     root.enable();
     cView* shown = new cView(&root);
-    auto* hidden = new cView(&root);
-    auto* discarded = new cRecordingView(m_journal, "discarded", &root);
-    for (cView* child : {hidden, static_cast<cView*>(discarded)}) {
-        child->show();
-        child->enable();
-    }
+    cView* hidden = active("hidden", &root);
+    cRecordingView* discarded = active("discarded", &root);
     shown->enable();
     shown->showTransparently();
     hidden->hideTransparently();
@@ -92,9 +86,7 @@ TEST_F(Fades, FadeOnChildTakesItsEndAtOnce)
 
 TEST_F(Fades, ViewPlacedUnderParentWhileFadingEndsItsFade)
 {
-    auto* worker = new cRecordingView(m_journal, "worker");
-    worker->show();
-    worker->enable();
+    active("worker");
     cView root(nullptr);
     root.show();
     cView* view = new cView(nullptr);

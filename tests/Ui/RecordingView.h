@@ -70,6 +70,14 @@ protected:
             cUI::shutAfterAll();
     }
 
+    // A shown, enabled view that records into the journal.
+    cRecordingView* active(const std::string& _name, cView* _parent = nullptr)
+    {
+        auto* view = new cRecordingView(m_journal, _name, _parent);
+        view->show();
+        view->enable();
+        return view;
+    }
     bool isProcessed(const cView* _view) const { return m_ui->getEnabled().contains(_view); }
     bool isAbsolute(const cView* _view) const { return m_ui->getAbsoluteEnabled().contains(_view); }
     bool isFading(const cView* _view) const { return m_ui->getTransparenty().contains(_view); }

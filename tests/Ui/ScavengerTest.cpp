@@ -9,9 +9,7 @@ using DeferredDeletion = cUiTest;
 
 TEST_F(DeferredDeletion, DiscardedViewLivesUntilTheEndOfTheFrameAndGoesOnce)
 {
-    auto* view = new cRecordingView(m_journal, "view");
-    view->show();
-    view->enable();
+    cRecordingView* view = active("view");
     discard(view, "here");
     discard(view, "again");
     cUI::processViews();
@@ -21,14 +19,19 @@ TEST_F(DeferredDeletion, DiscardedViewLivesUntilTheEndOfTheFrameAndGoesOnce)
     EXPECT_TRUE(m_ui->getEnabled().empty());
 }
 
-TEST_F(DeferredDeletion, ChildAndParentDiscardedAreEachDeletedOnce)
+// A child goes with its parent, a view may own another: whatever was queued is deleted once.
+TEST_F(DeferredDeletion, QueuedViewsDeletedByAnotherAreNotDeletedAgain)
 {
     auto* parent = new cRecordingView(m_journal, "parent");
     auto* child = new cRecordingView(m_journal, "child", parent);
-    discard(child, "child");
-    discard(parent, "parent");
+    auto* owner = new cRecordingView(m_journal, "owner");
+    auto* owned = new cRecordingView(m_journal, "owned");
+    owner->m_onDelete = [owned] { delete owned; };
+    for (cView* view : {static_cast<cView*>(child), static_cast<cView*>(parent), static_cast<cView*>(owner),
+             static_cast<cView*>(owned)})
+        discard(view, "test");
     cScavenger::free();
-    EXPECT_EQ(m_journal, (Journal{"parent deleted", "child deleted"}));
+    EXPECT_EQ(m_journal, (Journal{"parent deleted", "child deleted", "owner deleted", "owned deleted"}));
 }
 
 TEST_F(DeferredDeletion, DiscardingNothingFails)
@@ -50,24 +53,11 @@ TEST_F(DeferredDeletion, ViewsDiscardedByDeletionWaitForNextFree)
     EXPECT_EQ(m_journal, (Journal{"first deleted", "second deleted"}));
 }
 
-TEST_F(DeferredDeletion, QueuedViewDeletedByAnotherIsNotDeletedAgain)
-{
-    auto* owner = new cRecordingView(m_journal, "owner");
-    auto* owned = new cRecordingView(m_journal, "owned");
-    owner->m_onDelete = [owned] { delete owned; };
-    discard(owner, "owner");
-    discard(owned, "owned");
-    cScavenger::free();
-    EXPECT_EQ(m_journal, (Journal{"owner deleted", "owned deleted"}));
-}
-
 TEST_F(DeferredDeletion, ShutdownDeletesHiddenViewsStillAbsolutelyEnabled)
 {
     auto* watcher = new cRecordingView(m_journal, "watcher");
     watcher->absoluteEnable();
-    auto* active = new cRecordingView(m_journal, "active");
-    active->show();
-    active->enable();
+    active("active");
     cUI::shutAfterAll();
     EXPECT_EQ(m_journal, (Journal{"watcher deleted", "active deleted"}));
     EXPECT_TRUE(m_ui->getAbsoluteEnabled().empty());

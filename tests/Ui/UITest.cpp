@@ -6,15 +6,6 @@ namespace {
 
 using Journal = std::vector<std::string>;
 
-// A shown, enabled top-level view that records its processing.
-cRecordingView* makeActive(Journal& _journal, const std::string& _name)
-{
-    auto* view = new cRecordingView(_journal, _name);
-    view->show();
-    view->enable();
-    return view;
-}
-
 using UiLock = cUiTest;
 
 TEST_F(UiLock, LastRequestDuringWalkDecides)
@@ -35,16 +26,16 @@ TEST_F(UiLock, LastRequestDuringWalkDecides)
 
 TEST_F(UiLock, ViewsAreProcessedInCreationOrder)
 {
-    makeActive(m_journal, "first");
-    makeActive(m_journal, "second");
-    makeActive(m_journal, "third");
+    active("first");
+    active("second");
+    active("third");
     cUI::processViews();
     EXPECT_EQ(m_journal, (Journal{"first process", "second process", "third process"}));
 }
 
 TEST_F(UiLock, ViewDisablingItselfDuringAbsoluteProcessGetsNoProcess)
 {
-    cRecordingView* view = makeActive(m_journal, "view");
+    cRecordingView* view = active("view");
     view->absoluteEnable();
     view->m_onAbsolute = [view] { view->disable(); };
     cUI::processViews();
@@ -54,8 +45,8 @@ TEST_F(UiLock, ViewDisablingItselfDuringAbsoluteProcessGetsNoProcess)
 
 TEST_F(UiLock, ViewRemovedDuringWalkIsSkipped)
 {
-    cRecordingView* first = makeActive(m_journal, "first");
-    cRecordingView* second = makeActive(m_journal, "second");
+    cRecordingView* first = active("first");
+    cRecordingView* second = active("second");
     first->m_onProcess = [second] { second->disable(); };
     cUI::processViews();
     EXPECT_EQ(m_journal, (Journal{"first process"}));
@@ -64,7 +55,7 @@ TEST_F(UiLock, ViewRemovedDuringWalkIsSkipped)
 
 TEST_F(UiLock, ViewEnabledDuringWalkIsProcessedFromNextFrame)
 {
-    cRecordingView* opener = makeActive(m_journal, "opener");
+    cRecordingView* opener = active("opener");
     auto* late = new cRecordingView(m_journal, "late");
     late->show();
     opener->m_onProcess = [late] { late->enable(); };
@@ -79,7 +70,7 @@ TEST_F(UiLock, ViewEnabledDuringWalkIsProcessedFromNextFrame)
 
 TEST_F(UiLock, AbsoluteEnablingDuringProcessWalkTakesTwoFramesAndDeletionCancelsIt)
 {
-    cRecordingView* opener = makeActive(m_journal, "opener");
+    cRecordingView* opener = active("opener");
     auto* late = new cRecordingView(m_journal, "late");
     auto* dropped = new cRecordingView(m_journal, "dropped");
     opener->m_onProcess = [late, dropped] {
@@ -100,7 +91,7 @@ TEST_F(UiLock, AbsoluteEnablingDuringProcessWalkTakesTwoFramesAndDeletionCancels
 
 TEST_F(UiLock, RequestAfterTheWalkOverridesOneStillPending)
 {
-    cRecordingView* opener = makeActive(m_journal, "opener");
+    cRecordingView* opener = active("opener");
     auto* watcher = new cRecordingView(m_journal, "watcher");
     watcher->absoluteEnable();
     opener->m_onProcess = [watcher] { watcher->absoluteDisable(); };
@@ -114,8 +105,8 @@ TEST_F(UiLock, RequestAfterTheWalkOverridesOneStillPending)
 
 TEST_F(UiLock, ViewDeletedDuringWalkIsNeverTouched)
 {
-    cRecordingView* killer = makeActive(m_journal, "killer");
-    cRecordingView* victim = makeActive(m_journal, "victim");
+    cRecordingView* killer = active("killer");
+    cRecordingView* victim = active("victim");
     killer->m_onProcess = [&victim] {
         delete victim;
         victim = nullptr;
@@ -128,7 +119,7 @@ TEST_F(UiLock, ViewDeletedDuringWalkIsNeverTouched)
 
 TEST_F(UiLock, FailedWalkStillAppliesDeferredChanges)
 {
-    cRecordingView* view = makeActive(m_journal, "view");
+    cRecordingView* view = active("view");
     view->m_onProcess = [view] {
         view->disable();
         throw "broken";
@@ -158,37 +149,25 @@ protected:
     std::vector<cView*> m_drawn;
 };
 
-TEST_F(DrawOrderTest, GreaterDepthIsDrawnLaterAndEqualDepthsInCreationOrder)
+TEST_F(DrawOrderTest, GreaterDepthIsDrawnLaterEqualDepthsInCreationOrderAndHiddenOnesAreDropped)
 {
     cView* top = makeShown();
     cView* bottom = makeShown();
     cView* middleFirst = makeShown();
     cView* middleSecond = makeShown();
+    cView* hidden = makeShown();
     cUI::addDrawn(top, 5.0f);
     cUI::addDrawn(middleSecond, 2.0f);
-    cUI::addDrawn(bottom, -1.0f);
+    cUI::addDrawn(bottom, 7.0f);
     cUI::addDrawn(middleFirst, 2.0f);
-    cUI::drawControls(record);
-    EXPECT_EQ(m_drawn, (std::vector<cView*>{bottom, middleFirst, middleSecond, top}));
-    for (cView* view : {top, bottom, middleFirst, middleSecond})
-        delete view;
-}
-
-TEST_F(DrawOrderTest, NewDepthMovesTheControlAtOnceAndHiddenOnesAreDropped)
-{
-    cView* first = makeShown();
-    cView* second = makeShown();
-    cView* hidden = makeShown();
-    cUI::addDrawn(first, 1.0f);
-    cUI::addDrawn(second, 2.0f);
     cUI::addDrawn(hidden, 0);
-    cUI::addDrawn(first, 3.0f);
+    cUI::addDrawn(bottom, -1.0f); // a new depth moves the control at once
     hidden->hide();
     cUI::drawControls(record);
-    EXPECT_EQ(m_drawn, (std::vector<cView*>{second, first}));
-    EXPECT_EQ(m_ui->getDrawn().size(), 2u);
+    EXPECT_EQ(m_drawn, (std::vector<cView*>{bottom, middleFirst, middleSecond, top}));
+    EXPECT_EQ(m_ui->getDrawn().size(), 4u);
     EXPECT_FALSE(m_ui->getDrawn().contains(hidden));
-    for (cView* view : {first, second, hidden})
+    for (cView* view : {top, bottom, middleFirst, middleSecond, hidden})
         delete view;
 }
 

@@ -77,27 +77,19 @@ TEST_F(ViewSwitches, AbsoluteEnablingIgnoresVisibility)
     EXPECT_TRUE(child->isAbsoluteEnabled());
 }
 
-TEST_F(ViewSwitches, DetachingFromHiddenParentShowsTheView)
+TEST_F(ViewSwitches, DetachingFromHiddenParentShowsTheViewAndNoViewGoesUnderItself)
 {
     cView parent(nullptr);
     parent.enable();
-    auto* child = new cRecordingView(m_journal, "child", &parent);
-    child->show();
-    child->enable();
+    cRecordingView* child = active("child", &parent);
     ASSERT_FALSE(child->isVisible());
     child->setParent(nullptr);
     EXPECT_TRUE(child->isVisible());
     EXPECT_GT(child->m_showed, 0);
     EXPECT_TRUE(isProcessed(child));
     EXPECT_TRUE(parent.getChildren().empty());
-    delete child;
-}
-
-TEST_F(ViewSwitches, ViewCannotBePlacedUnderItsOwnDescendant)
-{
-    cView parent(nullptr);
-    cView* child = new cView(&parent);
-    EXPECT_THROW(parent.setParent(child), const char*);
+    child->setParent(&parent);
+    EXPECT_THROW(parent.setParent(child), const char*) << "never under its own descendant";
     EXPECT_THROW(parent.setParent(&parent), const char*);
     EXPECT_EQ(child->getParent(), &parent);
 }
@@ -123,13 +115,10 @@ TEST_F(ViewSwitches, CopyJoinsProcessSetsWithoutNotificationsOrChildren)
 
 TEST_F(ViewSwitches, DeletingParentLeavesNoPointerInAnySet)
 {
-    auto* parent = new cRecordingView(m_journal, "parent");
-    auto* child = new cRecordingView(m_journal, "child", parent);
-    for (cView* view : {static_cast<cView*>(child), static_cast<cView*>(parent)}) {
-        view->show();
-        view->enable();
-        view->absoluteEnable();
-    }
+    cRecordingView* parent = active("parent");
+    cRecordingView* child = active("child", parent);
+    parent->absoluteEnable();
+    child->absoluteEnable();
     cUI::addDrawn(child, 1.0f);
     discard(child, "test");
     child->showTransparently(); // ends at once: the child has a parent

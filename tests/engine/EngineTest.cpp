@@ -10,20 +10,21 @@
 #include "graphics/Graphics.h"
 #include "input/Input.h"
 #include "support/EngineHarness.h"
+#include "support/Thrown.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 
 namespace {
 
-bool anyManagerExists()
+int managers()
 {
-    return cEngine::exists() || cFileManager::exists() || cResourceManager::exists() || cSettings::exists() ||
-           iGraphics::exists() || cInput::exists() || cTimer::exists() || cLogic::exists() ||
-           cStringManager::exists();
+    return cEngine::exists() + cFileManager::exists() + cResourceManager::exists() + cSettings::exists() +
+           iGraphics::exists() + cInput::exists() + cTimer::exists() + cLogic::exists() + cStringManager::exists();
 }
 
 std::string lastLine(const std::string& _path)
@@ -39,13 +40,10 @@ std::string lastLine(const std::string& _path)
 
 TEST(Engine, BuildsEveryManagerAndTakesThemAllDown)
 {
-    {
-        cEngineHarness harness;
-        EXPECT_TRUE(cEngine::exists() && cFileManager::exists() && cResourceManager::exists() &&
-                    cSettings::exists() && iGraphics::exists() && cInput::exists() && cTimer::exists() &&
-                    cLogic::exists() && cStringManager::exists());
-    }
-    EXPECT_FALSE(anyManagerExists());
+    auto harness = std::make_unique<cEngineHarness>();
+    EXPECT_EQ(managers(), 9);
+    harness.reset();
+    EXPECT_EQ(managers(), 0);
 }
 
 TEST(Engine, OpensAShownWindowTitledFromTheSettingsAndClosingSavesThem)
@@ -67,14 +65,8 @@ TEST(Engine, AFailedWindowLeavesNoManagerAndWritesNothing)
     cTestData data("<game window_title=\"T\" app_directory=\"Test\" />");
     cHeadlessPlatform platform;
     platform.getHeadlessWindow().failNextCreate("No display here.");
-    String stack;
-    try {
-        cEngine engine(data.root().c_str(), nullptr);
-    } catch (const String& _stack) {
-        stack = _stack;
-    }
-    EXPECT_EQ(stack, "No display here.\nvoid cEngine::creteWindow()\ncEngine::cEngine(void *hInstance, void *hwnd)");
-    EXPECT_FALSE(anyManagerExists());
+    EXPECT_EQ(thrownText([&] { cEngine engine(data.root().c_str(), nullptr); }), "No display here.\nvoid cEngine::creteWindow()\ncEngine::cEngine(void *hInstance, void *hwnd)");
+    EXPECT_EQ(managers(), 0);
     EXPECT_FALSE(std::filesystem::exists(data.common("sys/settings.xml")));
 }
 
@@ -105,11 +97,11 @@ TEST(Entry, ABrokenSettingsFileEndsInTheFatalReport)
     cHeadlessPlatform platform;
     platform.getHeadlessWindow().pushCharacter(u'x');
     setFatalMessageHandler(platform::showFatalMessage);
-    EXPECT_EQ(runEntry(data.root().c_str(), 0), 1);
+    EXPECT_EQ(runEntry(data.root().c_str(), sRunOptions()), 1);
     setFatalMessageHandler(nullptr);
     EXPECT_EQ(lastLine("error.log"), "Main");
     EXPECT_EQ(platform.getHeadlessSystem().getFatalTitle(), "Error");
-    EXPECT_FALSE(anyManagerExists());
+    EXPECT_EQ(managers(), 0);
     // What was still queued was taken without a frame, down to the quit.
     sWindowEvent event;
     EXPECT_FALSE(platform.getWindow().pollEvent(event));
@@ -124,13 +116,7 @@ TEST(Engine, AFailureInAFrameCarriesEveryLineOut)
 {
     cEngineHarness harness;
     harness.logic().addSleepingTask(new cSleepingTask(0, &failingTask, 0));
-    String stack;
-    try {
-        harness.engine().process();
-    } catch (const String& _stack) {
-        stack = _stack;
-    }
-    EXPECT_EQ(stack, "Broken frame.\nvoid cLogic::process()\nvoid cEngine::process()");
+    EXPECT_EQ(thrownText([&] { harness.engine().process(); }), "Broken frame.\nvoid cLogic::process()\nvoid cEngine::process()");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "engine/LogManager.h"
 
 #include "support/TempFolder.h"
+#include "support/Thrown.h"
 
 #include <gtest/gtest.h>
 
@@ -40,12 +41,7 @@ TEST(Log, HeaderAndNumberedLines)
 TEST(Log, UnopenableFileIsAnError)
 {
     cTempFolder folder(true);
-    try {
-        getLog("missing-folder/x", true);
-        FAIL();
-    } catch (const String& _text) {
-        EXPECT_EQ(_text, "Unable to open [missing-folder/x.log] log file.\n");
-    }
+    EXPECT_EQ(thrownText([] { getLog("missing-folder/x", true); }), "Unable to open [missing-folder/x.log] log file.\n");
 }
 
 TEST(FatalReport, WritesTheWholeStackAndNeverThrows)

@@ -8,10 +8,8 @@ const sRect kBox{0, 0, 10, 10};
 
 TEST(Rect, EdgesAreInside)
 {
-    EXPECT_TRUE(isPointInRect(kBox, 0, 5));
-    EXPECT_TRUE(isPointInRect(kBox, 10, 5));
-    EXPECT_TRUE(isPointInRect(kBox, 5, 0));
-    EXPECT_TRUE(isPointInRect(kBox, 5, 10));
+    for (const Vector2& edge : {Vector2(0, 5), Vector2(10, 5), Vector2(5, 0), Vector2(5, 10)})
+        EXPECT_TRUE(isPointInRect(kBox, edge.x, edge.y)) << edge.x << "," << edge.y;
     EXPECT_FALSE(isPointInRect(kBox, 10.01f, 5));
     EXPECT_TRUE(isRectInRect(kBox, kBox));
     EXPECT_FALSE(isRectInRect(kBox, sRect{5, 5, 11, 6}));

@@ -1,12 +1,8 @@
 #include "engine/Settings.h"
 #include "engine/ValueConvert.h"
 #include "support/EngineCore.h"
-#include "support/Xml16.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <filesystem>
 
 namespace {
 
@@ -102,36 +98,6 @@ TEST(Settings, AwkwardValuesSurviveSaveAndLoad)
     WString title;
     EXPECT_TRUE(again.settings().getPropertyT("game", "window_title", title));
     EXPECT_EQ(title, awkward);
-}
-
-TEST(Settings, BrokenPlayerCopyFallsBackToTheShippedOne)
-{
-    cTestData data;
-    // The file manager reads its folder name from the shipped copy; the settings read the
-    // player's copy, which here is broken and has no shipped fallback of its own name.
-    writeXml16(data.common("sys/settings.xml"), "<main><game app_directory=\"Test\"");
-    cEngineCore core(data, false);
-    EXPECT_NO_THROW(cSettings()) << "a broken player copy falls back to the shipped one";
-    EXPECT_TRUE(std::filesystem::exists(data.common("sys/settings.xml.broken")));
-}
-
-TEST(Settings, DemoSettingsChangeReachesTheCommonFolder)
-{
-    const char* shipped = std::getenv("FURROW_DATA");
-    ASSERT_NE(shipped, nullptr);
-    cTempFolder home(true);
-    setenv("FURROW_HOME", home.path().c_str(), 1);
-    String folder;
-    {
-        cFileManager files(shipped, "pack");
-        cResourceManager resources;
-        cSettings settings;
-        ASSERT_TRUE(settings.getPropertyT("game", "app_directory", folder));
-        settings.setPropertyT("Sound", "Music", UInt(42));
-    }
-    const std::string saved = readFileBytes(home.file(folder + "/sys/settings.xml"));
-    unsetenv("FURROW_HOME");
-    EXPECT_NE(saved.find(utf16Bytes("Music=\"42\"", false)), std::string::npos);
 }
 
 } // namespace

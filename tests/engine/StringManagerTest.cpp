@@ -1,5 +1,6 @@
 #include "engine/StringManager.h"
 #include "support/EngineCore.h"
+#include "support/Thrown.h"
 #include "support/Xml16.h"
 
 #include <gtest/gtest.h>
@@ -43,13 +44,9 @@ TEST(StringTable, MalformedFileFailsWithTheParserText)
     cTestData data;
     writeXml16(data.data("sys/strings.xml"), "<Strings><s><text>Play</s></Strings>");
     cEngineCore core(data);
-    try {
-        cStringManager strings;
-        FAIL() << "a malformed table was accepted";
-    } catch (const String& _stack) {
-        EXPECT_EQ(_stack.rfind("mismatched tag line 1 char ", 0), 0u) << _stack;
-        EXPECT_NE(_stack.find("cStringManager::cStringManager()"), String::npos);
-    }
+    const String stack = thrownText([] { cStringManager strings; });
+    EXPECT_EQ(stack.rfind("mismatched tag line 1 char ", 0), 0u) << stack;
+    EXPECT_NE(stack.find("cStringManager::cStringManager()"), String::npos);
     EXPECT_FALSE(cStringManager::exists());
 }
 

@@ -1,5 +1,6 @@
 #include "engine/RealFile.h"
 #include "support/TempFolder.h"
+#include "support/Thrown.h"
 
 #include <gtest/gtest.h>
 
@@ -74,7 +75,7 @@ TEST_F(StringRecord, ChecksumIsXorOfLittleEndianWordsZeroPadded)
         EXPECT_EQ(make(c.first)->calculateChecksum(), c.second) << c.first.size() << " bytes";
 }
 
-TEST_F(StringRecord, ClosedFileDoesNothing)
+TEST_F(StringRecord, ClosedFileDoesNothingAndAMissingOneRaisesItsName)
 {
     auto file = make("abcd");
     file->close();
@@ -86,16 +87,8 @@ TEST_F(StringRecord, ClosedFileDoesNothing)
     EXPECT_EQ(file->write("x", 1), 0u);
     EXPECT_EQ(file->calculateChecksum(), 0u);
     EXPECT_EQ(text, "kept");
-}
-
-TEST_F(StringRecord, MissingFileRaisesItsName)
-{
-    try {
-        cRealFile file(m_folder.file("none"), cRealFile::ACCESS_READ, cRealFile::OPEN_EXISTING);
-        FAIL();
-    } catch (const String& _error) {
-        EXPECT_EQ(_error.substr(0, _error.find('\n')), "Can't open file \"" + m_folder.file("none") + "\".");
-    }
+    EXPECT_EQ(thrownText([&] { cRealFile file(m_folder.file("none"), cRealFile::ACCESS_READ, cRealFile::OPEN_EXISTING); }, true),
+        "Can't open file \"" + m_folder.file("none") + "\".");
 }
 
 } // namespace

@@ -38,7 +38,7 @@ protected:
     std::unique_ptr<cTimer> m_timer;
 };
 
-TEST_F(TimerTest, LongFrameIsClampedToMinFps)
+TEST_F(TimerTest, LongFrameIsClampedToMinFpsAndSpeedScalesTheStep)
 {
     frame(500);
     EXPECT_FLOAT_EQ(m_timer->getFrameTime(), 1.0f / 15);
@@ -50,13 +50,10 @@ TEST_F(TimerTest, LongFrameIsClampedToMinFps)
     m_timer->setMinFps(4);
     frame(500);
     EXPECT_FLOAT_EQ(m_timer->getFrameTime(), 0.25f);
-}
-
-TEST_F(TimerTest, SpeedScalesTheStepButNotTheRealFrameTime)
-{
+    m_timer->setMinFps(15);
     m_timer->setSpeed(2);
     frame(500);
-    EXPECT_FLOAT_EQ(m_timer->getFrameTime(), 2.0f / 15);
+    EXPECT_FLOAT_EQ(m_timer->getFrameTime(), 2.0f / 15) << "speed scales the step, not the real frame time";
     EXPECT_FLOAT_EQ(m_timer->getRealFrameTime(), 1.0f / 15);
     frame(20);
     EXPECT_FLOAT_EQ(m_timer->getFrameTime(), 0.04f);
@@ -90,6 +87,23 @@ TEST_F(TimerTest, AverageWindowFromTheTenthFrame)
     }
     frame(40); // frame 20 closes the window of frames 10-19
     EXPECT_FLOAT_EQ(m_timer->getFrameTime(), (0.2f + 9 * 0.04f) / 10);
+}
+
+TEST_F(TimerTest, AFixedFrameTimeStandsForWhateverTheClockSays)
+{
+    m_timer->setFixedFrameTime(0.025f);
+    const UInt clock[] = {3, 500, 40, 0, 7, 16, 1000, 2, 90, 33, 1, 60};
+    for (UInt ms : clock)
+        frame(ms);
+    EXPECT_FLOAT_EQ(m_timer->getFrameTime(), 0.025f);
+    EXPECT_FLOAT_EQ(m_timer->getFps(), 40);
+    EXPECT_FLOAT_EQ(m_timer->getTime(), 12 * 0.025f);
+    m_timer->setFixedFrameTime(0.5f);
+    frame(3);
+    EXPECT_FLOAT_EQ(m_timer->getRealFrameTime(), 1.0f / 15) << "clamped like a measured frame";
+    m_timer->setFixedFrameTime(0);
+    frame(40);
+    EXPECT_FLOAT_EQ(m_timer->getRealFrameTime(), 0.04f) << "measured again from the last frame on";
 }
 
 TEST_F(TimerTest, CounterWrapIsHarmless)

@@ -1,3 +1,4 @@
+#include "engine/GameVariables.h"
 #include "engine/ValueConvert.h"
 #include "engine/TextConvert.h"
 
@@ -70,11 +71,13 @@ TEST(FloatReading, ClassicFormsOnly)
     EXPECT_DOUBLE_EQ(toDouble(d, u"0.1"), 0.1);
 }
 
-TEST(FloatReading, IgnoresTheUsersLocale)
+TEST(Numbers, IgnoreTheUsersLocale)
 {
-    // A locale whose decimal separator is a comma must not change how data reads.
+    // A decimal comma or digit grouping in a file would not read back on another machine.
     struct sCommaPoint : std::numpunct<char> {
         char do_decimal_point() const override { return ','; }
+        char do_thousands_sep() const override { return '.'; }
+        std::string do_grouping() const override { return "\3"; }
     };
     const std::locale previous = std::locale::global(std::locale(std::locale::classic(), new sCommaPoint));
     std::setlocale(LC_ALL, "de_DE.UTF-8");
@@ -82,11 +85,13 @@ TEST(FloatReading, IgnoresTheUsersLocale)
     toFloat(f, u"0.5");
     Vector2 v;
     toVector2(v, u"1.5,2.5");
+    const WString half = writePropertyValue<PT_FLOAT>(1234.5f), big = writePropertyValue<PT_INT>(1234567);
     std::locale::global(previous);
     std::setlocale(LC_ALL, "C");
     EXPECT_FLOAT_EQ(f, 0.5f);
-    EXPECT_FLOAT_EQ(v.x, 1.5f);
-    EXPECT_FLOAT_EQ(v.y, 2.5f);
+    EXPECT_EQ(v, Vector2(1.5f, 2.5f));
+    EXPECT_EQ(half, u"1234.5");
+    EXPECT_EQ(big, u"1234567");
 }
 
 TEST(VectorReading, AnyOneSeparator)
@@ -140,17 +145,6 @@ TEST(ColourPacking, ClampsAndRounds)
         DXColor back;
         EXPECT_EQ(colorToARGB(colorFromARGB(back, argb)), argb);
     }
-}
-
-TEST(FastSqrt, VolumeCurveValues)
-{
-    // The sound manager's volume curve: integer part of fastSqrt(v / 100) * 100.
-    const struct {
-        int volume, expected;
-    } cases[] = {{100, 100}, {50, 70}, {25, 50}, {1, 9}, {0, 0}};
-    for (const auto& c : cases)
-        EXPECT_EQ(static_cast<int>(fastSqrt(c.volume * 0.01f) * 100), c.expected) << c.volume;
-    EXPECT_NEAR(fastSqrt(2.f), 1.41421f, 0.01f);
 }
 
 } // namespace

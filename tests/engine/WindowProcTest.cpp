@@ -32,7 +32,7 @@ TEST(WindowProc, ActivationReachesInputFrameDriverAndSound)
     }
 }
 
-TEST(WindowProc, FocusReturningToAMinimisedWindowChangesNothing)
+TEST(WindowProc, MinimiseAndRestoreSetTheMinimisedFlagAndFocusOnAMinimisedWindowChangesNothing)
 {
     cEngineHarness harness;
     harness.send(WE_DEACTIVATE);
@@ -42,11 +42,6 @@ TEST(WindowProc, FocusReturningToAMinimisedWindowChangesNothing)
     harness.send(event);
     EXPECT_TRUE(harness.logic().isInactive());
     EXPECT_FALSE(harness.platform().getHeadlessKeyboard().isAcquired());
-}
-
-TEST(WindowProc, MinimiseAndRestoreSetTheMinimisedFlag)
-{
-    cEngineHarness harness;
     harness.send(WE_MINIMISE);
     EXPECT_TRUE(harness.logic().isMinimized());
     harness.send(WE_RESTORE);

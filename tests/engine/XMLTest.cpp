@@ -2,13 +2,13 @@
 #include "engine/XML.h"
 #include "engine/TextConvert.h"
 #include "support/TestData.h"
+#include "support/Thrown.h"
 #include "support/Xml16.h"
 #include "support/ZipWriter.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <ostream>
 
 namespace {
 
@@ -20,46 +20,35 @@ cXML parsed(const std::string& _utf8)
 
 String parseError(const std::string& _bytes)
 {
-    try {
-        cXML document("bad.xml", _bytes.data(), static_cast<ULong>(_bytes.size()));
-    } catch (const String& _error) {
-        return _error.substr(0, _error.find('\n'));
-    }
-    return "no error";
+    return thrownText([&] { cXML document("bad.xml", _bytes.data(), static_cast<ULong>(_bytes.size())); }, true);
 }
 
-TEST(XMLTree, ChildrenInTagOrderThenDocumentOrder)
+TEST(XMLTree, ChildrenInTagOrderThenDocumentOrderAndByMatchingAttributes)
 {
-    cXML document = parsed("<r><b n=\"1\"/><a/><b n=\"2\"/></r>");
+    cXML document = parsed("<r><b n=\"1\" k=\"x\"/><a/><b n=\"2\" k=\"y\"/><b n=\"3\" k=\"x\"/></r>");
     std::vector<std::string> seen;
     iXML* child = nullptr;
     String tag;
     for (UInt i = 0; document.get(i, child, &tag); ++i)
         seen.push_back(tag + toString((*child)[u"n"]));
-    EXPECT_EQ(seen, (std::vector<std::string>{"a", "b1", "b2"}));
-    EXPECT_EQ(document.getNodeCount("b"), 2u);
-    EXPECT_EQ(document.getChildCount(), 3u);
+    EXPECT_EQ(seen, (std::vector<std::string>{"a", "b1", "b2", "b3"}));
+    EXPECT_EQ(document.getNodeCount("b"), 3u);
+    EXPECT_EQ(document.getChildCount(), 4u);
     TAG_LIST bs;
-    EXPECT_EQ(document.get("b", bs), 2u);
+    EXPECT_EQ(document.get("b", bs), 3u);
     EXPECT_EQ((*bs.front())[u"n"], u"1");
-    EXPECT_EQ((*bs.back())[u"n"], u"2");
-    EXPECT_FALSE(document.get(3, child));
+    EXPECT_EQ((*bs.back())[u"n"], u"3");
+    EXPECT_FALSE(document.get(4, child));
     XML_CHILDREN::const_iterator it;
     document.childrenBegin(it);
     EXPECT_EQ(it->first, "a");
     EXPECT_EQ((++it)->second, bs.front()) << "the map view keeps the same order";
-}
-
-TEST(XMLTree, ChildWithMatchingAttributes)
-{
-    cXML document = parsed("<r><i k=\"x\" v=\"1\"/><i k=\"y\" v=\"2\"/><i k=\"x\" v=\"3\"/></r>");
     TAG_LIST found;
-    EXPECT_EQ(document.get("i", ATTRIBUTE_MAP{{u"k", u"x"}}, found), 0u);
+    EXPECT_EQ(document.get("b", ATTRIBUTE_MAP{{u"k", u"x"}}, found), 0u);
     ASSERT_EQ(found.size(), 2u);
-    EXPECT_EQ((*found.back())[u"v"], u"3");
-    iXML* first = nullptr;
-    EXPECT_TRUE(document.get("i", first));
-    EXPECT_EQ((*first)[u"v"], u"1");
+    EXPECT_EQ((*found.back())[u"n"], u"3");
+    ASSERT_TRUE(document.get("b", child));
+    EXPECT_EQ((*child)[u"n"], u"1");
 }
 
 TEST(XMLTree, AttributesByNameOrder)
@@ -125,32 +114,15 @@ TEST(XMLTypedGetters, ReadTheChildsOwnTextOrLeaveTheResult)
     EXPECT_EQ(text, u"kept");
 }
 
-struct sBadXml {
-    const char* what;
-    std::string bytes;
-    const char* error;
-};
-
-std::ostream& operator<<(std::ostream& _out, const sBadXml& _case)
-{
-    return _out << _case.what;
-}
-
-class XMLErrors : public ::testing::TestWithParam<sBadXml> {};
-
-TEST_P(XMLErrors, GiveTheParserTextWithLineAndColumn)
-{
-    EXPECT_EQ(parseError(GetParam().bytes), GetParam().error);
-}
-
 // The parser counts the byte order mark as the first column.
-INSTANTIATE_TEST_SUITE_P(XML, XMLErrors,
-    ::testing::Values(sBadXml{"Mismatch", makeXml16("<r>\n  <a></b>\n</r>"), "mismatched tag line 2 char 7"},
-        sBadXml{"Empty", "", "no element found line 1 char 0"},
-        sBadXml{"Garbage", makeXml16("<r>\x01</r>"), "not well-formed (invalid token) line 1 char 4"},
-        sBadXml{"Unclosed", makeXml16("<r><a>"), "no element found line 1 char 7"},
-        sBadXml{"OddByte", makeXml16("<r/>") + "\x01", "unclosed token line 1 char 5"}),
-    [](const auto& _info) { return std::string(_info.param.what); });
+TEST(XMLErrors, GiveTheParserTextWithLineAndColumn)
+{
+    const std::pair<std::string, const char*> cases[] = {{makeXml16("<r>\n  <a></b>\n</r>"), "mismatched tag line 2 char 7"},
+        {"", "no element found line 1 char 0"}, {makeXml16("<r>\x01</r>"), "not well-formed (invalid token) line 1 char 4"},
+        {makeXml16("<r><a>"), "no element found line 1 char 7"}, {makeXml16("<r/>") + "\x01", "unclosed token line 1 char 5"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(parseError(c.first), c.second);
+}
 
 class XMLFiles : public ::testing::Test {
 protected:
@@ -188,13 +160,9 @@ TEST_F(XMLFiles, BrokenPlayerCopyWithoutShippedOneRaisesTheParseError)
 {
     m_data.write(m_data.common("own.xml"), "garbage");
     auto files = start();
-    try {
-        cXML document("own.xml");
-        FAIL();
-    } catch (const String& _error) {
-        EXPECT_EQ(_error.find("not found"), std::string::npos) << _error;
-        EXPECT_NE(_error.find(" line 1 char "), std::string::npos) << _error;
-    }
+    const String error = thrownText([] { cXML document("own.xml"); });
+    EXPECT_EQ(error.find("not found"), std::string::npos) << error;
+    EXPECT_NE(error.find(" line 1 char "), std::string::npos) << error;
     EXPECT_EQ(readFileBytes(m_data.common("own.xml.broken")), "garbage");
 }
 
@@ -202,12 +170,7 @@ TEST_F(XMLFiles, BrokenShippedFileRaisesWithTheSignature)
 {
     writeXml16(m_data.data("b.xml"), "<a>");
     auto files = start();
-    try {
-        cXML document("b.xml");
-        FAIL();
-    } catch (const String& _error) {
-        EXPECT_EQ(_error, "no element found line 1 char 4\ncXML::cXML(const String& _path)");
-    }
+    EXPECT_EQ(thrownText([] { cXML document("b.xml"); }), "no element found line 1 char 4\ncXML::cXML(const String& _path)");
 }
 
 TEST_F(XMLFiles, CorruptPackageEntryIsAReadError)
@@ -217,12 +180,7 @@ TEST_F(XMLFiles, CorruptPackageEntryIsAReadError)
     bytes[findEntryData(bytes, "c.xml") + 100] ^= 1;
     m_data.write(m_data.data("p.pack"), bytes);
     auto files = start();
-    try {
-        cXML document("c.xml");
-        FAIL();
-    } catch (const String& _error) {
-        EXPECT_EQ(_error.substr(0, _error.find('\n')), "File \"c.xml\" can't be read.");
-    }
+    EXPECT_EQ(thrownText([] { cXML document("c.xml"); }, true), "File \"c.xml\" can't be read.");
 }
 
 } // namespace

@@ -38,23 +38,18 @@ protected:
     std::unique_ptr<cResourceManager> m_resources;
 };
 
+// The baker's own tests check glyph rectangles and advances; here, that the game's fonts came out whole.
 TEST_F(DemoFont, LatinAndCyrillicLettersHaveGlyphs)
 {
     ASSERT_TRUE(m_files->isExist("fonts/main.png")) << "the picture is baked beside the font";
     for (const char* path : {"fonts/main.fnt", "Fonts/Title.fnt"}) {
         auto* font = dynamic_cast<cFont*>(m_resources->getFont(path));
         ASSERT_NE(font, nullptr) << path;
-        EXPECT_EQ(m_resources->getFont(path), font) << "one cached object per path";
-        for (char16_t c : std::u16string(u"\u041D\u043E\u0432\u044B\u0439 Play")) {
-            sGlyph glyph;
-            ASSERT_TRUE(font->getLetter(c, glyph)) << path << " " << int(c);
-            EXPECT_TRUE(0 <= glyph.left && glyph.left < glyph.right && glyph.right <= 1) << int(c);
-            EXPECT_TRUE(0 <= glyph.bottom && glyph.bottom < glyph.top && glyph.top <= 1) << int(c);
-            EXPECT_TRUE(0 < glyph.advance && glyph.advance < 0.5f) << int(c) << " advances " << glyph.advance;
-        }
-        sGlyph wide, narrow;
-        ASSERT_TRUE(font->getLetter(u'\u0416', wide) && font->getLetter(u'l', narrow));
-        EXPECT_GT(wide.advance, narrow.advance) << path;
+        sGlyph glyph, narrow;
+        for (char16_t c : std::u16string(u"\u041D\u043E\u0432\u044B\u0439 Play"))
+            EXPECT_TRUE(font->getLetter(c, glyph)) << path << " " << int(c);
+        ASSERT_TRUE(font->getLetter(u'\u0416', glyph) && font->getLetter(u'l', narrow));
+        EXPECT_GT(glyph.advance, narrow.advance) << path;
     }
 }
 

@@ -7,9 +7,12 @@ namespace {
 
 using cCalls = std::vector<cRecordingRasterDevice::eCall>;
 
-TEST(Frame, WithNothingQueuedStillClearsAndPresentsAtTheNextBegin)
+TEST(Frame, SpritesOutsideAFrameAreDroppedAndAnEmptyFrameStillClearsAndPresentsAtTheNextBegin)
 {
     cGraphicsHarness h("back_color=\"0xFF336699\"");
+    h.graphics().renderQuad(quadAt(0, 0, 4, 4), nullptr, 0);
+    h.graphics().endRender();
+    EXPECT_TRUE(h.device().calls().empty());
     h.frame([](cGraphics&) {});
     EXPECT_EQ(cCalls{cRecordingRasterDevice::CALL_CLEAR}, h.device().calls());
     EXPECT_EQ(0u, h.device().presentCount());
@@ -18,36 +21,6 @@ TEST(Frame, WithNothingQueuedStillClearsAndPresentsAtTheNextBegin)
     ASSERT_EQ(1u, h.device().clears().size());
     EXPECT_EQ(0xFF336699u, h.device().clears()[0].colour);
     EXPECT_EQ(UInt(CLEAR_COLOUR | CLEAR_DEPTH | CLEAR_STENCIL), h.device().clears()[0].flags);
-}
-
-TEST(Frame, SpritesOutsideAFrameAreDropped)
-{
-    cGraphicsHarness h;
-    h.graphics().renderQuad(quadAt(0, 0, 4, 4), nullptr, 0);
-    h.graphics().endRender();
-    EXPECT_TRUE(h.device().draws().empty());
-    EXPECT_TRUE(h.device().clears().empty());
-}
-
-TEST(Frame, AMaskWriterAfterAnOpaqueSpriteStillTestsAlpha)
-{
-    cGraphicsHarness h;
-    h.frame([](cGraphics& _g) {
-        _g.renderQuad(quadAt(0, 0, 8, 8), nullptr, RT_OPAQUE);
-        _g.renderQuad(quadAt(0, 0, 8, 8), nullptr, RT_MASK_WRITER);
-        _g.renderQuad(quadAt(0, 0, 8, 8), nullptr, RT_OVERLAY | RT_MASKED);
-    });
-    const auto& draws = h.device().draws();
-    ASSERT_EQ(4u, draws.size());
-    EXPECT_EQ(STENCIL_WRITE, draws[1].state.stencil);
-    EXPECT_TRUE(draws[1].state.alphaTest);
-    EXPECT_EQ(0x88u, draws[1].state.alphaRef);
-    EXPECT_EQ(BLEND_ZERO, draws[1].state.srcBlend);
-    EXPECT_EQ(BLEND_ONE, draws[1].state.destBlend);
-    EXPECT_EQ(STENCIL_OFF, draws[2].state.stencil);
-    EXPECT_EQ(0u, draws[2].state.alphaRef);
-    EXPECT_EQ(STENCIL_EQUAL, draws[3].state.stencil);
-    EXPECT_EQ(BLEND_DEST_COLOR, draws[3].state.srcBlend);
 }
 
 TEST(Frame, FullScreenScalesSpritesAndDrawsBarsAboveAndBelow)

@@ -4,6 +4,7 @@
 #include "platform/sdl/GlRasterDevice.h"
 #include "platform/sdl/HiddenGlWindow.h"
 #include "support/ImageFixtures.h"
+#include "support/PixelProbes.h"
 
 #include <gtest/gtest.h>
 
@@ -41,31 +42,16 @@ protected:
             GTEST_SKIP() << "no GL context: " << _error;
         }
     }
-    void TearDown() override
-    {
-        m_graphics.reset();
-        m_window.reset();
-        m_harness.reset();
-    }
     template <class tQueue> void frame(tQueue _queue)
     {
         m_graphics->beginRender();
         _queue(*m_graphics);
         m_graphics->endRender();
     }
-    // Each of {colour, x, y}.
-    void expectPixels(std::initializer_list<std::array<UInt, 3>> _pixels)
+    void expectPixels(std::initializer_list<std::array<UInt, 3>> _probes)
     {
-        for (const auto& p : _pixels)
-            expectPixel(p[0], p[1], p[2]);
-    }
-    void expectPixel(UInt _expected, UInt _x, UInt _y)
-    {
-        const UInt actual = m_graphics->getDevice().readPixels({_x, _y, 1, 1})[0];
-        int worst = 0;
-        for (int shift = 0; shift < 24; shift += 8)
-            worst = std::max(worst, std::abs(int(_expected >> shift & 0xFF) - int(actual >> shift & 0xFF)));
-        EXPECT_LE(worst, 3) << "pixel " << _x << "," << _y << " is " << std::hex << actual << ", not " << _expected;
+        ::expectPixels([this](UInt _x, UInt _y) { return m_graphics->getDevice().readPixels({_x, _y, 1, 1})[0]; },
+            _probes, 3);
     }
 
     std::unique_ptr<cGraphicsHarness> m_harness;
@@ -79,7 +65,7 @@ TEST_F(GraphicsPixels, ASpriteMapsTexelsToPixelsExactly)
     frame([&](cGraphics& _g) { _g.renderQuad(quadAt(10, 20, 14, 24), &texture, RT_OPAQUE); });
     for (UInt y = 0; y < 4; ++y)
         for (UInt x = 0; x < 4; ++x)
-            expectPixel(texel(x, y), 10 + x, 20 + y);
+            expectPixels({{texel(x, y), 10 + x, 20 + y}});
     expectPixels({{kBack, 14, 20}, {kBack, 9, 20}});
 }
 
@@ -114,13 +100,11 @@ TEST_F(FullScreenPixels, LeaveBlackBarsAroundThePicture)
     const sScreenGeometry& g = m_graphics->getGeometry();
     const UInt width = m_graphics->getDevice().getWidth(), height = m_graphics->getDevice().getHeight();
     ASSERT_GT(width, 0u);
-    expectPixel(kWhite, width / 2, height / 2);
-    if (g.offsetY >= 2) {
+    expectPixels({{kWhite, width / 2, height / 2}});
+    if (g.offsetY >= 2)
         expectPixels({{0xFF000000u, width / 2, 0}, {0xFF000000u, width / 2, height - 1}});
-    }
-    if (g.offsetX >= 2) {
+    if (g.offsetX >= 2)
         expectPixels({{0xFF000000u, 0, height / 2}, {0xFF000000u, width - 1, height / 2}});
-    }
 }
 
 TEST_F(GraphicsPixels, TheDeeperUnitHidesTheOtherWhateverTheOrderAndSpritesIgnoreDepth)

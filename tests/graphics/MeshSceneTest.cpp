@@ -21,7 +21,7 @@ iGraphics::sUnit unitOf(iMesh* _mesh, cAnimation* _animation = nullptr)
     return unit;
 }
 
-TEST(MeshScene, UnitsAndSpritesAreDrawnInQueueOrder)
+TEST(MeshScene, UnitsAndSpritesAreDrawnInQueueOrderAndAUnitSplitsSpritesOfOneTexture)
 {
     cGraphicsHarness harness;
     const auto first = squareMesh(10, 10, 20, 20, 300);
@@ -29,43 +29,26 @@ TEST(MeshScene, UnitsAndSpritesAreDrawnInQueueOrder)
     const iGraphics::sUnit a = unitOf(first.get()), b = unitOf(second.get());
     const UInt texture = makeTexture(harness);
     harness.frame([&](cGraphics& _g) {
+        _g.renderQuad(quadAt(0, 0, 4, 4), sSpriteTexture{texture}, 0);
         _g.render(a);
         _g.render(b);
-        _g.renderQuad(quadAt(0, 0, 4, 4), sSpriteTexture{texture}, 0);
-    });
-    const tDraws& draws = harness.device().draws();
-    ASSERT_EQ(draws.size(), 3u);
-    EXPECT_EQ(draws[0].vertices[0].x, 10);
-    EXPECT_EQ(draws[1].vertices[0].x, 30);
-    EXPECT_EQ(draws[2].state.stages[0].texture, texture);
-
-    // The projection's depth range -3000 to 3000 becomes 0 to 1.
-    EXPECT_FLOAT_EQ(draws[0].vertices[0].z, 0.55f);
-    EXPECT_FLOAT_EQ(draws[1].vertices[0].z, 0.45f);
-    EXPECT_EQ(draws[0].indices, (std::vector<UInt>{0, 1, 2, 2, 1, 3}));
-    sDrawState unit = spriteState(0, 0, 0, {});
-    unit.depthTest = unit.depthWrite = true;
-    unit.cull = CULL_CCW;
-    EXPECT_EQ(draws[0].state, unit);
-    EXPECT_EQ(draws[2].state, spriteState(0, texture, 0, {})) << "back to the 2D state after a unit";
-}
-
-TEST(MeshScene, AUnitBetweenTwoSpritesOfOneTextureSplitsThem)
-{
-    cGraphicsHarness harness;
-    const auto mesh = squareMesh(10, 10, 20, 20, 0);
-    const iGraphics::sUnit unit = unitOf(mesh.get());
-    const UInt texture = makeTexture(harness);
-    harness.frame([&](cGraphics& _g) {
-        _g.renderQuad(quadAt(0, 0, 4, 4), sSpriteTexture{texture}, 0);
-        _g.render(unit);
         _g.renderQuad(quadAt(8, 0, 12, 4), sSpriteTexture{texture}, 0);
     });
     const tDraws& draws = harness.device().draws();
-    ASSERT_EQ(draws.size(), 3u);
-    EXPECT_EQ((std::vector<bool>{false, true, false}),
-        (std::vector<bool>{draws[0].state.depthTest, draws[1].state.depthTest, draws[2].state.depthTest}));
-    EXPECT_EQ(draws[2].vertices[0].x, 7.5f);
+    ASSERT_EQ(draws.size(), 4u);
+    EXPECT_EQ(draws[1].vertices[0].x, 10);
+    EXPECT_EQ(draws[2].vertices[0].x, 30);
+    EXPECT_EQ(draws[3].vertices[0].x, 7.5f);
+
+    // The projection's depth range -3000 to 3000 becomes 0 to 1.
+    EXPECT_FLOAT_EQ(draws[1].vertices[0].z, 0.55f);
+    EXPECT_FLOAT_EQ(draws[2].vertices[0].z, 0.45f);
+    EXPECT_EQ(draws[1].indices, (std::vector<UInt>{0, 1, 2, 2, 1, 3}));
+    sDrawState unit = spriteState(0, 0, 0, {});
+    unit.depthTest = unit.depthWrite = true;
+    unit.cull = CULL_CCW;
+    EXPECT_EQ(draws[1].state, unit);
+    EXPECT_EQ(draws[3].state, spriteState(0, texture, 0, {})) << "back to the 2D state after a unit";
 }
 
 // Vertex i hangs from bones i to i + 3 (wrapping at 20) with weights 0.4, 0.3, 0.2 and the

@@ -1,6 +1,7 @@
 #include "graphics/AniMesh.h"
 #include "graphics/Mesh.h"
 #include "support/MeshWriter.h"
+#include "support/Thrown.h"
 
 #include <gtest/gtest.h>
 
@@ -13,15 +14,10 @@ std::unique_ptr<iMesh> load(const std::string& _bytes, const String& _name = "Me
     return std::unique_ptr<iMesh>(iMesh::create(_name, _bytes.data(), static_cast<ULong>(_bytes.size())));
 }
 
-// The error call stack of a failed load (its first line unless _whole), or "" when it loaded.
+// The error call stack of a failed load (its first line unless _whole).
 String failure(const std::string& _bytes, bool _whole = false)
 {
-    try {
-        load(_bytes, "Meshes/bad.mesh");
-    } catch (const String& _stack) {
-        return _whole ? _stack : _stack.substr(0, _stack.find('\n'));
-    }
-    return "";
+    return thrownText([&] { load(_bytes, "Meshes/bad.mesh"); }, !_whole);
 }
 
 sTestVertex vertex(float _seed)

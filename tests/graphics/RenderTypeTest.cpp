@@ -2,48 +2,36 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
-struct sTypeCase {
-    const char* name;
-    ULong renderType;
-    Bool blend;
-    eBlendFactor src, dest;
-    eStencilMode stencil;
-    eFilter filter;
-};
-
-class SpriteStatePerRenderType : public testing::TestWithParam<sTypeCase> {};
-
-TEST_P(SpriteStatePerRenderType, IsCompleteForEachDraw)
+// The pixel tests see blending and masks work; here, that each bit picks its own part.
+TEST(RenderType, EachBitChoosesItsPartOfTheSpriteState)
 {
-    const sTypeCase& c = GetParam();
-    const sDrawState state = spriteState(c.renderType, 7, 0, {});
-    EXPECT_EQ(7u, state.stages[0].texture);
-    EXPECT_EQ(c.blend, state.blend);
-    EXPECT_EQ(c.blend, state.alphaTest);
-    EXPECT_EQ(0u, state.alphaRef);
-    EXPECT_EQ(c.src, state.srcBlend);
-    EXPECT_EQ(c.dest, state.destBlend);
-    EXPECT_EQ(c.stencil, state.stencil);
-    EXPECT_EQ(c.filter, state.stages[0].minFilter);
-    EXPECT_EQ(c.filter, state.stages[0].magFilter);
-    EXPECT_FALSE(state.depthTest);
-    EXPECT_EQ(CULL_NONE, state.cull);
+    const sDrawState plain = spriteState(0, 7, 0, {});
+    EXPECT_EQ(7u, plain.stages[0].texture);
+    EXPECT_TRUE(plain.blend && plain.alphaTest && !plain.depthTest);
+    EXPECT_EQ(std::make_pair(BLEND_SRC_ALPHA, BLEND_INV_SRC_ALPHA), std::make_pair(plain.srcBlend, plain.destBlend));
+    for (ULong overlay : {ULong(RT_OVERLAY), ULong(RT_OVERLAY_BLEND)}) {
+        const sDrawState state = spriteState(overlay, 7, 0, {});
+        EXPECT_EQ(std::make_pair(BLEND_DEST_COLOR, BLEND_SRC_ALPHA), std::make_pair(state.srcBlend, state.destBlend));
+    }
+    EXPECT_FALSE(spriteState(RT_OPAQUE, 7, 0, {}).blend || spriteState(RT_OPAQUE, 7, 0, {}).alphaTest);
+    EXPECT_EQ(STENCIL_EQUAL, spriteState(RT_OVERLAY | RT_MASKED, 7, 0, {}).stencil);
+    const std::pair<ULong, eFilter> filters[] = {{0, FILTER_POINT}, {RT_LINEAR, FILTER_LINEAR},
+        {RT_ANISOTROPIC, FILTER_ANISOTROPIC}, {RT_LINEAR | RT_ANISOTROPIC, FILTER_LINEAR}};
+    for (const auto& f : filters) {
+        EXPECT_EQ(f.second, spriteState(f.first, 7, 0, {}).stages[0].minFilter) << f.first;
+        EXPECT_EQ(f.second, spriteState(f.first, 7, 0, {}).stages[0].magFilter) << f.first;
+    }
+    // The mask writer keeps only the stencil of texels above the threshold, and no colour.
+    const sDrawState writer = maskWriterState(RT_OPAQUE, 7, 0, {});
+    EXPECT_EQ(STENCIL_WRITE, writer.stencil);
+    EXPECT_TRUE(writer.alphaTest);
+    EXPECT_EQ(0x88u, writer.alphaRef);
+    EXPECT_EQ(std::make_pair(BLEND_ZERO, BLEND_ONE), std::make_pair(writer.srcBlend, writer.destBlend));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Types, SpriteStatePerRenderType,
-    testing::Values(
-        sTypeCase{"plain", 0, true, BLEND_SRC_ALPHA, BLEND_INV_SRC_ALPHA, STENCIL_OFF, FILTER_POINT},
-        sTypeCase{"overlay", 0x1, true, BLEND_DEST_COLOR, BLEND_SRC_ALPHA, STENCIL_OFF, FILTER_POINT},
-        sTypeCase{"opaque", 0x2, false, BLEND_SRC_ALPHA, BLEND_INV_SRC_ALPHA, STENCIL_OFF, FILTER_POINT},
-        sTypeCase{"masked_overlay", 0x9, true, BLEND_DEST_COLOR, BLEND_SRC_ALPHA, STENCIL_EQUAL, FILTER_POINT},
-        sTypeCase{"linear", 0x20, true, BLEND_SRC_ALPHA, BLEND_INV_SRC_ALPHA, STENCIL_OFF, FILTER_LINEAR},
-        sTypeCase{"overlay_blend", 0x40, true, BLEND_DEST_COLOR, BLEND_SRC_ALPHA, STENCIL_OFF, FILTER_POINT},
-        sTypeCase{"anisotropic", 0x80, true, BLEND_SRC_ALPHA, BLEND_INV_SRC_ALPHA, STENCIL_OFF, FILTER_ANISOTROPIC},
-        sTypeCase{"linear_wins", 0xA0, true, BLEND_SRC_ALPHA, BLEND_INV_SRC_ALPHA, STENCIL_OFF, FILTER_LINEAR}),
-    [](const testing::TestParamInfo<sTypeCase>& _info) { return String(_info.param.name); });
 
 TEST(FullscreenMagnification, IsPointForOverlaysAndAnisotropicOtherwise)
 {

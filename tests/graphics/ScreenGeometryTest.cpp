@@ -2,32 +2,25 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
-struct sDesktopCase {
-    Int desktopWidth, desktopHeight;
-    Int pictureWidth, pictureHeight;
-    Float offsetX, offsetY;
-};
-
-class FullscreenPicture : public testing::TestWithParam<sDesktopCase> {};
-
-TEST_P(FullscreenPicture, IsTheLargestCentred4To3Rectangle)
+TEST(FullscreenPicture, IsTheLargestCentred4To3Rectangle)
 {
-    const sDesktopCase& c = GetParam();
-    const sScreenGeometry g = sScreenGeometry::fullscreenOn(c.desktopWidth, c.desktopHeight, 800, 600);
-    EXPECT_EQ(c.pictureWidth, g.pictureWidth);
-    EXPECT_EQ(c.pictureHeight, g.pictureHeight);
-    EXPECT_FLOAT_EQ(c.offsetX, g.offsetX);
-    EXPECT_FLOAT_EQ(c.offsetY, g.offsetY);
-    EXPECT_FLOAT_EQ(Float(c.pictureWidth) / 800, g.scaleX);
-    EXPECT_FLOAT_EQ(Float(c.pictureHeight) / 600, g.scaleY);
+    const struct {
+        Int desktopWidth, desktopHeight, pictureWidth, pictureHeight;
+        Float offsetX, offsetY;
+    } cases[] = {{1280, 800, 1066, 800, 107, 0}, {1280, 1024, 1280, 960, 0, 32}, {1024, 768, 1024, 768, 0, 0}};
+    for (const auto& c : cases) {
+        const sScreenGeometry g = sScreenGeometry::fullscreenOn(c.desktopWidth, c.desktopHeight, 800, 600);
+        SCOPED_TRACE(c.desktopHeight);
+        EXPECT_EQ(std::make_pair(c.pictureWidth, c.pictureHeight), std::make_pair(g.pictureWidth, g.pictureHeight));
+        EXPECT_EQ(Vector2(c.offsetX, c.offsetY), Vector2(g.offsetX, g.offsetY));
+        EXPECT_FLOAT_EQ(Float(c.pictureWidth) / 800, g.scaleX);
+        EXPECT_FLOAT_EQ(Float(c.pictureHeight) / 600, g.scaleY);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Desktops, FullscreenPicture,
-                         testing::Values(sDesktopCase{1280, 800, 1066, 800, 107, 0},
-                                         sDesktopCase{1280, 1024, 1280, 960, 0, 32},
-                                         sDesktopCase{1024, 768, 1024, 768, 0, 0}));
 
 TEST(ScreenToLogical, MapsThePictureCornersToTheLogicalCornersOfTheSettings)
 {

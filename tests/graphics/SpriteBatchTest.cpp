@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 const sScreenGeometry WINDOWED = sScreenGeometry::windowed(800, 600);
@@ -30,11 +32,8 @@ TEST_F(SpriteBatch, SameTextureAndTypeMergeAndAChangeOfEitherSplits)
     add(2, RT_OVERLAY);
     const auto& chunks = end();
     ASSERT_EQ(3u, chunks.size());
-    EXPECT_EQ(8u, chunks[0].vertexCount);
-    EXPECT_EQ(4u, chunks[0].primitiveCount);
-    EXPECT_EQ(8u, chunks[1].baseVertex);
-    EXPECT_EQ(12u, chunks[1].startIndex);
-    EXPECT_EQ(2u, chunks[1].texture);
+    EXPECT_EQ(std::make_tuple(8u, 4u), std::make_tuple(chunks[0].vertexCount, chunks[0].primitiveCount));
+    EXPECT_EQ(std::make_tuple(8u, 12u, 2u), std::make_tuple(chunks[1].baseVertex, chunks[1].startIndex, chunks[1].texture));
     EXPECT_EQ(ULong(RT_OVERLAY), chunks[2].renderType);
 }
 

@@ -1,6 +1,7 @@
 #include "GraphicsHarness.h"
 #include "engine/ResourceManager.h"
 #include "graphics/Sprite.h"
+#include "support/Thrown.h"
 
 #include <gtest/gtest.h>
 
@@ -19,12 +20,8 @@ TEST(SpriteRecord, ASpriteByPathOfAMissingFileFailsWithTheRenderSignature)
 {
     cGraphicsHarness h;
     h.graphics().beginRender();
-    try {
-        h.graphics().render(spriteAt(0, 0, 4, 4), String("pictures/missing.png"), false);
-        FAIL() << "no error";
-    } catch (const String& _error) {
-        EXPECT_NE(String::npos, _error.find("void cGraphics::render(const sSprite& _p, const String &_texture, Bool _overlay)"));
-    }
+    EXPECT_NE(String::npos, thrownText([&] { h.graphics().render(spriteAt(0, 0, 4, 4), String("pictures/missing.png"), false); })
+                                .find("void cGraphics::render(const sSprite& _p, const String &_texture, Bool _overlay)"));
 }
 
 } // namespace

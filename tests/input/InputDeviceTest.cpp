@@ -162,9 +162,8 @@ struct sNameCase {
 TEST(InputKeyNames, NamesAsPlayersKnowThem)
 {
     cInput input(nullptr, nullptr);
-    const sNameCase cases[] = {{0x01, "Esc"},      {0x26, ""},        {0x2B, "\\"},    {0x38, "L Menu"},
-                               {0xB8, "R Alt"},    {0x46, "Scrol"},   {0x53, "NumPad ."}, {0xB3, "NumPad ."},
-                               {0xED, "MediaSelect"}, {0x11C, ""},    {0x213, ""}};
+    const sNameCase cases[] = {{0x26, ""}, {0x38, "L Menu"}, {0xB8, "R Alt"}, {0x53, "NumPad ."}, {0xB3, "NumPad ."},
+        {0xED, "MediaSelect"}, {0x11C, ""}, {0x213, ""}};
     for (const sNameCase& key : cases)
         EXPECT_EQ(input.getKeyName(key.code), key.name) << key.code;
     EXPECT_EQ(&input.getKeyName(0x11C), &input.getKeyName(0x11C)) << "an unnamed code keeps its entry";

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -27,11 +28,8 @@ TEST(HeadlessEvents, InjectedEventsComeOutInOrderWithQuitLast)
     window.pushMouseMove(10, 20);
     const std::vector<sWindowEvent> events = drain(window);
     ASSERT_EQ(events.size(), 4u);
-    EXPECT_EQ(events[0].m_type, WE_DEACTIVATE);
-    EXPECT_EQ(events[1].m_char, 13);
-    EXPECT_EQ(events[2].m_x, 10);
-    EXPECT_EQ(events[3].m_type, WE_QUIT);
-    EXPECT_EQ(events[3].m_exitCode, 3);
+    EXPECT_EQ(std::make_tuple(WE_DEACTIVATE, 13, 10, WE_QUIT, 3), std::make_tuple(events[0].m_type,
+        int(events[1].m_char), int(events[2].m_x), events[3].m_type, int(events[3].m_exitCode)));
     EXPECT_TRUE(drain(window).empty());
 }
 

@@ -55,8 +55,7 @@ TEST(InputMapping, KeyRecordsCarryTheDownBitAndDropRepeats)
 {
     sInputRecord record;
     ASSERT_TRUE(sdl::keyRecordFor(keyEvent(SDL_SCANCODE_RETURN, true), record));
-    EXPECT_EQ(record.offset, 0x1Cu);
-    EXPECT_EQ(record.data, INPUT_DOWN);
+    EXPECT_EQ(std::make_pair(record.offset, record.data), std::make_pair(0x1Cu, INPUT_DOWN));
     ASSERT_TRUE(sdl::keyRecordFor(keyEvent(SDL_SCANCODE_RETURN, false), record));
     EXPECT_EQ(record.data, 0u);
     EXPECT_FALSE(sdl::keyRecordFor(keyEvent(SDL_SCANCODE_RETURN, true, true), record));

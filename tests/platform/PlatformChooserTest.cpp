@@ -1,5 +1,6 @@
 #include "EnvironmentVariable.h"
 #include "platform/Platform.h"
+#include "support/Thrown.h"
 
 #include <gtest/gtest.h>
 
@@ -13,22 +14,13 @@ TEST(PlatformChoice, HeadlessIsChosenByName)
     EXPECT_EQ(iPlatform::getInstance(), backend.get());
 }
 
-TEST(PlatformChoice, SdlIsTheDefault)
+TEST(PlatformChoice, SdlIsTheDefaultAndAnUnknownNameFailsWithTheName)
 {
     cEnvironmentVariable empty("FURROW_PLATFORM", std::string());
     EXPECT_STREQ(platform::createPlatform()->getName(), "sdl");
     cEnvironmentVariable unset("FURROW_PLATFORM", std::nullopt);
     EXPECT_STREQ(platform::createPlatform()->getName(), "sdl");
-}
-
-TEST(PlatformChoice, UnknownNameFailsWithTheName)
-{
-    try {
-        platform::createPlatform("vulcan");
-        FAIL() << "no failure";
-    } catch (const String& _error) {
-        EXPECT_EQ(_error, "Unknown platform: vulcan");
-    }
+    EXPECT_EQ(thrownText([] { platform::createPlatform("vulcan"); }), "Unknown platform: vulcan");
 }
 
 } // namespace

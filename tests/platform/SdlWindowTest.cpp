@@ -1,10 +1,12 @@
 #include "EnvironmentVariable.h"
 #include "platform/sdl/SdlPlatform.h"
+#include "support/Thrown.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -43,10 +45,8 @@ TEST_F(SdlWindow, ClientAreaIsTheAskedSizeAndAPostedQuitComesLast)
     window.show();
     const std::vector<sWindowEvent> events = drain();
     const sPixelRect rect = window.getWindowRect();
-    EXPECT_EQ(rect.width(), 800);
-    EXPECT_EQ(rect.height(), 600);
-    EXPECT_TRUE(window.isCreated());
-    EXPECT_NE(m_platform.getSdlWindow().getSdlWindow(), nullptr);
+    EXPECT_EQ(std::make_pair(rect.width(), rect.height()), std::make_pair(800, 600));
+    EXPECT_TRUE(window.isCreated() && m_platform.getSdlWindow().getSdlWindow());
     EXPECT_GE(window.getDesktopRect().width(), 800);
     ASSERT_FALSE(events.empty());
     EXPECT_EQ(events.back().m_type, WE_QUIT);
@@ -71,16 +71,45 @@ TEST_F(SdlWindow, ListenersSeeRawEventsUntilRemoved)
     EXPECT_EQ(seen, before);
 }
 
+TEST_F(SdlWindow, ReplayedInputTakesTheRoadOfTheDevicesAndTheWindowsTranslation)
+{
+    iWindow& window = m_platform.getWindow();
+    window.create("Farm", 800, 600);
+    window.show();
+    drain();
+    ASSERT_EQ(m_platform.getKeyboard()->acquire(), eInputResult::ok);
+    ASSERT_EQ(m_platform.getMouse()->acquire(), eInputResult::ok);
+    iReplayInput& replay = *m_platform.getReplayInput();
+    replay.setKey(0x1C, true);
+    replay.typeText("\xC3\xA9");
+    replay.setButton(1, true);
+    replay.moveMouse(10, 20);
+    std::vector<UInt16> typed;
+    for (const sWindowEvent& event : drain())
+        if (event.m_type == WE_CHAR)
+            typed.push_back(event.m_char);
+    EXPECT_EQ(typed, (std::vector<UInt16>{13, 0xE9}));
+    sInputRecord records[4];
+    std::uint32_t count = 4;
+    m_platform.getKeyboard()->read(records, count);
+    ASSERT_EQ(count, 1u);
+    EXPECT_EQ(records[0].offset, 0x1Cu);
+    count = 4;
+    m_platform.getMouse()->read(records, count);
+    ASSERT_EQ(count, 1u);
+    EXPECT_EQ(records[0].offset, MOUSE_OFFSET_BUTTON0 + 1);
+    Int x = 0, y = 0;
+    ASSERT_TRUE(window.getCursorPosition(x, y));
+    EXPECT_EQ(x - window.getWindowRect().left, 10);
+    EXPECT_EQ(y - window.getWindowRect().top, 20);
+    EXPECT_THROW(replay.setKey(0x7E, true), String) << "a key SDL does not have";
+}
+
 TEST(SdlWindowFailure, FailedCreationThrowsSdlsText)
 {
     cEnvironmentVariable driver("SDL_VIDEODRIVER", "no-such-driver");
     cSdlPlatform platform;
-    try {
-        platform.getWindow().create("Farm", 800, 600);
-        FAIL() << "no failure";
-    } catch (const String& _error) {
-        EXPECT_NE(_error.find("no-such-driver"), String::npos) << _error;
-    }
+    EXPECT_NE(thrownText([&] { platform.getWindow().create("Farm", 800, 600); }).find("no-such-driver"), String::npos);
     EXPECT_FALSE(platform.getWindow().isCreated());
 }
 

@@ -2,20 +2,14 @@
 
 #include <gtest/gtest.h>
 
-TEST(TextureFit, NextPowerOfTwoCountsFromOne)
-{
-    const UInt cases[][2] = {{0, 1}, {1, 1}, {2, 2}, {3, 4}, {64, 64}, {65, 128}, {100, 128}, {129, 256}};
-    for (const auto& c : cases)
-        EXPECT_EQ(c[1], nextPowerOfTwo(c[0])) << c[0];
-}
-
 TEST(TextureFit, ImageScalesIntoItsPowerOfTwoTexture)
 {
     const struct {
         UInt width, height, textureWidth, textureHeight;
         Float uScale, vScale, halfTexelU, halfTexelV;
     } cases[] = {{100, 50, 128, 64, 0.78125f, 0.78125f, 0.00390625f, 0.0078125f},
-        {64, 32, 64, 32, 1.0f, 1.0f, 1.0f / 128, 1.0f / 64}};
+        {64, 32, 64, 32, 1.0f, 1.0f, 1.0f / 128, 1.0f / 64},
+        {129, 1, 256, 1, 129.0f / 256, 1.0f, 1.0f / 512, 0.5f}};
     for (const auto& c : cases) {
         const sTextureFit fit = fitTexture(c.width, c.height);
         EXPECT_EQ(c.textureWidth, fit.textureWidth) << c.width;

@@ -3,6 +3,7 @@
 #include "engine/ResourceManager.h"
 #include "engine/Settings.h"
 #include "support/TestData.h"
+#include "support/Xml16.h"
 
 #include <memory>
 #include <string>
@@ -32,6 +33,3 @@ private:
     std::unique_ptr<cResourceManager> m_resources;
     std::unique_ptr<cSettings> m_settings;
 };
-
-// The UTF-16LE bytes of an ASCII or UTF-8 text, optionally after a byte order mark.
-std::string utf16Bytes(const std::string& _utf8, bool _byteOrderMark);

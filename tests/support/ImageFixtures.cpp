@@ -4,6 +4,8 @@
 #include <stb_image_write.h>
 #include <zlib.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 #include <vector>
@@ -161,4 +163,12 @@ std::string makeRgb565Dds(const sImage& _image)
         body += {char(value), char(value >> 8)};
     }
     return ddsHeader(_image, 0x40, 0, 16, 0xF800, 0x07E0, 0x001F) + body;
+}
+
+int channelDistance(UInt _a, UInt _b, bool _alpha)
+{
+    int worst = 0;
+    for (int shift = 0; shift < (_alpha ? 32 : 24); shift += 8)
+        worst = std::max(worst, std::abs(int(_a >> shift & 0xFF) - int(_b >> shift & 0xFF)));
+    return worst;
 }

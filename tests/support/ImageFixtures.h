@@ -31,5 +31,8 @@ std::string makeCompressedDds(const sImage& _image, const char* _fourCC);
 // An uncompressed 16-bit 5-6-5 DDS.
 std::string makeRgb565Dds(const sImage& _image);
 
+// The largest difference of one channel between two ARGB pixels, alpha included when _alpha.
+int channelDistance(UInt _a, UInt _b, bool _alpha = true);
+
 // One PNG-style chunk (length, type, data, checksum), as JNG and MNG files are built from.
 std::string makeChunk(const char* _type, const std::string& _data);

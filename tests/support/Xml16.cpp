@@ -5,9 +5,9 @@
 
 #include <filesystem>
 
-std::string makeXml16(const std::string& _utf8)
+std::string utf16Bytes(const std::string& _utf8, bool _byteOrderMark)
 {
-    std::string bytes = "\xFF\xFE";
+    std::string bytes = _byteOrderMark ? std::string("\xFF\xFE") : std::string();
     for (const char16_t unit : toWString(_utf8)) {
         bytes.push_back(static_cast<char>(unit & 0xFF));
         bytes.push_back(static_cast<char>(unit >> 8));

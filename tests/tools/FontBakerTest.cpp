@@ -64,12 +64,8 @@ TEST_F(BakedFont, MenuWordsHaveEveryLetter)
     for (const char16_t c : toWString("НовыйPlay")) {
         sGlyph glyph;
         ASSERT_TRUE(s_font->getLetter(c, glyph)) << toString(WString(1, c));
-        EXPECT_GE(glyph.left, 0.0f);
-        EXPECT_LT(glyph.left, glyph.right);
-        EXPECT_LE(glyph.right, 1.0f);
-        EXPECT_GE(glyph.bottom, 0.0f);
-        EXPECT_LT(glyph.bottom, glyph.top) << "y runs upwards from the picture's bottom";
-        EXPECT_LE(glyph.top, 1.0f);
+        EXPECT_TRUE(0 <= glyph.left && glyph.left < glyph.right && glyph.right <= 1);
+        EXPECT_TRUE(0 <= glyph.bottom && glyph.bottom < glyph.top && glyph.top <= 1) << "y runs upwards from the bottom";
         // A letter of a 24-pixel font advances by a few pixels to about a size.
         const Float advancePixels = glyph.advance * Float(s_width);
         EXPECT_GT(advancePixels, kPixelSize * 0.25f) << toString(WString(1, c));

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 std::uint32_t readLittle(const String& _bytes, std::size_t _at, int _count)
@@ -52,13 +51,11 @@ TEST(SoundMaker, WavIsMonoSixteenBitPcm)
     const String wav = encodeWav(samples, 22050);
     ASSERT_EQ(wav.size(), 44u + 8u);
     EXPECT_EQ(wav.substr(0, 4), "RIFF");
-    EXPECT_EQ(readLittle(wav, 4, 4), wav.size() - 8);
-    EXPECT_EQ(readLittle(wav, 20, 4), 0x00010001u); // PCM, mono
-    EXPECT_EQ(readLittle(wav, 24, 4), 22050u);
-    EXPECT_EQ(readLittle(wav, 34, 2), 16u);
-    EXPECT_EQ(readLittle(wav, 40, 4), 8u);
-    EXPECT_EQ(readLittle(wav, 46, 2), 1u);
-    EXPECT_EQ(readLittle(wav, 48, 2), 0xFFFFu);
+    // {offset, width, value}: sizes, PCM mono, the rate, 16 bits, then the samples.
+    const std::uint32_t fields[][3] = {{4, 4, 44}, {20, 4, 0x00010001}, {24, 4, 22050}, {34, 2, 16}, {40, 4, 8},
+        {46, 2, 1}, {48, 2, 0xFFFF}};
+    for (const auto& field : fields)
+        EXPECT_EQ(readLittle(wav, field[0], int(field[1])), field[2]) << "at " << field[0];
 }
 
 TEST(SoundMaker, OggIsAnOggStreamAndTheSameEveryTime)

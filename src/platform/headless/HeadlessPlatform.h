@@ -6,6 +6,7 @@
 #include "platform/headless/InputKeyboard.h"
 #include "platform/headless/InputMouse.h"
 #include "platform/headless/RecordingRasterDevice.h"
+#include "platform/headless/ReplayInput.h"
 
 // No window, GPU or sound card: tests script time and events through the concrete services.
 class cHeadlessPlatform : public iPlatform {
@@ -21,6 +22,9 @@ public:
     {
         return std::make_unique<cRecordingRasterDevice>();
     }
+    iReplayInput* getReplayInput() override { return &m_replay; }
+    // The recording device only remembers draws.
+    Bool hasPicture() const override { return false; }
 
     cHeadlessSystem& getHeadlessSystem() { return m_system; }
     cHeadlessWindow& getHeadlessWindow() { return m_window; }
@@ -34,4 +38,5 @@ private:
     cHeadlessSoundLibrary m_sound;
     headless::cInputKeyboard m_keyboard;
     headless::cInputMouse m_mouse;
+    headless::cReplayInput m_replay{m_window, m_keyboard, m_mouse};
 };

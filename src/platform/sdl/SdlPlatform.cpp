@@ -10,11 +10,13 @@ cSdlPlatform::cSdlPlatform()
         throw String(SDL_GetError());
     m_window = std::make_unique<cSdlWindow>();
     m_window->addEventListener(this, [this](const SDL_Event& _event) { m_devices.handleEvent(_event); });
+    m_replay = std::make_unique<sdl::cReplayInput>(*m_window);
 }
 
 cSdlPlatform::~cSdlPlatform()
 {
     // The window, its video part and the sound device go before SDL itself.
+    m_replay.reset();
     m_window.reset();
     m_sound.free();
     SDL_Quit();

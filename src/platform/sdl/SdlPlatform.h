@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Platform.h"
 #include "platform/sdl/InputDevices.h"
+#include "platform/sdl/ReplayInput.h"
 #include "platform/sdl/SdlSoundLibrary.h"
 #include "platform/sdl/SdlSystem.h"
 #include "platform/sdl/SdlWindow.h"
@@ -21,6 +22,7 @@ public:
     iMouseDevice* getMouse() override { return &m_devices.getMouse(); }
     // GL in the game window, which must exist; the device goes before the window does.
     std::unique_ptr<iRasterDevice> createRasterDevice() override;
+    iReplayInput* getReplayInput() override { return m_replay.get(); }
 
     cSdlWindow& getSdlWindow() { return *m_window; }
 
@@ -29,4 +31,5 @@ private:
     sdl::cInputDevices m_devices;
     std::unique_ptr<cSdlWindow> m_window;
     cSdlSoundLibrary m_sound;
+    std::unique_ptr<sdl::cReplayInput> m_replay;
 };

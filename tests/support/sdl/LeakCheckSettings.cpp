@@ -1,8 +1,8 @@
-// Settings of the leak checker for this test program, which starts real SDL.
+// Settings of the leak checker for the test programs that start real SDL.
 //
 // The GL driver that SDL loads keeps memory reachable only from its own globals. Unloading it
 // at SDL_Quit turns that memory into "leaks" reported against modules the checker can no
-// longer name. This program never unloads a library, so what such libraries keep stays
+// longer name. These programs never unload a library, so what such libraries keep stays
 // reachable and our own leaks stay visible.
 extern "C" int dlclose(void*)
 {
