@@ -9,6 +9,7 @@
 #include <expat.h>
 
 #include <memory>
+#include <set>
 #include <string>
 
 namespace {
@@ -22,8 +23,8 @@ WString userOf(int _variables)
 // Writes the profile once per size; each one gets its own identifier and property file.
 void makeProfile(int _variables)
 {
-    static int s_made = 0;
-    if (s_made >= _variables)
+    static std::set<int> s_made;
+    if (!s_made.insert(_variables).second)
         return;
     clearProperties();
     {
@@ -32,7 +33,6 @@ void makeProfile(int _variables)
             propertyMap<PT_INT>()["Field" + std::to_string(i) + ".Crop"] = i;
     }
     clearProperties();
-    s_made = _variables;
 }
 
 std::string propertyFile(int _variables)
