@@ -1,6 +1,8 @@
+#include "Game/Game.h"
 #include "engine/Entry.h"
 #include "engine/ErrorStack.h"
 #include "engine/FatalError.h"
+#include "engine/Profile.h"
 #include "engine/TextConvert.h"
 #include "engine/ValueConvert.h"
 #include "platform/Platform.h"
@@ -53,6 +55,9 @@ int main()
         return 1;
     }
     setFatalMessageHandler(platform::showFatalMessage);
+    // Every profile, new or loaded, starts from the game's defaults.
+    g_profileInitHook = cGame::onInitProfile;
+    options.teardown = cGame::endGame;
     const int status = runEntry("Data", options);
     setFatalMessageHandler(nullptr);
     return status;

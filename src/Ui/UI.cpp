@@ -158,6 +158,12 @@ void cUI::removeDrawn(cView* _control)
         ui->m_drawn.erase(_control);
 }
 
+Bool cUI::isDrawn(const cView* _control)
+{
+    const cUI* ui = find();
+    return ui && ui->m_drawn.contains(_control);
+}
+
 void cUI::drawControls(fDraw _draw)
 {
     cDrawSet& drawn = get().m_drawn;

@@ -44,6 +44,7 @@ public:
 
     static void addDrawn(cView* _control, Float _deep);
     static void removeDrawn(cView* _control);
+    static Bool isDrawn(const cView* _control);
     // Draws the visible entries; the hidden ones are dropped from the set without drawing.
     static void drawControls(fDraw _draw);
 

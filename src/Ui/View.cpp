@@ -2,9 +2,11 @@
 
 #include "Ui/Scavenger.h"
 #include "Ui/UI.h"
+#include "Ui/ViewWatch.h"
 #include "engine/ErrorStack.h"
 #include "engine/LogManager.h"
 #include "engine/ValueConvert.h"
+#include "engine/XML.h"
 
 #include <exception>
 
@@ -40,6 +42,8 @@ void cView::attachToParent()
 
 cView::~cView() noexcept(false)
 {
+    for (cViewWatch* watch : m_watches)
+        watch->m_view = nullptr;
     cUI::removeFading(this);
     // Each child's destructor takes it out of this set; the explicit erase keeps the loop
     // finite even if it did not. A failing child does not keep its brothers alive.
@@ -293,6 +297,14 @@ void cView::setParent(cView* _parent)
         hideWalk();
     else
         showWalk();
+}
+
+void cView::loadXML(iXML* _xml_doc)
+{
+    if (!_xml_doc)
+        throw "No XML element to load the view from.";
+    loadAttributes(findAttribute(_xml_doc, u"Visible"), findAttribute(_xml_doc, u"Enable"),
+                   findAttribute(_xml_doc, u"TranparencySpeed"), findAttribute(_xml_doc, u"AbsoluteEnable"));
 }
 
 void cView::loadAttributes(const WString* _visible, const WString* _enable, const WString* _speed,

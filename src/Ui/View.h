@@ -2,6 +2,11 @@
 #include "Ui/ViewSet.h"
 #include "engine/Types.h"
 
+#include <vector>
+
+class iXML;
+class cViewWatch;
+
 // The root of every screen, dialog, control and grouping node. A view lives in a tree and has
 // three switches (visible, enabled, absolute-enabled), each an own flag plus a flag inherited
 // from its ancestors; changes travel down the tree as the notifications below, whose default
@@ -34,6 +39,8 @@ public:
     virtual void absoluteProcess() {}
     virtual void addChild(cView* _child);
     virtual void removeChild(cView* _child);
+    // Reads "Visible", "Enable", "TranparencySpeed" and "AbsoluteEnable" as loadAttributes does.
+    virtual void loadXML(iXML* _xml_doc);
     virtual void showed();
     virtual void hid();
     // The top-level ancestor's alpha changed.
@@ -90,6 +97,8 @@ public:
     cViewSet::tNumber getNumber() const { return m_number; }
 
 private:
+    friend class cViewWatch;
+
     void attachToParent();
     void finishFade();
     void forChildren(void (cView::*_walk)());
@@ -113,4 +122,6 @@ private:
     Bool m_chainEnabled = true;
     Bool m_absoluteEnabled = false;
     Bool m_chainAbsoluteEnabled = true;
+    // Pointers that others hold to this view without owning it; cleared when it goes.
+    std::vector<cViewWatch*> m_watches;
 };

@@ -9,6 +9,16 @@
 
 namespace {
 
+// Runs the teardown on every way out of the loop, before the engine goes.
+struct sTeardown {
+    void (*m_teardown)();
+    ~sTeardown()
+    {
+        if (m_teardown)
+            m_teardown();
+    }
+};
+
 void run(const char* _root, const sRunOptions& _options)
 {
     GUARD_BEGIN
@@ -22,6 +32,7 @@ void run(const char* _root, const sRunOptions& _options)
         cTimer::getInstance()->setFixedFrameTime(_options.frameTime);
     if (!_options.replayFile.empty())
         engine.setReplay(std::make_unique<cReplay>(std::move(replay), *iPlatform::getInstance()));
+    sTeardown teardown{_options.teardown};
     engine.process();
     GUARD_END("Main")
 }

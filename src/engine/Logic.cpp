@@ -1,5 +1,6 @@
 #include "engine/Logic.h"
 
+#include "Ui/Control.h"
 #include "Ui/UI.h"
 #include "engine/ErrorStack.h"
 #include "engine/LogManager.h"
@@ -123,9 +124,21 @@ void cLogic::updateSysCursor()
     m_cursor = gr->screenToLogical(Vector2(Float(x - window.left), Float(y - window.top)));
 }
 
-void cLogic::draw(cView*)
+void cLogic::draw(cView* _view)
 {
-    // Views that draw themselves arrive with the controls; plain views have nothing to show.
+    // Only controls enter the draw set; anything else there has nothing to show.
+    auto* control = dynamic_cast<cControl*>(_view);
+    iGraphics* gr = iGraphics::getInstance();
+    if (!control || !gr)
+        return;
+    if (control->getMesh()) {
+        gr->render(control->getUnit());
+        return;
+    }
+    const iGraphics::sSprite& sprite = control->getSprite();
+    gr->render(sprite, control->getTexture(), control->getRenderType());
+    if (control->getDoubleAnimRender())
+        gr->render(control->getSecondSprite(), control->getTexture(), control->getRenderType());
 }
 
 void cLogic::quit()

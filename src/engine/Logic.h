@@ -36,6 +36,8 @@ public:
     size_t getSleepingTaskCount() const { return m_tasks.size(); }
 
     void updateSysCursor();
+    // Hands a control to the renderer: its mesh unit, or its sprite (and the cross-faded next
+    // frame when it renders two).
     static void draw(cView* _control);
 
     static void onAltDown(cView* _view);

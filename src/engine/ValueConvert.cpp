@@ -137,7 +137,8 @@ ULong channelToByte(Float _channel)
 {
     if (_channel >= 1)
         return 255;
-    if (_channel <= 0)
+    // A channel that is not a number (an endless fade times nothing) packs as nothing.
+    if (!(_channel > 0))
         return 0;
     return static_cast<ULong>(_channel * 255 + 0.5f);
 }

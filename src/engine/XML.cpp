@@ -118,7 +118,7 @@ struct sXMLBuilder {
         if (!builder->open.empty()) {
             builder->name.resize(lengthOf(_name));
             copyUnits(&builder->name[0], _name, builder->name.size());
-            node = new (builder->store.allocate<cXML>(1)) cXML(builder->store);
+            node = new (builder->store.allocate<cXML>(1)) cXML(builder->store, builder->root);
             // Filled in place: a braced temporary copied in cost a measurable stall per element.
             cXML::sChild& child = builder->children.emplace_back();
             child.tag = builder->store.tag(builder->name);
@@ -151,7 +151,16 @@ struct sXMLBuilder {
     }
 };
 
-cXML::cXML(cXMLStore& _store) : cResource(String()), m_store(&_store) {}
+const WString* findAttribute(iXML* _xml, const char16_t* _name)
+{
+    const ATTRIBUTE_MAP& attributes = _xml->getAttributeMap();
+    const auto found = attributes.find(_name);
+    return found == attributes.end() ? nullptr : &found->second;
+}
+
+cXML::cXML(cXMLStore& _store, const cXML& _document) : cResource(String()), m_document(&_document), m_store(&_store)
+{
+}
 
 cXML::cXML(const String& _path) : cResource(_path)
 {
@@ -259,7 +268,7 @@ const cXML::sChild* cXML::firstChild(const String& _propName) const
                             [](const sChild& _child, const String& _tag) { return *_child.tag < _tag; });
 }
 
-const cXML::sAttribute* cXML::findAttribute(const char16_t* _name, std::size_t _length) const
+const cXML::sAttribute* cXML::attributeNamed(const char16_t* _name, std::size_t _length) const
 {
     const std::u16string_view name(_name, _length);
     for (UInt i = 0; i < m_attributeCount; ++i)
@@ -274,7 +283,7 @@ UInt cXML::get(const String& _propName, const ATTRIBUTE_MAP& _attr, TAG_LIST& _r
     for (const sChild* it = firstChild(_propName); it != end && *it->tag == _propName; ++it) {
         Bool matches = true;
         for (const auto& pair : _attr) {
-            const sAttribute* found = it->node->findAttribute(pair.first.data(), pair.first.size());
+            const sAttribute* found = it->node->attributeNamed(pair.first.data(), pair.first.size());
             if (!found || std::u16string_view(found->value, found->valueLength) != pair.second) {
                 matches = false;
                 break;
@@ -407,12 +416,12 @@ ATTRIBUTE_MAP::const_iterator cXML::getAttribute(UInt _index)
 
 WString cXML::operator[](const char16_t* _propName)
 {
-    const sAttribute* found = findAttribute(_propName, std::char_traits<char16_t>::length(_propName));
+    const sAttribute* found = attributeNamed(_propName, std::char_traits<char16_t>::length(_propName));
     return found ? WString(found->value, found->valueLength) : WString();
 }
 
 WString cXML::operator[](const WString _propName)
 {
-    const sAttribute* found = findAttribute(_propName.data(), _propName.size());
+    const sAttribute* found = attributeNamed(_propName.data(), _propName.size());
     return found ? WString(found->value, found->valueLength) : WString();
 }

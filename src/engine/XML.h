@@ -75,7 +75,21 @@ public:
     virtual const ATTRIBUTE_MAP& getAttributeMap() = 0;
     virtual UInt getAttributeCount() = 0;
     virtual UInt getChildCount() = 0;
+    // The path of the document the element belongs to, for error texts; empty when unknown.
+    virtual String getDocumentName() { return String(); }
 };
+
+// The attribute's text, or null when the element lacks it (an empty text is still there).
+const WString* findAttribute(iXML* _xml, const char16_t* _name);
+
+// Converts the attribute into _field when the element has it; a missing attribute, or one
+// that does not convert, leaves _field as it was.
+template <class T>
+void readAttribute(iXML* _xml, const char16_t* _name, T& _field, T& (*_convert)(T&, const WString&))
+{
+    if (const WString* text = findAttribute(_xml, _name))
+        _convert(_field, *text);
+}
 
 struct sXMLBuilder;
 class cXMLStore;
@@ -140,6 +154,7 @@ public:
     const ATTRIBUTE_MAP& getAttributeMap() override { return attributeMap(); }
     UInt getAttributeCount() override { return m_attributeCount; }
     UInt getChildCount() override { return m_childCount; }
+    String getDocumentName() override { return m_document ? m_document->getName() : getName(); }
 
 private:
     friend struct sXMLBuilder;
@@ -154,17 +169,19 @@ private:
         cXML* node;
     };
 
-    // An inner element, placed in _store and never destroyed: it owns nothing.
-    explicit cXML(cXMLStore& _store);
+    // An inner element of _document, placed in its store and never destroyed: it owns nothing.
+    cXML(cXMLStore& _store, const cXML& _document);
     void load(const String& _path);
     void parse(const void* _bytes, std::size_t _size);
     void clear();
     const sChild* firstChild(const String& _propName) const;
-    const sAttribute* findAttribute(const char16_t* _name, std::size_t _length) const;
+    const sAttribute* attributeNamed(const char16_t* _name, std::size_t _length) const;
     const ATTRIBUTE_MAP& attributeMap();
     template <class T>
     Bool getNodeAs(const String& _propName, T& _res, T (cXML::*_getter)());
 
+    // The document that owns an inner element, and so outlives it; null for the document.
+    const cXML* m_document = nullptr;
     std::unique_ptr<cXMLStore> m_ownStore; // the document's alone
     cXMLStore* m_store = nullptr;
     const sAttribute* m_attributes = nullptr;

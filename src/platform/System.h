@@ -34,4 +34,7 @@ public:
     // Shows a fatal report to the person at the machine. The report has already gone to
     // stderr and the error log; this never blocks a run that nobody watches.
     virtual void showFatalMessage(const String& _title, const String& _text) = 0;
+    // True while the player's current keyboard layout types a right-to-left script (Hebrew),
+    // so a text field can put its caret on the side the letters grow from.
+    virtual Bool isRightToLeftKeyboard() = 0;
 };

@@ -107,6 +107,19 @@ TEST(Entry, ABrokenSettingsFileEndsInTheFatalReport)
     EXPECT_FALSE(platform.getWindow().pollEvent(event));
 }
 
+TEST(Entry, TheTeardownRunsBeforeTheEngineGoes)
+{
+    cTestData data;
+    cHeadlessPlatform platform;
+    static bool s_engineThere = false;
+    sRunOptions options;
+    options.frameLimit = 1;
+    options.teardown = [] { s_engineThere = cEngine::exists(); };
+    EXPECT_EQ(runEntry(data.root().c_str(), options), 0);
+    EXPECT_TRUE(s_engineThere);
+    EXPECT_EQ(managers(), 0);
+}
+
 void failingTask(cSleepingTask::tArgument)
 {
     throw "Broken frame.";

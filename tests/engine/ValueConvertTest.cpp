@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <limits>
 #include <locale>
 
 namespace {
@@ -135,6 +136,7 @@ TEST(HexReading, ULongAndColour)
 TEST(ColourPacking, ClampsAndRounds)
 {
     EXPECT_EQ(colorToARGB(DXColor{1.2f, -0.5f, 0.5f, 1}), 0xFFFF0080u);
+    EXPECT_EQ(colorToARGB(DXColor{1, 1, 1, std::numeric_limits<Float>::quiet_NaN()}), 0x00FFFFFFu);
     DXColor c;
     colorFromARGB(c, 0x80FF0001u);
     EXPECT_FLOAT_EQ(c.a, 128 / 255.f);

@@ -11,9 +11,6 @@
 #include <utility>
 #include <vector>
 
-// Data files (path below the data folder, bytes) that exist before the file manager looks.
-using tDataFiles = std::vector<std::pair<std::string, std::string>>;
-
 // A renderer over the recording device, with the file manager, resource cache and settings
 // of a test data folder whose "graphics" section is _graphics (attributes only).
 class cGraphicsHarness {
@@ -46,8 +43,7 @@ public:
 private:
     static bool writeFiles(const cTestData& _data, const tDataFiles& _files)
     {
-        for (const auto& file : _files)
-            _data.write(_data.data(file.first), file.second);
+        _data.writeData(_files);
         return true;
     }
 

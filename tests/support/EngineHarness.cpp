@@ -16,6 +16,16 @@ cEngineHarness::cEngineHarness(const std::string& _settings, fGraphicsMaker _gra
     m_engine = std::make_unique<cEngine>(m_data.root().c_str(), nullptr);
 }
 
+cEngineHarness::cEngineHarness(const std::string& _settings, const tDataFiles& _files, eRenderer _renderer)
+    : m_data(_settings)
+{
+    m_data.writeData(_files);
+    // The headless platform's own choice is the real renderer over the recording device.
+    if (_renderer == eRenderer::null)
+        graphics::setGraphicsMaker([](iWindow* _window) -> iGraphics* { return new cNullGraphics(_window); });
+    m_engine = std::make_unique<cEngine>(m_data.root().c_str(), nullptr);
+}
+
 cEngineHarness::~cEngineHarness()
 {
     m_engine.reset();

@@ -15,9 +15,15 @@ class cEngineHarness {
 public:
     static const char* const DEFAULT_SETTINGS;
 
+    // The renderer the engine gets: one that draws nothing, or the real one over the
+    // recording device (pictures, masks and every draw's state).
+    enum class eRenderer { null, recording };
     using fGraphicsMaker = iGraphics* (*)(iWindow* _window);
+
     // _graphics stands in for the counting renderer, for tests whose renderer must misbehave.
     explicit cEngineHarness(const std::string& _settings = DEFAULT_SETTINGS, fGraphicsMaker _graphics = nullptr);
+    // _files are in the data folder before the engine starts.
+    cEngineHarness(const std::string& _settings, const tDataFiles& _files, eRenderer _renderer);
     ~cEngineHarness();
     cEngineHarness(const cEngineHarness&) = delete;
     cEngineHarness& operator=(const cEngineHarness&) = delete;
@@ -36,6 +42,7 @@ public:
     cHeadlessWindow& window() { return m_platform->getHeadlessWindow(); }
     cEngine& engine() { return *m_engine; }
     cLogic& logic() { return *cLogic::getInstance(); }
+    // Only with the null renderer.
     cNullGraphics& graphics() { return static_cast<cNullGraphics&>(*iGraphics::getInstance()); }
 
 private:

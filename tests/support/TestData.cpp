@@ -28,3 +28,9 @@ void cTestData::write(const std::string& _path, const std::string& _bytes) const
     std::filesystem::create_directories(std::filesystem::path(_path).parent_path());
     writeFileBytes(_path, _bytes);
 }
+
+void cTestData::writeData(const tDataFiles& _files) const
+{
+    for (const auto& file : _files)
+        write(data(file.first), file.second);
+}

@@ -2,6 +2,11 @@
 #include "support/TempFolder.h"
 
 #include <string>
+#include <utility>
+#include <vector>
+
+// Data files (path below the data folder, bytes) that exist before the file manager looks.
+using tDataFiles = std::vector<std::pair<std::string, std::string>>;
 
 // A data folder and an application-data folder of their own for one test, with FURROW_HOME
 // pointing at the latter while the object lives. The data folder starts with the settings
@@ -23,6 +28,8 @@ public:
     std::string home(const std::string& _relative = "") const { return m_folder.file("home/" + _relative); }
     // Writes a plain file, making its folders.
     void write(const std::string& _path, const std::string& _bytes) const;
+    // Writes each file below the data folder.
+    void writeData(const tDataFiles& _files) const;
 
 private:
     cTempFolder m_folder;

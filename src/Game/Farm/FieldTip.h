@@ -1,0 +1,10 @@
+#pragma once
+#include "Ui/View.h"
+#include "engine/Singleton.h"
+
+// The panel that tells about the field tile under the mouse.
+// Not filled in yet: the game makes it and finds it, and it shows nothing.
+class cFieldTip : public cView, public cViewSingleton<cFieldTip> {
+public:
+    explicit cFieldTip(cView* _parent = nullptr) : cView(_parent) {}
+};

@@ -1,0 +1,10 @@
+#pragma once
+#include "Ui/View.h"
+#include "engine/Singleton.h"
+
+// The window of the game's notes.
+// Not filled in yet: the game makes it and finds it, and it shows nothing.
+class cJournal : public cView, public cViewSingleton<cJournal> {
+public:
+    explicit cJournal(cView* _parent = nullptr) : cView(_parent) {}
+};

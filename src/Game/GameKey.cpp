@@ -1,0 +1,76 @@
+#include "Game/GameKey.h"
+
+#include "engine/LogManager.h"
+#include "engine/TextConvert.h"
+
+#include <sstream>
+#include <type_traits>
+
+namespace {
+
+// Integral values are compared as the signed numbers the game reads them as: a UInt "none"
+// is -1 here.
+template <class Value>
+Bool isInRange(Value _value, Int _low, Int _high)
+{
+    if constexpr (std::is_integral_v<Value>) {
+        const Int value = static_cast<Int>(_value);
+        return value >= _low && value <= _high;
+    } else {
+        return true;
+    }
+}
+
+template <class Value>
+Value& checkValue(Value& _value, const String& _key, Value _default, Int _low, Int _high)
+{
+    if (isInRange(_value, _low, _high))
+        return _value;
+    std::ostringstream message;
+    message << "Game variable " << _key << " held " << +_value << ", outside " << _low << ".." << _high
+            << "; its default " << +_default << " is used.";
+    logError(message.str());
+    _value = _default;
+    return _value;
+}
+
+} // namespace
+
+template <ePropertyType Type>
+typename cGameKey<Type>::Value& cGameKey<Type>::operator()() const
+{
+    Value& value = propertyMap<Type>()[m_name];
+    return m_checked ? checkValue(value, m_name, m_default, m_low, m_high) : value;
+}
+
+template <ePropertyType Type>
+String cGameKeyFamily<Type>::key(UInt _index) const
+{
+    if (!has(_index))
+        throw String("Game variable ") + (m_keyOf ? "award" : m_name) + " has no index " + std::to_string(_index) + ".";
+    return m_keyOf ? m_keyOf(_index) : makeKey(m_name, _index);
+}
+
+template <ePropertyType Type>
+typename cGameKeyFamily<Type>::Value& cGameKeyFamily<Type>::operator[](UInt _index) const
+{
+    const String name = key(_index);
+    Value& value = propertyMap<Type>()[name];
+    return m_checked ? checkValue(value, name, m_default, m_low, m_high) : value;
+}
+
+template <ePropertyType Type>
+void cGameKeyFamily<Type>::storeDefaults() const
+{
+    for (UInt index = m_first; index < m_first + m_count; ++index)
+        propertyMap<Type>()[key(index)] = m_default;
+}
+
+template class cGameKey<PT_INT>;
+template class cGameKey<PT_UINT>;
+template class cGameKey<PT_FLOAT>;
+template class cGameKey<PT_BOOL>;
+template class cGameKeyFamily<PT_INT>;
+template class cGameKeyFamily<PT_UINT>;
+template class cGameKeyFamily<PT_FLOAT>;
+template class cGameKeyFamily<PT_BOOL>;

@@ -1,0 +1,82 @@
+#include "Game/GameKeys.h"
+
+#include <string>
+
+namespace key {
+
+Int& upgradeLevel(UInt _index)
+{
+    return SlotUpgrade.has(_index) ? SlotUpgrade[_index] : FarmUpgrade[_index];
+}
+
+UInt& upgradeAvail(UInt _item)
+{
+    return DepotUpAvail.has(_item) ? DepotUpAvail[_item] : FarmUpAvail[_item];
+}
+
+Int& requirement(UInt _place, UInt _requirement)
+{
+    if (_place >= PLACE_COUNT || _requirement >= 2)
+        throw String("Game variable req has no index ") + std::to_string(_place) + "_" + std::to_string(_requirement) + ".";
+    return propertyMap<PT_INT>()["req" + std::to_string(_place) + "_" + std::to_string(_requirement)];
+}
+
+void storeDefaults()
+{
+    CarUp.storeDefault();
+    YachtUp.storeDefault();
+    XPersPos.storeDefault();
+    YPersPos.storeDefault();
+    PCarry.storeDefault();
+    PCC.storeDefaults();
+    for (const auto* family : {&XProdPos, &YProdPos, &ProdPct})
+        family->storeDefaults();
+    SlotUpgrade.storeDefaults();
+    ProdType.storeDefaults();
+    ProdCount.storeDefaults();
+    ProdStop.storeDefaults();
+    FarmUpgrade.storeDefaults();
+    DepotUpAvail.storeDefaults();
+    FarmUpAvail.storeDefaults();
+    for (const auto* family : {&FFW, &FFF, &FFP})
+        family->storeDefaults();
+    FFS.storeDefaults();
+    FFC.storeDefaults();
+    fcu.storeDefault();
+    fua.storeDefault();
+    SeedAvail.storeDefaults();
+    SPXPos.storeDefaults();
+    SPYPos.storeDefaults();
+    SPStatus.storeDefaults();
+    SPExist.storeDefaults();
+    for (const auto* family : {&WGoodCount, &WGoodPrice, &MGoodPrice, &MGoodCount})
+        family->storeDefaults();
+    MSellTime.storeDefaults();
+    MEffPrice.storeDefaults();
+    task.storeDefaults();
+    taskTime.storeDefaults();
+    taskPassCancel.storeDefaults();
+    letter.storeDefaults();
+    letTime.storeDefaults();
+    letState.storeDefaults();
+    Award.storeDefaults();
+    awardShow.storeDefaults();
+    marketIt.storeDefault();
+    tutJustProc.storeDefault();
+    tip.storeDefaults();
+    for (const auto* counter : {&awQCollect, &awQProcess, &awQTask, &awQDestroy, &awAdecvClick})
+        counter->storeDefault();
+    for (const auto* flag : {&awEarn, &awNoDry, &awHighSold, &awAdecvStart, &TFastSpeed, &TProdCompl, &MainGame})
+        flag->storeDefault();
+    awNoDryTime.storeDefault();
+    awManDepotBuild.storeDefaults();
+    awDepotUpg.storeDefaults();
+    awGrowType.storeDefault();
+    mTrigger.storeDefault();
+    wlTrigger.storeDefault();
+    Money.storeDefault();
+    GameTime.storeDefault();
+    RunTime.storeDefault();
+}
+
+} // namespace key

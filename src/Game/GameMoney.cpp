@@ -1,0 +1,164 @@
+#include "Game/Game.h"
+
+#include "Game/Farm/DigBuilding.h"
+#include "Game/Farm/Farm.h"
+#include "Game/Farm/MowBuilding.h"
+#include "Game/Farm/WareHouse.h"
+#include "Game/Farm/WaterSource.h"
+#include "Game/GameKeys.h"
+#include "Game/GameMenu.h"
+#include "Game/Manufacture/Manufacture.h"
+#include "Game/Manufacture/ProductionHouse.h"
+#include "Game/Tutorial/TutorialManager.h"
+#include "Ui/FlyText.h"
+#include "engine/Channel.h"
+#include "engine/ErrorStack.h"
+#include "engine/SoundManager.h"
+#include "engine/TextConvert.h"
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+constexpr Float EARNINGS_WINDOW = 60.0f;
+constexpr UInt EARNINGS_AWARD = 1000;
+// The upgrade is free while this tip shows it, and the panel must not be rebuilt under it.
+constexpr UInt TIP_FREE_UPGRADE = 34;
+
+// The level stays and no sound plays: the building's upgrade control follows the money.
+void refreshUpgrade(cUpgrade* _upgrade)
+{
+    if (_upgrade)
+        _upgrade->setUpgrade(_upgrade->getUpgrade(), false);
+}
+
+template <class T>
+cUpgrade* farmBuilding()
+{
+    return T::getInstance();
+}
+
+cUpgrade* farmBuildingOf(UInt _item)
+{
+    switch (_item) {
+    case cGame::MOW_BUILDING: return farmBuilding<cMowBuilding>();
+    case cGame::WARE_HOUSE: return farmBuilding<cWareHouse>();
+    case cGame::WATER_SOURCE: return farmBuilding<cWaterSource>();
+    case cGame::DIG_BUILDING: return farmBuilding<cDigBuilding>();
+    default: return nullptr;
+    }
+}
+
+void refreshSelectedDepot()
+{
+    cManufacture* manufacture = cManufacture::getInstance();
+    cProductionHouse* house = manufacture ? manufacture->getSelected() : nullptr;
+    if (!house)
+        return;
+    refreshUpgrade(house);
+    cTutorialManager* tutorial = cTutorialManager::getInstance();
+    if (tutorial && tutorial->isCurrentTip(TIP_FREE_UPGRADE))
+        return;
+    manufacture->selectDepot(nullptr, true);
+    manufacture->selectDepot(house, false);
+}
+
+WString decimal(UInt _value)
+{
+    return toWString(std::to_string(_value));
+}
+
+} // namespace
+
+Int cGame::getMoney()
+{
+    return key::Money();
+}
+
+void cGame::setMoney(Int _money)
+{
+    GUARD_BEGIN
+    const Int old = key::Money();
+    const Int stored = std::max(_money, 0);
+    key::Money() = stored;
+    updateUpgradeControls();
+    if (cGameMenu* menu = cGameMenu::getInstance())
+        menu->updateMoneyText();
+    refreshUpgrade(farmBuilding<cDigBuilding>());
+    refreshUpgrade(farmBuilding<cMowBuilding>());
+    refreshUpgrade(farmBuilding<cWareHouse>());
+    refreshUpgrade(farmBuilding<cWaterSource>());
+    if (cFarm* farm = cFarm::getInstance())
+        farm->updateUpgradeButton();
+    // Both amounts are 0 or more, so either difference fits.
+    if (cGame* game = getInstance()) {
+        if (old > stored)
+            game->startFlyExpense(UInt(old - stored));
+        else if (old < stored)
+            game->startFlyIncome(UInt(stored - old));
+    }
+    GUARD_END("void cGame::setMoney(Int _money)")
+}
+
+void cGame::startFlyExpense(UInt _money)
+{
+    startFly("UI/FlyTextExpence.xml", decimal(_money), nullptr);
+}
+
+void cGame::startFlyIncome(UInt _money)
+{
+    startFly("UI/FlyTextIncome.xml", decimal(_money), nullptr);
+}
+
+void cGame::startFlyProduct(UInt _type)
+{
+    if (_type < OVERALL_PROD_COUNT)
+        startFly("UI/FlyProductExpence.xml", u"1", &m_products[_type].Icon);
+}
+
+void cGame::startFly(const char* _xml, const WString& _text, const cState* _icon)
+{
+    GUARD_BEGIN
+    // A child of the game: it discards itself when it has flown, or goes with the game.
+    cFlyText* fly = new cFlyText(this, _xml);
+    fly->setString(_text);
+    if (_icon)
+        fly->setIcon(*_icon);
+    GUARD_END("void cGame::startFly(const char* _xml, const WString& _text, const cState* _icon)")
+}
+
+void cGame::addEarnedFromMarket(UInt _money, Float _time)
+{
+    m_earnedWindowStart = _time - EARNINGS_WINDOW;
+    while (!m_earnings.empty() && m_earnings.front().time < m_earnedWindowStart) {
+        m_earnedSum -= m_earnings.front().money;
+        m_earnings.pop_front();
+    }
+    m_earnings.push_back({_time, _money});
+    m_earnedSum += _money;
+    if (m_earnedSum >= EARNINGS_AWARD)
+        key::awEarn() = true;
+}
+
+void cGame::updateUpgradeControls()
+{
+    GUARD_BEGIN
+    for (UInt item = 0; item < UPGRADE_ITEM_COUNT; ++item) {
+        if (item >= MOW_BUILDING)
+            refreshUpgrade(farmBuildingOf(item));
+        else
+            refreshSelectedDepot();
+    }
+    GUARD_END("void cGame::updateUpgradeControls()")
+}
+
+void cGame::playUpgradeSound()
+{
+    GUARD_BEGIN
+    m_upgradeChannel.reset();
+    cSoundManager* sound = cSoundManager::getInstance();
+    if (m_upgradeSound && sound)
+        m_upgradeChannel.reset(sound->playSound(m_upgradeSound.get(), false, true));
+    GUARD_END("void cGame::playUpgradeSound()")
+}

@@ -1,0 +1,10 @@
+#pragma once
+#include "Ui/View.h"
+#include "engine/Singleton.h"
+
+// The panel from which production buildings are bought.
+// Not filled in yet: the game makes it and finds it, and it shows nothing.
+class cBuyBuilding : public cView, public cViewSingleton<cBuyBuilding> {
+public:
+    explicit cBuyBuilding(cView* _parent) : cView(_parent) {}
+};

@@ -1,0 +1,201 @@
+#include "Ui/MultilineText.h"
+
+#include "Ui/Text.h"
+#include "Ui/XmlAttribute.h"
+#include "engine/ErrorStack.h"
+#include "engine/StringManager.h"
+#include "engine/ValueConvert.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr char16_t LINE_FEED = u'\n';
+constexpr char16_t SPACE = u' ';
+
+DXColor unpack(UInt _argb)
+{
+    DXColor colour;
+    return colorFromARGB(colour, _argb);
+}
+
+} // namespace
+
+cMultilineText::cMultilineText(cView* _parent) : cControl(_parent), m_prototype(new cText(this))
+{
+    // The block translates its text once; the lines show the result as it stands.
+    m_prototype->setLocalized(false);
+    m_colour = unpack(m_prototype->getTextColor());
+}
+
+cMultilineText::cMultilineText(const cMultilineText& _source)
+    : cControl(_source), m_interlinear(_source.m_interlinear), m_localized(_source.m_localized),
+      m_verticalAlign(_source.m_verticalAlign), m_wrapText(_source.m_wrapText)
+{
+    m_prototype = new cText(*_source.m_prototype);
+    m_prototype->setParent(this);
+    m_colour = unpack(m_prototype->getTextColor());
+}
+
+// The lines and the prototype are children: the view's destructor deletes them.
+cMultilineText::~cMultilineText() = default;
+
+void cMultilineText::showed() { cView::showed(); }
+
+void cMultilineText::hid() { cView::hid(); }
+
+void cMultilineText::setAlpha(const Float& _alpha)
+{
+    GUARD_BEGIN
+    cControl::setAlpha(_alpha);
+    for (cText* line : m_lines)
+        line->setAlpha(_alpha);
+    GUARD_END("void cMultilineText::setAlpha(const Float& v)")
+}
+
+void cMultilineText::setText(const WString& _text, Bool _now)
+{
+    if (_text == m_text)
+        return;
+    m_text = _text;
+    if (_now)
+        makeLines();
+    else
+        m_dirty = true;
+}
+
+void cMultilineText::setTextColor(UInt _color) { m_colour = unpack(_color); }
+
+void cMultilineText::process()
+{
+    GUARD_BEGIN
+    if (m_dirty)
+        makeLines();
+    GUARD_END("void cMultilineText::process()")
+}
+
+cText* cMultilineText::newLine(UInt _k)
+{
+    GUARD_BEGIN
+    auto* line = new cText(*m_prototype);
+    line->setParent(this);
+    line->setPosition(Vector2(getPosition().x, getPosition().y + Float(_k) * m_interlinear));
+    line->show();
+    line->enable();
+    line->setTextColor(UInt(colorToARGB(m_colour)));
+    m_lines.push_back(line);
+    return line;
+    GUARD_END("cText* cMultilineText::newLine(UInt k)")
+}
+
+void cMultilineText::addPiece(const WString& _piece, UInt& _k)
+{
+    cText* line = newLine(_k);
+    line->setString(_piece);
+    if (m_wrapText)
+        wrapLine(_piece, _k, line);
+    ++_k;
+}
+
+void cMultilineText::makeLines()
+{
+    GUARD_BEGIN
+    for (cText* line : m_lines)
+        delete line;
+    m_lines.clear();
+    m_prototype->setSize(getSize());
+    const WString source =
+        m_localized && cStringManager::exists() ? cStringManager::getInstance()->getString(m_text) : m_text;
+    UInt k = 0;
+    size_t start = 0;
+    for (size_t end = source.find(LINE_FEED); end != WString::npos; end = source.find(LINE_FEED, start)) {
+        addPiece(source.substr(start, end - start), k);
+        start = end + 1;
+    }
+    // A text that ends in a line feed has no empty last line.
+    if (start < source.size())
+        addPiece(source.substr(start), k);
+    alignLines();
+    m_dirty = false;
+    GUARD_END("void cMultilineText::makeLines()")
+}
+
+void cMultilineText::alignLines()
+{
+    const Float n = Float(m_lines.size()), step = m_interlinear, height = getSize().y;
+    Float offset = 0;
+    switch (m_verticalAlign) {
+    case 0: offset = (step - n * step) / 2; break;
+    case 1: offset = -height / 2 + step / 2; break;
+    case 2: offset = height / 2 - n * step + step / 2; break;
+    default: return;
+    }
+    if (offset != 0)
+        for (cText* line : m_lines)
+            line->setPosition(Vector2(line->getPosition().x, line->getPosition().y + offset));
+}
+
+void cMultilineText::wrapLine(const WString& _piece, UInt& _k, cText* _line)
+{
+    GUARD_BEGIN
+    const Float width = getSize().x;
+    WString rest;
+    WString current = _piece;
+    _line->setString(current);
+    while (_line->getWidth() > width) {
+        for (size_t p = current.rfind(SPACE); p != WString::npos; p = p ? current.rfind(SPACE, p - 1) : WString::npos) {
+            if (p == 0) {
+                // A continuation whose only space left is its first: what was cut off goes on a
+                // line of its own, and this piece is done.
+                newLine(++_k)->setString(rest);
+                return;
+            }
+            rest = current.substr(p);
+            _line->setString(current.substr(0, p));
+            if (_line->getWidth() <= width)
+                break;
+        }
+        // A line without a usable space stays too wide.
+        if (rest.empty())
+            return;
+        _line = newLine(++_k);
+        current = rest;
+        _line->setString(current);
+        rest.clear();
+    }
+    GUARD_END("void cMultilineText::wrapLine(const WString& c)")
+}
+
+Vector2 cMultilineText::getTextSize()
+{
+    if (m_lines.empty())
+        return Vector2(0, 0);
+    Float widest = 0;
+    for (cText* line : m_lines)
+        widest = std::max(widest, line->getWidth());
+    return Vector2(widest, m_lines.front()->getHeight() + Float(m_lines.size() - 1) * m_interlinear);
+}
+
+void cMultilineText::loadXML(iXML* _xml_doc)
+{
+    GUARD_BEGIN
+    cView::loadXML(_xml_doc);
+    m_prototype->loadXML(_xml_doc);
+    // The block stands where the element places the text; moving it must not move the prototype.
+    const Vector2 at = m_prototype->getPosition();
+    setPosition(at);
+    m_prototype->setPosition(at);
+    m_prototype->setString(WString());
+    m_prototype->hide();
+    m_prototype->setLocalized(false);
+    _xml_doc->getNode("Text", m_text);
+    readXmlAttribute(_xml_doc, u"size", getSize(), toVector2);
+    readXmlAttribute(_xml_doc, u"Localized", m_localized, toBool);
+    readXmlAttribute(_xml_doc, u"Interlinear", m_interlinear, toFloat);
+    readXmlAttribute(_xml_doc, u"WrapText", m_wrapText, toBool);
+    m_verticalAlign = 3;
+    readXmlAttribute(_xml_doc, u"VerticalAlign", m_verticalAlign, toUInt);
+    m_colour = unpack(m_prototype->getTextColor());
+    makeLines();
+    GUARD_END("void cMultilineText::loadXML(iXML* xml_doc)")
+}

@@ -1,0 +1,164 @@
+#include "Ui/NewProfile.h"
+
+#include "Ui/Picture.h"
+#include "Ui/ProfileName.h"
+#include "Ui/TextBox.h"
+#include "engine/ErrorStack.h"
+#include "engine/LogManager.h"
+#include "engine/Profile.h"
+#include "engine/ResourceManager.h"
+#include "engine/XML.h"
+#include "input/Input.h"
+
+namespace {
+
+const char* const NEW_USER_XML = "UI/NewUser.xml";
+
+Bool isEffectivelyEnabled(const cView* _view)
+{
+    return _view->isEnabled() && _view->isChainEnabled();
+}
+
+} // namespace
+
+cNewProfile::cNewProfile() : cBack(nullptr)
+{
+    GUARD_BEGIN
+    m_okButton = new cLabelButton(this);
+    m_nameBox = new cTextBox(this);
+    m_okButton->setOnClick(&cNewProfile::onOk);
+    m_nameBox->setFilter(&isValidNameChar);
+    m_nameBox->setOnChange(&cNewProfile::onNameChange);
+    cResourceManager* resources = cResourceManager::getInstance();
+    if (!resources)
+        throw "Resource manager not created.";
+    iXML* document = resources->getXML(NEW_USER_XML);
+    loadXML(document);
+    document->release();
+    GUARD_END("cNewProfile::cNewProfile()")
+}
+
+cNewProfile::~cNewProfile()
+{
+    try {
+        try {
+            unbindKeys();
+        } catch (...) {
+            rethrowWithSignature("cNewProfile::~cNewProfile()");
+        }
+    } catch (const String& _stack) {
+        // The keys are let go whatever failed; the parts' own failures pass on as views' do.
+        getLog("error")->print(_stack);
+    }
+}
+
+void cNewProfile::loadXML(iXML* _xml_doc)
+{
+    GUARD_BEGIN
+    cBack::loadXML(_xml_doc);
+    iXML* element = nullptr;
+    // The name's underlay is drawn as on the selection screen, so both screens look alike.
+    if (_xml_doc->get("PodlogkaPodImia", element)) {
+        if (!m_nameUnderlay)
+            m_nameUnderlay = new cPicture(this);
+        m_nameUnderlay->loadXML(element);
+    }
+    if (_xml_doc->get("NameEdit", element))
+        m_nameBox->loadXML(element);
+    if (_xml_doc->get("OkButton", element))
+        m_okButton->loadXML(element);
+    if (_xml_doc->get("Texts", element)) {
+        iXML* child = nullptr;
+        for (UInt i = 0, count = element->getChildCount(); i < count; ++i) {
+            if (!element->get(i, child))
+                continue;
+            auto* text = new cText(this);
+            getBackground().push_back(text);
+            text->loadXML(child);
+        }
+    }
+    GUARD_END("void cNewProfile::loadXML(iXML* xml_doc)")
+}
+
+void cNewProfile::process()
+{
+    GUARD_BEGIN
+    cBack::process();
+    const Bool named = !m_nameBox->getString().empty();
+    const Bool okEnabled = isEffectivelyEnabled(m_okButton);
+    if (named && !okEnabled)
+        m_okButton->enable();
+    else if (!named && okEnabled)
+        m_okButton->disable();
+    GUARD_END("void cNewProfile::process()")
+}
+
+void cNewProfile::enabled()
+{
+    cBack::enabled();
+    bindKeys();
+}
+
+void cNewProfile::disabled()
+{
+    cBack::disabled();
+    unbindKeys();
+}
+
+void cNewProfile::bindKeys()
+{
+    if (cInput* input = cInput::getInstance())
+        input->bind(KEY_RETURN, &cNewProfile::onOk, this);
+}
+
+void cNewProfile::unbindKeys()
+{
+    if (cInput* input = cInput::getInstance())
+        input->unbind(KEY_RETURN, &cNewProfile::onOk, this);
+}
+
+cNewProfile* cNewProfile::screenOf(cView* _view)
+{
+    for (cView* view = _view; view; view = view->getParent()) {
+        if (auto* screen = dynamic_cast<cNewProfile*>(view))
+            return screen;
+    }
+    return getInstance();
+}
+
+void cNewProfile::onOk(cView* _view)
+{
+    GUARD_BEGIN
+    cNewProfile* screen = screenOf(_view);
+    // Enter and a click collected in one frame both arrive; only the first one acts.
+    if (!screen || screen->m_leaving || !isEffectivelyEnabled(screen))
+        return;
+    const WString name = screen->m_nameBox->getString();
+    if (name.empty())
+        return;
+    if (cProfile* profile = cProfile::getInstance()) {
+        profile->save();
+        delete profile;
+    }
+    new cProfile(name);
+    screen->m_leaving = true;
+    // Free before the continuation runs, which may open the screen again.
+    screen->releaseInstance();
+    screen->discardTransparently();
+    if (screen->m_onAccept)
+        screen->m_onAccept();
+    GUARD_END("void cNewProfile::onOk(cView* _parent)")
+}
+
+void cNewProfile::onNameChange(cView* _box)
+{
+    GUARD_BEGIN
+    cNewProfile* screen = screenOf(_box);
+    if (!screen)
+        return;
+    if (isReservedName(screen->m_nameBox->getString()))
+        screen->m_okButton->hide();
+    else
+        screen->m_okButton->show();
+    GUARD_END("void cNewProfile::onNameChange(cView* _box)")
+}

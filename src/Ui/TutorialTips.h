@@ -1,0 +1,17 @@
+#pragma once
+#include "engine/Singleton.h"
+#include "engine/Types.h"
+
+// What the UI framework asks of the tutorial, which lives in the game above it: the game's
+// tutorial manager is this singleton. While none exists, no tutorial tip is running.
+class iTutorialTips : public cSingleton<iTutorialTips> {
+public:
+    // True while a tutorial tip is on screen.
+    virtual Bool isTipRunning() = 0;
+
+    static Bool isAnyTipRunning()
+    {
+        iTutorialTips* tutorial = getInstance();
+        return tutorial && tutorial->isTipRunning();
+    }
+};

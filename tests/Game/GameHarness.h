@@ -1,0 +1,86 @@
+#pragma once
+#include "Game/Game.h"
+#include "Game/GameKeys.h"
+#include "Ui/FlyText.h"
+#include "engine/XML.h"
+#include "support/EngineHarness.h"
+#include "support/Xml16.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+// Fly texts told apart by colour: red expenses, green incomes, blue products.
+inline constexpr UInt EXPENSE_COLOR = 0xFFFF0000;
+inline constexpr UInt INCOME_COLOR = 0xFF00FF00;
+inline constexpr UInt PRODUCT_COLOR = 0xFF0000FF;
+
+inline std::string flyTextXml(UInt _color)
+{
+    std::ostringstream color;
+    color << std::hex << _color;
+    return makeXml16("<FlyText Visible=\"1\" Enable=\"1\" Color=\"0x" + color.str() + "\" Speed=\"50\"><PositionPoints><Point position=\"0 0\" /><Point position=\"0 100\" /></PositionPoints>"
+          "<AlphaPoints><Point alpha=\"1\" distance=\"0\" /><Point alpha=\"0\" distance=\"1\" /></AlphaPoints></FlyText>");
+}
+
+// A game over the whole engine on the headless platform, with a small "game.xml", the three
+// fly texts and an upgrade sound, on a fresh set of game variables.
+class cGameTest : public ::testing::Test {
+protected:
+    cGameTest()
+        : m_engine(cEngineHarness::DEFAULT_SETTINGS,
+              {{"game.xml", makeXml16("<Game Visible=\"1\" Enable=\"1\" UpgradeSound=\"sounds/upgrade.wav\" />")},
+                  {"UI/FlyTextExpence.xml", flyTextXml(EXPENSE_COLOR)},
+                  {"UI/FlyTextIncome.xml", flyTextXml(INCOME_COLOR)},
+                  {"UI/FlyProductExpence.xml", flyTextXml(PRODUCT_COLOR)}, {"sounds/upgrade.wav", "chime"}},
+              cEngineHarness::eRenderer::null)
+    {
+        clearProperties();
+        cGame::onInitProfile();
+        cGame::startGame();
+        m_game = cGame::getInstance();
+    }
+    ~cGameTest() override
+    {
+        cGame::endGame();
+        clearProperties();
+    }
+
+    // Reads an element from UTF-8 text into the game's tables.
+    void load(const std::string& _element)
+    {
+        const std::string bytes = makeXml16(_element);
+        cXML xml("game.xml", bytes.data(), ULong(bytes.size()));
+        m_game->loadXML(&xml);
+    }
+
+    // The fly texts now under the game, oldest first.
+    std::vector<cFlyText*> flyTexts() const
+    {
+        std::vector<cFlyText*> flies;
+        for (const auto& child : m_game->getChildren())
+            if (auto* fly = dynamic_cast<cFlyText*>(child.second))
+                flies.push_back(fly);
+        return flies;
+    }
+
+    cEngineHarness m_engine;
+    cGame* m_game = nullptr;
+};
+
+// The first line of the error a call raises: its own text, before the stack it passed.
+template <class F>
+std::string firstErrorLine(F _call)
+{
+    try {
+        _call();
+    } catch (const String& _stack) {
+        return _stack.substr(0, _stack.find('\n'));
+    } catch (const char* _text) {
+        return _text;
+    }
+    return "no error";
+}
