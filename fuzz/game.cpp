@@ -58,6 +58,11 @@ struct sWorld {
                                    u"<Point alpha=\"0\" distance=\"1\" /></AlphaPoints></FlyText>";
             std::filesystem::create_directories(folder.root + "/UI");
             sFuzzDataFolder::write(folder.root + "/UI/FlyProductExpence.xml", fly, sizeof fly - sizeof fly[0]);
+            // The tutorial of the game, with no tips and bare notes.
+            std::filesystem::create_directories(folder.root + "/Tutorial");
+            const char16_t bare[] = u"\uFEFF<Tutorial />";
+            for (const char* name : {"Tutorial", "CommonHelpTip", "ArrowHelpTip", "ActionTip"})
+                sFuzzDataFolder::write(folder.root + "/Tutorial/" + name + ".xml", bare, sizeof bare - sizeof bare[0]);
             return new sWorld(folder);
         }();
         return *world;

@@ -1,4 +1,5 @@
 #pragma once
+#include "Game/SwitchHold.h"
 #include "Ui/View.h"
 #include "engine/Singleton.h"
 
@@ -13,4 +14,17 @@ public:
     void updateManufactureButton() {}
     void updateMarketButton() {}
     void showFarmFast() {}
+
+    // The game clock stands while a tutorial action tip waits for the player.
+    void setHold(Bool _hold) { m_hold = _hold; }
+    Bool getHold() const { return m_hold; }
+    // Whoever must stop the bar (a dialog, a tutorial tip, the build panel) holds it off here,
+    // never by switching it directly.
+    cSwitchHold& getEnableHold() { return m_enableHold; }
+    cSwitchHold& getAbsoluteHold() { return m_absoluteHold; }
+
+private:
+    Bool m_hold = false;
+    cSwitchHold m_enableHold{*this, cSwitchHold::ENABLE};
+    cSwitchHold m_absoluteHold{*this, cSwitchHold::ABSOLUTE_ENABLE};
 };

@@ -88,6 +88,7 @@ private:
     cState m_corners[4];
 };
 
+// Made in Tips.cpp; another button class is instantiated where it lives, through TipsImpl.h.
 extern template class cTips<cAnimButton>;
 extern template class cTips<cTextButtonT<cAnimButton>>;
 extern template class cTips<cButton>;

@@ -3,8 +3,9 @@
 #include "engine/Types.h"
 
 // What the UI framework asks of the tutorial, which lives in the game above it: the game's
-// tutorial manager is this singleton. While none exists, no tutorial tip is running.
-class iTutorialTips : public cSingleton<iTutorialTips> {
+// tutorial manager, a view, is this singleton too. While none exists, no tutorial tip is
+// running.
+class iTutorialTips : public cViewSingleton<iTutorialTips> {
 public:
     // True while a tutorial tip is on screen.
     virtual Bool isTipRunning() = 0;

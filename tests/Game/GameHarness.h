@@ -35,7 +35,11 @@ protected:
               {{"game.xml", makeXml16("<Game Visible=\"1\" Enable=\"1\" UpgradeSound=\"sounds/upgrade.wav\" />")},
                   {"UI/FlyTextExpence.xml", flyTextXml(EXPENSE_COLOR)},
                   {"UI/FlyTextIncome.xml", flyTextXml(INCOME_COLOR)},
-                  {"UI/FlyProductExpence.xml", flyTextXml(PRODUCT_COLOR)}, {"sounds/upgrade.wav", "chime"}},
+                  {"UI/FlyProductExpence.xml", flyTextXml(PRODUCT_COLOR)}, {"sounds/upgrade.wav", "chime"},
+                  {"Tutorial/Tutorial.xml", makeXml16("<Tutorial Visible=\"1\" Enable=\"1\" />")},
+                  {"Tutorial/CommonHelpTip.xml", makeXml16("<CommonHelpTip />")},
+                  {"Tutorial/ArrowHelpTip.xml", makeXml16("<ArrowHelpTip />")},
+                  {"Tutorial/ActionTip.xml", makeXml16("<ActionTip />")}},
               cEngineHarness::eRenderer::null)
     {
         clearProperties();

@@ -1,4 +1,5 @@
 #pragma once
+#include "Game/SwitchHold.h"
 #include "Ui/View.h"
 #include "engine/Singleton.h"
 
@@ -7,4 +8,10 @@
 class cBuySeeds : public cView, public cViewSingleton<cBuySeeds> {
 public:
     explicit cBuySeeds(cView* _parent) : cView(_parent) {}
+
+    // A tutorial tip holds the panel off while it is shown.
+    cSwitchHold& getEnableHold() { return m_enableHold; }
+
+private:
+    cSwitchHold m_enableHold{*this, cSwitchHold::ENABLE};
 };

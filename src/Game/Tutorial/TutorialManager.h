@@ -1,13 +1,116 @@
 #pragma once
+#include "Game/Tutorial/TipNumber.h"
+#include "Ui/TutorialTips.h"
 #include "Ui/View.h"
 #include "engine/Singleton.h"
 
-// Guides a first game with its numbered tips, and tells the rest of the game which tip is on screen.
-// Not filled in yet: the game makes it and finds it, and it shows nothing.
+class cActionTips;
+class cActionTips2;
+class cArrowHelpTips;
+class cArrowHelpTips2;
+class cCommonHelpTips;
+class cControl;
+
+// Guides a first game with up to 50 numbered tips from "Tutorial/Tutorial.xml", each shown
+// once per profile by one of five tip views, and is the gate the rest of the game asks while a
+// tip is on screen. A starter asks canRunTip first, then runs the tip; the view reports back
+// through onHideTip, which records the tip as passed.
+//
+// Common and arrow tips stop the game: they hold the game menu bar off (and a common tip the
+// seed and build panels too) through the views' holds, never by switching them directly, so
+// a dialog that holds the bar meanwhile and lets go in any order leaves it as it was.
 class cTutorialManager : public cView, public cViewSingleton<cTutorialManager> {
 public:
-    explicit cTutorialManager(cView* _parent = nullptr) : cView(_parent) {}
+    struct sTip {
+        // -1 while the file gave the record nothing.
+        Int id = -1;
+        WString Text;
+        Vector2 Offset;
+        Vector2 ArrowOffset;
+        fTipsFunc condition = nullptr;
+    };
 
-    // No tip is on screen yet.
-    Bool isCurrentTip(UInt /*_tip*/) const { return false; }
+    enum eTipView : UInt { COMMON_TIP, ARROW_TIP, ARROW_TIP2, ACTION_TIP, ACTION_TIP2 };
+
+    // A top-level view; makes the five tip views and reads the tips.
+    cTutorialManager();
+    // The tip views go after the frame; the holds of a tip still shown go with the views
+    // they hold, which the game takes down.
+    ~cTutorialManager() override;
+
+    // The manager's own tips start here.
+    void process() override;
+    // The view's switches; the root's "TutorialEnable"; "Tips", whose i-th child is tip i:
+    // its "Text" child, its "Offset" and "ArrowOffset" attributes. Children past 50 are
+    // ignored.
+    void loadXML(iXML* _xml_doc) override;
+
+    Bool isTipRunning() const { return m_currentTip != -1; }
+    Bool isCurrentTip(eTips _n) const { return m_currentTip == Int(_n); }
+    // False also for a common or arrow tip while the game is paused: the tip would hold the
+    // game while nobody can close it.
+    Bool canRunTip(eTips _n) const;
+    Bool isTipPassed(eTips _n) const;
+    void setTipPassed(eTips _n);
+    // The running action tip closes on its next frame.
+    void setActionDone() { m_actionDone = true; }
+    // Reads and clears the action-done flag: the running action tip's step.
+    Bool takeActionDone();
+
+    void runCommonHelpTip(eTips _n, cControl* _pointed);
+    void runArrowHelpTip(eTips _n, cControl* _pointed);
+    void runArrowHelpTip2(eTips _n, cControl* _pointed);
+    void runActionTip(eTips _n, cControl* _pointed);
+    void runActionTip2(eTips _n, cControl* _pointed);
+    // A tip view closed: _tips must be one of the five ("cTutorialManager::hideTips").
+    void onHideTip(cView* _tips);
+
+    // The completion test of an action tip.
+    void setCondition(eTips _n, fTipsFunc _condition);
+    // The view each tip is shown in.
+    static eTipView getTipView(eTips _n);
+
+    // Raises "bad tip" past the last tip.
+    const sTip& getTip(eTips _n) const;
+    Int getCurrentTip() const { return m_currentTip; }
+    Int getLastPassedTip() const { return m_lastPassedTip; }
+    Bool isTutorialEnabled() const { return m_tutorialEnabled; }
+    Bool isActionDone() const { return m_actionDone; }
+    cCommonHelpTips* getCommonTips() const { return m_commonTips; }
+    cArrowHelpTips* getArrowTips() const { return m_arrowTips; }
+    cArrowHelpTips2* getArrowTips2() const { return m_arrowTips2; }
+    cActionTips* getActionTips() const { return m_actionTips; }
+    cActionTips2* getActionTips2() const { return m_actionTips2; }
+
+private:
+    // Tells the tooltip buttons of the framework whether a tip is on screen.
+    class cTooltipHook : public iTutorialTips {
+    public:
+        explicit cTooltipHook(const cTutorialManager& _manager) : m_manager(_manager) {}
+        Bool isTipRunning() override { return m_manager.isTipRunning(); }
+
+    private:
+        const cTutorialManager& m_manager;
+    };
+
+    sTip& tip(eTips _n);
+    void makeViews();
+    // The game's own switches say paused: the pause menu and an award take the game away.
+    static Bool isGamePaused();
+    // A common tip holds the panels too; an arrow tip only the bar.
+    void holdGame(Bool _panels);
+    void releaseGame();
+
+    sTip m_tips[TIPS_COUNT];
+    // Views without a parent, discarded with the manager.
+    cCommonHelpTips* m_commonTips = nullptr;
+    cArrowHelpTips* m_arrowTips = nullptr;
+    cArrowHelpTips2* m_arrowTips2 = nullptr;
+    cActionTips* m_actionTips = nullptr;
+    cActionTips2* m_actionTips2 = nullptr;
+    Int m_currentTip = -1;
+    Int m_lastPassedTip = -1;
+    Bool m_actionDone = false;
+    Bool m_tutorialEnabled = true;
+    cTooltipHook m_tooltipHook{*this};
 };

@@ -1,0 +1,44 @@
+#include "Game/TaskDealer.h"
+
+#include "engine/ErrorStack.h"
+
+cTaskDealer::cTaskDealer() = default;
+
+cTaskDealer::~cTaskDealer() = default;
+
+void cTaskDealer::setTask(cTask* _task)
+{
+    GUARD_BEGIN
+    std::unique_ptr<cTask> old(m_task.release());
+    m_task.reset(_task);
+    if (old && old.get() == m_running)
+        m_dropped = std::move(old);
+    old.reset();
+    if (_task)
+        _task->onStart();
+    GUARD_END("void cTaskDealer::setTask(cTask * _task)")
+}
+
+void cTaskDealer::process()
+{
+    GUARD_BEGIN
+    if (!m_task)
+        return;
+    // Whatever onProcess does to the dealer, the running task outlives the call.
+    struct sRun {
+        cTaskDealer& dealer;
+        ~sRun()
+        {
+            dealer.m_running = nullptr;
+            dealer.m_dropped.reset();
+        }
+    } run{*this};
+    m_running = m_task.get();
+    const Bool finished = m_running->onProcess();
+    // A task dropped while it ran was interrupted: it does not end.
+    if (!finished || m_dropped)
+        return;
+    std::unique_ptr<cTask> done(m_task.release());
+    done->onEnd();
+    GUARD_END("void cTaskDealer::process()")
+}

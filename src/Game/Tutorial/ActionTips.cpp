@@ -1,0 +1,44 @@
+#include "Game/Tutorial/ActionTips.h"
+
+#include "Game/GameMenu.h"
+#include "Game/Tutorial/TutorialManager.h"
+#include "engine/ErrorStack.h"
+
+namespace {
+
+void holdClock(Bool _hold)
+{
+    if (cGameMenu* menu = cGameMenu::getInstance())
+        menu->setHold(_hold);
+}
+
+} // namespace
+
+void cActionTips::startup(const Vector2& _offset, const Vector2& _arrow_offset, const WString& _str,
+                          cControl* _pointed_control, fTipsFunc _func)
+{
+    GUARD_BEGIN
+    if (!_func)
+        throw "cActionTips::startup";
+    cArrowHelpTips::startup(_offset, _arrow_offset, _str, _pointed_control);
+    holdClock(true);
+    m_condition = _func;
+    GUARD_END("void cActionTips::startup(Vector2& _offset, const WString& _str, cControl* _pointed_control, "
+              "fTipsFunc _func)")
+}
+
+void cActionTips::process()
+{
+    GUARD_BEGIN
+    cArrowHelpTips::process();
+    if (!isOpen() || !m_condition)
+        return;
+    if (!m_condition(getPointed())) {
+        cTutorialManager* tutorial = cTutorialManager::getInstance();
+        if (!tutorial || !tutorial->takeActionDone())
+            return;
+    }
+    holdClock(false);
+    close();
+    GUARD_END("void cActionTips::process()")
+}

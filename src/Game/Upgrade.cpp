@@ -1,0 +1,72 @@
+#include "Game/Upgrade.h"
+
+#include "Game/Game.h"
+#include "Game/GameKeys.h"
+#include "engine/ErrorStack.h"
+#include "engine/LogManager.h"
+#include "engine/TextConvert.h"
+#include "engine/XML.h"
+
+#include <algorithm>
+
+Int cUpgrade::getUpgrade() const
+{
+    GUARD_BEGIN
+    return key::upgradeLevel(m_index);
+    GUARD_END("Int cUpgrade::getUpgrade()")
+}
+
+Bool cUpgrade::canUpgrade(Bool _checkMoney, Bool _checkAvail) const
+{
+    GUARD_BEGIN
+    const Int next = getUpgrade() + 1;
+    if (_checkAvail && Int(key::upgradeAvail(m_item)) < next)
+        return false;
+    if (!_checkMoney)
+        return true;
+    cGame* game = cGame::getInstance();
+    if (!game)
+        throw "Game not created.";
+    const UInt cost = game->getUpgradeCost(cGame::eUpgradeItem(m_item), UInt(next));
+    return LongLong(cGame::getMoney()) >= LongLong(cost);
+    GUARD_END("Bool cUpgrade::canUpgrade(Bool _checkMoney, Bool _checkAvail)")
+}
+
+void cUpgrade::setUpgrade(UInt _level, Bool _playSound)
+{
+    GUARD_BEGIN
+    // Clamping into no levels at all would make the building unbuilt.
+    if (m_levelCount > 0) {
+        const Int level = std::min(Int(_level), Int(m_levelCount) - 1);
+        if (level != getUpgrade()) {
+            key::upgradeLevel(m_index) = level;
+            cGame* game = cGame::getInstance();
+            if (_playSound && game)
+                game->playUpgradeSound();
+        }
+    }
+    updateUpgrade();
+    GUARD_END("void cUpgrade::setUpgrade(UInt _upgrade)")
+}
+
+void cUpgrade::loadXML(iXML* _xml_doc)
+{
+    GUARD_BEGIN
+    iXML* upgrades = nullptr;
+    if (!_xml_doc->get("Upgrades", upgrades))
+        return;
+    m_levelCount = 0;
+    const UInt count = std::min(upgrades->getNodeCount(), MAX_LEVELS);
+    for (UInt i = 0; i < count; ++i) {
+        iXML* level = nullptr;
+        const String tag = makeKey("Up", i);
+        // Levels are bought in order: one past a gap could never be reached.
+        if (!upgrades->get(tag, level)) {
+            getLog("error")->print("Upgrade levels stop at the missing " + tag + ".");
+            break;
+        }
+        loadUpgrade(i, level);
+        ++m_levelCount;
+    }
+    GUARD_END("void cUpgrade::loadXML(iXML* xml_doc)")
+}
