@@ -49,12 +49,33 @@ TEST_F(SpriteBatch, ASubdividedSpriteIsAGridWithBlendedInnerColours)
     quad.color[3] = 0xFF0000FF;
     add(1, 0, quad);
     EXPECT_EQ(8u, end()[0].primitiveCount);
-    EXPECT_EQ(9u, m_batch.vertices().size());
-    EXPECT_EQ(24u, m_batch.indices().size());
+    EXPECT_EQ(9u, m_batch.vertexCount());
+    EXPECT_EQ(24u, m_batch.indexCount());
     const sVertex& centre = m_batch.vertices()[4];
     EXPECT_FLOAT_EQ(4.5f, centre.x);
     EXPECT_FLOAT_EQ(9.5f, centre.y);
     EXPECT_EQ(0xFF404040u, centre.colour);
+}
+
+TEST_F(SpriteBatch, APlainQuadKeepsEachCornersPositionColourAndTexturePoint)
+{
+    sSpriteQuad quad = quadAt(10, 20, 30, 60);
+    for (UInt k = 0; k < 4; ++k)
+        quad.color[k] = 0xFF000000u + k;
+    quad.left = 0.25f;
+    quad.top = 0.5f;
+    quad.right = 0.75f;
+    m_batch.add(quad, sSpriteTexture{1, 0.5f, 2}, 0, 0, nullptr, WINDOWED);
+    end();
+    const Float expected[4][4] = {{9.5f, 19.5f, 0.125f, 1}, {29.5f, 19.5f, 0.375f, 1}, {9.5f, 59.5f, 0.125f, 2},
+                                  {29.5f, 59.5f, 0.375f, 2}};
+    for (UInt k = 0; k < 4; ++k) {
+        const sVertex& vertex = m_batch.vertices()[k];
+        EXPECT_EQ(std::vector<Float>({vertex.x, vertex.y, vertex.u0, vertex.v0}),
+                  std::vector<Float>(expected[k], expected[k] + 4)) << "corner " << k;
+        EXPECT_EQ(0xFF000000u + k, vertex.colour);
+    }
+    EXPECT_EQ(std::vector<UInt>(m_batch.indices(), m_batch.indices() + 6), (std::vector<UInt>{0, 2, 1, 1, 2, 3}));
 }
 
 // 20,000 sprites: far past the reserve of 16, and 80,000 vertices in one chunk.
@@ -66,10 +87,10 @@ TEST_F(SpriteBatch, ABusyFrameGrowsAndIndicesStayExactPast65536Vertices)
     const auto& chunks = end();
     ASSERT_EQ(1u, chunks.size());
     EXPECT_EQ(sprites * 4, chunks[0].vertexCount);
-    const auto& indices = m_batch.indices();
-    ASSERT_EQ(sprites * 6, indices.size());
-    EXPECT_EQ(sprites * 4 - 1, *std::max_element(indices.begin(), indices.end()));
-    EXPECT_EQ(sprites * 4 - 4, indices[indices.size() - 6]);
+    const UInt* indices = m_batch.indices();
+    ASSERT_EQ(sprites * 6, m_batch.indexCount());
+    EXPECT_EQ(sprites * 4 - 1, *std::max_element(indices, indices + sprites * 6));
+    EXPECT_EQ(sprites * 4 - 4, indices[sprites * 6 - 6]);
 }
 
 // The pixel tests see blending and masks work; here, that each bit picks its own part.
