@@ -90,7 +90,7 @@ protected:
 TEST_F(cGameReplay, AGameFromTheMainMenuAndBackKeepsItsMoneyAndClock)
 {
     const std::string logos = key(60, "Space") + key(120, "Space") + key(180, "Space");
-    play(logos + "270 text Ann\n" + key(275, "Enter") + click(340, 400, 214) + shot(420, "bar.png") +
+    play(logos + "270 text Ann\n" + key(275, "Enter") + click(340, 400, 226) + shot(420, "bar.png") +
              click(1460, 676, 32) + click(1520, 40, 32) + shot(1532, "slide.png") + key(1620, "Esc") +
              shot(1650, "pause.png") + click(1660, 400, 274) + shot(1700, "help.png") + click(1710, 650, 490) +
              click(1760, 400, 490) + click(1800, 400, 466) + click(1840, 305, 352) + shot(1960, "menu.png"),
@@ -99,12 +99,12 @@ TEST_F(cGameReplay, AGameFromTheMainMenuAndBackKeepsItsMoneyAndClock)
     expectShot("slide.png", {{100, 500, eShade::beige}, {700, 150, eShade::sky}});
     expectShot("pause.png", {{400, 118, eShade::wood}, {400, 212, eShade::green}, {300, 450, eShade::cream}});
     expectShot("help.png", {{400, 72, eShade::wood}, {400, 420, eShade::cream}, {232, 330, eShade::green}});
-    expectShot("menu.png", {{400, 214, eShade::green}});
+    expectShot("menu.png", {{400, 226, eShade::green}});
     const float clock = std::stof(stored("GameTime"));
     EXPECT_GT(clock, 20.0f);
     EXPECT_EQ(stored("Money"), "100");
 
-    play(logos + click(300, 400, 214), 460);
+    play(logos + click(300, 400, 226), 460);
     EXPECT_GT(std::stof(stored("GameTime")), clock);
     EXPECT_EQ(stored("Money"), "100") << "the gift at the start came once";
 }

@@ -163,7 +163,8 @@ void cMainMenu::onStart(cView*)
 {
     GUARD_BEGIN
     cMainMenu* menu = getInstance();
-    if (!s_gameStart || !menu)
+    // A menu already on its way out starts no second game.
+    if (!s_gameStart || !menu || !menu->isOwnVisible())
         return;
     discard(menu, "void cMainMenu::onStart(cView* _self)");
     menu->hide();

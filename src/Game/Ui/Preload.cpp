@@ -37,6 +37,8 @@ cPreload::cPreload() : cView(nullptr)
     m_logo = new cPicture(this);
     m_logo->setPosition(Vector2(400.0f, 300.0f));
     m_logo->setDeep(10000.0f);
+    // Unseen until its first logo fades in: before that it has no picture to show.
+    m_logo->setAlpha(0.0f);
     m_logo->show();
     m_logo->enable();
     show();

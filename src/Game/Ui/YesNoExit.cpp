@@ -36,7 +36,7 @@ cYesNoExit* dialogOf(cView* _button)
 
 } // namespace
 
-cYesNoExit::cYesNoExit(cView*) : cBack(nullptr)
+cYesNoExit::cYesNoExit(cView* _parent) : cBack(_parent)
 {
     GUARD_BEGIN
     for (cPicture*& bee : m_bees)

@@ -15,8 +15,7 @@ public:
     using cAnswerButton = cTextButtonT<cAnimButton>;
 
     // Built from "UI/YesNoExit.xml", resting mascot shown; both answers hide the dialog
-    // until the creator says otherwise. _parent is kept for the signature; the dialog is a
-    // screen of its own when it is null.
+    // until the creator says otherwise. The main menu asks with no parent: a screen of its own.
     explicit cYesNoExit(cView* _parent);
     ~cYesNoExit() override;
 

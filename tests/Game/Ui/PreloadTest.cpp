@@ -98,16 +98,12 @@ TEST_F(PreloadTest, WithoutProfilesTheRoadLeadsThroughTheFirstProfileToTheMenu)
     ASSERT_NE(cNewProfile::getInstance(), nullptr);
     EXPECT_EQ(cMainMenu::getInstance(), nullptr);
     EXPECT_NE(cMainMenu::getFixedBack(), nullptr);
-    for (char16_t letter : std::u16string(u"Joe")) {
-        sWindowEvent event;
-        event.m_type = WE_CHAR;
-        event.m_char = letter;
-        m_engine.send(event);
-    }
+    m_engine.send({WE_CHAR, u'J'});
+    m_engine.send({WE_CHAR, u'o'});
     key(KEY_RETURN, true, true);
     settle();
     ASSERT_NE(cMainMenu::getInstance(), nullptr);
-    EXPECT_EQ(cMainMenu::getInstance()->getUserName()->getString(), u"Joe");
+    EXPECT_EQ(cMainMenu::getInstance()->getUserName()->getString(), u"Jo");
     EXPECT_TRUE(cMainMenu::getInstance()->isVisible());
 }
 

@@ -127,12 +127,12 @@ protected:
     }
     // Long enough for any fade to end.
     void settle() { m_engine.frames(25); }
-    // Started channels the headless library would still play.
+    // Started channels the headless library would still play (ids count up from 1).
     int audibleChannels()
     {
         int count = 0;
-        for (int channel = 0; channel < 64; ++channel)
-            count += m_engine.platform().getHeadlessSoundLibrary().isAudible(channel) ? 1 : 0;
+        for (int channel = 1; channel < 64; ++channel)
+            count += m_engine.platform().getHeadlessSoundLibrary().isAudible(channel);
         return count;
     }
 
