@@ -2,10 +2,10 @@
 
 #include "Ui/Picture.h"
 #include "Ui/ProfileName.h"
+#include "Ui/ProfileScreen.h"
 #include "Ui/TextBox.h"
 #include "engine/ErrorStack.h"
 #include "engine/LogManager.h"
-#include "engine/Profile.h"
 #include "engine/ResourceManager.h"
 #include "engine/XML.h"
 #include "input/Input.h"
@@ -13,11 +13,6 @@
 namespace {
 
 const char* const NEW_USER_XML = "UI/NewUser.xml";
-
-Bool isEffectivelyEnabled(const cView* _view)
-{
-    return _view->isEnabled() && _view->isChainEnabled();
-}
 
 } // namespace
 
@@ -84,12 +79,7 @@ void cNewProfile::process()
 {
     GUARD_BEGIN
     cBack::process();
-    const Bool named = !m_nameBox->getString().empty();
-    const Bool okEnabled = isEffectivelyEnabled(m_okButton);
-    if (named && !okEnabled)
-        m_okButton->enable();
-    else if (!named && okEnabled)
-        m_okButton->disable();
+    enableOkWhileNamed(m_okButton, m_nameBox);
     GUARD_END("void cNewProfile::process()")
 }
 
@@ -117,30 +107,13 @@ void cNewProfile::unbindKeys()
         input->unbind(KEY_RETURN, &cNewProfile::onOk, this);
 }
 
-cNewProfile* cNewProfile::screenOf(cView* _view)
-{
-    for (cView* view = _view; view; view = view->getParent()) {
-        if (auto* screen = dynamic_cast<cNewProfile*>(view))
-            return screen;
-    }
-    return getInstance();
-}
-
 void cNewProfile::onOk(cView* _view)
 {
     GUARD_BEGIN
-    cNewProfile* screen = screenOf(_view);
+    cNewProfile* screen = screenOf<cNewProfile>(_view);
     // Enter and a click collected in one frame both arrive; only the first one acts.
-    if (!screen || screen->m_leaving || !isEffectivelyEnabled(screen))
+    if (!screen || !useTypedProfile(screen, screen->m_leaving, screen->m_nameBox))
         return;
-    const WString name = screen->m_nameBox->getString();
-    if (name.empty())
-        return;
-    if (cProfile* profile = cProfile::getInstance()) {
-        profile->save();
-        delete profile;
-    }
-    new cProfile(name);
     screen->m_leaving = true;
     // Free before the continuation runs, which may open the screen again.
     screen->releaseInstance();
@@ -153,12 +126,7 @@ void cNewProfile::onOk(cView* _view)
 void cNewProfile::onNameChange(cView* _box)
 {
     GUARD_BEGIN
-    cNewProfile* screen = screenOf(_box);
-    if (!screen)
-        return;
-    if (isReservedName(screen->m_nameBox->getString()))
-        screen->m_okButton->hide();
-    else
-        screen->m_okButton->show();
+    if (cNewProfile* screen = screenOf<cNewProfile>(_box))
+        showOkUnlessReserved(screen->m_okButton, screen->m_nameBox->getString());
     GUARD_END("void cNewProfile::onNameChange(cView* _box)")
 }
