@@ -4,9 +4,9 @@
 #include "Ui/ProfileName.h"
 #include "Ui/ProfileScreen.h"
 #include "Ui/TextBox.h"
+#include "Ui/ViewFile.h"
 #include "engine/ErrorStack.h"
 #include "engine/LogManager.h"
-#include "engine/ResourceManager.h"
 #include "engine/XML.h"
 #include "input/Input.h"
 
@@ -24,12 +24,7 @@ cNewProfile::cNewProfile() : cBack(nullptr)
     m_okButton->setOnClick(&cNewProfile::onOk);
     m_nameBox->setFilter(&isValidNameChar);
     m_nameBox->setOnChange(&cNewProfile::onNameChange);
-    cResourceManager* resources = cResourceManager::getInstance();
-    if (!resources)
-        throw "Resource manager not created.";
-    iXML* document = resources->getXML(NEW_USER_XML);
-    loadXML(document);
-    document->release();
+    loadViewFile(this, NEW_USER_XML);
     GUARD_END("cNewProfile::cNewProfile()")
 }
 

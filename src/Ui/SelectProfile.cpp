@@ -7,11 +7,11 @@
 #include "Ui/ProfileScreen.h"
 #include "Ui/Scavenger.h"
 #include "Ui/TextBox.h"
+#include "Ui/ViewFile.h"
 #include "Ui/YesNo.h"
 #include "engine/ErrorStack.h"
 #include "engine/LogManager.h"
 #include "engine/Profile.h"
-#include "engine/ResourceManager.h"
 #include "engine/XML.h"
 #include "input/Input.h"
 
@@ -43,12 +43,7 @@ cSelectProfile::cSelectProfile(Bool _hideExit) : cBack(nullptr), m_hideExit(_hid
     m_okButton->setOnClick(&cSelectProfile::onOk);
     m_exitButton->setOnClick(&cSelectProfile::onExit);
     m_userList->setOnSelect(&cSelectProfile::onNameSelect);
-    cResourceManager* resources = cResourceManager::getInstance();
-    if (!resources)
-        throw "Resource manager not created.";
-    iXML* document = resources->getXML(SELECT_USER_XML);
-    loadXML(document);
-    document->release();
+    loadViewFile(this, SELECT_USER_XML);
     GUARD_END("cSelectProfile::cSelectProfile(Bool _hideExit)")
 }
 

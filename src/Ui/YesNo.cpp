@@ -2,9 +2,9 @@
 
 #include "Ui/MultilineText.h"
 #include "Ui/Scavenger.h"
+#include "Ui/ViewFile.h"
 #include "engine/ErrorStack.h"
 #include "engine/LogManager.h"
-#include "engine/ResourceManager.h"
 #include "engine/XML.h"
 #include "input/Input.h"
 
@@ -27,12 +27,7 @@ cYesNo::cYesNo(cView* _guarded) : cPicture(nullptr), m_guarded(_guarded)
     m_text = new cMultilineText(this);
     m_yesButton->setOnClick(&cYesNo::onYes);
     m_noButton->setOnClick(&cYesNo::onNo);
-    cResourceManager* resources = cResourceManager::getInstance();
-    if (!resources)
-        throw "Resource manager not created.";
-    iXML* document = resources->getXML(YES_NO_XML);
-    loadXML(document);
-    document->release();
+    loadViewFile(this, YES_NO_XML);
     GUARD_END("cYesNo::cYesNo(cView * _parent)")
 }
 
