@@ -61,16 +61,8 @@ cButtonPrototype::cButtonPrototype(const cButtonPrototype& _source)
 
 cButtonPrototype::~cButtonPrototype()
 {
-    try {
-        try {
-            cButtonPrototype::disabled();
-        } catch (...) {
-            rethrowWithSignature("cButtonPrototype::~cButtonPrototype()");
-        }
-    } catch (const String& _stack) {
-        // A destructor never throws; the bindings are gone whatever failed.
-        getLog("error")->print(_stack);
-    }
+    // The bindings are gone whatever failed.
+    runOrLog("cButtonPrototype::~cButtonPrototype()", [this] { cButtonPrototype::disabled(); });
     unbindInput();
     if (m_clickSound)
         m_clickSound->release();

@@ -30,16 +30,8 @@ cNewProfile::cNewProfile() : cBack(nullptr)
 
 cNewProfile::~cNewProfile()
 {
-    try {
-        try {
-            unbindKeys();
-        } catch (...) {
-            rethrowWithSignature("cNewProfile::~cNewProfile()");
-        }
-    } catch (const String& _stack) {
-        // The keys are let go whatever failed; the parts' own failures pass on as views' do.
-        getLog("error")->print(_stack);
-    }
+    // The keys are let go whatever failed; the parts' own failures pass on as views' do.
+    runOrLog("cNewProfile::~cNewProfile()", [this] { unbindKeys(); });
 }
 
 void cNewProfile::loadXML(iXML* _xml_doc)

@@ -49,16 +49,8 @@ cSelectProfile::cSelectProfile(Bool _hideExit) : cBack(nullptr), m_hideExit(_hid
 
 cSelectProfile::~cSelectProfile()
 {
-    try {
-        try {
-            unbindKeys();
-        } catch (...) {
-            rethrowWithSignature("cSelectProfile::~cSelectProfile()");
-        }
-    } catch (const String& _stack) {
-        // The keys are let go whatever failed; the parts' own failures pass on as views' do.
-        getLog("error")->print(_stack);
-    }
+    // The keys are let go whatever failed; the parts' own failures pass on as views' do.
+    runOrLog("cSelectProfile::~cSelectProfile()", [this] { unbindKeys(); });
 }
 
 void cSelectProfile::loadXML(iXML* _xml_doc)

@@ -33,17 +33,11 @@ cYesNo::cYesNo(cView* _guarded) : cPicture(nullptr), m_guarded(_guarded)
 
 cYesNo::~cYesNo()
 {
-    try {
-        try {
-            releaseGuarded();
-            unbindKeys();
-        } catch (...) {
-            rethrowWithSignature("cYesNo::~cYesNo()");
-        }
-    } catch (const String& _stack) {
-        // A destructor never throws; the keys and the guarded view are let go whatever failed.
-        getLog("error")->print(_stack);
-    }
+    // The keys and the guarded view are let go whatever failed.
+    runOrLog("cYesNo::~cYesNo()", [this] {
+        releaseGuarded();
+        unbindKeys();
+    });
 }
 
 void cYesNo::loadXML(iXML* _xml_doc)
