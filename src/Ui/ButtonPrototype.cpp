@@ -1,5 +1,6 @@
 #include "Ui/ButtonPrototype.h"
 
+#include "Ui/ResourceHold.h"
 #include "Ui/XmlAttribute.h"
 #include "engine/ErrorStack.h"
 #include "engine/LogManager.h"
@@ -34,10 +35,7 @@ void replaceSound(iResource*& _held, const String& _path)
 {
     if (_path.empty())
         return;
-    cResourceManager* resources = cResourceManager::getInstance();
-    if (!resources)
-        throw "Resource manager not created.";
-    iResource* sound = resources->getSound(_path);
+    iResource* sound = requireResourceManager().getSound(_path);
     if (_held)
         _held->release();
     _held = sound;
