@@ -1,5 +1,6 @@
 #include "Ui/NewProfile.h"
 
+#include "Ui/ChildParts.h"
 #include "Ui/Picture.h"
 #include "Ui/ProfileName.h"
 #include "Ui/ProfileScreen.h"
@@ -49,16 +50,7 @@ void cNewProfile::loadXML(iXML* _xml_doc)
         m_nameBox->loadXML(element);
     if (_xml_doc->get("OkButton", element))
         m_okButton->loadXML(element);
-    if (_xml_doc->get("Texts", element)) {
-        iXML* child = nullptr;
-        for (UInt i = 0, count = element->getChildCount(); i < count; ++i) {
-            if (!element->get(i, child))
-                continue;
-            auto* text = new cText(this);
-            getBackground().push_back(text);
-            text->loadXML(child);
-        }
-    }
+    loadChildParts<cText>(_xml_doc, "Texts", this, getBackground());
     GUARD_END("void cNewProfile::loadXML(iXML* xml_doc)")
 }
 
