@@ -1,5 +1,8 @@
 // A frame of 10,000 sprites through the renderer (render, then endRender drawing on the
 // recording device), against a plain copy of the same vertex and index bytes, in one run.
+#include "BenchData.h"
+#include "engine/ResourceManager.h"
+#include "engine/Settings.h"
 #include "graphics/GraphicsImpl.h"
 #include "platform/headless/HeadlessSystem.h"
 #include "platform/headless/HeadlessWindow.h"
@@ -30,6 +33,10 @@ sSpriteQuad quad(int _index)
 
 void BM_RendererFrame(benchmark::State& _state)
 {
+    // The renderer reads its parameters from the settings, which load through the cache.
+    cBenchData::get();
+    cResourceManager resources;
+    cSettings settings;
     cHeadlessWindow window;
     cHeadlessSystem system;
     auto owned = std::make_unique<cRecordingRasterDevice>();

@@ -5,85 +5,149 @@
 #include "engine/FileManager.h"
 #include "engine/TextConvert.h"
 #include "engine/ValueConvert.h"
+#include "engine/XMLStore.h"
 
 #include <expat.h>
 
+#include <algorithm>
 #include <exception>
+#include <iterator>
 #include <memory>
+#include <new>
+#include <string>
+#include <string_view>
 #include <vector>
 
 static_assert(sizeof(XML_Char) == sizeof(char16_t), "expat must be the UTF-16 build");
 
 namespace {
 
-WString toWide(const XML_Char* _text, std::size_t _length)
+// A copy, not a cast: XML_Char and char16_t are distinct types of the same size.
+void copyUnits(char16_t* _out, const XML_Char* _text, std::size_t _length)
 {
-    // A copy, not a cast: XML_Char and char16_t are distinct types of the same size.
-    WString result(_length, u'\0');
-    for (std::size_t i = 0; i < _length; ++i)
-        result[i] = static_cast<char16_t>(_text[i]);
-    return result;
+    std::copy(_text, _text + _length, _out);
 }
 
-WString toWide(const XML_Char* _text)
+std::size_t lengthOf(const XML_Char* _text)
 {
     std::size_t length = 0;
     while (_text[length])
         ++length;
-    return toWide(_text, length);
-}
-
-String toTag(const XML_Char* _name)
-{
-    String tag;
-    std::size_t i = 0;
-    for (; _name[i] && _name[i] < 0x80; ++i)
-        tag.push_back(static_cast<char>(_name[i]));
-    if (_name[i])
-        return toString(toWide(_name));
-    return tag;
+    return length;
 }
 
 } // namespace
 
-// The parser's handlers: the stack of open elements belongs to one parse.
+// The parser's handlers. The children and the text of every open element wait at the ends
+// of two shared buffers, innermost last, and move into the store when the element closes.
 struct sXMLBuilder {
-    cXML* root = nullptr;
-    cXML* current = nullptr;
-    std::vector<cXML*> open;
+    struct sOpen {
+        cXML* node;
+        std::size_t firstChild, firstText;
+    };
+
+    cXML& root;
+    cXMLStore& store;
+    std::vector<sOpen> open;
+    std::vector<cXML::sChild> children;
+    WString text;
+    WString name;
+
+    const char16_t* copy(const XML_Char* _text, std::size_t _length)
+    {
+        char16_t* out = store.allocate<char16_t>(_length);
+        copyUnits(out, _text, _length);
+        return out;
+    }
+
+    void readAttributes(cXML& _node, const XML_Char** _attributes)
+    {
+        std::size_t count = 0;
+        while (_attributes[count * 2])
+            ++count;
+        if (count == 0)
+            return;
+        auto* attributes = store.allocate<cXML::sAttribute>(count);
+        for (std::size_t i = 0; i < count; ++i) {
+            cXML::sAttribute& attribute = attributes[i];
+            attribute.nameLength = lengthOf(_attributes[i * 2]);
+            attribute.name = copy(_attributes[i * 2], attribute.nameLength);
+            attribute.valueLength = lengthOf(_attributes[i * 2 + 1]);
+            attribute.value = copy(_attributes[i * 2 + 1], attribute.valueLength);
+        }
+        _node.m_attributes = attributes;
+        _node.m_attributeCount = static_cast<UInt>(count);
+    }
+
+    // Documents list most children in tag order already; the sort keeps document order
+    // among equal tags.
+    void closeChildren(cXML& _node, std::size_t _first)
+    {
+        const auto begin = children.begin() + static_cast<std::ptrdiff_t>(_first);
+        const std::size_t count = children.size() - _first;
+        if (count == 0)
+            return;
+        const auto byTag = [](const cXML::sChild& _a, const cXML::sChild& _b) {
+            return _a.tag != _b.tag && *_a.tag < *_b.tag;
+        };
+        if (!std::is_sorted(begin, children.end(), byTag))
+            std::stable_sort(begin, children.end(), byTag);
+        auto* own = store.allocate<cXML::sChild>(count);
+        std::copy(begin, children.end(), own);
+        _node.m_children = own;
+        _node.m_childCount = static_cast<UInt>(count);
+        children.erase(begin, children.end());
+    }
+
+    void closeText(cXML& _node, std::size_t _first)
+    {
+        const std::size_t length = text.size() - _first;
+        if (length == 0)
+            return;
+        char16_t* own = store.allocate<char16_t>(length);
+        std::copy(text.begin() + static_cast<std::ptrdiff_t>(_first), text.end(), own);
+        _node.m_text = own;
+        _node.m_textLength = length;
+        text.resize(_first);
+    }
 
     static void XMLCALL onStart(void* _data, const XML_Char* _name, const XML_Char** _attributes)
     {
         auto* builder = static_cast<sXMLBuilder*>(_data);
-        cXML* node = builder->current;
+        cXML* node = &builder->root;
         if (!builder->open.empty()) {
-            auto child = std::unique_ptr<cXML>(new cXML);
-            child->m_document = builder->root;
-            // Documents list most children in tag order: the end is then the right place at
-            // once, and a wrong hint still inserts after the equal tags.
-            node->m_children.emplace_hint(node->m_children.end(), toTag(_name), child.get());
-            node = child.release();
+            builder->name.resize(lengthOf(_name));
+            copyUnits(&builder->name[0], _name, builder->name.size());
+            node = new (builder->store.allocate<cXML>(1)) cXML(builder->store, builder->root);
+            // Filled in place: a braced temporary copied in cost a measurable stall per element.
+            cXML::sChild& child = builder->children.emplace_back();
+            child.tag = builder->store.tag(builder->name);
+            child.node = node;
         }
-        builder->open.push_back(builder->current);
-        builder->current = node;
-        for (const XML_Char** pair = _attributes; pair[0]; pair += 2)
-            node->m_attributes[toWide(pair[0])] = toWide(pair[1]);
+        builder->readAttributes(*node, _attributes);
+        sOpen& open = builder->open.emplace_back();
+        open.node = node;
+        open.firstChild = builder->children.size();
+        open.firstText = builder->text.size();
     }
 
     static void XMLCALL onEnd(void* _data, const XML_Char*)
     {
         auto* builder = static_cast<sXMLBuilder*>(_data);
-        builder->current = builder->open.back();
+        const sOpen top = builder->open.back();
         builder->open.pop_back();
+        builder->closeText(*top.node, top.firstText);
+        builder->closeChildren(*top.node, top.firstChild);
     }
 
     static void XMLCALL onText(void* _data, const XML_Char* _text, int _length)
     {
         auto* builder = static_cast<sXMLBuilder*>(_data);
-        const std::size_t at = builder->current->m_text.size();
-        builder->current->m_text.resize(at + static_cast<std::size_t>(_length));
-        for (int i = 0; i < _length; ++i)
-            builder->current->m_text[at + i] = static_cast<char16_t>(_text[i]);
+        if (builder->open.empty() || _length <= 0)
+            return;
+        const std::size_t at = builder->text.size();
+        builder->text.resize(at + static_cast<std::size_t>(_length));
+        copyUnits(&builder->text[at], _text, static_cast<std::size_t>(_length));
     }
 };
 
@@ -94,11 +158,14 @@ const WString* findAttribute(iXML* _xml, const char16_t* _name)
     return found == attributes.end() ? nullptr : &found->second;
 }
 
-cXML::cXML() : cResource(String()) {}
+cXML::cXML(cXMLStore& _store, const cXML& _document) : cResource(String()), m_document(&_document), m_store(&_store)
+{
+}
 
 cXML::cXML(const String& _path) : cResource(_path)
 {
     GUARD_BEGIN
+    clear();
     load(_path);
     GUARD_END("cXML::cXML(const String& _path)")
 }
@@ -106,6 +173,7 @@ cXML::cXML(const String& _path) : cResource(_path)
 cXML::cXML(const String& _name, const void* _bytes, ULong _size) : cResource(_name)
 {
     try {
+        clear();
         parse(_bytes, _size);
     } catch (...) {
         clear();
@@ -113,28 +181,21 @@ cXML::cXML(const String& _name, const void* _bytes, ULong _size) : cResource(_na
     }
 }
 
-cXML::~cXML()
-{
-    clear();
-}
+cXML::~cXML() = default;
 
 void cXML::clear()
 {
-    // Without recursion: a deeply nested document must not exhaust the stack when it goes.
-    std::vector<iXML*> pending;
-    for (auto& child : m_children)
-        pending.push_back(child.second);
-    m_children.clear();
-    while (!pending.empty()) {
-        auto* node = static_cast<cXML*>(pending.back());
-        pending.pop_back();
-        for (auto& child : node->m_children)
-            pending.push_back(child.second);
-        node->m_children.clear();
-        delete node;
-    }
-    m_attributes.clear();
-    m_text.clear();
+    // The old store takes every element with it, however deep the nesting.
+    m_ownStore = std::make_unique<cXMLStore>();
+    m_store = m_ownStore.get();
+    m_attributes = nullptr;
+    m_children = nullptr;
+    m_text = u"";
+    m_textLength = 0;
+    m_attributeCount = 0;
+    m_childCount = 0;
+    m_attributeMap = nullptr;
+    m_childMap = nullptr;
 }
 
 void cXML::load(const String& _path)
@@ -146,13 +207,15 @@ void cXML::load(const String& _path)
     Bool fromCommon = files->isCommonExist(toLowerCase(key));
     for (;;) {
         std::unique_ptr<iFile> file(files->open(_path, 0));
-        std::vector<char> bytes(file->getSize());
-        if (!bytes.empty() && file->read(bytes.data(), static_cast<ULong>(bytes.size())) != bytes.size())
+        // Uninitialised: the read fills every byte or fails.
+        const ULong size = file->getSize();
+        const std::unique_ptr<char[]> bytes(new char[size]);
+        if (size > 0 && file->read(bytes.get(), size) != size)
             throw "File \"" + _path + "\" can't be read.";
         file.reset();
         std::exception_ptr damage;
         try {
-            parse(bytes.data(), bytes.size());
+            parse(bytes.get(), size);
             return;
         } catch (...) {
             if (!fromCommon)
@@ -174,9 +237,7 @@ void cXML::parse(const void* _bytes, std::size_t _size)
     XML_Parser parser = XML_ParserCreate(reinterpret_cast<const XML_Char*>(u"UTF-16"));
     if (!parser)
         throw "Can't create XML parser.";
-    sXMLBuilder builder;
-    builder.root = this;
-    builder.current = this;
+    sXMLBuilder builder{*this, *m_store, {}, {}, {}, {}};
     XML_SetUserData(parser, &builder);
     XML_SetElementHandler(parser, sXMLBuilder::onStart, sXMLBuilder::onEnd);
     XML_SetCharacterDataHandler(parser, sXMLBuilder::onText);
@@ -201,21 +262,35 @@ void cXML::parse(const void* _bytes, std::size_t _size)
     throw text;
 }
 
+const cXML::sChild* cXML::firstChild(const String& _propName) const
+{
+    return std::lower_bound(m_children, m_children + m_childCount, _propName,
+                            [](const sChild& _child, const String& _tag) { return *_child.tag < _tag; });
+}
+
+const cXML::sAttribute* cXML::attributeNamed(const char16_t* _name, std::size_t _length) const
+{
+    const std::u16string_view name(_name, _length);
+    for (UInt i = 0; i < m_attributeCount; ++i)
+        if (std::u16string_view(m_attributes[i].name, m_attributes[i].nameLength) == name)
+            return &m_attributes[i];
+    return nullptr;
+}
+
 UInt cXML::get(const String& _propName, const ATTRIBUTE_MAP& _attr, TAG_LIST& _res)
 {
-    const auto range = m_children.equal_range(_propName);
-    for (auto it = range.first; it != range.second; ++it) {
-        const ATTRIBUTE_MAP& own = it->second->getAttributeMap();
+    const sChild* end = m_children + m_childCount;
+    for (const sChild* it = firstChild(_propName); it != end && *it->tag == _propName; ++it) {
         Bool matches = true;
         for (const auto& pair : _attr) {
-            const auto found = own.find(pair.first);
-            if (found == own.end() || found->second != pair.second) {
+            const sAttribute* found = it->node->attributeNamed(pair.first.data(), pair.first.size());
+            if (!found || std::u16string_view(found->value, found->valueLength) != pair.second) {
                 matches = false;
                 break;
             }
         }
         if (matches)
-            _res.push_back(it->second);
+            _res.push_back(it->node);
     }
     return 0;
 }
@@ -223,40 +298,58 @@ UInt cXML::get(const String& _propName, const ATTRIBUTE_MAP& _attr, TAG_LIST& _r
 UInt cXML::get(const String& _propName, TAG_LIST& _res)
 {
     UInt count = 0;
-    const auto range = m_children.equal_range(_propName);
-    for (auto it = range.first; it != range.second; ++it, ++count)
-        _res.push_back(it->second);
+    const sChild* end = m_children + m_childCount;
+    for (const sChild* it = firstChild(_propName); it != end && *it->tag == _propName; ++it, ++count)
+        _res.push_back(it->node);
     return count;
 }
 
 Bool cXML::get(const String& _propName, iXML*& _res)
 {
-    const auto found = m_children.find(_propName);
-    if (found == m_children.end())
+    const sChild* found = firstChild(_propName);
+    if (found == m_children + m_childCount || *found->tag != _propName)
         return false;
-    _res = found->second;
+    _res = found->node;
     return true;
 }
 
 Bool cXML::get(UInt _index, iXML*& _res, String* _tag)
 {
-    if (_index >= m_children.size())
+    if (_index >= m_childCount)
         return false;
-    auto it = m_children.begin();
-    std::advance(it, _index);
-    _res = it->second;
+    _res = m_children[_index].node;
     if (_tag)
-        *_tag = it->first;
+        *_tag = *m_children[_index].tag;
     return true;
+}
+
+UInt cXML::getNodeCount(const String& _propName)
+{
+    const sChild* end = m_children + m_childCount;
+    UInt count = 0;
+    for (const sChild* it = firstChild(_propName); it != end && *it->tag == _propName; ++it)
+        ++count;
+    return count;
+}
+
+void cXML::childrenBegin(XML_CHILDREN::const_iterator& _it)
+{
+    if (!m_childMap) {
+        auto map = std::make_unique<XML_CHILDREN>();
+        for (UInt i = 0; i < m_childCount; ++i)
+            map->emplace_hint(map->end(), *m_children[i].tag, m_children[i].node);
+        m_childMap = m_store->keep(std::move(map));
+    }
+    _it = m_childMap->begin();
 }
 
 template <class T>
 Bool cXML::getNodeAs(const String& _propName, T& _res, T (cXML::*_getter)())
 {
-    const auto found = m_children.find(_propName);
-    if (found == m_children.end())
+    const sChild* found = firstChild(_propName);
+    if (found == m_children + m_childCount || *found->tag != _propName)
         return false;
-    _res = (static_cast<cXML*>(found->second)->*_getter)();
+    _res = (found->node->*_getter)();
     return true;
 }
 
@@ -285,36 +378,50 @@ T convertTextOf(const WString& _text, T& (*_convert)(T&, const WString&))
 
 String cXML::getString()
 {
-    return toString(m_text);
+    return toString(getWString());
 }
 
-Float cXML::getFloat() { return convertTextOf<Float>(m_text, toFloat); }
-Double cXML::getDouble() { return convertTextOf<Double>(m_text, toDouble); }
-Int cXML::getInt() { return convertTextOf<Int>(m_text, toInt); }
-UInt cXML::getUInt() { return convertTextOf<UInt>(m_text, toUInt); }
-Long cXML::getLong() { return convertTextOf<Long>(m_text, toLong); }
-ULong cXML::getULong() { return convertTextOf<ULong>(m_text, toULong); }
-LongLong cXML::getLongLong() { return convertTextOf<LongLong>(m_text, toLongLong); }
-Vector2 cXML::getVector2() { return convertTextOf<Vector2>(m_text, toVector2); }
-DXColor cXML::getDXColor() { return convertTextOf<DXColor>(m_text, toDXColor); }
-Bool cXML::getBool() { return convertTextOf<Bool>(m_text, toBool); }
+Float cXML::getFloat() { return convertTextOf<Float>(getWString(), toFloat); }
+Double cXML::getDouble() { return convertTextOf<Double>(getWString(), toDouble); }
+Int cXML::getInt() { return convertTextOf<Int>(getWString(), toInt); }
+UInt cXML::getUInt() { return convertTextOf<UInt>(getWString(), toUInt); }
+Long cXML::getLong() { return convertTextOf<Long>(getWString(), toLong); }
+ULong cXML::getULong() { return convertTextOf<ULong>(getWString(), toULong); }
+LongLong cXML::getLongLong() { return convertTextOf<LongLong>(getWString(), toLongLong); }
+Vector2 cXML::getVector2() { return convertTextOf<Vector2>(getWString(), toVector2); }
+DXColor cXML::getDXColor() { return convertTextOf<DXColor>(getWString(), toDXColor); }
+Bool cXML::getBool() { return convertTextOf<Bool>(getWString(), toBool); }
+
+const ATTRIBUTE_MAP& cXML::attributeMap()
+{
+    if (!m_attributeMap) {
+        auto map = std::make_unique<ATTRIBUTE_MAP>();
+        for (UInt i = 0; i < m_attributeCount; ++i)
+            map->emplace(WString(m_attributes[i].name, m_attributes[i].nameLength),
+                         WString(m_attributes[i].value, m_attributes[i].valueLength));
+        m_attributeMap = m_store->keep(std::move(map));
+    }
+    return *m_attributeMap;
+}
 
 ATTRIBUTE_MAP::const_iterator cXML::getAttribute(UInt _index)
 {
-    if (_index >= m_attributes.size())
-        return m_attributes.end();
-    auto it = m_attributes.cbegin();
+    const ATTRIBUTE_MAP& map = attributeMap();
+    if (_index >= map.size())
+        return map.end();
+    auto it = map.cbegin();
     std::advance(it, _index);
     return it;
 }
 
 WString cXML::operator[](const char16_t* _propName)
 {
-    return (*this)[WString(_propName)];
+    const sAttribute* found = attributeNamed(_propName, std::char_traits<char16_t>::length(_propName));
+    return found ? WString(found->value, found->valueLength) : WString();
 }
 
 WString cXML::operator[](const WString _propName)
 {
-    const auto found = m_attributes.find(_propName);
-    return found == m_attributes.end() ? WString() : found->second;
+    const sAttribute* found = attributeNamed(_propName.data(), _propName.size());
+    return found ? WString(found->value, found->valueLength) : WString();
 }

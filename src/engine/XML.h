@@ -4,6 +4,7 @@
 
 #include <list>
 #include <map>
+#include <memory>
 
 class iXML;
 
@@ -91,9 +92,12 @@ void readAttribute(iXML* _xml, const char16_t* _name, T& _field, T& (*_convert)(
 }
 
 struct sXMLBuilder;
+class cXMLStore;
 
 // A document, or one of its elements. The document is its root element (the root's tag is
-// not kept); it owns every node below it.
+// not kept); it owns every node below it. Elements live in the document's store and are
+// freed with it, all at once; children are kept in tag order, so any of them is found by
+// index at once and by tag in a binary search.
 class cXML : public iXML, public cResource {
 public:
     // Loads the file through the file manager. A player's copy that does not parse is moved
@@ -126,10 +130,10 @@ public:
     Bool getNode(const String& _propName, WString& _res) override;
     Bool getNode(const String& _propName, String& _res) override;
 
-    void childrenBegin(XML_CHILDREN::const_iterator& _it) override { _it = m_children.begin(); }
+    void childrenBegin(XML_CHILDREN::const_iterator& _it) override;
 
     String getString() override;
-    WString getWString() override { return m_text; }
+    WString getWString() override { return WString(m_text, m_textLength); }
     Float getFloat() override;
     Double getDouble() override;
     Int getInt() override;
@@ -144,28 +148,49 @@ public:
     ATTRIBUTE_MAP::const_iterator getAttribute(UInt _index) override;
     WString operator[](const char16_t* _propName) override;
     WString operator[](const WString _propName) override;
-    void attributesBegin(ATTRIBUTE_MAP::const_iterator& _it) override { _it = m_attributes.begin(); }
-    UInt getNodeCount() override { return static_cast<UInt>(m_children.size()); }
-    UInt getNodeCount(const String& _propName) override { return static_cast<UInt>(m_children.count(_propName)); }
-    const ATTRIBUTE_MAP& getAttributeMap() override { return m_attributes; }
-    UInt getAttributeCount() override { return static_cast<UInt>(m_attributes.size()); }
-    UInt getChildCount() override { return static_cast<UInt>(m_children.size()); }
+    void attributesBegin(ATTRIBUTE_MAP::const_iterator& _it) override { _it = attributeMap().begin(); }
+    UInt getNodeCount() override { return m_childCount; }
+    UInt getNodeCount(const String& _propName) override;
+    const ATTRIBUTE_MAP& getAttributeMap() override { return attributeMap(); }
+    UInt getAttributeCount() override { return m_attributeCount; }
+    UInt getChildCount() override { return m_childCount; }
     String getDocumentName() override { return m_document ? m_document->getName() : getName(); }
 
 private:
     friend struct sXMLBuilder;
 
-    // An inner element.
-    cXML();
+    struct sAttribute {
+        const char16_t* name;
+        const char16_t* value;
+        std::size_t nameLength, valueLength;
+    };
+    struct sChild {
+        const String* tag;
+        cXML* node;
+    };
+
+    // An inner element of _document, placed in its store and never destroyed: it owns nothing.
+    cXML(cXMLStore& _store, const cXML& _document);
     void load(const String& _path);
     void parse(const void* _bytes, std::size_t _size);
     void clear();
+    const sChild* firstChild(const String& _propName) const;
+    const sAttribute* attributeNamed(const char16_t* _name, std::size_t _length) const;
+    const ATTRIBUTE_MAP& attributeMap();
     template <class T>
     Bool getNodeAs(const String& _propName, T& _res, T (cXML::*_getter)());
 
     // The document that owns an inner element, and so outlives it; null for the document.
     const cXML* m_document = nullptr;
-    ATTRIBUTE_MAP m_attributes;
-    XML_CHILDREN m_children;
-    WString m_text;
+    std::unique_ptr<cXMLStore> m_ownStore; // the document's alone
+    cXMLStore* m_store = nullptr;
+    const sAttribute* m_attributes = nullptr;
+    const sChild* m_children = nullptr;
+    const char16_t* m_text = u"";
+    std::size_t m_textLength = 0;
+    UInt m_attributeCount = 0;
+    UInt m_childCount = 0;
+    // The shapes of the interface, made on first demand and kept by the store.
+    ATTRIBUTE_MAP* m_attributeMap = nullptr;
+    XML_CHILDREN* m_childMap = nullptr;
 };

@@ -39,8 +39,8 @@ void cGraphics::drawChunk(const sChunk& _chunk)
     if (_chunk.primitiveCount == 0)
         return;
     const sFrameStyle style{m_wireframe, m_geometry.fullscreen};
-    const sVertex* vertices = &m_batch.vertices()[_chunk.baseVertex];
-    const UInt* indices = &m_batch.indices()[_chunk.startIndex];
+    const sVertex* vertices = m_batch.vertices() + _chunk.baseVertex;
+    const UInt* indices = m_batch.indices() + _chunk.startIndex;
     const UInt indexCount = _chunk.primitiveCount * 3;
     if (_chunk.shader)
         vertices = m_shaders

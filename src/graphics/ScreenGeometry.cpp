@@ -24,15 +24,6 @@ sScreenGeometry sScreenGeometry::fullscreenOn(Int _desktopWidth, Int _desktopHei
     return geometry;
 }
 
-Vector2 sScreenGeometry::toDevice(Float _x, Float _y) const
-{
-    // Windowed, the half pixel between the two conventions of pixel centres lines texels up
-    // with pixels; a scaled picture filters anyway and takes no shift.
-    if (!fullscreen)
-        return {_x - 0.5f, _y - 0.5f};
-    return {_x * scaleX + offsetX, _y * scaleY + offsetY};
-}
-
 Vector2 sScreenGeometry::toLogical(const Vector2& _point) const
 {
     if (!fullscreen)

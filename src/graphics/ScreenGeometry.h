@@ -15,8 +15,16 @@ struct sScreenGeometry {
     static sScreenGeometry fullscreenOn(Int _desktopWidth, Int _desktopHeight, Int _logicalWidth,
                                         Int _logicalHeight);
 
-    // Logical pixels to device pixels, with Direct3D's pixel centres.
-    Vector2 toDevice(Float _x, Float _y) const;
+    // Logical pixels to device pixels, with Direct3D's pixel centres. Inline: every sprite
+    // corner of a frame goes through it.
+    Vector2 toDevice(Float _x, Float _y) const
+    {
+        // Windowed, the half pixel between the two conventions of pixel centres lines texels
+        // up with pixels; a scaled picture filters anyway and takes no shift.
+        if (!fullscreen)
+            return {_x - 0.5f, _y - 0.5f};
+        return {_x * scaleX + offsetX, _y * scaleY + offsetY};
+    }
     // Device pixels (window or desktop coordinates) back to logical pixels.
     Vector2 toLogical(const Vector2& _point) const;
 };

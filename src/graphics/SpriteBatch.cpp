@@ -23,18 +23,32 @@ UInt blendColors(const UInt (&_colors)[4], Float _a, Float _b)
     return colorToARGB(sum);
 }
 
+// Room for _more items after the _used ones, doubling the buffer when it is short; a
+// buffer's size is its capacity, so writing into it costs no initialisation.
+template <class T>
+T* grow(std::vector<T>& _buffer, UInt& _used, std::size_t _more)
+{
+    const std::size_t first = _used;
+    if (first + _more > _buffer.size())
+        _buffer.resize(std::max(first + _more, _buffer.size() * 2));
+    _used = UInt(first + _more);
+    return _buffer.data() + first;
+}
+
 } // namespace
 
 void cSpriteBatch::begin(UInt _reserveSprites)
 {
     m_chunks.clear();
     m_current = sChunk();
-    m_vertices.clear();
-    m_indices.clear();
+    m_vertexCount = 0;
+    m_indexCount = 0;
     // Only the first frames grow the buffers; the reserve is a hint, never a limit.
     const std::size_t sprites = std::min<UInt>(_reserveSprites, 1u << 16);
-    m_vertices.reserve(sprites * 4);
-    m_indices.reserve(sprites * 6);
+    if (m_vertices.size() < sprites * 4)
+        m_vertices.resize(sprites * 4);
+    if (m_indices.size() < sprites * 6)
+        m_indices.resize(sprites * 6);
 }
 
 Bool cSpriteBatch::continues(const sSpriteTexture& _texture, ULong _renderType, UInt _shader,
@@ -49,14 +63,14 @@ void cSpriteBatch::cutChunk()
     m_chunks.push_back(m_current);
     sChunk next;
     next.baseVertex = m_current.baseVertex + m_current.vertexCount;
-    next.startIndex = UInt(m_indices.size());
+    next.startIndex = m_indexCount;
     m_current = next;
 }
 
 void cSpriteBatch::add(const sSpriteQuad& _quad, const sSpriteTexture& _texture, ULong _renderType, UInt _shader,
                        const void* _constants, const sScreenGeometry& _geometry)
 {
-    const Bool first = m_vertices.empty() && !m_current.unit;
+    const Bool first = m_vertexCount == 0 && !m_current.unit;
     if (!first && !continues(_texture, _renderType, _shader, _constants))
         cutChunk();
     if (m_current.vertexCount == 0) {
@@ -66,19 +80,21 @@ void cSpriteBatch::add(const sSpriteQuad& _quad, const sSpriteTexture& _texture,
         m_current.constants = _constants;
     }
     const UInt n = std::clamp<UInt>(_quad.subdivision, 1, MAX_SUBDIVISION);
-    writeVertices(_quad, _texture, _geometry);
-    writeIndices(n);
+    if (n == 1) {
+        writeQuad(_quad, _texture, _geometry);
+    } else {
+        writeVertices(_quad, _texture, _geometry, n);
+        writeIndices(n);
+    }
     m_current.vertexCount += (n + 1) * (n + 1);
     m_current.primitiveCount += 2 * n * n;
 }
 
 void cSpriteBatch::writeVertices(const sSpriteQuad& _quad, const sSpriteTexture& _texture,
-                                 const sScreenGeometry& _geometry)
+                                 const sScreenGeometry& _geometry, UInt _n)
 {
-    const UInt n = std::clamp<UInt>(_quad.subdivision, 1, MAX_SUBDIVISION);
-    const std::size_t first = m_vertices.size();
-    m_vertices.resize(first + std::size_t(n + 1) * (n + 1));
-    sVertex* out = &m_vertices[first];
+    const UInt n = _n;
+    sVertex* out = grow(m_vertices, m_vertexCount, std::size_t(n + 1) * (n + 1));
     const Float* x = _quad.x;
     const Float* y = _quad.y;
     for (UInt i = 0; i <= n; ++i) {
@@ -103,12 +119,33 @@ void cSpriteBatch::writeVertices(const sSpriteQuad& _quad, const sSpriteTexture&
     }
 }
 
+// Nearly every sprite is a plain quad: its corners go out as given, without the grid's maths.
+void cSpriteBatch::writeQuad(const sSpriteQuad& _quad, const sSpriteTexture& _texture, const sScreenGeometry& _geometry)
+{
+    // Everything is read before the first write: the buffer could alias the quad as far as
+    // the compiler knows, and would otherwise reload it after every store.
+    const Float u[2] = {_quad.left * _texture.uScale, _quad.right * _texture.uScale};
+    const Float v[2] = {_quad.top * _texture.vScale, _quad.bottom * _texture.vScale};
+    Vector2 corners[4];
+    UInt colours[4];
+    for (int k = 0; k < 4; ++k) {
+        corners[k] = _geometry.toDevice(_quad.x[k], _quad.y[k]);
+        colours[k] = _quad.color[k];
+    }
+    const UInt base = m_vertexCount - m_current.baseVertex;
+    sVertex* out = grow(m_vertices, m_vertexCount, 4);
+    for (int k = 0; k < 4; ++k)
+        out[k] = {corners[k].x, corners[k].y, 0, 1, colours[k], u[k & 1], v[k >> 1], 0, 0};
+    UInt* index = grow(m_indices, m_indexCount, 6);
+    const UInt quad[6] = {base, base + 2, base + 1, base + 1, base + 2, base + 3};
+    for (int k = 0; k < 6; ++k)
+        index[k] = quad[k];
+}
+
 void cSpriteBatch::writeIndices(UInt _n)
 {
-    const UInt base = UInt(m_vertices.size()) - (_n + 1) * (_n + 1) - m_current.baseVertex;
-    const std::size_t first = m_indices.size();
-    m_indices.resize(first + std::size_t(6) * _n * _n);
-    UInt* out = &m_indices[first];
+    const UInt base = m_vertexCount - (_n + 1) * (_n + 1) - m_current.baseVertex;
+    UInt* out = grow(m_indices, m_indexCount, std::size_t(6) * _n * _n);
     for (UInt i = 0; i < _n; ++i)
         for (UInt j = 0; j < _n; ++j) {
             const UInt tl = base + i * (_n + 1) + j, tr = tl + 1;
@@ -124,7 +161,7 @@ void cSpriteBatch::writeIndices(UInt _n)
 
 void cSpriteBatch::addUnit(const void* _unit)
 {
-    if (!m_vertices.empty() || m_current.unit)
+    if (m_vertexCount > 0 || m_current.unit)
         cutChunk();
     m_current.texture = 0;
     m_current.renderType = 0;

@@ -49,17 +49,25 @@ public:
     void end();
 
     const std::vector<sChunk>& chunks() const { return m_chunks; }
-    const std::vector<sVertex>& vertices() const { return m_vertices; }
-    const std::vector<UInt>& indices() const { return m_indices; }
+    const sVertex* vertices() const { return m_vertices.data(); }
+    UInt vertexCount() const { return m_vertexCount; }
+    const UInt* indices() const { return m_indices.data(); }
+    UInt indexCount() const { return m_indexCount; }
 
 private:
     Bool continues(const sSpriteTexture& _texture, ULong _renderType, UInt _shader, const void* _constants) const;
     void cutChunk();
-    void writeVertices(const sSpriteQuad& _quad, const sSpriteTexture& _texture, const sScreenGeometry& _geometry);
+    void writeQuad(const sSpriteQuad& _quad, const sSpriteTexture& _texture, const sScreenGeometry& _geometry);
+    // An _n x _n grid of cells.
+    void writeVertices(const sSpriteQuad& _quad, const sSpriteTexture& _texture, const sScreenGeometry& _geometry,
+                       UInt _n);
     void writeIndices(UInt _subdivision);
 
     std::vector<sChunk> m_chunks;
     sChunk m_current;
+    // Only the first m_vertexCount and m_indexCount items belong to the frame.
     std::vector<sVertex> m_vertices;
     std::vector<UInt> m_indices;
+    UInt m_vertexCount = 0;
+    UInt m_indexCount = 0;
 };

@@ -39,6 +39,10 @@ TEST(XMLTree, ChildrenInTagOrderThenDocumentOrderAndByMatchingAttributes)
     EXPECT_EQ((*bs.front())[u"n"], u"1");
     EXPECT_EQ((*bs.back())[u"n"], u"3");
     EXPECT_FALSE(document.get(4, child));
+    XML_CHILDREN::const_iterator it;
+    document.childrenBegin(it);
+    EXPECT_EQ(it->first, "a");
+    EXPECT_EQ((++it)->second, bs.front()) << "the map view keeps the same order";
     TAG_LIST found;
     EXPECT_EQ(document.get("b", ATTRIBUTE_MAP{{u"k", u"x"}}, found), 0u);
     ASSERT_EQ(found.size(), 2u);

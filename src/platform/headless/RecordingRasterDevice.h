@@ -62,6 +62,7 @@ private:
     std::map<UInt, sTexture> m_textures;
     std::vector<sClear> m_clears;
     std::vector<sDraw> m_draws;
+    std::vector<sDraw> m_spareDraws;
     std::vector<eCall> m_calls;
     UInt m_presents = 0;
     UInt m_lastClearColour = 0xFF000000;
