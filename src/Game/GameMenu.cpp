@@ -1,5 +1,6 @@
 #include "Game/GameMenu.h"
 
+#include "Game/ChildElement.h"
 #include "Game/Contracts/ContractStatus.h"
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/WareHouse.h"
@@ -11,6 +12,7 @@
 #include "Ui/ProgressFloat.h"
 #include "Ui/Text.h"
 #include "Ui/XmlAttribute.h"
+#include "Ui/ViewFile.h"
 #include "engine/ErrorStack.h"
 #include "engine/LogManager.h"
 #include "engine/Resource.h"
@@ -23,14 +25,6 @@
 #include <string>
 
 namespace {
-
-template <class T>
-void loadChild(iXML* _xml_doc, const char* _tag, T* _control)
-{
-    iXML* child = nullptr;
-    if (_xml_doc->get(_tag, child))
-        _control->loadXML(child);
-}
 
 iResource* loadSound(iXML* _xml_doc, const char16_t* _name)
 {
@@ -54,14 +48,7 @@ cGameMenu::cGameMenu(cView* _parent) : cBack(_parent)
 {
     GUARD_BEGIN
     makeControls();
-    iXML* doc = cResourceManager::getInstance()->getXML("UI/gameUI/GameMenu.xml");
-    try {
-        loadXML(doc);
-    } catch (...) {
-        doc->release();
-        throw;
-    }
-    doc->release();
+    loadViewFile(this, "UI/gameUI/GameMenu.xml");
     m_mainMenuButton->setOnClick(&cGameMenu::onGotoMainMenu);
     m_farmButton->setOnClick(&cGameMenu::onGotoFarm);
     m_marketButton->setOnClick(&cGameMenu::onGotoMarket);
@@ -120,17 +107,17 @@ void cGameMenu::loadXML(iXML* _xml_doc)
     GUARD_BEGIN
     cBack::loadXML(_xml_doc);
     m_journalNormalColor = m_journalButton->getColor();
-    loadChild(_xml_doc, "MainMenuButton", m_mainMenuButton);
-    loadChild(_xml_doc, "MarketButton", m_marketButton);
-    loadChild(_xml_doc, "FarmButton", m_farmButton);
-    loadChild(_xml_doc, "ProducingButton", m_producingButton);
-    loadChild(_xml_doc, "MoneyText", m_moneyText);
-    loadChild(_xml_doc, "JournalButton", m_journalButton);
+    loadChildElement(_xml_doc, "MainMenuButton", m_mainMenuButton);
+    loadChildElement(_xml_doc, "MarketButton", m_marketButton);
+    loadChildElement(_xml_doc, "FarmButton", m_farmButton);
+    loadChildElement(_xml_doc, "ProducingButton", m_producingButton);
+    loadChildElement(_xml_doc, "MoneyText", m_moneyText);
+    loadChildElement(_xml_doc, "JournalButton", m_journalButton);
     readXmlAttribute(_xml_doc, u"JournalBlinkColor", m_journalBlinkColor, toDXColor);
     readXmlAttribute(_xml_doc, u"JournalBlinkPeriod", m_journalBlinkPeriod, toFloat);
-    loadChild(_xml_doc, "WareLoadingSubstrain", m_wareLoadingButton);
-    loadChild(_xml_doc, "WareLoading", m_wareLoading);
-    loadChild(_xml_doc, "WareLoadingLighter", m_wareLoadingLighter);
+    loadChildElement(_xml_doc, "WareLoadingSubstrain", m_wareLoadingButton);
+    loadChildElement(_xml_doc, "WareLoading", m_wareLoading);
+    loadChildElement(_xml_doc, "WareLoadingLighter", m_wareLoadingLighter);
     updateMoneyText();
     loadPlaces(_xml_doc);
     m_changeSound.reset(loadSound(_xml_doc, u"ChangeSound"));

@@ -28,12 +28,26 @@ cGameplay::cGameplay(std::unique_ptr<iEventTargets> _targets)
     GUARD_BEGIN
     iXML* doc = cResourceManager::getInstance()->getXML("Gameplay/Gameplay.xml");
     try {
-        loadXML(doc);
+        start(doc);
     } catch (...) {
         doc->release();
         throw;
     }
     doc->release();
+    GUARD_END("cGameplay::cGameplay()")
+}
+
+cGameplay::cGameplay(iXML* _xml_doc, std::unique_ptr<iEventTargets> _targets)
+    : m_targets(_targets ? std::move(_targets) : std::make_unique<cGameEventTargets>())
+{
+    GUARD_BEGIN
+    start(_xml_doc);
+    GUARD_END("cGameplay::cGameplay(iXML* _xml_doc)")
+}
+
+void cGameplay::start(iXML* _xml_doc)
+{
+    loadXML(_xml_doc);
     if (m_inactive)
         return;
     m_endSeconds = m_endTime.toSeconds();
@@ -42,7 +56,6 @@ cGameplay::cGameplay(std::unique_ptr<iEventTargets> _targets)
         drawRandomFactors();
         applyRandomFactors();
     }
-    GUARD_END("cGameplay::cGameplay()")
 }
 
 cGameplay::~cGameplay() = default;

@@ -17,6 +17,8 @@ public:
     // draws its random factors; a continued one gets its own back through setRandomFactors.
     // Null targets are the running game's objects.
     explicit cGameplay(std::unique_ptr<iEventTargets> _targets = nullptr);
+    // The same from a document already read.
+    cGameplay(iXML* _xml_doc, std::unique_ptr<iEventTargets> _targets);
     ~cGameplay() override;
 
     // One step a frame while the clock runs: at most one event fires.
@@ -45,6 +47,7 @@ public:
     Float getEndSeconds() const { return m_endSeconds; }
 
 private:
+    void start(iXML* _xml_doc);
     void loadXML(iXML* _xml_doc);
     void insert(std::unique_ptr<sBaseEvent> _event);
     void placeOnClock();

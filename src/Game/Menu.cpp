@@ -1,5 +1,6 @@
 #include "Game/Menu.h"
 
+#include "Game/ChildElement.h"
 #include "Game/Game.h"
 #include "Game/Tutorial/HelpView.h"
 #include "Game/Ui/LogLoad.h"
@@ -7,9 +8,9 @@
 #include "Game/Ui/Preload.h"
 #include "Ui/MultilineText.h"
 #include "Ui/Scavenger.h"
+#include "Ui/ViewFile.h"
 #include "Ui/YesNo.h"
 #include "engine/ErrorStack.h"
-#include "engine/ResourceManager.h"
 #include "engine/XML.h"
 #include "input/Input.h"
 
@@ -17,14 +18,6 @@ namespace {
 
 const char* const MENU_LOG = "menureslog.xml";
 constexpr UInt MENU_LOG_PER_FRAME = 3;
-
-template <class T>
-void loadChild(iXML* _xml_doc, const char* _tag, T* _control)
-{
-    iXML* child = nullptr;
-    if (_xml_doc->get(_tag, child))
-        _control->loadXML(child);
-}
 
 void fadeInMenu()
 {
@@ -44,14 +37,7 @@ cMenu::cMenu(cView* _parent) : cBack(_parent)
     m_options = new cMenuButton(this);
     m_mainMenu = new cMenuButton(this);
     m_help = new cMenuButton(this);
-    iXML* doc = cResourceManager::getInstance()->getXML("UI/Menu.xml");
-    try {
-        loadXML(doc);
-    } catch (...) {
-        doc->release();
-        throw;
-    }
-    doc->release();
+    loadViewFile(this, "UI/Menu.xml");
     m_continue->setOnClick(&cMenu::onContinue);
     m_awards->setOnClick(&cMenu::onAwards);
     m_options->setOnClick(&cMenu::onOptions);
@@ -69,11 +55,11 @@ void cMenu::loadXML(iXML* _xml_doc)
 {
     GUARD_BEGIN
     cBack::loadXML(_xml_doc);
-    loadChild(_xml_doc, "ContinueButton", m_continue);
-    loadChild(_xml_doc, "AwardsButton", m_awards);
-    loadChild(_xml_doc, "OptionsButton", m_options);
-    loadChild(_xml_doc, "MainMenuButton", m_mainMenu);
-    loadChild(_xml_doc, "HelpButton", m_help);
+    loadChildElement(_xml_doc, "ContinueButton", m_continue);
+    loadChildElement(_xml_doc, "AwardsButton", m_awards);
+    loadChildElement(_xml_doc, "OptionsButton", m_options);
+    loadChildElement(_xml_doc, "MainMenuButton", m_mainMenu);
+    loadChildElement(_xml_doc, "HelpButton", m_help);
     GUARD_END("void cMenu::loadXML(iXML* xml_doc)")
 }
 

@@ -1,9 +1,8 @@
 #include "Game/ScreenLook.h"
 
 #include "Ui/MovableBack.h"
+#include "Ui/ViewFile.h"
 #include "engine/FileManager.h"
-#include "engine/ResourceManager.h"
-#include "engine/XML.h"
 
 void loadScreenLook(cMovableBack& _screen, const String& _path)
 {
@@ -12,12 +11,5 @@ void loadScreenLook(cMovableBack& _screen, const String& _path)
     cFileManager* files = cFileManager::getInstance();
     if (!files || !files->isExist(_path))
         return;
-    iXML* doc = cResourceManager::getInstance()->getXML(_path);
-    try {
-        _screen.loadXML(doc);
-    } catch (...) {
-        doc->release();
-        throw;
-    }
-    doc->release();
+    loadViewFile(&_screen, _path);
 }

@@ -1,23 +1,12 @@
 #include "Game/Tutorial/HelpView.h"
 
+#include "Game/ChildElement.h"
 #include "Game/Menu.h"
 #include "Ui/MultilineText.h"
 #include "Ui/Picture.h"
+#include "Ui/ViewFile.h"
 #include "engine/ErrorStack.h"
-#include "engine/ResourceManager.h"
 #include "engine/XML.h"
-
-namespace {
-
-template <class T>
-void loadChild(iXML* _xml_doc, const char* _tag, T* _control)
-{
-    iXML* child = nullptr;
-    if (_xml_doc->get(_tag, child))
-        _control->loadXML(child);
-}
-
-} // namespace
 
 cHelpView::cHelpView(cView* _parent) : cBack(_parent)
 {
@@ -25,14 +14,7 @@ cHelpView::cHelpView(cView* _parent) : cBack(_parent)
     m_ok = new cHelpButton(this);
     m_next = new cHelpButton(this);
     m_prev = new cHelpButton(this);
-    iXML* doc = cResourceManager::getInstance()->getXML("UI/HelpView.xml");
-    try {
-        loadXML(doc);
-    } catch (...) {
-        doc->release();
-        throw;
-    }
-    doc->release();
+    loadViewFile(this, "UI/HelpView.xml");
     m_ok->setOnClick(&cHelpView::onOk);
     m_next->setOnClick(&cHelpView::onNext);
     m_prev->setOnClick(&cHelpView::onPrev);
@@ -47,9 +29,9 @@ void cHelpView::loadXML(iXML* _xml_doc)
 {
     GUARD_BEGIN
     cBack::loadXML(_xml_doc);
-    loadChild(_xml_doc, "OkButton", m_ok);
-    loadChild(_xml_doc, "NextButton", m_next);
-    loadChild(_xml_doc, "PrevButton", m_prev);
+    loadChildElement(_xml_doc, "OkButton", m_ok);
+    loadChildElement(_xml_doc, "NextButton", m_next);
+    loadChildElement(_xml_doc, "PrevButton", m_prev);
     iXML* pages = nullptr;
     if (_xml_doc->get("Pages", pages)) {
         iXML* element = nullptr;
