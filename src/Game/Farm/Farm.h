@@ -8,7 +8,8 @@ struct sContractEvent;
 
 // The farm screen with its field tiles, post box and shop buttons. Everything on the ground
 // hangs on its scrolling layer, so it slides with the screen.
-// Not filled in yet: the game makes it and calls its refreshes, which have nothing to show.
+// Not filled in yet: the game makes it and calls its refreshes, which have nothing to show;
+// it shows only its backdrop.
 class cFarm : public cMovableBack, public cViewSingleton<cFarm> {
 public:
     explicit cFarm(cView* _parent) : cMovableBack(_parent) { loadScreenLook(*this, "UI/gameUI/farm.xml"); }
