@@ -53,7 +53,7 @@ template <class F>
 void forEachChildControl(cView* _view, F _operation)
 {
     for (cView* child : _view->getChildren().list()) {
-        if (auto* control = dynamic_cast<cControl*>(child))
+        if (cControl* control = child->asControl())
             _operation(control);
         else
             forEachChildControl(child, _operation);

@@ -51,6 +51,7 @@ cState::cState(const cState& _source)
       m_PlayAnimation(_source.m_PlayAnimation)
 {
     hold(m_picture, _source.m_picture);
+    pictureChanged();
     hold(m_animation, _source.m_animation);
     hold(m_mesh, _source.m_mesh);
 }
@@ -59,8 +60,10 @@ cState& cState::operator=(const cState& _source)
 {
     if (this == &_source)
         return *this;
-    if (m_picture != _source.m_picture)
+    if (m_picture != _source.m_picture) {
         hold(m_picture, _source.m_picture);
+        pictureChanged();
+    }
     if (m_animation != _source.m_animation)
         hold(m_animation, _source.m_animation);
     if (m_mesh != _source.m_mesh)
@@ -133,6 +136,7 @@ void cState::loadXML(iXML* _xml_doc)
     hold(m_mesh, nullptr);
     hold(m_animation, nullptr);
     m_picture = picture.keep();
+    pictureChanged();
     m_mesh = mesh.keep();
     m_animation = animation.keep();
     m_anim_length = length;
@@ -152,6 +156,7 @@ void cState::setPicture(const String& _path)
         picture.resource = resources().getTexture(_path);
     hold(m_picture, nullptr);
     m_picture = picture.keep();
+    pictureChanged();
 }
 
 void cState::setMesh(const String& _path)
@@ -172,9 +177,9 @@ void cState::setAnimation(const String& _path)
     m_animation = animation.keep();
 }
 
-cTexture* cState::getTexture() const
+void cState::pictureChanged()
 {
-    return dynamic_cast<cTexture*>(m_picture);
+    m_texture = dynamic_cast<cTexture*>(m_picture);
 }
 
 void cState::setFramesCount(UInt _count)
