@@ -79,6 +79,7 @@ cState& cState::operator=(const cState& _source)
 cState::~cState() noexcept(false)
 {
     hold(m_picture, nullptr);
+    pictureChanged();
     hold(m_animation, nullptr);
     hold(m_mesh, nullptr);
 }
