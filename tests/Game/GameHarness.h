@@ -4,6 +4,7 @@
 #include "Ui/FlyText.h"
 #include "engine/XML.h"
 #include "support/EngineHarness.h"
+#include "support/Thrown.h"
 #include "support/Xml16.h"
 
 #include <gtest/gtest.h>
@@ -75,16 +76,8 @@ protected:
     cGame* m_game = nullptr;
 };
 
-// The first line of the error a call raises: its own text, before the stack it passed.
-template <class F>
-std::string firstErrorLine(F _call)
+// The first line of the error a call raises, as other game tests name it.
+template <class F> std::string firstErrorLine(F _call)
 {
-    try {
-        _call();
-    } catch (const String& _stack) {
-        return _stack.substr(0, _stack.find('\n'));
-    } catch (const char* _text) {
-        return _text;
-    }
-    return "no error";
+    return thrownText(_call, true);
 }

@@ -81,18 +81,14 @@ protected:
 
 TEST_F(cDemoGame, AGameBuildsEveryObjectAndTakesEveryOneDownAgain)
 {
-    try {
-        cGame::startGame();
-    } catch (const String& _stack) {
-        FAIL() << _stack;
-    }
+    ASSERT_EQ(thrownText([] { cGame::startGame(); }), "no error");
     for (const auto& object : gameObjects())
         EXPECT_TRUE(object.second) << object.first;
     ASSERT_TRUE(cGame::getInstance()->getSeedsInfo(cGame::PINEAPPLE));
     EXPECT_GT(cGame::getInstance()->getSeedsInfo(cGame::PINEAPPLE)->Price, 0u);
     EXPECT_GT(cGame::getInstance()->getUpgradeCost(cGame::BAKERY, 3), 0u);
     EXPECT_EQ(cGame::getStaticProductTag(6), u"Ананасы");
-    EXPECT_EQ(firstErrorLine([] { cGame second; }), "Object already exist.");
+    EXPECT_EQ(thrownText([] { cGame second; }, true), "Object already exist.");
     cGame::endGame();
     for (const auto& object : gameObjects())
         EXPECT_FALSE(object.second) << object.first;

@@ -26,10 +26,14 @@ inline UInt gridCellColour(UInt _cell)
 // Views still registered at the end are deleted before the renderer and the cache go.
 class cControlTest : public ::testing::Test {
 protected:
-    explicit cControlTest(const std::string& _graphics = "") : m_harness(_graphics, dataFiles()) {}
+    // _extra files join the others in the data folder.
+    explicit cControlTest(const std::string& _graphics = "", const tDataFiles& _extra = {})
+        : m_harness(_graphics, dataFiles(_extra))
+    {
+    }
     ~cControlTest() override { cUI::shutAfterAll(); }
 
-    static tDataFiles dataFiles()
+    static tDataFiles dataFiles(tDataFiles _files)
     {
         sTestVertex corners[4];
         const float xy[4][2] = {{-1, 1}, {1, 1}, {-1, -1}, {1, -1}};
@@ -38,9 +42,11 @@ protected:
             corners[i].position[1] = xy[i][1];
             corners[i].normal[2] = 1;
         }
-        return {{"grid.png", makePng(makeImage(12, 12, [](UInt _x, UInt _y) { return gridCellColour(_y / 4 * 3 + _x / 4); }))},
+        _files.insert(_files.end(),
+            {{"grid.png", makePng(makeImage(12, 12, [](UInt _x, UInt _y) { return gridCellColour(_y / 4 * 3 + _x / 4); }))},
                 {"square.mesh", writeMeshFile(0x12, {corners[0], corners[1], corners[2], corners[3]}, {0, 1, 2, 2, 1, 3})},
-                {"clip.anim", writeAnimationFile(2.5f, {sTestNode{}})}};
+                {"clip.anim", writeAnimationFile(2.5f, {sTestNode{}})}});
+        return _files;
     }
 
     // An element with _attributes, as the document "screen.xml" would hold it.

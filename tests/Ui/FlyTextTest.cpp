@@ -3,6 +3,7 @@
 #include "Ui/FlyText.h"
 #include "Ui/Picture.h"
 #include "Ui/PriceText.h"
+#include "support/Thrown.h"
 
 namespace {
 
@@ -74,13 +75,9 @@ TEST_F(FlyText, DegenerateEffectsAreRefusedAtLoading)
         {std::string(kPath) + kFade, "0", "Speed <= 0"},
     };
     for (const auto& c : cases) {
-        try {
-            makeFly(c.inner, c.speed);
-            ADD_FAILURE() << c.error;
-        } catch (const String& _error) {
-            EXPECT_EQ(_error.substr(0, _error.find('\n')), c.error);
-            EXPECT_NE(_error.find("void cFlyText::loadXML(iXML* xml_doc)"), String::npos);
-        }
+        const String error = thrownText([&] { makeFly(c.inner, c.speed); });
+        EXPECT_EQ(error.substr(0, error.find('\n')), c.error);
+        EXPECT_NE(error.find("void cFlyText::loadXML(iXML* xml_doc)"), String::npos);
     }
 }
 

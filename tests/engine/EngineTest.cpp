@@ -7,16 +7,27 @@
 #include "engine/Settings.h"
 #include "engine/StringManager.h"
 #include "engine/Timer.h"
+#include "engine/XML.h"
 #include "graphics/Graphics.h"
+#include "graphics/GraphicsFactory.h"
+#include "graphics/NullGraphics.h"
 #include "input/Input.h"
+#include "platform/FileSystem.h"
+#include "platform/headless/HeadlessPlatform.h"
+#include "support/EngineCore.h"
 #include "support/EngineHarness.h"
+#include "support/ImageFixtures.h"
+#include "support/TempFolder.h"
+#include "support/TestData.h"
 #include "support/Thrown.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace {
@@ -130,6 +141,68 @@ TEST(Engine, AFailureInAFrameCarriesEveryLineOut)
     cEngineHarness harness;
     harness.logic().addSleepingTask(new cSleepingTask(0, &failingTask, 0));
     EXPECT_EQ(thrownText([&] { harness.engine().process(); }), "Broken frame.\nvoid cLogic::process()\nvoid cEngine::process()");
+}
+
+struct sIconCase {
+    const char* what;
+    std::optional<std::string> file; // "Icon.png" in the data folder, or none
+    UInt expectedWidth;
+};
+
+TEST(WindowIcon, TheWindowShowsTheDataFoldersIconWhenThereIsAGoodOne)
+{
+    const sImage picture = makeImage(32, 16, [](UInt _x, UInt _y) { return 0xFF000000u | (_x << 16) | _y; });
+    const sIconCase cases[] = {
+        {"a good icon", makePng(picture), 32},
+        {"no icon", std::nullopt, 0},
+        {"a damaged icon", std::string("\x89PNG\r\n\x1a\n broken"), 0},
+    };
+    graphics::setGraphicsMaker([](iWindow* _window) -> iGraphics* { return new cNullGraphics(_window); });
+    for (const sIconCase& c : cases) {
+        cTestData data("<game window_title=\"T\" app_directory=\"Test\" />");
+        if (c.file)
+            data.write(data.data("Icon.png"), *c.file);
+        cHeadlessPlatform platform;
+        cEngine engine(data.root().c_str(), nullptr);
+        const sImage& icon = platform.getHeadlessWindow().getIcon();
+        EXPECT_EQ(icon.width, c.expectedWidth) << c.what;
+        if (c.expectedWidth) {
+            EXPECT_EQ(icon.pixels, picture.pixels) << c.what;
+        }
+        EXPECT_TRUE(platform.getHeadlessWindow().isShown()) << c.what;
+    }
+    graphics::setGraphicsMaker(nullptr);
+}
+
+TEST(DemoData, OnePackageUtf16SettingsAndStringsThatLoadAndAChangeReachesTheCommonFolder)
+{
+    const char* shipped = std::getenv("FURROW_DATA");
+    ASSERT_NE(shipped, nullptr);
+    const std::string bytes = readFileBytes(std::string(shipped) + "/sys/settings.xml");
+    EXPECT_EQ(bytes.substr(0, 4), std::string("\xFF\xFE<\0", 4)) << "UTF-16 with a byte order mark";
+    int packages = 0;
+    for (const platform::sFolderEntry& entry : platform::listFolder(shipped))
+        packages += cFileManager::getFileExt(entry.name) == "pack";
+    EXPECT_EQ(packages, 1);
+
+    cTempFolder home(true);
+    setenv("FURROW_HOME", home.path().c_str(), 1);
+    String folder;
+    {
+        cFileManager files(shipped, "pack");
+        cResourceManager resources;
+        cXML settings("sys/settings.xml");
+        for (const char* section : {"game", "graphics", "Time", "Sound"})
+            EXPECT_EQ(settings.getNodeCount(section), 1u) << section;
+        EXPECT_GT(cXML("sys/strings.xml").getChildCount(), 0u);
+        cSettings player;
+        ASSERT_TRUE(player.getPropertyT("game", "app_directory", folder));
+        EXPECT_FALSE(folder.empty());
+        player.setPropertyT("Sound", "Music", UInt(42));
+    }
+    const std::string saved = readFileBytes(home.file(folder + "/sys/settings.xml"));
+    unsetenv("FURROW_HOME");
+    EXPECT_NE(saved.find(utf16Bytes("Music=\"42\"", false)), std::string::npos);
 }
 
 } // namespace

@@ -36,14 +36,11 @@ int outer(int _kind)
 
 String caught(int _kind)
 {
-    try {
+    return thrownText([_kind] {
         GUARD_BEGIN
         outer(_kind);
         GUARD_END("Main")
-    } catch (const String& _stack) {
-        return _stack;
-    }
-    return "nothing thrown";
+    });
 }
 
 TEST(ErrorStack, OneLinePerGuardInnermostFirst)

@@ -1,6 +1,8 @@
 #include "engine/FileManager.h"
 #include "engine/RealFile.h"
+#include "engine/TextFile.h"
 #include "platform/FileSystem.h"
+#include "support/EngineCore.h"
 #include "support/TestData.h"
 #include "support/Thrown.h"
 #include "support/Xml16.h"
@@ -201,6 +203,34 @@ TEST_F(FileManager, FailedFirstSaveLeavesTheShippedCopyReadable)
     file->write("x", 1);
     file.reset();
     EXPECT_EQ(contentOf("cfg.txt"), "shipped");
+}
+
+// The common folder is home/Test; every name here points out of it.
+TEST(CommonFolderBounds, WritesAndRemovesOutsideAreRefused)
+{
+    cTestData data;
+    data.write(data.home("victim"), "kept");
+    cEngineCore core(data, false);
+    cFileManager& files = *cFileManager::getInstance();
+    for (const char* name : {"../victim", "sub/../../victim", "..\\victim", "../x", "C:/x", "/tmp/furrow-outside-x"}) {
+        EXPECT_THROW(std::unique_ptr<iFile>(files.create(name)), String) << name;
+        EXPECT_THROW(files.remove(name), String) << name;
+        EXPECT_FALSE(cFileManager::isInside(name)) << name;
+    }
+    EXPECT_EQ(readFileBytes(data.home("victim")), "kept");
+    EXPECT_FALSE(std::filesystem::exists(data.home("x")));
+    for (const char* name : {"x", "sub/x", "sub\\x", "./x", "a..b/x", "sub/"})
+        EXPECT_TRUE(cFileManager::isInside(name)) << name;
+}
+
+// A folder where the file should go: the new copy is written and closed, only taking the name fails.
+TEST(FailedSave, TextFileThatCannotTakeItsNameRaises)
+{
+    cTestData data;
+    cEngineCore core(data);
+    data.write(data.common("sys/strings.log/keep"), "x");
+    EXPECT_THROW(writeUtf16File("sys/strings.log", u"text", false), String);
+    EXPECT_EQ(readFileBytes(data.common("sys/strings.log/keep")), "x");
 }
 
 TEST(FileManagerNames, ExtensionAndFileName)

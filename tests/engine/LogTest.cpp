@@ -1,11 +1,17 @@
 #include "engine/FatalError.h"
+#include "engine/File.h"
 #include "engine/LogManager.h"
+#include "engine/Profile.h"
 
+#include "support/EngineCore.h"
 #include "support/TempFolder.h"
 #include "support/Thrown.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
+#include <memory>
 #include <regex>
 
 namespace {
@@ -53,6 +59,26 @@ TEST(FatalReport, WritesTheWholeStackAndNeverThrows)
     EXPECT_NE(err.find("boom\nsig\nMain"), std::string::npos);
     const std::string log = readFileBytes(folder.file("error.log"));
     EXPECT_NE(log.find("]\tboom\nsig\nMain\n"), std::string::npos) << log;
+}
+
+// Each object's save fails while the "error" log cannot be written either (a folder has its
+// name): its destructor passes the failure over and the program goes on.
+TEST(DestructorLogging, UnwritableLogNeverEndsTheProgram)
+{
+    const std::pair<const char*, std::function<void(cEngineCore&)>> cases[] = {
+        {"sys/settings.xml", [](cEngineCore& _core) { _core.dropSettings(); }},
+        {"00000001.xml", [](cEngineCore&) { cProfile anna(u"Anna"); }},
+        {"save.dat", [](cEngineCore&) { std::unique_ptr<iFile>(cFileManager::getInstance()->create("save.dat"))->write("x", 1); }},
+    };
+    for (const auto& [blocked, run] : cases) {
+        cTestData data;
+        cEngineCore core(data);
+        data.write(data.common(std::string(blocked) + "/keep"), "x");
+        std::filesystem::create_directory("error.log");
+        run(core);
+        EXPECT_TRUE(std::filesystem::is_directory("error.log")) << blocked;
+    }
+    clearProperties();
 }
 
 } // namespace

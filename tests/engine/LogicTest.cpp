@@ -134,6 +134,24 @@ TEST_F(LogicTest, SleepingTasksRunOnceTheirDelayHasPassedThenGo)
     EXPECT_EQ(m_harness.logic().getSleepingTaskCount(), 0u);
 }
 
+// Adds a task without delay from inside a running task.
+void addFollower(cSleepingTask::tArgument _argument)
+{
+    s_calls.push_back(_argument);
+    cLogic::getInstance()->addSleepingTask(new cSleepingTask(0, &recordCall, _argument + 1));
+}
+
+TEST_F(LogicTest, ATaskAddedByAnotherTaskFirstRunsInTheNextFrame)
+{
+    s_calls.clear();
+    m_harness.logic().addSleepingTask(new cSleepingTask(0, &addFollower, 10));
+    m_harness.frame();
+    EXPECT_EQ(s_calls, std::vector<std::uintptr_t>{10});
+    m_harness.frame();
+    EXPECT_EQ(s_calls, (std::vector<std::uintptr_t>{10, 11}));
+    EXPECT_EQ(m_harness.logic().getSleepingTaskCount(), 0u);
+}
+
 TEST_F(LogicTest, SleepingTasksWaitWhileTheGameIsInactive)
 {
     s_calls.clear();
@@ -179,6 +197,28 @@ TEST_F(LogicTest, ShuttingTheEngineDeletesEveryRegisteredView)
     m_harness.shut();
     EXPECT_EQ(count("a deleted"), 1);
     EXPECT_EQ(count("b deleted"), 1);
+}
+
+// A renderer whose pictures cannot be written, as in a read-only folder.
+class cUnwritableScreenshots : public cNullGraphics {
+public:
+    using cNullGraphics::cNullGraphics;
+    void screenshot() override
+    {
+        cNullGraphics::screenshot();
+        throw String("Can't write the screenshot \"01-01-2601-00-00.dds\".");
+    }
+};
+
+TEST(FailedScreenshot, IsLoggedAndTheGameGoesOn)
+{
+    cEngineHarness harness(cEngineHarness::DEFAULT_SETTINGS,
+        [](iWindow* _window) -> iGraphics* { return new cUnwritableScreenshots(_window); });
+    harness.key(KEY_SYSRQ, true);
+    harness.key(KEY_SYSRQ, false);
+    EXPECT_NO_THROW(harness.frames(4));
+    EXPECT_EQ(harness.graphics().getScreenshotCount(), 1u);
+    EXPECT_NE(readFileBytes("error.log").find("01-01-2601-00-00.dds"), std::string::npos);
 }
 
 } // namespace

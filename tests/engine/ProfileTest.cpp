@@ -24,6 +24,11 @@ std::string indexBytes(const std::string& _head, const std::string& _lines)
     return utf16Bytes(kDeclaration + "\n<Profiles " + _head + " >\n" + _lines + "</Profiles>", true);
 }
 
+std::string props(int _money)
+{
+    return makeXml16("<Props><prop Name=\"Money\" Val=\"" + std::to_string(_money) + "\" Type=\"Int\" /></Props>");
+}
+
 std::string line(const std::string& _name, int _id)
 {
     return "<Profile Name=\"" + _name + "\" ID=\"" + std::to_string(_id) + "\" />\n";
@@ -139,17 +144,38 @@ TEST_F(Profiles, EmptyNameNeverTouchesTheIndex)
     EXPECT_EQ(file("profiles.xml"), before);
 }
 
-TEST_F(Profiles, FailedSaveIsReportedByTheCallAndOnlyLoggedAtDestruction)
+// A folder where the index should go: the new copy is written, only taking its name fails.
+TEST_F(Profiles, FailedIndexSaveIsRaisedByTheCallOnlyLoggedAtDestructionAndTheVariablesStillGo)
 {
-    core().settings().setPropertyT("game", "profiles", String("Profiles"));
     open(u"Anna");
-    // Names the program creates are lower case on the disk.
-    ASSERT_TRUE(exists("profiles/profiles.xml"));
-    std::filesystem::remove_all(m_data.common("profiles"));
-    m_data.write(m_data.common("profiles"), "a file where the folder was");
+    money() = 175;
+    std::filesystem::remove(m_data.common("profiles.xml"));
+    m_data.write(m_data.common("profiles.xml/keep"), "x");
     EXPECT_THROW(m_profile->save(), String);
-    close();
-    EXPECT_EQ(file("profiles"), "a file where the folder was");
+    EXPECT_FALSE(file("00000001.xml").empty());
+    EXPECT_NO_THROW(close());
+    EXPECT_NE(readFileBytes("error.log").find("profiles.xml"), std::string::npos);
+}
+
+TEST_F(Profiles, ProfilesSettingOutsideTheCommonFolderFallsBackToItsTop)
+{
+    core().settings().setPropertyT("game", "profiles", String("../elsewhere"));
+    open(u"Anna");
+    EXPECT_TRUE(exists("profiles.xml"));
+    EXPECT_FALSE(std::filesystem::exists(m_data.home("elsewhere")));
+}
+
+TEST_F(Profiles, EachTypeIsSetAndWrittenByName)
+{
+    cProfile::setTypedProperty<PT_INT>("Money", u"150");
+    cProfile::setTypedProperty<PT_BOOL>("Award3", u"1");
+    cProfile::setTypedProperty("Farm", String("Green"));
+    EXPECT_TRUE(propertyMap<PT_BOOL>()["Award3"]);
+    WString written;
+    cProfile::writeProperties<PT_INT>(written);
+    cProfile::writeProperties<PT_STRING>(written);
+    EXPECT_EQ(written, u"<prop Name=\"Money\" Val=\"150\" Type=\"Int\" />"
+                       u"<prop Name=\"Farm\" Val=\"Green\" Type=\"String\" />");
 }
 
 // The written forms of each type are the game variables' tests; here, that the file brings
@@ -229,6 +255,76 @@ TEST_F(ProfileDeletion, LastProfileTakesTheIndexWithIt)
     close();
     EXPECT_FALSE(exists("profiles.xml"));
     EXPECT_EQ(open(u"Cleo").getProfileID(), "00000001") << "a new index starts again";
+}
+
+// Anna (1, 100 coins) and Bob (2, 200 coins) have played before; one file is damaged. It is
+// moved aside, the game goes on, another player's file keeps its bytes.
+TEST(DamagedProfile, IsMovedAsideAndTheGameGoesOn)
+{
+    const std::string index = makeXml16("<Profiles NextID=\"3\" CurrentUser=\"Bob\" NowPlaying=\"0\">"
+                                        "<Profile Name=\"Anna\" ID=\"1\" /><Profile Name=\"Bob\" ID=\"2\" /></Profiles>");
+    const struct {
+        const char *what, *file;
+        std::string bytes;
+        const char16_t* user; // who plays next, with the defaults
+        const char* untouched;
+    } cases[] = {
+        {"index cut short", "profiles.xml", index.substr(0, 60), u"Anna", "00000001.xml"},
+        {"index empty", "profiles.xml", "", u"Bob", "00000002.xml"},
+        {"index odd byte count", "profiles.xml", index + "x", u"Anna", "00000002.xml"},
+        {"own property file", "00000001.xml", makeXml16("<Props><prop Name=\"Money\""), u"Anna", "00000002.xml"},
+        {"own property file empty", "00000002.xml", "", u"Bob", "00000001.xml"},
+    };
+    g_profileInitHook = writeDefaults;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        cTestData data;
+        data.write(data.common("profiles.xml"), index);
+        data.write(data.common("00000001.xml"), props(100));
+        data.write(data.common("00000002.xml"), props(200));
+        data.write(data.common(c.file), c.bytes);
+        const std::string other = readFileBytes(data.common(c.untouched));
+        {
+            cEngineCore core(data);
+            EXPECT_NO_THROW(cProfile::getCurrentUserName());
+            std::unique_ptr<cProfile> profile;
+            ASSERT_NO_THROW(profile = std::make_unique<cProfile>(c.user));
+            EXPECT_EQ(propertyMap<PT_INT>()["Money"], 150);
+            propertyMap<PT_INT>()["Money"] = 7;
+        }
+        EXPECT_EQ(readFileBytes(data.common(std::string(c.file) + ".broken")), c.bytes) << "kept for inspection";
+        EXPECT_EQ(readFileBytes(data.common(c.untouched)), other);
+        EXPECT_NE(readFileBytes("error.log").find(c.file), std::string::npos);
+        cEngineCore core(data);
+        cProfile again(c.user);
+        EXPECT_EQ(propertyMap<PT_INT>()["Money"], 7) << "the player's progress from now on is kept";
+    }
+    g_profileInitHook = nullptr;
+    clearProperties();
+}
+
+TEST_F(Profiles, IndexParseErrorIsLoggedAsSuchNotAsAMissingFile)
+{
+    writeXml16(m_data.common("profiles.xml"), "<Profiles NextID=\"3\"");
+    core();
+    EXPECT_TRUE(cProfile::getCurrentUserName().empty());
+    const std::string log = readFileBytes("error.log");
+    EXPECT_NE(log.find(" line 1 char "), std::string::npos) << log;
+    EXPECT_EQ(log.find("not found"), std::string::npos) << log;
+}
+
+TEST_F(Profiles, SharedIdentifierStaysWithTheFirstName)
+{
+    writeXml16(m_data.common("profiles.xml"),
+        "<Profiles NextID=\"2\"><Profile Name=\"Anna\" ID=\"1\" /><Profile Name=\"Bob\" ID=\"1\" /></Profiles>");
+    m_data.write(m_data.common("00000001.xml"), props(100));
+    EXPECT_EQ(open(u"Bob").getProfileID(), "00000002");
+    EXPECT_EQ(money(), 150);
+    money() = 7;
+    close();
+    EXPECT_EQ(file("00000001.xml"), props(100)) << "Anna's file";
+    open(u"Anna");
+    EXPECT_EQ(money(), 100);
 }
 
 TEST(ProfileFolder, SettingGivesTheFolder)

@@ -1,4 +1,5 @@
 #include "engine/ReplayScript.h"
+#include "support/Thrown.h"
 
 #include <gtest/gtest.h>
 
@@ -76,12 +77,8 @@ TEST(ReplayScript, AMalformedLineNamesTheFileAndTheLine)
         {"4 shot .png", "line 1: a shot takes a file name ending in .png."},
     };
     for (const sBadScript& script : scripts) {
-        try {
-            parseReplay(script.text, "walk.txt");
-            ADD_FAILURE() << script.text << " was read";
-        } catch (const String& _error) {
-            EXPECT_EQ(_error.rfind("Replay \"walk.txt\", " + String(script.error), 0), 0u) << _error;
-        }
+        const String error = thrownText([&] { parseReplay(script.text, "walk.txt"); });
+        EXPECT_EQ(error.rfind("Replay \"walk.txt\", " + String(script.error), 0), 0u) << error;
     }
 }
 

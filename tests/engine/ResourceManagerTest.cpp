@@ -39,6 +39,9 @@ iResource* makeFont(const String& _path)
     return new cFake(_path, RT_FONT);
 }
 
+// "ui/ферма.xml": a data file whose path is not ASCII.
+const std::string kFarm = "ui/\xD1\x84\xD0\xB5\xD1\x80\xD0\xBC\xD0\xB0.xml";
+
 class ResourceCache : public ::testing::Test {
 protected:
     void SetUp() override
@@ -48,6 +51,7 @@ protected:
         cResourceManager::registerMaker(RT_TEXTURE, makeTexture);
         cResourceManager::registerMaker(RT_FONT, makeFont);
         writeXml16(m_data.data("UI/A.xml"), "<a x=\"1\" />");
+        writeXml16(m_data.data(kFarm), "<farm />");
         m_core = std::make_unique<cEngineCore>(m_data, false);
     }
     void TearDown() override
@@ -56,6 +60,11 @@ protected:
         EXPECT_EQ(cFake::alive, 0) << "the cache deletes everything it made";
     }
     cResourceManager& cache() { return *cResourceManager::getInstance(); }
+    void restart()
+    {
+        m_core.reset();
+        m_core = std::make_unique<cEngineCore>(m_data, false);
+    }
 
     cTestData m_data;
     std::unique_ptr<cEngineCore> m_core;
@@ -171,6 +180,35 @@ TEST_F(ResourceCache, LogPreloadsItsRangeUncounted)
     EXPECT_EQ(cFake::alive, 2) << "meshes, animations and entries without a type are skipped";
     cache().clearUseless();
     EXPECT_EQ(cFake::alive, 0) << "preloaded entries wait uncounted";
+}
+
+TEST_F(ResourceCache, ANonAsciiPathLoggedIsReadBackByTheCache)
+{
+    cache().getXML(kFarm);
+    cache().resourcesToLog("first.xml");
+    restart();
+    cXML log("first.xml");
+    ASSERT_NO_THROW(cache().logToResources(&log, 0, log.getNodeCount()));
+    cache().resourcesToLog("second.xml");
+    EXPECT_EQ(readFileBytes(m_data.common("second.xml")), readFileBytes(m_data.common("first.xml")));
+    EXPECT_EQ(readFileBytes("error.log").find("does not load"), std::string::npos);
+}
+
+TEST_F(ResourceCache, OddLogEntriesAreLoggedAndPassedOver)
+{
+    // Each byte of the path as one code unit, as earlier logs held it.
+    std::string bytewise;
+    for (unsigned char c : kFarm)
+        bytewise += c < 0x80 ? std::string(1, char(c)) : std::string{char(0xC0 | c >> 6), char(0x80 | (c & 0x3F))};
+    writeXml16(m_data.common("log.xml"),
+        "<ResourceLog><Tag Path=\"" + bytewise + "\" Type=\"1\" /><Tag Path=\"nowhere.xml\" Type=\"1\" />"
+        "<Tag Path=\"../../etc/passwd\" Type=\"1\" /><Tag Path=\"\" Type=\"1\" /><Tag Type=\"1\" /></ResourceLog>");
+    restart();
+    cXML log("log.xml");
+    EXPECT_NO_THROW(cache().logToResources(&log, 0, log.getNodeCount()));
+    cache().resourcesToLog("now.xml");
+    EXPECT_NE(readFileBytes(m_data.common("now.xml")).find(makeXml16(kFarm).substr(2)), std::string::npos);
+    EXPECT_NE(readFileBytes("error.log").find("nowhere.xml"), std::string::npos);
 }
 
 } // namespace

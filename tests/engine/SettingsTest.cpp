@@ -1,8 +1,11 @@
 #include "engine/Settings.h"
 #include "engine/ValueConvert.h"
+#include "engine/XmlEscape.h"
 #include "support/EngineCore.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -86,18 +89,48 @@ TEST(Settings, TypedValuesConvertBothWays)
     EXPECT_EQ(vector, (Vector3{1.5f, -2, 3}));
 }
 
-TEST(Settings, AwkwardValuesSurviveSaveAndLoad)
+// Characters no XML file can carry become U+FFFD; everything else comes back after the next start.
+TEST(Settings, OddKeysSectionsAndValuesReadBackAfterTheNextStart)
 {
-    cTestData data;
-    const WString awkward = u"Tom & Jerry <\"quoted\">\tline\nnext";
-    {
+    const struct {
+        String section, key;
+        WString value, readBack;
+    } cases[] = {
+        {"game", "title", u"a\x01" "b\x1F", u"a\uFFFDb\uFFFD"},
+        {"game", "title", u"x\xD800y", u"x\uFFFDy"},
+        {"game", "title", u"<&\"\t\r\n\U0001F600>", u"<&\"\t\r\n\U0001F600>"},
+        {"game", "my key", u"1", u"1"},
+        {"game", "1st", u"1", u"1"},
+        {"game", "a\"=<b>&", u"1", u"1"},
+        {"game", "_x0041_", u"1", u"1"},
+        {"game", "", u"1", u"1"},
+        {"\xD0\x97\xD0\xB2\xD1\x83\xD0\xBA", "v", u"1", u"1"},
+        {"my sect", "v", u"1", u"1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.section + "/" + c.key);
+        cTestData data;
+        {
+            cEngineCore core(data);
+            core.settings().setPropertyT(c.section, c.key, c.value);
+            core.settings().setPropertyT("game", "Music", WString(u"0.5"));
+        }
         cEngineCore core(data);
-        core.settings().setPropertyT("game", "window_title", awkward);
+        WString value;
+        EXPECT_TRUE(core.settings().getPropertyT(c.section, c.key, value));
+        EXPECT_EQ(value, c.readBack);
+        EXPECT_TRUE(core.settings().getPropertyT("game", "Music", value)) << "the other settings stay";
+        EXPECT_FALSE(std::filesystem::exists(data.common("sys/settings.xml.broken")));
     }
-    cEngineCore again(data);
-    WString title;
-    EXPECT_TRUE(again.settings().getPropertyT("game", "window_title", title));
-    EXPECT_EQ(title, awkward);
+}
+
+TEST(XmlNames, NamesThatWereAlwaysValidAreWrittenAsBefore)
+{
+    for (const char16_t* name : {u"window_title", u"Music", u"a-b.c9", u"_private"})
+        EXPECT_EQ(encodeXmlName(name), name);
+    EXPECT_EQ(encodeXmlName(u"1 x"), u"_x0031__x0020_x");
+    EXPECT_EQ(decodeXmlName(u"_x0031__x0020_x"), u"1 x");
+    EXPECT_EQ(decodeXmlName(u"_xZZ_x0041"), u"_xZZ_x0041") << "no escape, no change";
 }
 
 } // namespace

@@ -47,4 +47,13 @@ TEST(TextHelpers, KeysOfGameVariables)
     EXPECT_NE(makeKey("A", 1), makeKey("A", 2)) << "by-value keys do not alias";
 }
 
+TEST(WideLowerCase, LowersTheLettersOfEveryAlphabetTheGameShowsAndNothingElse)
+{
+    const std::pair<WString, WString> cases[] = {{u"ФЕРМА Ёлка", u"ферма ёлка"}, {u"ÉTÉ ÀÖÞ", u"été àöþ"},
+        {u"ŁÓDŹ ĞİŸ", u"łódź ğiÿ"}, {u"ΩΜΈΓΑ", u"ωμέγα"}, {u"ҐЄЇЎ Ӂ", u"ґєїў ӂ"}, {u"ＡＢＣ", u"ａｂｃ"},
+        {u"×÷ßſ ёж 日本 ½ \u03A2 ı 12-3", u"×÷ßſ ёж 日本 ½ \u03A2 ı 12-3"}};
+    for (auto [text, lowered] : cases)
+        EXPECT_EQ(toLowerCase(text), lowered);
+}
+
 } // namespace

@@ -2,23 +2,14 @@
 #include "engine/ResourceManager.h"
 #include "graphics/Sprite.h"
 #include "support/TempFolder.h"
+#include "support/Thrown.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
-namespace {
 
-// The error call stack a failing call throws, or "" when it succeeds.
-String stackOf(const std::function<void()>& _call)
-{
-    try {
-        _call();
-    } catch (const String& _stack) {
-        return _stack;
-    }
-    return "";
-}
+namespace {
 
 struct sMissingFile {
     const char* what;
@@ -40,7 +31,7 @@ TEST(ErrorStackLines, AMissingResourceFileFailsInItsConstructorsName)
          "iResource* cResourceManager::getFont(const String& _path)"},
     };
     for (const sMissingFile& c : cases) {
-        const String stack = stackOf([&] { c.get("missing/file.bin"); });
+        const String stack = thrownText([&] { c.get("missing/file.bin"); });
         const String tail = String("\n") + c.constructorLine;
         ASSERT_GT(stack.size(), tail.size()) << c.what;
         EXPECT_EQ(stack.substr(stack.size() - tail.size()), tail) << c.what;
@@ -52,7 +43,7 @@ TEST(ErrorStackLines, RenderingByAMissingPathNamesTheRenderOnce)
     cGraphicsHarness h;
     iGraphics::sSprite sprite;
     h.graphics().beginRender();
-    const String stack = stackOf([&] { h.graphics().render(sprite, String("pictures/missing.png"), false); });
+    const String stack = thrownText([&] { h.graphics().render(sprite, String("pictures/missing.png"), false); });
     const String line = "void cGraphics::render(const sSprite& _p, const String &_texture, Bool _overlay)";
     ASSERT_NE(stack.find(line), String::npos);
     EXPECT_EQ(stack.find(line), stack.rfind(line));
@@ -63,7 +54,7 @@ TEST(ErrorStackLines, GraphicsParametersFailInTheirOwnNames)
     cGraphicsHarness h;
     h.core().dropSettings();
     h.graphics().setNeedReset(true);
-    const String reading = stackOf([&] { h.graphics().beginRender(); });
+    const String reading = thrownText([&] { h.graphics().beginRender(); });
     EXPECT_NE(reading.find("void cGraphics::getGraphicsParameters()\n"), String::npos) << reading;
     EXPECT_NE(reading.find("void cGraphics::beginRender()"), String::npos) << reading;
 

@@ -1,4 +1,5 @@
 #include "graphics/Font.h"
+#include "graphics/FontFile.h"
 #include "support/Thrown.h"
 
 #include <gtest/gtest.h>
@@ -115,6 +116,24 @@ TEST(FontDamage, DamagedFileIsNotAFont)
     for (const auto& c : cases)
         EXPECT_EQ(thrownText([&] { loadFont(c.bytes, "fonts/bad.fnt"); }),
             String("Specified resourse (fonts/bad.fnt) is not font.\n") + kSignature) << c.what;
+}
+
+TEST(FontFileWriting, LittleEndianPackedLayout)
+{
+    sFontFile font;
+    font.ranges.push_back({0x0041, 0x0042, 0x0001});
+    font.glyphs.push_back({0.5f, 1.0f, 0.25f, 0.0f, -2.0f});
+    const String expected("tnof"
+                          "\x01\x00\x00\x00"
+                          "\x41\x00\x42\x00\x01\x00"
+                          "\x01\x00\x00\x00"
+                          "\x00\x00\x00\x3F"
+                          "\x00\x00\x80\x3F"
+                          "\x00\x00\x80\x3E"
+                          "\x00\x00\x00\x00"
+                          "\x00\x00\x00\xC0",
+        4 + 4 + 6 + 4 + 20);
+    EXPECT_EQ(writeFontFile(font), expected);
 }
 
 } // namespace

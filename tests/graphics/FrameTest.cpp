@@ -1,7 +1,13 @@
 #include "GraphicsHarness.h"
 #include "engine/Settings.h"
+#include "graphics/ScreenGeometry.h"
+#include "platform/DdsFile.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <utility>
 
 namespace {
 
@@ -132,6 +138,128 @@ TEST(Destruction, WritesEveryGraphicsKeyIntoTheSettings)
     String count;
     EXPECT_TRUE(h.core().settings().getPropertyT("lights", "count", count));
     EXPECT_EQ("0", count);
+}
+
+TEST(PresentSync, AWindowWaitsForTheDisplayAndFullScreenPresentsAtOnce)
+{
+    {
+        cGraphicsHarness windowed("fullscreen=\"0\"");
+        EXPECT_TRUE(windowed.device().presentSync());
+    }
+
+    cGraphicsHarness full("fullscreen=\"1\"");
+    EXPECT_FALSE(full.device().presentSync());
+    cSettings::getInstance()->setPropertyT("graphics", "fullscreen", false);
+    full.graphics().setNeedReset(true);
+    full.frame([](cGraphics&) {});
+    EXPECT_TRUE(full.device().presentSync()) << "a switch back to the window syncs again";
+}
+
+// The overlay draw of a frame that showed _text.
+cRecordingRasterDevice::sDraw overlayOf(cGraphicsHarness& _h, const WString& _text)
+{
+    _h.device().forgetCalls();
+    _h.frame([&](cGraphics& _g) { _g.textOut(_text); });
+    return _h.device().draws().at(0);
+}
+
+TEST(OverlayFont, AnyWideTextIsDrawnLetterByLetterFromTheBakedFont)
+{
+    cGraphicsHarness h;
+    const auto draw = overlayOf(h, u"Ферма Ω?é");
+    const auto& texture = h.device().textures().at(draw.state.stages[0].texture);
+    EXPECT_GE(texture.width, 64u);
+    EXPECT_EQ(draw.indices.size(), 9u * 6) << "one quad per character, the blank too";
+    // Each letter has a picture of its own: none of them fell back to the question mark.
+    std::set<std::pair<Float, Float>> pictures;
+    for (std::size_t quad = 0; quad < 9; ++quad)
+        pictures.insert({draw.vertices[quad * 4].u0, draw.vertices[quad * 4].v0});
+    EXPECT_EQ(pictures.size(), 9u);
+}
+
+TEST(OverlayFont, LinesAreSixteenPixelFontHighAndLettersMissingFromTheFontShowAsQuestionMarks)
+{
+    cGraphicsHarness h;
+    const auto lines = overlayOf(h, u"A\nA");
+    ASSERT_EQ(lines.vertices.size(), 8u);
+    const Float lineHeight = lines.vertices[4].y - lines.vertices[0].y;
+    EXPECT_GE(lineHeight, 16.0f);
+    EXPECT_LE(lineHeight, 22.0f);
+    EXPECT_EQ(lines.vertices[0].x, lines.vertices[4].x);
+
+    const auto missing = overlayOf(h, u"日?");
+    ASSERT_EQ(missing.vertices.size(), 8u);
+    EXPECT_EQ(missing.vertices[0].u0, missing.vertices[4].u0);
+    EXPECT_EQ(missing.vertices[0].v0, missing.vertices[4].v0);
+}
+
+TEST(OverlayFont, ThePictureIsMadeOnce)
+{
+    cGraphicsHarness h;
+    const UInt first = overlayOf(h, u"one").state.stages[0].texture;
+    EXPECT_EQ(overlayOf(h, u"two").state.stages[0].texture, first);
+    EXPECT_EQ(h.device().textures().size(), 1u);
+}
+
+TEST(Screenshot, WritesADdsFileThatReadsBack)
+{
+    cGraphicsHarness h("back_color=\"0xFF123456\"");
+    h.frame([](cGraphics&) {});
+    h.graphics().screenshot();
+    std::vector<std::filesystem::path> found;
+    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::current_path()))
+        if (entry.path().extension() == ".dds")
+            found.push_back(entry.path());
+    ASSERT_EQ(1u, found.size());
+    // MM-DD-YYHH-MM-SS.dds
+    EXPECT_EQ(20u, found[0].filename().string().size()) << found[0];
+    const std::string bytes = readFileBytes(found[0].string());
+    const sImage image = readDds(bytes.data(), bytes.size(), found[0].string());
+    EXPECT_EQ(800u, image.width);
+    EXPECT_EQ(600u, image.height);
+    EXPECT_EQ(0xFF123456u, image.at(799, 599));
+}
+
+TEST(FullscreenPicture, IsTheLargestCentred4To3Rectangle)
+{
+    const struct {
+        Int desktopWidth, desktopHeight, pictureWidth, pictureHeight;
+        Float offsetX, offsetY;
+    } cases[] = {{1280, 800, 1066, 800, 107, 0}, {1280, 1024, 1280, 960, 0, 32}, {1024, 768, 1024, 768, 0, 0}};
+    for (const auto& c : cases) {
+        const sScreenGeometry g = sScreenGeometry::fullscreenOn(c.desktopWidth, c.desktopHeight, 800, 600);
+        SCOPED_TRACE(c.desktopHeight);
+        EXPECT_EQ(std::make_pair(c.pictureWidth, c.pictureHeight), std::make_pair(g.pictureWidth, g.pictureHeight));
+        EXPECT_EQ(Vector2(c.offsetX, c.offsetY), Vector2(g.offsetX, g.offsetY));
+        EXPECT_FLOAT_EQ(Float(c.pictureWidth) / 800, g.scaleX);
+        EXPECT_FLOAT_EQ(Float(c.pictureHeight) / 600, g.scaleY);
+    }
+}
+
+TEST(ScreenToLogical, MapsThePictureCornersToTheLogicalCornersOfTheSettings)
+{
+    const struct {
+        Int desktopWidth, desktopHeight, logicalWidth, logicalHeight;
+    } cases[] = {{1280, 800, 800, 600}, {1280, 1024, 800, 600}, {1280, 1024, 1024, 768}};
+    for (const auto& c : cases) {
+        const sScreenGeometry g = sScreenGeometry::fullscreenOn(c.desktopWidth, c.desktopHeight, c.logicalWidth, c.logicalHeight);
+        const Vector2 topLeft = g.toLogical({g.offsetX, g.offsetY});
+        const Vector2 bottomRight = g.toLogical({g.offsetX + Float(g.pictureWidth), g.offsetY + Float(g.pictureHeight)});
+        EXPECT_NEAR(0, topLeft.x, 1e-3);
+        EXPECT_NEAR(0, topLeft.y, 1e-3);
+        EXPECT_NEAR(c.logicalWidth, bottomRight.x, 1e-3) << c.desktopHeight << " " << c.logicalWidth;
+        EXPECT_NEAR(c.logicalHeight, bottomRight.y, 1e-3) << c.desktopHeight << " " << c.logicalWidth;
+    }
+    EXPECT_FLOAT_EQ(1.25f, sScreenGeometry::fullscreenOn(1280, 1024, 1024, 768).scaleX);
+    const sScreenGeometry windowed = sScreenGeometry::windowed(800, 600);
+    EXPECT_EQ(Vector2(123.5f, 45), windowed.toLogical({123.5f, 45}));
+}
+
+TEST(DevicePosition, IsHalfAPixelUpAndLeftWindowedAndScaledInFullScreen)
+{
+    EXPECT_EQ(Vector2(9.5f, 19.5f), sScreenGeometry::windowed(800, 600).toDevice(10, 20));
+    const sScreenGeometry g = sScreenGeometry::fullscreenOn(1280, 1024, 800, 600);
+    EXPECT_EQ(Vector2(16, 32 + 32), g.toDevice(10, 20));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "graphics/Shader.h"
 #include "graphics/Texture.h"
 #include "support/ImageFixtures.h"
+#include "support/Thrown.h"
 
 #include <gtest/gtest.h>
 
@@ -51,13 +52,9 @@ TEST(BrokenImages, FailWithATextNamingTheFile)
         {"pictures/noise.png", std::string("\x89PNG\r\n\x1a\nrubbish", 15)}};
     cGraphicsHarness h("", files);
     for (const auto& file : files) {
-        try {
-            cTexture texture(file.first);
-            ADD_FAILURE() << file.first << " loaded";
-        } catch (const String& _error) {
-            EXPECT_NE(String::npos, _error.find(file.first)) << _error;
-            EXPECT_NE(String::npos, _error.find("cTexture::cTexture(const String& name )")) << _error;
-        }
+        const String error = thrownText([&] { cTexture texture(file.first); });
+        EXPECT_NE(String::npos, error.find(file.first)) << error;
+        EXPECT_NE(String::npos, error.find("cTexture::cTexture(const String& name )")) << error;
     }
     for (const auto& texture : h.device().textures())
         EXPECT_TRUE(texture.second.released);

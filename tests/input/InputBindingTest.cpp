@@ -3,6 +3,8 @@
 #include "engine/ErrorStack.h"
 #include "support/Thrown.h"
 
+#include <functional>
+
 namespace {
 
 const std::vector<sCall> kNone;
@@ -148,5 +150,137 @@ TEST_F(InputTest, HandlerFailureNamesTheCallAndTheFrame)
     EXPECT_NE(stack.find("Input.cpp\" "), String::npos) << stack;
     EXPECT_EQ(stack.substr(stack.rfind('\n')), "\nvoid cInput::process()");
 }
+
+std::u16string& typed()
+{
+    static std::u16string s_typed;
+    return s_typed;
+}
+
+void type(char16_t _char, cView*)
+{
+    typed().push_back(_char);
+}
+
+void typeTwice(char16_t _char, cView*)
+{
+    typed().push_back(_char);
+    typed().push_back(_char);
+}
+
+void unbindTwice(char16_t _char, cView* _view)
+{
+    type(_char, _view);
+    cInput::getInstance()->unbindKeyboardHandler(typeTwice, nullptr);
+}
+
+class InputCharacterTest : public InputTest {
+protected:
+    void SetUp() override
+    {
+        InputTest::SetUp();
+        typed().clear();
+    }
+};
+
+TEST_F(InputCharacterTest, AtMost1024CharactersWaitForAFrameAndOnlyForAHandler)
+{
+    m_input->pushChar(u'x');
+    m_input->process();
+    m_input->bindKeyboard(type, nullptr);
+    std::u16string sent;
+    for (int index = 0; index < 1030; ++index) {
+        sent.push_back(char16_t(u'a' + index % 26));
+        m_input->pushChar(sent.back());
+    }
+    m_input->process();
+    EXPECT_EQ(typed(), sent.substr(0, 1024)) << "none typed before the handler came";
+    m_input->process();
+    EXPECT_EQ(typed().size(), 1024u) << "the rest are gone";
+}
+
+TEST_F(InputCharacterTest, HandlerUnboundDuringTheWalkGetsNoMoreCharacters)
+{
+    m_input->bindKeyboard(unbindTwice, nullptr);
+    m_input->bindKeyboard(typeTwice, nullptr);
+    m_input->pushChar(u'a');
+    m_input->pushChar(u'b');
+    m_input->process();
+    EXPECT_EQ(typed(), u"ab");
+}
+
+// fakeView(1) stands for a view that the first handler deletes, unbinding all it had: the
+// calls collected for it in the same frame must not reach it any more.
+bool s_deleted = false;
+
+void touch(cView* _view)
+{
+    EXPECT_FALSE(s_deleted) << "called for a view already deleted";
+    note<'t'>(_view);
+}
+
+void touchByMouse(eControl, Long, cView* _view)
+{
+    touch(_view);
+}
+
+void deleteTheView(cView*)
+{
+    note<'d'>(nullptr);
+    cInput& input = *cInput::getInstance();
+    for (eControl control : {KEY_ESCAPE, KEY_ESCAPE + CONTROL_KEY_PRESSED, CONTROL_ANY})
+        input.unbind(control, touch, fakeView(1));
+    input.unbindMouse(touchByMouse, fakeView(1));
+    s_deleted = true;
+}
+
+struct sCase {
+    const char* what;
+    std::function<void(cInput&)> bind;
+    std::function<void(headless::cInputKeyboard&, headless::cInputMouse&)> events;
+};
+
+void PrintTo(const sCase& _case, std::ostream* _out)
+{
+    *_out << _case.what;
+}
+
+class UnboundHandler : public InputTest, public ::testing::WithParamInterface<sCase> {};
+
+TEST_P(UnboundHandler, IsNotCalledForEventsCollectedBeforeItWasUnbound)
+{
+    s_deleted = false;
+    GetParam().bind(*m_input);
+    GetParam().events(m_keyboard, m_mouse);
+    m_input->process();
+    EXPECT_EQ(journal(), (std::vector<sCall>{{"d", nullptr}}));
+}
+
+const sCase kCases[] = {
+    {"later key event",
+        [](cInput& _in) {
+            _in.bind(KEY_ESCAPE + CONTROL_KEY_PRESSED, deleteTheView, fakeView(0));
+            _in.bind(KEY_ESCAPE, touch, fakeView(1));
+        },
+        [](headless::cInputKeyboard& _keys, headless::cInputMouse&) {
+            _keys.push(KEY_ESCAPE, true);
+            _keys.push(KEY_ESCAPE, false);
+        }},
+    {"every-event handler of the same event",
+        [](cInput& _in) {
+            _in.bind(KEY_ESCAPE, deleteTheView, fakeView(0));
+            _in.bind(CONTROL_ANY, touch, fakeView(1));
+        },
+        [](headless::cInputKeyboard& _keys, headless::cInputMouse&) { _keys.push(KEY_ESCAPE, false); }},
+    {"movement",
+        [](cInput& _in) {
+            _in.bindMouse([](eControl, Long, cView* _view) { deleteTheView(_view); }, fakeView(0));
+            _in.bindMouse(touchByMouse, fakeView(1));
+        },
+        [](headless::cInputKeyboard&, headless::cInputMouse& _mouse) { _mouse.move(0, 3); }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Frames, UnboundHandler, ::testing::ValuesIn(kCases),
+    [](const ::testing::TestParamInfo<sCase>& _info) { return "case" + std::to_string(_info.index); });
 
 } // namespace

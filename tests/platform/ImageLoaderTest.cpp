@@ -1,5 +1,6 @@
-#include "support/ImageFixtures.h"
 #include "platform/ImageLoader.h"
+#include "platform/TextureFit.h"
+#include "support/ImageFixtures.h"
 #include "support/Thrown.h"
 
 #include <gtest/gtest.h>
@@ -41,6 +42,17 @@ void expectQuarterCentres(const sImage& _image, int _tolerance)
         EXPECT_LE(channelDistance(quarters(x, y, _image.width, _image.height), _image.at(x, y)), _tolerance)
             << "quarter " << q;
     }
+}
+
+// An uncompressed 32-bit TGA header declaring 4096 by 4096 pixels, then one pixel.
+std::string bigTga()
+{
+    std::string bytes(18, '\0');
+    bytes[2] = 2;
+    bytes[13] = 0x10;
+    bytes[15] = 0x10;
+    bytes[16] = 32;
+    return bytes + "\x10\x20\x30\x40";
 }
 
 } // namespace
@@ -112,4 +124,42 @@ TEST(BrokenImages, FailWithATextNamingTheFile)
     for (const auto& c : cases)
         EXPECT_NE(String::npos, thrownText([&] { load(c.second, "Textures/broken.file"); }).find("Textures/broken.file"))
             << c.first;
+}
+
+// Every length short of what the header declares is refused before anything is decoded.
+TEST(BrokenImages, ATgaShorterThanItsHeaderSaysIsRefused)
+{
+    for (std::size_t length : {3, 5, 12, 16, 17, 18, 22})
+        EXPECT_THROW(load(bigTga().substr(0, length), "big.tga"), String) << length;
+}
+
+TEST(TextureFit, ImageScalesIntoItsPowerOfTwoTexture)
+{
+    const struct {
+        UInt width, height, textureWidth, textureHeight;
+        Float uScale, vScale, halfTexelU, halfTexelV;
+    } cases[] = {{100, 50, 128, 64, 0.78125f, 0.78125f, 0.00390625f, 0.0078125f},
+        {64, 32, 64, 32, 1.0f, 1.0f, 1.0f / 128, 1.0f / 64},
+        {129, 1, 256, 1, 129.0f / 256, 1.0f, 1.0f / 512, 0.5f}};
+    for (const auto& c : cases) {
+        const sTextureFit fit = fitTexture(c.width, c.height);
+        EXPECT_EQ(c.textureWidth, fit.textureWidth) << c.width;
+        EXPECT_EQ(c.textureHeight, fit.textureHeight) << c.width;
+        EXPECT_FLOAT_EQ(c.uScale, fit.uScale) << c.width;
+        EXPECT_FLOAT_EQ(c.vScale, fit.vScale) << c.width;
+        EXPECT_FLOAT_EQ(c.halfTexelU, fit.halfTexelU) << c.width;
+        EXPECT_FLOAT_EQ(c.halfTexelV, fit.halfTexelV) << c.width;
+    }
+}
+
+TEST(TextureFit, PaddingKeepsTheImageTopLeftAndClearsTheRest)
+{
+    sImage image;
+    image.width = 3;
+    image.height = 2;
+    image.pixels = {1, 2, 3, 4, 5, 6};
+    const sImage texture = padImage(image, fitTexture(3, 2));
+    ASSERT_EQ(4u, texture.width);
+    ASSERT_EQ(2u, texture.height);
+    EXPECT_EQ((std::vector<UInt>{1, 2, 3, 0, 4, 5, 6, 0}), texture.pixels);
 }

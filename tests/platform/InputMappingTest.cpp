@@ -1,9 +1,11 @@
 #include "platform/sdl/InputMapping.h"
+#include "platform/sdl/SdlCharacters.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -18,37 +20,17 @@ SDL_KeyboardEvent keyEvent(SDL_Scancode _scancode, bool _down, bool _repeat = fa
     return event;
 }
 
-TEST(InputMapping, TableNamesEveryKeyCodeAndUsesEachScancodeOnce)
+TEST(InputMapping, EachScancodeOfTheTableGivesItsKeyCodeAndIsUsedOnce)
 {
-    std::set<std::uint32_t> codes;
     std::set<int> scancodes;
     for (const sdl::sKeyMapping& mapping : sdl::getKeyMappingTable()) {
-        codes.insert(mapping.code);
-        if (mapping.scancode != SDL_SCANCODE_UNKNOWN) {
-            EXPECT_TRUE(scancodes.insert(mapping.scancode).second) << mapping.scancode;
-        }
+        if (mapping.scancode == SDL_SCANCODE_UNKNOWN)
+            continue;
+        EXPECT_TRUE(scancodes.insert(mapping.scancode).second) << mapping.scancode;
+        EXPECT_EQ(sdl::keyCodeForScancode(SDL_Scancode(mapping.scancode)), mapping.code) << mapping.scancode;
     }
-    EXPECT_EQ(codes.size(), 144u);
-    EXPECT_EQ(*codes.rbegin(), 0xEDu);
-}
-
-struct sScancodeCase {
-    SDL_Scancode scancode;
-    std::uint32_t code;
-};
-
-TEST(InputMapping, ScancodesGiveWindowsKeyCodes)
-{
-    const sScancodeCase cases[] = {
-        {SDL_SCANCODE_ESCAPE, 0x01},   {SDL_SCANCODE_RETURN, 0x1C},    {SDL_SCANCODE_KP_ENTER, 0x9C},
-        {SDL_SCANCODE_SPACE, 0x39},    {SDL_SCANCODE_L, 0x26},         {SDL_SCANCODE_LALT, 0x38},
-        {SDL_SCANCODE_RALT, 0xB8},     {SDL_SCANCODE_RCTRL, 0x9D},     {SDL_SCANCODE_KP_DIVIDE, 0xB5},
-        {SDL_SCANCODE_UP, 0xC8},       {SDL_SCANCODE_DELETE, 0xD3},    {SDL_SCANCODE_PRINTSCREEN, 0xB7},
-        {SDL_SCANCODE_NONUSHASH, 0x2B}, {SDL_SCANCODE_F15, 0x66},      {SDL_SCANCODE_F16, 0},
-        {SDL_SCANCODE_UNKNOWN, 0},     {SDL_Scancode(SDL_NUM_SCANCODES), 0},
-    };
-    for (const sScancodeCase& key : cases)
-        EXPECT_EQ(sdl::keyCodeForScancode(key.scancode), key.code) << key.scancode;
+    for (SDL_Scancode unmapped : {SDL_SCANCODE_F16, SDL_SCANCODE_UNKNOWN, SDL_Scancode(SDL_NUM_SCANCODES)})
+        EXPECT_EQ(sdl::keyCodeForScancode(unmapped), 0u) << unmapped;
 }
 
 TEST(InputMapping, KeyRecordsCarryTheDownBitAndDropRepeats)
@@ -86,6 +68,31 @@ TEST(InputMapping, WheelNotchesInWindowsUnits)
     EXPECT_EQ(sdl::wheelUnits(event), -120);
     event.direction = SDL_MOUSEWHEEL_FLIPPED;
     EXPECT_EQ(sdl::wheelUnits(event), 120);
+}
+
+TEST(ControlCharacters, KeyPressTypesWhatWindowsTypes)
+{
+    // SDL's key codes of these keys are their ASCII codes; 0x40000058 is the keypad's Enter.
+    const std::pair<Int, UInt16> cases[] = {
+        {8, 8}, {9, 9}, {13, 13}, {27, 27}, {0x40000058, 13}, {'a', 0}, {' ', 0}, {127, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(sdl::getControlCharacter(c.first), c.second) << c.first;
+}
+
+std::vector<UInt16> units(const char* _utf8)
+{
+    std::vector<UInt16> result;
+    sdl::appendUtf16(_utf8, result);
+    return result;
+}
+
+TEST(TypedText, BeyondTheFirstPlaneTwoUnitsAndABrokenSequenceOneReplacement)
+{
+    const std::pair<const char*, std::vector<UInt16>> cases[] = {{"a\xD0\x96", {u'a', 0x0416}},
+        {"\xF0\x9F\x8C\xBD", {0xD83C, 0xDF3D}}, {"\xE2\x82z", {0xFFFD, u'z'}}, {"\xFFq", {0xFFFD, u'q'}},
+        {"\xC0\xAF", {0xFFFD}}, {"\xED\xA0\x80", {0xFFFD}}, {"x\xF0\x9F", {u'x', 0xFFFD}}};
+    for (const auto& c : cases)
+        EXPECT_EQ(units(c.first), c.second) << ::testing::PrintToString(std::string(c.first));
 }
 
 } // namespace

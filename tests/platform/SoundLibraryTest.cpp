@@ -1,12 +1,18 @@
 #include "MemorySoundFiles.h"
 #include "SoundMaker.h"
+#include "engine/Channel.h"
+#include "engine/FileManager.h"
+#include "engine/Sound.h"
+#include "engine/SoundManager.h"
 #include "platform/headless/HeadlessSoundLibrary.h"
 #include "platform/sdl/SdlSoundLibrary.h"
+#include "support/TestData.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <memory>
 #include <thread>
 
 // The channel protocol the sound manager relies on, held alike by the recording fake and by
@@ -136,6 +142,36 @@ TEST_F(SdlSound, WavAndOggFromTheSoundMakerPlayAndOtherBytesAreRefused)
     for (int i = 0; i < 200 && status(channel) != SCS_NONE; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     EXPECT_EQ(status(channel), SCS_NONE);
+}
+
+// The game closing while sounds play: the manager goes first, the channels and sounds that
+// game objects still hold go after it.
+TEST(SoundShutdown, ClosingWhileSoundsPlayIsClean)
+{
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    cTestData data;
+    sTune tune;
+    tune.notes = {330, 440};
+    data.write(data.data("sounds/tune.ogg"), encodeOgg(synthesise(tune), tune.sampleRate));
+    tune.seconds = 0.1;
+    data.write(data.data("sounds/click.wav"), encodeWav(synthesise(tune), tune.sampleRate));
+    cFileManager files(data.root(), "pack");
+    cSdlSoundLibrary library;
+
+    auto manager = std::make_unique<cSoundManager>(library);
+    ASSERT_FALSE(manager->isDisabled());
+    auto music = std::make_unique<cSound>("sounds/tune.ogg");
+    auto click = std::make_unique<cSound>("sounds/click.wav");
+    std::unique_ptr<cChannel> channel(manager->playMusic(music.get(), true, true));
+    ASSERT_NE(channel, nullptr);
+    manager->play(click.get());
+    EXPECT_EQ(library.getChannelStatus(channel->getId()), SCS_PLAYING);
+
+    manager.reset();
+    EXPECT_EQ(library.getChannelStatus(channel->getId()), SCS_NONE);
+    channel.reset();
+    click.reset();
+    EXPECT_EQ(music->getRefCount(), 1);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "graphics/Mesh.h"
 #include "support/TempFolder.h"
+#include "support/Thrown.h"
 
 #include <gtest/gtest.h>
 #include <stb_image.h>
@@ -17,16 +18,6 @@ sPicture onlyPicture(const String& _text)
     const sDescription description = parseDescription(_text, "pictures.txt");
     EXPECT_EQ(description.pictures.size(), 1u);
     return description.pictures.at(0);
-}
-
-String parseError(const String& _text)
-{
-    try {
-        parseDescription(_text, "pictures.txt");
-    } catch (const String& _error) {
-        return _error;
-    }
-    return "";
 }
 
 TEST(TextureMakerDescription, FaultsNameTheirLineAndWhatIsWrong)
@@ -51,7 +42,7 @@ TEST(TextureMakerDescription, FaultsNameTheirLineAndWhatIsWrong)
         {"mesh m.mesh cube\n", "pictures.txt:1: there is no mesh 'cube'"},
     };
     for (const auto& c : cases) {
-        const String error = parseError(c.text);
+        const String error = thrownText([&] { parseDescription(c.text, "pictures.txt"); });
         EXPECT_EQ(error.rfind(c.message, 0), 0u) << c.text << "\ngave: " << error;
     }
 }

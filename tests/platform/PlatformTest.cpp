@@ -1,4 +1,7 @@
+#include "EnvironmentVariable.h"
+#include "platform/Platform.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "support/Thrown.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +43,23 @@ TEST(FatalMessage, GoesToTheRunningBackendAndIsHarmlessWithout)
     platform::showFatalMessage("Error", "it broke\nMain");
     EXPECT_EQ(platform.getHeadlessSystem().getFatalTitle(), "Error");
     EXPECT_EQ(platform.getHeadlessSystem().getFatalText(), "it broke\nMain");
+}
+
+TEST(PlatformChoice, HeadlessIsChosenByName)
+{
+    cEnvironmentVariable choice("FURROW_PLATFORM", "headless");
+    const std::unique_ptr<iPlatform> backend = platform::createPlatform();
+    EXPECT_STREQ(backend->getName(), "headless");
+    EXPECT_EQ(iPlatform::getInstance(), backend.get());
+}
+
+TEST(PlatformChoice, SdlIsTheDefaultAndAnUnknownNameFailsWithTheName)
+{
+    cEnvironmentVariable empty("FURROW_PLATFORM", std::string());
+    EXPECT_STREQ(platform::createPlatform()->getName(), "sdl");
+    cEnvironmentVariable unset("FURROW_PLATFORM", std::nullopt);
+    EXPECT_STREQ(platform::createPlatform()->getName(), "sdl");
+    EXPECT_EQ(thrownText([] { platform::createPlatform("vulcan"); }), "Unknown platform: vulcan");
 }
 
 } // namespace

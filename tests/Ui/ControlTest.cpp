@@ -1,0 +1,358 @@
+#include "ControlHarness.h"
+#include "Ui/Control.h"
+#include "Ui/Letter.h"
+#include "Ui/Picture.h"
+#include "engine/Logic.h"
+#include "graphics/Mesh.h"
+#include "graphics/Texture.h"
+#include "support/Thrown.h"
+
+#include <vector>
+
+namespace {
+
+using ControlLook = cControlTest;
+
+void expectRect(const iGraphics::sSprite& _sprite, Float _left, Float _top, Float _right, Float _bottom)
+{
+    EXPECT_FLOAT_EQ(_sprite.left, _left);
+    EXPECT_FLOAT_EQ(_sprite.top, _top);
+    EXPECT_FLOAT_EQ(_sprite.right, _right);
+    EXPECT_FLOAT_EQ(_sprite.bottom, _bottom);
+}
+
+TEST_F(ControlLook, FramesShowTheirGridCellMirroredOnRequest)
+{
+    struct sCase {
+        UInt columns, rows, frame;
+        Bool inverseX, inverseY;
+        Float left, top, right, bottom;
+    };
+    const Float third = 1.0f / 3;
+    const sCase cases[] = {
+        {1, 1, 0, false, false, 0, 0, 1, 1},
+        {3, 3, 4, false, false, third, third, 2 * third, 2 * third},
+        {3, 2, 5, false, false, 2 * third, 0.5f, 1, 1},
+        {3, 2, 1, true, false, 2 * third, 0, third, 0.5f},
+        {1, 4, 2, false, true, 0, 0.75f, 1, 0.5f},
+    };
+    for (const sCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.columns << "x" << c.rows << " frame " << c.frame);
+        cControl control(nullptr);
+        control.setAnimGrid(c.columns, c.rows);
+        control.setFramesCount(c.columns * c.rows);
+        control.setAnimFrame(c.frame);
+        control.setInverceX(c.inverseX);
+        control.setInverceY(c.inverseY);
+        EXPECT_EQ(control.getAnimFrame(), c.frame);
+        expectRect(control.getSprite(), c.left, c.top, c.right, c.bottom);
+    }
+}
+
+TEST_F(ControlLook, CornersTurnAboutTheCentreAndTheColourCarriesTheRootAlpha)
+{
+    cView screen(nullptr);
+    screen.show();
+    screen.setAlpha(0.5f);
+    cControl control(&screen);
+    control.setPosition(Vector2(100, 50));
+    control.setSize(Vector2(20, 10));
+    control.setAngle(90);
+    control.setColor(DXColor{1, 0.5f, 0, 0.8f});
+    const iGraphics::sSprite& sprite = control.getSprite();
+    const Float expected[4][2] = {{95, 60}, {95, 40}, {105, 60}, {105, 40}};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_NEAR(sprite.corners[i].x, expected[i][0], 1e-4) << "corner " << i;
+        EXPECT_NEAR(sprite.corners[i].y, expected[i][1], 1e-4) << "corner " << i;
+        EXPECT_EQ(sprite.corners[i].color, 0x66FF8000u) << "corner " << i;
+    }
+    // A fade of the screen reaches the sprite at the next rebuild.
+    screen.setAlpha(1.0f);
+    screen.parentTransparenty();
+    EXPECT_EQ(control.getSprite().corners[0].color, 0xCCFF8000u);
+}
+
+TEST_F(ControlLook, LoadingReadsEveryAttributeAndCutsTheFramesToTheGrid)
+{
+    cControl control(nullptr);
+    control.loadXML(element("Visible=\"1\" Enable=\"1\" TranparencySpeed=\"2\" deep=\"3\" position=\"10,20\" "
+                            "size=\"30,40\" angle=\"5\" color=\"0x80FF0000\" alpha=\"0.25\" RenderType=\"2\" "
+                            "yaw=\"90\" pitch=\"180\" scale=\"1,2,3\" Power=\"4\" Picture=\"grid.png\" "
+                            "anim_columns=\"3\" anim_rows=\"3\" frames_count=\"10\" anim_loop=\"0\" PlayAnimation=\"1\"")
+                        .get());
+    EXPECT_TRUE(control.isVisible() && control.isEnabled());
+    EXPECT_EQ(control.getFadeSpeed(), 2.0f);
+    EXPECT_EQ(control.getDeep(), 3.0f);
+    EXPECT_EQ(control.getPosition(), Vector2(10, 20));
+    EXPECT_EQ(control.getSize(), Vector2(30, 40));
+    EXPECT_EQ(control.getColor(), (DXColor{1, 0, 0, 0.25f}));
+    EXPECT_EQ(control.getRenderType(), 2u);
+    EXPECT_NEAR(control.getYaw(), 1.5708f, 1e-4);
+    EXPECT_NEAR(control.getPitch(), 3.14159f, 1e-4);
+    EXPECT_EQ(control.getScale(), (Vector3{1, 2, 3}));
+    EXPECT_EQ(control.getFramesCount(), 9u);
+    EXPECT_FALSE(control.getAnimLoop());
+    EXPECT_TRUE(control.getPlayAnimation());
+    ASSERT_NE(control.getTexture(), nullptr);
+    EXPECT_EQ(control.getTexture()->getName(), "grid.png");
+    EXPECT_TRUE(m_ui->getDrawn().contains(&control));
+
+    // What the element leaves out stays, but the resources and the switches go, and the
+    // yaw kept in radians is not turned into radians again.
+    control.loadXML(element("Mesh=\"square.mesh\" Animation=\"clip.anim\" anim_length=\"7\"").get());
+    EXPECT_EQ(control.getTexture(), nullptr);
+    EXPECT_NE(control.getMesh(), nullptr);
+    EXPECT_EQ(control.getAnimLength(), 2.5f);
+    EXPECT_NEAR(control.getYaw(), 1.5708f, 1e-4);
+    EXPECT_EQ(control.getPosition(), Vector2(10, 20));
+    EXPECT_FALSE(control.isVisible() || control.isEnabled());
+}
+
+TEST_F(ControlLook, AnEmptyGridOrNoLengthIsRefusedAndTheLookStays)
+{
+    const char* const cases[][2] = {{"anim_columns", "0"}, {"anim_rows", "0"}, {"frames_count", "0"},
+                                     {"anim_length", "0"}, {"anim_length", "-1"}, {"anim_length", "-0.0"}};
+    for (const auto& c : cases) {
+        cControl control(nullptr);
+        control.setPicture("grid.png");
+        const std::string error =
+            thrownText([&] { control.loadXML(element(std::string(c[0]) + "=\"" + c[1] + "\"").get()); }, true);
+        EXPECT_EQ(error, "Attribute \"" + std::string(c[0]) + "\" in screen.xml must be above 0.");
+        EXPECT_NE(control.getTexture(), nullptr);
+        EXPECT_EQ(control.getAnimColumns() * control.getAnimRows() * control.getFramesCount(), 1u);
+        EXPECT_EQ(control.getAnimLength(), 1.0f);
+    }
+}
+
+TEST_F(ControlLook, AnotherLookTakesResourcesAndGridButNotTheColourOrPlaying)
+{
+    cControl prototype(nullptr), control(nullptr);
+    prototype.loadXML(element("Picture=\"grid.png\" anim_columns=\"3\" PlayAnimation=\"1\" color=\"0x80FF0000\"").get());
+    control.assignLook(&prototype);
+    EXPECT_EQ(control.getTexture(), prototype.getTexture());
+    EXPECT_EQ(control.getTexture()->getRefCount(), 2);
+    EXPECT_EQ(control.getAnimColumns(), 3u);
+    EXPECT_FALSE(control.getPlayAnimation());
+    EXPECT_EQ(control.getColor().g, 1.0f);
+}
+
+TEST_F(ControlLook, ALetterDrawsItsGlyphUnturnedInItsColourUnderTheTextsFade)
+{
+    cView text(nullptr);
+    text.show();
+    text.setAlpha(0.25f);
+    cLetter letter(&text);
+    letter.setPosition(Vector2(20, 30));
+    letter.setSize(Vector2(8, 12));
+    letter.setAngle(45);
+    letter.setLetterColor(0x80FF0000);
+    letter.setTextureRect(0.5f, 0.25f, 0.75f, 0.5f);
+    const iGraphics::sSprite& sprite = letter.getSprite();
+    const Float corners[4][2] = {{16, 24}, {24, 24}, {16, 36}, {24, 36}};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_FLOAT_EQ(sprite.corners[i].x, corners[i][0]);
+        EXPECT_FLOAT_EQ(sprite.corners[i].y, corners[i][1]);
+        // Red from the letter, alpha from the text's fade alone: its own 0x80 is not used.
+        EXPECT_EQ(sprite.corners[i].color, 0x40FF0000u);
+    }
+    EXPECT_EQ(sprite.left, 0.5f);
+    EXPECT_EQ(sprite.bottom, 0.5f);
+    // The same colour or rectangle again needs no rebuild.
+    letter.setLetterColor(0x80FF0000);
+    letter.setTextureRect(0.5f, 0.25f, 0.75f, 0.5f);
+    EXPECT_FALSE(letter.isTransformDirty());
+    letter.setTextureRect(0.5f, 0.25f, 0.75f, 0.25f);
+    EXPECT_TRUE(letter.isTransformDirty());
+}
+
+using ControlPlacement = cControlTest;
+
+std::vector<cView*> drawOrder(const cUI& _ui)
+{
+    std::vector<cView*> order;
+    for (const auto& entry : _ui.getDrawn().snapshot())
+        order.push_back(entry.second);
+    return order;
+}
+
+TEST_F(ControlPlacement, MovingOrReDepthingAParentCarriesEveryDescendant)
+{
+    cControl parent(nullptr), other(nullptr);
+    cView* group = new cView(&parent);
+    cControl* child = new cControl(&parent);
+    cControl* grandchild = new cControl(group);
+    child->setPosition(Vector2(5, 5));
+    grandchild->setDeep(2);
+    for (cView* view : {static_cast<cView*>(child), static_cast<cView*>(grandchild), group})
+        view->show();
+    parent.show();
+    other.show();
+    other.setDeep(1);
+    EXPECT_EQ(drawOrder(*m_ui), (std::vector<cView*>{&parent, child, &other, grandchild}));
+
+    parent.setPosition(Vector2(10, 0));
+    parent.setDeep(5);
+    EXPECT_EQ(child->getPosition(), Vector2(15, 5));
+    EXPECT_EQ(grandchild->getPosition(), Vector2(10, 0));
+    EXPECT_EQ(grandchild->getDeep(), 7.0f);
+    EXPECT_EQ(drawOrder(*m_ui), (std::vector<cView*>{&other, &parent, child, grandchild}));
+
+    // A depth changed while hidden waits for the next show.
+    other.hide();
+    other.setDeep(9);
+    EXPECT_EQ(drawOrder(*m_ui), (std::vector<cView*>{&parent, child, grandchild}));
+    other.show();
+    EXPECT_EQ(drawOrder(*m_ui), (std::vector<cView*>{&parent, child, grandchild, &other}));
+}
+
+TEST_F(ControlPlacement, PixelCollisionScalesMasksIntoTheControls)
+{
+    // Ten by ten controls under 11 x 11 masks, one cell a logical pixel; "left" is set left of
+    // the middle only.
+    auto mask = [](bool _left, bool _right) {
+        VECTOR_VECTOR_BOOL cells(11, std::vector<Bool>(11, _right));
+        for (size_t x = 0; x < 5; ++x)
+            cells[x].assign(11, _left);
+        return cells;
+    };
+    const VECTOR_VECTOR_BOOL full = mask(true, true), left = mask(true, false), empty = mask(false, false);
+    struct sCase {
+        Float bx, by;
+        const VECTOR_VECTOR_BOOL *maskA, *maskB;
+        Bool hit;
+    };
+    const sCase cases[] = {
+        {10, 0, &full, &full, true},      // touching edges
+        {10.5f, 0, &full, &full, false},  // a gap
+        {100, 0, nullptr, nullptr, true}, // no masks: the caller tested the rectangles
+        {8, 0, &left, &full, false},      // only a's empty right side under b
+        {-8, 0, &left, &full, true},
+        {3, 3, &empty, nullptr, false},   // a missing mask is set everywhere
+        {3, 3, &full, nullptr, true},
+    };
+    for (const sCase& c : cases) {
+        cControl a(nullptr), b(nullptr);
+        a.setSize(Vector2(10, 10));
+        b.setSize(Vector2(10, 10));
+        b.setPosition(Vector2(c.bx, c.by));
+        EXPECT_EQ(cControl::checkCollision(&a, &b, c.maskA, c.maskB), c.hit) << "b at " << c.bx << "," << c.by;
+    }
+    cControl a(nullptr);
+    a.setSize(Vector2(10, 10));
+    EXPECT_TRUE(a.containsPoint(Vector2(5, -5)));
+    EXPECT_FALSE(a.containsPoint(Vector2(5.01f, 0)));
+}
+
+TEST_F(ControlPlacement, AMeshUnitIsTurnedToTheScreenThenScaledAndPlaced)
+{
+    cControl control(nullptr);
+    control.loadXML(element("Mesh=\"square.mesh\" Picture=\"grid.png\" position=\"100,50\" deep=\"7\" "
+                            "scale=\"2,3,4\" yaw=\"90\" LightingEnable=\"1\" EmissiveColor=\"0xFF00FF00\"")
+                        .get());
+    const iGraphics::sUnit& unit = control.getUnit();
+    const Float expected[4][4] = {{0, 0, 4, 0}, {0, -3, 0, 0}, {2, 0, 0, 0}, {100, 50, 7, 1}};
+    for (int row = 0; row < 4; ++row)
+        for (int column = 0; column < 4; ++column)
+            EXPECT_NEAR(unit.world.m[row][column], expected[row][column], 1e-5) << row << "," << column;
+    EXPECT_EQ(static_cast<iResource*>(unit.mesh), control.getMesh());
+    EXPECT_EQ(unit.texture, control.getTexture());
+    EXPECT_TRUE(unit.lighting);
+    EXPECT_EQ(unit.material.emissive, (DXColor{0, 1, 0, 1}));
+}
+
+TEST_F(ControlPlacement, TheDrawPassHandsEachVisibleControlToTheRenderer)
+{
+    cControl picture(nullptr), mesh(nullptr), hidden(nullptr);
+    picture.loadXML(element("Visible=\"1\" Picture=\"grid.png\" DoubleAnimRender=\"1\" size=\"10,10\"").get());
+    mesh.loadXML(element("Visible=\"1\" Mesh=\"square.mesh\" position=\"50,50\" scale=\"10,10,1\"").get());
+    hidden.loadXML(element("Picture=\"grid.png\"").get());
+    m_harness.frame([](cGraphics&) { cUI::drawControls(&cLogic::draw); });
+    size_t triangles = 0;
+    for (const auto& draw : m_harness.device().draws())
+        triangles += draw.indices.size() / 3;
+    // Two sprites of two triangles each, and the mesh's two.
+    EXPECT_EQ(triangles, 6u);
+}
+
+using ControlAnimation = cControlTest;
+
+// A picture of four frames over one second that counts the ends of its animation.
+class cCountingPicture : public cPicture {
+public:
+    cCountingPicture() : cPicture(nullptr)
+    {
+        setAnimGrid(2, 2);
+        setFramesCount(4);
+    }
+    void onAnimationEnd() override { ++m_ends; }
+    int m_ends = 0;
+};
+
+TEST_F(ControlAnimation, AClockPastTheEndStopsOnTheLastFrameOrGoesRound)
+{
+    struct sCase {
+        Bool loop;
+        Float clock, wrapped;
+        UInt frame;
+        int ends;
+    };
+    const sCase cases[] = {
+        {false, 1.3f, 1.0f, 3, 1}, {false, 1.0f, 1.0f, 3, 0}, {false, -0.5f, 0, 0, 0},
+        {true, 1.3f, 0.3f, 1, 0},  {true, -0.3f, 0.7f, 2, 0}, {true, 1e30f, 0, 0, 0},
+    };
+    for (const sCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << (c.loop ? "looping" : "once") << " at " << c.clock);
+        cCountingPicture picture;
+        picture.setAnimLoop(c.loop);
+        picture.setAnimTime(c.clock);
+        picture.getSprite();
+        EXPECT_NEAR(picture.getAnimTime(), c.wrapped, 1e-5);
+        EXPECT_EQ(picture.getAnimFrame(), c.frame);
+        EXPECT_EQ(picture.m_ends, c.ends);
+    }
+}
+
+TEST_F(ControlAnimation, DoubleRenderingFadesTheNextFrameInDuringTheFirstHalf)
+{
+    struct sCase {
+        Bool loop;
+        Float clock;
+        UInt mainAlpha, secondAlpha, secondFrame;
+    };
+    // Frames are 0.25 s long; alphas as bytes.
+    const sCase cases[] = {
+        {true, 0.25f, 0xFF, 0x00, 2},   {true, 0.375f, 0xFF, 0xFF, 2}, {true, 0.4375f, 0x80, 0xFF, 2},
+        {true, 0.875f, 0xFF, 0xFF, 0}, {false, 0.875f, 0xFF, 0xFF, 3},
+    };
+    for (const sCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << (c.loop ? "looping" : "once") << " at " << c.clock);
+        cCountingPicture picture;
+        picture.setAnimLoop(c.loop);
+        picture.setDoubleAnimRender(true);
+        picture.setAnimTime(c.clock);
+        EXPECT_EQ(picture.getSprite().corners[0].color >> 24, c.mainAlpha);
+        EXPECT_EQ(picture.getSecondSprite().corners[0].color >> 24, c.secondAlpha);
+        EXPECT_FLOAT_EQ(picture.getSecondSprite().left, c.secondFrame % 2 * 0.5f);
+        EXPECT_FLOAT_EQ(picture.getSecondSprite().top, c.secondFrame / 2 * 0.5f);
+    }
+}
+
+Bool untilThird(cControl* _picture)
+{
+    _picture->setUserValue(_picture->getUserValue() + 1);
+    return _picture->getUserValue() >= 3;
+}
+
+TEST_F(ControlAnimation, AShowHookRunsEachFrameUntilItAnswersTrue)
+{
+    cPicture picture(nullptr);
+    picture.setShowFunc(&untilThird);
+    picture.show();
+    picture.enable();
+    for (int frame = 0; frame < 5; ++frame)
+        cUI::processViews();
+    EXPECT_EQ(picture.getUserValue(), 3u);
+    EXPECT_EQ(picture.getProcessFuncCount(), 0u);
+}
+
+} // namespace
