@@ -1,4 +1,5 @@
 #include "Game/Game.h"
+#include "Game/Ui/Shell.h"
 #include "engine/Entry.h"
 #include "engine/ErrorStack.h"
 #include "engine/FatalError.h"
@@ -57,7 +58,8 @@ int main()
     setFatalMessageHandler(platform::showFatalMessage);
     // Every profile, new or loaded, starts from the game's defaults.
     g_profileInitHook = cGame::onInitProfile;
-    options.teardown = cGame::endGame;
+    options.start = startShell;
+    options.teardown = endShell;
     const int status = runEntry("Data", options);
     setFatalMessageHandler(nullptr);
     return status;

@@ -33,6 +33,8 @@ void run(const char* _root, const sRunOptions& _options)
     if (!_options.replayFile.empty())
         engine.setReplay(std::make_unique<cReplay>(std::move(replay), *iPlatform::getInstance()));
     sTeardown teardown{_options.teardown};
+    if (_options.start)
+        _options.start();
     engine.process();
     GUARD_END("Main")
 }

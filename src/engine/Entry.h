@@ -6,6 +6,8 @@ struct sRunOptions {
     UInt frameLimit = 0;  // when not 0, the run ends after that many frames
     String replayFile;    // a replay to play (see ReplayScript.h), "" for none
     Float frameTime = 0;  // a fixed time step in seconds, 0 to measure each frame
+    // Opens the game's first screen once the engine exists, before the first frame.
+    void (*start)() = nullptr;
     // Runs after the message loop while the engine still exists, also after a failure: the
     // game's objects go there, before the managers they use. It must not throw.
     void (*teardown)() = nullptr;

@@ -168,11 +168,15 @@ void cInput::process()
     // by a handler waits for the next frame. One unbound meanwhile is skipped: its view may
     // be gone.
     std::vector<PendingCall> calls;
+    m_delivered = -1;
     collectKeyboard(calls);
     collectMouseButtons(calls);
     for (const PendingCall& call : calls)
-        if (m_controls[call.first].contains(call.second.m_handler, call.second.m_instance))
-            callHandler(call.second);
+        if (m_controls[call.bound].contains(call.handler.m_handler, call.handler.m_instance)) {
+            m_delivered = call.event;
+            callHandler(call.handler);
+        }
+    m_delivered = -1;
     deliverMovement();
     m_key_states_valid = false;
     GUARD_END("void cInput::process()")
@@ -202,9 +206,9 @@ void cInput::deliverCharacters()
 void cInput::collectControl(eControl _control, std::vector<PendingCall>& _calls) const
 {
     for (const ControlHandler& handler : m_controls[_control].records())
-        _calls.emplace_back(_control, handler);
+        _calls.push_back({_control, handler, _control});
     for (const ControlHandler& handler : m_controls[CONTROL_ANY].records())
-        _calls.emplace_back(CONTROL_ANY, handler);
+        _calls.push_back({CONTROL_ANY, handler, _control});
 }
 
 void cInput::collectKeyboard(std::vector<PendingCall>& _calls)

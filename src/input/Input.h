@@ -39,6 +39,9 @@ public:
     virtual Bool isKeyPresed(eControl _key);
     // A code without a name gets an empty one.
     virtual const String& getKeyName(eControl _control);
+    // The key or button event whose handlers are being called, so a CONTROL_ANY handler can
+    // tell a press from a release; -1 outside those calls.
+    eControl getDeliveredControl() const { return m_delivered; }
     virtual Bool isExclusiveMouse() { return m_exclusive_mouse; }
     virtual void exclusiveMouse(Bool _val);
 
@@ -50,7 +53,12 @@ private:
     void getKeyboardStates();
     void makeKeyNames();
     // A collected call: the handler and the code whose binding it was called for.
-    using PendingCall = std::pair<eControl, ControlHandler>;
+    struct PendingCall {
+        eControl bound;
+        ControlHandler handler;
+        // The key or button event itself, also when the binding is CONTROL_ANY.
+        eControl event;
+    };
     void collectKeyboard(std::vector<PendingCall>& _calls);
     void collectMouseButtons(std::vector<PendingCall>& _calls);
     void collectControl(eControl _control, std::vector<PendingCall>& _calls) const;
@@ -71,6 +79,7 @@ private:
     Bool m_key_states_valid = false;
     std::map<eControl, String> m_key_names;
     Bool m_exclusive_mouse = false;
+    eControl m_delivered = -1;
 
     // What the delivered events left held down, and the releases owed for them once the
     // devices are given up: the window never sees those keys come up.

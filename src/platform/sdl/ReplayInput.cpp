@@ -55,10 +55,25 @@ void push(SDL_Event& _event)
 
 void cReplayInput::moveMouse(Int _x, Int _y)
 {
+    const Int dx = _x - m_x;
+    const Int dy = _y - m_y;
     m_x = _x;
     m_y = _y;
-    if (SDL_Window* window = m_window.getSdlWindow())
-        SDL_WarpMouseInWindow(window, _x, _y);
+    SDL_Window* window = m_window.getSdlWindow();
+    if (!window)
+        return;
+    SDL_WarpMouseInWindow(window, _x, _y);
+    // SDL takes a warp as the pointer's position at once, so the motion the display reports
+    // for it moves by nothing and never comes: the mouse device would not see the pointer
+    // move, and nothing under it would be hovered. The motion comes here instead.
+    SDL_Event event{};
+    event.type = SDL_MOUSEMOTION;
+    event.motion.windowID = windowId(m_window);
+    event.motion.x = _x;
+    event.motion.y = _y;
+    event.motion.xrel = dx;
+    event.motion.yrel = dy;
+    push(event);
 }
 
 void cReplayInput::setButton(UInt _button, Bool _down)

@@ -1,0 +1,56 @@
+#include "Game/Ui/Credits.h"
+
+#include "Game/Ui/MainMenu.h"
+#include "Ui/Text.h"
+#include "engine/ErrorStack.h"
+#include "engine/ResourceManager.h"
+#include "engine/XML.h"
+
+namespace {
+
+const char* const CREDITS_XML = "UI/Credits.xml";
+
+} // namespace
+
+cCredits::cCredits() : cBack(nullptr)
+{
+    GUARD_BEGIN
+    m_return = new cTextButtonT<cAnimButton>(this);
+    m_return->setOnClick(&cCredits::onOk);
+    cResourceManager* resources = cResourceManager::getInstance();
+    if (!resources)
+        throw "Resource manager not created.";
+    iXML* document = resources->getXML(CREDITS_XML);
+    loadXML(document);
+    document->release();
+    GUARD_END("cCredits::cCredits()")
+}
+
+cCredits::~cCredits() = default;
+
+void cCredits::loadXML(iXML* _xml_doc)
+{
+    GUARD_BEGIN
+    cBack::loadXML(_xml_doc);
+    iXML* element = nullptr;
+    if (_xml_doc->get("ReturnButton", element))
+        m_return->loadXML(element);
+    iXML* texts = nullptr;
+    if (!_xml_doc->get("Texts", texts))
+        return;
+    for (UInt index = 0; texts->get(index, element); ++index) {
+        cText* line = new cText(this);
+        m_lines.push_back(line);
+        line->loadXML(element);
+    }
+    GUARD_END("void cCredits::loadXML(iXML* xml_doc)")
+}
+
+void cCredits::onOk(cView*)
+{
+    GUARD_BEGIN
+    if (cCredits* credits = getInstance())
+        credits->discardTransparently();
+    cMainMenu::open(false);
+    GUARD_END("void cCredits::onOk(cView* _self)")
+}
