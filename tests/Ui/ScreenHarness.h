@@ -54,18 +54,8 @@ protected:
     }
     void wait(Float _seconds) { m_engine.frames(int(_seconds * 50.0f + 0.5f)); }
     // Heard in the next frame, as are press() and keys().
-    void moveTo(Int _x, Int _y)
-    {
-        m_engine.window().setCursorPosition(m_engine.window().getWindowRect().left + _x,
-                                            m_engine.window().getWindowRect().top + _y);
-        m_engine.platform().getHeadlessMouse().move(1, 1);
-        m_engine.frame();
-    }
-    void press(bool _down = true)
-    {
-        m_engine.platform().getHeadlessMouse().pushButton(0, _down);
-        m_engine.frame();
-    }
+    void moveTo(Int _x, Int _y) { m_engine.moveTo(_x, _y); }
+    void press(bool _down = true) { m_engine.press(_down); }
     // Each key goes down and up, all in one frame.
     void keys(const std::vector<std::uint32_t>& _codes)
     {

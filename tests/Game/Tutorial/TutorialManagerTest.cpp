@@ -50,7 +50,7 @@ TEST_F(cTutorialManagerTest, TipsPastFiftyAreIgnored)
     EXPECT_EQ(m_tutorial->getTip(49).Text, u"Tip 49");
     EXPECT_EQ(m_tutorial->getTip(0).Offset, Vector2(60, 180));
     EXPECT_EQ(m_tutorial->getTip(0).ArrowOffset, Vector2(0, 70));
-    EXPECT_EQ(firstErrorLine([this] { m_tutorial->getTip(50); }), "bad tip");
+    EXPECT_EQ(thrownText([this] { m_tutorial->getTip(50); }, true), "bad tip");
 }
 
 TEST_F(cTutorialManagerTest, APlainNoteStopsTheGameAndGivesBackWhatItFound)
@@ -128,7 +128,7 @@ TEST_F(cTutorialManagerTest, NotesThatStopTheGameWaitWhileItIsPaused)
 TEST_F(cTutorialManagerTest, OnlyTheTipViewsMayReportAClosedTip)
 {
     cView foreign(nullptr);
-    EXPECT_EQ(firstErrorLine([&] { m_tutorial->onHideTip(&foreign); }), "cTutorialManager::hideTips");
+    EXPECT_EQ(thrownText([&] { m_tutorial->onHideTip(&foreign); }, true), "cTutorialManager::hideTips");
 }
 
 // The shipped tutorial and its switched-off copy.
