@@ -2,10 +2,9 @@
 
 #include "Game/Tutorial/CommonHelpTips.h"
 #include "Ui/TutorialTips.h"
+#include "support/TempFolder.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -138,9 +137,8 @@ TEST_F(cTutorialManagerTest, TheDemoTutorialHasFiftyTipsAndACopyWithoutThem)
     ASSERT_TRUE(data);
     for (const Bool enabled : {true, false}) {
         const std::string path = std::string(data) + (enabled ? "/Tutorial/Tutorial.xml" : "/Tutorial/TutorialDisabled.xml");
-        std::ifstream file(path, std::ios::binary);
-        ASSERT_TRUE(file) << path;
-        const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+        const std::string bytes = readFileBytes(path);
+        ASSERT_FALSE(bytes.empty()) << path;
         cXML xml(path, bytes.data(), ULong(bytes.size()));
         m_tutorial->loadXML(&xml);
         EXPECT_EQ(m_tutorial->isTutorialEnabled(), enabled);
