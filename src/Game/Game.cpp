@@ -68,17 +68,7 @@ private:
 template <class F>
 void takeDownStep(F _step) noexcept
 {
-    try {
-        try {
-            _step();
-        } catch (...) {
-            rethrowWithSignature("cGame::~cGame()");
-        }
-    } catch (const String& _stack) {
-        logError(_stack);
-    } catch (...) {
-        logError("cGame::~cGame()");
-    }
+    runOrLog("cGame::~cGame()", _step);
 }
 
 template <class T>

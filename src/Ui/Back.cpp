@@ -1,5 +1,6 @@
 #include "Ui/Back.h"
 
+#include "Ui/ChildParts.h"
 #include "Ui/Picture.h"
 #include "engine/ErrorStack.h"
 #include "engine/XML.h"
@@ -18,16 +19,5 @@ void cBack::loadXML(iXML* _xml_doc)
 
 void cBack::loadBackground(iXML* _xml_doc, cView* _owner, CONTROL_LIST& _list)
 {
-    iXML* background = nullptr;
-    if (!_xml_doc->get("Background", background))
-        return;
-    // A child that cannot be fetched is passed over.
-    iXML* child = nullptr;
-    for (UInt i = 0, count = background->getChildCount(); i < count; ++i) {
-        if (!background->get(i, child))
-            continue;
-        auto* picture = new cPicture(_owner);
-        _list.push_back(picture);
-        picture->loadXML(child);
-    }
+    loadChildParts<cPicture>(_xml_doc, "Background", _owner, _list);
 }

@@ -1,5 +1,6 @@
 #include "Ui/Button.h"
 
+#include "Ui/ResourceHold.h"
 #include "engine/ErrorStack.h"
 #include "engine/LogManager.h"
 #include "engine/ResourceManager.h"
@@ -58,14 +59,10 @@ void cButton::loadXML(iXML* _xml_doc)
     try {
         for (int i = 0; i < 4; ++i) {
             const String path = names[i] ? toString((*_xml_doc)[names[i]]) : String();
-            if (!path.empty()) {
-                cResourceManager* resources = cResourceManager::getInstance();
-                if (!resources)
-                    throw "Resource manager not created.";
-                loaded[i] = resources->getTexture(path);
-            } else if ((loaded[i] = getPicture())) {
+            if (!path.empty())
+                loaded[i] = requireResourceManager().getTexture(path);
+            else if ((loaded[i] = getPicture()))
                 loaded[i]->addRef();
-            }
         }
     } catch (...) {
         for (iResource* texture : loaded)

@@ -1,5 +1,6 @@
 #include "Ui/ButtonPrototype.h"
 
+#include "Ui/ResourceHold.h"
 #include "Ui/XmlAttribute.h"
 #include "engine/ErrorStack.h"
 #include "engine/LogManager.h"
@@ -34,10 +35,7 @@ void replaceSound(iResource*& _held, const String& _path)
 {
     if (_path.empty())
         return;
-    cResourceManager* resources = cResourceManager::getInstance();
-    if (!resources)
-        throw "Resource manager not created.";
-    iResource* sound = resources->getSound(_path);
+    iResource* sound = requireResourceManager().getSound(_path);
     if (_held)
         _held->release();
     _held = sound;
@@ -61,16 +59,8 @@ cButtonPrototype::cButtonPrototype(const cButtonPrototype& _source)
 
 cButtonPrototype::~cButtonPrototype()
 {
-    try {
-        try {
-            cButtonPrototype::disabled();
-        } catch (...) {
-            rethrowWithSignature("cButtonPrototype::~cButtonPrototype()");
-        }
-    } catch (const String& _stack) {
-        // A destructor never throws; the bindings are gone whatever failed.
-        getLog("error")->print(_stack);
-    }
+    // The bindings are gone whatever failed.
+    runOrLog("cButtonPrototype::~cButtonPrototype()", [this] { cButtonPrototype::disabled(); });
     unbindInput();
     if (m_clickSound)
         m_clickSound->release();

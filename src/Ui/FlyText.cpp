@@ -2,9 +2,9 @@
 
 #include "Ui/Picture.h"
 #include "Ui/Scavenger.h"
+#include "Ui/ViewFile.h"
 #include "Ui/XmlAttribute.h"
 #include "engine/ErrorStack.h"
-#include "engine/ResourceManager.h"
 #include "engine/Timer.h"
 #include "engine/ValueConvert.h"
 #include "engine/XML.h"
@@ -14,14 +14,8 @@
 cFlyText::cFlyText(cView* _parent, const String& _xml_path) : cText(_parent)
 {
     GUARD_BEGIN
-    if (!_xml_path.empty()) {
-        cResourceManager* resources = cResourceManager::getInstance();
-        if (!resources)
-            throw "Resource manager not created.";
-        iXML* document = resources->getXML(_xml_path);
-        loadXML(document);
-        document->release();
-    }
+    if (!_xml_path.empty())
+        loadViewFile(this, _xml_path);
     GUARD_END("cFlyText::cFlyText(cView *_parent, const String &_xml_path)")
 }
 

@@ -1,23 +1,19 @@
 #include "Ui/NewProfile.h"
 
+#include "Ui/ChildParts.h"
 #include "Ui/Picture.h"
 #include "Ui/ProfileName.h"
+#include "Ui/ProfileScreen.h"
 #include "Ui/TextBox.h"
+#include "Ui/ViewFile.h"
 #include "engine/ErrorStack.h"
 #include "engine/LogManager.h"
-#include "engine/Profile.h"
-#include "engine/ResourceManager.h"
 #include "engine/XML.h"
 #include "input/Input.h"
 
 namespace {
 
 const char* const NEW_USER_XML = "UI/NewUser.xml";
-
-Bool isEffectivelyEnabled(const cView* _view)
-{
-    return _view->isEnabled() && _view->isChainEnabled();
-}
 
 } // namespace
 
@@ -29,27 +25,14 @@ cNewProfile::cNewProfile() : cBack(nullptr)
     m_okButton->setOnClick(&cNewProfile::onOk);
     m_nameBox->setFilter(&isValidNameChar);
     m_nameBox->setOnChange(&cNewProfile::onNameChange);
-    cResourceManager* resources = cResourceManager::getInstance();
-    if (!resources)
-        throw "Resource manager not created.";
-    iXML* document = resources->getXML(NEW_USER_XML);
-    loadXML(document);
-    document->release();
+    loadViewFile(this, NEW_USER_XML);
     GUARD_END("cNewProfile::cNewProfile()")
 }
 
 cNewProfile::~cNewProfile()
 {
-    try {
-        try {
-            unbindKeys();
-        } catch (...) {
-            rethrowWithSignature("cNewProfile::~cNewProfile()");
-        }
-    } catch (const String& _stack) {
-        // The keys are let go whatever failed; the parts' own failures pass on as views' do.
-        getLog("error")->print(_stack);
-    }
+    // The keys are let go whatever failed; the parts' own failures pass on as views' do.
+    runOrLog("cNewProfile::~cNewProfile()", [this] { unbindKeys(); });
 }
 
 void cNewProfile::loadXML(iXML* _xml_doc)
@@ -67,16 +50,7 @@ void cNewProfile::loadXML(iXML* _xml_doc)
         m_nameBox->loadXML(element);
     if (_xml_doc->get("OkButton", element))
         m_okButton->loadXML(element);
-    if (_xml_doc->get("Texts", element)) {
-        iXML* child = nullptr;
-        for (UInt i = 0, count = element->getChildCount(); i < count; ++i) {
-            if (!element->get(i, child))
-                continue;
-            auto* text = new cText(this);
-            getBackground().push_back(text);
-            text->loadXML(child);
-        }
-    }
+    loadChildParts<cText>(_xml_doc, "Texts", this, getBackground());
     GUARD_END("void cNewProfile::loadXML(iXML* xml_doc)")
 }
 
@@ -84,12 +58,7 @@ void cNewProfile::process()
 {
     GUARD_BEGIN
     cBack::process();
-    const Bool named = !m_nameBox->getString().empty();
-    const Bool okEnabled = isEffectivelyEnabled(m_okButton);
-    if (named && !okEnabled)
-        m_okButton->enable();
-    else if (!named && okEnabled)
-        m_okButton->disable();
+    enableOkWhileNamed(m_okButton, m_nameBox);
     GUARD_END("void cNewProfile::process()")
 }
 
@@ -117,30 +86,13 @@ void cNewProfile::unbindKeys()
         input->unbind(KEY_RETURN, &cNewProfile::onOk, this);
 }
 
-cNewProfile* cNewProfile::screenOf(cView* _view)
-{
-    for (cView* view = _view; view; view = view->getParent()) {
-        if (auto* screen = dynamic_cast<cNewProfile*>(view))
-            return screen;
-    }
-    return getInstance();
-}
-
 void cNewProfile::onOk(cView* _view)
 {
     GUARD_BEGIN
-    cNewProfile* screen = screenOf(_view);
+    cNewProfile* screen = screenOf<cNewProfile>(_view);
     // Enter and a click collected in one frame both arrive; only the first one acts.
-    if (!screen || screen->m_leaving || !isEffectivelyEnabled(screen))
+    if (!screen || !useTypedProfile(screen, screen->m_leaving, screen->m_nameBox))
         return;
-    const WString name = screen->m_nameBox->getString();
-    if (name.empty())
-        return;
-    if (cProfile* profile = cProfile::getInstance()) {
-        profile->save();
-        delete profile;
-    }
-    new cProfile(name);
     screen->m_leaving = true;
     // Free before the continuation runs, which may open the screen again.
     screen->releaseInstance();
@@ -153,12 +105,7 @@ void cNewProfile::onOk(cView* _view)
 void cNewProfile::onNameChange(cView* _box)
 {
     GUARD_BEGIN
-    cNewProfile* screen = screenOf(_box);
-    if (!screen)
-        return;
-    if (isReservedName(screen->m_nameBox->getString()))
-        screen->m_okButton->hide();
-    else
-        screen->m_okButton->show();
+    if (cNewProfile* screen = screenOf<cNewProfile>(_box))
+        showOkUnlessReserved(screen->m_okButton, screen->m_nameBox->getString());
     GUARD_END("void cNewProfile::onNameChange(cView* _box)")
 }

@@ -42,7 +42,6 @@ public:
     Bool isLeaving() const { return m_leaving; }
 
 private:
-    static cNewProfile* screenOf(cView* _view);
     void bindKeys();
     void unbindKeys();
 

@@ -4,24 +4,20 @@
 #include "Ui/MultilineText.h"
 #include "Ui/Picture.h"
 #include "Ui/ProfileName.h"
+#include "Ui/ProfileScreen.h"
 #include "Ui/Scavenger.h"
 #include "Ui/TextBox.h"
+#include "Ui/ViewFile.h"
 #include "Ui/YesNo.h"
 #include "engine/ErrorStack.h"
 #include "engine/LogManager.h"
 #include "engine/Profile.h"
-#include "engine/ResourceManager.h"
 #include "engine/XML.h"
 #include "input/Input.h"
 
 namespace {
 
 const char* const SELECT_USER_XML = "UI/SelectUser.xml";
-
-Bool isEffectivelyEnabled(const cView* _view)
-{
-    return _view->isEnabled() && _view->isChainEnabled();
-}
 
 } // namespace
 
@@ -47,27 +43,14 @@ cSelectProfile::cSelectProfile(Bool _hideExit) : cBack(nullptr), m_hideExit(_hid
     m_okButton->setOnClick(&cSelectProfile::onOk);
     m_exitButton->setOnClick(&cSelectProfile::onExit);
     m_userList->setOnSelect(&cSelectProfile::onNameSelect);
-    cResourceManager* resources = cResourceManager::getInstance();
-    if (!resources)
-        throw "Resource manager not created.";
-    iXML* document = resources->getXML(SELECT_USER_XML);
-    loadXML(document);
-    document->release();
+    loadViewFile(this, SELECT_USER_XML);
     GUARD_END("cSelectProfile::cSelectProfile(Bool _hideExit)")
 }
 
 cSelectProfile::~cSelectProfile()
 {
-    try {
-        try {
-            unbindKeys();
-        } catch (...) {
-            rethrowWithSignature("cSelectProfile::~cSelectProfile()");
-        }
-    } catch (const String& _stack) {
-        // The keys are let go whatever failed; the parts' own failures pass on as views' do.
-        getLog("error")->print(_stack);
-    }
+    // The keys are let go whatever failed; the parts' own failures pass on as views' do.
+    runOrLog("cSelectProfile::~cSelectProfile()", [this] { unbindKeys(); });
 }
 
 void cSelectProfile::loadXML(iXML* _xml_doc)
@@ -115,12 +98,7 @@ void cSelectProfile::process()
 {
     GUARD_BEGIN
     cBack::process();
-    const Bool named = !m_nameBox->getString().empty();
-    const Bool okEnabled = isEffectivelyEnabled(m_okButton);
-    if (named && !okEnabled)
-        m_okButton->enable();
-    else if (!named && okEnabled)
-        m_okButton->disable();
+    enableOkWhileNamed(m_okButton, m_nameBox);
     GUARD_END("void cSelectProfile::process()")
 }
 
@@ -152,15 +130,6 @@ void cSelectProfile::unbindKeys()
     }
 }
 
-cSelectProfile* cSelectProfile::screenOf(cView* _view)
-{
-    for (cView* view = _view; view; view = view->getParent()) {
-        if (auto* screen = dynamic_cast<cSelectProfile*>(view))
-            return screen;
-    }
-    return getInstance();
-}
-
 void cSelectProfile::leave(fContinuation _continuation)
 {
     // Enter and Escape collected in one frame both arrive; only the first one leaves. The slot
@@ -176,28 +145,17 @@ void cSelectProfile::leave(fContinuation _continuation)
 void cSelectProfile::onOk(cView* _view)
 {
     GUARD_BEGIN
-    cSelectProfile* screen = screenOf(_view);
+    cSelectProfile* screen = screenOf<cSelectProfile>(_view);
     // A key collected before the screen was disabled (by a question, or by leaving) is late.
-    if (!screen || screen->m_leaving || !isEffectivelyEnabled(screen))
-        return;
-    const WString name = screen->m_nameBox->getString();
-    if (name.empty())
-        return;
-    if (cProfile* profile = cProfile::getInstance()) {
-        // A failed save is reported here, where it can still end the game; the destructor
-        // could only log it.
-        profile->save();
-        delete profile;
-    }
-    new cProfile(name);
-    screen->leave(screen->m_onAccept);
+    if (screen && useTypedProfile(screen, screen->m_leaving, screen->m_nameBox))
+        screen->leave(screen->m_onAccept);
     GUARD_END("void cSelectProfile::onOk(cView* _parent)")
 }
 
 void cSelectProfile::onExit(cView* _view)
 {
     GUARD_BEGIN
-    cSelectProfile* screen = screenOf(_view);
+    cSelectProfile* screen = screenOf<cSelectProfile>(_view);
     if (!screen || screen->m_leaving || !isEffectivelyEnabled(screen))
         return;
     // The menus and the game need a profile: with none left, only OK leaves.
@@ -210,7 +168,7 @@ void cSelectProfile::onExit(cView* _view)
 void cSelectProfile::onDelete(cView* _view)
 {
     GUARD_BEGIN
-    cSelectProfile* screen = screenOf(_view);
+    cSelectProfile* screen = screenOf<cSelectProfile>(_view);
     if (!screen || screen->m_leaving || !isEffectivelyEnabled(screen))
         return;
     screen->disable();
@@ -272,7 +230,7 @@ void cSelectProfile::closeDialog(cView* _dialog)
 void cSelectProfile::onNameSelect(UInt _item, cListBox* _list)
 {
     GUARD_BEGIN
-    cSelectProfile* screen = screenOf(_list);
+    cSelectProfile* screen = screenOf<cSelectProfile>(_list);
     if (!screen || _item >= _list->getRows().size())
         return;
     screen->m_nameBox->setString(_list->getRows()[_item]->getText()->getString());
@@ -284,15 +242,12 @@ void cSelectProfile::onNameSelect(UInt _item, cListBox* _list)
 void cSelectProfile::onNameChange(cView* _box)
 {
     GUARD_BEGIN
-    cSelectProfile* screen = screenOf(_box);
+    cSelectProfile* screen = screenOf<cSelectProfile>(_box);
     if (!screen)
         return;
     const WString& name = screen->m_nameBox->getString();
-    if (isReservedName(name)) {
-        screen->m_okButton->hide();
+    if (!showOkUnlessReserved(screen->m_okButton, name))
         return;
-    }
-    screen->m_okButton->show();
     for (const cTextButton* row : screen->m_userList->getRows()) {
         if (row->getText()->getString() == name) {
             screen->m_okButton->setText(LABEL_EXISTING);

@@ -68,7 +68,6 @@ public:
     Bool isLeaving() const { return m_leaving; }
 
 private:
-    static cSelectProfile* screenOf(cView* _view);
     // Shared by OK and Exit: gives up the slot, fades out, then runs _continuation.
     void leave(fContinuation _continuation);
     void bindKeys();

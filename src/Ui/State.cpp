@@ -1,5 +1,6 @@
 #include "Ui/State.h"
 
+#include "Ui/ResourceHold.h"
 #include "engine/ErrorStack.h"
 #include "engine/ResourceManager.h"
 #include "engine/TextConvert.h"
@@ -11,14 +12,6 @@
 #include <cstdint>
 
 namespace {
-
-cResourceManager& resources()
-{
-    cResourceManager* manager = cResourceManager::getInstance();
-    if (!manager)
-        throw "Resource manager not created.";
-    return *manager;
-}
 
 // A counted reference that is given back unless it is kept.
 struct sTaken {
@@ -119,11 +112,11 @@ void cState::loadXML(iXML* _xml_doc)
     const String meshPath = toString((*_xml_doc)[u"Mesh"]);
     const String animationPath = toString((*_xml_doc)[u"Animation"]);
     if (!picturePath.empty())
-        picture.resource = resources().getTexture(picturePath);
+        picture.resource = requireResourceManager().getTexture(picturePath);
     if (!meshPath.empty())
-        mesh.resource = resources().getMesh(meshPath);
+        mesh.resource = requireResourceManager().getMesh(meshPath);
     if (!animationPath.empty())
-        animation.resource = resources().getAnimation(animationPath);
+        animation.resource = requireResourceManager().getAnimation(animationPath);
     // An animation gives its own length; one without length leaves the clock a range to run in.
     if (const auto* clip = dynamic_cast<const cAnimation*>(animation.resource))
         if (clip->getLength() > 0)
@@ -147,29 +140,17 @@ void cState::loadXML(iXML* _xml_doc)
 
 void cState::setPicture(const String& _path)
 {
-    sTaken picture;
-    if (!_path.empty())
-        picture.resource = resources().getTexture(_path);
-    hold(m_picture, nullptr);
-    m_picture = picture.keep();
+    holdByPath(m_picture, _path, &cResourceManager::getTexture);
 }
 
 void cState::setMesh(const String& _path)
 {
-    sTaken mesh;
-    if (!_path.empty())
-        mesh.resource = resources().getMesh(_path);
-    hold(m_mesh, nullptr);
-    m_mesh = mesh.keep();
+    holdByPath(m_mesh, _path, &cResourceManager::getMesh);
 }
 
 void cState::setAnimation(const String& _path)
 {
-    sTaken animation;
-    if (!_path.empty())
-        animation.resource = resources().getAnimation(_path);
-    hold(m_animation, nullptr);
-    m_animation = animation.keep();
+    holdByPath(m_animation, _path, &cResourceManager::getAnimation);
 }
 
 cTexture* cState::getTexture() const

@@ -1,6 +1,7 @@
 #include "Ui/Text.h"
 
 #include "Ui/Letter.h"
+#include "Ui/ResourceHold.h"
 #include "Ui/UI.h"
 #include "Ui/XmlAttribute.h"
 #include "engine/ErrorStack.h"
@@ -25,21 +26,6 @@ constexpr Float LETTER_DEEP_STEP = 0.01f;
 Bool isLatinOrDigit(char16_t _c)
 {
     return (_c >= u'0' && _c <= u'9') || (_c >= u'A' && _c <= u'Z') || (_c >= u'a' && _c <= u'z');
-}
-
-// Swaps the held resource for the one at _path; an empty path holds none.
-void holdByPath(iResource*& _field, const String& _path, iResource* (cResourceManager::*_get)(const String&))
-{
-    iResource* taken = nullptr;
-    if (!_path.empty()) {
-        cResourceManager* manager = cResourceManager::getInstance();
-        if (!manager)
-            throw "Resource manager not created.";
-        taken = (manager->*_get)(_path);
-    }
-    if (_field)
-        _field->release();
-    _field = taken;
 }
 
 template <class T>

@@ -68,8 +68,6 @@ public:
     const Vector2& getOffset() const { return m_offset; }
 
 private:
-    template <class _Part>
-    void loadParts(iXML* _tip, const char* _group);
     void hideParts();
     void fade(Float _frameTime);
 

@@ -3,6 +3,7 @@
 // (Tips.cpp does it for the framework's buttons); everyone else includes Tips.h alone.
 #include "Ui/Tips.h"
 
+#include "Ui/ChildParts.h"
 #include "Ui/MultilineText.h"
 #include "Ui/Text.h"
 #include "Ui/TutorialTips.h"
@@ -35,23 +36,6 @@ template <class _Button>
 cTips<_Button>::~cTips() = default;
 
 template <class _Button>
-template <class _Part>
-void cTips<_Button>::loadParts(iXML* _tip, const char* _group)
-{
-    iXML* group = nullptr;
-    if (!_tip->get(_group, group))
-        return;
-    iXML* child = nullptr;
-    for (UInt i = 0, count = group->getChildCount(); i < count; ++i) {
-        if (!group->get(i, child))
-            continue;
-        auto* part = new _Part(this);
-        m_tipParts.push_back(part);
-        part->loadXML(child);
-    }
-}
-
-template <class _Button>
 void cTips<_Button>::loadXML(iXML* _xml_doc)
 {
     GUARD_BEGIN
@@ -75,9 +59,9 @@ void cTips<_Button>::loadXML(iXML* _xml_doc)
         for (Int corner = UP_LEFT; corner <= DOWN_RIGHT; ++corner)
             if (tip->get(s_corners[corner], element))
                 m_corners[corner].loadXML(element);
-        loadParts<cText>(tip, "Texts");
-        loadParts<cPicture>(tip, "Pics");
-        loadParts<cMultilineText>(tip, "MultiTexts");
+        loadChildParts<cText>(tip, "Texts", this, m_tipParts);
+        loadChildParts<cPicture>(tip, "Pics", this, m_tipParts);
+        loadChildParts<cMultilineText>(tip, "MultiTexts", this, m_tipParts);
     }
     m_partLayout.clear();
     for (cControl* part : m_tipParts) {

@@ -2,9 +2,9 @@
 
 #include "Ui/MultilineText.h"
 #include "Ui/Scavenger.h"
+#include "Ui/ViewFile.h"
 #include "engine/ErrorStack.h"
 #include "engine/LogManager.h"
-#include "engine/ResourceManager.h"
 #include "engine/XML.h"
 #include "input/Input.h"
 
@@ -27,28 +27,17 @@ cYesNo::cYesNo(cView* _guarded) : cPicture(nullptr), m_guarded(_guarded)
     m_text = new cMultilineText(this);
     m_yesButton->setOnClick(&cYesNo::onYes);
     m_noButton->setOnClick(&cYesNo::onNo);
-    cResourceManager* resources = cResourceManager::getInstance();
-    if (!resources)
-        throw "Resource manager not created.";
-    iXML* document = resources->getXML(YES_NO_XML);
-    loadXML(document);
-    document->release();
+    loadViewFile(this, YES_NO_XML);
     GUARD_END("cYesNo::cYesNo(cView * _parent)")
 }
 
 cYesNo::~cYesNo()
 {
-    try {
-        try {
-            releaseGuarded();
-            unbindKeys();
-        } catch (...) {
-            rethrowWithSignature("cYesNo::~cYesNo()");
-        }
-    } catch (const String& _stack) {
-        // A destructor never throws; the keys and the guarded view are let go whatever failed.
-        getLog("error")->print(_stack);
-    }
+    // The keys and the guarded view are let go whatever failed.
+    runOrLog("cYesNo::~cYesNo()", [this] {
+        releaseGuarded();
+        unbindKeys();
+    });
 }
 
 void cYesNo::loadXML(iXML* _xml_doc)

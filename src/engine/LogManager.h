@@ -1,4 +1,5 @@
 #pragma once
+#include "engine/ErrorStack.h"
 #include "engine/Log.h"
 #include "engine/Singleton.h"
 
@@ -23,3 +24,20 @@ cLog* getLog(const String& _name, Bool _openNew = false);
 // and paths that recover from the failure they report. A log that cannot be written is
 // passed over (the message goes to stderr instead).
 void logError(const String& _message) noexcept;
+
+// Runs _step where a failure must not pass on (destructors, taking the game down): it is
+// logged as a guarded operation named _signature would report it, and the caller goes on.
+template <class F> void runOrLog(const char* _signature, F _step) noexcept
+{
+    try {
+        try {
+            _step();
+        } catch (...) {
+            rethrowWithSignature(_signature);
+        }
+    } catch (const String& _stack) {
+        logError(_stack);
+    } catch (...) {
+        logError(_signature);
+    }
+}

@@ -107,17 +107,7 @@ cProfile::cProfile(const WString& _userName) : m_currentUserName(_userName)
 
 cProfile::~cProfile()
 {
-    try {
-        try {
-            save();
-        } catch (...) {
-            rethrowWithSignature("cProfile::~cProfile()");
-        }
-    } catch (const String& _stack) {
-        logError(_stack);
-    } catch (...) {
-        logError("The profile could not be saved.");
-    }
+    runOrLog("cProfile::~cProfile()", [this] { save(); });
     clearProperties();
 }
 

@@ -36,16 +36,7 @@ protected:
         return view;
     }
     // The units reach the character handlers at the next frame.
-    void type(const std::u16string& _units)
-    {
-        for (char16_t unit : _units) {
-            sWindowEvent event;
-            event.m_type = WE_CHAR;
-            event.m_char = unit;
-            m_engine.send(event);
-        }
-        m_engine.frame();
-    }
+    void type(const std::u16string& _units) { m_engine.type(_units); }
 
     static constexpr const char* FONT = "Font=\"fonts/box.fnt\" Texture=\"fonts/box.png\" ";
 };

@@ -83,16 +83,7 @@ protected:
         return screen;
     }
     // Typed on the keyboard, heard at the next frame.
-    void type(const std::u16string& _units)
-    {
-        for (char16_t unit : _units) {
-            sWindowEvent event;
-            event.m_type = WE_CHAR;
-            event.m_char = unit;
-            m_engine.send(event);
-        }
-        m_engine.frame();
-    }
+    void type(const std::u16string& _units) { m_engine.type(_units); }
     // Each key goes down and up, all in one frame.
     void keys(std::initializer_list<std::uint32_t> _codes)
     {

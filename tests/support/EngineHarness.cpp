@@ -74,3 +74,14 @@ void cEngineHarness::key(std::uint32_t _code, bool _down)
 {
     m_platform->getHeadlessKeyboard().push(_code, _down);
 }
+
+void cEngineHarness::type(const std::u16string& _units)
+{
+    for (char16_t unit : _units) {
+        sWindowEvent event;
+        event.m_type = WE_CHAR;
+        event.m_char = unit;
+        send(event);
+    }
+    frame();
+}

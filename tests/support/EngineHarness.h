@@ -38,6 +38,9 @@ public:
     void send(eWindowEvent _type);
     // A key down and up, delivered at the next frame.
     void key(std::uint32_t _code, bool _down);
+    // Characters through the window procedure, as the desktop's character messages arrive;
+    // the character handlers hear them at the frame this runs.
+    void type(const std::u16string& _units);
     // Ends the engine (settings written); the folders stay for checks.
     void shut() { m_engine.reset(); }
 

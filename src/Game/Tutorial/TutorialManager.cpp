@@ -8,6 +8,7 @@
 #include "Game/Tutorial/ActionTips2.h"
 #include "Game/Tutorial/ArrowHelpTips2.h"
 #include "Ui/Scavenger.h"
+#include "Ui/ViewFile.h"
 #include "Ui/XmlAttribute.h"
 #include "engine/ErrorStack.h"
 #include "engine/ResourceManager.h"
@@ -45,18 +46,6 @@ constexpr eTipView TIP_VIEWS[TIPS_COUNT] = {
     A, A, A, C, A, A, R, R, A, R,     // 40..49
 };
 
-void loadView(cView* _view, const char* _path)
-{
-    iXML* document = cResourceManager::getInstance()->getXML(_path);
-    try {
-        _view->loadXML(document);
-    } catch (...) {
-        document->release();
-        throw;
-    }
-    document->release();
-}
-
 } // namespace
 
 cTutorialManager::cTutorialManager() : cView(nullptr)
@@ -66,7 +55,7 @@ cTutorialManager::cTutorialManager() : cView(nullptr)
         throw "Resource manager not created.";
     makeViews();
     try {
-        loadView(this, TUTORIAL_XML);
+        loadViewFile(this, TUTORIAL_XML);
     } catch (...) {
         for (cView* view : std::initializer_list<cView*>{m_commonTips, m_arrowTips, m_arrowTips2, m_actionTips,
                                                          m_actionTips2})
@@ -84,11 +73,11 @@ void cTutorialManager::makeViews()
     std::unique_ptr<cArrowHelpTips2> arrow2(new cArrowHelpTips2());
     std::unique_ptr<cActionTips> action(new cActionTips());
     std::unique_ptr<cActionTips2> action2(new cActionTips2());
-    loadView(common.get(), COMMON_TIP_XML);
-    loadView(arrow.get(), ARROW_TIP_XML);
-    loadView(arrow2.get(), ARROW_TIP_XML);
-    loadView(action.get(), ACTION_TIP_XML);
-    loadView(action2.get(), ACTION_TIP_XML);
+    loadViewFile(common.get(), COMMON_TIP_XML);
+    loadViewFile(arrow.get(), ARROW_TIP_XML);
+    loadViewFile(arrow2.get(), ARROW_TIP_XML);
+    loadViewFile(action.get(), ACTION_TIP_XML);
+    loadViewFile(action2.get(), ACTION_TIP_XML);
     m_commonTips = common.release();
     m_arrowTips = arrow.release();
     m_arrowTips2 = arrow2.release();

@@ -1,0 +1,47 @@
+#include "Ui/ProfileScreen.h"
+
+#include "Ui/ProfileName.h"
+#include "Ui/TextBox.h"
+#include "engine/Profile.h"
+
+Bool isEffectivelyEnabled(const cView* _view)
+{
+    return _view->isEnabled() && _view->isChainEnabled();
+}
+
+void enableOkWhileNamed(cView* _ok, const cTextBox* _nameBox)
+{
+    const Bool named = !_nameBox->getString().empty();
+    const Bool okEnabled = isEffectivelyEnabled(_ok);
+    if (named && !okEnabled)
+        _ok->enable();
+    else if (!named && okEnabled)
+        _ok->disable();
+}
+
+Bool showOkUnlessReserved(cView* _ok, const WString& _name)
+{
+    if (isReservedName(_name)) {
+        _ok->hide();
+        return false;
+    }
+    _ok->show();
+    return true;
+}
+
+Bool useTypedProfile(const cView* _screen, Bool _leaving, const cTextBox* _nameBox)
+{
+    if (_leaving || !isEffectivelyEnabled(_screen))
+        return false;
+    const WString name = _nameBox->getString();
+    if (name.empty())
+        return false;
+    if (cProfile* profile = cProfile::getInstance()) {
+        // A failed save is reported here, where it can still end the game; the destructor
+        // could only log it.
+        profile->save();
+        delete profile;
+    }
+    new cProfile(name);
+    return true;
+}

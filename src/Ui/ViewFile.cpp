@@ -1,0 +1,18 @@
+#include "Ui/ViewFile.h"
+
+#include "Ui/ResourceHold.h"
+#include "Ui/View.h"
+#include "engine/ResourceManager.h"
+#include "engine/XML.h"
+
+void loadViewFile(cView* _view, const String& _path)
+{
+    iXML* document = requireResourceManager().getXML(_path);
+    try {
+        _view->loadXML(document);
+    } catch (...) {
+        document->release();
+        throw;
+    }
+    document->release();
+}
