@@ -40,31 +40,37 @@ inline std::string gameMenuXml()
 }
 
 // A game over the whole engine on the headless platform, with a small "game.xml", the three
-// fly texts and an upgrade sound, on a fresh set of game variables.
+// fly texts and an upgrade sound, on a fresh set of game variables; _files replace the files
+// of the same name.
 class cGameTest : public ::testing::Test {
 protected:
-    cGameTest()
-        : m_engine(cEngineHarness::DEFAULT_SETTINGS,
-              {{"game.xml", makeXml16("<Game Visible=\"1\" Enable=\"1\" AbsoluteEnable=\"1\" UpgradeSound=\"sounds/upgrade.wav\" />")},
-                  {"Gameplay/Gameplay.xml", makeXml16("<Gameplay><Events><E Type=\"9\" Time=\"0:10:00\" /></Events></Gameplay>")},
-                  {"UI/gameUI/GameMenu.xml", gameMenuXml()}, {"UI/Menu.xml", makeXml16("<Menu />")},
-                  {"UI/HelpView.xml", makeXml16("<HelpView />")}, {"UI/YesNo.xml", makeXml16("<YesNo />")},
-                  // The shell screens the pause menu leads to.
-                  {"UI/Load.xml", makeXml16("<Load />")}, {"UI/MainMenu.xml", makeXml16("<MainMenu />")},
-                  {"Ui/FixedBack.xml", makeXml16("<FixedBack />")}, {"UI/Options.xml", makeXml16("<Options />")},
-                  {"UI/FlyTextExpence.xml", flyTextXml(EXPENSE_COLOR)},
-                  {"UI/FlyTextIncome.xml", flyTextXml(INCOME_COLOR)},
-                  {"UI/FlyProductExpence.xml", flyTextXml(PRODUCT_COLOR)}, {"sounds/upgrade.wav", "chime"},
-                  {"Tutorial/Tutorial.xml", makeXml16("<Tutorial Visible=\"1\" Enable=\"1\" TutorialEnable=\"0\" />")},
-                  {"Tutorial/CommonHelpTip.xml", makeXml16("<CommonHelpTip />")},
-                  {"Tutorial/ArrowHelpTip.xml", makeXml16("<ArrowHelpTip />")},
-                  {"Tutorial/ActionTip.xml", makeXml16("<ActionTip />")}},
-              cEngineHarness::eRenderer::null)
+    explicit cGameTest(const tDataFiles& _files = {})
+        : m_engine(cEngineHarness::DEFAULT_SETTINGS, gameFiles(_files), cEngineHarness::eRenderer::null)
     {
         clearProperties();
         cGame::onInitProfile();
         cGame::startGame();
         m_game = cGame::getInstance();
+    }
+    static tDataFiles gameFiles(const tDataFiles& _files)
+    {
+        tDataFiles files = {{"game.xml", makeXml16("<Game Visible=\"1\" Enable=\"1\" AbsoluteEnable=\"1\" UpgradeSound=\"sounds/upgrade.wav\" />")},
+            {"Gameplay/Gameplay.xml", makeXml16("<Gameplay><Events><E Type=\"9\" Time=\"0:10:00\" /></Events></Gameplay>")},
+            {"UI/gameUI/GameMenu.xml", gameMenuXml()}, {"UI/Menu.xml", makeXml16("<Menu />")},
+            {"UI/HelpView.xml", makeXml16("<HelpView />")}, {"UI/YesNo.xml", makeXml16("<YesNo />")},
+            // The shell screens the pause menu leads to.
+            {"UI/Load.xml", makeXml16("<Load />")}, {"UI/MainMenu.xml", makeXml16("<MainMenu />")},
+            {"Ui/FixedBack.xml", makeXml16("<FixedBack />")}, {"UI/Options.xml", makeXml16("<Options />")},
+            {"UI/FlyTextExpence.xml", flyTextXml(EXPENSE_COLOR)}, {"UI/FlyTextIncome.xml", flyTextXml(INCOME_COLOR)},
+            {"UI/FlyProductExpence.xml", flyTextXml(PRODUCT_COLOR)}, {"sounds/upgrade.wav", "chime"},
+            {"Tutorial/Tutorial.xml", makeXml16("<Tutorial Visible=\"1\" Enable=\"1\" TutorialEnable=\"0\" />")},
+            {"Tutorial/CommonHelpTip.xml", makeXml16("<CommonHelpTip />")},
+            {"Tutorial/ArrowHelpTip.xml", makeXml16("<ArrowHelpTip />")}, {"Tutorial/ActionTip.xml", makeXml16("<ActionTip />")}};
+        for (const auto& file : _files)
+            for (auto& same : files)
+                if (same.first == file.first)
+                    same.second = file.second;
+        return files;
     }
     ~cGameTest() override
     {

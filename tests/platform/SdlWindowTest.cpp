@@ -71,40 +71,6 @@ TEST_F(SdlWindow, ListenersSeeRawEventsUntilRemoved)
     EXPECT_EQ(seen, before);
 }
 
-TEST_F(SdlWindow, ReplayedInputTakesTheRoadOfTheDevicesAndTheWindowsTranslation)
-{
-    iWindow& window = m_platform.getWindow();
-    window.create("Farm", 800, 600);
-    window.show();
-    drain();
-    ASSERT_EQ(m_platform.getKeyboard()->acquire(), eInputResult::ok);
-    ASSERT_EQ(m_platform.getMouse()->acquire(), eInputResult::ok);
-    iReplayInput& replay = *m_platform.getReplayInput();
-    replay.setKey(0x1C, true);
-    replay.typeText("\xC3\xA9");
-    replay.setButton(1, true);
-    replay.moveMouse(10, 20);
-    std::vector<UInt16> typed;
-    for (const sWindowEvent& event : drain())
-        if (event.m_type == WE_CHAR)
-            typed.push_back(event.m_char);
-    EXPECT_EQ(typed, (std::vector<UInt16>{13, 0xE9}));
-    sInputRecord records[4];
-    std::uint32_t count = 4;
-    m_platform.getKeyboard()->read(records, count);
-    ASSERT_EQ(count, 1u);
-    EXPECT_EQ(records[0].offset, 0x1Cu);
-    count = 4;
-    m_platform.getMouse()->read(records, count);
-    ASSERT_EQ(count, 1u);
-    EXPECT_EQ(records[0].offset, MOUSE_OFFSET_BUTTON0 + 1);
-    Int x = 0, y = 0;
-    ASSERT_TRUE(window.getCursorPosition(x, y));
-    EXPECT_EQ(x - window.getWindowRect().left, 10);
-    EXPECT_EQ(y - window.getWindowRect().top, 20);
-    EXPECT_THROW(replay.setKey(0x7E, true), String) << "a key SDL does not have";
-}
-
 TEST(SdlWindowFailure, FailedCreationThrowsSdlsText)
 {
     cEnvironmentVariable driver("SDL_VIDEODRIVER", "no-such-driver");

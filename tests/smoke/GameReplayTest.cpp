@@ -1,9 +1,5 @@
-#include "platform/ImageLoader.h"
-#include "support/TempFolder.h"
+#include "GameRun.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
 #include <regex>
 #include <string>
 
@@ -38,19 +34,12 @@ protected:
     void play(const std::string& _replay, UInt _frames)
     {
         writeFileBytes(m_folder.file("walk.txt"), _replay);
-        const std::string command = "cd '" FURROW_BUILD "' && env FURROW_HOME='" + m_folder.file("home") +
-                                    "' FURROW_REPLAY='" + m_folder.file("walk.txt") +
-                                    "' FURROW_FRAME_TIME=0.02 FURROW_FRAMES=" + std::to_string(_frames) +
-                                    " SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0 xvfb-run -a '" FURROW_GAME "'";
-        ASSERT_EQ(std::system(command.c_str()), 0);
+        ASSERT_EQ(runGame(m_folder, m_folder.file("walk.txt"), "FURROW_FRAMES=" + std::to_string(_frames) + " " + VIRTUAL_DISPLAY), 0);
     }
     void expectShot(const std::string& _name, std::initializer_list<sProbe> _probes)
     {
-        const std::string png = readFileBytes(m_folder.file(_name));
-        ASSERT_FALSE(png.empty()) << _name;
-        const sImage shot = loadImage(png.data(), png.size(), _name);
-        ASSERT_EQ(shot.width, 800u);
-        ASSERT_EQ(shot.height, 600u);
+        const sImage shot = loadShot(m_folder, _name);
+        ASSERT_EQ(shot.pixels.size(), 800u * 600u) << _name;
         for (const sProbe& probe : _probes)
             EXPECT_TRUE(isShade(shot.at(probe.x, probe.y), probe.shade))
                 << _name << " at " << probe.x << "," << probe.y << ": " << std::hex << shot.at(probe.x, probe.y);

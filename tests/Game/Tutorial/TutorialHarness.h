@@ -15,7 +15,7 @@
 // (60, 180) and the arrow offset (0, 70). The arrow and action notes stand at (10, 20) in
 // their files, the plain note at (400, 300) with its button 45 below. The game runs, its bar
 // and both panels are on.
-class cTutorialTest : public ::testing::Test {
+class cTutorialTest : public cGameTest {
 protected:
     static std::string tipViewXml(const char* _root, const char* _image)
     {
@@ -34,25 +34,14 @@ protected:
     }
 
     cTutorialTest()
-        : m_engine(cEngineHarness::DEFAULT_SETTINGS,
-              {{"game.xml", makeXml16("<Game Visible=\"1\" Enable=\"1\" AbsoluteEnable=\"1\" />")},
-                  {"UI/FlyTextExpence.xml", flyTextXml(EXPENSE_COLOR)},
-                  {"UI/FlyTextIncome.xml", flyTextXml(INCOME_COLOR)},
-                  {"UI/FlyProductExpence.xml", flyTextXml(PRODUCT_COLOR)},
-                  {"Tutorial/Tutorial.xml", makeXml16(tutorialXml("1", 50))},
-                  {"Tutorial/CommonHelpTip.xml", tipViewXml("CommonHelpTip", "400 300")},
-                  {"Tutorial/ArrowHelpTip.xml", tipViewXml("ArrowHelpTip", "10 20")},
-                  {"Tutorial/ActionTip.xml", tipViewXml("ActionTip", "10 20")},
-                  // The time-line, a bar with no buttons to start tips on, the pause menu and help.
-                  {"Gameplay/Gameplay.xml", makeXml16("<Gameplay><Events><E Type=\"9\" Time=\"0:10:00\" /></Events></Gameplay>")},
-                  {"UI/gameUI/GameMenu.xml", makeXml16("<GameMenu Visible=\"1\" Enable=\"1\" AbsoluteEnable=\"1\" />")},
-                  {"UI/Menu.xml", makeXml16("<Menu />")}, {"UI/HelpView.xml", makeXml16("<HelpView />")}},
-              cEngineHarness::eRenderer::null)
+        : cGameTest({{"game.xml", makeXml16("<Game Visible=\"1\" Enable=\"1\" AbsoluteEnable=\"1\" />")},
+              {"Tutorial/Tutorial.xml", makeXml16(tutorialXml("1", 50))},
+              {"Tutorial/CommonHelpTip.xml", tipViewXml("CommonHelpTip", "400 300")},
+              {"Tutorial/ArrowHelpTip.xml", tipViewXml("ArrowHelpTip", "10 20")},
+              {"Tutorial/ActionTip.xml", tipViewXml("ActionTip", "10 20")},
+              // A bar with no buttons to start tips on.
+              {"UI/gameUI/GameMenu.xml", makeXml16("<GameMenu Visible=\"1\" Enable=\"1\" AbsoluteEnable=\"1\" />")}})
     {
-        clearProperties();
-        cGame::onInitProfile();
-        cGame::startGame();
-        m_game = cGame::getInstance();
         m_tutorial = cTutorialManager::getInstance();
         m_menu = cGameMenu::getInstance();
         m_seeds = cBuySeeds::getInstance();
@@ -61,12 +50,6 @@ protected:
             view->enable();
         m_menu->absoluteEnable();
     }
-    ~cTutorialTest() override
-    {
-        cGame::endGame();
-        clearProperties();
-    }
-
     // Reads a tutorial file from UTF-8 text into the manager.
     void loadTutorial(const std::string& _element)
     {
@@ -85,8 +68,6 @@ protected:
     static void clickOk(cCommonHelpTips* _tips) { _tips->getOkButton()->getOnClick()(_tips->getOkButton()); }
     static void setFrameTime(Float _seconds) { cTimer::getInstance()->getFrameTime() = _seconds; }
 
-    cEngineHarness m_engine;
-    cGame* m_game = nullptr;
     cTutorialManager* m_tutorial = nullptr;
     cGameMenu* m_menu = nullptr;
     cBuySeeds* m_seeds = nullptr;
