@@ -1,4 +1,4 @@
-#include "BoxHarness.h"
+#include "ScreenHarness.h"
 
 #include "Ui/ListBox.h"
 
@@ -8,12 +8,12 @@ using Journal = std::vector<std::string>;
 
 // A list around (400, 300), 200 high with rows 50 apart: four rows show, centred at y 225, 275,
 // 325 and 375; the up button stands at (400, 180), the down button at (400, 420).
-class ListBoxRows : public cBoxTest {
+class ListBoxRows : public cScreenTest {
 protected:
     cListBox* makeList(UInt _rows, const std::string& _strings = "")
     {
         const std::string button = "Visible=\"1\" Enable=\"1\" Picture=\"ui/button.png\" size=\"40 20\" ";
-        cListBox* list = load<cListBox>(
+        cListBox* list = load(keep<cListBox>(),
             "<l Visible=\"1\" Enable=\"1\" position=\"400 300\" TopLeft=\"0 0\" BottomRight=\"0 200\" "
             "Interlinear=\"50\"><UpButton " + button + "position=\"400 180\"/><DownButton " + button +
             "position=\"400 420\"/><Button Visible=\"1\" Enable=\"1\" Picture=\"ui/button.png\" size=\"200 40\">"

@@ -1,4 +1,4 @@
-#include "BoxHarness.h"
+#include "ScreenHarness.h"
 
 #include "Ui/Letter.h"
 #include "Ui/TextBox.h"
@@ -9,13 +9,13 @@ namespace {
 
 using Journal = std::vector<std::string>;
 
-class TextBoxTyping : public cBoxTest {
+class TextBoxTyping : public cScreenTest {
 protected:
     // A shown, enabled box at (100, 50) reporting its changes, starting at the position.
     cTextBox* makeBox(const std::string& _attributes = "", const std::string& _align = "1",
                       const std::string& _maxLength = "100")
     {
-        auto* box = load<cTextBox>("<t Visible=\"1\" Enable=\"1\" position=\"100 50\" Align=\"" + _align +
+        auto* box = load(keep<cTextBox>(), "<t Visible=\"1\" Enable=\"1\" position=\"100 50\" Align=\"" + _align +
                                    "\" MaxLength=\"" + _maxLength + "\" " + FONT + _attributes + "/>");
         box->setOnChange([](cView* _box) { record("change " + toString(static_cast<cTextBox*>(_box)->getString())); });
         return box;

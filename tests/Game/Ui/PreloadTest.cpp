@@ -1,9 +1,6 @@
-#include "Game/Ui/MainMenu.h"
 #include "Game/Ui/Preload.h"
 #include "Game/Ui/ShellHarness.h"
-#include "Ui/NewProfile.h"
 #include "Ui/Picture.h"
-#include "Ui/Text.h"
 #include "Ui/ViewWatch.h"
 #include "input/Control.h"
 
@@ -87,36 +84,6 @@ TEST_F(NoGameLogoTest, TheSequenceStartsAtTheSecondAndEndsAfterTheThird)
     EXPECT_EQ(logos()->getState(), 3);
     framesInState();
     EXPECT_TRUE(logos()->hasLeft());
-}
-
-TEST_F(PreloadTest, WithoutProfilesTheRoadLeadsThroughTheFirstProfileToTheMenu)
-{
-    for (int logo = 0; logo < 4; ++logo)
-        press();
-    settle();
-    EXPECT_FALSE(m_logos);
-    ASSERT_NE(cNewProfile::getInstance(), nullptr);
-    EXPECT_EQ(cMainMenu::getInstance(), nullptr);
-    EXPECT_NE(cMainMenu::getFixedBack(), nullptr);
-    m_engine.send({WE_CHAR, u'J'});
-    m_engine.send({WE_CHAR, u'o'});
-    key(KEY_RETURN, true, true);
-    settle();
-    ASSERT_NE(cMainMenu::getInstance(), nullptr);
-    EXPECT_EQ(cMainMenu::getInstance()->getUserName()->getString(), u"Jo");
-    EXPECT_TRUE(cMainMenu::getInstance()->isVisible());
-}
-
-TEST_F(PreloadTest, WithAProfileTheRoadLeadsToTheMenuAsThatPlayer)
-{
-    new cProfile(u"Ann");
-    delete cProfile::getInstance();
-    for (int logo = 0; logo < 4; ++logo)
-        press();
-    settle();
-    ASSERT_NE(cMainMenu::getInstance(), nullptr);
-    EXPECT_EQ(cMainMenu::getInstance()->getUserName()->getString(), u"Ann");
-    EXPECT_EQ(cNewProfile::getInstance(), nullptr);
 }
 
 } // namespace
