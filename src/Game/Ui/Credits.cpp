@@ -2,8 +2,8 @@
 
 #include "Game/Ui/MainMenu.h"
 #include "Ui/Text.h"
+#include "Ui/ViewFile.h"
 #include "engine/ErrorStack.h"
-#include "engine/ResourceManager.h"
 #include "engine/XML.h"
 
 namespace {
@@ -17,12 +17,7 @@ cCredits::cCredits() : cBack(nullptr)
     GUARD_BEGIN
     m_return = new cTextButtonT<cAnimButton>(this);
     m_return->setOnClick(&cCredits::onOk);
-    cResourceManager* resources = cResourceManager::getInstance();
-    if (!resources)
-        throw "Resource manager not created.";
-    iXML* document = resources->getXML(CREDITS_XML);
-    loadXML(document);
-    document->release();
+    loadViewFile(this, CREDITS_XML);
     GUARD_END("cCredits::cCredits()")
 }
 

@@ -5,8 +5,8 @@
 #include "Ui/Scavenger.h"
 #include "Ui/Text.h"
 #include "Ui/XmlAttribute.h"
+#include "Ui/ViewFile.h"
 #include "engine/ErrorStack.h"
-#include "engine/ResourceManager.h"
 #include "engine/TextConvert.h"
 #include "engine/ValueConvert.h"
 #include "engine/XML.h"
@@ -37,12 +37,7 @@ cHightScores::cHightScores() : cBack(nullptr)
     m_toAdventure = new cScreenButton(this);
     m_toSurvival = new cScreenButton(this);
     m_return = new cScreenButton(this);
-    cResourceManager* resources = cResourceManager::getInstance();
-    if (!resources)
-        throw "Resource manager not created.";
-    iXML* document = resources->getXML(HIGHT_SCORES_XML);
-    loadXML(document);
-    document->release();
+    loadViewFile(this, HIGHT_SCORES_XML);
     m_toAdventure->setOnClick(&cHightScores::onChangeMode);
     m_toSurvival->setOnClick(&cHightScores::onChangeMode);
     m_return->setOnClick(&cHightScores::onReturn);

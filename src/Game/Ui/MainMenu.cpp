@@ -6,7 +6,9 @@
 #include "Game/Ui/YesNoExit.h"
 #include "Ui/Scavenger.h"
 #include "Ui/SelectProfile.h"
+#include "Ui/ResourceHold.h"
 #include "Ui/Text.h"
+#include "Ui/ViewFile.h"
 #include "engine/ErrorStack.h"
 #include "engine/Logic.h"
 #include "engine/Profile.h"
@@ -27,14 +29,6 @@ cViewWatch& fixedBack()
 {
     static cViewWatch back;
     return back;
-}
-
-cResourceManager& resources()
-{
-    cResourceManager* manager = cResourceManager::getInstance();
-    if (!manager)
-        throw "Resource manager not created.";
-    return *manager;
 }
 
 void loadChild(iXML* _xml_doc, const char* _key, cView* _control)
@@ -58,9 +52,7 @@ cMainMenu::cMainMenu() : cBack(nullptr)
     m_hightScores = new cMenuButton(this);
     m_userName = new cText(this);
     m_userText = new cText(this);
-    iXML* document = resources().getXML(MAIN_MENU_XML);
-    loadXML(document);
-    document->release();
+    loadViewFile(this, MAIN_MENU_XML);
     m_start->setOnClick(&cMainMenu::onStart);
     m_options->setOnClick(&cMainMenu::onOptions);
     m_exit->setOnClick(&cMainMenu::onExit);
@@ -131,9 +123,7 @@ void cMainMenu::loadFixedBack()
         return;
     cBack* back = new cBack(nullptr);
     fixedBack().set(back);
-    iXML* document = resources().getXML(FIXED_BACK_XML);
-    back->loadXML(document);
-    document->release();
+    loadViewFile(back, FIXED_BACK_XML);
     back->show();
     GUARD_END("void cMainMenu::loadFixedBack()")
 }
@@ -172,7 +162,7 @@ void cMainMenu::onStart(cView*)
     if (cSettings* settings = cSettings::getInstance())
         settings->getPropertyT("game", "LogResources", logResources);
     if (logResources)
-        resources().resourcesToLog(MENU_LOG_WRITTEN);
+        requireResourceManager().resourcesToLog(MENU_LOG_WRITTEN);
     cLogLoad::start(GAME_LOG, s_gameStart, GAME_LOG_PER_FRAME, false);
     GUARD_END("void cMainMenu::onStart(cView* _self)")
 }

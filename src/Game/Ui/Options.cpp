@@ -5,8 +5,8 @@
 #include "Ui/Picture.h"
 #include "Ui/ScrollBox.h"
 #include "Ui/Text.h"
+#include "Ui/ViewFile.h"
 #include "engine/ErrorStack.h"
-#include "engine/ResourceManager.h"
 #include "engine/Settings.h"
 #include "engine/SoundManager.h"
 #include "engine/XML.h"
@@ -66,12 +66,7 @@ cOptions::cOptions() : cBack(nullptr)
     m_soundVolume->setOnChange(&cOptions::onSoundChange);
     m_musicVolume->setOnChange(&cOptions::onMusicChange);
     m_fullScreen->setOnCheck(&cOptions::onFullScreen);
-    cResourceManager* resources = cResourceManager::getInstance();
-    if (!resources)
-        throw "Resource manager not created.";
-    iXML* document = resources->getXML(OPTIONS_XML);
-    loadXML(document);
-    document->release();
+    loadViewFile(this, OPTIONS_XML);
     GUARD_END("cOptions::cOptions()")
 }
 

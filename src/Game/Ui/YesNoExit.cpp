@@ -2,9 +2,9 @@
 
 #include "Ui/MultilineText.h"
 #include "Ui/Picture.h"
+#include "Ui/ViewFile.h"
 #include "engine/ErrorStack.h"
 #include "engine/Logic.h"
-#include "engine/ResourceManager.h"
 #include "engine/Timer.h"
 #include "engine/XML.h"
 
@@ -50,12 +50,7 @@ cYesNoExit::cYesNoExit(cView* _parent) : cBack(_parent)
     m_no->setOnHover(&cYesNoExit::onNoHover);
     m_yes->setOnUnhover(&cYesNoExit::onUnhover);
     m_no->setOnUnhover(&cYesNoExit::onUnhover);
-    cResourceManager* resources = cResourceManager::getInstance();
-    if (!resources)
-        throw "Resource manager not created.";
-    iXML* document = resources->getXML(YES_NO_EXIT_XML);
-    loadXML(document);
-    document->release();
+    loadViewFile(this, YES_NO_EXIT_XML);
     m_home = m_yes->getPosition();
     showBee(BEE_RESTING);
     GUARD_END("cYesNoExit::cYesNoExit(cView* _parent)")
