@@ -4,9 +4,10 @@
 #include "Game/Ui/HightScores.h"
 #include "Game/Ui/Options.h"
 #include "Game/Ui/YesNoExit.h"
+#include "Ui/ChildParts.h"
+#include "Ui/ResourceHold.h"
 #include "Ui/Scavenger.h"
 #include "Ui/SelectProfile.h"
-#include "Ui/ResourceHold.h"
 #include "Ui/Text.h"
 #include "Ui/ViewFile.h"
 #include "engine/ErrorStack.h"
@@ -29,13 +30,6 @@ cViewWatch& fixedBack()
 {
     static cViewWatch back;
     return back;
-}
-
-void loadChild(iXML* _xml_doc, const char* _key, cView* _control)
-{
-    iXML* element = nullptr;
-    if (_xml_doc->get(_key, element))
-        _control->loadXML(element);
 }
 
 } // namespace
@@ -75,15 +69,15 @@ void cMainMenu::loadXML(iXML* _xml_doc)
     GUARD_BEGIN
     cBack::loadXML(_xml_doc);
     loadFixedBack();
-    loadChild(_xml_doc, "StartButton", m_start);
-    loadChild(_xml_doc, "Options", m_options);
-    loadChild(_xml_doc, "ExitButton", m_exit);
-    loadChild(_xml_doc, "ChangeUserButton", m_changeUser);
-    loadChild(_xml_doc, "AwardsButton", m_awards);
-    loadChild(_xml_doc, "CreditsButton", m_credits);
-    loadChild(_xml_doc, "UserName", m_userName);
+    loadChildPart(_xml_doc, "StartButton", m_start);
+    loadChildPart(_xml_doc, "Options", m_options);
+    loadChildPart(_xml_doc, "ExitButton", m_exit);
+    loadChildPart(_xml_doc, "ChangeUserButton", m_changeUser);
+    loadChildPart(_xml_doc, "AwardsButton", m_awards);
+    loadChildPart(_xml_doc, "CreditsButton", m_credits);
+    loadChildPart(_xml_doc, "UserName", m_userName);
     updateUserName();
-    loadChild(_xml_doc, "UserText", m_userText);
+    loadChildPart(_xml_doc, "UserText", m_userText);
     GUARD_END("void cMainMenu::loadXML(iXML* xml_doc)")
 }
 

@@ -1,5 +1,6 @@
 #include "Game/Ui/YesNoExit.h"
 
+#include "Ui/ChildParts.h"
 #include "Ui/MultilineText.h"
 #include "Ui/Picture.h"
 #include "Ui/ViewFile.h"
@@ -62,16 +63,11 @@ void cYesNoExit::loadXML(iXML* _xml_doc)
 {
     GUARD_BEGIN
     cBack::loadXML(_xml_doc);
-    iXML* element = nullptr;
     for (UInt index = 0; index < BEE_COUNT; ++index)
-        if (_xml_doc->get(BEE_KEYS[index], element))
-            m_bees[index]->loadXML(element);
-    if (_xml_doc->get("YesButton", element))
-        m_yes->loadXML(element);
-    if (_xml_doc->get("NoButton", element))
-        m_no->loadXML(element);
-    if (_xml_doc->get("Text", element))
-        m_text->loadXML(element);
+        loadChildPart(_xml_doc, BEE_KEYS[index], m_bees[index]);
+    loadChildPart(_xml_doc, "YesButton", m_yes);
+    loadChildPart(_xml_doc, "NoButton", m_no);
+    loadChildPart(_xml_doc, "Text", m_text);
     GUARD_END("void cYesNoExit::loadXML(iXML* xml_doc)")
 }
 
