@@ -1,5 +1,6 @@
 #include "Game/Ui/LogLoad.h"
 
+#include "Ui/ChildParts.h"
 #include "Ui/ProgressFloat.h"
 #include "Ui/ResourceHold.h"
 #include "Ui/Scavenger.h"
@@ -91,9 +92,8 @@ void cLogLoad::loadXML(iXML* _xml_doc)
 {
     GUARD_BEGIN
     cBack::loadXML(_xml_doc);
+    loadChildPart(_xml_doc, "Progress", m_progress);
     iXML* element = nullptr;
-    if (_xml_doc->get("Progress", element))
-        m_progress->loadXML(element);
     if (_xml_doc->get("MainMenuMusic", element))
         m_menuMusic = toString((*element)[u"Sound"]);
     if (_xml_doc->get("GameMusic", element))
