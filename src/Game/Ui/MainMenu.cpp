@@ -251,7 +251,8 @@ void cMainMenu::onProfileChosen()
 void cMainMenu::onProfileScreenExit()
 {
     GUARD_BEGIN
-    open(false);
+    // The shown player may have been deleted there, and the next one made current.
+    open(true);
     GUARD_END("void cMainMenu::onProfileScreenExit()")
 }
 
