@@ -7,12 +7,21 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 namespace {
 
-// The game's tables in a "game.xml" of none, the fly text it starts for a product, and its
-// tutorial with no tips and bare notes.
+void writeElement(const std::string& _root, const std::string& _path, const std::u16string& _element)
+{
+    const std::filesystem::path path = _root + "/" + _path;
+    std::filesystem::create_directories(path.parent_path());
+    const std::u16string text = u"\uFEFF" + _element;
+    sFuzzDataFolder::write(path.string(), text.data(), text.size() * sizeof(char16_t));
+}
+
+// The game's tables in a "game.xml" of none, the fly text it starts for a product, its
+// tutorial with no tips and bare notes, and the rest of a game as small as it may be.
 void writeGameFiles(const sFuzzDataFolder& _folder)
 {
     const char16_t game[] = u"\uFEFF<Game />";
@@ -26,6 +35,11 @@ void writeGameFiles(const sFuzzDataFolder& _folder)
     const char16_t bare[] = u"\uFEFF<Tutorial />";
     for (const char* name : {"Tutorial", "CommonHelpTip", "ArrowHelpTip", "ActionTip"})
         sFuzzDataFolder::write(_folder.root + "/Tutorial/" + name + ".xml", bare, sizeof bare - sizeof bare[0]);
+    writeElement(_folder.root, "Gameplay/Gameplay.xml",
+                 u"<Gameplay><Events><E Type=\"9\" Time=\"0:01:00\" /></Events></Gameplay>");
+    writeElement(_folder.root, "UI/gameUI/GameMenu.xml", u"<GameMenu />");
+    writeElement(_folder.root, "UI/Menu.xml", u"<Menu />");
+    writeElement(_folder.root, "UI/HelpView.xml", u"<HelpView />");
 }
 
 // The world with the sound manager a game uses and one game over those files.

@@ -1,19 +1,72 @@
 #pragma once
 #include "Game/SwitchHold.h"
-#include "Ui/View.h"
+#include "Ui/AnimButton.h"
+#include "Ui/Back.h"
+#include "Ui/Tips.h"
 #include "engine/Singleton.h"
 
-// The bar that stays on screen during a game: screen switches, money, journal, warehouse
-// gauge and running contracts; its absolute pass is the game clock.
-// Not filled in yet: the game makes it and calls its refreshes, which have nothing to show.
-class cGameMenu : public cView, public cViewSingleton<cGameMenu> {
-public:
-    explicit cGameMenu(cView* _parent) : cView(_parent) {}
+#include <list>
+#include <memory>
 
-    void updateMoneyText() {}
-    void updateManufactureButton() {}
-    void updateMarketButton() {}
-    void showFarmFast() {}
+class cContractStatus;
+class cMenu;
+class cMovableBack;
+class cPicture;
+class cProgressFloat;
+class cText;
+class iResource;
+struct sContractEvent;
+
+// The bar that stays on screen during a game: the switches between the farm, market and
+// production screens, the pause menu, the money, the journal, the warehouse gauge and the
+// running contracts. Its absolute pass is the game clock: play time always runs, game time
+// (which drives the time-line) stands while a screen slides, while a tutorial action tip
+// waits and while a goal the time-line set is unmet.
+class cGameMenu : public cBack, public cViewSingleton<cGameMenu> {
+public:
+    using cTipButton = cTips<cAnimButton>;
+    static constexpr UInt PLACE_COUNT = 3;
+
+    struct sNote {
+        WString text;
+        Bool read = false;
+    };
+    using NOTES = std::list<sNote>;
+
+    // Builds the controls, reads "UI/gameUI/GameMenu.xml", puts the saved running contracts
+    // back in their places and makes the pause menu.
+    explicit cGameMenu(cView* _parent);
+    ~cGameMenu() override;
+
+    void loadXML(iXML* _xml_doc) override;
+    void absoluteProcess() override;
+    // The game resumes: the worker's looping sounds go on where they stopped; Escape pauses.
+    void absoluteEnabled() override;
+    // The game pauses: the worker's looping sounds stop, remembered.
+    void absoluteDisabled() override;
+
+    void gotoFarm();
+    void gotoMarket();
+    void gotoManufacture();
+    void showFarmFast();
+
+    void updateMoneyText();
+    void updateMarketButton();
+    void updateManufactureButton();
+    void updateContractStatuses(Bool _first);
+    // A warehouse without room shows an empty gauge.
+    void updateWarehouseInfo();
+    void disableControls();
+    void enableControls();
+
+    // Nothing when all three places are busy.
+    void acceptContract(sContractEvent* _event);
+    void releaseContractStatus(cContractStatus* _panel);
+
+    void addNote(const WString& _text, Bool _read);
+    const NOTES& getNotes() const { return m_notes; }
+    void setNotes(const NOTES& _notes);
+    void setNotesRead(Bool _read);
 
     // The game clock stands while a tutorial action tip waits for the player.
     void setHold(Bool _hold) { m_hold = _hold; }
@@ -23,8 +76,79 @@ public:
     cSwitchHold& getEnableHold() { return m_enableHold; }
     cSwitchHold& getAbsoluteHold() { return m_absoluteHold; }
 
+    static void onGotoMainMenu(cView* _view);
+    static void onEsc(cView* _view);
+    static void onGotoMarket(cView* _view);
+    static void onGotoFarm(cView* _view);
+    static void onGotoManufacture(cView* _view);
+    static void onJournal(cView* _view);
+    static void onWareHover(cView* _view);
+    static void onWareUnhover(cView* _view);
+
+    cTipButton* getMainMenuButton() const { return m_mainMenuButton; }
+    cTipButton* getMarketButton() const { return m_marketButton; }
+    cTipButton* getFarmButton() const { return m_farmButton; }
+    cTipButton* getProducingButton() const { return m_producingButton; }
+    cTipButton* getJournalButton() const { return m_journalButton; }
+    cText* getMoneyText() const { return m_moneyText; }
+    cAnimButton* getWareLoadingButton() const { return m_wareLoadingButton; }
+    cProgressFloat* getWareLoading() const { return m_wareLoading; }
+    cPicture* getWareLoadingLighter() const { return m_wareLoadingLighter; }
+    cContractStatus* getContractStatus(UInt _place) const { return m_contractStatus[_place]; }
+    UInt getBusyStatusCount() const { return m_busyStatusCount; }
+    cMenu* getPauseMenu() const { return m_pauseMenu; }
+    Bool isJournalBlinking() const { return m_journalBlinking; }
+    const DXColor& getJournalBlinkColor() const { return m_journalBlinkColor; }
+    const DXColor& getJournalNormalColor() const { return m_journalNormalColor; }
+    Float getJournalBlinkPeriod() const { return m_journalBlinkPeriod; }
+
+    // Whether any of the three game screens is sliding now.
+    static Bool isAnyScreenSliding();
+
 private:
+    struct sReleaseSound {
+        void operator()(iResource* _sound) const;
+    };
+    using tSound = std::unique_ptr<iResource, sReleaseSound>;
+
+    void makeControls();
+    void restoreContracts();
+    void loadPlaces(iXML* _xml_doc);
+    Bool runGameTime();
+    void blinkJournal(Float _frameTime);
+    void blinkWareLight(Float _frameTime);
+    void startTips();
+    void afterSwitch();
+    static void playSound(iResource* _sound);
+    static void pause();
+
+    // Children of the bar.
+    cTipButton* m_mainMenuButton = nullptr;
+    cTipButton* m_marketButton = nullptr;
+    cTipButton* m_farmButton = nullptr;
+    cTipButton* m_producingButton = nullptr;
+    cContractStatus* m_contractStatus[PLACE_COUNT] = {};
+    UInt m_busyStatusCount = 0;
+    cText* m_moneyText = nullptr;
+    cTipButton* m_journalButton = nullptr;
+    Bool m_hiddenButtons[3] = {};
+    cAnimButton* m_wareLoadingButton = nullptr;
+    cProgressFloat* m_wareLoading = nullptr;
+    cPicture* m_wareLoadingLighter = nullptr;
+    Float m_lighterCountdown = 0.5f;
+    tSound m_changeSound;
+    tSound m_newMessageSound;
+    // A top-level view of its own, deleted with the bar.
+    cMenu* m_pauseMenu = nullptr;
     Bool m_hold = false;
+    DXColor m_journalBlinkColor{1, 1, 1, 1};
+    DXColor m_journalNormalColor{1, 1, 1, 1};
+    Float m_journalBlinkPeriod = 0.5f;
+    Float m_journalBlinkCountdown = 0;
+    NOTES m_notes;
+    Bool m_journalBlinking = false;
+    // Shovel, tractor, can, scythe and hose, by sound type; which played when the game paused.
+    Bool m_workerSoundFlags[5] = {};
     cSwitchHold m_enableHold{*this, cSwitchHold::ENABLE};
     cSwitchHold m_absoluteHold{*this, cSwitchHold::ABSOLUTE_ENABLE};
 };

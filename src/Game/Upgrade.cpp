@@ -16,6 +16,18 @@ Int cUpgrade::getUpgrade() const
     GUARD_END("Int cUpgrade::getUpgrade()")
 }
 
+Int cUpgrade::getUpgradesCost() const
+{
+    GUARD_BEGIN
+    const cGame* game = cGame::getInstance();
+    const Int level = std::min(getUpgrade(), Int(MAX_LEVELS));
+    LongLong sum = 0;
+    for (Int k = 1; game && k < level; ++k)
+        sum += game->getUpgradeCost(cGame::eUpgradeItem(m_item), UInt(k));
+    return Int(std::min<LongLong>(sum, 0x7FFFFFFF));
+    GUARD_END("Int cUpgrade::getUpgradesCost()")
+}
+
 Bool cUpgrade::canUpgrade(Bool _checkMoney, Bool _checkAvail) const
 {
     GUARD_BEGIN

@@ -28,6 +28,9 @@ public:
     // sound when _playSound; the building is refreshed in every case. A building with no
     // level loaded keeps the level it has. The buyer pays.
     void setUpgrade(UInt _level, Bool _playSound);
+    // What the levels bought so far are taken to be worth: the costs of levels 1 up to, not
+    // including, the current one. The game clock counts it as money toward its money goals.
+    Int getUpgradesCost() const;
     // "Upgrades" › "Up0".."Up3", up to the first level missing.
     void loadXML(iXML* _xml_doc);
 

@@ -35,7 +35,7 @@ template <class F>
 void forEachChildControl(cView* _view, F _operation)
 {
     for (cView* child : _view->getChildren().list()) {
-        if (auto* control = dynamic_cast<cControl*>(child))
+        if (cControl* control = child->asControl())
             _operation(control);
         else
             forEachChildControl(child, _operation);
@@ -166,13 +166,18 @@ void cControl::setPosition(const Vector2& _position)
 void cControl::setDeep(const Float& _deep)
 {
     GUARD_BEGIN
-    const Float delta = _deep - m_deep;
-    forEachChildControl(this, [delta](cControl* _child) { _child->setDeep(_child->getDeep() + delta); });
-    // Membership decides, not visibility: a hidden control may still wait in the draw set
-    // for the next pass to drop it, and its key there must never change in place.
-    if (cUI::isDrawn(this))
-        cUI::addDrawn(this, _deep);
-    m_deep = _deep;
+    // An equal depth keeps every place as it is; text layout sets each letter's depth again
+    // every time, and leaving and re-entering the draw set would cost more than the letter.
+    // A depth that is not a number never compares equal, so it always takes the long way.
+    if (_deep != m_deep) {
+        const Float delta = _deep - m_deep;
+        forEachChildControl(this, [delta](cControl* _child) { _child->setDeep(_child->getDeep() + delta); });
+        // Membership decides, not visibility: a hidden control may still wait in the draw set
+        // for the next pass to drop it, and its key there must never change in place.
+        if (cUI::isDrawn(this))
+            cUI::addDrawn(this, _deep);
+        m_deep = _deep;
+    }
     m_transformDirty = true;
     GUARD_END("void cControl::setDeep(const Float& _deep)")
 }

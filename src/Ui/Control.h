@@ -24,6 +24,7 @@ public:
     ~cControl() noexcept(false) override;
 
     Int getType() const override { return 0; }
+    cControl* asControl() override { return this; }
     // The view's switches, then "deep", "position", "size", "angle", "color", "alpha",
     // "RenderType", "InverceX", "InverceY", "DoubleAnimRender", "pitch" and "yaw" (degrees),
     // "scale", "LightingEnable", "AmbientColor", "SpecularColor", "EmissiveColor", "Power",

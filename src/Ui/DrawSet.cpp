@@ -21,6 +21,7 @@ Bool cDrawSet::erase(const cView* _view)
         return false;
     m_views.erase(sKey{found->second, found->first});
     m_deeps.erase(found);
+    ++m_erasures;
     return true;
 }
 
@@ -33,6 +34,7 @@ void cDrawSet::clear()
 {
     m_views.clear();
     m_deeps.clear();
+    ++m_erasures;
 }
 
 std::vector<std::pair<cDrawSet::sKey, cView*>> cDrawSet::snapshot() const

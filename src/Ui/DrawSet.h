@@ -24,8 +24,11 @@ public:
     size_t size() const { return m_views.size(); }
     void clear();
     std::vector<std::pair<sKey, cView*>> snapshot() const;
+    // Grows with every removal, as cViewSet's does.
+    std::uint64_t getErasures() const { return m_erasures; }
 
 private:
     std::map<sKey, cView*> m_views;
     std::map<cViewSet::tNumber, Float> m_deeps;
+    std::uint64_t m_erasures = 0;
 };

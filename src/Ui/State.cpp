@@ -44,6 +44,7 @@ cState::cState(const cState& _source)
       m_PlayAnimation(_source.m_PlayAnimation)
 {
     hold(m_picture, _source.m_picture);
+    pictureChanged();
     hold(m_animation, _source.m_animation);
     hold(m_mesh, _source.m_mesh);
 }
@@ -52,8 +53,10 @@ cState& cState::operator=(const cState& _source)
 {
     if (this == &_source)
         return *this;
-    if (m_picture != _source.m_picture)
+    if (m_picture != _source.m_picture) {
         hold(m_picture, _source.m_picture);
+        pictureChanged();
+    }
     if (m_animation != _source.m_animation)
         hold(m_animation, _source.m_animation);
     if (m_mesh != _source.m_mesh)
@@ -69,6 +72,7 @@ cState& cState::operator=(const cState& _source)
 cState::~cState() noexcept(false)
 {
     hold(m_picture, nullptr);
+    pictureChanged();
     hold(m_animation, nullptr);
     hold(m_mesh, nullptr);
 }
@@ -126,6 +130,7 @@ void cState::loadXML(iXML* _xml_doc)
     hold(m_mesh, nullptr);
     hold(m_animation, nullptr);
     m_picture = picture.keep();
+    pictureChanged();
     m_mesh = mesh.keep();
     m_animation = animation.keep();
     m_anim_length = length;
@@ -141,6 +146,7 @@ void cState::loadXML(iXML* _xml_doc)
 void cState::setPicture(const String& _path)
 {
     holdByPath(m_picture, _path, &cResourceManager::getTexture);
+    pictureChanged();
 }
 
 void cState::setMesh(const String& _path)
@@ -153,9 +159,9 @@ void cState::setAnimation(const String& _path)
     holdByPath(m_animation, _path, &cResourceManager::getAnimation);
 }
 
-cTexture* cState::getTexture() const
+void cState::pictureChanged()
 {
-    return dynamic_cast<cTexture*>(m_picture);
+    m_texture = dynamic_cast<cTexture*>(m_picture);
 }
 
 void cState::setFramesCount(UInt _count)

@@ -31,11 +31,15 @@ public:
     void setMesh(const String& _path);
     void setAnimation(const String& _path);
     // Takes a reference of its own on _picture (may be null) and gives the old one back.
-    void setPictureResource(iResource* _picture) { hold(m_picture, _picture); }
+    void setPictureResource(iResource* _picture)
+    {
+        hold(m_picture, _picture);
+        pictureChanged();
+    }
 
     iResource* getPicture() const { return m_picture; }
     // The picture as a texture, or null without one.
-    cTexture* getTexture() const;
+    cTexture* getTexture() const { return m_texture; }
     iResource* getMesh() const { return m_mesh; }
     iResource* getAnimationResource() const { return m_animation; }
 
@@ -55,8 +59,12 @@ public:
 
 private:
     static void hold(iResource*& _field, iResource* _resource);
+    // Every change of m_picture ends here: the draw pass reads the texture of every control
+    // each frame, too often to cast the picture each time.
+    void pictureChanged();
 
     iResource* m_picture = nullptr;
+    cTexture* m_texture = nullptr;
     UInt m_frames_count = 1;
     Float m_anim_length = 1.0f;
     Bool m_anim_loop = true;

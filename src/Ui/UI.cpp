@@ -79,8 +79,10 @@ void cUI::sProcessSet::walk(void (cView::*_operation)())
 {
     // Locked, so the set itself does not change; the snapshot also survives a view that
     // flushes or shuts everything down from inside its own processing.
+    const std::uint64_t erasures = m_views.getErasures();
     for (const auto& entry : m_views.snapshot()) {
-        if (m_pendingRemove.containsNumber(entry.first) || !m_views.containsNumber(entry.first))
+        if (m_pendingRemove.containsNumber(entry.first) ||
+            (m_views.getErasures() != erasures && !m_views.containsNumber(entry.first)))
             continue;
         (entry.second->*_operation)();
     }
@@ -168,8 +170,9 @@ void cUI::drawControls(fDraw _draw)
 {
     cDrawSet& drawn = get().m_drawn;
     std::vector<cView*> hidden;
+    const std::uint64_t erasures = drawn.getErasures();
     for (const auto& entry : drawn.snapshot()) {
-        if (!drawn.containsKey(entry.first))
+        if (drawn.getErasures() != erasures && !drawn.containsKey(entry.first))
             continue;
         if (entry.second->isVisible())
             _draw(entry.second);

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+class cControl;
 class iXML;
 class cViewWatch;
 
@@ -34,6 +35,9 @@ public:
     virtual ~cView() noexcept(false);
 
     virtual Int getType() const { return 0; }
+    // The view as a control, or null: the draw pass asks this of every drawn view each frame,
+    // where a dynamic_cast would cost more than the drawing.
+    virtual cControl* asControl() { return nullptr; }
     virtual void process() {}
     // Runs each frame while absolutely enabled, even when hidden or disabled.
     virtual void absoluteProcess() {}

@@ -9,7 +9,7 @@ Bool cViewSet::insert(cView* _view)
 
 Bool cViewSet::erase(const cView* _view)
 {
-    return m_views.erase(_view->getNumber()) != 0;
+    return counted(m_views.erase(_view->getNumber()) != 0);
 }
 
 Bool cViewSet::contains(const cView* _view) const

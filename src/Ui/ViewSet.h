@@ -19,22 +19,36 @@ public:
 
     Bool insert(cView* _view);
     Bool erase(const cView* _view);
-    Bool eraseNumber(tNumber _number) { return m_views.erase(_number) != 0; }
+    Bool eraseNumber(tNumber _number) { return counted(m_views.erase(_number) != 0); }
     Bool contains(const cView* _view) const;
     Bool containsNumber(tNumber _number) const { return m_views.count(_number) != 0; }
     Bool empty() const { return m_views.empty(); }
     size_t size() const { return m_views.size(); }
-    void clear() { m_views.clear(); }
+    void clear()
+    {
+        m_views.clear();
+        ++m_erasures;
+    }
     cView* front() const { return m_views.empty() ? nullptr : m_views.begin()->second; }
 
     // A copy to walk while the views being walked make, delete and move views.
     std::vector<std::pair<tNumber, cView*>> snapshot() const;
     // The views in order, for tests and for callers that change nothing while they read.
     std::vector<cView*> list() const;
+    // Grows with every removal: a walk over a snapshot that sees it unchanged knows every
+    // entry of the snapshot is still in the set without looking each one up.
+    std::uint64_t getErasures() const { return m_erasures; }
 
     tEntries::const_iterator begin() const { return m_views.begin(); }
     tEntries::const_iterator end() const { return m_views.end(); }
 
 private:
+    Bool counted(Bool _erased)
+    {
+        m_erasures += _erased ? 1 : 0;
+        return _erased;
+    }
+
     tEntries m_views;
+    std::uint64_t m_erasures = 0;
 };

@@ -127,7 +127,7 @@ void cLogic::updateSysCursor()
 void cLogic::draw(cView* _view)
 {
     // Only controls enter the draw set; anything else there has nothing to show.
-    auto* control = dynamic_cast<cControl*>(_view);
+    cControl* control = _view ? _view->asControl() : nullptr;
     iGraphics* gr = iGraphics::getInstance();
     if (!control || !gr)
         return;

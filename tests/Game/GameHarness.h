@@ -27,17 +27,35 @@ inline std::string flyTextXml(UInt _color)
           "<AlphaPoints><Point alpha=\"1\" distance=\"0\" /><Point alpha=\"0\" distance=\"1\" /></AlphaPoints></FlyText>");
 }
 
+// The menu bar with every button shown and enabled but the journal's, and a blink colour.
+inline std::string gameMenuXml()
+{
+    std::string xml = "<GameMenu Visible=\"1\" Enable=\"1\" AbsoluteEnable=\"1\" JournalBlinkColor=\"0xFFFF0000\" "
+                      "JournalBlinkPeriod=\"0.5\">";
+    for (const char* button : {"MainMenuButton", "MarketButton", "FarmButton", "ProducingButton"})
+        xml += std::string("<") + button + " Visible=\"1\" Enable=\"1\" />";
+    return makeXml16(xml + "<JournalButton Visible=\"0\" Enable=\"1\" position=\"700 30\" size=\"48 48\" /><MoneyText Visible=\"1\" Enable=\"1\" />"
+                           "<ContractStatusPlaces><P Place=\"0 40\" /><P Place=\"0 80\" /><P Place=\"0 120\" />"
+                           "</ContractStatusPlaces></GameMenu>");
+}
+
 // A game over the whole engine on the headless platform, with a small "game.xml", the three
 // fly texts and an upgrade sound, on a fresh set of game variables.
 class cGameTest : public ::testing::Test {
 protected:
     cGameTest()
         : m_engine(cEngineHarness::DEFAULT_SETTINGS,
-              {{"game.xml", makeXml16("<Game Visible=\"1\" Enable=\"1\" UpgradeSound=\"sounds/upgrade.wav\" />")},
+              {{"game.xml", makeXml16("<Game Visible=\"1\" Enable=\"1\" AbsoluteEnable=\"1\" UpgradeSound=\"sounds/upgrade.wav\" />")},
+                  {"Gameplay/Gameplay.xml", makeXml16("<Gameplay><Events><E Type=\"9\" Time=\"0:10:00\" /></Events></Gameplay>")},
+                  {"UI/gameUI/GameMenu.xml", gameMenuXml()}, {"UI/Menu.xml", makeXml16("<Menu />")},
+                  {"UI/HelpView.xml", makeXml16("<HelpView />")}, {"UI/YesNo.xml", makeXml16("<YesNo />")},
+                  // The shell screens the pause menu leads to.
+                  {"UI/Load.xml", makeXml16("<Load />")}, {"UI/MainMenu.xml", makeXml16("<MainMenu />")},
+                  {"Ui/FixedBack.xml", makeXml16("<FixedBack />")}, {"UI/Options.xml", makeXml16("<Options />")},
                   {"UI/FlyTextExpence.xml", flyTextXml(EXPENSE_COLOR)},
                   {"UI/FlyTextIncome.xml", flyTextXml(INCOME_COLOR)},
                   {"UI/FlyProductExpence.xml", flyTextXml(PRODUCT_COLOR)}, {"sounds/upgrade.wav", "chime"},
-                  {"Tutorial/Tutorial.xml", makeXml16("<Tutorial Visible=\"1\" Enable=\"1\" />")},
+                  {"Tutorial/Tutorial.xml", makeXml16("<Tutorial Visible=\"1\" Enable=\"1\" TutorialEnable=\"0\" />")},
                   {"Tutorial/CommonHelpTip.xml", makeXml16("<CommonHelpTip />")},
                   {"Tutorial/ArrowHelpTip.xml", makeXml16("<ArrowHelpTip />")},
                   {"Tutorial/ActionTip.xml", makeXml16("<ActionTip />")}},

@@ -6,6 +6,7 @@
 #include "engine/Resource.h"
 #include "engine/ValueConvert.h"
 #include "graphics/RenderType.h"
+#include "graphics/Texture.h"
 #include "input/Input.h"
 
 namespace {
@@ -172,7 +173,9 @@ TEST_F(ButtonLooks, ATextureButtonShowsEachStatesTextureAndThePictureForTheOther
         cButton* button = make<cButton>("<b Picture=\"ui/button.png\" " + c.attributes + " />");
         for (eButtonState state : {BS_HOVERED, BS_PRESSED, BS_DISABLED, BS_NORMAL}) {
             button->setState(state);
-            EXPECT_EQ(button->getPicture()->getName(), c.pictures[state]) << c.attributes << " in state " << state;
+            // The texture is what the draw pass reads: it must follow the picture.
+            ASSERT_NE(button->getTexture(), nullptr);
+            EXPECT_EQ(button->getTexture()->getName(), c.pictures[state]) << c.attributes << " in state " << state;
         }
     }
 }

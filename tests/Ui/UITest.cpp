@@ -171,4 +171,21 @@ TEST_F(DrawOrderTest, GreaterDepthIsDrawnLaterEqualDepthsInCreationOrderAndHidde
         delete view;
 }
 
+cView* s_victim = nullptr;
+
+TEST_F(DrawOrderTest, ViewDeletedWhileDrawingIsNeverDrawn)
+{
+    cView* killer = makeShown();
+    s_victim = makeShown();
+    cUI::addDrawn(killer, 0);
+    cUI::addDrawn(s_victim, 1.0f);
+    cUI::drawControls([](cView* _control) {
+        record(_control);
+        delete s_victim;
+        s_victim = nullptr;
+    });
+    EXPECT_EQ(m_drawn, (std::vector<cView*>{killer}));
+    delete killer;
+}
+
 } // namespace

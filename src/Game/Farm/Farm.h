@@ -1,17 +1,27 @@
 #pragma once
-#include "Ui/Picture.h"
-#include "Ui/View.h"
+#include "Game/GameKeys.h"
+#include "Game/ScreenLook.h"
+#include "Ui/MovableBack.h"
 #include "engine/Singleton.h"
+
+struct sContractEvent;
 
 // The farm screen with its field tiles, post box and shop buttons. Everything on the ground
 // hangs on its scrolling layer, so it slides with the screen.
-// Not filled in yet: the game makes it and calls its refreshes, which have nothing to show.
-class cFarm : public cView, public cViewSingleton<cFarm> {
+// Not filled in yet: the game makes it and calls its refreshes, which have nothing to show;
+// it shows only its backdrop.
+class cFarm : public cMovableBack, public cViewSingleton<cFarm> {
 public:
-    explicit cFarm(cView* _parent) : cView(_parent), m_sliding(new cPicture(this)) {}
+    explicit cFarm(cView* _parent) : cMovableBack(_parent) { loadScreenLook(*this, "UI/gameUI/farm.xml"); }
 
-    cPicture* getSlidingPicture() const { return m_sliding; }
     void updateUpgradeButton() {}
+    void updateSeedsButton() {}
+    // No letters are shown yet, so the post box always has room; a letter goes nowhere.
+    Bool haveLetterRoom() const { return true; }
+    void addLetter(sContractEvent* /*_event*/) {}
+    void destroyFields(Int /*_count*/, Float /*_randomFactor*/) {}
+    // The next field level may be bought; the fields that show it do not exist yet.
+    void setFieldsUpgradeAvail(Int _level) { key::fua() = _level; }
 
     // What hangs on the mouse pointer: a seed package or a sprinkler, and which object.
     static inline Bool s_seedOnMouse = false;
@@ -23,8 +33,4 @@ public:
         s_sprinkleOnMouse = false;
         s_objectOnMouse = nullptr;
     }
-
-private:
-    // A child: it goes with the screen.
-    cPicture* m_sliding;
 };

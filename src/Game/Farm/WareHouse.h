@@ -12,6 +12,10 @@ public:
 
     void updateUpgrade() override {}
 
+    // No level data is read yet: the warehouse holds nothing and has no room.
+    UInt getCapacity() const { return 0; }
+    UInt getFreeSpace() const { return 0; }
+    UInt getGoodCount(UInt /*_type*/) const { return 0; }
     // Stores what fits and answers how much that was: nothing yet.
     UInt addGoods(UInt /*_type*/, UInt /*_count*/, Bool /*_updateMarket*/, Bool /*_first*/) { return 0; }
 };

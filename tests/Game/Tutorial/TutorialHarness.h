@@ -42,7 +42,11 @@ protected:
                   {"Tutorial/Tutorial.xml", makeXml16(tutorialXml("1", 50))},
                   {"Tutorial/CommonHelpTip.xml", tipViewXml("CommonHelpTip", "400 300")},
                   {"Tutorial/ArrowHelpTip.xml", tipViewXml("ArrowHelpTip", "10 20")},
-                  {"Tutorial/ActionTip.xml", tipViewXml("ActionTip", "10 20")}},
+                  {"Tutorial/ActionTip.xml", tipViewXml("ActionTip", "10 20")},
+                  // The time-line, a bar with no buttons to start tips on, the pause menu and help.
+                  {"Gameplay/Gameplay.xml", makeXml16("<Gameplay><Events><E Type=\"9\" Time=\"0:10:00\" /></Events></Gameplay>")},
+                  {"UI/gameUI/GameMenu.xml", makeXml16("<GameMenu Visible=\"1\" Enable=\"1\" AbsoluteEnable=\"1\" />")},
+                  {"UI/Menu.xml", makeXml16("<Menu />")}, {"UI/HelpView.xml", makeXml16("<HelpView />")}},
               cEngineHarness::eRenderer::null)
     {
         clearProperties();

@@ -1,0 +1,243 @@
+#include "Game/GameMenu.h"
+
+#include "Game/Farm/DigBuilding.h"
+#include "Game/Farm/Farm.h"
+#include "Game/Farm/Journal.h"
+#include "Game/Farm/MowBuilding.h"
+#include "Game/Farm/Person.h"
+#include "Game/Farm/WareHouse.h"
+#include "Game/Farm/WaterSource.h"
+#include "Game/GameKeys.h"
+#include "Game/Gameplay.h"
+#include "Game/Manufacture/Manufacture.h"
+#include "Game/Market/Market.h"
+#include "Game/Tutorial/TutorialManager.h"
+#include "Ui/Picture.h"
+#include "engine/ErrorStack.h"
+#include "engine/Timer.h"
+#include "input/Input.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+// The worker's looping sounds, in the order they start again: can, hose, tractor, shovel, scythe.
+constexpr cPerson::eSoundType LOOP_SOUNDS[5] = {cPerson::WORK_WATERING_CAN, cPerson::WORK_HOSE,
+                                                cPerson::WORK_TRACTOR, cPerson::WORK_SHOVEL,
+                                                cPerson::WORK_SCYTHE};
+constexpr Float LIGHT_PERIOD = 0.5f;
+constexpr eTips TIP_GOTO_MARKET = 6;
+constexpr eTips TIP_FARM_QUIET = 5;
+constexpr eTips TIP_GOTO_FARM = 7;
+constexpr eTips TIP_MARKET_QUIET = 45;
+constexpr eTips TIP_GOTO_PRODUCTION = 30;
+constexpr eTips TIP_JOURNAL = 39;
+constexpr size_t JOURNAL_TIP_NOTES = 3;
+
+Float frameTime()
+{
+    cTimer* timer = cTimer::getInstance();
+    return timer ? timer->getFrameTime() : 0.0f;
+}
+
+Bool isSliding(const cMovableBack* _screen)
+{
+    return _screen && _screen->getSlide().isMoving();
+}
+
+// Visible, enabled and still.
+Bool isOnScreen(const cMovableBack* _screen)
+{
+    return _screen && _screen->isVisible() && _screen->isEnabled() && !isSliding(_screen);
+}
+
+Bool isOn(const cView* _view)
+{
+    return _view->isVisible() && _view->isEnabled();
+}
+
+Int investment(const cUpgrade* _building)
+{
+    return _building ? _building->getUpgradesCost() : 0;
+}
+
+// What closes the bar's own action tips: the switch they ask for has started.
+Bool marketAndFarmSlide(cControl* /*_pointed*/)
+{
+    return isSliding(cMarket::getInstance()) && isSliding(cFarm::getInstance());
+}
+
+Bool productionSlides(cControl* /*_pointed*/)
+{
+    return isSliding(cManufacture::getInstance());
+}
+
+Bool journalShown(cControl* /*_pointed*/)
+{
+    const cJournal* journal = cJournal::getInstance();
+    return journal && journal->isVisible();
+}
+
+fTipsFunc closingCondition(eTips _n)
+{
+    switch (_n) {
+    case TIP_GOTO_MARKET:
+    case TIP_GOTO_FARM: return &marketAndFarmSlide;
+    case TIP_GOTO_PRODUCTION: return &productionSlides;
+    default: return &journalShown;
+    }
+}
+
+void runTip(cTutorialManager& _tutorial, eTips _n, cControl* _pointed)
+{
+    // An action tip cannot run without its closing test; the bar knows those of its own tips.
+    if (!_tutorial.getTip(_n).condition)
+        _tutorial.setCondition(_n, closingCondition(_n));
+    switch (cTutorialManager::getTipView(_n)) {
+    case cTutorialManager::COMMON_TIP: _tutorial.runCommonHelpTip(_n, _pointed); break;
+    case cTutorialManager::ARROW_TIP: _tutorial.runArrowHelpTip(_n, _pointed); break;
+    case cTutorialManager::ARROW_TIP2: _tutorial.runArrowHelpTip2(_n, _pointed); break;
+    case cTutorialManager::ACTION_TIP: _tutorial.runActionTip(_n, _pointed); break;
+    case cTutorialManager::ACTION_TIP2: _tutorial.runActionTip2(_n, _pointed); break;
+    }
+}
+
+} // namespace
+
+Bool cGameMenu::isAnyScreenSliding()
+{
+    return isSliding(cFarm::getInstance()) || isSliding(cManufacture::getInstance()) ||
+           isSliding(cMarket::getInstance());
+}
+
+void cGameMenu::absoluteProcess()
+{
+    GUARD_BEGIN
+    const Float dt = frameTime();
+    key::RunTime() += dt;
+    if (!isAnyScreenSliding() && !m_hold && runGameTime()) {
+        key::GameTime() += dt;
+        if (cGameplay* gameplay = cGameplay::getInstance())
+            gameplay->process();
+    }
+    blinkJournal(dt);
+    blinkWareLight(dt);
+    startTips();
+    GUARD_END("void cGameMenu::absoluteProcess()")
+}
+
+// The goals the time-line sets: the clock waits until the player has the money (counting
+// what went into the farm buildings) and the warehouse level. A met goal is cleared for good.
+Bool cGameMenu::runGameTime()
+{
+    const Int goal = key::mTrigger();
+    if (goal != 0) {
+        const LongLong total = LongLong(key::Money()) + investment(cWareHouse::getInstance()) +
+                               investment(cWaterSource::getInstance()) + investment(cMowBuilding::getInstance()) +
+                               investment(cDigBuilding::getInstance());
+        if (total < goal)
+            return false;
+        key::mTrigger() = 0;
+    }
+    const Int level = key::wlTrigger();
+    if (level != -1) {
+        if (key::upgradeLevel(32) < level)
+            return false;
+        key::wlTrigger() = -1;
+    }
+    return true;
+}
+
+void cGameMenu::blinkJournal(Float _frameTime)
+{
+    if (!m_journalBlinking)
+        return;
+    if (m_journalButton->getState() == BS_HOVERED) {
+        m_journalButton->setColor(m_journalNormalColor);
+        m_journalBlinkCountdown = m_journalBlinkPeriod;
+        return;
+    }
+    m_journalBlinkCountdown -= _frameTime;
+    if (m_journalBlinkCountdown > 0)
+        return;
+    m_journalBlinkCountdown = m_journalBlinkPeriod;
+    const Bool blinkColor = m_journalButton->getColor() == m_journalBlinkColor;
+    m_journalButton->setColor(blinkColor ? m_journalNormalColor : m_journalBlinkColor);
+}
+
+void cGameMenu::blinkWareLight(Float _frameTime)
+{
+    const cWareHouse* warehouse = cWareHouse::getInstance();
+    // A warehouse without room at all is not full: its gauge is empty.
+    if (!warehouse || warehouse->getCapacity() == 0 || warehouse->getFreeSpace() != 0)
+        return;
+    const eButtonState state = m_wareLoadingButton->getState();
+    if (state == BS_HOVERED || state == BS_PRESSED)
+        return;
+    m_lighterCountdown -= _frameTime;
+    if (m_lighterCountdown > 0)
+        return;
+    m_lighterCountdown = LIGHT_PERIOD;
+    if (isOn(m_wareLoadingLighter))
+        m_wareLoadingLighter->hide();
+    else
+        m_wareLoadingLighter->show();
+}
+
+void cGameMenu::startTips()
+{
+    cTutorialManager* tutorial = cTutorialManager::getInstance();
+    if (!tutorial)
+        return;
+    const Bool farm = isOnScreen(cFarm::getInstance());
+    const Bool market = isOnScreen(cMarket::getInstance());
+    const Bool production = isOnScreen(cManufacture::getInstance());
+    if (tutorial->canRunTip(TIP_GOTO_MARKET) && isOn(m_marketButton) && farm && !tutorial->canRunTip(TIP_FARM_QUIET))
+        runTip(*tutorial, TIP_GOTO_MARKET, m_marketButton);
+    if (tutorial->canRunTip(TIP_GOTO_FARM) && isOn(m_farmButton) && market && !tutorial->canRunTip(TIP_MARKET_QUIET))
+        runTip(*tutorial, TIP_GOTO_FARM, m_farmButton);
+    if (tutorial->canRunTip(TIP_GOTO_PRODUCTION) && isOn(m_producingButton) && (farm || market))
+        runTip(*tutorial, TIP_GOTO_PRODUCTION, m_producingButton);
+    if (tutorial->canRunTip(TIP_JOURNAL) && (farm || market || production) && m_journalBlinking &&
+        m_notes.size() >= JOURNAL_TIP_NOTES)
+        runTip(*tutorial, TIP_JOURNAL, m_journalButton);
+}
+
+void cGameMenu::absoluteEnabled()
+{
+    GUARD_BEGIN
+    cBack::absoluteEnabled();
+    if (cPerson* person = cPerson::getInstance()) {
+        for (UInt i = 0; i < 5; ++i)
+            if (m_workerSoundFlags[i])
+                person->playSound(LOOP_SOUNDS[i]);
+    }
+    // The notification may come again for one change: the sounds start once, Escape binds once.
+    std::fill(std::begin(m_workerSoundFlags), std::end(m_workerSoundFlags), false);
+    if (cInput* input = cInput::getInstance()) {
+        input->unbind(KEY_ESCAPE, &cGameMenu::onEsc, this);
+        input->bind(KEY_ESCAPE, &cGameMenu::onEsc, this);
+    }
+    GUARD_END("void cGameMenu::absoluteEnabled()")
+}
+
+void cGameMenu::absoluteDisabled()
+{
+    GUARD_BEGIN
+    cBack::absoluteDisabled();
+    if (cPerson* person = cPerson::getInstance()) {
+        for (UInt i = 0; i < 5; ++i) {
+            // A repeated notification finds them stopped already and keeps what was recorded.
+            if (!person->isLoopSoundPlaying(LOOP_SOUNDS[i]))
+                continue;
+            m_workerSoundFlags[i] = true;
+            person->stopLoopSound(LOOP_SOUNDS[i]);
+        }
+    } else {
+        std::fill(std::begin(m_workerSoundFlags), std::end(m_workerSoundFlags), false);
+    }
+    if (cInput* input = cInput::getInstance())
+        input->unbind(KEY_ESCAPE, &cGameMenu::onEsc, this);
+    GUARD_END("void cGameMenu::absoluteDisabled()")
+}

@@ -1,0 +1,286 @@
+#include "Game/GameMenu.h"
+
+#include "Game/ChildElement.h"
+#include "Game/Contracts/ContractStatus.h"
+#include "Game/Farm/Farm.h"
+#include "Game/Farm/WareHouse.h"
+#include "Game/GameKeys.h"
+#include "Game/Gameplay.h"
+#include "Game/Manufacture/Manufacture.h"
+#include "Game/Market/Market.h"
+#include "Game/Menu.h"
+#include "Ui/ProgressFloat.h"
+#include "Ui/Text.h"
+#include "Ui/XmlAttribute.h"
+#include "Ui/ViewFile.h"
+#include "engine/ErrorStack.h"
+#include "engine/LogManager.h"
+#include "engine/Resource.h"
+#include "engine/ResourceManager.h"
+#include "engine/SoundManager.h"
+#include "engine/TextConvert.h"
+#include "engine/ValueConvert.h"
+#include "engine/XML.h"
+
+#include <string>
+
+namespace {
+
+iResource* loadSound(iXML* _xml_doc, const char16_t* _name)
+{
+    const String path = toString((*_xml_doc)[_name]);
+    return path.empty() ? nullptr : cResourceManager::getInstance()->getSound(path);
+}
+
+Bool isOn(const cView* _view)
+{
+    return _view->isVisible() && _view->isEnabled();
+}
+
+} // namespace
+
+void cGameMenu::sReleaseSound::operator()(iResource* _sound) const
+{
+    _sound->release();
+}
+
+cGameMenu::cGameMenu(cView* _parent) : cBack(_parent)
+{
+    GUARD_BEGIN
+    makeControls();
+    loadViewFile(this, "UI/gameUI/GameMenu.xml");
+    m_mainMenuButton->setOnClick(&cGameMenu::onGotoMainMenu);
+    m_farmButton->setOnClick(&cGameMenu::onGotoFarm);
+    m_marketButton->setOnClick(&cGameMenu::onGotoMarket);
+    m_producingButton->setOnClick(&cGameMenu::onGotoManufacture);
+    m_journalButton->setOnClick(&cGameMenu::onJournal);
+    m_wareLoadingButton->setOnHover(&cGameMenu::onWareHover);
+    m_wareLoadingButton->setOnUnhover(&cGameMenu::onWareUnhover);
+    restoreContracts();
+    m_pauseMenu = new cMenu(nullptr);
+    GUARD_END("cGameMenu::cGameMenu(cView* _parent)")
+}
+
+cGameMenu::~cGameMenu()
+{
+    // A top-level view: the tree does not take it along.
+    delete m_pauseMenu;
+}
+
+void cGameMenu::makeControls()
+{
+    m_mainMenuButton = new cTipButton(this);
+    m_marketButton = new cTipButton(this);
+    m_farmButton = new cTipButton(this);
+    m_producingButton = new cTipButton(this);
+    for (UInt i = 0; i < PLACE_COUNT; ++i)
+        m_contractStatus[i] = new cContractStatus(this, i);
+    m_moneyText = new cText(this);
+    m_journalButton = new cTipButton(this);
+    m_wareLoadingButton = new cAnimButton(this);
+    m_wareLoading = new cProgressFloat(this);
+    m_wareLoadingLighter = new cPicture(this);
+}
+
+void cGameMenu::restoreContracts()
+{
+    cGameplay* gameplay = cGameplay::getInstance();
+    for (UInt i = 0; i < PLACE_COUNT; ++i) {
+        const Int task = key::task[i];
+        if (task == -1)
+            continue;
+        // A profile from another time-line may name an event that is not a contract here.
+        sBaseEvent* event = gameplay ? gameplay->findEvent(task) : nullptr;
+        if (!event || event->type != sBaseEvent::CONTRACT) {
+            getLog("error")->print("The running contract " + std::to_string(task) + " in place " +
+                                   std::to_string(i) + " is not a contract of the time-line: it is dropped.");
+            key::task[i] = -1;
+            continue;
+        }
+        m_contractStatus[i]->setup(static_cast<sContractEvent*>(event), true);
+        ++m_busyStatusCount;
+    }
+}
+
+void cGameMenu::loadXML(iXML* _xml_doc)
+{
+    GUARD_BEGIN
+    cBack::loadXML(_xml_doc);
+    m_journalNormalColor = m_journalButton->getColor();
+    loadChildElement(_xml_doc, "MainMenuButton", m_mainMenuButton);
+    loadChildElement(_xml_doc, "MarketButton", m_marketButton);
+    loadChildElement(_xml_doc, "FarmButton", m_farmButton);
+    loadChildElement(_xml_doc, "ProducingButton", m_producingButton);
+    loadChildElement(_xml_doc, "MoneyText", m_moneyText);
+    loadChildElement(_xml_doc, "JournalButton", m_journalButton);
+    readXmlAttribute(_xml_doc, u"JournalBlinkColor", m_journalBlinkColor, toDXColor);
+    readXmlAttribute(_xml_doc, u"JournalBlinkPeriod", m_journalBlinkPeriod, toFloat);
+    loadChildElement(_xml_doc, "WareLoadingSubstrain", m_wareLoadingButton);
+    loadChildElement(_xml_doc, "WareLoading", m_wareLoading);
+    loadChildElement(_xml_doc, "WareLoadingLighter", m_wareLoadingLighter);
+    updateMoneyText();
+    loadPlaces(_xml_doc);
+    m_changeSound.reset(loadSound(_xml_doc, u"ChangeSound"));
+    m_newMessageSound.reset(loadSound(_xml_doc, u"NewMessageSound"));
+    GUARD_END("void cGameMenu::loadXML(iXML* xml_doc)")
+}
+
+void cGameMenu::loadPlaces(iXML* _xml_doc)
+{
+    iXML* places = nullptr;
+    if (!_xml_doc->get("ContractStatusPlaces", places))
+        return;
+    iXML* place = nullptr;
+    for (UInt i = 0; i < PLACE_COUNT && places->get(i, place); ++i) {
+        Vector2 offset(0, 0);
+        readXmlAttribute(place, u"Place", offset, toVector2);
+        m_contractStatus[i]->addPosition(offset);
+    }
+}
+
+void cGameMenu::playSound(iResource* _sound)
+{
+    cSoundManager* sound = cSoundManager::getInstance();
+    if (_sound && sound)
+        sound->play(_sound);
+}
+
+void cGameMenu::updateMoneyText()
+{
+    GUARD_BEGIN
+    m_moneyText->setString(toWString(std::to_string(key::Money())));
+    GUARD_END("void cGameMenu::updateMoneyText()")
+}
+
+void cGameMenu::updateMarketButton()
+{
+    GUARD_BEGIN
+    const cMarket* market = cMarket::getInstance();
+    if (isOn(m_marketButton) || (market && isOn(market) && !market->getSlide().isMoving()))
+        return;
+    Bool any = UInt(key::MGoodCount[0]) + UInt(key::WGoodCount[0]) != 0;
+    for (UInt kind = 1; !any && kind < key::PRODUCT_COUNT; ++kind)
+        any = cMarket::canBeVisible(kind);
+    if (any)
+        m_marketButton->enable();
+    GUARD_END("void cGameMenu::updateMarketButton()")
+}
+
+void cGameMenu::updateManufactureButton()
+{
+    GUARD_BEGIN
+    const cManufacture* manufacture = cManufacture::getInstance();
+    const Bool onScreen = manufacture && isOn(manufacture) && !manufacture->getSlide().isMoving();
+    if (isOn(m_producingButton) || onScreen)
+        return;
+    if (cManufacture::anyDepotAvailableToBuild())
+        m_producingButton->enable();
+    GUARD_END("void cGameMenu::updateManufactureButton()")
+}
+
+void cGameMenu::updateContractStatuses(Bool _first)
+{
+    GUARD_BEGIN
+    updateMarketButton();
+    for (cContractStatus* panel : m_contractStatus)
+        if (panel->isActive())
+            panel->updateRequirementProgress(_first);
+    GUARD_END("void cGameMenu::updateContractStatuses(Bool _first)")
+}
+
+void cGameMenu::updateWarehouseInfo()
+{
+    GUARD_BEGIN
+    const cWareHouse* warehouse = cWareHouse::getInstance();
+    const UInt capacity = warehouse ? warehouse->getCapacity() : 0;
+    const UInt free = warehouse ? std::min(warehouse->getFreeSpace(), capacity) : 0;
+    m_wareLoading->setValue(capacity == 0 ? 0.0f : Float(capacity - free) * 100.0f / Float(capacity));
+    m_wareLoading->progressChanged();
+    GUARD_END("void cGameMenu::updateWarehouseInfo()")
+}
+
+void cGameMenu::disableControls()
+{
+    GUARD_BEGIN
+    m_hiddenButtons[0] = isOn(m_marketButton);
+    m_hiddenButtons[1] = isOn(m_farmButton);
+    m_hiddenButtons[2] = isOn(m_producingButton);
+    for (cTipButton* button : {m_mainMenuButton, m_marketButton, m_farmButton, m_producingButton, m_journalButton})
+        button->disable();
+    GUARD_END("void cGameMenu::disableControls()")
+}
+
+void cGameMenu::enableControls()
+{
+    GUARD_BEGIN
+    m_mainMenuButton->enable();
+    m_journalButton->enable();
+    cTipButton* const buttons[3] = {m_marketButton, m_farmButton, m_producingButton};
+    for (UInt i = 0; i < 3; ++i)
+        if (m_hiddenButtons[i])
+            buttons[i]->enable();
+    GUARD_END("void cGameMenu::enableControls()")
+}
+
+void cGameMenu::acceptContract(sContractEvent* _event)
+{
+    GUARD_BEGIN
+    if (m_busyStatusCount >= PLACE_COUNT)
+        return;
+    for (cContractStatus* panel : m_contractStatus) {
+        if (panel->isActive())
+            continue;
+        panel->setup(_event, false);
+        ++m_busyStatusCount;
+        return;
+    }
+    GUARD_END("void cGameMenu::acceptContract(sContractEvent* _event)")
+}
+
+void cGameMenu::releaseContractStatus(cContractStatus* _panel)
+{
+    for (cContractStatus* panel : m_contractStatus)
+        if (panel == _panel && m_busyStatusCount > 0)
+            --m_busyStatusCount;
+}
+
+void cGameMenu::addNote(const WString& _text, Bool _read)
+{
+    GUARD_BEGIN
+    if (!_read)
+        playSound(m_newMessageSound.get());
+    m_notes.push_back({_text, _read});
+    if (!_read && !m_journalBlinking) {
+        m_journalBlinking = true;
+        m_journalBlinkCountdown = m_journalBlinkPeriod;
+    }
+    if (!m_journalButton->isOwnVisible())
+        m_journalButton->show();
+    GUARD_END("void cGameMenu::addNote(const WString& _text, Bool _read)")
+}
+
+void cGameMenu::setNotes(const NOTES& _notes)
+{
+    GUARD_BEGIN
+    m_notes = _notes;
+    m_journalBlinking = false;
+    for (const sNote& note : m_notes)
+        m_journalBlinking = m_journalBlinking || !note.read;
+    if (!m_notes.empty())
+        m_journalButton->show();
+    if (m_journalBlinking)
+        m_journalBlinkCountdown = m_journalBlinkPeriod;
+    GUARD_END("void cGameMenu::setNotes(const NOTES& _notes)")
+}
+
+void cGameMenu::setNotesRead(Bool _read)
+{
+    GUARD_BEGIN
+    for (sNote& note : m_notes)
+        note.read = _read;
+    if (!_read)
+        return;
+    m_journalBlinking = false;
+    m_journalButton->setColor(m_journalNormalColor);
+    GUARD_END("void cGameMenu::setNotesRead(Bool _read)")
+}

@@ -1,0 +1,240 @@
+#include "Game/Gameplay.h"
+
+#include "Game/GameKeys.h"
+#include "Game/GameRandom.h"
+#include "engine/ErrorStack.h"
+#include "engine/Log.h"
+#include "engine/LogManager.h"
+#include "engine/ResourceManager.h"
+#include "engine/ValueConvert.h"
+#include "engine/XML.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Demand up to 5 fills the lower half of the forecast scale, 5 to 100 the upper half.
+Float forecastLevel(Float _demand)
+{
+    return _demand > 5.0f ? (_demand - 5.0f) * 0.5263158f + 50.0f : _demand * 10.0f;
+}
+
+} // namespace
+
+cGameplay::cGameplay(std::unique_ptr<iEventTargets> _targets)
+    : m_targets(_targets ? std::move(_targets) : std::make_unique<cGameEventTargets>())
+{
+    GUARD_BEGIN
+    iXML* doc = cResourceManager::getInstance()->getXML("Gameplay/Gameplay.xml");
+    try {
+        start(doc);
+    } catch (...) {
+        doc->release();
+        throw;
+    }
+    doc->release();
+    GUARD_END("cGameplay::cGameplay()")
+}
+
+cGameplay::cGameplay(iXML* _xml_doc, std::unique_ptr<iEventTargets> _targets)
+    : m_targets(_targets ? std::move(_targets) : std::make_unique<cGameEventTargets>())
+{
+    GUARD_BEGIN
+    start(_xml_doc);
+    GUARD_END("cGameplay::cGameplay(iXML* _xml_doc)")
+}
+
+void cGameplay::start(iXML* _xml_doc)
+{
+    loadXML(_xml_doc);
+    if (m_inactive)
+        return;
+    m_endSeconds = m_endTime.toSeconds();
+    placeOnClock();
+    if (key::GameTime() == 0.0f) {
+        drawRandomFactors();
+        applyRandomFactors();
+    }
+}
+
+cGameplay::~cGameplay() = default;
+
+void cGameplay::loadXML(iXML* _xml_doc)
+{
+    iXML* events = nullptr;
+    if (!_xml_doc->get("Events", events))
+        return;
+    iXML* element = nullptr;
+    for (UInt i = 0; events->get(i, element); ++i) {
+        UInt type = sBaseEvent::TYPE_COUNT;
+        toUInt(type, (*element)[u"Type"]);
+        std::unique_ptr<sBaseEvent> event = sBaseEvent::make(type);
+        if (!event)
+            continue;
+        event->loadXML(element);
+        const String fault = event->check();
+        if (!fault.empty()) {
+            getLog("error")->print("Gameplay/Gameplay.xml: event " + std::to_string(i) + " of type " +
+                                   std::to_string(type) + " is skipped: " + fault + ".");
+            continue;
+        }
+        insert(std::move(event));
+    }
+    if (m_events.empty())
+        return;
+    m_endTime = m_events.back()->time;
+    m_inactive = m_endTime == sTimeObject();
+    Bool restart = false;
+    for (UInt i = 0; i < m_events.size(); ++i) {
+        m_events[i]->index = i;
+        if (m_events[i]->type == sBaseEvent::MAIN_GAME_END) {
+            m_restartIndex = i;
+            restart = true;
+        }
+    }
+    // Without it the clock would have nowhere to go back to after the last event.
+    if (!m_inactive && !restart)
+        throw "Gameplay/Gameplay.xml has no main-game-end event (Type 9) to repeat the game from";
+}
+
+void cGameplay::insert(std::unique_ptr<sBaseEvent> _event)
+{
+    // Before the first later event, so equal times keep the file's order.
+    const auto later = std::find_if(m_events.begin(), m_events.end(),
+                                    [&](const std::unique_ptr<sBaseEvent>& _other) { return _event->time < _other->time; });
+    m_events.insert(later, std::move(_event));
+}
+
+void cGameplay::placeOnClock()
+{
+    sTimeObject now;
+    now.setSeconds(key::GameTime());
+    const auto later = std::find_if(m_events.begin(), m_events.end(),
+                                    [&](const std::unique_ptr<sBaseEvent>& _event) { return now < _event->time; });
+    if (later != m_events.end()) {
+        m_next = UInt(later - m_events.begin());
+        return;
+    }
+    // A clock saved past the end of an older, longer time-line: the game goes on as the
+    // cycle end would take it, rather than never loading again.
+    getLog("error")->print("The saved game clock " + std::to_string(key::GameTime()) +
+                           " s is past the time-line's last event: the game goes back to its repeat.");
+    endCycle(key::GameTime());
+}
+
+void cGameplay::process()
+{
+    GUARD_BEGIN
+    if (m_inactive)
+        return;
+    const Float now = key::GameTime();
+    if (m_next < m_events.size() && now >= m_events[m_next]->time.toSeconds()) {
+        sBaseEvent* event = m_events[m_next].get();
+        // A letter that finds the post box full is not sent this cycle.
+        if (event->type != sBaseEvent::CONTRACT || m_targets->haveLetterRoom())
+            event->fire(*m_targets);
+        ++m_next;
+    }
+    // The cycle ends only once everything due up to its end has fired, one a frame.
+    if (now < m_endSeconds || m_next < m_events.size())
+        return;
+    endCycle(now);
+    drawRandomFactors();
+    applyRandomFactors();
+    GUARD_END("void cGameplay::process()")
+}
+
+void cGameplay::endCycle(Float _now)
+{
+    const Float restart = m_events[m_restartIndex]->time.toSeconds();
+    Float time = restart + (_now - m_endSeconds);
+    // An overshoot longer than a whole cycle starts the cycle afresh.
+    if (time >= m_endSeconds)
+        time = restart;
+    key::GameTime() = time;
+    m_next = m_restartIndex;
+}
+
+void cGameplay::drawRandomFactors()
+{
+    m_randomFactors.assign(m_events.size(), 0.0f);
+    for (size_t i = 0; i < m_events.size(); ++i) {
+        const Float range = m_events[i]->range;
+        m_randomFactors[i] = Float(gameRand()) * (range - -range) * (1.0f / 32767.0f) + -range;
+    }
+}
+
+void cGameplay::applyRandomFactors()
+{
+    for (size_t i = 0; i < m_events.size(); ++i)
+        m_events[i]->applyRandomFactor(i < m_randomFactors.size() ? m_randomFactors[i] : 0.0f);
+}
+
+void cGameplay::setRandomFactors(const std::vector<Float>& _factors)
+{
+    GUARD_BEGIN
+    m_randomFactors = _factors;
+    applyRandomFactors();
+    GUARD_END("void cGameplay::setRandomFactors(const std::vector<float>& _factors)")
+}
+
+Float cGameplay::getGameTime()
+{
+    return key::GameTime();
+}
+
+UInt cGameplay::getEffectivePrice(UInt _type) const
+{
+    if (_type >= key::PRODUCT_COUNT)
+        throw "invalid type";
+    return UInt(key::MEffPrice[_type]);
+}
+
+void cGameplay::getPricePrognos(UInt _type, Float _step, UInt _count, std::vector<Float>& _out) const
+{
+    GUARD_BEGIN
+    if (!(_step > 0))
+        throw "invalid step";
+    Float current = Float(std::max(Int(getEffectivePrice(_type)), 0));
+    _out.assign(_count, 0.0f);
+    if (_count == 0)
+        return;
+    const Float now = key::GameTime();
+    const Float horizon = now + Float(_count) * _step;
+    UInt filled = 0;
+    for (size_t i = m_next; i < m_events.size(); ++i) {
+        const Float seconds = m_events[i]->time.toSeconds();
+        if (seconds >= horizon)
+            break;
+        if (m_events[i]->type != sBaseEvent::POPULARITY_CHANGE)
+            continue;
+        // An event already due counts from now; one that rounds onto the horizon, from the last step.
+        const Double steps = std::trunc(Double(seconds - now) / Double(_step));
+        const UInt k = UInt(std::clamp(steps, 0.0, Double(_count - 1)));
+        for (const auto& pair : static_cast<const sPopularityChangeEvent&>(*m_events[i]).values) {
+            if (pair.ProductType != _type)
+                continue;
+            for (; filled <= k; ++filled)
+                _out[filled] = current;
+            current = Float(std::max(pair.Value, 0));
+        }
+    }
+    for (; filled < _count; ++filled)
+        _out[filled] = current;
+    for (Float& level : _out)
+        level = forecastLevel(level);
+    GUARD_END("void cGameplay::getPricePrognos(UInt type, float step, UInt count, std::vector<float>& out)")
+}
+
+sBaseEvent* cGameplay::getEvent(UInt _index) const
+{
+    if (_index >= m_events.size())
+        throw "invalid event";
+    return m_events[_index].get();
+}
+
+sBaseEvent* cGameplay::findEvent(Int _index) const
+{
+    return _index >= 0 && UInt(_index) < m_events.size() ? m_events[UInt(_index)].get() : nullptr;
+}

@@ -1,0 +1,259 @@
+#include "Game/Contracts/ContractStatus.h"
+#include "Game/Farm/Farm.h"
+#include "Game/Farm/Person.h"
+#include "Game/GameMenu.h"
+#include "Game/Gameplay.h"
+#include "Game/Manufacture/Manufacture.h"
+#include "Game/Market/Market.h"
+#include "Game/Menu.h"
+#include "GameHarness.h"
+#include "Ui/ProgressFloat.h"
+#include "input/Control.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A worker whose looping sounds are only written down.
+class cRecordingPerson : public cPerson {
+public:
+    cRecordingPerson(cView* _parent, std::vector<int>& _started) : cPerson(_parent), m_started(_started) {}
+    void playSound(eSoundType _type) override
+    {
+        m_started.push_back(int(_type));
+        m_playing[_type] = true;
+    }
+    void stopLoopSound(eSoundType _type) override { m_playing[_type] = false; }
+    Bool isLoopSoundPlaying(eSoundType _type) const override { return m_playing[_type]; }
+
+private:
+    std::vector<int>& m_started;
+    Bool m_playing[SOUND_COUNT] = {};
+};
+
+class cGameMenuTest : public cGameTest {
+protected:
+    cGameMenuTest()
+    {
+        try {
+            m_engine.frames(20);
+        } catch (const String& _e) {
+            ADD_FAILURE() << _e;
+        }
+    }
+
+    cGameMenu& menu() { return *cGameMenu::getInstance(); }
+    // The game time one frame adds.
+    Float frameGameTime()
+    {
+        const Float before = key::GameTime();
+        m_engine.frame();
+        return key::GameTime() - before;
+    }
+    // Costs of the warehouse's levels (item 12): level 1 costs _first, level 2 _second.
+    void warehouseCosts(UInt _first, UInt _second)
+    {
+        std::string rows;
+        for (int i = 0; i < 12; ++i)
+            rows += "<I />";
+        load("<Game><Costs>" + rows + "<I><Up0>0</Up0><Up1>" + std::to_string(_first) + "</Up1><Up2>" +
+             std::to_string(_second) + "</Up2><Up3>0</Up3></I></Costs></Game>");
+    }
+    static Bool on(const cView* _view) { return _view->isVisible() && _view->isEnabled(); }
+};
+
+struct sGoal {
+    Int goal;
+    Int money;
+    Int level;
+    Int wareGoal;
+    Bool runs;
+    Int goalAfter;
+    Int wareGoalAfter;
+};
+
+TEST_F(cGameMenuTest, GoalsHoldTheGameTimeButNotThePlayTime)
+{
+    warehouseCosts(250, 200);
+    // Level 3 counts levels 1 and 2 as invested: 450.
+    for (const sGoal& c : {sGoal{500, 100, 3, -1, true, 0, -1}, sGoal{500, 100, 2, -1, false, 500, -1},
+                           sGoal{0, 0, 1, 2, false, 0, 2}, sGoal{0, 0, 2, 2, true, 0, -1},
+                           sGoal{500, 100, 2, 2, false, 500, 2}}) {
+        key::mTrigger() = c.goal;
+        key::Money() = c.money;
+        key::upgradeLevel(32) = c.level;
+        key::wlTrigger() = c.wareGoal;
+        const Float playTime = key::RunTime();
+        EXPECT_EQ(frameGameTime() > 0, c.runs) << c.goal << " " << c.level;
+        EXPECT_GT(key::RunTime(), playTime);
+        EXPECT_EQ(key::mTrigger(), c.goalAfter);
+        EXPECT_EQ(key::wlTrigger(), c.wareGoalAfter);
+    }
+}
+
+TEST_F(cGameMenuTest, ASlideOrATipStandsTheClock)
+{
+    EXPECT_GT(frameGameTime(), 0);
+    menu().setHold(true);
+    EXPECT_EQ(frameGameTime(), 0);
+    menu().setHold(false);
+    menu().gotoMarket();
+    EXPECT_EQ(frameGameTime(), 0);
+    m_engine.frames(50);
+    EXPECT_FALSE(cGameMenu::isAnyScreenSliding());
+    EXPECT_GT(frameGameTime(), 0);
+}
+
+TEST_F(cGameMenuTest, NotesBlinkTheJournalUntilRead)
+{
+    auto* journal = menu().getJournalButton();
+    EXPECT_FALSE(journal->isOwnVisible());
+    menu().addNote(u"old news", true);
+    EXPECT_TRUE(journal->isOwnVisible());
+    EXPECT_FALSE(menu().isJournalBlinking());
+    menu().addNote(u"fresh", false);
+    EXPECT_TRUE(menu().isJournalBlinking());
+    m_engine.frames(30);
+    EXPECT_EQ(journal->getColor(), menu().getJournalBlinkColor());
+    m_engine.frames(25);
+    EXPECT_EQ(journal->getColor(), menu().getJournalNormalColor());
+    m_engine.frames(25);
+    menu().setNotesRead(true);
+    EXPECT_FALSE(menu().isJournalBlinking());
+    EXPECT_EQ(journal->getColor(), menu().getJournalNormalColor());
+    menu().setNotes({{u"a", true}, {u"b", true}});
+    EXPECT_FALSE(menu().isJournalBlinking());
+    menu().setNotes({{u"a", true}, {u"b", false}});
+    EXPECT_TRUE(menu().isJournalBlinking());
+    EXPECT_EQ(menu().getNotes().size(), 2u);
+}
+
+struct sSlide {
+    Int mode;
+    Float from;
+    Float to;
+};
+
+struct sSwitch {
+    const char* name;
+    void (cGameMenu::*go)();
+    sSlide farm, market, production;
+    Bool marketButton, farmButton, producingButton;
+};
+
+TEST_F(cGameMenuTest, SwitchesSlideTheScreensAndSetTheButtons)
+{
+    key::upgradeAvail(0) = 0;
+    const sSwitch cases[] = {
+        {"market from farm", &cGameMenu::gotoMarket, {1, -1, 799}, {2, -801, -1}, {0, 0, 0}, false, true, true},
+        {"production from market", &cGameMenu::gotoManufacture, {0, 0, 0}, {1, -1, -801}, {2, 799, -1}, true, true, false},
+        {"farm from production", &cGameMenu::gotoFarm, {2, -801, -1}, {0, 0, 0}, {1, -1, 799}, true, false, true},
+        {"production from farm", &cGameMenu::gotoManufacture, {1, -1, -801}, {0, 0, 0}, {2, 799, -1}, true, true, false},
+        {"market from production", &cGameMenu::gotoMarket, {0, 0, 0}, {2, -801, -1}, {1, -1, 799}, false, true, true},
+        {"farm from market", &cGameMenu::gotoFarm, {2, 799, -1}, {1, -1, -801}, {0, 0, 0}, true, false, true},
+    };
+    for (const sSwitch& c : cases) {
+        (menu().*c.go)();
+        const std::pair<cMovableBack*, sSlide> screens[] = {
+            {cFarm::getInstance(), c.farm}, {cMarket::getInstance(), c.market}, {cManufacture::getInstance(), c.production}};
+        for (const auto& [screen, slide] : screens) {
+            EXPECT_EQ(screen->getSlide().getMode(), slide.mode) << c.name;
+            if (slide.mode == 0) {
+                EXPECT_FALSE(screen->isOwnVisible()) << c.name;
+                continue;
+            }
+            EXPECT_EQ(screen->getSlide().getFrom().x, slide.from) << c.name;
+            EXPECT_EQ(screen->getSlide().getTo().x, slide.to) << c.name;
+        }
+        EXPECT_EQ(menu().getMarketButton()->isEnabled(), c.marketButton) << c.name;
+        EXPECT_EQ(menu().getFarmButton()->isEnabled(), c.farmButton) << c.name;
+        EXPECT_EQ(menu().getProducingButton()->isEnabled(), c.producingButton) << c.name;
+        m_engine.frames(50);
+    }
+}
+
+TEST_F(cGameMenuTest, EscapePausesUnlessAScreenSlidesOrSomethingIsCarried)
+{
+    menu().gotoMarket();
+    m_engine.key(KEY_ESCAPE, true);
+    m_engine.key(KEY_ESCAPE, false);
+    m_engine.frame();
+    EXPECT_TRUE(m_game->isEnabled()) << "sliding";
+    m_engine.frames(50);
+    cFarm::s_seedOnMouse = true;
+    m_engine.key(KEY_ESCAPE, true);
+    m_engine.key(KEY_ESCAPE, false);
+    m_engine.frame();
+    EXPECT_TRUE(m_game->isEnabled()) << "carrying";
+    cFarm::clearObjectOnMouse();
+    m_engine.key(KEY_ESCAPE, true);
+    m_engine.key(KEY_ESCAPE, false);
+    m_engine.frame();
+    EXPECT_FALSE(m_game->isEnabled());
+    EXPECT_FALSE(m_game->isAbsoluteEnabled());
+    EXPECT_TRUE(menu().getPauseMenu()->isOwnVisible());
+    const Float clock = key::RunTime();
+    m_engine.frames(5);
+    EXPECT_EQ(key::RunTime(), clock) << "a paused game has no clock";
+}
+
+TEST_F(cGameMenuTest, PausingStopsTheWorkersLoopsAndResumingStartsThemInOrder)
+{
+    std::vector<int> started;
+    delete cPerson::getInstance();
+    auto* person = new cRecordingPerson(cFarm::getInstance()->getSlidingPicture(), started);
+    for (auto type : {cPerson::WORK_SCYTHE, cPerson::WORK_SHOVEL, cPerson::WORK_TRACTOR, cPerson::WORK_HOSE,
+                      cPerson::WORK_WATERING_CAN})
+        person->playSound(type);
+    started.clear();
+    m_game->absoluteDisable();
+    m_game->absoluteDisable();
+    for (UInt type = 0; type < cPerson::SOUND_COUNT; ++type)
+        EXPECT_FALSE(person->isLoopSoundPlaying(cPerson::eSoundType(type)));
+    m_game->absoluteEnable();
+    EXPECT_EQ(started, (std::vector<int>{2, 6, 1, 0, 4}));
+}
+
+TEST_F(cGameMenuTest, ControlsComeBackAsTheyWere)
+{
+    menu().getProducingButton()->disable();
+    menu().disableControls();
+    for (auto* button : {menu().getMainMenuButton(), menu().getMarketButton(), menu().getFarmButton()})
+        EXPECT_FALSE(button->isEnabled());
+    menu().enableControls();
+    EXPECT_TRUE(menu().getMainMenuButton()->isEnabled());
+    EXPECT_TRUE(menu().getMarketButton()->isEnabled());
+    EXPECT_FALSE(menu().getFarmButton()->isEnabled()) << "the farm was on view";
+    EXPECT_FALSE(menu().getProducingButton()->isEnabled());
+}
+
+TEST_F(cGameMenuTest, ContractsTakeTheFirstFreePlaceAndAFullBarRefusesMore)
+{
+    sContractEvent deal;
+    for (int i = 0; i < 4; ++i)
+        menu().acceptContract(&deal);
+    EXPECT_EQ(menu().getBusyStatusCount(), 3u);
+    EXPECT_EQ(menu().getContractStatus(2)->getPosition().y, 120.0f);
+    menu().releaseContractStatus(menu().getContractStatus(1));
+    menu().releaseContractStatus(nullptr);
+    EXPECT_EQ(menu().getBusyStatusCount(), 2u);
+}
+
+TEST_F(cGameMenuTest, SavedContractsMustNameContractsOfTheTimeLine)
+{
+    cGame::endGame();
+    key::task[0] = 0;
+    key::task[1] = 7;
+    cGame::startGame();
+    EXPECT_EQ(cGameMenu::getInstance()->getBusyStatusCount(), 0u);
+    EXPECT_EQ(key::task[0], -1) << "event 0 is the restart, no contract";
+    EXPECT_EQ(key::task[1], -1);
+}
+
+TEST_F(cGameMenuTest, AWarehouseWithoutRoomShowsAnEmptyGauge)
+{
+    menu().updateWarehouseInfo();
+    EXPECT_EQ(menu().getWareLoading()->getValue(), 0.0f);
+}
+
+} // namespace

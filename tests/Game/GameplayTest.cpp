@@ -1,0 +1,206 @@
+#include "TimelineHarness.h"
+#include "support/Thrown.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string RESTART = event(9, "0:10:00");
+
+std::string moneyEvent(const std::string& _time, Int _value, const std::string& _note)
+{
+    return event(2, _time, "RandomFactor=\"1\" Value=\"" + std::to_string(_value) + "\"", _note);
+}
+
+std::string contract(const std::string& _time, const std::string& _values, const std::string& _reqs = "")
+{
+    return event(5, _time, "WinTime=\"0:05:00\" LetterTime=\"0:01:00\" RandomFactor=\"1\" " + _values, "",
+                 "<Requirements>" + _reqs + "</Requirements>");
+}
+
+using cTimeline = cTimelineTest;
+
+TEST_F(cTimeline, EqualTimesKeepFileOrderAndUnknownTypesAreSkipped)
+{
+    start(event(1, "0:05:00", "SeedType=\"3\"") + event(10, "0:01:00") + event(1, "0:02:00", "SeedType=\"1\"") +
+          event(1, "0:05:00", "SeedType=\"2\"") + RESTART);
+    ASSERT_EQ(m_gameplay->getEventCount(), 4u);
+    EXPECT_EQ(static_cast<sSeedAvailableEvent*>(m_gameplay->getEvent(0))->SeedType, 1u);
+    EXPECT_EQ(static_cast<sSeedAvailableEvent*>(m_gameplay->getEvent(1))->SeedType, 3u);
+    EXPECT_EQ(static_cast<sSeedAvailableEvent*>(m_gameplay->getEvent(2))->SeedType, 2u);
+    EXPECT_EQ(m_gameplay->getRestartIndex(), 3u);
+    EXPECT_EQ(m_gameplay->getEvent(3)->index, 3u);
+}
+
+TEST_F(cTimeline, BadTimesFailTheLoad)
+{
+    for (const char* time : {"1:2", "", "a:b:c", "1:2:", "1;2;3"})
+        EXPECT_EQ(thrownText([&] { start(event(9, time)); }, true), "Invalid time format") << time;
+}
+
+TEST_F(cTimeline, ATimeLineWithoutRestartIsRefused)
+{
+    EXPECT_NE(thrownText([&] { start(event(2, "0:01:00")); }, true).find("no main-game-end event"),
+              std::string::npos);
+}
+
+TEST_F(cTimeline, EventsWithIndicesOutOfRangeAreSkipped)
+{
+    start(event(0, "0:01:00", "DepotType=\"15\" Upgrade=\"1\"") + event(1, "0:01:00", "SeedType=\"8\"") +
+          event(6, "0:01:00", "", "", "<P ProductType=\"19\" Value=\"3\"/>") + event(7, "0:01:00", "UpgradeIndex=\"4\"") +
+          contract("0:01:00", "", "<R ProductType=\"40\" Count=\"1\" ReqType=\"0\"/>") +
+          event(0, "0:02:00", "DepotType=\"14\" Upgrade=\"2\"") + RESTART);
+    EXPECT_EQ(m_gameplay->getEventCount(), 2u);
+}
+
+TEST_F(cTimeline, AnOnlyEventAtTheStartLeavesItInactive)
+{
+    start(moneyEvent("0:00:00", 100, "gift"));
+    EXPECT_TRUE(m_gameplay->isInactive());
+    EXPECT_TRUE(m_gameplay->getRandomFactors().empty());
+    step(50);
+    EXPECT_TRUE(m_calls.empty());
+}
+
+TEST_F(cTimeline, ANewGameCountsStartEventsAsFired)
+{
+    start(moneyEvent("0:00:00", 100, "gift") + RESTART + moneyEvent("0:20:00", 5, "late"));
+    EXPECT_EQ(m_gameplay->getNext(), 1u);
+}
+
+TEST_F(cTimeline, AContinuedGameDoesNotFireAgainWhatWasDueAtItsClock)
+{
+    start(moneyEvent("0:05:00", 100, "a") + RESTART + moneyEvent("0:20:00", 5, "b"), 600.0f);
+    EXPECT_EQ(m_gameplay->getNext(), 2u);
+    step(700);
+    EXPECT_TRUE(m_calls.empty());
+}
+
+TEST_F(cTimeline, AClockPastTheEndGoesBackToTheRestart)
+{
+    start(RESTART + moneyEvent("0:20:00", 5, "b"), 1300.0f);
+    EXPECT_EQ(m_gameplay->getNext(), 0u);
+    EXPECT_FLOAT_EQ(key::GameTime(), 700.0f);
+}
+
+TEST_F(cTimeline, EventsDueTogetherFireOnConsecutiveFrames)
+{
+    start(moneyEvent("0:05:00", 100, "first") + moneyEvent("0:05:00", 10, "second") + RESTART);
+    step(300);
+    EXPECT_EQ(m_calls, (std::vector<std::string>{"note first", "money 100"}));
+    step(300.02f);
+    EXPECT_EQ(m_calls.back(), "money 110");
+}
+
+TEST_F(cTimeline, AContractFindingNoRoomIsPassedOver)
+{
+    start(contract("0:01:00", "Bonus=\"100\"") + RESTART);
+    m_targets->letterRoom = false;
+    step(60);
+    EXPECT_TRUE(m_calls.empty());
+    EXPECT_EQ(m_gameplay->getNext(), 1u);
+}
+
+TEST_F(cTimeline, ALossThePlayerCannotPayIsDroppedWithoutANote)
+{
+    start(moneyEvent("0:01:00", -500, "tax") + RESTART);
+    key::Money() = 300;
+    step(60);
+    EXPECT_TRUE(m_calls.empty());
+    EXPECT_EQ(key::Money(), 300);
+}
+
+TEST_F(cTimeline, ACycleEndCarriesTheOvershootAndRedrawsTheFactors)
+{
+    start(RESTART + contract("0:30:00", "Bonus=\"100\"") + event(8, "0:30:00", "Money=\"7\""), 1700.0f);
+    s_draws = {32767, 32767, 32767};
+    step(1805.2f);
+    EXPECT_EQ(m_calls, (std::vector<std::string>{"letter 1"}));
+    EXPECT_FLOAT_EQ(key::GameTime(), 1805.2f);
+    step(1805.2f);
+    EXPECT_EQ(key::mTrigger(), 7);
+    EXPECT_NEAR(key::GameTime(), 605.2f, 1e-3);
+    EXPECT_EQ(m_gameplay->getNext(), 0u);
+    EXPECT_EQ(m_gameplay->getRandomFactors(), (std::vector<Float>{0, 0, 0}));
+    step(605.3f);
+    EXPECT_FALSE(key::MainGame());
+}
+
+TEST_F(cTimeline, AFieldReleaseThatIsNotTheNextIsPassedOver)
+{
+    start(event(7, "0:01:00", "UpgradeIndex=\"1\"", "more land") + RESTART + event(7, "0:11:00", "UpgradeIndex=\"1\""));
+    step(60);
+    step(660);
+    EXPECT_EQ(m_calls, (std::vector<std::string>{"note more land", "fields 1"}));
+}
+
+TEST_F(cTimeline, AnUpgradeOnSaleRefreshesEverythingThatShowsIt)
+{
+    start(event(0, "0:01:00", "DepotType=\"12\" Upgrade=\"2\"") + RESTART);
+    step(60);
+    EXPECT_EQ(key::upgradeAvail(12), 2u);
+    EXPECT_EQ(m_calls, (std::vector<std::string>{"market lines", "upgrade 12", "menu buttons"}));
+}
+
+struct sRounding {
+    Int loaded;
+    Float factor;
+    Int bonus;
+};
+
+TEST_F(cTimeline, FactorsRoundLargeAmounts)
+{
+    for (const sRounding& c : {sRounding{1234, 0, 1200}, sRounding{234, 0, 230}, sRounding{99, 0, 99},
+                               sRounding{1000, 0.5f, 1500}}) {
+        start(contract("0:01:00", "Bonus=\"" + std::to_string(c.loaded) + "\"") + RESTART, 1.0f);
+        m_gameplay->setRandomFactors({c.factor});
+        EXPECT_EQ(static_cast<sContractEvent*>(m_gameplay->getEvent(0))->Bonus, c.bonus) << c.loaded;
+    }
+}
+
+TEST_F(cTimeline, FactorsAccumulateAndStopAtZero)
+{
+    start(contract("0:01:00", "Bonus=\"100\" Penalty=\"40\"", "<R ProductType=\"1\" Count=\"10\" ReqType=\"0\"/>") +
+              event(6, "0:02:00", "", "", "<P ProductType=\"2\" Value=\"10\"/>") + RESTART,
+          1.0f);
+    auto* deal = static_cast<sContractEvent*>(m_gameplay->getEvent(0));
+    auto* demand = static_cast<sPopularityChangeEvent*>(m_gameplay->getEvent(1));
+    m_gameplay->setRandomFactors({0.5f, -0.5f});
+    m_gameplay->setRandomFactors({0.5f, -0.5f});
+    EXPECT_EQ(deal->Bonus, 200);
+    EXPECT_EQ(deal->Requirements[0].Count, 20u);
+    EXPECT_EQ(demand->values[0].Value, 0);
+    m_gameplay->setRandomFactors({-5.0f});
+    EXPECT_EQ(deal->Bonus, 0);
+    EXPECT_EQ(deal->Penalty, 0);
+    EXPECT_EQ(deal->Requirements[0].Count, 0u);
+}
+
+TEST_F(cTimeline, TheForecastFollowsDemandChangesAhead)
+{
+    start(event(6, "0:00:20", "", "", "<P ProductType=\"3\" Value=\"100\"/>") +
+              event(6, "0:00:40", "", "", "<P ProductType=\"3\" Value=\"-4\"/>") + RESTART,
+          1.0f);
+    key::MEffPrice[3] = 5;
+    std::vector<Float> out;
+    m_gameplay->getPricePrognos(3, 10.0f, 5, out);
+    EXPECT_EQ(out, (std::vector<Float>{50, 50, 100, 100, 0}));
+    key::MEffPrice[3] = 0;
+    m_gameplay->getPricePrognos(3, 100.0f, 1, out);
+    EXPECT_EQ(out, (std::vector<Float>{0}));
+    key::GameTime() = 30.0f;
+    m_gameplay->getPricePrognos(3, 1.0f, 3, out);
+    EXPECT_EQ(out, (std::vector<Float>{0, 100, 100}));
+    EXPECT_EQ(thrownText([&] { m_gameplay->getPricePrognos(3, 0.0f, 3, out); }, true), "invalid step");
+    EXPECT_EQ(thrownText([&] { m_gameplay->getEffectivePrice(19); }, true), "invalid type");
+}
+
+TEST(TimeObject, PrintsWithLeadingZeros)
+{
+    sTimeObject time;
+    time.setSeconds(3723.9f);
+    EXPECT_EQ(toString(time.toString(false)), "01:02:03");
+    EXPECT_EQ(toString(time.toString(true)), "02:03");
+}
+
+} // namespace
