@@ -82,14 +82,6 @@ template <> struct sCodec<PT_WSTRING> {
     static void read(WString& _res, const WString& _text) { _res = _text; }
 };
 
-void appendAttribute(WString& _out, const char16_t* _name, const WString& _value)
-{
-    _out += _name;
-    _out += u"=\"";
-    _out += escapeXml(_value);
-    _out += u"\" ";
-}
-
 template <ePropertyType Type>
 void clearMap()
 {
@@ -161,9 +153,9 @@ void writeProperties(WString& _out)
     const WString type = toWString(getTypeName<Type>());
     for (const auto& entry : propertyMap<Type>()) {
         _out += u"<prop ";
-        appendAttribute(_out, u"Name", toWString(entry.first));
-        appendAttribute(_out, u"Val", writePropertyValue<Type>(entry.second));
-        appendAttribute(_out, u"Type", type);
+        appendXmlAttribute(_out, u"Name", toWString(entry.first));
+        appendXmlAttribute(_out, u"Val", writePropertyValue<Type>(entry.second));
+        appendXmlAttribute(_out, u"Type", type);
         _out += u"/>";
     }
 }

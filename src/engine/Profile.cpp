@@ -40,14 +40,6 @@ void dropCachedCopy(const String& _path)
     cResourceManager::getInstance()->releaseResource(toLowerCase(key));
 }
 
-void appendAttribute(WString& _out, const char16_t* _name, const WString& _value)
-{
-    _out += _name;
-    _out += u"=\"";
-    _out += _value;
-    _out += u"\" ";
-}
-
 // A player's file that cannot be read never ends the game: it is moved aside (nothing is
 // deleted), the reason is logged, and the caller carries on as if the file were missing.
 std::unique_ptr<cXML> readPlayerFile(const String& _path)
@@ -232,14 +224,14 @@ void cProfile::saveHeaders()
     }
     WString text = kDeclaration;
     text += u"\n<Profiles ";
-    appendAttribute(text, u"NextID", toWString(std::to_string(m_nextID)));
-    appendAttribute(text, u"CurrentUser", escapeXml(m_currentUserName));
-    appendAttribute(text, u"NowPlaying", m_nowPlaying ? u"1" : u"0");
+    appendXmlAttribute(text, u"NextID", toWString(std::to_string(m_nextID)));
+    appendXmlAttribute(text, u"CurrentUser", m_currentUserName);
+    appendXmlAttribute(text, u"NowPlaying", m_nowPlaying ? u"1" : u"0");
     text += u">\n";
     for (const auto& entry : m_index) {
         text += u"<Profile ";
-        appendAttribute(text, u"Name", escapeXml(entry.first));
-        appendAttribute(text, u"ID", toWString(std::to_string(entry.second)));
+        appendXmlAttribute(text, u"Name", entry.first);
+        appendXmlAttribute(text, u"ID", toWString(std::to_string(entry.second)));
         text += u"/>\n";
     }
     text += u"</Profiles>";

@@ -19,7 +19,6 @@ public:
     // After frame _frame was drawn: its shots. Where the platform keeps no picture, each shot
     // is skipped and the "replay" log says so.
     void shoot(UInt _frame);
-    Bool isFinished() const { return m_nextInput == m_events.size() && m_nextShot == m_events.size(); }
 
 private:
     // The next event at or after _index that is (or is not) a shot.

@@ -34,7 +34,6 @@ public:
     // Every later frame is taken to last exactly _seconds instead of what the clock says, so
     // a replay runs the same every time; 0 measures again. Clamping and speed still apply.
     void setFixedFrameTime(Float _seconds) { m_fixedFrameTime = _seconds; }
-    Float getFixedFrameTime() const { return m_fixedFrameTime; }
 
 private:
     void start();

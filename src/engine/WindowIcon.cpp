@@ -1,12 +1,11 @@
 #include "engine/WindowIcon.h"
 
-#include "engine/File.h"
 #include "engine/FileManager.h"
 #include "engine/LogManager.h"
+#include "graphics/WholeFile.h"
 #include "platform/ImageLoader.h"
 #include "platform/Window.h"
 
-#include <memory>
 #include <vector>
 
 namespace {
@@ -21,10 +20,7 @@ void loadWindowIcon(iWindow& _window)
     if (!files || !files->isExist(ICON_NAME))
         return;
     try {
-        std::unique_ptr<iFile> file(files->open(ICON_NAME));
-        std::vector<char> bytes(file->getSize());
-        if (!bytes.empty() && file->read(bytes.data(), ULong(bytes.size())) != bytes.size())
-            throw String("File \"") + ICON_NAME + "\" can't be read.";
+        const std::vector<char> bytes = readWholeFile(ICON_NAME);
         _window.setIcon(loadImage(bytes.data(), bytes.size(), ICON_NAME));
     } catch (const String& _error) {
         logError("The window icon was not set:\n" + _error);

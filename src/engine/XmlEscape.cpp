@@ -76,6 +76,14 @@ WString escapeXml(const WString& _text)
     return out;
 }
 
+void appendXmlAttribute(WString& _out, const char16_t* _name, const WString& _value)
+{
+    _out += _name;
+    _out += u"=\"";
+    _out += escapeXml(_value);
+    _out += u"\" ";
+}
+
 WString encodeXmlName(const WString& _name)
 {
     if (_name.empty())

@@ -10,6 +10,8 @@
 // characters other than tab, line feed and carriage return, unpaired surrogates, U+FFFE and
 // U+FFFF) become U+FFFD: the value then differs, but the file stays readable.
 WString escapeXml(const WString& _text);
+// Appends _name="_value" and a blank, the value escaped.
+void appendXmlAttribute(WString& _out, const char16_t* _name, const WString& _value);
 
 // A section or key name as an XML name. Letters, digits, '_', '-' and '.' (digits, '-' and '.'
 // not first) stay; any other code unit becomes "_xHHHH_" with its hexadecimal value, and the

@@ -1,11 +1,9 @@
 #include "graphics/Font.h"
 
 #include "engine/ErrorStack.h"
-#include "engine/File.h"
-#include "engine/FileManager.h"
 #include "engine/ResourceManager.h"
+#include "graphics/WholeFile.h"
 
-#include <memory>
 #include <vector>
 
 namespace {
@@ -17,17 +15,7 @@ const char* const FONT_SIGNATURE =
 std::vector<char> readFont(const String& _path)
 {
     GUARD_BEGIN
-    cFileManager* files = cFileManager::getInstance();
-    if (!files)
-        throw "File manager not created.";
-    std::vector<char> bytes;
-    {
-        std::unique_ptr<iFile> file(files->open(_path));
-        bytes.resize(file->getSize());
-        if (!bytes.empty() && file->read(bytes.data(), ULong(bytes.size())) != bytes.size())
-            throw "File \"" + _path + "\" can't be read.";
-    }
-    return bytes;
+    return readWholeFile(_path);
     GUARD_END(FONT_SIGNATURE)
 }
 

@@ -201,13 +201,13 @@ cVertexShader::cVertexShader(const void* _bytes, std::size_t _size)
         if (out.index >= registerLimit(out.type, true) || (out.type == REG_ADDRESS && opcode != OP_MOV))
             throw String("A vertex shader instruction writes a register that does not exist.");
         for (UInt i = 0; i < sources; ++i) {
-            sSource& in = instruction.sources[i];
-            in = readSource(tokens[at++]);
+            const sSource in = readSource(tokens[at++]);
             const UInt rows = i == 1 ? std::max(matrixRows(opcode), 1u) : 1;
             const Bool inRange = in.relative ? in.type == REG_CONSTANT
                                              : in.index + rows <= registerLimit(in.type, false);
             if (!inRange)
                 throw String("A vertex shader instruction reads a register that does not exist.");
+            instruction.sources[i] = in;
         }
         m_program.push_back(instruction);
     }

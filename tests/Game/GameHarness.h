@@ -93,9 +93,3 @@ protected:
     cEngineHarness m_engine;
     cGame* m_game = nullptr;
 };
-
-// The first line of the error a call raises, as other game tests name it.
-template <class F> std::string firstErrorLine(F _call)
-{
-    return thrownText(_call, true);
-}

@@ -46,22 +46,27 @@ protected:
     cLevelledBuilding m_building;
 };
 
-TEST_F(cUpgradeTest, ALevelPastTheLastIsTheLastWithOneSoundAndARefresh)
+// Past the last level lands on the last; the same level, or a building without levels, only
+// refreshes; every call refreshes once.
+TEST_F(cUpgradeTest, SettingALevelClampsAndSoundsOnlyAChange)
 {
-    key::upgradeLevel(DIG_INDEX) = 0;
-    m_building.setUpgrade(7, true);
-    EXPECT_EQ(key::upgradeLevel(DIG_INDEX), 3);
-    EXPECT_EQ(sounds(), 1);
-    EXPECT_EQ(m_building.m_updates, 1);
-}
-
-TEST_F(cUpgradeTest, TheCurrentLevelAgainOnlyRefreshes)
-{
-    key::upgradeLevel(DIG_INDEX) = 2;
-    m_building.setUpgrade(2, true);
-    EXPECT_EQ(key::upgradeLevel(DIG_INDEX), 2);
-    EXPECT_EQ(sounds(), 0);
-    EXPECT_EQ(m_building.m_updates, 1);
+    cLevelledBuilding bare;
+    const struct {
+        cLevelledBuilding* building;
+        Int from;
+        UInt to;
+        Int level;
+        int sounds;
+    } cases[] = {{&m_building, 0, 7, 3, 1}, {&m_building, 2, 2, 2, 0}, {&bare, 1, 3, 1, 0}};
+    for (const auto& c : cases) {
+        key::upgradeLevel(DIG_INDEX) = c.from;
+        c.building->m_updates = 0;
+        m_engine.platform().getHeadlessSoundLibrary().clearCalls();
+        c.building->setUpgrade(c.to, true);
+        EXPECT_EQ(key::upgradeLevel(DIG_INDEX), c.level) << c.from << " to " << c.to;
+        EXPECT_EQ(sounds(), c.sounds) << c.from << " to " << c.to;
+        EXPECT_EQ(c.building->m_updates, 1) << c.from << " to " << c.to;
+    }
 }
 
 TEST_F(cUpgradeTest, TheNextLevelMustBeAffordableAndOnSaleWhereAsked)
@@ -104,16 +109,6 @@ TEST_F(cUpgradeTest, LevelsStopAtTheFirstOneMissing)
         EXPECT_EQ(m_building.m_loaded, c.loaded) << c.upgrades;
         EXPECT_EQ(m_building.getLevelCount(), c.loaded.size()) << c.upgrades;
     }
-}
-
-TEST_F(cUpgradeTest, ABuildingWithoutLevelsKeepsItsLevel)
-{
-    cLevelledBuilding bare;
-    key::upgradeLevel(DIG_INDEX) = 1;
-    bare.setUpgrade(3, true);
-    EXPECT_EQ(key::upgradeLevel(DIG_INDEX), 1);
-    EXPECT_EQ(sounds(), 0);
-    EXPECT_EQ(bare.m_updates, 1);
 }
 
 } // namespace

@@ -64,24 +64,11 @@ protected:
         return button;
     }
 
-    // The cursor goes to (_x, _y) on the logical screen with a movement the buttons hear,
-    // in the next frame.
-    void moveTo(Int _x, Int _y)
-    {
-        const sPixelRect client = m_engine.window().getWindowRect();
-        m_engine.window().setCursorPosition(client.left + _x, client.top + _y);
-        m_engine.platform().getHeadlessMouse().move(1, 1);
-        m_engine.frame();
-    }
+    void moveTo(Int _x, Int _y) { m_engine.moveTo(_x, _y); }
     // Away from every control, and from where a control stands before its XML places it
     // (enabling comes before the position in an element).
     void moveAway() { moveTo(799, 599); }
-    // The left button, heard in the next frame.
-    void press(bool _down = true)
-    {
-        m_engine.platform().getHeadlessMouse().pushButton(0, _down);
-        m_engine.frame();
-    }
+    void press(bool _down = true) { m_engine.press(_down); }
     void release() { press(false); }
     void click()
     {

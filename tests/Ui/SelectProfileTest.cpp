@@ -173,12 +173,30 @@ TEST_F(SelectProfile, WithoutProfilesOnlyOkLeaves)
     EXPECT_EQ(cProfile::getInstance()->m_currentUserName, u"New");
 }
 
-TEST_F(SelectProfile, OneScreenOfAKindAtATime)
+TEST_F(SelectProfile, OneScreenAtATime)
 {
     open<cSelectProfile>(true);
     EXPECT_EQ(thrownText([] { cSelectProfile second(false); }, true), "Object already exist.");
-    open<cNewProfile>();
+}
+
+TEST_F(SelectProfile, TheFirstProfileScreenMakesItByNameAndOnlyByOk)
+{
+    cNewProfile* screen = open<cNewProfile>();
     EXPECT_EQ(thrownText([] { cNewProfile second; }, true), "Object already exist.");
+    EXPECT_EQ(screen->getBackground().size(), 2u);
+    keys({KEY_ESCAPE, KEY_RETURN});
+    EXPECT_TRUE(cNewProfile::exists());
+    type(u"lpt9");
+    EXPECT_FALSE(screen->getOkButton()->isOwnVisible());
+    type(u"\b8!");
+    EXPECT_TRUE(screen->getOkButton()->isOwnVisible());
+    EXPECT_TRUE(screen->getOkButton()->isEnabled());
+    keys({KEY_RETURN, KEY_RETURN});
+    EXPECT_EQ(s_continued, 1);
+    EXPECT_FALSE(cNewProfile::exists());
+    ASSERT_TRUE(cProfile::exists());
+    EXPECT_EQ(cProfile::getInstance()->m_currentUserName, u"lpt8!");
+    EXPECT_TRUE(cProfile::isHeadersExist());
 }
 
 } // namespace

@@ -89,13 +89,16 @@ TEST_F(Tooltips, TheTipOpensTowardsTheMiddleOfTheScreenAtItsPartsPlaces)
     }
 }
 
-TEST_F(Tooltips, AShownTipFollowsItsButtonAcrossTheMiddle)
+TEST_F(Tooltips, AShownTipFollowsItsButtonAcrossTheMiddleAndGoesAtOnceWhenDisabled)
 {
     cTip* button = hover(600, 500);
     button->setPosition(Vector2(300, 500));
     wait(0.02f);
     EXPECT_EQ(button->getTipPicture()->getPicture(), button->getCorner(cTip::UP_RIGHT).getPicture());
     EXPECT_EQ(button->getTipPicture()->getPosition(), Vector2(400, 400));
+    button->disable();
+    EXPECT_EQ(shown(*button), 0u);
+    EXPECT_EQ(button->getTipAlpha(), 0.0f);
 }
 
 TEST_F(Tooltips, ARunningTutorialTipBlocksAndFadesTooltips)
@@ -112,14 +115,6 @@ TEST_F(Tooltips, ARunningTutorialTipBlocksAndFadesTooltips)
     tutorial.m_running = true;
     wait(0.2f);
     EXPECT_EQ(shown(*button), 0u);
-}
-
-TEST_F(Tooltips, DisablingHidesTheTipAtOnce)
-{
-    cTip* button = hover(600, 500);
-    button->disable();
-    EXPECT_EQ(shown(*button), 0u);
-    EXPECT_EQ(button->getTipAlpha(), 0.0f);
 }
 
 TEST_F(Tooltips, AFadeThatTakesNoTimeIsRefused)

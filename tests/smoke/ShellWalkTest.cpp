@@ -32,7 +32,7 @@ std::string walkInto(const cTempFolder& _folder, std::vector<std::string>& _shot
     return _folder.file("walk.txt");
 }
 
-// No frame limit: only the exit question's yes ends the run.
+// Without a frame limit in _how, only the exit question's yes ends the run.
 int runWalk(const cTempFolder& _folder, const std::string& _walk, const std::string& _how)
 {
     // A failure under the virtual display waits on its message box: the time limit ends it.
@@ -79,6 +79,20 @@ TEST(ShellWalk, UnderAVirtualDisplayEveryScreenIsShot)
     }
     EXPECT_EQ(distinct.size(), shots.size());
     EXPECT_TRUE(indexNames(folder, "Anna"));
+}
+
+// A replay through the real window's event queue; the shot shows the settings' back colour
+// where nothing else is drawn.
+TEST(ReplayRun, TheGameUnderAVirtualDisplayWritesTheShotOfItsFrame)
+{
+    cTempFolder folder;
+    writeFileBytes(folder.file("walk.txt"), "1 move 400 300\n2 press left\n3 release left\n4 text hello\n6 shot " +
+                                                folder.file("probe.png") + "\n");
+    ASSERT_EQ(runWalk(folder, folder.file("walk.txt"), "FURROW_FRAMES=10 ASAN_OPTIONS=detect_leaks=0 xvfb-run -a"), 0);
+    const std::string png = readFileBytes(folder.file("probe.png"));
+    const sImage shot = loadImage(png.data(), png.size(), "probe.png");
+    ASSERT_EQ(shot.width, 800u);
+    EXPECT_EQ(shot.at(400, 300), 0xFF2E4A2Au) << std::hex << shot.at(400, 300);
 }
 
 } // namespace

@@ -45,6 +45,19 @@ void cEngineHarness::frames(int _count, UInt _milliseconds)
         frame(_milliseconds);
 }
 
+void cEngineHarness::moveTo(Int _x, Int _y)
+{
+    window().setCursorPosition(window().getWindowRect().left + _x, window().getWindowRect().top + _y);
+    m_platform->getHeadlessMouse().move(1, 1);
+    frame();
+}
+
+void cEngineHarness::press(bool _down)
+{
+    m_platform->getHeadlessMouse().pushButton(0, _down);
+    frame();
+}
+
 void cEngineHarness::send(const sWindowEvent& _event)
 {
     windowProc(_event);

@@ -30,6 +30,10 @@ public:
 
     void frame(UInt _milliseconds = 20);
     void frames(int _count, UInt _milliseconds = 20);
+    // The cursor to (_x, _y) on the logical screen with a movement the controls hear, then a frame.
+    void moveTo(Int _x, Int _y);
+    // The left button down or up, then a frame.
+    void press(bool _down = true);
     void send(const sWindowEvent& _event);
     void send(eWindowEvent _type);
     // A key down and up, delivered at the next frame.

@@ -25,11 +25,8 @@ std::vector<sCharRun> overlayRuns()
 void writeBytes(std::ofstream& _out, const char* _name, const unsigned char* _bytes, std::size_t _size)
 {
     _out << "const unsigned char " << _name << "[] = {";
-    char number[8];
-    for (std::size_t i = 0; i < _size; ++i) {
-        std::snprintf(number, sizeof number, "%u,", unsigned(_bytes[i]));
-        _out << (i % 24 == 0 ? "\n    " : "") << number;
-    }
+    for (std::size_t i = 0; i < _size; ++i)
+        _out << (i % 24 == 0 ? "\n    " : "") << unsigned(_bytes[i]) << ',';
     _out << "\n};\n";
 }
 

@@ -107,7 +107,7 @@ TEST_F(cTipViewsTest, AnActionTipWaitsUntilTheActionIsReportedDone)
 
 TEST_F(cTipViewsTest, AnActionTipWithoutATestIsRefused)
 {
-    EXPECT_EQ(firstErrorLine([this] { m_tutorial->runActionTip(WATER_TIP, nullptr); }), "cActionTips::startup");
+    EXPECT_EQ(thrownText([this] { m_tutorial->runActionTip(WATER_TIP, nullptr); }, true), "cActionTips::startup");
     EXPECT_FALSE(m_tutorial->isTipRunning());
     EXPECT_FALSE(m_menu->getHold());
 }

@@ -2,10 +2,9 @@
 
 #include "Game/Tutorial/CommonHelpTips.h"
 #include "Ui/TutorialTips.h"
+#include "support/TempFolder.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -50,7 +49,7 @@ TEST_F(cTutorialManagerTest, TipsPastFiftyAreIgnored)
     EXPECT_EQ(m_tutorial->getTip(49).Text, u"Tip 49");
     EXPECT_EQ(m_tutorial->getTip(0).Offset, Vector2(60, 180));
     EXPECT_EQ(m_tutorial->getTip(0).ArrowOffset, Vector2(0, 70));
-    EXPECT_EQ(firstErrorLine([this] { m_tutorial->getTip(50); }), "bad tip");
+    EXPECT_EQ(thrownText([this] { m_tutorial->getTip(50); }, true), "bad tip");
 }
 
 TEST_F(cTutorialManagerTest, APlainNoteStopsTheGameAndGivesBackWhatItFound)
@@ -128,7 +127,7 @@ TEST_F(cTutorialManagerTest, NotesThatStopTheGameWaitWhileItIsPaused)
 TEST_F(cTutorialManagerTest, OnlyTheTipViewsMayReportAClosedTip)
 {
     cView foreign(nullptr);
-    EXPECT_EQ(firstErrorLine([&] { m_tutorial->onHideTip(&foreign); }), "cTutorialManager::hideTips");
+    EXPECT_EQ(thrownText([&] { m_tutorial->onHideTip(&foreign); }, true), "cTutorialManager::hideTips");
 }
 
 // The shipped tutorial and its switched-off copy.
@@ -138,9 +137,8 @@ TEST_F(cTutorialManagerTest, TheDemoTutorialHasFiftyTipsAndACopyWithoutThem)
     ASSERT_TRUE(data);
     for (const Bool enabled : {true, false}) {
         const std::string path = std::string(data) + (enabled ? "/Tutorial/Tutorial.xml" : "/Tutorial/TutorialDisabled.xml");
-        std::ifstream file(path, std::ios::binary);
-        ASSERT_TRUE(file) << path;
-        const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+        const std::string bytes = readFileBytes(path);
+        ASSERT_FALSE(bytes.empty()) << path;
         cXML xml(path, bytes.data(), ULong(bytes.size()));
         m_tutorial->loadXML(&xml);
         EXPECT_EQ(m_tutorial->isTutorialEnabled(), enabled);

@@ -40,22 +40,20 @@ protected:
     }
 };
 
-TEST_F(LogLoadTest, SevenEntriesThreeAFrameTakeThreeFramesShowingWhatWasLoadedBefore)
+// Each frame shows what was loaded before it; an empty log ends on its first frame, and mesh
+// and animation entries are skipped.
+TEST_F(LogLoadTest, TheBarCountsBatchesAndTheContinuationRunsOnce)
 {
-    EXPECT_EQ(run("seven.xml", 3), (std::vector<Float>{0.0f, 30.0f, 60.0f}));
-    EXPECT_EQ(s_journal.size(), 1u);
-}
-
-TEST_F(LogLoadTest, AnEmptyLogEndsOnItsFirstFrameWithAnEmptyBar)
-{
-    EXPECT_EQ(run("empty.xml", 3), std::vector<Float>{0.0f});
-    EXPECT_EQ(s_journal.size(), 1u);
-}
-
-TEST_F(LogLoadTest, MeshAndAnimationEntriesAreSkipped)
-{
-    EXPECT_EQ(run("skipped.xml", 30).size(), 1u);
-    EXPECT_EQ(s_journal.size(), 1u);
+    const struct {
+        const char* log;
+        UInt perFrame;
+        std::vector<Float> bars;
+    } cases[] = {{"seven.xml", 3, {0.0f, 30.0f, 60.0f}}, {"empty.xml", 3, {0.0f}}, {"skipped.xml", 30, {0.0f}}};
+    for (const auto& c : cases) {
+        s_journal.clear();
+        EXPECT_EQ(run(c.log, c.perFrame), c.bars) << c.log;
+        EXPECT_EQ(s_journal.size(), 1u) << c.log;
+    }
 }
 
 // No screen is left behind to be used, and nothing is cleared from the cache.

@@ -85,12 +85,10 @@ TEST_F(MainMenuTest, TheMascotFollowsTheButtonUnderThePointer)
     moveTo(300, 400);
     EXPECT_EQ(bees(asked), "001");
     // Pressed and dragged off, the yes button keeps the mascot's look.
-    m_engine.platform().getHeadlessMouse().pushButton(0, true);
-    m_engine.frame();
+    m_engine.press(true);
     moveTo(700, 100);
     EXPECT_EQ(bees(asked), "001");
-    m_engine.platform().getHeadlessMouse().pushButton(0, false);
-    m_engine.frame();
+    m_engine.press(false);
 }
 
 // The yes button gives way to a pointer coming near, at most 120 pixels a second, rests at
@@ -111,11 +109,10 @@ TEST_F(MainMenuTest, TheYesButtonShiesAwayButCanAlwaysBeClicked)
     EXPECT_EQ(asked->getYesButton()->getPosition().x, home.x);
     moveTo(320, 400);
     const Float held = asked->getYesButton()->getPosition().x;
-    m_engine.platform().getHeadlessMouse().pushButton(0, true);
-    m_engine.frames(20);
+    m_engine.press();
+    m_engine.frames(19);
     EXPECT_EQ(asked->getYesButton()->getPosition().x, held);
-    m_engine.platform().getHeadlessMouse().pushButton(0, false);
-    m_engine.frame();
+    m_engine.press(false);
     EXPECT_TRUE(quitPosted());
 }
 

@@ -110,20 +110,12 @@ protected:
             m_engine.key(_code, false);
         m_engine.frame();
     }
-    void moveTo(Int _x, Int _y)
-    {
-        cHeadlessWindow& window = m_engine.window();
-        window.setCursorPosition(window.getWindowRect().left + _x, window.getWindowRect().top + _y);
-        m_engine.platform().getHeadlessMouse().move(1, 1);
-        m_engine.frame();
-    }
+    void moveTo(Int _x, Int _y) { m_engine.moveTo(_x, _y); }
     void click(Int _x, Int _y)
     {
-        moveTo(_x, _y);
-        m_engine.platform().getHeadlessMouse().pushButton(0, true);
-        m_engine.frame();
-        m_engine.platform().getHeadlessMouse().pushButton(0, false);
-        m_engine.frame();
+        m_engine.moveTo(_x, _y);
+        m_engine.press();
+        m_engine.press(false);
     }
     // Long enough for any fade to end.
     void settle() { m_engine.frames(25); }
