@@ -24,12 +24,11 @@
 #include "Game/Tutorial/HelpView.h"
 #include "Game/Tutorial/TutorialManager.h"
 #include "Game/Ui/AwardManager.h"
+#include "Ui/ViewFile.h"
 #include "engine/Channel.h"
 #include "engine/ErrorStack.h"
 #include "engine/LogManager.h"
 #include "engine/Resource.h"
-#include "engine/ResourceManager.h"
-#include "engine/XML.h"
 
 #include <functional>
 #include <vector>
@@ -98,14 +97,7 @@ void cGame::build()
         made.add(new cGameplay());
         made.add(new cTutorialManager());
 
-        iXML* doc = cResourceManager::getInstance()->getXML("game.xml");
-        try {
-            loadXML(doc);
-        } catch (...) {
-            doc->release();
-            throw;
-        }
-        doc->release();
+        loadViewFile(this, "game.xml");
 
         made.add(new cWareDetail(this));
         cGameMenu* menu = made.add(new cGameMenu(this));

@@ -33,19 +33,13 @@ void refreshUpgrade(cUpgrade* _upgrade)
         _upgrade->setUpgrade(_upgrade->getUpgrade(), false);
 }
 
-template <class T>
-cUpgrade* farmBuilding()
-{
-    return T::getInstance();
-}
-
 cUpgrade* farmBuildingOf(UInt _item)
 {
     switch (_item) {
-    case cGame::MOW_BUILDING: return farmBuilding<cMowBuilding>();
-    case cGame::WARE_HOUSE: return farmBuilding<cWareHouse>();
-    case cGame::WATER_SOURCE: return farmBuilding<cWaterSource>();
-    case cGame::DIG_BUILDING: return farmBuilding<cDigBuilding>();
+    case cGame::MOW_BUILDING: return cMowBuilding::getInstance();
+    case cGame::WARE_HOUSE: return cWareHouse::getInstance();
+    case cGame::WATER_SOURCE: return cWaterSource::getInstance();
+    case cGame::DIG_BUILDING: return cDigBuilding::getInstance();
     default: return nullptr;
     }
 }
@@ -85,10 +79,6 @@ void cGame::setMoney(Int _money)
     updateUpgradeControls();
     if (cGameMenu* menu = cGameMenu::getInstance())
         menu->updateMoneyText();
-    refreshUpgrade(farmBuilding<cDigBuilding>());
-    refreshUpgrade(farmBuilding<cMowBuilding>());
-    refreshUpgrade(farmBuilding<cWareHouse>());
-    refreshUpgrade(farmBuilding<cWaterSource>());
     if (cFarm* farm = cFarm::getInstance())
         farm->updateUpgradeButton();
     // Both amounts are 0 or more, so either difference fits.
@@ -144,12 +134,10 @@ void cGame::addEarnedFromMarket(UInt _money, Float _time)
 void cGame::updateUpgradeControls()
 {
     GUARD_BEGIN
-    for (UInt item = 0; item < UPGRADE_ITEM_COUNT; ++item) {
-        if (item >= MOW_BUILDING)
-            refreshUpgrade(farmBuildingOf(item));
-        else
-            refreshSelectedDepot();
-    }
+    // Every production kind shares the one selected building: it is refreshed once.
+    refreshSelectedDepot();
+    for (UInt item = MOW_BUILDING; item < UPGRADE_ITEM_COUNT; ++item)
+        refreshUpgrade(farmBuildingOf(item));
     GUARD_END("void cGame::updateUpgradeControls()")
 }
 

@@ -1,5 +1,6 @@
 #include "Game/Game.h"
 
+#include "Ui/ResourceHold.h"
 #include "engine/ErrorStack.h"
 #include "engine/Resource.h"
 #include "engine/ResourceManager.h"
@@ -85,7 +86,7 @@ void cGame::loadUpgradeSound(iXML* _xml_doc)
 {
     const String path = toString((*_xml_doc)[u"UpgradeSound"]);
     if (!path.empty())
-        m_upgradeSound.reset(cResourceManager::getInstance()->getSound(path));
+        m_upgradeSound.reset(requireResourceManager().getSound(path));
 }
 
 const cGame::sProdInfo* cGame::getProdInfo(UInt _type) const

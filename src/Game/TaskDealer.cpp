@@ -9,11 +9,16 @@ cTaskDealer::~cTaskDealer() = default;
 void cTaskDealer::setTask(cTask* _task)
 {
     GUARD_BEGIN
-    std::unique_ptr<cTask> old(m_task.release());
-    m_task.reset(_task);
-    if (old && old.get() == m_running)
-        m_dropped = std::move(old);
-    old.reset();
+    // A task the dealer holds already (the current one, or the running one dropped meanwhile)
+    // is taken back and started again, never freed under the dealer.
+    if (_task != m_task.get()) {
+        std::unique_ptr<cTask> old(m_task.release());
+        if (_task && _task == m_dropped.get())
+            m_dropped.release();
+        m_task.reset(_task);
+        if (old && old.get() == m_running)
+            m_dropped = std::move(old);
+    }
     if (_task)
         _task->onStart();
     GUARD_END("void cTaskDealer::setTask(cTask * _task)")

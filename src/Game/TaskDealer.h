@@ -13,8 +13,9 @@ public:
     cTaskDealer(const cTaskDealer&) = delete;
     cTaskDealer& operator=(const cTaskDealer&) = delete;
 
-    // Takes _task over and starts it; the current task is dropped without its onEnd. A task
-    // that drops itself from inside its own onProcess lives until that returns.
+    // Takes _task over and starts it; the current task is dropped without its onEnd, unless
+    // it is _task itself, which only starts again. A task that drops itself from inside its
+    // own onProcess lives until that returns.
     void setTask(cTask* _task);
     void process();
 

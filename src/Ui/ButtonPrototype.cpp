@@ -12,33 +12,17 @@
 #include "graphics/Graphics.h"
 #include "input/Input.h"
 
-#include <cmath>
-
 cButtonPrototype* cButtonPrototype::s_deepCandidate = nullptr;
 cButtonPrototype::ePendingAction cButtonPrototype::s_pendingAction = cButtonPrototype::PA_NONE;
 
 namespace {
 
-// The cell of a mask stretched over _extent that _offset falls in. Points on the far edge,
-// and rounding past it, stay in the last cell; anything before the start is the first.
-size_t maskCell(Float _offset, Float _extent, size_t _cells)
-{
-    const Float at = Float(_cells - 1) * _offset / _extent;
-    if (!(at > 0))
-        return 0;
-    return at >= Float(_cells - 1) ? _cells - 1 : size_t(at);
-}
-
 // Replaces a held sound by the one at _path, taking the new reference before the old one
 // goes back; an empty path keeps what is held.
 void replaceSound(iResource*& _held, const String& _path)
 {
-    if (_path.empty())
-        return;
-    iResource* sound = requireResourceManager().getSound(_path);
-    if (_held)
-        _held->release();
-    _held = sound;
+    if (!_path.empty())
+        holdByPath(_held, _path, &cResourceManager::getSound);
 }
 
 } // namespace
@@ -171,20 +155,8 @@ void cButtonPrototype::setState(eButtonState _state)
 Bool cButtonPrototype::pointInRect(const Vector2& _point)
 {
     GUARD_BEGIN
-    if (!containsPoint(_point))
-        return false;
-    if (!hasMask())
-        return true;
-    const Vector2& position = getPosition();
-    const Vector2& size = getSize();
-    const size_t column = maskCell(_point.x - (position.x - size.x * 0.5f), size.x, m_mask.size());
-    const std::vector<Bool>& bits = m_mask[column];
-    if (bits.empty())
-        return false;
-    // Rows are counted on the first column, as the mask is made; a shorter column is clear
-    // below its end.
-    const size_t row = maskCell(_point.y - (position.y - size.y * 0.5f), size.y, m_mask.front().size());
-    return row < bits.size() && bits[row];
+    return containsPoint(_point) &&
+           (!hasMask() || isMaskSet(getPosition(), getSize(), &m_mask, _point.x, _point.y));
     GUARD_END("Bool cButtonPrototype::pointInRect(const Vector2& pnt)")
 }
 

@@ -83,8 +83,6 @@ public:
     const VECTOR_VECTOR_BOOL& getMask() const { return m_mask; }
     iResource* getClickSound() const { return m_clickSound; }
     iResource* getHoverSound() const { return m_hoverSound; }
-    // Own and inherited enabled flags both set.
-    Bool isEffectivelyEnabled() const { return isEnabled() && isChainEnabled(); }
 
     // The deep-processing button that owns the cursor, or null.
     static cButtonPrototype* getDeepCandidate() { return s_deepCandidate; }

@@ -6,6 +6,9 @@
 class cControl;
 class cView;
 
+// Loads _part from the first child of _xml_doc named _name; without one the part stays as it is.
+void loadChildPart(iXML* _xml_doc, const char* _name, cView* _part);
+
 // One new T under _owner per child of _xml_doc's first element named _group, in the order the
 // element gives its children, each appended to _parts before it loads. A child that cannot be
 // fetched is passed over.

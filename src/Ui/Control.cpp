@@ -20,24 +20,6 @@ Bool isMissing(const VECTOR_VECTOR_BOOL* _mask)
     return !_mask || _mask->empty() || _mask->front().empty();
 }
 
-// The mask cell under (_x, _y), the mask stretched over the control; a missing mask is set
-// everywhere.
-Bool isMaskSet(const Vector2& _position, const Vector2& _size, const VECTOR_VECTOR_BOOL* _mask, Float _x, Float _y)
-{
-    if (isMissing(_mask))
-        return true;
-    auto cell = [](Float _offset, Float _extent, size_t _cells) -> size_t {
-        const Float at = Float(_cells - 1) * _offset / _extent;
-        if (!(at > 0))
-            return 0;
-        return at >= Float(_cells - 1) ? _cells - 1 : size_t(at);
-    };
-    const size_t i = cell(_x - (_position.x - _size.x / 2), _size.x, _mask->size());
-    const size_t j = cell(_y - (_position.y - _size.y / 2), _size.y, _mask->front().size());
-    const std::vector<Bool>& column = (*_mask)[i];
-    return j < column.size() && column[j];
-}
-
 template <class T>
 Bool change(T& _field, const T& _value)
 {
@@ -298,6 +280,26 @@ void cControl::loadXML(iXML* _xml_doc)
     cState::loadXML(_xml_doc);
     m_transformDirty = true;
     GUARD_END("void cControl::loadXML(iXML * _xml_doc)")
+}
+
+Bool cControl::isMaskSet(const Vector2& _position, const Vector2& _size, const VECTOR_VECTOR_BOOL* _mask, Float _x,
+                         Float _y)
+{
+    if (isMissing(_mask))
+        return true;
+    // Points on the far edge, and rounding past it, stay in the last cell; anything before the
+    // start is the first. Rows are counted on the first column; a shorter column is clear below
+    // its end.
+    auto cell = [](Float _offset, Float _extent, size_t _cells) -> size_t {
+        const Float at = Float(_cells - 1) * _offset / _extent;
+        if (!(at > 0))
+            return 0;
+        return at >= Float(_cells - 1) ? _cells - 1 : size_t(at);
+    };
+    const size_t i = cell(_x - (_position.x - _size.x / 2), _size.x, _mask->size());
+    const size_t j = cell(_y - (_position.y - _size.y / 2), _size.y, _mask->front().size());
+    const std::vector<Bool>& column = (*_mask)[i];
+    return j < column.size() && column[j];
 }
 
 Bool cControl::checkCollision(const cControl* _a, const cControl* _b, const VECTOR_VECTOR_BOOL* _maskA,

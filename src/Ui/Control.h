@@ -109,6 +109,10 @@ public:
     // may be null, and a missing or empty mask counts as set everywhere. Touching edges count.
     static Bool checkCollision(const cControl* _a, const cControl* _b, const VECTOR_VECTOR_BOOL* _maskA,
                                const VECTOR_VECTOR_BOOL* _maskB);
+    // The bit of _mask, stretched over a control at _position of _size, under (_x, _y); a
+    // missing or empty mask is set everywhere.
+    static Bool isMaskSet(const Vector2& _position, const Vector2& _size, const VECTOR_VECTOR_BOOL* _mask, Float _x,
+                          Float _y);
 
     // A number for the owner; the framework never reads it.
     UInt getUserValue() const { return m_userValue; }

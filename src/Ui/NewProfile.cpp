@@ -46,10 +46,8 @@ void cNewProfile::loadXML(iXML* _xml_doc)
             m_nameUnderlay = new cPicture(this);
         m_nameUnderlay->loadXML(element);
     }
-    if (_xml_doc->get("NameEdit", element))
-        m_nameBox->loadXML(element);
-    if (_xml_doc->get("OkButton", element))
-        m_okButton->loadXML(element);
+    loadChildPart(_xml_doc, "NameEdit", m_nameBox);
+    loadChildPart(_xml_doc, "OkButton", m_okButton);
     loadChildParts<cText>(_xml_doc, "Texts", this, getBackground());
     GUARD_END("void cNewProfile::loadXML(iXML* xml_doc)")
 }

@@ -4,15 +4,10 @@
 #include "Ui/TextBox.h"
 #include "engine/Profile.h"
 
-Bool isEffectivelyEnabled(const cView* _view)
-{
-    return _view->isEnabled() && _view->isChainEnabled();
-}
-
 void enableOkWhileNamed(cView* _ok, const cTextBox* _nameBox)
 {
     const Bool named = !_nameBox->getString().empty();
-    const Bool okEnabled = isEffectivelyEnabled(_ok);
+    const Bool okEnabled = _ok->isEffectivelyEnabled();
     if (named && !okEnabled)
         _ok->enable();
     else if (!named && okEnabled)
@@ -31,7 +26,7 @@ Bool showOkUnlessReserved(cView* _ok, const WString& _name)
 
 Bool useTypedProfile(const cView* _screen, Bool _leaving, const cTextBox* _nameBox)
 {
-    if (_leaving || !isEffectivelyEnabled(_screen))
+    if (_leaving || !_screen->isEffectivelyEnabled())
         return false;
     const WString name = _nameBox->getString();
     if (name.empty())

@@ -6,9 +6,6 @@ class cTextBox;
 // What the screens that take a profile name (the first profile's and the selection) do alike
 // with their name box and OK.
 
-// Enabled in an enabled chain: a key or click collected while it was not is late.
-Bool isEffectivelyEnabled(const cView* _view);
-
 // OK is enabled exactly while a name is typed.
 void enableOkWhileNamed(cView* _ok, const cTextBox* _nameBox);
 

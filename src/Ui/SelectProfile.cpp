@@ -156,7 +156,7 @@ void cSelectProfile::onExit(cView* _view)
 {
     GUARD_BEGIN
     cSelectProfile* screen = screenOf<cSelectProfile>(_view);
-    if (!screen || screen->m_leaving || !isEffectivelyEnabled(screen))
+    if (!screen || screen->m_leaving || !screen->isEffectivelyEnabled())
         return;
     // The menus and the game need a profile: with none left, only OK leaves.
     if (!cProfile::exists())
@@ -169,7 +169,7 @@ void cSelectProfile::onDelete(cView* _view)
 {
     GUARD_BEGIN
     cSelectProfile* screen = screenOf<cSelectProfile>(_view);
-    if (!screen || screen->m_leaving || !isEffectivelyEnabled(screen))
+    if (!screen || screen->m_leaving || !screen->isEffectivelyEnabled())
         return;
     screen->disable();
     screen->hide();

@@ -85,6 +85,8 @@ public:
     Bool isChainVisible() const { return m_chainVisible; }
     Bool isEnabled() const { return m_enabled; }
     Bool isChainEnabled() const { return m_chainEnabled; }
+    // Own and inherited enabled flags both set: a key or click reaching it now is meant for it.
+    Bool isEffectivelyEnabled() const { return m_enabled && m_chainEnabled; }
     Bool isAbsoluteEnabled() const { return m_absoluteEnabled; }
     Bool isChainAbsoluteEnabled() const { return m_chainAbsoluteEnabled; }
 

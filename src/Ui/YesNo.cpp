@@ -12,11 +12,6 @@ namespace {
 
 const char* const YES_NO_XML = "UI/YesNo.xml";
 
-Bool isEffectivelyEnabled(const cView* _view)
-{
-    return _view->isEnabled() && _view->isChainEnabled();
-}
-
 } // namespace
 
 cYesNo::cYesNo(cView* _guarded) : cPicture(nullptr), m_guarded(_guarded)
@@ -80,7 +75,7 @@ void cYesNo::process()
     // The frame's input is over: the next frame may answer again.
     m_answered = false;
     cView* guarded = m_guarded.get();
-    if (guarded && isEffectivelyEnabled(guarded)) {
+    if (guarded && guarded->isEffectivelyEnabled()) {
         m_holding = true;
         guarded->disable();
     }

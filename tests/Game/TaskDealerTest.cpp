@@ -102,4 +102,24 @@ TEST_F(cTaskDealerTest, ATaskReplacedWhileItRunsLivesUntilItsStepReturnsAndDoesN
     }
 }
 
+// The task it already holds, given again, starts again and is never freed under the dealer.
+TEST_F(cTaskDealerTest, TheCurrentTaskGivenAgainStartsAgainAndStays)
+{
+    cLoggedTask* current = task("a");
+    m_dealer.setTask(current);
+    m_dealer.setTask(current);
+    EXPECT_EQ(m_log, (tLog{"a start", "a start"}));
+    m_log.clear();
+    cLoggedTask* running = task("r");
+    running->m_process = [this, running] {
+        m_dealer.setTask(task("b"));
+        m_dealer.setTask(running);
+        return false;
+    };
+    m_dealer.setTask(running);
+    m_dealer.process();
+    EXPECT_EQ(m_dealer.getTask(), running);
+    EXPECT_EQ(m_log, (tLog{"a deleted", "r start", "b start", "b deleted", "r start", "r processed"}));
+}
+
 } // namespace

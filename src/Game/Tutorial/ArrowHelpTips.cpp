@@ -1,5 +1,6 @@
 #include "Game/Tutorial/ArrowHelpTips.h"
 
+#include "Ui/ChildParts.h"
 #include "Ui/Picture.h"
 #include "engine/ErrorStack.h"
 #include "engine/Timer.h"
@@ -42,9 +43,7 @@ void cArrowHelpTips::loadXML(iXML* _xml_doc)
 {
     GUARD_BEGIN
     cCommonHelpTips::loadXML(_xml_doc);
-    iXML* element = nullptr;
-    if (_xml_doc->get("Arrow", element))
-        m_arrow->loadXML(element);
+    loadChildPart(_xml_doc, "Arrow", m_arrow);
     GUARD_END("void cArrowHelpTips::loadXML(iXML* xml_doc)")
 }
 

@@ -1,6 +1,7 @@
 #include "Game/Tutorial/CommonHelpTips.h"
 
 #include "Game/Tutorial/TutorialManager.h"
+#include "Ui/ChildParts.h"
 #include "Ui/MultilineText.h"
 #include "Ui/Picture.h"
 #include "Ui/Text.h"
@@ -40,13 +41,9 @@ void cCommonHelpTips::loadXML(iXML* _xml_doc)
 {
     GUARD_BEGIN
     cView::loadXML(_xml_doc);
-    iXML* element = nullptr;
-    if (_xml_doc->get("Image", element))
-        m_image->loadXML(element);
-    if (_xml_doc->get("Text", element))
-        m_text->loadXML(element);
-    if (_xml_doc->get("OkButton", element))
-        m_okButton->loadXML(element);
+    loadChildPart(_xml_doc, "Image", m_image);
+    loadChildPart(_xml_doc, "Text", m_text);
+    loadChildPart(_xml_doc, "OkButton", m_okButton);
     m_basePosition = m_image->getPosition();
     m_deep = m_image->getDeep();
     m_textPlace = difference(m_text->getPosition(), m_basePosition);

@@ -1,9 +1,10 @@
 #include "Game/Ui/Credits.h"
 
 #include "Game/Ui/MainMenu.h"
+#include "Ui/ChildParts.h"
 #include "Ui/Text.h"
+#include "Ui/ViewFile.h"
 #include "engine/ErrorStack.h"
-#include "engine/ResourceManager.h"
 #include "engine/XML.h"
 
 namespace {
@@ -17,12 +18,7 @@ cCredits::cCredits() : cBack(nullptr)
     GUARD_BEGIN
     m_return = new cTextButtonT<cAnimButton>(this);
     m_return->setOnClick(&cCredits::onOk);
-    cResourceManager* resources = cResourceManager::getInstance();
-    if (!resources)
-        throw "Resource manager not created.";
-    iXML* document = resources->getXML(CREDITS_XML);
-    loadXML(document);
-    document->release();
+    loadViewFile(this, CREDITS_XML);
     GUARD_END("cCredits::cCredits()")
 }
 
@@ -32,12 +28,11 @@ void cCredits::loadXML(iXML* _xml_doc)
 {
     GUARD_BEGIN
     cBack::loadXML(_xml_doc);
-    iXML* element = nullptr;
-    if (_xml_doc->get("ReturnButton", element))
-        m_return->loadXML(element);
+    loadChildPart(_xml_doc, "ReturnButton", m_return);
     iXML* texts = nullptr;
     if (!_xml_doc->get("Texts", texts))
         return;
+    iXML* element = nullptr;
     for (UInt index = 0; texts->get(index, element); ++index) {
         cText* line = new cText(this);
         m_lines.push_back(line);

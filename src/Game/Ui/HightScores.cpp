@@ -1,12 +1,13 @@
 #include "Game/Ui/HightScores.h"
 
 #include "Game/Ui/MainMenu.h"
+#include "Ui/ChildParts.h"
 #include "Ui/Picture.h"
 #include "Ui/Scavenger.h"
 #include "Ui/Text.h"
 #include "Ui/XmlAttribute.h"
+#include "Ui/ViewFile.h"
 #include "engine/ErrorStack.h"
-#include "engine/ResourceManager.h"
 #include "engine/TextConvert.h"
 #include "engine/ValueConvert.h"
 #include "engine/XML.h"
@@ -16,13 +17,6 @@ namespace {
 const char* const HIGHT_SCORES_XML = "UI/HightScores.xml";
 const char16_t* const ADVENTURE_LABEL = u"Рекорды прохождения игры";
 const char16_t* const SURVIVAL_LABEL = u"Рекорды игры на выживание";
-
-void loadChild(iXML* _xml_doc, const char* _key, cView* _control)
-{
-    iXML* element = nullptr;
-    if (_xml_doc->get(_key, element))
-        _control->loadXML(element);
-}
 
 } // namespace
 
@@ -37,12 +31,7 @@ cHightScores::cHightScores() : cBack(nullptr)
     m_toAdventure = new cScreenButton(this);
     m_toSurvival = new cScreenButton(this);
     m_return = new cScreenButton(this);
-    cResourceManager* resources = cResourceManager::getInstance();
-    if (!resources)
-        throw "Resource manager not created.";
-    iXML* document = resources->getXML(HIGHT_SCORES_XML);
-    loadXML(document);
-    document->release();
+    loadViewFile(this, HIGHT_SCORES_XML);
     m_toAdventure->setOnClick(&cHightScores::onChangeMode);
     m_toSurvival->setOnClick(&cHightScores::onChangeMode);
     m_return->setOnClick(&cHightScores::onReturn);
@@ -59,14 +48,14 @@ void cHightScores::loadXML(iXML* _xml_doc)
     readXmlAttribute(_xml_doc, u"TopLeft", m_topLeft, &toVector2);
     readXmlAttribute(_xml_doc, u"BottomRight", m_bottomRight, &toVector2);
     readXmlAttribute(_xml_doc, u"Interlinear", m_interlinear, &toFloat);
-    loadChild(_xml_doc, "TablePicture", m_tablePicture);
-    loadChild(_xml_doc, "Logo", m_logo);
-    loadChild(_xml_doc, "LabelText", m_label);
-    loadChild(_xml_doc, "Medal0", m_medal0);
-    loadChild(_xml_doc, "Medal1", m_medal1);
-    loadChild(_xml_doc, "ToAdventureButton", m_toAdventure);
-    loadChild(_xml_doc, "ToSurvivalButton", m_toSurvival);
-    loadChild(_xml_doc, "ReturnButton", m_return);
+    loadChildPart(_xml_doc, "TablePicture", m_tablePicture);
+    loadChildPart(_xml_doc, "Logo", m_logo);
+    loadChildPart(_xml_doc, "LabelText", m_label);
+    loadChildPart(_xml_doc, "Medal0", m_medal0);
+    loadChildPart(_xml_doc, "Medal1", m_medal1);
+    loadChildPart(_xml_doc, "ToAdventureButton", m_toAdventure);
+    loadChildPart(_xml_doc, "ToSurvivalButton", m_toSurvival);
+    loadChildPart(_xml_doc, "ReturnButton", m_return);
     m_table.setLinesNum(m_linesNum);
     updateScores();
     GUARD_END("void cHightScores::loadXML(iXML* xml_doc)")

@@ -1,7 +1,10 @@
 #include "Game/Ui/LogLoad.h"
 
+#include "Ui/ChildParts.h"
 #include "Ui/ProgressFloat.h"
+#include "Ui/ResourceHold.h"
 #include "Ui/Scavenger.h"
+#include "Ui/ViewFile.h"
 #include "engine/Channel.h"
 #include "engine/ErrorStack.h"
 #include "engine/FileManager.h"
@@ -41,14 +44,6 @@ void stopMusic()
     state.music = nullptr;
 }
 
-cResourceManager& resources()
-{
-    cResourceManager* manager = cResourceManager::getInstance();
-    if (!manager)
-        throw "Resource manager not created.";
-    return *manager;
-}
-
 } // namespace
 
 cLogLoad* cLogLoad::start(const String& _path, fContinue _continue, UInt _perFrame, Bool _menuMusic)
@@ -77,13 +72,11 @@ cLogLoad::cLogLoad(const String& _path, fContinue _continue, UInt _perFrame, Boo
 {
     GUARD_BEGIN
     m_progress = new cProgressFloat(this);
-    iXML* document = resources().getXML(LOAD_XML);
-    loadXML(document);
-    document->release();
+    loadViewFile(this, LOAD_XML);
     switchMusic(_menuMusic);
     cFileManager* files = cFileManager::getInstance();
     if (files && files->isExist(m_path)) {
-        m_log = resources().getXML(m_path);
+        m_log = requireResourceManager().getXML(m_path);
         m_count = m_log->getNodeCount();
     }
     GUARD_END("cLogLoad::cLogLoad(const String& _path, fContinue _continue, UInt _per_frame, Bool _menu_music)")
@@ -99,9 +92,8 @@ void cLogLoad::loadXML(iXML* _xml_doc)
 {
     GUARD_BEGIN
     cBack::loadXML(_xml_doc);
+    loadChildPart(_xml_doc, "Progress", m_progress);
     iXML* element = nullptr;
-    if (_xml_doc->get("Progress", element))
-        m_progress->loadXML(element);
     if (_xml_doc->get("MainMenuMusic", element))
         m_menuMusic = toString((*element)[u"Sound"]);
     if (_xml_doc->get("GameMusic", element))
@@ -118,7 +110,7 @@ void cLogLoad::switchMusic(Bool _menuMusic)
     if (path.empty())
         return;
     sProgramState& state = programState();
-    state.music = resources().getSound(path);
+    state.music = requireResourceManager().getSound(path);
     if (cSoundManager* sound = cSoundManager::getInstance())
         state.channel = sound->playMusic(state.music, true, true);
 }
@@ -130,7 +122,7 @@ void cLogLoad::process()
     if (m_firstFrame) {
         // The screen that was left is gone by now: what nobody holds any more can go.
         m_firstFrame = false;
-        resources().clearUseless();
+        requireResourceManager().clearUseless();
     }
     sProgramState& state = programState();
     if (!state.hasProgressMaximum) {
@@ -138,7 +130,7 @@ void cLogLoad::process()
         state.hasProgressMaximum = true;
     }
     const UInt end = m_count - m_index > m_perFrame ? m_index + m_perFrame : m_count;
-    resources().logToResources(m_log, m_index, end);
+    requireResourceManager().logToResources(m_log, m_index, end);
     // An empty log leaves the bar empty instead of dividing by nothing.
     m_progress->setValue(m_count > 0 ? Float(m_index) * state.progressMaximum / Float(m_count) : 0.0f);
     m_progress->progressChanged();

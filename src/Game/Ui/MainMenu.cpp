@@ -4,9 +4,12 @@
 #include "Game/Ui/HightScores.h"
 #include "Game/Ui/Options.h"
 #include "Game/Ui/YesNoExit.h"
+#include "Ui/ChildParts.h"
+#include "Ui/ResourceHold.h"
 #include "Ui/Scavenger.h"
 #include "Ui/SelectProfile.h"
 #include "Ui/Text.h"
+#include "Ui/ViewFile.h"
 #include "engine/ErrorStack.h"
 #include "engine/Logic.h"
 #include "engine/Profile.h"
@@ -29,21 +32,6 @@ cViewWatch& fixedBack()
     return back;
 }
 
-cResourceManager& resources()
-{
-    cResourceManager* manager = cResourceManager::getInstance();
-    if (!manager)
-        throw "Resource manager not created.";
-    return *manager;
-}
-
-void loadChild(iXML* _xml_doc, const char* _key, cView* _control)
-{
-    iXML* element = nullptr;
-    if (_xml_doc->get(_key, element))
-        _control->loadXML(element);
-}
-
 } // namespace
 
 cMainMenu::cMainMenu() : cBack(nullptr)
@@ -58,9 +46,7 @@ cMainMenu::cMainMenu() : cBack(nullptr)
     m_hightScores = new cMenuButton(this);
     m_userName = new cText(this);
     m_userText = new cText(this);
-    iXML* document = resources().getXML(MAIN_MENU_XML);
-    loadXML(document);
-    document->release();
+    loadViewFile(this, MAIN_MENU_XML);
     m_start->setOnClick(&cMainMenu::onStart);
     m_options->setOnClick(&cMainMenu::onOptions);
     m_exit->setOnClick(&cMainMenu::onExit);
@@ -83,15 +69,15 @@ void cMainMenu::loadXML(iXML* _xml_doc)
     GUARD_BEGIN
     cBack::loadXML(_xml_doc);
     loadFixedBack();
-    loadChild(_xml_doc, "StartButton", m_start);
-    loadChild(_xml_doc, "Options", m_options);
-    loadChild(_xml_doc, "ExitButton", m_exit);
-    loadChild(_xml_doc, "ChangeUserButton", m_changeUser);
-    loadChild(_xml_doc, "AwardsButton", m_awards);
-    loadChild(_xml_doc, "CreditsButton", m_credits);
-    loadChild(_xml_doc, "UserName", m_userName);
+    loadChildPart(_xml_doc, "StartButton", m_start);
+    loadChildPart(_xml_doc, "Options", m_options);
+    loadChildPart(_xml_doc, "ExitButton", m_exit);
+    loadChildPart(_xml_doc, "ChangeUserButton", m_changeUser);
+    loadChildPart(_xml_doc, "AwardsButton", m_awards);
+    loadChildPart(_xml_doc, "CreditsButton", m_credits);
+    loadChildPart(_xml_doc, "UserName", m_userName);
     updateUserName();
-    loadChild(_xml_doc, "UserText", m_userText);
+    loadChildPart(_xml_doc, "UserText", m_userText);
     GUARD_END("void cMainMenu::loadXML(iXML* xml_doc)")
 }
 
@@ -131,9 +117,7 @@ void cMainMenu::loadFixedBack()
         return;
     cBack* back = new cBack(nullptr);
     fixedBack().set(back);
-    iXML* document = resources().getXML(FIXED_BACK_XML);
-    back->loadXML(document);
-    document->release();
+    loadViewFile(back, FIXED_BACK_XML);
     back->show();
     GUARD_END("void cMainMenu::loadFixedBack()")
 }
@@ -172,7 +156,7 @@ void cMainMenu::onStart(cView*)
     if (cSettings* settings = cSettings::getInstance())
         settings->getPropertyT("game", "LogResources", logResources);
     if (logResources)
-        resources().resourcesToLog(MENU_LOG_WRITTEN);
+        requireResourceManager().resourcesToLog(MENU_LOG_WRITTEN);
     cLogLoad::start(GAME_LOG, s_gameStart, GAME_LOG_PER_FRAME, false);
     GUARD_END("void cMainMenu::onStart(cView* _self)")
 }
@@ -267,7 +251,8 @@ void cMainMenu::onProfileChosen()
 void cMainMenu::onProfileScreenExit()
 {
     GUARD_BEGIN
-    open(false);
+    // The shown player may have been deleted there, and the next one made current.
+    open(true);
     GUARD_END("void cMainMenu::onProfileScreenExit()")
 }
 

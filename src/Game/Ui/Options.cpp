@@ -1,12 +1,13 @@
 #include "Game/Ui/Options.h"
 
 #include "Game/Ui/MainMenu.h"
+#include "Ui/ChildParts.h"
 #include "Ui/CheckButton.h"
 #include "Ui/Picture.h"
 #include "Ui/ScrollBox.h"
 #include "Ui/Text.h"
+#include "Ui/ViewFile.h"
 #include "engine/ErrorStack.h"
-#include "engine/ResourceManager.h"
 #include "engine/Settings.h"
 #include "engine/SoundManager.h"
 #include "engine/XML.h"
@@ -18,12 +19,6 @@ namespace {
 
 const char* const OPTIONS_XML = "UI/Options.xml";
 
-void loadChild(iXML* _xml_doc, const char* _key, cView* _control)
-{
-    iXML* element = nullptr;
-    if (_xml_doc->get(_key, element))
-        _control->loadXML(element);
-}
 
 // A slider's value as a volume: whole, and inside 0..100 whatever the slider's range.
 UInt toVolume(Float _value)
@@ -66,12 +61,7 @@ cOptions::cOptions() : cBack(nullptr)
     m_soundVolume->setOnChange(&cOptions::onSoundChange);
     m_musicVolume->setOnChange(&cOptions::onMusicChange);
     m_fullScreen->setOnCheck(&cOptions::onFullScreen);
-    cResourceManager* resources = cResourceManager::getInstance();
-    if (!resources)
-        throw "Resource manager not created.";
-    iXML* document = resources->getXML(OPTIONS_XML);
-    loadXML(document);
-    document->release();
+    loadViewFile(this, OPTIONS_XML);
     GUARD_END("cOptions::cOptions()")
 }
 
@@ -81,17 +71,17 @@ void cOptions::loadXML(iXML* _xml_doc)
 {
     GUARD_BEGIN
     cBack::loadXML(_xml_doc);
-    loadChild(_xml_doc, "Back", m_back);
-    loadChild(_xml_doc, "Logo", m_logo);
-    loadChild(_xml_doc, "Podlogka", m_panel);
-    loadChild(_xml_doc, "OkButton", m_ok);
-    loadChild(_xml_doc, "SoundVolume", m_soundVolume);
-    loadChild(_xml_doc, "MusicVolume", m_musicVolume);
-    loadChild(_xml_doc, "FullScreen", m_fullScreen);
-    loadChild(_xml_doc, "FullScreenText", m_fullScreenText);
-    loadChild(_xml_doc, "MusicText", m_musicText);
-    loadChild(_xml_doc, "SoundText", m_soundText);
-    loadChild(_xml_doc, "Label", m_label);
+    loadChildPart(_xml_doc, "Back", m_back);
+    loadChildPart(_xml_doc, "Logo", m_logo);
+    loadChildPart(_xml_doc, "Podlogka", m_panel);
+    loadChildPart(_xml_doc, "OkButton", m_ok);
+    loadChildPart(_xml_doc, "SoundVolume", m_soundVolume);
+    loadChildPart(_xml_doc, "MusicVolume", m_musicVolume);
+    loadChildPart(_xml_doc, "FullScreen", m_fullScreen);
+    loadChildPart(_xml_doc, "FullScreenText", m_fullScreenText);
+    loadChildPart(_xml_doc, "MusicText", m_musicText);
+    loadChildPart(_xml_doc, "SoundText", m_soundText);
+    loadChildPart(_xml_doc, "Label", m_label);
     Bool fullScreen = false;
     if (cSettings* settings = cSettings::getInstance())
         settings->getPropertyT("graphics", "fullscreen", fullScreen);

@@ -7,8 +7,6 @@
 #include "engine/ErrorStack.h"
 #include "engine/FileManager.h"
 #include "engine/Profile.h"
-#include "engine/Resource.h"
-#include "engine/ResourceManager.h"
 #include "engine/Timer.h"
 #include "graphics/Texture.h"
 #include "input/Input.h"
@@ -56,12 +54,7 @@ cPreload::~cPreload()
 
 void cPreload::showLogo(const String& _path)
 {
-    cResourceManager* resources = cResourceManager::getInstance();
-    if (!resources)
-        throw "Resource manager not created.";
-    iResource* texture = resources->getTexture(_path);
-    m_logo->setPictureResource(texture);
-    texture->release();
+    m_logo->setPicture(_path);
     // The image's own pixels, not the padded texture's.
     if (const cTexture* picture = m_logo->getTexture())
         m_logo->setSize(Vector2(Float(picture->getImageWidth()), Float(picture->getImageHeight())));

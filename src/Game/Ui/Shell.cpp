@@ -12,25 +12,6 @@
 #include "engine/LogManager.h"
 #include "engine/Profile.h"
 
-namespace {
-
-// A step of the teardown that fails is written down; the steps after it still run.
-template <class Step>
-void tearDown(Step _step, const char* _signature)
-{
-    try {
-        try {
-            _step();
-        } catch (...) {
-            rethrowWithSignature(_signature);
-        }
-    } catch (const String& _stack) {
-        getLog("error")->print(_stack);
-    }
-}
-
-} // namespace
-
 void startShell()
 {
     GUARD_BEGIN
@@ -45,11 +26,11 @@ void endShell()
 {
     cGame::endGame();
     // Screens hidden and disabled are in no set of the UI manager, which would leave them.
-    tearDown([] { delete cOptions::getInstance(); }, "delete cOptions");
-    tearDown([] { delete cCredits::getInstance(); }, "delete cCredits");
-    tearDown([] { delete cHightScores::getInstance(); }, "delete cHightScores");
-    tearDown([] { delete cMainMenu::getInstance(); }, "delete cMainMenu");
-    tearDown([] { delete static_cast<cView*>(cMainMenu::getFixedBack()); }, "delete fixed back");
-    tearDown([] { delete cProfile::getInstance(); }, "delete cProfile");
-    tearDown([] { cLogLoad::endRun(); }, "cLogLoad::endRun()");
+    runOrLog("delete cOptions", [] { delete cOptions::getInstance(); });
+    runOrLog("delete cCredits", [] { delete cCredits::getInstance(); });
+    runOrLog("delete cHightScores", [] { delete cHightScores::getInstance(); });
+    runOrLog("delete cMainMenu", [] { delete cMainMenu::getInstance(); });
+    runOrLog("delete fixed back", [] { delete static_cast<cView*>(cMainMenu::getFixedBack()); });
+    runOrLog("delete cProfile", [] { delete cProfile::getInstance(); });
+    runOrLog("cLogLoad::endRun()", [] { cLogLoad::endRun(); });
 }

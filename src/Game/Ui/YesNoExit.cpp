@@ -1,10 +1,11 @@
 #include "Game/Ui/YesNoExit.h"
 
+#include "Ui/ChildParts.h"
 #include "Ui/MultilineText.h"
 #include "Ui/Picture.h"
+#include "Ui/ViewFile.h"
 #include "engine/ErrorStack.h"
 #include "engine/Logic.h"
-#include "engine/ResourceManager.h"
 #include "engine/Timer.h"
 #include "engine/XML.h"
 
@@ -50,12 +51,7 @@ cYesNoExit::cYesNoExit(cView* _parent) : cBack(_parent)
     m_no->setOnHover(&cYesNoExit::onNoHover);
     m_yes->setOnUnhover(&cYesNoExit::onUnhover);
     m_no->setOnUnhover(&cYesNoExit::onUnhover);
-    cResourceManager* resources = cResourceManager::getInstance();
-    if (!resources)
-        throw "Resource manager not created.";
-    iXML* document = resources->getXML(YES_NO_EXIT_XML);
-    loadXML(document);
-    document->release();
+    loadViewFile(this, YES_NO_EXIT_XML);
     m_home = m_yes->getPosition();
     showBee(BEE_RESTING);
     GUARD_END("cYesNoExit::cYesNoExit(cView* _parent)")
@@ -67,16 +63,11 @@ void cYesNoExit::loadXML(iXML* _xml_doc)
 {
     GUARD_BEGIN
     cBack::loadXML(_xml_doc);
-    iXML* element = nullptr;
     for (UInt index = 0; index < BEE_COUNT; ++index)
-        if (_xml_doc->get(BEE_KEYS[index], element))
-            m_bees[index]->loadXML(element);
-    if (_xml_doc->get("YesButton", element))
-        m_yes->loadXML(element);
-    if (_xml_doc->get("NoButton", element))
-        m_no->loadXML(element);
-    if (_xml_doc->get("Text", element))
-        m_text->loadXML(element);
+        loadChildPart(_xml_doc, BEE_KEYS[index], m_bees[index]);
+    loadChildPart(_xml_doc, "YesButton", m_yes);
+    loadChildPart(_xml_doc, "NoButton", m_no);
+    loadChildPart(_xml_doc, "Text", m_text);
     GUARD_END("void cYesNoExit::loadXML(iXML* xml_doc)")
 }
 

@@ -163,6 +163,18 @@ TEST_F(MainMenuTest, HighScoresShowAnEmptyTableInEitherModeAndReturn)
     EXPECT_TRUE(m_menu->isVisible() && m_menu->isEnabled());
 }
 
+// Deleting the shown player on the selection screen and leaving it must not leave the
+// deleted name on the menu.
+TEST_F(MainMenuTest, LeavingTheProfileChoiceShowsWhoPlaysNow)
+{
+    new cProfile(u"Ann");
+    m_menu->updateUserName();
+    delete cProfile::getInstance();
+    new cProfile(u"Bob");
+    cMainMenu::onProfileScreenExit();
+    EXPECT_EQ(m_menu->getUserName()->getString(), u"Bob");
+}
+
 TEST(ScoreTable, ACapKeepsTheBestOfEachTable)
 {
     cScoreTable table;
