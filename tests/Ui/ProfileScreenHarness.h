@@ -7,12 +7,11 @@
 #include "platform/WindowEvent.h"
 #include "support/EngineHarness.h"
 #include "support/ImageFixtures.h"
+#include "support/TempFolder.h"
 #include "support/Xml16.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 // Every printable ASCII character and the numero sign, 4 pixels wide each: names of any
@@ -101,28 +100,17 @@ protected:
         propertyMap<PT_INT>()["Money"] = _money;
         delete cProfile::getInstance();
     }
-    std::string fileOf(ULong _id) { return bytes(m_engine.data().common(formatProfileID(_id) + ".xml")); }
-    static std::string bytes(const std::string& _path)
-    {
-        std::ifstream file(_path, std::ios::binary);
-        std::ostringstream content;
-        content << file.rdbuf();
-        return content.str();
-    }
-    // The Money recorded in a property file, as its text holds it.
+    std::string fileOf(ULong _id) { return readFileBytes(m_engine.data().common(formatProfileID(_id) + ".xml")); }
+    // The Money recorded in a property file, read from its UTF-16 text as ASCII.
     std::string moneyIn(ULong _id)
     {
-        const std::string text = toString(fromUtf16(fileOf(_id)));
+        std::string text;
+        for (char byte : fileOf(_id))
+            if (byte != 0)
+                text += byte;
         const size_t at = text.find("Name=\"Money\"");
         const size_t value = text.find("Val=\"", at);
         return at == std::string::npos ? "none" : text.substr(value + 5, text.find('"', value + 5) - value - 5);
-    }
-    static WString fromUtf16(const std::string& _bytes)
-    {
-        WString text;
-        for (size_t i = 2; i + 1 < _bytes.size(); i += 2)
-            text += char16_t((unsigned char)(_bytes[i]) | ((unsigned char)(_bytes[i + 1]) << 8));
-        return text;
     }
 
     static inline int s_continued = 0;
