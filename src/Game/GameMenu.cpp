@@ -1,6 +1,6 @@
 #include "Game/GameMenu.h"
 
-#include "Game/ChildElement.h"
+#include "Ui/ChildParts.h"
 #include "Game/Contracts/ContractStatus.h"
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/WareHouse.h"
@@ -107,17 +107,17 @@ void cGameMenu::loadXML(iXML* _xml_doc)
     GUARD_BEGIN
     cBack::loadXML(_xml_doc);
     m_journalNormalColor = m_journalButton->getColor();
-    loadChildElement(_xml_doc, "MainMenuButton", m_mainMenuButton);
-    loadChildElement(_xml_doc, "MarketButton", m_marketButton);
-    loadChildElement(_xml_doc, "FarmButton", m_farmButton);
-    loadChildElement(_xml_doc, "ProducingButton", m_producingButton);
-    loadChildElement(_xml_doc, "MoneyText", m_moneyText);
-    loadChildElement(_xml_doc, "JournalButton", m_journalButton);
+    loadChildPart(_xml_doc, "MainMenuButton", m_mainMenuButton);
+    loadChildPart(_xml_doc, "MarketButton", m_marketButton);
+    loadChildPart(_xml_doc, "FarmButton", m_farmButton);
+    loadChildPart(_xml_doc, "ProducingButton", m_producingButton);
+    loadChildPart(_xml_doc, "MoneyText", m_moneyText);
+    loadChildPart(_xml_doc, "JournalButton", m_journalButton);
     readXmlAttribute(_xml_doc, u"JournalBlinkColor", m_journalBlinkColor, toDXColor);
     readXmlAttribute(_xml_doc, u"JournalBlinkPeriod", m_journalBlinkPeriod, toFloat);
-    loadChildElement(_xml_doc, "WareLoadingSubstrain", m_wareLoadingButton);
-    loadChildElement(_xml_doc, "WareLoading", m_wareLoading);
-    loadChildElement(_xml_doc, "WareLoadingLighter", m_wareLoadingLighter);
+    loadChildPart(_xml_doc, "WareLoadingSubstrain", m_wareLoadingButton);
+    loadChildPart(_xml_doc, "WareLoading", m_wareLoading);
+    loadChildPart(_xml_doc, "WareLoadingLighter", m_wareLoadingLighter);
     updateMoneyText();
     loadPlaces(_xml_doc);
     m_changeSound.reset(loadSound(_xml_doc, u"ChangeSound"));

@@ -1,6 +1,6 @@
 #include "Game/Menu.h"
 
-#include "Game/ChildElement.h"
+#include "Ui/ChildParts.h"
 #include "Game/Game.h"
 #include "Game/Tutorial/HelpView.h"
 #include "Game/Ui/LogLoad.h"
@@ -55,11 +55,11 @@ void cMenu::loadXML(iXML* _xml_doc)
 {
     GUARD_BEGIN
     cBack::loadXML(_xml_doc);
-    loadChildElement(_xml_doc, "ContinueButton", m_continue);
-    loadChildElement(_xml_doc, "AwardsButton", m_awards);
-    loadChildElement(_xml_doc, "OptionsButton", m_options);
-    loadChildElement(_xml_doc, "MainMenuButton", m_mainMenu);
-    loadChildElement(_xml_doc, "HelpButton", m_help);
+    loadChildPart(_xml_doc, "ContinueButton", m_continue);
+    loadChildPart(_xml_doc, "AwardsButton", m_awards);
+    loadChildPart(_xml_doc, "OptionsButton", m_options);
+    loadChildPart(_xml_doc, "MainMenuButton", m_mainMenu);
+    loadChildPart(_xml_doc, "HelpButton", m_help);
     GUARD_END("void cMenu::loadXML(iXML* xml_doc)")
 }
 

@@ -1,6 +1,6 @@
 #include "Game/Tutorial/HelpView.h"
 
-#include "Game/ChildElement.h"
+#include "Ui/ChildParts.h"
 #include "Game/Menu.h"
 #include "Ui/MultilineText.h"
 #include "Ui/Picture.h"
@@ -29,9 +29,9 @@ void cHelpView::loadXML(iXML* _xml_doc)
 {
     GUARD_BEGIN
     cBack::loadXML(_xml_doc);
-    loadChildElement(_xml_doc, "OkButton", m_ok);
-    loadChildElement(_xml_doc, "NextButton", m_next);
-    loadChildElement(_xml_doc, "PrevButton", m_prev);
+    loadChildPart(_xml_doc, "OkButton", m_ok);
+    loadChildPart(_xml_doc, "NextButton", m_next);
+    loadChildPart(_xml_doc, "PrevButton", m_prev);
     iXML* pages = nullptr;
     if (_xml_doc->get("Pages", pages)) {
         iXML* element = nullptr;
