@@ -49,11 +49,15 @@ protected:
         return _files;
     }
 
-    // An element with _attributes, as the document "screen.xml" would hold it.
+    // A whole element, with its children, as the document "screen.xml" would hold it.
+    static std::unique_ptr<cXML> parse(const std::string& _element)
+    {
+        const std::string bytes = makeXml16(_element);
+        return std::make_unique<cXML>("screen.xml", bytes.data(), ULong(bytes.size()));
+    }
     static std::unique_ptr<cXML> element(const std::string& _attributes)
     {
-        const std::string bytes = makeXml16("<control " + _attributes + " />");
-        return std::make_unique<cXML>("screen.xml", bytes.data(), ULong(bytes.size()));
+        return parse("<control " + _attributes + " />");
     }
 
     cGraphicsHarness m_harness;
