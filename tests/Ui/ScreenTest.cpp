@@ -1,0 +1,342 @@
+#include "ButtonHarness.h"
+#include "Ui/MovableBack.h"
+#include "Ui/MovableUnion.h"
+#include "Ui/MultilineText.h"
+#include "Ui/Picture.h"
+#include "Ui/Scavenger.h"
+#include "Ui/Tips.h"
+#include "Ui/TutorialTips.h"
+#include "Ui/YesNo.h"
+#include "input/Control.h"
+
+#include <type_traits>
+
+namespace {
+
+// A dialog up on the screen, its answers noted in the journal unless _closeOnly.
+class YesNoDialog : public cButtonTest {
+protected:
+    cYesNo* open(cView* _guarded = nullptr, bool _closeOnly = false)
+    {
+        auto* dialog = new cYesNo(_guarded);
+        m_dialog.set(dialog);
+        if (!_closeOnly) {
+            dialog->setYesHandler([](cView* _dialog) { record("yes"); cYesNo::closeDialog(_dialog); });
+            dialog->setNoHandler([](cView* _dialog) { record("no"); cYesNo::closeDialog(_dialog); });
+        }
+        dialog->show();
+        dialog->enable();
+        return dialog;
+    }
+    cView* screen() { return load<cView>("<v Visible=\"1\" Enable=\"1\" />"); }
+
+    cViewWatch m_dialog;
+};
+
+TEST_F(YesNoDialog, ATopLevelDialogFromItsFile)
+{
+    cYesNo* dialog = open(screen());
+    EXPECT_EQ(dialog->getParent(), nullptr);
+    EXPECT_EQ(dialog->getPosition(), Vector2(400, 300));
+    EXPECT_EQ(dialog->getNoButton()->getPosition(), Vector2(500, 350));
+    EXPECT_EQ(dialog->getText()->getText(), u"Sure?");
+    keys({KEY_RETURN});
+}
+
+TEST_F(YesNoDialog, KeysAndButtonsAnswerAndTheDialogCloses)
+{
+    const std::pair<std::uint32_t, const char*> keyed[] = {{KEY_RETURN, "yes"}, {KEY_SPACE, "yes"}, {KEY_ESCAPE, "no"}};
+    for (const auto& [key, answer] : keyed) {
+        open();
+        keys({key});
+        EXPECT_EQ(takeJournal(), Journal({answer})) << key;
+        EXPECT_FALSE(m_dialog) << key;
+    }
+    const std::pair<Int, const char*> clicked[] = {{300, "yes"}, {500, "no"}};
+    for (const auto& [x, answer] : clicked) {
+        open();
+        moveTo(x, 350);
+        press();
+        press(false);
+        moveTo(799, 599);
+        EXPECT_EQ(takeJournal(), Journal({answer})) << x;
+        EXPECT_FALSE(m_dialog) << x;
+    }
+    for (std::uint32_t key : {KEY_RETURN, KEY_ESCAPE}) {
+        open(nullptr, true);
+        keys({key});
+        EXPECT_FALSE(m_dialog) << "closed without handlers, key " << key;
+    }
+}
+
+TEST_F(YesNoDialog, SeveralAnswersInOneFrameRunOnlyTheFirst)
+{
+    open();
+    keys({KEY_RETURN, KEY_ESCAPE});
+    EXPECT_EQ(takeJournal(), Journal({"yes"}));
+    cYesNo* kept = open();
+    kept->setYesHandler([](cView*) { record("kept"); });
+    keys({KEY_SPACE, KEY_RETURN});
+    keys({KEY_RETURN});
+    EXPECT_EQ(takeJournal(), Journal({"kept", "kept"})) << "a dialog left up answers again in a later frame";
+    discard(kept, "test");
+    wait(0.02f);
+}
+
+TEST_F(YesNoDialog, TheGuardedViewStaysDisabledUntilTheDialogGoes)
+{
+    cView* guarded = screen();
+    open(guarded);
+    guarded->enable();
+    wait(0.02f);
+    EXPECT_FALSE(guarded->isEnabled()) << "enabled from elsewhere, disabled again";
+    keys({KEY_ESCAPE});
+    EXPECT_TRUE(guarded->isEnabled());
+
+    cYesNo* dialog = open(guarded);
+    dialog->disable();
+    guarded->disable();
+    discard(dialog, "test");
+    wait(0.02f);
+    EXPECT_FALSE(guarded->isEnabled()) << "a dialog gives back only what it holds";
+}
+
+TEST_F(YesNoDialog, AGuardedViewDeletedFirstIsNoLongerGuarded)
+{
+    auto* guarded = new cView(nullptr);
+    cYesNo* dialog = open(guarded);
+    delete guarded;
+    EXPECT_EQ(dialog->getGuardedView(), nullptr);
+    keys({KEY_RETURN});
+    EXPECT_FALSE(m_dialog);
+}
+
+TEST_F(YesNoDialog, ADialogDiscardedWhileEnabledLeavesNoKeyBound)
+{
+    discard(open(), "test");
+    wait(0.02f);
+    keys({KEY_RETURN, KEY_SPACE, KEY_ESCAPE});
+    EXPECT_EQ(takeJournal(), Journal());
+}
+
+using ScreenBase = cButtonTest;
+
+TEST_F(ScreenBase, ABackMakesOnePicturePerBackgroundChildInOrder)
+{
+    EXPECT_TRUE(load<cBack>("<s />")->getBackground().empty());
+    cBack* back = load<cBack>("<s><Background><p position=\"1,0\" /><p position=\"2,0\" /><p position=\"3,0\" />"
+                              "</Background></s>");
+    ASSERT_EQ(back->getBackground().size(), 3u);
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(back->getBackground()[i]->getPosition().x, Float(i + 1));
+        EXPECT_EQ(back->getBackground()[i]->getParent(), back);
+    }
+}
+
+// A screen that counts the ends of its slides in.
+class cCountingBack : public cMovableBack {
+public:
+    using cMovableBack::cMovableBack;
+    void onMoveEnd() override { ++m_ends; }
+    int m_ends = 0;
+};
+
+cControl* moving(cMovableUnion* _panel) { return _panel; }
+cControl* moving(cMovableBack* _screen) { return _screen->getSlidingPicture(); }
+int ends(cMovableUnion*) { return 0; }
+int ends(cCountingBack* _screen) { return _screen->m_ends; }
+
+template <class T> class Slides : public cButtonTest {
+protected:
+    // Shown, enabled and absolutely enabled, with one backdrop picture at (10, 10).
+    T* make(const std::string& _attributes = "")
+    {
+        return load<T>("<s Visible=\"1\" Enable=\"1\" AbsoluteEnable=\"1\" " + _attributes +
+                       "><Background><p Visible=\"1\" position=\"10,10\" /></Background></s>");
+    }
+};
+using SlidingViews = ::testing::Types<cMovableUnion, cCountingBack>;
+TYPED_TEST_SUITE(Slides, SlidingViews);
+
+TYPED_TEST(Slides, ASlideTakesDistanceOverSpeedAndLandsExactlyOnTheTarget)
+{
+    TypeParam* view = this->make();
+    view->startMove(2, Vector2(0, 0), Vector2(2400, 0));
+    this->wait(0.96f);
+    EXPECT_NEAR(moving(view)->getPosition().x, 2304.0f, 0.5f);
+    EXPECT_FALSE(view->isEnabled());
+    EXPECT_FALSE(view->getContent()->isVisible());
+    EXPECT_TRUE(view->getBackground().front()->isVisible());
+    this->wait(0.06f);
+    EXPECT_EQ(moving(view)->getPosition(), Vector2(2400, 0));
+    EXPECT_TRUE(view->isEnabled());
+    EXPECT_TRUE(view->getContent()->isVisible());
+    EXPECT_EQ(ends(view), (std::is_same_v<TypeParam, cCountingBack> ? 1 : 0));
+}
+
+TYPED_TEST(Slides, ASlideToWhereItStartsEndsNextFrame)
+{
+    TypeParam* view = this->make();
+    view->startMove(2, Vector2(50, 60), Vector2(50, 60));
+    this->wait(0.02f);
+    EXPECT_EQ(moving(view)->getPosition(), Vector2(50, 60));
+    EXPECT_TRUE(view->isEnabled());
+}
+
+TYPED_TEST(Slides, ASlideOutEndsHiddenWithTheViewEnabled)
+{
+    TypeParam* view = this->make("MoveSpeed=\"1200\"");
+    view->startMove(1, Vector2(0, 0), Vector2(0, -120));
+    this->wait(0.12f);
+    EXPECT_FALSE(view->isOwnVisible());
+    EXPECT_TRUE(view->isEnabled()) << "shown again, it reacts at once";
+    EXPECT_EQ(ends(view), 0);
+}
+
+TYPED_TEST(Slides, TheBackdropAndTheContentRideAlong)
+{
+    TypeParam* view = this->make();
+    const Vector2 start = moving(view)->getPosition(), content = view->getContent()->getPosition();
+    const Vector2 backdrop = view->getBackground().front()->getPosition();
+    view->startMove(2, Vector2(100, 0), Vector2(800, 0));
+    this->wait(0.04f);
+    const Float moved = moving(view)->getPosition().x - start.x;
+    EXPECT_FLOAT_EQ(view->getContent()->getPosition().x - content.x, moved);
+    EXPECT_FLOAT_EQ(view->getBackground().front()->getPosition().x - backdrop.x, moved);
+}
+
+TYPED_TEST(Slides, ASpeedNotAboveZeroIsRefused)
+{
+    EXPECT_EQ(this->make("MoveSpeed=\"800\"")->getSlide().getMoveSpeed(), 800.0f);
+    for (const char* speed : {"0", "-100"})
+        EXPECT_THROW(this->make(std::string("MoveSpeed=\"") + speed + "\""), String) << speed;
+}
+
+// Stands in for the game's tutorial manager.
+class cTutorialDouble : public iTutorialTips {
+public:
+    Bool isTipRunning() override { return m_running; }
+    Bool m_running = false;
+};
+
+// The body at the anchor with deep 10, a picture part at (10, -20) with deep 5, and the four
+// corner looks; the button itself has deep 50.
+std::string tipButton(Int _x, Int _y, const std::string& _tip = "WaitTime=\"2\" TipsAlphaChangeTime=\"0.1\"")
+{
+    return "<b Visible=\"1\" Enable=\"1\" position=\"" + std::to_string(_x) + "," + std::to_string(_y) +
+           "\" size=\"100,50\" deep=\"50\"><Tip " + _tip + "><Image position=\"0,0\" deep=\"10\" />"
+           "<UpLeftImage Picture=\"tips/a.png\" /><UpRightImage Picture=\"tips/b.png\" />"
+           "<DownLeftImage Picture=\"tips/c.png\" /><DownRightImage Picture=\"tips/d.png\" />"
+           "<Pics><p position=\"10,-20\" deep=\"5\" /></Pics></Tip></b>";
+}
+
+template <class T = cTips<cAnimButton>> class TooltipTest : public cButtonTest {
+protected:
+    // Hovered at (_x, _y) and left resting there for _seconds.
+    T* hover(Int _x, Int _y, Float _seconds = 2.3f)
+    {
+        T* button = load<T>(tipButton(_x, _y));
+        moveTo(_x, _y);
+        wait(_seconds - 0.02f);
+        return button;
+    }
+    // How many tip parts are visible.
+    static size_t shown(const T& _button)
+    {
+        size_t count = 0;
+        for (const cControl* part : _button.getTipParts())
+            count += part->isVisible();
+        return count;
+    }
+};
+using Tooltips = TooltipTest<>;
+using cTip = cTips<cAnimButton>;
+
+TEST_F(Tooltips, AfterTheWaitTheTipFadesInOverTheChangeTime)
+{
+    cTip* button = hover(600, 500, 1.96f);
+    EXPECT_EQ(shown(*button), 0u);
+    wait(0.1f);
+    EXPECT_GT(button->getTipAlpha(), 0.0f);
+    EXPECT_LT(button->getTipAlpha(), 1.0f);
+    EXPECT_EQ(shown(*button), 2u);
+    wait(0.1f);
+    EXPECT_GE(button->getTipAlpha(), 1.0f);
+}
+
+TEST_F(Tooltips, APressFadesTheTipUntilTheCursorLeavesAndComesBack)
+{
+    cTip* button = hover(600, 500);
+    press();
+    press(false);
+    moveTo(610, 505);
+    wait(2.5f);
+    EXPECT_EQ(shown(*button), 0u) << "still resting on the button";
+    moveTo(100, 100);
+    moveTo(600, 500);
+    wait(2.3f);
+    EXPECT_EQ(shown(*button), 2u);
+}
+
+TEST_F(Tooltips, TheTipOpensTowardsTheMiddleOfTheScreenAtItsPartsPlaces)
+{
+    const struct {
+        Int x, y;
+        cTip::eCorner corner;
+        Vector2 anchor;
+    } cases[] = {{600, 500, cTip::UP_LEFT, {500, 400}}, {400, 300, cTip::DOWN_RIGHT, {500, 400}},
+                 {200, 500, cTip::UP_RIGHT, {300, 400}}, {600, 100, cTip::DOWN_LEFT, {500, 200}}};
+    for (const auto& c : cases) {
+        cTip* button = hover(c.x, c.y, 0.02f);
+        EXPECT_EQ(button->getTipPicture()->getPicture(), button->getCorner(c.corner).getPicture()) << c.x;
+        EXPECT_EQ(button->getTipPicture()->getPosition(), c.anchor) << c.x;
+        EXPECT_EQ(button->getTipParts()[1]->getPosition(), Vector2(c.anchor.x + 10, c.anchor.y - 20)) << c.x;
+        EXPECT_EQ(button->getTipParts()[1]->getDeep(), 5.0f);
+        button->disable();
+    }
+}
+
+TEST_F(Tooltips, AShownTipFollowsItsButtonAcrossTheMiddleAndGoesAtOnceWhenDisabled)
+{
+    cTip* button = hover(600, 500);
+    button->setPosition(Vector2(300, 500));
+    wait(0.02f);
+    EXPECT_EQ(button->getTipPicture()->getPicture(), button->getCorner(cTip::UP_RIGHT).getPicture());
+    EXPECT_EQ(button->getTipPicture()->getPosition(), Vector2(400, 400));
+    button->disable();
+    EXPECT_EQ(shown(*button), 0u);
+    EXPECT_EQ(button->getTipAlpha(), 0.0f);
+}
+
+TEST_F(Tooltips, ARunningTutorialTipBlocksAndFadesTooltips)
+{
+    cTutorialDouble tutorial;
+    tutorial.m_running = true;
+    cTip* button = hover(600, 500, 2.5f);
+    EXPECT_EQ(shown(*button), 0u);
+    tutorial.m_running = false;
+    moveTo(100, 100);
+    moveTo(600, 500);
+    wait(2.3f);
+    EXPECT_EQ(shown(*button), 2u);
+    tutorial.m_running = true;
+    wait(0.2f);
+    EXPECT_EQ(shown(*button), 0u);
+}
+
+TEST_F(Tooltips, AFadeThatTakesNoTimeIsRefused)
+{
+    for (const char* time : {"0", "-0.5"})
+        EXPECT_THROW(load<cTip>(tipButton(600, 500, std::string("TipsAlphaChangeTime=\"") + time + "\"")), String);
+}
+
+template <class T> class TooltipKinds : public TooltipTest<T> {};
+using Kinds = ::testing::Types<cTips<cTextButtonT<cAnimButton>>, cTips<cButton>, cTips<cOverlayButton>>;
+TYPED_TEST_SUITE(TooltipKinds, Kinds);
+
+TYPED_TEST(TooltipKinds, EveryButtonKindShowsItsTip)
+{
+    EXPECT_EQ(this->shown(*this->hover(200, 100)), 2u);
+}
+
+} // namespace
