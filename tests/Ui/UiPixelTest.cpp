@@ -6,6 +6,7 @@
 #include "Ui/OverlayButton.h"
 #include "Ui/Picture.h"
 #include "Ui/PriceText.h"
+#include "Ui/SelectProfile.h"
 #include "Ui/Text.h"
 #include "Ui/UI.h"
 #include "engine/FileManager.h"
@@ -228,6 +229,15 @@ TEST_F(DemoLooks, BothFontsHaveLatinAndCyrillicGlyphs)
         ASSERT_TRUE(font->getLetter(u'\u0416', glyph) && font->getLetter(u'l', narrow));
         EXPECT_GT(glyph.advance, narrow.advance) << path;
     }
+}
+
+// An English player reads the profile screens' own labels and question in English; that
+// every picture of the screens loads is the shell walk's to see.
+TEST_F(DemoLooks, TheProfileScreensLabelsReadInEnglish)
+{
+    EXPECT_EQ(m_strings->getString(cSelectProfile::LABEL_EXISTING), u"OK");
+    EXPECT_EQ(m_strings->getString(cSelectProfile::LABEL_NEW), u"New");
+    EXPECT_EQ(m_strings->getString(cSelectProfile::DELETE_QUESTION), u"Do you really want\nto delete this profile?");
 }
 
 TEST_F(DemoLooks, EveryPictureOfThePictureShowFindsItsLook)
