@@ -1,18 +1,75 @@
-#include "ControlHarness.h"
+#include "ButtonHarness.h"
 #include "Ui/Control.h"
 #include "Ui/Letter.h"
+#include "Ui/OverlayButton.h"
 #include "Ui/Picture.h"
 #include "Ui/ProgressDiscrete.h"
 #include "Ui/ProgressFloat.h"
+#include "Ui/UI.h"
 #include "engine/Logic.h"
+#include "graphics/GlScreen.h"
+#include "graphics/GraphicsHarness.h"
 #include "graphics/Mesh.h"
 #include "graphics/Texture.h"
+#include "support/AnimationWriter.h"
+#include "support/MeshWriter.h"
 #include "support/Thrown.h"
 
 #include <cmath>
-#include <vector>
 
 namespace {
+
+// The colours of the 3 x 3 cells of "grid.png" (each cell 4 x 4 texels), row by row.
+UInt gridCellColour(UInt _cell)
+{
+    static const UInt colours[9] = {0xFFE05050, 0xFF50E050, 0xFF5050E0, 0xFFE0E050, 0xFF50E0E0,
+                                    0xFFE050E0, 0xFFF0A040, 0xFF40A0F0, 0xFFA0F040};
+    return colours[_cell % 9];
+}
+
+// Controls over the renderer on the recording device, with a UI manager and a data folder
+// holding "grid.png" (a 3 x 3 frame grid), "square.mesh" (a square of side 2 around its
+// origin, facing the screen once turned to it) and "clip.anim" (an animation 2.5 s long).
+// Views still registered at the end are deleted before the renderer and the cache go.
+class cControlTest : public ::testing::Test {
+protected:
+    // _extra files join the others in the data folder.
+    explicit cControlTest(const std::string& _graphics = "", const tDataFiles& _extra = {})
+        : m_harness(_graphics, dataFiles(_extra))
+    {
+    }
+    ~cControlTest() override { cUI::shutAfterAll(); }
+
+    static tDataFiles dataFiles(tDataFiles _files)
+    {
+        sTestVertex corners[4];
+        const float xy[4][2] = {{-1, 1}, {1, 1}, {-1, -1}, {1, -1}};
+        for (int i = 0; i < 4; ++i) {
+            corners[i].position[0] = xy[i][0];
+            corners[i].position[1] = xy[i][1];
+            corners[i].normal[2] = 1;
+        }
+        _files.insert(_files.end(),
+            {{"grid.png", makePng(makeImage(12, 12, [](UInt _x, UInt _y) { return gridCellColour(_y / 4 * 3 + _x / 4); }))},
+                {"square.mesh", writeMeshFile(0x12, {corners[0], corners[1], corners[2], corners[3]}, {0, 1, 2, 2, 1, 3})},
+                {"clip.anim", writeAnimationFile(2.5f, {sTestNode{}})}});
+        return _files;
+    }
+
+    // A whole element, with its children, as the document "screen.xml" would hold it.
+    static std::unique_ptr<cXML> parse(const std::string& _element)
+    {
+        const std::string bytes = makeXml16(_element);
+        return std::make_unique<cXML>("screen.xml", bytes.data(), ULong(bytes.size()));
+    }
+    static std::unique_ptr<cXML> element(const std::string& _attributes)
+    {
+        return parse("<control " + _attributes + " />");
+    }
+
+    cGraphicsHarness m_harness;
+    std::unique_ptr<cUI> m_ui = std::make_unique<cUI>();
+};
 
 using ControlLook = cControlTest;
 
@@ -467,6 +524,56 @@ TEST_F(DiscreteBar, AMaximumOfZeroIsRefused)
         EXPECT_EQ(bar.getCount(), 0u);
         EXPECT_EQ(bar.getStep(), Vector2(3, 0));
     }
+}
+
+// Controls drawn by the frame driver's draw pass through GL into a hidden window.
+void drawControls(cGlScreen& _screen)
+{
+    _screen.frame([](cGraphics&) { cUI::drawControls(&cLogic::draw); });
+}
+
+class ControlPixels : public cControlTest {
+protected:
+    ControlPixels() : cControlTest("back_color=\"0xFF202020\"", {{"ui/shape.png", halfShapePng()}}) {}
+    void SetUp() override
+    {
+        m_harness.destroyGraphics();
+        m_screen.open(m_harness.window(), m_harness.system());
+    }
+
+    cGlScreen m_screen;
+};
+
+TEST_F(ControlPixels, AnAnimatedGridPictureAndALitMeshShowAtTheirPlaces)
+{
+    auto picture = std::make_unique<cPicture>(nullptr);
+    picture->loadXML(element("Visible=\"1\" Picture=\"grid.png\" anim_columns=\"3\" anim_rows=\"3\" "
+                             "frames_count=\"9\" anim_length=\"0.9\" position=\"100,100\" size=\"40,40\"")
+                         .get());
+    auto mesh = std::make_unique<cControl>(nullptr);
+    mesh->loadXML(element("Visible=\"1\" Mesh=\"square.mesh\" position=\"300,100\" scale=\"20,20,1\" deep=\"1\" "
+                          "LightingEnable=\"1\" EmissiveColor=\"0xFF00FF00\" AmbientColor=\"0xFF000000\"")
+                      .get());
+    for (Float clock : {0.45f, 0.75f}) {
+        picture->setAnimTime(clock);
+        drawControls(m_screen);
+        const UInt cell = gridCellColour(picture->getAnimFrame()), glow = 0xFF00FF00, back = 0xFF202020;
+        m_screen.expectPixels({{cell, 100, 100}, {cell, 83, 117}, {back, 78, 100}, {glow, 300, 100}, {glow, 282, 118},
+                      {back, 300, 78}});
+    }
+}
+
+using OverlayPixels = ControlPixels;
+
+TEST_F(OverlayPixels, AHoveredOverlayButtonLightsOnlyItsOpaquePixels)
+{
+    // Covers 100..108 by 100..108: grey on the left, clear on the right.
+    cOverlayButton button(nullptr);
+    button.loadXML(element("Visible=\"1\" position=\"104,104\" size=\"8,8\" Picture=\"ui/shape.png\"").get());
+    button.hovered();
+    drawControls(m_screen);
+    // The light multiplies the grey by its colour plus its alpha (0.74 + 0.74 red and green, 1 + 0.74 blue).
+    m_screen.expectPixels({{0xFF5F5F6F, 101, 104}, {0xFF202020, 106, 104}, {0xFF202020, 110, 104}});
 }
 
 } // namespace
