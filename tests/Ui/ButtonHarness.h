@@ -107,6 +107,11 @@ protected:
         press();
         release();
     }
+    void clickAt(Int _x, Int _y)
+    {
+        moveTo(_x, _y);
+        click();
+    }
     void wait(Float _seconds) { m_engine.frames(int(_seconds * 50.0f + 0.5f)); }
     // Each key goes down and up, all in one frame.
     void keys(const std::vector<std::uint32_t>& _codes)

@@ -65,8 +65,7 @@ TEST_F(ButtonClicks, HiddenOrDisabledButtonsIgnoreInput)
         cButton* button = make<cButton>(kButton + "/>");
         (button->*off)();
         EXPECT_EQ(button->getState(), BS_DISABLED);
-        moveTo(100, 100);
-        click();
+        clickAt(100, 100);
         EXPECT_EQ(button->getState(), BS_DISABLED);
         EXPECT_TRUE(takeJournal().empty());
         button->hide();
@@ -102,11 +101,9 @@ TEST_F(ButtonClicks, AClickWhereTheMaskIsClearIsIgnored)
     // The mask's left half is set.
     cButton* button = make<cButton>(kButton + "texture_mask=\"ui/button.png\" />");
     ASSERT_TRUE(button->hasMask());
-    moveTo(115, 100);
-    click();
+    clickAt(115, 100);
     EXPECT_TRUE(takeJournal().empty());
-    moveTo(85, 100);
-    click();
+    clickAt(85, 100);
     EXPECT_EQ(takeJournal(), Journal({"A hover", "A unhover", "A hover", "A click"}));
 }
 
@@ -121,8 +118,7 @@ TEST_F(EmptyMaskClicks, AnEmptyMaskMeansNoMask)
     cButton* button = make<cButton>("<b Visible=\"1\" Enable=\"1\" position=\"100,100\" size=\"40,20\" "
                                     "texture_mask=\"ui/button.png\" />");
     EXPECT_FALSE(button->hasMask());
-    moveTo(115, 100);
-    click();
+    clickAt(115, 100);
     EXPECT_EQ(takeJournal(), Journal({"A hover", "A unhover", "A hover", "A click"}));
 }
 
@@ -245,8 +241,7 @@ TEST_F(CheckAndScroll, ACheckButtonTogglesOnEveryReleaseAndItsTickFollowsAtTheNe
                                              "Checked=\"1\"><Tick Picture=\"ui/hover.png\" /></c>");
     check->setOnCheck(&onCheck);
     EXPECT_TRUE(check->getTick()->isVisible());
-    moveTo(100, 100);
-    click();
+    clickAt(100, 100);
     EXPECT_FALSE(check->getChecked());
     EXPECT_FALSE(check->getTick()->isVisible());
     press();
@@ -272,8 +267,7 @@ TEST_F(CheckAndScroll, DraggingTheTrackFollowsTheCursorWithinTheRange)
     release();
     EXPECT_EQ(takeJournal(), Journal({"A hover", "A unhover", "drag 1", "change 1", "change 10", "change 0",
                                          "A unhover", "drag 0"}));
-    moveTo(150, 112); // on the track beside the thumb
-    click();
+    clickAt(150, 112); // on the track beside the thumb
     EXPECT_EQ(takeJournal(), Journal({"A hover", "A unhover", "drag 1", "A hover", "A click", "drag 0"}))
         << "a drag that changes nothing still ends";
 }
@@ -352,11 +346,6 @@ protected:
                 result += std::to_string(row->getUserValue());
         return result + (_list.getUpButton()->isVisible() ? " up" : "") +
                (_list.getDownButton()->isVisible() ? " down" : "");
-    }
-    void clickAt(Int _x, Int _y)
-    {
-        moveTo(_x, _y);
-        click();
     }
 };
 

@@ -65,9 +65,7 @@ TEST_F(YesNoDialog, KeysAndButtonsAnswerAndTheDialogCloses)
     const std::pair<Int, const char*> clicked[] = {{300, "yes"}, {500, "no"}};
     for (const auto& [x, answer] : clicked) {
         open();
-        moveTo(x, 350);
-        press();
-        press(false);
+        clickAt(x, 350);
         moveTo(799, 599);
         EXPECT_EQ(takeJournal(), Journal({answer})) << x;
         EXPECT_FALSE(m_dialog) << x;

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -16,7 +17,7 @@ namespace {
 using Journal = std::vector<std::string>;
 
 // A view that writes what happens to it into a shared journal, and can be told what to do
-// from inside its own per-frame work.
+// from inside its own per-frame work (once, at its next process).
 class cRecordingView : public cView {
 public:
     cRecordingView(Journal& _journal, const std::string& _name, cView* _parent = nullptr)
@@ -33,8 +34,8 @@ public:
     void process() override
     {
         m_journal.push_back(m_name + " process");
-        if (m_onProcess)
-            m_onProcess();
+        if (auto once = std::exchange(m_onProcess, nullptr))
+            once();
     }
     void absoluteProcess() override
     {
@@ -87,6 +88,12 @@ protected:
     bool isProcessed(const cView* _view) const { return m_ui->getEnabled().contains(_view); }
     bool isAbsolute(const cView* _view) const { return m_ui->getAbsoluteEnabled().contains(_view); }
     bool isFading(const cView* _view) const { return m_ui->getTransparenty().contains(_view); }
+    // One processing walk; what it wrote in the journal, taken out.
+    Journal walk()
+    {
+        cUI::processViews();
+        return std::exchange(m_journal, {});
+    }
     // The frame driver's order: processing, then fades, then deferred deletion.
     void frame(Float _frameTime = 0.1f)
     {
@@ -371,8 +378,7 @@ TEST_F(UiLock, ViewsAreProcessedInCreationOrder)
     active("first");
     active("second");
     active("third");
-    cUI::processViews();
-    EXPECT_EQ(m_journal, (Journal{"first process", "second process", "third process"}));
+    EXPECT_EQ(walk(), (Journal{"first process", "second process", "third process"}));
 }
 
 TEST_F(UiLock, ViewDisablingItselfDuringAbsoluteProcessGetsNoProcess)
@@ -380,8 +386,7 @@ TEST_F(UiLock, ViewDisablingItselfDuringAbsoluteProcessGetsNoProcess)
     cRecordingView* view = active("view");
     view->absoluteEnable();
     view->m_onAbsolute = [view] { view->disable(); };
-    cUI::processViews();
-    EXPECT_EQ(m_journal, (Journal{"view absolute"}));
+    EXPECT_EQ(walk(), (Journal{"view absolute"}));
     EXPECT_FALSE(isProcessed(view));
 }
 
@@ -390,8 +395,7 @@ TEST_F(UiLock, ViewRemovedDuringWalkIsSkipped)
     cRecordingView* first = active("first");
     cRecordingView* second = active("second");
     first->m_onProcess = [second] { second->disable(); };
-    cUI::processViews();
-    EXPECT_EQ(m_journal, (Journal{"first process"}));
+    EXPECT_EQ(walk(), (Journal{"first process"}));
     delete second; // in no set now, so shutdown would leave it
 }
 
@@ -401,13 +405,9 @@ TEST_F(UiLock, ViewEnabledDuringWalkIsProcessedFromNextFrame)
     auto* late = new cRecordingView(m_journal, "late");
     late->show();
     opener->m_onProcess = [late] { late->enable(); };
-    cUI::processViews();
-    EXPECT_EQ(m_journal, (Journal{"opener process"}));
+    EXPECT_EQ(walk(), (Journal{"opener process"}));
     EXPECT_TRUE(isProcessed(late));
-    m_journal.clear();
-    opener->m_onProcess = nullptr;
-    cUI::processViews();
-    EXPECT_EQ(m_journal, (Journal{"opener process", "late process"}));
+    EXPECT_EQ(walk(), (Journal{"opener process", "late process"}));
 }
 
 TEST_F(UiLock, AbsoluteEnablingDuringProcessWalkTakesTwoFramesAndDeletionCancelsIt)
@@ -419,15 +419,10 @@ TEST_F(UiLock, AbsoluteEnablingDuringProcessWalkTakesTwoFramesAndDeletionCancels
         late->absoluteEnable();
         dropped->absoluteEnable();
     };
-    cUI::processViews(); // the additions wait for the next absolute walk
-    opener->m_onProcess = nullptr;
+    walk(); // the additions wait for the next absolute walk
     delete dropped;
-    m_journal.clear();
-    cUI::processViews();
-    EXPECT_EQ(m_journal, (Journal{"opener process"})) << "not yet";
-    m_journal.clear();
-    cUI::processViews();
-    EXPECT_EQ(m_journal, (Journal{"late absolute", "opener process"}));
+    EXPECT_EQ(walk(), (Journal{"dropped deleted", "opener process"})) << "not yet";
+    EXPECT_EQ(walk(), (Journal{"late absolute", "opener process"}));
     EXPECT_EQ(m_ui->getAbsoluteEnabled().size(), 1u) << "the deleted view never comes back";
 }
 
@@ -437,12 +432,9 @@ TEST_F(UiLock, RequestAfterTheWalkOverridesOneStillPending)
     auto* watcher = new cRecordingView(m_journal, "watcher");
     watcher->absoluteEnable();
     opener->m_onProcess = [watcher] { watcher->absoluteDisable(); };
-    cUI::processViews(); // the removal waits for the next absolute walk
-    opener->m_onProcess = nullptr;
+    walk(); // the removal waits for the next absolute walk
     watcher->absoluteEnable();
-    m_journal.clear();
-    cUI::processViews();
-    EXPECT_EQ(m_journal, (Journal{"watcher absolute", "opener process"}));
+    EXPECT_EQ(walk(), (Journal{"watcher absolute", "opener process"}));
 }
 
 TEST_F(UiLock, ViewDeletedDuringWalkIsNeverTouched)
@@ -453,8 +445,7 @@ TEST_F(UiLock, ViewDeletedDuringWalkIsNeverTouched)
         delete victim;
         victim = nullptr;
     };
-    cUI::processViews();
-    EXPECT_EQ(m_journal, (Journal{"killer process", "victim deleted"}));
+    EXPECT_EQ(walk(), (Journal{"killer process", "victim deleted"}));
     EXPECT_EQ(m_ui->getEnabled().size(), 1u);
     EXPECT_FALSE(cUI::isLocked());
 }
@@ -537,10 +528,9 @@ TEST_F(DeferredDeletion, DiscardedViewLivesUntilTheEndOfTheFrameAndGoesOnce)
     cRecordingView* view = active("view");
     discard(view, "here");
     discard(view, "again");
-    cUI::processViews();
-    EXPECT_EQ(m_journal, (Journal{"view process"}));
+    EXPECT_EQ(walk(), (Journal{"view process"}));
     cScavenger::free();
-    EXPECT_EQ(m_journal, (Journal{"view process", "view deleted"}));
+    EXPECT_EQ(m_journal, (Journal{"view deleted"}));
     EXPECT_TRUE(m_ui->getEnabled().empty());
 }
 
