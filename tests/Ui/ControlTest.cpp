@@ -73,14 +73,6 @@ protected:
 
 using ControlLook = cControlTest;
 
-void expectRect(const iGraphics::sSprite& _sprite, Float _left, Float _top, Float _right, Float _bottom)
-{
-    EXPECT_FLOAT_EQ(_sprite.left, _left);
-    EXPECT_FLOAT_EQ(_sprite.top, _top);
-    EXPECT_FLOAT_EQ(_sprite.right, _right);
-    EXPECT_FLOAT_EQ(_sprite.bottom, _bottom);
-}
-
 TEST_F(ControlLook, FramesShowTheirGridCellMirroredOnRequest)
 {
     struct sCase {
@@ -105,7 +97,11 @@ TEST_F(ControlLook, FramesShowTheirGridCellMirroredOnRequest)
         control.setInverceX(c.inverseX);
         control.setInverceY(c.inverseY);
         EXPECT_EQ(control.getAnimFrame(), c.frame);
-        expectRect(control.getSprite(), c.left, c.top, c.right, c.bottom);
+        const iGraphics::sSprite& sprite = control.getSprite();
+        EXPECT_FLOAT_EQ(sprite.left, c.left);
+        EXPECT_FLOAT_EQ(sprite.top, c.top);
+        EXPECT_FLOAT_EQ(sprite.right, c.right);
+        EXPECT_FLOAT_EQ(sprite.bottom, c.bottom);
     }
 }
 
@@ -563,9 +559,7 @@ TEST_F(ControlPixels, AnAnimatedGridPictureAndALitMeshShowAtTheirPlaces)
     }
 }
 
-using OverlayPixels = ControlPixels;
-
-TEST_F(OverlayPixels, AHoveredOverlayButtonLightsOnlyItsOpaquePixels)
+TEST_F(ControlPixels, AHoveredOverlayButtonLightsOnlyItsOpaquePixels)
 {
     // Covers 100..108 by 100..108: grey on the left, clear on the right.
     cOverlayButton button(nullptr);
