@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -79,21 +80,23 @@ protected:
         return makePng(makeImage(_side, _side, [_argb](UInt, UInt) { return _argb; }));
     }
 
-    // A button of class T loaded from the attributes and children of one element; its user
-    // value names it in the journal (0 is "A").
+    // A view of class T loaded from a UTF-8 literal whose document lives as long as the test.
+    // A button's user value names it in the journal (0 is "A").
     template <class T> T* make(const std::string& _element, UInt _name = 0, cView* _parent = nullptr)
     {
-        auto* button = new T(_parent);
+        auto* view = new T(_parent);
         if (!_parent)
-            m_views.push_back(button);
-        button->setUserValue(_name);
-        button->setOnClick([](cView* _button) { note(_button, "click"); });
-        button->setOnHover([](cView* _button) { note(_button, "hover"); });
-        button->setOnUnhover([](cView* _button) { note(_button, "unhover"); });
+            m_views.push_back(view);
+        if constexpr (std::is_base_of_v<cButtonPrototype, T>) {
+            view->setUserValue(_name);
+            view->setOnClick([](cView* _button) { note(_button, "click"); });
+            view->setOnHover([](cView* _button) { note(_button, "hover"); });
+            view->setOnUnhover([](cView* _button) { note(_button, "unhover"); });
+        }
         const std::string bytes = makeXml16(_element);
-        cXML xml("button.xml", bytes.data(), ULong(bytes.size()));
-        button->loadXML(&xml);
-        return button;
+        m_documents.push_back(std::make_unique<cXML>("screen.xml", bytes.data(), ULong(bytes.size())));
+        view->loadXML(m_documents.back().get());
+        return view;
     }
 
     void moveTo(Int _x, Int _y) { m_engine.moveTo(_x, _y); }
@@ -127,17 +130,6 @@ protected:
     void type(const std::u16string& _units) { m_engine.type(_units); }
     cHeadlessSoundLibrary& sound() { return m_engine.platform().getHeadlessSoundLibrary(); }
     Journal takeJournal() { return std::exchange(m_journal, {}); }
-    // A top-level view of class T loaded from a UTF-8 literal; the document lives as long as
-    // the test.
-    template <class T> T* load(const std::string& _utf8)
-    {
-        auto* view = new T(nullptr);
-        m_views.push_back(view);
-        const std::string bytes = makeXml16(_utf8);
-        m_documents.push_back(std::make_unique<cXML>("screen.xml", bytes.data(), ULong(bytes.size())));
-        view->loadXML(m_documents.back().get());
-        return view;
-    }
 
     static void note(cView* _button, const char* _event)
     {

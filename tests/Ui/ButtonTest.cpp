@@ -321,7 +321,7 @@ protected:
     cListBox* makeList(UInt _rows, const std::string& _strings = "")
     {
         const std::string button = "Visible=\"1\" Enable=\"1\" Picture=\"ui/button.png\" size=\"40 20\" ";
-        cListBox* list = load<cListBox>(
+        cListBox* list = make<cListBox>(
             "<l Visible=\"1\" Enable=\"1\" position=\"400 300\" TopLeft=\"0 0\" BottomRight=\"0 200\" "
             "Interlinear=\"50\"><UpButton " + button + "position=\"400 180\"/><DownButton " + button +
             "position=\"400 420\"/><Button Visible=\"1\" Enable=\"1\" Picture=\"ui/button.png\" size=\"200 40\">"
@@ -398,7 +398,7 @@ protected:
     cTextBox* makeBox(const std::string& _attributes = "", const std::string& _align = "1",
                       const std::string& _maxLength = "100")
     {
-        auto* box = load<cTextBox>("<t Visible=\"1\" Enable=\"1\" position=\"100 50\" Align=\"" + _align +
+        auto* box = make<cTextBox>("<t Visible=\"1\" Enable=\"1\" position=\"100 50\" Align=\"" + _align +
                                    "\" MaxLength=\"" + _maxLength + "\" " + FONT + _attributes + "/>");
         box->setOnChange([](cView* _box) { record("change " + toString(static_cast<cTextBox*>(_box)->getString())); });
         return box;

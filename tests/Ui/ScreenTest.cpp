@@ -38,7 +38,7 @@ protected:
         dialog->enable();
         return dialog;
     }
-    cView* screen() { return load<cView>("<v Visible=\"1\" Enable=\"1\" />"); }
+    cView* screen() { return make<cView>("<v Visible=\"1\" Enable=\"1\" />"); }
 
     cViewWatch m_dialog;
 };
@@ -131,8 +131,8 @@ using ScreenBase = cButtonTest;
 
 TEST_F(ScreenBase, ABackMakesOnePicturePerBackgroundChildInOrder)
 {
-    EXPECT_TRUE(load<cBack>("<s />")->getBackground().empty());
-    cBack* back = load<cBack>("<s><Background><p position=\"1,0\" /><p position=\"2,0\" /><p position=\"3,0\" />"
+    EXPECT_TRUE(make<cBack>("<s />")->getBackground().empty());
+    cBack* back = make<cBack>("<s><Background><p position=\"1,0\" /><p position=\"2,0\" /><p position=\"3,0\" />"
                               "</Background></s>");
     ASSERT_EQ(back->getBackground().size(), 3u);
     for (size_t i = 0; i < 3; ++i) {
@@ -159,8 +159,8 @@ protected:
     // Shown, enabled and absolutely enabled, with one backdrop picture at (10, 10).
     T* make(const std::string& _attributes = "")
     {
-        return load<T>("<s Visible=\"1\" Enable=\"1\" AbsoluteEnable=\"1\" " + _attributes +
-                       "><Background><p Visible=\"1\" position=\"10,10\" /></Background></s>");
+        return cButtonTest::make<T>("<s Visible=\"1\" Enable=\"1\" AbsoluteEnable=\"1\" " + _attributes +
+                                    "><Background><p Visible=\"1\" position=\"10,10\" /></Background></s>");
     }
 };
 using SlidingViews = ::testing::Types<cMovableUnion, cCountingBack>;
@@ -243,7 +243,7 @@ protected:
     // Hovered at (_x, _y) and left resting there for _seconds.
     T* hover(Int _x, Int _y, Float _seconds = 2.3f)
     {
-        T* button = load<T>(tipButton(_x, _y));
+        T* button = make<T>(tipButton(_x, _y));
         moveTo(_x, _y);
         wait(_seconds - 0.02f);
         return button;
@@ -335,7 +335,7 @@ TEST_F(Tooltips, ARunningTutorialTipBlocksAndFadesTooltips)
 TEST_F(Tooltips, AFadeThatTakesNoTimeIsRefused)
 {
     for (const char* time : {"0", "-0.5"})
-        EXPECT_THROW(load<cTip>(tipButton(600, 500, std::string("TipsAlphaChangeTime=\"") + time + "\"")), String);
+        EXPECT_THROW(make<cTip>(tipButton(600, 500, std::string("TipsAlphaChangeTime=\"") + time + "\"")), String);
 }
 
 template <class T> class TooltipKinds : public TooltipTest<T> {};
