@@ -407,13 +407,18 @@ protected:
         m_engine.frames(20);
         return screen;
     }
-    // A profile made and closed, its Money set to _money.
-    static void makeProfile(const WString& _name, Int _money)
+    // The profiles _names made and closed in order (identifiers and Money 1, 2, ...), then
+    // _loaded in use.
+    static void profiles(std::initializer_list<WString> _names, const WString& _loaded)
     {
-        delete cProfile::getInstance();
-        new cProfile(_name);
-        propertyMap<PT_INT>()["Money"] = _money;
-        delete cProfile::getInstance();
+        Int money = 0;
+        for (const WString& name : _names) {
+            delete cProfile::getInstance();
+            new cProfile(name);
+            propertyMap<PT_INT>()["Money"] = ++money;
+            delete cProfile::getInstance();
+        }
+        new cProfile(_loaded);
     }
     std::string fileOf(ULong _id) { return readFileBytes(m_engine.data().common(formatProfileID(_id) + ".xml")); }
     // The Money recorded in a property file, read from its UTF-16 text as ASCII.
@@ -426,14 +431,6 @@ protected:
         const size_t at = text.find("Name=\"Money\"");
         const size_t value = text.find("Val=\"", at);
         return at == std::string::npos ? "none" : text.substr(value + 5, text.find('"', value + 5) - value - 5);
-    }
-    // The profiles A, B and C (identifiers 1 to 3, Money 1, 2 and 3), _loaded in use.
-    void threeProfiles(const WString& _loaded)
-    {
-        makeProfile(u"A", 1);
-        makeProfile(u"B", 2);
-        makeProfile(u"C", 3);
-        new cProfile(_loaded);
     }
     cSelectProfile* openScreen()
     {
@@ -473,8 +470,7 @@ TEST_F(SelectProfile, RefusedCharactersNeverReachTheName)
 
 TEST_F(SelectProfile, TheOkLabelAndDeleteFollowTheTypedName)
 {
-    makeProfile(u"Anna", 5);
-    new cProfile(u"Anna");
+    profiles({u"Anna"}, u"Anna");
     cSelectProfile* screen = openScreen();
     EXPECT_EQ(names(screen), u"Anna;");
     EXPECT_FALSE(shows(screen->getDeleteButton()));
@@ -527,7 +523,7 @@ TEST_F(SelectProfile, OkNeedsANameAndThenLeavesOnceWithTheProfileMade)
 
 TEST_F(SelectProfile, DeletingAnotherProfileKeepsEveryFileItsOwn)
 {
-    threeProfiles(u"C");
+    profiles({u"A", u"B", u"C"}, u"C");
     propertyMap<PT_INT>()["Money"] = 33;
     const std::string fileA = fileOf(1);
     cSelectProfile* screen = openScreen();
@@ -546,7 +542,7 @@ TEST_F(SelectProfile, DeletingAnotherProfileKeepsEveryFileItsOwn)
 
 TEST_F(SelectProfile, DeletingTheProfileInUseSavesNothingOfIt)
 {
-    threeProfiles(u"A");
+    profiles({u"A", u"B", u"C"}, u"A");
     propertyMap<PT_INT>()["Money"] = 11;
     const std::string fileB = fileOf(2);
     cSelectProfile* screen = openScreen();
@@ -559,7 +555,7 @@ TEST_F(SelectProfile, DeletingTheProfileInUseSavesNothingOfIt)
 
 TEST_F(SelectProfile, ANoToTheQuestionChangesNothing)
 {
-    threeProfiles(u"A");
+    profiles({u"A", u"B", u"C"}, u"A");
     cSelectProfile* screen = openScreen();
     deleteRow(screen, u"B", KEY_ESCAPE);
     EXPECT_EQ(names(screen), u"A;B;C;");
@@ -569,8 +565,7 @@ TEST_F(SelectProfile, ANoToTheQuestionChangesNothing)
 
 TEST_F(SelectProfile, WithoutProfilesOnlyOkLeaves)
 {
-    makeProfile(u"Solo", 7);
-    new cProfile(u"Solo");
+    profiles({u"Solo"}, u"Solo");
     cSelectProfile* screen = openScreen();
     deleteRow(screen, u"Solo");
     EXPECT_EQ(names(screen), u"");
