@@ -66,7 +66,7 @@ protected:
     }
     ~cControlTest() override
     {
-        m_texts.clear();
+        m_views.clear();
         cUI::shutAfterAll();
     }
 
@@ -102,7 +102,7 @@ protected:
     template <class T = cText> T* makeText(const WString& _string, UInt _align = 1, Float _x = 100, Float _y = 50)
     {
         auto* text = new T(nullptr);
-        m_texts.emplace_back(text);
+        m_views.emplace_back(text);
         text->setFont("fonts/test.fnt");
         text->setTexture("fonts/test.png");
         text->setAlign(_align);
@@ -133,7 +133,8 @@ protected:
     cTimer m_timer;
     std::unique_ptr<cUI> m_ui = std::make_unique<cUI>();
     std::vector<std::unique_ptr<cXML>> m_documents;
-    std::vector<std::unique_ptr<cText>> m_texts;
+    // Top-level views the test made.
+    std::vector<std::unique_ptr<cView>> m_views;
 };
 
 using ControlLook = cControlTest;
@@ -737,8 +738,8 @@ protected:
     // A shown, enabled block at (100, 300), 200 by 200, lines 40 apart, from its element.
     cMultilineText* makeBlock(const std::string& _text, const std::string& _attributes = "")
     {
-        m_blocks.push_back(std::make_unique<cMultilineText>(nullptr));
-        cMultilineText* block = m_blocks.back().get();
+        auto* block = new cMultilineText(nullptr);
+        m_views.emplace_back(block);
         block->loadXML(parse("<m Visible=\"1\" Enable=\"1\" Font=\"fonts/test.fnt\" Texture=\"fonts/test.png\" "
                                "Align=\"1\" position=\"100 300\" size=\"200 200\" Localized=\"0\" " +
                                _attributes + "><Text>" + _text + "</Text></m>"));
@@ -758,8 +759,6 @@ protected:
             result.push_back(line->getPosition().y);
         return result;
     }
-
-    std::vector<std::unique_ptr<cMultilineText>> m_blocks;
 };
 
 TEST_F(MultilineText, LineFeedsSplitTheTextAndATrailingOneAddsNoLine)

@@ -460,9 +460,10 @@ protected:
     static inline int s_continued = 0;
 };
 
-TEST_F(SelectProfile, RefusedCharactersNeverReachTheName)
+TEST_F(SelectProfile, OneScreenAtATimeAndRefusedCharactersNeverReachTheName)
 {
     cSelectProfile* screen = openScreen();
+    EXPECT_EQ(thrownText([] { cSelectProfile second(true); }, true), "Object already exist.");
     type(u"a\"#%&'()*./:<>?@[]\\^`{}|~\u2116 b");
     type(std::u16string(1, u'\0'));
     EXPECT_EQ(screen->getNameBox()->getString(), u"a b");
@@ -584,12 +585,6 @@ TEST_F(SelectProfile, WithoutProfilesOnlyOkLeaves)
     EXPECT_EQ(s_continued, 1);
     ASSERT_TRUE(cProfile::exists());
     EXPECT_EQ(cProfile::getInstance()->m_currentUserName, u"New");
-}
-
-TEST_F(SelectProfile, OneScreenAtATime)
-{
-    open<cSelectProfile>(true);
-    EXPECT_EQ(thrownText([] { cSelectProfile second(false); }, true), "Object already exist.");
 }
 
 TEST_F(SelectProfile, TheFirstProfileScreenMakesItByNameAndOnlyByOk)

@@ -583,38 +583,37 @@ TEST_F(FailingViewDestructor, ScavengerNamesWhoDiscardedItAndKeepsTheRestQueued)
     EXPECT_EQ(m_journal, (Journal{"failing deleted", "waiting deleted"}));
 }
 
-TEST_F(FailingViewDestructor, ParentStillDeletesEveryChildThenReports)
-{
-    auto* parent = new cRecordingView(m_journal, "parent");
-    new cRecordingView(m_journal, "first", parent);
-    new cRecordingView(m_journal, "second", parent);
-    (new cRecordingView(m_journal, "third", parent))->m_onDelete = boom;
-    parent->absoluteEnable();
-    EXPECT_THROW(delete parent, String);
-    EXPECT_EQ(m_journal.size(), 4u) << "every child went";
-    EXPECT_TRUE(m_ui->getAbsoluteEnabled().empty()) << "no set keeps the deleted parent";
-}
-
 // Deletes its view as a failure passes by, as a scope guard would.
 struct sDeleteOnTheWayOut {
     cView* view;
     ~sDeleteOnTheWayOut() { delete view; }
 };
 
-TEST_F(FailingViewDestructor, WhileAnotherFailureIsOnItsWayItIsOnlyLogged)
+// While another failure is on its way, the child's is only logged.
+TEST_F(FailingViewDestructor, ParentStillDeletesEveryChildThenReports)
 {
-    cTempFolder logs(true);
-    auto* parent = new cRecordingView(m_journal, "parent");
-    new cRecordingView(m_journal, "child", parent);
-    auto* child = new cRecordingView(m_journal, "failing", parent);
-    child->m_onDelete = boom;
-    try {
-        sDeleteOnTheWayOut guard{parent};
-        throw 1;
-    } catch (int) {
+    for (bool unwinding : {false, true}) {
+        SCOPED_TRACE(unwinding ? "while another failure passes" : "on its own");
+        cTempFolder logs(true);
+        m_journal.clear();
+        auto* parent = new cRecordingView(m_journal, "parent");
+        new cRecordingView(m_journal, "first", parent);
+        (new cRecordingView(m_journal, "failing", parent))->m_onDelete = boom;
+        new cRecordingView(m_journal, "last", parent);
+        parent->absoluteEnable();
+        if (unwinding) {
+            try {
+                sDeleteOnTheWayOut guard{parent};
+                throw 1;
+            } catch (int) {
+            }
+            EXPECT_NE(readFileBytes("error.log").find("boom"), std::string::npos);
+        } else {
+            EXPECT_THROW(delete parent, String);
+        }
+        EXPECT_EQ(m_journal.size(), 4u) << "every child went";
+        EXPECT_TRUE(m_ui->getAbsoluteEnabled().empty()) << "no set keeps the deleted parent";
     }
-    EXPECT_EQ(m_journal.size(), 3u);
-    EXPECT_NE(readFileBytes("error.log").find("boom"), std::string::npos);
 }
 
 } // namespace
