@@ -536,9 +536,7 @@ TEST_F(ProgressBar, TheLidRidesTheMovingEdgeOfTheTurnedQuadWhenTold)
     }
 }
 
-using DiscreteBar = cControlTest;
-
-TEST_F(DiscreteBar, SegmentsTakeTheLitOrUnlitLookAlongTheStep)
+TEST_F(ProgressBar, ADiscreteBarsSegmentsTakeTheLitOrUnlitLookAlongTheStep)
 {
     cProgressDiscrete bar(nullptr);
     bar.loadXML(parse("<bar Visible=\"1\" position=\"10 20\" deep=\"3\" ProgressMaxValue=\"5\" ProgressCurrentValue=\"2\" "
@@ -561,7 +559,7 @@ TEST_F(DiscreteBar, SegmentsTakeTheLitOrUnlitLookAlongTheStep)
     EXPECT_EQ(bar.getSegments()[4]->getPosition(), Vector2(130, 20));
 }
 
-TEST_F(DiscreteBar, ARowLongerThanMaxLengthIsPressedToWholeUnits)
+TEST_F(ProgressBar, ADiscreteRowLongerThanMaxLengthIsPressedToWholeUnits)
 {
     const struct {
         const char* maxLength;
@@ -575,7 +573,7 @@ TEST_F(DiscreteBar, ARowLongerThanMaxLengthIsPressedToWholeUnits)
     }
 }
 
-TEST_F(DiscreteBar, AMaximumOfZeroIsRefused)
+TEST_F(ProgressBar, ADiscreteBarWithAMaximumOfZeroIsRefused)
 {
     for (const char* attributes : {"ProgressMaxValue=\"0\"", "", "ProgressMaxValue=\"many\""}) {
         cProgressDiscrete bar(nullptr);
@@ -881,17 +879,13 @@ protected:
     // Loaded, with its arrival noted in s_arrivals.
     cFlyText* makeFly(const std::string& _inner = std::string(kPath) + kFade, const std::string& _speed = "50")
     {
-        auto* fly = new cFlyText(nullptr, "");
-        try {
-            fly->loadXML(parse("<f Visible=\"1\" Enable=\"1\" Font=\"fonts/test.fnt\" Texture=\"fonts/test.png\" "
-                                 "String=\"12\" Speed=\"" + _speed + "\"><Icon Picture=\"fonts/test.png\" "
-                                 "Visible=\"1\"/>" + _inner + "</f>"));
-        } catch (...) {
-            delete fly;
-            throw;
-        }
-        fly->setCallback(onArrival, reinterpret_cast<std::uintptr_t>(fly));
-        return fly;
+        // It deletes itself once it arrives.
+        auto fly = std::make_unique<cFlyText>(nullptr, "");
+        fly->loadXML(parse("<f Visible=\"1\" Enable=\"1\" Font=\"fonts/test.fnt\" Texture=\"fonts/test.png\" "
+                           "String=\"12\" Speed=\"" + _speed + "\"><Icon Picture=\"fonts/test.png\" "
+                           "Visible=\"1\"/>" + _inner + "</f>"));
+        fly->setCallback(onArrival, reinterpret_cast<std::uintptr_t>(fly.get()));
+        return fly.release();
     }
     static void onArrival(std::uintptr_t _fly)
     {
@@ -943,9 +937,7 @@ TEST_F(FlyText, DegenerateEffectsAreRefusedAtLoading)
     }
 }
 
-using PriceText = cControlTest;
-
-TEST_F(PriceText, DigitsCloseUpInGroupsOfThreeFromTheRight)
+TEST_F(TextLayout, PriceDigitsCloseUpInGroupsOfThreeFromTheRight)
 {
     const struct {
         const char16_t* string;

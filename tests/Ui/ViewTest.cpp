@@ -563,14 +563,12 @@ TEST_F(DeferredDeletion, ShutdownDeletesTheViewsOfEverySetWithTheirChildren)
     EXPECT_TRUE(m_ui->getEnabled().empty());
 }
 
-using FailingViewDestructor = cUiTest;
-
 void boom()
 {
     throw String("boom");
 }
 
-TEST_F(FailingViewDestructor, ScavengerNamesWhoDiscardedItAndKeepsTheRestQueued)
+TEST_F(DeferredDeletion, AFailingDestructorIsNamedByWhoDiscardedItAndTheRestStayQueued)
 {
     auto* failing = new cRecordingView(m_journal, "failing");
     failing->m_onDelete = boom;
@@ -590,7 +588,7 @@ struct sDeleteOnTheWayOut {
 };
 
 // While another failure is on its way, the child's is only logged.
-TEST_F(FailingViewDestructor, ParentStillDeletesEveryChildThenReports)
+TEST_F(DeferredDeletion, AParentStillDeletesEveryChildWhenOneFailsThenReports)
 {
     for (bool unwinding : {false, true}) {
         SCOPED_TRACE(unwinding ? "while another failure passes" : "on its own");
