@@ -585,11 +585,6 @@ TEST_F(ProgressBar, ADiscreteBarWithAMaximumOfZeroIsRefused)
 }
 
 // Controls drawn by the frame driver's draw pass through GL into a hidden window.
-void drawControls(cGlScreen& _screen)
-{
-    _screen.frame([](cGraphics&) { cUI::drawControls(&cLogic::draw); });
-}
-
 class ControlPixels : public cControlTest {
 protected:
     ControlPixels() : cControlTest("back_color=\"0xFF202020\"", {{"ui/shape.png", halfShapePng()}}) {}
@@ -598,6 +593,7 @@ protected:
         m_harness.destroyGraphics();
         m_screen.open(m_harness.window(), m_harness.system());
     }
+    void drawControls() { m_screen.frame([](cGraphics&) { cUI::drawControls(&cLogic::draw); }); }
 
     cGlScreen m_screen;
 };
@@ -612,7 +608,7 @@ TEST_F(ControlPixels, AnAnimatedGridPictureAndALitMeshShowAtTheirPlaces)
                           "LightingEnable=\"1\" EmissiveColor=\"0xFF00FF00\" AmbientColor=\"0xFF000000\""));
     for (Float clock : {0.45f, 0.75f}) {
         picture->setAnimTime(clock);
-        drawControls(m_screen);
+        drawControls();
         const UInt cell = gridCellColour(picture->getAnimFrame()), glow = 0xFF00FF00, back = 0xFF202020;
         m_screen.expectPixels({{cell, 100, 100}, {cell, 83, 117}, {back, 78, 100}, {glow, 300, 100}, {glow, 282, 118},
                       {back, 300, 78}});
@@ -625,7 +621,7 @@ TEST_F(ControlPixels, AHoveredOverlayButtonLightsOnlyItsOpaquePixels)
     cOverlayButton button(nullptr);
     button.loadXML(element("Visible=\"1\" position=\"104,104\" size=\"8,8\" Picture=\"ui/shape.png\""));
     button.hovered();
-    drawControls(m_screen);
+    drawControls();
     // The light multiplies the grey by its colour plus its alpha (0.74 + 0.74 red and green, 1 + 0.74 blue).
     m_screen.expectPixels({{0xFF5F5F6F, 101, 104}, {0xFF202020, 106, 104}, {0xFF202020, 110, 104}});
 }
