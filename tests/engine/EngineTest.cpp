@@ -1,3 +1,4 @@
+#include "Ui/RecordingView.h"
 #include "engine/Engine.h"
 #include "engine/Entry.h"
 #include "engine/FatalError.h"
@@ -5,8 +6,11 @@
 #include "engine/Logic.h"
 #include "engine/ResourceManager.h"
 #include "engine/Settings.h"
+#include "engine/SleepingTask.h"
+#include "engine/SoundManager.h"
 #include "engine/StringManager.h"
 #include "engine/Timer.h"
+#include "engine/WindowProc.h"
 #include "engine/XML.h"
 #include "graphics/Graphics.h"
 #include "graphics/GraphicsFactory.h"
@@ -23,12 +27,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -203,6 +209,405 @@ TEST(DemoData, OnePackageUtf16SettingsAndStringsThatLoadAndAChangeReachesTheComm
     const std::string saved = readFileBytes(home.file(folder + "/sys/settings.xml"));
     unsetenv("FURROW_HOME");
     EXPECT_NE(saved.find(utf16Bytes("Music=\"42\"", false)), std::string::npos);
+}
+
+TEST(WindowProc, ActivationReachesInputFrameDriverAndSound)
+{
+    const struct {
+        const char* name;
+        eWindowEvent event;
+        bool startInactive, inactiveAfter;
+    } cases[] = {{"focus lost", WE_DEACTIVATE, false, true}, {"app to background", WE_APP_DEACTIVATE, false, true},
+        {"focus gained", WE_ACTIVATE, true, false}, {"app to foreground", WE_APP_ACTIVATE, true, false},
+        {"minimise keeps inactive", WE_MINIMISE, true, true}, {"mouse move keeps inactive", WE_MOUSE_MOVE, true, true}};
+    for (const auto& c : cases) {
+        cEngineHarness harness;
+        if (c.startInactive)
+            harness.send(WE_DEACTIVATE);
+        harness.send(c.event);
+        EXPECT_EQ(harness.logic().isInactive(), c.inactiveAfter) << c.name;
+        EXPECT_EQ(harness.platform().getHeadlessKeyboard().isAcquired(), !c.inactiveAfter) << c.name;
+        EXPECT_EQ(harness.platform().getHeadlessMouse().isAcquired(), !c.inactiveAfter) << c.name;
+        EXPECT_EQ(cSoundManager::getInstance()->isPaused(), c.inactiveAfter) << c.name << ": sound pauses with the game";
+    }
+}
+
+TEST(WindowProc, MinimiseAndRestoreSetTheMinimisedFlagAndFocusOnAMinimisedWindowChangesNothing)
+{
+    cEngineHarness harness;
+    harness.send(WE_DEACTIVATE);
+    sWindowEvent event;
+    event.m_type = WE_ACTIVATE;
+    event.m_minimised = true;
+    harness.send(event);
+    EXPECT_TRUE(harness.logic().isInactive());
+    EXPECT_FALSE(harness.platform().getHeadlessKeyboard().isAcquired());
+    harness.send(WE_MINIMISE);
+    EXPECT_TRUE(harness.logic().isMinimized());
+    harness.send(WE_RESTORE);
+    EXPECT_FALSE(harness.logic().isMinimized());
+    harness.send(WE_MINIMISE);
+    harness.send(WE_MAXIMISE);
+    EXPECT_FALSE(harness.logic().isMinimized());
+}
+
+TEST(WindowProc, CloseEndsTheMessageLoop)
+{
+    cEngineHarness harness;
+    // Should the close be lost, the limit still ends the loop and the count tells.
+    harness.engine().setFrameLimit(50);
+    harness.window().pushEvent(sWindowEvent{}); // WE_CLOSE
+    harness.engine().process();
+    EXPECT_EQ(harness.engine().getFrameCount(), 0u);
+}
+
+std::vector<char16_t> s_typed;
+
+void recordChar(char16_t _char, cView*)
+{
+    s_typed.push_back(_char);
+}
+
+TEST(WindowProc, TypedControlCharactersReachTheCharacterHandlers)
+{
+    cEngineHarness harness;
+    s_typed.clear();
+    cInput::getInstance()->bindKeyboard(&recordChar, nullptr);
+    harness.window().pushCharacter(8);
+    harness.window().pushCharacter(u'a');
+    harness.window().postQuit(0);
+    harness.engine().process();
+    harness.frame();
+    EXPECT_EQ(s_typed, (std::vector<char16_t>{8, u'a'}));
+}
+
+TEST(WindowProc, MouseMoveShowsTheSystemCursorOnlyWhenTheSettingsAskForIt)
+{
+    cEngineHarness harness;
+    harness.send(WE_MOUSE_MOVE);
+    EXPECT_FALSE(harness.window().isCursorShown());
+    cSettings::getInstance()->setPropertyT("graphics", "ShowSysCursor", true);
+    harness.send(WE_MOUSE_MOVE);
+    EXPECT_TRUE(harness.window().isCursorShown());
+}
+
+constexpr std::uint32_t KEY_LEFT_ALT = 0x38;
+constexpr std::uint32_t KEY_RIGHT_ALT = 0xB8;
+constexpr std::uint32_t KEY_ENTER = 0x1C;
+constexpr std::uint32_t KEY_SYSRQ = 0xB7;
+
+class LogicTest : public ::testing::Test {
+protected:
+    cRecordingView* view(const std::string& _name)
+    {
+        auto* made = new cRecordingView(m_journal, _name);
+        made->show();
+        made->enable();
+        return made;
+    }
+    int count(const std::string& _entry) const
+    {
+        return int(std::count(m_journal.begin(), m_journal.end(), _entry));
+    }
+    bool fullscreen()
+    {
+        Bool value = false;
+        cSettings::getInstance()->getPropertyT("graphics", "fullscreen", value);
+        return value;
+    }
+
+    // Before the harness: views still registered write into it as the engine goes.
+    std::vector<std::string> m_journal;
+    cEngineHarness m_harness;
+};
+
+TEST_F(LogicTest, ARunningFadeFreezesProcessingButFadesAndDrawingGoOn)
+{
+    cRecordingView* a = view("a");
+    a->absoluteEnable();
+    a->hide();
+    a->showTransparently();
+    const UInt drawn = m_harness.graphics().getFrameCount();
+    m_harness.frame();
+    EXPECT_EQ(count("a process") + count("a absolute"), 0);
+    EXPECT_GT(a->getAlpha(), 0.0f);
+    EXPECT_EQ(m_harness.graphics().getFrameCount(), drawn + 1);
+    // Half a second of frames ends a fade at the default speed; then the game moves again.
+    m_harness.frames(30, 20);
+    EXPECT_EQ(a->getFadeState(), cView::FADE_NONE);
+    EXPECT_GT(count("a process"), 0);
+}
+
+TEST_F(LogicTest, InactiveFramesSleepAndStillDraw)
+{
+    view("a");
+    m_harness.send(WE_DEACTIVATE);
+    const UInt slept = m_harness.platform().getHeadlessSystem().getSleptMilliseconds();
+    const UInt drawn = m_harness.graphics().getFrameCount();
+    m_harness.frames(3);
+    EXPECT_EQ(m_harness.platform().getHeadlessSystem().getSleptMilliseconds() - slept, 150u);
+    EXPECT_EQ(m_harness.graphics().getFrameCount(), drawn + 3);
+    EXPECT_EQ(count("a process"), 0);
+}
+
+TEST_F(LogicTest, MinimisedFramesOnlyDeleteDiscardedViews)
+{
+    view("a");
+    cRecordingView* b = view("b");
+    m_harness.send(WE_MINIMISE);
+    discard(b, "test");
+    const UInt drawn = m_harness.graphics().getFrameCount();
+    m_harness.frame();
+    EXPECT_EQ(count("b deleted"), 1);
+    EXPECT_EQ(count("a process"), 0);
+    EXPECT_EQ(m_harness.graphics().getFrameCount(), drawn);
+}
+
+TEST_F(LogicTest, EnterReleasedWhileAltIsHeldTogglesFullScreenOnceAndPrintScreenTakesAScreenshot)
+{
+    const struct {
+        std::uint32_t alt;
+        bool fullscreen;
+    } cases[] = {{KEY_LEFT_ALT, true}, {KEY_RIGHT_ALT, false}};
+    UInt resets = 0;
+    for (const auto& c : cases) {
+        m_harness.key(c.alt, true);
+        m_harness.frame();
+        m_harness.key(KEY_ENTER, true);
+        m_harness.key(KEY_ENTER, false);
+        // Input comes before the draw pass, so the same frame's begin takes the reset.
+        m_harness.frame();
+        EXPECT_EQ(m_harness.graphics().getResetCount(), ++resets) << c.alt;
+        EXPECT_EQ(fullscreen(), c.fullscreen) << c.alt;
+        m_harness.key(c.alt, false);
+    }
+    m_harness.frame();
+    m_harness.key(KEY_ENTER, true);
+    m_harness.key(KEY_ENTER, false);
+    m_harness.frame();
+    EXPECT_FALSE(fullscreen()) << "Enter alone toggles nothing";
+    m_harness.key(KEY_SYSRQ, true);
+    m_harness.key(KEY_SYSRQ, false);
+    m_harness.frame();
+    EXPECT_EQ(m_harness.graphics().getScreenshotCount(), 1u);
+}
+
+std::vector<std::uintptr_t> s_calls;
+
+void recordCall(cSleepingTask::tArgument _argument)
+{
+    s_calls.push_back(_argument);
+}
+
+TEST_F(LogicTest, SleepingTasksRunOnceTheirDelayHasPassedThenGo)
+{
+    s_calls.clear();
+    int target = 0;
+    const auto pointer = reinterpret_cast<std::uintptr_t>(&target);
+    m_harness.logic().addSleepingTask(new cSleepingTask(0, &recordCall, pointer));
+    m_harness.logic().addSleepingTask(new cSleepingTask(1.0f, &recordCall, 2));
+    m_harness.frame();
+    EXPECT_EQ(s_calls, std::vector<std::uintptr_t>{pointer});
+    EXPECT_EQ(m_harness.logic().getSleepingTaskCount(), 1u);
+    m_harness.frames(40, 40);
+    EXPECT_EQ(s_calls, (std::vector<std::uintptr_t>{pointer, 2}));
+    EXPECT_EQ(m_harness.logic().getSleepingTaskCount(), 0u);
+}
+
+// Adds a task without delay from inside a running task.
+void addFollower(cSleepingTask::tArgument _argument)
+{
+    s_calls.push_back(_argument);
+    cLogic::getInstance()->addSleepingTask(new cSleepingTask(0, &recordCall, _argument + 1));
+}
+
+TEST_F(LogicTest, ATaskAddedByAnotherTaskFirstRunsInTheNextFrame)
+{
+    s_calls.clear();
+    m_harness.logic().addSleepingTask(new cSleepingTask(0, &addFollower, 10));
+    m_harness.frame();
+    EXPECT_EQ(s_calls, std::vector<std::uintptr_t>{10});
+    m_harness.frame();
+    EXPECT_EQ(s_calls, (std::vector<std::uintptr_t>{10, 11}));
+    EXPECT_EQ(m_harness.logic().getSleepingTaskCount(), 0u);
+}
+
+TEST_F(LogicTest, SleepingTasksWaitWhileTheGameIsInactive)
+{
+    s_calls.clear();
+    m_harness.send(WE_APP_DEACTIVATE);
+    m_harness.logic().addSleepingTask(new cSleepingTask(0, &recordCall, 1));
+    m_harness.frames(3);
+    EXPECT_TRUE(s_calls.empty());
+    m_harness.send(WE_APP_ACTIVATE);
+    m_harness.frame();
+    EXPECT_EQ(s_calls.size(), 1u);
+}
+
+int s_callbacks = 0;
+
+TEST_F(LogicTest, TheFrameCallbackRunsOncePerActiveFrame)
+{
+    m_harness.logic().setProcessCallback([] { ++s_callbacks; });
+    m_harness.frames(2);
+    m_harness.send(WE_DEACTIVATE);
+    m_harness.frame();
+    EXPECT_EQ(s_callbacks, 2);
+}
+
+TEST_F(LogicTest, TheCursorIsReadRelativeToTheWindow)
+{
+    m_harness.window().setClientPosition(100, 50);
+    m_harness.window().setCursorPosition(130, 70);
+    m_harness.frame();
+    EXPECT_FLOAT_EQ(m_harness.logic().getCursor().x, 30.0f);
+    EXPECT_FLOAT_EQ(m_harness.logic().getCursor().y, 20.0f);
+    m_harness.window().setCursorAvailable(false);
+    m_harness.window().setCursorPosition(0, 0);
+    m_harness.frame();
+    EXPECT_FLOAT_EQ(m_harness.logic().getCursor().x, 30.0f);
+}
+
+TEST_F(LogicTest, ShuttingTheEngineDeletesEveryRegisteredView)
+{
+    view("a");
+    cRecordingView* b = view("b");
+    b->absoluteEnable();
+    b->disable();
+    m_harness.shut();
+    EXPECT_EQ(count("a deleted"), 1);
+    EXPECT_EQ(count("b deleted"), 1);
+}
+
+// A renderer whose pictures cannot be written, as in a read-only folder.
+class cUnwritableScreenshots : public cNullGraphics {
+public:
+    using cNullGraphics::cNullGraphics;
+    void screenshot() override
+    {
+        cNullGraphics::screenshot();
+        throw String("Can't write the screenshot \"01-01-2601-00-00.dds\".");
+    }
+};
+
+TEST(FailedScreenshot, IsLoggedAndTheGameGoesOn)
+{
+    cEngineHarness harness(cEngineHarness::DEFAULT_SETTINGS,
+        [](iWindow* _window) -> iGraphics* { return new cUnwritableScreenshots(_window); });
+    harness.key(KEY_SYSRQ, true);
+    harness.key(KEY_SYSRQ, false);
+    EXPECT_NO_THROW(harness.frames(4));
+    EXPECT_EQ(harness.graphics().getScreenshotCount(), 1u);
+    EXPECT_NE(readFileBytes("error.log").find("01-01-2601-00-00.dds"), std::string::npos);
+}
+
+// A scripted millisecond clock: each frame's duration is queued by the test.
+struct sFakeClock {
+    static UInt now;
+    static std::vector<UInt> sleeps;
+    static UInt ticks() { return now; }
+    static void sleep(UInt _ms)
+    {
+        sleeps.push_back(_ms);
+        now += _ms;
+    }
+    static void nothing() {}
+    static cTimer::sClock clock() { return {ticks, sleep, nothing, nothing}; }
+};
+UInt sFakeClock::now = 0;
+std::vector<UInt> sFakeClock::sleeps;
+
+class TimerTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        sFakeClock::now = 1000;
+        sFakeClock::sleeps.clear();
+        m_timer = std::make_unique<cTimer>(sFakeClock::clock());
+    }
+    void frame(UInt _ms)
+    {
+        sFakeClock::now += _ms;
+        m_timer->process();
+    }
+    std::unique_ptr<cTimer> m_timer;
+};
+
+TEST_F(TimerTest, LongFrameIsClampedToMinFpsAndSpeedScalesTheStep)
+{
+    frame(500);
+    EXPECT_FLOAT_EQ(m_timer->getFrameTime(), 1.0f / 15);
+    EXPECT_FLOAT_EQ(m_timer->getRealFrameTime(), 1.0f / 15);
+    EXPECT_FLOAT_EQ(m_timer->getTime(), 0.5f) << "the total time is neither clamped nor scaled";
+    m_timer->setMinFps(0);
+    frame(500);
+    EXPECT_FLOAT_EQ(m_timer->getFrameTime(), 1.0f / 15) << "a MinFps of 0 is ignored";
+    m_timer->setMinFps(4);
+    frame(500);
+    EXPECT_FLOAT_EQ(m_timer->getFrameTime(), 0.25f);
+    m_timer->setMinFps(15);
+    m_timer->setSpeed(2);
+    frame(500);
+    EXPECT_FLOAT_EQ(m_timer->getFrameTime(), 2.0f / 15) << "speed scales the step, not the real frame time";
+    EXPECT_FLOAT_EQ(m_timer->getRealFrameTime(), 1.0f / 15);
+    frame(20);
+    EXPECT_FLOAT_EQ(m_timer->getFrameTime(), 0.04f);
+}
+
+TEST_F(TimerTest, AZeroFrameSleepsOnceOnly)
+{
+    frame(0);
+    EXPECT_EQ(sFakeClock::sleeps, std::vector<UInt>{1});
+    EXPECT_FLOAT_EQ(m_timer->getFrameTime(), 0.001f);
+    frame(20);
+    EXPECT_EQ(sFakeClock::sleeps.size(), 1u) << "a frame slower than MaxFps never sleeps";
+}
+
+TEST_F(TimerTest, AverageWindowFromTheTenthFrame)
+{
+    // Frames 1-9 fill the first window; the tenth frame closes it before adding its own time.
+    Float sum = 0;
+    for (UInt i = 1; i <= 9; ++i) {
+        frame(10 + 5 * i);
+        sum += (10 + 5 * i) * 0.001f;
+        EXPECT_FLOAT_EQ(m_timer->getFrameTime(), (10 + 5 * i) * 0.001f) << "frame " << i << " uses its own time";
+    }
+    frame(200);
+    const Float average = sum / 10;
+    EXPECT_FLOAT_EQ(m_timer->getFrameTime(), average);
+    EXPECT_FLOAT_EQ(m_timer->getFps(), 1 / average);
+    for (int i = 0; i < 9; ++i) {
+        frame(40);
+        EXPECT_FLOAT_EQ(m_timer->getFrameTime(), average) << "changes only every tenth frame";
+    }
+    frame(40); // frame 20 closes the window of frames 10-19
+    EXPECT_FLOAT_EQ(m_timer->getFrameTime(), (0.2f + 9 * 0.04f) / 10);
+}
+
+TEST_F(TimerTest, AFixedFrameTimeStandsForWhateverTheClockSays)
+{
+    m_timer->setFixedFrameTime(0.025f);
+    const UInt clock[] = {3, 500, 40, 0, 7, 16, 1000, 2, 90, 33, 1, 60};
+    for (UInt ms : clock)
+        frame(ms);
+    EXPECT_FLOAT_EQ(m_timer->getFrameTime(), 0.025f);
+    EXPECT_FLOAT_EQ(m_timer->getFps(), 40);
+    EXPECT_FLOAT_EQ(m_timer->getTime(), 12 * 0.025f);
+    m_timer->setFixedFrameTime(0.5f);
+    frame(3);
+    EXPECT_FLOAT_EQ(m_timer->getRealFrameTime(), 1.0f / 15) << "clamped like a measured frame";
+    m_timer->setFixedFrameTime(0);
+    frame(40);
+    EXPECT_FLOAT_EQ(m_timer->getRealFrameTime(), 0.04f) << "measured again from the last frame on";
+}
+
+TEST_F(TimerTest, CounterWrapIsHarmless)
+{
+    sFakeClock::now = 0xFFFFFFF0u;
+    m_timer = nullptr;
+    m_timer = std::make_unique<cTimer>(sFakeClock::clock());
+    frame(0x20);
+    EXPECT_FLOAT_EQ(m_timer->getRealFrameTime(), 0.032f);
 }
 
 } // namespace

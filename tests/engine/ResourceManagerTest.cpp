@@ -1,7 +1,13 @@
+#include "engine/Channel.h"
 #include "engine/File.h"
+#include "engine/FileManager.h"
 #include "engine/ResourceManager.h"
+#include "engine/Sound.h"
+#include "engine/SoundManager.h"
 #include "engine/XML.h"
+#include "platform/headless/HeadlessSoundLibrary.h"
 #include "support/EngineCore.h"
+#include "support/TestData.h"
 #include "support/Thrown.h"
 #include "support/Xml16.h"
 
@@ -209,6 +215,260 @@ TEST_F(ResourceCache, OddLogEntriesAreLoggedAndPassedOver)
     cache().resourcesToLog("now.xml");
     EXPECT_NE(readFileBytes(m_data.common("now.xml")).find(makeXml16(kFarm).substr(2)), std::string::npos);
     EXPECT_NE(readFileBytes("error.log").find("nowhere.xml"), std::string::npos);
+}
+
+// The sound manager over the recording fake, with sound files in a test data folder.
+class SoundManager : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_data.write(m_data.data("sounds/click.wav"), "click bytes");
+        m_data.write(m_data.data("sounds/tune.ogg"), "tune bytes");
+        m_files = std::make_unique<cFileManager>(m_data.root(), "pack");
+    }
+    cSoundManager& start()
+    {
+        m_manager = std::make_unique<cSoundManager>(m_library);
+        return *m_manager;
+    }
+    // Started with one sound loaded.
+    cSoundManager& startWithSound()
+    {
+        start();
+        m_sound = std::make_unique<cSound>("sounds/click.wav");
+        return *m_manager;
+    }
+
+    cTestData m_data;
+    std::unique_ptr<cFileManager> m_files;
+    cHeadlessSoundLibrary m_library;
+    std::unique_ptr<cSoundManager> m_manager;
+    std::unique_ptr<cSound> m_sound;
+};
+
+TEST_F(SoundManager, VolumeFollowsTheSquareRootCurve)
+{
+    const struct {
+        UInt volume;
+        Int group;
+    } cases[] = {{100, 100}, {50, 70}, {25, 50}, {1, 9}, {0, 0}};
+    cSoundManager& manager = start();
+    for (const auto& c : cases) {
+        manager.setSoundVolume(c.volume);
+        manager.setMusicVolume(c.volume);
+        EXPECT_EQ(manager.getSoundVolume(), c.volume);
+        EXPECT_EQ(m_library.getGroupVolume(SG_EFFECTS), c.group) << c.volume;
+        EXPECT_EQ(m_library.getGroupVolume(SG_MUSIC), c.group) << c.volume;
+    }
+}
+
+TEST_F(SoundManager, PauseSilencesEverythingAndOnlyAChangeReachesTheLibrary)
+{
+    cSoundManager& manager = startWithSound();
+    std::unique_ptr<cChannel> channel(manager.playMusic(m_sound.get(), true, true));
+    manager.setPause(false);
+    EXPECT_EQ(m_library.countCalls("pauseAll"), 0);
+    manager.setPause(true);
+    manager.setPause(true);
+    EXPECT_EQ(m_library.countCalls("pauseAll"), 1);
+    EXPECT_TRUE(manager.isPaused());
+    EXPECT_FALSE(m_library.isAudible(channel->getId()));
+    manager.setPause(false);
+    EXPECT_TRUE(m_library.isAudible(channel->getId()));
+}
+
+TEST_F(SoundManager, EffectsPlayInTheirGroupAtItsVolumeAndFireAndForgetNeitherLoopsNorKeepsAChannel)
+{
+    cSoundManager& manager = startWithSound();
+    manager.setSoundVolume(50);
+    std::unique_ptr<cChannel> channel(manager.playSound(m_sound.get(), true, true));
+    ASSERT_NE(channel, nullptr);
+    EXPECT_EQ(channel->getGroup(), SG_EFFECTS);
+    const std::string play = "play " + std::to_string(m_sound->getSampleId());
+    EXPECT_EQ(m_library.getCalls().back(),
+        play + " loop=1 group=1 start=1 volume=70 frequency=44100 pan=50 -> " + std::to_string(channel->getId()));
+    manager.play(m_sound.get());
+    EXPECT_EQ(m_library.getCalls().back().find(play + " loop=0 group=1 start=1"), 0u);
+    EXPECT_EQ(m_sound->getRefCount(), 2) << "only the kept channel holds the sound";
+}
+
+TEST_F(SoundManager, ChannelNotStartedWaitsForPlay)
+{
+    // Effects wait paused; music waits prepared and is started, not resumed.
+    const struct {
+        bool music;
+        int waiting, group;
+        const char* startCall;
+    } cases[] = {{false, SCS_PAUSED, SG_EFFECTS, "pauseChannel"}, {true, SCS_PREPARED, SG_MUSIC, "startChannel"}};
+    cSoundManager& manager = startWithSound();
+    manager.setMusicVolume(25);
+    for (const auto& c : cases) {
+        std::unique_ptr<cChannel> channel(c.music ? manager.playMusic(m_sound.get(), true, false)
+                                                  : manager.playSound(m_sound.get(), false, false));
+        const int id = channel->getId();
+        EXPECT_EQ(channel->getGroup(), c.group);
+        EXPECT_EQ(m_library.getChannelStatus(id), c.waiting) << c.music;
+        EXPECT_FALSE(m_library.isAudible(id)) << c.music;
+        m_library.clearCalls();
+        channel->play();
+        EXPECT_EQ(m_library.getChannelStatus(id), SCS_PLAYING) << c.music;
+        EXPECT_TRUE(m_library.isAudible(id)) << c.music;
+        EXPECT_EQ(m_library.countCalls(c.startCall), 1) << c.music;
+    }
+}
+
+TEST_F(SoundManager, DeletingAPausedChannelStopsItAndDropsItsReferenceAndARefusedOneHoldsNone)
+{
+    cSoundManager& manager = startWithSound();
+    cChannel* channel = manager.playSound(m_sound.get(), true, true);
+    EXPECT_EQ(m_sound->getRefCount(), 2);
+    channel->pause();
+    const int id = channel->getId();
+    delete channel;
+    EXPECT_EQ(m_library.getChannelStatus(id), SCS_NONE);
+    EXPECT_EQ(m_sound->getRefCount(), 1);
+    EXPECT_EQ(thrownText([&] { cChannel refused(-3, m_sound.get()); }),
+        "Error sound channel creating. Error code:-3\ncChannel::cChannel(int _id)");
+    EXPECT_EQ(m_sound->getRefCount(), 1);
+}
+
+// Under the address checker: a channel that reached back into its manager would fail here.
+TEST_F(SoundManager, ChannelOutlivingTheManagerStaysSilent)
+{
+    std::unique_ptr<cChannel> channel(startWithSound().playMusic(m_sound.get(), true, true));
+    m_manager.reset();
+    channel->pause();
+    channel->play();
+    EXPECT_EQ(m_library.getChannelStatus(channel->getId()), SCS_NONE);
+}
+
+TEST_F(SoundManager, EveryVoiceBusyGivesNoChannelInsteadOfAFailure)
+{
+    cSoundManager& manager = startWithSound();
+    std::vector<std::unique_ptr<cChannel>> channels;
+    for (int i = 0; i < 16; ++i)
+        channels.emplace_back(manager.playSound(m_sound.get(), true, true));
+    ASSERT_NE(channels.back(), nullptr);
+    EXPECT_EQ(manager.playSound(m_sound.get(), false, true), nullptr);
+    EXPECT_EQ(manager.playMusic(m_sound.get(), true, true), nullptr);
+    EXPECT_NO_THROW(manager.play(m_sound.get()));
+    EXPECT_EQ(m_sound->getRefCount(), 17);
+    channels.pop_back();
+    EXPECT_NE(std::unique_ptr<cChannel>(manager.playMusic(m_sound.get(), true, true)), nullptr);
+}
+
+TEST_F(SoundManager, SoundLoadsItsFileAsASampleAndUnloadsItAndAMissingFileIsAnError)
+{
+    startWithSound();
+    const std::vector<unsigned char>* bytes = m_library.getSampleBytes(m_sound->getSampleId());
+    ASSERT_NE(bytes, nullptr);
+    EXPECT_EQ(std::string(bytes->begin(), bytes->end()), "click bytes");
+    EXPECT_EQ(m_sound->getType(), UInt(RT_SOUND));
+    const int sample = m_sound->getSampleId();
+    m_sound.reset();
+    EXPECT_EQ(m_library.getSampleBytes(sample), nullptr);
+    EXPECT_EQ(thrownText([] { cSound sound("sounds/missing.wav"); }, true),
+        "Error loading sound file \"sounds/missing.wav\"");
+}
+
+TEST_F(SoundManager, MissingDeviceDisablesEverySoundOperation)
+{
+    m_library.setDeviceMissing(true);
+    cSoundManager& manager = startWithSound();
+    EXPECT_TRUE(manager.isDisabled());
+    EXPECT_EQ(m_sound->getSampleId(), 0);
+    EXPECT_EQ(manager.playSound(m_sound.get(), true, true), nullptr);
+    EXPECT_EQ(manager.playMusic(m_sound.get(), true, true), nullptr);
+    manager.play(m_sound.get());
+    manager.setSoundVolume(50);
+    manager.setPause(true);
+    EXPECT_EQ(manager.getSoundVolume(), 50u);
+    EXPECT_TRUE(manager.isPaused());
+    EXPECT_EQ(m_library.getCalls(), (std::vector<std::string>{"init channels=16 -> -1", "free"}));
+}
+
+TEST_F(SoundManager, RefusedFileCallbacksEndTheStart)
+{
+    m_library.setCallbacksRefused(true);
+    EXPECT_EQ(thrownText([&] { start(); }), "Can't setup sound file callbacks.\ncSoundManager::cSoundManager()");
+    EXPECT_FALSE(cSoundManager::exists());
+    EXPECT_FALSE(m_library.isOpen());
+}
+
+// The file callbacks, as the library calls them.
+TEST_F(SoundManager, FileCallbacksSeekBySizeRefuseUnknownHandlesAndCloseAtShutdown)
+{
+    char byte = 0;
+    EXPECT_THROW(cSoundManager::fileRead(2, &byte, 1), String) << "no manager";
+    start();
+    const unsigned int handle = cSoundManager::fileOpen("sounds/click.wav");
+    EXPECT_EQ(handle, 2u) << "handles start at two";
+    EXPECT_EQ(cSoundManager::fileOpen("sounds/tune.ogg"), 3u);
+    EXPECT_EQ(cSoundManager::fileOpen("sounds/nothing.wav"), 0xFFFFFFFFu);
+    char bytes[5] = {};
+    EXPECT_EQ(cSoundManager::fileRead(handle, bytes, 5), 5);
+    EXPECT_EQ(cSoundManager::fileSeek(handle, 0, 2), 11) << "seeking to the end answers the size";
+    EXPECT_EQ(cSoundManager::fileSeek(handle, 0, 0), 0);
+    EXPECT_EQ(cSoundManager::fileRead(handle, bytes, 5), 5);
+    EXPECT_EQ(std::string(bytes, 5), " byte") << "and moves nothing";
+    EXPECT_EQ(cSoundManager::fileRead(handle, bytes, -1), 0);
+    cSoundManager::fileClose(handle);
+    EXPECT_THROW(cSoundManager::fileSeek(handle, 0, 2), String);
+    EXPECT_THROW(cSoundManager::fileClose(0xFFFFFFFFu), String);
+    EXPECT_EQ(thrownText([&] { cSoundManager::fileRead(7, &byte, 1); }),
+        "Invalid handle.\nint cSoundManager::fileRead (unsigned int Handle, void* Buffer, int Size)");
+    // The one left open is closed and deleted by the manager; the leak checker sees any that is not.
+    m_manager.reset();
+    EXPECT_EQ(cSoundManager::fileOpen("sounds/click.wav"), 0xFFFFFFFFu);
+}
+
+// The sound manager among the engine's other managers: volumes kept in the settings'
+// "Sound" section across runs, sounds handed out by the resource cache.
+TEST(SoundSettings, VolumesAreReadClampedAppliedAndWrittenBack)
+{
+    const struct {
+        const char* what;
+        const char* section;
+        bool deviceMissing;
+        UInt musicRead;
+        Int musicGroup, effectsGroup;
+        UInt musicSaved, soundSaved;
+    } cases[] = {{"in range", "Music=\"25\" Sound=\"50\"", false, 25, 50, 70, 80, 50},
+        {"above the scale", "Music=\"4000\" Sound=\"101\"", false, 100, 100, 100, 80, 100},
+        {"no device: kept as read", "Music=\"4000\" Sound=\"7\"", true, 0, 0, 0, 4000, 7}};
+    for (const auto& c : cases) {
+        cTestData data(std::string("<game app_directory=\"Test\" /><Sound ") + c.section + " />");
+        cEngineCore core(data);
+        cHeadlessSoundLibrary library;
+        library.setDeviceMissing(c.deviceMissing);
+        {
+            cSoundManager manager(library);
+            if (!c.deviceMissing) {
+                EXPECT_EQ(manager.getMusicVolume(), c.musicRead) << c.what;
+                EXPECT_EQ(library.getGroupVolume(SG_MUSIC), c.musicGroup) << c.what;
+                EXPECT_EQ(library.getGroupVolume(SG_EFFECTS), c.effectsGroup) << c.what;
+            }
+            manager.setMusicVolume(80);
+        }
+        UInt music = 12345, sound = 12345;
+        core.settings().getPropertyT("Sound", "Music", music);
+        core.settings().getPropertyT("Sound", "Sound", sound);
+        EXPECT_EQ(music, c.musicSaved) << c.what;
+        EXPECT_EQ(sound, c.soundSaved) << c.what;
+    }
+}
+
+TEST(SoundSettings, ResourceCacheMakesSounds)
+{
+    cTestData data;
+    data.write(data.data("sounds/click.wav"), "click");
+    cEngineCore core(data);
+    cHeadlessSoundLibrary library;
+    cSoundManager manager(library);
+    iResource* sound = cResourceManager::getInstance()->getSound("Sounds/Click.wav");
+    ASSERT_NE(dynamic_cast<cSound*>(sound), nullptr);
+    EXPECT_GT(static_cast<cSound*>(sound)->getSampleId(), 0);
+    EXPECT_EQ(cResourceManager::getInstance()->getSound("sounds/click.wav"), sound);
 }
 
 } // namespace
