@@ -211,7 +211,7 @@ TEST(DemoData, OnePackageUtf16SettingsAndStringsThatLoadAndAChangeReachesTheComm
     EXPECT_NE(saved.find(utf16Bytes("Music=\"42\"", false)), std::string::npos);
 }
 
-TEST(WindowProc, ActivationReachesInputFrameDriverAndSound)
+TEST(WindowActivation, ReachesInputFrameDriverAndSound)
 {
     const struct {
         const char* name;
@@ -230,65 +230,6 @@ TEST(WindowProc, ActivationReachesInputFrameDriverAndSound)
         EXPECT_EQ(harness.platform().getHeadlessMouse().isAcquired(), !c.inactiveAfter) << c.name;
         EXPECT_EQ(cSoundManager::getInstance()->isPaused(), c.inactiveAfter) << c.name << ": sound pauses with the game";
     }
-}
-
-TEST(WindowProc, MinimiseAndRestoreSetTheMinimisedFlagAndFocusOnAMinimisedWindowChangesNothing)
-{
-    cEngineHarness harness;
-    harness.send(WE_DEACTIVATE);
-    sWindowEvent event;
-    event.m_type = WE_ACTIVATE;
-    event.m_minimised = true;
-    harness.send(event);
-    EXPECT_TRUE(harness.logic().isInactive());
-    EXPECT_FALSE(harness.platform().getHeadlessKeyboard().isAcquired());
-    harness.send(WE_MINIMISE);
-    EXPECT_TRUE(harness.logic().isMinimized());
-    harness.send(WE_RESTORE);
-    EXPECT_FALSE(harness.logic().isMinimized());
-    harness.send(WE_MINIMISE);
-    harness.send(WE_MAXIMISE);
-    EXPECT_FALSE(harness.logic().isMinimized());
-}
-
-TEST(WindowProc, CloseEndsTheMessageLoop)
-{
-    cEngineHarness harness;
-    // Should the close be lost, the limit still ends the loop and the count tells.
-    harness.engine().setFrameLimit(50);
-    harness.window().pushEvent(sWindowEvent{}); // WE_CLOSE
-    harness.engine().process();
-    EXPECT_EQ(harness.engine().getFrameCount(), 0u);
-}
-
-std::vector<char16_t> s_typed;
-
-void recordChar(char16_t _char, cView*)
-{
-    s_typed.push_back(_char);
-}
-
-TEST(WindowProc, TypedControlCharactersReachTheCharacterHandlers)
-{
-    cEngineHarness harness;
-    s_typed.clear();
-    cInput::getInstance()->bindKeyboard(&recordChar, nullptr);
-    harness.window().pushCharacter(8);
-    harness.window().pushCharacter(u'a');
-    harness.window().postQuit(0);
-    harness.engine().process();
-    harness.frame();
-    EXPECT_EQ(s_typed, (std::vector<char16_t>{8, u'a'}));
-}
-
-TEST(WindowProc, MouseMoveShowsTheSystemCursorOnlyWhenTheSettingsAskForIt)
-{
-    cEngineHarness harness;
-    harness.send(WE_MOUSE_MOVE);
-    EXPECT_FALSE(harness.window().isCursorShown());
-    cSettings::getInstance()->setPropertyT("graphics", "ShowSysCursor", true);
-    harness.send(WE_MOUSE_MOVE);
-    EXPECT_TRUE(harness.window().isCursorShown());
 }
 
 constexpr std::uint32_t KEY_LEFT_ALT = 0x38;
@@ -320,6 +261,62 @@ protected:
     std::vector<std::string> m_journal;
     cEngineHarness m_harness;
 };
+class WindowProc : public LogicTest {};
+
+TEST_F(WindowProc, MinimiseAndRestoreSetTheMinimisedFlagAndFocusOnAMinimisedWindowChangesNothing)
+{
+    m_harness.send(WE_DEACTIVATE);
+    sWindowEvent event;
+    event.m_type = WE_ACTIVATE;
+    event.m_minimised = true;
+    m_harness.send(event);
+    EXPECT_TRUE(m_harness.logic().isInactive());
+    EXPECT_FALSE(m_harness.platform().getHeadlessKeyboard().isAcquired());
+    m_harness.send(WE_MINIMISE);
+    EXPECT_TRUE(m_harness.logic().isMinimized());
+    m_harness.send(WE_RESTORE);
+    EXPECT_FALSE(m_harness.logic().isMinimized());
+    m_harness.send(WE_MINIMISE);
+    m_harness.send(WE_MAXIMISE);
+    EXPECT_FALSE(m_harness.logic().isMinimized());
+}
+
+TEST_F(WindowProc, CloseEndsTheMessageLoop)
+{
+    // Should the close be lost, the limit still ends the loop and the count tells.
+    m_harness.engine().setFrameLimit(50);
+    m_harness.window().pushEvent(sWindowEvent{}); // WE_CLOSE
+    m_harness.engine().process();
+    EXPECT_EQ(m_harness.engine().getFrameCount(), 0u);
+}
+
+std::vector<char16_t> s_typed;
+
+void recordChar(char16_t _char, cView*)
+{
+    s_typed.push_back(_char);
+}
+
+TEST_F(WindowProc, TypedControlCharactersReachTheCharacterHandlers)
+{
+    s_typed.clear();
+    cInput::getInstance()->bindKeyboard(&recordChar, nullptr);
+    m_harness.window().pushCharacter(8);
+    m_harness.window().pushCharacter(u'a');
+    m_harness.window().postQuit(0);
+    m_harness.engine().process();
+    m_harness.frame();
+    EXPECT_EQ(s_typed, (std::vector<char16_t>{8, u'a'}));
+}
+
+TEST_F(WindowProc, MouseMoveShowsTheSystemCursorOnlyWhenTheSettingsAskForIt)
+{
+    m_harness.send(WE_MOUSE_MOVE);
+    EXPECT_FALSE(m_harness.window().isCursorShown());
+    cSettings::getInstance()->setPropertyT("graphics", "ShowSysCursor", true);
+    m_harness.send(WE_MOUSE_MOVE);
+    EXPECT_TRUE(m_harness.window().isCursorShown());
+}
 
 TEST_F(LogicTest, ARunningFadeFreezesProcessingButFadesAndDrawingGoOn)
 {
@@ -338,18 +335,6 @@ TEST_F(LogicTest, ARunningFadeFreezesProcessingButFadesAndDrawingGoOn)
     EXPECT_GT(count("a process"), 0);
 }
 
-TEST_F(LogicTest, InactiveFramesSleepAndStillDraw)
-{
-    view("a");
-    m_harness.send(WE_DEACTIVATE);
-    const UInt slept = m_harness.platform().getHeadlessSystem().getSleptMilliseconds();
-    const UInt drawn = m_harness.graphics().getFrameCount();
-    m_harness.frames(3);
-    EXPECT_EQ(m_harness.platform().getHeadlessSystem().getSleptMilliseconds() - slept, 150u);
-    EXPECT_EQ(m_harness.graphics().getFrameCount(), drawn + 3);
-    EXPECT_EQ(count("a process"), 0);
-}
-
 TEST_F(LogicTest, MinimisedFramesOnlyDeleteDiscardedViews)
 {
     view("a");
@@ -363,7 +348,7 @@ TEST_F(LogicTest, MinimisedFramesOnlyDeleteDiscardedViews)
     EXPECT_EQ(m_harness.graphics().getFrameCount(), drawn);
 }
 
-TEST_F(LogicTest, EnterReleasedWhileAltIsHeldTogglesFullScreenOnceAndPrintScreenTakesAScreenshot)
+TEST_F(LogicTest, EnterReleasedWhileAltIsHeldTogglesFullScreenOnce)
 {
     const struct {
         std::uint32_t alt;
@@ -386,10 +371,6 @@ TEST_F(LogicTest, EnterReleasedWhileAltIsHeldTogglesFullScreenOnceAndPrintScreen
     m_harness.key(KEY_ENTER, false);
     m_harness.frame();
     EXPECT_FALSE(fullscreen()) << "Enter alone toggles nothing";
-    m_harness.key(KEY_SYSRQ, true);
-    m_harness.key(KEY_SYSRQ, false);
-    m_harness.frame();
-    EXPECT_EQ(m_harness.graphics().getScreenshotCount(), 1u);
 }
 
 std::vector<std::uintptr_t> s_calls;
@@ -432,27 +413,27 @@ TEST_F(LogicTest, ATaskAddedByAnotherTaskFirstRunsInTheNextFrame)
     EXPECT_EQ(m_harness.logic().getSleepingTaskCount(), 0u);
 }
 
-TEST_F(LogicTest, SleepingTasksWaitWhileTheGameIsInactive)
-{
-    s_calls.clear();
-    m_harness.send(WE_APP_DEACTIVATE);
-    m_harness.logic().addSleepingTask(new cSleepingTask(0, &recordCall, 1));
-    m_harness.frames(3);
-    EXPECT_TRUE(s_calls.empty());
-    m_harness.send(WE_APP_ACTIVATE);
-    m_harness.frame();
-    EXPECT_EQ(s_calls.size(), 1u);
-}
-
 int s_callbacks = 0;
 
-TEST_F(LogicTest, TheFrameCallbackRunsOncePerActiveFrame)
+TEST_F(LogicTest, InactiveFramesSleepAndDrawButRunNoViewTaskOrFrameCallback)
 {
+    view("a");
+    s_calls.clear();
     m_harness.logic().setProcessCallback([] { ++s_callbacks; });
-    m_harness.frames(2);
     m_harness.send(WE_DEACTIVATE);
+    m_harness.logic().addSleepingTask(new cSleepingTask(0, &recordCall, 1));
+    const UInt slept = m_harness.platform().getHeadlessSystem().getSleptMilliseconds();
+    const UInt drawn = m_harness.graphics().getFrameCount();
+    m_harness.frames(3);
+    EXPECT_EQ(m_harness.platform().getHeadlessSystem().getSleptMilliseconds() - slept, 150u);
+    EXPECT_EQ(m_harness.graphics().getFrameCount(), drawn + 3);
+    EXPECT_EQ(count("a process"), 0);
+    EXPECT_TRUE(s_calls.empty());
+    EXPECT_EQ(s_callbacks, 0);
+    m_harness.send(WE_ACTIVATE);
     m_harness.frame();
-    EXPECT_EQ(s_callbacks, 2);
+    EXPECT_EQ(s_calls.size(), 1u);
+    EXPECT_EQ(s_callbacks, 1) << "once per active frame";
 }
 
 TEST_F(LogicTest, TheCursorIsReadRelativeToTheWindow)
@@ -460,8 +441,7 @@ TEST_F(LogicTest, TheCursorIsReadRelativeToTheWindow)
     m_harness.window().setClientPosition(100, 50);
     m_harness.window().setCursorPosition(130, 70);
     m_harness.frame();
-    EXPECT_FLOAT_EQ(m_harness.logic().getCursor().x, 30.0f);
-    EXPECT_FLOAT_EQ(m_harness.logic().getCursor().y, 20.0f);
+    EXPECT_EQ(m_harness.logic().getCursor(), Vector2(30, 20));
     m_harness.window().setCursorAvailable(false);
     m_harness.window().setCursorPosition(0, 0);
     m_harness.frame();
@@ -490,7 +470,7 @@ public:
     }
 };
 
-TEST(FailedScreenshot, IsLoggedAndTheGameGoesOn)
+TEST(Screenshot, PrintScreenTakesOneAndAFailureIsLoggedAndTheGameGoesOn)
 {
     cEngineHarness harness(cEngineHarness::DEFAULT_SETTINGS,
         [](iWindow* _window) -> iGraphics* { return new cUnwritableScreenshots(_window); });

@@ -165,19 +165,6 @@ TEST_F(Profiles, ProfilesSettingOutsideTheCommonFolderFallsBackToItsTop)
     EXPECT_FALSE(std::filesystem::exists(m_data.home("elsewhere")));
 }
 
-TEST_F(Profiles, EachTypeIsSetAndWrittenByName)
-{
-    cProfile::setTypedProperty<PT_INT>("Money", u"150");
-    cProfile::setTypedProperty<PT_BOOL>("Award3", u"1");
-    cProfile::setTypedProperty("Farm", String("Green"));
-    EXPECT_TRUE(propertyMap<PT_BOOL>()["Award3"]);
-    WString written;
-    cProfile::writeProperties<PT_INT>(written);
-    cProfile::writeProperties<PT_STRING>(written);
-    EXPECT_EQ(written, u"<prop Name=\"Money\" Val=\"150\" Type=\"Int\" />"
-                       u"<prop Name=\"Farm\" Val=\"Green\" Type=\"String\" />");
-}
-
 // The written forms of each type are the game variables' tests; here, that the file brings
 // every one back, markup and line breaks kept and what XML cannot hold replaced.
 TEST_F(Profiles, VariablesComeBackFromTheirFile)
@@ -259,7 +246,7 @@ TEST_F(ProfileDeletion, LastProfileTakesTheIndexWithIt)
 
 // Anna (1, 100 coins) and Bob (2, 200 coins) have played before; one file is damaged. It is
 // moved aside, the game goes on, another player's file keeps its bytes.
-TEST(DamagedProfile, IsMovedAsideAndTheGameGoesOn)
+TEST_F(Profiles, DamagedFileIsMovedAsideAndTheGameGoesOn)
 {
     const std::string index = makeXml16("<Profiles NextID=\"3\" CurrentUser=\"Bob\" NowPlaying=\"0\">"
                                         "<Profile Name=\"Anna\" ID=\"1\" /><Profile Name=\"Bob\" ID=\"2\" /></Profiles>");
@@ -275,7 +262,6 @@ TEST(DamagedProfile, IsMovedAsideAndTheGameGoesOn)
         {"own property file", "00000001.xml", makeXml16("<Props><prop Name=\"Money\""), u"Anna", "00000002.xml"},
         {"own property file empty", "00000002.xml", "", u"Bob", "00000001.xml"},
     };
-    g_profileInitHook = writeDefaults;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         cTestData data;
@@ -299,8 +285,6 @@ TEST(DamagedProfile, IsMovedAsideAndTheGameGoesOn)
         cProfile again(c.user);
         EXPECT_EQ(propertyMap<PT_INT>()["Money"], 7) << "the player's progress from now on is kept";
     }
-    g_profileInitHook = nullptr;
-    clearProperties();
 }
 
 TEST_F(Profiles, IndexParseErrorIsLoggedAsSuchNotAsAMissingFile)
