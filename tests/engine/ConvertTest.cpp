@@ -8,6 +8,7 @@
 #include <clocale>
 #include <limits>
 #include <locale>
+#include <type_traits>
 
 namespace {
 
@@ -65,6 +66,13 @@ TEST(WideLowerCase, LowersTheLettersOfEveryAlphabetTheGameShowsAndNothingElse)
 
 const Int kUnset = -77;
 
+// What _read makes of _text over a value that held _start.
+template <class T>
+T readAs(T& (*_read)(T&, const WString&), typename std::common_type<T>::type _start, const char16_t* _text)
+{
+    return _read(_start, _text);
+}
+
 TEST(IntReading, ReadsPrefixOrLeavesValue)
 {
     const struct {
@@ -74,28 +82,22 @@ TEST(IntReading, ReadsPrefixOrLeavesValue)
         {u"2147483647", 2147483647}, {u"-2147483648", INT32_MIN}, {u"2147483648", kUnset},
         {u"-2147483649", kUnset}, {u"99999999999999999999", kUnset}, {u"-", kUnset}, {u"\t\n 3", 3},
         {u"1.9", 1}, {u"\u0662", kUnset}};
-    for (const auto& c : cases) {
-        Int value = kUnset;
-        EXPECT_EQ(toInt(value, c.text), c.expected) << toString(c.text);
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(readAs(toInt, kUnset, c.text), c.expected) << toString(c.text);
 }
 
 TEST(UnsignedReading, RangesOfEachWidth)
 {
-    UInt u = 5;
-    EXPECT_EQ(toUInt(u, u"4294967295"), 4294967295u);
-    EXPECT_EQ(toUInt(u, u"4294967296"), 4294967295u) << "out of range leaves the value";
-    LongLong ll = 0;
-    EXPECT_EQ(toLongLong(ll, u"-9223372036854775808"), INT64_MIN);
-    Long l = 3;
-    EXPECT_EQ(toLong(l, u"x"), 3);
+    EXPECT_EQ(readAs(toUInt, 5, u"4294967295"), 4294967295u);
+    EXPECT_EQ(readAs(toUInt, 4294967295u, u"4294967296"), 4294967295u) << "out of range leaves the value";
+    EXPECT_EQ(readAs(toLongLong, 0, u"-9223372036854775808"), INT64_MIN);
+    EXPECT_EQ(readAs(toLong, 3, u"x"), 3);
 
     // The game writes UInt16 values as 0..65535; all of them must read back.
-    UInt16 s = 9;
-    EXPECT_EQ(toUInt16(s, u"65535"), 65535);
-    EXPECT_EQ(toUInt16(s, u"40000"), 40000);
-    EXPECT_EQ(toUInt16(s, u"65536"), 40000);
-    EXPECT_EQ(toUInt16(s, u"-1"), 40000);
+    EXPECT_EQ(readAs(toUInt16, 9, u"65535"), 65535);
+    EXPECT_EQ(readAs(toUInt16, 9, u"40000"), 40000);
+    EXPECT_EQ(readAs(toUInt16, 40000, u"65536"), 40000);
+    EXPECT_EQ(readAs(toUInt16, 40000, u"-1"), 40000);
 }
 
 TEST(BoolReading, OnlyZeroAndOne)
@@ -104,25 +106,20 @@ TEST(BoolReading, OnlyZeroAndOne)
         const char16_t* text;
         Bool before, after;
     } cases[] = {{u"1", false, true}, {u"0", true, false}, {u"false", true, true}, {u"true", false, false}, {u"2", false, false}};
-    for (const auto& c : cases) {
-        Bool b = c.before;
-        EXPECT_EQ(toBool(b, c.text), c.after) << toString(c.text);
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(readAs(toBool, c.before, c.text), c.after) << toString(c.text);
 }
 
 TEST(FloatReading, ClassicFormsOnly)
 {
-    Float f = 9;
-    EXPECT_FLOAT_EQ(toFloat(f, u"0.5"), 0.5f);
-    EXPECT_FLOAT_EQ(toFloat(f, u" -1.25e2xyz"), -125.f);
-    EXPECT_FLOAT_EQ(toFloat(f, u"+.5"), 0.5f);
-    f = 9;
-    EXPECT_FLOAT_EQ(toFloat(f, u"inf"), 9.f) << "streams read no inf";
-    EXPECT_FLOAT_EQ(toFloat(f, u"nan"), 9.f);
-    EXPECT_FLOAT_EQ(toFloat(f, u"1e999"), 9.f) << "out of range leaves the value";
-    EXPECT_FLOAT_EQ(toFloat(f, u"+-1"), 9.f);
-    Double d = 0;
-    EXPECT_DOUBLE_EQ(toDouble(d, u"0.1"), 0.1);
+    EXPECT_FLOAT_EQ(readAs(toFloat, 9, u"0.5"), 0.5f);
+    EXPECT_FLOAT_EQ(readAs(toFloat, 9, u" -1.25e2xyz"), -125.f);
+    EXPECT_FLOAT_EQ(readAs(toFloat, 9, u"+.5"), 0.5f);
+    EXPECT_FLOAT_EQ(readAs(toFloat, 9, u"inf"), 9.f) << "streams read no inf";
+    EXPECT_FLOAT_EQ(readAs(toFloat, 9, u"nan"), 9.f);
+    EXPECT_FLOAT_EQ(readAs(toFloat, 9, u"1e999"), 9.f) << "out of range leaves the value";
+    EXPECT_FLOAT_EQ(readAs(toFloat, 9, u"+-1"), 9.f);
+    EXPECT_DOUBLE_EQ(readAs(toDouble, 0, u"0.1"), 0.1);
 }
 
 TEST(Numbers, IgnoreTheUsersLocale)
@@ -150,40 +147,24 @@ TEST(Numbers, IgnoreTheUsersLocale)
 
 TEST(VectorReading, AnyOneSeparator)
 {
-    for (const char16_t* text : {u"10;20", u"10,20", u"10 20", u"10, 20", u"10x20"}) {
-        Vector2 v(-1, -1);
-        toVector2(v, text);
-        EXPECT_EQ(v, Vector2(10, 20)) << toString(text);
-    }
-    Vector2 partial(-1, -1);
-    EXPECT_EQ(toVector2(partial, u"10"), Vector2(10, -1));
-    Vector2 untouched(-1, -1);
-    EXPECT_EQ(toVector2(untouched, u"a,3"), Vector2(-1, -1));
-
-    Vector3 v3;
-    toVector3(v3, u"1,2,3");
-    EXPECT_EQ(v3, (Vector3{1, 2, 3}));
-    Vector4 v4;
-    toVector4(v4, u"1 2 3 4");
-    EXPECT_EQ(v4, (Vector4{1, 2, 3, 4}));
+    for (const char16_t* text : {u"10;20", u"10,20", u"10 20", u"10, 20", u"10x20"})
+        EXPECT_EQ(readAs(toVector2, Vector2(-1, -1), text), Vector2(10, 20)) << toString(text);
+    EXPECT_EQ(readAs(toVector2, Vector2(-1, -1), u"10"), Vector2(10, -1));
+    EXPECT_EQ(readAs(toVector2, Vector2(-1, -1), u"a,3"), Vector2(-1, -1));
+    EXPECT_EQ(readAs(toVector3, {}, u"1,2,3"), (Vector3{1, 2, 3}));
+    EXPECT_EQ(readAs(toVector4, {}, u"1 2 3 4"), (Vector4{1, 2, 3, 4}));
 }
 
 TEST(HexReading, ULongAndColour)
 {
-    ULong u = 7;
-    EXPECT_EQ(toULong(u, u"0x1F"), 31u);
-    EXPECT_EQ(toULong(u, u"0X1F"), 0u) << "upper-case X stops a decimal read after the 0";
-    EXPECT_EQ(toULong(u, u"42"), 42u);
-    u = 7;
-    EXPECT_EQ(toULong(u, u""), 7u);
-
-    for (const char16_t* text : {u"FF00FF00", u"0xFF00FF00", u"0Xff00ff00"}) {
-        DXColor c;
-        toDXColor(c, text);
-        EXPECT_EQ(c, (DXColor{0, 1, 0, 1}));
-    }
-    DXColor unchanged{0.5f, 0.5f, 0.5f, 0.5f};
-    EXPECT_EQ(toDXColor(unchanged, u""), (DXColor{0.5f, 0.5f, 0.5f, 0.5f}));
+    EXPECT_EQ(readAs(toULong, 7, u"0x1F"), 31u);
+    EXPECT_EQ(readAs(toULong, 7, u"0X1F"), 0u) << "upper-case X stops a decimal read after the 0";
+    EXPECT_EQ(readAs(toULong, 7, u"42"), 42u);
+    EXPECT_EQ(readAs(toULong, 7, u""), 7u);
+    for (const char16_t* text : {u"FF00FF00", u"0xFF00FF00", u"0Xff00ff00"})
+        EXPECT_EQ(readAs(toDXColor, {}, text), (DXColor{0, 1, 0, 1})) << toString(text);
+    const DXColor grey{0.5f, 0.5f, 0.5f, 0.5f};
+    EXPECT_EQ(readAs(toDXColor, grey, u""), grey);
 }
 
 TEST(ColourPacking, ClampsAndRounds)
@@ -290,10 +271,8 @@ TEST(Rect, OverlapIsByCornersOnly)
 TEST(Rect, CentredOnPosition)
 {
     const sRect r = centredRect(Vector2(100, 50), Vector2(20, 10));
-    EXPECT_FLOAT_EQ(r.left, 90);
-    EXPECT_FLOAT_EQ(r.top, 45);
-    EXPECT_FLOAT_EQ(r.right, 110);
-    EXPECT_FLOAT_EQ(r.bottom, 55);
+    EXPECT_EQ(Vector2(r.left, r.top), Vector2(90, 45));
+    EXPECT_EQ(Vector2(r.right, r.bottom), Vector2(110, 55));
     Vector2 v(3, 4);
     v.setLength(10);
     EXPECT_EQ(v, Vector2(6, 8));

@@ -7,39 +7,25 @@
 
 namespace {
 
-sReplayEvent event(UInt _frame, eReplayAction _action, UInt _code = 0, const String& _text = "", Int _x = 0,
-                   Int _y = 0)
-{
-    sReplayEvent result;
-    result.frame = _frame;
-    result.action = _action;
-    result.code = _code;
-    result.text = _text;
-    result.x = _x;
-    result.y = _y;
-    return result;
-}
-
-struct sGoodLine {
-    const char* line;
-    sReplayEvent expected;
-};
-
 TEST(ReplayScript, EachEventLineReadsAsItsEvent)
 {
-    const sGoodLine lines[] = {
-        {"1 move 120 -4", event(1, REPLAY_MOVE, 0, "", 120, -4)},
-        {"  2\tpress left", event(2, REPLAY_PRESS, 0)},
-        {"2 release Right # a comment", event(2, REPLAY_RELEASE, 1)},
-        {"3 press 7", event(3, REPLAY_PRESS, 7)},
-        {"4 down esc", event(4, REPLAY_KEY_DOWN, 0x01)},
-        {"4 up NumPad Enter", event(4, REPLAY_KEY_UP, 0x9C)},
-        {"5 down 1", event(5, REPLAY_KEY_DOWN, 0x02)}, // the digit key's name, not code 1
-        {"5 down 0x26", event(5, REPLAY_KEY_DOWN, 0x26)},
-        {"6 text  Grüße # not a comment ", event(6, REPLAY_TEXT, 0, " Grüße # not a comment ")},
-        {"7 shot menu/Main.PNG", event(7, REPLAY_SHOT, 0, "menu/Main.PNG")},
+    // The events as frame, action, x, y, code, text.
+    const struct {
+        const char* line;
+        sReplayEvent expected;
+    } lines[] = {
+        {"1 move 120 -4", {1, REPLAY_MOVE, 120, -4, 0, ""}},
+        {"  2\tpress left", {2, REPLAY_PRESS, 0, 0, 0, ""}},
+        {"2 release Right # a comment", {2, REPLAY_RELEASE, 0, 0, 1, ""}},
+        {"3 press 7", {3, REPLAY_PRESS, 0, 0, 7, ""}},
+        {"4 down esc", {4, REPLAY_KEY_DOWN, 0, 0, 0x01, ""}},
+        {"4 up NumPad Enter", {4, REPLAY_KEY_UP, 0, 0, 0x9C, ""}},
+        {"5 down 1", {5, REPLAY_KEY_DOWN, 0, 0, 0x02, ""}}, // the digit key's name, not code 1
+        {"5 down 0x26", {5, REPLAY_KEY_DOWN, 0, 0, 0x26, ""}},
+        {"6 text  Grüße # not a comment ", {6, REPLAY_TEXT, 0, 0, 0, " Grüße # not a comment "}},
+        {"7 shot menu/Main.PNG", {7, REPLAY_SHOT, 0, 0, 0, "menu/Main.PNG"}},
     };
-    for (const sGoodLine& line : lines) {
+    for (const auto& line : lines) {
         const std::vector<sReplayEvent> events = parseReplay(line.line, "r.txt");
         ASSERT_EQ(events.size(), 1u) << line.line;
         EXPECT_EQ(events[0], line.expected) << line.line;
@@ -51,17 +37,12 @@ TEST(ReplayScript, CommentsBlankLinesAndLineEndsAreSkipped)
     const std::vector<sReplayEvent> events =
         parseReplay("\xEF\xBB\xBF# walk\r\n\r\n   \n  # indented\n3 press 0\r\n3 release 0", "r.txt");
     ASSERT_EQ(events.size(), 2u);
-    EXPECT_EQ(events[1], event(3, REPLAY_RELEASE, 0));
+    EXPECT_EQ(events[1], (sReplayEvent{3, REPLAY_RELEASE, 0, 0, 0, ""}));
 }
-
-struct sBadScript {
-    const char* text;
-    const char* error;
-};
 
 TEST(ReplayScript, AMalformedLineNamesTheFileAndTheLine)
 {
-    const sBadScript scripts[] = {
+    const std::pair<const char*, const char*> scripts[] = {
         {"move 1 2", "line 1: the line does not start with a frame number."},
         {"# x\n0 press left", "line 2: frames count from 1."},
         {"9 press left\n5 press left", "line 2: frame 5 comes after frame 9: frames never go back."},
@@ -78,9 +59,9 @@ TEST(ReplayScript, AMalformedLineNamesTheFileAndTheLine)
         {"4 shot picture.bmp", "line 1: a shot takes a file name ending in .png."},
         {"4 shot .png", "line 1: a shot takes a file name ending in .png."},
     };
-    for (const sBadScript& script : scripts) {
-        const String error = thrownText([&] { parseReplay(script.text, "walk.txt"); });
-        EXPECT_EQ(error.rfind("Replay \"walk.txt\", " + String(script.error), 0), 0u) << error;
+    for (const auto& script : scripts) {
+        const String error = thrownText([&] { parseReplay(script.first, "walk.txt"); });
+        EXPECT_EQ(error.rfind("Replay \"walk.txt\", " + String(script.second), 0), 0u) << error;
     }
 }
 
