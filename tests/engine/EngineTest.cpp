@@ -149,22 +149,20 @@ TEST(Engine, AFailureInAFrameCarriesEveryLineOut)
     EXPECT_EQ(thrownText([&] { harness.engine().process(); }), "Broken frame.\nvoid cLogic::process()\nvoid cEngine::process()");
 }
 
-struct sIconCase {
-    const char* what;
-    std::optional<std::string> file; // "Icon.png" in the data folder, or none
-    UInt expectedWidth;
-};
-
 TEST(WindowIcon, TheWindowShowsTheDataFoldersIconWhenThereIsAGoodOne)
 {
     const sImage picture = makeImage(32, 16, [](UInt _x, UInt _y) { return 0xFF000000u | (_x << 16) | _y; });
-    const sIconCase cases[] = {
+    const struct {
+        const char* what;
+        std::optional<std::string> file; // "Icon.png" in the data folder, or none
+        UInt expectedWidth;
+    } cases[] = {
         {"a good icon", makePng(picture), 32},
         {"no icon", std::nullopt, 0},
         {"a damaged icon", std::string("\x89PNG\r\n\x1a\n broken"), 0},
     };
     graphics::setGraphicsMaker([](iWindow* _window) -> iGraphics* { return new cNullGraphics(_window); });
-    for (const sIconCase& c : cases) {
+    for (const auto& c : cases) {
         cTestData data("<game window_title=\"T\" app_directory=\"Test\" />");
         if (c.file)
             data.write(data.data("Icon.png"), *c.file);

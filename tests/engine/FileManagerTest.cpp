@@ -229,31 +229,27 @@ TEST_F(FileManager, FailedFirstSaveLeavesTheShippedCopyReadable)
 }
 
 // The common folder is home/Test; every name here points out of it.
-TEST(CommonFolderBounds, WritesAndRemovesOutsideAreRefused)
+TEST_F(FileManager, WritesAndRemovesOutsideTheCommonFolderAreRefused)
 {
-    cTestData data;
-    data.write(data.home("victim"), "kept");
-    cEngineCore core(data, false);
-    cFileManager& files = *cFileManager::getInstance();
+    m_data.write(m_data.home("victim"), "kept");
     for (const char* name : {"../victim", "sub/../../victim", "..\\victim", "../x", "C:/x", "/tmp/furrow-outside-x"}) {
-        EXPECT_THROW(std::unique_ptr<iFile>(files.create(name)), String) << name;
-        EXPECT_THROW(files.remove(name), String) << name;
+        EXPECT_THROW(std::unique_ptr<iFile>(files().create(name)), String) << name;
+        EXPECT_THROW(files().remove(name), String) << name;
         EXPECT_FALSE(cFileManager::isInside(name)) << name;
     }
-    EXPECT_EQ(readFileBytes(data.home("victim")), "kept");
-    EXPECT_FALSE(std::filesystem::exists(data.home("x")));
+    EXPECT_EQ(readFileBytes(m_data.home("victim")), "kept");
+    EXPECT_FALSE(std::filesystem::exists(m_data.home("x")));
     for (const char* name : {"x", "sub/x", "sub\\x", "./x", "a..b/x", "sub/"})
         EXPECT_TRUE(cFileManager::isInside(name)) << name;
 }
 
 // A folder where the file should go: the new copy is written and closed, only taking the name fails.
-TEST(FailedSave, TextFileThatCannotTakeItsNameRaises)
+TEST_F(FileManager, TextFileThatCannotTakeItsNameRaises)
 {
-    cTestData data;
-    cEngineCore core(data);
-    data.write(data.common("sys/strings.log/keep"), "x");
+    files();
+    m_data.write(m_data.common("sys/strings.log/keep"), "x");
     EXPECT_THROW(writeUtf16File("sys/strings.log", u"text", false), String);
-    EXPECT_EQ(readFileBytes(data.common("sys/strings.log/keep")), "x");
+    EXPECT_EQ(readFileBytes(m_data.common("sys/strings.log/keep")), "x");
 }
 
 TEST(FileManagerNames, ExtensionAndFileName)

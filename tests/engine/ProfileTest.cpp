@@ -157,14 +157,6 @@ TEST_F(Profiles, FailedIndexSaveIsRaisedByTheCallOnlyLoggedAtDestructionAndTheVa
     EXPECT_NE(readFileBytes("error.log").find("profiles.xml"), std::string::npos);
 }
 
-TEST_F(Profiles, ProfilesSettingOutsideTheCommonFolderFallsBackToItsTop)
-{
-    core().settings().setPropertyT("game", "profiles", String("../elsewhere"));
-    open(u"Anna");
-    EXPECT_TRUE(exists("profiles.xml"));
-    EXPECT_FALSE(std::filesystem::exists(m_data.home("elsewhere")));
-}
-
 // The written forms of each type are the game variables' tests; here, that the file brings
 // every one back, markup and line breaks kept and what XML cannot hold replaced.
 TEST_F(Profiles, VariablesComeBackFromTheirFile)
@@ -311,9 +303,11 @@ TEST_F(Profiles, SharedIdentifierStaysWithTheFirstName)
     EXPECT_EQ(money(), 100);
 }
 
+// A setting naming a place outside the common folder falls back to its top.
 TEST(ProfileFolder, SettingGivesTheFolder)
 {
-    const std::pair<const char*, const char*> cases[] = {{"Profiles", "Profiles/"}, {"Profiles/", "Profiles/"}, {"", ""}};
+    const std::pair<const char*, const char*> cases[] = {
+        {"Profiles", "Profiles/"}, {"Profiles/", "Profiles/"}, {"", ""}, {"../elsewhere", ""}};
     for (const auto& c : cases) {
         cTestData data(std::string("<game app_directory=\"Test\" profiles=\"") + c.first + "\" />");
         cEngineCore core(data);
