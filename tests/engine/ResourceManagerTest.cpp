@@ -224,7 +224,7 @@ protected:
     {
         m_data.write(m_data.data("sounds/click.wav"), "click bytes");
         m_data.write(m_data.data("sounds/tune.ogg"), "tune bytes");
-        m_files = std::make_unique<cFileManager>(m_data.root(), "pack");
+        m_core = std::make_unique<cEngineCore>(m_data, false);
     }
     cSoundManager& start()
     {
@@ -240,7 +240,7 @@ protected:
     }
 
     cTestData m_data;
-    std::unique_ptr<cFileManager> m_files;
+    std::unique_ptr<cEngineCore> m_core;
     cHeadlessSoundLibrary m_library;
     std::unique_ptr<cSoundManager> m_manager;
     std::unique_ptr<cSound> m_sound;
@@ -422,8 +422,17 @@ TEST_F(SoundManager, FileCallbacksSeekBySizeRefuseUnknownHandlesAndCloseAtShutdo
     EXPECT_EQ(cSoundManager::fileOpen("sounds/click.wav"), 0xFFFFFFFFu);
 }
 
+TEST_F(SoundManager, TheResourceCacheMakesSounds)
+{
+    start();
+    iResource* sound = cResourceManager::getInstance()->getSound("Sounds/Click.wav");
+    ASSERT_NE(dynamic_cast<cSound*>(sound), nullptr);
+    EXPECT_GT(static_cast<cSound*>(sound)->getSampleId(), 0);
+    EXPECT_EQ(cResourceManager::getInstance()->getSound("sounds/click.wav"), sound);
+}
+
 // The sound manager among the engine's other managers: volumes kept in the settings'
-// "Sound" section across runs, sounds handed out by the resource cache.
+// "Sound" section across runs.
 TEST(SoundSettings, VolumesAreReadClampedAppliedAndWrittenBack)
 {
     const struct {
@@ -456,19 +465,6 @@ TEST(SoundSettings, VolumesAreReadClampedAppliedAndWrittenBack)
         EXPECT_EQ(music, c.musicSaved) << c.what;
         EXPECT_EQ(sound, c.soundSaved) << c.what;
     }
-}
-
-TEST(SoundSettings, ResourceCacheMakesSounds)
-{
-    cTestData data;
-    data.write(data.data("sounds/click.wav"), "click");
-    cEngineCore core(data);
-    cHeadlessSoundLibrary library;
-    cSoundManager manager(library);
-    iResource* sound = cResourceManager::getInstance()->getSound("Sounds/Click.wav");
-    ASSERT_NE(dynamic_cast<cSound*>(sound), nullptr);
-    EXPECT_GT(static_cast<cSound*>(sound)->getSampleId(), 0);
-    EXPECT_EQ(cResourceManager::getInstance()->getSound("sounds/click.wav"), sound);
 }
 
 } // namespace
