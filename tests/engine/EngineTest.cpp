@@ -703,8 +703,8 @@ TEST(Screenshot, PrintScreenTakesOneAndAFailureIsLoggedAndTheGameGoesOn)
 
 // A scripted millisecond clock: each frame's duration is queued by the test.
 struct sFakeClock {
-    static UInt now;
-    static std::vector<UInt> sleeps;
+    static inline UInt now = 0;
+    static inline std::vector<UInt> sleeps;
     static UInt ticks() { return now; }
     static void sleep(UInt _ms)
     {
@@ -714,8 +714,6 @@ struct sFakeClock {
     static void nothing() {}
     static cTimer::sClock clock() { return {ticks, sleep, nothing, nothing}; }
 };
-UInt sFakeClock::now = 0;
-std::vector<UInt> sFakeClock::sleeps;
 
 class TimerTest : public ::testing::Test {
 protected:

@@ -482,7 +482,6 @@ TEST_F(XMLFiles, LoadsThroughTheFileManagerFromAPackage)
     cXML document("ui/screen.xml");
     EXPECT_EQ(document[u"x"], u"5");
     EXPECT_EQ(document.getName(), "ui/screen.xml");
-    EXPECT_EQ(document.getType(), 1u);
     EXPECT_TRUE(document.release());
 }
 

@@ -24,14 +24,12 @@ public:
     ~cFake() override { --alive; }
     UInt getType() const override { return m_type; }
     void preUpdate() override { ++resets; }
-    static int alive;
-    static int resets;
+    static inline int alive = 0;
+    static inline int resets = 0;
 
 private:
     UInt m_type;
 };
-int cFake::alive = 0;
-int cFake::resets = 0;
 
 iResource* makeTexture(const String& _path)
 {
@@ -363,7 +361,6 @@ TEST_F(SoundManager, SoundLoadsItsFileAsASampleAndUnloadsItAndAMissingFileIsAnEr
     const std::vector<unsigned char>* bytes = m_library.getSampleBytes(m_sound->getSampleId());
     ASSERT_NE(bytes, nullptr);
     EXPECT_EQ(std::string(bytes->begin(), bytes->end()), "click bytes");
-    EXPECT_EQ(m_sound->getType(), UInt(RT_SOUND));
     const int sample = m_sound->getSampleId();
     m_sound.reset();
     EXPECT_EQ(m_library.getSampleBytes(sample), nullptr);
