@@ -792,8 +792,8 @@ TEST_F(ResourceCache, OddLogEntriesAreLoggedAndPassedOver)
     EXPECT_NE(readFileBytes("error.log").find("nowhere.xml"), std::string::npos);
 }
 
-// The sound manager over the recording fake, with sound files in a test data folder.
-class SoundManager : public ::testing::Test {
+// The sound manager over the recording fake, with sound files in the fixture's data folder.
+class SoundManager : public FileManager {
 protected:
     void SetUp() override
     {
@@ -814,7 +814,6 @@ protected:
         return *m_manager;
     }
 
-    cTestData m_data;
     std::unique_ptr<cEngineCore> m_core;
     cHeadlessSoundLibrary m_library;
     std::unique_ptr<cSoundManager> m_manager;
