@@ -752,8 +752,8 @@ TEST_F(ResourceCache, LogPreloadsItsRangeUncounted)
 {
     // The common folder was indexed at start: the log goes in through the file manager.
     save("log.xml", makeXml16("<ResourceLog><Tag Path=\"a.png\" Type=\"0\" /><Tag Path=\"b.mesh\" Type=\"5\" />"
-                              "<Tag Path=\"c.anim\" Type=\"6\" /><Tag Path=\"d.png\" /><Tag Path=\"e.fnt\" Type=\"2\" />"
-                              "</ResourceLog>"));
+                              "<Tag Path=\"c.anim\" Type=\"6\" /><Tag Path=\"d.png\" />"
+                              "<Tag Path=\"e.fnt\" Type=\"2\" /></ResourceLog>"));
     iXML* log = cache().getXML("log.xml");
     cache().logToResources(log, 3, 3);
     EXPECT_EQ(cFake::alive, 0);
