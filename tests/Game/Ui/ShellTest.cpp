@@ -526,7 +526,6 @@ TEST_F(StartTest, StartLogsTheMenusResourcesThenLoadsTheGame)
     EXPECT_EQ(m_engine.platform().getHeadlessSoundLibrary().countCalls("loadSample game.wav"), 1);
 }
 
-
 // Sliders that run from 0 to 200, as data may have them; no pictures, so no renderer is needed.
 const std::string OPTIONS_XML = "<Options Visible=\"1\" Enable=\"1\">"
                                 "<SoundVolume Visible=\"1\" Enable=\"1\" Min=\"0\" Max=\"200\" size=\"200 20\"/>"
@@ -537,15 +536,14 @@ class OptionsTest : public ::testing::Test {
 protected:
     OptionsTest()
         : m_engine(std::string(cEngineHarness::DEFAULT_SETTINGS) + "<Sound Music=\"40\" Sound=\"70\"/>",
-              {{"UI/Options.xml", makeXml16(OPTIONS_XML)}}, cEngineHarness::eRenderer::null),
-          m_options(std::make_unique<cOptions>())
+              {{"UI/Options.xml", makeXml16(OPTIONS_XML)}}, cEngineHarness::eRenderer::null)
     {
     }
     void slide(cScrollBox* _box, Float _value) { _box->getOnChange()(_box, _value); }
     void toggle(Bool _checked) { m_options->getFullScreen()->getOnCheck()(m_options->getFullScreen(), _checked); }
 
     cEngineHarness m_engine;
-    std::unique_ptr<cOptions> m_options;
+    std::unique_ptr<cOptions> m_options = std::make_unique<cOptions>();
 };
 
 TEST_F(OptionsTest, SlidersShowTheVolumesAndSetThemWholeAndWithinTheScale)
