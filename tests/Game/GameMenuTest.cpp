@@ -36,14 +36,7 @@ private:
 
 class cGameMenuTest : public cGameTest {
 protected:
-    cGameMenuTest()
-    {
-        try {
-            m_engine.frames(20);
-        } catch (const String& _e) {
-            ADD_FAILURE() << _e;
-        }
-    }
+    cGameMenuTest() { m_engine.frames(20); }
 
     cGameMenu& menu() { return *cGameMenu::getInstance(); }
     // A key pressed and let go, then _frames frames.

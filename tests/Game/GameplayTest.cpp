@@ -137,17 +137,16 @@ TEST_F(cTimeline, EqualTimesKeepFileOrderAndUnknownTypesAreSkipped)
     EXPECT_EQ(m_gameplay->getEvent(3)->index, 3u);
 }
 
-TEST_F(cTimeline, BadTimesOrNoRestartFailTheLoad)
+TEST_F(cTimeline, BadTimesFailTheLoad)
 {
-    struct sCase {
-        std::string events;
-        const char* error;
-    };
-    const sCase cases[] = {{event(9, "1:2"), "Invalid time format"}, {event(9, ""), "Invalid time format"},
-        {event(9, "a:b:c"), "Invalid time format"}, {event(9, "1:2:"), "Invalid time format"},
-        {event(9, "1;2;3"), "Invalid time format"}, {event(2, "0:01:00"), "no main-game-end event"}};
-    for (const sCase& c : cases)
-        EXPECT_NE(thrownText([&] { start(c.events); }, true).find(c.error), std::string::npos) << c.events;
+    for (const char* time : {"1:2", "", "a:b:c", "1:2:", "1;2;3"})
+        EXPECT_EQ(thrownText([&] { start(event(9, time)); }, true), "Invalid time format") << time;
+}
+
+TEST_F(cTimeline, ATimeLineWithoutRestartIsRefused)
+{
+    EXPECT_NE(thrownText([&] { start(event(2, "0:01:00")); }, true).find("no main-game-end event"),
+              std::string::npos);
 }
 
 TEST_F(cTimeline, EventsWithIndicesOutOfRangeAreSkipped)
@@ -168,29 +167,25 @@ TEST_F(cTimeline, AnOnlyEventAtTheStartLeavesItInactive)
     EXPECT_TRUE(m_calls.empty());
 }
 
-// A new game counts its start events as fired, a continued one does not fire again what was
-// due at its clock, and a clock past the end goes back to the restart.
-TEST_F(cTimeline, TheClockPlacesTheNextEvent)
+TEST_F(cTimeline, ANewGameCountsStartEventsAsFired)
 {
-    struct sCase {
-        const char* name;
-        std::string events;
-        Float clock;
-        UInt next;
-        Float clockAfter;
-    };
-    const sCase cases[] = {
-        {"new", moneyEvent("0:00:00", 100, "gift") + RESTART + moneyEvent("0:20:00", 5, "late"), 0, 1, 0},
-        {"continued", moneyEvent("0:05:00", 100, "a") + RESTART + moneyEvent("0:20:00", 5, "b"), 600, 2, 600},
-        {"past the end", RESTART + moneyEvent("0:20:00", 5, "b"), 1300, 0, 700},
-    };
-    for (const sCase& c : cases) {
-        start(c.events, c.clock);
-        EXPECT_EQ(m_gameplay->getNext(), c.next) << c.name;
-        EXPECT_FLOAT_EQ(key::GameTime(), c.clockAfter) << c.name;
-        step(c.clockAfter + 100);
-        EXPECT_TRUE(m_calls.empty()) << c.name;
-    }
+    start(moneyEvent("0:00:00", 100, "gift") + RESTART + moneyEvent("0:20:00", 5, "late"));
+    EXPECT_EQ(m_gameplay->getNext(), 1u);
+}
+
+TEST_F(cTimeline, AContinuedGameDoesNotFireAgainWhatWasDueAtItsClock)
+{
+    start(moneyEvent("0:05:00", 100, "a") + RESTART + moneyEvent("0:20:00", 5, "b"), 600.0f);
+    EXPECT_EQ(m_gameplay->getNext(), 2u);
+    step(700);
+    EXPECT_TRUE(m_calls.empty());
+}
+
+TEST_F(cTimeline, AClockPastTheEndGoesBackToTheRestart)
+{
+    start(RESTART + moneyEvent("0:20:00", 5, "b"), 1300.0f);
+    EXPECT_EQ(m_gameplay->getNext(), 0u);
+    EXPECT_FLOAT_EQ(key::GameTime(), 700.0f);
 }
 
 TEST_F(cTimeline, EventsDueTogetherFireOnConsecutiveFrames)

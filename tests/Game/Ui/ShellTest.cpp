@@ -241,7 +241,6 @@ TEST_F(SilentLoadTest, AScreenFileWithoutMusicPlaysNothing)
     EXPECT_EQ(m_engine.platform().getHeadlessSoundLibrary().countCalls("loadSample"), 0);
 }
 
-
 // The logos as the entry opens them, their fade-in over.
 class PreloadTest : public cShellTest {
 protected:
@@ -322,7 +321,6 @@ TEST_F(NoGameLogoTest, TheSequenceStartsAtTheSecondAndEndsAfterTheThird)
     EXPECT_TRUE(logos()->hasLeft());
 }
 
-
 // The main menu as the loading screen leaves it: faded in and enabled.
 class MainMenuTest : public cShellTest {
 protected:
@@ -331,7 +329,13 @@ protected:
         m_menu = cMainMenu::open(false);
         settle();
     }
-    void escape() { key(KEY_ESCAPE, true, true); }
+    // Escape, and the question on screen once any fade has ended.
+    cYesNoExit* escape()
+    {
+        key(KEY_ESCAPE, true, true);
+        settle();
+        return question();
+    }
     // The question on screen, if any.
     static cYesNoExit* question()
     {
@@ -363,30 +367,23 @@ protected:
 // Escape asks only while the menu is the enabled screen; No brings the menu back, Yes quits.
 TEST_F(MainMenuTest, EscapeAsksAndOnlyYesQuits)
 {
-    escape();
-    settle();
-    cYesNoExit* asked = question();
+    cYesNoExit* asked = escape();
     ASSERT_NE(asked, nullptr);
     EXPECT_FALSE(m_menu->isEnabled());
-    escape();
-    settle();
-    EXPECT_EQ(question(), asked);
+    EXPECT_EQ(escape(), asked);
     click(500, 400);
     settle();
     EXPECT_EQ(question(), nullptr);
     EXPECT_TRUE(m_menu->isEnabled() && m_menu->isVisible());
     EXPECT_FALSE(quitPosted());
     escape();
-    settle();
     click(300, 400);
     EXPECT_TRUE(quitPosted());
 }
 
 TEST_F(MainMenuTest, TheMascotFollowsTheButtonUnderThePointer)
 {
-    escape();
-    settle();
-    cYesNoExit* asked = question();
+    cYesNoExit* asked = escape();
     EXPECT_EQ(bees(asked), "100");
     moveTo(500, 400);
     EXPECT_EQ(bees(asked), "010");
@@ -405,9 +402,7 @@ TEST_F(MainMenuTest, TheMascotFollowsTheButtonUnderThePointer)
 // home with the pointer far, and stands still under the pointer, also while held.
 TEST_F(MainMenuTest, TheYesButtonShiesAwayButCanAlwaysBeClicked)
 {
-    escape();
-    settle();
-    cYesNoExit* asked = question();
+    cYesNoExit* asked = escape();
     const Vector2 home = asked->getHome();
     moveTo(240, 400);
     EXPECT_NEAR(asked->getYesButton()->getPosition().x, home.x + 120.0f * 0.02f, 0.001f);
@@ -432,8 +427,7 @@ TEST_F(MainMenuTest, OtherScreensTakeTheMenuAwayAndBringItBack)
     settle();
     ASSERT_NE(cOptions::getInstance(), nullptr);
     EXPECT_FALSE(m_menu->isVisible());
-    escape();
-    EXPECT_EQ(question(), nullptr);
+    EXPECT_EQ(escape(), nullptr);
     click(400, 400);
     settle();
     EXPECT_EQ(cOptions::getInstance(), nullptr);
