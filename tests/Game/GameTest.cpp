@@ -159,6 +159,10 @@ TEST_F(cGameTest, LookupsOutsideTheTablesAnswerNone)
     EXPECT_FALSE(m_game->getGoodInfo(11));
     EXPECT_FALSE(m_game->getSeedsInfo(cGame::eCultivationType(8)));
     EXPECT_TRUE(m_game->getGoodInfo(10));
+    EXPECT_EQ(cGame::getStaticProductTag(18), u"Кексы");
+    EXPECT_EQ(cGame::getStaticProductTag(19), u"");
+    EXPECT_EQ(getAwardKey(20), "Award21CollectAllAwards");
+    EXPECT_EQ(getAwardKey(21), "");
 }
 
 TEST_F(cGameTest, UpgradeCostRefusesLevelFirstThenItem)
@@ -173,14 +177,6 @@ TEST_F(cGameTest, UpgradeCostRefusesLevelFirstThenItem)
     for (const sCase& c : cases)
         EXPECT_EQ(thrownText([&] { m_game->getUpgradeCost(cGame::eUpgradeItem(c.item), c.level); }, true), c.error)
             << c.item << ", " << c.level;
-}
-
-TEST(ProductNames, NamesAndAwardKeysEndWithTheirTables)
-{
-    EXPECT_EQ(cGame::getStaticProductTag(18), u"Кексы");
-    EXPECT_EQ(cGame::getStaticProductTag(19), u"");
-    EXPECT_EQ(getAwardKey(20), "Award21CollectAllAwards");
-    EXPECT_EQ(getAwardKey(21), "");
 }
 
 std::vector<UInt> draw(int _count)
