@@ -44,7 +44,7 @@ protected:
 };
 
 // The defaults themselves are the game's table; here, that the families end where their
-// indexes do and that no key sits in two maps.
+// indexes do, an index past the end is refused, and that no key sits in two maps.
 TEST_F(cFreshProfile, FamiliesEndAtTheirLastIndexAndNoKeyIsInTwoMaps)
 {
     EXPECT_EQ(propertyMap<PT_UINT>().count("FFC64"), 1u);
@@ -57,10 +57,6 @@ TEST_F(cFreshProfile, FamiliesEndAtTheirLastIndexAndNoKeyIsInTwoMaps)
                       propertyMap<PT_BOOL>().count(entry.first),
             0u)
             << entry.first;
-}
-
-TEST_F(cFreshProfile, AnIndexOutsideItsFamilyIsRefused)
-{
     EXPECT_THROW(key::FFC[65], String);
     EXPECT_THROW(key::upgradeLevel(25), String);
     EXPECT_THROW(key::upgradeAvail(15), String);
@@ -119,7 +115,6 @@ TEST(ProfileDefaults, AStoredValueOverridesTheDefault)
     }
     g_profileInitHook = nullptr;
 }
-
 
 template <class T>
 std::pair<std::string, bool> instance(const char* _name)

@@ -293,7 +293,8 @@ TEST_F(cPauseMenuTest, KeysDoNothingHereWhileAnotherScreenIsInFront)
     EXPECT_TRUE(menuUp());
 }
 
-TEST_F(cPauseMenuTest, NoGoesBackToThePausedMenu)
+// No goes back to the paused menu; Yes leaves no game, and a new one can start.
+TEST_F(cPauseMenuTest, TheQuestionToLeaveIsAnsweredByKeys)
 {
     cMenu::onMainMenu(nullptr);
     m_engine.frame();
@@ -301,10 +302,6 @@ TEST_F(cPauseMenuTest, NoGoesBackToThePausedMenu)
     key(KEY_ESCAPE);
     EXPECT_TRUE(menuUp());
     EXPECT_TRUE(paused());
-}
-
-TEST_F(cPauseMenuTest, YesLeavesNoGameAndANewOneCanStart)
-{
     cMenu::onMainMenu(nullptr);
     m_engine.frame();
     key(KEY_RETURN);

@@ -105,22 +105,17 @@ TEST_F(cGameMoneyTest, AnUpgradeSoundCutsThePreviousOne)
     EXPECT_EQ(sound.countCalls("stopChannel"), 1);
 }
 
-
-TEST_F(cGameTest, CostRowsSetOnlyTheLevelsTheyName)
+// A cost row sets only the levels it names, and a load without a part keeps what the table held.
+TEST_F(cGameTest, ALoadSetsOnlyWhatItNames)
 {
     load("<Game><Costs><Item><Up0>100</Up0><Up1>200</Up1></Item>"
-         "<Item><Up0>7</Up0><Up1>8</Up1><Up2>9</Up2><Up3>10</Up3><Up4>11</Up4></Item></Costs></Game>");
+         "<Item><Up0>7</Up0><Up1>8</Up1><Up2>9</Up2><Up3>10</Up3><Up4>11</Up4></Item></Costs>"
+         "<Seeds><Seed Price=\"5\" /></Seeds></Game>");
+    load("<Game><UpgradeStrings><s string=\"one\" /></UpgradeStrings></Game>");
     const UInt expected[2][4] = {{100, 200, 0, 0}, {7, 8, 9, 10}};
     for (UInt item = 0; item < 2; ++item)
         for (UInt level = 0; level < 4; ++level)
             EXPECT_EQ(m_game->getUpgradeCost(cGame::eUpgradeItem(item), level), expected[item][level]) << item << level;
-}
-
-TEST_F(cGameTest, AMissingPartKeepsWhatTheTableHeld)
-{
-    load("<Game><Costs><Item><Up0>100</Up0></Item></Costs><Seeds><Seed Price=\"5\" /></Seeds></Game>");
-    load("<Game><UpgradeStrings><s string=\"one\" /></UpgradeStrings></Game>");
-    EXPECT_EQ(m_game->getUpgradeCost(cGame::SHEEP_FOLD, 0), 100u);
     EXPECT_EQ(m_game->getSeedsInfo(cGame::GRASS)->Price, 5u);
     EXPECT_EQ(m_game->getUpgradeString(0), u"one");
 }
@@ -208,7 +203,6 @@ TEST(GameRandom, ATestSourceIsHeldToTheContract)
     EXPECT_EQ(gameRand(), GAME_RAND_MAX);
     setRandomSource(nullptr);
 }
-
 
 constexpr UInt DIG_INDEX = 34;
 
