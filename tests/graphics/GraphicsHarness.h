@@ -11,6 +11,14 @@
 #include <utility>
 #include <vector>
 
+// One frame, drawn and then presented by the next beginRender.
+template <class tQueue> void drawFrame(cGraphics& _graphics, tQueue _queue)
+{
+    _graphics.beginRender();
+    _queue(_graphics);
+    _graphics.endRender();
+}
+
 // A renderer over the recording device, with the file manager, resource cache and settings
 // of a test data folder whose "graphics" section is _graphics (attributes only).
 class cGraphicsHarness {
@@ -32,13 +40,7 @@ public:
     cEngineCore& core() { return m_core; }
     void destroyGraphics() { m_graphics.reset(); }
 
-    // One frame, drawn and then presented by the next beginRender.
-    template <class tQueue> void frame(tQueue _queue)
-    {
-        m_graphics->beginRender();
-        _queue(*m_graphics);
-        m_graphics->endRender();
-    }
+    template <class tQueue> void frame(tQueue _queue) { drawFrame(*m_graphics, _queue); }
 
 private:
     static bool writeFiles(const cTestData& _data, const tDataFiles& _files)

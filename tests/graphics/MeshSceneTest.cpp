@@ -10,12 +10,6 @@ namespace {
 
 using tDraws = std::vector<cRecordingRasterDevice::sDraw>;
 
-UInt makeTexture(cGraphicsHarness& _harness)
-{
-    const UInt white = 0xFFFFFFFF;
-    return _harness.device().createTexture(1, 1, &white);
-}
-
 iGraphics::sUnit unitOf(iMesh* _mesh, cAnimation* _animation = nullptr)
 {
     iGraphics::sUnit unit;
@@ -30,7 +24,8 @@ TEST(MeshScene, UnitsAndSpritesAreDrawnInQueueOrderAndAUnitSplitsSpritesOfOneTex
     const auto first = squareMesh(10, 10, 20, 20, 300);
     const auto second = squareMesh(30, 10, 40, 20, -300);
     const iGraphics::sUnit a = unitOf(first.get()), b = unitOf(second.get());
-    const UInt texture = makeTexture(harness);
+    const UInt white = 0xFFFFFFFF;
+    const UInt texture = harness.device().createTexture(1, 1, &white);
     harness.frame([&](cGraphics& _g) {
         _g.renderQuad(quadAt(0, 0, 4, 4), sSpriteTexture{texture}, 0);
         _g.render(a);
@@ -101,9 +96,7 @@ TEST(MeshScene, AnAnimatedUnitIsPosedFromItsFirstFrameWhateverItsClock)
     sTestVertex vertex = testVertex(0, 0);
     vertex.weights[0] = 1;
     const auto mesh = makeMesh({vertex, vertex, vertex}, {0, 1, 2}, 0x111C, {Matrix::identity()});
-    sTestNode node;
-    node.keys = {{Matrix::translation(5, 0, 0), 0}};
-    const auto animation = makeAnimation({node});
+    const auto animation = makeAnimation({keyed({{Matrix::translation(5, 0, 0), 0}})});
     iGraphics::sUnit unit = unitOf(mesh.get(), animation.get());
     unit.time = -1;
     harness.frame([&](cGraphics& _g) { _g.render(unit); });
@@ -123,23 +116,25 @@ TEST(MeshScene, FullScreenPlacesUnitsInThePictureLikeSprites)
     EXPECT_FLOAT_EQ(corner.y, 20 * geometry.scaleY + geometry.offsetY);
 }
 
-TEST(WireframeMeshTexture, AMeshUnitKeepsItsTextureWhileSpritesLoseTheirs)
+// Wireframe clears black but keeps the depth buffer, and the statistics text comes last.
+TEST(MeshScene, ShowingTrianglesDrawsWireframeWhereAMeshUnitKeepsItsTextureAndSpritesLoseTheirs)
 {
     const sImage image = makeImage(2, 2, [](UInt, UInt) { return 0xFF40A040u; });
-    cGraphicsHarness h("", {{"pictures/skin.png", makePng(image)}});
+    cGraphicsHarness h("show_triangles=\"1\" back_color=\"0xFFFF0000\"", {{"pictures/skin.png", makePng(image)}});
     auto* texture = static_cast<cTexture*>(cResourceManager::getInstance()->getTexture("pictures/skin.png"));
     const auto mesh = squareMesh(0, 0, 10, 10, 1);
-    iGraphics::sUnit unit;
-    unit.mesh = mesh.get();
+    iGraphics::sUnit unit = unitOf(mesh.get());
     unit.texture = texture;
     h.graphics().showTriangles(true);
     h.frame([&](cGraphics& _g) {
         _g.render(unit);
         _g.renderQuad(quadAt(0, 0, 4, 4), texture, 0);
     });
+    EXPECT_EQ(0xFF000000u, h.device().clears()[0].colour);
+    EXPECT_EQ(UInt(CLEAR_COLOUR | CLEAR_STENCIL), h.device().clears()[0].flags);
     const auto& draws = h.device().draws();
-    ASSERT_EQ(draws.size(), 2u);
-    EXPECT_TRUE(draws[0].state.wireframe);
+    ASSERT_EQ(draws.size(), 3u);
+    EXPECT_TRUE(draws[0].state.wireframe && draws[1].state.wireframe);
     EXPECT_EQ(draws[0].state.stages[0].texture, texture->getTexture());
     EXPECT_EQ(draws[1].state.stages[0].texture, 0u);
     texture->release();

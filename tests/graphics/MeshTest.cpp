@@ -1,24 +1,18 @@
+#include "UnitFixtures.h"
 #include "graphics/AniMesh.h"
-#include "graphics/Mesh.h"
-#include "support/MeshWriter.h"
 #include "support/Thrown.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
 #include <memory>
+#include <utility>
 
 namespace {
 
-std::unique_ptr<iMesh> load(const std::string& _bytes, const String& _name = "Meshes/test.mesh")
-{
-    return std::unique_ptr<iMesh>(iMesh::create(_name, _bytes.data(), static_cast<ULong>(_bytes.size())));
-}
-
-// The error call stack of a failed load (its first line unless _whole).
-String failure(const std::string& _bytes, bool _whole = false)
-{
-    return thrownText([&] { load(_bytes, "Meshes/bad.mesh"); }, !_whole);
-}
+const Float kPi = 3.14159265358979f;
+const std::vector<Matrix> kNoBinds(32, Matrix::identity());
 
 sTestVertex vertex(float _seed)
 {
@@ -38,6 +32,58 @@ sTestVertex vertex(float _seed)
 const std::vector<sTestVertex> kTriangle = {vertex(0), vertex(1), vertex(2)};
 const std::vector<std::uint16_t> kIndices = {0, 1, 2, 2, 1, 0};
 
+// One node with two keys at the given times.
+std::string timed(Float _first, Float _second)
+{
+    return writeAnimationFile(1, {keyed({{Matrix::identity(), _first}, {Matrix::identity(), _second}})});
+}
+
+// The matrices of an animation from nodes over a period of _length, posed at _time.
+std::vector<Matrix> pose(const std::vector<sTestNode>& _nodes, Float _time, const std::vector<Matrix>& _binds = kNoBinds,
+    Float _length = 1)
+{
+    const auto animation = loadAnimation(writeAnimationFile(_length, _nodes));
+    animation->setTime(_time, &_binds);
+    return animation->getMatrices();
+}
+
+// One node moving from the origin at time 0 to (4, 0, 0) at time 1.
+const sTestNode kSlide = keyed({{Matrix::identity(), 0}, {Matrix::translation(4, 0, 0), 1}});
+
+Vector3 translationOf(const Matrix& _m)
+{
+    return {_m.m[3][0], _m.m[3][1], _m.m[3][2]};
+}
+
+Float rowLength(const Matrix& _m, int _row)
+{
+    return std::sqrt(_m.m[_row][0] * _m.m[_row][0] + _m.m[_row][1] * _m.m[_row][1] + _m.m[_row][2] * _m.m[_row][2]);
+}
+
+struct sBrokenFile {
+    const char* what;
+    std::string bytes;
+    String text;
+};
+
+// Loads each file under a bad name and compares the error text (its first line unless _whole).
+void expectFailures(const std::vector<sBrokenFile>& _cases, const std::function<void(const std::string&)>& _load,
+    bool _whole = false)
+{
+    for (const sBrokenFile& c : _cases)
+        EXPECT_EQ(thrownText([&] { _load(c.bytes); }, !_whole), c.text) << c.what;
+}
+
+void loadBadMesh(const std::string& _bytes)
+{
+    loadMesh(_bytes, "Meshes/bad.mesh");
+}
+
+void loadBadAnimation(const std::string& _bytes)
+{
+    loadAnimation(_bytes, "Animations/bad.anim");
+}
+
 TEST(MeshFiles, EachVertexFormatRoundTrips)
 {
     const struct {
@@ -48,7 +94,7 @@ TEST(MeshFiles, EachVertexFormatRoundTrips)
         {0x111C, 48, true, true, true}};
     for (const auto& f : formats) {
         SCOPED_TRACE(f.fvf);
-        const auto mesh = load(writeMeshFile(f.fvf, kTriangle, kIndices));
+        const auto mesh = loadMesh(writeMeshFile(f.fvf, kTriangle, kIndices));
         EXPECT_EQ(mesh->getType(), RT_MESH);
         EXPECT_EQ(mesh->getFVF(), f.fvf);
         EXPECT_EQ(mesh->getVertexSize(), f.size);
@@ -76,22 +122,39 @@ TEST(MeshFiles, OnlyWholeTrianglesAreStoredAndTrailingBytesIgnored)
 {
     const std::string smallest = writeMeshFile(0x102, kTriangle, {0, 1, 2});
     ASSERT_EQ(smallest.size(), 94u);
-    EXPECT_EQ(load(smallest)->getTrianglesCount(), 1u);
-    EXPECT_EQ(load(writeMeshFile(0x12, kTriangle, {0, 1, 2, 2, 1, 0, 1}))->getTrianglesCount(), 2u);
-    EXPECT_EQ(load(writeMeshFile(0x12, kTriangle, kIndices) + "trailing")->getVerticesCount(), 3u);
+    EXPECT_EQ(loadMesh(smallest)->getTrianglesCount(), 1u);
+    EXPECT_EQ(loadMesh(writeMeshFile(0x12, kTriangle, {0, 1, 2, 2, 1, 0, 1}))->getTrianglesCount(), 2u);
+    EXPECT_EQ(loadMesh(writeMeshFile(0x12, kTriangle, kIndices) + "trailing")->getVerticesCount(), 3u);
 }
 
-TEST(SkinnedMeshFiles, BindMatricesRoundTripAndNoneGiveAnEmptyList)
+TEST(MeshFiles, BindMatricesRoundTripAndNoneGiveAnEmptyList)
 {
     const std::vector<Matrix> bones = {Matrix::translation(1, 2, 3), Matrix::rotationY(0.5f), Matrix::scaling(2, 2, 2)};
     for (const auto& stored : {bones, std::vector<Matrix>{}}) {
-        const auto mesh = load(writeMeshFile(0x111C, kTriangle, kIndices, stored));
+        const auto mesh = loadMesh(writeMeshFile(0x111C, kTriangle, kIndices, stored));
         ASSERT_NE(mesh->getBones(), nullptr);
         EXPECT_EQ(*mesh->getBones(), stored);
     }
 }
 
-TEST(MeshErrors, FirstLineNamesTheFault)
+TEST(AnimationFiles, ReadsNodesKeysAndLength)
+{
+    const auto animation = loadAnimation(writeAnimationFile(
+        3.5f, {keyed({{Matrix::translation(1, 2, 3), 0}, {Matrix::rotationX(1), 0.5f}}), keyed({}, 0)}));
+    EXPECT_EQ(animation->getType(), RT_ANIMATION);
+    EXPECT_EQ(animation->getLength(), 3.5f);
+    ASSERT_EQ(animation->getNodes().size(), 2u);
+    EXPECT_EQ(animation->getNodes()[0].keys[1].matrix, Matrix::rotationX(1));
+    EXPECT_EQ(animation->getNodes()[0].keys[1].time, 0.5f);
+    EXPECT_EQ(std::make_pair(cAnimation::kNoParent, 0u),
+        std::make_pair(animation->getNodes()[0].parent, animation->getNodes()[1].parent));
+
+    const auto empty = loadAnimation(writeAnimationFile(1, {}));
+    empty->setTime(0.5f, &kNoBinds);
+    EXPECT_TRUE(empty->getMatrices().empty());
+}
+
+TEST(BrokenFiles, MeshErrorsNameTheFaultFirst)
 {
     const std::string good = writeMeshFile(0x112, kTriangle, kIndices);
     const std::string skinned = writeMeshFile(0x111C, kTriangle, kIndices, {Matrix::identity()});
@@ -110,42 +173,146 @@ TEST(MeshErrors, FirstLineNamesTheFault)
     manyBones.replace(skinned.size() - 4 - 64 - 4, 4, u32Bytes(0x7FFFFFFF));
     std::string otherFormat = good;
     otherFormat.replace(4, 4, u32Bytes(0x142));
-
-    const struct {
-        const char* what;
-        std::string bytes;
-        String text;
-    } cases[] = {
-        {"no tag", "mela" + good.substr(4), "Invalid mesh format. File:Meshes/bad.mesh"},
-        {"empty", "", "Invalid mesh format. File:Meshes/bad.mesh"},
-        {"tag without a format", "alem\x12", "Invalid mesh format. File:Meshes/bad.mesh"},
+    const String invalid = "Invalid mesh format. File:Meshes/bad.mesh";
+    expectFailures({
+        {"no tag", "mela" + good.substr(4), invalid},
+        {"empty", "", invalid},
+        {"tag without a format", "alem\x12", invalid},
         {"unknown format", otherFormat, "Undefined vertex format. Resource:Meshes/bad.mesh"},
         {"third tag wrong", untagged, "Invalid resource format"},
         {"cut in the vertices", good.substr(0, 40), "Unexpected end of source"},
         {"cut before the last tag", good.substr(0, good.size() - 2), "Unexpected end of source"},
         {"vertex count past the end", manyVertices, "Unexpected end of source"},
         {"index count past the end", manyIndices, "Unexpected end of source"},
-        {"index past the vertices", outOfRange, "Invalid mesh format. File:Meshes/bad.mesh"},
+        {"index past the vertices", outOfRange, invalid},
         {"bone count past the end", manyBones, "Unexpected end of source"},
         {"bones without their tag", skinned.substr(0, skinned.size() - 4), "Unexpected end of source"},
         {"bones with a wrong tag", badBoneTag, "Invalid resource format"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(failure(c.bytes), c.text) << c.what;
+    }, loadBadMesh);
 }
 
-TEST(MeshErrors, StackShowsEveryLayerPassed)
+TEST(BrokenFiles, AnimationErrorsNameTheFaultFirst)
+{
+    const std::string good = writeAnimationFile(1, {keyed({{Matrix::identity(), 0}})});
+    std::string badNodeTag = good;
+    badNodeTag.replace(good.size() - 4, 4, "mela");
+    std::string manyNodes = good;
+    manyNodes.replace(4, 4, u32Bytes(0x10000000));
+    std::string manyKeys = good;
+    manyKeys.replace(12, 4, u32Bytes(0x7FFFFFFF));
+    const String invalid = "Invalid animation format. File:Animations/bad.anim";
+    expectFailures({
+        {"no tag", "xxxx" + good.substr(4), "Invalid resource format"},
+        {"wrong node tag", badNodeTag, "Invalid resource format"},
+        {"empty", "", "Unexpected end of source"},
+        {"cut in a key", good.substr(0, 40), "Unexpected end of source"},
+        {"cut before a node tag", good.substr(0, good.size() - 1), "Unexpected end of source"},
+        {"node count past the end", manyNodes, "Unexpected end of source"},
+        {"key count past the end", manyKeys, "Unexpected end of source"},
+        {"parent outside the nodes", writeAnimationFile(1, {keyed({}, 1)}), invalid},
+        {"own parent", writeAnimationFile(1, {keyed({}), keyed({}, 1)}), invalid},
+        {"parents in a loop", writeAnimationFile(1, {keyed({}, 2), keyed({}, 0), keyed({}, 1), keyed({})}), invalid},
+        {"key times descending", timed(0.5f, 0.25f), invalid},
+        {"key time not a number", timed(0, std::nanf("")), invalid},
+        {"key time infinite", timed(0, INFINITY), invalid},
+    }, loadBadAnimation);
+}
+
+TEST(BrokenFiles, TheStackShowsEveryLayerPassed)
 {
     std::string skinned = writeMeshFile(0x111C, kTriangle, kIndices);
     skinned.resize(skinned.size() - 1);
-    EXPECT_EQ(failure(skinned, true),
-        "Unexpected end of source\n"
-        "cAniMesh<_fvf>::cAniMesh(const String& name, const char* source, ULong source_size)\n"
-        "iMesh * iMesh::create(const String& name)");
-    EXPECT_EQ(failure(skinned.substr(0, 30), true),
-        "Unexpected end of source\n"
-        "cMesh<_fvf>::cMesh(const String& name, const char* source, ULong source_size)\n"
-        "iMesh * iMesh::create(const String& name)");
+    const std::string meshCreate = "\niMesh * iMesh::create(const String& name)";
+    expectFailures({
+        {"skinned", skinned, "Unexpected end of source\n"
+            "cAniMesh<_fvf>::cAniMesh(const String& name, const char* source, ULong source_size)" + meshCreate},
+        {"plain", skinned.substr(0, 30), "Unexpected end of source\n"
+            "cMesh<_fvf>::cMesh(const String& name, const char* source, ULong source_size)" + meshCreate},
+    }, loadBadMesh, true);
+    expectFailures({{"animation", "alem", "Unexpected end of source\ncAnimation::cAnimation(const String& name )"}},
+        loadBadAnimation, true);
+}
+
+TEST(AnimationPose, BeforeAnyPoseOrWithoutBonesEveryNodeHoldsTheBindPose)
+{
+    const auto animation = loadAnimation(writeAnimationFile(2, {kSlide}));
+    EXPECT_EQ(animation->getMatrices(), std::vector<Matrix>(1, Matrix::identity()));
+    animation->setTime(0.5f, nullptr);
+    EXPECT_EQ(animation->getMatrices(), std::vector<Matrix>(1, Matrix::identity()));
+}
+
+TEST(AnimationPose, BlendsBetweenNeighbouringKeysAndWraps)
+{
+    const struct {
+        Float time;
+        Float x;
+    } cases[] = {{0, 0}, {0.25f, 1}, {0.5f, 2}, {1, 4}, {1.5f, 4}, {2.25f, 1}, {4.5f, 2}};
+    for (const auto& c : cases)
+        EXPECT_NEAR(pose({kSlide}, c.time, kNoBinds, 2)[0].m[3][0], c.x, 1e-5) << "t = " << c.time;
+}
+
+TEST(AnimationPose, BlendKeepsTheScaleOfBothKeysAndTurnsAtFullLength)
+{
+    const Matrix scaled = Matrix::scaling(2, 2, 2);
+    Matrix m = pose({keyed({{scaled, 0}, {scaled * Matrix::translation(10, 0, 0), 1}})}, 0.5f)[0];
+    for (int row = 0; row < 3; ++row)
+        EXPECT_NEAR(rowLength(m, row), 2, 5e-3);
+    EXPECT_NEAR(m.m[3][0], 5, 1e-5);
+
+    m = pose({keyed({{Matrix::identity(), 0}, {Matrix::rotationZ(kPi / 2), 1}})}, 0.5f)[0];
+    EXPECT_NEAR(m.m[0][0], std::sqrt(0.5f), 3e-3);
+    EXPECT_NEAR(m.m[0][1], std::sqrt(0.5f), 3e-3);
+    EXPECT_NEAR(m.m[1][0], -std::sqrt(0.5f), 3e-3);
+    EXPECT_NEAR(rowLength(m, 0), 1, 3e-3) << "not the 0.707 of the plain blend";
+    EXPECT_NEAR(rowLength(m, 2), 1, 3e-3);
+
+    // Exactly half a turn about z, as an exporter writes it (the float sine of pi is not 0).
+    m = pose({keyed({{Matrix::identity(), 0}, {Matrix::scaling(-1, -1, 1), 1}})}, 0.5f)[0];
+    EXPECT_NEAR(rowLength(m, 0), 0, 1e-6);
+    EXPECT_NEAR(rowLength(m, 1), 0, 1e-6);
+    EXPECT_NEAR(rowLength(m, 2), 1, 3e-3);
+    for (int row = 0; row < 3; ++row)
+        for (Float element : m.m[row])
+            EXPECT_FALSE(std::isnan(element));
+}
+
+TEST(AnimationPose, ChildrenFollowTheirParentsStoredInAnyOrder)
+{
+    const Matrix parent = Matrix::rotationZ(kPi / 2) * Matrix::translation(0, 10, 0);
+    const Vector3 child = translationOf(pose({keyed({{Matrix::translation(1, 0, 0), 0}}, 1), keyed({{parent, 0}})}, 0.5f)[0]);
+    EXPECT_NEAR(child.x, 0, 1e-4);
+    EXPECT_NEAR(child.y, 11, 1e-4);
+}
+
+TEST(AnimationPose, KeyedNodesStartFromTheInverseBindPoseUnlessItIsMissingOrSingular)
+{
+    const auto bound = pose({keyed({{Matrix::translation(0, 3, 0), 0}}), keyed({}, 0)}, 0.5f,
+        {Matrix::translation(5, 0, 0), Matrix::translation(50, 0, 0)});
+    EXPECT_EQ(translationOf(bound[0]), (Vector3{-5, 3, 0}));
+    EXPECT_EQ(translationOf(bound[1]), (Vector3{0, 3, 0})) << "unkeyed: parent's world only";
+
+    const auto unbound = pose({keyed({{Matrix::translation(1, 0, 0), 0}}), keyed({{Matrix::translation(2, 0, 0), 0}})},
+        0.5f, {Matrix::scaling(0, 1, 1)});
+    EXPECT_EQ(unbound[0], Matrix::translation(1, 0, 0));
+    EXPECT_EQ(unbound[1], Matrix::translation(2, 0, 0));
+}
+
+TEST(AnimationPose, TimesBeforeTheFirstKeyOrWithNoPeriodHoldTheFirstMoment)
+{
+    const sTestNode late = keyed({{Matrix::translation(3, 0, 0), 0.5f}, {Matrix::translation(9, 0, 0), 1}});
+    for (Float time : {0.25f, -0.25f, -3.0f})
+        EXPECT_EQ(pose({late}, time, kNoBinds, 2)[0], Matrix::translation(3, 0, 0)) << "t = " << time;
+    for (Float length : {0.0f, -1.0f, std::nanf(""), INFINITY})
+        EXPECT_EQ(pose({kSlide}, 0.5f, kNoBinds, length)[0], Matrix::identity()) << "length " << length;
+}
+
+TEST(AnimationPose, LongParentChainsNeedNoDeepRecursion)
+{
+    std::vector<sTestNode> nodes(20000);
+    nodes[0] = keyed({{Matrix::translation(1, 0, 0), 0}});
+    for (std::uint32_t i = 1; i < nodes.size(); ++i)
+        nodes[i].parent = i - 1;
+    EXPECT_EQ(pose(nodes, 0.5f).back(), Matrix::translation(1, 0, 0));
 }
 
 } // namespace

@@ -7,20 +7,38 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
+
+inline std::unique_ptr<iMesh> loadMesh(const std::string& _bytes, const String& _name = "Meshes/test.mesh")
+{
+    return std::unique_ptr<iMesh>(iMesh::create(_name, _bytes.data(), ULong(_bytes.size())));
+}
+
+inline std::unique_ptr<cAnimation> loadAnimation(const std::string& _bytes,
+    const String& _name = "Animations/test.anim")
+{
+    return std::make_unique<cAnimation>(_name, _bytes.data(), ULong(_bytes.size()));
+}
 
 // A mesh from test vertices and indices (format 0x12 unless given).
 inline std::unique_ptr<iMesh> makeMesh(const std::vector<sTestVertex>& _vertices,
     const std::vector<std::uint16_t>& _indices, unsigned _fvf = 0x12, const std::vector<Matrix>& _bones = {})
 {
-    const std::string bytes = writeMeshFile(_fvf, _vertices, _indices, _bones);
-    return std::unique_ptr<iMesh>(iMesh::create("unit", bytes.data(), ULong(bytes.size())));
+    return loadMesh(writeMeshFile(_fvf, _vertices, _indices, _bones));
 }
 
 inline std::unique_ptr<cAnimation> makeAnimation(const std::vector<sTestNode>& _nodes)
 {
-    const std::string bytes = writeAnimationFile(1, _nodes);
-    return std::make_unique<cAnimation>("unit", bytes.data(), ULong(bytes.size()));
+    return loadAnimation(writeAnimationFile(1, _nodes));
+}
+
+inline sTestNode keyed(std::vector<sTestKey> _keys, std::uint32_t _parent = 0xFFFFFFFF)
+{
+    sTestNode node;
+    node.parent = _parent;
+    node.keys = std::move(_keys);
+    return node;
 }
 
 inline sTestVertex testVertex(float _x, float _y, float _z = 0)

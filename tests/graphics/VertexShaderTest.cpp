@@ -161,65 +161,42 @@ iGraphics::sSprite sprite(iResource* _shader)
     return p;
 }
 
-class ShadedSprite : public ::testing::Test {
-protected:
-    const std::vector<sVertex>& draw(const iGraphics::sSprite& _p,
-                                     const iGraphics::sSprite::SHADER_CONSTANTS* _constants = nullptr)
-    {
-        iGraphics::sSprite p = _p;
+// Each program against the fixed pipeline: a plain one draws the same, one that reads the
+// sprite's constants follows them, a broken one leaves the sprite to the fixed pipeline.
+TEST(ShadedSprite, DrawsWhatItsProgramComputesFromTheFixedPipelinesInputs)
+{
+    cGraphicsHarness h("", {{"shaders/plain.vsh", PLAIN}, {"shaders/moved.vsh", MOVED}, {"shaders/broken.vsh", "bytes"}});
+    const auto draw = [&](iResource* _shader, const iGraphics::sSprite::SHADER_CONSTANTS* _constants) {
+        iGraphics::sSprite p = sprite(_shader);
         p.constants = _constants;
-        m_h.device().forgetCalls();
-        m_h.frame([&](cGraphics& _g) { _g.render(p, static_cast<cTexture*>(nullptr), 0); });
-        return m_h.device().draws().at(0).vertices;
-    }
-    iResource* shader(const String& _path) { return cResourceManager::getInstance()->getShader(_path); }
-
-    cGraphicsHarness m_h{"", {{"shaders/plain.vsh", PLAIN}, {"shaders/moved.vsh", MOVED},
-                              {"shaders/broken.vsh", "bytes"}}};
-};
-
-void expectSameVertices(const std::vector<sVertex>& _a, const std::vector<sVertex>& _b, Float _dx = 0,
-                        Float _dy = 0)
-{
-    ASSERT_EQ(_a.size(), _b.size());
-    for (std::size_t i = 0; i < _a.size(); ++i) {
-        EXPECT_NEAR(_a[i].x, _b[i].x + _dx, 1e-3) << i;
-        EXPECT_NEAR(_a[i].y, _b[i].y + _dy, 1e-3) << i;
-        EXPECT_FLOAT_EQ(_a[i].u0, _b[i].u0) << i;
-        EXPECT_FLOAT_EQ(_a[i].v0, _b[i].v0) << i;
-    }
-}
-
-TEST_F(ShadedSprite, APlainProgramDrawsWhatTheFixedPipelineDraws)
-{
-    iResource* plain = shader("shaders/plain.vsh");
-    const std::vector<sVertex> fixed = draw(sprite(nullptr));
-    const std::vector<sVertex> shaded = draw(sprite(plain));
-    expectSameVertices(shaded, fixed);
-    for (std::size_t i = 0; i < fixed.size(); ++i)
-        EXPECT_EQ(shaded[i].colour, fixed[i].colour) << i;
-    plain->release();
-}
-
-TEST_F(ShadedSprite, TheSpritesConstantsFollowTheProjection)
-{
-    iResource* moved = shader("shaders/moved.vsh");
+        h.device().forgetCalls();
+        h.frame([&](cGraphics& _g) { _g.render(p, static_cast<cTexture*>(nullptr), 0); });
+        return h.device().draws().at(0).vertices;
+    };
     const Float values[8] = {5, -7, 0, 0, 1, 0.5f, 0, 1};
-    const iGraphics::sSprite::SHADER_CONSTANTS constants = {{9, values, 2}};
-    const std::vector<sVertex> fixed = draw(sprite(nullptr));
-    const std::vector<sVertex> shaded = draw(sprite(moved), &constants);
-    expectSameVertices(shaded, fixed, 5, -7);
-    for (const sVertex& vertex : shaded)
-        EXPECT_EQ(vertex.colour, 0xFFFF8000u);
-    moved->release();
-}
-
-TEST_F(ShadedSprite, ABrokenProgramLeavesTheSpriteToTheFixedPipeline)
-{
-    iResource* broken = shader("shaders/broken.vsh");
-    const std::vector<sVertex> fixed = draw(sprite(nullptr));
-    expectSameVertices(draw(sprite(broken)), fixed);
-    broken->release();
+    const iGraphics::sSprite::SHADER_CONSTANTS moveAndPaint = {{9, values, 2}};
+    const struct {
+        const char* path;
+        const iGraphics::sSprite::SHADER_CONSTANTS* constants;
+        Float dx, dy;
+        UInt paint; // 0: the corners' own colours
+    } cases[] = {{"shaders/plain.vsh", nullptr, 0, 0, 0}, {"shaders/moved.vsh", &moveAndPaint, 5, -7, 0xFFFF8000},
+        {"shaders/broken.vsh", nullptr, 0, 0, 0}};
+    const std::vector<sVertex> fixed = draw(nullptr, nullptr);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        iResource* shader = cResourceManager::getInstance()->getShader(c.path);
+        const std::vector<sVertex> shaded = draw(shader, c.constants);
+        ASSERT_EQ(shaded.size(), fixed.size());
+        for (std::size_t i = 0; i < fixed.size(); ++i) {
+            EXPECT_NEAR(shaded[i].x, fixed[i].x + c.dx, 1e-3) << i;
+            EXPECT_NEAR(shaded[i].y, fixed[i].y + c.dy, 1e-3) << i;
+            EXPECT_FLOAT_EQ(shaded[i].u0, fixed[i].u0) << i;
+            EXPECT_FLOAT_EQ(shaded[i].v0, fixed[i].v0) << i;
+            EXPECT_EQ(shaded[i].colour, c.paint ? c.paint : fixed[i].colour) << i;
+        }
+        shader->release();
+    }
 }
 
 } // namespace

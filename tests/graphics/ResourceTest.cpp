@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <tuple>
 
 namespace {
@@ -16,9 +17,19 @@ UInt halfAlpha(UInt _x, UInt)
     return _x < 50 ? 0xFF00FF00 : 0x0000FF00;
 }
 
+std::string firstHalf(const std::string& _bytes)
+{
+    return _bytes.substr(0, _bytes.size() / 2);
+}
+
+const char* const kBrokenImages[] = {"pictures/cut.png", "pictures/bad.jng", "pictures/noise.png"};
+
 class Textures : public testing::Test {
 protected:
     cGraphicsHarness m_h{"", {{"pictures/wide.png", makePng(makeImage(100, 50, halfAlpha))},
+                              {kBrokenImages[0], firstHalf(makePng(makeImage(40, 40, halfAlpha)))},
+                              {kBrokenImages[1], makeJng(makeImage(8, 8, halfAlpha), false).substr(0, 40)},
+                              {kBrokenImages[2], std::string("\x89PNG\r\n\x1a\nrubbish", 15)},
                               {"pictures/odd.jng", makeJng(makeImage(129, 64, halfAlpha), true)},
                               {"a.png", makePng(makeImage(2, 2, halfAlpha))},
                               {"mask.png", makePng(makeImage(3, 2, [](UInt _x, UInt _y) {
@@ -44,19 +55,14 @@ TEST_F(Textures, PngAndJngImagesSitInPowerOfTwoTexturesWithTheirScalesAndHalfTex
     EXPECT_EQ(64u, jng.getTextureHeight());
 }
 
-TEST(BrokenImages, FailWithATextNamingTheFile)
+TEST_F(Textures, BrokenImagesFailWithATextNamingTheFile)
 {
-    const std::string png = makePng(makeImage(40, 40, halfAlpha));
-    const tDataFiles files = {{"pictures/cut.png", png.substr(0, png.size() / 2)},
-        {"pictures/bad.jng", makeJng(makeImage(8, 8, halfAlpha), false).substr(0, 40)},
-        {"pictures/noise.png", std::string("\x89PNG\r\n\x1a\nrubbish", 15)}};
-    cGraphicsHarness h("", files);
-    for (const auto& file : files) {
-        const String error = thrownText([&] { cTexture texture(file.first); });
-        EXPECT_NE(String::npos, error.find(file.first)) << error;
+    for (const char* path : kBrokenImages) {
+        const String error = thrownText([&] { cTexture texture(path); });
+        EXPECT_NE(String::npos, error.find(path)) << error;
         EXPECT_NE(String::npos, error.find("cTexture::cTexture(const String& name )")) << error;
     }
-    for (const auto& texture : h.device().textures())
+    for (const auto& texture : m_h.device().textures())
         EXPECT_TRUE(texture.second.released);
 }
 
@@ -113,6 +119,32 @@ TEST_F(Textures, ShadersKeepTheirBytesAndFreeTheirDeviceObject)
         EXPECT_EQ(RT_SHADER, shader.getType());
     }
     EXPECT_FALSE(m_h.graphics().hasShader(handle));
+}
+
+struct sMissingFile {
+    const char* what;
+    std::function<iResource*(const String&)> get;
+    const char* constructorLine;
+};
+
+TEST_F(Textures, AMissingResourceFileFailsInItsConstructorsName)
+{
+    cResourceManager* resources = cResourceManager::getInstance();
+    const sMissingFile cases[] = {
+        {"mesh", [&](const String& _path) { return resources->getMesh(_path); },
+         "iMesh * iMesh::create(const String& name)\niResource* cResourceManager::getMesh(const String& _path)"},
+        {"animation", [&](const String& _path) { return resources->getAnimation(_path); },
+         "cAnimation::cAnimation(const String& name )\niResource* cResourceManager::getAnimation(const String& _path)"},
+        {"font", [&](const String& _path) { return resources->getFont(_path); },
+         "cFont::cFont(const String& res_name, const void* res_source, const ULong &source_size)\n"
+         "iResource* cResourceManager::getFont(const String& _path)"},
+    };
+    for (const sMissingFile& c : cases) {
+        const String stack = thrownText([&] { c.get("missing/file.bin"); });
+        const String tail = String("\n") + c.constructorLine;
+        ASSERT_GT(stack.size(), tail.size()) << c.what;
+        EXPECT_EQ(stack.substr(stack.size() - tail.size()), tail) << c.what;
+    }
 }
 
 } // namespace
