@@ -24,9 +24,10 @@ template <class tQueue> void drawFrame(cGraphics& _graphics, tQueue _queue)
 class cGraphicsHarness {
 public:
     explicit cGraphicsHarness(const std::string& _graphics = "", const tDataFiles& _files = {})
-        : m_data("<game app_directory=\"Test\" /><graphics " + _graphics + " />"),
-          m_written(writeFiles(m_data, _files)), m_core(m_data)
+        : m_data("<game app_directory=\"Test\" /><graphics " + _graphics + " />")
     {
+        m_data.writeData(_files); // before the file manager looks
+        m_core = std::make_unique<cEngineCore>(m_data);
         auto device = std::make_unique<cRecordingRasterDevice>();
         m_device = device.get();
         m_graphics = std::make_unique<cGraphics>(std::move(device), m_window, m_system);
@@ -37,21 +38,14 @@ public:
     cRecordingRasterDevice& device() { return *m_device; }
     cHeadlessWindow& window() { return m_window; }
     cHeadlessSystem& system() { return m_system; }
-    cEngineCore& core() { return m_core; }
+    cEngineCore& core() { return *m_core; }
     void destroyGraphics() { m_graphics.reset(); }
 
     template <class tQueue> void frame(tQueue _queue) { drawFrame(*m_graphics, _queue); }
 
 private:
-    static bool writeFiles(const cTestData& _data, const tDataFiles& _files)
-    {
-        _data.writeData(_files);
-        return true;
-    }
-
     cTestData m_data;
-    bool m_written;
-    cEngineCore m_core;
+    std::unique_ptr<cEngineCore> m_core;
     cHeadlessWindow m_window;
     cHeadlessSystem m_system;
     cRecordingRasterDevice* m_device = nullptr;
