@@ -1,4 +1,4 @@
-#include "UnitFixtures.h"
+#include "GraphicsHarness.h"
 #include "graphics/AniMesh.h"
 #include "graphics/Lighting.h"
 #include "graphics/MeshTransform.h"
@@ -365,7 +365,7 @@ TEST(MeshTransform, StaticUnitIsPlacedByWorldTimesScreenAndUnlitWhite)
     EXPECT_EQ(out[2].color, kUnlitColor);
 }
 
-TEST(MatrixMath, AffineInverseUndoesRotationScaleAndTranslation)
+TEST(MatrixMath, AffineInverseUndoesRotationScaleAndTranslationAndASingularMatrixHasNone)
 {
     const Matrix m = Matrix::scaling(2, 3, 0.5f) * Matrix::rotationY(0.7f) * Matrix::translation(4, -5, 6);
     Matrix inverse = m;
@@ -374,10 +374,7 @@ TEST(MatrixMath, AffineInverseUndoesRotationScaleAndTranslation)
     for (int row = 0; row < 4; ++row)
         for (int column = 0; column < 4; ++column)
             EXPECT_NEAR(product.m[row][column], row == column, 1e-5) << row << ", " << column;
-}
 
-TEST(MatrixMath, SingularMatrixHasNoInverse)
-{
     Matrix flat = Matrix::scaling(1, 0, 1) * Matrix::translation(1, 2, 3);
     const Matrix before = flat;
     EXPECT_FALSE(invertAffineMatrix(flat));
