@@ -292,7 +292,9 @@ TEST(Screenshot, WritesADdsFileThatReadsBack)
     EXPECT_EQ(0xFF123456u, image.at(799, 599));
 }
 
-TEST(ScreenGeometry, FullScreenShowsTheLargestCentred4To3PictureWithItsCornersAtTheLogicalOnes)
+// Windowed, the logical screen is the device's less half a pixel; in full screen it is the
+// largest centred 4:3 picture, its corners at the logical ones.
+TEST(ScreenGeometry, PlacesTheLogicalScreenOnTheDevice)
 {
     const struct {
         Int desktopWidth, desktopHeight, logicalWidth, logicalHeight, pictureWidth, pictureHeight;
@@ -314,10 +316,6 @@ TEST(ScreenGeometry, FullScreenShowsTheLargestCentred4To3PictureWithItsCornersAt
         EXPECT_NEAR(c.logicalWidth, bottomRight.x, 1e-3);
         EXPECT_NEAR(c.logicalHeight, bottomRight.y, 1e-3);
     }
-}
-
-TEST(ScreenGeometry, DevicePixelsAreHalfAPixelUpAndLeftWindowedAndScaledInFullScreen)
-{
     const sScreenGeometry windowed = sScreenGeometry::windowed(800, 600);
     EXPECT_EQ(Vector2(9.5f, 19.5f), windowed.toDevice(10, 20));
     EXPECT_EQ(Vector2(123.5f, 45), windowed.toLogical({123.5f, 45}));

@@ -1,5 +1,4 @@
 #include "GraphicsHarness.h"
-#include "graphics/AniMesh.h"
 #include "graphics/Lighting.h"
 #include "graphics/MeshTransform.h"
 #include "graphics/Skinning.h"
@@ -8,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 #include <memory>
 #include <utility>
 
@@ -76,22 +74,12 @@ struct sBrokenFile {
     String text;
 };
 
-// Loads each file under a bad name and compares the error text (its first line unless _whole).
-void expectFailures(const std::vector<sBrokenFile>& _cases, const std::function<void(const std::string&)>& _load,
-    bool _whole = false)
+// Loads each file under the name _name and compares the error text (its first line unless _whole).
+template <class tLoad>
+void expectFailures(const std::vector<sBrokenFile>& _cases, tLoad _load, const String& _name, bool _whole = false)
 {
     for (const sBrokenFile& c : _cases)
-        EXPECT_EQ(thrownText([&] { _load(c.bytes); }, !_whole), c.text) << c.what;
-}
-
-void loadBadMesh(const std::string& _bytes)
-{
-    loadMesh(_bytes, "Meshes/bad.mesh");
-}
-
-void loadBadAnimation(const std::string& _bytes)
-{
-    loadAnimation(_bytes, "Animations/bad.anim");
+        EXPECT_EQ(thrownText([&] { _load(c.bytes, _name); }, !_whole), c.text) << c.what;
 }
 
 TEST(MeshFiles, EachVertexFormatRoundTrips)
@@ -185,7 +173,7 @@ TEST(BrokenFiles, MeshErrorsNameTheFaultFirst)
         {"bone count past the end", patched(skinned, boneCount, u32Bytes(0x7FFFFFFF)), "Unexpected end of source"},
         {"bones without their tag", skinned.substr(0, skinned.size() - 4), "Unexpected end of source"},
         {"bones with a wrong tag", patched(skinned, skinned.size() - 4, "xxxx"), "Invalid resource format"},
-    }, loadBadMesh);
+    }, loadMesh, "Meshes/bad.mesh");
 }
 
 TEST(BrokenFiles, AnimationErrorsNameTheFaultFirst)
@@ -206,7 +194,7 @@ TEST(BrokenFiles, AnimationErrorsNameTheFaultFirst)
         {"key times descending", timed(0.5f, 0.25f), invalid},
         {"key time not a number", timed(0, std::nanf("")), invalid},
         {"key time infinite", timed(0, INFINITY), invalid},
-    }, loadBadAnimation);
+    }, loadAnimation, "Animations/bad.anim");
 }
 
 TEST(BrokenFiles, TheStackShowsEveryLayerPassed)
@@ -219,9 +207,9 @@ TEST(BrokenFiles, TheStackShowsEveryLayerPassed)
             "cAniMesh<_fvf>::cAniMesh(const String& name, const char* source, ULong source_size)" + meshCreate},
         {"plain", skinned.substr(0, 30), "Unexpected end of source\n"
             "cMesh<_fvf>::cMesh(const String& name, const char* source, ULong source_size)" + meshCreate},
-    }, loadBadMesh, true);
+    }, loadMesh, "Meshes/bad.mesh", true);
     expectFailures({{"animation", "alem", "Unexpected end of source\ncAnimation::cAnimation(const String& name )"}},
-        loadBadAnimation, true);
+        loadAnimation, "Animations/bad.anim", true);
 }
 
 TEST(AnimationPose, BeforeAnyPoseOrWithoutBonesEveryNodeHoldsTheBindPose)

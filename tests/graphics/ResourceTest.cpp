@@ -228,9 +228,7 @@ TEST(FontResource, IsTypeTwoNamedByPathAndIgnoresBytesAfterTheGlyphs)
 
 String withU32(String _bytes, std::size_t _offset, UInt _value)
 {
-    for (int i = 0; i < 4; ++i)
-        _bytes[_offset + i] = char(_value >> (8 * i) & 0xFF);
-    return _bytes;
+    return _bytes.replace(_offset, 4, u32Bytes(_value));
 }
 
 TEST(FontDamage, DamagedFileIsNotAFont)

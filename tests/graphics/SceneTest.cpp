@@ -7,15 +7,12 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
 #include <initializer_list>
 #include <limits>
 #include <vector>
 
 namespace {
-
-using tDraws = std::vector<cRecordingRasterDevice::sDraw>;
 
 iGraphics::sUnit unitOf(iMesh* _mesh, cAnimation* _animation = nullptr)
 {
@@ -39,7 +36,7 @@ TEST(MeshScene, UnitsAndSpritesAreDrawnInQueueOrderAndAUnitSplitsSpritesOfOneTex
         _g.render(b);
         _g.renderQuad(quadAt(8, 0, 12, 4), sSpriteTexture{texture}, 0);
     });
-    const tDraws& draws = harness.device().draws();
+    const auto& draws = harness.device().draws();
     ASSERT_EQ(draws.size(), 4u);
     EXPECT_EQ(draws[1].vertices[0].x, 10);
     EXPECT_EQ(draws[2].vertices[0].x, 30);
