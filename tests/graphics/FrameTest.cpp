@@ -310,7 +310,8 @@ TEST(ScreenGeometry, PlacesTheLogicalScreenOnTheDevice)
         EXPECT_FLOAT_EQ(Float(c.pictureWidth) / Float(c.logicalWidth), g.scaleX);
         EXPECT_FLOAT_EQ(Float(c.pictureHeight) / Float(c.logicalHeight), g.scaleY);
         const Vector2 topLeft = g.toLogical({c.offsetX, c.offsetY});
-        const Vector2 bottomRight = g.toLogical({c.offsetX + Float(c.pictureWidth), c.offsetY + Float(c.pictureHeight)});
+        const Vector2 bottomRight =
+            g.toLogical({c.offsetX + Float(c.pictureWidth), c.offsetY + Float(c.pictureHeight)});
         EXPECT_NEAR(0, topLeft.x, 1e-3);
         EXPECT_NEAR(0, topLeft.y, 1e-3);
         EXPECT_NEAR(c.logicalWidth, bottomRight.x, 1e-3);

@@ -373,7 +373,8 @@ iGraphics::sSprite sprite(iResource* _shader)
 // sprite's constants follows them, a broken one leaves the sprite to the fixed pipeline.
 TEST(ShadedSprite, DrawsWhatItsProgramComputesFromTheFixedPipelinesInputs)
 {
-    cGraphicsHarness h("", {{"shaders/plain.vsh", PLAIN}, {"shaders/moved.vsh", MOVED}, {"shaders/broken.vsh", "bytes"}});
+    cGraphicsHarness h("", {{"shaders/plain.vsh", PLAIN}, {"shaders/moved.vsh", MOVED},
+                            {"shaders/broken.vsh", "bytes"}});
     const auto draw = [&](iResource* _shader, const iGraphics::sSprite::SHADER_CONSTANTS* _constants) {
         iGraphics::sSprite p = sprite(_shader);
         p.constants = _constants;
