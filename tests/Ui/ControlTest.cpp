@@ -19,10 +19,7 @@
 #include "graphics/FontFile.h"
 #include "graphics/GlScreen.h"
 #include "graphics/GraphicsHarness.h"
-#include "graphics/Mesh.h"
 #include "graphics/Texture.h"
-#include "support/AnimationWriter.h"
-#include "support/MeshWriter.h"
 #include "support/Thrown.h"
 
 #include <cmath>
@@ -72,16 +69,12 @@ protected:
 
     static tDataFiles dataFiles(tDataFiles _files)
     {
-        sTestVertex corners[4];
-        const float xy[4][2] = {{-1, 1}, {1, 1}, {-1, -1}, {1, -1}};
-        for (int i = 0; i < 4; ++i) {
-            corners[i].position[0] = xy[i][0];
-            corners[i].position[1] = xy[i][1];
-            corners[i].normal[2] = 1;
-        }
+        std::vector<sTestVertex> corners = {testVertex(-1, 1), testVertex(1, 1), testVertex(-1, -1), testVertex(1, -1)};
+        for (sTestVertex& corner : corners)
+            corner.normal[2] = 1;
         _files.insert(_files.end(),
             {{"grid.png", makePng(makeImage(12, 12, [](UInt _x, UInt _y) { return gridCellColour(_y / 4 * 3 + _x / 4); }))},
-                {"square.mesh", writeMeshFile(0x12, {corners[0], corners[1], corners[2], corners[3]}, {0, 1, 2, 2, 1, 3})},
+                {"square.mesh", writeMeshFile(0x12, corners, {0, 1, 2, 2, 1, 3})},
                 {"clip.anim", writeAnimationFile(2.5f, {sTestNode{}})}, {"fonts/test.fnt", makeTestFont()},
                 {"fonts/a.fnt", writeFontFile(sFontFile{{{u'a', u'a', 0}}, {{0, 1, 0.25f, 0.5f, 0.25f}}})},
                 {"fonts/test.png", makePng(makeImage(64, 64, [](UInt, UInt) { return 0xFFFFFFFFu; }))},
