@@ -16,9 +16,7 @@
 #include "engine/StringManager.h"
 #include "engine/TextConvert.h"
 #include "engine/Timer.h"
-#include "graphics/FontFile.h"
 #include "graphics/GlScreen.h"
-#include "graphics/GraphicsHarness.h"
 #include "graphics/Texture.h"
 #include "support/Thrown.h"
 

@@ -15,11 +15,8 @@
 #include "engine/Profile.h"
 #include "engine/TextConvert.h"
 #include "input/Control.h"
-#include "platform/WindowEvent.h"
 #include "support/TempFolder.h"
 #include "support/Thrown.h"
-
-#include <type_traits>
 
 namespace {
 
@@ -91,7 +88,7 @@ TEST_F(YesNoDialog, SeveralAnswersInOneFrameRunOnlyTheFirst)
     wait(0.02f);
 }
 
-TEST_F(YesNoDialog, TheGuardedViewStaysDisabledUntilTheDialogGoes)
+TEST_F(YesNoDialog, TheGuardedViewStaysDisabledUntilTheDialogOrTheViewGoes)
 {
     cView* guarded = screen();
     open(guarded);
@@ -107,14 +104,11 @@ TEST_F(YesNoDialog, TheGuardedViewStaysDisabledUntilTheDialogGoes)
     discard(dialog, "test");
     wait(0.02f);
     EXPECT_FALSE(guarded->isEnabled()) << "a dialog gives back only what it holds";
-}
 
-TEST_F(YesNoDialog, AGuardedViewDeletedFirstIsNoLongerGuarded)
-{
-    auto* guarded = new cView(nullptr);
-    cYesNo* dialog = open(guarded);
-    delete guarded;
-    EXPECT_EQ(dialog->getGuardedView(), nullptr);
+    auto* gone = new cView(nullptr);
+    dialog = open(gone);
+    delete gone;
+    EXPECT_EQ(dialog->getGuardedView(), nullptr) << "a guarded view deleted first is no longer guarded";
     keys({KEY_RETURN});
     EXPECT_FALSE(m_dialog);
 }
@@ -541,27 +535,21 @@ TEST_F(SelectProfile, DeletingAnotherProfileKeepsEveryFileItsOwn)
     EXPECT_EQ(s_continued, 100);
 }
 
-TEST_F(SelectProfile, DeletingTheProfileInUseSavesNothingOfIt)
+TEST_F(SelectProfile, ANoToTheQuestionChangesNothingAndDeletingTheProfileInUseSavesNothingOfIt)
 {
     profiles({u"A", u"B", u"C"}, u"A");
     propertyMap<PT_INT>()["Money"] = 11;
     const std::string fileB = fileOf(2);
     cSelectProfile* screen = openScreen();
+    deleteRow(screen, u"B", KEY_ESCAPE);
+    EXPECT_EQ(names(screen), u"A;B;C;");
+    EXPECT_TRUE(screen->isVisible() && screen->isEnabled());
+    EXPECT_TRUE(shows(screen->getExitButton()));
     deleteRow(screen, u"A");
     EXPECT_EQ(fileOf(1), "");
     EXPECT_EQ(fileOf(2), fileB);
     EXPECT_EQ(cProfile::getInstance()->m_currentUserName, u"B");
     EXPECT_EQ(propertyMap<PT_INT>()["Money"], 2);
-}
-
-TEST_F(SelectProfile, ANoToTheQuestionChangesNothing)
-{
-    profiles({u"A", u"B", u"C"}, u"A");
-    cSelectProfile* screen = openScreen();
-    deleteRow(screen, u"B", KEY_ESCAPE);
-    EXPECT_EQ(names(screen), u"A;B;C;");
-    EXPECT_TRUE(screen->isVisible() && screen->isEnabled());
-    EXPECT_TRUE(shows(screen->getExitButton()));
 }
 
 TEST_F(SelectProfile, WithoutProfilesOnlyOkLeaves)
