@@ -387,13 +387,14 @@ TEST_F(ControlPlacement, TheDrawPassHandsEachVisibleControlToTheRenderer)
 
 using ControlAnimation = cControlTest;
 
-// A picture of four frames over one second that counts the ends of its animation.
+// A picture of four frames over one second, looping or not, that counts the ends of its animation.
 class cCountingPicture : public cPicture {
 public:
-    cCountingPicture() : cPicture(nullptr)
+    explicit cCountingPicture(Bool _loop) : cPicture(nullptr)
     {
         setAnimGrid(2, 2);
         setFramesCount(4);
+        setAnimLoop(_loop);
     }
     void onAnimationEnd() override { ++m_ends; }
     int m_ends = 0;
@@ -413,8 +414,7 @@ TEST_F(ControlAnimation, AClockPastTheEndStopsOnTheLastFrameOrGoesRound)
     };
     for (const sCase& c : cases) {
         SCOPED_TRACE(testing::Message() << (c.loop ? "looping" : "once") << " at " << c.clock);
-        cCountingPicture picture;
-        picture.setAnimLoop(c.loop);
+        cCountingPicture picture(c.loop);
         picture.setAnimTime(c.clock);
         picture.getSprite();
         EXPECT_NEAR(picture.getAnimTime(), c.wrapped, 1e-5);
@@ -437,8 +437,7 @@ TEST_F(ControlAnimation, DoubleRenderingFadesTheNextFrameInDuringTheFirstHalf)
     };
     for (const sCase& c : cases) {
         SCOPED_TRACE(testing::Message() << (c.loop ? "looping" : "once") << " at " << c.clock);
-        cCountingPicture picture;
-        picture.setAnimLoop(c.loop);
+        cCountingPicture picture(c.loop);
         picture.setDoubleAnimRender(true);
         picture.setAnimTime(c.clock);
         EXPECT_EQ(picture.getSprite().corners[0].color >> 24, c.mainAlpha);
