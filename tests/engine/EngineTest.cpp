@@ -1,4 +1,5 @@
 #include "Ui/RecordingView.h"
+#include "Ui/Scavenger.h"
 #include "engine/Engine.h"
 #include "engine/Entry.h"
 #include "engine/ErrorStack.h"
