@@ -1,4 +1,5 @@
 #include "ButtonHarness.h"
+#include "NameFont.h"
 #include "Ui/ListBox.h"
 #include "Ui/MovableBack.h"
 #include "Ui/MovableUnion.h"
@@ -339,16 +340,6 @@ TYPED_TEST_SUITE(TooltipKinds, Kinds);
 TYPED_TEST(TooltipKinds, EveryButtonKindShowsItsTip)
 {
     EXPECT_EQ(this->shown(*this->hover(200, 100)), 2u);
-}
-
-// Every printable ASCII character and the numero sign, 4 pixels wide each: names of any
-// length a test types fit the 1000-pixel name boxes.
-std::string makeNameFont()
-{
-    sFontFile font;
-    font.ranges = {{u' ', u'~', 0}, {u'\u2116', u'\u2116', 0}};
-    font.glyphs.assign(95, sGlyph{0, 1, 0.0625f, 0, 0.0625f});
-    return writeFontFile(font);
 }
 
 // The button harness with both profile screens' files and the font above; the profiles live

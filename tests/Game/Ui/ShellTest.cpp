@@ -8,7 +8,7 @@
 #include "Game/Ui/YesNoExit.h"
 #include "Ui/CheckButton.h"
 #include "Ui/Picture.h"
-#include "Ui/ProfileScreenHarness.h"
+#include "Ui/NameFont.h"
 #include "Ui/ProgressFloat.h"
 #include "Ui/ScrollBox.h"
 #include "Ui/Text.h"
