@@ -1,9 +1,12 @@
+#include "platform/DdsFile.h"
 #include "platform/ImageLoader.h"
 #include "platform/TextureFit.h"
 #include "support/ImageFixtures.h"
 #include "support/Thrown.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 namespace {
 
@@ -42,6 +45,13 @@ void expectQuarterCentres(const sImage& _image, int _tolerance)
         EXPECT_LE(channelDistance(quarters(x, y, _image.width, _image.height), _image.at(x, y)), _tolerance)
             << "quarter " << q;
     }
+}
+
+UInt headerWord(const std::vector<unsigned char>& _file, std::size_t _at)
+{
+    UInt value = 0;
+    std::memcpy(&value, &_file[_at], 4);
+    return value;
 }
 
 // An uncompressed 32-bit TGA header declaring 4096 by 4096 pixels, then one pixel.
@@ -97,6 +107,30 @@ TEST(LosslessImages, DecodeToTheSamePixels)
         SCOPED_TRACE(c.name);
         expectClose(source, load(c.write(source)), 0);
     }
+}
+
+// Other tools must read our screenshots: an uncompressed 32-bit ARGB header, then the rows.
+TEST(DdsFiles, WrittenScreenshotIsPlainArgbAndReadsBackExactly)
+{
+    const sImage image = makeImage(5, 3, [](UInt x, UInt y) { return 0x12000000u * (x + 1) | y * 0x10203u; });
+    const std::vector<unsigned char> file = writeDds(image);
+    ASSERT_EQ(128u + 5 * 3 * 4, file.size());
+    EXPECT_EQ(0, std::memcmp(file.data(), "DDS ", 4));
+    const std::pair<std::size_t, UInt> words[] = {{4, 124}, {12, 3}, {16, 5}, {20, 20}, {88, 32}, {104, 0xFF000000}};
+    for (const auto& word : words)
+        EXPECT_EQ(word.second, headerWord(file, word.first)) << "at " << word.first;
+    EXPECT_EQ(image.pixels, readDds(file.data(), file.size(), "shot.dds").pixels);
+}
+
+// Flat 4 x 4 blocks of colours that 5-6-5 keeps exactly, so compressed files decode to the source.
+TEST(DdsFiles, CompressedAndSixteenBitFilesDecodeThroughTheLoader)
+{
+    const sImage source = quarterImage(16, 8);
+    for (const char* code : {"DXT1", "DXT3", "DXT5"}) {
+        SCOPED_TRACE(code);
+        expectClose(source, load(makeCompressedDds(source, code), "t.dds"), 0);
+    }
+    expectClose(quarterImage(8, 8), load(makeRgb565Dds(quarterImage(8, 8)), "t.dds"), 0);
 }
 
 TEST(JpegImages, DecodeCloseToTheSource)

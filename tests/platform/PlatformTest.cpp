@@ -1,20 +1,53 @@
-#include "EnvironmentVariable.h"
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessPlatform.h"
+#include "platform/sdl/SdlPlatform.h"
 #include "support/Thrown.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+#include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
+
+// Sets (or, with nullopt, removes) an environment variable for one test and puts it back.
+class cEnvironmentVariable {
+public:
+    cEnvironmentVariable(const char* _name, std::optional<std::string> _value) : m_name(_name)
+    {
+        if (const char* old = std::getenv(_name))
+            m_old = old;
+        if (_value)
+            setenv(_name, _value->c_str(), 1);
+        else
+            unsetenv(_name);
+    }
+    ~cEnvironmentVariable()
+    {
+        if (m_old)
+            setenv(m_name.c_str(), m_old->c_str(), 1);
+        else
+            unsetenv(m_name.c_str());
+    }
+    cEnvironmentVariable(const cEnvironmentVariable&) = delete;
+    cEnvironmentVariable& operator=(const cEnvironmentVariable&) = delete;
+
+private:
+    std::string m_name;
+    std::optional<std::string> m_old;
+};
 
 std::vector<sWindowEvent> drain(iWindow& _window)
 {
     std::vector<sWindowEvent> events;
     sWindowEvent event;
-    while (_window.pollEvent(event))
+    // Bounded: a poll that never ran dry would be a fault of its own.
+    for (int i = 0; i < 10000 && _window.pollEvent(event); ++i)
         events.push_back(event);
     return events;
 }
@@ -60,6 +93,71 @@ TEST(PlatformChoice, SdlIsTheDefaultAndAnUnknownNameFailsWithTheName)
     cEnvironmentVariable unset("FURROW_PLATFORM", std::nullopt);
     EXPECT_STREQ(platform::createPlatform()->getName(), "sdl");
     EXPECT_EQ(thrownText([] { platform::createPlatform("vulcan"); }), "Unknown platform: vulcan");
+}
+
+// A real window needs a display: CI runs these under Xvfb and must have one; elsewhere a
+// machine without a display skips them.
+class SdlWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
+            if (std::getenv("CI"))
+                FAIL() << "CI has no display";
+            GTEST_SKIP() << "no display";
+        }
+    }
+
+    cSdlPlatform m_platform;
+};
+
+TEST_F(SdlWindow, ClientAreaIsTheAskedSizeAndAPostedQuitComesLast)
+{
+    iWindow& window = m_platform.getWindow();
+    window.create("Farm", 800, 600);
+    window.postQuit(0);
+    window.show();
+    const std::vector<sWindowEvent> events = drain(window);
+    const sPixelRect rect = window.getWindowRect();
+    EXPECT_EQ(std::make_pair(rect.width(), rect.height()), std::make_pair(800, 600));
+    EXPECT_TRUE(window.isCreated() && m_platform.getSdlWindow().getSdlWindow());
+    EXPECT_GE(window.getDesktopRect().width(), 800);
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.back().m_type, WE_QUIT);
+    EXPECT_EQ(std::count_if(events.begin(), events.end(), [](const sWindowEvent& _event) { return _event.m_type == WE_QUIT; }), 1);
+}
+
+TEST_F(SdlWindow, ListenersSeeRawEventsUntilRemoved)
+{
+    cSdlWindow& window = m_platform.getSdlWindow();
+    int seen = 0;
+    window.addEventListener(&seen, [&seen](const SDL_Event&) { ++seen; });
+    window.create("Farm", 800, 600);
+    window.show();
+    drain(window);
+    EXPECT_GT(seen, 0);
+    window.removeEventListener(&seen);
+    const int before = seen;
+    window.destroy();
+    window.create("Farm", 800, 600);
+    window.show();
+    drain(window);
+    EXPECT_EQ(seen, before);
+}
+
+TEST(SdlWindowFailure, FailedCreationThrowsSdlsText)
+{
+    cEnvironmentVariable driver("SDL_VIDEODRIVER", "no-such-driver");
+    cSdlPlatform platform;
+    EXPECT_NE(thrownText([&] { platform.getWindow().create("Farm", 800, 600); }).find("no-such-driver"), String::npos);
+    EXPECT_FALSE(platform.getWindow().isCreated());
+}
+
+TEST(SdlFatalMessage, NeverWaitsWhenCiIsSet)
+{
+    cEnvironmentVariable ci("CI", "true");
+    cSdlPlatform platform;
+    platform.getSystem().showFatalMessage("Error", "nobody is watching");
 }
 
 } // namespace

@@ -33,18 +33,11 @@ protected:
         delete s_folder;
     }
 
-    static cTempFolder* s_folder;
-    static cFont* s_font;
-    static unsigned char* s_pixels;
-    static int s_width, s_height, s_channels;
+    static inline cTempFolder* s_folder = nullptr;
+    static inline cFont* s_font = nullptr;
+    static inline unsigned char* s_pixels = nullptr;
+    static inline int s_width = 0, s_height = 0, s_channels = 0;
 };
-
-cTempFolder* BakedFont::s_folder = nullptr;
-cFont* BakedFont::s_font = nullptr;
-unsigned char* BakedFont::s_pixels = nullptr;
-int BakedFont::s_width = 0;
-int BakedFont::s_height = 0;
-int BakedFont::s_channels = 0;
 
 // That the menu words have every letter, drawn where it stands, is the demo data's pixel test.
 TEST_F(BakedFont, AllLettersShareOneLineHeight)

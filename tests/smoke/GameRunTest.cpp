@@ -1,9 +1,97 @@
-#include "GameRun.h"
+#include "platform/ImageLoader.h"
+#include "support/TempFolder.h"
 
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
 #include <regex>
+#include <set>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
+
+// Under a virtual display the desktop's GL driver keeps memory of its own.
+const std::string VIRTUAL_DISPLAY = "ASAN_OPTIONS=detect_leaks=0 xvfb-run -a";
+
+// The game run from the build folder on the replay _walk, with _folder's "home" for its
+// application data; _how adds variables and what starts it. Its exit status.
+int runGame(const cTempFolder& _folder, const std::string& _walk, const std::string& _how)
+{
+    // A failure under the virtual display waits on its message box: the time limit ends it.
+    const std::string command = "cd '" FURROW_BUILD "' && timeout 300 env FURROW_HOME='" + _folder.file("home") +
+                                "' FURROW_REPLAY='" + _walk + "' FURROW_FRAME_TIME=0.02 SDL_AUDIODRIVER=dummy " + _how +
+                                " '" FURROW_GAME "'";
+    return std::system(command.c_str());
+}
+
+// The shot _name the run wrote into _folder; it must fill the 800 x 600 picture.
+sImage loadShot(const cTempFolder& _folder, const std::string& _name)
+{
+    const std::string png = readFileBytes(_folder.file(_name));
+    sImage shot = loadImage(png.data(), png.size(), _name);
+    EXPECT_EQ(shot.width, 800u) << _name;
+    EXPECT_EQ(shot.height, 600u) << _name;
+    return shot;
+}
+
+const char* const WALK = FURROW_SOURCE "/tests/smoke/shell-walk.txt";
+
+// The walk with its shots written into _folder; their names in _shots.
+std::string walkInto(const cTempFolder& _folder, std::vector<std::string>& _shots)
+{
+    std::ifstream walk(WALK);
+    std::ostringstream out;
+    std::string line;
+    while (std::getline(walk, line)) {
+        const size_t shot = line.find(" shot ");
+        if (shot != std::string::npos && line[0] != '#') {
+            _shots.push_back(line.substr(shot + 6));
+            line = line.substr(0, shot + 6) + _folder.file(_shots.back());
+        }
+        out << line << '\n';
+    }
+    writeFileBytes(_folder.file("walk.txt"), out.str());
+    return _folder.file("walk.txt");
+}
+
+// The profile index holds the name, in its UTF-16 text.
+bool indexNames(const cTempFolder& _folder, const std::string& _name)
+{
+    std::string wide;
+    for (char c : _name)
+        wide += std::string{c, '\0'};
+    return readFileBytes(_folder.file("home/Furrow/profiles/profiles.xml")).find(wide) != std::string::npos;
+}
+
+TEST(ShellWalk, HeadlessTheNewPlayerReachesTheMenuAndQuits)
+{
+    cTempFolder folder;
+    std::vector<std::string> shots;
+    ASSERT_EQ(runGame(folder, walkInto(folder, shots), "FURROW_PLATFORM=headless"), 0);
+    EXPECT_TRUE(indexNames(folder, "Farmer Joe"));
+    EXPECT_TRUE(indexNames(folder, "Anna"));
+}
+
+// Every screen of the walk in a virtual display: a whole picture each, none like another.
+TEST(ShellWalk, UnderAVirtualDisplayEveryScreenIsShot)
+{
+    cTempFolder folder;
+    std::vector<std::string> shots;
+    ASSERT_EQ(runGame(folder, walkInto(folder, shots),
+                      VIRTUAL_DISPLAY + " -s '-screen 0 1280x1024x24'"), 0);
+    ASSERT_EQ(shots.size(), 12u);
+    std::set<std::string> distinct;
+    for (const std::string& name : shots) {
+        loadShot(folder, name);
+        distinct.insert(readFileBytes(folder.file(name)));
+    }
+    EXPECT_EQ(distinct.size(), shots.size());
+    EXPECT_TRUE(indexNames(folder, "Anna"));
+}
+
 
 // The colour families a probe tells apart.
 enum class eShade { wood, cream, sky, green, beige };
