@@ -1,46 +1,19 @@
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/sdl/SdlPlatform.h"
+#include "support/EnvironmentVariable.h"
 #include "support/Thrown.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
-#include <optional>
 #include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
 
 namespace {
-
-// Sets (or, with nullopt, removes) an environment variable for one test and puts it back.
-class cEnvironmentVariable {
-public:
-    cEnvironmentVariable(const char* _name, std::optional<std::string> _value) : m_name(_name)
-    {
-        if (const char* old = std::getenv(_name))
-            m_old = old;
-        if (_value)
-            setenv(_name, _value->c_str(), 1);
-        else
-            unsetenv(_name);
-    }
-    ~cEnvironmentVariable()
-    {
-        if (m_old)
-            setenv(m_name.c_str(), m_old->c_str(), 1);
-        else
-            unsetenv(m_name.c_str());
-    }
-    cEnvironmentVariable(const cEnvironmentVariable&) = delete;
-    cEnvironmentVariable& operator=(const cEnvironmentVariable&) = delete;
-
-private:
-    std::string m_name;
-    std::optional<std::string> m_old;
-};
 
 std::vector<sWindowEvent> drain(iWindow& _window)
 {
@@ -78,16 +51,14 @@ TEST(FatalMessage, GoesToTheRunningBackendAndIsHarmlessWithout)
     EXPECT_EQ(platform.getHeadlessSystem().getFatalText(), "it broke\nMain");
 }
 
-TEST(PlatformChoice, HeadlessIsChosenByName)
+TEST(PlatformChoice, ByNameWithSdlTheDefaultAndAnUnknownNameFailingWithTheName)
 {
-    cEnvironmentVariable choice("FURROW_PLATFORM", "headless");
-    const std::unique_ptr<iPlatform> backend = platform::createPlatform();
-    EXPECT_STREQ(backend->getName(), "headless");
-    EXPECT_EQ(iPlatform::getInstance(), backend.get());
-}
-
-TEST(PlatformChoice, SdlIsTheDefaultAndAnUnknownNameFailsWithTheName)
-{
+    {
+        cEnvironmentVariable choice("FURROW_PLATFORM", "headless");
+        const std::unique_ptr<iPlatform> backend = platform::createPlatform();
+        EXPECT_STREQ(backend->getName(), "headless");
+        EXPECT_EQ(iPlatform::getInstance(), backend.get());
+    }
     cEnvironmentVariable empty("FURROW_PLATFORM", std::string());
     EXPECT_STREQ(platform::createPlatform()->getName(), "sdl");
     cEnvironmentVariable unset("FURROW_PLATFORM", std::nullopt);

@@ -16,83 +16,6 @@ namespace {
 // Under a virtual display the desktop's GL driver keeps memory of its own.
 const std::string VIRTUAL_DISPLAY = "ASAN_OPTIONS=detect_leaks=0 xvfb-run -a";
 
-// The game run from the build folder on the replay _walk, with _folder's "home" for its
-// application data; _how adds variables and what starts it. Its exit status.
-int runGame(const cTempFolder& _folder, const std::string& _walk, const std::string& _how)
-{
-    // A failure under the virtual display waits on its message box: the time limit ends it.
-    const std::string command = "cd '" FURROW_BUILD "' && timeout 300 env FURROW_HOME='" + _folder.file("home") +
-                                "' FURROW_REPLAY='" + _walk + "' FURROW_FRAME_TIME=0.02 SDL_AUDIODRIVER=dummy " + _how +
-                                " '" FURROW_GAME "'";
-    return std::system(command.c_str());
-}
-
-// The shot _name the run wrote into _folder; it must fill the 800 x 600 picture.
-sImage loadShot(const cTempFolder& _folder, const std::string& _name)
-{
-    const std::string png = readFileBytes(_folder.file(_name));
-    sImage shot = loadImage(png.data(), png.size(), _name);
-    EXPECT_EQ(shot.width, 800u) << _name;
-    EXPECT_EQ(shot.height, 600u) << _name;
-    return shot;
-}
-
-const char* const WALK = FURROW_SOURCE "/tests/smoke/shell-walk.txt";
-
-// The walk with its shots written into _folder; their names in _shots.
-std::string walkInto(const cTempFolder& _folder, std::vector<std::string>& _shots)
-{
-    std::ifstream walk(WALK);
-    std::ostringstream out;
-    std::string line;
-    while (std::getline(walk, line)) {
-        const size_t shot = line.find(" shot ");
-        if (shot != std::string::npos && line[0] != '#') {
-            _shots.push_back(line.substr(shot + 6));
-            line = line.substr(0, shot + 6) + _folder.file(_shots.back());
-        }
-        out << line << '\n';
-    }
-    writeFileBytes(_folder.file("walk.txt"), out.str());
-    return _folder.file("walk.txt");
-}
-
-// The profile index holds the name, in its UTF-16 text.
-bool indexNames(const cTempFolder& _folder, const std::string& _name)
-{
-    std::string wide;
-    for (char c : _name)
-        wide += std::string{c, '\0'};
-    return readFileBytes(_folder.file("home/Furrow/profiles/profiles.xml")).find(wide) != std::string::npos;
-}
-
-TEST(ShellWalk, HeadlessTheNewPlayerReachesTheMenuAndQuits)
-{
-    cTempFolder folder;
-    std::vector<std::string> shots;
-    ASSERT_EQ(runGame(folder, walkInto(folder, shots), "FURROW_PLATFORM=headless"), 0);
-    EXPECT_TRUE(indexNames(folder, "Farmer Joe"));
-    EXPECT_TRUE(indexNames(folder, "Anna"));
-}
-
-// Every screen of the walk in a virtual display: a whole picture each, none like another.
-TEST(ShellWalk, UnderAVirtualDisplayEveryScreenIsShot)
-{
-    cTempFolder folder;
-    std::vector<std::string> shots;
-    ASSERT_EQ(runGame(folder, walkInto(folder, shots),
-                      VIRTUAL_DISPLAY + " -s '-screen 0 1280x1024x24'"), 0);
-    ASSERT_EQ(shots.size(), 12u);
-    std::set<std::string> distinct;
-    for (const std::string& name : shots) {
-        loadShot(folder, name);
-        distinct.insert(readFileBytes(folder.file(name)));
-    }
-    EXPECT_EQ(distinct.size(), shots.size());
-    EXPECT_TRUE(indexNames(folder, "Anna"));
-}
-
-
 // The colour families a probe tells apart.
 enum class eShade { wood, cream, sky, green, beige };
 
@@ -115,22 +38,60 @@ struct sProbe {
     eShade shade;
 };
 
-// The game under a virtual display, driven by _replay from a home folder that lives as long
-// as the test.
-class cGameReplay : public ::testing::Test {
+// The game run from the build folder on a replay, with a home folder for its application data
+// that lives as long as the test.
+class GameRun : public ::testing::Test {
 protected:
-    void play(const std::string& _replay, UInt _frames)
+    // The run on _walk; _how adds variables and what starts it. Its exit status.
+    int run(const std::string& _walk, const std::string& _how)
     {
-        writeFileBytes(m_folder.file("walk.txt"), _replay);
-        ASSERT_EQ(runGame(m_folder, m_folder.file("walk.txt"), "FURROW_FRAMES=" + std::to_string(_frames) + " " + VIRTUAL_DISPLAY), 0);
+        writeFileBytes(m_folder.file("walk.txt"), _walk);
+        // A failure under the virtual display waits on its message box: the time limit ends it.
+        const std::string command = "cd '" FURROW_BUILD "' && timeout 300 env FURROW_HOME='" + m_folder.file("home") +
+                                    "' FURROW_REPLAY='" + m_folder.file("walk.txt") +
+                                    "' FURROW_FRAME_TIME=0.02 SDL_AUDIODRIVER=dummy " + _how + " '" FURROW_GAME "'";
+        return std::system(command.c_str());
+    }
+    // The shell walk, its shots written into the folder and their names kept in m_shots.
+    int walkTheShell(const std::string& _how)
+    {
+        std::ifstream walk(FURROW_SOURCE "/tests/smoke/shell-walk.txt");
+        std::ostringstream out;
+        std::string line;
+        while (std::getline(walk, line)) {
+            const size_t shot = line.find(" shot ");
+            if (shot != std::string::npos && line[0] != '#') {
+                m_shots.push_back(line.substr(shot + 6));
+                line = line.substr(0, shot + 6) + m_folder.file(m_shots.back());
+            }
+            out << line << '\n';
+        }
+        return run(out.str(), _how);
+    }
+    // The shot _name the run wrote; it must fill the 800 x 600 picture.
+    sImage loadShot(const std::string& _name)
+    {
+        const std::string png = readFileBytes(m_folder.file(_name));
+        sImage shot = loadImage(png.data(), png.size(), _name);
+        EXPECT_EQ(shot.width, 800u) << _name;
+        EXPECT_EQ(shot.height, 600u) << _name;
+        return shot;
     }
     void expectShot(const std::string& _name, std::initializer_list<sProbe> _probes)
     {
-        const sImage shot = loadShot(m_folder, _name);
+        const sImage shot = loadShot(_name);
         ASSERT_EQ(shot.pixels.size(), 800u * 600u) << _name;
         for (const sProbe& probe : _probes)
             EXPECT_TRUE(isShade(shot.at(probe.x, probe.y), probe.shade))
                 << _name << " at " << probe.x << "," << probe.y << ": " << std::hex << shot.at(probe.x, probe.y);
+    }
+    // The profile index holds the name, in its UTF-16 text.
+    bool indexNames(const std::string& _name)
+    {
+        std::string wide;
+        for (char c : _name)
+            wide += std::string{c, '\0'};
+        return readFileBytes(m_folder.file("home/Furrow/profiles/profiles.xml")).find(wide) != std::string::npos;
     }
     // A game variable of the first player as the profile wrote it at the end of the run.
     std::string stored(const std::string& _name)
@@ -159,19 +120,43 @@ protected:
     }
 
     cTempFolder m_folder;
+    std::vector<std::string> m_shots;
 };
+
+TEST_F(GameRun, HeadlessTheNewPlayerReachesTheMenuAndQuits)
+{
+    ASSERT_EQ(walkTheShell("FURROW_PLATFORM=headless"), 0);
+    EXPECT_TRUE(indexNames("Farmer Joe"));
+    EXPECT_TRUE(indexNames("Anna"));
+}
+
+// Every screen of the walk in a virtual display: a whole picture each, none like another.
+TEST_F(GameRun, UnderAVirtualDisplayEveryScreenOfTheShellIsShot)
+{
+    ASSERT_EQ(walkTheShell(VIRTUAL_DISPLAY + " -s '-screen 0 1280x1024x24'"), 0);
+    ASSERT_EQ(m_shots.size(), 12u);
+    std::set<std::string> distinct;
+    for (const std::string& name : m_shots) {
+        loadShot(name);
+        distinct.insert(readFileBytes(m_folder.file(name)));
+    }
+    EXPECT_EQ(distinct.size(), m_shots.size());
+    EXPECT_TRUE(indexNames("Anna"));
+}
 
 // Past the logos with a new player, Play, a look at the bar; the journal's news, a slide to
 // the market; the pause menu, two help pages, and back to the main menu. Then the program
 // starts again and the game goes on where it stood.
-TEST_F(cGameReplay, AGameFromTheMainMenuAndBackKeepsItsMoneyAndClock)
+TEST_F(GameRun, AGameFromTheMainMenuAndBackKeepsItsMoneyAndClock)
 {
     const std::string logos = key(60, "Space") + key(120, "Space") + key(180, "Space");
-    play(logos + "270 text Ann\n" + key(275, "Enter") + click(340, 400, 226) + shot(420, "bar.png") +
-             click(1460, 676, 32) + click(1520, 40, 32) + shot(1532, "slide.png") + key(1620, "Esc") +
-             shot(1650, "pause.png") + click(1660, 400, 274) + shot(1700, "help.png") + click(1710, 650, 490) +
-             click(1760, 400, 490) + click(1800, 400, 466) + click(1840, 305, 352) + shot(1960, "menu.png"),
-         1980);
+    const std::string game = logos + "270 text Ann\n" + key(275, "Enter") + click(340, 400, 226) +
+                             shot(420, "bar.png") + click(1460, 676, 32) + click(1520, 40, 32) +
+                             shot(1532, "slide.png") + key(1620, "Esc") + shot(1650, "pause.png") +
+                             click(1660, 400, 274) + shot(1700, "help.png") + click(1710, 650, 490) +
+                             click(1760, 400, 490) + click(1800, 400, 466) + click(1840, 305, 352) +
+                             shot(1960, "menu.png");
+    ASSERT_EQ(run(game, "FURROW_FRAMES=1980 " + VIRTUAL_DISPLAY), 0);
     expectShot("bar.png", {{400, 3, eShade::wood}, {300, 32, eShade::cream}, {100, 150, eShade::sky}});
     expectShot("slide.png", {{100, 500, eShade::beige}, {700, 150, eShade::sky}});
     expectShot("pause.png", {{400, 118, eShade::wood}, {400, 212, eShade::green}, {300, 450, eShade::cream}});
@@ -181,7 +166,7 @@ TEST_F(cGameReplay, AGameFromTheMainMenuAndBackKeepsItsMoneyAndClock)
     EXPECT_GT(clock, 20.0f);
     EXPECT_EQ(stored("Money"), "100");
 
-    play(logos + click(300, 400, 226), 460);
+    ASSERT_EQ(run(logos + click(300, 400, 226), "FURROW_FRAMES=460 " + VIRTUAL_DISPLAY), 0);
     EXPECT_GT(std::stof(stored("GameTime")), clock);
     EXPECT_EQ(stored("Money"), "100") << "the gift at the start came once";
 }
