@@ -268,48 +268,37 @@ void deleteTheView(cView*)
     s_deleted = true;
 }
 
-struct sCase {
-    const char* what;
-    void (*bind)(cInput&);
-};
-
-void PrintTo(const sCase& _case, std::ostream* _out)
+TEST_F(InputTest, UnboundHandlerIsNotCalledForEventsCollectedBeforeItWasUnbound)
 {
-    *_out << _case.what;
+    const std::pair<const char*, void (*)(cInput&)> cases[] = {
+        {"later key event",
+            [](cInput& _in) {
+                _in.bind(KEY_ESCAPE + CONTROL_KEY_PRESSED, deleteTheView, fakeView(0));
+                _in.bind(KEY_ESCAPE, touch, fakeView(1));
+            }},
+        {"every-event handler of the same event",
+            [](cInput& _in) {
+                _in.bind(KEY_ESCAPE + CONTROL_KEY_PRESSED, deleteTheView, fakeView(0));
+                _in.bind(CONTROL_ANY, touch, fakeView(1));
+            }},
+        {"movement",
+            [](cInput& _in) {
+                _in.bindMouse([](eControl, Long, cView* _view) { deleteTheView(_view); }, fakeView(0));
+                _in.bindMouse(touchByMouse, fakeView(1));
+            }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.first);
+        m_input.reset();
+        SetUp();
+        s_deleted = false;
+        c.second(*m_input);
+        tap(KEY_ESCAPE);
+        m_mouse.move(0, 3);
+        m_input->process();
+        EXPECT_EQ(journal(), (std::vector<sCall>{{"d", nullptr}}));
+    }
 }
-
-class UnboundHandler : public InputTest, public ::testing::WithParamInterface<sCase> {};
-
-TEST_P(UnboundHandler, IsNotCalledForEventsCollectedBeforeItWasUnbound)
-{
-    s_deleted = false;
-    GetParam().bind(*m_input);
-    tap(KEY_ESCAPE);
-    m_mouse.move(0, 3);
-    m_input->process();
-    EXPECT_EQ(journal(), (std::vector<sCall>{{"d", nullptr}}));
-}
-
-const sCase kCases[] = {
-    {"later key event",
-        [](cInput& _in) {
-            _in.bind(KEY_ESCAPE + CONTROL_KEY_PRESSED, deleteTheView, fakeView(0));
-            _in.bind(KEY_ESCAPE, touch, fakeView(1));
-        }},
-    {"every-event handler of the same event",
-        [](cInput& _in) {
-            _in.bind(KEY_ESCAPE + CONTROL_KEY_PRESSED, deleteTheView, fakeView(0));
-            _in.bind(CONTROL_ANY, touch, fakeView(1));
-        }},
-    {"movement",
-        [](cInput& _in) {
-            _in.bindMouse([](eControl, Long, cView* _view) { deleteTheView(_view); }, fakeView(0));
-            _in.bindMouse(touchByMouse, fakeView(1));
-        }},
-};
-
-INSTANTIATE_TEST_SUITE_P(Frames, UnboundHandler, ::testing::ValuesIn(kCases),
-    [](const ::testing::TestParamInfo<sCase>& _info) { return "case" + std::to_string(_info.index); });
 
 void noteMove(eControl _axis, Long _delta, cView*)
 {
