@@ -78,13 +78,15 @@ protected:
         clearProperties();
     }
 
-    // Reads an element from UTF-8 text into the game's tables.
-    void load(const std::string& _element)
+    // Reads an element from UTF-8 text into _target, or into the game's tables.
+    template <class T>
+    static void load(const std::string& _element, T& _target)
     {
         const std::string bytes = makeXml16(_element);
-        cXML xml("game.xml", bytes.data(), ULong(bytes.size()));
-        m_game->loadXML(&xml);
+        cXML xml("test.xml", bytes.data(), ULong(bytes.size()));
+        _target.loadXML(&xml);
     }
+    void load(const std::string& _element) { load(_element, *m_game); }
 
     // The fly texts now under the game, oldest first.
     std::vector<cFlyText*> flyTexts() const

@@ -6,6 +6,9 @@
 #include "Game/Manufacture/Manufacture.h"
 #include "Game/Market/Market.h"
 #include "Game/Menu.h"
+#include "Game/Tutorial/HelpView.h"
+#include "Game/Ui/MainMenu.h"
+#include "Game/Ui/Options.h"
 #include "GameHarness.h"
 #include "Ui/ProgressFloat.h"
 #include "input/Control.h"
@@ -33,16 +36,16 @@ private:
 
 class cGameMenuTest : public cGameTest {
 protected:
-    cGameMenuTest()
-    {
-        try {
-            m_engine.frames(20);
-        } catch (const String& _e) {
-            ADD_FAILURE() << _e;
-        }
-    }
+    cGameMenuTest() { m_engine.frames(20); }
 
     cGameMenu& menu() { return *cGameMenu::getInstance(); }
+    // A key pressed and let go, then _frames frames.
+    void key(std::uint32_t _code, int _frames = 20)
+    {
+        m_engine.key(_code, true);
+        m_engine.key(_code, false);
+        m_engine.frames(_frames);
+    }
     // The game time one frame adds.
     Float frameGameTime()
     {
@@ -175,20 +178,14 @@ TEST_F(cGameMenuTest, SwitchesSlideTheScreensAndSetTheButtons)
 TEST_F(cGameMenuTest, EscapePausesUnlessAScreenSlidesOrSomethingIsCarried)
 {
     menu().gotoMarket();
-    m_engine.key(KEY_ESCAPE, true);
-    m_engine.key(KEY_ESCAPE, false);
-    m_engine.frame();
+    key(KEY_ESCAPE, 1);
     EXPECT_TRUE(m_game->isEnabled()) << "sliding";
     m_engine.frames(50);
     cFarm::s_seedOnMouse = true;
-    m_engine.key(KEY_ESCAPE, true);
-    m_engine.key(KEY_ESCAPE, false);
-    m_engine.frame();
+    key(KEY_ESCAPE, 1);
     EXPECT_TRUE(m_game->isEnabled()) << "carrying";
     cFarm::clearObjectOnMouse();
-    m_engine.key(KEY_ESCAPE, true);
-    m_engine.key(KEY_ESCAPE, false);
-    m_engine.frame();
+    key(KEY_ESCAPE, 1);
     EXPECT_FALSE(m_game->isEnabled());
     EXPECT_FALSE(m_game->isAbsoluteEnabled());
     EXPECT_TRUE(menu().getPauseMenu()->isOwnVisible());
@@ -254,6 +251,142 @@ TEST_F(cGameMenuTest, AWarehouseWithoutRoomShowsAnEmptyGauge)
 {
     menu().updateWarehouseInfo();
     EXPECT_EQ(menu().getWareLoading()->getValue(), 0.0f);
+}
+
+// The game paused, its menu up.
+class cPauseMenuTest : public cGameMenuTest {
+protected:
+    cPauseMenuTest()
+    {
+        cGameMenu::onGotoMainMenu(nullptr);
+        m_engine.frames(20);
+    }
+
+    cMenu& pauseMenu() { return *cMenu::getInstance(); }
+    Bool paused() const { return !m_game->isEnabled() && !m_game->isAbsoluteEnabled(); }
+    Bool menuUp() { return on(&pauseMenu()); }
+};
+
+TEST_F(cPauseMenuTest, EscapeAndEnterContinue)
+{
+    for (std::uint32_t code : {KEY_ESCAPE, KEY_RETURN}) {
+        ASSERT_TRUE(paused());
+        ASSERT_TRUE(menuUp());
+        key(code);
+        EXPECT_FALSE(paused()) << code;
+        EXPECT_FALSE(pauseMenu().isVisible()) << code;
+        cGameMenu::onGotoMainMenu(nullptr);
+        m_engine.frames(20);
+    }
+}
+
+TEST_F(cPauseMenuTest, KeysDoNothingHereWhileAnotherScreenIsInFront)
+{
+    cMenu::onHelp(nullptr);
+    m_engine.frames(20);
+    EXPECT_TRUE(cHelpView::getInstance()->isVisible());
+    key(KEY_ESCAPE);
+    EXPECT_TRUE(paused());
+    cHelpView::onOk(nullptr);
+    m_engine.frames(20);
+    EXPECT_FALSE(cHelpView::getInstance()->isVisible());
+    EXPECT_TRUE(menuUp());
+}
+
+// No goes back to the paused menu; Yes leaves no game, and a new one can start.
+TEST_F(cPauseMenuTest, TheQuestionToLeaveIsAnsweredByKeys)
+{
+    cMenu::onMainMenu(nullptr);
+    m_engine.frame();
+    EXPECT_FALSE(pauseMenu().isVisible());
+    key(KEY_ESCAPE);
+    EXPECT_TRUE(menuUp());
+    EXPECT_TRUE(paused());
+    cMenu::onMainMenu(nullptr);
+    m_engine.frame();
+    key(KEY_RETURN);
+    EXPECT_FALSE(cGame::exists());
+    EXPECT_FALSE(cMenu::exists());
+    ASSERT_TRUE(cMainMenu::exists());
+    EXPECT_TRUE(cMainMenu::getInstance()->isEnabled());
+    cGame::startGame();
+    EXPECT_TRUE(cGame::exists());
+    delete cMainMenu::getInstance();
+    delete static_cast<cView*>(cMainMenu::getFixedBack());
+}
+
+TEST_F(cPauseMenuTest, OptionsOpenedTwiceAreOneScreen)
+{
+    cMenu::onOptions(nullptr);
+    cMenu::onOptions(nullptr);
+    m_engine.frames(20);
+    ASSERT_TRUE(cOptions::exists());
+    EXPECT_FALSE(pauseMenu().isVisible());
+    cOptions::onOk(nullptr);
+    m_engine.frames(20);
+    EXPECT_FALSE(cOptions::exists());
+    EXPECT_TRUE(menuUp());
+    EXPECT_TRUE(paused());
+}
+
+// A help view of its own, from a document of _pages pages.
+class cHelpViewTest : public ::testing::Test {
+protected:
+    void start(int _pages)
+    {
+        m_help.reset();
+        m_engine.reset();
+        std::string pages;
+        for (int i = 0; i < _pages; ++i)
+            pages += "<Page><Pictures><P /><P /></Pictures><Texts><T><Text>page</Text></T></Texts></Page>";
+        m_engine = std::make_unique<cEngineHarness>(cEngineHarness::DEFAULT_SETTINGS,
+            tDataFiles{{"UI/HelpView.xml", makeXml16("<HelpView Visible=\"1\" Enable=\"1\"><NextButton Visible=\"1\" "
+                                                     "Enable=\"1\" /><PrevButton Visible=\"1\" Enable=\"1\" /><Pages>" +
+                                                     pages + "</Pages></HelpView>")}},
+            cEngineHarness::eRenderer::null);
+        m_help = std::make_unique<cHelpView>();
+    }
+    // The page shown, and whether Prev and Next show.
+    std::tuple<UInt, Bool, Bool> state() const
+    {
+        return {m_help->getCurrentPage(), m_help->getPrevButton()->isOwnVisible(),
+                m_help->getNextButton()->isOwnVisible()};
+    }
+
+    std::unique_ptr<cEngineHarness> m_engine;
+    std::unique_ptr<cHelpView> m_help;
+};
+
+using tState = std::tuple<UInt, Bool, Bool>;
+
+TEST_F(cHelpViewTest, NoPagesOrOneShowNoArrows)
+{
+    for (int pages : {0, 1}) {
+        start(pages);
+        EXPECT_EQ(state(), tState(0, false, false)) << pages;
+        cHelpView::onNext(nullptr);
+        cHelpView::onPrev(nullptr);
+        EXPECT_EQ(state(), tState(0, false, false)) << pages;
+    }
+    EXPECT_EQ(m_help->getPage(0)->pictures.size(), 2u);
+    EXPECT_EQ(m_help->getPage(0)->texts.size(), 1u);
+}
+
+TEST_F(cHelpViewTest, ArrowsTurnOnePageAndStopAtTheEnds)
+{
+    start(3);
+    EXPECT_EQ(state(), tState(0, false, true));
+    EXPECT_FALSE(m_help->getPage(1)->isOwnVisible());
+    cHelpView::onNext(nullptr);
+    EXPECT_EQ(state(), tState(1, true, true));
+    cHelpView::onNext(nullptr);
+    cHelpView::onNext(nullptr);
+    EXPECT_EQ(state(), tState(2, true, false));
+    EXPECT_FALSE(m_help->getPage(1)->isOwnVisible());
+    EXPECT_TRUE(m_help->getPage(2)->isOwnVisible());
+    for (int i = 0; i < 3; ++i)
+        cHelpView::onPrev(nullptr);
+    EXPECT_EQ(state(), tState(0, false, true));
 }
 
 } // namespace

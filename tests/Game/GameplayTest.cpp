@@ -234,8 +234,8 @@ TEST_F(cTimeline, ACycleEndCarriesTheOvershootAndRedrawsTheFactors)
 TEST_F(cTimeline, AFieldReleaseThatIsNotTheNextIsPassedOver)
 {
     start(event(7, "0:01:00", "UpgradeIndex=\"1\"", "more land") + RESTART + event(7, "0:11:00", "UpgradeIndex=\"1\""));
-    step(60);
-    step(660);
+    for (Float time : {60.0f, 660.0f, 660.02f})
+        step(time);
     EXPECT_EQ(m_calls, (std::vector<std::string>{"note more land", "fields 1"}));
 }
 

@@ -48,12 +48,16 @@ protected:
 
 using tLog = std::vector<std::string>;
 
-TEST_F(cTaskDealerTest, ATaskThatDoesNotSayOtherwiseEndsOnTheNextFrameAndGoes)
+// A task that does not say otherwise ends on the next frame; no task on an idle dealer changes nothing.
+TEST_F(cTaskDealerTest, ATaskEndsOnTheNextFrameAndGoes)
 {
-    m_dealer.setTask(task("a"));
-    m_dealer.process();
-    EXPECT_EQ(m_log, (tLog{"a start", "a end", "a deleted"}));
-    EXPECT_EQ(m_dealer.getTask(), nullptr);
+    for (const Bool given : {true, false}) {
+        m_dealer.setTask(given ? task("a") : nullptr);
+        m_dealer.process();
+        EXPECT_EQ(m_log, given ? tLog({"a start", "a end", "a deleted"}) : tLog()) << given;
+        EXPECT_EQ(m_dealer.getTask(), nullptr);
+        m_log.clear();
+    }
 }
 
 TEST_F(cTaskDealerTest, TheSuccessorStartsBeforeTheFinishedTaskIsDeleted)
@@ -74,14 +78,6 @@ TEST_F(cTaskDealerTest, ATaskReplacedFromOutsideGoesWithoutItsEnd)
     m_log.clear();
     m_dealer.setTask(nullptr);
     EXPECT_EQ(m_log, (tLog{"b deleted"}));
-}
-
-TEST_F(cTaskDealerTest, NoTaskOnAnIdleDealerChangesNothing)
-{
-    m_dealer.setTask(nullptr);
-    m_dealer.process();
-    EXPECT_TRUE(m_log.empty());
-    EXPECT_EQ(m_dealer.getTask(), nullptr);
 }
 
 TEST_F(cTaskDealerTest, ATaskReplacedWhileItRunsLivesUntilItsStepReturnsAndDoesNotEnd)

@@ -1,12 +1,18 @@
 #include "GraphicsHarness.h"
 #include "engine/Settings.h"
+#include "graphics/GraphicsParams.h"
+#include "graphics/RenderType.h"
 #include "graphics/ScreenGeometry.h"
+#include "graphics/SpriteBatch.h"
 #include "platform/DdsFile.h"
+#include "support/TempFolder.h"
+#include "support/Thrown.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <set>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -33,6 +39,7 @@ TEST(Frame, FullScreenScalesSpritesAndDrawsBarsAboveAndBelow)
 {
     cGraphicsHarness h("fullscreen=\"1\"");
     EXPECT_EQ(DISPLAY_DESKTOP_FULLSCREEN, h.device().mode());
+    EXPECT_FALSE(h.device().presentSync()) << "full screen presents at once";
     h.frame([](cGraphics& _g) { _g.renderQuad(quadAt(0, 0, 800, 600), nullptr, 0); });
     const auto& draws = h.device().draws();
     ASSERT_EQ(2u, draws.size());
@@ -45,20 +52,6 @@ TEST(Frame, FullScreenScalesSpritesAndDrawsBarsAboveAndBelow)
     EXPECT_FLOAT_EQ(32, bars[3].y);
     EXPECT_FLOAT_EQ(992, bars[4].y);
     EXPECT_FALSE(draws[1].state.blend);
-}
-
-TEST(Statistics, ShowTrianglesClearsBlackLeavesDepthAndWireframeDrawsWithoutTexture)
-{
-    cGraphicsHarness h("show_triangles=\"1\" back_color=\"0xFFFF0000\"");
-    const UInt pixel = 0xFFFFFFFF;
-    h.graphics().createTexture(1, 1, &pixel);
-    h.graphics().showTriangles(true);
-    h.frame([](cGraphics& _g) { _g.renderQuad(quadAt(0, 0, 4, 4), nullptr, 0); });
-    EXPECT_EQ(0xFF000000u, h.device().clears()[0].colour);
-    EXPECT_EQ(UInt(CLEAR_COLOUR | CLEAR_STENCIL), h.device().clears()[0].flags);
-    ASSERT_EQ(2u, h.device().draws().size()); // the sprite and the statistics text
-    EXPECT_TRUE(h.device().draws()[0].state.wireframe);
-    EXPECT_EQ(0u, h.device().draws()[0].state.stages[0].texture);
 }
 
 TEST(Statistics, FpsAndTextOutAddOverlayTextAsTheLastDraw)
@@ -107,6 +100,7 @@ TEST(DeviceLoss, ABriefLossResetsAndALastingOneCostsAFrameAndIsTriedAgain)
 TEST(Reset, ReReadsTheSettingsBeforeTheNextFrame)
 {
     cGraphicsHarness h;
+    EXPECT_TRUE(h.device().presentSync()) << "a window waits for the display";
     h.core().settings().setPropertyT("graphics", "width", Int(1024));
     h.core().settings().setPropertyT("graphics", "height", Int(768));
     h.core().settings().setPropertyT("graphics", "back_color", DXColor{0, 0, 1, 1});
@@ -124,6 +118,12 @@ TEST(Reset, ReReadsTheSettingsBeforeTheNextFrame)
     h.frame([](cGraphics&) {});
     EXPECT_EQ(DISPLAY_DESKTOP_FULLSCREEN, h.device().mode());
     EXPECT_TRUE(h.graphics().getGeometry().fullscreen);
+    EXPECT_FALSE(h.device().presentSync());
+
+    h.core().settings().setPropertyT("graphics", "fullscreen", false);
+    h.graphics().setNeedReset(true);
+    h.frame([](cGraphics&) {});
+    EXPECT_TRUE(h.device().presentSync()) << "a switch back to the window syncs again";
 }
 
 TEST(Destruction, WritesEveryGraphicsKeyIntoTheSettings)
@@ -140,19 +140,97 @@ TEST(Destruction, WritesEveryGraphicsKeyIntoTheSettings)
     EXPECT_EQ("0", count);
 }
 
-TEST(PresentSync, AWindowWaitsForTheDisplayAndFullScreenPresentsAtOnce)
-{
+class GraphicsParamsTest : public testing::Test {
+protected:
+    template <class tValue> void set(const char* _section, const char* _key, tValue _value)
     {
-        cGraphicsHarness windowed("fullscreen=\"0\"");
-        EXPECT_TRUE(windowed.device().presentSync());
+        m_core.settings().setPropertyT(_section, _key, _value);
+    }
+    sGraphicsParams read()
+    {
+        sGraphicsParams params;
+        params.read(m_core.settings());
+        return params;
     }
 
-    cGraphicsHarness full("fullscreen=\"1\"");
-    EXPECT_FALSE(full.device().presentSync());
-    cSettings::getInstance()->setPropertyT("graphics", "fullscreen", false);
-    full.graphics().setNeedReset(true);
-    full.frame([](cGraphics&) {});
-    EXPECT_TRUE(full.device().presentSync()) << "a switch back to the window syncs again";
+    cTestData m_data{"<game app_directory=\"Test\" />"};
+    cEngineCore m_core{m_data};
+};
+
+TEST_F(GraphicsParamsTest, MissingKeysAndAScreenWithoutAreaKeepTheDefaults)
+{
+    sGraphicsParams params = read();
+    EXPECT_FALSE(params.fullscreen);
+    EXPECT_EQ(1024u, params.reserveSpriteCount);
+    EXPECT_EQ(0xFF000000u, params.backColor);
+    EXPECT_TRUE(params.lights.empty());
+    String value = "unset";
+    EXPECT_TRUE(m_core.settings().getPropertyT("graphics", "show_fps", value)) << "created";
+    EXPECT_EQ("", value);
+    set("graphics", "width", Int(0));
+    set("graphics", "height", Int(-5));
+    set("graphics", "reserve_sprite_count", UInt(10));
+    set("graphics", "show_triangles", true);
+    set("graphics", "show_fps", true);
+    params = read();
+    EXPECT_EQ(800, params.width);
+    EXPECT_EQ(600, params.height);
+    // Size, colour and mode are read back in the frame tests.
+    EXPECT_EQ(10u, params.reserveSpriteCount);
+    EXPECT_TRUE(params.showTriangles && params.showFps);
+}
+
+TEST_F(GraphicsParamsTest, LightsAreReadByTheirKeysAndSavedWithAllOfThem)
+{
+    set("lights", "count", UInt(2));
+    set("lights", "light_1_type", UInt(3));
+    set("lights", "light_1_diffuse", DXColor{1, 0, 0, 1});
+    set("lights", "light_1_direction", Vector3{0, 0, 1});
+    set("lights", "light_1_phi", Float(0.5f));
+    sGraphicsParams params = read();
+    ASSERT_EQ(2u, params.lights.size());
+    EXPECT_EQ(0u, params.lights[0].type);
+    EXPECT_EQ(3u, params.lights[1].type);
+    EXPECT_EQ((DXColor{1, 0, 0, 1}), params.lights[1].diffuse);
+    EXPECT_EQ((Vector3{0, 0, 1}), params.lights[1].direction);
+    EXPECT_EQ(0.5f, params.lights[1].phi);
+
+    params.lights.resize(1);
+    params.lights[0].range = 42;
+    params.save(m_core.settings());
+    ASSERT_EQ(1u, read().lights.size());
+    EXPECT_EQ(42.0f, read().lights[0].range);
+    for (const char* key : {"light_0_type", "light_0_specular", "light_0_attenuation2", "light_0_theta"}) {
+        String value;
+        EXPECT_TRUE(m_core.settings().getPropertyT("lights", key, value)) << key;
+        EXPECT_FALSE(value.empty()) << key;
+    }
+    set("lights", "count", UInt(0xFFFFFFFF));
+    EXPECT_LE(read().lights.size(), 256u) << "a damaged count allocates no more than the cap";
+}
+
+TEST(ErrorStackLines, RenderingByAMissingPathNamesTheRenderOnce)
+{
+    cGraphicsHarness h;
+    iGraphics::sSprite sprite;
+    h.graphics().beginRender();
+    const String stack = thrownText([&] { h.graphics().render(sprite, String("pictures/missing.png"), false); });
+    const String line = "void cGraphics::render(const sSprite& _p, const String &_texture, Bool _overlay)";
+    ASSERT_NE(stack.find(line), String::npos);
+    EXPECT_EQ(stack.find(line), stack.rfind(line));
+}
+
+TEST(ErrorStackLines, GraphicsParametersFailInTheirOwnNames)
+{
+    cGraphicsHarness h;
+    h.core().dropSettings();
+    h.graphics().setNeedReset(true);
+    const String reading = thrownText([&] { h.graphics().beginRender(); });
+    EXPECT_NE(reading.find("void cGraphics::getGraphicsParameters()\n"), String::npos) << reading;
+    EXPECT_NE(reading.find("void cGraphics::beginRender()"), String::npos) << reading;
+
+    h.destroyGraphics();
+    EXPECT_NE(readFileBytes("error.log").find("void cGraphics::saveGraphicsParameters()"), std::string::npos);
 }
 
 // The overlay draw of a frame that showed _text.
@@ -191,14 +269,8 @@ TEST(OverlayFont, LinesAreSixteenPixelFontHighAndLettersMissingFromTheFontShowAs
     ASSERT_EQ(missing.vertices.size(), 8u);
     EXPECT_EQ(missing.vertices[0].u0, missing.vertices[4].u0);
     EXPECT_EQ(missing.vertices[0].v0, missing.vertices[4].v0);
-}
-
-TEST(OverlayFont, ThePictureIsMadeOnce)
-{
-    cGraphicsHarness h;
-    const UInt first = overlayOf(h, u"one").state.stages[0].texture;
-    EXPECT_EQ(overlayOf(h, u"two").state.stages[0].texture, first);
-    EXPECT_EQ(h.device().textures().size(), 1u);
+    EXPECT_EQ(missing.state.stages[0].texture, lines.state.stages[0].texture);
+    EXPECT_EQ(h.device().textures().size(), 1u) << "the picture is made once";
 }
 
 TEST(Screenshot, WritesADdsFileThatReadsBack)
@@ -220,46 +292,155 @@ TEST(Screenshot, WritesADdsFileThatReadsBack)
     EXPECT_EQ(0xFF123456u, image.at(799, 599));
 }
 
-TEST(FullscreenPicture, IsTheLargestCentred4To3Rectangle)
+// Windowed, the logical screen is the device's less half a pixel; in full screen it is the
+// largest centred 4:3 picture, its corners at the logical ones.
+TEST(ScreenGeometry, PlacesTheLogicalScreenOnTheDevice)
 {
     const struct {
-        Int desktopWidth, desktopHeight, pictureWidth, pictureHeight;
+        Int desktopWidth, desktopHeight, logicalWidth, logicalHeight, pictureWidth, pictureHeight;
         Float offsetX, offsetY;
-    } cases[] = {{1280, 800, 1066, 800, 107, 0}, {1280, 1024, 1280, 960, 0, 32}, {1024, 768, 1024, 768, 0, 0}};
+    } cases[] = {{1280, 800, 800, 600, 1066, 800, 107, 0}, {1280, 1024, 800, 600, 1280, 960, 0, 32},
+        {1024, 768, 800, 600, 1024, 768, 0, 0}, {1280, 1024, 1024, 768, 1280, 960, 0, 32}};
     for (const auto& c : cases) {
-        const sScreenGeometry g = sScreenGeometry::fullscreenOn(c.desktopWidth, c.desktopHeight, 800, 600);
-        SCOPED_TRACE(c.desktopHeight);
+        SCOPED_TRACE(testing::Message() << c.desktopWidth << "x" << c.desktopHeight << " for " << c.logicalWidth);
+        const sScreenGeometry g =
+            sScreenGeometry::fullscreenOn(c.desktopWidth, c.desktopHeight, c.logicalWidth, c.logicalHeight);
         EXPECT_EQ(std::make_pair(c.pictureWidth, c.pictureHeight), std::make_pair(g.pictureWidth, g.pictureHeight));
         EXPECT_EQ(Vector2(c.offsetX, c.offsetY), Vector2(g.offsetX, g.offsetY));
-        EXPECT_FLOAT_EQ(Float(c.pictureWidth) / 800, g.scaleX);
-        EXPECT_FLOAT_EQ(Float(c.pictureHeight) / 600, g.scaleY);
-    }
-}
-
-TEST(ScreenToLogical, MapsThePictureCornersToTheLogicalCornersOfTheSettings)
-{
-    const struct {
-        Int desktopWidth, desktopHeight, logicalWidth, logicalHeight;
-    } cases[] = {{1280, 800, 800, 600}, {1280, 1024, 800, 600}, {1280, 1024, 1024, 768}};
-    for (const auto& c : cases) {
-        const sScreenGeometry g = sScreenGeometry::fullscreenOn(c.desktopWidth, c.desktopHeight, c.logicalWidth, c.logicalHeight);
-        const Vector2 topLeft = g.toLogical({g.offsetX, g.offsetY});
-        const Vector2 bottomRight = g.toLogical({g.offsetX + Float(g.pictureWidth), g.offsetY + Float(g.pictureHeight)});
+        EXPECT_FLOAT_EQ(Float(c.pictureWidth) / Float(c.logicalWidth), g.scaleX);
+        EXPECT_FLOAT_EQ(Float(c.pictureHeight) / Float(c.logicalHeight), g.scaleY);
+        const Vector2 topLeft = g.toLogical({c.offsetX, c.offsetY});
+        const Vector2 bottomRight =
+            g.toLogical({c.offsetX + Float(c.pictureWidth), c.offsetY + Float(c.pictureHeight)});
         EXPECT_NEAR(0, topLeft.x, 1e-3);
         EXPECT_NEAR(0, topLeft.y, 1e-3);
-        EXPECT_NEAR(c.logicalWidth, bottomRight.x, 1e-3) << c.desktopHeight << " " << c.logicalWidth;
-        EXPECT_NEAR(c.logicalHeight, bottomRight.y, 1e-3) << c.desktopHeight << " " << c.logicalWidth;
+        EXPECT_NEAR(c.logicalWidth, bottomRight.x, 1e-3);
+        EXPECT_NEAR(c.logicalHeight, bottomRight.y, 1e-3);
     }
-    EXPECT_FLOAT_EQ(1.25f, sScreenGeometry::fullscreenOn(1280, 1024, 1024, 768).scaleX);
     const sScreenGeometry windowed = sScreenGeometry::windowed(800, 600);
+    EXPECT_EQ(Vector2(9.5f, 19.5f), windowed.toDevice(10, 20));
     EXPECT_EQ(Vector2(123.5f, 45), windowed.toLogical({123.5f, 45}));
+    EXPECT_EQ(Vector2(16, 32 + 32), sScreenGeometry::fullscreenOn(1280, 1024, 800, 600).toDevice(10, 20));
 }
 
-TEST(DevicePosition, IsHalfAPixelUpAndLeftWindowedAndScaledInFullScreen)
+const sScreenGeometry WINDOWED = sScreenGeometry::windowed(800, 600);
+
+class SpriteBatch : public testing::Test {
+protected:
+    void SetUp() override { m_batch.begin(16); }
+    void add(UInt _texture, ULong _renderType = 0, sSpriteQuad _quad = quadAt(0, 0, 10, 10))
+    {
+        m_batch.add(_quad, sSpriteTexture{_texture, 1, 1}, _renderType, 0, nullptr, WINDOWED);
+    }
+    const std::vector<sChunk>& end()
+    {
+        m_batch.end();
+        return m_batch.chunks();
+    }
+    cSpriteBatch m_batch;
+};
+
+TEST_F(SpriteBatch, SameTextureAndTypeMergeAndAChangeOfEitherSplits)
 {
-    EXPECT_EQ(Vector2(9.5f, 19.5f), sScreenGeometry::windowed(800, 600).toDevice(10, 20));
-    const sScreenGeometry g = sScreenGeometry::fullscreenOn(1280, 1024, 800, 600);
-    EXPECT_EQ(Vector2(16, 32 + 32), g.toDevice(10, 20));
+    add(1);
+    add(1);
+    add(2);
+    add(2, RT_OVERLAY);
+    const auto& chunks = end();
+    ASSERT_EQ(3u, chunks.size());
+    EXPECT_EQ(std::make_tuple(8u, 4u), std::make_tuple(chunks[0].vertexCount, chunks[0].primitiveCount));
+    EXPECT_EQ(std::make_tuple(8u, 12u, 2u), std::make_tuple(chunks[1].baseVertex, chunks[1].startIndex, chunks[1].texture));
+    EXPECT_EQ(ULong(RT_OVERLAY), chunks[2].renderType);
+}
+
+TEST_F(SpriteBatch, ASubdividedSpriteIsAGridWithBlendedInnerColours)
+{
+    sSpriteQuad quad = quadAt(0, 0, 10, 20);
+    quad.subdivision = 2;
+    quad.color[0] = 0xFF000000;
+    quad.color[1] = 0xFFFF0000;
+    quad.color[2] = 0xFF00FF00;
+    quad.color[3] = 0xFF0000FF;
+    add(1, 0, quad);
+    EXPECT_EQ(8u, end()[0].primitiveCount);
+    EXPECT_EQ(9u, m_batch.vertexCount());
+    EXPECT_EQ(24u, m_batch.indexCount());
+    const sVertex& centre = m_batch.vertices()[4];
+    EXPECT_FLOAT_EQ(4.5f, centre.x);
+    EXPECT_FLOAT_EQ(9.5f, centre.y);
+    EXPECT_EQ(0xFF404040u, centre.colour);
+}
+
+TEST_F(SpriteBatch, APlainQuadKeepsEachCornersPositionColourAndTexturePoint)
+{
+    sSpriteQuad quad = quadAt(10, 20, 30, 60);
+    for (UInt k = 0; k < 4; ++k)
+        quad.color[k] = 0xFF000000u + k;
+    quad.left = 0.25f;
+    quad.top = 0.5f;
+    quad.right = 0.75f;
+    m_batch.add(quad, sSpriteTexture{1, 0.5f, 2}, 0, 0, nullptr, WINDOWED);
+    end();
+    const Float expected[4][4] = {{9.5f, 19.5f, 0.125f, 1}, {29.5f, 19.5f, 0.375f, 1}, {9.5f, 59.5f, 0.125f, 2},
+                                  {29.5f, 59.5f, 0.375f, 2}};
+    for (UInt k = 0; k < 4; ++k) {
+        const sVertex& vertex = m_batch.vertices()[k];
+        EXPECT_EQ(std::vector<Float>({vertex.x, vertex.y, vertex.u0, vertex.v0}),
+                  std::vector<Float>(expected[k], expected[k] + 4)) << "corner " << k;
+        EXPECT_EQ(0xFF000000u + k, vertex.colour);
+    }
+    EXPECT_EQ(std::vector<UInt>(m_batch.indices(), m_batch.indices() + 6), (std::vector<UInt>{0, 2, 1, 1, 2, 3}));
+}
+
+// 20,000 sprites: far past the reserve of 16, and 80,000 vertices in one chunk.
+TEST_F(SpriteBatch, ABusyFrameGrowsAndIndicesStayExactPast65536Vertices)
+{
+    const UInt sprites = 20000;
+    for (UInt i = 0; i < sprites; ++i)
+        add(1);
+    const auto& chunks = end();
+    ASSERT_EQ(1u, chunks.size());
+    EXPECT_EQ(sprites * 4, chunks[0].vertexCount);
+    const UInt* indices = m_batch.indices();
+    ASSERT_EQ(sprites * 6, m_batch.indexCount());
+    EXPECT_EQ(sprites * 4 - 1, *std::max_element(indices, indices + sprites * 6));
+    EXPECT_EQ(sprites * 4 - 4, indices[sprites * 6 - 6]);
+}
+
+// The pixel tests see blending and masks work; here, that each bit picks its own part.
+TEST(RenderType, EachBitChoosesItsPartOfTheSpriteState)
+{
+    const sDrawState plain = spriteState(0, 7, 0, {});
+    EXPECT_EQ(7u, plain.stages[0].texture);
+    EXPECT_TRUE(plain.blend && plain.alphaTest && !plain.depthTest);
+    EXPECT_EQ(std::make_pair(BLEND_SRC_ALPHA, BLEND_INV_SRC_ALPHA), std::make_pair(plain.srcBlend, plain.destBlend));
+    for (ULong overlay : {ULong(RT_OVERLAY), ULong(RT_OVERLAY_BLEND)}) {
+        const sDrawState state = spriteState(overlay, 7, 0, {});
+        EXPECT_EQ(std::make_pair(BLEND_DEST_COLOR, BLEND_SRC_ALPHA), std::make_pair(state.srcBlend, state.destBlend));
+    }
+    EXPECT_FALSE(spriteState(RT_OPAQUE, 7, 0, {}).blend || spriteState(RT_OPAQUE, 7, 0, {}).alphaTest);
+    EXPECT_EQ(STENCIL_EQUAL, spriteState(RT_OVERLAY | RT_MASKED, 7, 0, {}).stencil);
+    // Magnified in full screen, overlays stay sharp and the rest is smoothed.
+    const sFrameStyle windowed{}, fullscreen{false, true};
+    const struct {
+        ULong renderType;
+        sFrameStyle style;
+        eFilter min, mag;
+    } filters[] = {{0, windowed, FILTER_POINT, FILTER_POINT}, {RT_LINEAR, windowed, FILTER_LINEAR, FILTER_LINEAR},
+        {RT_ANISOTROPIC, windowed, FILTER_ANISOTROPIC, FILTER_ANISOTROPIC},
+        {RT_LINEAR | RT_ANISOTROPIC, windowed, FILTER_LINEAR, FILTER_LINEAR},
+        {RT_OVERLAY, fullscreen, FILTER_POINT, FILTER_POINT}, {0, fullscreen, FILTER_POINT, FILTER_ANISOTROPIC}};
+    for (const auto& f : filters) {
+        const sDrawState state = spriteState(f.renderType, 7, 0, f.style);
+        EXPECT_EQ(std::make_pair(f.min, f.mag), std::make_pair(state.stages[0].minFilter, state.stages[0].magFilter))
+            << f.renderType << (f.style.fullscreen ? " in full screen" : "");
+    }
+    // The mask writer keeps only the stencil of texels above the threshold, and no colour.
+    const sDrawState writer = maskWriterState(RT_OPAQUE, 7, 0, {});
+    EXPECT_EQ(STENCIL_WRITE, writer.stencil);
+    EXPECT_TRUE(writer.alphaTest);
+    EXPECT_EQ(0x88u, writer.alphaRef);
+    EXPECT_EQ(std::make_pair(BLEND_ZERO, BLEND_ONE), std::make_pair(writer.srcBlend, writer.destBlend));
 }
 
 } // namespace

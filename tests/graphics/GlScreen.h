@@ -1,7 +1,5 @@
 #pragma once
-#include "graphics/GraphicsImpl.h"
-#include "platform/headless/HeadlessSystem.h"
-#include "platform/headless/HeadlessWindow.h"
+#include "GraphicsHarness.h"
 #include "platform/sdl/GlRasterDevice.h"
 #include "platform/sdl/HiddenGlWindow.h"
 #include "support/PixelProbes.h"
@@ -36,12 +34,7 @@ public:
     {
         ::expectPixels([this](UInt _x, UInt _y) { return pixel(_x, _y); }, _probes, _tolerance);
     }
-    template <class tQueue> void frame(tQueue _queue)
-    {
-        m_graphics->beginRender();
-        _queue(*m_graphics);
-        m_graphics->endRender();
-    }
+    template <class tQueue> void frame(tQueue _queue) { drawFrame(*m_graphics, _queue); }
 
 private:
     std::unique_ptr<cHiddenGlWindow> m_window;

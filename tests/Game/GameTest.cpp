@@ -1,0 +1,304 @@
+#include "Game/GameRandom.h"
+#include "Game/Manufacture/Manufacture.h"
+#include "Game/Manufacture/ProductionHouse.h"
+#include "Game/Upgrade.h"
+#include "GameHarness.h"
+#include "platform/headless/HeadlessSoundLibrary.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// A selected building that counts how often its upgrade control is brought up to date.
+class cCountingHouse : public cProductionHouse {
+public:
+    cCountingHouse() : cProductionHouse(cGame::MILL, 0, nullptr) {}
+    void updateUpgrade() override { ++m_updates; }
+    int m_updates = 0;
+};
+
+class cGameMoneyTest : public cGameTest {
+protected:
+    void expectFlies(std::vector<std::pair<UInt, std::u16string>> _expected)
+    {
+        const std::vector<cFlyText*> flies = flyTexts();
+        ASSERT_EQ(flies.size(), _expected.size());
+        for (size_t i = 0; i < flies.size(); ++i) {
+            EXPECT_EQ(flies[i]->getTextColor(), _expected[i].first) << i;
+            EXPECT_EQ(flies[i]->getString(), _expected[i].second) << i;
+        }
+    }
+};
+
+TEST_F(cGameMoneyTest, MoneyNeverGoesBelowZeroAndTheTrueChangeFlies)
+{
+    key::Money() = 30;
+    cGame::setMoney(-50);
+    EXPECT_EQ(cGame::getMoney(), 0);
+    cGame::setMoney(120);
+    expectFlies({{EXPENSE_COLOR, u"30"}, {INCOME_COLOR, u"120"}});
+}
+
+TEST_F(cGameMoneyTest, TheSameAmountFliesNothingButRefreshes)
+{
+    cCountingHouse house;
+    cManufacture::getInstance()->selectDepot(&house, false);
+    key::Money() = 40;
+    cGame::setMoney(40);
+    EXPECT_TRUE(flyTexts().empty());
+    EXPECT_GT(house.m_updates, 0);
+    EXPECT_EQ(cManufacture::getInstance()->getSelected(), &house) << "the selection is renewed, not lost";
+    cManufacture::getInstance()->selectDepot(nullptr, false);
+}
+
+TEST_F(cGameMoneyTest, ASoldProductFliesWithItsIconAndAnUnknownOneDoesNot)
+{
+    m_game->startFlyProduct(19);
+    EXPECT_TRUE(flyTexts().empty());
+    m_game->startFlyProduct(3);
+    expectFlies({{PRODUCT_COLOR, u"1"}});
+}
+
+TEST_F(cGameMoneyTest, EarningsWithinOneMinuteWinTheAward)
+{
+    struct sCase {
+        Float secondTime;
+        bool won;
+    };
+    for (const sCase& c : {sCase{65.0f, true}, sCase{71.0f, false}}) {
+        key::awEarn() = false;
+        cGame::endGame();
+        cGame::startGame();
+        m_game = cGame::getInstance();
+        m_game->addEarnedFromMarket(600, 10.0f);
+        m_game->addEarnedFromMarket(500, c.secondTime);
+        EXPECT_EQ(key::awEarn(), c.won) << c.secondTime;
+        EXPECT_EQ(m_game->getEarnedSum(), c.won ? 1100u : 500u);
+        EXPECT_FLOAT_EQ(m_game->getEarnedWindowStart(), c.secondTime - 60.0f);
+    }
+}
+
+TEST_F(cGameMoneyTest, CheatsGiveMoneyUpgradesAndSeeds)
+{
+    cGame::cheatAddMoney();
+    EXPECT_EQ(cGame::getMoney(), 1000);
+    expectFlies({{INCOME_COLOR, u"1000"}});
+    key::Money() = 2147483000;
+    cGame::cheatAddMoney();
+    EXPECT_EQ(cGame::getMoney(), 2147483647) << "the purse stops at the top";
+    cGame::cheatAddUpgrades();
+    for (UInt item = 0; item < cGame::UPGRADE_ITEM_COUNT; ++item)
+        EXPECT_EQ(key::upgradeAvail(item), item == cGame::WATER_SOURCE ? 2u : 3u) << item;
+    cGame::cheatAddSeeds();
+    for (UInt crop = 0; crop < cGame::CULTIVATION_COUNT; ++crop)
+        EXPECT_EQ(key::SeedAvail[crop], 1u) << crop;
+}
+
+TEST_F(cGameMoneyTest, AnUpgradeSoundCutsThePreviousOne)
+{
+    auto& sound = m_engine.platform().getHeadlessSoundLibrary();
+    sound.clearCalls();
+    m_game->playUpgradeSound();
+    m_game->playUpgradeSound();
+    EXPECT_EQ(sound.countCalls("play"), 2);
+    EXPECT_EQ(sound.countCalls("stopChannel"), 1);
+}
+
+// A cost row sets only the levels it names, and a load without a part keeps what the table held.
+TEST_F(cGameTest, ALoadSetsOnlyWhatItNames)
+{
+    load("<Game><Costs><Item><Up0>100</Up0><Up1>200</Up1></Item>"
+         "<Item><Up0>7</Up0><Up1>8</Up1><Up2>9</Up2><Up3>10</Up3><Up4>11</Up4></Item></Costs>"
+         "<Seeds><Seed Price=\"5\" /></Seeds></Game>");
+    load("<Game><UpgradeStrings><s string=\"one\" /></UpgradeStrings></Game>");
+    const UInt expected[2][4] = {{100, 200, 0, 0}, {7, 8, 9, 10}};
+    for (UInt item = 0; item < 2; ++item)
+        for (UInt level = 0; level < 4; ++level)
+            EXPECT_EQ(m_game->getUpgradeCost(cGame::eUpgradeItem(item), level), expected[item][level]) << item << level;
+    EXPECT_EQ(m_game->getSeedsInfo(cGame::GRASS)->Price, 5u);
+    EXPECT_EQ(m_game->getUpgradeString(0), u"one");
+}
+
+TEST_F(cGameTest, ProductsAndSeedsAreReadInOrderAndExtraOnesIgnored)
+{
+    std::string products, seeds, strings;
+    for (int i = 0; i < 21; ++i) {
+        const std::string n = std::to_string(i);
+        products += "<P CreationTime=\"" + n + ".5\" DieTime=\"" + n + "\" MaxSellFrequency=\"0.25\" PriceRadius=\"" + n +
+                    "\" GoodAttPriceRadius=\"-" + n + "\" />";
+        seeds += "<S Price=\"" + n + "\" />";
+        strings += "<U string=\"s" + n + "\" />";
+    }
+    load("<Game><ProductionInfo>" + products + "</ProductionInfo><Seeds>" + seeds + "</Seeds><UpgradeStrings>" +
+         strings + "</UpgradeStrings></Game>");
+    const cGame::sProdInfo* good = m_game->getGoodInfo(3);
+    ASSERT_TRUE(good);
+    EXPECT_EQ(good, m_game->getProdInfo(11));
+    EXPECT_FLOAT_EQ(good->CreationTime, 11.5f);
+    EXPECT_FLOAT_EQ(good->DieTime, 11.0f);
+    EXPECT_FLOAT_EQ(good->MaxSellFrequency, 0.25f);
+    EXPECT_EQ(good->PriceRadius, 11);
+    EXPECT_EQ(good->GoodAttPriceRadius, -11);
+    EXPECT_EQ(m_game->getCultivationInfo(cGame::WHEAT), m_game->getProdInfo(7));
+    EXPECT_EQ(m_game->getSeedsInfo(cGame::WHEAT)->Price, 7u);
+    EXPECT_EQ(m_game->getUpgradeString(4), u"s4");
+    EXPECT_EQ(m_game->getUpgradeString(5), u"");
+}
+
+TEST_F(cGameTest, LookupsOutsideTheTablesAnswerNone)
+{
+    EXPECT_FALSE(m_game->getProdInfo(19));
+    EXPECT_FALSE(m_game->getCultivationInfo(cGame::eCultivationType(8)));
+    EXPECT_FALSE(m_game->getGoodInfo(-1));
+    EXPECT_FALSE(m_game->getGoodInfo(11));
+    EXPECT_FALSE(m_game->getSeedsInfo(cGame::eCultivationType(8)));
+    EXPECT_TRUE(m_game->getGoodInfo(10));
+    EXPECT_EQ(cGame::getStaticProductTag(18), u"Кексы");
+    EXPECT_EQ(cGame::getStaticProductTag(19), u"");
+    EXPECT_EQ(getAwardKey(20), "Award21CollectAllAwards");
+    EXPECT_EQ(getAwardKey(21), "");
+}
+
+TEST_F(cGameTest, UpgradeCostRefusesLevelFirstThenItem)
+{
+    struct sCase {
+        UInt item, level;
+        const char* error;
+    };
+    const sCase cases[] = {{15, 4, "bad level"}, {0, 4, "bad level"}, {15, 0, "bad upgrade item"},
+        // An item made from a negative number must not read before the table.
+        {UInt(-1), 0, "bad upgrade item"}, {14, 3, "no error"}};
+    for (const sCase& c : cases)
+        EXPECT_EQ(thrownText([&] { m_game->getUpgradeCost(cGame::eUpgradeItem(c.item), c.level); }, true), c.error)
+            << c.item << ", " << c.level;
+}
+
+std::vector<UInt> draw(int _count)
+{
+    std::vector<UInt> values;
+    for (int i = 0; i < _count; ++i)
+        values.push_back(gameRand());
+    return values;
+}
+
+TEST(GameRandom, TheBuiltInSequenceStaysInRangeAndStartsAgainWhenPutBack)
+{
+    setRandomSource(nullptr);
+    const std::vector<UInt> first = draw(1000);
+    for (UInt value : first)
+        EXPECT_LE(value, GAME_RAND_MAX);
+    EXPECT_NE(first[0], first[1]);
+    setRandomSource(nullptr);
+    EXPECT_EQ(draw(1000), first);
+}
+
+TEST(GameRandom, ATestSourceIsHeldToTheContract)
+{
+    static UInt s_next = 0;
+    setRandomSource([] { return s_next; });
+    s_next = 12;
+    EXPECT_EQ(gameRand(), 12u);
+    s_next = 40000;
+    EXPECT_EQ(gameRand(), GAME_RAND_MAX);
+    setRandomSource(nullptr);
+}
+
+constexpr UInt DIG_INDEX = 34;
+
+// A building whose levels are plain records.
+class cLevelledBuilding : public cUpgrade {
+public:
+    cLevelledBuilding() : cUpgrade(cGame::DIG_BUILDING, DIG_INDEX) {}
+    ~cLevelledBuilding() noexcept override = default;
+    void updateUpgrade() override { ++m_updates; }
+    void loadUpgrade(UInt _level, iXML* /*_xml*/) override { m_loaded.push_back(_level); }
+
+    int m_updates = 0;
+    std::vector<UInt> m_loaded;
+};
+
+class cUpgradeTest : public cGameTest {
+protected:
+    cUpgradeTest()
+    {
+        // The dig building's row is the fifteenth: 100, 200, 300, 400.
+        std::string costs = "<Game><Costs>";
+        for (UInt item = 0; item < cGame::UPGRADE_ITEM_COUNT; ++item)
+            costs += "<Item><Up0>100</Up0><Up1>200</Up1><Up2>300</Up2><Up3>400</Up3></Item>";
+        load(costs + "</Costs></Game>");
+        load("<Building><Upgrades><Up0/><Up1/><Up2/><Up3/></Upgrades></Building>", m_building);
+        m_engine.platform().getHeadlessSoundLibrary().clearCalls();
+    }
+
+    int sounds() { return m_engine.platform().getHeadlessSoundLibrary().countCalls("play"); }
+
+    cLevelledBuilding m_building;
+};
+
+// Past the last level lands on the last; the same level, or a building without levels, only
+// refreshes; every call refreshes once.
+TEST_F(cUpgradeTest, SettingALevelClampsAndSoundsOnlyAChange)
+{
+    cLevelledBuilding bare;
+    const struct {
+        cLevelledBuilding* building;
+        Int from;
+        UInt to;
+        Int level;
+        int sounds;
+    } cases[] = {{&m_building, 0, 7, 3, 1}, {&m_building, 2, 2, 2, 0}, {&bare, 1, 3, 1, 0}};
+    for (const auto& c : cases) {
+        key::upgradeLevel(DIG_INDEX) = c.from;
+        c.building->m_updates = 0;
+        m_engine.platform().getHeadlessSoundLibrary().clearCalls();
+        c.building->setUpgrade(c.to, true);
+        EXPECT_EQ(key::upgradeLevel(DIG_INDEX), c.level) << c.from << " to " << c.to;
+        EXPECT_EQ(sounds(), c.sounds) << c.from << " to " << c.to;
+        EXPECT_EQ(c.building->m_updates, 1) << c.from << " to " << c.to;
+    }
+}
+
+TEST_F(cUpgradeTest, TheNextLevelMustBeAffordableAndOnSaleWhereAsked)
+{
+    struct sCase {
+        Int money;
+        Int level;
+        UInt onSale;
+        Bool checkMoney;
+        Bool checkSale;
+        Bool can;
+    };
+    const sCase cases[] = {
+        {200, 0, 0, true, false, true}, {199, 0, 0, true, false, false}, {300, 1, 0, true, false, true},
+        {0, 0, 0, false, true, false},  {0, 0, 1, false, true, true},    {0, 0, 0, false, false, true},
+    };
+    for (const sCase& c : cases) {
+        key::Money() = c.money;
+        key::upgradeLevel(DIG_INDEX) = c.level;
+        key::upgradeAvail(cGame::DIG_BUILDING) = c.onSale;
+        EXPECT_EQ(m_building.canUpgrade(c.checkMoney, c.checkSale), c.can) << c.money << " at level " << c.level;
+    }
+}
+
+TEST_F(cUpgradeTest, LevelsStopAtTheFirstOneMissing)
+{
+    struct sCase {
+        const char* upgrades;
+        std::vector<UInt> loaded;
+    };
+    const sCase cases[] = {
+        {"<Up0/><Up3/>", {0}},
+        {"<Up0/><Up2/><Up3/>", {0}},
+        {"<Up1/><Up0/><Up2/>", {0, 1, 2}},
+        {"<Up0/><Up1/><Up2/><Up3/><Up4/>", {0, 1, 2, 3}},
+    };
+    for (const sCase& c : cases) {
+        m_building.m_loaded.clear();
+        load(std::string("<Building><Upgrades>") + c.upgrades + "</Upgrades></Building>", m_building);
+        EXPECT_EQ(m_building.m_loaded, c.loaded) << c.upgrades;
+        EXPECT_EQ(m_building.getLevelCount(), c.loaded.size()) << c.upgrades;
+    }
+}
+
+} // namespace
