@@ -13,7 +13,8 @@
 
 namespace {
 
-// Handlers are plain functions, so what they saw goes to one shared journal.
+// Handlers are plain functions, so what they saw goes to one shared journal (movement as
+// "axis:delta").
 struct sCall {
     std::string handler;
     cView* view;
@@ -39,12 +40,6 @@ std::u16string& typed()
     return s_typed;
 }
 
-std::vector<std::string>& moves()
-{
-    static std::vector<std::string> s_moves;
-    return s_moves;
-}
-
 template <char Name>
 void note(cView* _view)
 {
@@ -62,7 +57,6 @@ protected:
     {
         journal().clear();
         typed().clear();
-        moves().clear();
         m_input = std::make_unique<cInput>(&m_keyboard, &m_mouse);
         m_input->acquireDevices();
     }
@@ -302,7 +296,7 @@ TEST_F(InputTest, UnboundHandlerIsNotCalledForEventsCollectedBeforeItWasUnbound)
 
 void noteMove(eControl _axis, Long _delta, cView*)
 {
-    moves().push_back(std::to_string(_axis) + ":" + std::to_string(_delta));
+    journal().push_back({std::to_string(_axis) + ":" + std::to_string(_delta), nullptr});
 }
 
 TEST_F(InputTest, MovementComesAsXThenYThenWheelOnlyForAxesThatMoved)
@@ -310,12 +304,13 @@ TEST_F(InputTest, MovementComesAsXThenYThenWheelOnlyForAxesThatMoved)
     m_input->bindMouse(noteMove, nullptr);
     m_mouse.move(7, 0);
     m_input->process();
-    EXPECT_EQ(moves(), std::vector<std::string>{"528:7"});
+    EXPECT_EQ(journal(), (std::vector<sCall>{{"528:7", nullptr}}));
     m_mouse.move(-2, 3, 120);
     m_input->process();
-    EXPECT_EQ(moves(), (std::vector<std::string>{"528:7", "528:-2", "529:3", "530:120"}));
+    EXPECT_EQ(journal(),
+        (std::vector<sCall>{{"528:7", nullptr}, {"528:-2", nullptr}, {"529:3", nullptr}, {"530:120", nullptr}}));
     m_input->process();
-    EXPECT_EQ(moves().size(), 4u) << "no movement, no call";
+    EXPECT_EQ(journal().size(), 4u) << "no movement, no call";
 }
 
 TEST_F(InputTest, OverflowingBufferStillDeliversTheKeptEvents)
@@ -327,17 +322,14 @@ TEST_F(InputTest, OverflowingBufferStillDeliversTheKeptEvents)
     EXPECT_EQ(journal().size(), 1024u);
 }
 
-struct sFailure {
-    eInputResult result;
-    int acquires; // further acquisitions the frame makes
-};
-
 TEST_F(InputTest, FailedKeyboardReadingSkipsItsEventsForOneFrame)
 {
     m_input->bind(CONTROL_ANY, note<'*'>, nullptr);
-    const sFailure failures[] = {
-        {eInputResult::notAcquired, 1}, {eInputResult::inputLost, 1}, {eInputResult::failed, 0}};
-    for (const sFailure& failure : failures) {
+    const struct {
+        eInputResult result;
+        int acquires; // further acquisitions the frame makes
+    } failures[] = {{eInputResult::notAcquired, 1}, {eInputResult::inputLost, 1}, {eInputResult::failed, 0}};
+    for (const auto& failure : failures) {
         journal().clear();
         const int before = m_keyboard.getAcquireCount();
         tap(KEY_ESCAPE);
@@ -368,7 +360,7 @@ TEST_F(InputTest, LostMouseIsAcquiredAgainWithoutEndingTheGame)
     EXPECT_EQ(m_mouse.getAcquireCount(), 3);
     m_mouse.move(4, 0);
     m_input->process();
-    EXPECT_EQ(moves(), std::vector<std::string>{"528:4"});
+    EXPECT_EQ(journal(), (std::vector<sCall>{{"528:4", nullptr}}));
 }
 
 TEST_F(InputTest, KeysHeldWhenTheFocusGoesAreReleasedAndInputContinuesAfter)

@@ -47,13 +47,6 @@ void expectQuarterCentres(const sImage& _image, int _tolerance)
     }
 }
 
-UInt headerWord(const std::vector<unsigned char>& _file, std::size_t _at)
-{
-    UInt value = 0;
-    std::memcpy(&value, &_file[_at], 4);
-    return value;
-}
-
 // An uncompressed 32-bit TGA header declaring 4096 by 4096 pixels, then one pixel.
 std::string bigTga()
 {
@@ -114,8 +107,11 @@ TEST(DdsFiles, WrittenScreenshotIsPlainArgbAndReadsBackExactly)
     ASSERT_EQ(128u + 5 * 3 * 4, file.size());
     EXPECT_EQ(0, std::memcmp(file.data(), "DDS ", 4));
     const std::pair<std::size_t, UInt> words[] = {{4, 124}, {12, 3}, {16, 5}, {20, 20}, {88, 32}, {104, 0xFF000000}};
-    for (const auto& word : words)
-        EXPECT_EQ(word.second, headerWord(file, word.first)) << "at " << word.first;
+    for (const auto& word : words) {
+        UInt value = 0;
+        std::memcpy(&value, &file[word.first], 4);
+        EXPECT_EQ(word.second, value) << "at " << word.first;
+    }
     EXPECT_EQ(image.pixels, readDds(file.data(), file.size(), "shot.dds").pixels);
 }
 

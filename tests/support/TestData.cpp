@@ -2,8 +2,6 @@
 
 #include "support/Xml16.h"
 
-#include <filesystem>
-
 cTestData::cTestData(const std::string& _gameElement) : m_folder(true), m_home("FURROW_HOME", m_folder.file("home"))
 {
     writeXml16(data("sys/settings.xml"), "<main>" + _gameElement + "</main>");
@@ -11,7 +9,6 @@ cTestData::cTestData(const std::string& _gameElement) : m_folder(true), m_home("
 
 void cTestData::write(const std::string& _path, const std::string& _bytes) const
 {
-    std::filesystem::create_directories(std::filesystem::path(_path).parent_path());
     writeFileBytes(_path, _bytes);
 }
 
