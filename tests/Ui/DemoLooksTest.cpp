@@ -1,11 +1,9 @@
-#include "ButtonHarness.h"
-#include "ControlHarness.h"
 #include "Ui/FlyText.h"
 #include "Ui/Letter.h"
 #include "Ui/MultilineText.h"
-#include "Ui/OverlayButton.h"
 #include "Ui/Picture.h"
 #include "Ui/PriceText.h"
+#include "Ui/SelectProfile.h"
 #include "Ui/Text.h"
 #include "Ui/UI.h"
 #include "engine/FileManager.h"
@@ -20,63 +18,15 @@
 #include "platform/ImageLoader.h"
 #include "support/TempFolder.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <cstdlib>
 #include <memory>
 
-// Controls drawn by the frame driver's draw pass through GL into a hidden window.
 namespace {
 
-void drawControls(cGlScreen& _screen)
-{
-    _screen.frame([](cGraphics&) { cUI::drawControls(&cLogic::draw); });
-}
-
-class ControlPixels : public cControlTest {
-protected:
-    ControlPixels() : cControlTest("back_color=\"0xFF202020\"", {{"ui/shape.png", halfShapePng()}}) {}
-    void SetUp() override
-    {
-        m_harness.destroyGraphics();
-        m_screen.open(m_harness.window(), m_harness.system());
-    }
-
-    cGlScreen m_screen;
-};
-
-TEST_F(ControlPixels, AnAnimatedGridPictureAndALitMeshShowAtTheirPlaces)
-{
-    auto picture = std::make_unique<cPicture>(nullptr);
-    picture->loadXML(element("Visible=\"1\" Picture=\"grid.png\" anim_columns=\"3\" anim_rows=\"3\" "
-                             "frames_count=\"9\" anim_length=\"0.9\" position=\"100,100\" size=\"40,40\"")
-                         .get());
-    auto mesh = std::make_unique<cControl>(nullptr);
-    mesh->loadXML(element("Visible=\"1\" Mesh=\"square.mesh\" position=\"300,100\" scale=\"20,20,1\" deep=\"1\" "
-                          "LightingEnable=\"1\" EmissiveColor=\"0xFF00FF00\" AmbientColor=\"0xFF000000\"")
-                      .get());
-    for (Float clock : {0.45f, 0.75f}) {
-        picture->setAnimTime(clock);
-        drawControls(m_screen);
-        const UInt cell = gridCellColour(picture->getAnimFrame()), glow = 0xFF00FF00, back = 0xFF202020;
-        m_screen.expectPixels({{cell, 100, 100}, {cell, 83, 117}, {back, 78, 100}, {glow, 300, 100}, {glow, 282, 118},
-                      {back, 300, 78}});
-    }
-}
-
-using OverlayPixels = ControlPixels;
-
-TEST_F(OverlayPixels, AHoveredOverlayButtonLightsOnlyItsOpaquePixels)
-{
-    // Covers 100..108 by 100..108: grey on the left, clear on the right.
-    cOverlayButton button(nullptr);
-    button.loadXML(element("Visible=\"1\" position=\"104,104\" size=\"8,8\" Picture=\"ui/shape.png\"").get());
-    button.hovered();
-    drawControls(m_screen);
-    // The light multiplies the grey by its colour plus its alpha (0.74 + 0.74 red and green, 1 + 0.74 blue).
-    m_screen.expectPixels({{0xFF5F5F6F, 101, 104}, {0xFF202020, 106, 104}, {0xFF202020, 110, 104}});
-}
-
-// Texts, fonts and pictures of the built demo data.
+// Texts, fonts and pictures of the built demo data, drawn through GL into a hidden window.
 class DemoLooks : public ::testing::Test {
 protected:
     void SetUp() override
@@ -173,7 +123,7 @@ TEST_F(DemoLooks, LatinAndCyrillicGlyphsOfTheBakedFontLandWhereTheirLettersStand
     text->show();
     text->enable();
     ASSERT_EQ(text->getLetters().size(), 8u);
-    drawControls(m_screen);
+    m_screen.frame([](cGraphics&) { cUI::drawControls(&cLogic::draw); });
     const UInt back = m_screen.pixel(790, 590);
     ASSERT_GT(channelDistance(back, ink, false), 100) << "the ink must stand out";
     for (const cLetter* letter : text->getLetters())
@@ -228,6 +178,15 @@ TEST_F(DemoLooks, BothFontsHaveLatinAndCyrillicGlyphs)
         ASSERT_TRUE(font->getLetter(u'\u0416', glyph) && font->getLetter(u'l', narrow));
         EXPECT_GT(glyph.advance, narrow.advance) << path;
     }
+}
+
+// An English player reads the profile screens' own labels and question in English; that
+// every picture of the screens loads is the shell walk's to see.
+TEST_F(DemoLooks, TheProfileScreensLabelsReadInEnglish)
+{
+    EXPECT_EQ(m_strings->getString(cSelectProfile::LABEL_EXISTING), u"OK");
+    EXPECT_EQ(m_strings->getString(cSelectProfile::LABEL_NEW), u"New");
+    EXPECT_EQ(m_strings->getString(cSelectProfile::DELETE_QUESTION), u"Do you really want\nto delete this profile?");
 }
 
 TEST_F(DemoLooks, EveryPictureOfThePictureShowFindsItsLook)
