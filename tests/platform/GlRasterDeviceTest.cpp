@@ -13,14 +13,13 @@ const UInt SIZE = 64;
 const UInt BACK = 0xFF202020;
 
 // The renderer hands over corners shifted half a pixel up and left, so texels meet pixels.
-std::vector<sVertex> sprite(Float _left, Float _top, Float _right, Float _bottom, UInt _colour, Float _z = 0)
+std::vector<sVertex> sprite(Float _left, Float _top, Float _right, Float _bottom, UInt _colour)
 {
     std::vector<sVertex> v(4);
     const Float xs[4] = {_left, _right, _left, _right}, ys[4] = {_top, _top, _bottom, _bottom};
     for (int i = 0; i < 4; ++i) {
         v[i].x = xs[i] - 0.5f;
         v[i].y = ys[i] - 0.5f;
-        v[i].z = _z;
         v[i].colour = _colour;
         v[i].u0 = Float(i % 2);
         v[i].v0 = Float(i / 2);

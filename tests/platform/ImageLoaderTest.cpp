@@ -1,9 +1,12 @@
+#include "platform/DdsFile.h"
 #include "platform/ImageLoader.h"
 #include "platform/TextureFit.h"
 #include "support/ImageFixtures.h"
 #include "support/Thrown.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 namespace {
 
@@ -57,19 +60,23 @@ std::string bigTga()
 
 } // namespace
 
-TEST(JngImages, OneAndOddSizedImagesKeepTheirSizeAndColours)
+// The signature decides whatever the name says.
+TEST(LossyImages, OneAndOddSizedImagesKeepTheirSizeAndColours)
 {
     const sImage one = load(makeJng(makeImage(1, 1, [](UInt, UInt) { return 0xFF00FF00u; }), false));
     ASSERT_EQ(1u, one.width);
     ASSERT_EQ(1u, one.height);
     EXPECT_LE(channelDistance(0xFF00FF00u, one.pixels[0]), 8);
-    const sImage odd = load(makeJng(quarterImage(129, 64), false));
+    const std::string jng = makeJng(quarterImage(129, 64), false);
+    EXPECT_TRUE(isJngImage(jng.data(), jng.size()));
+    const sImage odd = load(jng, "picture.png");
     ASSERT_EQ(129u, odd.width);
     ASSERT_EQ(64u, odd.height);
     expectQuarterCentres(odd, 8);
+    expectQuarterCentres(load(makeJpeg(quarterImage(32, 32))), 8);
 }
 
-TEST(JngImages, AlphaChannelIsExact)
+TEST(LossyImages, JngAlphaChannelIsExact)
 {
     const sImage source = makeImage(8, 4, [](UInt x, UInt y) { return UInt(x * 32 + y) << 24 | 0x808080u; });
     const sImage image = load(makeJng(source, true));
@@ -77,13 +84,6 @@ TEST(JngImages, AlphaChannelIsExact)
     for (UInt y = 0; y < 4; ++y)
         for (UInt x = 0; x < 8; ++x)
             EXPECT_EQ(source.at(x, y) >> 24, image.at(x, y) >> 24) << x << "," << y;
-}
-
-TEST(JngImages, SignatureDecidesWhateverTheName)
-{
-    const std::string jng = makeJng(quarterImage(16, 16), false);
-    EXPECT_TRUE(isJngImage(jng.data(), jng.size()));
-    EXPECT_EQ(16u, load(jng, "picture.png").width);
 }
 
 TEST(LosslessImages, DecodeToTheSamePixels)
@@ -99,9 +99,31 @@ TEST(LosslessImages, DecodeToTheSamePixels)
     }
 }
 
-TEST(JpegImages, DecodeCloseToTheSource)
+// Other tools must read our screenshots: an uncompressed 32-bit ARGB header, then the rows.
+TEST(DdsFiles, WrittenScreenshotIsPlainArgbAndReadsBackExactly)
 {
-    expectQuarterCentres(load(makeJpeg(quarterImage(32, 32))), 8);
+    const sImage image = makeImage(5, 3, [](UInt x, UInt y) { return 0x12000000u * (x + 1) | y * 0x10203u; });
+    const std::vector<unsigned char> file = writeDds(image);
+    ASSERT_EQ(128u + 5 * 3 * 4, file.size());
+    EXPECT_EQ(0, std::memcmp(file.data(), "DDS ", 4));
+    const std::pair<std::size_t, UInt> words[] = {{4, 124}, {12, 3}, {16, 5}, {20, 20}, {88, 32}, {104, 0xFF000000}};
+    for (const auto& word : words) {
+        UInt value = 0;
+        std::memcpy(&value, &file[word.first], 4);
+        EXPECT_EQ(word.second, value) << "at " << word.first;
+    }
+    EXPECT_EQ(image.pixels, readDds(file.data(), file.size(), "shot.dds").pixels);
+}
+
+// Flat 4 x 4 blocks of colours that 5-6-5 keeps exactly, so compressed files decode to the source.
+TEST(DdsFiles, CompressedAndSixteenBitFilesDecodeThroughTheLoader)
+{
+    const sImage source = quarterImage(16, 8);
+    for (const char* code : {"DXT1", "DXT3", "DXT5"}) {
+        SCOPED_TRACE(code);
+        expectClose(source, load(makeCompressedDds(source, code), "t.dds"), 0);
+    }
+    expectClose(quarterImage(8, 8), load(makeRgb565Dds(quarterImage(8, 8)), "t.dds"), 0);
 }
 
 TEST(BrokenImages, FailWithATextNamingTheFile)

@@ -1,4 +1,3 @@
-#include "MemorySoundFiles.h"
 #include "SoundMaker.h"
 #include "engine/Channel.h"
 #include "engine/FileManager.h"
@@ -10,17 +9,66 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
+#include <map>
 #include <memory>
+#include <optional>
+#include <string>
 #include <thread>
 
-// The channel protocol the sound manager relies on, held alike by the recording fake and by
-// SDL2_mixer (on its dummy driver, so no sound card is needed).
 namespace {
+
+// Sound files held in memory and served through the library's file callbacks, so the
+// library can be tested without a file system. The callbacks are plain functions: they
+// reach the one living set through s_files.
+struct sMemorySoundFiles {
+    sMemorySoundFiles() { s_files = this; }
+    ~sMemorySoundFiles() { s_files = nullptr; }
+
+    static unsigned int onOpen(const char* _name)
+    {
+        const auto found = s_files->files.find(_name);
+        if (found == s_files->files.end())
+            return kBadSoundFile;
+        s_files->open[s_files->nextHandle] = {&found->second, 0};
+        return s_files->nextHandle++;
+    }
+    static int onSeek(unsigned int _handle, int _position, int _seekMode)
+    {
+        if (_seekMode == 2 && _position == 0)
+            return s_files->claimedSize.value_or(int(s_files->open.at(_handle).first->size()));
+        return 0;
+    }
+    static int onRead(unsigned int _handle, void* _buffer, int _size)
+    {
+        if (s_files->throwingRead)
+            throw "Read failed.";
+        auto& [bytes, position] = s_files->open.at(_handle);
+        const std::size_t count = std::min(std::size_t(_size), bytes->size() - position);
+        std::memcpy(_buffer, bytes->data() + position, count);
+        position += count;
+        return int(count);
+    }
+    static void onClose(unsigned int _handle) { s_files->open.erase(_handle); }
+    sSoundFileCallbacks getCallbacks() const { return sSoundFileCallbacks{onOpen, onSeek, onRead, onClose}; }
+
+    static inline sMemorySoundFiles* s_files = nullptr;
+    std::map<std::string, std::string> files;
+    std::map<unsigned int, std::pair<const std::string*, std::size_t>> open; // handle -> bytes, read position
+    unsigned int nextHandle = 1;
+    // Reads throw, as a callback over a failing file system might.
+    bool throwingRead = false;
+    // Answered for the size instead of the true one.
+    std::optional<int> claimedSize;
+};
 
 const int kVoices = 3;
 
+// The channel protocol the sound manager relies on, held alike by the recording fake and by
+// SDL2_mixer (on its dummy driver, so no sound card is needed).
 template <class T>
 class SoundLibrary : public ::testing::Test {
 protected:

@@ -1,4 +1,5 @@
 #include "ImageFixtures.h"
+#include "support/MeshWriter.h"
 
 #include <squish.h>
 #include <stb_image_write.h>
@@ -46,11 +47,6 @@ std::string u32BigEndian(UInt _value)
     return {char(_value >> 24), char(_value >> 16), char(_value >> 8), char(_value)};
 }
 
-std::string u32LittleEndian(UInt _value)
-{
-    return {char(_value), char(_value >> 8), char(_value >> 16), char(_value >> 24)};
-}
-
 std::string deflate(const std::string& _bytes)
 {
     uLongf size = compressBound(uLong(_bytes.size()));
@@ -64,13 +60,10 @@ std::string deflate(const std::string& _bytes)
 std::string ddsHeader(const sImage& _image, UInt _formatFlags, UInt _fourCC, UInt _bits, UInt _red,
                       UInt _green, UInt _blue)
 {
-    std::string header = "DDS " + u32LittleEndian(124) + u32LittleEndian(0x1007) + u32LittleEndian(_image.height) +
-                         u32LittleEndian(_image.width);
+    std::string header = "DDS " + u32Bytes(124) + u32Bytes(0x1007) + u32Bytes(_image.height) + u32Bytes(_image.width);
     header.append(4 * 14, '\0'); // pitch, depth, mip levels, reserved
-    header += u32LittleEndian(32) + u32LittleEndian(_formatFlags) + u32LittleEndian(_fourCC) +
-              u32LittleEndian(_bits) + u32LittleEndian(_red) + u32LittleEndian(_green) + u32LittleEndian(_blue) +
-              u32LittleEndian(0);
-    header += u32LittleEndian(0x1000);
+    header += u32Bytes(32) + u32Bytes(_formatFlags) + u32Bytes(_fourCC) + u32Bytes(_bits) + u32Bytes(_red) +
+              u32Bytes(_green) + u32Bytes(_blue) + u32Bytes(0) + u32Bytes(0x1000);
     header.append(4 * 4, '\0');
     return header;
 }

@@ -36,6 +36,8 @@ std::string readFileBytes(const std::string& _path)
 
 void writeFileBytes(const std::string& _path, const std::string& _bytes)
 {
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(_path).parent_path(), ignored);
     std::ofstream out(_path, std::ios::binary | std::ios::trunc);
     out.write(_bytes.data(), static_cast<std::streamsize>(_bytes.size()));
 }

@@ -21,4 +21,5 @@ private:
 
 // The whole content of a file, or "" when it cannot be read.
 std::string readFileBytes(const std::string& _path);
+// Writes _bytes as the whole file, making its folders.
 void writeFileBytes(const std::string& _path, const std::string& _bytes);

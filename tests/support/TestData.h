@@ -1,4 +1,5 @@
 #pragma once
+#include "support/EnvironmentVariable.h"
 #include "support/TempFolder.h"
 
 #include <string>
@@ -15,7 +16,6 @@ using tDataFiles = std::vector<std::pair<std::string, std::string>>;
 class cTestData {
 public:
     explicit cTestData(const std::string& _gameElement = "<game app_directory=\"Test\" />");
-    ~cTestData();
     cTestData(const cTestData&) = delete;
     cTestData& operator=(const cTestData&) = delete;
 
@@ -33,6 +33,5 @@ public:
 
 private:
     cTempFolder m_folder;
-    std::string m_oldHome;
-    bool m_hadHome = false;
+    cEnvironmentVariable m_home;
 };

@@ -3,8 +3,6 @@
 #include "engine/TextConvert.h"
 #include "support/TempFolder.h"
 
-#include <filesystem>
-
 std::string utf16Bytes(const std::string& _utf8, bool _byteOrderMark)
 {
     std::string bytes = _byteOrderMark ? std::string("\xFF\xFE") : std::string();
@@ -17,6 +15,5 @@ std::string utf16Bytes(const std::string& _utf8, bool _byteOrderMark)
 
 void writeXml16(const std::string& _path, const std::string& _utf8)
 {
-    std::filesystem::create_directories(std::filesystem::path(_path).parent_path());
     writeFileBytes(_path, makeXml16(_utf8));
 }

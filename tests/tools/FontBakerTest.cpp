@@ -19,32 +19,23 @@ class BakedFont : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        s_folder = new cTempFolder;
+        const cTempFolder folder;
         const sBakedFont baked = bakeFont(kDejaVu, kPixelSize, getDefaultCharRuns());
-        saveBakedFont(baked, s_folder->file("main.fnt"), s_folder->file("main.png"));
-        const String bytes = readFileBytes(s_folder->file("main.fnt"));
+        saveBakedFont(baked, folder.file("main.fnt"), folder.file("main.png"));
+        const String bytes = readFileBytes(folder.file("main.fnt"));
         s_font = new cFont("fonts/main.fnt", bytes.data(), ULong(bytes.size()));
-        s_pixels = stbi_load(s_folder->file("main.png").c_str(), &s_width, &s_height, &s_channels, 4);
+        s_pixels = stbi_load(folder.file("main.png").c_str(), &s_width, &s_height, &s_channels, 4);
     }
     static void TearDownTestSuite()
     {
         stbi_image_free(s_pixels);
         delete s_font;
-        delete s_folder;
     }
 
-    static cTempFolder* s_folder;
-    static cFont* s_font;
-    static unsigned char* s_pixels;
-    static int s_width, s_height, s_channels;
+    static inline cFont* s_font = nullptr;
+    static inline unsigned char* s_pixels = nullptr;
+    static inline int s_width = 0, s_height = 0, s_channels = 0;
 };
-
-cTempFolder* BakedFont::s_folder = nullptr;
-cFont* BakedFont::s_font = nullptr;
-unsigned char* BakedFont::s_pixels = nullptr;
-int BakedFont::s_width = 0;
-int BakedFont::s_height = 0;
-int BakedFont::s_channels = 0;
 
 // That the menu words have every letter, drawn where it stands, is the demo data's pixel test.
 TEST_F(BakedFont, AllLettersShareOneLineHeight)

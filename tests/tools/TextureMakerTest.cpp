@@ -69,24 +69,18 @@ TEST(TextureMakerDescription, UseCopiesAnEarlierPictureScaled)
     EXPECT_EQ(copy.shadow, 4.0f);
 }
 
-// Straight-alpha pixel of a painted picture, as saved.
-tColour at(const sImage& _image, UInt _x, UInt _y)
-{
-    return _image.pixel(_x, _y);
-}
-
 // Gradients, outlines, text and turns show in the demo pictures the smoke runs look at.
 TEST(TextureMakerPainting, ShapesCoverTheirPixelsWithSoftEdges)
 {
     const sImage image = paintPicture(onlyPicture("picture a.png 40x20\n"
                                                   "rect 2 2 16 16 fill=#ff0000\n"
                                                   "circle 30 10 6.5 fill=#0000ff\n"));
-    EXPECT_EQ(at(image, 10, 10), (tColour{1, 0, 0, 1}));
-    EXPECT_EQ(at(image, 1, 10)[3], 0.0f) << "outside the square";
-    EXPECT_NEAR(at(image, 30, 10)[2], 1.0f, 1e-5f);
-    EXPECT_EQ(at(image, 30, 2)[3], 0.0f) << "above the circle";
+    EXPECT_EQ(image.pixel(10, 10), (tColour{1, 0, 0, 1}));
+    EXPECT_EQ(image.pixel(1, 10)[3], 0.0f) << "outside the square";
+    EXPECT_NEAR(image.pixel(30, 10)[2], 1.0f, 1e-5f);
+    EXPECT_EQ(image.pixel(30, 2)[3], 0.0f) << "above the circle";
     // A pixel the circle's edge crosses is partly covered, not all or nothing.
-    const Float edge = at(image, 36, 10)[3];
+    const Float edge = image.pixel(36, 10)[3];
     EXPECT_GT(edge, 0.2f);
     EXPECT_LT(edge, 0.8f);
 }
@@ -115,25 +109,25 @@ TEST(TextureMakerFrames, FramesFillTheGridLeftToRightThenDown)
     const sImage image = paintPicture(picture);
     ASSERT_EQ(image.width, 32u);
     ASSERT_EQ(image.height, 16u);
-    EXPECT_EQ(at(image, 2, 2)[3], 1.0f);
-    EXPECT_EQ(at(image, 16 + 6, 2)[3], 1.0f);
-    EXPECT_EQ(at(image, 16 + 2, 2)[3], 0.0f);
-    EXPECT_EQ(at(image, 10, 8 + 2)[3], 1.0f) << "frame 2 starts the second row";
-    EXPECT_EQ(at(image, 14, 8 + 6), (tColour{1, 0, 0, 1}));
-    EXPECT_EQ(at(image, 14, 6)[3], 0.0f);
-    EXPECT_EQ(at(image, 16 + 2, 8 + 2)[3], 0.0f) << "the fourth cell has no frame";
+    EXPECT_EQ(image.pixel(2, 2)[3], 1.0f);
+    EXPECT_EQ(image.pixel(16 + 6, 2)[3], 1.0f);
+    EXPECT_EQ(image.pixel(16 + 2, 2)[3], 0.0f);
+    EXPECT_EQ(image.pixel(10, 8 + 2)[3], 1.0f) << "frame 2 starts the second row";
+    EXPECT_EQ(image.pixel(14, 8 + 6), (tColour{1, 0, 0, 1}));
+    EXPECT_EQ(image.pixel(14, 6)[3], 0.0f);
+    EXPECT_EQ(image.pixel(16 + 2, 8 + 2)[3], 0.0f) << "the fourth cell has no frame";
 }
 
 TEST(TextureMakerFrames, ButtonStatesLightenDarkenShiftAndGrey)
 {
     const sImage image = paintPicture(onlyPicture("picture a.png 10x10 grid=4x1 states\n"
                                                   "rect 0 0 5 5 fill=#40a060\n"));
-    const tColour normal = at(image, 2, 2), hover = at(image, 12, 2), pressed = at(image, 23, 3),
-                  disabled = at(image, 32, 2);
+    const tColour normal = image.pixel(2, 2), hover = image.pixel(12, 2), pressed = image.pixel(23, 3),
+                  disabled = image.pixel(32, 2);
     EXPECT_GT(hover[0], normal[0]);
     EXPECT_LT(pressed[1], normal[1]);
-    EXPECT_EQ(at(image, 20, 0)[3], 0.0f) << "pressed moves a pixel down and right";
-    EXPECT_EQ(at(image, 25, 5)[3], 1.0f);
+    EXPECT_EQ(image.pixel(20, 0)[3], 0.0f) << "pressed moves a pixel down and right";
+    EXPECT_EQ(image.pixel(25, 5)[3], 1.0f);
     EXPECT_NEAR(disabled[0], disabled[1], 1e-5f);
     EXPECT_LT(disabled[3], 1.0f);
 }

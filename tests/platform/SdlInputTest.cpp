@@ -1,7 +1,10 @@
 #include "platform/sdl/InputDevices.h"
+#include "platform/sdl/InputMapping.h"
+#include "platform/sdl/SdlCharacters.h"
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <vector>
 
 namespace {
@@ -35,20 +38,24 @@ std::vector<sInputRecord> readAll(iInputDevice& _device, eInputResult* _result =
     return records;
 }
 
-TEST(SdlInputDevices, KeyboardBuffersPressesButNotRepeats)
+// The keyboard's records go through the key mapping below.
+TEST(SdlInputDevices, KeyboardBuffersPressesAndReleasesButNotRepeatsOrUnmappedKeys)
 {
     sdl::cInputDevices devices;
     ASSERT_EQ(devices.getKeyboard().acquire(), eInputResult::ok);
     devices.handleEvent(key(SDL_SCANCODE_LALT, true));
     devices.handleEvent(key(SDL_SCANCODE_LALT, true, true));
+    devices.handleEvent(key(SDL_SCANCODE_F20, true));
     devices.handleEvent(key(SDL_SCANCODE_RETURN, true));
+    devices.handleEvent(key(SDL_SCANCODE_RETURN, false));
     std::uint8_t keys[INPUT_KEY_COUNT] = {};
     ASSERT_EQ(devices.getKeyboard().getState(keys), eInputResult::ok);
     EXPECT_EQ(keys[0x38], INPUT_DOWN);
     const std::vector<sInputRecord> records = readAll(devices.getKeyboard());
-    ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records[0].offset, 0x38u);
-    EXPECT_EQ(records[1].offset, 0x1Cu);
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(std::make_pair(records[0].offset, records[0].data), std::make_pair(0x38u, INPUT_DOWN));
+    EXPECT_EQ(std::make_pair(records[1].offset, records[1].data), std::make_pair(0x1Cu, INPUT_DOWN));
+    EXPECT_EQ(std::make_pair(records[2].offset, records[2].data), std::make_pair(0x1Cu, 0u));
 }
 
 TEST(SdlInputDevices, NothingIsKeptWhileUnacquiredAndAcquisitionFollowsTheFocus)
@@ -74,6 +81,7 @@ TEST(SdlInputDevices, NothingIsKeptWhileUnacquiredAndAcquisitionFollowsTheFocus)
     EXPECT_EQ(devices.getMouse().acquire(), eInputResult::ok);
 }
 
+// The mouse's records and state go through the button and wheel mapping below.
 TEST(SdlInputDevices, MouseAddsUpMovementUntilRead)
 {
     sdl::cInputDevices devices;
@@ -105,6 +113,55 @@ TEST(SdlInputDevices, MouseAddsUpMovementUntilRead)
     const std::vector<sInputRecord> records = readAll(devices.getMouse());
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].offset, MOUSE_OFFSET_BUTTON0 + 2);
+}
+
+TEST(InputMapping, EachScancodeOfTheTableGivesItsKeyCodeAndIsUsedOnce)
+{
+    std::set<int> scancodes;
+    for (const sdl::sKeyMapping& mapping : sdl::getKeyMappingTable()) {
+        if (mapping.scancode == SDL_SCANCODE_UNKNOWN)
+            continue;
+        EXPECT_TRUE(scancodes.insert(mapping.scancode).second) << mapping.scancode;
+        EXPECT_EQ(sdl::keyCodeForScancode(SDL_Scancode(mapping.scancode)), mapping.code) << mapping.scancode;
+    }
+    for (SDL_Scancode unmapped : {SDL_SCANCODE_F16, SDL_SCANCODE_UNKNOWN, SDL_Scancode(SDL_NUM_SCANCODES)})
+        EXPECT_EQ(sdl::keyCodeForScancode(unmapped), 0u) << unmapped;
+}
+
+TEST(InputMapping, ButtonsAndWheelNotchesInWindowsOrderAndUnits)
+{
+    const std::pair<int, int> cases[] = {{SDL_BUTTON_LEFT, 0}, {SDL_BUTTON_RIGHT, 1}, {SDL_BUTTON_MIDDLE, 2},
+                                         {SDL_BUTTON_X1, 3},   {SDL_BUTTON_X2, 4},    {8, 7}, {9, -1}, {0, -1}};
+    for (const auto& button : cases)
+        EXPECT_EQ(sdl::mouseButtonIndex(std::uint8_t(button.first)), button.second) << button.first;
+    SDL_MouseWheelEvent wheel{};
+    wheel.y = 2;
+    EXPECT_EQ(sdl::wheelUnits(wheel), 240);
+    wheel.y = -1;
+    EXPECT_EQ(sdl::wheelUnits(wheel), -120);
+    wheel.direction = SDL_MOUSEWHEEL_FLIPPED;
+    EXPECT_EQ(sdl::wheelUnits(wheel), 120);
+}
+
+TEST(ControlCharacters, KeyPressTypesWhatWindowsTypes)
+{
+    // SDL's key codes of these keys are their ASCII codes; 0x40000058 is the keypad's Enter.
+    const std::pair<Int, UInt16> cases[] = {
+        {8, 8}, {9, 9}, {13, 13}, {27, 27}, {0x40000058, 13}, {'a', 0}, {' ', 0}, {127, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(sdl::getControlCharacter(c.first), c.second) << c.first;
+}
+
+TEST(TypedText, BeyondTheFirstPlaneTwoUnitsAndABrokenSequenceOneReplacement)
+{
+    const std::pair<const char*, std::vector<UInt16>> cases[] = {{"a\xD0\x96", {u'a', 0x0416}},
+        {"\xF0\x9F\x8C\xBD", {0xD83C, 0xDF3D}}, {"\xE2\x82z", {0xFFFD, u'z'}}, {"\xFFq", {0xFFFD, u'q'}},
+        {"\xC0\xAF", {0xFFFD}}, {"\xED\xA0\x80", {0xFFFD}}, {"x\xF0\x9F", {u'x', 0xFFFD}}};
+    for (const auto& c : cases) {
+        std::vector<UInt16> units;
+        sdl::appendUtf16(c.first, units);
+        EXPECT_EQ(units, c.second) << ::testing::PrintToString(std::string(c.first));
+    }
 }
 
 } // namespace

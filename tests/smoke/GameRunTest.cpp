@@ -1,0 +1,174 @@
+#include "platform/ImageLoader.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Under a virtual display the desktop's GL driver keeps memory of its own.
+const std::string VIRTUAL_DISPLAY = "ASAN_OPTIONS=detect_leaks=0 xvfb-run -a";
+
+// The colour families a probe tells apart.
+enum class eShade { wood, cream, sky, green, beige };
+
+bool isShade(UInt _argb, eShade _shade)
+{
+    const int r = (_argb >> 16) & 0xFF, g = (_argb >> 8) & 0xFF, b = _argb & 0xFF;
+    switch (_shade) {
+    case eShade::wood: return r > g && g > b && r < 230 && r - b > 50;
+    case eShade::cream: return r > 220 && g > 200 && b > 150 && r >= b;
+    case eShade::sky: return b > r && b > 180;
+    case eShade::green: return g > r && g > b;
+    case eShade::beige: return r > g && g > b && r > 180 && r - b < 110;
+    }
+    return false;
+}
+
+struct sProbe {
+    UInt x;
+    UInt y;
+    eShade shade;
+};
+
+// The game run from the build folder on a replay, with a home folder for its application data
+// that lives as long as the test.
+class GameRun : public ::testing::Test {
+protected:
+    // The run on _walk; _how adds variables and what starts it. Its exit status.
+    int run(const std::string& _walk, const std::string& _how)
+    {
+        writeFileBytes(m_folder.file("walk.txt"), _walk);
+        // A failure under the virtual display waits on its message box: the time limit ends it.
+        const std::string command = "cd '" FURROW_BUILD "' && timeout 300 env FURROW_HOME='" + m_folder.file("home") +
+                                    "' FURROW_REPLAY='" + m_folder.file("walk.txt") +
+                                    "' FURROW_FRAME_TIME=0.02 SDL_AUDIODRIVER=dummy " + _how + " '" FURROW_GAME "'";
+        return std::system(command.c_str());
+    }
+    // The shell walk, its shots written into the folder and their names kept in m_shots.
+    int walkTheShell(const std::string& _how)
+    {
+        std::ifstream walk(FURROW_SOURCE "/tests/smoke/shell-walk.txt");
+        std::ostringstream out;
+        std::string line;
+        while (std::getline(walk, line)) {
+            const size_t shot = line.find(" shot ");
+            if (shot != std::string::npos && line[0] != '#') {
+                m_shots.push_back(line.substr(shot + 6));
+                line = line.substr(0, shot + 6) + m_folder.file(m_shots.back());
+            }
+            out << line << '\n';
+        }
+        return run(out.str(), _how);
+    }
+    // The shot _name the run wrote; it must fill the 800 x 600 picture.
+    sImage loadShot(const std::string& _name)
+    {
+        const std::string png = readFileBytes(m_folder.file(_name));
+        sImage shot = loadImage(png.data(), png.size(), _name);
+        EXPECT_EQ(shot.width, 800u) << _name;
+        EXPECT_EQ(shot.height, 600u) << _name;
+        return shot;
+    }
+    void expectShot(const std::string& _name, std::initializer_list<sProbe> _probes)
+    {
+        const sImage shot = loadShot(_name);
+        ASSERT_EQ(shot.pixels.size(), 800u * 600u) << _name;
+        for (const sProbe& probe : _probes)
+            EXPECT_TRUE(isShade(shot.at(probe.x, probe.y), probe.shade))
+                << _name << " at " << probe.x << "," << probe.y << ": " << std::hex << shot.at(probe.x, probe.y);
+    }
+    // The profile index holds the name, in its UTF-16 text.
+    bool indexNames(const std::string& _name)
+    {
+        std::string wide;
+        for (char c : _name)
+            wide += std::string{c, '\0'};
+        return readFileBytes(m_folder.file("home/Furrow/profiles/profiles.xml")).find(wide) != std::string::npos;
+    }
+    // A game variable of the first player as the profile wrote it at the end of the run.
+    std::string stored(const std::string& _name)
+    {
+        std::string text;
+        for (char byte : readFileBytes(m_folder.file("home/Furrow/profiles/00000001.xml")))
+            if (byte != 0)
+                text += byte;
+        std::smatch value;
+        if (!std::regex_search(text, value, std::regex("Name=\"" + _name + "\" Val=\"([^\"]*)\"")))
+            return "missing";
+        return value[1];
+    }
+    std::string shot(UInt _frame, const std::string& _name) const
+    {
+        return std::to_string(_frame) + " shot " + m_folder.file(_name) + "\n";
+    }
+    static std::string click(UInt _frame, UInt _x, UInt _y)
+    {
+        return std::to_string(_frame) + " move " + std::to_string(_x) + " " + std::to_string(_y) + "\n" +
+               std::to_string(_frame + 5) + " press left\n" + std::to_string(_frame + 6) + " release left\n";
+    }
+    static std::string key(UInt _frame, const char* _key)
+    {
+        return std::to_string(_frame) + " down " + _key + "\n" + std::to_string(_frame + 1) + " up " + _key + "\n";
+    }
+
+    cTempFolder m_folder;
+    std::vector<std::string> m_shots;
+};
+
+TEST_F(GameRun, HeadlessTheNewPlayerReachesTheMenuAndQuits)
+{
+    ASSERT_EQ(walkTheShell("FURROW_PLATFORM=headless"), 0);
+    EXPECT_TRUE(indexNames("Farmer Joe"));
+    EXPECT_TRUE(indexNames("Anna"));
+}
+
+// Every screen of the walk in a virtual display: a whole picture each, none like another.
+TEST_F(GameRun, UnderAVirtualDisplayEveryScreenOfTheShellIsShot)
+{
+    ASSERT_EQ(walkTheShell(VIRTUAL_DISPLAY + " -s '-screen 0 1280x1024x24'"), 0);
+    ASSERT_EQ(m_shots.size(), 12u);
+    std::set<std::string> distinct;
+    for (const std::string& name : m_shots) {
+        loadShot(name);
+        distinct.insert(readFileBytes(m_folder.file(name)));
+    }
+    EXPECT_EQ(distinct.size(), m_shots.size());
+    EXPECT_TRUE(indexNames("Anna"));
+}
+
+// Past the logos with a new player, Play, a look at the bar; the journal's news, a slide to
+// the market; the pause menu, two help pages, and back to the main menu. Then the program
+// starts again and the game goes on where it stood.
+TEST_F(GameRun, AGameFromTheMainMenuAndBackKeepsItsMoneyAndClock)
+{
+    const std::string logos = key(60, "Space") + key(120, "Space") + key(180, "Space");
+    const std::string game = logos + "270 text Ann\n" + key(275, "Enter") + click(340, 400, 226) +
+                             shot(420, "bar.png") + click(1460, 676, 32) + click(1520, 40, 32) +
+                             shot(1532, "slide.png") + key(1620, "Esc") + shot(1650, "pause.png") +
+                             click(1660, 400, 274) + shot(1700, "help.png") + click(1710, 650, 490) +
+                             click(1760, 400, 490) + click(1800, 400, 466) + click(1840, 305, 352) +
+                             shot(1960, "menu.png");
+    ASSERT_EQ(run(game, "FURROW_FRAMES=1980 " + VIRTUAL_DISPLAY), 0);
+    expectShot("bar.png", {{400, 3, eShade::wood}, {300, 32, eShade::cream}, {100, 150, eShade::sky}});
+    expectShot("slide.png", {{100, 500, eShade::beige}, {700, 150, eShade::sky}});
+    expectShot("pause.png", {{400, 118, eShade::wood}, {400, 212, eShade::green}, {300, 450, eShade::cream}});
+    expectShot("help.png", {{400, 72, eShade::wood}, {400, 420, eShade::cream}, {232, 330, eShade::green}});
+    expectShot("menu.png", {{400, 226, eShade::green}});
+    const float clock = std::stof(stored("GameTime"));
+    EXPECT_GT(clock, 20.0f);
+    EXPECT_EQ(stored("Money"), "100");
+
+    ASSERT_EQ(run(logos + click(300, 400, 226), "FURROW_FRAMES=460 " + VIRTUAL_DISPLAY), 0);
+    EXPECT_GT(std::stof(stored("GameTime")), clock);
+    EXPECT_EQ(stored("Money"), "100") << "the gift at the start came once";
+}
+
+} // namespace
