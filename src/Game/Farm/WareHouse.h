@@ -18,4 +18,6 @@ public:
     UInt getGoodCount(UInt /*_type*/) const { return 0; }
     // Stores what fits and answers how much that was: nothing yet.
     UInt addGoods(UInt /*_type*/, UInt /*_count*/, Bool /*_updateMarket*/, Bool /*_first*/) { return 0; }
+    // Takes what is there, up to the count, and answers how much that was: nothing yet.
+    UInt removeGoods(UInt /*_type*/, UInt /*_count*/, Bool /*_updateMarket*/, Bool /*_first*/) { return 0; }
 };

@@ -26,6 +26,9 @@ public:
         return false;
     }
 
+    // The stock texts of the selected building follow the warehouse.
+    void updateWarehouseInfo() {}
+
     cProductionHouse* getSelected() const { return m_selected; }
     void selectDepot(cProductionHouse* _house, Bool /*_playSound*/) { m_selected = _house; }
 
