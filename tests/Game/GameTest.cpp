@@ -324,7 +324,8 @@ TEST_F(cUpgradeTest, TheNextLevelMustBeAffordableAndOnSaleWhereAsked)
     }
 }
 
-TEST_F(cUpgradeTest, LevelsStopAtTheFirstOneMissing)
+// Only as many levels are looked for as there are children; a missing one is passed over.
+TEST_F(cUpgradeTest, AMissingLevelIsPassedOver)
 {
     struct sCase {
         const char* upgrades;
@@ -332,7 +333,8 @@ TEST_F(cUpgradeTest, LevelsStopAtTheFirstOneMissing)
     };
     const sCase cases[] = {
         {"<Up0/><Up3/>", {0}},
-        {"<Up0/><Up2/><Up3/>", {0}},
+        {"<Up0/><Up2/><Up3/>", {0, 2}},
+        {"<Up1/><Up3/><x/><Up2/>", {1, 2, 3}},
         {"<Up1/><Up0/><Up2/>", {0, 1, 2}},
         {"<Up0/><Up1/><Up2/><Up3/><Up4/>", {0, 1, 2, 3}},
     };
