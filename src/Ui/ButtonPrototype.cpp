@@ -83,21 +83,25 @@ void cButtonPrototype::loadXML(iXML* _xml_doc)
     cPicture::loadXML(_xml_doc);
     readXmlAttribute(_xml_doc, u"IsDeepProcessing", m_deepProcessing, &toBool);
     readXmlAttribute(_xml_doc, u"SoundOnUnclick", m_soundOnUnclick, &toBool);
-    const String maskPath = toString((*_xml_doc)[u"texture_mask"]);
-    m_mask.clear();
-    m_hasMask = !maskPath.empty();
-    if (m_hasMask) {
-        iGraphics* graphics = iGraphics::getInstance();
-        if (!graphics)
-            throw "Renderer not created.";
-        graphics->getMask(maskPath, m_mask);
-    }
+    setMaskPath(toString((*_xml_doc)[u"texture_mask"]));
     iXML* sounds = nullptr;
     if (_xml_doc->get("Sounds", sounds)) {
         replaceSound(m_clickSound, toString((*sounds)[u"Click"]));
         replaceSound(m_hoverSound, toString((*sounds)[u"Hover"]));
     }
     GUARD_END("void cButtonPrototype::loadXML(iXML* xml_doc)")
+}
+
+void cButtonPrototype::setMaskPath(const String& _path)
+{
+    m_mask.clear();
+    m_hasMask = !_path.empty();
+    if (!m_hasMask)
+        return;
+    iGraphics* graphics = iGraphics::getInstance();
+    if (!graphics)
+        throw "Renderer not created.";
+    graphics->getMask(_path, m_mask);
 }
 
 void cButtonPrototype::enabled()

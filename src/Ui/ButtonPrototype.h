@@ -78,6 +78,8 @@ public:
     virtual void unhovered();
 
     eButtonState getState() const { return m_state; }
+    // The click mask from the picture at _path; an empty path means none.
+    void setMaskPath(const String& _path);
     // A mask is used only when it holds pixels: an empty one means none.
     Bool hasMask() const { return m_hasMask && !m_mask.empty() && !m_mask.front().empty(); }
     const VECTOR_VECTOR_BOOL& getMask() const { return m_mask; }

@@ -60,6 +60,17 @@ inline std::string wareDetailXml()
                      "MoveSpeed=\"1000\" VisibleTime=\"2\"><ProductInfo>" + slots + "</ProductInfo></WareDetail>");
 }
 
+// The flying tool: from 100 px/s under 200 px/s², a quarter turn a second; look k has k + 1
+// columns, so a flight tells its look.
+inline std::string elasticAnimationXml()
+{
+    std::string looks;
+    for (int k = 0; k < 10; ++k)
+        looks += "<S anim_columns=\"" + std::to_string(k + 1) + "\" />";
+    return makeXml16("<ElasticAnimation Visible=\"0\" Enable=\"1\" size=\"32 32\" RotationSpeed=\"90\" Speed=\"100\" "
+                     "Accelerate=\"200\"><States>" + looks + "</States></ElasticAnimation>");
+}
+
 // A game over the whole engine on the headless platform, with a small "game.xml", the three
 // fly texts and an upgrade sound, on a fresh set of game variables; _files replace the files
 // of the same name or join them.
@@ -88,7 +99,8 @@ public:
             {"Tutorial/Tutorial.xml", makeXml16("<Tutorial Visible=\"1\" Enable=\"1\" TutorialEnable=\"0\" />")},
             {"Tutorial/CommonHelpTip.xml", makeXml16("<CommonHelpTip />")},
             {"Tutorial/ArrowHelpTip.xml", makeXml16("<ArrowHelpTip />")}, {"Tutorial/ActionTip.xml", makeXml16("<ActionTip />")},
-            {"Farm/ActionAreas/Warehouse.xml", warehouseXml()}, {"UI/gameUI/WareDetail.xml", wareDetailXml()}};
+            {"Farm/ActionAreas/Warehouse.xml", warehouseXml()}, {"UI/gameUI/WareDetail.xml", wareDetailXml()},
+            {"Farm/ElasticAnimation.xml", elasticAnimationXml()}};
         for (const auto& file : _files) {
             auto same = std::find_if(files.begin(), files.end(), [&](const auto& _f) { return _f.first == file.first; });
             if (same != files.end())

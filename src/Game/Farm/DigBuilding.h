@@ -11,4 +11,5 @@ public:
     explicit cDigBuilding(cView* _parent) : cView(_parent), cUpgrade(cGame::DIG_BUILDING, 34) {}
 
     void updateUpgrade() override {}
+    void updateInstrumentView() {}
 };

@@ -11,4 +11,5 @@ public:
     explicit cMowBuilding(cView* _parent) : cView(_parent), cUpgrade(cGame::MOW_BUILDING, 31) {}
 
     void updateUpgrade() override {}
+    void updateInstrumentView() {}
 };
