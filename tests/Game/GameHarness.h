@@ -41,11 +41,12 @@ inline std::string gameMenuXml()
 
 // A game over the whole engine on the headless platform, with a small "game.xml", the three
 // fly texts and an upgrade sound, on a fresh set of game variables; _files replace the files
-// of the same name.
+// of the same name and join the others.
 class cGameTest : public ::testing::Test {
 protected:
-    explicit cGameTest(const tDataFiles& _files = {})
-        : m_engine(cEngineHarness::DEFAULT_SETTINGS, gameFiles(_files), cEngineHarness::eRenderer::null)
+    // Fonts and pictures that must be measured need the recording renderer.
+    explicit cGameTest(const tDataFiles& _files = {}, cEngineHarness::eRenderer _renderer = cEngineHarness::eRenderer::null)
+        : m_engine(cEngineHarness::DEFAULT_SETTINGS, gameFiles(_files), _renderer)
     {
         clearProperties();
         cGame::onInitProfile();
@@ -66,10 +67,15 @@ protected:
             {"Tutorial/Tutorial.xml", makeXml16("<Tutorial Visible=\"1\" Enable=\"1\" TutorialEnable=\"0\" />")},
             {"Tutorial/CommonHelpTip.xml", makeXml16("<CommonHelpTip />")},
             {"Tutorial/ArrowHelpTip.xml", makeXml16("<ArrowHelpTip />")}, {"Tutorial/ActionTip.xml", makeXml16("<ActionTip />")}};
-        for (const auto& file : _files)
-            for (auto& same : files)
-                if (same.first == file.first)
-                    same.second = file.second;
+        for (const auto& file : _files) {
+            auto same = files.begin();
+            while (same != files.end() && same->first != file.first)
+                ++same;
+            if (same == files.end())
+                files.push_back(file);
+            else
+                same->second = file.second;
+        }
         return files;
     }
     ~cGameTest() override
