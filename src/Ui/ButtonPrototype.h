@@ -65,6 +65,8 @@ public:
     virtual void setSoundEnable(const Bool& _value) { m_soundEnable = _value; }
     virtual const Bool& getDeepProcessing() { return m_deepProcessing; }
     virtual void setDeepProcessing(const Bool& _value) { m_deepProcessing = _value; }
+    // The pixel mask for hit tests from the picture at _path; an empty path takes it away.
+    void setMaskTexture(const String& _path);
     // The rectangle, and inside it the mask bit under _point when the button has a mask.
     virtual Bool pointInRect(const Vector2& _point);
     // The press reaction: click sound, then pressed and onUnhover (disabled when the button
@@ -78,8 +80,6 @@ public:
     virtual void unhovered();
 
     eButtonState getState() const { return m_state; }
-    // The click mask from the picture at _path; an empty path means none.
-    void setMaskPath(const String& _path);
     // A mask is used only when it holds pixels: an empty one means none.
     Bool hasMask() const { return m_hasMask && !m_mask.empty() && !m_mask.front().empty(); }
     const VECTOR_VECTOR_BOOL& getMask() const { return m_mask; }
