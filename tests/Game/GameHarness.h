@@ -43,8 +43,21 @@ inline std::string gameMenuXml()
 // A warehouse of four levels holding 30, 60, 100 and 160 units.
 inline std::string warehouseXml()
 {
-    return makeXml16("<Warehouse Visible=\"1\" Enable=\"1\"><Upgrades><Up0 ProductionNum=\"30\" /><Up1 ProductionNum=\"60\" />"
+    return makeXml16("<Warehouse Visible=\"1\" Enable=\"1\" position=\"200 200\" size=\"80 60\"><ClickOffsetList><O Offset=\"0 40\" />"
+                     "</ClickOffsetList><Upgrades><Up0 ProductionNum=\"30\" /><Up1 ProductionNum=\"60\" />"
                      "<Up2 ProductionNum=\"100\" /><Up3 ProductionNum=\"160\" /></Upgrades></Warehouse>");
+}
+
+// A tool building of four levels: each look has (level + 1) columns, and 5 more without the
+// tool, so a building tells its look; _levelAttribute names the per-level numbers.
+inline std::string toolBuildingXml(const std::string& _levelAttributes, const std::string& _children = "")
+{
+    std::string levels;
+    for (int l = 0; l < 4; ++l)
+        levels += "<Up" + std::to_string(l) + " " + _levelAttributes + " anim_columns=\"" + std::to_string(l + 1) +
+                  "\"><NoInstrument anim_columns=\"" + std::to_string(l + 6) + "\" /></Up" + std::to_string(l) + ">";
+    return makeXml16("<Building Visible=\"1\" Enable=\"1\" position=\"400 300\" size=\"60 60\"><ClickOffsetList><O Offset=\"0 40\" />"
+                     "</ClickOffsetList><Upgrades>" + levels + "</Upgrades>" + _children + "</Building>");
 }
 
 // The stock panel with twelve slots in two rows, slot 1 with the large icon, shown at (100, 100).
@@ -101,7 +114,9 @@ public:
             {"Tutorial/CommonHelpTip.xml", makeXml16("<CommonHelpTip />")},
             {"Tutorial/ArrowHelpTip.xml", makeXml16("<ArrowHelpTip />")}, {"Tutorial/ActionTip.xml", makeXml16("<ActionTip />")},
             {"Farm/ActionAreas/Warehouse.xml", warehouseXml()}, {"UI/gameUI/WareDetail.xml", wareDetailXml()},
-            {"Farm/ElasticAnimation.xml", elasticAnimationXml()}};
+            {"Farm/ElasticAnimation.xml", elasticAnimationXml()},
+            {"Farm/ActionAreas/DigBuilding.xml", toolBuildingXml("DigTime=\"2\"")},
+            {"Farm/ActionAreas/MowBuilding.xml", toolBuildingXml("ProductionNum=\"10\" MowTime=\"3\"")}};
         for (const auto& file : _files) {
             auto same = std::find_if(files.begin(), files.end(), [&](const auto& _f) { return _f.first == file.first; });
             if (same != files.end())

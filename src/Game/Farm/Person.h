@@ -37,4 +37,8 @@ public:
     // _area leaves the farm: every job on it goes, the current one included, and its count
     // is lowered for each, so nothing keeps a pointer to it.
     virtual void forgetActionArea(cActionArea* /*_area*/) {}
+    // A building was upgraded while the worker held its tool: the worker shows the new one.
+    virtual void playUpgradedAnimation() {}
+    // The harvest in the basket against what the basket holds.
+    virtual void updateCarryTips(UInt /*_carried*/, UInt /*_capacity*/) {}
 };
