@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -41,11 +42,11 @@ inline std::string gameMenuXml()
 
 // A game over the whole engine on the headless platform, with a small "game.xml", the three
 // fly texts and an upgrade sound, on a fresh set of game variables; _files replace the files
-// of the same name.
+// of the same name or come in addition. The recording renderer loads pictures.
 class cGameTest : public ::testing::Test {
 protected:
-    explicit cGameTest(const tDataFiles& _files = {})
-        : m_engine(cEngineHarness::DEFAULT_SETTINGS, gameFiles(_files), cEngineHarness::eRenderer::null)
+    explicit cGameTest(const tDataFiles& _files = {}, cEngineHarness::eRenderer _renderer = cEngineHarness::eRenderer::null)
+        : m_engine(cEngineHarness::DEFAULT_SETTINGS, gameFiles(_files), _renderer)
     {
         clearProperties();
         cGame::onInitProfile();
@@ -65,11 +66,16 @@ protected:
             {"UI/FlyProductExpence.xml", flyTextXml(PRODUCT_COLOR)}, {"sounds/upgrade.wav", "chime"},
             {"Tutorial/Tutorial.xml", makeXml16("<Tutorial Visible=\"1\" Enable=\"1\" TutorialEnable=\"0\" />")},
             {"Tutorial/CommonHelpTip.xml", makeXml16("<CommonHelpTip />")},
-            {"Tutorial/ArrowHelpTip.xml", makeXml16("<ArrowHelpTip />")}, {"Tutorial/ActionTip.xml", makeXml16("<ActionTip />")}};
-        for (const auto& file : _files)
-            for (auto& same : files)
-                if (same.first == file.first)
-                    same.second = file.second;
+            {"Tutorial/ArrowHelpTip.xml", makeXml16("<ArrowHelpTip />")}, {"Tutorial/ActionTip.xml", makeXml16("<ActionTip />")},
+            {"UI/Awards.xml", makeXml16("<Awards Visible=\"1\" Enable=\"1\" />")}};
+        // A file of _files replaces the file of its name, or joins them.
+        for (const auto& file : _files) {
+            auto same = std::find_if(files.begin(), files.end(), [&](const auto& _f) { return _f.first == file.first; });
+            if (same != files.end())
+                same->second = file.second;
+            else
+                files.push_back(file);
+        }
         return files;
     }
     ~cGameTest() override
