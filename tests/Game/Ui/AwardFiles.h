@@ -18,7 +18,7 @@ inline std::string awardsXml(unsigned _count)
         xml += "<Award DescText=\"about " + n + "\" PanelText=\"won " + n + "\" Congratulation=\"well done " + n +
                "\" PositionPanel=\"400 300\" MoveSpeed=\"500\" AppearScaleSpeed=\"2.5\" HoveringScale=\"1.5\" "
                "HoveringScaleSpeed=\"5\"><Effect Visible=\"0\" Enable=\"1\" Picture=\"on.png\" position=\"100 500\" "
-               "size=\"80 80\" deep=\"900\" anim_length=\"0.1\" anim_loop=\"0\"/><Button Visible=\"1\" Enable=\"1\" "
+               "size=\"80 80\" deep=\"900\" anim_length=\"0.3\" anim_loop=\"0\"/><Button Visible=\"1\" Enable=\"1\" "
                "Picture=\"on.png\" texture_disabled=\"off.png\" position=\"" + std::to_string(60 + 30 * i) +
                " 100\" size=\"40 40\" deep=\"300\"/></Award>";
     }
