@@ -31,17 +31,18 @@ cAwardTip::cAwardTip(cView* _parent) : cPicture(_parent), m_text(new cMultilineT
 void cAwardTip::loadXML(iXML* _xml_doc)
 {
     GUARD_BEGIN
-    loadChildPart(_xml_doc, "Text", m_text);
     iXML* box = nullptr;
-    if (!_xml_doc->get("Podlogka", box))
-        return;
-    cPicture::loadXML(box);
-    readXmlAttribute(box, u"Offset", m_offset, toVector2);
-    for (UInt corner = 0; corner < CORNER_COUNT; ++corner) {
-        iXML* look = nullptr;
-        if (box->get(CORNER_NAMES[corner], look))
-            m_corners[corner].loadXML(look);
+    if (_xml_doc->get("Podlogka", box)) {
+        cPicture::loadXML(box);
+        readXmlAttribute(box, u"Offset", m_offset, toVector2);
+        for (UInt corner = 0; corner < CORNER_COUNT; ++corner) {
+            iXML* look = nullptr;
+            if (box->get(CORNER_NAMES[corner], look))
+                m_corners[corner].loadXML(look);
+        }
     }
+    // After the box, whose place and depth would otherwise carry the text along with it.
+    loadChildPart(_xml_doc, "Text", m_text);
     // It comes in by fading, from nothing.
     setTipAlpha(0.0f);
     GUARD_END("void cAwardTip::loadXML(iXML* xml_doc)")

@@ -15,8 +15,8 @@ public:
 
     explicit cAwardTip(cView* _parent);
 
-    // "Text", then the box's own keys from "Podlogka" with its "Offset" and the four corner
-    // looks "UpLeftImage", "UpRightImage", "DownLeftImage" and "DownRightImage" under it.
+    // The box's own keys from "Podlogka" with its "Offset" and the four corner looks
+    // "UpLeftImage", "UpRightImage", "DownLeftImage" and "DownRightImage" under it; "Text".
     void loadXML(iXML* _xml_doc) override;
     void process() override;
 
