@@ -40,11 +40,32 @@ inline std::string gameMenuXml()
                            "</ContractStatusPlaces></GameMenu>");
 }
 
+// A warehouse of four levels holding 30, 60, 100 and 160 units.
+inline std::string warehouseXml()
+{
+    return makeXml16("<Warehouse Visible=\"1\" Enable=\"1\"><Upgrades><Up0 ProductionNum=\"30\" /><Up1 ProductionNum=\"60\" />"
+                     "<Up2 ProductionNum=\"100\" /><Up3 ProductionNum=\"160\" /></Upgrades></Warehouse>");
+}
+
+// The stock panel with twelve slots in two rows, slot 1 with the large icon, shown at (100, 100).
+inline std::string wareDetailXml()
+{
+    std::string slots;
+    for (int i = 0; i < 12; ++i) {
+        const std::string x = std::to_string(100 + 40 * (i % 6)), y = std::to_string(100 + 50 * (i / 6));
+        slots += "<P IconType=\"" + std::to_string(i == 1 ? 1 : 0) + "\"><Icon position=\"" + x + " " + y +
+                 "\" /><Text position=\"" + x + " " + y + "\" /></P>";
+    }
+    return makeXml16("<WareDetail Visible=\"1\" Enable=\"1\" position=\"100 100\" HiddenPlace=\"100 -200\" "
+                     "MoveSpeed=\"1000\" VisibleTime=\"2\"><ProductInfo>" + slots + "</ProductInfo></WareDetail>");
+}
+
 // A game over the whole engine on the headless platform, with a small "game.xml", the three
 // fly texts and an upgrade sound, on a fresh set of game variables; _files replace the files
-// of the same name or come in addition. The recording renderer loads pictures.
+// of the same name or join them.
 class cGameTest : public ::testing::Test {
 protected:
+    // Fonts and pictures that must be measured need the recording renderer.
     explicit cGameTest(const tDataFiles& _files = {}, cEngineHarness::eRenderer _renderer = cEngineHarness::eRenderer::null)
         : m_engine(cEngineHarness::DEFAULT_SETTINGS, gameFiles(_files), _renderer)
     {
@@ -53,6 +74,7 @@ protected:
         cGame::startGame();
         m_game = cGame::getInstance();
     }
+public:
     static tDataFiles gameFiles(const tDataFiles& _files)
     {
         tDataFiles files = {{"game.xml", makeXml16("<Game Visible=\"1\" Enable=\"1\" AbsoluteEnable=\"1\" UpgradeSound=\"sounds/upgrade.wav\" />")},
@@ -67,8 +89,8 @@ protected:
             {"Tutorial/Tutorial.xml", makeXml16("<Tutorial Visible=\"1\" Enable=\"1\" TutorialEnable=\"0\" />")},
             {"Tutorial/CommonHelpTip.xml", makeXml16("<CommonHelpTip />")},
             {"Tutorial/ArrowHelpTip.xml", makeXml16("<ArrowHelpTip />")}, {"Tutorial/ActionTip.xml", makeXml16("<ActionTip />")},
+            {"Farm/ActionAreas/Warehouse.xml", warehouseXml()}, {"UI/gameUI/WareDetail.xml", wareDetailXml()},
             {"UI/Awards.xml", makeXml16("<Awards Visible=\"1\" Enable=\"1\" />")}};
-        // A file of _files replaces the file of its name, or joins them.
         for (const auto& file : _files) {
             auto same = std::find_if(files.begin(), files.end(), [&](const auto& _f) { return _f.first == file.first; });
             if (same != files.end())
