@@ -82,7 +82,7 @@ public:
             {"UI/gameUI/GameMenu.xml", gameMenuXml()}, {"UI/Menu.xml", makeXml16("<Menu />")},
             {"UI/HelpView.xml", makeXml16("<HelpView />")}, {"UI/YesNo.xml", makeXml16("<YesNo />")},
             // The shell screens the pause menu leads to.
-            {"UI/Load.xml", makeXml16("<Load />")}, {"UI/MainMenu.xml", makeXml16("<MainMenu />")},
+            {"UI/Load.xml", makeXml16("<Load Visible=\"1\" Enable=\"1\" />")}, {"UI/MainMenu.xml", makeXml16("<MainMenu />")},
             {"Ui/FixedBack.xml", makeXml16("<FixedBack />")}, {"UI/Options.xml", makeXml16("<Options />")},
             {"UI/FlyTextExpence.xml", flyTextXml(EXPENSE_COLOR)}, {"UI/FlyTextIncome.xml", flyTextXml(INCOME_COLOR)},
             {"UI/FlyProductExpence.xml", flyTextXml(PRODUCT_COLOR)}, {"sounds/upgrade.wav", "chime"},
