@@ -166,7 +166,11 @@ cXML::cXML(const String& _path) : cResource(_path)
 {
     GUARD_BEGIN
     clear();
-    load(_path);
+    try {
+        load(_path);
+    } catch (...) {
+        rethrowWithFile(_path);
+    }
     GUARD_END("cXML::cXML(const String& _path)")
 }
 

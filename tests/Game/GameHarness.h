@@ -47,13 +47,27 @@ inline std::string warehouseXml()
                      "<Up2 ProductionNum=\"100\" /><Up3 ProductionNum=\"160\" /></Upgrades></Warehouse>");
 }
 
+// The stock panel with twelve slots in two rows, slot 1 with the large icon, shown at (100, 100).
+inline std::string wareDetailXml()
+{
+    std::string slots;
+    for (int i = 0; i < 12; ++i) {
+        const std::string x = std::to_string(100 + 40 * (i % 6)), y = std::to_string(100 + 50 * (i / 6));
+        slots += "<P IconType=\"" + std::to_string(i == 1 ? 1 : 0) + "\"><Icon position=\"" + x + " " + y +
+                 "\" /><Text position=\"" + x + " " + y + "\" /></P>";
+    }
+    return makeXml16("<WareDetail Visible=\"1\" Enable=\"1\" position=\"100 100\" HiddenPlace=\"100 -200\" "
+                     "MoveSpeed=\"1000\" VisibleTime=\"2\"><ProductInfo>" + slots + "</ProductInfo></WareDetail>");
+}
+
 // A game over the whole engine on the headless platform, with a small "game.xml", the three
 // fly texts and an upgrade sound, on a fresh set of game variables; _files replace the files
 // of the same name or join them.
 class cGameTest : public ::testing::Test {
 protected:
-    explicit cGameTest(const tDataFiles& _files = {})
-        : m_engine(cEngineHarness::DEFAULT_SETTINGS, gameFiles(_files), cEngineHarness::eRenderer::null)
+    // Fonts and pictures that must be measured need the recording renderer.
+    explicit cGameTest(const tDataFiles& _files = {}, cEngineHarness::eRenderer _renderer = cEngineHarness::eRenderer::null)
+        : m_engine(cEngineHarness::DEFAULT_SETTINGS, gameFiles(_files), _renderer)
     {
         clearProperties();
         cGame::onInitProfile();
@@ -68,14 +82,15 @@ public:
             {"UI/gameUI/GameMenu.xml", gameMenuXml()}, {"UI/Menu.xml", makeXml16("<Menu />")},
             {"UI/HelpView.xml", makeXml16("<HelpView />")}, {"UI/YesNo.xml", makeXml16("<YesNo />")},
             // The shell screens the pause menu leads to.
-            {"UI/Load.xml", makeXml16("<Load />")}, {"UI/MainMenu.xml", makeXml16("<MainMenu />")},
+            {"UI/Load.xml", makeXml16("<Load Visible=\"1\" Enable=\"1\" />")}, {"UI/MainMenu.xml", makeXml16("<MainMenu />")},
             {"Ui/FixedBack.xml", makeXml16("<FixedBack />")}, {"UI/Options.xml", makeXml16("<Options />")},
             {"UI/FlyTextExpence.xml", flyTextXml(EXPENSE_COLOR)}, {"UI/FlyTextIncome.xml", flyTextXml(INCOME_COLOR)},
             {"UI/FlyProductExpence.xml", flyTextXml(PRODUCT_COLOR)}, {"sounds/upgrade.wav", "chime"},
             {"Tutorial/Tutorial.xml", makeXml16("<Tutorial Visible=\"1\" Enable=\"1\" TutorialEnable=\"0\" />")},
             {"Tutorial/CommonHelpTip.xml", makeXml16("<CommonHelpTip />")},
             {"Tutorial/ArrowHelpTip.xml", makeXml16("<ArrowHelpTip />")}, {"Tutorial/ActionTip.xml", makeXml16("<ActionTip />")},
-            {"Farm/ActionAreas/Warehouse.xml", warehouseXml()}};
+            {"Farm/ActionAreas/Warehouse.xml", warehouseXml()}, {"UI/gameUI/WareDetail.xml", wareDetailXml()},
+            {"UI/Awards.xml", makeXml16("<Awards Visible=\"1\" Enable=\"1\" />")}};
         for (const auto& file : _files) {
             auto same = std::find_if(files.begin(), files.end(), [&](const auto& _f) { return _f.first == file.first; });
             if (same != files.end())
