@@ -106,7 +106,7 @@ public:
             {"UI/gameUI/GameMenu.xml", gameMenuXml()}, {"UI/Menu.xml", makeXml16("<Menu />")},
             {"UI/HelpView.xml", makeXml16("<HelpView />")}, {"UI/YesNo.xml", makeXml16("<YesNo />")},
             // The shell screens the pause menu leads to.
-            {"UI/Load.xml", makeXml16("<Load />")}, {"UI/MainMenu.xml", makeXml16("<MainMenu />")},
+            {"UI/Load.xml", makeXml16("<Load Visible=\"1\" Enable=\"1\" />")}, {"UI/MainMenu.xml", makeXml16("<MainMenu />")},
             {"Ui/FixedBack.xml", makeXml16("<FixedBack />")}, {"UI/Options.xml", makeXml16("<Options />")},
             {"UI/FlyTextExpence.xml", flyTextXml(EXPENSE_COLOR)}, {"UI/FlyTextIncome.xml", flyTextXml(INCOME_COLOR)},
             {"UI/FlyProductExpence.xml", flyTextXml(PRODUCT_COLOR)}, {"sounds/upgrade.wav", "chime"},
@@ -116,7 +116,8 @@ public:
             {"Farm/ActionAreas/Warehouse.xml", warehouseXml()}, {"UI/gameUI/WareDetail.xml", wareDetailXml()},
             {"Farm/ElasticAnimation.xml", elasticAnimationXml()},
             {"Farm/ActionAreas/DigBuilding.xml", toolBuildingXml("DigTime=\"2\"")},
-            {"Farm/ActionAreas/MowBuilding.xml", toolBuildingXml("ProductionNum=\"10\" MowTime=\"3\"")}};
+            {"Farm/ActionAreas/MowBuilding.xml", toolBuildingXml("ProductionNum=\"10\" MowTime=\"3\"")},
+            {"UI/Awards.xml", makeXml16("<Awards Visible=\"1\" Enable=\"1\" />")}};
         for (const auto& file : _files) {
             auto same = std::find_if(files.begin(), files.end(), [&](const auto& _f) { return _f.first == file.first; });
             if (same != files.end())
