@@ -145,8 +145,8 @@ TEST_F(GameRun, UnderAVirtualDisplayEveryScreenOfTheShellIsShot)
 }
 
 // Past the logos with a new player, Play, a look at the bar; the journal's news, read and
-// closed; a slide to the market; the pause menu, two help pages, and back to the main menu. Then the program
-// starts again and the game goes on where it stood.
+// closed; a slide to the market; the pause menu, two help pages, and back to the main menu.
+// Then the program starts again and the game goes on where it stood.
 TEST_F(GameRun, AGameFromTheMainMenuAndBackKeepsItsMoneyAndClock)
 {
     const std::string logos = key(60, "Space") + key(120, "Space") + key(180, "Space");
