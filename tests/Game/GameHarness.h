@@ -117,6 +117,7 @@ public:
             {"Farm/ElasticAnimation.xml", elasticAnimationXml()},
             {"Farm/ActionAreas/DigBuilding.xml", toolBuildingXml("DigTime=\"2\"")},
             {"Farm/ActionAreas/MowBuilding.xml", toolBuildingXml("ProductionNum=\"10\" MowTime=\"3\"")},
+            {"Person/Person.xml", makeXml16("<Person Visible=\"1\" Speed=\"100\" />")},
             {"UI/Awards.xml", makeXml16("<Awards Visible=\"1\" Enable=\"1\" />")}};
         for (const auto& file : _files) {
             auto same = std::find_if(files.begin(), files.end(), [&](const auto& _f) { return _f.first == file.first; });

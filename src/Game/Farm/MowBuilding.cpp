@@ -99,7 +99,7 @@ void cMowBuilding::afterLevelChange()
 {
     cPerson* person = cPerson::getInstance();
     if (person && isToolCarried())
-        person->updateCarryTips(getCarriedHarvest(), getProductionNum());
+        person->updateCarryTips(true, getCarriedHarvest(), getProductionNum());
 }
 
 void cMowBuilding::onUpgrade(cView* /*_button*/)
