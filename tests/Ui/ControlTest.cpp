@@ -898,6 +898,24 @@ TEST_F(TextButtonLabel, LettersSpreadWhileHoveredWithoutOvershootAndGatherOnPres
     EXPECT_EQ(letterXs(label, &Vector2::y), (std::vector<Float>{100, 100, 100}));
 }
 
+// Only a change of state sends the letters off: a label relaid while hovered stays on its line.
+TEST_F(TextButtonLabel, ALabelRelaidWhileHoveredStaysOnItsLine)
+{
+    auto button = makeButton();
+    cTextButton::cBtnText& label = *button->getText();
+    button->setState(BS_HOVERED);
+    for (int i = 0; i < 4; ++i)
+        frame(0.07f);
+    ASSERT_FALSE(label.isMoving());
+    button->setText(u"cab");
+    frame(0.07f);
+    frame(0.07f);
+    EXPECT_EQ(letterXs(label, &Vector2::y), (std::vector<Float>{100, 100, 100}));
+    button->setState(BS_HOVERED);
+    frame(0.07f);
+    EXPECT_EQ(letterXs(label, &Vector2::y), (std::vector<Float>{107, 93, 107})) << "a new hover spreads them again";
+}
+
 TEST_F(TextButtonLabel, TheLabelStandsOnTheButtonUnlessItKeepsItsOwnPosition)
 {
     const struct {
