@@ -216,6 +216,27 @@ TEST_F(ButtonLooks, AnOverlayButtonLightsItsShapeWhileHoveredOrPressed)
     }
 }
 
+// Loading sets no state's look. Enabling comes before the place in an element, so with the
+// cursor on the origin a button turns hovered while it loads: it keeps its picture, and an
+// overlay button stays dark, until the state next changes.
+TEST_F(ButtonLooks, LoadingLeavesTheLookOfTheStateToItsNextChange)
+{
+    moveTo(0, 0);
+    const std::string element = kButton + "texture_hover=\"ui/hover.png\" />";
+    cButton* button = make<cButton>(element);
+    cOverlayButton* overlaid = make<cOverlayButton>(element);
+    for (cButton* loaded : {button, static_cast<cButton*>(overlaid)}) {
+        ASSERT_EQ(loaded->getState(), BS_HOVERED);
+        ASSERT_NE(loaded->getTexture(), nullptr);
+        EXPECT_EQ(loaded->getTexture()->getName(), "ui/button.png");
+    }
+    EXPECT_FALSE(overlaid->getOverlay()->isOwnVisible());
+    overlaid->setState(BS_PRESSED);
+    overlaid->setState(BS_HOVERED);
+    EXPECT_EQ(overlaid->getTexture()->getName(), "ui/hover.png");
+    EXPECT_TRUE(overlaid->getOverlay()->isOwnVisible());
+}
+
 class CheckAndScroll : public cButtonTest {
 protected:
     static void onCheck(cView*, Bool _checked) { record("check " + std::to_string(_checked)); }
