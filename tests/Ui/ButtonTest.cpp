@@ -364,6 +364,17 @@ protected:
     }
 };
 
+TEST_F(ListBoxRows, RowsAreCountedAndTheirTextsReadByIndex)
+{
+    cListBox* list = makeList(0);
+    for (const char16_t* text : {u"ab", u"", u"ba"})
+        list->addItem(text);
+    EXPECT_EQ(list->getCount(), 3u);
+    const std::u16string texts[] = {u"ab", u"", u"ba", u""};
+    for (UInt index = 0; index < 4; ++index)
+        EXPECT_EQ(list->getItemText(index), texts[index]) << index << (index == 3 ? ": past the last row" : "");
+}
+
 TEST_F(ListBoxRows, TheButtonsScrollByOneRowAndHideAtTheEnds)
 {
     cListBox* list = makeList(4);
@@ -389,6 +400,7 @@ TEST_F(ListBoxRows, ARowClickReportsItsIndexAndClearingAScrolledListStartsTheNex
     EXPECT_EQ(takeJournal(), Journal({"select 3"})) << "its index, not its place on screen";
     list->clear();
     EXPECT_EQ(shown(*list), "");
+    EXPECT_EQ(list->getCount(), 0u);
     list->addItem(u"b");
     EXPECT_EQ(shown(*list), "0");
     EXPECT_EQ(list->getRows()[0]->getPosition(), Vector2(400, 225));
