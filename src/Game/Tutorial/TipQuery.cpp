@@ -168,24 +168,26 @@ Bool cGameTipQuery::hasWorker() const
 
 UInt cGameTipQuery::getCarry() const
 {
-    return key::PCarry();
+    return cPerson::getCarryState();
 }
 
-// The worker does not tell its job animation yet.
 Int cGameTipQuery::getJob() const
 {
-    return -1;
+    cPerson* worker = cPerson::getInstance();
+    if (!worker)
+        return -1;
+    const UInt job = worker->getJob();
+    return job == cPerson::NO_JOB ? -1 : Int(job);
 }
 
 Float cGameTipQuery::getCanWater() const
 {
-    return key::WaterLevel();
+    return cPerson::getWaterLevel();
 }
 
-// The worker does not tell its basket's room yet: it takes all.
 Bool cGameTipQuery::canBasketTakeMore() const
 {
-    return cPerson::exists();
+    return cPerson::exists() && cPerson::canCollectMore();
 }
 
 Int cGameTipQuery::getLevel(eBuilding _building) const
