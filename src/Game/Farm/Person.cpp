@@ -4,6 +4,7 @@
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/PersonIdle.h"
 #include "Game/Farm/PersonWorkplace.h"
+#include "Game/Farm/SeedPackage.h"
 #include "Game/GameKeys.h"
 #include "Ui/Picture.h"
 #include "Ui/ProgressDiscrete.h"
@@ -79,8 +80,15 @@ void cPerson::restoreCarry()
         getLog("error")->print("The worker's carry state " + std::to_string(carry) + " is unknown: it starts with nothing.");
         setCarryState(CARRY_NOTHING);
     }
-    // Not filled in yet: a seed package does not yet say whether the worker holds it, so a
-    // package held when the game was left is not found again.
+    if (cFarm* farm = cFarm::getInstance()) {
+        std::vector<cSeedPackage*> packages;
+        farm->getSeedPackageList(packages);
+        for (cSeedPackage* package : packages)
+            if (package->getState() == cSeedPackage::TAKEN) {
+                m_carriedPackage = package;
+                setCarryState(CARRY_SEED_PACKAGE);
+            }
+    }
     // The level state that held the package was lost: the hands are empty.
     if (getCarryState() == CARRY_SEED_PACKAGE && !m_carriedPackage)
         setCarryState(CARRY_NOTHING);
@@ -221,6 +229,8 @@ void cPerson::forgetActionArea(cActionArea* _area)
 {
     GUARD_BEGIN
     // The area deletes its children itself: its marks are only let go.
+    if (m_carriedPackage == _area)
+        m_carriedPackage = nullptr;
     if (m_current.area == _area) {
         _area->removeQueued();
         m_current = sJob();

@@ -68,6 +68,8 @@ public:
     static constexpr UInt JOB_SOW = 8;
     static constexpr UInt JOB_WATER_CAN = 10;
     static constexpr UInt MAX_HOSE_FRAMES = 64;
+    // The places of a package's counter over the worker.
+    static constexpr UInt PACKAGE_SEGMENTS = 4;
     static constexpr UInt DIRECTION_UP = 0;
     static constexpr UInt DIRECTION_SIDE = 2;
     static constexpr UInt DIRECTION_DOWN = 4;

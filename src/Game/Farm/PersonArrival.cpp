@@ -10,9 +10,11 @@
 #include "Game/Farm/PersonGetTool.h"
 #include "Game/Farm/PersonIdle.h"
 #include "Game/Farm/PersonPloughting.h"
+#include "Game/Farm/PersonSowing.h"
 #include "Game/Farm/PersonTipGate.h"
 #include "Game/Farm/PersonWateringWithPot.h"
 #include "Game/Farm/PersonWorkplace.h"
+#include "Game/Farm/SeedPackage.h"
 #include "Game/Farm/WareHouse.h"
 #include "Game/Game.h"
 #include "Game/GameKeys.h"
@@ -100,8 +102,11 @@ void tipTakeToWarehouse()
 // Puts down what the worker holds before it takes something else.
 void returnHeldItem()
 {
-    // Not filled in yet: the tool goes back to its building without its flight home, and a
-    // package is not put back, for packages do not yet know who holds them.
+    // Not filled in yet: tools go back to their buildings without their flight home.
+    if (cPerson::getCarryState() != cPerson::CARRY_SEED_PACKAGE)
+        return;
+    if (cSeedPackage* package = person().getCarriedPackage())
+        package->setState(cSeedPackage::LYING);
     person().setCarriedPackage(nullptr);
 }
 
@@ -138,10 +143,25 @@ eOutcome arriveAtField(cActionArea* _area)
     }
     case cPerson::CARRY_CAN:
         return cPerson::getWaterLevel() > 0 ? start(new cPersonWateringWithPot(field)) : REFUSED;
+    case cPerson::CARRY_SEED_PACKAGE:
+        if (status != cFarmFieldTile::FS_PLOUGHED || !person().getCarriedPackage())
+            return REFUSED;
+        return start(new cPersonSowing(field, person().getCarriedPackage()));
     default:
-        // Sowing waits for packages that know their seeds.
         return REFUSED;
     }
+}
+
+eOutcome arriveAtSeedPackage(cActionArea* _area)
+{
+    if (!tipsClear({20, 21}))
+        return REFUSED;
+    returnHeldItem();
+    auto* package = static_cast<cSeedPackage*>(_area);
+    package->setState(cSeedPackage::TAKEN);
+    cPerson::setCarryState(cPerson::CARRY_SEED_PACKAGE);
+    person().setCarriedPackage(package);
+    return SERVED;
 }
 
 eOutcome arriveAtWarehouse(cActionArea* _area)
@@ -221,13 +241,14 @@ struct sArrival {
     eActionAreaType type;
     eOutcome (*arrive)(cActionArea* _area);
 };
-// Seed packages and sprinkles give the worker nothing to do on arrival yet.
+// Sprinkles give the worker nothing to do on arrival.
 constexpr sArrival ARRIVALS[] = {
     {AAT_FIELD, &arriveAtField},
     {AAT_WAREHOUSE, &arriveAtWarehouse},
     {AAT_WATER_SOURCE, &arriveAtWaterSource},
     {AAT_MOW_BUILDING, &arriveAtMowBuilding},
     {AAT_DIG_BUILDING, &arriveAtDigBuilding},
+    {AAT_SEED_PACKAGE, &arriveAtSeedPackage},
 };
 
 void countAdequateClick(eOutcome _outcome)

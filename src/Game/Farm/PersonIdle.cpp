@@ -5,6 +5,7 @@
 #include "Game/Farm/PersonMoveBasic.h"
 #include "Game/Farm/PersonMoveTech.h"
 #include "Game/Farm/PersonWorkplace.h"
+#include "Game/Farm/SeedPackage.h"
 #include "Game/GameKeys.h"
 
 void cPersonIdle::onStart()
@@ -12,6 +13,11 @@ void cPersonIdle::onStart()
     cPerson* person = cPerson::getInstance();
     person->updateWaterBar();
     switch (cPerson::getCarryState()) {
+    case cPerson::CARRY_SEED_PACKAGE: {
+        const cSeedPackage* package = person->getCarriedPackage();
+        person->updateCarryTips(true, package ? package->getCount() : 0, cPerson::PACKAGE_SEGMENTS);
+        break;
+    }
     case cPerson::CARRY_SCYTHE:
         person->updateCarryTips(true, cPerson::getCarriedCount(), workplace::basketCapacity());
         break;

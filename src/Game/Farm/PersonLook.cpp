@@ -3,6 +3,7 @@
 
 #include "Game/Farm/PersonFacing.h"
 #include "Game/Farm/PersonWorkplace.h"
+#include "Game/Farm/SeedPackage.h"
 #include "Game/Game.h"
 #include "Ui/Picture.h"
 #include "Ui/ProgressDiscrete.h"
@@ -217,6 +218,11 @@ void cPerson::updateCarryTips(Bool _show, UInt _count, UInt _segments)
                 m_carrySign->show();
                 break;
             }
+    }
+    if (carry == CARRY_SEED_PACKAGE && m_carriedPackage && m_carriedPackage->getCount() > 0 && game) {
+        if (const cGame::sProdInfo* info = game->getCultivationInfo(cGame::eCultivationType(m_carriedPackage->getSeedType())))
+            static_cast<cState&>(*m_carrySign) = info->Icon;
+        m_carrySign->show();
     }
     if (workplace::mowLevel() > SIGN_MOW_LEVEL || getCarriedCount() == 0)
         m_carrySign->hide();

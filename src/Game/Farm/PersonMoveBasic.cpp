@@ -5,6 +5,7 @@
 #include "Game/Farm/Person.h"
 #include "Game/Farm/PersonArrival.h"
 #include "Game/Farm/PersonIdle.h"
+#include "Game/Farm/SeedPackage.h"
 
 #include <cmath>
 
@@ -50,7 +51,9 @@ Bool cPersonMoveBasic::endsEarly()
         m_time = 0;
         return true;
     }
-    return false;
+    // The player took the package up while the worker went for it.
+    return m_area && m_area->getAreaType() == AAT_SEED_PACKAGE &&
+           static_cast<cSeedPackage*>(m_area)->getState() == cSeedPackage::ON_MOUSE;
 }
 
 void cPersonMoveBasic::placeOnGoal()
@@ -88,5 +91,11 @@ void cPersonMoveBasic::onEnd()
         return;
     }
     m_arrived = false;
+    // A package taken up by the pointer, or by the worker already, is nothing to go for.
+    if (m_area->getAreaType() == AAT_SEED_PACKAGE &&
+        static_cast<cSeedPackage*>(m_area)->getState() != cSeedPackage::LYING) {
+        person->getDealer().setTask(new cPersonIdle());
+        return;
+    }
     decideArrival(m_area);
 }

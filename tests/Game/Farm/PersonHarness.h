@@ -45,7 +45,11 @@ inline std::string fieldXml()
 class cPersonTest : public cGameTest {
 protected:
     cPersonTest()
-        : cGameTest({{"Person/Person.xml", personXml()}, {cFarmFieldTile::DATA_FILE, fieldXml()}, {"sounds/w.wav", "tone"}})
+        : cGameTest({{"Person/Person.xml", personXml()}, {cFarmFieldTile::DATA_FILE, fieldXml()}, {"sounds/w.wav", "tone"},
+                     {"Farm/ActionAreas/SeedPackage.xml",
+                      makeXml16("<SeedPackage Visible=\"1\" Enable=\"1\" size=\"20 20\"><ClickOffsetList><O Offset=\"0 10\" />"
+                                "<O Offset=\"6 10\" /></ClickOffsetList><Use Visible=\"0\" Enable=\"1\" ProgressMaxValue=\"4\" "
+                                "Step=\"10 0\" /></SeedPackage>")}})
     {
     }
 

@@ -231,6 +231,32 @@ TEST_F(cTutorialTest, AnActionTipWhoseWishIsMetClosesOnItsFirstFrameOnce)
     EXPECT_FALSE(m_menu->getHold());
 }
 
+// A part of the tip view that notes whether the clock stood when the view began to fade.
+class cHoldAtFade : public cView {
+public:
+    explicit cHoldAtFade(cView* _parent) : cView(_parent) {}
+    void disabled() override
+    {
+        cView::disabled();
+        m_holds.push_back(cGameMenu::getInstance()->getHold());
+    }
+    std::vector<bool> m_holds;
+};
+
+TEST_F(cTutorialTest, AnActionTipReleasesTheClockAfterItBeginsToFade)
+{
+    g_condition = true;
+    m_tutorial->setCondition(WATER_TIP, &countedCondition);
+    m_tutorial->runActionTip(WATER_TIP, control(300, 200));
+    cActionTips* tips = m_tutorial->getActionTips();
+    auto* part = new cHoldAtFade(tips);
+    part->show();
+    part->enable();
+    tips->process();
+    EXPECT_EQ(part->m_holds, std::vector<bool>{true});
+    EXPECT_FALSE(m_menu->getHold());
+}
+
 TEST_F(cTutorialTest, AnActionTipWaitsUntilTheActionIsReportedDone)
 {
     g_condition = false;
