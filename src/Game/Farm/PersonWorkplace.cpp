@@ -1,5 +1,7 @@
 #include "Game/Farm/PersonWorkplace.h"
 
+#include "Game/Farm/DigBuilding.h"
+#include "Game/Farm/MowBuilding.h"
 #include "Game/GameKeys.h"
 
 #include <algorithm>
@@ -13,11 +15,13 @@ constexpr UInt WATER_SOURCE_LEVEL_INDEX = 33;
 constexpr UInt DIG_LEVEL_INDEX = 34;
 constexpr UInt LEVELS = 4;
 
-// Not filled in yet: the tool buildings and the water source keep these in their own level
-// records; until they read them, the worker works with these demo values.
+// The tool buildings keep these in their own level records; these serve while a building is
+// not there (a game being built or taken down).
 constexpr Float DIG_TIME[LEVELS] = {3.0f, 2.2f, 1.6f, 1.0f};
 constexpr Float MOW_TIME[LEVELS] = {2.5f, 2.0f, 1.5f, 1.0f};
 constexpr UInt BASKET_CAPACITY[LEVELS] = {4, 6, 10, 16};
+// Not filled in yet: the water source keeps these in its own level records; until it reads
+// them, the worker works with these demo values.
 constexpr Float CAN_CAPACITY[LEVELS] = {40.0f, 60.0f, 80.0f, 100.0f};
 
 UInt level(UInt _index)
@@ -44,17 +48,20 @@ Int waterSourceLevel()
 
 Float digTime()
 {
-    return DIG_TIME[digLevel()];
+    const cDigBuilding* dig = cDigBuilding::getInstance();
+    return dig ? dig->getDigTime() : DIG_TIME[digLevel()];
 }
 
 Float mowTime()
 {
-    return MOW_TIME[mowLevel()];
+    const cMowBuilding* mow = cMowBuilding::getInstance();
+    return mow ? mow->getMowTime() : MOW_TIME[mowLevel()];
 }
 
 UInt basketCapacity()
 {
-    return BASKET_CAPACITY[mowLevel()];
+    const cMowBuilding* mow = cMowBuilding::getInstance();
+    return mow ? mow->getProductionNum() : BASKET_CAPACITY[mowLevel()];
 }
 
 Float canCapacity()
