@@ -6,6 +6,7 @@
 void cPersonGetTool::finish()
 {
     cPerson::setCarryState(m_carry);
+    workplace::refreshToolViews();
 }
 
 cPersonGetSpade::cPersonGetSpade() : cPersonGetTool(cPerson::CARRY_SPADE) {}
@@ -36,6 +37,6 @@ void cPersonGetWBucket::begin()
 
 void cPersonGetWBucket::finish()
 {
-    cPersonGetTool::finish();
     cPerson::setWaterLevel(workplace::canCapacity());
+    cPersonGetTool::finish();
 }
