@@ -232,3 +232,32 @@ TEST_F(cTipStepsTest, TheGameAnswersFromItsOwnStockAndMarket)
 }
 
 } // namespace
+
+namespace {
+
+// The pause menu and an award's presentation switch the game off; the note must not cover them.
+TEST_F(cTipStepsTest, ANoteGoesOutOfSightWhileTheGameIsPausedAndComesBack)
+{
+    struct sCase {
+        eTips tip;
+        Bool second;
+    };
+    for (const sCase& c : {sCase{WATER_TIP, false}, sCase{15, true}}) {
+        cView* view = c.second ? static_cast<cView*>(m_tutorial->getActionTips2()) : m_tutorial->getActionTips();
+        c.second ? m_tutorial->runActionTip2(c.tip, m_field) : m_tutorial->runActionTip(c.tip, m_field);
+        m_engine.frames(20);
+        ASSERT_TRUE(view->isVisible()) << c.tip;
+        m_game->disable();
+        m_engine.frames(2);
+        EXPECT_FALSE(view->isVisible()) << c.tip;
+        EXPECT_TRUE(m_tutorial->isCurrentTip(c.tip)) << "the tip waits, it is not passed";
+        m_game->enable();
+        m_engine.frames(2);
+        EXPECT_TRUE(view->isVisible()) << c.tip;
+        EXPECT_FALSE(m_tutorial->isTipHiddenByPause());
+        m_tutorial->setActionDone();
+        m_engine.frames(20);
+    }
+}
+
+} // namespace
