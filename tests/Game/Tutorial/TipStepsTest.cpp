@@ -1,5 +1,6 @@
 #include "Game/Tutorial/TutorialHarness.h"
 
+#include "Game/Contracts/ContractProvide.h"
 #include "Game/Farm/WareHouse.h"
 
 #include <functional>
@@ -257,6 +258,33 @@ TEST_F(cTipStepsTest, ANoteGoesOutOfSightWhileTheGameIsPausedAndComesBack)
         EXPECT_FALSE(m_tutorial->isTipHiddenByPause());
         m_tutorial->setActionDone();
         m_engine.frames(20);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The game's own answers: the pause and an open contract dialog hold the note back.
+TEST_F(cTipStepsTest, TheGameHoldsTheFirstProductNoteWhilePausedOrInADialog)
+{
+    struct sCase {
+        const char* name;
+        Bool paused;
+        Bool dialog;
+        Bool runs;
+    };
+    const sCase cases[] = {
+        {"paused", true, false, false}, {"contract offer open", false, true, false}, {"running", false, false, true}};
+    m_tutorial->setQuery(nullptr);
+    key::tip[WATER_TIP] = key::tip[FIELD_TIP] = true;
+    key::TProdCompl() = true;
+    cView* offer = cContractProvide::getInstance();
+    for (const sCase& c : cases) {
+        c.paused ? m_game->disable() : m_game->enable();
+        c.dialog ? offer->show() : offer->hide();
+        m_tutorial->process();
+        EXPECT_EQ(m_tutorial->isCurrentTip(PRODUCT_TIP), c.runs) << c.name;
     }
 }
 
