@@ -60,6 +60,30 @@ inline std::string wareDetailXml()
                      "MoveSpeed=\"1000\" VisibleTime=\"2\"><ProductInfo>" + slots + "</ProductInfo></WareDetail>");
 }
 
+// A well and two pumps holding 5, 8 and 10; the upgrade button at (200, 150), the sprinkle
+// button at (260, 150) selling for 100, its look n with n + 1 columns so a look tells its count.
+inline std::string waterSourceXml()
+{
+    std::string looks;
+    for (int n = 0; n < 3; ++n)
+        looks += "<S anim_columns=\"" + std::to_string(n + 1) + "\" />";
+    return makeXml16("<WaterSource Visible=\"1\" Enable=\"1\" position=\"200 200\" size=\"80 80\" deep=\"10\" "
+                     "SprinkleCost=\"100\" SprinkleButtonDeepThanGet=\"5\"><ClickOffsetList><O Offset=\"0 40\" /></ClickOffsetList>"
+                     "<Upgrades><Up0 WaterCapacity=\"5\" frames_count=\"1\"><NoInstrument anim_columns=\"2\" /></Up0>"
+                     "<Up1 WaterCapacity=\"8\" anim_columns=\"3\"><NoInstrument anim_columns=\"4\" /></Up1>"
+                     "<Up2 WaterCapacity=\"10\" anim_columns=\"5\"><NoInstrument anim_columns=\"6\" /></Up2></Upgrades>"
+                     "<UpgradeButton Visible=\"1\" Enable=\"1\" position=\"200 150\" size=\"40 20\" deep=\"20\" />"
+                     "<SprinkleButton Visible=\"0\" Enable=\"1\" position=\"260 150\" size=\"40 20\" deep=\"20\" />"
+                     "<SprinkleButtonStates>" + looks + "</SprinkleButtonStates></WaterSource>");
+}
+
+// The hose's drops: 8 by 8 growing to twice that, 100 to 200 px/s, landing within 10 px.
+inline std::string hoseEffectXml()
+{
+    return makeXml16("<HoseEffect Visible=\"1\" Enable=\"1\" size=\"8 8\" MaxScale=\"2\" Speed=\"100 200\" "
+                     "DistortionRadius=\"10\" Frequency=\"15\" />");
+}
+
 // A game over the whole engine on the headless platform, with a small "game.xml", the three
 // fly texts and an upgrade sound, on a fresh set of game variables; _files replace the files
 // of the same name or join them.
@@ -89,7 +113,8 @@ public:
             {"Tutorial/Tutorial.xml", makeXml16("<Tutorial Visible=\"1\" Enable=\"1\" TutorialEnable=\"0\" />")},
             {"Tutorial/CommonHelpTip.xml", makeXml16("<CommonHelpTip />")},
             {"Tutorial/ArrowHelpTip.xml", makeXml16("<ArrowHelpTip />")}, {"Tutorial/ActionTip.xml", makeXml16("<ActionTip />")},
-            {"Farm/ActionAreas/Warehouse.xml", warehouseXml()}, {"UI/gameUI/WareDetail.xml", wareDetailXml()},
+            {"Farm/ActionAreas/Warehouse.xml", warehouseXml()}, {"Farm/ActionAreas/WaterSource.xml", waterSourceXml()},
+            {"Effects/HoseEffect.xml", hoseEffectXml()}, {"UI/gameUI/WareDetail.xml", wareDetailXml()},
             {"UI/Awards.xml", makeXml16("<Awards Visible=\"1\" Enable=\"1\" />")}};
         for (const auto& file : _files) {
             auto same = std::find_if(files.begin(), files.end(), [&](const auto& _f) { return _f.first == file.first; });
