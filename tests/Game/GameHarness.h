@@ -84,6 +84,21 @@ inline std::string hoseEffectXml()
                      "DistortionRadius=\"10\" Frequency=\"15\" />");
 }
 
+// A 20 by 20 sprinkler watering within 40 px, with its three sounds; its spray of drops
+// thrown up at 15 a second.
+inline std::string sprinkleXml()
+{
+    return makeXml16("<Sprinkle Visible=\"1\" Enable=\"1\" size=\"20 20\" deep=\"50\" Radius=\"40\" "
+                     "UnfitColor=\"0x80FF0000\" DropSound=\"sounds/drop.wav\" InstallSound=\"sounds/install.wav\" "
+                     "TakeSound=\"sounds/take.wav\" />");
+}
+
+inline std::string sprinkleEffectXml()
+{
+    return makeXml16("<SprinkleEffect size=\"4 4\" Speed=\"0 -60\" Gravity=\"0 120\" LiveTime=\"1 1\" MaxScale=\"2\" "
+                     "RandAngle=\"30\" Frequency=\"15\" />");
+}
+
 // A game over the whole engine on the headless platform, with a small "game.xml", the three
 // fly texts and an upgrade sound, on a fresh set of game variables; _files replace the files
 // of the same name or join them.
@@ -114,7 +129,9 @@ public:
             {"Tutorial/CommonHelpTip.xml", makeXml16("<CommonHelpTip />")},
             {"Tutorial/ArrowHelpTip.xml", makeXml16("<ArrowHelpTip />")}, {"Tutorial/ActionTip.xml", makeXml16("<ActionTip />")},
             {"Farm/ActionAreas/Warehouse.xml", warehouseXml()}, {"Farm/ActionAreas/WaterSource.xml", waterSourceXml()},
-            {"Effects/HoseEffect.xml", hoseEffectXml()}, {"UI/gameUI/WareDetail.xml", wareDetailXml()},
+            {"Effects/HoseEffect.xml", hoseEffectXml()}, {"Farm/ActionAreas/Sprinkle.xml", sprinkleXml()},
+            {"Effects/SprinkleEffect.xml", sprinkleEffectXml()}, {"sounds/drop.wav", "drop"},
+            {"sounds/install.wav", "install"}, {"sounds/take.wav", "take"}, {"UI/gameUI/WareDetail.xml", wareDetailXml()},
             {"UI/Awards.xml", makeXml16("<Awards Visible=\"1\" Enable=\"1\" />")}};
         for (const auto& file : _files) {
             auto same = std::find_if(files.begin(), files.end(), [&](const auto& _f) { return _f.first == file.first; });

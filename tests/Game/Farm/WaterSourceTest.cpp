@@ -119,8 +119,7 @@ TEST_F(cWaterSourceTest, TheSprinkleButtonCountsTheSprinklesBought)
         EXPECT_TRUE(on(source().getSprinkleButton())) << bought;
         EXPECT_EQ(source().getSprinkleButton()->getDeep(), 20.0f);
         source().buySprinkle();
-        cFarm::s_sprinkleOnMouse = true;
-        source().updateSprinkleButton();
+        EXPECT_TRUE(cFarm::s_sprinkleOnMouse) << bought;
         EXPECT_FALSE(on(source().getSprinkleButton())) << "off while a sprinkle hangs on the mouse";
         EXPECT_EQ(source().getSprinkleButton()->getDeep(), 5.0f) << "drawn beneath the sprinkle on the mouse";
         // Set down where it stands, and paid.
