@@ -132,6 +132,7 @@ public:
             {"Effects/HoseEffect.xml", hoseEffectXml()}, {"Farm/ActionAreas/Sprinkle.xml", sprinkleXml()},
             {"Effects/SprinkleEffect.xml", sprinkleEffectXml()}, {"sounds/drop.wav", "drop"},
             {"sounds/install.wav", "install"}, {"sounds/take.wav", "take"}, {"UI/gameUI/WareDetail.xml", wareDetailXml()},
+            {"Person/Person.xml", makeXml16("<Person Visible=\"1\" Speed=\"100\" />")},
             {"UI/Awards.xml", makeXml16("<Awards Visible=\"1\" Enable=\"1\" />")}};
         for (const auto& file : _files) {
             auto same = std::find_if(files.begin(), files.end(), [&](const auto& _f) { return _f.first == file.first; });

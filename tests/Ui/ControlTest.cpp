@@ -720,6 +720,35 @@ TEST_F(TextLayout, ShownButDisabledTextLaysOutAtOnceAndCopiesOwnTheirLetters)
     delete copy;
 }
 
+// A text that notes, each time it joins the processed views, whether its letters were laid out.
+class cEnablingText : public cText {
+public:
+    using cText::cText;
+    void enabled() override
+    {
+        cText::enabled();
+        m_laidOut.push_back(!isLettersDirty());
+    }
+    std::vector<bool> m_laidOut;
+};
+
+// Showing an enabled text enables it before its letters are laid out, and once more with its
+// children; a disabled one is not enabled.
+TEST_F(TextLayout, ShowingAnEnabledTextEnablesItFirst)
+{
+    for (const bool enable : {true, false}) {
+        auto* text = makeText<cEnablingText>(u"ab");
+        text->hide();
+        if (!enable)
+            text->disable();
+        text->setString(u"abc");
+        text->m_laidOut.clear();
+        text->show();
+        EXPECT_EQ(text->m_laidOut, (enable ? std::vector<bool>{false, true} : std::vector<bool>())) << enable;
+        EXPECT_EQ(text->getLetters().size(), 3u);
+    }
+}
+
 class MultilineText : public cControlTest {
 protected:
     // A shown, enabled block at (100, 300), 200 by 200, lines 40 apart, from its element.
@@ -768,6 +797,73 @@ TEST_F(MultilineText, WrappedLinesBreakAtTheLastSpaceThatFitsAndPushLaterLinesDo
     // A continuation whose only space is its first ends with the cut-off part on a line of its own.
     EXPECT_EQ(strings(*makeBlock("aaa bbbbbbb", "WrapText=\"1\"")),
               (std::vector<std::string>{"aaa", " bbbbbbb", ""}));
+}
+
+// The wrap as a line laid out again for every try would give it, the lines as strings.
+std::vector<WString> wrapByLayout(cText& _scratch, const WString& _piece, Float _width)
+{
+    std::vector<WString> lines{_piece};
+    WString rest, current = _piece;
+    _scratch.setString(current);
+    while (_scratch.getWidth() > _width) {
+        for (size_t p = current.rfind(u' '); p != WString::npos; p = p ? current.rfind(u' ', p - 1) : WString::npos) {
+            if (p == 0) {
+                lines.push_back(rest);
+                return lines;
+            }
+            rest = current.substr(p);
+            lines.back() = current.substr(0, p);
+            _scratch.setString(lines.back());
+            if (_scratch.getWidth() <= _width)
+                break;
+        }
+        if (rest.empty())
+            return lines;
+        current = rest;
+        lines.push_back(current);
+        _scratch.setString(current);
+        rest.clear();
+    }
+    return lines;
+}
+
+// Widths that floats do not hold exactly, either direction, runs of spaces, words wider than
+// the block and letters the font lacks: every break lands where laying the line out puts it.
+TEST_F(MultilineText, WrappingBreaksWhereTheLaidOutLineWouldBreak)
+{
+    const struct {
+        const char* multiplier;
+        const char* spaceWidth;
+        Float width;
+        Bool rightToLeft;
+    } cases[] = {{"1", "10", 200, false}, {"0.1", "3.7", 13.3f, false}, {"0.3", "10", 60.1f, true},
+        {"0.7", "0.35", 45, true}, {"1", "16", 16, false}};
+    const char16_t alphabet[] = u"abc1\u0416x    ";
+    for (const auto& c : cases) {
+        m_harness.core().settings().setPropertyT("game", "RightToLeftEnable", c.rightToLeft);
+        UInt seed = 11;
+        for (int sample = 0; sample < 12; ++sample) {
+            WString text;
+            for (int i = 0; i < 80; ++i) {
+                seed = seed * 1103515245u + 12345u;
+                text.push_back(alphabet[(seed >> 16) % (std::size(alphabet) - 1)]);
+            }
+            cMultilineText* block = makeBlock("", std::string("WrapText=\"1\" Multiplier=\"") + c.multiplier +
+                                                      "\" SpaceWidth=\"" + c.spaceWidth + "\"");
+            block->setSize(Vector2(c.width, 200));
+            block->setText(text, true);
+            cText* scratch = makeText(WString());
+            scratch->setMultiplier(std::stof(c.multiplier));
+            scratch->setSpaceWidth(std::stof(c.spaceWidth));
+            scratch->setRightToLeft(c.rightToLeft);
+            std::vector<WString> lines;
+            for (const cText* line : block->getLines())
+                lines.push_back(line->getString());
+            EXPECT_EQ(lines, wrapByLayout(*scratch, text, c.width)) << c.multiplier << " " << toString(text);
+            m_views.clear();
+        }
+    }
+    m_harness.core().settings().setPropertyT("game", "RightToLeftEnable", false);
 }
 
 TEST_F(MultilineText, VerticalAlignPlacesTheBlockAroundThePosition)
@@ -829,6 +925,24 @@ TEST_F(TextButtonLabel, LettersSpreadWhileHoveredWithoutOvershootAndGatherOnPres
     frame(0.07f);
     frame(0.07f);
     EXPECT_EQ(letterXs(label, &Vector2::y), (std::vector<Float>{100, 100, 100}));
+}
+
+// Only a change of state sends the letters off: a label relaid while hovered stays on its line.
+TEST_F(TextButtonLabel, ALabelRelaidWhileHoveredStaysOnItsLine)
+{
+    auto button = makeButton();
+    cTextButton::cBtnText& label = *button->getText();
+    button->setState(BS_HOVERED);
+    for (int i = 0; i < 4; ++i)
+        frame(0.07f);
+    ASSERT_FALSE(label.isMoving());
+    button->setText(u"cab");
+    frame(0.07f);
+    frame(0.07f);
+    EXPECT_EQ(letterXs(label, &Vector2::y), (std::vector<Float>{100, 100, 100}));
+    button->setState(BS_HOVERED);
+    frame(0.07f);
+    EXPECT_EQ(letterXs(label, &Vector2::y), (std::vector<Float>{107, 93, 107})) << "a new hover spreads them again";
 }
 
 TEST_F(TextButtonLabel, TheLabelStandsOnTheButtonUnlessItKeepsItsOwnPosition)
