@@ -2,10 +2,14 @@
 
 #include "Game/Farm/Person.h"
 #include "Game/Farm/PersonWorkplace.h"
+#include "Game/Farm/WaterSource.h"
 
 void cPersonGetTool::finish()
 {
     cPerson::setCarryState(m_carry);
+    // The can leaves the well, or comes back to it as another tool is taken.
+    if (cWaterSource* source = cWaterSource::getInstance())
+        source->updateInstrumentView();
 }
 
 cPersonGetSpade::cPersonGetSpade() : cPersonGetTool(cPerson::CARRY_SPADE) {}

@@ -1,5 +1,6 @@
 #include "Game/Farm/PersonWorkplace.h"
 
+#include "Game/Farm/WaterSource.h"
 #include "Game/GameKeys.h"
 
 #include <algorithm>
@@ -13,12 +14,11 @@ constexpr UInt WATER_SOURCE_LEVEL_INDEX = 33;
 constexpr UInt DIG_LEVEL_INDEX = 34;
 constexpr UInt LEVELS = 4;
 
-// Not filled in yet: the tool buildings and the water source keep these in their own level
-// records; until they read them, the worker works with these demo values.
+// Not filled in yet: the tool buildings keep these in their own level records; until they read
+// them, the worker works with these demo values.
 constexpr Float DIG_TIME[LEVELS] = {3.0f, 2.2f, 1.6f, 1.0f};
 constexpr Float MOW_TIME[LEVELS] = {2.5f, 2.0f, 1.5f, 1.0f};
 constexpr UInt BASKET_CAPACITY[LEVELS] = {4, 6, 10, 16};
-constexpr Float CAN_CAPACITY[LEVELS] = {40.0f, 60.0f, 80.0f, 100.0f};
 
 UInt level(UInt _index)
 {
@@ -59,7 +59,8 @@ UInt basketCapacity()
 
 Float canCapacity()
 {
-    return CAN_CAPACITY[level(WATER_SOURCE_LEVEL_INDEX)];
+    const cWaterSource* source = cWaterSource::getInstance();
+    return source ? source->getCapacity() : 0.0f;
 }
 
 } // namespace workplace

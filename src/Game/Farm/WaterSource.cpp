@@ -138,9 +138,12 @@ void cWaterSource::updateUpgrade()
     // The can belongs to the well: past the well the worker has nothing in hand. The worker
     // does not exist yet while the game builds its buildings.
     if (getUpgrade() != 0 && key::PCarry() == CARRY_CAN) {
-        key::PCarry() = CARRY_NOTHING;
-        if (cPerson* person = cPerson::getInstance())
+        cPerson::setCarryState(CARRY_NOTHING);
+        if (cPerson* person = cPerson::getInstance()) {
+            person->playIdleAnimation();
+            person->updateWaterBar();
             person->setDropCurrentTask(true);
+        }
     }
     updateSprinkleButton();
     GUARD_END("void cWaterSource::updateUpgrade()")
