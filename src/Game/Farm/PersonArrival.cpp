@@ -1,6 +1,9 @@
 #include "Game/Farm/PersonArrival.h"
 
 #include "Game/Farm/ActionArea.h"
+#include "Game/Farm/DigBuilding.h"
+#include "Game/Farm/ElasticAnimation.h"
+#include "Game/Farm/MowBuilding.h"
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/FarmFieldTile.h"
 #include "Game/Farm/FarmMoment.h"
@@ -100,15 +103,37 @@ void tipTakeToWarehouse()
         runTip(TAKE_TO_WAREHOUSE_TIP, warehouseControl(nullptr));
 }
 
-// Puts down what the worker holds before it takes something else.
+void fly(cControl* _to, cElasticAnimation::eElasticAnimation _type, cView* _object)
+{
+    cElasticAnimation* flight = cElasticAnimation::getInstance();
+    if (flight && _to)
+        flight->makeFly(person().getPosition(), _to->getPosition(), _type, _object);
+}
+
+// Puts down what the worker holds before it takes something else: a tool flies home, a
+// package flies back to where it lay.
 void returnHeldItem()
 {
-    // Not filled in yet: tools go back to their buildings without their flight home.
-    if (cPerson::getCarryState() != cPerson::CARRY_SEED_PACKAGE)
-        return;
-    if (cSeedPackage* package = person().getCarriedPackage())
-        package->setState(cSeedPackage::LYING);
-    person().setCarriedPackage(nullptr);
+    switch (cPerson::getCarryState()) {
+    case cPerson::CARRY_SPADE:
+        fly(cDigBuilding::getInstance(),
+            cElasticAnimation::eElasticAnimation(cElasticAnimation::EA_SPADE + Int(workplace::digLevel())), nullptr);
+        break;
+    case cPerson::CARRY_SCYTHE:
+        fly(cMowBuilding::getInstance(),
+            cElasticAnimation::eElasticAnimation(cElasticAnimation::EA_SCYTHE + Int(workplace::mowLevel())), nullptr);
+        break;
+    case cPerson::CARRY_SEED_PACKAGE:
+        if (cSeedPackage* package = person().getCarriedPackage()) {
+            package->setState(cSeedPackage::LYING);
+            fly(package, cElasticAnimation::EA_SEED_PACKAGE, package);
+        }
+        person().setCarriedPackage(nullptr);
+        break;
+    default:
+        // Not filled in yet: the can flies home once the water source stands on the farm.
+        break;
+    }
 }
 
 eOutcome arriveAtField(cActionArea* _area)

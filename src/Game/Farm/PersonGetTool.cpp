@@ -2,14 +2,11 @@
 
 #include "Game/Farm/Person.h"
 #include "Game/Farm/PersonWorkplace.h"
-#include "Game/Farm/WaterSource.h"
 
 void cPersonGetTool::finish()
 {
     cPerson::setCarryState(m_carry);
-    // The can leaves the well, or comes back to it as another tool is taken.
-    if (cWaterSource* source = cWaterSource::getInstance())
-        source->updateInstrumentView();
+    workplace::refreshToolViews();
 }
 
 cPersonGetSpade::cPersonGetSpade() : cPersonGetTool(cPerson::CARRY_SPADE) {}
@@ -40,6 +37,6 @@ void cPersonGetWBucket::begin()
 
 void cPersonGetWBucket::finish()
 {
-    cPersonGetTool::finish();
     cPerson::setWaterLevel(workplace::canCapacity());
+    cPersonGetTool::finish();
 }

@@ -1,5 +1,7 @@
 #include "Game/Farm/PersonWorkplace.h"
 
+#include "Game/Farm/DigBuilding.h"
+#include "Game/Farm/MowBuilding.h"
 #include "Game/Farm/WaterSource.h"
 #include "Game/GameKeys.h"
 
@@ -14,11 +16,6 @@ constexpr UInt WATER_SOURCE_LEVEL_INDEX = 33;
 constexpr UInt DIG_LEVEL_INDEX = 34;
 constexpr UInt LEVELS = 4;
 
-// Not filled in yet: the tool buildings keep these in their own level records; until they read
-// them, the worker works with these demo values.
-constexpr Float DIG_TIME[LEVELS] = {3.0f, 2.2f, 1.6f, 1.0f};
-constexpr Float MOW_TIME[LEVELS] = {2.5f, 2.0f, 1.5f, 1.0f};
-constexpr UInt BASKET_CAPACITY[LEVELS] = {4, 6, 10, 16};
 
 UInt level(UInt _index)
 {
@@ -44,17 +41,30 @@ Int waterSourceLevel()
 
 Float digTime()
 {
-    return DIG_TIME[digLevel()];
+    const cDigBuilding* building = cDigBuilding::getInstance();
+    return building ? building->getDigTime() : 0;
 }
 
 Float mowTime()
 {
-    return MOW_TIME[mowLevel()];
+    const cMowBuilding* building = cMowBuilding::getInstance();
+    return building ? building->getMowTime() : 0;
 }
 
 UInt basketCapacity()
 {
-    return BASKET_CAPACITY[mowLevel()];
+    const cMowBuilding* building = cMowBuilding::getInstance();
+    return building ? building->getProductionNum() : 0;
+}
+
+void refreshToolViews()
+{
+    if (cDigBuilding* dig = cDigBuilding::getInstance())
+        dig->updateInstrumentView();
+    if (cMowBuilding* mow = cMowBuilding::getInstance())
+        mow->updateInstrumentView();
+    if (cWaterSource* water = cWaterSource::getInstance())
+        water->updateInstrumentView();
 }
 
 Float canCapacity()

@@ -30,37 +30,6 @@ constexpr UInt CARRY_SPADE = 2;
 // Over fields, packages and sprinkles the front-most one shows its tooltip.
 constexpr UInt TOOLTIP_MASK = AAT_FIELD | AAT_SEED_PACKAGE | AAT_SPRINKLE;
 
-cSeedPackage* firstPackage()
-{
-    cFarm* farm = cFarm::getInstance();
-    std::vector<cSeedPackage*> packages;
-    if (farm)
-        farm->getSeedPackageList(packages);
-    return packages.empty() ? nullptr : packages.front();
-}
-
-Bool firstPackageLies(cControl* /*_pointed*/)
-{
-    const cSeedPackage* package = firstPackage();
-    return package && package->getState() == cSeedPackage::LYING;
-}
-
-Bool spadeCarried(cControl* /*_pointed*/)
-{
-    return key::PCarry() == CARRY_SPADE;
-}
-
-// The package's tips close on what the player does next; the package knows what that is.
-void runTip(eTips _tip, cControl* _pointed, fTipsFunc _closes)
-{
-    cTutorialManager* tutorial = farm::tutorial();
-    if (!tutorial)
-        return;
-    if (!tutorial->getTip(_tip).condition)
-        tutorial->setCondition(_tip, _closes);
-    tutorial->runActionTip(_tip, _pointed);
-}
-
 } // namespace
 
 void cSeedPackage::sReleaseResource::operator()(iResource* _resource) const
@@ -329,7 +298,7 @@ void cSeedPackage::process()
         setPosition(point);
         setColor(fitsAt(point) ? m_normalColor : m_unfitColor);
         if (farm::isOnScreen() && farm::canRunTip(PUT_DOWN_TIP))
-            runTip(PUT_DOWN_TIP, nullptr, &firstPackageLies);
+            farm::runActionTip(PUT_DOWN_TIP, nullptr);
         break;
     }
     case LYING: runLyingTips(); break;
@@ -342,18 +311,17 @@ void cSeedPackage::runLyingTips()
 {
     if (!farm::isOnScreen())
         return;
-    cFarm* farm = cFarm::getInstance();
     if (key::PCarry() == CARRY_SPADE) {
-        cTutorialManager* tutorial = farm::tutorial();
-        // Closing waits for the worker to plough; a game whose worker cannot tell that
-        // leaves the tip unstarted.
-        if (farm::canRunTip(PLOUGH_TIP) && tutorial && tutorial->getTip(PLOUGH_TIP).condition)
-            tutorial->runActionTip(PLOUGH_TIP, farm ? farm->getAnyUngrowGrassField() : nullptr);
+        cFarm* farm = cFarm::getInstance();
+        if (farm::canRunTip(PLOUGH_TIP))
+            farm::runActionTip(PLOUGH_TIP, farm ? farm->getAnyUngrowGrassField() : nullptr);
         return;
     }
+    // The tip points at the building: without one on the ground it would point nowhere.
     cDigBuilding* dig = cDigBuilding::getInstance();
-    if (farm::canRunTip(FETCH_SPADE_TIP))
-        runTip(FETCH_SPADE_TIP, dig ? dig->asControl() : nullptr, &spadeCarried);
+    cControl* building = dig ? dig->asControl() : nullptr;
+    if (building && farm::canRunTip(FETCH_SPADE_TIP))
+        farm::runActionTip(FETCH_SPADE_TIP, building);
 }
 
 void cSeedPackage::hovered()

@@ -1,5 +1,6 @@
 #include "Game/Farm/WaterSource.h"
 
+#include "Game/Farm/ElasticAnimation.h"
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/FarmMoment.h"
 #include "Game/Farm/Person.h"
@@ -260,7 +261,11 @@ void cWaterSource::buyUpgrade()
     if (cGame* game = cGame::getInstance())
         cGame::setMoney(cGame::getMoney() - Int(game->getUpgradeCost(cGame::WATER_SOURCE, next)));
     setUpgrade(next, true);
-    (void)hadCan;
+    // The can goes home; the pump shows its hose only when the can has landed.
+    cPerson* person = cPerson::getInstance();
+    cElasticAnimation* flight = cElasticAnimation::getInstance();
+    if (hadCan && person && flight)
+        flight->makeFly(person->getPosition(), getPosition(), cElasticAnimation::EA_WATER_CAN, nullptr);
     GUARD_END("void cWaterSource::buyUpgrade()")
 }
 

@@ -7,6 +7,7 @@
 #include "Game/Farm/BuySeeds.h"
 #include "Game/Farm/ContractLetterSlot.h"
 #include "Game/Farm/Farm.h"
+#include "Game/Farm/SeedPackage.h"
 #include "Game/Farm/FarmFieldTile.h"
 #include "Game/Farm/Journal.h"
 #include "Game/Farm/MowBuilding.h"
@@ -229,10 +230,12 @@ Bool cGameTipQuery::isSeedOnMouse() const
     return cFarm::s_seedOnMouse;
 }
 
-// A seed package does not tell its state yet.
 Int cGameTipQuery::getFirstSeedPackageState() const
 {
-    return -1;
+    std::vector<cSeedPackage*> packages;
+    if (const cFarm* farm = cFarm::getInstance())
+        farm->getSeedPackageList(packages);
+    return packages.empty() ? -1 : Int(packages.front()->getState());
 }
 
 Int cGameTipQuery::getLetterState(const cControl* _control) const

@@ -1,3 +1,6 @@
+#include "Game/Farm/DigBuilding.h"
+#include "Game/Farm/ElasticAnimation.h"
+#include "Game/Farm/MowBuilding.h"
 #include "Game/Farm/PersonArrival.h"
 #include "Game/Farm/PersonCollecting.h"
 #include "Game/Farm/PersonDropToWarehouse.h"
@@ -139,6 +142,35 @@ TEST_F(cPersonArrivalTest, ThirtyQueuedClicksStartARunOfGoodClicks)
         decideArrival(dig);
         EXPECT_EQ(key::awAdecvStart(), c.run) << c.queued;
         EXPECT_EQ(key::awAdecvClick(), c.clicks) << c.queued;
+    }
+}
+
+TEST_F(cPersonArrivalTest, AToolPutDownFliesHomeAndTheNewOneLeavesItsBuildingEmpty)
+{
+    cActionArea* well = makeArea(AAT_WATER_SOURCE, Vector2(100, 400));
+    cDigBuilding* dig = cDigBuilding::getInstance();
+    cMowBuilding* mow = cMowBuilding::getInstance();
+    struct sCase {
+        cActionArea* area;
+        UInt carry;
+        Int flight;
+        const char* result;
+        cToolBuilding* emptied;
+    };
+    for (const sCase& c : {sCase{dig, 6, cElasticAnimation::EA_SCYTHE + Int(workplace::mowLevel()), "spade", dig},
+                           sCase{mow, 2, cElasticAnimation::EA_SPADE + Int(workplace::digLevel()), "scythe", mow},
+                           sCase{well, 2, cElasticAnimation::EA_SPADE + Int(workplace::digLevel()), "bucket", nullptr}}) {
+        person().getDealer().setTask(new cPersonIdle());
+        cPerson::setCarryState(c.carry);
+        person().setPos(Vector2(500, 500), true);
+        decideArrival(c.area);
+        EXPECT_EQ(state(), c.result);
+        cElasticAnimation& flight = *cElasticAnimation::getInstance();
+        EXPECT_TRUE(flight.isFlying()) << c.result;
+        EXPECT_EQ(Int(flight.getFlightType()), c.flight) << c.result;
+        m_engine.frames(100);
+        if (c.emptied)
+            EXPECT_TRUE(c.emptied->isShowingNoTool()) << c.result;
     }
 }
 

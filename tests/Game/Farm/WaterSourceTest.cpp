@@ -1,4 +1,5 @@
 #include "Game/Farm/WaterSource.h"
+#include "Game/Farm/ElasticAnimation.h"
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/Sprinkle.h"
 #include "Game/Farm/TextMoney.h"
@@ -70,6 +71,11 @@ TEST_F(cWaterSourceTest, UpgradingTakesTheCanFromTheWorker)
     EXPECT_EQ(source().getUpgrade(), 1);
     EXPECT_EQ(cGame::getMoney(), 700);
     EXPECT_EQ(key::PCarry(), 0u);
+    EXPECT_TRUE(cElasticAnimation::getInstance()->isFlying());
+    EXPECT_EQ(cElasticAnimation::getInstance()->getFlightType(), cElasticAnimation::EA_WATER_CAN);
+    EXPECT_TRUE(source().showsNoInstrument()) << "until the can has landed";
+    m_engine.frames(200);
+    EXPECT_FALSE(source().showsNoInstrument()) << "the can is home";
     key::PCarry() = 11;
     source().updateInstrumentView();
     EXPECT_TRUE(source().showsNoInstrument()) << "the worker has the hose";
