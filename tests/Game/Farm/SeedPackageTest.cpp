@@ -1,5 +1,7 @@
 #include "Game/Farm/FarmHarness.h"
 #include "Game/Farm/SeedPackage.h"
+#include "Game/Tutorial/TutorialManager.h"
+#include "Ui/Picture.h"
 #include "Ui/ProgressDiscrete.h"
 #include "Ui/Scavenger.h"
 
@@ -122,6 +124,21 @@ TEST_F(cSeedPackageTest, ABoughtPackageIsPaidOnceWhenPutDown)
     EXPECT_EQ(cGame::getMoney(), 100 - PRICE) << "moved again for free";
 }
 
+TEST_F(cSeedPackageTest, ABoughtPackageLetGoAtTheEndOfADragIsPaidToo)
+{
+    m_engine.moveTo(300, 560);
+    cSeedPackage* package = cSeedPackage::makeBought(cGame::TOMATOES);
+    // While the lesson asks for it to be put down, a press where it does not fit keeps it.
+    cTutorialManager::getInstance()->runActionTip(16, nullptr);
+    m_engine.press(true);
+    ASSERT_EQ(package->getState(), UInt(cSeedPackage::ON_MOUSE));
+    m_engine.moveTo(300, 300);
+    m_engine.press(false);
+    EXPECT_EQ(package->getState(), UInt(cSeedPackage::LYING));
+    EXPECT_FALSE(package->isBought());
+    EXPECT_EQ(cGame::getMoney(), 100 - PRICE);
+}
+
 TEST_F(cSeedPackageTest, ABoughtPackageThatCannotGoDownIsCalledOffUnpaid)
 {
     m_engine.moveTo(300, 560);
@@ -160,6 +177,22 @@ TEST_F(cSeedPackageTest, APackageOnThePointerHoldsTheSeedsButtonOff)
     EXPECT_FALSE(farm().getSeedsBuyButton()->isEnabled());
     m_engine.press(false);
     EXPECT_EQ(package->getState(), UInt(cSeedPackage::LYING));
+    EXPECT_TRUE(farm().getSeedsBuyButton()->isEnabled());
+}
+
+TEST_F(cSeedPackageTest, AWorkerTakingAPackageLeavesTheShopShutWhileASprinkleHangsOnThePointer)
+{
+    key::SeedAvail[cGame::TOMATOES] = 1;
+    farm().updateSeedsButton();
+    cSeedPackage* package = lying(200, 300);
+    cPicture sprinkle(nullptr);
+    cFarm::s_sprinkleOnMouse = true;
+    cFarm::s_objectOnMouse = &sprinkle;
+    farm().lockSeedsButton();
+    package->setState(cSeedPackage::TAKEN);
+    EXPECT_FALSE(farm().getSeedsBuyButton()->isEnabled());
+    cFarm::clearObjectOnMouse();
+    package->setState(cSeedPackage::LYING);
     EXPECT_TRUE(farm().getSeedsBuyButton()->isEnabled());
 }
 
