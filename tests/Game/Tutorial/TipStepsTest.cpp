@@ -312,3 +312,18 @@ TEST_F(cTipStepsTest, TheGameFindsEveryViewATipAsksAboutAndNoneWithoutAGame)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(cTipStepsTest, AGameLeftRightAfterTheHarvestTipShowsTheWarehouseTipOnReturn)
+{
+    key::tip[WATER_TIP] = key::tip[FIELD_TIP] = true;
+    m_tutorial->setTipPassed(HARVEST_TIP);
+    delete m_tutorial;
+    m_tutorial = new cTutorialManager();
+    m_tutorial->setQuery(&m_query);
+    m_tutorial->process();
+    EXPECT_TRUE(m_tutorial->isCurrentTip(WAREHOUSE_TIP));
+}
+
+} // namespace
