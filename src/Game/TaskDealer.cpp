@@ -43,7 +43,10 @@ void cTaskDealer::process()
     // A task dropped while it ran was interrupted: it does not end.
     if (!finished || m_dropped)
         return;
-    std::unique_ptr<cTask> done(m_task.release());
-    done->onEnd();
+    // The finished task is detached, yet its onEnd is still running code of it: it is held like
+    // a task dropped while it runs, so an onEnd that hands the dealer this very task again (a
+    // repeating state) takes it back, and one that replaces it afterwards cannot free it early.
+    m_dropped.reset(m_task.release());
+    m_running->onEnd();
     GUARD_END("void cTaskDealer::process()")
 }

@@ -23,7 +23,7 @@ public:
 
 private:
     std::unique_ptr<cTask> m_task;
-    // The task whose onProcess is running, and what was dropped of it meanwhile.
+    // The task whose onProcess or onEnd is running, and what was dropped of it meanwhile.
     cTask* m_running = nullptr;
     std::unique_ptr<cTask> m_dropped;
 };

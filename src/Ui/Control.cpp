@@ -323,13 +323,12 @@ Bool cControl::checkCollision(const cControl* _a, const cControl* _b, const VECT
             return -FAR_AWAY;
         return _value < FAR_AWAY ? _value : FAR_AWAY;
     };
-    // Whole logical pixels, counted as integers: a float counter would stall far out. Each
-    // row and column is sampled at least once, so rectangles that only touch are tested along
-    // the edge they share, as they count as overlapping.
+    // Whole logical pixels, counted as integers: a float counter would stall far out. An
+    // overlap of no width samples nothing, so buildings that only touch fit side by side.
     const long long xFirst = (long long)clampFar(std::trunc(x0)), yFirst = (long long)clampFar(std::trunc(y0));
     const Float xEnd = clampFar(x0 + ox), yEnd = clampFar(y0 + oy);
-    for (long long x = xFirst; x == xFirst || Float(x) < xEnd; ++x)
-        for (long long y = yFirst; y == yFirst || Float(y) < yEnd; ++y)
+    for (long long x = xFirst; Float(x) < xEnd; ++x)
+        for (long long y = yFirst; Float(y) < yEnd; ++y)
             if (isMaskSet(pa, sa, _maskA, Float(x), Float(y)) && isMaskSet(pb, sb, _maskB, Float(x), Float(y)))
                 return true;
     return false;

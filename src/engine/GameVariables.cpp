@@ -6,6 +6,8 @@
 #include "engine/XmlEscape.h"
 
 #include <array>
+#include <charconv>
+#include <limits>
 #include <locale>
 #include <sstream>
 #include <utility>
@@ -15,8 +17,7 @@ namespace {
 const char* const kTypeNames[PT_COUNT] = {"Float", "Double", "Int", "UInt", "Long", "ULong", "LongLong",
     "DXColor", "Bool", "UInt16", "Vector2", "String", "WString"};
 
-// A stream's default form: six significant digits, exponent form when very large or small.
-// Always the classic locale, so a decimal comma never reaches a file.
+// A stream's default form, exponent form when very large or small. Always the classic locale, so a decimal comma never reaches a file.
 template <class T>
 WString streamText(const T& _value, std::ios_base& (*_base)(std::ios_base&) = std::dec)
 {
@@ -26,15 +27,30 @@ WString streamText(const T& _value, std::ios_base& (*_base)(std::ios_base&) = st
     return toWString(stream.str());
 }
 
+// A real number in the stream's form with the fewest digits, six or more, that read back to the
+// very same value: a clock just short of an event's time must not come back as that time.
+template <class T>
+WString realText(T _value)
+{
+    char text[64];
+    for (int digits = 6;; ++digits) {
+        const auto written = std::to_chars(text, text + sizeof text, _value, std::chars_format::general, digits);
+        T back = 0;
+        std::from_chars(text, written.ptr, back, std::chars_format::general);
+        if (back == _value || digits >= std::numeric_limits<T>::max_digits10)
+            return toWString(String(text, written.ptr));
+    }
+}
+
 // How each type is written and read; the readers leave _res alone when the text does not read.
 template <ePropertyType Type> struct sCodec;
 
 template <> struct sCodec<PT_FLOAT> {
-    static WString write(Float _v) { return streamText(_v); }
+    static WString write(Float _v) { return realText(_v); }
     static void read(Float& _res, const WString& _text) { toFloat(_res, _text); }
 };
 template <> struct sCodec<PT_DOUBLE> {
-    static WString write(Double _v) { return streamText(_v); }
+    static WString write(Double _v) { return realText(_v); }
     static void read(Double& _res, const WString& _text) { toDouble(_res, _text); }
 };
 template <> struct sCodec<PT_INT> {
@@ -70,7 +86,7 @@ template <> struct sCodec<PT_UINT16> {
     static void read(UInt16& _res, const WString& _text) { toUInt16(_res, _text); }
 };
 template <> struct sCodec<PT_VECTOR2> {
-    static WString write(const Vector2& _v) { return streamText(_v.x) + u" " + streamText(_v.y); }
+    static WString write(const Vector2& _v) { return realText(_v.x) + u" " + realText(_v.y); }
     static void read(Vector2& _res, const WString& _text) { toVector2(_res, _text); }
 };
 template <> struct sCodec<PT_STRING> {

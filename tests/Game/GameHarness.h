@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -39,9 +40,16 @@ inline std::string gameMenuXml()
                            "</ContractStatusPlaces></GameMenu>");
 }
 
+// A warehouse of four levels holding 30, 60, 100 and 160 units.
+inline std::string warehouseXml()
+{
+    return makeXml16("<Warehouse Visible=\"1\" Enable=\"1\"><Upgrades><Up0 ProductionNum=\"30\" /><Up1 ProductionNum=\"60\" />"
+                     "<Up2 ProductionNum=\"100\" /><Up3 ProductionNum=\"160\" /></Upgrades></Warehouse>");
+}
+
 // A game over the whole engine on the headless platform, with a small "game.xml", the three
 // fly texts and an upgrade sound, on a fresh set of game variables; _files replace the files
-// of the same name.
+// of the same name or join them.
 class cGameTest : public ::testing::Test {
 protected:
     explicit cGameTest(const tDataFiles& _files = {})
@@ -52,6 +60,7 @@ protected:
         cGame::startGame();
         m_game = cGame::getInstance();
     }
+public:
     static tDataFiles gameFiles(const tDataFiles& _files)
     {
         tDataFiles files = {{"game.xml", makeXml16("<Game Visible=\"1\" Enable=\"1\" AbsoluteEnable=\"1\" UpgradeSound=\"sounds/upgrade.wav\" />")},
@@ -65,11 +74,15 @@ protected:
             {"UI/FlyProductExpence.xml", flyTextXml(PRODUCT_COLOR)}, {"sounds/upgrade.wav", "chime"},
             {"Tutorial/Tutorial.xml", makeXml16("<Tutorial Visible=\"1\" Enable=\"1\" TutorialEnable=\"0\" />")},
             {"Tutorial/CommonHelpTip.xml", makeXml16("<CommonHelpTip />")},
-            {"Tutorial/ArrowHelpTip.xml", makeXml16("<ArrowHelpTip />")}, {"Tutorial/ActionTip.xml", makeXml16("<ActionTip />")}};
-        for (const auto& file : _files)
-            for (auto& same : files)
-                if (same.first == file.first)
-                    same.second = file.second;
+            {"Tutorial/ArrowHelpTip.xml", makeXml16("<ArrowHelpTip />")}, {"Tutorial/ActionTip.xml", makeXml16("<ActionTip />")},
+            {"Farm/ActionAreas/Warehouse.xml", warehouseXml()}};
+        for (const auto& file : _files) {
+            auto same = std::find_if(files.begin(), files.end(), [&](const auto& _f) { return _f.first == file.first; });
+            if (same != files.end())
+                same->second = file.second;
+            else
+                files.push_back(file);
+        }
         return files;
     }
     ~cGameTest() override

@@ -118,4 +118,34 @@ TEST_F(cTaskDealerTest, TheCurrentTaskGivenAgainStartsAgainAndStays)
     EXPECT_EQ(m_log, (tLog{"a deleted", "r start", "b start", "b deleted", "r start", "r processed"}));
 }
 
+// A repeating state hands itself over again in its onEnd, possibly followed by a replacement.
+TEST_F(cTaskDealerTest, ATaskThatSetsItselfAgainInItsEndRunsOn)
+{
+    struct sCase {
+        Bool replaced;
+        tLog log;
+    };
+    const sCase cases[] = {
+        {false, {"a start", "a end", "a start", "a end", "a start"}},
+        {true, {"a start", "a end", "a start", "b start", "a deleted"}},
+    };
+    for (const sCase& c : cases) {
+        m_log.clear();
+        cLoggedTask* repeating = task("a");
+        repeating->m_end = [this, repeating, &c] {
+            m_dealer.setTask(repeating);
+            if (c.replaced)
+                m_dealer.setTask(task("b"));
+        };
+        m_dealer.setTask(repeating);
+        m_dealer.process();
+        if (!c.replaced)
+            m_dealer.process();
+        EXPECT_EQ(m_log, c.log) << c.replaced;
+        ASSERT_NE(m_dealer.getTask(), nullptr);
+        EXPECT_EQ(m_dealer.getTask() == repeating, !c.replaced);
+        m_dealer.setTask(nullptr);
+    }
+}
+
 } // namespace

@@ -334,7 +334,10 @@ TEST_F(ControlPlacement, PixelCollisionScalesMasksIntoTheControls)
         Bool hit;
     };
     const sCase cases[] = {
-        {10, 0, &full, &full, true},      // touching edges
+        {10, 0, &full, &full, false},     // touching edges: nothing overlaps
+        {0, -10, &full, &full, false},
+        {10, 10, &full, &full, false},    // touching corners
+        {9.5f, 0, &full, &full, true},    // half a pixel in
         {10.5f, 0, &full, &full, false},  // a gap
         {100, 0, nullptr, nullptr, true}, // no masks: the caller tested the rectangles
         {8, 0, &left, &full, false},      // only a's empty right side under b

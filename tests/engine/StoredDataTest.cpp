@@ -482,7 +482,7 @@ TEST_F(GameVariables, EveryTypeRoundTripsThroughItsWrittenForm)
     const struct {
         const char* type;
         const char16_t* text;
-    } cases[] = {{"Float", u"150"}, {"Float", u"1234.57"}, {"Float", u"-1e+07"},
+    } cases[] = {{"Float", u"150"}, {"Float", u"1234.5677"}, {"Float", u"-1e+07"},
         {"Float", u"0.0001"}, {"Double", u"3.14159"}, {"Double", u"1e+100"}, {"Int", u"-2147483648"},
         {"Int", u"0"}, {"UInt", u"4294967295"}, {"Long", u"-7"}, {"ULong", u"4000000000"},
         {"LongLong", u"-9223372036854775808"}, {"LongLong", u"9223372036854775807"}, {"DXColor", u"0xffffffff"},
@@ -494,7 +494,26 @@ TEST_F(GameVariables, EveryTypeRoundTripsThroughItsWrittenForm)
         setProperty(c.type, "Key", c.text);
         EXPECT_EQ(saved(), element("Key", c.text, c.type)) << c.type << " " << toString(c.text);
     }
-    EXPECT_EQ(writePropertyValue<PT_FLOAT>(1234.5678f), u"1234.57") << "six significant digits";
+}
+
+// A value is written with as few digits as read back to it, never fewer than six, so files
+// written before read the same.
+TEST_F(GameVariables, ARealIsWrittenSoThatItReadsBackToTheSameValue)
+{
+    const struct {
+        Float value;
+        const char16_t* text;
+    } floats[] = {{599.9996f, u"599.9996"}, {1234.5678f, u"1234.5677"}, {1.0f / 15, u"0.06666667"},
+        {600, u"600"}, {0.5f, u"0.5"}, {-1e7f, u"-1e+07"}, {3e-39f, u"3e-39"}, {16777215, u"16777215"}};
+    for (const auto& c : floats) {
+        EXPECT_EQ(writePropertyValue<PT_FLOAT>(c.value), c.text);
+        clearProperties();
+        setProperty("Float", "GameTime", c.text);
+        EXPECT_EQ(propertyMap<PT_FLOAT>()["GameTime"], c.value) << toString(c.text);
+    }
+    EXPECT_EQ(writePropertyValue<PT_DOUBLE>(0.1 + 0.2), u"0.30000000000000004");
+    EXPECT_EQ(writePropertyValue<PT_DOUBLE>(2.5), u"2.5");
+    EXPECT_EQ(writePropertyValue<PT_VECTOR2>(Vector2(0.1f, 599.9996f)), u"0.1 599.9996");
 }
 
 TEST_F(GameVariables, UnknownTypeTagStoresNothingAndAnUnreadableValueKeepsTheDefaultOrZero)

@@ -33,7 +33,7 @@ public:
     {
         m_data.writeData(_files); // before the file manager looks
         m_core = std::make_unique<cEngineCore>(m_data);
-        auto device = std::make_unique<cRecordingRasterDevice>();
+        auto device = std::make_unique<cRecordingRasterDevice>(cRecordingRasterDevice::HISTORY_ALL);
         m_device = device.get();
         m_graphics = std::make_unique<cGraphics>(std::move(device), m_window, m_system);
     }

@@ -17,7 +17,7 @@ public:
     iSoundLibrary& getSoundLibrary() override { return m_sound; }
     iKeyboardDevice* getKeyboard() override { return &m_keyboard; }
     iMouseDevice* getMouse() override { return &m_mouse; }
-    // A device that records every draw; the renderer's owner reaches it through the renderer.
+    // A device that keeps the current frame only: headless runs last as long as they like.
     std::unique_ptr<iRasterDevice> createRasterDevice() override
     {
         return std::make_unique<cRecordingRasterDevice>();

@@ -8,7 +8,8 @@ const UInt DESKTOP_WIDTH = 1280, DESKTOP_HEIGHT = 1024;
 
 } // namespace
 
-cRecordingRasterDevice::cRecordingRasterDevice(UInt _width, UInt _height) : m_width(_width), m_height(_height)
+cRecordingRasterDevice::cRecordingRasterDevice(eHistory _history, UInt _width, UInt _height)
+    : m_history(_history), m_width(_width), m_height(_height)
 {
 }
 
@@ -25,8 +26,13 @@ UInt cRecordingRasterDevice::createTexture(UInt _width, UInt _height, const UInt
 void cRecordingRasterDevice::releaseTexture(UInt _texture)
 {
     auto found = m_textures.find(_texture);
-    if (found != m_textures.end())
+    if (found == m_textures.end())
+        return;
+    if (m_history == HISTORY_ALL)
         found->second.released = true;
+    else
+        m_textures.erase(found); // a draw with it still fails: the texture no longer exists
+
 }
 
 void cRecordingRasterDevice::clear(const sClear& _clear)
@@ -75,7 +81,10 @@ Bool cRecordingRasterDevice::present()
     if (m_state != DEVICE_OK)
         return false;
     ++m_presents;
-    m_calls.push_back(CALL_PRESENT);
+    if (m_history == HISTORY_ALL)
+        m_calls.push_back(CALL_PRESENT);
+    else
+        forgetCalls();
     return true;
 }
 

@@ -4,11 +4,14 @@
 #include <map>
 #include <vector>
 
-// A raster device without a screen: it keeps everything it is asked to do, so tests assert
-// on textures, clears, draws and presents. It can also play a lost device.
+// A raster device without a screen: it keeps what it is asked to do, so tests assert on
+// textures, clears, draws and presents. It can also play a lost device.
 class cRecordingRasterDevice : public iRasterDevice {
 public:
     enum eCall : UInt { CALL_CLEAR, CALL_DRAW, CALL_PRESENT, CALL_RESET };
+    // A game runs headless for hours, so by default a present forgets the frame it ends and a
+    // released texture its pixels; a test that looks back over several frames keeps them all.
+    enum eHistory : UInt { HISTORY_CURRENT_FRAME, HISTORY_ALL };
 
     struct sTexture {
         UInt width = 0, height = 0;
@@ -22,7 +25,7 @@ public:
         UInt frame = 0; // presents before this draw
     };
 
-    cRecordingRasterDevice(UInt _width = 800, UInt _height = 600);
+    explicit cRecordingRasterDevice(eHistory _history = HISTORY_CURRENT_FRAME, UInt _width = 800, UInt _height = 600);
 
     UInt createTexture(UInt _width, UInt _height, const UInt* _argb) override;
     void releaseTexture(UInt _texture) override;
@@ -55,6 +58,7 @@ public:
     Bool presentSync() const { return m_presentSync; }
 
 private:
+    eHistory m_history;
     UInt m_width, m_height;
     eDisplayMode m_mode = DISPLAY_WINDOWED;
     Bool m_presentSync = false;

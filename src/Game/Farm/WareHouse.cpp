@@ -1,0 +1,160 @@
+#include "Game/Farm/WareHouse.h"
+
+#include "Game/Farm/WareDetail.h"
+#include "Game/GameKeys.h"
+#include "Game/GameMenu.h"
+#include "Game/Manufacture/Manufacture.h"
+#include "Game/Market/Market.h"
+#include "Ui/ViewFile.h"
+#include "Ui/XmlAttribute.h"
+#include "engine/ErrorStack.h"
+#include "engine/TextConvert.h"
+#include "engine/ValueConvert.h"
+#include "engine/XML.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+constexpr const char* DATA_FILE = "Farm/ActionAreas/Warehouse.xml";
+
+// The unsigned difference, or 0 where it would wrap.
+UInt saturatingSub(UInt _a, UInt _b)
+{
+    return _a > _b ? _a - _b : 0;
+}
+
+UInt saturatingAdd(UInt _a, UInt _b)
+{
+    return _a > std::numeric_limits<UInt>::max() - _b ? std::numeric_limits<UInt>::max() : _a + _b;
+}
+
+} // namespace
+
+cWareHouse::cWareHouse(cView* _parent) : cView(_parent), cUpgrade(cGame::WARE_HOUSE, 32)
+{
+    GUARD_BEGIN
+    loadViewFile(this, DATA_FILE);
+    updateUpgrade();
+    recountTotal();
+    playCargoStatusAnimation();
+    if (cGameMenu* menu = cGameMenu::getInstance())
+        menu->updateWarehouseInfo();
+    GUARD_END("cWareHouse::cWareHouse(cView* _parent)")
+}
+
+void cWareHouse::loadXML(iXML* _xml_doc)
+{
+    GUARD_BEGIN
+    cView::loadXML(_xml_doc);
+    cUpgrade::loadXML(_xml_doc);
+    if (getLevelCount() == 0)
+        throw String(DATA_FILE) + ": the warehouse has no level Up0.";
+    playCargoStatusAnimation();
+    GUARD_END("void cWareHouse::loadXML(iXML* _xml_doc)")
+}
+
+void cWareHouse::loadUpgrade(UInt _level, iXML* _xml)
+{
+    GUARD_BEGIN
+    sLevel& level = m_levels.at(_level);
+    level = sLevel{};
+    readXmlAttribute(_xml, u"ProductionNum", level.ProductionNum, toULong);
+    // A level without room would make every fill a division by zero.
+    if (level.ProductionNum == 0)
+        throw String(DATA_FILE) + ": warehouse level " + makeKey("Up", _level) + " has no ProductionNum.";
+    GUARD_END("void cWareHouse::loadUpgrade(UInt _level, iXML* _xml)")
+}
+
+void cWareHouse::updateUpgrade()
+{
+    GUARD_BEGIN
+    if (getUpgrade() == -1)
+        return;
+    playCargoStatusAnimation();
+    if (cGameMenu* menu = cGameMenu::getInstance())
+        menu->updateWarehouseInfo();
+    GUARD_END("void cWareHouse::updateUpgrade()")
+}
+
+UInt cWareHouse::getCapacity() const
+{
+    const Int level = getUpgrade();
+    if (level < 0 || UInt(level) >= getLevelCount())
+        return 0;
+    return m_levels[UInt(level)].ProductionNum;
+}
+
+UInt cWareHouse::getFreeSpace() const
+{
+    return saturatingSub(getCapacity(), m_total);
+}
+
+UInt cWareHouse::getGoodCount(UInt _type) const
+{
+    return _type < OVERALL_PROD_COUNT ? key::WGoodCount[_type] : 0;
+}
+
+UInt cWareHouse::addGoods(UInt _type, UInt _count, Bool _updateMarket, Bool _first)
+{
+    GUARD_BEGIN
+    if (_type >= OVERALL_PROD_COUNT)
+        return 0;
+    const UInt added = std::min(_count, getFreeSpace());
+    if (added == 0)
+        return 0;
+    UInt& stored = key::WGoodCount[_type];
+    stored = saturatingAdd(stored, added);
+    m_total = saturatingAdd(m_total, added);
+    refreshStockViews(_updateMarket, _first);
+    return added;
+    GUARD_END("UInt cWareHouse::addGoods(UInt _type, UInt _count, Bool _updateMarket, Bool _first)")
+}
+
+UInt cWareHouse::removeGoods(UInt _type, UInt _count, Bool _updateMarket, Bool _first)
+{
+    GUARD_BEGIN
+    if (_type >= OVERALL_PROD_COUNT)
+        return 0;
+    UInt& stored = key::WGoodCount[_type];
+    const UInt taken = std::min(_count, stored);
+    if (taken == 0)
+        return 0;
+    m_total = saturatingSub(m_total, taken);
+    stored -= taken;
+    refreshStockViews(_updateMarket, _first);
+    return taken;
+    GUARD_END("UInt cWareHouse::removeGoods(UInt _type, UInt _count, Bool _updateMarket, Bool _first)")
+}
+
+void cWareHouse::playCargoStatusAnimation()
+{
+    const UInt capacity = getCapacity();
+    // No level to read: the bar stays empty rather than dividing by nothing.
+    m_loadingPercent = capacity == 0 ? 0.0f : Float(Double(m_total) * 100.0 / Double(capacity));
+}
+
+void cWareHouse::refreshStockViews(Bool _updateMarket, Bool _first)
+{
+    playCargoStatusAnimation();
+    if (cManufacture* manufacture = cManufacture::getInstance())
+        manufacture->updateWarehouseInfo();
+    cGameMenu* menu = cGameMenu::getInstance();
+    if (menu)
+        menu->updateWarehouseInfo();
+    if (_updateMarket)
+        if (cMarket* market = cMarket::getInstance())
+            market->updateProductStatus();
+    if (menu)
+        menu->updateContractStatuses(_first);
+    if (cWareDetail* detail = cWareDetail::getInstance())
+        detail->updateWareInfo();
+}
+
+void cWareHouse::recountTotal()
+{
+    m_total = 0;
+    for (UInt k = 0; k < OVERALL_PROD_COUNT; ++k)
+        m_total = saturatingAdd(m_total, key::WGoodCount[k]);
+}
