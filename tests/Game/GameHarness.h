@@ -47,6 +47,14 @@ inline std::string warehouseXml()
                      "<Up2 ProductionNum=\"100\" /><Up3 ProductionNum=\"160\" /></Upgrades></Warehouse>");
 }
 
+// A contract dialog with its two requirement lines.
+inline std::string contractDialogXml(const std::string& _root)
+{
+    return makeXml16("<" + _root + "><AimProto><ProductIcon /><ReqText /><NumberText /></AimProto>"
+                     "<AimProtoAdd><ProductIcon /><ReqText /><NumberText /></AimProtoAdd>"
+                     "<AimPlaces><P Place=\"100 100\" /><P Place=\"100 200\" /></AimPlaces></" + _root + ">");
+}
+
 // A game over the whole engine on the headless platform, with a small "game.xml", the three
 // fly texts and an upgrade sound, on a fresh set of game variables; _files replace the files
 // of the same name or join them.
@@ -75,7 +83,13 @@ public:
             {"Tutorial/Tutorial.xml", makeXml16("<Tutorial Visible=\"1\" Enable=\"1\" TutorialEnable=\"0\" />")},
             {"Tutorial/CommonHelpTip.xml", makeXml16("<CommonHelpTip />")},
             {"Tutorial/ArrowHelpTip.xml", makeXml16("<ArrowHelpTip />")}, {"Tutorial/ActionTip.xml", makeXml16("<ActionTip />")},
-            {"Farm/ActionAreas/Warehouse.xml", warehouseXml()}};
+            {"Farm/ActionAreas/Warehouse.xml", warehouseXml()},
+            // The contract dialogs and the bar's contract panels.
+            {"ui/gameui/ContractStatus.xml", makeXml16("<ContractStatus AbsoluteEnable=\"1\" />")},
+            {"Gameplay/ContractProvide.xml", contractDialogXml("ContractProvide")},
+            {"Gameplay/ContractAim.xml", contractDialogXml("ContractAim")},
+            {"Gameplay/ContractPassConfirm.xml", contractDialogXml("ContractPassConfirm")},
+            {"Gameplay/ContractFail.xml", contractDialogXml("ContractFail")}};
         for (const auto& file : _files) {
             auto same = std::find_if(files.begin(), files.end(), [&](const auto& _f) { return _f.first == file.first; });
             if (same != files.end())

@@ -47,27 +47,16 @@ TEST(ContractClock, CountsWholeSecondsDownOneAFrameAndStopsAtZero)
     }
 }
 
-std::string emptyDialog(const char* _root)
-{
-    return makeXml16(std::string("<") + _root + "><AimProto><ProductIcon /><ReqText /><NumberText /></AimProto>"
-                     "<AimProtoAdd><ProductIcon /><ReqText /><NumberText /></AimProtoAdd>"
-                     "<AimPlaces><P Place=\"100 100\" /><P Place=\"100 200\" /></AimPlaces></" + _root + ">");
-}
-
 // A game with a warehouse of 100 and a time-line whose events 1 and 2 are contracts: 5 of
 // crop 1 and 3 of crop 2 in one minute for 300 (deposit 50); nothing to deliver in 10 s.
 class cContractTest : public cGameTest {
 protected:
     cContractTest()
-        : cGameTest({{"Gameplay/ContractProvide.xml", emptyDialog("ContractProvide")},
-              {"Gameplay/ContractAim.xml", emptyDialog("ContractAim")},
-              {"Gameplay/ContractPassConfirm.xml", emptyDialog("ContractPassConfirm")},
-              {"Gameplay/ContractFail.xml", emptyDialog("ContractFail")},
-              {"Farm/ActionAreas/Warehouse.xml", makeXml16("<Warehouse><Upgrades><Up0 ProductionNum=\"100\" /></Upgrades></Warehouse>")},
+        : cGameTest({{"Farm/ActionAreas/Warehouse.xml", makeXml16("<Warehouse><Upgrades><Up0 ProductionNum=\"100\" /></Upgrades></Warehouse>")},
               {"Gameplay/Gameplay.xml",
                       makeXml16("<Gameplay><Events><E Type=\"9\" Time=\"9:00:00\" />"
                                 "<E Type=\"5\" Time=\"9:00:00\"><Data WinTime=\"0:01:00\" LetterTime=\"0:01:00\" Bonus=\"300\" "
-                                "Penalty=\"50\" RandomFactor=\"1\" Range=\"0.5\"><Requirements><R ProductType=\"1\" Count=\"5\" "
+                                "Penalty=\"50\" RandomFactor=\"1\"><Requirements><R ProductType=\"1\" Count=\"5\" "
                                 "ReqType=\"0\" /><R ProductType=\"2\" Count=\"3\" ReqType=\"0\" /></Requirements>"
                                 "<WinNote>Thanks</WinNote><LosNote>Too late</LosNote></Data></E>"
                                 "<E Type=\"5\" Time=\"9:00:00\"><Data WinTime=\"0:00:10\" LetterTime=\"0:01:00\" Bonus=\"20\" "
@@ -199,20 +188,23 @@ TEST_F(cContractTest, AtTheDeadlineTheGoodsAreOfferedElseTheContractFails)
         UInt awQTask;
         Bool failDialog;
     } cases[] = {
-        {5, true, 300, 0, 1, false},
+        {5, true, 300, 0, 2, false},
         {5, false, 0, 5, 0, true},
         {4, false, 0, 4, 0, true},
     };
     for (const sCase& c : cases) {
         key::Money() = 0;
         key::awQTask() = 1;
-        key::taskTime[0] = 1;
+        // Restored at its deadline.
+        key::taskTime[0] = 0;
         stock(2, 3);
         stock(1, c.crop1);
         key::task[0] = 1;
+        key::requirement(0, 0) = 5;
+        key::requirement(0, 1) = 3;
         restart();
         if (c.crop1 == 5) {
-            // Every requirement is there: the first running frame offers the hand-over.
+            // Every requirement is there: the deadline offers the hand-over first.
             ASSERT_TRUE(open(&confirm()));
             if (c.answerOk)
                 cContractPassConfirm::onOk(nullptr);
@@ -226,6 +218,7 @@ TEST_F(cContractTest, AtTheDeadlineTheGoodsAreOfferedElseTheContractFails)
         EXPECT_EQ(open(&failed()), c.failDialog);
         EXPECT_EQ(menu().getBusyStatusCount(), 0u);
         EXPECT_EQ(key::task[0], -1);
+        ASSERT_FALSE(menu().getNotes().empty());
         EXPECT_EQ(menu().getNotes().back().text, c.money ? u"Thanks" : u"Too late");
         if (c.failDialog)
             cContractFail::onOk(nullptr);
@@ -239,8 +232,9 @@ TEST_F(cContractTest, TwoOffersInOneFrameAreShownOneAfterTheOther)
     m_engine.frame();
     ASSERT_TRUE(open(&confirm()));
     EXPECT_EQ(confirm().getStatus(), &panel(0));
-    EXPECT_EQ(cContractDialogs::getInstance()->getWaitingCount(), 1u);
     cContractPassConfirm::onOk(nullptr);
+    // Nothing runs while the dialog fades out.
+    m_engine.frames(50);
     ASSERT_TRUE(open(&confirm())) << "the second offer was kept";
     EXPECT_EQ(confirm().getStatus(), &panel(1));
     cContractPassConfirm::onOk(nullptr);
