@@ -224,7 +224,10 @@ void cGameMenu::onWareHover(cView* /*_view*/)
         return;
     menu->m_wareLoadingLighter->show();
     cWareDetail* detail = cWareDetail::getInstance();
-    if (detail && !detail->isShown())
+    // Back before the panel went: it stays.
+    if (detail && detail->isShown())
+        detail->stopHideCountdown();
+    else if (detail)
         detail->drawHovered();
     GUARD_END("void cGameMenu::onWareHover(cView* _view)")
 }
@@ -238,6 +241,6 @@ void cGameMenu::onWareUnhover(cView* /*_view*/)
     menu->m_wareLoadingLighter->hide();
     cWareDetail* detail = cWareDetail::getInstance();
     if (detail && detail->isShown())
-        detail->undraw();
+        detail->startHideCountdown();
     GUARD_END("void cGameMenu::onWareUnhover(cView* _view)")
 }

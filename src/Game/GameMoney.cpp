@@ -79,6 +79,11 @@ void cGame::setMoney(Int _money)
     updateUpgradeControls();
     if (cGameMenu* menu = cGameMenu::getInstance())
         menu->updateMoneyText();
+    // Their upgrade buttons are enabled by what the purse now holds.
+    for (cUpgrade* building : {static_cast<cUpgrade*>(cDigBuilding::getInstance()),
+             static_cast<cUpgrade*>(cMowBuilding::getInstance()), static_cast<cUpgrade*>(cWareHouse::getInstance()),
+             static_cast<cUpgrade*>(cWaterSource::getInstance())})
+        refreshUpgrade(building);
     if (cFarm* farm = cFarm::getInstance())
         farm->updateUpgradeButton();
     // Both amounts are 0 or more, so either difference fits.

@@ -3,7 +3,6 @@
 #include "Game/Game.h"
 #include "Game/GameKeys.h"
 #include "engine/ErrorStack.h"
-#include "engine/LogManager.h"
 #include "engine/TextConvert.h"
 #include "engine/XML.h"
 
@@ -71,12 +70,9 @@ void cUpgrade::loadXML(iXML* _xml_doc)
     const UInt count = std::min(upgrades->getNodeCount(), MAX_LEVELS);
     for (UInt i = 0; i < count; ++i) {
         iXML* level = nullptr;
-        const String tag = makeKey("Up", i);
-        // Levels are bought in order: one past a gap could never be reached.
-        if (!upgrades->get(tag, level)) {
-            getLog("error")->print("Upgrade levels stop at the missing " + tag + ".");
-            break;
-        }
+        // A level left out is passed over; the count is of the levels found.
+        if (!upgrades->get(makeKey("Up", i), level))
+            continue;
         loadUpgrade(i, level);
         ++m_levelCount;
     }

@@ -31,7 +31,8 @@ public:
     // What the levels bought so far are taken to be worth: the costs of levels 1 up to, not
     // including, the current one. The game clock counts it as money toward its money goals.
     Int getUpgradesCost() const;
-    // "Upgrades" › "Up0".."Up3", up to the first level missing.
+    // "Upgrades" › "Up0".."Up3", looked for up to the number of its children; a level left out
+    // is passed over.
     void loadXML(iXML* _xml_doc);
 
     UInt getItem() const { return m_item; }

@@ -134,6 +134,7 @@ protected:
     void clearTransformDirty() { m_transformDirty = false; }
     // The main sprite, for controls that build it their own way.
     iGraphics::sSprite& editSprite() { return m_sprite; }
+    iGraphics::sSprite& editSecondSprite() { return m_secondSprite; }
 
 private:
     void copyPlacement(const cControl& _source);

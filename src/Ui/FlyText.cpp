@@ -103,12 +103,14 @@ void cFlyText::loadAlphaPoints(iXML* _xml_doc)
     }
     if (points.size() < 2)
         throw "Alpha points < 2";
-    for (size_t i = 1; i < points.size(); ++i) {
-        // The curve between two points is divided by their distance apart.
-        if (!(points[i].distance > points[i - 1].distance))
-            throw "Alpha point distances do not rise";
+    // The curve is divided by the distance between the two points around the travelled
+    // fraction. Past the first point the walk only stops before a point that lies further on,
+    // so equal distances there make a step; the first gap is reached before the walk passes
+    // it, so the first two points may not share a distance above the start.
+    if (points[1].distance == points[0].distance && points[0].distance > 0)
+        throw "The first two alpha points lie at the same distance";
+    for (size_t i = 1; i < points.size(); ++i)
         points[i - 1].delta = points[i].alpha - points[i - 1].alpha;
-    }
     m_alphaPoints = std::move(points);
 }
 

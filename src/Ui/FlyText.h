@@ -31,11 +31,13 @@ public:
 
     // Loads the effect from the XML file at _xml_path unless it is empty.
     cFlyText(cView* _parent, const String& _xml_path);
+    // The icon is an owned child; a copy would share it.
+    cFlyText(const cFlyText&) = delete;
 
     // The text's own attributes, then the child "Icon", "Speed", the children of
     // "PositionPoints" ("position") and of "AlphaPoints" ("alpha", "distance"). A path of fewer
-    // than two points or of no length, fewer than two alpha points, alpha distances that do
-    // not rise, or a speed not above zero are refused.
+    // than two points or of no length, fewer than two alpha points, a first alpha gap of no
+    // width that the effect would reach, or a speed not above zero are refused.
     void loadXML(iXML* _xml_doc) override;
     void process() override;
 

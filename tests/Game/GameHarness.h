@@ -55,6 +55,19 @@ inline std::string contractDialogXml(const std::string& _root)
                      "<AimPlaces><P Place=\"100 100\" /><P Place=\"100 200\" /></AimPlaces></" + _root + ">");
 }
 
+// The stock panel with twelve slots in two rows, slot 1 with the large icon, shown at (100, 100).
+inline std::string wareDetailXml()
+{
+    std::string slots;
+    for (int i = 0; i < 12; ++i) {
+        const std::string x = std::to_string(100 + 40 * (i % 6)), y = std::to_string(100 + 50 * (i / 6));
+        slots += "<P IconType=\"" + std::to_string(i == 1 ? 1 : 0) + "\"><Icon position=\"" + x + " " + y +
+                 "\" /><Text position=\"" + x + " " + y + "\" /></P>";
+    }
+    return makeXml16("<WareDetail Visible=\"1\" Enable=\"1\" position=\"100 100\" HiddenPlace=\"100 -200\" "
+                     "MoveSpeed=\"1000\" VisibleTime=\"2\"><ProductInfo>" + slots + "</ProductInfo></WareDetail>");
+}
+
 // A game over the whole engine on the headless platform, with a small "game.xml", the three
 // fly texts and an upgrade sound, on a fresh set of game variables; _files replace the files
 // of the same name or join them.
@@ -83,7 +96,7 @@ public:
             {"Tutorial/Tutorial.xml", makeXml16("<Tutorial Visible=\"1\" Enable=\"1\" TutorialEnable=\"0\" />")},
             {"Tutorial/CommonHelpTip.xml", makeXml16("<CommonHelpTip />")},
             {"Tutorial/ArrowHelpTip.xml", makeXml16("<ArrowHelpTip />")}, {"Tutorial/ActionTip.xml", makeXml16("<ActionTip />")},
-            {"Farm/ActionAreas/Warehouse.xml", warehouseXml()},
+            {"Farm/ActionAreas/Warehouse.xml", warehouseXml()}, {"UI/gameUI/WareDetail.xml", wareDetailXml()},
             // The contract dialogs and the bar's contract panels.
             {"ui/gameui/ContractStatus.xml", makeXml16("<ContractStatus AbsoluteEnable=\"1\" />")},
             {"Gameplay/ContractProvide.xml", contractDialogXml("ContractProvide")},

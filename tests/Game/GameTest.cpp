@@ -1,3 +1,7 @@
+#include "Game/Farm/DigBuilding.h"
+#include "Game/Farm/MowBuilding.h"
+#include "Game/Farm/WareHouse.h"
+#include "Game/Farm/WaterSource.h"
 #include "Game/GameRandom.h"
 #include "Game/Manufacture/Manufacture.h"
 #include "Game/Manufacture/ProductionHouse.h"
@@ -5,6 +9,7 @@
 #include "GameHarness.h"
 #include "platform/headless/HeadlessSoundLibrary.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,6 +22,30 @@ public:
     void updateUpgrade() override { ++m_updates; }
     int m_updates = 0;
 };
+
+// A farm building standing in for the game's own, noting each time its upgrade is refreshed.
+template <class T>
+class cNotedBuilding : public T {
+public:
+    cNotedBuilding(std::vector<std::string>& _log, std::string _name) : T(nullptr), m_log(_log), m_name(std::move(_name)) {}
+    void updateUpgrade() override
+    {
+        T::updateUpgrade();
+        m_log.push_back(m_name);
+    }
+
+private:
+    std::vector<std::string>& m_log;
+    std::string m_name;
+};
+
+template <class T>
+void noteBuilding(std::vector<std::string>& _log, const char* _name,
+                  std::vector<std::unique_ptr<cView>>& _buildings)
+{
+    delete T::getInstance();
+    _buildings.emplace_back(new cNotedBuilding<T>(_log, _name));
+}
 
 class cGameMoneyTest : public cGameTest {
 protected:
@@ -50,6 +79,20 @@ TEST_F(cGameMoneyTest, TheSameAmountFliesNothingButRefreshes)
     EXPECT_GT(house.m_updates, 0);
     EXPECT_EQ(cManufacture::getInstance()->getSelected(), &house) << "the selection is renewed, not lost";
     cManufacture::getInstance()->selectDepot(nullptr, false);
+}
+
+// Every upgrade control is refreshed first; then the four farm buildings follow the money again.
+TEST_F(cGameMoneyTest, MoneyRefreshesTheFarmBuildingsUpgradesInTheirOrder)
+{
+    std::vector<std::string> log;
+    std::vector<std::unique_ptr<cView>> buildings;
+    noteBuilding<cMowBuilding>(log, "mow", buildings);
+    noteBuilding<cWareHouse>(log, "warehouse", buildings);
+    noteBuilding<cWaterSource>(log, "water", buildings);
+    noteBuilding<cDigBuilding>(log, "dig", buildings);
+    log.clear();
+    cGame::setMoney(75);
+    EXPECT_EQ(log, (std::vector<std::string>{"mow", "warehouse", "water", "dig", "dig", "mow", "warehouse", "water"}));
 }
 
 TEST_F(cGameMoneyTest, ASoldProductFliesWithItsIconAndAnUnknownOneDoesNot)
@@ -281,7 +324,8 @@ TEST_F(cUpgradeTest, TheNextLevelMustBeAffordableAndOnSaleWhereAsked)
     }
 }
 
-TEST_F(cUpgradeTest, LevelsStopAtTheFirstOneMissing)
+// Only as many levels are looked for as there are children; a missing one is passed over.
+TEST_F(cUpgradeTest, AMissingLevelIsPassedOver)
 {
     struct sCase {
         const char* upgrades;
@@ -289,7 +333,8 @@ TEST_F(cUpgradeTest, LevelsStopAtTheFirstOneMissing)
     };
     const sCase cases[] = {
         {"<Up0/><Up3/>", {0}},
-        {"<Up0/><Up2/><Up3/>", {0}},
+        {"<Up0/><Up2/><Up3/>", {0, 2}},
+        {"<Up1/><Up3/><x/><Up2/>", {1, 2, 3}},
         {"<Up1/><Up0/><Up2/>", {0, 1, 2}},
         {"<Up0/><Up1/><Up2/><Up3/><Up4/>", {0, 1, 2, 3}},
     };

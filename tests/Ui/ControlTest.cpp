@@ -916,7 +916,7 @@ TEST_F(FlyText, DegenerateEffectsAreRefusedAtLoading)
          "Distance = 0"},
         {std::string(kPath) + "<AlphaPoints><a alpha=\"1\" distance=\"0\"/></AlphaPoints>", "50", "Alpha points < 2"},
         {std::string(kPath) + "<AlphaPoints><a alpha=\"1\" distance=\"0.5\"/><a alpha=\"0\" distance=\"0.5\"/>"
-                              "</AlphaPoints>", "50", "Alpha point distances do not rise"},
+                              "</AlphaPoints>", "50", "The first two alpha points lie at the same distance"},
         {std::string(kPath) + kFade, "0", "Speed <= 0"},
     };
     for (const auto& c : cases) {
@@ -925,6 +925,36 @@ TEST_F(FlyText, DegenerateEffectsAreRefusedAtLoading)
         EXPECT_NE(error.find("void cFlyText::loadXML(iXML* xml_doc)"), String::npos);
     }
 }
+
+// Points at one distance make a step; the walk passes them before it divides by their gap.
+TEST_F(FlyText, AnAlphaCurveMayStepWhereTwoPointsShareADistance)
+{
+    auto points = [](std::initializer_list<std::pair<const char*, const char*>> _points) {
+        std::string text = "<AlphaPoints>";
+        for (const auto& point : _points)
+            text += std::string("<a alpha=\"") + point.first + "\" distance=\"" + point.second + "\"/>";
+        return text + "</AlphaPoints>";
+    };
+    const struct {
+        std::string curve;
+        Float seconds, alpha;
+    } cases[] = {
+        {points({{"0", "0"}, {"1", "0"}, {"0", "1"}}), 0.5f, 0.75f},
+        {points({{"0", "0"}, {"1", "0"}, {"0", "1"}}), 1.5f, 0.25f},
+        {points({{"1", "0"}, {"1", "0.5"}, {"0", "0.5"}, {"0", "1"}}), 0.5f, 1},
+        {points({{"1", "0"}, {"1", "0.5"}, {"0", "0.5"}, {"0", "1"}}), 1.5f, 0},
+    };
+    for (const auto& c : cases) {
+        cFlyText* fly = makeFly(kPath + c.curve);
+        frame(c.seconds);
+        EXPECT_FLOAT_EQ(fly->getAlpha(), c.alpha) << c.curve << " after " << c.seconds;
+        fly->finish();
+        frame(0);
+    }
+}
+
+// Its icon is an owned child: a copy would share it and outlive it.
+static_assert(!std::is_copy_constructible<cFlyText>::value, "a fly text is not copied");
 
 TEST_F(TextLayout, PriceDigitsCloseUpInGroupsOfThreeFromTheRight)
 {

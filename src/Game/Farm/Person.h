@@ -2,6 +2,8 @@
 #include "Ui/View.h"
 #include "engine/Singleton.h"
 
+class cActionArea;
+
 // The farm worker, who walks to what the player clicks and works there.
 // Not filled in yet: the game makes it and finds it; it shows nothing and plays no sound.
 class cPerson : public cView, public cViewSingleton<cPerson> {
@@ -25,4 +27,14 @@ public:
     // Stops a looping sound; nothing when it does not play.
     virtual void stopLoopSound(eSoundType /*_type*/) {}
     virtual Bool isLoopSoundPlaying(eSoundType /*_type*/) const { return false; }
+
+    // Queues a job at _area whose move mark stands at _point; the area counts it.
+    virtual void addActionArea(cActionArea* /*_area*/, const Vector2& /*_point*/) {}
+    // Drops every job, the current one included, lowering each area's count.
+    virtual void clearTaskList() {}
+    // Set: the current job's area is forgotten at once.
+    virtual void setDropCurrentTask(Bool /*_drop*/) {}
+    // _area leaves the farm: every job on it goes, the current one included, and its count
+    // is lowered for each, so nothing keeps a pointer to it.
+    virtual void forgetActionArea(cActionArea* /*_area*/) {}
 };

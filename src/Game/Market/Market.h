@@ -1,34 +1,118 @@
 #pragma once
-#include "Game/GameKeys.h"
-#include "Game/ScreenLook.h"
+#include "Game/Game.h"
+#include "Game/Market/ProductLine.h"
 #include "Ui/MovableBack.h"
+#include "Ui/State.h"
 #include "engine/Singleton.h"
 
-// The market screen, where goods are put on sale at the player's prices.
-// Not filled in yet: the game makes it and finds it, and it shows only its backdrop.
+#include <memory>
+#include <vector>
+
+class iResource;
+
+// The market screen: the player brings goods from the warehouse to the stall and asks a price
+// for each kind; every frame, shown or not, units sell one at a time, the sooner and the
+// likelier the lower the price stands against the demand the time-line sets. Each kind the
+// player can deal in gets a line, the lines packed from the top without gaps. What is on sale,
+// at what price and how long until the next attempt lives in the profile's game variables, so
+// selling goes on where it stood after a restart.
 class cMarket : public cMovableBack, public cViewSingleton<cMarket> {
 public:
-    explicit cMarket(cView* _parent) : cMovableBack(_parent) { loadScreenLook(*this, "UI/gameUI/Market.xml"); }
+    enum ePriceAttitude : UInt {
+        PA_EXPENSIVE = 0,
+        PA_FAIR = 1,
+        PA_CHEAP = 2,
+        PA_COUNT = 3,
+    };
+    static constexpr UInt LINE_COUNT = OVERALL_PROD_COUNT;
 
-    // The product lines: none yet.
-    void updateProductStatus() {}
-    void onChangeEffectivePrice() {}
+    // Makes the nineteen lines on the panel and reads "UI/gameUI/Market.xml".
+    explicit cMarket(cView* _parent);
+    ~cMarket() override;
+
+    // The tutorial's market tips.
+    void process() override;
+    // Slides, sells, refreshes the charts when their time comes.
+    void absoluteProcess() override;
+    // The sliding screen's keys, then "IconType", "PriceCheckPeriod", "PriceUpdatePeriod",
+    // "ChangePricePeriod", "SellSound", "ProductPlaces", "Texts", "ProductLine" and
+    // "AttitudeIconStates".
+    void loadXML(iXML* _xml_doc) override;
+    // The lines are laid out afresh before the screen shows.
+    void showed() override;
+    // Counts the screen's arrivals for the tutorial.
+    void onMoveEnd() override;
+
+    // "_type>=OVERALL_PROD_COUNT" for a kind past 18.
+    static UInt getQtyOfKind(UInt _type);
+    static UInt getPlayerPriceOfKind(UInt _type);
+    // Both restart the kind's wait for its next sale.
+    void setQtyOfKind(UInt _type, UInt _count);
+    void setPlayerPriceOfKind(UInt _type, UInt _price);
+    ePriceAttitude getPriceAttitude(UInt _type, Int _price) const;
+
     // Whether the kind gets a line: grass always; a crop once its seeds are on sale; any kind
     // in the warehouse or on sale; the inputs and outputs of production on sale.
-    static Bool canBeVisible(UInt _type)
-    {
-        // Output and input kind of each production building type.
-        static constexpr UInt LINKS[11][2] = {
-            {9, 3}, {8, 7}, {10, 0}, {11, 1}, {12, 13}, {13, 10}, {14, 9}, {15, 8}, {16, 14}, {18, 17}, {17, 7}};
-        if (_type >= key::PRODUCT_COUNT)
-            return false;
-        if (_type == 0 || (_type < key::CROP_COUNT && key::SeedAvail[_type] != 0))
-            return true;
-        if (key::WGoodCount[_type] != 0 || key::MGoodCount[_type] != 0)
-            return true;
-        for (UInt t = 0; t < 11; ++t)
-            if (key::upgradeAvail(t) != NONE_VALUE && (LINKS[t][0] == _type || LINKS[t][1] == _type))
-                return true;
-        return false;
-    }
+    static Bool canBeVisible(UInt _type);
+
+    // Lays the lines out: one per kind that can be seen, in kind order, the rest hidden.
+    void updateProductStatus();
+    // Every shown line's chart follows the demand forecast afresh.
+    void updateProductPrognos();
+    // The time-line changed a demand.
+    void onChangeEffectivePrice() { updateProductStatus(); }
+
+    // Moves up to _count units of _kind from the warehouse to the stall; what the warehouse
+    // actually gave is what arrives.
+    void bringToMarket(UInt _kind, UInt _count);
+    // One click on a price button; quick clicks take bigger steps.
+    void clickPrice(UInt _kind, Bool _raise);
+    // One frame of _kind's selling.
+    void sellStep(UInt _kind, Float _frameTime);
+
+    static void onIncQty(cView* _button);
+    static void onInc10Qty(cView* _button);
+    static void onIncAllQty(cView* _button);
+    static void onIncMarketPrice(cView* _button);
+    static void onDecMarketPrice(cView* _button);
+
+    const cProductLine& getLine(UInt _index) const { return *m_lines.at(_index); }
+    const Vector2& getProductPlace(UInt _index) const { return m_productPlaces.at(_index); }
+    const cState& getAttitudeState(UInt _attitude) const { return m_attitudeStates.at(_attitude); }
+    Int getIconType() const { return m_iconType; }
+    Float getPriceCheckPeriod() const { return m_priceCheckPeriod; }
+    Float getPriceUpdatePeriod() const { return m_priceUpdatePeriod; }
+    Float getPrognosCountdown() const { return m_prognosCountdown; }
+    Float getChangePricePeriod() const { return m_changePricePeriod; }
+    Int getPriceStep() const { return m_priceStep; }
+    iResource* getSellSound() const { return m_sellSound.get(); }
+    const std::vector<cControl*>& getTexts() const { return m_texts; }
+
+private:
+    struct sReleaseSound {
+        void operator()(iResource* _sound) const;
+    };
+
+    void bindButtons();
+    void loadPlaces(iXML* _xml_doc);
+    void loadLines(iXML* _xml_doc);
+    void loadAttitudes(iXML* _xml_doc);
+    void showLine(cProductLine& _line, UInt _kind);
+    void chartLine(cProductLine& _line, UInt _kind);
+    void sell(UInt _kind);
+    void runTips();
+
+    std::vector<std::unique_ptr<cProductLine>> m_lines;
+    std::vector<Vector2> m_productPlaces;
+    std::vector<cState> m_attitudeStates;
+    Int m_iconType = 0;
+    std::unique_ptr<iResource, sReleaseSound> m_sellSound;
+    Float m_priceCheckPeriod = 1.0f;
+    Float m_priceUpdatePeriod = 1.0f;
+    Float m_prognosCountdown = 1.0f;
+    Float m_sinceLastPriceClick = 0;
+    Float m_changePricePeriod = 0.3f;
+    Int m_priceStep = 1;
+    // Texts of the panel from "Texts"; children of the panel.
+    std::vector<cControl*> m_texts;
 };

@@ -1,0 +1,285 @@
+#include "Game/GameRandom.h"
+#include "Game/Gameplay.h"
+#include "Game/GameMenu.h"
+#include "MarketHarness.h"
+#include "Ui/AnimButton.h"
+#include "Ui/Picture.h"
+#include "Ui/PriceText.h"
+#include "engine/Profile.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr Float FRAME = 0.02f;
+
+// A kind that the tables let nobody deal in yet: no seeds, no stock, no building.
+TEST_F(cMarketTest, LinesArePackedInKindOrderWithoutGaps)
+{
+    key::SeedAvail[3] = 1;
+    key::MGoodCount[12] = 4;
+    key::DepotUpAvail[2] = 0; // the cow shed: milk (10) from grass (0)
+    stock(5, 2);
+    const std::vector<UInt> kinds = {0, 3, 5, 10, 12};
+    for (UInt j = 0; j < cMarket::LINE_COUNT; ++j) {
+        const cProductLine& line = market().getLine(j);
+        EXPECT_EQ(line.getBack()->isOwnVisible(), j < kinds.size()) << j;
+        for (cControl* control : line.getControls())
+            EXPECT_EQ(control->isOwnVisible(), j < kinds.size()) << j;
+        if (j < kinds.size()) {
+            EXPECT_EQ(line.getKind(), kinds[j]) << j;
+        }
+    }
+}
+
+TEST_F(cMarketTest, ALineShowsStockOnSalePriceAndVerdict)
+{
+    stock(0, 7);
+    offer(0, 3, 46);
+    const cProductLine& line = *lineOf(0);
+    EXPECT_EQ(line.getWareQtyLabel()->getString(), u"x7");
+    EXPECT_EQ(line.getMarketQtyLabel()->getString(), u"3");
+    EXPECT_EQ(line.getPriceLabel()->getString(), u"46");
+    EXPECT_EQ(line.getPriceAttitudeIcon()->getFramesCount(), 1u + cMarket::PA_EXPENSIVE);
+    market().setPlayerPriceOfKind(0, 34);
+    EXPECT_EQ(line.getPriceAttitudeIcon()->getFramesCount(), 1u + cMarket::PA_CHEAP);
+    // Fewer than ten in stock: only the ten-button is off.
+    EXPECT_TRUE(line.getIncQtyButton()->isEnabled());
+    EXPECT_TRUE(line.getIncAllQtyButton()->isEnabled());
+    EXPECT_FALSE(line.getInc10QtyButton()->isEnabled());
+}
+
+TEST_F(cMarketTest, TheVerdictKeepsBothBoundsFair)
+{
+    key::MEffPrice[0] = 40;
+    for (const auto& c : std::vector<std::pair<Int, cMarket::ePriceAttitude>>{
+             {45, cMarket::PA_FAIR}, {46, cMarket::PA_EXPENSIVE}, {35, cMarket::PA_FAIR}, {34, cMarket::PA_CHEAP}})
+        EXPECT_EQ(market().getPriceAttitude(0, c.first), c.second) << c.first;
+}
+
+TEST_F(cMarketTest, AKindPastTheLastIsAProgrammingError)
+{
+    EXPECT_EQ(thrownText([] { cMarket::getQtyOfKind(19); }), "_type>=OVERALL_PROD_COUNT");
+    EXPECT_EQ(thrownText([] { cMarket::getPlayerPriceOfKind(19); }), "_type>=OVERALL_PROD_COUNT");
+    EXPECT_NE(thrownText([this] { market().setQtyOfKind(19, 1); }).find("_type>=OVERALL_PROD_COUNT"), std::string::npos);
+}
+
+struct sBring {
+    fButtonEvent handler;
+    UInt stock;
+    UInt moved;
+};
+
+TEST_F(cMarketTest, QuantityButtonsBringWhatTheWarehouseGives)
+{
+    for (const sBring& c : {sBring{&cMarket::onIncQty, 7, 1}, sBring{&cMarket::onInc10Qty, 7, 7},
+                            sBring{&cMarket::onInc10Qty, 25, 10}, sBring{&cMarket::onIncAllQty, 25, 25},
+                            sBring{&cMarket::onIncQty, 0, 0}}) {
+        stock(8, c.stock);
+        key::MGoodCount[8] = 2;
+        key::MSellTime[8] = 0.4f;
+        market().updateProductStatus();
+        c.handler(lineOf(8)->getInc10QtyButton());
+        EXPECT_EQ(cMarket::getQtyOfKind(8), 2 + c.moved) << c.stock;
+        EXPECT_EQ(cWareHouse::getInstance()->getGoodCount(8), c.stock - c.moved) << c.stock;
+        EXPECT_EQ(key::MSellTime[8], c.moved ? -1.0f : 0.4f) << c.stock;
+    }
+}
+
+TEST_F(cMarketTest, QuickPriceClicksStepOneTwoThreeAndStayWithinOneToNinetyNine)
+{
+    offer(0, 0, 10);
+    m_engine.frames(20);
+    cAnimButton* up = lineOf(0)->getIncPriceButton();
+    cAnimButton* down = lineOf(0)->getDecPriceButton();
+    for (UInt expected : {11u, 13u, 16u}) {
+        cMarket::onIncMarketPrice(up);
+        EXPECT_EQ(cMarket::getPlayerPriceOfKind(0), expected);
+        m_engine.frame();
+    }
+    m_engine.frames(20);
+    cMarket::onIncMarketPrice(up);
+    EXPECT_EQ(cMarket::getPlayerPriceOfKind(0), 17u) << "a slow click steps by one again";
+    market().setPlayerPriceOfKind(0, 98);
+    m_engine.frames(20);
+    for (int i = 0; i < 3; ++i)
+        cMarket::onIncMarketPrice(up);
+    EXPECT_EQ(cMarket::getPlayerPriceOfKind(0), 99u);
+    market().setPlayerPriceOfKind(0, 2);
+    cMarket::onDecMarketPrice(down);
+    EXPECT_EQ(cMarket::getPlayerPriceOfKind(0), 1u);
+}
+
+TEST_F(cMarketTest, APriceOrQuantityChangeRestartsTheWait)
+{
+    offer(0, 5, 40);
+    market().sellStep(0, FRAME);
+    EXPECT_NEAR(key::MSellTime[0], 1.0f - FRAME, 1e-5f) << "at the demand: half of 2 attempts a second";
+    market().setPlayerPriceOfKind(0, 30);
+    EXPECT_EQ(key::MSellTime[0], -1.0f);
+    market().sellStep(0, FRAME);
+    EXPECT_NEAR(key::MSellTime[0], 0.5f - FRAME, 1e-5f);
+    market().setQtyOfKind(0, 6);
+    EXPECT_EQ(key::MSellTime[0], -1.0f);
+}
+
+struct sSale {
+    UInt price;
+    Bool award;
+};
+
+TEST_F(cMarketTest, ASalePaysThePriceFliesTheProductAndCountsTheEarnings)
+{
+    for (const sSale& c : {sSale{79, false}, sSale{80, true}}) {
+        key::awHighSold() = false;
+        key::Money() = 100;
+        key::GameTime() = 30.0f;
+        // Far below the demand: every attempt sells, one a half second.
+        offer(4, 3, c.price, 200);
+        const UInt earned = m_game->getEarnedSum();
+        const size_t flying = flyTexts().size();
+        for (int i = 0; i < 25; ++i)
+            market().sellStep(4, FRAME);
+        EXPECT_EQ(cMarket::getQtyOfKind(4), 2u) << c.price;
+        EXPECT_EQ(key::Money(), Int(100 + c.price)) << c.price;
+        EXPECT_EQ(key::awHighSold(), c.award) << c.price;
+        EXPECT_EQ(m_game->getEarnedSum(), earned + c.price) << c.price;
+        EXPECT_EQ(m_game->getEarnedWindowStart(), 30.0f - 60.0f) << c.price;
+        EXPECT_EQ(flyTexts().size(), flying + 2) << "the product and the income, at " << c.price;
+        EXPECT_EQ(key::MSellTime[4], -1.0f) << c.price;
+    }
+}
+
+TEST_F(cMarketTest, AtTheDemandASaleComesEveryFourWaitsOnAverage)
+{
+    offer(0, 100000, 40);
+    UInt sold = 0;
+    const Float seconds = 400.0f;
+    for (Float t = 0; t < seconds; t += FRAME) {
+        const UInt before = cMarket::getQtyOfKind(0);
+        market().sellStep(0, FRAME);
+        sold += before - cMarket::getQtyOfKind(0);
+    }
+    // Rate 1 a second, chance one half: a sale every 2 s, one frame lost per attempt.
+    EXPECT_NEAR(seconds / Float(sold), 4.0f / 2.0f, 0.25f);
+}
+
+TEST_F(cMarketTest, AtOrAboveDemandPlusRadiusNothingSellsAndNothingEndlessIsStored)
+{
+    for (UInt price : {50u, 99u}) {
+        offer(0, 5, price);
+        m_engine.frames(50);
+        EXPECT_EQ(cMarket::getQtyOfKind(0), 5u) << price;
+        EXPECT_EQ(key::MSellTime[0], -1.0f) << price;
+    }
+}
+
+TEST_F(cMarketTest, ANegativeDemandSellsNothingAtTheRadiusAndIsNeverCheap)
+{
+    offer(0, 5, 10, -5);
+    m_engine.frames(100);
+    EXPECT_EQ(cMarket::getQtyOfKind(0), 5u);
+    EXPECT_NE(market().getPriceAttitude(0, 1), cMarket::PA_CHEAP);
+    EXPECT_EQ(lineOf(0)->getPriceAttitudeIcon()->getFramesCount(), 1u + cMarket::PA_EXPENSIVE);
+}
+
+TEST_F(cMarketTest, SellingGoesOnInTheFramesWhileTheScreenIsAway)
+{
+    ASSERT_FALSE(market().isVisible());
+    offer(2, 5, 20);
+    m_engine.frames(100);
+    EXPECT_LT(cMarket::getQtyOfKind(2), 5u);
+}
+
+TEST_F(cMarketTest, TheChartShowsTheForecastOnAScaleOfHundred)
+{
+    market().updateProductStatus();
+    std::vector<Float> points;
+    cGameplay::getInstance()->getPricePrognos(0, 1.0f, 11, points);
+    market().updateProductPrognos();
+    const cProductLine::cChart& chart = *lineOf(0)->getPriceGrowHistogram();
+    ASSERT_EQ(chart.getBarCount(), 10u);
+    EXPECT_EQ(chart.getThreshold(), 70.0f);
+    for (UInt i = 0; i < 10; ++i) {
+        EXPECT_FLOAT_EQ(chart.getBar(i)->getValue(), (points[i] + points[i + 1]) * 0.5f) << i;
+        EXPECT_EQ(chart.getBar(i)->getMaximum(), 100.0f) << i;
+    }
+    // The demand rises at nine seconds: only the eleventh point sees it in the last bar.
+    EXPECT_GT(chart.getBar(9)->getValue(), chart.getBar(8)->getValue());
+    // A demand of 195 forecasts the level 150, kept above the scale.
+    key::SeedAvail[1] = 1;
+    key::MEffPrice[1] = 195;
+    market().updateProductStatus();
+    market().updateProductPrognos();
+    const cProductLine::cChart& tomatoes = *lineOf(1)->getPriceGrowHistogram();
+    EXPECT_FLOAT_EQ(tomatoes.getBar(0)->getValue(), 150.0f);
+    EXPECT_EQ(tomatoes.getBar(0)->getMaximum(), 100.0f);
+}
+
+TEST_F(cMarketTest, AChartFillsMissingValuesWithNothingOnTheLargestScale)
+{
+    cProductLine::cChart chart(m_game);
+    load("<C position=\"10 10\" BarCount=\"5\" Step=\"6 0\"><Bar position=\"0 0\" size=\"4 20\" /></C>", chart);
+    ASSERT_EQ(chart.getBarCount(), 5u);
+    EXPECT_EQ(chart.getBar(4)->getPosition().x, 10.0f + 24.0f);
+    chart.setBars({10, 30, 20, 99, 99, 99, 99});
+    chart.setBars({10, 30, 20});
+    for (UInt i = 0; i < 5; ++i)
+        EXPECT_EQ(chart.getBar(i)->getMaximum(), 30.0f) << i;
+    EXPECT_EQ(chart.getBar(2)->getValue(), 20.0f);
+    EXPECT_EQ(chart.getBar(3)->getValue(), 0.0f);
+    EXPECT_EQ(chart.getBar(4)->getValue(), 0.0f);
+    chart.setMaxValue(100.0f);
+    EXPECT_EQ(chart.getBar(0)->getMaximum(), 100.0f);
+}
+
+TEST_F(cMarketTest, EachArrivalOfTheScreenIsCounted)
+{
+    cGameMenu::getInstance()->gotoMarket();
+    m_engine.frames(40);
+    EXPECT_TRUE(market().isVisible());
+    EXPECT_EQ(key::marketIt(), 1);
+    cGameMenu::getInstance()->gotoFarm();
+    m_engine.frames(40);
+    cGameMenu::getInstance()->gotoMarket();
+    m_engine.frames(40);
+    EXPECT_EQ(key::marketIt(), 2);
+}
+
+TEST_F(cMarketTest, APressOnTheShownPlusButtonBringsOneUnit)
+{
+    stock(0, 5);
+    cGameMenu::getInstance()->gotoMarket();
+    m_engine.frames(40);
+    const Vector2 at = lineOf(0)->getIncQtyButton()->getPosition();
+    m_engine.moveTo(Int(at.x), Int(at.y));
+    m_engine.press(true);
+    m_engine.press(false);
+    m_engine.frames(2);
+    EXPECT_EQ(cMarket::getQtyOfKind(0), 1u);
+    EXPECT_EQ(key::WGoodCount[0], 4u);
+}
+
+TEST_F(cMarketTest, AMarketInProgressGoesOnAfterARestart)
+{
+    {
+        cProfile profile(u"Ann");
+        offer(6, 4, 20);
+        offer(7, 4, 99);
+        market().sellStep(6, FRAME);
+        market().sellStep(7, FRAME);
+    }
+    clearProperties();
+    {
+        cProfile profile(u"Ann");
+        EXPECT_EQ(cMarket::getQtyOfKind(6), 4u);
+        EXPECT_EQ(cMarket::getPlayerPriceOfKind(6), 20u);
+        EXPECT_NEAR(key::MSellTime[6], 0.5f - FRAME, 1e-5f);
+        EXPECT_EQ(key::MSellTime[7], -1.0f);
+        for (int i = 0; i < 25; ++i)
+            market().sellStep(6, FRAME);
+        EXPECT_EQ(cMarket::getQtyOfKind(6), 3u);
+    }
+}
+
+} // namespace
