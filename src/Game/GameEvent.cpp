@@ -144,6 +144,9 @@ void sContractEvent::loadData(iXML* _data)
 
 String sContractEvent::check() const
 {
+    // The letter's bar is its time left against this time.
+    if (LetterTime == sTimeObject())
+        return "LetterTime 0:00:00 gives the letter no time";
     for (const sContractReq& req : Requirements)
         if (req.ReqType == 0 && req.ProductType >= key::PRODUCT_COUNT)
             return outOfRange("ProductType", req.ProductType);

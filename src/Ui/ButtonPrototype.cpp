@@ -83,15 +83,7 @@ void cButtonPrototype::loadXML(iXML* _xml_doc)
     cPicture::loadXML(_xml_doc);
     readXmlAttribute(_xml_doc, u"IsDeepProcessing", m_deepProcessing, &toBool);
     readXmlAttribute(_xml_doc, u"SoundOnUnclick", m_soundOnUnclick, &toBool);
-    const String maskPath = toString((*_xml_doc)[u"texture_mask"]);
-    m_mask.clear();
-    m_hasMask = !maskPath.empty();
-    if (m_hasMask) {
-        iGraphics* graphics = iGraphics::getInstance();
-        if (!graphics)
-            throw "Renderer not created.";
-        graphics->getMask(maskPath, m_mask);
-    }
+    setMaskTexture(toString((*_xml_doc)[u"texture_mask"]));
     iXML* sounds = nullptr;
     if (_xml_doc->get("Sounds", sounds)) {
         replaceSound(m_clickSound, toString((*sounds)[u"Click"]));
@@ -150,6 +142,18 @@ void cButtonPrototype::setState(eButtonState _state)
     setStatePicture(_state);
     m_state = _state;
     GUARD_END("void cButtonPrototype::setState(eButtonState _state)")
+}
+
+void cButtonPrototype::setMaskTexture(const String& _path)
+{
+    m_mask.clear();
+    m_hasMask = !_path.empty();
+    if (m_hasMask) {
+        iGraphics* graphics = iGraphics::getInstance();
+        if (!graphics)
+            throw "Renderer not created.";
+        graphics->getMask(_path, m_mask);
+    }
 }
 
 Bool cButtonPrototype::pointInRect(const Vector2& _point)

@@ -65,6 +65,8 @@ public:
     virtual void setSoundEnable(const Bool& _value) { m_soundEnable = _value; }
     virtual const Bool& getDeepProcessing() { return m_deepProcessing; }
     virtual void setDeepProcessing(const Bool& _value) { m_deepProcessing = _value; }
+    // The pixel mask for hit tests from the picture at _path; an empty path takes it away.
+    void setMaskTexture(const String& _path);
     // The rectangle, and inside it the mask bit under _point when the button has a mask.
     virtual Bool pointInRect(const Vector2& _point);
     // The press reaction: click sound, then pressed and onUnhover (disabled when the button

@@ -73,8 +73,9 @@ inline std::string wareDetailXml()
 // of the same name or join them.
 class cGameTest : public ::testing::Test {
 protected:
-    explicit cGameTest(const tDataFiles& _files = {})
-        : m_engine(cEngineHarness::DEFAULT_SETTINGS, gameFiles(_files), cEngineHarness::eRenderer::null)
+    // Fonts and pictures that must be measured need the recording renderer.
+    explicit cGameTest(const tDataFiles& _files = {}, cEngineHarness::eRenderer _renderer = cEngineHarness::eRenderer::null)
+        : m_engine(cEngineHarness::DEFAULT_SETTINGS, gameFiles(_files), _renderer)
     {
         clearProperties();
         cGame::onInitProfile();

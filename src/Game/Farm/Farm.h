@@ -47,6 +47,20 @@ public:
     explicit cFarm(cView* _parent);
     ~cFarm() override;
 
+    // The screen's keys, then its controls, "FieldsBuyPlaces", "UpgradePrices",
+    // "FieldArray", "LetterPlace" and "LetterSound".
+    void loadXML(iXML* _xml_doc) override;
+    void absoluteProcess() override;
+    // Shown: the farm hears the mouse buttons. Hidden: it stops.
+    void showed() override;
+    void hid() override;
+    void disabled() override;
+
+    virtual Bool& isMouseDown() { return m_mouseDown; }
+    virtual void setMouseDown(Bool _down) { m_mouseDown = _down; }
+    virtual Bool& isDragWork() { return m_dragWork; }
+    virtual void setDragWork(Bool _drag) { m_dragWork = _drag; }
+
     // Area registry. Every action area joins on construction and leaves when deleted.
     void addActionArea(cActionArea* _area);
     // Takes the area off the farm for good: the worker drops every job on it, then it is
@@ -55,6 +69,8 @@ public:
     // The area is being deleted: no list and no job may keep it.
     void forgetActionArea(cActionArea* _area);
     const ACTION_AREA_LIST& getActionAreas() const { return m_areas; }
+    void getSeedPackageList(std::vector<cSeedPackage*>& _list) const;
+    void getUpgradedFieldList(FARM_FIELD_HOLDER& _list) const;
 
     // Hit tests, over the areas whose kind is within _mask.
     cActionArea* onObjectCorrect(const Vector2& _point, UInt _mask) const;
@@ -69,14 +85,58 @@ public:
     // area but seed packages and sprinkles (and fields, for a sprinkle).
     Bool havePlaceToFitArea(cActionArea* _area, const Vector2& _point) const;
     Bool havePlaceToFitSprinkle(cActionArea* _area, const Vector2& _point) const;
-    void updateUpgradeButton() {}
-    void updateSeedsButton() {}
+    // Clears _fields, then gathers every owned field within _radius of _center.
+    void getFieldWithinRadius(const Vector2& _center, Float _radius, FARM_FIELD_HOLDER& _fields) const;
+    cFarmFieldTile* getAnyUngrowGrassField() const;
+    Bool haveAnyReadyFieldOfType(UInt _crop) const;
+    Bool haveAnyDryField() const;
+    void clearAllUnderwaterSign();
+    void lightField(cFarmFieldTile* _field);
+    void unlightField(cFarmFieldTile* _field);
+    cFarmFieldTile* getLightedField() const { return m_lightedField; }
+
+    // Field sales. Levels run 0..3.
+    Int getFieldPrice(Int _level) const;
+    static void onBuyFields(cView* _button);
+    void buyFields();
+    void setFieldsCurrentUpgrade(Int _level);
+    // The time-line releases the next field level; any other level is refused.
+    void setFieldsUpgradeAvail(Int _level);
+    void updateUpgradeButton();
+    static Int getFieldsCurrentUpgrade() { return key::fcu(); }
+    static Int getFieldsUpgradeAvail() { return key::fua(); }
+
+    static void onSeedsBuyButton(cView* _button);
+    void updateSeedsButton();
+    // A package or sprinkle on the mouse holds the seeds button off, without the seed test.
+    void lockSeedsButton();
+    void unlockSeedsButton();
+
+    // At most three sprinkles stand on the farm; the caller pays.
+    cSprinkle* buySprinkle(Int _cost);
+    void destroySprinkle(cSprinkle* _sprinkle);
+    static UInt getSprinkleCount() { return s_sprinkleCount; }
+
     // No letters are shown yet, so the post box always has room; a letter goes nowhere.
     Bool haveLetterRoom() const { return true; }
     void addLetter(sContractEvent* /*_event*/) {}
-    void destroyFields(Int /*_count*/, Float /*_randomFactor*/) {}
-    // The next field level may be bought; the fields that show it do not exist yet.
-    void setFieldsUpgradeAvail(Int _level) { key::fua() = _level; }
+    // Where the post box's letters lie, from "LetterPlace".
+    const std::vector<Vector2>& getLetterPlaces() const { return m_letterPlaces; }
+    iResource* getLetterSound() const { return m_letterSound.get(); }
+
+    // The field-destroy event: with probability _randomFactor, up to _count sown fields are
+    // doomed.
+    void destroyFields(Int _count, Float _randomFactor);
+    // Not filled in yet: the hose's water comes with the effects.
+    void showHose(const Vector2& /*_from*/, const Vector2& /*_to*/, Float /*_value*/) {}
+
+    const std::vector<sFieldPlace>& getFieldPlaces() const { return m_fieldPlaces; }
+    const FARM_FIELD_HOLDER& getFields() const { return m_fields; }
+    cFieldsButton* getFieldsBuyButton() const { return m_fieldsBuyButton; }
+    cTextMoney* getFieldsBuyCostText() const { return m_fieldsBuyCostText; }
+    cSeedsButton* getSeedsBuyButton() const { return m_seedsBuyButton; }
+    cPicture* getFieldLighter() const { return m_fieldLighter; }
+    const Vector2& getFieldsBuyPlace(UInt _level) const { return m_fieldsBuyPlaces[_level]; }
 
     // What hangs on the mouse pointer: a seed package or a sprinkler, and which object.
     static inline Bool s_seedOnMouse = false;
@@ -90,8 +150,44 @@ public:
     }
 
 private:
-    static const Vector2& getCursor();
+    struct sReleaseResource {
+        void operator()(iResource* _resource) const;
+    };
+
+    void makeControls();
+    void loadFieldArray(iXML* _xml_doc);
+    void loadTables(iXML* _xml_doc);
+    void restoreSprinkles();
+    void bindMouse();
+    void unbindMouse();
+    void runTutorialTips();
+    // Fields of a FieldArray past the variables kept for them are refused.
+    static constexpr UInt MAX_FIELDS = key::FIELD_COUNT;
     Bool fits(cActionArea* _area, const Vector2& _point, UInt _ignored) const;
+    static const Vector2& getCursor();
+    static void onLeftDown(cView* _farm);
+    static void onLeftUp(cView* _farm);
+    static void onRightDown(cView* _farm);
+
+    // How many sprinkles stand on the farm, counted across the whole program.
+    static inline UInt s_sprinkleCount = 0;
 
     ACTION_AREA_LIST m_areas;
+    FARM_FIELD_HOLDER m_fields;
+    std::vector<sFieldPlace> m_fieldPlaces;
+    std::vector<Vector2> m_letterPlaces;
+    Vector2 m_fieldsBuyPlaces[FIELD_LEVELS];
+    Int m_upgradePrices[FIELD_LEVELS] = {};
+    cFarmFieldTile* m_lightedField = nullptr;
+    Bool m_mouseDown = false;
+    Bool m_dragWork = false;
+    std::unique_ptr<iResource, sReleaseResource> m_letterSound;
+    // Children of the screen's content.
+    cPicture* m_postBox = nullptr;
+    cSeedsButton* m_seedsBuyButton = nullptr;
+    cFieldsButton* m_fieldsBuyButton = nullptr;
+    cTextMoney* m_fieldsBuyCostText = nullptr;
+    cPicture* m_fieldLighter = nullptr;
+    cText* m_seedText = nullptr;
+    cText* m_mailText = nullptr;
 };

@@ -76,26 +76,6 @@ TEST(SellLaw, TheTimerWaitsThenCallsAnAttemptAndStoresOnlyFiniteValues)
     }
 }
 
-TEST(SellLaw, ANegativeDemandCountsAsNoneSoNothingSellsAtTheRadius)
-{
-    EXPECT_EQ(sell::effectivePrice(UInt(-5)), 0);
-    EXPECT_EQ(sell::effectivePrice(40), 40);
-    const sell::sTerms terms{4, sell::effectivePrice(UInt(-5)), 4, F};
-    EXPECT_EQ(sell::rate(terms), 0.0f);
-    EXPECT_NE(sell::attitude(4, terms.effective, 2), 2u);
-}
-
-TEST(SellLaw, TheAttitudeKeepsBothBoundsFair)
-{
-    struct sVerdict {
-        LongLong price;
-        UInt attitude;
-    };
-    for (const sVerdict& c : {sVerdict{45, 1}, sVerdict{46, 0}, sVerdict{35, 1}, sVerdict{34, 2}, sVerdict{40, 1},
-                              sVerdict{4000000000LL, 0}})
-        EXPECT_EQ(sell::attitude(c.price, 40, 5), c.attitude) << c.price;
-}
-
 TEST(SellLaw, QuickPriceClicksTakeGrowingStepsWithinOneToNinetyNine)
 {
     EXPECT_EQ(sell::nextPriceStep(1, 0.1f, 0.3f), 2);

@@ -1,0 +1,58 @@
+#include "Game/Farm/FarmMoment.h"
+
+#include "Game/Farm/Farm.h"
+#include "Game/GameRandom.h"
+#include "Game/Tutorial/TutorialManager.h"
+#include "engine/Timer.h"
+
+namespace farm {
+
+Float frameTime()
+{
+    cTimer* timer = cTimer::getInstance();
+    return timer ? timer->getFrameTime() : 0;
+}
+
+Bool isOnScreen()
+{
+    const cFarm* farm = cFarm::getInstance();
+    return farm && farm->isVisible() && !farm->getSlide().isMoving();
+}
+
+cTutorialManager* tutorial()
+{
+    return cTutorialManager::getInstance();
+}
+
+Bool canRunTip(UInt _n)
+{
+    const cTutorialManager* manager = tutorial();
+    return manager && manager->canRunTip(_n);
+}
+
+Bool isTipPassed(UInt _n)
+{
+    const cTutorialManager* manager = tutorial();
+    return manager && manager->isTipPassed(_n);
+}
+
+void runActionTip(UInt _n, cControl* _pointed)
+{
+    // An action tip without its closing test would never close: it is not started.
+    cTutorialManager* manager = tutorial();
+    if (manager && manager->getTip(_n).condition)
+        manager->runActionTip(_n, _pointed);
+}
+
+void runArrowHelpTip(UInt _n, cControl* _pointed)
+{
+    if (cTutorialManager* manager = tutorial())
+        manager->runArrowHelpTip(_n, _pointed);
+}
+
+Float random01()
+{
+    return Float(gameRand()) / Float(GAME_RAND_MAX);
+}
+
+} // namespace farm

@@ -1,0 +1,76 @@
+// The tutorial's steps on the production screen.
+#include "Game/Manufacture/Manufacture.h"
+
+#include "Game/Farm/WareHouse.h"
+#include "Game/Game.h"
+#include "Game/Manufacture/ProductionHouse.h"
+#include "Game/Tutorial/TutorialManager.h"
+#include "Ui/PriceText.h"
+#include "Ui/ScrollBox.h"
+#include "engine/ErrorStack.h"
+
+namespace {
+
+constexpr eTips TIP_WELCOME = 31;
+constexpr eTips TIP_BUILD = 32;
+constexpr eTips TIP_DESTROY = 33;
+constexpr eTips TIP_FREE_UPGRADE = 34;
+constexpr eTips TIP_LOAD_GAUGE = 38;
+constexpr eTips TIP_LOAD_UNIT = 48;
+
+// The tip asks the player to load a unit: the warehouse must hold one, and makes room for it
+// by giving up one unit of the lowest kind it stocks.
+void provideInput(UInt _kind)
+{
+    cWareHouse* ware = cWareHouse::getInstance();
+    if (!ware || ware->getGoodCount(_kind) > 0)
+        return;
+    if (ware->getFreeSpace() == 0)
+        for (UInt kind = 0; kind < OVERALL_PROD_COUNT; ++kind)
+            if (ware->getGoodCount(kind) > 0) {
+                ware->removeGoods(kind, 1, true, false);
+                break;
+            }
+    ware->addGoods(_kind, 1, true, false);
+}
+
+} // namespace
+
+void cManufacture::process()
+{
+    GUARD_BEGIN
+    if (!getSlide().isMoving())
+        startTips();
+    cMovableBack::process();
+    GUARD_END("void cManufacture::process()")
+}
+
+void cManufacture::startTips()
+{
+    cTutorialManager* tutorial = cTutorialManager::getInstance();
+    if (!tutorial)
+        return;
+    if (tutorial->canRunTip(TIP_WELCOME)) {
+        tutorial->runCommonHelpTip(TIP_WELCOME, nullptr);
+        return;
+    }
+    if (tutorial->canRunTip(TIP_BUILD)) {
+        tutorial->runActionTip(TIP_BUILD, m_buildButton);
+        return;
+    }
+    if (!m_selected)
+        return;
+    if (tutorial->canRunTip(TIP_LOAD_GAUGE)) {
+        tutorial->runArrowHelpTip(TIP_LOAD_GAUGE, m_selected->getLoaded());
+    } else if (tutorial->canRunTip(TIP_LOAD_UNIT)) {
+        provideInput(m_selected->getInputKind());
+        tutorial->runActionTip(TIP_LOAD_UNIT, m_selected->getLoaded());
+    } else if (tutorial->canRunTip(TIP_FREE_UPGRADE)) {
+        m_upgradeText->setString(u"0");
+        m_upgradeButton->enable();
+        m_upgradeText->enable();
+        tutorial->runActionTip(TIP_FREE_UPGRADE, m_upgradeButton);
+    } else if (tutorial->canRunTip(TIP_DESTROY)) {
+        tutorial->runActionTip(TIP_DESTROY, m_destroyButton);
+    }
+}
