@@ -91,12 +91,11 @@ protected:
     // The offer of event 1 from a letter.
     cContractProvide& offer()
     {
-        m_letter.m_event = event(1);
-        cContractProvide::getInstance()->startShow(&m_letter);
+        auto* letter = new cContractLetterSlot(m_game, 0);
+        letter->setup(event(1), cContractLetterSlot::UNREAD, false);
+        cContractProvide::getInstance()->startShow(letter);
         return *cContractProvide::getInstance();
     }
-
-    cContractLetterSlot m_letter;
 };
 
 TEST_F(cContractTest, TheOfferIsAcceptedOnlyWithAFreePlaceAndTheDeposit)

@@ -180,7 +180,7 @@ TEST_F(cContractLetterSlotTest, TheLettersClockStandsWhileItsOfferIsOpen)
     play(2);
     EXPECT_EQ(m_slot->getLetterState(), cContractLetterSlot::READ);
     EXPECT_EQ(m_slot->getRemainingTime(), 1);
-    cContractProvide::getInstance()->hide();
+    cContractProvide::onWait(nullptr);
     play(2);
     EXPECT_EQ(m_slot->getLetterState(), cContractLetterSlot::EMPTY);
 }
