@@ -7,6 +7,7 @@
 #include "engine/TextConvert.h"
 #include "engine/ValueConvert.h"
 #include "platform/Platform.h"
+#include "platform/StopSignal.h"
 
 #include <cstdlib>
 
@@ -48,6 +49,7 @@ int main()
 {
     std::unique_ptr<iPlatform> backend;
     sRunOptions options;
+    platform::watchStopSignals();
     try {
         options = readRunOptions();
         backend = makePlatform();

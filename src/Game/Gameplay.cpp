@@ -31,7 +31,7 @@ cGameplay::cGameplay(std::unique_ptr<iEventTargets> _targets)
         start(doc);
     } catch (...) {
         doc->release();
-        throw;
+        rethrowWithFile("Gameplay/Gameplay.xml");
     }
     doc->release();
     GUARD_END("cGameplay::cGameplay()")

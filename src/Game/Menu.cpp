@@ -3,6 +3,7 @@
 #include "Ui/ChildParts.h"
 #include "Game/Game.h"
 #include "Game/Tutorial/HelpView.h"
+#include "Game/Ui/Awards.h"
 #include "Game/Ui/LogLoad.h"
 #include "Game/Ui/Options.h"
 #include "Game/Ui/Preload.h"
@@ -117,7 +118,27 @@ void cMenu::onContinue(cView* /*_view*/)
 
 void cMenu::onAwards(cView* /*_view*/)
 {
-    // The award screens are not part of the game yet.
+    GUARD_BEGIN
+    cMenu* menu = getInstance();
+    if (!menu || cAwards::getInstance())
+        return;
+    menu->hideTransparently();
+    if (cGame* game = cGame::getInstance())
+        game->hideTransparently();
+    cAwards* awards = new cAwards(nullptr);
+    awards->setLeaveCallback(&cMenu::onAwardsLeft);
+    awards->hide();
+    awards->showTransparently();
+    GUARD_END("void cMenu::onAwards(cView* _view)")
+}
+
+void cMenu::onAwardsLeft()
+{
+    GUARD_BEGIN
+    fadeInMenu();
+    if (cGame* game = cGame::getInstance())
+        game->showTransparently();
+    GUARD_END("void cMenu::onAwardsLeft()")
 }
 
 void cMenu::onOptions(cView* /*_view*/)

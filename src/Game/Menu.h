@@ -22,6 +22,8 @@ public:
 
     static void onContinue(cView* _view);
     static void onAwards(cView* _view);
+    // The awards screen's leaving: the menu and the game behind it come back.
+    static void onAwardsLeft();
     static void onOptions(cView* _view);
     static void onHelp(cView* _view);
     static void onMainMenu(cView* _view);

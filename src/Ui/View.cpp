@@ -4,7 +4,9 @@
 #include "Ui/UI.h"
 #include "Ui/ViewWatch.h"
 #include "engine/ErrorStack.h"
+#include "engine/Log.h"
 #include "engine/LogManager.h"
+#include "engine/TextConvert.h"
 #include "engine/ValueConvert.h"
 #include "engine/XML.h"
 
@@ -307,19 +309,32 @@ void cView::loadXML(iXML* _xml_doc)
                    findAttribute(_xml_doc, u"TranparencySpeed"), findAttribute(_xml_doc, u"AbsoluteEnable"));
 }
 
+namespace {
+
+// A missing switch is off. A damaged one is an error: read as off it would leave a screen
+// that never runs, and the game stuck on it. White space around the digit is allowed.
+Bool readSwitch(const WString* _text, const char* _attribute)
+{
+    if (!_text)
+        return false;
+    const size_t first = _text->find_first_not_of(u" \t\r\n");
+    const size_t last = _text->find_last_not_of(u" \t\r\n");
+    if (first != WString::npos && first == last && ((*_text)[first] == u'0' || (*_text)[first] == u'1'))
+        return (*_text)[first] == u'1';
+    throw String("The attribute \"") + _attribute + "\" is not 0 or 1: \"" + cutForLog(toString(*_text)) + "\".";
+}
+
+} // namespace
+
 void cView::loadAttributes(const WString* _visible, const WString* _enable, const WString* _speed,
                            const WString* _absoluteEnable)
 {
-    // All are read before any is applied; a missing switch counts as off.
-    Bool visible = false, enable = false, absoluteEnable = false;
-    if (_visible)
-        toBool(visible, *_visible);
-    if (_enable)
-        toBool(enable, *_enable);
+    // All are read before any is applied.
+    const Bool visible = readSwitch(_visible, "Visible");
+    const Bool enable = readSwitch(_enable, "Enable");
+    const Bool absoluteEnable = readSwitch(_absoluteEnable, "AbsoluteEnable");
     if (_speed)
         toFloat(m_fadeSpeed, *_speed);
-    if (_absoluteEnable)
-        toBool(absoluteEnable, *_absoluteEnable);
     if (visible)
         show();
     else

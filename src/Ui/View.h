@@ -74,8 +74,9 @@ public:
     void setParent(cView* _parent);
     void forEachChild(void (cView::*_operation)());
 
-    // Reads the view's element: missing or non-1 "Visible"/"Enable" hide and disable, a
-    // missing "TranparencySpeed" keeps the speed, "AbsoluteEnable" only ever switches on.
+    // Reads the view's element: a missing "Visible"/"Enable" hides and disables, one that is
+    // neither 0 nor 1 throws; a missing "TranparencySpeed" keeps the speed; "AbsoluteEnable"
+    // only ever switches on.
     // Each argument is the attribute's text, or null when the element lacks it.
     void loadAttributes(const WString* _visible, const WString* _enable, const WString* _speed,
                         const WString* _absoluteEnable);

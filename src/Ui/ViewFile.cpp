@@ -2,6 +2,7 @@
 
 #include "Ui/ResourceHold.h"
 #include "Ui/View.h"
+#include "engine/ErrorStack.h"
 #include "engine/ResourceManager.h"
 #include "engine/XML.h"
 
@@ -12,7 +13,7 @@ void loadViewFile(cView* _view, const String& _path)
         _view->loadXML(document);
     } catch (...) {
         document->release();
-        throw;
+        rethrowWithFile(_path);
     }
     document->release();
 }

@@ -28,6 +28,12 @@ void rethrowWithSignature(const char* _signature)
     throw String(stack);
 }
 
+void rethrowWithFile(const String& _path)
+{
+    const String line = "while reading \"" + _path + "\"";
+    rethrowWithSignature(line.c_str());
+}
+
 void throwErrorText(const String& _text)
 {
     getErrorCallStack() = _text;

@@ -21,6 +21,10 @@ String& getErrorCallStack();
 // Called from inside a catch block: records _signature and rethrows the stack as a String.
 [[noreturn]] void rethrowWithSignature(const char* _signature);
 
+// Called from inside a catch block around the reading of a data file: adds a line naming
+// _path, so a message that only knows a line number or a value still leads to its file.
+[[noreturn]] void rethrowWithFile(const String& _path);
+
 // Sets the stack to _text and throws it, for failures that are already a full report.
 [[noreturn]] void throwErrorText(const String& _text);
 

@@ -1,5 +1,6 @@
 #include "engine/FatalError.h"
 
+#include "engine/Log.h"
 #include "engine/LogManager.h"
 
 #include <cstdio>
@@ -17,9 +18,11 @@ void setFatalMessageHandler(fFatalMessage _handler)
 
 void reportFatalError(const String& _callStack)
 {
-    std::fprintf(stderr, "%s\n", _callStack.c_str());
+    // A damaged file can put megabytes into one message; nobody reads past the start of it.
+    const String stack = cutLinesForLog(_callStack);
+    std::fprintf(stderr, "%s\n", stack.c_str());
     try {
-        getLog("error")->print(_callStack);
+        getLog("error")->print(stack);
     } catch (const String& _failure) {
         std::fprintf(stderr, "%s\n", _failure.c_str());
     } catch (...) {
@@ -27,7 +30,7 @@ void reportFatalError(const String& _callStack)
     }
     if (s_messageHandler) {
         try {
-            s_messageHandler("Error", _callStack);
+            s_messageHandler("Error", stack);
         } catch (...) {
         }
     }

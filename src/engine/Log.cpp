@@ -27,6 +27,32 @@ String twoDigits(int _value)
 
 } // namespace
 
+String cutForLog(const String& _text)
+{
+    if (_text.size() <= LOG_LINE_LIMIT)
+        return _text;
+    std::size_t end = LOG_LINE_LIMIT;
+    while (end > 0 && (static_cast<unsigned char>(_text[end]) & 0xC0) == 0x80)
+        --end;
+    return _text.substr(0, end) + "... (" + std::to_string(_text.size() - end) + " more bytes)";
+}
+
+String cutLinesForLog(const String& _text)
+{
+    if (_text.size() <= LOG_LINE_LIMIT)
+        return _text;
+    String cut;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = _text.find('\n', start);
+        cut += cutForLog(_text.substr(start, end == String::npos ? String::npos : end - start));
+        if (end == String::npos)
+            return cut;
+        cut += '\n';
+        start = end + 1;
+    }
+}
+
 cLog::cLog(const String& _name, Bool _openNew) : m_fileName(_name + ".log")
 {
     FilePtr file(std::fopen(m_fileName.c_str(), _openNew ? "wb" : "ab"));
@@ -52,7 +78,7 @@ void cLog::print(const String& _message)
     const platform::sLocalTime now = platform::getLocalTime();
     const UInt number = s_lineCounter++;
     const String line = "[" + std::to_string(now.hour) + ":" + std::to_string(now.minute) + ":" +
-                        std::to_string(now.second) + "-" + std::to_string(number) + "]\t" + _message + "\n";
+                        std::to_string(now.second) + "-" + std::to_string(number) + "]\t" + cutLinesForLog(_message) + "\n";
     std::fwrite(line.data(), 1, line.size(), file.get());
 }
 

@@ -1,8 +1,18 @@
 #pragma once
 #include "engine/Types.h"
 
+#include <cstddef>
+
+// A value quoted in a message is as long as a damaged file makes it: a line keeps its first
+// LOG_LINE_LIMIT bytes (never half a character) and says how many it left out.
+const std::size_t LOG_LINE_LIMIT = 16384;
+String cutForLog(const String& _text);
+// Each line of _text cut as above, so the lines of a call stack after a long one survive.
+String cutLinesForLog(const String& _text);
+
 // A named text log in the current folder ("<name>.log"). The file is opened for each line
 // and closed again, so a crash loses nothing already written.
+// Every line written is cut as cutLinesForLog does.
 class iLog {
 public:
     virtual ~iLog() = default;

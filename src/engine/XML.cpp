@@ -1,6 +1,7 @@
 #include "engine/XML.h"
 
 #include "engine/ErrorStack.h"
+#include "engine/FileSizeLimit.h"
 #include "engine/File.h"
 #include "engine/FileManager.h"
 #include "engine/TextConvert.h"
@@ -166,7 +167,11 @@ cXML::cXML(const String& _path) : cResource(_path)
 {
     GUARD_BEGIN
     clear();
-    load(_path);
+    try {
+        load(_path);
+    } catch (...) {
+        rethrowWithFile(_path);
+    }
     GUARD_END("cXML::cXML(const String& _path)")
 }
 
@@ -209,6 +214,8 @@ void cXML::load(const String& _path)
         std::unique_ptr<iFile> file(files->open(_path, 0));
         // Uninitialised: the read fills every byte or fails.
         const ULong size = file->getSize();
+        if (size > getFileSizeLimit(_path))
+            throw "File \"" + _path + "\" is too large: " + std::to_string(size) + " bytes.";
         const std::unique_ptr<char[]> bytes(new char[size]);
         if (size > 0 && file->read(bytes.get(), size) != size)
             throw "File \"" + _path + "\" can't be read.";

@@ -1,6 +1,7 @@
 #include "engine/ZipFile.h"
 
 #include "engine/ErrorStack.h"
+#include "engine/FileSizeLimit.h"
 #include "engine/StringRecord.h"
 #include "platform/FileSystem.h"
 
@@ -80,7 +81,14 @@ void cZipFile::open(const String& _fileName, const ZIP_POSITION* _position, std:
     if (!found)
         error = "Cant't find file '" + _fileName + "' in the '" + _zipDir + "' pack.";
     else if (unzGetCurrentFileInfo64(m_package, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK
-             || !isPlausible(info, _packageSize >= 0 ? _packageSize : platform::getFileSize(_zipDir)) || !openEntry())
+             || !isPlausible(info, _packageSize >= 0 ? _packageSize : platform::getFileSize(_zipDir)))
+        error = "Cant't open file '" + _fileName + "' in the '" + _zipDir + "' pack.";
+    else if (info.uncompressed_size > getFileSizeLimit(_fileName))
+        // Whoever reads the entry sizes a buffer by it: refused before that, not after.
+        error = "The file '" + _fileName + "' in the '" + _zipDir + "' pack is too large: " +
+                std::to_string(info.uncompressed_size) + " bytes, at most " +
+                std::to_string(getFileSizeLimit(_fileName)) + " for its kind.";
+    else if (!openEntry())
         error = "Cant't open file '" + _fileName + "' in the '" + _zipDir + "' pack.";
     if (!error.empty()) {
         close();

@@ -2,6 +2,7 @@
 
 #include "engine/File.h"
 #include "engine/FileManager.h"
+#include "engine/FileSizeLimit.h"
 
 #include <memory>
 
@@ -11,6 +12,8 @@ std::vector<char> readWholeFile(const String& _path)
     if (!files)
         throw "File manager not created.";
     std::unique_ptr<iFile> file(files->open(_path));
+    if (file->getSize() > getFileSizeLimit(_path))
+        throw "File \"" + _path + "\" is too large: " + std::to_string(file->getSize()) + " bytes.";
     std::vector<char> bytes(file->getSize());
     if (!bytes.empty() && file->read(bytes.data(), ULong(bytes.size())) != bytes.size())
         throw "File \"" + _path + "\" can't be read.";

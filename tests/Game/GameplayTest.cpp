@@ -137,10 +137,13 @@ TEST_F(cTimeline, EqualTimesKeepFileOrderAndUnknownTypesAreSkipped)
     EXPECT_EQ(m_gameplay->getEvent(3)->index, 3u);
 }
 
-TEST_F(cTimeline, BadTimesFailTheLoad)
+TEST_F(cTimeline, BadTimesFailTheLoadNamingTheFile)
 {
-    for (const char* time : {"1:2", "", "a:b:c", "1:2:", "1;2;3"})
-        EXPECT_EQ(thrownText([&] { start(event(9, time)); }, true), "Invalid time format") << time;
+    for (const char* time : {"1:2", "", "a:b:c", "1:2:", "1;2;3"}) {
+        const std::string error = thrownText([&] { start(event(9, time)); });
+        EXPECT_EQ(error.substr(0, error.find('\n')), "Invalid time format") << time;
+        EXPECT_NE(error.find("\nwhile reading \"Gameplay/Gameplay.xml\"\n"), std::string::npos) << error;
+    }
 }
 
 TEST_F(cTimeline, ATimeLineWithoutRestartIsRefused)

@@ -187,7 +187,7 @@ TEST_F(ViewSwitches, SwitchesFollowTheElementsAttributes)
         const char16_t *visible, *enable, *absolute;
         bool visibleAfter, enabledAfter, absoluteAfter;
     } cases[] = {{"nothing", nullptr, nullptr, nullptr, false, false, true}, {"all on", u"1", u"1", u"1", true, true, true},
-        {"words", u"true", u"true", nullptr, false, false, true}, {"visible only", u"1", nullptr, u"0", true, false, true}};
+        {"all off", u"0", u"0", u"0", false, false, true}, {"visible only", u"1", nullptr, u"0", true, false, true}};
     for (const auto& c : cases) {
         cView view(nullptr);
         view.show();
@@ -201,6 +201,33 @@ TEST_F(ViewSwitches, SwitchesFollowTheElementsAttributes)
         EXPECT_EQ(view.isEnabled(), c.enabledAfter) << c.name;
         EXPECT_EQ(view.isAbsoluteEnabled(), c.absoluteAfter) << c.name;
         EXPECT_EQ(isProcessed(&view), c.visibleAfter && c.enabledAfter) << c.name;
+    }
+}
+
+// A damaged switch would leave a screen that never runs: it is an error naming the attribute,
+// and the view keeps what it had.
+TEST_F(ViewSwitches, ASwitchThatIsNeither0Nor1IsAnErrorNamingTheAttribute)
+{
+    const WString one = u"1";
+    const struct {
+        const char16_t* text;
+        int damaged; // 0 Visible, 1 Enable, 2 AbsoluteEnable
+    } cases[] = {{u"-1", 0}, {u"NaN", 1}, {u"99999999999999999999", 0}, {u"true", 2}, {u"", 1}, {u"2", 0}};
+    const char* names[] = {"\"Visible\"", "\"Enable\"", "\"AbsoluteEnable\""};
+    for (const auto& c : cases) {
+        const WString damaged = c.text;
+        const WString* values[3] = {&one, &one, &one};
+        values[c.damaged] = &damaged;
+        cView view(nullptr);
+        view.hide();
+        String error;
+        try {
+            view.loadAttributes(values[0], values[1], nullptr, values[2]);
+        } catch (const String& _error) {
+            error = _error;
+        }
+        EXPECT_NE(error.find(names[c.damaged]), std::string::npos) << error;
+        EXPECT_FALSE(view.isVisible()) << error;
     }
 }
 

@@ -513,11 +513,12 @@ TEST_F(XMLFiles, BrokenPlayerCopyWithoutShippedOneRaisesTheParseError)
     EXPECT_EQ(readFileBytes(m_data.common("own.xml.broken")), "garbage");
 }
 
-TEST_F(XMLFiles, BrokenShippedFileRaisesWithTheSignature)
+TEST_F(XMLFiles, BrokenShippedFileRaisesWithTheFileAndTheSignature)
 {
     writeXml16(m_data.data("b.xml"), "<a>");
     files();
-    EXPECT_EQ(thrownText([] { cXML document("b.xml"); }), "no element found line 1 char 4\ncXML::cXML(const String& _path)");
+    EXPECT_EQ(thrownText([] { cXML document("b.xml"); }),
+        "no element found line 1 char 4\nwhile reading \"b.xml\"\ncXML::cXML(const String& _path)");
 }
 
 TEST_F(XMLFiles, CorruptPackageEntryIsAReadError)

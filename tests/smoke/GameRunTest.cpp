@@ -173,4 +173,33 @@ TEST_F(GameRun, AGameFromTheMainMenuAndBackKeepsItsMoneyAndClock)
     EXPECT_EQ(stored("Money"), "100") << "the gift at the start came once";
 }
 
+// A player whose harvest counter stands at a hundred starts a game: the award grows in, is
+// congratulated, flies to its place on the wall, lit in bronze, and stays won.
+TEST_F(GameRun, AnAwardWonInAGameIsPresentedAndKept)
+{
+    const std::string logos = key(60, "Space") + key(120, "Space") + key(180, "Space");
+    ASSERT_EQ(run(logos + "270 text Ann\n" + key(275, "Enter"), "FURROW_FRAMES=320 FURROW_PLATFORM=headless"), 0);
+    const auto wide = [](const std::string& _text) {
+        std::string out;
+        for (char c : _text)
+            out += std::string{c, '\0'};
+        return out;
+    };
+    const std::string profile = m_folder.file("home/Furrow/profiles/00000001.xml");
+    std::string bytes = readFileBytes(profile);
+    const std::string counter = wide("Name=\"awQCollect\" Val=\"0\"");
+    ASSERT_NE(bytes.find(counter), std::string::npos);
+    bytes.replace(bytes.find(counter), counter.size(), wide("Name=\"awQCollect\" Val=\"100\""));
+    writeFileBytes(profile, bytes);
+
+    const std::string game = logos + click(250, 400, 226) + shot(300, "award-grows.png") + shot(380, "award-panel.png") +
+                             click(390, 400, 460) + shot(440, "award-wall.png") + click(490, 400, 552);
+    ASSERT_EQ(run(game, "FURROW_FRAMES=580 " + VIRTUAL_DISPLAY), 0);
+    expectShot("award-grows.png", {{400, 260, eShade::wood}, {100, 150, eShade::sky}});
+    expectShot("award-panel.png", {{400, 460, eShade::green}, {250, 420, eShade::cream}});
+    expectShot("award-wall.png", {{130, 210, eShade::wood}, {30, 300, eShade::wood}});
+    EXPECT_EQ(stored("Award00Grow100"), "1");
+    EXPECT_EQ(stored("awardShow0"), "1");
+}
+
 } // namespace

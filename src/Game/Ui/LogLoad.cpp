@@ -92,6 +92,9 @@ void cLogLoad::loadXML(iXML* _xml_doc)
 {
     GUARD_BEGIN
     cBack::loadXML(_xml_doc);
+    // Only a shown and enabled screen is processed: any other would never call the next one.
+    if (!isOwnVisible() || !isEnabled())
+        throw "The loading screen must be visible and enabled (\"Visible\" and \"Enable\" 1).";
     loadChildPart(_xml_doc, "Progress", m_progress);
     iXML* element = nullptr;
     if (_xml_doc->get("MainMenuMusic", element))

@@ -1,5 +1,6 @@
 #include "Game/Ui/MainMenu.h"
 
+#include "Game/Ui/Awards.h"
 #include "Game/Ui/Credits.h"
 #include "Game/Ui/HightScores.h"
 #include "Game/Ui/Options.h"
@@ -175,8 +176,26 @@ void cMainMenu::onOptions(cView*)
     GUARD_END("void cMainMenu::onOptions(cView* _self)")
 }
 
-// The awards screen comes with the awards themselves; until then the button does nothing.
-void cMainMenu::onAwards(cView*) {}
+void cMainMenu::onAwards(cView*)
+{
+    GUARD_BEGIN
+    cMainMenu* menu = getInstance();
+    if (!menu || cAwards::getInstance())
+        return;
+    menu->hideTransparently();
+    cAwards* awards = new cAwards(nullptr);
+    awards->setLeaveCallback(&cMainMenu::onAwardsLeft);
+    awards->hide();
+    awards->showTransparently();
+    GUARD_END("void cMainMenu::onAwards(cView* _self)")
+}
+
+void cMainMenu::onAwardsLeft()
+{
+    GUARD_BEGIN
+    open(false);
+    GUARD_END("void cMainMenu::onAwardsLeft()")
+}
 
 void cMainMenu::onCredits(cView*)
 {

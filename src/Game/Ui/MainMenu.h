@@ -9,7 +9,7 @@
 class cText;
 
 // The hub outside a game: starts a game through the loading screen, changes the player,
-// and opens the options, credits, exit and high-score screens, each of which brings it back.
+// and opens the awards, options, credits, exit and high-score screens, each of which brings it back.
 // It also owns the backdrop that stays behind every shell screen, the fixed back.
 class cMainMenu : public cViewSingleton<cMainMenu>, public cBack {
 public:
@@ -42,6 +42,8 @@ public:
     static void onStart(cView* _self);
     static void onOptions(cView* _self);
     static void onAwards(cView* _self);
+    // The awards screen's leaving: the menu comes back.
+    static void onAwardsLeft();
     static void onCredits(cView* _self);
     static void onExit(cView* _self);
     static void onChangeUser(cView* _self);

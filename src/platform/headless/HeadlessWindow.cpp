@@ -1,5 +1,7 @@
 #include "platform/headless/HeadlessWindow.h"
 
+#include "platform/StopSignal.h"
+
 void cHeadlessWindow::create(const String& _title, Int _width, Int _height)
 {
     if (!m_createError.empty()) {
@@ -46,6 +48,11 @@ void cHeadlessWindow::setClientPosition(Int _x, Int _y)
 
 Bool cHeadlessWindow::pollEvent(sWindowEvent& _event)
 {
+    if (platform::takeStopSignal()) {
+        sWindowEvent close;
+        close.m_type = WE_CLOSE;
+        m_events.push(close);
+    }
     return m_events.pop(_event);
 }
 

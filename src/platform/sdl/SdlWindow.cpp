@@ -1,6 +1,7 @@
 #include "platform/sdl/SdlWindow.h"
 
 #include "platform/sdl/SdlCharacters.h"
+#include "platform/StopSignal.h"
 
 #include <SDL.h>
 
@@ -152,6 +153,11 @@ void cSdlWindow::setFullscreen(Bool _fullscreen)
 
 Bool cSdlWindow::pollEvent(sWindowEvent& _event)
 {
+    // SDL leaves the stop signals to a handler that was there before it.
+    if (platform::takeStopSignal() && !m_closeSent) {
+        push(WE_CLOSE);
+        m_closeSent = true;
+    }
     SDL_Event raw;
     while (m_events.empty() && SDL_PollEvent(&raw)) {
         for (auto& listener : m_listeners)

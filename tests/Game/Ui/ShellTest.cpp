@@ -26,6 +26,7 @@
 #include "support/EngineCore.h"
 #include "support/EngineHarness.h"
 #include "support/ImageFixtures.h"
+#include "support/Thrown.h"
 #include "support/Xml16.h"
 
 #include <gtest/gtest.h>
@@ -240,6 +241,32 @@ TEST_F(SilentLoadTest, AScreenFileWithoutMusicPlaysNothing)
     EXPECT_EQ(audibleChannels(), 0);
     EXPECT_EQ(m_engine.platform().getHeadlessSoundLibrary().countCalls("loadSample"), 0);
 }
+
+// A hidden or disabled loading screen is never processed, so it would never open the next
+// screen and the game would stand on it for good: its file is an error that names it.
+struct sDamagedLoad {
+    const char* root;
+    const char* expected;
+};
+
+class DamagedLoadTest : public cShellTest, public ::testing::WithParamInterface<sDamagedLoad> {
+protected:
+    DamagedLoadTest() : cShellTest({{"Ui/Load.xml", makeXml16(std::string("<Load ") + GetParam().root + "/>")}}) {}
+};
+
+TEST_P(DamagedLoadTest, IsAnErrorNamingTheFileAndNeverAStandstill)
+{
+    const std::string error = thrownText([] { cLogLoad::start("missing.xml", nullptr, 3, true); });
+    EXPECT_EQ(error.find(GetParam().expected), 0u) << error;
+    EXPECT_NE(error.find("\nwhile reading \"Ui/Load.xml\"\n"), std::string::npos) << error;
+}
+
+INSTANTIATE_TEST_SUITE_P(Roots, DamagedLoadTest,
+    ::testing::Values(sDamagedLoad{"Visible=\"0\" Enable=\"1\"", "The loading screen must be visible and enabled"},
+        sDamagedLoad{"Visible=\"1\" Enable=\"0\"", "The loading screen must be visible and enabled"},
+        sDamagedLoad{"Visible=\"-1\" Enable=\"1\"", "The attribute \"Visible\" is not 0 or 1: \"-1\"."},
+        sDamagedLoad{"Visible=\"1\" Enable=\"NaN\"", "The attribute \"Enable\" is not 0 or 1: \"NaN\"."},
+        sDamagedLoad{"Visible=\"1e308\" Enable=\"1\"", "The attribute \"Visible\" is not 0 or 1"}));
 
 // The logos as the entry opens them, their fade-in over.
 class PreloadTest : public cShellTest {

@@ -1,0 +1,40 @@
+#pragma once
+#include "Ui/AnimButton.h"
+#include "Ui/Picture.h"
+#include "Ui/TextButton.h"
+
+class cAward;
+class cMultilineText;
+class iResource;
+
+// The congratulation shown on the awards screen for an award just earned: what it was for,
+// a word of praise and an OK that sends the award to its place.
+class cAwardPanel : public cPicture {
+public:
+    using cPanelButton = cTextButtonT<cAnimButton>;
+
+    // Built from "UI/AwardPanel.xml" with the texts of _award; _on_ok answers the OK button.
+    cAwardPanel(const cAward* _award, cButtonPrototype::fButtonEvent _on_ok);
+    ~cAwardPanel() override;
+
+    // "AwardPicPosition", "OkButton", "Text", "CongratulationText", "Sound", the panel's own
+    // picture keys, then the award's texts.
+    void loadXML(iXML* _xml_doc) override;
+    // Plays the sound as it comes up.
+    void showed() override;
+
+    cPanelButton* getOkButton() const { return m_ok; }
+    cMultilineText* getText() const { return m_text; }
+    cMultilineText* getCongratulationText() const { return m_congratulation; }
+    const Vector2& getAwardPicPosition() const { return m_awardPicPosition; }
+    iResource* getSound() const { return m_sound; }
+
+private:
+    const cAward* m_award;
+    // Children of the panel.
+    cPanelButton* m_ok;
+    cMultilineText* m_text;
+    cMultilineText* m_congratulation;
+    iResource* m_sound = nullptr;
+    Vector2 m_awardPicPosition{0, 0};
+};

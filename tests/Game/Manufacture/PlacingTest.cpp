@@ -1,0 +1,242 @@
+#include "ManufactureHarness.h"
+
+#include "Game/Manufacture/DepotExplos.h"
+#include "Game/Manufacture/HouseFit.h"
+#include "Ui/PriceText.h"
+#include "Ui/Text.h"
+
+namespace {
+
+class cPlacingTest : public cManufactureTest {
+protected:
+    explicit cPlacingTest(const tDataFiles& _extra = {}) : cManufactureTest(_extra) {}
+    UInt explosions() const
+    {
+        UInt count = 0;
+        for (const auto& child : m_screen->getChildren())
+            count += dynamic_cast<cDepotExplos*>(child.second) ? 1 : 0;
+        return count;
+    }
+};
+
+} // namespace
+
+TEST_F(cPlacingTest, ANewHouseIsPaidWhereItFitsAndGivenUpFreeWhereItDoesNot)
+{
+    key::Money() = 500;
+    cProductionHouse* house = buy(cGame::HEN_HOUSE, 200, 300);
+    ASSERT_NE(house, nullptr);
+    EXPECT_EQ(house->getDeep(), house->getBaseDeep() + cProductionHouse::TAKEN_DEEP);
+    EXPECT_FALSE(m_screen->getBuildButton()->isEnabled()) << "the screen waits while a house is on the cursor";
+    m_engine.press(true);
+    m_engine.press(false);
+    EXPECT_EQ(cGame::getMoney(), 350);
+    EXPECT_FALSE(cProductionHouse::isHouseTaken());
+    EXPECT_EQ(house->getUpgrade(), 0);
+    EXPECT_EQ(key::XProdPos[house->getIndex()], 200.0f);
+    EXPECT_TRUE(key::awManDepotBuild[cGame::HEN_HOUSE]);
+    EXPECT_EQ(m_screen->getSelected(), house);
+    EXPECT_TRUE(m_screen->getBuildButton()->isEnabled());
+
+    cProductionHouse* second = buy(cGame::HEN_HOUSE, 230, 300);
+    const UInt slot = second->getIndex();
+    m_engine.press(true);
+    m_engine.press(false);
+    EXPECT_EQ(cGame::getMoney(), 350) << "an overlapping house is given up unpaid";
+    EXPECT_EQ(key::SlotUpgrade[slot], -1);
+    EXPECT_EQ(m_screen->getCount(), 1u);
+    EXPECT_EQ(explosions(), 0u) << "a house that never stood leaves no cloud";
+}
+
+TEST_F(cPlacingTest, APlacedHouseIsPaidEvenWhenTheMoneyFellBelowItsPrice)
+{
+    key::Money() = 500;
+    buy(cGame::SHEEP_FOLD, 200, 300);
+    key::Money() = 40;
+    m_engine.press(true);
+    m_engine.press(false);
+    EXPECT_EQ(cGame::getMoney(), 0);
+}
+
+TEST_F(cPlacingTest, APressMovedNoFurtherThanTheThresholdSelectsAndAFartherOneDrags)
+{
+    key::Money() = 500;
+    cProductionHouse* house = place(cGame::HEN_HOUSE, 200, 300);
+    m_screen->selectDepot(nullptr, false);
+    struct sCase {
+        Int dx;
+        Int dy;
+        Bool drags;
+    };
+    for (const sCase& c : {sCase{4, 4, false}, sCase{5, 5, true}}) {
+        m_engine.moveTo(200, 300);
+        m_engine.press(true);
+        m_engine.moveTo(200 + c.dx, 300 + c.dy);
+        EXPECT_EQ(cProductionHouse::isHouseTaken(), c.drags) << c.dx;
+        m_engine.moveTo(200, 300);
+        m_engine.press(false);
+        EXPECT_FALSE(cProductionHouse::isHouseTaken());
+        EXPECT_EQ(m_screen->getSelected() == house, !c.drags) << c.dx;
+        m_screen->selectDepot(nullptr, false);
+    }
+    EXPECT_EQ(cGame::getMoney(), 350) << "moving costs nothing";
+}
+
+TEST_F(cPlacingTest, ADraggedHouseKeepsItsNewPlaceAndARightClickTakesItBack)
+{
+    key::Money() = 500;
+    cProductionHouse* house = place(cGame::HEN_HOUSE, 200, 300);
+    m_engine.press(true);
+    m_engine.moveTo(260, 320);
+    m_engine.moveTo(300, 340);
+    m_engine.press(false);
+    EXPECT_EQ(key::XProdPos[house->getIndex()], 300.0f);
+    EXPECT_EQ(key::YProdPos[house->getIndex()], 340.0f);
+    m_engine.press(true);
+    m_engine.moveTo(400, 400);
+    ASSERT_EQ(cProductionHouse::getTakenHouse(), house);
+    rightClick();
+    EXPECT_FALSE(cProductionHouse::isHouseTaken());
+    EXPECT_EQ(house->getPosition(), Vector2(300, 340));
+    EXPECT_EQ(key::XProdPos[house->getIndex()], 300.0f);
+    EXPECT_EQ(cGame::getMoney(), 350);
+}
+
+TEST_F(cPlacingTest, ARightClickLeavesANewHouseOnTheCursorAndOnlyOneHouseIsEverTaken)
+{
+    key::Money() = 500;
+    cProductionHouse* house = buy(cGame::HEN_HOUSE, 200, 300);
+    rightClick();
+    EXPECT_EQ(cProductionHouse::getTakenHouse(), house);
+    m_engine.moveTo(220, 320);
+    EXPECT_EQ(house->getPosition(), Vector2(220, 320));
+}
+
+TEST_F(cPlacingTest, ADestroyedHouseLeavesACloudAndAnEmptySlotAndNothingElseCounts)
+{
+    key::Money() = 500;
+    cProductionHouse* house = place(cGame::HEN_HOUSE, 200, 300);
+    const UInt slot = house->getIndex();
+    cManufacture::onClickDestroy(nullptr);
+    EXPECT_EQ(key::SlotUpgrade[slot], -1);
+    EXPECT_EQ(key::ProdType[slot], UInt(cGame::HEN_HOUSE));
+    EXPECT_EQ(explosions(), 1u);
+    EXPECT_EQ(key::awQDestroy(), 1u);
+    cManufacture::onClickDestroy(nullptr);
+    EXPECT_EQ(key::awQDestroy(), 1u) << "nothing selected, nothing destroyed";
+    EXPECT_EQ(cGame::getMoney(), 350) << "nothing is refunded";
+}
+
+TEST_F(cPlacingTest, TheUpgradeIsOfferedByMoneyAndLevelsAndHiddenAtTheTop)
+{
+    key::Money() = 1000;
+    cProductionHouse* house = place(cGame::SHEEP_FOLD, 200, 300);
+    struct sCase {
+        UInt avail;
+        Int money;
+        Bool shown;
+        Bool enabled;
+    };
+    for (const sCase& c : {sCase{3, 200, true, true}, sCase{3, 199, true, false}, sCase{0, 5000, false, false}}) {
+        key::upgradeAvail(cGame::SHEEP_FOLD) = c.avail;
+        key::Money() = c.money;
+        m_screen->selectDepot(house, false);
+        EXPECT_EQ(m_screen->getUpgradeButton()->isOwnVisible(), c.shown) << c.money;
+        EXPECT_EQ(m_screen->getUpgradeButton()->isEnabled(), c.enabled) << c.money;
+    }
+    key::upgradeAvail(cGame::SHEEP_FOLD) = 3;
+    key::Money() = 5000;
+    house->setUpgrade(3, false);
+    m_screen->selectDepot(house, false);
+    EXPECT_FALSE(m_screen->getUpgradeButton()->isOwnVisible());
+    cManufacture::onClickUpgradeBuilding(nullptr);
+    EXPECT_EQ(cGame::getMoney(), 5000) << "no level past the top is sold";
+}
+
+TEST_F(cPlacingTest, AnUpgradePaysTheNextLevelOnceAndNotPastTheLevelsTheDataHas)
+{
+    key::Money() = 1000;
+    cProductionHouse* house = place(cGame::SHEEP_FOLD, 200, 300);
+    key::upgradeAvail(cGame::SHEEP_FOLD) = 3;
+    m_screen->selectDepot(house, false);
+    EXPECT_EQ(m_screen->getUpgradeText()->getString(), u"200");
+    cManufacture::onClickUpgradeBuilding(nullptr);
+    EXPECT_EQ(house->getUpgrade(), 1);
+    EXPECT_EQ(cGame::getMoney(), 700);
+}
+
+// A hen house whose data describes one level only, though more are on sale.
+class cOneLevelTest : public cPlacingTest {
+protected:
+    cOneLevelTest()
+        : cPlacingTest({{"Manufacture/HenHouse.xml", houseXml("HenHouse", "<Up0 MaxProductionTime=\"5\" ProductionNum=\"2\" />")}})
+    {
+    }
+};
+
+TEST_F(cOneLevelTest, NoLevelIsSoldThatTheDataDoesNotHave)
+{
+    key::Money() = 1000;
+    cProductionHouse* small = place(cGame::HEN_HOUSE, 450, 300);
+    key::upgradeAvail(cGame::HEN_HOUSE) = 3;
+    const Int money = cGame::getMoney();
+    m_screen->selectDepot(small, false);
+    EXPECT_FALSE(m_screen->getUpgradeButton()->isOwnVisible());
+    cManufacture::onClickUpgradeBuilding(nullptr);
+    EXPECT_EQ(cGame::getMoney(), money) << "a level without data is never paid for";
+}
+
+TEST_F(cPlacingTest, TwentyHousesFillTheScreenAndAFurtherPurchaseIsIgnored)
+{
+    for (UInt i = 0; i < cManufacture::SLOT_COUNT; ++i) {
+        key::SlotUpgrade[i] = 0;
+        m_screen->createBuilding(cGame::MILL, Int(i));
+    }
+    EXPECT_EQ(m_screen->getCount(), cManufacture::SLOT_COUNT);
+    EXPECT_FALSE(m_screen->getUpgradeButton()->isOwnVisible());
+    m_screen->createBuilding(cGame::MILL, -1);
+    EXPECT_EQ(m_screen->getCount(), cManufacture::SLOT_COUNT);
+}
+
+TEST_F(cPlacingTest, APressOnTheFieldDeselectsButNotBesideItOrOnTheScreensButtons)
+{
+    key::Money() = 1000;
+    cProductionHouse* house = place(cGame::HEN_HOUSE, 200, 300);
+    struct sCase {
+        Int x;
+        Int y;
+        Bool deselects;
+    };
+    for (const sCase& c : {sCase{5, 300, false}, sCase{200, 300, false}, sCase{700, 550, false}, sCase{400, 300, true}}) {
+        m_screen->selectDepot(house, false);
+        m_engine.moveTo(c.x, c.y);
+        cManufacture::onClickField(m_screen);
+        EXPECT_EQ(m_screen->getSelected() == nullptr, c.deselects) << c.x << "," << c.y;
+    }
+}
+
+TEST_F(cPlacingTest, HousesCollideOnlyWhereTheirMasksShareAPixel)
+{
+    cControl a(nullptr), b(nullptr);
+    a.setSize(Vector2(10, 10));
+    b.setSize(Vector2(10, 10));
+    a.setPosition(Vector2(5, 5));
+    // Set only in the left half, and only in the right half.
+    VECTOR_VECTOR_BOOL left(10, std::vector<Bool>(10, false)), right = left;
+    for (UInt x = 0; x < 5; ++x)
+        for (UInt y = 0; y < 10; ++y) {
+            left[x][y] = true;
+            right[x + 5][y] = true;
+        }
+    struct sCase {
+        Float bx;
+        const VECTOR_VECTOR_BOOL* maskA;
+        const VECTOR_VECTOR_BOOL* maskB;
+        Bool collide;
+    };
+    for (const sCase& c : {sCase{15, nullptr, nullptr, false}, sCase{20, nullptr, nullptr, false},
+             sCase{12, nullptr, nullptr, true}, sCase{9, &left, &right, false}, sCase{6, &right, &left, true}}) {
+        b.setPosition(Vector2(c.bx, 5));
+        EXPECT_EQ(isHousesCollide(a, c.maskA, b, c.maskB), c.collide) << c.bx;
+    }
+}

@@ -1,0 +1,59 @@
+#include "engine/FatalError.h"
+#include "engine/Log.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <string>
+
+namespace {
+
+const std::size_t LIMIT = LOG_LINE_LIMIT;
+
+struct sCutCase {
+    const char* name;
+    std::string text, expected;
+};
+
+class LogCut : public ::testing::TestWithParam<sCutCase> {};
+
+TEST_P(LogCut, KeepsTheStartOfALongValueAndCountsTheRest)
+{
+    EXPECT_EQ(cutForLog(GetParam().text), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, LogCut,
+    ::testing::Values(sCutCase{"short", "Invalid time format", "Invalid time format"},
+        sCutCase{"at the limit", std::string(LIMIT, 'y'), std::string(LIMIT, 'y')},
+        sCutCase{"past the limit", std::string(LIMIT + 10, 'y'), std::string(LIMIT, 'y') + "... (10 more bytes)"},
+        // Never half a character: the two bytes of é straddle the limit.
+        sCutCase{"a character at the edge", std::string(LIMIT - 1, 'a') + "\xC3\xA9" + "bbbbb",
+            std::string(LIMIT - 1, 'a') + "... (7 more bytes)"}),
+    [](const auto& _info) {
+        std::string name;
+        for (char c : std::string(_info.param.name))
+            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+        return name;
+    });
+
+TEST(LogCutLines, EachLineOfAStackIsCutAloneAndTheRestSurvive)
+{
+    const std::string stack = "The attribute \"Visible\" is not 0 or 1: \"" + std::string(3 * LIMIT, '9') +
+                              "\".\nwhile reading \"Ui/Load.xml\"\nMain";
+    const std::string cut = cutLinesForLog(stack);
+    EXPECT_LT(cut.size(), LIMIT + 100);
+    EXPECT_NE(cut.find("more bytes)\nwhile reading \"Ui/Load.xml\"\nMain"), std::string::npos);
+}
+
+// One damaged attribute of eight million characters once wrote 32 MB to the error log.
+TEST(LogCutLines, AFatalReportOfAHugeValueWritesAShortErrorLog)
+{
+    cTempFolder folder(true);
+    reportFatalError("Cant't find file '" + std::string(8000000, 'x') + "'\nMain");
+    const std::string log = readFileBytes(folder.file("error.log"));
+    EXPECT_LT(log.size(), 2 * LIMIT);
+    EXPECT_EQ(log.substr(log.size() - 5), "Main\n");
+}
+
+} // namespace

@@ -1,0 +1,98 @@
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// Past the logos, a new player, and Play: the rest of the run is the game itself.
+const char* const INTO_A_GAME = "60 down Space\n61 up Space\n120 down Space\n121 up Space\n"
+                                "180 down Space\n181 up Space\n270 text Ann\n275 down Enter\n276 up Enter\n"
+                                "340 move 400 226\n345 press left\n346 release left\n";
+
+// The game started headless from the build folder on the walk into a game, in a home of its
+// own; _frames 0 lets it run until it is stopped.
+class HeadlessRun : public ::testing::Test {
+protected:
+    void SetUp() override { writeFileBytes(m_folder.file("walk.txt"), INTO_A_GAME); }
+
+    pid_t start(unsigned _frames)
+    {
+        std::vector<std::string> environment = {"FURROW_PLATFORM=headless", "FURROW_HOME=" + home(_frames),
+            "FURROW_REPLAY=" + m_folder.file("walk.txt"), "FURROW_FRAME_TIME=0.02", "SDL_AUDIODRIVER=dummy",
+            // The sanitizer keeps freed blocks for a while; a small quarantine lets the size settle.
+            "ASAN_OPTIONS=detect_leaks=0:quarantine_size_mb=4"};
+        if (_frames > 0)
+            environment.push_back("FURROW_FRAMES=" + std::to_string(_frames));
+        std::vector<char*> variables;
+        for (std::string& variable : environment)
+            variables.push_back(variable.data());
+        variables.push_back(nullptr);
+        const pid_t child = fork();
+        if (child == 0) {
+            char* const arguments[] = {const_cast<char*>(FURROW_GAME), nullptr};
+            if (chdir(FURROW_BUILD) == 0)
+                execve(FURROW_GAME, arguments, variables.data());
+            _exit(127);
+        }
+        return child;
+    }
+    // The exit status of _child, or -1 when it did not exit by itself; its peak resident size.
+    static int finish(pid_t _child, long& _peakKb)
+    {
+        int status = 0;
+        rusage usage{};
+        if (_child <= 0 || wait4(_child, &status, 0, &usage) != _child || !WIFEXITED(status))
+            return -1;
+        _peakKb = usage.ru_maxrss;
+        return WEXITSTATUS(status);
+    }
+    std::string home(unsigned _frames) const { return m_folder.file("home" + std::to_string(_frames)); }
+    std::string profileFile(unsigned _frames, const std::string& _name) const
+    {
+        std::string text;
+        for (char byte : readFileBytes(home(_frames) + "/Furrow/profiles/" + _name))
+            if (byte != 0)
+                text += byte;
+        return text;
+    }
+
+    cTempFolder m_folder;
+};
+
+// A headless game ran out of memory after a few minutes once; its size must not follow its length.
+TEST_F(HeadlessRun, ResidentMemoryStaysFlatOverTwentyThousandFrames)
+{
+    long shortRun = 0, longRun = 0;
+    ASSERT_EQ(finish(start(2000), shortRun), 0);
+    ASSERT_EQ(finish(start(20000), longRun), 0);
+    EXPECT_LT(longRun - shortRun, 16 * 1024) << "2,000 frames: " << shortRun << " KB, 20,000: " << longRun << " KB";
+}
+
+// Stopped by its session in the middle of a game, the game still leaves the normal way: the
+// player's clock is saved and the index says nobody is playing.
+TEST_F(HeadlessRun, AStopSignalEndsTheGameThroughItsNormalExit)
+{
+    const pid_t child = start(0);
+    ASSERT_GT(child, 0);
+    // The index is written when the player is made; the game then starts soon after.
+    for (int wait = 0; wait < 600 && profileFile(0, "profiles.xml").empty(); ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    ASSERT_EQ(kill(child, SIGTERM), 0);
+    long peak = 0;
+    ASSERT_EQ(finish(child, peak), 0);
+    EXPECT_NE(profileFile(0, "profiles.xml").find("NowPlaying=\"0\""), std::string::npos);
+    EXPECT_NE(profileFile(0, "00000001.xml").find("Name=\"GameTime\""), std::string::npos);
+}
+
+} // namespace
