@@ -13,6 +13,19 @@
 #include "Ui/ViewFile.h"
 #include "engine/ErrorStack.h"
 
+namespace {
+
+constexpr UInt ACCEPT_TIP = 42;
+
+// The tip on a refused offer closes with the offer.
+Bool offerClosed(cControl* /*_pointed*/)
+{
+    const cContractProvide* offer = cContractProvide::getInstance();
+    return !offer || !offer->isVisible();
+}
+
+} // namespace
+
 cContractProvide::cContractProvide(cView* _parent) : cContractAimBase(_parent)
 {
     GUARD_BEGIN
@@ -101,7 +114,9 @@ void cContractProvide::process()
     GUARD_BEGIN
     cContractAimBase::process();
     cTutorialManager* tutorial = cTutorialManager::getInstance();
-    if (isOpen() && !m_yes->isEnabled() && tutorial && tutorial->canRunTip(eTips(42)))
-        tutorial->runActionTip(eTips(42), m_yes);
+    if (isOpen() && !m_yes->isEnabled() && tutorial && tutorial->canRunTip(ACCEPT_TIP)) {
+        tutorial->setCondition(ACCEPT_TIP, &offerClosed);
+        tutorial->runActionTip(ACCEPT_TIP, m_yes);
+    }
     GUARD_END("void cContractProvide::process()")
 }
