@@ -7,6 +7,9 @@
 #include "engine/ValueConvert.h"
 
 #include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <vector>
 
 namespace {
 
@@ -18,6 +21,65 @@ DXColor unpack(UInt _argb)
     DXColor colour;
     return colorFromARGB(colour, _argb);
 }
+
+// How wide a line shows the leading part of a piece's remainder, answered without laying the
+// line out: the characters are measured once per piece, and the widths of every leading part
+// of a remainder are summed once when the remainder starts. A layout adds the same widths one
+// by one in its own order (right to left turns it), so its sum may differ from ours by a few
+// rounding steps; a width within that distance of the limit is asked of the line itself, which
+// keeps every break exactly where the layout would put it.
+class cLineWidths {
+public:
+    cLineWidths(cText& _line, const WString& _piece, Float _limit)
+        : m_piece(_piece), m_limit(_limit), m_measured(_line.measureCharacters(_piece, m_widths))
+    {
+    }
+
+    // The remainder now starts at _start of the piece.
+    void startAt(size_t _start)
+    {
+        m_start = _start;
+        if (!m_measured)
+            return;
+        const size_t count = m_piece.size() - _start;
+        m_sums.assign(count + 1, 0.0);
+        m_magnitudes.assign(count + 1, 0.0);
+        for (size_t i = 0; i < count; ++i) {
+            m_sums[i + 1] = m_sums[i] + m_widths[_start + i];
+            m_magnitudes[i + 1] = m_magnitudes[i] + std::fabs(double(m_widths[_start + i]));
+        }
+    }
+
+    // Whether _line, shown the first _length characters of the remainder, is wider than the
+    // limit, or no wider. Either may leave _line showing those characters.
+    Bool wider(cText& _line, size_t _length) { return side(_line, _length) > 0; }
+    Bool fits(cText& _line, size_t _length) { return side(_line, _length) < 0; }
+
+private:
+    // 1 wider than the limit, -1 no wider.
+    int side(cText& _line, size_t _length)
+    {
+        if (m_measured) {
+            // Each of the layout's additions rounds by at most half a float step of the sum so far.
+            const double sum = m_sums[_length];
+            const double slack = m_magnitudes[_length] * double(_length + 2) * FLT_EPSILON + 1e-30;
+            if (sum - slack > m_limit)
+                return 1;
+            if (sum + slack <= m_limit)
+                return -1;
+        }
+        _line.setString(m_piece.substr(m_start, _length));
+        const Float width = _line.getWidth();
+        return width > m_limit ? 1 : width <= m_limit ? -1 : 0;
+    }
+
+    const WString& m_piece;
+    const Float m_limit;
+    std::vector<Float> m_widths;
+    const Bool m_measured;
+    size_t m_start = 0;
+    std::vector<double> m_sums, m_magnitudes;
+};
 
 } // namespace
 
@@ -91,9 +153,10 @@ cText* cMultilineText::newLine(UInt _k)
 void cMultilineText::addPiece(const WString& _piece, UInt& _k)
 {
     cText* line = newLine(_k);
-    line->setString(_piece);
     if (m_wrapText)
         wrapLine(_piece, _k, line);
+    else
+        line->setString(_piece);
     ++_k;
 }
 
@@ -138,31 +201,37 @@ void cMultilineText::alignLines()
 void cMultilineText::wrapLine(const WString& _piece, UInt& _k, cText* _line)
 {
     GUARD_BEGIN
-    const Float width = getSize().x;
-    WString rest;
-    WString current = _piece;
-    _line->setString(current);
-    while (_line->getWidth() > width) {
+    cLineWidths widths(*_line, _piece, getSize().x);
+    // A line shows the remainder of the piece from _piece[start]; one that is too wide breaks
+    // at the last space that lets it fit. Each line is given its string once, when it is known:
+    // a line given a long string makes a letter for each character.
+    size_t start = 0;
+    widths.startAt(start);
+    while (widths.wider(*_line, _piece.size() - start)) {
+        const WString current = _piece.substr(start);
+        // Where the rest goes on from, once a space was tried; the line shows up to there.
+        size_t rest = WString::npos;
         for (size_t p = current.rfind(SPACE); p != WString::npos; p = p ? current.rfind(SPACE, p - 1) : WString::npos) {
             if (p == 0) {
                 // A continuation whose only space left is its first: what was cut off goes on a
                 // line of its own, and this piece is done.
-                newLine(++_k)->setString(rest);
+                _line->setString(current.substr(0, rest));
+                newLine(++_k)->setString(rest == WString::npos ? WString() : current.substr(rest));
                 return;
             }
-            rest = current.substr(p);
-            _line->setString(current.substr(0, p));
-            if (_line->getWidth() <= width)
+            rest = p;
+            if (widths.fits(*_line, p))
                 break;
         }
+        _line->setString(current.substr(0, rest));
         // A line without a usable space stays too wide.
-        if (rest.empty())
+        if (rest == WString::npos)
             return;
         _line = newLine(++_k);
-        current = rest;
-        _line->setString(current);
-        rest.clear();
+        start += rest;
+        widths.startAt(start);
     }
+    _line->setString(_piece.substr(start));
     GUARD_END("void cMultilineText::wrapLine(const WString& c)")
 }
 

@@ -44,8 +44,8 @@ public:
     void makeLines();
     // Line _k of the block: a shown, enabled copy of the prototype below the first line.
     cText* newLine(UInt _k);
-    // Breaks _line at spaces until it fits the width; every continuation line starts with the
-    // space it was broken at. _k counts the lines made.
+    // Gives _line the piece, broken at spaces until each line fits the width; every
+    // continuation line starts with the space it was broken at. _k counts the lines made.
     void wrapLine(const WString& _piece, UInt& _k, cText* _line);
 
     // The widest line by the first line's height plus the distances down to the last line.

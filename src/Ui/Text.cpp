@@ -179,6 +179,28 @@ void cText::makeLetters()
     GUARD_END("void cText::makeLetters()")
 }
 
+Bool cText::measureCharacters(const WString& _string, std::vector<Float>& _widths) const
+{
+    if (m_localized && cStringManager::exists())
+        return false;
+    _widths.assign(_string.size(), 0.0f);
+    auto* texture = dynamic_cast<cTexture*>(m_texture);
+    if (!texture || !m_font)
+        return true;
+    // The same products as the layout's, so that each width is the one it adds.
+    const Float tw = Float(texture->getTextureWidth()) * texture->getUScale();
+    for (size_t i = 0; i < _string.size(); ++i) {
+        sGlyph glyph;
+        if (_string[i] == SPACE)
+            _widths[i] = m_multiplier * m_spaceWidth;
+        else if (findGlyph(_string[i], glyph)) {
+            const Float advance = glyph.advance * tw;
+            _widths[i] = advance * m_multiplier;
+        }
+    }
+    return true;
+}
+
 WString cText::rotateString(const WString& _string)
 {
     GUARD_BEGIN

@@ -3,6 +3,7 @@
 #include "graphics/FontFile.h"
 
 #include <list>
+#include <vector>
 
 class cLetter;
 
@@ -61,6 +62,11 @@ public:
     Bool isLettersDirty() const { return m_lettersDirty; }
     Bool getRightToLeft() const { return m_rightToLeft; }
     void setRightToLeft(Bool _rightToLeft);
+
+    // What each character of _string adds to the width when this text shows it: a space its
+    // space width, a drawable character its advance, anything else nothing (all nothing without
+    // a font and a picture). False, and nothing measured, when the string would be translated.
+    Bool measureCharacters(const WString& _string, std::vector<Float>& _widths) const;
 
     // Right-to-left order: the characters reversed, except that each run of Latin letters and
     // digits keeps its own order ("abc 12" gives "12 abc").

@@ -197,12 +197,25 @@ iFile* cFileManager::open(const String& _name, const ULong)
     const auto found = m_index.find(key);
     if (found == m_index.end())
         throw "File \"" + key + "\" not found.";
-    const sEntry& entry = found->second;
-    if (entry.tag.empty())
-        return new cRealFile(m_root + entry.path, cRealFile::ACCESS_READ, cRealFile::OPEN_EXISTING);
-    if (entry.tag == COMMON_TAG)
-        return new cRealFile(m_common + entry.path, cRealFile::ACCESS_READ, cRealFile::OPEN_EXISTING);
-    const String package = m_root + entry.tag;
+    return openEntry(found->second);
+    GUARD_END("iFile* cFileManager::open(const String& _name, const ULong _access)")
+}
+
+iFile* cFileManager::openShipped(const String& _name)
+{
+    GUARD_BEGIN
+    const auto found = m_shadowIndex.find(lowerCase(_name));
+    return found == m_shadowIndex.end() ? nullptr : openEntry(found->second);
+    GUARD_END("iFile* cFileManager::openShipped(const String& _name)")
+}
+
+iFile* cFileManager::openEntry(const sEntry& _entry)
+{
+    if (_entry.tag.empty())
+        return new cRealFile(m_root + _entry.path, cRealFile::ACCESS_READ, cRealFile::OPEN_EXISTING);
+    if (_entry.tag == COMMON_TAG)
+        return new cRealFile(m_common + _entry.path, cRealFile::ACCESS_READ, cRealFile::OPEN_EXISTING);
+    const String package = m_root + _entry.tag;
     sOpenPackages& packages = m_openPackages[package];
     if (packages.size < 0)
         packages.size = platform::getFileSize(package);
@@ -211,8 +224,7 @@ iFile* cFileManager::open(const String& _name, const ULong)
         open = packages.idle.back();
         packages.idle.pop_back();
     }
-    return new cZipFile(package, entry.path, entry.position, open, packages.size, &cFileManager::onPackageDone);
-    GUARD_END("iFile* cFileManager::open(const String& _name, const ULong _access)")
+    return new cZipFile(package, _entry.path, _entry.position, open, packages.size, &cFileManager::onPackageDone);
 }
 
 iFile* cFileManager::create(const WString& _name)

@@ -28,6 +28,9 @@ public:
     // For reading; _access is accepted for the callers' sake and not used. The caller owns
     // the file. Raises "File "<name>" not found." for a name that is not in the index.
     virtual iFile* open(const String& _name, const ULong _access = 0);
+    // The copy shipped with the game (loose or packed) even where the player's copy hides it;
+    // null when the game ships none.
+    iFile* openShipped(const String& _name);
     // A new empty file in the common folder under the lower-cased name, open for reading and
     // writing; it takes the place of the old file only when it is closed after every write
     // succeeded. Backslashes count as '/' here.
@@ -71,6 +74,7 @@ private:
     };
     using INDEX = std::map<String, sEntry>;
 
+    iFile* openEntry(const sEntry& _entry);
     void build(const String& _rootDirectory, const String& _packageExtention);
     void closeOpenPackages();
     void indexPackage(const String& _package);

@@ -1,9 +1,13 @@
 #include "engine/Settings.h"
 
 #include "engine/ErrorStack.h"
+#include "engine/File.h"
+#include "engine/FileManager.h"
+#include "engine/FileSizeLimit.h"
 #include "engine/LogManager.h"
 #include "engine/NumberFormat.h"
 #include "engine/ResourceManager.h"
+#include "engine/SettingsCheck.h"
 #include "engine/TextConvert.h"
 #include "engine/ValueConvert.h"
 #include "engine/XML.h"
@@ -11,6 +15,7 @@
 #include "engine/XmlEscape.h"
 
 #include <memory>
+#include <vector>
 
 cSettings::cSettings()
 {
@@ -32,18 +37,55 @@ cSettings::~cSettings()
     }
 }
 
+namespace {
+
+void readSections(iXML* _document, SETTINGS_MAP& _properties)
+{
+    iXML* section = nullptr;
+    String tag;
+    for (UInt i = 0; _document->get(i, section, &tag); ++i)
+        for (const auto& attribute : section->getAttributeMap())
+            _properties[toString(decodeXmlName(toWString(tag)))][toString(decodeXmlName(attribute.first))] =
+                attribute.second;
+}
+
+// The values the game ships, for the player's values that do not read; none when the
+// shipped copy is missing or damaged itself.
+SETTINGS_MAP readShipped(const String& _filename)
+{
+    SETTINGS_MAP shipped;
+    cFileManager* files = cFileManager::getInstance();
+    if (!files)
+        return shipped;
+    try {
+        std::unique_ptr<iFile> file(files->openShipped(_filename));
+        if (!file)
+            return shipped;
+        std::vector<char> bytes(file->getSize() <= getFileSizeLimit(_filename) ? file->getSize() : 0);
+        if (!bytes.empty() && file->read(bytes.data(), ULong(bytes.size())) == bytes.size()) {
+            cXML document(_filename, bytes.data(), ULong(bytes.size()));
+            readSections(&document, shipped);
+        }
+    } catch (...) {
+        shipped.clear();
+    }
+    return shipped;
+}
+
+} // namespace
+
 void cSettings::load(const String& _filename)
 {
     GUARD_BEGIN
     iXML* document = cResourceManager::getInstance()->getXML(_filename);
     // The settings keep their own copy of every value: the document is not needed again.
     std::unique_ptr<iResource> owner(dynamic_cast<iResource*>(document));
-    iXML* section = nullptr;
-    String tag;
-    for (UInt i = 0; document->get(i, section, &tag); ++i)
-        for (const auto& attribute : section->getAttributeMap())
-            m_properties[toString(decodeXmlName(toWString(tag)))][toString(decodeXmlName(attribute.first))] =
-                attribute.second;
+    readSections(document, m_properties);
+    // What the game ships is taken as it is; the player's copy is what a run can damage.
+    cFileManager* files = cFileManager::getInstance();
+    String key = _filename;
+    if (files && files->isCommonExist(toLowerCase(key)))
+        checkSettings(m_properties, readShipped(_filename));
     GUARD_END("void cSettings::load(const String &_filename)")
 }
 

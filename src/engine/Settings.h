@@ -1,4 +1,5 @@
 #pragma once
+#include "engine/SettingsCheck.h"
 #include "engine/Singleton.h"
 #include "engine/Types.h"
 
@@ -7,7 +8,8 @@
 // The program's configuration: text values in named sections, read from "sys/settings.xml"
 // at start and written back into the application-data folder at exit. A value that is asked
 // for and missing is created empty, so the written file lists every key the program uses;
-// getters return whether the key existed, and callers preset their defaults.
+// getters return whether the key existed, and callers preset their defaults. Values the game
+// reads with a range are checked on loading (see checkSettings).
 // ULong and Long are the same 32-bit types as UInt and Int here, so their overloads serve all four.
 class cSettings : public cSingleton<cSettings> {
 public:
@@ -43,7 +45,7 @@ private:
     const WString* find(const String& _section, const String& _name);
     void store(const String& _section, const String& _name, const WString& _value);
 
-    std::map<String, std::map<String, WString>> m_properties;
+    SETTINGS_MAP m_properties;
     String m_fileName = "sys/settings.xml";
     Bool m_saveOnExit = true;
 };

@@ -770,6 +770,73 @@ TEST_F(MultilineText, WrappedLinesBreakAtTheLastSpaceThatFitsAndPushLaterLinesDo
               (std::vector<std::string>{"aaa", " bbbbbbb", ""}));
 }
 
+// The wrap as a line laid out again for every try would give it, the lines as strings.
+std::vector<WString> wrapByLayout(cText& _scratch, const WString& _piece, Float _width)
+{
+    std::vector<WString> lines{_piece};
+    WString rest, current = _piece;
+    _scratch.setString(current);
+    while (_scratch.getWidth() > _width) {
+        for (size_t p = current.rfind(u' '); p != WString::npos; p = p ? current.rfind(u' ', p - 1) : WString::npos) {
+            if (p == 0) {
+                lines.push_back(rest);
+                return lines;
+            }
+            rest = current.substr(p);
+            lines.back() = current.substr(0, p);
+            _scratch.setString(lines.back());
+            if (_scratch.getWidth() <= _width)
+                break;
+        }
+        if (rest.empty())
+            return lines;
+        current = rest;
+        lines.push_back(current);
+        _scratch.setString(current);
+        rest.clear();
+    }
+    return lines;
+}
+
+// Widths that floats do not hold exactly, either direction, runs of spaces, words wider than
+// the block and letters the font lacks: every break lands where laying the line out puts it.
+TEST_F(MultilineText, WrappingBreaksWhereTheLaidOutLineWouldBreak)
+{
+    const struct {
+        const char* multiplier;
+        const char* spaceWidth;
+        Float width;
+        Bool rightToLeft;
+    } cases[] = {{"1", "10", 200, false}, {"0.1", "3.7", 13.3f, false}, {"0.3", "10", 60.1f, true},
+        {"0.7", "0.35", 45, true}, {"1", "16", 16, false}};
+    const char16_t alphabet[] = u"abc1\u0416x    ";
+    for (const auto& c : cases) {
+        m_harness.core().settings().setPropertyT("game", "RightToLeftEnable", c.rightToLeft);
+        UInt seed = 11;
+        for (int sample = 0; sample < 12; ++sample) {
+            WString text;
+            for (int i = 0; i < 80; ++i) {
+                seed = seed * 1103515245u + 12345u;
+                text.push_back(alphabet[(seed >> 16) % (std::size(alphabet) - 1)]);
+            }
+            cMultilineText* block = makeBlock("", std::string("WrapText=\"1\" Multiplier=\"") + c.multiplier +
+                                                      "\" SpaceWidth=\"" + c.spaceWidth + "\"");
+            block->setSize(Vector2(c.width, 200));
+            block->setText(text, true);
+            cText* scratch = makeText(WString());
+            scratch->setMultiplier(std::stof(c.multiplier));
+            scratch->setSpaceWidth(std::stof(c.spaceWidth));
+            scratch->setRightToLeft(c.rightToLeft);
+            std::vector<WString> lines;
+            for (const cText* line : block->getLines())
+                lines.push_back(line->getString());
+            EXPECT_EQ(lines, wrapByLayout(*scratch, text, c.width)) << c.multiplier << " " << toString(text);
+            m_views.clear();
+        }
+    }
+    m_harness.core().settings().setPropertyT("game", "RightToLeftEnable", false);
+}
+
 TEST_F(MultilineText, VerticalAlignPlacesTheBlockAroundThePosition)
 {
     const struct {

@@ -233,7 +233,11 @@ void cContractLetterSlot::blink(Float _dt)
 
 void cContractLetterSlot::timeOut()
 {
-    setEmpty();
+    if (cFarm* farm = cFarm::getInstance())
+        farm->clearLetterSlot(this);
+    // A place of no farm's post box empties itself.
+    if (m_state != EMPTY)
+        setEmpty();
     playSound(m_puffSound.get());
     key::awQTask() = 0;
 }

@@ -47,7 +47,9 @@ cFarm::cFarm(cView* _parent) : cMovableBack(_parent)
     // Sprinkles of an earlier game in this run are gone with it.
     s_sprinkleCount = 0;
     makeControls();
+    makeLetterSlots();
     loadScreenLook(*this, "UI/gameUI/farm.xml");
+    restoreLetters();
     restoreSprinkles();
     updateUpgradeButton();
     GUARD_END("cFarm::cFarm(cView* _parent)")

@@ -10,6 +10,7 @@
 #include <vector>
 
 class cActionArea;
+class cContractLetterSlot;
 class cFarmFieldTile;
 class cPicture;
 class cSeedPackage;
@@ -117,9 +118,13 @@ public:
     void destroySprinkle(cSprinkle* _sprinkle);
     static UInt getSprinkleCount() { return s_sprinkleCount; }
 
-    // No letters are shown yet, so the post box always has room; a letter goes nowhere.
-    Bool haveLetterRoom() const { return true; }
-    void addLetter(sContractEvent* /*_event*/) {}
+    // The post box: the time-line asks for room before it sends a contract letter; a letter
+    // without a free place is dropped.
+    Bool haveLetterRoom() const { return m_letterCount != LETTER_PLACES; }
+    void addLetter(sContractEvent* _event);
+    void clearLetterSlot(cContractLetterSlot* _slot);
+    cContractLetterSlot* getLetterSlot(UInt _place) const { return m_letterSlots[_place]; }
+    UInt getLetterCount() const { return m_letterCount; }
     // Where the post box's letters lie, from "LetterPlace".
     const std::vector<Vector2>& getLetterPlaces() const { return m_letterPlaces; }
     iResource* getLetterSound() const { return m_letterSound.get(); }
@@ -158,6 +163,8 @@ private:
     void loadFieldArray(iXML* _xml_doc);
     void loadTables(iXML* _xml_doc);
     void restoreSprinkles();
+    void makeLetterSlots();
+    void restoreLetters();
     void bindMouse();
     void unbindMouse();
     void runTutorialTips();
@@ -182,6 +189,9 @@ private:
     Bool m_mouseDown = false;
     Bool m_dragWork = false;
     std::unique_ptr<iResource, sReleaseResource> m_letterSound;
+    // Children of the screen's content.
+    cContractLetterSlot* m_letterSlots[LETTER_PLACES] = {};
+    UInt m_letterCount = 0;
     // Children of the screen's content.
     cPicture* m_postBox = nullptr;
     cSeedsButton* m_seedsBuyButton = nullptr;

@@ -2,6 +2,7 @@
 
 #include "Game/Game.h"
 
+#include "Game/Ui/Cheats.h"
 #include "Game/Ui/Credits.h"
 #include "Game/Ui/HightScores.h"
 #include "Game/Ui/LogLoad.h"
@@ -16,6 +17,8 @@ void startShell()
 {
     GUARD_BEGIN
     cMainMenu::setGameStart(&cGame::startGame);
+    // The typed words are heard from the first logo to the end of the run.
+    new cCheats();
     cPreload* logos = new cPreload();
     logos->hide();
     logos->showTransparently();
@@ -25,6 +28,7 @@ void startShell()
 void endShell()
 {
     cGame::endGame();
+    runOrLog("delete cCheats", [] { delete cCheats::getInstance(); });
     // Screens hidden and disabled are in no set of the UI manager, which would leave them.
     runOrLog("delete cOptions", [] { delete cOptions::getInstance(); });
     runOrLog("delete cCredits", [] { delete cCredits::getInstance(); });
