@@ -13,6 +13,7 @@
 #include "Game/Farm/Journal.h"
 #include "Game/Farm/MowBuilding.h"
 #include "Game/Farm/Person.h"
+#include "Game/Farm/SeedPackage.h"
 #include "Game/Farm/WareDetail.h"
 #include "Game/Farm/WareHouse.h"
 #include "Game/Farm/WaterSource.h"
@@ -130,6 +131,7 @@ void cGame::build()
         made.add(new cAwardManager());
         menu->showFarmFast();
         cFarm::clearObjectOnMouse();
+        cSeedPackage::retakePointer();
     } catch (...) {
         // The level state is not written: what was read (or not yet read) of it must stay.
         // The sound and its channel go with the members.

@@ -11,6 +11,7 @@
 class cChannel;
 class iResource;
 class iXML;
+struct sLevelState;
 
 // Number of product kinds: 0..7 the crops, 8..18 the manufactured goods (good = kind - 8).
 inline constexpr UInt OVERALL_PROD_COUNT = 19;
@@ -145,6 +146,7 @@ private:
     void loadUpgradeStrings(iXML* _xml_doc);
     void loadUpgradeSound(iXML* _xml_doc);
     void startFly(const char* _xml, const WString& _text, const cState* _icon);
+    static void applyLevelState(const sLevelState& _state);
 
     sProdInfo m_products[OVERALL_PROD_COUNT];
     sSeedsInfo m_seeds[CULTIVATION_COUNT];

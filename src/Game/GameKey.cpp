@@ -3,19 +3,22 @@
 #include "engine/LogManager.h"
 #include "engine/TextConvert.h"
 
+#include <cmath>
 #include <sstream>
 #include <type_traits>
 
 namespace {
 
 // Integral values are compared as the signed numbers the game reads them as: a UInt "none"
-// is -1 here.
+// is -1 here. A real number must be finite as well.
 template <class Value>
 Bool isInRange(Value _value, Int _low, Int _high)
 {
     if constexpr (std::is_integral_v<Value>) {
         const Int value = static_cast<Int>(_value);
         return value >= _low && value <= _high;
+    } else if constexpr (std::is_floating_point_v<Value>) {
+        return std::isfinite(_value) && _value >= Value(_low) && _value <= Value(_high);
     } else {
         return true;
     }

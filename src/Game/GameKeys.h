@@ -2,6 +2,8 @@
 #include "Game/AwardKey.h"
 #include "Game/GameKey.h"
 
+#include <limits>
+
 // Every game variable the game keeps in the player's profile, in the order the defaults are
 // stored. Code names a variable only through these, so a misspelt key does not compile:
 //     key::FFC[3] = cGame::TOMATOES;  key::Money() += 10;
@@ -88,8 +90,9 @@ inline constexpr cGameKey<PT_INT> wlTrigger{"wlTrigger", -1};
 inline constexpr cGameKey<PT_BOOL> TFastSpeed{"TFastSpeed", false};
 inline constexpr cGameKey<PT_BOOL> TProdCompl{"TProdCompl", false};
 inline constexpr cGameKey<PT_INT> Money{"Money", 0, 0, NO_LIMIT};
-inline constexpr cGameKey<PT_FLOAT> GameTime{"GameTime", 0.0f};
-inline constexpr cGameKey<PT_FLOAT> RunTime{"RunTime", 0.0f};
+// Clocks never run backwards: a negative one in a damaged profile starts again from 0.
+inline constexpr cGameKey<PT_FLOAT> GameTime{"GameTime", 0.0f, 0, std::numeric_limits<Int>::max()};
+inline constexpr cGameKey<PT_FLOAT> RunTime{"RunTime", 0.0f, 0, std::numeric_limits<Int>::max()};
 inline constexpr cGameKey<PT_BOOL> MainGame{"MainGame", true};
 // Made at 0 on first use; no default is stored for it.
 inline constexpr cGameKey<PT_FLOAT> WaterLevel{"WaterLevel", 0.0f};

@@ -1,7 +1,362 @@
+#include "Game/LevelState.h"
+
+#include "Game/Farm/Farm.h"
+#include "Game/Farm/SeedPackage.h"
 #include "Game/Game.h"
+#include "Game/GameMenu.h"
+#include "Game/Gameplay.h"
+#include "Ui/Picture.h"
+#include "engine/ErrorStack.h"
+#include "engine/File.h"
+#include "engine/FileManager.h"
+#include "engine/LogManager.h"
+#include "engine/Profile.h"
 
-// The level-state file (seed packages, the earnings window, journal notes, the time-line's
-// random factors) is neither read nor written yet: a player's existing file stays as it is.
-void cGame::loadLevelState() {}
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <memory>
 
-void cGame::saveLevelState() {}
+namespace {
+
+// Far more than a farm can hold of packages, notes and events: a larger file is damage.
+constexpr std::uint64_t MAX_FILE_BYTES = 16u << 20;
+
+class cByteWriter {
+public:
+    void u8(std::uint8_t _value) { m_bytes.push_back(char(_value)); }
+    void u32(std::uint32_t _value)
+    {
+        for (int shift = 0; shift < 32; shift += 8)
+            u8(std::uint8_t(_value >> shift));
+    }
+    void f32(Float _value)
+    {
+        std::uint32_t bits = 0;
+        std::memcpy(&bits, &_value, sizeof bits);
+        u32(bits);
+    }
+    void text(const WString& _text)
+    {
+        u32(std::uint32_t(_text.size()));
+        for (char16_t unit : _text) {
+            u8(std::uint8_t(unit));
+            u8(std::uint8_t(unit >> 8));
+        }
+    }
+    std::string& bytes() { return m_bytes; }
+
+private:
+    std::string m_bytes;
+};
+
+// Every read names what it reads, so a short file says where it ends.
+class cByteReader {
+public:
+    explicit cByteReader(const std::string& _bytes) : m_bytes(_bytes) {}
+
+    std::size_t left() const { return m_bytes.size() - m_at; }
+    std::uint8_t u8(const char* _what)
+    {
+        need(1, _what);
+        return std::uint8_t(m_bytes[m_at++]);
+    }
+    std::uint32_t u32(const char* _what)
+    {
+        need(4, _what);
+        std::uint32_t value = 0;
+        for (int i = 3; i >= 0; --i)
+            value = value << 8 | std::uint8_t(m_bytes[m_at + i]);
+        m_at += 4;
+        return value;
+    }
+    Float f32(const char* _what)
+    {
+        const std::uint32_t bits = u32(_what);
+        Float value = 0;
+        std::memcpy(&value, &bits, sizeof value);
+        return value;
+    }
+    // A count of records of _size bytes each that must all be there.
+    std::uint32_t count(std::size_t _size, const char* _what)
+    {
+        const std::uint32_t n = u32(_what);
+        if (n > left() / _size)
+            throw String(_what) + " " + std::to_string(n) + " is more than the " + std::to_string(left()) + " bytes left hold";
+        return n;
+    }
+    WString text(const char* _what)
+    {
+        const std::uint32_t length = count(2, _what);
+        WString result(length, u'\0');
+        for (std::uint32_t i = 0; i < length; ++i)
+            result[i] = char16_t(std::uint8_t(m_bytes[m_at + 2 * i]) | std::uint8_t(m_bytes[m_at + 2 * i + 1]) << 8);
+        m_at += 2 * std::size_t(length);
+        return result;
+    }
+    void skip(std::size_t _size, const char* _what)
+    {
+        need(_size, _what);
+        m_at += _size;
+    }
+
+private:
+    void need(std::size_t _size, const char* _what) const
+    {
+        if (left() < _size)
+            throw String("the file ends inside the ") + _what;
+    }
+
+    const std::string& m_bytes;
+    std::size_t m_at = 0;
+};
+
+// The smallest records of the counted sections: an earning, a note (flag and empty text).
+constexpr std::size_t EARNING_BYTES = 8;
+constexpr std::size_t NOTE_BYTES = 5;
+constexpr UInt STATE_PRESSED = 1;
+constexpr UInt STATE_TAKEN = 3;
+
+void readSections(cByteReader& _in, sLevelState& _state)
+{
+    const std::uint32_t packages = _in.count(LEVEL_STATE_PACKAGE_BYTES, "package count");
+    for (std::uint32_t i = 0; i < packages; ++i) {
+        sLevelState::sPackage package;
+        package.x = _in.f32("package record");
+        package.y = _in.f32("package record");
+        package.seedType = _in.u32("package record");
+        package.count = _in.u32("package record");
+        package.state = _in.u32("package record");
+        package.bought = _in.u8("package record") != 0;
+        _in.skip(3, "package record");
+        _state.packages.push_back(package);
+    }
+    const std::uint32_t earnings = _in.u32("earnings count");
+    _state.windowStart = _in.f32("earnings window start");
+    if (earnings > _in.left() / EARNING_BYTES)
+        throw "earnings count " + std::to_string(earnings) + " is more than the bytes left hold";
+    for (std::uint32_t i = 0; i < earnings; ++i) {
+        sLevelState::sEarning earning;
+        earning.time = _in.f32("earnings");
+        earning.money = _in.u32("earnings");
+        _state.earnings.push_back(earning);
+    }
+    const std::uint32_t notes = _in.count(NOTE_BYTES, "note count");
+    for (std::uint32_t i = 0; i < notes; ++i) {
+        sLevelState::sNote note;
+        note.read = _in.u8("note") != 0;
+        note.text = _in.text("note length");
+        _state.notes.push_back(std::move(note));
+    }
+    const std::uint32_t factors = _in.count(4, "random factor count");
+    for (std::uint32_t i = 0; i < factors; ++i)
+        _state.factors.push_back(_in.f32("random factors"));
+}
+
+} // namespace
+
+std::string writeLevelState(const sLevelState& _state)
+{
+    cByteWriter out;
+    out.u32(std::uint32_t(_state.packages.size()));
+    for (const auto& package : _state.packages) {
+        out.f32(package.x);
+        out.f32(package.y);
+        out.u32(package.seedType);
+        out.u32(package.count);
+        out.u32(package.state);
+        out.u8(package.bought ? 1 : 0);
+        for (int i = 0; i < 3; ++i)
+            out.u8(0);
+    }
+    out.u32(std::uint32_t(_state.earnings.size()));
+    out.f32(_state.windowStart);
+    for (const auto& earning : _state.earnings) {
+        out.f32(earning.time);
+        out.u32(earning.money);
+    }
+    out.u32(std::uint32_t(_state.notes.size()));
+    for (const auto& note : _state.notes) {
+        out.u8(note.read ? 1 : 0);
+        out.text(note.text);
+    }
+    out.u32(std::uint32_t(_state.factors.size()));
+    for (Float factor : _state.factors)
+        out.f32(factor);
+    return std::move(out.bytes());
+}
+
+Bool readLevelState(const std::string& _bytes, sLevelState& _state, String& _error)
+{
+    sLevelState read;
+    cByteReader in(_bytes);
+    try {
+        readSections(in, read);
+    } catch (const String& _reason) {
+        _error = _reason;
+        return false;
+    }
+    _state = std::move(read);
+    return true;
+}
+
+void keepUsablePackages(std::vector<sLevelState::sPackage>& _packages, std::vector<String>& _dropped)
+{
+    std::vector<sLevelState::sPackage> kept;
+    for (sLevelState::sPackage package : _packages) {
+        const String at = "package of crop " + std::to_string(package.seedType) + " with " + std::to_string(package.count) + " seeds";
+        if (package.seedType >= cGame::CULTIVATION_COUNT || package.count == 0 || !std::isfinite(package.x) ||
+            !std::isfinite(package.y)) {
+            _dropped.push_back(at);
+            continue;
+        }
+        // A press has no saved press point to go on from.
+        if (package.state == STATE_PRESSED || package.state > STATE_TAKEN)
+            package.state = 0;
+        kept.push_back(package);
+    }
+    _packages = std::move(kept);
+}
+
+namespace {
+
+// Null without a player: a game that nobody plays keeps no file.
+String levelStatePath()
+{
+    cProfile* profile = cProfile::getInstance();
+    return profile ? cProfile::getProfilesDir() + profile->getProfileID() + ".save" : String();
+}
+
+cFileManager& files()
+{
+    cFileManager* files = cFileManager::getInstance();
+    if (!files)
+        throw "File manager not created.";
+    return *files;
+}
+
+// The file's bytes; a file past any sane size reads as damaged.
+Bool readFileBytes(const String& _path, std::string& _bytes, String& _error)
+{
+    std::unique_ptr<iFile> file(files().open(_path));
+    const ULong size = file->getSize();
+    if (size > MAX_FILE_BYTES) {
+        _error = "the file holds " + std::to_string(size) + " bytes";
+        return false;
+    }
+    _bytes.assign(size, '\0');
+    if (size > 0 && file->read(&_bytes[0], size) != size) {
+        _error = "the file could not be read whole";
+        return false;
+    }
+    return true;
+}
+
+Vector2 groundOrigin()
+{
+    cFarm* farm = cFarm::getInstance();
+    return farm ? farm->getSlidingPicture()->getPosition() : Vector2(0, 0);
+}
+
+} // namespace
+
+void cGame::saveLevelState()
+{
+    GUARD_BEGIN
+    const String path = levelStatePath();
+    if (path.empty())
+        return;
+    sLevelState state;
+    const Vector2 origin = groundOrigin();
+    if (cFarm* farm = cFarm::getInstance()) {
+        std::vector<cSeedPackage*> packages;
+        farm->getSeedPackageList(packages);
+        for (cSeedPackage* package : packages) {
+            const Vector2& at = package->getPosition();
+            state.packages.push_back({at.x - origin.x, at.y - origin.y, package->getSeedType(), package->getCount(),
+                package->getState(), package->isBought()});
+        }
+    }
+    if (cGame* game = getInstance()) {
+        state.windowStart = game->m_earnedWindowStart;
+        for (const sEarning& earning : game->m_earnings)
+            state.earnings.push_back({earning.time, earning.money});
+    }
+    if (cGameMenu* menu = cGameMenu::getInstance())
+        for (const cGameMenu::sNote& note : menu->getNotes())
+            state.notes.push_back({note.text, note.read});
+    if (cGameplay* gameplay = cGameplay::getInstance())
+        state.factors = gameplay->getRandomFactors();
+    const std::string bytes = writeLevelState(state);
+    std::exception_ptr failure;
+    try {
+        // Written beside the old file and renamed over it only when every byte is out; a
+        // failure keeps the old file and is logged by the file itself.
+        std::unique_ptr<iFile> file(files().create(path));
+        file->write(bytes.data(), ULong(bytes.size()));
+        file->close();
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    // The variables go with the file they belong to, so a crash later cannot leave a newer
+    // level state beside older variables.
+    cProfile::getInstance()->saveAllProps();
+    if (failure)
+        std::rethrow_exception(failure);
+    GUARD_END("void cGame::saveLevelState()")
+}
+
+void cGame::loadLevelState()
+{
+    GUARD_BEGIN
+    const String path = levelStatePath();
+    if (path.empty())
+        return;
+    // A new player's file is written from what the game holds now; reading it back would
+    // only give the time-line its factors a second time.
+    if (!files().isExist(path)) {
+        saveLevelState();
+        return;
+    }
+    std::string bytes;
+    String error;
+    sLevelState state;
+    if (!readFileBytes(path, bytes, error) || !readLevelState(bytes, state, error)) {
+        // Nothing of a damaged file is used; the player's copy is kept aside, never deleted,
+        // and the game goes on from what it has, with a sound file written in its place.
+        logError("Level state \"" + path + "\" is damaged (" + error + ") and is not used.");
+        files().moveAside(path);
+        saveLevelState();
+        return;
+    }
+    std::vector<String> dropped;
+    keepUsablePackages(state.packages, dropped);
+    for (const String& package : dropped)
+        logError("Level state \"" + path + "\": a " + package + " cannot be used and is left out.");
+    applyLevelState(state);
+    GUARD_END("void cGame::loadLevelState()")
+}
+
+void cGame::applyLevelState(const sLevelState& _state)
+{
+    if (cFarm* farm = cFarm::getInstance()) {
+        const Vector2 origin = groundOrigin();
+        for (const auto& package : _state.packages)
+            new cSeedPackage(farm->getSlidingPicture(), package.seedType, package.count,
+                Vector2(package.x + origin.x, package.y + origin.y), package.state, package.bought);
+    }
+    if (cGame* game = getInstance()) {
+        for (const auto& earning : _state.earnings)
+            if (std::isfinite(earning.time))
+                game->addEarnedFromMarket(earning.money, earning.time);
+        game->m_earnedWindowStart = _state.windowStart;
+    }
+    if (cGameMenu* menu = cGameMenu::getInstance()) {
+        cGameMenu::NOTES notes;
+        for (const auto& note : _state.notes)
+            notes.push_back({note.text, note.read});
+        menu->setNotes(notes);
+    }
+    if (cGameplay* gameplay = cGameplay::getInstance())
+        gameplay->setRandomFactors(_state.factors);
+}

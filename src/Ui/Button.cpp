@@ -75,7 +75,6 @@ void cButton::loadXML(iXML* _xml_doc)
             m_textures[i]->release();
         m_textures[i] = loaded[i];
     }
-    // The state may have come with the view's switches, before these textures were known.
-    refreshStatePicture();
+    // The state's look follows at its next change, not here.
     GUARD_END("void cButton::loadXML(iXML* xml_doc)")
 }

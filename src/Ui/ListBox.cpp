@@ -53,6 +53,11 @@ void cListBox::addItem(const WString& _text)
     updateList();
 }
 
+WString cListBox::getItemText(UInt _index) const
+{
+    return _index < m_rows.size() ? m_rows[_index]->getText()->getString() : WString();
+}
+
 void cListBox::clear()
 {
     for (cTextButton* row : m_rows) {

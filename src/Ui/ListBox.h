@@ -35,6 +35,10 @@ public:
     // only where there is somewhere to scroll.
     void updateList();
 
+    // The number of rows, and the text row _index was given (empty past the last row).
+    UInt getCount() const { return UInt(m_rows.size()); }
+    WString getItemText(UInt _index) const;
+
     fSelectEvent getOnSelect() const { return m_onSelect; }
     void setOnSelect(fSelectEvent _handler) { m_onSelect = _handler; }
     const std::vector<cTextButton*>& getRows() const { return m_rows; }

@@ -46,8 +46,7 @@ void cOverlayButton::loadXML(iXML* _xml_doc)
     readXmlAttribute(_xml_doc, u"OverlayColor", color, &toDXColor);
     m_overlay->setColor(color);
     m_overlay->setRenderType(UInt(RT_OVERLAY | RT_MASKED));
+    // Lit again by the next hover or press.
     m_overlay->hide();
-    // A button loaded under the cursor is hovered already and keeps its light.
-    refreshStatePicture();
     GUARD_END("void cOverlayButton::loadXML(iXML* xml_doc)")
 }

@@ -35,6 +35,12 @@ Bool isValidNameChar(char16_t& _char)
     return std::find(std::begin(REFUSED), std::end(REFUSED), _char) == std::end(REFUSED);
 }
 
+Bool isBlankName(const WString& _name)
+{
+    return std::all_of(_name.begin(), _name.end(),
+                       [](char16_t _c) { return _c == u' ' || _c == u'\t' || _c == u'\u00A0' || _c == u'\u3000'; });
+}
+
 Bool isReservedName(const WString& _name)
 {
     return std::any_of(std::begin(RESERVED), std::end(RESERVED),

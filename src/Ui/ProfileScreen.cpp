@@ -6,7 +6,7 @@
 
 void enableOkWhileNamed(cView* _ok, const cTextBox* _nameBox)
 {
-    const Bool named = !_nameBox->getString().empty();
+    const Bool named = !isBlankName(_nameBox->getString());
     const Bool okEnabled = _ok->isEffectivelyEnabled();
     if (named && !okEnabled)
         _ok->enable();
@@ -29,7 +29,7 @@ Bool useTypedProfile(const cView* _screen, Bool _leaving, const cTextBox* _nameB
     if (_leaving || !_screen->isEffectivelyEnabled())
         return false;
     const WString name = _nameBox->getString();
-    if (name.empty())
+    if (isBlankName(name))
         return false;
     if (cProfile* profile = cProfile::getInstance()) {
         // A failed save is reported here, where it can still end the game; the destructor

@@ -231,9 +231,9 @@ void cSelectProfile::onNameSelect(UInt _item, cListBox* _list)
 {
     GUARD_BEGIN
     cSelectProfile* screen = screenOf<cSelectProfile>(_list);
-    if (!screen || _item >= _list->getRows().size())
+    if (!screen || _item >= _list->getCount())
         return;
-    screen->m_nameBox->setString(_list->getRows()[_item]->getText()->getString());
+    screen->m_nameBox->setString(_list->getItemText(_item));
     screen->m_deleteButton->show();
     screen->m_deleteButton->enable();
     GUARD_END("void cSelectProfile::onNameSelect(UInt item, cListBox* _inst)")
@@ -248,8 +248,8 @@ void cSelectProfile::onNameChange(cView* _box)
     const WString& name = screen->m_nameBox->getString();
     if (!showOkUnlessReserved(screen->m_okButton, name))
         return;
-    for (const cTextButton* row : screen->m_userList->getRows()) {
-        if (row->getText()->getString() == name) {
+    for (UInt row = 0; row < screen->m_userList->getCount(); ++row) {
+        if (screen->m_userList->getItemText(row) == name) {
             screen->m_okButton->setText(LABEL_EXISTING);
             if (!screen->m_deleteButton->isVisible())
                 screen->m_deleteButton->show();

@@ -235,6 +235,10 @@ void cText::process()
 void cText::showed()
 {
     GUARD_BEGIN
+    // Enabled before the layout as well as with the children: a text that reacts to being
+    // enabled sees its old letters first.
+    if (isEnabled() && isChainEnabled())
+        enabled();
     makeLetters();
     // cView's form, not cControl's: only the letters are drawn.
     cView::showed();

@@ -48,8 +48,7 @@ template <class _BaseClass>
 void cTextButtonT<_BaseClass>::cBtnText::process()
 {
     GUARD_BEGIN
-    // A new layout puts every letter back on the line, wherever the hover wants it.
-    m_moving |= isLettersDirty();
+    // A new layout puts every letter back on the line; only a change of state sends them off.
     cText::process();
     if (!m_moving)
         return;

@@ -1,15 +1,19 @@
 #include "engine/GameVariables.h"
 
 #include "engine/ErrorStack.h"
+#include "engine/Log.h"
+#include "engine/LogManager.h"
 #include "engine/TextConvert.h"
 #include "engine/ValueConvert.h"
 #include "engine/XmlEscape.h"
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <limits>
 #include <locale>
 #include <sstream>
+#include <type_traits>
 #include <utility>
 
 namespace {
@@ -42,15 +46,24 @@ WString realText(T _value)
     }
 }
 
+// Real numbers start unread as NaN, so a part the text does not give shows.
+Bool isFiniteValue(Float _value) { return std::isfinite(_value); }
+Bool isFiniteValue(Double _value) { return std::isfinite(_value); }
+Bool isFiniteValue(const Vector2& _value) { return std::isfinite(_value.x) && std::isfinite(_value.y); }
+template <class T> T unreadValue() { return std::numeric_limits<T>::quiet_NaN(); }
+template <> Vector2 unreadValue<Vector2>() { return Vector2(unreadValue<Float>(), unreadValue<Float>()); }
+
 // How each type is written and read; the readers leave _res alone when the text does not read.
 template <ePropertyType Type> struct sCodec;
 
 template <> struct sCodec<PT_FLOAT> {
     static WString write(Float _v) { return realText(_v); }
+    static constexpr bool real = true;
     static void read(Float& _res, const WString& _text) { toFloat(_res, _text); }
 };
 template <> struct sCodec<PT_DOUBLE> {
     static WString write(Double _v) { return realText(_v); }
+    static constexpr bool real = true;
     static void read(Double& _res, const WString& _text) { toDouble(_res, _text); }
 };
 template <> struct sCodec<PT_INT> {
@@ -87,6 +100,7 @@ template <> struct sCodec<PT_UINT16> {
 };
 template <> struct sCodec<PT_VECTOR2> {
     static WString write(const Vector2& _v) { return realText(_v.x) + u" " + realText(_v.y); }
+    static constexpr bool real = true;
     static void read(Vector2& _res, const WString& _text) { toVector2(_res, _text); }
 };
 template <> struct sCodec<PT_STRING> {
@@ -145,10 +159,26 @@ WString writePropertyValue(const tPropertyValue<Type>& _value)
     return sCodec<Type>::write(_value);
 }
 
+template <class Codec, class = void> struct sIsReal : std::false_type {};
+template <class Codec> struct sIsReal<Codec, std::void_t<decltype(Codec::real)>> : std::true_type {};
+
 template <ePropertyType Type>
 void setTypedProperty(const String& _name, const WString& _val)
 {
-    sCodec<Type>::read(propertyMap<Type>()[_name], _val);
+    tPropertyValue<Type>& value = propertyMap<Type>()[_name];
+    if constexpr (sIsReal<sCodec<Type>>::value) {
+        // A clock or a position that does not read (NaN, infinity, past the type's range, a
+        // damaged text) never reaches the game: the value there (the game's default) stays.
+        tPropertyValue<Type> read = unreadValue<tPropertyValue<Type>>();
+        sCodec<Type>::read(read, _val);
+        if (isFiniteValue(read))
+            value = read;
+        else
+            logError("Game variable " + _name + " held \"" + cutForLog(toString(_val)) +
+                     "\", not a finite number; its default is used.");
+    } else {
+        sCodec<Type>::read(value, _val);
+    }
 }
 
 void setProperty(const String& _type_name, const String& _name, const WString& _val)

@@ -2,7 +2,10 @@
 
 #include "engine/ErrorStack.h"
 #include "engine/FileManager.h"
+#include "engine/FileSizeLimit.h"
+#include "engine/Log.h"
 #include "engine/LogManager.h"
+#include "engine/ProfileIndexSalvage.h"
 #include "engine/ResourceManager.h"
 #include "engine/Settings.h"
 #include "engine/TextConvert.h"
@@ -52,6 +55,22 @@ std::unique_ptr<cXML> readPlayerFile(const String& _path)
     // Still there when the damage was no parse error: it must not be written over either.
     files().moveAside(_path);
     return nullptr;
+}
+
+// The bytes of a player's file as they are, for what can be saved from a damaged one; empty
+// when it cannot be read.
+std::string readRawFile(const String& _path)
+{
+    try {
+        std::unique_ptr<iFile> file(files().open(_path));
+        if (file->getSize() > getFileSizeLimit(_path))
+            return std::string();
+        std::string bytes(file->getSize(), '\0');
+        bytes.resize(file->read(bytes.data(), ULong(bytes.size())));
+        return bytes;
+    } catch (...) {
+        return std::string();
+    }
 }
 
 // The leading digits of a file name: the identifier of the profile it belongs to.
@@ -135,32 +154,33 @@ void cProfile::load()
         return;
     const String dir = getProfilesDir();
     std::unique_ptr<cXML> index;
-    if (files().isExist(dir + kIndexName))
+    std::string indexBytes;
+    if (files().isExist(dir + kIndexName)) {
+        indexBytes = readRawFile(dir + kIndexName);
         index = readPlayerFile(dir + kIndexName);
-    if (!index) {
-        m_indexOwned = true;
-        createProfile();
-    } else {
+    }
+    if (index)
         loadHeaders(index.get());
-        index.reset();
-        m_indexOwned = true;
-        if (m_currentUserName != m_recordedUser) {
-            m_recordedUser = m_currentUserName;
-            m_indexChanged = true;
-        }
-        if (m_index.count(m_currentUserName) == 0)
-            createProfile();
-        const String propsPath = dir + getProfileID() + ".xml";
-        // A damaged file leaves the defaults: the player starts afresh under the same name.
-        std::unique_ptr<cXML> props;
-        if (files().isExist(propsPath))
-            props = readPlayerFile(propsPath);
-        for (UInt i = 0, count = props ? props->getNodeCount() : 0; i < count; ++i) {
-            iXML* prop = nullptr;
-            if (!props->get(i, prop))
-                continue;
-            setProperty(toString((*prop)[u"Type"]), toString((*prop)[u"Name"]), (*prop)[u"Val"]);
-        }
+    else
+        salvageHeaders(indexBytes);
+    index.reset();
+    m_indexOwned = true;
+    if (m_currentUserName != m_recordedUser) {
+        m_recordedUser = m_currentUserName;
+        m_indexChanged = true;
+    }
+    if (m_index.count(m_currentUserName) == 0)
+        createProfile();
+    const String propsPath = dir + getProfileID() + ".xml";
+    // A damaged file leaves the defaults: the player starts afresh under the same name.
+    std::unique_ptr<cXML> props;
+    if (files().isExist(propsPath))
+        props = readPlayerFile(propsPath);
+    for (UInt i = 0, count = props ? props->getNodeCount() : 0; i < count; ++i) {
+        iXML* prop = nullptr;
+        if (!props->get(i, prop))
+            continue;
+        setProperty(toString((*prop)[u"Type"]), toString((*prop)[u"Name"]), (*prop)[u"Val"]);
     }
     m_loadedName = m_currentUserName;
     m_loadedID = m_index[m_currentUserName];
@@ -178,35 +198,50 @@ void cProfile::loadHeaders(iXML* _xml_doc)
     toULong(m_nextID, doc[u"NextID"]);
     m_recordedUser = doc[u"CurrentUser"];
     toBool(m_nowPlaying, doc[u"NowPlaying"]);
-    std::set<ULong> taken;
-    std::vector<WString> sharing;
+    Bool dropped = false;
     for (UInt i = 0, count = doc.getNodeCount(); i < count; ++i) {
         iXML* entry = nullptr;
-        if (!doc.get(i, entry))
-            continue;
-        ULong id = 0;
-        toULong(id, (*entry)[u"ID"]);
-        const WString name = (*entry)[u"Name"];
-        if (m_index.count(name) != 0)
-            continue;
-        // Two names on one identifier would write into each other's files: the first keeps it.
-        if (!taken.insert(id).second) {
-            sharing.push_back(name);
-            continue;
-        }
-        m_index.insert({name, id});
-        // A damaged NextID must not hand out an identifier that a profile already has.
-        if (id >= m_nextID && id != std::numeric_limits<ULong>::max())
-            m_nextID = id + 1;
+        if (doc.get(i, entry))
+            dropped |= !addIndexEntry((*entry)[u"Name"], (*entry)[u"ID"], false);
     }
-    m_indexChanged = false;
-    for (const WString& name : sharing) {
-        const ULong id = takeFreeIdentifier();
-        m_index.insert({name, id});
-        logError("Profile \"" + toString(name) + "\" shared its identifier and now has " + formatProfileID(id) + ".");
-        m_indexChanged = true;
-    }
+    m_indexChanged = dropped;
     GUARD_END("void cProfile::loadHeaders(iXML *xml_doc)")
+}
+
+void cProfile::salvageHeaders(const std::string& _bytes)
+{
+    UInt kept = 0;
+    for (const auto& entry : salvageProfileEntries(_bytes))
+        kept += addIndexEntry(entry.first, entry.second, true) ? 1 : 0;
+    if (kept > 0)
+        logError("The damaged profile index still named " + std::to_string(kept) + " players; they are kept.");
+}
+
+Bool cProfile::addIndexEntry(const WString& _name, const WString& _idText, Bool _needFile)
+{
+    if (m_index.count(_name) != 0)
+        return false;
+    const String who = "Profile \"" + cutForLog(toString(_name)) + "\" ";
+    ULong id = 0;
+    if (!readProfileID(_idText, id)) {
+        logError(who + "has the identifier \"" + cutForLog(toString(_idText)) +
+                 "\", which does not read; it is left out of the index and its files stay.");
+        return false;
+    }
+    // Two entries on one file would write into each other's progress: the first keeps it.
+    for (const auto& entry : m_index)
+        if (entry.second == id) {
+            logError(who + "names the file of \"" + cutForLog(toString(entry.first)) +
+                     "\"; it is left out of the index.");
+            return false;
+        }
+    if (_needFile && !files().isExist(getProfilesDir() + formatProfileID(id) + ".xml"))
+        return false;
+    m_index.insert({_name, id});
+    // A damaged NextID must not hand out an identifier that a profile already has.
+    if (id >= m_nextID)
+        m_nextID = id + 1;
+    return true;
 }
 
 void cProfile::saveHeaders()

@@ -5,6 +5,7 @@
 
 #include <list>
 #include <map>
+#include <string>
 
 class iXML;
 
@@ -70,6 +71,11 @@ public:
     WString m_currentUserName;
 
 private:
+    // Keeps the entries of a damaged index that still read and whose property file exists.
+    void salvageHeaders(const std::string& _bytes);
+    // Adds an index entry unless its identifier does not read or is another entry's, or (with
+    // _needFile) its property file is gone; a refusal is logged, the files stay untouched.
+    Bool addIndexEntry(const WString& _name, const WString& _idText, Bool _needFile);
     // The lowest identifier from the next one on that no profile and no file has.
     ULong takeFreeIdentifier();
 

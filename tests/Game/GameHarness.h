@@ -40,10 +40,11 @@ inline std::string gameMenuXml()
                            "</ContractStatusPlaces></GameMenu>");
 }
 
-// A warehouse of four levels holding 30, 60, 100 and 160 units.
+// A warehouse of four levels holding 30, 60, 100 and 160 units, small at the bottom left.
 inline std::string warehouseXml()
 {
-    return makeXml16("<Warehouse Visible=\"1\" Enable=\"1\"><Upgrades><Up0 ProductionNum=\"30\" /><Up1 ProductionNum=\"60\" />"
+    return makeXml16("<Warehouse Visible=\"1\" Enable=\"1\" position=\"30 580\" size=\"20 20\"><ClickOffsetList><O Offset=\"0 10\" />"
+                     "</ClickOffsetList><Upgrades><Up0 ProductionNum=\"30\" /><Up1 ProductionNum=\"60\" />"
                      "<Up2 ProductionNum=\"100\" /><Up3 ProductionNum=\"160\" /></Upgrades></Warehouse>");
 }
 
@@ -53,6 +54,20 @@ inline std::string contractDialogXml(const std::string& _root)
     return makeXml16("<" + _root + "><AimProto><ProductIcon /><ReqText /><NumberText /></AimProto>"
                      "<AimProtoAdd><ProductIcon /><ReqText /><NumberText /></AimProtoAdd>"
                      "<AimPlaces><P Place=\"100 100\" /><P Place=\"100 200\" /></AimPlaces></" + _root + ">");
+}
+
+// A tool building of four levels at the bottom left, out of the other tests' way: each look
+// has (level + 1) columns, and 5 more without the tool, so a building tells its look;
+// _levelAttributes gives the per-level numbers.
+inline std::string toolBuildingXml(const std::string& _levelAttributes, Int _x)
+{
+    std::string levels;
+    for (int l = 0; l < 4; ++l)
+        levels += "<Up" + std::to_string(l) + " " + _levelAttributes + " anim_columns=\"" + std::to_string(l + 1) +
+                  "\"><NoInstrument anim_columns=\"" + std::to_string(l + 6) + "\" /></Up" + std::to_string(l) + ">";
+    return makeXml16("<Building Visible=\"1\" Enable=\"1\" position=\"" + std::to_string(_x) +
+                     " 580\" size=\"20 20\"><ClickOffsetList><O Offset=\"0 10\" /></ClickOffsetList><Upgrades>" + levels +
+                     "</Upgrades></Building>");
 }
 
 // The stock panel with twelve slots in two rows, slot 1 with the large icon, shown at (100, 100).
@@ -66,6 +81,17 @@ inline std::string wareDetailXml()
     }
     return makeXml16("<WareDetail Visible=\"1\" Enable=\"1\" position=\"100 100\" HiddenPlace=\"100 -200\" "
                      "MoveSpeed=\"1000\" VisibleTime=\"2\"><ProductInfo>" + slots + "</ProductInfo></WareDetail>");
+}
+
+// The flying tool: from 100 px/s under 200 px/s², a quarter turn a second; look k has k + 1
+// columns, so a flight tells its look.
+inline std::string elasticAnimationXml()
+{
+    std::string looks;
+    for (int k = 0; k < 10; ++k)
+        looks += "<S anim_columns=\"" + std::to_string(k + 1) + "\" />";
+    return makeXml16("<ElasticAnimation Visible=\"0\" Enable=\"1\" size=\"32 32\" RotationSpeed=\"90\" Speed=\"100\" "
+                     "Accelerate=\"200\"><States>" + looks + "</States></ElasticAnimation>");
 }
 
 // A game over the whole engine on the headless platform, with a small "game.xml", the three
@@ -104,7 +130,11 @@ public:
             {"Gameplay/ContractProvide.xml", contractDialogXml("ContractProvide")},
             {"Gameplay/ContractAim.xml", contractDialogXml("ContractAim")},
             {"Gameplay/ContractPassConfirm.xml", contractDialogXml("ContractPassConfirm")},
-            {"Gameplay/ContractFail.xml", contractDialogXml("ContractFail")}};
+            {"Gameplay/ContractFail.xml", contractDialogXml("ContractFail")},
+            {"Farm/ElasticAnimation.xml", elasticAnimationXml()},
+            {"Farm/ActionAreas/DigBuilding.xml", toolBuildingXml("DigTime=\"2\"", 60)},
+            {"Farm/ActionAreas/MowBuilding.xml", toolBuildingXml("ProductionNum=\"10\" MowTime=\"3\"", 90)},
+            {"Person/Person.xml", makeXml16("<Person Visible=\"1\" Speed=\"100\" />")}};
         for (const auto& file : _files) {
             auto same = std::find_if(files.begin(), files.end(), [&](const auto& _f) { return _f.first == file.first; });
             if (same != files.end())

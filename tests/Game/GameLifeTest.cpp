@@ -25,6 +25,7 @@
 #include "engine/Engine.h"
 #include "engine/GameVariables.h"
 #include "engine/Profile.h"
+#include "engine/TextConvert.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "support/TempFolder.h"
 #include "support/TestData.h"
@@ -96,6 +97,28 @@ TEST_F(cFreshProfile, AStoredIndexOutOfRangeFallsBackToItsDefaultWithALogLine)
         EXPECT_EQ(c.read(), c.expected) << c.name << ", read again";
     }
     EXPECT_NE(readFileBytes("error.log").find("Game variable FFC3 held 9"), std::string::npos);
+}
+
+// A saved clock of -1, NaN, infinity or 1e308 once started the time-line again, silently: the
+// clock as the profile hands it over is finite and never negative, and a log line says so.
+TEST_F(cFreshProfile, AStoredClockThatIsNegativeOrNotFiniteStartsFromZeroWithALogLine)
+{
+    cTempFolder folder(true);
+    const struct {
+        const char16_t* saved;
+        Float expected;
+    } cases[] = {{u"-1", 0}, {u"NaN", 0}, {u"inf", 0}, {u"1e308", 0}, {u"-1e-30", 0}, {u"1234.5", 1234.5f}};
+    for (const auto& c : cases) {
+        for (const char* name : {"GameTime", "RunTime"}) {
+            cGame::onInitProfile();
+            setProperty("Float", name, c.saved);
+            const Float clock = std::string(name) == "GameTime" ? key::GameTime() : key::RunTime();
+            EXPECT_EQ(clock, c.expected) << name << " " << toString(c.saved);
+        }
+    }
+    const std::string log = readFileBytes(folder.file("error.log"));
+    EXPECT_NE(log.find("GameTime held \"NaN\""), std::string::npos) << log;
+    EXPECT_NE(log.find("Game variable RunTime held -1"), std::string::npos) << log;
 }
 
 TEST(ProfileDefaults, AStoredValueOverridesTheDefault)

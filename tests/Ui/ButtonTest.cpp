@@ -216,6 +216,27 @@ TEST_F(ButtonLooks, AnOverlayButtonLightsItsShapeWhileHoveredOrPressed)
     }
 }
 
+// Loading sets no state's look. Enabling comes before the place in an element, so with the
+// cursor on the origin a button turns hovered while it loads: it keeps its picture, and an
+// overlay button stays dark, until the state next changes.
+TEST_F(ButtonLooks, LoadingLeavesTheLookOfTheStateToItsNextChange)
+{
+    moveTo(0, 0);
+    const std::string element = kButton + "texture_hover=\"ui/hover.png\" />";
+    cButton* button = make<cButton>(element);
+    cOverlayButton* overlaid = make<cOverlayButton>(element);
+    for (cButton* loaded : {button, static_cast<cButton*>(overlaid)}) {
+        ASSERT_EQ(loaded->getState(), BS_HOVERED);
+        ASSERT_NE(loaded->getTexture(), nullptr);
+        EXPECT_EQ(loaded->getTexture()->getName(), "ui/button.png");
+    }
+    EXPECT_FALSE(overlaid->getOverlay()->isOwnVisible());
+    overlaid->setState(BS_PRESSED);
+    overlaid->setState(BS_HOVERED);
+    EXPECT_EQ(overlaid->getTexture()->getName(), "ui/hover.png");
+    EXPECT_TRUE(overlaid->getOverlay()->isOwnVisible());
+}
+
 class CheckAndScroll : public cButtonTest {
 protected:
     static void onCheck(cView*, Bool _checked) { record("check " + std::to_string(_checked)); }
@@ -343,6 +364,17 @@ protected:
     }
 };
 
+TEST_F(ListBoxRows, RowsAreCountedAndTheirTextsReadByIndex)
+{
+    cListBox* list = makeList(0);
+    for (const char16_t* text : {u"ab", u"", u"ba"})
+        list->addItem(text);
+    EXPECT_EQ(list->getCount(), 3u);
+    const std::u16string texts[] = {u"ab", u"", u"ba", u""};
+    for (UInt index = 0; index < 4; ++index)
+        EXPECT_EQ(list->getItemText(index), texts[index]) << index << (index == 3 ? ": past the last row" : "");
+}
+
 TEST_F(ListBoxRows, TheButtonsScrollByOneRowAndHideAtTheEnds)
 {
     cListBox* list = makeList(4);
@@ -368,6 +400,7 @@ TEST_F(ListBoxRows, ARowClickReportsItsIndexAndClearingAScrolledListStartsTheNex
     EXPECT_EQ(takeJournal(), Journal({"select 3"})) << "its index, not its place on screen";
     list->clear();
     EXPECT_EQ(shown(*list), "");
+    EXPECT_EQ(list->getCount(), 0u);
     list->addItem(u"b");
     EXPECT_EQ(shown(*list), "0");
     EXPECT_EQ(list->getRows()[0]->getPosition(), Vector2(400, 225));

@@ -720,6 +720,35 @@ TEST_F(TextLayout, ShownButDisabledTextLaysOutAtOnceAndCopiesOwnTheirLetters)
     delete copy;
 }
 
+// A text that notes, each time it joins the processed views, whether its letters were laid out.
+class cEnablingText : public cText {
+public:
+    using cText::cText;
+    void enabled() override
+    {
+        cText::enabled();
+        m_laidOut.push_back(!isLettersDirty());
+    }
+    std::vector<bool> m_laidOut;
+};
+
+// Showing an enabled text enables it before its letters are laid out, and once more with its
+// children; a disabled one is not enabled.
+TEST_F(TextLayout, ShowingAnEnabledTextEnablesItFirst)
+{
+    for (const bool enable : {true, false}) {
+        auto* text = makeText<cEnablingText>(u"ab");
+        text->hide();
+        if (!enable)
+            text->disable();
+        text->setString(u"abc");
+        text->m_laidOut.clear();
+        text->show();
+        EXPECT_EQ(text->m_laidOut, (enable ? std::vector<bool>{false, true} : std::vector<bool>())) << enable;
+        EXPECT_EQ(text->getLetters().size(), 3u);
+    }
+}
+
 class MultilineText : public cControlTest {
 protected:
     // A shown, enabled block at (100, 300), 200 by 200, lines 40 apart, from its element.
@@ -896,6 +925,24 @@ TEST_F(TextButtonLabel, LettersSpreadWhileHoveredWithoutOvershootAndGatherOnPres
     frame(0.07f);
     frame(0.07f);
     EXPECT_EQ(letterXs(label, &Vector2::y), (std::vector<Float>{100, 100, 100}));
+}
+
+// Only a change of state sends the letters off: a label relaid while hovered stays on its line.
+TEST_F(TextButtonLabel, ALabelRelaidWhileHoveredStaysOnItsLine)
+{
+    auto button = makeButton();
+    cTextButton::cBtnText& label = *button->getText();
+    button->setState(BS_HOVERED);
+    for (int i = 0; i < 4; ++i)
+        frame(0.07f);
+    ASSERT_FALSE(label.isMoving());
+    button->setText(u"cab");
+    frame(0.07f);
+    frame(0.07f);
+    EXPECT_EQ(letterXs(label, &Vector2::y), (std::vector<Float>{100, 100, 100}));
+    button->setState(BS_HOVERED);
+    frame(0.07f);
+    EXPECT_EQ(letterXs(label, &Vector2::y), (std::vector<Float>{107, 93, 107})) << "a new hover spreads them again";
 }
 
 TEST_F(TextButtonLabel, TheLabelStandsOnTheButtonUnlessItKeepsItsOwnPosition)

@@ -566,6 +566,29 @@ TEST_F(SelectProfile, WithoutProfilesOnlyOkLeaves)
     EXPECT_EQ(cProfile::getInstance()->m_currentUserName, u"New");
 }
 
+// A name of blanks alone would list as an empty row: both screens take it as no name at all.
+TEST_F(SelectProfile, ANameOfBlanksAloneIsNoName)
+{
+    const struct {
+        std::u16string typed;
+        bool named;
+    } cases[] = {{u" ", false}, {u"   ", false}, {u" \u3000", false}, {u" a ", true}};
+    auto check = [&](auto* _screen) {
+        for (const auto& c : cases) {
+            type(c.typed);
+            EXPECT_EQ(_screen->getOkButton()->isEnabled(), c.named) << toString(c.typed);
+            keys({KEY_RETURN});
+            EXPECT_EQ(cProfile::exists(), c.named) << toString(c.typed);
+            type(std::u16string(c.typed.size(), u'\b'));
+        }
+    };
+    check(openScreen());
+    EXPECT_EQ(cProfile::getCurrentUserName(), u" a ");
+    delete cProfile::getInstance();
+    m_engine.frames(30);
+    check(open<cNewProfile>());
+}
+
 TEST_F(SelectProfile, TheFirstProfileScreenMakesItByNameAndOnlyByOk)
 {
     cNewProfile* screen = open<cNewProfile>();

@@ -530,6 +530,31 @@ TEST_F(GameVariables, UnknownTypeTagStoresNothingAndAnUnreadableValueKeepsTheDef
     EXPECT_EQ(propertyMap<PT_DXCOLOR>()["Tint"], DXColor{});
 }
 
+// A real number that is not finite never comes out of a profile: the default stays and the
+// log names the variable. The meaning of a value (a clock is never negative) is the game's.
+TEST_F(GameVariables, ARealThatIsNotFiniteKeepsTheDefaultWithALogLine)
+{
+    cTempFolder folder(true);
+    const struct {
+        const char* type;
+        const char16_t* saved;
+        bool kept; // the default stays
+    } cases[] = {{"Float", u"NaN", true}, {"Float", u"inf", true}, {"Float", u"-inf", true},
+        {"Float", u"1e308", true}, {"Float", u"-1", false}, {"Float", u"2.5", false}, {"Double", u"1e400", true},
+        {"Double", u"1e308", false}, {"Vector2", u"1 NaN", true}, {"Vector2", u"1e39 2", true},
+        {"Vector2", u"1 2", false}};
+    for (const auto& c : cases) {
+        propertyMap<PT_FLOAT>()["V"] = 5;
+        propertyMap<PT_DOUBLE>()["V"] = 5;
+        propertyMap<PT_VECTOR2>()["V"] = Vector2(5, 5);
+        setProperty(c.type, "V", c.saved);
+        const bool kept = propertyMap<PT_FLOAT>()["V"] == 5 && propertyMap<PT_DOUBLE>()["V"] == 5 &&
+                          propertyMap<PT_VECTOR2>()["V"] == Vector2(5, 5);
+        EXPECT_EQ(kept, c.kept) << c.type << " " << toString(c.saved);
+    }
+    EXPECT_NE(readFileBytes(folder.file("error.log")).find("Game variable V held \"NaN\""), std::string::npos);
+}
+
 TEST_F(GameVariables, SavedInKeyOrderGroupedByTypeAndAKeyReadByGameCodeWithZero)
 {
     EXPECT_EQ(propertyMap<PT_INT>()["Zero"], 0);
@@ -767,6 +792,58 @@ TEST_F(Profiles, SharedIdentifierStaysWithTheFirstName)
     money() = 7;
     close();
     EXPECT_EQ(file("00000001.xml"), props(100)) << "Anna's file";
+    open(u"Anna");
+    EXPECT_EQ(money(), 100);
+}
+
+// An entry whose identifier does not read as a whole number, or names another entry's file,
+// once moved a player onto someone else's file: it is left out, and Anna keeps her coins.
+// An identifier that does not read loses wherever its line stands; of two lines naming one
+// file, the first keeps it.
+TEST_F(Profiles, AnEntryWhoseIdentifierDoesNotReadOrIsTakenIsLeftOut)
+{
+    const struct {
+        const char* id;
+        bool eveFirst;
+    } cases[] = {{"-1", true}, {"NaN", true}, {"1e308", true}, {"1e308", false}, {"", false},
+        {"4294967295", true}, {"00000001", false}, {"1", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.id);
+        cTestData data;
+        const std::string eve = "<Profile Name=\"Eve\" ID=\"" + std::string(c.id) + "\" />\n";
+        data.write(data.common("profiles.xml"), indexBytes("NextID=\"2\" CurrentUser=\"Anna\" NowPlaying=\"0\"",
+                                                    c.eveFirst ? eve + line("Anna", 1) : line("Anna", 1) + eve));
+        data.write(data.common("00000001.xml"), props(100));
+        cEngineCore core(data);
+        cProfile anna(u"Anna");
+        NAME_LIST names;
+        anna.getNames(names);
+        EXPECT_EQ(names, NAME_LIST{u"Anna"});
+        EXPECT_EQ(money(), 100);
+        EXPECT_EQ(anna.getProfileID(), "00000001");
+        EXPECT_NE(readFileBytes("error.log").find("Profile \"Eve\""), std::string::npos);
+    }
+}
+
+// A cut-off index is moved aside, but the players it still names in whole lines, whose files
+// are there, stay players; a file no entry names stays on the disk as it was.
+TEST_F(Profiles, ADamagedIndexKeepsEveryEntryThatStillReads)
+{
+    const std::string whole = indexBytes("NextID=\"5\" CurrentUser=\"Bob\" NowPlaying=\"0\"",
+        line("Anna", 1) + line("Bob", 2) + line("Cleo", 3) + line("Dan", 4));
+    const std::string cut = whole.substr(0, whole.find(utf16Bytes("ID=\"4\"", false)) + 4);
+    m_data.write(m_data.common("profiles.xml"), cut);
+    for (int id : {1, 2, 4, 9})
+        m_data.write(m_data.common("0000000" + std::to_string(id) + ".xml"), props(100 * id));
+    open(u"Bob");
+    EXPECT_EQ(money(), 200);
+    NAME_LIST names;
+    m_profile->getNames(names);
+    EXPECT_EQ(names, (NAME_LIST{u"Anna", u"Bob"})) << "Cleo has no file, Dan's line is cut";
+    close();
+    EXPECT_EQ(file("profiles.xml.broken"), cut);
+    EXPECT_EQ(file("00000009.xml"), props(900));
+    EXPECT_EQ(file("00000004.xml"), props(400));
     open(u"Anna");
     EXPECT_EQ(money(), 100);
 }

@@ -258,8 +258,12 @@ void cFarm::runTutorialTips()
 
 void cFarm::onSeedsBuyButton(cView* /*_button*/)
 {
+    // Only the tip that asks for the shop lets it open over a tip.
+    const cTutorialManager* tutorial = farm::tutorial();
+    if (tutorial && tutorial->isTipRunning() && !tutorial->isCurrentTip(BUY_SEEDS_TIP))
+        return;
     if (cBuySeeds* shop = cBuySeeds::getInstance())
-        shop->show();
+        shop->draw();
 }
 
 void cFarm::updateSeedsButton()

@@ -11,4 +11,6 @@ public:
     explicit cWaterSource(cView* _parent) : cView(_parent), cUpgrade(cGame::WATER_SOURCE, 33) {}
 
     void updateUpgrade() override {}
+    // Shows the can at the source, or not, by what the worker carries.
+    void updateInstrumentView() {}
 };

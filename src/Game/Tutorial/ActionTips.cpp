@@ -38,7 +38,11 @@ void cActionTips::process()
         if (!tutorial || !tutorial->takeActionDone())
             return;
     }
-    holdClock(false);
     close();
     GUARD_END("void cActionTips::process()")
+}
+
+void cActionTips::fadingOut()
+{
+    holdClock(false);
 }

@@ -15,6 +15,10 @@ public:
 
     fTipsFunc getCondition() const { return m_condition; }
 
+protected:
+    // The clock goes on once the tip has begun to fade.
+    void fadingOut() override;
+
 private:
     fTipsFunc m_condition = nullptr;
 };

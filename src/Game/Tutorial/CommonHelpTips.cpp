@@ -73,6 +73,7 @@ void cCommonHelpTips::close()
         return;
     m_open = false;
     hideTransparently();
+    fadingOut();
     if (cTutorialManager* tutorial = cTutorialManager::getInstance())
         tutorial->onHideTip(this);
     GUARD_END("void cCommonHelpTips::close()")

@@ -40,6 +40,8 @@ protected:
 
     void setTipText(const WString& _str);
     void open();
+    // Runs by close, once the fade-out has begun and before the tutorial manager hears of it.
+    virtual void fadingOut() {}
     // Puts the picture at _position, its deep as loaded, and the text and button with it.
     void placeImage(const Vector2& _position);
 

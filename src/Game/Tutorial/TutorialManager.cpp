@@ -7,6 +7,7 @@
 #include "Game/Manufacture/BuyBuilding.h"
 #include "Game/Tutorial/ActionTips2.h"
 #include "Game/Tutorial/ArrowHelpTips2.h"
+#include "Game/Tutorial/TipConditions.h"
 #include "Ui/Scavenger.h"
 #include "Ui/ViewFile.h"
 #include "Ui/XmlAttribute.h"
@@ -62,6 +63,10 @@ cTutorialManager::cTutorialManager() : cView(nullptr)
             delete view;
         throw;
     }
+    for (eTips n = 0; n < TIPS_COUNT; ++n)
+        m_tips[n].condition = getTipCondition(n);
+    // A game left right after a tip goes on from that tip.
+    m_lastPassedTip = key::tutJustProc();
     GUARD_END("cTutorialManager::cTutorialManager()")
 }
 
@@ -92,10 +97,6 @@ cTutorialManager::~cTutorialManager()
         view->disable();
         discard(view, "cTutorialManager::~cTutorialManager()");
     }
-}
-
-void cTutorialManager::process()
-{
 }
 
 void cTutorialManager::loadXML(iXML* _xml_doc)

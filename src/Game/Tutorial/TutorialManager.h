@@ -1,5 +1,6 @@
 #pragma once
 #include "Game/Tutorial/TipNumber.h"
+#include "Game/Tutorial/TipQuery.h"
 #include "Ui/TutorialTips.h"
 #include "Ui/View.h"
 #include "engine/Singleton.h"
@@ -38,7 +39,9 @@ public:
     // they hold, which the game takes down.
     ~cTutorialManager() override;
 
-    // The manager's own tips start here.
+    // The manager's own tips start here: the water source's and the first field's once the
+    // farm is quiet a few seconds into the game, the warehouse's right after the harvest, and
+    // the note on the first finished product when nothing else holds the game.
     void process() override;
     // The view's switches; the root's "TutorialEnable"; "Tips", whose i-th child is tip i:
     // its "Text" child, its "Offset" and "ArrowOffset" attributes. Children past 50 are
@@ -67,6 +70,9 @@ public:
 
     // The completion test of an action tip.
     void setCondition(eTips _n, fTipsFunc _condition);
+    // What the manager's steps and the tips' tests ask; null gives the game's own answers back.
+    void setQuery(const iTipQuery* _query) { m_query = _query ? _query : &m_gameQuery; }
+    const iTipQuery& getQuery() const { return *m_query; }
     // The view each tip is shown in.
     static eTipView getTipView(eTips _n);
 
@@ -95,6 +101,12 @@ private:
 
     sTip& tip(eTips _n);
     void makeViews();
+    // The steps of process, in order; a tip one of them starts holds the later ones back.
+    Bool isFarmQuiet() const;
+    void startWaterTip();
+    void startFieldTip();
+    void startWarehouseTip();
+    void startProductionTip();
     // The game's own switches say paused: the pause menu and an award take the game away.
     static Bool isGamePaused();
     // A common tip holds the panels too; an arrow tip only the bar.
@@ -113,4 +125,6 @@ private:
     Bool m_actionDone = false;
     Bool m_tutorialEnabled = true;
     cTooltipHook m_tooltipHook{*this};
+    cGameTipQuery m_gameQuery;
+    const iTipQuery* m_query = &m_gameQuery;
 };

@@ -1,5 +1,7 @@
 #include "platform/sdl/SdlSystem.h"
 
+#include "platform/sdl/KeyboardLayout.h"
+
 #include <SDL.h>
 
 #include <cstdlib>
@@ -25,4 +27,9 @@ void cSdlSystem::showFatalMessage(const String& _title, const String& _text)
         return;
     // Without a display the call fails at once; the report is on stderr already.
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, _title.c_str(), _text.c_str(), nullptr);
+}
+
+Bool cSdlSystem::isRightToLeftKeyboard()
+{
+    return typesHebrew(&SDL_GetKeyFromScancode);
 }

@@ -1,4 +1,7 @@
+#include "Game/Farm/DigBuilding.h"
 #include "Game/Farm/FarmHarness.h"
+#include "Game/Farm/MowBuilding.h"
+#include "Game/Farm/WareHouse.h"
 
 #include <gtest/gtest.h>
 
@@ -6,6 +9,14 @@ namespace {
 
 class cFarmAreasTest : public cFarmTest {
 protected:
+    // The areas here stand on a farm without its buildings.
+    cFarmAreasTest()
+    {
+        delete cWareHouse::getInstance();
+        delete cDigBuilding::getInstance();
+        delete cMowBuilding::getInstance();
+    }
+
     // A field block on the left, a building at the right, one overlapping the other's corner.
     cActionArea* field(Float _x, Float _y) { return makeArea(AAT_FIELD, at(_x, _y, 60)); }
     cActionArea* building(Float _x, Float _y) { return makeArea(AAT_WAREHOUSE, at(_x, _y, 100)); }

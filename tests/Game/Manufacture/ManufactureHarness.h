@@ -1,4 +1,5 @@
 #pragma once
+#include "Game/Ui/AwardManager.h"
 #include "Game/Farm/WareHouse.h"
 #include "Game/GameMenu.h"
 #include "Game/Manufacture/BuyBuilding.h"
@@ -80,6 +81,8 @@ class cManufactureTest : public cGameTest {
 protected:
     explicit cManufactureTest(const tDataFiles& _extra = {}) : cGameTest(manufactureFiles(_extra))
     {
+        // The counters these tests drive would win awards, whose presentation holds the game.
+        delete cAwardManager::getInstance();
         m_screen = cManufacture::getInstance();
         m_ware = cWareHouse::getInstance();
         cGameMenu::getInstance()->gotoManufacture();

@@ -1,12 +1,4 @@
-#include "Game/Farm/BuySeeds.h"
-#include "Game/GameHarness.h"
-#include "Game/GameMenu.h"
-#include "Game/Manufacture/BuyBuilding.h"
-#include "Game/Tutorial/ActionTips2.h"
-#include "Game/Tutorial/ArrowHelpTips2.h"
-#include "Game/Tutorial/CommonHelpTips.h"
-#include "Game/Tutorial/TutorialManager.h"
-#include "Ui/Control.h"
+#include "Game/Tutorial/TutorialHarness.h"
 #include "Ui/Picture.h"
 #include "Ui/TutorialTips.h"
 #include "engine/Timer.h"
@@ -22,63 +14,6 @@ constexpr eTips WATER_TIP = 1;    // an action tip
 constexpr eTips MARKET_TIP = 8;   // a plain note
 constexpr eTips ARROW_TIP = 9;
 constexpr eTips PANEL_ARROW_TIP = 14;
-
-// A game with its tutorial over small tip files: every tip n says "Tip n" at the note offset
-// (60, 180) and the arrow offset (0, 70). The arrow and action notes stand at (10, 20) in
-// their files, the plain note at (400, 300) with its button 45 below. The game runs, its bar
-// and both panels are on.
-class cTutorialTest : public cGameTest {
-protected:
-    static std::string tipViewXml(const char* _root, const char* _image)
-    {
-        return makeXml16(std::string("<") + _root + " Visible=\"0\" Enable=\"1\">"
-               "<Image Visible=\"1\" Enable=\"1\" position=\"" + _image + "\" size=\"320 150\" deep=\"1500\" />"
-               "<Text Visible=\"1\" Enable=\"1\" position=\"" + _image + "\" size=\"280 80\" Localized=\"0\" />"
-               "<OkButton Visible=\"1\" Enable=\"1\" position=\"" + _image + "\" size=\"112 40\" />"
-               "<Arrow Visible=\"1\" Enable=\"1\" position=\"0 0\" size=\"48 72\" /></" + _root + ">");
-    }
-    static std::string tutorialXml(const char* _enable, UInt _tips)
-    {
-        std::string xml = std::string("<Tutorial Visible=\"1\" Enable=\"1\" TutorialEnable=\"") + _enable + "\"><Tips>";
-        for (UInt i = 0; i < _tips; ++i)
-            xml += "<Tip Offset=\"60 180\" ArrowOffset=\"0 70\"><Text>Tip " + std::to_string(i) + "</Text></Tip>";
-        return xml + "</Tips></Tutorial>";
-    }
-
-    cTutorialTest()
-        : cGameTest({{"game.xml", makeXml16("<Game Visible=\"1\" Enable=\"1\" AbsoluteEnable=\"1\" />")},
-              {"Tutorial/Tutorial.xml", makeXml16(tutorialXml("1", 50))},
-              {"Tutorial/CommonHelpTip.xml", tipViewXml("CommonHelpTip", "400 300")},
-              {"Tutorial/ArrowHelpTip.xml", tipViewXml("ArrowHelpTip", "10 20")},
-              {"Tutorial/ActionTip.xml", tipViewXml("ActionTip", "10 20")},
-              // A bar with no buttons to start tips on.
-              {"UI/gameUI/GameMenu.xml", makeXml16("<GameMenu Visible=\"1\" Enable=\"1\" AbsoluteEnable=\"1\" />")}})
-    {
-        m_tutorial = cTutorialManager::getInstance();
-        m_menu = cGameMenu::getInstance();
-        m_seeds = cBuySeeds::getInstance();
-        m_building = cBuyBuilding::getInstance();
-        for (cView* view : {static_cast<cView*>(m_menu), static_cast<cView*>(m_seeds), static_cast<cView*>(m_building)})
-            view->enable();
-        m_menu->absoluteEnable();
-    }
-    // A control of the game's screens at _position.
-    cControl* control(Float _x, Float _y)
-    {
-        m_controls.emplace_back(new cControl(nullptr));
-        m_controls.back()->setPosition(Vector2(_x, _y));
-        m_controls.back()->enable();
-        return m_controls.back().get();
-    }
-    static void clickOk(cCommonHelpTips* _tips) { _tips->getOkButton()->getOnClick()(_tips->getOkButton()); }
-    static void setFrameTime(Float _seconds) { cTimer::getInstance()->getFrameTime() = _seconds; }
-
-    cTutorialManager* m_tutorial = nullptr;
-    cGameMenu* m_menu = nullptr;
-    cBuySeeds* m_seeds = nullptr;
-    cBuyBuilding* m_building = nullptr;
-    std::vector<std::unique_ptr<cControl>> m_controls;
-};
 
 TEST_F(cTutorialTest, ASwitchedOffTutorialRunsAndRemembersNothing)
 {
@@ -296,6 +231,32 @@ TEST_F(cTutorialTest, AnActionTipWhoseWishIsMetClosesOnItsFirstFrameOnce)
     EXPECT_FALSE(m_menu->getHold());
 }
 
+// A part of the tip view that notes whether the clock stood when the view began to fade.
+class cHoldAtFade : public cView {
+public:
+    explicit cHoldAtFade(cView* _parent) : cView(_parent) {}
+    void disabled() override
+    {
+        cView::disabled();
+        m_holds.push_back(cGameMenu::getInstance()->getHold());
+    }
+    std::vector<bool> m_holds;
+};
+
+TEST_F(cTutorialTest, AnActionTipReleasesTheClockAfterItBeginsToFade)
+{
+    g_condition = true;
+    m_tutorial->setCondition(WATER_TIP, &countedCondition);
+    m_tutorial->runActionTip(WATER_TIP, control(300, 200));
+    cActionTips* tips = m_tutorial->getActionTips();
+    auto* part = new cHoldAtFade(tips);
+    part->show();
+    part->enable();
+    tips->process();
+    EXPECT_EQ(part->m_holds, std::vector<bool>{true});
+    EXPECT_FALSE(m_menu->getHold());
+}
+
 TEST_F(cTutorialTest, AnActionTipWaitsUntilTheActionIsReportedDone)
 {
     g_condition = false;
@@ -312,6 +273,7 @@ TEST_F(cTutorialTest, AnActionTipWaitsUntilTheActionIsReportedDone)
 
 TEST_F(cTutorialTest, AnActionTipWithoutATestIsRefused)
 {
+    m_tutorial->setCondition(WATER_TIP, nullptr);
     EXPECT_EQ(thrownText([this] { m_tutorial->runActionTip(WATER_TIP, nullptr); }, true), "cActionTips::startup");
     EXPECT_FALSE(m_tutorial->isTipRunning());
     EXPECT_FALSE(m_menu->getHold());

@@ -16,7 +16,8 @@ class CheatsTest : public cGameTest {
 protected:
     CheatsTest()
         : cGameTest({{"Farm/ActionAreas/Warehouse.xml",
-                      makeXml16("<Warehouse Visible=\"1\" Enable=\"1\"><Upgrades><Up0 ProductionNum=\"500\" />"
+                      makeXml16("<Warehouse Visible=\"1\" Enable=\"1\"><ClickOffsetList><O Offset=\"0 0\" /></ClickOffsetList>"
+                                "<Upgrades><Up0 ProductionNum=\"500\" />"
                                 "</Upgrades></Warehouse>")},
                      {"sounds/beep.wav", "beep"},
                      {"UI/NewUser.xml", makeXml16("<NewUser Visible=\"1\" Enable=\"1\"><NameEdit Visible=\"1\" "

@@ -1,0 +1,78 @@
+#include "Game/Farm/PersonWorkplace.h"
+
+#include "Game/Farm/DigBuilding.h"
+#include "Game/Farm/MowBuilding.h"
+#include "Game/Farm/WaterSource.h"
+#include "Game/GameKeys.h"
+
+#include <algorithm>
+
+namespace workplace {
+
+namespace {
+
+constexpr UInt MOW_LEVEL_INDEX = 31;
+constexpr UInt WATER_SOURCE_LEVEL_INDEX = 33;
+constexpr UInt DIG_LEVEL_INDEX = 34;
+constexpr UInt LEVELS = 4;
+
+// Not filled in yet: the water source keeps the can's water in its own level records; until it
+// reads them, the can holds these demo amounts.
+constexpr Float CAN_CAPACITY[LEVELS] = {40.0f, 60.0f, 80.0f, 100.0f};
+
+UInt level(UInt _index)
+{
+    return UInt(std::clamp(key::upgradeLevel(_index), 0, Int(LEVELS) - 1));
+}
+
+} // namespace
+
+UInt digLevel()
+{
+    return level(DIG_LEVEL_INDEX);
+}
+
+UInt mowLevel()
+{
+    return level(MOW_LEVEL_INDEX);
+}
+
+Int waterSourceLevel()
+{
+    return key::upgradeLevel(WATER_SOURCE_LEVEL_INDEX);
+}
+
+Float digTime()
+{
+    const cDigBuilding* building = cDigBuilding::getInstance();
+    return building ? building->getDigTime() : 0;
+}
+
+Float mowTime()
+{
+    const cMowBuilding* building = cMowBuilding::getInstance();
+    return building ? building->getMowTime() : 0;
+}
+
+UInt basketCapacity()
+{
+    const cMowBuilding* building = cMowBuilding::getInstance();
+    return building ? building->getProductionNum() : 0;
+}
+
+void refreshToolViews()
+{
+    if (cDigBuilding* dig = cDigBuilding::getInstance())
+        dig->updateInstrumentView();
+    if (cMowBuilding* mow = cMowBuilding::getInstance())
+        mow->updateInstrumentView();
+    if (cWaterSource* water = cWaterSource::getInstance())
+        water->updateInstrumentView();
+}
+
+Float canCapacity()
+{
+    return CAN_CAPACITY[level(WATER_SOURCE_LEVEL_INDEX)];
+}
+
+} // namespace workplace

@@ -1,0 +1,36 @@
+#pragma once
+#include "Ui/AnimButton.h"
+#include "Ui/TextButton.h"
+#include "Ui/Tips.h"
+
+class cTextMoney;
+class cUpgrade;
+class iXML;
+
+// The upgrade button under a farm building and the price of the next level beside it. The
+// button is enabled while the next level is on sale and affordable, disabled while it is
+// only too dear; it goes with its price and tooltip while the next level is not on sale yet
+// or there is none.
+class cUpgradeControls {
+public:
+    using cButton = cTips<cTextButtonT<cAnimButton>>;
+
+    // Both are children of _parent; the button calls _onClick.
+    cUpgradeControls(cView* _parent, fButtonEvent _onClick);
+
+    // "UpgradeButton" and "CostText" of _xml, each when present.
+    void loadXML(iXML* _xml);
+    // Follows the building's level, what is on sale and the money.
+    void update(const cUpgrade& _building);
+
+    cButton* getButton() const { return m_button; }
+    cTextMoney* getCostText() const { return m_costText; }
+
+    // Pays for the building's next level and sets it, with the upgrade sound, when it is on
+    // sale and affordable. True when it was bought.
+    static Bool buyNextLevel(cUpgrade& _building);
+
+private:
+    cButton* m_button;
+    cTextMoney* m_costText;
+};

@@ -1,0 +1,276 @@
+#include "Game/Tutorial/TipQuery.h"
+
+#include "Game/Contracts/ContractAim.h"
+#include "Game/Contracts/ContractFail.h"
+#include "Game/Contracts/ContractPassConfirm.h"
+#include "Game/Contracts/ContractProvide.h"
+#include "Game/Farm/BuySeeds.h"
+#include "Game/Farm/ContractLetterSlot.h"
+#include "Game/Farm/Farm.h"
+#include "Game/Farm/SeedPackage.h"
+#include "Game/Farm/FarmFieldTile.h"
+#include "Game/Farm/Journal.h"
+#include "Game/Farm/MowBuilding.h"
+#include "Game/Farm/Person.h"
+#include "Game/Farm/WareHouse.h"
+#include "Game/Farm/WaterSource.h"
+#include "Game/Game.h"
+#include "Game/GameKeys.h"
+#include "Game/Manufacture/BuyBuilding.h"
+#include "Game/Manufacture/Manufacture.h"
+#include "Game/Manufacture/ProductionHouse.h"
+#include "Game/Market/Market.h"
+#include "Game/Ui/AwardManager.h"
+#include "Ui/MovableBack.h"
+#include "Ui/MovableUnion.h"
+
+namespace {
+
+cView* viewOf(iTipQuery::eView _view)
+{
+    switch (_view) {
+    case iTipQuery::FARM: return cFarm::getInstance();
+    case iTipQuery::MARKET: return cMarket::getInstance();
+    case iTipQuery::PRODUCTION: return cManufacture::getInstance();
+    case iTipQuery::SEED_PANEL: return cBuySeeds::getInstance();
+    case iTipQuery::BUILD_PANEL: return cBuyBuilding::getInstance();
+    case iTipQuery::JOURNAL: return cJournal::getInstance();
+    case iTipQuery::CONTRACT_CONFIRM: return cContractPassConfirm::getInstance();
+    case iTipQuery::CONTRACT_GOALS: return cContractAim::getInstance();
+    case iTipQuery::CONTRACT_DELIVERY: return cContractProvide::getInstance();
+    default: return nullptr;
+    }
+}
+
+// Screens slide whole; panels slide themselves.
+const cSlide* slideOf(const cView* _view)
+{
+    if (const auto* screen = dynamic_cast<const cMovableBack*>(_view))
+        return &screen->getSlide();
+    if (const auto* panel = dynamic_cast<const cMovableUnion*>(_view))
+        return &panel->getSlide();
+    return nullptr;
+}
+
+template <class T>
+Bool isShownView()
+{
+    const T* view = T::getInstance();
+    return view && view->isVisible();
+}
+
+const cUpgrade* upgradeOf(iTipQuery::eBuilding _building)
+{
+    switch (_building) {
+    case iTipQuery::WATER_SOURCE: return cWaterSource::getInstance();
+    case iTipQuery::MOW_BUILDING: return cMowBuilding::getInstance();
+    case iTipQuery::WAREHOUSE: return cWareHouse::getInstance();
+    default: return nullptr;
+    }
+}
+
+cView* buildingView(iTipQuery::eBuilding _building)
+{
+    switch (_building) {
+    case iTipQuery::WATER_SOURCE: return cWaterSource::getInstance();
+    case iTipQuery::MOW_BUILDING: return cMowBuilding::getInstance();
+    case iTipQuery::WAREHOUSE: return cWareHouse::getInstance();
+    default: return nullptr;
+    }
+}
+
+iTipQuery::sField fieldOf(cFarmFieldTile* _tile)
+{
+    return {_tile, _tile->getWater(), _tile->getWaterCapacity(), UInt(_tile->getStatus())};
+}
+
+cProductionHouse* firstHouse()
+{
+    const cManufacture* screen = cManufacture::getInstance();
+    if (!screen)
+        return nullptr;
+    std::vector<cProductionHouse*> houses;
+    screen->getDepots(houses);
+    return houses.empty() ? nullptr : houses.front();
+}
+
+} // namespace
+
+Bool cGameTipQuery::exists(eView _view) const
+{
+    return viewOf(_view) != nullptr;
+}
+
+Bool cGameTipQuery::isShown(eView _view) const
+{
+    const cView* view = viewOf(_view);
+    return view && view->isVisible();
+}
+
+Bool cGameTipQuery::isSliding(eView _view) const
+{
+    const cSlide* slide = slideOf(viewOf(_view));
+    return slide && slide->isMoving();
+}
+
+Bool cGameTipQuery::isGameHeld() const
+{
+    const cGame* game = cGame::getInstance();
+    if (!game || !game->isEnabled() || !game->isAbsoluteEnabled())
+        return true;
+    const cAwardManager* awards = cAwardManager::getInstance();
+    if (awards && awards->getPresented())
+        return true;
+    return isShownView<cContractProvide>() || isShownView<cContractFail>() || isShownView<cContractPassConfirm>() ||
+           isShownView<cContractAim>();
+}
+
+Float cGameTipQuery::getGameTime() const
+{
+    return key::GameTime();
+}
+
+Bool cGameTipQuery::isProductionComplete() const
+{
+    return key::TProdCompl();
+}
+
+std::vector<iTipQuery::sField> cGameTipQuery::getUpgradedFields() const
+{
+    std::vector<sField> fields;
+    const cFarm* farm = cFarm::getInstance();
+    if (!farm)
+        return fields;
+    FARM_FIELD_HOLDER tiles;
+    farm->getUpgradedFieldList(tiles);
+    for (cFarmFieldTile* tile : tiles)
+        fields.push_back(fieldOf(tile));
+    return fields;
+}
+
+Bool cGameTipQuery::getField(const cControl* _control, sField& _field) const
+{
+    const cFarm* farm = cFarm::getInstance();
+    if (!farm || !_control)
+        return false;
+    for (cFarmFieldTile* tile : farm->getFields())
+        if (tile == _control) {
+            _field = fieldOf(tile);
+            return true;
+        }
+    return false;
+}
+
+Bool cGameTipQuery::hasWorker() const
+{
+    return cPerson::exists();
+}
+
+UInt cGameTipQuery::getCarry() const
+{
+    return cPerson::getCarryState();
+}
+
+Int cGameTipQuery::getJob() const
+{
+    cPerson* worker = cPerson::getInstance();
+    if (!worker)
+        return -1;
+    const UInt job = worker->getJob();
+    return job == cPerson::NO_JOB ? -1 : Int(job);
+}
+
+Float cGameTipQuery::getCanWater() const
+{
+    return cPerson::getWaterLevel();
+}
+
+Bool cGameTipQuery::canBasketTakeMore() const
+{
+    return cPerson::exists() && cPerson::canCollectMore();
+}
+
+Int cGameTipQuery::getLevel(eBuilding _building) const
+{
+    const cUpgrade* building = upgradeOf(_building);
+    return building ? building->getUpgrade() : -1;
+}
+
+// The water source does not tell its can's size yet.
+Float cGameTipQuery::getWaterSourceCapacity() const
+{
+    return -1;
+}
+
+cControl* cGameTipQuery::getControl(eBuilding _building) const
+{
+    cView* view = buildingView(_building);
+    return view ? view->asControl() : nullptr;
+}
+
+Int cGameTipQuery::getStock(UInt _kind) const
+{
+    const cWareHouse* warehouse = cWareHouse::getInstance();
+    return warehouse ? Int(warehouse->getGoodCount(_kind)) : -1;
+}
+
+Int cGameTipQuery::getFreeSpace() const
+{
+    const cWareHouse* warehouse = cWareHouse::getInstance();
+    return warehouse ? Int(warehouse->getFreeSpace()) : -1;
+}
+
+Int cGameTipQuery::getOnSale(UInt _kind) const
+{
+    return cMarket::exists() && _kind < key::PRODUCT_COUNT ? Int(key::MGoodCount[_kind]) : -1;
+}
+
+Bool cGameTipQuery::isSeedOnMouse() const
+{
+    return cFarm::s_seedOnMouse;
+}
+
+Int cGameTipQuery::getFirstSeedPackageState() const
+{
+    std::vector<cSeedPackage*> packages;
+    if (const cFarm* farm = cFarm::getInstance())
+        farm->getSeedPackageList(packages);
+    return packages.empty() ? -1 : Int(packages.front()->getState());
+}
+
+Int cGameTipQuery::getLetterState(const cControl* _control) const
+{
+    const auto* slot = dynamic_cast<const cContractLetterSlot*>(_control);
+    return slot ? slot->getLetterState() : -1;
+}
+
+Int cGameTipQuery::getHouseCount() const
+{
+    const cManufacture* screen = cManufacture::getInstance();
+    return screen ? Int(screen->getCount()) : -1;
+}
+
+Int cGameTipQuery::getFirstHouseLevel() const
+{
+    const cProductionHouse* house = firstHouse();
+    return house ? house->getUpgrade() : -1;
+}
+
+Int cGameTipQuery::getFirstHouseFlags() const
+{
+    const cProductionHouse* house = firstHouse();
+    return house ? Int(house->getFlags()) : -1;
+}
+
+Int cGameTipQuery::getLoadedInput(const cControl* _control) const
+{
+    for (const cView* view = _control; view; view = view->getParent())
+        if (const auto* house = dynamic_cast<const cProductionHouse*>(view))
+            return Int(house->getProdCount());
+    return -1;
+}
+
+Bool cGameTipQuery::isHouseTaken() const
+{
+    return cProductionHouse::isHouseTaken();
+}

@@ -1,0 +1,89 @@
+#include "Game/Tutorial/TutorialManager.h"
+
+#include "engine/ErrorStack.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr eTips WATER_SOURCE_TIP = 1;
+constexpr eTips FIELD_TIP = 2;
+constexpr eTips HARVEST_TIP = 4;
+constexpr eTips WAREHOUSE_TIP = 5;
+constexpr eTips FIRST_PRODUCT_TIP = 43;
+// Seconds of game time before the first tip: the player may find the water alone.
+constexpr Float WATER_TIP_TIME = 6.0f;
+constexpr UInt CARRY_CAN = 1;
+
+Bool anyWatered(const std::vector<iTipQuery::sField>& _fields)
+{
+    return std::any_of(_fields.begin(), _fields.end(), [](const iTipQuery::sField& _f) { return _f.water != 0; });
+}
+
+} // namespace
+
+void cTutorialManager::process()
+{
+    GUARD_BEGIN
+    if (!m_tutorialEnabled)
+        return;
+    startWaterTip();
+    startFieldTip();
+    startWarehouseTip();
+    startProductionTip();
+    GUARD_END("void cTutorialManager::process()")
+}
+
+Bool cTutorialManager::isFarmQuiet() const
+{
+    const iTipQuery& q = *m_query;
+    return q.exists(iTipQuery::FARM) && !q.isSliding(iTipQuery::FARM) && q.isShown(iTipQuery::FARM);
+}
+
+// A player who found the water alone never sees the two watering tips.
+void cTutorialManager::startWaterTip()
+{
+    const iTipQuery& q = *m_query;
+    if (!canRunTip(WATER_SOURCE_TIP) || !isFarmQuiet() || !(q.getGameTime() > WATER_TIP_TIME))
+        return;
+    if (anyWatered(q.getUpgradedFields()) || (q.hasWorker() && q.getCarry() == CARRY_CAN)) {
+        setTipPassed(WATER_SOURCE_TIP);
+        return;
+    }
+    if (cControl* source = q.getControl(iTipQuery::WATER_SOURCE))
+        runActionTip(WATER_SOURCE_TIP, source);
+}
+
+void cTutorialManager::startFieldTip()
+{
+    const iTipQuery& q = *m_query;
+    if (!canRunTip(FIELD_TIP) || !isFarmQuiet() || canRunTip(WATER_SOURCE_TIP))
+        return;
+    const std::vector<iTipQuery::sField> fields = q.getUpgradedFields();
+    if (anyWatered(fields)) {
+        setTipPassed(FIELD_TIP);
+        return;
+    }
+    // Without an owned field the tip has nothing to point at: it waits for one.
+    if (!fields.empty() && fields.front().control)
+        runActionTip(FIELD_TIP, fields.front().control);
+}
+
+void cTutorialManager::startWarehouseTip()
+{
+    if (m_lastPassedTip != Int(HARVEST_TIP) || !canRunTip(WAREHOUSE_TIP) || !isFarmQuiet())
+        return;
+    if (cControl* warehouse = m_query->getControl(iTipQuery::WAREHOUSE))
+        runActionTip(WAREHOUSE_TIP, warehouse);
+}
+
+// The note would stop a game that an award, a dialog or the pause menu already holds, and
+// would stand under them: it waits until the game runs.
+void cTutorialManager::startProductionTip()
+{
+    const iTipQuery& q = *m_query;
+    if (!q.isProductionComplete() || q.isSliding(iTipQuery::FARM) || q.isSliding(iTipQuery::PRODUCTION) ||
+        q.isSliding(iTipQuery::MARKET) || q.isGameHeld() || !canRunTip(FIRST_PRODUCT_TIP))
+        return;
+    runCommonHelpTip(FIRST_PRODUCT_TIP, nullptr);
+}

@@ -1,0 +1,65 @@
+#include "engine/ProfileIndexSalvage.h"
+
+#include "engine/XML.h"
+
+#include <limits>
+
+namespace {
+
+WString decodeUtf16(const std::string& _bytes)
+{
+    WString text;
+    std::size_t at = _bytes.size() >= 2 && _bytes[0] == '\xFF' && _bytes[1] == '\xFE' ? 2 : 0;
+    for (; at + 1 < _bytes.size(); at += 2)
+        text += char16_t(static_cast<unsigned char>(_bytes[at]) | static_cast<unsigned char>(_bytes[at + 1]) << 8);
+    return text;
+}
+
+std::string encodeUtf16(const WString& _text)
+{
+    std::string bytes = "\xFF\xFE";
+    for (char16_t unit : _text) {
+        bytes += char(unit & 0xFF);
+        bytes += char(unit >> 8);
+    }
+    return bytes;
+}
+
+} // namespace
+
+std::vector<std::pair<WString, WString>> salvageProfileEntries(const std::string& _bytes)
+{
+    std::vector<std::pair<WString, WString>> entries;
+    const WString text = decodeUtf16(_bytes);
+    const WString start = u"<Profile ";
+    for (std::size_t at = text.find(start); at != WString::npos; at = text.find(start, at + 1)) {
+        // Complete means closed before anything else opens: a cut line is no entry.
+        const std::size_t end = text.find(u"/>", at);
+        if (end == WString::npos || text.find(u'<', at + 1) < end)
+            continue;
+        const std::string element = encodeUtf16(text.substr(at, end + 2 - at));
+        try {
+            cXML entry("profiles.xml", element.data(), ULong(element.size()));
+            entries.emplace_back(entry[u"Name"], entry[u"ID"]);
+        } catch (...) {
+            // A damaged element is one entry less, not a failure.
+        }
+    }
+    return entries;
+}
+
+Bool readProfileID(const WString& _text, ULong& _id)
+{
+    if (_text.empty() || _text.size() > 10)
+        return false;
+    unsigned long long value = 0;
+    for (char16_t unit : _text) {
+        if (unit < u'0' || unit > u'9')
+            return false;
+        value = value * 10 + (unit - u'0');
+    }
+    if (value >= std::numeric_limits<ULong>::max())
+        return false;
+    _id = ULong(value);
+    return true;
+}

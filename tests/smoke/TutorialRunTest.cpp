@@ -1,0 +1,88 @@
+#include "platform/ImageLoader.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <regex>
+#include <string>
+
+namespace {
+
+// A new player's first game under a virtual display, the tutorial on: words typed at the main
+// menu and in the game, then the production screen's tips one after another.
+class TutorialRun : public ::testing::Test {
+protected:
+    int run(const std::string& _walk, int _frames)
+    {
+        writeFileBytes(m_folder.file("walk.txt"), _walk);
+        const std::string command = "cd '" FURROW_BUILD "' && timeout 300 env FURROW_HOME='" + m_folder.file("home") +
+                                    "' FURROW_REPLAY='" + m_folder.file("walk.txt") +
+                                    "' FURROW_FRAME_TIME=0.02 SDL_AUDIODRIVER=dummy FURROW_FRAMES=" +
+                                    std::to_string(_frames) + " ASAN_OPTIONS=detect_leaks=0 xvfb-run -a '" FURROW_GAME "'";
+        return std::system(command.c_str());
+    }
+    // A game variable as the profile kept it, its UTF-16 narrowed.
+    std::string stored(const std::string& _name)
+    {
+        std::string text;
+        for (char byte : readFileBytes(m_folder.file("home/Furrow/profiles/00000001.xml")))
+            if (byte != 0)
+                text += byte;
+        std::smatch value;
+        if (!std::regex_search(text, value, std::regex("Name=\"" + _name + "\" Val=\"([^\"]*)\"")))
+            return "missing";
+        return value[1];
+    }
+    std::string shot(int _frame, const std::string& _name) const
+    {
+        return std::to_string(_frame) + " shot " + m_folder.file(_name) + "\n";
+    }
+    static std::string click(int _frame, int _x, int _y)
+    {
+        return std::to_string(_frame) + " move " + std::to_string(_x) + " " + std::to_string(_y) + "\n" +
+               std::to_string(_frame + 5) + " press left\n" + std::to_string(_frame + 6) + " release left\n";
+    }
+    static std::string key(int _frame, const char* _key)
+    {
+        return std::to_string(_frame) + " down " + _key + "\n" + std::to_string(_frame + 1) + " up " + _key + "\n";
+    }
+    // The note's paper is light in every channel; the grass and panels under it are not.
+    bool isPaper(const std::string& _name, UInt _x, UInt _y)
+    {
+        const std::string png = readFileBytes(m_folder.file(_name));
+        const sImage image = loadImage(png.data(), png.size(), _name);
+        const UInt argb = image.at(_x, _y);
+        return ((argb >> 16) & 0xFF) > 220 && ((argb >> 8) & 0xFF) > 210 && (argb & 0xFF) > 180;
+    }
+
+    cTempFolder m_folder;
+};
+
+TEST_F(TutorialRun, TheProductionTipsLeadFromTheTabToAPlacedWorkshop)
+{
+    const std::string logos = key(60, "Space") + key(120, "Space") + key(180, "Space");
+    // Money typed at the main menu does nothing; goods and upgrades typed in the game arrive.
+    const std::string walk = logos + "270 text Ann\n" + key(275, "Enter") + "315 text quartzfern\n" +
+                             click(340, 400, 226) + "450 text lanternquill\n460 text marigoldsloop\n" +
+                             shot(520, "tab.png") + click(600, 176, 32) + click(680, 440, 344) +
+                             shot(740, "build.png") + click(750, 722, 552) + click(830, 570, 514) +
+                             click(910, 78, 200) + "960 move 300 300\n" + shot(980, "place.png") +
+                             "990 press left\n991 release left\n" + shot(1050, "gauge.png");
+    ASSERT_EQ(run(walk, 1060), 0);
+    EXPECT_EQ(stored("Money"), "100");
+    EXPECT_EQ(stored("WGoodCount0"), "2");
+    EXPECT_EQ(stored("UpAvail0"), "3");
+    for (const char* tip : {"tip30", "tip31", "tip32", "tip35", "tip36", "tip37"})
+        EXPECT_EQ(stored(tip), "1") << tip;
+    // Each note where its control lets it stand whole: beside the tab, left of the Build
+    // button, at the top while a workshop is placed, and above the new workshop's gauge.
+    EXPECT_TRUE(isPaper("tab.png", 180, 240));
+    EXPECT_TRUE(isPaper("build.png", 430, 420));
+    EXPECT_TRUE(isPaper("build.png", 690, 320));
+    EXPECT_TRUE(isPaper("place.png", 270, 200));
+    EXPECT_TRUE(isPaper("place.png", 530, 110));
+    EXPECT_TRUE(isPaper("gauge.png", 350, 250));
+}
+
+} // namespace
