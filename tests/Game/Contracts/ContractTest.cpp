@@ -47,13 +47,12 @@ TEST(ContractClock, CountsWholeSecondsDownOneAFrameAndStopsAtZero)
     }
 }
 
-// A game with a warehouse of 100 and a time-line whose events 1 and 2 are contracts: 5 of
+// A game whose time-line has two contracts, events 1 and 2: 5 of
 // crop 1 and 3 of crop 2 in one minute for 300 (deposit 50); nothing to deliver in 10 s.
 class cContractTest : public cGameTest {
 protected:
     cContractTest()
-        : cGameTest({{"Farm/ActionAreas/Warehouse.xml", makeXml16("<Warehouse><Upgrades><Up0 ProductionNum=\"100\" /></Upgrades></Warehouse>")},
-              {"Gameplay/Gameplay.xml",
+        : cGameTest({{"Gameplay/Gameplay.xml",
                       makeXml16("<Gameplay><Events><E Type=\"9\" Time=\"9:00:00\" />"
                                 "<E Type=\"5\" Time=\"9:00:00\"><Data WinTime=\"0:01:00\" LetterTime=\"0:01:00\" Bonus=\"300\" "
                                 "Penalty=\"50\" RandomFactor=\"1\"><Requirements><R ProductType=\"1\" Count=\"5\" "
