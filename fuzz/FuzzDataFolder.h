@@ -1,18 +1,19 @@
 #pragma once
 #include "FuzzScratch.h"
+#include "engine/Log.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 // A data folder with valid settings and an application-data folder, made once per fuzzing
 // process in its scratch folder, for the loaders that start from the file manager.
 struct sFuzzDataFolder {
     std::string root;
     std::string common;
+    std::string logs;
 
     // Called at the start of each input: the logs of the inputs before are dropped, so a
     // long run does not fill the disk with them.
@@ -28,12 +29,14 @@ struct sFuzzDataFolder {
             setenv("FURROW_HOME", (pattern + "/home").c_str(), 1);
             const char16_t text[] = u"\uFEFF<main><game app_directory=\"Fuzz\" /></main>";
             write(made.root + "/sys/settings.xml", text, sizeof text - sizeof text[0]);
-            // Logs of broken copies go to the current folder.
-            if (chdir(pattern.c_str()) != 0)
-                std::abort();
+            // Logs of broken copies go to the scratch folder; the current folder is left alone,
+            // so libFuzzer's relative corpus paths keep working.
+            made.logs = pattern + "/logs/";
+            std::filesystem::create_directories(made.logs);
+            setLogFolder(made.logs);
             return made;
         }();
-        for (const auto& entry : std::filesystem::directory_iterator("."))
+        for (const auto& entry : std::filesystem::directory_iterator(folder.logs))
             if (entry.path().extension() == ".log")
                 std::filesystem::remove(entry.path());
         return folder;

@@ -13,6 +13,12 @@ namespace {
 // One running line number across every log of the run.
 UInt s_lineCounter = 0;
 
+String& logFolder()
+{
+    static String s_folder;
+    return s_folder;
+}
+
 struct sFileCloser {
     void operator()(std::FILE* _file) const { std::fclose(_file); }
 };
@@ -53,7 +59,12 @@ String cutLinesForLog(const String& _text)
     }
 }
 
-cLog::cLog(const String& _name, Bool _openNew) : m_fileName(_name + ".log")
+void setLogFolder(const String& _folder)
+{
+    logFolder() = _folder;
+}
+
+cLog::cLog(const String& _name, Bool _openNew) : m_fileName(logFolder() + _name + ".log")
 {
     FilePtr file(std::fopen(m_fileName.c_str(), _openNew ? "wb" : "ab"));
     if (!file)

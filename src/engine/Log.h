@@ -10,7 +10,11 @@ String cutForLog(const String& _text);
 // Each line of _text cut as above, so the lines of a call stack after a long one survive.
 String cutLinesForLog(const String& _text);
 
-// A named text log in the current folder ("<name>.log"). The file is opened for each line
+// The folder every log made from now on is written to: the current folder (the default,
+// "") or a path ending in '/'. Harnesses that must leave the current folder alone use it.
+void setLogFolder(const String& _folder);
+
+// A named text log in the log folder ("<name>.log"). The file is opened for each line
 // and closed again, so a crash loses nothing already written.
 // Every line written is cut as cutLinesForLog does.
 class iLog {

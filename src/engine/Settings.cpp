@@ -39,16 +39,6 @@ cSettings::~cSettings()
 
 namespace {
 
-void readSections(iXML* _document, SETTINGS_MAP& _properties)
-{
-    iXML* section = nullptr;
-    String tag;
-    for (UInt i = 0; _document->get(i, section, &tag); ++i)
-        for (const auto& attribute : section->getAttributeMap())
-            _properties[toString(decodeXmlName(toWString(tag)))][toString(decodeXmlName(attribute.first))] =
-                attribute.second;
-}
-
 // The values the game ships, for the player's values that do not read; none when the
 // shipped copy is missing or damaged itself.
 SETTINGS_MAP readShipped(const String& _filename)
@@ -64,7 +54,7 @@ SETTINGS_MAP readShipped(const String& _filename)
         std::vector<char> bytes(file->getSize() <= getFileSizeLimit(_filename) ? file->getSize() : 0);
         if (!bytes.empty() && file->read(bytes.data(), ULong(bytes.size())) == bytes.size()) {
             cXML document(_filename, bytes.data(), ULong(bytes.size()));
-            readSections(&document, shipped);
+            readSettingsSections(&document, shipped);
         }
     } catch (...) {
         shipped.clear();
@@ -80,7 +70,7 @@ void cSettings::load(const String& _filename)
     iXML* document = cResourceManager::getInstance()->getXML(_filename);
     // The settings keep their own copy of every value: the document is not needed again.
     std::unique_ptr<iResource> owner(dynamic_cast<iResource*>(document));
-    readSections(document, m_properties);
+    readSettingsSections(document, m_properties);
     // What the game ships is taken as it is; the player's copy is what a run can damage.
     cFileManager* files = cFileManager::getInstance();
     String key = _filename;

@@ -5,6 +5,8 @@
 #include "engine/LogManager.h"
 #include "engine/NumberReader.h"
 #include "engine/TextConvert.h"
+#include "engine/XML.h"
+#include "engine/XmlEscape.h"
 
 #include <cmath>
 
@@ -86,6 +88,16 @@ const WString* lookUp(const SETTINGS_MAP& _settings, const sRange& _range)
 }
 
 } // namespace
+
+void readSettingsSections(iXML* _document, SETTINGS_MAP& _properties)
+{
+    iXML* section = nullptr;
+    String tag;
+    for (UInt i = 0; _document->get(i, section, &tag); ++i)
+        for (const auto& attribute : section->getAttributeMap())
+            _properties[toString(decodeXmlName(toWString(tag)))][toString(decodeXmlName(attribute.first))] =
+                attribute.second;
+}
 
 void checkSettings(SETTINGS_MAP& _settings, const SETTINGS_MAP& _shipped)
 {

@@ -6,6 +6,12 @@
 // The settings' values by section and key.
 using SETTINGS_MAP = std::map<String, std::map<String, WString>>;
 
+class iXML;
+
+// Every attribute of every child of the document's root: the child's tag is the section, the
+// attribute's name the key; a later value of a section and key replaces an earlier one.
+void readSettingsSections(iXML* _document, SETTINGS_MAP& _properties);
+
 // The player's copy of the settings is written by the game and read back on every start, so
 // one damaged value would stay for good: a frame rate that stops the clock, a window of one
 // pixel, a profiles folder that hides every player. Each value of _settings that the game

@@ -56,4 +56,18 @@ TEST(LogCutLines, AFatalReportOfAHugeValueWritesAShortErrorLog)
     EXPECT_EQ(log.substr(log.size() - 5), "Main\n");
 }
 
+// A harness that must not change the current folder still keeps its logs out of it.
+TEST(LogFolder, LogsMadeAfterSettingItGoThereAndTheCurrentFolderStaysClean)
+{
+    cTempFolder current(true);
+    cTempFolder elsewhere;
+    setLogFolder(elsewhere.path() + "/");
+    cLog("moved", true).print(String("here"));
+    setLogFolder("");
+    cLog("home", true).print(String("there"));
+    EXPECT_NE(readFileBytes(elsewhere.file("moved.log")).find("here"), std::string::npos);
+    EXPECT_EQ(readFileBytes(current.file("moved.log")), "");
+    EXPECT_NE(readFileBytes(current.file("home.log")).find("there"), std::string::npos);
+}
+
 } // namespace

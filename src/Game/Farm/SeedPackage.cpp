@@ -191,6 +191,9 @@ void cSeedPackage::putDown(const Vector2& _point)
     leavePointer();
     setState(LYING);
     play(m_dropSound);
+    // However it comes down, a purchase is paid once it lies on the farm: a package let go at
+    // the end of a drag must not lie there for free.
+    pay();
 }
 
 void cSeedPackage::pay()
@@ -217,7 +220,6 @@ void cSeedPackage::clicked()
         cTutorialManager* tutorial = farm::tutorial();
         if (fitsAt(point)) {
             putDown(point);
-            pay();
         } else if (m_bought && farm::isOnScreen() && !(tutorial && tutorial->isCurrentTip(PUT_DOWN_TIP))) {
             // A purchase that cannot go down is called off: nothing was paid for it.
             m_bought = false;

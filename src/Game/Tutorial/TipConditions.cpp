@@ -91,9 +91,10 @@ Bool marketAndFarmSlide(const iTipQuery& _q, cControl*)
     return slides(_q, iTipQuery::MARKET) && slides(_q, iTipQuery::FARM);
 }
 
+// Opening the shop starts its slide; a shop that shows at once counts as well.
 Bool seedPanelSlides(const iTipQuery& _q, cControl*)
 {
-    return slides(_q, iTipQuery::SEED_PANEL);
+    return slides(_q, iTipQuery::SEED_PANEL) || (_q.exists(iTipQuery::SEED_PANEL) && _q.isShown(iTipQuery::SEED_PANEL));
 }
 
 Bool seedOnMouse(const iTipQuery& _q, cControl*)

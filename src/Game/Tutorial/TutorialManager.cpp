@@ -165,6 +165,7 @@ void cTutorialManager::runCommonHelpTip(eTips _n, cControl* /*_pointed*/)
     const sTip& record = tip(_n);
     m_commonTips->startup(record.Offset, record.Text);
     holdGame(true);
+    m_shownView = m_commonTips;
     m_currentTip = Int(_n);
     GUARD_END("void cTutorialManager::runCommonHelpTip(eTips n, cControl* _pointed)")
 }
@@ -175,6 +176,7 @@ void cTutorialManager::runArrowHelpTip(eTips _n, cControl* _pointed)
     const sTip& record = tip(_n);
     m_arrowTips->startup(record.Offset, record.ArrowOffset, record.Text, _pointed);
     holdGame(false);
+    m_shownView = m_arrowTips;
     m_currentTip = Int(_n);
     GUARD_END("void cTutorialManager::runArrowHelpTip(eTips n, cControl* _pointed)")
 }
@@ -185,6 +187,7 @@ void cTutorialManager::runArrowHelpTip2(eTips _n, cControl* _pointed)
     const sTip& record = tip(_n);
     m_arrowTips2->startup(record.Offset, record.ArrowOffset, record.Text, _pointed);
     holdGame(false);
+    m_shownView = m_arrowTips2;
     m_currentTip = Int(_n);
     GUARD_END("void cTutorialManager::runArrowHelpTip2(eTips n, cControl* _pointed)")
 }
@@ -194,6 +197,7 @@ void cTutorialManager::runActionTip(eTips _n, cControl* _pointed)
     GUARD_BEGIN
     const sTip& record = tip(_n);
     m_actionTips->startup(record.Offset, record.ArrowOffset, record.Text, _pointed, record.condition);
+    m_shownView = m_actionTips;
     m_currentTip = Int(_n);
     GUARD_END("void cTutorialManager::runActionTip(eTips n, cControl* _pointed)")
 }
@@ -203,6 +207,7 @@ void cTutorialManager::runActionTip2(eTips _n, cControl* _pointed)
     GUARD_BEGIN
     const sTip& record = tip(_n);
     m_actionTips2->startup(record.Offset, record.ArrowOffset, record.Text, _pointed, record.condition);
+    m_shownView = m_actionTips2;
     m_currentTip = Int(_n);
     GUARD_END("void cTutorialManager::runActionTip2(eTips n, cControl* _pointed)")
 }
@@ -216,6 +221,8 @@ void cTutorialManager::onHideTip(cView* _tips)
     if (m_currentTip != -1)
         setTipPassed(eTips(m_currentTip));
     m_currentTip = -1;
+    m_shownView = nullptr;
+    m_hiddenByPause = false;
     releaseGame();
     GUARD_END("void cTutorialManager::onHideTip(cView* _tips)")
 }

@@ -79,6 +79,7 @@ public:
     // Raises "bad tip" past the last tip.
     const sTip& getTip(eTips _n) const;
     Int getCurrentTip() const { return m_currentTip; }
+    Bool isTipHiddenByPause() const { return m_hiddenByPause; }
     Int getLastPassedTip() const { return m_lastPassedTip; }
     Bool isTutorialEnabled() const { return m_tutorialEnabled; }
     Bool isActionDone() const { return m_actionDone; }
@@ -107,6 +108,9 @@ private:
     void startFieldTip();
     void startWarehouseTip();
     void startProductionTip();
+    // The note shown stays out of sight while the pause menu or an award holds the game: it
+    // would stand over them.
+    void followPause();
     // The game's own switches say paused: the pause menu and an award take the game away.
     static Bool isGamePaused();
     // A common tip holds the panels too; an arrow tip only the bar.
@@ -120,6 +124,9 @@ private:
     cArrowHelpTips2* m_arrowTips2 = nullptr;
     cActionTips* m_actionTips = nullptr;
     cActionTips2* m_actionTips2 = nullptr;
+    // The view of the tip on screen, and whether the pause has put it out of sight.
+    cView* m_shownView = nullptr;
+    Bool m_hiddenByPause = false;
     Int m_currentTip = -1;
     Int m_lastPassedTip = -1;
     Bool m_actionDone = false;

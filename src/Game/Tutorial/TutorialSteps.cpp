@@ -25,6 +25,7 @@ Bool anyWatered(const std::vector<iTipQuery::sField>& _fields)
 void cTutorialManager::process()
 {
     GUARD_BEGIN
+    followPause();
     if (!m_tutorialEnabled)
         return;
     startWaterTip();
@@ -86,4 +87,19 @@ void cTutorialManager::startProductionTip()
         q.isSliding(iTipQuery::MARKET) || q.isGameHeld() || !canRunTip(FIRST_PRODUCT_TIP))
         return;
     runCommonHelpTip(FIRST_PRODUCT_TIP, nullptr);
+}
+
+void cTutorialManager::followPause()
+{
+    // A note still fading in or out finishes first; the next frame hides or shows it.
+    if (!m_shownView || m_shownView->getFadeState() != cView::FADE_NONE)
+        return;
+    const Bool paused = isGamePaused();
+    if (paused && !m_hiddenByPause && m_shownView->isOwnVisible()) {
+        m_shownView->hide();
+        m_hiddenByPause = true;
+    } else if (!paused && m_hiddenByPause) {
+        m_shownView->show();
+        m_hiddenByPause = false;
+    }
 }

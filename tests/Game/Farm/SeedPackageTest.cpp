@@ -1,5 +1,6 @@
 #include "Game/Farm/FarmHarness.h"
 #include "Game/Farm/SeedPackage.h"
+#include "Game/Tutorial/TutorialManager.h"
 #include "Ui/ProgressDiscrete.h"
 #include "Ui/Scavenger.h"
 
@@ -120,6 +121,21 @@ TEST_F(cSeedPackageTest, ABoughtPackageIsPaidOnceWhenPutDown)
     drag(300, 300, 400, 300);
     click();
     EXPECT_EQ(cGame::getMoney(), 100 - PRICE) << "moved again for free";
+}
+
+TEST_F(cSeedPackageTest, ABoughtPackageLetGoAtTheEndOfADragIsPaidToo)
+{
+    m_engine.moveTo(300, 560);
+    cSeedPackage* package = cSeedPackage::makeBought(cGame::TOMATOES);
+    // While the lesson asks for it to be put down, a press where it does not fit keeps it.
+    cTutorialManager::getInstance()->runActionTip(16, nullptr);
+    m_engine.press(true);
+    ASSERT_EQ(package->getState(), UInt(cSeedPackage::ON_MOUSE));
+    m_engine.moveTo(300, 300);
+    m_engine.press(false);
+    EXPECT_EQ(package->getState(), UInt(cSeedPackage::LYING));
+    EXPECT_FALSE(package->isBought());
+    EXPECT_EQ(cGame::getMoney(), 100 - PRICE);
 }
 
 TEST_F(cSeedPackageTest, ABoughtPackageThatCannotGoDownIsCalledOffUnpaid)

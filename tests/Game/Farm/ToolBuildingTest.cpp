@@ -2,6 +2,7 @@
 #include "Game/Farm/ElasticAnimation.h"
 #include "Game/Farm/FarmHarness.h"
 #include "Game/Farm/MowBuilding.h"
+#include "Game/Farm/PersonWorkplace.h"
 #include "Game/Farm/TextMoney.h"
 #include "Game/Farm/WareHouse.h"
 #include "Ui/Picture.h"
@@ -213,6 +214,9 @@ TEST_F(cToolBuildingTest, LevelsGiveTheirWorkTimesAndBasket)
         EXPECT_EQ(dig().getDigTime(), times[level].first);
         EXPECT_EQ(mow().getMowTime(), times[level].second);
         EXPECT_EQ(mow().getProductionNum(), 6u * (level + 1));
+        EXPECT_EQ(workplace::digTime(), times[level].first) << "the worker works by the building";
+        EXPECT_EQ(workplace::mowTime(), times[level].second);
+        EXPECT_EQ(workplace::basketCapacity(), 6u * (level + 1));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "Game/Tutorial/TutorialHarness.h"
 
+#include "Game/Contracts/ContractProvide.h"
 #include "Game/Farm/WareHouse.h"
 
 #include <functional>
@@ -229,6 +230,62 @@ TEST_F(cTipStepsTest, TheGameAnswersFromItsOwnStockAndMarket)
     EXPECT_FALSE(test(5, nullptr));
     cWareHouse::getInstance()->addGoods(0, 2, false, false);
     EXPECT_TRUE(test(5, nullptr));
+}
+
+} // namespace
+
+namespace {
+
+// The pause menu and an award's presentation switch the game off; the note must not cover them.
+TEST_F(cTipStepsTest, ANoteGoesOutOfSightWhileTheGameIsPausedAndComesBack)
+{
+    struct sCase {
+        eTips tip;
+        Bool second;
+    };
+    for (const sCase& c : {sCase{WATER_TIP, false}, sCase{15, true}}) {
+        cView* view = c.second ? static_cast<cView*>(m_tutorial->getActionTips2()) : m_tutorial->getActionTips();
+        c.second ? m_tutorial->runActionTip2(c.tip, m_field) : m_tutorial->runActionTip(c.tip, m_field);
+        m_engine.frames(20);
+        ASSERT_TRUE(view->isVisible()) << c.tip;
+        m_game->disable();
+        m_engine.frames(2);
+        EXPECT_FALSE(view->isVisible()) << c.tip;
+        EXPECT_TRUE(m_tutorial->isCurrentTip(c.tip)) << "the tip waits, it is not passed";
+        m_game->enable();
+        m_engine.frames(2);
+        EXPECT_TRUE(view->isVisible()) << c.tip;
+        EXPECT_FALSE(m_tutorial->isTipHiddenByPause());
+        m_tutorial->setActionDone();
+        m_engine.frames(20);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The game's own answers: the pause and an open contract dialog hold the note back.
+TEST_F(cTipStepsTest, TheGameHoldsTheFirstProductNoteWhilePausedOrInADialog)
+{
+    struct sCase {
+        const char* name;
+        Bool paused;
+        Bool dialog;
+        Bool runs;
+    };
+    const sCase cases[] = {
+        {"paused", true, false, false}, {"contract offer open", false, true, false}, {"running", false, false, true}};
+    m_tutorial->setQuery(nullptr);
+    key::tip[WATER_TIP] = key::tip[FIELD_TIP] = true;
+    key::TProdCompl() = true;
+    cView* offer = cContractProvide::getInstance();
+    for (const sCase& c : cases) {
+        c.paused ? m_game->disable() : m_game->enable();
+        c.dialog ? offer->show() : offer->hide();
+        m_tutorial->process();
+        EXPECT_EQ(m_tutorial->isCurrentTip(PRODUCT_TIP), c.runs) << c.name;
+    }
 }
 
 } // namespace
