@@ -51,7 +51,8 @@ inline std::string warehouseXml()
 // A contract dialog with its two requirement lines.
 inline std::string contractDialogXml(const std::string& _root)
 {
-    return makeXml16("<" + _root + "><AimProto><ProductIcon /><ReqText /><NumberText /></AimProto>"
+    // Instant fades: nothing of the game runs while a dialog fades.
+    return makeXml16("<" + _root + " TranparencySpeed=\"1000\"><AimProto><ProductIcon /><ReqText /><NumberText /></AimProto>"
                      "<AimProtoAdd><ProductIcon /><ReqText /><NumberText /></AimProtoAdd>"
                      "<AimPlaces><P Place=\"100 100\" /><P Place=\"100 200\" /></AimPlaces></" + _root + ">");
 }
