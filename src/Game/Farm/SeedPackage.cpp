@@ -8,12 +8,10 @@
 #include "Game/Game.h"
 #include "Game/GameKeys.h"
 #include "Game/Tutorial/TutorialManager.h"
-#include "Ui/ChildParts.h"
 #include "Ui/ProgressDiscrete.h"
 #include "Ui/ViewFile.h"
 #include "Ui/XmlAttribute.h"
 #include "engine/ErrorStack.h"
-#include "engine/Logic.h"
 #include "engine/Resource.h"
 #include "engine/ResourceManager.h"
 #include "engine/SoundManager.h"
@@ -164,7 +162,8 @@ void cSeedPackage::setState(UInt _state)
         m_state = _state;
         if (farm && _state == ON_MOUSE)
             farm->lockSeedsButton();
-        else if (farm)
+        // A sprinkle on the pointer keeps the shop shut: the pointer holds one thing at a time.
+        else if (farm && !cFarm::s_objectOnMouse)
             farm->unlockSeedsButton();
         if (_state == LYING) {
             if (pointInRect(cursor()))
