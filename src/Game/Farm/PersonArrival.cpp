@@ -14,7 +14,6 @@
 #include "Game/Farm/PersonIdle.h"
 #include "Game/Farm/PersonPloughting.h"
 #include "Game/Farm/PersonSowing.h"
-#include "Game/Farm/PersonTipGate.h"
 #include "Game/Farm/PersonWateringWithPot.h"
 #include "Game/Farm/PersonWorkplace.h"
 #include "Game/Farm/SeedPackage.h"
@@ -49,9 +48,6 @@ constexpr std::initializer_list<eTips> DROP_TIPS = {41, 40, 5, 44};
 constexpr size_t ADEQUATE_QUEUE = 30;
 constexpr UInt TOP_MOW_LEVEL = 3;
 
-cPersonTipGate s_warehouseFullGate;
-cPersonTipGate s_otherCropGate;
-
 cPerson& person()
 {
     return *cPerson::getInstance();
@@ -81,10 +77,12 @@ Bool isCurrent(eTips _tip)
     return tutorial && tutorial->isCurrentTip(_tip);
 }
 
+// The hints that come past the tutorial's own order: only while the tutorial is on.
 void runTip(eTips _tip, cControl* _pointed)
 {
-    if (cTutorialManager* tutorial = farm::tutorial())
-        tutorial->runActionTip(_tip, _pointed);
+    const cTutorialManager* tutorial = farm::tutorial();
+    if (tutorial && tutorial->isTutorialEnabled())
+        farm::runActionTip(_tip, _pointed);
 }
 
 // The warehouse as the tips point at it: its area, when it has one.
@@ -99,7 +97,7 @@ cControl* warehouseControl(cActionArea* _area)
 void tipTakeToWarehouse()
 {
     if (farm::isOnScreen() && farm::canRunTip(TAKE_TO_WAREHOUSE_TIP))
-        runTip(TAKE_TO_WAREHOUSE_TIP, warehouseControl(nullptr));
+        farm::runActionTip(TAKE_TO_WAREHOUSE_TIP, warehouseControl(nullptr));
 }
 
 void fly(cControl* _to, cElasticAnimation::eElasticAnimation _type, cView* _object)
@@ -159,7 +157,7 @@ eOutcome arriveAtField(cActionArea* _area)
         }
         const UInt crop = field->getCultivationType();
         if (workplace::mowLevel() < TOP_MOW_LEVEL && cPerson::hasOtherGoods(crop)) {
-            if (farm::isOnScreen() && s_otherCropGate.attempt(key::RunTime()) && !isCurrent(OTHER_CROP_TIP))
+            if (farm::isOnScreen() && person().getOtherCropGate().attempt(key::RunTime()) && !isCurrent(OTHER_CROP_TIP))
                 runTip(OTHER_CROP_TIP, field);
             tipTakeToWarehouse();
             return REFUSED;
@@ -202,7 +200,7 @@ eOutcome arriveAtWarehouse(cActionArea* _area)
             return REFUSED;
         return start(new cPersonDropToWarehouse());
     }
-    if (free < carried && farm::isOnScreen() && s_warehouseFullGate.attempt(key::RunTime()) &&
+    if (free < carried && farm::isOnScreen() && person().getWarehouseFullGate().attempt(key::RunTime()) &&
         !isCurrent(WAREHOUSE_FULL_TIP))
         runTip(WAREHOUSE_FULL_TIP, warehouseControl(_area));
     return REFUSED;

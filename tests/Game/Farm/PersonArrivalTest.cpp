@@ -124,6 +124,16 @@ TEST_F(cPersonArrivalTest, ACanNotFullIsRefilledAtOnceAndAFullOneBreaksTheRunOfG
     }
 }
 
+TEST_F(cPersonArrivalTest, AWaterSourceLevelWithoutCanOrHoseLeavesTheWorkerWaiting)
+{
+    cActionArea* well = makeArea(AAT_WATER_SOURCE, Vector2(100, 400));
+    key::upgradeLevel(33) = 3;
+    cPerson::setCarryState(cPerson::CARRY_NOTHING);
+    decideArrival(well);
+    EXPECT_NE(task<cPersonIdle>(), nullptr);
+    EXPECT_EQ(cPerson::getCarryState(), UInt(cPerson::CARRY_NOTHING));
+}
+
 TEST_F(cPersonArrivalTest, ThirtyQueuedClicksStartARunOfGoodClicks)
 {
     cActionArea* dig = makeArea(AAT_DIG_BUILDING, Vector2(100, 400));
