@@ -220,11 +220,14 @@ void keepUsablePackages(std::vector<sLevelState::sPackage>& _packages, std::vect
 
 namespace {
 
-// Null without a player: a game that nobody plays keeps no file.
+// Empty without a player: a game that nobody plays (or a profile that loaded nothing) keeps
+// no file.
 String levelStatePath()
 {
     cProfile* profile = cProfile::getInstance();
-    return profile ? cProfile::getProfilesDir() + profile->getProfileID() + ".save" : String();
+    if (!profile || profile->m_currentUserName.empty())
+        return String();
+    return cProfile::getProfilesDir() + profile->getProfileID() + ".save";
 }
 
 cFileManager& files()

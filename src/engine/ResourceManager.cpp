@@ -71,7 +71,16 @@ iResource* cResourceManager::get(const String& _path, UInt _type)
     auto maker = makers().find(_type);
     if (maker == makers().end())
         throw "Unknown resource type.";
-    iResource* resource = maker->second(key);
+    iResource* resource = nullptr;
+    try {
+        resource = maker->second(key);
+    } catch (...) {
+        // A loader's own text ("Invalid mesh", a decoder's reason) rarely knows its file; the
+        // document names its file itself.
+        if (_type == RT_XML)
+            throw;
+        rethrowWithFile(_path);
+    }
     m_cache[key] = resource;
     m_names[resource] = key;
     if (isDeviceType(_type))

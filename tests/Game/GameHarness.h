@@ -75,6 +75,45 @@ inline std::string wareDetailXml()
                      "MoveSpeed=\"1000\" VisibleTime=\"2\"><ProductInfo>" + slots + "</ProductInfo></WareDetail>");
 }
 
+// A well and two pumps holding 5, 8 and 10; the upgrade button at (200, 150), the sprinkle
+// button at (260, 150) selling for 100, its look n with n + 1 columns so a look tells its count.
+inline std::string waterSourceXml()
+{
+    std::string looks;
+    for (int n = 0; n < 3; ++n)
+        looks += "<S anim_columns=\"" + std::to_string(n + 1) + "\" />";
+    return makeXml16("<WaterSource Visible=\"1\" Enable=\"1\" position=\"200 200\" size=\"80 80\" deep=\"10\" "
+                     "SprinkleCost=\"100\" SprinkleButtonDeepThanGet=\"5\"><ClickOffsetList><O Offset=\"0 40\" /></ClickOffsetList>"
+                     "<Upgrades><Up0 WaterCapacity=\"5\" frames_count=\"1\"><NoInstrument anim_columns=\"2\" /></Up0>"
+                     "<Up1 WaterCapacity=\"8\" anim_columns=\"3\"><NoInstrument anim_columns=\"4\" /></Up1>"
+                     "<Up2 WaterCapacity=\"10\" anim_columns=\"5\"><NoInstrument anim_columns=\"6\" /></Up2></Upgrades>"
+                     "<UpgradeButton Visible=\"1\" Enable=\"1\" position=\"200 150\" size=\"40 20\" deep=\"20\" />"
+                     "<SprinkleButton Visible=\"0\" Enable=\"1\" position=\"260 150\" size=\"40 20\" deep=\"20\" />"
+                     "<SprinkleButtonStates>" + looks + "</SprinkleButtonStates></WaterSource>");
+}
+
+// The hose's drops: 8 by 8 growing to twice that, 100 to 200 px/s, landing within 10 px.
+inline std::string hoseEffectXml()
+{
+    return makeXml16("<HoseEffect Visible=\"1\" Enable=\"1\" size=\"8 8\" MaxScale=\"2\" Speed=\"100 200\" "
+                     "DistortionRadius=\"10\" Frequency=\"15\" />");
+}
+
+// A 20 by 20 sprinkler watering within 40 px, with its three sounds; its spray of drops
+// thrown up at 15 a second.
+inline std::string sprinkleXml()
+{
+    return makeXml16("<Sprinkle Visible=\"1\" Enable=\"1\" size=\"20 20\" deep=\"50\" Radius=\"40\" "
+                     "UnfitColor=\"0x80FF0000\" DropSound=\"sounds/drop.wav\" InstallSound=\"sounds/install.wav\" "
+                     "TakeSound=\"sounds/take.wav\" />");
+}
+
+inline std::string sprinkleEffectXml()
+{
+    return makeXml16("<SprinkleEffect size=\"4 4\" Speed=\"0 -60\" Gravity=\"0 120\" LiveTime=\"1 1\" MaxScale=\"2\" "
+                     "RandAngle=\"30\" Frequency=\"15\" />");
+}
+
 // The flying tool: from 100 px/s under 200 px/s², a quarter turn a second; look k has k + 1
 // columns, so a flight tells its look.
 inline std::string elasticAnimationXml()
@@ -115,8 +154,11 @@ public:
             {"Tutorial/Tutorial.xml", makeXml16("<Tutorial Visible=\"1\" Enable=\"1\" TutorialEnable=\"0\" />")},
             {"Tutorial/CommonHelpTip.xml", makeXml16("<CommonHelpTip />")},
             {"Tutorial/ArrowHelpTip.xml", makeXml16("<ArrowHelpTip />")}, {"Tutorial/ActionTip.xml", makeXml16("<ActionTip />")},
-            {"Farm/ActionAreas/Warehouse.xml", warehouseXml()}, {"UI/gameUI/WareDetail.xml", wareDetailXml()},
-            {"Farm/ElasticAnimation.xml", elasticAnimationXml()},
+            {"Farm/ActionAreas/Warehouse.xml", warehouseXml()}, {"Farm/ActionAreas/WaterSource.xml", waterSourceXml()},
+            {"Effects/HoseEffect.xml", hoseEffectXml()}, {"Farm/ActionAreas/Sprinkle.xml", sprinkleXml()},
+            {"Effects/SprinkleEffect.xml", sprinkleEffectXml()}, {"sounds/drop.wav", "drop"},
+            {"sounds/install.wav", "install"}, {"sounds/take.wav", "take"}, {"UI/gameUI/WareDetail.xml", wareDetailXml()},
+                        {"Farm/ElasticAnimation.xml", elasticAnimationXml()},
             {"Farm/ActionAreas/DigBuilding.xml", toolBuildingXml("DigTime=\"2\"", 60)},
             {"Farm/ActionAreas/MowBuilding.xml", toolBuildingXml("ProductionNum=\"10\" MowTime=\"3\"", 90)},
             {"Person/Person.xml", makeXml16("<Person Visible=\"1\" Speed=\"100\" />")},

@@ -11,7 +11,9 @@
 #include "engine/Profile.h"
 #include "support/TempFolder.h"
 
+#include <algorithm>
 #include <cmath>
+#include <tuple>
 #include <cstring>
 #include <limits>
 
@@ -28,29 +30,22 @@ sLevelState fullState()
     return state;
 }
 
+auto fields(const sLevelState::sPackage& _p) { return std::tie(_p.x, _p.y, _p.seedType, _p.count, _p.state, _p.bought); }
+auto fields(const sLevelState::sEarning& _e) { return std::tie(_e.time, _e.money); }
+auto fields(const sLevelState::sNote& _n) { return std::tie(_n.text, _n.read); }
+
+template <class T> bool sameRecords(const std::vector<T>& _a, const std::vector<T>& _b)
+{
+    return std::equal(_a.begin(), _a.end(), _b.begin(), _b.end(),
+                      [](const T& _x, const T& _y) { return fields(_x) == fields(_y); });
+}
+
 void expectSame(const sLevelState& _a, const sLevelState& _b)
 {
-    ASSERT_EQ(_a.packages.size(), _b.packages.size());
-    for (size_t i = 0; i < _a.packages.size(); ++i) {
-        const auto &a = _a.packages[i], &b = _b.packages[i];
-        EXPECT_EQ(a.x, b.x);
-        EXPECT_EQ(a.y, b.y);
-        EXPECT_EQ(a.seedType, b.seedType);
-        EXPECT_EQ(a.count, b.count);
-        EXPECT_EQ(a.state, b.state);
-        EXPECT_EQ(a.bought, b.bought);
-    }
+    EXPECT_TRUE(sameRecords(_a.packages, _b.packages));
     EXPECT_EQ(_a.windowStart, _b.windowStart);
-    ASSERT_EQ(_a.earnings.size(), _b.earnings.size());
-    for (size_t i = 0; i < _a.earnings.size(); ++i) {
-        EXPECT_EQ(_a.earnings[i].time, _b.earnings[i].time);
-        EXPECT_EQ(_a.earnings[i].money, _b.earnings[i].money);
-    }
-    ASSERT_EQ(_a.notes.size(), _b.notes.size());
-    for (size_t i = 0; i < _a.notes.size(); ++i) {
-        EXPECT_EQ(_a.notes[i].text, _b.notes[i].text);
-        EXPECT_EQ(_a.notes[i].read, _b.notes[i].read);
-    }
+    EXPECT_TRUE(sameRecords(_a.earnings, _b.earnings));
+    EXPECT_TRUE(sameRecords(_a.notes, _b.notes));
     EXPECT_EQ(_a.factors, _b.factors);
 }
 

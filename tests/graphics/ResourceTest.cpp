@@ -130,17 +130,19 @@ struct sMissingFile {
     const char* constructorLine;
 };
 
-TEST_F(Textures, AMissingResourceFileFailsInItsConstructorsName)
+TEST_F(Textures, AMissingResourceFileFailsInItsConstructorsNameAndNamesTheFile)
 {
     cResourceManager* resources = cResourceManager::getInstance();
     const sMissingFile cases[] = {
         {"mesh", [&](const String& _path) { return resources->getMesh(_path); },
-         "iMesh * iMesh::create(const String& name)\niResource* cResourceManager::getMesh(const String& _path)"},
+         "iMesh * iMesh::create(const String& name)\nwhile reading \"missing/file.bin\"\n"
+         "iResource* cResourceManager::getMesh(const String& _path)"},
         {"animation", [&](const String& _path) { return resources->getAnimation(_path); },
-         "cAnimation::cAnimation(const String& name )\niResource* cResourceManager::getAnimation(const String& _path)"},
+         "cAnimation::cAnimation(const String& name )\nwhile reading \"missing/file.bin\"\n"
+         "iResource* cResourceManager::getAnimation(const String& _path)"},
         {"font", [&](const String& _path) { return resources->getFont(_path); },
          "cFont::cFont(const String& res_name, const void* res_source, const ULong &source_size)\n"
-         "iResource* cResourceManager::getFont(const String& _path)"},
+         "while reading \"missing/file.bin\"\niResource* cResourceManager::getFont(const String& _path)"},
     };
     for (const sMissingFile& c : cases) {
         const String stack = thrownText([&] { c.get("missing/file.bin"); });

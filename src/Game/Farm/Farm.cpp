@@ -4,6 +4,7 @@
 #include "Game/Farm/BuySeeds.h"
 #include "Game/Farm/FarmFieldTile.h"
 #include "Game/Farm/FarmMoment.h"
+#include "Game/Farm/HoseEffect.h"
 #include "Game/Farm/Person.h"
 #include "Game/Farm/Sprinkle.h"
 #include "Game/Farm/TextMoney.h"
@@ -52,6 +53,8 @@ cFarm::cFarm(cView* _parent) : cMovableBack(_parent)
     restoreLetters();
     restoreSprinkles();
     updateUpgradeButton();
+    // On the ground, so the jet slides with the farm.
+    m_hoseEffect = new cHoseEffect(getSlidingPicture(), "Effects/HoseEffect.xml");
     GUARD_END("cFarm::cFarm(cView* _parent)")
 }
 
@@ -158,6 +161,18 @@ void cFarm::restoreSprinkles()
             new cSprinkle(getSlidingPicture(), cSprinkle::SET_DOWN, k);
             ++s_sprinkleCount;
         }
+}
+
+void cFarm::showHose(const Vector2& _from, const Vector2& _to, Float _angle)
+{
+    GUARD_BEGIN
+    m_hoseEffect->startHose(_from, _to, _angle);
+    GUARD_END("void cFarm::showHose(Vector2 _from, Vector2 _to, Float _value)")
+}
+
+void cFarm::hideHose()
+{
+    m_hoseEffect->stop();
 }
 
 void cFarm::showed()

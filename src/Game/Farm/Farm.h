@@ -12,6 +12,7 @@
 class cActionArea;
 class cContractLetterSlot;
 class cFarmFieldTile;
+class cHoseEffect;
 class cPicture;
 class cSeedPackage;
 class cSprinkle;
@@ -132,8 +133,11 @@ public:
     // The field-destroy event: with probability _randomFactor, up to _count sown fields are
     // doomed.
     void destroyFields(Int _count, Float _randomFactor);
-    // Not filled in yet: the hose's water comes with the effects.
-    void showHose(const Vector2& /*_from*/, const Vector2& /*_to*/, Float /*_value*/) {}
+    // The hose's jet from _from towards _to, the nozzle turned by _angle degrees, until
+    // hideHose; the drops in the air then finish their way.
+    void showHose(const Vector2& _from, const Vector2& _to, Float _angle);
+    void hideHose();
+    cHoseEffect* getHoseEffect() const { return m_hoseEffect; }
 
     const std::vector<sFieldPlace>& getFieldPlaces() const { return m_fieldPlaces; }
     const FARM_FIELD_HOLDER& getFields() const { return m_fields; }
@@ -200,4 +204,5 @@ private:
     cPicture* m_fieldLighter = nullptr;
     cText* m_seedText = nullptr;
     cText* m_mailText = nullptr;
+    cHoseEffect* m_hoseEffect = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "Game/Farm/ActionArea.h"
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/PersonIdle.h"
+#include "Game/Farm/PersonStayWithHose.h"
 #include "Game/Farm/PersonWorkplace.h"
 #include "Game/Farm/SeedPackage.h"
 #include "Game/GameKeys.h"
@@ -58,11 +59,11 @@ cPerson::cPerson(cView* _parent)
     absoluteEnable();
     setPos(sum(getGroundOrigin(), Vector2(key::XPersPos(), key::YPersPos())), true);
     restoreCarry();
-    // The hose comes with the water source's own work; until then a hose left in the hands is
-    // put down.
+    // A worker left standing with the hose takes it up again by the pump.
     if (getCarryState() == CARRY_HOSE)
-        setCarryState(CARRY_NOTHING);
-    m_dealer.setTask(new cPersonIdle());
+        m_dealer.setTask(new cPersonStayWithHose());
+    else
+        m_dealer.setTask(new cPersonIdle());
     GUARD_END("cPerson::cPerson(cView* _parent)")
 }
 

@@ -14,6 +14,7 @@
 #include "Game/Farm/PersonIdle.h"
 #include "Game/Farm/PersonPloughting.h"
 #include "Game/Farm/PersonSowing.h"
+#include "Game/Farm/PersonStayWithHose.h"
 #include "Game/Farm/PersonWateringWithPot.h"
 #include "Game/Farm/PersonWorkplace.h"
 #include "Game/Farm/SeedPackage.h"
@@ -226,13 +227,14 @@ eOutcome arriveAtWaterSource(cActionArea* /*_area*/)
             returnHeldItem();
             return start(new cPersonGetWBucket());
         }
-        if (level > 2)
+        if (level > 2) {
             // The water source refuses such a level when it loads; a damaged profile must
             // still not end the game.
             getLog("error")->print("The water source's level " + std::to_string(level) + " gives neither can nor hose.");
-        // Not filled in yet: the hose comes with the water source's own work; until then the
-        // worker keeps what it holds.
-        return REFUSED;
+            return REFUSED;
+        }
+        returnHeldItem();
+        return start(new cPersonStayWithHose());
     }
     default:
         return REFUSED;

@@ -16,9 +16,6 @@ constexpr UInt WATER_SOURCE_LEVEL_INDEX = 33;
 constexpr UInt DIG_LEVEL_INDEX = 34;
 constexpr UInt LEVELS = 4;
 
-// Not filled in yet: the water source keeps the can's water in its own level records; until it
-// reads them, the can holds these demo amounts.
-constexpr Float CAN_CAPACITY[LEVELS] = {40.0f, 60.0f, 80.0f, 100.0f};
 
 UInt level(UInt _index)
 {
@@ -72,7 +69,8 @@ void refreshToolViews()
 
 Float canCapacity()
 {
-    return CAN_CAPACITY[level(WATER_SOURCE_LEVEL_INDEX)];
+    const cWaterSource* source = cWaterSource::getInstance();
+    return source ? source->getCapacity() : 0.0f;
 }
 
 } // namespace workplace

@@ -164,7 +164,8 @@ void cSeedPackage::setState(UInt _state)
         m_state = _state;
         if (farm && _state == ON_MOUSE)
             farm->lockSeedsButton();
-        else if (farm)
+        // A sprinkle on the pointer keeps the shop shut: the pointer holds one thing at a time.
+        else if (farm && !cFarm::s_objectOnMouse)
             farm->unlockSeedsButton();
         if (_state == LYING) {
             if (pointInRect(cursor()))

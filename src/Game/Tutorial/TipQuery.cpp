@@ -196,10 +196,10 @@ Int cGameTipQuery::getLevel(eBuilding _building) const
     return building ? building->getUpgrade() : -1;
 }
 
-// The water source does not tell its can's size yet.
 Float cGameTipQuery::getWaterSourceCapacity() const
 {
-    return -1;
+    const cWaterSource* source = cWaterSource::getInstance();
+    return source ? source->getCapacity() : -1;
 }
 
 cControl* cGameTipQuery::getControl(eBuilding _building) const

@@ -2,6 +2,7 @@
 #include "Game/Farm/ActionArea.h"
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/Person.h"
+#include "Game/Farm/WaterSource.h"
 #include "Game/GameHarness.h"
 
 #include <string>
@@ -52,6 +53,8 @@ protected:
     {
         delete cPerson::getInstance();
         m_person = new cJobRecordingPerson(ground());
+        // The farm's own tests count and hit only the areas they put down.
+        delete cWaterSource::getInstance();
     }
 
     cFarm& farm() { return *cFarm::getInstance(); }

@@ -1,6 +1,7 @@
 #include "Game/Farm/FarmHarness.h"
 #include "Game/Farm/SeedPackage.h"
 #include "Game/Tutorial/TutorialManager.h"
+#include "Ui/Picture.h"
 #include "Ui/ProgressDiscrete.h"
 #include "Ui/Scavenger.h"
 
@@ -176,6 +177,22 @@ TEST_F(cSeedPackageTest, APackageOnThePointerHoldsTheSeedsButtonOff)
     EXPECT_FALSE(farm().getSeedsBuyButton()->isEnabled());
     m_engine.press(false);
     EXPECT_EQ(package->getState(), UInt(cSeedPackage::LYING));
+    EXPECT_TRUE(farm().getSeedsBuyButton()->isEnabled());
+}
+
+TEST_F(cSeedPackageTest, AWorkerTakingAPackageLeavesTheShopShutWhileASprinkleHangsOnThePointer)
+{
+    key::SeedAvail[cGame::TOMATOES] = 1;
+    farm().updateSeedsButton();
+    cSeedPackage* package = lying(200, 300);
+    cPicture sprinkle(nullptr);
+    cFarm::s_sprinkleOnMouse = true;
+    cFarm::s_objectOnMouse = &sprinkle;
+    farm().lockSeedsButton();
+    package->setState(cSeedPackage::TAKEN);
+    EXPECT_FALSE(farm().getSeedsBuyButton()->isEnabled());
+    cFarm::clearObjectOnMouse();
+    package->setState(cSeedPackage::LYING);
     EXPECT_TRUE(farm().getSeedsBuyButton()->isEnabled());
 }
 
