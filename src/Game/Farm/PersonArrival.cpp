@@ -19,6 +19,7 @@
 #include "Game/Farm/PersonWorkplace.h"
 #include "Game/Farm/SeedPackage.h"
 #include "Game/Farm/WareHouse.h"
+#include "Game/Farm/WaterSource.h"
 #include "Game/Game.h"
 #include "Game/GameKeys.h"
 #include "Game/Tutorial/TutorialManager.h"
@@ -128,8 +129,12 @@ void returnHeldItem()
         }
         person().setCarriedPackage(nullptr);
         break;
+    case cPerson::CARRY_CAN:
+        // From the first upgrade on the water source has a hose and keeps no can.
+        if (workplace::waterSourceLevel() == 0)
+            fly(cWaterSource::getInstance(), cElasticAnimation::EA_WATER_CAN, nullptr);
+        break;
     default:
-        // Not filled in yet: the can flies home once the water source stands on the farm.
         break;
     }
 }

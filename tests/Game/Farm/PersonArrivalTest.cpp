@@ -158,6 +158,7 @@ TEST_F(cPersonArrivalTest, ThirtyQueuedClicksStartARunOfGoodClicks)
 TEST_F(cPersonArrivalTest, AToolPutDownFliesHomeAndTheNewOneLeavesItsBuildingEmpty)
 {
     cActionArea* well = makeArea(AAT_WATER_SOURCE, Vector2(100, 400));
+    key::upgradeLevel(33) = 0;
     cDigBuilding* dig = cDigBuilding::getInstance();
     cMowBuilding* mow = cMowBuilding::getInstance();
     struct sCase {
@@ -169,7 +170,8 @@ TEST_F(cPersonArrivalTest, AToolPutDownFliesHomeAndTheNewOneLeavesItsBuildingEmp
     };
     for (const sCase& c : {sCase{dig, 6, cElasticAnimation::EA_SCYTHE + Int(workplace::mowLevel()), "spade", dig},
                            sCase{mow, 2, cElasticAnimation::EA_SPADE + Int(workplace::digLevel()), "scythe", mow},
-                           sCase{well, 2, cElasticAnimation::EA_SPADE + Int(workplace::digLevel()), "bucket", nullptr}}) {
+                           sCase{well, 2, cElasticAnimation::EA_SPADE + Int(workplace::digLevel()), "bucket", nullptr},
+                           sCase{dig, 1, cElasticAnimation::EA_WATER_CAN, "spade", dig}}) {
         person().getDealer().setTask(new cPersonIdle());
         cPerson::setCarryState(c.carry);
         person().setPos(Vector2(500, 500), true);
