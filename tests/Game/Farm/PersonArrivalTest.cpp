@@ -181,8 +181,9 @@ TEST_F(cPersonArrivalTest, AToolPutDownFliesHomeAndTheNewOneLeavesItsBuildingEmp
         EXPECT_TRUE(flight.isFlying()) << c.result;
         EXPECT_EQ(Int(flight.getFlightType()), c.flight) << c.result;
         m_engine.frames(100);
-        if (c.emptied)
+        if (c.emptied) {
             EXPECT_TRUE(c.emptied->isShowingNoTool()) << c.result;
+        }
     }
 }
 
