@@ -1,6 +1,7 @@
 #include "Game/Game.h"
 
 #include "Game/Contracts/ContractAim.h"
+#include "Game/Contracts/ContractDialogs.h"
 #include "Game/Contracts/ContractFail.h"
 #include "Game/Contracts/ContractPassConfirm.h"
 #include "Game/Contracts/ContractProvide.h"
@@ -121,6 +122,7 @@ void cGame::build()
         made.add(new cBuyBuilding(this));
         made.add(new cBuySeeds(this));
         made.add(new cJournal());
+        made.add(new cContractDialogs());
         made.add(new cContractProvide());
         made.add(new cContractAim());
         made.add(new cContractPassConfirm());
@@ -148,6 +150,7 @@ cGame::~cGame()
     takeDownStep(deleteInstance<cContractAim>);
     takeDownStep(deleteInstance<cContractPassConfirm>);
     takeDownStep(deleteInstance<cContractFail>);
+    takeDownStep(deleteInstance<cContractDialogs>);
     takeDownStep(deleteInstance<cJournal>);
     takeDownStep(deleteInstance<cFieldTip>);
     takeDownStep(saveLevelState);

@@ -56,6 +56,7 @@ void storeDefaults()
     task.storeDefaults();
     taskTime.storeDefaults();
     taskPassCancel.storeDefaults();
+    taskBonus.storeDefaults();
     letter.storeDefaults();
     letTime.storeDefaults();
     letState.storeDefaults();

@@ -62,6 +62,8 @@ inline constexpr cGameKeyFamily<PT_INT> MEffPrice{"MEffPrice", 0, PRODUCT_COUNT,
 inline constexpr cGameKeyFamily<PT_INT> task{"task", 0, PLACE_COUNT, -1, -1, NO_LIMIT};
 inline constexpr cGameKeyFamily<PT_FLOAT> taskTime{"taskTime", 0, PLACE_COUNT, 0.0f};
 inline constexpr cGameKeyFamily<PT_BOOL> taskPassCancel{"taskPassCancel", 0, PLACE_COUNT, false};
+// The bonus a running contract was accepted with; -1 for the time-line's own.
+inline constexpr cGameKeyFamily<PT_INT> taskBonus{"taskBonus", 0, PLACE_COUNT, -1};
 inline constexpr cGameKeyFamily<PT_INT> letter{"letter", 0, PLACE_COUNT, -1, -1, NO_LIMIT};
 inline constexpr cGameKeyFamily<PT_FLOAT> letTime{"letTime", 0, PLACE_COUNT, 0.0f};
 inline constexpr cGameKeyFamily<PT_INT> letState{"letState", 0, PLACE_COUNT, 0};

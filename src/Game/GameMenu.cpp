@@ -98,7 +98,6 @@ void cGameMenu::restoreContracts()
             continue;
         }
         m_contractStatus[i]->setup(static_cast<sContractEvent*>(event), true);
-        ++m_busyStatusCount;
     }
 }
 
@@ -225,23 +224,25 @@ void cGameMenu::enableControls()
 void cGameMenu::acceptContract(sContractEvent* _event)
 {
     GUARD_BEGIN
-    if (m_busyStatusCount >= PLACE_COUNT)
-        return;
     for (cContractStatus* panel : m_contractStatus) {
         if (panel->isActive())
             continue;
         panel->setup(_event, false);
-        ++m_busyStatusCount;
         return;
     }
     GUARD_END("void cGameMenu::acceptContract(sContractEvent* _event)")
 }
 
-void cGameMenu::releaseContractStatus(cContractStatus* _panel)
+// The busy places are counted from the panels themselves, so a panel released twice (or
+// never) cannot throw the count off.
+void cGameMenu::releaseContractStatus(cContractStatus* /*_panel*/) {}
+
+UInt cGameMenu::getBusyStatusCount() const
 {
-    for (cContractStatus* panel : m_contractStatus)
-        if (panel == _panel && m_busyStatusCount > 0)
-            --m_busyStatusCount;
+    UInt busy = 0;
+    for (const cContractStatus* panel : m_contractStatus)
+        busy += panel && panel->isActive() ? 1 : 0;
+    return busy;
 }
 
 void cGameMenu::addNote(const WString& _text, Bool _read)

@@ -95,7 +95,7 @@ public:
     cProgressFloat* getWareLoading() const { return m_wareLoading; }
     cPicture* getWareLoadingLighter() const { return m_wareLoadingLighter; }
     cContractStatus* getContractStatus(UInt _place) const { return m_contractStatus[_place]; }
-    UInt getBusyStatusCount() const { return m_busyStatusCount; }
+    UInt getBusyStatusCount() const;
     cMenu* getPauseMenu() const { return m_pauseMenu; }
     Bool isJournalBlinking() const { return m_journalBlinking; }
     const DXColor& getJournalBlinkColor() const { return m_journalBlinkColor; }
@@ -128,7 +128,6 @@ private:
     cTipButton* m_farmButton = nullptr;
     cTipButton* m_producingButton = nullptr;
     cContractStatus* m_contractStatus[PLACE_COUNT] = {};
-    UInt m_busyStatusCount = 0;
     cText* m_moneyText = nullptr;
     cTipButton* m_journalButton = nullptr;
     Bool m_hiddenButtons[3] = {};

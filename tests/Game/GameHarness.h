@@ -48,6 +48,15 @@ inline std::string warehouseXml()
                      "<Up2 ProductionNum=\"100\" /><Up3 ProductionNum=\"160\" /></Upgrades></Warehouse>");
 }
 
+// A contract dialog with its two requirement lines.
+inline std::string contractDialogXml(const std::string& _root)
+{
+    // Instant fades: nothing of the game runs while a dialog fades.
+    return makeXml16("<" + _root + " TranparencySpeed=\"1000\"><AimProto><ProductIcon /><ReqText /><NumberText /></AimProto>"
+                     "<AimProtoAdd><ProductIcon /><ReqText /><NumberText /></AimProtoAdd>"
+                     "<AimPlaces><P Place=\"100 100\" /><P Place=\"100 200\" /></AimPlaces></" + _root + ">");
+}
+
 // A tool building of four levels at the bottom left, out of the other tests' way: each look
 // has (level + 1) columns, and 5 more without the tool, so a building tells its look;
 // _levelAttributes gives the per-level numbers.
@@ -158,11 +167,17 @@ public:
             {"Effects/HoseEffect.xml", hoseEffectXml()}, {"Farm/ActionAreas/Sprinkle.xml", sprinkleXml()},
             {"Effects/SprinkleEffect.xml", sprinkleEffectXml()}, {"sounds/drop.wav", "drop"},
             {"sounds/install.wav", "install"}, {"sounds/take.wav", "take"}, {"UI/gameUI/WareDetail.xml", wareDetailXml()},
-                        {"Farm/ElasticAnimation.xml", elasticAnimationXml()},
+            {"UI/Awards.xml", makeXml16("<Awards Visible=\"1\" Enable=\"1\" />")},
+            // The contract dialogs and the bar's contract panels.
+            {"ui/gameui/ContractStatus.xml", makeXml16("<ContractStatus AbsoluteEnable=\"1\" />")},
+            {"Gameplay/ContractProvide.xml", contractDialogXml("ContractProvide")},
+            {"Gameplay/ContractAim.xml", contractDialogXml("ContractAim")},
+            {"Gameplay/ContractPassConfirm.xml", contractDialogXml("ContractPassConfirm")},
+            {"Gameplay/ContractFail.xml", contractDialogXml("ContractFail")},
+            {"Farm/ElasticAnimation.xml", elasticAnimationXml()},
             {"Farm/ActionAreas/DigBuilding.xml", toolBuildingXml("DigTime=\"2\"", 60)},
             {"Farm/ActionAreas/MowBuilding.xml", toolBuildingXml("ProductionNum=\"10\" MowTime=\"3\"", 90)},
-            {"Person/Person.xml", makeXml16("<Person Visible=\"1\" Speed=\"100\" />")},
-            {"UI/Awards.xml", makeXml16("<Awards Visible=\"1\" Enable=\"1\" />")}};
+            {"Person/Person.xml", makeXml16("<Person Visible=\"1\" Speed=\"100\" />")}};
         for (const auto& file : _files) {
             auto same = std::find_if(files.begin(), files.end(), [&](const auto& _f) { return _f.first == file.first; });
             if (same != files.end())

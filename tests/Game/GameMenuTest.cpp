@@ -231,9 +231,9 @@ TEST_F(cGameMenuTest, ContractsTakeTheFirstFreePlaceAndAFullBarRefusesMore)
         menu().acceptContract(&deal);
     EXPECT_EQ(menu().getBusyStatusCount(), 3u);
     EXPECT_EQ(menu().getContractStatus(2)->getPosition().y, 120.0f);
-    menu().releaseContractStatus(menu().getContractStatus(1));
-    menu().releaseContractStatus(nullptr);
-    EXPECT_EQ(menu().getBusyStatusCount(), 2u);
+    menu().getContractStatus(1)->pass();
+    menu().getContractStatus(1)->pass();
+    EXPECT_EQ(menu().getBusyStatusCount(), 2u) << "a place is freed once";
 }
 
 TEST_F(cGameMenuTest, SavedContractsMustNameContractsOfTheTimeLine)

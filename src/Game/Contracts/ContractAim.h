@@ -1,10 +1,30 @@
 #pragma once
-#include "Ui/View.h"
+#include "Game/Contracts/ContractAimBase.h"
+#include "Ui/AnimButton.h"
+#include "Ui/TextButton.h"
 #include "engine/Singleton.h"
 
-// What a running contract asks for and what is still missing.
-// Not filled in yet: the game makes it and finds it, and it shows nothing.
-class cContractAim : public cView, public cViewSingleton<cContractAim> {
+class cContractStatus;
+
+// The goal of a running contract: what the warehouse has of each product and what is still
+// missing.
+class cContractAim : public cContractAimBase, public cViewSingleton<cContractAim> {
 public:
-    explicit cContractAim(cView* _parent = nullptr) : cView(_parent) {}
+    using cDialogButton = cTextButtonT<cAnimButton>;
+
+    // Built hidden from "Gameplay/ContractAim.xml".
+    explicit cContractAim(cView* _parent = nullptr);
+
+    void loadXML(iXML* _xml_doc) override;
+    void startShow(cContractStatus* _status);
+    static void onOk(cView* _view);
+
+    sLine& getMissingLine(UInt _i) { return m_missing[_i]; }
+    cContractStatus* getStatus() const { return m_status; }
+
+private:
+    cDialogButton* m_ok = nullptr;
+    cText* m_caption = nullptr;
+    sLine m_missing[2];
+    cContractStatus* m_status = nullptr;
 };

@@ -1,10 +1,31 @@
 #pragma once
-#include "Ui/View.h"
+#include "Game/Contracts/ContractAimBase.h"
+#include "Game/GameEvent.h"
+#include "Ui/AnimButton.h"
+#include "Ui/TextButton.h"
 #include "engine/Singleton.h"
 
-// The news of a failed contract.
-// Not filled in yet: the game makes it and finds it, and it shows nothing.
-class cContractFail : public cView, public cViewSingleton<cContractFail> {
+class cContractStatus;
+
+// The news that a contract's time ran out without a hand-over, with its failure note.
+class cContractFail : public cContractAimBase, public cViewSingleton<cContractFail> {
 public:
-    explicit cContractFail(cView* _parent = nullptr) : cView(_parent) {}
+    using cDialogButton = cTextButtonT<cAnimButton>;
+
+    // Built hidden from "Gameplay/ContractFail.xml".
+    explicit cContractFail(cView* _parent = nullptr);
+
+    void loadXML(iXML* _xml_doc) override;
+    // _terms: what the contract asked for; the place may run another contract by now.
+    void startShow(cContractStatus* _status, const sContractEvent& _terms);
+    static void onOk(cView* _view);
+
+    cContractStatus* getStatus() const { return m_status; }
+    cMultilineText* getText() const { return m_text; }
+
+private:
+    cDialogButton* m_ok = nullptr;
+    cText* m_caption = nullptr;
+    cMultilineText* m_text = nullptr;
+    cContractStatus* m_status = nullptr;
 };

@@ -1,31 +1,99 @@
 #pragma once
+#include "Game/Contracts/ContractClock.h"
+#include "Game/GameEvent.h"
+#include "Ui/AnimButton.h"
+#include "Ui/Tips.h"
 #include "Ui/View.h"
 
-struct sContractEvent;
+#include <memory>
 
-// One of the game menu bar's three places for a running contract.
-// Not filled in yet: the bar makes its three and puts accepted contracts in them; a contract
-// held here shows nothing, counts nothing down and never ends.
+class cCheckButton;
+class cPicture;
+class cProgressFloat;
+class cText;
+class iResource;
+
+// One of the game menu bar's three places for a running contract: what is still missing, the
+// time left, and a goal button. It counts the contract's time down in game seconds, offers the
+// hand-over as soon as the warehouse holds everything, and at the deadline passes or fails it.
+// The terms are the panel's own from the moment of acceptance (the time-line's random factors
+// keep moving the event's), saved with the panel so a continued game runs on the same terms.
 class cContractStatus : public cView {
 public:
-    cContractStatus(cView* _parent, UInt _place) : cView(_parent), m_place(_place) {}
+    using cGoalButton = cTips<cAnimButton>;
 
-    void setup(sContractEvent* _event, Bool /*_restore*/)
-    {
-        m_event = _event;
-        m_active = true;
-    }
+    // Built from "ui/gameui/ContractStatus.xml", free.
+    cContractStatus(cView* _parent, UInt _place);
+    cContractStatus(const cContractStatus&) = delete;
+    ~cContractStatus() override;
+
+    void loadXML(iXML* _xml_doc) override;
+    void process() override;
+    // The contract clock.
+    void absoluteProcess() override;
+
+    // Starts the contract _event in this place: new (its terms taken now and saved) or, with
+    // _restore, continued from the saved seconds and terms.
+    void setup(sContractEvent* _event, Bool _restore);
+    void drawRequirements();
+    // The warehouse stock changed: the rows follow, and a contract just made complete offers
+    // its hand-over (never on the _first refresh).
+    void updateRequirementProgress(Bool _first);
+    void updateProgress(Bool _first) { updateRequirementProgress(_first); }
+    // The contract succeeds: the bonus is paid and the goods taken. Nothing on a free panel.
+    void pass();
+    Bool getPassCancel() const;
+    void setPassCancel(Bool _cancel);
+    void addPosition(const Vector2& _pos);
+
     Bool isActive() const { return m_active; }
-    void addPosition(const Vector2& _pos) { m_position = Vector2(m_position.x + _pos.x, m_position.y + _pos.y); }
-    void updateRequirementProgress(Bool /*_first*/) {}
-
+    Bool allRequirementsMet() const;
     UInt getPlace() const { return m_place; }
     sContractEvent* getEvent() const { return m_event; }
-    const Vector2& getPosition() const { return m_position; }
+    const sContractEvent& getTerms() const { return m_terms; }
+    const cContractClock& getClock() const { return m_clock; }
+    Bool isExpired() const { return m_expired; }
+    Bool needsRecheck() const { return m_recheck; }
+    const Vector2& getPosition() const;
+    cGoalButton* getGoalButton() const { return m_goalButton; }
+    cText* getTimeText() const { return m_timeText; }
+    cProgressFloat* getProgress() const { return m_progress; }
+    cText* getRowNumber(UInt _row) const { return m_numbers[_row]; }
+    cCheckButton* getRowTick(UInt _row) const { return m_ticks[_row]; }
+
+    static void onGoal(cView* _view);
 
 private:
+    struct sReleaseSound {
+        void operator()(iResource* _sound) const;
+    };
+    using tSound = std::unique_ptr<iResource, sReleaseSound>;
+
+    void fail();
+    // Frees the place and clears its saved contract.
+    void finish();
+    void showTime();
+    Bool clockStands() const;
+    static UInt warehouseCount(UInt _type);
+    static void playSound(iResource* _sound);
+
     UInt m_place;
     sContractEvent* m_event = nullptr;
+    sContractEvent m_terms;
     Bool m_active = false;
-    Vector2 m_position{0, 0};
+    Bool m_recheck = false;
+    Bool m_expired = false;
+    cContractClock m_clock;
+    UInt m_lastCount[sContractEvent::REQ_COUNT] = {};
+
+    // Children: the substrate, and the controls on it.
+    cPicture* m_substrate = nullptr;
+    cGoalButton* m_goalButton = nullptr;
+    cPicture* m_icons[2] = {};
+    cText* m_numbers[2] = {};
+    cText* m_timeText = nullptr;
+    cProgressFloat* m_progress = nullptr;
+    cCheckButton* m_ticks[2] = {};
+    tSound m_losSound;
+    tSound m_winSound;
 };

@@ -180,7 +180,7 @@ Float cContractLetterSlot::frameTime() const
 Bool cContractLetterSlot::isOfferOpen() const
 {
     const cContractProvide* offer = cContractProvide::getInstance();
-    return m_offerAsked && offer && offer->isOwnVisible();
+    return offer && offer->isOpen() && offer->getSlot() == this;
 }
 
 void cContractLetterSlot::fly(Float _dt)
@@ -260,11 +260,8 @@ void cContractLetterSlot::clicked()
         m_flashTimer = m_flashPeriod;
         m_pic->show();
     }
-    // The offer screen's own opening comes with the contracts; until then it is only shown.
-    if (cContractProvide* offer = cContractProvide::getInstance()) {
-        m_offerAsked = true;
-        offer->show();
-    }
+    if (cContractProvide* offer = cContractProvide::getInstance())
+        offer->startShow(this);
     GUARD_END("void cContractLetterSlot::clicked()")
 }
 

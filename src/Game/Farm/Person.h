@@ -1,5 +1,6 @@
 #pragma once
 #include "Game/Farm/FieldObject.h"
+#include "Game/Farm/PersonTipGate.h"
 #include "Game/TaskDealer.h"
 #include "Ui/State.h"
 #include "engine/Singleton.h"
@@ -169,6 +170,9 @@ public:
     virtual Bool isLoopSoundPlaying(eSoundType _type) const;
 
     cTaskDealer& getDealer() { return m_dealer; }
+    // The hints for a full warehouse and for a basket of another crop.
+    cPersonTipGate& getWarehouseFullGate() { return m_warehouseFullGate; }
+    cPersonTipGate& getOtherCropGate() { return m_otherCropGate; }
     Float getJobTime(eJobTime _time) const { return m_jobTimes[_time]; }
     UInt getHoseFrame() const { return m_hoseFrame; }
     Vector2 getWaterEmitterPosition() const;
@@ -230,4 +234,6 @@ private:
     sJob m_current;
     cSeedPackage* m_carriedPackage = nullptr;
     Bool m_dropCurrentTask = false;
+    cPersonTipGate m_warehouseFullGate;
+    cPersonTipGate m_otherCropGate;
 };

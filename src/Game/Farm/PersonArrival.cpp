@@ -15,11 +15,11 @@
 #include "Game/Farm/PersonPloughting.h"
 #include "Game/Farm/PersonSowing.h"
 #include "Game/Farm/PersonStayWithHose.h"
-#include "Game/Farm/PersonTipGate.h"
 #include "Game/Farm/PersonWateringWithPot.h"
 #include "Game/Farm/PersonWorkplace.h"
 #include "Game/Farm/SeedPackage.h"
 #include "Game/Farm/WareHouse.h"
+#include "Game/Farm/WaterSource.h"
 #include "Game/Game.h"
 #include "Game/GameKeys.h"
 #include "Game/Tutorial/TutorialManager.h"
@@ -50,9 +50,6 @@ constexpr std::initializer_list<eTips> DROP_TIPS = {41, 40, 5, 44};
 constexpr size_t ADEQUATE_QUEUE = 30;
 constexpr UInt TOP_MOW_LEVEL = 3;
 
-cPersonTipGate s_warehouseFullGate;
-cPersonTipGate s_otherCropGate;
-
 cPerson& person()
 {
     return *cPerson::getInstance();
@@ -82,10 +79,12 @@ Bool isCurrent(eTips _tip)
     return tutorial && tutorial->isCurrentTip(_tip);
 }
 
+// The hints that come past the tutorial's own order: only while the tutorial is on.
 void runTip(eTips _tip, cControl* _pointed)
 {
-    if (cTutorialManager* tutorial = farm::tutorial())
-        tutorial->runActionTip(_tip, _pointed);
+    const cTutorialManager* tutorial = farm::tutorial();
+    if (tutorial && tutorial->isTutorialEnabled())
+        farm::runActionTip(_tip, _pointed);
 }
 
 // The warehouse as the tips point at it: its area, when it has one.
@@ -100,7 +99,7 @@ cControl* warehouseControl(cActionArea* _area)
 void tipTakeToWarehouse()
 {
     if (farm::isOnScreen() && farm::canRunTip(TAKE_TO_WAREHOUSE_TIP))
-        runTip(TAKE_TO_WAREHOUSE_TIP, warehouseControl(nullptr));
+        farm::runActionTip(TAKE_TO_WAREHOUSE_TIP, warehouseControl(nullptr));
 }
 
 void fly(cControl* _to, cElasticAnimation::eElasticAnimation _type, cView* _object)
@@ -130,8 +129,12 @@ void returnHeldItem()
         }
         person().setCarriedPackage(nullptr);
         break;
+    case cPerson::CARRY_CAN:
+        // From the first upgrade on the water source has a hose and keeps no can.
+        if (workplace::waterSourceLevel() == 0)
+            fly(cWaterSource::getInstance(), cElasticAnimation::EA_WATER_CAN, nullptr);
+        break;
     default:
-        // Not filled in yet: the can flies home once the water source stands on the farm.
         break;
     }
 }
@@ -160,7 +163,7 @@ eOutcome arriveAtField(cActionArea* _area)
         }
         const UInt crop = field->getCultivationType();
         if (workplace::mowLevel() < TOP_MOW_LEVEL && cPerson::hasOtherGoods(crop)) {
-            if (farm::isOnScreen() && s_otherCropGate.attempt(key::RunTime()) && !isCurrent(OTHER_CROP_TIP))
+            if (farm::isOnScreen() && person().getOtherCropGate().attempt(key::RunTime()) && !isCurrent(OTHER_CROP_TIP))
                 runTip(OTHER_CROP_TIP, field);
             tipTakeToWarehouse();
             return REFUSED;
@@ -203,7 +206,7 @@ eOutcome arriveAtWarehouse(cActionArea* _area)
             return REFUSED;
         return start(new cPersonDropToWarehouse());
     }
-    if (free < carried && farm::isOnScreen() && s_warehouseFullGate.attempt(key::RunTime()) &&
+    if (free < carried && farm::isOnScreen() && person().getWarehouseFullGate().attempt(key::RunTime()) &&
         !isCurrent(WAREHOUSE_FULL_TIP))
         runTip(WAREHOUSE_FULL_TIP, warehouseControl(_area));
     return REFUSED;

@@ -24,22 +24,26 @@
 #include "Ui/MovableBack.h"
 #include "Ui/MovableUnion.h"
 
+#include <iterator>
+
 namespace {
+
+template <class T>
+cView* instance()
+{
+    return T::getInstance();
+}
+
+// The singleton behind each view a tip asks about, in the order of eView.
+cView* (*const VIEWS[iTipQuery::VIEW_COUNT])() = {
+    &instance<cFarm>,        &instance<cMarket>,  &instance<cManufacture>,
+    &instance<cBuySeeds>,    &instance<cBuyBuilding>, &instance<cJournal>,
+    &instance<cContractPassConfirm>, &instance<cContractAim>, &instance<cContractProvide>,
+};
 
 cView* viewOf(iTipQuery::eView _view)
 {
-    switch (_view) {
-    case iTipQuery::FARM: return cFarm::getInstance();
-    case iTipQuery::MARKET: return cMarket::getInstance();
-    case iTipQuery::PRODUCTION: return cManufacture::getInstance();
-    case iTipQuery::SEED_PANEL: return cBuySeeds::getInstance();
-    case iTipQuery::BUILD_PANEL: return cBuyBuilding::getInstance();
-    case iTipQuery::JOURNAL: return cJournal::getInstance();
-    case iTipQuery::CONTRACT_CONFIRM: return cContractPassConfirm::getInstance();
-    case iTipQuery::CONTRACT_GOALS: return cContractAim::getInstance();
-    case iTipQuery::CONTRACT_DELIVERY: return cContractProvide::getInstance();
-    default: return nullptr;
-    }
+    return _view < iTipQuery::VIEW_COUNT ? VIEWS[_view]() : nullptr;
 }
 
 // Screens slide whole; panels slide themselves.
@@ -59,24 +63,25 @@ Bool isShownView()
     return view && view->isVisible();
 }
 
-const cUpgrade* upgradeOf(iTipQuery::eBuilding _building)
+// A farm building both as a view and with its level.
+struct sBuilding {
+    cView* view = nullptr;
+    const cUpgrade* upgrade = nullptr;
+};
+
+template <class T>
+sBuilding building()
 {
-    switch (_building) {
-    case iTipQuery::WATER_SOURCE: return cWaterSource::getInstance();
-    case iTipQuery::MOW_BUILDING: return cMowBuilding::getInstance();
-    case iTipQuery::WAREHOUSE: return cWareHouse::getInstance();
-    default: return nullptr;
-    }
+    T* found = T::getInstance();
+    return {found, found};
 }
 
-cView* buildingView(iTipQuery::eBuilding _building)
+// In the order of eBuilding.
+sBuilding (*const BUILDINGS[])() = {&building<cWaterSource>, &building<cMowBuilding>, &building<cWareHouse>};
+
+sBuilding buildingOf(iTipQuery::eBuilding _building)
 {
-    switch (_building) {
-    case iTipQuery::WATER_SOURCE: return cWaterSource::getInstance();
-    case iTipQuery::MOW_BUILDING: return cMowBuilding::getInstance();
-    case iTipQuery::WAREHOUSE: return cWareHouse::getInstance();
-    default: return nullptr;
-    }
+    return _building < std::size(BUILDINGS) ? BUILDINGS[_building]() : sBuilding{};
 }
 
 iTipQuery::sField fieldOf(cFarmFieldTile* _tile)
@@ -192,8 +197,8 @@ Bool cGameTipQuery::canBasketTakeMore() const
 
 Int cGameTipQuery::getLevel(eBuilding _building) const
 {
-    const cUpgrade* building = upgradeOf(_building);
-    return building ? building->getUpgrade() : -1;
+    const cUpgrade* upgrade = buildingOf(_building).upgrade;
+    return upgrade ? upgrade->getUpgrade() : -1;
 }
 
 Float cGameTipQuery::getWaterSourceCapacity() const
@@ -204,7 +209,7 @@ Float cGameTipQuery::getWaterSourceCapacity() const
 
 cControl* cGameTipQuery::getControl(eBuilding _building) const
 {
-    cView* view = buildingView(_building);
+    cView* view = buildingOf(_building).view;
     return view ? view->asControl() : nullptr;
 }
 

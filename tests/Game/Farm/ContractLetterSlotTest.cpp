@@ -43,6 +43,12 @@ protected:
     void play(Float _seconds) { m_engine.frames(int(_seconds * 50 + 0.5f)); }
     static void showTip(eTips _tip) { cTutorialManager::getInstance()->runCommonHelpTip(_tip, nullptr); }
     static cContractProvide& offer() { return *cContractProvide::getInstance(); }
+    // Waits; the game stands for the frame the offer fades out in.
+    void closeOffer()
+    {
+        cContractProvide::onWait(nullptr);
+        m_engine.frame();
+    }
 
     std::unique_ptr<cContractLetterSlot> m_slot = std::make_unique<cContractLetterSlot>(nullptr, PLACE);
 };
@@ -86,11 +92,11 @@ TEST_F(cContractLetterSlotTest, TheClockStandsWhileATipIsOnScreenOrTheOfferIsOpe
         if (c.first >= OFFER)
             m_slot->clicked();
         if (c.first == OFFER_CLOSED)
-            offer().hide();
+            closeOffer();
         play(2);
         EXPECT_NEAR(m_slot->getRemainingTime(), c.second, 0.001f);
         EXPECT_NEAR(Float(key::letTime[PLACE]), c.second, 0.001f);
-        offer().hide();
+        closeOffer();
     }
 }
 
@@ -126,7 +132,7 @@ TEST_F(cContractLetterSlotTest, AClickMarksTheLetterReadAndOpensItsOfferButNotUn
         m_slot->clicked();
         EXPECT_EQ(Int(key::letState[PLACE]), tip ? 0 : 1);
         EXPECT_EQ(offer().isOwnVisible(), !tip);
-        offer().hide();
+        closeOffer();
     }
 }
 

@@ -124,6 +124,16 @@ TEST_F(cPersonArrivalTest, ACanNotFullIsRefilledAtOnceAndAFullOneBreaksTheRunOfG
     }
 }
 
+TEST_F(cPersonArrivalTest, AWaterSourceLevelWithoutCanOrHoseLeavesTheWorkerWaiting)
+{
+    cActionArea* well = makeArea(AAT_WATER_SOURCE, Vector2(100, 400));
+    key::upgradeLevel(33) = 3;
+    cPerson::setCarryState(cPerson::CARRY_NOTHING);
+    decideArrival(well);
+    EXPECT_NE(task<cPersonIdle>(), nullptr);
+    EXPECT_EQ(cPerson::getCarryState(), UInt(cPerson::CARRY_NOTHING));
+}
+
 TEST_F(cPersonArrivalTest, ThirtyQueuedClicksStartARunOfGoodClicks)
 {
     cActionArea* dig = makeArea(AAT_DIG_BUILDING, Vector2(100, 400));
@@ -148,6 +158,7 @@ TEST_F(cPersonArrivalTest, ThirtyQueuedClicksStartARunOfGoodClicks)
 TEST_F(cPersonArrivalTest, AToolPutDownFliesHomeAndTheNewOneLeavesItsBuildingEmpty)
 {
     cActionArea* well = makeArea(AAT_WATER_SOURCE, Vector2(100, 400));
+    key::upgradeLevel(33) = 0;
     cDigBuilding* dig = cDigBuilding::getInstance();
     cMowBuilding* mow = cMowBuilding::getInstance();
     struct sCase {
@@ -159,7 +170,8 @@ TEST_F(cPersonArrivalTest, AToolPutDownFliesHomeAndTheNewOneLeavesItsBuildingEmp
     };
     for (const sCase& c : {sCase{dig, 6, cElasticAnimation::EA_SCYTHE + Int(workplace::mowLevel()), "spade", dig},
                            sCase{mow, 2, cElasticAnimation::EA_SPADE + Int(workplace::digLevel()), "scythe", mow},
-                           sCase{well, 2, cElasticAnimation::EA_SPADE + Int(workplace::digLevel()), "bucket", nullptr}}) {
+                           sCase{well, 2, cElasticAnimation::EA_SPADE + Int(workplace::digLevel()), "bucket", nullptr},
+                           sCase{dig, 1, cElasticAnimation::EA_WATER_CAN, "spade", dig}}) {
         person().getDealer().setTask(new cPersonIdle());
         cPerson::setCarryState(c.carry);
         person().setPos(Vector2(500, 500), true);
@@ -169,8 +181,9 @@ TEST_F(cPersonArrivalTest, AToolPutDownFliesHomeAndTheNewOneLeavesItsBuildingEmp
         EXPECT_TRUE(flight.isFlying()) << c.result;
         EXPECT_EQ(Int(flight.getFlightType()), c.flight) << c.result;
         m_engine.frames(100);
-        if (c.emptied)
+        if (c.emptied) {
             EXPECT_TRUE(c.emptied->isShowingNoTool()) << c.result;
+        }
     }
 }
 

@@ -81,11 +81,13 @@ TEST_F(cPersonJobTest, EachJobWorksItsTimeWithItsSoundThenLeavesItsMarkAndWaits)
     };
     for (const sCase& c : cases) {
         person().getDealer().setTask(c.make());
-        if (c.loop != NO_LOOP)
+        if (c.loop != NO_LOOP) {
             EXPECT_TRUE(person().isLoopSoundPlaying(cPerson::eSoundType(c.loop))) << c.what;
+        }
         EXPECT_NEAR(workTime(), c.duration, 0.03f) << c.what;
-        if (c.loop != NO_LOOP)
+        if (c.loop != NO_LOOP) {
             EXPECT_FALSE(person().isLoopSoundPlaying(cPerson::eSoundType(c.loop))) << c.what;
+        }
         c.check();
     }
 }

@@ -63,6 +63,20 @@ TEST_F(cPersonQueueTest, AUsedUpPackageTakesOnlyItsWaitingJobs)
     EXPECT_EQ(person().getQueue().front().area, field);
 }
 
+TEST_F(cPersonQueueTest, MarksLeftBehindByTheWorkerGoWithTheirArea)
+{
+    cActionArea* warehouse = new cActionArea(ground(), AAT_WAREHOUSE);
+    load("<Area Visible=\"1\" Enable=\"1\" position=\"100 400\"><ClickOffsetList><O Offset=\"0 0\" /></ClickOffsetList></Area>",
+         *warehouse);
+    const size_t own = warehouse->getChildren().size();
+    warehouse->goToNextParking();
+    warehouse->goToNextParking();
+    delete cPerson::getInstance();
+    EXPECT_EQ(warehouse->getChildren().size(), own + 2) << "both marks stay with their area";
+    delete warehouse;
+    m_engine.frames(2);
+}
+
 TEST(PersonFacing, WalkingTurnsByTheAngleFromStraightUp)
 {
     struct sCase {

@@ -23,7 +23,11 @@ protected:
         m_field = control(300, 350);
         m_tutorial->setQuery(&m_query);
     }
-    ~cTipStepsTest() override { m_tutorial->setQuery(nullptr); }
+    ~cTipStepsTest() override
+    {
+        if (cTutorialManager* tutorial = cTutorialManager::getInstance())
+            tutorial->setQuery(nullptr);
+    }
 
     // A field of the farm with _water of 10.
     void ownField(Float _water, UInt _status = 3) { m_query.m_fields = {{m_field, _water, 10, _status}}; }
@@ -286,6 +290,40 @@ TEST_F(cTipStepsTest, TheGameHoldsTheFirstProductNoteWhilePausedOrInADialog)
         m_tutorial->process();
         EXPECT_EQ(m_tutorial->isCurrentTip(PRODUCT_TIP), c.runs) << c.name;
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(cTipStepsTest, TheGameFindsEveryViewATipAsksAboutAndNoneWithoutAGame)
+{
+    const cGameTipQuery game;
+    for (UInt view = 0; view < iTipQuery::VIEW_COUNT; ++view)
+        EXPECT_TRUE(game.exists(iTipQuery::eView(view))) << view;
+    EXPECT_EQ(game.getLevel(iTipQuery::WAREHOUSE), 0);
+    cGame::endGame();
+    for (UInt view = 0; view < iTipQuery::VIEW_COUNT; ++view)
+        EXPECT_FALSE(game.exists(iTipQuery::eView(view))) << view;
+    EXPECT_EQ(game.getLevel(iTipQuery::WAREHOUSE), -1);
+    EXPECT_EQ(game.getControl(iTipQuery::WAREHOUSE), nullptr);
+    EXPECT_EQ(game.getHouseCount(), -1);
+    EXPECT_TRUE(game.getUpgradedFields().empty());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(cTipStepsTest, AGameLeftRightAfterTheHarvestTipShowsTheWarehouseTipOnReturn)
+{
+    key::tip[WATER_TIP] = key::tip[FIELD_TIP] = true;
+    m_tutorial->setTipPassed(HARVEST_TIP);
+    delete m_tutorial;
+    m_tutorial = new cTutorialManager();
+    m_tutorial->setQuery(&m_query);
+    m_tutorial->process();
+    EXPECT_TRUE(m_tutorial->isCurrentTip(WAREHOUSE_TIP));
 }
 
 } // namespace

@@ -1,0 +1,273 @@
+#include "Game/Contracts/ContractAim.h"
+#include "Game/Contracts/ContractClock.h"
+#include "Game/Contracts/ContractDialogs.h"
+#include "Game/Contracts/ContractFail.h"
+#include "Game/Contracts/ContractPassConfirm.h"
+#include "Game/Contracts/ContractProvide.h"
+#include "Game/Contracts/ContractStatus.h"
+#include "Game/Farm/ContractLetterSlot.h"
+#include "Game/Farm/TextMoney.h"
+#include "Game/Farm/WareHouse.h"
+#include "Game/GameMenu.h"
+#include "Game/Gameplay.h"
+#include "Game/Tutorial/TutorialManager.h"
+#include "../GameHarness.h"
+#include "Ui/AnimButton.h"
+#include "Ui/Text.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ContractClock, CountsWholeSecondsDownOneAFrameAndStopsAtZero)
+{
+    struct sCase {
+        Float total, left;
+        std::vector<Float> frames;
+        const char16_t* text;
+        Float percent;
+    } cases[] = {
+        {3600, 3600, {1.0f}, u"59:59", 3599.0f / 36.0f},
+        // A long frame takes one second only.
+        {60, 60, {5.0f}, u"00:59", 59.0f / 0.6f},
+        {60, 60, {0.4f, 0.4f}, u"01:00", 100},
+        {60, 60, {0.4f, 0.4f, 0.4f}, u"00:59", 59.0f / 0.6f},
+        {2, 2, {1, 1, 1, 1}, u"00:00", 0},
+        // A saved time past the total, or no time at all.
+        {60, 500, {}, u"01:00", 100},
+        {0, 0, {}, u"00:00", 0},
+    };
+    for (const sCase& c : cases) {
+        cContractClock clock;
+        clock.start(c.total, c.left);
+        for (Float dt : c.frames)
+            clock.step(dt);
+        EXPECT_EQ(clock.getText(), c.text) << c.total << " " << c.frames.size();
+        EXPECT_NEAR(clock.getPercent(), c.percent, 1e-3) << c.total;
+    }
+}
+
+// A game whose time-line has two contracts, events 1 and 2: 5 of
+// crop 1 and 3 of crop 2 in one minute for 300 (deposit 50); nothing to deliver in 10 s.
+class cContractTest : public cGameTest {
+protected:
+    cContractTest()
+        : cGameTest({{"Gameplay/Gameplay.xml",
+                      makeXml16("<Gameplay><Events><E Type=\"9\" Time=\"9:00:00\" />"
+                                "<E Type=\"5\" Time=\"9:00:00\"><Data WinTime=\"0:01:00\" LetterTime=\"0:01:00\" Bonus=\"300\" "
+                                "Penalty=\"50\" RandomFactor=\"1\"><Requirements><R ProductType=\"1\" Count=\"5\" "
+                                "ReqType=\"0\" /><R ProductType=\"2\" Count=\"3\" ReqType=\"0\" /></Requirements>"
+                                "<WinNote>Thanks</WinNote><LosNote>Too late</LosNote></Data></E>"
+                                "<E Type=\"5\" Time=\"9:00:00\"><Data WinTime=\"0:00:10\" LetterTime=\"0:01:00\" Bonus=\"20\" "
+                                "Penalty=\"0\" RandomFactor=\"1\"><Requirements><R ReqType=\"1\" /><R ReqType=\"1\" />"
+                                "</Requirements></Data></E></Events></Gameplay>")}})
+    {
+        restart();
+    }
+    // The game again, over the variables as they are.
+    void restart()
+    {
+        cGame::endGame();
+        cGame::startGame();
+        m_game = cGame::getInstance();
+        m_engine.frames(2);
+    }
+    static sContractEvent* event(UInt _index)
+    {
+        return static_cast<sContractEvent*>(cGameplay::getInstance()->findEvent(Int(_index)));
+    }
+    static cGameMenu& menu() { return *cGameMenu::getInstance(); }
+    static cContractStatus& panel(UInt _place) { return *menu().getContractStatus(_place); }
+    static void stock(UInt _type, UInt _count)
+    {
+        cWareHouse* warehouse = cWareHouse::getInstance();
+        warehouse->removeGoods(_type, 1000, true, false);
+        warehouse->addGoods(_type, _count, true, false);
+    }
+    static Bool open(const cContractAimBase* _dialog) { return _dialog->isOpen(); }
+    static cContractPassConfirm& confirm() { return *cContractPassConfirm::getInstance(); }
+    static cContractFail& failed() { return *cContractFail::getInstance(); }
+    // The offer of event 1 from a letter.
+    cContractProvide& offer()
+    {
+        auto* letter = new cContractLetterSlot(m_game, 0);
+        letter->setup(event(1), cContractLetterSlot::UNREAD, false);
+        cContractProvide::getInstance()->startShow(letter);
+        return *cContractProvide::getInstance();
+    }
+};
+
+TEST_F(cContractTest, TheOfferIsAcceptedOnlyWithAFreePlaceAndTheDeposit)
+{
+    struct sCase {
+        Int money;
+        UInt busy;
+        Bool acceptable;
+    } cases[] = {{49, 0, false}, {50, 0, true}, {500, 2, true}, {500, 3, false}};
+    for (const sCase& c : cases) {
+        key::Money() = c.money;
+        for (UInt i = 0; i < c.busy; ++i)
+            menu().acceptContract(event(2));
+        cContractProvide& dialog = offer();
+        EXPECT_EQ(dialog.getYesButton()->isEnabled(), c.acceptable) << c.money << " " << c.busy;
+        cContractProvide::onWait(nullptr);
+        EXPECT_EQ(key::Money(), c.money) << "waiting changes nothing";
+        EXPECT_EQ(menu().getBusyStatusCount(), c.busy);
+        for (UInt i = 0; i < 3; ++i)
+            panel(i).pass();
+        m_engine.frames(20);
+    }
+}
+
+TEST_F(cContractTest, AcceptingPaysTheDepositAndStartsThePanelOnItsOwnTerms)
+{
+    key::Money() = 50;
+    offer();
+    EXPECT_TRUE(menu().getEnableHold().isHeld()) << "the bar stands while the offer is open";
+    cContractProvide::onYes(nullptr);
+    EXPECT_EQ(key::Money(), 0);
+    ASSERT_TRUE(panel(0).isActive());
+    EXPECT_FALSE(menu().getEnableHold().isHeld());
+    EXPECT_EQ(key::task[0], 1);
+    EXPECT_EQ(key::requirement(0, 0), 5);
+    // The time-line's cycle moves the event's terms; the running contract keeps its own.
+    event(1)->applyRandomFactor(0.5f);
+    EXPECT_NE(event(1)->Requirements[0].Count, 5u);
+    EXPECT_EQ(panel(0).getTerms().Requirements[0].Count, 5u);
+    EXPECT_EQ(panel(0).getTerms().Bonus, 300);
+}
+
+TEST_F(cContractTest, TheGoalShowsWhatIsThereAndWhatIsMissing)
+{
+    stock(1, 9);
+    stock(2, 1);
+    menu().acceptContract(event(1));
+    m_engine.frames(2);
+    cContractStatus::onGoal(panel(0).getGoalButton());
+    cContractAim& aim = *cContractAim::getInstance();
+    ASSERT_TRUE(open(&aim));
+    EXPECT_EQ(aim.getLine(0).number->getString(), u"5") << "a surplus shows the count wanted";
+    EXPECT_EQ(aim.getMissingLine(0).number->getString(), u"0");
+    EXPECT_EQ(aim.getLine(1).number->getString(), u"1");
+    EXPECT_EQ(aim.getMissingLine(1).number->getString(), u"2");
+    EXPECT_FALSE(aim.getPenaltyMoney()->isOwnVisible());
+    cContractAim::onOk(nullptr);
+    EXPECT_FALSE(open(&aim));
+}
+
+TEST_F(cContractTest, EmptyRequirementsHideTheirLinesAndAreOfferedAtOnce)
+{
+    menu().acceptContract(event(2));
+    EXPECT_FALSE(panel(0).getRowNumber(0)->isOwnVisible());
+    m_engine.frame();
+    ASSERT_TRUE(open(&confirm()));
+    EXPECT_FALSE(confirm().getLine(0).icon->isOwnVisible());
+    EXPECT_FALSE(confirm().getLine(1).number->isOwnVisible());
+}
+
+TEST_F(cContractTest, TheClockStandsWhileATipRunsOrAScreenSlides)
+{
+    menu().acceptContract(event(1));
+    m_engine.frames(100);
+    const Float left = key::taskTime[0];
+    EXPECT_NEAR(left, 58.0f, 1.0f);
+    menu().gotoMarket();
+    m_engine.frames(10);
+    EXPECT_EQ(key::taskTime[0], left) << "the market is sliding in";
+}
+
+TEST_F(cContractTest, AtTheDeadlineTheGoodsAreOfferedElseTheContractFails)
+{
+    struct sCase {
+        UInt crop1;
+        Bool answerOk;
+        Int money;
+        UInt crop1After;
+        UInt awQTask;
+        Bool failDialog;
+    } cases[] = {
+        {5, true, 300, 0, 2, false},
+        {5, false, 0, 5, 0, true},
+        {4, false, 0, 4, 0, true},
+    };
+    for (const sCase& c : cases) {
+        key::Money() = 0;
+        key::awQTask() = 1;
+        // Restored at its deadline.
+        key::taskTime[0] = 0;
+        stock(2, 3);
+        stock(1, c.crop1);
+        key::task[0] = 1;
+        key::requirement(0, 0) = 5;
+        key::requirement(0, 1) = 3;
+        restart();
+        if (c.crop1 == 5) {
+            // Every requirement is there: the deadline offers the hand-over first.
+            ASSERT_TRUE(open(&confirm()));
+            if (c.answerOk)
+                cContractPassConfirm::onOk(nullptr);
+            else
+                cContractPassConfirm::onCancel(nullptr);
+        }
+        m_engine.frames(100);
+        EXPECT_EQ(key::Money(), c.money) << c.crop1 << c.answerOk;
+        EXPECT_EQ(cWareHouse::getInstance()->getGoodCount(1), c.crop1After);
+        EXPECT_EQ(key::awQTask(), c.awQTask);
+        EXPECT_EQ(open(&failed()), c.failDialog);
+        EXPECT_EQ(menu().getBusyStatusCount(), 0u);
+        EXPECT_EQ(key::task[0], -1);
+        ASSERT_FALSE(menu().getNotes().empty());
+        EXPECT_EQ(menu().getNotes().back().text, c.money ? u"Thanks" : u"Too late");
+        if (c.failDialog)
+            cContractFail::onOk(nullptr);
+    }
+}
+
+TEST_F(cContractTest, TwoOffersInOneFrameAreShownOneAfterTheOther)
+{
+    menu().acceptContract(event(2));
+    menu().acceptContract(event(2));
+    m_engine.frame();
+    ASSERT_TRUE(open(&confirm()));
+    EXPECT_EQ(confirm().getStatus(), &panel(0));
+    cContractPassConfirm::onOk(nullptr);
+    // Nothing runs while the dialog fades out.
+    m_engine.frames(50);
+    ASSERT_TRUE(open(&confirm())) << "the second offer was kept";
+    EXPECT_EQ(confirm().getStatus(), &panel(1));
+    cContractPassConfirm::onOk(nullptr);
+    EXPECT_EQ(key::Money(), 40);
+    EXPECT_EQ(menu().getBusyStatusCount(), 0u);
+}
+
+TEST_F(cContractTest, AHandOverOfAnEndedContractDoesNothing)
+{
+    menu().acceptContract(event(2));
+    m_engine.frame();
+    ASSERT_TRUE(open(&confirm()));
+    panel(0).pass();
+    const Int money = key::Money();
+    cContractPassConfirm::onOk(nullptr);
+    panel(0).pass();
+    EXPECT_EQ(key::Money(), money);
+    EXPECT_EQ(key::awQTask(), 1u);
+}
+
+TEST_F(cContractTest, AContinuedGameRunsOnTheSameTermsAndSeconds)
+{
+    menu().acceptContract(event(1));
+    m_engine.frames(120);
+    const Float left = key::taskTime[0];
+    event(1)->Bonus = 5;
+    cGame::endGame();
+    // A new time-line would draw new factors: the saved terms win.
+    key::taskBonus[0] = 300;
+    restart();
+    event(1)->Bonus = 7;
+    ASSERT_TRUE(panel(0).isActive());
+    EXPECT_EQ(panel(0).getTerms().Bonus, 300);
+    EXPECT_EQ(panel(0).getTerms().Requirements[0].Count, 5u);
+    EXPECT_NEAR(panel(0).getClock().getLeft(), left, 0.5f);
+}
+
+} // namespace
