@@ -242,7 +242,8 @@ TEST_F(GameRun, TheFarmBuildingsAreUpgradedAndTheStockPanelShowsTheGoods)
     const std::string logos = key(60, "Space") + key(120, "Space") + key(180, "Space");
     ASSERT_EQ(run(logos + "270 text Ann\n" + key(275, "Enter") + click(340, 400, 226), "FURROW_FRAMES=420 " + VIRTUAL_DISPLAY), 0);
     storeVariables({{"Money", "990"}, {"UpAvail12", "3"}, {"UpAvail14", "3"}, {"PCarry", "2"}, {"WGoodCount1", "7"},
-                    {"WGoodCount9", "3"}, {"tip26", "1"}, {"tip28", "1"}, {"Award16Getting1000Gold", "1"}});
+                    {"WGoodCount9", "3"}, {"tip1", "1"}, {"tip2", "1"}, {"tip26", "1"}, {"tip28", "1"},
+                    {"Award16Getting1000Gold", "1"}});
     const std::string game = logos + click(300, 400, 226) + shot(440, "farm.png") + click(450, 140, 422) +
                              click(480, 45, 580) + shot(490, "flight.png") + "520 move 548 32\n" + shot(580, "panel.png");
     ASSERT_EQ(run(game, "FURROW_FRAMES=600 " + VIRTUAL_DISPLAY), 0);

@@ -40,6 +40,8 @@ cSprinkle::cSprinkle(cView* _parent, UInt _status, UInt _index) : cActionArea(_p
     const Vector2 kept(key::SPXPos[m_index], key::SPYPos[m_index]);
     loadViewFile(this, DATA_FILE);
     setPosition(kept);
+    // The spray runs in the absolute pass, as the hose's does: the sprinkle carries it there.
+    absoluteEnable();
     m_effect = new cSprinkleEffect(this, EFFECT_FILE);
     m_effect->startTime(0);
     placeEffect();

@@ -154,8 +154,10 @@ void cWaterSource::updateUpgradeButton()
 {
     const Int level = getUpgrade();
     if (level + 1 >= Int(getLevelCount())) {
+        // A hidden button would still hear the mouse, and take the press of what stands there.
         m_costText->hide();
         m_upgradeButton->hideAll();
+        m_upgradeButton->disable();
         return;
     }
     const cGame* game = cGame::getInstance();
@@ -213,21 +215,17 @@ void cWaterSource::setStatePicture(eButtonState _state)
 void cWaterSource::updateSprinkleButton()
 {
     GUARD_BEGIN
-    if (getUpgrade() != Int(SPRINKLE_LEVEL)) {
+    const UInt bought = cFarm::getSprinkleCount();
+    if (getUpgrade() != Int(SPRINKLE_LEVEL) || bought >= SPRINKLE_LOOKS) {
         m_sprinkleButton->hideAll();
+        m_sprinkleButton->disable();
         m_sprinkleCostText->hide();
         return;
     }
-    const UInt bought = cFarm::getSprinkleCount();
-    if (bought < SPRINKLE_LOOKS) {
-        static_cast<cState&>(*m_sprinkleButton) = m_sprinkleLooks[bought];
-        m_sprinkleButton->setStatePicture(m_sprinkleButton->getState());
-        m_sprinkleButton->show();
-        m_sprinkleCostText->show();
-    } else {
-        m_sprinkleButton->hideAll();
-        m_sprinkleCostText->hide();
-    }
+    static_cast<cState&>(*m_sprinkleButton) = m_sprinkleLooks[bought];
+    m_sprinkleButton->setStatePicture(m_sprinkleButton->getState());
+    m_sprinkleButton->show();
+    m_sprinkleCostText->show();
     // Over the sprinkle it sells, so the sprinkle on the mouse is drawn beneath it.
     m_sprinkleButton->setDeep(cFarm::s_sprinkleOnMouse ? m_sprinkleButtonDeepThanGet : m_sprinkleButtonDeep);
     const Bool on = !cFarm::s_seedOnMouse && !cFarm::s_sprinkleOnMouse && cGame::getMoney() >= m_sprinkleCost;

@@ -4,6 +4,7 @@
 #include "Game/Farm/PersonPloughting.h"
 #include "Game/Farm/PersonWorkplace.h"
 #include "Game/GameMenu.h"
+#include "platform/headless/HeadlessPlatform.h"
 #include "Ui/Text.h"
 #include "engine/TextConvert.h"
 
@@ -91,8 +92,10 @@ TEST_F(cPersonRoadTest, ARightClickDuringTheWalkCostsNothing)
     clickField();
     m_engine.frames(5);
     ASSERT_TRUE(walking());
-    person().clearTaskList();
-    person().setDropCurrentTask(true);
+    // The right button, as the farm hears it.
+    m_engine.platform().getHeadlessMouse().pushButton(1, true);
+    m_engine.frame();
+    m_engine.platform().getHeadlessMouse().pushButton(1, false);
     m_engine.frames(200);
     EXPECT_NE(task<cPersonIdle>(), nullptr);
     EXPECT_EQ(key::Money(), 50);

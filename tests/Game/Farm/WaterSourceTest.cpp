@@ -101,9 +101,8 @@ TEST_F(cWaterSourceTest, TheUpgradeIsOfferedByMoneyAndAvailabilityAndHiddenAtThe
         atLevel(row.level);
         EXPECT_EQ(source().getUpgradeButton()->isOwnVisible(), row.shown) << row.level << "/" << row.money;
         EXPECT_EQ(source().getCostText()->isOwnVisible(), row.shown) << row.level << "/" << row.money;
-        if (row.shown) {
-            EXPECT_EQ(source().getUpgradeButton()->isEnabled(), row.enabled) << row.level << "/" << row.money;
-        }
+        // A hidden button must not take the presses meant for what stands under it.
+        EXPECT_EQ(source().getUpgradeButton()->isEnabled(), row.enabled) << row.level << "/" << row.money;
         if (row.cost) {
             EXPECT_EQ(source().getCostText()->getString(), toWString(row.cost));
         }
@@ -134,6 +133,7 @@ TEST_F(cWaterSourceTest, TheSprinkleButtonCountsTheSprinklesBought)
         source().updateSprinkleButton();
     }
     EXPECT_FALSE(source().getSprinkleButton()->isOwnVisible()) << "a fourth is not sold";
+    EXPECT_FALSE(source().getSprinkleButton()->isEnabled());
     EXPECT_FALSE(source().getSprinkleCostText()->isOwnVisible());
 }
 
@@ -148,6 +148,18 @@ TEST_F(cWaterSourceTest, TheSprinkleButtonIsOffWithAPackageOnTheMouseOrTooLittle
         EXPECT_EQ(source().getSprinkleCostText()->isEffectivelyEnabled(), enabled) << money << " " << package;
     }
     cFarm::s_seedOnMouse = false;
+}
+
+TEST_F(cWaterSourceTest, APressOnTheSprinkleButtonHandsASprinkleOnTheMouse)
+{
+    key::Money() = 500;
+    atLevel(2);
+    m_engine.moveTo(260, 150);
+    m_engine.press(true);
+    m_engine.press(false);
+    m_engine.frame();
+    EXPECT_TRUE(cFarm::s_sprinkleOnMouse);
+    EXPECT_EQ(cFarm::getSprinkleCount(), 1u);
 }
 
 } // namespace
