@@ -6,6 +6,8 @@
 #include <cmath>
 #include <sstream>
 #include <type_traits>
+#include <unordered_map>
+#include <vector>
 
 namespace {
 
@@ -37,6 +39,21 @@ Value& checkValue(Value& _value, const String& _key, Value _default, Int _low, I
     return _value;
 }
 
+// A family's names, made once: a farm reads its fields' variables many times a frame, and
+// formatting a name each time cost more than the lookup itself. Keyed by the family object,
+// as two families may share a name from different first indices.
+const String& familyName(const void* _family, const char* _name, UInt _first, UInt _count, UInt _index)
+{
+    static std::unordered_map<const void*, std::vector<String>> s_names;
+    std::vector<String>& names = s_names[_family];
+    if (names.empty()) {
+        names.reserve(_count);
+        for (UInt index = _first; index < _first + _count; ++index)
+            names.push_back(makeKey(_name, index));
+    }
+    return names[_index - _first];
+}
+
 } // namespace
 
 template <ePropertyType Type>
@@ -49,15 +66,21 @@ typename cGameKey<Type>::Value& cGameKey<Type>::operator()() const
 template <ePropertyType Type>
 String cGameKeyFamily<Type>::key(UInt _index) const
 {
+    return name(_index);
+}
+
+template <ePropertyType Type>
+const String& cGameKeyFamily<Type>::name(UInt _index) const
+{
     if (!has(_index))
         throw String("Game variable ") + (m_keyOf ? "award" : m_name) + " has no index " + std::to_string(_index) + ".";
-    return m_keyOf ? m_keyOf(_index) : makeKey(m_name, _index);
+    return m_keyOf ? m_keyOf(_index) : familyName(this, m_name, m_first, m_count, _index);
 }
 
 template <ePropertyType Type>
 typename cGameKeyFamily<Type>::Value& cGameKeyFamily<Type>::operator[](UInt _index) const
 {
-    const String name = key(_index);
+    const String& name = this->name(_index);
     Value& value = propertyMap<Type>()[name];
     return m_checked ? checkValue(value, name, m_default, m_low, m_high) : value;
 }

@@ -61,6 +61,8 @@ public:
     void storeDefaults() const;
 
 private:
+    const String& name(UInt _index) const;
+
     const char* m_name;
     fKeyOf m_keyOf = nullptr;
     UInt m_first;

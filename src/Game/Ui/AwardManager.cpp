@@ -112,6 +112,10 @@ void cAwardManager::showPanelWhenReady(cAwards* _screen)
 {
     if (!_screen->isVisible()) {
         _screen->showTransparently();
+        // The farm's pictures lie deeper than the wall's shelves: the game steps aside while
+        // the wall is up, as it does when the pause menu opens the wall.
+        if (cGame* game = cGame::getInstance())
+            game->hideTransparently();
         return;
     }
     if (_screen->getFadeState() != FADE_NONE)
@@ -137,6 +141,7 @@ void cAwardManager::onAwardsOk()
     if (cGame* game = cGame::getInstance()) {
         game->enable();
         game->absoluteEnable();
+        game->showTransparently();
     }
     GUARD_END("void cAwardManager::onAwardsOk()")
 }

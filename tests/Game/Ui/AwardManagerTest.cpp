@@ -177,6 +177,18 @@ TEST_F(AwardManagerTest, TheAwardIsWonOnOkAndItsButtonLightsOnlyWhenThePictureAr
     EXPECT_EQ(cAwards::getInstance(), nullptr);
 }
 
+TEST_F(AwardManagerTest, TheGameStepsAsideWhileTheWallPresentsAnAwardAndComesBackAfter)
+{
+    manager().setForcedIndex(1);
+    waitForPanel();
+    m_engine.frames(30);
+    EXPECT_TRUE(cAwards::getInstance()->isVisible());
+    EXPECT_FALSE(m_game->isVisible()) << "the farm would be drawn over the shelves";
+    watchPresentation();
+    EXPECT_TRUE(m_game->isVisible());
+    EXPECT_TRUE(gameRuns());
+}
+
 TEST_F(AwardManagerTest, ThePauseMenusAwardsOpenTheWallAndBringMenuAndGameBack)
 {
     cGameMenu::onGotoMainMenu(nullptr);
