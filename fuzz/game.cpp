@@ -20,26 +20,20 @@ void writeElement(const std::string& _root, const std::string& _path, const std:
     sFuzzDataFolder::write(path.string(), text.data(), text.size() * sizeof(char16_t));
 }
 
-// The game's tables in a "game.xml" of none, the fly text it starts for a product, its
-// tutorial with no tips and bare notes, and the rest of a game as small as it may be.
+// The demo data, so that every screen and farm object a game builds finds its file; the
+// time-line is cut to its end event so that the game stays as it starts.
 void writeGameFiles(const sFuzzDataFolder& _folder)
 {
-    const char16_t game[] = u"\uFEFF<Game />";
-    sFuzzDataFolder::write(_folder.root + "/game.xml", game, sizeof game - sizeof game[0]);
-    const char16_t fly[] = u"\uFEFF<FlyText><PositionPoints><Point position=\"0 0\" /><Point position=\"0 9\" />"
-                           u"</PositionPoints><AlphaPoints><Point alpha=\"1\" distance=\"0\" />"
-                           u"<Point alpha=\"0\" distance=\"1\" /></AlphaPoints></FlyText>";
-    std::filesystem::create_directories(_folder.root + "/UI");
-    sFuzzDataFolder::write(_folder.root + "/UI/FlyProductExpence.xml", fly, sizeof fly - sizeof fly[0]);
-    std::filesystem::create_directories(_folder.root + "/Tutorial");
-    const char16_t bare[] = u"\uFEFF<Tutorial />";
-    for (const char* name : {"Tutorial", "CommonHelpTip", "ArrowHelpTip", "ActionTip"})
-        sFuzzDataFolder::write(_folder.root + "/Tutorial/" + name + ".xml", bare, sizeof bare - sizeof bare[0]);
+    const std::filesystem::path demo = FURROW_DEMO_DATA;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(demo)) {
+        const std::filesystem::path target = _folder.root / std::filesystem::relative(entry.path(), demo);
+        if (entry.is_directory())
+            std::filesystem::create_directories(target);
+        else if (target.filename() != "settings.xml")
+            std::filesystem::copy_file(entry.path(), target, std::filesystem::copy_options::overwrite_existing);
+    }
     writeElement(_folder.root, "Gameplay/Gameplay.xml",
                  u"<Gameplay><Events><E Type=\"9\" Time=\"0:01:00\" /></Events></Gameplay>");
-    writeElement(_folder.root, "UI/gameUI/GameMenu.xml", u"<GameMenu />");
-    writeElement(_folder.root, "UI/Menu.xml", u"<Menu />");
-    writeElement(_folder.root, "UI/HelpView.xml", u"<HelpView />");
 }
 
 // The world with the sound manager a game uses and one game over those files.
