@@ -91,12 +91,11 @@ TEST_F(TutorialRun, TheWaterTipsLeadFromTheWellToTheFirstField)
 {
     const std::string logos = key(60, "Space") + key(120, "Space") + key(180, "Space");
     const std::string walk = logos + "270 text Ann\n" + key(275, "Enter") + click(340, 400, 226) +
-                             shot(800, "well.png") + click(810, 66, 300) + shot(1150, "field.png") +
+                             shot(800, "well.png") + click(810, 65, 265) + shot(1150, "field.png") +
                              click(1160, 330, 330) + shot(1300, "watered.png");
     ASSERT_EQ(run(walk, 1310), 0);
-    // The well stands high on the left: its note hangs below it.
-    EXPECT_TRUE(isPaper("well.png", 150, 505));
-    EXPECT_TRUE(isPaper("well.png", 360, 570));
+    EXPECT_TRUE(isPaper("well.png", 100, 420));
+    EXPECT_TRUE(isPaper("well.png", 370, 500));
     EXPECT_TRUE(isPaper("field.png", 370, 100));
     EXPECT_FALSE(isPaper("watered.png", 370, 100));
     EXPECT_EQ(stored("tip1"), "1");
