@@ -17,13 +17,6 @@ namespace {
 
 constexpr UInt ACCEPT_TIP = 42;
 
-// The tip on a refused offer closes with the offer.
-Bool offerClosed(cControl* /*_pointed*/)
-{
-    const cContractProvide* offer = cContractProvide::getInstance();
-    return !offer || !offer->isVisible();
-}
-
 } // namespace
 
 cContractProvide::cContractProvide(cView* _parent) : cContractAimBase(_parent)
@@ -114,9 +107,7 @@ void cContractProvide::process()
     GUARD_BEGIN
     cContractAimBase::process();
     cTutorialManager* tutorial = cTutorialManager::getInstance();
-    if (isOpen() && !m_yes->isEnabled() && tutorial && tutorial->canRunTip(ACCEPT_TIP)) {
-        tutorial->setCondition(ACCEPT_TIP, &offerClosed);
+    if (isOpen() && !m_yes->isEnabled() && tutorial && tutorial->canRunTip(ACCEPT_TIP))
         tutorial->runActionTip(ACCEPT_TIP, m_yes);
-    }
     GUARD_END("void cContractProvide::process()")
 }

@@ -29,14 +29,6 @@ namespace {
 
 constexpr UInt GOAL_TIP = 18;
 
-// The goal tip closes once the player has looked at the goal or the hand-over.
-Bool goalLookedAt(cControl* /*_pointed*/)
-{
-    const cContractAim* aim = cContractAim::getInstance();
-    const cContractPassConfirm* confirm = cContractPassConfirm::getInstance();
-    return (aim && aim->isOwnVisible()) || (confirm && confirm->isOwnVisible());
-}
-
 iResource* loadSound(iXML* _xml_doc, const char16_t* _name)
 {
     const String path = toString((*_xml_doc)[_name]);
@@ -234,10 +226,8 @@ void cContractStatus::process()
     GUARD_BEGIN
     cView::process();
     cTutorialManager* tutorial = cTutorialManager::getInstance();
-    if (m_active && tutorial && tutorial->canRunTip(GOAL_TIP)) {
-        tutorial->setCondition(GOAL_TIP, &goalLookedAt);
+    if (m_active && tutorial && tutorial->canRunTip(GOAL_TIP))
         tutorial->runActionTip(GOAL_TIP, m_goalButton);
-    }
     GUARD_END("void cContractStatus::process()")
 }
 

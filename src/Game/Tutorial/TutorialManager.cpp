@@ -192,6 +192,19 @@ void cTutorialManager::runArrowHelpTip2(eTips _n, cControl* _pointed)
     GUARD_END("void cTutorialManager::runArrowHelpTip2(eTips n, cControl* _pointed)")
 }
 
+void cTutorialManager::runTip(eTips _n, cControl* _pointed)
+{
+    GUARD_BEGIN
+    switch (getTipView(_n)) {
+    case COMMON_TIP: runCommonHelpTip(_n, _pointed); break;
+    case ARROW_TIP: runArrowHelpTip(_n, _pointed); break;
+    case ARROW_TIP2: runArrowHelpTip2(_n, _pointed); break;
+    case ACTION_TIP: runActionTip(_n, _pointed); break;
+    case ACTION_TIP2: runActionTip2(_n, _pointed); break;
+    }
+    GUARD_END("void cTutorialManager::runTip(eTips _n, cControl* _pointed)")
+}
+
 void cTutorialManager::runActionTip(eTips _n, cControl* _pointed)
 {
     GUARD_BEGIN
