@@ -1,17 +1,17 @@
 #include "Game/Contracts/ContractProvide.h"
 
+#include "engine/ErrorStack.h"
 #include "Game/Contracts/ContractDialogs.h"
 #include "Game/Farm/ContractLetterSlot.h"
 #include "Game/Farm/Farm.h"
 #include "Game/Game.h"
-#include "Game/GameEvent.h"
 #include "Game/GameKeys.h"
-#include "Game/GameMenu.h"
+#include "Game/GameMenu/GameMenu.h"
+#include "Game/Timeline/GameEvent.h"
 #include "Game/Tutorial/TutorialManager.h"
 #include "Ui/ChildParts.h"
 #include "Ui/MultilineText.h"
 #include "Ui/ViewFile.h"
-#include "engine/ErrorStack.h"
 
 namespace {
 

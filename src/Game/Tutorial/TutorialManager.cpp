@@ -1,9 +1,13 @@
 #include "Game/Tutorial/TutorialManager.h"
 
+#include "engine/ErrorStack.h"
+#include "engine/ResourceManager.h"
+#include "engine/ValueConvert.h"
+#include "engine/XML.h"
 #include "Game/Farm/BuySeeds.h"
 #include "Game/Game.h"
 #include "Game/GameKeys.h"
-#include "Game/GameMenu.h"
+#include "Game/GameMenu/GameMenu.h"
 #include "Game/Manufacture/BuyBuilding.h"
 #include "Game/Tutorial/ActionTips2.h"
 #include "Game/Tutorial/ArrowHelpTips2.h"
@@ -11,10 +15,6 @@
 #include "Ui/Scavenger.h"
 #include "Ui/ViewFile.h"
 #include "Ui/XmlAttribute.h"
-#include "engine/ErrorStack.h"
-#include "engine/ResourceManager.h"
-#include "engine/ValueConvert.h"
-#include "engine/XML.h"
 
 #include <algorithm>
 #include <initializer_list>

@@ -1,5 +1,7 @@
-#include "Game/GameMenu.h"
+#include "Game/GameMenu/GameMenu.h"
 
+#include "engine/ErrorStack.h"
+#include "engine/Timer.h"
 #include "Game/Farm/DigBuilding.h"
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/MowBuilding.h"
@@ -7,14 +9,12 @@
 #include "Game/Farm/WareHouse.h"
 #include "Game/Farm/WaterSource.h"
 #include "Game/GameKeys.h"
-#include "Game/Gameplay.h"
 #include "Game/Manufacture/Manufacture.h"
 #include "Game/Market/Market.h"
+#include "Game/Timeline/Gameplay.h"
 #include "Game/Tutorial/TutorialManager.h"
-#include "Ui/Picture.h"
-#include "engine/ErrorStack.h"
-#include "engine/Timer.h"
 #include "input/Input.h"
+#include "Ui/Picture.h"
 
 #include <algorithm>
 #include <iterator>
