@@ -2,13 +2,13 @@
 // data on the headless platform, every kind stocked, priced around its demand and selling,
 // the market on screen. Two figures: the market's own per-frame work (selling, the forecast
 // refresh), and the whole frame it sits in (clock, time-line, views, draw pass).
+#include "engine/Engine.h"
+#include "engine/Logic.h"
 #include "Game/Farm/WareHouse.h"
 #include "Game/Game.h"
 #include "Game/GameKeys.h"
-#include "Game/GameMenu.h"
+#include "Game/GameMenu/GameMenu.h"
 #include "Game/Market/Market.h"
-#include "engine/Engine.h"
-#include "engine/Logic.h"
 #include "platform/headless/HeadlessPlatform.h"
 
 #include <benchmark/benchmark.h>

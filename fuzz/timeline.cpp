@@ -1,8 +1,8 @@
-#include "FuzzDocument.h"
-#include "Game/EventTargets.h"
-#include "Game/GameKeys.h"
-#include "Game/Gameplay.h"
 #include "engine/GameVariables.h"
+#include "FuzzDocument.h"
+#include "Game/GameKeys.h"
+#include "Game/Timeline/EventTargets.h"
+#include "Game/Timeline/Gameplay.h"
 
 #include <cstdint>
 #include <cstdio>

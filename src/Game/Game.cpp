@@ -1,5 +1,9 @@
 #include "Game/Game.h"
 
+#include "engine/Channel.h"
+#include "engine/ErrorStack.h"
+#include "engine/LogManager.h"
+#include "engine/Resource.h"
 #include "Game/Contracts/ContractAim.h"
 #include "Game/Contracts/ContractDialogs.h"
 #include "Game/Contracts/ContractFail.h"
@@ -18,19 +22,15 @@
 #include "Game/Farm/WareHouse.h"
 #include "Game/Farm/WaterSource.h"
 #include "Game/GameKeys.h"
-#include "Game/GameMenu.h"
-#include "Game/Gameplay.h"
+#include "Game/GameMenu/GameMenu.h"
 #include "Game/Manufacture/BuyBuilding.h"
 #include "Game/Manufacture/Manufacture.h"
 #include "Game/Market/Market.h"
+#include "Game/Timeline/Gameplay.h"
 #include "Game/Tutorial/HelpView.h"
 #include "Game/Tutorial/TutorialManager.h"
 #include "Game/Ui/AwardManager.h"
 #include "Ui/ViewFile.h"
-#include "engine/Channel.h"
-#include "engine/ErrorStack.h"
-#include "engine/LogManager.h"
-#include "engine/Resource.h"
 
 #include <functional>
 #include <vector>

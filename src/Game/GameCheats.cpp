@@ -1,9 +1,9 @@
 #include "Game/Game.h"
 
+#include "engine/ErrorStack.h"
 #include "Game/Farm/WareHouse.h"
 #include "Game/GameKeys.h"
-#include "Game/GameMenu.h"
-#include "engine/ErrorStack.h"
+#include "Game/GameMenu/GameMenu.h"
 
 #include <limits>
 

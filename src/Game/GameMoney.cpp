@@ -1,20 +1,20 @@
 #include "Game/Game.h"
 
+#include "engine/Channel.h"
+#include "engine/ErrorStack.h"
+#include "engine/SoundManager.h"
+#include "engine/TextConvert.h"
 #include "Game/Farm/DigBuilding.h"
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/MowBuilding.h"
 #include "Game/Farm/WareHouse.h"
 #include "Game/Farm/WaterSource.h"
 #include "Game/GameKeys.h"
-#include "Game/GameMenu.h"
+#include "Game/GameMenu/GameMenu.h"
 #include "Game/Manufacture/Manufacture.h"
 #include "Game/Manufacture/ProductionHouse.h"
 #include "Game/Tutorial/TutorialManager.h"
 #include "Ui/FlyText.h"
-#include "engine/Channel.h"
-#include "engine/ErrorStack.h"
-#include "engine/SoundManager.h"
-#include "engine/TextConvert.h"
 
 #include <algorithm>
 #include <string>

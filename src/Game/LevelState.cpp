@@ -1,16 +1,16 @@
 #include "Game/LevelState.h"
 
-#include "Game/Farm/Farm.h"
-#include "Game/Farm/SeedPackage.h"
-#include "Game/Game.h"
-#include "Game/GameMenu.h"
-#include "Game/Gameplay.h"
-#include "Ui/Picture.h"
 #include "engine/ErrorStack.h"
 #include "engine/File.h"
 #include "engine/FileManager.h"
 #include "engine/LogManager.h"
 #include "engine/Profile.h"
+#include "Game/Farm/Farm.h"
+#include "Game/Farm/SeedPackage.h"
+#include "Game/Game.h"
+#include "Game/GameMenu/GameMenu.h"
+#include "Game/Timeline/Gameplay.h"
+#include "Ui/Picture.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,15 +1,15 @@
-#include "Game/Farm/Farm.h"
-#include "Game/Farm/SeedPackage.h"
-#include "Game/GameMenu.h"
-#include "Game/Gameplay.h"
-#include "Game/LevelState.h"
-#include "GameHarness.h"
-#include "Ui/Picture.h"
 #include "engine/File.h"
 #include "engine/FileManager.h"
 #include "engine/GameVariables.h"
 #include "engine/Profile.h"
+#include "Game/Farm/Farm.h"
+#include "Game/Farm/SeedPackage.h"
+#include "Game/GameMenu/GameMenu.h"
+#include "Game/LevelState.h"
+#include "Game/Timeline/Gameplay.h"
+#include "GameHarness.h"
 #include "support/TempFolder.h"
+#include "Ui/Picture.h"
 
 #include <algorithm>
 #include <cmath>

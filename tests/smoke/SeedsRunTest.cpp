@@ -1,24 +1,8 @@
-#include "platform/ImageLoader.h"
-#include "support/TempFolder.h"
-
-#include <gtest/gtest.h>
+#include "SmokeRun.h"
 
 #include <cstdint>
-#include <cstdlib>
-#include <string>
 
 namespace {
-
-std::string click(int _frame, int _x, int _y)
-{
-    return std::to_string(_frame) + " move " + std::to_string(_x) + " " + std::to_string(_y) + "\n" +
-           std::to_string(_frame + 5) + " press left\n" + std::to_string(_frame + 6) + " release left\n";
-}
-
-std::string key(int _frame, const char* _key)
-{
-    return std::to_string(_frame) + " down " + _key + "\n" + std::to_string(_frame + 1) + " up " + _key + "\n";
-}
 
 std::uint32_t u32(const std::string& _bytes, size_t _at)
 {
@@ -30,7 +14,7 @@ std::uint32_t u32(const std::string& _bytes, size_t _at)
 
 // A player's games on the demo data under a virtual display, with the lessons switched off
 // in the player's own folder so that the walk is the player's alone.
-class SeedsRun : public ::testing::Test {
+class SeedsRun : public cSmokeRun {
 protected:
     SeedsRun()
     {
@@ -39,19 +23,8 @@ protected:
         writeFileBytes(m_folder.file("home/Furrow/Tutorial/Tutorial.xml"),
                        std::string(reinterpret_cast<const char*>(tutorial.data()), tutorial.size() * 2));
     }
-    int run(const std::string& _walk, int _frames)
-    {
-        writeFileBytes(m_folder.file("walk.txt"), key(60, "Space") + key(120, "Space") + key(180, "Space") + _walk);
-        const std::string command = "cd '" FURROW_BUILD "' && timeout 300 env FURROW_HOME='" + m_folder.file("home") +
-                                    "' FURROW_REPLAY='" + m_folder.file("walk.txt") +
-                                    "' FURROW_FRAME_TIME=0.02 FURROW_FRAMES=" + std::to_string(_frames) +
-                                    " SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0 xvfb-run -a '" FURROW_GAME "'";
-        return std::system(command.c_str());
-    }
-    std::string shot(int _frame, const std::string& _name) const
-    {
-        return std::to_string(_frame) + " shot " + m_folder.file(_name) + "\n";
-    }
+    // Every run starts past the logos.
+    int run(const std::string& _walk, int _frames) { return cSmokeRun::run(logos() + _walk, _frames); }
     // Whether the shot's pixel is the cream of a panel or a seed packet.
     bool isCream(const std::string& _name, UInt _x, UInt _y)
     {
@@ -73,8 +46,6 @@ protected:
         EXPECT_EQ(u32(_bytes, 16), 3u) << "one seed sown";
         EXPECT_EQ(u32(_bytes, 20), 3u) << "in the worker's hands";
     }
-
-    cTempFolder m_folder;
 };
 
 // Tomato seeds bought and put down beside the fields (paid then), the spade fetched and a bed

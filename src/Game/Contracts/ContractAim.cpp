@@ -1,12 +1,12 @@
 #include "Game/Contracts/ContractAim.h"
 
+#include "engine/ErrorStack.h"
 #include "Game/Contracts/ContractDialogs.h"
 #include "Game/Contracts/ContractStatus.h"
-#include "Game/GameEvent.h"
+#include "Game/Timeline/GameEvent.h"
 #include "Ui/ChildParts.h"
 #include "Ui/Text.h"
 #include "Ui/ViewFile.h"
-#include "engine/ErrorStack.h"
 
 cContractAim::cContractAim(cView* _parent) : cContractAimBase(_parent)
 {

@@ -1,20 +1,20 @@
 #include "Game/Contracts/ContractAimBase.h"
 
+#include "engine/ErrorStack.h"
+#include "engine/TextConvert.h"
+#include "engine/ValueConvert.h"
+#include "engine/XML.h"
 #include "Game/Contracts/ContractDialogs.h"
 #include "Game/Farm/TextMoney.h"
 #include "Game/Farm/WareHouse.h"
 #include "Game/Game.h"
-#include "Game/GameEvent.h"
-#include "Game/GameMenu.h"
+#include "Game/GameMenu/GameMenu.h"
+#include "Game/Timeline/GameEvent.h"
 #include "Ui/ChildParts.h"
 #include "Ui/MultilineText.h"
 #include "Ui/Picture.h"
 #include "Ui/Text.h"
 #include "Ui/XmlAttribute.h"
-#include "engine/ErrorStack.h"
-#include "engine/TextConvert.h"
-#include "engine/ValueConvert.h"
-#include "engine/XML.h"
 
 #include <algorithm>
 #include <string>

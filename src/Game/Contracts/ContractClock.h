@@ -1,5 +1,5 @@
 #pragma once
-#include "Game/TimeObject.h"
+#include "Game/Timeline/TimeObject.h"
 
 // The time a running contract has left, counted down in whole game seconds: at most one
 // second a frame, however long the frame, so a slow frame never skips the hand-over offer.

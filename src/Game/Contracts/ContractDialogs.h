@@ -1,6 +1,6 @@
 #pragma once
-#include "Game/GameEvent.h"
 #include "engine/Singleton.h"
+#include "Game/Timeline/GameEvent.h"
 
 #include <deque>
 

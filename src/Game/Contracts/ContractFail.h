@@ -1,9 +1,9 @@
 #pragma once
+#include "engine/Singleton.h"
 #include "Game/Contracts/ContractAimBase.h"
-#include "Game/GameEvent.h"
+#include "Game/Timeline/GameEvent.h"
 #include "Ui/AnimButton.h"
 #include "Ui/TextButton.h"
-#include "engine/Singleton.h"
 
 class cContractStatus;
 

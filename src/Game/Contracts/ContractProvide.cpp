@@ -1,28 +1,21 @@
 #include "Game/Contracts/ContractProvide.h"
 
+#include "engine/ErrorStack.h"
 #include "Game/Contracts/ContractDialogs.h"
 #include "Game/Farm/ContractLetterSlot.h"
 #include "Game/Farm/Farm.h"
 #include "Game/Game.h"
-#include "Game/GameEvent.h"
 #include "Game/GameKeys.h"
-#include "Game/GameMenu.h"
+#include "Game/GameMenu/GameMenu.h"
+#include "Game/Timeline/GameEvent.h"
 #include "Game/Tutorial/TutorialManager.h"
 #include "Ui/ChildParts.h"
 #include "Ui/MultilineText.h"
 #include "Ui/ViewFile.h"
-#include "engine/ErrorStack.h"
 
 namespace {
 
 constexpr UInt ACCEPT_TIP = 42;
-
-// The tip on a refused offer closes with the offer.
-Bool offerClosed(cControl* /*_pointed*/)
-{
-    const cContractProvide* offer = cContractProvide::getInstance();
-    return !offer || !offer->isVisible();
-}
 
 } // namespace
 
@@ -114,9 +107,7 @@ void cContractProvide::process()
     GUARD_BEGIN
     cContractAimBase::process();
     cTutorialManager* tutorial = cTutorialManager::getInstance();
-    if (isOpen() && !m_yes->isEnabled() && tutorial && tutorial->canRunTip(ACCEPT_TIP)) {
-        tutorial->setCondition(ACCEPT_TIP, &offerClosed);
+    if (isOpen() && !m_yes->isEnabled() && tutorial && tutorial->canRunTip(ACCEPT_TIP))
         tutorial->runActionTip(ACCEPT_TIP, m_yes);
-    }
     GUARD_END("void cContractProvide::process()")
 }

@@ -1,19 +1,5 @@
 #include "Game/Contracts/ContractStatus.h"
 
-#include "Game/Contracts/ContractAim.h"
-#include "Game/Contracts/ContractDialogs.h"
-#include "Game/Contracts/ContractPassConfirm.h"
-#include "Game/Farm/WareHouse.h"
-#include "Game/Game.h"
-#include "Game/GameKeys.h"
-#include "Game/GameMenu.h"
-#include "Game/Tutorial/TutorialManager.h"
-#include "Ui/CheckButton.h"
-#include "Ui/ChildParts.h"
-#include "Ui/Picture.h"
-#include "Ui/ProgressFloat.h"
-#include "Ui/Text.h"
-#include "Ui/ViewFile.h"
 #include "engine/ErrorStack.h"
 #include "engine/Resource.h"
 #include "engine/ResourceManager.h"
@@ -21,6 +7,20 @@
 #include "engine/TextConvert.h"
 #include "engine/Timer.h"
 #include "engine/XML.h"
+#include "Game/Contracts/ContractAim.h"
+#include "Game/Contracts/ContractDialogs.h"
+#include "Game/Contracts/ContractPassConfirm.h"
+#include "Game/Farm/WareHouse.h"
+#include "Game/Game.h"
+#include "Game/GameKeys.h"
+#include "Game/GameMenu/GameMenu.h"
+#include "Game/Tutorial/TutorialManager.h"
+#include "Ui/CheckButton.h"
+#include "Ui/ChildParts.h"
+#include "Ui/Picture.h"
+#include "Ui/ProgressFloat.h"
+#include "Ui/Text.h"
+#include "Ui/ViewFile.h"
 
 #include <algorithm>
 #include <string>
@@ -28,14 +28,6 @@
 namespace {
 
 constexpr UInt GOAL_TIP = 18;
-
-// The goal tip closes once the player has looked at the goal or the hand-over.
-Bool goalLookedAt(cControl* /*_pointed*/)
-{
-    const cContractAim* aim = cContractAim::getInstance();
-    const cContractPassConfirm* confirm = cContractPassConfirm::getInstance();
-    return (aim && aim->isOwnVisible()) || (confirm && confirm->isOwnVisible());
-}
 
 iResource* loadSound(iXML* _xml_doc, const char16_t* _name)
 {
@@ -234,10 +226,8 @@ void cContractStatus::process()
     GUARD_BEGIN
     cView::process();
     cTutorialManager* tutorial = cTutorialManager::getInstance();
-    if (m_active && tutorial && tutorial->canRunTip(GOAL_TIP)) {
-        tutorial->setCondition(GOAL_TIP, &goalLookedAt);
+    if (m_active && tutorial && tutorial->canRunTip(GOAL_TIP))
         tutorial->runActionTip(GOAL_TIP, m_goalButton);
-    }
     GUARD_END("void cContractStatus::process()")
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 #include "Game/Contracts/ContractClock.h"
-#include "Game/GameEvent.h"
+#include "Game/Timeline/GameEvent.h"
 #include "Ui/AnimButton.h"
 #include "Ui/Tips.h"
 #include "Ui/View.h"

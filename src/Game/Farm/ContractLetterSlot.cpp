@@ -1,15 +1,5 @@
 #include "Game/Farm/ContractLetterSlot.h"
 
-#include "Game/Contracts/ContractProvide.h"
-#include "Game/Farm/Farm.h"
-#include "Game/GameEvent.h"
-#include "Game/GameKeys.h"
-#include "Game/Gameplay.h"
-#include "Game/Tutorial/TutorialManager.h"
-#include "Ui/ChildParts.h"
-#include "Ui/ProgressFloat.h"
-#include "Ui/ViewFile.h"
-#include "Ui/XmlAttribute.h"
 #include "engine/ErrorStack.h"
 #include "engine/FileManager.h"
 #include "engine/LogManager.h"
@@ -19,6 +9,16 @@
 #include "engine/TextConvert.h"
 #include "engine/Timer.h"
 #include "engine/ValueConvert.h"
+#include "Game/Contracts/ContractProvide.h"
+#include "Game/Farm/Farm.h"
+#include "Game/GameKeys.h"
+#include "Game/Timeline/GameEvent.h"
+#include "Game/Timeline/Gameplay.h"
+#include "Game/Tutorial/TutorialManager.h"
+#include "Ui/ChildParts.h"
+#include "Ui/ProgressFloat.h"
+#include "Ui/ViewFile.h"
+#include "Ui/XmlAttribute.h"
 
 #include <algorithm>
 #include <cmath>

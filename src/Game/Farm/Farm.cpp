@@ -301,5 +301,6 @@ void cFarm::lockSeedsButton()
 
 void cFarm::unlockSeedsButton()
 {
-    m_seedsBuyButton->enable();
+    // Let go, the button offers seeds only when some are for sale.
+    updateSeedsButton();
 }

@@ -110,7 +110,8 @@ public:
 
     static void onSeedsBuyButton(cView* _button);
     void updateSeedsButton();
-    // A package or sprinkle on the mouse holds the seeds button off, without the seed test.
+    // A package or sprinkle on the mouse holds the seeds button off; let go, the button comes
+    // back only when seeds are for sale.
     void lockSeedsButton();
     void unlockSeedsButton();
 

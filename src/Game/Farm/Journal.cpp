@@ -1,14 +1,14 @@
 #include "Game/Farm/Journal.h"
 
-#include "Game/GameMenu.h"
-#include "Ui/ChildParts.h"
-#include "Ui/MultilineText.h"
-#include "Ui/ViewFile.h"
-#include "Ui/XmlAttribute.h"
 #include "engine/ErrorStack.h"
 #include "engine/FileManager.h"
 #include "engine/LogManager.h"
 #include "engine/ValueConvert.h"
+#include "Game/GameMenu/GameMenu.h"
+#include "Ui/ChildParts.h"
+#include "Ui/MultilineText.h"
+#include "Ui/ViewFile.h"
+#include "Ui/XmlAttribute.h"
 
 #include <algorithm>
 

@@ -1,9 +1,13 @@
 #include "Game/Farm/WareHouse.h"
 
+#include "engine/ErrorStack.h"
+#include "engine/TextConvert.h"
+#include "engine/ValueConvert.h"
+#include "engine/XML.h"
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/WareDetail.h"
 #include "Game/GameKeys.h"
-#include "Game/GameMenu.h"
+#include "Game/GameMenu/GameMenu.h"
 #include "Game/Manufacture/Manufacture.h"
 #include "Game/Market/Market.h"
 #include "Game/Tutorial/TutorialManager.h"
@@ -13,10 +17,6 @@
 #include "Ui/Text.h"
 #include "Ui/ViewFile.h"
 #include "Ui/XmlAttribute.h"
-#include "engine/ErrorStack.h"
-#include "engine/TextConvert.h"
-#include "engine/ValueConvert.h"
-#include "engine/XML.h"
 
 #include <algorithm>
 #include <limits>

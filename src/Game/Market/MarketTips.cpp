@@ -20,22 +20,6 @@ constexpr eTips TIP_BRING_GRASS = 45;
 // The chart the price tip explains: ups and downs to point at, whatever the forecast says.
 const std::vector<Float> SAMPLE_FORECAST = {100, 50, 200, 25, 50, 75, 100, 150, 100, 10};
 
-Bool grassOnSale(cControl* /*_pointed*/)
-{
-    return key::MGoodCount[0] != 0;
-}
-
-void runTip(cTutorialManager& _tutorial, eTips _n, cControl* _pointed)
-{
-    switch (cTutorialManager::getTipView(_n)) {
-    case cTutorialManager::COMMON_TIP: _tutorial.runCommonHelpTip(_n, _pointed); break;
-    case cTutorialManager::ARROW_TIP: _tutorial.runArrowHelpTip(_n, _pointed); break;
-    case cTutorialManager::ARROW_TIP2: _tutorial.runArrowHelpTip2(_n, _pointed); break;
-    case cTutorialManager::ACTION_TIP: _tutorial.runActionTip(_n, _pointed); break;
-    case cTutorialManager::ACTION_TIP2: _tutorial.runActionTip2(_n, _pointed); break;
-    }
-}
-
 } // namespace
 
 void cMarket::process()
@@ -56,24 +40,22 @@ void cMarket::runTips()
     switch (key::marketIt()) {
     case 1:
         if (tutorial->canRunTip(TIP_MARKET_HELLO) && quiet && isEnabled()) {
-            runTip(*tutorial, TIP_MARKET_HELLO, nullptr);
+            tutorial->runTip(TIP_MARKET_HELLO, nullptr);
         } else if (tutorial->canRunTip(TIP_PRODUCT)) {
-            runTip(*tutorial, TIP_PRODUCT, first.getProductIcon());
+            tutorial->runTip(TIP_PRODUCT, first.getProductIcon());
         } else if (tutorial->canRunTip(TIP_BRING_GRASS) && quiet) {
-            if (!tutorial->getTip(TIP_BRING_GRASS).condition)
-                tutorial->setCondition(TIP_BRING_GRASS, &grassOnSale);
-            runTip(*tutorial, TIP_BRING_GRASS, first.getInc10QtyButton());
+            tutorial->runTip(TIP_BRING_GRASS, first.getInc10QtyButton());
         }
         break;
     case 2:
         if (tutorial->canRunTip(TIP_PRICE))
-            runTip(*tutorial, TIP_PRICE, first.getPriceLabel());
+            tutorial->runTip(TIP_PRICE, first.getPriceLabel());
         break;
     case 3:
         if (tutorial->canRunTip(TIP_CHART)) {
             first.getPriceGrowHistogram()->setMaxValue(100.0f);
             first.getPriceGrowHistogram()->setBars(SAMPLE_FORECAST);
-            runTip(*tutorial, TIP_CHART, first.getPriceGrowHistogram());
+            tutorial->runTip(TIP_CHART, first.getPriceGrowHistogram());
         }
         break;
     default: break;

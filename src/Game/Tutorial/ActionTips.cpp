@@ -1,8 +1,8 @@
 #include "Game/Tutorial/ActionTips.h"
 
-#include "Game/GameMenu.h"
-#include "Game/Tutorial/TutorialManager.h"
 #include "engine/ErrorStack.h"
+#include "Game/GameMenu/GameMenu.h"
+#include "Game/Tutorial/TutorialManager.h"
 
 namespace {
 

@@ -1,9 +1,13 @@
 #include "Game/Tutorial/TutorialManager.h"
 
+#include "engine/ErrorStack.h"
+#include "engine/ResourceManager.h"
+#include "engine/ValueConvert.h"
+#include "engine/XML.h"
 #include "Game/Farm/BuySeeds.h"
 #include "Game/Game.h"
 #include "Game/GameKeys.h"
-#include "Game/GameMenu.h"
+#include "Game/GameMenu/GameMenu.h"
 #include "Game/Manufacture/BuyBuilding.h"
 #include "Game/Tutorial/ActionTips2.h"
 #include "Game/Tutorial/ArrowHelpTips2.h"
@@ -11,10 +15,6 @@
 #include "Ui/Scavenger.h"
 #include "Ui/ViewFile.h"
 #include "Ui/XmlAttribute.h"
-#include "engine/ErrorStack.h"
-#include "engine/ResourceManager.h"
-#include "engine/ValueConvert.h"
-#include "engine/XML.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -190,6 +190,19 @@ void cTutorialManager::runArrowHelpTip2(eTips _n, cControl* _pointed)
     m_shownView = m_arrowTips2;
     m_currentTip = Int(_n);
     GUARD_END("void cTutorialManager::runArrowHelpTip2(eTips n, cControl* _pointed)")
+}
+
+void cTutorialManager::runTip(eTips _n, cControl* _pointed)
+{
+    GUARD_BEGIN
+    switch (getTipView(_n)) {
+    case COMMON_TIP: runCommonHelpTip(_n, _pointed); break;
+    case ARROW_TIP: runArrowHelpTip(_n, _pointed); break;
+    case ARROW_TIP2: runArrowHelpTip2(_n, _pointed); break;
+    case ACTION_TIP: runActionTip(_n, _pointed); break;
+    case ACTION_TIP2: runActionTip2(_n, _pointed); break;
+    }
+    GUARD_END("void cTutorialManager::runTip(eTips _n, cControl* _pointed)")
 }
 
 void cTutorialManager::runActionTip(eTips _n, cControl* _pointed)

@@ -60,6 +60,8 @@ public:
     // Reads and clears the action-done flag: the running action tip's step.
     Bool takeActionDone();
 
+    // Runs _n in the view its table gives it.
+    void runTip(eTips _n, cControl* _pointed);
     void runCommonHelpTip(eTips _n, cControl* _pointed);
     void runArrowHelpTip(eTips _n, cControl* _pointed);
     void runArrowHelpTip2(eTips _n, cControl* _pointed);

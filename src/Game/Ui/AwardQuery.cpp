@@ -7,7 +7,7 @@
 #include "Game/Farm/BuySeeds.h"
 #include "Game/Game.h"
 #include "Game/GameKeys.h"
-#include "Game/GameMenu.h"
+#include "Game/GameMenu/GameMenu.h"
 #include "Game/Manufacture/BuyBuilding.h"
 
 namespace {

@@ -1,3 +1,4 @@
+#include "../GameHarness.h"
 #include "Game/Contracts/ContractAim.h"
 #include "Game/Contracts/ContractClock.h"
 #include "Game/Contracts/ContractDialogs.h"
@@ -8,10 +9,9 @@
 #include "Game/Farm/ContractLetterSlot.h"
 #include "Game/Farm/TextMoney.h"
 #include "Game/Farm/WareHouse.h"
-#include "Game/GameMenu.h"
-#include "Game/Gameplay.h"
+#include "Game/GameMenu/GameMenu.h"
+#include "Game/Timeline/Gameplay.h"
 #include "Game/Tutorial/TutorialManager.h"
-#include "../GameHarness.h"
 #include "Ui/AnimButton.h"
 #include "Ui/Text.h"
 

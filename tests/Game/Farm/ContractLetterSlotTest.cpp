@@ -1,11 +1,11 @@
+#include "engine/Timer.h"
 #include "Game/Contracts/ContractProvide.h"
 #include "Game/Farm/ContractLetterSlot.h"
-#include "Game/GameEvent.h"
 #include "Game/GameHarness.h"
-#include "Game/Gameplay.h"
+#include "Game/Timeline/GameEvent.h"
+#include "Game/Timeline/Gameplay.h"
 #include "Game/Tutorial/TutorialManager.h"
 #include "Ui/ProgressFloat.h"
-#include "engine/Timer.h"
 
 #include <memory>
 

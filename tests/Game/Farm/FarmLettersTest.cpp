@@ -1,8 +1,8 @@
 #include "Game/Farm/ContractLetterSlot.h"
 #include "Game/Farm/Farm.h"
-#include "Game/GameEvent.h"
 #include "Game/GameHarness.h"
-#include "Game/Gameplay.h"
+#include "Game/Timeline/GameEvent.h"
+#include "Game/Timeline/Gameplay.h"
 
 namespace {
 

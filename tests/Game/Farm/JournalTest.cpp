@@ -1,11 +1,11 @@
+#include "engine/TextConvert.h"
 #include "Game/Farm/Journal.h"
 #include "Game/GameHarness.h"
-#include "Game/GameMenu.h"
+#include "Game/GameMenu/GameMenu.h"
+#include "support/ImageFixtures.h"
 #include "Ui/MultilineText.h"
 #include "Ui/NameFont.h"
 #include "Ui/Text.h"
-#include "engine/TextConvert.h"
-#include "support/ImageFixtures.h"
 
 namespace {
 

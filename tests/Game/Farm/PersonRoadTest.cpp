@@ -1,12 +1,12 @@
+#include "engine/TextConvert.h"
 #include "Game/Farm/PersonHarness.h"
 #include "Game/Farm/PersonIdle.h"
 #include "Game/Farm/PersonMoveBasic.h"
 #include "Game/Farm/PersonPloughting.h"
 #include "Game/Farm/PersonWorkplace.h"
-#include "Game/GameMenu.h"
+#include "Game/GameMenu/GameMenu.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "Ui/Text.h"
-#include "engine/TextConvert.h"
 
 #include <gtest/gtest.h>
 

@@ -232,6 +232,10 @@ TEST_F(cSprinkleTest, SettingDownOffersSeedsOnlyWhenThereAreSomeToSell)
         key::SeedAvail[1] = avail;
         cSprinkle* sprinkle = standing(400, 300);
         EXPECT_EQ(farm().getSeedsBuyButton()->isEnabled(), avail != 0) << avail;
+        // As a seed package let go of the mouse releases it.
+        farm().lockSeedsButton();
+        farm().unlockSeedsButton();
+        EXPECT_EQ(farm().getSeedsBuyButton()->isEnabled(), avail != 0) << avail;
         farm().destroySprinkle(sprinkle);
         m_engine.frame();
     }

@@ -1,9 +1,9 @@
+#include "../GameHarness.h"
 #include "Game/Farm/WareDetail.h"
 #include "Game/Farm/WareHouse.h"
-#include "Game/GameMenu.h"
+#include "Game/GameMenu/GameMenu.h"
 #include "Ui/Picture.h"
 #include "Ui/Text.h"
-#include "../GameHarness.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
-#include "Game/Farm/WareHouse.h"
-#include "Game/Farm/Farm.h"
-#include "Game/GameMenu.h"
-#include "Ui/ProgressFloat.h"
 #include "../GameHarness.h"
+#include "Game/Farm/Farm.h"
+#include "Game/Farm/WareHouse.h"
+#include "Game/GameMenu/GameMenu.h"
+#include "Ui/ProgressFloat.h"
 
 namespace {
 

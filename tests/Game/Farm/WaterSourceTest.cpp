@@ -1,6 +1,7 @@
 #include "Game/Farm/WaterSource.h"
 #include "Game/Farm/ElasticAnimation.h"
 #include "Game/Farm/Farm.h"
+#include "Game/Farm/Person.h"
 #include "Game/Farm/Sprinkle.h"
 #include "Game/Farm/TextMoney.h"
 #include "FarmHarness.h"
@@ -58,6 +59,16 @@ TEST_F(cWaterSourceTest, ALevelPastTheDataComesBackAsTheLast)
     rebuild();
     EXPECT_EQ(source().getUpgrade(), 2);
     EXPECT_EQ(source().getCapacity(), 10.0f);
+}
+
+TEST_F(cWaterSourceTest, BuiltBeforeTheWorkerItStillTakesTheCanOfAPumpLevel)
+{
+    // The game builds its buildings before its worker.
+    delete cPerson::getInstance();
+    key::upgradeLevel(33) = 1;
+    key::PCarry() = 1;
+    rebuild();
+    EXPECT_EQ(key::PCarry(), 0u);
 }
 
 TEST_F(cWaterSourceTest, UpgradingTakesTheCanFromTheWorker)

@@ -1,11 +1,11 @@
+#include "engine/Profile.h"
+#include "Game/GameMenu/GameMenu.h"
 #include "Game/GameRandom.h"
-#include "Game/Gameplay.h"
-#include "Game/GameMenu.h"
+#include "Game/Timeline/Gameplay.h"
 #include "MarketHarness.h"
 #include "Ui/AnimButton.h"
 #include "Ui/Picture.h"
 #include "Ui/PriceText.h"
-#include "engine/Profile.h"
 
 #include <cmath>
 

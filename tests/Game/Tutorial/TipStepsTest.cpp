@@ -219,9 +219,11 @@ TEST_F(cTipStepsTest, WithNothingOfTheGameThereNoActionCountsAsDone)
     q.m_canCapacity = -1;
     q.m_freeSpace = q.m_grassStock = q.m_grassOnSale = q.m_houseCount = q.m_houseLevel = q.m_houseFlags = -1;
     q.m_letterState = q.m_loaded = q.m_packageState = -1;
-    for (eTips n = 0; n < TIPS_COUNT; ++n)
-        if (m_tutorial->getTip(n).condition)
+    for (eTips n = 0; n < TIPS_COUNT; ++n) {
+        if (m_tutorial->getTip(n).condition) {
             EXPECT_FALSE(test(n, m_field)) << n;
+        }
+    }
 }
 
 TEST_F(cTipStepsTest, TheGameAnswersFromItsOwnStockAndMarket)

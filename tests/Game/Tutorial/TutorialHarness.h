@@ -1,7 +1,8 @@
 #pragma once
+#include "engine/Timer.h"
 #include "Game/Farm/BuySeeds.h"
 #include "Game/GameHarness.h"
-#include "Game/GameMenu.h"
+#include "Game/GameMenu/GameMenu.h"
 #include "Game/Manufacture/BuyBuilding.h"
 #include "Game/Tutorial/ActionTips2.h"
 #include "Game/Tutorial/ArrowHelpTips2.h"
@@ -9,7 +10,6 @@
 #include "Game/Tutorial/TipQuery.h"
 #include "Game/Tutorial/TutorialManager.h"
 #include "Ui/Control.h"
-#include "engine/Timer.h"
 
 #include <memory>
 #include <string>

@@ -5,15 +5,15 @@
 #include "Game/Farm/BuySeeds.h"
 #include "Game/Farm/Farm.h"
 #include "Game/GameHarness.h"
-#include "Game/GameMenu.h"
+#include "Game/GameMenu/GameMenu.h"
 #include "Game/Manufacture/BuyBuilding.h"
 #include "Game/Menu.h"
 #include "Game/Ui/Award.h"
 #include "Game/Ui/AwardButton.h"
+#include "Game/Ui/AwardFiles.h"
 #include "Game/Ui/AwardManager.h"
 #include "Game/Ui/AwardPanel.h"
 #include "Game/Ui/Awards.h"
-#include "Game/Ui/AwardFiles.h"
 
 #include <functional>
 

@@ -1,4 +1,4 @@
-#include "Game/EventTargets.h"
+#include "Game/Timeline/EventTargets.h"
 
 #include "Game/Farm/DigBuilding.h"
 #include "Game/Farm/Farm.h"
@@ -7,7 +7,7 @@
 #include "Game/Farm/WareHouse.h"
 #include "Game/Farm/WaterSource.h"
 #include "Game/Game.h"
-#include "Game/GameMenu.h"
+#include "Game/GameMenu/GameMenu.h"
 #include "Game/Manufacture/Manufacture.h"
 #include "Game/Manufacture/ProductionHouse.h"
 #include "Game/Market/Market.h"

@@ -1,21 +1,20 @@
-#include "Game/GameMenu.h"
+#include "Game/GameMenu/GameMenu.h"
 
+#include "engine/ErrorStack.h"
+#include "engine/Timer.h"
 #include "Game/Farm/DigBuilding.h"
 #include "Game/Farm/Farm.h"
-#include "Game/Farm/Journal.h"
 #include "Game/Farm/MowBuilding.h"
 #include "Game/Farm/Person.h"
 #include "Game/Farm/WareHouse.h"
 #include "Game/Farm/WaterSource.h"
 #include "Game/GameKeys.h"
-#include "Game/Gameplay.h"
 #include "Game/Manufacture/Manufacture.h"
 #include "Game/Market/Market.h"
+#include "Game/Timeline/Gameplay.h"
 #include "Game/Tutorial/TutorialManager.h"
-#include "Ui/Picture.h"
-#include "engine/ErrorStack.h"
-#include "engine/Timer.h"
 #include "input/Input.h"
+#include "Ui/Picture.h"
 
 #include <algorithm>
 #include <iterator>
@@ -60,47 +59,6 @@ Bool isOn(const cView* _view)
 Int investment(const cUpgrade* _building)
 {
     return _building ? _building->getUpgradesCost() : 0;
-}
-
-// What closes the bar's own action tips: the switch they ask for has started.
-Bool marketAndFarmSlide(cControl* /*_pointed*/)
-{
-    return isSliding(cMarket::getInstance()) && isSliding(cFarm::getInstance());
-}
-
-Bool productionSlides(cControl* /*_pointed*/)
-{
-    return isSliding(cManufacture::getInstance());
-}
-
-Bool journalShown(cControl* /*_pointed*/)
-{
-    const cJournal* journal = cJournal::getInstance();
-    return journal && journal->isVisible();
-}
-
-fTipsFunc closingCondition(eTips _n)
-{
-    switch (_n) {
-    case TIP_GOTO_MARKET:
-    case TIP_GOTO_FARM: return &marketAndFarmSlide;
-    case TIP_GOTO_PRODUCTION: return &productionSlides;
-    default: return &journalShown;
-    }
-}
-
-void runTip(cTutorialManager& _tutorial, eTips _n, cControl* _pointed)
-{
-    // An action tip cannot run without its closing test; the bar knows those of its own tips.
-    if (!_tutorial.getTip(_n).condition)
-        _tutorial.setCondition(_n, closingCondition(_n));
-    switch (cTutorialManager::getTipView(_n)) {
-    case cTutorialManager::COMMON_TIP: _tutorial.runCommonHelpTip(_n, _pointed); break;
-    case cTutorialManager::ARROW_TIP: _tutorial.runArrowHelpTip(_n, _pointed); break;
-    case cTutorialManager::ARROW_TIP2: _tutorial.runArrowHelpTip2(_n, _pointed); break;
-    case cTutorialManager::ACTION_TIP: _tutorial.runActionTip(_n, _pointed); break;
-    case cTutorialManager::ACTION_TIP2: _tutorial.runActionTip2(_n, _pointed); break;
-    }
 }
 
 } // namespace
@@ -194,14 +152,14 @@ void cGameMenu::startTips()
     const Bool market = isOnScreen(cMarket::getInstance());
     const Bool production = isOnScreen(cManufacture::getInstance());
     if (tutorial->canRunTip(TIP_GOTO_MARKET) && isOn(m_marketButton) && farm && !tutorial->canRunTip(TIP_FARM_QUIET))
-        runTip(*tutorial, TIP_GOTO_MARKET, m_marketButton);
+        tutorial->runTip(TIP_GOTO_MARKET, m_marketButton);
     if (tutorial->canRunTip(TIP_GOTO_FARM) && isOn(m_farmButton) && market && !tutorial->canRunTip(TIP_MARKET_QUIET))
-        runTip(*tutorial, TIP_GOTO_FARM, m_farmButton);
+        tutorial->runTip(TIP_GOTO_FARM, m_farmButton);
     if (tutorial->canRunTip(TIP_GOTO_PRODUCTION) && isOn(m_producingButton) && (farm || market))
-        runTip(*tutorial, TIP_GOTO_PRODUCTION, m_producingButton);
+        tutorial->runTip(TIP_GOTO_PRODUCTION, m_producingButton);
     if (tutorial->canRunTip(TIP_JOURNAL) && (farm || market || production) && m_journalBlinking &&
         m_notes.size() >= JOURNAL_TIP_NOTES)
-        runTip(*tutorial, TIP_JOURNAL, m_journalButton);
+        tutorial->runTip(TIP_JOURNAL, m_journalButton);
 }
 
 void cGameMenu::absoluteEnabled()

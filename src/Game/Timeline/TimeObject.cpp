@@ -1,4 +1,4 @@
-#include "Game/TimeObject.h"
+#include "Game/Timeline/TimeObject.h"
 
 #include "engine/XML.h"
 

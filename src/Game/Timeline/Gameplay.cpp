@@ -1,13 +1,13 @@
-#include "Game/Gameplay.h"
+#include "Game/Timeline/Gameplay.h"
 
-#include "Game/GameKeys.h"
-#include "Game/GameRandom.h"
 #include "engine/ErrorStack.h"
 #include "engine/Log.h"
 #include "engine/LogManager.h"
 #include "engine/ResourceManager.h"
 #include "engine/ValueConvert.h"
 #include "engine/XML.h"
+#include "Game/GameKeys.h"
+#include "Game/GameRandom.h"
 
 #include <algorithm>
 #include <cmath>

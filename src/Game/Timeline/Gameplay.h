@@ -1,7 +1,7 @@
 #pragma once
-#include "Game/EventTargets.h"
-#include "Game/GameEvent.h"
 #include "engine/Singleton.h"
+#include "Game/Timeline/EventTargets.h"
+#include "Game/Timeline/GameEvent.h"
 
 #include <memory>
 #include <vector>

@@ -1,9 +1,9 @@
-#include "Game/EventTargets.h"
-#include "Game/GameEvent.h"
-#include "Game/GameKeys.h"
-#include "Game/GameRandom.h"
 #include "engine/Log.h"
 #include "engine/LogManager.h"
+#include "Game/GameKeys.h"
+#include "Game/GameRandom.h"
+#include "Game/Timeline/EventTargets.h"
+#include "Game/Timeline/GameEvent.h"
 
 namespace {
 

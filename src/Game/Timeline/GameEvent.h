@@ -1,6 +1,6 @@
 #pragma once
-#include "Game/TimeObject.h"
 #include "engine/Types.h"
+#include "Game/Timeline/TimeObject.h"
 
 #include <memory>
 #include <vector>

@@ -1,9 +1,9 @@
 #pragma once
+#include "engine/Singleton.h"
 #include "Game/SwitchHold.h"
 #include "Ui/AnimButton.h"
 #include "Ui/Back.h"
 #include "Ui/Tips.h"
-#include "engine/Singleton.h"
 
 #include <list>
 #include <memory>

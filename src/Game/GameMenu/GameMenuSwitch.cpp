@@ -1,5 +1,6 @@
-#include "Game/GameMenu.h"
+#include "Game/GameMenu/GameMenu.h"
 
+#include "engine/ErrorStack.h"
 #include "Game/Farm/BuySeeds.h"
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/Journal.h"
@@ -10,7 +11,6 @@
 #include "Game/Market/Market.h"
 #include "Game/Menu.h"
 #include "Game/Tutorial/TutorialManager.h"
-#include "engine/ErrorStack.h"
 
 #include <initializer_list>
 

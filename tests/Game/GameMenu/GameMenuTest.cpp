@@ -1,17 +1,17 @@
+#include "../GameHarness.h"
 #include "Game/Contracts/ContractStatus.h"
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/Person.h"
-#include "Game/GameMenu.h"
-#include "Game/Gameplay.h"
+#include "Game/GameMenu/GameMenu.h"
 #include "Game/Manufacture/Manufacture.h"
 #include "Game/Market/Market.h"
 #include "Game/Menu.h"
+#include "Game/Timeline/Gameplay.h"
 #include "Game/Tutorial/HelpView.h"
 #include "Game/Ui/MainMenu.h"
 #include "Game/Ui/Options.h"
-#include "GameHarness.h"
-#include "Ui/ProgressFloat.h"
 #include "input/Control.h"
+#include "Ui/ProgressFloat.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "Game/GameEvent.h"
+#include "Game/Timeline/GameEvent.h"
 
-#include "Game/Game.h"
-#include "Game/GameKeys.h"
 #include "engine/ValueConvert.h"
 #include "engine/XML.h"
+#include "Game/Game.h"
+#include "Game/GameKeys.h"
 
 #include <algorithm>
 #include <cmath>
