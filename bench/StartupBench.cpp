@@ -1,5 +1,5 @@
 // Start-up: from starting the game's process to its first presented frame, headless and in a
-// window. Run the window case under a display, e.g. xvfb-run -a bench_StartupBench.
+// window; and a returning player's road from the start to the first frame of the game. Run the window case under a display, e.g. xvfb-run -a bench_StartupBench.
 //
 // A frame is presented when the next one begins, so each run asks for two frames: the time
 // measured is start-up, the first frame, its present, a second (idle) frame and the exit. The
@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -78,6 +79,79 @@ void startGame(benchmark::State& _state, const char* _platform)
             _state.SkipWithError("the game did not run");
 }
 
+// A returning player's road into the game: the logos skipped, Play on the main menu, the
+// loading screen's batches, and the first frame of the game. The number of frames it takes is
+// found once, untimed: the fewest after which the profile shows that the game's clock ran.
+const char* const LOGOS = "60 down Space\n61 up Space\n120 down Space\n121 up Space\n180 down Space\n181 up Space\n";
+const char* const PLAY = "250 move 400 226\n255 press left\n256 release left\n";
+
+bool writeText(const std::string& _path, const std::string& _text)
+{
+    FILE* file = std::fopen(_path.c_str(), "wb");
+    if (!file)
+        return false;
+    const bool written = std::fwrite(_text.data(), 1, _text.size(), file) == _text.size();
+    return std::fclose(file) == 0 && written;
+}
+
+// Whether the player's saved game has run: its "RunTime" is there and not zero.
+bool gameRan(const cHome& _home)
+{
+    std::string narrow;
+    FILE* file = std::fopen((_home.path() + "/Furrow/profiles/00000001.xml").c_str(), "rb");
+    if (!file)
+        return false;
+    for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file))
+        if (c != 0)
+            narrow += char(c);
+    std::fclose(file);
+    const std::string key = "Name=\"RunTime\" Val=\"";
+    const size_t at = narrow.find(key);
+    return at != std::string::npos && narrow.compare(at + key.size(), 2, "0\"") != 0;
+}
+
+void playToTheGame(benchmark::State& _state, const char* _platform)
+{
+    if (std::string(_platform) == "sdl" && !std::getenv("DISPLAY")) {
+        _state.SkipWithError("no display: run under xvfb-run");
+        return;
+    }
+    const cHome home;
+    const std::string walk = home.path() + "-walk.txt";
+    auto environment = [&](int _frames) {
+        return std::vector<std::string>{"FURROW_FRAMES=" + std::to_string(_frames),
+                                        std::string("FURROW_PLATFORM=") + _platform, "FURROW_HOME=" + home.path(),
+                                        "FURROW_REPLAY=" + walk, "FURROW_FRAME_TIME=0.02", "SDL_AUDIODRIVER=dummy"};
+    };
+    // The first start makes the player.
+    if (!writeText(walk, std::string(LOGOS) + "270 text Ann\n275 down Enter\n276 up Enter\n") ||
+        !runOnce(FURROW_GAME, environment(330)) || !writeText(walk, std::string(LOGOS) + PLAY)) {
+        _state.SkipWithError("the player could not be made");
+        return;
+    }
+    // Each try plays a new game from the saved one: the profile is put back between tries.
+    const std::string profile = home.path() + "/Furrow/profiles/00000001.xml";
+    std::filesystem::copy_file(profile, profile + ".new", std::filesystem::copy_options::overwrite_existing);
+    int low = 257, high = 2000;
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        std::filesystem::copy_file(profile + ".new", profile, std::filesystem::copy_options::overwrite_existing);
+        if (runOnce(FURROW_GAME, environment(middle)) && gameRan(home))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    for (auto _ : _state) {
+        _state.PauseTiming();
+        std::filesystem::copy_file(profile + ".new", profile, std::filesystem::copy_options::overwrite_existing);
+        _state.ResumeTiming();
+        if (!runOnce(FURROW_GAME, environment(low + 1)))
+            _state.SkipWithError("the game did not run");
+    }
+    _state.counters["frames"] = low;
+    std::filesystem::remove(walk);
+}
+
 void BM_StartupHeadless(benchmark::State& _state) { startGame(_state, "headless"); }
 void BM_StartupWindow(benchmark::State& _state) { startGame(_state, "sdl"); }
 
@@ -90,6 +164,10 @@ void BM_EmptyProcess(benchmark::State& _state)
 
 BENCHMARK(BM_StartupHeadless)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
 BENCHMARK(BM_StartupWindow)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
+void BM_PlayToTheGameHeadless(benchmark::State& _state) { playToTheGame(_state, "headless"); }
+void BM_PlayToTheGameWindow(benchmark::State& _state) { playToTheGame(_state, "sdl"); }
+BENCHMARK(BM_PlayToTheGameHeadless)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK(BM_PlayToTheGameWindow)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 BENCHMARK(BM_EmptyProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
