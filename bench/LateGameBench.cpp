@@ -11,6 +11,7 @@
 #include "Game/GameKeys.h"
 #include "Game/GameMenu/GameMenu.h"
 #include "Game/Market/Market.h"
+#include "Game/Contracts/ContractFail.h"
 #include "Game/Contracts/ContractPassConfirm.h"
 #include "engine/Engine.h"
 #include "engine/Logic.h"
@@ -103,6 +104,10 @@ public:
         cContractPassConfirm* question = cContractPassConfirm::getInstance();
         if (bar && question && bar->getEnableHold().isHeldBy(static_cast<cContractAimBase*>(question)))
             cContractPassConfirm::onCancel(nullptr);
+        // A contract that ran out says so; the player reads it and plays on.
+        cContractFail* failure = cContractFail::getInstance();
+        if (bar && failure && bar->getEnableHold().isHeldBy(static_cast<cContractAimBase*>(failure)))
+            cContractFail::onOk(nullptr);
         if (m_frames++ % 125 == 0)
             sendWorker();
         m_platform.getHeadlessSystem().advance(FRAME_MS);
@@ -173,6 +178,10 @@ void BM_LateGameFrame(benchmark::State& _state)
     // What the frames did: the clock ran, the market sold, the buildings worked.
     if (cGameMenu* bar = cGameMenu::getInstance(); !bar || bar->getEnableHold().isHeld())
         _state.SkipWithError("A dialog holds the game.");
+    int running = 0;
+    for (UInt p = 0; p < key::PLACE_COUNT; ++p)
+        running += key::task[p] != -1;
+    _state.counters["contracts"] = running;
     _state.counters["game_s"] = key::GameTime() - clock;
     _state.counters["earned"] = Float(key::Money() - money);
     _state.counters["ripe_fields"] = Float(std::count_if(
