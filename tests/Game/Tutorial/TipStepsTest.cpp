@@ -238,10 +238,6 @@ TEST_F(cTipStepsTest, TheGameAnswersFromItsOwnStockAndMarket)
     EXPECT_TRUE(test(5, nullptr));
 }
 
-} // namespace
-
-namespace {
-
 // The pause menu and an award's presentation switch the game off; the note must not cover them.
 TEST_F(cTipStepsTest, ANoteGoesOutOfSightWhileTheGameIsPausedAndComesBack)
 {
@@ -267,10 +263,6 @@ TEST_F(cTipStepsTest, ANoteGoesOutOfSightWhileTheGameIsPausedAndComesBack)
     }
 }
 
-} // namespace
-
-namespace {
-
 // The game's own answers: the pause and an open contract dialog hold the note back.
 TEST_F(cTipStepsTest, TheGameHoldsTheFirstProductNoteWhilePausedOrInADialog)
 {
@@ -294,10 +286,6 @@ TEST_F(cTipStepsTest, TheGameHoldsTheFirstProductNoteWhilePausedOrInADialog)
     }
 }
 
-} // namespace
-
-namespace {
-
 TEST_F(cTipStepsTest, TheGameFindsEveryViewATipAsksAboutAndNoneWithoutAGame)
 {
     const cGameTipQuery game;
@@ -312,10 +300,6 @@ TEST_F(cTipStepsTest, TheGameFindsEveryViewATipAsksAboutAndNoneWithoutAGame)
     EXPECT_EQ(game.getHouseCount(), -1);
     EXPECT_TRUE(game.getUpgradedFields().empty());
 }
-
-} // namespace
-
-namespace {
 
 TEST_F(cTipStepsTest, AGameLeftRightAfterTheHarvestTipShowsTheWarehouseTipOnReturn)
 {

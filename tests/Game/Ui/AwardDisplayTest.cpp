@@ -96,10 +96,7 @@ TEST_F(AwardDisplay, TheFlightEndsExactlyOnTheTargetAtTheButtonsSize)
         delete m_award;
         m_award = nullptr;
     }
-}
-
-TEST_F(AwardDisplay, HalfWayTheFlyingAwardIsHalfWayBetweenItsSizes)
-{
+    // Half-way the award is half-way between its sizes.
     cAward& a = award();
     a.setPosition(a.getPanelPosition());
     a.setTarget(Vector2(500, 300));
