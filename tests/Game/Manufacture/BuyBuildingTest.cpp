@@ -8,6 +8,14 @@ namespace {
 class cBuyBuildingTest : public cManufactureTest {
 protected:
     cBuyBuildingTest() { m_panel = cBuyBuilding::getInstance(); }
+    // The panel opened on one offer, the sheep fold's.
+    void open()
+    {
+        key::upgradeAvail(1) = 0;
+        cManufacture::onClickBuild(m_screen->getBuildButton());
+        EXPECT_TRUE(cGameMenu::getInstance()->getAbsoluteHold().isHeld());
+        m_engine.frames(3);
+    }
     cBuyBuilding* m_panel = nullptr;
 };
 
@@ -43,11 +51,8 @@ TEST_F(cBuyBuildingTest, AnItemIsEnabledFromMoneyEqualToItsPrice)
 
 TEST_F(cBuyBuildingTest, BuyingClosesThePanelAndPutsTheHouseOnTheCursorUnpaid)
 {
-    key::upgradeAvail(1) = 0;
     key::Money() = 500;
-    cManufacture::onClickBuild(m_screen->getBuildButton());
-    EXPECT_TRUE(cGameMenu::getInstance()->getAbsoluteHold().isHeld());
-    m_engine.frames(3);
+    open();
     cBuyBuilding::onBuy(m_panel->getItem(0).BuyButton);
     ASSERT_TRUE(cProductionHouse::isHouseTaken());
     EXPECT_EQ(cProductionHouse::getTakenHouse()->getHouseType(), 1u);
@@ -59,9 +64,7 @@ TEST_F(cBuyBuildingTest, BuyingClosesThePanelAndPutsTheHouseOnTheCursorUnpaid)
 
 TEST_F(cBuyBuildingTest, AClickBesideThePanelClosesIt)
 {
-    key::upgradeAvail(1) = 0;
-    cManufacture::onClickBuild(m_screen->getBuildButton());
-    m_engine.frames(3);
+    open();
     m_engine.moveTo(400, 580);
     m_engine.press(true);
     m_engine.press(false);

@@ -6,33 +6,6 @@
 
 #include <vector>
 
-namespace {
-
-// Runs a house of 10 seconds a unit with _count units for _seconds at 0.5 s a frame and
-// answers at which times units came out.
-std::vector<Float> deliveries(UInt _count, Float _seconds, UInt _freeSpace)
-{
-    std::vector<Float> times;
-    Float pct = 0;
-    const Float rate = productionRate(10.0f);
-    for (int frame = 1; Float(frame) * 0.5f <= _seconds; ++frame) {
-        const sProductionStep step = stepProduction(_count, pct, rate, 0.5f, _freeSpace);
-        _count = step.count;
-        pct = step.pct;
-        if (step.delivered)
-            times.push_back(Float(frame) * 0.5f);
-    }
-    return times;
-}
-
-} // namespace
-
-TEST(ProductionLaw, ThreeUnitsComeOutEveryTenSecondsThenTheHouseRests)
-{
-    EXPECT_EQ(deliveries(3, 40.0f, 30), (std::vector<Float>{10.0f, 20.0f, 30.0f}));
-    EXPECT_TRUE(deliveries(0, 40.0f, 30).empty());
-}
-
 TEST(ProductionLaw, AFinishedUnitWaitsAtAHundredForRoomEvenWhileTimeStands)
 {
     struct sCase {
