@@ -23,8 +23,7 @@ protected:
 
     cSeedPackageTest()
         : cFarmTest({{"Farm/ActionAreas/SeedPackage.xml", packageXml()},
-              {"UI/gameUI/farm.xml", makeXml16("<Farm Visible=\"1\" Enable=\"1\" MoveSpeed=\"2400\">"
-                                               "<FieldsBuyCostText><Coin /></FieldsBuyCostText></Farm>")}})
+              {"UI/gameUI/farm.xml", bareFarmXml()}})
     {
         load("<Game Visible=\"1\" Enable=\"1\" AbsoluteEnable=\"1\"><Seeds><S Price=\"5\" /><S Price=\"15\" /></Seeds></Game>");
         cGame::setMoney(100);
@@ -51,12 +50,6 @@ protected:
     {
         hold(_x, _y, _toX, _toY);
         m_engine.press(false);
-    }
-    std::vector<cSeedPackage*> packages()
-    {
-        std::vector<cSeedPackage*> list;
-        farm().getSeedPackageList(list);
-        return list;
     }
 };
 
