@@ -34,23 +34,15 @@ TEST_F(cBuyBuildingTest, OnlyTheKindsOnSaleAreOfferedInOrder)
         EXPECT_FALSE(m_panel->getItem(slot).BuyButton->isOwnVisible()) << slot;
 }
 
-TEST_F(cBuyBuildingTest, AnItemIsEnabledFromMoneyEqualToItsPrice)
+TEST_F(cBuyBuildingTest, AnItemEnabledFromMoneyEqualToItsPriceIsBoughtOntoTheCursorUnpaidAndThePanelCloses)
 {
     key::upgradeAvail(1) = 0;
-    struct sCase {
-        Int money;
-        Bool enabled;
-    };
-    for (const sCase& c : {sCase{150, true}, sCase{149, false}}) {
-        key::Money() = c.money;
+    for (const auto& c : {std::make_pair(150, true), std::make_pair(149, false)}) {
+        key::Money() = c.first;
         m_panel->draw();
         EXPECT_EQ(m_panel->getItem(0).PriceText->getString(), u"150");
-        EXPECT_EQ(m_panel->getItem(0).BuyButton->isEnabled(), c.enabled) << c.money;
+        EXPECT_EQ(m_panel->getItem(0).BuyButton->isEnabled(), c.second) << c.first;
     }
-}
-
-TEST_F(cBuyBuildingTest, BuyingClosesThePanelAndPutsTheHouseOnTheCursorUnpaid)
-{
     key::Money() = 500;
     open();
     cBuyBuilding::onBuy(m_panel->getItem(0).BuyButton);

@@ -166,8 +166,7 @@ protected:
 
 TEST_F(cBadLevelTest, ALevelThatCouldNeverProduceIsRefusedNamingTheFile)
 {
-    cManufacture* screen = m_screen;
-    const String error = thrownText([screen] { screen->createBuilding(cGame::MILL, -1); }, false);
+    const String error = thrownText([this] { m_screen->createBuilding(cGame::MILL, -1); }, false);
     EXPECT_NE(error.find("Manufacture/Mill.xml: level 0"), String::npos) << error;
     EXPECT_EQ(m_screen->getCount(), 0u);
 }

@@ -32,7 +32,7 @@ TEST_F(cMarketTest, LinesArePackedInKindOrderWithoutGaps)
     }
 }
 
-TEST_F(cMarketTest, ALineShowsStockOnSalePriceAndVerdict)
+TEST_F(cMarketTest, ALineShowsStockOnSalePriceAndAVerdictFairUpToBothBounds)
 {
     stock(0, 7);
     offer(0, 3, 46);
@@ -43,18 +43,13 @@ TEST_F(cMarketTest, ALineShowsStockOnSalePriceAndVerdict)
     EXPECT_EQ(line.getPriceAttitudeIcon()->getFramesCount(), 1u + cMarket::PA_EXPENSIVE);
     market().setPlayerPriceOfKind(0, 34);
     EXPECT_EQ(line.getPriceAttitudeIcon()->getFramesCount(), 1u + cMarket::PA_CHEAP);
+    // Both bounds of the verdict radius are fair.
+    EXPECT_EQ(market().getPriceAttitude(0, 45), cMarket::PA_FAIR);
+    EXPECT_EQ(market().getPriceAttitude(0, 35), cMarket::PA_FAIR);
     // Fewer than ten in stock: only the ten-button is off.
     EXPECT_TRUE(line.getIncQtyButton()->isEnabled());
     EXPECT_TRUE(line.getIncAllQtyButton()->isEnabled());
     EXPECT_FALSE(line.getInc10QtyButton()->isEnabled());
-}
-
-TEST_F(cMarketTest, TheVerdictKeepsBothBoundsFair)
-{
-    key::MEffPrice[0] = 40;
-    for (const auto& c : std::vector<std::pair<Int, cMarket::ePriceAttitude>>{
-             {45, cMarket::PA_FAIR}, {46, cMarket::PA_EXPENSIVE}, {35, cMarket::PA_FAIR}, {34, cMarket::PA_CHEAP}})
-        EXPECT_EQ(market().getPriceAttitude(0, c.first), c.second) << c.first;
 }
 
 TEST_F(cMarketTest, AKindPastTheLastIsAProgrammingError)
