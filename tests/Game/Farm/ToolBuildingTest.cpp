@@ -120,18 +120,27 @@ TEST_F(cToolBuildingTest, TheButtonFollowsWhatIsOnSaleAndTheMoney)
 
 TEST_F(cToolBuildingTest, TheCarriedToolFliesHomeAndTheBuildingStaysEmptyUntilItLands)
 {
+    constexpr Int NONE = -1;
     struct sCase {
         cToolBuilding* building;
         UInt carry;
         Int flight;
     };
-    for (const sCase& c : {sCase{&dig(), 2, cElasticAnimation::EA_SPADE}, sCase{&mow(), 6, cElasticAnimation::EA_SCYTHE}}) {
+    // With the tool at home nothing flies and the new level shows with its tool.
+    for (const sCase& c : {sCase{&dig(), 2, cElasticAnimation::EA_SPADE}, sCase{&mow(), 6, cElasticAnimation::EA_SCYTHE},
+                           sCase{&dig(), 6, NONE}}) {
+        c.building->setUpgrade(0, false);
         key::PCarry() = c.carry;
         c.building->updateInstrumentView();
-        EXPECT_EQ(look(*c.building), 6u) << "level 0 without its tool";
+        if (c.flight != NONE)
+            EXPECT_EQ(look(*c.building), 6u) << "level 0 without its tool";
         c.building->getUpgradeControls().getButton()->getOnClick()(nullptr);
         ASSERT_EQ(c.building->getUpgrade(), 1);
-        EXPECT_TRUE(flight().isFlying());
+        EXPECT_EQ(flight().isFlying(), c.flight != NONE);
+        if (c.flight == NONE) {
+            EXPECT_EQ(look(*c.building), 2u);
+            continue;
+        }
         EXPECT_EQ(flight().getFlightType(), c.flight) << "the old level's tool";
         EXPECT_EQ(flight().getAnimColumns(), UInt(c.flight + 1));
         EXPECT_EQ(look(*c.building), 7u);
@@ -139,15 +148,6 @@ TEST_F(cToolBuildingTest, TheCarriedToolFliesHomeAndTheBuildingStaysEmptyUntilIt
         EXPECT_FALSE(flight().isFlying());
         EXPECT_EQ(look(*c.building), 7u) << "the worker still has the new tool";
     }
-}
-
-TEST_F(cToolBuildingTest, AnUpgradeWithTheToolAtHomeFliesNothing)
-{
-    key::PCarry() = 6;
-    dig().getUpgradeControls().getButton()->getOnClick()(nullptr);
-    EXPECT_EQ(dig().getUpgrade(), 1);
-    EXPECT_FALSE(flight().isFlying());
-    EXPECT_EQ(look(dig()), 2u);
 }
 
 TEST_F(cToolBuildingTest, EachLandingRefreshesItsBuilding)
