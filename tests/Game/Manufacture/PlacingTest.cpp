@@ -9,7 +9,6 @@ namespace {
 
 class cPlacingTest : public cManufactureTest {
 protected:
-    explicit cPlacingTest(const tDataFiles& _extra = {}) : cManufactureTest(_extra) {}
     UInt explosions() const
     {
         UInt count = 0;
@@ -143,10 +142,10 @@ TEST_F(cPlacingTest, TheUpgradeIsOfferedByMoneyAndLevelsPaidOnceAndHiddenAtTheTo
 }
 
 // A hen house whose data describes one level only, though more are on sale.
-class cOneLevelTest : public cPlacingTest {
+class cOneLevelTest : public cManufactureTest {
 protected:
     cOneLevelTest()
-        : cPlacingTest({{"Manufacture/HenHouse.xml", houseXml("HenHouse", "<Up0 MaxProductionTime=\"5\" ProductionNum=\"2\" />")}})
+        : cManufactureTest({{"Manufacture/HenHouse.xml", houseXml("HenHouse", "<Up0 MaxProductionTime=\"5\" ProductionNum=\"2\" />")}})
     {
     }
 };
