@@ -37,8 +37,7 @@ protected:
         : cFarmTest({{"UI/gameUI/BuySeeds.xml", shopXml()},
               {"Farm/ActionAreas/SeedPackage.xml", makeXml16("<SeedPackage Visible=\"1\" Enable=\"1\" size=\"40 40\">"
                                                              "<ClickOffsetList><O Offset=\"0 16\" /></ClickOffsetList></SeedPackage>")},
-              {"UI/gameUI/farm.xml", makeXml16("<Farm Visible=\"1\" Enable=\"1\" MoveSpeed=\"2400\">"
-                                               "<FieldsBuyCostText><Coin /></FieldsBuyCostText></Farm>")}})
+              {"UI/gameUI/farm.xml", bareFarmXml()}})
     {
         // Crop k costs 10 k.
         std::string seeds;
@@ -68,12 +67,6 @@ protected:
     }
     // Shown where it slid in to, not on its way out.
     Bool isOpen() { return shop().isVisible() && shop().getPosition().y == shop().getShownPlace().y; }
-    std::vector<cSeedPackage*> packages()
-    {
-        std::vector<cSeedPackage*> list;
-        farm().getSeedPackageList(list);
-        return list;
-    }
 };
 
 TEST_F(cBuySeedsTest, TheCropsOnSaleFillTheCardsInCropOrder)

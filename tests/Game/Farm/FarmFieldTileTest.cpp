@@ -9,16 +9,7 @@
 
 namespace {
 
-// Every crop grows in 100 s and dies in 50 s; its look has 10 frames over 10 s of clock.
-std::string gameXml()
-{
-    std::string products;
-    for (int i = 0; i < 19; ++i)
-        products += "<Product CreationTime=\"100\" DieTime=\"50\" />";
-    return makeXml16("<Game Visible=\"1\" Enable=\"1\" AbsoluteEnable=\"1\"><ProductionInfo>" + products +
-                     "</ProductionInfo><Seeds><Seed Price=\"5\" /></Seeds></Game>");
-}
-
+// Its look has 10 frames over 10 s of clock.
 std::string fieldXml(const std::string& _capacity = "10")
 {
     std::string crops;
@@ -44,7 +35,7 @@ std::string farmXml(int _fields)
 class cFieldTest : public cFarmTest {
 protected:
     explicit cFieldTest(int _fields = 3)
-        : cFarmTest({{"game.xml", gameXml()}, {"Farm/ActionAreas/FarmField.xml", fieldXml()},
+        : cFarmTest({{"game.xml", growingGameXml()}, {"Farm/ActionAreas/FarmField.xml", fieldXml()},
                      {"UI/gameUI/farm.xml", farmXml(_fields)}})
     {
     }

@@ -8,6 +8,22 @@
 #include <string>
 #include <vector>
 
+// Every crop grows in 100 s and dies in 50 s; seeds cost 5.
+inline std::string growingGameXml()
+{
+    std::string products;
+    for (int i = 0; i < 19; ++i)
+        products += "<Product CreationTime=\"100\" DieTime=\"50\" />";
+    return makeXml16("<Game Visible=\"1\" Enable=\"1\" AbsoluteEnable=\"1\"><ProductionInfo>" + products +
+                     "</ProductionInfo><Seeds><Seed Price=\"5\" /></Seeds></Game>");
+}
+
+// A farm with no fields of its own that slides at once.
+inline std::string bareFarmXml()
+{
+    return makeXml16("<Farm Visible=\"1\" Enable=\"1\" MoveSpeed=\"2400\"><FieldsBuyCostText><Coin /></FieldsBuyCostText></Farm>");
+}
+
 // A worker that only writes down the jobs it is given and what it is told to drop; a job it
 // drops lowers its area's count, as the worker's queue does.
 class cJobRecordingPerson : public cPerson {
@@ -59,6 +75,12 @@ protected:
 
     cFarm& farm() { return *cFarm::getInstance(); }
     cView* ground() { return farm().getSlidingPicture(); }
+    std::vector<cSeedPackage*> packages()
+    {
+        std::vector<cSeedPackage*> list;
+        farm().getSeedPackageList(list);
+        return list;
+    }
 
     // An area of _type on the ground loaded from _attributes and _children, shown and enabled.
     cActionArea* makeArea(eActionAreaType _type, const std::string& _attributes,

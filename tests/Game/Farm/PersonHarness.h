@@ -6,6 +6,7 @@
 #include "Game/GameHarness.h"
 
 #include <string>
+#include <vector>
 
 // The worker's data for tests: speed 100, hot spots that differ by facing (sideways 4 px
 // behind the feet, so mirroring shows), job times, eight sounds and an eight-frame hose strip
@@ -28,17 +29,22 @@ inline std::string personXml(const std::string& _speed = "100")
                      "WorkHoseSound=\"sounds/w.wav\" StuffWarehouseSound=\"sounds/w.wav\" /></Person>");
 }
 
-// A field 40 px square holding 100 water and 50 fertility, ploughed for 5 coins, three click
-// offsets, and the worker standing 30 px below its centre whatever it carries.
-inline std::string fieldXml()
+// The worker's place 30 px below an area whatever it carries.
+inline std::string parkingXml()
 {
     std::string parking = "<ParkingOffsets><L>";
     for (int c = 0; c < 12; ++c)
         parking += "<C offset=\"0 30\" />";
-    parking += "</L></ParkingOffsets>";
+    return parking + "</L></ParkingOffsets>";
+}
+
+// A field 40 px square holding 100 water and 50 fertility, ploughed for 5 coins, three click
+// offsets, and the worker standing 30 px below its centre whatever it carries.
+inline std::string fieldXml()
+{
     return makeXml16("<FarmField Visible=\"1\" Enable=\"1\" size=\"40 40\" water_capacity=\"100\" fertil_capacity=\"50\" "
                      "DigCost=\"5\" PloughtToGrassTime=\"1000\"><ClickOffsetList><O Offset=\"-10 0\" /><O Offset=\"0 0\" />"
-                     "<O Offset=\"10 0\" /></ClickOffsetList>" + parking + "</FarmField>");
+                     "<O Offset=\"10 0\" /></ClickOffsetList>" + parkingXml() + "</FarmField>");
 }
 
 // A game whose worker is the real one, on the data above, with the tutorial off.
@@ -60,12 +66,8 @@ protected:
     cActionArea* makeArea(eActionAreaType _type, const Vector2& _position)
     {
         auto* area = new cActionArea(ground(), _type);
-        std::string parking = "<ParkingOffsets><L>";
-        for (int c = 0; c < 12; ++c)
-            parking += "<C offset=\"0 30\" />";
-        parking += "</L></ParkingOffsets>";
         load("<Area Visible=\"1\" Enable=\"1\" size=\"20 20\" position=\"" + std::to_string(_position.x) + " " +
-                 std::to_string(_position.y) + "\"><ClickOffsetList><O Offset=\"0 0\" /></ClickOffsetList>" + parking + "</Area>",
+                 std::to_string(_position.y) + "\"><ClickOffsetList><O Offset=\"0 0\" /></ClickOffsetList>" + parkingXml() + "</Area>",
              *area);
         return area;
     }
@@ -81,6 +83,12 @@ protected:
     {
         const Vector2 offset = person().getHotSpotOffset(person().getDirection());
         person().setPos(Vector2(_point.x - offset.x, _point.y - offset.y), true);
+    }
+    std::vector<cSeedPackage*> packages()
+    {
+        std::vector<cSeedPackage*> list;
+        cFarm::getInstance()->getSeedPackageList(list);
+        return list;
     }
     template <class T> T* task() { return dynamic_cast<T*>(person().getDealer().getTask()); }
 };

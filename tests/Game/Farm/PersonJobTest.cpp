@@ -70,6 +70,7 @@ TEST_F(cPersonJobTest, EachJobWorksItsTimeWithItsSoundThenLeavesItsMarkAndWaits)
              key::FFC[0] = 2;
              key::FFS[0] = cFarmFieldTile::FS_READY;
              cPerson::setCarriedGood(2, 1);
+             key::awGrowType() = 0b1100;
              return new cPersonCollecting(field);
          }, workplace::mowTime(), cPerson::WORK_SCYTHE,
          [&] {
@@ -77,6 +78,7 @@ TEST_F(cPersonJobTest, EachJobWorksItsTimeWithItsSoundThenLeavesItsMarkAndWaits)
              EXPECT_EQ(key::awQCollect(), 1u);
              EXPECT_NE(key::FFS[0], UInt(cFarmFieldTile::FS_READY));
              EXPECT_EQ(person().getJob(), cPerson::NO_JOB);
+             EXPECT_EQ(key::awGrowType(), 0b1000) << "the last ripe field of its crop clears its grow bit";
          }},
     };
     for (const sCase& c : cases) {
@@ -105,17 +107,6 @@ TEST_F(cPersonJobTest, TheWarehouseTakesLowerCropsFirstAndTheRestStaysInTheBaske
     EXPECT_EQ(warehouse.getGoodCount(3), 1u);
     EXPECT_EQ(cPerson::getCarriedGood(1), 0u);
     EXPECT_EQ(cPerson::getCarriedGood(3), 3u);
-}
-
-TEST_F(cPersonJobTest, HarvestingTheLastRipeFieldOfACropClearsItsGrowBit)
-{
-    cFarmFieldTile* field = makeField(0, Vector2(300, 300));
-    key::FFC[0] = 1;
-    key::FFS[0] = cFarmFieldTile::FS_READY;
-    key::awGrowType() = 0b110;
-    person().getDealer().setTask(new cPersonCollecting(field));
-    workTime();
-    EXPECT_EQ(key::awGrowType(), 0b100);
 }
 
 } // namespace

@@ -64,9 +64,7 @@ TEST_F(cPersonSowingTest, EachSowingTakesOneSeedAndTheLastUsesThePackageUp)
     EXPECT_EQ(cPerson::getCarryState(), UInt(cPerson::CARRY_NOTHING));
     EXPECT_EQ(person().getCarriedPackage(), nullptr);
     EXPECT_TRUE(person().getQueue().empty());
-    std::vector<cSeedPackage*> packages;
-    cFarm::getInstance()->getSeedPackageList(packages);
-    EXPECT_TRUE(packages.empty());
+    EXPECT_TRUE(packages().empty());
 }
 
 TEST_F(cPersonSowingTest, AnEmptyPackageSowsNoNegativeSeeds)
@@ -76,9 +74,7 @@ TEST_F(cPersonSowingTest, AnEmptyPackageSowsNoNegativeSeeds)
     take(package);
     sow(field);
     EXPECT_EQ(cPerson::getCarryState(), UInt(cPerson::CARRY_NOTHING));
-    std::vector<cSeedPackage*> packages;
-    cFarm::getInstance()->getSeedPackageList(packages);
-    EXPECT_TRUE(packages.empty()) << "used up, not wrapped round to billions";
+    EXPECT_TRUE(packages().empty()) << "used up, not wrapped round to billions";
 }
 
 TEST_F(cPersonSowingTest, APackageTakenUpByThePointerEndsTheWalkToIt)

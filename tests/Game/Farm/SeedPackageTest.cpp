@@ -23,8 +23,7 @@ protected:
 
     cSeedPackageTest()
         : cFarmTest({{"Farm/ActionAreas/SeedPackage.xml", packageXml()},
-              {"UI/gameUI/farm.xml", makeXml16("<Farm Visible=\"1\" Enable=\"1\" MoveSpeed=\"2400\">"
-                                               "<FieldsBuyCostText><Coin /></FieldsBuyCostText></Farm>")}})
+              {"UI/gameUI/farm.xml", bareFarmXml()}})
     {
         load("<Game Visible=\"1\" Enable=\"1\" AbsoluteEnable=\"1\"><Seeds><S Price=\"5\" /><S Price=\"15\" /></Seeds></Game>");
         cGame::setMoney(100);
@@ -52,32 +51,31 @@ protected:
         hold(_x, _y, _toX, _toY);
         m_engine.press(false);
     }
-    std::vector<cSeedPackage*> packages()
-    {
-        std::vector<cSeedPackage*> list;
-        farm().getSeedPackageList(list);
-        return list;
-    }
 };
 
 TEST_F(cSeedPackageTest, AShortMoveIsAClickThatSendsTheWorkerAndALongerOneADrag)
 {
     struct sCase {
-        Int move;
+        Int grab, move, drop;
         UInt held;
         UInt jobs;
-        Float x;
+        Float x, y;
     };
-    for (const sCase& c : {sCase{3, cSeedPackage::PRESSED, 1, 200}, sCase{4, cSeedPackage::ON_MOUSE, 0, 204}}) {
+    // A drag is free and keeps where the package was grabbed.
+    for (const sCase& c : {sCase{0, 3, 0, cSeedPackage::PRESSED, 1, 200, 300}, sCase{0, 4, 0, cSeedPackage::ON_MOUSE, 0, 204, 300},
+                           sCase{5, 100, 50, cSeedPackage::ON_MOUSE, 0, 300, 350}}) {
         cSeedPackage* package = lying(200, 300);
         m_person->m_jobs.clear();
-        hold(200, 300, 200 + c.move, 300);
+        hold(200 + c.grab, 300, 200 + c.grab + c.move, 300 + c.drop);
         EXPECT_EQ(package->getState(), c.held) << c.move;
         EXPECT_EQ(cFarm::s_objectOnMouse, c.held == cSeedPackage::ON_MOUSE ? package : nullptr) << c.move;
         m_engine.press(false);
         EXPECT_EQ(package->getState(), UInt(cSeedPackage::LYING)) << c.move;
         EXPECT_EQ(m_person->m_jobs.size(), c.jobs) << c.move;
         EXPECT_FLOAT_EQ(package->getPosition().x, c.x) << c.move;
+        EXPECT_FLOAT_EQ(package->getPosition().y, c.y) << c.move;
+        EXPECT_EQ(cGame::getMoney(), 100);
+        EXPECT_EQ(cFarm::s_objectOnMouse, nullptr);
         delete package;
     }
 }
@@ -93,19 +91,6 @@ TEST_F(cSeedPackageTest, ClicksPastTheClickOffsetsAskNothingMoreOfTheWorker)
     EXPECT_FLOAT_EQ(m_person->m_jobs[0].point.x, 194);
     EXPECT_FLOAT_EQ(m_person->m_jobs[1].point.x, 206);
     EXPECT_FLOAT_EQ(m_person->m_jobs[1].point.y, 316);
-}
-
-TEST_F(cSeedPackageTest, MovingALyingPackageIsFreeAndKeepsWhereItWasGrabbed)
-{
-    cSeedPackage* package = lying(200, 300);
-    hold(205, 300, 305, 350);
-    EXPECT_EQ(package->getState(), UInt(cSeedPackage::ON_MOUSE));
-    m_engine.press(false);
-    EXPECT_EQ(package->getState(), UInt(cSeedPackage::LYING));
-    EXPECT_FLOAT_EQ(package->getPosition().x, 300);
-    EXPECT_FLOAT_EQ(package->getPosition().y, 350);
-    EXPECT_EQ(cGame::getMoney(), 100);
-    EXPECT_EQ(cFarm::s_objectOnMouse, nullptr);
 }
 
 TEST_F(cSeedPackageTest, ABoughtPackageIsPaidOnceWhenPutDown)

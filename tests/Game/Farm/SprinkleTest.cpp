@@ -4,18 +4,9 @@
 #include "Game/Farm/WaterSource.h"
 #include "engine/SoundManager.h"
 #include "platform/headless/HeadlessSoundLibrary.h"
-#include "../GameHarness.h"
+#include "Game/Farm/FarmHarness.h"
 
 namespace {
-
-std::string gameXml()
-{
-    std::string products;
-    for (int i = 0; i < 19; ++i)
-        products += "<Product CreationTime=\"100\" DieTime=\"50\" />";
-    return makeXml16("<Game Visible=\"1\" Enable=\"1\" AbsoluteEnable=\"1\"><ProductionInfo>" + products +
-                     "</ProductionInfo><Seeds><Seed Price=\"5\" /></Seeds></Game>");
-}
 
 // Fields of capacity 10, 40 by 20, standing 30 px apart at x = 100 .. 220 on y = 300.
 std::string fieldXml()
@@ -38,7 +29,7 @@ std::string farmXml()
 class cSprinkleTest : public cGameTest {
 protected:
     cSprinkleTest()
-        : cGameTest({{"game.xml", gameXml()}, {"Farm/ActionAreas/FarmField.xml", fieldXml()}, {"UI/gameUI/farm.xml", farmXml()}})
+        : cGameTest({{"game.xml", growingGameXml()}, {"Farm/ActionAreas/FarmField.xml", fieldXml()}, {"UI/gameUI/farm.xml", farmXml()}})
     {
         key::upgradeLevel(33) = 2;
         cWaterSource::getInstance()->updateUpgrade();

@@ -75,22 +75,6 @@ protected:
     }
 };
 
-TEST_F(cToolBuildingTest, TheUpgradeButtonPaysSetsTheLevelAndSounds)
-{
-    for (const sBuilding& building : BUILDINGS) {
-        key::Money() = 1000;
-        m_engine.platform().getHeadlessSoundLibrary().clearCalls();
-        cUpgrade& upgrade = *building.upgrade();
-        clickUpgrade(building);
-        EXPECT_EQ(upgrade.getUpgrade(), 1) << building.name;
-        EXPECT_EQ(key::upgradeLevel(upgrade.getIndex()), 1) << building.name;
-        EXPECT_EQ(cGame::getMoney(), Int(1000 - price(upgrade.getItem(), 1))) << building.name;
-        EXPECT_EQ(sounds(), 1) << building.name;
-        EXPECT_EQ(building.controls()->getCostText()->getString(), toWString(std::to_string(price(upgrade.getItem(), 2))))
-            << building.name;
-    }
-}
-
 struct sOffer {
     Int level;
     UInt avail;
@@ -119,27 +103,44 @@ TEST_F(cToolBuildingTest, TheButtonFollowsWhatIsOnSaleAndTheMoney)
             EXPECT_EQ(controls.getCostText()->isOwnVisible(), offer.costShown) << building.name << " " << offer.level;
             if (offer.buttonShown)
                 EXPECT_EQ(controls.getButton()->isEnabled(), offer.buttonEnabled) << building.name << " " << offer.level;
-            const UInt before = UInt(cGame::getMoney());
+            m_engine.platform().getHeadlessSoundLibrary().clearCalls();
             clickUpgrade(building);
-            EXPECT_EQ(upgrade.getUpgrade(), offer.buttonEnabled ? offer.level + 1 : offer.level) << building.name;
-            EXPECT_EQ(UInt(cGame::getMoney()) < before, offer.buttonEnabled) << building.name;
+            const Int level = offer.buttonEnabled ? offer.level + 1 : offer.level;
+            EXPECT_EQ(upgrade.getUpgrade(), level) << building.name;
+            EXPECT_EQ(cGame::getMoney(), offer.money - Int(offer.buttonEnabled ? price(upgrade.getItem(), UInt(level)) : 0))
+                << building.name;
+            EXPECT_EQ(sounds(), offer.buttonEnabled ? 1 : 0) << building.name;
+            if (offer.buttonEnabled) {
+                EXPECT_EQ(key::upgradeLevel(upgrade.getIndex()), level) << building.name;
+                EXPECT_EQ(controls.getCostText()->getString(), toWString(std::to_string(price(upgrade.getItem(), UInt(level + 1)))))
+                    << building.name;
+            }
         }
 }
 
 TEST_F(cToolBuildingTest, TheCarriedToolFliesHomeAndTheBuildingStaysEmptyUntilItLands)
 {
+    constexpr Int NONE = -1;
     struct sCase {
         cToolBuilding* building;
         UInt carry;
         Int flight;
     };
-    for (const sCase& c : {sCase{&dig(), 2, cElasticAnimation::EA_SPADE}, sCase{&mow(), 6, cElasticAnimation::EA_SCYTHE}}) {
+    // With the tool at home nothing flies and the new level shows with its tool.
+    for (const sCase& c : {sCase{&dig(), 2, cElasticAnimation::EA_SPADE}, sCase{&mow(), 6, cElasticAnimation::EA_SCYTHE},
+                           sCase{&dig(), 6, NONE}}) {
+        c.building->setUpgrade(0, false);
         key::PCarry() = c.carry;
         c.building->updateInstrumentView();
-        EXPECT_EQ(look(*c.building), 6u) << "level 0 without its tool";
+        if (c.flight != NONE)
+            EXPECT_EQ(look(*c.building), 6u) << "level 0 without its tool";
         c.building->getUpgradeControls().getButton()->getOnClick()(nullptr);
         ASSERT_EQ(c.building->getUpgrade(), 1);
-        EXPECT_TRUE(flight().isFlying());
+        EXPECT_EQ(flight().isFlying(), c.flight != NONE);
+        if (c.flight == NONE) {
+            EXPECT_EQ(look(*c.building), 2u);
+            continue;
+        }
         EXPECT_EQ(flight().getFlightType(), c.flight) << "the old level's tool";
         EXPECT_EQ(flight().getAnimColumns(), UInt(c.flight + 1));
         EXPECT_EQ(look(*c.building), 7u);
@@ -147,15 +148,6 @@ TEST_F(cToolBuildingTest, TheCarriedToolFliesHomeAndTheBuildingStaysEmptyUntilIt
         EXPECT_FALSE(flight().isFlying());
         EXPECT_EQ(look(*c.building), 7u) << "the worker still has the new tool";
     }
-}
-
-TEST_F(cToolBuildingTest, AnUpgradeWithTheToolAtHomeFliesNothing)
-{
-    key::PCarry() = 6;
-    dig().getUpgradeControls().getButton()->getOnClick()(nullptr);
-    EXPECT_EQ(dig().getUpgrade(), 1);
-    EXPECT_FALSE(flight().isFlying());
-    EXPECT_EQ(look(dig()), 2u);
 }
 
 TEST_F(cToolBuildingTest, EachLandingRefreshesItsBuilding)

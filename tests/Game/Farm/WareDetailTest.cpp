@@ -49,37 +49,31 @@ protected:
 
 using tListed = std::vector<std::pair<UInt, std::u16string>>;
 
-TEST_F(cWareDetailTest, TheKindsInStockArePackedWithoutGaps)
+TEST_F(cWareDetailTest, TheKindsInStockArePackedWithoutGapsUpToTheLastSlot)
 {
-    warehouse().addGoods(9, 5, false, false);
-    warehouse().addGoods(2, 3, false, false);
-    slideIn();
-    EXPECT_EQ(listed(), (tListed{{2, u"x3"}, {9, u"x5"}}));
-    EXPECT_EQ(panel().getPosition(), Vector2(100, 100));
-}
-
-TEST_F(cWareDetailTest, TheSlotThatAsksForItShowsTheLargeIcon)
-{
-    for (UInt kind : {0u, 1u, 3u, 4u})
-        warehouse().addGoods(kind, 1, false, false);
-    slideIn();
-    EXPECT_EQ(listed(), (tListed{{0, u"x1"}, {1, u"x1"}, {3, u"x1"}, {4, u"x1"}}));
-}
-
-TEST_F(cWareDetailTest, AnEmptyWarehouseShowsThePanelWithNoSlot)
-{
-    slideIn();
-    EXPECT_TRUE(panel().isOwnVisible());
-    EXPECT_TRUE(listed().empty());
-}
-
-TEST_F(cWareDetailTest, KindsPastTheSlotsAreNotListed)
-{
-    // Twelve slots: kinds 0..11 only.
-    warehouse().addGoods(11, 2, false, false);
-    warehouse().addGoods(12, 2, false, false);
-    slideIn();
-    EXPECT_EQ(listed(), (tListed{{11, u"x2"}}));
+    struct sCase {
+        std::vector<std::pair<UInt, UInt>> stock;
+        tListed listed;
+    };
+    // Slot 1 shows the large icon; twelve slots take kinds 0..11 only; an empty warehouse still slides the panel in.
+    const sCase cases[] = {
+        {{{9, 5}, {2, 3}}, {{2, u"x3"}, {9, u"x5"}}},
+        {{{0, 1}, {1, 1}, {3, 1}, {4, 1}}, {{0, u"x1"}, {1, u"x1"}, {3, u"x1"}, {4, u"x1"}}},
+        {{}, {}},
+        {{{11, 2}, {12, 2}}, {{11, u"x2"}}},
+    };
+    for (const sCase& c : cases) {
+        for (UInt kind = 0; kind < 19; ++kind)
+            warehouse().removeGoods(kind, 100, false, false);
+        for (const auto& [kind, count] : c.stock)
+            warehouse().addGoods(kind, count, false, false);
+        slideIn();
+        EXPECT_TRUE(panel().isOwnVisible());
+        EXPECT_EQ(listed(), c.listed) << c.stock.size();
+        EXPECT_EQ(panel().getPosition(), Vector2(100, 100));
+        panel().undraw();
+        m_engine.frames(30);
+    }
 }
 
 TEST_F(cWareDetailTest, StockChangesShowWhileThePanelIsIn)

@@ -35,11 +35,13 @@ protected:
     static Bool on(const cView* _view) { return _view->isVisible() && _view->isEffectivelyEnabled(); }
 };
 
-TEST_F(cWaterSourceTest, TheCanHoldsWhatTheLevelGives)
+TEST_F(cWaterSourceTest, TheCanHoldsWhatTheLevelGivesAndALevelPastTheDataIsTheLast)
 {
-    const std::pair<Int, Float> table[] = {{0, 5.0f}, {1, 8.0f}, {2, 10.0f}};
-    for (const auto& [level, capacity] : table) {
+    const std::tuple<Int, Int, Float> table[] = {{0, 0, 5.0f}, {1, 1, 8.0f}, {2, 2, 10.0f}, {3, 2, 10.0f}};
+    for (const auto& [level, kept, capacity] : table) {
         key::upgradeLevel(33) = level;
+        rebuild();
+        EXPECT_EQ(source().getUpgrade(), kept) << level;
         EXPECT_EQ(source().getCapacity(), capacity) << level;
     }
 }
@@ -51,14 +53,6 @@ TEST_F(cWaterSourceTest, AFourthLevelIsRefusedAtLoad)
     const String error = thrownText([&] { load(xml, source()); });
     EXPECT_NE(error.find("Farm/ActionAreas/WaterSource.xml"), String::npos) << error;
     EXPECT_NE(error.find("Up3"), String::npos) << error;
-}
-
-TEST_F(cWaterSourceTest, ALevelPastTheDataComesBackAsTheLast)
-{
-    key::upgradeLevel(33) = 3;
-    rebuild();
-    EXPECT_EQ(source().getUpgrade(), 2);
-    EXPECT_EQ(source().getCapacity(), 10.0f);
 }
 
 TEST_F(cWaterSourceTest, BuiltBeforeTheWorkerItStillTakesTheCanOfAPumpLevel)

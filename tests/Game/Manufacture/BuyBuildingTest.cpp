@@ -8,6 +8,14 @@ namespace {
 class cBuyBuildingTest : public cManufactureTest {
 protected:
     cBuyBuildingTest() { m_panel = cBuyBuilding::getInstance(); }
+    // The panel opened on one offer, the sheep fold's.
+    void open()
+    {
+        key::upgradeAvail(1) = 0;
+        cManufacture::onClickBuild(m_screen->getBuildButton());
+        EXPECT_TRUE(cGameMenu::getInstance()->getAbsoluteHold().isHeld());
+        m_engine.frames(3);
+    }
     cBuyBuilding* m_panel = nullptr;
 };
 
@@ -26,28 +34,17 @@ TEST_F(cBuyBuildingTest, OnlyTheKindsOnSaleAreOfferedInOrder)
         EXPECT_FALSE(m_panel->getItem(slot).BuyButton->isOwnVisible()) << slot;
 }
 
-TEST_F(cBuyBuildingTest, AnItemIsEnabledFromMoneyEqualToItsPrice)
+TEST_F(cBuyBuildingTest, AnItemEnabledFromMoneyEqualToItsPriceIsBoughtOntoTheCursorUnpaidAndThePanelCloses)
 {
     key::upgradeAvail(1) = 0;
-    struct sCase {
-        Int money;
-        Bool enabled;
-    };
-    for (const sCase& c : {sCase{150, true}, sCase{149, false}}) {
-        key::Money() = c.money;
+    for (const auto& c : {std::make_pair(150, true), std::make_pair(149, false)}) {
+        key::Money() = c.first;
         m_panel->draw();
         EXPECT_EQ(m_panel->getItem(0).PriceText->getString(), u"150");
-        EXPECT_EQ(m_panel->getItem(0).BuyButton->isEnabled(), c.enabled) << c.money;
+        EXPECT_EQ(m_panel->getItem(0).BuyButton->isEnabled(), c.second) << c.first;
     }
-}
-
-TEST_F(cBuyBuildingTest, BuyingClosesThePanelAndPutsTheHouseOnTheCursorUnpaid)
-{
-    key::upgradeAvail(1) = 0;
     key::Money() = 500;
-    cManufacture::onClickBuild(m_screen->getBuildButton());
-    EXPECT_TRUE(cGameMenu::getInstance()->getAbsoluteHold().isHeld());
-    m_engine.frames(3);
+    open();
     cBuyBuilding::onBuy(m_panel->getItem(0).BuyButton);
     ASSERT_TRUE(cProductionHouse::isHouseTaken());
     EXPECT_EQ(cProductionHouse::getTakenHouse()->getHouseType(), 1u);
@@ -59,9 +56,7 @@ TEST_F(cBuyBuildingTest, BuyingClosesThePanelAndPutsTheHouseOnTheCursorUnpaid)
 
 TEST_F(cBuyBuildingTest, AClickBesideThePanelClosesIt)
 {
-    key::upgradeAvail(1) = 0;
-    cManufacture::onClickBuild(m_screen->getBuildButton());
-    m_engine.frames(3);
+    open();
     m_engine.moveTo(400, 580);
     m_engine.press(true);
     m_engine.press(false);

@@ -46,16 +46,12 @@ TEST_F(cPlacingTest, ANewHouseIsPaidWhereItFitsAndGivenUpFreeWhereItDoesNot)
     EXPECT_EQ(key::SlotUpgrade[slot], -1);
     EXPECT_EQ(m_screen->getCount(), 1u);
     EXPECT_EQ(explosions(), 0u) << "a house that never stood leaves no cloud";
-}
 
-TEST_F(cPlacingTest, APlacedHouseIsPaidEvenWhenTheMoneyFellBelowItsPrice)
-{
-    key::Money() = 500;
-    buy(cGame::SHEEP_FOLD, 200, 300);
+    buy(cGame::SHEEP_FOLD, 450, 300);
     key::Money() = 40;
     m_engine.press(true);
     m_engine.press(false);
-    EXPECT_EQ(cGame::getMoney(), 0);
+    EXPECT_EQ(cGame::getMoney(), 0) << "placed while the money fell below the price";
 }
 
 TEST_F(cPlacingTest, APressMovedNoFurtherThanTheThresholdSelectsAndAFartherOneDrags)
@@ -63,11 +59,7 @@ TEST_F(cPlacingTest, APressMovedNoFurtherThanTheThresholdSelectsAndAFartherOneDr
     key::Money() = 500;
     cProductionHouse* house = place(cGame::HEN_HOUSE, 200, 300);
     m_screen->selectDepot(nullptr, false);
-    struct sCase {
-        Int dx;
-        Int dy;
-        Bool drags;
-    };
+    struct sCase { Int dx, dy; Bool drags; };
     for (const sCase& c : {sCase{4, 4, false}, sCase{5, 5, true}}) {
         m_engine.moveTo(200, 300);
         m_engine.press(true);
@@ -82,10 +74,16 @@ TEST_F(cPlacingTest, APressMovedNoFurtherThanTheThresholdSelectsAndAFartherOneDr
     EXPECT_EQ(cGame::getMoney(), 350) << "moving costs nothing";
 }
 
-TEST_F(cPlacingTest, ADraggedHouseKeepsItsNewPlaceAndARightClickTakesItBack)
+TEST_F(cPlacingTest, ARightClickTakesADraggedHouseBackButLeavesANewOneOnTheCursor)
 {
     key::Money() = 500;
-    cProductionHouse* house = place(cGame::HEN_HOUSE, 200, 300);
+    cProductionHouse* house = buy(cGame::HEN_HOUSE, 180, 300);
+    rightClick();
+    EXPECT_EQ(cProductionHouse::getTakenHouse(), house);
+    m_engine.moveTo(200, 300);
+    EXPECT_EQ(house->getPosition(), Vector2(200, 300));
+    m_engine.press(true);
+    m_engine.press(false);
     m_engine.press(true);
     m_engine.moveTo(260, 320);
     m_engine.moveTo(300, 340);
@@ -100,16 +98,6 @@ TEST_F(cPlacingTest, ADraggedHouseKeepsItsNewPlaceAndARightClickTakesItBack)
     EXPECT_EQ(house->getPosition(), Vector2(300, 340));
     EXPECT_EQ(key::XProdPos[house->getIndex()], 300.0f);
     EXPECT_EQ(cGame::getMoney(), 350);
-}
-
-TEST_F(cPlacingTest, ARightClickLeavesANewHouseOnTheCursorAndOnlyOneHouseIsEverTaken)
-{
-    key::Money() = 500;
-    cProductionHouse* house = buy(cGame::HEN_HOUSE, 200, 300);
-    rightClick();
-    EXPECT_EQ(cProductionHouse::getTakenHouse(), house);
-    m_engine.moveTo(220, 320);
-    EXPECT_EQ(house->getPosition(), Vector2(220, 320));
 }
 
 TEST_F(cPlacingTest, ADestroyedHouseLeavesACloudAndAnEmptySlotAndNothingElseCounts)
@@ -127,16 +115,11 @@ TEST_F(cPlacingTest, ADestroyedHouseLeavesACloudAndAnEmptySlotAndNothingElseCoun
     EXPECT_EQ(cGame::getMoney(), 350) << "nothing is refunded";
 }
 
-TEST_F(cPlacingTest, TheUpgradeIsOfferedByMoneyAndLevelsAndHiddenAtTheTop)
+TEST_F(cPlacingTest, TheUpgradeIsOfferedByMoneyAndLevelsPaidOnceAndHiddenAtTheTop)
 {
     key::Money() = 1000;
     cProductionHouse* house = place(cGame::SHEEP_FOLD, 200, 300);
-    struct sCase {
-        UInt avail;
-        Int money;
-        Bool shown;
-        Bool enabled;
-    };
+    struct sCase { UInt avail; Int money; Bool shown, enabled; };
     for (const sCase& c : {sCase{3, 200, true, true}, sCase{3, 199, true, false}, sCase{0, 5000, false, false}}) {
         key::upgradeAvail(cGame::SHEEP_FOLD) = c.avail;
         key::Money() = c.money;
@@ -145,24 +128,18 @@ TEST_F(cPlacingTest, TheUpgradeIsOfferedByMoneyAndLevelsAndHiddenAtTheTop)
         EXPECT_EQ(m_screen->getUpgradeButton()->isEnabled(), c.enabled) << c.money;
     }
     key::upgradeAvail(cGame::SHEEP_FOLD) = 3;
+    key::Money() = 1000;
+    m_screen->selectDepot(house, false);
+    EXPECT_EQ(m_screen->getUpgradeText()->getString(), u"200");
+    cManufacture::onClickUpgradeBuilding(nullptr);
+    EXPECT_EQ(house->getUpgrade(), 1);
+    EXPECT_EQ(cGame::getMoney(), 800) << "the next level, paid once";
     key::Money() = 5000;
     house->setUpgrade(3, false);
     m_screen->selectDepot(house, false);
     EXPECT_FALSE(m_screen->getUpgradeButton()->isOwnVisible());
     cManufacture::onClickUpgradeBuilding(nullptr);
     EXPECT_EQ(cGame::getMoney(), 5000) << "no level past the top is sold";
-}
-
-TEST_F(cPlacingTest, AnUpgradePaysTheNextLevelOnceAndNotPastTheLevelsTheDataHas)
-{
-    key::Money() = 1000;
-    cProductionHouse* house = place(cGame::SHEEP_FOLD, 200, 300);
-    key::upgradeAvail(cGame::SHEEP_FOLD) = 3;
-    m_screen->selectDepot(house, false);
-    EXPECT_EQ(m_screen->getUpgradeText()->getString(), u"200");
-    cManufacture::onClickUpgradeBuilding(nullptr);
-    EXPECT_EQ(house->getUpgrade(), 1);
-    EXPECT_EQ(cGame::getMoney(), 700);
 }
 
 // A hen house whose data describes one level only, though more are on sale.
@@ -202,11 +179,7 @@ TEST_F(cPlacingTest, APressOnTheFieldDeselectsButNotBesideItOrOnTheScreensButton
 {
     key::Money() = 1000;
     cProductionHouse* house = place(cGame::HEN_HOUSE, 200, 300);
-    struct sCase {
-        Int x;
-        Int y;
-        Bool deselects;
-    };
+    struct sCase { Int x, y; Bool deselects; };
     for (const sCase& c : {sCase{5, 300, false}, sCase{200, 300, false}, sCase{700, 550, false}, sCase{400, 300, true}}) {
         m_screen->selectDepot(house, false);
         m_engine.moveTo(c.x, c.y);

@@ -44,11 +44,11 @@ protected:
 
 } // namespace
 
-TEST_F(cProductionHouseTest, ALoadedHouseTurnsEachUnitInTenSecondsAndReportsWhenEmpty)
+TEST_F(cProductionHouseTest, ALoadedHouseTurnsEachUnitInTenSecondsThenRestsAndReportsWhenEmpty)
 {
     cProductionHouse* house = standing(3);
     std::vector<Float> outputs;
-    for (int frame = 1; frame <= 100 && outputs.size() < 3; ++frame) {
+    for (int frame = 1; frame <= 80; ++frame) {
         const UInt before = m_ware->getGoodCount(house->getOutputKind());
         house->produce(0.5f);
         if (m_ware->getGoodCount(house->getOutputKind()) > before)
@@ -123,26 +123,19 @@ TEST_F(cProductionHouseTest, LoadingTakesFromTheWarehouseWithinTheCapacityAndGiv
     EXPECT_EQ(house->getProdCount(), 2u);
 }
 
-TEST_F(cProductionHouseTest, ASmallerLevelGivesTheUnitsThatNoLongerFitBackToTheWarehouse)
+TEST_F(cProductionHouseTest, ASmallerLevelGivesTheUnitsThatNoLongerFitBackAndNoLevelPastTheDataExists)
 {
     cProductionHouse* house = standing(0);
     house->setUpgrade(2, false);
+    EXPECT_FLOAT_EQ(house->getRate(), 100.0f / 6.0f) << "the level's time per unit";
     house->setProdCount(8);
     const UInt before = m_ware->getGoodCount(house->getInputKind());
     house->setUpgrade(3, false);
     EXPECT_EQ(house->getProdCount(), 2u);
     EXPECT_EQ(m_ware->getGoodCount(house->getInputKind()), before + 6);
     EXPECT_TRUE(key::awDepotUpg[cGame::HEN_HOUSE]);
-}
-
-TEST_F(cProductionHouseTest, TheLevelsAndTheTooltipFollowTheData)
-{
-    cProductionHouse* house = standing(0);
     EXPECT_EQ(thrownText([house] { house->getUpgradeState(4); }, true), "bad level");
     EXPECT_EQ(house->getName(), u"Курятник");
-    EXPECT_FLOAT_EQ(house->getRate(), 10.0f);
-    house->setUpgrade(1, false);
-    EXPECT_FLOAT_EQ(house->getRate(), 12.5f);
 }
 
 TEST_F(cRestoreTest, SavedBuildingsComeBackInTheirSlotsAndABadKindIsDropped)
@@ -173,8 +166,7 @@ protected:
 
 TEST_F(cBadLevelTest, ALevelThatCouldNeverProduceIsRefusedNamingTheFile)
 {
-    cManufacture* screen = m_screen;
-    const String error = thrownText([screen] { screen->createBuilding(cGame::MILL, -1); }, false);
+    const String error = thrownText([this] { m_screen->createBuilding(cGame::MILL, -1); }, false);
     EXPECT_NE(error.find("Manufacture/Mill.xml: level 0"), String::npos) << error;
     EXPECT_EQ(m_screen->getCount(), 0u);
 }

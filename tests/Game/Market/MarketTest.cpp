@@ -32,7 +32,7 @@ TEST_F(cMarketTest, LinesArePackedInKindOrderWithoutGaps)
     }
 }
 
-TEST_F(cMarketTest, ALineShowsStockOnSalePriceAndVerdict)
+TEST_F(cMarketTest, ALineShowsStockOnSalePriceAndAVerdictFairUpToBothBounds)
 {
     stock(0, 7);
     offer(0, 3, 46);
@@ -43,18 +43,13 @@ TEST_F(cMarketTest, ALineShowsStockOnSalePriceAndVerdict)
     EXPECT_EQ(line.getPriceAttitudeIcon()->getFramesCount(), 1u + cMarket::PA_EXPENSIVE);
     market().setPlayerPriceOfKind(0, 34);
     EXPECT_EQ(line.getPriceAttitudeIcon()->getFramesCount(), 1u + cMarket::PA_CHEAP);
+    // Both bounds of the verdict radius are fair.
+    EXPECT_EQ(market().getPriceAttitude(0, 45), cMarket::PA_FAIR);
+    EXPECT_EQ(market().getPriceAttitude(0, 35), cMarket::PA_FAIR);
     // Fewer than ten in stock: only the ten-button is off.
     EXPECT_TRUE(line.getIncQtyButton()->isEnabled());
     EXPECT_TRUE(line.getIncAllQtyButton()->isEnabled());
     EXPECT_FALSE(line.getInc10QtyButton()->isEnabled());
-}
-
-TEST_F(cMarketTest, TheVerdictKeepsBothBoundsFair)
-{
-    key::MEffPrice[0] = 40;
-    for (const auto& c : std::vector<std::pair<Int, cMarket::ePriceAttitude>>{
-             {45, cMarket::PA_FAIR}, {46, cMarket::PA_EXPENSIVE}, {35, cMarket::PA_FAIR}, {34, cMarket::PA_CHEAP}})
-        EXPECT_EQ(market().getPriceAttitude(0, c.first), c.second) << c.first;
 }
 
 TEST_F(cMarketTest, AKindPastTheLastIsAProgrammingError)
@@ -64,11 +59,7 @@ TEST_F(cMarketTest, AKindPastTheLastIsAProgrammingError)
     EXPECT_NE(thrownText([this] { market().setQtyOfKind(19, 1); }).find("_type>=OVERALL_PROD_COUNT"), std::string::npos);
 }
 
-struct sBring {
-    fButtonEvent handler;
-    UInt stock;
-    UInt moved;
-};
+struct sBring { fButtonEvent handler; UInt stock, moved; };
 
 TEST_F(cMarketTest, QuantityButtonsBringWhatTheWarehouseGives)
 {
@@ -123,10 +114,7 @@ TEST_F(cMarketTest, APriceOrQuantityChangeRestartsTheWait)
     EXPECT_EQ(key::MSellTime[0], -1.0f);
 }
 
-struct sSale {
-    UInt price;
-    Bool award;
-};
+struct sSale { UInt price; Bool award; };
 
 TEST_F(cMarketTest, ASalePaysThePriceFliesTheProductAndCountsTheEarnings)
 {
@@ -164,8 +152,14 @@ TEST_F(cMarketTest, AtTheDemandASaleComesEveryFourWaitsOnAverage)
     EXPECT_NEAR(seconds / Float(sold), 4.0f / 2.0f, 0.25f);
 }
 
-TEST_F(cMarketTest, AtOrAboveDemandPlusRadiusNothingSellsAndNothingEndlessIsStored)
+// The frames sell while the screen is away; at or above the demand plus the radius nothing sells
+// and nothing endless is stored.
+TEST_F(cMarketTest, TheFramesSellBelowDemandPlusRadiusOnly)
 {
+    ASSERT_FALSE(market().isVisible());
+    offer(2, 5, 20);
+    m_engine.frames(100);
+    EXPECT_LT(cMarket::getQtyOfKind(2), 5u);
     for (UInt price : {50u, 99u}) {
         offer(0, 5, price);
         m_engine.frames(50);
@@ -181,14 +175,6 @@ TEST_F(cMarketTest, ANegativeDemandSellsNothingAtTheRadiusAndIsNeverCheap)
     EXPECT_EQ(cMarket::getQtyOfKind(0), 5u);
     EXPECT_NE(market().getPriceAttitude(0, 1), cMarket::PA_CHEAP);
     EXPECT_EQ(lineOf(0)->getPriceAttitudeIcon()->getFramesCount(), 1u + cMarket::PA_EXPENSIVE);
-}
-
-TEST_F(cMarketTest, SellingGoesOnInTheFramesWhileTheScreenIsAway)
-{
-    ASSERT_FALSE(market().isVisible());
-    offer(2, 5, 20);
-    m_engine.frames(100);
-    EXPECT_LT(cMarket::getQtyOfKind(2), 5u);
 }
 
 TEST_F(cMarketTest, TheChartShowsTheForecastOnAScaleOfHundred)
@@ -233,24 +219,13 @@ TEST_F(cMarketTest, AChartFillsMissingValuesWithNothingOnTheLargestScale)
     EXPECT_EQ(chart.getBar(0)->getMaximum(), 100.0f);
 }
 
-TEST_F(cMarketTest, EachArrivalOfTheScreenIsCounted)
-{
-    cGameMenu::getInstance()->gotoMarket();
-    m_engine.frames(40);
-    EXPECT_TRUE(market().isVisible());
-    EXPECT_EQ(key::marketIt(), 1);
-    cGameMenu::getInstance()->gotoFarm();
-    m_engine.frames(40);
-    cGameMenu::getInstance()->gotoMarket();
-    m_engine.frames(40);
-    EXPECT_EQ(key::marketIt(), 2);
-}
-
-TEST_F(cMarketTest, APressOnTheShownPlusButtonBringsOneUnit)
+TEST_F(cMarketTest, EachArrivalOfTheScreenIsCountedAndItsPlusButtonBringsOneUnit)
 {
     stock(0, 5);
     cGameMenu::getInstance()->gotoMarket();
     m_engine.frames(40);
+    EXPECT_TRUE(market().isVisible());
+    EXPECT_EQ(key::marketIt(), 1);
     const Vector2 at = lineOf(0)->getIncQtyButton()->getPosition();
     m_engine.moveTo(Int(at.x), Int(at.y));
     m_engine.press(true);
@@ -258,6 +233,11 @@ TEST_F(cMarketTest, APressOnTheShownPlusButtonBringsOneUnit)
     m_engine.frames(2);
     EXPECT_EQ(cMarket::getQtyOfKind(0), 1u);
     EXPECT_EQ(key::WGoodCount[0], 4u);
+    cGameMenu::getInstance()->gotoFarm();
+    m_engine.frames(40);
+    cGameMenu::getInstance()->gotoMarket();
+    m_engine.frames(40);
+    EXPECT_EQ(key::marketIt(), 2);
 }
 
 TEST_F(cMarketTest, AMarketInProgressGoesOnAfterARestart)

@@ -226,22 +226,6 @@ TEST_F(cTipStepsTest, WithNothingOfTheGameThereNoActionCountsAsDone)
     }
 }
 
-TEST_F(cTipStepsTest, TheGameAnswersFromItsOwnStockAndMarket)
-{
-    m_tutorial->setQuery(nullptr);
-    key::MGoodCount[0] = 0;
-    EXPECT_FALSE(test(45, nullptr));
-    key::MGoodCount[0] = 3;
-    EXPECT_TRUE(test(45, nullptr));
-    EXPECT_FALSE(test(5, nullptr));
-    cWareHouse::getInstance()->addGoods(0, 2, false, false);
-    EXPECT_TRUE(test(5, nullptr));
-}
-
-} // namespace
-
-namespace {
-
 // The pause menu and an award's presentation switch the game off; the note must not cover them.
 TEST_F(cTipStepsTest, ANoteGoesOutOfSightWhileTheGameIsPausedAndComesBack)
 {
@@ -267,10 +251,6 @@ TEST_F(cTipStepsTest, ANoteGoesOutOfSightWhileTheGameIsPausedAndComesBack)
     }
 }
 
-} // namespace
-
-namespace {
-
 // The game's own answers: the pause and an open contract dialog hold the note back.
 TEST_F(cTipStepsTest, TheGameHoldsTheFirstProductNoteWhilePausedOrInADialog)
 {
@@ -294,12 +274,18 @@ TEST_F(cTipStepsTest, TheGameHoldsTheFirstProductNoteWhilePausedOrInADialog)
     }
 }
 
-} // namespace
-
-namespace {
-
-TEST_F(cTipStepsTest, TheGameFindsEveryViewATipAsksAboutAndNoneWithoutAGame)
+// The game answers from its own stock and market, finds every view a tip asks about, and
+// none without a game.
+TEST_F(cTipStepsTest, TheGameAnswersFromItsOwnFarmAndFindsNothingWithoutOne)
 {
+    m_tutorial->setQuery(nullptr);
+    key::MGoodCount[0] = 0;
+    EXPECT_FALSE(test(45, nullptr));
+    key::MGoodCount[0] = 3;
+    EXPECT_TRUE(test(45, nullptr));
+    EXPECT_FALSE(test(5, nullptr));
+    cWareHouse::getInstance()->addGoods(0, 2, false, false);
+    EXPECT_TRUE(test(5, nullptr));
     const cGameTipQuery game;
     for (UInt view = 0; view < iTipQuery::VIEW_COUNT; ++view)
         EXPECT_TRUE(game.exists(iTipQuery::eView(view))) << view;
@@ -312,10 +298,6 @@ TEST_F(cTipStepsTest, TheGameFindsEveryViewATipAsksAboutAndNoneWithoutAGame)
     EXPECT_EQ(game.getHouseCount(), -1);
     EXPECT_TRUE(game.getUpgradedFields().empty());
 }
-
-} // namespace
-
-namespace {
 
 TEST_F(cTipStepsTest, AGameLeftRightAfterTheHarvestTipShowsTheWarehouseTipOnReturn)
 {

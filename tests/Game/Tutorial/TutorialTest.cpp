@@ -214,23 +214,6 @@ Bool countedCondition(cControl* /*_pointed*/)
     return g_condition;
 }
 
-TEST_F(cTutorialTest, AnActionTipWhoseWishIsMetClosesOnItsFirstFrameOnce)
-{
-    g_conditionCalls = 0;
-    g_condition = true;
-    m_tutorial->setCondition(WATER_TIP, &countedCondition);
-    m_tutorial->runActionTip(WATER_TIP, control(300, 200));
-    EXPECT_TRUE(m_menu->getHold()) << "the clock stands";
-    EXPECT_TRUE(m_menu->isEnabled()) << "the player must act";
-    cActionTips* tips = m_tutorial->getActionTips();
-    tips->process();
-    tips->process();
-    EXPECT_EQ(g_conditionCalls, 1);
-    EXPECT_FALSE(m_tutorial->isTipRunning());
-    EXPECT_TRUE(m_tutorial->isTipPassed(WATER_TIP));
-    EXPECT_FALSE(m_menu->getHold());
-}
-
 // A part of the tip view that notes whether the clock stood when the view began to fade.
 class cHoldAtFade : public cView {
 public:
@@ -243,17 +226,25 @@ public:
     std::vector<bool> m_holds;
 };
 
-TEST_F(cTutorialTest, AnActionTipReleasesTheClockAfterItBeginsToFade)
+// The clock is released only after the view has begun to fade.
+TEST_F(cTutorialTest, AnActionTipWhoseWishIsMetClosesOnItsFirstFrameOnce)
 {
+    g_conditionCalls = 0;
     g_condition = true;
     m_tutorial->setCondition(WATER_TIP, &countedCondition);
     m_tutorial->runActionTip(WATER_TIP, control(300, 200));
+    EXPECT_TRUE(m_menu->getHold()) << "the clock stands";
+    EXPECT_TRUE(m_menu->isEnabled()) << "the player must act";
     cActionTips* tips = m_tutorial->getActionTips();
     auto* part = new cHoldAtFade(tips);
     part->show();
     part->enable();
     tips->process();
+    tips->process();
+    EXPECT_EQ(g_conditionCalls, 1);
     EXPECT_EQ(part->m_holds, std::vector<bool>{true});
+    EXPECT_FALSE(m_tutorial->isTipRunning());
+    EXPECT_TRUE(m_tutorial->isTipPassed(WATER_TIP));
     EXPECT_FALSE(m_menu->getHold());
 }
 

@@ -96,10 +96,7 @@ TEST_F(AwardDisplay, TheFlightEndsExactlyOnTheTargetAtTheButtonsSize)
         delete m_award;
         m_award = nullptr;
     }
-}
-
-TEST_F(AwardDisplay, HalfWayTheFlyingAwardIsHalfWayBetweenItsSizes)
-{
+    // Half-way the award is half-way between its sizes.
     cAward& a = award();
     a.setPosition(a.getPanelPosition());
     a.setTarget(Vector2(500, 300));
@@ -148,7 +145,7 @@ struct sTipPlace {
     Vector2 box;
 };
 
-TEST_F(AwardDisplay, ATipOpensTowardTheRoomierSideWithThatCornersLook)
+TEST_F(AwardDisplay, ATipOpensTowardTheRoomierSideWithThatCornersLookAndStaysOnTheScreen)
 {
     // A box of 200 x 100, set off by (10, 20).
     const sTipPlace places[] = {
@@ -164,11 +161,7 @@ TEST_F(AwardDisplay, ATipOpensTowardTheRoomierSideWithThatCornersLook)
         EXPECT_EQ(t.getPosition(), place.box) << place.point.x << "," << place.point.y;
         EXPECT_EQ(t.getPicture(), t.getCornerLook(place.corner).getPicture());
     }
-}
-
-TEST_F(AwardDisplay, ATipOffTheScreenIsPlacedBackInside)
-{
-    cAwardTip& t = tip();
+    // A tip off the screen is placed back inside.
     t.setPosition(Vector2(790, 560));
     t.show();
     t.enable();

@@ -58,19 +58,15 @@ TEST_F(AwardScreens, ButtonsAreLitForTheAwardsShownToThePlayer)
     EXPECT_TRUE(lit(*screen.getButton(3)));
 }
 
-TEST_F(AwardScreens, EachButtonsTipHoldsItsDescription)
-{
-    cAwards& screen = wall();
-    EXPECT_EQ(screen.getDescription(4), u"about 4");
-    EXPECT_FALSE(screen.getButton(4)->getTip()->isOwnVisible());
-}
-
+// Each button's tip holds its description and shows only while pointed at.
 TEST_F(AwardScreens, PointingAtAnAwardNotObtainedShowsTheTipWithoutSwelling)
 {
     cAwards& screen = wall();
+    EXPECT_EQ(screen.getDescription(4), u"about 4");
     screen.show();
     screen.enable();
     cAwardButton& button = *screen.getButton(1);
+    EXPECT_FALSE(button.getTip()->isOwnVisible());
     button.hovered();
     EXPECT_TRUE(button.getTip()->isOwnVisible());
     EXPECT_FLOAT_EQ(button.getTip()->getFadeDirection(), 1.0f);

@@ -471,11 +471,8 @@ TEST_F(MainMenuTest, OtherScreensTakeTheMenuAwayAndBringItBack)
     settle();
     EXPECT_EQ(cCredits::getInstance(), nullptr);
     EXPECT_TRUE(m_menu->isVisible() && m_menu->isEnabled());
-}
 
-// The game keeps no records: the table is empty in both modes.
-TEST_F(MainMenuTest, HighScoresShowAnEmptyTableInEitherModeAndReturn)
-{
+    // The game keeps no records: the table is empty in both modes.
     cMainMenu::onHightScores(nullptr);
     m_engine.frame();
     cHightScores* scores = cHightScores::getInstance();
