@@ -33,6 +33,8 @@ namespace {
 const UInt FRAME_MS = 16;
 // The time-line's contracts of the first hour, by event index.
 const Int CONTRACTS[] = {3, 6, 16};
+// What each still asks for, as the time-line's letters have it.
+const Int ASKED[][2] = {{4, 0}, {10, 0}, {8, 6}};
 
 class cLateGame {
 public:
@@ -78,6 +80,8 @@ public:
         for (UInt p = 0; p < 3; ++p) {
             key::task[p] = CONTRACTS[p];
             key::taskTime[p] = 900.0f;
+            for (UInt r = 0; r < 2; ++r)
+                key::requirement(p, r) = ASKED[p][r];
         }
         cGame::startGame();
         cMarket& market = *cMarket::getInstance();

@@ -9,7 +9,6 @@ namespace {
 
 class cPlacingTest : public cManufactureTest {
 protected:
-    explicit cPlacingTest(const tDataFiles& _extra = {}) : cManufactureTest(_extra) {}
     UInt explosions() const
     {
         UInt count = 0;
@@ -59,11 +58,7 @@ TEST_F(cPlacingTest, APressMovedNoFurtherThanTheThresholdSelectsAndAFartherOneDr
     key::Money() = 500;
     cProductionHouse* house = place(cGame::HEN_HOUSE, 200, 300);
     m_screen->selectDepot(nullptr, false);
-    struct sCase {
-        Int dx;
-        Int dy;
-        Bool drags;
-    };
+    struct sCase { Int dx, dy; Bool drags; };
     for (const sCase& c : {sCase{4, 4, false}, sCase{5, 5, true}}) {
         m_engine.moveTo(200, 300);
         m_engine.press(true);
@@ -123,12 +118,7 @@ TEST_F(cPlacingTest, TheUpgradeIsOfferedByMoneyAndLevelsPaidOnceAndHiddenAtTheTo
 {
     key::Money() = 1000;
     cProductionHouse* house = place(cGame::SHEEP_FOLD, 200, 300);
-    struct sCase {
-        UInt avail;
-        Int money;
-        Bool shown;
-        Bool enabled;
-    };
+    struct sCase { UInt avail; Int money; Bool shown, enabled; };
     for (const sCase& c : {sCase{3, 200, true, true}, sCase{3, 199, true, false}, sCase{0, 5000, false, false}}) {
         key::upgradeAvail(cGame::SHEEP_FOLD) = c.avail;
         key::Money() = c.money;
@@ -152,10 +142,10 @@ TEST_F(cPlacingTest, TheUpgradeIsOfferedByMoneyAndLevelsPaidOnceAndHiddenAtTheTo
 }
 
 // A hen house whose data describes one level only, though more are on sale.
-class cOneLevelTest : public cPlacingTest {
+class cOneLevelTest : public cManufactureTest {
 protected:
     cOneLevelTest()
-        : cPlacingTest({{"Manufacture/HenHouse.xml", houseXml("HenHouse", "<Up0 MaxProductionTime=\"5\" ProductionNum=\"2\" />")}})
+        : cManufactureTest({{"Manufacture/HenHouse.xml", houseXml("HenHouse", "<Up0 MaxProductionTime=\"5\" ProductionNum=\"2\" />")}})
     {
     }
 };
@@ -188,11 +178,7 @@ TEST_F(cPlacingTest, APressOnTheFieldDeselectsButNotBesideItOrOnTheScreensButton
 {
     key::Money() = 1000;
     cProductionHouse* house = place(cGame::HEN_HOUSE, 200, 300);
-    struct sCase {
-        Int x;
-        Int y;
-        Bool deselects;
-    };
+    struct sCase { Int x, y; Bool deselects; };
     for (const sCase& c : {sCase{5, 300, false}, sCase{200, 300, false}, sCase{700, 550, false}, sCase{400, 300, true}}) {
         m_screen->selectDepot(house, false);
         m_engine.moveTo(c.x, c.y);

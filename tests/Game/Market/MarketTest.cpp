@@ -59,11 +59,7 @@ TEST_F(cMarketTest, AKindPastTheLastIsAProgrammingError)
     EXPECT_NE(thrownText([this] { market().setQtyOfKind(19, 1); }).find("_type>=OVERALL_PROD_COUNT"), std::string::npos);
 }
 
-struct sBring {
-    fButtonEvent handler;
-    UInt stock;
-    UInt moved;
-};
+struct sBring { fButtonEvent handler; UInt stock, moved; };
 
 TEST_F(cMarketTest, QuantityButtonsBringWhatTheWarehouseGives)
 {
@@ -118,10 +114,7 @@ TEST_F(cMarketTest, APriceOrQuantityChangeRestartsTheWait)
     EXPECT_EQ(key::MSellTime[0], -1.0f);
 }
 
-struct sSale {
-    UInt price;
-    Bool award;
-};
+struct sSale { UInt price; Bool award; };
 
 TEST_F(cMarketTest, ASalePaysThePriceFliesTheProductAndCountsTheEarnings)
 {

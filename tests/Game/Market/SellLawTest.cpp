@@ -32,10 +32,7 @@ TEST(SellLaw, RateAndChanceFallLinearlyAcrossTheRadius)
 
 TEST(SellLaw, AWaitIsTheInverseRateAndNeverEndless)
 {
-    struct sWait {
-        Float rate;
-        Float wait;
-    };
+    struct sWait { Float rate, wait; };
     for (const sWait& c : {sWait{2.0f, 0.5f}, sWait{0.1f, 10.0f}, sWait{0.0f, sell::NO_WAIT}, sWait{-1.0f, sell::NO_WAIT},
                            sWait{1e-45f, sell::NO_WAIT}, sWait{std::numeric_limits<Float>::quiet_NaN(), sell::NO_WAIT}}) {
         const Float wait = sell::wait(c.rate);
@@ -58,12 +55,7 @@ TEST(SellLaw, TheRollSpansUpToExactlyOneSoACertainSaleAlwaysSells)
 
 TEST(SellLaw, TheTimerWaitsThenCallsAnAttemptAndStoresOnlyFiniteValues)
 {
-    struct sFrame {
-        Float timer;
-        Float rate;
-        Bool attempt;
-        Float after;
-    };
+    struct sFrame { Float timer, rate; Bool attempt; Float after; };
     const Float nan = std::numeric_limits<Float>::quiet_NaN();
     const Float inf = std::numeric_limits<Float>::infinity();
     for (const sFrame& c : {sFrame{-1.0f, 2.0f, false, 0.48f}, sFrame{0.01f, 2.0f, true, -0.01f},
@@ -81,12 +73,7 @@ TEST(SellLaw, QuickPriceClicksTakeGrowingStepsWithinOneToNinetyNine)
     EXPECT_EQ(sell::nextPriceStep(1, 0.1f, 0.3f), 2);
     EXPECT_EQ(sell::nextPriceStep(2, 0.3f, 0.3f), 3);
     EXPECT_EQ(sell::nextPriceStep(3, 0.31f, 0.3f), 1);
-    struct sClick {
-        UInt price;
-        Int step;
-        UInt raised;
-        UInt lowered;
-    };
+    struct sClick { UInt price; Int step; UInt raised, lowered; };
     for (const sClick& c : {sClick{1, 1, 2, 1}, sClick{98, 3, 99, 95}, sClick{50, 2, 52, 48}, sClick{0, 1, 1, 1},
                             sClick{4000000000u, 1, 99, 99}})
     {
