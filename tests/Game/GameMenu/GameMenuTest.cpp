@@ -359,21 +359,16 @@ protected:
 
 using tState = std::tuple<UInt, Bool, Bool>;
 
-TEST_F(cHelpViewTest, NoPagesOrOneShowNoArrows)
+TEST_F(cHelpViewTest, ArrowsShowOnlyWithPagesToTurnTurnOnePageAndStopAtTheEnds)
 {
     for (int pages : {0, 1}) {
         start(pages);
-        EXPECT_EQ(state(), tState(0, false, false)) << pages;
         cHelpView::onNext(nullptr);
         cHelpView::onPrev(nullptr);
         EXPECT_EQ(state(), tState(0, false, false)) << pages;
     }
     EXPECT_EQ(m_help->getPage(0)->pictures.size(), 2u);
     EXPECT_EQ(m_help->getPage(0)->texts.size(), 1u);
-}
-
-TEST_F(cHelpViewTest, ArrowsTurnOnePageAndStopAtTheEnds)
-{
     start(3);
     EXPECT_EQ(state(), tState(0, false, true));
     EXPECT_FALSE(m_help->getPage(1)->isOwnVisible());

@@ -125,16 +125,20 @@ std::string contract(const std::string& _time, const std::string& _values, const
                  "<Requirements>" + _reqs + "</Requirements>");
 }
 
-TEST_F(cTimeline, EqualTimesKeepFileOrderAndUnknownTypesAreSkipped)
+TEST_F(cTimeline, EqualTimesKeepFileOrderAndUnknownTypesOrIndicesOutOfRangeAreSkipped)
 {
     start(event(1, "0:05:00", "SeedType=\"3\"") + event(10, "0:01:00") + event(1, "0:02:00", "SeedType=\"1\"") +
-          event(1, "0:05:00", "SeedType=\"2\"") + RESTART);
-    ASSERT_EQ(m_gameplay->getEventCount(), 4u);
+          event(1, "0:05:00", "SeedType=\"2\"") + event(0, "0:01:00", "DepotType=\"15\" Upgrade=\"1\"") +
+          event(1, "0:01:00", "SeedType=\"8\"") + event(6, "0:01:00", "", "", "<P ProductType=\"19\" Value=\"3\"/>") +
+          event(7, "0:01:00", "UpgradeIndex=\"4\"") +
+          contract("0:01:00", "", "<R ProductType=\"40\" Count=\"1\" ReqType=\"0\"/>") +
+          event(0, "0:06:00", "DepotType=\"14\" Upgrade=\"2\"") + RESTART);
+    ASSERT_EQ(m_gameplay->getEventCount(), 5u);
     EXPECT_EQ(static_cast<sSeedAvailableEvent*>(m_gameplay->getEvent(0))->SeedType, 1u);
     EXPECT_EQ(static_cast<sSeedAvailableEvent*>(m_gameplay->getEvent(1))->SeedType, 3u);
     EXPECT_EQ(static_cast<sSeedAvailableEvent*>(m_gameplay->getEvent(2))->SeedType, 2u);
-    EXPECT_EQ(m_gameplay->getRestartIndex(), 3u);
-    EXPECT_EQ(m_gameplay->getEvent(3)->index, 3u);
+    EXPECT_EQ(m_gameplay->getRestartIndex(), 4u);
+    EXPECT_EQ(m_gameplay->getEvent(4)->index, 4u);
 }
 
 TEST_F(cTimeline, BadTimesFailTheLoadNamingTheFile)
@@ -150,15 +154,6 @@ TEST_F(cTimeline, ATimeLineWithoutRestartIsRefused)
 {
     EXPECT_NE(thrownText([&] { start(event(2, "0:01:00")); }, true).find("no main-game-end event"),
               std::string::npos);
-}
-
-TEST_F(cTimeline, EventsWithIndicesOutOfRangeAreSkipped)
-{
-    start(event(0, "0:01:00", "DepotType=\"15\" Upgrade=\"1\"") + event(1, "0:01:00", "SeedType=\"8\"") +
-          event(6, "0:01:00", "", "", "<P ProductType=\"19\" Value=\"3\"/>") + event(7, "0:01:00", "UpgradeIndex=\"4\"") +
-          contract("0:01:00", "", "<R ProductType=\"40\" Count=\"1\" ReqType=\"0\"/>") +
-          event(0, "0:02:00", "DepotType=\"14\" Upgrade=\"2\"") + RESTART);
-    EXPECT_EQ(m_gameplay->getEventCount(), 2u);
 }
 
 TEST_F(cTimeline, AnOnlyEventAtTheStartLeavesItInactive)
