@@ -64,15 +64,6 @@ TEST(LevelStateFile, EverySectionReadsBackAsWritten)
     expectSame(written, read);
 }
 
-TEST(LevelStateFile, ALevelWithNothingButFactorsTakes20Plus4BytesPerFactor)
-{
-    for (size_t j : {0u, 1u, 5u}) {
-        sLevelState state;
-        state.factors.assign(j, 0.5f);
-        EXPECT_EQ(writeLevelState(state).size(), 20 + 4 * j) << j;
-    }
-}
-
 TEST(LevelStateFile, RecordsAreLittleEndianWithZeroPadding)
 {
     sLevelState state;
@@ -275,25 +266,19 @@ TEST_F(cLevelStateGame, PackagesEarningsNotesAndFactorsSurviveARestart)
     EXPECT_EQ(demand(1), 75);
 }
 
-TEST_F(cLevelStateGame, EarningsPastTheMinuteGoAndTheSavedWindowStartWins)
+// Earnings past the minute go, the saved window start wins, and missing factors count as zero.
+TEST_F(cLevelStateGame, ASavedFileKeepsTheLastMinutesEarningsItsWindowAndItsFactors)
 {
     sLevelState state;
     state.windowStart = 42;
     state.earnings = {{10, 600}, {71, 500}};
-    writeSave(writeLevelState(state));
-    start();
-    EXPECT_EQ(cGame::getInstance()->getEarnedSum(), 500u);
-    EXPECT_EQ(cGame::getInstance()->getEarnedWindowStart(), 42);
-    EXPECT_FALSE(key::awEarn());
-}
-
-TEST_F(cLevelStateGame, MissingFactorsCountAsZero)
-{
-    sLevelState state;
     state.factors = {0.5f};
     writeSave(writeLevelState(state));
     key::GameTime() = 30;
     start();
+    EXPECT_EQ(cGame::getInstance()->getEarnedSum(), 500u);
+    EXPECT_EQ(cGame::getInstance()->getEarnedWindowStart(), 42);
+    EXPECT_FALSE(key::awEarn());
     EXPECT_EQ(demand(0), 150);
     EXPECT_EQ(demand(1), 100);
 }
@@ -318,29 +303,20 @@ TEST_F(cLevelStateGame, ADamagedFileIsMovedAsideLoggedAndTheGameStartsAfresh)
     }
 }
 
-TEST_F(cLevelStateGame, BadPackagesAreLeftOutAndAPressLiesOnTheGround)
+TEST_F(cLevelStateGame, BadPackagesAreLeftOutAPressLiesOnTheGroundAndThePointersIsOnItAgain)
 {
     sLevelState state;
-    state.packages = {{100, 300, 9, 4, 0, false}, {150, 300, 2, 0, 0, false}, {200, 300, 2, 3, 1, false}};
+    state.packages = {{100, 300, 9, 4, 0, false}, {150, 300, 2, 0, 0, false}, {200, 300, 2, 3, 1, false},
+        {300, 300, 4, 4, cSeedPackage::ON_MOUSE, true}};
     writeSave(writeLevelState(state));
     start();
     const auto list = packages();
-    ASSERT_EQ(list.size(), 1u);
+    ASSERT_EQ(list.size(), 2u);
     EXPECT_EQ(list[0]->getCount(), 3u);
     EXPECT_EQ(list[0]->getState(), UInt(cSeedPackage::LYING));
-}
-
-TEST_F(cLevelStateGame, APackageSavedOnThePointerIsOnItAgain)
-{
-    sLevelState state;
-    state.packages = {{300, 300, 4, 4, cSeedPackage::ON_MOUSE, true}};
-    writeSave(writeLevelState(state));
-    start();
-    const auto list = packages();
-    ASSERT_EQ(list.size(), 1u);
-    EXPECT_TRUE(list[0]->isBought());
+    EXPECT_TRUE(list[1]->isBought());
     EXPECT_TRUE(cFarm::s_seedOnMouse);
-    EXPECT_EQ(cFarm::s_objectOnMouse, list[0]);
+    EXPECT_EQ(cFarm::s_objectOnMouse, list[1]);
     end();
     EXPECT_EQ(cFarm::s_objectOnMouse, nullptr);
 }

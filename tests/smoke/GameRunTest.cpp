@@ -1,14 +1,8 @@
-#include "platform/ImageLoader.h"
-#include "support/TempFolder.h"
+#include "SmokeRun.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
 #include <fstream>
-#include <regex>
 #include <set>
 #include <sstream>
-#include <string>
 #include <vector>
 
 namespace {
@@ -38,20 +32,10 @@ struct sProbe {
     eShade shade;
 };
 
-// The game run from the build folder on a replay, with a home folder for its application data
-// that lives as long as the test.
-class GameRun : public ::testing::Test {
+// The game's shell and a few games, each run with a home folder of its own.
+class GameRun : public cSmokeRun {
 protected:
-    // The run on _walk; _how adds variables and what starts it. Its exit status.
-    int run(const std::string& _walk, const std::string& _how)
-    {
-        writeFileBytes(m_folder.file("walk.txt"), _walk);
-        // A failure under the virtual display waits on its message box: the time limit ends it.
-        const std::string command = "cd '" FURROW_BUILD "' && timeout 300 env FURROW_HOME='" + m_folder.file("home") +
-                                    "' FURROW_REPLAY='" + m_folder.file("walk.txt") +
-                                    "' FURROW_FRAME_TIME=0.02 SDL_AUDIODRIVER=dummy " + _how + " '" FURROW_GAME "'";
-        return std::system(command.c_str());
-    }
+    int run(const std::string& _walk, const std::string& _how) { return runWith(_walk, _how); }
     // The shell walk, its shots written into the folder and their names kept in m_shots.
     int walkTheShell(const std::string& _how)
     {
@@ -93,64 +77,6 @@ protected:
             wide += std::string{c, '\0'};
         return readFileBytes(m_folder.file("home/Furrow/profiles/profiles.xml")).find(wide) != std::string::npos;
     }
-    // A game variable of the first player as the profile wrote it at the end of the run.
-    std::string stored(const std::string& _name)
-    {
-        std::string text;
-        for (char byte : readFileBytes(m_folder.file("home/Furrow/profiles/00000001.xml")))
-            if (byte != 0)
-                text += byte;
-        std::smatch value;
-        if (!std::regex_search(text, value, std::regex("Name=\"" + _name + "\" Val=\"([^\"]*)\"")))
-            return "missing";
-        return value[1];
-    }
-    // Sets game variables of the first player between two runs, as an edited profile would.
-    void storeVariables(const std::vector<std::pair<std::string, std::string>>& _values)
-    {
-        const std::string path = m_folder.file("home/Furrow/profiles/00000001.xml");
-        std::string text;
-        for (char byte : readFileBytes(path))
-            if (byte != 0 && byte != '\xFF' && byte != '\xFE')
-                text += byte;
-        // "$01": a value's first digit must not join the group's number.
-        for (const auto& [name, value] : _values)
-            text = std::regex_replace(text, std::regex("(Name=\"" + name + "\" Val=\")[^\"]*\""), "$01" + value + "\"");
-        std::string wide = "\xFF\xFE";
-        for (char c : text)
-            wide += std::string{c, '\0'};
-        writeFileBytes(path, wide);
-    }
-    // Tutorial tips the player has seen, in the profile between two runs: a walk that must
-    // not wait for the tutorial.
-    void passAllTips()
-    {
-        const std::string path = m_folder.file("home/Furrow/profiles/00000001.xml");
-        std::string text;
-        for (char byte : readFileBytes(path))
-            if (byte != 0)
-                text += byte;
-        text = std::regex_replace(text, std::regex("(Name=\"tip[0-9]+\" Val=\")[^\"]*\""), "$011\"");
-        std::string wide = "\xFF\xFE";
-        for (char c : text.substr(text.find('<')))
-            wide += std::string{c, '\0'};
-        writeFileBytes(path, wide);
-    }
-    std::string shot(UInt _frame, const std::string& _name) const
-    {
-        return std::to_string(_frame) + " shot " + m_folder.file(_name) + "\n";
-    }
-    static std::string click(UInt _frame, UInt _x, UInt _y)
-    {
-        return std::to_string(_frame) + " move " + std::to_string(_x) + " " + std::to_string(_y) + "\n" +
-               std::to_string(_frame + 5) + " press left\n" + std::to_string(_frame + 6) + " release left\n";
-    }
-    static std::string key(UInt _frame, const char* _key)
-    {
-        return std::to_string(_frame) + " down " + _key + "\n" + std::to_string(_frame + 1) + " up " + _key + "\n";
-    }
-
-    cTempFolder m_folder;
     std::vector<std::string> m_shots;
 };
 
@@ -211,18 +137,7 @@ TEST_F(GameRun, AnAwardWonInAGameIsPresentedAndKept)
 {
     const std::string logos = key(60, "Space") + key(120, "Space") + key(180, "Space");
     ASSERT_EQ(run(logos + "270 text Ann\n" + key(275, "Enter"), "FURROW_FRAMES=320 FURROW_PLATFORM=headless"), 0);
-    const auto wide = [](const std::string& _text) {
-        std::string out;
-        for (char c : _text)
-            out += std::string{c, '\0'};
-        return out;
-    };
-    const std::string profile = m_folder.file("home/Furrow/profiles/00000001.xml");
-    std::string bytes = readFileBytes(profile);
-    const std::string counter = wide("Name=\"awQCollect\" Val=\"0\"");
-    ASSERT_NE(bytes.find(counter), std::string::npos);
-    bytes.replace(bytes.find(counter), counter.size(), wide("Name=\"awQCollect\" Val=\"100\""));
-    writeFileBytes(profile, bytes);
+    store("awQCollect", "100");
 
     const std::string game = logos + click(250, 400, 226) + shot(300, "award-grows.png") + shot(380, "award-panel.png") +
                              click(390, 400, 460) + shot(440, "award-wall.png") + click(490, 400, 552);
@@ -241,9 +156,10 @@ TEST_F(GameRun, TheFarmBuildingsAreUpgradedAndTheStockPanelShowsTheGoods)
 {
     const std::string logos = key(60, "Space") + key(120, "Space") + key(180, "Space");
     ASSERT_EQ(run(logos + "270 text Ann\n" + key(275, "Enter") + click(340, 400, 226), "FURROW_FRAMES=420 " + VIRTUAL_DISPLAY), 0);
-    storeVariables({{"Money", "990"}, {"UpAvail12", "3"}, {"UpAvail14", "3"}, {"PCarry", "2"}, {"WGoodCount1", "7"},
-                    {"WGoodCount9", "3"}, {"tip1", "1"}, {"tip2", "1"}, {"tip26", "1"}, {"tip28", "1"},
-                    {"Award16Getting1000Gold", "1"}});
+    for (const auto& [name, value] : {std::pair{"Money", "990"}, {"UpAvail12", "3"}, {"UpAvail14", "3"}, {"PCarry", "2"},
+             {"WGoodCount1", "7"}, {"WGoodCount9", "3"}, {"tip1", "1"}, {"tip2", "1"}, {"tip26", "1"}, {"tip28", "1"},
+             {"Award16Getting1000Gold", "1"}})
+        store(name, value);
     const std::string game = logos + click(300, 400, 226) + shot(440, "farm.png") + click(450, 140, 422) +
                              click(480, 45, 580) + shot(490, "flight.png") + "520 move 548 32\n" + shot(580, "panel.png");
     ASSERT_EQ(run(game, "FURROW_FRAMES=600 " + VIRTUAL_DISPLAY), 0);

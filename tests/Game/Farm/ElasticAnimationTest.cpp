@@ -56,7 +56,7 @@ TEST_F(cElasticAnimationTest, TheToolFliesFromTheWorkerAndLandsOnTheBuilding)
     EXPECT_NEAR(flight().getPosition().y, 200.0f, 10.0f);
 }
 
-TEST_F(cElasticAnimationTest, AFlightToItsOwnStartDoesNothing)
+TEST_F(cElasticAnimationTest, AFlightToItsOwnStartDoesNothingAndAPackageGoneBeforeTheLandingIsLeftAlone)
 {
     auto* package = new cPicture(ground());
     package->hide();
@@ -68,6 +68,10 @@ TEST_F(cElasticAnimationTest, AFlightToItsOwnStartDoesNothing)
     EXPECT_FALSE(flight().isOwnVisible());
     EXPECT_FALSE(package->isOwnVisible());
     EXPECT_EQ(sound.countCalls("play"), 0);
+    flight().makeFly(Vector2(0, 0), Vector2(30, 40), cElasticAnimation::EA_SEED_PACKAGE, package);
+    delete package;
+    m_engine.frames(40);
+    EXPECT_FALSE(flight().isFlying());
 }
 
 TEST_F(cElasticAnimationTest, ASeedPackageShowsWhenItLandsAndANewFlightLandsTheOneInTheAirFirst)
@@ -84,15 +88,6 @@ TEST_F(cElasticAnimationTest, ASeedPackageShowsWhenItLandsAndANewFlightLandsTheO
     EXPECT_FALSE(second->isOwnVisible()) << "still in the air";
     m_engine.frames(140);
     EXPECT_TRUE(second->isOwnVisible());
-}
-
-TEST_F(cElasticAnimationTest, APackageGoneBeforeTheLandingIsLeftAlone)
-{
-    auto* package = new cPicture(ground());
-    flight().makeFly(Vector2(0, 0), Vector2(30, 40), cElasticAnimation::EA_SEED_PACKAGE, package);
-    delete package;
-    m_engine.frames(40);
-    EXPECT_FALSE(flight().isFlying());
 }
 
 TEST_F(cElasticAnimationTest, AFlightWithoutAccelerationIsRefusedAtLoad)

@@ -61,7 +61,10 @@ TEST_F(cSeedPackageTest, AShortMoveIsAClickThatSendsTheWorkerAndALongerOneADrag)
         UInt jobs;
         Float x, y;
     };
-    // A drag is free and keeps where the package was grabbed.
+    // A drag is free, keeps where the package was grabbed and holds the seeds button off meanwhile.
+    key::SeedAvail[cGame::TOMATOES] = 1;
+    farm().updateSeedsButton();
+    ASSERT_TRUE(farm().getSeedsBuyButton()->isEnabled());
     for (const sCase& c : {sCase{0, 3, 0, cSeedPackage::PRESSED, 1, 200, 300}, sCase{0, 4, 0, cSeedPackage::ON_MOUSE, 0, 204, 300},
                            sCase{5, 100, 50, cSeedPackage::ON_MOUSE, 0, 300, 350}}) {
         cSeedPackage* package = lying(200, 300);
@@ -69,7 +72,9 @@ TEST_F(cSeedPackageTest, AShortMoveIsAClickThatSendsTheWorkerAndALongerOneADrag)
         hold(200 + c.grab, 300, 200 + c.grab + c.move, 300 + c.drop);
         EXPECT_EQ(package->getState(), c.held) << c.move;
         EXPECT_EQ(cFarm::s_objectOnMouse, c.held == cSeedPackage::ON_MOUSE ? package : nullptr) << c.move;
+        EXPECT_EQ(farm().getSeedsBuyButton()->isEnabled(), c.held != cSeedPackage::ON_MOUSE) << c.move;
         m_engine.press(false);
+        EXPECT_TRUE(farm().getSeedsBuyButton()->isEnabled()) << c.move;
         EXPECT_EQ(package->getState(), UInt(cSeedPackage::LYING)) << c.move;
         EXPECT_EQ(m_person->m_jobs.size(), c.jobs) << c.move;
         EXPECT_FLOAT_EQ(package->getPosition().x, c.x) << c.move;
@@ -150,19 +155,6 @@ TEST_F(cSeedPackageTest, APackageInTheWorkersHandsPassesPressesToWhatLiesUnder)
     m_engine.press(false);
     ASSERT_EQ(m_person->m_jobs.size(), 1u);
     EXPECT_EQ(m_person->m_jobs[0].area, under);
-}
-
-TEST_F(cSeedPackageTest, APackageOnThePointerHoldsTheSeedsButtonOff)
-{
-    key::SeedAvail[cGame::TOMATOES] = 1;
-    farm().updateSeedsButton();
-    ASSERT_TRUE(farm().getSeedsBuyButton()->isEnabled());
-    cSeedPackage* package = lying(200, 300);
-    hold(200, 300, 250, 300);
-    EXPECT_FALSE(farm().getSeedsBuyButton()->isEnabled());
-    m_engine.press(false);
-    EXPECT_EQ(package->getState(), UInt(cSeedPackage::LYING));
-    EXPECT_TRUE(farm().getSeedsBuyButton()->isEnabled());
 }
 
 TEST_F(cSeedPackageTest, AWorkerTakingAPackageLeavesTheShopShutWhileASprinkleHangsOnThePointer)

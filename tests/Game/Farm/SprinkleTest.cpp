@@ -67,6 +67,11 @@ protected:
 
 TEST_F(cSprinkleTest, ItPoursTheFlowIntoEveryFieldInItsRadiusUpToItsCapacity)
 {
+    cSprinkle* lonely = standing(600, 300);
+    EXPECT_TRUE(lonely->getWateredFields().empty());
+    EXPECT_FALSE(lonely->getEffect()->isActive()) << "with no field around it, it does not spray";
+    farm().destroySprinkle(lonely);
+    m_engine.frame();
     cSprinkle* sprinkle = standing(160, 300);
     ASSERT_EQ(sprinkle->getWateredFields().size(), 3u) << "130, 160 and 190 lie within 40 px";
     EXPECT_TRUE(sprinkle->getEffect()->isActive());
@@ -78,13 +83,6 @@ TEST_F(cSprinkleTest, ItPoursTheFlowIntoEveryFieldInItsRadiusUpToItsCapacity)
         EXPECT_EQ(field(0).getWater(), 0.0f);
         EXPECT_EQ(field(4).getWater(), 0.0f);
     }
-}
-
-TEST_F(cSprinkleTest, WithNoFieldAroundItNeitherWatersNorSprays)
-{
-    cSprinkle* sprinkle = standing(600, 300);
-    EXPECT_TRUE(sprinkle->getWateredFields().empty());
-    EXPECT_FALSE(sprinkle->getEffect()->isActive());
 }
 
 TEST_F(cSprinkleTest, APressedSprinkleIsCarriedOnlyPastFourPixels)
@@ -114,18 +112,29 @@ TEST_F(cSprinkleTest, APressedSprinkleIsCarriedOnlyPastFourPixels)
     }
 }
 
-TEST_F(cSprinkleTest, ABoughtSprinkleIsPaidOnceWhereItIsSetDown)
+TEST_F(cSprinkleTest, ABoughtSprinkleIsPaidOnceWhereItIsSetDownByAPressOrARelease)
 {
-    key::Money() = 250;
-    cSprinkle* sprinkle = bought(400, 300);
-    ASSERT_NE(sprinkle, nullptr);
-    EXPECT_EQ(sprinkle->getStatus(), cSprinkle::ON_MOUSE);
-    EXPECT_EQ(cGame::getMoney(), 250) << "not paid on the mouse";
-    sprinkle->clicked();
-    EXPECT_EQ(sprinkle->getStatus(), cSprinkle::SET_DOWN);
-    EXPECT_EQ(cGame::getMoney(), 150);
-    EXPECT_TRUE(key::SPExist[0]);
-    EXPECT_EQ(key::SPXPos[0], 400.0f);
+    cSprinkle* sprinkle = nullptr;
+    for (Bool release : {true, false}) {
+        if (sprinkle) {
+            farm().destroySprinkle(sprinkle);
+            key::SPExist[0] = false;
+            m_engine.frame();
+        }
+        key::Money() = 250;
+        sprinkle = bought(400, 300);
+        ASSERT_NE(sprinkle, nullptr);
+        EXPECT_EQ(sprinkle->getStatus(), cSprinkle::ON_MOUSE);
+        EXPECT_EQ(cGame::getMoney(), 250) << "not paid on the mouse";
+        if (release)
+            sprinkle->unclicked();
+        else
+            sprinkle->clicked();
+        EXPECT_EQ(sprinkle->getStatus(), cSprinkle::SET_DOWN) << release;
+        EXPECT_EQ(cGame::getMoney(), 150) << release;
+        EXPECT_TRUE(key::SPExist[0]) << release;
+        EXPECT_EQ(key::SPXPos[0], 400.0f) << release;
+    }
     // Picked up and set down elsewhere: not paid again.
     sprinkle->clicked();
     m_engine.moveTo(500, 300);
@@ -135,17 +144,6 @@ TEST_F(cSprinkleTest, ABoughtSprinkleIsPaidOnceWhereItIsSetDown)
     EXPECT_EQ(sprinkle->getStatus(), cSprinkle::SET_DOWN);
     EXPECT_EQ(key::SPXPos[0], 500.0f);
     EXPECT_EQ(cGame::getMoney(), 150);
-}
-
-TEST_F(cSprinkleTest, AReleaseOverAFreePlaceDoesNotGiveASprinkleAway)
-{
-    key::Money() = 250;
-    cSprinkle* sprinkle = bought(400, 300);
-    ASSERT_NE(sprinkle, nullptr);
-    sprinkle->unclicked();
-    EXPECT_EQ(sprinkle->getStatus(), cSprinkle::SET_DOWN);
-    EXPECT_TRUE(key::SPExist[0]);
-    EXPECT_EQ(cGame::getMoney(), 150) << "a release sets down as a press does: paid";
 }
 
 TEST_F(cSprinkleTest, AnUnpaidSprinkleIsGivenBackWhenTheMoneyOrThePlaceIsMissing)

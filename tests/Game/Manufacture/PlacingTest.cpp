@@ -9,7 +9,6 @@ namespace {
 
 class cPlacingTest : public cManufactureTest {
 protected:
-    explicit cPlacingTest(const tDataFiles& _extra = {}) : cManufactureTest(_extra) {}
     UInt explosions() const
     {
         UInt count = 0;
@@ -17,6 +16,20 @@ protected:
             count += dynamic_cast<cDepotExplos*>(child.second) ? 1 : 0;
         return count;
     }
+};
+
+class cBuyBuildingTest : public cManufactureTest {
+protected:
+    cBuyBuildingTest() { m_panel = cBuyBuilding::getInstance(); }
+    // The panel opened on one offer, the sheep fold's.
+    void open()
+    {
+        key::upgradeAvail(1) = 0;
+        cManufacture::onClickBuild(m_screen->getBuildButton());
+        EXPECT_TRUE(cGameMenu::getInstance()->getAbsoluteHold().isHeld());
+        m_engine.frames(3);
+    }
+    cBuyBuilding* m_panel = nullptr;
 };
 
 } // namespace
@@ -143,10 +156,10 @@ TEST_F(cPlacingTest, TheUpgradeIsOfferedByMoneyAndLevelsPaidOnceAndHiddenAtTheTo
 }
 
 // A hen house whose data describes one level only, though more are on sale.
-class cOneLevelTest : public cPlacingTest {
+class cOneLevelTest : public cManufactureTest {
 protected:
     cOneLevelTest()
-        : cPlacingTest({{"Manufacture/HenHouse.xml", houseXml("HenHouse", "<Up0 MaxProductionTime=\"5\" ProductionNum=\"2\" />")}})
+        : cManufactureTest({{"Manufacture/HenHouse.xml", houseXml("HenHouse", "<Up0 MaxProductionTime=\"5\" ProductionNum=\"2\" />")}})
     {
     }
 };
@@ -201,15 +214,54 @@ TEST_F(cPlacingTest, HousesCollideOnlyWhereTheirMasksShareAPixel)
             left[x][y] = true;
             right[x + 5][y] = true;
         }
-    struct sCase {
-        Float bx;
-        const VECTOR_VECTOR_BOOL* maskA;
-        const VECTOR_VECTOR_BOOL* maskB;
-        Bool collide;
-    };
+    struct sCase { Float bx; const VECTOR_VECTOR_BOOL *maskA, *maskB; Bool collide; };
     for (const sCase& c : {sCase{15, nullptr, nullptr, false}, sCase{20, nullptr, nullptr, false},
              sCase{12, nullptr, nullptr, true}, sCase{9, &left, &right, false}, sCase{6, &right, &left, true}}) {
         b.setPosition(Vector2(c.bx, 5));
         EXPECT_EQ(isHousesCollide(a, c.maskA, b, c.maskB), c.collide) << c.bx;
     }
+}
+
+TEST_F(cBuyBuildingTest, OnlyTheKindsOnSaleAreOfferedInOrder)
+{
+    key::upgradeAvail(2) = 0;
+    key::upgradeAvail(9) = 1;
+    key::Money() = 10000;
+    m_panel->draw();
+    EXPECT_EQ(cBuyBuilding::getOfferedType(m_panel->getItem(0).BuyButton), 2u);
+    EXPECT_EQ(cBuyBuilding::getOfferedType(m_panel->getItem(1).BuyButton), 9u);
+    EXPECT_EQ(m_panel->getItem(0).Text->getString(), u"kind 2");
+    for (UInt slot = 2; slot < cBuyBuilding::ITEM_COUNT; ++slot)
+        EXPECT_FALSE(m_panel->getItem(slot).BuyButton->isOwnVisible()) << slot;
+}
+
+TEST_F(cBuyBuildingTest, AnItemEnabledFromMoneyEqualToItsPriceIsBoughtOntoTheCursorUnpaidAndThePanelCloses)
+{
+    key::upgradeAvail(1) = 0;
+    for (const auto& c : {std::make_pair(150, true), std::make_pair(149, false)}) {
+        key::Money() = c.first;
+        m_panel->draw();
+        EXPECT_EQ(m_panel->getItem(0).PriceText->getString(), u"150");
+        EXPECT_EQ(m_panel->getItem(0).BuyButton->isEnabled(), c.second) << c.first;
+    }
+    key::Money() = 500;
+    open();
+    cBuyBuilding::onBuy(m_panel->getItem(0).BuyButton);
+    ASSERT_TRUE(cProductionHouse::isHouseTaken());
+    EXPECT_EQ(cProductionHouse::getTakenHouse()->getHouseType(), 1u);
+    EXPECT_EQ(cGame::getMoney(), 500);
+    EXPECT_FALSE(cGameMenu::getInstance()->getAbsoluteHold().isHeld()) << "the game clock runs again";
+    m_engine.frames(10);
+    EXPECT_FALSE(m_panel->isOwnVisible());
+}
+
+TEST_F(cBuyBuildingTest, AClickBesideThePanelClosesIt)
+{
+    open();
+    m_engine.moveTo(400, 580);
+    m_engine.press(true);
+    m_engine.press(false);
+    m_engine.frames(10);
+    EXPECT_FALSE(m_panel->isOwnVisible());
+    EXPECT_FALSE(cGameMenu::getInstance()->getEnableHold().isHeld());
 }

@@ -170,25 +170,25 @@ TEST_F(cTimeline, AnOnlyEventAtTheStartLeavesItInactive)
     EXPECT_TRUE(m_calls.empty());
 }
 
-TEST_F(cTimeline, ANewGameCountsStartEventsAsFired)
+// A new game counts its start events as fired, a clock past the end goes back to the restart,
+// and a continued game does not fire again what was due at its clock.
+TEST_F(cTimeline, TheStartPlacesTheClockAfterWhatWasDue)
 {
-    start(moneyEvent("0:00:00", 100, "gift") + RESTART + moneyEvent("0:20:00", 5, "late"));
-    EXPECT_EQ(m_gameplay->getNext(), 1u);
-}
-
-TEST_F(cTimeline, AContinuedGameDoesNotFireAgainWhatWasDueAtItsClock)
-{
-    start(moneyEvent("0:05:00", 100, "a") + RESTART + moneyEvent("0:20:00", 5, "b"), 600.0f);
-    EXPECT_EQ(m_gameplay->getNext(), 2u);
+    const struct {
+        std::string events;
+        Float clock;
+        UInt next;
+        Float clockAfter;
+    } cases[] = {{moneyEvent("0:00:00", 100, "gift") + RESTART + moneyEvent("0:20:00", 5, "late"), 0, 1, 0},
+        {RESTART + moneyEvent("0:20:00", 5, "b"), 1300.0f, 0, 700.0f},
+        {moneyEvent("0:05:00", 100, "a") + RESTART + moneyEvent("0:20:00", 5, "b"), 600.0f, 2, 600.0f}};
+    for (const auto& c : cases) {
+        start(c.events, c.clock);
+        EXPECT_EQ(m_gameplay->getNext(), c.next) << c.clock;
+        EXPECT_FLOAT_EQ(key::GameTime(), c.clockAfter) << c.clock;
+    }
     step(700);
     EXPECT_TRUE(m_calls.empty());
-}
-
-TEST_F(cTimeline, AClockPastTheEndGoesBackToTheRestart)
-{
-    start(RESTART + moneyEvent("0:20:00", 5, "b"), 1300.0f);
-    EXPECT_EQ(m_gameplay->getNext(), 0u);
-    EXPECT_FLOAT_EQ(key::GameTime(), 700.0f);
 }
 
 TEST_F(cTimeline, EventsDueTogetherFireOnConsecutiveFrames)
@@ -200,22 +200,17 @@ TEST_F(cTimeline, EventsDueTogetherFireOnConsecutiveFrames)
     EXPECT_EQ(m_calls.back(), "money 110");
 }
 
-TEST_F(cTimeline, AContractFindingNoRoomIsPassedOver)
+// A contract finding no room, and a loss the player cannot pay, pass over without a call or note.
+TEST_F(cTimeline, AnEventThatCannotApplyIsPassedOverSilently)
 {
-    start(contract("0:01:00", "Bonus=\"100\"") + RESTART);
+    start(contract("0:01:00", "Bonus=\"100\"") + moneyEvent("0:01:00", -500, "tax") + RESTART);
     m_targets->letterRoom = false;
-    step(60);
-    EXPECT_TRUE(m_calls.empty());
-    EXPECT_EQ(m_gameplay->getNext(), 1u);
-}
-
-TEST_F(cTimeline, ALossThePlayerCannotPayIsDroppedWithoutANote)
-{
-    start(moneyEvent("0:01:00", -500, "tax") + RESTART);
     key::Money() = 300;
-    step(60);
+    for (Float time : {60.0f, 60.02f})
+        step(time);
     EXPECT_TRUE(m_calls.empty());
     EXPECT_EQ(key::Money(), 300);
+    EXPECT_EQ(m_gameplay->getNext(), 2u);
 }
 
 TEST_F(cTimeline, ACycleEndCarriesTheOvershootAndRedrawsTheFactors)
