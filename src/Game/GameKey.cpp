@@ -40,18 +40,27 @@ Value& checkValue(Value& _value, const String& _key, Value _default, Int _low, I
 }
 
 // A family's names, made once: a farm reads its fields' variables many times a frame, and
-// formatting a name each time cost more than the lookup itself. Keyed by the family object,
-// as two families may share a name from different first indices.
+// formatting a name each time cost more than the lookup itself. Found by the family object,
+// and made again should another family ever stand at its address.
+struct sFamilyNames {
+    const char* name = nullptr;
+    UInt first = 0;
+    std::vector<String> names;
+};
+
 const String& familyName(const void* _family, const char* _name, UInt _first, UInt _count, UInt _index)
 {
-    static std::unordered_map<const void*, std::vector<String>> s_names;
-    std::vector<String>& names = s_names[_family];
-    if (names.empty()) {
-        names.reserve(_count);
+    static std::unordered_map<const void*, sFamilyNames> s_families;
+    sFamilyNames& family = s_families[_family];
+    if (family.name != _name || family.first != _first || family.names.size() != _count) {
+        family.name = _name;
+        family.first = _first;
+        family.names.clear();
+        family.names.reserve(_count);
         for (UInt index = _first; index < _first + _count; ++index)
-            names.push_back(makeKey(_name, index));
+            family.names.push_back(makeKey(_name, index));
     }
-    return names[_index - _first];
+    return family.names[_index - _first];
 }
 
 } // namespace
