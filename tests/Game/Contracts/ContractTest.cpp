@@ -155,16 +155,6 @@ TEST_F(cContractTest, TheGoalShowsWhatIsThereAndWhatIsMissing)
     EXPECT_FALSE(open(&aim));
 }
 
-TEST_F(cContractTest, EmptyRequirementsHideTheirLinesAndAreOfferedAtOnce)
-{
-    menu().acceptContract(event(2));
-    EXPECT_FALSE(panel(0).getRowNumber(0)->isOwnVisible());
-    m_engine.frame();
-    ASSERT_TRUE(open(&confirm()));
-    EXPECT_FALSE(confirm().getLine(0).icon->isOwnVisible());
-    EXPECT_FALSE(confirm().getLine(1).number->isOwnVisible());
-}
-
 TEST_F(cContractTest, TheClockStandsWhileATipRunsOrAScreenSlides)
 {
     menu().acceptContract(event(1));
@@ -223,12 +213,17 @@ TEST_F(cContractTest, AtTheDeadlineTheGoodsAreOfferedElseTheContractFails)
     }
 }
 
-TEST_F(cContractTest, TwoOffersInOneFrameAreShownOneAfterTheOtherAndAnEndedOneIsNotHandedOver)
+// Empty requirements hide their lines and are offered at once; two offers in one frame are
+// shown one after the other, and an ended contract is not handed over.
+TEST_F(cContractTest, EmptyRequirementsAreOfferedAtOnceOneOfferAfterTheOther)
 {
     menu().acceptContract(event(2));
     menu().acceptContract(event(2));
+    EXPECT_FALSE(panel(0).getRowNumber(0)->isOwnVisible());
     m_engine.frame();
     ASSERT_TRUE(open(&confirm()));
+    EXPECT_FALSE(confirm().getLine(0).icon->isOwnVisible());
+    EXPECT_FALSE(confirm().getLine(1).number->isOwnVisible());
     EXPECT_EQ(confirm().getStatus(), &panel(0));
     cContractPassConfirm::onOk(nullptr);
     // Nothing runs while the dialog fades out.
