@@ -222,13 +222,18 @@ protected:
     std::unique_ptr<cProfile> m_profile;
 };
 
-TEST_F(cLevelStateGame, ANewPlayerGetsAFileOfTheFactorsAndTheyApplyOnce)
+TEST_F(cLevelStateGame, ANewPlayerGetsAFileOfTheFactorsThatApplyOnceAndTheVariablesAreSavedWithIt)
 {
     start();
     EXPECT_EQ(saved().size(), 20 + 4 * 3u);
     const std::vector<Float> factors = cGameplay::getInstance()->getRandomFactors();
     ASSERT_EQ(factors.size(), 3u);
     EXPECT_EQ(demand(0), 100 + Int(std::trunc(100 * factors[0])));
+    key::Money() = 777;
+    end();
+    const std::string props = readFileBytes(m_engine.data().common("profiles/00000001.xml"));
+    const std::u16string text(reinterpret_cast<const char16_t*>(props.data()), props.size() / 2);
+    EXPECT_NE(text.find(u"\"777\""), std::u16string::npos);
 }
 
 TEST_F(cLevelStateGame, PackagesEarningsNotesAndFactorsSurviveARestart)
@@ -319,16 +324,6 @@ TEST_F(cLevelStateGame, BadPackagesAreLeftOutAPressLiesOnTheGroundAndThePointers
     EXPECT_EQ(cFarm::s_objectOnMouse, list[1]);
     end();
     EXPECT_EQ(cFarm::s_objectOnMouse, nullptr);
-}
-
-TEST_F(cLevelStateGame, TheVariablesAreSavedWithTheLevelState)
-{
-    start();
-    key::Money() = 777;
-    end();
-    const std::string props = readFileBytes(m_engine.data().common("profiles/00000001.xml"));
-    const std::u16string text(reinterpret_cast<const char16_t*>(props.data()), props.size() / 2);
-    EXPECT_NE(text.find(u"\"777\""), std::u16string::npos);
 }
 
 } // namespace

@@ -70,16 +70,6 @@ TEST_F(cTaskDealerTest, TheSuccessorStartsBeforeTheFinishedTaskIsDeleted)
     ASSERT_NE(m_dealer.getTask(), nullptr);
 }
 
-TEST_F(cTaskDealerTest, ATaskReplacedFromOutsideGoesWithoutItsEnd)
-{
-    m_dealer.setTask(task("a"));
-    m_dealer.setTask(task("b"));
-    EXPECT_EQ(m_log, (tLog{"a start", "a deleted", "b start"}));
-    m_log.clear();
-    m_dealer.setTask(nullptr);
-    EXPECT_EQ(m_log, (tLog{"b deleted"}));
-}
-
 TEST_F(cTaskDealerTest, ATaskReplacedWhileItRunsLivesUntilItsStepReturnsAndDoesNotEnd)
 {
     for (const Bool finished : {false, true}) {
@@ -98,24 +88,29 @@ TEST_F(cTaskDealerTest, ATaskReplacedWhileItRunsLivesUntilItsStepReturnsAndDoesN
     }
 }
 
-// The task it already holds, given again, starts again and is never freed under the dealer.
-TEST_F(cTaskDealerTest, TheCurrentTaskGivenAgainStartsAgainAndStays)
+// A task replaced from outside goes without its end; the task the dealer already holds, given
+// again, starts again and is never freed under the dealer.
+TEST_F(cTaskDealerTest, ATaskReplacedFromOutsideGoesWithoutItsEndButTheCurrentOneGivenAgainStays)
 {
     cLoggedTask* current = task("a");
     m_dealer.setTask(current);
     m_dealer.setTask(current);
-    EXPECT_EQ(m_log, (tLog{"a start", "a start"}));
+    m_dealer.setTask(task("b"));
+    EXPECT_EQ(m_log, (tLog{"a start", "a start", "a deleted", "b start"}));
     m_log.clear();
     cLoggedTask* running = task("r");
     running->m_process = [this, running] {
-        m_dealer.setTask(task("b"));
+        m_dealer.setTask(task("c"));
         m_dealer.setTask(running);
         return false;
     };
     m_dealer.setTask(running);
     m_dealer.process();
     EXPECT_EQ(m_dealer.getTask(), running);
-    EXPECT_EQ(m_log, (tLog{"a deleted", "r start", "b start", "b deleted", "r start", "r processed"}));
+    EXPECT_EQ(m_log, (tLog{"b deleted", "r start", "c start", "c deleted", "r start", "r processed"}));
+    m_log.clear();
+    m_dealer.setTask(nullptr);
+    EXPECT_EQ(m_log, (tLog{"r deleted"}));
 }
 
 // A repeating state hands itself over again in its onEnd, possibly followed by a replacement.
