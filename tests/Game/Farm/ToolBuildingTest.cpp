@@ -101,8 +101,9 @@ TEST_F(cToolBuildingTest, TheButtonFollowsWhatIsOnSaleAndTheMoney)
             cUpgradeControls& controls = *building.controls();
             EXPECT_EQ(controls.getButton()->isOwnVisible(), offer.buttonShown) << building.name << " " << offer.level;
             EXPECT_EQ(controls.getCostText()->isOwnVisible(), offer.costShown) << building.name << " " << offer.level;
-            if (offer.buttonShown)
+            if (offer.buttonShown) {
                 EXPECT_EQ(controls.getButton()->isEnabled(), offer.buttonEnabled) << building.name << " " << offer.level;
+            }
             m_engine.platform().getHeadlessSoundLibrary().clearCalls();
             clickUpgrade(building);
             const Int level = offer.buttonEnabled ? offer.level + 1 : offer.level;
@@ -132,8 +133,9 @@ TEST_F(cToolBuildingTest, TheCarriedToolFliesHomeAndTheBuildingStaysEmptyUntilIt
         c.building->setUpgrade(0, false);
         key::PCarry() = c.carry;
         c.building->updateInstrumentView();
-        if (c.flight != NONE)
+        if (c.flight != NONE) {
             EXPECT_EQ(look(*c.building), 6u) << "level 0 without its tool";
+        }
         c.building->getUpgradeControls().getButton()->getOnClick()(nullptr);
         ASSERT_EQ(c.building->getUpgrade(), 1);
         EXPECT_EQ(flight().isFlying(), c.flight != NONE);
@@ -188,8 +190,9 @@ TEST_F(cToolBuildingTest, TheBasketSignShowsTheFirstCropBelowTheTopLevel)
         key::PCC[3] = c.pcc3;
         mow().setUpgrade(c.level, false);
         EXPECT_EQ(mow().getSign()->isOwnVisible(), c.shown) << c.level << " " << c.carry;
-        if (c.shown)
+        if (c.shown) {
             EXPECT_EQ(mow().getSign()->getAnimColumns(), c.crop + 1) << c.level;
+        }
     }
 }
 
