@@ -141,17 +141,14 @@ TEST_F(cTimeline, EqualTimesKeepFileOrderAndUnknownTypesOrIndicesOutOfRangeAreSk
     EXPECT_EQ(m_gameplay->getEvent(4)->index, 4u);
 }
 
-TEST_F(cTimeline, BadTimesFailTheLoadNamingTheFile)
+TEST_F(cTimeline, BadTimesOrNoRestartFailTheLoad)
 {
     for (const char* time : {"1:2", "", "a:b:c", "1:2:", "1;2;3"}) {
         const std::string error = thrownText([&] { start(event(9, time)); });
         EXPECT_EQ(error.substr(0, error.find('\n')), "Invalid time format") << time;
         EXPECT_NE(error.find("\nwhile reading \"Gameplay/Gameplay.xml\"\n"), std::string::npos) << error;
     }
-}
-
-TEST_F(cTimeline, ATimeLineWithoutRestartIsRefused)
-{
+    // A time-line without a restart is refused as well.
     EXPECT_NE(thrownText([&] { start(event(2, "0:01:00")); }, true).find("no main-game-end event"),
               std::string::npos);
 }
