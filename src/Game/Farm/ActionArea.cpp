@@ -190,3 +190,9 @@ Vector2 cActionArea::getGoal(UInt _carry)
     return Vector2(position.x + offset.x, position.y + offset.y);
     GUARD_END("Vector2 cActionArea::getGoal(cPerson::eCarryStates _state)")
 }
+
+Bool cActionArea::isCoveredAtPointer() const
+{
+    const cFarm* farm = cFarm::getInstance();
+    return farm && (farm->isMouseWithObjectOnSprinkle(this) || farm->isMouseWithObjectOnSeed(this));
+}

@@ -37,6 +37,9 @@ public:
     // The press: closes the tutorial's click tip, the button's press, the tooltip fades, one
     // worker job is queued.
     void clicked() override;
+    // A sprinkle or seed package lying under the pointer takes the press: a building beneath
+    // it is only pressed and sends the worker nowhere.
+    Bool isCoveredAtPointer() const;
 
     // Queues one worker job here; every call queues one, the jobs past the last click offset
     // all stand on it.

@@ -50,13 +50,7 @@ void cHoseEffect::loadXML(iXML* _xml_doc)
     // A drop without speed would never arrive.
     if (!(m_speed.x > 0) || !(m_speed.y > 0))
         throw _xml_doc->getDocumentName() + ": the hose's drops need a Speed above zero.";
-    Float frequency = 1.0f / getInterval();
-    readXmlAttribute(_xml_doc, u"Frequency", frequency, &toFloat);
-    try {
-        setFrequency(frequency);
-    } catch (const String& _error) {
-        throw _xml_doc->getDocumentName() + ": " + _error;
-    }
+    loadFrequency(_xml_doc);
     GUARD_END("void cHoseEffect::loadXML(iXML* _xml_doc)")
 }
 

@@ -2,6 +2,9 @@
 #include "Game/Farm/FarmMoment.h"
 #include "Ui/Control.h"
 #include "Ui/Scavenger.h"
+#include "Ui/XmlAttribute.h"
+#include "engine/ValueConvert.h"
+#include "engine/XML.h"
 #include "engine/ErrorStack.h"
 
 #include <cmath>
@@ -75,6 +78,17 @@ public:
         if (!(_frequency > 0) || !std::isfinite(_frequency))
             throw String("A particle effect needs a Frequency above zero.");
         m_interval = 1.0f / _frequency;
+    }
+    // "Frequency" of the effect's file, when it has one; a bad one is refused naming the file.
+    void loadFrequency(iXML* _xml_doc)
+    {
+        Float frequency = 1.0f / m_interval;
+        readXmlAttribute(_xml_doc, u"Frequency", frequency, &toFloat);
+        try {
+            setFrequency(frequency);
+        } catch (const String& _error) {
+            throw _xml_doc->getDocumentName() + ": " + _error;
+        }
     }
 
     // Emits for _dt seconds of the accumulator and removes what is finished; true when that

@@ -34,13 +34,7 @@ void cSprinkleEffect::loadXML(iXML* _xml_doc)
     m_prototype->loadXML(_xml_doc);
     readXmlAttribute(_xml_doc, u"RandAngle", m_randAngle, &toFloat);
     readXmlAttribute(_xml_doc, u"LiveTime", m_liveTime, &toVector2);
-    Float frequency = 1.0f / getInterval();
-    readXmlAttribute(_xml_doc, u"Frequency", frequency, &toFloat);
-    try {
-        setFrequency(frequency);
-    } catch (const String& _error) {
-        throw _xml_doc->getDocumentName() + ": " + _error;
-    }
+    loadFrequency(_xml_doc);
     GUARD_END("void cSprinkleEffect::loadXML(iXML* _xml_doc)")
 }
 

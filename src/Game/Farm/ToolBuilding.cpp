@@ -111,8 +111,7 @@ void cToolBuilding::upgradeFromButton()
 void cToolBuilding::clicked()
 {
     GUARD_BEGIN
-    const cFarm* farm = cFarm::getInstance();
-    if (farm && (farm->isMouseWithObjectOnSprinkle(nullptr) || farm->isMouseWithObjectOnSeed(nullptr)))
+    if (isCoveredAtPointer())
         cButtonPrototype::clicked();
     else
         cActionArea::clicked();

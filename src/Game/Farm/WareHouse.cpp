@@ -137,8 +137,7 @@ void cWareHouse::process()
 void cWareHouse::clicked()
 {
     GUARD_BEGIN
-    const cFarm* farm = cFarm::getInstance();
-    if (farm && (farm->isMouseWithObjectOnSprinkle(this) || farm->isMouseWithObjectOnSeed(this)))
+    if (isCoveredAtPointer())
         cButtonPrototype::clicked();
     else
         cActionArea::clicked();

@@ -287,10 +287,8 @@ Bool cWaterSource::isPointerOn(cBuyButton* _button)
 void cWaterSource::clicked()
 {
     GUARD_BEGIN
-    const cFarm* farm = cFarm::getInstance();
     // A press on its own buttons, or on a sprinkle or package standing over it, is no errand.
-    if (isPointerOn(m_upgradeButton) || isPointerOn(m_sprinkleButton) ||
-        (farm && (farm->isMouseWithObjectOnSprinkle(this) || farm->isMouseWithObjectOnSeed(this))))
+    if (isPointerOn(m_upgradeButton) || isPointerOn(m_sprinkleButton) || isCoveredAtPointer())
         cFieldObject::clicked();
     else
         cActionArea::clicked();

@@ -37,8 +37,9 @@ TEST_F(cWareHouseTest, AddingStoresOnlyWhatFits)
         EXPECT_EQ(warehouse().addGoods(4, move.asked, true, false), move.moved) << move.stored << "+" << move.asked;
         EXPECT_EQ(warehouse().getGoodCount(4), move.after);
         EXPECT_EQ(warehouse().getFreeSpace(), 30 - move.after);
-        if (move.moved)
+        if (move.moved) {
             EXPECT_EQ(cGameMenu::getInstance()->getWareLoading()->getValue(), move.after * 100.0f / 30.0f) << "the gauge";
+        }
     }
     EXPECT_EQ(warehouse().getLoadingPercent(), 100.0f / 3.0f);
 }
