@@ -105,4 +105,27 @@ TEST(FontBaking, UnreadableFontOrUnwritableOutputIsAnError)
     EXPECT_THROW(saveBakedFont(baked, folder.file("a.fnt"), folder.file("no/such/folder.png")), String);
 }
 
+// A font the system lacks is named with the Debian package that brings it.
+TEST(FontBaking, AMissingDejaVuFontNamesItsPackage)
+{
+    cTempFolder folder;
+    const struct {
+        const char* name;
+        const char* says;
+    } cases[] = {
+        {"DejaVuSansCondensed-Bold.ttf", "apt-get install fonts-dejavu-extra"},
+        {"DejaVuSerif.ttf", "apt-get install fonts-dejavu-core"},
+        {"Other.ttf", "Cannot read the TrueType font"},
+    };
+    for (const auto& c : cases) {
+        try {
+            bakeFont(folder.file(c.name), 16, getDefaultCharRuns());
+            ADD_FAILURE() << c.name;
+        } catch (const String& _error) {
+            EXPECT_NE(_error.find(c.says), String::npos) << _error;
+            EXPECT_NE(_error.find(c.name), String::npos) << _error;
+        }
+    }
+}
+
 } // namespace

@@ -1,5 +1,7 @@
 #include "FontBaker.h"
 
+#include "FontPackage.h"
+
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include <stb_image_write.h>
@@ -43,7 +45,7 @@ tFace openFace(FT_Library _library, const String& _path, UInt _pixelSize)
 {
     FT_Face face = nullptr;
     if (FT_New_Face(_library, _path.c_str(), 0, &face) != 0)
-        throw String("Cannot read the TrueType font " + _path + ".");
+        throw String(missingFontMessage(_path));
     tFace owned(face);
     if (_pixelSize == 0 || FT_Set_Pixel_Sizes(face, 0, _pixelSize) != 0)
         throw String("The font " + _path + " has no size " + std::to_string(_pixelSize) + ".");

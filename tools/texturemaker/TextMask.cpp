@@ -1,5 +1,7 @@
 #include "TextMask.h"
 
+#include "FontPackage.h"
+
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
@@ -58,7 +60,7 @@ sMask renderText(const sLayer& _layer)
     FT_Face face = nullptr;
     const String path = fontFile(_layer.font);
     if (FT_New_Face(library, path.c_str(), 0, &face) != 0)
-        throw String("Cannot read the TrueType font " + path + ".");
+        throw String(missingFontMessage(path));
     const std::unique_ptr<FT_FaceRec_, sFaceDeleter> ownedFace(face);
     FT_Set_Pixel_Sizes(face, 0, FT_UInt(std::lround(_layer.box[2])));
 
