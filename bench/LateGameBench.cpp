@@ -5,8 +5,8 @@
 // (a frame must not cost more the longer the game has run), with the memory held at ten and
 // at sixty minutes; 65 growing fields alone; and the process's peak memory.
 #include "Game/Farm/Farm.h"
-#include "Game/Farm/FarmFieldTile.h"
-#include "Game/Farm/Person.h"
+#include "Game/Farm/Fields/FarmFieldTile.h"
+#include "Game/Farm/Worker/Person.h"
 #include "Game/Game.h"
 #include "Game/GameKeys.h"
 #include "Game/GameMenu/GameMenu.h"

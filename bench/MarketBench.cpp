@@ -4,7 +4,7 @@
 // refresh), and the whole frame it sits in (clock, time-line, views, draw pass).
 #include "engine/Engine.h"
 #include "engine/Logic.h"
-#include "Game/Farm/WareHouse.h"
+#include "Game/Farm/Buildings/WareHouse.h"
 #include "Game/Game.h"
 #include "Game/GameKeys.h"
 #include "Game/GameMenu/GameMenu.h"

@@ -3,10 +3,10 @@
 // jet arcing to a field. Against it the same farm standing dry, so the difference is the
 // water's share, whatever the machine.
 #include "Game/Farm/Farm.h"
-#include "Game/Farm/HoseEffect.h"
-#include "Game/Farm/Sprinkle.h"
-#include "Game/Farm/SprinkleEffect.h"
-#include "Game/Farm/WaterSource.h"
+#include "Game/Farm/Water/HoseEffect.h"
+#include "Game/Farm/Water/Sprinkle.h"
+#include "Game/Farm/Water/SprinkleEffect.h"
+#include "Game/Farm/Water/WaterSource.h"
 #include "Game/Game.h"
 #include "Game/GameKeys.h"
 #include "engine/Engine.h"

@@ -1,6 +1,12 @@
 # One library per source folder: every .cpp in the folder (not its sub-folders) belongs to it.
+# A folder named with TREE_ in front ("TREE_Game/Farm") takes its sub-folders too: a part of
+# the game sorted into folders of its own that still builds as one library.
 function(furrow_library name dir)
-    file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+    if(dir MATCHES "^TREE_(.*)$")
+        file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_MATCH_1}/*.cpp)
+    else()
+        file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+    endif()
     if(NOT sources)
         # A folder whose code has not arrived yet still gives a library to link.
         set(sources ${PROJECT_SOURCE_DIR}/cmake/empty.cpp)
@@ -12,7 +18,11 @@ endfunction()
 
 # One test program per tests/ folder, every TEST registered with ctest on its own.
 function(furrow_tests name dir)
-    file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+    if(dir MATCHES "^TREE_(.*)$")
+        file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_MATCH_1}/*.cpp)
+    else()
+        file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+    endif()
     if(NOT sources)
         return()
     endif()

@@ -1,5 +1,5 @@
 #include "Game/Game.h"
-#include "Game/Ui/Shell.h"
+#include "Game/Shell/Shell.h"
 #include "engine/Entry.h"
 #include "engine/ErrorStack.h"
 #include "engine/FatalError.h"

@@ -1,7 +1,7 @@
 #include "Game/Game.h"
 
 #include "engine/ErrorStack.h"
-#include "Game/Farm/WareHouse.h"
+#include "Game/Farm/Buildings/WareHouse.h"
 #include "Game/GameKeys.h"
 #include "Game/GameMenu/GameMenu.h"
 

@@ -6,7 +6,7 @@
 #include "engine/LogManager.h"
 #include "engine/Profile.h"
 #include "Game/Farm/Farm.h"
-#include "Game/Farm/SeedPackage.h"
+#include "Game/Farm/Seeds/SeedPackage.h"
 #include "Game/Game.h"
 #include "Game/GameMenu/GameMenu.h"
 #include "Game/Timeline/Gameplay.h"

@@ -3,7 +3,7 @@
 #include "engine/GameVariables.h"
 #include "engine/Profile.h"
 #include "Game/Farm/Farm.h"
-#include "Game/Farm/SeedPackage.h"
+#include "Game/Farm/Seeds/SeedPackage.h"
 #include "Game/GameMenu/GameMenu.h"
 #include "Game/LevelState.h"
 #include "Game/Timeline/Gameplay.h"

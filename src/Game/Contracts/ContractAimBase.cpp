@@ -6,7 +6,7 @@
 #include "engine/XML.h"
 #include "Game/Contracts/ContractDialogs.h"
 #include "Game/Farm/TextMoney.h"
-#include "Game/Farm/WareHouse.h"
+#include "Game/Farm/Buildings/WareHouse.h"
 #include "Game/Game.h"
 #include "Game/GameMenu/GameMenu.h"
 #include "Game/Timeline/GameEvent.h"

@@ -2,7 +2,7 @@
 
 #include "engine/ErrorStack.h"
 #include "Game/Contracts/ContractDialogs.h"
-#include "Game/Farm/ContractLetterSlot.h"
+#include "Game/Farm/Letters/ContractLetterSlot.h"
 #include "Game/Farm/Farm.h"
 #include "Game/Game.h"
 #include "Game/GameKeys.h"

@@ -10,7 +10,7 @@
 #include "Game/Contracts/ContractAim.h"
 #include "Game/Contracts/ContractDialogs.h"
 #include "Game/Contracts/ContractPassConfirm.h"
-#include "Game/Farm/WareHouse.h"
+#include "Game/Farm/Buildings/WareHouse.h"
 #include "Game/Game.h"
 #include "Game/GameKeys.h"
 #include "Game/GameMenu/GameMenu.h"

@@ -1,7 +1,7 @@
 #include "Game/Farm/ActionArea.h"
 
 #include "Game/Farm/Farm.h"
-#include "Game/Farm/Person.h"
+#include "Game/Farm/Worker/Person.h"
 #include "Game/GameKeys.h"
 #include "Game/Tutorial/TutorialManager.h"
 #include "Ui/Picture.h"

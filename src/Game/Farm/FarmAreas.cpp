@@ -1,7 +1,7 @@
 // The farm's register of action areas and the questions about what stands where.
 #include "Game/Farm/ActionArea.h"
 #include "Game/Farm/Farm.h"
-#include "Game/Farm/Person.h"
+#include "Game/Farm/Worker/Person.h"
 #include "engine/ErrorStack.h"
 #include "engine/Logic.h"
 #include "Ui/Scavenger.h"

@@ -2,10 +2,10 @@
 // pointer, the field-destroy event, and the sprinkles that water them.
 #include "Game/Farm/Farm.h"
 
-#include "Game/Farm/FarmFieldTile.h"
+#include "Game/Farm/Fields/FarmFieldTile.h"
 #include "Game/Farm/FarmMoment.h"
-#include "Game/Farm/SeedPackage.h"
-#include "Game/Farm/Sprinkle.h"
+#include "Game/Farm/Seeds/SeedPackage.h"
+#include "Game/Farm/Water/Sprinkle.h"
 #include "Game/Farm/TextMoney.h"
 #include "Game/Game.h"
 #include "Game/GameRandom.h"

@@ -1,4 +1,4 @@
-#include "Game/Farm/ContractLetterSlot.h"
+#include "Game/Farm/Letters/ContractLetterSlot.h"
 #include "Game/Farm/Farm.h"
 #include "Game/GameKeys.h"
 #include "engine/ErrorStack.h"

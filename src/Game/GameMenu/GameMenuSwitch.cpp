@@ -1,15 +1,15 @@
 #include "Game/GameMenu/GameMenu.h"
 
 #include "engine/ErrorStack.h"
-#include "Game/Farm/BuySeeds.h"
+#include "Game/Farm/Seeds/BuySeeds.h"
 #include "Game/Farm/Farm.h"
-#include "Game/Farm/Journal.h"
-#include "Game/Farm/WareDetail.h"
+#include "Game/Farm/Letters/Journal.h"
+#include "Game/Farm/Buildings/WareDetail.h"
 #include "Game/Game.h"
 #include "Game/Manufacture/BuyBuilding.h"
 #include "Game/Manufacture/Manufacture.h"
 #include "Game/Market/Market.h"
-#include "Game/Menu.h"
+#include "Game/Shell/Menu.h"
 #include "Game/Tutorial/TutorialManager.h"
 
 #include <initializer_list>

@@ -1,7 +1,7 @@
 // The tutorial's steps on the production screen.
 #include "Game/Manufacture/Manufacture.h"
 
-#include "Game/Farm/WareHouse.h"
+#include "Game/Farm/Buildings/WareHouse.h"
 #include "Game/Game.h"
 #include "Game/Manufacture/ProductionHouse.h"
 #include "Game/Tutorial/TutorialManager.h"

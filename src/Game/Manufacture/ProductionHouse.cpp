@@ -10,7 +10,7 @@
 #include "engine/Timer.h"
 #include "engine/ValueConvert.h"
 #include "engine/XML.h"
-#include "Game/Farm/WareHouse.h"
+#include "Game/Farm/Buildings/WareHouse.h"
 #include "Game/Game.h"
 #include "Game/GameKeys.h"
 #include "Game/GameMenu/GameMenu.h"

@@ -8,7 +8,7 @@
 #include "engine/TextConvert.h"
 #include "engine/ValueConvert.h"
 #include "engine/XML.h"
-#include "Game/Farm/WareHouse.h"
+#include "Game/Farm/Buildings/WareHouse.h"
 #include "Game/GameKeys.h"
 #include "Game/GameRandom.h"
 #include "Game/Market/SellLaw.h"

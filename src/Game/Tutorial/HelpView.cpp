@@ -1,7 +1,7 @@
 #include "Game/Tutorial/HelpView.h"
 
 #include "Ui/ChildParts.h"
-#include "Game/Menu.h"
+#include "Game/Shell/Menu.h"
 #include "Ui/MultilineText.h"
 #include "Ui/Picture.h"
 #include "Ui/ViewFile.h"

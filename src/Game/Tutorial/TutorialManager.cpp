@@ -4,7 +4,7 @@
 #include "engine/ResourceManager.h"
 #include "engine/ValueConvert.h"
 #include "engine/XML.h"
-#include "Game/Farm/BuySeeds.h"
+#include "Game/Farm/Seeds/BuySeeds.h"
 #include "Game/Game.h"
 #include "Game/GameKeys.h"
 #include "Game/GameMenu/GameMenu.h"

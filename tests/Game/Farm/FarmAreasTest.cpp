@@ -1,7 +1,7 @@
-#include "Game/Farm/DigBuilding.h"
+#include "Game/Farm/Buildings/DigBuilding.h"
 #include "Game/Farm/FarmHarness.h"
-#include "Game/Farm/MowBuilding.h"
-#include "Game/Farm/WareHouse.h"
+#include "Game/Farm/Buildings/MowBuilding.h"
+#include "Game/Farm/Buildings/WareHouse.h"
 
 #include <gtest/gtest.h>
 

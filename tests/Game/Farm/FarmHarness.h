@@ -1,8 +1,8 @@
 #pragma once
 #include "Game/Farm/ActionArea.h"
 #include "Game/Farm/Farm.h"
-#include "Game/Farm/Person.h"
-#include "Game/Farm/WaterSource.h"
+#include "Game/Farm/Worker/Person.h"
+#include "Game/Farm/Water/WaterSource.h"
 #include "Game/GameHarness.h"
 
 #include <string>

@@ -1,12 +1,12 @@
 #pragma once
-#include "Game/Farm/WareHouse.h"
+#include "Game/Farm/Buildings/WareHouse.h"
 #include "Game/GameHarness.h"
 #include "Game/GameMenu/GameMenu.h"
 #include "Game/Manufacture/BuyBuilding.h"
 #include "Game/Manufacture/HouseKind.h"
 #include "Game/Manufacture/Manufacture.h"
 #include "Game/Manufacture/ProductionHouse.h"
-#include "Game/Ui/AwardManager.h"
+#include "Game/Awards/AwardManager.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #pragma once
-#include "../GameHarness.h"
+#include "Game/GameHarness.h"
 #include "Game/Farm/Farm.h"
-#include "Game/Farm/WareHouse.h"
+#include "Game/Farm/Buildings/WareHouse.h"
 #include "Game/Market/Market.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 #include "Game/Tutorial/TutorialHarness.h"
 
 #include "Game/Contracts/ContractProvide.h"
-#include "Game/Farm/WareHouse.h"
+#include "Game/Farm/Buildings/WareHouse.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
 #pragma once
 #include "engine/Timer.h"
-#include "Game/Farm/BuySeeds.h"
+#include "Game/Farm/Seeds/BuySeeds.h"
 #include "Game/GameHarness.h"
 #include "Game/GameMenu/GameMenu.h"
 #include "Game/Manufacture/BuyBuilding.h"

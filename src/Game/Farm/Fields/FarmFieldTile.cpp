@@ -1,0 +1,345 @@
+#include "Game/Farm/Fields/FarmFieldTile.h"
+
+#include "Game/Farm/Farm.h"
+#include "Game/Farm/FarmMoment.h"
+#include "Game/Farm/Fields/FieldTileDie.h"
+#include "Game/Farm/Fields/FieldTileGrowUp.h"
+#include "Game/Farm/Fields/FieldTileGrowing.h"
+#include "Game/Farm/Fields/FieldTilePloughted.h"
+#include "Game/GameKeys.h"
+#include "Game/Tutorial/TutorialManager.h"
+#include "Ui/Picture.h"
+#include "Ui/ViewFile.h"
+#include "engine/ErrorStack.h"
+#include "engine/Resource.h"
+#include "engine/SoundManager.h"
+
+#include <algorithm>
+
+namespace {
+
+// The tip that asks for fertiliser on a field that has none left.
+constexpr eTips NO_FERTILITY_TIP = 49;
+// While these tips explain the harvest, the fields keep their water and fertility.
+constexpr eTips HARVEST_TIPS[] = {3, 4};
+// Fields stand in rows of this many positions.
+constexpr UInt ROW_LENGTH = 17;
+
+Float drawBetween(const Vector2& _range)
+{
+    return _range.x + (_range.y - _range.x) * farm::random01();
+}
+
+} // namespace
+
+void cFarmFieldTile::sReleaseResource::operator()(iResource* _resource) const
+{
+    _resource->release();
+}
+
+cFarmFieldTile::cFarmFieldTile(cView* _parent, UInt _row, UInt _position, Int _upgradeIndex)
+    : cActionArea(_parent, AAT_FIELD), m_index(_position + ROW_LENGTH * _row), m_upgradeIndex(_upgradeIndex),
+      m_waterSign(new cPicture(this)), m_readySign(new cPicture(this)), m_fertilSign(new cPicture(this)),
+      m_cover(new cPicture(this))
+{
+    GUARD_BEGIN
+    loadViewFile(this, DATA_FILE);
+    // Fields grow while another screen is shown.
+    absoluteEnable();
+    updateUpgrade(key::fcu(), key::fua());
+    GUARD_END("cFarmFieldTile::cFarmFieldTile(cView* _parent, UInt _row, UInt _position, Int _upgrade_index)")
+}
+
+cFarmFieldTile::~cFarmFieldTile()
+{
+    if (cFarm* farm = cFarm::getInstance())
+        farm->unlightField(this);
+}
+
+Bool cFarmFieldTile::isOwned() const
+{
+    return key::fcu() >= m_upgradeIndex;
+}
+
+cFarmFieldTile::eFieldStatus cFarmFieldTile::getStatus() const
+{
+    return eFieldStatus(key::FFS[m_index]);
+}
+
+void cFarmFieldTile::setStatus(eFieldStatus _status)
+{
+    GUARD_BEGIN
+    UInt& stored = key::FFS[m_index];
+    if (stored != _status)
+        stored = _status;
+    GUARD_END("void cFarmFieldTile::setStatus(eFieldStatus _status)")
+}
+
+cGame::eCultivationType cFarmFieldTile::getCultivationType() const
+{
+    return cGame::eCultivationType(key::FFC[m_index]);
+}
+
+void cFarmFieldTile::setCultivationType(cGame::eCultivationType _crop)
+{
+    GUARD_BEGIN
+    if (_crop >= cGame::CULTIVATION_COUNT)
+        throw "bad crop";
+    UInt& stored = key::FFC[m_index];
+    if (stored == _crop)
+        return;
+    stored = _crop;
+    playAnimation();
+    drawRates();
+    GUARD_END("void cFarmFieldTile::setCultivationType(cGame::eCultivationType _type)")
+}
+
+Float cFarmFieldTile::getProgres() const
+{
+    return key::FFP[m_index];
+}
+
+void cFarmFieldTile::setProgres(Float _seconds)
+{
+    Float& stored = key::FFP[m_index];
+    if (stored != _seconds)
+        stored = _seconds;
+}
+
+Float cFarmFieldTile::getWater() const
+{
+    return key::FFW[m_index];
+}
+
+void cFarmFieldTile::setWater(Float _water)
+{
+    GUARD_BEGIN
+    const Float water = std::max(0.0f, _water);
+    Float& stored = key::FFW[m_index];
+    if (stored != water)
+        stored = water;
+    if (water <= m_waterSignLevel)
+        m_waterSign->show();
+    else
+        m_waterSign->hide();
+    // The award for a farm that never runs dry counts from the moment no field is dry.
+    const cFarm* farm = cFarm::getInstance();
+    if (farm && farm->haveAnyDryField()) {
+        key::awNoDry() = false;
+        key::awNoDryTime() = 0;
+    } else if (!key::awNoDry()) {
+        key::awNoDry() = true;
+        key::awNoDryTime() = 0;
+    }
+    m_waterRate = drawBetween(m_absorb[getCultivationType()].water);
+    GUARD_END("void cFarmFieldTile::setWater(Float _water)")
+}
+
+Float cFarmFieldTile::getFertility() const
+{
+    return key::FFF[m_index];
+}
+
+void cFarmFieldTile::setFertility(Float _fertility)
+{
+    GUARD_BEGIN
+    const Float fertility = std::max(0.0f, _fertility);
+    Float& stored = key::FFF[m_index];
+    if (stored != fertility)
+        stored = fertility;
+    if (fertility <= m_fertilSignLevel)
+        m_fertilSign->show();
+    else
+        m_fertilSign->hide();
+    m_fertilityRate = drawBetween(m_absorb[getCultivationType()].fertility);
+    GUARD_END("void cFarmFieldTile::setFertility(Float _fertility)")
+}
+
+Float cFarmFieldTile::addWater(Float _amount)
+{
+    GUARD_BEGIN
+    const Float room = m_waterCapacity - getWater();
+    if (_amount > room) {
+        setWater(m_waterCapacity);
+        return _amount - std::max(0.0f, room);
+    }
+    setWater(getWater() + _amount);
+    return 0;
+    GUARD_END("Float cFarmFieldTile::addWater(Float _amount)")
+}
+
+void cFarmFieldTile::drawRates()
+{
+    const sAbsorb& absorb = m_absorb[getCultivationType()];
+    m_waterRate = drawBetween(absorb.water);
+    m_fertilityRate = drawBetween(absorb.fertility);
+}
+
+void cFarmFieldTile::drawReadySign(Bool _show)
+{
+    if (_show)
+        m_readySign->show();
+    else
+        m_readySign->hide();
+}
+
+void cFarmFieldTile::showCover(const cState& _look)
+{
+    static_cast<cState&>(*m_cover) = _look;
+    m_cover->setTransformDirty();
+    m_cover->show();
+}
+
+void cFarmFieldTile::setUnderWater(Bool _under)
+{
+    GUARD_BEGIN
+    if (!m_initialised)
+        return;
+    if (_under)
+        showCover(m_underWaterState);
+    else
+        m_cover->hide();
+    GUARD_END("void cFarmFieldTile::setUnderWater(Bool _under_water)")
+}
+
+void cFarmFieldTile::playAnimation()
+{
+    GUARD_BEGIN
+    const UInt crop = getCultivationType();
+    if (m_shownLook != Int(crop)) {
+        // The look's clock is the growth: it never runs or loops by itself.
+        const Float clock = getAnimTime();
+        static_cast<cState&>(*this) = m_cropLooks[crop];
+        setPlayAnimation(false);
+        setAnimLoop(false);
+        setAnimTime(std::min(clock, getAnimLength()));
+        m_shownLook = Int(crop);
+        if (!m_crops[crop].textureMask.empty())
+            setMaskTexture(m_crops[crop].textureMask);
+    }
+    setTransformDirty();
+    GUARD_END("void cFarmFieldTile::playAnimation()")
+}
+
+Float cFarmFieldTile::getPloughtToGrassTime() const
+{
+    return m_ploughtToGrassTime * (0.95f + 0.1f * farm::random01());
+}
+
+Float cFarmFieldTile::getCreationTime(UInt _crop)
+{
+    const cGame* game = cGame::getInstance();
+    const cGame::sProdInfo* info = game ? game->getCultivationInfo(cGame::eCultivationType(_crop)) : nullptr;
+    return info ? info->CreationTime : 0;
+}
+
+Float cFarmFieldTile::getDieTime(UInt _crop)
+{
+    const cGame* game = cGame::getInstance();
+    const cGame::sProdInfo* info = game ? game->getCultivationInfo(cGame::eCultivationType(_crop)) : nullptr;
+    return info ? info->DieTime : 0;
+}
+
+void cFarmFieldTile::playSound(iResource* _sound)
+{
+    cSoundManager* sound = cSoundManager::getInstance();
+    if (_sound && sound)
+        sound->play(_sound);
+}
+
+void cFarmFieldTile::playDeathSound()
+{
+    playSound(m_deathSound.get());
+}
+
+void cFarmFieldTile::playReadySound()
+{
+    playSound(m_readySound.get());
+}
+
+void cFarmFieldTile::updateUpgrade(Int _current, Int _avail)
+{
+    GUARD_BEGIN
+    const Bool owned = m_upgradeIndex <= _current;
+    if (_avail >= m_upgradeIndex && _current + 1 == m_upgradeIndex) {
+        showCover(m_readyToBuyState);
+        drawReadySign(false);
+    } else if (owned && !m_initialised) {
+        m_cover->hide();
+        m_initialised = true;
+        playAnimation();
+        drawReadySign(false);
+        restoreGrowth();
+    } else if (!owned) {
+        showCover(m_hideState);
+        drawReadySign(false);
+    }
+    GUARD_END("void updateUpgrade(Int _current_upgrade, Int _upgrade_avail)")
+}
+
+void cFarmFieldTile::restoreGrowth()
+{
+    const UInt crop = getCultivationType();
+    const Float total = getCreationTime(crop);
+    const sCropRecord& record = m_crops[crop];
+    Float left = getProgres();
+    cTask* state = nullptr;
+    switch (getStatus()) {
+    case FS_GROWING: {
+        const Bool wilted = crop != cGame::GRASS ? !hasFertility() : !hasWater();
+        if (wilted) {
+            setAnimFrame(record.notGrowFrame);
+            left = total - record.notGrowTime;
+            setProgres(left);
+        } else {
+            setAnimTime(total > 0 ? (total - left) / total * getAnimLength() : 0);
+        }
+        state = new cFieldTileGrowing(this, left);
+        break;
+    }
+    case FS_READY:
+        setAnimFrame(getFramesCount() - 1);
+        drawReadySign(true);
+        state = new cFieldTileGrowUp(this);
+        break;
+    case FS_PLOUGHED:
+        setAnimFrame(0);
+        state = new cFieldTilePloughted(this, left);
+        break;
+    default:
+        setAnimFrame(0);
+        state = new cFieldTileDie(this);
+        break;
+    }
+    m_dealer.setTask(state);
+    setWater(getWater());
+    setFertility(getFertility());
+}
+
+void cFarmFieldTile::absoluteProcess()
+{
+    GUARD_BEGIN
+    cActionArea::absoluteProcess();
+    if (!m_initialised)
+        return;
+    const Float dt = farm::frameTime();
+    m_dealer.process();
+    const cTutorialManager* tutorial = farm::tutorial();
+    for (eTips tip : HARVEST_TIPS)
+        if (tutorial && tutorial->isCurrentTip(tip))
+            return;
+    setWater(std::max(0.0f, getWater() - dt * m_waterRate));
+    // A ripe crop keeps its fertility.
+    if (getStatus() != FS_READY)
+        setFertility(std::max(0.0f, getFertility() - dt * m_fertilityRate));
+    GUARD_END("void cFarmFieldTile::absoluteProcess()")
+}
+
+void cFarmFieldTile::process()
+{
+    GUARD_BEGIN
+    if (m_initialised && getFertility() == 0 && farm::isOnScreen() && farm::canRunTip(NO_FERTILITY_TIP))
+        farm::runArrowHelpTip(NO_FERTILITY_TIP, this);
+    cActionArea::process();
+    GUARD_END("void cFarmFieldTile::process()")
+}

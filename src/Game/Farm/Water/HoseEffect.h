@@ -1,0 +1,47 @@
+#pragma once
+#include "Game/Farm/Water/HoseWaterParticle.h"
+#include "Game/Farm/Water/ParticleSystem.h"
+
+// The hose's jet of water: drops fly from the nozzle to random points around the watered
+// field, each timed to land there. It stays on the farm for the whole game, idle between jobs.
+class cHoseEffect : public cParticleSystemMy<cHoseWaterParticle> {
+public:
+    static constexpr Float DEFAULT_FREQUENCY = 15.0f;
+
+    // Reads the drop, the speeds and the spread from _path.
+    cHoseEffect(cView* _parent, const String& _path);
+
+    // The drop's picture keys and "MaxScale", then "Speed" (minimum, maximum, pixels a second,
+    // both above zero), "DistortionRadius" and "Frequency" (above zero).
+    void loadXML(iXML* _xml_doc) override;
+    // The effect runs in the absolute pass, so the spray goes on behind other screens.
+    void process() override {}
+    void absoluteProcess() override;
+
+    // Sprays from _nozzle towards _target until stopped; _angle, in degrees, is the nozzle's.
+    void startHose(const Vector2& _nozzle, const Vector2& _target, Float _angle);
+
+    cHoseWaterParticle* getPrototype() const { return m_prototype; }
+    const Vector2& getSpeed() const { return m_speed; }
+    Float getDistortionRadius() const { return m_distortionRadius; }
+    Float getAngle() const { return m_angle; }
+    const Vector2& getStart() const { return m_start; }
+    const Vector2& getTarget() const { return m_target; }
+
+protected:
+    cHoseWaterParticle* genFunc() override;
+
+private:
+    static Bool isFinished(cHoseWaterParticle* _drop) { return _drop->isFinished(); }
+
+    // A child of the effect, never shown: every drop is a copy.
+    cHoseWaterParticle* m_prototype;
+    Vector2 m_speed{0, 0};
+    Float m_distortionRadius = 0;
+    Float m_angle = 0;
+    Vector2 m_start{0, 0};
+    Vector2 m_target{0, 0};
+};
+
+// _v turned by _degrees, clockwise on the screen for a positive angle.
+Vector2 turnVector(const Vector2& _v, Float _degrees);

@@ -1,0 +1,18 @@
+#pragma once
+#include "Game/Farm/Worker/Jobs/PersonTimedJob.h"
+
+class cFarmFieldTile;
+
+// The worker turns a field over with the spade, or with the tractor from the first upgrade on.
+class cPersonPloughting : public cPersonTimedJob {
+public:
+    explicit cPersonPloughting(cFarmFieldTile* _field) : m_field(_field) {}
+
+protected:
+    Float duration() const override;
+    void begin() override;
+    void finish() override;
+
+private:
+    cFarmFieldTile* m_field;
+};

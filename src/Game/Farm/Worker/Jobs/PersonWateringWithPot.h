@@ -1,0 +1,18 @@
+#pragma once
+#include "Game/Farm/Worker/Jobs/PersonTimedJob.h"
+
+class cFarmFieldTile;
+
+// The worker pours the whole can over a field; what the field cannot take stays in the can.
+class cPersonWateringWithPot : public cPersonTimedJob {
+public:
+    explicit cPersonWateringWithPot(cFarmFieldTile* _field) : m_field(_field) {}
+
+protected:
+    Float duration() const override;
+    void begin() override;
+    void finish() override;
+
+private:
+    cFarmFieldTile* m_field;
+};

@@ -1,0 +1,163 @@
+#include "Game/Farm/Fields/FarmFieldTile.h"
+#include "Game/Farm/FarmHarness.h"
+#include "Game/Farm/Fields/FieldTileGrowing.h"
+#include "Game/Farm/TextMoney.h"
+#include "Game/GameRandom.h"
+#include "Ui/Picture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Its look has 10 frames over 10 s of clock.
+std::string fieldXml(const std::string& _capacity = "10")
+{
+    std::string crops;
+    for (const char* crop : {"GRASS", "TOMATOES"})
+        crops += std::string("<") + crop + " FramePerStage0=\"2\" FramePerStage1=\"3\" NotGrowFrame=\"4\"><GROWING "
+                 "frames_count=\"10\" anim_columns=\"10\" anim_length=\"10\" /></" + crop + ">";
+    return makeXml16("<FarmField position=\"0 0\" size=\"40 20\" water_capacity=\"" + _capacity +
+                     "\" fertil_capacity=\"10\" water_sign_level=\"2\" fertil_sign_level=\"2\" PloughtToGrassTime=\"20\" "
+                     "BeginGrowFrame=\"3\"><ClickOffsetList><O Offset=\"0 0\" /></ClickOffsetList><States>" + crops +
+                     "</States></FarmField>");
+}
+
+std::string farmXml(int _fields)
+{
+    std::string fields;
+    for (int i = 0; i < _fields; ++i)
+        fields += "<F UpgradeIndex=\"" + std::to_string(i % 3) + "\" Center=\"" + std::to_string(100 + i * 50) + " 300\" />";
+    return makeXml16("<Farm Visible=\"1\" Enable=\"1\" MoveSpeed=\"2400\"><FieldsBuyCostText><Coin /></FieldsBuyCostText>"
+                     "<UpgradePrices><P Price=\"0\" /><P Price=\"100\" /><P Price=\"200\" /><P Price=\"300\" /></UpgradePrices>"
+                     "<FieldArray>" + fields + "</FieldArray></Farm>");
+}
+
+class cFieldTest : public cFarmTest {
+protected:
+    explicit cFieldTest(int _fields = 3)
+        : cFarmTest({{"game.xml", growingGameXml()}, {"Farm/ActionAreas/FarmField.xml", fieldXml()},
+                     {"UI/gameUI/farm.xml", farmXml(_fields)}})
+    {
+    }
+    cFarmFieldTile& field(size_t _i) { return *farm().getFields().at(_i); }
+    // Every field's variables as the profile holds them, and a new farm built over them.
+    void rebuildField0(UInt _status, UInt _crop, Float _water, Float _fertility, Float _left)
+    {
+        key::FFS[0] = _status;
+        key::FFC[0] = _crop;
+        key::FFW[0] = _water;
+        key::FFF[0] = _fertility;
+        key::FFP[0] = _left;
+        m_tile = new cFarmFieldTile(ground(), 0, 0, 0);
+    }
+    cFarmFieldTile* m_tile = nullptr;
+};
+
+TEST_F(cFieldTest, OwnershipFollowsTheFieldLevelsBoughtAndReleased)
+{
+    struct sCase {
+        Int fcu, fua;
+        Bool owned[3];
+        Bool covered[3];
+    };
+    for (const sCase& test : {sCase{0, 0, {true, false, false}, {false, true, true}},
+                              sCase{0, 1, {true, false, false}, {false, true, true}}}) {
+        key::fcu() = test.fcu;
+        key::fua() = test.fua;
+        for (size_t i = 0; i < 3; ++i) {
+            field(i).updateUpgrade(test.fcu, test.fua);
+            EXPECT_EQ(field(i).isInitialised(), test.owned[i]) << i;
+            EXPECT_EQ(field(i).getCover()->isOwnVisible(), test.covered[i]) << i;
+        }
+    }
+}
+
+TEST_F(cFieldTest, FieldSalesOfferTheNextReleasedLevel)
+{
+    EXPECT_FALSE(farm().getFieldsBuyButton()->isOwnVisible());
+    farm().setFieldsUpgradeAvail(1);
+    EXPECT_TRUE(farm().getFieldsBuyButton()->isOwnVisible());
+    EXPECT_EQ(farm().getFieldsBuyCostText()->getString(), u"100");
+    cGame::setMoney(99);
+    farm().buyFields();
+    EXPECT_EQ(key::fcu(), 0);
+    cGame::setMoney(150);
+    farm().buyFields();
+    EXPECT_EQ(key::fcu(), 1);
+    EXPECT_EQ(cGame::getMoney(), 50);
+    EXPECT_TRUE(field(1).isInitialised());
+    EXPECT_FALSE(farm().getFieldsBuyButton()->isOwnVisible());
+    EXPECT_FALSE(thrownText([&] { farm().setFieldsUpgradeAvail(3); }).empty());
+}
+
+TEST_F(cFieldTest, WaterIsNeverNegativeAndOverflowIsGivenBack)
+{
+    field(0).setWater(-1);
+    EXPECT_FLOAT_EQ(key::FFW[0], 0);
+    EXPECT_TRUE(field(0).getWaterSign()->isOwnVisible());
+    field(0).setWater(3);
+    EXPECT_EQ(field(0).addWater(10), 3);
+    EXPECT_FLOAT_EQ(key::FFW[0], 10);
+    EXPECT_FALSE(field(0).getWaterSign()->isOwnVisible());
+}
+
+TEST_F(cFieldTest, ASavedFieldIsRestoredInItsGrowthState)
+{
+    rebuildField0(cFarmFieldTile::FS_GROWING, cGame::TOMATOES, 5, 0, 60);
+    EXPECT_EQ(m_tile->getAnimFrame(), 4u);
+    EXPECT_FLOAT_EQ(key::FFP[0], 100 - 40);
+    delete m_tile;
+    rebuildField0(cFarmFieldTile::FS_GROWING, cGame::TOMATOES, 5, 5, 50);
+    EXPECT_FLOAT_EQ(m_tile->getAnimTime(), 5);
+    delete m_tile;
+    rebuildField0(cFarmFieldTile::FS_READY, cGame::TOMATOES, 5, 5, 0);
+    EXPECT_EQ(m_tile->getAnimFrame(), 9u);
+    EXPECT_TRUE(m_tile->getReadySign()->isOwnVisible());
+}
+
+TEST_F(cFieldTest, TheGrowthClockReachesTheLastFrameAtRipeness)
+{
+    const Float stages[3] = {2, 3, 5};
+    struct sCase {
+        Float elapsed, clock;
+    };
+    // T = 100 and a 10 s look: 45 s pauses after the first two stages.
+    for (const sCase& test : {sCase{0, 0}, sCase{1, 1}, sCase{30, 2}, sCase{47, 2}, sCase{49, 4}, sCase{95, 5},
+                              sCase{100, 10}})
+        EXPECT_FLOAT_EQ(cFieldTileGrowing::growthClock(test.elapsed, stages, 45), test.clock) << test.elapsed;
+    EXPECT_FLOAT_EQ(cFieldTileGrowing::elapsedForClock(3, stages, 45), 48);
+}
+
+TEST_F(cFieldTest, DestroyingFieldsDoomsOnlySownCropsByChance)
+{
+    for (size_t i = 0; i < 3; ++i)
+        key::FFC[i] = i == 1 ? cGame::GRASS : cGame::TOMATOES;
+    setRandomSource([]() -> UInt { return 0; });
+    farm().destroyFields(5, 0);
+    EXPECT_FALSE(field(0).isDoomed());
+    farm().destroyFields(5, 1);
+    setRandomSource(nullptr);
+    EXPECT_TRUE(field(0).isDoomed());
+    EXPECT_FALSE(field(1).isDoomed());
+    EXPECT_TRUE(field(2).isDoomed());
+}
+
+TEST_F(cFieldTest, AFourthSprinkleIsNotSold)
+{
+    cGame::setMoney(1000);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_NE(farm().buySprinkle(10), nullptr) << i;
+    EXPECT_EQ(farm().buySprinkle(10), nullptr);
+}
+
+class cLongFieldArrayTest : public cFieldTest {
+protected:
+    cLongFieldArrayTest() : cFieldTest(70) {}
+};
+
+TEST_F(cLongFieldArrayTest, FieldsPastTheKeptVariablesAreRefused)
+{
+    EXPECT_EQ(farm().getFields().size(), key::FIELD_COUNT);
+}
+
+} // namespace

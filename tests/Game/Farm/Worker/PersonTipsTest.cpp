@@ -1,0 +1,86 @@
+#include "Game/Farm/Worker/PersonArrival.h"
+#include "Game/Farm/Worker/PersonHarness.h"
+#include "Game/Farm/Worker/PersonWorkplace.h"
+#include "Game/Farm/Buildings/WareHouse.h"
+#include "Game/Tutorial/TutorialManager.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string tutorialXml()
+{
+    std::string xml = "<Tutorial Visible=\"1\" Enable=\"1\" TutorialEnable=\"1\"><Tips>";
+    for (int i = 0; i < 50; ++i)
+        xml += "<Tip Offset=\"60 180\" ArrowOffset=\"0 70\"><Text>Tip " + std::to_string(i) + "</Text></Tip>";
+    return makeXml16(xml + "</Tips></Tutorial>");
+}
+
+std::string tipViewXml(const char* _root)
+{
+    return makeXml16(std::string("<") + _root + " Visible=\"0\" Enable=\"1\"><Image Visible=\"1\" Enable=\"1\" size=\"320 150\" />"
+                     "<Text Visible=\"1\" Enable=\"1\" size=\"280 80\" Localized=\"0\" /><OkButton Visible=\"1\" Enable=\"1\" "
+                     "size=\"112 40\" /><Arrow Visible=\"1\" Enable=\"1\" size=\"48 72\" /></" + _root + ">");
+}
+
+// The worker's game with the tutorial on and every tip seen but "take the harvest to the
+// warehouse".
+class cPersonTipsTest : public cGameTest {
+protected:
+    cPersonTipsTest()
+        : cGameTest({{"Person/Person.xml", personXml()}, {cFarmFieldTile::DATA_FILE, fieldXml()}, {"sounds/w.wav", "tone"},
+                     {"Tutorial/Tutorial.xml", tutorialXml()},
+                     {"Tutorial/CommonHelpTip.xml", tipViewXml("CommonHelpTip")},
+                     {"Tutorial/ArrowHelpTip.xml", tipViewXml("ArrowHelpTip")},
+                     {"Tutorial/ActionTip.xml", tipViewXml("ActionTip")},
+                     {"UI/gameUI/GameMenu.xml", makeXml16("<GameMenu Visible=\"1\" Enable=\"1\" AbsoluteEnable=\"1\" />")}})
+    {
+        for (UInt tip = 0; tip < key::TIP_COUNT; ++tip)
+            key::tip[tip] = tip != 40;
+        m_field = new cFarmFieldTile(cFarm::getInstance()->getSlidingPicture(), 0, 0, 0);
+        m_field->setPosition(Vector2(300, 300));
+        cPerson::setCarryState(cPerson::CARRY_SCYTHE);
+    }
+    cTutorialManager& tutorial() { return *cTutorialManager::getInstance(); }
+    // Three arrivals half a second apart; the tip current after each.
+    std::vector<Int> attempts(cActionArea* _area)
+    {
+        std::vector<Int> current;
+        for (int i = 0; i < 3; ++i) {
+            decideArrival(_area);
+            current.push_back(tutorial().getCurrentTip());
+            m_engine.frames(25);
+        }
+        return current;
+    }
+
+    cFarmFieldTile* m_field = nullptr;
+};
+
+TEST_F(cPersonTipsTest, AFullWarehouseIsPointedOutOnTheThirdQuickTry)
+{
+    key::tip[40] = 1;
+    cWareHouse& warehouse = *cWareHouse::getInstance();
+    warehouse.addGoods(8, warehouse.getFreeSpace() - 2, false, false);
+    cPerson::setCarriedGood(1, 5);
+    cPerson::setCarriedGood(2, 0);
+    key::FFC[0] = 1;
+    // Two free places still take a part of the basket.
+    decideArrival(&warehouse);
+    EXPECT_EQ(tutorial().getCurrentTip(), -1);
+    warehouse.addGoods(8, warehouse.getFreeSpace(), false, false);
+    cPerson::getInstance()->getDealer().setTask(nullptr);
+    EXPECT_EQ(attempts(&warehouse), (std::vector<Int>{-1, -1, 41}));
+}
+
+TEST_F(cPersonTipsTest, ABasketOfAnotherCropSendsTheWorkerToTheWarehouseFirst)
+{
+    key::FFC[0] = 1;
+    key::FFS[0] = cFarmFieldTile::FS_READY;
+    cPerson::setCarriedGood(3, 1);
+    const std::vector<Int> current = attempts(m_field);
+    EXPECT_EQ(current.front(), 40) << "at once, while the tutorial may show it";
+    EXPECT_EQ(current.back(), 44) << "on the third quick try";
+}
+
+} // namespace
