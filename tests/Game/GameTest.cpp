@@ -71,7 +71,7 @@ TEST_F(cGameMoneyTest, MoneyNeverGoesBelowZeroAndOnlyTheTrueChangeFlies)
     cGame::setMoney(120);
     house.m_updates = 0;
     cGame::setMoney(120);
-    expectFlies({{EXPENSE_COLOR, u"30"}, {INCOME_COLOR, u"120"}});
+    expectFlies({{EXPENSE_COLOR, u"-30"}, {INCOME_COLOR, u"+120"}});
     EXPECT_GT(house.m_updates, 0);
     EXPECT_EQ(cManufacture::getInstance()->getSelected(), &house) << "the selection is renewed, not lost";
     cManufacture::getInstance()->selectDepot(nullptr, false);
