@@ -122,7 +122,7 @@ TEST_F(cGameMoneyTest, CheatsGiveMoneyUpgradesAndSeeds)
 {
     cGame::cheatAddMoney();
     EXPECT_EQ(cGame::getMoney(), 1000);
-    expectFlies({{INCOME_COLOR, u"1000"}});
+    expectFlies({{INCOME_COLOR, u"+1000"}});
     key::Money() = 2147483000;
     cGame::cheatAddMoney();
     EXPECT_EQ(cGame::getMoney(), 2147483647) << "the purse stops at the top";
