@@ -103,8 +103,8 @@ inline constexpr cGameKey<PT_FLOAT> WaterLevel{"WaterLevel", 0.0f};
 Int& upgradeLevel(UInt _index);
 // "UpAvail" followed by the upgrade item 0..14.
 UInt& upgradeAvail(UInt _item);
-// "req<place>_<requirement>" of a running contract: place 0..2, requirement 0..1. Made at 0
-// on first use.
+// "req<place>_<requirement>" of a running contract: place 0..2, requirement 0..1; -1 (made so
+// on first use) for the time-line's own count.
 Int& requirement(UInt _place, UInt _requirement);
 
 // Stores the default of every variable above that has one.

@@ -11,6 +11,7 @@
 #include "Game/Farm/Water/WaterSource.h"
 #include "Game/GameKeys.h"
 #include "Game/GameMenu/GameMenu.h"
+#include "Game/MoneySum.h"
 #include "Game/Manufacture/Manufacture.h"
 #include "Game/Manufacture/ProductionHouse.h"
 #include "Game/Tutorial/TutorialManager.h"
@@ -94,6 +95,11 @@ void cGame::setMoney(Int _money)
             game->startFlyIncome(UInt(stored - old));
     }
     GUARD_END("void cGame::setMoney(Int _money)")
+}
+
+void cGame::addMoney(LongLong _amount)
+{
+    setMoney(moneyPlus(getMoney(), _amount));
 }
 
 void cGame::startFlyExpense(UInt _money)
