@@ -47,6 +47,8 @@ public:
     // The lowest slot's building whose rectangle holds _point.
     cProductionHouse* getHouseAt(const Vector2& _point) const;
     UInt getBuiltCount() const;
+    // A production slot stands empty: a new workshop can be built without taking one down.
+    Bool hasFreeSlot() const;
     UInt getCount() const { return m_count; }
     Bool isAnyHousePanelHovered() const;
     // Some production building type is on sale.

@@ -36,6 +36,14 @@ void provideInput(UInt _kind)
 
 } // namespace
 
+Bool cManufacture::hasFreeSlot() const
+{
+    for (UInt slot = 0; slot < SLOT_COUNT; ++slot)
+        if (!m_slots[slot])
+            return true;
+    return false;
+}
+
 void cManufacture::process()
 {
     GUARD_BEGIN
@@ -70,7 +78,9 @@ void cManufacture::startTips()
         m_upgradeButton->enable();
         m_upgradeText->enable();
         tutorial->runActionTip(TIP_FREE_UPGRADE, m_upgradeButton);
-    } else if (tutorial->canRunTip(TIP_DESTROY)) {
+    } else if (tutorial->canRunTip(TIP_DESTROY) && !hasFreeSlot()) {
+        // Taking a workshop down makes room: a newcomer with room to spare is not asked to
+        // pull down the only workshop just built.
         tutorial->runActionTip(TIP_DESTROY, m_destroyButton);
     }
 }
