@@ -101,6 +101,30 @@ TEST_F(cMarketTest, QuickPriceClicksStepOneTwoThreeAndStayWithinOneToNinetyNine)
     EXPECT_EQ(cMarket::getPlayerPriceOfKind(0), 1u);
 }
 
+// A newcomer's first crops were sold for 2 while worth 10: until the player names a price the
+// stall asks the good's value of the day, within the buttons' range; a price once named stays.
+TEST_F(cMarketTest, AnUnsetPriceAsksTheGoodsValueUntilThePlayerNamesOne)
+{
+    struct sCase {
+        Int demand;
+        UInt asked;
+    };
+    for (const sCase& c : {sCase{24, 24}, sCase{150, 99}, sCase{-5, 1}}) {
+        key::MGoodPrice[10] = cMarket::UNSET_PRICE;
+        key::MEffPrice[10] = c.demand;
+        EXPECT_EQ(cMarket::getPlayerPriceOfKind(10), c.asked) << c.demand;
+    }
+    stock(10, 4);
+    key::MEffPrice[10] = 24;
+    market().updateProductStatus();
+    EXPECT_EQ(lineOf(10)->getPriceLabel()->getString(), u"24") << "the stall shows the asked price";
+    m_engine.frames(20);
+    cMarket::onIncMarketPrice(lineOf(10)->getIncPriceButton());
+    EXPECT_EQ(key::MGoodPrice[10], 25u) << "a click names a price from the value";
+    key::MEffPrice[10] = 40;
+    EXPECT_EQ(cMarket::getPlayerPriceOfKind(10), 25u) << "and the named price no longer follows";
+}
+
 TEST_F(cMarketTest, APriceOrQuantityChangeRestartsTheWait)
 {
     offer(0, 5, 40);
