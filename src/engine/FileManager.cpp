@@ -251,7 +251,7 @@ iFile* cFileManager::create(const String& _name)
     // The next request must load the new content, not a cached copy of the old one.
     if (cResourceManager::exists())
         cResourceManager::getInstance()->releaseResource(key);
-    return new cRealFile(handle, temp, path, &cFileManager::onSaveFailed);
+    return new cRealFile(handle, temp, path, &cFileManager::onSaveFailed, &cFileManager::onSaveWritten);
     GUARD_END("iFile* cFileManager::create(const String& _name)")
 }
 
@@ -272,13 +272,103 @@ void cFileManager::moveAside(const String& _name)
     if (found == m_index.end() || found->second.tag != COMMON_TAG)
         return;
     const String path = m_common + found->second.path;
-    if (!platform::renameFile(path, path + ".broken")) {
+    // An earlier damaged copy is kept too: each goes under a name of its own.
+    String aside = path + ".broken";
+    for (UInt n = 2; platform::getFileSize(aside) >= 0; ++n)
+        aside = path + ".broken" + std::to_string(n);
+    if (!platform::renameFile(path, aside)) {
         logError("File \"" + path + "\" cannot be parsed nor moved aside. " + platform::getLastErrorText());
         return;
     }
-    logError("File \"" + path + "\" cannot be parsed; moved aside as \"" + path + ".broken\".");
+    logError("File \"" + path + "\" cannot be parsed; moved aside as \"" + aside + "\".");
     uncover(key);
     GUARD_END("void cFileManager::moveAside(const String& _name)")
+}
+
+void cFileManager::holdSaves()
+{
+    m_holding = true;
+}
+
+Bool cFileManager::onSaveWritten(const String& _tempPath, const String& _path)
+{
+    cFileManager* files = getInstance();
+    if (!files || !files->m_holding)
+        return false;
+    files->m_held.push_back({_tempPath, _path});
+    return true;
+}
+
+Bool cFileManager::commitHeldSaves()
+{
+    m_holding = false;
+    std::vector<sHeldSave> held;
+    held.swap(m_held);
+    Bool done = true;
+    for (const sHeldSave& save : held) {
+        if (!done) {
+            platform::removeFile(save.temp);
+            continue;
+        }
+        const String relative = save.path.substr(m_common.size());
+        if (platform::isFile(save.path) && platform::renameFile(save.path, save.path + ".bak"))
+            m_index[lowerCase(relative) + ".bak"] = sEntry{COMMON_TAG, relative + ".bak", 0};
+        if (platform::renameFile(save.temp, save.path))
+            continue;
+        logError("File \"" + save.path + "\" was not saved. " + platform::getLastErrorText());
+        platform::removeFile(save.temp);
+        onSaveFailed(save.path);
+        done = false;
+    }
+    return done;
+}
+
+void cFileManager::dropHeldSaves()
+{
+    m_holding = false;
+    for (const sHeldSave& save : m_held) {
+        platform::removeFile(save.temp);
+        onSaveFailed(save.path);
+    }
+    m_held.clear();
+}
+
+Bool cFileManager::restoreLastCopy(const String& _name)
+{
+    GUARD_BEGIN
+    const String key = lowerCase(_name);
+    const auto found = m_index.find(key + ".bak");
+    if (found == m_index.end() || found->second.tag != COMMON_TAG)
+        return false;
+    const String relative = found->second.path.substr(0, found->second.path.size() - 4);
+    if (!platform::renameFile(m_common + found->second.path, m_common + relative))
+        return false;
+    m_index.erase(found);
+    m_index[key] = sEntry{COMMON_TAG, relative, 0};
+    if (cResourceManager::exists())
+        cResourceManager::getInstance()->releaseResource(key);
+    return true;
+    GUARD_END("Bool cFileManager::restoreLastCopy(const String& _name)")
+}
+
+UInt cFileManager::clearStaleTemporaries(const String& _dir, const String& _prefix)
+{
+    GUARD_BEGIN
+    String folder = m_common + resolveCommon(_dir);
+    if (!folder.empty() && folder.back() != '/')
+        folder += '/';
+    const String start = "." + lowerCase(_prefix);
+    UInt count = 0;
+    for (const platform::sFolderEntry& found : platform::listFolder(folder)) {
+        const String& name = found.name;
+        if (found.isFolder || name.compare(0, start.size(), start) != 0 || name.size() < 4 ||
+            name.compare(name.size() - 4, 4, ".tmp") != 0)
+            continue;
+        if (platform::removeFile(folder + name))
+            ++count;
+    }
+    return count;
+    GUARD_END("UInt cFileManager::clearStaleTemporaries(const String& _dir, const String& _prefix)")
 }
 
 void cFileManager::uncover(const String& _key)

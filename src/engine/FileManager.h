@@ -45,6 +45,8 @@ public:
     // (package files and names beginning with '.' left out).
     virtual UInt getFilesNames(const String& _dir, FILE_NAME_LIST& _res);
 
+    // Where a file of the common folder is (or would be) on the disk.
+    String getCommonPath(const String& _name) const { return m_common + resolveCommon(_name); }
     // Whether a path given to create, remove or getFilesNames stays inside the common folder:
     // not absolute, no drive, no ".." part (backslashes count as '/').
     static Bool isInside(const String& _name);
@@ -52,6 +54,21 @@ public:
     // Moves a player's copy that cannot be used aside as "<name>.broken", so the shipped
     // copy shows again and nothing the player had is lost.
     void moveAside(const String& _name);
+    // Saves held together: while held, every file created and written whole waits under its
+    // temporary name; commitHeldSaves puts them in place in the order they were written, each
+    // keeping the copy it replaces as "<name>.bak" (one generation back), and
+    // dropHeldSaves removes them, leaving the disk as it was. Holding twice holds once.
+    void holdSaves();
+    // False (logged) when a file could not be put in place; those after it are dropped.
+    Bool commitHeldSaves();
+    void dropHeldSaves();
+    Bool isHoldingSaves() const { return m_holding; }
+    // Puts "<name>.bak" back in the place of _name, whose own copy must be gone or moved
+    // aside first; false when there is no such copy or it cannot be moved.
+    Bool restoreLastCopy(const String& _name);
+    // Removes the hidden temporary files a killed save left of the files in _dir whose names
+    // begin with _prefix; the number removed.
+    UInt clearStaleTemporaries(const String& _dir, const String& _prefix);
 
     void toIndexDirectory(const String& _path, const String& _dirTag);
     // The text after the last '.', lower-cased; empty without a '.'. Both return one shared
@@ -83,6 +100,7 @@ private:
     String resolveCommon(const String& _name) const;
     void uncover(const String& _key);
     static void onSaveFailed(const String& _path);
+    static Bool onSaveWritten(const String& _tempPath, const String& _path);
     static void onPackageDone(const String& _zipDir, cZipFile::ZIP_FILE _package);
 
     INDEX m_index;
@@ -92,6 +110,12 @@ private:
     String m_packageExtention;
     String m_common;
     UInt m_saveCount = 0;
+    struct sHeldSave {
+        String temp;
+        String path;
+    };
+    Bool m_holding = false;
+    std::vector<sHeldSave> m_held;
     // Packages kept open between reads, by path: each file takes one and gives it back.
     struct sOpenPackages {
         std::int64_t size = -1;

@@ -20,8 +20,9 @@ cRealFile::cRealFile(const String& _fileName, ULong _access, ULong _creating)
     GUARD_END("cRealFile::cRealFile(const String& _fileName, const ULong _access, const ULong _creating)")
 }
 
-cRealFile::cRealFile(platform::FileHandle _handle, const String& _tempPath, const String& _path, fSaveFailed _onFailed)
-    : m_handle(_handle), m_tempPath(_tempPath), m_path(_path), m_onFailed(_onFailed)
+cRealFile::cRealFile(platform::FileHandle _handle, const String& _tempPath, const String& _path, fSaveFailed _onFailed,
+    fSaveWritten _onWritten)
+    : m_handle(_handle), m_tempPath(_tempPath), m_path(_path), m_onFailed(_onFailed), m_onWritten(_onWritten)
 {
 }
 
@@ -132,6 +133,8 @@ Bool cRealFile::close()
 
 Bool cRealFile::finishSave(Bool _written)
 {
+    if (_written && m_onWritten && m_onWritten(m_tempPath, m_path))
+        return true;
     if (_written && platform::renameFile(m_tempPath, m_path))
         return true;
     const String reason = platform::getLastErrorText();
