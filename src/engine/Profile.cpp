@@ -252,8 +252,9 @@ void cProfile::loadVariables(const String& _stem)
         return;
     tellPlayer("progress restored",
         translated(u"Файл вашей фермы был повреждён.") + u" " +
-            translated(pick.isSalvaged() ? u"Ферма собрана из того, что в нём уцелело." :
-                                           u"Ферма восстановлена из предыдущего сохранения."));
+            translated(pick.isSalvaged()      ? u"Ферма собрана из того, что в нём уцелело." :
+                       pick.isLevelStateLost() ? u"Пакеты семян на земле и заметки журнала начаты заново." :
+                                                 u"Ферма восстановлена из предыдущего сохранения."));
 }
 
 void cProfile::adoptPlayerFiles()
@@ -372,9 +373,14 @@ void cProfile::saveAllProps()
     text += u"<Props>";
     writeAllProperties(text);
     text += u"</Props>";
+    // The same variables again (the profile's own save right after the game's) would only
+    // push the save before out of its last copy.
+    if (text == m_lastWritten)
+        return;
     cSaveBatch batch;
     writeUtf16File(getProfilesDir() + formatProfileID(m_loadedID) + ".xml", text, true);
     batch.commit();
+    m_lastWritten = std::move(text);
     GUARD_END("void cProfile::saveAllProps()")
 }
 

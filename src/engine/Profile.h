@@ -109,4 +109,6 @@ private:
     Bool m_variablesLoaded = false;
     WString m_loadedName;
     ULong m_loadedID = 0;
+    // The variables file as last written by this object.
+    WString m_lastWritten;
 };

@@ -85,6 +85,11 @@ std::pair<Int, Int> cProgressPick::choose(Bool _levels) const
     for (Int v = 0; v < 2; ++v)
         if (m_vars[v].whole)
             return {v, -1};
+    // What still reads of the variables keeps its stamp: its level state may still be whole.
+    const UInt best = salvageCopy();
+    for (Int l = 0; l < 2 && _levels; ++l)
+        if (m_levels[l].whole && m_vars[best].stamp != 0 && m_levels[l].stamp == m_vars[best].stamp)
+            return {-1, l};
     return {-1, -1};
 }
 
@@ -119,6 +124,12 @@ void cProgressPick::readLevelState(sCopy& _copy)
     _copy.bytes.clear();
 }
 
+UInt cProgressPick::salvageCopy() const
+{
+    // The copy that still names the most variables gives what it can.
+    return m_vars[1].variables.size() > m_vars[0].variables.size() ? 1 : 0;
+}
+
 void cProgressPick::use(Int _v, Int _l)
 {
     const auto describe = [](const sCopy& _copy) {
@@ -132,9 +143,7 @@ void cProgressPick::use(Int _v, Int _l)
     if (_v == 1 || (_v < 0 && m_vars[0].exists))
         m_damage += "\"" + m_vars[0].path + "\" " + describe(m_vars[0]) + ". ";
     if (_v < 0) {
-        // The copy that still names the most variables gives what it can.
-        const Int best = m_vars[1].variables.size() > m_vars[0].variables.size() ? 1 : 0;
-        m_variables = m_vars[best].variables;
+        m_variables = m_vars[salvageCopy()].variables;
         m_salvaged = m_vars[0].exists || m_vars[1].exists;
         if (m_salvaged)
             m_damage += "No copy of the variables reads whole; " + std::to_string(m_variables.size()) +
@@ -151,6 +160,7 @@ void cProgressPick::use(Int _v, Int _l)
     if (g_levelStateCheck && anyLevel && _l != 0) {
         m_damage += "\"" + m_levels[0].path + "\" " + describe(m_levels[0]) + "; ";
         m_damage += _l == 1 ? "its last copy goes with the variables. " : "the level state starts afresh. ";
+        m_levelStateLost = _l < 0;
     }
     if (g_levelStateCheck)
         for (Int l = 0; l < 2; ++l)

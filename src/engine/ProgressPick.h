@@ -37,6 +37,8 @@ public:
     const String& getDamage() const { return m_damage; }
     // No copy of the variables read whole: they are what still read of one.
     Bool isSalvaged() const { return m_salvaged; }
+    // A level state was there but none goes with the variables: the game starts it afresh.
+    Bool isLevelStateLost() const { return m_levelStateLost; }
 
 private:
     struct sCopy {
@@ -52,6 +54,8 @@ private:
     void readLevelState(sCopy& _copy);
     // The copies to use: of the variables, of the level state (-1 none).
     std::pair<Int, Int> choose(Bool _levels) const;
+    // Of two damaged copies of the variables, the one to salvage.
+    UInt salvageCopy() const;
     // Takes copy _v of the variables (-1 none) with copy _l of the level state (-1 none).
     void use(Int _v, Int _l);
 
@@ -60,4 +64,5 @@ private:
     std::vector<sSavedVariable> m_variables;
     String m_damage;
     Bool m_salvaged = false;
+    Bool m_levelStateLost = false;
 };
