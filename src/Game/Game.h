@@ -126,7 +126,8 @@ public:
     // The next safe point saves (the pause menu opens, say).
     static void requestSave();
     // The level state and the variables; a failure is logged and told to the player, and the
-    // next safe point tries again. True when both were written.
+    // next safe point tries again. True when both were handed to the disk (a failure there is
+    // told at a later safe point).
     static Bool saveProgress() noexcept;
 
     static void cheatAddMoney();

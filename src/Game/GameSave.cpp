@@ -1,6 +1,7 @@
 #include "Game/Game.h"
 
 #include "engine/ErrorStack.h"
+#include "engine/FileManager.h"
 #include "engine/LogManager.h"
 #include "engine/Profile.h"
 #include "engine/SaveFailure.h"
@@ -17,6 +18,11 @@ void cGame::atSafePoint(Float _realSeconds)
     cGame* game = getInstance();
     if (!game)
         return;
+    // A save that reached the disk beside the game, or failed to.
+    cFileManager* files = cFileManager::getInstance();
+    cProfile* profile = cProfile::getInstance();
+    if (files && profile && files->takeSaveFailure())
+        tellSaveFailed(profile->getProgressFiles());
     // Real time, not the game clock: a tip or a dialog that holds the clock holds no save.
     game->m_sinceSave += _realSeconds;
     if (game->m_sinceSave < SAVE_PERIOD && !game->m_saveRequested)
@@ -43,7 +49,6 @@ Bool cGame::saveProgress() noexcept
         } catch (...) {
             rethrowWithSignature("Bool cGame::saveProgress()");
         }
-        tellSaveWorks();
         return true;
     } catch (const String& _error) {
         logError(_error);

@@ -327,7 +327,8 @@ void cGame::saveLevelState()
         if (!file->close() || !whole)
             throw "Level state \"" + path + "\" can't be written.";
         cProfile::getInstance()->saveAllProps();
-        batch.commit();
+        // The frame goes on while the disk takes the files.
+        batch.commit(false);
     } catch (...) {
         stamp = before;
         throw;
@@ -341,6 +342,7 @@ void cGame::loadLevelState()
     const String path = levelStatePath();
     if (path.empty())
         return;
+    files().waitForSaves();
     // A new player's file is written from what the game holds now; reading it back would
     // only give the time-line its factors a second time.
     if (!files().isExist(path)) {

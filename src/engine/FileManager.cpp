@@ -89,6 +89,7 @@ void cFileManager::build(const String& _rootDirectory, const String& _packageExt
 
 cFileManager::~cFileManager()
 {
+    finishWriter();
     closeOpenPackages();
 }
 
@@ -290,43 +291,88 @@ void cFileManager::holdSaves()
     m_holding = true;
 }
 
-Bool cFileManager::onSaveWritten(const String& _tempPath, const String& _path)
+Bool cFileManager::onSaveWritten(platform::FileHandle _handle, const String& _tempPath, const String& _path)
 {
     cFileManager* files = getInstance();
     if (!files || !files->m_holding)
         return false;
-    files->m_held.push_back({_tempPath, _path});
+    files->m_held.push_back({_handle, _tempPath, _path});
     return true;
 }
 
-Bool cFileManager::commitHeldSaves()
+void cFileManager::putInPlace(std::vector<sHeldSave> _saves, std::vector<String>& _failed, std::vector<String>& _log)
 {
+    Bool done = true;
+    for (const sHeldSave& save : _saves) {
+        Bool written = platform::flushFile(save.handle);
+        written = platform::closeFile(save.handle) && written;
+        if (done && written && platform::isFile(save.path))
+            platform::renameFile(save.path, save.path + ".bak");
+        if (done && written && platform::renameFile(save.temp, save.path))
+            continue;
+        if (done)
+            _log.push_back("File \"" + save.path + "\" was not saved, the last copy is kept. " + platform::getLastErrorText());
+        platform::removeFile(save.temp);
+        _failed.push_back(save.path);
+        done = false;
+    }
+}
+
+Bool cFileManager::commitHeldSaves(Bool _wait)
+{
+    waitForSaves();
     m_holding = false;
     std::vector<sHeldSave> held;
     held.swap(m_held);
-    Bool done = true;
+    // The index knows the files as they will stand; a failure puts it right afterwards.
     for (const sHeldSave& save : held) {
-        if (!done) {
-            platform::removeFile(save.temp);
-            continue;
-        }
         const String relative = save.path.substr(m_common.size());
-        if (platform::isFile(save.path) && platform::renameFile(save.path, save.path + ".bak"))
+        if (platform::isFile(save.path))
             m_index[lowerCase(relative) + ".bak"] = sEntry{COMMON_TAG, relative + ".bak", 0};
-        if (platform::renameFile(save.temp, save.path))
-            continue;
-        logError("File \"" + save.path + "\" was not saved. " + platform::getLastErrorText());
-        platform::removeFile(save.temp);
-        onSaveFailed(save.path);
-        done = false;
     }
+    m_writerDone = false;
+    m_writer = std::thread([this, saves = std::move(held)]() mutable {
+        putInPlace(std::move(saves), m_writerFailed, m_writerLog);
+        m_writerDone = true;
+    });
+    return _wait ? waitForSaves() : true;
+}
+
+Bool cFileManager::finishWriter()
+{
+    if (!m_writer.joinable())
+        return true;
+    m_writer.join();
+    for (const String& message : m_writerLog)
+        logError(message);
+    for (const String& path : m_writerFailed)
+        onSaveFailed(path);
+    const Bool done = m_writerFailed.empty();
+    m_failedUntold = m_failedUntold || !done;
+    m_writerLog.clear();
+    m_writerFailed.clear();
     return done;
+}
+
+Bool cFileManager::waitForSaves()
+{
+    return finishWriter();
+}
+
+Bool cFileManager::takeSaveFailure()
+{
+    if (m_writerDone)
+        finishWriter();
+    const Bool failed = m_failedUntold;
+    m_failedUntold = false;
+    return failed;
 }
 
 void cFileManager::dropHeldSaves()
 {
     m_holding = false;
     for (const sHeldSave& save : m_held) {
+        platform::closeFile(save.handle);
         platform::removeFile(save.temp);
         onSaveFailed(save.path);
     }

@@ -36,11 +36,6 @@ WString translated(const WString& _text)
     return strings ? strings->getString(_text) : _text;
 }
 
-void forgetPlayerNotice(const String& _subject)
-{
-    notices().told.erase(_subject);
-}
-
 Bool takePlayerNotice(WString& _text)
 {
     if (notices().waiting.empty())

@@ -167,6 +167,8 @@ void cProfile::load()
     GUARD_BEGIN
     if (m_currentUserName.empty() && !m_resuming)
         return;
+    // The last game's save may still be on its way to the disk.
+    files().waitForSaves();
     const String dir = getProfilesDir();
     std::unique_ptr<cXML> index;
     std::string indexBytes;

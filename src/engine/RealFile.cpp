@@ -126,6 +126,8 @@ Bool cRealFile::close()
         platform::closeFile(handle);
         return true;
     }
+    if (!m_writeFailed && m_onWritten && m_onWritten(handle, m_tempPath, m_path))
+        return true;
     Bool written = !m_writeFailed && platform::flushFile(handle);
     written = platform::closeFile(handle) && written;
     return finishSave(written);
@@ -133,8 +135,6 @@ Bool cRealFile::close()
 
 Bool cRealFile::finishSave(Bool _written)
 {
-    if (_written && m_onWritten && m_onWritten(m_tempPath, m_path))
-        return true;
     if (_written && platform::renameFile(m_tempPath, m_path))
         return true;
     const String reason = platform::getLastErrorText();

@@ -13,9 +13,9 @@ public:
 
     // Told the real name of a save that failed and so never reached the disk.
     using fSaveFailed = void (*)(const String& _path);
-    // Asked, once a save is written whole, whether it waits under its temporary name to be
-    // put in place later with others; false puts it in place now.
-    using fSaveWritten = Bool (*)(const String& _tempPath, const String& _path);
+    // Offered a save written whole, still open and not yet pushed to the disk: true when it
+    // takes the file over, to be put in place later with others; false puts it in place now.
+    using fSaveWritten = Bool (*)(platform::FileHandle _handle, const String& _tempPath, const String& _path);
 
     // Raises "Can't open file "<name>"." when the file cannot be opened.
     cRealFile(const String& _fileName, ULong _access, ULong _creating);

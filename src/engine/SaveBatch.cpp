@@ -15,11 +15,11 @@ cSaveBatch::~cSaveBatch()
         m_files->dropHeldSaves();
 }
 
-void cSaveBatch::commit()
+void cSaveBatch::commit(Bool _wait)
 {
     if (!m_owner)
         return;
     m_owner = false;
-    if (!m_files->commitHeldSaves())
+    if (!m_files->commitHeldSaves(_wait))
         throw String("The saved files could not be put in place.");
 }

@@ -14,8 +14,9 @@ public:
     cSaveBatch(const cSaveBatch&) = delete;
     cSaveBatch& operator=(const cSaveBatch&) = delete;
 
-    // Raises when a file could not be put in place.
-    void commit();
+    // Raises when a file could not be put in place. Without _wait the disk's part runs
+    // beside the game; its failure is had from cFileManager::takeSaveFailure.
+    void commit(Bool _wait = true);
 
 private:
     cFileManager* m_files = nullptr;

@@ -41,8 +41,3 @@ void tellSaveFailed(const std::vector<String>& _names)
 {
     tellPlayer(SUBJECT, describeSaveFailure(_names));
 }
-
-void tellSaveWorks()
-{
-    forgetPlayerNotice(SUBJECT);
-}

@@ -9,9 +9,6 @@
 // again at its next safe point.
 void tellSaveFailed(const std::vector<String>& _names);
 
-// The progress was saved: a later failure is told again.
-void tellSaveWorks();
-
 // The words for the player about _names: the first that is a folder, else a folder closed
 // to writing, else the disk.
 WString describeSaveFailure(const std::vector<String>& _names);
