@@ -206,9 +206,15 @@ protected:
         end();
         start();
     }
-    std::string saved() { return readFileBytes(m_engine.data().common("profiles/00000001.save")); }
+    // The disk's part of a save runs beside the game: what is read here waits for it.
+    std::string saved()
+    {
+        cFileManager::getInstance()->waitForSaves();
+        return readFileBytes(m_engine.data().common("profiles/00000001.save"));
+    }
     void writeSave(const std::string& _bytes)
     {
+        cFileManager::getInstance()->waitForSaves();
         std::unique_ptr<iFile> file(cFileManager::getInstance()->create(SAVE));
         file->write(_bytes.data(), ULong(_bytes.size()));
         ASSERT_TRUE(file->close());
@@ -238,6 +244,7 @@ TEST_F(cLevelStateGame, ANewPlayerGetsAFileOfTheFactorsThatApplyOnceAndTheVariab
     EXPECT_EQ(demand(0), 100 + Int(std::trunc(100 * factors[0])));
     key::Money() = 777;
     end();
+    cFileManager::getInstance()->waitForSaves();
     const std::string props = readFileBytes(m_engine.data().common("profiles/00000001.xml"));
     const std::u16string text(reinterpret_cast<const char16_t*>(props.data()), props.size() / 2);
     EXPECT_NE(text.find(u"\"777\""), std::u16string::npos);
@@ -310,8 +317,8 @@ TEST_F(cLevelStateGame, ADamagedFileIsMovedAsideLoggedAndTheGameStartsAfresh)
         EXPECT_TRUE(cGame::exists());
         EXPECT_TRUE(packages().empty());
         EXPECT_TRUE(cGameMenu::getInstance()->getNotes().empty());
-        EXPECT_EQ(readFileBytes(m_engine.data().common(std::string("profiles/00000001.save") + aside[i])), damaged);
         EXPECT_EQ(saved().size(), 20 + 4 * 3 + 8u) << "a sound file takes its place";
+        EXPECT_EQ(readFileBytes(m_engine.data().common(std::string("profiles/00000001.save") + aside[i])), damaged);
         EXPECT_NE(readFileBytes(m_engine.data().common("profiles/00000001.xml")), "") << "the variables stay";
         EXPECT_NE(readFileBytes("error.log").find("is damaged"), std::string::npos);
         end();
