@@ -20,8 +20,10 @@ inline constexpr UInt TIP_COUNT = 50;
 
 inline constexpr cGameKey<PT_INT> CarUp{"CarUp", 0};
 inline constexpr cGameKey<PT_INT> YachtUp{"YachtUp", 0};
-inline constexpr cGameKey<PT_FLOAT> XPersPos{"XPersPos", 256.0f};
-inline constexpr cGameKey<PT_FLOAT> YPersPos{"YPersPos", 256.0f};
+// Where the worker's feet stand on the farm's ground: a new game's worker waits on the grass by
+// the well, left of the barn, so his first walk to the water crosses no roof.
+inline constexpr cGameKey<PT_FLOAT> XPersPos{"XPersPos", 84.0f};
+inline constexpr cGameKey<PT_FLOAT> YPersPos{"YPersPos", 372.0f};
 // What the worker carries: 0 nothing, 1 can, 2 spade, 6 scythe, 10 seed package, 11 hose.
 inline constexpr cGameKey<PT_UINT> PCarry{"PCarry", 0, 0, 11};
 inline constexpr cGameKeyFamily<PT_UINT> PCC{"PCC", 0, CROP_COUNT, 0};

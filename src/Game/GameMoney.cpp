@@ -104,12 +104,12 @@ void cGame::addMoney(LongLong _amount)
 
 void cGame::startFlyExpense(UInt _money)
 {
-    startFly("UI/FlyTextExpence.xml", decimal(_money), nullptr);
+    startFly("UI/FlyTextExpence.xml", u"-" + decimal(_money), nullptr);
 }
 
 void cGame::startFlyIncome(UInt _money)
 {
-    startFly("UI/FlyTextIncome.xml", decimal(_money), nullptr);
+    startFly("UI/FlyTextIncome.xml", u"+" + decimal(_money), nullptr);
 }
 
 void cGame::startFlyProduct(UInt _type)

@@ -23,7 +23,7 @@ TEST_F(TutorialRun, TheProductionTipsLeadFromTheTabToAPlacedWorkshop)
     const std::string walk = logos + "270 text Ann\n" + key(275, "Enter") + "315 text quartzfern\n" +
                              click(340, 400, 226) + "450 text lanternquill\n460 text marigoldsloop\n" +
                              shot(520, "tab.png") + click(600, 176, 32) + click(680, 440, 344) +
-                             shot(740, "build.png") + click(750, 722, 552) + click(830, 570, 514) +
+                             shot(740, "build.png") + click(750, 722, 552) + click(830, 480, 572) +
                              click(910, 78, 200) + "960 move 300 300\n" + shot(980, "place.png") +
                              "990 press left\n991 release left\n" + shot(1050, "gauge.png");
     ASSERT_EQ(run(walk, 1060), 0);
@@ -36,7 +36,7 @@ TEST_F(TutorialRun, TheProductionTipsLeadFromTheTabToAPlacedWorkshop)
     // button, at the top while a workshop is placed, and above the new workshop's gauge.
     EXPECT_TRUE(isPaper("tab.png", 180, 240));
     EXPECT_TRUE(isPaper("build.png", 430, 420));
-    EXPECT_TRUE(isPaper("build.png", 690, 320));
+    EXPECT_TRUE(isPaper("build.png", 670, 330));
     EXPECT_TRUE(isPaper("place.png", 270, 200));
     EXPECT_TRUE(isPaper("place.png", 530, 110));
     EXPECT_TRUE(isPaper("gauge.png", 350, 250));
@@ -51,8 +51,8 @@ TEST_F(TutorialRun, TheWaterTipsLeadFromTheWellToTheFirstField)
                              shot(800, "well.png") + click(810, 65, 265) + shot(1150, "field.png") +
                              click(1160, 330, 330) + shot(1300, "watered.png");
     ASSERT_EQ(run(walk, 1310), 0);
-    EXPECT_TRUE(isPaper("well.png", 100, 420));
-    EXPECT_TRUE(isPaper("well.png", 370, 500));
+    EXPECT_TRUE(isPaper("well.png", 60, 470));
+    EXPECT_TRUE(isPaper("well.png", 290, 555));
     EXPECT_TRUE(isPaper("field.png", 370, 100));
     EXPECT_FALSE(isPaper("watered.png", 370, 100));
     EXPECT_EQ(stored("tip1"), "1");
