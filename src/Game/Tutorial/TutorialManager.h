@@ -115,6 +115,7 @@ private:
     void passOver(eTips _n, const char* _why);
     // The steps of process, in order; a tip one of them starts holds the later ones back.
     Bool isFarmQuiet() const;
+    void startWelcomeTip();
     void startWaterTip();
     void startFieldTip();
     void startWarehouseTip();
