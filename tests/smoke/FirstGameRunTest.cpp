@@ -82,7 +82,7 @@ struct sKept {
 const std::vector<sKept> FIRST_GAME_LEAVES = {
     {"Money", "105", "the gift, a bundle sold at its value, the packet the tutorial paid, a bed paid"},
     {"FFC0", "1", "tomatoes sown on the first bed"},
-    {"FFS0", "1", "and ripe: a can fills the bed, so it stayed wet"},
+    {"FFS0", "0", "and growing, wet from the can: the beds stand still while the tips hold the game"},
     {"WGoodCount0", "2", "the grass left in the barn"},
     {"WGoodCount3", "0", "the cucumbers went into the fold"},
     {"ProdType0", "0", "the sheep fold stands"},
