@@ -36,7 +36,7 @@ const std::vector<sStep> FIRST_GAME = {
     {sStep::click, 3050, 104, 178, nullptr}, {sStep::shot, 3390, 0, 0, "sold.png"}, {sStep::click, 3400, 108, 32, nullptr},
     {sStep::move, 3410, 780, 580, nullptr},
     // The seed shop, a packet of tomatoes put down beside the fields; the spade, a bed, the sowing.
-    {sStep::click, 4100, 740, 120, nullptr}, {sStep::shot, 4190, 0, 0, "shop.png"}, {sStep::click, 4200, 642, 526, nullptr},
+    {sStep::click, 4100, 740, 120, nullptr}, {sStep::shot, 4190, 0, 0, "shop.png"}, {sStep::click, 4200, 640, 526, nullptr},
     {sStep::click, 4280, 250, 230, nullptr}, {sStep::move, 4295, 400, 290, nullptr}, {sStep::move, 4300, 450, 285, nullptr},
     {sStep::click, 4325, 450, 285, nullptr}, {sStep::move, 4340, 780, 580, nullptr}, {sStep::click, 4700, 75, 515, nullptr},
     {sStep::click, 4720, 330, 330, nullptr}, {sStep::move, 4730, 780, 580, nullptr}, {sStep::click, 5200, 450, 285, nullptr},
@@ -48,7 +48,7 @@ const std::vector<sStep> FIRST_GAME = {
     // Goods and upgrades typed in; the production screen, a sheep fold placed and loaded.
     {sStep::text, 7300, 0, 0, "lanternquill"}, {sStep::text, 7310, 0, 0, "marigoldsloop"},
     {sStep::click, 7340, 176, 32, nullptr}, {sStep::click, 7430, 440, 344, nullptr}, {sStep::click, 7520, 722, 552, nullptr},
-    {sStep::click, 7600, 480, 572, nullptr}, {sStep::click, 7680, 78, 200, nullptr}, {sStep::move, 7730, 300, 300, nullptr},
+    {sStep::click, 7600, 480, 570, nullptr}, {sStep::click, 7680, 78, 200, nullptr}, {sStep::move, 7730, 300, 300, nullptr},
     {sStep::click, 7755, 300, 300, nullptr},
     {sStep::click, 7810, 484, 253, nullptr}, {sStep::click, 7870, 262, 384, nullptr}, {sStep::click, 7890, 262, 384, nullptr},
     {sStep::move, 7900, 600, 450, nullptr}, {sStep::shot, 7940, 0, 0, "fold.png"},
