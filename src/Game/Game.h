@@ -94,6 +94,8 @@ public:
     // Stores max(_money, 0), refreshes everything that shows or depends on the money, and
     // flies the change actually made as an income or an expense.
     static void setMoney(Int _money);
+    // setMoney of the purse plus _amount, saturated (moneyPlus).
+    static void addMoney(LongLong _amount);
     void startFlyExpense(UInt _money);
     void startFlyIncome(UInt _money);
     // One unit of the product flies off the market; nothing flies for a kind past 18.

@@ -5,8 +5,6 @@
 #include "Game/GameKeys.h"
 #include "Game/GameMenu/GameMenu.h"
 
-#include <limits>
-
 namespace {
 
 constexpr Int CHEAT_MONEY = 1000;
@@ -20,9 +18,7 @@ constexpr UInt CHEAT_GOODS = 2;
 void cGame::cheatAddMoney()
 {
     GUARD_BEGIN
-    // A purse already near the top stays at the top rather than wrapping round.
-    const Int money = getMoney();
-    setMoney(money > std::numeric_limits<Int>::max() - CHEAT_MONEY ? std::numeric_limits<Int>::max() : money + CHEAT_MONEY);
+    addMoney(CHEAT_MONEY);
     GUARD_END("void cGame::cheatAddMoney()")
 }
 

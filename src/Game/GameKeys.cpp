@@ -18,7 +18,9 @@ Int& requirement(UInt _place, UInt _requirement)
 {
     if (_place >= PLACE_COUNT || _requirement >= 2)
         throw String("Game variable req has no index ") + std::to_string(_place) + "_" + std::to_string(_requirement) + ".";
-    return propertyMap<PT_INT>()["req" + std::to_string(_place) + "_" + std::to_string(_requirement)];
+    // A missing term is made as "none" (-1), never as a count of 0 that a contract could read.
+    return propertyMap<PT_INT>().emplace("req" + std::to_string(_place) + "_" + std::to_string(_requirement), -1)
+        .first->second;
 }
 
 void storeDefaults()

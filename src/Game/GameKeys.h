@@ -20,8 +20,10 @@ inline constexpr UInt TIP_COUNT = 50;
 
 inline constexpr cGameKey<PT_INT> CarUp{"CarUp", 0};
 inline constexpr cGameKey<PT_INT> YachtUp{"YachtUp", 0};
-inline constexpr cGameKey<PT_FLOAT> XPersPos{"XPersPos", 256.0f};
-inline constexpr cGameKey<PT_FLOAT> YPersPos{"YPersPos", 256.0f};
+// Where the worker's feet stand on the farm's ground: a new game's worker waits on the grass by
+// the well, left of the barn, so his first walk to the water crosses no roof.
+inline constexpr cGameKey<PT_FLOAT> XPersPos{"XPersPos", 84.0f};
+inline constexpr cGameKey<PT_FLOAT> YPersPos{"YPersPos", 372.0f};
 // What the worker carries: 0 nothing, 1 can, 2 spade, 6 scythe, 10 seed package, 11 hose.
 inline constexpr cGameKey<PT_UINT> PCarry{"PCarry", 0, 0, 11};
 inline constexpr cGameKeyFamily<PT_UINT> PCC{"PCC", 0, CROP_COUNT, 0};
@@ -101,8 +103,8 @@ inline constexpr cGameKey<PT_FLOAT> WaterLevel{"WaterLevel", 0.0f};
 Int& upgradeLevel(UInt _index);
 // "UpAvail" followed by the upgrade item 0..14.
 UInt& upgradeAvail(UInt _item);
-// "req<place>_<requirement>" of a running contract: place 0..2, requirement 0..1. Made at 0
-// on first use.
+// "req<place>_<requirement>" of a running contract: place 0..2, requirement 0..1; -1 (made so
+// on first use) for the time-line's own count.
 Int& requirement(UInt _place, UInt _requirement);
 
 // Stores the default of every variable above that has one.

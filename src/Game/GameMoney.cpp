@@ -11,6 +11,7 @@
 #include "Game/Farm/Water/WaterSource.h"
 #include "Game/GameKeys.h"
 #include "Game/GameMenu/GameMenu.h"
+#include "Game/MoneySum.h"
 #include "Game/Manufacture/Manufacture.h"
 #include "Game/Manufacture/ProductionHouse.h"
 #include "Game/Tutorial/TutorialManager.h"
@@ -96,14 +97,19 @@ void cGame::setMoney(Int _money)
     GUARD_END("void cGame::setMoney(Int _money)")
 }
 
+void cGame::addMoney(LongLong _amount)
+{
+    setMoney(moneyPlus(getMoney(), _amount));
+}
+
 void cGame::startFlyExpense(UInt _money)
 {
-    startFly("UI/FlyTextExpence.xml", decimal(_money), nullptr);
+    startFly("UI/FlyTextExpence.xml", u"-" + decimal(_money), nullptr);
 }
 
 void cGame::startFlyIncome(UInt _money)
 {
-    startFly("UI/FlyTextIncome.xml", decimal(_money), nullptr);
+    startFly("UI/FlyTextIncome.xml", u"+" + decimal(_money), nullptr);
 }
 
 void cGame::startFlyProduct(UInt _type)

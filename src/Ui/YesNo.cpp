@@ -2,6 +2,7 @@
 
 #include "Ui/MultilineText.h"
 #include "Ui/Scavenger.h"
+#include "Ui/Text.h"
 #include "Ui/ViewFile.h"
 #include "engine/ErrorStack.h"
 #include "engine/LogManager.h"
@@ -20,6 +21,7 @@ cYesNo::cYesNo(cView* _guarded) : cPicture(nullptr), m_guarded(_guarded)
     m_yesButton = new cAnswerButton(this);
     m_noButton = new cAnswerButton(this);
     m_text = new cMultilineText(this);
+    m_title = new cText(this);
     m_yesButton->setOnClick(&cYesNo::onYes);
     m_noButton->setOnClick(&cYesNo::onNo);
     loadViewFile(this, YES_NO_XML);
@@ -47,6 +49,8 @@ void cYesNo::loadXML(iXML* _xml_doc)
         m_noButton->loadXML(element);
     if (m_text && _xml_doc->get("Text", element))
         m_text->loadXML(element);
+    if (m_title && _xml_doc->get("Title", element))
+        m_title->loadXML(element);
     GUARD_END("void cYesNo::loadXML(iXML* xml_doc)")
 }
 

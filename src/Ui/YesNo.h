@@ -4,6 +4,7 @@
 #include "Ui/ViewWatch.h"
 
 class cMultilineText;
+class cText;
 
 // The confirmation dialog of "UI/YesNo.xml": a question, a yes and a no button; Enter or
 // Space answer yes and Escape no. The owner sets a handler per answer (both close the
@@ -24,8 +25,8 @@ public:
     ~cYesNo() override;
 
     void process() override;
-    // The dialog's own look and switches from "Background", then "YesButton", "NoButton"
-    // and "Text".
+    // The dialog's own look and switches from "Background", then "YesButton", "NoButton",
+    // "Text" and the "Title" on the panel's band.
     void loadXML(iXML* _xml_doc) override;
     void enabled() override;
     void disabled() override;
@@ -42,6 +43,7 @@ public:
     cAnswerButton* getYesButton() const { return m_yesButton; }
     cAnswerButton* getNoButton() const { return m_noButton; }
     cMultilineText* getText() const { return m_text; }
+    cText* getTitle() const { return m_title; }
     cView* getGuardedView() const { return m_guarded.get(); }
 
 private:
@@ -55,6 +57,7 @@ private:
     cAnswerButton* m_yesButton = nullptr;
     cAnswerButton* m_noButton = nullptr;
     cMultilineText* m_text = nullptr;
+    cText* m_title = nullptr;
     fHandler m_yesHandler = &cYesNo::closeDialog;
     fHandler m_noHandler = &cYesNo::closeDialog;
     cViewWatch m_guarded;

@@ -71,7 +71,7 @@ TEST_F(cGameMoneyTest, MoneyNeverGoesBelowZeroAndOnlyTheTrueChangeFlies)
     cGame::setMoney(120);
     house.m_updates = 0;
     cGame::setMoney(120);
-    expectFlies({{EXPENSE_COLOR, u"30"}, {INCOME_COLOR, u"120"}});
+    expectFlies({{EXPENSE_COLOR, u"-30"}, {INCOME_COLOR, u"+120"}});
     EXPECT_GT(house.m_updates, 0);
     EXPECT_EQ(cManufacture::getInstance()->getSelected(), &house) << "the selection is renewed, not lost";
     cManufacture::getInstance()->selectDepot(nullptr, false);
@@ -122,7 +122,7 @@ TEST_F(cGameMoneyTest, CheatsGiveMoneyUpgradesAndSeeds)
 {
     cGame::cheatAddMoney();
     EXPECT_EQ(cGame::getMoney(), 1000);
-    expectFlies({{INCOME_COLOR, u"1000"}});
+    expectFlies({{INCOME_COLOR, u"+1000"}});
     key::Money() = 2147483000;
     cGame::cheatAddMoney();
     EXPECT_EQ(cGame::getMoney(), 2147483647) << "the purse stops at the top";

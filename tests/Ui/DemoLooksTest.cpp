@@ -20,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
@@ -162,6 +163,41 @@ TEST_F(DemoLooks, TheGamesFlyTextsLoadAndShowTheirAmount)
         EXPECT_EQ(fly->getLetters().size(), 4u) << path;
         EXPECT_TRUE(fly->isVisible() && fly->isEnabled()) << path << " starts by itself";
         EXPECT_GT(fly->getDistance() / fly->getSpeed(), 0.5f) << path << " is seen for a moment";
+    }
+}
+
+// Relative luminance of an sRGB colour, 0 for black to 1 for white.
+double luminance(UInt _rgb)
+{
+    double sum = 0;
+    const double weights[] = {0.2126, 0.7152, 0.0722};
+    for (int channel = 0; channel < 3; ++channel) {
+        const double c = double((_rgb >> (16 - 8 * channel)) & 0xFF) / 255.0;
+        sum += weights[channel] * (c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+    }
+    return sum;
+}
+
+// The money and the goods fly over the light grounds of the game (the farm's sky from its top
+// down, the sun, the stall's paper) and must read on each: a contrast of at least 3 to 1.
+TEST_F(DemoLooks, TheFlyTextsReadOnTheLightGroundsTheyCross)
+{
+    struct sGround {
+        UInt rgb;
+        const char* name;
+    };
+    const sGround grounds[] = {
+        {0x6FBDE8, "the top of the sky"}, {0x8CC8EC, "the sky under the bar"}, {0xFFF4B0, "the sun"},
+        {0xFDF6E3, "the stall's paper"},
+    };
+    for (const char* path : {"UI/FlyTextExpence.xml", "UI/FlyTextIncome.xml", "UI/FlyProductExpence.xml"}) {
+        std::unique_ptr<cFlyText> fly;
+        ASSERT_NO_THROW(fly = std::make_unique<cFlyText>(nullptr, path)) << path;
+        const double text = luminance(fly->getTextColor());
+        for (const sGround& ground : grounds) {
+            const double back = luminance(ground.rgb);
+            EXPECT_GE((std::max(text, back) + 0.05) / (std::min(text, back) + 0.05), 3.0) << path << " on " << ground.name;
+        }
     }
 }
 

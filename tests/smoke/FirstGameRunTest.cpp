@@ -206,7 +206,7 @@ TEST_F(FirstGameRun, UnderAVirtualDisplayTheFirstGameIsKeptAndGoesOn)
         bool (*is)(UInt);
     };
     const sLook looks[] = {
-        {"well.png", 240, 540, &isPaper},    {"ripe.png", 380, 400, &isPaper},  {"harvest.png", 380, 240, &isPaper},
+        {"well.png", 240, 540, &isPaper},    {"ripe.png", 300, 280, &isPaper},  {"harvest.png", 380, 130, &isPaper},
         {"sold.png", 600, 400, &isPaper},    {"shop.png", 400, 133, &isWood},   {"sown.png", 600, 175, &isPaper},
         {"journal.png", 400, 450, &isPaper}, {"fold.png", 240, 380, &isPaper}, {"pause.png", 400, 118, &isWood},
         {"wall.png", 400, 70, &isWood},      {"wall.png", 300, 520, &isWood},   {"offer.png", 400, 300, &isPaper},

@@ -36,7 +36,7 @@ TEST_F(TutorialRun, TheProductionTipsLeadFromTheTabToAPlacedWorkshop)
     // button, at the top while a workshop is placed, and above the new workshop's gauge.
     EXPECT_TRUE(isPaper("tab.png", 180, 240));
     EXPECT_TRUE(isPaper("build.png", 430, 420));
-    EXPECT_TRUE(isPaper("build.png", 690, 320));
+    EXPECT_TRUE(isPaper("build.png", 670, 330));
     EXPECT_TRUE(isPaper("place.png", 270, 200));
     EXPECT_TRUE(isPaper("place.png", 530, 110));
     EXPECT_TRUE(isPaper("gauge.png", 350, 250));
@@ -51,8 +51,8 @@ TEST_F(TutorialRun, TheWaterTipsLeadFromTheWellToTheFirstField)
                              shot(800, "well.png") + click(810, 65, 265) + shot(1150, "field.png") +
                              click(1160, 330, 330) + shot(1300, "watered.png");
     ASSERT_EQ(run(walk, 1310), 0);
-    EXPECT_TRUE(isPaper("well.png", 100, 420));
-    EXPECT_TRUE(isPaper("well.png", 370, 500));
+    EXPECT_TRUE(isPaper("well.png", 60, 470));
+    EXPECT_TRUE(isPaper("well.png", 290, 555));
     EXPECT_TRUE(isPaper("field.png", 370, 100));
     EXPECT_FALSE(isPaper("watered.png", 370, 100));
     EXPECT_EQ(stored("tip1"), "1");

@@ -37,11 +37,42 @@ TEST_F(WaterRun, TheCanTheHoseAndASprinklerWaterTheFields)
     EXPECT_EQ(stored("PCarry"), "11") << "the worker stands by the pump with the hose";
     EXPECT_EQ(stored("SPExist0"), "1");
     EXPECT_EQ(stored("SPStatus0"), "0");
-    EXPECT_EQ(stored("SPXPos0"), "420");
+    // Kept from the farm's ground, which stands a pixel left of the screen.
+    EXPECT_EQ(stored("SPXPos0"), "421");
     EXPECT_GT(std::stof(stored("FFW0")), 0.0f) << "watered with the can";
     EXPECT_GT(std::stof(stored("FFW1")), 50.0f) << "watered with the hose";
     // 1300 and what the time-line gave, less 300, 800 and 120.
     EXPECT_LT(std::stoi(stored("Money")), 1300 - 300 - 800 - 120 + 200);
+}
+
+// A sprinkler set down among the beds, the game left from the market: the next start finds it
+// where it stood, watering the beds around it.
+TEST_F(WaterRun, ASprinklerKeepsItsPlaceWhenTheGameIsLeftFromAnotherScreen)
+{
+    const std::string logos = key(60, "Space") + key(120, "Space") + key(180, "Space");
+    ASSERT_EQ(run(logos + "270 text Ann\n" + key(275, "Enter"), 320), 0);
+    for (const auto& value : {std::pair{"Money", "1300"}, {"UpAvail13", "2"}, {"Upgrade33", "2"},
+                              {"Award16Getting1000Gold", "1"}, {"Award06Earn1000perMinute", "1"}, {"WGoodCount0", "2"}})
+        store(value.first, value.second);
+    passAllTips();
+    // The sprinkler bought at the motor pump and set down at (420, 390); the market (open to
+    // the grass in the barn); Escape, the main menu and yes.
+    const std::string walk = logos + click(300, 400, 226) + click(400, 40, 188) +
+                             "450 move 300 380\n460 move 420 390\n470 press left\n471 release left\n" +
+                             click(520, 40, 32) + key(640, "Esc") + click(700, 400, 466) + click(760, 305, 352);
+    ASSERT_EQ(run(walk, 900), 0);
+    EXPECT_EQ(stored("SPExist0"), "1");
+    EXPECT_EQ(stored("SPXPos0"), "421");
+    EXPECT_EQ(stored("SPYPos0"), "390");
+    for (int field = 0; field < 16; ++field)
+        store("FFW" + std::to_string(field), "0");
+    ASSERT_EQ(run(logos + click(250, 400, 226) + shot(500, "again.png"), 520), 0);
+    EXPECT_EQ(stored("SPXPos0"), "421");
+    EXPECT_EQ(stored("SPYPos0"), "390");
+    // The beds beside it, at (384, 390) and (438, 390), are watered again.
+    EXPECT_GT(std::stof(stored("FFW9")), 0.0f);
+    EXPECT_GT(std::stof(stored("FFW10")), 0.0f);
+    EXPECT_TRUE(bluish(pixel("again.png", 420, 370))) << std::hex << pixel("again.png", 420, 370);
 }
 
 } // namespace

@@ -48,11 +48,11 @@ void cContractPassConfirm::answer(Bool _pass)
         return;
     cContractStatus* status = self->m_status;
     self->m_status = nullptr;
-    // The bar comes back before the pass, whose refreshes may open the next dialog.
-    self->close();
-    // A panel that ended meanwhile does nothing.
+    // The goods go before the dialog closes: an offer waiting behind it is then opened only
+    // if the warehouse still holds its goods. A panel that ended meanwhile does nothing.
     if (_pass && status)
         status->pass();
+    self->close();
 }
 
 void cContractPassConfirm::onOk(cView* /*_view*/)

@@ -79,7 +79,7 @@ void cContractProvide::onYes(cView* /*_view*/)
         farm->clearLetterSlot(slot);
     if (!event)
         return;
-    cGame::setMoney(key::Money() - event->Penalty);
+    cGame::addMoney(-LongLong(event->Penalty));
     if (cGameMenu* menu = cGameMenu::getInstance())
         menu->acceptContract(event);
     GUARD_END("void cContractProvide::onYes(cView* _view)")

@@ -88,9 +88,10 @@ void cContractStatus::setup(sContractEvent* _event, Bool _restore)
     m_event = _event;
     m_terms = *_event;
     for (UInt i = 0; i < sContractEvent::REQ_COUNT; ++i) {
+        // A term the profile lacks (or holds as -1) is the time-line's own: never nothing.
         Int& saved = key::requirement(m_place, i);
-        if (_restore)
-            m_terms.Requirements[i].Count = UInt(std::max(0, saved));
+        if (_restore && saved >= 0)
+            m_terms.Requirements[i].Count = UInt(saved);
         else
             saved = Int(m_terms.Requirements[i].Count);
     }
@@ -190,10 +191,8 @@ void cContractStatus::absoluteProcess()
     if (!m_active)
         return;
     if (m_expired) {
-        if (getPassCancel())
+        if (getPassCancel() || !pass())
             fail();
-        else
-            pass();
         return;
     }
     if (clockStands())
@@ -239,18 +238,18 @@ void cContractStatus::finish()
     key::task[m_place] = -1;
     key::taskBonus[m_place] = -1;
     for (UInt i = 0; i < sContractEvent::REQ_COUNT; ++i)
-        key::requirement(m_place, i) = 0;
+        key::requirement(m_place, i) = -1;
     if (cGameMenu* menu = cGameMenu::getInstance())
         menu->releaseContractStatus(this);
 }
 
-void cContractStatus::pass()
+Bool cContractStatus::pass()
 {
     GUARD_BEGIN
-    if (!m_active)
-        return;
+    if (!m_active || !allRequirementsMet())
+        return false;
     finish();
-    cGame::setMoney(key::Money() + std::max(0, m_terms.Bonus));
+    cGame::addMoney(std::max(0, m_terms.Bonus));
     if (cWareHouse* warehouse = cWareHouse::getInstance())
         for (const sContractReq& req : m_terms.Requirements)
             if (req.ReqType == 0)
@@ -260,7 +259,8 @@ void cContractStatus::pass()
     if (!m_terms.WinNote.empty())
         if (cGameMenu* menu = cGameMenu::getInstance())
             menu->addNote(m_terms.WinNote, false);
-    GUARD_END("void cContractStatus::pass()")
+    return true;
+    GUARD_END("Bool cContractStatus::pass()")
 }
 
 void cContractStatus::fail()

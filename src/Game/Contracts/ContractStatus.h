@@ -40,8 +40,10 @@ public:
     // its hand-over (never on the _first refresh).
     void updateRequirementProgress(Bool _first);
     void updateProgress(Bool _first) { updateRequirementProgress(_first); }
-    // The contract succeeds: the bonus is paid and the goods taken. Nothing on a free panel.
-    void pass();
+    // The contract succeeds: the bonus is paid and the goods taken. Nothing on a free panel, or
+    // while the warehouse lacks the goods (an offer that waited while another contract took
+    // them): false then.
+    Bool pass();
     Bool getPassCancel() const;
     void setPassCancel(Bool _cancel);
     void addPosition(const Vector2& _pos);

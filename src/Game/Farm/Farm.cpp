@@ -265,7 +265,7 @@ void cFarm::runTutorialTips()
                 const Int price = Int(game->getSeedsInfo(cGame::eCultivationType(crop))->Price);
                 cheapest = cheapest == 0 ? price : std::min(cheapest, price);
             }
-        cGame::setMoney(cGame::getMoney() + cheapest);
+        cGame::addMoney(cheapest);
         farm::runActionTip(BUY_SEEDS_TIP, m_seedsBuyButton);
     }
     if (m_fieldsBuyButton->isVisible() && m_fieldsBuyButton->isEffectivelyEnabled() && farm::canRunTip(BUY_FIELDS_TIP))

@@ -109,6 +109,8 @@ void cManufacture::makeControls()
     m_buildButton = new cTipButton(content);
     m_currentBuildingText = new cText(content);
     m_currentBuildingPic = new cPicture(content);
+    m_footCards = new cPicture(content);
+    m_footHint = new cText(content);
     m_destroyButton = new cTipButton(content);
     m_upgradeButton = new cTipButton(content);
     m_upgradeText = new cPriceText(content);
@@ -137,7 +139,8 @@ void cManufacture::loadXML(iXML* _xml_doc)
     cMovableBack::loadXML(_xml_doc);
     const std::pair<const char*, cView*> parts[] = {{"CurrentBuildingPic", m_currentBuildingPic},
         {"BuildButton", m_buildButton}, {"DestroyButton", m_destroyButton}, {"UpgradeButton", m_upgradeButton},
-        {"UpgradeText", m_upgradeText}, {"CurrentBuildingText", m_currentBuildingText}};
+        {"UpgradeText", m_upgradeText}, {"CurrentBuildingText", m_currentBuildingText}, {"FootCards", m_footCards},
+        {"FootHint", m_footHint}};
     for (const auto& part : parts)
         loadChildPart(_xml_doc, part.first, part.second);
     const String sound = toString((*_xml_doc)[u"SelectSound"]);
@@ -223,6 +226,8 @@ void cManufacture::selectDepot(cProductionHouse* _house, Bool _playSound)
     if (!_house) {
         m_currentBuildingText->hide();
         m_currentBuildingPic->hide();
+        m_footCards->hide();
+        m_footHint->show();
         m_destroyButton->hideAll();
         hideUpgrade();
         m_selected = nullptr;
@@ -232,6 +237,8 @@ void cManufacture::selectDepot(cProductionHouse* _house, Bool _playSound)
         if (cSoundManager* sound = cSoundManager::getInstance())
             sound->play(m_selectSound);
     m_destroyButton->show();
+    m_footHint->hide();
+    m_footCards->show();
     const Int level = std::max(_house->getUpgrade(), 0);
     static_cast<cState&>(*m_currentBuildingPic) = _house->getUpgradeState(UInt(level));
     m_currentBuildingPic->setTransformDirty();

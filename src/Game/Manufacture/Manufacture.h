@@ -72,6 +72,8 @@ public:
     cPriceText* getUpgradeText() const { return m_upgradeText; }
     cText* getCurrentBuildingText() const { return m_currentBuildingText; }
     cPicture* getCurrentBuildingPic() const { return m_currentBuildingPic; }
+    cPicture* getFootCards() const { return m_footCards; }
+    cText* getFootHint() const { return m_footHint; }
 
     static void onClickBuild(cView* _button);
     static void onClickDestroy(cView* _button);
@@ -92,6 +94,10 @@ private:
     cTipButton* m_buildButton = nullptr;
     cText* m_currentBuildingText = nullptr;
     cPicture* m_currentBuildingPic = nullptr;
+    // The cards the selected building's picture and name lie on, and the word that stands in
+    // their place while none is selected.
+    cPicture* m_footCards = nullptr;
+    cText* m_footHint = nullptr;
     cTipButton* m_destroyButton = nullptr;
     cTipButton* m_upgradeButton = nullptr;
     cPriceText* m_upgradeText = nullptr;

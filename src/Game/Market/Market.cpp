@@ -344,7 +344,7 @@ void cMarket::sell(UInt _kind)
 {
     setQtyOfKind(_kind, getQtyOfKind(_kind) - 1);
     const UInt price = getPlayerPriceOfKind(_kind);
-    cGame::setMoney(Int(std::min<LongLong>(LongLong(cGame::getMoney()) + price, std::numeric_limits<Int>::max())));
+    cGame::addMoney(price);
     cGame* game = cGame::getInstance();
     if (game)
         game->startFlyProduct(_kind);

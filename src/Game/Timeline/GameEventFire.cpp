@@ -2,6 +2,7 @@
 #include "engine/LogManager.h"
 #include "Game/GameKeys.h"
 #include "Game/GameRandom.h"
+#include "Game/MoneySum.h"
 #include "Game/Timeline/EventTargets.h"
 #include "Game/Timeline/GameEvent.h"
 
@@ -48,12 +49,11 @@ void sMoneyChangeEvent::fire(iEventTargets& _targets)
 {
     if (drawChance() > RandomFactor)
         return;
-    const long long money = (long long)key::Money() + Value;
     // A loss the player cannot pay is not taken at all, and says nothing.
-    if (money < 0)
+    if (LongLong(key::Money()) + Value < 0)
         return;
     addNote(_targets);
-    _targets.setMoney(money > 0x7FFFFFFF ? 0x7FFFFFFF : Int(money));
+    _targets.setMoney(moneyPlus(key::Money(), Value));
 }
 
 void sFieldDestroyEvent::fire(iEventTargets& _targets)

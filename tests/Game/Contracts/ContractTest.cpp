@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 TEST(ContractClock, CountsWholeSecondsDownOneAFrameAndStopsAtZero)
@@ -47,8 +49,8 @@ TEST(ContractClock, CountsWholeSecondsDownOneAFrameAndStopsAtZero)
     }
 }
 
-// A game whose time-line has two contracts, events 1 and 2: 5 of
-// crop 1 and 3 of crop 2 in one minute for 300 (deposit 50); nothing to deliver in 10 s.
+// A game whose time-line has three contracts, events 1 to 3: 5 of crop 1 and 3 of crop 2 in
+// one minute for 300 (deposit 50); nothing to deliver in 10 s; 3 of crop 1 for 200.
 class cContractTest : public cGameTest {
 protected:
     cContractTest()
@@ -60,7 +62,10 @@ protected:
                                 "<WinNote>Thanks</WinNote><LosNote>Too late</LosNote></Data></E>"
                                 "<E Type=\"5\" Time=\"9:00:00\"><Data WinTime=\"0:00:10\" LetterTime=\"0:01:00\" Bonus=\"20\" "
                                 "Penalty=\"0\" RandomFactor=\"1\"><Requirements><R ReqType=\"1\" /><R ReqType=\"1\" />"
-                                "</Requirements></Data></E></Events></Gameplay>")}})
+                                "</Requirements></Data></E>"
+                                "<E Type=\"5\" Time=\"9:00:00\"><Data WinTime=\"0:01:00\" LetterTime=\"0:01:00\" Bonus=\"200\" "
+                                "Penalty=\"0\" RandomFactor=\"1\"><Requirements><R ProductType=\"1\" Count=\"3\" "
+                                "ReqType=\"0\" /><R ReqType=\"1\" /></Requirements></Data></E></Events></Gameplay>")}})
     {
         restart();
     }
@@ -237,6 +242,90 @@ TEST_F(cContractTest, EmptyRequirementsAreOfferedAtOnceOneOfferAfterTheOther)
     EXPECT_EQ(key::Money(), 40);
     EXPECT_EQ(key::awQTask(), 2u);
     EXPECT_EQ(menu().getBusyStatusCount(), 0u);
+}
+
+// Two contracts want the same crop and the warehouse holds enough for one: whichever offer
+// comes first is paid, and the one behind it finds the goods gone and goes on running.
+TEST_F(cContractTest, OneDeliveryPaysOneContractWhicheverOfferComesFirst)
+{
+    struct sCase {
+        const char* order;
+        UInt firstPlace;
+        Int money;
+        UInt crop1Left;
+    } cases[] = {
+        // Both complete in one step: the five-crop contract's offer opens, the other's waits.
+        {"together", 0, 300, 0},
+        // The three-crop contract is offered first; the other completes while it is open.
+        {"one while the other is open", 1, 200, 2},
+    };
+    for (const sCase& c : cases) {
+        key::Money() = 0;
+        stock(1, 0);
+        stock(2, 3);
+        menu().acceptContract(event(1));
+        menu().acceptContract(event(3));
+        m_engine.frames(2);
+        if (c.firstPlace == 0) {
+            stock(1, 5);
+        } else {
+            stock(1, 3);
+            m_engine.frame();
+            ASSERT_TRUE(open(&confirm())) << c.order;
+            cWareHouse::getInstance()->addGoods(1, 2, true, false);
+        }
+        m_engine.frame();
+        ASSERT_TRUE(open(&confirm())) << c.order;
+        EXPECT_EQ(confirm().getStatus(), &panel(c.firstPlace)) << c.order;
+        cContractPassConfirm::onOk(nullptr);
+        m_engine.frames(50);
+        // A second OK, should an offer stand, pays nothing either.
+        cContractPassConfirm::onOk(nullptr);
+        m_engine.frames(50);
+        EXPECT_EQ(key::Money(), c.money) << c.order;
+        EXPECT_EQ(cWareHouse::getInstance()->getGoodCount(1), c.crop1Left) << c.order;
+        EXPECT_FALSE(open(&confirm())) << c.order;
+        EXPECT_EQ(menu().getBusyStatusCount(), 1u) << c.order << ": the other contract runs on";
+        EXPECT_TRUE(panel(1 - c.firstPlace).isActive()) << c.order;
+        EXPECT_FALSE(panel(1 - c.firstPlace).pass()) << c.order << ": its goods are gone";
+        // With its goods back it is paid.
+        stock(1, 5);
+        EXPECT_TRUE(panel(1 - c.firstPlace).pass()) << c.order;
+        m_engine.frames(50);
+        if (open(&confirm()))
+            cContractPassConfirm::onCancel(nullptr);
+        m_engine.frames(50);
+        ASSERT_EQ(menu().getBusyStatusCount(), 0u) << c.order;
+    }
+}
+
+// A running contract restored without its terms takes the time-line's counts, never nothing.
+TEST_F(cContractTest, ARestoredContractWithoutItsTermsTakesTheTimeLinesCounts)
+{
+    // One term missing from the profile, the other saved as none.
+    key::task[0] = 1;
+    key::taskTime[0] = 30;
+    propertyMap<PT_INT>().erase("req0_0");
+    key::requirement(0, 1) = -1;
+    restart();
+    ASSERT_TRUE(panel(0).isActive());
+    EXPECT_EQ(panel(0).getTerms().Requirements[0].Count, 5u);
+    EXPECT_EQ(panel(0).getTerms().Requirements[1].Count, 3u);
+    EXPECT_EQ(key::requirement(0, 0), 5) << "saved again as they run";
+    key::Money() = 0;
+    EXPECT_FALSE(panel(0).pass()) << "an empty warehouse meets nothing";
+    EXPECT_EQ(key::Money(), 0);
+}
+
+// The bonus joins a purse near the top without wrapping round.
+TEST_F(cContractTest, ABonusNearTheTopOfThePurseSaturates)
+{
+    stock(1, 5);
+    stock(2, 3);
+    menu().acceptContract(event(1));
+    key::Money() = std::numeric_limits<Int>::max() - 100;
+    ASSERT_TRUE(panel(0).pass());
+    EXPECT_EQ(key::Money(), std::numeric_limits<Int>::max());
 }
 
 TEST_F(cContractTest, AContinuedGameRunsOnTheSameTermsAndSeconds)

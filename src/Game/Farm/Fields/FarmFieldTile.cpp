@@ -326,14 +326,10 @@ void cFarmFieldTile::restoreGrowth()
     cTask* state = nullptr;
     switch (getStatus()) {
     case FS_GROWING: {
-        const Bool wilted = crop != cGame::GRASS ? !hasFertility() : !hasWater();
-        if (wilted) {
-            setAnimFrame(record.notGrowFrame);
-            left = total - record.notGrowTime;
-            setProgres(left);
-        } else {
-            setAnimTime(total > 0 ? (total - left) / total * getAnimLength() : 0);
-        }
+        // The growth goes on from the very time it was left at, with the look the growth gives
+        // it; a crop without water or fertility wilts from there as it would have.
+        const Float gap = (total - getAnimLength()) * 0.5f;
+        setAnimTime(cFieldTileGrowing::growthClock(std::max(0.0f, total - left), record.stage, gap));
         state = new cFieldTileGrowing(this, left);
         break;
     }

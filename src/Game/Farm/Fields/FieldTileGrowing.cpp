@@ -95,12 +95,13 @@ void cFieldTileGrowing::wilt(Float _step)
     const UInt crop = m_tile->getCultivationType();
     const Float total = cFarmFieldTile::getCreationTime(crop);
     const Float length = m_tile->getAnimLength();
+    const cFarmFieldTile::sCropRecord& record = m_tile->getCropRecord(crop);
     // Wilting stops at the start of the not-grow frame, where the crop then waits.
-    const Float floor = Float(m_tile->getCropRecord(crop).notGrowFrame) * length / Float(m_tile->getFramesCount());
+    const Float floor = Float(record.notGrowFrame) * length / Float(m_tile->getFramesCount());
     const Float clock = std::max(floor, m_tile->getAnimTime() - _step);
     m_tile->setAnimTime(clock);
-    // The growth lost is given back in time.
-    m_tile->setProgres(total - total / length * clock);
+    // The growth lost is given back in time: the growth that look stands for, as it grows.
+    m_tile->setProgres(std::max(0.0f, total - elapsedForClock(clock, record.stage, m_gap)));
 }
 
 Bool cFieldTileGrowing::grow(Float _step)

@@ -136,8 +136,11 @@ void cSeedPackage::takePointer()
 
 void cSeedPackage::leavePointer()
 {
-    if (cFarm::s_objectOnMouse == this)
-        cFarm::clearObjectOnMouse();
+    // Only its own: whatever else hangs on the mouse keeps its place there.
+    if (cFarm::s_objectOnMouse != this)
+        return;
+    cFarm::s_seedOnMouse = false;
+    cFarm::s_objectOnMouse = nullptr;
 }
 
 void cSeedPackage::retakePointer()
@@ -240,7 +243,8 @@ void cSeedPackage::clicked()
         if (!front || area->getDeep() > front->getDeep())
             front = area;
     }
-    if (front != this)
+    // The mouse carries one thing at a time.
+    if (front != this || cFarm::s_objectOnMouse)
         return;
     setState(PRESSED);
     m_pressPoint = cursor();

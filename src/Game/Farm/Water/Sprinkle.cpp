@@ -39,7 +39,8 @@ cSprinkle::cSprinkle(cView* _parent, UInt _status, UInt _index) : cActionArea(_p
     // Loading places the area where the data says: the slot's own place is read first.
     const Vector2 kept(key::SPXPos[m_index], key::SPYPos[m_index]);
     loadViewFile(this, DATA_FILE);
-    setPosition(kept);
+    const Vector2 origin = groundOrigin();
+    setPosition(Vector2(origin.x + kept.x, origin.y + kept.y));
     // The spray runs in the absolute pass, as the hose's does: the sprinkle carries it there.
     absoluteEnable();
     m_effect = new cSprinkleEffect(this, EFFECT_FILE);
@@ -94,11 +95,19 @@ const Vector2& cSprinkle::cursor()
     return logic ? logic->getCursor() : nowhere;
 }
 
-void cSprinkle::setPosition(const Vector2& _position)
+Vector2 cSprinkle::groundOrigin() const
 {
-    cActionArea::setPosition(_position);
-    key::SPXPos[m_index] = _position.x;
-    key::SPYPos[m_index] = _position.y;
+    cView* parent = getParent();
+    const cControl* ground = parent ? parent->asControl() : nullptr;
+    return ground ? ground->getPosition() : Vector2(0, 0);
+}
+
+void cSprinkle::keepPlace()
+{
+    const Vector2 origin = groundOrigin();
+    const Vector2& at = getPosition();
+    key::SPXPos[m_index] = at.x - origin.x;
+    key::SPYPos[m_index] = at.y - origin.y;
 }
 
 void cSprinkle::placeEffect()
@@ -132,8 +141,7 @@ void cSprinkle::setStatus(UInt _status)
         // The seeds button comes back only with seeds to sell, and not under a package.
         if (farm && !cFarm::s_seedOnMouse)
             farm->updateSeedsButton();
-        m_effect->setDeep(getDeep() + 1);
-        m_effect->setPosition(Vector2(key::SPXPos[m_index], key::SPYPos[m_index] - SPRAY_HEIGHT));
+        placeEffect();
         if (_status == SET_DOWN)
             m_effect->setActive(!m_fields.empty());
     }
@@ -149,7 +157,7 @@ void cSprinkle::process()
     case PRESSED: {
         const Vector2& at = cursor();
         const Float dx = at.x - m_grabPoint.x, dy = at.y - m_grabPoint.y;
-        if (dx * dx + dy * dy > LIFT_DISTANCE * LIFT_DISTANCE && !cFarm::s_sprinkleOnMouse) {
+        if (dx * dx + dy * dy > LIFT_DISTANCE * LIFT_DISTANCE && !cFarm::s_objectOnMouse) {
             cFarm::s_sprinkleOnMouse = true;
             cFarm::s_objectOnMouse = this;
             setStatus(ON_MOUSE);
@@ -171,7 +179,7 @@ void cSprinkle::followCursor()
 {
     const Vector2& at = cursor();
     // Carried, not kept: the slot keeps where it was last set down.
-    cActionArea::setPosition(Vector2(at.x - m_grabOffset.x, at.y - m_grabOffset.y));
+    setPosition(Vector2(at.x - m_grabOffset.x, at.y - m_grabOffset.y));
     placeEffect();
     cFarm* farm = cFarm::getInstance();
     if (!farm)
@@ -213,6 +221,7 @@ void cSprinkle::setDown(Bool _undoWithoutRoom)
         return;
     }
     setPosition(Vector2(at.x - m_grabOffset.x, at.y - m_grabOffset.y));
+    keepPlace();
     takeOffMouse();
     setStatus(SET_DOWN);
     if (m_exists) {
@@ -233,9 +242,11 @@ void cSprinkle::setDown(Bool _undoWithoutRoom)
 
 void cSprinkle::takeOffMouse()
 {
+    // Only its own: a press on a standing sprinkler leaves what hangs on the mouse there.
+    if (cFarm::s_objectOnMouse != this)
+        return;
     cFarm::s_sprinkleOnMouse = false;
-    if (cFarm::s_objectOnMouse == this)
-        cFarm::s_objectOnMouse = nullptr;
+    cFarm::s_objectOnMouse = nullptr;
 }
 
 void cSprinkle::undoPurchase()
@@ -259,6 +270,10 @@ void cSprinkle::clicked()
         setDown(true);
         return;
     }
+    // The mouse carries one thing at a time: while something else hangs on it, a standing
+    // sprinkler is not taken up.
+    if (cFarm::s_objectOnMouse)
+        return;
     const cFarm* farm = cFarm::getInstance();
     if (farm && farm->getDeepNearestObject(cursor(), AAT_ALL) == this) {
         setStatus(PRESSED);
@@ -277,6 +292,8 @@ void cSprinkle::unclicked()
         setDown(false);
         return;
     }
+    if (getStatus() != PRESSED)
+        return;
     // Pressed and let go without moving: it stays, and gathers its fields anew.
     takeOffMouse();
     setStatus(SET_DOWN);

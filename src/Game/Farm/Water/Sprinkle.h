@@ -7,7 +7,8 @@ class cSprinkleEffect;
 class iResource;
 
 // A sprinkler, in one of three slots whose state the game variables keep ("SPStatus",
-// "SPExist", "SPXPos", "SPYPos"). Bought at the water source it hangs on the mouse; set down
+// "SPExist", and "SPXPos", "SPYPos": where it was set down, from the farm's ground, so a slide
+// of the farm never moves the place it keeps). Bought at the water source it hangs on the mouse; set down
 // on a free place it is paid (once) and waters every owned field within its radius, each
 // frame, at the water source's flow; pressed and moved it is carried again. The worker never
 // walks to it: its clicks are its own.
@@ -34,9 +35,6 @@ public:
     void clicked() override;
     void unclicked() override;
     void hovered() override;
-    // Moves it and keeps the place in its slot.
-    void setPosition(const Vector2& _position) override;
-
     void setStatus(UInt _status);
     UInt getStatus() const { return key::SPStatus[m_index]; }
     UInt getIndex() const { return m_index; }
@@ -60,6 +58,10 @@ private:
     // Set down at the cursor when the farm has room there, paid the first time; an unpaid
     // sprinkle that cannot be paid, or pressed where it does not fit, is given back.
     void setDown(Bool _undoWithoutRoom);
+    // The corner of the farm's ground the kept place counts from.
+    Vector2 groundOrigin() const;
+    // Writes where it stands into its slot.
+    void keepPlace();
     void undoPurchase();
     void followCursor();
     void placeEffect();

@@ -1,5 +1,8 @@
 #include "Game/Farm/Water/Sprinkle.h"
 #include "Game/Farm/Fields/FarmFieldTile.h"
+#include "Game/Farm/Seeds/SeedPackage.h"
+#include "Game/GameMenu/GameMenu.h"
+#include "Game/Market/Market.h"
 #include "Game/Farm/Water/SprinkleEffect.h"
 #include "Game/Farm/Water/WaterSource.h"
 #include "engine/SoundManager.h"
@@ -29,7 +32,9 @@ std::string farmXml()
 class cSprinkleTest : public cGameTest {
 protected:
     cSprinkleTest()
-        : cGameTest({{"game.xml", growingGameXml()}, {"Farm/ActionAreas/FarmField.xml", fieldXml()}, {"UI/gameUI/farm.xml", farmXml()}})
+        : cGameTest({{"game.xml", growingGameXml()}, {"Farm/ActionAreas/FarmField.xml", fieldXml()}, {"UI/gameUI/farm.xml", farmXml()},
+                     {"Farm/ActionAreas/SeedPackage.xml", makeXml16("<SeedPackage Visible=\"1\" Enable=\"1\" size=\"40 40\" HeightOffset=\"-20\">"
+                                                                    "<ClickOffsetList><O Offset=\"0 16\" /></ClickOffsetList></SeedPackage>")}})
     {
         key::upgradeLevel(33) = 2;
         cWaterSource::getInstance()->updateUpgrade();
@@ -133,7 +138,8 @@ TEST_F(cSprinkleTest, ABoughtSprinkleIsPaidOnceWhereItIsSetDownByAPressOrAReleas
         EXPECT_EQ(sprinkle->getStatus(), cSprinkle::SET_DOWN) << release;
         EXPECT_EQ(cGame::getMoney(), 150) << release;
         EXPECT_TRUE(key::SPExist[0]) << release;
-        EXPECT_EQ(key::SPXPos[0], 400.0f) << release;
+        // Kept from the farm's ground, which stands a pixel left of the screen.
+        EXPECT_EQ(key::SPXPos[0], 401.0f) << release;
     }
     // Picked up and set down elsewhere: not paid again.
     sprinkle->clicked();
@@ -142,7 +148,7 @@ TEST_F(cSprinkleTest, ABoughtSprinkleIsPaidOnceWhereItIsSetDownByAPressOrAReleas
     ASSERT_EQ(sprinkle->getStatus(), cSprinkle::ON_MOUSE);
     sprinkle->clicked();
     EXPECT_EQ(sprinkle->getStatus(), cSprinkle::SET_DOWN);
-    EXPECT_EQ(key::SPXPos[0], 500.0f);
+    EXPECT_EQ(key::SPXPos[0], 501.0f);
     EXPECT_EQ(cGame::getMoney(), 150);
 }
 
@@ -228,6 +234,46 @@ TEST_F(cSprinkleTest, SettingDownOffersSeedsOnlyWhenThereAreSomeToSell)
         farm().destroySprinkle(sprinkle);
         m_engine.frame();
     }
+}
+
+// A package dragged over the fields, where it cannot go down, and pressed on a standing
+// sprinkler: the mouse keeps the package alone, and once it is put down nothing hangs there
+// any more, so the screens can be switched again.
+TEST_F(cSprinkleTest, TheMouseCarriesOneThingAtATimeAndAPutDownClearsItsOwn)
+{
+    // Among the fields, in front of the one it stands on.
+    cSprinkle* sprinkle = standing(160, 305);
+    auto* package = new cSeedPackage(farm().getSlidingPicture(), cGame::TOMATOES, 4, Vector2(500, 450), cSeedPackage::LYING, false);
+    m_engine.moveTo(500, 450);
+    m_engine.press(true);
+    m_engine.moveTo(450, 400);
+    m_engine.frame();
+    ASSERT_EQ(cFarm::s_objectOnMouse, package);
+    m_engine.moveTo(160, 300);
+    m_engine.press(false);
+    m_engine.frame();
+    ASSERT_EQ(package->getState(), UInt(cSeedPackage::ON_MOUSE)) << "no room among the fields";
+    // A sprinkler stands in front of a package at its height, so the press reaches it.
+    const Vector2 at = sprinkle->getPosition();
+    m_engine.moveTo(Int(at.x), Int(at.y));
+    sprinkle->clicked();
+    m_engine.moveTo(Int(at.x) + 30, Int(at.y));
+    m_engine.frame();
+    sprinkle->unclicked();
+    EXPECT_EQ(sprinkle->getStatus(), UInt(cSprinkle::SET_DOWN)) << "the sprinkler was not taken up";
+    EXPECT_EQ(cFarm::s_objectOnMouse, package);
+    EXPECT_FALSE(cFarm::s_sprinkleOnMouse);
+    m_engine.moveTo(600, 500);
+    m_engine.frame();
+    m_engine.press(true);
+    m_engine.press(false);
+    EXPECT_EQ(package->getState(), UInt(cSeedPackage::LYING));
+    EXPECT_EQ(cFarm::s_objectOnMouse, nullptr);
+    EXPECT_FALSE(cFarm::s_seedOnMouse);
+    EXPECT_FALSE(cFarm::s_sprinkleOnMouse);
+    // The bar's switch goes through again.
+    cGameMenu::getInstance()->gotoMarket();
+    EXPECT_TRUE(cMarket::getInstance()->isOwnVisible());
 }
 
 } // namespace

@@ -73,7 +73,7 @@ TEST_F(cPersonRoadTest, AClickedGrassFieldIsPaidForOnArrivalAndPloughed)
         EXPECT_EQ(cGameMenu::getInstance()->getMoneyText()->getString(), toWString(std::to_string(c.money - 5)));
         ASSERT_EQ(flyTexts().size(), flies + 1);
         EXPECT_EQ(flyTexts().back()->getTextColor(), EXPENSE_COLOR);
-        EXPECT_EQ(flyTexts().back()->getString(), u"5");
+        EXPECT_EQ(flyTexts().back()->getString(), u"-5");
         EXPECT_TRUE(person().isLoopSoundPlaying(cPerson::WORK_SHOVEL));
         m_engine.frames(int(workplace::digTime() / 0.02f) + 10);
         EXPECT_NE(task<cPersonIdle>(), nullptr);

@@ -1,0 +1,180 @@
+#include "Game/Tutorial/TutorialHarness.h"
+#include "engine/ValueConvert.h"
+#include "engine/XML.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct sBox {
+    Float left, top, right, bottom;
+};
+
+Bool overlap(const sBox& _a, const sBox& _b)
+{
+    return _a.left < _b.right && _b.left < _a.right && _a.top < _b.bottom && _b.top < _a.bottom;
+}
+
+sBox around(const Vector2& _center, const Vector2& _size)
+{
+    return {_center.x - _size.x / 2, _center.y - _size.y / 2, _center.x + _size.x / 2, _center.y + _size.y / 2};
+}
+
+Vector2 vector(iXML* _xml, const char16_t* _name)
+{
+    Vector2 value(0, 0);
+    toVector2(value, (*_xml)[_name]);
+    return value;
+}
+
+// The shipped layouts, read as the game reads them.
+class cShippedLayout {
+public:
+    explicit cShippedLayout(const std::string& _file)
+        : m_path(std::string(std::getenv("FURROW_DATA") ? std::getenv("FURROW_DATA") : "") + "/" + _file),
+          m_bytes(readFileBytes(m_path)), m_xml(m_path, m_bytes.data(), ULong(m_bytes.size()))
+    {
+    }
+    iXML* root() { return &m_xml; }
+    iXML* child(const char* _name)
+    {
+        iXML* found = nullptr;
+        return m_xml.get(_name, found) ? found : nullptr;
+    }
+
+private:
+    std::string m_path;
+    std::string m_bytes;
+    cXML m_xml;
+};
+
+// A farm building: its place is where its feet stand, its picture rises by its height offset.
+struct sPlace {
+    Vector2 at;
+    sBox drawn;
+};
+sPlace building(const char* _file)
+{
+    cShippedLayout layout(_file);
+    iXML* root = layout.root();
+    const Vector2 at = vector(root, u"position");
+    Float rise = 0;
+    toFloat(rise, (*root)[u"HeightOffset"]);
+    return {at, around(Vector2(at.x, at.y - rise), vector(root, u"size"))};
+}
+
+sPlace barButton(const char* _name)
+{
+    cShippedLayout layout("Ui/gameUI/GameMenu.xml");
+    iXML* button = layout.child(_name);
+    const Vector2 at = button ? vector(button, u"position") : Vector2(-1000, -1000);
+    return {at, around(at, button ? vector(button, u"size") : Vector2(0, 0))};
+}
+
+// The beds a new farm owns, one block.
+sBox firstFields()
+{
+    cShippedLayout farm("Ui/gameUI/farm.xml");
+    cShippedLayout field("Farm/ActionAreas/FarmField.xml");
+    const Vector2 size = vector(field.root(), u"size");
+    sBox box{1e6f, 1e6f, -1e6f, -1e6f};
+    iXML* fields = farm.child("FieldArray");
+    iXML* f = nullptr;
+    for (UInt i = 0; fields && i < fields->getChildCount(); ++i) {
+        if (!fields->get(i, f) || (*f)[u"UpgradeIndex"] != u"0")
+            continue;
+        const sBox bed = around(vector(f, u"Center"), size);
+        box = {std::min(box.left, bed.left), std::min(box.top, bed.top), std::max(box.right, bed.right),
+               std::max(box.bottom, bed.bottom)};
+    }
+    return box;
+}
+
+// The market's first line of goods, where the first crop sold stands.
+sBox firstMarketLine()
+{
+    cShippedLayout market("Ui/gameUI/Market.xml");
+    iXML* places = market.child("ProductPlaces");
+    iXML* line = market.child("ProductLine");
+    iXML* place = nullptr;
+    iXML* back = nullptr;
+    if (!places || !places->get(0, place) || !line || !line->get("Back", back))
+        return {0, 0, 0, 0};
+    const Vector2 at = vector(place, u"pos");
+    const Vector2 shift = vector(back, u"position");
+    return around(Vector2(at.x + shift.x, at.y + shift.y), vector(back, u"size"));
+}
+
+class cTipPlacesTest : public cTutorialTest {
+protected:
+    // The shipped tips, and where and how large the shipped note puts its paper.
+    void loadShipped()
+    {
+        cShippedLayout tutorial("Tutorial/Tutorial.xml");
+        m_tutorial->loadXML(tutorial.root());
+        cShippedLayout note("Tutorial/ArrowHelpTip.xml");
+        iXML* image = note.child("Image");
+        ASSERT_TRUE(image);
+        m_noteBase = vector(image, u"position");
+        m_noteSize = vector(image, u"size");
+    }
+    // The harness's note, placed by the game's own road, moved from its base to the shipped one.
+    sBox paper()
+    {
+        const Vector2 at = m_tutorial->getArrowTips()->getImage()->getPosition();
+        return around(Vector2(at.x - HARNESS_BASE.x + m_noteBase.x, at.y - HARNESS_BASE.y + m_noteBase.y), m_noteSize);
+    }
+
+    const Vector2 HARNESS_BASE{10, 20};
+    Vector2 m_noteBase;
+    Vector2 m_noteSize;
+};
+
+// A note that points at a farm building, a bar button or a bed leaves clear what it points at
+// and what it speaks of, and stands whole on the screen below the bar.
+TEST_F(cTipPlacesTest, NotesLeaveClearWhatTheyPointAtAndWhatTheySpeakOf)
+{
+    ASSERT_TRUE(std::getenv("FURROW_DATA"));
+    loadShipped();
+    const sBox fields = firstFields();
+    const sBox line = firstMarketLine();
+    const sBox none{-1, -1, -1, -1};
+    struct sCase {
+        eTips tip;
+        sPlace pointed;
+        sBox spoken;
+        const char* what;
+    };
+    const sCase cases[] = {
+        {1, building("Farm/ActionAreas/WaterSource.xml"), fields, "the well; the thirsty fields"},
+        {2, {Vector2(330, 330), around(Vector2(330, 330), Vector2(52, 32))}, none, "the first bed"},
+        {3, building("Farm/ActionAreas/MowBuilding.xml"), fields, "the scythe's shed; the ripe crop"},
+        {5, building("Farm/ActionAreas/Warehouse.xml"), none, "the barn"},
+        {6, barButton("MarketButton"), none, "the market's button"},
+        {7, barButton("FarmButton"), line, "the farm's button; the line just sold"},
+        {20, building("Farm/ActionAreas/DigBuilding.xml"), fields, "the spade's shed; the beds to dig"},
+        {30, barButton("ProducingButton"), none, "the workshops' button"},
+        {39, barButton("JournalButton"), none, "the journal"},
+    };
+    const sBox screen{0, 60, 800, 600};
+    for (const sCase& c : cases) {
+        const cTutorialManager::sTip& tip = m_tutorial->getTip(c.tip);
+        cControl* pointed = control(c.pointed.at.x, c.pointed.at.y);
+        m_tutorial->getArrowTips()->startup(tip.Offset, tip.ArrowOffset, tip.Text, pointed);
+        const sBox note = paper();
+        EXPECT_FALSE(overlap(note, c.pointed.drawn)) << "tip " << c.tip << " covers " << c.what;
+        EXPECT_FALSE(overlap(note, c.spoken)) << "tip " << c.tip << " covers " << c.what;
+        EXPECT_TRUE(note.left >= screen.left && note.right <= screen.right && note.top >= screen.top &&
+                    note.bottom <= screen.bottom)
+            << "tip " << c.tip << " leaves the screen: " << note.left << "," << note.top << " " << note.right << ","
+            << note.bottom;
+    }
+}
+
+} // namespace
