@@ -36,7 +36,7 @@ const std::vector<sStep> FIRST_GAME = {
     {sStep::click, 2960, 104, 178, nullptr}, {sStep::shot, 3300, 0, 0, "sold.png"}, {sStep::click, 3310, 108, 32, nullptr},
     {sStep::move, 3320, 780, 580, nullptr},
     // The seed shop, a packet of tomatoes put down beside the fields; the spade, a bed, the sowing.
-    {sStep::click, 4010, 740, 120, nullptr}, {sStep::shot, 4100, 0, 0, "shop.png"}, {sStep::click, 4110, 570, 524, nullptr},
+    {sStep::click, 4010, 740, 120, nullptr}, {sStep::shot, 4100, 0, 0, "shop.png"}, {sStep::click, 4110, 642, 526, nullptr},
     {sStep::click, 4190, 250, 230, nullptr}, {sStep::move, 4205, 400, 290, nullptr}, {sStep::move, 4210, 450, 285, nullptr},
     {sStep::click, 4235, 450, 285, nullptr}, {sStep::move, 4250, 780, 580, nullptr}, {sStep::click, 4610, 75, 515, nullptr},
     {sStep::click, 4630, 330, 330, nullptr}, {sStep::move, 4640, 780, 580, nullptr}, {sStep::click, 5110, 450, 285, nullptr},
@@ -48,7 +48,7 @@ const std::vector<sStep> FIRST_GAME = {
     // Goods and upgrades typed in; the production screen, a sheep fold placed and loaded.
     {sStep::text, 7210, 0, 0, "lanternquill"}, {sStep::text, 7220, 0, 0, "marigoldsloop"},
     {sStep::click, 7250, 176, 32, nullptr}, {sStep::click, 7340, 440, 344, nullptr}, {sStep::click, 7430, 722, 552, nullptr},
-    {sStep::click, 7510, 570, 514, nullptr}, {sStep::click, 7590, 78, 200, nullptr}, {sStep::move, 7640, 300, 300, nullptr},
+    {sStep::click, 7510, 480, 572, nullptr}, {sStep::click, 7590, 78, 200, nullptr}, {sStep::move, 7640, 300, 300, nullptr},
     {sStep::click, 7665, 300, 300, nullptr},
     {sStep::click, 7720, 484, 253, nullptr}, {sStep::click, 7780, 262, 384, nullptr}, {sStep::click, 7800, 262, 384, nullptr},
     {sStep::move, 7810, 600, 450, nullptr}, {sStep::shot, 7850, 0, 0, "fold.png"},

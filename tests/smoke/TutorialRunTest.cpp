@@ -23,7 +23,7 @@ TEST_F(TutorialRun, TheProductionTipsLeadFromTheTabToAPlacedWorkshop)
     const std::string walk = logos + "270 text Ann\n" + key(275, "Enter") + "315 text quartzfern\n" +
                              click(340, 400, 226) + "450 text lanternquill\n460 text marigoldsloop\n" +
                              shot(520, "tab.png") + click(600, 176, 32) + click(680, 440, 344) +
-                             shot(740, "build.png") + click(750, 722, 552) + click(830, 570, 514) +
+                             shot(740, "build.png") + click(750, 722, 552) + click(830, 480, 572) +
                              click(910, 78, 200) + "960 move 300 300\n" + shot(980, "place.png") +
                              "990 press left\n991 release left\n" + shot(1050, "gauge.png");
     ASSERT_EQ(run(walk, 1060), 0);

@@ -50,6 +50,15 @@ void runArrowHelpTip(UInt _n, cControl* _pointed)
         manager->runArrowHelpTip(_n, _pointed);
 }
 
+void runArrowTipAtButton(UInt _n, cControl* _button)
+{
+    const cFarm* farm = cFarm::getInstance();
+    if (!_button->isVisible() || !_button->isEffectivelyEnabled() || !farm || !farm->isEffectivelyEnabled())
+        return;
+    if (isOnScreen() && canRunTip(_n))
+        runArrowHelpTip(_n, _button);
+}
+
 Float random01()
 {
     return Float(gameRand()) / Float(GAME_RAND_MAX);

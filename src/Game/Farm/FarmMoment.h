@@ -18,6 +18,9 @@ Bool isTipPassed(UInt _n);
 // Starts an action tip pointing at _pointed, when the tutorial knows how it closes.
 void runActionTip(UInt _n, cControl* _pointed);
 void runArrowHelpTip(UInt _n, cControl* _pointed);
+// Starts arrow tip _n at _button while the player could press it: the button shown and
+// enabled on the farm in view, and the tip free to start.
+void runArrowTipAtButton(UInt _n, cControl* _button);
 // A uniform draw in [0, 1] from the game's random source.
 Float random01();
 

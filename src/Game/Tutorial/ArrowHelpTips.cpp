@@ -85,7 +85,9 @@ void cArrowHelpTips::updatePosition()
     m_arrow->setInverceY(!below);
     placeImage(Vector2(at.x + offset.x + base.x, at.y + offset.y + base.y));
     m_arrowBase = Vector2(at.x + arrow.x + base.x, at.y + arrow.y + base.y);
-    m_arrowStep = step(arrow);
+    // The arrow points straight up or down, whatever side of the control it stands: it bobs
+    // along the way it points, so one set beside its control still seems to point.
+    m_arrowStep = Vector2(0, below ? -ARROW_TRAVEL : ARROW_TRAVEL);
     m_arrow->setPosition(Vector2(std::trunc(m_arrowBase.x + m_phase * m_arrowStep.x),
                                  std::trunc(m_arrowBase.y + m_phase * m_arrowStep.y)));
 }

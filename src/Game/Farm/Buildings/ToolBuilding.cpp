@@ -1,10 +1,8 @@
 #include "Game/Farm/Buildings/ToolBuilding.h"
 
 #include "Game/Farm/Buildings/ElasticAnimation.h"
-#include "Game/Farm/Farm.h"
 #include "Game/Farm/Worker/Person.h"
 #include "Game/GameKeys.h"
-#include "Game/Tutorial/TutorialManager.h"
 #include "Ui/ViewFile.h"
 #include "engine/ErrorStack.h"
 #include "engine/TextConvert.h"
@@ -122,15 +120,8 @@ void cToolBuilding::process()
 {
     GUARD_BEGIN
     cActionArea::process();
-    cUpgradeControls::cButton* button = m_upgrade.getButton();
-    const cFarm* farm = cFarm::getInstance();
-    cTutorialManager* tutorial = cTutorialManager::getInstance();
-    if (!button->isVisible() || !button->isEffectivelyEnabled() || !farm || !tutorial)
-        return;
-    if (farm->getSlide().isMoving() || !farm->isVisible() || !farm->isEffectivelyEnabled())
-        return;
     const Int tip = getUpgradeTip();
-    if (tip >= 0 && tutorial->canRunTip(eTips(tip)))
-        tutorial->runArrowHelpTip(eTips(tip), button);
+    if (tip >= 0)
+        m_upgrade.pointTip(UInt(tip));
     GUARD_END("void cToolBuilding::process()")
 }

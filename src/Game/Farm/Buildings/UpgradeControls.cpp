@@ -1,5 +1,6 @@
 #include "Game/Farm/Buildings/UpgradeControls.h"
 
+#include "Game/Farm/FarmMoment.h"
 #include "Game/Farm/TextMoney.h"
 #include "Game/Game.h"
 #include "Game/Upgrade.h"
@@ -32,9 +33,11 @@ void cUpgradeControls::update(const cUpgrade& _building)
     const Int level = _building.getUpgrade();
     const cGame* game = cGame::getInstance();
     if (level + 1 >= Int(_building.getLevelCount()) || !game) {
-        // Nothing more to buy: a button left there would offer what does not exist.
+        // Nothing more to buy: a button left there would offer what does not exist, and a
+        // hidden one would still take the presses meant for the building under it.
         m_costText->hide();
         m_button->hideAll();
+        m_button->disable();
         return;
     }
     const UInt cost = game->getUpgradeCost(cGame::eUpgradeItem(_building.getItem()), UInt(level + 1));
@@ -55,10 +58,16 @@ void cUpgradeControls::update(const cUpgrade& _building)
     GUARD_END("void cUpgradeControls::update(const cUpgrade& _building)")
 }
 
+void cUpgradeControls::pointTip(UInt _tip) const
+{
+    farm::runArrowTipAtButton(_tip, m_button);
+}
+
 Bool cUpgradeControls::buyNextLevel(cUpgrade& _building)
 {
     GUARD_BEGIN
-    if (!_building.canUpgrade(true, true))
+    // A level past the data has no price to ask.
+    if (_building.getUpgrade() + 1 >= Int(_building.getLevelCount()) || !_building.canUpgrade(true, true))
         return false;
     const cGame* game = cGame::getInstance();
     const UInt next = UInt(_building.getUpgrade() + 1);

@@ -10,7 +10,8 @@ class iXML;
 // The upgrade button under a farm building and the price of the next level beside it. The
 // button is enabled while the next level is on sale and affordable, disabled while it is
 // only too dear; it goes with its price and tooltip while the next level is not on sale yet
-// or there is none.
+// or there is none. Every upgradable farm building (the tool buildings, the warehouse, the
+// water source) buys its levels through it.
 class cUpgradeControls {
 public:
     using cButton = cTips<cTextButtonT<cAnimButton>>;
@@ -26,8 +27,11 @@ public:
     cButton* getButton() const { return m_button; }
     cTextMoney* getCostText() const { return m_costText; }
 
-    // Pays for the building's next level and sets it, with the upgrade sound, when it is on
-    // sale and affordable. True when it was bought.
+    // Points tutorial tip _tip at the button while the player could press it.
+    void pointTip(UInt _tip) const;
+
+    // Pays for the building's next level and sets it, with the upgrade sound, when its data
+    // describes one and it is on sale and affordable. True when it was bought.
     static Bool buyNextLevel(cUpgrade& _building);
 
 private:

@@ -122,15 +122,7 @@ void cWareHouse::process()
 {
     GUARD_BEGIN
     cActionArea::process();
-    cUpgradeControls::cButton* button = m_upgrade.getButton();
-    const cFarm* farm = cFarm::getInstance();
-    cTutorialManager* tutorial = cTutorialManager::getInstance();
-    if (!button->isVisible() || !button->isEffectivelyEnabled() || !farm || !tutorial)
-        return;
-    if (farm->getSlide().isMoving() || !farm->isVisible() || !farm->isEffectivelyEnabled())
-        return;
-    if (tutorial->canRunTip(UPGRADE_TIP))
-        tutorial->runArrowHelpTip(UPGRADE_TIP, button);
+    m_upgrade.pointTip(UPGRADE_TIP);
     GUARD_END("void cWareHouse::process()")
 }
 

@@ -25,8 +25,8 @@ Vector2 turnVector(const Vector2& _v, Float _degrees)
 }
 
 cHoseEffect::cHoseEffect(cView* _parent, const String& _path)
-    : cParticleSystemMy<cHoseWaterParticle>(_parent, 0, &cHoseEffect::isFinished, DEFAULT_FREQUENCY),
-      m_prototype(new cHoseWaterParticle(this))
+    : cParticleSystemMy<cWaterParticle>(_parent, 0, &cHoseEffect::isFinished, DEFAULT_FREQUENCY),
+      m_prototype(new cWaterParticle(this))
 {
     GUARD_BEGIN
     m_prototype->absoluteDisable();
@@ -73,7 +73,7 @@ void cHoseEffect::startHose(const Vector2& _nozzle, const Vector2& _target, Floa
     GUARD_END("void cHoseEffect::startHose(const Vector2& _nozzle, const Vector2& _target, Float _angle)")
 }
 
-cHoseWaterParticle* cHoseEffect::genFunc()
+cWaterParticle* cHoseEffect::genFunc()
 {
     if (m_start.x == m_target.x && m_start.y == m_target.y)
         return nullptr;
@@ -88,10 +88,10 @@ cHoseWaterParticle* cHoseEffect::genFunc()
     const Vector2 u = turnVector(Vector2(d.x / dist, d.y / dist), -m_angle);
     const Float vx = d.x / t;
     const Float vy = u.y * speed;
-    auto* drop = new cHoseWaterParticle(*m_prototype);
+    auto* drop = new cWaterParticle(*m_prototype);
     drop->setLife(t);
     drop->setVelocity(Vector2(vx, vy));
-    drop->setGravity(2.0f * (d.y - vy * t) / (t * t));
+    drop->setGravity(Vector2(0, 2.0f * (d.y - vy * t) / (t * t)));
     const Vector2& origin = getPosition();
     drop->setPosition(Vector2(m_start.x + origin.x, m_start.y + origin.y));
     drop->show();

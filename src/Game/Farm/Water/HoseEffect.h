@@ -1,10 +1,10 @@
 #pragma once
-#include "Game/Farm/Water/HoseWaterParticle.h"
 #include "Game/Farm/Water/ParticleSystem.h"
+#include "Game/Farm/Water/WaterParticle.h"
 
 // The hose's jet of water: drops fly from the nozzle to random points around the watered
 // field, each timed to land there. It stays on the farm for the whole game, idle between jobs.
-class cHoseEffect : public cParticleSystemMy<cHoseWaterParticle> {
+class cHoseEffect : public cParticleSystemMy<cWaterParticle> {
 public:
     static constexpr Float DEFAULT_FREQUENCY = 15.0f;
 
@@ -21,7 +21,7 @@ public:
     // Sprays from _nozzle towards _target until stopped; _angle, in degrees, is the nozzle's.
     void startHose(const Vector2& _nozzle, const Vector2& _target, Float _angle);
 
-    cHoseWaterParticle* getPrototype() const { return m_prototype; }
+    cWaterParticle* getPrototype() const { return m_prototype; }
     const Vector2& getSpeed() const { return m_speed; }
     Float getDistortionRadius() const { return m_distortionRadius; }
     Float getAngle() const { return m_angle; }
@@ -29,13 +29,13 @@ public:
     const Vector2& getTarget() const { return m_target; }
 
 protected:
-    cHoseWaterParticle* genFunc() override;
+    cWaterParticle* genFunc() override;
 
 private:
-    static Bool isFinished(cHoseWaterParticle* _drop) { return _drop->isFinished(); }
+    static Bool isFinished(cWaterParticle* _drop) { return _drop->isFinished(); }
 
     // A child of the effect, never shown: every drop is a copy.
-    cHoseWaterParticle* m_prototype;
+    cWaterParticle* m_prototype;
     Vector2 m_speed{0, 0};
     Float m_distortionRadius = 0;
     Float m_angle = 0;

@@ -11,8 +11,8 @@ public:
     // Reads the drop and the fan from _path.
     cSprinkleEffect(cView* _parent, const String& _path);
 
-    // The drop's keys, then "RandAngle" (degrees either side of the drop's throw), "LiveTime"
-    // (minimum, maximum) and "Frequency" (above zero).
+    // The drop's keys, then "Speed" (the drop's throw), "Gravity", "RandAngle" (degrees either
+    // side of the throw), "LiveTime" (minimum, maximum) and "Frequency" (above zero).
     void loadXML(iXML* _xml_doc) override;
     void process() override {}
     void absoluteProcess() override;
@@ -25,7 +25,9 @@ protected:
     cWaterParticle* genFunc() override;
 
 private:
-    static Bool isDead(cWaterParticle* _drop) { return _drop->isDead(); }
+    static Bool isFinished(cWaterParticle* _drop) { return _drop->isFinished(); }
+    // A life drawn between the two LiveTime bounds.
+    Float drawLife() const;
 
     // A child of the effect, never shown: every drop is a copy.
     cWaterParticle* m_prototype;

@@ -42,15 +42,13 @@ const Vector2& cursor()
 cWaterSource::cWaterSource(cView* _parent)
     : cActionArea(_parent, AAT_WATER_SOURCE),
       cUpgrade(cGame::WATER_SOURCE, LEVEL_KEY),
-      m_upgradeButton(new cBuyButton(this)),
+      m_upgrade(this, &cWaterSource::onUpgradeButton),
       m_sprinkleButton(new cBuyButton(this)),
-      m_costText(new cTextMoney(this)),
       m_sprinkleCostText(new cTextMoney(this))
 {
     GUARD_BEGIN
     loadViewFile(this, DATA_FILE);
     m_sprinkleCostText->setString(toWString(std::to_string(m_sprinkleCost)));
-    m_upgradeButton->setOnClick(&cWaterSource::onUpgradeButton);
     m_sprinkleButton->setOnClick(&cWaterSource::onSprinkleButton);
     // A level past the ones the data describes (an older profile, smaller data) is the last
     // one: the worker knows no water source beyond it.
@@ -69,9 +67,8 @@ void cWaterSource::loadXML(iXML* _xml_doc)
     if (getLevelCount() == 0)
         throw String(DATA_FILE) + ": the water source has no level Up0.";
     readXmlAttribute(_xml_doc, u"SprinkleCost", m_sprinkleCost, &toInt);
-    loadChildPart(_xml_doc, "UpgradeButton", m_upgradeButton);
+    m_upgrade.loadXML(_xml_doc);
     loadChildPart(_xml_doc, "SprinkleButton", m_sprinkleButton);
-    loadChildPart(_xml_doc, "CostText", m_costText);
     loadChildPart(_xml_doc, "SprinkleCostText", m_sprinkleCostText);
     m_sprinkleButtonDeep = m_sprinkleButton->getDeep();
     m_sprinkleButtonDeepThanGet = m_sprinkleButtonDeep;
@@ -135,7 +132,7 @@ void cWaterSource::updateUpgrade()
     if (getUpgrade() == -1)
         return;
     updateInstrumentView();
-    updateUpgradeButton();
+    m_upgrade.update(*this);
     // The can belongs to the well: past the well the worker has nothing in hand. The worker
     // does not exist yet while the game builds its buildings.
     if (getUpgrade() != 0 && key::PCarry() == CARRY_CAN) {
@@ -148,34 +145,6 @@ void cWaterSource::updateUpgrade()
     }
     updateSprinkleButton();
     GUARD_END("void cWaterSource::updateUpgrade()")
-}
-
-void cWaterSource::updateUpgradeButton()
-{
-    const Int level = getUpgrade();
-    if (level + 1 >= Int(getLevelCount())) {
-        // A hidden button would still hear the mouse, and take the press of what stands there.
-        m_costText->hide();
-        m_upgradeButton->hideAll();
-        m_upgradeButton->disable();
-        return;
-    }
-    const cGame* game = cGame::getInstance();
-    const UInt cost = game ? game->getUpgradeCost(cGame::WATER_SOURCE, UInt(level + 1)) : 0;
-    m_costText->setString(toWString(std::to_string(cost)));
-    m_costText->show();
-    m_upgradeButton->show();
-    if (canUpgrade(true, true)) {
-        m_upgradeButton->enable();
-        m_costText->enable();
-        return;
-    }
-    m_upgradeButton->disable();
-    m_costText->disable();
-    if (!canUpgrade(false, true)) {
-        m_upgradeButton->hideAll();
-        m_costText->hide();
-    }
 }
 
 void cWaterSource::updateInstrumentView()
@@ -252,13 +221,9 @@ void cWaterSource::onSprinkleButton(cView* /*_button*/)
 void cWaterSource::buyUpgrade()
 {
     GUARD_BEGIN
-    if (getUpgrade() + 1 >= Int(getLevelCount()) || !canUpgrade(true, true))
-        return;
     const Bool hadCan = key::PCarry() == CARRY_CAN;
-    const UInt next = UInt(getUpgrade() + 1);
-    if (cGame* game = cGame::getInstance())
-        cGame::setMoney(cGame::getMoney() - Int(game->getUpgradeCost(cGame::WATER_SOURCE, next)));
-    setUpgrade(next, true);
+    if (!cUpgradeControls::buyNextLevel(*this))
+        return;
     // The can goes home; the pump shows its hose only when the can has landed.
     cPerson* person = cPerson::getInstance();
     cElasticAnimation* flight = cElasticAnimation::getInstance();
@@ -288,7 +253,7 @@ void cWaterSource::clicked()
 {
     GUARD_BEGIN
     // A press on its own buttons, or on a sprinkle or package standing over it, is no errand.
-    if (isPointerOn(m_upgradeButton) || isPointerOn(m_sprinkleButton) || isCoveredAtPointer())
+    if (isPointerOn(m_upgrade.getButton()) || isPointerOn(m_sprinkleButton) || isCoveredAtPointer())
         cFieldObject::clicked();
     else
         cActionArea::clicked();
@@ -331,14 +296,7 @@ void cWaterSource::process()
 
 void cWaterSource::runTips()
 {
-    const cFarm* farm = cFarm::getInstance();
-    if (!farm || !farm->isEffectivelyEnabled() || !farm::isOnScreen())
-        return;
-    if (m_upgradeButton->isVisible() && m_upgradeButton->isEffectivelyEnabled()) {
-        const UInt tip = getUpgrade() == 0 ? UPGRADE_WELL_TIP : UPGRADE_PUMP_TIP;
-        if (getUpgrade() <= 1 && farm::canRunTip(tip))
-            farm::runArrowHelpTip(tip, m_upgradeButton);
-    }
-    if (m_sprinkleButton->isVisible() && m_sprinkleButton->isEffectivelyEnabled() && farm::canRunTip(BUY_SPRINKLE_TIP))
-        farm::runArrowHelpTip(BUY_SPRINKLE_TIP, m_sprinkleButton);
+    if (getUpgrade() <= 1)
+        m_upgrade.pointTip(getUpgrade() == 0 ? UPGRADE_WELL_TIP : UPGRADE_PUMP_TIP);
+    farm::runArrowTipAtButton(BUY_SPRINKLE_TIP, m_sprinkleButton);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "Game/Farm/ActionArea.h"
+#include "Game/Farm/Buildings/UpgradeControls.h"
 #include "Game/Game.h"
 #include "Game/Upgrade.h"
 #include "Ui/State.h"
@@ -16,7 +17,7 @@ class cTextMoney;
 // at a time and at most three, each paid when it is first set down.
 class cWaterSource : public cActionArea, public cUpgrade, public cViewSingleton<cWaterSource> {
 public:
-    using cBuyButton = cTips<cTextButtonT<cAnimButton>>;
+    using cBuyButton = cUpgradeControls::cButton;
 
     // The worker's arrival knows a can (level 0) and a hose (levels 1 and 2), nothing beyond.
     static constexpr UInt LEVEL_COUNT = 3;
@@ -54,9 +55,9 @@ public:
     Int getSprinkleCost() const { return m_sprinkleCost; }
     Float getSprinkleButtonDeepThanGet() const { return m_sprinkleButtonDeepThanGet; }
     Float getSprinkleButtonDeep() const { return m_sprinkleButtonDeep; }
-    cBuyButton* getUpgradeButton() const { return m_upgradeButton; }
+    cBuyButton* getUpgradeButton() const { return m_upgrade.getButton(); }
     cBuyButton* getSprinkleButton() const { return m_sprinkleButton; }
-    cTextMoney* getCostText() const { return m_costText; }
+    cTextMoney* getCostText() const { return m_upgrade.getCostText(); }
     cTextMoney* getSprinkleCostText() const { return m_sprinkleCostText; }
     const cState& getSprinkleLook(UInt _n) const { return m_sprinkleLooks.at(_n); }
     // Whether the look now shown is the one without the tool.
@@ -87,7 +88,6 @@ private:
     // The level now in use, or null for one no data describes.
     const sLevel* currentLevel() const;
     void applyLook(Bool _hovered);
-    void updateUpgradeButton();
     // Whether _button is shown and the cursor is on it.
     static Bool isPointerOn(cBuyButton* _button);
     void runTips();
@@ -100,8 +100,7 @@ private:
     Bool m_noInstrument = false;
     Bool m_hoveredLook = false;
     // Children of the building.
-    cBuyButton* m_upgradeButton;
+    cUpgradeControls m_upgrade;
     cBuyButton* m_sprinkleButton;
-    cTextMoney* m_costText;
     cTextMoney* m_sprinkleCostText;
 };

@@ -52,7 +52,7 @@ TEST_F(cHoseEffectTest, EveryDropLandsOnItsAimWhenItsTimeIsUp)
         hose().startHose(jet.nozzle, jet.target, jet.angle);
         hose().step(0);
         ASSERT_EQ(hose().getParticles().size(), 1u);
-        cHoseWaterParticle* drop = hose().getParticles().back();
+        cWaterParticle* drop = hose().getParticles().back();
         hose().stop();
         EXPECT_EQ(drop->getPosition().x, jet.nozzle.x);
         EXPECT_EQ(drop->getPosition().y, jet.nozzle.y);
@@ -73,7 +73,7 @@ TEST_F(cHoseEffectTest, EveryDropLandsOnItsAimWhenItsTimeIsUp)
 
 TEST_F(cHoseEffectTest, ADropGrowsAndFadesOverItsLife)
 {
-    cHoseWaterParticle drop(*hose().getPrototype());
+    cWaterParticle drop(*hose().getPrototype());
     drop.setLife(2.0f);
     struct sMoment {
         Float age;
@@ -114,7 +114,7 @@ TEST_F(cHoseEffectTest, TheJetOutlivesItsLastDropAndItsStop)
     cFarm::getInstance()->hideHose();
     hose().step(0.5f);
     EXPECT_EQ(hose().getParticles().size(), flying) << "drops in the air finish their way";
-    for (cHoseWaterParticle* drop : hose().getParticles())
+    for (cWaterParticle* drop : hose().getParticles())
         drop->advance(2.0f);
     hose().absoluteProcess();
     cScavenger::free();

@@ -1,0 +1,181 @@
+#include "Game/SlidingShop.h"
+
+#include "engine/ErrorStack.h"
+#include "engine/Logic.h"
+#include "engine/Rect.h"
+#include "engine/Resource.h"
+#include "engine/ResourceManager.h"
+#include "engine/SoundManager.h"
+#include "engine/TextConvert.h"
+#include "engine/ValueConvert.h"
+#include "engine/XML.h"
+#include "Game/GameMenu/GameMenu.h"
+#include "Game/Tutorial/TutorialManager.h"
+#include "input/Input.h"
+#include "Ui/ChildParts.h"
+#include "Ui/ResourceHold.h"
+#include "Ui/XmlAttribute.h"
+
+namespace {
+
+const Vector2& cursor()
+{
+    static const Vector2 s_nowhere(-1.0e9f, -1.0e9f);
+    cLogic* logic = cLogic::getInstance();
+    return logic ? logic->getCursor() : s_nowhere;
+}
+
+} // namespace
+
+cSlidingShop::cSlidingShop(cView* _parent, const sShape& _shape)
+    : cMovableUnion(_parent), m_shape(_shape), m_places(_shape.placeCount, Vector2(0, 0)),
+      m_offers(_shape.placeCount), m_cancelButton(new cCancelButton(getContent()))
+{
+    m_cancelButton->setOnClick(&cSlidingShop::onCancel);
+}
+
+cSlidingShop::~cSlidingShop()
+{
+    bindClose(false);
+    if (m_buySound)
+        m_buySound->release();
+}
+
+void cSlidingShop::loadXML(iXML* _xml_doc)
+{
+    GUARD_BEGIN
+    cMovableUnion::loadXML(_xml_doc);
+    loadChildPart(_xml_doc, "CancelButton", m_cancelButton);
+    iXML* group = nullptr;
+    iXML* child = nullptr;
+    if (_xml_doc->get("ItemPlace", group))
+        for (UInt i = 0; i < m_shape.placeCount && i < group->getChildCount(); ++i)
+            if (group->get(i, child))
+                readXmlAttribute(child, u"place", m_places[i], &toVector2);
+    if (_xml_doc->get("ItemConfig", group))
+        for (UInt k = m_shape.firstOffer; k < m_shape.placeCount && k < group->getChildCount(); ++k) {
+            if (!group->get(k, child))
+                continue;
+            m_offers[k].name = (*child)[u"name"];
+            iXML* state = nullptr;
+            if (child->get("State", state))
+                m_offers[k].look.loadXML(state);
+        }
+    const String sound = toString((*_xml_doc)[u"BuySound"]);
+    if (!sound.empty())
+        holdByPath(m_buySound, sound, &cResourceManager::getSound);
+    iXML* proto = nullptr;
+    if (_xml_doc->get("ItemProto", proto))
+        loadCards(proto);
+    setPosition(getHiddenPlace());
+    GUARD_END("void cSlidingShop::loadXML(iXML* _xml_doc)")
+}
+
+void cSlidingShop::open()
+{
+    enable();
+    bindClose(true);
+    startMove(2, getPosition(), getShownPlace());
+}
+
+void cSlidingShop::close()
+{
+    GUARD_BEGIN
+    bindClose(false);
+    disable();
+    startMove(1, getPosition(), getHiddenPlace());
+    GUARD_END("void cSlidingShop::close()")
+}
+
+void cSlidingShop::leave()
+{
+    // Both holds go: a bar left out of the absolute pass would stop the game clock for good.
+    if (cGameMenu* menu = cGameMenu::getInstance()) {
+        menu->getEnableHold().release(this);
+        menu->getAbsoluteHold().release(this);
+    }
+    close();
+}
+
+void cSlidingShop::hid()
+{
+    GUARD_BEGIN
+    cMovableUnion::hid();
+    bindClose(false);
+    GUARD_END("void cSlidingShop::hid()")
+}
+
+void cSlidingShop::bindClose(Bool _bind)
+{
+    cInput* input = cInput::getInstance();
+    if (!input)
+        return;
+    // Opened twice, the panel still hears one press.
+    input->unbind(CONTROL_BUTTON_PRESSED, &cSlidingShop::onPressBeside, this);
+    if (_bind)
+        input->bind(CONTROL_BUTTON_PRESSED, &cSlidingShop::onPressBeside, this);
+}
+
+void cSlidingShop::playBuySound() const
+{
+    cSoundManager* sound = cSoundManager::getInstance();
+    if (sound && m_buySound)
+        sound->play(m_buySound);
+}
+
+Bool cSlidingShop::isPointerIn(cControl* _control)
+{
+    return isPointInRect(centredRect(_control->getPosition(), _control->getSize()), cursor().x, cursor().y);
+}
+
+Bool cSlidingShop::isPointerOnPanel()
+{
+    if (isPointerIn(this))
+        return true;
+    const cButtonPrototype* cancel = m_cancelButton;
+    return cancel->getState() == BS_HOVERED || cancel->getState() == BS_PRESSED;
+}
+
+void cSlidingShop::moveBy(cControl* _control, const Vector2& _offset)
+{
+    const Vector2& at = _control->getPosition();
+    _control->setPosition(Vector2(at.x + _offset.x, at.y + _offset.y));
+}
+
+void cSlidingShop::onCancel(cView* _button)
+{
+    GUARD_BEGIN
+    for (cView* view = _button; view; view = view->getParent())
+        if (auto* shop = dynamic_cast<cSlidingShop*>(view)) {
+            shop->leave();
+            return;
+        }
+    GUARD_END("void cSlidingShop::onCancel(cView* _button)")
+}
+
+void cSlidingShop::onPressBeside(cView* _view)
+{
+    GUARD_BEGIN
+    auto* shop = static_cast<cSlidingShop*>(_view);
+    const cTutorialManager* tutorial = cTutorialManager::getInstance();
+    if (!shop->isVisible() || !shop->isEnabled() || (tutorial && tutorial->isTipRunning()) || shop->isAnyButtonHovered())
+        return;
+    shop->leave();
+    GUARD_END("void cSlidingShop::onPressBeside(cView* _view)")
+}
+
+void cSlidingShop::process()
+{
+    GUARD_BEGIN
+    cMovableUnion::process();
+    if (getSlide().isMoving())
+        return;
+    cTutorialManager* tutorial = cTutorialManager::getInstance();
+    if (!tutorial)
+        return;
+    if (tutorial->canRunTip(m_shape.shopTip))
+        tutorial->runArrowHelpTip2(m_shape.shopTip, this);
+    else if (tutorial->canRunTip(m_shape.buyTip))
+        tutorial->runActionTip2(m_shape.buyTip, getFirstCard());
+    GUARD_END("void cSlidingShop::process()")
+}
