@@ -56,7 +56,8 @@ inline constexpr cGameKeyFamily<PT_UINT> SPStatus{"SPStatus", 0, PLACE_COUNT, 0}
 inline constexpr cGameKeyFamily<PT_BOOL> SPExist{"SPExist", 0, PLACE_COUNT, false};
 inline constexpr cGameKeyFamily<PT_UINT> WGoodCount{"WGoodCount", 0, PRODUCT_COUNT, 0};
 inline constexpr cGameKeyFamily<PT_UINT> WGoodPrice{"WGoodPrice", 0, PRODUCT_COUNT, 0};
-inline constexpr cGameKeyFamily<PT_UINT> MGoodPrice{"MGoodPrice", 0, PRODUCT_COUNT, 2};
+// The asking price; 0 until the player names one (the market then asks the good's value).
+inline constexpr cGameKeyFamily<PT_UINT> MGoodPrice{"MGoodPrice", 0, PRODUCT_COUNT, 0};
 inline constexpr cGameKeyFamily<PT_UINT> MGoodCount{"MGoodCount", 0, PRODUCT_COUNT, 0};
 inline constexpr cGameKeyFamily<PT_FLOAT> MSellTime{"MSellTime", 0, PRODUCT_COUNT, -1.0f};
 inline constexpr cGameKeyFamily<PT_INT> MEffPrice{"MEffPrice", 0, PRODUCT_COUNT, 10};

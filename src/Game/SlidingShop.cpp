@@ -116,13 +116,6 @@ void cSlidingShop::bindClose(Bool _bind)
         input->bind(CONTROL_BUTTON_PRESSED, &cSlidingShop::onPressBeside, this);
 }
 
-void cSlidingShop::playBuySound() const
-{
-    cSoundManager* sound = cSoundManager::getInstance();
-    if (sound && m_buySound)
-        sound->play(m_buySound);
-}
-
 Bool cSlidingShop::isPointerIn(cControl* _control)
 {
     return isPointInRect(centredRect(_control->getPosition(), _control->getSize()), cursor().x, cursor().y);
@@ -142,15 +135,34 @@ void cSlidingShop::moveBy(cControl* _control, const Vector2& _offset)
     _control->setPosition(Vector2(at.x + _offset.x, at.y + _offset.y));
 }
 
+cSlidingShop* cSlidingShop::shopOf(cView* _part)
+{
+    for (cView* view = _part; view; view = view->getParent())
+        if (auto* shop = dynamic_cast<cSlidingShop*>(view))
+            return shop;
+    return nullptr;
+}
+
 void cSlidingShop::onCancel(cView* _button)
 {
     GUARD_BEGIN
-    for (cView* view = _button; view; view = view->getParent())
-        if (auto* shop = dynamic_cast<cSlidingShop*>(view)) {
-            shop->leave();
-            return;
-        }
+    if (cSlidingShop* shop = shopOf(_button))
+        shop->leave();
     GUARD_END("void cSlidingShop::onCancel(cView* _button)")
+}
+
+void cSlidingShop::onBuy(cView* _button)
+{
+    GUARD_BEGIN
+    cSlidingShop* shop = shopOf(_button);
+    if (!shop)
+        return;
+    shop->leave();
+    cSoundManager* sound = cSoundManager::getInstance();
+    if (sound && shop->m_buySound)
+        sound->play(shop->m_buySound);
+    shop->deliver(static_cast<cControl*>(_button)->getUserValue());
+    GUARD_END("void cSlidingShop::onBuy(cView* _button)")
 }
 
 void cSlidingShop::onPressBeside(cView* _view)

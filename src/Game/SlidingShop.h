@@ -48,6 +48,9 @@ public:
 
     // Slides out; the panel hides at the end.
     void close();
+    // A card's button was pressed: the panel goes with the buy sound and the shop hands over
+    // what the card offers.
+    static void onBuy(cView* _button);
     // The pointer is on the panel or on a part of it.
     virtual Bool isAnyButtonHovered() = 0;
 
@@ -62,18 +65,21 @@ protected:
     virtual void loadCards(iXML* _proto) = 0;
     // The button of the first card, where the tips point.
     virtual cControl* getFirstCard() const = 0;
+    // Hands over what a card's button offers, its user value; it is paid for later.
+    virtual void deliver(UInt _offer) = 0;
 
     // Enables the panel and slides it in from where it is; it hears presses beside it.
     void open();
     // Gives the game menu bar back and slides out.
     void leave();
-    void playBuySound() const;
     // The pointer is in the panel's own rectangle.
     Bool isPointerOnPanel();
     static Bool isPointerIn(cControl* _control);
     static void moveBy(cControl* _control, const Vector2& _offset);
 
 private:
+    // The shop _part belongs to.
+    static cSlidingShop* shopOf(cView* _part);
     static void onCancel(cView* _button);
     static void onPressBeside(cView* _view);
     void bindClose(Bool _bind);

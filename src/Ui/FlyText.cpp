@@ -33,6 +33,16 @@ void cFlyText::setIcon(const cState& _look)
     m_icon->setTransformDirty();
 }
 
+void cFlyText::shiftPath(const Vector2& _by)
+{
+    for (sPositionPoint& point : m_positionPoints) {
+        point.x += _by.x;
+        point.y += _by.y;
+    }
+    const Vector2& at = getPosition();
+    setPosition(Vector2(at.x + _by.x, at.y + _by.y));
+}
+
 void cFlyText::loadXML(iXML* _xml_doc)
 {
     GUARD_BEGIN

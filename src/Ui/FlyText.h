@@ -43,6 +43,8 @@ public:
 
     // The icon takes the look.
     void setIcon(const cState& _look);
+    // Moves the whole path by _by: a path written around (0, 0) then starts where it is wanted.
+    void shiftPath(const Vector2& _by);
     // Moves to the end of the path, calls the callback once and discards the effect.
     void finish();
 

@@ -19,6 +19,7 @@
 inline constexpr UInt EXPENSE_COLOR = 0xFFFF0000;
 inline constexpr UInt INCOME_COLOR = 0xFF00FF00;
 inline constexpr UInt PRODUCT_COLOR = 0xFF0000FF;
+inline constexpr UInt SAY_COLOR = 0xFF00FFFF;
 
 inline std::string flyTextXml(UInt _color)
 {
@@ -160,6 +161,7 @@ public:
             {"Ui/FixedBack.xml", makeXml16("<FixedBack />")}, {"UI/Options.xml", makeXml16("<Options />")},
             {"UI/FlyTextExpence.xml", flyTextXml(EXPENSE_COLOR)}, {"UI/FlyTextIncome.xml", flyTextXml(INCOME_COLOR)},
             {"UI/FlyProductExpence.xml", flyTextXml(PRODUCT_COLOR)}, {"sounds/upgrade.wav", "chime"},
+            {"UI/FlyTextCanEmpty.xml", flyTextXml(SAY_COLOR)},
             {"Tutorial/Tutorial.xml", makeXml16("<Tutorial Visible=\"1\" Enable=\"1\" TutorialEnable=\"0\" />")},
             {"Tutorial/CommonHelpTip.xml", makeXml16("<CommonHelpTip />")},
             {"Tutorial/ArrowHelpTip.xml", makeXml16("<ArrowHelpTip />")}, {"Tutorial/ActionTip.xml", makeXml16("<ActionTip />")},

@@ -27,7 +27,7 @@ TEST_F(ContractRun, AnAcceptedContractIsHandedOverAndALateOneFails)
     EXPECT_GT(std::stoi(stored("Money")), 650) << "the deposit paid, the reward won";
 
     // A contract of the same letter, three seconds before its deadline, with nothing to give.
-    store("task0", "6");
+    store("task0", "7");
     store("taskTime0", "3");
     store("req0_0", "10");
     store("WGoodCount1", "0");

@@ -26,37 +26,37 @@ struct sStep {
 // clock while they wait for the player, so no letter comes in this first run.
 const std::vector<sStep> FIRST_GAME = {
     {sStep::key, 60, 0, 0, "Space"}, {sStep::key, 120, 0, 0, "Space"}, {sStep::key, 180, 0, 0, "Space"},
-    {sStep::text, 270, 0, 0, "Ann"}, {sStep::key, 275, 0, 0, "Enter"}, {sStep::click, 340, 400, 226, nullptr},
-    {sStep::shot, 800, 0, 0, "well.png"}, {sStep::click, 810, 65, 265, nullptr}, {sStep::click, 1160, 330, 330, nullptr},
-    {sStep::move, 1600, 780, 580, nullptr}, {sStep::shot, 1640, 0, 0, "ripe.png"}, {sStep::click, 1650, 215, 520, nullptr},
-    {sStep::click, 1800, 330, 330, nullptr}, {sStep::move, 1810, 780, 580, nullptr}, {sStep::shot, 2100, 0, 0, "harvest.png"},
-    {sStep::click, 2110, 185, 340, nullptr}, {sStep::move, 2120, 780, 580, nullptr},
+    {sStep::text, 270, 0, 0, "Ann"}, {sStep::key, 275, 0, 0, "Enter"}, {sStep::click, 340, 400, 226, nullptr}, {sStep::click, 410, 440, 344, nullptr},
+    {sStep::shot, 890, 0, 0, "well.png"}, {sStep::click, 900, 65, 265, nullptr}, {sStep::click, 1250, 330, 330, nullptr},
+    {sStep::move, 1690, 780, 580, nullptr}, {sStep::shot, 1730, 0, 0, "ripe.png"}, {sStep::click, 1740, 215, 520, nullptr},
+    {sStep::click, 1890, 330, 330, nullptr}, {sStep::move, 1900, 780, 580, nullptr}, {sStep::shot, 2190, 0, 0, "harvest.png"},
+    {sStep::click, 2200, 185, 340, nullptr}, {sStep::move, 2210, 780, 580, nullptr},
     // The market: its welcome, the grass line, one bundle to the stall; back to the farm.
-    {sStep::click, 2700, 40, 32, nullptr}, {sStep::click, 2800, 440, 345, nullptr}, {sStep::click, 2850, 204, 403, nullptr},
-    {sStep::click, 2960, 104, 178, nullptr}, {sStep::shot, 3300, 0, 0, "sold.png"}, {sStep::click, 3310, 108, 32, nullptr},
-    {sStep::move, 3320, 780, 580, nullptr},
+    {sStep::click, 2790, 40, 32, nullptr}, {sStep::click, 2890, 440, 345, nullptr}, {sStep::click, 2940, 204, 403, nullptr},
+    {sStep::click, 3050, 104, 178, nullptr}, {sStep::shot, 3390, 0, 0, "sold.png"}, {sStep::click, 3400, 108, 32, nullptr},
+    {sStep::move, 3410, 780, 580, nullptr},
     // The seed shop, a packet of tomatoes put down beside the fields; the spade, a bed, the sowing.
-    {sStep::click, 4010, 740, 120, nullptr}, {sStep::shot, 4100, 0, 0, "shop.png"}, {sStep::click, 4110, 642, 526, nullptr},
-    {sStep::click, 4190, 250, 230, nullptr}, {sStep::move, 4205, 400, 290, nullptr}, {sStep::move, 4210, 450, 285, nullptr},
-    {sStep::click, 4235, 450, 285, nullptr}, {sStep::move, 4250, 780, 580, nullptr}, {sStep::click, 4610, 75, 515, nullptr},
-    {sStep::click, 4630, 330, 330, nullptr}, {sStep::move, 4640, 780, 580, nullptr}, {sStep::click, 5110, 450, 285, nullptr},
-    {sStep::move, 5120, 780, 580, nullptr}, {sStep::click, 5200, 330, 330, nullptr}, {sStep::move, 5210, 780, 580, nullptr},
-    {sStep::shot, 5900, 0, 0, "sown.png"}, {sStep::click, 5910, 500, 195, nullptr}, {sStep::move, 5920, 780, 580, nullptr},
+    {sStep::click, 4100, 740, 120, nullptr}, {sStep::shot, 4190, 0, 0, "shop.png"}, {sStep::click, 4200, 640, 526, nullptr},
+    {sStep::click, 4280, 250, 230, nullptr}, {sStep::move, 4295, 400, 290, nullptr}, {sStep::move, 4300, 450, 285, nullptr},
+    {sStep::click, 4325, 450, 285, nullptr}, {sStep::move, 4340, 780, 580, nullptr}, {sStep::click, 4700, 75, 515, nullptr},
+    {sStep::click, 4720, 330, 330, nullptr}, {sStep::move, 4730, 780, 580, nullptr}, {sStep::click, 5200, 450, 285, nullptr},
+    {sStep::move, 5210, 780, 580, nullptr}, {sStep::click, 5290, 330, 330, nullptr}, {sStep::move, 5300, 780, 580, nullptr},
+    {sStep::shot, 5990, 0, 0, "sown.png"}, {sStep::click, 6000, 500, 195, nullptr}, {sStep::move, 6010, 780, 580, nullptr},
     // The journal's news, read and closed.
-    {sStep::click, 7010, 676, 32, nullptr}, {sStep::shot, 7100, 0, 0, "journal.png"}, {sStep::click, 7110, 400, 572, nullptr},
-    {sStep::move, 7120, 780, 580, nullptr},
+    {sStep::click, 7100, 676, 32, nullptr}, {sStep::shot, 7190, 0, 0, "journal.png"}, {sStep::click, 7200, 400, 572, nullptr},
+    {sStep::move, 7210, 780, 580, nullptr},
     // Goods and upgrades typed in; the production screen, a sheep fold placed and loaded.
-    {sStep::text, 7210, 0, 0, "lanternquill"}, {sStep::text, 7220, 0, 0, "marigoldsloop"},
-    {sStep::click, 7250, 176, 32, nullptr}, {sStep::click, 7340, 440, 344, nullptr}, {sStep::click, 7430, 722, 552, nullptr},
-    {sStep::click, 7510, 480, 572, nullptr}, {sStep::click, 7590, 78, 200, nullptr}, {sStep::move, 7640, 300, 300, nullptr},
-    {sStep::click, 7665, 300, 300, nullptr},
-    {sStep::click, 7720, 484, 253, nullptr}, {sStep::click, 7780, 262, 384, nullptr}, {sStep::click, 7800, 262, 384, nullptr},
-    {sStep::move, 7810, 600, 450, nullptr}, {sStep::shot, 7850, 0, 0, "fold.png"},
+    {sStep::text, 7300, 0, 0, "lanternquill"}, {sStep::text, 7310, 0, 0, "marigoldsloop"},
+    {sStep::click, 7340, 176, 32, nullptr}, {sStep::click, 7430, 440, 344, nullptr}, {sStep::click, 7520, 722, 552, nullptr},
+    {sStep::click, 7600, 480, 570, nullptr}, {sStep::click, 7680, 78, 200, nullptr}, {sStep::move, 7730, 300, 300, nullptr},
+    {sStep::click, 7755, 300, 300, nullptr},
+    {sStep::click, 7810, 484, 253, nullptr}, {sStep::click, 7870, 262, 384, nullptr}, {sStep::click, 7890, 262, 384, nullptr},
+    {sStep::move, 7900, 600, 450, nullptr}, {sStep::shot, 7940, 0, 0, "fold.png"},
     // Pause, the main menu, and yes.
-    {sStep::key, 7900, 0, 0, "Esc"}, {sStep::shot, 7950, 0, 0, "pause.png"}, {sStep::click, 7960, 400, 466, nullptr},
-    {sStep::click, 8000, 305, 352, nullptr}, {sStep::shot, 8120, 0, 0, "menu.png"},
+    {sStep::key, 7990, 0, 0, "Esc"}, {sStep::shot, 8040, 0, 0, "pause.png"}, {sStep::click, 8050, 400, 466, nullptr},
+    {sStep::click, 8090, 305, 352, nullptr}, {sStep::shot, 8210, 0, 0, "menu.png"},
 };
-const int FIRST_GAME_FRAMES = 8140;
+const int FIRST_GAME_FRAMES = 8230;
 
 // The program started again: Play continues the farm; an award is presented and its wall left;
 // two more bundles of grass typed in; the neighbour's letter comes at one minute of the clock,
@@ -79,9 +79,9 @@ struct sKept {
     const char* why;
 };
 const std::vector<sKept> FIRST_GAME_LEAVES = {
-    {"Money", "97", "the gift, a bundle sold, a packet and a bed paid"},
+    {"Money", "105", "the gift, a bundle sold at its value, the packet the tutorial paid, a bed paid"},
     {"FFC0", "1", "tomatoes sown on the first bed"},
-    {"FFS0", "0", "and growing"},
+    {"FFS0", "1", "and ripe: a can fills the bed, so it stayed wet"},
     {"WGoodCount0", "2", "the grass left in the barn"},
     {"WGoodCount3", "0", "the cucumbers went into the fold"},
     {"ProdType0", "0", "the sheep fold stands"},
@@ -94,7 +94,7 @@ const std::vector<sKept> FIRST_GAME_LEAVES = {
     {"tip48", "1", "the workshop's gauge tip was read"},
 };
 const std::vector<sKept> NEXT_START_LEAVES = {
-    {"Money", "147", "the deposit of 10 paid, the reward of 60 won"},
+    {"Money", "155", "the deposit of 10 paid, the reward of 60 won"},
     {"FFC0", "1", "the tomato bed is still there"},
     {"ProdType0", "0", "and the sheep fold"},
     {"XProdPos0", "300", "where it was placed"},

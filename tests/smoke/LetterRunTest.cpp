@@ -28,7 +28,7 @@ TEST_F(LetterRun, AContractLetterComesToThePostBoxBlinksNearItsEndAndGoes)
                                 click(740, 400, 572) + shot(2150, "letter.png") + move(2200, 384, 335) +
                                 move(2203, 386, 336) + shot(2240, "tooltip.png");
     ASSERT_EQ(run(arrival, 2250), 0);
-    EXPECT_EQ(stored("letter0"), "6") << "the contract of 0:04:00 waits in the first place";
+    EXPECT_EQ(stored("letter0"), "7") << "the contract of 0:04:00 waits in the first place";
     const float left = std::stof(stored("letTime0"));
     EXPECT_GT(left, 80.0f);
     EXPECT_LT(left, 90.0f);

@@ -20,13 +20,14 @@ TEST_F(TutorialRun, TheProductionTipsLeadFromTheTabToAPlacedWorkshop)
 {
     const std::string logos = key(60, "Space") + key(120, "Space") + key(180, "Space");
     // Money typed at the main menu does nothing; goods and upgrades typed in the game arrive.
+    // The words in the game come after the aunt's gift of 0:00:02: the tips then hold the clock.
     const std::string walk = logos + "270 text Ann\n" + key(275, "Enter") + "315 text quartzfern\n" +
-                             click(340, 400, 226) + "450 text lanternquill\n460 text marigoldsloop\n" +
-                             shot(520, "tab.png") + click(600, 176, 32) + click(680, 440, 344) +
-                             shot(740, "build.png") + click(750, 722, 552) + click(830, 480, 572) +
-                             click(910, 78, 200) + "960 move 300 300\n" + shot(980, "place.png") +
-                             "990 press left\n991 release left\n" + shot(1050, "gauge.png");
-    ASSERT_EQ(run(walk, 1060), 0);
+                             click(340, 400, 226) + click(410, 440, 344) + "560 text lanternquill\n570 text marigoldsloop\n" +
+                             shot(630, "tab.png") + click(710, 176, 32) + click(790, 440, 344) +
+                             shot(850, "build.png") + click(860, 722, 552) + click(940, 480, 570) +
+                             click(1020, 78, 200) + "1070 move 300 300\n" + shot(1090, "place.png") +
+                             "1100 press left\n1101 release left\n" + shot(1160, "gauge.png");
+    ASSERT_EQ(run(walk, 1170), 0);
     EXPECT_EQ(stored("Money"), "100");
     EXPECT_EQ(stored("WGoodCount0"), "2");
     EXPECT_EQ(stored("UpAvail0"), "3");
@@ -42,13 +43,13 @@ TEST_F(TutorialRun, TheProductionTipsLeadFromTheTabToAPlacedWorkshop)
     EXPECT_TRUE(isPaper("gauge.png", 350, 250));
 }
 
-// The first tips of a new farm: the well's after a few quiet seconds, then the first field's,
+// The first tips of a new farm: the welcome, the well's after a few quiet seconds, then the first field's,
 // each gone once the worker has done what it asks.
 TEST_F(TutorialRun, TheWaterTipsLeadFromTheWellToTheFirstField)
 {
     const std::string logos = key(60, "Space") + key(120, "Space") + key(180, "Space");
     const std::string walk = logos + "270 text Ann\n" + key(275, "Enter") + click(340, 400, 226) +
-                             shot(800, "well.png") + click(810, 65, 265) + shot(1150, "field.png") +
+                             click(410, 440, 344) + shot(800, "well.png") + click(810, 65, 265) + shot(1150, "field.png") +
                              click(1160, 330, 330) + shot(1300, "watered.png");
     ASSERT_EQ(run(walk, 1310), 0);
     EXPECT_TRUE(isPaper("well.png", 60, 470));

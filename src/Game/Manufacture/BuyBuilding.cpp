@@ -142,15 +142,8 @@ Bool cBuyBuilding::isAnyButtonHovered()
     GUARD_END("Bool cBuyBuilding::isAnyButtonHovered()")
 }
 
-void cBuyBuilding::onBuy(cView* _button)
+void cBuyBuilding::deliver(UInt _type)
 {
-    GUARD_BEGIN
-    cBuyBuilding* panel = getInstance();
-    if (!panel)
-        return;
-    panel->leave();
     if (cManufacture* manufacture = cManufacture::getInstance())
-        manufacture->createBuilding(getOfferedType(static_cast<cButton*>(_button)), -1);
-    panel->playBuySound();
-    GUARD_END("void cBuyBuilding::onBuy(cView* _button)")
+        manufacture->createBuilding(_type, -1);
 }

@@ -37,12 +37,12 @@ public:
     // The building type an item's button offers.
     static UInt getOfferedType(const cButton* _button) { return _button->getUserValue(); }
 
-    static void onBuy(cView* _button);
-
 protected:
     // "BuyButton", "BuyMask", "PriceText" and "Text" for every item.
     void loadCards(iXML* _proto) override;
     cControl* getFirstCard() const override { return m_items[0].BuyButton; }
+    // A building of the type on the cursor, paid when it is placed.
+    void deliver(UInt _type) override;
 
 private:
     void fillItem(sItem& _item, UInt _type);

@@ -201,7 +201,12 @@ UInt cMarket::getQtyOfKind(UInt _type)
 UInt cMarket::getPlayerPriceOfKind(UInt _type)
 {
     checkType(_type);
-    return key::MGoodPrice[_type];
+    const UInt price = key::MGoodPrice[_type];
+    if (price != UNSET_PRICE)
+        return price;
+    // Until the player names a price the stall asks what the good is worth today, so a
+    // newcomer's first crops neither give themselves away nor sit unsold.
+    return UInt(std::clamp<LongLong>(demandOf(_type), sell::MIN_PRICE, sell::MAX_PRICE));
 }
 
 void cMarket::setQtyOfKind(UInt _type, UInt _count)

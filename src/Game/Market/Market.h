@@ -45,7 +45,9 @@ public:
 
     // "_type>=OVERALL_PROD_COUNT" for a kind past 18.
     static UInt getQtyOfKind(UInt _type);
+    // The asking price: the player's own, or while UNSET_PRICE is stored the good's value today.
     static UInt getPlayerPriceOfKind(UInt _type);
+    static constexpr UInt UNSET_PRICE = 0;
     // Both restart the kind's wait for its next sale.
     void setQtyOfKind(UInt _type, UInt _count);
     void setPlayerPriceOfKind(UInt _type, UInt _price);

@@ -6,8 +6,8 @@ class cControl;
 
 // A tutorial tip with an arrow at a control. The note and the arrow stand at their offsets from
 // the control, mirrored across the middle of the screen so that they stay on it, and the arrow
-// bobs 8 units along its direction twice a second. Without a control the offsets are taken
-// from where the file puts the picture.
+// bobs 8 units twice a second, up or down the way it points. Without a control the offsets
+// are taken from where the file puts the picture.
 class cArrowHelpTips : public cCommonHelpTips {
 public:
     static constexpr Float ARROW_TRAVEL = 8.0f;

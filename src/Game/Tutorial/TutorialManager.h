@@ -106,6 +106,7 @@ private:
     void makeViews();
     // The steps of process, in order; a tip one of them starts holds the later ones back.
     Bool isFarmQuiet() const;
+    void startWelcomeTip();
     void startWaterTip();
     void startFieldTip();
     void startWarehouseTip();

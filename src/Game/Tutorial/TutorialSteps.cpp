@@ -1,11 +1,14 @@
 #include "Game/Tutorial/TutorialManager.h"
 
+#include "Game/GameKeys.h"
+
 #include "engine/ErrorStack.h"
 
 #include <algorithm>
 
 namespace {
 
+constexpr eTips WELCOME_TIP = 0;
 constexpr eTips WATER_SOURCE_TIP = 1;
 constexpr eTips FIELD_TIP = 2;
 constexpr eTips HARVEST_TIP = 4;
@@ -28,6 +31,7 @@ void cTutorialManager::process()
     followPause();
     if (!m_tutorialEnabled)
         return;
+    startWelcomeTip();
     startWaterTip();
     startFieldTip();
     startWarehouseTip();
@@ -39,6 +43,20 @@ Bool cTutorialManager::isFarmQuiet() const
 {
     const iTipQuery& q = *m_query;
     return q.exists(iTipQuery::FARM) && !q.isSliding(iTipQuery::FARM) && q.isShown(iTipQuery::FARM);
+}
+
+// The greeting belongs to a farm that is new. A farm already past the well tip (a profile from
+// before the greeting was shown) is not stopped to be welcomed: the tip is only marked seen.
+void cTutorialManager::startWelcomeTip()
+{
+    // Under an award or a dialog that already holds the game it would stand unseen: it waits.
+    if (!canRunTip(WELCOME_TIP) || !isFarmQuiet() || m_query->isGameHeld())
+        return;
+    if (isTipPassed(WATER_SOURCE_TIP)) {
+        key::tip[WELCOME_TIP] = true;
+        return;
+    }
+    runCommonHelpTip(WELCOME_TIP, nullptr);
 }
 
 // A player who found the water alone never sees the two watering tips.

@@ -48,7 +48,8 @@ inline std::string buyBuildingXml()
         configs += "<C name=\"kind " + std::to_string(i) + "\" />";
     }
     return makeXml16("<BuyBuilding Visible=\"0\" Enable=\"1\" AbsoluteEnable=\"1\" position=\"400 300\" size=\"700 300\" "
-                     "HiddenPlace=\"400 -300\" MoveSpeed=\"100000\"><ItemPlace>" + places + "</ItemPlace><ItemConfig>" + configs +
+                     "HiddenPlace=\"400 -300\" MoveSpeed=\"100000\"><CancelButton Visible=\"1\" Enable=\"1\" position=\"730 170\" "
+                     "size=\"40 40\" /><ItemPlace>" + places + "</ItemPlace><ItemConfig>" + configs +
                      "</ItemConfig><ItemProto><BuyButton Visible=\"1\" Enable=\"1\" size=\"40 40\" />"
                      "<BuyMask Visible=\"1\" Enable=\"1\" size=\"44 60\" /><Text Visible=\"1\" Enable=\"1\" />"
                      "<PriceText Visible=\"1\" Enable=\"1\" /></ItemProto></BuyBuilding>");

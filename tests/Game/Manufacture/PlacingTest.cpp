@@ -255,13 +255,17 @@ TEST_F(cBuyBuildingTest, AnItemEnabledFromMoneyEqualToItsPriceIsBoughtOntoTheCur
     EXPECT_FALSE(m_panel->isOwnVisible());
 }
 
-TEST_F(cBuyBuildingTest, AClickBesideThePanelClosesIt)
+TEST_F(cBuyBuildingTest, AClickBesideThePanelOrOnItsCloseButtonClosesIt)
 {
-    open();
-    m_engine.moveTo(400, 580);
-    m_engine.press(true);
-    m_engine.press(false);
-    m_engine.frames(10);
-    EXPECT_FALSE(m_panel->isOwnVisible());
-    EXPECT_FALSE(cGameMenu::getInstance()->getEnableHold().isHeld());
+    // Beside the panel; the close button in its corner.
+    for (const Vector2& at : {Vector2(400, 580), Vector2(730, 170)}) {
+        open();
+        m_engine.moveTo(Int(at.x), Int(at.y));
+        m_engine.press(true);
+        m_engine.press(false);
+        m_engine.frames(10);
+        EXPECT_FALSE(m_panel->isOwnVisible()) << at.x;
+        EXPECT_FALSE(cGameMenu::getInstance()->getEnableHold().isHeld()) << at.x;
+        EXPECT_FALSE(cGameMenu::getInstance()->getAbsoluteHold().isHeld()) << at.x;
+    }
 }

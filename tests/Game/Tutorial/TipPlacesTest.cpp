@@ -178,3 +178,86 @@ TEST_F(cTipPlacesTest, NotesLeaveClearWhatTheyPointAtAndWhatTheySpeakOf)
 }
 
 } // namespace
+
+namespace {
+
+// A shop's panel where it slides in to: its Cancel button and its cards, the first one's
+// button where the shop's second tip points.
+struct sShop {
+    Vector2 panel;
+    sBox cancel;
+    std::vector<sBox> cards;
+    Vector2 firstButton;
+};
+sShop shop(const char* _file, const char* _card)
+{
+    cShippedLayout layout(_file);
+    sShop shop{vector(layout.root(), u"position"), {0, 0, 0, 0}, {}, {0, 0}};
+    if (iXML* cancel = layout.child("CancelButton"))
+        shop.cancel = around(vector(cancel, u"position"), vector(cancel, u"size"));
+    iXML* places = layout.child("ItemPlace");
+    iXML* proto = layout.child("ItemProto");
+    iXML* card = nullptr;
+    iXML* button = nullptr;
+    if (!places || !proto || !proto->get(_card, card) || !proto->get("BuyButton", button))
+        return shop;
+    iXML* place = nullptr;
+    for (UInt i = 0; i < places->getChildCount(); ++i) {
+        if (!places->get(i, place))
+            continue;
+        const Vector2 at = vector(place, u"place");
+        const Vector2 shift = vector(card, u"position");
+        shop.cards.push_back(around(Vector2(at.x + shift.x, at.y + shift.y), vector(card, u"size")));
+        if (i == 0)
+            shop.firstButton = Vector2(at.x + vector(button, u"position").x, at.y + vector(button, u"position").y);
+    }
+    return shop;
+}
+
+// The seed shop's and the build panel's tips: the first about the shop points at the panel,
+// the second at the first card's button. Every note leaves Cancel and all the cards in view
+// (a shop can be full), and every arrow stands under the first card, clear of the others.
+TEST_F(cTipPlacesTest, TheShopsNotesLeaveCancelAndTheCardsInViewAndTheArrowsStandUnderTheFirstCard)
+{
+    ASSERT_TRUE(std::getenv("FURROW_DATA"));
+    loadShipped();
+    cShippedLayout note("Tutorial/ArrowHelpTip.xml");
+    iXML* arrowXml = note.child("Arrow");
+    ASSERT_TRUE(arrowXml);
+    const Vector2 arrowSize = vector(arrowXml, u"size");
+    struct sCase {
+        const char* file;
+        const char* card;
+        eTips shopTip;
+        eTips buyTip;
+    };
+    const sCase cases[] = {{"Ui/gameUI/BuySeeds.xml", "BuyButton", 14, 15}, {"Ui/gameUI/BuyBuilding.xml", "BuyMask", 35, 36}};
+    const sBox screen{0, 60, 800, 600};
+    for (const sCase& c : cases) {
+        const sShop s = shop(c.file, c.card);
+        ASSERT_FALSE(s.cards.empty()) << c.file;
+        ASSERT_GT(s.cancel.right, s.cancel.left) << c.file << " has a Cancel button";
+        const sBox& first = s.cards.front();
+        for (const auto& [tipNumber, pointed] : {std::pair<eTips, Vector2>(c.shopTip, s.panel), {c.buyTip, s.firstButton}}) {
+            const cTutorialManager::sTip& tip = m_tutorial->getTip(tipNumber);
+            m_tutorial->getArrowTips()->startup(tip.Offset, tip.ArrowOffset, tip.Text, control(pointed.x, pointed.y));
+            const sBox paper = this->paper();
+            const Vector2 at = m_tutorial->getArrowTips()->getArrow()->getPosition();
+            const Vector2 step = m_tutorial->getArrowTips()->getArrowStep();
+            const sBox arrow = around(Vector2(at.x - HARNESS_BASE.x + m_noteBase.x, at.y - HARNESS_BASE.y + m_noteBase.y + step.y / 2),
+                                      Vector2(arrowSize.x, arrowSize.y + std::abs(step.y)));
+            EXPECT_FALSE(overlap(paper, s.cancel)) << "tip " << tipNumber << " covers Cancel";
+            EXPECT_TRUE(paper.left >= screen.left && paper.right <= screen.right && paper.top >= screen.top &&
+                        paper.bottom <= screen.bottom)
+                << "tip " << tipNumber << " leaves the screen";
+            EXPECT_TRUE(arrow.top >= first.bottom && arrow.left < first.right && first.left < arrow.right)
+                << "tip " << tipNumber << "'s arrow is not under the first card";
+            for (size_t k = 0; k < s.cards.size(); ++k) {
+                EXPECT_FALSE(overlap(paper, s.cards[k])) << "tip " << tipNumber << " covers card " << k;
+                EXPECT_FALSE(overlap(arrow, s.cards[k])) << "tip " << tipNumber << "'s arrow lies on card " << k;
+            }
+        }
+    }
+}
+
+} // namespace

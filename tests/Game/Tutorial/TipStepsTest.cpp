@@ -7,6 +7,7 @@
 
 namespace {
 
+constexpr eTips WELCOME_TIP = 0;
 constexpr eTips WATER_TIP = 1;
 constexpr eTips FIELD_TIP = 2;
 constexpr eTips HARVEST_TIP = 4;
@@ -22,6 +23,8 @@ protected:
         m_query.m_controls[iTipQuery::WAREHOUSE] = control(600, 200);
         m_field = control(300, 350);
         m_tutorial->setQuery(&m_query);
+        // The greeting was seen: the other steps are tested on a farm past it.
+        key::tip[WELCOME_TIP] = true;
     }
     ~cTipStepsTest() override
     {
@@ -87,6 +90,39 @@ TEST_F(cTipStepsTest, TheWaterTipsWaitSixSecondsAndAreSkippedByAPlayerWhoWatered
         EXPECT_EQ(m_tutorial->isTipPassed(WATER_TIP), c.waterPassed) << c.name;
         EXPECT_EQ(m_tutorial->isTipPassed(FIELD_TIP), c.fieldPassed) << c.name;
         EXPECT_EQ(m_tutorial->getCurrentTip(), c.running) << c.name;
+    }
+}
+
+TEST_F(cTipStepsTest, TheWelcomeGreetsANewFarmFirstAndAFarmPastTheWellIsNotStopped)
+{
+    struct sCase {
+        const char* name;
+        Bool farmSlides;
+        Bool held;
+        Bool wellTipPassed;
+        Bool runs;
+        Bool welcomePassed;
+    };
+    const sCase cases[] = {
+        {"a new farm", false, false, false, true, false},
+        {"the farm slides in", true, false, false, false, false},
+        {"an award holds the game", false, true, false, false, false},
+        {"a farm past the well", false, false, true, false, true},
+    };
+    for (const sCase& c : cases) {
+        forget({WELCOME_TIP, WATER_TIP, FIELD_TIP});
+        key::tip[WATER_TIP] = c.wellTipPassed;
+        ownField(0);
+        m_query.m_gameTime = 7;
+        m_query.m_sliding[iTipQuery::FARM] = c.farmSlides;
+        m_query.m_held = c.held;
+        m_tutorial->process();
+        EXPECT_EQ(m_tutorial->isCurrentTip(WELCOME_TIP), c.runs) << c.name;
+        EXPECT_EQ(m_tutorial->isTipPassed(WELCOME_TIP), c.welcomePassed) << c.name;
+        if (c.runs) {
+            EXPECT_TRUE(m_tutorial->getCommonTips()->isOwnVisible()) << "the greeting waits for its Ok";
+            m_tutorial->onHideTip(m_tutorial->getCommonTips());
+        }
     }
 }
 

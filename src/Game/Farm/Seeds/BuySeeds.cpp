@@ -120,15 +120,7 @@ Bool cBuySeeds::isAnyButtonHovered()
     GUARD_END("Bool cBuySeeds::isAnyButtonHovered()")
 }
 
-void cBuySeeds::onBuy(cView* _button)
+void cBuySeeds::deliver(UInt _crop)
 {
-    GUARD_BEGIN
-    cBuySeeds* shop = getInstance();
-    if (!shop)
-        return;
-    shop->leave();
-    shop->playBuySound();
-    // Paid only when the package is put down on the farm.
-    cSeedPackage::makeBought(getSeedType(static_cast<cAnimButton*>(_button)));
-    GUARD_END("void cBuySeeds::onBuy(cView* _button)")
+    cSeedPackage::makeBought(_crop);
 }

@@ -30,8 +30,6 @@ public:
     // The pointer is on the panel, its backgrounds, or one of its buttons.
     Bool isAnyButtonHovered() override;
 
-    static void onBuy(cView* _button);
-
     const sSlot& getSlot(UInt _slot) const { return m_slots[_slot]; }
     // The crop a card's button sells.
     static UInt getSeedType(const cAnimButton* _button) { return _button->getUserValue(); }
@@ -40,6 +38,8 @@ protected:
     // "BuyButton", "PriceText" and "Text" for every card.
     void loadCards(iXML* _proto) override;
     cControl* getFirstCard() const override { return m_slots[0].BuyButton; }
+    // A package of the crop's seeds on the pointer, paid when it is put down on the farm.
+    void deliver(UInt _crop) override;
 
 private:
     void fillSlot(sSlot& _slot, UInt _crop);

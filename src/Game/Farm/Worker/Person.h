@@ -163,6 +163,8 @@ public:
     void updateCarryTips(Bool _show, UInt _count, UInt _segments);
     // The can's water, shown only while the can is held.
     void updateWaterBar();
+    // Words rising over the worker's head (a fly-text file), for a job he cannot do.
+    void say(const char* _xml);
 
     virtual void playSound(eSoundType _type);
     // Stops a looping sound; nothing when it does not play.

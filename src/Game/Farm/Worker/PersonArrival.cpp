@@ -171,7 +171,11 @@ eOutcome arriveAtField(cActionArea* _area)
         return start(new cPersonCollecting(field));
     }
     case cPerson::CARRY_CAN:
-        return cPerson::getWaterLevel() > 0 ? start(new cPersonWateringWithPot(field)) : REFUSED;
+        if (cPerson::getWaterLevel() > 0)
+            return start(new cPersonWateringWithPot(field));
+        // Standing at the bed with nothing to pour would look like watering.
+        person().say("UI/FlyTextCanEmpty.xml");
+        return REFUSED;
     case cPerson::CARRY_SEED_PACKAGE:
         if (status != cFarmFieldTile::FS_PLOUGHED || !person().getCarriedPackage())
             return REFUSED;

@@ -5,6 +5,7 @@
 #include "Game/Farm/Worker/PersonWorkplace.h"
 #include "Game/Farm/Seeds/SeedPackage.h"
 #include "Game/Game.h"
+#include "Ui/FlyText.h"
 #include "Ui/Picture.h"
 #include "Ui/ProgressDiscrete.h"
 #include "Ui/ProgressFloat.h"
@@ -241,4 +242,16 @@ void cPerson::updateWaterBar()
     m_waterBar->progressChanged();
     m_waterBar->show();
     GUARD_END("void cPerson::updateWaterBar()")
+}
+
+void cPerson::say(const char* _xml)
+{
+    GUARD_BEGIN
+    // A child of the game, as the money's flights: it is over everything and discards itself.
+    cGame* game = cGame::getInstance();
+    if (!game)
+        return;
+    cFlyText* words = new cFlyText(game, _xml);
+    words->shiftPath(getPosition());
+    GUARD_END("void cPerson::say(const char* _xml)")
 }

@@ -13,6 +13,8 @@
 #include "Game/Farm/Worker/PersonWorkplace.h"
 #include "Game/Farm/Buildings/WareHouse.h"
 
+#include "Ui/FlyText.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -99,6 +101,27 @@ TEST_F(cPersonArrivalTest, WhatTheWorkerDoesOnArrivalFollowsTheAreaAndWhatItCarr
         decideArrival(area);
         EXPECT_EQ(state(), c.result) << c.what;
         EXPECT_EQ(key::Money(), c.moneyAfter) << c.what;
+    }
+}
+
+// Standing at a bed with an empty can looked like watering: the worker says the can is empty.
+TEST_F(cPersonArrivalTest, AnEmptyCanAtABedIsSaidOverTheWorker)
+{
+    cFarmFieldTile* field = makeField(0, Vector2(300, 300));
+    cPerson::setCarryState(cPerson::CARRY_CAN);
+    for (const Float water : {0.5f, 0.0f}) {
+        person().getDealer().setTask(new cPersonIdle());
+        cPerson::setWaterLevel(water);
+        decideArrival(field);
+        const std::vector<cFlyText*> words = flyTexts();
+        if (water > 0) {
+            EXPECT_TRUE(words.empty()) << "water in the can";
+            continue;
+        }
+        ASSERT_EQ(words.size(), 1u);
+        EXPECT_EQ(words[0]->getTextColor(), SAY_COLOR);
+        words[0]->process();
+        EXPECT_FLOAT_EQ(words[0]->getPosition().x, person().getPosition().x) << "over the worker";
     }
 }
 
