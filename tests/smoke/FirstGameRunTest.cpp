@@ -59,14 +59,15 @@ const std::vector<sStep> FIRST_GAME = {
 const int FIRST_GAME_FRAMES = 8230;
 
 // The program started again: Play continues the farm; an award is presented and its wall left;
-// two more bundles of grass typed in; the neighbour's letter comes at one minute of the clock,
-// is accepted, and the grass handed over.
+// two more bundles of grass typed in; the tip on the drying tomato bed read; the neighbour's
+// letter comes at one minute of the clock, is accepted, and the grass handed over.
 const std::vector<sStep> NEXT_START = {
     {sStep::key, 60, 0, 0, "Space"}, {sStep::key, 120, 0, 0, "Space"}, {sStep::key, 180, 0, 0, "Space"},
     {sStep::click, 250, 400, 226, nullptr}, {sStep::move, 260, 600, 450, nullptr}, {sStep::shot, 400, 0, 0, "again.png"},
     {sStep::text, 410, 0, 0, "q01"}, {sStep::shot, 550, 0, 0, "award.png"}, {sStep::click, 560, 400, 460, nullptr},
     {sStep::shot, 640, 0, 0, "wall.png"}, {sStep::click, 660, 400, 552, nullptr}, {sStep::shot, 760, 0, 0, "back.png"},
-    {sStep::text, 780, 0, 0, "lanternquill"}, {sStep::click, 2760, 722, 210, nullptr}, {sStep::shot, 2830, 0, 0, "offer.png"},
+    {sStep::text, 780, 0, 0, "lanternquill"}, {sStep::click, 1500, 500, 195, nullptr},
+    {sStep::click, 2760, 722, 210, nullptr}, {sStep::shot, 2830, 0, 0, "offer.png"},
     {sStep::click, 2840, 310, 448, nullptr}, {sStep::shot, 2930, 0, 0, "handover.png"},
     {sStep::click, 2940, 310, 448, nullptr}, {sStep::move, 2950, 780, 580, nullptr},
 };
@@ -81,7 +82,7 @@ struct sKept {
 const std::vector<sKept> FIRST_GAME_LEAVES = {
     {"Money", "105", "the gift, a bundle sold at its value, the packet the tutorial paid, a bed paid"},
     {"FFC0", "1", "tomatoes sown on the first bed"},
-    {"FFS0", "1", "and ripe: a can fills the bed, so it stayed wet"},
+    {"FFS0", "0", "and growing, wet from the can: the beds stand still while the tips hold the game"},
     {"WGoodCount0", "2", "the grass left in the barn"},
     {"WGoodCount3", "0", "the cucumbers went into the fold"},
     {"ProdType0", "0", "the sheep fold stands"},

@@ -20,8 +20,6 @@ namespace {
 
 // The tip that asks for fertiliser on a field that has none left.
 constexpr eTips NO_FERTILITY_TIP = 49;
-// While these tips explain the harvest, the fields keep their water and fertility.
-constexpr eTips HARVEST_TIPS[] = {3, 4};
 // Fields stand in rows of this many positions.
 constexpr UInt ROW_LENGTH = 17;
 
@@ -358,12 +356,11 @@ void cFarmFieldTile::absoluteProcess()
     cActionArea::absoluteProcess();
     if (!m_initialised)
         return;
+    // While the game is held the bed is too: it neither grows nor dries nor spoils.
+    if (farm::isHeld())
+        return;
     const Float dt = farm::frameTime();
     m_dealer.process();
-    const cTutorialManager* tutorial = farm::tutorial();
-    for (eTips tip : HARVEST_TIPS)
-        if (tutorial && tutorial->isCurrentTip(tip))
-            return;
     setWater(std::max(0.0f, getWater() - dt * m_waterRate));
     // A ripe crop keeps its fertility.
     if (getStatus() != FS_READY)

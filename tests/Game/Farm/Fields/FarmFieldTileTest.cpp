@@ -2,6 +2,7 @@
 #include "Game/Farm/FarmHarness.h"
 #include "Game/Farm/Fields/FieldTileGrowing.h"
 #include "Game/Farm/TextMoney.h"
+#include "Game/GameMenu/GameMenu.h"
 #include "Game/GameRandom.h"
 #include "Ui/Picture.h"
 
@@ -12,7 +13,7 @@
 namespace {
 
 // Its look has 10 frames over 10 s of clock.
-std::string fieldXml(const std::string& _capacity = "10")
+std::string fieldXml(const std::string& _capacity = "10", const std::string& _absorb = "")
 {
     std::string crops;
     for (const char* crop : {"GRASS", "TOMATOES"})
@@ -20,7 +21,7 @@ std::string fieldXml(const std::string& _capacity = "10")
                  "frames_count=\"10\" anim_columns=\"10\" anim_length=\"10\" /></" + crop + ">";
     return makeXml16("<FarmField position=\"0 0\" size=\"40 20\" water_capacity=\"" + _capacity +
                      "\" fertil_capacity=\"10\" water_sign_level=\"2\" fertil_sign_level=\"2\" PloughtToGrassTime=\"20\" "
-                     "BeginGrowFrame=\"3\"><ClickOffsetList><O Offset=\"0 0\" /></ClickOffsetList><States>" + crops +
+                     "BeginGrowFrame=\"3\"><ClickOffsetList><O Offset=\"0 0\" /></ClickOffsetList>" + _absorb + "<States>" + crops +
                      "</States></FarmField>");
 }
 
@@ -36,8 +37,8 @@ std::string farmXml(int _fields)
 
 class cFieldTest : public cFarmTest {
 protected:
-    explicit cFieldTest(int _fields = 3)
-        : cFarmTest({{"game.xml", growingGameXml()}, {"Farm/ActionAreas/FarmField.xml", fieldXml()},
+    explicit cFieldTest(int _fields = 3, const std::string& _absorb = "")
+        : cFarmTest({{"game.xml", growingGameXml()}, {"Farm/ActionAreas/FarmField.xml", fieldXml("10", _absorb)},
                      {"UI/gameUI/farm.xml", farmXml(_fields)}})
     {
     }
@@ -205,6 +206,40 @@ protected:
 TEST_F(cLongFieldArrayTest, FieldsPastTheKeptVariablesAreRefused)
 {
     EXPECT_EQ(farm().getFields().size(), key::FIELD_COUNT);
+}
+
+// Beds that drink a unit of water and of soil a second.
+class cThirstyFieldTest : public cFieldTest {
+protected:
+    cThirstyFieldTest() : cFieldTest(0, "<AbsorbInfo><R water_absorb_coeffs=\"1 1\" fertil_absorb_coeffs=\"1 1\" /></AbsorbInfo>") {}
+};
+
+// While a tip or a dialog holds the game clock the player cannot play on: the beds hold too.
+TEST_F(cThirstyFieldTest, WhileTheGameIsHeldTheBedsNeitherDryNorGrow)
+{
+    struct sCase {
+        const char* hold;
+        std::function<void(cGameMenu&, Bool)> set;
+    } cases[] = {
+        {"nothing", [](cGameMenu&, Bool) {}},
+        {"a dialog", [](cGameMenu& _menu, Bool _on) { _on ? _menu.getAbsoluteHold().take(&_menu) : _menu.getAbsoluteHold().release(&_menu); }},
+        {"an action tip", [](cGameMenu& _menu, Bool _on) { _menu.setHold(_on); }},
+    };
+    cGameMenu& menu = *cGameMenu::getInstance();
+    for (const sCase& c : cases) {
+        delete m_tile;
+        rebuildField0(cFarmFieldTile::FS_GROWING, cGame::GRASS, 8, 8, 50);
+        c.set(menu, true);
+        m_engine.frames(50);
+        const Bool held = std::string(c.hold) != "nothing";
+        EXPECT_EQ(key::FFW[0] == 8.0f, held) << c.hold;
+        EXPECT_EQ(key::FFF[0] == 8.0f, held) << c.hold;
+        EXPECT_EQ(key::FFP[0] == 50.0f, held) << c.hold;
+        c.set(menu, false);
+        m_engine.frames(50);
+        EXPECT_LT(key::FFW[0], 8.0f) << c.hold << ", let go";
+        EXPECT_LT(key::FFP[0], 50.0f) << c.hold << ", let go";
+    }
 }
 
 } // namespace
