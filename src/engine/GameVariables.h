@@ -1,6 +1,7 @@
 #pragma once
 #include "engine/Types.h"
 
+#include <cstdint>
 #include <map>
 
 // Everything a player's profile keeps between runs: one map per value type from a key to a
@@ -78,6 +79,15 @@ void setTypedProperty(const String& _name, const WString& _val);
 // profile's signature line, so the profile hands its elements straight to this.
 void setProperty(const String& _type_name, const String& _name, const WString& _val);
 
+// While one lives, a value that does not read is logged with the file it came from.
+class cVariablesSource {
+public:
+    explicit cVariablesSource(const String& _file);
+    ~cVariablesSource();
+    cVariablesSource(const cVariablesSource&) = delete;
+    cVariablesSource& operator=(const cVariablesSource&) = delete;
+};
+
 // Appends one element per entry of the map, in key order:
 //     <prop Name="Money" Val="150" Type="Float" />
 // with no line breaks. Name and Val are escaped, so any key or text reads back as written.
@@ -86,4 +96,8 @@ void writeProperties(WString& _out);
 // All thirteen maps, in the fixed order.
 void writeAllProperties(WString& _out);
 
+// Clears every map. Nothing else may erase from them: a reference into a map, kept by a
+// per-frame reader, holds until the next clear.
 void clearProperties();
+// How many times the maps were cleared: a reference taken before another clear is gone.
+std::uint64_t getPropertyClears();

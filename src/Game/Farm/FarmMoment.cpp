@@ -1,6 +1,7 @@
 #include "Game/Farm/FarmMoment.h"
 
 #include "Game/Farm/Farm.h"
+#include "Game/GameMenu/GameMenu.h"
 #include "Game/GameRandom.h"
 #include "Game/Tutorial/TutorialManager.h"
 #include "engine/Timer.h"
@@ -22,6 +23,15 @@ Bool isOnScreen()
 cTutorialManager* tutorial()
 {
     return cTutorialManager::getInstance();
+}
+
+Bool isHeld()
+{
+    const cTutorialManager* manager = tutorial();
+    if (manager && manager->isTipRunning())
+        return true;
+    cGameMenu* menu = cGameMenu::getInstance();
+    return menu && (menu->getHold() || menu->getAbsoluteHold().isHeld());
 }
 
 Bool canRunTip(UInt _n)

@@ -12,6 +12,9 @@ Float frameTime();
 // The farm is shown and not sliding.
 Bool isOnScreen();
 cTutorialManager* tutorial();
+// A tutorial tip or a dialog holds the game clock: the player cannot play on, so the beds
+// hold too (nothing dries, grows or spoils meanwhile).
+Bool isHeld();
 // Tip _n may start now.
 Bool canRunTip(UInt _n);
 Bool isTipPassed(UInt _n);

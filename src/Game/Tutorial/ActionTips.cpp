@@ -35,7 +35,10 @@ void cActionTips::process()
         return;
     if (!m_condition(getPointed())) {
         cTutorialManager* tutorial = cTutorialManager::getInstance();
-        if (!tutorial || !tutorial->takeActionDone())
+        if (!tutorial)
+            return;
+        // A tip whose action the game no longer allows closes rather than hold the clock.
+        if (!tutorial->takeActionDone() && tutorial->mayCurrentTipWait())
             return;
     }
     close();

@@ -3,8 +3,8 @@
 #include "Game/Tutorial/TipNumber.h"
 
 // The arrow tip that asks the player to do something: it has no Ok and closes by itself on
-// the first frame its condition holds or the tutorial manager reports the action done. While
-// it is shown the game clock stands.
+// the first frame its condition holds, the tutorial manager reports the action done, or the
+// game's state has ruled the action out. While it is shown the game clock stands.
 class cActionTips : public cArrowHelpTips {
 public:
     // Without a condition the tip could never close: raises "cActionTips::startup".

@@ -204,6 +204,28 @@ Bool houseLoaded(const iTipQuery& _q, cControl* _pointed)
     return _q.getLoadedInput(_pointed) > 0;
 }
 
+// What the state must allow for the tests above to be met at all.
+Bool canStillFillCan(const iTipQuery& _q, cControl*)
+{
+    // From the first upgrade on the water source has a hose and keeps no can.
+    return _q.getLevel(iTipQuery::WATER_SOURCE) == 0;
+}
+
+Bool canStillTakeFirstScythe(const iTipQuery& _q, cControl*)
+{
+    return _q.getLevel(iTipQuery::MOW_BUILDING) == 0;
+}
+
+Bool canUpgradeHouse(const iTipQuery& _q, cControl*)
+{
+    return _q.getFirstHouseLevel() > 0 || _q.canUpgradeFirstHouse();
+}
+
+Bool haveGrassToBring(const iTipQuery& _q, cControl*)
+{
+    return _q.getStock(GRASS) > 0 || _q.getOnSale(GRASS) > 0;
+}
+
 // The plain function a tip view calls, bound to its test over the manager's query.
 template <Bool (*Test)(const iTipQuery&, cControl*)>
 Bool condition(cControl* _pointed)
@@ -260,4 +282,15 @@ const fTipsFunc CONDITIONS[TIPS_COUNT] = {
 fTipsFunc getTipCondition(eTips _n)
 {
     return _n < TIPS_COUNT ? CONDITIONS[_n] : nullptr;
+}
+
+fTipsFunc getTipPossible(eTips _n)
+{
+    switch (_n) {
+    case 1: return &condition<canStillFillCan>;
+    case 3: return &condition<canStillTakeFirstScythe>;
+    case 34: return &condition<canUpgradeHouse>;
+    case 45: return &condition<haveGrassToBring>;
+    default: return nullptr;
+    }
 }

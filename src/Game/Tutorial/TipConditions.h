@@ -6,3 +6,8 @@
 // answer in the game's place; with no manager, or an object the test needs missing, the action
 // is not done.
 fTipsFunc getTipCondition(eTips _n);
+// Whether the game's state still lets the action of tip _n be done, for the action tips whose
+// action the state can rule out (a building already past the level the tip needs, nothing to
+// bring); null for the others, whose action can always be done. A tip that cannot be met is
+// never shown: it would hold the game clock for good.
+fTipsFunc getTipPossible(eTips _n);

@@ -267,6 +267,11 @@ Int cGameTipQuery::getFirstHouseFlags() const
     return house ? Int(house->getFlags()) : -1;
 }
 
+Bool cGameTipQuery::canUpgradeFirstHouse() const
+{
+    return cManufacture::canOfferUpgrade(firstHouse());
+}
+
 Int cGameTipQuery::getLoadedInput(const cControl* _control) const
 {
     for (const cView* view = _control; view; view = view->getParent())

@@ -85,6 +85,8 @@ public:
     // The first production building's level and flag word; -1 when there is none.
     virtual Int getFirstHouseLevel() const = 0;
     virtual Int getFirstHouseFlags() const = 0;
+    // The first production building's next level is in its data and on sale.
+    virtual Bool canUpgradeFirstHouse() const = 0;
     // The loaded input of the building that owns _control; -1 when none owns it.
     virtual Int getLoadedInput(const cControl* _control) const = 0;
     // A bought building hangs on the cursor.
@@ -119,6 +121,7 @@ public:
     Int getHouseCount() const override;
     Int getFirstHouseLevel() const override;
     Int getFirstHouseFlags() const override;
+    Bool canUpgradeFirstHouse() const override;
     Int getLoadedInput(const cControl* _control) const override;
     Bool isHouseTaken() const override;
 };

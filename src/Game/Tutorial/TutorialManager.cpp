@@ -1,6 +1,7 @@
 #include "Game/Tutorial/TutorialManager.h"
 
 #include "engine/ErrorStack.h"
+#include "engine/LogManager.h"
 #include "engine/ResourceManager.h"
 #include "engine/ValueConvert.h"
 #include "engine/XML.h"
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <initializer_list>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -205,9 +207,34 @@ void cTutorialManager::runTip(eTips _n, cControl* _pointed)
     GUARD_END("void cTutorialManager::runTip(eTips _n, cControl* _pointed)")
 }
 
+Bool cTutorialManager::isTipPossible(eTips _n) const
+{
+    const fTipsFunc possible = getTipPossible(_n);
+    return !possible || possible(nullptr);
+}
+
+Bool cTutorialManager::mayCurrentTipWait()
+{
+    if (m_currentTip == -1 || isTipPossible(eTips(m_currentTip)))
+        return true;
+    getLog("tutorial")->print("Tip " + std::to_string(m_currentTip) +
+                              " closes: the game no longer allows what it asks.");
+    return false;
+}
+
+void cTutorialManager::passOver(eTips _n, const char* _why)
+{
+    setTipPassed(_n);
+    getLog("tutorial")->print("Tip " + std::to_string(_n) + " is passed over: " + _why);
+}
+
 void cTutorialManager::runActionTip(eTips _n, cControl* _pointed)
 {
     GUARD_BEGIN
+    if (!isTipPossible(_n)) {
+        passOver(_n, "the game does not allow what it asks.");
+        return;
+    }
     const sTip& record = tip(_n);
     m_actionTips->startup(record.Offset, record.ArrowOffset, record.Text, _pointed, record.condition);
     m_shownView = m_actionTips;
@@ -218,6 +245,10 @@ void cTutorialManager::runActionTip(eTips _n, cControl* _pointed)
 void cTutorialManager::runActionTip2(eTips _n, cControl* _pointed)
 {
     GUARD_BEGIN
+    if (!isTipPossible(_n)) {
+        passOver(_n, "the game does not allow what it asks.");
+        return;
+    }
     const sTip& record = tip(_n);
     m_actionTips2->startup(record.Offset, record.ArrowOffset, record.Text, _pointed, record.condition);
     m_shownView = m_actionTips2;

@@ -60,7 +60,14 @@ public:
     // Reads and clears the action-done flag: the running action tip's step.
     Bool takeActionDone();
 
-    // Runs _n in the view its table gives it.
+    // False when the game's state rules out what action tip _n asks (getTipPossible).
+    Bool isTipPossible(eTips _n) const;
+    // The running tip may wait on: false, noted in the log, once the game's state has ruled
+    // out its action, and the tip's view then closes it.
+    Bool mayCurrentTipWait();
+
+    // Runs _n in the view its table gives it. An action tip whose action the game's state rules
+    // out is passed over instead, noted in the log: it would hold the game clock for good.
     void runTip(eTips _n, cControl* _pointed);
     void runCommonHelpTip(eTips _n, cControl* _pointed);
     void runArrowHelpTip(eTips _n, cControl* _pointed);
@@ -104,6 +111,8 @@ private:
 
     sTip& tip(eTips _n);
     void makeViews();
+    // Recorded as passed without being shown; _why goes to the log.
+    void passOver(eTips _n, const char* _why);
     // The steps of process, in order; a tip one of them starts holds the later ones back.
     Bool isFarmQuiet() const;
     void startWelcomeTip();

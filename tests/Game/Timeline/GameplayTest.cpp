@@ -6,11 +6,13 @@
 #include "Game/Timeline/GameEvent.h"
 #include "Game/Timeline/Gameplay.h"
 #include "support/EngineHarness.h"
+#include "support/TempFolder.h"
 #include "support/Thrown.h"
 #include "support/Xml16.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <deque>
 #include <memory>
 #include <string>
@@ -77,11 +79,15 @@ protected:
     // The time-line of _events, placed on the clock at _gameTime.
     void start(const std::string& _events, Float _gameTime = 0)
     {
+        startFile(makeXml16("<Gameplay><Events>" + _events + "</Events></Gameplay>"), _gameTime);
+    }
+    // The time-line file of _bytes.
+    void startFile(const std::string& _bytes, Float _gameTime = 0)
+    {
         m_gameplay.reset();
         m_engine.reset();
         m_engine = std::make_unique<cEngineHarness>(cEngineHarness::DEFAULT_SETTINGS,
-            tDataFiles{{"Gameplay/Gameplay.xml", makeXml16("<Gameplay><Events>" + _events + "</Events></Gameplay>")}},
-            cEngineHarness::eRenderer::null);
+            tDataFiles{{"Gameplay/Gameplay.xml", _bytes}}, cEngineHarness::eRenderer::null);
         clearProperties();
         cGame::onInitProfile();
         key::GameTime() = _gameTime;
@@ -296,6 +302,31 @@ TEST(TimeObject, PrintsWithLeadingZeros)
     time.setSeconds(3723.9f);
     EXPECT_EQ(toString(time.toString(false)), "01:02:03");
     EXPECT_EQ(toString(time.toString(true)), "02:03");
+}
+
+// The tutorial gives the first workshop its first upgrade for free, and waits for it: the
+// shipped time-line puts that level on sale with the workshop itself, and later workshops
+// never come without a level the tutorial could ask for.
+TEST_F(cTimeline, TheShippedTimeLineSellsTheFirstWorkshopWithItsFirstUpgrade)
+{
+    const char* data = std::getenv("FURROW_DATA");
+    ASSERT_TRUE(data);
+    const std::string bytes = readFileBytes(std::string(data) + "/Gameplay/Gameplay.xml");
+    ASSERT_FALSE(bytes.empty());
+    startFile(bytes);
+    constexpr UInt WORKSHOP_KINDS = 11;
+    Int first = -1;
+    for (Int second = 1; second <= 20 * 60 && first < 0; ++second) {
+        step(Float(second));
+        for (UInt kind = 0; kind < WORKSHOP_KINDS && first < 0; ++kind)
+            if (key::upgradeAvail(kind) != NONE_VALUE)
+                first = Int(kind);
+    }
+    ASSERT_GE(first, 0) << "the main game offers a workshop";
+    EXPECT_GE(key::upgradeAvail(UInt(first)), 1u) << "workshop " << first;
+    // The tips of the well and the tool shed ask for their first levels: no event raises them.
+    EXPECT_EQ(key::upgradeLevel(31), 0);
+    EXPECT_EQ(key::upgradeLevel(33), 0);
 }
 
 } // namespace

@@ -109,6 +109,7 @@ public:
     Int getHouseCount() const override { return m_houseCount; }
     Int getFirstHouseLevel() const override { return m_houseLevel; }
     Int getFirstHouseFlags() const override { return m_houseFlags; }
+    Bool canUpgradeFirstHouse() const override { return m_houseUpgradable; }
     Int getLoadedInput(const cControl* _control) const override { return _control ? m_loaded : -1; }
     Bool isHouseTaken() const override { return m_houseTaken; }
 
@@ -136,6 +137,7 @@ public:
     Int m_houseCount = 0;
     Int m_houseLevel = -1;
     Int m_houseFlags = -1;
+    Bool m_houseUpgradable = true;
     Int m_loaded = 0;
     Bool m_houseTaken = false;
 };

@@ -45,7 +45,8 @@ constexpr eTips TAKE_TO_WAREHOUSE_TIP = 40;
 constexpr eTips WAREHOUSE_FULL_TIP = 41;
 constexpr eTips OTHER_CROP_TIP = 44;
 // The tips during which the warehouse still takes the harvest.
-constexpr std::initializer_list<eTips> DROP_TIPS = {41, 40, 5, 44};
+// The lessons that keep the worker to what they teach: the harvest into the barn waits for them.
+constexpr std::initializer_list<eTips> LESSON_TIPS = {1, 2, 3, 4, 20, 21, 22, 23};
 // A run of this many queued clicks starts counting well-aimed ones.
 constexpr size_t ADEQUATE_QUEUE = 30;
 constexpr UInt TOP_MOW_LEVEL = 3;
@@ -205,8 +206,9 @@ eOutcome arriveAtWarehouse(cActionArea* _area)
     const UInt carried = cPerson::getCarriedCount();
     const UInt free = warehouse ? warehouse->getFreeSpace() : 0;
     if (carried > 0 && free > 0) {
-        const cTutorialManager* tutorial = farm::tutorial();
-        if (tutorial && tutorial->isTipRunning() && tipsClear(DROP_TIPS))
+        // A tip about something else (the contract, the journal) leaves the basket to be
+        // emptied: the worker would stand by ripe grass with a full basket meanwhile.
+        if (!tipsClear(LESSON_TIPS))
             return REFUSED;
         return start(new cPersonDropToWarehouse());
     }

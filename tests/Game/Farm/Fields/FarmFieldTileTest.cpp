@@ -2,15 +2,18 @@
 #include "Game/Farm/FarmHarness.h"
 #include "Game/Farm/Fields/FieldTileGrowing.h"
 #include "Game/Farm/TextMoney.h"
+#include "Game/GameMenu/GameMenu.h"
 #include "Game/GameRandom.h"
 #include "Ui/Picture.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 // Its look has 10 frames over 10 s of clock.
-std::string fieldXml(const std::string& _capacity = "10")
+std::string fieldXml(const std::string& _capacity = "10", const std::string& _absorb = "")
 {
     std::string crops;
     for (const char* crop : {"GRASS", "TOMATOES"})
@@ -18,7 +21,7 @@ std::string fieldXml(const std::string& _capacity = "10")
                  "frames_count=\"10\" anim_columns=\"10\" anim_length=\"10\" /></" + crop + ">";
     return makeXml16("<FarmField position=\"0 0\" size=\"40 20\" water_capacity=\"" + _capacity +
                      "\" fertil_capacity=\"10\" water_sign_level=\"2\" fertil_sign_level=\"2\" PloughtToGrassTime=\"20\" "
-                     "BeginGrowFrame=\"3\"><ClickOffsetList><O Offset=\"0 0\" /></ClickOffsetList><States>" + crops +
+                     "BeginGrowFrame=\"3\"><ClickOffsetList><O Offset=\"0 0\" /></ClickOffsetList>" + _absorb + "<States>" + crops +
                      "</States></FarmField>");
 }
 
@@ -34,8 +37,8 @@ std::string farmXml(int _fields)
 
 class cFieldTest : public cFarmTest {
 protected:
-    explicit cFieldTest(int _fields = 3)
-        : cFarmTest({{"game.xml", growingGameXml()}, {"Farm/ActionAreas/FarmField.xml", fieldXml()},
+    explicit cFieldTest(int _fields = 3, const std::string& _absorb = "")
+        : cFarmTest({{"game.xml", growingGameXml()}, {"Farm/ActionAreas/FarmField.xml", fieldXml("10", _absorb)},
                      {"UI/gameUI/farm.xml", farmXml(_fields)}})
     {
     }
@@ -101,6 +104,49 @@ TEST_F(cFieldTest, WaterIsNeverNegativeAndOverflowIsGivenBack)
     EXPECT_FALSE(field(0).getWaterSign()->isOwnVisible());
 }
 
+// However a field's water is written, the farm's count of dry fields answers as a look at
+// every field would, and the award for a farm that never runs dry follows it. Fields 1 and 2
+// are not owned yet: nothing but their variables holds their water.
+TEST_F(cFieldTest, TheDryFieldsAreCountedWhicheverWayTheWaterIsWritten)
+{
+    const auto anyDry = [this] { return field(0).isDry() || field(1).isDry() || field(2).isDry(); };
+    struct sCase {
+        const char* way;
+        std::function<void()> write;
+        Bool dry;
+    };
+    const sCase cases[] = {
+        {"every variable written past the fields, then a frame",
+         [this] {
+             for (UInt i = 0; i < 3; ++i)
+                 key::FFW[i] = 10;
+             farm().absoluteProcess();
+         },
+         false},
+        {"set dry", [this] { field(0).setWater(1); }, true},
+        {"poured", [this] { field(0).addWater(5); }, false},
+        {"an unowned field written past, then a frame", [this] { key::FFW[2] = 0, farm().absoluteProcess(); }, true},
+        {"set on a field not owned yet", [this] { field(2).setWater(10); }, false},
+        {"set to nothing", [this] { field(1).setWater(-3); }, true},
+        {"set again", [this] { field(1).setWater(2.5f); }, false},
+        {"a dry field made and deleted",
+         [this] {
+             rebuildField0(cFarmFieldTile::FS_GROWING, cGame::TOMATOES, 0, 5, 50);
+             delete m_tile;
+             m_tile = nullptr;
+             field(0).setWater(10);
+         },
+         false},
+    };
+    for (const sCase& test : cases) {
+        test.write();
+        EXPECT_EQ(anyDry(), test.dry) << test.way;
+        EXPECT_EQ(farm().haveAnyDryField(), test.dry) << test.way;
+        field(0).setWater(field(0).getWater());
+        EXPECT_EQ(key::awNoDry(), !test.dry) << test.way;
+    }
+}
+
 TEST_F(cFieldTest, ASavedFieldIsRestoredInItsGrowthState)
 {
     // Growth is kept to the frame, whatever the crop lacks: 40 s of 100 lie in the pause after
@@ -160,6 +206,40 @@ protected:
 TEST_F(cLongFieldArrayTest, FieldsPastTheKeptVariablesAreRefused)
 {
     EXPECT_EQ(farm().getFields().size(), key::FIELD_COUNT);
+}
+
+// Beds that drink a unit of water and of soil a second.
+class cThirstyFieldTest : public cFieldTest {
+protected:
+    cThirstyFieldTest() : cFieldTest(0, "<AbsorbInfo><R water_absorb_coeffs=\"1 1\" fertil_absorb_coeffs=\"1 1\" /></AbsorbInfo>") {}
+};
+
+// While a tip or a dialog holds the game clock the player cannot play on: the beds hold too.
+TEST_F(cThirstyFieldTest, WhileTheGameIsHeldTheBedsNeitherDryNorGrow)
+{
+    struct sCase {
+        const char* hold;
+        std::function<void(cGameMenu&, Bool)> set;
+    } cases[] = {
+        {"nothing", [](cGameMenu&, Bool) {}},
+        {"a dialog", [](cGameMenu& _menu, Bool _on) { _on ? _menu.getAbsoluteHold().take(&_menu) : _menu.getAbsoluteHold().release(&_menu); }},
+        {"an action tip", [](cGameMenu& _menu, Bool _on) { _menu.setHold(_on); }},
+    };
+    cGameMenu& menu = *cGameMenu::getInstance();
+    for (const sCase& c : cases) {
+        delete m_tile;
+        rebuildField0(cFarmFieldTile::FS_GROWING, cGame::GRASS, 8, 8, 50);
+        c.set(menu, true);
+        m_engine.frames(50);
+        const Bool held = std::string(c.hold) != "nothing";
+        EXPECT_EQ(key::FFW[0] == 8.0f, held) << c.hold;
+        EXPECT_EQ(key::FFF[0] == 8.0f, held) << c.hold;
+        EXPECT_EQ(key::FFP[0] == 50.0f, held) << c.hold;
+        c.set(menu, false);
+        m_engine.frames(50);
+        EXPECT_LT(key::FFW[0], 8.0f) << c.hold << ", let go";
+        EXPECT_LT(key::FFP[0], 50.0f) << c.hold << ", let go";
+    }
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 #include "Game/Farm/Worker/PersonHarness.h"
 #include "Game/Farm/Worker/PersonWorkplace.h"
 #include "Game/Farm/Buildings/WareHouse.h"
+#include "Game/Farm/Worker/Jobs/PersonDropToWarehouse.h"
+#include "Game/Tutorial/ActionTips.h"
 #include "Game/Tutorial/TutorialManager.h"
 
 #include <gtest/gtest.h>
@@ -81,6 +83,32 @@ TEST_F(cPersonTipsTest, ABasketOfAnotherCropSendsTheWorkerToTheWarehouseFirst)
     const std::vector<Int> current = attempts(m_field);
     EXPECT_EQ(current.front(), 40) << "at once, while the tutorial may show it";
     EXPECT_EQ(current.back(), 44) << "on the third quick try";
+}
+
+// While a tip about something else waits (the contract's), the harvest still goes into the
+// barn, so the worker can mow on; a farm lesson keeps him to what it teaches.
+TEST_F(cPersonTipsTest, ATipAboutSomethingElseLeavesTheBasketToBeEmptied)
+{
+    struct sCase {
+        eTips running;
+        Bool drops;
+    } cases[] = {{18, true}, {39, true}, {4, false}};
+    cWareHouse& warehouse = *cWareHouse::getInstance();
+    cControl pointed(nullptr);
+    for (const sCase& c : cases) {
+        key::tip[c.running] = false;
+        tutorial().runActionTip(c.running, &pointed);
+        ASSERT_EQ(tutorial().getCurrentTip(), Int(c.running));
+        cPerson::setCarryState(cPerson::CARRY_SCYTHE);
+        cPerson::setCarriedGood(0, 3);
+        cPerson::getInstance()->getDealer().setTask(nullptr);
+        decideArrival(&warehouse);
+        const cTask* job = cPerson::getInstance()->getDealer().getTask();
+        EXPECT_EQ(dynamic_cast<const cPersonDropToWarehouse*>(job) != nullptr, c.drops) << c.running;
+        tutorial().getActionTips()->close();
+        m_engine.frames(30);
+        ASSERT_FALSE(tutorial().isTipRunning()) << c.running;
+    }
 }
 
 } // namespace
