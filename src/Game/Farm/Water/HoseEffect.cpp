@@ -1,7 +1,6 @@
 #include "Game/Farm/Water/HoseEffect.h"
 
 #include "Game/GameRandom.h"
-#include "Ui/ViewFile.h"
 #include "Ui/XmlAttribute.h"
 #include "engine/ErrorStack.h"
 #include "engine/ValueConvert.h"
@@ -24,27 +23,17 @@ Vector2 turnVector(const Vector2& _v, Float _degrees)
     return Vector2(_v.x * c + _v.y * s, _v.y * c - _v.x * s);
 }
 
-cHoseEffect::cHoseEffect(cView* _parent, const String& _path)
-    : cParticleSystemMy<cWaterParticle>(_parent, 0, &cHoseEffect::isFinished, DEFAULT_FREQUENCY),
-      m_prototype(new cWaterParticle(this))
+cHoseEffect::cHoseEffect(cView* _parent, const String& _path) : cWaterEffect(_parent)
 {
     GUARD_BEGIN
-    m_prototype->absoluteDisable();
-    m_prototype->disable();
-    m_prototype->hide();
-    loadViewFile(this, _path);
-    m_prototype->hide();
-    // No look of its own: it shows its drops and runs them while the game runs.
-    show();
-    enable();
-    absoluteEnable();
+    loadFrom(_path);
     GUARD_END("cHoseEffect::cHoseEffect(cView* _parent, const String& _path)")
 }
 
 void cHoseEffect::loadXML(iXML* _xml_doc)
 {
     GUARD_BEGIN
-    m_prototype->loadXML(_xml_doc);
+    getPrototype()->loadXML(_xml_doc);
     readXmlAttribute(_xml_doc, u"Speed", m_speed, &toVector2);
     readXmlAttribute(_xml_doc, u"DistortionRadius", m_distortionRadius, &toFloat);
     // A drop without speed would never arrive.
@@ -52,13 +41,6 @@ void cHoseEffect::loadXML(iXML* _xml_doc)
         throw _xml_doc->getDocumentName() + ": the hose's drops need a Speed above zero.";
     loadFrequency(_xml_doc);
     GUARD_END("void cHoseEffect::loadXML(iXML* _xml_doc)")
-}
-
-void cHoseEffect::absoluteProcess()
-{
-    GUARD_BEGIN
-    step(farm::frameTime());
-    GUARD_END("void cHoseEffect::absoluteProcess()")
 }
 
 void cHoseEffect::startHose(const Vector2& _nozzle, const Vector2& _target, Float _angle)
@@ -88,14 +70,10 @@ cWaterParticle* cHoseEffect::genFunc()
     const Vector2 u = turnVector(Vector2(d.x / dist, d.y / dist), -m_angle);
     const Float vx = d.x / t;
     const Float vy = u.y * speed;
-    auto* drop = new cWaterParticle(*m_prototype);
+    const Vector2& origin = getPosition();
+    cWaterParticle* drop = makeDrop(Vector2(m_start.x + origin.x, m_start.y + origin.y));
     drop->setLife(t);
     drop->setVelocity(Vector2(vx, vy));
     drop->setGravity(Vector2(0, 2.0f * (d.y - vy * t) / (t * t)));
-    const Vector2& origin = getPosition();
-    drop->setPosition(Vector2(m_start.x + origin.x, m_start.y + origin.y));
-    drop->show();
-    drop->enable();
-    drop->absoluteEnable();
     return drop;
 }

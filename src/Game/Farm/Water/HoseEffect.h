@@ -1,27 +1,20 @@
 #pragma once
-#include "Game/Farm/Water/ParticleSystem.h"
-#include "Game/Farm/Water/WaterParticle.h"
+#include "Game/Farm/Water/WaterEffect.h"
 
 // The hose's jet of water: drops fly from the nozzle to random points around the watered
 // field, each timed to land there. It stays on the farm for the whole game, idle between jobs.
-class cHoseEffect : public cParticleSystemMy<cWaterParticle> {
+class cHoseEffect : public cWaterEffect {
 public:
-    static constexpr Float DEFAULT_FREQUENCY = 15.0f;
-
     // Reads the drop, the speeds and the spread from _path.
     cHoseEffect(cView* _parent, const String& _path);
 
     // The drop's picture keys and "MaxScale", then "Speed" (minimum, maximum, pixels a second,
     // both above zero), "DistortionRadius" and "Frequency" (above zero).
     void loadXML(iXML* _xml_doc) override;
-    // The effect runs in the absolute pass, so the spray goes on behind other screens.
-    void process() override {}
-    void absoluteProcess() override;
 
     // Sprays from _nozzle towards _target until stopped; _angle, in degrees, is the nozzle's.
     void startHose(const Vector2& _nozzle, const Vector2& _target, Float _angle);
 
-    cWaterParticle* getPrototype() const { return m_prototype; }
     const Vector2& getSpeed() const { return m_speed; }
     Float getDistortionRadius() const { return m_distortionRadius; }
     Float getAngle() const { return m_angle; }
@@ -32,10 +25,6 @@ protected:
     cWaterParticle* genFunc() override;
 
 private:
-    static Bool isFinished(cWaterParticle* _drop) { return _drop->isFinished(); }
-
-    // A child of the effect, never shown: every drop is a copy.
-    cWaterParticle* m_prototype;
     Vector2 m_speed{0, 0};
     Float m_distortionRadius = 0;
     Float m_angle = 0;

@@ -2,7 +2,6 @@
 
 #include "Game/Farm/Water/HoseEffect.h"
 #include "Game/GameRandom.h"
-#include "Ui/ViewFile.h"
 #include "Ui/XmlAttribute.h"
 #include "engine/ErrorStack.h"
 #include "engine/ValueConvert.h"
@@ -15,44 +14,30 @@ constexpr Float DEFAULT_MAX_SCALE = 3.0f;
 
 } // namespace
 
-cSprinkleEffect::cSprinkleEffect(cView* _parent, const String& _path)
-    : cParticleSystemMy<cWaterParticle>(_parent, 0, &cSprinkleEffect::isFinished, DEFAULT_FREQUENCY),
-      m_prototype(new cWaterParticle(this))
+cSprinkleEffect::cSprinkleEffect(cView* _parent, const String& _path) : cWaterEffect(_parent)
 {
     GUARD_BEGIN
-    m_prototype->setMaxScale(DEFAULT_MAX_SCALE);
-    loadViewFile(this, _path);
-    m_prototype->hide();
-    m_prototype->disable();
-    m_prototype->absoluteDisable();
-    show();
-    enable();
-    absoluteEnable();
+    getPrototype()->setMaxScale(DEFAULT_MAX_SCALE);
+    loadFrom(_path);
     GUARD_END("cSprinkleEffect::cSprinkleEffect(cView* _parent, const String& _path)")
 }
 
 void cSprinkleEffect::loadXML(iXML* _xml_doc)
 {
     GUARD_BEGIN
-    m_prototype->loadXML(_xml_doc);
-    Vector2 speed = m_prototype->getVelocity();
+    cWaterParticle& drop = *getPrototype();
+    drop.loadXML(_xml_doc);
+    Vector2 speed = drop.getVelocity();
     readXmlAttribute(_xml_doc, u"Speed", speed, &toVector2);
-    m_prototype->setVelocity(speed);
-    Vector2 gravity = m_prototype->getGravity();
+    drop.setVelocity(speed);
+    Vector2 gravity = drop.getGravity();
     readXmlAttribute(_xml_doc, u"Gravity", gravity, &toVector2);
-    m_prototype->setGravity(gravity);
+    drop.setGravity(gravity);
     readXmlAttribute(_xml_doc, u"RandAngle", m_randAngle, &toFloat);
     readXmlAttribute(_xml_doc, u"LiveTime", m_liveTime, &toVector2);
-    m_prototype->setLife(drawLife());
+    drop.setLife(drawLife());
     loadFrequency(_xml_doc);
     GUARD_END("void cSprinkleEffect::loadXML(iXML* _xml_doc)")
-}
-
-void cSprinkleEffect::absoluteProcess()
-{
-    GUARD_BEGIN
-    step(farm::frameTime());
-    GUARD_END("void cSprinkleEffect::absoluteProcess()")
 }
 
 Float cSprinkleEffect::drawLife() const
@@ -62,13 +47,9 @@ Float cSprinkleEffect::drawLife() const
 
 cWaterParticle* cSprinkleEffect::genFunc()
 {
-    auto* drop = new cWaterParticle(*m_prototype);
+    cWaterParticle* drop = makeDrop(getPosition());
     const Float angle = -m_randAngle + 2.0f * m_randAngle * Float(gameRand()) * RAND_TO_UNIT;
-    drop->setVelocity(turnVector(m_prototype->getVelocity(), angle));
+    drop->setVelocity(turnVector(getPrototype()->getVelocity(), angle));
     drop->setLife(drawLife());
-    drop->setPosition(getPosition());
-    drop->show();
-    drop->enable();
-    drop->absoluteEnable();
     return drop;
 }
