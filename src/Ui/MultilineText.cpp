@@ -204,7 +204,10 @@ void cMultilineText::wrapLine(const WString& _piece, UInt& _k, cText* _line)
     cLineWidths widths(*_line, _piece, getSize().x);
     // A line shows the remainder of the piece from _piece[start]; one that is too wide breaks
     // at the last space that lets it fit. Each line is given its string once, when it is known:
-    // a line given a long string makes a letter for each character.
+    // a line given a long string makes a letter for each character. A line that goes on after
+    // a break is measured with the space it broke at, but shows without it, so that the lines
+    // of a block share their left edge.
+    const auto shown = [](const WString& _rest) { return _rest.empty() || _rest[0] != SPACE ? _rest : _rest.substr(1); };
     size_t start = 0;
     widths.startAt(start);
     while (widths.wider(*_line, _piece.size() - start)) {
@@ -215,15 +218,15 @@ void cMultilineText::wrapLine(const WString& _piece, UInt& _k, cText* _line)
             if (p == 0) {
                 // A continuation whose only space left is its first: what was cut off goes on a
                 // line of its own, and this piece is done.
-                _line->setString(current.substr(0, rest));
-                newLine(++_k)->setString(rest == WString::npos ? WString() : current.substr(rest));
+                _line->setString(start == 0 ? current.substr(0, rest) : shown(current.substr(0, rest)));
+                newLine(++_k)->setString(rest == WString::npos ? WString() : shown(current.substr(rest)));
                 return;
             }
             rest = p;
             if (widths.fits(*_line, p))
                 break;
         }
-        _line->setString(current.substr(0, rest));
+        _line->setString(start == 0 ? current.substr(0, rest) : shown(current.substr(0, rest)));
         // A line without a usable space stays too wide.
         if (rest == WString::npos)
             return;
@@ -231,7 +234,7 @@ void cMultilineText::wrapLine(const WString& _piece, UInt& _k, cText* _line)
         start += rest;
         widths.startAt(start);
     }
-    _line->setString(_piece.substr(start));
+    _line->setString(start == 0 ? _piece.substr(start) : shown(_piece.substr(start)));
     GUARD_END("void cMultilineText::wrapLine(const WString& c)")
 }
 
