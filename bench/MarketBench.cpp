@@ -2,88 +2,43 @@
 // data on the headless platform, every kind stocked, priced around its demand and selling,
 // the market on screen. Two figures: the market's own per-frame work (selling, the forecast
 // refresh), and the whole frame it sits in (clock, time-line, views, draw pass).
-#include "engine/Engine.h"
-#include "engine/Logic.h"
-#include "Game/Farm/Buildings/WareHouse.h"
-#include "Game/Game.h"
-#include "Game/GameKeys.h"
+#include "BenchGame.h"
 #include "Game/GameMenu/GameMenu.h"
-#include "Game/Market/Market.h"
-#include "platform/headless/HeadlessPlatform.h"
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <memory>
-#include <string>
-
-#include <unistd.h>
 
 namespace {
 
-const UInt FRAME_MS = 16;
+// Room for everything, and a little of every kind, so every line shows.
+void writeBusyMarket()
+{
+    key::upgradeLevel(32) = 3;
+    for (UInt k = 0; k < OVERALL_PROD_COUNT; ++k)
+        key::WGoodCount[k] = 3;
+}
 
 class cBusyMarket {
 public:
-    cBusyMarket()
-        : m_home((std::filesystem::temp_directory_path() / ("furrow-market-" + std::to_string(::getpid()))).string())
+    cBusyMarket() : m_game(&writeBusyMarket)
     {
-        setenv("FURROW_HOME", m_home.c_str(), 1);
-        m_engine = std::make_unique<cEngine>(FURROW_DATA_DIR, nullptr);
-        cGame::onInitProfile();
-        // A player past the tutorial with every award shown: nothing stops the game to explain.
-        for (UInt i = 0; i < key::TIP_COUNT; ++i)
-            key::tip[i] = true;
-        for (UInt i = 0; i < AWARD_COUNT; ++i)
-            key::Award[i] = key::awardShow[i] = true;
-        // Room for everything, and a little of every kind, so every line shows.
-        key::upgradeLevel(32) = 3;
-        for (UInt k = 0; k < OVERALL_PROD_COUNT; ++k)
-            key::WGoodCount[k] = 3;
-        cGame::startGame();
-        cMarket& market = *cMarket::getInstance();
-        for (UInt k = 0; k < OVERALL_PROD_COUNT; ++k) {
-            // Cheap, fair and dear in turn: some attempts sell, some fail, some never come.
-            market.setPlayerPriceOfKind(k, 4 + (k % 3) * 6);
-            market.setQtyOfKind(k, 1000000);
-        }
+        cBenchGame::putEverythingOnSale();
         cGameMenu::getInstance()->gotoMarket();
-        for (int i = 0; i < 60; ++i)
-            frame();
+        m_game.frames(60);
     }
-    ~cBusyMarket()
-    {
-        cGame::endGame();
-        m_engine.reset();
-        std::error_code ignored;
-        std::filesystem::remove_all(m_home, ignored);
-    }
-
-    void frame()
-    {
-        m_platform.getHeadlessSystem().advance(FRAME_MS);
-        cLogic::getInstance()->process();
-    }
+    void frame() { m_game.frame(); }
 
 private:
-    std::string m_home;
-    cHeadlessPlatform m_platform;
-    std::unique_ptr<cEngine> m_engine;
+    cBenchGame m_game;
 };
 
 template <class fStep>
 void runMarket(benchmark::State& _state, fStep _step)
 {
-    std::unique_ptr<cBusyMarket> game;
-    try {
-        game = std::make_unique<cBusyMarket>();
-    } catch (const String& _error) {
-        _state.SkipWithError(_error.c_str());
+    std::unique_ptr<cBusyMarket> game = cBenchGame::make<cBusyMarket>(_state);
+    if (!game)
         return;
-    } catch (const char* _error) {
-        _state.SkipWithError(_error);
-        return;
-    }
     UInt sold = 0;
     for (auto _ : _state) {
         const UInt before = key::Money();

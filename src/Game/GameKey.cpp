@@ -73,6 +73,18 @@ typename cGameKey<Type>::Value& cGameKey<Type>::operator()() const
 }
 
 template <ePropertyType Type>
+Bool cGameKey<Type>::accepts(const Value& _value) const
+{
+    return !m_checked || isInRange(_value, m_low, m_high);
+}
+
+template <ePropertyType Type>
+Bool cGameKeyFamily<Type>::accepts(const Value& _value) const
+{
+    return !m_checked || isInRange(_value, m_low, m_high);
+}
+
+template <ePropertyType Type>
 String cGameKeyFamily<Type>::key(UInt _index) const
 {
     return name(_index);

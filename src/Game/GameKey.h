@@ -2,6 +2,7 @@
 #include "engine/GameVariables.h"
 #include "engine/Types.h"
 
+#include <cstdint>
 #include <limits>
 
 // One game variable of the player's profile: its key, its map and its default. Reading it
@@ -22,6 +23,8 @@ public:
 
     Value& operator()() const;
     void storeDefault() const { propertyMap<Type>()[m_name] = m_default; }
+    // Whether a read may hand out _value as it is, without putting the default in its place.
+    Bool accepts(const Value& _value) const;
 
 private:
     const char* m_name;
@@ -59,6 +62,7 @@ public:
     String key(UInt _index) const;
     Value& operator[](UInt _index) const;
     void storeDefaults() const;
+    Bool accepts(const Value& _value) const;
 
 private:
     const String& name(UInt _index) const;
@@ -71,6 +75,40 @@ private:
     bool m_checked = false;
     Int m_low = 0;
     Int m_high = 0;
+};
+
+// One variable, found by its name once: a reader that comes back every frame keeps one
+// instead of looking the name up each time. Every read checks the range as the key does,
+// and the variable is found again after the profile's variables were cleared.
+template <ePropertyType Type>
+class cGameKeyHandle {
+public:
+    using Value = tPropertyValue<Type>;
+
+    explicit cGameKeyHandle(const cGameKey<Type>& _key) : m_key(&_key) {}
+    // An index the family does not have raises the family's error at the first read.
+    cGameKeyHandle(const cGameKeyFamily<Type>& _family, UInt _index) : m_family(&_family), m_index(_index) {}
+
+    Value& operator*() const
+    {
+        if (m_clears != getPropertyClears() || !m_value || !accepts(*m_value))
+            find();
+        return *m_value;
+    }
+
+private:
+    Bool accepts(const Value& _value) const { return m_key ? m_key->accepts(_value) : m_family->accepts(_value); }
+    void find() const
+    {
+        m_value = m_key ? &(*m_key)() : &(*m_family)[m_index];
+        m_clears = getPropertyClears();
+    }
+
+    const cGameKey<Type>* m_key = nullptr;
+    const cGameKeyFamily<Type>* m_family = nullptr;
+    UInt m_index = 0;
+    mutable Value* m_value = nullptr;
+    mutable std::uint64_t m_clears = 0;
 };
 
 // The unsigned "none" of the profile: -1 stored in a UInt.

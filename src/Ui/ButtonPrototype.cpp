@@ -32,7 +32,7 @@ cButtonPrototype::cButtonPrototype(cView* _parent) : cPicture(_parent) {}
 cButtonPrototype::cButtonPrototype(const cButtonPrototype& _source)
     : cPicture(_source), m_state(_source.m_state), m_onClick(_source.m_onClick), m_onHover(_source.m_onHover),
       m_onUnhover(_source.m_onUnhover), m_clickSound(_source.m_clickSound), m_hoverSound(_source.m_hoverSound),
-      m_mask(_source.m_mask), m_hasMask(_source.m_hasMask), m_deepProcessing(_source.m_deepProcessing),
+      m_maskPath(_source.m_maskPath), m_mask(_source.m_mask), m_deepProcessing(_source.m_deepProcessing),
       m_soundOnUnclick(_source.m_soundOnUnclick)
 {
     if (m_clickSound)
@@ -146,21 +146,30 @@ void cButtonPrototype::setState(eButtonState _state)
 
 void cButtonPrototype::setMaskTexture(const String& _path)
 {
-    m_mask.clear();
-    m_hasMask = !_path.empty();
-    if (m_hasMask) {
-        iGraphics* graphics = iGraphics::getInstance();
-        if (!graphics)
-            throw "Renderer not created.";
-        graphics->getMask(_path, m_mask);
-    }
+    if (_path == m_maskPath && (m_mask || _path.empty()))
+        return;
+    m_mask.reset();
+    m_maskPath.clear();
+    if (_path.empty())
+        return;
+    iGraphics* graphics = iGraphics::getInstance();
+    if (!graphics)
+        throw "Renderer not created.";
+    m_mask = graphics->getSharedMask(_path);
+    m_maskPath = _path;
+}
+
+const VECTOR_VECTOR_BOOL& cButtonPrototype::getMask() const
+{
+    static const VECTOR_VECTOR_BOOL s_none;
+    return m_mask ? *m_mask : s_none;
 }
 
 Bool cButtonPrototype::pointInRect(const Vector2& _point)
 {
     GUARD_BEGIN
     return containsPoint(_point) &&
-           (!hasMask() || isMaskSet(getPosition(), getSize(), &m_mask, _point.x, _point.y));
+           (!hasMask() || isMaskSet(getPosition(), getSize(), m_mask.get(), _point.x, _point.y));
     GUARD_END("Bool cButtonPrototype::pointInRect(const Vector2& pnt)")
 }
 

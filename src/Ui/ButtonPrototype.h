@@ -1,5 +1,6 @@
 #pragma once
 #include "Ui/Picture.h"
+#include "graphics/Graphics.h"
 #include "input/Control.h"
 
 #include <vector>
@@ -66,6 +67,7 @@ public:
     virtual const Bool& getDeepProcessing() { return m_deepProcessing; }
     virtual void setDeepProcessing(const Bool& _value) { m_deepProcessing = _value; }
     // The pixel mask for hit tests from the picture at _path; an empty path takes it away.
+    // The path already set changes nothing.
     void setMaskTexture(const String& _path);
     // The rectangle, and inside it the mask bit under _point when the button has a mask.
     virtual Bool pointInRect(const Vector2& _point);
@@ -81,8 +83,8 @@ public:
 
     eButtonState getState() const { return m_state; }
     // A mask is used only when it holds pixels: an empty one means none.
-    Bool hasMask() const { return m_hasMask && !m_mask.empty() && !m_mask.front().empty(); }
-    const VECTOR_VECTOR_BOOL& getMask() const { return m_mask; }
+    Bool hasMask() const { return m_mask && !m_mask->empty() && !m_mask->front().empty(); }
+    const VECTOR_VECTOR_BOOL& getMask() const;
     iResource* getClickSound() const { return m_clickSound; }
     iResource* getHoverSound() const { return m_hoverSound; }
 
@@ -124,8 +126,8 @@ private:
     fButtonEvent m_onUnhover = nullptr;
     iResource* m_clickSound = nullptr;
     iResource* m_hoverSound = nullptr;
-    VECTOR_VECTOR_BOOL m_mask;
-    Bool m_hasMask = false;
+    String m_maskPath;
+    tSharedMask m_mask;
     Bool m_soundEnable = true;
     Bool m_deepProcessing = false;
     Bool m_soundOnUnclick = false;

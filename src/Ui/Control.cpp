@@ -34,12 +34,12 @@ Bool change(T& _field, const T& _value)
 template <class F>
 void forEachChildControl(cView* _view, F _operation)
 {
-    for (cView* child : _view->getChildren().list()) {
-        if (cControl* control = child->asControl())
+    _view->getChildren().visit([&_operation](cView* _child) {
+        if (cControl* control = _child->asControl())
             _operation(control);
         else
-            forEachChildControl(child, _operation);
-    }
+            forEachChildControl(_child, _operation);
+    });
 }
 
 } // namespace

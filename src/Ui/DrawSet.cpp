@@ -41,3 +41,8 @@ std::vector<std::pair<cDrawSet::sKey, cView*>> cDrawSet::snapshot() const
 {
     return std::vector<std::pair<sKey, cView*>>(m_views.begin(), m_views.end());
 }
+
+void cDrawSet::snapshot(std::vector<std::pair<sKey, cView*>>& _into) const
+{
+    _into.assign(m_views.begin(), m_views.end());
+}

@@ -24,6 +24,8 @@ public:
     size_t size() const { return m_views.size(); }
     void clear();
     std::vector<std::pair<sKey, cView*>> snapshot() const;
+    // The same copy into _into, whose room is kept from frame to frame.
+    void snapshot(std::vector<std::pair<sKey, cView*>>& _into) const;
     // Grows with every removal, as cViewSet's does.
     std::uint64_t getErasures() const { return m_erasures; }
 

@@ -3,6 +3,8 @@
 #include "Ui/ViewSet.h"
 
 #include <map>
+#include <utility>
+#include <vector>
 
 // Deferred deletion. A discarded view lives on, drawn and processed, until the end of the
 // frame; then it is taken from its parent and deleted, when no walk over any set is running.
@@ -12,7 +14,7 @@ public:
     // next call. Does nothing while no UI manager exists.
     static void free();
 
-    void add(cView* _view, const String& _where);
+    void add(cView* _view, String _where);
     void remove(const cView* _view);
     void freeAll();
     Bool isWaiting(const cView* _view) const;
@@ -23,9 +25,14 @@ private:
         cView* view;
         String where;
     };
+    using tViews = std::vector<std::pair<cViewSet::tNumber, cView*>>;
+
     std::map<cViewSet::tNumber, sDiscarded> m_discarded;
+    // The deletion's lists, their room kept from frame to frame.
+    tViews m_queued;
+    tViews m_detached;
 };
 
 // Queues _view for deletion after the frame; _where says who asked, for the error report.
 // A view discarded twice is deleted once; a null view throws "discard".
-void discard(cView* _view, const String& _where);
+void discard(cView* _view, String _where);

@@ -80,12 +80,16 @@ void cUI::sProcessSet::walk(void (cView::*_operation)())
     // Locked, so the set itself does not change; the snapshot also survives a view that
     // flushes or shuts everything down from inside its own processing.
     const std::uint64_t erasures = m_views.getErasures();
-    for (const auto& entry : m_views.snapshot()) {
+    // Taken, not shared: a walk started from inside this one makes a copy of its own.
+    std::vector<std::pair<cViewSet::tNumber, cView*>> walked = std::move(m_walked);
+    m_views.snapshot(walked);
+    for (const auto& entry : walked) {
         if (m_pendingRemove.containsNumber(entry.first) ||
             (m_views.getErasures() != erasures && !m_views.containsNumber(entry.first)))
             continue;
         (entry.second->*_operation)();
     }
+    m_walked = std::move(walked);
 }
 
 void cUI::addEnabled(cView* _view)
@@ -168,10 +172,14 @@ Bool cUI::isDrawn(const cView* _control)
 
 void cUI::drawControls(fDraw _draw)
 {
-    cDrawSet& drawn = get().m_drawn;
+    cUI& ui = get();
+    cDrawSet& drawn = ui.m_drawn;
     std::vector<cView*> hidden;
     const std::uint64_t erasures = drawn.getErasures();
-    for (const auto& entry : drawn.snapshot()) {
+    // Taken, not shared: a draw pass started from inside this one makes a copy of its own.
+    std::vector<std::pair<cDrawSet::sKey, cView*>> copy = std::move(ui.m_drawnCopy);
+    drawn.snapshot(copy);
+    for (const auto& entry : copy) {
         if (drawn.getErasures() != erasures && !drawn.containsKey(entry.first))
             continue;
         if (entry.second->isVisible())
@@ -181,6 +189,7 @@ void cUI::drawControls(fDraw _draw)
     }
     for (cView* control : hidden)
         drawn.erase(control);
+    ui.m_drawnCopy = std::move(copy);
 }
 
 void cUI::processViews()

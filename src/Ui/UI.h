@@ -75,6 +75,8 @@ private:
         VIEW_SET m_views;
         VIEW_SET m_pendingAdd;
         VIEW_SET m_pendingRemove;
+        // The walk's copy of the set, its room kept from frame to frame.
+        std::vector<std::pair<cViewSet::tNumber, cView*>> m_walked;
 
         void add(cView* _view, Bool _locked);
         void remove(cView* _view, Bool _locked);
@@ -90,6 +92,8 @@ private:
     sProcessSet m_absolute;
     VIEW_SET m_fading;
     cDrawSet m_drawn;
+    // The draw pass's copy of the drawn set, its room kept from frame to frame.
+    std::vector<std::pair<cDrawSet::sKey, cView*>> m_drawnCopy;
     cScavenger m_scavenger;
     Bool m_locked = false;
     cViewSet::tNumber m_nextNumber = 1;

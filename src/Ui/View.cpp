@@ -90,9 +90,7 @@ void cView::forChildren(void (cView::*_walk)())
 {
     // A notification may make or delete children; the walk sees those it started with that
     // are still there.
-    for (const auto& child : m_children.snapshot())
-        if (m_children.containsNumber(child.first))
-            (child.second->*_walk)();
+    m_children.visit([_walk](cView* _child) { (_child->*_walk)(); });
 }
 
 void cView::forEachChild(void (cView::*_operation)())
@@ -153,13 +151,11 @@ void cView::absoluteDisableWalk()
 // Every child learns it is hidden, and its whole subtree with it, whatever their own flags.
 void cView::hideChildren()
 {
-    for (const auto& child : m_children.snapshot()) {
-        if (!m_children.containsNumber(child.first))
-            continue;
-        child.second->m_chainVisible = false;
-        child.second->forChildren(&cView::hideWalk);
-        child.second->hid();
-    }
+    m_children.visit([](cView* _child) {
+        _child->m_chainVisible = false;
+        _child->forChildren(&cView::hideWalk);
+        _child->hid();
+    });
 }
 
 void cView::show()
@@ -299,6 +295,13 @@ void cView::setParent(cView* _parent)
         hideWalk();
     else
         showWalk();
+}
+
+void cView::leaveParent()
+{
+    if (m_parent)
+        m_parent->removeChild(this);
+    m_parent = nullptr;
 }
 
 void cView::loadXML(iXML* _xml_doc)

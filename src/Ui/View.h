@@ -72,6 +72,8 @@ public:
 
     // Throws when _parent is the view itself or one of its descendants.
     void setParent(cView* _parent);
+    // Leaves the parent without being shown or hidden on the way: for a view deleted next.
+    void leaveParent();
     void forEachChild(void (cView::*_operation)());
 
     // Reads the view's element: a missing "Visible"/"Enable" hides and disables, one that is

@@ -22,6 +22,11 @@ std::vector<std::pair<cViewSet::tNumber, cView*>> cViewSet::snapshot() const
     return std::vector<std::pair<tNumber, cView*>>(m_views.begin(), m_views.end());
 }
 
+void cViewSet::snapshot(std::vector<std::pair<tNumber, cView*>>& _into) const
+{
+    _into.assign(m_views.begin(), m_views.end());
+}
+
 std::vector<cView*> cViewSet::list() const
 {
     std::vector<cView*> views;

@@ -2,6 +2,7 @@
 #include "engine/Types.h"
 
 #include <cstdint>
+#include <iterator>
 #include <map>
 #include <utility>
 #include <vector>
@@ -33,6 +34,13 @@ public:
 
     // A copy to walk while the views being walked make, delete and move views.
     std::vector<std::pair<tNumber, cView*>> snapshot() const;
+    // The same copy into _into, whose room is kept from frame to frame.
+    void snapshot(std::vector<std::pair<tNumber, cView*>>& _into) const;
+    // Calls _visit on every view of the set as it stands now, in order, without a copy: a
+    // view added during the walk is not visited (a new view's number is past every other),
+    // nor one removed before its turn.
+    template <class F>
+    void visit(F _visit) const;
     // The views in order, for tests and for callers that change nothing while they read.
     std::vector<cView*> list() const;
     // Grows with every removal: a walk over a snapshot that sees it unchanged knows every
@@ -52,3 +60,18 @@ private:
     tEntries m_views;
     std::uint64_t m_erasures = 0;
 };
+
+template <class F>
+void cViewSet::visit(F _visit) const
+{
+    if (m_views.empty())
+        return;
+    const tNumber last = m_views.rbegin()->first;
+    for (auto at = m_views.begin(); at != m_views.end() && at->first <= last;) {
+        const tNumber number = at->first;
+        const std::uint64_t erasures = m_erasures;
+        _visit(at->second);
+        // Unless something was removed, the iterator still stands.
+        at = erasures == m_erasures ? std::next(at) : m_views.upper_bound(number);
+    }
+}

@@ -212,10 +212,26 @@ void writeAllProperties(WString& _out)
         ops.write(_out);
 }
 
+namespace {
+
+std::uint64_t& clears()
+{
+    static std::uint64_t s_clears = 0;
+    return s_clears;
+}
+
+} // namespace
+
 void clearProperties()
 {
+    ++clears();
     for (const sTypeOps& ops : kOps)
         ops.clear();
+}
+
+std::uint64_t getPropertyClears()
+{
+    return clears();
 }
 
 #define FURROW_PROPERTY_TYPE(Type)                                                                \

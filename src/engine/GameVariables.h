@@ -1,6 +1,7 @@
 #pragma once
 #include "engine/Types.h"
 
+#include <cstdint>
 #include <map>
 
 // Everything a player's profile keeps between runs: one map per value type from a key to a
@@ -86,4 +87,8 @@ void writeProperties(WString& _out);
 // All thirteen maps, in the fixed order.
 void writeAllProperties(WString& _out);
 
+// Clears every map. Nothing else may erase from them: a reference into a map, kept by a
+// per-frame reader, holds until the next clear.
 void clearProperties();
+// How many times the maps were cleared: a reference taken before another clear is gone.
+std::uint64_t getPropertyClears();

@@ -4,12 +4,15 @@
 #include "platform/Image.h"
 #include "platform/WindowEvent.h"
 
+#include <memory>
 #include <vector>
 
 class cTexture;
 class iWindow;
 
 using VECTOR_VECTOR_BOOL = std::vector<std::vector<Bool>>;
+// A click mask shared by every control that names the same picture.
+using tSharedMask = std::shared_ptr<const VECTOR_VECTOR_BOOL>;
 
 // The renderer as the rest of the program sees it. The picture is drawn on a logical screen
 // of getWidth() by getHeight() pixels; in full screen it is scaled into the desktop, which is
@@ -43,7 +46,11 @@ public:
     virtual sPixelRect getWindowRect() = 0;
     virtual void showTriangles(Bool _isShow) = 0;
     virtual Bool getReservedFlag() { return false; }
-    virtual void getMask(const String& _texture, VECTOR_VECTOR_BOOL& _res) = 0;
+    // The click mask of the picture at _texture, decoded once and kept by name: buildings
+    // set their masks again at every sale. Never null.
+    virtual tSharedMask getSharedMask(const String& _texture) = 0;
+    // A copy of the same mask.
+    void getMask(const String& _texture, VECTOR_VECTOR_BOOL& _res) { _res = *getSharedMask(_texture); }
     virtual Vector2 screenToLogical(const Vector2& _point) = 0;
     // The window the renderer draws into.
     virtual iWindow* getWindow() = 0;

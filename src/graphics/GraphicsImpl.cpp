@@ -293,11 +293,17 @@ sPixelRect cGraphics::getWindowRect()
     return m_window.getWindowRect();
 }
 
-void cGraphics::getMask(const String& _texture, VECTOR_VECTOR_BOOL& _res)
+tSharedMask cGraphics::getSharedMask(const String& _texture)
 {
     GUARD_BEGIN
-    const std::vector<char> bytes = readWholeFile(_texture);
-    ::getMask(loadImage(bytes.data(), bytes.size(), _texture), _res);
+    tSharedMask& kept = m_masks[_texture];
+    if (!kept) {
+        const std::vector<char> bytes = readWholeFile(_texture);
+        auto mask = std::make_shared<VECTOR_VECTOR_BOOL>();
+        ::getMask(loadImage(bytes.data(), bytes.size(), _texture), *mask);
+        kept = std::move(mask);
+    }
+    return kept;
     GUARD_END("void cGraphics::getMask(const String &_texture, VECTOR_VECTOR_BOOL& res)")
 }
 

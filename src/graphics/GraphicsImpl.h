@@ -13,6 +13,7 @@
 #include "platform/WindowEvent.h"
 
 #include <memory>
+#include <unordered_map>
 
 class cTexture;
 class iSystem;
@@ -46,7 +47,7 @@ public:
     void textOut(const WString& _string) override { m_overlay.textOut(_string); }
     sPixelRect getWindowRect() override;
     void showTriangles(Bool _isShow) override { m_wireframe = _isShow; }
-    void getMask(const String& _texture, VECTOR_VECTOR_BOOL& _res) override;
+    tSharedMask getSharedMask(const String& _texture) override;
     Vector2 screenToLogical(const Vector2& _point) override { return m_geometry.toLogical(_point); }
     iWindow* getWindow() override { return &m_window; }
 
@@ -96,6 +97,7 @@ private:
     cMeshScene m_meshScene;
     cShaderStage m_shaders;
     cOverlayText m_overlay;
+    std::unordered_map<String, tSharedMask> m_masks;
     Bool m_needReset = false;
     Bool m_presented = true;
     Bool m_frameOpen = false;

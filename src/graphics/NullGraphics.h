@@ -22,7 +22,7 @@ public:
     void textOut(const WString&) override {}
     sPixelRect getWindowRect() override;
     void showTriangles(Bool) override {}
-    void getMask(const String&, VECTOR_VECTOR_BOOL& _res) override { _res.clear(); }
+    tSharedMask getSharedMask(const String&) override { return std::make_shared<const VECTOR_VECTOR_BOOL>(); }
     Vector2 screenToLogical(const Vector2& _point) override { return _point; }
     iWindow* getWindow() override { return m_window; }
 

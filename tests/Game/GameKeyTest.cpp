@@ -9,7 +9,7 @@ namespace {
 // two families that share a name from different first indices never meet.
 class GameKeyFamily : public ::testing::Test {
 protected:
-    void SetUp() override { propertyMap<PT_INT>().clear(), propertyMap<PT_FLOAT>().clear(); }
+    void SetUp() override { clearProperties(); }
     void TearDown() override { SetUp(); }
 };
 

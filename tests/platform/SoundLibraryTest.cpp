@@ -170,6 +170,19 @@ TYPED_TEST(SoundLibrary, FailedLoadsLeaveNoFileOpen)
 // SDL2_mixer reads what our sound maker writes, refuses other bytes, and ends a short sound itself.
 using SdlSound = SoundLibrary<cSdlSoundLibrary>;
 
+// A headless game played for hours keeps only the last calls it made, the newest last.
+TEST(HeadlessSoundRecord, OnlyTheLastCallsAreKept)
+{
+    cHeadlessSoundLibrary library;
+    const size_t kept = cHeadlessSoundLibrary::KEPT_CALLS;
+    for (size_t i = 0; i < 5 * kept; ++i)
+        library.stopChannel(int(i));
+    EXPECT_GE(library.getCalls().size(), kept);
+    EXPECT_LE(library.getCalls().size(), 2 * kept);
+    EXPECT_EQ(library.getCalls().back(), "stopChannel " + std::to_string(5 * kept - 1));
+    EXPECT_EQ(library.countCalls("stopChannel"), int(library.getCalls().size()));
+}
+
 TEST_F(SdlSound, WavAndOggFromTheSoundMakerPlayAndOtherBytesAreRefused)
 {
     sTune tune;

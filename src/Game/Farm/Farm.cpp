@@ -243,6 +243,7 @@ void cFarm::absoluteProcess()
 {
     GUARD_BEGIN
     cMovableBack::absoluteProcess();
+    countDryFields();
     if (key::awNoDry())
         key::awNoDryTime() += farm::frameTime();
     runTutorialTips();

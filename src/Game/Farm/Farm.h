@@ -91,7 +91,14 @@ public:
     void getFieldWithinRadius(const Vector2& _center, Float _radius, FARM_FIELD_HOLDER& _fields) const;
     cFarmFieldTile* getAnyUngrowGrassField() const;
     Bool haveAnyReadyFieldOfType(UInt _crop) const;
-    Bool haveAnyDryField() const;
+    Bool haveAnyDryField() const { return m_dryFields != 0; }
+    // The dry fields are counted as their water changes: each field reports its own, and
+    // every frame starts by counting them all again, so water written past the fields (a
+    // loaded game, a test) is counted too.
+    void countDryField(cFarmFieldTile& _field);
+    void countDryFields();
+    // A field counted dry is being deleted.
+    void forgetDryField() { --m_dryFields; }
     void clearAllUnderwaterSign();
     void lightField(cFarmFieldTile* _field);
     void unlightField(cFarmFieldTile* _field);
@@ -191,6 +198,8 @@ private:
     Vector2 m_fieldsBuyPlaces[FIELD_LEVELS];
     Int m_upgradePrices[FIELD_LEVELS] = {};
     cFarmFieldTile* m_lightedField = nullptr;
+    // Fields counted dry; each field knows whether it is among them.
+    UInt m_dryFields = 0;
     Bool m_mouseDown = false;
     Bool m_dragWork = false;
     std::unique_ptr<iResource, sReleaseResource> m_letterSound;

@@ -75,9 +75,15 @@ Bool cFarm::haveAnyReadyFieldOfType(UInt _crop) const
     });
 }
 
-Bool cFarm::haveAnyDryField() const
+void cFarm::countDryField(cFarmFieldTile& _field)
 {
-    return std::any_of(m_fields.begin(), m_fields.end(), [](const cFarmFieldTile* _field) { return _field->isDry(); });
+    m_dryFields += _field.takeDryChange();
+}
+
+void cFarm::countDryFields()
+{
+    for (cFarmFieldTile* field : m_fields)
+        countDryField(*field);
 }
 
 void cFarm::clearAllUnderwaterSign()

@@ -1,6 +1,7 @@
 #include "platform/headless/HeadlessSoundLibrary.h"
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -14,6 +15,14 @@ std::string flag(bool _value)
 cHeadlessSoundLibrary::~cHeadlessSoundLibrary()
 {
     cSoundVoices::free();
+}
+
+void cHeadlessSoundLibrary::record(std::string _call)
+{
+    // The older half goes at once, so dropping costs little per call.
+    if (m_calls.size() == 2 * KEPT_CALLS)
+        m_calls.erase(m_calls.begin(), m_calls.begin() + long(KEPT_CALLS));
+    m_calls.push_back(std::move(_call));
 }
 
 int cHeadlessSoundLibrary::countCalls(const std::string& _name) const

@@ -27,7 +27,10 @@ public:
     void pauseAll(bool _pause) override;
     void stopAll() override;
 
-    // Calls in the order made, e.g. "play 1 loop=0 group=1 start=1 volume=70 pan=50 -> 1".
+    // The last calls made, at least the last KEPT_CALLS, in order, e.g.
+    // "play 1 loop=0 group=1 start=1 volume=70 pan=50 -> 1". A game played for hours must not
+    // keep every sound it ever played.
+    static const size_t KEPT_CALLS = 2048;
     const std::vector<std::string>& getCalls() const { return m_calls; }
     void clearCalls() { m_calls.clear(); }
     // How many recorded calls begin with _name and a space or end there.
@@ -65,7 +68,7 @@ private:
         int volume = 100;
     };
 
-    void record(const std::string& _call) { m_calls.push_back(_call); }
+    void record(std::string _call);
     sDeviceVoice& device(int _voice);
 
     std::vector<std::string> m_calls;

@@ -28,6 +28,18 @@ Float drawBetween(const Vector2& _range)
     return _range.x + (_range.y - _range.x) * farm::random01();
 }
 
+// Showing and hiding walk the sign's views: done only when what it shows changes.
+void showSign(cPicture* _sign, Bool _show, std::optional<Bool>& _shown)
+{
+    if (_shown == _show)
+        return;
+    _shown = _show;
+    if (_show)
+        _sign->show();
+    else
+        _sign->hide();
+}
+
 } // namespace
 
 void cFarmFieldTile::sReleaseResource::operator()(iResource* _resource) const
@@ -36,7 +48,8 @@ void cFarmFieldTile::sReleaseResource::operator()(iResource* _resource) const
 }
 
 cFarmFieldTile::cFarmFieldTile(cView* _parent, UInt _row, UInt _position, Int _upgradeIndex)
-    : cActionArea(_parent, AAT_FIELD), m_index(_position + ROW_LENGTH * _row), m_upgradeIndex(_upgradeIndex),
+    : cActionArea(_parent, AAT_FIELD), m_index(_position + ROW_LENGTH * _row), m_variables(m_index),
+      m_upgradeIndex(_upgradeIndex),
       m_waterSign(new cPicture(this)), m_readySign(new cPicture(this)), m_fertilSign(new cPicture(this)),
       m_cover(new cPicture(this))
 {
@@ -48,10 +61,25 @@ cFarmFieldTile::cFarmFieldTile(cView* _parent, UInt _row, UInt _position, Int _u
     GUARD_END("cFarmFieldTile::cFarmFieldTile(cView* _parent, UInt _row, UInt _position, Int _upgrade_index)")
 }
 
+cFarmFieldTile::sVariables::sVariables(UInt _index)
+    : status(key::FFS, _index), crop(key::FFC, _index), water(key::FFW, _index), fertility(key::FFF, _index),
+      progress(key::FFP, _index)
+{
+}
+
 cFarmFieldTile::~cFarmFieldTile()
 {
-    if (cFarm* farm = cFarm::getInstance())
+    if (cFarm* farm = cFarm::getInstance()) {
         farm->unlightField(this);
+        if (m_countedDry)
+            farm->forgetDryField();
+    }
+}
+
+void cFarmFieldTile::setIndex(UInt _index)
+{
+    m_index = _index;
+    m_variables = sVariables(_index);
 }
 
 Bool cFarmFieldTile::isOwned() const
@@ -61,13 +89,13 @@ Bool cFarmFieldTile::isOwned() const
 
 cFarmFieldTile::eFieldStatus cFarmFieldTile::getStatus() const
 {
-    return eFieldStatus(key::FFS[m_index]);
+    return eFieldStatus(*m_variables.status);
 }
 
 void cFarmFieldTile::setStatus(eFieldStatus _status)
 {
     GUARD_BEGIN
-    UInt& stored = key::FFS[m_index];
+    UInt& stored = *m_variables.status;
     if (stored != _status)
         stored = _status;
     GUARD_END("void cFarmFieldTile::setStatus(eFieldStatus _status)")
@@ -75,7 +103,7 @@ void cFarmFieldTile::setStatus(eFieldStatus _status)
 
 cGame::eCultivationType cFarmFieldTile::getCultivationType() const
 {
-    return cGame::eCultivationType(key::FFC[m_index]);
+    return cGame::eCultivationType(*m_variables.crop);
 }
 
 void cFarmFieldTile::setCultivationType(cGame::eCultivationType _crop)
@@ -83,7 +111,7 @@ void cFarmFieldTile::setCultivationType(cGame::eCultivationType _crop)
     GUARD_BEGIN
     if (_crop >= cGame::CULTIVATION_COUNT)
         throw "bad crop";
-    UInt& stored = key::FFC[m_index];
+    UInt& stored = *m_variables.crop;
     if (stored == _crop)
         return;
     stored = _crop;
@@ -94,61 +122,73 @@ void cFarmFieldTile::setCultivationType(cGame::eCultivationType _crop)
 
 Float cFarmFieldTile::getProgres() const
 {
-    return key::FFP[m_index];
+    return *m_variables.progress;
 }
 
 void cFarmFieldTile::setProgres(Float _seconds)
 {
-    Float& stored = key::FFP[m_index];
+    Float& stored = *m_variables.progress;
     if (stored != _seconds)
         stored = _seconds;
 }
 
 Float cFarmFieldTile::getWater() const
 {
-    return key::FFW[m_index];
+    return *m_variables.water;
 }
 
 void cFarmFieldTile::setWater(Float _water)
 {
     GUARD_BEGIN
     const Float water = std::max(0.0f, _water);
-    Float& stored = key::FFW[m_index];
+    Float& stored = *m_variables.water;
     if (stored != water)
         stored = water;
-    if (water <= m_waterSignLevel)
-        m_waterSign->show();
-    else
-        m_waterSign->hide();
-    // The award for a farm that never runs dry counts from the moment no field is dry.
-    const cFarm* farm = cFarm::getInstance();
-    if (farm && farm->haveAnyDryField()) {
-        key::awNoDry() = false;
-        key::awNoDryTime() = 0;
-    } else if (!key::awNoDry()) {
-        key::awNoDry() = true;
-        key::awNoDryTime() = 0;
-    }
+    showSign(m_waterSign, water <= m_waterSignLevel, m_waterSignShown);
+    countDryness();
     m_waterRate = drawBetween(m_absorb[getCultivationType()].water);
     GUARD_END("void cFarmFieldTile::setWater(Float _water)")
 }
 
+Int cFarmFieldTile::takeDryChange()
+{
+    const Bool dry = isDry();
+    if (dry == m_countedDry)
+        return 0;
+    m_countedDry = dry;
+    return dry ? 1 : -1;
+}
+
+void cFarmFieldTile::countDryness()
+{
+    cFarm* farm = cFarm::getInstance();
+    if (farm)
+        farm->countDryField(*this);
+    // The award for a farm that never runs dry counts from the moment no field is dry.
+    static const cGameKeyHandle<PT_BOOL> s_noDry(key::awNoDry);
+    static const cGameKeyHandle<PT_FLOAT> s_noDryTime(key::awNoDryTime);
+    if (farm && farm->haveAnyDryField()) {
+        *s_noDry = false;
+        *s_noDryTime = 0;
+    } else if (!*s_noDry) {
+        *s_noDry = true;
+        *s_noDryTime = 0;
+    }
+}
+
 Float cFarmFieldTile::getFertility() const
 {
-    return key::FFF[m_index];
+    return *m_variables.fertility;
 }
 
 void cFarmFieldTile::setFertility(Float _fertility)
 {
     GUARD_BEGIN
     const Float fertility = std::max(0.0f, _fertility);
-    Float& stored = key::FFF[m_index];
+    Float& stored = *m_variables.fertility;
     if (stored != fertility)
         stored = fertility;
-    if (fertility <= m_fertilSignLevel)
-        m_fertilSign->show();
-    else
-        m_fertilSign->hide();
+    showSign(m_fertilSign, fertility <= m_fertilSignLevel, m_fertilSignShown);
     m_fertilityRate = drawBetween(m_absorb[getCultivationType()].fertility);
     GUARD_END("void cFarmFieldTile::setFertility(Float _fertility)")
 }

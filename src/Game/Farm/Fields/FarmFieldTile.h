@@ -1,10 +1,12 @@
 #pragma once
 #include "Game/Farm/ActionArea.h"
 #include "Game/Game.h"
+#include "Game/GameKey.h"
 #include "Game/TaskDealer.h"
 #include "Ui/State.h"
 
 #include <memory>
+#include <optional>
 
 class iResource;
 
@@ -63,7 +65,7 @@ public:
     void disabled() override;
 
     virtual UInt getIndex() const { return m_index; }
-    virtual void setIndex(UInt _index) { m_index = _index; }
+    virtual void setIndex(UInt _index);
     virtual UInt getHarvestState() const { return m_harvestState; }
     virtual void setHarvestState(UInt _state) { m_harvestState = _state; }
 
@@ -80,6 +82,10 @@ public:
     // Pours _amount in; what does not fit is given back.
     Float addWater(Float _amount);
     Bool isDry() const { return getWater() <= m_waterSignLevel; }
+    // +1 when the field went dry since the farm last counted it, -1 when it was watered, 0
+    // when its dryness is as counted; the field remembers the answer.
+    Int takeDryChange();
+    Bool isCountedDry() const { return m_countedDry; }
     Bool hasWater() const { return getWater() != 0; }
     Bool hasFertility() const { return getFertility() != 0; }
     Bool isOwned() const;
@@ -128,10 +134,24 @@ private:
     void drawRates();
     void restoreGrowth();
     void showCover(const cState& _look);
+    // The farm counts the field's dryness, and the award for a farm that never runs dry
+    // follows the count.
+    void countDryness();
     void playSound(iResource* _sound);
+
+    struct sVariables {
+        explicit sVariables(UInt _index);
+        cGameKeyHandle<PT_UINT> status;
+        cGameKeyHandle<PT_UINT> crop;
+        cGameKeyHandle<PT_FLOAT> water;
+        cGameKeyHandle<PT_FLOAT> fertility;
+        cGameKeyHandle<PT_FLOAT> progress;
+    };
 
     cTaskDealer m_dealer;
     UInt m_index;
+    // The field's five variables, found once: they are read many times a frame.
+    sVariables m_variables;
     Int m_upgradeIndex;
     Bool m_initialised = false;
     UInt m_harvestState = HS_NONE;
@@ -147,6 +167,11 @@ private:
     cPicture* m_readySign;
     cPicture* m_fertilSign;
     cPicture* m_cover;
+    // What the signs were last set to; unknown until the first water and fertility are set.
+    // The field's own, since whether a sign is seen also depends on the screen shown.
+    std::optional<Bool> m_waterSignShown;
+    std::optional<Bool> m_fertilSignShown;
+    Bool m_countedDry = false;
     Int m_digCost = 0;
     UInt m_beginGrowFrame = 0;
     Float m_waterCapacity = 0;

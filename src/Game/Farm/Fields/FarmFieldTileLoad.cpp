@@ -47,6 +47,9 @@ void cFarmFieldTile::loadXML(iXML* _xml_doc)
     loadChildPart(_xml_doc, "ReadySignPicture", m_readySign);
     loadChildPart(_xml_doc, "FertilSignPicture", m_fertilSign);
     loadChildPart(_xml_doc, "HidePic", m_cover);
+    // The signs' pictures came anew: the next water and fertility set them.
+    m_waterSignShown.reset();
+    m_fertilSignShown.reset();
     readXmlAttribute(_xml_doc, u"DigCost", m_digCost, &toInt);
     readXmlAttribute(_xml_doc, u"water_capacity", m_waterCapacity, &toFloat);
     readXmlAttribute(_xml_doc, u"fertil_capacity", m_fertilCapacity, &toFloat);

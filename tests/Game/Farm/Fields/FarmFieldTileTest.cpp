@@ -104,6 +104,49 @@ TEST_F(cFieldTest, WaterIsNeverNegativeAndOverflowIsGivenBack)
     EXPECT_FALSE(field(0).getWaterSign()->isOwnVisible());
 }
 
+// However a field's water is written, the farm's count of dry fields answers as a look at
+// every field would, and the award for a farm that never runs dry follows it. Fields 1 and 2
+// are not owned yet: nothing but their variables holds their water.
+TEST_F(cFieldTest, TheDryFieldsAreCountedWhicheverWayTheWaterIsWritten)
+{
+    const auto anyDry = [this] { return field(0).isDry() || field(1).isDry() || field(2).isDry(); };
+    struct sCase {
+        const char* way;
+        std::function<void()> write;
+        Bool dry;
+    };
+    const sCase cases[] = {
+        {"every variable written past the fields, then a frame",
+         [this] {
+             for (UInt i = 0; i < 3; ++i)
+                 key::FFW[i] = 10;
+             farm().absoluteProcess();
+         },
+         false},
+        {"set dry", [this] { field(0).setWater(1); }, true},
+        {"poured", [this] { field(0).addWater(5); }, false},
+        {"an unowned field written past, then a frame", [this] { key::FFW[2] = 0, farm().absoluteProcess(); }, true},
+        {"set on a field not owned yet", [this] { field(2).setWater(10); }, false},
+        {"set to nothing", [this] { field(1).setWater(-3); }, true},
+        {"set again", [this] { field(1).setWater(2.5f); }, false},
+        {"a dry field made and deleted",
+         [this] {
+             rebuildField0(cFarmFieldTile::FS_GROWING, cGame::TOMATOES, 0, 5, 50);
+             delete m_tile;
+             m_tile = nullptr;
+             field(0).setWater(10);
+         },
+         false},
+    };
+    for (const sCase& test : cases) {
+        test.write();
+        EXPECT_EQ(anyDry(), test.dry) << test.way;
+        EXPECT_EQ(farm().haveAnyDryField(), test.dry) << test.way;
+        field(0).setWater(field(0).getWater());
+        EXPECT_EQ(key::awNoDry(), !test.dry) << test.way;
+    }
+}
+
 TEST_F(cFieldTest, ASavedFieldIsRestoredInItsGrowthState)
 {
     // Growth is kept to the frame, whatever the crop lacks: 40 s of 100 lie in the pause after
