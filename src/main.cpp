@@ -1,9 +1,11 @@
 #include "Game/Game.h"
+#include "Game/LevelState.h"
 #include "Game/Shell/Shell.h"
 #include "engine/Entry.h"
 #include "engine/ErrorStack.h"
 #include "engine/FatalError.h"
 #include "engine/Profile.h"
+#include "engine/ProgressPick.h"
 #include "engine/TextConvert.h"
 #include "engine/ValueConvert.h"
 #include "platform/Platform.h"
@@ -60,6 +62,8 @@ int main()
     setFatalMessageHandler(platform::showFatalMessage);
     // Every profile, new or loaded, starts from the game's defaults.
     g_profileInitHook = cGame::onInitProfile;
+    // The profile pairs the variables with a level state of the same save.
+    g_levelStateCheck = checkLevelState;
     options.start = startShell;
     options.teardown = endShell;
     const int status = runEntry("Data", options);

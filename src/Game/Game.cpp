@@ -153,7 +153,7 @@ cGame::~cGame()
     takeDownStep(deleteInstance<cContractDialogs>);
     takeDownStep(deleteInstance<cJournal>);
     takeDownStep(deleteInstance<cFieldTip>);
-    takeDownStep(saveLevelState);
+    takeDownStep([] { saveProgress(); });
     takeDownStep(deleteInstance<cGameplay>);
     takeDownStep([this] { m_upgradeChannel.reset(); });
 }

@@ -121,6 +121,16 @@ public:
     // it goes.
     static void loadLevelState();
     static void saveLevelState();
+    // Called once a frame when every view has run, where no update is half done: writes the
+    // progress when two minutes of real time have passed since the last save, or a save was
+    // asked for.
+    static void atSafePoint(Float _realSeconds);
+    // The next safe point saves (the pause menu opens, say).
+    static void requestSave();
+    // The level state and the variables; a failure is logged and told to the player, and the
+    // next safe point tries again. True when both were handed to the disk (a failure there is
+    // told at a later safe point).
+    static Bool saveProgress() noexcept;
 
     static void cheatAddMoney();
     static void cheatAddUpgrades();
@@ -156,6 +166,8 @@ private:
     std::list<sEarning> m_earnings;
     UInt m_earnedSum = 0;
     Float m_earnedWindowStart = 0;
+    Float m_sinceSave = 0;
+    Bool m_saveRequested = false;
     std::unique_ptr<iResource, sReleaseResource> m_upgradeSound;
     std::unique_ptr<cChannel> m_upgradeChannel;
     WString m_upgradeStrings[UPGRADE_STRING_COUNT];

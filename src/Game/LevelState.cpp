@@ -5,6 +5,8 @@
 #include "engine/FileManager.h"
 #include "engine/LogManager.h"
 #include "engine/Profile.h"
+#include "engine/ProgressPick.h"
+#include "engine/SaveBatch.h"
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/Seeds/SeedPackage.h"
 #include "Game/Game.h"
@@ -116,6 +118,9 @@ constexpr std::size_t EARNING_BYTES = 8;
 constexpr std::size_t NOTE_BYTES = 5;
 constexpr UInt STATE_PRESSED = 1;
 constexpr UInt STATE_TAKEN = 3;
+// "FSTM" little-endian: the stamp that follows the sections.
+constexpr std::uint32_t STAMP_MARK = 0x4D545346;
+constexpr std::size_t STAMP_BYTES = 8;
 
 void readSections(cByteReader& _in, sLevelState& _state)
 {
@@ -151,6 +156,12 @@ void readSections(cByteReader& _in, sLevelState& _state)
     const std::uint32_t factors = _in.count(4, "random factor count");
     for (std::uint32_t i = 0; i < factors; ++i)
         _state.factors.push_back(_in.f32("random factors"));
+    if (_in.left() == 0)
+        return;
+    const std::size_t after = _in.left();
+    if (after != STAMP_BYTES || _in.u32("stamp") != STAMP_MARK)
+        throw std::to_string(after) + " bytes follow the last section, not a save stamp";
+    _state.stamp = _in.u32("stamp");
 }
 
 } // namespace
@@ -183,6 +194,8 @@ std::string writeLevelState(const sLevelState& _state)
     out.u32(std::uint32_t(_state.factors.size()));
     for (Float factor : _state.factors)
         out.f32(factor);
+    out.u32(STAMP_MARK);
+    out.u32(_state.stamp);
     return std::move(out.bytes());
 }
 
@@ -197,6 +210,16 @@ Bool readLevelState(const std::string& _bytes, sLevelState& _state, String& _err
         return false;
     }
     _state = std::move(read);
+    return true;
+}
+
+Bool checkLevelState(const std::string& _bytes, ULong& _stamp)
+{
+    sLevelState state;
+    String error;
+    if (!readLevelState(_bytes, state, error))
+        return false;
+    _stamp = state.stamp;
     return true;
 }
 
@@ -290,22 +313,26 @@ void cGame::saveLevelState()
             state.notes.push_back({note.text, note.read});
     if (cGameplay* gameplay = cGameplay::getInstance())
         state.factors = gameplay->getRandomFactors();
-    const std::string bytes = writeLevelState(state);
-    std::exception_ptr failure;
+    // Both files of this save carry the same new stamp and are put in place together, the
+    // level state first: a kill between the two leaves it beside variables of another
+    // stamp, which the next start sees. A failure leaves both files as they were.
+    ULong& stamp = propertyMap<PT_ULONG>()[SAVE_STAMP_VARIABLE];
+    const ULong before = stamp;
+    state.stamp = stamp = before + 1;
     try {
-        // Written beside the old file and renamed over it only when every byte is out; a
-        // failure keeps the old file and is logged by the file itself.
+        cSaveBatch batch;
         std::unique_ptr<iFile> file(files().create(path));
-        file->write(bytes.data(), ULong(bytes.size()));
-        file->close();
+        const std::string bytes = writeLevelState(state);
+        const Bool whole = file->write(bytes.data(), ULong(bytes.size())) == bytes.size();
+        if (!file->close() || !whole)
+            throw "Level state \"" + path + "\" can't be written.";
+        cProfile::getInstance()->saveAllProps();
+        // The frame goes on while the disk takes the files.
+        batch.commit(false);
     } catch (...) {
-        failure = std::current_exception();
+        stamp = before;
+        throw;
     }
-    // The variables go with the file they belong to, so a crash later cannot leave a newer
-    // level state beside older variables.
-    cProfile::getInstance()->saveAllProps();
-    if (failure)
-        std::rethrow_exception(failure);
     GUARD_END("void cGame::saveLevelState()")
 }
 
@@ -315,10 +342,11 @@ void cGame::loadLevelState()
     const String path = levelStatePath();
     if (path.empty())
         return;
+    files().waitForSaves();
     // A new player's file is written from what the game holds now; reading it back would
     // only give the time-line its factors a second time.
     if (!files().isExist(path)) {
-        saveLevelState();
+        saveProgress();
         return;
     }
     std::string bytes;
@@ -329,7 +357,7 @@ void cGame::loadLevelState()
         // and the game goes on from what it has, with a sound file written in its place.
         logError("Level state \"" + path + "\" is damaged (" + error + ") and is not used.");
         files().moveAside(path);
-        saveLevelState();
+        saveProgress();
         return;
     }
     std::vector<String> dropped;

@@ -33,6 +33,10 @@ struct sLevelState {
     std::vector<sNote> notes;
     // One per time-line event, in event order.
     std::vector<Float> factors;
+    // The save this file was written at, the same number as the variables' "SaveStamp" of
+    // that save: the two files are used together only when the numbers agree. Written after
+    // the sections as a mark and the number; files from before the stamp have none (0).
+    UInt stamp = 0;
 };
 
 // Every package record takes 24 bytes; the last three are zero padding.
@@ -42,8 +46,13 @@ std::string writeLevelState(const sLevelState& _state);
 
 // Reads the whole file into _state. Every count is checked against the bytes left before
 // anything is made for it: a damaged file answers false with the reason in _error and
-// _state is left as it was. Bytes after the last section are ignored.
+// _state is left as it was. A file uses exactly its bytes: anything after the stamp (or
+// after the last section, without one) is damage, zeros too.
 Bool readLevelState(const std::string& _bytes, sLevelState& _state, String& _error);
+
+// Whether the bytes are a whole level-state file, and its stamp: the profile's check of the
+// files it may pair with the variables.
+Bool checkLevelState(const std::string& _bytes, ULong& _stamp);
 
 // Keeps the packages a game can use: a crop past the last, an empty package or a position
 // that is no number is dropped (each named in _dropped); a press that was under way when the

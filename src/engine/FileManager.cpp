@@ -89,6 +89,7 @@ void cFileManager::build(const String& _rootDirectory, const String& _packageExt
 
 cFileManager::~cFileManager()
 {
+    finishWriter();
     closeOpenPackages();
 }
 
@@ -251,7 +252,7 @@ iFile* cFileManager::create(const String& _name)
     // The next request must load the new content, not a cached copy of the old one.
     if (cResourceManager::exists())
         cResourceManager::getInstance()->releaseResource(key);
-    return new cRealFile(handle, temp, path, &cFileManager::onSaveFailed);
+    return new cRealFile(handle, temp, path, &cFileManager::onSaveFailed, &cFileManager::onSaveWritten);
     GUARD_END("iFile* cFileManager::create(const String& _name)")
 }
 
@@ -272,13 +273,148 @@ void cFileManager::moveAside(const String& _name)
     if (found == m_index.end() || found->second.tag != COMMON_TAG)
         return;
     const String path = m_common + found->second.path;
-    if (!platform::renameFile(path, path + ".broken")) {
+    // An earlier damaged copy is kept too: each goes under a name of its own.
+    String aside = path + ".broken";
+    for (UInt n = 2; platform::getFileSize(aside) >= 0; ++n)
+        aside = path + ".broken" + std::to_string(n);
+    if (!platform::renameFile(path, aside)) {
         logError("File \"" + path + "\" cannot be parsed nor moved aside. " + platform::getLastErrorText());
         return;
     }
-    logError("File \"" + path + "\" cannot be parsed; moved aside as \"" + path + ".broken\".");
+    logError("File \"" + path + "\" cannot be parsed; moved aside as \"" + aside + "\".");
     uncover(key);
     GUARD_END("void cFileManager::moveAside(const String& _name)")
+}
+
+void cFileManager::holdSaves()
+{
+    m_holding = true;
+}
+
+Bool cFileManager::onSaveWritten(platform::FileHandle _handle, const String& _tempPath, const String& _path)
+{
+    cFileManager* files = getInstance();
+    if (!files || !files->m_holding)
+        return false;
+    files->m_held.push_back({_handle, _tempPath, _path});
+    return true;
+}
+
+void cFileManager::putInPlace(std::vector<sHeldSave> _saves, std::vector<String>& _failed, std::vector<String>& _log)
+{
+    Bool done = true;
+    for (const sHeldSave& save : _saves) {
+        Bool written = platform::flushFile(save.handle);
+        written = platform::closeFile(save.handle) && written;
+        if (done && written && platform::isFile(save.path))
+            platform::renameFile(save.path, save.path + ".bak");
+        if (done && written && platform::renameFile(save.temp, save.path))
+            continue;
+        if (done)
+            _log.push_back("File \"" + save.path + "\" was not saved, the last copy is kept. " + platform::getLastErrorText());
+        platform::removeFile(save.temp);
+        _failed.push_back(save.path);
+        done = false;
+    }
+}
+
+Bool cFileManager::commitHeldSaves(Bool _wait)
+{
+    waitForSaves();
+    m_holding = false;
+    std::vector<sHeldSave> held;
+    held.swap(m_held);
+    // The index knows the files as they will stand; a failure puts it right afterwards.
+    for (const sHeldSave& save : held) {
+        const String relative = save.path.substr(m_common.size());
+        if (platform::isFile(save.path))
+            m_index[lowerCase(relative) + ".bak"] = sEntry{COMMON_TAG, relative + ".bak", 0};
+    }
+    m_writerDone = false;
+    m_writer = std::thread([this, saves = std::move(held)]() mutable {
+        putInPlace(std::move(saves), m_writerFailed, m_writerLog);
+        m_writerDone = true;
+    });
+    return _wait ? waitForSaves() : true;
+}
+
+Bool cFileManager::finishWriter()
+{
+    if (!m_writer.joinable())
+        return true;
+    m_writer.join();
+    for (const String& message : m_writerLog)
+        logError(message);
+    for (const String& path : m_writerFailed)
+        onSaveFailed(path);
+    const Bool done = m_writerFailed.empty();
+    m_failedUntold = m_failedUntold || !done;
+    m_writerLog.clear();
+    m_writerFailed.clear();
+    return done;
+}
+
+Bool cFileManager::waitForSaves()
+{
+    return finishWriter();
+}
+
+Bool cFileManager::takeSaveFailure()
+{
+    if (m_writerDone)
+        finishWriter();
+    const Bool failed = m_failedUntold;
+    m_failedUntold = false;
+    return failed;
+}
+
+void cFileManager::dropHeldSaves()
+{
+    m_holding = false;
+    for (const sHeldSave& save : m_held) {
+        platform::closeFile(save.handle);
+        platform::removeFile(save.temp);
+        onSaveFailed(save.path);
+    }
+    m_held.clear();
+}
+
+Bool cFileManager::restoreLastCopy(const String& _name)
+{
+    GUARD_BEGIN
+    const String key = lowerCase(_name);
+    const auto found = m_index.find(key + ".bak");
+    if (found == m_index.end() || found->second.tag != COMMON_TAG)
+        return false;
+    const String relative = found->second.path.substr(0, found->second.path.size() - 4);
+    if (!platform::renameFile(m_common + found->second.path, m_common + relative))
+        return false;
+    m_index.erase(found);
+    m_index[key] = sEntry{COMMON_TAG, relative, 0};
+    if (cResourceManager::exists())
+        cResourceManager::getInstance()->releaseResource(key);
+    return true;
+    GUARD_END("Bool cFileManager::restoreLastCopy(const String& _name)")
+}
+
+UInt cFileManager::clearStaleTemporaries(const String& _dir, const String& _prefix)
+{
+    GUARD_BEGIN
+    String folder = m_common + resolveCommon(_dir);
+    if (!folder.empty() && folder.back() != '/')
+        folder += '/';
+    const String start = "." + lowerCase(_prefix);
+    UInt count = 0;
+    for (const platform::sFolderEntry& found : platform::listFolder(folder)) {
+        const String& name = found.name;
+        if (found.isFolder || name.compare(0, start.size(), start) != 0 || name.size() < 4 ||
+            name.compare(name.size() - 4, 4, ".tmp") != 0)
+            continue;
+        if (platform::removeFile(folder + name))
+            ++count;
+    }
+    return count;
+    GUARD_END("UInt cFileManager::clearStaleTemporaries(const String& _dir, const String& _prefix)")
 }
 
 void cFileManager::uncover(const String& _key)

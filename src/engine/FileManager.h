@@ -1,9 +1,12 @@
 #pragma once
 #include "engine/File.h"
+#include "platform/FileSystem.h"
 #include "engine/Singleton.h"
 #include "engine/ZipFile.h"
 
+#include <atomic>
 #include <list>
+#include <thread>
 #include <map>
 #include <cstdint>
 #include <set>
@@ -45,6 +48,8 @@ public:
     // (package files and names beginning with '.' left out).
     virtual UInt getFilesNames(const String& _dir, FILE_NAME_LIST& _res);
 
+    // Where a file of the common folder is (or would be) on the disk.
+    String getCommonPath(const String& _name) const { return m_common + resolveCommon(_name); }
     // Whether a path given to create, remove or getFilesNames stays inside the common folder:
     // not absolute, no drive, no ".." part (backslashes count as '/').
     static Bool isInside(const String& _name);
@@ -52,6 +57,29 @@ public:
     // Moves a player's copy that cannot be used aside as "<name>.broken", so the shipped
     // copy shows again and nothing the player had is lost.
     void moveAside(const String& _name);
+    // Saves held together: while held, every file created and written whole waits, open,
+    // under its temporary name. commitHeldSaves pushes them to the disk and puts them in place
+    // in the order they were written, each keeping the copy it replaces as "<name>.bak" (one
+    // generation back); dropHeldSaves removes them, leaving the disk as it was. Holding twice
+    // holds once.
+    void holdSaves();
+    // Without _wait the disk's part runs beside the game (a frame must not wait for the disk)
+    // and its outcome is had from takeSaveFailure; the next commit, a read of a player's file
+    // through waitForSaves, and the manager's end wait for it. With _wait, false (logged) when
+    // a file could not be put in place; those after it are dropped.
+    Bool commitHeldSaves(Bool _wait = true);
+    void dropHeldSaves();
+    Bool isHoldingSaves() const { return m_holding; }
+    // Waits for the saves under way; false when they failed.
+    Bool waitForSaves();
+    // Whether saves that ran beside the game have failed since the last call; never waits.
+    Bool takeSaveFailure();
+    // Puts "<name>.bak" back in the place of _name, whose own copy must be gone or moved
+    // aside first; false when there is no such copy or it cannot be moved.
+    Bool restoreLastCopy(const String& _name);
+    // Removes the hidden temporary files a killed save left of the files in _dir whose names
+    // begin with _prefix; the number removed.
+    UInt clearStaleTemporaries(const String& _dir, const String& _prefix);
 
     void toIndexDirectory(const String& _path, const String& _dirTag);
     // The text after the last '.', lower-cased; empty without a '.'. Both return one shared
@@ -64,6 +92,11 @@ public:
     static void createDirectories(const WString& _path);
 
 private:
+    struct sHeldSave {
+        platform::FileHandle handle;
+        String temp;
+        String path;
+    };
     struct sEntry {
         // "" for a loose file, "#common#" for the common folder, else the package's path
         // relative to the data folder.
@@ -83,6 +116,12 @@ private:
     String resolveCommon(const String& _name) const;
     void uncover(const String& _key);
     static void onSaveFailed(const String& _path);
+    static Bool onSaveWritten(platform::FileHandle _handle, const String& _tempPath, const String& _path);
+    // The saves' disk work, beside the game or not: into _failed the real names that did not
+    // reach the disk, into _log what went wrong.
+    static void putInPlace(std::vector<sHeldSave> _saves, std::vector<String>& _failed, std::vector<String>& _log);
+    // Takes the outcome of the finished disk work: logs it and fixes the index.
+    Bool finishWriter();
     static void onPackageDone(const String& _zipDir, cZipFile::ZIP_FILE _package);
 
     INDEX m_index;
@@ -92,6 +131,13 @@ private:
     String m_packageExtention;
     String m_common;
     UInt m_saveCount = 0;
+    Bool m_holding = false;
+    std::vector<sHeldSave> m_held;
+    std::thread m_writer;
+    std::atomic<bool> m_writerDone{true};
+    std::vector<String> m_writerFailed;
+    std::vector<String> m_writerLog;
+    Bool m_failedUntold = false;
     // Packages kept open between reads, by path: each file takes one and gives it back.
     struct sOpenPackages {
         std::int64_t size = -1;

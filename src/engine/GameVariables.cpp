@@ -159,6 +159,41 @@ WString writePropertyValue(const tPropertyValue<Type>& _value)
     return sCodec<Type>::write(_value);
 }
 
+// Whether _text is one whole number in T's range, as the writer writes it (white space
+// around it allowed): "1e9", "12abc" or a number past the type's range are not.
+template <class T>
+Bool isWholeInteger(const WString& _text)
+{
+    std::size_t from = 0, to = _text.size();
+    while (from < to && (_text[from] == u' ' || _text[from] == u'\t'))
+        ++from;
+    while (to > from && (_text[to - 1] == u' ' || _text[to - 1] == u'\t'))
+        --to;
+    String digits;
+    for (std::size_t i = from; i < to; ++i) {
+        if (_text[i] > 0x7F)
+            return false;
+        digits += char(_text[i]);
+    }
+    if (!digits.empty() && digits[0] == '+')
+        digits.erase(0, 1);
+    T value = 0;
+    const auto read = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    return !digits.empty() && read.ec == std::errc() && read.ptr == digits.data() + digits.size();
+}
+
+// The file the variables are being read from, for the log; empty outside a read.
+String& variablesSource()
+{
+    static String s_source;
+    return s_source;
+}
+
+String variableLabel(const String& _name)
+{
+    return "Game variable " + _name + (variablesSource().empty() ? String() : " in \"" + variablesSource() + "\"");
+}
+
 template <class Codec, class = void> struct sIsReal : std::false_type {};
 template <class Codec> struct sIsReal<Codec, std::void_t<decltype(Codec::real)>> : std::true_type {};
 
@@ -174,11 +209,29 @@ void setTypedProperty(const String& _name, const WString& _val)
         if (isFiniteValue(read))
             value = read;
         else
-            logError("Game variable " + _name + " held \"" + cutForLog(toString(_val)) +
+            logError(variableLabel(_name) + " held \"" + cutForLog(toString(_val)) +
                      "\", not a finite number; its default is used.");
+    } else if constexpr (std::is_integral_v<tPropertyValue<Type>> && !std::is_same_v<tPropertyValue<Type>, Bool>) {
+        // A count or an amount that reads only in part ("1e9" as 1) would change the farm in
+        // silence: the value there stays, and the log names it.
+        if (isWholeInteger<tPropertyValue<Type>>(_val))
+            sCodec<Type>::read(value, _val);
+        else
+            logError(variableLabel(_name) + " held \"" + cutForLog(toString(_val)) +
+                     "\", not a whole number in its range; its default is used.");
     } else {
         sCodec<Type>::read(value, _val);
     }
+}
+
+cVariablesSource::cVariablesSource(const String& _file)
+{
+    variablesSource() = _file;
+}
+
+cVariablesSource::~cVariablesSource()
+{
+    variablesSource().clear();
 }
 
 void setProperty(const String& _type_name, const String& _name, const WString& _val)

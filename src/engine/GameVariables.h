@@ -79,6 +79,15 @@ void setTypedProperty(const String& _name, const WString& _val);
 // profile's signature line, so the profile hands its elements straight to this.
 void setProperty(const String& _type_name, const String& _name, const WString& _val);
 
+// While one lives, a value that does not read is logged with the file it came from.
+class cVariablesSource {
+public:
+    explicit cVariablesSource(const String& _file);
+    ~cVariablesSource();
+    cVariablesSource(const cVariablesSource&) = delete;
+    cVariablesSource& operator=(const cVariablesSource&) = delete;
+};
+
 // Appends one element per entry of the map, in key order:
 //     <prop Name="Money" Val="150" Type="Float" />
 // with no line breaks. Name and Val are escaped, so any key or text reads back as written.

@@ -5,8 +5,12 @@
 #include "engine/FileSizeLimit.h"
 #include "engine/Log.h"
 #include "engine/LogManager.h"
+#include "engine/PlayerNotice.h"
 #include "engine/ProfileIndexSalvage.h"
+#include "engine/ProgressPick.h"
 #include "engine/ResourceManager.h"
+#include "engine/SaveBatch.h"
+#include "engine/SaveFailure.h"
 #include "engine/Settings.h"
 #include "engine/TextConvert.h"
 #include "engine/TextFile.h"
@@ -97,6 +101,17 @@ bool isFileOf(const String& _fileName, const String& _id)
     return _fileName.size() == _id.size() || _fileName[_id.size()] < '0' || _fileName[_id.size()] > '9';
 }
 
+const char* const PLAYER_NAME_VARIABLE = "PlayerName";
+
+// The value of the named variable in a player's file, whole or damaged; empty without it.
+WString salvageAttributeAfter(const std::string& _bytes, const char* _variable)
+{
+    for (const auto& values : salvageElements(_bytes, u"prop", {u"Name", u"Val"}))
+        if (toString(values[0]) == _variable)
+            return values[1];
+    return WString();
+}
+
 } // namespace
 
 String formatProfileID(ULong _id)
@@ -107,7 +122,7 @@ String formatProfileID(ULong _id)
     return text;
 }
 
-cProfile::cProfile(const WString& _userName) : m_currentUserName(_userName)
+cProfile::cProfile(const WString& _userName, Bool _resuming) : m_currentUserName(_userName), m_resuming(_resuming)
 {
     GUARD_BEGIN
     if (g_profileInitHook)
@@ -150,8 +165,10 @@ void cProfile::save()
 void cProfile::load()
 {
     GUARD_BEGIN
-    if (m_currentUserName.empty())
+    if (m_currentUserName.empty() && !m_resuming)
         return;
+    // The last game's save may still be on its way to the disk.
+    files().waitForSaves();
     const String dir = getProfilesDir();
     std::unique_ptr<cXML> index;
     std::string indexBytes;
@@ -159,35 +176,42 @@ void cProfile::load()
         indexBytes = readRawFile(dir + kIndexName);
         index = readPlayerFile(dir + kIndexName);
     }
-    if (index)
+    if (index) {
         loadHeaders(index.get());
-    else
+    } else {
         salvageHeaders(indexBytes);
+        // Whatever the index lost, the players' own files still tell who they are.
+        adoptPlayerFiles();
+    }
     index.reset();
     m_indexOwned = true;
+    if (m_resuming && m_index.count(m_currentUserName) == 0)
+        resumeSomeone();
+    // Nobody to resume after all: nothing is made under an empty name.
+    if (m_currentUserName.empty())
+        return;
     if (m_currentUserName != m_recordedUser) {
         m_recordedUser = m_currentUserName;
         m_indexChanged = true;
     }
     if (m_index.count(m_currentUserName) == 0)
         createProfile();
-    const String propsPath = dir + getProfileID() + ".xml";
-    // A damaged file leaves the defaults: the player starts afresh under the same name.
-    std::unique_ptr<cXML> props;
-    if (files().isExist(propsPath))
-        props = readPlayerFile(propsPath);
-    for (UInt i = 0, count = props ? props->getNodeCount() : 0; i < count; ++i) {
-        iXML* prop = nullptr;
-        if (!props->get(i, prop))
-            continue;
-        setProperty(toString((*prop)[u"Type"]), toString((*prop)[u"Name"]), (*prop)[u"Val"]);
-    }
+    const String id = getProfileID();
+    files().clearStaleTemporaries(dir, id);
+    files().clearStaleTemporaries(dir, kIndexName);
+    loadVariables(dir + id);
     m_loadedName = m_currentUserName;
     m_loadedID = m_index[m_currentUserName];
     m_variablesLoaded = true;
     m_nowPlaying = true;
     m_indexChanged = true;
-    saveHeaders();
+    // A folder that takes no files is no reason to stop: the game plays on and says so.
+    try {
+        saveHeaders();
+    } catch (const String& _error) {
+        logError("The profile index could not be written:\n" + _error);
+        tellSaveFailed(getProgressFiles());
+    }
     GUARD_END("void cProfile::load()")
 }
 
@@ -205,6 +229,9 @@ void cProfile::loadHeaders(iXML* _xml_doc)
             dropped |= !addIndexEntry((*entry)[u"Name"], (*entry)[u"ID"], false);
     }
     m_indexChanged = dropped;
+    // An entry left out still has its files: they come back under the name kept in them.
+    if (dropped)
+        adoptPlayerFiles();
     GUARD_END("void cProfile::loadHeaders(iXML *xml_doc)")
 }
 
@@ -217,11 +244,69 @@ void cProfile::salvageHeaders(const std::string& _bytes)
         logError("The damaged profile index still named " + std::to_string(kept) + " players; they are kept.");
 }
 
+void cProfile::loadVariables(const String& _stem)
+{
+    const cProgressPick pick(_stem);
+    const cVariablesSource source(_stem + ".xml");
+    for (const sSavedVariable& variable : pick.getVariables())
+        setProperty(variable.type, variable.name, variable.value);
+    if (pick.getDamage().empty())
+        return;
+    tellPlayer("progress restored",
+        translated(u"Файл вашей фермы был повреждён.") + u" " +
+            translated(pick.isSalvaged()      ? u"Ферма собрана из того, что в нём уцелело." :
+                       pick.isLevelStateLost() ? u"Пакеты семян на земле и заметки журнала начаты заново." :
+                                                 u"Ферма восстановлена из предыдущего сохранения."));
+}
+
+void cProfile::adoptPlayerFiles()
+{
+    std::set<ULong> indexed;
+    for (const auto& entry : m_index)
+        indexed.insert(entry.second);
+    FILE_NAME_LIST names;
+    files().getFilesNames(getProfilesDir(), names);
+    for (const String& name : names) {
+        ULong id = 0;
+        const String stem = identifierOf(name, id) ? formatProfileID(id) : String();
+        // The variables, or their last copy when the variables themselves are gone.
+        if (stem.empty() || indexed.count(id) != 0 ||
+            !(name == stem + ".xml" || (name == stem + ".xml.bak" && !files().isExist(getProfilesDir() + stem + ".xml"))))
+            continue;
+        WString player = salvageAttributeAfter(readRawFile(getProfilesDir() + name), PLAYER_NAME_VARIABLE);
+        if (player.empty() || m_index.count(player) != 0)
+            player = toWString(stem);
+        if (addIndexEntry(player, toWString(std::to_string(id)), false)) {
+            indexed.insert(id);
+            m_indexChanged = true;
+            logError("Player file \"" + name + "\" is back in the profile index as \"" + cutForLog(toString(player)) + "\".");
+        }
+    }
+}
+
+void cProfile::resumeSomeone()
+{
+    const WString lost = m_currentUserName;
+    adoptPlayerFiles();
+    if (m_index.count(lost) != 0 || m_index.empty())
+        return;
+    m_currentUserName = m_index.begin()->first;
+    // An index that names nobody (damaged where the name stood) needs no words.
+    if (lost.empty())
+        return;
+    logError("The profile index names \"" + cutForLog(toString(lost)) + "\" as the player, who is not in it; \"" +
+             cutForLog(toString(m_currentUserName)) + "\" plays.");
+    tellPlayer("player not found", translated(u"Игрока нет в списке игроков:") + u" «" + lost + u"». " +
+                                       translated(u"Играет:") + u" «" + m_currentUserName + u"».");
+}
+
 Bool cProfile::addIndexEntry(const WString& _name, const WString& _idText, Bool _needFile)
 {
-    if (m_index.count(_name) != 0)
-        return false;
     const String who = "Profile \"" + cutForLog(toString(_name)) + "\" ";
+    if (m_index.count(_name) != 0) {
+        logError(who + "is in the index twice; only its first entry is kept.");
+        return false;
+    }
     ULong id = 0;
     if (!readProfileID(_idText, id)) {
         logError(who + "has the identifier \"" + cutForLog(toString(_idText)) +
@@ -284,11 +369,20 @@ void cProfile::saveAllProps()
     const auto found = m_index.find(m_loadedName);
     if (found == m_index.end() || found->second != m_loadedID)
         return;
+    // The index may be lost one day: the player's own file says whose it is.
+    propertyMap<PT_WSTRING>()[PLAYER_NAME_VARIABLE] = m_loadedName;
     WString text = kDeclaration;
     text += u"<Props>";
     writeAllProperties(text);
     text += u"</Props>";
+    // The same variables again (the profile's own save right after the game's) would only
+    // push the save before out of its last copy.
+    if (text == m_lastWritten)
+        return;
+    cSaveBatch batch;
     writeUtf16File(getProfilesDir() + formatProfileID(m_loadedID) + ".xml", text, true);
+    batch.commit();
+    m_lastWritten = std::move(text);
     GUARD_END("void cProfile::saveAllProps()")
 }
 
@@ -383,6 +477,18 @@ String cProfile::getProfilesDir()
     GUARD_END("String cProfile::getProfilesDir()")
 }
 
+std::vector<String> cProfile::getProgressFiles() const
+{
+    const String dir = getProfilesDir();
+    std::vector<String> names{dir + kIndexName};
+    const auto found = m_index.find(m_currentUserName);
+    if (found != m_index.end()) {
+        names.push_back(dir + formatProfileID(found->second) + ".xml");
+        names.push_back(dir + formatProfileID(found->second) + ".save");
+    }
+    return names;
+}
+
 Bool cProfile::isHeadersExist()
 {
     return files().isExist(getProfilesDir() + kIndexName);
@@ -393,6 +499,24 @@ WString cProfile::getCurrentUserName()
     const String path = getProfilesDir() + kIndexName;
     if (!files().isExist(path))
         return WString();
-    const std::unique_ptr<cXML> index = readPlayerFile(path);
-    return index ? (*index)[u"CurrentUser"] : WString();
+    // Only read: a damaged index stays in place for the profile to salvage.
+    const std::string bytes = readRawFile(path);
+    try {
+        cXML index(path, bytes.data(), ULong(bytes.size()));
+        return index[u"CurrentUser"];
+    } catch (...) {
+        return salvageAttribute(bytes, u"CurrentUser");
+    }
+}
+
+Bool cProfile::hasPlayerFiles()
+{
+    FILE_NAME_LIST names;
+    files().getFilesNames(getProfilesDir(), names);
+    for (const String& name : names) {
+        ULong id = 0;
+        if (identifierOf(name, id) && (name == formatProfileID(id) + ".xml" || name == formatProfileID(id) + ".xml.bak"))
+            return true;
+    }
+    return false;
 }

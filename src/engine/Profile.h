@@ -6,6 +6,7 @@
 #include <list>
 #include <map>
 #include <string>
+#include <vector>
 
 class iXML;
 
@@ -27,7 +28,9 @@ class cProfile : public cSingleton<cProfile> {
 public:
     // Loads the named profile, making it (and the index) on the first use of the name. An
     // empty name loads nothing and never writes.
-    explicit cProfile(const WString& _userName);
+    // _resuming: the name comes from the index, not from the player, so a name the index
+    // does not hold takes an existing player (told to the player) rather than a new farm.
+    explicit cProfile(const WString& _userName, Bool _resuming = false);
     // Saves like save(), but a failure is only logged: nothing may leave a destructor.
     ~cProfile() override;
 
@@ -47,11 +50,17 @@ public:
     // Raises "ProfileID error." when the current user is not in the index.
     String getProfileID() const;
 
+    // The index and the current player's variables and level state, for a failure's words.
+    std::vector<String> getProgressFiles() const;
+
     // Setting "profiles" of section "game", with a '/' appended when missing; may be empty.
     static String getProfilesDir();
     static Bool isHeadersExist();
-    // CurrentUser of the index, or empty without one.
+    // CurrentUser of the index, or empty without one. Only reads: of a damaged index, what
+    // still reads of the attribute.
     static WString getCurrentUserName();
+    // Whether a player's variables (or their last copy) lie in the profiles folder.
+    static Bool hasPlayerFiles();
 
     static void setProperty(const String& _type_name, const String& _name, const WString& _val)
     {
@@ -78,6 +87,16 @@ private:
     Bool addIndexEntry(const WString& _name, const WString& _idText, Bool _needFile);
     // The lowest identifier from the next one on that no profile and no file has.
     ULong takeFreeIdentifier();
+    // The variables of the pair of files chosen by cProgressPick; the player is told when
+    // they are not the last save as it stood.
+    void loadVariables(const String& _stem);
+    // Puts back in the index every player file it does not name, under the name kept in the
+    // file (else its identifier).
+    void adoptPlayerFiles();
+    // The index's player is not in it: someone the files know plays instead.
+    void resumeSomeone();
+
+    Bool m_resuming = false;
 
     Bool m_nowPlaying = false;
     WString m_recordedUser;
@@ -90,4 +109,6 @@ private:
     Bool m_variablesLoaded = false;
     WString m_loadedName;
     ULong m_loadedID = 0;
+    // The variables file as last written by this object.
+    WString m_lastWritten;
 };

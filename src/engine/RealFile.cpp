@@ -20,8 +20,9 @@ cRealFile::cRealFile(const String& _fileName, ULong _access, ULong _creating)
     GUARD_END("cRealFile::cRealFile(const String& _fileName, const ULong _access, const ULong _creating)")
 }
 
-cRealFile::cRealFile(platform::FileHandle _handle, const String& _tempPath, const String& _path, fSaveFailed _onFailed)
-    : m_handle(_handle), m_tempPath(_tempPath), m_path(_path), m_onFailed(_onFailed)
+cRealFile::cRealFile(platform::FileHandle _handle, const String& _tempPath, const String& _path, fSaveFailed _onFailed,
+    fSaveWritten _onWritten)
+    : m_handle(_handle), m_tempPath(_tempPath), m_path(_path), m_onFailed(_onFailed), m_onWritten(_onWritten)
 {
 }
 
@@ -125,6 +126,8 @@ Bool cRealFile::close()
         platform::closeFile(handle);
         return true;
     }
+    if (!m_writeFailed && m_onWritten && m_onWritten(handle, m_tempPath, m_path))
+        return true;
     Bool written = !m_writeFailed && platform::flushFile(handle);
     written = platform::closeFile(handle) && written;
     return finishSave(written);

@@ -13,11 +13,15 @@ public:
 
     // Told the real name of a save that failed and so never reached the disk.
     using fSaveFailed = void (*)(const String& _path);
+    // Offered a save written whole, still open and not yet pushed to the disk: true when it
+    // takes the file over, to be put in place later with others; false puts it in place now.
+    using fSaveWritten = Bool (*)(platform::FileHandle _handle, const String& _tempPath, const String& _path);
 
     // Raises "Can't open file "<name>"." when the file cannot be opened.
     cRealFile(const String& _fileName, ULong _access, ULong _creating);
     // Takes over an open file that is being written under _tempPath for _path.
-    cRealFile(platform::FileHandle _handle, const String& _tempPath, const String& _path, fSaveFailed _onFailed);
+    cRealFile(platform::FileHandle _handle, const String& _tempPath, const String& _path, fSaveFailed _onFailed,
+        fSaveWritten _onWritten = nullptr);
     ~cRealFile() override;
     cRealFile(const cRealFile&) = delete;
     cRealFile& operator=(const cRealFile&) = delete;
@@ -41,5 +45,6 @@ private:
     String m_tempPath;
     String m_path;
     fSaveFailed m_onFailed = nullptr;
+    fSaveWritten m_onWritten = nullptr;
     Bool m_writeFailed = false;
 };

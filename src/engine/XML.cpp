@@ -214,17 +214,19 @@ void cXML::load(const String& _path)
         std::unique_ptr<iFile> file(files->open(_path, 0));
         // Uninitialised: the read fills every byte or fails.
         const ULong size = file->getSize();
-        if (size > getFileSizeLimit(_path))
-            throw "File \"" + _path + "\" is too large: " + std::to_string(size) + " bytes.";
-        const std::unique_ptr<char[]> bytes(new char[size]);
-        if (size > 0 && file->read(bytes.get(), size) != size)
-            throw "File \"" + _path + "\" can't be read.";
-        file.reset();
         std::exception_ptr damage;
         try {
+            // A player's copy past the limit is damage like any other: it goes aside too.
+            if (size > getFileSizeLimit(_path))
+                throw "File \"" + _path + "\" is too large: " + std::to_string(size) + " bytes.";
+            const std::unique_ptr<char[]> bytes(new char[size]);
+            if (size > 0 && file->read(bytes.get(), size) != size)
+                throw "File \"" + _path + "\" can't be read.";
+            file.reset();
             parse(bytes.get(), size);
             return;
         } catch (...) {
+            file.reset();
             if (!fromCommon)
                 throw;
             damage = std::current_exception();

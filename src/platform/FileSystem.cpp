@@ -118,6 +118,17 @@ bool isFile(const std::string& _path)
     return ::stat(_path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+bool isFolder(const std::string& _path)
+{
+    struct stat info {};
+    return ::stat(_path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool canWriteIn(const std::string& _folder)
+{
+    return ::access(_folder.empty() ? "." : _folder.c_str(), W_OK) == 0;
+}
+
 bool makeFolder(const std::string& _path)
 {
     return ::mkdir(_path.c_str(), 0777) == 0;

@@ -36,6 +36,9 @@ bool removeFile(const std::string& _path);
 // Replaces _to atomically when it exists.
 bool renameFile(const std::string& _from, const std::string& _to);
 bool isFile(const std::string& _path);
+bool isFolder(const std::string& _path);
+// Whether this process may make and remove files in the folder.
+bool canWriteIn(const std::string& _folder);
 // One folder; false when it could not be made (also when it already exists).
 bool makeFolder(const std::string& _path);
 

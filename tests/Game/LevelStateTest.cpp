@@ -8,6 +8,8 @@
 #include "Game/LevelState.h"
 #include "Game/Timeline/Gameplay.h"
 #include "GameHarness.h"
+
+#include <iterator>
 #include "support/TempFolder.h"
 #include "Ui/Picture.h"
 
@@ -69,8 +71,10 @@ TEST(LevelStateFile, RecordsAreLittleEndianWithZeroPadding)
     sLevelState state;
     state.packages = {{1.0f, 0, 0x01020304u, 4, 3, true}};
     state.notes = {{u"\u0416", false}};
+    state.stamp = 0x0A0B0C0Du;
     const std::string bytes = writeLevelState(state);
-    ASSERT_EQ(bytes.size(), 4 + 24 + 8 + 4 + 1 + 4 + 2 + 4u);
+    ASSERT_EQ(bytes.size(), 4 + 24 + 8 + 4 + 1 + 4 + 2 + 4 + 8u);
+    EXPECT_EQ(bytes.substr(bytes.size() - 8), std::string("FSTM\x0D\x0C\x0B\x0A", 8)) << "the mark, then the stamp";
     EXPECT_EQ(bytes.substr(0, 4), std::string("\x01\0\0\0", 4));
     EXPECT_EQ(bytes.substr(4, 4), std::string("\0\0\x80\x3f", 4)) << "1.0f";
     EXPECT_EQ(bytes.substr(12, 4), std::string("\x04\x03\x02\x01", 4));
@@ -82,6 +86,9 @@ TEST(LevelStateFile, AFileCutShortAnywhereIsRefusedAndLeavesTheStateAlone)
 {
     const std::string bytes = writeLevelState(fullState());
     for (size_t size = 0; size < bytes.size(); ++size) {
+        // Without its stamp it is a file from before the stamp, which reads.
+        if (size == bytes.size() - 8)
+            continue;
         sLevelState state;
         state.windowStart = 99;
         String error;
@@ -100,7 +107,7 @@ TEST(LevelStateFile, ACountPastTheBytesLeftIsRefusedBeforeAnythingIsMade)
     const size_t earnings = 4 + 2 * 24;
     const size_t notes = earnings + 8 + 2 * 8;
     const size_t firstNoteLength = notes + 4 + 1;
-    const size_t factors = good.size() - 4 - 3 * 4;
+    const size_t factors = good.size() - 8 - 4 - 3 * 4;
     struct sCase {
         const char* name;
         size_t at;
@@ -199,9 +206,15 @@ protected:
         end();
         start();
     }
-    std::string saved() { return readFileBytes(m_engine.data().common("profiles/00000001.save")); }
+    // The disk's part of a save runs beside the game: what is read here waits for it.
+    std::string saved()
+    {
+        cFileManager::getInstance()->waitForSaves();
+        return readFileBytes(m_engine.data().common("profiles/00000001.save"));
+    }
     void writeSave(const std::string& _bytes)
     {
+        cFileManager::getInstance()->waitForSaves();
         std::unique_ptr<iFile> file(cFileManager::getInstance()->create(SAVE));
         file->write(_bytes.data(), ULong(_bytes.size()));
         ASSERT_TRUE(file->close());
@@ -225,12 +238,13 @@ protected:
 TEST_F(cLevelStateGame, ANewPlayerGetsAFileOfTheFactorsThatApplyOnceAndTheVariablesAreSavedWithIt)
 {
     start();
-    EXPECT_EQ(saved().size(), 20 + 4 * 3u);
+    EXPECT_EQ(saved().size(), 20 + 4 * 3 + 8u);
     const std::vector<Float> factors = cGameplay::getInstance()->getRandomFactors();
     ASSERT_EQ(factors.size(), 3u);
     EXPECT_EQ(demand(0), 100 + Int(std::trunc(100 * factors[0])));
     key::Money() = 777;
     end();
+    cFileManager::getInstance()->waitForSaves();
     const std::string props = readFileBytes(m_engine.data().common("profiles/00000001.xml"));
     const std::u16string text(reinterpret_cast<const char16_t*>(props.data()), props.size() / 2);
     EXPECT_NE(text.find(u"\"777\""), std::u16string::npos);
@@ -293,15 +307,18 @@ TEST_F(cLevelStateGame, ADamagedFileIsMovedAsideLoggedAndTheGameStartsAfresh)
     const std::string good = writeLevelState(fullState());
     std::string hugeCount = good;
     putU32(hugeCount, 0, 0x7FFFFFFFu);
-    const std::string cases[] = {good.substr(0, 30), hugeCount, std::string("\x05", 1)};
-    for (const std::string& damaged : cases) {
+    const std::string cases[] = {good.substr(0, 30), hugeCount, std::string("\x05", 1), good + "junk", std::string(40, '\0')};
+    // Each damaged copy is kept under a name of its own.
+    const char* const aside[] = {".broken", ".broken2", ".broken3", ".broken4", ".broken5"};
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const std::string& damaged = cases[i];
         writeSave(damaged);
         start();
         EXPECT_TRUE(cGame::exists());
         EXPECT_TRUE(packages().empty());
         EXPECT_TRUE(cGameMenu::getInstance()->getNotes().empty());
-        EXPECT_EQ(readFileBytes(m_engine.data().common("profiles/00000001.save.broken")), damaged);
-        EXPECT_EQ(saved().size(), 20 + 4 * 3u) << "a sound file takes its place";
+        EXPECT_EQ(saved().size(), 20 + 4 * 3 + 8u) << "a sound file takes its place";
+        EXPECT_EQ(readFileBytes(m_engine.data().common(std::string("profiles/00000001.save") + aside[i])), damaged);
         EXPECT_NE(readFileBytes(m_engine.data().common("profiles/00000001.xml")), "") << "the variables stay";
         EXPECT_NE(readFileBytes("error.log").find("is damaged"), std::string::npos);
         end();

@@ -577,7 +577,8 @@ TEST_F(Profiles, FirstStartWritesTheIndexThenTheVariablesAtExit)
     close();
     EXPECT_EQ(file("profiles.xml"), indexBytes("NextID=\"2\" CurrentUser=\"Anna\" NowPlaying=\"0\"", line("Anna", 1)));
     EXPECT_EQ(file("00000001.xml"), utf16Bytes(kDeclaration + "<Props><prop Name=\"Money\" Val=\"175\" Type=\"Int\" />"
-                                                   "<prop Name=\"Tutorial\" Val=\"1\" Type=\"Bool\" /></Props>", true));
+                                                   "<prop Name=\"Tutorial\" Val=\"1\" Type=\"Bool\" />"
+                                                   "<prop Name=\"PlayerName\" Val=\"Anna\" Type=\"WString\" /></Props>", true));
     EXPECT_TRUE(propertyMap<PT_INT>().empty()) << "the variables leave with the profile";
 }
 
@@ -667,6 +668,8 @@ TEST_F(Profiles, VariablesComeBackFromTheirFile)
     propertyMap<PT_WSTRING>()["Say \"hi\" & <bye>"] = tricky;
     propertyMap<PT_WSTRING>()["w"] = u"\u041D\u043E\u0432\u044B\u0439";
     propertyMap<PT_WSTRING>()["bad"] = WString(u"a") + char16_t(1) + char16_t(0xD800) + u"b";
+    // The player's own file names the player.
+    propertyMap<PT_WSTRING>()["PlayerName"] = u"Anna";
     const WString written = saved();
     close();
     open(u"Anna");
@@ -730,7 +733,8 @@ TEST_F(ProfileDeletion, LastProfileTakesTheIndexWithIt)
 }
 
 // Anna (1, 100 coins) and Bob (2, 200 coins) have played before; one file is damaged. It is
-// moved aside, the game goes on, another player's file keeps its bytes.
+// moved aside, the game goes on, another player's file keeps its bytes. An index whose
+// entries still read keeps them: Anna comes back with her coins.
 TEST_F(Profiles, DamagedFileIsMovedAsideAndTheGameGoesOn)
 {
     const std::string index = makeXml16("<Profiles NextID=\"3\" CurrentUser=\"Bob\" NowPlaying=\"0\">"
@@ -738,14 +742,15 @@ TEST_F(Profiles, DamagedFileIsMovedAsideAndTheGameGoesOn)
     const struct {
         const char *what, *file;
         std::string bytes;
-        const char16_t* user; // who plays next, with the defaults
+        const char16_t* user; // who plays next
         const char* untouched;
+        int money; // the player's coins: 150 are the defaults
     } cases[] = {
-        {"index cut short", "profiles.xml", index.substr(0, 60), u"Anna", "00000001.xml"},
-        {"index empty", "profiles.xml", "", u"Bob", "00000002.xml"},
-        {"index odd byte count", "profiles.xml", index + "x", u"Anna", "00000002.xml"},
-        {"own property file", "00000001.xml", makeXml16("<Props><prop Name=\"Money\""), u"Anna", "00000002.xml"},
-        {"own property file empty", "00000002.xml", "", u"Bob", "00000001.xml"},
+        {"index cut short", "profiles.xml", index.substr(0, 60), u"Anna", "00000001.xml", 150},
+        {"index empty", "profiles.xml", "", u"Bob", "00000002.xml", 150},
+        {"index odd byte count", "profiles.xml", index + "x", u"Anna", "00000002.xml", 100},
+        {"own property file", "00000001.xml", makeXml16("<Props><prop Name=\"Money\""), u"Anna", "00000002.xml", 150},
+        {"own property file empty", "00000002.xml", "", u"Bob", "00000001.xml", 150},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -760,7 +765,7 @@ TEST_F(Profiles, DamagedFileIsMovedAsideAndTheGameGoesOn)
             EXPECT_NO_THROW(cProfile::getCurrentUserName());
             std::unique_ptr<cProfile> profile;
             ASSERT_NO_THROW(profile = std::make_unique<cProfile>(c.user));
-            EXPECT_EQ(propertyMap<PT_INT>()["Money"], 150);
+            EXPECT_EQ(propertyMap<PT_INT>()["Money"], c.money);
             propertyMap<PT_INT>()["Money"] = 7;
         }
         EXPECT_EQ(readFileBytes(data.common(std::string(c.file) + ".broken")), c.bytes) << "kept for inspection";
@@ -777,6 +782,7 @@ TEST_F(Profiles, IndexParseErrorIsLoggedAsSuchNotAsAMissingFile)
     writeXml16(m_data.common("profiles.xml"), "<Profiles NextID=\"3\"");
     core();
     EXPECT_TRUE(cProfile::getCurrentUserName().empty());
+    open(u"Anna");
     const std::string log = readFileBytes("error.log");
     EXPECT_NE(log.find(" line 1 char "), std::string::npos) << log;
     EXPECT_EQ(log.find("not found"), std::string::npos) << log;
@@ -826,7 +832,8 @@ TEST_F(Profiles, AnEntryWhoseIdentifierDoesNotReadOrIsTakenIsLeftOut)
 }
 
 // A cut-off index is moved aside, but the players it still names in whole lines, whose files
-// are there, stay players; a file no entry names stays on the disk as it was.
+// are there, stay players; a player's file no entry names is a player again, under its
+// identifier when it keeps no name, and stays on the disk as it was.
 TEST_F(Profiles, ADamagedIndexKeepsEveryEntryThatStillReads)
 {
     const std::string whole = indexBytes("NextID=\"5\" CurrentUser=\"Bob\" NowPlaying=\"0\"",
@@ -839,7 +846,7 @@ TEST_F(Profiles, ADamagedIndexKeepsEveryEntryThatStillReads)
     EXPECT_EQ(money(), 200);
     NAME_LIST names;
     m_profile->getNames(names);
-    EXPECT_EQ(names, (NAME_LIST{u"Anna", u"Bob"})) << "Cleo has no file, Dan's line is cut";
+    EXPECT_EQ(names, (NAME_LIST{u"00000004", u"00000009", u"Anna", u"Bob"})) << "Cleo has no file, Dan's line is cut";
     close();
     EXPECT_EQ(file("profiles.xml.broken"), cut);
     EXPECT_EQ(file("00000009.xml"), props(900));

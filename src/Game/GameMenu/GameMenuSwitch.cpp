@@ -160,6 +160,8 @@ void cGameMenu::pause()
     }
     menu->m_pauseMenu->showTransparently();
     menu->m_pauseMenu->enable();
+    // The player stops here: what they did is written at the end of this frame.
+    cGame::requestSave();
 }
 
 void cGameMenu::onGotoMainMenu(cView* /*_view*/)

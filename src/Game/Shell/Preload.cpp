@@ -128,9 +128,12 @@ void cPreload::leave()
     m_left = true;
     // An index without a current player (every profile deleted) has nobody to play as: the
     // road then goes through the new-profile screen, as on the first start.
-    if (cProfile::isHeadersExist() && !cProfile::getCurrentUserName().empty()) {
+    // A damaged or lost index still has players: their files. Only the profile reads the
+    // index for good; the name here is what still reads of it.
+    const WString current = cProfile::getCurrentUserName();
+    if ((cProfile::isHeadersExist() && !current.empty()) || cProfile::hasPlayerFiles()) {
         if (!cProfile::getInstance())
-            new cProfile(cProfile::getCurrentUserName());
+            new cProfile(current, true);
         cLogLoad::start(MENU_LOG, &cPreload::openMainMenu, MENU_LOG_PER_FRAME, true);
     } else {
         cLogLoad::start(MENU_LOG, &cPreload::openNewProfile, MENU_LOG_PER_FRAME, true);

@@ -9,13 +9,33 @@
 #include "Game/Shell/MainMenu.h"
 #include "Game/Shell/Options.h"
 #include "Game/Shell/Preload.h"
+#include "Ui/Notice.h"
 #include "engine/ErrorStack.h"
+#include "engine/Logic.h"
+#include "engine/Timer.h"
 #include "engine/LogManager.h"
 #include "engine/Profile.h"
+
+namespace {
+
+// The end of every frame's update, before it is drawn: the game's safe point for saving,
+// and the notices to the player.
+void atFrameEnd()
+{
+    GUARD_BEGIN
+    const Float seconds = cTimer::exists() ? cTimer::getInstance()->getRealFrameTime() : 0.0f;
+    cGame::atSafePoint(seconds);
+    cNotice::update(seconds);
+    GUARD_END("void atFrameEnd()")
+}
+
+} // namespace
 
 void startShell()
 {
     GUARD_BEGIN
+    if (cLogic* logic = cLogic::getInstance())
+        logic->setProcessCallback(&atFrameEnd);
     cMainMenu::setGameStart(&cGame::startGame);
     // The typed words are heard from the first logo to the end of the run.
     new cCheats();
@@ -27,6 +47,8 @@ void startShell()
 
 void endShell()
 {
+    if (cLogic* logic = cLogic::getInstance())
+        logic->setProcessCallback(nullptr);
     cGame::endGame();
     runOrLog("delete cCheats", [] { delete cCheats::getInstance(); });
     // Screens hidden and disabled are in no set of the UI manager, which would leave them.
@@ -36,5 +58,6 @@ void endShell()
     runOrLog("delete cMainMenu", [] { delete cMainMenu::getInstance(); });
     runOrLog("delete fixed back", [] { delete static_cast<cView*>(cMainMenu::getFixedBack()); });
     runOrLog("delete cProfile", [] { delete cProfile::getInstance(); });
+    runOrLog("delete cNotice", [] { delete cNotice::getInstance(); });
     runOrLog("cLogLoad::endRun()", [] { cLogLoad::endRun(); });
 }

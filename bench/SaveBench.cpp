@@ -1,0 +1,134 @@
+// The save at a safe point of a late game, headless over the demo data: the level state and
+// every variable of a farm with all 65 fields growing, twenty production buildings, three
+// sprinklers and three contracts, each file written beside the old one and put in place
+// together. The save runs between two frames, so it must not be felt: goal 5 ms at most for
+// the frame's part; the disk's part runs beside the game.
+#include "Game/Game.h"
+#include "Game/GameKeys.h"
+#include "engine/Engine.h"
+#include "engine/FileManager.h"
+#include "engine/Logic.h"
+#include "engine/Profile.h"
+#include "platform/headless/HeadlessPlatform.h"
+
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace {
+
+class cLateFarm {
+public:
+    cLateFarm()
+        : m_home((std::filesystem::temp_directory_path() / ("furrow-save-" + std::to_string(::getpid()))).string())
+    {
+        setenv("FURROW_HOME", m_home.c_str(), 1);
+        m_engine = std::make_unique<cEngine>(FURROW_DATA_DIR, nullptr);
+        g_profileInitHook = cGame::onInitProfile;
+        new cProfile(u"Late");
+        for (UInt i = 0; i < key::TIP_COUNT; ++i)
+            key::tip[i] = true;
+        for (UInt i = 0; i < AWARD_COUNT; ++i)
+            key::Award[i] = key::awardShow[i] = true;
+        key::Money() = 100000;
+        key::GameTime() = 3600;
+        key::fcu() = 3;
+        for (UInt f = 0; f < key::FIELD_COUNT; ++f) {
+            key::FFS[f] = 0;
+            key::FFC[f] = f % 8;
+            key::FFW[f] = 100.0f;
+            key::FFP[f] = Float(f % 20);
+        }
+        for (UInt s = 0; s < 3; ++s) {
+            key::SPExist[s] = true;
+            key::SPXPos[s] = 360.0f + 140.0f * Float(s);
+            key::SPYPos[s] = 440.0f;
+        }
+        for (UInt b = 0; b < 20; ++b) {
+            key::ProdType[b] = b % 11;
+            key::ProdCount[b] = 50;
+            key::XProdPos[b] = 80.0f + 130.0f * Float(b % 5);
+            key::YProdPos[b] = 140.0f + 90.0f * Float(b / 5);
+        }
+        for (UInt k = 0; k < OVERALL_PROD_COUNT; ++k)
+            key::WGoodCount[k] = 2;
+        cGame::startGame();
+        for (int i = 0; i < 60; ++i) {
+            m_platform.getHeadlessSystem().advance(16);
+            cLogic::getInstance()->process();
+        }
+    }
+    ~cLateFarm()
+    {
+        cGame::endGame();
+        delete cProfile::getInstance();
+        m_engine.reset();
+        std::error_code ignored;
+        std::filesystem::remove_all(m_home, ignored);
+    }
+    const std::string& home() const { return m_home; }
+
+private:
+    std::string m_home;
+    cHeadlessPlatform m_platform;
+    std::unique_ptr<cEngine> m_engine;
+};
+
+std::unique_ptr<cLateFarm> makeFarm(benchmark::State& _state)
+{
+    try {
+        return std::make_unique<cLateFarm>();
+    } catch (const String& _error) {
+        _state.SkipWithError(_error.c_str());
+    }
+    return nullptr;
+}
+
+// What one save writes.
+void countBytes(benchmark::State& _state, const cLateFarm& _farm)
+{
+    std::uintmax_t bytes = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(_farm.home() + "/Furrow/profiles"))
+        if (entry.path().extension() == ".xml" || entry.path().extension() == ".save")
+            bytes += entry.file_size();
+    _state.counters["bytes"] = double(bytes);
+}
+
+// The frame's part: the files written and handed to the disk, the save before long done
+// (saves are two minutes apart). Goal: at most 5 ms.
+void BM_SaveLateFarm(benchmark::State& _state)
+{
+    std::unique_ptr<cLateFarm> farm = makeFarm(_state);
+    if (!farm)
+        return;
+    for (auto _ : _state) {
+        _state.PauseTiming();
+        cFileManager::getInstance()->waitForSaves();
+        _state.ResumeTiming();
+        if (!cGame::saveProgress())
+            _state.SkipWithError("The save failed.");
+    }
+    if (!cFileManager::getInstance()->waitForSaves())
+        _state.SkipWithError("The save did not reach the disk.");
+    countBytes(_state, *farm);
+}
+BENCHMARK(BM_SaveLateFarm)->Unit(benchmark::kMillisecond);
+
+// The whole save until both files are on the disk, which runs beside the game.
+void BM_SaveLateFarmToTheDisk(benchmark::State& _state)
+{
+    std::unique_ptr<cLateFarm> farm = makeFarm(_state);
+    if (!farm)
+        return;
+    for (auto _ : _state)
+        if (!cGame::saveProgress() || !cFileManager::getInstance()->waitForSaves())
+            _state.SkipWithError("The save failed.");
+    countBytes(_state, *farm);
+}
+BENCHMARK(BM_SaveLateFarmToTheDisk)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,46 @@
+#include "engine/PlayerNotice.h"
+
+#include "engine/LogManager.h"
+#include "engine/StringManager.h"
+#include "engine/TextConvert.h"
+
+#include <deque>
+#include <set>
+
+namespace {
+
+struct sNotices {
+    std::set<String> told;
+    std::deque<WString> waiting;
+};
+
+sNotices& notices()
+{
+    static sNotices s_notices;
+    return s_notices;
+}
+
+} // namespace
+
+void tellPlayer(const String& _subject, const WString& _text)
+{
+    if (!notices().told.insert(_subject).second)
+        return;
+    notices().waiting.push_back(_text);
+    logError("The player is told: " + toString(_text));
+}
+
+WString translated(const WString& _text)
+{
+    cStringManager* strings = cStringManager::getInstance();
+    return strings ? strings->getString(_text) : _text;
+}
+
+Bool takePlayerNotice(WString& _text)
+{
+    if (notices().waiting.empty())
+        return false;
+    _text = notices().waiting.front();
+    notices().waiting.pop_front();
+    return true;
+}

@@ -1,0 +1,16 @@
+#pragma once
+#include "engine/Types.h"
+
+// What the player must hear in words: progress restored from an earlier save, progress that
+// cannot be saved, and why. Any part of the program may tell, before the screens exist too;
+// the notice view shows the texts in turn. Each subject is told once a run, whatever its text:
+// a save that fails every two minutes must not cover the screen with the same words.
+// Every telling is also written to the error log, as "The player is told: <text>".
+void tellPlayer(const String& _subject, const WString& _text);
+
+// A fixed sentence of a notice in the player's language (the string table's translation);
+// names and paths are put between such sentences as they are.
+WString translated(const WString& _text);
+
+// The oldest text not yet shown, taken off the queue; false when there is none.
+Bool takePlayerNotice(WString& _text);

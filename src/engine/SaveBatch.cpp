@@ -1,0 +1,25 @@
+#include "engine/SaveBatch.h"
+
+#include "engine/FileManager.h"
+
+cSaveBatch::cSaveBatch() : m_files(cFileManager::getInstance())
+{
+    m_owner = m_files && !m_files->isHoldingSaves();
+    if (m_owner)
+        m_files->holdSaves();
+}
+
+cSaveBatch::~cSaveBatch()
+{
+    if (m_owner)
+        m_files->dropHeldSaves();
+}
+
+void cSaveBatch::commit(Bool _wait)
+{
+    if (!m_owner)
+        return;
+    m_owner = false;
+    if (!m_files->commitHeldSaves(_wait))
+        throw String("The saved files could not be put in place.");
+}

@@ -1,0 +1,43 @@
+#include "engine/SaveFailure.h"
+
+#include "engine/FileManager.h"
+#include "engine/PlayerNotice.h"
+#include "engine/TextConvert.h"
+#include "platform/FileSystem.h"
+
+namespace {
+
+const char* const SUBJECT = "progress not saved";
+
+} // namespace
+
+WString describeSaveFailure(const std::vector<String>& _names)
+{
+    WString why;
+    for (const String& name : _names) {
+        String path = name;
+        if (cFileManager* files = cFileManager::getInstance()) {
+            try {
+                path = files->getCommonPath(name);
+            } catch (...) {
+                // The name as it came is still worth showing.
+            }
+        }
+        const String folder = path.substr(0, path.rfind('/') + 1);
+        if (platform::isFolder(path))
+            why = translated(u"На месте файла лежит папка:") + u" «" + toWString(cFileManager::getFileName(path)) + u"».";
+        else if (!platform::canWriteIn(folder))
+            why = translated(u"Папка закрыта для записи:") + u" «" + toWString(folder) + u"».";
+        if (!why.empty())
+            break;
+    }
+    if (why.empty())
+        why = translated(u"Диск переполнен или недоступен.");
+    return translated(u"Игру не удаётся сохранить.") + u" " + why + u" " +
+           translated(u"Можно играть дальше: игра попробует сохраниться снова.");
+}
+
+void tellSaveFailed(const std::vector<String>& _names)
+{
+    tellPlayer(SUBJECT, describeSaveFailure(_names));
+}

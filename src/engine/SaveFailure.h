@@ -1,0 +1,14 @@
+#pragma once
+#include "engine/Types.h"
+
+#include <vector>
+
+// A player's files (_names, relative to the player's folder) could not all be written: the player
+// is told once, in words, that the progress cannot be saved and why (a folder closed to
+// writing, a folder where the file should be, a full disk); the game plays on and saves
+// again at its next safe point.
+void tellSaveFailed(const std::vector<String>& _names);
+
+// The words for the player about _names: the first that is a folder, else a folder closed
+// to writing, else the disk.
+WString describeSaveFailure(const std::vector<String>& _names);

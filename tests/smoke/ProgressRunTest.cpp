@@ -1,0 +1,554 @@
+// A player's progress through damaged files, kills, closed folders and a full disk: each case
+// is the real game started headless on files the test has broken, in a folder of its own so
+// that its error log is its own.
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <functional>
+#include <ostream>
+#include <regex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+std::string key(int _frame, const char* _key)
+{
+    return std::to_string(_frame) + " down " + _key + "\n" + std::to_string(_frame + 1) + " up " + _key + "\n";
+}
+std::string click(int _frame, int _x, int _y)
+{
+    return std::to_string(_frame) + " move " + std::to_string(_x) + " " + std::to_string(_y) + "\n" +
+           std::to_string(_frame + 5) + " press left\n" + std::to_string(_frame + 6) + " release left\n";
+}
+const std::string LOGOS = key(60, "Space") + key(120, "Space") + key(180, "Space");
+// A new player named Ann and Play.
+const std::string NEW_PLAYER = LOGOS + "270 text Ann\n" + key(275, "Enter") + click(340, 400, 226);
+// The player the start finds, and Play: a game that is left at frame 420.
+const std::string BACK_TO_GAME = LOGOS + click(340, 400, 226);
+const int GAME_FRAMES = 420;
+// Two minutes of play at 50 frames a second, and a little more.
+const int TWO_MINUTES = 6100;
+
+std::string narrow(const std::string& _utf16)
+{
+    std::string text;
+    for (char byte : _utf16)
+        if (byte != 0 && byte != '\xFF' && byte != '\xFE')
+            text += byte;
+    return text;
+}
+
+std::string wide(const std::string& _text)
+{
+    std::string bytes = "\xFF\xFE";
+    for (char c : _text)
+        bytes += std::string{c, '\0'};
+    return bytes;
+}
+
+int statusOf(int _system)
+{
+    return WIFEXITED(_system) ? WEXITSTATUS(_system) : -1;
+}
+
+class ProgressRun : public ::testing::Test {
+public:
+    void SetUp() override
+    {
+        ASSERT_EQ(symlink(FURROW_BUILD "/Data", m_folder.file("Data").c_str()), 0);
+    }
+
+    // The game headless in the test's folder; _how goes before it in the shell (a limit, another user).
+    int play(const std::string& _walk, int _frames, const std::string& _how = "")
+    {
+        writeFileBytes(m_folder.file("walk.txt"), _walk);
+        const std::string command = "cd '" + m_folder.path() + "' && " + _how + " env FURROW_PLATFORM=headless FURROW_HOME='" +
+                                    home() + "' FURROW_REPLAY=walk.txt FURROW_FRAME_TIME=0.02 FURROW_FRAMES=" +
+                                    std::to_string(_frames) + " SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0 '" FURROW_GAME "'";
+        return statusOf(std::system(command.c_str()));
+    }
+    // Ann with two saves behind her, every tip seen and 777 coins in both: the last save and
+    // the one before it (the last copies).
+    void prepareTwoSaves()
+    {
+        ASSERT_EQ(play(NEW_PLAYER, GAME_FRAMES), 0);
+        for (int i = 0; i < 50; ++i)
+            setVariable("00000001.xml", "tip" + std::to_string(i), "1");
+        setVariable("00000001.xml", "Money", "777");
+        ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+        ASSERT_GE(money("00000001.xml.bak"), 777);
+        ASSERT_EQ(stamp("00000001.save"), 3u);
+        clearErrors();
+    }
+
+    std::string home() const { return m_folder.file("home"); }
+    std::string profiles(const std::string& _name = "") const { return home() + "/Furrow/profiles/" + _name; }
+    bool exists(const std::string& _name) const
+    {
+        struct stat info {};
+        return ::stat(profiles(_name).c_str(), &info) == 0;
+    }
+    std::string text(const std::string& _name) const { return narrow(readFileBytes(profiles(_name))); }
+    void writeText(const std::string& _name, const std::string& _text) { writeFileBytes(profiles(_name), wide(_text)); }
+    std::string variable(const std::string& _file, const std::string& _name) const
+    {
+        std::smatch value;
+        const std::string all = text(_file);
+        if (!std::regex_search(all, value, std::regex("Name=\"" + _name + "\" Val=\"([^\"]*)\"")))
+            return "missing";
+        return value[1];
+    }
+    void setVariable(const std::string& _file, const std::string& _name, const std::string& _value)
+    {
+        std::string all = text(_file);
+        const std::string head = "Name=\"" + _name + "\" Val=\"";
+        const size_t at = all.find(head);
+        ASSERT_NE(at, std::string::npos) << _name;
+        const size_t from = at + head.size();
+        all.replace(from, all.find('"', from) - from, _value);
+        writeText(_file, all);
+    }
+    // The stamp a level-state file ends with, or 0 without one.
+    unsigned stamp(const std::string& _name) const
+    {
+        const std::string bytes = readFileBytes(profiles(_name));
+        if (bytes.size() < 8 || bytes.compare(bytes.size() - 8, 4, "FSTM") != 0)
+            return 0;
+        unsigned value = 0;
+        for (int i = 3; i >= 0; --i)
+            value = value << 8 | static_cast<unsigned char>(bytes[bytes.size() - 4 + i]);
+        return value;
+    }
+    // Ann's coins: 777 when the test left them, more after the time-line's gifts, 100 on a new farm.
+    int money(const std::string& _file = "00000001.xml") const
+    {
+        const std::string value = variable(_file, "Money");
+        return value == "missing" ? -1 : std::atoi(value.c_str());
+    }
+    std::string errors() const { return readFileBytes(m_folder.file("error.log")); }
+    void clearErrors() { std::remove(m_folder.file("error.log").c_str()); }
+    // The hidden temporary files of the profiles folder.
+    std::vector<std::string> temporaries() const
+    {
+        std::vector<std::string> names;
+        if (DIR* folder = opendir(profiles().c_str())) {
+            while (const dirent* entry = readdir(folder))
+                if (std::string(entry->d_name).find(".tmp") != std::string::npos)
+                    names.push_back(entry->d_name);
+            closedir(folder);
+        }
+        return names;
+    }
+    // The game was played: Ann's progress is one save on, the pair agrees, no new farm.
+    void expectAnnPlayedOn(unsigned _stamp)
+    {
+        EXPECT_GE(money(), 777);
+        EXPECT_EQ(variable("00000001.xml", "SaveStamp"), std::to_string(_stamp));
+        EXPECT_EQ(stamp("00000001.save"), _stamp);
+        EXPECT_FALSE(exists("00000002.xml")) << "a new farm was made";
+    }
+
+    cTempFolder m_folder;
+};
+
+std::string cutOneByte(std::string _bytes)
+{
+    return _bytes.erase(_bytes.size() / 2, 1);
+}
+
+// --- The profile index ------------------------------------------------------------------
+
+struct sIndexCase {
+    const char* what;
+    // The index's bytes as the test leaves them.
+    std::function<std::string(const std::string&)> damage;
+    // The index's own bytes are kept aside as "profiles.xml.broken".
+    bool keptAside;
+    // The name the index has for the player afterwards; the player's file loses its name first
+    // when it is not "Ann".
+    const char* player;
+    // What the player is told, when anything.
+    const char* told;
+};
+
+void PrintTo(const sIndexCase& _case, std::ostream* _out)
+{
+    *_out << _case.what;
+}
+
+class IndexRun : public ProgressRun, public ::testing::WithParamInterface<sIndexCase> {};
+
+TEST_P(IndexRun, TheStartFindsThePlayerAndHerFarm)
+{
+    const sIndexCase& damage = GetParam();
+    prepareTwoSaves();
+    if (std::string(damage.player) != "Ann") {
+        std::string all = text("00000001.xml");
+        all = std::regex_replace(all, std::regex("<prop Name=\"PlayerName\"[^>]*/>"), "");
+        writeText("00000001.xml", all);
+    }
+    const std::string before = readFileBytes(profiles("profiles.xml"));
+    writeFileBytes(profiles("profiles.xml"), damage.damage(before));
+    const std::string damaged = readFileBytes(profiles("profiles.xml"));
+
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+
+    expectAnnPlayedOn(4);
+    EXPECT_NE(text("profiles.xml").find("<Profile Name=\"" + std::string(damage.player) + "\" ID=\"1\""), std::string::npos)
+        << text("profiles.xml");
+    if (damage.keptAside)
+        EXPECT_EQ(readFileBytes(profiles("profiles.xml.broken")), damaged);
+    if (damage.told)
+        EXPECT_NE(errors().find(std::string("The player is told: ") + damage.told), std::string::npos) << errors();
+    else
+        EXPECT_EQ(errors().find("The player is told"), std::string::npos) << errors();
+}
+
+std::string replaced(std::string _text, const std::string& _from, const std::string& _to)
+{
+    const size_t at = _text.find(_from);
+    return at == std::string::npos ? _text : _text.replace(at, _from.size(), _to);
+}
+
+INSTANTIATE_TEST_SUITE_P(Damaged, IndexRun,
+    ::testing::Values(
+        sIndexCase{"OneByteCut", cutOneByte, true, "Ann", nullptr},
+        sIndexCase{"ClosingTagMissing",
+            [](const std::string& _bytes) { return wide(replaced(narrow(_bytes), "</Profiles>", "")); }, true, "Ann", nullptr},
+        sIndexCase{"ABitFlipped",
+            [](const std::string& _bytes) {
+                std::string bytes = _bytes;
+                bytes[bytes.find(std::string("<\0P", 3))] ^= 0x04;
+                return bytes;
+            },
+            true, "Ann", nullptr},
+        sIndexCase{"Zeroed", [](const std::string& _bytes) { return std::string(_bytes.size(), '\0'); }, true, "Ann", nullptr},
+        sIndexCase{"ZeroedAndNoNameInThePlayersFile",
+            [](const std::string& _bytes) { return std::string(_bytes.size(), '\0'); }, true, "00000001", nullptr},
+        sIndexCase{"CurrentUserNotInTheIndex",
+            [](const std::string& _bytes) { return wide(replaced(narrow(_bytes), "CurrentUser=\"Ann\"", "CurrentUser=\"Bob\"")); },
+            false, "Ann", "This player is missing from the list of players: \xC2\xAB" "Bob"},
+        sIndexCase{"AnIdentifierThatDoesNotRead",
+            [](const std::string& _bytes) { return wide(replaced(narrow(_bytes), "ID=\"1\"", "ID=\"1x\"")); }, false, "Ann",
+            nullptr}),
+    [](const ::testing::TestParamInfo<sIndexCase>& _info) { return std::string(_info.param.what); });
+
+// --- The variables and the level state -------------------------------------------------
+
+struct sProgressCase {
+    const char* what;
+    std::function<void(ProgressRun&)> damage;
+    // The file of the last save that goes aside.
+    const char* keptAside;
+    const char* told;
+};
+
+void PrintTo(const sProgressCase& _case, std::ostream* _out)
+{
+    *_out << _case.what;
+}
+
+class DamagedProgressRun : public ProgressRun, public ::testing::WithParamInterface<sProgressCase> {
+public:
+    // One quote in the middle of the file turned into '&'.
+    void ampersand(const std::string& _name, const std::string& _near)
+    {
+        std::string all = text(_name);
+        const size_t at = _near.empty() ? all.find('"', all.size() / 2) : all.find(_near) + _near.size() - 1;
+        all[at] = '&';
+        writeText(_name, all);
+    }
+    void appendTo(const std::string& _name, const std::string& _bytes)
+    {
+        writeFileBytes(profiles(_name), readFileBytes(profiles(_name)) + _bytes);
+    }
+};
+
+TEST_P(DamagedProgressRun, TheFarmComesBackAsOnePairAndThePlayerIsTold)
+{
+    const sProgressCase& damage = GetParam();
+    prepareTwoSaves();
+    damage.damage(*this);
+    const std::string damaged = readFileBytes(profiles(damage.keptAside));
+
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+
+    EXPECT_GE(money(), 777);
+    // Whatever was restored, the files now on the disk are one pair.
+    EXPECT_EQ(variable("00000001.xml", "SaveStamp"), std::to_string(stamp("00000001.save")));
+    EXPECT_EQ(readFileBytes(profiles(std::string(damage.keptAside) + ".broken")), damaged);
+    EXPECT_NE(errors().find(std::string("The player is told: The file of your farm was damaged. ") + damage.told),
+        std::string::npos)
+        << errors();
+}
+
+INSTANTIATE_TEST_SUITE_P(Damaged, DamagedProgressRun,
+    ::testing::Values(
+        sProgressCase{"AQuoteTurnedIntoAnAmpersand",
+            [](ProgressRun& _run) { static_cast<DamagedProgressRun&>(_run).ampersand("00000001.xml", ""); },
+            "00000001.xml", "The farm is restored from the save before."},
+        sProgressCase{"TheVariablesAndTheirLastCopy",
+            [](ProgressRun& _run) {
+                auto& run = static_cast<DamagedProgressRun&>(_run);
+                run.ampersand("00000001.xml", "Name=\"PlayerName\" Val=\"");
+                run.ampersand("00000001.xml.bak", "Name=\"PlayerName\" Val=\"");
+            },
+            "00000001.xml", "The farm is rebuilt from what of it still reads."},
+        sProgressCase{"TheLevelStateZeroFilled",
+            [](ProgressRun& _run) { writeFileBytes(_run.profiles("00000001.save"), std::string(300, '\0')); },
+            "00000001.save", "The farm is restored from the save before."},
+        sProgressCase{"JunkAfterTheLevelState",
+            [](ProgressRun& _run) { static_cast<DamagedProgressRun&>(_run).appendTo("00000001.save", "junk!"); },
+            "00000001.save", "The farm is restored from the save before."},
+        // What a kill between the two files of a save leaves: the level state of the next
+        // save beside the variables of this one.
+        sProgressCase{"AKillBetweenTheTwoRenames",
+            [](ProgressRun& _run) {
+                const std::string variables = readFileBytes(_run.profiles("00000001.xml"));
+                const std::string last = readFileBytes(_run.profiles("00000001.xml.bak"));
+                ASSERT_EQ(_run.play(BACK_TO_GAME, GAME_FRAMES), 0);
+                ASSERT_EQ(_run.stamp("00000001.save"), 4u);
+                writeFileBytes(_run.profiles("00000001.xml"), variables);
+                writeFileBytes(_run.profiles("00000001.xml.bak"), last);
+                _run.clearErrors();
+            },
+            "00000001.save", "The farm is restored from the save before."}),
+    [](const ::testing::TestParamInfo<sProgressCase>& _info) { return std::string(_info.param.what); });
+
+// --- Saving while playing --------------------------------------------------------------
+
+struct sSaveCase {
+    const char* what;
+    // Ann has played once before (two saves) and has seen every tip: nothing greets her.
+    bool returning;
+    std::string walk;
+    int frames;
+    // Saves: one as the first game starts, one as each game ends, and those of the safe points.
+    unsigned saves;
+};
+
+void PrintTo(const sSaveCase& _case, std::ostream* _out)
+{
+    *_out << _case.what;
+}
+
+class SaveWhilePlayingRun : public ProgressRun, public ::testing::WithParamInterface<sSaveCase> {};
+
+TEST_P(SaveWhilePlayingRun, TheProgressIsWrittenAtEachSafePoint)
+{
+    if (GetParam().returning) {
+        ASSERT_EQ(play(NEW_PLAYER, GAME_FRAMES), 0);
+        for (int i = 0; i < 50; ++i)
+            setVariable("00000001.xml", "tip" + std::to_string(i), "1");
+    }
+    ASSERT_EQ(play(GetParam().walk, GetParam().frames), 0);
+    EXPECT_EQ(variable("00000001.xml", "SaveStamp"), std::to_string(GetParam().saves));
+    EXPECT_EQ(stamp("00000001.save"), GetParam().saves);
+}
+
+INSTANTIATE_TEST_SUITE_P(Saves, SaveWhilePlayingRun,
+    ::testing::Values(sSaveCase{"AGameLeftAtOnce", false, NEW_PLAYER, GAME_FRAMES, 2},
+        // The first game greets the newcomer, and the greeting holds the game clock; real
+        // time still runs.
+        sSaveCase{"TwoMinutesOfAFirstGame", false, NEW_PLAYER, GAME_FRAMES + TWO_MINUTES, 3},
+        sSaveCase{"ThePauseMenuOpened", true, BACK_TO_GAME + key(400, "Esc"), GAME_FRAMES + 40, 4},
+        // The pause menu holds the game clock too.
+        sSaveCase{"TwoMinutesInThePauseMenu", true, BACK_TO_GAME + key(400, "Esc"), GAME_FRAMES + TWO_MINUTES, 5}),
+    [](const ::testing::TestParamInfo<sSaveCase>& _info) { return std::string(_info.param.what); });
+
+// A kill at any moment of a game costs at most the play since the last save: the next start
+// finds a whole pair, and the temporary files the kill left are gone.
+TEST_F(ProgressRun, AKillAtAnyMomentLeavesAWholePairBehind)
+{
+    prepareTwoSaves();
+    writeFileBytes(m_folder.file("walk.txt"), BACK_TO_GAME);
+    for (int kill = 0; kill < 5; ++kill) {
+        const pid_t child = fork();
+        if (child == 0) {
+            if (chdir(m_folder.path().c_str()) == 0) {
+                setenv("FURROW_PLATFORM", "headless", 1);
+                setenv("FURROW_HOME", home().c_str(), 1);
+                setenv("FURROW_REPLAY", "walk.txt", 1);
+                setenv("FURROW_FRAME_TIME", "0.02", 1);
+                unsetenv("FURROW_FRAMES");
+                execl(FURROW_GAME, FURROW_GAME, static_cast<char*>(nullptr));
+            }
+            _exit(127);
+        }
+        ASSERT_GT(child, 0);
+        // Past the start into the game, then anywhere among its saves.
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500 + 370 * kill));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0) << "after kill " << kill;
+        EXPECT_GE(money(), 777) << "after kill " << kill;
+        EXPECT_EQ(variable("00000001.xml", "SaveStamp"), std::to_string(stamp("00000001.save"))) << "after kill " << kill;
+        EXPECT_FALSE(exists("00000002.xml"));
+        EXPECT_TRUE(temporaries().empty()) << temporaries().front();
+    }
+}
+
+// --- Files that stopped every start ----------------------------------------------------
+
+struct sStopCase {
+    const char* what;
+    std::function<void(ProgressRun&)> prepare;
+    // Before the game in the shell: a user, a limit.
+    std::function<std::string(ProgressRun&)> how;
+    int frames;
+    const char* told;
+    unsigned stampAfter;
+};
+
+void PrintTo(const sStopCase& _case, std::ostream* _out)
+{
+    *_out << _case.what;
+}
+
+class StopRun : public ProgressRun, public ::testing::WithParamInterface<sStopCase> {};
+
+TEST_P(StopRun, TheGamePlaysOnAndSaysWhyNothingIsSaved)
+{
+    prepareTwoSaves();
+    GetParam().prepare(*this);
+    const std::string how = GetParam().how(*this);
+    if (how == "skip")
+        GTEST_SKIP() << "no way to run as a user a closed folder stops";
+
+    ASSERT_EQ(play(BACK_TO_GAME, GetParam().frames, how), 0) << errors();
+
+    const std::string log = errors();
+    EXPECT_GE(money(), 777);
+    EXPECT_EQ(variable("00000001.xml", "SaveStamp"), std::to_string(GetParam().stampAfter));
+    const std::string told = std::string("The player is told: ") + (GetParam().told ? GetParam().told : "");
+    if (GetParam().told)
+        EXPECT_NE(log.find(told), std::string::npos) << log;
+    // Told once, however often the save fails.
+    EXPECT_EQ(log.find("The player is told", log.find("The player is told") + 1), std::string::npos) << log;
+}
+
+std::string asAnotherUser(ProgressRun& _run)
+{
+    if (geteuid() != 0)
+        return "";
+    if (std::system("command -v setpriv > /dev/null") != 0)
+        return "skip";
+    const std::string folder = _run.profiles("../../..");
+    if (std::system(("chmod 755 '" + folder + "' && chown -R 65534:65534 '" + folder + "'").c_str()) != 0)
+        return "skip";
+    return "setpriv --reuid=65534 --regid=65534 --clear-groups";
+}
+
+INSTANTIATE_TEST_SUITE_P(Stops, StopRun,
+    ::testing::Values(
+        sStopCase{"AClosedProfilesFolder", [](ProgressRun& _run) { chmod(_run.profiles().c_str(), 0555); }, asAnotherUser,
+            GAME_FRAMES, "Your progress cannot be saved. The folder does not allow writing:", 3},
+        sStopCase{"AFolderForTheIndex",
+            [](ProgressRun& _run) {
+                std::remove(_run.profiles("profiles.xml").c_str());
+                mkdir(_run.profiles("profiles.xml").c_str(), 0755);
+            },
+            [](ProgressRun&) { return std::string(); }, GAME_FRAMES,
+            "Your progress cannot be saved. A folder stands where the file should be: \xC2\xAB" "profiles.xml", 4},
+        sStopCase{"SettingsOverTheSizeLimit",
+            [](ProgressRun& _run) {
+                const std::string settings = _run.profiles("../sys/settings.xml");
+                ASSERT_EQ(truncate(settings.c_str(), 65 << 20), 0);
+            },
+            [](ProgressRun&) { return std::string(); }, GAME_FRAMES, nullptr, 4},
+        // A full disk: the variables no longer fit; the save is tried again at each safe point.
+        sStopCase{"AFullDisk", [](ProgressRun&) {}, [](ProgressRun&) { return std::string("trap '' XFSZ; ulimit -f 40;"); },
+            GAME_FRAMES + TWO_MINUTES, "Your progress cannot be saved. The disk is full or cannot be reached.", 3}),
+    [](const ::testing::TestParamInfo<sStopCase>& _info) { return std::string(_info.param.what); });
+
+TEST_F(ProgressRun, SettingsOverTheSizeLimitAreKeptAside)
+{
+    ASSERT_EQ(play(NEW_PLAYER, GAME_FRAMES), 0);
+    const std::string settings = profiles("../sys/settings.xml");
+    ASSERT_EQ(truncate(settings.c_str(), 65 << 20), 0);
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+    struct stat info {};
+    ASSERT_EQ(::stat((settings + ".broken").c_str(), &info), 0);
+    EXPECT_EQ(info.st_size, 65 << 20);
+}
+
+TEST_F(ProgressRun, AFailedSaveIsTriedAgainAtTheNextSafePoint)
+{
+    prepareTwoSaves();
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES + TWO_MINUTES, "trap '' XFSZ; ulimit -f 40;"), 0);
+    const std::string log = errors();
+    size_t failures = 0;
+    for (size_t at = log.find("00000001.xml\" was not saved"); at != std::string::npos;
+         at = log.find("00000001.xml\" was not saved", at + 1))
+        ++failures;
+    // The safe point two minutes in, and the end of the game (and of the profile).
+    EXPECT_GE(failures, 2u) << log;
+    // Nothing half written: the last save is still the pair on the disk.
+    EXPECT_EQ(stamp("00000001.save"), 3u);
+}
+
+// --- Smaller ---------------------------------------------------------------------------
+
+struct sLoggedCase {
+    const char* what;
+    std::function<void(ProgressRun&)> prepare;
+    const char* logged;
+};
+
+void PrintTo(const sLoggedCase& _case, std::ostream* _out)
+{
+    *_out << _case.what;
+}
+
+class LoggedRun : public ProgressRun, public ::testing::WithParamInterface<sLoggedCase> {};
+
+TEST_P(LoggedRun, TheLogSaysWhatWasLeftOut)
+{
+    prepareTwoSaves();
+    GetParam().prepare(*this);
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+    EXPECT_NE(errors().find(GetParam().logged), std::string::npos) << errors();
+}
+
+INSTANTIATE_TEST_SUITE_P(Smaller, LoggedRun,
+    ::testing::Values(
+        sLoggedCase{"AnIntegerReadOnlyInPart", [](ProgressRun& _run) { _run.setVariable("00000001.xml", "Money", "1e9"); },
+            "Game variable Money in \"Profiles/00000001.xml\" held \"1e9\", not a whole number"},
+        sLoggedCase{"AnIntegerPastItsRange",
+            [](ProgressRun& _run) { _run.setVariable("00000001.xml", "Money", "99999999999999"); },
+            "Game variable Money in \"Profiles/00000001.xml\" held \"99999999999999\", not a whole number"},
+        sLoggedCase{"ADuplicateNameInTheIndex",
+            [](ProgressRun& _run) {
+                _run.writeText("profiles.xml", "<?xml version=\"1.0\" encoding=\"UTF-16\"?><Profiles NextID=\"3\" "
+                                               "CurrentUser=\"Ann\"><Profile Name=\"Ann\" ID=\"1\"/><Profile "
+                                               "Name=\"Ann\" ID=\"2\"/></Profiles>");
+            },
+            "Profile \"Ann\" is in the index twice; only its first entry is kept."}),
+    [](const ::testing::TestParamInfo<sLoggedCase>& _info) { return std::string(_info.param.what); });
+
+TEST_F(ProgressRun, StaleTemporaryFilesOfThePlayerAreCleared)
+{
+    prepareTwoSaves();
+    for (const char* name : {".00000001.xml.3.tmp", ".00000001.save.2.tmp", ".profiles.xml.5.tmp", ".00000002.xml.1.tmp"})
+        writeFileBytes(profiles(name), "half");
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+    EXPECT_FALSE(exists(".00000001.xml.3.tmp"));
+    EXPECT_FALSE(exists(".00000001.save.2.tmp"));
+    EXPECT_FALSE(exists(".profiles.xml.5.tmp"));
+    // Another player's are theirs to clear.
+    EXPECT_TRUE(exists(".00000002.xml.1.tmp"));
+}
+
+} // namespace
