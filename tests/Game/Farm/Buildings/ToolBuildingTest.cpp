@@ -119,6 +119,24 @@ TEST_F(cToolBuildingTest, TheButtonFollowsWhatIsOnSaleAndTheMoney)
         }
 }
 
+TEST_F(cToolBuildingTest, TheLastLevelBoughtTakesTheButtonAwayAndItsPresses)
+{
+    for (const sBuilding& building : BUILDINGS) {
+        cUpgrade& upgrade = *building.upgrade();
+        key::Money() = 10000;
+        upgrade.setUpgrade(2, false);
+        ASSERT_TRUE(building.controls()->getButton()->isEnabled()) << building.name;
+        clickUpgrade(building);
+        EXPECT_EQ(upgrade.getUpgrade(), 3) << building.name;
+        EXPECT_FALSE(building.controls()->getButton()->isOwnVisible()) << building.name;
+        // Hidden, it would still take the presses meant for the building under it.
+        EXPECT_FALSE(building.controls()->getButton()->isEnabled()) << building.name;
+        clickUpgrade(building);
+        EXPECT_EQ(upgrade.getUpgrade(), 3) << building.name;
+        EXPECT_EQ(cGame::getMoney(), 10000 - Int(price(upgrade.getItem(), 3))) << building.name;
+    }
+}
+
 TEST_F(cToolBuildingTest, TheCarriedToolFliesHomeAndTheBuildingStaysEmptyUntilItLands)
 {
     constexpr Int NONE = -1;
