@@ -54,6 +54,24 @@ void cProductionHouse::testDragStart()
         startDrag();
 }
 
+void cProductionHouse::absoluteEnabled()
+{
+    GUARD_BEGIN
+    cTips<cOverlayButton>::absoluteEnabled();
+    if (s_taken == this)
+        setDeep(m_baseDeep + TAKEN_DEEP);
+    GUARD_END("void cProductionHouse::absoluteEnabled()")
+}
+
+void cProductionHouse::absoluteDisabled()
+{
+    GUARD_BEGIN
+    cTips<cOverlayButton>::absoluteDisabled();
+    if (s_taken == this)
+        setDeep(m_baseDeep);
+    GUARD_END("void cProductionHouse::absoluteDisabled()")
+}
+
 void cProductionHouse::startDrag()
 {
     m_flags = (m_flags & ~UInt(PRESS_PENDING)) | TAKEN;

@@ -56,6 +56,10 @@ public:
     void loadXML(iXML* _xml_doc) override;
     void enabled() override;
     void disabled() override;
+    // A house on the cursor stands at the top of the game only while the game runs: the pause
+    // menu and an award's presentation cover everything of the game.
+    void absoluteEnabled() override;
+    void absoluteDisabled() override;
     void clicked() override;
     void unclicked() override;
     void hovered() override;

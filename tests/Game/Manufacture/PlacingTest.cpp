@@ -1,6 +1,7 @@
 #include "ManufactureHarness.h"
 
 #include "Game/Manufacture/DepotExplos.h"
+#include "Game/GameMenu/GameMenu.h"
 #include "Game/Manufacture/HouseFit.h"
 #include "Ui/PriceText.h"
 #include "Ui/Text.h"
@@ -65,6 +66,22 @@ TEST_F(cPlacingTest, ANewHouseIsPaidWhereItFitsAndGivenUpFreeWhereItDoesNot)
     m_engine.press(true);
     m_engine.press(false);
     EXPECT_EQ(cGame::getMoney(), 0) << "placed while the money fell below the price";
+}
+
+// Escape pauses the game over a house on the cursor: the house goes under the pause menu,
+// which covers everything of the game, and comes back on top of the game when it goes on.
+TEST_F(cPlacingTest, APauseCoversAHouseOnTheCursor)
+{
+    key::Money() = 500;
+    cProductionHouse* house = buy(cGame::HEN_HOUSE, 200, 300);
+    ASSERT_TRUE(cProductionHouse::isHouseTaken());
+    cGameMenu::onEsc(nullptr);
+    ASSERT_FALSE(m_game->isAbsoluteEnabled()) << "paused";
+    EXPECT_LT(house->getDeep(), cProductionHouse::TAKEN_DEEP);
+    m_game->enable();
+    m_game->absoluteEnable();
+    EXPECT_EQ(house->getDeep(), house->getBaseDeep() + cProductionHouse::TAKEN_DEEP);
+    EXPECT_TRUE(cProductionHouse::isHouseTaken());
 }
 
 TEST_F(cPlacingTest, APressMovedNoFurtherThanTheThresholdSelectsAndAFartherOneDrags)

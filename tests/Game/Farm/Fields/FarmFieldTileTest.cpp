@@ -157,6 +157,11 @@ TEST_F(cFieldTest, ASavedFieldIsRestoredInItsGrowthState)
     delete m_tile;
     rebuildField0(cFarmFieldTile::FS_GROWING, cGame::TOMATOES, 5, 5, 50);
     EXPECT_FLOAT_EQ(m_tile->getAnimTime(), 5);
+    // Grass regrowing after a harvest, left dry: its time left is kept, not set back.
+    delete m_tile;
+    rebuildField0(cFarmFieldTile::FS_GROWING, cGame::GRASS, 0, 5, 30);
+    EXPECT_FLOAT_EQ(key::FFP[0], 30);
+    EXPECT_EQ(m_tile->getAnimFrame(), 5u);
     delete m_tile;
     rebuildField0(cFarmFieldTile::FS_READY, cGame::TOMATOES, 5, 5, 0);
     EXPECT_EQ(m_tile->getAnimFrame(), 9u);
