@@ -177,6 +177,42 @@ TEST_F(cTipPlacesTest, NotesLeaveClearWhatTheyPointAtAndWhatTheySpeakOf)
     }
 }
 
+// The field panel comes up while the mouse rests on a bed, as often as not while a tip points
+// at a shed or a building: it stands clear of every farm building, of the beds a new farm
+// owns, of the well's upgrade button and of the running contracts.
+TEST_F(cTipPlacesTest, TheFieldPanelLeavesTheFarmsBuildingsInView)
+{
+    ASSERT_TRUE(std::getenv("FURROW_DATA"));
+    cShippedLayout panelFile("Ui/gameUI/FarmFieldTip.xml");
+    const sBox panel = around(vector(panelFile.root(), u"position"), vector(panelFile.root(), u"size"));
+    cShippedLayout water("Farm/ActionAreas/WaterSource.xml");
+    iXML* upgrade = water.child("UpgradeButton");
+    ASSERT_TRUE(upgrade);
+    struct sCase {
+        sBox box;
+        const char* what;
+    };
+    std::vector<sCase> cases = {
+        {building("Farm/ActionAreas/WaterSource.xml").drawn, "the well"},
+        {building("Farm/ActionAreas/Warehouse.xml").drawn, "the barn"},
+        {building("Farm/ActionAreas/MowBuilding.xml").drawn, "the scythe's shed"},
+        {building("Farm/ActionAreas/DigBuilding.xml").drawn, "the spade's shed"},
+        {firstFields(), "the first beds"},
+        {around(vector(upgrade, u"position"), vector(upgrade, u"size")), "the well's upgrade button"},
+    };
+    cShippedLayout menu("Ui/gameUI/GameMenu.xml");
+    cShippedLayout status("Ui/gameUI/ContractStatus.xml");
+    iXML* places = menu.child("ContractStatusPlaces");
+    iXML* substrate = status.child("Substrate");
+    ASSERT_TRUE(places && substrate);
+    iXML* place = nullptr;
+    for (UInt i = 0; i < places->getChildCount(); ++i)
+        if (places->get(i, place))
+            cases.push_back({around(vector(place, u"Place"), vector(substrate, u"size")), "a running contract"});
+    for (const sCase& c : cases)
+        EXPECT_FALSE(overlap(panel, c.box)) << "the field panel covers " << c.what;
+}
+
 } // namespace
 
 namespace {
