@@ -246,10 +246,11 @@ inline void runBusyScreen(benchmark::State& _state)
     for (const cAnimButton* button : screen->buttons())
         states.push_back(button->getState());
     cSameRun::cClock clock;
+    std::vector<double> seconds;
     for (auto _ : _state) {
         clock.start();
         screen->frame(number++);
-        clock.stop();
+        seconds.push_back(clock.stop());
         _state.PauseTiming();
         draws = screen->device().draws().size();
         sprites = 0;
@@ -263,7 +264,7 @@ inline void runBusyScreen(benchmark::State& _state)
         screen->device().forgetCalls();
         _state.ResumeTiming();
     }
-    cSameRun::keep(BUSY_SCREEN_FRAME, clock.seconds() / double(_state.iterations()));
+    cSameRun::keep(BUSY_SCREEN_FRAME, cSameRun::typical(seconds));
     _state.counters["draws/frame"] = double(draws);
     _state.counters["sprites/frame"] = double(sprites);
     _state.counters["letters"] = double(screen->letters());

@@ -1,7 +1,7 @@
 #pragma once
 // Figures kept across the benchmarks of one run, so a benchmark can weigh its cost against
-// another's measured on the same machine under the same load: CPU seconds by name, the
-// median of every repetition kept.
+// another's measured on the same machine under the same load: CPU seconds a frame by name,
+// the median of every repetition kept.
 #include <time.h>
 
 #include <algorithm>
@@ -15,7 +15,13 @@ public:
     class cClock {
     public:
         void start() { m_started = now(); }
-        void stop() { m_seconds += now() - m_started; }
+        // The lap's seconds.
+        double stop()
+        {
+            const double lap = now() - m_started;
+            m_seconds += lap;
+            return lap;
+        }
         double seconds() const { return m_seconds; }
 
     private:
@@ -29,16 +35,30 @@ public:
         double m_seconds = 0;
     };
 
+    // Seconds a frame over frames that took _seconds each, as the median of blocks of 100
+    // frames: a block in which the machine was busy elsewhere does not decide.
+    static double typical(const std::vector<double>& _seconds)
+    {
+        std::vector<double> blocks;
+        for (size_t at = 0; at + 100 <= _seconds.size(); at += 100) {
+            double block = 0;
+            for (size_t i = at; i < at + 100; ++i)
+                block += _seconds[i];
+            blocks.push_back(block / 100);
+        }
+        return median(blocks);
+    }
+    static double median(std::vector<double> _values)
+    {
+        if (_values.empty())
+            return 0;
+        std::nth_element(_values.begin(), _values.begin() + long(_values.size() / 2), _values.end());
+        return _values[_values.size() / 2];
+    }
+
     static void keep(const std::string& _name, double _seconds) { figures()[_name].push_back(_seconds); }
     // The median of what was kept under _name; 0 when nothing was.
-    static double seconds(const std::string& _name)
-    {
-        std::vector<double> kept = figures()[_name];
-        if (kept.empty())
-            return 0;
-        std::nth_element(kept.begin(), kept.begin() + long(kept.size() / 2), kept.end());
-        return kept[kept.size() / 2];
-    }
+    static double seconds(const std::string& _name) { return median(figures()[_name]); }
     // _seconds as a share of what was kept under _name; 0 when nothing was.
     static double ratio(double _seconds, const std::string& _name)
     {

@@ -30,7 +30,8 @@ public:
     std::uint64_t getErasures() const { return m_erasures; }
 
 private:
-    std::map<sKey, cView*> m_views;
-    std::map<cViewSet::tNumber, Float> m_deeps;
+    std::map<sKey, cView*, std::less<sKey>, cNodePool<std::pair<const sKey, cView*>>> m_views;
+    std::map<cViewSet::tNumber, Float, std::less<cViewSet::tNumber>, cNodePool<std::pair<const cViewSet::tNumber, Float>>>
+        m_deeps;
     std::uint64_t m_erasures = 0;
 };

@@ -27,7 +27,9 @@ private:
     };
     using tViews = std::vector<std::pair<cViewSet::tNumber, cView*>>;
 
-    std::map<cViewSet::tNumber, sDiscarded> m_discarded;
+    std::map<cViewSet::tNumber, sDiscarded, std::less<cViewSet::tNumber>,
+             cNodePool<std::pair<const cViewSet::tNumber, sDiscarded>>>
+        m_discarded;
     // The deletion's lists, their room kept from frame to frame.
     tViews m_queued;
     tViews m_detached;

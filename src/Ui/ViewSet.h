@@ -1,7 +1,9 @@
 #pragma once
+#include "Ui/NodePool.h"
 #include "engine/Types.h"
 
 #include <cstdint>
+#include <functional>
 #include <iterator>
 #include <map>
 #include <utility>
@@ -16,7 +18,7 @@ class cViewSet {
 public:
     using tNumber = std::uint64_t;
     using tEntry = std::pair<const tNumber, cView*>;
-    using tEntries = std::map<tNumber, cView*>;
+    using tEntries = std::map<tNumber, cView*, std::less<tNumber>, cNodePool<std::pair<const tNumber, cView*>>>;
 
     Bool insert(cView* _view);
     Bool erase(const cView* _view);
