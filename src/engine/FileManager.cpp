@@ -349,6 +349,7 @@ Bool cFileManager::finishWriter()
         onSaveFailed(path);
     const Bool done = m_writerFailed.empty();
     m_failedUntold = m_failedUntold || !done;
+    m_failedSaves += done ? 0 : 1;
     m_writerLog.clear();
     m_writerFailed.clear();
     return done;

@@ -74,6 +74,8 @@ public:
     Bool waitForSaves();
     // Whether saves that ran beside the game have failed since the last call; never waits.
     Bool takeSaveFailure();
+    // How many held saves have failed in this run, counted as they are waited for or taken.
+    UInt getFailedSaveCount() const { return m_failedSaves; }
     // Puts "<name>.bak" back in the place of _name, whose own copy must be gone or moved
     // aside first; false when there is no such copy or it cannot be moved.
     Bool restoreLastCopy(const String& _name);
@@ -138,6 +140,7 @@ private:
     std::vector<String> m_writerFailed;
     std::vector<String> m_writerLog;
     Bool m_failedUntold = false;
+    UInt m_failedSaves = 0;
     // Packages kept open between reads, by path: each file takes one and gives it back.
     struct sOpenPackages {
         std::int64_t size = -1;

@@ -376,13 +376,15 @@ void cProfile::saveAllProps()
     writeAllProperties(text);
     text += u"</Props>";
     // The same variables again (the profile's own save right after the game's) would only
-    // push the save before out of its last copy.
-    if (text == m_lastWritten)
+    // push the save before out of its last copy; unless that save never reached the disk.
+    files().waitForSaves();
+    if (text == m_lastWritten && files().getFailedSaveCount() == m_failedSavesWritten)
         return;
     cSaveBatch batch;
     writeUtf16File(getProfilesDir() + formatProfileID(m_loadedID) + ".xml", text, true);
     batch.commit();
     m_lastWritten = std::move(text);
+    m_failedSavesWritten = files().getFailedSaveCount();
     GUARD_END("void cProfile::saveAllProps()")
 }
 

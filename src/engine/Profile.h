@@ -109,6 +109,7 @@ private:
     Bool m_variablesLoaded = false;
     WString m_loadedName;
     ULong m_loadedID = 0;
-    // The variables file as last written by this object.
+    // The variables file as last written by this object, and the failed saves counted then.
     WString m_lastWritten;
+    UInt m_failedSavesWritten = 0;
 };

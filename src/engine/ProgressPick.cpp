@@ -95,9 +95,14 @@ std::pair<Int, Int> cProgressPick::choose(Bool _levels) const
 
 void cProgressPick::readVariables(sCopy& _copy)
 {
-    if (!readBytes(_copy.path, _copy.bytes))
+    if (!files().isExist(_copy.path))
         return;
+    // A file that cannot even be read (past the size limit, say) is damaged like any other.
     _copy.exists = true;
+    if (!readBytes(_copy.path, _copy.bytes)) {
+        logError("File \"" + _copy.path + "\" cannot be read.");
+        return;
+    }
     try {
         cXML document(_copy.path, _copy.bytes.data(), ULong(_copy.bytes.size()));
         iXML* prop = nullptr;
