@@ -271,7 +271,11 @@ TEST_F(cSprinkleTest, TheMouseCarriesOneThingAtATimeAndAPutDownClearsItsOwn)
     EXPECT_EQ(cFarm::s_objectOnMouse, nullptr);
     EXPECT_FALSE(cFarm::s_seedOnMouse);
     EXPECT_FALSE(cFarm::s_sprinkleOnMouse);
-    // The bar's switch goes through again.
+    // Escape pauses again, and the bar's switch goes through.
+    cGameMenu::onEsc(nullptr);
+    EXPECT_FALSE(m_game->isAbsoluteEnabled()) << "paused";
+    m_game->enable();
+    m_game->absoluteEnable();
     cGameMenu::getInstance()->gotoMarket();
     EXPECT_TRUE(cMarket::getInstance()->isOwnVisible());
 }
