@@ -9,6 +9,7 @@
 // - the growing fields alone, on a farm of 16 fields and on the whole farm: their work must
 //   grow with their number, not faster.
 #include "BenchGame.h"
+#include "LateFarm.h"
 #include "BusyScreen.h"
 #include "SameRun.h"
 #include "Game/Contracts/ContractFail.h"
@@ -71,37 +72,6 @@ namespace {
 // A frame's figure is the median of the frames measured.
 const int MEASURED_FRAMES = 3000;
 
-void writeLateGame()
-{
-    key::Money() = 100000;
-    key::GameTime() = 240;
-    key::fcu() = 3;
-    for (UInt f = 0; f < key::FIELD_COUNT; ++f) {
-        key::FFS[f] = 0;
-        key::FFC[f] = f % 8;
-        key::FFW[f] = 100.0f;
-        key::FFP[f] = Float(f % 20);
-    }
-    for (UInt u = 0; u < 4; ++u)
-        key::FarmUpgrade[31 + u] = 3;
-    for (UInt s = 0; s < 3; ++s) {
-        key::SPExist[s] = true;
-        key::SPStatus[s] = 0;
-        key::SPXPos[s] = 360.0f + 140.0f * Float(s);
-        key::SPYPos[s] = 440.0f;
-    }
-    // Twenty buildings of the eleven kinds, each loaded with what it takes.
-    for (UInt b = 0; b < 20; ++b) {
-        key::ProdType[b] = b % 11;
-        key::SlotUpgrade[b] = 0;
-        key::ProdCount[b] = 50;
-        key::XProdPos[b] = 80.0f + 130.0f * Float(b % 5);
-        key::YProdPos[b] = 140.0f + 90.0f * Float(b / 5);
-    }
-    for (UInt k = 0; k < OVERALL_PROD_COUNT; ++k)
-        key::WGoodCount[k] = 2;
-}
-
 // The time-line's first contracts, one for each place of the menu bar.
 std::vector<sContractEvent*> firstContracts()
 {
@@ -115,7 +85,7 @@ std::vector<sContractEvent*> firstContracts()
 
 class cLateGame {
 public:
-    explicit cLateGame(UInt _fields = 0) : m_game(&writeLateGame, _fields), m_contracts(firstContracts())
+    explicit cLateGame(UInt _fields = 0) : m_game(&writeLateFarm, _fields), m_contracts(firstContracts())
     {
         cBenchGame::putEverythingOnSale();
         takeContracts();
