@@ -207,12 +207,14 @@ TEST_P(IndexRun, TheStartFindsThePlayerAndHerFarm)
     expectAnnPlayedOn(4);
     EXPECT_NE(text("profiles.xml").find("<Profile Name=\"" + std::string(damage.player) + "\" ID=\"1\""), std::string::npos)
         << text("profiles.xml");
-    if (damage.keptAside)
+    if (damage.keptAside) {
         EXPECT_EQ(readFileBytes(profiles("profiles.xml.broken")), damaged);
-    if (damage.told)
+    }
+    if (damage.told) {
         EXPECT_NE(errors().find(std::string("The player is told: ") + damage.told), std::string::npos) << errors();
-    else
+    } else {
         EXPECT_EQ(errors().find("The player is told"), std::string::npos) << errors();
+    }
 }
 
 std::string replaced(std::string _text, const std::string& _from, const std::string& _to)
@@ -435,12 +437,14 @@ TEST_P(StopRun, TheGamePlaysOnAndSaysWhyNothingIsSaved)
     EXPECT_GE(money(), 777);
     EXPECT_EQ(variable("00000001.xml", "SaveStamp"), std::to_string(GetParam().stampAfter));
     const std::string told = std::string("The player is told: ") + (GetParam().told ? GetParam().told : "");
-    if (GetParam().told)
+    if (GetParam().told) {
         EXPECT_NE(log.find(told), std::string::npos) << log;
+    }
     // Told once, however often the save fails.
     EXPECT_EQ(log.find("The player is told", log.find("The player is told") + 1), std::string::npos) << log;
-    if (GetParam().aside)
+    if (GetParam().aside) {
         EXPECT_TRUE(exists(GetParam().aside)) << GetParam().aside;
+    }
 }
 
 std::string asAnotherUser(ProgressRun& _run)
