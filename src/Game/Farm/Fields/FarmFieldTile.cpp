@@ -127,9 +127,7 @@ Float cFarmFieldTile::getProgres() const
 
 void cFarmFieldTile::setProgres(Float _seconds)
 {
-    Float& stored = *m_variables.progress;
-    if (stored != _seconds)
-        stored = _seconds;
+    *m_variables.progress = _seconds;
 }
 
 Float cFarmFieldTile::getWater() const
@@ -141,9 +139,7 @@ void cFarmFieldTile::setWater(Float _water)
 {
     GUARD_BEGIN
     const Float water = std::max(0.0f, _water);
-    Float& stored = *m_variables.water;
-    if (stored != water)
-        stored = water;
+    *m_variables.water = water;
     showSign(m_waterSign, water <= m_waterSignLevel, m_waterSignShown);
     countDryness();
     m_waterRate = drawBetween(m_absorb[getCultivationType()].water);
@@ -185,9 +181,7 @@ void cFarmFieldTile::setFertility(Float _fertility)
 {
     GUARD_BEGIN
     const Float fertility = std::max(0.0f, _fertility);
-    Float& stored = *m_variables.fertility;
-    if (stored != fertility)
-        stored = fertility;
+    *m_variables.fertility = fertility;
     showSign(m_fertilSign, fertility <= m_fertilSignLevel, m_fertilSignShown);
     m_fertilityRate = drawBetween(m_absorb[getCultivationType()].fertility);
     GUARD_END("void cFarmFieldTile::setFertility(Float _fertility)")
