@@ -2,12 +2,15 @@
 // sent from field to field, three sprinklers set down, twenty production buildings loaded and
 // making goods, all nineteen market lines selling, three contracts running. The figures:
 // - a whole frame, fresh and after ten and sixty minutes of game time, in which the player
-//   keeps the late state alive (a contract that ends is taken again, the fields are watered
-//   and fertilised), with the heap allocations of its frames and the memory held at ten and
-//   at sixty minutes: nothing may grow with the time played;
+//   keeps the late state alive (a ripe field is harvested at once and grows again, a contract
+//   that ends is taken again, the fields are watered and fertilised), with the heap
+//   allocations of its frames and the memory held at ten and at sixty minutes: nothing may
+//   grow with the time played; the hour's frame is weighed against the ten minutes' frame of
+//   the same screen (the views drawn of both are shown);
 // - the same frame against the busy screen's frame of the same run;
-// - the growing fields alone, on a farm of 16 fields and on the whole farm: their work must
-//   grow with their number, not faster.
+// - the growing fields alone, on a farm of 16 fields and on the whole farm, kept watered and
+//   harvested as they ripen: their work must grow with their number, not faster.
+// Each one shows how many fields grew, and fails when they did not.
 #include "BenchGame.h"
 #include "LateFarm.h"
 #include "BusyScreen.h"
