@@ -247,4 +247,18 @@ TEST_F(cThirstyFieldTest, WhileTheGameIsHeldTheBedsNeitherDryNorGrow)
     }
 }
 
+// The tutorial's fast growth is read every frame: turned on, the bed grows ten times as much
+// a frame.
+TEST_F(cThirstyFieldTest, TheTutorialsFastGrowthGrowsTenTimesAsMuchAFrame)
+{
+    rebuildField0(cFarmFieldTile::FS_GROWING, cGame::GRASS, 8, 8, 90);
+    m_engine.frames(10);
+    const Float slow = 90 - key::FFP[0];
+    key::TFastSpeed() = true;
+    m_engine.frames(10);
+    key::TFastSpeed() = false;
+    EXPECT_GT(slow, 0.0f);
+    EXPECT_NEAR(90 - slow - key::FFP[0], 10 * slow, 1e-3f);
+}
+
 } // namespace
