@@ -91,6 +91,9 @@ private:
     // they are not the last save as it stood, or when the files of a player the index knew
     // (not _new) are all gone.
     void loadVariables(const String& _stem, Bool _new);
+    // The name kept in each player's own file decides whose farm it is: an index entry that
+    // says otherwise is mended in the index (logged), never in the file.
+    void followPlayerFiles();
     // Puts back in the index every player file it does not name, under the name kept in the
     // file (else its identifier).
     void adoptPlayerFiles();
