@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <ostream>
@@ -570,6 +571,41 @@ TEST_F(ProgressRun, AFailedSaveIsTriedAgainAtTheNextSafePoint)
     // Nothing half written: the last save is still the pair on the disk.
     EXPECT_EQ(stamp("00000001.save"), 3u);
 }
+
+// --- A profiles folder that cannot be read ---------------------------------------------
+
+class ClosedFolderRun : public ProgressRun, public ::testing::WithParamInterface<mode_t> {};
+
+TEST_P(ClosedFolderRun, NothingIsWrittenIntoItAndThePlayerIsTold)
+{
+    prepareTwoSaves();
+    const char* const names[] = {"profiles.xml", "00000001.xml", "00000001.xml.bak", "00000001.save", "00000001.save.bak"};
+    std::vector<std::string> before;
+    for (const char* name : names)
+        before.push_back(readFileBytes(profiles(name)));
+    chmod(profiles().c_str(), GetParam());
+    const std::string how = asAnotherUser(*this);
+    if (how == "skip")
+        GTEST_SKIP() << "no way to run as a user a closed folder stops";
+
+    // A start that saw no players would show the new-player screen, and Ann would type her name.
+    ASSERT_EQ(play(NEW_PLAYER, GAME_FRAMES, how), 0) << errors();
+
+    chmod(profiles().c_str(), 0755);
+    for (size_t i = 0; i < before.size(); ++i)
+        EXPECT_TRUE(readFileBytes(profiles(names[i])) == before[i]) << names[i] << " was written over";
+    EXPECT_FALSE(exists("00000002.xml"));
+    EXPECT_TRUE(temporaries().empty());
+    EXPECT_NE(errors().find("The player is told: The folder of the players cannot be read: \xC2\xAB"), std::string::npos)
+        << errors();
+}
+
+INSTANTIATE_TEST_SUITE_P(Stops, ClosedFolderRun, ::testing::Values(0333, 0111, 0000),
+    [](const ::testing::TestParamInfo<mode_t>& _info) {
+        char name[8];
+        std::snprintf(name, sizeof name, "Mode%03o", unsigned(_info.param));
+        return std::string(name);
+    });
 
 // --- Smaller ---------------------------------------------------------------------------
 
