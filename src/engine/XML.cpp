@@ -4,6 +4,7 @@
 #include "engine/FileSizeLimit.h"
 #include "engine/File.h"
 #include "engine/FileManager.h"
+#include "engine/LogManager.h"
 #include "engine/TextConvert.h"
 #include "engine/ValueConvert.h"
 #include "engine/XMLStore.h"
@@ -203,6 +204,22 @@ void cXML::clear()
     m_childMap = nullptr;
 }
 
+namespace {
+
+// Why the player's copy was left for the shipped one: the reason, not only the move.
+void logDamage(const String& _path, const std::exception_ptr& _damage)
+{
+    try {
+        std::rethrow_exception(_damage);
+    } catch (const String& _error) {
+        logError("The player's copy of \"" + _path + "\" is not used, the shipped one is:\n" + _error);
+    } catch (...) {
+        logError("The player's copy of \"" + _path + "\" is not used, the shipped one is.");
+    }
+}
+
+} // namespace
+
 void cXML::load(const String& _path)
 {
     cFileManager* files = cFileManager::getInstance();
@@ -211,12 +228,13 @@ void cXML::load(const String& _path)
     String key = _path;
     Bool fromCommon = files->isCommonExist(toLowerCase(key));
     for (;;) {
-        std::unique_ptr<iFile> file(files->open(_path, 0));
-        // Uninitialised: the read fills every byte or fails.
-        const ULong size = file->getSize();
         std::exception_ptr damage;
         try {
-            // A player's copy past the limit is damage like any other: it goes aside too.
+            // A player's copy that cannot even be opened (no right to read it, a loop of links)
+            // is damage like any other, as is one past the limit: it goes aside too.
+            std::unique_ptr<iFile> file(files->open(_path, 0));
+            // Uninitialised: the read fills every byte or fails.
+            const ULong size = file->getSize();
             if (size > getFileSizeLimit(_path))
                 throw "File \"" + _path + "\" is too large: " + std::to_string(size) + " bytes.";
             const std::unique_ptr<char[]> bytes(new char[size]);
@@ -226,7 +244,6 @@ void cXML::load(const String& _path)
             parse(bytes.get(), size);
             return;
         } catch (...) {
-            file.reset();
             if (!fromCommon)
                 throw;
             damage = std::current_exception();
@@ -237,6 +254,7 @@ void cXML::load(const String& _path)
         files->moveAside(_path);
         if (!files->isExist(_path))
             std::rethrow_exception(damage);
+        logDamage(_path, damage);
         fromCommon = false;
     }
 }

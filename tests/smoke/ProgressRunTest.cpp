@@ -98,7 +98,7 @@ public:
     bool exists(const std::string& _name) const
     {
         struct stat info {};
-        return ::stat(profiles(_name).c_str(), &info) == 0;
+        return ::lstat(profiles(_name).c_str(), &info) == 0;
     }
     std::string text(const std::string& _name) const { return narrow(readFileBytes(profiles(_name))); }
     void writeText(const std::string& _name, const std::string& _text) { writeFileBytes(profiles(_name), wide(_text)); }
@@ -552,6 +552,16 @@ INSTANTIATE_TEST_SUITE_P(Stops, StopRun,
                 ASSERT_EQ(truncate(settings.c_str(), 65 << 20), 0);
             },
             [](ProgressRun&) { return std::string(); }, GAME_FRAMES, nullptr, 4, "../sys/settings.xml.broken"},
+        sStopCase{"SettingsInALinkLoop",
+            [](ProgressRun& _run) {
+                const std::string settings = _run.profiles("../sys/settings.xml");
+                std::remove(settings.c_str());
+                ASSERT_EQ(symlink("settings.xml", settings.c_str()), 0);
+            },
+            [](ProgressRun&) { return std::string(); }, GAME_FRAMES, nullptr, 4, "../sys/settings.xml.broken"},
+        sStopCase{"SettingsThatCannotBeRead",
+            [](ProgressRun& _run) { chmod(_run.profiles("../sys/settings.xml").c_str(), 0); }, asAnotherUser, GAME_FRAMES,
+            nullptr, 4, "../sys/settings.xml.broken"},
         // A full disk: the variables no longer fit; the save is tried again at each safe point.
         sStopCase{"AFullDisk", [](ProgressRun&) {}, [](ProgressRun&) { return std::string("trap '' XFSZ; ulimit -f 40;"); },
             GAME_FRAMES + TWO_MINUTES, "Your progress cannot be saved. The disk is full or cannot be reached.", 3, nullptr}),
