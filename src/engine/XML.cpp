@@ -4,7 +4,6 @@
 #include "engine/FileSizeLimit.h"
 #include "engine/File.h"
 #include "engine/FileManager.h"
-#include "engine/LogManager.h"
 #include "engine/TextConvert.h"
 #include "engine/ValueConvert.h"
 #include "engine/XMLStore.h"
@@ -204,22 +203,6 @@ void cXML::clear()
     m_childMap = nullptr;
 }
 
-namespace {
-
-// Why the player's copy was left for the shipped one: the reason, not only the move.
-void logDamage(const String& _path, const std::exception_ptr& _damage)
-{
-    try {
-        std::rethrow_exception(_damage);
-    } catch (const String& _error) {
-        logError("The player's copy of \"" + _path + "\" is not used, the shipped one is:\n" + _error);
-    } catch (...) {
-        logError("The player's copy of \"" + _path + "\" is not used, the shipped one is.");
-    }
-}
-
-} // namespace
-
 void cXML::load(const String& _path)
 {
     cFileManager* files = cFileManager::getInstance();
@@ -229,17 +212,22 @@ void cXML::load(const String& _path)
     Bool fromCommon = files->isCommonExist(toLowerCase(key));
     for (;;) {
         std::exception_ptr damage;
+        String why = "cannot be opened";
         try {
             // A player's copy that cannot even be opened (no right to read it, a loop of links)
             // is damage like any other, as is one past the limit: it goes aside too.
             std::unique_ptr<iFile> file(files->open(_path, 0));
             // Uninitialised: the read fills every byte or fails.
             const ULong size = file->getSize();
-            if (size > getFileSizeLimit(_path))
+            why = "cannot be read";
+            if (size > getFileSizeLimit(_path)) {
+                why = "is too large (" + std::to_string(size) + " bytes)";
                 throw "File \"" + _path + "\" is too large: " + std::to_string(size) + " bytes.";
+            }
             const std::unique_ptr<char[]> bytes(new char[size]);
             if (size > 0 && file->read(bytes.get(), size) != size)
                 throw "File \"" + _path + "\" can't be read.";
+            why = "cannot be parsed";
             file.reset();
             parse(bytes.get(), size);
             return;
@@ -251,10 +239,9 @@ void cXML::load(const String& _path)
         // The player's copy is damaged: keep it for inspection and read the shipped one. With
         // no shipped copy the parser's error is what the caller needs to hear, not "not found".
         clear();
-        files->moveAside(_path);
+        files->moveAside(_path, why);
         if (!files->isExist(_path))
             std::rethrow_exception(damage);
-        logDamage(_path, damage);
         fromCommon = false;
     }
 }
