@@ -112,6 +112,30 @@ WString salvageAttributeAfter(const std::string& _bytes, const char* _variable)
     return WString();
 }
 
+// The name kept in a player's own files: of the variables, else of their last copy (which
+// gives the farm when the variables are damaged); empty when neither names anyone.
+WString ownerOf(const String& _stem)
+{
+    for (const char* suffix : {".xml", ".xml.bak"}) {
+        const String path = _stem + suffix;
+        if (!files().isExist(path))
+            continue;
+        const WString name = salvageAttributeAfter(readRawFile(path), PLAYER_NAME_VARIABLE);
+        if (!name.empty())
+            return name;
+    }
+    return WString();
+}
+
+// Whether the file is a player's variables or their last copy, and whose identifier.
+Bool isVariablesFile(const String& _fileName, ULong& _id)
+{
+    if (!identifierOf(_fileName, _id))
+        return false;
+    const String stem = formatProfileID(_id);
+    return _fileName == stem + ".xml" || _fileName == stem + ".xml.bak";
+}
+
 } // namespace
 
 String formatProfileID(ULong _id)
@@ -184,6 +208,7 @@ void cProfile::load()
         adoptPlayerFiles();
     }
     index.reset();
+    followPlayerFiles();
     m_indexOwned = true;
     if (m_resuming && m_index.count(m_currentUserName) == 0)
         resumeSomeone();
@@ -259,6 +284,61 @@ void cProfile::loadVariables(const String& _stem)
                                                  u"Ферма восстановлена из предыдущего сохранения."));
 }
 
+void cProfile::followPlayerFiles()
+{
+    const String dir = getProfilesDir();
+    std::map<ULong, WString> owners;
+    FILE_NAME_LIST names;
+    files().getFilesNames(dir, names);
+    for (const String& name : names) {
+        ULong id = 0;
+        if (isVariablesFile(name, id) && owners.count(id) == 0)
+            owners[id] = ownerOf(dir + formatProfileID(id));
+    }
+    // A file that names its player is hers, whatever the index says; of two files that name
+    // her, the one the index gives her, else the first.
+    std::map<WString, ULong> mended;
+    for (const auto& [id, owner] : owners) {
+        if (owner.empty())
+            continue;
+        const auto indexed = m_index.find(owner);
+        if (mended.count(owner) == 0 || (indexed != m_index.end() && indexed->second == id))
+            mended[owner] = id;
+    }
+    std::set<ULong> taken;
+    for (const auto& entry : mended)
+        taken.insert(entry.second);
+    // The index's word stands where no file says otherwise: a new player has no file yet.
+    for (const auto& [name, id] : m_index) {
+        if (mended.count(name) != 0)
+            continue;
+        const auto owner = owners.find(id);
+        if (taken.count(id) != 0 || (owner != owners.end() && !owner->second.empty())) {
+            logError("Profile \"" + cutForLog(toString(name)) + "\" has in the index the file " + formatProfileID(id) +
+                     ".xml of another player; it is left out of the index, the files stay.");
+            continue;
+        }
+        mended[name] = id;
+        taken.insert(id);
+    }
+    if (mended == m_index)
+        return;
+    for (const auto& [name, id] : mended) {
+        const auto was = m_index.find(name);
+        if (was != m_index.end() && was->second == id)
+            continue;
+        logError("Player file " + formatProfileID(id) + ".xml names \"" + cutForLog(toString(name)) + "\", whom the index " +
+                 (was == m_index.end() ? String("left out") : "gave the identifier " + std::to_string(was->second)) +
+                 "; the index follows the file.");
+        if (id >= m_nextID)
+            m_nextID = id + 1;
+    }
+    m_index.swap(mended);
+    m_indexChanged = true;
+    // A second file of one name, left out above, comes back under its identifier.
+    adoptPlayerFiles();
+}
+
 void cProfile::adoptPlayerFiles()
 {
     std::set<ULong> indexed;
@@ -268,12 +348,10 @@ void cProfile::adoptPlayerFiles()
     files().getFilesNames(getProfilesDir(), names);
     for (const String& name : names) {
         ULong id = 0;
-        const String stem = identifierOf(name, id) ? formatProfileID(id) : String();
-        // The variables, or their last copy when the variables themselves are gone.
-        if (stem.empty() || indexed.count(id) != 0 ||
-            !(name == stem + ".xml" || (name == stem + ".xml.bak" && !files().isExist(getProfilesDir() + stem + ".xml"))))
+        if (!isVariablesFile(name, id) || indexed.count(id) != 0)
             continue;
-        WString player = salvageAttributeAfter(readRawFile(getProfilesDir() + name), PLAYER_NAME_VARIABLE);
+        const String stem = formatProfileID(id);
+        WString player = ownerOf(getProfilesDir() + stem);
         if (player.empty() || m_index.count(player) != 0)
             player = toWString(stem);
         if (addIndexEntry(player, toWString(std::to_string(id)), false)) {

@@ -90,6 +90,9 @@ private:
     // The variables of the pair of files chosen by cProgressPick; the player is told when
     // they are not the last save as it stood.
     void loadVariables(const String& _stem);
+    // The name kept in each player's own file decides whose farm it is: an index entry that
+    // says otherwise is mended in the index (logged), never in the file.
+    void followPlayerFiles();
     // Puts back in the index every player file it does not name, under the name kept in the
     // file (else its identifier).
     void adoptPlayerFiles();

@@ -175,8 +175,8 @@ struct sIndexCase {
     std::function<std::string(const std::string&)> damage;
     // The index's own bytes are kept aside as "profiles.xml.broken".
     bool keptAside;
-    // The name the index has for the player afterwards; the player's file loses its name first
-    // when it is not "Ann".
+    // The name the index has for the player afterwards; the player's files lose their name
+    // first when it is not "Ann".
     const char* player;
     // What the player is told, when anything.
     const char* told;
@@ -194,9 +194,8 @@ TEST_P(IndexRun, TheStartFindsThePlayerAndHerFarm)
     const sIndexCase& damage = GetParam();
     prepareTwoSaves();
     if (std::string(damage.player) != "Ann") {
-        std::string all = text("00000001.xml");
-        all = std::regex_replace(all, std::regex("<prop Name=\"PlayerName\"[^>]*/>"), "");
-        writeText("00000001.xml", all);
+        for (const char* file : {"00000001.xml", "00000001.xml.bak"})
+            writeText(file, std::regex_replace(text(file), std::regex("<prop Name=\"PlayerName\"[^>]*/>"), ""));
     }
     const std::string before = readFileBytes(profiles("profiles.xml"));
     writeFileBytes(profiles("profiles.xml"), damage.damage(before));
@@ -245,6 +244,82 @@ INSTANTIATE_TEST_SUITE_P(Damaged, IndexRun,
             [](const std::string& _bytes) { return wide(replaced(narrow(_bytes), "ID=\"1\"", "ID=\"1x\"")); }, false, "Ann",
             nullptr}),
     [](const ::testing::TestParamInfo<sIndexCase>& _info) { return std::string(_info.param.what); });
+
+// --- Whose farm a file is ----------------------------------------------------------------
+
+const std::string INDEX_HEAD = "<?xml version=\"1.0\" encoding=\"UTF-16\"?><Profiles NextID=\"3\" CurrentUser=\"Ann\">";
+
+struct sOwnerCase {
+    const char* what;
+    // Ann has two saves and Bob (00000002) a farm of his own; then this.
+    std::function<void(ProgressRun&)> damage;
+    // What the log says of the mended index.
+    const char* logged;
+};
+
+void PrintTo(const sOwnerCase& _case, std::ostream* _out)
+{
+    *_out << _case.what;
+}
+
+class OwnerRun : public ProgressRun, public ::testing::WithParamInterface<sOwnerCase> {
+public:
+    // Bob: Ann's farm under his own name, with 555 coins.
+    void addBob()
+    {
+        writeFileBytes(profiles("00000002.xml"), readFileBytes(profiles("00000001.xml")));
+        writeFileBytes(profiles("00000002.save"), readFileBytes(profiles("00000001.save")));
+        setVariable("00000002.xml", "PlayerName", "Bob");
+        setVariable("00000002.xml", "Money", "555");
+    }
+    void writeIndex(const std::string& _entries) { writeText("profiles.xml", INDEX_HEAD + _entries + "</Profiles>"); }
+};
+
+TEST_P(OwnerRun, EachPlayerPlaysTheFarmHerOwnFileNames)
+{
+    prepareTwoSaves();
+    addBob();
+    const std::string bob = readFileBytes(profiles("00000002.xml"));
+    GetParam().damage(*this);
+
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+
+    EXPECT_EQ(variable("00000001.xml", "PlayerName"), "Ann");
+    EXPECT_GE(money(), 777);
+    EXPECT_EQ(variable("00000001.xml", "SaveStamp"), std::to_string(stamp("00000001.save")));
+    EXPECT_TRUE(readFileBytes(profiles("00000002.xml")) == bob) << "Bob's farm was written over";
+    EXPECT_FALSE(exists("00000002.xml.bak"));
+    EXPECT_FALSE(exists("00000000.xml"));
+    EXPECT_FALSE(exists("00000003.xml")) << "a new farm was made";
+    const std::string index = text("profiles.xml");
+    EXPECT_NE(index.find("<Profile Name=\"Ann\" ID=\"1\""), std::string::npos) << index;
+    EXPECT_NE(index.find("<Profile Name=\"Bob\" ID=\"2\""), std::string::npos) << index;
+    EXPECT_NE(errors().find(GetParam().logged), std::string::npos) << errors();
+}
+
+INSTANTIATE_TEST_SUITE_P(Index, OwnerRun,
+    ::testing::Values(
+        sOwnerCase{"TwoIdentifiersSwapped",
+            [](ProgressRun& _run) {
+                static_cast<OwnerRun&>(_run).writeIndex("<Profile Name=\"Ann\" ID=\"2\"/><Profile Name=\"Bob\" ID=\"1\"/>");
+            },
+            "Player file 00000001.xml names \"Ann\", whom the index gave the identifier 2; the index follows the file."},
+        sOwnerCase{"IdentifierZeroForAnn",
+            [](ProgressRun& _run) {
+                static_cast<OwnerRun&>(_run).writeIndex("<Profile Name=\"Ann\" ID=\"0\"/><Profile Name=\"Bob\" ID=\"2\"/>");
+            },
+            "Player file 00000001.xml names \"Ann\", whom the index gave the identifier 0; the index follows the file."},
+        sOwnerCase{"AnnMissingFromTheIndex",
+            [](ProgressRun& _run) { static_cast<OwnerRun&>(_run).writeIndex("<Profile Name=\"Bob\" ID=\"2\"/>"); },
+            "Player file 00000001.xml names \"Ann\", whom the index left out; the index follows the file."},
+        // Her name then stands only in the last copy, which gives her farm.
+        sOwnerCase{"TheIndexAndHerNewestVariablesZeroed",
+            [](ProgressRun& _run) {
+                for (const char* name : {"profiles.xml", "00000001.xml"})
+                    writeFileBytes(_run.profiles(name), std::string(readFileBytes(_run.profiles(name)).size(), '\0'));
+            },
+            "Player file \"00000001.xml\" is back in the profile index as \"Ann\"."}),
+    [](const ::testing::TestParamInfo<sOwnerCase>& _info) { return std::string(_info.param.what); });
 
 // --- The variables and the level state -------------------------------------------------
 
