@@ -57,7 +57,7 @@ std::unique_ptr<cXML> readPlayerFile(const String& _path)
         logError("File \"" + _path + "\" is damaged and is not used:\n" + _error);
     }
     // Still there when the damage was no parse error: it must not be written over either.
-    files().moveAside(_path);
+    files().moveAside(_path, "cannot be read");
     return nullptr;
 }
 
@@ -219,12 +219,13 @@ void cProfile::load()
         m_recordedUser = m_currentUserName;
         m_indexChanged = true;
     }
-    if (m_index.count(m_currentUserName) == 0)
+    const Bool made = m_index.count(m_currentUserName) == 0;
+    if (made)
         createProfile();
     const String id = getProfileID();
     files().clearStaleTemporaries(dir, id);
     files().clearStaleTemporaries(dir, kIndexName);
-    loadVariables(dir + id);
+    loadVariables(dir + id, made);
     m_loadedName = m_currentUserName;
     m_loadedID = m_index[m_currentUserName];
     m_variablesLoaded = true;
@@ -269,14 +270,26 @@ void cProfile::salvageHeaders(const std::string& _bytes)
         logError("The damaged profile index still named " + std::to_string(kept) + " players; they are kept.");
 }
 
-void cProfile::loadVariables(const String& _stem)
+void cProfile::loadVariables(const String& _stem, Bool _new)
 {
     const cProgressPick pick(_stem);
     const cVariablesSource source(_stem + ".xml");
     for (const sSavedVariable& variable : pick.getVariables())
         setProperty(variable.type, variable.name, variable.value);
+    if (pick.isMissing() && !_new) {
+        const String folder = files().getCommonPath(getProfilesDir());
+        logError("The files of profile \"" + _stem + "\" are missing; the farm starts afresh.");
+        tellPlayer("progress missing", translated(u"Файлы вашей фермы не найдены в папке:") + u" «" + toWString(folder) +
+                                           u"». " + translated(u"Ферма начата заново."));
+        return;
+    }
     if (pick.getDamage().empty())
         return;
+    if (pick.isLevelStateUnsaved()) {
+        tellPlayer("progress restored", translated(u"Последнее сохранение фермы не удалось.") + u" " +
+                                            translated(u"Пакеты семян на земле и заметки журнала начаты заново."));
+        return;
+    }
     tellPlayer("progress restored",
         translated(u"Файл вашей фермы был повреждён.") + u" " +
             translated(pick.isSalvaged()      ? u"Ферма собрана из того, что в нём уцелело." :
@@ -447,6 +460,8 @@ void cProfile::saveAllProps()
     const auto found = m_index.find(m_loadedName);
     if (found == m_index.end() || found->second != m_loadedID)
         return;
+    // A save still on its way may yet fail and take its stamps back.
+    files().waitForSaves();
     // The index may be lost one day: the player's own file says whose it is.
     propertyMap<PT_WSTRING>()[PLAYER_NAME_VARIABLE] = m_loadedName;
     WString text = kDeclaration;
@@ -455,7 +470,6 @@ void cProfile::saveAllProps()
     text += u"</Props>";
     // The same variables again (the profile's own save right after the game's) would only
     // push the save before out of its last copy; unless that save never reached the disk.
-    files().waitForSaves();
     if (text == m_lastWritten && files().getFailedSaveCount() == m_failedSavesWritten)
         return;
     cSaveBatch batch;

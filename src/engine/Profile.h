@@ -88,8 +88,9 @@ private:
     // The lowest identifier from the next one on that no profile and no file has.
     ULong takeFreeIdentifier();
     // The variables of the pair of files chosen by cProgressPick; the player is told when
-    // they are not the last save as it stood.
-    void loadVariables(const String& _stem);
+    // they are not the last save as it stood, or when the files of a player the index knew
+    // (not _new) are all gone.
+    void loadVariables(const String& _stem, Bool _new);
     // The name kept in each player's own file decides whose farm it is: an index entry that
     // says otherwise is mended in the index (logged), never in the file.
     void followPlayerFiles();

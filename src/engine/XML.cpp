@@ -215,13 +215,17 @@ void cXML::load(const String& _path)
         // Uninitialised: the read fills every byte or fails.
         const ULong size = file->getSize();
         std::exception_ptr damage;
+        String why = "cannot be read";
         try {
             // A player's copy past the limit is damage like any other: it goes aside too.
-            if (size > getFileSizeLimit(_path))
+            if (size > getFileSizeLimit(_path)) {
+                why = "is too large (" + std::to_string(size) + " bytes)";
                 throw "File \"" + _path + "\" is too large: " + std::to_string(size) + " bytes.";
+            }
             const std::unique_ptr<char[]> bytes(new char[size]);
             if (size > 0 && file->read(bytes.get(), size) != size)
                 throw "File \"" + _path + "\" can't be read.";
+            why = "cannot be parsed";
             file.reset();
             parse(bytes.get(), size);
             return;
@@ -234,7 +238,7 @@ void cXML::load(const String& _path)
         // The player's copy is damaged: keep it for inspection and read the shipped one. With
         // no shipped copy the parser's error is what the caller needs to hear, not "not found".
         clear();
-        files->moveAside(_path);
+        files->moveAside(_path, why);
         if (!files->isExist(_path))
             std::rethrow_exception(damage);
         fromCommon = false;

@@ -382,12 +382,13 @@ INSTANTIATE_TEST_SUITE_P(Damaged, DamagedProgressRun,
                 run.ampersand("00000001.xml.bak", "Name=\"PlayerName\" Val=\"");
             },
             "00000001.xml", "The farm is rebuilt from what of it still reads."},
+        // The newest variables are whole: they are kept, and only the level state starts afresh.
         sProgressCase{"TheLevelStateZeroFilled",
             [](ProgressRun& _run) { writeFileBytes(_run.profiles("00000001.save"), std::string(300, '\0')); },
-            "00000001.save", "The farm is restored from the save before."},
+            "00000001.save", "The seed packages on the ground and the journal's notes start afresh."},
         sProgressCase{"JunkAfterTheLevelState",
             [](ProgressRun& _run) { static_cast<DamagedProgressRun&>(_run).appendTo("00000001.save", "junk!"); },
-            "00000001.save", "The farm is restored from the save before."},
+            "00000001.save", "The seed packages on the ground and the journal's notes start afresh."},
         // What a kill between the two files of a save leaves: the level state of the next
         // save beside the variables of this one.
         sProgressCase{"AKillBetweenTheTwoRenames",
@@ -571,6 +572,99 @@ TEST_F(ProgressRun, AFailedSaveIsTriedAgainAtTheNextSafePoint)
     EXPECT_EQ(stamp("00000001.save"), 3u);
 }
 
+// A second file that cannot be put in place, as a full disk or a failing device refuses it:
+// the save fails as a whole, the last save stays the pair on the disk and the player is told.
+class SecondFileRun : public ProgressRun, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(SecondFileRun, TheLastSaveStaysWholeAndThePlayerIsTold)
+{
+    prepareTwoSaves();
+    const std::string variables = readFileBytes(profiles("00000001.xml"));
+    const std::string level = readFileBytes(profiles("00000001.save"));
+
+    // Past the safe point two minutes in, whose failure the next frames tell.
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES + TWO_MINUTES, std::string("FURROW_SAVE_FAULT=") + GetParam() + ":00000001.xml"),
+        0);
+
+    EXPECT_TRUE(readFileBytes(profiles("00000001.save")) == level);
+    EXPECT_TRUE(readFileBytes(profiles("00000001.xml")) == variables);
+    EXPECT_NE(errors().find("The player is told: Your progress cannot be saved."), std::string::npos) << errors();
+    EXPECT_TRUE(temporaries().empty()) << temporaries().front();
+    // The next start finds the last save as it stood, with no word of damage.
+    clearErrors();
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+    EXPECT_EQ(errors().find("The player is told"), std::string::npos) << errors();
+    expectAnnPlayedOn(4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fails, SecondFileRun, ::testing::Values("sync", "link", "rename"),
+    [](const ::testing::TestParamInfo<const char*>& _info) { return std::string(_info.param); });
+
+// A disk that takes the variables but not the level state: the variables written after the
+// failed save name no level state, and the next start keeps them (never set aside for an
+// older pair, never paired with a level state of another save) and says what starts afresh.
+TEST_F(ProgressRun, VariablesWrittenAfterAFailedSaveClaimNoLevelState)
+{
+    prepareTwoSaves();
+    const std::string level = readFileBytes(profiles("00000001.save"));
+
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES, "FURROW_SAVE_FAULT=rename:00000001.save"), 0);
+
+    EXPECT_TRUE(readFileBytes(profiles("00000001.save")) == level);
+    EXPECT_EQ(variable("00000001.xml", "SaveStamp"), "3") << "the stamp of the failed save is rolled back";
+    EXPECT_EQ(variable("00000001.xml", "LevelStateStamp"), "0");
+    clearErrors();
+
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+
+    EXPECT_FALSE(exists("00000001.xml.broken")) << "the newest whole variables were set aside";
+    EXPECT_TRUE(readFileBytes(profiles("00000001.save.broken")) == level);
+    EXPECT_NE(errors().find("The player is told: The last save of your farm did not go through. The seed packages on "
+                            "the ground and the journal's notes start afresh."),
+        std::string::npos)
+        << errors();
+    // The fresh level state is saved as the game starts, and again as it ends.
+    expectAnnPlayedOn(5);
+}
+
+// A clock that reads no time is taken from the last copy: set back to 0 it would pay the
+// time-line's early gifts again.
+class ClockRun : public ProgressRun, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(ClockRun, AClockThatReadsNoTimeComesFromTheLastCopy)
+{
+    prepareTwoSaves();
+    setVariable("00000001.xml.bak", "GameTime", "500");
+    setVariable("00000001.xml", "GameTime", GetParam());
+
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+
+    EXPECT_GE(std::stof(variable("00000001.xml", "GameTime")), 500.0f);
+    EXPECT_NE(errors().find(std::string("GameTime in \"Profiles/00000001.xml\" held \"") + GetParam() +
+                            "\"; the value of its last copy, \"500\", is used."),
+        std::string::npos)
+        << errors();
+}
+
+INSTANTIATE_TEST_SUITE_P(Clocks, ClockRun, ::testing::Values("nan", "inf", "-5"),
+    [](const ::testing::TestParamInfo<const char*>& _info) {
+        return std::string(_info.param[0] == '-' ? "BelowZero" : _info.param);
+    });
+
+TEST_F(ProgressRun, APlayerWhoseFilesAreAllGoneIsTold)
+{
+    prepareTwoSaves();
+    for (const char* name : {"00000001.xml", "00000001.xml.bak", "00000001.save", "00000001.save.bak"})
+        ASSERT_EQ(std::remove(profiles(name).c_str()), 0) << name;
+
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+
+    EXPECT_NE(errors().find("The player is told: The files of your farm are not in the folder: \xC2\xAB" + profiles()),
+        std::string::npos)
+        << errors();
+    EXPECT_FALSE(exists("00000002.xml")) << "a second farm was made";
+}
+
 // --- Smaller ---------------------------------------------------------------------------
 
 struct sLoggedCase {
@@ -607,7 +701,13 @@ INSTANTIATE_TEST_SUITE_P(Smaller, LoggedRun,
                                                "CurrentUser=\"Ann\"><Profile Name=\"Ann\" ID=\"1\"/><Profile "
                                                "Name=\"Ann\" ID=\"2\"/></Profiles>");
             },
-            "Profile \"Ann\" is in the index twice; only its first entry is kept."}),
+            "Profile \"Ann\" is in the index twice; only its first entry is kept."},
+        sLoggedCase{"AWholeLevelStateOfAnotherSave",
+            [](ProgressRun& _run) { writeFileBytes(_run.profiles("00000001.save"), std::string(300, '\0')); },
+            "00000001.save.bak\" belongs to another save; moved aside"},
+        sLoggedCase{"SettingsOverTheSizeLimit",
+            [](ProgressRun& _run) { ASSERT_EQ(truncate(_run.profiles("../sys/settings.xml").c_str(), 65 << 20), 0); },
+            "sys/settings.xml\" is too large (68157440 bytes); moved aside"}),
     [](const ::testing::TestParamInfo<sLoggedCase>& _info) { return std::string(_info.param.what); });
 
 TEST_F(ProgressRun, StaleTemporaryFilesOfThePlayerAreCleared)
