@@ -461,6 +461,7 @@ void enterLateFarm(benchmark::State& _state, const char* _platform)
     setenv("FURROW_HOME", home.path().c_str(), 1);
     g_profileInitHook = cGame::onInitProfile;
     g_levelStateCheck = checkLevelState;
+    g_savedValueCheck = cGame::isSavedValueUsable;
     std::vector<double> longest, longestCpu;
     int frames = 0;
     setenv("SDL_AUDIODRIVER", "dummy", 0);
