@@ -17,6 +17,7 @@
 #include "engine/ValueConvert.h"
 #include "engine/XML.h"
 #include "engine/XmlEscape.h"
+#include "platform/FileSystem.h"
 
 #include <exception>
 #include <limits>
@@ -194,6 +195,15 @@ void cProfile::load()
     // The last game's save may still be on its way to the disk.
     files().waitForSaves();
     const String dir = getProfilesDir();
+    if (isFolderClosed()) {
+        // Nobody is loaded: the index and the variables are then never written, nor a level state.
+        const String folder = files().getCommonPath(dir);
+        logError("The profiles folder \"" + folder + "\" cannot be listed or read; no player is loaded and nothing is saved.");
+        tellPlayer("players folder closed", translated(u"Папка игроков не читается:") + u" «" + toWString(folder) + u"». " +
+                                                translated(u"Можно играть, но игра ничего не сохранит."));
+        m_currentUserName.clear();
+        return;
+    }
     std::unique_ptr<cXML> index;
     std::string indexBytes;
     if (files().isExist(dir + kIndexName)) {
@@ -601,6 +611,12 @@ WString cProfile::getCurrentUserName()
     } catch (...) {
         return salvageAttribute(bytes, u"CurrentUser");
     }
+}
+
+Bool cProfile::isFolderClosed()
+{
+    const String folder = files().getCommonPath(getProfilesDir());
+    return platform::isFolder(folder) && !platform::canReadIn(folder);
 }
 
 Bool cProfile::hasPlayerFiles()

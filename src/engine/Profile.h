@@ -61,6 +61,9 @@ public:
     static WString getCurrentUserName();
     // Whether a player's variables (or their last copy) lie in the profiles folder.
     static Bool hasPlayerFiles();
+    // The profiles folder is there but cannot be listed or read: its players cannot be seen,
+    // so nothing may be written into it (a new farm would take the place of one unseen).
+    static Bool isFolderClosed();
 
     static void setProperty(const String& _type_name, const String& _name, const WString& _val)
     {

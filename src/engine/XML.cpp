@@ -211,13 +211,15 @@ void cXML::load(const String& _path)
     String key = _path;
     Bool fromCommon = files->isCommonExist(toLowerCase(key));
     for (;;) {
-        std::unique_ptr<iFile> file(files->open(_path, 0));
-        // Uninitialised: the read fills every byte or fails.
-        const ULong size = file->getSize();
         std::exception_ptr damage;
-        String why = "cannot be read";
+        String why = "cannot be opened";
         try {
-            // A player's copy past the limit is damage like any other: it goes aside too.
+            // A player's copy that cannot even be opened (no right to read it, a loop of links)
+            // is damage like any other, as is one past the limit: it goes aside too.
+            std::unique_ptr<iFile> file(files->open(_path, 0));
+            // Uninitialised: the read fills every byte or fails.
+            const ULong size = file->getSize();
+            why = "cannot be read";
             if (size > getFileSizeLimit(_path)) {
                 why = "is too large (" + std::to_string(size) + " bytes)";
                 throw "File \"" + _path + "\" is too large: " + std::to_string(size) + " bytes.";
@@ -230,7 +232,6 @@ void cXML::load(const String& _path)
             parse(bytes.get(), size);
             return;
         } catch (...) {
-            file.reset();
             if (!fromCommon)
                 throw;
             damage = std::current_exception();

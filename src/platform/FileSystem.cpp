@@ -149,6 +149,11 @@ bool canWriteIn(const std::string& _folder)
     return ::access(_folder.empty() ? "." : _folder.c_str(), W_OK) == 0;
 }
 
+bool canReadIn(const std::string& _folder)
+{
+    return ::access(_folder.empty() ? "." : _folder.c_str(), R_OK | X_OK) == 0;
+}
+
 bool makeFolder(const std::string& _path)
 {
     return ::mkdir(_path.c_str(), 0777) == 0;

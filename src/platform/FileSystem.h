@@ -44,6 +44,8 @@ bool isFile(const std::string& _path);
 bool isFolder(const std::string& _path);
 // Whether this process may make and remove files in the folder.
 bool canWriteIn(const std::string& _folder);
+// Whether this process may list the folder and open the files in it.
+bool canReadIn(const std::string& _folder);
 // One folder; false when it could not be made (also when it already exists).
 bool makeFolder(const std::string& _path);
 

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <ostream>
@@ -97,7 +98,7 @@ public:
     bool exists(const std::string& _name) const
     {
         struct stat info {};
-        return ::stat(profiles(_name).c_str(), &info) == 0;
+        return ::lstat(profiles(_name).c_str(), &info) == 0;
     }
     std::string text(const std::string& _name) const { return narrow(readFileBytes(profiles(_name))); }
     void writeText(const std::string& _name, const std::string& _text) { writeFileBytes(profiles(_name), wide(_text)); }
@@ -587,6 +588,16 @@ INSTANTIATE_TEST_SUITE_P(Stops, StopRun,
                 ASSERT_EQ(truncate(settings.c_str(), 65 << 20), 0);
             },
             [](ProgressRun&) { return std::string(); }, GAME_FRAMES, nullptr, 4, "../sys/settings.xml.broken"},
+        sStopCase{"SettingsInALinkLoop",
+            [](ProgressRun& _run) {
+                const std::string settings = _run.profiles("../sys/settings.xml");
+                std::remove(settings.c_str());
+                ASSERT_EQ(symlink("settings.xml", settings.c_str()), 0);
+            },
+            [](ProgressRun&) { return std::string(); }, GAME_FRAMES, nullptr, 4, "../sys/settings.xml.broken"},
+        sStopCase{"SettingsThatCannotBeRead",
+            [](ProgressRun& _run) { chmod(_run.profiles("../sys/settings.xml").c_str(), 0); }, asAnotherUser, GAME_FRAMES,
+            nullptr, 4, "../sys/settings.xml.broken"},
         // A full disk: the variables no longer fit; the save is tried again at each safe point.
         sStopCase{"AFullDisk", [](ProgressRun&) {}, [](ProgressRun&) { return std::string("trap '' XFSZ; ulimit -f 40;"); },
             GAME_FRAMES + TWO_MINUTES, "Your progress cannot be saved. The disk is full or cannot be reached.", 3, nullptr}),
@@ -606,6 +617,41 @@ TEST_F(ProgressRun, AFailedSaveIsTriedAgainAtTheNextSafePoint)
     // Nothing half written: the last save is still the pair on the disk.
     EXPECT_EQ(stamp("00000001.save"), 3u);
 }
+
+// --- A profiles folder that cannot be read ---------------------------------------------
+
+class ClosedFolderRun : public ProgressRun, public ::testing::WithParamInterface<mode_t> {};
+
+TEST_P(ClosedFolderRun, NothingIsWrittenIntoItAndThePlayerIsTold)
+{
+    prepareTwoSaves();
+    const char* const names[] = {"profiles.xml", "00000001.xml", "00000001.xml.bak", "00000001.save", "00000001.save.bak"};
+    std::vector<std::string> before;
+    for (const char* name : names)
+        before.push_back(readFileBytes(profiles(name)));
+    chmod(profiles().c_str(), GetParam());
+    const std::string how = asAnotherUser(*this);
+    if (how == "skip")
+        GTEST_SKIP() << "no way to run as a user a closed folder stops";
+
+    // A start that saw no players would show the new-player screen, and Ann would type her name.
+    ASSERT_EQ(play(NEW_PLAYER, GAME_FRAMES, how), 0) << errors();
+
+    chmod(profiles().c_str(), 0755);
+    for (size_t i = 0; i < before.size(); ++i)
+        EXPECT_TRUE(readFileBytes(profiles(names[i])) == before[i]) << names[i] << " was written over";
+    EXPECT_FALSE(exists("00000002.xml"));
+    EXPECT_TRUE(temporaries().empty());
+    EXPECT_NE(errors().find("The player is told: The folder of the players cannot be read: \xC2\xAB"), std::string::npos)
+        << errors();
+}
+
+INSTANTIATE_TEST_SUITE_P(Stops, ClosedFolderRun, ::testing::Values(0333, 0111, 0000),
+    [](const ::testing::TestParamInfo<mode_t>& _info) {
+        char name[8];
+        std::snprintf(name, sizeof name, "Mode%03o", unsigned(_info.param));
+        return std::string(name);
+    });
 
 // A second file that cannot be put in place, as a full disk or a failing device refuses it:
 // the save fails as a whole, the last save stays the pair on the disk and the player is told.
