@@ -49,16 +49,18 @@ const sNamedFault& namedFault()
     return s_named;
 }
 
-// A failure a test asked for looks to the rest like the device's own.
+// A failure a test asked for looks to the rest like the device's own; a test's hook may name
+// the device's error itself.
 Bool fails(eSaveStep _step, const String& _path)
 {
     const fSaveFault fault = s_fault.load();
+    errno = 0;
     const sNamedFault& named = namedFault();
     const Bool isNamed = named.step == _step && _path.size() >= named.name.size() &&
         _path.compare(_path.size() - named.name.size(), named.name.size(), named.name) == 0;
     const Bool injected = (fault && fault(_step, _path)) ||
         (isNamed && (named.times.empty() || named.times.count(++s_namedSeen) != 0));
-    if (injected)
+    if (injected && errno == 0)
         errno = EIO;
     return injected;
 }
@@ -66,6 +68,12 @@ Bool fails(eSaveStep _step, const String& _path)
 String folderOf(const String& _path)
 {
     return _path.substr(0, _path.rfind('/') + 1);
+}
+
+// The file system keeps one name a file (a FAT stick, some network shares): it gets a copy.
+Bool hasNoHardLinks(int _error)
+{
+    return _error == EPERM || _error == EOPNOTSUPP || _error == ENOSYS || _error == EMLINK;
 }
 
 String failedText(const String& _path, const String& _why)
@@ -80,7 +88,8 @@ Bool keepLastCopy(const String& _path)
     const String name = _path.substr(_path.rfind('/') + 1);
     const String link = folderOf(_path) + "." + name + ".bak.tmp";
     platform::removeFile(link);
-    if (fails(SAVE_STEP_LINK, _path) || !platform::linkFile(_path, link))
+    const Bool linked = !fails(SAVE_STEP_LINK, _path) && platform::linkFile(_path, link);
+    if (!linked && !(hasNoHardLinks(errno) && platform::copyFile(_path, link)))
         return false;
     const Bool kept = platform::renameFile(link, _path + ".bak");
     // A rename between two names of one file does nothing at all: the last copy was already

@@ -117,6 +117,33 @@ bool linkFile(const std::string& _from, const std::string& _to)
     return ::link(_from.c_str(), _to.c_str()) == 0;
 }
 
+bool copyFile(const std::string& _from, const std::string& _to)
+{
+    const FileHandle from = openFile(_from, false);
+    if (from == INVALID_FILE)
+        return false;
+    FileHandle to;
+    do
+        to = ::open(_to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    while (to < 0 && errno == EINTR);
+    bool copied = to >= 0;
+    char buffer[1 << 16];
+    for (std::int64_t got = 1; copied && got > 0;) {
+        got = readFile(from, buffer, sizeof buffer);
+        copied = got >= 0 && (got == 0 || writeFile(to, buffer, std::size_t(got)) == got);
+    }
+    const int error = errno;
+    closeFile(from);
+    if (to >= 0) {
+        copied = flushFile(to) && copied;
+        copied = closeFile(to) && copied;
+        if (!copied)
+            removeFile(_to);
+    }
+    errno = error;
+    return copied;
+}
+
 bool syncFolder(const std::string& _path)
 {
     int fd;

@@ -38,6 +38,8 @@ bool renameFile(const std::string& _from, const std::string& _to);
 // A second name _to for the file _from (a hard link); false when _to exists or the file
 // system has no such links.
 bool linkFile(const std::string& _from, const std::string& _to);
+// A new file _to with the bytes of _from, on the disk when this returns; false when _to exists.
+bool copyFile(const std::string& _from, const std::string& _to);
 // Pushes the folder's entries (names made, renamed or removed) to the disk.
 bool syncFolder(const std::string& _path);
 bool isFile(const std::string& _path);

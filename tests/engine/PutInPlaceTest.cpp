@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <dirent.h>
 
 #include <ostream>
@@ -167,6 +168,29 @@ TEST_F(PutInPlace, AFirstFileThatCannotGoBackIsSaidToStandNew)
     EXPECT_EQ(readFileBytes(m_folder.file(std::string(FIRST) + ".bak")), "old");
     EXPECT_EQ(readFileBytes(m_folder.file(SECOND)), "old");
     EXPECT_EQ(outcome.log.size(), 2u);
+}
+
+// A file system without hard links refuses the second name with EPERM: the last copy is
+// kept by a copy instead, and the save still goes through.
+TEST_F(PutInPlace, AFileSystemWithoutHardLinksKeepsTheLastCopyByACopy)
+{
+    for (const char* name : {FIRST, SECOND})
+        writeFileBytes(m_folder.file(name), "old");
+    setSaveFault([](eSaveStep _step, const String&) {
+        if (_step != SAVE_STEP_LINK)
+            return false;
+        errno = EPERM;
+        return true;
+    });
+
+    const sPutOutcome outcome = putSaveInPlace({hold(FIRST, "new"), hold(SECOND, "new")});
+
+    EXPECT_TRUE(outcome.failed.empty());
+    EXPECT_EQ(names(), (std::vector<std::string>{"1.save", "1.save.bak", "1.xml", "1.xml.bak"}));
+    for (const char* name : {FIRST, SECOND}) {
+        EXPECT_EQ(readFileBytes(m_folder.file(name)), "new");
+        EXPECT_EQ(readFileBytes(m_folder.file(std::string(name) + ".bak")), "old");
+    }
 }
 
 } // namespace
