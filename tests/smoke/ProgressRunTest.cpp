@@ -106,6 +106,7 @@ public:
         clearErrors();
     }
 
+    const std::string& folder() const { return m_folder.path(); }
     std::string home() const { return m_folder.file("home"); }
     std::string profiles(const std::string& _name = "") const { return home() + "/Furrow/profiles/" + _name; }
     bool exists(const std::string& _name) const
@@ -470,7 +471,7 @@ std::string asAnotherUser(ProgressRun& _run)
     if (geteuid() != 0)
         return "";
     const std::string user = "setpriv --reuid=65534 --regid=65534 --clear-groups";
-    const std::string folder = _run.profiles("../../..");
+    const std::string& folder = _run.folder();
     if (std::system("command -v setpriv > /dev/null") != 0)
         _run.skip("root cannot play as another user here: setpriv is missing");
     else if (!_run.copyTheGameIn())
