@@ -1,6 +1,8 @@
 #include "engine/GameVariables.h"
 #include "engine/Profile.h"
+#include "engine/PutInPlace.h"
 #include "engine/Rect.h"
+#include "engine/SaveBatch.h"
 #include "engine/Settings.h"
 #include "engine/StringManager.h"
 #include "engine/TextConvert.h"
@@ -12,11 +14,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <clocale>
 #include <filesystem>
 #include <limits>
 #include <locale>
 #include <memory>
+#include <thread>
 #include <type_traits>
 
 namespace {
@@ -719,6 +723,34 @@ TEST_F(ProfileDeletion, LoadedVariablesGoToTheirOwnProfileOnly)
     close();
     open(u"Bob");
     EXPECT_EQ(money(), 7);
+}
+
+TEST_F(ProfileDeletion, ASaveStillOnItsWayIsWaitedForFirst)
+{
+    // A slow disk: the save is still on its way when the deletion comes.
+    struct sSlowDisk {
+        sSlowDisk()
+        {
+            setSaveFault([](eSaveStep, const String& _path) {
+                if (_path.find("00000001.xml") != String::npos)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+                return Bool(false);
+            });
+        }
+        ~sSlowDisk() { setSaveFault(nullptr); }
+    } slowDisk;
+    cProfile& profile = open(u"Anna");
+    money() = 5;
+    {
+        cSaveBatch batch;
+        profile.saveAllProps();
+        batch.commit(false);
+    }
+    profile.deleteProfile(u"Anna");
+    // The file manager's end waits for whatever is still on its way.
+    restart();
+    EXPECT_FALSE(exists("00000001.xml")) << "the save brought the deleted file back";
+    EXPECT_FALSE(exists("00000001.xml.bak"));
 }
 
 TEST_F(ProfileDeletion, LastProfileTakesTheIndexWithIt)

@@ -736,6 +736,58 @@ TEST_F(ProgressRun, APlayerWhoseFilesAreAllGoneIsTold)
     EXPECT_FALSE(exists("00000002.xml")) << "a second farm was made";
 }
 
+// --- Saves that fail as the player goes on ---------------------------------------------
+
+// Into the pause menu (a save) and back to the game.
+std::string pauseAndGoOn(int _frame)
+{
+    return key(_frame, "Esc") + click(_frame + 60, 400, 212);
+}
+// Through the pause menu (a save) and its question out to the main menu (the game's last save).
+std::string leaveToMainMenu(int _frame)
+{
+    return key(_frame, "Esc") + click(_frame + 60, 400, 466) + key(_frame + 120, "Enter");
+}
+
+struct sFailedSaveCase {
+    const char* what;
+    // Which saves of the variables fail, counted from the start.
+    const char* failing;
+    std::string walk;
+    int frames;
+    size_t told;
+};
+
+void PrintTo(const sFailedSaveCase& _case, std::ostream* _out)
+{
+    *_out << _case.what;
+}
+
+class FailedSaveRun : public ProgressRun, public ::testing::WithParamInterface<sFailedSaveCase> {};
+
+// Each run ends on the main menu: the player quits from there.
+TEST_P(FailedSaveRun, EachFailureIsToldWhereThePlayerIs)
+{
+    prepareTwoSaves();
+
+    ASSERT_EQ(play(GetParam().walk, GetParam().frames, std::string("FURROW_SAVE_FAULT=sync:00000001.xml@") + GetParam().failing),
+        0);
+
+    const std::string log = errors();
+    const std::string told = "The player is told: Your progress cannot be saved.";
+    size_t count = 0;
+    for (size_t at = log.find(told); at != std::string::npos; at = log.find(told, at + 1))
+        ++count;
+    EXPECT_EQ(count, GetParam().told) << log;
+}
+
+INSTANTIATE_TEST_SUITE_P(Saves, FailedSaveRun,
+    ::testing::Values(sFailedSaveCase{"TheLastSaveOfAGameLeftForTheMainMenu", "2", BACK_TO_GAME + leaveToMainMenu(400), 800, 1},
+        // Told in the game; saves work again at the next pause; the game's last save fails.
+        sFailedSaveCase{"AFailureAfterSavesHadRecovered", "1,4",
+            BACK_TO_GAME + pauseAndGoOn(400) + pauseAndGoOn(600) + leaveToMainMenu(800), 1200, 2}),
+    [](const ::testing::TestParamInfo<sFailedSaveCase>& _info) { return std::string(_info.param.what); });
+
 // --- Smaller ---------------------------------------------------------------------------
 
 struct sLoggedCase {
