@@ -239,6 +239,31 @@ TEST(Settings, SavesTheExactFormInByteOrder)
             true));
 }
 
+// A start that changes nothing leaves the player's copy as it is (here in a spacing of its own,
+// which a write would replace); a change writes it again.
+TEST(Settings, AnUnchangedCopyIsNotWrittenAgain)
+{
+    cTestData data("<game app_directory=\"Test\" />");
+    { cEngineCore core(data); }
+    std::string own = readFileBytes(data.common("sys/settings.xml"));
+    const std::string main = utf16Bytes("<main>", false);
+    own.insert(own.find(main) + main.size(), utf16Bytes("  ", false));
+    writeFileBytes(data.common("sys/settings.xml"), own);
+    {
+        cEngineCore core(data);
+        String folder;
+        core.settings().getPropertyT("game", "app_directory", folder);
+    }
+    EXPECT_EQ(readFileBytes(data.common("sys/settings.xml")), own);
+    {
+        cEngineCore core(data);
+        core.settings().setPropertyT("Sound", "Music", UInt(80));
+    }
+    const std::string written = readFileBytes(data.common("sys/settings.xml"));
+    EXPECT_EQ(written.find(utf16Bytes("<main>  ", false)), std::string::npos);
+    EXPECT_NE(written.find(utf16Bytes("<Sound Music=\"80\" />", false)), std::string::npos);
+}
+
 TEST(Settings, DuplicateSectionsMergeLaterWinning)
 {
     cTestData data("<game app_directory=\"Test\" window_title=\"A\" /><game profiles=\"P\" window_title=\"B\" />");

@@ -339,6 +339,34 @@ INSTANTIATE_TEST_SUITE_P(Index, OwnerRun,
             "Player file \"00000001.xml\" is back in the profile index as \"Ann\"."}),
     [](const ::testing::TestParamInfo<sOwnerCase>& _info) { return std::string(_info.param.what); });
 
+// A file of a player the index no longer knows, under the identifier the index would give next:
+// a new player takes the one after it, and the file stays as it was.
+class StrayFileRun : public ProgressRun, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(StrayFileRun, ANewPlayerNeverTakesTheIdentifierOfFilesOnTheDisk)
+{
+    prepareTwoSaves();
+    const std::string stray = std::string("00000002") + GetParam();
+    writeFileBytes(profiles(stray), "an earlier player's");
+    writeText("profiles.xml", replaced(INDEX_HEAD, "NextID=\"3\"", "NextID=\"2\"") + "<Profile Name=\"Ann\" ID=\"1\"/></Profiles>");
+
+    // Change player, Bob.
+    ASSERT_EQ(play(LOGOS + click(340, 400, 286) + "420 text Bob\n" + key(425, "Enter"), 520), 0);
+
+    EXPECT_NE(text("profiles.xml").find("<Profile Name=\"Bob\" ID=\"3\""), std::string::npos) << text("profiles.xml");
+    EXPECT_EQ(readFileBytes(profiles(stray)), "an earlier player's");
+    EXPECT_TRUE(exists("00000003.xml"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Index, StrayFileRun, ::testing::Values(".xml.bak", ".save", ".save.bak"),
+    [](const ::testing::TestParamInfo<const char*>& _info) {
+        std::string name;
+        for (const char* c = _info.param; *c; ++c)
+            if (*c != '.')
+                name += *c;
+        return name;
+    });
+
 // --- The variables and the level state -------------------------------------------------
 
 struct sProgressCase {
