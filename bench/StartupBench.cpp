@@ -432,10 +432,20 @@ sEntry enterTheFarm(const std::string& _platform)
     // The menu's fade.
     for (int i = 0; i < 60; ++i)
         game.frame();
-    game.play("1 move 400 226\n2 press left\n3 release left\n");
-    game.frame();
-    game.frame();
+    // A window's cursor moves through the window system, which a loaded machine may keep
+    // waiting: a click that found the menu still there is made again.
     sEntry entry;
+    auto menuShown = [] { return cMainMenu::getInstance() && cMainMenu::getInstance()->isEnabled(); };
+    for (int tries = 0; tries < 5 && menuShown(); ++tries) {
+        game.play("1 move 400 226\n10 press left\n11 release left\n");
+        for (int i = 0; i < 10; ++i)
+            game.frame();
+        entry = sEntry();
+        for (int i = 0; i < 5; ++i) {
+            game.frame();
+            entry.take(game);
+        }
+    }
     for (int left = 600; left > 0 && !cGame::getInstance(); --left) {
         game.frame();
         entry.take(game);

@@ -94,7 +94,7 @@ Bool putBack(const String& _path, Bool _hadCopy)
 {
     if (!_hadCopy)
         return platform::removeFile(_path);
-    return platform::renameFile(_path + ".bak", _path) && keepLastCopy(_path);
+    return !fails(SAVE_STEP_RENAME, _path) && platform::renameFile(_path + ".bak", _path) && keepLastCopy(_path);
 }
 
 void dropAll(const std::vector<sHeldSave>& _saves, std::size_t _from, sPutOutcome& _outcome)

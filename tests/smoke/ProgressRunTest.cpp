@@ -491,13 +491,29 @@ INSTANTIATE_TEST_SUITE_P(Saves, SaveWhilePlayingRun,
         sSaveCase{"TwoMinutesInThePauseMenu", true, BACK_TO_GAME + key(400, "Esc"), GAME_FRAMES + TWO_MINUTES, 5}),
     [](const ::testing::TestParamInfo<sSaveCase>& _info) { return std::string(_info.param.what); });
 
-// A kill at any moment of a game costs at most the play since the last save: the next start
-// finds a whole pair, and the temporary files the kill left are gone.
+// The stamp of the level state Ann's variables go with.
+unsigned claimed(const ProgressRun& _run, const std::string& _file)
+{
+    std::string value = _run.variable(_file, "LevelStateStamp");
+    if (value == "missing")
+        value = _run.variable(_file, "SaveStamp");
+    return value == "missing" ? 0 : static_cast<unsigned>(std::stoul(value));
+}
+
+// A kill at any moment of a game costs at most the save under way: straight after the kill the
+// variables go with the level state or with its last copy (a level state one save ahead), and
+// the next start finds that pair; the temporary files the kill left are gone. The game saves
+// every few frames (the pause menu asks for a save each time it opens), and each kill waits
+// for a state of the disk, not for a time: a save in flight, or a save put in place.
 TEST_F(ProgressRun, AKillAtAnyMomentLeavesAWholePairBehind)
 {
     prepareTwoSaves();
-    writeFileBytes(m_folder.file("walk.txt"), BACK_TO_GAME);
-    for (int kill = 0; kill < 5; ++kill) {
+    std::string walk = BACK_TO_GAME;
+    for (int frame = 400; frame < 40000; frame += 12)
+        walk += key(frame, "Esc");
+    writeFileBytes(m_folder.file("walk.txt"), walk);
+    for (int kill = 0; kill < 6; ++kill) {
+        const unsigned before = stamp("00000001.save");
         const pid_t child = fork();
         if (child == 0) {
             if (chdir(m_folder.path().c_str()) == 0) {
@@ -511,11 +527,30 @@ TEST_F(ProgressRun, AKillAtAnyMomentLeavesAWholePairBehind)
             _exit(127);
         }
         ASSERT_GT(child, 0);
-        // Past the start into the game, then anywhere among its saves.
-        std::this_thread::sleep_for(std::chrono::milliseconds(1500 + 370 * kill));
+        // Some saves into the game: at the next save in flight, or as soon as one is in place.
+        const unsigned target = before + 1 + kill / 2;
+        const auto saved = [&] { return stamp("00000001.save") >= target; };
+        const auto inFlight = [&] { return stamp("00000001.save") >= target - 1 && !temporaries().empty(); };
+        bool reached = false;
+        for (int poll = 0; poll < 120000 && !reached; ++poll) {
+            reached = kill % 2 == 0 ? saved() : inFlight();
+            if (!reached)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        const unsigned seen = stamp("00000001.save");
         ::kill(child, SIGKILL);
         int status = 0;
         ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(reached) << "the game never saved, kill " << kill;
+
+        const unsigned vars = claimed(*this, "00000001.xml");
+        const unsigned level = stamp("00000001.save");
+        EXPECT_TRUE(level == vars || (level == vars + 1 && stamp("00000001.save.bak") == vars))
+            << "kill " << kill << ": variables of save " << vars << " beside level states " << level << " and "
+            << stamp("00000001.save.bak");
+        EXPECT_GE(vars + 1, seen) << "kill " << kill << " lost more than the save under way";
+        EXPECT_GE(claimed(*this, "00000001.xml.bak") + 1, vars) << "kill " << kill;
+
         ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0) << "after kill " << kill;
         EXPECT_GE(money(), 777) << "after kill " << kill;
         EXPECT_EQ(variable("00000001.xml", "SaveStamp"), std::to_string(stamp("00000001.save"))) << "after kill " << kill;
@@ -681,9 +716,10 @@ TEST_P(SecondFileRun, TheLastSaveStaysWholeAndThePlayerIsTold)
     const std::string variables = readFileBytes(profiles("00000001.xml"));
     const std::string level = readFileBytes(profiles("00000001.save"));
 
-    // Past the safe point two minutes in, whose failure the next frames tell.
-    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES + TWO_MINUTES, std::string("FURROW_SAVE_FAULT=") + GetParam() + ":00000001.xml"),
-        0);
+    // The pause menu opened, closed and opened again: its second save waits for the first,
+    // whose failure the next frame tells, however slow the disk.
+    const std::string walk = BACK_TO_GAME + key(400, "Esc") + key(430, "Esc") + key(460, "Esc");
+    ASSERT_EQ(play(walk, GAME_FRAMES + 80, std::string("FURROW_SAVE_FAULT=") + GetParam() + ":00000001.xml"), 0);
 
     EXPECT_TRUE(readFileBytes(profiles("00000001.save")) == level);
     EXPECT_TRUE(readFileBytes(profiles("00000001.xml")) == variables);
