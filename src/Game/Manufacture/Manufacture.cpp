@@ -29,6 +29,8 @@
 #include "Ui/ViewFile.h"
 #include "Ui/XmlAttribute.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -413,7 +415,14 @@ void cManufacture::showed()
 {
     GUARD_BEGIN
     cMovableBack::showed();
+    // The workshop chosen before the player left stays chosen, its gauge and load button at
+    // hand: coming back to load it again is the common errand.
+    cProductionHouse* chosen = m_selected;
     selectDepot(nullptr, false);
+    if (chosen && std::find(std::begin(m_slots), std::end(m_slots), chosen) != std::end(m_slots)) {
+        selectDepot(chosen, false);
+        chosen->showPanel();
+    }
     GUARD_END("void cManufacture::showed()")
 }
 
