@@ -75,17 +75,18 @@ TEST_F(TipRun, TheFreeUpgradeTipWaitsForTheLevelOnSale)
     EXPECT_EQ(stored("Upgrade0"), "1") << "the free upgrade taken";
 }
 
-// Back on the production screen the workshop chosen before is still chosen: its load button
-// answers at once.
+// Back on the production screen by way of the market, the workshop chosen before is still chosen:
+// its gauge and load button stand at hand, and the load button answers at once.
 TEST_F(TipRun, TheProductionScreenKeepsItsWorkshopChosen)
 {
     newPlayer();
     standingCowShed();
     store("UpAvail2", "1");
     const std::string walk = logos() + click(250, 400, 226) + click(450, 176, 32) + click(600, 300, 300) +
-                             "610 move 600 450\n" + click(700, 108, 32) + click(860, 176, 32) + "870 move 600 450\n" +
-                             shot(990, "back.png") + click(1000, 262, 384);
-    ASSERT_EQ(run(walk, 1060), 0);
+                             "610 move 600 450\n" + click(700, 108, 32) + click(860, 40, 32) + click(1020, 176, 32) +
+                             "1030 move 600 450\n" + shot(1150, "back.png") + click(1160, 262, 384);
+    ASSERT_EQ(run(walk, 1220), 0);
+    EXPECT_TRUE(isPaper(rgb("back.png", 300, 415))) << "the workshop's panel is shown";
     EXPECT_EQ(stored("WGoodCount0"), "4") << "one bundle loaded";
 }
 

@@ -488,6 +488,14 @@ Bool cManufacture::isOnOwnControls(const Vector2& _point) const
     for (cTipButton* button : {m_buildButton, m_destroyButton, m_upgradeButton})
         if (button->isVisible() && button->containsPoint(_point))
             return true;
+    // A press on the bar leaves for another screen: the workshop chosen stays chosen for the
+    // way back.
+    if (const cGameMenu* menu = cGameMenu::getInstance())
+        for (cControl* button : {static_cast<cControl*>(menu->getMainMenuButton()), static_cast<cControl*>(menu->getMarketButton()),
+                 static_cast<cControl*>(menu->getFarmButton()), static_cast<cControl*>(menu->getProducingButton()),
+                 static_cast<cControl*>(menu->getJournalButton())})
+            if (button && button->isVisible() && button->containsPoint(_point))
+                return true;
     return false;
 }
 
