@@ -64,6 +64,7 @@ int main()
     g_profileInitHook = cGame::onInitProfile;
     // The profile pairs the variables with a level state of the same save.
     g_levelStateCheck = checkLevelState;
+    g_savedValueCheck = cGame::isSavedValueUsable;
     options.start = startShell;
     options.teardown = endShell;
     const int status = runEntry("Data", options);

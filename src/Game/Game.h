@@ -12,6 +12,7 @@ class cChannel;
 class iResource;
 class iXML;
 struct sLevelState;
+struct sSavedVariable;
 
 // Number of product kinds: 0..7 the crops, 8..18 the manufactured goods (good = kind - 8).
 inline constexpr UInt OVERALL_PROD_COUNT = 19;
@@ -131,6 +132,9 @@ public:
     // next safe point tries again. True when both were handed to the disk (a failure there is
     // told at a later safe point).
     static Bool saveProgress() noexcept;
+    // Whether a value of the saved variables can be used as it is: the profile takes one that
+    // cannot (a clock that reads no time) from the copy before.
+    static Bool isSavedValueUsable(const sSavedVariable& _variable);
 
     static void cheatAddMoney();
     static void cheatAddUpgrades();

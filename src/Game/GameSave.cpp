@@ -1,10 +1,15 @@
 #include "Game/Game.h"
 
+#include "Game/GameKeys.h"
 #include "engine/ErrorStack.h"
 #include "engine/FileManager.h"
 #include "engine/LogManager.h"
 #include "engine/Profile.h"
+#include "engine/ProgressPick.h"
 #include "engine/SaveFailure.h"
+#include "engine/ValueConvert.h"
+
+#include <limits>
 
 namespace {
 
@@ -58,4 +63,14 @@ Bool cGame::saveProgress() noexcept
     if (cProfile* profile = cProfile::getInstance())
         tellSaveFailed(profile->getProgressFiles());
     return false;
+}
+
+Bool cGame::isSavedValueUsable(const sSavedVariable& _variable)
+{
+    // A clock set back to 0 would pay the time-line's early gifts again.
+    if (_variable.name != "GameTime")
+        return true;
+    Float time = std::numeric_limits<Float>::quiet_NaN();
+    toFloat(time, _variable.value);
+    return key::GameTime.accepts(time);
 }

@@ -278,6 +278,17 @@ Bool readFileBytes(const String& _path, std::string& _bytes, String& _error)
     return true;
 }
 
+// A save of both files failed: what the game holds of the level state is on no disk, so
+// variables written from now on name no level state, until a save of both succeeds. The own
+// stamp goes back unless a file of the failed save still bears it: a stamp never names two
+// different saves.
+void rollBackStamps(ULong _before, Bool _partlyPlaced)
+{
+    if (!_partlyPlaced)
+        propertyMap<PT_ULONG>()[SAVE_STAMP_VARIABLE] = _before;
+    propertyMap<PT_ULONG>()[LEVEL_STATE_STAMP_VARIABLE] = 0;
+}
+
 Vector2 groundOrigin()
 {
     cFarm* farm = cFarm::getInstance();
@@ -313,12 +324,14 @@ void cGame::saveLevelState()
             state.notes.push_back({note.text, note.read});
     if (cGameplay* gameplay = cGameplay::getInstance())
         state.factors = gameplay->getRandomFactors();
-    // Both files of this save carry the same new stamp and are put in place together, the
-    // level state first: a kill between the two leaves it beside variables of another
-    // stamp, which the next start sees. A failure leaves both files as they were.
+    // Both files of this save carry the same new stamp and are put in place as one. A failure
+    // before the disk took them leaves both files as they were; the stamps are rolled back
+    // then, once the failure is known, before the next save takes a stamp.
+    files().waitForSaves();
     ULong& stamp = propertyMap<PT_ULONG>()[SAVE_STAMP_VARIABLE];
     const ULong before = stamp;
     state.stamp = stamp = before + 1;
+    propertyMap<PT_ULONG>()[LEVEL_STATE_STAMP_VARIABLE] = stamp;
     try {
         cSaveBatch batch;
         std::unique_ptr<iFile> file(files().create(path));
@@ -328,9 +341,9 @@ void cGame::saveLevelState()
             throw "Level state \"" + path + "\" can't be written.";
         cProfile::getInstance()->saveAllProps();
         // The frame goes on while the disk takes the files.
-        batch.commit(false);
+        batch.commit(false, [before](Bool _partlyPlaced) { rollBackStamps(before, _partlyPlaced); });
     } catch (...) {
-        stamp = before;
+        rollBackStamps(before, false);
         throw;
     }
     GUARD_END("void cGame::saveLevelState()")
@@ -356,7 +369,7 @@ void cGame::loadLevelState()
         // Nothing of a damaged file is used; the player's copy is kept aside, never deleted,
         // and the game goes on from what it has, with a sound file written in its place.
         logError("Level state \"" + path + "\" is damaged (" + error + ") and is not used.");
-        files().moveAside(path);
+        files().moveAside(path, "is damaged");
         saveProgress();
         return;
     }

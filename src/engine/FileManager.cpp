@@ -265,7 +265,7 @@ void cFileManager::remove(const String& _name)
     GUARD_END("void cFileManager::remove(const String& _name)")
 }
 
-void cFileManager::moveAside(const String& _name)
+void cFileManager::moveAside(const String& _name, const String& _why)
 {
     GUARD_BEGIN
     const String key = lowerCase(_name);
@@ -278,12 +278,12 @@ void cFileManager::moveAside(const String& _name)
     for (UInt n = 2; platform::getFileSize(aside) >= 0; ++n)
         aside = path + ".broken" + std::to_string(n);
     if (!platform::renameFile(path, aside)) {
-        logError("File \"" + path + "\" cannot be parsed nor moved aside. " + platform::getLastErrorText());
+        logError("File \"" + path + "\" " + _why + " and cannot be moved aside. " + platform::getLastErrorText());
         return;
     }
-    logError("File \"" + path + "\" cannot be parsed; moved aside as \"" + aside + "\".");
+    logError("File \"" + path + "\" " + _why + "; moved aside as \"" + aside + "\".");
     uncover(key);
-    GUARD_END("void cFileManager::moveAside(const String& _name)")
+    GUARD_END("void cFileManager::moveAside(const String& _name, const String& _why)")
 }
 
 void cFileManager::holdSaves()
@@ -300,25 +300,7 @@ Bool cFileManager::onSaveWritten(platform::FileHandle _handle, const String& _te
     return true;
 }
 
-void cFileManager::putInPlace(std::vector<sHeldSave> _saves, std::vector<String>& _failed, std::vector<String>& _log)
-{
-    Bool done = true;
-    for (const sHeldSave& save : _saves) {
-        Bool written = platform::flushFile(save.handle);
-        written = platform::closeFile(save.handle) && written;
-        if (done && written && platform::isFile(save.path))
-            platform::renameFile(save.path, save.path + ".bak");
-        if (done && written && platform::renameFile(save.temp, save.path))
-            continue;
-        if (done)
-            _log.push_back("File \"" + save.path + "\" was not saved, the last copy is kept. " + platform::getLastErrorText());
-        platform::removeFile(save.temp);
-        _failed.push_back(save.path);
-        done = false;
-    }
-}
-
-Bool cFileManager::commitHeldSaves(Bool _wait)
+Bool cFileManager::commitHeldSaves(Bool _wait, fCommitFailed _onFailed)
 {
     waitForSaves();
     m_holding = false;
@@ -331,8 +313,9 @@ Bool cFileManager::commitHeldSaves(Bool _wait)
             m_index[lowerCase(relative) + ".bak"] = sEntry{COMMON_TAG, relative + ".bak", 0};
     }
     m_writerDone = false;
+    m_writerFailedHook = std::move(_onFailed);
     m_writer = std::thread([this, saves = std::move(held)]() mutable {
-        putInPlace(std::move(saves), m_writerFailed, m_writerLog);
+        m_writerOutcome = putSaveInPlace(std::move(saves));
         m_writerDone = true;
     });
     return _wait ? waitForSaves() : true;
@@ -343,15 +326,19 @@ Bool cFileManager::finishWriter()
     if (!m_writer.joinable())
         return true;
     m_writer.join();
-    for (const String& message : m_writerLog)
+    const sPutOutcome outcome = std::move(m_writerOutcome);
+    m_writerOutcome = sPutOutcome();
+    const fCommitFailed hook = std::move(m_writerFailedHook);
+    m_writerFailedHook = nullptr;
+    for (const String& message : outcome.log)
         logError(message);
-    for (const String& path : m_writerFailed)
+    for (const String& path : outcome.failed)
         onSaveFailed(path);
-    const Bool done = m_writerFailed.empty();
+    const Bool done = outcome.failed.empty();
     m_failedUntold = m_failedUntold || !done;
     m_failedSaves += done ? 0 : 1;
-    m_writerLog.clear();
-    m_writerFailed.clear();
+    if (!done && hook)
+        hook(outcome.partlyPlaced);
     return done;
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 #include "engine/File.h"
+#include "engine/PutInPlace.h"
 #include "platform/FileSystem.h"
 #include "engine/Singleton.h"
 #include "engine/ZipFile.h"
 
 #include <atomic>
+#include <functional>
 #include <list>
 #include <thread>
 #include <map>
@@ -55,19 +57,23 @@ public:
     static Bool isInside(const String& _name);
 
     // Moves a player's copy that cannot be used aside as "<name>.broken", so the shipped
-    // copy shows again and nothing the player had is lost.
-    void moveAside(const String& _name);
+    // copy shows again and nothing the player had is lost; _why ("is too large", say) goes
+    // into the log.
+    void moveAside(const String& _name, const String& _why = "cannot be parsed");
     // Saves held together: while held, every file created and written whole waits, open,
-    // under its temporary name. commitHeldSaves pushes them to the disk and puts them in place
-    // in the order they were written, each keeping the copy it replaces as "<name>.bak" (one
-    // generation back); dropHeldSaves removes them, leaving the disk as it was. Holding twice
-    // holds once.
+    // under its temporary name. commitHeldSaves puts them in place as one (see
+    // putSaveInPlace), in the order they were written, each keeping the copy it replaces as
+    // "<name>.bak" (one generation back); dropHeldSaves removes them, leaving the disk as it
+    // was. Holding twice holds once.
     void holdSaves();
+    // Told, in the game's thread, that the save failed; _partlyPlaced as in sPutOutcome.
+    using fCommitFailed = std::function<void(Bool _partlyPlaced)>;
     // Without _wait the disk's part runs beside the game (a frame must not wait for the disk)
     // and its outcome is had from takeSaveFailure; the next commit, a read of a player's file
     // through waitForSaves, and the manager's end wait for it. With _wait, false (logged) when
-    // a file could not be put in place; those after it are dropped.
-    Bool commitHeldSaves(Bool _wait = true);
+    // the save could not be put in place. _onFailed hears of a failure either way, when it is
+    // waited for.
+    Bool commitHeldSaves(Bool _wait = true, fCommitFailed _onFailed = nullptr);
     void dropHeldSaves();
     Bool isHoldingSaves() const { return m_holding; }
     // Waits for the saves under way; false when they failed.
@@ -94,11 +100,6 @@ public:
     static void createDirectories(const WString& _path);
 
 private:
-    struct sHeldSave {
-        platform::FileHandle handle;
-        String temp;
-        String path;
-    };
     struct sEntry {
         // "" for a loose file, "#common#" for the common folder, else the package's path
         // relative to the data folder.
@@ -119,9 +120,6 @@ private:
     void uncover(const String& _key);
     static void onSaveFailed(const String& _path);
     static Bool onSaveWritten(platform::FileHandle _handle, const String& _tempPath, const String& _path);
-    // The saves' disk work, beside the game or not: into _failed the real names that did not
-    // reach the disk, into _log what went wrong.
-    static void putInPlace(std::vector<sHeldSave> _saves, std::vector<String>& _failed, std::vector<String>& _log);
     // Takes the outcome of the finished disk work: logs it and fixes the index.
     Bool finishWriter();
     static void onPackageDone(const String& _zipDir, cZipFile::ZIP_FILE _package);
@@ -137,8 +135,8 @@ private:
     std::vector<sHeldSave> m_held;
     std::thread m_writer;
     std::atomic<bool> m_writerDone{true};
-    std::vector<String> m_writerFailed;
-    std::vector<String> m_writerLog;
+    sPutOutcome m_writerOutcome;
+    fCommitFailed m_writerFailedHook;
     Bool m_failedUntold = false;
     UInt m_failedSaves = 0;
     // Packages kept open between reads, by path: each file takes one and gives it back.

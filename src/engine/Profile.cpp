@@ -17,6 +17,7 @@
 #include "engine/ValueConvert.h"
 #include "engine/XML.h"
 #include "engine/XmlEscape.h"
+#include "platform/FileSystem.h"
 
 #include <exception>
 #include <limits>
@@ -57,7 +58,7 @@ std::unique_ptr<cXML> readPlayerFile(const String& _path)
         logError("File \"" + _path + "\" is damaged and is not used:\n" + _error);
     }
     // Still there when the damage was no parse error: it must not be written over either.
-    files().moveAside(_path);
+    files().moveAside(_path, "cannot be read");
     return nullptr;
 }
 
@@ -110,6 +111,30 @@ WString salvageAttributeAfter(const std::string& _bytes, const char* _variable)
         if (toString(values[0]) == _variable)
             return values[1];
     return WString();
+}
+
+// The name kept in a player's own files: of the variables, else of their last copy (which
+// gives the farm when the variables are damaged); empty when neither names anyone.
+WString ownerOf(const String& _stem)
+{
+    for (const char* suffix : {".xml", ".xml.bak"}) {
+        const String path = _stem + suffix;
+        if (!files().isExist(path))
+            continue;
+        const WString name = salvageAttributeAfter(readRawFile(path), PLAYER_NAME_VARIABLE);
+        if (!name.empty())
+            return name;
+    }
+    return WString();
+}
+
+// Whether the file is a player's variables or their last copy, and whose identifier.
+Bool isVariablesFile(const String& _fileName, ULong& _id)
+{
+    if (!identifierOf(_fileName, _id))
+        return false;
+    const String stem = formatProfileID(_id);
+    return _fileName == stem + ".xml" || _fileName == stem + ".xml.bak";
 }
 
 } // namespace
@@ -170,6 +195,15 @@ void cProfile::load()
     // The last game's save may still be on its way to the disk.
     files().waitForSaves();
     const String dir = getProfilesDir();
+    if (isFolderClosed()) {
+        // Nobody is loaded: the index and the variables are then never written, nor a level state.
+        const String folder = files().getCommonPath(dir);
+        logError("The profiles folder \"" + folder + "\" cannot be listed or read; no player is loaded and nothing is saved.");
+        tellPlayer("players folder closed", translated(u"Папка игроков не читается:") + u" «" + toWString(folder) + u"». " +
+                                                translated(u"Можно играть, но игра ничего не сохранит."));
+        m_currentUserName.clear();
+        return;
+    }
     std::unique_ptr<cXML> index;
     std::string indexBytes;
     if (files().isExist(dir + kIndexName)) {
@@ -184,6 +218,7 @@ void cProfile::load()
         adoptPlayerFiles();
     }
     index.reset();
+    followPlayerFiles();
     m_indexOwned = true;
     if (m_resuming && m_index.count(m_currentUserName) == 0)
         resumeSomeone();
@@ -194,12 +229,13 @@ void cProfile::load()
         m_recordedUser = m_currentUserName;
         m_indexChanged = true;
     }
-    if (m_index.count(m_currentUserName) == 0)
+    const Bool made = m_index.count(m_currentUserName) == 0;
+    if (made)
         createProfile();
     const String id = getProfileID();
     files().clearStaleTemporaries(dir, id);
     files().clearStaleTemporaries(dir, kIndexName);
-    loadVariables(dir + id);
+    loadVariables(dir + id, made);
     m_loadedName = m_currentUserName;
     m_loadedID = m_index[m_currentUserName];
     m_variablesLoaded = true;
@@ -244,19 +280,86 @@ void cProfile::salvageHeaders(const std::string& _bytes)
         logError("The damaged profile index still named " + std::to_string(kept) + " players; they are kept.");
 }
 
-void cProfile::loadVariables(const String& _stem)
+void cProfile::loadVariables(const String& _stem, Bool _new)
 {
     const cProgressPick pick(_stem);
     const cVariablesSource source(_stem + ".xml");
     for (const sSavedVariable& variable : pick.getVariables())
         setProperty(variable.type, variable.name, variable.value);
+    if (pick.isMissing() && !_new) {
+        const String folder = files().getCommonPath(getProfilesDir());
+        logError("The files of profile \"" + _stem + "\" are missing; the farm starts afresh.");
+        tellPlayer("progress missing", translated(u"Файлы вашей фермы не найдены в папке:") + u" «" + toWString(folder) +
+                                           u"». " + translated(u"Ферма начата заново."));
+        return;
+    }
     if (pick.getDamage().empty())
         return;
+    if (pick.isLevelStateUnsaved()) {
+        tellPlayer("progress restored", translated(u"Последнее сохранение фермы не удалось.") + u" " +
+                                            translated(u"Пакеты семян на земле и заметки журнала начаты заново."));
+        return;
+    }
     tellPlayer("progress restored",
         translated(u"Файл вашей фермы был повреждён.") + u" " +
             translated(pick.isSalvaged()      ? u"Ферма собрана из того, что в нём уцелело." :
                        pick.isLevelStateLost() ? u"Пакеты семян на земле и заметки журнала начаты заново." :
                                                  u"Ферма восстановлена из предыдущего сохранения."));
+}
+
+void cProfile::followPlayerFiles()
+{
+    const String dir = getProfilesDir();
+    std::map<ULong, WString> owners;
+    FILE_NAME_LIST names;
+    files().getFilesNames(dir, names);
+    for (const String& name : names) {
+        ULong id = 0;
+        if (isVariablesFile(name, id) && owners.count(id) == 0)
+            owners[id] = ownerOf(dir + formatProfileID(id));
+    }
+    // A file that names its player is hers, whatever the index says; of two files that name
+    // her, the one the index gives her, else the first.
+    std::map<WString, ULong> mended;
+    for (const auto& [id, owner] : owners) {
+        if (owner.empty())
+            continue;
+        const auto indexed = m_index.find(owner);
+        if (mended.count(owner) == 0 || (indexed != m_index.end() && indexed->second == id))
+            mended[owner] = id;
+    }
+    std::set<ULong> taken;
+    for (const auto& entry : mended)
+        taken.insert(entry.second);
+    // The index's word stands where no file says otherwise: a new player has no file yet.
+    for (const auto& [name, id] : m_index) {
+        if (mended.count(name) != 0)
+            continue;
+        const auto owner = owners.find(id);
+        if (taken.count(id) != 0 || (owner != owners.end() && !owner->second.empty())) {
+            logError("Profile \"" + cutForLog(toString(name)) + "\" has in the index the file " + formatProfileID(id) +
+                     ".xml of another player; it is left out of the index, the files stay.");
+            continue;
+        }
+        mended[name] = id;
+        taken.insert(id);
+    }
+    if (mended == m_index)
+        return;
+    for (const auto& [name, id] : mended) {
+        const auto was = m_index.find(name);
+        if (was != m_index.end() && was->second == id)
+            continue;
+        logError("Player file " + formatProfileID(id) + ".xml names \"" + cutForLog(toString(name)) + "\", whom the index " +
+                 (was == m_index.end() ? String("left out") : "gave the identifier " + std::to_string(was->second)) +
+                 "; the index follows the file.");
+        if (id >= m_nextID)
+            m_nextID = id + 1;
+    }
+    m_index.swap(mended);
+    m_indexChanged = true;
+    // A second file of one name, left out above, comes back under its identifier.
+    adoptPlayerFiles();
 }
 
 void cProfile::adoptPlayerFiles()
@@ -268,12 +371,10 @@ void cProfile::adoptPlayerFiles()
     files().getFilesNames(getProfilesDir(), names);
     for (const String& name : names) {
         ULong id = 0;
-        const String stem = identifierOf(name, id) ? formatProfileID(id) : String();
-        // The variables, or their last copy when the variables themselves are gone.
-        if (stem.empty() || indexed.count(id) != 0 ||
-            !(name == stem + ".xml" || (name == stem + ".xml.bak" && !files().isExist(getProfilesDir() + stem + ".xml"))))
+        if (!isVariablesFile(name, id) || indexed.count(id) != 0)
             continue;
-        WString player = salvageAttributeAfter(readRawFile(getProfilesDir() + name), PLAYER_NAME_VARIABLE);
+        const String stem = formatProfileID(id);
+        WString player = ownerOf(getProfilesDir() + stem);
         if (player.empty() || m_index.count(player) != 0)
             player = toWString(stem);
         if (addIndexEntry(player, toWString(std::to_string(id)), false)) {
@@ -369,6 +470,8 @@ void cProfile::saveAllProps()
     const auto found = m_index.find(m_loadedName);
     if (found == m_index.end() || found->second != m_loadedID)
         return;
+    // A save still on its way may yet fail and take its stamps back.
+    files().waitForSaves();
     // The index may be lost one day: the player's own file says whose it is.
     propertyMap<PT_WSTRING>()[PLAYER_NAME_VARIABLE] = m_loadedName;
     WString text = kDeclaration;
@@ -377,7 +480,6 @@ void cProfile::saveAllProps()
     text += u"</Props>";
     // The same variables again (the profile's own save right after the game's) would only
     // push the save before out of its last copy; unless that save never reached the disk.
-    files().waitForSaves();
     if (text == m_lastWritten && files().getFailedSaveCount() == m_failedSavesWritten)
         return;
     cSaveBatch batch;
@@ -509,6 +611,12 @@ WString cProfile::getCurrentUserName()
     } catch (...) {
         return salvageAttribute(bytes, u"CurrentUser");
     }
+}
+
+Bool cProfile::isFolderClosed()
+{
+    const String folder = files().getCommonPath(getProfilesDir());
+    return platform::isFolder(folder) && !platform::canReadIn(folder);
 }
 
 Bool cProfile::hasPlayerFiles()

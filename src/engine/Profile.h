@@ -61,6 +61,9 @@ public:
     static WString getCurrentUserName();
     // Whether a player's variables (or their last copy) lie in the profiles folder.
     static Bool hasPlayerFiles();
+    // The profiles folder is there but cannot be listed or read: its players cannot be seen,
+    // so nothing may be written into it (a new farm would take the place of one unseen).
+    static Bool isFolderClosed();
 
     static void setProperty(const String& _type_name, const String& _name, const WString& _val)
     {
@@ -88,8 +91,12 @@ private:
     // The lowest identifier from the next one on that no profile and no file has.
     ULong takeFreeIdentifier();
     // The variables of the pair of files chosen by cProgressPick; the player is told when
-    // they are not the last save as it stood.
-    void loadVariables(const String& _stem);
+    // they are not the last save as it stood, or when the files of a player the index knew
+    // (not _new) are all gone.
+    void loadVariables(const String& _stem, Bool _new);
+    // The name kept in each player's own file decides whose farm it is: an index entry that
+    // says otherwise is mended in the index (logged), never in the file.
+    void followPlayerFiles();
     // Puts back in the index every player file it does not name, under the name kept in the
     // file (else its identifier).
     void adoptPlayerFiles();

@@ -11,7 +11,9 @@
 #include <memory>
 
 fLevelStateCheck g_levelStateCheck = nullptr;
+fSavedValueCheck g_savedValueCheck = nullptr;
 const char* const SAVE_STAMP_VARIABLE = "SaveStamp";
+const char* const LEVEL_STATE_STAMP_VARIABLE = "LevelStateStamp";
 
 namespace {
 
@@ -40,14 +42,28 @@ Bool readBytes(const String& _path, std::string& _bytes)
     }
 }
 
-ULong stampOf(const std::vector<sSavedVariable>& _variables)
+ULong valueOf(const std::vector<sSavedVariable>& _variables, const char* _name, Bool& _found)
 {
     for (const sSavedVariable& variable : _variables) {
-        ULong stamp = 0;
-        if (variable.name == SAVE_STAMP_VARIABLE && readProfileID(variable.value, stamp))
-            return stamp;
+        ULong value = 0;
+        if (variable.name == _name && readProfileID(variable.value, value)) {
+            _found = true;
+            return value;
+        }
     }
+    _found = false;
     return 0;
+}
+
+// The stamp of the level state the variables go with. Files from before the stamps (and a
+// level state of theirs) have 0.
+ULong levelStampOf(const std::vector<sSavedVariable>& _variables)
+{
+    Bool found = false;
+    const ULong named = valueOf(_variables, LEVEL_STATE_STAMP_VARIABLE, found);
+    if (found)
+        return named == 0 ? cProgressPick::NO_LEVEL_STATE : named;
+    return valueOf(_variables, SAVE_STAMP_VARIABLE, found);
 }
 
 } // namespace
@@ -64,33 +80,29 @@ cProgressPick::cProgressPick(const String& _stem)
     if (levels)
         for (sCopy& copy : m_levels)
             readLevelState(copy);
-    const auto [v, l] = choose(levels);
+    const sState vars[2] = {m_vars[0], m_vars[1]};
+    const sState states[2] = {m_levels[0], m_levels[1]};
+    const auto [v, l] = choose(vars, states, levels, m_vars[salvageCopy()].stamp);
     use(v, l);
+    mendFromLastCopy(v);
 }
 
-std::pair<Int, Int> cProgressPick::choose(Bool _levels) const
+std::pair<Int, Int> cProgressPick::choose(const sState (&_vars)[2], const sState (&_levels)[2], Bool _pairLevels,
+    ULong _salvaged)
 {
-    const Bool anyLevel = m_levels[0].exists || m_levels[1].exists;
-    for (Int v = 0; v < 2; ++v) {
-        if (!m_vars[v].whole)
-            continue;
-        // A player who never played a game has no level state yet; without the game's check
-        // the level state is not paired at all.
-        if (!_levels || (!anyLevel && m_vars[v].stamp == 0))
-            return {v, -1};
-        for (Int l = 0; l < 2; ++l)
-            if (m_levels[l].whole && m_levels[l].stamp == m_vars[v].stamp)
-                return {v, l};
-    }
+    // Without the game's check the level state is not paired at all.
+    const auto levelOf = [&](ULong _stamp) {
+        for (Int l = 0; l < 2 && _pairLevels; ++l)
+            if (_levels[l].whole && _levels[l].stamp == _stamp)
+                return l;
+        return -1;
+    };
     for (Int v = 0; v < 2; ++v)
-        if (m_vars[v].whole)
-            return {v, -1};
+        if (_vars[v].whole)
+            return {v, levelOf(_vars[v].stamp)};
     // What still reads of the variables keeps its stamp: its level state may still be whole.
-    const UInt best = salvageCopy();
-    for (Int l = 0; l < 2 && _levels; ++l)
-        if (m_levels[l].whole && m_vars[best].stamp != 0 && m_levels[l].stamp == m_vars[best].stamp)
-            return {-1, l};
-    return {-1, -1};
+    // Without a stamp it may have lost it in the damage.
+    return {-1, _salvaged == 0 ? -1 : levelOf(_salvaged)};
 }
 
 void cProgressPick::readVariables(sCopy& _copy)
@@ -117,7 +129,7 @@ void cProgressPick::readVariables(sCopy& _copy)
     } catch (...) {
         logError("File \"" + _copy.path + "\" is damaged.");
     }
-    _copy.stamp = stampOf(_copy.variables);
+    _copy.stamp = levelStampOf(_copy.variables);
 }
 
 void cProgressPick::readLevelState(sCopy& _copy)
@@ -137,13 +149,13 @@ UInt cProgressPick::salvageCopy() const
 
 void cProgressPick::use(Int _v, Int _l)
 {
-    const auto describe = [](const sCopy& _copy) {
+    const auto describe = [](const sCopy& _copy) -> String {
         return !_copy.exists ? "is missing" : !_copy.whole ? "is damaged" : "belongs to another save";
     };
     // Whatever is not used stays on the disk under a name of its own.
-    const auto setAside = [](sCopy& _copy) {
+    const auto setAside = [&describe](sCopy& _copy) {
         if (_copy.exists && files().isExist(_copy.path))
-            files().moveAside(_copy.path);
+            files().moveAside(_copy.path, describe(_copy));
     };
     if (_v == 1 || (_v < 0 && m_vars[0].exists))
         m_damage += "\"" + m_vars[0].path + "\" " + describe(m_vars[0]) + ". ";
@@ -166,6 +178,7 @@ void cProgressPick::use(Int _v, Int _l)
         m_damage += "\"" + m_levels[0].path + "\" " + describe(m_levels[0]) + "; ";
         m_damage += _l == 1 ? "its last copy goes with the variables. " : "the level state starts afresh. ";
         m_levelStateLost = _l < 0;
+        m_levelStateUnsaved = m_levelStateLost && _v >= 0 && m_vars[_v].stamp == NO_LEVEL_STATE;
     }
     if (g_levelStateCheck)
         for (Int l = 0; l < 2; ++l)
@@ -175,4 +188,24 @@ void cProgressPick::use(Int _v, Int _l)
         files().restoreLastCopy(m_levels[0].path);
     if (!m_damage.empty())
         logError("The progress of \"" + m_vars[0].path + "\" is restored: " + m_damage);
+}
+
+void cProgressPick::mendFromLastCopy(Int _v)
+{
+    // Only the newest copy has one before it.
+    if (!g_savedValueCheck || _v != 0)
+        return;
+    for (sSavedVariable& variable : m_variables) {
+        if (g_savedValueCheck(variable))
+            continue;
+        const sSavedVariable* good = nullptr;
+        for (const sSavedVariable& earlier : m_vars[1].variables)
+            if (earlier.name == variable.name && earlier.type == variable.type && g_savedValueCheck(earlier))
+                good = &earlier;
+        if (!good)
+            continue;
+        logError("Game variable " + variable.name + " in \"" + m_vars[0].path + "\" held \"" + toString(variable.value) +
+                 "\"; the value of its last copy, \"" + toString(good->value) + "\", is used.");
+        variable.value = good->value;
+    }
 }

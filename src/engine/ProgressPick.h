@@ -10,8 +10,12 @@
 using fLevelStateCheck = Bool (*)(const std::string& _bytes, ULong& _stamp);
 extern fLevelStateCheck g_levelStateCheck;
 
-// The variable both files of one save carry.
+// The variables' own stamp: the number of the game save they were last written at.
 extern const char* const SAVE_STAMP_VARIABLE;
+// The stamp of the level state the variables go with, 0 for none: variables written while
+// the game's level state is on no disk (its save failed) claim none. Files from before it
+// have only their own stamp, which then stood for both.
+extern const char* const LEVEL_STATE_STAMP_VARIABLE;
 
 struct sSavedVariable {
     String type;
@@ -21,12 +25,13 @@ struct sSavedVariable {
 
 // Which copies of a player's progress are used: "<stem>.xml" (the variables) and
 // "<stem>.save" (the level state), each with its last copy ".bak" from the save before. The
-// newest variables that read are taken with the level state of the same save (the same
-// stamp), so a kill between the two files of a save never pairs a new level state with old
-// variables. Without such a pair the variables that read come with no level state, and
-// where no copy of the variables reads, every variable that still reads in the damaged file
-// is kept. What is not used is moved aside (never deleted) and a last copy that is used is
-// put back in the place of the file, so the game reads its usual names.
+// newest variables that read are taken, with the newest level state of the stamp they name,
+// so a kill between the two files of a save never pairs a new level state with old
+// variables; whole newest variables are never given up for an older pair. Without such a
+// level state the variables come with none (the game starts it afresh), and where no copy
+// of the variables reads, every variable that still reads in the damaged file is kept. What
+// is not used is moved aside (never deleted) and a last copy that is used is put back in the
+// place of the file, so the game reads its usual names.
 class cProgressPick {
 public:
     explicit cProgressPick(const String& _stem);
@@ -39,21 +44,38 @@ public:
     Bool isSalvaged() const { return m_salvaged; }
     // A level state was there but none goes with the variables: the game starts it afresh.
     Bool isLevelStateLost() const { return m_levelStateLost; }
+    // Of those, the variables whole and naming no level state: the last save of the level
+    // state failed, nothing was damaged.
+    Bool isLevelStateUnsaved() const { return m_levelStateUnsaved; }
+    // None of the four files is there.
+    Bool isMissing() const { return !m_vars[0].exists && !m_vars[1].exists && !m_levels[0].exists && !m_levels[1].exists; }
 
-private:
-    struct sCopy {
-        String path;
+    // The level-state stamp of variables that name none.
+    static constexpr ULong NO_LEVEL_STATE = 0xFFFFFFFFu;
+
+    // The copies chosen of what is on the disk: of the variables (-1 none) and of the level
+    // state (-1 none). A copy is described by whether it is there, reads whole and its stamp
+    // (for the variables, the level state's stamp they name, or NO_LEVEL_STATE).
+    struct sState {
         Bool exists = false;
         Bool whole = false;
         ULong stamp = 0;
+    };
+    // _salvaged: the level state's stamp named by what still reads of the damaged variables, when none reads whole.
+    static std::pair<Int, Int> choose(const sState (&_vars)[2], const sState (&_levels)[2], Bool _pairLevels,
+        ULong _salvaged);
+
+private:
+    struct sCopy : sState {
+        String path;
         std::string bytes;
         std::vector<sSavedVariable> variables;
     };
 
     void readVariables(sCopy& _copy);
     void readLevelState(sCopy& _copy);
-    // The copies to use: of the variables, of the level state (-1 none).
-    std::pair<Int, Int> choose(Bool _levels) const;
+    // A clock or other value the game cannot use is taken from the copy before, when it has one.
+    void mendFromLastCopy(Int _v);
     // Of two damaged copies of the variables, the one to salvage.
     UInt salvageCopy() const;
     // Takes copy _v of the variables (-1 none) with copy _l of the level state (-1 none).
@@ -65,4 +87,10 @@ private:
     String m_damage;
     Bool m_salvaged = false;
     Bool m_levelStateLost = false;
+    Bool m_levelStateUnsaved = false;
 };
+
+// Whether the game can use a saved value as it is; the game sets it (a clock must be a
+// finite time not below zero). Without it every value is used.
+using fSavedValueCheck = Bool (*)(const sSavedVariable& _variable);
+extern fSavedValueCheck g_savedValueCheck;

@@ -2,6 +2,8 @@
 
 #include "engine/FileManager.h"
 
+#include <utility>
+
 cSaveBatch::cSaveBatch() : m_files(cFileManager::getInstance())
 {
     m_owner = m_files && !m_files->isHoldingSaves();
@@ -15,11 +17,11 @@ cSaveBatch::~cSaveBatch()
         m_files->dropHeldSaves();
 }
 
-void cSaveBatch::commit(Bool _wait)
+void cSaveBatch::commit(Bool _wait, cFileManager::fCommitFailed _onFailed)
 {
     if (!m_owner)
         return;
     m_owner = false;
-    if (!m_files->commitHeldSaves(_wait))
+    if (!m_files->commitHeldSaves(_wait, std::move(_onFailed)))
         throw String("The saved files could not be put in place.");
 }

@@ -1,7 +1,6 @@
 #pragma once
+#include "engine/FileManager.h"
 #include "engine/Types.h"
-
-class cFileManager;
 
 // The files of one save written as one: each waits under its temporary name until every one
 // is written whole, then all are put in place together (see cFileManager::holdSaves). A
@@ -15,8 +14,9 @@ public:
     cSaveBatch& operator=(const cSaveBatch&) = delete;
 
     // Raises when a file could not be put in place. Without _wait the disk's part runs
-    // beside the game; its failure is had from cFileManager::takeSaveFailure.
-    void commit(Bool _wait = true);
+    // beside the game; its failure is had from cFileManager::takeSaveFailure, and _onFailed
+    // hears of it in the game's thread once it is waited for.
+    void commit(Bool _wait = true, cFileManager::fCommitFailed _onFailed = nullptr);
 
 private:
     cFileManager* m_files = nullptr;

@@ -211,22 +211,27 @@ void cXML::load(const String& _path)
     String key = _path;
     Bool fromCommon = files->isCommonExist(toLowerCase(key));
     for (;;) {
-        std::unique_ptr<iFile> file(files->open(_path, 0));
-        // Uninitialised: the read fills every byte or fails.
-        const ULong size = file->getSize();
         std::exception_ptr damage;
+        String why = "cannot be opened";
         try {
-            // A player's copy past the limit is damage like any other: it goes aside too.
-            if (size > getFileSizeLimit(_path))
+            // A player's copy that cannot even be opened (no right to read it, a loop of links)
+            // is damage like any other, as is one past the limit: it goes aside too.
+            std::unique_ptr<iFile> file(files->open(_path, 0));
+            // Uninitialised: the read fills every byte or fails.
+            const ULong size = file->getSize();
+            why = "cannot be read";
+            if (size > getFileSizeLimit(_path)) {
+                why = "is too large (" + std::to_string(size) + " bytes)";
                 throw "File \"" + _path + "\" is too large: " + std::to_string(size) + " bytes.";
+            }
             const std::unique_ptr<char[]> bytes(new char[size]);
             if (size > 0 && file->read(bytes.get(), size) != size)
                 throw "File \"" + _path + "\" can't be read.";
+            why = "cannot be parsed";
             file.reset();
             parse(bytes.get(), size);
             return;
         } catch (...) {
-            file.reset();
             if (!fromCommon)
                 throw;
             damage = std::current_exception();
@@ -234,7 +239,7 @@ void cXML::load(const String& _path)
         // The player's copy is damaged: keep it for inspection and read the shipped one. With
         // no shipped copy the parser's error is what the caller needs to hear, not "not found".
         clear();
-        files->moveAside(_path);
+        files->moveAside(_path, why);
         if (!files->isExist(_path))
             std::rethrow_exception(damage);
         fromCommon = false;

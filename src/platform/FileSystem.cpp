@@ -112,6 +112,26 @@ bool renameFile(const std::string& _from, const std::string& _to)
     return ::rename(_from.c_str(), _to.c_str()) == 0;
 }
 
+bool linkFile(const std::string& _from, const std::string& _to)
+{
+    return ::link(_from.c_str(), _to.c_str()) == 0;
+}
+
+bool syncFolder(const std::string& _path)
+{
+    int fd;
+    do
+        fd = ::open(_path.empty() ? "." : _path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return false;
+    const bool synced = fsync(fd) == 0;
+    const int error = errno;
+    ::close(fd);
+    errno = error;
+    return synced;
+}
+
 bool isFile(const std::string& _path)
 {
     struct stat info {};
@@ -127,6 +147,11 @@ bool isFolder(const std::string& _path)
 bool canWriteIn(const std::string& _folder)
 {
     return ::access(_folder.empty() ? "." : _folder.c_str(), W_OK) == 0;
+}
+
+bool canReadIn(const std::string& _folder)
+{
+    return ::access(_folder.empty() ? "." : _folder.c_str(), R_OK | X_OK) == 0;
 }
 
 bool makeFolder(const std::string& _path)

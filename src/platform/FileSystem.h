@@ -35,10 +35,17 @@ bool closeFile(FileHandle _file);
 bool removeFile(const std::string& _path);
 // Replaces _to atomically when it exists.
 bool renameFile(const std::string& _from, const std::string& _to);
+// A second name _to for the file _from (a hard link); false when _to exists or the file
+// system has no such links.
+bool linkFile(const std::string& _from, const std::string& _to);
+// Pushes the folder's entries (names made, renamed or removed) to the disk.
+bool syncFolder(const std::string& _path);
 bool isFile(const std::string& _path);
 bool isFolder(const std::string& _path);
 // Whether this process may make and remove files in the folder.
 bool canWriteIn(const std::string& _folder);
+// Whether this process may list the folder and open the files in it.
+bool canReadIn(const std::string& _folder);
 // One folder; false when it could not be made (also when it already exists).
 bool makeFolder(const std::string& _path);
 

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <ostream>
@@ -97,7 +98,7 @@ public:
     bool exists(const std::string& _name) const
     {
         struct stat info {};
-        return ::stat(profiles(_name).c_str(), &info) == 0;
+        return ::lstat(profiles(_name).c_str(), &info) == 0;
     }
     std::string text(const std::string& _name) const { return narrow(readFileBytes(profiles(_name))); }
     void writeText(const std::string& _name, const std::string& _text) { writeFileBytes(profiles(_name), wide(_text)); }
@@ -175,8 +176,8 @@ struct sIndexCase {
     std::function<std::string(const std::string&)> damage;
     // The index's own bytes are kept aside as "profiles.xml.broken".
     bool keptAside;
-    // The name the index has for the player afterwards; the player's file loses its name first
-    // when it is not "Ann".
+    // The name the index has for the player afterwards; the player's files lose their name
+    // first when it is not "Ann".
     const char* player;
     // What the player is told, when anything.
     const char* told;
@@ -194,9 +195,8 @@ TEST_P(IndexRun, TheStartFindsThePlayerAndHerFarm)
     const sIndexCase& damage = GetParam();
     prepareTwoSaves();
     if (std::string(damage.player) != "Ann") {
-        std::string all = text("00000001.xml");
-        all = std::regex_replace(all, std::regex("<prop Name=\"PlayerName\"[^>]*/>"), "");
-        writeText("00000001.xml", all);
+        for (const char* file : {"00000001.xml", "00000001.xml.bak"})
+            writeText(file, std::regex_replace(text(file), std::regex("<prop Name=\"PlayerName\"[^>]*/>"), ""));
     }
     const std::string before = readFileBytes(profiles("profiles.xml"));
     writeFileBytes(profiles("profiles.xml"), damage.damage(before));
@@ -245,6 +245,82 @@ INSTANTIATE_TEST_SUITE_P(Damaged, IndexRun,
             [](const std::string& _bytes) { return wide(replaced(narrow(_bytes), "ID=\"1\"", "ID=\"1x\"")); }, false, "Ann",
             nullptr}),
     [](const ::testing::TestParamInfo<sIndexCase>& _info) { return std::string(_info.param.what); });
+
+// --- Whose farm a file is ----------------------------------------------------------------
+
+const std::string INDEX_HEAD = "<?xml version=\"1.0\" encoding=\"UTF-16\"?><Profiles NextID=\"3\" CurrentUser=\"Ann\">";
+
+struct sOwnerCase {
+    const char* what;
+    // Ann has two saves and Bob (00000002) a farm of his own; then this.
+    std::function<void(ProgressRun&)> damage;
+    // What the log says of the mended index.
+    const char* logged;
+};
+
+void PrintTo(const sOwnerCase& _case, std::ostream* _out)
+{
+    *_out << _case.what;
+}
+
+class OwnerRun : public ProgressRun, public ::testing::WithParamInterface<sOwnerCase> {
+public:
+    // Bob: Ann's farm under his own name, with 555 coins.
+    void addBob()
+    {
+        writeFileBytes(profiles("00000002.xml"), readFileBytes(profiles("00000001.xml")));
+        writeFileBytes(profiles("00000002.save"), readFileBytes(profiles("00000001.save")));
+        setVariable("00000002.xml", "PlayerName", "Bob");
+        setVariable("00000002.xml", "Money", "555");
+    }
+    void writeIndex(const std::string& _entries) { writeText("profiles.xml", INDEX_HEAD + _entries + "</Profiles>"); }
+};
+
+TEST_P(OwnerRun, EachPlayerPlaysTheFarmHerOwnFileNames)
+{
+    prepareTwoSaves();
+    addBob();
+    const std::string bob = readFileBytes(profiles("00000002.xml"));
+    GetParam().damage(*this);
+
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+
+    EXPECT_EQ(variable("00000001.xml", "PlayerName"), "Ann");
+    EXPECT_GE(money(), 777);
+    EXPECT_EQ(variable("00000001.xml", "SaveStamp"), std::to_string(stamp("00000001.save")));
+    EXPECT_TRUE(readFileBytes(profiles("00000002.xml")) == bob) << "Bob's farm was written over";
+    EXPECT_FALSE(exists("00000002.xml.bak"));
+    EXPECT_FALSE(exists("00000000.xml"));
+    EXPECT_FALSE(exists("00000003.xml")) << "a new farm was made";
+    const std::string index = text("profiles.xml");
+    EXPECT_NE(index.find("<Profile Name=\"Ann\" ID=\"1\""), std::string::npos) << index;
+    EXPECT_NE(index.find("<Profile Name=\"Bob\" ID=\"2\""), std::string::npos) << index;
+    EXPECT_NE(errors().find(GetParam().logged), std::string::npos) << errors();
+}
+
+INSTANTIATE_TEST_SUITE_P(Index, OwnerRun,
+    ::testing::Values(
+        sOwnerCase{"TwoIdentifiersSwapped",
+            [](ProgressRun& _run) {
+                static_cast<OwnerRun&>(_run).writeIndex("<Profile Name=\"Ann\" ID=\"2\"/><Profile Name=\"Bob\" ID=\"1\"/>");
+            },
+            "Player file 00000001.xml names \"Ann\", whom the index gave the identifier 2; the index follows the file."},
+        sOwnerCase{"IdentifierZeroForAnn",
+            [](ProgressRun& _run) {
+                static_cast<OwnerRun&>(_run).writeIndex("<Profile Name=\"Ann\" ID=\"0\"/><Profile Name=\"Bob\" ID=\"2\"/>");
+            },
+            "Player file 00000001.xml names \"Ann\", whom the index gave the identifier 0; the index follows the file."},
+        sOwnerCase{"AnnMissingFromTheIndex",
+            [](ProgressRun& _run) { static_cast<OwnerRun&>(_run).writeIndex("<Profile Name=\"Bob\" ID=\"2\"/>"); },
+            "Player file 00000001.xml names \"Ann\", whom the index left out; the index follows the file."},
+        // Her name then stands only in the last copy, which gives her farm.
+        sOwnerCase{"TheIndexAndHerNewestVariablesZeroed",
+            [](ProgressRun& _run) {
+                for (const char* name : {"profiles.xml", "00000001.xml"})
+                    writeFileBytes(_run.profiles(name), std::string(readFileBytes(_run.profiles(name)).size(), '\0'));
+            },
+            "Player file \"00000001.xml\" is back in the profile index as \"Ann\"."}),
+    [](const ::testing::TestParamInfo<sOwnerCase>& _info) { return std::string(_info.param.what); });
 
 // --- The variables and the level state -------------------------------------------------
 
@@ -307,12 +383,13 @@ INSTANTIATE_TEST_SUITE_P(Damaged, DamagedProgressRun,
                 run.ampersand("00000001.xml.bak", "Name=\"PlayerName\" Val=\"");
             },
             "00000001.xml", "The farm is rebuilt from what of it still reads."},
+        // The newest variables are whole: they are kept, and only the level state starts afresh.
         sProgressCase{"TheLevelStateZeroFilled",
             [](ProgressRun& _run) { writeFileBytes(_run.profiles("00000001.save"), std::string(300, '\0')); },
-            "00000001.save", "The farm is restored from the save before."},
+            "00000001.save", "The seed packages on the ground and the journal's notes start afresh."},
         sProgressCase{"JunkAfterTheLevelState",
             [](ProgressRun& _run) { static_cast<DamagedProgressRun&>(_run).appendTo("00000001.save", "junk!"); },
-            "00000001.save", "The farm is restored from the save before."},
+            "00000001.save", "The seed packages on the ground and the journal's notes start afresh."},
         // What a kill between the two files of a save leaves: the level state of the next
         // save beside the variables of this one.
         sProgressCase{"AKillBetweenTheTwoRenames",
@@ -476,6 +553,16 @@ INSTANTIATE_TEST_SUITE_P(Stops, StopRun,
                 ASSERT_EQ(truncate(settings.c_str(), 65 << 20), 0);
             },
             [](ProgressRun&) { return std::string(); }, GAME_FRAMES, nullptr, 4, "../sys/settings.xml.broken"},
+        sStopCase{"SettingsInALinkLoop",
+            [](ProgressRun& _run) {
+                const std::string settings = _run.profiles("../sys/settings.xml");
+                std::remove(settings.c_str());
+                ASSERT_EQ(symlink("settings.xml", settings.c_str()), 0);
+            },
+            [](ProgressRun&) { return std::string(); }, GAME_FRAMES, nullptr, 4, "../sys/settings.xml.broken"},
+        sStopCase{"SettingsThatCannotBeRead",
+            [](ProgressRun& _run) { chmod(_run.profiles("../sys/settings.xml").c_str(), 0); }, asAnotherUser, GAME_FRAMES,
+            nullptr, 4, "../sys/settings.xml.broken"},
         // A full disk: the variables no longer fit; the save is tried again at each safe point.
         sStopCase{"AFullDisk", [](ProgressRun&) {}, [](ProgressRun&) { return std::string("trap '' XFSZ; ulimit -f 40;"); },
             GAME_FRAMES + TWO_MINUTES, "Your progress cannot be saved. The disk is full or cannot be reached.", 3, nullptr}),
@@ -494,6 +581,134 @@ TEST_F(ProgressRun, AFailedSaveIsTriedAgainAtTheNextSafePoint)
     EXPECT_GE(failures, 2u) << log;
     // Nothing half written: the last save is still the pair on the disk.
     EXPECT_EQ(stamp("00000001.save"), 3u);
+}
+
+// --- A profiles folder that cannot be read ---------------------------------------------
+
+class ClosedFolderRun : public ProgressRun, public ::testing::WithParamInterface<mode_t> {};
+
+TEST_P(ClosedFolderRun, NothingIsWrittenIntoItAndThePlayerIsTold)
+{
+    prepareTwoSaves();
+    const char* const names[] = {"profiles.xml", "00000001.xml", "00000001.xml.bak", "00000001.save", "00000001.save.bak"};
+    std::vector<std::string> before;
+    for (const char* name : names)
+        before.push_back(readFileBytes(profiles(name)));
+    chmod(profiles().c_str(), GetParam());
+    const std::string how = asAnotherUser(*this);
+    if (how == "skip")
+        GTEST_SKIP() << "no way to run as a user a closed folder stops";
+
+    // A start that saw no players would show the new-player screen, and Ann would type her name.
+    ASSERT_EQ(play(NEW_PLAYER, GAME_FRAMES, how), 0) << errors();
+
+    chmod(profiles().c_str(), 0755);
+    for (size_t i = 0; i < before.size(); ++i)
+        EXPECT_TRUE(readFileBytes(profiles(names[i])) == before[i]) << names[i] << " was written over";
+    EXPECT_FALSE(exists("00000002.xml"));
+    EXPECT_TRUE(temporaries().empty());
+    EXPECT_NE(errors().find("The player is told: The folder of the players cannot be read: \xC2\xAB"), std::string::npos)
+        << errors();
+}
+
+INSTANTIATE_TEST_SUITE_P(Stops, ClosedFolderRun, ::testing::Values(0333, 0111, 0000),
+    [](const ::testing::TestParamInfo<mode_t>& _info) {
+        char name[8];
+        std::snprintf(name, sizeof name, "Mode%03o", unsigned(_info.param));
+        return std::string(name);
+    });
+
+// A second file that cannot be put in place, as a full disk or a failing device refuses it:
+// the save fails as a whole, the last save stays the pair on the disk and the player is told.
+class SecondFileRun : public ProgressRun, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(SecondFileRun, TheLastSaveStaysWholeAndThePlayerIsTold)
+{
+    prepareTwoSaves();
+    const std::string variables = readFileBytes(profiles("00000001.xml"));
+    const std::string level = readFileBytes(profiles("00000001.save"));
+
+    // Past the safe point two minutes in, whose failure the next frames tell.
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES + TWO_MINUTES, std::string("FURROW_SAVE_FAULT=") + GetParam() + ":00000001.xml"),
+        0);
+
+    EXPECT_TRUE(readFileBytes(profiles("00000001.save")) == level);
+    EXPECT_TRUE(readFileBytes(profiles("00000001.xml")) == variables);
+    EXPECT_NE(errors().find("The player is told: Your progress cannot be saved."), std::string::npos) << errors();
+    EXPECT_TRUE(temporaries().empty()) << temporaries().front();
+    // The next start finds the last save as it stood, with no word of damage.
+    clearErrors();
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+    EXPECT_EQ(errors().find("The player is told"), std::string::npos) << errors();
+    expectAnnPlayedOn(4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fails, SecondFileRun, ::testing::Values("sync", "link", "rename"),
+    [](const ::testing::TestParamInfo<const char*>& _info) { return std::string(_info.param); });
+
+// A disk that takes the variables but not the level state: the variables written after the
+// failed save name no level state, and the next start keeps them (never set aside for an
+// older pair, never paired with a level state of another save) and says what starts afresh.
+TEST_F(ProgressRun, VariablesWrittenAfterAFailedSaveClaimNoLevelState)
+{
+    prepareTwoSaves();
+    const std::string level = readFileBytes(profiles("00000001.save"));
+
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES, "FURROW_SAVE_FAULT=rename:00000001.save"), 0);
+
+    EXPECT_TRUE(readFileBytes(profiles("00000001.save")) == level);
+    EXPECT_EQ(variable("00000001.xml", "SaveStamp"), "3") << "the stamp of the failed save is rolled back";
+    EXPECT_EQ(variable("00000001.xml", "LevelStateStamp"), "0");
+    clearErrors();
+
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+
+    EXPECT_FALSE(exists("00000001.xml.broken")) << "the newest whole variables were set aside";
+    EXPECT_TRUE(readFileBytes(profiles("00000001.save.broken")) == level);
+    EXPECT_NE(errors().find("The player is told: The last save of your farm did not go through. The seed packages on "
+                            "the ground and the journal's notes start afresh."),
+        std::string::npos)
+        << errors();
+    // The fresh level state is saved as the game starts, and again as it ends.
+    expectAnnPlayedOn(5);
+}
+
+// A clock that reads no time is taken from the last copy: set back to 0 it would pay the
+// time-line's early gifts again.
+class ClockRun : public ProgressRun, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(ClockRun, AClockThatReadsNoTimeComesFromTheLastCopy)
+{
+    prepareTwoSaves();
+    setVariable("00000001.xml.bak", "GameTime", "500");
+    setVariable("00000001.xml", "GameTime", GetParam());
+
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+
+    EXPECT_GE(std::stof(variable("00000001.xml", "GameTime")), 500.0f);
+    EXPECT_NE(errors().find(std::string("GameTime in \"Profiles/00000001.xml\" held \"") + GetParam() +
+                            "\"; the value of its last copy, \"500\", is used."),
+        std::string::npos)
+        << errors();
+}
+
+INSTANTIATE_TEST_SUITE_P(Clocks, ClockRun, ::testing::Values("nan", "inf", "-5"),
+    [](const ::testing::TestParamInfo<const char*>& _info) {
+        return std::string(_info.param[0] == '-' ? "BelowZero" : _info.param);
+    });
+
+TEST_F(ProgressRun, APlayerWhoseFilesAreAllGoneIsTold)
+{
+    prepareTwoSaves();
+    for (const char* name : {"00000001.xml", "00000001.xml.bak", "00000001.save", "00000001.save.bak"})
+        ASSERT_EQ(std::remove(profiles(name).c_str()), 0) << name;
+
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+
+    EXPECT_NE(errors().find("The player is told: The files of your farm are not in the folder: \xC2\xAB" + profiles()),
+        std::string::npos)
+        << errors();
+    EXPECT_FALSE(exists("00000002.xml")) << "a second farm was made";
 }
 
 // --- Smaller ---------------------------------------------------------------------------
@@ -532,7 +747,13 @@ INSTANTIATE_TEST_SUITE_P(Smaller, LoggedRun,
                                                "CurrentUser=\"Ann\"><Profile Name=\"Ann\" ID=\"1\"/><Profile "
                                                "Name=\"Ann\" ID=\"2\"/></Profiles>");
             },
-            "Profile \"Ann\" is in the index twice; only its first entry is kept."}),
+            "Profile \"Ann\" is in the index twice; only its first entry is kept."},
+        sLoggedCase{"AWholeLevelStateOfAnotherSave",
+            [](ProgressRun& _run) { writeFileBytes(_run.profiles("00000001.save"), std::string(300, '\0')); },
+            "00000001.save.bak\" belongs to another save; moved aside"},
+        sLoggedCase{"SettingsOverTheSizeLimit",
+            [](ProgressRun& _run) { ASSERT_EQ(truncate(_run.profiles("../sys/settings.xml").c_str(), 65 << 20), 0); },
+            "sys/settings.xml\" is too large (68157440 bytes); moved aside"}),
     [](const ::testing::TestParamInfo<sLoggedCase>& _info) { return std::string(_info.param.what); });
 
 TEST_F(ProgressRun, StaleTemporaryFilesOfThePlayerAreCleared)

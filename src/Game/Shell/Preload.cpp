@@ -130,8 +130,10 @@ void cPreload::leave()
     // road then goes through the new-profile screen, as on the first start.
     // A damaged or lost index still has players: their files. Only the profile reads the
     // index for good; the name here is what still reads of it.
+    // A folder that cannot be read hides its players: the new-player screen would make a farm
+    // in the place of one of them. The profile says so and plays on without saving.
     const WString current = cProfile::getCurrentUserName();
-    if ((cProfile::isHeadersExist() && !current.empty()) || cProfile::hasPlayerFiles()) {
+    if ((cProfile::isHeadersExist() && !current.empty()) || cProfile::hasPlayerFiles() || cProfile::isFolderClosed()) {
         if (!cProfile::getInstance())
             new cProfile(current, true);
         cLogLoad::start(MENU_LOG, &cPreload::openMainMenu, MENU_LOG_PER_FRAME, true);
