@@ -169,10 +169,10 @@ struct sKept {
 };
 const std::vector<sKept> FIRST_GAME_LEAVES = {
     {"tip0", "1", "the welcome was shown"},
-    {"Money", "174", "the gift, the packet the tutorial paid, grass, the neighbour's 60, milk; a bed, two deposits"},
+    {"Money", "124", "the gift, the packet the tutorial paid, grass, the neighbour's 60, milk; a bed, two deposits"},
     {"MGoodPrice0", "11", "the grass price the player raised"},
     {"MGoodPrice10", "25", "and the milk's, from its value of 24"},
-    {"MGoodCount10", "1", "three bottles of four sold already"},
+    {"MGoodCount10", "3", "a bottle of four sold already"},
     {"FFC0", "1", "tomatoes sown on the first bed"},
     {"WGoodCount1", "1", "a tomato harvested into the barn"},
     {"awQCollect", "10", "ten harvests: the first bed, the tomatoes, two rounds of four"},

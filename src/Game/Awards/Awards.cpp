@@ -1,5 +1,6 @@
 #include "Game/Awards/Awards.h"
 
+#include "Game/Game.h"
 #include "Game/GameKeys.h"
 #include "Game/Awards/Award.h"
 #include "Game/Awards/AwardButton.h"
@@ -118,6 +119,7 @@ void cAwards::onAwardPanelOk(cView* _button)
     if (!screen || !screen->m_award)
         return;
     key::Award[screen->m_award->getIndex()] = true;
+    cGame::requestSave();
     screen->m_award->setState(cAward::FLYING);
     screen->m_award = nullptr;
     screen->disable();

@@ -5,6 +5,7 @@
 #include "Ui/Text.h"
 #include "Ui/ViewFile.h"
 #include "engine/ErrorStack.h"
+#include "Game/Contracts/ContractWords.h"
 
 cContractFail::cContractFail(cView* _parent) : cContractAimBase(_parent)
 {
@@ -34,7 +35,7 @@ void cContractFail::startShow(cContractStatus* _status, const sContractEvent& _t
     if (isOpen())
         return;
     m_status = _status;
-    m_text->setText(_terms.LosNote, true);
+    m_text->setText(contractWords(_terms, _terms.LosNote), true);
     setMoney(_terms, false, false);
     setupLines(_terms, true);
     open();

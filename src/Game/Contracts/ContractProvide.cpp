@@ -2,6 +2,7 @@
 
 #include "engine/ErrorStack.h"
 #include "Game/Contracts/ContractDialogs.h"
+#include "Game/Contracts/ContractWords.h"
 #include "Game/Farm/Letters/ContractLetterSlot.h"
 #include "Game/Farm/Farm.h"
 #include "Game/Game.h"
@@ -51,7 +52,7 @@ void cContractProvide::startShow(cContractLetterSlot* _slot)
     if (!event || isOpen() || cContractDialogs::isAnyOpen())
         return;
     m_slot = _slot;
-    getNote()->setText(event->note, true);
+    getNote()->setText(contractWords(*event, event->note), true);
     setupLines(*event, false);
     setMoney(*event, true, true);
     m_timeValue->setString(event->WinTime.toString(true));
@@ -82,6 +83,7 @@ void cContractProvide::onYes(cView* /*_view*/)
     cGame::addMoney(-LongLong(event->Penalty));
     if (cGameMenu* menu = cGameMenu::getInstance())
         menu->acceptContract(event);
+    cGame::requestSave();
     GUARD_END("void cContractProvide::onYes(cView* _view)")
 }
 

@@ -10,6 +10,7 @@
 #include "Game/Contracts/ContractAim.h"
 #include "Game/Contracts/ContractDialogs.h"
 #include "Game/Contracts/ContractPassConfirm.h"
+#include "Game/Contracts/ContractWords.h"
 #include "Game/Farm/Buildings/WareHouse.h"
 #include "Game/Game.h"
 #include "Game/GameKeys.h"
@@ -241,6 +242,9 @@ void cContractStatus::finish()
         key::requirement(m_place, i) = -1;
     if (cGameMenu* menu = cGameMenu::getInstance())
         menu->releaseContractStatus(this);
+    // Met or failed, the end of a contract is kept at once (the money and the goods with it:
+    // the save waits for the frame's end).
+    cGame::requestSave();
 }
 
 Bool cContractStatus::pass()
@@ -258,7 +262,7 @@ Bool cContractStatus::pass()
     playSound(m_winSound.get());
     if (!m_terms.WinNote.empty())
         if (cGameMenu* menu = cGameMenu::getInstance())
-            menu->addNote(m_terms.WinNote, false);
+            menu->addNote(contractWords(m_terms, m_terms.WinNote), false);
     return true;
     GUARD_END("Bool cContractStatus::pass()")
 }
@@ -272,7 +276,7 @@ void cContractStatus::fail()
     playSound(m_losSound.get());
     if (!m_terms.LosNote.empty())
         if (cGameMenu* menu = cGameMenu::getInstance())
-            menu->addNote(m_terms.LosNote, false);
+            menu->addNote(contractWords(m_terms, m_terms.LosNote), false);
     key::awQTask() = 0;
     if (cContractDialogs* dialogs = cContractDialogs::getInstance())
         dialogs->request(cContractDialogs::FAIL, this);

@@ -135,6 +135,7 @@ void cFarm::buyFields()
         return;
     cGame::setMoney(cGame::getMoney() - price);
     setFieldsCurrentUpgrade(level);
+    cGame::requestSave();
     if (cGame* game = cGame::getInstance())
         game->playUpgradeSound();
     GUARD_END("void cFarm::onBuyFields()")

@@ -177,6 +177,7 @@ void cProductionHouse::drop(Bool _buttonDown)
         // The price is taken even when the money fell below it meanwhile; the money stops at 0.
         const LongLong left = LongLong(cGame::getMoney()) - LongLong(cost);
         cGame::setMoney(left < 0 ? 0 : Int(left));
+        cGame::requestSave();
         if (manufacture) {
             if (cProductionHouse* selected = manufacture->getSelected())
                 selected->hidePanel();

@@ -478,6 +478,7 @@ void cManufacture::onClickUpgradeBuilding(cView* /*_button*/)
         return;
     cGame::setMoney(cGame::getMoney() - Int(cost));
     house->setUpgrade(next, true);
+    cGame::requestSave();
     screen->selectDepot(nullptr, true);
     screen->selectDepot(house, true);
     GUARD_END("void cManufacture::onClickUpgradeBuilding(cView* _button)")

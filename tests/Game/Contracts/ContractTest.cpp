@@ -6,6 +6,7 @@
 #include "Game/Contracts/ContractPassConfirm.h"
 #include "Game/Contracts/ContractProvide.h"
 #include "Game/Contracts/ContractStatus.h"
+#include "Game/Contracts/ContractWords.h"
 #include "Game/Farm/Letters/ContractLetterSlot.h"
 #include "Game/Farm/TextMoney.h"
 #include "Game/Farm/Buildings/WareHouse.h"
@@ -13,11 +14,18 @@
 #include "Game/Timeline/Gameplay.h"
 #include "Game/Tutorial/TutorialManager.h"
 #include "Ui/AnimButton.h"
+#include "Ui/MultilineText.h"
 #include "Ui/Text.h"
+#include "engine/TextConvert.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <limits>
+#include <regex>
+#include <string>
 
 namespace {
 
@@ -343,6 +351,113 @@ TEST_F(cContractTest, AContinuedGameRunsOnTheSameTermsAndSeconds)
     EXPECT_EQ(panel(0).getTerms().Bonus, 300);
     EXPECT_EQ(panel(0).getTerms().Requirements[0].Count, 5u);
     EXPECT_NEAR(panel(0).getClock().getLeft(), left, 0.5f);
+}
+
+// The shipped time-line, its contracts' terms scaled to either end of their random ranges and
+// to neither, as a continued game applies its saved factors.
+class cShippedContracts : public cGameTest {
+protected:
+    cShippedContracts() : cGameTest({{"Gameplay/Gameplay.xml", shipped()}}) {}
+    static std::string shipped()
+    {
+        const char* data = std::getenv("FURROW_DATA");
+        return readFileBytes(std::string(data ? data : "") + "/Gameplay/Gameplay.xml");
+    }
+    // The game again, continued, every event's factor _sign times its range.
+    std::vector<sContractEvent*> scaled(Float _sign)
+    {
+        cGame::endGame();
+        key::GameTime() = 1.0f;
+        cGame::startGame();
+        m_game = cGame::getInstance();
+        cGameplay* gameplay = cGameplay::getInstance();
+        std::vector<Float> factors;
+        std::vector<sContractEvent*> contracts;
+        for (Int i = 0; sBaseEvent* event = gameplay->findEvent(i); ++i) {
+            factors.push_back(_sign * event->range);
+            if (event->type == sBaseEvent::CONTRACT)
+                contracts.push_back(static_cast<sContractEvent*>(event));
+        }
+        gameplay->setRandomFactors(factors);
+        return contracts;
+    }
+    // Every number written in _text, in order.
+    static std::vector<std::string> numbers(const WString& _text)
+    {
+        const std::string text = toString(_text);
+        std::vector<std::string> found;
+        const std::regex digits("[0-9]+");
+        for (std::sregex_iterator it(text.begin(), text.end(), digits), end; it != end; ++it)
+            found.push_back(it->str());
+        return found;
+    }
+    // The words a player reads of _contract say its terms: each count wanted (the offer), and
+    // no number that is not a term; no count in words.
+    static void expectSaysItsTerms(const sContractEvent& _contract, const WString& _said, const char* _what)
+    {
+        const std::vector<std::string> said = numbers(_said);
+        std::vector<std::string> terms = {std::to_string(_contract.Bonus), std::to_string(_contract.Penalty)};
+        // The time allowed, its minutes and seconds.
+        const std::vector<std::string> time = numbers(_contract.WinTime.toString(true));
+        terms.insert(terms.end(), time.begin(), time.end());
+        for (const sContractReq& req : _contract.Requirements)
+            if (req.ReqType == 0) {
+                terms.push_back(std::to_string(req.Count));
+                if (_what == std::string("offer"))
+                    EXPECT_NE(std::find(said.begin(), said.end(), terms.back()), said.end())
+                        << toString(_said) << ": the count wanted";
+            }
+        for (const std::string& number : said)
+            EXPECT_NE(std::find(terms.begin(), terms.end(), number), terms.end()) << _what << ": " << toString(_said);
+        const std::string text = " " + toString(_said) + " ";
+        for (const char* word : {" two ", " three ", " four ", " five ", " six ", " seven ", " eight ", " nine ",
+                                 " ten ", " eleven ", " twelve ", " dozen "})
+            EXPECT_EQ(text.find(word), std::string::npos) << _what << ": " << text;
+    }
+};
+
+TEST_F(cShippedContracts, TheLetterAndTheNotesSayTheTermsTheFactorsMade)
+{
+    ASSERT_TRUE(std::getenv("FURROW_DATA"));
+    for (Float sign : {-1.0f, 0.0f, 1.0f}) {
+        const std::vector<sContractEvent*> contracts = scaled(sign);
+        ASSERT_GE(contracts.size(), 3u) << "the first twenty minutes send contracts";
+        auto* letter = new cContractLetterSlot(m_game, 0);
+        for (sContractEvent* contract : contracts) {
+            letter->setup(contract, cContractLetterSlot::UNREAD, false);
+            cContractProvide* offer = cContractProvide::getInstance();
+            offer->startShow(letter);
+            ASSERT_TRUE(offer->isOpen());
+            expectSaysItsTerms(*contract, offer->getNote()->getText(), "offer");
+            cContractProvide::onWait(nullptr);
+            m_engine.frames(2);
+            expectSaysItsTerms(*contract, contractWords(*contract, contract->WinNote), "met");
+            expectSaysItsTerms(*contract, contractWords(*contract, contract->LosNote), "failed");
+        }
+    }
+}
+
+// The time-line's terms written into a text; what is not a term stays as written.
+TEST(ContractWords, TheTermsAreWrittenIntoTheText)
+{
+    sContractEvent contract;
+    contract.Requirements[0] = {1, 11, 0};
+    contract.Requirements[1] = {0, 3, 0};
+    contract.Bonus = 340;
+    contract.Penalty = 57;
+    contract.WinTime.minutes = 6;
+    const struct {
+        const char16_t* text;
+        const char16_t* told;
+    } cases[] = {
+        {u"{count1} ripe tomatoes and {count2} bundles", u"11 ripe tomatoes and 3 bundles"},
+        {u"{bonus} for a deposit of {penalty}, in {time}", u"340 for a deposit of 57, in 06:00"},
+        {u"{count1}{count1}", u"1111"},
+        {u"{count3} {bonus", u"{count3} {bonus"},
+        {u"", u""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(contractWords(contract, c.text), c.told) << toString(c.text);
 }
 
 } // namespace

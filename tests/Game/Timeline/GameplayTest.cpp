@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <deque>
 #include <memory>
@@ -327,6 +328,30 @@ TEST_F(cTimeline, TheShippedTimeLineSellsTheFirstWorkshopWithItsFirstUpgrade)
     // The tips of the well and the tool shed ask for their first levels: no event raises them.
     EXPECT_EQ(key::upgradeLevel(31), 0);
     EXPECT_EQ(key::upgradeLevel(33), 0);
+}
+
+// From the first letter to the end of the main game a player always has a contract to work
+// for: waiting in the post box or running.
+TEST_F(cTimeline, TheShippedMainGameAlwaysHasAContractToWorkFor)
+{
+    const char* data = std::getenv("FURROW_DATA");
+    ASSERT_TRUE(data);
+    startFile(readFileBytes(std::string(data) + "/Gameplay/Gameplay.xml"));
+    std::vector<std::pair<Float, Float>> open;
+    Float first = 20 * 60;
+    for (Int i = 0; const sBaseEvent* event = m_gameplay->findEvent(i); ++i)
+        if (event->type == sBaseEvent::CONTRACT) {
+            const auto* contract = static_cast<const sContractEvent*>(event);
+            const Float from = event->time.toSeconds();
+            open.push_back({from, from + contract->LetterTime.toSeconds() + contract->WinTime.toSeconds()});
+            first = std::min(first, from);
+        }
+    for (Float t = first; t < 20 * 60; t += 10) {
+        const bool held = std::any_of(open.begin(), open.end(), [&](const auto& _span) {
+            return _span.first <= t && t <= _span.second;
+        });
+        EXPECT_TRUE(held) << "no contract at " << t / 60 << " minutes";
+    }
 }
 
 } // namespace

@@ -73,6 +73,7 @@ Bool cUpgradeControls::buyNextLevel(cUpgrade& _building)
     const UInt next = UInt(_building.getUpgrade() + 1);
     cGame::setMoney(cGame::getMoney() - Int(game->getUpgradeCost(cGame::eUpgradeItem(_building.getItem()), next)));
     _building.setUpgrade(next, true);
+    cGame::requestSave();
     return true;
     GUARD_END("Bool cUpgradeControls::buyNextLevel(cUpgrade& _building)")
 }

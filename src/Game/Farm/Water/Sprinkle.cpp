@@ -238,6 +238,7 @@ void cSprinkle::setDown(Bool _undoWithoutRoom)
     key::SPExist[m_index] = true;
     play(m_installSound);
     cGame::setMoney(left);
+    cGame::requestSave();
 }
 
 void cSprinkle::takeOffMouse()
