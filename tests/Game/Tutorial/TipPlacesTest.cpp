@@ -136,9 +136,11 @@ protected:
         m_tutorial->loadXML(tutorial.root());
         cShippedLayout note("Tutorial/ArrowHelpTip.xml");
         iXML* image = note.child("Image");
-        ASSERT_TRUE(image);
+        iXML* arrow = note.child("Arrow");
+        ASSERT_TRUE(image && arrow);
         m_noteBase = vector(image, u"position");
         m_noteSize = vector(image, u"size");
+        m_arrowSize = vector(arrow, u"size");
     }
     // The harness's note, placed by the game's own road, moved from its base to the shipped one.
     sBox paper()
@@ -150,6 +152,7 @@ protected:
     const Vector2 HARNESS_BASE{10, 20};
     Vector2 m_noteBase;
     Vector2 m_noteSize;
+    Vector2 m_arrowSize;
 };
 
 // A note that points at a farm building, a bar button or a bed leaves clear what it points at
@@ -199,16 +202,13 @@ TEST_F(cTipPlacesTest, ThePriceTipsArrowLeavesTheNextLinesPriceInView)
 {
     ASSERT_TRUE(std::getenv("FURROW_DATA"));
     loadShipped();
-    cShippedLayout note("Tutorial/ArrowHelpTip.xml");
-    iXML* arrowXml = note.child("Arrow");
-    ASSERT_TRUE(arrowXml);
     const sBox first = linePrice(0);
     const cTutorialManager::sTip& tip = m_tutorial->getTip(11);
     cControl* price = control((first.left + first.right) / 2, (first.top + first.bottom) / 2);
     m_tutorial->getArrowTips()->startup(tip.Offset, tip.ArrowOffset, tip.Text, price);
     const Vector2 at = m_tutorial->getArrowTips()->getArrow()->getPosition();
     const sBox arrow = around(Vector2(at.x - HARNESS_BASE.x + m_noteBase.x, at.y - HARNESS_BASE.y + m_noteBase.y),
-                              vector(arrowXml, u"size"));
+                              m_arrowSize);
     EXPECT_FALSE(overlap(arrow, linePrice(1))) << "the arrow at " << arrow.left << "," << arrow.top;
     EXPECT_LT(arrow.top, first.bottom + 12) << "the arrow reaches up to the first line";
 }
@@ -293,10 +293,7 @@ TEST_F(cTipPlacesTest, TheShopsNotesLeaveCancelAndTheCardsInViewAndTheArrowsStan
 {
     ASSERT_TRUE(std::getenv("FURROW_DATA"));
     loadShipped();
-    cShippedLayout note("Tutorial/ArrowHelpTip.xml");
-    iXML* arrowXml = note.child("Arrow");
-    ASSERT_TRUE(arrowXml);
-    const Vector2 arrowSize = vector(arrowXml, u"size");
+    const Vector2 arrowSize = m_arrowSize;
     struct sCase {
         const char* file;
         const char* card;
