@@ -45,6 +45,9 @@ public:
             key::Award[i] = key::awardShow[i] = true;
         if (_setUp)
             _setUp();
+        // The frame driver learns where the cursor rests (off the farm) before the farm's
+        // objects ask whether it is over them.
+        frame();
         cGame::startGame();
     }
     ~cBenchGame()

@@ -26,6 +26,12 @@ public:
         cBenchGame::putEverythingOnSale();
         cGameMenu::getInstance()->gotoMarket();
         m_game.frames(60);
+        // Selling: the first sale within a minute of game time.
+        const LongLong money = key::Money();
+        for (int i = 0; i < 60 * 1000 / int(cBenchGame::FRAME_MS) && key::Money() == money; ++i)
+            m_game.frame();
+        if (key::Money() == money)
+            throw "The market sold nothing in a minute.";
     }
     void frame() { m_game.frame(); }
 

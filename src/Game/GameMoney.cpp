@@ -59,9 +59,13 @@ void refreshSelectedDepot()
     manufacture->selectDepot(house, false);
 }
 
-WString decimal(UInt _value)
+// Appended rather than put in front: GCC 12's optimiser takes a prefix on a temporary string
+// for an overlapping copy and warns.
+WString signedDecimal(char16_t _sign, UInt _value)
 {
-    return toWString(std::to_string(_value));
+    WString text(1, _sign);
+    text += toWString(std::to_string(_value));
+    return text;
 }
 
 } // namespace
@@ -104,12 +108,12 @@ void cGame::addMoney(LongLong _amount)
 
 void cGame::startFlyExpense(UInt _money)
 {
-    startFly("UI/FlyTextExpence.xml", u"-" + decimal(_money), nullptr);
+    startFly("UI/FlyTextExpence.xml", signedDecimal(u'-', _money), nullptr);
 }
 
 void cGame::startFlyIncome(UInt _money)
 {
-    startFly("UI/FlyTextIncome.xml", u"+" + decimal(_money), nullptr);
+    startFly("UI/FlyTextIncome.xml", signedDecimal(u'+', _money), nullptr);
 }
 
 void cGame::startFlyProduct(UInt _type)

@@ -2,7 +2,6 @@
 
 #include "Game/GameKeys.h"
 #include "engine/ErrorStack.h"
-#include "engine/FileManager.h"
 #include "engine/LogManager.h"
 #include "engine/Profile.h"
 #include "engine/ProgressPick.h"
@@ -23,11 +22,6 @@ void cGame::atSafePoint(Float _realSeconds)
     cGame* game = getInstance();
     if (!game)
         return;
-    // A save that reached the disk beside the game, or failed to.
-    cFileManager* files = cFileManager::getInstance();
-    cProfile* profile = cProfile::getInstance();
-    if (files && profile && files->takeSaveFailure())
-        tellSaveFailed(profile->getProgressFiles());
     // Real time, not the game clock: a tip or a dialog that holds the clock holds no save.
     game->m_sinceSave += _realSeconds;
     if (game->m_sinceSave < SAVE_PERIOD && !game->m_saveRequested)

@@ -337,6 +337,7 @@ Bool cFileManager::finishWriter()
     const Bool done = outcome.failed.empty();
     m_failedUntold = m_failedUntold || !done;
     m_failedSaves += done ? 0 : 1;
+    m_doneSaves += done ? 1 : 0;
     if (!done && hook)
         hook(outcome.partlyPlaced);
     return done;

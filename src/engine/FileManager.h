@@ -82,6 +82,8 @@ public:
     Bool takeSaveFailure();
     // How many held saves have failed in this run, counted as they are waited for or taken.
     UInt getFailedSaveCount() const { return m_failedSaves; }
+    // How many held saves have reached the disk in this run, counted as the failed ones are.
+    UInt getDoneSaveCount() const { return m_doneSaves; }
     // Puts "<name>.bak" back in the place of _name, whose own copy must be gone or moved
     // aside first; false when there is no such copy or it cannot be moved.
     Bool restoreLastCopy(const String& _name);
@@ -139,6 +141,7 @@ private:
     fCommitFailed m_writerFailedHook;
     Bool m_failedUntold = false;
     UInt m_failedSaves = 0;
+    UInt m_doneSaves = 0;
     // Packages kept open between reads, by path: each file takes one and gives it back.
     struct sOpenPackages {
         std::int64_t size = -1;

@@ -30,6 +30,11 @@ void tellPlayer(const String& _subject, const WString& _text)
     logError("The player is told: " + toString(_text));
 }
 
+void forgetPlayerNotice(const String& _subject)
+{
+    notices().told.erase(_subject);
+}
+
 WString translated(const WString& _text)
 {
     cStringManager* strings = cStringManager::getInstance();

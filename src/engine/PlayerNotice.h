@@ -8,6 +8,9 @@
 // Every telling is also written to the error log, as "The player is told: <text>".
 void tellPlayer(const String& _subject, const WString& _text);
 
+// The subject may be told again: what it was about has passed (saves work again, say).
+void forgetPlayerNotice(const String& _subject);
+
 // A fixed sentence of a notice in the player's language (the string table's translation);
 // names and paths are put between such sentences as they are.
 WString translated(const WString& _text);

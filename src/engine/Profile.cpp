@@ -528,6 +528,8 @@ void cProfile::deleteProfile(const WString& _name)
     const auto found = m_index.find(_name);
     if (found == m_index.end())
         return;
+    // A save still on its way would bring the files back after they are gone.
+    files().waitForSaves();
     const String id = formatProfileID(found->second);
     m_index.erase(found);
     m_currentUserName = m_index.empty() ? WString() : m_index.begin()->first;

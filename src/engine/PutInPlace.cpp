@@ -2,6 +2,7 @@
 
 #include "platform/System.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdlib>
@@ -14,7 +15,12 @@ std::atomic<fSaveFault> s_fault{nullptr};
 struct sNamedFault {
     Int step = -1;
     String name;
+    // The times the step fails for that name, counted from 1; every time when empty.
+    std::set<UInt> times;
 };
+
+// How often the named step has come for the named file.
+std::atomic<UInt> s_namedSeen{0};
 
 const sNamedFault& namedFault()
 {
@@ -27,7 +33,17 @@ const sNamedFault& namedFault()
             return fault;
         const String step = value.substr(0, colon);
         fault.step = step == "sync" ? SAVE_STEP_SYNC : step == "link" ? SAVE_STEP_LINK : step == "rename" ? SAVE_STEP_RENAME : -1;
-        fault.name = "/" + value.substr(colon + 1);
+        String name = value.substr(colon + 1);
+        const std::size_t at = name.find('@');
+        if (at != String::npos) {
+            for (std::size_t from = at + 1; from < name.size();) {
+                const std::size_t comma = std::min(name.find(',', from), name.size());
+                fault.times.insert(UInt(std::strtoul(name.substr(from, comma - from).c_str(), nullptr, 10)));
+                from = comma + 1;
+            }
+            name.erase(at);
+        }
+        fault.name = "/" + name;
         return fault;
     }();
     return s_named;
@@ -38,9 +54,10 @@ Bool fails(eSaveStep _step, const String& _path)
 {
     const fSaveFault fault = s_fault.load();
     const sNamedFault& named = namedFault();
+    const Bool isNamed = named.step == _step && _path.size() >= named.name.size() &&
+        _path.compare(_path.size() - named.name.size(), named.name.size(), named.name) == 0;
     const Bool injected = (fault && fault(_step, _path)) ||
-        (named.step == _step && _path.size() >= named.name.size() &&
-            _path.compare(_path.size() - named.name.size(), named.name.size(), named.name) == 0);
+        (isNamed && (named.times.empty() || named.times.count(++s_namedSeen) != 0));
     if (injected)
         errno = EIO;
     return injected;
@@ -77,7 +94,7 @@ Bool putBack(const String& _path, Bool _hadCopy)
 {
     if (!_hadCopy)
         return platform::removeFile(_path);
-    return platform::renameFile(_path + ".bak", _path) && keepLastCopy(_path);
+    return !fails(SAVE_STEP_RENAME, _path) && platform::renameFile(_path + ".bak", _path) && keepLastCopy(_path);
 }
 
 void dropAll(const std::vector<sHeldSave>& _saves, std::size_t _from, sPutOutcome& _outcome)

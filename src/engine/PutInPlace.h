@@ -35,6 +35,7 @@ sPutOutcome putSaveInPlace(std::vector<sHeldSave> _saves);
 enum eSaveStep { SAVE_STEP_SYNC, SAVE_STEP_LINK, SAVE_STEP_RENAME };
 // Whether the step fails for the file at _path (its real name). Besides one set here, the
 // environment variable FURROW_SAVE_FAULT="<sync|link|rename>:<file name>" fails that step for
-// every file of that name, for a test that runs the whole program.
+// every file of that name, for a test that runs the whole program; "<file name>@2,4" fails it
+// only the second and the fourth time it comes for that file.
 using fSaveFault = Bool (*)(eSaveStep _step, const String& _path);
 void setSaveFault(fSaveFault _fault);

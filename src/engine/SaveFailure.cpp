@@ -2,12 +2,15 @@
 
 #include "engine/FileManager.h"
 #include "engine/PlayerNotice.h"
+#include "engine/Profile.h"
 #include "engine/TextConvert.h"
 #include "platform/FileSystem.h"
 
 namespace {
 
 const char* const SUBJECT = "progress not saved";
+// The saves that had reached the disk when a failure was last told.
+UInt s_doneWhenTold = 0;
 
 } // namespace
 
@@ -40,4 +43,19 @@ WString describeSaveFailure(const std::vector<String>& _names)
 void tellSaveFailed(const std::vector<String>& _names)
 {
     tellPlayer(SUBJECT, describeSaveFailure(_names));
+    if (cFileManager* files = cFileManager::getInstance())
+        s_doneWhenTold = files->getDoneSaveCount();
+}
+
+void checkSavesBesideTheGame()
+{
+    cFileManager* files = cFileManager::getInstance();
+    if (!files)
+        return;
+    if (files->takeSaveFailure()) {
+        if (cProfile* profile = cProfile::getInstance())
+            tellSaveFailed(profile->getProgressFiles());
+    } else if (files->getDoneSaveCount() != s_doneWhenTold) {
+        forgetPlayerNotice(SUBJECT);
+    }
 }

@@ -9,6 +9,11 @@
 // again at its next safe point.
 void tellSaveFailed(const std::vector<String>& _names);
 
+// Once a frame, wherever the player is (in a game, on the main menu, in the loading screen
+// between them): a save that ran beside the game and failed is told, and once a save has
+// reached the disk again, the next failure is told again.
+void checkSavesBesideTheGame();
+
 // The words for the player about _names: the first that is a folder, else a folder closed
 // to writing, else the disk.
 WString describeSaveFailure(const std::vector<String>& _names);

@@ -26,7 +26,8 @@ cSettings::cSettings()
 
 cSettings::~cSettings()
 {
-    if (!m_saveOnExit)
+    // A player's copy that already says everything is left alone: no write, no wait for the disk.
+    if (!m_saveOnExit || (m_playerCopyRead && m_properties == m_playerCopy))
         return;
     try {
         save();
@@ -74,8 +75,11 @@ void cSettings::load(const String& _filename)
     // What the game ships is taken as it is; the player's copy is what a run can damage.
     cFileManager* files = cFileManager::getInstance();
     String key = _filename;
-    if (files && files->isCommonExist(toLowerCase(key)))
+    m_playerCopyRead = files && files->isCommonExist(toLowerCase(key));
+    if (m_playerCopyRead) {
+        m_playerCopy = m_properties;
         checkSettings(m_properties, readShipped(_filename));
+    }
     GUARD_END("void cSettings::load(const String &_filename)")
 }
 

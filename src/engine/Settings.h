@@ -6,7 +6,8 @@
 #include <map>
 
 // The program's configuration: text values in named sections, read from "sys/settings.xml"
-// at start and written back into the application-data folder at exit. A value that is asked
+// at start and written back into the application-data folder at exit, unless the player's copy
+// read at start holds exactly what the program has at exit. A value that is asked
 // for and missing is created empty, so the written file lists every key the program uses;
 // getters return whether the key existed, and callers preset their defaults. Values the game
 // reads with a range are checked on loading (see checkSettings).
@@ -46,6 +47,9 @@ private:
     void store(const String& _section, const String& _name, const WString& _value);
 
     SETTINGS_MAP m_properties;
+    // The player's copy as it read at start, when there was one.
+    SETTINGS_MAP m_playerCopy;
+    Bool m_playerCopyRead = false;
     String m_fileName = "sys/settings.xml";
     Bool m_saveOnExit = true;
 };

@@ -37,28 +37,6 @@ cSoundManager::cSoundManager(iSoundLibrary& _library) : m_library(_library)
 {
     GUARD_BEGIN
     cResourceManager::registerMaker(RT_SOUND, cSound::make);
-    sSoundSetup setup;
-    setup.sampleRate = 44100;
-    setup.bitsPerSample = 16;
-    setup.channels = 16;
-    if (m_library.init(setup) < 0) {
-        // No device: the game runs silent rather than not at all.
-        m_library.free();
-        m_disabled = true;
-        return;
-    }
-    try {
-        start();
-    } catch (...) {
-        // No destructor runs for a failed construction: the device is closed here.
-        m_library.free();
-        throw;
-    }
-    GUARD_END("cSoundManager::cSoundManager()")
-}
-
-void cSoundManager::start()
-{
     sSoundFileCallbacks callbacks;
     callbacks.fileOpen = fileOpen;
     callbacks.fileSeek = fileSeek;
@@ -72,11 +50,43 @@ void cSoundManager::start()
     }
     setMusicVolume(m_musicVolume);
     setSoundVolume(m_soundVolume);
+    GUARD_END("cSoundManager::cSoundManager()")
+}
+
+// The device is opened by the first sound the game asks for, not at the start: the first
+// screens are silent, and a device once open is drained when it closes (some buffers' worth
+// of waiting), which a run that never sounds should not pay.
+Bool cSoundManager::openDevice()
+{
+    if (m_opened)
+        return !m_disabled;
+    m_opened = true;
+    sSoundSetup setup;
+    setup.sampleRate = 44100;
+    setup.bitsPerSample = 16;
+    setup.channels = 16;
+    if (m_library.init(setup) < 0) {
+        // No device: the game runs silent rather than not at all.
+        m_library.free();
+        m_disabled = true;
+        return false;
+    }
+    m_library.setGroupVolume(SG_MUSIC, m_musicGroupVolume);
+    m_library.setGroupVolume(SG_EFFECTS, m_soundGroupVolume);
+    if (m_paused)
+        m_library.pauseAll(true);
+    return true;
+}
+
+Bool cSoundManager::isDeviceOpen() const
+{
+    return m_opened && !m_disabled;
 }
 
 cSoundManager::~cSoundManager()
 {
-    if (!m_disabled) {
+    // A run that never sounded leaves the volumes as they were read.
+    if (isDeviceOpen()) {
         saveVolumes();
         m_library.stopAll();
         m_library.free();
@@ -105,7 +115,7 @@ void cSoundManager::saveVolumes()
 cChannel* cSoundManager::playSound(iResource* _sound, Bool _loop, Bool _start)
 {
     GUARD_BEGIN
-    if (m_disabled)
+    if (!openDevice())
         return nullptr;
     // Prepared rather than started and paused, so nothing of it is heard before the pause.
     cChannel* channel = playOnChannel(_sound, _loop, SG_EFFECTS, _start, m_soundGroupVolume);
@@ -118,7 +128,7 @@ cChannel* cSoundManager::playSound(iResource* _sound, Bool _loop, Bool _start)
 void cSoundManager::play(iResource* _sound)
 {
     GUARD_BEGIN
-    if (m_disabled)
+    if (!openDevice())
         return;
     sSoundPlay request;
     request.sample = getSampleId(_sound);
@@ -134,7 +144,7 @@ void cSoundManager::play(iResource* _sound)
 cChannel* cSoundManager::playMusic(iResource* _sound, Bool _loop, Bool _start)
 {
     GUARD_BEGIN
-    if (m_disabled)
+    if (!openDevice())
         return nullptr;
     return playOnChannel(_sound, _loop, SG_MUSIC, _start, m_musicGroupVolume);
     GUARD_END("cChannel* cSoundManager::playMusic(iResource* _sound, Bool _loop, Bool _start)")
@@ -169,7 +179,7 @@ void cSoundManager::setSoundVolume(UInt _volume)
 {
     m_soundVolume = std::min(_volume, kMaxVolume);
     m_soundGroupVolume = toGroupVolume(m_soundVolume);
-    if (!m_disabled)
+    if (isDeviceOpen())
         m_library.setGroupVolume(SG_EFFECTS, m_soundGroupVolume);
 }
 
@@ -177,7 +187,7 @@ void cSoundManager::setMusicVolume(UInt _volume)
 {
     m_musicVolume = std::min(_volume, kMaxVolume);
     m_musicGroupVolume = toGroupVolume(m_musicVolume);
-    if (!m_disabled)
+    if (isDeviceOpen())
         m_library.setGroupVolume(SG_MUSIC, m_musicGroupVolume);
 }
 
@@ -186,14 +196,14 @@ void cSoundManager::setPause(Bool _pause)
     if (_pause == m_paused)
         return;
     m_paused = _pause;
-    if (!m_disabled)
+    if (isDeviceOpen())
         m_library.pauseAll(_pause);
 }
 
 int cSoundManager::loadResource(const String& _name)
 {
     GUARD_BEGIN
-    if (m_disabled)
+    if (!openDevice())
         return 0;
     const int id = m_library.loadSample(_name.c_str());
     if (id < 0)
@@ -204,7 +214,7 @@ int cSoundManager::loadResource(const String& _name)
 
 void cSoundManager::unloadResource(int _id)
 {
-    if (!m_disabled)
+    if (isDeviceOpen())
         m_library.unloadSample(_id);
 }
 

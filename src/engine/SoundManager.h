@@ -17,8 +17,9 @@ enum eSoundGroup : Int {
 
 // Plays effects and music through the sound library. Effects either fire and forget (play)
 // or come on a channel the caller owns (playSound); music always does (playMusic). Volumes
-// run from 0 to 100 and live in the settings' "Sound" section. When no sound device can be
-// opened the manager is disabled for the run and every sound operation does nothing.
+// run from 0 to 100 and live in the settings' "Sound" section. The device opens with the first
+// sound asked for (or the first question whether there is one); when it cannot be opened the
+// manager is disabled for the run and every sound operation does nothing.
 class cSoundManager : public cSingleton<cSoundManager> {
 public:
     // The library comes from the platform and must outlive the manager.
@@ -29,7 +30,7 @@ public:
     virtual cChannel* playSound(iResource* _sound, Bool _loop, Bool _start);
     virtual void play(iResource* _sound);
     virtual cChannel* playMusic(iResource* _sound, Bool _loop, Bool _start);
-    virtual Bool isDisabled() { return m_disabled; }
+    virtual Bool isDisabled() { return !openDevice(); }
     virtual UInt getSoundVolume() { return m_soundVolume; }
     virtual void setSoundVolume(UInt _volume);
     virtual UInt getMusicVolume() { return m_musicVolume; }
@@ -50,8 +51,9 @@ public:
     static void fileClose(unsigned int Handle);
 
 private:
-    // Everything after the device opened.
-    void start();
+    // Opens the device on the first call; false when there is none.
+    Bool openDevice();
+    Bool isDeviceOpen() const;
     cChannel* playOnChannel(iResource* _sound, Bool _loop, Int _group, Bool _start, Int _volume);
     // The file of a handle the library holds; throws "Invalid handle." for any other.
     static iFile* getFile(unsigned int _handle);
@@ -66,6 +68,7 @@ private:
     UInt m_soundVolume = 100;
     Int m_musicGroupVolume = 100;
     Int m_soundGroupVolume = 100;
+    Bool m_opened = false;
     Bool m_disabled = false;
     Bool m_channelFailureLogged = false;
 };

@@ -1,6 +1,7 @@
 #include "engine/Engine.h"
 #include "engine/GameVariables.h"
 #include "engine/Profile.h"
+#include "engine/ResourceManager.h"
 #include "engine/TextConvert.h"
 #include "Game/Contracts/ContractAim.h"
 #include "Game/Contracts/ContractFail.h"
@@ -31,6 +32,8 @@
 #include "support/TestData.h"
 
 #include <cstdlib>
+#include <regex>
+#include <set>
 
 namespace {
 
@@ -191,6 +194,44 @@ TEST_F(cDemoGame, AGameBuildsEveryObjectAndTakesEveryOneDownAgain)
     cGame::endGame();
     for (const auto& object : gameObjects())
         EXPECT_FALSE(object.second) << object.first;
+}
+
+// The paths of a resource log's pictures, screen files, fonts and sounds (what the loading
+// screen preloads), lower-cased; its own name and the music left out.
+std::set<std::string> preloadedPaths(const std::string& _log)
+{
+    std::string text;
+    for (char byte : _log)
+        if (byte != 0)
+            text += char(std::tolower(static_cast<unsigned char>(byte)));
+    std::set<std::string> paths;
+    const std::regex tag("path=\"([^\"]*)\" type=\"([0-4])\"");
+    for (auto found = std::sregex_iterator(text.begin(), text.end(), tag); found != std::sregex_iterator(); ++found) {
+        const std::string path = (*found)[1];
+        if (path.find("reslog") == std::string::npos && path.rfind("music/", 0) != 0)
+            paths.insert(path);
+    }
+    return paths;
+}
+
+// The loading screen before a game preloads what the game builds with, a few at a frame, so that
+// the frame that builds the game only puts it together: a farm with a workshop of every kind
+// loads nothing the game's resource log does not name.
+TEST_F(cDemoGame, TheGamesResourceLogNamesEverythingAGameBuildsWith)
+{
+    for (UInt b = 0; b < 11; ++b) {
+        key::ProdType[b] = b;
+        key::ProdCount[b] = 1;
+        key::XProdPos[b] = 80.0f + 130.0f * Float(b % 5);
+        key::YProdPos[b] = 140.0f + 90.0f * Float(b / 5);
+    }
+    ASSERT_EQ(thrownText([] { cGame::startGame(); }), "no error");
+    cResourceManager::getInstance()->resourcesToLog("built.xml");
+    const char* data = std::getenv("FURROW_DATA");
+    const std::set<std::string> logged =
+        preloadedPaths(readFileBytes(std::string(data ? data : "Data") + "/GameResLog.xml"));
+    for (const std::string& path : preloadedPaths(readFileBytes(m_folders.home("Furrow/built.xml"))))
+        EXPECT_EQ(logged.count(path), 1u) << path;
 }
 
 TEST_F(cDemoGame, AGameThatFailsHalfwayLeavesNothingBehind)

@@ -827,7 +827,7 @@ TEST_F(SoundManager, VolumeFollowsTheSquareRootCurve)
         UInt volume;
         Int group;
     } cases[] = {{100, 100}, {50, 70}, {25, 50}, {1, 9}, {0, 0}};
-    cSoundManager& manager = start();
+    cSoundManager& manager = startWithSound();
     for (const auto& c : cases) {
         manager.setSoundVolume(c.volume);
         manager.setMusicVolume(c.volume);
@@ -958,7 +958,34 @@ TEST_F(SoundManager, MissingDeviceDisablesEverySoundOperation)
     manager.setPause(true);
     EXPECT_EQ(manager.getSoundVolume(), 50u);
     EXPECT_TRUE(manager.isPaused());
-    EXPECT_EQ(m_library.getCalls(), (std::vector<std::string>{"init channels=16 -> -1", "free"}));
+    EXPECT_EQ(m_library.getCalls(),
+        (std::vector<std::string>{"setFileCallbacks -> 0", "init channels=16 -> -1", "free"}));
+}
+
+// The first screens are silent: the device opens with the first sound, taking the volumes and
+// the pause set before, and a run that never sounds neither opens nor closes it.
+TEST_F(SoundManager, TheDeviceOpensWithTheFirstSoundWithWhatWasSetBefore)
+{
+    cSoundManager& manager = start();
+    manager.setMusicVolume(25);
+    manager.setPause(true);
+    EXPECT_FALSE(m_library.isOpen());
+    EXPECT_EQ(m_library.getCalls(), (std::vector<std::string>{"setFileCallbacks -> 0"}));
+    m_sound = std::make_unique<cSound>("sounds/click.wav");
+    EXPECT_TRUE(m_library.isOpen());
+    EXPECT_EQ(m_library.getGroupVolume(SG_MUSIC), 50);
+    EXPECT_EQ(m_library.getGroupVolume(SG_EFFECTS), 100);
+    std::unique_ptr<cChannel> channel(manager.playMusic(m_sound.get(), true, true));
+    EXPECT_FALSE(m_library.isAudible(channel->getId())) << "the pause holds";
+    EXPECT_EQ(m_library.countCalls("init"), 1);
+
+    channel.reset();
+    m_sound.reset();
+    m_manager.reset();
+    m_library.clearCalls();
+    start();
+    m_manager.reset();
+    EXPECT_EQ(m_library.countCalls("init") + m_library.countCalls("free"), 0) << "never opened, never closed";
 }
 
 TEST_F(SoundManager, RefusedFileCallbacksEndTheStart)
@@ -1026,6 +1053,7 @@ TEST(SoundSettings, VolumesAreReadClampedAppliedAndWrittenBack)
         library.setDeviceMissing(c.deviceMissing);
         {
             cSoundManager manager(library);
+            EXPECT_EQ(manager.isDisabled(), c.deviceMissing) << c.what;
             if (!c.deviceMissing) {
                 EXPECT_EQ(manager.getMusicVolume(), c.musicRead) << c.what;
                 EXPECT_EQ(library.getGroupVolume(SG_MUSIC), c.musicGroup) << c.what;

@@ -39,13 +39,18 @@ void PrintTo(const sPutCase& _case, std::ostream* _out)
 struct sFault {
     eSaveStep step;
     std::string file;
+    // Calls of the step for the file that still succeed.
+    int passing = 0;
 };
-sFault s_fault;
+std::vector<sFault> s_faults;
 
 Bool injected(eSaveStep _step, const String& _path)
 {
-    return _step == s_fault.step && !s_fault.file.empty() && _path.size() >= s_fault.file.size() &&
-           _path.compare(_path.size() - s_fault.file.size(), s_fault.file.size(), s_fault.file) == 0;
+    for (sFault& fault : s_faults)
+        if (_step == fault.step && _path.size() >= fault.file.size() &&
+            _path.compare(_path.size() - fault.file.size(), fault.file.size(), fault.file) == 0)
+            return fault.passing-- <= 0;
+    return false;
 }
 
 class PutInPlace : public ::testing::TestWithParam<sPutCase> {
@@ -54,7 +59,7 @@ protected:
     ~PutInPlace() override
     {
         setSaveFault(nullptr);
-        s_fault = sFault();
+        s_faults.clear();
     }
 
     sHeldSave hold(const std::string& _name, const std::string& _bytes)
@@ -84,7 +89,8 @@ TEST_P(PutInPlace, EitherTheWholeSaveOrNoneOfItStandsAfterwards)
             writeFileBytes(m_folder.file(name), "old");
             writeFileBytes(m_folder.file(std::string(name) + ".bak"), "older");
         }
-    s_fault = {put.step, put.failing ? put.failing : ""};
+    if (put.failing)
+        s_faults = {{put.step, put.failing}};
 
     const sPutOutcome outcome = putSaveInPlace({hold(FIRST, "new"), hold(SECOND, "new")});
 
@@ -133,15 +139,34 @@ TEST_F(PutInPlace, ASaveAfterAFailedOneKeepsTheLastCopyAndNoStrayName)
 {
     for (const char* name : {FIRST, SECOND})
         writeFileBytes(m_folder.file(name), "old");
-    s_fault = {SAVE_STEP_RENAME, SECOND};
+    s_faults = {{SAVE_STEP_RENAME, SECOND}};
     EXPECT_EQ(putSaveInPlace({hold(FIRST, "lost"), hold(SECOND, "lost")}).failed.size(), 2u);
-    s_fault = sFault();
+    s_faults.clear();
 
     EXPECT_TRUE(putSaveInPlace({hold(FIRST, "new"), hold(SECOND, "new")}).failed.empty());
 
     EXPECT_EQ(names(), (std::vector<std::string>{"1.save", "1.save.bak", "1.xml", "1.xml.bak"}));
     EXPECT_EQ(readFileBytes(m_folder.file(std::string(FIRST) + ".bak")), "old");
     EXPECT_EQ(readFileBytes(m_folder.file(SECOND)), "new");
+}
+
+// The first file cannot go back either (the disk failed for good): it stays new, its last
+// copy is the old file, and the outcome says so; the start then pairs the old variables with
+// that last copy.
+TEST_F(PutInPlace, AFirstFileThatCannotGoBackIsSaidToStandNew)
+{
+    for (const char* name : {FIRST, SECOND})
+        writeFileBytes(m_folder.file(name), "old");
+    s_faults = {{SAVE_STEP_RENAME, SECOND}, {SAVE_STEP_RENAME, FIRST, 1}};
+
+    const sPutOutcome outcome = putSaveInPlace({hold(FIRST, "new"), hold(SECOND, "new")});
+
+    EXPECT_TRUE(outcome.partlyPlaced);
+    EXPECT_EQ(outcome.failed.size(), 2u);
+    EXPECT_EQ(readFileBytes(m_folder.file(FIRST)), "new");
+    EXPECT_EQ(readFileBytes(m_folder.file(std::string(FIRST) + ".bak")), "old");
+    EXPECT_EQ(readFileBytes(m_folder.file(SECOND)), "old");
+    EXPECT_EQ(outcome.log.size(), 2u);
 }
 
 } // namespace

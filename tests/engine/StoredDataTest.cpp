@@ -1,6 +1,8 @@
 #include "engine/GameVariables.h"
 #include "engine/Profile.h"
+#include "engine/PutInPlace.h"
 #include "engine/Rect.h"
+#include "engine/SaveBatch.h"
 #include "engine/Settings.h"
 #include "engine/StringManager.h"
 #include "engine/TextConvert.h"
@@ -12,11 +14,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <clocale>
 #include <filesystem>
 #include <limits>
 #include <locale>
 #include <memory>
+#include <thread>
 #include <type_traits>
 
 namespace {
@@ -233,6 +237,31 @@ TEST(Settings, SavesTheExactFormInByteOrder)
                        "<main><Sound Music=\"80\" /><Time MaxFps=\"200\" MinFps=\"15\" /><game app_directory=\"Test\" />"
                        "<graphics fullscreen=\"1\" /><lights count=\"0\" /></main>",
             true));
+}
+
+// A start that changes nothing leaves the player's copy as it is (here in a spacing of its own,
+// which a write would replace); a change writes it again.
+TEST(Settings, AnUnchangedCopyIsNotWrittenAgain)
+{
+    cTestData data("<game app_directory=\"Test\" />");
+    { cEngineCore core(data); }
+    std::string own = readFileBytes(data.common("sys/settings.xml"));
+    const std::string main = utf16Bytes("<main>", false);
+    own.insert(own.find(main) + main.size(), utf16Bytes("  ", false));
+    writeFileBytes(data.common("sys/settings.xml"), own);
+    {
+        cEngineCore core(data);
+        String folder;
+        core.settings().getPropertyT("game", "app_directory", folder);
+    }
+    EXPECT_EQ(readFileBytes(data.common("sys/settings.xml")), own);
+    {
+        cEngineCore core(data);
+        core.settings().setPropertyT("Sound", "Music", UInt(80));
+    }
+    const std::string written = readFileBytes(data.common("sys/settings.xml"));
+    EXPECT_EQ(written.find(utf16Bytes("<main>  ", false)), std::string::npos);
+    EXPECT_NE(written.find(utf16Bytes("<Sound Music=\"80\" />", false)), std::string::npos);
 }
 
 TEST(Settings, DuplicateSectionsMergeLaterWinning)
@@ -719,6 +748,34 @@ TEST_F(ProfileDeletion, LoadedVariablesGoToTheirOwnProfileOnly)
     close();
     open(u"Bob");
     EXPECT_EQ(money(), 7);
+}
+
+TEST_F(ProfileDeletion, ASaveStillOnItsWayIsWaitedForFirst)
+{
+    // A slow disk: the save is still on its way when the deletion comes.
+    struct sSlowDisk {
+        sSlowDisk()
+        {
+            setSaveFault([](eSaveStep, const String& _path) {
+                if (_path.find("00000001.xml") != String::npos)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+                return Bool(false);
+            });
+        }
+        ~sSlowDisk() { setSaveFault(nullptr); }
+    } slowDisk;
+    cProfile& profile = open(u"Anna");
+    money() = 5;
+    {
+        cSaveBatch batch;
+        profile.saveAllProps();
+        batch.commit(false);
+    }
+    profile.deleteProfile(u"Anna");
+    // The file manager's end waits for whatever is still on its way.
+    restart();
+    EXPECT_FALSE(exists("00000001.xml")) << "the save brought the deleted file back";
+    EXPECT_FALSE(exists("00000001.xml.bak"));
 }
 
 TEST_F(ProfileDeletion, LastProfileTakesTheIndexWithIt)

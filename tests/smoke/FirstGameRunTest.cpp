@@ -149,7 +149,7 @@ const int FIRST_GAME_FRAMES = 25040;
 const std::vector<sStep> NEXT_START = {
     {sStep::key, 60, 0, 0, "Space"}, {sStep::key, 120, 0, 0, "Space"}, {sStep::key, 180, 0, 0, "Space"},
     {sStep::click, 250, 400, 226, nullptr}, {sStep::move, 260, 780, 580, nullptr}, {sStep::shot, 400, 0, 0, "again.png"},
-    {sStep::click, 1700, 470, 515, nullptr}, {sStep::move, 1710, 780, 580, nullptr},
+    {sStep::click, 1700, 470, 238, nullptr}, {sStep::move, 1710, 780, 580, nullptr},
     {sStep::shot, 6100, 0, 0, "failed.png"}, {sStep::click, 6110, 400, 448, nullptr},
     {sStep::move, 6120, 780, 580, nullptr}, {sStep::key, 6200, 0, 0, "Esc"},
     {sStep::click, 6260, 400, 466, nullptr}, {sStep::click, 6300, 305, 352, nullptr},

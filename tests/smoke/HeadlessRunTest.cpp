@@ -17,13 +17,20 @@ namespace {
 // Past the logos, a new player, and Play: the rest of the run is the game itself.
 const char* const INTO_A_GAME = "60 down Space\n61 up Space\n120 down Space\n121 up Space\n"
                                 "180 down Space\n181 up Space\n270 text Ann\n275 down Enter\n276 up Enter\n"
-                                "340 move 400 226\n345 press left\n346 release left\n";
+                                "340 move 400 226\n345 press left\n346 release left\n"
+                                // Headless, the shot only writes a line in replay.log: a mark
+                                // that the game is in play.
+                                "500 shot in-the-game.png\n";
 
-// The game started headless from the build folder on the walk into a game, in a home of its
-// own; _frames 0 lets it run until it is stopped.
+// The game started headless on the walk into a game, in a home of its own and in the test's
+// folder, where its logs go; _frames 0 lets it run until it is stopped.
 class HeadlessRun : public ::testing::Test {
 protected:
-    void SetUp() override { writeFileBytes(m_folder.file("walk.txt"), INTO_A_GAME); }
+    void SetUp() override
+    {
+        writeFileBytes(m_folder.file("walk.txt"), INTO_A_GAME);
+        ASSERT_EQ(symlink(FURROW_BUILD "/Data", m_folder.file("Data").c_str()), 0);
+    }
 
     pid_t start(unsigned _frames)
     {
@@ -40,7 +47,7 @@ protected:
         const pid_t child = fork();
         if (child == 0) {
             char* const arguments[] = {const_cast<char*>(FURROW_GAME), nullptr};
-            if (chdir(FURROW_BUILD) == 0)
+            if (chdir(m_folder.path().c_str()) == 0)
                 execve(FURROW_GAME, arguments, variables.data());
             _exit(127);
         }
@@ -84,10 +91,13 @@ TEST_F(HeadlessRun, AStopSignalEndsTheGameThroughItsNormalExit)
 {
     const pid_t child = start(0);
     ASSERT_GT(child, 0);
-    // The index is written when the player is made; the game then starts soon after.
-    for (int wait = 0; wait < 600 && profileFile(0, "profiles.xml").empty(); ++wait)
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    std::this_thread::sleep_for(std::chrono::seconds(2));
+    // However slow the machine, the signal comes once the game is in play, and only then.
+    int status = 0;
+    while (readFileBytes(m_folder.file("replay.log")).find("in-the-game.png") == std::string::npos)
+        if (waitpid(child, &status, WNOHANG) != 0)
+            FAIL() << "the game ended before it was in play";
+        else
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
     ASSERT_EQ(kill(child, SIGTERM), 0);
     long peak = 0;
     ASSERT_EQ(finish(child, peak), 0);

@@ -76,9 +76,23 @@ public:
         writeFileBytes(m_folder.file("walk.txt"), _walk);
         const std::string command = "cd '" + m_folder.path() + "' && " + _how + " env FURROW_PLATFORM=headless FURROW_HOME='" +
                                     home() + "' FURROW_REPLAY=walk.txt FURROW_FRAME_TIME=0.02 FURROW_FRAMES=" +
-                                    std::to_string(_frames) + " SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0 '" FURROW_GAME "'";
+                                    std::to_string(_frames) + " SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0 '" + m_game + "'";
         return statusOf(std::system(command.c_str()));
     }
+    // The game and its data copied into the test's folder, for a user who may not enter the
+    // build folder (a checkout in a closed home); later runs start the copy.
+    bool copyTheGameIn()
+    {
+        const std::string copy = "rm '" + m_folder.file("Data") + "' && cp -R '" FURROW_BUILD "/Data' '" + m_folder.path() +
+                                 "/' && cp '" FURROW_GAME "' '" + m_folder.file("furrow") + "'";
+        if (std::system(copy.c_str()) != 0)
+            return false;
+        m_game = m_folder.file("furrow");
+        return true;
+    }
+    // Why the case cannot run here, when it cannot.
+    void skip(const std::string& _why) { m_skipped = _why; }
+    const std::string& skipped() const { return m_skipped; }
     // Ann with two saves behind her, every tip seen and 777 coins in both: the last save and
     // the one before it (the last copies).
     void prepareTwoSaves()
@@ -93,6 +107,7 @@ public:
         clearErrors();
     }
 
+    const std::string& folder() const { return m_folder.path(); }
     std::string home() const { return m_folder.file("home"); }
     std::string profiles(const std::string& _name = "") const { return home() + "/Furrow/profiles/" + _name; }
     bool exists(const std::string& _name) const
@@ -161,6 +176,8 @@ public:
     }
 
     cTempFolder m_folder;
+    std::string m_game = FURROW_GAME;
+    std::string m_skipped;
 };
 
 std::string cutOneByte(std::string _bytes)
@@ -322,6 +339,34 @@ INSTANTIATE_TEST_SUITE_P(Index, OwnerRun,
             "Player file \"00000001.xml\" is back in the profile index as \"Ann\"."}),
     [](const ::testing::TestParamInfo<sOwnerCase>& _info) { return std::string(_info.param.what); });
 
+// A file of a player the index no longer knows, under the identifier the index would give next:
+// a new player takes the one after it, and the file stays as it was.
+class StrayFileRun : public ProgressRun, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(StrayFileRun, ANewPlayerNeverTakesTheIdentifierOfFilesOnTheDisk)
+{
+    prepareTwoSaves();
+    const std::string stray = std::string("00000002") + GetParam();
+    writeFileBytes(profiles(stray), "an earlier player's");
+    writeText("profiles.xml", replaced(INDEX_HEAD, "NextID=\"3\"", "NextID=\"2\"") + "<Profile Name=\"Ann\" ID=\"1\"/></Profiles>");
+
+    // Change player, Bob.
+    ASSERT_EQ(play(LOGOS + click(340, 400, 286) + "420 text Bob\n" + key(425, "Enter"), 520), 0);
+
+    EXPECT_NE(text("profiles.xml").find("<Profile Name=\"Bob\" ID=\"3\""), std::string::npos) << text("profiles.xml");
+    EXPECT_EQ(readFileBytes(profiles(stray)), "an earlier player's");
+    EXPECT_TRUE(exists("00000003.xml"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Index, StrayFileRun, ::testing::Values(".xml.bak", ".save", ".save.bak"),
+    [](const ::testing::TestParamInfo<const char*>& _info) {
+        std::string name;
+        for (const char* c = _info.param; *c; ++c)
+            if (*c != '.')
+                name += *c;
+        return name;
+    });
+
 // --- The variables and the level state -------------------------------------------------
 
 struct sProgressCase {
@@ -446,13 +491,29 @@ INSTANTIATE_TEST_SUITE_P(Saves, SaveWhilePlayingRun,
         sSaveCase{"TwoMinutesInThePauseMenu", true, BACK_TO_GAME + key(400, "Esc"), GAME_FRAMES + TWO_MINUTES, 5}),
     [](const ::testing::TestParamInfo<sSaveCase>& _info) { return std::string(_info.param.what); });
 
-// A kill at any moment of a game costs at most the play since the last save: the next start
-// finds a whole pair, and the temporary files the kill left are gone.
+// The stamp of the level state Ann's variables go with.
+unsigned claimed(const ProgressRun& _run, const std::string& _file)
+{
+    std::string value = _run.variable(_file, "LevelStateStamp");
+    if (value == "missing")
+        value = _run.variable(_file, "SaveStamp");
+    return value == "missing" ? 0 : static_cast<unsigned>(std::stoul(value));
+}
+
+// A kill at any moment of a game costs at most the save under way: straight after the kill the
+// variables go with the level state or with its last copy (a level state one save ahead), and
+// the next start finds that pair; the temporary files the kill left are gone. The game saves
+// every few frames (the pause menu asks for a save each time it opens), and each kill waits
+// for a state of the disk, not for a time: a save in flight, or a save put in place.
 TEST_F(ProgressRun, AKillAtAnyMomentLeavesAWholePairBehind)
 {
     prepareTwoSaves();
-    writeFileBytes(m_folder.file("walk.txt"), BACK_TO_GAME);
-    for (int kill = 0; kill < 5; ++kill) {
+    std::string walk = BACK_TO_GAME;
+    for (int frame = 400; frame < 40000; frame += 12)
+        walk += key(frame, "Esc");
+    writeFileBytes(m_folder.file("walk.txt"), walk);
+    for (int kill = 0; kill < 6; ++kill) {
+        const unsigned before = stamp("00000001.save");
         const pid_t child = fork();
         if (child == 0) {
             if (chdir(m_folder.path().c_str()) == 0) {
@@ -466,11 +527,30 @@ TEST_F(ProgressRun, AKillAtAnyMomentLeavesAWholePairBehind)
             _exit(127);
         }
         ASSERT_GT(child, 0);
-        // Past the start into the game, then anywhere among its saves.
-        std::this_thread::sleep_for(std::chrono::milliseconds(1500 + 370 * kill));
+        // Some saves into the game: at the next save in flight, or as soon as one is in place.
+        const unsigned target = before + 1 + kill / 2;
+        const auto saved = [&] { return stamp("00000001.save") >= target; };
+        const auto inFlight = [&] { return stamp("00000001.save") >= target - 1 && !temporaries().empty(); };
+        bool reached = false;
+        for (int poll = 0; poll < 120000 && !reached; ++poll) {
+            reached = kill % 2 == 0 ? saved() : inFlight();
+            if (!reached)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        const unsigned seen = stamp("00000001.save");
         ::kill(child, SIGKILL);
         int status = 0;
         ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(reached) << "the game never saved, kill " << kill;
+
+        const unsigned vars = claimed(*this, "00000001.xml");
+        const unsigned level = stamp("00000001.save");
+        EXPECT_TRUE(level == vars || (level == vars + 1 && stamp("00000001.save.bak") == vars))
+            << "kill " << kill << ": variables of save " << vars << " beside level states " << level << " and "
+            << stamp("00000001.save.bak");
+        EXPECT_GE(vars + 1, seen) << "kill " << kill << " lost more than the save under way";
+        EXPECT_GE(claimed(*this, "00000001.xml.bak") + 1, vars) << "kill " << kill;
+
         ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0) << "after kill " << kill;
         EXPECT_GE(money(), 777) << "after kill " << kill;
         EXPECT_EQ(variable("00000001.xml", "SaveStamp"), std::to_string(stamp("00000001.save"))) << "after kill " << kill;
@@ -505,8 +585,8 @@ TEST_P(StopRun, TheGamePlaysOnAndSaysWhyNothingIsSaved)
     prepareTwoSaves();
     GetParam().prepare(*this);
     const std::string how = GetParam().how(*this);
-    if (how == "skip")
-        GTEST_SKIP() << "no way to run as a user a closed folder stops";
+    if (!skipped().empty())
+        GTEST_SKIP() << skipped();
 
     ASSERT_EQ(play(BACK_TO_GAME, GetParam().frames, how), 0) << errors();
 
@@ -524,16 +604,24 @@ TEST_P(StopRun, TheGamePlaysOnAndSaysWhyNothingIsSaved)
     }
 }
 
+// A closed folder stops every user but root: root plays as uid 65534, from a copy of the game
+// in the test's folder, since the build folder may sit where that user cannot go.
 std::string asAnotherUser(ProgressRun& _run)
 {
     if (geteuid() != 0)
         return "";
+    const std::string user = "setpriv --reuid=65534 --regid=65534 --clear-groups";
+    const std::string& folder = _run.folder();
     if (std::system("command -v setpriv > /dev/null") != 0)
-        return "skip";
-    const std::string folder = _run.profiles("../../..");
-    if (std::system(("chmod 755 '" + folder + "' && chown -R 65534:65534 '" + folder + "'").c_str()) != 0)
-        return "skip";
-    return "setpriv --reuid=65534 --regid=65534 --clear-groups";
+        _run.skip("root cannot play as another user here: setpriv is missing");
+    else if (!_run.copyTheGameIn())
+        _run.skip("the game and its data could not be copied into " + folder);
+    else if (std::system(("chmod 755 '" + folder + "' && chown -R 65534:65534 '" + folder + "'").c_str()) != 0)
+        _run.skip("uid 65534 could not be given " + folder);
+    else if (std::system((user + " test -x '" + folder + "/furrow'").c_str()) != 0)
+        _run.skip("uid 65534 cannot reach " + folder + ": a folder above it is closed (the temporary folder's "
+                  "place, TMPDIR)");
+    return user;
 }
 
 INSTANTIATE_TEST_SUITE_P(Stops, StopRun,
@@ -596,8 +684,8 @@ TEST_P(ClosedFolderRun, NothingIsWrittenIntoItAndThePlayerIsTold)
         before.push_back(readFileBytes(profiles(name)));
     chmod(profiles().c_str(), GetParam());
     const std::string how = asAnotherUser(*this);
-    if (how == "skip")
-        GTEST_SKIP() << "no way to run as a user a closed folder stops";
+    if (!skipped().empty())
+        GTEST_SKIP() << skipped();
 
     // A start that saw no players would show the new-player screen, and Ann would type her name.
     ASSERT_EQ(play(NEW_PLAYER, GAME_FRAMES, how), 0) << errors();
@@ -628,9 +716,10 @@ TEST_P(SecondFileRun, TheLastSaveStaysWholeAndThePlayerIsTold)
     const std::string variables = readFileBytes(profiles("00000001.xml"));
     const std::string level = readFileBytes(profiles("00000001.save"));
 
-    // Past the safe point two minutes in, whose failure the next frames tell.
-    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES + TWO_MINUTES, std::string("FURROW_SAVE_FAULT=") + GetParam() + ":00000001.xml"),
-        0);
+    // The pause menu opened, closed and opened again: its second save waits for the first,
+    // whose failure the next frame tells, however slow the disk.
+    const std::string walk = BACK_TO_GAME + key(400, "Esc") + key(430, "Esc") + key(460, "Esc");
+    ASSERT_EQ(play(walk, GAME_FRAMES + 80, std::string("FURROW_SAVE_FAULT=") + GetParam() + ":00000001.xml"), 0);
 
     EXPECT_TRUE(readFileBytes(profiles("00000001.save")) == level);
     EXPECT_TRUE(readFileBytes(profiles("00000001.xml")) == variables);
@@ -710,6 +799,58 @@ TEST_F(ProgressRun, APlayerWhoseFilesAreAllGoneIsTold)
         << errors();
     EXPECT_FALSE(exists("00000002.xml")) << "a second farm was made";
 }
+
+// --- Saves that fail as the player goes on ---------------------------------------------
+
+// Into the pause menu (a save) and back to the game.
+std::string pauseAndGoOn(int _frame)
+{
+    return key(_frame, "Esc") + click(_frame + 60, 400, 212);
+}
+// Through the pause menu (a save) and its question out to the main menu (the game's last save).
+std::string leaveToMainMenu(int _frame)
+{
+    return key(_frame, "Esc") + click(_frame + 60, 400, 466) + key(_frame + 120, "Enter");
+}
+
+struct sFailedSaveCase {
+    const char* what;
+    // Which saves of the variables fail, counted from the start.
+    const char* failing;
+    std::string walk;
+    int frames;
+    size_t told;
+};
+
+void PrintTo(const sFailedSaveCase& _case, std::ostream* _out)
+{
+    *_out << _case.what;
+}
+
+class FailedSaveRun : public ProgressRun, public ::testing::WithParamInterface<sFailedSaveCase> {};
+
+// Each run ends on the main menu: the player quits from there.
+TEST_P(FailedSaveRun, EachFailureIsToldWhereThePlayerIs)
+{
+    prepareTwoSaves();
+
+    ASSERT_EQ(play(GetParam().walk, GetParam().frames, std::string("FURROW_SAVE_FAULT=sync:00000001.xml@") + GetParam().failing),
+        0);
+
+    const std::string log = errors();
+    const std::string told = "The player is told: Your progress cannot be saved.";
+    size_t count = 0;
+    for (size_t at = log.find(told); at != std::string::npos; at = log.find(told, at + 1))
+        ++count;
+    EXPECT_EQ(count, GetParam().told) << log;
+}
+
+INSTANTIATE_TEST_SUITE_P(Saves, FailedSaveRun,
+    ::testing::Values(sFailedSaveCase{"TheLastSaveOfAGameLeftForTheMainMenu", "2", BACK_TO_GAME + leaveToMainMenu(400), 800, 1},
+        // Told in the game; saves work again at the next pause; the game's last save fails.
+        sFailedSaveCase{"AFailureAfterSavesHadRecovered", "1,4",
+            BACK_TO_GAME + pauseAndGoOn(400) + pauseAndGoOn(600) + leaveToMainMenu(800), 1200, 2}),
+    [](const ::testing::TestParamInfo<sFailedSaveCase>& _info) { return std::string(_info.param.what); });
 
 // --- Smaller ---------------------------------------------------------------------------
 

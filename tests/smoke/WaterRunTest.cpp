@@ -66,13 +66,20 @@ TEST_F(WaterRun, ASprinklerKeepsItsPlaceWhenTheGameIsLeftFromAnotherScreen)
     EXPECT_EQ(stored("SPYPos0"), "390");
     for (int field = 0; field < 16; ++field)
         store("FFW" + std::to_string(field), "0");
-    ASSERT_EQ(run(logos + click(250, 400, 226) + shot(500, "again.png"), 520), 0);
+    // The drops fly: one of three frames a fifth of a second apart shows one at the sprinkler.
+    ASSERT_EQ(run(logos + click(250, 400, 226) + shot(480, "again0.png") + shot(490, "again1.png") +
+                      shot(500, "again2.png"),
+                  520),
+              0);
     EXPECT_EQ(stored("SPXPos0"), "421");
     EXPECT_EQ(stored("SPYPos0"), "390");
     // The beds beside it, at (384, 390) and (438, 390), are watered again.
     EXPECT_GT(std::stof(stored("FFW9")), 0.0f);
     EXPECT_GT(std::stof(stored("FFW10")), 0.0f);
-    EXPECT_TRUE(bluish(pixel("again.png", 420, 370))) << std::hex << pixel("again.png", 420, 370);
+    bool watered = false;
+    for (const char* again : {"again0.png", "again1.png", "again2.png"})
+        watered = watered || bluish(pixel(again, 420, 370));
+    EXPECT_TRUE(watered);
 }
 
 } // namespace

@@ -40,6 +40,8 @@ TEST(TextureMakerDescription, FaultsNameTheirLineAndWhatIsWrong)
         {"picture a.png 8x8\nuse b.png 0 0 1\n", "pictures.txt:2: 'use' names no earlier picture 'b.png'"},
         {"picture a.png 8x8 grid=2x1\nrect 0 0 4 4 fill=#fff frame=2\n", "pictures.txt:2: the picture has no frame 2"},
         {"mesh m.mesh cube\n", "pictures.txt:1: there is no mesh 'cube'"},
+        {"picture a.png 8x8\ntext 4 4 8 \"a\" font=italic fill=#fff\n",
+            "pictures.txt:2: there is no font 'italic' (sans, bold, serif, serifbold, condensed)"},
     };
     for (const auto& c : cases) {
         const String error = thrownText([&] { parseDescription(c.text, "pictures.txt"); });

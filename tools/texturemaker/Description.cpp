@@ -1,5 +1,7 @@
 #include "Description.h"
 
+#include "TextMask.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <map>
@@ -317,8 +319,8 @@ void cParser::readStyle(sLine _line, sLayer& _layer) const
     take("step", [&](const String& _v) { _layer.step = point(_v); });
     take("frame", [&](const String& _v) { _layer.onlyFrame = Int(count(_v, 0, 1023)); });
     take("font", [&](const String& _v) {
-        if (_v != "sans" && _v != "bold" && _v != "serif" && _v != "serifbold" && _v != "condensed")
-            fail("there is no font '" + _v + "' (sans, bold, serif, serifbold, condensed)");
+        if (fontFile(_v).empty())
+            fail("there is no font '" + _v + "' (" + faceNames() + ")");
         _layer.font = _v;
     });
     take("rep", [&](const String& _v) {

@@ -1,6 +1,7 @@
 #include "TextMask.h"
 
 #include "FontPackage.h"
+#include "FontTable.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -10,8 +11,6 @@
 #include <memory>
 
 namespace {
-
-const char* const kFontFolder = "/usr/share/fonts/truetype/dejavu/";
 
 struct sLibraryDeleter {
     void operator()(FT_Library _library) const { FT_Done_FreeType(_library); }
@@ -39,16 +38,19 @@ std::vector<char32_t> decodeUtf8(const String& _text)
 
 String fontFile(const String& _font)
 {
-    const String base = kFontFolder;
-    if (_font == "bold")
-        return base + "DejaVuSans-Bold.ttf";
-    if (_font == "serif")
-        return base + "DejaVuSerif.ttf";
-    if (_font == "serifbold")
-        return base + "DejaVuSerif-Bold.ttf";
-    if (_font == "condensed")
-        return base + "DejaVuSansCondensed-Bold.ttf";
-    return base + "DejaVuSans.ttf";
+    for (const sTrueTypeFile& font : kTrueTypeFiles)
+        if (*font.face && _font == font.face)
+            return kTrueTypeFolder + String(font.file);
+    return "";
+}
+
+String faceNames()
+{
+    String names;
+    for (const sTrueTypeFile& font : kTrueTypeFiles)
+        if (*font.face)
+            names += (names.empty() ? "" : ", ") + String(font.face);
+    return names;
 }
 
 sMask renderText(const sLayer& _layer)

@@ -13,5 +13,7 @@ struct sMask {
 // height; throws a String when the font is missing.
 sMask renderText(const sLayer& _layer);
 
-// The TrueType file a font name of the description stands for.
+// The TrueType file a font name of the description stands for, or "" for none.
 String fontFile(const String& _font);
+// Every font name a description may use, for a message.
+String faceNames();

@@ -36,7 +36,7 @@ public:
     void setState(Int _state);
     Int getState() const { return m_state; }
     UInt getIndex() const { return m_index; }
-    Float getScale() const { return m_scale; }
+    Float getGrowth() const { return m_scale; }
     Bool isHoverReached() const { return m_hoverReached; }
 
     void setTarget(const Vector2& _target) { m_target = _target; }

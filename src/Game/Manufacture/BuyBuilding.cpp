@@ -3,15 +3,18 @@
 #include "engine/ErrorStack.h"
 #include "engine/FileManager.h"
 #include "engine/TextConvert.h"
+#include "engine/ValueConvert.h"
 #include "Game/Game.h"
 #include "Game/GameKeys.h"
 #include "Game/Manufacture/HouseKind.h"
 #include "Game/Manufacture/Manufacture.h"
 #include "Game/Tutorial/TutorialManager.h"
 #include "Ui/ChildParts.h"
+#include "Ui/FlyText.h"
 #include "Ui/PriceText.h"
 #include "Ui/Text.h"
 #include "Ui/ViewFile.h"
+#include "Ui/XmlAttribute.h"
 
 #include <string>
 
@@ -41,6 +44,7 @@ cBuyBuilding::cBuyBuilding(cView* _parent) : cSlidingShop(_parent, SHAPE)
         item.Text = new cText(this);
         item.PriceText = new cPriceText(item.BuyButton);
         item.BuyButton->setOnClick(&cBuyBuilding::onBuy);
+        item.BuyMask->setOnClick(&cBuyBuilding::onCardClick);
     }
     cFileManager* files = cFileManager::getInstance();
     if (files && files->isExist(PANEL_XML))
@@ -73,6 +77,37 @@ void cBuyBuilding::loadCards(iXML* _proto)
                  static_cast<cControl*>(item.Text)})
             moveBy(control, getPlace(i));
     }
+    m_priceColor = m_items[0].PriceText->getTextColor();
+    m_cardColor = m_items[0].BuyButton->getColor();
+    DXColor dear;
+    colorFromARGB(dear, m_tooDearColor);
+    readXmlAttribute(_proto, u"TooDearColor", dear, toDXColor);
+    m_tooDearColor = UInt(colorToARGB(dear));
+    readXmlAttribute(_proto, u"TooDearCardColor", m_tooDearCardColor, toDXColor);
+    if (const WString* note = findXmlAttribute(_proto, u"TooDearNote"))
+        m_tooDearNote = toString(*note);
+}
+
+UInt cBuyBuilding::priceOf(UInt _type)
+{
+    const cGame* game = cGame::getInstance();
+    return !game || isTutorialPriceFree() ? 0 : game->getUpgradeCost(cGame::eUpgradeItem(_type), 0);
+}
+
+void cBuyBuilding::onCardClick(cView* _mask)
+{
+    GUARD_BEGIN
+    cBuyBuilding* panel = getInstance();
+    cGame* game = cGame::getInstance();
+    auto* mask = dynamic_cast<cControl*>(_mask);
+    if (!panel || !game || !mask || panel->m_tooDearNote.empty())
+        return;
+    if (LongLong(priceOf(mask->getUserValue())) <= LongLong(cGame::getMoney()))
+        return;
+    // A child of the game, over the panel; it discards itself when it has flown.
+    cFlyText* note = new cFlyText(game, panel->m_tooDearNote);
+    note->shiftPath(mask->getPosition());
+    GUARD_END("void cBuyBuilding::onCardClick(cView* _mask)")
 }
 
 void cBuyBuilding::fillItem(sItem& _item, UInt _type)
@@ -84,11 +119,10 @@ void cBuyBuilding::fillItem(sItem& _item, UInt _type)
     _item.BuyButton->setTransformDirty();
     _item.BuyButton->show();
     const cGame* game = cGame::getInstance();
-    UInt price = game ? game->getUpgradeCost(cGame::eUpgradeItem(_type), 0) : 0;
-    if (isTutorialPriceFree())
-        price = 0;
+    const UInt price = priceOf(_type);
     _item.PriceText->setString(toWString(std::to_string(price)));
     _item.BuyButton->setUserValue(_type);
+    _item.BuyMask->setUserValue(_type);
     _item.PriceText->show();
     _item.BuyMask->show();
     const Bool affordable = LongLong(price) <= LongLong(cGame::getMoney());
@@ -98,6 +132,8 @@ void cBuyBuilding::fillItem(sItem& _item, UInt _type)
         else
             view->disable();
     }
+    _item.PriceText->setTextColor(affordable ? m_priceColor : m_tooDearColor);
+    _item.BuyButton->setColor(affordable ? m_cardColor : m_tooDearCardColor);
     const std::vector<cControl*>& parts = _item.BuyMask->getTipParts();
     if (game && parts.size() > 2) {
         if (const cGame::sProdInfo* input = game->getProdInfo(inputKindOf(_type)))

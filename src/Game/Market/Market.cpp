@@ -25,6 +25,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <sstream>
+#include <string>
 
 namespace {
 
@@ -109,6 +111,7 @@ cMarket::cMarket(cView* _parent)
     for (UInt i = 0; i < LINE_COUNT; ++i) {
         m_lines.push_back(std::make_unique<cProductLine>(getContent()));
         m_lines.back()->setKind(i);
+        m_lineOrder.push_back(i);
     }
     bindButtons();
     loadScreenLook(*this, "UI/gameUI/Market.xml");
@@ -141,11 +144,33 @@ void cMarket::loadXML(iXML* _xml_doc)
     readXmlAttribute(_xml_doc, u"ChangePricePeriod", m_changePricePeriod, toFloat);
     if (const WString* sound = findXmlAttribute(_xml_doc, u"SellSound"); sound && !sound->empty())
         m_sellSound.reset(cResourceManager::getInstance()->getSound(toString(*sound)));
+    if (const WString* order = findXmlAttribute(_xml_doc, u"LineOrder"))
+        readLineOrder(*order);
     loadPlaces(_xml_doc);
     loadChildParts<cText>(_xml_doc, "Texts", getContent(), m_texts);
     loadLines(_xml_doc);
     loadAttitudes(_xml_doc);
     GUARD_END("void cMarket::loadXML(iXML* xml_doc)")
+}
+
+void cMarket::readLineOrder(const WString& _order)
+{
+    std::vector<UInt> order;
+    std::vector<Bool> placed(OVERALL_PROD_COUNT, false);
+    std::istringstream words(toString(_order));
+    for (std::string word; words >> word;) {
+        UInt kind = OVERALL_PROD_COUNT;
+        toUInt(kind, toWString(word));
+        // A kind past 18, or one already placed, names no new line.
+        if (kind < OVERALL_PROD_COUNT && !placed[kind]) {
+            placed[kind] = true;
+            order.push_back(kind);
+        }
+    }
+    for (UInt kind = 0; kind < OVERALL_PROD_COUNT; ++kind)
+        if (!placed[kind])
+            order.push_back(kind);
+    m_lineOrder = order;
 }
 
 void cMarket::loadPlaces(iXML* _xml_doc)
@@ -259,7 +284,7 @@ void cMarket::updateProductStatus()
 {
     GUARD_BEGIN
     UInt j = 0;
-    for (UInt kind = 0; kind < OVERALL_PROD_COUNT; ++kind)
+    for (UInt kind : m_lineOrder)
         if (canBeVisible(kind))
             showLine(*m_lines[j++], kind);
     for (; j < LINE_COUNT; ++j)

@@ -35,8 +35,8 @@ public:
     // Slides, sells, refreshes the charts when their time comes.
     void absoluteProcess() override;
     // The sliding screen's keys, then "IconType", "PriceCheckPeriod", "PriceUpdatePeriod",
-    // "ChangePricePeriod", "SellSound", "ProductPlaces", "Texts", "ProductLine" and
-    // "AttitudeIconStates".
+    // "ChangePricePeriod", "SellSound", "LineOrder", "ProductPlaces", "Texts", "ProductLine"
+    // and "AttitudeIconStates".
     void loadXML(iXML* _xml_doc) override;
     // The lines are laid out afresh before the screen shows.
     void showed() override;
@@ -57,7 +57,7 @@ public:
     // in the warehouse or on sale; the inputs and outputs of production on sale.
     static Bool canBeVisible(UInt _type);
 
-    // Lays the lines out: one per kind that can be seen, in kind order, the rest hidden.
+    // Lays the lines out: one per kind that can be seen, in the line order, the rest hidden.
     void updateProductStatus();
     // Every shown line's chart follows the demand forecast afresh.
     void updateProductPrognos();
@@ -100,12 +100,17 @@ private:
     void loadLines(iXML* _xml_doc);
     void loadAttitudes(iXML* _xml_doc);
     void showLine(cProductLine& _line, UInt _kind);
+    void readLineOrder(const WString& _order);
     void chartLine(cProductLine& _line, UInt _kind);
     void sell(UInt _kind);
     void runTips();
 
     std::vector<std::unique_ptr<cProductLine>> m_lines;
     std::vector<Vector2> m_productPlaces;
+    // The kinds in the order their lines stand: "LineOrder" lists the first ones (the goods a
+    // player meets first, so a line once learned keeps its row as new goods come on sale), the
+    // kinds it leaves out follow in kind order.
+    std::vector<UInt> m_lineOrder;
     std::vector<cState> m_attitudeStates;
     Int m_iconType = 0;
     std::unique_ptr<iResource, sReleaseSound> m_sellSound;

@@ -15,6 +15,7 @@
 #include "engine/Timer.h"
 #include "engine/LogManager.h"
 #include "engine/Profile.h"
+#include "engine/SaveFailure.h"
 
 namespace {
 
@@ -24,6 +25,8 @@ void atFrameEnd()
 {
     GUARD_BEGIN
     const Float seconds = cTimer::exists() ? cTimer::getInstance()->getRealFrameTime() : 0.0f;
+    // A save of the game just left is told on the main menu, not in the next game.
+    checkSavesBesideTheGame();
     cGame::atSafePoint(seconds);
     cNotice::update(seconds);
     GUARD_END("void atFrameEnd()")

@@ -6,7 +6,10 @@
 
 cSdlPlatform::cSdlPlatform()
 {
-    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0)
+    // Events only: the clock and sleeps need no timer part, whose thread, started this early,
+    // would make every locked C-library call of the window system's start (it reads its
+    // compose tables a character at a time) pay for locking.
+    if (SDL_Init(SDL_INIT_EVENTS) != 0)
         throw String(SDL_GetError());
     m_window = std::make_unique<cSdlWindow>();
     m_window->addEventListener(this, [this](const SDL_Event& _event) { m_devices.handleEvent(_event); });

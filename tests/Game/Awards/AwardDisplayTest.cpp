@@ -59,7 +59,7 @@ TEST_F(AwardDisplay, GrowsInToFullSizeOnThePanelWithItsSoundOnceThenPlaysItsEffe
     // Twenty steps of 0.05, give or take the rounding of their sum.
     EXPECT_NEAR(framesIn(cAward::GROWING), 20, 1);
     EXPECT_EQ(a.getState(), cAward::EFFECT);
-    EXPECT_FLOAT_EQ(a.getScale(), 1.0f);
+    EXPECT_FLOAT_EQ(a.getGrowth(), 1.0f);
     EXPECT_EQ(a.getSize(), Vector2(80, 80));
     EXPECT_EQ(a.getPosition(), Vector2(400, 300));
     EXPECT_EQ(a.getRenderType() & cAward::SCALED_RENDER, 0u);
@@ -119,7 +119,7 @@ TEST_F(AwardDisplay, AnAwardSwellsUnderThePointerAndShrinksOnlyAfterItsEffectEnd
     m_engine.frames(2);
     a.setState(cAward::SHRINKING);
     m_engine.frames(6);
-    EXPECT_FLOAT_EQ(a.getScale(), 1.0f);
+    EXPECT_FLOAT_EQ(a.getGrowth(), 1.0f);
     EXPECT_EQ(a.getState(), cAward::SHRINKING) << "the effect still runs";
     framesIn(cAward::SHRINKING);
     EXPECT_EQ(a.getState(), cAward::AT_REST);

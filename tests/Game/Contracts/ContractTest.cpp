@@ -403,9 +403,10 @@ protected:
         for (const sContractReq& req : _contract.Requirements)
             if (req.ReqType == 0) {
                 terms.push_back(std::to_string(req.Count));
-                if (_what == std::string("offer"))
+                if (_what == std::string("offer")) {
                     EXPECT_NE(std::find(said.begin(), said.end(), terms.back()), said.end())
                         << toString(_said) << ": the count wanted";
+                }
             }
         for (const std::string& number : said)
             EXPECT_NE(std::find(terms.begin(), terms.end(), number), terms.end()) << _what << ": " << toString(_said);

@@ -17,8 +17,8 @@ inline std::string marketGameXml()
 }
 
 // A market of 19 places 30 apart; each line's controls side by side, a chart of 10 bars; the
-// three verdict looks told apart by their frame counts (1, 2, 3).
-inline std::string marketXml()
+// three verdict looks told apart by their frame counts (1, 2, 3); _attributes join the root's.
+inline std::string marketXml(const std::string& _attributes = "")
 {
     std::string places;
     for (UInt i = 0; i < OVERALL_PROD_COUNT; ++i)
@@ -35,7 +35,8 @@ inline std::string marketXml()
     line += "<PriceGrowHistogram Visible=\"1\" Enable=\"1\" position=\"400 0\" BarCount=\"10\" Step=\"5 0\" Threshold=\"70\">"
             "<Bar Visible=\"1\" Enable=\"1\" position=\"0 0\" size=\"4 20\" Side=\"2\" /></PriceGrowHistogram>";
     return makeXml16("<Market Visible=\"1\" Enable=\"1\" AbsoluteEnable=\"1\" MoveSpeed=\"4000\" IconType=\"0\" "
-                     "PriceCheckPeriod=\"1\" PriceUpdatePeriod=\"0.5\" ChangePricePeriod=\"0.3\" SellSound=\"sounds/sell.wav\">"
+                     "PriceCheckPeriod=\"1\" PriceUpdatePeriod=\"0.5\" ChangePricePeriod=\"0.3\" SellSound=\"sounds/sell.wav\" " +
+                     _attributes + ">"
                      "<ProductPlaces>" + places + "</ProductPlaces><Texts><Title String=\"Market\" /></Texts>"
                      "<ProductLine>" + line + "</ProductLine><AttitudeIconStates><S frames_count=\"1\" anim_columns=\"3\" />"
                      "<S frames_count=\"2\" anim_columns=\"3\" /><S frames_count=\"3\" anim_columns=\"3\" /></AttitudeIconStates></Market>");

@@ -32,6 +32,27 @@ TEST_F(cMarketTest, LinesArePackedInKindOrderWithoutGaps)
     }
 }
 
+// The data's line order puts the goods a player meets first on top, whatever their kind
+// numbers; a kind past 18, a word that is no number and a kind named twice name no line; the
+// kinds left out follow in kind order.
+TEST_F(cMarketTest, TheDataOrderKeepsALineInItsRowAsGoodsComeOnSale)
+{
+    const std::string xml = marketXml("LineOrder=\"10 3 x 99 10 5\"");
+    cXML file("Market.xml", xml.data(), ULong(xml.size()));
+    market().loadXML(&file);
+    key::DepotUpAvail[2] = 0; // the cow shed: milk (10) from grass (0)
+    market().updateProductStatus();
+    EXPECT_EQ(market().getLine(0).getKind(), 10u);
+    EXPECT_EQ(market().getLine(1).getKind(), 0u) << "grass, the next kind on sale";
+    // Cucumbers and then a stock of 12 come on sale: the milk keeps its row.
+    key::SeedAvail[3] = 1;
+    stock(12, 1);
+    const std::vector<UInt> kinds = {10, 3, 0, 12};
+    for (UInt j = 0; j < kinds.size(); ++j)
+        EXPECT_EQ(market().getLine(j).getKind(), kinds[j]) << j;
+    EXPECT_FALSE(market().getLine(UInt(kinds.size())).getBack()->isOwnVisible());
+}
+
 TEST_F(cMarketTest, ALineShowsStockOnSalePriceAndAVerdictFairUpToBothBounds)
 {
     stock(0, 7);

@@ -63,7 +63,9 @@ Bool cFieldTileGrowing::onProcess()
     if (m_tile->getStatus() == cFarmFieldTile::FS_PLOUGHED)
         return true;
     Float step = farm::frameTime() * m_speed;
-    if (key::TFastSpeed())
+    // Every growing field asks every frame: the variable is found by its name once.
+    static const cGameKeyHandle<PT_BOOL> s_fastSpeed(key::TFastSpeed);
+    if (*s_fastSpeed)
         step *= FAST_FACTOR;
     const Bool grass = m_tile->getCultivationType() == cGame::GRASS;
     if (!grass && m_tile->isDoomed())

@@ -7,6 +7,8 @@
 #include "Game/GameMenu/GameMenu.h"
 #include "Ui/ChildParts.h"
 #include "Ui/MultilineText.h"
+#include "Ui/Picture.h"
+#include "Ui/Text.h"
 #include "Ui/ViewFile.h"
 #include "Ui/XmlAttribute.h"
 
@@ -18,6 +20,8 @@ const char* const JOURNAL_FILE = "UI/gameUI/Journal.xml";
 
 // The width a block wraps at; its height comes from the text laid out in it.
 constexpr Float BLOCK_HEIGHT = 100.0f;
+// More than a page of one-line notes holds.
+constexpr UInt BULLET_COUNT = 24;
 
 UInt readColor(iXML* _xml_doc, const char16_t* _name, UInt _color)
 {
@@ -36,12 +40,16 @@ cJournal::cJournal(cView* _parent) : cBack(_parent)
     m_downButton = new cAnimButton(this);
     m_okButton = new cOkButton(this);
     m_proto = new cMultilineText(this);
+    for (UInt i = 0; i < BULLET_COUNT; ++i)
+        m_bullets.push_back(new cPicture(this));
     cFileManager* files = cFileManager::getInstance();
     if (files && files->isExist(JOURNAL_FILE))
         loadViewFile(this, JOURNAL_FILE);
     else
         getLog("error")->print(String("The journal has no ") + JOURNAL_FILE + ": it opens as a bare page.");
     m_proto->hide();
+    for (cPicture* bullet : m_bullets)
+        bullet->hide();
     m_upButton->setOnClick(&cJournal::onUp);
     m_downButton->setOnClick(&cJournal::onDown);
     m_okButton->setOnClick(&cJournal::onOk);
@@ -62,6 +70,8 @@ void cJournal::loadXML(iXML* _xml_doc)
     loadChildPart(_xml_doc, "DownButton", m_downButton);
     loadChildPart(_xml_doc, "OkButton", m_okButton);
     loadChildPart(_xml_doc, "MultiProto", m_proto);
+    for (cPicture* bullet : m_bullets)
+        loadChildPart(_xml_doc, "Bullet", bullet);
     m_readColor = readColor(_xml_doc, u"ReadColor", m_readColor);
     m_unreadColor = readColor(_xml_doc, u"UnreadColor", m_unreadColor);
     readXmlAttribute(_xml_doc, u"FitRect", m_fitRect, toVector4);
@@ -154,15 +164,26 @@ cMultilineText* cJournal::makeBlock(const sNote& _note)
 
 void cJournal::placeBlocks()
 {
-    const Float x = (m_fitRect.x + m_fitRect.z) / 2;
+    // Lines written from their start stand at the rectangle's left edge, lines ending at their
+    // position at its right edge, centred ones in its middle.
+    const UInt align = m_proto->getPrototype()->getAlign();
+    const Float x = align == 1 ? m_fitRect.x : align == 2 ? m_fitRect.z : (m_fitRect.x + m_fitRect.z) / 2;
     Float y = m_fitRect.y;
-    for (const sBlock& block : m_blocks) {
+    for (size_t i = 0; i < m_blocks.size(); ++i) {
+        const sBlock& block = m_blocks[i];
         block.text->setPosition(Vector2(x, y + block.height / 2));
         // The lines stand where they were made: made again at the block's place.
         block.text->makeLines();
         block.text->show();
+        if (i < m_bullets.size() && !block.text->getLines().empty()) {
+            cPicture* bullet = m_bullets[i];
+            bullet->setPosition(Vector2(bullet->getPosition().x, block.text->getLines().front()->getPosition().y));
+            bullet->show();
+        }
         y += block.height + m_minDist;
     }
+    for (size_t i = m_blocks.size(); i < m_bullets.size(); ++i)
+        m_bullets[i]->hide();
 }
 
 void cJournal::updateArrows()

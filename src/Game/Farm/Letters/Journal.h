@@ -7,11 +7,14 @@
 #include <vector>
 
 class cMultilineText;
+class cPicture;
 
 // The window of the game's notes, in the order they came, as word-wrapped blocks stacked in a
 // fitting rectangle: unread notes in one colour, read ones in another. It opens on the newest
 // notes and its arrows shift the page by one note; Ok marks every note read. The notes belong
-// to the game menu bar, which saves them; the journal keeps only the page it shows.
+// to the game menu bar, which saves them; the journal keeps only the page it shows. A bullet
+// stands beside each note's first line, and notes written from the left start at the
+// rectangle's left edge.
 class cJournal : public cBack, public cViewSingleton<cJournal> {
 public:
     using cOkButton = cTextButtonT<cAnimButton>;
@@ -31,7 +34,7 @@ public:
     ~cJournal() override;
 
     // The screen's keys, the four children, "ReadColor", "UnreadColor", "FitRect" (left top
-    // right bottom) and "MinDist".
+    // right bottom) and "MinDist"; "Bullet", the picture beside each note (its x is kept).
     void loadXML(iXML* _xml_doc) override;
 
     // Opens on the newest notes and holds the game menu bar off until Ok.
@@ -53,6 +56,8 @@ public:
     cAnimButton* getDownButton() const { return m_downButton; }
     cOkButton* getOkButton() const { return m_okButton; }
     cMultilineText* getPrototype() const { return m_proto; }
+    // The bullet beside block _block of the page.
+    cPicture* getBullet(size_t _block) const { return m_bullets.at(_block); }
     UInt getReadColor() const { return m_readColor; }
     UInt getUnreadColor() const { return m_unreadColor; }
 
@@ -79,6 +84,8 @@ private:
     std::vector<sNote> m_notes;
     // Children of the journal, in note order.
     std::vector<sBlock> m_blocks;
+    // One for each block a page can hold: a note is at least a line high.
+    std::vector<cPicture*> m_bullets;
     Int m_first = 0;
     Int m_last = -1;
     Bool m_open = false;

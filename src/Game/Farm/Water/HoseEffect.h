@@ -17,7 +17,7 @@ public:
 
     const Vector2& getSpeed() const { return m_speed; }
     Float getDistortionRadius() const { return m_distortionRadius; }
-    Float getAngle() const { return m_angle; }
+    Float getNozzleAngle() const { return m_angle; }
     const Vector2& getStart() const { return m_start; }
     const Vector2& getTarget() const { return m_target; }
 

@@ -1,5 +1,6 @@
 #include "Game/Farm/Fields/FarmFieldTile.h"
 #include "Game/Farm/FarmHarness.h"
+#include "Game/Farm/FarmMoment.h"
 #include "Game/Farm/Fields/FieldTileGrowing.h"
 #include "Game/Farm/TextMoney.h"
 #include "Game/GameMenu/GameMenu.h"
@@ -245,6 +246,26 @@ TEST_F(cThirstyFieldTest, WhileTheGameIsHeldTheBedsNeitherDryNorGrow)
         EXPECT_LT(key::FFW[0], 8.0f) << c.hold << ", let go";
         EXPECT_LT(key::FFP[0], 50.0f) << c.hold << ", let go";
     }
+}
+
+// The tutorial's fast growth is read every frame: turned on, the bed grows ten times as much
+// for the frame's time.
+TEST_F(cThirstyFieldTest, TheTutorialsFastGrowthGrowsTenTimesAsMuchAFrame)
+{
+    rebuildField0(cFarmFieldTile::FS_GROWING, cGame::GRASS, 8, 8, 90);
+    // The first frame starts the growth.
+    m_engine.frames(1);
+    const auto grownPerSecond = [this] {
+        const Float before = key::FFP[0];
+        m_engine.frames(1);
+        return (before - key::FFP[0]) / farm::frameTime();
+    };
+    const Float slow = grownPerSecond();
+    key::TFastSpeed() = true;
+    const Float fast = grownPerSecond();
+    key::TFastSpeed() = false;
+    EXPECT_GT(slow, 0.0f);
+    EXPECT_NEAR(fast, 10 * slow, 1e-3f * fast);
 }
 
 } // namespace
