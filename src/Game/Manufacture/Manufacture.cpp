@@ -29,6 +29,8 @@
 #include "Ui/ViewFile.h"
 #include "Ui/XmlAttribute.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -413,7 +415,14 @@ void cManufacture::showed()
 {
     GUARD_BEGIN
     cMovableBack::showed();
+    // The workshop chosen before the player left stays chosen, its gauge and load button at
+    // hand: coming back to load it again is the common errand.
+    cProductionHouse* chosen = m_selected;
     selectDepot(nullptr, false);
+    if (chosen && std::find(std::begin(m_slots), std::end(m_slots), chosen) != std::end(m_slots)) {
+        selectDepot(chosen, false);
+        chosen->showPanel();
+    }
     GUARD_END("void cManufacture::showed()")
 }
 
@@ -480,6 +489,14 @@ Bool cManufacture::isOnOwnControls(const Vector2& _point) const
     for (cTipButton* button : {m_buildButton, m_destroyButton, m_upgradeButton})
         if (button->isVisible() && button->containsPoint(_point))
             return true;
+    // A press on the bar leaves for another screen: the workshop chosen stays chosen for the
+    // way back.
+    if (const cGameMenu* menu = cGameMenu::getInstance())
+        for (cControl* button : {static_cast<cControl*>(menu->getMainMenuButton()), static_cast<cControl*>(menu->getMarketButton()),
+                 static_cast<cControl*>(menu->getFarmButton()), static_cast<cControl*>(menu->getProducingButton()),
+                 static_cast<cControl*>(menu->getJournalButton())})
+            if (button && button->isVisible() && button->containsPoint(_point))
+                return true;
     return false;
 }
 

@@ -72,14 +72,13 @@ void cManufacture::startTips()
         tutorial->runArrowHelpTip(TIP_LOAD_GAUGE, m_selected->getLoaded());
     } else if (tutorial->canRunTip(TIP_LOAD_UNIT)) {
         provideInput(m_selected->getInputKind());
-        tutorial->runActionTip(TIP_LOAD_UNIT, m_selected->getLoaded());
-    } else if (tutorial->canRunTip(TIP_FREE_UPGRADE)) {
-        // Without a next level on sale the tip is passed over and the button stays as it is.
-        if (tutorial->isTipPossible(TIP_FREE_UPGRADE)) {
-            m_upgradeText->setString(u"0");
-            m_upgradeButton->enable();
-            m_upgradeText->enable();
-        }
+        // Loading is the button beside the gauge, one unit a click.
+        tutorial->runActionTip(TIP_LOAD_UNIT, m_selected->getAddDepotButton());
+    } else if (tutorial->canRunTip(TIP_FREE_UPGRADE) && tutorial->isTipPossible(TIP_FREE_UPGRADE)) {
+        // Without a next level on sale yet the tip waits for it, the button as it is.
+        m_upgradeText->setString(u"0");
+        m_upgradeButton->enable();
+        m_upgradeText->enable();
         tutorial->runActionTip(TIP_FREE_UPGRADE, m_upgradeButton);
     } else if (tutorial->canRunTip(TIP_DESTROY) && !hasFreeSlot()) {
         // Taking a workshop down makes room: a newcomer with room to spare is not asked to

@@ -60,4 +60,8 @@ void cMarket::runTips()
         break;
     default: break;
     }
+    // A first visit with no grass to bring leaves the stall's tip waiting: it comes on the visit
+    // that has some.
+    if (key::marketIt() > 1 && quiet && tutorial->isTipPassed(TIP_PRODUCT) && tutorial->canRunTip(TIP_BRING_GRASS))
+        tutorial->runTip(TIP_BRING_GRASS, first.getInc10QtyButton());
 }

@@ -37,9 +37,15 @@ void cActionTips::process()
         cTutorialManager* tutorial = cTutorialManager::getInstance();
         if (!tutorial)
             return;
-        // A tip whose action the game no longer allows closes rather than hold the clock.
-        if (!tutorial->takeActionDone() && tutorial->mayCurrentTipWait())
-            return;
+        // A tip whose action the game does not allow rather steps back than hold the clock:
+        // for good once the action can never come back, else until it can.
+        if (!tutorial->takeActionDone()) {
+            const cTutorialManager::eTipChance chance = tutorial->getCurrentTipChance();
+            if (chance == cTutorialManager::TIP_LATER)
+                withdraw();
+            if (chance != cTutorialManager::TIP_NEVER)
+                return;
+        }
     }
     close();
     GUARD_END("void cActionTips::process()")

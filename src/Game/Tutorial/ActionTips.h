@@ -18,6 +18,8 @@ public:
 protected:
     // The clock goes on once the tip has begun to fade.
     void fadingOut() override;
+    // The player is to play on: a press elsewhere is the action it asks for.
+    Bool holdsGame() const override { return false; }
 
 private:
     fTipsFunc m_condition = nullptr;

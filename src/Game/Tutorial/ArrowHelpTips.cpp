@@ -31,6 +31,7 @@ cArrowHelpTips::cArrowHelpTips()
 void cArrowHelpTips::process()
 {
     GUARD_BEGIN
+    cCommonHelpTips::process();
     cTimer* timer = cTimer::getInstance();
     m_phase += m_speed * (timer ? timer->getFrameTime() : 0);
     if (m_phase > 1.0f)

@@ -1,11 +1,19 @@
 #include "Game/Tutorial/CommonHelpTips.h"
 
 #include "Game/Tutorial/TutorialManager.h"
+#include "input/Input.h"
 #include "Ui/ChildParts.h"
 #include "Ui/MultilineText.h"
 #include "Ui/Picture.h"
+#include "Ui/ResourceHold.h"
 #include "Ui/Text.h"
 #include "engine/ErrorStack.h"
+#include "engine/Logic.h"
+#include "engine/Resource.h"
+#include "engine/ResourceManager.h"
+#include "engine/SoundManager.h"
+#include "engine/Timer.h"
+#include "engine/TextConvert.h"
 #include "engine/XML.h"
 
 namespace {
@@ -29,12 +37,18 @@ void moveText(cText* _text, const Vector2& _shift)
 
 } // namespace
 
-cCommonHelpTips::cCommonHelpTips() : cView(nullptr)
+cCommonHelpTips::cCommonHelpTips()
+    : cView(nullptr), m_image(new cPicture(this)), m_text(new cMultilineText(m_image)),
+      m_okButton(new cOkButton(m_image)), m_pulse(m_okButton)
 {
-    m_image = new cPicture(this);
-    m_text = new cMultilineText(m_image);
-    m_okButton = new cOkButton(m_image);
     m_okButton->setOnClick(&cCommonHelpTips::onOk);
+}
+
+cCommonHelpTips::~cCommonHelpTips()
+{
+    listen(false);
+    if (m_refuseSound)
+        m_refuseSound->release();
 }
 
 void cCommonHelpTips::loadXML(iXML* _xml_doc)
@@ -48,6 +62,9 @@ void cCommonHelpTips::loadXML(iXML* _xml_doc)
     m_deep = m_image->getDeep();
     m_textPlace = difference(m_text->getPosition(), m_basePosition);
     m_okPlace = difference(m_okButton->getPosition(), m_basePosition);
+    const String sound = toString((*_xml_doc)[u"RefuseSound"]);
+    if (!sound.empty())
+        holdByPath(m_refuseSound, sound, &cResourceManager::getSound);
     GUARD_END("void cCommonHelpTips::loadXML(iXML* xml_doc)")
 }
 
@@ -66,17 +83,68 @@ void cCommonHelpTips::updatePosition()
     placeImage(sum(m_basePosition, m_offset));
 }
 
+void cCommonHelpTips::process()
+{
+    GUARD_BEGIN
+    cView::process();
+    cTimer* timer = cTimer::getInstance();
+    m_pulse.step(timer ? timer->getFrameTime() : 0);
+    GUARD_END("void cCommonHelpTips::process()")
+}
+
 void cCommonHelpTips::close()
 {
     GUARD_BEGIN
+    shut(&cTutorialManager::onHideTip);
+    GUARD_END("void cCommonHelpTips::close()")
+}
+
+void cCommonHelpTips::withdraw()
+{
+    GUARD_BEGIN
+    shut(&cTutorialManager::onWithdrawTip);
+    GUARD_END("void cCommonHelpTips::withdraw()")
+}
+
+void cCommonHelpTips::shut(void (cTutorialManager::*_tell)(cView*))
+{
     if (!m_open)
         return;
     m_open = false;
+    listen(false);
+    m_pulse.stop();
     hideTransparently();
     fadingOut();
     if (cTutorialManager* tutorial = cTutorialManager::getInstance())
-        tutorial->onHideTip(this);
-    GUARD_END("void cCommonHelpTips::close()")
+        (tutorial->*_tell)(this);
+}
+
+void cCommonHelpTips::listen(Bool _on)
+{
+    cInput* input = cInput::getInstance();
+    if (!input)
+        return;
+    // Bound once at most: a second bind would answer one press twice.
+    input->unbind(CONTROL_BUTTON_PRESSED, &cCommonHelpTips::onPress, this);
+    if (_on)
+        input->bind(CONTROL_BUTTON_PRESSED, &cCommonHelpTips::onPress, this);
+}
+
+void cCommonHelpTips::onPress(cView* _view)
+{
+    GUARD_BEGIN
+    auto* tips = static_cast<cCommonHelpTips*>(_view);
+    // Under the pause menu the note is out of sight and the press is the menu's.
+    if (!tips->m_open || !tips->isVisible())
+        return;
+    cLogic* logic = cLogic::getInstance();
+    if (!logic || tips->m_okButton->pointInRect(logic->getCursor()))
+        return;
+    tips->m_pulse.start();
+    cSoundManager* sound = cSoundManager::getInstance();
+    if (sound && tips->m_refuseSound)
+        sound->play(tips->m_refuseSound);
+    GUARD_END("void cCommonHelpTips::onPress(cView* _view)")
 }
 
 void cCommonHelpTips::onOk(cView* _button)
@@ -99,6 +167,8 @@ void cCommonHelpTips::open()
     hide();
     showTransparently();
     m_open = true;
+    m_pulse.stop();
+    listen(holdsGame());
 }
 
 void cCommonHelpTips::placeImage(const Vector2& _position)

@@ -1,14 +1,19 @@
 #pragma once
+#include "Game/Tutorial/OkPulse.h"
 #include "Ui/AnimButton.h"
 #include "Ui/TextButton.h"
 #include "Ui/View.h"
 
 class cMultilineText;
 class cPicture;
+class iResource;
+class cTutorialManager;
 
 // A tutorial tip on a note: a text and an Ok button on a picture, placed at the tip's offset
 // from where the file puts the picture. Ok fades it out and tells the tutorial manager.
 // The text and the button keep their places on the picture wherever it is moved.
+// While the note holds the game, a press anywhere but on its Ok is answered: the Ok swells once
+// and the note's refusal sound plays, so the player sees why the farm does not move.
 class cCommonHelpTips : public cView {
 public:
     using cOkButton = cTextButtonT<cAnimButton>;
@@ -16,16 +21,23 @@ public:
     // A top-level view, hidden until a tip starts; its file is read by loadXML.
     cCommonHelpTips();
     cCommonHelpTips(const cCommonHelpTips&) = delete;
+    ~cCommonHelpTips() override;
 
     // The view's switches, then "Image", "Text" and "OkButton"; the picture's place and deep
-    // as loaded are where tips are placed from.
+    // as loaded are where tips are placed from; "RefuseSound", the answer to a press that
+    // misses the Ok.
     void loadXML(iXML* _xml_doc) override;
     void startup(const Vector2& _offset, const WString& _str);
     virtual void updatePosition();
+    // The Ok's pulse.
+    void process() override;
 
     // Fades out and tells the tutorial manager, once per tip shown.
     void close();
+    // Fades out, the tip not done: the tutorial manager may show it again.
+    void withdraw();
     Bool isOpen() const { return m_open; }
+    const cOkPulse& getPulse() const { return m_pulse; }
 
     cPicture* getImage() const { return m_image; }
     cMultilineText* getText() const { return m_text; }
@@ -42,6 +54,8 @@ protected:
     void open();
     // Runs by close, once the fade-out has begun and before the tutorial manager hears of it.
     virtual void fadingOut() {}
+    // A note the player must close before playing on; an action tip waits for the action.
+    virtual Bool holdsGame() const { return true; }
     // Puts the picture at _position, its deep as loaded, and the text and button with it.
     void placeImage(const Vector2& _position);
 
@@ -58,4 +72,11 @@ private:
     Vector2 m_textPlace;
     Vector2 m_okPlace;
     Bool m_open = false;
+    cOkPulse m_pulse;
+    iResource* m_refuseSound = nullptr;
+
+    // Fades out; the tutorial manager hears of it through _tell.
+    void shut(void (cTutorialManager::*_tell)(cView*));
+    static void onPress(cView* _view);
+    void listen(Bool _on);
 };

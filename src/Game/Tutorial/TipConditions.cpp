@@ -216,11 +216,14 @@ Bool canStillTakeFirstScythe(const iTipQuery& _q, cControl*)
     return _q.getLevel(iTipQuery::MOW_BUILDING) == 0;
 }
 
+// Done already, or the next level is on sale; a workshop whose next level is not on sale yet
+// gets it later.
 Bool canUpgradeHouse(const iTipQuery& _q, cControl*)
 {
     return _q.getFirstHouseLevel() > 0 || _q.canUpgradeFirstHouse();
 }
 
+// An empty barn fills again with the next harvest.
 Bool haveGrassToBring(const iTipQuery& _q, cControl*)
 {
     return _q.getStock(GRASS) > 0 || _q.getOnSale(GRASS) > 0;
@@ -293,4 +296,10 @@ fTipsFunc getTipPossible(eTips _n)
     case 45: return &condition<haveGrassToBring>;
     default: return nullptr;
     }
+}
+
+Bool isTipLostWhenRuledOut(eTips _n)
+{
+    // The well and the scythe shed never go back to level 0.
+    return _n == 1 || _n == 3;
 }

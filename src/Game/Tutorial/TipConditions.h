@@ -6,8 +6,11 @@
 // answer in the game's place; with no manager, or an object the test needs missing, the action
 // is not done.
 fTipsFunc getTipCondition(eTips _n);
-// Whether the game's state still lets the action of tip _n be done, for the action tips whose
+// Whether the game's state lets the action of tip _n be done now, for the action tips whose
 // action the state can rule out (a building already past the level the tip needs, nothing to
 // bring); null for the others, whose action can always be done. A tip that cannot be met is
-// never shown: it would hold the game clock for good.
+// not shown: it would hold the game clock.
 fTipsFunc getTipPossible(eTips _n);
+// Whether a ruled-out action of tip _n stays ruled out for good (a building past the level the
+// tip asks for never goes back); otherwise the tip only waits until the game allows it.
+Bool isTipLostWhenRuledOut(eTips _n);

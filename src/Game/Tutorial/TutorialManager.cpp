@@ -167,8 +167,7 @@ void cTutorialManager::runCommonHelpTip(eTips _n, cControl* /*_pointed*/)
     const sTip& record = tip(_n);
     m_commonTips->startup(record.Offset, record.Text);
     holdGame(true);
-    m_shownView = m_commonTips;
-    m_currentTip = Int(_n);
+    shown(_n, m_commonTips);
     GUARD_END("void cTutorialManager::runCommonHelpTip(eTips n, cControl* _pointed)")
 }
 
@@ -178,8 +177,7 @@ void cTutorialManager::runArrowHelpTip(eTips _n, cControl* _pointed)
     const sTip& record = tip(_n);
     m_arrowTips->startup(record.Offset, record.ArrowOffset, record.Text, _pointed);
     holdGame(false);
-    m_shownView = m_arrowTips;
-    m_currentTip = Int(_n);
+    shown(_n, m_arrowTips);
     GUARD_END("void cTutorialManager::runArrowHelpTip(eTips n, cControl* _pointed)")
 }
 
@@ -189,8 +187,7 @@ void cTutorialManager::runArrowHelpTip2(eTips _n, cControl* _pointed)
     const sTip& record = tip(_n);
     m_arrowTips2->startup(record.Offset, record.ArrowOffset, record.Text, _pointed);
     holdGame(false);
-    m_shownView = m_arrowTips2;
-    m_currentTip = Int(_n);
+    shown(_n, m_arrowTips2);
     GUARD_END("void cTutorialManager::runArrowHelpTip2(eTips n, cControl* _pointed)")
 }
 
@@ -207,19 +204,26 @@ void cTutorialManager::runTip(eTips _n, cControl* _pointed)
     GUARD_END("void cTutorialManager::runTip(eTips _n, cControl* _pointed)")
 }
 
-Bool cTutorialManager::isTipPossible(eTips _n) const
+cTutorialManager::eTipChance cTutorialManager::getTipChance(eTips _n) const
 {
     const fTipsFunc possible = getTipPossible(_n);
-    return !possible || possible(nullptr);
+    if (!possible || possible(nullptr))
+        return TIP_NOW;
+    return isTipLostWhenRuledOut(_n) ? TIP_NEVER : TIP_LATER;
 }
 
-Bool cTutorialManager::mayCurrentTipWait()
+cTutorialManager::eTipChance cTutorialManager::getCurrentTipChance()
 {
-    if (m_currentTip == -1 || isTipPossible(eTips(m_currentTip)))
-        return true;
-    getLog("tutorial")->print("Tip " + std::to_string(m_currentTip) +
-                              " closes: the game no longer allows what it asks.");
-    return false;
+    if (m_currentTip == -1)
+        return TIP_NOW;
+    const eTipChance chance = getTipChance(eTips(m_currentTip));
+    if (chance == TIP_NEVER)
+        getLog("tutorial")->print("Tip " + std::to_string(m_currentTip) +
+                                  " closes: the game no longer allows what it asks.");
+    else if (chance == TIP_LATER)
+        getLog("tutorial")->print("Tip " + std::to_string(m_currentTip) +
+                                  " steps back: the game does not allow what it asks for now.");
+    return chance;
 }
 
 void cTutorialManager::passOver(eTips _n, const char* _why)
@@ -228,47 +232,67 @@ void cTutorialManager::passOver(eTips _n, const char* _why)
     getLog("tutorial")->print("Tip " + std::to_string(_n) + " is passed over: " + _why);
 }
 
+void cTutorialManager::shown(eTips _n, cView* _view)
+{
+    m_shownView = _view;
+    m_currentTip = Int(_n);
+    getLog("tutorial")->print("Tip " + std::to_string(_n) + " is shown.");
+}
+
 void cTutorialManager::runActionTip(eTips _n, cControl* _pointed)
 {
     GUARD_BEGIN
-    if (!isTipPossible(_n)) {
+    const eTipChance chance = getTipChance(_n);
+    if (chance == TIP_NEVER)
         passOver(_n, "the game does not allow what it asks.");
+    if (chance != TIP_NOW)
         return;
-    }
     const sTip& record = tip(_n);
     m_actionTips->startup(record.Offset, record.ArrowOffset, record.Text, _pointed, record.condition);
-    m_shownView = m_actionTips;
-    m_currentTip = Int(_n);
+    shown(_n, m_actionTips);
     GUARD_END("void cTutorialManager::runActionTip(eTips n, cControl* _pointed)")
 }
 
 void cTutorialManager::runActionTip2(eTips _n, cControl* _pointed)
 {
     GUARD_BEGIN
-    if (!isTipPossible(_n)) {
+    const eTipChance chance = getTipChance(_n);
+    if (chance == TIP_NEVER)
         passOver(_n, "the game does not allow what it asks.");
+    if (chance != TIP_NOW)
         return;
-    }
     const sTip& record = tip(_n);
     m_actionTips2->startup(record.Offset, record.ArrowOffset, record.Text, _pointed, record.condition);
-    m_shownView = m_actionTips2;
-    m_currentTip = Int(_n);
+    shown(_n, m_actionTips2);
     GUARD_END("void cTutorialManager::runActionTip2(eTips n, cControl* _pointed)")
 }
 
 void cTutorialManager::onHideTip(cView* _tips)
 {
     GUARD_BEGIN
+    const Int tip = m_currentTip;
+    forgetShownTip(_tips);
+    if (tip != -1)
+        setTipPassed(eTips(tip));
+    GUARD_END("void cTutorialManager::onHideTip(cView* _tips)")
+}
+
+void cTutorialManager::onWithdrawTip(cView* _tips)
+{
+    GUARD_BEGIN
+    forgetShownTip(_tips);
+    GUARD_END("void cTutorialManager::onWithdrawTip(cView* _tips)")
+}
+
+void cTutorialManager::forgetShownTip(cView* _tips)
+{
     if (!_tips || (_tips != m_commonTips && _tips != m_arrowTips && _tips != m_arrowTips2 && _tips != m_actionTips &&
                    _tips != m_actionTips2))
         throw "cTutorialManager::hideTips";
-    if (m_currentTip != -1)
-        setTipPassed(eTips(m_currentTip));
     m_currentTip = -1;
     m_shownView = nullptr;
     m_hiddenByPause = false;
     releaseGame();
-    GUARD_END("void cTutorialManager::onHideTip(cView* _tips)")
 }
 
 void cTutorialManager::setCondition(eTips _n, fTipsFunc _condition)

@@ -60,14 +60,19 @@ public:
     // Reads and clears the action-done flag: the running action tip's step.
     Bool takeActionDone();
 
-    // False when the game's state rules out what action tip _n asks (getTipPossible).
-    Bool isTipPossible(eTips _n) const;
-    // The running tip may wait on: false, noted in the log, once the game's state has ruled
-    // out its action, and the tip's view then closes it.
-    Bool mayCurrentTipWait();
+    // Whether the action a tip asks for can be done: now, only later (nothing to bring yet, say),
+    // or never again (a building past the level the tip asks for).
+    enum eTipChance { TIP_NOW, TIP_LATER, TIP_NEVER };
+    eTipChance getTipChance(eTips _n) const;
+    Bool isTipPossible(eTips _n) const { return getTipChance(_n) == TIP_NOW; }
+    // What the running tip's view does while its action is not done: wait on (TIP_NOW), close
+    // and be passed (TIP_NEVER), or step back to come again later (TIP_LATER); the last two
+    // are noted in the log.
+    eTipChance getCurrentTipChance();
 
     // Runs _n in the view its table gives it. An action tip whose action the game's state rules
-    // out is passed over instead, noted in the log: it would hold the game clock for good.
+    // out is not shown: it would hold the game clock. Ruled out for good, it is passed over,
+    // noted in the log; ruled out for now, it is left for a later call.
     void runTip(eTips _n, cControl* _pointed);
     void runCommonHelpTip(eTips _n, cControl* _pointed);
     void runArrowHelpTip(eTips _n, cControl* _pointed);
@@ -76,6 +81,8 @@ public:
     void runActionTip2(eTips _n, cControl* _pointed);
     // A tip view closed: _tips must be one of the five ("cTutorialManager::hideTips").
     void onHideTip(cView* _tips);
+    // A tip view stepped back without its tip done: the tip is not passed and may run again.
+    void onWithdrawTip(cView* _tips);
 
     // The completion test of an action tip.
     void setCondition(eTips _n, fTipsFunc _condition);
@@ -113,6 +120,10 @@ private:
     void makeViews();
     // Recorded as passed without being shown; _why goes to the log.
     void passOver(eTips _n, const char* _why);
+    // The tip's view is on screen: the log says which tips a game showed.
+    void shown(eTips _n, cView* _view);
+    // The bookkeeping of a view gone: no tip on screen, the game let go.
+    void forgetShownTip(cView* _tips);
     // The steps of process, in order; a tip one of them starts holds the later ones back.
     Bool isFarmQuiet() const;
     void startWelcomeTip();

@@ -111,6 +111,22 @@ sBox firstMarketLine()
     return around(Vector2(at.x + shift.x, at.y + shift.y), vector(back, u"size"));
 }
 
+// Where a market line's price stands: the line's place, the label's place in the line, and the
+// width of a price of two figures and its coin.
+sBox linePrice(UInt _line)
+{
+    cShippedLayout market("Ui/gameUI/Market.xml");
+    iXML* places = market.child("ProductPlaces");
+    iXML* line = market.child("ProductLine");
+    iXML* place = nullptr;
+    iXML* label = nullptr;
+    if (!places || !places->get(_line, place) || !line || !line->get("PriceLabel", label))
+        return {0, 0, 0, 0};
+    const Vector2 at = vector(place, u"pos");
+    const Vector2 shift = vector(label, u"position");
+    return around(Vector2(at.x + shift.x, at.y + shift.y), Vector2(20, 20));
+}
+
 class cTipPlacesTest : public cTutorialTest {
 protected:
     // The shipped tips, and where and how large the shipped note puts its paper.
@@ -120,9 +136,11 @@ protected:
         m_tutorial->loadXML(tutorial.root());
         cShippedLayout note("Tutorial/ArrowHelpTip.xml");
         iXML* image = note.child("Image");
-        ASSERT_TRUE(image);
+        iXML* arrow = note.child("Arrow");
+        ASSERT_TRUE(image && arrow);
         m_noteBase = vector(image, u"position");
         m_noteSize = vector(image, u"size");
+        m_arrowSize = vector(arrow, u"size");
     }
     // The harness's note, placed by the game's own road, moved from its base to the shipped one.
     sBox paper()
@@ -134,6 +152,7 @@ protected:
     const Vector2 HARNESS_BASE{10, 20};
     Vector2 m_noteBase;
     Vector2 m_noteSize;
+    Vector2 m_arrowSize;
 };
 
 // A note that points at a farm building, a bar button or a bed leaves clear what it points at
@@ -156,7 +175,7 @@ TEST_F(cTipPlacesTest, NotesLeaveClearWhatTheyPointAtAndWhatTheySpeakOf)
         {2, {Vector2(330, 330), around(Vector2(330, 330), Vector2(52, 32))}, none, "the first bed"},
         {3, building("Farm/ActionAreas/MowBuilding.xml"), fields, "the scythe's shed; the ripe crop"},
         {5, building("Farm/ActionAreas/Warehouse.xml"), none, "the barn"},
-        {6, barButton("MarketButton"), none, "the market's button"},
+        {6, barButton("MarketButton"), building("Farm/ActionAreas/WaterSource.xml").drawn, "the market's button; the well"},
         {7, barButton("FarmButton"), line, "the farm's button; the line just sold"},
         {20, building("Farm/ActionAreas/DigBuilding.xml"), fields, "the spade's shed; the beds to dig"},
         {30, barButton("ProducingButton"), none, "the workshops' button"},
@@ -175,6 +194,23 @@ TEST_F(cTipPlacesTest, NotesLeaveClearWhatTheyPointAtAndWhatTheySpeakOf)
             << "tip " << c.tip << " leaves the screen: " << note.left << "," << note.top << " " << note.right << ","
             << note.bottom;
     }
+}
+
+// The price tip's arrow points at the first line's price from below, and leaves the price of the
+// line under it in view: the player compares the two.
+TEST_F(cTipPlacesTest, ThePriceTipsArrowLeavesTheNextLinesPriceInView)
+{
+    ASSERT_TRUE(std::getenv("FURROW_DATA"));
+    loadShipped();
+    const sBox first = linePrice(0);
+    const cTutorialManager::sTip& tip = m_tutorial->getTip(11);
+    cControl* price = control((first.left + first.right) / 2, (first.top + first.bottom) / 2);
+    m_tutorial->getArrowTips()->startup(tip.Offset, tip.ArrowOffset, tip.Text, price);
+    const Vector2 at = m_tutorial->getArrowTips()->getArrow()->getPosition();
+    const sBox arrow = around(Vector2(at.x - HARNESS_BASE.x + m_noteBase.x, at.y - HARNESS_BASE.y + m_noteBase.y),
+                              m_arrowSize);
+    EXPECT_FALSE(overlap(arrow, linePrice(1))) << "the arrow at " << arrow.left << "," << arrow.top;
+    EXPECT_LT(arrow.top, first.bottom + 12) << "the arrow reaches up to the first line";
 }
 
 // The field panel comes up while the mouse rests on a bed, as often as not while a tip points
@@ -257,10 +293,7 @@ TEST_F(cTipPlacesTest, TheShopsNotesLeaveCancelAndTheCardsInViewAndTheArrowsStan
 {
     ASSERT_TRUE(std::getenv("FURROW_DATA"));
     loadShipped();
-    cShippedLayout note("Tutorial/ArrowHelpTip.xml");
-    iXML* arrowXml = note.child("Arrow");
-    ASSERT_TRUE(arrowXml);
-    const Vector2 arrowSize = vector(arrowXml, u"size");
+    const Vector2 arrowSize = m_arrowSize;
     struct sCase {
         const char* file;
         const char* card;

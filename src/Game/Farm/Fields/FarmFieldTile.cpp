@@ -321,6 +321,14 @@ void cFarmFieldTile::restoreGrowth()
         // The growth goes on from the very time it was left at, with the look the growth gives
         // it; a crop without water or fertility wilts from there as it would have.
         const Float gap = (total - getAnimLength()) * 0.5f;
+        if (left <= 0) {
+            // A bed ripens on the frame its time runs out, so none is kept growing with no time
+            // left but the bed of a new farm: it starts as young dry grass that waits for the
+            // water the first tips ask for, and shows so from the first frame.
+            const Float waiting = Float(record.notGrowFrame) * getAnimLength() / Float(getFramesCount());
+            left = std::max(0.0f, total - cFieldTileGrowing::elapsedForClock(waiting, record.stage, gap));
+            setProgres(left);
+        }
         setAnimTime(cFieldTileGrowing::growthClock(std::max(0.0f, total - left), record.stage, gap));
         state = new cFieldTileGrowing(this, left);
         break;

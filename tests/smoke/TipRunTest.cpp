@@ -1,0 +1,93 @@
+#include "SmokeRun.h"
+
+namespace {
+
+// A new player's first seconds and the tips that must wait, played under a virtual display.
+class TipRun : public cSmokeRun {
+protected:
+    // Logos, the name, Play.
+    static std::string start() { return logos() + "270 text Ann\n" + key(275, "Enter") + click(340, 400, 226); }
+    // A cow shed standing in slot 0 where the first game puts it, grass in the barn.
+    void standingCowShed()
+    {
+        for (const auto& kept : {std::make_pair("ProdType0", "2"), std::make_pair("Upgrade0", "0"),
+                                 std::make_pair("XProdPos0", "300"), std::make_pair("YProdPos0", "300"),
+                                 std::make_pair("WGoodCount0", "5"), std::make_pair("PCarry", "0")})
+            store(kept.first, kept.second);
+    }
+    static bool same(const sRgb& _a, const sRgb& _b) { return _a.r == _b.r && _a.g == _b.g && _a.b == _b.b; }
+    static bool isPaper(const sRgb& _c) { return _c.r > 220 && _c.g > 200 && _c.b > 150; }
+};
+
+// The beds of a new farm show what they hold from the first frame: young grass, dry, that waits
+// for the water the first tips ask for, the same under the welcome and after it. A press past
+// the welcome's Ok makes the Ok swell.
+TEST_F(TipRun, ANewFarmsBedsShowWhatTheyHoldFromTheFirstFrame)
+{
+    const std::string walk = start() + shot(460, "first.png") + click(465, 700, 560) + shot(482, "pulse.png") +
+                             click(520, 440, 344) + "530 move 780 580\n" + shot(700, "after.png");
+    ASSERT_EQ(run(walk, 710), 0);
+    EXPECT_GT(std::stof(stored("FFP0")), 0.0f) << "the bed has its growth ahead of it";
+    EXPECT_EQ(stored("FFS0"), "0");
+    for (const UInt x : {330u, 384u, 438u})
+        EXPECT_TRUE(same(rgb("first.png", x, 420), rgb("after.png", x, 420))) << "the bed at " << x << ",420";
+    // The Ok, 112 wide about x 440, reaches past x 500 only while it swells.
+    EXPECT_FALSE(isPaper(rgb("pulse.png", 500, 345)));
+    EXPECT_TRUE(isPaper(rgb("first.png", 500, 345)));
+}
+
+// The stall's tip asks for grass: with none in the barn it waits, and comes with the grass.
+TEST_F(TipRun, TheStallTipWaitsForGrassToBring)
+{
+    newPlayer();
+    for (const char* tip : {"tip7", "tip8", "tip9", "tip45"})
+        store(tip, "0");
+    // No grass to bring: a tomato in the barn is what opens the market.
+    store("WGoodCount0", "0");
+    store("WGoodCount1", "1");
+    const std::string toMarket = logos() + click(250, 400, 226) + click(550, 40, 32);
+    ASSERT_EQ(run(toMarket + shot(750, "hello.png") + click(760, 440, 344) + shot(850, "line.png") +
+                      click(860, 204, 403) + shot(950, "waits.png"),
+                  960),
+              0);
+    EXPECT_EQ(stored("tip9"), "1") << "the market's tips before it were read";
+    EXPECT_EQ(stored("tip45"), "0") << "the stall's tip was not passed over";
+    store("WGoodCount0", "5");
+    ASSERT_EQ(run(toMarket + shot(760, "stall.png") + click(770, 104, 178), 840), 0);
+    EXPECT_EQ(stored("tip45"), "1") << "shown once there was grass, and followed";
+    EXPECT_EQ(stored("WGoodCount0"), "4") << "a bundle brought to the stall";
+}
+
+// The free upgrade's tip waits for the next level to come on sale.
+TEST_F(TipRun, TheFreeUpgradeTipWaitsForTheLevelOnSale)
+{
+    newPlayer();
+    standingCowShed();
+    store("tip34", "0");
+    store("UpAvail2", "0");
+    const std::string walk = logos() + click(250, 400, 226) + click(350, 176, 32) + click(480, 300, 300) +
+                             "490 move 600 450\n";
+    ASSERT_EQ(run(walk, 560), 0);
+    EXPECT_EQ(stored("tip34"), "0") << "not passed over while the level is not on sale";
+    store("UpAvail2", "1");
+    ASSERT_EQ(run(walk + shot(540, "upgrade.png") + click(550, 400, 552) + "560 move 600 450\n", 640), 0);
+    EXPECT_EQ(stored("tip34"), "1");
+    EXPECT_EQ(stored("Upgrade0"), "1") << "the free upgrade taken";
+}
+
+// Back on the production screen by way of the market, the workshop chosen before is still chosen:
+// its gauge and load button stand at hand, and the load button answers at once.
+TEST_F(TipRun, TheProductionScreenKeepsItsWorkshopChosen)
+{
+    newPlayer();
+    standingCowShed();
+    store("UpAvail2", "1");
+    const std::string walk = logos() + click(250, 400, 226) + click(450, 176, 32) + click(600, 300, 300) +
+                             "610 move 600 450\n" + click(700, 108, 32) + click(860, 40, 32) + click(1020, 176, 32) +
+                             "1030 move 600 450\n" + shot(1150, "back.png") + click(1160, 262, 384);
+    ASSERT_EQ(run(walk, 1220), 0);
+    EXPECT_TRUE(isPaper(rgb("back.png", 300, 415))) << "the workshop's panel is shown";
+    EXPECT_EQ(stored("WGoodCount0"), "4") << "one bundle loaded";
+}
+
+} // namespace
