@@ -36,3 +36,15 @@ inline void writeLateFarm()
     for (UInt k = 0; k < OVERALL_PROD_COUNT; ++k)
         key::WGoodCount[k] = 2;
 }
+
+// The player of the late farm an hour in, past every tip and award, so nothing is presented
+// over the farm.
+inline void writeLatePlayer()
+{
+    for (UInt i = 0; i < key::TIP_COUNT; ++i)
+        key::tip[i] = true;
+    for (UInt i = 0; i < AWARD_COUNT; ++i)
+        key::Award[i] = key::awardShow[i] = true;
+    writeLateFarm();
+    key::GameTime() = 3600;
+}

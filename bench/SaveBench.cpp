@@ -32,12 +32,7 @@ public:
         m_engine = std::make_unique<cEngine>(FURROW_DATA_DIR, nullptr);
         g_profileInitHook = cGame::onInitProfile;
         new cProfile(u"Late");
-        for (UInt i = 0; i < key::TIP_COUNT; ++i)
-            key::tip[i] = true;
-        for (UInt i = 0; i < AWARD_COUNT; ++i)
-            key::Award[i] = key::awardShow[i] = true;
-        writeLateFarm();
-        key::GameTime() = 3600;
+        writeLatePlayer();
         cGame::startGame();
         for (int i = 0; i < 60; ++i) {
             m_platform.getHeadlessSystem().advance(16);

@@ -383,12 +383,7 @@ void saveLateFarm(const std::string& _platform)
 {
     const cDrivenGame game(_platform);
     new cProfile(u"Late");
-    for (UInt i = 0; i < key::TIP_COUNT; ++i)
-        key::tip[i] = true;
-    for (UInt i = 0; i < AWARD_COUNT; ++i)
-        key::Award[i] = key::awardShow[i] = true;
-    writeLateFarm();
-    key::GameTime() = 3600;
+    writeLatePlayer();
     cGame::startGame();
     cGame::endGame();
     cFileManager::getInstance()->waitForSaves();

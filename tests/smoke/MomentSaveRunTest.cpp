@@ -1,5 +1,6 @@
 // The moments a player would hate to lose are kept at once, not at the next autosave: the game
 // is killed right after one, and the next start finds it.
+#include "GameToKill.h"
 #include "SmokeRun.h"
 
 #include <chrono>
@@ -67,19 +68,7 @@ protected:
     void playAndKill(const std::string& _walk)
     {
         writeFileBytes(m_folder.file("walk.txt"), _walk + std::to_string(KILL_FRAME) + " shot past.png\n");
-        const pid_t child = fork();
-        if (child == 0) {
-            if (chdir(m_folder.path().c_str()) == 0) {
-                setenv("FURROW_PLATFORM", "headless", 1);
-                setenv("FURROW_HOME", m_folder.file("home").c_str(), 1);
-                setenv("FURROW_REPLAY", "walk.txt", 1);
-                setenv("FURROW_FRAME_TIME", "0.02", 1);
-                setenv("SDL_AUDIODRIVER", "dummy", 1);
-                unsetenv("FURROW_FRAMES");
-                execl(FURROW_GAME, FURROW_GAME, static_cast<char*>(nullptr));
-            }
-            _exit(127);
-        }
+        const pid_t child = startGameToKill(m_folder.path(), m_folder.file("home"));
         ASSERT_GT(child, 0);
         // The bound only keeps a game that hangs from hanging the suite: a loaded machine may
         // take minutes to play the frames, and the kill must not come before them.

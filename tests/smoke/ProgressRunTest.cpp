@@ -1,6 +1,7 @@
 // A player's progress through damaged files, kills, closed folders and a full disk: each case
 // is the real game started headless on files the test has broken, in a folder of its own so
 // that its error log is its own.
+#include "GameToKill.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -514,18 +515,7 @@ TEST_F(ProgressRun, AKillAtAnyMomentLeavesAWholePairBehind)
     writeFileBytes(m_folder.file("walk.txt"), walk);
     for (int kill = 0; kill < 6; ++kill) {
         const unsigned before = stamp("00000001.save");
-        const pid_t child = fork();
-        if (child == 0) {
-            if (chdir(m_folder.path().c_str()) == 0) {
-                setenv("FURROW_PLATFORM", "headless", 1);
-                setenv("FURROW_HOME", home().c_str(), 1);
-                setenv("FURROW_REPLAY", "walk.txt", 1);
-                setenv("FURROW_FRAME_TIME", "0.02", 1);
-                unsetenv("FURROW_FRAMES");
-                execl(FURROW_GAME, FURROW_GAME, static_cast<char*>(nullptr));
-            }
-            _exit(127);
-        }
+        const pid_t child = startGameToKill(m_folder.path(), home());
         ASSERT_GT(child, 0);
         // Some saves into the game: at the next save in flight, or as soon as one is in place.
         const unsigned target = before + 1 + kill / 2;
