@@ -122,48 +122,64 @@ TEST_F(LooksRun, TheFarmsPanelsShowWhatTheyHoldWhereItCanBeRead)
 }
 
 // Every hover tip of the farm and the production screen, with the farm's buildings and five
-// workshops at each level in turn (the well's top is its third): the text the tip brings stays
-// in its bubble, and the bubble on the screen. The post box holds a contract letter; the awards
-// for buildings at their top are won already, so that none is presented over the tips.
+// workshops at each level in turn (the well's top is its third) and the farm's upgrade buttons
+// while there is a level to buy: the text the tip brings stays in its bubble, and the bubble on
+// the screen. The post box holds a contract letter; the awards for money and for buildings at
+// their top are won already, so that none is presented over the tips.
 TEST_F(LooksRun, EveryHoverTipKeepsItsTextInItsBubble)
 {
+    // A tip's kind: a workshop's, or another on one of the two screens.
+    constexpr int FARM = -1, YARD = -2;
     struct sTip {
         const char* name;
         int x, y;
-        int kind;  // of workshop; -1 on the farm
+        int kind;
+        int from, to;  // the levels that show it: an upgrade button while there is one to buy
     };
-    const sTip tips[] = {{"well", 60, 290, -1},        {"barn", 185, 360, -1},      {"spade-shed", 75, 520, -1},
-                         {"scythe-hut", 215, 520, -1}, {"seed-shop", 740, 120, -1}, {"post-box", 722, 213, -1},
-                         {"field", 330, 330, -1},      {"workshop-0", 90, 150, 0},  {"workshop-3", 710, 150, 3},
-                         {"workshop-6", 90, 420, 6},   {"workshop-9", 710, 420, 9}, {"workshop-10", 400, 300, 10}};
+    const sTip tips[] = {{"well", 60, 290, FARM, 0, 3},           {"well-upgrade", 40, 188, FARM, 0, 1},
+                         {"sprinkle-button", 42, 186, FARM, 2, 3}, {"barn", 185, 360, FARM, 0, 3},
+                         {"barn-upgrade", 140, 422, FARM, 0, 2},   {"spade-shed", 75, 520, FARM, 0, 3},
+                         {"spade-upgrade", 45, 580, FARM, 0, 2},   {"scythe-hut", 215, 520, FARM, 0, 3},
+                         {"scythe-upgrade", 185, 580, FARM, 0, 2}, {"seed-shop", 740, 120, FARM, 0, 3},
+                         {"post-box", 722, 213, FARM, 0, 3},       {"field", 330, 330, FARM, 0, 3},
+                         {"workshop-0", 90, 150, 0, 0, 3},         {"workshop-3", 710, 150, 3, 0, 3},
+                         {"workshop-6", 90, 420, 6, 0, 3},         {"workshop-9", 710, 420, 9, 0, 3},
+                         {"workshop-10", 400, 300, 10, 0, 3},      {"build-button", 708, 552, YARD, 0, 3}};
     newPlayer();
     for (int level = 0; level <= 3; ++level) {
         const std::string up = std::to_string(level);
         for (const auto& [name, value] : std::vector<std::pair<std::string, std::string>>{
-                 {"GameTime", "250"}, {"Money", "500"}, {"SeedAvail3", "1"}, {"UpAvail0", "0"}, {"letter0", "7"},
-                 {"letTime0", "85"}, {"Award07UpgradeAllFarmDepots", "1"}, {"awardShow7", "1"},
-                 {"Award09UpgradeAllManufactureDepots", "1"}, {"awardShow9", "1"}, {"Upgrade31", up},
+                 {"GameTime", "250"}, {"Money", "5000"}, {"SeedAvail3", "1"}, {"UpAvail0", "0"}, {"UpAvail11", "3"},
+                 {"UpAvail12", "3"}, {"UpAvail13", "2"}, {"UpAvail14", "3"}, {"letter0", "7"}, {"letTime0", "85"},
+                 {"Award07UpgradeAllFarmDepots", "1"}, {"awardShow7", "1"}, {"Award09UpgradeAllManufactureDepots", "1"},
+                 {"awardShow9", "1"}, {"Award16Getting1000Gold", "1"}, {"awardShow16", "1"}, {"Upgrade31", up},
                  {"Upgrade32", up}, {"Upgrade33", std::to_string(std::min(level, 2))}, {"Upgrade34", up}})
             store(name, value);
         std::string walk = logos() + click(300, 400, 226);
         int frame = 400, slot = 0;
+        bool inYard = false;
         for (const sTip& tip : tips) {
+            if (level < tip.from || level > tip.to)
+                continue;
+            if (tip.kind != FARM && !inYard) {
+                walk += click(frame, 176, 32);
+                frame += 100;
+                inYard = true;
+            }
             if (tip.kind >= 0) {
                 const std::string n = std::to_string(slot++);
                 store("ProdType" + n, std::to_string(tip.kind));
                 store("Upgrade" + n, up);
                 store("XProdPos" + n, std::to_string(tip.x));
                 store("YProdPos" + n, std::to_string(tip.y));
-                if (slot == 1) {  // over to the production screen
-                    walk += click(frame, 176, 32);
-                    frame += 100;
-                }
             }
             walk += hover(frame, up + "-" + tip.name, tip.x, tip.y);
             frame += 90;
         }
         ASSERT_EQ(run(walk, frame), 0) << "level " << level;
         for (const sTip& tip : tips) {
+            if (level < tip.from || level > tip.to)
+                continue;
             const std::string name = up + "-" + tip.name;
             const sTipLook look = tipLook(name + "-bare.png", name + ".png");
             EXPECT_GT(look.letters, 100) << name << ": the tip shows its text";
