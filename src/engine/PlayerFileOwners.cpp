@@ -41,7 +41,7 @@ cPlayerFileOwners::cPlayerFileOwners(const NAMES& _names, const std::map<WString
         }
         const WString& owner = newestFree && (!lastFree || !indexGives(_index, last, id)) ? newest : last;
         claims[owner].insert(id);
-        m_settled[id] = owner;
+        m_settled[id] = {newest, last, owner};
     }
     for (const auto& [name, ids] : claims)
         settleOneName(name, ids, _index);

@@ -25,7 +25,12 @@ public:
     // Identifiers whose files name someone, yet are nobody's.
     Bool isDoubtful(ULong _id) const { return m_doubtful.count(_id) != 0; }
     // Files whose two copies named two players, settled for the one now given.
-    const std::map<ULong, WString>& getSettled() const { return m_settled; }
+    struct sSettled {
+        WString newest;
+        WString last;
+        WString owner;
+    };
+    const std::map<ULong, sSettled>& getSettled() const { return m_settled; }
     const std::set<ULong>& getDoubtful() const { return m_doubtful; }
 
 private:
@@ -33,6 +38,6 @@ private:
     void settleOneName(const WString& _name, const std::set<ULong>& _ids, const std::map<WString, ULong>& _index);
 
     std::map<ULong, WString> m_owners;
-    std::map<ULong, WString> m_settled;
+    std::map<ULong, sSettled> m_settled;
     std::set<ULong> m_doubtful;
 };

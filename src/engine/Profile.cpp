@@ -295,7 +295,7 @@ void cProfile::loadVariables(const String& _stem, Bool _new)
         for (const WString& what : pick.getRestored())
             restored += (restored.empty() ? WString() : WString(u", ")) + translated(what);
         tellPlayer("values restored",
-            translated(u"Часть данных фермы не читалась; они взяты из предыдущего сохранения:") + u" " + restored + u".");
+            translated(u"Часть файла фермы не читается. Из предыдущего сохранения взяты:") + u" " + restored + u".");
     }
     if (pick.getDamage().empty())
         return;
@@ -368,12 +368,13 @@ void cProfile::followPlayerFiles()
 
 void cProfile::tellOwners(const cPlayerFileOwners& _owners) const
 {
-    for (const auto& [id, owner] : _owners.getSettled()) {
-        logError("The copies of player file " + formatProfileID(id) + ".xml name two players; it is \"" +
-                 cutForLog(toString(owner)) + "\"'s, whom no other file names.");
-        tellPlayer("player file names two players",
-            translated(u"Копии файла фермы называют двух игроков:") + u" «" + toWString(formatProfileID(id)) + u".xml». " +
-                translated(u"Ферма оставлена игроку:") + u" «" + owner + u"».");
+    for (const auto& [id, settled] : _owners.getSettled()) {
+        logError("Player file " + formatProfileID(id) + ".xml names \"" + cutForLog(toString(settled.newest)) +
+                 "\", its last copy \"" + cutForLog(toString(settled.last)) + "\"; it is \"" +
+                 cutForLog(toString(settled.owner)) + "\"'s, whom no other player's files name.");
+        tellPlayer("player file names two players", translated(u"Файл одной фермы называет двух игроков:") + u" «" +
+                                                        settled.newest + u"», «" + settled.last + u"». " +
+                                                        translated(u"Ферма оставлена игроку:") + u" «" + settled.owner + u"».");
     }
     for (const ULong id : _owners.getDoubtful()) {
         logError("Player file " + formatProfileID(id) + ".xml names a player whom another file names too; it is nobody's "

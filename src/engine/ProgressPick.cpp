@@ -245,7 +245,7 @@ void cProgressPick::mendSaveStamp()
     const WString text = toWString(std::to_string(newest));
     logError("Game variable " + String(SAVE_STAMP_VARIABLE) + " of \"" + m_vars[0].path + "\" held \"" +
              (stamp == m_variables.end() ? String() : toString(stamp->value)) + "\"; " + toString(text) +
-             ", the newest stamp on the disk, is used, so that the next save's names no other.");
+             ", the newest stamp on the disk, is used, so that no stamp names two saves.");
     if (stamp == m_variables.end())
         m_variables.push_back({"ULong", SAVE_STAMP_VARIABLE, text});
     else

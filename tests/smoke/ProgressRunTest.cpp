@@ -344,14 +344,14 @@ INSTANTIATE_TEST_SUITE_P(Index, OwnerRun,
                 _run.setVariable("00000001.xml", "PlayerName", "Bob");
                 static_cast<OwnerRun&>(_run).writeIndex("<Profile Name=\"Ann\" ID=\"1\"/>");
             },
-            "The player is told: The copies of a farm's file name two players: \xC2\xAB" "00000001.xml\xC2\xBB. The farm "
+            "The player is told: One farm's file names two players: \xC2\xAB" "Bob\xC2\xBB, \xC2\xAB" "Ann\xC2\xBB. The farm "
             "stays with the player: \xC2\xAB" "Ann\xC2\xBB."},
         sOwnerCase{"HerNewestVariablesNameBobAndTheIndexZeroed",
             [](ProgressRun& _run) {
                 _run.setVariable("00000001.xml", "PlayerName", "Bob");
                 writeFileBytes(_run.profiles("profiles.xml"), std::string(readFileBytes(_run.profiles("profiles.xml")).size(), '\0'));
             },
-            "The player is told: The copies of a farm's file name two players: \xC2\xAB" "00000001.xml"},
+            "Player file 00000001.xml names \"Bob\", its last copy \"Ann\"; it is \"Ann\"'s"},
         // A third file of Bob's name: the index gives him his own, and the stray copy is nobody's.
         sOwnerCase{"TwoFilesNameBob",
             [](ProgressRun& _run) {
@@ -816,25 +816,28 @@ TEST_P(ValueRun, AValueThatDoesNotReadComesFromTheLastCopy)
     EXPECT_EQ(log.find("The player is told"), told) << log;
 }
 
+#define FURROW_RESTORED "Part of your farm's file could not be read. Taken from the save before: "
 #define FURROW_TAKEN_FROM(value, last) \
     "in \"Profiles/00000001.xml\" held \"" value "\"; the value of its last copy, \"" last "\", is used."
 
 INSTANTIATE_TEST_SUITE_P(Values, ValueRun,
     ::testing::Values(
-        sValueCase{"ClockNan", "GameTime", "nan", "500", 500, FURROW_TAKEN_FROM("nan", "500"), "Some of your farm"},
-        sValueCase{"ClockInf", "GameTime", "inf", "500", 500, FURROW_TAKEN_FROM("inf", "500"), "Some of your farm"},
-        sValueCase{"ClockBelowZero", "GameTime", "-5", "500", 500, FURROW_TAKEN_FROM("-5", "500"), "Some of your farm"},
-        sValueCase{"MoneyNan", "Money", "nan", "5877", 5877, FURROW_TAKEN_FROM("nan", "5877"), "Some of your farm"},
-        sValueCase{"MoneyBelowZero", "Money", "-5", "5877", 5877, FURROW_TAKEN_FROM("-5", "5877"), "Some of your farm"},
+        sValueCase{"ClockNan", "GameTime", "nan", "500", 500, FURROW_TAKEN_FROM("nan", "500"), FURROW_RESTORED},
+        sValueCase{"ClockInf", "GameTime", "inf", "500", 500, FURROW_TAKEN_FROM("inf", "500"), FURROW_RESTORED},
+        sValueCase{"ClockBelowZero", "GameTime", "-5", "500", 500, FURROW_TAKEN_FROM("-5", "500"), FURROW_RESTORED},
+        sValueCase{"MoneyNan", "Money", "nan", "5877", 5877, FURROW_TAKEN_FROM("nan", "5877"), FURROW_RESTORED},
+        sValueCase{"MoneyBelowZero", "Money", "-5", "5877", 5877, FURROW_TAKEN_FROM("-5", "5877"), FURROW_RESTORED},
         sValueCase{"MoneyPastItsRange", "Money", "1e20", "5877", 5877, FURROW_TAKEN_FROM("1e20", "5877"),
-            "Some of your farm did not read in its file; it is taken from the save before: the money."},
-        sValueCase{"MoneyInf", "Money", "inf", "5877", 5877, FURROW_TAKEN_FROM("inf", "5877"), "Some of your farm"},
+            FURROW_RESTORED "the money."},
+        sValueCase{"MoneyInf", "Money", "inf", "5877", 5877, FURROW_TAKEN_FROM("inf", "5877"), FURROW_RESTORED},
         sValueCase{"GoodsInTheBarn", "WGoodCount0", "x", "7", 7, FURROW_TAKEN_FROM("x", "7"),
-            "Some of your farm did not read in its file; it is taken from the save before: the goods in the barn."},
+            FURROW_RESTORED "the goods in the barn."},
         // The last save's pair bears stamp 3: the next save takes 4, whatever the last copy says.
         sValueCase{"TheSaveStamp", "SaveStamp", "x", nullptr, 4, "SaveStamp of \"Profiles/00000001.xml\" held \"x\"; 3, "
             "the newest stamp on the disk, is used", nullptr}),
     [](const ::testing::TestParamInfo<sValueCase>& _info) { return std::string(_info.param.what); });
+#undef FURROW_RESTORED
+#undef FURROW_TAKEN_FROM
 
 TEST_F(ProgressRun, APlayerWhoseFilesAreAllGoneIsTold)
 {
