@@ -168,10 +168,10 @@ struct sKept {
 };
 const std::vector<sKept> FIRST_GAME_LEAVES = {
     {"tip0", "1", "the welcome was shown"},
-    {"Money", "124", "the gift, the packet the tutorial paid, grass, the neighbour's 60, milk; a bed, two deposits"},
+    {"Money", "149", "the gift, the packet the tutorial paid, grass, the neighbour's 60, milk; a bed, two deposits"},
     {"MGoodPrice0", "11", "the grass price the player raised"},
     {"MGoodPrice10", "25", "and the milk's, from its value of 24"},
-    {"MGoodCount10", "3", "a bottle of four sold already"},
+    {"MGoodCount10", "2", "two bottles of four sold already"},
     {"FFC0", "1", "tomatoes sown on the first bed"},
     {"WGoodCount1", "1", "a tomato harvested into the barn"},
     {"awQCollect", "10", "ten harvests: the first bed, the tomatoes, two rounds of four"},
@@ -189,7 +189,7 @@ const std::vector<sKept> FIRST_GAME_LEAVES = {
     {"tip34", "1", "and its free upgrade taken"},
 };
 const std::vector<sKept> NEXT_START_LEAVES = {
-    {"Money", "199", "the last three bottles sold while the farm went on"},
+    {"Money", "199", "the last two bottles sold while the farm went on"},
     {"ProdType0", "2", "the cow shed is still there"},
     {"Upgrade0", "1", "at its level"},
     {"Award20Megaplanning", "1", "the award stays won"},
