@@ -247,7 +247,7 @@ void cProfile::load()
     files().clearStaleTemporaries(dir, id);
     files().clearStaleTemporaries(dir, kIndexName);
     loadVariables(dir + id, made);
-    if (lastPlayUnsaved) {
+    if (lastPlayUnsaved && !made) {
         logError("The last save of profile \"" + id + "\" before the game ended did not go through; the farm goes on from the "
                  "save before.");
         tellPlayer("progress restored", translated(u"Последнее сохранение фермы не удалось.") + u" " +
