@@ -104,13 +104,6 @@ protected:
             found.push_back(entry.name);
         return found;
     }
-    void writeOlderSave()
-    {
-        for (const char* name : {FIRST, SECOND}) {
-            writeFileBytes(m_folder.file(name), "old");
-            writeFileBytes(m_folder.file(std::string(name) + ".bak"), "older");
-        }
-    }
 
     cTempFolder m_folder;
 };
@@ -119,7 +112,10 @@ TEST_P(PutInPlace, EitherTheWholeSaveOrNoneOfItStandsAfterwards)
 {
     const sPutCase& put = GetParam();
     if (put.existed) {
-        writeOlderSave();
+        for (const char* name : {FIRST, SECOND}) {
+            writeFileBytes(m_folder.file(name), "old");
+            writeFileBytes(m_folder.file(std::string(name) + ".bak"), "older");
+        }
         s_watched = &m_folder;
     }
     if (put.failing)
@@ -154,27 +150,6 @@ INSTANTIATE_TEST_SUITE_P(Steps, PutInPlace,
         sPutCase{"TheSecondFilesRenameOnTheDevice", true, SAVE_STEP_RENAME, SECOND, true, "old", "older", "old", "older"},
         sPutCase{"TheSecondFilesRenameOnAFirstSave", false, SAVE_STEP_RENAME, SECOND, false, "", "", "", ""}),
     [](const ::testing::TestParamInfo<sPutCase>& _info) { return std::string(_info.param.what); });
-
-// A folder where a last copy goes stops no save: it is moved aside, and both last copies are
-// of the save before.
-TEST_F(PutInPlace, AFolderWhereALastCopyGoesIsMovedAside)
-{
-    for (const char* name : {FIRST, SECOND})
-        writeFileBytes(m_folder.file(name), "old");
-    writeFileBytes(m_folder.file(std::string(FIRST) + ".bak"), "older");
-    ASSERT_TRUE(platform::makeFolder(m_folder.file(std::string(SECOND) + ".bak")));
-
-    const sPutOutcome outcome = putSaveInPlace({hold(FIRST, "new"), hold(SECOND, "new")});
-
-    EXPECT_TRUE(outcome.failed.empty());
-    for (const char* name : {FIRST, SECOND}) {
-        EXPECT_EQ(readFileBytes(m_folder.file(name)), "new");
-        EXPECT_EQ(readFileBytes(m_folder.file(std::string(name) + ".bak")), "old");
-    }
-    EXPECT_TRUE(platform::isFolder(m_folder.file(std::string(SECOND) + ".bak.broken")));
-    ASSERT_EQ(outcome.log.size(), 1u);
-    EXPECT_NE(outcome.log[0].find("1.xml.bak\" goes; moved aside as"), std::string::npos) << outcome.log[0];
-}
 
 // A folder standing where the second file should be refuses its rename on any disk.
 TEST_F(PutInPlace, AFolderInThePlaceOfTheSecondFilePutsTheFirstBack)
