@@ -1,7 +1,7 @@
 #pragma once
 // A data folder for the file benchmarks, made once per process and removed at its end, with
 // the file manager built over it.
-#include "engine/FileManager.h"
+#include "engine/files/FileManager.h"
 
 #include <minizip/zip.h>
 

@@ -7,7 +7,7 @@
 #include "Game/GameKeys.h"
 #include "Game/Market/Market.h"
 #include "engine/Engine.h"
-#include "engine/Logic.h"
+#include "engine/frame/Logic.h"
 #include "platform/headless/HeadlessPlatform.h"
 
 #include <benchmark/benchmark.h>

@@ -8,12 +8,12 @@
 // in the same run.
 #include "BenchData.h"
 #include "SameRun.h"
-#include "Ui/AnimButton.h"
-#include "Ui/Picture.h"
-#include "Ui/Text.h"
+#include "Ui/buttons/AnimButton.h"
+#include "Ui/controls/Picture.h"
+#include "Ui/texts/Text.h"
 #include "engine/Engine.h"
-#include "engine/Logic.h"
-#include "engine/XML.h"
+#include "engine/frame/Logic.h"
+#include "engine/files/XML.h"
 #include "graphics/GraphicsImpl.h"
 #include "platform/headless/HeadlessPlatform.h"
 

@@ -1,7 +1,7 @@
 // Our number reads against std::from_chars on the same inputs, in one run, so the ratio
 // holds on a noisy machine.
-#include "engine/TextConvert.h"
-#include "engine/ValueConvert.h"
+#include "engine/text/TextConvert.h"
+#include "engine/text/ValueConvert.h"
 
 #include <benchmark/benchmark.h>
 

@@ -24,7 +24,7 @@
 #include "Game/GameMenu/GameMenu.h"
 #include "Game/Timeline/GameEvent.h"
 #include "Game/Timeline/Gameplay.h"
-#include "Ui/UI.h"
+#include "Ui/views/UI.h"
 
 #include <benchmark/benchmark.h>
 

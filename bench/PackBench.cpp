@@ -1,7 +1,7 @@
 // Opening and reading 1,000 small package entries through the file manager, against a plain
 // minizip loop over the same package, in one run.
 #include "BenchData.h"
-#include "engine/File.h"
+#include "engine/files/File.h"
 
 #include <benchmark/benchmark.h>
 #include <minizip/unzip.h>

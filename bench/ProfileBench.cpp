@@ -1,9 +1,9 @@
 // Loading a player's profile of many variables, against the parser alone on the same property
 // file, at three sizes in one run: the time should grow in step with the count.
 #include "BenchData.h"
-#include "engine/File.h"
-#include "engine/FileManager.h"
-#include "engine/Profile.h"
+#include "engine/files/File.h"
+#include "engine/files/FileManager.h"
+#include "engine/progress/Profile.h"
 
 #include <benchmark/benchmark.h>
 #include <expat.h>

@@ -8,9 +8,9 @@
 #include "Game/Game.h"
 #include "Game/GameKeys.h"
 #include "engine/Engine.h"
-#include "engine/FileManager.h"
-#include "engine/Logic.h"
-#include "engine/Profile.h"
+#include "engine/files/FileManager.h"
+#include "engine/frame/Logic.h"
+#include "engine/progress/Profile.h"
 #include "platform/headless/HeadlessPlatform.h"
 
 #include <benchmark/benchmark.h>

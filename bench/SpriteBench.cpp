@@ -1,8 +1,8 @@
 // A frame of 10,000 sprites through the renderer (render, then endRender drawing on the
 // recording device), against a plain copy of the same vertex and index bytes, in one run.
 #include "BenchData.h"
-#include "engine/ResourceManager.h"
-#include "engine/Settings.h"
+#include "engine/resources/ResourceManager.h"
+#include "engine/settings/Settings.h"
 #include "graphics/GraphicsImpl.h"
 #include "platform/headless/HeadlessSystem.h"
 #include "platform/headless/HeadlessWindow.h"

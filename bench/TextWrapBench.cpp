@@ -2,8 +2,8 @@
 // demo's own font, a block 300 wide, 20 lines apart, and texts of 300, 600 and 1,200 characters
 // of words of two to nine letters. One iteration lays the whole text out again. Goal: 1,200
 // characters in at most 1 ms.
-#include "Ui/MultilineText.h"
-#include "Ui/Text.h"
+#include "Ui/texts/MultilineText.h"
+#include "Ui/texts/Text.h"
 #include "engine/Engine.h"
 #include "platform/headless/HeadlessPlatform.h"
 

@@ -1,7 +1,7 @@
 // Loading a 2 MB UTF-16 document into our tree, against the parser alone on the same bytes
 // with empty handlers, in one run.
 #include "BenchData.h"
-#include "engine/XML.h"
+#include "engine/files/XML.h"
 
 #include <benchmark/benchmark.h>
 #include <expat.h>

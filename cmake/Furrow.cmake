@@ -1,12 +1,18 @@
 # One library per source folder: every .cpp in the folder (not its sub-folders) belongs to it.
-# A folder named with TREE_ in front ("TREE_Game/Farm") takes its sub-folders too: a part of
-# the game sorted into folders of its own that still builds as one library.
-function(furrow_library name dir)
-    if(dir MATCHES "^TREE_(.*)$")
-        file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_MATCH_1}/*.cpp)
-    else()
-        file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
-    endif()
+# A folder named with TREE_ in front ("TREE_Game/Farm") takes its sub-folders too: a layer or a
+# part of the game sorted into rooms of its own that still builds as one library. A list of
+# folders ("platform;platform/images") makes one library of them all, for a layer whose other
+# sub-folders are libraries of their own.
+function(furrow_library name dirs)
+    set(sources)
+    foreach(dir IN LISTS dirs)
+        if(dir MATCHES "^TREE_(.*)$")
+            file(GLOB_RECURSE found CONFIGURE_DEPENDS ${CMAKE_MATCH_1}/*.cpp)
+        else()
+            file(GLOB found CONFIGURE_DEPENDS ${dir}/*.cpp)
+        endif()
+        list(APPEND sources ${found})
+    endforeach()
     if(NOT sources)
         # A folder whose code has not arrived yet still gives a library to link.
         set(sources ${PROJECT_SOURCE_DIR}/cmake/empty.cpp)

@@ -1,6 +1,6 @@
 #pragma once
 #include "FuzzScratch.h"
-#include "engine/Log.h"
+#include "engine/logs/Log.h"
 
 #include <cstdint>
 #include <cstdio>

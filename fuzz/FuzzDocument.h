@@ -1,6 +1,6 @@
 #pragma once
-#include "engine/TextConvert.h"
-#include "engine/XML.h"
+#include "engine/text/TextConvert.h"
+#include "engine/files/XML.h"
 
 #include <cstdint>
 

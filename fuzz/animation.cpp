@@ -1,4 +1,4 @@
-#include "graphics/Animation.h"
+#include "graphics/meshes/Animation.h"
 
 #include <cstdint>
 #include <cstdlib>

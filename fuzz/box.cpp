@@ -1,9 +1,9 @@
 #include "FuzzDocument.h"
 #include "FuzzWorld.h"
-#include "Ui/ListBox.h"
-#include "Ui/ProgressDiscrete.h"
-#include "Ui/ProgressFloat.h"
-#include "Ui/TextBox.h"
+#include "Ui/boxes/ListBox.h"
+#include "Ui/boxes/ProgressDiscrete.h"
+#include "Ui/boxes/ProgressFloat.h"
+#include "Ui/boxes/TextBox.h"
 
 #include <cstdint>
 #include <memory>

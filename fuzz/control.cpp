@@ -1,7 +1,7 @@
 #include "FuzzDocument.h"
 #include "FuzzWorld.h"
-#include "Ui/Picture.h"
-#include "engine/Logic.h"
+#include "Ui/controls/Picture.h"
+#include "engine/frame/Logic.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "graphics/Font.h"
+#include "graphics/sprites/Font.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 #include "FuzzDocument.h"
 #include "FuzzWorld.h"
 #include "Game/Game.h"
-#include "Ui/FlyText.h"
-#include "engine/SoundManager.h"
+#include "Ui/texts/FlyText.h"
+#include "engine/resources/SoundManager.h"
 #include "platform/headless/HeadlessSoundLibrary.h"
 
 #include <cstdint>

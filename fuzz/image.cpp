@@ -1,6 +1,6 @@
-#include "platform/DdsFile.h"
-#include "platform/ImageLoader.h"
-#include "platform/TextureFit.h"
+#include "platform/images/DdsFile.h"
+#include "platform/images/ImageLoader.h"
+#include "platform/images/TextureFit.h"
 
 #include <cstdint>
 #include <cstdlib>

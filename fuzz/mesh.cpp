@@ -1,4 +1,4 @@
-#include "graphics/Mesh.h"
+#include "graphics/meshes/Mesh.h"
 
 #include <cstdint>
 #include <cstdlib>

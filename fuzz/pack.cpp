@@ -1,5 +1,5 @@
 #include "FuzzFile.h"
-#include "engine/ZipFile.h"
+#include "engine/files/ZipFile.h"
 
 #include <minizip/zip.h>
 

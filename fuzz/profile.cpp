@@ -1,7 +1,7 @@
-#include "engine/FileManager.h"
-#include "engine/Profile.h"
-#include "engine/ResourceManager.h"
-#include "engine/Settings.h"
+#include "engine/files/FileManager.h"
+#include "engine/progress/Profile.h"
+#include "engine/resources/ResourceManager.h"
+#include "engine/settings/Settings.h"
 #include "FuzzDataFolder.h"
 
 #include <cstdio>

@@ -1,10 +1,10 @@
 #include "FuzzDataFolder.h"
 #include "Game/Game.h"
 #include "Game/LevelState.h"
-#include "engine/FileManager.h"
-#include "engine/GameVariables.h"
-#include "engine/ProgressPick.h"
-#include "engine/ResourceManager.h"
+#include "engine/files/FileManager.h"
+#include "engine/progress/GameVariables.h"
+#include "engine/progress/ProgressPick.h"
+#include "engine/resources/ResourceManager.h"
 
 #include <algorithm>
 #include <cstdint>

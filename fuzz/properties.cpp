@@ -1,8 +1,8 @@
-#include "engine/GameVariables.h"
-#include "engine/Log.h"
-#include "engine/ProfileIndexSalvage.h"
-#include "engine/TextConvert.h"
-#include "engine/XML.h"
+#include "engine/progress/GameVariables.h"
+#include "engine/logs/Log.h"
+#include "engine/progress/ProfileIndexSalvage.h"
+#include "engine/text/TextConvert.h"
+#include "engine/files/XML.h"
 #include "FuzzScratch.h"
 
 #include <cmath>

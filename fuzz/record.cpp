@@ -1,5 +1,5 @@
 #include "FuzzFile.h"
-#include "engine/RealFile.h"
+#include "engine/files/RealFile.h"
 
 // String records from any bytes: each read takes a whole record or nothing, and a count can
 // never reach past the file.

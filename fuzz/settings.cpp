@@ -1,6 +1,6 @@
-#include "engine/FileManager.h"
-#include "engine/ResourceManager.h"
-#include "engine/Settings.h"
+#include "engine/files/FileManager.h"
+#include "engine/resources/ResourceManager.h"
+#include "engine/settings/Settings.h"
 #include "FuzzDataFolder.h"
 
 #include <cstdio>

@@ -1,7 +1,7 @@
-#include "engine/SettingsCheck.h"
-#include "engine/Log.h"
-#include "engine/NumberReader.h"
-#include "engine/XML.h"
+#include "engine/settings/SettingsCheck.h"
+#include "engine/logs/Log.h"
+#include "engine/text/NumberReader.h"
+#include "engine/files/XML.h"
 #include "FuzzScratch.h"
 
 #include <cstdlib>

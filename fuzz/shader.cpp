@@ -1,4 +1,4 @@
-#include "graphics/VertexShader.h"
+#include "graphics/shaders/VertexShader.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "engine/FileManager.h"
-#include "engine/ResourceManager.h"
-#include "engine/Settings.h"
-#include "engine/StringManager.h"
+#include "engine/files/FileManager.h"
+#include "engine/resources/ResourceManager.h"
+#include "engine/settings/Settings.h"
+#include "engine/text/StringManager.h"
 #include "FuzzDataFolder.h"
 
 // Any bytes as the string table: it loads or fails with a text, never a fault.

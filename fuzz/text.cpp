@@ -1,7 +1,7 @@
 #include "FuzzDocument.h"
 #include "FuzzWorld.h"
-#include "Ui/FlyText.h"
-#include "Ui/MultilineText.h"
+#include "Ui/texts/FlyText.h"
+#include "Ui/texts/MultilineText.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "engine/GameVariables.h"
+#include "engine/progress/GameVariables.h"
 #include "FuzzDocument.h"
 #include "Game/GameKeys.h"
 #include "Game/Timeline/EventTargets.h"

@@ -1,4 +1,4 @@
-#include "engine/TextConvert.h"
+#include "engine/text/TextConvert.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,15 +2,15 @@
 #include "Game/LevelState.h"
 #include "Game/Shell/Shell.h"
 #include "engine/Entry.h"
-#include "engine/ErrorStack.h"
-#include "engine/FatalError.h"
-#include "engine/Profile.h"
-#include "engine/ProgressPick.h"
-#include "engine/PutInPlace.h"
-#include "engine/TextConvert.h"
-#include "engine/ValueConvert.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/logs/FatalError.h"
+#include "engine/progress/Profile.h"
+#include "engine/progress/ProgressPick.h"
+#include "engine/progress/PutInPlace.h"
+#include "engine/text/TextConvert.h"
+#include "engine/text/ValueConvert.h"
 #include "platform/Platform.h"
-#include "platform/StopSignal.h"
+#include "platform/system/StopSignal.h"
 
 #include <cstdlib>
 

@@ -2,14 +2,14 @@
 
 #include "Game/Game.h"
 #include "Game/Awards/AwardManager.h"
-#include "Ui/NewProfile.h"
-#include "Ui/SelectProfile.h"
-#include "Ui/TextBox.h"
-#include "engine/ErrorStack.h"
-#include "engine/LogManager.h"
-#include "engine/Resource.h"
-#include "engine/ResourceManager.h"
-#include "engine/SoundManager.h"
+#include "Ui/profiles/NewProfile.h"
+#include "Ui/profiles/SelectProfile.h"
+#include "Ui/boxes/TextBox.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/logs/LogManager.h"
+#include "engine/resources/Resource.h"
+#include "engine/resources/ResourceManager.h"
+#include "engine/resources/SoundManager.h"
 #include "input/Input.h"
 
 #include <cwctype>

@@ -1,9 +1,9 @@
 #include "Game/Game.h"
 
-#include "engine/Channel.h"
-#include "engine/ErrorStack.h"
-#include "engine/LogManager.h"
-#include "engine/Resource.h"
+#include "engine/resources/Channel.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/logs/LogManager.h"
+#include "engine/resources/Resource.h"
 #include "Game/Contracts/ContractAim.h"
 #include "Game/Contracts/ContractDialogs.h"
 #include "Game/Contracts/ContractFail.h"
@@ -30,7 +30,7 @@
 #include "Game/Tutorial/HelpView.h"
 #include "Game/Tutorial/TutorialManager.h"
 #include "Game/Awards/AwardManager.h"
-#include "Ui/ViewFile.h"
+#include "Ui/views/ViewFile.h"
 
 #include <functional>
 #include <vector>

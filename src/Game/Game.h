@@ -1,7 +1,7 @@
 #pragma once
 #include "Game/AwardKey.h"
-#include "Ui/State.h"
-#include "Ui/View.h"
+#include "Ui/controls/State.h"
+#include "Ui/views/View.h"
 #include "engine/Singleton.h"
 #include "engine/Types.h"
 

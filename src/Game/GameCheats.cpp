@@ -1,6 +1,6 @@
 #include "Game/Game.h"
 
-#include "engine/ErrorStack.h"
+#include "engine/logs/ErrorStack.h"
 #include "Game/Farm/Buildings/WareHouse.h"
 #include "Game/GameKeys.h"
 #include "Game/GameMenu/GameMenu.h"

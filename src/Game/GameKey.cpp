@@ -1,7 +1,7 @@
 #include "Game/GameKey.h"
 
-#include "engine/LogManager.h"
-#include "engine/TextConvert.h"
+#include "engine/logs/LogManager.h"
+#include "engine/text/TextConvert.h"
 
 #include <cmath>
 #include <sstream>

@@ -1,5 +1,5 @@
 #pragma once
-#include "engine/GameVariables.h"
+#include "engine/progress/GameVariables.h"
 #include "engine/Types.h"
 
 #include <cstdint>

@@ -1,9 +1,9 @@
 #include "Game/Game.h"
 
-#include "engine/Channel.h"
-#include "engine/ErrorStack.h"
-#include "engine/SoundManager.h"
-#include "engine/TextConvert.h"
+#include "engine/resources/Channel.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/resources/SoundManager.h"
+#include "engine/text/TextConvert.h"
 #include "Game/Farm/Buildings/DigBuilding.h"
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/Buildings/MowBuilding.h"
@@ -15,7 +15,7 @@
 #include "Game/Manufacture/Manufacture.h"
 #include "Game/Manufacture/ProductionHouse.h"
 #include "Game/Tutorial/TutorialManager.h"
-#include "Ui/FlyText.h"
+#include "Ui/texts/FlyText.h"
 
 #include <algorithm>
 #include <string>

@@ -1,11 +1,11 @@
 #include "Game/Game.h"
 
 #include "Game/GameKeys.h"
-#include "engine/ErrorStack.h"
-#include "engine/LogManager.h"
-#include "engine/Profile.h"
-#include "engine/ProgressPick.h"
-#include "engine/SaveFailure.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/logs/LogManager.h"
+#include "engine/progress/Profile.h"
+#include "engine/progress/ProgressPick.h"
+#include "engine/progress/SaveFailure.h"
 
 #include <functional>
 #include <map>

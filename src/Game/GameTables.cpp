@@ -1,12 +1,12 @@
 #include "Game/Game.h"
 
-#include "Ui/ResourceHold.h"
-#include "engine/ErrorStack.h"
-#include "engine/Resource.h"
-#include "engine/ResourceManager.h"
-#include "engine/TextConvert.h"
-#include "engine/ValueConvert.h"
-#include "engine/XML.h"
+#include "Ui/views/ResourceHold.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/resources/Resource.h"
+#include "engine/resources/ResourceManager.h"
+#include "engine/text/TextConvert.h"
+#include "engine/text/ValueConvert.h"
+#include "engine/files/XML.h"
 
 #include <algorithm>
 

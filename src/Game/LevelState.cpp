@@ -1,18 +1,18 @@
 #include "Game/LevelState.h"
 
-#include "engine/ErrorStack.h"
-#include "engine/File.h"
-#include "engine/FileManager.h"
-#include "engine/LogManager.h"
-#include "engine/Profile.h"
-#include "engine/ProgressPick.h"
-#include "engine/SaveBatch.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/files/File.h"
+#include "engine/files/FileManager.h"
+#include "engine/logs/LogManager.h"
+#include "engine/progress/Profile.h"
+#include "engine/progress/ProgressPick.h"
+#include "engine/progress/SaveBatch.h"
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/Seeds/SeedPackage.h"
 #include "Game/Game.h"
 #include "Game/GameMenu/GameMenu.h"
 #include "Game/Timeline/Gameplay.h"
-#include "Ui/Picture.h"
+#include "Ui/controls/Picture.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,8 +1,8 @@
 #include "Game/ScreenLook.h"
 
-#include "Ui/MovableBack.h"
-#include "Ui/ViewFile.h"
-#include "engine/FileManager.h"
+#include "Ui/screens/MovableBack.h"
+#include "Ui/views/ViewFile.h"
+#include "engine/files/FileManager.h"
 
 void loadScreenLook(cMovableBack& _screen, const String& _path)
 {

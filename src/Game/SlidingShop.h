@@ -1,9 +1,9 @@
 #pragma once
 #include "Game/SwitchHold.h"
 #include "Game/Tutorial/TipNumber.h"
-#include "Ui/AnimButton.h"
-#include "Ui/MovableUnion.h"
-#include "Ui/TextButton.h"
+#include "Ui/buttons/AnimButton.h"
+#include "Ui/screens/MovableUnion.h"
+#include "Ui/buttons/TextButton.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #include "Game/SwitchHold.h"
 
-#include "Ui/View.h"
+#include "Ui/views/View.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "Game/TaskDealer.h"
 
-#include "engine/ErrorStack.h"
+#include "engine/logs/ErrorStack.h"
 
 cTaskDealer::cTaskDealer() = default;
 

@@ -2,9 +2,9 @@
 
 #include "Game/Game.h"
 #include "Game/GameKeys.h"
-#include "engine/ErrorStack.h"
-#include "engine/TextConvert.h"
-#include "engine/XML.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/text/TextConvert.h"
+#include "engine/files/XML.h"
 
 #include <algorithm>
 

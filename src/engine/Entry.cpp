@@ -1,10 +1,10 @@
 #include "engine/Entry.h"
 
 #include "engine/Engine.h"
-#include "engine/ErrorStack.h"
-#include "engine/FatalError.h"
-#include "engine/Replay.h"
-#include "engine/Timer.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/logs/FatalError.h"
+#include "engine/frame/Replay.h"
+#include "engine/frame/Timer.h"
 #include "platform/Platform.h"
 
 namespace {

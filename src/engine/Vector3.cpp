@@ -1,5 +1,5 @@
 #include "engine/Types.h"
-#include "engine/ValueConvert.h"
+#include "engine/text/ValueConvert.h"
 
 void Vector3::setLength(Float _length)
 {

@@ -1,8 +1,8 @@
 #pragma once
 #include "engine/Singleton.h"
 #include "engine/Types.h"
-#include "platform/Image.h"
-#include "platform/WindowEvent.h"
+#include "platform/images/Image.h"
+#include "platform/window/WindowEvent.h"
 
 #include <memory>
 #include <vector>

@@ -2,15 +2,15 @@
 #include "graphics/Graphics.h"
 #include "graphics/GraphicsParams.h"
 #include "graphics/GraphicsResources.h"
-#include "graphics/MeshScene.h"
-#include "graphics/OverlayText.h"
-#include "graphics/RenderType.h"
+#include "graphics/meshes/MeshScene.h"
+#include "graphics/sprites/OverlayText.h"
+#include "graphics/sprites/RenderType.h"
 #include "graphics/ScreenGeometry.h"
-#include "graphics/ShaderStage.h"
-#include "graphics/SpriteBatch.h"
-#include "platform/Image.h"
-#include "platform/RasterDevice.h"
-#include "platform/WindowEvent.h"
+#include "graphics/shaders/ShaderStage.h"
+#include "graphics/sprites/SpriteBatch.h"
+#include "platform/images/Image.h"
+#include "platform/devices/RasterDevice.h"
+#include "platform/window/WindowEvent.h"
 
 #include <memory>
 #include <unordered_map>

@@ -1,13 +1,13 @@
 #include "graphics/GraphicsMakers.h"
 
-#include "engine/ErrorStack.h"
-#include "engine/ResourceManager.h"
-#include "graphics/Animation.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/resources/ResourceManager.h"
+#include "graphics/meshes/Animation.h"
 #include "graphics/WholeFile.h"
-#include "graphics/Font.h"
-#include "graphics/Mesh.h"
-#include "graphics/Shader.h"
-#include "graphics/Texture.h"
+#include "graphics/sprites/Font.h"
+#include "graphics/meshes/Mesh.h"
+#include "graphics/shaders/Shader.h"
+#include "graphics/sprites/Texture.h"
 
 namespace {
 

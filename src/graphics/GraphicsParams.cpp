@@ -1,7 +1,7 @@
 #include "graphics/GraphicsParams.h"
 
-#include "engine/Settings.h"
-#include "engine/ValueConvert.h"
+#include "engine/settings/Settings.h"
+#include "engine/text/ValueConvert.h"
 
 namespace {
 

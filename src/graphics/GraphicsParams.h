@@ -1,6 +1,6 @@
 #pragma once
 #include "engine/Types.h"
-#include "graphics/Lighting.h"
+#include "graphics/meshes/Lighting.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #include "graphics/GraphicsImpl.h"
-#include "graphics/Sprite.h"
-#include "graphics/Unit.h"
+#include "graphics/sprites/Sprite.h"
+#include "graphics/meshes/Unit.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "graphics/NullGraphics.h"
 
-#include "platform/Window.h"
+#include "platform/window/Window.h"
 
 void cNullGraphics::beginRender()
 {

@@ -1,8 +1,8 @@
 #include "graphics/WholeFile.h"
 
-#include "engine/File.h"
-#include "engine/FileManager.h"
-#include "engine/FileSizeLimit.h"
+#include "engine/files/File.h"
+#include "engine/files/FileManager.h"
+#include "engine/files/FileSizeLimit.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #include "input/Input.h"
 
-#include "engine/ErrorStack.h"
+#include "engine/logs/ErrorStack.h"
 #include "input/KeyNames.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 #include "engine/Singleton.h"
 #include "input/BindingSet.h"
-#include "platform/InputDevice.h"
+#include "platform/devices/InputDevice.h"
 
 #include <array>
 #include <bitset>

@@ -1,11 +1,11 @@
 #pragma once
 #include "engine/Singleton.h"
-#include "platform/InputDevice.h"
-#include "platform/RasterDevice.h"
-#include "platform/ReplayInput.h"
-#include "platform/SoundLibrary.h"
-#include "platform/System.h"
-#include "platform/Window.h"
+#include "platform/devices/InputDevice.h"
+#include "platform/devices/RasterDevice.h"
+#include "platform/devices/ReplayInput.h"
+#include "platform/devices/SoundLibrary.h"
+#include "platform/system/System.h"
+#include "platform/window/Window.h"
 
 #include <memory>
 

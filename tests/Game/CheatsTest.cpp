@@ -2,8 +2,8 @@
 #include "Game/GameHarness.h"
 #include "Game/Awards/AwardManager.h"
 #include "Game/Cheats.h"
-#include "Ui/NewProfile.h"
-#include "Ui/TextBox.h"
+#include "Ui/profiles/NewProfile.h"
+#include "Ui/boxes/TextBox.h"
 
 #include <functional>
 #include <memory>

@@ -1,8 +1,8 @@
 #pragma once
 #include "Game/Game.h"
 #include "Game/GameKeys.h"
-#include "Ui/FlyText.h"
-#include "engine/XML.h"
+#include "Ui/texts/FlyText.h"
+#include "engine/files/XML.h"
 #include "support/EngineHarness.h"
 #include "support/Thrown.h"
 #include "support/Xml16.h"

@@ -1,5 +1,5 @@
 #include "Game/GameKeys.h"
-#include "engine/GameVariables.h"
+#include "engine/progress/GameVariables.h"
 
 #include <gtest/gtest.h>
 

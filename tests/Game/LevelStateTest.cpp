@@ -1,7 +1,7 @@
-#include "engine/File.h"
-#include "engine/FileManager.h"
-#include "engine/GameVariables.h"
-#include "engine/Profile.h"
+#include "engine/files/File.h"
+#include "engine/files/FileManager.h"
+#include "engine/progress/GameVariables.h"
+#include "engine/progress/Profile.h"
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/Seeds/SeedPackage.h"
 #include "Game/GameMenu/GameMenu.h"
@@ -11,7 +11,7 @@
 
 #include <iterator>
 #include "support/TempFolder.h"
-#include "Ui/Picture.h"
+#include "Ui/controls/Picture.h"
 
 #include <algorithm>
 #include <cmath>

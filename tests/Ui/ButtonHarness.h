@@ -1,8 +1,8 @@
 #pragma once
-#include "Ui/ButtonPrototype.h"
-#include "Ui/View.h"
-#include "engine/XML.h"
-#include "graphics/FontFile.h"
+#include "Ui/buttons/ButtonPrototype.h"
+#include "Ui/views/View.h"
+#include "engine/files/XML.h"
+#include "graphics/sprites/FontFile.h"
 #include "support/EngineHarness.h"
 #include "support/ImageFixtures.h"
 #include "support/Xml16.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "graphics/FontFile.h"
+#include "graphics/sprites/FontFile.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 #pragma once
-#include "graphics/Animation.h"
+#include "graphics/meshes/Animation.h"
 #include "graphics/GraphicsImpl.h"
-#include "graphics/Mesh.h"
-#include "graphics/Unit.h"
+#include "graphics/meshes/Mesh.h"
+#include "graphics/meshes/Unit.h"
 #include "platform/headless/HeadlessSystem.h"
 #include "platform/headless/HeadlessWindow.h"
 #include "platform/headless/RecordingRasterDevice.h"

@@ -1,4 +1,4 @@
-#include "engine/ErrorStack.h"
+#include "engine/logs/ErrorStack.h"
 #include "input/Input.h"
 #include "input/KeyNames.h"
 #include "platform/headless/InputKeyboard.h"

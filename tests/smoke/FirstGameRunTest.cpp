@@ -1,4 +1,4 @@
-#include "platform/ImageLoader.h"
+#include "platform/images/ImageLoader.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/ImageLoader.h"
+#include "platform/images/ImageLoader.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #pragma once
-#include "engine/FileManager.h"
-#include "engine/ResourceManager.h"
-#include "engine/Settings.h"
+#include "engine/files/FileManager.h"
+#include "engine/resources/ResourceManager.h"
+#include "engine/settings/Settings.h"
 #include "support/TestData.h"
 #include "support/Xml16.h"
 

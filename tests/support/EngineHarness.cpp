@@ -1,6 +1,6 @@
 #include "support/EngineHarness.h"
 
-#include "engine/WindowProc.h"
+#include "engine/frame/WindowProc.h"
 #include "graphics/GraphicsFactory.h"
 
 const char* const cEngineHarness::DEFAULT_SETTINGS =

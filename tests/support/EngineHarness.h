@@ -1,6 +1,6 @@
 #pragma once
 #include "engine/Engine.h"
-#include "engine/Logic.h"
+#include "engine/frame/Logic.h"
 #include "graphics/NullGraphics.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "support/TestData.h"

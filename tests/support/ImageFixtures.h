@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/Image.h"
+#include "platform/images/Image.h"
 
 #include <string>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "graphics/Matrix.h"
+#include "graphics/meshes/Matrix.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 #include "support/Xml16.h"
 
-#include "engine/TextConvert.h"
+#include "engine/text/TextConvert.h"
 #include "support/TempFolder.h"
 
 std::string utf16Bytes(const std::string& _utf8, bool _byteOrderMark)

@@ -1,7 +1,7 @@
 #include "FontBaker.h"
 
-#include "engine/TextConvert.h"
-#include "graphics/Font.h"
+#include "engine/text/TextConvert.h"
+#include "graphics/sprites/Font.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 #include "HayBale.h"
 #include "Painter.h"
 
-#include "graphics/Mesh.h"
+#include "graphics/meshes/Mesh.h"
 #include "support/TempFolder.h"
 #include "support/Thrown.h"
 

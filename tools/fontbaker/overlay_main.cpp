@@ -47,7 +47,7 @@ int main(int _argc, char** _argv)
 
         std::ofstream out(_argv[3], std::ios::binary | std::ios::trunc);
         out << "// Made by overlayfont from " << _argv[1] << " at " << _argv[2] << " pixels.\n"
-            << "#include \"graphics/OverlayFontData.h\"\n\nnamespace overlayFont {\n\n";
+            << "#include \"graphics/sprites/OverlayFontData.h\"\n\nnamespace overlayFont {\n\n";
         writeBytes(out, "FONT_FILE", reinterpret_cast<const unsigned char*>(file.data()), file.size());
         out << "const std::size_t FONT_FILE_SIZE = " << file.size() << ";\n"
             << "const UInt PICTURE_WIDTH = " << baked.width << ";\n"

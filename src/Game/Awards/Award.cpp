@@ -1,15 +1,15 @@
 #include "Game/Awards/Award.h"
 
-#include "Ui/ResourceHold.h"
-#include "Ui/XmlAttribute.h"
-#include "engine/ErrorStack.h"
-#include "engine/Resource.h"
-#include "engine/ResourceManager.h"
-#include "engine/SoundManager.h"
-#include "engine/TextConvert.h"
-#include "engine/Timer.h"
-#include "engine/ValueConvert.h"
-#include "engine/XML.h"
+#include "Ui/views/ResourceHold.h"
+#include "Ui/views/XmlAttribute.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/resources/Resource.h"
+#include "engine/resources/ResourceManager.h"
+#include "engine/resources/SoundManager.h"
+#include "engine/text/TextConvert.h"
+#include "engine/frame/Timer.h"
+#include "engine/text/ValueConvert.h"
+#include "engine/files/XML.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "Ui/Picture.h"
+#include "Ui/controls/Picture.h"
 
 class iResource;
 

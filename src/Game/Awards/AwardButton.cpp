@@ -2,11 +2,11 @@
 
 #include "Game/Awards/Award.h"
 #include "Game/Awards/AwardTip.h"
-#include "Ui/MultilineText.h"
-#include "Ui/ViewFile.h"
-#include "engine/ErrorStack.h"
-#include "engine/TextConvert.h"
-#include "engine/XML.h"
+#include "Ui/texts/MultilineText.h"
+#include "Ui/views/ViewFile.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/text/TextConvert.h"
+#include "engine/files/XML.h"
 
 namespace {
 

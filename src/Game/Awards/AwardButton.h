@@ -1,6 +1,6 @@
 #pragma once
-#include "Ui/ButtonPrototype.h"
-#include "Ui/State.h"
+#include "Ui/buttons/ButtonPrototype.h"
+#include "Ui/controls/State.h"
 
 class cAward;
 class cAwardTip;

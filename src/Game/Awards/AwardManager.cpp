@@ -6,9 +6,9 @@
 #include "Game/Awards/AwardButton.h"
 #include "Game/Awards/AwardConditions.h"
 #include "Game/Awards/Awards.h"
-#include "Ui/Scavenger.h"
-#include "Ui/ViewFile.h"
-#include "engine/ErrorStack.h"
+#include "Ui/views/Scavenger.h"
+#include "Ui/views/ViewFile.h"
+#include "engine/logs/ErrorStack.h"
 
 namespace {
 

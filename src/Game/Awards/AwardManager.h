@@ -1,8 +1,8 @@
 #pragma once
 #include "Game/AwardKey.h"
 #include "Game/Awards/AwardQuery.h"
-#include "Ui/View.h"
-#include "Ui/ViewWatch.h"
+#include "Ui/views/View.h"
+#include "Ui/views/ViewWatch.h"
 #include "engine/Singleton.h"
 
 class cAward;

@@ -1,7 +1,7 @@
 #pragma once
-#include "Ui/AnimButton.h"
-#include "Ui/Picture.h"
-#include "Ui/TextButton.h"
+#include "Ui/buttons/AnimButton.h"
+#include "Ui/controls/Picture.h"
+#include "Ui/buttons/TextButton.h"
 
 class cAward;
 class cMultilineText;

@@ -1,12 +1,12 @@
 #include "Game/Awards/AwardTip.h"
 
-#include "Ui/ChildParts.h"
-#include "Ui/MultilineText.h"
-#include "Ui/XmlAttribute.h"
-#include "engine/ErrorStack.h"
-#include "engine/Timer.h"
-#include "engine/ValueConvert.h"
-#include "engine/XML.h"
+#include "Ui/controls/ChildParts.h"
+#include "Ui/texts/MultilineText.h"
+#include "Ui/views/XmlAttribute.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/frame/Timer.h"
+#include "engine/text/ValueConvert.h"
+#include "engine/files/XML.h"
 #include "graphics/Graphics.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
-#include "Ui/Picture.h"
-#include "Ui/State.h"
+#include "Ui/controls/Picture.h"
+#include "Ui/controls/State.h"
 
 class cMultilineText;
 

@@ -5,13 +5,13 @@
 #include "Game/Awards/Award.h"
 #include "Game/Awards/AwardButton.h"
 #include "Game/Awards/AwardPanel.h"
-#include "Ui/ChildParts.h"
-#include "Ui/Scavenger.h"
-#include "Ui/Text.h"
-#include "Ui/ViewFile.h"
-#include "Ui/XmlAttribute.h"
-#include "engine/ErrorStack.h"
-#include "engine/XML.h"
+#include "Ui/controls/ChildParts.h"
+#include "Ui/views/Scavenger.h"
+#include "Ui/texts/Text.h"
+#include "Ui/views/ViewFile.h"
+#include "Ui/views/XmlAttribute.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/files/XML.h"
 
 #include <algorithm>
 

@@ -1,12 +1,12 @@
 #include "Game/Contracts/ContractAim.h"
 
-#include "engine/ErrorStack.h"
+#include "engine/logs/ErrorStack.h"
 #include "Game/Contracts/ContractDialogs.h"
 #include "Game/Contracts/ContractStatus.h"
 #include "Game/Timeline/GameEvent.h"
-#include "Ui/ChildParts.h"
-#include "Ui/Text.h"
-#include "Ui/ViewFile.h"
+#include "Ui/controls/ChildParts.h"
+#include "Ui/texts/Text.h"
+#include "Ui/views/ViewFile.h"
 
 cContractAim::cContractAim(cView* _parent) : cContractAimBase(_parent)
 {

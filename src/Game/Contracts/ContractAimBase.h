@@ -1,7 +1,7 @@
 #pragma once
 #include "Game/SwitchHold.h"
-#include "Ui/Back.h"
-#include "Ui/State.h"
+#include "Ui/screens/Back.h"
+#include "Ui/controls/State.h"
 
 class cMultilineText;
 class cPicture;

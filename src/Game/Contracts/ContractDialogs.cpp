@@ -5,7 +5,7 @@
 #include "Game/Contracts/ContractPassConfirm.h"
 #include "Game/Contracts/ContractProvide.h"
 #include "Game/Contracts/ContractStatus.h"
-#include "engine/ErrorStack.h"
+#include "engine/logs/ErrorStack.h"
 
 namespace {
 

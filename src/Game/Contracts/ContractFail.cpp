@@ -1,10 +1,10 @@
 #include "Game/Contracts/ContractFail.h"
 
-#include "Ui/ChildParts.h"
-#include "Ui/MultilineText.h"
-#include "Ui/Text.h"
-#include "Ui/ViewFile.h"
-#include "engine/ErrorStack.h"
+#include "Ui/controls/ChildParts.h"
+#include "Ui/texts/MultilineText.h"
+#include "Ui/texts/Text.h"
+#include "Ui/views/ViewFile.h"
+#include "engine/logs/ErrorStack.h"
 #include "Game/Contracts/ContractWords.h"
 
 cContractFail::cContractFail(cView* _parent) : cContractAimBase(_parent)

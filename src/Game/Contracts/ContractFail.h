@@ -2,8 +2,8 @@
 #include "engine/Singleton.h"
 #include "Game/Contracts/ContractAimBase.h"
 #include "Game/Timeline/GameEvent.h"
-#include "Ui/AnimButton.h"
-#include "Ui/TextButton.h"
+#include "Ui/buttons/AnimButton.h"
+#include "Ui/buttons/TextButton.h"
 
 class cContractStatus;
 

@@ -1,10 +1,10 @@
 #include "Game/Contracts/ContractPassConfirm.h"
 
 #include "Game/Contracts/ContractStatus.h"
-#include "Ui/ChildParts.h"
-#include "Ui/Text.h"
-#include "Ui/ViewFile.h"
-#include "engine/ErrorStack.h"
+#include "Ui/controls/ChildParts.h"
+#include "Ui/texts/Text.h"
+#include "Ui/views/ViewFile.h"
+#include "engine/logs/ErrorStack.h"
 
 cContractPassConfirm::cContractPassConfirm(cView* _parent) : cContractAimBase(_parent)
 {

@@ -1,7 +1,7 @@
 #pragma once
 #include "Game/Contracts/ContractAimBase.h"
-#include "Ui/AnimButton.h"
-#include "Ui/TextButton.h"
+#include "Ui/buttons/AnimButton.h"
+#include "Ui/buttons/TextButton.h"
 #include "engine/Singleton.h"
 
 class cContractStatus;

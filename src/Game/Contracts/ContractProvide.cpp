@@ -1,6 +1,6 @@
 #include "Game/Contracts/ContractProvide.h"
 
-#include "engine/ErrorStack.h"
+#include "engine/logs/ErrorStack.h"
 #include "Game/Contracts/ContractDialogs.h"
 #include "Game/Contracts/ContractWords.h"
 #include "Game/Farm/Letters/ContractLetterSlot.h"
@@ -10,9 +10,9 @@
 #include "Game/GameMenu/GameMenu.h"
 #include "Game/Timeline/GameEvent.h"
 #include "Game/Tutorial/TutorialManager.h"
-#include "Ui/ChildParts.h"
-#include "Ui/MultilineText.h"
-#include "Ui/ViewFile.h"
+#include "Ui/controls/ChildParts.h"
+#include "Ui/texts/MultilineText.h"
+#include "Ui/views/ViewFile.h"
 
 namespace {
 

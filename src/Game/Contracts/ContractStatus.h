@@ -1,9 +1,9 @@
 #pragma once
 #include "Game/Contracts/ContractClock.h"
 #include "Game/Timeline/GameEvent.h"
-#include "Ui/AnimButton.h"
-#include "Ui/Tips.h"
-#include "Ui/View.h"
+#include "Ui/buttons/AnimButton.h"
+#include "Ui/buttons/Tips.h"
+#include "Ui/views/View.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #include "Game/Contracts/ContractWords.h"
 
-#include "engine/TextConvert.h"
+#include "engine/text/TextConvert.h"
 #include "Game/Timeline/GameEvent.h"
 
 #include <algorithm>

@@ -4,11 +4,11 @@
 #include "Game/Farm/Worker/Person.h"
 #include "Game/GameKeys.h"
 #include "Game/Tutorial/TutorialManager.h"
-#include "Ui/Picture.h"
-#include "Ui/TipsImpl.h"
-#include "Ui/XmlAttribute.h"
-#include "engine/ErrorStack.h"
-#include "engine/ValueConvert.h"
+#include "Ui/controls/Picture.h"
+#include "Ui/buttons/TipsImpl.h"
+#include "Ui/views/XmlAttribute.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/text/ValueConvert.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 #include "Game/Farm/ActionAreaType.h"
 #include "Game/Farm/FieldObject.h"
-#include "Ui/Tips.h"
+#include "Ui/buttons/Tips.h"
 
 #include <vector>
 

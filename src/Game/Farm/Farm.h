@@ -2,8 +2,8 @@
 #include "Game/Farm/ActionAreaType.h"
 #include "Game/GameKeys.h"
 #include "Game/ScreenLook.h"
-#include "Ui/MovableBack.h"
-#include "Ui/Tips.h"
+#include "Ui/screens/MovableBack.h"
+#include "Ui/buttons/Tips.h"
 #include "engine/Singleton.h"
 
 #include <memory>

@@ -2,9 +2,9 @@
 #include "Game/Farm/ActionArea.h"
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/Worker/Person.h"
-#include "engine/ErrorStack.h"
-#include "engine/Logic.h"
-#include "Ui/Scavenger.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/frame/Logic.h"
+#include "Ui/views/Scavenger.h"
 
 #include <algorithm>
 #include <cmath>

@@ -9,10 +9,10 @@
 #include "Game/Farm/TextMoney.h"
 #include "Game/Game.h"
 #include "Game/GameRandom.h"
-#include "Ui/Picture.h"
-#include "engine/ErrorStack.h"
-#include "engine/Logic.h"
-#include "engine/TextConvert.h"
+#include "Ui/controls/Picture.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/frame/Logic.h"
+#include "engine/text/TextConvert.h"
 
 #include <algorithm>
 #include <string>

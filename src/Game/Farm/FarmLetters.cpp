@@ -1,8 +1,8 @@
 #include "Game/Farm/Letters/ContractLetterSlot.h"
 #include "Game/Farm/Farm.h"
 #include "Game/GameKeys.h"
-#include "engine/ErrorStack.h"
-#include "engine/SoundManager.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/resources/SoundManager.h"
 
 void cFarm::makeLetterSlots()
 {

@@ -4,7 +4,7 @@
 #include "Game/GameMenu/GameMenu.h"
 #include "Game/GameRandom.h"
 #include "Game/Tutorial/TutorialManager.h"
-#include "engine/Timer.h"
+#include "engine/frame/Timer.h"
 
 namespace farm {
 

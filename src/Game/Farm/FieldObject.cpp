@@ -1,8 +1,8 @@
 #include "Game/Farm/FieldObject.h"
 
-#include "Ui/XmlAttribute.h"
-#include "engine/ErrorStack.h"
-#include "engine/ValueConvert.h"
+#include "Ui/views/XmlAttribute.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/text/ValueConvert.h"
 
 void cFieldObject::loadXML(iXML* _xml_doc)
 {

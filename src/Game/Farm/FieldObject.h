@@ -1,5 +1,5 @@
 #pragma once
-#include "Ui/AnimButton.h"
+#include "Ui/buttons/AnimButton.h"
 
 // Anything that stands on the farm ground. Its depth follows its foot (y + HeightOffset), so
 // what stands lower on the screen is drawn in front; a tall object is drawn and hit

@@ -1,8 +1,8 @@
 #include "Game/Farm/TextMoney.h"
 
-#include "Ui/Picture.h"
-#include "engine/ErrorStack.h"
-#include "engine/XML.h"
+#include "Ui/controls/Picture.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/files/XML.h"
 
 cTextMoney::cTextMoney(cView* _parent) : cPriceText(_parent), m_coin(new cPicture(this)) {}
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "Ui/PriceText.h"
+#include "Ui/texts/PriceText.h"
 
 class cPicture;
 

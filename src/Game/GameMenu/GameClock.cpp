@@ -1,7 +1,7 @@
 #include "Game/GameMenu/GameMenu.h"
 
-#include "engine/ErrorStack.h"
-#include "engine/Timer.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/frame/Timer.h"
 #include "Game/Farm/Buildings/DigBuilding.h"
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/Buildings/MowBuilding.h"
@@ -15,7 +15,7 @@
 #include "Game/Timeline/Gameplay.h"
 #include "Game/Tutorial/TutorialManager.h"
 #include "input/Input.h"
-#include "Ui/Picture.h"
+#include "Ui/controls/Picture.h"
 
 #include <algorithm>
 #include <iterator>

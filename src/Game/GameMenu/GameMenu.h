@@ -1,9 +1,9 @@
 #pragma once
 #include "engine/Singleton.h"
 #include "Game/SwitchHold.h"
-#include "Ui/AnimButton.h"
-#include "Ui/Back.h"
-#include "Ui/Tips.h"
+#include "Ui/buttons/AnimButton.h"
+#include "Ui/screens/Back.h"
+#include "Ui/buttons/Tips.h"
 
 #include <list>
 #include <memory>

@@ -1,6 +1,6 @@
 #include "Game/GameMenu/GameMenu.h"
 
-#include "engine/ErrorStack.h"
+#include "engine/logs/ErrorStack.h"
 #include "Game/Farm/Seeds/BuySeeds.h"
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/Letters/Journal.h"

@@ -1,12 +1,12 @@
 #include "Game/GameMenu/GoalSign.h"
 
-#include "engine/ErrorStack.h"
-#include "engine/TextConvert.h"
-#include "engine/XML.h"
-#include "Ui/ChildParts.h"
-#include "Ui/Picture.h"
-#include "Ui/Text.h"
-#include "Ui/XmlAttribute.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/text/TextConvert.h"
+#include "engine/files/XML.h"
+#include "Ui/controls/ChildParts.h"
+#include "Ui/controls/Picture.h"
+#include "Ui/texts/Text.h"
+#include "Ui/views/XmlAttribute.h"
 
 #include <string>
 

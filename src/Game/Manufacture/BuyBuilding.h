@@ -1,6 +1,6 @@
 #pragma once
 #include "Game/SlidingShop.h"
-#include "Ui/Tips.h"
+#include "Ui/buttons/Tips.h"
 #include "engine/Singleton.h"
 
 class cPriceText;

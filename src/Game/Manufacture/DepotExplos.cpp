@@ -1,9 +1,9 @@
 #include "Game/Manufacture/DepotExplos.h"
 
-#include "Ui/Scavenger.h"
-#include "Ui/ViewFile.h"
-#include "engine/ErrorStack.h"
-#include "engine/FileManager.h"
+#include "Ui/views/Scavenger.h"
+#include "Ui/views/ViewFile.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/files/FileManager.h"
 
 namespace {
 

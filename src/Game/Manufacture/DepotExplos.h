@@ -1,5 +1,5 @@
 #pragma once
-#include "Ui/Picture.h"
+#include "Ui/controls/Picture.h"
 
 // The cloud a destroyed production building leaves: it plays once where the building stood
 // and goes. Nobody keeps a pointer to it.

@@ -1,6 +1,6 @@
 #include "Game/Manufacture/HouseFit.h"
 
-#include "Ui/Control.h"
+#include "Ui/controls/Control.h"
 #include "engine/Rect.h"
 
 Bool isInDepotArea(const sRect& _house, const sRect& _area, const std::vector<sRect>& _antiAreas)

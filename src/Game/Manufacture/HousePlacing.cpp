@@ -5,10 +5,10 @@
 #include "Game/GameKeys.h"
 #include "Game/Manufacture/Manufacture.h"
 #include "Game/Tutorial/TutorialManager.h"
-#include "Ui/ScrollBox.h"
-#include "engine/ErrorStack.h"
-#include "engine/Resource.h"
-#include "engine/SoundManager.h"
+#include "Ui/boxes/ScrollBox.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/resources/Resource.h"
+#include "engine/resources/SoundManager.h"
 
 namespace {
 

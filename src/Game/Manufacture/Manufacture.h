@@ -1,7 +1,7 @@
 #pragma once
 #include "Game/GameKeys.h"
-#include "Ui/MovableBack.h"
-#include "Ui/Tips.h"
+#include "Ui/screens/MovableBack.h"
+#include "Ui/buttons/Tips.h"
 #include "engine/Singleton.h"
 
 #include <vector>

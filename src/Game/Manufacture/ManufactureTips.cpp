@@ -5,9 +5,9 @@
 #include "Game/Game.h"
 #include "Game/Manufacture/ProductionHouse.h"
 #include "Game/Tutorial/TutorialManager.h"
-#include "Ui/PriceText.h"
-#include "Ui/ScrollBox.h"
-#include "engine/ErrorStack.h"
+#include "Ui/texts/PriceText.h"
+#include "Ui/boxes/ScrollBox.h"
+#include "engine/logs/ErrorStack.h"
 
 namespace {
 

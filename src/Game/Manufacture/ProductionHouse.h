@@ -1,7 +1,7 @@
 #pragma once
 #include "Game/Manufacture/StartStopButton.h"
 #include "Game/Upgrade.h"
-#include "Ui/Tips.h"
+#include "Ui/buttons/Tips.h"
 
 #include <vector>
 

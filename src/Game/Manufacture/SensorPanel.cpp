@@ -2,8 +2,8 @@
 
 #include "Game/Manufacture/Manufacture.h"
 #include "Game/Manufacture/ProductionHouse.h"
-#include "Ui/ScrollBox.h"
-#include "engine/ErrorStack.h"
+#include "Ui/boxes/ScrollBox.h"
+#include "engine/logs/ErrorStack.h"
 
 void cSensorPanel::hovered()
 {

@@ -1,5 +1,5 @@
 #pragma once
-#include "Ui/Button.h"
+#include "Ui/buttons/Button.h"
 
 class cProductionHouse;
 

@@ -1,7 +1,7 @@
 #include "Game/Manufacture/StartStopButton.h"
 
-#include "engine/ErrorStack.h"
-#include "engine/XML.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/files/XML.h"
 
 void cStartStopButton::loadXML(iXML* _xml_doc)
 {

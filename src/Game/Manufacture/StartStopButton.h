@@ -1,5 +1,5 @@
 #pragma once
-#include "Ui/AnimButton.h"
+#include "Ui/buttons/AnimButton.h"
 
 // The small button on a production building that stops and starts it: it shows the stop sign
 // while the house runs and the start sign while it stands.

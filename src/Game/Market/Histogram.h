@@ -1,9 +1,9 @@
 #pragma once
-#include "Ui/Control.h"
-#include "Ui/XmlAttribute.h"
-#include "engine/ErrorStack.h"
-#include "engine/ValueConvert.h"
-#include "engine/XML.h"
+#include "Ui/controls/Control.h"
+#include "Ui/views/XmlAttribute.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/text/ValueConvert.h"
+#include "engine/files/XML.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,8 +1,8 @@
 #pragma once
 #include "Game/Game.h"
 #include "Game/Market/ProductLine.h"
-#include "Ui/MovableBack.h"
-#include "Ui/State.h"
+#include "Ui/screens/MovableBack.h"
+#include "Ui/controls/State.h"
 #include "engine/Singleton.h"
 
 #include <memory>

@@ -1,10 +1,10 @@
 #include "Game/GameKeys.h"
 #include "Game/Market/Market.h"
 #include "Game/Tutorial/TutorialManager.h"
-#include "Ui/AnimButton.h"
-#include "Ui/Picture.h"
-#include "Ui/PriceText.h"
-#include "engine/ErrorStack.h"
+#include "Ui/buttons/AnimButton.h"
+#include "Ui/controls/Picture.h"
+#include "Ui/texts/PriceText.h"
+#include "engine/logs/ErrorStack.h"
 
 #include <vector>
 

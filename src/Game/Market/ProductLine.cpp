@@ -1,11 +1,11 @@
 #include "Game/Market/ProductLine.h"
 
-#include "Ui/AnimButton.h"
-#include "Ui/ChildParts.h"
-#include "Ui/Picture.h"
-#include "Ui/PriceText.h"
-#include "Ui/Text.h"
-#include "engine/ErrorStack.h"
+#include "Ui/buttons/AnimButton.h"
+#include "Ui/controls/ChildParts.h"
+#include "Ui/controls/Picture.h"
+#include "Ui/texts/PriceText.h"
+#include "Ui/texts/Text.h"
+#include "engine/logs/ErrorStack.h"
 
 cProductLine::cProductLine(cView* _panel)
     : m_back(new cPicture(_panel)), m_productIcon(new cPicture(_panel)), m_wareQtyLabel(new cText(_panel)),

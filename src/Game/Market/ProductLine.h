@@ -1,6 +1,6 @@
 #pragma once
 #include "Game/Market/Histogram.h"
-#include "Ui/ProgressFloat.h"
+#include "Ui/boxes/ProgressFloat.h"
 
 #include <array>
 

@@ -1,11 +1,11 @@
 #include "Game/Shell/Credits.h"
 
 #include "Game/Shell/MainMenu.h"
-#include "Ui/ChildParts.h"
-#include "Ui/Text.h"
-#include "Ui/ViewFile.h"
-#include "engine/ErrorStack.h"
-#include "engine/XML.h"
+#include "Ui/controls/ChildParts.h"
+#include "Ui/texts/Text.h"
+#include "Ui/views/ViewFile.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/files/XML.h"
 
 namespace {
 

@@ -1,16 +1,16 @@
 #include "Game/Shell/HightScores.h"
 
 #include "Game/Shell/MainMenu.h"
-#include "Ui/ChildParts.h"
-#include "Ui/Picture.h"
-#include "Ui/Scavenger.h"
-#include "Ui/Text.h"
-#include "Ui/XmlAttribute.h"
-#include "Ui/ViewFile.h"
-#include "engine/ErrorStack.h"
-#include "engine/TextConvert.h"
-#include "engine/ValueConvert.h"
-#include "engine/XML.h"
+#include "Ui/controls/ChildParts.h"
+#include "Ui/controls/Picture.h"
+#include "Ui/views/Scavenger.h"
+#include "Ui/texts/Text.h"
+#include "Ui/views/XmlAttribute.h"
+#include "Ui/views/ViewFile.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/text/TextConvert.h"
+#include "engine/text/ValueConvert.h"
+#include "engine/files/XML.h"
 
 namespace {
 

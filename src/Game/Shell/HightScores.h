@@ -1,8 +1,8 @@
 #pragma once
 #include "Game/Shell/ScoreTable.h"
-#include "Ui/AnimButton.h"
-#include "Ui/Back.h"
-#include "Ui/TextButton.h"
+#include "Ui/buttons/AnimButton.h"
+#include "Ui/screens/Back.h"
+#include "Ui/buttons/TextButton.h"
 #include "engine/Singleton.h"
 
 #include <vector>

@@ -1,5 +1,5 @@
 #pragma once
-#include "Ui/Back.h"
+#include "Ui/screens/Back.h"
 
 class cProgressFloat;
 class iXML;

@@ -1,7 +1,7 @@
 #pragma once
-#include "Ui/AnimButton.h"
-#include "Ui/Back.h"
-#include "Ui/TextButton.h"
+#include "Ui/buttons/AnimButton.h"
+#include "Ui/screens/Back.h"
+#include "Ui/buttons/TextButton.h"
 #include "engine/Singleton.h"
 
 // The pause menu over a running game, opened from the game menu bar: it continues the game,

@@ -1,8 +1,8 @@
 #pragma once
-#include "Ui/AnimButton.h"
-#include "Ui/Back.h"
-#include "Ui/TextButton.h"
-#include "Ui/ViewWatch.h"
+#include "Ui/buttons/AnimButton.h"
+#include "Ui/screens/Back.h"
+#include "Ui/buttons/TextButton.h"
+#include "Ui/views/ViewWatch.h"
 #include "engine/Singleton.h"
 
 class cCheckButton;

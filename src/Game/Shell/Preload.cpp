@@ -2,13 +2,13 @@
 
 #include "Game/Shell/LogLoad.h"
 #include "Game/Shell/MainMenu.h"
-#include "Ui/NewProfile.h"
-#include "Ui/Picture.h"
-#include "engine/ErrorStack.h"
-#include "engine/FileManager.h"
-#include "engine/Profile.h"
-#include "engine/Timer.h"
-#include "graphics/Texture.h"
+#include "Ui/profiles/NewProfile.h"
+#include "Ui/controls/Picture.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/files/FileManager.h"
+#include "engine/progress/Profile.h"
+#include "engine/frame/Timer.h"
+#include "graphics/sprites/Texture.h"
 #include "input/Input.h"
 
 #include <algorithm>

@@ -1,5 +1,5 @@
 #pragma once
-#include "Ui/View.h"
+#include "Ui/views/View.h"
 
 class cPicture;
 

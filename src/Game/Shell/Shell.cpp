@@ -9,13 +9,13 @@
 #include "Game/Shell/MainMenu.h"
 #include "Game/Shell/Options.h"
 #include "Game/Shell/Preload.h"
-#include "Ui/Notice.h"
-#include "engine/ErrorStack.h"
-#include "engine/Logic.h"
-#include "engine/Timer.h"
-#include "engine/LogManager.h"
-#include "engine/Profile.h"
-#include "engine/SaveFailure.h"
+#include "Ui/screens/Notice.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/frame/Logic.h"
+#include "engine/frame/Timer.h"
+#include "engine/logs/LogManager.h"
+#include "engine/progress/Profile.h"
+#include "engine/progress/SaveFailure.h"
 
 namespace {
 

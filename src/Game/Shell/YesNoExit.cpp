@@ -1,13 +1,13 @@
 #include "Game/Shell/YesNoExit.h"
 
-#include "Ui/ChildParts.h"
-#include "Ui/MultilineText.h"
-#include "Ui/Picture.h"
-#include "Ui/ViewFile.h"
-#include "engine/ErrorStack.h"
-#include "engine/Logic.h"
-#include "engine/Timer.h"
-#include "engine/XML.h"
+#include "Ui/controls/ChildParts.h"
+#include "Ui/texts/MultilineText.h"
+#include "Ui/controls/Picture.h"
+#include "Ui/views/ViewFile.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/frame/Logic.h"
+#include "engine/frame/Timer.h"
+#include "engine/files/XML.h"
 
 #include <algorithm>
 #include <cmath>

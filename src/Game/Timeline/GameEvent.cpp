@@ -1,7 +1,7 @@
 #include "Game/Timeline/GameEvent.h"
 
-#include "engine/ValueConvert.h"
-#include "engine/XML.h"
+#include "engine/text/ValueConvert.h"
+#include "engine/files/XML.h"
 #include "Game/Game.h"
 #include "Game/GameKeys.h"
 

@@ -1,5 +1,5 @@
-#include "engine/Log.h"
-#include "engine/LogManager.h"
+#include "engine/logs/Log.h"
+#include "engine/logs/LogManager.h"
 #include "Game/GameKeys.h"
 #include "Game/GameRandom.h"
 #include "Game/MoneySum.h"

@@ -1,11 +1,11 @@
 #include "Game/Timeline/Gameplay.h"
 
-#include "engine/ErrorStack.h"
-#include "engine/Log.h"
-#include "engine/LogManager.h"
-#include "engine/ResourceManager.h"
-#include "engine/ValueConvert.h"
-#include "engine/XML.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/logs/Log.h"
+#include "engine/logs/LogManager.h"
+#include "engine/resources/ResourceManager.h"
+#include "engine/text/ValueConvert.h"
+#include "engine/files/XML.h"
 #include "Game/GameKeys.h"
 #include "Game/GameRandom.h"
 

@@ -1,6 +1,6 @@
 #include "Game/Timeline/TimeObject.h"
 
-#include "engine/XML.h"
+#include "engine/files/XML.h"
 
 #include <cmath>
 #include <limits>

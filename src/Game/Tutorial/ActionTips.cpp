@@ -1,6 +1,6 @@
 #include "Game/Tutorial/ActionTips.h"
 
-#include "engine/ErrorStack.h"
+#include "engine/logs/ErrorStack.h"
 #include "Game/GameMenu/GameMenu.h"
 #include "Game/Tutorial/TutorialManager.h"
 

@@ -1,10 +1,10 @@
 #include "Game/Tutorial/ArrowHelpTips.h"
 
-#include "Ui/ChildParts.h"
-#include "Ui/Picture.h"
-#include "engine/ErrorStack.h"
-#include "engine/Timer.h"
-#include "engine/XML.h"
+#include "Ui/controls/ChildParts.h"
+#include "Ui/controls/Picture.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/frame/Timer.h"
+#include "engine/files/XML.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 #include "Game/Tutorial/CommonHelpTips.h"
-#include "Ui/ViewWatch.h"
+#include "Ui/views/ViewWatch.h"
 
 class cControl;
 

@@ -1,7 +1,7 @@
 #include "Game/Tutorial/ArrowHelpTips2.h"
 
-#include "Ui/Control.h"
-#include "engine/ErrorStack.h"
+#include "Ui/controls/Control.h"
+#include "engine/logs/ErrorStack.h"
 
 cArrowHelpTips2::cArrowHelpTips2()
 {

@@ -1,8 +1,8 @@
 #pragma once
 #include "Game/Tutorial/OkPulse.h"
-#include "Ui/AnimButton.h"
-#include "Ui/TextButton.h"
-#include "Ui/View.h"
+#include "Ui/buttons/AnimButton.h"
+#include "Ui/buttons/TextButton.h"
+#include "Ui/views/View.h"
 
 class cMultilineText;
 class cPicture;

@@ -1,12 +1,12 @@
 #include "Game/Tutorial/HelpView.h"
 
-#include "Ui/ChildParts.h"
+#include "Ui/controls/ChildParts.h"
 #include "Game/Shell/Menu.h"
-#include "Ui/MultilineText.h"
-#include "Ui/Picture.h"
-#include "Ui/ViewFile.h"
-#include "engine/ErrorStack.h"
-#include "engine/XML.h"
+#include "Ui/texts/MultilineText.h"
+#include "Ui/controls/Picture.h"
+#include "Ui/views/ViewFile.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/files/XML.h"
 
 cHelpView::cHelpView(cView* _parent) : cBack(_parent)
 {

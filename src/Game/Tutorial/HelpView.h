@@ -1,7 +1,7 @@
 #pragma once
-#include "Ui/AnimButton.h"
-#include "Ui/Back.h"
-#include "Ui/TextButton.h"
+#include "Ui/buttons/AnimButton.h"
+#include "Ui/screens/Back.h"
+#include "Ui/buttons/TextButton.h"
 #include "engine/Singleton.h"
 
 #include <vector>

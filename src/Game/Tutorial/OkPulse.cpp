@@ -1,6 +1,6 @@
 #include "Game/Tutorial/OkPulse.h"
 
-#include "Ui/Control.h"
+#include "Ui/controls/Control.h"
 
 #include <algorithm>
 #include <cmath>

@@ -21,8 +21,8 @@
 #include "Game/Manufacture/ProductionHouse.h"
 #include "Game/Market/Market.h"
 #include "Game/Awards/AwardManager.h"
-#include "Ui/MovableBack.h"
-#include "Ui/MovableUnion.h"
+#include "Ui/screens/MovableBack.h"
+#include "Ui/screens/MovableUnion.h"
 
 #include <iterator>
 

@@ -1,10 +1,10 @@
 #include "Game/Tutorial/TutorialManager.h"
 
-#include "engine/ErrorStack.h"
-#include "engine/LogManager.h"
-#include "engine/ResourceManager.h"
-#include "engine/ValueConvert.h"
-#include "engine/XML.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/logs/LogManager.h"
+#include "engine/resources/ResourceManager.h"
+#include "engine/text/ValueConvert.h"
+#include "engine/files/XML.h"
 #include "Game/Farm/Seeds/BuySeeds.h"
 #include "Game/Game.h"
 #include "Game/GameKeys.h"
@@ -13,9 +13,9 @@
 #include "Game/Tutorial/ActionTips2.h"
 #include "Game/Tutorial/ArrowHelpTips2.h"
 #include "Game/Tutorial/TipConditions.h"
-#include "Ui/Scavenger.h"
-#include "Ui/ViewFile.h"
-#include "Ui/XmlAttribute.h"
+#include "Ui/views/Scavenger.h"
+#include "Ui/views/ViewFile.h"
+#include "Ui/views/XmlAttribute.h"
 
 #include <algorithm>
 #include <initializer_list>

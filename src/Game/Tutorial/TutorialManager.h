@@ -1,8 +1,8 @@
 #pragma once
 #include "Game/Tutorial/TipNumber.h"
 #include "Game/Tutorial/TipQuery.h"
-#include "Ui/TutorialTips.h"
-#include "Ui/View.h"
+#include "Ui/buttons/TutorialTips.h"
+#include "Ui/views/View.h"
 #include "engine/Singleton.h"
 
 class cActionTips;

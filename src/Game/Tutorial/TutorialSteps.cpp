@@ -2,7 +2,7 @@
 
 #include "Game/GameKeys.h"
 
-#include "engine/ErrorStack.h"
+#include "engine/logs/ErrorStack.h"
 
 #include <algorithm>
 

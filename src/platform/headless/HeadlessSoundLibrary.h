@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/SoundVoices.h"
+#include "platform/devices/SoundVoices.h"
 
 #include <map>
 #include <string>

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/System.h"
+#include "platform/system/System.h"
 
 // A clock that moves only when told to. Sleeping moves it too, so a frame that waits 50 ms
 // takes no real time and the next frame sees exactly 50 ms more.

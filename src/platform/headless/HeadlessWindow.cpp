@@ -1,6 +1,6 @@
 #include "platform/headless/HeadlessWindow.h"
 
-#include "platform/StopSignal.h"
+#include "platform/system/StopSignal.h"
 
 void cHeadlessWindow::create(const String& _title, Int _width, Int _height)
 {

@@ -1,6 +1,6 @@
 #pragma once
-#include "platform/Window.h"
-#include "platform/WindowEventQueue.h"
+#include "platform/window/Window.h"
+#include "platform/window/WindowEventQueue.h"
 
 
 // A window that exists only as numbers: the test pushes the events the desktop would send

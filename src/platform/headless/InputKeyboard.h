@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/InputBuffer.h"
+#include "platform/devices/InputBuffer.h"
 
 namespace headless {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/RasterDevice.h"
+#include "platform/devices/RasterDevice.h"
 
 #include <map>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "platform/headless/ReplayInput.h"
 
-#include "platform/Utf8.h"
+#include "platform/system/Utf8.h"
 #include "platform/headless/HeadlessWindow.h"
 #include "platform/headless/InputKeyboard.h"
 #include "platform/headless/InputMouse.h"

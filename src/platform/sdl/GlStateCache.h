@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/DrawState.h"
+#include "platform/devices/DrawState.h"
 
 #include <SDL_opengl.h>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/InputDevice.h"
+#include "platform/devices/InputDevice.h"
 
 #include <SDL.h>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/ReplayInput.h"
+#include "platform/devices/ReplayInput.h"
 
 class cSdlWindow;
 

@@ -1,6 +1,6 @@
 #include "platform/sdl/SdlCharacters.h"
 
-#include "platform/Utf8.h"
+#include "platform/system/Utf8.h"
 
 #include <SDL.h>
 

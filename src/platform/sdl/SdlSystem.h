@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/System.h"
+#include "platform/system/System.h"
 
 class cSdlSystem : public iSystem {
 public:

@@ -1,7 +1,7 @@
 #include "platform/sdl/SdlWindow.h"
 
 #include "platform/sdl/SdlCharacters.h"
-#include "platform/StopSignal.h"
+#include "platform/system/StopSignal.h"
 
 #include <SDL.h>
 

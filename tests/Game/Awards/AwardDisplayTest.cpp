@@ -2,8 +2,8 @@
 #include "Game/Awards/Award.h"
 #include "Game/Awards/AwardFiles.h"
 #include "Game/Awards/AwardTip.h"
-#include "Ui/ViewFile.h"
-#include "engine/GameVariables.h"
+#include "Ui/views/ViewFile.h"
+#include "engine/progress/GameVariables.h"
 #include "support/EngineHarness.h"
 
 #include <gtest/gtest.h>

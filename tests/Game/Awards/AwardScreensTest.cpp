@@ -4,7 +4,7 @@
 #include "Game/Awards/AwardFiles.h"
 #include "Game/Awards/AwardTip.h"
 #include "Game/Awards/Awards.h"
-#include "engine/GameVariables.h"
+#include "engine/progress/GameVariables.h"
 #include "support/EngineHarness.h"
 
 #include <gtest/gtest.h>

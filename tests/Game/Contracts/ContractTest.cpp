@@ -13,10 +13,10 @@
 #include "Game/GameMenu/GameMenu.h"
 #include "Game/Timeline/Gameplay.h"
 #include "Game/Tutorial/TutorialManager.h"
-#include "Ui/AnimButton.h"
-#include "Ui/MultilineText.h"
-#include "Ui/Text.h"
-#include "engine/TextConvert.h"
+#include "Ui/buttons/AnimButton.h"
+#include "Ui/texts/MultilineText.h"
+#include "Ui/texts/Text.h"
+#include "engine/text/TextConvert.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "Game/Farm/FarmHarness.h"
 #include "Game/Farm/TextMoney.h"
-#include "Ui/Picture.h"
+#include "Ui/controls/Picture.h"
 
 #include <gtest/gtest.h>
 

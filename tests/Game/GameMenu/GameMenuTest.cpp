@@ -12,8 +12,8 @@
 #include "Game/Shell/MainMenu.h"
 #include "Game/Shell/Options.h"
 #include "input/Control.h"
-#include "Ui/ProgressFloat.h"
-#include "Ui/Text.h"
+#include "Ui/boxes/ProgressFloat.h"
+#include "Ui/texts/Text.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 #include "Game/Manufacture/DepotExplos.h"
 #include "Game/GameMenu/GameMenu.h"
 #include "Game/Manufacture/HouseFit.h"
-#include "Ui/PriceText.h"
-#include "Ui/Text.h"
+#include "Ui/texts/PriceText.h"
+#include "Ui/texts/Text.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "ManufactureHarness.h"
 
-#include "Ui/ScrollBox.h"
-#include "Ui/Text.h"
-#include "engine/Timer.h"
+#include "Ui/boxes/ScrollBox.h"
+#include "Ui/texts/Text.h"
+#include "engine/frame/Timer.h"
 #include "support/Thrown.h"
 
 namespace {

@@ -1,11 +1,11 @@
-#include "engine/Profile.h"
+#include "engine/progress/Profile.h"
 #include "Game/GameMenu/GameMenu.h"
 #include "Game/GameRandom.h"
 #include "Game/Timeline/Gameplay.h"
 #include "MarketHarness.h"
-#include "Ui/AnimButton.h"
-#include "Ui/Picture.h"
-#include "Ui/PriceText.h"
+#include "Ui/buttons/AnimButton.h"
+#include "Ui/controls/Picture.h"
+#include "Ui/texts/PriceText.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "engine/TextConvert.h"
+#include "engine/text/TextConvert.h"
 #include "Game/Game.h"
 #include "Game/GameKeys.h"
 #include "Game/GameRandom.h"

@@ -1,6 +1,6 @@
 #include "Game/Tutorial/TutorialHarness.h"
-#include "engine/ValueConvert.h"
-#include "engine/XML.h"
+#include "engine/text/ValueConvert.h"
+#include "engine/files/XML.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

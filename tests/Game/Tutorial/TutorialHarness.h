@@ -1,5 +1,5 @@
 #pragma once
-#include "engine/Timer.h"
+#include "engine/frame/Timer.h"
 #include "Game/Farm/Seeds/BuySeeds.h"
 #include "Game/GameHarness.h"
 #include "Game/GameMenu/GameMenu.h"
@@ -9,7 +9,7 @@
 #include "Game/Tutorial/CommonHelpTips.h"
 #include "Game/Tutorial/TipQuery.h"
 #include "Game/Tutorial/TutorialManager.h"
-#include "Ui/Control.h"
+#include "Ui/controls/Control.h"
 
 #include <memory>
 #include <string>

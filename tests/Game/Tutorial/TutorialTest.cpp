@@ -1,7 +1,7 @@
 #include "Game/Tutorial/TutorialHarness.h"
-#include "Ui/Picture.h"
-#include "Ui/TutorialTips.h"
-#include "engine/Timer.h"
+#include "Ui/controls/Picture.h"
+#include "Ui/buttons/TutorialTips.h"
+#include "engine/frame/Timer.h"
 #include "support/TempFolder.h"
 
 #include <cstdlib>

@@ -2,10 +2,10 @@
 
 #include "Game/Farm/Buildings/ElasticAnimation.h"
 #include "Game/Game.h"
-#include "Ui/ViewFile.h"
-#include "Ui/XmlAttribute.h"
-#include "engine/ErrorStack.h"
-#include "engine/ValueConvert.h"
+#include "Ui/views/ViewFile.h"
+#include "Ui/views/XmlAttribute.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/text/ValueConvert.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
-#include "Ui/Picture.h"
-#include "Ui/State.h"
-#include "Ui/ViewWatch.h"
+#include "Ui/controls/Picture.h"
+#include "Ui/controls/State.h"
+#include "Ui/views/ViewWatch.h"
 #include "engine/Singleton.h"
 
 #include <array>

@@ -4,12 +4,12 @@
 #include "Game/Farm/Worker/Person.h"
 #include "Game/Game.h"
 #include "Game/GameKeys.h"
-#include "Ui/Picture.h"
-#include "Ui/ViewFile.h"
-#include "Ui/XmlAttribute.h"
-#include "engine/ErrorStack.h"
-#include "engine/ValueConvert.h"
-#include "engine/XML.h"
+#include "Ui/controls/Picture.h"
+#include "Ui/views/ViewFile.h"
+#include "Ui/views/XmlAttribute.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/text/ValueConvert.h"
+#include "engine/files/XML.h"
 
 #include <cstdint>
 #include <limits>

@@ -3,10 +3,10 @@
 #include "Game/Farm/Buildings/ElasticAnimation.h"
 #include "Game/Farm/Worker/Person.h"
 #include "Game/GameKeys.h"
-#include "Ui/ViewFile.h"
-#include "engine/ErrorStack.h"
-#include "engine/TextConvert.h"
-#include "engine/XML.h"
+#include "Ui/views/ViewFile.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/text/TextConvert.h"
+#include "engine/files/XML.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include "Game/Farm/TextMoney.h"
 #include "Game/Game.h"
 #include "Game/Upgrade.h"
-#include "engine/ErrorStack.h"
-#include "engine/TextConvert.h"
-#include "engine/XML.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/text/TextConvert.h"
+#include "engine/files/XML.h"
 
 #include <string>
 

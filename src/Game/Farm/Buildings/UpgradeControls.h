@@ -1,7 +1,7 @@
 #pragma once
-#include "Ui/AnimButton.h"
-#include "Ui/TextButton.h"
-#include "Ui/Tips.h"
+#include "Ui/buttons/AnimButton.h"
+#include "Ui/buttons/TextButton.h"
+#include "Ui/buttons/Tips.h"
 
 class cTextMoney;
 class cUpgrade;

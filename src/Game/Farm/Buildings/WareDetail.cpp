@@ -2,14 +2,14 @@
 
 #include "Game/Farm/Buildings/WareHouse.h"
 #include "Game/Game.h"
-#include "Ui/Picture.h"
-#include "Ui/Text.h"
-#include "Ui/ViewFile.h"
-#include "Ui/XmlAttribute.h"
-#include "engine/ErrorStack.h"
-#include "engine/TextConvert.h"
-#include "engine/ValueConvert.h"
-#include "engine/XML.h"
+#include "Ui/controls/Picture.h"
+#include "Ui/texts/Text.h"
+#include "Ui/views/ViewFile.h"
+#include "Ui/views/XmlAttribute.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/text/TextConvert.h"
+#include "engine/text/ValueConvert.h"
+#include "engine/files/XML.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "Ui/MovableUnion.h"
+#include "Ui/screens/MovableUnion.h"
 #include "engine/Singleton.h"
 
 #include <vector>

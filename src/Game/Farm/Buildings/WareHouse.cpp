@@ -1,9 +1,9 @@
 #include "Game/Farm/Buildings/WareHouse.h"
 
-#include "engine/ErrorStack.h"
-#include "engine/TextConvert.h"
-#include "engine/ValueConvert.h"
-#include "engine/XML.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/text/TextConvert.h"
+#include "engine/text/ValueConvert.h"
+#include "engine/files/XML.h"
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/Buildings/WareDetail.h"
 #include "Game/GameKeys.h"
@@ -11,11 +11,11 @@
 #include "Game/Manufacture/Manufacture.h"
 #include "Game/Market/Market.h"
 #include "Game/Tutorial/TutorialManager.h"
-#include "Ui/Picture.h"
-#include "Ui/ProgressFloat.h"
-#include "Ui/Text.h"
-#include "Ui/ViewFile.h"
-#include "Ui/XmlAttribute.h"
+#include "Ui/controls/Picture.h"
+#include "Ui/boxes/ProgressFloat.h"
+#include "Ui/texts/Text.h"
+#include "Ui/views/ViewFile.h"
+#include "Ui/views/XmlAttribute.h"
 
 #include <algorithm>
 #include <limits>

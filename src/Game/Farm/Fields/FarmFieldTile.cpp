@@ -8,11 +8,11 @@
 #include "Game/Farm/Fields/FieldTilePloughted.h"
 #include "Game/GameKeys.h"
 #include "Game/Tutorial/TutorialManager.h"
-#include "Ui/Picture.h"
-#include "Ui/ViewFile.h"
-#include "engine/ErrorStack.h"
-#include "engine/Resource.h"
-#include "engine/SoundManager.h"
+#include "Ui/controls/Picture.h"
+#include "Ui/views/ViewFile.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/resources/Resource.h"
+#include "engine/resources/SoundManager.h"
 
 #include <algorithm>
 

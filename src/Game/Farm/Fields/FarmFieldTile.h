@@ -3,7 +3,7 @@
 #include "Game/Game.h"
 #include "Game/GameKey.h"
 #include "Game/TaskDealer.h"
-#include "Ui/State.h"
+#include "Ui/controls/State.h"
 
 #include <memory>
 #include <optional>

@@ -4,8 +4,8 @@
 
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/Fields/FieldTip.h"
-#include "engine/ErrorStack.h"
-#include "engine/Logic.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/frame/Logic.h"
 
 namespace {
 

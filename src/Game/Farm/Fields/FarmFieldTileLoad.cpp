@@ -1,14 +1,14 @@
 // Reading a field's data, and refusing the values its growth would divide by zero with.
 #include "Game/Farm/Fields/FarmFieldTile.h"
 
-#include "Ui/ChildParts.h"
-#include "Ui/Picture.h"
-#include "Ui/XmlAttribute.h"
-#include "engine/ErrorStack.h"
-#include "engine/ResourceManager.h"
-#include "engine/TextConvert.h"
-#include "engine/ValueConvert.h"
-#include "engine/XML.h"
+#include "Ui/controls/ChildParts.h"
+#include "Ui/controls/Picture.h"
+#include "Ui/views/XmlAttribute.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/resources/ResourceManager.h"
+#include "engine/text/TextConvert.h"
+#include "engine/text/ValueConvert.h"
+#include "engine/files/XML.h"
 
 #include <cmath>
 #include <string>

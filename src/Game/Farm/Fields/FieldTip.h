@@ -1,6 +1,6 @@
 #pragma once
-#include "Ui/MovableUnion.h"
-#include "Ui/State.h"
+#include "Ui/screens/MovableUnion.h"
+#include "Ui/controls/State.h"
 #include "engine/Singleton.h"
 
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
-#include "Ui/AnimButton.h"
-#include "Ui/State.h"
-#include "Ui/Tips.h"
+#include "Ui/buttons/AnimButton.h"
+#include "Ui/controls/State.h"
+#include "Ui/buttons/Tips.h"
 
 #include <memory>
 

@@ -1,16 +1,16 @@
 #include "Game/Farm/Letters/Journal.h"
 
-#include "engine/ErrorStack.h"
-#include "engine/FileManager.h"
-#include "engine/LogManager.h"
-#include "engine/ValueConvert.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/files/FileManager.h"
+#include "engine/logs/LogManager.h"
+#include "engine/text/ValueConvert.h"
 #include "Game/GameMenu/GameMenu.h"
-#include "Ui/ChildParts.h"
-#include "Ui/MultilineText.h"
-#include "Ui/Picture.h"
-#include "Ui/Text.h"
-#include "Ui/ViewFile.h"
-#include "Ui/XmlAttribute.h"
+#include "Ui/controls/ChildParts.h"
+#include "Ui/texts/MultilineText.h"
+#include "Ui/controls/Picture.h"
+#include "Ui/texts/Text.h"
+#include "Ui/views/ViewFile.h"
+#include "Ui/views/XmlAttribute.h"
 
 #include <algorithm>
 

@@ -1,16 +1,16 @@
 #include "Game/Farm/Seeds/BuySeeds.h"
 
-#include "engine/ErrorStack.h"
-#include "engine/FileManager.h"
-#include "engine/TextConvert.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/files/FileManager.h"
+#include "engine/text/TextConvert.h"
 #include "Game/Farm/Seeds/SeedPackage.h"
 #include "Game/Farm/TextMoney.h"
 #include "Game/Game.h"
 #include "Game/GameKeys.h"
-#include "Ui/ChildParts.h"
-#include "Ui/Picture.h"
-#include "Ui/Text.h"
-#include "Ui/ViewFile.h"
+#include "Ui/controls/ChildParts.h"
+#include "Ui/controls/Picture.h"
+#include "Ui/texts/Text.h"
+#include "Ui/views/ViewFile.h"
 
 #include <string>
 

@@ -1,11 +1,11 @@
 #pragma once
 #include "Game/Farm/FarmMoment.h"
-#include "Ui/Control.h"
-#include "Ui/Scavenger.h"
-#include "Ui/XmlAttribute.h"
-#include "engine/ValueConvert.h"
-#include "engine/XML.h"
-#include "engine/ErrorStack.h"
+#include "Ui/controls/Control.h"
+#include "Ui/views/Scavenger.h"
+#include "Ui/views/XmlAttribute.h"
+#include "engine/text/ValueConvert.h"
+#include "engine/files/XML.h"
+#include "engine/logs/ErrorStack.h"
 
 #include <cmath>
 #include <list>

@@ -2,9 +2,9 @@
 
 #include "Game/Farm/Water/HoseEffect.h"
 #include "Game/GameRandom.h"
-#include "Ui/XmlAttribute.h"
-#include "engine/ErrorStack.h"
-#include "engine/ValueConvert.h"
+#include "Ui/views/XmlAttribute.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/text/ValueConvert.h"
 
 namespace {
 

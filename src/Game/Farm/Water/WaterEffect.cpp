@@ -1,7 +1,7 @@
 #include "Game/Farm/Water/WaterEffect.h"
 
-#include "Ui/ViewFile.h"
-#include "engine/ErrorStack.h"
+#include "Ui/views/ViewFile.h"
+#include "engine/logs/ErrorStack.h"
 
 cWaterEffect::cWaterEffect(cView* _parent)
     : cParticleSystemMy<cWaterParticle>(_parent, 0, &cWaterEffect::isFinished, DEFAULT_FREQUENCY),

@@ -1,9 +1,9 @@
 #include "Game/Farm/Water/WaterParticle.h"
 
 #include "Game/Farm/FarmMoment.h"
-#include "Ui/XmlAttribute.h"
-#include "engine/ErrorStack.h"
-#include "engine/ValueConvert.h"
+#include "Ui/views/XmlAttribute.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/text/ValueConvert.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "Ui/Picture.h"
+#include "Ui/controls/Picture.h"
 
 // One drop of water, of the hose's jet or of a sprinkler's spray: it flies on a parabola
 // under its own gravity, grows from its size to MaxScale times it over its life and fades out

@@ -3,8 +3,8 @@
 #include "Game/Farm/Buildings/UpgradeControls.h"
 #include "Game/Game.h"
 #include "Game/Upgrade.h"
-#include "Ui/State.h"
-#include "Ui/TextButton.h"
+#include "Ui/controls/State.h"
+#include "Ui/buttons/TextButton.h"
 #include "engine/Singleton.h"
 
 #include <array>

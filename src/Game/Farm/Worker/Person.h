@@ -2,7 +2,7 @@
 #include "Game/Farm/FieldObject.h"
 #include "Game/Farm/Worker/PersonTipGate.h"
 #include "Game/TaskDealer.h"
-#include "Ui/State.h"
+#include "Ui/controls/State.h"
 #include "engine/Singleton.h"
 
 #include <array>

@@ -23,8 +23,8 @@
 #include "Game/Game.h"
 #include "Game/GameKeys.h"
 #include "Game/Tutorial/TutorialManager.h"
-#include "engine/ErrorStack.h"
-#include "engine/LogManager.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/logs/LogManager.h"
 
 #include <initializer_list>
 #include <string>

@@ -1,16 +1,16 @@
 // Reading the worker's tables from its data file.
 #include "Game/Farm/Worker/Person.h"
 
-#include "Ui/ChildParts.h"
-#include "Ui/Picture.h"
-#include "Ui/ProgressDiscrete.h"
-#include "Ui/ProgressFloat.h"
-#include "Ui/XmlAttribute.h"
-#include "engine/ErrorStack.h"
-#include "engine/ResourceManager.h"
-#include "engine/TextConvert.h"
-#include "engine/ValueConvert.h"
-#include "engine/XML.h"
+#include "Ui/controls/ChildParts.h"
+#include "Ui/controls/Picture.h"
+#include "Ui/boxes/ProgressDiscrete.h"
+#include "Ui/boxes/ProgressFloat.h"
+#include "Ui/views/XmlAttribute.h"
+#include "engine/logs/ErrorStack.h"
+#include "engine/resources/ResourceManager.h"
+#include "engine/text/TextConvert.h"
+#include "engine/text/ValueConvert.h"
+#include "engine/files/XML.h"
 
 #include <cmath>
 

@@ -5,11 +5,11 @@
 #include "Game/Farm/Worker/PersonWorkplace.h"
 #include "Game/Farm/Seeds/SeedPackage.h"
 #include "Game/Game.h"
-#include "Ui/FlyText.h"
-#include "Ui/Picture.h"
-#include "Ui/ProgressDiscrete.h"
-#include "Ui/ProgressFloat.h"
-#include "engine/ErrorStack.h"
+#include "Ui/texts/FlyText.h"
+#include "Ui/controls/Picture.h"
+#include "Ui/boxes/ProgressDiscrete.h"
+#include "Ui/boxes/ProgressFloat.h"
+#include "engine/logs/ErrorStack.h"
 
 #include <algorithm>
 

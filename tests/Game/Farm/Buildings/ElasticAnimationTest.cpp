@@ -1,6 +1,6 @@
 #include "Game/Farm/Buildings/ElasticAnimation.h"
 #include "Game/Farm/Farm.h"
-#include "Ui/Picture.h"
+#include "Ui/controls/Picture.h"
 #include "Game/GameHarness.h"
 #include "platform/headless/HeadlessSoundLibrary.h"
 

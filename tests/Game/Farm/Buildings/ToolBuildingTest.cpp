@@ -5,9 +5,9 @@
 #include "Game/Farm/Worker/PersonWorkplace.h"
 #include "Game/Farm/TextMoney.h"
 #include "Game/Farm/Buildings/WareHouse.h"
-#include "Ui/Picture.h"
-#include "Ui/Text.h"
-#include "engine/TextConvert.h"
+#include "Ui/controls/Picture.h"
+#include "Ui/texts/Text.h"
+#include "engine/text/TextConvert.h"
 #include "platform/headless/HeadlessSoundLibrary.h"
 
 #include <functional>

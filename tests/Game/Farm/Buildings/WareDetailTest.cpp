@@ -2,8 +2,8 @@
 #include "Game/Farm/Buildings/WareDetail.h"
 #include "Game/Farm/Buildings/WareHouse.h"
 #include "Game/GameMenu/GameMenu.h"
-#include "Ui/Picture.h"
-#include "Ui/Text.h"
+#include "Ui/controls/Picture.h"
+#include "Ui/texts/Text.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/Buildings/WareHouse.h"
 #include "Game/GameMenu/GameMenu.h"
-#include "Ui/ProgressFloat.h"
+#include "Ui/boxes/ProgressFloat.h"
 
 namespace {
 

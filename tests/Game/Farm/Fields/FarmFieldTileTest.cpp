@@ -5,7 +5,7 @@
 #include "Game/Farm/TextMoney.h"
 #include "Game/GameMenu/GameMenu.h"
 #include "Game/GameRandom.h"
-#include "Ui/Picture.h"
+#include "Ui/controls/Picture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "Game/Farm/Fields/FarmFieldTile.h"
 #include "Game/Farm/FarmHarness.h"
 #include "Game/Farm/Fields/FieldTip.h"
-#include "Ui/ProgressFloat.h"
-#include "Ui/Text.h"
-#include "engine/Timer.h"
+#include "Ui/boxes/ProgressFloat.h"
+#include "Ui/texts/Text.h"
+#include "engine/frame/Timer.h"
 
 namespace {
 

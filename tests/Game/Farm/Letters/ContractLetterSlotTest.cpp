@@ -1,11 +1,11 @@
-#include "engine/Timer.h"
+#include "engine/frame/Timer.h"
 #include "Game/Contracts/ContractProvide.h"
 #include "Game/Farm/Letters/ContractLetterSlot.h"
 #include "Game/GameHarness.h"
 #include "Game/Timeline/GameEvent.h"
 #include "Game/Timeline/Gameplay.h"
 #include "Game/Tutorial/TutorialManager.h"
-#include "Ui/ProgressFloat.h"
+#include "Ui/boxes/ProgressFloat.h"
 
 #include <memory>
 

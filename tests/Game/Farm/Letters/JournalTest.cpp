@@ -1,11 +1,11 @@
-#include "engine/TextConvert.h"
+#include "engine/text/TextConvert.h"
 #include "Game/Farm/Letters/Journal.h"
 #include "Game/GameHarness.h"
 #include "Game/GameMenu/GameMenu.h"
 #include "support/ImageFixtures.h"
-#include "Ui/MultilineText.h"
+#include "Ui/texts/MultilineText.h"
 #include "Ui/NameFont.h"
-#include "Ui/Text.h"
+#include "Ui/texts/Text.h"
 
 namespace {
 

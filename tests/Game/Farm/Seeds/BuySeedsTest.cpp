@@ -4,9 +4,9 @@
 #include "Game/Farm/TextMoney.h"
 #include "Game/Tutorial/CommonHelpTips.h"
 #include "Game/Tutorial/TutorialManager.h"
-#include "Ui/Picture.h"
-#include "Ui/Text.h"
-#include "engine/TextConvert.h"
+#include "Ui/controls/Picture.h"
+#include "Ui/texts/Text.h"
+#include "engine/text/TextConvert.h"
 
 #include <gtest/gtest.h>
 

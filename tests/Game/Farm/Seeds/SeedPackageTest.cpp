@@ -1,9 +1,9 @@
 #include "Game/Farm/FarmHarness.h"
 #include "Game/Farm/Seeds/SeedPackage.h"
 #include "Game/Tutorial/TutorialManager.h"
-#include "Ui/Picture.h"
-#include "Ui/ProgressDiscrete.h"
-#include "Ui/Scavenger.h"
+#include "Ui/controls/Picture.h"
+#include "Ui/boxes/ProgressDiscrete.h"
+#include "Ui/views/Scavenger.h"
 
 #include <gtest/gtest.h>
 

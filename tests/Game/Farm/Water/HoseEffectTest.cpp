@@ -1,7 +1,7 @@
 #include "Game/Farm/Water/HoseEffect.h"
 #include "Game/Farm/Farm.h"
 #include "Game/GameRandom.h"
-#include "Ui/Scavenger.h"
+#include "Ui/views/Scavenger.h"
 #include "Game/GameHarness.h"
 
 #include <cmath>

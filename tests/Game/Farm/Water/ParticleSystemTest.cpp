@@ -1,8 +1,8 @@
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/Water/ParticleSystem.h"
-#include "Ui/Picture.h"
-#include "Ui/Scavenger.h"
-#include "Ui/ViewWatch.h"
+#include "Ui/controls/Picture.h"
+#include "Ui/views/Scavenger.h"
+#include "Ui/views/ViewWatch.h"
 #include "Game/GameHarness.h"
 
 #include <cmath>

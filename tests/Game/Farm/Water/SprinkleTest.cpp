@@ -5,7 +5,7 @@
 #include "Game/Market/Market.h"
 #include "Game/Farm/Water/SprinkleEffect.h"
 #include "Game/Farm/Water/WaterSource.h"
-#include "engine/SoundManager.h"
+#include "engine/resources/SoundManager.h"
 #include "platform/headless/HeadlessSoundLibrary.h"
 #include "Game/Farm/FarmHarness.h"
 

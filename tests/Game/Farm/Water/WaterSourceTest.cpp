@@ -5,7 +5,7 @@
 #include "Game/Farm/Water/Sprinkle.h"
 #include "Game/Farm/TextMoney.h"
 #include "Game/Farm/FarmHarness.h"
-#include "engine/TextConvert.h"
+#include "engine/text/TextConvert.h"
 
 namespace {
 

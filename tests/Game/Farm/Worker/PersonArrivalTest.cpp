@@ -13,7 +13,7 @@
 #include "Game/Farm/Worker/PersonWorkplace.h"
 #include "Game/Farm/Buildings/WareHouse.h"
 
-#include "Ui/FlyText.h"
+#include "Ui/texts/FlyText.h"
 
 #include <gtest/gtest.h>
 

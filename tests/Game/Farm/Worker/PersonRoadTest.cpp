@@ -1,4 +1,4 @@
-#include "engine/TextConvert.h"
+#include "engine/text/TextConvert.h"
 #include "Game/Farm/Worker/PersonHarness.h"
 #include "Game/Farm/Worker/Jobs/PersonIdle.h"
 #include "Game/Farm/Worker/PersonMoveBasic.h"
@@ -6,7 +6,7 @@
 #include "Game/Farm/Worker/PersonWorkplace.h"
 #include "Game/GameMenu/GameMenu.h"
 #include "platform/headless/HeadlessPlatform.h"
-#include "Ui/Text.h"
+#include "Ui/texts/Text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "Game/Farm/Worker/PersonFacing.h"
 #include "Game/Farm/Worker/PersonHarness.h"
 #include "Game/Farm/Worker/PersonWorkplace.h"
-#include "Ui/Picture.h"
+#include "Ui/controls/Picture.h"
 #include "support/Thrown.h"
 
 #include <gtest/gtest.h>

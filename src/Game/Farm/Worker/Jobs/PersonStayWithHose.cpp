@@ -6,7 +6,7 @@
 #include "Game/Farm/Worker/PersonMoveBasic.h"
 #include "Game/Farm/Worker/Jobs/PersonWateringWithHose.h"
 #include "Game/Farm/Water/WaterSource.h"
-#include "engine/ErrorStack.h"
+#include "engine/logs/ErrorStack.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "Game/Farm/Worker/Person.h"
 #include "Game/Farm/Worker/Jobs/PersonStayWithHose.h"
 #include "Game/Farm/Water/WaterSource.h"
-#include "engine/ErrorStack.h"
+#include "engine/logs/ErrorStack.h"
 
 namespace {
 

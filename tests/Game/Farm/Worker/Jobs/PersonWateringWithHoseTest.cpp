@@ -5,7 +5,7 @@
 #include "Game/Farm/Worker/Jobs/PersonStayWithHose.h"
 #include "Game/Farm/Worker/Jobs/PersonWateringWithHose.h"
 #include "Game/Farm/Water/WaterSource.h"
-#include "Ui/ProgressFloat.h"
+#include "Ui/boxes/ProgressFloat.h"
 
 #include <gtest/gtest.h>
 

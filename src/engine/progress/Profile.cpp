@@ -1,0 +1,698 @@
+#include "engine/progress/Profile.h"
+
+#include "engine/logs/ErrorStack.h"
+#include "engine/files/FileManager.h"
+#include "engine/files/FileSizeLimit.h"
+#include "engine/logs/Log.h"
+#include "engine/logs/LogManager.h"
+#include "engine/progress/PlayerFileOwners.h"
+#include "engine/progress/PlayerNotice.h"
+#include "engine/progress/ProfileIndexSalvage.h"
+#include "engine/progress/ProgressPick.h"
+#include "engine/resources/ResourceManager.h"
+#include "engine/progress/SaveBatch.h"
+#include "engine/progress/SaveFailure.h"
+#include "engine/settings/Settings.h"
+#include "engine/text/TextConvert.h"
+#include "engine/files/TextFile.h"
+#include "engine/text/ValueConvert.h"
+#include "engine/files/XML.h"
+#include "engine/files/XmlEscape.h"
+#include "platform/system/FileSystem.h"
+
+#include <exception>
+#include <limits>
+#include <memory>
+#include <set>
+#include <vector>
+
+fProfileInit g_profileInitHook = nullptr;
+
+namespace {
+
+const char* const kIndexName = "profiles.xml";
+const char16_t* const kDeclaration = u"<?xml version=\"1.0\" encoding=\"UTF-16\"?>";
+
+cFileManager& files()
+{
+    cFileManager* manager = cFileManager::getInstance();
+    if (!manager)
+        throw "File manager not created.";
+    return *manager;
+}
+
+void dropCachedCopy(const String& _path)
+{
+    if (!cResourceManager::exists())
+        return;
+    String key = _path;
+    cResourceManager::getInstance()->releaseResource(toLowerCase(key));
+}
+
+// A player's file that cannot be read never ends the game: it is moved aside (nothing is
+// deleted), the reason is logged, and the caller carries on as if the file were missing.
+std::unique_ptr<cXML> readPlayerFile(const String& _path)
+{
+    try {
+        return std::make_unique<cXML>(_path);
+    } catch (const String& _error) {
+        logError("File \"" + _path + "\" is damaged and is not used:\n" + _error);
+    }
+    // Still there when the damage was no parse error: it must not be written over either.
+    files().moveAside(_path, "cannot be read");
+    return nullptr;
+}
+
+// The bytes of a player's file as they are, for what can be saved from a damaged one; empty
+// when it cannot be read.
+std::string readRawFile(const String& _path)
+{
+    try {
+        std::unique_ptr<iFile> file(files().open(_path));
+        if (file->getSize() > getFileSizeLimit(_path))
+            return std::string();
+        std::string bytes(file->getSize(), '\0');
+        bytes.resize(file->read(bytes.data(), ULong(bytes.size())));
+        return bytes;
+    } catch (...) {
+        return std::string();
+    }
+}
+
+// The leading digits of a file name: the identifier of the profile it belongs to.
+Bool identifierOf(const String& _fileName, ULong& _id)
+{
+    std::size_t digits = 0;
+    while (digits < _fileName.size() && _fileName[digits] >= '0' && _fileName[digits] <= '9')
+        ++digits;
+    if (digits == 0 || digits > 10)
+        return false;
+    const unsigned long long value = std::stoull(_fileName.substr(0, digits));
+    if (value > std::numeric_limits<ULong>::max())
+        return false;
+    _id = static_cast<ULong>(value);
+    return true;
+}
+
+// Property files and level states share the identifier prefix; "12345678" must not take
+// the files of 123456789 with it.
+bool isFileOf(const String& _fileName, const String& _id)
+{
+    if (_fileName.compare(0, _id.size(), _id) != 0)
+        return false;
+    return _fileName.size() == _id.size() || _fileName[_id.size()] < '0' || _fileName[_id.size()] > '9';
+}
+
+const char* const PLAYER_NAME_VARIABLE = "PlayerName";
+
+// The value of the named variable in a player's file, whole or damaged; empty without it.
+WString salvageAttributeAfter(const std::string& _bytes, const char* _variable)
+{
+    for (const auto& values : salvageElements(_bytes, u"prop", {u"Name", u"Val"}))
+        if (toString(values[0]) == _variable)
+            return values[1];
+    return WString();
+}
+
+// The names kept in a player's own files: of the variables and of their last copy (which
+// gives the farm when the variables are damaged); empty where a copy names nobody.
+std::pair<WString, WString> namesIn(const String& _stem)
+{
+    std::pair<WString, WString> names;
+    for (const auto& [suffix, name] : {std::make_pair(".xml", &names.first), std::make_pair(".xml.bak", &names.second)})
+        if (files().isExist(_stem + suffix))
+            *name = salvageAttributeAfter(readRawFile(_stem + suffix), PLAYER_NAME_VARIABLE);
+    return names;
+}
+
+// The variables in memory say that the level state they go with is on no disk.
+Bool namesNoLevelState()
+{
+    const auto& stamps = propertyMap<PT_ULONG>();
+    const auto found = stamps.find(LEVEL_STATE_STAMP_VARIABLE);
+    return found != stamps.end() && found->second == 0;
+}
+
+// Whether the file is a player's variables or their last copy, and whose identifier.
+Bool isVariablesFile(const String& _fileName, ULong& _id)
+{
+    if (!identifierOf(_fileName, _id))
+        return false;
+    const String stem = formatProfileID(_id);
+    return _fileName == stem + ".xml" || _fileName == stem + ".xml.bak";
+}
+
+} // namespace
+
+String formatProfileID(ULong _id)
+{
+    String text = std::to_string(_id);
+    if (text.size() < 8)
+        text.insert(0, 8 - text.size(), '0');
+    return text;
+}
+
+cProfile::cProfile(const WString& _userName, Bool _resuming) : m_currentUserName(_userName), m_resuming(_resuming)
+{
+    GUARD_BEGIN
+    if (g_profileInitHook)
+        g_profileInitHook();
+    load();
+    GUARD_END("cProfile::cProfile()")
+}
+
+cProfile::~cProfile()
+{
+    runOrLog("cProfile::~cProfile()", [this] { save(); });
+    clearProperties();
+}
+
+void cProfile::save()
+{
+    GUARD_BEGIN
+    m_nowPlaying = false;
+    m_indexChanged = true;
+    // The variables go first, so that the index can say whether the play reached the disk. A
+    // failed index must not cost the player the variables: both are tried, the first failure
+    // is raised and a second one is logged.
+    std::exception_ptr failure;
+    try {
+        saveAllProps();
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    try {
+        saveHeaders();
+    } catch (const String& _error) {
+        if (!failure)
+            throw;
+        logError(_error);
+    }
+    if (failure)
+        std::rethrow_exception(failure);
+    GUARD_END("void cProfile::save()")
+}
+
+void cProfile::load()
+{
+    GUARD_BEGIN
+    if (m_currentUserName.empty() && !m_resuming)
+        return;
+    // The last game's save may still be on its way to the disk.
+    files().waitForSaves();
+    const String dir = getProfilesDir();
+    if (isFolderClosed()) {
+        // Nobody is loaded: the index and the variables are then never written, nor a level state.
+        const String folder = files().getCommonPath(dir);
+        logError("The profiles folder \"" + folder + "\" cannot be listed or read; no player is loaded and nothing is saved.");
+        tellPlayer("players folder closed", translated(u"Папка игроков не читается:") + u" «" + toWString(folder) + u"». " +
+                                                translated(u"Можно играть, но игра ничего не сохранит."));
+        m_currentUserName.clear();
+        return;
+    }
+    std::unique_ptr<cXML> index;
+    std::string indexBytes;
+    if (files().isExist(dir + kIndexName)) {
+        indexBytes = readRawFile(dir + kIndexName);
+        index = readPlayerFile(dir + kIndexName);
+    }
+    if (index) {
+        loadHeaders(index.get());
+    } else {
+        salvageHeaders(indexBytes);
+        // Whatever the index lost, the players' own files still tell who they are.
+        adoptPlayerFiles();
+    }
+    index.reset();
+    followPlayerFiles();
+    m_indexOwned = true;
+    if (m_resuming && m_index.count(m_currentUserName) == 0)
+        resumeSomeone();
+    // The index's player ended the last game on a save that failed.
+    const Bool lastPlayUnsaved = m_lastPlayUnsaved && !m_currentUserName.empty() && m_currentUserName == m_recordedUser;
+    // Nobody to resume after all: nothing is made under an empty name.
+    if (m_currentUserName.empty())
+        return;
+    if (m_currentUserName != m_recordedUser) {
+        m_recordedUser = m_currentUserName;
+        m_indexChanged = true;
+    }
+    const Bool made = m_index.count(m_currentUserName) == 0;
+    if (made)
+        createProfile();
+    const String id = getProfileID();
+    files().clearStaleTemporaries(dir, id);
+    files().clearStaleTemporaries(dir, kIndexName);
+    loadVariables(dir + id, made);
+    if (lastPlayUnsaved && !made) {
+        logError("The last save of profile \"" + id + "\" before the game ended did not go through; the farm goes on from the "
+                 "save before.");
+        tellPlayer("progress restored", translated(u"Последнее сохранение фермы не удалось.") + u" " +
+                                            translated(u"Ферма восстановлена из предыдущего сохранения."));
+    }
+    m_loadedName = m_currentUserName;
+    m_loadedID = m_index[m_currentUserName];
+    m_variablesLoaded = true;
+    m_nowPlaying = true;
+    m_indexChanged = true;
+    // A folder that takes no files is no reason to stop: the game plays on and says so.
+    try {
+        saveHeaders();
+    } catch (const String& _error) {
+        logError("The profile index could not be written:\n" + _error);
+        tellSaveFailed(getProgressFiles());
+    }
+    GUARD_END("void cProfile::load()")
+}
+
+void cProfile::loadHeaders(iXML* _xml_doc)
+{
+    GUARD_BEGIN
+    iXML& doc = *_xml_doc;
+    toULong(m_nextID, doc[u"NextID"]);
+    m_recordedUser = doc[u"CurrentUser"];
+    toBool(m_nowPlaying, doc[u"NowPlaying"]);
+    toBool(m_lastPlayUnsaved, doc[u"LastSaveFailed"]);
+    Bool dropped = false;
+    for (UInt i = 0, count = doc.getNodeCount(); i < count; ++i) {
+        iXML* entry = nullptr;
+        if (doc.get(i, entry))
+            dropped |= !addIndexEntry((*entry)[u"Name"], (*entry)[u"ID"], false);
+    }
+    m_indexChanged = dropped;
+    // An entry left out still has its files: they come back under the name kept in them.
+    if (dropped)
+        adoptPlayerFiles();
+    GUARD_END("void cProfile::loadHeaders(iXML *xml_doc)")
+}
+
+void cProfile::salvageHeaders(const std::string& _bytes)
+{
+    UInt kept = 0;
+    for (const auto& entry : salvageProfileEntries(_bytes))
+        kept += addIndexEntry(entry.first, entry.second, true) ? 1 : 0;
+    if (kept > 0)
+        logError("The damaged profile index still named " + std::to_string(kept) + " players; they are kept.");
+}
+
+void cProfile::loadVariables(const String& _stem, Bool _new)
+{
+    const cProgressPick pick(_stem);
+    const cVariablesSource source(_stem + ".xml");
+    for (const sSavedVariable& variable : pick.getVariables())
+        setProperty(variable.type, variable.name, variable.value);
+    if (pick.isMissing() && !_new) {
+        const String folder = files().getCommonPath(getProfilesDir());
+        logError("The files of profile \"" + _stem + "\" are missing; the farm starts afresh.");
+        tellPlayer("progress missing", translated(u"Файлы вашей фермы не найдены в папке:") + u" «" + toWString(folder) +
+                                           u"». " + translated(u"Ферма начата заново."));
+        return;
+    }
+    const auto listed = [](const std::vector<WString>& _values) {
+        WString list;
+        for (const WString& what : _values)
+            list += (list.empty() ? WString() : WString(u", ")) + translated(what);
+        return list + u".";
+    };
+    if (!pick.getRestored().empty())
+        tellPlayer("values restored", translated(u"Часть файла фермы не читается. Из предыдущего сохранения взяты:") +
+                                          u" " + listed(pick.getRestored()));
+    if (!pick.getLost().empty())
+        tellPlayer("values lost", translated(u"Часть файла фермы не читается ни в одной копии. Начаты заново:") + u" " +
+                                      listed(pick.getLost()));
+    if (pick.getDamage().empty())
+        return;
+    if (pick.isInterrupted()) {
+        tellPlayer("progress restored", translated(u"Последнее сохранение фермы не завершилось.") + u" " +
+                                            translated(u"Ферма восстановлена из предыдущего сохранения."));
+        return;
+    }
+    if (pick.isLevelStateUnsaved()) {
+        tellPlayer("progress restored", translated(u"Последнее сохранение фермы не удалось.") + u" " +
+                                            translated(u"Пакеты семян на земле и заметки журнала начаты заново."));
+        return;
+    }
+    tellPlayer("progress restored",
+        translated(u"Файл вашей фермы был повреждён.") + u" " +
+            translated(pick.isSalvaged()      ? u"Ферма собрана из того, что в нём уцелело." :
+                       pick.isLevelStateLost() ? u"Пакеты семян на земле и заметки журнала начаты заново." :
+                                                 u"Ферма восстановлена из предыдущего сохранения."));
+}
+
+cPlayerFileOwners cProfile::readOwners() const
+{
+    const String dir = getProfilesDir();
+    cPlayerFileOwners::NAMES names;
+    FILE_NAME_LIST fileNames;
+    files().getFilesNames(dir, fileNames);
+    for (const String& name : fileNames) {
+        ULong id = 0;
+        if (isVariablesFile(name, id) && names.count(id) == 0)
+            names[id] = namesIn(dir + formatProfileID(id));
+    }
+    return cPlayerFileOwners(names, m_index);
+}
+
+void cProfile::followPlayerFiles()
+{
+    // A file that names its player is hers, whatever the index says.
+    const cPlayerFileOwners owners = readOwners();
+    tellOwners(owners);
+    std::map<WString, ULong> mended;
+    for (const auto& [id, owner] : owners.getOwners())
+        mended[owner] = id;
+    // The index's word stands where no file says otherwise: a new player has no file yet.
+    for (const auto& [name, id] : m_index) {
+        if (mended.count(name) != 0)
+            continue;
+        if (owners.getOwners().count(id) != 0 || owners.isDoubtful(id)) {
+            logError("Profile \"" + cutForLog(toString(name)) + "\" has in the index the file " + formatProfileID(id) +
+                     ".xml of another player; it is left out of the index, the files stay.");
+            continue;
+        }
+        mended[name] = id;
+    }
+    if (mended == m_index)
+        return;
+    for (const auto& [name, id] : mended) {
+        const auto was = m_index.find(name);
+        if (was != m_index.end() && was->second == id)
+            continue;
+        logError("Player file " + formatProfileID(id) + ".xml names \"" + cutForLog(toString(name)) + "\", whom the index " +
+                 (was == m_index.end() ? String("left out") : "gave the identifier " + std::to_string(was->second)) +
+                 "; the index follows the file.");
+        if (id >= m_nextID)
+            m_nextID = id + 1;
+    }
+    m_index.swap(mended);
+    m_indexChanged = true;
+    adoptPlayerFiles();
+}
+
+void cProfile::tellOwners(const cPlayerFileOwners& _owners) const
+{
+    for (const auto& [id, settled] : _owners.getSettled()) {
+        logError("Player file " + formatProfileID(id) + ".xml names \"" + cutForLog(toString(settled.newest)) +
+                 "\", its last copy \"" + cutForLog(toString(settled.last)) + "\"; it is \"" +
+                 cutForLog(toString(settled.owner)) + "\"'s, whom no other player's files name.");
+        tellPlayer("player file names two players", translated(u"Файл одной фермы называет двух игроков:") + u" «" +
+                                                        settled.newest + u"», «" + settled.last + u"». " +
+                                                        translated(u"Ферма оставлена игроку:") + u" «" + settled.owner + u"».");
+    }
+    for (const ULong id : _owners.getDoubtful()) {
+        logError("Player file " + formatProfileID(id) + ".xml names a player whom another file names too; it is nobody's "
+                 "and is left as it is.");
+        tellPlayer("player file in doubt", translated(u"Неясно, чья это ферма:") + u" «" +
+                                               toWString(formatProfileID(id)) + u".xml». " +
+                                               translated(u"Файл оставлен как есть."));
+    }
+}
+
+void cProfile::adoptPlayerFiles()
+{
+    std::set<ULong> indexed;
+    for (const auto& entry : m_index)
+        indexed.insert(entry.second);
+    const cPlayerFileOwners owners = readOwners();
+    FILE_NAME_LIST names;
+    files().getFilesNames(getProfilesDir(), names);
+    for (const String& name : names) {
+        ULong id = 0;
+        if (!isVariablesFile(name, id) || indexed.count(id) != 0 || owners.isDoubtful(id))
+            continue;
+        const String stem = formatProfileID(id);
+        const auto owner = owners.getOwners().find(id);
+        // A file that names a player the index gives another file is settled by the files
+        // alone: under its identifier, a session would write into a file of her name.
+        if (owner != owners.getOwners().end() && m_index.count(owner->second) != 0)
+            continue;
+        const WString player = owner != owners.getOwners().end() ? owner->second : toWString(stem);
+        if (addIndexEntry(player, toWString(std::to_string(id)), false)) {
+            indexed.insert(id);
+            m_indexChanged = true;
+            logError("Player file \"" + name + "\" is back in the profile index as \"" + cutForLog(toString(player)) + "\".");
+        }
+    }
+}
+
+void cProfile::resumeSomeone()
+{
+    const WString lost = m_currentUserName;
+    adoptPlayerFiles();
+    if (m_index.count(lost) != 0 || m_index.empty())
+        return;
+    m_currentUserName = m_index.begin()->first;
+    // An index that names nobody (damaged where the name stood) needs no words.
+    if (lost.empty())
+        return;
+    logError("The profile index names \"" + cutForLog(toString(lost)) + "\" as the player, who is not in it; \"" +
+             cutForLog(toString(m_currentUserName)) + "\" plays.");
+    tellPlayer("player not found", translated(u"Игрока нет в списке игроков:") + u" «" + lost + u"». " +
+                                       translated(u"Играет:") + u" «" + m_currentUserName + u"».");
+}
+
+Bool cProfile::addIndexEntry(const WString& _name, const WString& _idText, Bool _needFile)
+{
+    const String who = "Profile \"" + cutForLog(toString(_name)) + "\" ";
+    if (m_index.count(_name) != 0) {
+        logError(who + "is in the index twice; only its first entry is kept.");
+        return false;
+    }
+    ULong id = 0;
+    if (!readProfileID(_idText, id)) {
+        logError(who + "has the identifier \"" + cutForLog(toString(_idText)) +
+                 "\", which does not read; it is left out of the index and its files stay.");
+        return false;
+    }
+    // Two entries on one file would write into each other's progress: the first keeps it.
+    for (const auto& entry : m_index)
+        if (entry.second == id) {
+            logError(who + "names the file of \"" + cutForLog(toString(entry.first)) +
+                     "\"; it is left out of the index.");
+            return false;
+        }
+    if (_needFile && !files().isExist(getProfilesDir() + formatProfileID(id) + ".xml"))
+        return false;
+    m_index.insert({_name, id});
+    // A damaged NextID must not hand out an identifier that a profile already has.
+    if (id >= m_nextID)
+        m_nextID = id + 1;
+    return true;
+}
+
+void cProfile::saveHeaders()
+{
+    GUARD_BEGIN
+    // An object that never read the index (an empty name) knows nothing it could write.
+    if (!m_indexChanged || !m_indexOwned)
+        return;
+    m_indexChanged = false;
+    const String path = getProfilesDir() + kIndexName;
+    if (m_index.empty()) {
+        dropCachedCopy(path);
+        files().remove(path);
+        return;
+    }
+    WString text = kDeclaration;
+    text += u"\n<Profiles ";
+    appendXmlAttribute(text, u"NextID", toWString(std::to_string(m_nextID)));
+    appendXmlAttribute(text, u"CurrentUser", m_currentUserName);
+    appendXmlAttribute(text, u"NowPlaying", m_nowPlaying ? u"1" : u"0");
+    if (m_playUnsaved)
+        appendXmlAttribute(text, u"LastSaveFailed", u"1");
+    text += u">\n";
+    for (const auto& entry : m_index) {
+        text += u"<Profile ";
+        appendXmlAttribute(text, u"Name", entry.first);
+        appendXmlAttribute(text, u"ID", toWString(std::to_string(entry.second)));
+        text += u"/>\n";
+    }
+    text += u"</Profiles>";
+    writeUtf16File(path, text, true);
+    GUARD_END("void cProfile::saveHeaders()")
+}
+
+void cProfile::saveAllProps()
+{
+    GUARD_BEGIN
+    // Only into the file of the profile the variables were loaded for, and only while that
+    // profile still exists: after a deletion the current user may be another player.
+    if (!m_variablesLoaded)
+        return;
+    const auto found = m_index.find(m_loadedName);
+    if (found == m_index.end() || found->second != m_loadedID)
+        return;
+    // A save still on its way may yet fail and take its stamps back.
+    files().waitForSaves();
+    // Variables that name no level state (the game's last save failed) are not written alone
+    // beside a level state: the start would part them from it for good, while the pair on the
+    // disk is whole. That pair stays, and the index says that the play is not on the disk.
+    const String stem = getProfilesDir() + formatProfileID(m_loadedID);
+    if (g_levelStateCheck && namesNoLevelState() && files().isExist(stem + ".save")) {
+        logError("The variables of \"" + stem + ".xml\" go with a level state that is on no disk; they are not saved "
+                 "alone, and the last whole save stays.");
+        m_playUnsaved = true;
+        return;
+    }
+    // The index may be lost one day: the player's own file says whose it is.
+    propertyMap<PT_WSTRING>()[PLAYER_NAME_VARIABLE] = m_loadedName;
+    WString text = kDeclaration;
+    text += u"<Props>";
+    writeAllProperties(text);
+    text += u"</Props>";
+    // The same variables again (the profile's own save right after the game's) would only
+    // push the save before out of its last copy; unless that save never reached the disk.
+    if (text == m_lastWritten && files().getFailedSaveCount() == m_failedSavesWritten)
+        return;
+    m_playUnsaved = true;
+    cSaveBatch batch;
+    writeUtf16File(stem + ".xml", text, true);
+    batch.commit();
+    m_playUnsaved = false;
+    m_lastWritten = std::move(text);
+    m_failedSavesWritten = files().getFailedSaveCount();
+    GUARD_END("void cProfile::saveAllProps()")
+}
+
+void cProfile::createProfile()
+{
+    GUARD_BEGIN
+    m_index.insert({m_currentUserName, takeFreeIdentifier()});
+    clearProperties();
+    if (g_profileInitHook)
+        g_profileInitHook();
+    m_indexChanged = true;
+    GUARD_END("void cProfile::createProfile()")
+}
+
+ULong cProfile::takeFreeIdentifier()
+{
+    // Files left by profiles an earlier index knew are never taken over, nor an identifier
+    // the index already gives to someone.
+    std::set<ULong> used;
+    for (const auto& entry : m_index)
+        used.insert(entry.second);
+    FILE_NAME_LIST names;
+    files().getFilesNames(getProfilesDir(), names);
+    for (const String& name : names) {
+        ULong id = 0;
+        if (identifierOf(name, id))
+            used.insert(id);
+    }
+    ULong id = m_nextID;
+    while (used.count(id) != 0)
+        ++id;
+    m_nextID = id + 1;
+    return id;
+}
+
+void cProfile::deleteProfile(const WString& _name)
+{
+    GUARD_BEGIN
+    const auto found = m_index.find(_name);
+    if (found == m_index.end())
+        return;
+    // A save still on its way would bring the files back after they are gone.
+    files().waitForSaves();
+    const String id = formatProfileID(found->second);
+    m_index.erase(found);
+    m_currentUserName = m_index.empty() ? WString() : m_index.begin()->first;
+    m_recordedUser = m_currentUserName;
+    m_indexChanged = true;
+    saveHeaders();
+    const String dir = getProfilesDir();
+    FILE_NAME_LIST names;
+    files().getFilesNames(dir, names);
+    for (const String& name : names) {
+        if (!isFileOf(name, id))
+            continue;
+        dropCachedCopy(dir + name);
+        files().remove(dir + name);
+    }
+    GUARD_END("void cProfile::deleteProfile(const WString& _name)")
+}
+
+void cProfile::getNames(NAME_LIST& _names) const
+{
+    GUARD_BEGIN
+    for (const auto& entry : m_index)
+        _names.push_back(entry.first);
+    GUARD_END("void cProfile::getNames(NAME_LIST &_names) const")
+}
+
+String cProfile::getProfileID() const
+{
+    GUARD_BEGIN
+    const auto found = m_index.find(m_currentUserName);
+    if (found == m_index.end())
+        throw "ProfileID error.";
+    return formatProfileID(found->second);
+    GUARD_END("String cProfile::getProfileID() const")
+}
+
+String cProfile::getProfilesDir()
+{
+    GUARD_BEGIN
+    String dir;
+    if (cSettings::exists())
+        cSettings::getInstance()->getPropertyT("game", "profiles", dir);
+    if (!dir.empty() && dir.back() != '/')
+        dir += '/';
+    // A damaged setting must not send the profiles out of the player's folder.
+    if (!cFileManager::isInside(dir)) {
+        logError("Setting \"profiles\" names \"" + dir + "\", outside the application-data folder; not used.");
+        dir.clear();
+    }
+    return dir;
+    GUARD_END("String cProfile::getProfilesDir()")
+}
+
+std::vector<String> cProfile::getProgressFiles() const
+{
+    const String dir = getProfilesDir();
+    std::vector<String> names{dir + kIndexName};
+    const auto found = m_index.find(m_currentUserName);
+    if (found != m_index.end()) {
+        names.push_back(dir + formatProfileID(found->second) + ".xml");
+        names.push_back(dir + formatProfileID(found->second) + ".save");
+    }
+    return names;
+}
+
+Bool cProfile::isHeadersExist()
+{
+    return files().isExist(getProfilesDir() + kIndexName);
+}
+
+WString cProfile::getCurrentUserName()
+{
+    const String path = getProfilesDir() + kIndexName;
+    if (!files().isExist(path))
+        return WString();
+    // Only read: a damaged index stays in place for the profile to salvage.
+    const std::string bytes = readRawFile(path);
+    try {
+        cXML index(path, bytes.data(), ULong(bytes.size()));
+        return index[u"CurrentUser"];
+    } catch (...) {
+        return salvageAttribute(bytes, u"CurrentUser");
+    }
+}
+
+Bool cProfile::isFolderClosed()
+{
+    const String folder = files().getCommonPath(getProfilesDir());
+    return platform::isFolder(folder) && !platform::canReadIn(folder);
+}
+
+Bool cProfile::hasPlayerFiles()
+{
+    FILE_NAME_LIST names;
+    files().getFilesNames(getProfilesDir(), names);
+    for (const String& name : names) {
+        ULong id = 0;
+        if (identifierOf(name, id) && (name == formatProfileID(id) + ".xml" || name == formatProfileID(id) + ".xml.bak"))
+            return true;
+    }
+    return false;
+}

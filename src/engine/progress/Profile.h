@@ -1,0 +1,131 @@
+#pragma once
+#include "engine/progress/GameVariables.h"
+#include "engine/progress/PlayerFileOwners.h"
+#include "engine/Singleton.h"
+#include "engine/Types.h"
+
+#include <list>
+#include <map>
+#include <string>
+#include <vector>
+
+class iXML;
+
+using NAME_LIST = std::list<WString>;
+
+// Writes the default of every game variable; the entry sets it to the game's function
+// before any profile is made. Called before a profile loads and for every new profile.
+using fProfileInit = void (*)();
+extern fProfileInit g_profileInitHook;
+
+// The identifier as a file name stem: eight digits, zero-filled; wider numbers in full.
+String formatProfileID(ULong _id);
+
+// The player whose game is being played. The index "profiles.xml" lists every profile's
+// name and identifier; each profile keeps its variables in "<identifier>.xml" beside it, and
+// other parts of the game add files with the same identifier prefix. The variables are
+// loaded at construction and written back by save() or, at the latest, the destructor.
+class cProfile : public cSingleton<cProfile> {
+public:
+    // Loads the named profile, making it (and the index) on the first use of the name. An
+    // empty name loads nothing and never writes.
+    // _resuming: the name comes from the index, not from the player, so a name the index
+    // does not hold takes an existing player (told to the player) rather than a new farm.
+    explicit cProfile(const WString& _userName, Bool _resuming = false);
+    // Saves like save(), but a failure is only logged: nothing may leave a destructor.
+    ~cProfile() override;
+
+    // Writes the index (as no longer playing) and the loaded profile's variables. Callers
+    // that can show a failure call it before deleting the object.
+    void save();
+
+    void load();
+    void loadHeaders(iXML* _xml_doc);
+    void saveHeaders();
+    void saveAllProps();
+    void createProfile();
+    // Removes the profile and every file of its identifier; the first remaining name becomes
+    // the current user. The variables in memory stay with the profile they were loaded for.
+    void deleteProfile(const WString& _name);
+    void getNames(NAME_LIST& _names) const;
+    // Raises "ProfileID error." when the current user is not in the index.
+    String getProfileID() const;
+
+    // The index and the current player's variables and level state, for a failure's words.
+    std::vector<String> getProgressFiles() const;
+
+    // Setting "profiles" of section "game", with a '/' appended when missing; may be empty.
+    static String getProfilesDir();
+    static Bool isHeadersExist();
+    // CurrentUser of the index, or empty without one. Only reads: of a damaged index, what
+    // still reads of the attribute.
+    static WString getCurrentUserName();
+    // Whether a player's variables (or their last copy) lie in the profiles folder.
+    static Bool hasPlayerFiles();
+    // The profiles folder is there but cannot be listed or read: its players cannot be seen,
+    // so nothing may be written into it (a new farm would take the place of one unseen).
+    static Bool isFolderClosed();
+
+    static void setProperty(const String& _type_name, const String& _name, const WString& _val)
+    {
+        ::setProperty(_type_name, _name, _val);
+    }
+    // One per type: the text read as the type's value under _name, added or replaced.
+    template <ePropertyType Type> static void setTypedProperty(const String& _name, const WString& _val)
+    {
+        ::setTypedProperty<Type>(_name, _val);
+    }
+    // The String map takes its text already narrowed.
+    static void setTypedProperty(const String& _name, const String& _val) { propertyMap<PT_STRING>()[_name] = _val; }
+    // One per type: a property element per entry of the type's map, appended to _out.
+    template <ePropertyType Type> static void writeProperties(WString& _out) { ::writeProperties<Type>(_out); }
+
+    // The player's name as the menus show it.
+    WString m_currentUserName;
+
+private:
+    // Keeps the entries of a damaged index that still read and whose property file exists.
+    void salvageHeaders(const std::string& _bytes);
+    // Adds an index entry unless its identifier does not read or is another entry's, or (with
+    // _needFile) its property file is gone; a refusal is logged, the files stay untouched.
+    Bool addIndexEntry(const WString& _name, const WString& _idText, Bool _needFile);
+    // The lowest identifier from the next one on that no profile and no file has.
+    ULong takeFreeIdentifier();
+    // The variables of the pair of files chosen by cProgressPick; the player is told when
+    // they are not the last save as it stood, or when the files of a player the index knew
+    // (not _new) are all gone.
+    void loadVariables(const String& _stem, Bool _new);
+    // The name kept in each player's own file decides whose farm it is: an index entry that
+    // says otherwise is mended in the index (logged), never in the file.
+    void followPlayerFiles();
+    // Puts back in the index every player file it does not name, under the name kept in the
+    // file (else its identifier); never a file in doubt.
+    void adoptPlayerFiles();
+    // Whose farm each player file in the folder is.
+    cPlayerFileOwners readOwners() const;
+    // Files whose copies disagreed on their player, or are in doubt: logged and told.
+    void tellOwners(const cPlayerFileOwners& _owners) const;
+    // The index's player is not in it: someone the files know plays instead.
+    void resumeSomeone();
+
+    Bool m_resuming = false;
+
+    Bool m_nowPlaying = false;
+    // The index said that its player's last play is not on the disk (LastSaveFailed).
+    Bool m_lastPlayUnsaved = false;
+    // This object's play is not on the disk: its last save failed. The index then says so.
+    Bool m_playUnsaved = false;
+    WString m_recordedUser;
+    ULong m_nextID = 1;
+    std::map<WString, ULong> m_index;
+    Bool m_indexChanged = false;
+    // Only an index this object read or made is ever written or removed.
+    Bool m_indexOwned = false;
+    // The profile whose variables are in memory: they go into its file and no other.
+    Bool m_variablesLoaded = false;
+    WString m_loadedName;
+    ULong m_loadedID = 0;
+    // The variables file as last written by this object, and the failed saves counted then.
+    WString m_lastWritten;
+    UInt m_failedSavesWritten = 0;
+};

@@ -1,0 +1,258 @@
+#include "engine/progress/ProgressPick.h"
+
+#include "engine/files/File.h"
+#include "engine/files/FileManager.h"
+#include "engine/files/FileSizeLimit.h"
+#include "engine/logs/LogManager.h"
+#include "engine/progress/ProfileIndexSalvage.h"
+#include "engine/text/TextConvert.h"
+#include "engine/files/XML.h"
+
+#include <algorithm>
+#include <memory>
+
+fLevelStateCheck g_levelStateCheck = nullptr;
+fSavedValueCheck g_savedValueCheck = nullptr;
+const char* const SAVE_STAMP_VARIABLE = "SaveStamp";
+const char* const LEVEL_STATE_STAMP_VARIABLE = "LevelStateStamp";
+
+namespace {
+
+cFileManager& files()
+{
+    cFileManager* manager = cFileManager::getInstance();
+    if (!manager)
+        throw "File manager not created.";
+    return *manager;
+}
+
+// The bytes as they are; false when the file is missing, too large or cannot be read.
+Bool readBytes(const String& _path, std::string& _bytes)
+{
+    try {
+        if (!files().isExist(_path))
+            return false;
+        std::unique_ptr<iFile> file(files().open(_path));
+        const ULong size = file->getSize();
+        if (size > getFileSizeLimit(_path))
+            return false;
+        _bytes.assign(size, '\0');
+        return size == 0 || file->read(_bytes.data(), size) == size;
+    } catch (...) {
+        return false;
+    }
+}
+
+ULong valueOf(const std::vector<sSavedVariable>& _variables, const char* _name, Bool& _found)
+{
+    for (const sSavedVariable& variable : _variables) {
+        ULong value = 0;
+        if (variable.name == _name && readProfileID(variable.value, value)) {
+            _found = true;
+            return value;
+        }
+    }
+    _found = false;
+    return 0;
+}
+
+// The stamp of the level state the variables go with. Files from before the stamps (and a
+// level state of theirs) have 0.
+ULong levelStampOf(const std::vector<sSavedVariable>& _variables)
+{
+    Bool found = false;
+    const ULong named = valueOf(_variables, LEVEL_STATE_STAMP_VARIABLE, found);
+    if (found)
+        return named == 0 ? cProgressPick::NO_LEVEL_STATE : named;
+    return valueOf(_variables, SAVE_STAMP_VARIABLE, found);
+}
+
+} // namespace
+
+cProgressPick::cProgressPick(const String& _stem)
+{
+    m_vars[0].path = _stem + ".xml";
+    m_vars[1].path = _stem + ".xml.bak";
+    m_levels[0].path = _stem + ".save";
+    m_levels[1].path = _stem + ".save.bak";
+    for (sCopy& copy : m_vars)
+        readVariables(copy);
+    const Bool levels = g_levelStateCheck != nullptr;
+    if (levels)
+        for (sCopy& copy : m_levels)
+            readLevelState(copy);
+    const sState vars[2] = {m_vars[0], m_vars[1]};
+    const sState states[2] = {m_levels[0], m_levels[1]};
+    const auto [v, l] = choose(vars, states, levels, m_vars[salvageCopy()].stamp);
+    use(v, l);
+    mendFromLastCopy(v);
+    mendSaveStamp();
+}
+
+std::pair<Int, Int> cProgressPick::choose(const sState (&_vars)[2], const sState (&_levels)[2], Bool _pairLevels,
+    ULong _salvaged)
+{
+    // Without the game's check the level state is not paired at all.
+    const auto levelOf = [&](ULong _stamp) {
+        for (Int l = 0; l < 2 && _pairLevels; ++l)
+            if (_levels[l].whole && _levels[l].stamp == _stamp)
+                return l;
+        return -1;
+    };
+    for (Int v = 0; v < 2; ++v)
+        if (_vars[v].whole)
+            return {v, levelOf(_vars[v].stamp)};
+    // What still reads of the variables keeps its stamp: its level state may still be whole.
+    // Without a stamp it may have lost it in the damage.
+    return {-1, _salvaged == 0 ? -1 : levelOf(_salvaged)};
+}
+
+void cProgressPick::readVariables(sCopy& _copy)
+{
+    if (!files().isExist(_copy.path))
+        return;
+    // A file that cannot even be read (past the size limit, say) is damaged like any other.
+    _copy.exists = true;
+    if (!readBytes(_copy.path, _copy.bytes)) {
+        logError("File \"" + _copy.path + "\" cannot be read.");
+        return;
+    }
+    try {
+        cXML document(_copy.path, _copy.bytes.data(), ULong(_copy.bytes.size()));
+        iXML* prop = nullptr;
+        for (UInt i = 0, count = document.getNodeCount(); i < count; ++i)
+            if (document.get(i, prop))
+                _copy.variables.push_back({toString((*prop)[u"Type"]), toString((*prop)[u"Name"]), (*prop)[u"Val"]});
+        _copy.whole = true;
+    } catch (const String& _error) {
+        logError("File \"" + _copy.path + "\" is damaged:\n" + _error);
+        for (const auto& values : salvageElements(_copy.bytes, u"prop", {u"Type", u"Name", u"Val"}))
+            _copy.variables.push_back({toString(values[0]), toString(values[1]), values[2]});
+    } catch (...) {
+        logError("File \"" + _copy.path + "\" is damaged.");
+    }
+    _copy.stamp = levelStampOf(_copy.variables);
+}
+
+void cProgressPick::readLevelState(sCopy& _copy)
+{
+    if (!files().isExist(_copy.path))
+        return;
+    _copy.exists = true;
+    _copy.whole = readBytes(_copy.path, _copy.bytes) && g_levelStateCheck(_copy.bytes, _copy.stamp);
+    _copy.bytes.clear();
+}
+
+UInt cProgressPick::salvageCopy() const
+{
+    // The copy that still names the most variables gives what it can.
+    return m_vars[1].variables.size() > m_vars[0].variables.size() ? 1 : 0;
+}
+
+void cProgressPick::use(Int _v, Int _l)
+{
+    const auto describe = [](const sCopy& _copy) -> String {
+        return !_copy.exists ? "is missing" : !_copy.whole ? "is damaged" : "belongs to another save";
+    };
+    // Whatever is not used stays on the disk under a name of its own.
+    const auto setAside = [&describe](sCopy& _copy) {
+        if (_copy.exists && files().isExist(_copy.path))
+            files().moveAside(_copy.path, describe(_copy));
+    };
+    if (_v == 1 || (_v < 0 && m_vars[0].exists))
+        m_damage += "\"" + m_vars[0].path + "\" " + describe(m_vars[0]) + ". ";
+    if (_v < 0) {
+        m_variables = m_vars[salvageCopy()].variables;
+        m_salvaged = m_vars[0].exists || m_vars[1].exists;
+        if (m_salvaged)
+            m_damage += "No copy of the variables reads whole; " + std::to_string(m_variables.size()) +
+                        " variables that still read are kept. ";
+    } else {
+        m_variables = m_vars[_v].variables;
+    }
+    for (Int v = 0; v < 2; ++v)
+        if (v != _v && (v == 0 || !m_vars[v].whole || _v < 0))
+            setAside(m_vars[v]);
+    if (_v == 1)
+        files().restoreLastCopy(m_vars[0].path);
+    const Bool anyLevel = m_levels[0].exists || m_levels[1].exists;
+    // The level state goes first into its place: a kill (or a failed put-back) before the
+    // variables followed leaves it one save ahead of them, whole. Nothing of it was damaged,
+    // and without its variables it is of no use: its last copy simply takes its place.
+    m_interrupted = _v == 0 && _l == 1 && m_levels[0].whole && m_levels[0].stamp > m_vars[0].stamp &&
+                    m_vars[0].stamp != NO_LEVEL_STATE;
+    if (m_interrupted) {
+        m_damage += "the last save did not finish: \"" + m_levels[0].path + "\" is of a save whose variables never "
+                    "reached the disk; its last copy goes with the variables. ";
+    } else if (g_levelStateCheck && anyLevel && _l != 0) {
+        m_damage += "\"" + m_levels[0].path + "\" " + describe(m_levels[0]) + "; ";
+        m_damage += _l == 1 ? "its last copy goes with the variables. " : "the level state starts afresh. ";
+        m_levelStateLost = _l < 0;
+        m_levelStateUnsaved = m_levelStateLost && _v >= 0 && m_vars[_v].stamp == NO_LEVEL_STATE;
+    }
+    if (g_levelStateCheck)
+        for (Int l = 0; l < 2; ++l)
+            if (l != _l && (l == 0 || !m_levels[l].whole || _l < 0) && !(l == 0 && m_interrupted))
+                setAside(m_levels[l]);
+    if (_l == 1)
+        files().restoreLastCopy(m_levels[0].path);
+    if (!m_damage.empty())
+        logError("The progress of \"" + m_vars[0].path + "\" is restored: " + m_damage);
+}
+
+void cProgressPick::mendFromLastCopy(Int _v)
+{
+    if (!g_savedValueCheck)
+        return;
+    const auto add = [](std::vector<WString>& _list, const WString& _what) {
+        if (!_what.empty() && std::find(_list.begin(), _list.end(), _what) == _list.end())
+            _list.push_back(_what);
+    };
+    for (sSavedVariable& variable : m_variables) {
+        WString what;
+        if (g_savedValueCheck(variable, what))
+            continue;
+        // Only the newest copy has one before it.
+        const sSavedVariable* good = nullptr;
+        WString unused;
+        for (const sSavedVariable& earlier : m_vars[1].variables)
+            if (_v == 0 && earlier.name == variable.name && g_savedValueCheck(earlier, unused))
+                good = &earlier;
+        if (!good) {
+            add(m_lost, what);
+            continue;
+        }
+        logError("Game variable " + variable.name + " in \"" + m_vars[0].path + "\" held \"" + toString(variable.value) +
+                 "\"; the value of its last copy, \"" + toString(good->value) + "\", is used.");
+        variable = *good;
+        add(m_restored, what);
+    }
+}
+
+void cProgressPick::mendSaveStamp()
+{
+    // Every stamp a file on the disk names, the level states' own included: a kill between
+    // the renames leaves one a save ahead of the variables.
+    ULong newest = 0;
+    Bool found = false;
+    for (const sCopy& copy : m_vars)
+        for (const char* name : {SAVE_STAMP_VARIABLE, LEVEL_STATE_STAMP_VARIABLE})
+            newest = std::max(newest, valueOf(copy.variables, name, found));
+    for (const sCopy& copy : m_levels)
+        if (copy.whole)
+            newest = std::max(newest, copy.stamp);
+    const auto stamp = std::find_if(m_variables.begin(), m_variables.end(),
+        [](const sSavedVariable& _variable) { return _variable.name == SAVE_STAMP_VARIABLE; });
+    ULong value = 0;
+    const Bool reads = stamp != m_variables.end() && stamp->type == "ULong" && readProfileID(stamp->value, value);
+    if (newest == 0 || (reads && value >= newest))
+        return;
+    const WString text = toWString(std::to_string(newest));
+    logError("Game variable " + String(SAVE_STAMP_VARIABLE) + " of \"" + m_vars[0].path + "\" held \"" +
+             (stamp == m_variables.end() ? String() : toString(stamp->value)) + "\"; " + toString(text) +
+             ", the newest stamp on the disk, is used, so that no stamp names two saves.");
+    if (stamp == m_variables.end())
+        m_variables.push_back({"ULong", SAVE_STAMP_VARIABLE, text});
+    else
+        *stamp = {"ULong", SAVE_STAMP_VARIABLE, text};
+}
