@@ -59,9 +59,6 @@ public:
     const Vector2& getPosition() const;
     cGoalButton* getGoalButton() const { return m_goalButton; }
     cText* getTimeText() const { return m_timeText; }
-    // What a row shows: the number still missing, or the tick once all of it is there.
-    cText* getNumber(UInt _row) const { return m_numbers[_row]; }
-    cCheckButton* getTick(UInt _row) const { return m_ticks[_row]; }
     cProgressFloat* getProgress() const { return m_progress; }
     cText* getRowNumber(UInt _row) const { return m_numbers[_row]; }
     cCheckButton* getRowTick(UInt _row) const { return m_ticks[_row]; }

@@ -340,11 +340,11 @@ TEST_F(cContractTest, ARestartedContractsCardCountsTheBarnFromTheFirstFrame)
     cGame::startGame();
     const cContractStatus& card = panel(0);
     ASSERT_TRUE(card.isActive());
-    EXPECT_TRUE(card.getNumber(0)->isOwnVisible());
-    EXPECT_EQ(card.getNumber(0)->getString(), u"1") << "one tomato of five still missing";
-    EXPECT_FALSE(card.getTick(0)->isOwnVisible());
-    EXPECT_FALSE(card.getNumber(1)->isOwnVisible());
-    EXPECT_TRUE(card.getTick(1)->isOwnVisible()) << "the three of the other kind are there";
+    EXPECT_TRUE(card.getRowNumber(0)->isOwnVisible());
+    EXPECT_EQ(card.getRowNumber(0)->getString(), u"1") << "one tomato of five still missing";
+    EXPECT_FALSE(card.getRowTick(0)->isOwnVisible());
+    EXPECT_FALSE(card.getRowNumber(1)->isOwnVisible());
+    EXPECT_TRUE(card.getRowTick(1)->isOwnVisible()) << "the three of the other kind are there";
 }
 
 // The bonus joins a purse near the top without wrapping round.
