@@ -133,8 +133,9 @@ public:
     // told at a later safe point).
     static Bool saveProgress() noexcept;
     // Whether a value of the saved variables can be used as it is: the profile takes one that
-    // cannot (a clock that reads no time) from the copy before.
-    static Bool isSavedValueUsable(const sSavedVariable& _variable);
+    // cannot and whose default would cost the player (money gone, a clock that reads no time)
+    // from the copy before, and tells the player _what.
+    static Bool isSavedValueUsable(const sSavedVariable& _variable, WString& _what);
 
     static void cheatAddMoney();
     static void cheatAddUpgrades();

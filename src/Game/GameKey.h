@@ -22,6 +22,7 @@ public:
     }
 
     Value& operator()() const;
+    const char* name() const { return m_name; }
     void storeDefault() const { propertyMap<Type>()[m_name] = m_default; }
     // Whether a read may hand out _value as it is, without putting the default in its place.
     Bool accepts(const Value& _value) const;
@@ -59,6 +60,8 @@ public:
     }
 
     Bool has(UInt _index) const { return _index >= m_first && _index - m_first < m_count; }
+    UInt first() const { return m_first; }
+    UInt count() const { return m_count; }
     String key(UInt _index) const;
     Value& operator[](UInt _index) const;
     void storeDefaults() const;

@@ -6,9 +6,9 @@
 #include "engine/Profile.h"
 #include "engine/ProgressPick.h"
 #include "engine/SaveFailure.h"
-#include "engine/ValueConvert.h"
 
-#include <limits>
+#include <functional>
+#include <map>
 
 namespace {
 
@@ -59,12 +59,71 @@ Bool cGame::saveProgress() noexcept
     return false;
 }
 
-Bool cGame::isSavedValueUsable(const sSavedVariable& _variable)
+namespace {
+
+// A saved value whose default would cost the player, with the player's words for it.
+struct sCostlyValue {
+    const char16_t* what;
+    std::function<Bool(const sSavedVariable&)> reads;
+};
+using COSTLY_VALUES = std::map<String, sCostlyValue>;
+
+template <ePropertyType Type, class Key>
+Bool readsFor(const Key& _key, const sSavedVariable& _variable)
 {
-    // A clock set back to 0 would pay the time-line's early gifts again.
-    if (_variable.name != "GameTime")
+    tPropertyValue<Type> value{};
+    return _variable.type == getTypeName<Type>() && readPropertyValue<Type>(_variable.value, value) && _key.accepts(value);
+}
+
+template <ePropertyType Type>
+void add(COSTLY_VALUES& _values, const cGameKey<Type>& _key, const char16_t* _what)
+{
+    _values[_key.name()] = {_what, [&_key](const sSavedVariable& _variable) { return readsFor<Type>(_key, _variable); }};
+}
+
+template <ePropertyType Type>
+void add(COSTLY_VALUES& _values, const cGameKeyFamily<Type>& _family, const char16_t* _what)
+{
+    for (UInt index = _family.first(); index < _family.first() + _family.count(); ++index)
+        _values[_family.key(index)] = {
+            _what, [&_family](const sSavedVariable& _variable) { return readsFor<Type>(_family, _variable); }};
+}
+
+// What the player earned and would lose to a default: money, the clock (set back to 0 it
+// would pay the time-line's early gifts again), goods, buildings and their levels, fields,
+// seeds and awards. Positions, tips and field states are left to their defaults: an older
+// copy of them would not fit the rest of the farm any better.
+const COSTLY_VALUES& costlyValues()
+{
+    static const COSTLY_VALUES s_values = [] {
+        COSTLY_VALUES values;
+        add(values, key::Money, u"деньги");
+        add(values, key::GameTime, u"часы игры");
+        add(values, key::WGoodCount, u"товары в амбаре");
+        add(values, key::MGoodCount, u"товары на прилавке");
+        add(values, key::PCC, u"урожай в руках работника");
+        add(values, key::ProdCount, u"товары в мастерских");
+        add(values, key::SlotUpgrade, u"мастерские");
+        add(values, key::ProdType, u"мастерские");
+        add(values, key::FarmUpgrade, u"уровни построек");
+        add(values, key::DepotUpAvail, u"улучшения в продаже");
+        add(values, key::FarmUpAvail, u"улучшения в продаже");
+        add(values, key::fcu, u"поля");
+        add(values, key::fua, u"поля");
+        add(values, key::SeedAvail, u"семена в продаже");
+        add(values, key::Award, u"награды");
+        return values;
+    }();
+    return s_values;
+}
+
+} // namespace
+
+Bool cGame::isSavedValueUsable(const sSavedVariable& _variable, WString& _what)
+{
+    const auto found = costlyValues().find(_variable.name);
+    if (found == costlyValues().end() || found->second.reads(_variable))
         return true;
-    Float time = std::numeric_limits<Float>::quiet_NaN();
-    toFloat(time, _variable.value);
-    return key::GameTime.accepts(time);
+    _what = found->second.what;
+    return false;
 }

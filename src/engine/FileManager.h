@@ -84,8 +84,9 @@ public:
     UInt getFailedSaveCount() const { return m_failedSaves; }
     // How many held saves have reached the disk in this run, counted as the failed ones are.
     UInt getDoneSaveCount() const { return m_doneSaves; }
-    // Puts "<name>.bak" back in the place of _name, whose own copy must be gone or moved
-    // aside first; false when there is no such copy or it cannot be moved.
+    // Puts "<name>.bak" back in the place of _name, in one step: a copy of _name still there
+    // is replaced, so move it aside first to keep it; false when there is no such last copy
+    // or it cannot be moved.
     Bool restoreLastCopy(const String& _name);
     // Removes the hidden temporary files a killed save left of the files in _dir whose names
     // begin with _prefix; the number removed.

@@ -198,30 +198,46 @@ template <class Codec, class = void> struct sIsReal : std::false_type {};
 template <class Codec> struct sIsReal<Codec, std::void_t<decltype(Codec::real)>> : std::true_type {};
 
 template <ePropertyType Type>
+Bool readPropertyValue(const WString& _val, tPropertyValue<Type>& _value)
+{
+    if constexpr (sIsReal<sCodec<Type>>::value) {
+        // Real numbers start unread as NaN, so a part the text does not give shows.
+        tPropertyValue<Type> read = unreadValue<tPropertyValue<Type>>();
+        sCodec<Type>::read(read, _val);
+        if (!isFiniteValue(read))
+            return false;
+        _value = read;
+    } else if constexpr (std::is_same_v<tPropertyValue<Type>, Bool>) {
+        // The writer writes 0 or 1; the reader keeps the value there for anything else.
+        Int read = 0;
+        if (!isWholeInteger<Int>(_val))
+            return false;
+        toInt(read, _val);
+        if (read != 0 && read != 1)
+            return false;
+        _value = read == 1;
+    } else if constexpr (std::is_integral_v<tPropertyValue<Type>>) {
+        if (!isWholeInteger<tPropertyValue<Type>>(_val))
+            return false;
+        sCodec<Type>::read(_value, _val);
+    } else {
+        sCodec<Type>::read(_value, _val);
+    }
+    return true;
+}
+
+template <ePropertyType Type>
 void setTypedProperty(const String& _name, const WString& _val)
 {
     tPropertyValue<Type>& value = propertyMap<Type>()[_name];
-    if constexpr (sIsReal<sCodec<Type>>::value) {
-        // A clock or a position that does not read (NaN, infinity, past the type's range, a
-        // damaged text) never reaches the game: the value there (the game's default) stays.
-        tPropertyValue<Type> read = unreadValue<tPropertyValue<Type>>();
-        sCodec<Type>::read(read, _val);
-        if (isFiniteValue(read))
-            value = read;
-        else
-            logError(variableLabel(_name) + " held \"" + cutForLog(toString(_val)) +
-                     "\", not a finite number; its default is used.");
-    } else if constexpr (std::is_integral_v<tPropertyValue<Type>> && !std::is_same_v<tPropertyValue<Type>, Bool>) {
-        // A count or an amount that reads only in part ("1e9" as 1) would change the farm in
-        // silence: the value there stays, and the log names it.
-        if (isWholeInteger<tPropertyValue<Type>>(_val))
-            sCodec<Type>::read(value, _val);
-        else
-            logError(variableLabel(_name) + " held \"" + cutForLog(toString(_val)) +
-                     "\", not a whole number in its range; its default is used.");
-    } else {
-        sCodec<Type>::read(value, _val);
-    }
+    // A clock or a count that does not read (NaN, infinity, past the type's range, "1e9" read
+    // only in part, a damaged text) never reaches the game: the value there (the game's
+    // default) stays, and the log names it.
+    if (readPropertyValue<Type>(_val, value))
+        return;
+    const Bool real = sIsReal<sCodec<Type>>::value;
+    logError(variableLabel(_name) + " held \"" + cutForLog(toString(_val)) + "\", " +
+             (real ? "not a finite number" : "not a whole number in its range") + "; its default is used.");
 }
 
 cVariablesSource::cVariablesSource(const String& _file)
@@ -291,6 +307,7 @@ std::uint64_t getPropertyClears()
     template const String& getTypeName<Type>();                                                  \
     template WString writePropertyValue<Type>(const tPropertyValue<Type>& _value);               \
     template void setTypedProperty<Type>(const String& _name, const WString& _val);              \
+    template Bool readPropertyValue<Type>(const WString& _val, tPropertyValue<Type>& _value);     \
     template void writeProperties<Type>(WString & _out);
 FURROW_PROPERTY_TYPE(PT_FLOAT)
 FURROW_PROPERTY_TYPE(PT_DOUBLE)

@@ -74,6 +74,11 @@ WString writePropertyValue(const tPropertyValue<Type>& _value);
 template <ePropertyType Type>
 void setTypedProperty(const String& _name, const WString& _val);
 
+// Whether _val reads whole as the type's value, as setTypedProperty takes it: a finite real
+// number, a whole number in the type's range, 0 or 1 for a Bool. Only then is _value set.
+template <ePropertyType Type>
+Bool readPropertyValue(const WString& _val, tPropertyValue<Type>& _value);
+
 // One property file element: the type whose tag equals _type_name exactly (case matters)
 // takes the value; an unknown tag is ignored without a message. Failures carry the
 // profile's signature line, so the profile hands its elements straight to this.

@@ -5,6 +5,7 @@
 #include "engine/FileSizeLimit.h"
 #include "engine/Log.h"
 #include "engine/LogManager.h"
+#include "engine/PlayerFileOwners.h"
 #include "engine/PlayerNotice.h"
 #include "engine/ProfileIndexSalvage.h"
 #include "engine/ProgressPick.h"
@@ -113,19 +114,15 @@ WString salvageAttributeAfter(const std::string& _bytes, const char* _variable)
     return WString();
 }
 
-// The name kept in a player's own files: of the variables, else of their last copy (which
-// gives the farm when the variables are damaged); empty when neither names anyone.
-WString ownerOf(const String& _stem)
+// The names kept in a player's own files: of the variables and of their last copy (which
+// gives the farm when the variables are damaged); empty where a copy names nobody.
+std::pair<WString, WString> namesIn(const String& _stem)
 {
-    for (const char* suffix : {".xml", ".xml.bak"}) {
-        const String path = _stem + suffix;
-        if (!files().isExist(path))
-            continue;
-        const WString name = salvageAttributeAfter(readRawFile(path), PLAYER_NAME_VARIABLE);
-        if (!name.empty())
-            return name;
-    }
-    return WString();
+    std::pair<WString, WString> names;
+    for (const auto& [suffix, name] : {std::make_pair(".xml", &names.first), std::make_pair(".xml.bak", &names.second)})
+        if (files().isExist(_stem + suffix))
+            *name = salvageAttributeAfter(readRawFile(_stem + suffix), PLAYER_NAME_VARIABLE);
+    return names;
 }
 
 // Whether the file is a player's variables or their last copy, and whose identifier.
@@ -293,8 +290,20 @@ void cProfile::loadVariables(const String& _stem, Bool _new)
                                            u"». " + translated(u"Ферма начата заново."));
         return;
     }
+    if (!pick.getRestored().empty()) {
+        WString restored;
+        for (const WString& what : pick.getRestored())
+            restored += (restored.empty() ? WString() : WString(u", ")) + translated(what);
+        tellPlayer("values restored",
+            translated(u"Часть файла фермы не читается. Из предыдущего сохранения взяты:") + u" " + restored + u".");
+    }
     if (pick.getDamage().empty())
         return;
+    if (pick.isInterrupted()) {
+        tellPlayer("progress restored", translated(u"Последнее сохранение фермы не завершилось.") + u" " +
+                                            translated(u"Ферма восстановлена из предыдущего сохранения."));
+        return;
+    }
     if (pick.isLevelStateUnsaved()) {
         tellPlayer("progress restored", translated(u"Последнее сохранение фермы не удалось.") + u" " +
                                             translated(u"Пакеты семян на земле и заметки журнала начаты заново."));
@@ -307,42 +316,38 @@ void cProfile::loadVariables(const String& _stem, Bool _new)
                                                  u"Ферма восстановлена из предыдущего сохранения."));
 }
 
-void cProfile::followPlayerFiles()
+cPlayerFileOwners cProfile::readOwners() const
 {
     const String dir = getProfilesDir();
-    std::map<ULong, WString> owners;
-    FILE_NAME_LIST names;
-    files().getFilesNames(dir, names);
-    for (const String& name : names) {
+    cPlayerFileOwners::NAMES names;
+    FILE_NAME_LIST fileNames;
+    files().getFilesNames(dir, fileNames);
+    for (const String& name : fileNames) {
         ULong id = 0;
-        if (isVariablesFile(name, id) && owners.count(id) == 0)
-            owners[id] = ownerOf(dir + formatProfileID(id));
+        if (isVariablesFile(name, id) && names.count(id) == 0)
+            names[id] = namesIn(dir + formatProfileID(id));
     }
-    // A file that names its player is hers, whatever the index says; of two files that name
-    // her, the one the index gives her, else the first.
+    return cPlayerFileOwners(names, m_index);
+}
+
+void cProfile::followPlayerFiles()
+{
+    // A file that names its player is hers, whatever the index says.
+    const cPlayerFileOwners owners = readOwners();
+    tellOwners(owners);
     std::map<WString, ULong> mended;
-    for (const auto& [id, owner] : owners) {
-        if (owner.empty())
-            continue;
-        const auto indexed = m_index.find(owner);
-        if (mended.count(owner) == 0 || (indexed != m_index.end() && indexed->second == id))
-            mended[owner] = id;
-    }
-    std::set<ULong> taken;
-    for (const auto& entry : mended)
-        taken.insert(entry.second);
+    for (const auto& [id, owner] : owners.getOwners())
+        mended[owner] = id;
     // The index's word stands where no file says otherwise: a new player has no file yet.
     for (const auto& [name, id] : m_index) {
         if (mended.count(name) != 0)
             continue;
-        const auto owner = owners.find(id);
-        if (taken.count(id) != 0 || (owner != owners.end() && !owner->second.empty())) {
+        if (owners.getOwners().count(id) != 0 || owners.isDoubtful(id)) {
             logError("Profile \"" + cutForLog(toString(name)) + "\" has in the index the file " + formatProfileID(id) +
                      ".xml of another player; it is left out of the index, the files stay.");
             continue;
         }
         mended[name] = id;
-        taken.insert(id);
     }
     if (mended == m_index)
         return;
@@ -358,8 +363,26 @@ void cProfile::followPlayerFiles()
     }
     m_index.swap(mended);
     m_indexChanged = true;
-    // A second file of one name, left out above, comes back under its identifier.
     adoptPlayerFiles();
+}
+
+void cProfile::tellOwners(const cPlayerFileOwners& _owners) const
+{
+    for (const auto& [id, settled] : _owners.getSettled()) {
+        logError("Player file " + formatProfileID(id) + ".xml names \"" + cutForLog(toString(settled.newest)) +
+                 "\", its last copy \"" + cutForLog(toString(settled.last)) + "\"; it is \"" +
+                 cutForLog(toString(settled.owner)) + "\"'s, whom no other player's files name.");
+        tellPlayer("player file names two players", translated(u"Файл одной фермы называет двух игроков:") + u" «" +
+                                                        settled.newest + u"», «" + settled.last + u"». " +
+                                                        translated(u"Ферма оставлена игроку:") + u" «" + settled.owner + u"».");
+    }
+    for (const ULong id : _owners.getDoubtful()) {
+        logError("Player file " + formatProfileID(id) + ".xml names a player whom another file names too; it is nobody's "
+                 "and is left as it is.");
+        tellPlayer("player file in doubt", translated(u"Неясно, чья это ферма:") + u" «" +
+                                               toWString(formatProfileID(id)) + u".xml». " +
+                                               translated(u"Файл оставлен как есть."));
+    }
 }
 
 void cProfile::adoptPlayerFiles()
@@ -367,16 +390,20 @@ void cProfile::adoptPlayerFiles()
     std::set<ULong> indexed;
     for (const auto& entry : m_index)
         indexed.insert(entry.second);
+    const cPlayerFileOwners owners = readOwners();
     FILE_NAME_LIST names;
     files().getFilesNames(getProfilesDir(), names);
     for (const String& name : names) {
         ULong id = 0;
-        if (!isVariablesFile(name, id) || indexed.count(id) != 0)
+        if (!isVariablesFile(name, id) || indexed.count(id) != 0 || owners.isDoubtful(id))
             continue;
         const String stem = formatProfileID(id);
-        WString player = ownerOf(getProfilesDir() + stem);
-        if (player.empty() || m_index.count(player) != 0)
-            player = toWString(stem);
+        const auto owner = owners.getOwners().find(id);
+        // A file that names a player the index gives another file is settled by the files
+        // alone: under its identifier, a session would write into a file of her name.
+        if (owner != owners.getOwners().end() && m_index.count(owner->second) != 0)
+            continue;
+        const WString player = owner != owners.getOwners().end() ? owner->second : toWString(stem);
         if (addIndexEntry(player, toWString(std::to_string(id)), false)) {
             indexed.insert(id);
             m_indexChanged = true;

@@ -1,5 +1,6 @@
 #pragma once
 #include "engine/GameVariables.h"
+#include "engine/PlayerFileOwners.h"
 #include "engine/Singleton.h"
 #include "engine/Types.h"
 
@@ -98,8 +99,12 @@ private:
     // says otherwise is mended in the index (logged), never in the file.
     void followPlayerFiles();
     // Puts back in the index every player file it does not name, under the name kept in the
-    // file (else its identifier).
+    // file (else its identifier); never a file in doubt.
     void adoptPlayerFiles();
+    // Whose farm each player file in the folder is.
+    cPlayerFileOwners readOwners() const;
+    // Files whose copies disagreed on their player, or are in doubt: logged and told.
+    void tellOwners(const cPlayerFileOwners& _owners) const;
     // The index's player is not in it: someone the files know plays instead.
     void resumeSomeone();
 

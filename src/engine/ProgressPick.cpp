@@ -8,6 +8,7 @@
 #include "engine/TextConvert.h"
 #include "engine/XML.h"
 
+#include <algorithm>
 #include <memory>
 
 fLevelStateCheck g_levelStateCheck = nullptr;
@@ -85,6 +86,7 @@ cProgressPick::cProgressPick(const String& _stem)
     const auto [v, l] = choose(vars, states, levels, m_vars[salvageCopy()].stamp);
     use(v, l);
     mendFromLastCopy(v);
+    mendSaveStamp();
 }
 
 std::pair<Int, Int> cProgressPick::choose(const sState (&_vars)[2], const sState (&_levels)[2], Bool _pairLevels,
@@ -174,7 +176,15 @@ void cProgressPick::use(Int _v, Int _l)
     if (_v == 1)
         files().restoreLastCopy(m_vars[0].path);
     const Bool anyLevel = m_levels[0].exists || m_levels[1].exists;
-    if (g_levelStateCheck && anyLevel && _l != 0) {
+    // The level state goes first into its place: a kill (or a failed put-back) before the
+    // variables followed leaves it one save ahead of them, whole. Nothing of it was damaged,
+    // and without its variables it is of no use: its last copy simply takes its place.
+    m_interrupted = _v == 0 && _l == 1 && m_levels[0].whole && m_levels[0].stamp > m_vars[0].stamp &&
+                    m_vars[0].stamp != NO_LEVEL_STATE;
+    if (m_interrupted) {
+        m_damage += "the last save did not finish: \"" + m_levels[0].path + "\" is of a save whose variables never "
+                    "reached the disk; its last copy goes with the variables. ";
+    } else if (g_levelStateCheck && anyLevel && _l != 0) {
         m_damage += "\"" + m_levels[0].path + "\" " + describe(m_levels[0]) + "; ";
         m_damage += _l == 1 ? "its last copy goes with the variables. " : "the level state starts afresh. ";
         m_levelStateLost = _l < 0;
@@ -182,7 +192,7 @@ void cProgressPick::use(Int _v, Int _l)
     }
     if (g_levelStateCheck)
         for (Int l = 0; l < 2; ++l)
-            if (l != _l && (l == 0 || !m_levels[l].whole || _l < 0))
+            if (l != _l && (l == 0 || !m_levels[l].whole || _l < 0) && !(l == 0 && m_interrupted))
                 setAside(m_levels[l]);
     if (_l == 1)
         files().restoreLastCopy(m_levels[0].path);
@@ -196,16 +206,48 @@ void cProgressPick::mendFromLastCopy(Int _v)
     if (!g_savedValueCheck || _v != 0)
         return;
     for (sSavedVariable& variable : m_variables) {
-        if (g_savedValueCheck(variable))
+        WString what;
+        if (g_savedValueCheck(variable, what))
             continue;
         const sSavedVariable* good = nullptr;
+        WString unused;
         for (const sSavedVariable& earlier : m_vars[1].variables)
-            if (earlier.name == variable.name && earlier.type == variable.type && g_savedValueCheck(earlier))
+            if (earlier.name == variable.name && g_savedValueCheck(earlier, unused))
                 good = &earlier;
         if (!good)
             continue;
         logError("Game variable " + variable.name + " in \"" + m_vars[0].path + "\" held \"" + toString(variable.value) +
                  "\"; the value of its last copy, \"" + toString(good->value) + "\", is used.");
-        variable.value = good->value;
+        variable = *good;
+        if (!what.empty() && std::find(m_restored.begin(), m_restored.end(), what) == m_restored.end())
+            m_restored.push_back(what);
     }
+}
+
+void cProgressPick::mendSaveStamp()
+{
+    // Every stamp a file on the disk names, the level states' own included: a kill between
+    // the renames leaves one a save ahead of the variables.
+    ULong newest = 0;
+    Bool found = false;
+    for (const sCopy& copy : m_vars)
+        for (const char* name : {SAVE_STAMP_VARIABLE, LEVEL_STATE_STAMP_VARIABLE})
+            newest = std::max(newest, valueOf(copy.variables, name, found));
+    for (const sCopy& copy : m_levels)
+        if (copy.whole)
+            newest = std::max(newest, copy.stamp);
+    const auto stamp = std::find_if(m_variables.begin(), m_variables.end(),
+        [](const sSavedVariable& _variable) { return _variable.name == SAVE_STAMP_VARIABLE; });
+    ULong value = 0;
+    const Bool reads = stamp != m_variables.end() && stamp->type == "ULong" && readProfileID(stamp->value, value);
+    if (newest == 0 || (reads && value >= newest))
+        return;
+    const WString text = toWString(std::to_string(newest));
+    logError("Game variable " + String(SAVE_STAMP_VARIABLE) + " of \"" + m_vars[0].path + "\" held \"" +
+             (stamp == m_variables.end() ? String() : toString(stamp->value)) + "\"; " + toString(text) +
+             ", the newest stamp on the disk, is used, so that no stamp names two saves.");
+    if (stamp == m_variables.end())
+        m_variables.push_back({"ULong", SAVE_STAMP_VARIABLE, text});
+    else
+        *stamp = {"ULong", SAVE_STAMP_VARIABLE, text};
 }

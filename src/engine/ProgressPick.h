@@ -47,6 +47,12 @@ public:
     // Of those, the variables whole and naming no level state: the last save of the level
     // state failed, nothing was damaged.
     Bool isLevelStateUnsaved() const { return m_levelStateUnsaved; }
+    // The last save did not finish: its level state reached the disk, its variables did not.
+    // The farm is the save before, with that save's level state; the newer one is let go.
+    Bool isInterrupted() const { return m_interrupted; }
+    // The player's words for the values of the newest variables that did not read and were
+    // taken from their last copy, each once, in file order.
+    const std::vector<WString>& getRestored() const { return m_restored; }
     // None of the four files is there.
     Bool isMissing() const { return !m_vars[0].exists && !m_vars[1].exists && !m_levels[0].exists && !m_levels[1].exists; }
 
@@ -76,6 +82,8 @@ private:
     void readLevelState(sCopy& _copy);
     // A clock or other value the game cannot use is taken from the copy before, when it has one.
     void mendFromLastCopy(Int _v);
+    // The stamp the next save takes must name no file on the disk.
+    void mendSaveStamp();
     // Of two damaged copies of the variables, the one to salvage.
     UInt salvageCopy() const;
     // Takes copy _v of the variables (-1 none) with copy _l of the level state (-1 none).
@@ -88,9 +96,13 @@ private:
     Bool m_salvaged = false;
     Bool m_levelStateLost = false;
     Bool m_levelStateUnsaved = false;
+    Bool m_interrupted = false;
+    std::vector<WString> m_restored;
 };
 
-// Whether the game can use a saved value as it is; the game sets it (a clock must be a
-// finite time not below zero). Without it every value is used.
-using fSavedValueCheck = Bool (*)(const sSavedVariable& _variable);
+// Whether the game can use a saved value as it is; the game sets it, and refuses only what it
+// would cost the player to lose to a default (money, a clock set back): such a value is taken
+// from the last copy, and _what names it to the player ("the money", in the string table's
+// language). Without it every value is used.
+using fSavedValueCheck = Bool (*)(const sSavedVariable& _variable, WString& _what);
 extern fSavedValueCheck g_savedValueCheck;

@@ -337,7 +337,28 @@ INSTANTIATE_TEST_SUITE_P(Index, OwnerRun,
                 for (const char* name : {"profiles.xml", "00000001.xml"})
                     writeFileBytes(_run.profiles(name), std::string(readFileBytes(_run.profiles(name)).size(), '\0'));
             },
-            "Player file \"00000001.xml\" is back in the profile index as \"Ann\"."}),
+            "Player file \"00000001.xml\" is back in the profile index as \"Ann\"."},
+        // Her newest variables name Bob, their last copy her; Bob's own copies agree on him.
+        sOwnerCase{"HerNewestVariablesNameBob",
+            [](ProgressRun& _run) {
+                _run.setVariable("00000001.xml", "PlayerName", "Bob");
+                static_cast<OwnerRun&>(_run).writeIndex("<Profile Name=\"Ann\" ID=\"1\"/>");
+            },
+            "The player is told: One farm's file names two players: \xC2\xAB" "Bob\xC2\xBB, \xC2\xAB" "Ann\xC2\xBB. The farm "
+            "stays with the player: \xC2\xAB" "Ann\xC2\xBB."},
+        sOwnerCase{"HerNewestVariablesNameBobAndTheIndexZeroed",
+            [](ProgressRun& _run) {
+                _run.setVariable("00000001.xml", "PlayerName", "Bob");
+                writeFileBytes(_run.profiles("profiles.xml"), std::string(readFileBytes(_run.profiles("profiles.xml")).size(), '\0'));
+            },
+            "Player file 00000001.xml names \"Bob\", its last copy \"Ann\"; it is \"Ann\"'s"},
+        // A third file of Bob's name: the index gives him his own, and the stray copy is nobody's.
+        sOwnerCase{"TwoFilesNameBob",
+            [](ProgressRun& _run) {
+                writeFileBytes(_run.profiles("00000004.xml"), readFileBytes(_run.profiles("00000002.xml")));
+                static_cast<OwnerRun&>(_run).writeIndex("<Profile Name=\"Ann\" ID=\"1\"/><Profile Name=\"Bob\" ID=\"2\"/>");
+            },
+            "The player is told: It cannot be told whose farm this is: \xC2\xAB" "00000004.xml\xC2\xBB. The file is left as it is."}),
     [](const ::testing::TestParamInfo<sOwnerCase>& _info) { return std::string(_info.param.what); });
 
 // A file of a player the index no longer knows, under the identifier the index would give next:
@@ -373,7 +394,7 @@ INSTANTIATE_TEST_SUITE_P(Index, StrayFileRun, ::testing::Values(".xml.bak", ".sa
 struct sProgressCase {
     const char* what;
     std::function<void(ProgressRun&)> damage;
-    // The file of the last save that goes aside.
+    // The file of the last save that goes aside; none when nothing was damaged.
     const char* keptAside;
     const char* told;
 };
@@ -404,38 +425,40 @@ TEST_P(DamagedProgressRun, TheFarmComesBackAsOnePairAndThePlayerIsTold)
     const sProgressCase& damage = GetParam();
     prepareTwoSaves();
     damage.damage(*this);
-    const std::string damaged = readFileBytes(profiles(damage.keptAside));
+    const std::string damaged = damage.keptAside ? readFileBytes(profiles(damage.keptAside)) : "";
 
     ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
 
     EXPECT_GE(money(), 777);
     // Whatever was restored, the files now on the disk are one pair.
     EXPECT_EQ(variable("00000001.xml", "SaveStamp"), std::to_string(stamp("00000001.save")));
-    EXPECT_EQ(readFileBytes(profiles(std::string(damage.keptAside) + ".broken")), damaged);
-    EXPECT_NE(errors().find(std::string("The player is told: The file of your farm was damaged. ") + damage.told),
-        std::string::npos)
-        << errors();
+    if (damage.keptAside) {
+        EXPECT_EQ(readFileBytes(profiles(std::string(damage.keptAside) + ".broken")), damaged);
+    } else {
+        EXPECT_FALSE(exists("00000001.save.broken") || exists("00000001.xml.broken")) << "a whole file was kept as broken";
+    }
+    EXPECT_NE(errors().find(std::string("The player is told: ") + damage.told), std::string::npos) << errors();
 }
 
 INSTANTIATE_TEST_SUITE_P(Damaged, DamagedProgressRun,
     ::testing::Values(
         sProgressCase{"AQuoteTurnedIntoAnAmpersand",
             [](ProgressRun& _run) { static_cast<DamagedProgressRun&>(_run).ampersand("00000001.xml", ""); },
-            "00000001.xml", "The farm is restored from the save before."},
+            "00000001.xml", "The file of your farm was damaged. The farm is restored from the save before."},
         sProgressCase{"TheVariablesAndTheirLastCopy",
             [](ProgressRun& _run) {
                 auto& run = static_cast<DamagedProgressRun&>(_run);
                 run.ampersand("00000001.xml", "Name=\"PlayerName\" Val=\"");
                 run.ampersand("00000001.xml.bak", "Name=\"PlayerName\" Val=\"");
             },
-            "00000001.xml", "The farm is rebuilt from what of it still reads."},
+            "00000001.xml", "The file of your farm was damaged. The farm is rebuilt from what of it still reads."},
         // The newest variables are whole: they are kept, and only the level state starts afresh.
         sProgressCase{"TheLevelStateZeroFilled",
             [](ProgressRun& _run) { writeFileBytes(_run.profiles("00000001.save"), std::string(300, '\0')); },
-            "00000001.save", "The seed packages on the ground and the journal's notes start afresh."},
+            "00000001.save", "The file of your farm was damaged. The seed packages on the ground and the journal's notes start afresh."},
         sProgressCase{"JunkAfterTheLevelState",
             [](ProgressRun& _run) { static_cast<DamagedProgressRun&>(_run).appendTo("00000001.save", "junk!"); },
-            "00000001.save", "The seed packages on the ground and the journal's notes start afresh."},
+            "00000001.save", "The file of your farm was damaged. The seed packages on the ground and the journal's notes start afresh."},
         // What a kill between the two files of a save leaves: the level state of the next
         // save beside the variables of this one.
         sProgressCase{"AKillBetweenTheTwoRenames",
@@ -448,7 +471,7 @@ INSTANTIATE_TEST_SUITE_P(Damaged, DamagedProgressRun,
                 writeFileBytes(_run.profiles("00000001.xml.bak"), last);
                 _run.clearErrors();
             },
-            "00000001.save", "The farm is restored from the save before."}),
+            nullptr, "The last save of your farm did not finish. The farm is restored from the save before."}),
     [](const ::testing::TestParamInfo<sProgressCase>& _info) { return std::string(_info.param.what); });
 
 // --- Saving while playing --------------------------------------------------------------
@@ -752,29 +775,69 @@ TEST_F(ProgressRun, VariablesWrittenAfterAFailedSaveClaimNoLevelState)
     expectAnnPlayedOn(5);
 }
 
-// A clock that reads no time is taken from the last copy: set back to 0 it would pay the
-// time-line's early gifts again.
-class ClockRun : public ProgressRun, public ::testing::WithParamInterface<const char*> {};
+// A value that does not read and whose default would cost the player is taken from the last
+// copy, and the player hears what: a clock set back to 0 would pay the time-line's early gifts
+// again, a stamp begun afresh would name two saves.
+struct sValueCase {
+    const char* what;
+    const char* variable;
+    const char* damaged;
+    // The last copy's value (none: as the last save left it), and the least the variable holds
+    // after the game.
+    const char* last;
+    double atLeast;
+    const char* logged;
+    // What the player is told, when anything.
+    const char* told;
+};
 
-TEST_P(ClockRun, AClockThatReadsNoTimeComesFromTheLastCopy)
+void PrintTo(const sValueCase& _case, std::ostream* _out)
 {
+    *_out << _case.what;
+}
+
+class ValueRun : public ProgressRun, public ::testing::WithParamInterface<sValueCase> {};
+
+TEST_P(ValueRun, AValueThatDoesNotReadComesFromTheLastCopy)
+{
+    const sValueCase& value = GetParam();
     prepareTwoSaves();
-    setVariable("00000001.xml.bak", "GameTime", "500");
-    setVariable("00000001.xml", "GameTime", GetParam());
+    if (value.last)
+        setVariable("00000001.xml.bak", value.variable, value.last);
+    setVariable("00000001.xml", value.variable, value.damaged);
 
     ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
 
-    EXPECT_GE(std::stof(variable("00000001.xml", "GameTime")), 500.0f);
-    EXPECT_NE(errors().find(std::string("GameTime in \"Profiles/00000001.xml\" held \"") + GetParam() +
-                            "\"; the value of its last copy, \"500\", is used."),
-        std::string::npos)
-        << errors();
+    EXPECT_GE(std::stod(variable("00000001.xml", value.variable)), value.atLeast);
+    const std::string log = errors();
+    EXPECT_NE(log.find(value.logged), std::string::npos) << log;
+    const size_t told = value.told ? log.find(std::string("The player is told: ") + value.told) : std::string::npos;
+    EXPECT_TRUE(!value.told || told != std::string::npos) << log;
+    EXPECT_EQ(log.find("The player is told"), told) << log;
 }
 
-INSTANTIATE_TEST_SUITE_P(Clocks, ClockRun, ::testing::Values("nan", "inf", "-5"),
-    [](const ::testing::TestParamInfo<const char*>& _info) {
-        return std::string(_info.param[0] == '-' ? "BelowZero" : _info.param);
-    });
+#define FURROW_RESTORED "Part of your farm's file could not be read. Taken from the save before: "
+#define FURROW_TAKEN_FROM(value, last) \
+    "in \"Profiles/00000001.xml\" held \"" value "\"; the value of its last copy, \"" last "\", is used."
+
+INSTANTIATE_TEST_SUITE_P(Values, ValueRun,
+    ::testing::Values(
+        sValueCase{"ClockNan", "GameTime", "nan", "500", 500, FURROW_TAKEN_FROM("nan", "500"), FURROW_RESTORED},
+        sValueCase{"ClockInf", "GameTime", "inf", "500", 500, FURROW_TAKEN_FROM("inf", "500"), FURROW_RESTORED},
+        sValueCase{"ClockBelowZero", "GameTime", "-5", "500", 500, FURROW_TAKEN_FROM("-5", "500"), FURROW_RESTORED},
+        sValueCase{"MoneyNan", "Money", "nan", "5877", 5877, FURROW_TAKEN_FROM("nan", "5877"), FURROW_RESTORED},
+        sValueCase{"MoneyBelowZero", "Money", "-5", "5877", 5877, FURROW_TAKEN_FROM("-5", "5877"), FURROW_RESTORED},
+        sValueCase{"MoneyPastItsRange", "Money", "1e20", "5877", 5877, FURROW_TAKEN_FROM("1e20", "5877"),
+            FURROW_RESTORED "the money."},
+        sValueCase{"MoneyInf", "Money", "inf", "5877", 5877, FURROW_TAKEN_FROM("inf", "5877"), FURROW_RESTORED},
+        sValueCase{"GoodsInTheBarn", "WGoodCount0", "x", "7", 7, FURROW_TAKEN_FROM("x", "7"),
+            FURROW_RESTORED "the goods in the barn."},
+        // The last save's pair bears stamp 3: the next save takes 4, whatever the last copy says.
+        sValueCase{"TheSaveStamp", "SaveStamp", "x", nullptr, 4, "SaveStamp of \"Profiles/00000001.xml\" held \"x\"; 3, "
+            "the newest stamp on the disk, is used", nullptr}),
+    [](const ::testing::TestParamInfo<sValueCase>& _info) { return std::string(_info.param.what); });
+#undef FURROW_RESTORED
+#undef FURROW_TAKEN_FROM
 
 TEST_F(ProgressRun, APlayerWhoseFilesAreAllGoneIsTold)
 {
@@ -867,11 +930,12 @@ TEST_P(LoggedRun, TheLogSaysWhatWasLeftOut)
 
 INSTANTIATE_TEST_SUITE_P(Smaller, LoggedRun,
     ::testing::Values(
-        sLoggedCase{"AnIntegerReadOnlyInPart", [](ProgressRun& _run) { _run.setVariable("00000001.xml", "Money", "1e9"); },
-            "Game variable Money in \"Profiles/00000001.xml\" held \"1e9\", not a whole number"},
+        // Money would come from the last copy: a count whose default costs nothing shows the reader's refusal.
+        sLoggedCase{"AnIntegerReadOnlyInPart", [](ProgressRun& _run) { _run.setVariable("00000001.xml", "CarUp", "1e9"); },
+            "Game variable CarUp in \"Profiles/00000001.xml\" held \"1e9\", not a whole number"},
         sLoggedCase{"AnIntegerPastItsRange",
-            [](ProgressRun& _run) { _run.setVariable("00000001.xml", "Money", "99999999999999"); },
-            "Game variable Money in \"Profiles/00000001.xml\" held \"99999999999999\", not a whole number"},
+            [](ProgressRun& _run) { _run.setVariable("00000001.xml", "CarUp", "99999999999999"); },
+            "Game variable CarUp in \"Profiles/00000001.xml\" held \"99999999999999\", not a whole number"},
         sLoggedCase{"ADuplicateNameInTheIndex",
             [](ProgressRun& _run) {
                 _run.writeText("profiles.xml", "<?xml version=\"1.0\" encoding=\"UTF-16\"?><Profiles NextID=\"3\" "
