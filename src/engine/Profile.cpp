@@ -290,13 +290,18 @@ void cProfile::loadVariables(const String& _stem, Bool _new)
                                            u"». " + translated(u"Ферма начата заново."));
         return;
     }
-    if (!pick.getRestored().empty()) {
-        WString restored;
-        for (const WString& what : pick.getRestored())
-            restored += (restored.empty() ? WString() : WString(u", ")) + translated(what);
-        tellPlayer("values restored",
-            translated(u"Часть файла фермы не читается. Из предыдущего сохранения взяты:") + u" " + restored + u".");
-    }
+    const auto listed = [](const std::vector<WString>& _values) {
+        WString list;
+        for (const WString& what : _values)
+            list += (list.empty() ? WString() : WString(u", ")) + translated(what);
+        return list + u".";
+    };
+    if (!pick.getRestored().empty())
+        tellPlayer("values restored", translated(u"Часть файла фермы не читается. Из предыдущего сохранения взяты:") +
+                                          u" " + listed(pick.getRestored()));
+    if (!pick.getLost().empty())
+        tellPlayer("values lost", translated(u"Часть файла фермы не читается ни в одной копии. Начаты заново:") + u" " +
+                                      listed(pick.getLost()));
     if (pick.getDamage().empty())
         return;
     if (pick.isInterrupted()) {

@@ -202,25 +202,30 @@ void cProgressPick::use(Int _v, Int _l)
 
 void cProgressPick::mendFromLastCopy(Int _v)
 {
-    // Only the newest copy has one before it.
-    if (!g_savedValueCheck || _v != 0)
+    if (!g_savedValueCheck)
         return;
+    const auto add = [](std::vector<WString>& _list, const WString& _what) {
+        if (!_what.empty() && std::find(_list.begin(), _list.end(), _what) == _list.end())
+            _list.push_back(_what);
+    };
     for (sSavedVariable& variable : m_variables) {
         WString what;
         if (g_savedValueCheck(variable, what))
             continue;
+        // Only the newest copy has one before it.
         const sSavedVariable* good = nullptr;
         WString unused;
         for (const sSavedVariable& earlier : m_vars[1].variables)
-            if (earlier.name == variable.name && g_savedValueCheck(earlier, unused))
+            if (_v == 0 && earlier.name == variable.name && g_savedValueCheck(earlier, unused))
                 good = &earlier;
-        if (!good)
+        if (!good) {
+            add(m_lost, what);
             continue;
+        }
         logError("Game variable " + variable.name + " in \"" + m_vars[0].path + "\" held \"" + toString(variable.value) +
                  "\"; the value of its last copy, \"" + toString(good->value) + "\", is used.");
         variable = *good;
-        if (!what.empty() && std::find(m_restored.begin(), m_restored.end(), what) == m_restored.end())
-            m_restored.push_back(what);
+        add(m_restored, what);
     }
 }
 

@@ -53,6 +53,8 @@ public:
     // The player's words for the values of the newest variables that did not read and were
     // taken from their last copy, each once, in file order.
     const std::vector<WString>& getRestored() const { return m_restored; }
+    // The player's words for those that no copy gave: they start from the game's default.
+    const std::vector<WString>& getLost() const { return m_lost; }
     // None of the four files is there.
     Bool isMissing() const { return !m_vars[0].exists && !m_vars[1].exists && !m_levels[0].exists && !m_levels[1].exists; }
 
@@ -98,6 +100,7 @@ private:
     Bool m_levelStateUnsaved = false;
     Bool m_interrupted = false;
     std::vector<WString> m_restored;
+    std::vector<WString> m_lost;
 };
 
 // Whether the game can use a saved value as it is; the game sets it, and refuses only what it

@@ -776,8 +776,8 @@ TEST_F(ProgressRun, VariablesWrittenAfterAFailedSaveClaimNoLevelState)
 }
 
 // A value that does not read and whose default would cost the player is taken from the last
-// copy, and the player hears what: a clock set back to 0 would pay the time-line's early gifts
-// again, a stamp begun afresh would name two saves.
+// copy, and the player hears what (or that no copy had it): a clock set back to 0 would pay the
+// time-line's early gifts again, a stamp begun afresh would name two saves.
 struct sValueCase {
     const char* what;
     const char* variable;
@@ -798,7 +798,7 @@ void PrintTo(const sValueCase& _case, std::ostream* _out)
 
 class ValueRun : public ProgressRun, public ::testing::WithParamInterface<sValueCase> {};
 
-TEST_P(ValueRun, AValueThatDoesNotReadComesFromTheLastCopy)
+TEST_P(ValueRun, AValueThatDoesNotReadComesFromTheLastCopyOrIsTold)
 {
     const sValueCase& value = GetParam();
     prepareTwoSaves();
@@ -830,6 +830,9 @@ INSTANTIATE_TEST_SUITE_P(Values, ValueRun,
         sValueCase{"MoneyPastItsRange", "Money", "1e20", "5877", 5877, FURROW_TAKEN_FROM("1e20", "5877"),
             FURROW_RESTORED "the money."},
         sValueCase{"MoneyInf", "Money", "inf", "5877", 5877, FURROW_TAKEN_FROM("inf", "5877"), FURROW_RESTORED},
+        // Damaged in both copies: the default, but never in silence.
+        sValueCase{"MoneyInBothCopies", "Money", "nan", "x", 0, "Game variable Money in \"Profiles/00000001.xml\" held "
+            "\"nan\", not a whole number", "Part of your farm's file could not be read in any copy. Starting afresh: the money."},
         sValueCase{"GoodsInTheBarn", "WGoodCount0", "x", "7", 7, FURROW_TAKEN_FROM("x", "7"),
             FURROW_RESTORED "the goods in the barn."},
         // The last save's pair bears stamp 3: the next save takes 4, whatever the last copy says.

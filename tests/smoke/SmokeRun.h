@@ -23,21 +23,45 @@ protected:
                                     "' FURROW_FRAME_TIME=0.02 SDL_AUDIODRIVER=dummy " + _how + " '" FURROW_GAME "'";
         return std::system(command.c_str());
     }
-    // _walk for _frames frames under a virtual display, whose GL driver keeps memory of its own.
-    int run(const std::string& _walk, int _frames)
+    // _walk for _frames frames under a virtual display, whose GL driver keeps memory of its own;
+    // _screen ("1024x768") sizes the display's screen, else xvfb-run's own.
+    int run(const std::string& _walk, int _frames, const std::string& _screen = "")
     {
-        return runWith(_walk, "FURROW_FRAMES=" + std::to_string(_frames) + " ASAN_OPTIONS=detect_leaks=0 xvfb-run -a");
+        const std::string screen = _screen.empty() ? "" : " -s '-screen 0 " + _screen + "x24'";
+        return runWith(_walk, "FURROW_FRAMES=" + std::to_string(_frames) + " ASAN_OPTIONS=detect_leaks=0 xvfb-run -a" +
+                                  screen);
     }
     std::string profilePath() { return m_folder.file("home/Furrow/profiles/00000001.xml"); }
-    // The profile as text, its UTF-16 narrowed (every name and number in it is ASCII).
-    std::string profile()
+    std::string settingsPath() { return m_folder.file("home/Furrow/sys/settings.xml"); }
+    // A file the game wrote, its UTF-16 narrowed (every name and number in it is ASCII).
+    static std::string narrowed(const std::string& _path)
     {
         std::string text;
-        for (char byte : readFileBytes(profilePath()))
+        for (char byte : readFileBytes(_path))
             if (byte != 0)
                 text += byte;
         return text;
     }
+    // Writes _text back as the game writes its XML: UTF-16LE after a byte-order mark.
+    static void writeWide(const std::string& _path, const std::string& _text)
+    {
+        std::string wide = "\xFF\xFE";
+        for (char c : _text.substr(_text.find('<')))
+            wide += std::string{c, '\0'};
+        writeFileBytes(_path, wide);
+    }
+    // Sets _name="..." in the first element of the file that holds it.
+    void setAttribute(const std::string& _path, const std::string& _name, const std::string& _value)
+    {
+        std::string text = narrowed(_path);
+        const std::string head = " " + _name + "=\"";
+        const size_t at = text.find(head);
+        ASSERT_NE(at, std::string::npos) << _name;
+        const size_t from = at + head.size();
+        text.replace(from, text.find('"', from) - from, _value);
+        writeWide(_path, text);
+    }
+    std::string profile() { return narrowed(profilePath()); }
     // Sets a variable the profile already holds.
     void store(const std::string& _name, const std::string& _value)
     {
@@ -47,10 +71,7 @@ protected:
         ASSERT_NE(at, std::string::npos) << _name;
         const size_t from = at + head.size();
         text.replace(from, text.find('"', from) - from, _value);
-        std::string wide = "\xFF\xFE";
-        for (char c : text.substr(text.find('<')))
-            wide += std::string{c, '\0'};
-        writeFileBytes(profilePath(), wide);
+        writeWide(profilePath(), text);
     }
     std::string stored(const std::string& _name)
     {
@@ -91,12 +112,12 @@ protected:
         ASSERT_EQ(run(logos() + "270 text Ann\n" + key(275, "Enter") + click(340, 400, 226), 420), 0);
         passAllTips();
     }
-    UInt pixel(const std::string& _name, UInt _x, UInt _y)
+    sImage image(const std::string& _name)
     {
         const std::string png = readFileBytes(m_folder.file(_name));
-        const sImage image = loadImage(png.data(), png.size(), _name);
-        return image.at(_x, _y);
+        return loadImage(png.data(), png.size(), _name);
     }
+    UInt pixel(const std::string& _name, UInt _x, UInt _y) { return image(_name).at(_x, _y); }
     // The red, green and blue of a pixel.
     struct sRgb {
         UInt r, g, b;

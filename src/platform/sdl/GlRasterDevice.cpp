@@ -191,12 +191,30 @@ Bool cGlRasterDevice::present()
 void cGlRasterDevice::setMode(eDisplayMode _mode, UInt _width, UInt _height)
 {
     if (_mode == DISPLAY_DESKTOP_FULLSCREEN) {
+        coverDesktop();
         SDL_SetWindowFullscreen(m_window, SDL_WINDOW_FULLSCREEN_DESKTOP);
     } else {
         SDL_SetWindowFullscreen(m_window, 0);
+        SDL_SetWindowBordered(m_window, SDL_TRUE);
         SDL_SetWindowSize(m_window, int(_width), int(_height));
     }
     updateSize();
+}
+
+void cGlRasterDevice::coverDesktop()
+{
+    // SDL asks the window manager for full screen and at once reports the desktop's size as
+    // the window's; with no window manager to act on it (a bare X server) the window would
+    // stay as it was, and the picture drawn for the desktop would land cut off in it. So the
+    // window first covers the desktop by itself. SDL takes no size or place while full screen.
+    if (SDL_GetWindowFlags(m_window) & SDL_WINDOW_FULLSCREEN)
+        return;
+    SDL_Rect desktop{};
+    if (SDL_GetDisplayBounds(std::max(SDL_GetWindowDisplayIndex(m_window), 0), &desktop) != 0)
+        return;
+    SDL_SetWindowBordered(m_window, SDL_FALSE);
+    SDL_SetWindowPosition(m_window, desktop.x, desktop.y);
+    SDL_SetWindowSize(m_window, desktop.w, desktop.h);
 }
 
 std::vector<UInt> cGlRasterDevice::readPixels(const sDeviceRect& _rect)

@@ -49,6 +49,7 @@ private:
 
     void setupContext();
     void updateSize();
+    void coverDesktop();
     GLuint glTexture(UInt _texture) const;
 
     SDL_Window* m_window;

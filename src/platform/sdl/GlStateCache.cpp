@@ -195,10 +195,15 @@ void cGlStateCache::applyViewport(const sViewport& _viewport, UInt _targetWidth,
                GLsizei(viewport.height));
     // Vertices come with Direct3D 8 pixel centres on whole coordinates; GL's sit at +0.5,
     // so the picture is shifted by half a pixel. Depth arrives already in 0..1.
+    // A pixel centre right on a horizontal edge belongs to the shape below it in Direct3D and to
+    // the one above it in GL (whose rows count upwards): a scaled full-screen picture, whose
+    // edges fall on centres, would leave the screen's top row bare. A nudge far below a
+    // texel's worth moves such edges just above the centres.
+    constexpr double TIE_NUDGE = 1.0 / 128;
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glOrtho(viewport.x - 0.5, viewport.x + viewport.width - 0.5, viewport.y + viewport.height - 0.5,
-            viewport.y - 0.5, 0.0, -1.0);
+    glOrtho(viewport.x - 0.5, viewport.x + viewport.width - 0.5, viewport.y + viewport.height - 0.5 + TIE_NUDGE,
+            viewport.y - 0.5 + TIE_NUDGE, 0.0, -1.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     m_viewport = viewport;
