@@ -75,6 +75,33 @@ TEST_F(TipRun, TheFreeUpgradeTipWaitsForTheLevelOnSale)
     EXPECT_EQ(stored("Upgrade0"), "1") << "the free upgrade taken";
 }
 
+// Eight seconds before noon a player has 243 coins and grass in the barn; no tip has offered the
+// new land or the bigger barn. At noon the journal tells of the bank's goal and a tag under the
+// bar shows how far the savings are while the clock waits; the barn's grass brought to the stall
+// meets it within a minute of play, and only then does the bigger barn come on sale, its tip with it.
+TEST_F(TipRun, TheNoonGoalIsToldShownAndMetBeforeAnythingIsOfferedToSpend)
+{
+    newPlayer();
+    for (const auto& kept : {std::make_pair("GameTime", "712"), std::make_pair("Money", "243"),
+                             std::make_pair("WGoodCount0", "12"), std::make_pair("tip19", "0"),
+                             std::make_pair("tip26", "0")})
+        store(kept.first, kept.second);
+    const std::string walk = logos() + click(250, 400, 226) + move(260, 780, 580) + shot(450, "before.png") +
+                             shot(800, "goal.png") + click(810, 676, 32) + shot(900, "told.png") +
+                             click(910, 400, 572) + click(1000, 40, 32) + click(1150, 173, 178) +
+                             click(2400, 108, 32) + move(2410, 780, 580) + shot(2800, "met.png");
+    ASSERT_EQ(run(walk, 2810), 0);
+    EXPECT_EQ(stored("mTrigger"), "0") << "the goal was met";
+    EXPECT_GT(std::stof(stored("GameTime")), 720.0f) << "the clock went on";
+    EXPECT_EQ(stored("UpAvail12"), "1") << "the bigger barn came once the goal was met";
+    EXPECT_EQ(stored("tip19"), "0") << "the land's tip was never offered before";
+    EXPECT_TRUE(isPaper(rgb("goal.png", 37, 88))) << "the tag under the bar";
+    EXPECT_FALSE(isPaper(rgb("before.png", 37, 88))) << "no tag before noon";
+    EXPECT_FALSE(isPaper(rgb("met.png", 37, 88))) << "nor once the goal is met";
+    EXPECT_TRUE(isPaper(rgb("met.png", 300, 200))) << "then the bigger barn's tip";
+    EXPECT_TRUE(isPaper(rgb("told.png", 300, 450))) << "the journal's page";
+}
+
 // Back on the production screen by way of the market, the workshop chosen before is still chosen:
 // its gauge and load button stand at hand, and the load button answers at once.
 TEST_F(TipRun, TheProductionScreenKeepsItsWorkshopChosen)

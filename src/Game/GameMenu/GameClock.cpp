@@ -9,6 +9,7 @@
 #include "Game/Farm/Buildings/WareHouse.h"
 #include "Game/Farm/Water/WaterSource.h"
 #include "Game/GameKeys.h"
+#include "Game/GameMenu/GoalSign.h"
 #include "Game/Manufacture/Manufacture.h"
 #include "Game/Market/Market.h"
 #include "Game/Timeline/Gameplay.h"
@@ -87,6 +88,7 @@ void cGameMenu::absoluteProcess()
 
 // The goals the time-line sets: the clock waits until the player has the money (counting
 // what went into the farm buildings) and the warehouse level. A met goal is cleared for good.
+// While one waits, the sign under the clock says which and how far the farm has come.
 Bool cGameMenu::runGameTime()
 {
     const Int goal = key::mTrigger();
@@ -94,16 +96,21 @@ Bool cGameMenu::runGameTime()
         const LongLong total = LongLong(key::Money()) + investment(cWareHouse::getInstance()) +
                                investment(cWaterSource::getInstance()) + investment(cMowBuilding::getInstance()) +
                                investment(cDigBuilding::getInstance());
-        if (total < goal)
+        if (total < goal) {
+            m_goalSign->showMoney(total, goal);
             return false;
+        }
         key::mTrigger() = 0;
     }
     const Int level = key::wlTrigger();
     if (level != -1) {
-        if (key::upgradeLevel(32) < level)
+        if (key::upgradeLevel(32) < level) {
+            m_goalSign->showBarn(level);
             return false;
+        }
         key::wlTrigger() = -1;
     }
+    m_goalSign->clear();
     return true;
 }
 

@@ -12,6 +12,7 @@
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/Buildings/WareHouse.h"
 #include "Game/GameKeys.h"
+#include "Game/GameMenu/GoalSign.h"
 #include "Game/Manufacture/Manufacture.h"
 #include "Game/Market/Market.h"
 #include "Game/Shell/Menu.h"
@@ -79,6 +80,7 @@ void cGameMenu::makeControls()
     m_wareLoadingButton = new cAnimButton(this);
     m_wareLoading = new cProgressFloat(this);
     m_wareLoadingLighter = new cPicture(this);
+    m_goalSign = new cGoalSign(this);
 }
 
 void cGameMenu::restoreContracts()
@@ -118,6 +120,7 @@ void cGameMenu::loadXML(iXML* _xml_doc)
     loadChildPart(_xml_doc, "WareLoadingSubstrain", m_wareLoadingButton);
     loadChildPart(_xml_doc, "WareLoading", m_wareLoading);
     loadChildPart(_xml_doc, "WareLoadingLighter", m_wareLoadingLighter);
+    loadChildPart(_xml_doc, "GoalSign", m_goalSign);
     updateMoneyText();
     loadPlaces(_xml_doc);
     m_changeSound.reset(loadSound(_xml_doc, u"ChangeSound"));

@@ -9,6 +9,7 @@
 #include <memory>
 
 class cContractStatus;
+class cGoalSign;
 class cMenu;
 class cMovableBack;
 class cPicture;
@@ -96,6 +97,7 @@ public:
     cAnimButton* getWareLoadingButton() const { return m_wareLoadingButton; }
     cProgressFloat* getWareLoading() const { return m_wareLoading; }
     cPicture* getWareLoadingLighter() const { return m_wareLoadingLighter; }
+    cGoalSign* getGoalSign() const { return m_goalSign; }
     cContractStatus* getContractStatus(UInt _place) const { return m_contractStatus[_place]; }
     UInt getBusyStatusCount() const;
     cMenu* getPauseMenu() const { return m_pauseMenu; }
@@ -135,6 +137,7 @@ private:
     cAnimButton* m_wareLoadingButton = nullptr;
     cProgressFloat* m_wareLoading = nullptr;
     cPicture* m_wareLoadingLighter = nullptr;
+    cGoalSign* m_goalSign = nullptr;
     Float m_lighterCountdown = 0.5f;
     tSound m_changeSound;
     tSound m_newMessageSound;

@@ -3,6 +3,7 @@
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/Worker/Person.h"
 #include "Game/GameMenu/GameMenu.h"
+#include "Game/GameMenu/GoalSign.h"
 #include "Game/Manufacture/Manufacture.h"
 #include "Game/Market/Market.h"
 #include "Game/Shell/Menu.h"
@@ -12,6 +13,7 @@
 #include "Game/Shell/Options.h"
 #include "input/Control.h"
 #include "Ui/ProgressFloat.h"
+#include "Ui/Text.h"
 
 #include <gtest/gtest.h>
 
@@ -73,15 +75,18 @@ struct sGoal {
     Bool runs;
     Int goalAfter;
     Int wareGoalAfter;
+    // What the sign under the clock says; null: no sign.
+    const char16_t* sign;
 };
 
 TEST_F(cGameMenuTest, GoalsHoldTheGameTimeButNotThePlayTime)
 {
     warehouseCosts(250, 200);
-    // Level 3 counts levels 1 and 2 as invested: 450.
-    for (const sGoal& c : {sGoal{500, 100, 3, -1, true, 0, -1}, sGoal{500, 100, 2, -1, false, 500, -1},
-                           sGoal{0, 0, 1, 2, false, 0, 2}, sGoal{0, 0, 2, 2, true, 0, -1},
-                           sGoal{500, 100, 2, 2, false, 500, 2}}) {
+    // Level 2 counts level 1 as invested (350 with the money), level 3 levels 1 and 2 (450). The
+    // sign under the clock says what holds it.
+    for (const sGoal& c : {sGoal{500, 100, 2, -1, false, 500, -1, u"350 / 500"}, sGoal{500, 100, 3, -1, true, 0, -1, nullptr},
+                           sGoal{0, 0, 1, 2, false, 0, 2, u"Barn level 3"}, sGoal{0, 0, 2, 2, true, 0, -1, nullptr},
+                           sGoal{500, 100, 2, 2, false, 500, 2, u"350 / 500"}}) {
         key::mTrigger() = c.goal;
         key::Money() = c.money;
         key::upgradeLevel(32) = c.level;
@@ -91,6 +96,11 @@ TEST_F(cGameMenuTest, GoalsHoldTheGameTimeButNotThePlayTime)
         EXPECT_GT(key::RunTime(), playTime);
         EXPECT_EQ(key::mTrigger(), c.goalAfter);
         EXPECT_EQ(key::wlTrigger(), c.wareGoalAfter);
+        const cGoalSign* sign = menu().getGoalSign();
+        EXPECT_EQ(sign->isOwnVisible(), c.sign != nullptr) << c.goal << " " << c.level;
+        if (c.sign) {
+            EXPECT_EQ(sign->getText()->getString(), c.sign);
+        }
     }
 }
 
