@@ -6,6 +6,7 @@
 #include "engine/FatalError.h"
 #include "engine/Profile.h"
 #include "engine/ProgressPick.h"
+#include "engine/PutInPlace.h"
 #include "engine/TextConvert.h"
 #include "engine/ValueConvert.h"
 #include "platform/Platform.h"
@@ -17,7 +18,8 @@ namespace {
 
 // FURROW_FRAMES=N ends the run after N frames, for smoke runs and measurements.
 // FURROW_REPLAY=file plays timed input from the file; FURROW_FRAME_TIME=seconds makes every
-// frame last exactly that long, so a replay runs the same every time.
+// frame last exactly that long, so a replay runs the same every time. FURROW_SAVE_FAULT is
+// checked here too.
 sRunOptions readRunOptions()
 {
     GUARD_BEGIN
@@ -34,6 +36,9 @@ sRunOptions readRunOptions()
             throw "FURROW_FRAME_TIME is not a frame time in seconds: \"" + String(frameTime) + "\".";
         options.frameTime = seconds;
     }
+    // A test whose fault fails nothing would pass for the wrong reason.
+    if (const String refused = refusedSaveFault(); !refused.empty())
+        throw refused;
     return options;
     GUARD_END("Main")
 }

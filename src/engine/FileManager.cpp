@@ -307,10 +307,12 @@ Bool cFileManager::commitHeldSaves(Bool _wait, fCommitFailed _onFailed)
     std::vector<sHeldSave> held;
     held.swap(m_held);
     // The index knows the files as they will stand; a failure puts it right afterwards.
+    m_writerPaths.clear();
     for (const sHeldSave& save : held) {
         const String relative = save.path.substr(m_common.size());
         if (platform::isFile(save.path))
             m_index[lowerCase(relative) + ".bak"] = sEntry{COMMON_TAG, relative + ".bak", 0};
+        m_writerPaths.push_back(save.path);
     }
     m_writerDone = false;
     m_writerFailedHook = std::move(_onFailed);
@@ -334,6 +336,10 @@ Bool cFileManager::finishWriter()
         logError(message);
     for (const String& path : outcome.failed)
         onSaveFailed(path);
+    // A failed save leaves a last copy only where one was, and a save may go without one.
+    for (const String& path : m_writerPaths)
+        onSaveFailed(path + ".bak");
+    m_writerPaths.clear();
     const Bool done = outcome.failed.empty();
     m_failedUntold = m_failedUntold || !done;
     m_failedSaves += done ? 0 : 1;

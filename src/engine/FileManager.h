@@ -139,6 +139,8 @@ private:
     std::thread m_writer;
     std::atomic<bool> m_writerDone{true};
     sPutOutcome m_writerOutcome;
+    // The real names of the save under way.
+    std::vector<String> m_writerPaths;
     fCommitFailed m_writerFailedHook;
     Bool m_failedUntold = false;
     UInt m_failedSaves = 0;

@@ -125,6 +125,14 @@ std::pair<WString, WString> namesIn(const String& _stem)
     return names;
 }
 
+// The variables in memory say that the level state they go with is on no disk.
+Bool namesNoLevelState()
+{
+    const auto& stamps = propertyMap<PT_ULONG>();
+    const auto found = stamps.find(LEVEL_STATE_STAMP_VARIABLE);
+    return found != stamps.end() && found->second == 0;
+}
+
 // Whether the file is a player's variables or their last copy, and whose identifier.
 Bool isVariablesFile(const String& _fileName, ULong& _id)
 {
@@ -164,16 +172,17 @@ void cProfile::save()
     GUARD_BEGIN
     m_nowPlaying = false;
     m_indexChanged = true;
-    // A failed index must not cost the player the variables: both are tried, the first
-    // failure is raised and a second one is logged.
+    // The variables go first, so that the index can say whether the play reached the disk. A
+    // failed index must not cost the player the variables: both are tried, the first failure
+    // is raised and a second one is logged.
     std::exception_ptr failure;
     try {
-        saveHeaders();
+        saveAllProps();
     } catch (...) {
         failure = std::current_exception();
     }
     try {
-        saveAllProps();
+        saveHeaders();
     } catch (const String& _error) {
         if (!failure)
             throw;
@@ -219,6 +228,8 @@ void cProfile::load()
     m_indexOwned = true;
     if (m_resuming && m_index.count(m_currentUserName) == 0)
         resumeSomeone();
+    // The index's player ended the last game on a save that failed.
+    const Bool lastPlayUnsaved = m_lastPlayUnsaved && !m_currentUserName.empty() && m_currentUserName == m_recordedUser;
     // Nobody to resume after all: nothing is made under an empty name.
     if (m_currentUserName.empty())
         return;
@@ -233,6 +244,12 @@ void cProfile::load()
     files().clearStaleTemporaries(dir, id);
     files().clearStaleTemporaries(dir, kIndexName);
     loadVariables(dir + id, made);
+    if (lastPlayUnsaved && !made) {
+        logError("The last save of profile \"" + id + "\" before the game ended did not go through; the farm goes on from the "
+                 "save before.");
+        tellPlayer("progress restored", translated(u"Последнее сохранение фермы не удалось.") + u" " +
+                                            translated(u"Ферма восстановлена из предыдущего сохранения."));
+    }
     m_loadedName = m_currentUserName;
     m_loadedID = m_index[m_currentUserName];
     m_variablesLoaded = true;
@@ -255,6 +272,7 @@ void cProfile::loadHeaders(iXML* _xml_doc)
     toULong(m_nextID, doc[u"NextID"]);
     m_recordedUser = doc[u"CurrentUser"];
     toBool(m_nowPlaying, doc[u"NowPlaying"]);
+    toBool(m_lastPlayUnsaved, doc[u"LastSaveFailed"]);
     Bool dropped = false;
     for (UInt i = 0, count = doc.getNodeCount(); i < count; ++i) {
         iXML* entry = nullptr;
@@ -480,6 +498,8 @@ void cProfile::saveHeaders()
     appendXmlAttribute(text, u"NextID", toWString(std::to_string(m_nextID)));
     appendXmlAttribute(text, u"CurrentUser", m_currentUserName);
     appendXmlAttribute(text, u"NowPlaying", m_nowPlaying ? u"1" : u"0");
+    if (m_playUnsaved)
+        appendXmlAttribute(text, u"LastSaveFailed", u"1");
     text += u">\n";
     for (const auto& entry : m_index) {
         text += u"<Profile ";
@@ -504,6 +524,16 @@ void cProfile::saveAllProps()
         return;
     // A save still on its way may yet fail and take its stamps back.
     files().waitForSaves();
+    // Variables that name no level state (the game's last save failed) are not written alone
+    // beside a level state: the start would part them from it for good, while the pair on the
+    // disk is whole. That pair stays, and the index says that the play is not on the disk.
+    const String stem = getProfilesDir() + formatProfileID(m_loadedID);
+    if (g_levelStateCheck && namesNoLevelState() && files().isExist(stem + ".save")) {
+        logError("The variables of \"" + stem + ".xml\" go with a level state that is on no disk; they are not saved "
+                 "alone, and the last whole save stays.");
+        m_playUnsaved = true;
+        return;
+    }
     // The index may be lost one day: the player's own file says whose it is.
     propertyMap<PT_WSTRING>()[PLAYER_NAME_VARIABLE] = m_loadedName;
     WString text = kDeclaration;
@@ -514,9 +544,11 @@ void cProfile::saveAllProps()
     // push the save before out of its last copy; unless that save never reached the disk.
     if (text == m_lastWritten && files().getFailedSaveCount() == m_failedSavesWritten)
         return;
+    m_playUnsaved = true;
     cSaveBatch batch;
-    writeUtf16File(getProfilesDir() + formatProfileID(m_loadedID) + ".xml", text, true);
+    writeUtf16File(stem + ".xml", text, true);
     batch.commit();
+    m_playUnsaved = false;
     m_lastWritten = std::move(text);
     m_failedSavesWritten = files().getFailedSaveCount();
     GUARD_END("void cProfile::saveAllProps()")

@@ -111,6 +111,10 @@ private:
     Bool m_resuming = false;
 
     Bool m_nowPlaying = false;
+    // The index said that its player's last play is not on the disk (LastSaveFailed).
+    Bool m_lastPlayUnsaved = false;
+    // This object's play is not on the disk: its last save failed. The index then says so.
+    Bool m_playUnsaved = false;
     WString m_recordedUser;
     ULong m_nextID = 1;
     std::map<WString, ULong> m_index;

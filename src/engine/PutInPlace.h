@@ -23,12 +23,16 @@ struct sPutOutcome {
 };
 
 // Puts the files of one save in place as one: every file is pushed to the disk and closed
-// first, and only when all of them made it does each keep its current copy as "<name>.bak"
-// (a second name of the same file, so a readable copy always stands under the real name)
-// and take the real name by one rename; the folders are synced last. A failure before the
-// first rename leaves every file as it was; a failure of a later rename puts the files
-// already renamed back to their old copies, so a failure never leaves two saves mixed. The
-// temporary files are gone either way.
+// first; then each current file and its last copy get hidden second names, each current file
+// becomes "<name>.bak" (the last copies of one save are renamed in together, so they stay one
+// pair), and each new file takes its real name by one rename; the folders are synced last. A
+// readable file stands under every real name at every moment, and a kill between the renames
+// leaves the files not yet renamed beside the last copies of the ones that were. A failed save
+// leaves every file, its last copy included, as it was: the files already renamed go back
+// and so do the last copies. Only when a file cannot go back (partlyPlaced) does the save
+// keep the last copies it made, the pair the start then finds. Something that is no file
+// standing where a last copy goes is moved aside as "<name>.bak.broken"; when it cannot be,
+// that file is saved without a last copy. The temporary files are gone either way.
 sPutOutcome putSaveInPlace(std::vector<sHeldSave> _saves);
 
 // The steps of a save a test may make fail, as a full disk or a failing device would.
@@ -39,3 +43,9 @@ enum eSaveStep { SAVE_STEP_SYNC, SAVE_STEP_LINK, SAVE_STEP_RENAME };
 // only the second and the fourth time it comes for that file.
 using fSaveFault = Bool (*)(eSaveStep _step, const String& _path);
 void setSaveFault(fSaveFault _fault);
+// Whether the step is to fail for the file (either way above), for a file saved alone, whose
+// steps are the sync and the rename.
+Bool saveStepFails(eSaveStep _step, const String& _path);
+// Why FURROW_SAVE_FAULT cannot be used as it stands (it does not read, or names a step its
+// file never takes); empty when it can, or is not set.
+String refusedSaveFault();

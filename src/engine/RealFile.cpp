@@ -2,6 +2,7 @@
 
 #include "engine/ErrorStack.h"
 #include "engine/LogManager.h"
+#include "engine/PutInPlace.h"
 #include "engine/StringRecord.h"
 #include "platform/System.h"
 
@@ -128,14 +129,14 @@ Bool cRealFile::close()
     }
     if (!m_writeFailed && m_onWritten && m_onWritten(handle, m_tempPath, m_path))
         return true;
-    Bool written = !m_writeFailed && platform::flushFile(handle);
+    Bool written = !m_writeFailed && !saveStepFails(SAVE_STEP_SYNC, m_path) && platform::flushFile(handle);
     written = platform::closeFile(handle) && written;
     return finishSave(written);
 }
 
 Bool cRealFile::finishSave(Bool _written)
 {
-    if (_written && platform::renameFile(m_tempPath, m_path))
+    if (_written && !saveStepFails(SAVE_STEP_RENAME, m_path) && platform::renameFile(m_tempPath, m_path))
         return true;
     const String reason = platform::getLastErrorText();
     platform::removeFile(m_tempPath);

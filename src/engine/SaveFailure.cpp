@@ -18,15 +18,20 @@ WString describeSaveFailure(const std::vector<String>& _names)
 {
     WString why;
     for (const String& name : _names) {
+        // Lower-cased as the file manager writes it: the folder on the disk, not the setting's.
         String path = name;
+        toLowerCase(path);
         if (cFileManager* files = cFileManager::getInstance()) {
             try {
-                path = files->getCommonPath(name);
+                path = files->getCommonPath(path);
             } catch (...) {
                 // The name as it came is still worth showing.
             }
         }
-        const String folder = path.substr(0, path.rfind('/') + 1);
+        // A folder that could not be made is no cause: the one that refused it is.
+        String folder = path.substr(0, path.rfind('/') + 1);
+        while (folder.size() > 1 && !platform::isFolder(folder))
+            folder.erase(folder.rfind('/', folder.size() - 2) + 1);
         if (platform::isFolder(path))
             why = translated(u"На месте файла лежит папка:") + u" «" + toWString(cFileManager::getFileName(path)) + u"».";
         else if (!platform::canWriteIn(folder))

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <dirent.h>
 
 #include <ostream>
@@ -25,6 +27,9 @@ struct sPutCase {
     eSaveStep step;
     // The file whose step fails; nullptr for none.
     const char* failing;
+    // The device itself refuses the rename (its new file is gone), after whatever the code did
+    // before it; else the seam fails the step.
+    bool onTheDevice;
     // What each of the four names holds afterwards: "new", "old", "older" or "" (none).
     const char* first;
     const char* firstBak;
@@ -42,15 +47,35 @@ struct sFault {
     std::string file;
     // Calls of the step for the file that still succeed.
     int passing = 0;
+    bool onTheDevice = false;
 };
 std::vector<sFault> s_faults;
+// The test's folder, while every real name must hold a whole file at each step.
+const cTempFolder* s_watched = nullptr;
+
+// What a kill at this step would leave: a whole file under each real name, a whole last copy.
+void expectWholeFiles()
+{
+    for (const char* name : {FIRST, SECOND}) {
+        const std::string now = readFileBytes(s_watched->file(name));
+        const std::string last = readFileBytes(s_watched->file(std::string(name) + ".bak"));
+        EXPECT_TRUE(now == "old" || now == "new") << name << " holds \"" << now << "\"";
+        EXPECT_TRUE(last == "older" || last == "old") << name << ".bak holds \"" << last << "\"";
+    }
+}
 
 Bool injected(eSaveStep _step, const String& _path)
 {
-    for (sFault& fault : s_faults)
-        if (_step == fault.step && _path.size() >= fault.file.size() &&
-            _path.compare(_path.size() - fault.file.size(), fault.file.size(), fault.file) == 0)
-            return fault.passing-- <= 0;
+    if (s_watched)
+        expectWholeFiles();
+    for (sFault& fault : s_faults) {
+        if (_step != fault.step || _path.size() < fault.file.size() ||
+            _path.compare(_path.size() - fault.file.size(), fault.file.size(), fault.file) != 0 || fault.passing-- > 0)
+            continue;
+        if (!fault.onTheDevice)
+            return true;
+        std::remove((_path.substr(0, _path.rfind('/') + 1) + "." + fault.file + ".1.tmp").c_str());
+    }
     return false;
 }
 
@@ -61,6 +86,7 @@ protected:
     {
         setSaveFault(nullptr);
         s_faults.clear();
+        s_watched = nullptr;
     }
 
     sHeldSave hold(const std::string& _name, const std::string& _bytes)
@@ -85,13 +111,15 @@ protected:
 TEST_P(PutInPlace, EitherTheWholeSaveOrNoneOfItStandsAfterwards)
 {
     const sPutCase& put = GetParam();
-    if (put.existed)
+    if (put.existed) {
         for (const char* name : {FIRST, SECOND}) {
             writeFileBytes(m_folder.file(name), "old");
             writeFileBytes(m_folder.file(std::string(name) + ".bak"), "older");
         }
+        s_watched = &m_folder;
+    }
     if (put.failing)
-        s_faults = {{put.step, put.failing}};
+        s_faults = {{put.step, put.failing, 0, put.onTheDevice}};
 
     const sPutOutcome outcome = putSaveInPlace({hold(FIRST, "new"), hold(SECOND, "new")});
 
@@ -101,23 +129,26 @@ TEST_P(PutInPlace, EitherTheWholeSaveOrNoneOfItStandsAfterwards)
     EXPECT_EQ(readFileBytes(m_folder.file(std::string(SECOND) + ".bak")), put.secondBak);
     EXPECT_FALSE(outcome.partlyPlaced);
     EXPECT_EQ(outcome.failed.size(), put.failing ? 2u : 0u) << "a failed save fails as a whole";
-    EXPECT_EQ(outcome.log.empty(), put.failing == nullptr);
+    // One line: the failure itself; nothing else went wrong.
+    EXPECT_EQ(outcome.log.size(), put.failing ? 1u : 0u);
     for (const std::string& name : names())
         EXPECT_EQ(name.find(".tmp"), std::string::npos) << name << " is left behind";
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, PutInPlace,
-    ::testing::Values(sPutCase{"AllWell", true, SAVE_STEP_SYNC, nullptr, "new", "old", "new", "old"},
-        sPutCase{"AFirstSave", false, SAVE_STEP_SYNC, nullptr, "new", "", "new", ""},
-        sPutCase{"TheFirstFilesSync", true, SAVE_STEP_SYNC, FIRST, "old", "older", "old", "older"},
-        sPutCase{"TheSecondFilesSync", true, SAVE_STEP_SYNC, SECOND, "old", "older", "old", "older"},
-        sPutCase{"TheFirstFilesLink", true, SAVE_STEP_LINK, FIRST, "old", "older", "old", "older"},
-        // The first file's last copy is already the current one: nothing of the save is lost.
-        sPutCase{"TheSecondFilesLink", true, SAVE_STEP_LINK, SECOND, "old", "old", "old", "older"},
-        sPutCase{"TheFirstFilesRename", true, SAVE_STEP_RENAME, FIRST, "old", "old", "old", "old"},
-        // Between the two renames: the first file goes back to its old copy.
-        sPutCase{"TheSecondFilesRename", true, SAVE_STEP_RENAME, SECOND, "old", "old", "old", "old"},
-        sPutCase{"TheSecondFilesRenameOnAFirstSave", false, SAVE_STEP_RENAME, SECOND, "", "", "", ""}),
+    ::testing::Values(sPutCase{"AllWell", true, SAVE_STEP_SYNC, nullptr, false, "new", "old", "new", "old"},
+        sPutCase{"AFirstSave", false, SAVE_STEP_SYNC, nullptr, false, "new", "", "new", ""},
+        sPutCase{"TheFirstFilesSync", true, SAVE_STEP_SYNC, FIRST, false, "old", "older", "old", "older"},
+        sPutCase{"TheSecondFilesSync", true, SAVE_STEP_SYNC, SECOND, false, "old", "older", "old", "older"},
+        sPutCase{"TheFirstFilesLink", true, SAVE_STEP_LINK, FIRST, false, "old", "older", "old", "older"},
+        // The first file's second name is made already: it goes, and its last copy stays.
+        sPutCase{"TheSecondFilesLink", true, SAVE_STEP_LINK, SECOND, false, "old", "older", "old", "older"},
+        sPutCase{"TheFirstFilesRename", true, SAVE_STEP_RENAME, FIRST, false, "old", "older", "old", "older"},
+        // Between the two renames: the first file and both last copies go back.
+        sPutCase{"TheSecondFilesRename", true, SAVE_STEP_RENAME, SECOND, false, "old", "older", "old", "older"},
+        sPutCase{"TheFirstFilesRenameOnTheDevice", true, SAVE_STEP_RENAME, FIRST, true, "old", "older", "old", "older"},
+        sPutCase{"TheSecondFilesRenameOnTheDevice", true, SAVE_STEP_RENAME, SECOND, true, "old", "older", "old", "older"},
+        sPutCase{"TheSecondFilesRenameOnAFirstSave", false, SAVE_STEP_RENAME, SECOND, false, "", "", "", ""}),
     [](const ::testing::TestParamInfo<sPutCase>& _info) { return std::string(_info.param.what); });
 
 // A folder standing where the second file should be refuses its rename on any disk.
@@ -134,8 +165,8 @@ TEST_F(PutInPlace, AFolderInThePlaceOfTheSecondFilePutsTheFirstBack)
     EXPECT_NE(outcome.log[0].find("1.xml\" was not saved"), std::string::npos) << outcome.log[0];
 }
 
-// After a failed save each file's last copy is the file itself: the next save still keeps
-// one generation and leaves no second name behind.
+// A failed save leaves no last copy where there was none: the next save keeps the files of
+// the failed one's time as the last copies, and leaves no second name behind.
 TEST_F(PutInPlace, ASaveAfterAFailedOneKeepsTheLastCopyAndNoStrayName)
 {
     for (const char* name : {FIRST, SECOND})
@@ -191,6 +222,19 @@ TEST_F(PutInPlace, AFileSystemWithoutHardLinksKeepsTheLastCopyByACopy)
         EXPECT_EQ(readFileBytes(m_folder.file(name)), "new");
         EXPECT_EQ(readFileBytes(m_folder.file(std::string(name) + ".bak")), "old");
     }
+}
+
+// A fault that would fail nothing is refused, so that no test passes for the wrong reason.
+TEST(SaveFaultSeam, RefusesAValueThatWouldFailNothing)
+{
+    const std::pair<const char*, bool> values[] = {{"", false}, {"rename:00000001.save", false},
+        {"sync:profiles.xml", false}, {"sync:00000001.xml@1,4", false}, {"link:profiles.xml", true}, {"unlink:1.xml", true},
+        {"00000001.xml", true}, {"rename:", true}, {"rename:1.xml@", true}, {"rename:1.xml@two", true}};
+    for (const auto& [value, refused] : values) {
+        setenv("FURROW_SAVE_FAULT", value, 1);
+        EXPECT_EQ(!refusedSaveFault().empty(), refused) << value;
+    }
+    unsetenv("FURROW_SAVE_FAULT");
 }
 
 } // namespace

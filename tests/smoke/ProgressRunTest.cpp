@@ -664,6 +664,16 @@ INSTANTIATE_TEST_SUITE_P(Stops, StopRun,
         sStopCase{"SettingsThatCannotBeRead",
             [](ProgressRun& _run) { chmod(_run.profiles("../sys/settings.xml").c_str(), 0); }, asAnotherUser, GAME_FRAMES,
             nullptr, 4, "../sys/settings.xml.broken"},
+        // Saves go on: the folder is moved aside like a damaged file, and nobody is told of a full disk.
+        sStopCase{"AFolderForTheLastCopy",
+            [](ProgressRun& _run) {
+                std::remove(_run.profiles("00000001.xml.bak").c_str());
+                mkdir(_run.profiles("00000001.xml.bak").c_str(), 0755);
+            },
+            [](ProgressRun&) { return std::string(); }, GAME_FRAMES, nullptr, 4, "00000001.xml.bak.broken"},
+        sStopCase{"AnIndexTheDiskRefuses", [](ProgressRun&) {},
+            [](ProgressRun&) { return std::string("FURROW_SAVE_FAULT=rename:profiles.xml"); }, GAME_FRAMES,
+            "Your progress cannot be saved. The disk is full or cannot be reached.", 4, nullptr},
         // A full disk: the variables no longer fit; the save is tried again at each safe point.
         sStopCase{"AFullDisk", [](ProgressRun&) {}, [](ProgressRun&) { return std::string("trap '' XFSZ; ulimit -f 40;"); },
             GAME_FRAMES + TWO_MINUTES, "Your progress cannot be saved. The disk is full or cannot be reached.", 3, nullptr}),
@@ -682,6 +692,26 @@ TEST_F(ProgressRun, AFailedSaveIsTriedAgainAtTheNextSafePoint)
     EXPECT_GE(failures, 2u) << log;
     // Nothing half written: the last save is still the pair on the disk.
     EXPECT_EQ(stamp("00000001.save"), 3u);
+}
+
+// A home closed to writing before the first player: the words name the folder that refused the
+// profiles folder, not the profiles folder that could not be made.
+TEST_F(ProgressRun, AClosedHomeIsNamedAsItIs)
+{
+    ASSERT_EQ(mkdir(home().c_str(), 0755), 0);
+    ASSERT_EQ(mkdir((home() + "/Furrow").c_str(), 0755), 0);
+    ASSERT_EQ(mkdir((home() + "/Furrow/sys").c_str(), 0755), 0);
+    const std::string how = asAnotherUser(*this);
+    if (!skipped().empty())
+        GTEST_SKIP() << skipped();
+    chmod((home() + "/Furrow").c_str(), 0555);
+
+    ASSERT_EQ(play(NEW_PLAYER, GAME_FRAMES, how), 0) << errors();
+
+    EXPECT_NE(errors().find("The player is told: Your progress cannot be saved. The folder does not allow writing: \xC2\xAB" +
+                            home() + "/Furrow/\xC2\xBB"),
+        std::string::npos)
+        << errors();
 }
 
 // --- A profiles folder that cannot be read ---------------------------------------------
@@ -720,59 +750,63 @@ INSTANTIATE_TEST_SUITE_P(Stops, ClosedFolderRun, ::testing::Values(0333, 0111, 0
     });
 
 // A second file that cannot be put in place, as a full disk or a failing device refuses it:
-// the save fails as a whole, the last save stays the pair on the disk and the player is told.
+// the save fails as a whole, the last save and its last copies stay on the disk as they were,
+// and the player is told, in the game and, of the save as the game ended, at the next start.
 class SecondFileRun : public ProgressRun, public ::testing::WithParamInterface<const char*> {};
+
+const char* const PROGRESS_FILES[] = {"00000001.xml", "00000001.xml.bak", "00000001.save", "00000001.save.bak"};
 
 TEST_P(SecondFileRun, TheLastSaveStaysWholeAndThePlayerIsTold)
 {
     prepareTwoSaves();
-    const std::string variables = readFileBytes(profiles("00000001.xml"));
-    const std::string level = readFileBytes(profiles("00000001.save"));
+    std::vector<std::string> before;
+    for (const char* name : PROGRESS_FILES)
+        before.push_back(readFileBytes(profiles(name)));
 
     // The pause menu opened, closed and opened again: its second save waits for the first,
     // whose failure the next frame tells, however slow the disk.
     const std::string walk = BACK_TO_GAME + key(400, "Esc") + key(430, "Esc") + key(460, "Esc");
     ASSERT_EQ(play(walk, GAME_FRAMES + 80, std::string("FURROW_SAVE_FAULT=") + GetParam() + ":00000001.xml"), 0);
 
-    EXPECT_TRUE(readFileBytes(profiles("00000001.save")) == level);
-    EXPECT_TRUE(readFileBytes(profiles("00000001.xml")) == variables);
+    for (size_t i = 0; i < before.size(); ++i)
+        EXPECT_TRUE(readFileBytes(profiles(PROGRESS_FILES[i])) == before[i]) << PROGRESS_FILES[i] << " changed";
     EXPECT_NE(errors().find("The player is told: Your progress cannot be saved."), std::string::npos) << errors();
     EXPECT_TRUE(temporaries().empty()) << temporaries().front();
-    // The next start finds the last save as it stood, with no word of damage.
+    // The next start finds the last save as it stood, and says that the game's end is not in it.
     clearErrors();
     ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
-    EXPECT_EQ(errors().find("The player is told"), std::string::npos) << errors();
+    EXPECT_NE(errors().find("The player is told: The last save of your farm did not go through. The farm is restored "
+                            "from the save before."),
+        std::string::npos)
+        << errors();
     expectAnnPlayedOn(4);
 }
 
 INSTANTIATE_TEST_SUITE_P(Fails, SecondFileRun, ::testing::Values("sync", "link", "rename"),
     [](const ::testing::TestParamInfo<const char*>& _info) { return std::string(_info.param); });
 
-// A disk that takes the variables but not the level state: the variables written after the
-// failed save name no level state, and the next start keeps them (never set aside for an
-// older pair, never paired with a level state of another save) and says what starts afresh.
-TEST_F(ProgressRun, VariablesWrittenAfterAFailedSaveClaimNoLevelState)
+// A disk that takes the variables but not the level state: the variables, which then go with
+// a level state on no disk, are not written alone either, so the session costs only itself:
+// the next start goes on from the last whole pair, its level state (seed packages, notes)
+// included, and nothing is set aside.
+TEST_F(ProgressRun, ASessionWhoseLevelStateSavesAllFailCostsOnlyThatSession)
 {
     prepareTwoSaves();
+    const std::string variables = readFileBytes(profiles("00000001.xml"));
     const std::string level = readFileBytes(profiles("00000001.save"));
 
     ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES, "FURROW_SAVE_FAULT=rename:00000001.save"), 0);
 
     EXPECT_TRUE(readFileBytes(profiles("00000001.save")) == level);
-    EXPECT_EQ(variable("00000001.xml", "SaveStamp"), "3") << "the stamp of the failed save is rolled back";
-    EXPECT_EQ(variable("00000001.xml", "LevelStateStamp"), "0");
+    EXPECT_TRUE(readFileBytes(profiles("00000001.xml")) == variables) << "variables written apart from their level state";
     clearErrors();
 
     ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
 
-    EXPECT_FALSE(exists("00000001.xml.broken")) << "the newest whole variables were set aside";
-    EXPECT_TRUE(readFileBytes(profiles("00000001.save.broken")) == level);
-    EXPECT_NE(errors().find("The player is told: The last save of your farm did not go through. The seed packages on "
-                            "the ground and the journal's notes start afresh."),
-        std::string::npos)
-        << errors();
-    // The fresh level state is saved as the game starts, and again as it ends.
-    expectAnnPlayedOn(5);
+    EXPECT_FALSE(exists("00000001.xml.broken"));
+    EXPECT_FALSE(exists("00000001.save.broken")) << "the level state of the last whole save was set aside";
+    EXPECT_TRUE(readFileBytes(profiles("00000001.save.bak")) == level) << "the start went on from another level state";
+    expectAnnPlayedOn(4);
 }
 
 // A value that does not read and whose default would cost the player is taken from the last
