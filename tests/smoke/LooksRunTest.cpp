@@ -22,11 +22,6 @@ protected:
         return count;
     }
 
-    sImage picture(const std::string& _name)
-    {
-        const std::string png = readFileBytes(m_folder.file(_name));
-        return loadImage(png.data(), png.size(), _name);
-    }
     // What a tooltip brought to the screen: the shot against the bare one of the same place
     // just before the tip faded in. Below the bar only, whose clock turns between the two.
     struct sTipLook {
@@ -36,7 +31,7 @@ protected:
     };
     sTipLook tipLook(const std::string& _bare, const std::string& _shot)
     {
-        const sImage bare = picture(_bare), shot = picture(_shot);
+        const sImage bare = image(_bare), shot = image(_shot);
         const auto brought = [&](UInt _x, UInt _y) {
             const UInt a = bare.at(_x, _y), b = shot.at(_x, _y);
             int most = 0;
