@@ -57,6 +57,10 @@ public:
     // part at the anchor plus its own place, at its own deep.
     void updatePosition();
 
+    // Puts _text into the first text part: a multi-line block wraps it to its width, so a text
+    // that changes with the game stays in its bubble; a one-line text takes it as it is.
+    void setTipText(const WString& _text);
+
     const std::vector<cControl*>& getTipParts() const { return m_tipParts; }
     cPicture* getTipPicture() const { return m_tipPicture; }
     const cState& getCorner(eCorner _corner) const { return m_corners[_corner]; }

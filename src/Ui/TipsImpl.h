@@ -92,6 +92,21 @@ void cTips<_Button>::updatePosition()
 }
 
 template <class _Button>
+void cTips<_Button>::setTipText(const WString& _text)
+{
+    for (cControl* part : m_tipParts) {
+        if (auto* block = dynamic_cast<cMultilineText*>(part)) {
+            block->setText(_text, true);
+            return;
+        }
+        if (auto* line = dynamic_cast<cText*>(part)) {
+            line->setString(_text);
+            return;
+        }
+    }
+}
+
+template <class _Button>
 void cTips<_Button>::hideParts()
 {
     for (cControl* part : m_tipParts)

@@ -576,12 +576,7 @@ void cProductionHouse::setTooltipText()
     const cGame* game = cGame::getInstance();
     if (!game)
         return;
-    const WString& text = game->getUpgradeString(UInt(getUpgrade() + 1));
-    for (cControl* part : getTipParts())
-        if (auto* line = dynamic_cast<cText*>(part)) {
-            line->setString(text);
-            return;
-        }
+    setTipText(game->getUpgradeString(UInt(getUpgrade() + 1)));
 }
 
 void cProductionHouse::hovered()

@@ -11,7 +11,6 @@
 #include "Game/Manufacture/Manufacture.h"
 #include "Game/Market/Market.h"
 #include "Game/Tutorial/TutorialManager.h"
-#include "Ui/MultilineText.h"
 #include "Ui/Picture.h"
 #include "Ui/ProgressFloat.h"
 #include "Ui/Text.h"
@@ -139,19 +138,8 @@ void cWareHouse::clicked()
 void cWareHouse::hovered()
 {
     GUARD_BEGIN
-    if (const cGame* game = cGame::getInstance()) {
-        const WString& text = game->getUpgradeString(UInt(getUpgrade() + 1));
-        for (cControl* part : getTipParts()) {
-            if (auto* block = dynamic_cast<cMultilineText*>(part)) {
-                block->setText(text, true);
-                break;
-            }
-            if (auto* line = dynamic_cast<cText*>(part)) {
-                line->setString(text);
-                break;
-            }
-        }
-    }
+    if (const cGame* game = cGame::getInstance())
+        setTipText(game->getUpgradeString(UInt(getUpgrade() + 1)));
     cActionArea::hovered();
     GUARD_END("void cWareHouse::hovered()")
 }

@@ -274,14 +274,8 @@ void cWaterSource::unclicked()
 void cWaterSource::hovered()
 {
     GUARD_BEGIN
-    if (const cGame* game = cGame::getInstance()) {
-        const WString& text = game->getUpgradeString(UInt(getUpgrade() + 1));
-        for (cControl* part : getTipParts())
-            if (auto* line = dynamic_cast<cText*>(part)) {
-                line->setString(text);
-                break;
-            }
-    }
+    if (const cGame* game = cGame::getInstance())
+        setTipText(game->getUpgradeString(UInt(getUpgrade() + 1)));
     cActionArea::hovered();
     GUARD_END("void cWaterSource::hovered()")
 }
