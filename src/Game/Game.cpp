@@ -117,6 +117,7 @@ void cGame::build()
         // After the farm and its buildings, which the saved packages lie among; before the
         // worker, who may be carrying one of them.
         loadLevelState();
+        menu->restoreContracts();
         made.add(new cPerson(ground));
         made.add(new cElasticAnimation(ground));
         made.add(new cBuyBuilding(this));

@@ -38,4 +38,18 @@ TEST_F(ContractRun, AnAcceptedContractIsHandedOverAndALateOneFails)
     EXPECT_EQ(stored("awQTask"), "0");
 }
 
+// A game started again with a contract running shows its card as the barn stands from its
+// first frames: the neighbour's four bundles are all in the barn, so the card ticks them
+// instead of asking for four.
+TEST_F(ContractRun, ARunningContractsCardCountsTheBarnAfterAStart)
+{
+    newPlayer();
+    store("task0", "4");
+    store("taskTime0", "100");
+    store("WGoodCount0", "4");
+    ASSERT_EQ(run(logos() + click(300, 400, 226) + shot(322, "card.png"), 324), 0);
+    const auto tick = rgb("card.png", 607, 92);
+    EXPECT_GT(tick.g, tick.r + 30) << "the green tick, where a count would stand";
+}
+
 } // namespace

@@ -57,7 +57,6 @@ cGameMenu::cGameMenu(cView* _parent) : cBack(_parent)
     m_journalButton->setOnClick(&cGameMenu::onJournal);
     m_wareLoadingButton->setOnHover(&cGameMenu::onWareHover);
     m_wareLoadingButton->setOnUnhover(&cGameMenu::onWareUnhover);
-    restoreContracts();
     m_pauseMenu = new cMenu(nullptr);
     GUARD_END("cGameMenu::cGameMenu(cView* _parent)")
 }
@@ -86,6 +85,7 @@ void cGameMenu::makeControls()
 
 void cGameMenu::restoreContracts()
 {
+    GUARD_BEGIN
     cGameplay* gameplay = cGameplay::getInstance();
     for (UInt i = 0; i < PLACE_COUNT; ++i) {
         const Int task = key::task[i];
@@ -101,6 +101,7 @@ void cGameMenu::restoreContracts()
         }
         m_contractStatus[i]->setup(static_cast<sContractEvent*>(event), true);
     }
+    GUARD_END("void cGameMenu::restoreContracts()")
 }
 
 void cGameMenu::loadXML(iXML* _xml_doc)

@@ -34,8 +34,7 @@ public:
     };
     using NOTES = std::list<sNote>;
 
-    // Builds the controls, reads "UI/gameUI/GameMenu.xml", puts the saved running contracts
-    // back in their places and makes the pause menu.
+    // Builds the controls, reads "UI/gameUI/GameMenu.xml" and makes the pause menu.
     explicit cGameMenu(cView* _parent);
     ~cGameMenu() override;
 
@@ -60,6 +59,9 @@ public:
     void disableControls();
     void enableControls();
 
+    // Puts the saved running contracts back in their places. The game calls it once the
+    // warehouse and its goods are there: a card counts what is missing from them at once.
+    void restoreContracts();
     // Nothing when all three places are busy.
     void acceptContract(sContractEvent* _event);
     void releaseContractStatus(cContractStatus* _panel);
@@ -114,7 +116,6 @@ private:
     using tSound = std::unique_ptr<iResource, sReleaseSound>;
 
     void makeControls();
-    void restoreContracts();
     void loadPlaces(iXML* _xml_doc);
     Bool runGameTime();
     void blinkJournal(Float _frameTime);

@@ -11,6 +11,7 @@
 #include "engine/text/TextConvert.h"
 #include "engine/text/ValueConvert.h"
 #include "engine/files/XML.h"
+#include "Game/Farm/TextMoney.h"
 #include "Game/Game.h"
 #include "Game/GameMenu/GameMenu.h"
 #include "Game/Manufacture/BuyBuilding.h"
@@ -115,7 +116,10 @@ void cManufacture::makeControls()
     m_footHint = new cText(content);
     m_destroyButton = new cTipButton(content);
     m_upgradeButton = new cTipButton(content);
-    m_upgradeText = new cPriceText(content);
+    // The next level's price with its coin, and a caption that says what the price is for:
+    // a bare number beside a building the tutorial gave away would read as its own price.
+    m_upgradeText = new cTextMoney(content);
+    m_upgradeCaption = new cText(m_upgradeText);
 }
 
 void cManufacture::rebuildSlots()
@@ -141,7 +145,8 @@ void cManufacture::loadXML(iXML* _xml_doc)
     cMovableBack::loadXML(_xml_doc);
     const std::pair<const char*, cView*> parts[] = {{"CurrentBuildingPic", m_currentBuildingPic},
         {"BuildButton", m_buildButton}, {"DestroyButton", m_destroyButton}, {"UpgradeButton", m_upgradeButton},
-        {"UpgradeText", m_upgradeText}, {"CurrentBuildingText", m_currentBuildingText}, {"FootCards", m_footCards},
+        {"UpgradeText", m_upgradeText}, {"UpgradeCaption", m_upgradeCaption},
+        {"CurrentBuildingText", m_currentBuildingText}, {"FootCards", m_footCards},
         {"FootHint", m_footHint}};
     for (const auto& part : parts)
         loadChildPart(_xml_doc, part.first, part.second);

@@ -72,6 +72,8 @@ public:
     cTipButton* getDestroyButton() const { return m_destroyButton; }
     cTipButton* getUpgradeButton() const { return m_upgradeButton; }
     cPriceText* getUpgradeText() const { return m_upgradeText; }
+    // A child of the upgrade text: shown and hidden with it.
+    cText* getUpgradeCaption() const { return m_upgradeCaption; }
     cText* getCurrentBuildingText() const { return m_currentBuildingText; }
     cPicture* getCurrentBuildingPic() const { return m_currentBuildingPic; }
     cPicture* getFootCards() const { return m_footCards; }
@@ -103,6 +105,7 @@ private:
     cTipButton* m_destroyButton = nullptr;
     cTipButton* m_upgradeButton = nullptr;
     cPriceText* m_upgradeText = nullptr;
+    cText* m_upgradeCaption = nullptr;
     Bool m_upgradeWasEnabled = false;
     cProductionHouse* m_slots[SLOT_COUNT] = {};
     UInt m_count = 0;

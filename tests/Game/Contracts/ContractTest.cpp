@@ -14,6 +14,7 @@
 #include "Game/Timeline/Gameplay.h"
 #include "Game/Tutorial/TutorialManager.h"
 #include "Ui/buttons/AnimButton.h"
+#include "Ui/buttons/CheckButton.h"
 #include "Ui/texts/MultilineText.h"
 #include "Ui/texts/Text.h"
 #include "engine/text/TextConvert.h"
@@ -323,6 +324,27 @@ TEST_F(cContractTest, ARestoredContractWithoutItsTermsTakesTheTimeLinesCounts)
     key::Money() = 0;
     EXPECT_FALSE(panel(0).pass()) << "an empty warehouse meets nothing";
     EXPECT_EQ(key::Money(), 0);
+}
+
+// A game started again shows each running contract's card as the barn stands, from its
+// first frame: what is missing of one kind, a tick for the kind that is all there.
+TEST_F(cContractTest, ARestartedContractsCardCountsTheBarnFromTheFirstFrame)
+{
+    stock(1, 4);
+    stock(2, 3);
+    key::task[0] = 1;
+    key::taskTime[0] = 30;
+    key::requirement(0, 0) = 5;
+    key::requirement(0, 1) = 3;
+    cGame::endGame();
+    cGame::startGame();
+    const cContractStatus& card = panel(0);
+    ASSERT_TRUE(card.isActive());
+    EXPECT_TRUE(card.getRowNumber(0)->isOwnVisible());
+    EXPECT_EQ(card.getRowNumber(0)->getString(), u"1") << "one tomato of five still missing";
+    EXPECT_FALSE(card.getRowTick(0)->isOwnVisible());
+    EXPECT_FALSE(card.getRowNumber(1)->isOwnVisible());
+    EXPECT_TRUE(card.getRowTick(1)->isOwnVisible()) << "the three of the other kind are there";
 }
 
 // The bonus joins a purse near the top without wrapping round.

@@ -36,7 +36,8 @@ inline std::string manufactureXml()
                      "<BuildButton Visible=\"1\" Enable=\"1\" position=\"700 550\" size=\"100 40\" />"
                      "<DestroyButton Visible=\"1\" Enable=\"1\" position=\"500 550\" size=\"100 40\" />"
                      "<UpgradeButton Visible=\"1\" Enable=\"1\" position=\"300 550\" size=\"100 40\" />"
-                     "<UpgradeText Visible=\"1\" Enable=\"1\" /><CurrentBuildingText Visible=\"1\" Enable=\"1\" />"
+                     "<UpgradeText Visible=\"1\" Enable=\"1\"><Coin /></UpgradeText><UpgradeCaption Visible=\"1\" Enable=\"1\" />"
+                     "<CurrentBuildingText Visible=\"1\" Enable=\"1\" />"
                      "<CurrentBuildingPic Visible=\"1\" Enable=\"1\" /></Manufacture>");
 }
 

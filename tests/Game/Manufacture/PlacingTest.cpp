@@ -156,6 +156,8 @@ TEST_F(cPlacingTest, TheUpgradeIsOfferedByMoneyAndLevelsPaidOnceAndHiddenAtTheTo
         m_screen->selectDepot(house, false);
         EXPECT_EQ(m_screen->getUpgradeButton()->isOwnVisible(), c.shown) << c.money;
         EXPECT_EQ(m_screen->getUpgradeButton()->isEnabled(), c.enabled) << c.money;
+        EXPECT_EQ(m_screen->getUpgradeText()->isVisible(), c.shown) << c.money;
+        EXPECT_EQ(m_screen->getUpgradeCaption()->isVisible(), c.shown) << "the price is said to be the upgrade's";
     }
     key::upgradeAvail(cGame::SHEEP_FOLD) = 3;
     key::Money() = 1000;

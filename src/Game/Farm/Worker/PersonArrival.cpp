@@ -103,6 +103,17 @@ void tipTakeToWarehouse()
         farm::runActionTip(TAKE_TO_WAREHOUSE_TIP, warehouseControl(nullptr));
 }
 
+// What the other crop's tip is about: the crops in the basket and the bed's crop. Another
+// pair is another trouble, told without waiting for the tip's rest.
+UInt otherCropTrouble(UInt _bedCrop)
+{
+    UInt basket = 0;
+    for (UInt crop = 0; crop < key::CROP_COUNT; ++crop)
+        if (cPerson::getCarriedGood(crop) != 0)
+            basket |= 1u << crop;
+    return basket << 8 | _bedCrop;
+}
+
 void fly(cControl* _to, cElasticAnimation::eElasticAnimation _type, cView* _object)
 {
     cElasticAnimation* flight = cElasticAnimation::getInstance();
@@ -164,9 +175,11 @@ eOutcome arriveAtField(cActionArea* _area)
         }
         const UInt crop = field->getCultivationType();
         if (workplace::mowLevel() < TOP_MOW_LEVEL && cPerson::hasOtherGoods(crop)) {
-            if (farm::isOnScreen() && person().getOtherCropGate().attempt(key::RunTime()) && !isCurrent(OTHER_CROP_TIP))
+            // The basket has room: the full basket's tip would say what is not so (and close
+            // at once, its wish met), so only the other crop's tip speaks here.
+            if (farm::isOnScreen() && person().getOtherCropGate().attempt(key::RunTime(), otherCropTrouble(crop)) &&
+                !isCurrent(OTHER_CROP_TIP))
                 runTip(OTHER_CROP_TIP, field);
-            tipTakeToWarehouse();
             return REFUSED;
         }
         return start(new cPersonCollecting(field));

@@ -210,18 +210,24 @@ TEST_F(cPersonArrivalTest, AToolPutDownFliesHomeAndTheNewOneLeavesItsBuildingEmp
     }
 }
 
+// Once shown, a hint comes back for the same trouble only after a rest a player can read in;
+// another trouble brings it sooner.
 TEST(PersonTipGate, AHintFiresOnlyOnTheThirdQuickAttempt)
 {
     struct sCase {
         std::vector<Float> times;
         std::vector<Bool> fired;
+        // What each attempt is about; none given: all the same.
+        std::vector<UInt> troubles;
     };
-    for (const sCase& c : {sCase{{0, 1, 2, 3, 4, 5}, {false, false, true, false, true, false}},
-                           sCase{{0, 4, 8, 12}, {false, false, false, false}},
-                           sCase{{0, 1, 5, 6, 7}, {false, false, false, true, false}}}) {
+    for (const sCase& c : {sCase{{0, 1, 2, 3, 4, 5}, {false, false, true, false, false, false}, {}},
+                           sCase{{0, 4, 8, 12}, {false, false, false, false}, {}},
+                           sCase{{0, 1, 5, 6, 7}, {false, false, false, true, false}, {}},
+                           sCase{{0, 1, 2, 3, 4, 5}, {false, false, true, false, true, false}, {1, 1, 1, 2, 2, 2}},
+                           sCase{{0, 1, 2, 33, 34, 35}, {false, false, true, false, false, true}, {}}}) {
         cPersonTipGate gate;
         for (size_t i = 0; i < c.times.size(); ++i)
-            EXPECT_EQ(gate.attempt(c.times[i]), c.fired[i]) << c.times[i];
+            EXPECT_EQ(gate.attempt(c.times[i], c.troubles.empty() ? 0 : c.troubles[i]), c.fired[i]) << c.times[i];
     }
 }
 

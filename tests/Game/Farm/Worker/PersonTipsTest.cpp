@@ -81,8 +81,52 @@ TEST_F(cPersonTipsTest, ABasketOfAnotherCropSendsTheWorkerToTheWarehouseFirst)
     key::FFS[0] = cFarmFieldTile::FS_READY;
     cPerson::setCarriedGood(3, 1);
     const std::vector<Int> current = attempts(m_field);
-    EXPECT_EQ(current.front(), 40) << "at once, while the tutorial may show it";
+    EXPECT_EQ(current.front(), -1) << "a basket with room is not called full";
     EXPECT_EQ(current.back(), 44) << "on the third quick try";
+    EXPECT_FALSE(key::tip[40]) << "the full basket's tip waits for a full basket";
+}
+
+// A full basket at a ripe bed is told so, and the tip stays until the basket is emptied.
+TEST_F(cPersonTipsTest, AFullBasketIsToldToGoToTheBarnUntilItIs)
+{
+    key::FFC[0] = 0;
+    key::FFS[0] = cFarmFieldTile::FS_READY;
+    cPerson::setCarriedGood(0, workplace::basketCapacity());
+    decideArrival(m_field);
+    m_engine.frames(100);
+    EXPECT_EQ(tutorial().getCurrentTip(), 40);
+    cPerson::setCarryState(cPerson::CARRY_NOTHING);
+    m_engine.frames(5);
+    EXPECT_EQ(tutorial().getCurrentTip(), -1);
+    EXPECT_TRUE(key::tip[40]);
+}
+
+// Once shown, the other crop's tip comes back for the same beds only after a rest a player can
+// read in; a bed of another crop brings it sooner.
+TEST_F(cPersonTipsTest, TheOtherCropTipComesBackAtAPaceThatCanBeRead)
+{
+    key::FFS[0] = cFarmFieldTile::FS_READY;
+    cPerson::setCarriedGood(3, 1);
+    struct sCase {
+        const char* when;
+        UInt bed;
+        Float rest;
+        Int shown;
+    } cases[] = {
+        {"first", 1, 0, 44},
+        {"at once again", 1, 0, -1},
+        {"a little later", 1, 10, -1},
+        {"after the rest", 1, 30, 44},
+        {"at a bed of wheat", 7, 0, 44},
+    };
+    for (const sCase& c : cases) {
+        key::FFC[0] = c.bed;
+        key::RunTime() += c.rest;
+        EXPECT_EQ(attempts(m_field).back(), c.shown) << c.when;
+        if (tutorial().isTipRunning())
+            tutorial().getActionTips()->close();
+        m_engine.frames(30);
+    }
 }
 
 // While a tip about something else waits (the contract's), the harvest still goes into the
