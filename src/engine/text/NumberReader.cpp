@@ -64,64 +64,55 @@ bool cNumberReader::skipOne()
     return true;
 }
 
-std::optional<unsigned long long> cNumberReader::readUnsigned(unsigned long long _max, int _base)
+std::optional<unsigned long long> cNumberReader::readMagnitude(bool& _negative, unsigned long long _positiveLimit,
+                                                               unsigned long long _negativeLimit, int _base)
 {
     if (m_failed)
         return std::nullopt;
     skipSpace();
     const String run = asciiRun();
     size_t i = 0;
-    bool negative = false;
+    _negative = false;
     if (i < run.size() && (run[i] == '+' || run[i] == '-'))
-        negative = run[i++] == '-';
-    unsigned long long value = 0;
+        _negative = run[i++] == '-';
+    // The magnitude is gathered in unsigned space so that a signed minimum itself reads.
+    const unsigned long long limit = _negative ? _negativeLimit : _positiveLimit;
+    unsigned long long magnitude = 0;
     const size_t firstDigit = i;
     bool overflow = false;
     for (int digit; i < run.size() && (digit = digitValue(run[i], _base)) >= 0; ++i) {
-        if (value > (_max - digit) / _base)
+        const unsigned long long d = static_cast<unsigned long long>(digit);
+        if (d > limit || magnitude > (limit - d) / static_cast<unsigned long long>(_base))
             overflow = true;
         else
-            value = value * _base + digit;
+            magnitude = magnitude * _base + d;
     }
     if (i == firstDigit || overflow) {
         m_failed = true;
         return std::nullopt;
     }
     m_pos += i;
-    if (negative && value != 0)
-        value = _max - value + 1;
+    return magnitude;
+}
+
+std::optional<unsigned long long> cNumberReader::readUnsigned(unsigned long long _max, int _base)
+{
+    bool negative = false;
+    const auto value = readMagnitude(negative, _max, _max, _base);
+    // A minus wraps round within the unsigned range.
+    if (value && negative && *value != 0)
+        return _max - *value + 1;
     return value;
 }
 
 std::optional<LongLong> cNumberReader::readSigned(LongLong _min, LongLong _max)
 {
-    if (m_failed)
-        return std::nullopt;
-    skipSpace();
-    const String run = asciiRun();
-    size_t i = 0;
     bool negative = false;
-    if (i < run.size() && (run[i] == '+' || run[i] == '-'))
-        negative = run[i++] == '-';
-    // Accumulate the magnitude in unsigned space so that the minimum itself reads.
-    const unsigned long long limit = negative ? 0ULL - static_cast<unsigned long long>(_min)
-                                              : static_cast<unsigned long long>(_max);
-    unsigned long long magnitude = 0;
-    const size_t firstDigit = i;
-    bool overflow = false;
-    for (; i < run.size() && run[i] >= '0' && run[i] <= '9'; ++i) {
-        const unsigned digit = run[i] - '0';
-        if (digit > limit || magnitude > (limit - digit) / 10)
-            overflow = true;
-        else
-            magnitude = magnitude * 10 + digit;
-    }
-    if (i == firstDigit || overflow) {
-        m_failed = true;
+    const auto magnitude = readMagnitude(negative, static_cast<unsigned long long>(_max),
+                                         0ULL - static_cast<unsigned long long>(_min), 10);
+    if (!magnitude)
         return std::nullopt;
-    }
-    m_pos += i;
-    return negative ? static_cast<LongLong>(0ULL - magnitude) : static_cast<LongLong>(magnitude);
+    return negative ? static_cast<LongLong>(0ULL - *magnitude) : static_cast<LongLong>(*magnitude);
 }
 
 template <class T>

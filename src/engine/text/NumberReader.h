@@ -22,6 +22,9 @@ public:
     bool startsWith(const char* _prefix) const;
 
 private:
+    // An optional sign and the digits after it, at most the limit for that sign.
+    std::optional<unsigned long long> readMagnitude(bool& _negative, unsigned long long _positiveLimit,
+                                                    unsigned long long _negativeLimit, int _base);
     void skipSpace();
     template <class T> std::optional<T> readReal();
     // The ASCII run from the current position, as narrow text.
