@@ -1,6 +1,7 @@
 #include "Game/GameMenu/GoalSign.h"
 
 #include "engine/logs/ErrorStack.h"
+#include "engine/text/TermFill.h"
 #include "engine/text/TextConvert.h"
 #include "engine/files/XML.h"
 #include "Ui/controls/ChildParts.h"
@@ -9,22 +10,6 @@
 #include "Ui/views/XmlAttribute.h"
 
 #include <string>
-
-namespace {
-
-// _words with each "{name}" of _terms replaced by its value.
-WString fill(WString _words, std::initializer_list<std::pair<const char16_t*, LongLong>> _terms)
-{
-    for (const auto& [name, value] : _terms) {
-        const WString key = name;
-        const WString number = toWString(std::to_string(value));
-        for (size_t at = _words.find(key); at != WString::npos; at = _words.find(key, at + number.size()))
-            _words.replace(at, key.size(), number);
-    }
-    return _words;
-}
-
-} // namespace
 
 cGoalSign::cGoalSign(cView* _parent) : cView(_parent)
 {
@@ -47,13 +32,14 @@ void cGoalSign::loadXML(iXML* _xml_doc)
 
 void cGoalSign::showMoney(LongLong _have, Int _goal)
 {
-    showWords(fill(m_moneyWords, {{u"{have}", _have}, {u"{goal}", _goal}}));
+    showWords(fillTerms(m_moneyWords,
+        {{u"{have}", toWString(std::to_string(_have))}, {u"{goal}", toWString(std::to_string(_goal))}}));
 }
 
 void cGoalSign::showBarn(Int _level)
 {
     // The bar counts levels from 1, the game from 0.
-    showWords(fill(m_barnWords, {{u"{level}", LongLong(_level) + 1}}));
+    showWords(fillTerms(m_barnWords, {{u"{level}", toWString(std::to_string(LongLong(_level) + 1))}}));
 }
 
 void cGoalSign::showWords(const WString& _words)
