@@ -114,6 +114,7 @@ void cGameplay::placeOnClock()
                                     [&](const std::unique_ptr<sBaseEvent>& _event) { return now < _event->time; });
     if (later != m_events.end()) {
         m_next = UInt(later - m_events.begin());
+        goOnFromAWaitingGoal();
         return;
     }
     // A clock saved past the end of an older, longer time-line: the game goes on as the
@@ -121,6 +122,21 @@ void cGameplay::placeOnClock()
     getLog("error")->print("The saved game clock " + std::to_string(key::GameTime()) +
                            " s is past the time-line's last event: the game goes back to its repeat.");
     endCycle(key::GameTime());
+}
+
+// A goal holds the clock at its own time, so what follows it at that time is due but has not
+// fired: a game continued while the goal waits goes on right after the goal, whenever it was
+// saved, so that nothing the goal leads to is lost.
+void cGameplay::goOnFromAWaitingGoal()
+{
+    if (key::mTrigger() == 0 && key::wlTrigger() == -1)
+        return;
+    for (UInt i = m_next; i-- > 0;) {
+        if (m_events[i]->type == sBaseEvent::TRIGGER) {
+            m_next = i + 1;
+            return;
+        }
+    }
 }
 
 void cGameplay::process()

@@ -51,6 +51,7 @@ private:
     void loadXML(iXML* _xml_doc);
     void insert(std::unique_ptr<sBaseEvent> _event);
     void placeOnClock();
+    void goOnFromAWaitingGoal();
     void drawRandomFactors();
     void applyRandomFactors();
     void endCycle(Float _now);

@@ -77,13 +77,14 @@ protected:
         clearProperties();
     }
 
-    // The time-line of _events, placed on the clock at _gameTime.
-    void start(const std::string& _events, Float _gameTime = 0)
+    // The time-line of _events, placed on the clock at _gameTime with the goals saved then.
+    void start(const std::string& _events, Float _gameTime = 0, Int _moneyGoal = 0, Int _barnGoal = -1)
     {
-        startFile(makeXml16("<Gameplay><Events>" + _events + "</Events></Gameplay>"), _gameTime);
+        startFile(makeXml16("<Gameplay><Events>" + _events + "</Events></Gameplay>"), _gameTime, _moneyGoal,
+                  _barnGoal);
     }
     // The time-line file of _bytes.
-    void startFile(const std::string& _bytes, Float _gameTime = 0)
+    void startFile(const std::string& _bytes, Float _gameTime = 0, Int _moneyGoal = 0, Int _barnGoal = -1)
     {
         m_gameplay.reset();
         m_engine.reset();
@@ -92,6 +93,8 @@ protected:
         clearProperties();
         cGame::onInitProfile();
         key::GameTime() = _gameTime;
+        key::mTrigger() = _moneyGoal;
+        key::wlTrigger() = _barnGoal;
         setRandomSource(&scripted);
         auto targets = std::make_unique<cRecordingTargets>(m_calls);
         m_targets = targets.get();
@@ -170,20 +173,25 @@ TEST_F(cTimeline, AnOnlyEventAtTheStartLeavesItInactive)
 }
 
 // A new game counts its start events as fired, a clock past the end goes back to the restart,
-// and a continued game does not fire again what was due at its clock.
+// and a continued game does not fire again what was due at its clock, but what a goal that still
+// holds the clock at that time stands before has not fired yet.
 TEST_F(cTimeline, TheStartPlacesTheClockAfterWhatWasDue)
 {
+    const std::string goal = moneyEvent("0:05:00", 100, "a") + event(8, "0:05:00", "Money=\"300\" WareLevel=\"2\"") +
+                             moneyEvent("0:05:00", 5, "after") + RESTART;
     const struct {
         std::string events;
         Float clock;
+        Int moneyGoal, barnGoal;
         UInt next;
         Float clockAfter;
-    } cases[] = {{moneyEvent("0:00:00", 100, "gift") + RESTART + moneyEvent("0:20:00", 5, "late"), 0, 1, 0},
-        {RESTART + moneyEvent("0:20:00", 5, "b"), 1300.0f, 0, 700.0f},
-        {moneyEvent("0:05:00", 100, "a") + RESTART + moneyEvent("0:20:00", 5, "b"), 600.0f, 2, 600.0f}};
+    } cases[] = {{moneyEvent("0:00:00", 100, "gift") + RESTART + moneyEvent("0:20:00", 5, "late"), 0, 0, -1, 1, 0},
+        {RESTART + moneyEvent("0:20:00", 5, "b"), 1300.0f, 0, -1, 0, 700.0f},
+        {moneyEvent("0:05:00", 100, "a") + RESTART + moneyEvent("0:20:00", 5, "b"), 600.0f, 0, -1, 2, 600.0f},
+        {goal, 300.02f, 300, 2, 2, 300.02f}, {goal, 300.02f, 0, 2, 2, 300.02f}, {goal, 300.02f, 0, -1, 3, 300.02f}};
     for (const auto& c : cases) {
-        start(c.events, c.clock);
-        EXPECT_EQ(m_gameplay->getNext(), c.next) << c.clock;
+        start(c.events, c.clock, c.moneyGoal, c.barnGoal);
+        EXPECT_EQ(m_gameplay->getNext(), c.next) << c.clock << " with goals " << c.moneyGoal << ", " << c.barnGoal;
         EXPECT_FLOAT_EQ(key::GameTime(), c.clockAfter) << c.clock;
     }
     step(700);
