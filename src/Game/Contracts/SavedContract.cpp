@@ -106,8 +106,11 @@ WString wordsOf(const sContractEvent* _terms, Int _bonus)
     return fillTerms(translated(u"за {bonus} монет"), {{u"{bonus}", toWString(std::to_string(_bonus))}});
 }
 
-WString quoted(const WString& _words)
+// The words between quotes, which end the sentence: a letter's own full stop goes.
+WString quoted(WString _words)
 {
+    if (!_words.empty() && _words.back() == u'.')
+        _words.pop_back();
     return _words.empty() ? WString(u".") : u" «" + _words + u"».";
 }
 
