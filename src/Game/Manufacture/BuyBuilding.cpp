@@ -6,12 +6,12 @@
 #include "engine/text/ValueConvert.h"
 #include "Game/Game.h"
 #include "Game/GameKeys.h"
+#include "Game/Farm/TextMoney.h"
 #include "Game/Manufacture/HouseKind.h"
 #include "Game/Manufacture/Manufacture.h"
 #include "Game/Tutorial/TutorialManager.h"
 #include "Ui/controls/ChildParts.h"
 #include "Ui/texts/FlyText.h"
-#include "Ui/texts/PriceText.h"
 #include "Ui/texts/Text.h"
 #include "Ui/views/ViewFile.h"
 #include "Ui/views/XmlAttribute.h"
@@ -42,7 +42,7 @@ cBuyBuilding::cBuyBuilding(cView* _parent) : cSlidingShop(_parent, SHAPE)
         item.BuyButton = new cButton(this);
         item.BuyMask = new cTips<cButton>(this);
         item.Text = new cText(this);
-        item.PriceText = new cPriceText(item.BuyButton);
+        item.PriceText = new cTextMoney(item.BuyButton);
         item.BuyButton->setOnClick(&cBuyBuilding::onBuy);
         item.BuyMask->setOnClick(&cBuyBuilding::onCardClick);
     }

@@ -3,7 +3,7 @@
 #include "Ui/buttons/Tips.h"
 #include "engine/Singleton.h"
 
-class cPriceText;
+class cTextMoney;
 class cText;
 
 // The panel from which production buildings are bought. It slides in from the production
@@ -18,7 +18,7 @@ public:
     struct sItem {
         cButton* BuyButton = nullptr;
         cTips<cButton>* BuyMask = nullptr;
-        cPriceText* PriceText = nullptr;
+        cTextMoney* PriceText = nullptr;
         cText* Text = nullptr;
     };
 

@@ -53,7 +53,7 @@ inline std::string buyBuildingXml()
                      "size=\"40 40\" /><ItemPlace>" + places + "</ItemPlace><ItemConfig>" + configs +
                      "</ItemConfig><ItemProto><BuyButton Visible=\"1\" Enable=\"1\" size=\"40 40\" />"
                      "<BuyMask Visible=\"1\" Enable=\"1\" size=\"44 60\" /><Text Visible=\"1\" Enable=\"1\" />"
-                     "<PriceText Visible=\"1\" Enable=\"1\" /></ItemProto></BuyBuilding>");
+                     "<PriceText Visible=\"1\" Enable=\"1\"><Coin /></PriceText></ItemProto></BuyBuilding>");
 }
 
 inline tDataFiles manufactureFiles(const tDataFiles& _extra = {})

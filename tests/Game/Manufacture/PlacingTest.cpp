@@ -3,6 +3,7 @@
 #include "Game/Manufacture/DepotExplos.h"
 #include "Game/GameMenu/GameMenu.h"
 #include "Game/Manufacture/HouseFit.h"
+#include "Game/Farm/TextMoney.h"
 #include "Ui/texts/PriceText.h"
 #include "Ui/texts/Text.h"
 
