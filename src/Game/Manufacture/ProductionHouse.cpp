@@ -6,6 +6,7 @@
 #include "engine/resources/Resource.h"
 #include "engine/resources/ResourceManager.h"
 #include "engine/resources/SoundManager.h"
+#include "engine/text/TermFill.h"
 #include "engine/text/TextConvert.h"
 #include "engine/frame/Timer.h"
 #include "engine/text/ValueConvert.h"
@@ -35,9 +36,19 @@ cProductionHouse* cProductionHouse::s_taken = nullptr;
 
 namespace {
 
-WString times(UInt _count)
+WString counted(const WString& _words, UInt _count)
 {
-    return u"x" + toWString(std::to_string(_count));
+    return fillTerms(_words, {{u"{count}", toWString(std::to_string(_count))}});
+}
+
+// What a count tag says around its number: its element's "Words" with "{count}".
+void readCountWords(iXML* _xml_doc, const char* _tag, WString& _words)
+{
+    iXML* tag = nullptr;
+    if (!_xml_doc->get(_tag, tag))
+        return;
+    if (const WString* words = findXmlAttribute(tag, u"Words"))
+        _words = *words;
 }
 
 cWareHouse* wareHouse()
@@ -202,6 +213,8 @@ void cProductionHouse::loadPanel(iXML* _xml_doc)
         {"SensorPanel", m_sensorPanel}};
     for (const auto& part : parts)
         loadChildPart(_xml_doc, part.first, part.second);
+    readCountWords(_xml_doc, "WarehouseQtyTag", m_warehouseWords);
+    readCountWords(_xml_doc, "LoadedQtyTag", m_loadedWords);
 }
 
 // The panel's places in the data are relative to the house.
@@ -385,7 +398,7 @@ void cProductionHouse::setProdCount(UInt _count)
     m_loaded->placeSlider();
     m_loadedFloat->setValue(pct);
     m_loadedFloat->progressChanged();
-    m_loadedQtyTag->setString(times(count));
+    m_loadedQtyTag->setString(counted(m_loadedWords, count));
     updateWarehouseText();
     key::ProdCount[getIndex()] = count;
     if (count == 0) {
@@ -455,11 +468,44 @@ void cProductionHouse::applyLook(const cState& _look, Bool _hovered)
 
 void cProductionHouse::updateWarehouseText()
 {
-    m_warehouseQtyTag->setString(times(warehouseCount(getInputKind())));
+    m_warehouseQtyTag->setString(counted(m_warehouseWords, warehouseCount(getInputKind())));
+}
+
+// The panel stands under the house; a house low in the yard shows it above itself instead, and
+// one near a side pulls it in, so that all of it stays in the yard, clear of the screen's foot.
+void cProductionHouse::keepPanelInYard()
+{
+    const cManufacture* manufacture = cManufacture::getInstance();
+    if (!manufacture)
+        return;
+    const sRect& yard = manufacture->getDepotArea();
+    const Vector2& size = m_iPodlogka->getSize();
+    const Vector2& board = m_iPodlogka->getPosition();
+    // Where the board stands unmoved.
+    const Float x = board.x - m_panelShift.x;
+    const Float y = board.y - m_panelShift.y;
+    Vector2 shift(0, 0);
+    if (y + size.y / 2 > yard.bottom)
+        shift.y = 2 * (getPosition().y - y);
+    if (x - size.x / 2 < yard.left)
+        shift.x = yard.left - (x - size.x / 2);
+    else if (x + size.x / 2 > yard.right)
+        shift.x = yard.right - (x + size.x / 2);
+    const Vector2 by(shift.x - m_panelShift.x, shift.y - m_panelShift.y);
+    m_panelShift = shift;
+    if (by.x == 0 && by.y == 0)
+        return;
+    cControl* const panel[] = {m_takeIcon, m_givenIcon, m_warehouseQtyTag, m_loadedQtyTag, m_loadedFloat, m_loaded,
+        m_addStockButton, m_addDepotButton, m_loadedSubst, m_iPodlogka, m_sensorPanel};
+    for (cControl* control : panel) {
+        const Vector2& at = control->getPosition();
+        control->setPosition(Vector2(at.x + by.x, at.y + by.y));
+    }
 }
 
 void cProductionHouse::showPanel()
 {
+    keepPanelInYard();
     for (cView* part : {static_cast<cView*>(m_takeIcon), static_cast<cView*>(m_givenIcon),
              static_cast<cView*>(m_warehouseQtyTag), static_cast<cView*>(m_loadedQtyTag)})
         part->show();
@@ -616,6 +662,17 @@ void cProductionHouse::unhovered()
     else if (s_taken == this)
         cOverlayButton::unhovered();
     GUARD_END("void cProductionHouse::unhovered()")
+}
+
+void cProductionHouse::setStatePicture(eButtonState _state)
+{
+    GUARD_BEGIN
+    cTips<cOverlayButton>::setStatePicture(_state);
+    if (getLevelCount() == 0)
+        return;
+    const sLevel& level = currentLevel();
+    applyLook(m_showsHovered ? level.hovered : level.normal, m_showsHovered);
+    GUARD_END("void cProductionHouse::setStatePicture(eButtonState _state)")
 }
 
 void cProductionHouse::enabled()

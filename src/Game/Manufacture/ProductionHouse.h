@@ -64,6 +64,9 @@ public:
     void unclicked() override;
     void hovered() override;
     void unhovered() override;
+    // The house wears its level's look in every state: a state lights or darkens the overlay
+    // only, where the button alone would put back the picture its data file starts with.
+    void setStatePicture(eButtonState _state) override;
     // A taken house answers by its rectangle alone, so a mask clear under the cursor can
     // never leave it unplaceable.
     Bool pointInRect(const Vector2& _point) override;
@@ -83,6 +86,7 @@ public:
     const cState& getUpgradeState(UInt _level) const;
     WString getName() const;
 
+    // Shows the panel where all of it stays in the yard.
     void showPanel();
     void hidePanel();
     void updateWarehouseText();
@@ -145,6 +149,7 @@ private:
     void returnExcess(UInt _capacity);
     void playHouseSound(iResource* _sound);
     void setTooltipText();
+    void keepPanelInYard();
 
     // Placing (HousePlacing.cpp).
     void followCursor();
@@ -165,12 +170,17 @@ private:
     Bool m_built = false;
     Float m_baseDeep = 0;
     Bool m_showsHovered = false;
+    // How far the panel stands from its place under the house, to stay in the yard.
+    Vector2 m_panelShift{0, 0};
 
     cButtonPrototype* m_takeIcon = nullptr;
     cButtonPrototype* m_givenIcon = nullptr;
     cStartStopButton* m_startStopButton = nullptr;
     cText* m_warehouseQtyTag = nullptr;
     cText* m_loadedQtyTag = nullptr;
+    // What the two count tags say, "{count}" standing for the number.
+    WString m_warehouseWords = u"x{count}";
+    WString m_loadedWords = u"x{count}";
     cProgressFloat* m_loadedFloat = nullptr;
     cScrollBox* m_loaded = nullptr;
     cAnimButton* m_addStockButton = nullptr;

@@ -12,7 +12,8 @@
 
 // A building of every kind, 100 by 100 with four levels: capacities 3, 5, 8 and 2 (the last
 // smaller on purpose), each unit taking 10 seconds; the panel's load button 60 right of the
-// centre and its start/stop button 40 above.
+// centre on a board 160 wide and its start/stop button 40 above; its loaded count tag says what
+// it counts.
 inline std::string houseXml(const std::string& _tag, const std::string& _levels = "")
 {
     const std::string levels = !_levels.empty() ? _levels
@@ -26,6 +27,8 @@ inline std::string houseXml(const std::string& _tag, const std::string& _levels 
                      "<StartStopButton Visible=\"1\" Enable=\"1\" position=\"0 -40\" size=\"10 10\" />"
                      "<Loaded Visible=\"0\" Enable=\"1\" position=\"0 80\" size=\"40 10\" Min=\"0\" Max=\"100\">"
                      "<Slider Visible=\"1\" Enable=\"1\" size=\"4 10\" /></Loaded>"
+                     "<LoadedQtyTag Visible=\"0\" Enable=\"1\" Words=\"{count} loaded\" />"
+                     "<IPodlogka Visible=\"0\" Enable=\"1\" position=\"0 80\" size=\"160 40\" />"
                      "</" + _tag + ">");
 }
 

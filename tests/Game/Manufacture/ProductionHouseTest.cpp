@@ -57,7 +57,7 @@ TEST_F(cProductionHouseTest, ALoadedHouseTurnsEachUnitInTenSecondsThenRestsAndRe
     EXPECT_EQ(outputs, (std::vector<Float>{10.0f, 20.0f, 30.0f}));
     EXPECT_TRUE(key::TProdCompl());
     EXPECT_EQ(key::awQProcess(), 3u);
-    EXPECT_EQ(house->getLoadedQtyTag()->getString(), u"x0");
+    EXPECT_EQ(house->getLoadedQtyTag()->getString(), u"0 loaded") << "the tag says what it counts";
     EXPECT_FALSE(house->getFlags() & cProductionHouse::WORKING);
 }
 
@@ -117,6 +117,22 @@ TEST_F(cProductionHouseTest, LoadingTakesFromTheWarehouseWithinTheCapacityAndGiv
     m_ware->removeGoods(0, 1, false, false);
     cProductionHouse::onAddStock(house->getAddStockButton());
     EXPECT_EQ(house->getProdCount(), 2u);
+}
+
+// The panel stands under its house unless that would take it out of the yard: a house low in
+// the yard shows it above itself, one by a side pulls it in.
+TEST_F(cProductionHouseTest, ThePanelStaysInTheYard)
+{
+    key::Money() = 1000;
+    const struct {
+        Int x, y;
+        Float loadX, loadY;
+    } cases[] = {{200, 300, 260, 380}, {200, 440, 260, 360}, {740, 300, 780, 380}};
+    for (const auto& c : cases) {
+        const Vector2& load = place(cGame::HEN_HOUSE, c.x, c.y)->getAddDepotButton()->getPosition();
+        EXPECT_FLOAT_EQ(load.x, c.loadX) << c.x << ", " << c.y;
+        EXPECT_FLOAT_EQ(load.y, c.loadY) << c.x << ", " << c.y;
+    }
 }
 
 TEST_F(cProductionHouseTest, ASmallerLevelGivesTheUnitsThatNoLongerFitBackAndNoLevelPastTheDataExists)
