@@ -1,5 +1,6 @@
 #pragma once
 #include "Game/AwardKey.h"
+#include "Game/MoneyFlight.h"
 #include "Ui/controls/State.h"
 #include "Ui/views/View.h"
 #include "engine/Singleton.h"
@@ -171,6 +172,8 @@ private:
     std::list<sEarning> m_earnings;
     UInt m_earnedSum = 0;
     Float m_earnedWindowStart = 0;
+    cMoneyFlight m_incomeFlight{"UI/FlyTextIncome.xml", u'+'};
+    cMoneyFlight m_expenseFlight{"UI/FlyTextExpence.xml", u'-'};
     Float m_sinceSave = 0;
     Bool m_saveRequested = false;
     std::unique_ptr<iResource, sReleaseResource> m_upgradeSound;

@@ -59,15 +59,6 @@ void refreshSelectedDepot()
     manufacture->selectDepot(house, false);
 }
 
-// Appended rather than put in front: GCC 12's optimiser takes a prefix on a temporary string
-// for an overlapping copy and warns.
-WString signedDecimal(char16_t _sign, UInt _value)
-{
-    WString text(1, _sign);
-    text += toWString(std::to_string(_value));
-    return text;
-}
-
 } // namespace
 
 Int cGame::getMoney()
@@ -108,12 +99,12 @@ void cGame::addMoney(LongLong _amount)
 
 void cGame::startFlyExpense(UInt _money)
 {
-    startFly("UI/FlyTextExpence.xml", signedDecimal(u'-', _money), nullptr);
+    m_expenseFlight.fly(this, _money);
 }
 
 void cGame::startFlyIncome(UInt _money)
 {
-    startFly("UI/FlyTextIncome.xml", signedDecimal(u'+', _money), nullptr);
+    m_incomeFlight.fly(this, _money);
 }
 
 void cGame::startFlyProduct(UInt _type)
