@@ -370,10 +370,16 @@ void cFarmFieldTile::absoluteProcess()
     GUARD_END("void cFarmFieldTile::absoluteProcess()")
 }
 
+// Grass grows on any soil; a crop that grows on soil with nothing left in it stops and wilts.
+Bool cFarmFieldTile::isWornOut() const
+{
+    return m_initialised && getFertility() == 0 && getStatus() == FS_GROWING && getCultivationType() != cGame::GRASS;
+}
+
 void cFarmFieldTile::process()
 {
     GUARD_BEGIN
-    if (m_initialised && getFertility() == 0 && farm::isOnScreen() && farm::canRunTip(NO_FERTILITY_TIP))
+    if (isWornOut() && farm::isOnScreen() && farm::canRunTip(NO_FERTILITY_TIP))
         farm::runArrowHelpTip(NO_FERTILITY_TIP, this);
     cActionArea::process();
     GUARD_END("void cFarmFieldTile::process()")

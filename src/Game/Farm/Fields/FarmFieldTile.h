@@ -88,6 +88,8 @@ public:
     Bool isCountedDry() const { return m_countedDry; }
     Bool hasWater() const { return getWater() != 0; }
     Bool hasFertility() const { return getFertility() != 0; }
+    // A crop growing on soil with nothing left in it: the bed the worn-out soil's tip is about.
+    Bool isWornOut() const;
     Bool isOwned() const;
     Bool isInitialised() const { return m_initialised; }
     Bool isDoomed() const { return m_doomed; }

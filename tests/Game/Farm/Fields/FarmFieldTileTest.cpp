@@ -169,6 +169,23 @@ TEST_F(cFieldTest, ASavedFieldIsRestoredInItsGrowthState)
     EXPECT_TRUE(m_tile->getReadySign()->isOwnVisible());
 }
 
+// Only a crop growing on spent soil is worn out: grass grows on any soil, and a ripe crop or one
+// with soil left is not held back.
+TEST_F(cFieldTest, OnlyACropGrowingOnSpentSoilIsWornOut)
+{
+    const struct {
+        UInt status, crop;
+        Float fertility;
+        Bool worn;
+    } cases[] = {{cFarmFieldTile::FS_GROWING, cGame::TOMATOES, 0, true}, {cFarmFieldTile::FS_GROWING, cGame::GRASS, 0, false},
+        {cFarmFieldTile::FS_GROWING, cGame::TOMATOES, 1, false}, {cFarmFieldTile::FS_READY, cGame::TOMATOES, 0, false}};
+    for (const auto& c : cases) {
+        delete m_tile;
+        rebuildField0(c.status, c.crop, 5, c.fertility, 50);
+        EXPECT_EQ(m_tile->isWornOut(), c.worn) << c.status << " " << c.crop << " " << c.fertility;
+    }
+}
+
 TEST_F(cFieldTest, TheGrowthClockReachesTheLastFrameAtRipeness)
 {
     const Float stages[3] = {2, 3, 5};
