@@ -481,12 +481,14 @@ void cProductionHouse::keepPanelInYard()
     const sRect& yard = manufacture->getDepotArea();
     const Vector2& size = m_iPodlogka->getSize();
     const Vector2& board = m_iPodlogka->getPosition();
-    // Where the board stands unmoved.
-    const Float x = board.x - m_panelShift.x;
-    const Float y = board.y - m_panelShift.y;
+    const Vector2& house = getPosition();
+    // The board unmoved, from where the house stands in the yard: the screen may be sliding.
+    const Float below = board.y - m_panelShift.y - house.y;
+    const Float x = key::XProdPos[getIndex()] + board.x - m_panelShift.x - house.x;
+    const Float y = key::YProdPos[getIndex()] + below;
     Vector2 shift(0, 0);
     if (y + size.y / 2 > yard.bottom)
-        shift.y = 2 * (getPosition().y - y);
+        shift.y = -2 * below;
     if (x - size.x / 2 < yard.left)
         shift.x = yard.left - (x - size.x / 2);
     else if (x + size.x / 2 > yard.right)
