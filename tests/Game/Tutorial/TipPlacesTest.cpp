@@ -113,14 +113,14 @@ sBox firstMarketLine()
 
 // Where a market line's price stands: the line's place, the label's place in the line, and the
 // width of a price of two figures and its coin.
-sBox linePrice(UInt _line)
+sBox lineLabel(UInt _line, const char* _label = "PriceLabel")
 {
     cShippedLayout market("Ui/gameUI/Market.xml");
     iXML* places = market.child("ProductPlaces");
     iXML* line = market.child("ProductLine");
     iXML* place = nullptr;
     iXML* label = nullptr;
-    if (!places || !places->get(_line, place) || !line || !line->get("PriceLabel", label))
+    if (!places || !places->get(_line, place) || !line || !line->get(_label, label))
         return {0, 0, 0, 0};
     const Vector2 at = vector(place, u"pos");
     const Vector2 shift = vector(label, u"position");
@@ -196,20 +196,21 @@ TEST_F(cTipPlacesTest, NotesLeaveClearWhatTheyPointAtAndWhatTheySpeakOf)
     }
 }
 
-// The price tip's arrow points at the first line's price from below, and leaves the price of the
-// line under it in view: the player compares the two.
+// The price tip's arrow points at the first line's price from below, and leaves the price and the
+// count on sale of the line under it in view: the player compares them.
 TEST_F(cTipPlacesTest, ThePriceTipsArrowLeavesTheNextLinesPriceInView)
 {
     ASSERT_TRUE(std::getenv("FURROW_DATA"));
     loadShipped();
-    const sBox first = linePrice(0);
+    const sBox first = lineLabel(0);
     const cTutorialManager::sTip& tip = m_tutorial->getTip(11);
     cControl* price = control((first.left + first.right) / 2, (first.top + first.bottom) / 2);
     m_tutorial->getArrowTips()->startup(tip.Offset, tip.ArrowOffset, tip.Text, price);
     const Vector2 at = m_tutorial->getArrowTips()->getArrow()->getPosition();
     const sBox arrow = around(Vector2(at.x - HARNESS_BASE.x + m_noteBase.x, at.y - HARNESS_BASE.y + m_noteBase.y),
                               m_arrowSize);
-    EXPECT_FALSE(overlap(arrow, linePrice(1))) << "the arrow at " << arrow.left << "," << arrow.top;
+    EXPECT_FALSE(overlap(arrow, lineLabel(1))) << "the arrow at " << arrow.left << "," << arrow.top;
+    EXPECT_FALSE(overlap(arrow, lineLabel(1, "MarketQtyLabel"))) << "the arrow at " << arrow.left << "," << arrow.top;
     EXPECT_LT(arrow.top, first.bottom + 12) << "the arrow reaches up to the first line";
 }
 
