@@ -1,12 +1,10 @@
 // The moments a player would hate to lose are kept at once, not at the next autosave: the game
-// is killed right after one, and the next start finds it.
+// is killed as soon as one is on the disk, and the next start finds it.
 #include "GameToKill.h"
 #include "SmokeRun.h"
 
-#include <chrono>
 #include <csignal>
 #include <ostream>
-#include <thread>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -63,34 +61,34 @@ const sMoment MOMENTS[] = {
 class MomentSaveRun : public cSmokeRun, public ::testing::WithParamInterface<sMoment> {
 protected:
     void SetUp() override { ASSERT_EQ(symlink(FURROW_BUILD "/Data", m_folder.file("Data").c_str()), 0); }
-    // The game headless in the test's folder on _walk, killed as soon as its replay has
-    // passed frame KILL_FRAME: long after the moment, long before the autosave.
-    void playAndKill(const std::string& _walk)
+    // The game headless in the test's folder on _walk, killed as soon as the profile on the
+    // disk holds the moment (the save written and put in place), which must come long before
+    // the autosave would bring it.
+    void playAndKill(const std::string& _walk, const sMoment& _moment)
     {
-        writeFileBytes(m_folder.file("walk.txt"), _walk + std::to_string(KILL_FRAME) + " shot past.png\n");
+        writeFileBytes(m_folder.file("walk.txt"), _walk + std::to_string(BEFORE_AUTOSAVE) + " shot autosave.png\n");
         const pid_t child = startGameToKill(m_folder.path(), m_folder.file("home"));
         ASSERT_GT(child, 0);
-        // The bound only keeps a game that hangs from hanging the suite: a loaded machine may
-        // take minutes to play the frames, and the kill must not come before them.
-        const auto end = std::chrono::steady_clock::now() + std::chrono::minutes(10);
-        bool passed = false;
+        // The profile is read before the replay's log: a moment seen in the file was there
+        // before the replay passed the frame the log names.
+        bool late = false;
         int status = 0;
-        bool ended = false;
-        while (!passed && !ended && std::chrono::steady_clock::now() < end) {
-            passed = readFileBytes(m_folder.file("replay.log")).find("past.png") != std::string::npos;
-            ended = !passed && waitpid(child, &status, WNOHANG) == child;
-            if (!passed && !ended)
-                std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        ASSERT_FALSE(ended) << "the game ended before it was killed, status " << status;
+        const eGameWait wait = waitOnGame(child, [&] {
+            if (stored(_moment.name) != _moment.kept)
+                return false;
+            late = readFileBytes(m_folder.file("replay.log")).find("autosave.png") != std::string::npos;
+            return true;
+        }, status);
+        ASSERT_NE(wait, eGameWait::ended) << "the game ended before it was killed, status " << status;
         ::kill(child, SIGKILL);
         ASSERT_EQ(waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFSIGNALED(status)) << "the game was still running";
-        ASSERT_TRUE(passed) << "the game never played its replay to frame " << KILL_FRAME;
+        ASSERT_EQ(wait, eGameWait::done) << "the moment never reached the disk";
+        ASSERT_FALSE(late) << "the moment reached the disk only as the autosave came";
     }
 
     // The autosave comes every two minutes of play, 6000 frames.
-    static constexpr int KILL_FRAME = 1500;
+    static constexpr int BEFORE_AUTOSAVE = 5900;
 };
 
 TEST_P(MomentSaveRun, IsKeptThroughAKillRightAfterIt)
@@ -102,7 +100,7 @@ TEST_P(MomentSaveRun, IsKeptThroughAKillRightAfterIt)
     for (const auto& [name, value] : moment.before)
         store(name, value);
     ASSERT_NE(stored(moment.name), moment.kept);
-    playAndKill(logos() + PLAY + moment.walk);
+    playAndKill(logos() + PLAY + moment.walk, moment);
     ASSERT_EQ(runWith(logos() + PLAY, "FURROW_PLATFORM=headless FURROW_FRAMES=420"), 0);
     EXPECT_EQ(stored(moment.name), moment.kept) << moment.what;
 }
