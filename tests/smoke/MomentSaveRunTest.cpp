@@ -5,6 +5,7 @@
 
 #include <csignal>
 #include <ostream>
+#include <string>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -62,33 +63,33 @@ class MomentSaveRun : public cSmokeRun, public ::testing::WithParamInterface<sMo
 protected:
     void SetUp() override { ASSERT_EQ(symlink(FURROW_BUILD "/Data", m_folder.file("Data").c_str()), 0); }
     // The game headless in the test's folder on _walk, killed as soon as the profile on the
-    // disk holds the moment (the save written and put in place), which must come long before
-    // the autosave would bring it.
+    // disk holds the moment (the save written and put in place). However slow the disk, the
+    // save that brings it is the one the moment asked for, made on the game clock of the
+    // walk, never the autosave two minutes of play on.
     void playAndKill(const std::string& _walk, const sMoment& _moment)
     {
-        writeFileBytes(m_folder.file("walk.txt"), _walk + std::to_string(BEFORE_AUTOSAVE) + " shot autosave.png\n");
+        const double started = std::stod(stored("GameTime"));
+        writeFileBytes(m_folder.file("walk.txt"), _walk);
         const pid_t child = startGameToKill(m_folder.path(), m_folder.file("home"));
         ASSERT_GT(child, 0);
-        // The profile is read before the replay's log: a moment seen in the file was there
-        // before the replay passed the frame the log names.
-        bool late = false;
+        std::string saved;
         int status = 0;
         const eGameWait wait = waitOnGame(child, [&] {
-            if (stored(_moment.name) != _moment.kept)
-                return false;
-            late = readFileBytes(m_folder.file("replay.log")).find("autosave.png") != std::string::npos;
-            return true;
+            saved = profile();
+            return playerFile::valueIn(saved, _moment.name) == _moment.kept;
         }, status);
         ASSERT_NE(wait, eGameWait::ended) << "the game ended before it was killed, status " << status;
         ::kill(child, SIGKILL);
         ASSERT_EQ(waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFSIGNALED(status)) << "the game was still running";
         ASSERT_EQ(wait, eGameWait::done) << "the moment never reached the disk";
-        ASSERT_FALSE(late) << "the moment reached the disk only as the autosave came";
+        const std::string clock = playerFile::valueIn(saved, "GameTime");
+        EXPECT_TRUE(clock != "missing" && std::stod(clock) < started + WALK_SECONDS)
+            << "the moment reached the disk with a save made at " << clock << " s of play, the game started at " << started;
     }
 
-    // The autosave comes every two minutes of play, 6000 frames.
-    static constexpr int BEFORE_AUTOSAVE = 5900;
+    // Each walk is over within half a minute of play; the autosave comes two minutes on.
+    static constexpr double WALK_SECONDS = 60;
 };
 
 TEST_P(MomentSaveRun, IsKeptThroughAKillRightAfterIt)
