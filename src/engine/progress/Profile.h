@@ -1,11 +1,13 @@
 #pragma once
 #include "engine/progress/GameVariables.h"
 #include "engine/progress/PlayerFileOwners.h"
+#include "engine/progress/ProgressPick.h"
 #include "engine/Singleton.h"
 #include "engine/Types.h"
 
 #include <list>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -80,6 +82,13 @@ public:
     // One per type: a property element per entry of the type's map, appended to _out.
     template <ePropertyType Type> static void writeProperties(WString& _out) { ::writeProperties<Type>(_out); }
 
+    // The variables as the last load read them (texts that did not read included) and their
+    // last copy (empty when the newest copy was not used), for what only the game can judge
+    // against its own data. Empty again once forgotten: the game's own writes follow.
+    const std::vector<sSavedVariable>& getLoadedVariables() const { return m_loadedVariables; }
+    const std::vector<sSavedVariable>& getLoadedLastCopy() const { return m_loadedLastCopy; }
+    void forgetLoadedCopies();
+
     // The player's name as the menus show it.
     WString m_currentUserName;
 
@@ -95,24 +104,40 @@ private:
     // they are not the last save as it stood, or when the files of a player the index knew
     // (not _new) are all gone.
     void loadVariables(const String& _stem, Bool _new);
+    // A folder in the place of the variables or the level state is moved aside; the player's
+    // words for what stood there, empty when nothing did.
+    WString clearFarmPlaces(const String& _stem);
     // The name kept in each player's own file decides whose farm it is: an index entry that
     // says otherwise is mended in the index (logged), never in the file.
     void followPlayerFiles();
+    // The index follows the owners of the files; what it then misses is adopted.
+    void mendIndex(const cPlayerFileOwners& _owners);
     // Puts back in the index every player file it does not name, under the name kept in the
     // file (else its identifier); never a file in doubt.
     void adoptPlayerFiles();
     // Whose farm each player file in the folder is.
     cPlayerFileOwners readOwners() const;
-    // Files whose copies disagreed on their player, or are in doubt: logged and told.
+    // A file whose copies name two players keeps only its owner's: the copy that names the
+    // other player, with the level state of its place, becomes a file of its own under a free
+    // identifier, where that player's start finds it (or, beside another file of that player,
+    // tells of it as in doubt); told to the player. A copy that cannot be moved leaves the
+    // file nobody's. Whether any file was to be parted.
+    Bool partCopies(const cPlayerFileOwners& _owners);
+    // Files in doubt: logged and told.
     void tellOwners(const cPlayerFileOwners& _owners) const;
     // The index's player is not in it: someone the files know plays instead.
     void resumeSomeone();
 
     Bool m_resuming = false;
+    // Files whose copies name two players and could not be parted: nobody's.
+    std::set<ULong> m_inDoubt;
+    // Files whose newest copy went to the player it names.
+    std::set<ULong> m_partedNewest;
 
     Bool m_nowPlaying = false;
-    // The index said that its player's last play is not on the disk (LastSaveFailed).
-    Bool m_lastPlayUnsaved = false;
+    // The players whose last play the index says is not on the disk (LastSaveFailed on their
+    // entries): each is told when next loaded, and only then; the mark stays while others play.
+    std::set<WString> m_unsavedPlayers;
     // This object's play is not on the disk: its last save failed. The index then says so.
     Bool m_playUnsaved = false;
     WString m_recordedUser;
@@ -124,6 +149,8 @@ private:
     // The profile whose variables are in memory: they go into its file and no other.
     Bool m_variablesLoaded = false;
     WString m_loadedName;
+    std::vector<sSavedVariable> m_loadedVariables;
+    std::vector<sSavedVariable> m_loadedLastCopy;
     ULong m_loadedID = 0;
     // The variables file as last written by this object, and the failed saves counted then.
     WString m_lastWritten;
