@@ -213,6 +213,15 @@ INSTANTIATE_TEST_SUITE_P(Index, OwnerRun,
             },
             "Profile \"Cy\" has in the index the file 00000002.xml of another player; it is left out of the index, the files "
             "stay."},
+        // Another name on a file in doubt: it leaves the index, and the file stays nobody's.
+        sOwnerCase{"AnotherNameOnAFileInDoubt",
+            [](ProgressRun& _run) {
+                writeFileBytes(_run.profiles("00000004.xml"), readFileBytes(_run.profiles("00000002.xml")));
+                static_cast<OwnerRun&>(_run).writeIndex(
+                    "<Profile Name=\"Ann\" ID=\"1\"/><Profile Name=\"Bob\" ID=\"2\"/><Profile Name=\"Cy\" ID=\"4\"/>");
+            },
+            "Profile \"Cy\" has in the index the file 00000004.xml of another player; it is left out of the index, the files "
+            "stay."},
         // A third file of Bob's name: the index gives him his own, and the stray copy is nobody's.
         sOwnerCase{"TwoFilesNameBob",
             [](ProgressRun& _run) {
