@@ -6,7 +6,7 @@
 #include "engine/logs/FatalError.h"
 #include "engine/progress/Profile.h"
 #include "engine/progress/ProgressPick.h"
-#include "engine/progress/PutInPlace.h"
+#include "engine/files/PutInPlace.h"
 #include "engine/text/TextConvert.h"
 #include "engine/text/ValueConvert.h"
 #include "platform/Platform.h"

@@ -6,7 +6,7 @@
 #include "engine/logs/LogManager.h"
 #include "engine/progress/Profile.h"
 #include "engine/progress/ProgressPick.h"
-#include "engine/progress/SaveBatch.h"
+#include "engine/files/SaveBatch.h"
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/Seeds/SeedPackage.h"
 #include "Game/Game.h"

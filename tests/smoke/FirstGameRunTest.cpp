@@ -1,3 +1,4 @@
+#include "PlayerFile.h"
 #include "platform/images/ImageLoader.h"
 #include "support/TempFolder.h"
 
@@ -234,17 +235,9 @@ protected:
         }
         return "";
     }
-    // A game variable as the profile kept it, its UTF-16 narrowed.
     std::string stored(const std::string& _name)
     {
-        std::string text;
-        for (char byte : readFileBytes(m_folder.file("home/Furrow/profiles/00000001.xml")))
-            if (byte != 0)
-                text += byte;
-        std::smatch value;
-        if (!std::regex_search(text, value, std::regex("Name=\"" + _name + "\" Val=\"([^\"]*)\"")))
-            return "missing";
-        return value[1];
+        return playerFile::variable(m_folder.file("home/Furrow/profiles/00000001.xml"), _name);
     }
     void expectKept(const std::vector<sKept>& _values, const char* _when)
     {

@@ -1,11 +1,11 @@
 #pragma once
+#include "PlayerFile.h"
 #include "platform/images/ImageLoader.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <regex>
 #include <string>
 
 // A replay of the real game under a virtual display in a folder of its own: the walk's timed
@@ -33,54 +33,18 @@ protected:
     }
     std::string profilePath() { return m_folder.file("home/Furrow/profiles/00000001.xml"); }
     std::string settingsPath() { return m_folder.file("home/Furrow/sys/settings.xml"); }
-    // A file the game wrote, its UTF-16 narrowed (every name and number in it is ASCII).
-    static std::string narrowed(const std::string& _path)
-    {
-        std::string text;
-        for (char byte : readFileBytes(_path))
-            if (byte != 0)
-                text += byte;
-        return text;
-    }
-    // Writes _text back as the game writes its XML: UTF-16LE after a byte-order mark.
-    static void writeWide(const std::string& _path, const std::string& _text)
-    {
-        std::string wide = "\xFF\xFE";
-        for (char c : _text.substr(_text.find('<')))
-            wide += std::string{c, '\0'};
-        writeFileBytes(_path, wide);
-    }
+    std::string profile() { return playerFile::narrowed(profilePath()); }
     // Sets _name="..." in the first element of the file that holds it.
-    void setAttribute(const std::string& _path, const std::string& _name, const std::string& _value)
+    static void setAttribute(const std::string& _path, const std::string& _name, const std::string& _value)
     {
-        std::string text = narrowed(_path);
-        const std::string head = " " + _name + "=\"";
-        const size_t at = text.find(head);
-        ASSERT_NE(at, std::string::npos) << _name;
-        const size_t from = at + head.size();
-        text.replace(from, text.find('"', from) - from, _value);
-        writeWide(_path, text);
+        playerFile::setQuoted(_path, " " + _name + "=\"", _value);
     }
-    std::string profile() { return narrowed(profilePath()); }
     // Sets a variable the profile already holds.
     void store(const std::string& _name, const std::string& _value)
     {
-        std::string text = profile();
-        const std::string head = "Name=\"" + _name + "\" Val=\"";
-        const size_t at = text.find(head);
-        ASSERT_NE(at, std::string::npos) << _name;
-        const size_t from = at + head.size();
-        text.replace(from, text.find('"', from) - from, _value);
-        writeWide(profilePath(), text);
+        playerFile::setQuoted(profilePath(), playerFile::variableHead(_name), _value);
     }
-    std::string stored(const std::string& _name)
-    {
-        std::smatch value;
-        const std::string text = profile();
-        if (!std::regex_search(text, value, std::regex("Name=\"" + _name + "\" Val=\"([^\"]*)\"")))
-            return "missing";
-        return value[1];
-    }
+    std::string stored(const std::string& _name) { return playerFile::variable(profilePath(), _name); }
     std::string shot(int _frame, const std::string& _name) const
     {
         return std::to_string(_frame) + " shot " + m_folder.file(_name) + "\n";

@@ -1,6 +1,6 @@
 #pragma once
 #include "engine/files/File.h"
-#include "engine/progress/PutInPlace.h"
+#include "engine/files/PutInPlace.h"
 #include "platform/system/FileSystem.h"
 #include "engine/Singleton.h"
 #include "engine/files/ZipFile.h"

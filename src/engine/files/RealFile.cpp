@@ -2,7 +2,7 @@
 
 #include "engine/logs/ErrorStack.h"
 #include "engine/logs/LogManager.h"
-#include "engine/progress/PutInPlace.h"
+#include "engine/files/PutInPlace.h"
 #include "engine/files/StringRecord.h"
 #include "platform/system/System.h"
 

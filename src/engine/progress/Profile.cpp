@@ -10,7 +10,7 @@
 #include "engine/progress/ProfileIndexSalvage.h"
 #include "engine/progress/ProgressPick.h"
 #include "engine/resources/ResourceManager.h"
-#include "engine/progress/SaveBatch.h"
+#include "engine/files/SaveBatch.h"
 #include "engine/progress/SaveFailure.h"
 #include "engine/settings/Settings.h"
 #include "engine/text/TextConvert.h"

@@ -1,4 +1,4 @@
-#include "engine/progress/SaveBatch.h"
+#include "engine/files/SaveBatch.h"
 
 #include "engine/files/FileManager.h"
 

@@ -1,6 +1,6 @@
 // The step that puts the files of one save in place, on real files in a folder of the test's
 // own, with failures of single steps injected as a full or failing disk would give them.
-#include "engine/progress/PutInPlace.h"
+#include "engine/files/PutInPlace.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "engine/progress/PutInPlace.h"
+#include "engine/files/PutInPlace.h"
 
 #include "platform/system/System.h"
 

@@ -1,0 +1,70 @@
+#pragma once
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+
+// The files the game writes, read and changed as a player's own hand would: XML in UTF-16LE
+// after a byte-order mark, every name and number in it ASCII.
+namespace playerFile {
+
+// Bytes the game wrote, their UTF-16 narrowed and their byte-order mark dropped.
+inline std::string narrow(const std::string& _utf16)
+{
+    std::string text;
+    for (char byte : _utf16)
+        if (byte != 0 && byte != '\xFF' && byte != '\xFE')
+            text += byte;
+    return text;
+}
+
+// _text as the game writes its XML.
+inline std::string wide(const std::string& _text)
+{
+    std::string bytes = "\xFF\xFE";
+    for (char c : _text)
+        bytes += std::string{c, '\0'};
+    return bytes;
+}
+
+inline std::string narrowed(const std::string& _path)
+{
+    return narrow(readFileBytes(_path));
+}
+
+inline void writeWide(const std::string& _path, const std::string& _text)
+{
+    writeFileBytes(_path, wide(_text));
+}
+
+// What stands before a game variable's value.
+inline std::string variableHead(const std::string& _name)
+{
+    return "Name=\"" + _name + "\" Val=\"";
+}
+
+// Sets the quoted value that follows the first _head in the file ("Name=\"Money\" Val=\"" for a
+// variable, " fullscreen=\"" for an attribute).
+inline void setQuoted(const std::string& _path, const std::string& _head, const std::string& _value)
+{
+    std::string text = narrowed(_path);
+    const size_t at = text.find(_head);
+    ASSERT_NE(at, std::string::npos) << _head << " in " << _path;
+    const size_t from = at + _head.size();
+    text.replace(from, text.find('"', from) - from, _value);
+    writeWide(_path, text);
+}
+
+// A game variable's value in the file, or "missing".
+inline std::string variable(const std::string& _path, const std::string& _name)
+{
+    std::smatch value;
+    const std::string text = narrowed(_path);
+    if (!std::regex_search(text, value, std::regex("Name=\"" + _name + "\" Val=\"([^\"]*)\"")))
+        return "missing";
+    return value[1];
+}
+
+} // namespace playerFile

@@ -1,0 +1,307 @@
+// Faults of the disk: folders that refuse, files that cannot be put in place, saves that fail.
+#include "ProgressRun.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// --- Files that stopped every start ----------------------------------------------------
+
+struct sStopCase {
+    const char* what;
+    std::function<void(ProgressRun&)> prepare;
+    // Before the game in the shell: a user, a limit.
+    std::function<std::string(ProgressRun&)> how;
+    int frames;
+    const char* told;
+    unsigned stampAfter;
+    // A file the start moved aside, relative to the profiles folder.
+    const char* aside;
+};
+
+void PrintTo(const sStopCase& _case, std::ostream* _out)
+{
+    *_out << _case.what;
+}
+
+class StopRun : public ProgressRun, public ::testing::WithParamInterface<sStopCase> {};
+
+TEST_P(StopRun, TheGamePlaysOnAndSaysWhyNothingIsSaved)
+{
+    prepareTwoSaves();
+    GetParam().prepare(*this);
+    const std::string how = GetParam().how(*this);
+    if (!skipped().empty())
+        GTEST_SKIP() << skipped();
+
+    ASSERT_EQ(play(BACK_TO_GAME, GetParam().frames, how), 0) << errors();
+
+    const std::string log = errors();
+    EXPECT_GE(money(), 777);
+    EXPECT_EQ(variable("00000001.xml", "SaveStamp"), std::to_string(GetParam().stampAfter));
+    const std::string told = std::string("The player is told: ") + (GetParam().told ? GetParam().told : "");
+    if (GetParam().told) {
+        EXPECT_NE(log.find(told), std::string::npos) << log;
+    }
+    // Told once, however often the save fails.
+    EXPECT_EQ(log.find("The player is told", log.find("The player is told") + 1), std::string::npos) << log;
+    if (GetParam().aside) {
+        EXPECT_TRUE(exists(GetParam().aside)) << GetParam().aside;
+    }
+}
+
+// A closed folder stops every user but root: root plays as uid 65534, from a copy of the game
+// in the test's folder, since the build folder may sit where that user cannot go.
+std::string asAnotherUser(ProgressRun& _run)
+{
+    if (geteuid() != 0)
+        return "";
+    const std::string user = "setpriv --reuid=65534 --regid=65534 --clear-groups";
+    const std::string& folder = _run.folder();
+    if (std::system("command -v setpriv > /dev/null") != 0)
+        _run.skip("root cannot play as another user here: setpriv is missing");
+    else if (!_run.copyTheGameIn())
+        _run.skip("the game and its data could not be copied into " + folder);
+    else if (std::system(("chmod 755 '" + folder + "' && chown -R 65534:65534 '" + folder + "'").c_str()) != 0)
+        _run.skip("uid 65534 could not be given " + folder);
+    else if (std::system((user + " test -x '" + folder + "/furrow'").c_str()) != 0)
+        _run.skip("uid 65534 cannot reach " + folder + ": a folder above it is closed (the temporary folder's "
+                  "place, TMPDIR)");
+    return user;
+}
+
+INSTANTIATE_TEST_SUITE_P(Stops, StopRun,
+    ::testing::Values(
+        sStopCase{"AClosedProfilesFolder", [](ProgressRun& _run) { chmod(_run.profiles().c_str(), 0555); }, asAnotherUser,
+            GAME_FRAMES, "Your progress cannot be saved. The folder does not allow writing:", 3, nullptr},
+        sStopCase{"AFolderForTheIndex",
+            [](ProgressRun& _run) {
+                std::remove(_run.profiles("profiles.xml").c_str());
+                mkdir(_run.profiles("profiles.xml").c_str(), 0755);
+            },
+            [](ProgressRun&) { return std::string(); }, GAME_FRAMES,
+            "Your progress cannot be saved. A folder stands where the file should be: \xC2\xAB" "profiles.xml", 4, nullptr},
+        sStopCase{"SettingsOverTheSizeLimit",
+            [](ProgressRun& _run) {
+                const std::string settings = _run.profiles("../sys/settings.xml");
+                ASSERT_EQ(truncate(settings.c_str(), 65 << 20), 0);
+            },
+            [](ProgressRun&) { return std::string(); }, GAME_FRAMES, nullptr, 4, "../sys/settings.xml.broken"},
+        sStopCase{"SettingsInALinkLoop",
+            [](ProgressRun& _run) {
+                const std::string settings = _run.profiles("../sys/settings.xml");
+                std::remove(settings.c_str());
+                ASSERT_EQ(symlink("settings.xml", settings.c_str()), 0);
+            },
+            [](ProgressRun&) { return std::string(); }, GAME_FRAMES, nullptr, 4, "../sys/settings.xml.broken"},
+        sStopCase{"SettingsThatCannotBeRead",
+            [](ProgressRun& _run) { chmod(_run.profiles("../sys/settings.xml").c_str(), 0); }, asAnotherUser, GAME_FRAMES,
+            nullptr, 4, "../sys/settings.xml.broken"},
+        // Saves go on: the folder is moved aside like a damaged file, and nobody is told of a full disk.
+        sStopCase{"AFolderForTheLastCopy",
+            [](ProgressRun& _run) {
+                std::remove(_run.profiles("00000001.xml.bak").c_str());
+                mkdir(_run.profiles("00000001.xml.bak").c_str(), 0755);
+            },
+            [](ProgressRun&) { return std::string(); }, GAME_FRAMES, nullptr, 4, "00000001.xml.bak.broken"},
+        sStopCase{"AnIndexTheDiskRefuses", [](ProgressRun&) {},
+            [](ProgressRun&) { return std::string("FURROW_SAVE_FAULT=rename:profiles.xml"); }, GAME_FRAMES,
+            "Your progress cannot be saved. The disk is full or cannot be reached.", 4, nullptr},
+        // A full disk: the variables no longer fit; the save is tried again at each safe point.
+        sStopCase{"AFullDisk", [](ProgressRun&) {}, [](ProgressRun&) { return std::string("trap '' XFSZ; ulimit -f 40;"); },
+            GAME_FRAMES + TWO_MINUTES, "Your progress cannot be saved. The disk is full or cannot be reached.", 3, nullptr}),
+    [](const ::testing::TestParamInfo<sStopCase>& _info) { return std::string(_info.param.what); });
+
+TEST_F(ProgressRun, AFailedSaveIsTriedAgainAtTheNextSafePoint)
+{
+    prepareTwoSaves();
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES + TWO_MINUTES, "trap '' XFSZ; ulimit -f 40;"), 0);
+    const std::string log = errors();
+    size_t failures = 0;
+    for (size_t at = log.find("00000001.xml\" was not saved"); at != std::string::npos;
+         at = log.find("00000001.xml\" was not saved", at + 1))
+        ++failures;
+    // The safe point two minutes in, and the end of the game (and of the profile).
+    EXPECT_GE(failures, 2u) << log;
+    // Nothing half written: the last save is still the pair on the disk.
+    EXPECT_EQ(stamp("00000001.save"), 3u);
+}
+
+// A home closed to writing before the first player: the words name the folder that refused the
+// profiles folder, not the profiles folder that could not be made.
+TEST_F(ProgressRun, AClosedHomeIsNamedAsItIs)
+{
+    ASSERT_EQ(mkdir(home().c_str(), 0755), 0);
+    ASSERT_EQ(mkdir((home() + "/Furrow").c_str(), 0755), 0);
+    ASSERT_EQ(mkdir((home() + "/Furrow/sys").c_str(), 0755), 0);
+    const std::string how = asAnotherUser(*this);
+    if (!skipped().empty())
+        GTEST_SKIP() << skipped();
+    chmod((home() + "/Furrow").c_str(), 0555);
+
+    ASSERT_EQ(play(NEW_PLAYER, GAME_FRAMES, how), 0) << errors();
+
+    EXPECT_NE(errors().find("The player is told: Your progress cannot be saved. The folder does not allow writing: \xC2\xAB" +
+                            home() + "/Furrow/\xC2\xBB"),
+        std::string::npos)
+        << errors();
+}
+
+// --- A profiles folder that cannot be read ---------------------------------------------
+
+class ClosedFolderRun : public ProgressRun, public ::testing::WithParamInterface<mode_t> {};
+
+TEST_P(ClosedFolderRun, NothingIsWrittenIntoItAndThePlayerIsTold)
+{
+    prepareTwoSaves();
+    const char* const names[] = {"profiles.xml", "00000001.xml", "00000001.xml.bak", "00000001.save", "00000001.save.bak"};
+    std::vector<std::string> before;
+    for (const char* name : names)
+        before.push_back(readFileBytes(profiles(name)));
+    chmod(profiles().c_str(), GetParam());
+    const std::string how = asAnotherUser(*this);
+    if (!skipped().empty())
+        GTEST_SKIP() << skipped();
+
+    // A start that saw no players would show the new-player screen, and Ann would type her name.
+    ASSERT_EQ(play(NEW_PLAYER, GAME_FRAMES, how), 0) << errors();
+
+    chmod(profiles().c_str(), 0755);
+    for (size_t i = 0; i < before.size(); ++i)
+        EXPECT_TRUE(readFileBytes(profiles(names[i])) == before[i]) << names[i] << " was written over";
+    EXPECT_FALSE(exists("00000002.xml"));
+    EXPECT_TRUE(temporaries().empty());
+    EXPECT_NE(errors().find("The player is told: The folder of the players cannot be read: \xC2\xAB"), std::string::npos)
+        << errors();
+}
+
+INSTANTIATE_TEST_SUITE_P(Stops, ClosedFolderRun, ::testing::Values(0333, 0111, 0000),
+    [](const ::testing::TestParamInfo<mode_t>& _info) {
+        char name[8];
+        std::snprintf(name, sizeof name, "Mode%03o", unsigned(_info.param));
+        return std::string(name);
+    });
+
+// A second file that cannot be put in place, as a full disk or a failing device refuses it:
+// the save fails as a whole, the last save and its last copies stay on the disk as they were,
+// and the player is told, in the game and, of the save as the game ended, at the next start.
+class SecondFileRun : public ProgressRun, public ::testing::WithParamInterface<const char*> {};
+
+const char* const PROGRESS_FILES[] = {"00000001.xml", "00000001.xml.bak", "00000001.save", "00000001.save.bak"};
+
+TEST_P(SecondFileRun, TheLastSaveStaysWholeAndThePlayerIsTold)
+{
+    prepareTwoSaves();
+    std::vector<std::string> before;
+    for (const char* name : PROGRESS_FILES)
+        before.push_back(readFileBytes(profiles(name)));
+
+    // The pause menu opened, closed and opened again: its second save waits for the first,
+    // whose failure the next frame tells, however slow the disk.
+    const std::string walk = BACK_TO_GAME + key(400, "Esc") + key(430, "Esc") + key(460, "Esc");
+    ASSERT_EQ(play(walk, GAME_FRAMES + 80, std::string("FURROW_SAVE_FAULT=") + GetParam() + ":00000001.xml"), 0);
+
+    for (size_t i = 0; i < before.size(); ++i)
+        EXPECT_TRUE(readFileBytes(profiles(PROGRESS_FILES[i])) == before[i]) << PROGRESS_FILES[i] << " changed";
+    EXPECT_NE(errors().find("The player is told: Your progress cannot be saved."), std::string::npos) << errors();
+    EXPECT_TRUE(temporaries().empty()) << temporaries().front();
+    // The next start finds the last save as it stood, and says that the game's end is not in it.
+    clearErrors();
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+    EXPECT_NE(errors().find("The player is told: The last save of your farm did not go through. The farm is restored "
+                            "from the save before."),
+        std::string::npos)
+        << errors();
+    expectAnnPlayedOn(4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fails, SecondFileRun, ::testing::Values("sync", "link", "rename"),
+    [](const ::testing::TestParamInfo<const char*>& _info) { return std::string(_info.param); });
+
+// A disk that takes the variables but not the level state: the variables, which then go with
+// a level state on no disk, are not written alone either, so the session costs only itself:
+// the next start goes on from the last whole pair, its level state (seed packages, notes)
+// included, and nothing is set aside.
+TEST_F(ProgressRun, ASessionWhoseLevelStateSavesAllFailCostsOnlyThatSession)
+{
+    prepareTwoSaves();
+    const std::string variables = readFileBytes(profiles("00000001.xml"));
+    const std::string level = readFileBytes(profiles("00000001.save"));
+
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES, "FURROW_SAVE_FAULT=rename:00000001.save"), 0);
+
+    EXPECT_TRUE(readFileBytes(profiles("00000001.save")) == level);
+    EXPECT_TRUE(readFileBytes(profiles("00000001.xml")) == variables) << "variables written apart from their level state";
+    clearErrors();
+
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+
+    EXPECT_FALSE(exists("00000001.xml.broken"));
+    EXPECT_FALSE(exists("00000001.save.broken")) << "the level state of the last whole save was set aside";
+    EXPECT_TRUE(readFileBytes(profiles("00000001.save.bak")) == level) << "the start went on from another level state";
+    expectAnnPlayedOn(4);
+}
+
+// --- Saves that fail as the player goes on ---------------------------------------------
+
+// Into the pause menu (a save) and back to the game.
+std::string pauseAndGoOn(int _frame)
+{
+    return key(_frame, "Esc") + click(_frame + 60, 400, 212);
+}
+// Through the pause menu (a save) and its question out to the main menu (the game's last save).
+std::string leaveToMainMenu(int _frame)
+{
+    return key(_frame, "Esc") + click(_frame + 60, 400, 466) + key(_frame + 120, "Enter");
+}
+
+struct sFailedSaveCase {
+    const char* what;
+    // Which saves of the variables fail, counted from the start.
+    const char* failing;
+    std::string walk;
+    int frames;
+    size_t told;
+};
+
+void PrintTo(const sFailedSaveCase& _case, std::ostream* _out)
+{
+    *_out << _case.what;
+}
+
+class FailedSaveRun : public ProgressRun, public ::testing::WithParamInterface<sFailedSaveCase> {};
+
+// Each run ends on the main menu: the player quits from there.
+TEST_P(FailedSaveRun, EachFailureIsToldWhereThePlayerIs)
+{
+    prepareTwoSaves();
+
+    ASSERT_EQ(play(GetParam().walk, GetParam().frames, std::string("FURROW_SAVE_FAULT=sync:00000001.xml@") + GetParam().failing),
+        0);
+
+    const std::string log = errors();
+    const std::string told = "The player is told: Your progress cannot be saved.";
+    size_t count = 0;
+    for (size_t at = log.find(told); at != std::string::npos; at = log.find(told, at + 1))
+        ++count;
+    EXPECT_EQ(count, GetParam().told) << log;
+}
+
+INSTANTIATE_TEST_SUITE_P(Saves, FailedSaveRun,
+    ::testing::Values(sFailedSaveCase{"TheLastSaveOfAGameLeftForTheMainMenu", "2", BACK_TO_GAME + leaveToMainMenu(400), 800, 1},
+        // Told in the game; saves work again at the next pause; the game's last save fails.
+        sFailedSaveCase{"AFailureAfterSavesHadRecovered", "1,4",
+            BACK_TO_GAME + pauseAndGoOn(400) + pauseAndGoOn(600) + leaveToMainMenu(800), 1200, 2}),
+    [](const ::testing::TestParamInfo<sFailedSaveCase>& _info) { return std::string(_info.param.what); });
+
+} // namespace

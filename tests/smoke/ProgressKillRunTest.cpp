@@ -1,0 +1,129 @@
+// Saves as the player goes on, and kills at any moment of a game.
+#include "ProgressRun.h"
+
+#include <gtest/gtest.h>
+
+#include "GameToKill.h"
+
+#include <chrono>
+#include <csignal>
+#include <ostream>
+#include <string>
+#include <thread>
+
+#include <sys/wait.h>
+
+namespace {
+
+// --- Saving while playing --------------------------------------------------------------
+
+struct sSaveCase {
+    const char* what;
+    // Ann has played once before (two saves) and has seen every tip: nothing greets her.
+    bool returning;
+    std::string walk;
+    int frames;
+    // Saves: one as the first game starts, one as each game ends, and those of the safe points.
+    unsigned saves;
+};
+
+void PrintTo(const sSaveCase& _case, std::ostream* _out)
+{
+    *_out << _case.what;
+}
+
+class SaveWhilePlayingRun : public ProgressRun, public ::testing::WithParamInterface<sSaveCase> {};
+
+TEST_P(SaveWhilePlayingRun, TheProgressIsWrittenAtEachSafePoint)
+{
+    if (GetParam().returning) {
+        ASSERT_EQ(play(NEW_PLAYER, GAME_FRAMES), 0);
+        for (int i = 0; i < 50; ++i)
+            setVariable("00000001.xml", "tip" + std::to_string(i), "1");
+    }
+    ASSERT_EQ(play(GetParam().walk, GetParam().frames), 0);
+    EXPECT_EQ(variable("00000001.xml", "SaveStamp"), std::to_string(GetParam().saves));
+    EXPECT_EQ(stamp("00000001.save"), GetParam().saves);
+}
+
+INSTANTIATE_TEST_SUITE_P(Saves, SaveWhilePlayingRun,
+    ::testing::Values(sSaveCase{"AGameLeftAtOnce", false, NEW_PLAYER, GAME_FRAMES, 2},
+        // The first game greets the newcomer, and the greeting holds the game clock; real
+        // time still runs.
+        sSaveCase{"TwoMinutesOfAFirstGame", false, NEW_PLAYER, GAME_FRAMES + TWO_MINUTES, 3},
+        sSaveCase{"ThePauseMenuOpened", true, BACK_TO_GAME + key(400, "Esc"), GAME_FRAMES + 40, 4},
+        // The pause menu holds the game clock too.
+        sSaveCase{"TwoMinutesInThePauseMenu", true, BACK_TO_GAME + key(400, "Esc"), GAME_FRAMES + TWO_MINUTES, 5}),
+    [](const ::testing::TestParamInfo<sSaveCase>& _info) { return std::string(_info.param.what); });
+
+// The stamp of the level state Ann's variables go with.
+unsigned claimed(const ProgressRun& _run, const std::string& _file)
+{
+    std::string value = _run.variable(_file, "LevelStateStamp");
+    if (value == "missing")
+        value = _run.variable(_file, "SaveStamp");
+    return value == "missing" ? 0 : static_cast<unsigned>(std::stoul(value));
+}
+
+// A kill at any moment of a game costs at most the save under way: straight after the kill the
+// variables go with the level state or with its last copy (a level state one save ahead), and
+// the next start finds that pair; the temporary files the kill left are gone. The game saves
+// every few frames (the pause menu asks for a save each time it opens), and each kill waits
+// for a state of the disk, not for a time: a save in flight, or a save put in place.
+TEST_F(ProgressRun, AKillAtAnyMomentLeavesAWholePairBehind)
+{
+    prepareTwoSaves();
+    std::string walk = BACK_TO_GAME;
+    for (int frame = 400; frame < 40000; frame += 12)
+        walk += key(frame, "Esc");
+    writeFileBytes(m_folder.file("walk.txt"), walk);
+    for (int kill = 0; kill < 6; ++kill) {
+        const unsigned before = stamp("00000001.save");
+        const pid_t child = startGameToKill(m_folder.path(), home());
+        ASSERT_GT(child, 0);
+        // Some saves into the game: at the next save in flight, or as soon as one is in place.
+        const unsigned target = before + 1 + kill / 2;
+        const auto saved = [&] { return stamp("00000001.save") >= target; };
+        const auto inFlight = [&] { return stamp("00000001.save") >= target - 1 && !temporaries().empty(); };
+        bool reached = false;
+        for (int poll = 0; poll < 120000 && !reached; ++poll) {
+            reached = kill % 2 == 0 ? saved() : inFlight();
+            if (!reached)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        const unsigned seen = stamp("00000001.save");
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(reached) << "the game never saved, kill " << kill;
+
+        const unsigned vars = claimed(*this, "00000001.xml");
+        const unsigned level = stamp("00000001.save");
+        EXPECT_TRUE(level == vars || (level == vars + 1 && stamp("00000001.save.bak") == vars))
+            << "kill " << kill << ": variables of save " << vars << " beside level states " << level << " and "
+            << stamp("00000001.save.bak");
+        EXPECT_GE(vars + 1, seen) << "kill " << kill << " lost more than the save under way";
+        EXPECT_GE(claimed(*this, "00000001.xml.bak") + 1, vars) << "kill " << kill;
+
+        ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0) << "after kill " << kill;
+        EXPECT_GE(money(), 777) << "after kill " << kill;
+        EXPECT_EQ(variable("00000001.xml", "SaveStamp"), std::to_string(stamp("00000001.save"))) << "after kill " << kill;
+        EXPECT_FALSE(exists("00000002.xml"));
+        EXPECT_TRUE(temporaries().empty()) << temporaries().front();
+    }
+}
+
+TEST_F(ProgressRun, StaleTemporaryFilesOfThePlayerAreCleared)
+{
+    prepareTwoSaves();
+    for (const char* name : {".00000001.xml.3.tmp", ".00000001.save.2.tmp", ".profiles.xml.5.tmp", ".00000002.xml.1.tmp"})
+        writeFileBytes(profiles(name), "half");
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+    EXPECT_FALSE(exists(".00000001.xml.3.tmp"));
+    EXPECT_FALSE(exists(".00000001.save.2.tmp"));
+    EXPECT_FALSE(exists(".profiles.xml.5.tmp"));
+    // Another player's are theirs to clear.
+    EXPECT_TRUE(exists(".00000002.xml.1.tmp"));
+}
+
+} // namespace

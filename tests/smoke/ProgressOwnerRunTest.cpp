@@ -1,0 +1,210 @@
+// Whose farm a file is: the profile index damaged or at odds with the players' files.
+#include "ProgressRun.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+#include <regex>
+#include <string>
+
+namespace {
+
+// --- The profile index ------------------------------------------------------------------
+
+struct sIndexCase {
+    const char* what;
+    // The index's bytes as the test leaves them.
+    std::function<std::string(const std::string&)> damage;
+    // The index's own bytes are kept aside as "profiles.xml.broken".
+    bool keptAside;
+    // The name the index has for the player afterwards; the player's files lose their name
+    // first when it is not "Ann".
+    const char* player;
+    // What the player is told, when anything.
+    const char* told;
+};
+
+void PrintTo(const sIndexCase& _case, std::ostream* _out)
+{
+    *_out << _case.what;
+}
+
+class IndexRun : public ProgressRun, public ::testing::WithParamInterface<sIndexCase> {};
+
+TEST_P(IndexRun, TheStartFindsThePlayerAndHerFarm)
+{
+    const sIndexCase& damage = GetParam();
+    prepareTwoSaves();
+    if (std::string(damage.player) != "Ann") {
+        for (const char* file : {"00000001.xml", "00000001.xml.bak"})
+            writeText(file, std::regex_replace(text(file), std::regex("<prop Name=\"PlayerName\"[^>]*/>"), ""));
+    }
+    const std::string before = readFileBytes(profiles("profiles.xml"));
+    writeFileBytes(profiles("profiles.xml"), damage.damage(before));
+    const std::string damaged = readFileBytes(profiles("profiles.xml"));
+
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+
+    expectAnnPlayedOn(4);
+    EXPECT_NE(text("profiles.xml").find("<Profile Name=\"" + std::string(damage.player) + "\" ID=\"1\""), std::string::npos)
+        << text("profiles.xml");
+    if (damage.keptAside) {
+        EXPECT_EQ(readFileBytes(profiles("profiles.xml.broken")), damaged);
+    }
+    if (damage.told) {
+        EXPECT_NE(errors().find(std::string("The player is told: ") + damage.told), std::string::npos) << errors();
+    } else {
+        EXPECT_EQ(errors().find("The player is told"), std::string::npos) << errors();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Damaged, IndexRun,
+    ::testing::Values(
+        sIndexCase{"OneByteCut", cutOneByte, true, "Ann", nullptr},
+        sIndexCase{"ClosingTagMissing",
+            [](const std::string& _bytes) { return wide(replaced(narrow(_bytes), "</Profiles>", "")); }, true, "Ann", nullptr},
+        sIndexCase{"ABitFlipped",
+            [](const std::string& _bytes) {
+                std::string bytes = _bytes;
+                bytes[bytes.find(std::string("<\0P", 3))] ^= 0x04;
+                return bytes;
+            },
+            true, "Ann", nullptr},
+        sIndexCase{"Zeroed", [](const std::string& _bytes) { return std::string(_bytes.size(), '\0'); }, true, "Ann", nullptr},
+        sIndexCase{"ZeroedAndNoNameInThePlayersFile",
+            [](const std::string& _bytes) { return std::string(_bytes.size(), '\0'); }, true, "00000001", nullptr},
+        sIndexCase{"CurrentUserNotInTheIndex",
+            [](const std::string& _bytes) { return wide(replaced(narrow(_bytes), "CurrentUser=\"Ann\"", "CurrentUser=\"Bob\"")); },
+            false, "Ann", "This player is missing from the list of players: \xC2\xAB" "Bob"},
+        sIndexCase{"AnIdentifierThatDoesNotRead",
+            [](const std::string& _bytes) { return wide(replaced(narrow(_bytes), "ID=\"1\"", "ID=\"1x\"")); }, false, "Ann",
+            nullptr}),
+    [](const ::testing::TestParamInfo<sIndexCase>& _info) { return std::string(_info.param.what); });
+
+
+// --- Whose farm a file is ----------------------------------------------------------------
+
+
+struct sOwnerCase {
+    const char* what;
+    // Ann has two saves and Bob (00000002) a farm of his own; then this.
+    std::function<void(ProgressRun&)> damage;
+    // What the log says of the mended index.
+    const char* logged;
+};
+
+void PrintTo(const sOwnerCase& _case, std::ostream* _out)
+{
+    *_out << _case.what;
+}
+
+class OwnerRun : public ProgressRun, public ::testing::WithParamInterface<sOwnerCase> {
+public:
+    // Bob: Ann's farm under his own name, with 555 coins.
+    void addBob()
+    {
+        writeFileBytes(profiles("00000002.xml"), readFileBytes(profiles("00000001.xml")));
+        writeFileBytes(profiles("00000002.save"), readFileBytes(profiles("00000001.save")));
+        setVariable("00000002.xml", "PlayerName", "Bob");
+        setVariable("00000002.xml", "Money", "555");
+    }
+    void writeIndex(const std::string& _entries) { writeText("profiles.xml", INDEX_HEAD + _entries + "</Profiles>"); }
+};
+
+TEST_P(OwnerRun, EachPlayerPlaysTheFarmHerOwnFileNames)
+{
+    prepareTwoSaves();
+    addBob();
+    const std::string bob = readFileBytes(profiles("00000002.xml"));
+    GetParam().damage(*this);
+
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+
+    EXPECT_EQ(variable("00000001.xml", "PlayerName"), "Ann");
+    EXPECT_GE(money(), 777);
+    EXPECT_EQ(variable("00000001.xml", "SaveStamp"), std::to_string(stamp("00000001.save")));
+    EXPECT_TRUE(readFileBytes(profiles("00000002.xml")) == bob) << "Bob's farm was written over";
+    EXPECT_FALSE(exists("00000002.xml.bak"));
+    EXPECT_FALSE(exists("00000000.xml"));
+    EXPECT_FALSE(exists("00000003.xml")) << "a new farm was made";
+    const std::string index = text("profiles.xml");
+    EXPECT_NE(index.find("<Profile Name=\"Ann\" ID=\"1\""), std::string::npos) << index;
+    EXPECT_NE(index.find("<Profile Name=\"Bob\" ID=\"2\""), std::string::npos) << index;
+    EXPECT_NE(errors().find(GetParam().logged), std::string::npos) << errors();
+}
+
+INSTANTIATE_TEST_SUITE_P(Index, OwnerRun,
+    ::testing::Values(
+        sOwnerCase{"TwoIdentifiersSwapped",
+            [](ProgressRun& _run) {
+                static_cast<OwnerRun&>(_run).writeIndex("<Profile Name=\"Ann\" ID=\"2\"/><Profile Name=\"Bob\" ID=\"1\"/>");
+            },
+            "Player file 00000001.xml names \"Ann\", whom the index gave the identifier 2; the index follows the file."},
+        sOwnerCase{"IdentifierZeroForAnn",
+            [](ProgressRun& _run) {
+                static_cast<OwnerRun&>(_run).writeIndex("<Profile Name=\"Ann\" ID=\"0\"/><Profile Name=\"Bob\" ID=\"2\"/>");
+            },
+            "Player file 00000001.xml names \"Ann\", whom the index gave the identifier 0; the index follows the file."},
+        sOwnerCase{"AnnMissingFromTheIndex",
+            [](ProgressRun& _run) { static_cast<OwnerRun&>(_run).writeIndex("<Profile Name=\"Bob\" ID=\"2\"/>"); },
+            "Player file 00000001.xml names \"Ann\", whom the index left out; the index follows the file."},
+        // Her name then stands only in the last copy, which gives her farm.
+        sOwnerCase{"TheIndexAndHerNewestVariablesZeroed",
+            [](ProgressRun& _run) {
+                for (const char* name : {"profiles.xml", "00000001.xml"})
+                    writeFileBytes(_run.profiles(name), std::string(readFileBytes(_run.profiles(name)).size(), '\0'));
+            },
+            "Player file \"00000001.xml\" is back in the profile index as \"Ann\"."},
+        // Her newest variables name Bob, their last copy her; Bob's own copies agree on him.
+        sOwnerCase{"HerNewestVariablesNameBob",
+            [](ProgressRun& _run) {
+                _run.setVariable("00000001.xml", "PlayerName", "Bob");
+                static_cast<OwnerRun&>(_run).writeIndex("<Profile Name=\"Ann\" ID=\"1\"/>");
+            },
+            "The player is told: One farm's file names two players: \xC2\xAB" "Bob\xC2\xBB, \xC2\xAB" "Ann\xC2\xBB. The farm "
+            "stays with the player: \xC2\xAB" "Ann\xC2\xBB."},
+        sOwnerCase{"HerNewestVariablesNameBobAndTheIndexZeroed",
+            [](ProgressRun& _run) {
+                _run.setVariable("00000001.xml", "PlayerName", "Bob");
+                writeFileBytes(_run.profiles("profiles.xml"), std::string(readFileBytes(_run.profiles("profiles.xml")).size(), '\0'));
+            },
+            "Player file 00000001.xml names \"Bob\", its last copy \"Ann\"; it is \"Ann\"'s"},
+        // A third file of Bob's name: the index gives him his own, and the stray copy is nobody's.
+        sOwnerCase{"TwoFilesNameBob",
+            [](ProgressRun& _run) {
+                writeFileBytes(_run.profiles("00000004.xml"), readFileBytes(_run.profiles("00000002.xml")));
+                static_cast<OwnerRun&>(_run).writeIndex("<Profile Name=\"Ann\" ID=\"1\"/><Profile Name=\"Bob\" ID=\"2\"/>");
+            },
+            "The player is told: It cannot be told whose farm this is: \xC2\xAB" "00000004.xml\xC2\xBB. The file is left as it is."}),
+    [](const ::testing::TestParamInfo<sOwnerCase>& _info) { return std::string(_info.param.what); });
+
+// A file of a player the index no longer knows, under the identifier the index would give next:
+// a new player takes the one after it, and the file stays as it was.
+class StrayFileRun : public ProgressRun, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(StrayFileRun, ANewPlayerNeverTakesTheIdentifierOfFilesOnTheDisk)
+{
+    prepareTwoSaves();
+    const std::string stray = std::string("00000002") + GetParam();
+    writeFileBytes(profiles(stray), "an earlier player's");
+    writeText("profiles.xml", replaced(INDEX_HEAD, "NextID=\"3\"", "NextID=\"2\"") + "<Profile Name=\"Ann\" ID=\"1\"/></Profiles>");
+
+    // Change player, Bob.
+    ASSERT_EQ(play(LOGOS + click(340, 400, 286) + "420 text Bob\n" + key(425, "Enter"), 520), 0);
+
+    EXPECT_NE(text("profiles.xml").find("<Profile Name=\"Bob\" ID=\"3\""), std::string::npos) << text("profiles.xml");
+    EXPECT_EQ(readFileBytes(profiles(stray)), "an earlier player's");
+    EXPECT_TRUE(exists("00000003.xml"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Index, StrayFileRun, ::testing::Values(".xml.bak", ".save", ".save.bak"),
+    [](const ::testing::TestParamInfo<const char*>& _info) {
+        std::string name;
+        for (const char* c = _info.param; *c; ++c)
+            if (*c != '.')
+                name += *c;
+        return name;
+    });
+
+} // namespace

@@ -1,0 +1,228 @@
+// The values read back: damaged variables and level states, and what the log says was left out.
+#include "ProgressRun.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
+#include <ostream>
+#include <string>
+
+#include <unistd.h>
+
+namespace {
+
+// --- The variables and the level state -------------------------------------------------
+
+struct sProgressCase {
+    const char* what;
+    std::function<void(ProgressRun&)> damage;
+    // The file of the last save that goes aside; none when nothing was damaged.
+    const char* keptAside;
+    const char* told;
+};
+
+void PrintTo(const sProgressCase& _case, std::ostream* _out)
+{
+    *_out << _case.what;
+}
+
+class DamagedProgressRun : public ProgressRun, public ::testing::WithParamInterface<sProgressCase> {
+public:
+    // One quote in the middle of the file turned into '&'.
+    void ampersand(const std::string& _name, const std::string& _near)
+    {
+        std::string all = text(_name);
+        const size_t at = _near.empty() ? all.find('"', all.size() / 2) : all.find(_near) + _near.size() - 1;
+        all[at] = '&';
+        writeText(_name, all);
+    }
+    void appendTo(const std::string& _name, const std::string& _bytes)
+    {
+        writeFileBytes(profiles(_name), readFileBytes(profiles(_name)) + _bytes);
+    }
+};
+
+TEST_P(DamagedProgressRun, TheFarmComesBackAsOnePairAndThePlayerIsTold)
+{
+    const sProgressCase& damage = GetParam();
+    prepareTwoSaves();
+    damage.damage(*this);
+    const std::string damaged = damage.keptAside ? readFileBytes(profiles(damage.keptAside)) : "";
+
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+
+    EXPECT_GE(money(), 777);
+    // Whatever was restored, the files now on the disk are one pair.
+    EXPECT_EQ(variable("00000001.xml", "SaveStamp"), std::to_string(stamp("00000001.save")));
+    if (damage.keptAside) {
+        EXPECT_EQ(readFileBytes(profiles(std::string(damage.keptAside) + ".broken")), damaged);
+    } else {
+        EXPECT_FALSE(exists("00000001.save.broken") || exists("00000001.xml.broken")) << "a whole file was kept as broken";
+    }
+    EXPECT_NE(errors().find(std::string("The player is told: ") + damage.told), std::string::npos) << errors();
+}
+
+INSTANTIATE_TEST_SUITE_P(Damaged, DamagedProgressRun,
+    ::testing::Values(
+        sProgressCase{"AQuoteTurnedIntoAnAmpersand",
+            [](ProgressRun& _run) { static_cast<DamagedProgressRun&>(_run).ampersand("00000001.xml", ""); },
+            "00000001.xml", "The file of your farm was damaged. The farm is restored from the save before."},
+        sProgressCase{"TheVariablesAndTheirLastCopy",
+            [](ProgressRun& _run) {
+                auto& run = static_cast<DamagedProgressRun&>(_run);
+                run.ampersand("00000001.xml", "Name=\"PlayerName\" Val=\"");
+                run.ampersand("00000001.xml.bak", "Name=\"PlayerName\" Val=\"");
+            },
+            "00000001.xml", "The file of your farm was damaged. The farm is rebuilt from what of it still reads."},
+        // The newest variables are whole: they are kept, and only the level state starts afresh.
+        sProgressCase{"TheLevelStateZeroFilled",
+            [](ProgressRun& _run) { writeFileBytes(_run.profiles("00000001.save"), std::string(300, '\0')); },
+            "00000001.save", "The file of your farm was damaged. The seed packages on the ground and the journal's notes start afresh."},
+        sProgressCase{"JunkAfterTheLevelState",
+            [](ProgressRun& _run) { static_cast<DamagedProgressRun&>(_run).appendTo("00000001.save", "junk!"); },
+            "00000001.save", "The file of your farm was damaged. The seed packages on the ground and the journal's notes start afresh."},
+        // What a kill between the two files of a save leaves: the level state of the next
+        // save beside the variables of this one.
+        sProgressCase{"AKillBetweenTheTwoRenames",
+            [](ProgressRun& _run) {
+                const std::string variables = readFileBytes(_run.profiles("00000001.xml"));
+                const std::string last = readFileBytes(_run.profiles("00000001.xml.bak"));
+                ASSERT_EQ(_run.play(BACK_TO_GAME, GAME_FRAMES), 0);
+                ASSERT_EQ(_run.stamp("00000001.save"), 4u);
+                writeFileBytes(_run.profiles("00000001.xml"), variables);
+                writeFileBytes(_run.profiles("00000001.xml.bak"), last);
+                _run.clearErrors();
+            },
+            nullptr, "The last save of your farm did not finish. The farm is restored from the save before."}),
+    [](const ::testing::TestParamInfo<sProgressCase>& _info) { return std::string(_info.param.what); });
+
+
+// A value that does not read and whose default would cost the player is taken from the last
+// copy, and the player hears what (or that no copy had it): a clock set back to 0 would pay the
+// time-line's early gifts again, a stamp begun afresh would name two saves.
+struct sValueCase {
+    const char* what;
+    const char* variable;
+    const char* damaged;
+    // The last copy's value (none: as the last save left it), and the least the variable holds
+    // after the game.
+    const char* last;
+    double atLeast;
+    const char* logged;
+    // What the player is told, when anything.
+    const char* told;
+};
+
+void PrintTo(const sValueCase& _case, std::ostream* _out)
+{
+    *_out << _case.what;
+}
+
+class ValueRun : public ProgressRun, public ::testing::WithParamInterface<sValueCase> {};
+
+TEST_P(ValueRun, AValueThatDoesNotReadComesFromTheLastCopyOrIsTold)
+{
+    const sValueCase& value = GetParam();
+    prepareTwoSaves();
+    if (value.last)
+        setVariable("00000001.xml.bak", value.variable, value.last);
+    setVariable("00000001.xml", value.variable, value.damaged);
+
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+
+    EXPECT_GE(std::stod(variable("00000001.xml", value.variable)), value.atLeast);
+    const std::string log = errors();
+    EXPECT_NE(log.find(value.logged), std::string::npos) << log;
+    const size_t told = value.told ? log.find(std::string("The player is told: ") + value.told) : std::string::npos;
+    EXPECT_TRUE(!value.told || told != std::string::npos) << log;
+    EXPECT_EQ(log.find("The player is told"), told) << log;
+}
+
+#define FURROW_RESTORED "Part of your farm's file could not be read. Taken from the save before: "
+#define FURROW_TAKEN_FROM(value, last) \
+    "in \"Profiles/00000001.xml\" held \"" value "\"; the value of its last copy, \"" last "\", is used."
+
+INSTANTIATE_TEST_SUITE_P(Values, ValueRun,
+    ::testing::Values(
+        sValueCase{"ClockNan", "GameTime", "nan", "500", 500, FURROW_TAKEN_FROM("nan", "500"), FURROW_RESTORED},
+        sValueCase{"ClockInf", "GameTime", "inf", "500", 500, FURROW_TAKEN_FROM("inf", "500"), FURROW_RESTORED},
+        sValueCase{"ClockBelowZero", "GameTime", "-5", "500", 500, FURROW_TAKEN_FROM("-5", "500"), FURROW_RESTORED},
+        sValueCase{"MoneyNan", "Money", "nan", "5877", 5877, FURROW_TAKEN_FROM("nan", "5877"), FURROW_RESTORED},
+        sValueCase{"MoneyBelowZero", "Money", "-5", "5877", 5877, FURROW_TAKEN_FROM("-5", "5877"), FURROW_RESTORED},
+        sValueCase{"MoneyPastItsRange", "Money", "1e20", "5877", 5877, FURROW_TAKEN_FROM("1e20", "5877"),
+            FURROW_RESTORED "the money."},
+        sValueCase{"MoneyInf", "Money", "inf", "5877", 5877, FURROW_TAKEN_FROM("inf", "5877"), FURROW_RESTORED},
+        // Damaged in both copies: the default, but never in silence.
+        sValueCase{"MoneyInBothCopies", "Money", "nan", "x", 0, "Game variable Money in \"Profiles/00000001.xml\" held "
+            "\"nan\", not a whole number", "Part of your farm's file could not be read in any copy. Starting afresh: the money."},
+        sValueCase{"GoodsInTheBarn", "WGoodCount0", "x", "7", 7, FURROW_TAKEN_FROM("x", "7"),
+            FURROW_RESTORED "the goods in the barn."},
+        // The last save's pair bears stamp 3: the next save takes 4, whatever the last copy says.
+        sValueCase{"TheSaveStamp", "SaveStamp", "x", nullptr, 4, "SaveStamp of \"Profiles/00000001.xml\" held \"x\"; 3, "
+            "the newest stamp on the disk, is used", nullptr}),
+    [](const ::testing::TestParamInfo<sValueCase>& _info) { return std::string(_info.param.what); });
+#undef FURROW_RESTORED
+#undef FURROW_TAKEN_FROM
+
+TEST_F(ProgressRun, APlayerWhoseFilesAreAllGoneIsTold)
+{
+    prepareTwoSaves();
+    for (const char* name : {"00000001.xml", "00000001.xml.bak", "00000001.save", "00000001.save.bak"})
+        ASSERT_EQ(std::remove(profiles(name).c_str()), 0) << name;
+
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+
+    EXPECT_NE(errors().find("The player is told: The files of your farm are not in the folder: \xC2\xAB" + profiles()),
+        std::string::npos)
+        << errors();
+    EXPECT_FALSE(exists("00000002.xml")) << "a second farm was made";
+}
+
+// --- Smaller ---------------------------------------------------------------------------
+
+struct sLoggedCase {
+    const char* what;
+    std::function<void(ProgressRun&)> prepare;
+    const char* logged;
+};
+
+void PrintTo(const sLoggedCase& _case, std::ostream* _out)
+{
+    *_out << _case.what;
+}
+
+class LoggedRun : public ProgressRun, public ::testing::WithParamInterface<sLoggedCase> {};
+
+TEST_P(LoggedRun, TheLogSaysWhatWasLeftOut)
+{
+    prepareTwoSaves();
+    GetParam().prepare(*this);
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+    EXPECT_NE(errors().find(GetParam().logged), std::string::npos) << errors();
+}
+
+INSTANTIATE_TEST_SUITE_P(Smaller, LoggedRun,
+    ::testing::Values(
+        // Money would come from the last copy: a count whose default costs nothing shows the reader's refusal.
+        sLoggedCase{"AnIntegerReadOnlyInPart", [](ProgressRun& _run) { _run.setVariable("00000001.xml", "CarUp", "1e9"); },
+            "Game variable CarUp in \"Profiles/00000001.xml\" held \"1e9\", not a whole number"},
+        sLoggedCase{"AnIntegerPastItsRange",
+            [](ProgressRun& _run) { _run.setVariable("00000001.xml", "CarUp", "99999999999999"); },
+            "Game variable CarUp in \"Profiles/00000001.xml\" held \"99999999999999\", not a whole number"},
+        sLoggedCase{"ADuplicateNameInTheIndex",
+            [](ProgressRun& _run) {
+                _run.writeText("profiles.xml", "<?xml version=\"1.0\" encoding=\"UTF-16\"?><Profiles NextID=\"3\" "
+                                               "CurrentUser=\"Ann\"><Profile Name=\"Ann\" ID=\"1\"/><Profile "
+                                               "Name=\"Ann\" ID=\"2\"/></Profiles>");
+            },
+            "Profile \"Ann\" is in the index twice; only its first entry is kept."},
+        sLoggedCase{"AWholeLevelStateOfAnotherSave",
+            [](ProgressRun& _run) { writeFileBytes(_run.profiles("00000001.save"), std::string(300, '\0')); },
+            "00000001.save.bak\" belongs to another save; moved aside"},
+        sLoggedCase{"SettingsOverTheSizeLimit",
+            [](ProgressRun& _run) { ASSERT_EQ(truncate(_run.profiles("../sys/settings.xml").c_str(), 65 << 20), 0); },
+            "sys/settings.xml\" is too large (68157440 bytes); moved aside"}),
+    [](const ::testing::TestParamInfo<sLoggedCase>& _info) { return std::string(_info.param.what); });
+
+} // namespace
