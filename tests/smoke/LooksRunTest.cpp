@@ -241,8 +241,8 @@ TEST_F(LooksRun, EveryScreenOpenedOverAGameStandsAboveTheWholeFarm)
     };
     newPlayer();
     // Every award won and shown but the thirty jobs', which the walk presents.
-    playerFile::writeWide(profilePath(),
-              std::regex_replace(profile(), std::regex("(Name=\"(Award\\d\\d\\w*|awardShow\\d+)\" Val=\")0\""), "$011\""));
+    const std::regex unwon("(Name=\"(Award\\d\\d\\w*|awardShow\\d+)\" Val=\")0\"");
+    playerFile::writeWide(profilePath(), std::regex_replace(profile(), unwon, "$011\""));
     for (const auto& [name, value] : std::vector<std::pair<const char*, const char*>>{
              {"Money", "100000"}, {"GameTime", "208"}, {"letter0", "7"}, {"letTime0", "85"}, {"tip17", "0"},
              {"task0", "7"}, {"taskTime0", "3"}, {"WGoodCount1", "2"}, {"Award20Megaplanning", "0"},
