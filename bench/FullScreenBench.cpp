@@ -15,6 +15,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -48,7 +49,8 @@ public:
             close(pipe[0]);
             const std::string screen = std::to_string(_width) + "x" + std::to_string(_height) + "x24";
             const std::string fd = std::to_string(pipe[1]);
-            std::freopen("/dev/null", "w", stderr);
+            const int quiet = open("/dev/null", O_WRONLY);
+            dup2(quiet, STDERR_FILENO);
             execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp",
                    static_cast<char*>(nullptr));
             _exit(127);
