@@ -3,6 +3,7 @@
 #include "engine/resources/Channel.h"
 #include "engine/logs/ErrorStack.h"
 #include "engine/logs/LogManager.h"
+#include "engine/progress/Profile.h"
 #include "engine/resources/Resource.h"
 #include "Game/Contracts/ContractAim.h"
 #include "Game/Contracts/ContractDialogs.h"
@@ -133,6 +134,10 @@ void cGame::build()
         menu->showFarmFast();
         cFarm::clearObjectOnMouse();
         cSeedPackage::retakePointer();
+        // The contracts and letters are back: from now on the game's own variables are the
+        // farm, not the files it was loaded from.
+        if (cProfile* profile = cProfile::getInstance())
+            profile->forgetLoadedCopies();
     } catch (...) {
         // The level state is not written: what was read (or not yet read) of it must stay.
         // The sound and its channel go with the members.

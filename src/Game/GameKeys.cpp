@@ -62,6 +62,8 @@ void storeDefaults()
     letter.storeDefaults();
     letTime.storeDefaults();
     letState.storeDefaults();
+    for (const auto* family : {&taskAt, &taskNth, &letterAt, &letterNth})
+        family->storeDefaults();
     Award.storeDefaults();
     awardShow.storeDefaults();
     marketIt.storeDefault();

@@ -70,6 +70,13 @@ inline constexpr cGameKeyFamily<PT_INT> taskBonus{"taskBonus", 0, PLACE_COUNT, -
 inline constexpr cGameKeyFamily<PT_INT> letter{"letter", 0, PLACE_COUNT, -1, -1, NO_LIMIT};
 inline constexpr cGameKeyFamily<PT_FLOAT> letTime{"letTime", 0, PLACE_COUNT, 0.0f};
 inline constexpr cGameKeyFamily<PT_INT> letState{"letState", 0, PLACE_COUNT, 0};
+// The same events known again where a newer time-line has moved them: the event's time in
+// seconds (-1: none kept, a profile of an earlier build) and its number among the contracts
+// due at that time.
+inline constexpr cGameKeyFamily<PT_INT> taskAt{"taskAt", 0, PLACE_COUNT, -1, -1, NO_LIMIT};
+inline constexpr cGameKeyFamily<PT_INT> taskNth{"taskNth", 0, PLACE_COUNT, 0, 0, NO_LIMIT};
+inline constexpr cGameKeyFamily<PT_INT> letterAt{"letterAt", 0, PLACE_COUNT, -1, -1, NO_LIMIT};
+inline constexpr cGameKeyFamily<PT_INT> letterNth{"letterNth", 0, PLACE_COUNT, 0, 0, NO_LIMIT};
 inline constexpr cGameKeyFamily<PT_BOOL> Award{getAwardKey, AWARD_COUNT, false};
 inline constexpr cGameKeyFamily<PT_BOOL> awardShow{"awardShow", 0, AWARD_COUNT, false};
 inline constexpr cGameKey<PT_INT> marketIt{"marketIt", 0};

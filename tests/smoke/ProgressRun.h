@@ -106,6 +106,15 @@ public:
     {
         playerFile::setQuoted(profiles(_file), playerFile::variableHead(_name), _value);
     }
+    // As setVariable; a whole number the file lacks (one an earlier build did not keep) is added.
+    void putVariable(const std::string& _file, const std::string& _name, const std::string& _value)
+    {
+        if (variable(_file, _name) != "missing")
+            return setVariable(_file, _name, _value);
+        std::string all = text(_file);
+        all.insert(all.rfind("</Props>"), "<prop Name=\"" + _name + "\" Val=\"" + _value + "\" Type=\"Int\" />");
+        writeText(_file, all);
+    }
     // The stamp a level-state file ends with, or 0 without one.
     unsigned stamp(const std::string& _name) const
     {

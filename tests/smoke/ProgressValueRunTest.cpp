@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <functional>
 #include <ostream>
+#include <sstream>
 #include <string>
 
 #include <unistd.h>
@@ -112,6 +113,8 @@ struct sValueCase {
     const char* logged;
     // What the player is told, when anything.
     const char* told;
+    // Variables set in both copies first, "name=value" joined by ";": a contract that runs.
+    const char* both = nullptr;
 };
 
 void PrintTo(const sValueCase& _case, std::ostream* _out)
@@ -125,6 +128,11 @@ TEST_P(ValueRun, AValueThatDoesNotReadComesFromTheLastCopyOrIsTold)
 {
     const sValueCase& value = GetParam();
     prepareTwoSaves();
+    for (const char* file : {"00000001.xml", "00000001.xml.bak"}) {
+        std::stringstream both(value.both ? value.both : "");
+        for (std::string pair; std::getline(both, pair, ';');)
+            putVariable(file, pair.substr(0, pair.find('=')), pair.substr(pair.find('=') + 1));
+    }
     if (value.last)
         setVariable("00000001.xml.bak", value.variable, value.last);
     setVariable("00000001.xml", value.variable, value.damaged);
@@ -140,6 +148,8 @@ TEST_P(ValueRun, AValueThatDoesNotReadComesFromTheLastCopyOrIsTold)
 }
 
 #define FURROW_RESTORED "Part of your farm's file could not be read. Taken from the save before: "
+#define FURROW_CONTRACT "task0=1;taskAt0=60;taskTime0=170"
+#define FURROW_CONTRACT_TAKEN "The running contract in place 0 does not read or names no contract; its last copy"
 #define FURROW_TAKEN_FROM(value, last) \
     "in \"Profiles/00000001.xml\" held \"" value "\"; the value of its last copy, \"" last "\", is used."
 
@@ -160,10 +170,39 @@ INSTANTIATE_TEST_SUITE_P(Values, ValueRun,
             FURROW_RESTORED "the goods in the barn."},
         // The last save's pair bears stamp 3: the next save takes 4, whatever the last copy says.
         sValueCase{"TheSaveStamp", "SaveStamp", "x", nullptr, 4, "SaveStamp of \"Profiles/00000001.xml\" held \"x\"; 3, "
-            "the newest stamp on the disk, is used", nullptr}),
+            "the newest stamp on the disk, is used", nullptr},
+        // The neighbour's contract of 0:01:00 runs: its place comes whole from the last copy.
+        sValueCase{"ContractAbc", "task0", "abc", nullptr, 0, FURROW_CONTRACT_TAKEN, FURROW_RESTORED "the running contract «"
+            "Your neighbour's cow", FURROW_CONTRACT},
+        sValueCase{"ContractEmpty", "task0", "", nullptr, 0, FURROW_CONTRACT_TAKEN, FURROW_RESTORED "the running contract",
+            FURROW_CONTRACT},
+        sValueCase{"ContractBelowNone", "task0", "-7", nullptr, 0, FURROW_CONTRACT_TAKEN, FURROW_RESTORED, FURROW_CONTRACT},
+        sValueCase{"ContractHalf", "task0", "4.5", nullptr, 0, FURROW_CONTRACT_TAKEN, FURROW_RESTORED, FURROW_CONTRACT},
+        sValueCase{"ContractExponent", "task0", "1e3", nullptr, 0, FURROW_CONTRACT_TAKEN, FURROW_RESTORED, FURROW_CONTRACT},
+        // A position the time-line does not have: the contract's time finds it, nothing was lost.
+        sValueCase{"ContractPastTheTimeLine", "task0", "9999", nullptr, 0, "stood at event 9999 of the time-line; it is "
+            "found at event", nullptr, FURROW_CONTRACT},
+        // Its clock and its pay.
+        sValueCase{"ContractClock", "taskTime0", "nan", "150", 140, FURROW_CONTRACT_TAKEN, FURROW_RESTORED,
+            FURROW_CONTRACT},
+        sValueCase{"ContractPay", "taskBonus0", "x", "450", 450, FURROW_CONTRACT_TAKEN, FURROW_RESTORED, FURROW_CONTRACT},
+        sValueCase{"ContractInNoCopy", "task0", "abc", "x", -1, "nor does its last copy: it is dropped.", "A running "
+            "contract could not be restored and is dropped: «Your neighbour's cow", FURROW_CONTRACT},
+        // A newer time-line moved the event, or no longer holds it.
+        sValueCase{"ContractMoved", "task0", "0", nullptr, 0, "stood at event 0 of the time-line; it is found at event",
+            nullptr, FURROW_CONTRACT},
+        sValueCase{"ContractGone", "taskAt0", "61", nullptr, -1, "The running contract in place 0 of 00:01:01 is no "
+            "contract of the time-line: it is dropped.", "A running contract could not be restored and is dropped.",
+            FURROW_CONTRACT},
+        // The neighbour's letter waits in the post box.
+        sValueCase{"LetterAbc", "letter0", "abc", nullptr, 0, "The letter in place 0 does not read or names no contract; "
+            "its last copy", FURROW_RESTORED "the letter in the post box «Your neighbour's cow",
+            "letter0=1;letterAt0=60;letTime0=80"}),
     [](const ::testing::TestParamInfo<sValueCase>& _info) { return std::string(_info.param.what); });
 #undef FURROW_RESTORED
 #undef FURROW_TAKEN_FROM
+#undef FURROW_CONTRACT
+#undef FURROW_CONTRACT_TAKEN
 
 TEST_F(ProgressRun, APlayerWhoseFilesAreAllGoneIsTold)
 {

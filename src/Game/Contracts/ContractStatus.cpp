@@ -11,6 +11,7 @@
 #include "Game/Contracts/ContractDialogs.h"
 #include "Game/Contracts/ContractPassConfirm.h"
 #include "Game/Contracts/ContractWords.h"
+#include "Game/Contracts/SavedContract.h"
 #include "Game/Farm/Buildings/WareHouse.h"
 #include "Game/Game.h"
 #include "Game/GameKeys.h"
@@ -111,7 +112,7 @@ void cContractStatus::setup(sContractEvent* _event, Bool _restore)
     const Float total = m_terms.WinTime.toSeconds();
     m_clock.start(total, _restore ? key::taskTime[m_place] : total);
     key::taskTime[m_place] = m_clock.getLeft();
-    key::task[m_place] = Int(_event->index);
+    cSavedContract(cSavedContract::RUNNING, m_place).record(*_event);
     m_active = true;
     showTime();
     drawRequirements();
@@ -236,7 +237,7 @@ void cContractStatus::finish()
     m_active = false;
     disable();
     hide();
-    key::task[m_place] = -1;
+    cSavedContract(cSavedContract::RUNNING, m_place).clear();
     key::taskBonus[m_place] = -1;
     for (UInt i = 0; i < sContractEvent::REQ_COUNT; ++i)
         key::requirement(m_place, i) = -1;

@@ -9,6 +9,7 @@
 #include "engine/text/ValueConvert.h"
 #include "engine/files/XML.h"
 #include "Game/Contracts/ContractStatus.h"
+#include "Game/Contracts/SavedContract.h"
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/Buildings/WareHouse.h"
 #include "Game/GameKeys.h"
@@ -86,20 +87,15 @@ void cGameMenu::makeControls()
 void cGameMenu::restoreContracts()
 {
     GUARD_BEGIN
-    cGameplay* gameplay = cGameplay::getInstance();
     for (UInt i = 0; i < PLACE_COUNT; ++i) {
-        const Int task = key::task[i];
-        if (task == -1)
+        cSavedContract saved(cSavedContract::RUNNING, i);
+        sContractEvent* event = saved.restore();
+        if (!event)
             continue;
-        // A profile from another time-line may name an event that is not a contract here.
-        sBaseEvent* event = gameplay ? gameplay->findEvent(task) : nullptr;
-        if (!event || event->type != sBaseEvent::CONTRACT) {
-            getLog("error")->print("The running contract " + std::to_string(task) + " in place " +
-                                   std::to_string(i) + " is not a contract of the time-line: it is dropped.");
-            key::task[i] = -1;
-            continue;
-        }
-        m_contractStatus[i]->setup(static_cast<sContractEvent*>(event), true);
+        m_contractStatus[i]->setup(event, true);
+        // Told in the terms it was accepted with, which came back with it.
+        if (saved.isFromLastCopy())
+            saved.tellRestored(m_contractStatus[i]->getTerms());
     }
     GUARD_END("void cGameMenu::restoreContracts()")
 }

@@ -301,6 +301,8 @@ void cProfile::loadVariables(const String& _stem, Bool _new)
     const cVariablesSource source(_stem + ".xml");
     for (const sSavedVariable& variable : pick.getVariables())
         setProperty(variable.type, variable.name, variable.value);
+    m_loadedVariables = pick.getVariables();
+    m_loadedLastCopy = pick.getLastCopy();
     if (pick.isMissing() && !_new) {
         const String folder = files().getCommonPath(getProfilesDir());
         logError("The files of profile \"" + _stem + "\" are missing; the farm starts afresh.");
@@ -337,6 +339,12 @@ void cProfile::loadVariables(const String& _stem, Bool _new)
             translated(pick.isSalvaged()      ? u"Ферма собрана из того, что в нём уцелело." :
                        pick.isLevelStateLost() ? u"Пакеты семян на земле и заметки журнала начаты заново." :
                                                  u"Ферма восстановлена из предыдущего сохранения."));
+}
+
+void cProfile::forgetLoadedCopies()
+{
+    m_loadedVariables.clear();
+    m_loadedLastCopy.clear();
 }
 
 cPlayerFileOwners cProfile::readOwners() const

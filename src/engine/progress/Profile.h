@@ -1,6 +1,7 @@
 #pragma once
 #include "engine/progress/GameVariables.h"
 #include "engine/progress/PlayerFileOwners.h"
+#include "engine/progress/ProgressPick.h"
 #include "engine/Singleton.h"
 #include "engine/Types.h"
 
@@ -80,6 +81,13 @@ public:
     // One per type: a property element per entry of the type's map, appended to _out.
     template <ePropertyType Type> static void writeProperties(WString& _out) { ::writeProperties<Type>(_out); }
 
+    // The variables as the last load read them (texts that did not read included) and their
+    // last copy (empty when the newest copy was not used), for what only the game can judge
+    // against its own data. Empty again once forgotten: the game's own writes follow.
+    const std::vector<sSavedVariable>& getLoadedVariables() const { return m_loadedVariables; }
+    const std::vector<sSavedVariable>& getLoadedLastCopy() const { return m_loadedLastCopy; }
+    void forgetLoadedCopies();
+
     // The player's name as the menus show it.
     WString m_currentUserName;
 
@@ -124,6 +132,8 @@ private:
     // The profile whose variables are in memory: they go into its file and no other.
     Bool m_variablesLoaded = false;
     WString m_loadedName;
+    std::vector<sSavedVariable> m_loadedVariables;
+    std::vector<sSavedVariable> m_loadedLastCopy;
     ULong m_loadedID = 0;
     // The variables file as last written by this object, and the failed saves counted then.
     WString m_lastWritten;

@@ -85,6 +85,8 @@ cProgressPick::cProgressPick(const String& _stem)
     const sState states[2] = {m_levels[0], m_levels[1]};
     const auto [v, l] = choose(vars, states, levels, m_vars[salvageCopy()].stamp);
     use(v, l);
+    if (v == 0)
+        m_lastCopy = m_vars[1].variables;
     mendFromLastCopy(v);
     mendSaveStamp();
 }

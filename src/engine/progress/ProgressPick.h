@@ -55,6 +55,9 @@ public:
     const std::vector<WString>& getRestored() const { return m_restored; }
     // The player's words for those that no copy gave: they start from the game's default.
     const std::vector<WString>& getLost() const { return m_lost; }
+    // The variables of the last copy as they read, when the newest copy is the one used (empty
+    // otherwise): what only the game can judge (a contract against its time-line) is judged there.
+    const std::vector<sSavedVariable>& getLastCopy() const { return m_lastCopy; }
     // None of the four files is there.
     Bool isMissing() const { return !m_vars[0].exists && !m_vars[1].exists && !m_levels[0].exists && !m_levels[1].exists; }
 
@@ -101,6 +104,7 @@ private:
     Bool m_interrupted = false;
     std::vector<WString> m_restored;
     std::vector<WString> m_lost;
+    std::vector<sSavedVariable> m_lastCopy;
 };
 
 // Whether the game can use a saved value as it is; the game sets it, and refuses only what it

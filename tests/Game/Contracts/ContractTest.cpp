@@ -17,6 +17,7 @@
 #include "Ui/buttons/CheckButton.h"
 #include "Ui/texts/MultilineText.h"
 #include "Ui/texts/Text.h"
+#include "engine/progress/PlayerNotice.h"
 #include "engine/text/TextConvert.h"
 #include "support/TempFolder.h"
 
@@ -373,6 +374,56 @@ TEST_F(cContractTest, AContinuedGameRunsOnTheSameTermsAndSeconds)
     EXPECT_EQ(panel(0).getTerms().Bonus, 300);
     EXPECT_EQ(panel(0).getTerms().Requirements[0].Count, 5u);
     EXPECT_NEAR(panel(0).getClock().getLeft(), left, 0.5f);
+}
+
+// A saved contract comes back as the same event or not at all: by the time and number it was
+// saved with wherever the time-line has moved it, by its position alone in a profile of an
+// earlier build; what cannot come back is dropped and the player is told.
+TEST_F(cContractTest, ASavedContractIsFoundAgainAsTheSameEventOrDroppedAndTold)
+{
+    const Int NINE = 9 * 3600;
+    // In the string table's words, which the game translates.
+    const char16_t* const DROPPED = u"Идущий контракт не удалось восстановить, он снят: «за 300 монет».";
+    struct sCase {
+        const char* what;
+        Int position, at, nth;
+        // The event that runs (-1 none) and the words the player hears (null: nothing).
+        Int runs;
+        const char16_t* told;
+    } cases[] = {
+        {"an earlier build's position", 1, -1, 0, 1, nullptr},
+        {"moved on by a newer time-line", 3, NINE, 1, 2, nullptr},
+        {"moved back", 0, NINE, 2, 3, nullptr},
+        {"a position past the time-line", 9999, NINE, 0, 1, nullptr},
+        {"no such contract at its time", 1, NINE, 3, -1, DROPPED},
+        {"no contract at its time", 1, NINE + 1, 0, -1, DROPPED},
+        {"an earlier build's position of no contract", 0, -1, 0, -1, DROPPED},
+    };
+    for (const sCase& c : cases) {
+        cGame::endGame();
+        forgetPlayerNotice("contract lost The running contract in place 0");
+        for (WString drained; takePlayerNotice(drained);) {
+        }
+        key::task[0] = c.position;
+        key::taskAt[0] = c.at;
+        key::taskNth[0] = c.nth;
+        key::taskTime[0] = 30;
+        key::taskBonus[0] = 300;
+        restart();
+        EXPECT_EQ(panel(0).isActive(), c.runs >= 0) << c.what;
+        EXPECT_EQ(key::task[0], c.runs) << c.what;
+        if (c.runs >= 0) {
+            EXPECT_EQ(panel(0).getEvent(), event(UInt(c.runs))) << c.what;
+            EXPECT_EQ(key::taskAt[0], NINE) << c.what << ": kept with its time from now on";
+            EXPECT_EQ(key::taskNth[0], c.runs - 1) << c.what;
+        }
+        WString told;
+        EXPECT_EQ(takePlayerNotice(told), c.told != nullptr) << c.what;
+        if (c.told) {
+            EXPECT_EQ(toString(told), toString(WString(c.told))) << c.what;
+        }
+        panel(0).pass();
+    }
 }
 
 // The shipped time-line, its contracts' terms scaled to either end of their random ranges and

@@ -10,6 +10,7 @@
 #include "engine/frame/Timer.h"
 #include "engine/text/ValueConvert.h"
 #include "Game/Contracts/ContractProvide.h"
+#include "Game/Contracts/SavedContract.h"
 #include "Game/Farm/Farm.h"
 #include "Game/GameKeys.h"
 #include "Game/Timeline/GameEvent.h"
@@ -112,7 +113,7 @@ void cContractLetterSlot::setup(sContractEvent* _event, UInt _state, Bool _resto
         m_state = Int(_state);
         m_remaining = m_totalTime;
         m_flashing = false;
-        key::letter[m_index] = Int(_event->index);
+        cSavedContract(cSavedContract::LETTER, m_index).record(*_event);
         key::letTime[m_index] = m_remaining;
         key::letState[m_index] = m_state;
     }
@@ -126,19 +127,15 @@ void cContractLetterSlot::setup(sContractEvent* _event, UInt _state, Bool _resto
 Bool cContractLetterSlot::restore()
 {
     GUARD_BEGIN
-    const Int number = key::letter[m_index];
-    if (number == -1)
-        return false;
-    // A profile from another time-line may name an event that is not a contract here.
-    cGameplay* gameplay = cGameplay::getInstance();
-    sBaseEvent* event = gameplay ? gameplay->findEvent(number) : nullptr;
-    if (!event || event->type != sBaseEvent::CONTRACT) {
-        getLog("error")->print("The letter " + std::to_string(number) + " in place " + std::to_string(m_index) +
-                               " is not a contract of the time-line: it is dropped.");
+    cSavedContract saved(cSavedContract::LETTER, m_index);
+    sContractEvent* event = saved.restore();
+    if (!event) {
         setEmpty();
         return false;
     }
-    setup(static_cast<sContractEvent*>(event), UNREAD, true);
+    setup(event, UNREAD, true);
+    if (saved.isFromLastCopy())
+        saved.tellRestored(*event);
     return true;
     GUARD_END("Bool cContractLetterSlot::restore()")
 }
@@ -149,7 +146,7 @@ void cContractLetterSlot::setEmpty()
     m_state = EMPTY;
     m_event = nullptr;
     m_offerAsked = false;
-    key::letter[m_index] = -1;
+    cSavedContract(cSavedContract::LETTER, m_index).clear();
     hideAll();
     GUARD_END("void cContractLetterSlot::setEmpty()")
 }

@@ -32,9 +32,9 @@ public:
     // A new letter (_restore false) takes _state and flies in; a restored one takes its state
     // and time left from the game variables and stands at its place at once.
     void setup(sContractEvent* _event, UInt _state, Bool _restore);
-    // Puts back the letter "letter" of this place names. A number that is not a contract of
-    // the time-line empties the place, with a line in the error log. True when a letter came
-    // back.
+    // Puts back the letter the place's variables name, found in the time-line as the same
+    // contract (cSavedContract); a letter that cannot come back empties the place and the
+    // player is told. True when a letter came back.
     Bool restore();
     void absoluteProcess() override;
     // Marks the letter read and opens its offer.

@@ -139,10 +139,22 @@ TEST_F(cContractLetterSlotTest, AClickMarksTheLetterReadAndOpensItsOfferButNotUn
 TEST_F(cContractLetterSlotTest, ASavedLetterThatIsNoContractEmptiesItsPlace)
 {
     EXPECT_EQ(cGameplay::getInstance()->getEventCount(), 3u) << "a letter without time is refused";
-    for (Int number : {0, 7, -5, -1}) {
-        key::letter[PLACE] = number;
-        EXPECT_FALSE(m_slot->restore());
-        EXPECT_EQ(Int(key::letter[PLACE]), -1);
+    // The position, and the time and number the letter was saved with (-1: an earlier build's
+    // profile, which kept the position only).
+    struct sCase {
+        Int number, at, nth;
+        Bool restored;
+    } cases[] = {{0, -1, 0, false}, {7, -1, 0, false}, {-5, -1, 0, false}, {-1, -1, 0, false}, {1, -1, 0, true},
+        // Found where a newer time-line has moved it, or nowhere.
+        {0, 60, 0, true}, {7, 60, 0, true}, {1, 61, 0, false}, {1, 60, 1, false}, {1, 30, 0, false}};
+    for (const sCase& c : cases) {
+        m_slot->setEmpty();
+        key::letter[PLACE] = c.number;
+        key::letterAt[PLACE] = c.at;
+        key::letterNth[PLACE] = c.nth;
+        EXPECT_EQ(m_slot->restore(), c.restored) << c.number << " " << c.at << " " << c.nth;
+        EXPECT_EQ(Int(key::letter[PLACE]), c.restored ? 1 : -1);
+        EXPECT_EQ(Int(key::letterAt[PLACE]), c.restored ? 60 : -1) << "kept with its time from now on";
     }
 }
 
