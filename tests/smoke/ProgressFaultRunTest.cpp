@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <functional>
 #include <ostream>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -53,8 +54,11 @@ TEST_P(StopRun, TheGamePlaysOnAndSaysWhyNothingIsSaved)
     if (GetParam().told) {
         EXPECT_NE(log.find(told), std::string::npos) << log;
     }
-    // Told once, however often the save fails.
+    // Told once, however often the save fails; a full disk only when it is one.
     EXPECT_EQ(log.find("The player is told", log.find("The player is told") + 1), std::string::npos) << log;
+    if (!GetParam().told || std::string(GetParam().told).find("The disk is full") == std::string::npos) {
+        EXPECT_EQ(log.find("The disk is full"), std::string::npos) << log;
+    }
     if (GetParam().aside) {
         EXPECT_TRUE(exists(GetParam().aside)) << GetParam().aside;
     }
@@ -114,6 +118,35 @@ INSTANTIATE_TEST_SUITE_P(Stops, StopRun,
                 mkdir(_run.profiles("00000001.xml.bak").c_str(), 0755);
             },
             [](ProgressRun&) { return std::string(); }, GAME_FRAMES, nullptr, 4, "00000001.xml.bak.broken"},
+        // Folders at the hidden names a save writes under, from the start's clean-up on: moved aside.
+        sStopCase{"AFolderForTheLastCopysSecondName", [](ProgressRun& _run) { mkdir(_run.profiles(".00000001.xml.bak.tmp").c_str(), 0755); },
+            [](ProgressRun&) { return std::string(); }, GAME_FRAMES, nullptr, 4, "00000001.xml.bak.tmp.broken"},
+        sStopCase{"AFolderForTheOlderName", [](ProgressRun& _run) { mkdir(_run.profiles(".00000001.save.older.tmp").c_str(), 0755); },
+            [](ProgressRun&) { return std::string(); }, GAME_FRAMES, nullptr, 4, "00000001.save.older.tmp.broken"},
+        sStopCase{"FoldersForTheWriteNames",
+            [](ProgressRun& _run) {
+                for (const char* file : {"00000001.xml", "00000001.save", "profiles.xml"})
+                    for (int n = 1; n <= 8; ++n)
+                        mkdir(_run.profiles("." + std::string(file) + "." + std::to_string(n) + ".tmp").c_str(), 0755);
+            },
+            [](ProgressRun&) { return std::string(); }, GAME_FRAMES, nullptr, 4, "profiles.xml.1.tmp.broken"},
+        // What stood in the place of the farm's file is told, and the saves go on.
+        sStopCase{"AFolderForTheVariables",
+            [](ProgressRun& _run) {
+                std::remove(_run.profiles("00000001.xml").c_str());
+                mkdir(_run.profiles("00000001.xml").c_str(), 0755);
+            },
+            [](ProgressRun&) { return std::string(); }, GAME_FRAMES,
+            "A folder stood in the place of a file of your farm: \xC2\xAB" "00000001.xml\xC2\xBB. It is moved aside. The farm "
+            "is restored from the save before.", 4, "00000001.xml.broken"},
+        sStopCase{"AFolderForTheLevelState",
+            [](ProgressRun& _run) {
+                std::remove(_run.profiles("00000001.save").c_str());
+                mkdir(_run.profiles("00000001.save").c_str(), 0755);
+            },
+            [](ProgressRun&) { return std::string(); }, GAME_FRAMES,
+            "A folder stood in the place of a file of your farm: \xC2\xAB" "00000001.save\xC2\xBB. It is moved aside. The seed "
+            "packages on the ground and the journal's notes start afresh.", 5, "00000001.save.broken"},
         sStopCase{"AnIndexTheDiskRefuses", [](ProgressRun&) {},
             [](ProgressRun&) { return std::string("FURROW_SAVE_FAULT=rename:profiles.xml"); }, GAME_FRAMES,
             "Your progress cannot be saved. The disk is full or cannot be reached.", 4, nullptr},
@@ -265,6 +298,13 @@ std::string leaveToMainMenu(int _frame)
     return key(_frame, "Esc") + click(_frame + 60, 400, 466) + key(_frame + 120, "Enter");
 }
 
+// From the main menu, Change player: the player on the profile list's row (from 1) deleted.
+std::string deleteListedPlayer(int _frame, int _row)
+{
+    return click(_frame, 400, 286) + click(_frame + 60, 270, 273 + 34 * _row) + click(_frame + 110, 520, 425) +
+           click(_frame + 160, 305, 352);
+}
+
 struct sFailedSaveCase {
     const char* what;
     // Which saves of the variables fail, counted from the start.
@@ -272,6 +312,10 @@ struct sFailedSaveCase {
     std::string walk;
     int frames;
     size_t told;
+    // Players beside Ann: "Al" (00000002), listed before her, and "Cy" (00000003) after.
+    bool others = false;
+    // Whose index entry says that the last play is not on the disk afterwards ("" nobody's).
+    const char* unsaved = "";
 };
 
 void PrintTo(const sFailedSaveCase& _case, std::ostream* _out)
@@ -285,6 +329,15 @@ class FailedSaveRun : public ProgressRun, public ::testing::WithParamInterface<s
 TEST_P(FailedSaveRun, EachFailureIsToldWhereThePlayerIs)
 {
     prepareTwoSaves();
+    if (GetParam().others) {
+        for (const std::string id : {"2", "3"}) {
+            writeFileBytes(profiles("0000000" + id + ".xml"), readFileBytes(profiles("00000001.xml")));
+            setVariable("0000000" + id + ".xml", "PlayerName", id == "2" ? "Al" : "Cy");
+        }
+        writeText("profiles.xml", "<?xml version=\"1.0\" encoding=\"UTF-16\"?><Profiles NextID=\"4\" CurrentUser=\"Ann\">"
+                                  "<Profile Name=\"Al\" ID=\"2\"/><Profile Name=\"Ann\" ID=\"1\"/>"
+                                  "<Profile Name=\"Cy\" ID=\"3\"/></Profiles>");
+    }
 
     ASSERT_EQ(play(GetParam().walk, GetParam().frames, std::string("FURROW_SAVE_FAULT=sync:00000001.xml@") + GetParam().failing),
         0);
@@ -295,13 +348,28 @@ TEST_P(FailedSaveRun, EachFailureIsToldWhereThePlayerIs)
     for (size_t at = log.find(told); at != std::string::npos; at = log.find(told, at + 1))
         ++count;
     EXPECT_EQ(count, GetParam().told) << log;
+    // Told only to the player whose save failed, and to no one else.
+    EXPECT_EQ(log.find("The player is told: The last save of your farm did not go through."), std::string::npos) << log;
+    const std::string index = text("profiles.xml");
+    std::smatch marked;
+    const bool any = std::regex_search(index, marked, std::regex("Name=\"(\\w+)\" ID=\"\\d+\" LastSaveFailed=\"1\""));
+    EXPECT_EQ(any ? marked[1].str() : std::string(), GetParam().unsaved) << index;
 }
 
 INSTANTIATE_TEST_SUITE_P(Saves, FailedSaveRun,
-    ::testing::Values(sFailedSaveCase{"TheLastSaveOfAGameLeftForTheMainMenu", "2", BACK_TO_GAME + leaveToMainMenu(400), 800, 1},
+    // The play the game's last save failed to keep is not saved by the variables alone: the index says so.
+    ::testing::Values(sFailedSaveCase{"TheLastSaveOfAGameLeftForTheMainMenu", "2", BACK_TO_GAME + leaveToMainMenu(400), 800, 1,
+                          false, "Ann"},
         // Told in the game; saves work again at the next pause; the game's last save fails.
         sFailedSaveCase{"AFailureAfterSavesHadRecovered", "1,4",
-            BACK_TO_GAME + pauseAndGoOn(400) + pauseAndGoOn(600) + leaveToMainMenu(800), 1200, 2}),
+            BACK_TO_GAME + pauseAndGoOn(400) + pauseAndGoOn(600) + leaveToMainMenu(800), 1200, 2, false, "Ann"},
+        // Her save fails as she leaves and she deletes her own profile: its notice goes with it,
+        // and Al, who then plays, hears nothing of it.
+        sFailedSaveCase{"ThePlayerWhoseSaveFailedIsDeleted", "2,3", BACK_TO_GAME + leaveToMainMenu(400) + deleteListedPlayer(600, 2),
+            900, 1, true, ""},
+        // She deletes Cy: Al then plays and hears nothing of her failed save; the index keeps it for her.
+        sFailedSaveCase{"AnotherPlayerIsDeleted", "2,3", BACK_TO_GAME + leaveToMainMenu(400) + deleteListedPlayer(600, 3), 900,
+            1, true, "Ann"}),
     [](const ::testing::TestParamInfo<sFailedSaveCase>& _info) { return std::string(_info.param.what); });
 
 } // namespace

@@ -92,6 +92,11 @@ struct sOwnerCase {
     std::function<void(ProgressRun&)> damage;
     // What the log says of the mended index.
     const char* logged;
+    // Where a copy of Ann's file that names Bob is kept apart (none: nowhere).
+    const char* keptApart = nullptr;
+    // The coins in that copy when it is Bob's own farm, which never comes to Ann (0: it is hers
+    // under his name).
+    int bobsCoins = 0;
 };
 
 void PrintTo(const sOwnerCase& _case, std::ostream* _out)
@@ -127,10 +132,19 @@ TEST_P(OwnerRun, EachPlayerPlaysTheFarmHerOwnFileNames)
     EXPECT_TRUE(readFileBytes(profiles("00000002.xml")) == bob) << "Bob's farm was written over";
     EXPECT_FALSE(exists("00000002.xml.bak"));
     EXPECT_FALSE(exists("00000000.xml"));
-    EXPECT_FALSE(exists("00000003.xml")) << "a new farm was made";
+    const sOwnerCase& owner = GetParam();
+    EXPECT_EQ(exists("00000003.xml"), owner.keptApart != nullptr) << "a new farm was made, or Bob's copy is gone";
+    if (owner.keptApart) {
+        EXPECT_EQ(variable(owner.keptApart, "PlayerName"), "Bob");
+    }
+    if (owner.bobsCoins) {
+        EXPECT_EQ(money(owner.keptApart), owner.bobsCoins);
+        EXPECT_NE(money(), owner.bobsCoins) << "Ann plays Bob's farm";
+    }
     const std::string index = text("profiles.xml");
     EXPECT_NE(index.find("<Profile Name=\"Ann\" ID=\"1\""), std::string::npos) << index;
     EXPECT_NE(index.find("<Profile Name=\"Bob\" ID=\"2\""), std::string::npos) << index;
+    EXPECT_EQ(index.find(" ID=\"4\""), std::string::npos) << "a file in doubt is someone's: " << index;
     EXPECT_NE(errors().find(GetParam().logged), std::string::npos) << errors();
 }
 
@@ -163,13 +177,51 @@ INSTANTIATE_TEST_SUITE_P(Index, OwnerRun,
                 static_cast<OwnerRun&>(_run).writeIndex("<Profile Name=\"Ann\" ID=\"1\"/>");
             },
             "The player is told: One farm's file names two players: \xC2\xAB" "Bob\xC2\xBB, \xC2\xAB" "Ann\xC2\xBB. The farm "
-            "stays with the player: \xC2\xAB" "Ann\xC2\xBB."},
+            "stays with the player: \xC2\xAB" "Ann\xC2\xBB.",
+            "00000003.xml"},
+        // Bob's own farm in her newest variables: she plays her last copy, and his stays his.
+        sOwnerCase{"HerNewestVariablesAreBobsFarm",
+            [](ProgressRun& _run) {
+                _run.setVariable("00000001.xml", "PlayerName", "Bob");
+                _run.setVariable("00000001.xml", "Money", "4242");
+                static_cast<OwnerRun&>(_run).writeIndex("<Profile Name=\"Ann\" ID=\"1\"/><Profile Name=\"Bob\" ID=\"2\"/>");
+            },
+            "The player is told: One farm's file names two players: \xC2\xAB" "Bob\xC2\xBB, \xC2\xAB" "Ann\xC2\xBB. The farm "
+            "stays with the player: \xC2\xAB" "Ann\xC2\xBB. The copy of the player \xC2\xAB" "Bob\xC2\xBB is kept apart as "
+            "\xC2\xAB" "00000003.xml\xC2\xBB.",
+            "00000003.xml", 4242},
+        // Bob's farm in her last copy: her next save would push it out.
+        sOwnerCase{"HerLastCopyIsBobsFarm",
+            [](ProgressRun& _run) {
+                _run.setVariable("00000001.xml.bak", "PlayerName", "Bob");
+                _run.setVariable("00000001.xml.bak", "Money", "4242");
+                static_cast<OwnerRun&>(_run).writeIndex("<Profile Name=\"Ann\" ID=\"1\"/><Profile Name=\"Bob\" ID=\"2\"/>");
+            },
+            "Player file 00000001.xml names \"Ann\", its last copy \"Bob\"; it is \"Ann\"'s, and the copy that names \"Bob\" is "
+            "kept as 00000003.xml.",
+            "00000003.xml", 4242},
         sOwnerCase{"HerNewestVariablesNameBobAndTheIndexZeroed",
             [](ProgressRun& _run) {
                 _run.setVariable("00000001.xml", "PlayerName", "Bob");
                 writeFileBytes(_run.profiles("profiles.xml"), std::string(readFileBytes(_run.profiles("profiles.xml")).size(), '\0'));
             },
-            "Player file 00000001.xml names \"Bob\", its last copy \"Ann\"; it is \"Ann\"'s"},
+            "Player file 00000001.xml names \"Bob\", its last copy \"Ann\"; it is \"Ann\"'s", "00000003.xml"},
+        // Another name on the file that names Bob: it leaves the index.
+        sOwnerCase{"AnotherNameOnBobsFile",
+            [](ProgressRun& _run) {
+                static_cast<OwnerRun&>(_run).writeIndex("<Profile Name=\"Ann\" ID=\"1\"/><Profile Name=\"Cy\" ID=\"2\"/>");
+            },
+            "Profile \"Cy\" has in the index the file 00000002.xml of another player; it is left out of the index, the files "
+            "stay."},
+        // Another name on a file in doubt: it leaves the index, and the file stays nobody's.
+        sOwnerCase{"AnotherNameOnAFileInDoubt",
+            [](ProgressRun& _run) {
+                writeFileBytes(_run.profiles("00000004.xml"), readFileBytes(_run.profiles("00000002.xml")));
+                static_cast<OwnerRun&>(_run).writeIndex(
+                    "<Profile Name=\"Ann\" ID=\"1\"/><Profile Name=\"Bob\" ID=\"2\"/><Profile Name=\"Cy\" ID=\"4\"/>");
+            },
+            "Profile \"Cy\" has in the index the file 00000004.xml of another player; it is left out of the index, the files "
+            "stay."},
         // A third file of Bob's name: the index gives him his own, and the stray copy is nobody's.
         sOwnerCase{"TwoFilesNameBob",
             [](ProgressRun& _run) {

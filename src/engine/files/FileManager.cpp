@@ -244,7 +244,11 @@ iFile* cFileManager::create(const String& _name)
     const String path = m_common + relative;
     createDirectories(path);
     const String folder = path.substr(0, path.rfind('/') + 1);
-    const String temp = folder + "." + getFileName(path) + "." + std::to_string(++m_saveCount) + ".tmp";
+    // A folder standing at a write name is no reason to fail the save: the next name is taken.
+    String temp;
+    do
+        temp = folder + "." + getFileName(path) + "." + std::to_string(++m_saveCount) + ".tmp";
+    while (platform::isFolder(temp));
     const platform::FileHandle handle = platform::createFile(temp);
     if (handle == platform::INVALID_FILE)
         throw "File \"" + _name + "\" can't be creating.\n" + platform::getLastErrorText();
@@ -284,6 +288,28 @@ void cFileManager::moveAside(const String& _name, const String& _why)
     logError("File \"" + path + "\" " + _why + "; moved aside as \"" + aside + "\".");
     uncover(key);
     GUARD_END("void cFileManager::moveAside(const String& _name, const String& _why)")
+}
+
+Bool cFileManager::moveTo(const String& _from, const String& _to)
+{
+    GUARD_BEGIN
+    const String fromKey = lowerCase(_from);
+    const String toKey = lowerCase(_to);
+    const auto found = m_index.find(fromKey);
+    if (found == m_index.end() || found->second.tag != COMMON_TAG)
+        return false;
+    const String relative = resolveCommon(toKey);
+    const String path = m_common + relative;
+    if (platform::getFileSize(path) >= 0 || platform::isFolder(path) || !platform::renameFile(m_common + found->second.path, path))
+        return false;
+    uncover(fromKey);
+    m_index[toKey] = sEntry{COMMON_TAG, relative, 0};
+    if (cResourceManager::exists()) {
+        cResourceManager::getInstance()->releaseResource(fromKey);
+        cResourceManager::getInstance()->releaseResource(toKey);
+    }
+    return true;
+    GUARD_END("Bool cFileManager::moveTo(const String& _from, const String& _to)")
 }
 
 void cFileManager::holdSaves()
@@ -402,9 +428,16 @@ UInt cFileManager::clearStaleTemporaries(const String& _dir, const String& _pref
     UInt count = 0;
     for (const platform::sFolderEntry& found : platform::listFolder(folder)) {
         const String& name = found.name;
-        if (found.isFolder || name.compare(0, start.size(), start) != 0 || name.size() < 4 ||
-            name.compare(name.size() - 4, 4, ".tmp") != 0)
+        if (name.compare(0, start.size(), start) != 0 || name.size() < 4 || name.compare(name.size() - 4, 4, ".tmp") != 0)
             continue;
+        // A folder at a hidden name would stop every save that takes it: moved aside, kept.
+        if (found.isFolder) {
+            std::vector<String> said;
+            clearSavePlace(folder + name, said);
+            for (const String& line : said)
+                logError(line);
+            continue;
+        }
         if (platform::removeFile(folder + name))
             ++count;
     }

@@ -56,6 +56,9 @@ public:
     // not absolute, no drive, no ".." part (backslashes count as '/').
     static Bool isInside(const String& _name);
 
+    // Gives a file of the common folder the name _to, where nothing stands yet; false when it
+    // cannot.
+    Bool moveTo(const String& _from, const String& _to);
     // Moves a player's copy that cannot be used aside as "<name>.broken", so the shipped
     // copy shows again and nothing the player had is lost; _why ("is too large", say) goes
     // into the log.
@@ -89,7 +92,8 @@ public:
     // or it cannot be moved.
     Bool restoreLastCopy(const String& _name);
     // Removes the hidden temporary files a killed save left of the files in _dir whose names
-    // begin with _prefix; the number removed.
+    // begin with _prefix, and moves a folder at such a name aside (clearSavePlace); the number
+    // of files removed.
     UInt clearStaleTemporaries(const String& _dir, const String& _prefix);
 
     void toIndexDirectory(const String& _path, const String& _dirTag);

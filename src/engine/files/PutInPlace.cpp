@@ -137,23 +137,27 @@ struct sPlace {
     Bool rotated = false;
 };
 
-// Something that is no file (a folder) where the last copy goes is moved aside like a damaged
-// file, so that it stops no save; false when it stays.
-Bool clearLastCopyPlace(const String& _lastCopy, sPutOutcome& _outcome)
+} // namespace
+
+Bool clearSavePlace(const String& _path, std::vector<String>& _log)
 {
-    if (!platform::isFolder(_lastCopy))
+    if (!platform::isFolder(_path))
         return true;
-    String aside = _lastCopy + ".broken";
+    const std::size_t name = _path.rfind('/') + 1;
+    const String shown = _path[name] == '.' ? _path.substr(0, name) + _path.substr(name + 1) : _path;
+    String aside = shown + ".broken";
     for (UInt n = 2; platform::getFileSize(aside) >= 0 || platform::isFolder(aside); ++n)
-        aside = _lastCopy + ".broken" + std::to_string(n);
-    if (platform::renameFile(_lastCopy, aside)) {
-        _outcome.log.push_back("A folder stood where the last copy \"" + _lastCopy + "\" goes; moved aside as \"" + aside + "\".");
+        aside = shown + ".broken" + std::to_string(n);
+    if (platform::renameFile(_path, aside)) {
+        _log.push_back("A folder stood where the save puts \"" + _path + "\"; moved aside as \"" + aside + "\".");
         return true;
     }
-    _outcome.log.push_back("A folder stands where the last copy \"" + _lastCopy + "\" goes and cannot be moved aside (" +
-                           platform::getLastErrorText() + "); the file is saved without a last copy.");
+    _log.push_back("A folder stands where the save puts \"" + _path + "\" and cannot be moved aside (" +
+                   platform::getLastErrorText() + ").");
     return false;
 }
+
+namespace {
 
 // Every hidden name the save made is removed; the files they named keep their real names.
 void clearHiddenNames(const std::vector<sPlace>& _places)
@@ -193,12 +197,16 @@ Bool prepare(const std::vector<sHeldSave>& _saves, std::vector<sPlace>& _places,
         place.hadFile = platform::isFile(save.path);
         if (!place.hadFile)
             continue;
-        place.keepsLastCopy = clearLastCopyPlace(place.lastCopy, _outcome);
+        // Without its place the file is saved without a last copy.
+        place.keepsLastCopy = clearSavePlace(place.lastCopy, _outcome.log);
+        if (!place.keepsLastCopy)
+            _outcome.log.back() += " The file is saved without a last copy.";
         place.hadLastCopy = place.keepsLastCopy && platform::isFile(place.lastCopy);
-        // What a killed save left under these names goes first.
+        // What a killed save left under these names goes first; a folder there is moved aside.
         platform::removeFile(place.current);
         platform::removeFile(place.older);
-        const Bool kept = secondName(save.path, place.current, fails(SAVE_STEP_LINK, save.path)) &&
+        const Bool kept = clearSavePlace(place.current, _outcome.log) && clearSavePlace(place.older, _outcome.log) &&
+                          secondName(save.path, place.current, fails(SAVE_STEP_LINK, save.path)) &&
                           (!place.hadLastCopy || secondName(place.lastCopy, place.older));
         if (!kept) {
             _outcome.log.push_back(failedText(save.path, "Its last copy could not be kept: " + platform::getLastErrorText()));

@@ -28,12 +28,20 @@ struct sPutOutcome {
 // pair), and each new file takes its real name by one rename; the folders are synced last. A
 // readable file stands under every real name at every moment, and a kill between the renames
 // leaves the files not yet renamed beside the last copies of the ones that were. A failed save
-// leaves every file, its last copy included, as it was: the files already renamed go back
-// and so do the last copies. Only when a file cannot go back (partlyPlaced) does the save
-// keep the last copies it made, the pair the start then finds. Something that is no file
-// standing where a last copy goes is moved aside as "<name>.bak.broken"; when it cannot be,
-// that file is saved without a last copy. The temporary files are gone either way.
+// leaves every file and its last copy as it was: the files already renamed go back and so do
+// the last copies (a file saved for the first time leaves none). Only when a file cannot go
+// back (partlyPlaced) does the save keep the last copies it made, the pair the start then
+// finds. Something that is no file standing where a last copy or a hidden name goes is moved
+// aside as "<name>.broken" (a hidden name without its dot) before anything else, failed save
+// or not; where a last copy's place cannot be cleared, that file is saved without a last copy.
+// The temporary files are gone either way.
 sPutOutcome putSaveInPlace(std::vector<sHeldSave> _saves);
+
+// Something that is no file (a folder) where a file of a save goes, under its last copy's name
+// or a hidden one, is moved aside like a damaged file, so that it stops no save: as
+// "<name>.broken", a hidden name losing its dot so that the player can find it. False when it
+// stays; either is said in _log.
+Bool clearSavePlace(const String& _path, std::vector<String>& _log);
 
 // The steps of a save a test may make fail, as a full disk or a failing device would.
 enum eSaveStep { SAVE_STEP_SYNC, SAVE_STEP_LINK, SAVE_STEP_RENAME };

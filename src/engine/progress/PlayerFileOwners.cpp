@@ -63,3 +63,10 @@ void cPlayerFileOwners::settleOneName(const WString& _name, const std::set<ULong
             m_doubtful.insert(id);
     }
 }
+
+void cPlayerFileOwners::putInDoubt(ULong _id)
+{
+    m_owners.erase(_id);
+    m_settled.erase(_id);
+    m_doubtful.insert(_id);
+}

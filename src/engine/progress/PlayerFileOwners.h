@@ -32,6 +32,8 @@ public:
     };
     const std::map<ULong, sSettled>& getSettled() const { return m_settled; }
     const std::set<ULong>& getDoubtful() const { return m_doubtful; }
+    // The file is nobody's after all: its copies name two players and cannot be parted.
+    void putInDoubt(ULong _id);
 
 private:
     // Gives _name to the one file of _ids the index gives it; with no such file, to none.

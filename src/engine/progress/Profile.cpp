@@ -19,6 +19,7 @@
 #include "engine/files/XML.h"
 #include "engine/files/XmlEscape.h"
 #include "platform/system/FileSystem.h"
+#include "platform/system/System.h"
 
 #include <exception>
 #include <limits>
@@ -228,8 +229,8 @@ void cProfile::load()
     m_indexOwned = true;
     if (m_resuming && m_index.count(m_currentUserName) == 0)
         resumeSomeone();
-    // The index's player ended the last game on a save that failed.
-    const Bool lastPlayUnsaved = m_lastPlayUnsaved && !m_currentUserName.empty() && m_currentUserName == m_recordedUser;
+    // This player ended the last game on a save that failed; told now, and then no more.
+    const Bool lastPlayUnsaved = m_unsavedPlayers.erase(m_currentUserName) != 0;
     // Nobody to resume after all: nothing is made under an empty name.
     if (m_currentUserName.empty())
         return;
@@ -272,12 +273,21 @@ void cProfile::loadHeaders(iXML* _xml_doc)
     toULong(m_nextID, doc[u"NextID"]);
     m_recordedUser = doc[u"CurrentUser"];
     toBool(m_nowPlaying, doc[u"NowPlaying"]);
-    toBool(m_lastPlayUnsaved, doc[u"LastSaveFailed"]);
+    // An index of an older build said it of its current user alone.
+    Bool lastSaveFailed = false;
+    toBool(lastSaveFailed, doc[u"LastSaveFailed"]);
+    if (lastSaveFailed)
+        m_unsavedPlayers.insert(m_recordedUser);
     Bool dropped = false;
     for (UInt i = 0, count = doc.getNodeCount(); i < count; ++i) {
         iXML* entry = nullptr;
-        if (doc.get(i, entry))
-            dropped |= !addIndexEntry((*entry)[u"Name"], (*entry)[u"ID"], false);
+        if (!doc.get(i, entry))
+            continue;
+        dropped |= !addIndexEntry((*entry)[u"Name"], (*entry)[u"ID"], false);
+        Bool unsaved = false;
+        toBool(unsaved, (*entry)[u"LastSaveFailed"]);
+        if (unsaved)
+            m_unsavedPlayers.insert((*entry)[u"Name"]);
     }
     m_indexChanged = dropped;
     // An entry left out still has its files: they come back under the name kept in them.
@@ -295,9 +305,31 @@ void cProfile::salvageHeaders(const std::string& _bytes)
         logError("The damaged profile index still named " + std::to_string(kept) + " players; they are kept.");
 }
 
+WString cProfile::clearFarmPlaces(const String& _stem)
+{
+    WString said;
+    for (const char* suffix : {".xml", ".save"}) {
+        const String path = files().getCommonPath(_stem + suffix);
+        if (!platform::isFolder(path))
+            continue;
+        std::vector<String> log;
+        const Bool moved = clearSavePlace(path, log);
+        for (const String& line : log)
+            logError(line);
+        said += (said.empty() ? WString() : WString(u" ")) + translated(u"На месте файла фермы лежала папка:") + u" «" +
+                toWString(cFileManager::getFileName(path)) + u"». " +
+                translated(moved ? u"Она отложена в сторону." : u"Её не удаётся убрать: игра не сохранится, пока она там.");
+    }
+    return said;
+}
+
 void cProfile::loadVariables(const String& _stem, Bool _new)
 {
+    // What stands in the place of the farm's files is told as it is, not as a damaged file.
+    const WString obstacle = clearFarmPlaces(_stem);
     const cProgressPick pick(_stem);
+    if (!obstacle.empty() && (pick.getDamage().empty() || pick.isMissing()))
+        tellPlayer("folder in place of a farm file", obstacle);
     const cVariablesSource source(_stem + ".xml");
     for (const sSavedVariable& variable : pick.getVariables())
         setProperty(variable.type, variable.name, variable.value);
@@ -324,6 +356,9 @@ void cProfile::loadVariables(const String& _stem, Bool _new)
                                       listed(pick.getLost()));
     if (pick.getDamage().empty())
         return;
+    // Its newest copy went to the player it names: the farm is the last copy, as already told.
+    if (m_partedNewest.count(m_index[m_currentUserName]) != 0 && !pick.isSalvaged() && !pick.isLevelStateLost())
+        return;
     if (pick.isInterrupted()) {
         tellPlayer("progress restored", translated(u"Последнее сохранение фермы не завершилось.") + u" " +
                                             translated(u"Ферма восстановлена из предыдущего сохранения."));
@@ -335,7 +370,7 @@ void cProfile::loadVariables(const String& _stem, Bool _new)
         return;
     }
     tellPlayer("progress restored",
-        translated(u"Файл вашей фермы был повреждён.") + u" " +
+        (obstacle.empty() ? translated(u"Файл вашей фермы был повреждён.") : obstacle) + u" " +
             translated(pick.isSalvaged()      ? u"Ферма собрана из того, что в нём уцелело." :
                        pick.isLevelStateLost() ? u"Пакеты семян на земле и заметки журнала начаты заново." :
                                                  u"Ферма восстановлена из предыдущего сохранения."));
@@ -358,14 +393,68 @@ cPlayerFileOwners cProfile::readOwners() const
         if (isVariablesFile(name, id) && names.count(id) == 0)
             names[id] = namesIn(dir + formatProfileID(id));
     }
-    return cPlayerFileOwners(names, m_index);
+    cPlayerFileOwners owners(names, m_index);
+    for (const ULong id : m_inDoubt)
+        owners.putInDoubt(id);
+    return owners;
+}
+
+Bool cProfile::partCopies(const cPlayerFileOwners& _owners)
+{
+    const String dir = getProfilesDir();
+    Bool parted = false;
+    for (const auto& [id, settled] : _owners.getSettled()) {
+        // The copy that names the other player goes, with the level state of its place.
+        const Bool newestGoes = settled.newest != settled.owner;
+        const WString& other = newestGoes ? settled.newest : settled.last;
+        const String from = dir + formatProfileID(id);
+        const String tail = newestGoes ? "" : ".bak";
+        const String kept = formatProfileID(takeFreeIdentifier());
+        const String who = "Player file " + formatProfileID(id) + ".xml names \"" + cutForLog(toString(settled.newest)) +
+                           "\", its last copy \"" + cutForLog(toString(settled.last)) + "\"; ";
+        parted = true;
+        if (!files().moveTo(from + ".xml" + tail, dir + kept + ".xml")) {
+            logError(who + "the copy that names \"" + cutForLog(toString(other)) + "\" cannot be moved to a file of its own (" +
+                     platform::getLastErrorText() + "), so the file is nobody's and is left as it is.");
+            m_inDoubt.insert(id);
+            continue;
+        }
+        if (files().isExist(from + ".save" + tail) && !files().moveTo(from + ".save" + tail, dir + kept + ".save"))
+            logError("The level state \"" + from + ".save" + tail + "\" stays where it is: " + platform::getLastErrorText());
+        m_indexChanged = true;
+        if (newestGoes)
+            m_partedNewest.insert(id);
+        logError(who + "it is \"" + cutForLog(toString(settled.owner)) + "\"'s, and the copy that names \"" +
+                 cutForLog(toString(other)) + "\" is kept as " + kept + ".xml.");
+        tellPlayer("player file names two players",
+            translated(u"Файл одной фермы называет двух игроков:") + u" «" + settled.newest + u"», «" + settled.last + u"». " +
+                translated(u"Ферма оставлена игроку:") + u" «" + settled.owner + u"». " +
+                translated(u"Копия игрока") + u" «" + other + u"» " + translated(u"сохранена отдельно:") + u" «" +
+                toWString(kept) + u".xml».");
+    }
+    return parted;
 }
 
 void cProfile::followPlayerFiles()
 {
-    // A file that names its player is hers, whatever the index says.
     const cPlayerFileOwners owners = readOwners();
-    tellOwners(owners);
+    mendIndex(owners);
+    if (!partCopies(owners)) {
+        tellOwners(owners);
+        return;
+    }
+    // The parted copies judged against the mended index: a player it gives a file already
+    // finds the copy in doubt, one it does not takes it as her file.
+    const cPlayerFileOwners parted = readOwners();
+    mendIndex(parted);
+    tellOwners(parted);
+    adoptPlayerFiles();
+}
+
+void cProfile::mendIndex(const cPlayerFileOwners& _owners)
+{
+    // A file that names its player is hers, whatever the index says.
+    const cPlayerFileOwners& owners = _owners;
     std::map<WString, ULong> mended;
     for (const auto& [id, owner] : owners.getOwners())
         mended[owner] = id;
@@ -399,14 +488,6 @@ void cProfile::followPlayerFiles()
 
 void cProfile::tellOwners(const cPlayerFileOwners& _owners) const
 {
-    for (const auto& [id, settled] : _owners.getSettled()) {
-        logError("Player file " + formatProfileID(id) + ".xml names \"" + cutForLog(toString(settled.newest)) +
-                 "\", its last copy \"" + cutForLog(toString(settled.last)) + "\"; it is \"" +
-                 cutForLog(toString(settled.owner)) + "\"'s, whom no other player's files name.");
-        tellPlayer("player file names two players", translated(u"Файл одной фермы называет двух игроков:") + u" «" +
-                                                        settled.newest + u"», «" + settled.last + u"». " +
-                                                        translated(u"Ферма оставлена игроку:") + u" «" + settled.owner + u"».");
-    }
     for (const ULong id : _owners.getDoubtful()) {
         logError("Player file " + formatProfileID(id) + ".xml names a player whom another file names too; it is nobody's "
                  "and is left as it is.");
@@ -506,13 +587,15 @@ void cProfile::saveHeaders()
     appendXmlAttribute(text, u"NextID", toWString(std::to_string(m_nextID)));
     appendXmlAttribute(text, u"CurrentUser", m_currentUserName);
     appendXmlAttribute(text, u"NowPlaying", m_nowPlaying ? u"1" : u"0");
-    if (m_playUnsaved)
-        appendXmlAttribute(text, u"LastSaveFailed", u"1");
     text += u">\n";
     for (const auto& entry : m_index) {
         text += u"<Profile ";
         appendXmlAttribute(text, u"Name", entry.first);
         appendXmlAttribute(text, u"ID", toWString(std::to_string(entry.second)));
+        // Said of the player whose save failed, whoever plays next; a deleted one takes it along.
+        if (m_unsavedPlayers.count(entry.first) != 0 ||
+            (m_playUnsaved && entry.first == m_loadedName && entry.second == m_loadedID))
+            appendXmlAttribute(text, u"LastSaveFailed", u"1");
         text += u"/>\n";
     }
     text += u"</Profiles>";
@@ -604,6 +687,8 @@ void cProfile::deleteProfile(const WString& _name)
     files().waitForSaves();
     const String id = formatProfileID(found->second);
     m_index.erase(found);
+    // Deleting the player ends the notice of her failed save.
+    m_unsavedPlayers.erase(_name);
     m_currentUserName = m_index.empty() ? WString() : m_index.begin()->first;
     m_recordedUser = m_currentUserName;
     m_indexChanged = true;

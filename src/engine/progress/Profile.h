@@ -7,6 +7,7 @@
 
 #include <list>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -103,24 +104,40 @@ private:
     // they are not the last save as it stood, or when the files of a player the index knew
     // (not _new) are all gone.
     void loadVariables(const String& _stem, Bool _new);
+    // A folder in the place of the variables or the level state is moved aside; the player's
+    // words for what stood there, empty when nothing did.
+    WString clearFarmPlaces(const String& _stem);
     // The name kept in each player's own file decides whose farm it is: an index entry that
     // says otherwise is mended in the index (logged), never in the file.
     void followPlayerFiles();
+    // The index follows the owners of the files; what it then misses is adopted.
+    void mendIndex(const cPlayerFileOwners& _owners);
     // Puts back in the index every player file it does not name, under the name kept in the
     // file (else its identifier); never a file in doubt.
     void adoptPlayerFiles();
     // Whose farm each player file in the folder is.
     cPlayerFileOwners readOwners() const;
-    // Files whose copies disagreed on their player, or are in doubt: logged and told.
+    // A file whose copies name two players keeps only its owner's: the copy that names the
+    // other player, with the level state of its place, becomes a file of its own under a free
+    // identifier, where that player's start finds it (or, beside another file of that player,
+    // tells of it as in doubt); told to the player. A copy that cannot be moved leaves the
+    // file nobody's. Whether any file was to be parted.
+    Bool partCopies(const cPlayerFileOwners& _owners);
+    // Files in doubt: logged and told.
     void tellOwners(const cPlayerFileOwners& _owners) const;
     // The index's player is not in it: someone the files know plays instead.
     void resumeSomeone();
 
     Bool m_resuming = false;
+    // Files whose copies name two players and could not be parted: nobody's.
+    std::set<ULong> m_inDoubt;
+    // Files whose newest copy went to the player it names.
+    std::set<ULong> m_partedNewest;
 
     Bool m_nowPlaying = false;
-    // The index said that its player's last play is not on the disk (LastSaveFailed).
-    Bool m_lastPlayUnsaved = false;
+    // The players whose last play the index says is not on the disk (LastSaveFailed on their
+    // entries): each is told when next loaded, and only then; the mark stays while others play.
+    std::set<WString> m_unsavedPlayers;
     // This object's play is not on the disk: its last save failed. The index then says so.
     Bool m_playUnsaved = false;
     WString m_recordedUser;

@@ -30,8 +30,9 @@ struct sSavedVariable {
 // variables; whole newest variables are never given up for an older pair. Without such a
 // level state the variables come with none (the game starts it afresh), and where no copy
 // of the variables reads, every variable that still reads in the damaged file is kept. What
-// is not used is moved aside (never deleted) and a last copy that is used is put back in the
-// place of the file, so the game reads its usual names.
+// is not used is moved aside, and a last copy that is used is put back in the place of the
+// file, so the game reads its usual names. The one file let go is the level state of a save
+// that did not finish: its variables never reached the disk, and its last copy takes its place.
 class cProgressPick {
 public:
     explicit cProgressPick(const String& _stem);

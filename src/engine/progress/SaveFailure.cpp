@@ -32,9 +32,14 @@ WString describeSaveFailure(const std::vector<String>& _names)
         String folder = path.substr(0, path.rfind('/') + 1);
         while (folder.size() > 1 && !platform::isFolder(folder))
             folder.erase(folder.rfind('/', folder.size() - 2) + 1);
-        if (platform::isFolder(path))
-            why = translated(u"На месте файла лежит папка:") + u" «" + toWString(cFileManager::getFileName(path)) + u"».";
-        else if (!platform::canWriteIn(folder))
+        // A folder at one of the save's hidden names, which could not be moved aside, stops it too.
+        const String hidden = folder + "." + cFileManager::getFileName(path);
+        for (const String& place : {path, hidden + ".bak.tmp", hidden + ".older.tmp"})
+            if (why.empty() && platform::isFolder(place))
+                why = translated(u"На месте файла лежит папка:") + u" «" + toWString(cFileManager::getFileName(place)) + u"».";
+        if (!why.empty())
+            break;
+        if (!platform::canWriteIn(folder))
             why = translated(u"Папка закрыта для записи:") + u" «" + toWString(folder) + u"».";
         if (!why.empty())
             break;

@@ -35,6 +35,9 @@ struct sPutCase {
     const char* firstBak;
     const char* second;
     const char* secondBak;
+    // A hidden name something already stands at: a file a killed save left, or a folder.
+    const char* stale = nullptr;
+    bool staleFolder = false;
 };
 
 void PrintTo(const sPutCase& _case, std::ostream* _out)
@@ -61,6 +64,8 @@ void expectWholeFiles()
         const std::string last = readFileBytes(s_watched->file(std::string(name) + ".bak"));
         EXPECT_TRUE(now == "old" || now == "new") << name << " holds \"" << now << "\"";
         EXPECT_TRUE(last == "older" || last == "old") << name << ".bak holds \"" << last << "\"";
+        // The old file would be in no place the start looks.
+        EXPECT_FALSE(now == "new" && last == "older") << name << " is new before the old one became its last copy";
     }
 }
 
@@ -120,6 +125,11 @@ TEST_P(PutInPlace, EitherTheWholeSaveOrNoneOfItStandsAfterwards)
     }
     if (put.failing)
         s_faults = {{put.step, put.failing, 0, put.onTheDevice}};
+    if (put.stale && put.staleFolder) {
+        ASSERT_TRUE(platform::makeFolder(m_folder.file(put.stale)));
+    } else if (put.stale) {
+        writeFileBytes(m_folder.file(put.stale), "killed");
+    }
 
     const sPutOutcome outcome = putSaveInPlace({hold(FIRST, "new"), hold(SECOND, "new")});
 
@@ -129,10 +139,13 @@ TEST_P(PutInPlace, EitherTheWholeSaveOrNoneOfItStandsAfterwards)
     EXPECT_EQ(readFileBytes(m_folder.file(std::string(SECOND) + ".bak")), put.secondBak);
     EXPECT_FALSE(outcome.partlyPlaced);
     EXPECT_EQ(outcome.failed.size(), put.failing ? 2u : 0u) << "a failed save fails as a whole";
-    // One line: the failure itself; nothing else went wrong.
-    EXPECT_EQ(outcome.log.size(), put.failing ? 1u : 0u);
+    // One line: the failure itself, or the folder moved aside; nothing else went wrong.
+    EXPECT_EQ(outcome.log.size(), put.failing || put.staleFolder ? 1u : 0u);
     for (const std::string& name : names())
-        EXPECT_EQ(name.find(".tmp"), std::string::npos) << name << " is left behind";
+        EXPECT_FALSE(name.size() > 4 && name.compare(name.size() - 4, 4, ".tmp") == 0) << name << " is left behind";
+    if (put.staleFolder) {
+        EXPECT_TRUE(platform::isFolder(m_folder.file(std::string(put.stale + 1) + ".broken"))) << "the folder is not kept";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, PutInPlace,
@@ -148,7 +161,12 @@ INSTANTIATE_TEST_SUITE_P(Steps, PutInPlace,
         sPutCase{"TheSecondFilesRename", true, SAVE_STEP_RENAME, SECOND, false, "old", "older", "old", "older"},
         sPutCase{"TheFirstFilesRenameOnTheDevice", true, SAVE_STEP_RENAME, FIRST, true, "old", "older", "old", "older"},
         sPutCase{"TheSecondFilesRenameOnTheDevice", true, SAVE_STEP_RENAME, SECOND, true, "old", "older", "old", "older"},
-        sPutCase{"TheSecondFilesRenameOnAFirstSave", false, SAVE_STEP_RENAME, SECOND, false, "", "", "", ""}),
+        sPutCase{"TheSecondFilesRenameOnAFirstSave", false, SAVE_STEP_RENAME, SECOND, false, "", "", "", ""},
+        // What a kill left, or a folder, at a hidden name of the save stops no save.
+        sPutCase{"AKilledSavesSecondName", true, SAVE_STEP_SYNC, nullptr, false, "new", "old", "new", "old", ".1.xml.bak.tmp"},
+        sPutCase{"AKilledSavesOlderName", true, SAVE_STEP_SYNC, nullptr, false, "new", "old", "new", "old", ".1.save.older.tmp"},
+        sPutCase{"AFolderAtTheSecondName", true, SAVE_STEP_SYNC, nullptr, false, "new", "old", "new", "old", ".1.save.bak.tmp", true},
+        sPutCase{"AFolderAtTheOlderName", true, SAVE_STEP_SYNC, nullptr, false, "new", "old", "new", "old", ".1.xml.older.tmp", true}),
     [](const ::testing::TestParamInfo<sPutCase>& _info) { return std::string(_info.param.what); });
 
 // A folder standing where the second file should be refuses its rename on any disk.
@@ -174,6 +192,7 @@ TEST_F(PutInPlace, ASaveAfterAFailedOneKeepsTheLastCopyAndNoStrayName)
     s_faults = {{SAVE_STEP_RENAME, SECOND}};
     EXPECT_EQ(putSaveInPlace({hold(FIRST, "lost"), hold(SECOND, "lost")}).failed.size(), 2u);
     s_faults.clear();
+    EXPECT_EQ(names(), (std::vector<std::string>{"1.save", "1.xml"}));
 
     EXPECT_TRUE(putSaveInPlace({hold(FIRST, "new"), hold(SECOND, "new")}).failed.empty());
 

@@ -14,6 +14,9 @@ struct sOwnersCase {
     std::map<WString, ULong> index;
     std::map<ULong, WString> owners;
     std::set<ULong> doubtful;
+    // Files whose copies name two players, by the one they are kept for: the other player's copy
+    // leaves them.
+    std::map<ULong, WString> settled = {};
 };
 
 void PrintTo(const sOwnersCase& _case, std::ostream* _out)
@@ -28,14 +31,21 @@ TEST_P(PlayerFileOwners, EachFileIsThePlayerItsCopiesAgreeOnOrNobodys)
     const cPlayerFileOwners owners(GetParam().names, GetParam().index);
     EXPECT_EQ(owners.getOwners(), GetParam().owners);
     EXPECT_EQ(owners.getDoubtful(), GetParam().doubtful);
+    std::map<ULong, WString> settled;
+    for (const auto& [id, file] : owners.getSettled())
+        settled[id] = file.owner;
+    EXPECT_EQ(settled, GetParam().settled);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, PlayerFileOwners,
     ::testing::Values(sOwnersCase{"CopiesThatAgree", {{1, {u"Ann", u"Ann"}}, {2, {u"", u"Bob"}}}, {}, {{1, u"Ann"}, {2, u"Bob"}}, {}},
         sOwnersCase{"ANameAnotherFilesCopiesAgreeOn", {{1, {u"Bob", u"Ann"}}, {2, {u"Bob", u"Bob"}}}, {},
-            {{1, u"Ann"}, {2, u"Bob"}}, {}},
-        sOwnersCase{"TwoFreeNamesTheIndexGivesTheLast", {{1, {u"Bob", u"Ann"}}}, {{u"Ann", 1}}, {{1, u"Ann"}}, {}},
-        sOwnersCase{"TwoFreeNamesTheNewestWithoutAnIndex", {{1, {u"Bob", u"Ann"}}}, {}, {{1, u"Bob"}}, {}},
+            {{1, u"Ann"}, {2, u"Bob"}}, {}, {{1, u"Ann"}}},
+        sOwnersCase{"TwoFreeNamesTheIndexGivesTheLast", {{1, {u"Bob", u"Ann"}}}, {{u"Ann", 1}}, {{1, u"Ann"}}, {}, {{1, u"Ann"}}},
+        sOwnersCase{"TwoFreeNamesTheNewestWithoutAnIndex", {{1, {u"Bob", u"Ann"}}}, {}, {{1, u"Bob"}}, {}, {{1, u"Bob"}}},
+        // Bob's copy parted from Ann's file beside Bob's own: the index gives him his, the copy is nobody's.
+        sOwnersCase{"APartedCopyBesideItsPlayersOwnFile", {{1, {u"", u"Ann"}}, {2, {u"Bob", u"Bob"}}, {3, {u"Bob", u""}}},
+            {{u"Ann", 1}, {u"Bob", 2}}, {{1, u"Ann"}, {2, u"Bob"}}, {3}},
         sOwnersCase{"BothNamesOtherFiles", {{1, {u"Bob", u"Ann"}}, {2, {u"Bob", u""}}, {3, {u"Ann", u"Ann"}}}, {},
             {{2, u"Bob"}, {3, u"Ann"}}, {1}},
         sOwnersCase{"OneNameTwoFilesTheIndexDecides", {{2, {u"Bob", u"Bob"}}, {4, {u"Bob", u"Bob"}}}, {{u"Bob", 4}},

@@ -1,4 +1,5 @@
 #include "engine/progress/GameVariables.h"
+#include "engine/progress/PlayerNotice.h"
 #include "engine/progress/Profile.h"
 #include "engine/files/PutInPlace.h"
 #include "engine/Rect.h"
@@ -776,6 +777,36 @@ TEST_F(ProfileDeletion, ASaveStillOnItsWayIsWaitedForFirst)
     restart();
     EXPECT_FALSE(exists("00000001.xml")) << "the save brought the deleted file back";
     EXPECT_FALSE(exists("00000001.xml.bak"));
+}
+
+// A failed save is kept in the index for its own player, whoever plays in between: she alone is
+// told, at her next start, and only once.
+TEST_F(ProfileDeletion, AFailedSaveIsToldToItsOwnPlayerOnly)
+{
+    forgetPlayerNotice("progress restored");
+    const auto toldSince = [](std::size_t _from) {
+        const std::string log = readFileBytes("error.log");
+        return log.size() > _from && log.find("The player is told", _from) != std::string::npos;
+    };
+    setSaveFault([](eSaveStep _step, const String& _path) {
+        return Bool(_step == SAVE_STEP_SYNC && _path.find("00000001.xml") != String::npos);
+    });
+    open(u"Anna");
+    money() = 5;
+    EXPECT_THROW(m_profile->save(), String);
+    close();
+    setSaveFault(nullptr);
+    std::size_t from = readFileBytes("error.log").size();
+    open(u"Bob");
+    close();
+    EXPECT_FALSE(toldSince(from)) << "Bob is told of Anna's save";
+    open(u"Anna");
+    EXPECT_TRUE(toldSince(from)) << "Anna is not told of her failed save";
+    forgetPlayerNotice("progress restored");
+    close();
+    from = readFileBytes("error.log").size();
+    open(u"Anna");
+    EXPECT_FALSE(toldSince(from)) << "told twice";
 }
 
 TEST_F(ProfileDeletion, LastProfileTakesTheIndexWithIt)
