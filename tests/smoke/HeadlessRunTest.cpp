@@ -1,3 +1,4 @@
+#include "PlayerFile.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -66,11 +67,7 @@ protected:
     std::string home(unsigned _frames) const { return m_folder.file("home" + std::to_string(_frames)); }
     std::string profileFile(unsigned _frames, const std::string& _name) const
     {
-        std::string text;
-        for (char byte : readFileBytes(home(_frames) + "/Furrow/profiles/" + _name))
-            if (byte != 0)
-                text += byte;
-        return text;
+        return playerFile::narrowed(home(_frames) + "/Furrow/profiles/" + _name);
     }
 
     cTempFolder m_folder;

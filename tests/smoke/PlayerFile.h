@@ -57,14 +57,19 @@ inline void setQuoted(const std::string& _path, const std::string& _head, const 
     writeWide(_path, text);
 }
 
-// A game variable's value in the file, or "missing".
-inline std::string variable(const std::string& _path, const std::string& _name)
+// A game variable's value in a player file's _text, or "missing".
+inline std::string valueIn(const std::string& _text, const std::string& _name)
 {
     std::smatch value;
-    const std::string text = narrowed(_path);
-    if (!std::regex_search(text, value, std::regex("Name=\"" + _name + "\" Val=\"([^\"]*)\"")))
+    if (!std::regex_search(_text, value, std::regex("Name=\"" + _name + "\" Val=\"([^\"]*)\"")))
         return "missing";
     return value[1];
+}
+
+// The same in the file at _path.
+inline std::string variable(const std::string& _path, const std::string& _name)
+{
+    return valueIn(narrowed(_path), _name);
 }
 
 } // namespace playerFile

@@ -1,4 +1,5 @@
 // Faults of the disk: folders that refuse, files that cannot be put in place, saves that fail.
+#include "GameToKill.h"
 #include "ProgressRun.h"
 
 #include <gtest/gtest.h>
@@ -310,7 +311,8 @@ struct sFailedSaveCase {
     // Which saves of the variables fail, counted from the start.
     const char* failing;
     std::string walk;
-    int frames;
+    // The frame by which the walk is over.
+    int over;
     size_t told;
     // Players beside Ann: "Al" (00000002), listed before her, and "Cy" (00000003) after.
     bool others = false;
@@ -325,7 +327,8 @@ void PrintTo(const sFailedSaveCase& _case, std::ostream* _out)
 
 class FailedSaveRun : public ProgressRun, public ::testing::WithParamInterface<sFailedSaveCase> {};
 
-// Each run ends on the main menu: the player quits from there.
+// Each run ends once its walk is over and its failures are told, however slow the disk: the
+// player quits from where the walk left her.
 TEST_P(FailedSaveRun, EachFailureIsToldWhereThePlayerIs)
 {
     prepareTwoSaves();
@@ -338,16 +341,29 @@ TEST_P(FailedSaveRun, EachFailureIsToldWhereThePlayerIs)
                                   "<Profile Name=\"Al\" ID=\"2\"/><Profile Name=\"Ann\" ID=\"1\"/>"
                                   "<Profile Name=\"Cy\" ID=\"3\"/></Profiles>");
     }
-
-    ASSERT_EQ(play(GetParam().walk, GetParam().frames, std::string("FURROW_SAVE_FAULT=sync:00000001.xml@") + GetParam().failing),
-        0);
-
-    const std::string log = errors();
     const std::string told = "The player is told: Your progress cannot be saved.";
-    size_t count = 0;
-    for (size_t at = log.find(told); at != std::string::npos; at = log.find(told, at + 1))
-        ++count;
-    EXPECT_EQ(count, GetParam().told) << log;
+    const auto count = [&] {
+        const std::string log = errors();
+        size_t count = 0;
+        for (size_t at = log.find(told); at != std::string::npos; at = log.find(told, at + 1))
+            ++count;
+        return count;
+    };
+    writeFileBytes(m_folder.file("walk.txt"), GetParam().walk + std::to_string(GetParam().over) + " shot over.png\n");
+    const pid_t child =
+        startGameToKill(folder(), home(), {{"FURROW_SAVE_FAULT", std::string("sync:00000001.xml@") + GetParam().failing}});
+    ASSERT_GT(child, 0);
+
+    int status = 0;
+    const eGameWait wait = waitOnGame(child, [&] {
+        return readFileBytes(m_folder.file("replay.log")).find("over.png") != std::string::npos && count() >= GetParam().told;
+    }, status);
+    ASSERT_NE(wait, eGameWait::ended) << "the game ended by itself, status " << status << "\n" << errors();
+    ASSERT_EQ(stopGame(child), 0) << errors();
+
+    ASSERT_EQ(wait, eGameWait::done) << errors();
+    const std::string log = errors();
+    EXPECT_EQ(count(), GetParam().told) << log;
     // Told only to the player whose save failed, and to no one else.
     EXPECT_EQ(log.find("The player is told: The last save of your farm did not go through."), std::string::npos) << log;
     const std::string index = text("profiles.xml");
