@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -76,6 +77,28 @@ protected:
     {
         return move(_frame, _x, _y) + shot(_frame + 3, _name + "-bare.png") + shot(_frame + 70, _name + ".png") +
                move(_frame + 80, 400, 5);
+    }
+
+    static std::string altEnter(int _frame)
+    {
+        return std::to_string(_frame) + " down 0x38\n" + key(_frame + 1, "Enter") + std::to_string(_frame + 3) +
+               " up 0x38\n";
+    }
+    // The pixels of _shot's rectangle that differ from _reference's by more than a blend's rounding.
+    int unlikePixels(const std::string& _shot, const std::string& _reference, UInt _left, UInt _top, UInt _right,
+                     UInt _bottom)
+    {
+        const sImage shot = image(_shot), reference = image(_reference);
+        if (shot.width != reference.width || shot.height != reference.height)
+            return int((_right - _left) * (_bottom - _top));
+        int unlike = 0;
+        for (UInt y = _top; y < _bottom; ++y)
+            for (UInt x = _left; x < _right; ++x) {
+                const sRgb a = split(shot.at(x, y)), b = split(reference.at(x, y));
+                unlike += std::max({std::abs(int(a.r) - int(b.r)), std::abs(int(a.g) - int(b.g)),
+                                    std::abs(int(a.b) - int(b.b))}) > 40;
+            }
+        return unlike;
     }
 
     static constexpr UInt BAR_HEIGHT = 60;
@@ -185,6 +208,75 @@ TEST_F(LooksRun, EveryHoverTipKeepsItsTextInItsBubble)
     }
 }
 
+// Every screen that opens over a running game, opened over a busy farm (every bed growing, the
+// sprinklers' spray the highest thing of the farm) and over a new player's bare farm, whose
+// things stand elsewhere: its board is the same over both, so nothing of either farm lies on
+// it. The check box of the options after Alt+Enter and a click on it is back to a window's and
+// unticked, as over the bare farm before the switch.
+TEST_F(LooksRun, EveryScreenOpenedOverAGameStandsAboveTheWholeFarm)
+{
+    struct sBoard {
+        const char* shot;
+        const char* reference;
+        UInt left, top, right, bottom;
+    };
+    const sBoard boards[] = {{"tip", "tip", 410, 330, 690, 445},           {"letter", "letter", 185, 125, 615, 475},
+                             {"failure", "failure", 185, 125, 615, 475},   {"journal", "journal", 135, 120, 665, 560},
+                             {"pause", "pause", 245, 113, 555, 523},       {"options", "options", 175, 175, 625, 465},
+                             {"help", "help", 95, 75, 705, 525},           {"question", "question", 205, 195, 595, 405},
+                             {"box", "options", 175, 175, 625, 465},       {"award", "award", 185, 175, 615, 475}};
+    // The mail tip, the letter and Later; the contract's failure and Ok; the journal of the
+    // note of 0:03:30; the pause menu, its options, help and question; the options again,
+    // Alt+Enter and the box clicked where full screen shows it; the award of thirty jobs.
+    const auto walk = [&](const std::string& _farm) {
+        const auto at = [&](int _frame, const char* _name) { return shot(_frame, _farm + _name + ".png"); };
+        return logos() + click(300, 400, 226) + move(340, 790, 590) + at(480, "tip") + click(490, 722, 213) +
+               at(570, "letter") + click(580, 490, 446) + move(590, 790, 590) + at(800, "failure") +
+               click(810, 400, 446) + click(880, 676, 32) + at(960, "journal") + click(970, 400, 572) +
+               key(1040, "Esc") + at(1110, "pause") + click(1120, 400, 336) + at(1210, "options") +
+               click(1220, 400, 428) + click(1280, 400, 274) + at(1370, "help") + click(1380, 400, 490) +
+               click(1440, 400, 466) + at(1520, "question") + click(1530, 496, 352) + click(1590, 400, 336) +
+               altEnter(1660) + click(1720, 491, 450) + at(1800, "box") + click(1810, 400, 428) + key(1880, "Esc") +
+               "1950 text q20\n" + at(2150, "award");
+    };
+    newPlayer();
+    // Every award won and shown but the thirty jobs', which the walk presents.
+    const std::regex unwon("(Name=\"(Award\\d\\d\\w*|awardShow\\d+)\" Val=\")0\"");
+    playerFile::writeWide(profilePath(), std::regex_replace(profile(), unwon, "$011\""));
+    for (const auto& [name, value] : std::vector<std::pair<const char*, const char*>>{
+             {"Money", "100000"}, {"GameTime", "208"}, {"letter0", "7"}, {"letTime0", "85"}, {"tip17", "0"},
+             {"task0", "7"}, {"taskTime0", "3"}, {"WGoodCount1", "2"}, {"Award20Megaplanning", "0"},
+             {"awardShow19", "0"}})
+        store(name, value);
+    const std::string profiles = m_folder.file("home/Furrow/profiles"), kept = m_folder.file("kept");
+    std::filesystem::copy(profiles, kept, std::filesystem::copy_options::recursive);
+    ASSERT_EQ(run(walk("bare-"), 2160, "1024x768"), 0);
+
+    std::filesystem::remove_all(profiles);
+    std::filesystem::copy(kept, profiles, std::filesystem::copy_options::recursive);
+    setAttribute(settingsPath(), "fullscreen", "0");
+    for (int f = 0; f < 16; ++f)
+        for (const auto& [name, value] : std::vector<std::pair<std::string, int>>{
+                 {"FFS", 0}, {"FFC", f % 8}, {"FFW", 100}, {"FFP", f % 20}})
+            store(name + std::to_string(f), std::to_string(value));
+    for (int s = 0; s < 3; ++s)
+        for (const auto& [name, value] : std::vector<std::pair<std::string, int>>{
+                 {"SPExist", 1}, {"SPStatus", 0}, {"SPXPos", 360 + 140 * s}, {"SPYPos", 440}})
+            store(name + std::to_string(s), std::to_string(value));
+    for (int u = 31; u <= 34; ++u)
+        store("Upgrade" + std::to_string(u), "3");
+    ASSERT_EQ(run(walk("busy-"), 2160, "1024x768"), 0);
+
+    for (const sBoard& board : boards) {
+        const int area = int((board.right - board.left) * (board.bottom - board.top));
+        EXPECT_LT(unlikePixels(std::string("busy-") + board.shot + ".png",
+                               std::string("bare-") + board.reference + ".png", board.left, board.top, board.right,
+                               board.bottom),
+                  area / 100)
+            << board.shot;
+    }
+}
+
 } // namespace
 
 namespace {
@@ -226,11 +318,6 @@ protected:
     {
         const sDesktop& d = GetParam();
         return click(_frame, d.left + int(float(_x) * d.scale), d.top + int(float(_y) * d.scale));
-    }
-    static std::string altEnter(int _frame)
-    {
-        return std::to_string(_frame) + " down 0x38\n" + key(_frame + 1, "Enter") + std::to_string(_frame + 3) +
-               " up 0x38\n";
     }
     std::string walk() const
     {

@@ -21,7 +21,6 @@ public:
     // No goal holds the clock.
     void clear();
 
-    cPicture* getTag() const { return m_tag; }
     cText* getText() const { return m_text; }
 
 private:

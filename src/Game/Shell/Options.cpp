@@ -41,6 +41,15 @@ void readStoredVolumes(UInt& _music, UInt& _effects)
     _effects = std::min(_effects, 100u);
 }
 
+// The mode the game is in or is about to switch to: the setting the device follows.
+Bool fullScreenSetting()
+{
+    Bool fullScreen = false;
+    if (cSettings* settings = cSettings::getInstance())
+        settings->getPropertyT("graphics", "fullscreen", fullScreen);
+    return fullScreen;
+}
+
 } // namespace
 
 cOptions::cOptions() : cBack(nullptr)
@@ -82,10 +91,7 @@ void cOptions::loadXML(iXML* _xml_doc)
     loadChildPart(_xml_doc, "MusicText", m_musicText);
     loadChildPart(_xml_doc, "SoundText", m_soundText);
     loadChildPart(_xml_doc, "Label", m_label);
-    Bool fullScreen = false;
-    if (cSettings* settings = cSettings::getInstance())
-        settings->getPropertyT("graphics", "fullscreen", fullScreen);
-    m_fullScreen->setChecked(fullScreen);
+    m_fullScreen->setChecked(fullScreenSetting());
     if (cSoundManager* sound = cSoundManager::getInstance()) {
         UInt music = sound->getMusicVolume();
         UInt effects = sound->getSoundVolume();
@@ -100,6 +106,17 @@ void cOptions::loadXML(iXML* _xml_doc)
     m_musicVolume->placeSlider();
     m_soundVolume->placeSlider();
     GUARD_END("void cOptions::loadXML(iXML* xml_doc)")
+}
+
+void cOptions::process()
+{
+    GUARD_BEGIN
+    cBack::process();
+    // Alt+Enter switches the mode behind the screen's back.
+    const Bool fullScreen = fullScreenSetting();
+    if (m_fullScreen->getChecked() != fullScreen)
+        m_fullScreen->setChecked(fullScreen);
+    GUARD_END("void cOptions::process()")
 }
 
 void cOptions::onSoundChange(cView*, Float _val)

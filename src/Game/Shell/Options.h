@@ -22,6 +22,8 @@ public:
     // sliders from the sound manager (disabled without a sound device, still showing the
     // stored volumes).
     void loadXML(iXML* _xml_doc) override;
+    // The check box keeps showing the mode, however it was switched.
+    void process() override;
 
     cView* getReturnView() const { return m_returnView.get(); }
     void setReturnView(cView* _view) { m_returnView.set(_view); }

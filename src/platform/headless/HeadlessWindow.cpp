@@ -38,7 +38,7 @@ void cHeadlessWindow::setCursorPosition(Int _x, Int _y)
 
 sPixelRect cHeadlessWindow::getWindowRect()
 {
-    return m_fullscreen ? m_desktop : m_client;
+    return m_client;
 }
 
 void cHeadlessWindow::setClientPosition(Int _x, Int _y)

@@ -20,7 +20,6 @@ public:
     sPixelRect getWindowRect() override;
     sPixelRect getDesktopRect() override { return m_desktop; }
     void setClientPosition(Int _x, Int _y) override;
-    void setFullscreen(Bool _fullscreen) override { m_fullscreen = _fullscreen; }
 
     Bool pollEvent(sWindowEvent& _event) override;
     void postQuit(Int _exitCode) override;
@@ -37,7 +36,6 @@ public:
     const String& getTitle() const { return m_title; }
     Bool isShown() const { return m_shown; }
     Bool isCursorShown() const { return m_cursorShown; }
-    Bool isFullscreen() const { return m_fullscreen; }
     const sImage& getIcon() const { return m_icon; }
 
 private:
@@ -46,7 +44,6 @@ private:
     Bool m_shown = false;
     Bool m_cursorShown = true;
     Bool m_cursorAvailable = true;
-    Bool m_fullscreen = false;
     String m_title;
     sImage m_icon;
     String m_createError;

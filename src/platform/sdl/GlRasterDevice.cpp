@@ -1,11 +1,6 @@
 #include "platform/sdl/GlRasterDevice.h"
 
 #include <algorithm>
-#include <cstring>
-
-#ifndef GL_MAX_TEXTURE_MAX_ANISOTROPY_EXT
-#define GL_MAX_TEXTURE_MAX_ANISOTROPY_EXT 0x84FF
-#endif
 
 void cGlRasterDevice::prepareWindowAttributes()
 {
@@ -57,12 +52,6 @@ void cGlRasterDevice::setupContext()
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &m_maxTextureSize);
-    const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
-    if (extensions && std::strstr(extensions, "GL_EXT_texture_filter_anisotropic")) {
-        GLfloat maxAnisotropy = 1;
-        glGetFloatv(GL_MAX_TEXTURE_MAX_ANISOTROPY_EXT, &maxAnisotropy);
-        m_cache.setMaxAnisotropy(maxAnisotropy);
-    }
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_COLOR_ARRAY);
     for (GLenum unit : {GL_TEXTURE0, GL_TEXTURE1}) {

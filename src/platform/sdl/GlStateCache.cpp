@@ -1,9 +1,5 @@
 #include "platform/sdl/GlStateCache.h"
 
-#ifndef GL_TEXTURE_MAX_ANISOTROPY_EXT
-#define GL_TEXTURE_MAX_ANISOTROPY_EXT 0x84FE
-#endif
-
 namespace {
 
 const GLenum BLEND_FACTORS[] = {GL_ZERO, GL_ONE, GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_DST_COLOR};
@@ -23,6 +19,9 @@ sCombine combineFor(eStageOp _op)
     }
 }
 
+// The anisotropic filter keeps GL's maximum anisotropy of 1, the default of the device the
+// game was made for, under which it samples as the linear filter does: a sprite scaled up for
+// full screen gains nothing from more, and software GL pays for every sample of it.
 GLint glFilter(eFilter _filter)
 {
     return _filter == FILTER_POINT ? GL_NEAREST : GL_LINEAR;
@@ -128,10 +127,6 @@ void cGlStateCache::applyFilters(GLuint _texture, const sTextureStage& _wanted)
     ++m_changes;
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, glFilter(_wanted.minFilter));
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, glFilter(_wanted.magFilter));
-    if (m_maxAnisotropy > 1) {
-        const Bool anisotropic = _wanted.minFilter == FILTER_ANISOTROPIC || _wanted.magFilter == FILTER_ANISOTROPIC;
-        glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAX_ANISOTROPY_EXT, anisotropic ? m_maxAnisotropy : 1.0f);
-    }
     m_filters[_texture] = {_wanted.minFilter, _wanted.magFilter};
 }
 

@@ -23,7 +23,6 @@ public:
     void forgetTexture(GLuint _texture);
     void forgetBinding(UInt _stage);
 
-    void setMaxAnisotropy(Float _max) { m_maxAnisotropy = _max; }
     // GL state calls made so far: lets tests see that an unchanged state costs nothing.
     UInt changeCount() const { return m_changes; }
 
@@ -58,6 +57,5 @@ private:
     Bool m_wireframe = false;
     sViewport m_viewport;
     UInt m_targetWidth = 0, m_targetHeight = 0;
-    Float m_maxAnisotropy = 1;
     UInt m_changes = 0;
 };

@@ -145,12 +145,6 @@ void cSdlWindow::setClientPosition(Int _x, Int _y)
         SDL_SetWindowPosition(m_window, _x, _y);
 }
 
-void cSdlWindow::setFullscreen(Bool _fullscreen)
-{
-    if (m_window && SDL_SetWindowFullscreen(m_window, _fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0)
-        throw sdlError("The display mode could not be changed.");
-}
-
 Bool cSdlWindow::pollEvent(sWindowEvent& _event)
 {
     // SDL leaves the stop signals to a handler that was there before it.

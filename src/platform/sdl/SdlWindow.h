@@ -34,7 +34,6 @@ public:
     sPixelRect getWindowRect() override;
     sPixelRect getDesktopRect() override;
     void setClientPosition(Int _x, Int _y) override;
-    void setFullscreen(Bool _fullscreen) override;
 
     Bool pollEvent(sWindowEvent& _event) override;
     void postQuit(Int _exitCode) override;

@@ -22,13 +22,12 @@ public:
     virtual Bool getCursorPosition(Int& _x, Int& _y) = 0;
     virtual void setCursorPosition(Int _x, Int _y) = 0;
 
-    // The client area on the desktop (the whole window in full screen).
+    // The client area on the desktop (the whole window in full screen). Full screen is the
+    // raster device's mode (iRasterDevice::setMode), which sizes the window with it.
     virtual sPixelRect getWindowRect() = 0;
     virtual sPixelRect getDesktopRect() = 0;
     // Places the client area's top-left corner on the desktop.
     virtual void setClientPosition(Int _x, Int _y) = 0;
-    // Full screen at the desktop's own resolution, or back to the window.
-    virtual void setFullscreen(Bool _fullscreen) = 0;
 
     // Takes the next waiting event without blocking; false when none waits. A posted quit
     // comes out only after every event that was already waiting.
