@@ -7,9 +7,9 @@ class iResource;
 
 // Listens to every typed character for the whole run and recognises a few typed words: five
 // that change the running game (money, upgrades, seeds, goods, all of these) and twenty-one
-// award codes that make the award manager present one award. Only the last 20 characters are
-// kept; a word counts whatever the case of its letters, and a recognised word empties the
-// buffer, so one keystroke completes at most one word.
+// award codes that make the award manager present one award not won yet. Only the last 20
+// characters are kept; a word counts whatever the case of its letters, and a recognised word
+// empties the buffer, so one keystroke completes at most one word.
 //
 // Effect words need a game and award codes its award manager: at the menus both are typed to
 // nobody. Characters that go into a text box (a profile's name) are the player's text, not

@@ -53,7 +53,7 @@ public:
     static void onAwardsOk();
 
     // The award that the next quiet frame presents even if not earned; -1 for none. An index
-    // outside the awards is ignored.
+    // outside the awards is ignored, and an award already won is never presented again.
     void setForcedIndex(Int _index);
     Int getForcedIndex() const { return m_forced; }
     Bool isDone(UInt _index) const { return _index < AWARD_COUNT && m_done[_index]; }

@@ -142,6 +142,9 @@ TEST_F(AwardManagerTest, AForcedAwardIsPresentedWithoutBeingEarnedAndOnlyOnce)
     EXPECT_TRUE(manager().isDone(5));
     m_engine.frames(5);
     EXPECT_EQ(presented(), nullptr);
+    manager().setForcedIndex(5);
+    m_engine.frames(5);
+    EXPECT_EQ(presented(), nullptr) << "a won award's code does nothing";
 }
 
 TEST_F(AwardManagerTest, TheAwardIsWonOnOkAndItsButtonLightsOnlyWhenThePictureArrives)
