@@ -24,6 +24,14 @@ bool reacquireWhenNeeded(iInputDevice& _device, eInputResult _result)
     return true;
 }
 
+// The keys that change what another key means (Alt+Enter): views that heard them go down wait
+// for them to come up.
+bool isModifierKey(std::size_t _key)
+{
+    static constexpr std::size_t MODIFIERS[] = {0x1D, 0x9D, 0x2A, 0x36, 0x38, 0xB8, 0xDB, 0xDC};
+    return std::find(std::begin(MODIFIERS), std::end(MODIFIERS), _key) != std::end(MODIFIERS);
+}
+
 String statementSignature(const char* _statement, const char* _file, int _line)
 {
     return String(_statement) + " \"" + _file + "\" " + std::to_string(_line);
@@ -74,11 +82,13 @@ Bool cInput::unacquireDevices()
 }
 
 // Keys held while the focus goes (Alt during Alt+Tab) come up where the game cannot see
-// them; without their releases, views waiting for them (Alt+Enter) would stay armed.
+// them; without their releases, views waiting for them (Alt+Enter) would stay armed. Other
+// keys act on their release (Escape, Enter): one let go outside the game says nothing to it.
+// Held buttons are owed theirs, marked, so a press ends without acting.
 void cInput::releaseHeld()
 {
     for (std::size_t key = 0; key < m_held_keys.size(); ++key)
-        if (m_held_keys[key])
+        if (m_held_keys[key] && isModifierKey(key))
             m_owed_key_releases.push_back(eControl(key));
     for (std::size_t button = 0; button < m_held_buttons.size(); ++button)
         if (m_held_buttons[button])
@@ -169,14 +179,17 @@ void cInput::process()
     // be gone.
     std::vector<PendingCall> calls;
     m_delivered = -1;
+    m_delivered_owed = false;
     collectKeyboard(calls);
     collectMouseButtons(calls);
     for (const PendingCall& call : calls)
         if (m_controls[call.bound].contains(call.handler.m_handler, call.handler.m_instance)) {
             m_delivered = call.event;
+            m_delivered_owed = call.owed;
             callHandler(call.handler);
         }
     m_delivered = -1;
+    m_delivered_owed = false;
     deliverMovement();
     m_key_states_valid = false;
     GUARD_END("void cInput::process()")
@@ -203,18 +216,18 @@ void cInput::deliverCharacters()
     m_chars.erase(m_chars.begin(), m_chars.begin() + std::ptrdiff_t(count));
 }
 
-void cInput::collectControl(eControl _control, std::vector<PendingCall>& _calls) const
+void cInput::collectControl(eControl _control, std::vector<PendingCall>& _calls, Bool _owed) const
 {
     for (const ControlHandler& handler : m_controls[_control].records())
-        _calls.push_back({_control, handler, _control});
+        _calls.push_back({_control, handler, _control, _owed});
     for (const ControlHandler& handler : m_controls[CONTROL_ANY].records())
-        _calls.push_back({CONTROL_ANY, handler, _control});
+        _calls.push_back({CONTROL_ANY, handler, _control, _owed});
 }
 
 void cInput::collectKeyboard(std::vector<PendingCall>& _calls)
 {
     for (eControl control : m_owed_key_releases)
-        collectControl(control, _calls);
+        collectControl(control, _calls, true);
     m_owed_key_releases.clear();
     if (!m_keyboard)
         return;
@@ -236,7 +249,7 @@ void cInput::collectKeyboard(std::vector<PendingCall>& _calls)
 void cInput::collectMouseButtons(std::vector<PendingCall>& _calls)
 {
     for (eControl control : m_owed_button_releases)
-        collectControl(control, _calls);
+        collectControl(control, _calls, true);
     m_owed_button_releases.clear();
     if (!m_mouse)
         return;

@@ -42,6 +42,9 @@ public:
     // The key or button event whose handlers are being called, so a CONTROL_ANY handler can
     // tell a press from a release; -1 outside those calls.
     eControl getDeliveredControl() const { return m_delivered; }
+    // The release being delivered is one owed for a key or button held when the focus went:
+    // the player let go outside the game, so it ends a press without acting on it.
+    Bool isOwedRelease() const { return m_delivered_owed; }
     virtual Bool isExclusiveMouse() { return m_exclusive_mouse; }
     virtual void exclusiveMouse(Bool _val);
 
@@ -58,10 +61,11 @@ private:
         ControlHandler handler;
         // The key or button event itself, also when the binding is CONTROL_ANY.
         eControl event;
+        Bool owed;
     };
     void collectKeyboard(std::vector<PendingCall>& _calls);
     void collectMouseButtons(std::vector<PendingCall>& _calls);
-    void collectControl(eControl _control, std::vector<PendingCall>& _calls) const;
+    void collectControl(eControl _control, std::vector<PendingCall>& _calls, Bool _owed = false) const;
     static void callHandler(const ControlHandler& _handler);
     void deliverCharacters();
     void deliverMovement();
@@ -80,6 +84,7 @@ private:
     std::map<eControl, String> m_key_names;
     Bool m_exclusive_mouse = false;
     eControl m_delivered = -1;
+    Bool m_delivered_owed = false;
 
     // What the delivered events left held down, and the releases owed for them once the
     // devices are given up: the window never sees those keys come up.

@@ -135,7 +135,9 @@ void cProductionHouse::unclicked()
     if (!(m_flags & TAKEN)) {
         if (m_flags & PRESS_PENDING) {
             m_flags &= ~UInt(PRESS_PENDING);
-            if (cManufacture* manufacture = cManufacture::getInstance()) {
+            // A press ended by the focus going selects nothing.
+            cManufacture* manufacture = isPlayersRelease() ? cManufacture::getInstance() : nullptr;
+            if (manufacture) {
                 cProductionHouse* selected = manufacture->getSelected();
                 if (selected && selected != this)
                     selected->hidePanel();

@@ -226,7 +226,7 @@ void cButtonPrototype::unclicked()
     GUARD_BEGIN
     if (m_soundOnUnclick)
         playSound(m_clickSound);
-    if (pointInRect(getCursor())) {
+    if (isPlayersRelease() && pointInRect(getCursor())) {
         setState(BS_HOVERED);
         call(m_onHover);
         call(m_onClick);
@@ -234,6 +234,12 @@ void cButtonPrototype::unclicked()
         unhovered();
     }
     GUARD_END("void cButtonPrototype::unclicked()")
+}
+
+Bool cButtonPrototype::isPlayersRelease()
+{
+    const cInput* input = cInput::getInstance();
+    return !input || !input->isOwedRelease();
 }
 
 void cButtonPrototype::refreshStatePicture()

@@ -74,7 +74,8 @@ public:
     // The press reaction: click sound, then pressed and onUnhover (disabled when the button
     // is not effectively enabled).
     virtual void clicked();
-    // The release reaction: inside, hovered, onHover and onClick; outside, unhovered.
+    // The release reaction: inside, hovered, onHover and onClick; outside, unhovered. A release
+    // the player made outside the game (owed when the focus went) counts as outside.
     virtual void unclicked();
     // The cursor entered: hovered, onHover, hover sound.
     virtual void hovered();
@@ -102,6 +103,9 @@ protected:
     static const Vector2& getCursor();
     // Shows the current state's look again, for looks that arrive after the state was set.
     void refreshStatePicture();
+    // The release being heard was made by the player in the game, not owed for a button held
+    // when the focus went: only such a release acts.
+    static Bool isPlayersRelease();
 
 private:
     // What the candidate does at its next process.

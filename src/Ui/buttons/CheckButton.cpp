@@ -44,6 +44,8 @@ void cCheckButton::unclicked()
 {
     GUARD_BEGIN
     cButton::unclicked();
+    if (!isPlayersRelease())
+        return;
     m_checked = !m_checked;
     if (m_onCheck)
         m_onCheck(this, m_checked);

@@ -45,6 +45,14 @@ TEST_F(ButtonClicks, AClickIsAReleaseInsideAfterAPressInside)
     release();
     EXPECT_EQ(button->getState(), BS_NORMAL);
     EXPECT_EQ(takeJournal(), Journal({"A unhover", "A unhover"}));
+
+    // Pressed inside, and the focus goes: the release owed for it ends the press, acting on nothing.
+    moveTo(100, 100);
+    press();
+    m_engine.send(WE_DEACTIVATE);
+    m_engine.frame();
+    EXPECT_EQ(button->getState(), BS_NORMAL);
+    EXPECT_EQ(takeJournal(), Journal({"A hover", "A unhover", "A unhover"}));
 }
 
 TEST_F(ButtonClicks, AButtonEnabledUnderTheCursorStartsHoveredQuietly)
@@ -268,8 +276,14 @@ TEST_F(CheckAndScroll, ACheckButtonTogglesOnEveryReleaseAndItsTickFollowsAtTheNe
     press();
     moveTo(300, 300);
     release();
+    moveTo(100, 100);
+    press();
+    m_engine.send(WE_DEACTIVATE);
+    m_engine.frame();
+    m_engine.send(WE_ACTIVATE);
     EXPECT_EQ(takeJournal(), Journal({"A hover", "A unhover", "A hover", "A click", "check 0", "A unhover",
-                                         "A unhover", "check 1"}));
+                                         "A unhover", "check 1", "A hover", "A unhover", "A unhover"}))
+        << "a release owed when the focus went toggles nothing";
     check->setChecked(false);
     EXPECT_TRUE(check->getTick()->isVisible()) << "not at once";
     m_engine.frame();

@@ -275,9 +275,10 @@ void cSeedPackage::clickWithoutDrag()
     leavePointer();
     setState(LYING);
     cTips<cFieldObject>::unclicked();
-    // Each click offset takes one waiting job; a package asks no more of the worker.
+    // Each click offset takes one waiting job; a package asks no more of the worker. A press
+    // ended by the focus going asks nothing.
     cPerson* person = cPerson::getInstance();
-    if (!person || getQueued() >= getClickOffsets().size())
+    if (!person || !isPlayersRelease() || getQueued() >= getClickOffsets().size())
         return;
     person->addActionArea(this, getNextClickPoint());
     addQueued();

@@ -60,20 +60,29 @@ TEST_F(cSeedPackageTest, AShortMoveIsAClickThatSendsTheWorkerAndALongerOneADrag)
         UInt held;
         UInt jobs;
         Float x, y;
+        // The focus goes instead of the button coming up.
+        Bool focusGoes = false;
     };
     // A drag is free, keeps where the package was grabbed and holds the seeds button off meanwhile.
     key::SeedAvail[cGame::TOMATOES] = 1;
     farm().updateSeedsButton();
     ASSERT_TRUE(farm().getSeedsBuyButton()->isEnabled());
     for (const sCase& c : {sCase{0, 3, 0, cSeedPackage::PRESSED, 1, 200, 300}, sCase{0, 4, 0, cSeedPackage::ON_MOUSE, 0, 204, 300},
-                           sCase{5, 100, 50, cSeedPackage::ON_MOUSE, 0, 300, 350}}) {
+                           sCase{5, 100, 50, cSeedPackage::ON_MOUSE, 0, 300, 350},
+                           sCase{0, 3, 0, cSeedPackage::PRESSED, 0, 200, 300, true}}) {
         cSeedPackage* package = lying(200, 300);
         m_person->m_jobs.clear();
         hold(200 + c.grab, 300, 200 + c.grab + c.move, 300 + c.drop);
         EXPECT_EQ(package->getState(), c.held) << c.move;
         EXPECT_EQ(cFarm::s_objectOnMouse, c.held == cSeedPackage::ON_MOUSE ? package : nullptr) << c.move;
         EXPECT_EQ(farm().getSeedsBuyButton()->isEnabled(), c.held != cSeedPackage::ON_MOUSE) << c.move;
-        m_engine.press(false);
+        if (c.focusGoes) {
+            m_engine.send(WE_DEACTIVATE);
+            m_engine.frame();
+            m_engine.send(WE_ACTIVATE);
+        } else {
+            m_engine.press(false);
+        }
         EXPECT_TRUE(farm().getSeedsBuyButton()->isEnabled()) << c.move;
         EXPECT_EQ(package->getState(), UInt(cSeedPackage::LYING)) << c.move;
         EXPECT_EQ(m_person->m_jobs.size(), c.jobs) << c.move;
