@@ -155,6 +155,10 @@ TEST_F(cPersonQueueTest, ACarryStateReadBackMustBeOneTheLooksKnow)
         new cPerson(ground());
         EXPECT_EQ(cPerson::getCarryState(), c.started) << c.stored;
         EXPECT_LT(cPerson::getLook(), cPerson::LOOK_COUNT);
+        // No job of the game he left is kept: none may look under way.
+        EXPECT_EQ(person().getDirection(), cPerson::DIRECTION_DOWN) << c.stored << ": he faces the player";
+        EXPECT_FALSE(person().getInverceX()) << c.stored;
+        EXPECT_TRUE(person().isIdlePose() && person().getJob() == cPerson::NO_JOB) << c.stored;
     }
 }
 
