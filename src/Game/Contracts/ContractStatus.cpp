@@ -65,6 +65,11 @@ cContractStatus::cContractStatus(cView* _parent, UInt _place) : cView(_parent), 
 
 cContractStatus::~cContractStatus() = default;
 
+Bool cContractStatus::cGoalButton::pointInRect(const Vector2& _point)
+{
+    return m_card->containsPoint(_point) || cTips<cAnimButton>::pointInRect(_point);
+}
+
 void cContractStatus::loadXML(iXML* _xml_doc)
 {
     GUARD_BEGIN

@@ -20,7 +20,16 @@ class iResource;
 // keep moving the event's), saved with the panel so a continued game runs on the same terms.
 class cContractStatus : public cView {
 public:
-    using cGoalButton = cTips<cAnimButton>;
+    // The round goal button answers for the whole card it stands on: a player who clicks the
+    // card means its goal, and the button lights up wherever the card is pointed at.
+    class cGoalButton : public cTips<cAnimButton> {
+    public:
+        explicit cGoalButton(cControl* _card) : cTips<cAnimButton>(_card), m_card(_card) {}
+        Bool pointInRect(const Vector2& _point) override;
+
+    private:
+        cControl* m_card;
+    };
 
     // Built from "ui/gameui/ContractStatus.xml", free.
     cContractStatus(cView* _parent, UInt _place);
