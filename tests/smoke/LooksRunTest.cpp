@@ -225,7 +225,8 @@ TEST_F(LooksRun, EveryScreenOpenedOverAGameStandsAboveTheWholeFarm)
     // The market's sign, wherever the market puts it, within its edge.
     const std::string market = readFileBytes(FURROW_SOURCE "/data/Ui/gameUI/Market.xml");
     std::smatch sign;
-    ASSERT_TRUE(std::regex_search(market, sign, std::regex("<Sign [^>]*position=\"(\\d+) (\\d+)\" size=\"(\\d+) (\\d+)\"")));
+    const std::regex signPlace("<Sign [^>]*position=\"(\\d+) (\\d+)\" size=\"(\\d+) (\\d+)\"");
+    ASSERT_TRUE(std::regex_search(market, sign, signPlace));
     const UInt signX = UInt(std::stoi(sign[1])), signY = UInt(std::stoi(sign[2]));
     const UInt halfW = UInt(std::stoi(sign[3])) / 2 - 4, halfH = UInt(std::stoi(sign[4])) / 2 - 4;
     const sBoard boards[] = {{"tip", "tip", 410, 330, 690, 445},           {"letter", "letter", 185, 125, 615, 475},

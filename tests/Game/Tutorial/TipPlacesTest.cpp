@@ -234,7 +234,8 @@ TEST_F(cTipPlacesTest, TheMarketsArrowsLeaveTheOtherLinesTheHeadsAndTheSignInVie
     const std::pair<eTips, const char*> tips[] = {
         {9, "ProductIcon"}, {45, "Inc10QtyButton"}, {11, "PriceLabel"}, {12, "PriceGrowHistogram"}};
     for (const auto& [number, name] : tips) {
-        const auto pointed = std::find_if(firstLine.begin(), firstLine.end(), [&](const auto& _c) { return _c.first == name; });
+        const auto pointed =
+            std::find_if(firstLine.begin(), firstLine.end(), [&](const auto& _c) { return _c.first == name; });
         ASSERT_NE(pointed, firstLine.end()) << name;
         const sBox& p = pointed->second.drawn;
         const cTutorialManager::sTip& tip = m_tutorial->getTip(number);
@@ -242,8 +243,8 @@ TEST_F(cTipPlacesTest, TheMarketsArrowsLeaveTheOtherLinesTheHeadsAndTheSignInVie
                                             control(pointed->second.at.x, pointed->second.at.y));
         const Vector2 at = m_tutorial->getArrowTips()->getArrow()->getPosition();
         const Vector2 step = m_tutorial->getArrowTips()->getArrowStep();
-        const sBox arrow = around(Vector2(at.x - HARNESS_BASE.x + m_noteBase.x, at.y - HARNESS_BASE.y + m_noteBase.y + step.y / 2),
-                                  Vector2(m_arrowSize.x, m_arrowSize.y + std::abs(step.y)));
+        const Vector2 center(at.x - HARNESS_BASE.x + m_noteBase.x, at.y - HARNESS_BASE.y + m_noteBase.y + step.y / 2);
+        const sBox arrow = around(center, Vector2(m_arrowSize.x, m_arrowSize.y + std::abs(step.y)));
         EXPECT_FALSE(m_tutorial->getArrowTips()->getArrow()->getInverceY()) << "tip " << number << " points down";
         // The head, three quarters of the picture's width, stands over the control.
         const Float point = (arrow.left + arrow.right) / 2, head = m_arrowSize.x * 3 / 8;
@@ -253,7 +254,8 @@ TEST_F(cTipPlacesTest, TheMarketsArrowsLeaveTheOtherLinesTheHeadsAndTheSignInVie
         EXPECT_LE(arrow.bottom, headsTop) << "tip " << number << "'s arrow reaches the heads";
         EXPECT_FALSE(overlap(arrow, signBox)) << "tip " << number << "'s arrow lies on the sign";
         for (const auto& [control, place] : secondLine)
-            EXPECT_FALSE(overlap(arrow, place.drawn)) << "tip " << number << "'s arrow lies on the next line's " << control;
+            EXPECT_FALSE(overlap(arrow, place.drawn)) << "tip " << number << "'s arrow lies on the next line's "
+                                                      << control;
     }
 }
 
