@@ -382,6 +382,9 @@ Bool takeFromLastCopy(eKind _kind, UInt _place, const String& _label, const sCon
         if (_newest) {
             const Bool bad = identity ? (role == POSITION ? _newest->damaged(role) : _newest->unfit(role, _event, _kind)) :
                                         unknown || _newest->unfit(role, _event, _kind);
+            // What was judged is what comes back.
+            if (!bad && !identity && (*_newest)[role].variable)
+                setProperty(getTypeName(member.type), member.name, (*_newest)[role].variable->value);
             if (!bad)
                 continue;
             // A number that names the event is recorded afresh; the copy only tells that it is the same.
@@ -448,10 +451,14 @@ sContractEvent* cSavedContract::restore()
     m_fromLastCopy = false;
     const cProfile* profile = cProfile::getInstance();
     const Bool loaded = profile && !profile->getLoadedVariables().empty();
+    // The places point into the variables they were read from.
+    std::vector<std::vector<sSavedVariable>> own;
+    own.reserve(PLACES);
     std::vector<sPlace> newest, last;
     for (eKind kind : {RUNNING, LETTER})
         for (UInt place = 0; place < key::PLACE_COUNT; ++place) {
-            newest.push_back(readPlace(loaded ? profile->getLoadedVariables() : ownVariables(kind, place), kind, place));
+            own.push_back(loaded ? std::vector<sSavedVariable>() : ownVariables(kind, place));
+            newest.push_back(readPlace(loaded ? profile->getLoadedVariables() : own.back(), kind, place));
             last.push_back(readPlace(lastCopy(), kind, place));
         }
     const UInt slot = slotOf(m_kind, m_place);
