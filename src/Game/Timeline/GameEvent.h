@@ -36,6 +36,9 @@ struct sBaseEvent {
     virtual String check() const { return String(); }
     // Adds the share _factor of the values as loaded to the values now.
     virtual void applyRandomFactor(Float /*_factor*/) {}
+    // Whether the game variables lack what firing would have left for good: then the event
+    // has not fired. False where nothing shows it.
+    virtual Bool isPlainlyUnfired() const { return false; }
 
     UInt type = 0;
     sTimeObject time;
@@ -51,6 +54,7 @@ protected:
 
 struct sUpgradeAvailableEvent : sBaseEvent {
     void fire(iEventTargets& _targets) override;
+    Bool isPlainlyUnfired() const override;
     String check() const override;
     UInt DepotType = 0xFFFFFFFFu;
     UInt Upgrade = 0xFFFFFFFFu;
@@ -61,6 +65,7 @@ protected:
 
 struct sSeedAvailableEvent : sBaseEvent {
     void fire(iEventTargets& _targets) override;
+    Bool isPlainlyUnfired() const override;
     String check() const override;
     UInt SeedType = 0xFFFFFFFFu;
 
@@ -141,6 +146,7 @@ struct sFieldAccess : sBaseEvent {
     // A release that is not the next field level is passed over: a time-line that repeats
     // its releases every cycle must not end the game.
     void fire(iEventTargets& _targets) override;
+    Bool isPlainlyUnfired() const override;
     String check() const override;
     Int UpgradeIndex = 0;
 

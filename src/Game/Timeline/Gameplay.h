@@ -51,7 +51,11 @@ private:
     void loadXML(iXML* _xml_doc);
     void insert(std::unique_ptr<sBaseEvent> _event);
     void placeOnClock();
+    Bool goOnWhereSaved();
     void goOnFromAWaitingGoal();
+    void goBackToWhatHasNotCome();
+    // Also keeps the place in the game variables, for a continued game.
+    void setNext(UInt _next);
     void drawRandomFactors();
     void applyRandomFactors();
     void endCycle(Float _now);
