@@ -236,7 +236,7 @@ TEST_F(LooksRun, EveryScreenOpenedOverAGameStandsAboveTheWholeFarm)
                              {"box", "options", 175, 175, 625, 465},       {"award", "award", 185, 175, 615, 475},
                              {"stock", "stock", 370, 190, 430, 285},  // where the goods fly across it
                              {"sign", "sign", signX - halfW, signY - halfH, signX + halfW, signY + halfH}};
-    // The mail tip, the letter and Later; the contract's failure and Ok; the journal of the
+    // The mail tip, the grocer's letter and Later; the neighbour's contract's failure and Ok; the journal of the
     // note of 0:03:30; the pause menu, its options, help and question; the options again,
     // Alt+Enter and the box clicked where full screen shows it; the barn's upgrade (the bare farm's
     // only), the market, the stock panel; the award of thirty jobs.
@@ -258,7 +258,7 @@ TEST_F(LooksRun, EveryScreenOpenedOverAGameStandsAboveTheWholeFarm)
     playerFile::writeWide(profilePath(), std::regex_replace(profile(), unwon, "$011\""));
     for (const auto& [name, value] : std::vector<std::pair<const char*, const char*>>{
              {"Money", "100000"}, {"GameTime", "208"}, {"letter0", "7"}, {"letTime0", "85"}, {"tip17", "0"},
-             {"task0", "7"}, {"taskTime0", "3"}, {"WGoodCount1", "2"}, {"Award20Megaplanning", "0"},
+             {"task0", "4"}, {"taskTime0", "3"}, {"WGoodCount1", "2"}, {"Award20Megaplanning", "0"},
              {"awardShow19", "0"}, {"UpAvail12", "3"}})
         store(name, value);
     const std::string profiles = m_folder.file("home/Furrow/profiles"), kept = m_folder.file("kept");
