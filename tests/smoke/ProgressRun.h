@@ -71,6 +71,18 @@ public:
         m_game = m_folder.file("furrow");
         return true;
     }
+    // The file made immutable, as a locked file of the disk; false where that cannot be done
+    // (no root, a file system without it). Undone when the case ends.
+    bool lock(const std::string& _name)
+    {
+        m_locked.push_back(profiles(_name));
+        return std::system(("chattr +i '" + profiles(_name) + "' 2> /dev/null").c_str()) == 0;
+    }
+    void TearDown() override
+    {
+        for (const std::string& path : m_locked)
+            EXPECT_EQ(std::system(("chattr -i '" + path + "' 2> /dev/null").c_str()), 0) << path;
+    }
     // Why the case cannot run here, when it cannot.
     void skip(const std::string& _why) { m_skipped = _why; }
     const std::string& skipped() const { return m_skipped; }
@@ -158,6 +170,7 @@ public:
     cTempFolder m_folder;
     std::string m_game = FURROW_GAME;
     std::string m_skipped;
+    std::vector<std::string> m_locked;
 };
 
 inline std::string cutOneByte(std::string _bytes)

@@ -319,11 +319,14 @@ void cProfile::load()
     try {
         saveHeaders();
     } catch (const String& _error) {
-        // Only the list of players: the farm's own files are saved apart from it.
         logError("The profile index could not be written:\n" + _error);
-        tellPlayer("player list not saved", translated(u"Список игроков не удаётся сохранить.") + u" " +
-                                                describeSaveObstacle({dir + kIndexName}) + u" " +
-                                                translated(u"Ферма сохраняется в своём файле."));
+        // A folder closed to writing stops the farm's saves too; anything else, the list alone.
+        if (!platform::canWriteIn(files().getCommonPath(dir)))
+            tellSaveFailed(getProgressFiles());
+        else
+            tellPlayer("player list not saved", translated(u"Список игроков не удаётся сохранить.") + u" " +
+                                                    describeSaveObstacle({dir + kIndexName}) + u" " +
+                                                    translated(u"Можно играть дальше: игра попробует сохраниться снова."));
     }
     GUARD_END("void cProfile::load()")
 }
@@ -395,14 +398,15 @@ void cProfile::loadVariables(const String& _stem, Bool _new)
     const WString obstacle = clearFarmPlaces(_stem);
     const cProgressPick pick(_stem);
     const WString& player = m_currentUserName;
-    if (!obstacle.empty() && pick.getDamage().empty() && !pick.isMissing())
+    if (!obstacle.empty() && pick.getDamage().empty() && !pick.hasNoVariables())
         tellPlayer(about("folder in place of a farm file", player), obstacle);
     const cVariablesSource source(_stem + ".xml");
     for (const sSavedVariable& variable : pick.getVariables())
         setProperty(variable.type, variable.name, variable.value);
     m_loadedVariables = pick.getVariables();
     m_loadedLastCopy = pick.getLastCopy();
-    if (pick.isMissing() && !_new) {
+    // Without any copy of the variables (folders in their places, say) nothing of the farm is left.
+    if (pick.hasNoVariables() && !_new) {
         const String folder = files().getCommonPath(getProfilesDir());
         logError("The files of profile \"" + _stem + "\" are missing; the farm starts afresh.");
         tellPlayer(about("progress missing", player),
