@@ -350,19 +350,6 @@ std::string leaveToMainMenu(int _frame)
     return key(_frame, "Esc") + click(_frame + 60, 400, 466) + key(_frame + 120, "Enter");
 }
 
-// From the main menu, Change player: the player on the profile list's row (from 1) plays.
-std::string chooseListedPlayer(int _frame, int _row)
-{
-    return click(_frame, 400, 286) + click(_frame + 60, 270, 273 + 34 * _row) + click(_frame + 110, 520, 365);
-}
-
-// From the main menu, Change player: the player on the profile list's row (from 1) deleted.
-std::string deleteListedPlayer(int _frame, int _row)
-{
-    return click(_frame, 400, 286) + click(_frame + 60, 270, 273 + 34 * _row) + click(_frame + 110, 520, 425) +
-           click(_frame + 160, 305, 352);
-}
-
 struct sFailedSaveCase {
     const char* what;
     // Which saves of the variables fail, counted from the start.

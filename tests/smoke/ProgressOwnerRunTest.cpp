@@ -77,6 +77,10 @@ INSTANTIATE_TEST_SUITE_P(Damaged, IndexRun,
         sIndexCase{"CurrentUserNotInTheIndex",
             [](const std::string& _bytes) { return wide(replaced(narrow(_bytes), "CurrentUser=\"Ann\"", "CurrentUser=\"Bob\"")); },
             false, "Ann", "This player is missing from the list of players: \xC2\xAB" "Bob"},
+        // An older build marked a failed last save on the index itself, meaning its current player.
+        sIndexCase{"AnOlderIndexMarksTheLastSaveFailed",
+            [](const std::string& _bytes) { return wide(replaced(narrow(_bytes), "NowPlaying=", "LastSaveFailed=\"1\" NowPlaying=")); },
+            false, "Ann", "The last save of your farm did not go through."},
         sIndexCase{"AnIdentifierThatDoesNotRead",
             [](const std::string& _bytes) { return wide(replaced(narrow(_bytes), "ID=\"1\"", "ID=\"1x\"")); }, false, "Ann",
             nullptr}),
@@ -245,6 +249,14 @@ INSTANTIATE_TEST_SUITE_P(Index, OwnerRun,
             },
             "Profile \"Cy\" has in the index the file 00000002.xml of another player; it is left out of the index, the files "
             "stay."},
+        // The index's player is on Bob's file: she leaves the index, and is told why, not that she is missing.
+        sOwnerCase{"ThePlayerOfTheIndexOnBobsFile",
+            [](ProgressRun& _run) {
+                _run.writeText("profiles.xml", replaced(INDEX_HEAD, "CurrentUser=\"Ann\"", "CurrentUser=\"Cy\"") +
+                                                   "<Profile Name=\"Ann\" ID=\"1\"/><Profile Name=\"Cy\" ID=\"2\"/></Profiles>");
+            },
+            "The player is told: The file of the player \xC2\xAB" "Cy\xC2\xBB names another player: \xC2\xAB" "00000002.xml\xC2\xBB. "
+            "The file is left as it is, and the player is taken off the list. Now playing: \xC2\xAB" "Ann\xC2\xBB."},
         // Another name on a file in doubt: it leaves the index, and the file stays nobody's.
         sOwnerCase{"AnotherNameOnAFileInDoubt",
             [](ProgressRun& _run) {
@@ -262,6 +274,43 @@ INSTANTIATE_TEST_SUITE_P(Index, OwnerRun,
             },
             "The player is told: It cannot be told whose farm this is: \xC2\xAB" "00000004.xml\xC2\xBB. The file is left as it is."}),
     [](const ::testing::TestParamInfo<sOwnerCase>& _info) { return std::string(_info.param.what); });
+
+// A copy kept apart is told once to each player it concerns, and given to nobody in silence:
+// not in the run that deletes its player, and with words once he is gone.
+class KeptCopyRun : public OwnerRun {};
+
+TEST_F(KeptCopyRun, IsToldOnceToEachAndGivenToNobodyInSilence)
+{
+    prepareTwoSaves();
+    addBob();
+    setVariable("00000001.xml", "PlayerName", "Bob");
+    setVariable("00000001.xml", "Money", "4242");
+    writeText("profiles.xml", replaced(INDEX_HEAD, "CurrentUser=\"Ann\"", "CurrentUser=\"Bob\"") +
+                                  "<Profile Name=\"Ann\" ID=\"1\"/><Profile Name=\"Bob\" ID=\"2\"/></Profiles>");
+    // Bob plays, and his farm in Ann's newest copy is kept apart.
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+    ASSERT_NE(errors().find("is kept apart as \xC2\xAB" "00000003.xml"), std::string::npos) << errors();
+    clearErrors();
+
+    // Ann plays, and deletes Bob.
+    ASSERT_EQ(play(LOGOS + chooseListedPlayer(340, 1) + deleteListedPlayer(600, 2), 900), 0);
+    EXPECT_NE(errors().find("The player is told: The newest copy of your farm named another player and is kept apart as "
+                            "\xC2\xAB" "00000003.xml\xC2\xBB. The farm is restored from the save before."),
+        std::string::npos)
+        << errors();
+    EXPECT_EQ(errors().find("The file of your farm was damaged"), std::string::npos) << errors();
+    EXPECT_EQ(text("profiles.xml").find("Bob"), std::string::npos) << text("profiles.xml");
+    EXPECT_EQ(money("00000003.xml"), 4242);
+    clearErrors();
+
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+    EXPECT_NE(errors().find("The player is told: The copy kept apart as \xC2\xAB" "00000003.xml\xC2\xBB is now the farm of "
+                            "the player \xC2\xAB" "Bob\xC2\xBB."),
+        std::string::npos)
+        << errors();
+    EXPECT_NE(text("profiles.xml").find("<Profile Name=\"Bob\" ID=\"3\""), std::string::npos) << text("profiles.xml");
+    EXPECT_GE(money(), 777);
+}
 
 // A file of a player the index no longer knows, under the identifier the index would give next:
 // a new player takes the one after it, and the file stays as it was.

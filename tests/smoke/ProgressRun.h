@@ -33,6 +33,19 @@ const std::string NEW_PLAYER = LOGOS + "270 text Ann\n" + key(275, "Enter") + cl
 // The player the start finds, and Play: a game that is left at frame 420.
 const std::string BACK_TO_GAME = LOGOS + click(340, 400, 226);
 const int GAME_FRAMES = 420;
+// From the main menu, Change player: the player on the profile list's row (from 1) plays.
+inline std::string chooseListedPlayer(int _frame, int _row)
+{
+    return click(_frame, 400, 286) + click(_frame + 60, 270, 273 + 34 * _row) + click(_frame + 110, 520, 365);
+}
+
+// From the main menu, Change player: the player on the profile list's row (from 1) deleted.
+inline std::string deleteListedPlayer(int _frame, int _row)
+{
+    return click(_frame, 400, 286) + click(_frame + 60, 270, 273 + 34 * _row) + click(_frame + 110, 520, 425) +
+           click(_frame + 160, 305, 352);
+}
+
 // Two minutes of play at 50 frames a second, and a little more.
 const int TWO_MINUTES = 6100;
 

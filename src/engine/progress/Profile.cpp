@@ -441,6 +441,9 @@ void cProfile::loadVariables(const String& _stem, Bool _new)
                     translated(u"Ферма восстановлена из предыдущего сохранения."));
         return;
     }
+    // Damage of its own is told as that, and says more than the parting would.
+    if (parted != m_newestKeptApart.end())
+        m_newestKeptApart.erase(parted);
     if (pick.getDamage().empty())
         return;
     const String subject = about("progress restored", player);
@@ -765,9 +768,13 @@ void cProfile::saveHeaders()
         if ((m_unsavedPlayers.count(entry.first) != 0 && !isPlayerNoticeShown(about("last save failed", entry.first))) ||
             (m_playUnsaved && entry.first == m_loadedName && entry.second == m_loadedID))
             appendXmlAttribute(text, u"LastSaveFailed", u"1");
+        // Kept until she has heard it: in her own words, or as the parting's in her own start.
         const auto kept = m_newestKeptApart.find(entry.first);
-        if (kept != m_newestKeptApart.end() && !isPlayerNoticeShown(about("newest copy kept apart", kept->second)) &&
-            !isPlayerNoticeShown(about("player file names two players", kept->second)))
+        Bool heard = kept != m_newestKeptApart.end() && isPlayerNoticeShown(about("newest copy kept apart", kept->second));
+        for (const sParting& parting : m_partings)
+            heard |= kept != m_newestKeptApart.end() && parting.kept == kept->second && entry.first == m_loadedName &&
+                     isPlayerNoticeShown(about("player file names two players", parting.kept));
+        if (kept != m_newestKeptApart.end() && !heard)
             appendXmlAttribute(text, u"NewestKeptApart", toWString(std::to_string(kept->second)));
         text += u"/>\n";
     }
