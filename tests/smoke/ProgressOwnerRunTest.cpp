@@ -194,8 +194,8 @@ INSTANTIATE_TEST_SUITE_P(Index, OwnerRun,
                 _run.setVariable("00000001.xml", "PlayerName", "Bob");
                 static_cast<OwnerRun&>(_run).writeIndex("<Profile Name=\"Ann\" ID=\"1\"/>");
             },
-            "The player is told: One farm's file names two players: \xC2\xAB" "Bob\xC2\xBB, \xC2\xAB" "Ann\xC2\xBB. The farm "
-            "stays with the player: \xC2\xAB" "Ann\xC2\xBB.",
+            "The player is told: The farm file of \xC2\xAB" "Ann\xC2\xBB held a copy of \xC2\xAB" "Bob\xC2\xBB. The copy is kept "
+            "apart as \xC2\xAB" "00000003.xml\xC2\xBB in the folder",
             "00000003.xml", 0, true},
         // Bob's own farm in her newest variables: she plays her last copy, and his stays his.
         sOwnerCase{"HerNewestVariablesAreBobsFarm",
@@ -204,9 +204,8 @@ INSTANTIATE_TEST_SUITE_P(Index, OwnerRun,
                 _run.setVariable("00000001.xml", "Money", "4242");
                 static_cast<OwnerRun&>(_run).writeIndex("<Profile Name=\"Ann\" ID=\"1\"/><Profile Name=\"Bob\" ID=\"2\"/>");
             },
-            "The player is told: One farm's file names two players: \xC2\xAB" "Bob\xC2\xBB, \xC2\xAB" "Ann\xC2\xBB. The farm "
-            "stays with the player: \xC2\xAB" "Ann\xC2\xBB. The copy of the player \xC2\xAB" "Bob\xC2\xBB is kept apart as "
-            "\xC2\xAB" "00000003.xml\xC2\xBB in the folder \xC2\xAB",
+            "The player is told: The farm file of \xC2\xAB" "Ann\xC2\xBB held a copy of \xC2\xAB" "Bob\xC2\xBB. The copy is kept "
+            "apart as \xC2\xAB" "00000003.xml\xC2\xBB in the folder \xC2\xAB",
             "00000003.xml", 4242, true},
         // Bob's farm in her last copy: her next save would push it out.
         sOwnerCase{"HerLastCopyIsBobsFarm",

@@ -558,10 +558,10 @@ void cProfile::tellKeptCopies()
     for (const sParting& parting : m_partings) {
         const WString taker = playerOf(parting.kept);
         tellPlayer(about("player file names two players", parting.kept),
-            translated(u"Файл одной фермы называет двух игроков:") + u" «" + parting.newest + u"», «" + parting.last + u"». " +
-                translated(u"Ферма оставлена игроку:") + u" «" + parting.owner + u"». " + translated(u"Копия игрока") + u" «" +
-                parting.other + u"» " + translated(u"сохранена отдельно:") + u" «" + toWString(formatProfileID(parting.kept)) +
-                u".xml» " + translated(u"в папке") + u" «" + toWString(files().getCommonPath(dir)) + u"». " +
+            translated(u"В файле фермы игрока") + u" «" + parting.owner + u"» " + translated(u"лежала копия игрока") + u" «" +
+                parting.other + u"». " + translated(u"Копия сохранена отдельно:") + u" «" +
+                toWString(formatProfileID(parting.kept)) + u".xml» " + translated(u"в папке") + u" «" +
+                toWString(files().getCommonPath(dir)) + u"». " +
                 (taker.empty() ? translated(u"В неё никто не играет, она оставлена как есть.") :
                                  translated(u"Теперь это ферма игрока:") + u" «" + taker + u"»."));
     }
