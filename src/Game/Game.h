@@ -1,6 +1,6 @@
 #pragma once
 #include "Game/AwardKey.h"
-#include "Game/MoneyFlight.h"
+#include "Game/GameMenu/MoneyFlight.h"
 #include "Ui/controls/State.h"
 #include "Ui/views/View.h"
 #include "engine/Singleton.h"

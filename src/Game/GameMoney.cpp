@@ -11,7 +11,7 @@
 #include "Game/Farm/Water/WaterSource.h"
 #include "Game/GameKeys.h"
 #include "Game/GameMenu/GameMenu.h"
-#include "Game/MoneySum.h"
+#include "Game/GameMenu/MoneySum.h"
 #include "Game/Manufacture/Manufacture.h"
 #include "Game/Manufacture/ProductionHouse.h"
 #include "Game/Tutorial/TutorialManager.h"

@@ -7,8 +7,6 @@
 #include "Game/Manufacture/ProductionHouse.h"
 #include "Game/Upgrade.h"
 #include "GameHarness.h"
-#include "Ui/NameFont.h"
-#include "support/ImageFixtures.h"
 #include "platform/headless/HeadlessSoundLibrary.h"
 
 #include <memory>
@@ -51,8 +49,6 @@ void noteBuilding(std::vector<std::string>& _log, const char* _name,
 
 class cGameMoneyTest : public cGameTest {
 protected:
-    explicit cGameMoneyTest(const tDataFiles& _files = {}, cEngineHarness::eRenderer _renderer = {})
-        : cGameTest(_files, _renderer) {}
     void expectFlies(std::vector<std::pair<UInt, std::u16string>> _expected)
     {
         const std::vector<cFlyText*> flies = flyTexts();
@@ -93,39 +89,6 @@ TEST_F(cGameMoneyTest, MoneyRefreshesTheFarmBuildingsUpgradesInTheirOrder)
     log.clear();
     cGame::setMoney(75);
     EXPECT_EQ(log, (std::vector<std::string>{"mow", "warehouse", "water", "dig", "dig", "mow", "warehouse", "water"}));
-}
-
-// Money flying by the purse in letters of some height.
-class cMoneyFlightTest : public cGameMoneyTest {
-protected:
-    cMoneyFlightTest()
-        : cGameMoneyTest({{"UI/FlyTextIncome.xml",
-                           makeXml16("<FlyText Visible=\"1\" Enable=\"1\" Font=\"fonts/name.fnt\" Texture=\"fonts/name.png\" "
-                                     "Localized=\"0\" Speed=\"50\"><PositionPoints><Point position=\"0 100\" /><Point "
-                                     "position=\"0 0\" /></PositionPoints><AlphaPoints><Point alpha=\"1\" distance=\"0\" />"
-                                     "<Point alpha=\"0\" distance=\"1\" /></AlphaPoints></FlyText>")},
-                          {"fonts/name.fnt", makeNameFont()},
-                          {"fonts/name.png", makePng(makeImage(64, 64, [](UInt, UInt) { return 0xFFFFFFFFu; }))}},
-                         cEngineHarness::eRenderer::recording)
-    {
-    }
-};
-
-// Money that comes before the last amount has flown its own height joins it; later money flies
-// on its own, clear of the one before.
-TEST_F(cMoneyFlightTest, MoneyComingCloseTogetherFliesAsOneAmount)
-{
-    key::Money() = 0;
-    cGame::setMoney(100);
-    cGame::setMoney(150);
-    ASSERT_EQ(flyTexts().size(), 1u);
-    cFlyText* first = flyTexts()[0];
-    for (int frame = 0; frame < 500 && first->getTravelled() < first->getHeight(); ++frame)
-        m_engine.frames(1);
-    cGame::setMoney(170);
-    ASSERT_EQ(flyTexts().size(), 2u);
-    EXPECT_EQ(first->getString(), u"+150");
-    EXPECT_EQ(flyTexts()[1]->getString(), u"+20");
 }
 
 TEST_F(cGameMoneyTest, ASoldProductFliesWithItsIconAndAnUnknownOneDoesNot)

@@ -2,7 +2,7 @@
 #include "engine/logs/LogManager.h"
 #include "Game/GameKeys.h"
 #include "Game/GameRandom.h"
-#include "Game/MoneySum.h"
+#include "Game/GameMenu/MoneySum.h"
 #include "Game/Timeline/EventTargets.h"
 #include "Game/Timeline/GameEvent.h"
 

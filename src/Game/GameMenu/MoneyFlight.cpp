@@ -1,4 +1,4 @@
-#include "Game/MoneyFlight.h"
+#include "Game/GameMenu/MoneyFlight.h"
 
 #include "engine/logs/ErrorStack.h"
 #include "engine/text/TextConvert.h"
