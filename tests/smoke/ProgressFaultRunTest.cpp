@@ -31,6 +31,9 @@ struct sStopCase {
     const char* aside;
     // The farm is lost in every copy and starts afresh.
     bool afresh = false;
+    // The player opens the pause menu, closes it and opens it again: its second save waits for
+    // the first, whose failure the next frame tells, however slow the disk.
+    bool pauses = false;
 };
 
 void PrintTo(const sStopCase& _case, std::ostream* _out)
@@ -48,7 +51,8 @@ TEST_P(StopRun, TheGamePlaysOnAndSaysWhyNothingIsSaved)
     if (!skipped().empty())
         GTEST_SKIP() << skipped();
 
-    ASSERT_EQ(play(BACK_TO_GAME, GetParam().frames, how), 0) << errors();
+    const std::string pauses = key(400, "Esc") + key(430, "Esc") + key(460, "Esc");
+    ASSERT_EQ(play(BACK_TO_GAME + (GetParam().pauses ? pauses : ""), GetParam().frames, how), 0) << errors();
 
     const std::string log = errors();
     EXPECT_EQ(money() >= 777, !GetParam().afresh) << money();
@@ -126,17 +130,17 @@ INSTANTIATE_TEST_SUITE_P(Stops, StopRun,
             noHow, GAME_FRAMES, "The list of players cannot be saved. A file that takes no writing stands in the way: \xC2\xAB" ".profiles.xml.",
             4, nullptr},
         sStopCase{"AFarmFileThatTakesNoWriting", [](ProgressRun& _run) { lockOrSkip(_run, {"00000001.xml"}); }, noHow,
-            GAME_FRAMES + TWO_MINUTES,
-            "Your progress cannot be saved. A file that takes no writing stands in the way: \xC2\xAB" "00000001.xml", 3, nullptr},
+            GAME_FRAMES + 80, "Your progress cannot be saved. A file that takes no writing stands in the way: \xC2\xAB" "00000001.xml",
+            3, nullptr, false, true},
         // A folder at a hidden name that cannot be moved aside stops the save, and is named.
         sStopCase{"AFolderAtAHiddenNameThatStays",
             [](ProgressRun& _run) {
                 mkdir(_run.profiles(".00000001.xml.bak.tmp").c_str(), 0755);
                 lockOrSkip(_run, {".00000001.xml.bak.tmp"});
             },
-            noHow, GAME_FRAMES + TWO_MINUTES,
-            "Your progress cannot be saved. A folder stands where the file should be: \xC2\xAB" ".00000001.xml.bak.tmp",
-            3, nullptr},
+            noHow, GAME_FRAMES + 80,
+            "Your progress cannot be saved. A folder stands where the file should be: \xC2\xAB" ".00000001.xml.bak.tmp", 3,
+            nullptr, false, true},
         // Folders in the place of both copies of the variables: nothing of the farm is left.
         sStopCase{"FoldersForBothCopiesOfTheVariables",
             [](ProgressRun& _run) {
