@@ -64,6 +64,8 @@ void storeDefaults()
     letState.storeDefaults();
     for (const auto* family : {&taskAt, &taskNth, &letterAt, &letterNth})
         family->storeDefaults();
+    taskSeal.storeDefaults();
+    letterSeal.storeDefaults();
     Award.storeDefaults();
     awardShow.storeDefaults();
     marketIt.storeDefault();

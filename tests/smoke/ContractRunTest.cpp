@@ -29,7 +29,7 @@ TEST_F(ContractRun, AnAcceptedContractIsHandedOverAndALateOneFails)
     // A contract of the same letter, three seconds before its deadline, with nothing to give.
     store("task0", "7");
     store("taskTime0", "3");
-    store("req0_0", "10");
+    store("req0_0", "4");
     store("WGoodCount1", "0");
     ASSERT_EQ(run(logos() + click(300, 400, 226) + shot(700, "failed.png"), 710), 0);
     const auto paper = rgb("failed.png", 400, 300);

@@ -209,10 +209,12 @@ TEST_F(LooksRun, EveryHoverTipKeepsItsTextInItsBubble)
 }
 
 // Every screen that opens over a running game, opened over a busy farm (every bed growing, the
-// sprinklers' spray the highest thing of the farm) and over a new player's bare farm, whose
-// things stand elsewhere: its board is the same over both, so nothing of either farm lies on
-// it. The check box of the options after Alt+Enter and a click on it is back to a window's and
-// unticked, as over the bare farm before the switch.
+// sprinklers' spray the highest thing of the farm, goods selling fast at the market) and over a
+// new player's bare farm, whose things stand elsewhere: its board is the same over both, so
+// nothing of either farm lies on it. The check box of the options after Alt+Enter and a click on
+// it is back to a window's and unticked, as over the bare farm before the switch. The barn's
+// stock panel, dropped over the market, lies over the goods flying off the busy stall; the
+// market's sign stays clear of the money the bare farm spends on its barn just before.
 TEST_F(LooksRun, EveryScreenOpenedOverAGameStandsAboveTheWholeFarm)
 {
     struct sBoard {
@@ -220,14 +222,24 @@ TEST_F(LooksRun, EveryScreenOpenedOverAGameStandsAboveTheWholeFarm)
         const char* reference;
         UInt left, top, right, bottom;
     };
+    // The market's sign, wherever the market puts it, within its edge.
+    const std::string market = readFileBytes(FURROW_SOURCE "/data/Ui/gameUI/Market.xml");
+    std::smatch sign;
+    const std::regex signPlace("<Sign [^>]*position=\"(\\d+) (\\d+)\" size=\"(\\d+) (\\d+)\"");
+    ASSERT_TRUE(std::regex_search(market, sign, signPlace));
+    const UInt signX = UInt(std::stoi(sign[1])), signY = UInt(std::stoi(sign[2]));
+    const UInt halfW = UInt(std::stoi(sign[3])) / 2 - 4, halfH = UInt(std::stoi(sign[4])) / 2 - 4;
     const sBoard boards[] = {{"tip", "tip", 410, 330, 690, 445},           {"letter", "letter", 185, 125, 615, 475},
                              {"failure", "failure", 185, 125, 615, 475},   {"journal", "journal", 135, 120, 665, 560},
                              {"pause", "pause", 245, 113, 555, 523},       {"options", "options", 175, 175, 625, 465},
                              {"help", "help", 95, 75, 705, 525},           {"question", "question", 205, 195, 595, 405},
-                             {"box", "options", 175, 175, 625, 465},       {"award", "award", 185, 175, 615, 475}};
-    // The mail tip, the letter and Later; the contract's failure and Ok; the journal of the
+                             {"box", "options", 175, 175, 625, 465},       {"award", "award", 185, 175, 615, 475},
+                             {"stock", "stock", 370, 190, 430, 285},  // where the goods fly across it
+                             {"sign", "sign", signX - halfW, signY - halfH, signX + halfW, signY + halfH}};
+    // The mail tip, the grocer's letter and Later; the neighbour's contract's failure and Ok; the journal of the
     // note of 0:03:30; the pause menu, its options, help and question; the options again,
-    // Alt+Enter and the box clicked where full screen shows it; the award of thirty jobs.
+    // Alt+Enter and the box clicked where full screen shows it; the barn's upgrade (the bare farm's
+    // only), the market, the stock panel; the award of thirty jobs.
     const auto walk = [&](const std::string& _farm) {
         const auto at = [&](int _frame, const char* _name) { return shot(_frame, _farm + _name + ".png"); };
         return logos() + click(300, 400, 226) + move(340, 790, 590) + at(480, "tip") + click(490, 722, 213) +
@@ -237,7 +249,8 @@ TEST_F(LooksRun, EveryScreenOpenedOverAGameStandsAboveTheWholeFarm)
                click(1220, 400, 428) + click(1280, 400, 274) + at(1370, "help") + click(1380, 400, 490) +
                click(1440, 400, 466) + at(1520, "question") + click(1530, 496, 352) + click(1590, 400, 336) +
                altEnter(1660) + click(1720, 491, 450) + at(1800, "box") + click(1810, 400, 428) + key(1880, "Esc") +
-               "1950 text q20\n" + at(2150, "award");
+               click(1890, 140, 422) + click(1897, 40, 32) + at(1926, "sign") + move(1930, 548, 32) +
+               at(1975, "stock") + click(1980, 108, 32) + "2060 text q20\n" + at(2260, "award");
     };
     newPlayer();
     // Every award won and shown but the thirty jobs', which the walk presents.
@@ -245,12 +258,12 @@ TEST_F(LooksRun, EveryScreenOpenedOverAGameStandsAboveTheWholeFarm)
     playerFile::writeWide(profilePath(), std::regex_replace(profile(), unwon, "$011\""));
     for (const auto& [name, value] : std::vector<std::pair<const char*, const char*>>{
              {"Money", "100000"}, {"GameTime", "208"}, {"letter0", "7"}, {"letTime0", "85"}, {"tip17", "0"},
-             {"task0", "7"}, {"taskTime0", "3"}, {"WGoodCount1", "2"}, {"Award20Megaplanning", "0"},
-             {"awardShow19", "0"}})
+             {"task0", "4"}, {"taskTime0", "3"}, {"WGoodCount1", "2"}, {"Award20Megaplanning", "0"},
+             {"awardShow19", "0"}, {"UpAvail12", "3"}})
         store(name, value);
     const std::string profiles = m_folder.file("home/Furrow/profiles"), kept = m_folder.file("kept");
     std::filesystem::copy(profiles, kept, std::filesystem::copy_options::recursive);
-    ASSERT_EQ(run(walk("bare-"), 2160, "1024x768"), 0);
+    ASSERT_EQ(run(walk("bare-"), 2270, "1024x768"), 0);
 
     std::filesystem::remove_all(profiles);
     std::filesystem::copy(kept, profiles, std::filesystem::copy_options::recursive);
@@ -265,7 +278,11 @@ TEST_F(LooksRun, EveryScreenOpenedOverAGameStandsAboveTheWholeFarm)
             store(name + std::to_string(s), std::to_string(value));
     for (int u = 31; u <= 34; ++u)
         store("Upgrade" + std::to_string(u), "3");
-    ASSERT_EQ(run(walk("busy-"), 2160, "1024x768"), 0);
+    for (const char* kind : {"0", "1", "3", "10"}) {
+        store(std::string("MGoodCount") + kind, "60");
+        store(std::string("MGoodPrice") + kind, "1");
+    }
+    ASSERT_EQ(run(walk("busy-"), 2270, "1024x768"), 0);
 
     for (const sBoard& board : boards) {
         const int area = int((board.right - board.left) * (board.bottom - board.top));

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <regex>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -115,7 +116,17 @@ struct sValueCase {
     const char* told;
     // Variables set in both copies first, "name=value" joined by ";": a contract that runs.
     const char* both = nullptr;
+    // Then in the last copy alone; and the most the variable holds after the game.
+    const char* copy = nullptr;
+    double atMost = 1e18;
+    // The game is left for the main menu and played again in the same run.
+    bool again = false;
 };
+
+// Esc, the main menu and its question, Play again: a second game in the same run, left soon after.
+const std::string PLAY_AGAIN = BACK_TO_GAME + key(700, "Esc") + click(730, 400, 466) + click(770, 305, 352) +
+                               click(850, 400, 226);
+const char* const MISSING = "<missing>";
 
 void PrintTo(const sValueCase& _case, std::ostream* _out)
 {
@@ -128,18 +139,26 @@ TEST_P(ValueRun, AValueThatDoesNotReadComesFromTheLastCopyOrIsTold)
 {
     const sValueCase& value = GetParam();
     prepareTwoSaves();
-    for (const char* file : {"00000001.xml", "00000001.xml.bak"}) {
-        std::stringstream both(value.both ? value.both : "");
-        for (std::string pair; std::getline(both, pair, ';');)
-            putVariable(file, pair.substr(0, pair.find('=')), pair.substr(pair.find('=') + 1));
-    }
+    const auto put = [this](const char* _file, const char* _pairs) {
+        std::stringstream pairs(_pairs ? _pairs : "");
+        for (std::string pair; std::getline(pairs, pair, ';');)
+            putVariable(_file, pair.substr(0, pair.find('=')), pair.substr(pair.find('=') + 1));
+    };
+    put("00000001.xml", value.both);
+    put("00000001.xml.bak", value.both);
+    put("00000001.xml.bak", value.copy);
     if (value.last)
         setVariable("00000001.xml.bak", value.variable, value.last);
-    setVariable("00000001.xml", value.variable, value.damaged);
+    if (value.damaged == std::string(MISSING))
+        writeText("00000001.xml", std::regex_replace(text("00000001.xml"),
+                                      std::regex("<prop Name=\"" + std::string(value.variable) + "\"[^>]*>"), ""));
+    else
+        setVariable("00000001.xml", value.variable, value.damaged);
 
-    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+    ASSERT_EQ(value.again ? play(PLAY_AGAIN, 900) : play(BACK_TO_GAME, GAME_FRAMES), 0);
 
     EXPECT_GE(std::stod(variable("00000001.xml", value.variable)), value.atLeast);
+    EXPECT_LE(std::stod(variable("00000001.xml", value.variable)), value.atMost);
     const std::string log = errors();
     EXPECT_NE(log.find(value.logged), std::string::npos) << log;
     const size_t told = value.told ? log.find(std::string("The player is told: ") + value.told) : std::string::npos;
@@ -149,6 +168,10 @@ TEST_P(ValueRun, AValueThatDoesNotReadComesFromTheLastCopyOrIsTold)
 
 #define FURROW_RESTORED "Part of your farm's file could not be read. Taken from the save before: "
 #define FURROW_CONTRACT "task0=1;taskAt0=60;taskTime0=170"
+#define FURROW_NEIGHBOUR "task0=4;taskAt0=60;taskTime0=170"
+#define FURROW_GROCER "task0=7;taskAt0=240;taskTime0=300"
+#define FURROW_KITCHEN "task0=20;taskAt0=810;taskTime0=300"
+#define FURROW_LETTER "letter0=4;letterAt0=60;letTime0=80"
 #define FURROW_CONTRACT_TAKEN "The running contract in place 0 does not read or names no contract; its last copy"
 #define FURROW_TAKEN_FROM(value, last) \
     "in \"Profiles/00000001.xml\" held \"" value "\"; the value of its last copy, \"" last "\", is used."
@@ -185,23 +208,82 @@ INSTANTIATE_TEST_SUITE_P(Values, ValueRun,
         // Its clock and its pay.
         sValueCase{"ContractClock", "taskTime0", "nan", "150", 140, FURROW_CONTRACT_TAKEN, FURROW_RESTORED,
             FURROW_CONTRACT},
-        sValueCase{"ContractPay", "taskBonus0", "x", "450", 450, FURROW_CONTRACT_TAKEN, FURROW_RESTORED, FURROW_CONTRACT},
-        sValueCase{"ContractInNoCopy", "task0", "abc", "x", -1, "nor does its last copy: it is dropped.", "A running "
-            "contract could not be restored and is dropped: «Your neighbour's cow", FURROW_CONTRACT},
+        sValueCase{"ContractPay", "taskBonus0", "x", "60", 60, FURROW_CONTRACT_TAKEN, FURROW_RESTORED, FURROW_CONTRACT},
+        // The copy's number does not read either, but its time names the same contract.
+        sValueCase{"ContractInNoCopy", "task0", "abc", "x", 4, FURROW_CONTRACT_TAKEN, FURROW_RESTORED "the running "
+            "contract «Your neighbour's cow", FURROW_CONTRACT},
+        // No copy knows it, but its time still does.
+        sValueCase{"ContractKnownByItsTime", "task0", "abc", nullptr, 4, "", nullptr, FURROW_CONTRACT, "taskAt0=x", 4},
+        sValueCase{"ContractLineMissing", "task0", MISSING, nullptr, 4, FURROW_CONTRACT_TAKEN, FURROW_RESTORED "the "
+            "running contract «Your neighbour's cow", FURROW_CONTRACT, nullptr, 4},
+        // A time or number of no contract, beside a position that names one.
+        sValueCase{"ContractTimeOfNone", "taskAt0", "99999", nullptr, 60, FURROW_CONTRACT_TAKEN, FURROW_RESTORED "the "
+            "running contract «Your neighbour's cow", FURROW_NEIGHBOUR, nullptr, 60},
+        sValueCase{"ContractNumberOfNone", "taskNth0", "1", nullptr, 0, FURROW_CONTRACT_TAKEN, FURROW_RESTORED,
+            FURROW_NEIGHBOUR, nullptr, 0},
+        sValueCase{"ContractNumberBelowZero", "taskNth0", "-1", nullptr, 0, FURROW_CONTRACT_TAKEN, FURROW_RESTORED,
+            FURROW_NEIGHBOUR, nullptr, 0},
+        // Values that read but that the contract could not have: as if they did not read.
+        sValueCase{"ContractClockBelowZero", "taskTime0", "-7", nullptr, 100, FURROW_CONTRACT_TAKEN, FURROW_RESTORED,
+            FURROW_CONTRACT},
+        sValueCase{"ContractPayPastItsEvents", "taskBonus0", "99999", nullptr, 60, FURROW_CONTRACT_TAKEN, FURROW_RESTORED,
+            FURROW_CONTRACT ";taskBonus0=60", nullptr, 60},
+        sValueCase{"ContractCountPastItsEvents", "req0_0", "99999", nullptr, 4, FURROW_CONTRACT_TAKEN, FURROW_RESTORED,
+            FURROW_CONTRACT ";req0_0=4", nullptr, 4},
+        // An earlier build met the school kitchen's contract, left its terms at 0 and accepted the
+        // baker's, keeping the kitchen's time it does not know: the baker's runs on its own terms.
+        sValueCase{"ContractOfAnEarlierBuild", "task0", "22", nullptr, 22, "stood at event 22, but its time names "
+            "event 20", nullptr, FURROW_KITCHEN ";taskBonus0=320;req0_0=0;req0_1=0", nullptr, 22},
+        // Terms of 0 are those an ended contract leaves: the grocer asks his own four tomatoes.
+        sValueCase{"ContractTermsOfZero", "req0_0", "0", nullptr, 4, "", nullptr,
+            "task0=7;taskAt0=240;taskTime0=300;req0_0=0;req0_1=0"},
+        // One damaged value naming another contract loses against the position and the copy.
+        sValueCase{"ContractTimeOfAnother", "taskAt0", "240", nullptr, 810, FURROW_CONTRACT_TAKEN, FURROW_RESTORED
+            "the running contract «The school kitchen", FURROW_KITCHEN, nullptr, 810},
+        // Two places naming one contract: one card.
+        sValueCase{"ContractInTwoPlaces", "task1", "4", nullptr, -1, "names a contract that another place holds",
+            nullptr, FURROW_NEIGHBOUR, nullptr, -1},
+        // The copy holds another contract in the place: it is not the player's.
+        sValueCase{"ContractOtherInTheCopy", "taskTime0", "nan", nullptr, 0, "", "A running contract could not be "
+            "restored and is dropped: «The grocer", FURROW_GROCER, FURROW_NEIGHBOUR, 0},
+        sValueCase{"ContractNewerThanTheCopy", "task0", "abc", nullptr, 7, "", nullptr, FURROW_GROCER, FURROW_NEIGHBOUR, 7},
+        // The contract ended after the last copy: it is not paid again.
+        sValueCase{"ContractEndedSinceTheCopy", "task0", "abc", nullptr, -1, "", nullptr, nullptr,
+            FURROW_NEIGHBOUR ";taskBonus0=60", -1},
+        // A second game in the same run takes the game's own values, not the file's again.
+        sValueCase{"ContractInASecondGame", "task0", "4", nullptr, 4, "", nullptr, FURROW_NEIGHBOUR, nullptr, 4, true},
+        sValueCase{"LetterGoneBeforeASecondGame", "letter0", "7", nullptr, -1, "", nullptr,
+            "letter0=7;letterAt0=240;letTime0=5", nullptr, -1, true},
         // A newer time-line moved the event, or no longer holds it.
         sValueCase{"ContractMoved", "task0", "0", nullptr, 0, "stood at event 0 of the time-line; it is found at event",
             nullptr, FURROW_CONTRACT},
-        sValueCase{"ContractGone", "taskAt0", "61", nullptr, -1, "The running contract in place 0 of 00:01:01 is no "
+        sValueCase{"ContractGone", "taskAt0", "61", "61", -1, "The running contract in place 0 of 00:01:01 is no "
             "contract of the time-line: it is dropped.", "A running contract could not be restored and is dropped.",
             FURROW_CONTRACT},
         // The neighbour's letter waits in the post box.
         sValueCase{"LetterAbc", "letter0", "abc", nullptr, 0, "The letter in place 0 does not read or names no contract; "
             "its last copy", FURROW_RESTORED "the letter in the post box «Your neighbour's cow",
-            "letter0=1;letterAt0=60;letTime0=80"}),
+            "letter0=1;letterAt0=60;letTime0=80"},
+        sValueCase{"LetterLineMissing", "letter0", MISSING, nullptr, 4, "The letter in place 0 does not read",
+            FURROW_RESTORED "the letter in the post box «Your neighbour's cow", FURROW_LETTER, nullptr, 4},
+        sValueCase{"LetterClockBelowZero", "letTime0", "-7", nullptr, 70, "The letter in place 0 does not read",
+            FURROW_RESTORED "the letter in the post box «Your neighbour's cow", FURROW_LETTER},
+        sValueCase{"LetterTimeOfNone", "letterAt0", "99999", nullptr, 60, "The letter in place 0 does not read",
+            FURROW_RESTORED "the letter in the post box «Your neighbour's cow", FURROW_LETTER, nullptr, 60},
+        sValueCase{"LetterNumberOfNone", "letterNth0", "1", nullptr, 0, "The letter in place 0 does not read",
+            FURROW_RESTORED "the letter in the post box «Your neighbour's cow", FURROW_LETTER, nullptr, 0},
+        // The school kitchen's contract runs; a damaged time names it for the grocer's letter.
+        sValueCase{"LetterTimeOfARunningContract", "letterAt0", "810", nullptr, 240, "The letter in place 0 does not "
+            "read", FURROW_RESTORED "the letter in the post box «The grocer", FURROW_KITCHEN ";letter0=7;letterAt0=240;"
+            "letTime0=80", nullptr, 240}),
     [](const ::testing::TestParamInfo<sValueCase>& _info) { return std::string(_info.param.what); });
 #undef FURROW_RESTORED
 #undef FURROW_TAKEN_FROM
 #undef FURROW_CONTRACT
+#undef FURROW_NEIGHBOUR
+#undef FURROW_GROCER
+#undef FURROW_KITCHEN
+#undef FURROW_LETTER
 #undef FURROW_CONTRACT_TAKEN
 
 TEST_F(ProgressRun, APlayerWhoseFilesAreAllGoneIsTold)

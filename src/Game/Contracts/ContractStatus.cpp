@@ -90,9 +90,10 @@ void cContractStatus::setup(sContractEvent* _event, Bool _restore)
     m_event = _event;
     m_terms = *_event;
     for (UInt i = 0; i < sContractEvent::REQ_COUNT; ++i) {
-        // A term the profile lacks (or holds as -1) is the time-line's own: never nothing.
+        // A term the profile lacks, or holds as -1 or as the 0 an ended contract leaves, is the
+        // time-line's own: never nothing.
         Int& saved = key::requirement(m_place, i);
-        if (_restore && saved >= 0)
+        if (_restore && saved > 0)
             m_terms.Requirements[i].Count = UInt(saved);
         else
             saved = Int(m_terms.Requirements[i].Count);

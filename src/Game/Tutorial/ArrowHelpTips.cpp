@@ -81,14 +81,18 @@ void cArrowHelpTips::updatePosition()
     const Bool below = at.y > MIDDLE_Y;
     const Vector2 offset(right ? -m_offset.x : m_offset.x, below ? -m_offset.y : m_offset.y);
     const Vector2 arrow(right ? -m_arrowOffset.x : m_arrowOffset.x, below ? -m_arrowOffset.y : m_arrowOffset.y);
-    // The picture points down: a control above the tip needs it turned up.
+    // The picture points down. It points at its control from the side it stands on: up from
+    // under it, down from over it, so a control in a packed list can be pointed at from where
+    // the list has nothing. One level with its control is turned as if it stood on the
+    // middle's side of it.
+    const Bool under = arrow.y != 0 ? arrow.y > 0 : !below;
     m_arrow->setInverceX(right);
-    m_arrow->setInverceY(!below);
+    m_arrow->setInverceY(under);
     placeImage(Vector2(at.x + offset.x + base.x, at.y + offset.y + base.y));
     m_arrowBase = Vector2(at.x + arrow.x + base.x, at.y + arrow.y + base.y);
     // The arrow points straight up or down, whatever side of the control it stands: it bobs
     // along the way it points, so one set beside its control still seems to point.
-    m_arrowStep = Vector2(0, below ? -ARROW_TRAVEL : ARROW_TRAVEL);
+    m_arrowStep = Vector2(0, under ? ARROW_TRAVEL : -ARROW_TRAVEL);
     m_arrow->setPosition(Vector2(std::trunc(m_arrowBase.x + m_phase * m_arrowStep.x),
                                  std::trunc(m_arrowBase.y + m_phase * m_arrowStep.y)));
 }

@@ -7,6 +7,7 @@
 #include "Game/Contracts/ContractProvide.h"
 #include "Game/Contracts/ContractStatus.h"
 #include "Game/Contracts/ContractWords.h"
+#include "Game/Contracts/SavedContract.h"
 #include "Game/Farm/Letters/ContractLetterSlot.h"
 #include "Game/Farm/TextMoney.h"
 #include "Game/Farm/Buildings/WareHouse.h"
@@ -386,18 +387,23 @@ TEST_F(cContractTest, ASavedContractIsFoundAgainAsTheSameEventOrDroppedAndTold)
     const char16_t* const DROPPED = u"Идущий контракт не удалось восстановить, он снят: «за 300 монет».";
     struct sCase {
         const char* what;
+        // Saved by this build (sealed), or by an earlier one.
+        Bool sealed;
         Int position, at, nth;
         // The event that runs (-1 none) and the words the player hears (null: nothing).
         Int runs;
         const char16_t* told;
     } cases[] = {
-        {"an earlier build's position", 1, -1, 0, 1, nullptr},
-        {"moved on by a newer time-line", 3, NINE, 1, 2, nullptr},
-        {"moved back", 0, NINE, 2, 3, nullptr},
-        {"a position past the time-line", 9999, NINE, 0, 1, nullptr},
-        {"no such contract at its time", 1, NINE, 3, -1, DROPPED},
-        {"no contract at its time", 1, NINE + 1, 0, -1, DROPPED},
-        {"an earlier build's position of no contract", 0, -1, 0, -1, DROPPED},
+        {"an earlier build's position", false, 1, -1, 0, 1, nullptr},
+        {"moved on by a newer time-line", true, 3, NINE, 1, 2, nullptr},
+        {"moved back", true, 0, NINE, 2, 3, nullptr},
+        {"a position past the time-line", true, 9999, NINE, 0, 1, nullptr},
+        {"no such contract at its time", true, 1, NINE, 3, -1, DROPPED},
+        {"no contract at its time", true, 1, NINE + 1, 0, -1, DROPPED},
+        {"an earlier build's position of no contract", false, 0, -1, 0, -1, DROPPED},
+        // An earlier build accepted another contract and kept this build's time unknowing.
+        {"an earlier build's position over this build's time", false, 3, NINE, 0, 3, nullptr},
+        {"an earlier build's position over a time of no contract", false, 1, NINE, 3, 1, nullptr},
     };
     for (const sCase& c : cases) {
         cGame::endGame();
@@ -407,8 +413,14 @@ TEST_F(cContractTest, ASavedContractIsFoundAgainAsTheSameEventOrDroppedAndTold)
         key::task[0] = c.position;
         key::taskAt[0] = c.at;
         key::taskNth[0] = c.nth;
-        key::taskTime[0] = 30;
-        key::taskBonus[0] = 300;
+        // Within the clock and the pay of the contract that runs: the first contract's bonus is 300.
+        key::taskTime[0] = 5;
+        key::taskBonus[0] = c.runs == 2 ? 20 : c.runs == 3 ? 200 : 300;
+        key::requirement(0, 0) = key::requirement(0, 1) = -1;
+        // An earlier build writes no seal; one of this build's saves seals what it writes.
+        key::taskSeal[0] = 0;
+        if (c.sealed)
+            cSavedContract::sealPlaces();
         restart();
         EXPECT_EQ(panel(0).isActive(), c.runs >= 0) << c.what;
         EXPECT_EQ(key::task[0], c.runs) << c.what;

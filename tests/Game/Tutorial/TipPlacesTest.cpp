@@ -111,22 +111,6 @@ sBox firstMarketLine()
     return around(Vector2(at.x + shift.x, at.y + shift.y), vector(back, u"size"));
 }
 
-// Where a market line's price stands: the line's place, the label's place in the line, and the
-// width of a price of two figures and its coin.
-sBox lineLabel(UInt _line, const char* _label = "PriceLabel")
-{
-    cShippedLayout market("Ui/gameUI/Market.xml");
-    iXML* places = market.child("ProductPlaces");
-    iXML* line = market.child("ProductLine");
-    iXML* place = nullptr;
-    iXML* label = nullptr;
-    if (!places || !places->get(_line, place) || !line || !line->get(_label, label))
-        return {0, 0, 0, 0};
-    const Vector2 at = vector(place, u"pos");
-    const Vector2 shift = vector(label, u"position");
-    return around(Vector2(at.x + shift.x, at.y + shift.y), Vector2(20, 20));
-}
-
 class cTipPlacesTest : public cTutorialTest {
 protected:
     // The shipped tips, and where and how large the shipped note puts its paper.
@@ -196,22 +180,83 @@ TEST_F(cTipPlacesTest, NotesLeaveClearWhatTheyPointAtAndWhatTheySpeakOf)
     }
 }
 
-// The price tip's arrow points at the first line's price from below, and leaves the price and the
-// count on sale of the line under it in view: the player compares them.
-TEST_F(cTipPlacesTest, ThePriceTipsArrowLeavesTheNextLinesPriceInView)
+// Every control of a market line: where it stands, and what the layout draws of it (a text,
+// which has no size, as a figure or two; the trend as its bars).
+std::vector<std::pair<std::string, sPlace>> lineControls(UInt _line)
+{
+    cShippedLayout market("Ui/gameUI/Market.xml");
+    iXML* places = market.child("ProductPlaces");
+    iXML* line = market.child("ProductLine");
+    iXML* place = nullptr;
+    std::vector<std::pair<std::string, sPlace>> boxes;
+    if (!places || !places->get(_line, place) || !line)
+        return boxes;
+    const Vector2 at = vector(place, u"pos");
+    iXML* control = nullptr;
+    String tag;
+    for (UInt i = 0; line->get(i, control, &tag); ++i) {
+        const Vector2 shift = vector(control, u"position");
+        const Vector2 place(at.x + shift.x, at.y + shift.y);
+        Vector2 center = place;
+        Vector2 size = (*control)[u"size"].empty() ? Vector2(20, 20) : vector(control, u"size");
+        iXML* bar = nullptr;
+        if (control->get("Bar", bar)) {
+            Float count = 0;
+            toFloat(count, (*control)[u"BarCount"]);
+            const Vector2 barAt = vector(bar, u"position"), barSize = vector(bar, u"size");
+            const Float width = (count - 1) * vector(control, u"Step").x + barSize.x;
+            center = Vector2(center.x + barAt.x - barSize.x / 2 + width / 2, center.y + barAt.y);
+            size = Vector2(width, barSize.y);
+        }
+        boxes.push_back({tag, {place, around(center, size)}});
+    }
+    return boxes;
+}
+
+// The market's tips point at its first line from above, over the awning: the arrow, wherever it
+// bobs, reaches down to the line and leaves every control of the line under it, the column
+// heads and the market's sign in view.
+TEST_F(cTipPlacesTest, TheMarketsArrowsLeaveTheOtherLinesTheHeadsAndTheSignInView)
 {
     ASSERT_TRUE(std::getenv("FURROW_DATA"));
     loadShipped();
-    const sBox first = lineLabel(0);
-    const cTutorialManager::sTip& tip = m_tutorial->getTip(11);
-    cControl* price = control((first.left + first.right) / 2, (first.top + first.bottom) / 2);
-    m_tutorial->getArrowTips()->startup(tip.Offset, tip.ArrowOffset, tip.Text, price);
-    const Vector2 at = m_tutorial->getArrowTips()->getArrow()->getPosition();
-    const sBox arrow = around(Vector2(at.x - HARNESS_BASE.x + m_noteBase.x, at.y - HARNESS_BASE.y + m_noteBase.y),
-                              m_arrowSize);
-    EXPECT_FALSE(overlap(arrow, lineLabel(1))) << "the arrow at " << arrow.left << "," << arrow.top;
-    EXPECT_FALSE(overlap(arrow, lineLabel(1, "MarketQtyLabel"))) << "the arrow at " << arrow.left << "," << arrow.top;
-    EXPECT_LT(arrow.top, first.bottom + 12) << "the arrow reaches up to the first line";
+    cShippedLayout market("Ui/gameUI/Market.xml");
+    iXML* texts = market.child("Texts");
+    iXML* head = nullptr;
+    ASSERT_TRUE(texts && texts->get("Head", head));
+    const Float headsTop = vector(head, u"position").y - 6;
+    iXML* background = market.child("Background");
+    iXML* sign = nullptr;
+    ASSERT_TRUE(background && background->get("Sign", sign));
+    const sBox signBox = around(vector(sign, u"position"), vector(sign, u"size"));
+    const sBox first = firstMarketLine();
+    const std::vector<std::pair<std::string, sPlace>> firstLine = lineControls(0), secondLine = lineControls(1);
+    const std::pair<eTips, const char*> tips[] = {
+        {9, "ProductIcon"}, {45, "Inc10QtyButton"}, {11, "PriceLabel"}, {12, "PriceGrowHistogram"}};
+    for (const auto& [number, name] : tips) {
+        const auto pointed =
+            std::find_if(firstLine.begin(), firstLine.end(), [&](const auto& _c) { return _c.first == name; });
+        ASSERT_NE(pointed, firstLine.end()) << name;
+        const sBox& p = pointed->second.drawn;
+        const cTutorialManager::sTip& tip = m_tutorial->getTip(number);
+        m_tutorial->getArrowTips()->startup(tip.Offset, tip.ArrowOffset, tip.Text,
+                                            control(pointed->second.at.x, pointed->second.at.y));
+        const Vector2 at = m_tutorial->getArrowTips()->getArrow()->getPosition();
+        const Vector2 step = m_tutorial->getArrowTips()->getArrowStep();
+        const Vector2 center(at.x - HARNESS_BASE.x + m_noteBase.x, at.y - HARNESS_BASE.y + m_noteBase.y + step.y / 2);
+        const sBox arrow = around(center, Vector2(m_arrowSize.x, m_arrowSize.y + std::abs(step.y)));
+        EXPECT_FALSE(m_tutorial->getArrowTips()->getArrow()->getInverceY()) << "tip " << number << " points down";
+        // The head, three quarters of the picture's width, stands over the control.
+        const Float point = (arrow.left + arrow.right) / 2, head = m_arrowSize.x * 3 / 8;
+        EXPECT_TRUE(point > p.left - head && point < p.right + head && arrow.bottom > first.top - 24)
+            << "tip " << number << "'s arrow does not point at the first line's " << name << ": " << point << ","
+            << arrow.bottom;
+        EXPECT_LE(arrow.bottom, headsTop) << "tip " << number << "'s arrow reaches the heads";
+        EXPECT_FALSE(overlap(arrow, signBox)) << "tip " << number << "'s arrow lies on the sign";
+        for (const auto& [control, place] : secondLine)
+            EXPECT_FALSE(overlap(arrow, place.drawn)) << "tip " << number << "'s arrow lies on the next line's "
+                                                      << control;
+    }
 }
 
 // The field panel comes up while the mouse rests on a bed, as often as not while a tip points

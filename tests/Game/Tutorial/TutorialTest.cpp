@@ -154,19 +154,24 @@ TEST_F(cTutorialTest, ANoteStaysOnTheScreenSideFacingItsControl)
 {
     struct sCase {
         Vector2 control;
+        Vector2 arrowOffset;
         Vector2 image;
         Vector2 arrow;
         Bool inverceX;
         Bool inverceY;
     };
-    // Offsets (60, 180) and (0, 70) from the control, the note's own place (10, 20) added.
+    // The note's offset (60, 180) from the control, the note's own place (10, 20) added. The
+    // arrow points at the control from the side it stands on, up from under it (the picture
+    // turned), down from over it.
     const sCase cases[] = {
-        {{600, 450}, {550, 290}, {610, 400}, true, false},
-        {{400, 300}, {470, 500}, {410, 390}, false, true},
+        {{600, 450}, {0, 70}, {550, 290}, {610, 400}, true, false},
+        {{400, 300}, {0, 70}, {470, 500}, {410, 390}, false, true},
+        {{100, 178}, {0, -64}, {170, 378}, {110, 134}, false, false},
+        {{600, 450}, {0, -64}, {550, 290}, {610, 534}, true, true},
     };
     cArrowHelpTips* tips = m_tutorial->getArrowTips();
     for (const sCase& c : cases) {
-        tips->startup(Vector2(60, 180), Vector2(0, 70), u"Look here", control(c.control.x, c.control.y));
+        tips->startup(Vector2(60, 180), c.arrowOffset, u"Look here", control(c.control.x, c.control.y));
         EXPECT_EQ(tips->getImage()->getPosition(), c.image) << c.control.x;
         EXPECT_EQ(tips->getArrow()->getPosition(), c.arrow) << c.control.x;
         EXPECT_EQ(tips->getArrow()->getInverceX(), c.inverceX) << c.control.x;

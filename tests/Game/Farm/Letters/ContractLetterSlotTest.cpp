@@ -1,5 +1,6 @@
 #include "engine/frame/Timer.h"
 #include "Game/Contracts/ContractProvide.h"
+#include "Game/Contracts/SavedContract.h"
 #include "Game/Farm/Letters/ContractLetterSlot.h"
 #include "Game/GameHarness.h"
 #include "Game/Timeline/GameEvent.h"
@@ -68,8 +69,8 @@ TEST_F(cContractLetterSlotTest, ANewLetterFliesInDisabledAndIsEnabledOnLanding)
 
 TEST_F(cContractLetterSlotTest, ARestoredLetterStandsAtItsPlaceAndBlinksAlreadyNearItsEnd)
 {
-    // Time saved, state saved, blinking, bar; a damaged time is kept within the letter's.
-    for (const Vector4& c : {Vector4{50, 0, 0, 50}, Vector4{10, 1, 1, 10}, Vector4{1e9f, 0, 0, 100}, Vector4{-3, 0, 1, 0}}) {
+    // Time saved, state saved, blinking, bar.
+    for (const Vector4& c : {Vector4{50, 0, 0, 50}, Vector4{10, 1, 1, 10}, Vector4{100, 0, 0, 100}, Vector4{0, 0, 1, 0}}) {
         SCOPED_TRACE(c.x);
         restoreWith(c.x, Int(c.y));
         EXPECT_TRUE(m_slot->isEnabled());
@@ -140,19 +141,30 @@ TEST_F(cContractLetterSlotTest, ASavedLetterThatIsNoContractEmptiesItsPlace)
 {
     EXPECT_EQ(cGameplay::getInstance()->getEventCount(), 3u) << "a letter without time is refused";
     // The position, and the time and number the letter was saved with (-1: an earlier build's
-    // profile, which kept the position only).
+    // profile, which kept the position only), sealed by a save of this build or not; its time left.
     struct sCase {
         Int number, at, nth;
-        Bool restored;
-    } cases[] = {{0, -1, 0, false}, {7, -1, 0, false}, {-5, -1, 0, false}, {-1, -1, 0, false}, {1, -1, 0, true},
+        Bool sealed, restored;
+        Float left = 50;
+    } cases[] = {{0, -1, 0, false, false}, {7, -1, 0, false, false}, {-5, -1, 0, false, false},
+        {-1, -1, 0, false, false}, {1, -1, 0, false, true},
         // Found where a newer time-line has moved it, or nowhere.
-        {0, 60, 0, true}, {7, 60, 0, true}, {1, 61, 0, false}, {1, 60, 1, false}, {1, 30, 0, false}};
+        {0, 60, 0, true, true}, {7, 60, 0, true, true}, {1, 61, 0, true, false}, {1, 60, 1, true, false},
+        {1, 30, 0, true, false},
+        // A time an earlier build kept unknowing: the position decides.
+        {1, 61, 0, false, true}, {1, 30, 0, false, true},
+        // A time left that the letter cannot have: damaged, and no copy holds better.
+        {1, 60, 0, true, false, 1e9f}, {1, 60, 0, true, false, -3}};
     for (const sCase& c : cases) {
         m_slot->setEmpty();
         key::letter[PLACE] = c.number;
         key::letterAt[PLACE] = c.at;
         key::letterNth[PLACE] = c.nth;
-        EXPECT_EQ(m_slot->restore(), c.restored) << c.number << " " << c.at << " " << c.nth;
+        key::letTime[PLACE] = c.left;
+        key::letterSeal[PLACE] = 0;
+        if (c.sealed)
+            cSavedContract::sealPlaces();
+        EXPECT_EQ(m_slot->restore(), c.restored) << c.number << " " << c.at << " " << c.nth << " " << c.left;
         EXPECT_EQ(Int(key::letter[PLACE]), c.restored ? 1 : -1);
         EXPECT_EQ(Int(key::letterAt[PLACE]), c.restored ? 60 : -1) << "kept with its time from now on";
     }
