@@ -36,6 +36,8 @@ struct sBaseEvent {
     virtual String check() const { return String(); }
     // Adds the share _factor of the values as loaded to the values now.
     virtual void applyRandomFactor(Float /*_factor*/) {}
+    // Puts back the values as loaded, before any factor.
+    virtual void clearRandomFactors() {}
     // Whether the game variables lack what firing would have left for good: then the event
     // has not fired. False where nothing shows it.
     virtual Bool isPlainlyUnfired() const { return false; }
@@ -107,6 +109,7 @@ struct sContractEvent : sBaseEvent {
     String check() const override;
     // Never below 0, however the factors walk.
     void applyRandomFactor(Float _factor) override;
+    void clearRandomFactors() override;
 
     sTimeObject WinTime;
     Int Bonus = 0;
@@ -134,6 +137,7 @@ struct sPopularityChangeEvent : sBaseEvent {
     void fire(iEventTargets& _targets) override;
     String check() const override;
     void applyRandomFactor(Float _factor) override;
+    void clearRandomFactors() override { values = baseValues; }
 
     std::vector<sPair> values;
     std::vector<sPair> baseValues;

@@ -261,6 +261,15 @@ void cGameplay::setRandomFactors(const std::vector<Float>& _factors)
     GUARD_END("void cGameplay::setRandomFactors(const std::vector<float>& _factors)")
 }
 
+void cGameplay::restoreRandomFactors(const std::vector<Float>& _factors)
+{
+    // A game continued at 0:00:00 has already drawn and applied factors of its own; the saved
+    // ones take their place rather than adding to them.
+    for (auto& event : m_events)
+        event->clearRandomFactors();
+    setRandomFactors(_factors);
+}
+
 Float cGameplay::getGameTime()
 {
     return key::GameTime();
