@@ -81,6 +81,8 @@ void storeDefaults()
     awGrowType.storeDefault();
     mTrigger.storeDefault();
     wlTrigger.storeDefault();
+    eventNext.storeDefault();
+    eventNextAt.storeDefault();
     Money.storeDefault();
     GameTime.storeDefault();
     RunTime.storeDefault();

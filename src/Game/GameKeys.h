@@ -101,6 +101,11 @@ inline constexpr cGameKeyFamily<PT_BOOL> awDepotUpg{"awDepotUpg", 0, 15, false};
 inline constexpr cGameKey<PT_INT> awGrowType{"awGrowType", 0};
 inline constexpr cGameKey<PT_INT> mTrigger{"mTrigger", 0};
 inline constexpr cGameKey<PT_INT> wlTrigger{"wlTrigger", -1};
+// Where the time-line stands: the number of the next event to fire and that event's time in
+// seconds, which a continued game checks against the time-line it reads (-1: none kept, a
+// profile of an earlier build).
+inline constexpr cGameKey<PT_INT> eventNext{"eventNext", -1, -1, NO_LIMIT};
+inline constexpr cGameKey<PT_INT> eventNextAt{"eventNextAt", -1, -1, NO_LIMIT};
 inline constexpr cGameKey<PT_BOOL> TFastSpeed{"TFastSpeed", false};
 inline constexpr cGameKey<PT_BOOL> TProdCompl{"TProdCompl", false};
 inline constexpr cGameKey<PT_INT> Money{"Money", 0, 0, NO_LIMIT};

@@ -404,5 +404,5 @@ void cGame::applyLevelState(const sLevelState& _state)
         menu->setNotes(notes);
     }
     if (cGameplay* gameplay = cGameplay::getInstance())
-        gameplay->setRandomFactors(_state.factors);
+        gameplay->restoreRandomFactors(_state.factors);
 }

@@ -285,6 +285,17 @@ TEST_F(cLevelStateGame, PackagesEarningsNotesAndFactorsSurviveARestart)
     EXPECT_EQ(demand(1), 75);
 }
 
+// The welcome tip holds the clock at 0:00:00, where a start draws factors of its own.
+TEST_F(cLevelStateGame, AGameContinuedAtTheStartTakesItsSavedFactorsInPlaceOfNewOnes)
+{
+    start();
+    cGameplay::getInstance()->setRandomFactors({0.5f, -0.25f, 0});
+    restart();
+    EXPECT_EQ(key::GameTime(), 0.0f);
+    EXPECT_EQ(demand(0), 150);
+    EXPECT_EQ(demand(1), 75);
+}
+
 // Earnings past the minute go, the saved window start wins, and missing factors count as zero.
 TEST_F(cLevelStateGame, ASavedFileKeepsTheLastMinutesEarningsItsWindowAndItsFactors)
 {

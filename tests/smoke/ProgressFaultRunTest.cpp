@@ -29,6 +29,11 @@ struct sStopCase {
     unsigned stampAfter;
     // A file the start moved aside, relative to the profiles folder.
     const char* aside;
+    // The farm is lost in every copy and starts afresh.
+    bool afresh = false;
+    // The player opens the pause menu, closes it and opens it again: its second save waits for
+    // the first, whose failure the next frame tells, however slow the disk.
+    bool pauses = false;
 };
 
 void PrintTo(const sStopCase& _case, std::ostream* _out)
@@ -46,10 +51,11 @@ TEST_P(StopRun, TheGamePlaysOnAndSaysWhyNothingIsSaved)
     if (!skipped().empty())
         GTEST_SKIP() << skipped();
 
-    ASSERT_EQ(play(BACK_TO_GAME, GetParam().frames, how), 0) << errors();
+    const std::string pauses = key(400, "Esc") + key(430, "Esc") + key(460, "Esc");
+    ASSERT_EQ(play(BACK_TO_GAME + (GetParam().pauses ? pauses : ""), GetParam().frames, how), 0) << errors();
 
     const std::string log = errors();
-    EXPECT_GE(money(), 777);
+    EXPECT_EQ(money() >= 777, !GetParam().afresh) << money();
     EXPECT_EQ(variable("00000001.xml", "SaveStamp"), std::to_string(GetParam().stampAfter));
     const std::string told = std::string("The player is told: ") + (GetParam().told ? GetParam().told : "");
     if (GetParam().told) {
@@ -85,6 +91,19 @@ std::string asAnotherUser(ProgressRun& _run)
     return user;
 }
 
+std::string noHow(ProgressRun&)
+{
+    return std::string();
+}
+
+// The files made immutable, or the case skipped where that cannot be done.
+void lockOrSkip(ProgressRun& _run, const std::vector<std::string>& _names)
+{
+    for (const std::string& name : _names)
+        if (!_run.lock(name))
+            return _run.skip("files cannot be made immutable here");
+}
+
 INSTANTIATE_TEST_SUITE_P(Stops, StopRun,
     ::testing::Values(
         sStopCase{"AClosedProfilesFolder", [](ProgressRun& _run) { chmod(_run.profiles().c_str(), 0555); }, asAnotherUser,
@@ -94,8 +113,44 @@ INSTANTIATE_TEST_SUITE_P(Stops, StopRun,
                 std::remove(_run.profiles("profiles.xml").c_str());
                 mkdir(_run.profiles("profiles.xml").c_str(), 0755);
             },
-            [](ProgressRun&) { return std::string(); }, GAME_FRAMES,
-            "Your progress cannot be saved. A folder stands where the file should be: \xC2\xAB" "profiles.xml", 4, nullptr},
+            [](ProgressRun&) { return std::string(); }, GAME_FRAMES, nullptr, 4, "profiles.xml.broken"},
+        // Only the index cannot be written: said so, and why; the farm saves.
+        sStopCase{"AnIndexThatTakesNoWriting", [](ProgressRun& _run) { lockOrSkip(_run, {"profiles.xml"}); }, noHow,
+            GAME_FRAMES, "The list of players cannot be saved. A file that takes no writing stands in the way: \xC2\xAB" "profiles.xml",
+            4, nullptr},
+        sStopCase{"WriteNamesOfTheIndexThatTakeNoWriting",
+            [](ProgressRun& _run) {
+                std::vector<std::string> names;
+                for (int n = 1; n <= 8; ++n) {
+                    names.push_back(".profiles.xml." + std::to_string(n) + ".tmp");
+                    writeFileBytes(_run.profiles(names.back()), "");
+                }
+                lockOrSkip(_run, names);
+            },
+            noHow, GAME_FRAMES, "The list of players cannot be saved. A file that takes no writing stands in the way: \xC2\xAB" ".profiles.xml.",
+            4, nullptr},
+        sStopCase{"AFarmFileThatTakesNoWriting", [](ProgressRun& _run) { lockOrSkip(_run, {"00000001.xml"}); }, noHow,
+            GAME_FRAMES + 80, "Your progress cannot be saved. A file that takes no writing stands in the way: \xC2\xAB" "00000001.xml",
+            3, nullptr, false, true},
+        // A folder at a hidden name that cannot be moved aside stops the save, and is named.
+        sStopCase{"AFolderAtAHiddenNameThatStays",
+            [](ProgressRun& _run) {
+                mkdir(_run.profiles(".00000001.xml.bak.tmp").c_str(), 0755);
+                lockOrSkip(_run, {".00000001.xml.bak.tmp"});
+            },
+            noHow, GAME_FRAMES + 80,
+            "Your progress cannot be saved. A folder stands where the file should be: \xC2\xAB" ".00000001.xml.bak.tmp", 3,
+            nullptr, false, true},
+        // Folders in the place of both copies of the variables: nothing of the farm is left.
+        sStopCase{"FoldersForBothCopiesOfTheVariables",
+            [](ProgressRun& _run) {
+                for (const char* name : {"00000001.xml", "00000001.xml.bak"}) {
+                    std::remove(_run.profiles(name).c_str());
+                    mkdir(_run.profiles(name).c_str(), 0755);
+                }
+            },
+            noHow, GAME_FRAMES, "A folder stood in the place of a file of your farm: \xC2\xAB" "00000001.xml\xC2\xBB. It is moved aside. The farm "
+            "starts afresh.", 5, "00000001.xml.broken", true},
         sStopCase{"SettingsOverTheSizeLimit",
             [](ProgressRun& _run) {
                 const std::string settings = _run.profiles("../sys/settings.xml");
@@ -150,7 +205,7 @@ INSTANTIATE_TEST_SUITE_P(Stops, StopRun,
             "packages on the ground and the journal's notes start afresh.", 5, "00000001.save.broken"},
         sStopCase{"AnIndexTheDiskRefuses", [](ProgressRun&) {},
             [](ProgressRun&) { return std::string("FURROW_SAVE_FAULT=rename:profiles.xml"); }, GAME_FRAMES,
-            "Your progress cannot be saved. The disk is full or cannot be reached.", 4, nullptr},
+            "The list of players cannot be saved. The disk is full or cannot be reached.", 4, nullptr},
         // A full disk: the variables no longer fit; the save is tried again at each safe point.
         sStopCase{"AFullDisk", [](ProgressRun&) {}, [](ProgressRun&) { return std::string("trap '' XFSZ; ulimit -f 40;"); },
             GAME_FRAMES + TWO_MINUTES, "Your progress cannot be saved. The disk is full or cannot be reached.", 3, nullptr}),
@@ -299,13 +354,6 @@ std::string leaveToMainMenu(int _frame)
     return key(_frame, "Esc") + click(_frame + 60, 400, 466) + key(_frame + 120, "Enter");
 }
 
-// From the main menu, Change player: the player on the profile list's row (from 1) deleted.
-std::string deleteListedPlayer(int _frame, int _row)
-{
-    return click(_frame, 400, 286) + click(_frame + 60, 270, 273 + 34 * _row) + click(_frame + 110, 520, 425) +
-           click(_frame + 160, 305, 352);
-}
-
 struct sFailedSaveCase {
     const char* what;
     // Which saves of the variables fail, counted from the start.
@@ -318,6 +366,10 @@ struct sFailedSaveCase {
     bool others = false;
     // Whose index entry says that the last play is not on the disk afterwards ("" nobody's).
     const char* unsaved = "";
+    // Al's only copy loses a byte: his start says that it was damaged.
+    bool alDamaged = false;
+    // Ann comes back in the same run and is told that her last save did not go through.
+    bool toldOnReturn = false;
 };
 
 void PrintTo(const sFailedSaveCase& _case, std::ostream* _out)
@@ -341,6 +393,8 @@ TEST_P(FailedSaveRun, EachFailureIsToldWhereThePlayerIs)
                                   "<Profile Name=\"Al\" ID=\"2\"/><Profile Name=\"Ann\" ID=\"1\"/>"
                                   "<Profile Name=\"Cy\" ID=\"3\"/></Profiles>");
     }
+    if (GetParam().alDamaged)
+        writeFileBytes(profiles("00000002.xml"), cutOneByte(readFileBytes(profiles("00000002.xml"))));
     const std::string told = "The player is told: Your progress cannot be saved.";
     const auto count = [&] {
         const std::string log = errors();
@@ -365,7 +419,9 @@ TEST_P(FailedSaveRun, EachFailureIsToldWhereThePlayerIs)
     const std::string log = errors();
     EXPECT_EQ(count(), GetParam().told) << log;
     // Told only to the player whose save failed, and to no one else.
-    EXPECT_EQ(log.find("The player is told: The last save of your farm did not go through."), std::string::npos) << log;
+    EXPECT_EQ(log.find("The player is told: The last save of your farm did not go through.") != std::string::npos,
+        GetParam().toldOnReturn)
+        << log;
     const std::string index = text("profiles.xml");
     std::smatch marked;
     const bool any = std::regex_search(index, marked, std::regex("Name=\"(\\w+)\" ID=\"\\d+\" LastSaveFailed=\"1\""));
@@ -385,7 +441,12 @@ INSTANTIATE_TEST_SUITE_P(Saves, FailedSaveRun,
             900, 1, true, ""},
         // She deletes Cy: Al then plays and hears nothing of her failed save; the index keeps it for her.
         sFailedSaveCase{"AnotherPlayerIsDeleted", "2,3", BACK_TO_GAME + leaveToMainMenu(400) + deleteListedPlayer(600, 3), 900,
-            1, true, "Ann"}),
+            1, true, "Ann"},
+        // Al, who plays next, is told of his damaged file; Ann, back in the same run, of her save,
+        // and her mark goes once her notice (after the two before it, ten seconds each) has been on the screen.
+        sFailedSaveCase{"ThePlayerComesBackAfterAnotherWasToldOfHisOwn", "2",
+            BACK_TO_GAME + leaveToMainMenu(400) + chooseListedPlayer(600, 1) + chooseListedPlayer(800, 2), 1800, 1, true, "", true,
+            true}),
     [](const ::testing::TestParamInfo<sFailedSaveCase>& _info) { return std::string(_info.param.what); });
 
 } // namespace

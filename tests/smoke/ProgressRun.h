@@ -33,6 +33,19 @@ const std::string NEW_PLAYER = LOGOS + "270 text Ann\n" + key(275, "Enter") + cl
 // The player the start finds, and Play: a game that is left at frame 420.
 const std::string BACK_TO_GAME = LOGOS + click(340, 400, 226);
 const int GAME_FRAMES = 420;
+// From the main menu, Change player: the player on the profile list's row (from 1) plays.
+inline std::string chooseListedPlayer(int _frame, int _row)
+{
+    return click(_frame, 400, 286) + click(_frame + 60, 270, 273 + 34 * _row) + click(_frame + 110, 520, 365);
+}
+
+// From the main menu, Change player: the player on the profile list's row (from 1) deleted.
+inline std::string deleteListedPlayer(int _frame, int _row)
+{
+    return click(_frame, 400, 286) + click(_frame + 60, 270, 273 + 34 * _row) + click(_frame + 110, 520, 425) +
+           click(_frame + 160, 305, 352);
+}
+
 // Two minutes of play at 50 frames a second, and a little more.
 const int TWO_MINUTES = 6100;
 
@@ -70,6 +83,18 @@ public:
             return false;
         m_game = m_folder.file("furrow");
         return true;
+    }
+    // The file made immutable, as a locked file of the disk; false where that cannot be done
+    // (no root, a file system without it). Undone when the case ends.
+    bool lock(const std::string& _name)
+    {
+        m_locked.push_back(profiles(_name));
+        return std::system(("chattr +i '" + profiles(_name) + "' 2> /dev/null").c_str()) == 0;
+    }
+    void TearDown() override
+    {
+        for (const std::string& path : m_locked)
+            EXPECT_EQ(std::system(("chattr -i '" + path + "' 2> /dev/null").c_str()), 0) << path;
     }
     // Why the case cannot run here, when it cannot.
     void skip(const std::string& _why) { m_skipped = _why; }
@@ -158,6 +183,7 @@ public:
     cTempFolder m_folder;
     std::string m_game = FURROW_GAME;
     std::string m_skipped;
+    std::vector<std::string> m_locked;
 };
 
 inline std::string cutOneByte(std::string _bytes)

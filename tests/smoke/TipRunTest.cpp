@@ -75,46 +75,67 @@ TEST_F(TipRun, TheFreeUpgradeTipWaitsForTheLevelOnSale)
     EXPECT_EQ(stored("Upgrade0"), "1") << "the free upgrade taken";
 }
 
-// Whether the player leaves while the goal holds the clock, and comes back.
-class NoonRun : public TipRun, public ::testing::WithParamInterface<bool> {};
+// Whether the player leaves while the goal holds the clock, or while the bigger barn's tip holds
+// the meadow back (in a profile of this build, or of one that kept no place on the time-line),
+// and comes back.
+enum class eNoonLeave { NEVER, AT_THE_GOAL, AT_THE_BARNS_TIP, AT_THE_BARNS_TIP_EARLIER };
+class NoonRun : public TipRun, public ::testing::WithParamInterface<eNoonLeave> {};
 
 // Eight seconds before noon a player has 243 coins and grass in the barn; no tip has offered the
 // new land or the bigger barn. At noon the journal tells of the bank's goal and a tag under the
 // bar shows how far the savings are while the clock waits; the barn's grass brought to the stall
 // meets it within a minute of play, and only then does the bigger barn come, its tip with it, then
-// the meadow, whether or not the player left and came back while the goal waited.
+// the meadow, whether or not the player left and came back while the goal or the tip waited.
 TEST_P(NoonRun, TheGoalIsToldShownAndMetBeforeAnythingIsOfferedToSpend)
 {
-    const bool leaves = GetParam();
+    const eNoonLeave leaves = GetParam();
     newPlayer();
     for (const auto& kept : {std::make_pair("GameTime", "712"), std::make_pair("Money", "243"),
                              std::make_pair("WGoodCount0", "12"), std::make_pair("tip19", "0"),
                              std::make_pair("tip26", "0")})
         store(kept.first, kept.second);
     const std::string play = logos() + click(250, 400, 226) + move(260, 780, 580);
-    if (leaves) {
+    if (leaves == eNoonLeave::AT_THE_GOAL) {
         ASSERT_EQ(run(play, 900), 0);
         ASSERT_EQ(stored("mTrigger"), "300") << "the goal held the clock when the player left";
     }
     const std::string walk = play + shot(450, "before.png") + shot(800, "goal.png") + click(810, 676, 32) +
                              shot(900, "told.png") + click(910, 400, 572) + click(1000, 40, 32) +
                              click(1150, 173, 178) + click(2400, 108, 32) + move(2410, 780, 580) +
-                             shot(2800, "met.png") + click(2810, 310, 287);
-    ASSERT_EQ(run(walk, 2900), 0);
+                             shot(2800, "met.png");
+    if (leaves == eNoonLeave::AT_THE_BARNS_TIP || leaves == eNoonLeave::AT_THE_BARNS_TIP_EARLIER) {
+        ASSERT_EQ(run(walk, 2805), 0);
+        ASSERT_EQ(stored("fua"), "0") << "the barn's tip held the meadow back when the player left";
+        if (leaves == eNoonLeave::AT_THE_BARNS_TIP_EARLIER)
+            store("eventNext", "-1");
+        ASSERT_EQ(run(play + shot(600, "again.png") + click(610, 310, 287) + move(620, 780, 580), 700), 0);
+        EXPECT_TRUE(isPaper(rgb("again.png", 300, 200))) << "the bigger barn's tip again";
+    } else {
+        ASSERT_EQ(run(walk + click(2810, 310, 287), 2900), 0);
+    }
     EXPECT_EQ(stored("mTrigger"), "0") << "the goal was met";
     EXPECT_GT(std::stof(stored("GameTime")), 720.0f) << "the clock went on";
     EXPECT_EQ(stored("UpAvail12"), "1") << "the bigger barn came once the goal was met";
     EXPECT_EQ(stored("fua"), "1") << "and, the barn's tip read, the meadow";
     EXPECT_EQ(stored("tip19"), "0") << "the land's tip was never offered before";
     EXPECT_TRUE(isPaper(rgb("goal.png", 37, 88))) << "the tag under the bar";
-    EXPECT_EQ(isPaper(rgb("before.png", 37, 88)), leaves) << "a tag before noon only if it was noon";
+    EXPECT_EQ(isPaper(rgb("before.png", 37, 88)), leaves == eNoonLeave::AT_THE_GOAL)
+        << "a tag before noon only if it was noon";
     EXPECT_FALSE(isPaper(rgb("met.png", 37, 88))) << "no tag once the goal is met";
     EXPECT_TRUE(isPaper(rgb("met.png", 300, 200))) << "then the bigger barn's tip";
     EXPECT_TRUE(isPaper(rgb("told.png", 300, 450))) << "the journal's page";
 }
 
-INSTANTIATE_TEST_SUITE_P(Noon, NoonRun, ::testing::Bool(),
-    [](const ::testing::TestParamInfo<bool>& _info) { return _info.param ? "LeftAtTheGoal" : "PlayedThrough"; });
+std::string noonName(const ::testing::TestParamInfo<eNoonLeave>& _info)
+{
+    const char* names[] = {"PlayedThrough", "LeftAtTheGoal", "LeftAtTheBarnsTip", "LeftAtTheBarnsTipEarlierBuild"};
+    return names[int(_info.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(Noon, NoonRun,
+    ::testing::Values(eNoonLeave::NEVER, eNoonLeave::AT_THE_GOAL, eNoonLeave::AT_THE_BARNS_TIP,
+                      eNoonLeave::AT_THE_BARNS_TIP_EARLIER),
+    noonName);
 
 // Back on the production screen by way of the market, the workshop chosen before is still chosen:
 // its gauge and load button stand at hand, and the load button answers at once.

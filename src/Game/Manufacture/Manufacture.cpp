@@ -54,6 +54,22 @@ Bool isTipRunning()
     return tutorial && tutorial->isTipRunning();
 }
 
+// The tutorial gives a workshop's first upgrade: until its tip has been followed, that level
+// is offered, and sold, for nothing.
+Bool isFirstUpgradeOnTheHouse(const cProductionHouse& _house)
+{
+    const cTutorialManager* tutorial = cTutorialManager::getInstance();
+    return _house.getUpgrade() == 0 && tutorial && tutorial->isTutorialEnabled() &&
+           !tutorial->isTipPassed(TIP_FREE_UPGRADE);
+}
+
+UInt upgradeCost(const cGame& _game, const cProductionHouse& _house, UInt _next)
+{
+    return isCurrentTip(TIP_FREE_UPGRADE) || isFirstUpgradeOnTheHouse(_house)
+        ? 0
+        : _game.getUpgradeCost(cGame::eUpgradeItem(_house.getItem()), _next);
+}
+
 const Vector2& cursor()
 {
     static const Vector2 s_nowhere(-1.0e9f, -1.0e9f);
@@ -255,10 +271,11 @@ void cManufacture::selectDepot(cProductionHouse* _house, Bool _playSound)
     const cGame* game = cGame::getInstance();
     if (game && canOfferUpgrade(_house)) {
         const UInt next = UInt(_house->getUpgrade() + 1);
-        m_upgradeText->setString(decimal(game->getUpgradeCost(cGame::eUpgradeItem(_house->getItem()), next)));
+        const UInt cost = upgradeCost(*game, *_house, next);
+        m_upgradeText->setString(decimal(cost));
         m_upgradeText->show();
         m_upgradeButton->show();
-        enableBoth(m_upgradeButton, m_upgradeText, _house->canUpgrade(true, true));
+        enableBoth(m_upgradeButton, m_upgradeText, LongLong(cost) <= LongLong(cGame::getMoney()));
     } else {
         hideUpgrade();
     }
@@ -477,12 +494,15 @@ void cManufacture::onClickUpgradeBuilding(cView* /*_button*/)
     if (!canOfferUpgrade(house))
         return;
     const UInt next = UInt(house->getUpgrade() + 1);
-    const UInt cost =
-        isCurrentTip(TIP_FREE_UPGRADE) ? 0 : game->getUpgradeCost(cGame::eUpgradeItem(house->getItem()), next);
+    const UInt cost = upgradeCost(*game, *house, next);
     if (LongLong(cost) > LongLong(cGame::getMoney()))
         return;
+    // The gift taken before its tip leaves the tip nothing to offer.
+    const Bool gift = isFirstUpgradeOnTheHouse(*house) && !isCurrentTip(TIP_FREE_UPGRADE);
     cGame::setMoney(cGame::getMoney() - Int(cost));
     house->setUpgrade(next, true);
+    if (gift)
+        cTutorialManager::getInstance()->setTipPassed(TIP_FREE_UPGRADE);
     cGame::requestSave();
     screen->selectDepot(nullptr, true);
     screen->selectDepot(house, true);

@@ -165,6 +165,13 @@ void sContractEvent::applyRandomFactor(Float _factor)
     }
 }
 
+void sContractEvent::clearRandomFactors()
+{
+    Bonus = baseBonus;
+    Penalty = basePenalty;
+    std::copy(std::begin(baseRequirements), std::end(baseRequirements), std::begin(Requirements));
+}
+
 void sPopularityChangeEvent::loadData(iXML* _data)
 {
     if (_data) {

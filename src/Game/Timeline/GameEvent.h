@@ -36,6 +36,11 @@ struct sBaseEvent {
     virtual String check() const { return String(); }
     // Adds the share _factor of the values as loaded to the values now.
     virtual void applyRandomFactor(Float /*_factor*/) {}
+    // Puts back the values as loaded, before any factor.
+    virtual void clearRandomFactors() {}
+    // Whether the game variables lack what firing would have left for good: then the event
+    // has not fired. False where nothing shows it.
+    virtual Bool isPlainlyUnfired() const { return false; }
 
     UInt type = 0;
     sTimeObject time;
@@ -51,6 +56,7 @@ protected:
 
 struct sUpgradeAvailableEvent : sBaseEvent {
     void fire(iEventTargets& _targets) override;
+    Bool isPlainlyUnfired() const override;
     String check() const override;
     UInt DepotType = 0xFFFFFFFFu;
     UInt Upgrade = 0xFFFFFFFFu;
@@ -61,6 +67,7 @@ protected:
 
 struct sSeedAvailableEvent : sBaseEvent {
     void fire(iEventTargets& _targets) override;
+    Bool isPlainlyUnfired() const override;
     String check() const override;
     UInt SeedType = 0xFFFFFFFFu;
 
@@ -102,6 +109,7 @@ struct sContractEvent : sBaseEvent {
     String check() const override;
     // Never below 0, however the factors walk.
     void applyRandomFactor(Float _factor) override;
+    void clearRandomFactors() override;
 
     sTimeObject WinTime;
     Int Bonus = 0;
@@ -129,6 +137,7 @@ struct sPopularityChangeEvent : sBaseEvent {
     void fire(iEventTargets& _targets) override;
     String check() const override;
     void applyRandomFactor(Float _factor) override;
+    void clearRandomFactors() override { values = baseValues; }
 
     std::vector<sPair> values;
     std::vector<sPair> baseValues;
@@ -141,6 +150,7 @@ struct sFieldAccess : sBaseEvent {
     // A release that is not the next field level is passed over: a time-line that repeats
     // its releases every cycle must not end the game.
     void fire(iEventTargets& _targets) override;
+    Bool isPlainlyUnfired() const override;
     String check() const override;
     Int UpgradeIndex = 0;
 

@@ -36,6 +36,12 @@ void sUpgradeAvailableEvent::fire(iEventTargets& _targets)
     _targets.updateMenuButtons();
 }
 
+Bool sUpgradeAvailableEvent::isPlainlyUnfired() const
+{
+    const UInt available = key::upgradeAvail(DepotType);
+    return available == NONE_VALUE || available < Upgrade;
+}
+
 void sSeedAvailableEvent::fire(iEventTargets& _targets)
 {
     addNote(_targets);
@@ -43,6 +49,11 @@ void sSeedAvailableEvent::fire(iEventTargets& _targets)
     refreshMarket(_targets);
     _targets.updateSeedsButton();
     _targets.refreshWareDetail();
+}
+
+Bool sSeedAvailableEvent::isPlainlyUnfired() const
+{
+    return key::SeedAvail[SeedType] == 0;
 }
 
 void sMoneyChangeEvent::fire(iEventTargets& _targets)
@@ -88,6 +99,11 @@ void sFieldAccess::fire(iEventTargets& _targets)
     }
     addNote(_targets);
     _targets.setFieldsUpgradeAvail(UpgradeIndex);
+}
+
+Bool sFieldAccess::isPlainlyUnfired() const
+{
+    return key::fua() < UpgradeIndex;
 }
 
 void sTrigger::fire(iEventTargets& /*_targets*/)

@@ -108,13 +108,17 @@ void cGameplay::insert(std::unique_ptr<sBaseEvent> _event)
 
 void cGameplay::placeOnClock()
 {
+    if (key::GameTime() != 0.0f && goOnWhereSaved())
+        return;
     sTimeObject now;
     now.setSeconds(key::GameTime());
     const auto later = std::find_if(m_events.begin(), m_events.end(),
                                     [&](const std::unique_ptr<sBaseEvent>& _event) { return now < _event->time; });
     if (later != m_events.end()) {
-        m_next = UInt(later - m_events.begin());
+        setNext(UInt(later - m_events.begin()));
         goOnFromAWaitingGoal();
+        if (key::GameTime() != 0.0f)
+            goBackToWhatHasNotCome();
         return;
     }
     // A clock saved past the end of an older, longer time-line: the game goes on as the
@@ -122,6 +126,38 @@ void cGameplay::placeOnClock()
     getLog("error")->print("The saved game clock " + std::to_string(key::GameTime()) +
                            " s is past the time-line's last event: the game goes back to its repeat.");
     endCycle(key::GameTime());
+}
+
+// A tip or a window that holds the game between events due at one time leaves some of them
+// due but not fired: the saved place says which. It is taken only where it fits the time-line
+// read now and the clock: the event there has the saved time, the one before it was due, and
+// nothing is due past the events that share that one's time.
+Bool cGameplay::goOnWhereSaved()
+{
+    const Int next = key::eventNext();
+    if (next < 0)
+        return false;
+    sTimeObject now;
+    now.setSeconds(key::GameTime());
+    const UInt at = UInt(next);
+    Bool fits = at < m_events.size() && Int(m_events[at]->time.toSeconds()) == key::eventNextAt();
+    if (fits && at > 0) {
+        const sTimeObject& last = m_events[at - 1]->time;
+        UInt later = at;
+        while (later < m_events.size() && m_events[later]->time == last)
+            ++later;
+        fits = !(now < last) && (later == m_events.size() || now < m_events[later]->time);
+    } else if (fits) {
+        fits = now < m_events[at]->time;
+    }
+    if (!fits) {
+        getLog("error")->print("The saved place on the time-line, event " + std::to_string(next) + " at " +
+                               std::to_string(key::eventNextAt()) +
+                               " s, does not fit this time-line: the game goes on from its clock.");
+        return false;
+    }
+    setNext(at);
+    return true;
 }
 
 // A goal holds the clock at its own time, so what follows it at that time is due but has not
@@ -133,10 +169,38 @@ void cGameplay::goOnFromAWaitingGoal()
         return;
     for (UInt i = m_next; i-- > 0;) {
         if (m_events[i]->type == sBaseEvent::TRIGGER) {
-            m_next = i + 1;
+            setNext(i + 1);
             return;
         }
     }
+}
+
+// A game saved without a place that fits (by an earlier build) may have stopped between the
+// events due last, which share a time: the first of them whose work the farm plainly lacks had
+// not fired. Events at the very start never fire, so they are left alone.
+void cGameplay::goBackToWhatHasNotCome()
+{
+    if (m_next == 0)
+        return;
+    const sTimeObject last = m_events[m_next - 1]->time;
+    if (last == sTimeObject())
+        return;
+    UInt first = m_next - 1;
+    while (first > 0 && !(m_events[first - 1]->time < last))
+        --first;
+    for (UInt i = first; i < m_next; ++i) {
+        if (m_events[i]->isPlainlyUnfired()) {
+            setNext(i);
+            return;
+        }
+    }
+}
+
+void cGameplay::setNext(UInt _next)
+{
+    m_next = _next;
+    key::eventNext() = Int(_next);
+    key::eventNextAt() = _next < m_events.size() ? Int(m_events[_next]->time.toSeconds()) : -1;
 }
 
 void cGameplay::process()
@@ -150,7 +214,7 @@ void cGameplay::process()
         // A letter that finds the post box full is not sent this cycle.
         if (event->type != sBaseEvent::CONTRACT || m_targets->haveLetterRoom())
             event->fire(*m_targets);
-        ++m_next;
+        setNext(m_next + 1);
     }
     // The cycle ends only once everything due up to its end has fired, one a frame.
     if (now < m_endSeconds || m_next < m_events.size())
@@ -164,12 +228,14 @@ void cGameplay::process()
 void cGameplay::endCycle(Float _now)
 {
     const Float restart = m_events[m_restartIndex]->time.toSeconds();
-    Float time = restart + (_now - m_endSeconds);
-    // An overshoot longer than a whole cycle starts the cycle afresh.
-    if (time >= m_endSeconds)
-        time = restart;
-    key::GameTime() = time;
-    m_next = m_restartIndex;
+    const Float cycle = m_endSeconds - restart;
+    Float overshoot = _now - m_endSeconds;
+    // An overshoot longer than a whole cycle starts the cycle afresh; a cycle that ends where it
+    // starts has nothing to skip, and its clock runs on.
+    if (cycle > 0 && overshoot >= cycle)
+        overshoot = 0;
+    key::GameTime() = restart + overshoot;
+    setNext(m_restartIndex);
 }
 
 void cGameplay::drawRandomFactors()
@@ -193,6 +259,15 @@ void cGameplay::setRandomFactors(const std::vector<Float>& _factors)
     m_randomFactors = _factors;
     applyRandomFactors();
     GUARD_END("void cGameplay::setRandomFactors(const std::vector<float>& _factors)")
+}
+
+void cGameplay::restoreRandomFactors(const std::vector<Float>& _factors)
+{
+    // A game continued at 0:00:00 has already drawn and applied factors of its own; the saved
+    // ones take their place rather than adding to them.
+    for (auto& event : m_events)
+        event->clearRandomFactors();
+    setRandomFactors(_factors);
 }
 
 Float cGameplay::getGameTime()

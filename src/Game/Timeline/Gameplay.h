@@ -14,7 +14,7 @@ class iXML;
 class cGameplay : public cSingleton<cGameplay> {
 public:
     // Reads the time-line and places it on the clock ("GameTime"). A new game (clock at 0)
-    // draws its random factors; a continued one gets its own back through setRandomFactors.
+    // draws its random factors; a continued one gets its own back through restoreRandomFactors.
     // Null targets are the running game's objects.
     explicit cGameplay(std::unique_ptr<iEventTargets> _targets = nullptr);
     // The same from a document already read.
@@ -35,6 +35,8 @@ public:
     std::vector<Float> getRandomFactors() const { return m_randomFactors; }
     // Factors missing at the end count as 0; extra ones are kept and unused.
     void setRandomFactors(const std::vector<Float>& _factors);
+    // The saved factors in place of any applied so far.
+    void restoreRandomFactors(const std::vector<Float>& _factors);
 
     // Raises "invalid event" past the end; findEvent answers null instead.
     sBaseEvent* getEvent(UInt _index) const;
@@ -51,7 +53,11 @@ private:
     void loadXML(iXML* _xml_doc);
     void insert(std::unique_ptr<sBaseEvent> _event);
     void placeOnClock();
+    Bool goOnWhereSaved();
     void goOnFromAWaitingGoal();
+    void goBackToWhatHasNotCome();
+    // Also keeps the place in the game variables, for a continued game.
+    void setNext(UInt _next);
     void drawRandomFactors();
     void applyRandomFactors();
     void endCycle(Float _now);

@@ -31,9 +31,10 @@ struct sPutOutcome {
 // leaves every file and its last copy as it was: the files already renamed go back and so do
 // the last copies (a file saved for the first time leaves none). Only when a file cannot go
 // back (partlyPlaced) does the save keep the last copies it made, the pair the start then
-// finds. Something that is no file standing where a last copy or a hidden name goes is moved
-// aside as "<name>.broken" (a hidden name without its dot) before anything else, failed save
-// or not; where a last copy's place cannot be cleared, that file is saved without a last copy.
+// finds. Once every file is on the disk, something that is no file standing where a last copy
+// or a hidden name goes is moved aside as "<name>.broken" (a hidden name without its dot),
+// whether the save then goes through or not; a save whose files did not reach the disk leaves
+// it there. Where a last copy's place cannot be cleared, that file is saved without a last copy.
 // The temporary files are gone either way.
 sPutOutcome putSaveInPlace(std::vector<sHeldSave> _saves);
 

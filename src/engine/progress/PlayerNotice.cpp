@@ -6,12 +6,14 @@
 
 #include <deque>
 #include <set>
+#include <utility>
 
 namespace {
 
 struct sNotices {
     std::set<String> told;
-    std::deque<WString> waiting;
+    std::set<String> shown;
+    std::deque<std::pair<String, WString>> waiting;
 };
 
 sNotices& notices()
@@ -26,7 +28,7 @@ void tellPlayer(const String& _subject, const WString& _text)
 {
     if (!notices().told.insert(_subject).second)
         return;
-    notices().waiting.push_back(_text);
+    notices().waiting.emplace_back(_subject, _text);
     logError("The player is told: " + toString(_text));
 }
 
@@ -45,7 +47,13 @@ Bool takePlayerNotice(WString& _text)
 {
     if (notices().waiting.empty())
         return false;
-    _text = notices().waiting.front();
+    _text = notices().waiting.front().second;
+    notices().shown.insert(notices().waiting.front().first);
     notices().waiting.pop_front();
     return true;
+}
+
+Bool isPlayerNoticeShown(const String& _subject)
+{
+    return notices().shown.count(_subject) != 0;
 }

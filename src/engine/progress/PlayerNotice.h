@@ -4,7 +4,8 @@
 // What the player must hear in words: progress restored from an earlier save, progress that
 // cannot be saved, and why. Any part of the program may tell, before the screens exist too;
 // the notice view shows the texts in turn. Each subject is told once a run, whatever its text:
-// a save that fails every two minutes must not cover the screen with the same words.
+// a save that fails every two minutes must not cover the screen with the same words. What
+// concerns one player or one file names it in its subject, so that it is told to each.
 // Every telling is also written to the error log, as "The player is told: <text>".
 void tellPlayer(const String& _subject, const WString& _text);
 
@@ -17,3 +18,7 @@ WString translated(const WString& _text);
 
 // The oldest text not yet shown, taken off the queue; false when there is none.
 Bool takePlayerNotice(WString& _text);
+
+// Whether the subject's notice has been taken off the queue to be shown in this run: a mark
+// kept on the disk for it may go only then.
+Bool isPlayerNoticeShown(const String& _subject);

@@ -3,6 +3,7 @@
 #include "engine/logs/ErrorStack.h"
 #include "engine/files/FileManager.h"
 #include "engine/files/FileSizeLimit.h"
+#include "engine/files/PutInPlace.h"
 #include "engine/logs/Log.h"
 #include "engine/logs/LogManager.h"
 #include "engine/progress/PlayerFileOwners.h"
@@ -25,6 +26,7 @@
 #include <limits>
 #include <memory>
 #include <set>
+#include <sstream>
 #include <vector>
 
 fProfileInit g_profileInitHook = nullptr;
@@ -93,6 +95,51 @@ Bool identifierOf(const String& _fileName, ULong& _id)
         return false;
     _id = static_cast<ULong>(value);
     return true;
+}
+
+// Anything standing at the path: a file, a folder, a link.
+Bool standsAt(const String& _path)
+{
+    const String path = files().getCommonPath(_path);
+    return platform::getFileSize(path) >= 0 || platform::isFolder(path);
+}
+
+// Players deleted in this run: a copy of theirs kept apart is not handed to them in the same
+// run, as if the deletion had given it back.
+std::set<WString>& deletedThisRun()
+{
+    static std::set<WString> s_deleted;
+    return s_deleted;
+}
+
+// The subject of a notice about one player or one file, told to each of them.
+String about(const char* _what, const WString& _name)
+{
+    return String(_what) + " " + toString(_name);
+}
+String about(const char* _what, ULong _id)
+{
+    return String(_what) + " " + formatProfileID(_id);
+}
+
+// Identifiers written as numbers apart by spaces; what does not read is skipped.
+std::set<ULong> readIdentifiers(const WString& _text)
+{
+    std::set<ULong> ids;
+    std::istringstream words(toString(_text));
+    for (String word; words >> word;) {
+        ULong id = 0;
+        if (readProfileID(toWString(word), id))
+            ids.insert(id);
+    }
+    return ids;
+}
+
+// The words for a player left out of the index because her file names another player.
+WString leftOutText(const WString& _name, ULong _id)
+{
+    return translated(u"Файл игрока") + u" «" + _name + u"» " + translated(u"называет другого игрока:") + u" «" +
+           toWString(formatProfileID(_id)) + u".xml». " + translated(u"Файл оставлен как есть, а игрок убран из списка.");
 }
 
 // Property files and level states share the identifier prefix; "12345678" must not take
@@ -211,6 +258,11 @@ void cProfile::load()
         m_currentUserName.clear();
         return;
     }
+    // A folder in the index's place would refuse every save of it: moved aside like a damaged index.
+    std::vector<String> cleared;
+    clearSavePlace(files().getCommonPath(dir + kIndexName), cleared);
+    for (const String& line : cleared)
+        logError(line);
     std::unique_ptr<cXML> index;
     std::string indexBytes;
     if (files().isExist(dir + kIndexName)) {
@@ -229,10 +281,16 @@ void cProfile::load()
     m_indexOwned = true;
     if (m_resuming && m_index.count(m_currentUserName) == 0)
         resumeSomeone();
-    // This player ended the last game on a save that failed; told now, and then no more.
-    const Bool lastPlayUnsaved = m_unsavedPlayers.erase(m_currentUserName) != 0;
+    for (const auto& [name, id] : m_leftOut) {
+        logError("Profile \"" + cutForLog(toString(name)) + "\" is left out of the index: its file " + formatProfileID(id) +
+                 ".xml names another player.");
+        tellPlayer(about("left out", name), leftOutText(name, id));
+    }
+    // This player ended the last game on a save that failed; told now, and the mark goes once
+    // the notice has been on the screen.
+    const Bool lastPlayUnsaved = m_unsavedPlayers.count(m_currentUserName) != 0;
     // Nobody to resume after all: nothing is made under an empty name.
-    if (m_currentUserName.empty())
+    if (m_currentUserName.empty() || holdUnpartedFile())
         return;
     if (m_currentUserName != m_recordedUser) {
         m_recordedUser = m_currentUserName;
@@ -248,8 +306,9 @@ void cProfile::load()
     if (lastPlayUnsaved && !made) {
         logError("The last save of profile \"" + id + "\" before the game ended did not go through; the farm goes on from the "
                  "save before.");
-        tellPlayer("progress restored", translated(u"Последнее сохранение фермы не удалось.") + u" " +
-                                            translated(u"Ферма восстановлена из предыдущего сохранения."));
+        tellPlayer(about("last save failed", m_currentUserName),
+            translated(u"Последнее сохранение фермы не удалось.") + u" " +
+                translated(u"Ферма восстановлена из предыдущего сохранения."));
     }
     m_loadedName = m_currentUserName;
     m_loadedID = m_index[m_currentUserName];
@@ -261,7 +320,13 @@ void cProfile::load()
         saveHeaders();
     } catch (const String& _error) {
         logError("The profile index could not be written:\n" + _error);
-        tellSaveFailed(getProgressFiles());
+        // A folder closed to writing stops the farm's saves too; anything else, the list alone.
+        if (!platform::canWriteIn(files().getCommonPath(dir)))
+            tellSaveFailed(getProgressFiles());
+        else
+            tellPlayer("player list not saved", translated(u"Список игроков не удаётся сохранить.") + u" " +
+                                                    describeSaveObstacle({dir + kIndexName}) + u" " +
+                                                    translated(u"Можно играть дальше: игра попробует сохраниться снова."));
     }
     GUARD_END("void cProfile::load()")
 }
@@ -278,6 +343,7 @@ void cProfile::loadHeaders(iXML* _xml_doc)
     toBool(lastSaveFailed, doc[u"LastSaveFailed"]);
     if (lastSaveFailed)
         m_unsavedPlayers.insert(m_recordedUser);
+    m_keptCopies = readIdentifiers(doc[u"KeptApart"]);
     Bool dropped = false;
     for (UInt i = 0, count = doc.getNodeCount(); i < count; ++i) {
         iXML* entry = nullptr;
@@ -288,6 +354,9 @@ void cProfile::loadHeaders(iXML* _xml_doc)
         toBool(unsaved, (*entry)[u"LastSaveFailed"]);
         if (unsaved)
             m_unsavedPlayers.insert((*entry)[u"Name"]);
+        const std::set<ULong> kept = readIdentifiers((*entry)[u"NewestKeptApart"]);
+        if (!kept.empty())
+            m_newestKeptApart[(*entry)[u"Name"]] = *kept.begin();
     }
     m_indexChanged = dropped;
     // An entry left out still has its files: they come back under the name kept in them.
@@ -328,18 +397,22 @@ void cProfile::loadVariables(const String& _stem, Bool _new)
     // What stands in the place of the farm's files is told as it is, not as a damaged file.
     const WString obstacle = clearFarmPlaces(_stem);
     const cProgressPick pick(_stem);
-    if (!obstacle.empty() && (pick.getDamage().empty() || pick.isMissing()))
-        tellPlayer("folder in place of a farm file", obstacle);
+    const WString& player = m_currentUserName;
+    if (!obstacle.empty() && pick.getDamage().empty() && !pick.hasNoVariables())
+        tellPlayer(about("folder in place of a farm file", player), obstacle);
     const cVariablesSource source(_stem + ".xml");
     for (const sSavedVariable& variable : pick.getVariables())
         setProperty(variable.type, variable.name, variable.value);
     m_loadedVariables = pick.getVariables();
     m_loadedLastCopy = pick.getLastCopy();
-    if (pick.isMissing() && !_new) {
+    // Without any copy of the variables (folders in their places, say) nothing of the farm is left.
+    if (pick.hasNoVariables() && !_new) {
         const String folder = files().getCommonPath(getProfilesDir());
         logError("The files of profile \"" + _stem + "\" are missing; the farm starts afresh.");
-        tellPlayer("progress missing", translated(u"Файлы вашей фермы не найдены в папке:") + u" «" + toWString(folder) +
-                                           u"». " + translated(u"Ферма начата заново."));
+        tellPlayer(about("progress missing", player),
+            (obstacle.empty() ? translated(u"Файлы вашей фермы не найдены в папке:") + u" «" + toWString(folder) + u"»." :
+                                obstacle) +
+                u" " + translated(u"Ферма начата заново."));
         return;
     }
     const auto listed = [](const std::vector<WString>& _values) {
@@ -349,27 +422,42 @@ void cProfile::loadVariables(const String& _stem, Bool _new)
         return list + u".";
     };
     if (!pick.getRestored().empty())
-        tellPlayer("values restored", translated(u"Часть файла фермы не читается. Из предыдущего сохранения взяты:") +
-                                          u" " + listed(pick.getRestored()));
+        tellPlayer(about("values restored", player),
+            translated(u"Часть файла фермы не читается. Из предыдущего сохранения взяты:") + u" " + listed(pick.getRestored()));
     if (!pick.getLost().empty())
-        tellPlayer("values lost", translated(u"Часть файла фермы не читается ни в одной копии. Начаты заново:") + u" " +
-                                      listed(pick.getLost()));
+        tellPlayer(about("values lost", player),
+            translated(u"Часть файла фермы не читается ни в одной копии. Начаты заново:") + u" " + listed(pick.getLost()));
+    // Its newest copy went to the player it names: the farm is the last copy, which is told as
+    // that, once (in the start that parted it, the parting's own words said it).
+    const auto parted = m_newestKeptApart.find(player);
+    if (parted != m_newestKeptApart.end() && !pick.isSalvaged() && !pick.isLevelStateLost()) {
+        Bool toldNow = false;
+        for (const sParting& parting : m_partings)
+            toldNow |= parting.kept == parted->second;
+        if (!toldNow)
+            tellPlayer(about("newest copy kept apart", parted->second),
+                translated(u"Новая копия вашей фермы называла другого игрока и сохранена отдельно:") + u" «" +
+                    toWString(formatProfileID(parted->second)) + u".xml». " +
+                    translated(u"Ферма восстановлена из предыдущего сохранения."));
+        return;
+    }
+    // Damage of its own is told as that, and says more than the parting would.
+    if (parted != m_newestKeptApart.end())
+        m_newestKeptApart.erase(parted);
     if (pick.getDamage().empty())
         return;
-    // Its newest copy went to the player it names: the farm is the last copy, as already told.
-    if (m_partedNewest.count(m_index[m_currentUserName]) != 0 && !pick.isSalvaged() && !pick.isLevelStateLost())
-        return;
+    const String subject = about("progress restored", player);
     if (pick.isInterrupted()) {
-        tellPlayer("progress restored", translated(u"Последнее сохранение фермы не завершилось.") + u" " +
-                                            translated(u"Ферма восстановлена из предыдущего сохранения."));
+        tellPlayer(subject, translated(u"Последнее сохранение фермы не завершилось.") + u" " +
+                                translated(u"Ферма восстановлена из предыдущего сохранения."));
         return;
     }
     if (pick.isLevelStateUnsaved()) {
-        tellPlayer("progress restored", translated(u"Последнее сохранение фермы не удалось.") + u" " +
-                                            translated(u"Пакеты семян на земле и заметки журнала начаты заново."));
+        tellPlayer(subject, translated(u"Последнее сохранение фермы не удалось.") + u" " +
+                                translated(u"Пакеты семян на земле и заметки журнала начаты заново."));
         return;
     }
-    tellPlayer("progress restored",
+    tellPlayer(subject,
         (obstacle.empty() ? translated(u"Файл вашей фермы был повреждён.") : obstacle) + u" " +
             translated(pick.isSalvaged()      ? u"Ферма собрана из того, что в нём уцелело." :
                        pick.isLevelStateLost() ? u"Пакеты семян на земле и заметки журнала начаты заново." :
@@ -394,8 +482,13 @@ cPlayerFileOwners cProfile::readOwners() const
             names[id] = namesIn(dir + formatProfileID(id));
     }
     cPlayerFileOwners owners(names, m_index);
-    for (const ULong id : m_inDoubt)
-        owners.putInDoubt(id);
+    // A deleted player's copy kept apart waits for a later run: deleting him is no way to take it.
+    for (const ULong id : m_keptCopies) {
+        const auto kept = names.find(id);
+        if (kept != names.end() &&
+            (deletedThisRun().count(kept->second.first) != 0 || deletedThisRun().count(kept->second.second) != 0))
+            owners.putInDoubt(id);
+    }
     return owners;
 }
 
@@ -404,33 +497,34 @@ Bool cProfile::partCopies(const cPlayerFileOwners& _owners)
     const String dir = getProfilesDir();
     Bool parted = false;
     for (const auto& [id, settled] : _owners.getSettled()) {
+        if (m_unparted.count(id) != 0)
+            continue;
         // The copy that names the other player goes, with the level state of its place.
         const Bool newestGoes = settled.newest != settled.owner;
         const WString& other = newestGoes ? settled.newest : settled.last;
         const String from = dir + formatProfileID(id);
         const String tail = newestGoes ? "" : ".bak";
-        const String kept = formatProfileID(takeFreeIdentifier());
+        const ULong keptID = takeFreeIdentifier();
+        const String kept = formatProfileID(keptID);
         const String who = "Player file " + formatProfileID(id) + ".xml names \"" + cutForLog(toString(settled.newest)) +
                            "\", its last copy \"" + cutForLog(toString(settled.last)) + "\"; ";
-        parted = true;
         if (!files().moveTo(from + ".xml" + tail, dir + kept + ".xml")) {
             logError(who + "the copy that names \"" + cutForLog(toString(other)) + "\" cannot be moved to a file of its own (" +
-                     platform::getLastErrorText() + "), so the file is nobody's and is left as it is.");
-            m_inDoubt.insert(id);
+                     platform::getLastErrorText() + "), so the file stays with \"" + cutForLog(toString(settled.owner)) +
+                     "\" and is left as it is.");
+            m_unparted[id] = other;
             continue;
         }
+        parted = true;
         if (files().isExist(from + ".save" + tail) && !files().moveTo(from + ".save" + tail, dir + kept + ".save"))
             logError("The level state \"" + from + ".save" + tail + "\" stays where it is: " + platform::getLastErrorText());
         m_indexChanged = true;
+        m_keptCopies.insert(keptID);
         if (newestGoes)
-            m_partedNewest.insert(id);
+            m_newestKeptApart[settled.owner] = keptID;
+        m_partings.push_back({id, settled.newest, settled.last, settled.owner, other, keptID});
         logError(who + "it is \"" + cutForLog(toString(settled.owner)) + "\"'s, and the copy that names \"" +
                  cutForLog(toString(other)) + "\" is kept as " + kept + ".xml.");
-        tellPlayer("player file names two players",
-            translated(u"Файл одной фермы называет двух игроков:") + u" «" + settled.newest + u"», «" + settled.last + u"». " +
-                translated(u"Ферма оставлена игроку:") + u" «" + settled.owner + u"». " +
-                translated(u"Копия игрока") + u" «" + other + u"» " + translated(u"сохранена отдельно:") + u" «" +
-                toWString(kept) + u".xml».");
     }
     return parted;
 }
@@ -440,15 +534,78 @@ void cProfile::followPlayerFiles()
     const cPlayerFileOwners owners = readOwners();
     mendIndex(owners);
     if (!partCopies(owners)) {
+        tellKeptCopies();
         tellOwners(owners);
         return;
     }
     // The parted copies judged against the mended index: a player it gives a file already
-    // finds the copy in doubt, one it does not takes it as her file.
-    const cPlayerFileOwners parted = readOwners();
-    mendIndex(parted);
-    tellOwners(parted);
+    // finds the copy nobody's, one it does not takes it as her file.
+    mendIndex(readOwners());
     adoptPlayerFiles();
+    tellKeptCopies();
+    tellOwners(readOwners());
+}
+
+void cProfile::tellKeptCopies()
+{
+    const String dir = getProfilesDir();
+    const auto playerOf = [this](ULong _id) {
+        for (const auto& [name, id] : m_index)
+            if (id == _id)
+                return name;
+        return WString();
+    };
+    for (const sParting& parting : m_partings) {
+        const WString taker = playerOf(parting.kept);
+        tellPlayer(about("player file names two players", parting.kept),
+            translated(u"В файле фермы игрока") + u" «" + parting.owner + u"» " + translated(u"лежала копия игрока") + u" «" +
+                parting.other + u"». " + translated(u"Копия сохранена отдельно:") + u" «" +
+                toWString(formatProfileID(parting.kept)) + u".xml» " + translated(u"в папке") + u" «" +
+                toWString(files().getCommonPath(dir)) + u"». " +
+                (taker.empty() ? translated(u"В неё никто не играет, она оставлена как есть.") :
+                                 translated(u"Теперь это ферма игрока:") + u" «" + taker + u"»."));
+    }
+    // A copy kept apart that has become its player's only file is his farm again: said, once.
+    for (auto kept = m_keptCopies.begin(); kept != m_keptCopies.end();) {
+        const String name = formatProfileID(*kept) + ".xml";
+        const WString taker = playerOf(*kept);
+        Bool partedNow = false;
+        for (const sParting& parting : m_partings)
+            partedNow |= parting.kept == *kept;
+        if (taker.empty() && (files().isExist(dir + name) || files().isExist(dir + name + ".bak"))) {
+            ++kept;
+            continue;
+        }
+        if (!taker.empty() && !partedNow) {
+            logError("The copy kept apart as " + name + " is the only file of \"" + cutForLog(toString(taker)) +
+                     "\" now; it is that player's farm.");
+            tellPlayer(about("kept copy taken", *kept), translated(u"Копия, сохранённая отдельно:") + u" «" +
+                                                            toWString(name) + u"» " +
+                                                            translated(u"теперь ферма игрока:") + u" «" + taker + u"».");
+        }
+        kept = m_keptCopies.erase(kept);
+        m_indexChanged = true;
+    }
+}
+
+Bool cProfile::holdUnpartedFile()
+{
+    const auto found = m_index.find(m_currentUserName);
+    const auto unparted = found == m_index.end() ? m_unparted.end() : m_unparted.find(found->second);
+    if (unparted == m_unparted.end())
+        return false;
+    const String name = formatProfileID(unparted->first) + ".xml";
+    logError("The file " + name + " of \"" + cutForLog(toString(m_currentUserName)) + "\" holds a copy of \"" +
+             cutForLog(toString(unparted->second)) + "\" that cannot be moved apart; no player is loaded and nothing is "
+             "saved.");
+    tellPlayer(about("copy not parted", unparted->first),
+        translated(u"В файле вашей фермы лежит копия другого игрока:") + u" «" + unparted->second + u"» (" +
+            toWString(name) + u"). " + translated(u"Её не удаётся сохранить отдельно, и файл оставлен как есть.") + u" " +
+            translated(u"Можно играть, но игра ничего не сохранит."));
+    // Neither the index nor a farm is written: nothing of the file is in memory.
+    m_currentUserName.clear();
+    m_indexOwned = false;
+    return true;
 }
 
 void cProfile::mendIndex(const cPlayerFileOwners& _owners)
@@ -465,6 +622,7 @@ void cProfile::mendIndex(const cPlayerFileOwners& _owners)
         if (owners.getOwners().count(id) != 0 || owners.isDoubtful(id)) {
             logError("Profile \"" + cutForLog(toString(name)) + "\" has in the index the file " + formatProfileID(id) +
                      ".xml of another player; it is left out of the index, the files stay.");
+            m_leftOut[name] = id;
             continue;
         }
         mended[name] = id;
@@ -489,9 +647,11 @@ void cProfile::mendIndex(const cPlayerFileOwners& _owners)
 void cProfile::tellOwners(const cPlayerFileOwners& _owners) const
 {
     for (const ULong id : _owners.getDoubtful()) {
+        if (m_keptCopies.count(id) != 0)
+            continue;
         logError("Player file " + formatProfileID(id) + ".xml names a player whom another file names too; it is nobody's "
                  "and is left as it is.");
-        tellPlayer("player file in doubt", translated(u"Неясно, чья это ферма:") + u" «" +
+        tellPlayer(about("player file in doubt", id), translated(u"Неясно, чья это ферма:") + u" «" +
                                                toWString(formatProfileID(id)) + u".xml». " +
                                                translated(u"Файл оставлен как есть."));
     }
@@ -536,8 +696,13 @@ void cProfile::resumeSomeone()
         return;
     logError("The profile index names \"" + cutForLog(toString(lost)) + "\" as the player, who is not in it; \"" +
              cutForLog(toString(m_currentUserName)) + "\" plays.");
-    tellPlayer("player not found", translated(u"Игрока нет в списке игроков:") + u" «" + lost + u"». " +
-                                       translated(u"Играет:") + u" «" + m_currentUserName + u"».");
+    const WString playing = translated(u"Играет:") + u" «" + m_currentUserName + u"».";
+    // Left out by this start: said why, under the subject of that notice, which is then told.
+    const auto leftOut = m_leftOut.find(lost);
+    if (leftOut != m_leftOut.end())
+        tellPlayer(about("left out", lost), leftOutText(lost, leftOut->second) + u" " + playing);
+    else
+        tellPlayer("player not found", translated(u"Игрока нет в списке игроков:") + u" «" + lost + u"». " + playing);
 }
 
 Bool cProfile::addIndexEntry(const WString& _name, const WString& _idText, Bool _needFile)
@@ -587,15 +752,30 @@ void cProfile::saveHeaders()
     appendXmlAttribute(text, u"NextID", toWString(std::to_string(m_nextID)));
     appendXmlAttribute(text, u"CurrentUser", m_currentUserName);
     appendXmlAttribute(text, u"NowPlaying", m_nowPlaying ? u"1" : u"0");
+    if (!m_keptCopies.empty()) {
+        WString kept;
+        for (const ULong id : m_keptCopies)
+            kept += (kept.empty() ? WString() : WString(u" ")) + toWString(std::to_string(id));
+        appendXmlAttribute(text, u"KeptApart", kept);
+    }
     text += u">\n";
     for (const auto& entry : m_index) {
         text += u"<Profile ";
         appendXmlAttribute(text, u"Name", entry.first);
         appendXmlAttribute(text, u"ID", toWString(std::to_string(entry.second)));
-        // Said of the player whose save failed, whoever plays next; a deleted one takes it along.
-        if (m_unsavedPlayers.count(entry.first) != 0 ||
+        // Said of the player whose save failed, whoever plays next, until she has been told; a
+        // deleted one takes it along.
+        if ((m_unsavedPlayers.count(entry.first) != 0 && !isPlayerNoticeShown(about("last save failed", entry.first))) ||
             (m_playUnsaved && entry.first == m_loadedName && entry.second == m_loadedID))
             appendXmlAttribute(text, u"LastSaveFailed", u"1");
+        // Kept until she has heard it: in her own words, or as the parting's in her own start.
+        const auto kept = m_newestKeptApart.find(entry.first);
+        Bool heard = kept != m_newestKeptApart.end() && isPlayerNoticeShown(about("newest copy kept apart", kept->second));
+        for (const sParting& parting : m_partings)
+            heard |= kept != m_newestKeptApart.end() && parting.kept == kept->second && entry.first == m_loadedName &&
+                     isPlayerNoticeShown(about("player file names two players", parting.kept));
+        if (kept != m_newestKeptApart.end() && !heard)
+            appendXmlAttribute(text, u"NewestKeptApart", toWString(std::to_string(kept->second)));
         text += u"/>\n";
     }
     text += u"</Profiles>";
@@ -670,8 +850,17 @@ ULong cProfile::takeFreeIdentifier()
         if (identifierOf(name, id))
             used.insert(id);
     }
+    const String dir = getProfilesDir();
+    const auto taken = [&](ULong _id) {
+        if (used.count(_id) != 0)
+            return true;
+        for (const char* suffix : {".xml", ".xml.bak", ".save", ".save.bak"})
+            if (standsAt(dir + formatProfileID(_id) + suffix))
+                return true;
+        return false;
+    };
     ULong id = m_nextID;
-    while (used.count(id) != 0)
+    while (taken(id))
         ++id;
     m_nextID = id + 1;
     return id;
@@ -687,8 +876,10 @@ void cProfile::deleteProfile(const WString& _name)
     files().waitForSaves();
     const String id = formatProfileID(found->second);
     m_index.erase(found);
-    // Deleting the player ends the notice of her failed save.
+    // Deleting the player ends the notices kept for her.
     m_unsavedPlayers.erase(_name);
+    m_newestKeptApart.erase(_name);
+    deletedThisRun().insert(_name);
     m_currentUserName = m_index.empty() ? WString() : m_index.begin()->first;
     m_recordedUser = m_currentUserName;
     m_indexChanged = true;

@@ -98,7 +98,8 @@ private:
     // Adds an index entry unless its identifier does not read or is another entry's, or (with
     // _needFile) its property file is gone; a refusal is logged, the files stay untouched.
     Bool addIndexEntry(const WString& _name, const WString& _idText, Bool _needFile);
-    // The lowest identifier from the next one on that no profile and no file has.
+    // The lowest identifier from the next one on that no profile has and where nothing (a file,
+    // a folder) stands under any of its names.
     ULong takeFreeIdentifier();
     // The variables of the pair of files chosen by cProgressPick; the player is told when
     // they are not the last save as it stood, or when the files of a player the index knew
@@ -118,25 +119,47 @@ private:
     // Whose farm each player file in the folder is.
     cPlayerFileOwners readOwners() const;
     // A file whose copies name two players keeps only its owner's: the copy that names the
-    // other player, with the level state of its place, becomes a file of its own under a free
-    // identifier, where that player's start finds it (or, beside another file of that player,
-    // tells of it as in doubt); told to the player. A copy that cannot be moved leaves the
-    // file nobody's. Whether any file was to be parted.
+    // other player, with the level state of its place, becomes a file of its own under an
+    // identifier where nothing stands, and is listed as kept apart. A copy that cannot be moved
+    // leaves the file with its owner as it is (unparted). Whether any copy was moved.
     Bool partCopies(const cPlayerFileOwners& _owners);
-    // Files in doubt: logged and told.
+    // Each copy parted in this start, told once with what becomes of it; a kept copy that has
+    // since become its player's only file is told too.
+    void tellKeptCopies();
+    // Files in doubt that were never told (kept copies were): logged and told.
     void tellOwners(const cPlayerFileOwners& _owners) const;
     // The index's player is not in it: someone the files know plays instead.
     void resumeSomeone();
+    // The player's file holds another player's copy that could not be moved: nothing of it is
+    // loaded or written, so that neither copy is played or lost under the other's name.
+    Bool holdUnpartedFile();
 
     Bool m_resuming = false;
-    // Files whose copies name two players and could not be parted: nobody's.
-    std::set<ULong> m_inDoubt;
-    // Files whose newest copy went to the player it names.
-    std::set<ULong> m_partedNewest;
+    // Files whose copies name two players and whose other copy could not be moved: they stay
+    // with their owner, who cannot play them in this run; by the player the other copy names.
+    std::map<ULong, WString> m_unparted;
+    // Copies kept apart whose player has a farm of his own: told when parted and never again
+    // (the index's KeptApart), nobody's until no other file names that player.
+    std::set<ULong> m_keptCopies;
+    struct sParting {
+        ULong id;
+        WString newest;
+        WString last;
+        WString owner;
+        WString other;
+        ULong kept;
+    };
+    std::vector<sParting> m_partings;
+    // Players whose newest copy went to the player it names, by the kept file: the farm is
+    // their last copy, which is no damage. Kept in the index until they have been told.
+    std::map<WString, ULong> m_newestKeptApart;
+    // Players left out of the index because their file is another's, by that file.
+    std::map<WString, ULong> m_leftOut;
 
     Bool m_nowPlaying = false;
     // The players whose last play the index says is not on the disk (LastSaveFailed on their
-    // entries): each is told when next loaded, and only then; the mark stays while others play.
+    // entries): each is told when next loaded; the mark stays while others play, and until the
+    // notice has been on the screen.
     std::set<WString> m_unsavedPlayers;
     // This object's play is not on the disk: its last save failed. The index then says so.
     Bool m_playUnsaved = false;

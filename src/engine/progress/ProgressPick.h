@@ -59,6 +59,8 @@ public:
     // The variables of the last copy as they read, when the newest copy is the one used (empty
     // otherwise): what only the game can judge (a contract against its time-line) is judged there.
     const std::vector<sSavedVariable>& getLastCopy() const { return m_lastCopy; }
+    // No copy of the variables is there: the farm starts afresh, whatever level state stands.
+    Bool hasNoVariables() const { return !m_vars[0].exists && !m_vars[1].exists; }
     // None of the four files is there.
     Bool isMissing() const { return !m_vars[0].exists && !m_vars[1].exists && !m_levels[0].exists && !m_levels[1].exists; }
 

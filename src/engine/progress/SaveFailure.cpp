@@ -14,9 +14,29 @@ UInt s_doneWhenTold = 0;
 
 } // namespace
 
-WString describeSaveFailure(const std::vector<String>& _names)
+namespace {
+
+// A file the save would write or rename over that takes no writing; empty when none. The
+// temporary names a save writes under are counted too: a file left locked there stops it.
+String lockedFile(const String& _path, const String& _folder)
 {
-    WString why;
+    const String name = cFileManager::getFileName(_path);
+    if (platform::getFileSize(_path) >= 0 && !platform::canWriteIn(_path))
+        return name;
+    const String hidden = "." + name + ".";
+    for (const platform::sFolderEntry& entry : platform::listFolder(_folder)) {
+        const String& found = entry.name;
+        if (!entry.isFolder && found.size() > hidden.size() + 4 && found.compare(0, hidden.size(), hidden) == 0 &&
+            found.compare(found.size() - 4, 4, ".tmp") == 0 && !platform::canWriteIn(_folder + found))
+            return found;
+    }
+    return String();
+}
+
+} // namespace
+
+WString describeSaveObstacle(const std::vector<String>& _names)
+{
     for (const String& name : _names) {
         // Lower-cased as the file manager writes it: the folder on the disk, not the setting's.
         String path = name;
@@ -35,18 +55,20 @@ WString describeSaveFailure(const std::vector<String>& _names)
         // A folder at one of the save's hidden names, which could not be moved aside, stops it too.
         const String hidden = folder + "." + cFileManager::getFileName(path);
         for (const String& place : {path, hidden + ".bak.tmp", hidden + ".older.tmp"})
-            if (why.empty() && platform::isFolder(place))
-                why = translated(u"На месте файла лежит папка:") + u" «" + toWString(cFileManager::getFileName(place)) + u"».";
-        if (!why.empty())
-            break;
+            if (platform::isFolder(place))
+                return translated(u"На месте файла лежит папка:") + u" «" + toWString(cFileManager::getFileName(place)) + u"».";
+        const String locked = lockedFile(path, folder);
+        if (!locked.empty())
+            return translated(u"Файл закрыт для записи:") + u" «" + toWString(locked) + u"».";
         if (!platform::canWriteIn(folder))
-            why = translated(u"Папка закрыта для записи:") + u" «" + toWString(folder) + u"».";
-        if (!why.empty())
-            break;
+            return translated(u"Папка закрыта для записи:") + u" «" + toWString(folder) + u"».";
     }
-    if (why.empty())
-        why = translated(u"Диск переполнен или недоступен.");
-    return translated(u"Игру не удаётся сохранить.") + u" " + why + u" " +
+    return translated(u"Диск переполнен или недоступен.");
+}
+
+WString describeSaveFailure(const std::vector<String>& _names)
+{
+    return translated(u"Игру не удаётся сохранить.") + u" " + describeSaveObstacle(_names) + u" " +
            translated(u"Можно играть дальше: игра попробует сохраниться снова.");
 }
 

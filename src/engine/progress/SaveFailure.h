@@ -14,6 +14,10 @@ void tellSaveFailed(const std::vector<String>& _names);
 // reached the disk again, the next failure is told again.
 void checkSavesBesideTheGame();
 
-// The words for the player about _names: the first that is a folder, else a folder closed
-// to writing, else the disk.
+// The words for the player about _names: the progress cannot be saved, and why.
 WString describeSaveFailure(const std::vector<String>& _names);
+
+// Why _names cannot be written, in the player's words: the first that is a folder (at the
+// name or one of its hidden names), else a file there that takes no writing (a locked or
+// immutable file), else a folder closed to writing, else the disk.
+WString describeSaveObstacle(const std::vector<String>& _names);

@@ -66,6 +66,11 @@ inline std::string event(UInt _type, const std::string& _time, const std::string
     return xml + "</Event>";
 }
 
+// Where a saved game left the time-line: the next event and its time in seconds.
+struct sSavedPlace {
+    Int next = -1, at = -1;
+};
+
 // A time-line over the headless engine, with its events' calls recorded and the game's
 // random draws scripted (0 once the script runs out).
 class cTimeline : public ::testing::Test {
@@ -77,14 +82,17 @@ protected:
         clearProperties();
     }
 
-    // The time-line of _events, placed on the clock at _gameTime with the goals saved then.
-    void start(const std::string& _events, Float _gameTime = 0, Int _moneyGoal = 0, Int _barnGoal = -1)
+    // The time-line of _events, placed on the clock at _gameTime with the goals and the place
+    // saved then.
+    void start(const std::string& _events, Float _gameTime = 0, Int _moneyGoal = 0, Int _barnGoal = -1,
+               sSavedPlace _place = sSavedPlace())
     {
         startFile(makeXml16("<Gameplay><Events>" + _events + "</Events></Gameplay>"), _gameTime, _moneyGoal,
-                  _barnGoal);
+                  _barnGoal, _place);
     }
     // The time-line file of _bytes.
-    void startFile(const std::string& _bytes, Float _gameTime = 0, Int _moneyGoal = 0, Int _barnGoal = -1)
+    void startFile(const std::string& _bytes, Float _gameTime = 0, Int _moneyGoal = 0, Int _barnGoal = -1,
+                   sSavedPlace _place = sSavedPlace())
     {
         m_gameplay.reset();
         m_engine.reset();
@@ -95,6 +103,8 @@ protected:
         key::GameTime() = _gameTime;
         key::mTrigger() = _moneyGoal;
         key::wlTrigger() = _barnGoal;
+        key::eventNext() = _place.next;
+        key::eventNextAt() = _place.at;
         setRandomSource(&scripted);
         auto targets = std::make_unique<cRecordingTargets>(m_calls);
         m_targets = targets.get();
@@ -174,24 +184,39 @@ TEST_F(cTimeline, AnOnlyEventAtTheStartLeavesItInactive)
 
 // A new game counts its start events as fired, a clock past the end goes back to the restart,
 // and a continued game does not fire again what was due at its clock, but what a goal that still
-// holds the clock at that time stands before has not fired yet.
+// holds the clock at that time stands before has not fired yet. A continued game goes on where
+// its saved place says, when that place fits the time-line; a game saved without one goes on at
+// the first event, of those that share the last time due, whose work the farm plainly lacks.
 TEST_F(cTimeline, TheStartPlacesTheClockAfterWhatWasDue)
 {
     const std::string goal = moneyEvent("0:05:00", 100, "a") + event(8, "0:05:00", "Money=\"300\" WareLevel=\"2\"") +
                              moneyEvent("0:05:00", 5, "after") + RESTART;
+    const std::string noon = moneyEvent("0:05:00", 100, "a") + event(8, "0:05:00", "Money=\"300\"") +
+                             event(0, "0:05:00", "DepotType=\"12\" Upgrade=\"0\"") +
+                             event(7, "0:05:00", "UpgradeIndex=\"1\"") + moneyEvent("0:06:00", 5, "b") + RESTART;
     const struct {
         std::string events;
         Float clock;
         Int moneyGoal, barnGoal;
         UInt next;
         Float clockAfter;
+        sSavedPlace saved = {};
     } cases[] = {{moneyEvent("0:00:00", 100, "gift") + RESTART + moneyEvent("0:20:00", 5, "late"), 0, 0, -1, 1, 0},
         {RESTART + moneyEvent("0:20:00", 5, "b"), 1300.0f, 0, -1, 0, 700.0f},
         {moneyEvent("0:05:00", 100, "a") + RESTART + moneyEvent("0:20:00", 5, "b"), 600.0f, 0, -1, 2, 600.0f},
+        // Saved between events that share a time, the place kept or not, or one that does not
+        // fit the time-line read or the clock.
+        {noon, 300.04f, 0, -1, 3, 300.04f, {3, 300}}, {noon, 300.04f, 0, -1, 3, 300.04f},
+        {noon, 300.04f, 300, -1, 2, 300.04f}, {noon, 300.04f, 0, -1, 3, 300.04f, {2, 301}},
+        {noon, 300.04f, 0, -1, 3, 300.04f, {5, 600}}, {noon, 300.04f, 0, -1, 3, 300.04f, {9, 300}},
+        {noon, 400.0f, 0, -1, 5, 400.0f, {3, 300}},
+        // A time-line that ends at its restart goes on from there with every overshoot.
+        {moneyEvent("0:05:00", 100, "a") + RESTART, 700.0f, 0, -1, 1, 700.0f},
         {goal, 300.02f, 300, 2, 2, 300.02f}, {goal, 300.02f, 0, 2, 2, 300.02f}, {goal, 300.02f, 0, -1, 3, 300.02f}};
     for (const auto& c : cases) {
-        start(c.events, c.clock, c.moneyGoal, c.barnGoal);
-        EXPECT_EQ(m_gameplay->getNext(), c.next) << c.clock << " with goals " << c.moneyGoal << ", " << c.barnGoal;
+        start(c.events, c.clock, c.moneyGoal, c.barnGoal, c.saved);
+        EXPECT_EQ(m_gameplay->getNext(), c.next) << c.clock << " with goals " << c.moneyGoal << ", " << c.barnGoal
+                                                 << ", place " << c.saved.next;
         EXPECT_FLOAT_EQ(key::GameTime(), c.clockAfter) << c.clock;
     }
     step(700);

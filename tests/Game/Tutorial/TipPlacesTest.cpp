@@ -140,7 +140,8 @@ protected:
 };
 
 // A note that points at a farm building, a bar button or a bed leaves clear what it points at
-// and what it speaks of, and stands whole on the screen below the bar.
+// and what it speaks of, and stands whole on the screen below the bar; its arrow leaves clear
+// what stands near what it points at.
 TEST_F(cTipPlacesTest, NotesLeaveClearWhatTheyPointAtAndWhatTheySpeakOf)
 {
     ASSERT_TRUE(std::getenv("FURROW_DATA"));
@@ -148,14 +149,17 @@ TEST_F(cTipPlacesTest, NotesLeaveClearWhatTheyPointAtAndWhatTheySpeakOf)
     const sBox fields = firstFields();
     const sBox line = firstMarketLine();
     const sBox none{-1, -1, -1, -1};
+    // A new farm's worker as drawn where he waits, in front of the well.
+    const sBox worker{66, 290, 100, 356};
     struct sCase {
         eTips tip;
         sPlace pointed;
         sBox spoken;
         const char* what;
+        sBox besideIt = {-1, -1, -1, -1};
     };
     const sCase cases[] = {
-        {1, building("Farm/ActionAreas/WaterSource.xml"), fields, "the well; the thirsty fields"},
+        {1, building("Farm/ActionAreas/WaterSource.xml"), fields, "the well; the thirsty fields", worker},
         {2, {Vector2(330, 330), around(Vector2(330, 330), Vector2(52, 32))}, none, "the first bed"},
         {3, building("Farm/ActionAreas/MowBuilding.xml"), fields, "the scythe's shed; the ripe crop"},
         {5, building("Farm/ActionAreas/Warehouse.xml"), none, "the barn"},
@@ -173,6 +177,11 @@ TEST_F(cTipPlacesTest, NotesLeaveClearWhatTheyPointAtAndWhatTheySpeakOf)
         const sBox note = paper();
         EXPECT_FALSE(overlap(note, c.pointed.drawn)) << "tip " << c.tip << " covers " << c.what;
         EXPECT_FALSE(overlap(note, c.spoken)) << "tip " << c.tip << " covers " << c.what;
+        const Vector2 at = m_tutorial->getArrowTips()->getArrow()->getPosition();
+        const Vector2 step = m_tutorial->getArrowTips()->getArrowStep();
+        const Vector2 center(at.x - HARNESS_BASE.x + m_noteBase.x, at.y - HARNESS_BASE.y + m_noteBase.y + step.y / 2);
+        EXPECT_FALSE(overlap(around(center, Vector2(m_arrowSize.x, m_arrowSize.y + std::abs(step.y))), c.besideIt))
+            << "tip " << c.tip << "'s arrow points at what stands by " << c.what;
         EXPECT_TRUE(note.left >= screen.left && note.right <= screen.right && note.top >= screen.top &&
                     note.bottom <= screen.bottom)
             << "tip " << c.tip << " leaves the screen: " << note.left << "," << note.top << " " << note.right << ","

@@ -166,6 +166,21 @@ TEST_F(FileManager, ListingHoldsOnlyPlainFilesOfThatFolderAndNoDotNames)
         EXPECT_FALSE(files().isExist(hidden)) << "dot names are never indexed";
 }
 
+// A file set apart under a new name never takes the place of what stands there.
+TEST_F(FileManager, MoveToLeavesAnyTakenPlaceAsItIs)
+{
+    save("a.txt", "a");
+    save("b.txt", "b");
+    std::filesystem::create_directories(m_data.common("c.txt"));
+    for (const char* taken : {"b.txt", "c.txt"})
+        EXPECT_FALSE(files().moveTo("a.txt", taken)) << taken;
+    EXPECT_EQ(contentOf("b.txt"), "b");
+    EXPECT_TRUE(std::filesystem::is_directory(m_data.common("c.txt")));
+    EXPECT_TRUE(files().moveTo("a.txt", "d.txt"));
+    EXPECT_EQ(contentOf("d.txt"), "a");
+    EXPECT_FALSE(files().isExist("a.txt"));
+}
+
 TEST(FileManagerStart, FolderNameFallsBackToTheWindowTitleAndWithoutEitherStopsStartUp)
 {
     {
