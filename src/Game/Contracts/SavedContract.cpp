@@ -412,7 +412,7 @@ Bool takeFromLastCopy(eKind _kind, UInt _place, const String& _label, const sCon
             _whole = _whole && !copy.unfit(role, _event, _kind);
         taken = true;
     }
-    if (taken && _newest)
+    if (taken)
         logError(_label + " does not read or names no contract; its last copy, event " + std::to_string(_event.index) +
                  ", is used.");
     return taken;
@@ -473,8 +473,6 @@ sContractEvent* cSavedContract::restore()
     }
     Bool whole = true;
     if (assignment.fromCopy[slot]) {
-        logError(label() + " does not read or names no contract; its last copy, event " + std::to_string(event->index) +
-                 ", is used.");
         m_fromLastCopy = takeFromLastCopy(m_kind, m_place, label(), *event, nullptr, whole);
     } else {
         if (place.conflict)
@@ -497,7 +495,6 @@ sContractEvent* cSavedContract::restore()
     record(*event);
     return event;
 }
-
 
 void cSavedContract::tellRestored(const sContractEvent& _terms) const
 {
