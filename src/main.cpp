@@ -6,6 +6,7 @@
 #include "engine/logs/FatalError.h"
 #include "engine/progress/Profile.h"
 #include "engine/progress/ProgressPick.h"
+#include "engine/files/KillPoint.h"
 #include "engine/files/PutInPlace.h"
 #include "engine/text/TextConvert.h"
 #include "engine/text/ValueConvert.h"
@@ -18,8 +19,8 @@ namespace {
 
 // FURROW_FRAMES=N ends the run after N frames, for smoke runs and measurements.
 // FURROW_REPLAY=file plays timed input from the file; FURROW_FRAME_TIME=seconds makes every
-// frame last exactly that long, so a replay runs the same every time. FURROW_SAVE_FAULT is
-// checked here too.
+// frame last exactly that long, so a replay runs the same every time. FURROW_SAVE_FAULT and
+// FURROW_KILL_AT are checked here too.
 sRunOptions readRunOptions()
 {
     GUARD_BEGIN
@@ -38,6 +39,8 @@ sRunOptions readRunOptions()
     }
     // A test whose fault fails nothing would pass for the wrong reason.
     if (const String refused = refusedSaveFault(); !refused.empty())
+        throw refused;
+    if (const String refused = refusedKillPoint(); !refused.empty())
         throw refused;
     return options;
     GUARD_END("Main")

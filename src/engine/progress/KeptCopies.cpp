@@ -1,6 +1,7 @@
 #include "engine/progress/KeptCopies.h"
 
 #include "engine/files/FileManager.h"
+#include "engine/files/KillPoint.h"
 #include "engine/files/XmlEscape.h"
 #include "engine/logs/LogManager.h"
 #include "engine/progress/PlayerNotice.h"
@@ -126,8 +127,10 @@ Bool cKeptCopies::part(const cPlayerFileOwners& _owners, const std::function<ULo
             continue;
         }
         parted = true;
+        killPoint("copy-moved");
         if (files().isExist(from + ".save" + tail) && !files().moveTo(from + ".save" + tail, dir + kept + ".save"))
             logError("The level state \"" + from + ".save" + tail + "\" stays where it is: " + platform::getLastErrorText());
+        killPoint("level-state-moved");
         m_kept.insert(keptID);
         if (newestGoes)
             m_newestKeptApart[settled.owner] = keptID;
