@@ -249,9 +249,14 @@ namespace {
 String levelStatePath()
 {
     cProfile* profile = cProfile::getInstance();
-    if (!profile || profile->m_currentUserName.empty())
-        return String();
-    return cProfile::getProfilesDir() + profile->getProfileID() + ".save";
+    return profile ? profile->getLevelStateFile() : String();
+}
+
+// A farm held as it is on the disk (its file holds another player's copy) is played, never written.
+Bool isHeld()
+{
+    cProfile* profile = cProfile::getInstance();
+    return profile && profile->isHeld();
 }
 
 cFileManager& files()
@@ -303,7 +308,7 @@ void cGame::saveLevelState()
     GUARD_BEGIN
     cSavedContract::sealPlaces();
     const String path = levelStatePath();
-    if (path.empty())
+    if (path.empty() || isHeld())
         return;
     sLevelState state;
     const Vector2 origin = groundOrigin();
@@ -371,7 +376,8 @@ void cGame::loadLevelState()
         // Nothing of a damaged file is used; the player's copy is kept aside, never deleted,
         // and the game goes on from what it has, with a sound file written in its place.
         logError("Level state \"" + path + "\" is damaged (" + error + ") and is not used.");
-        files().moveAside(path, "is damaged");
+        if (!isHeld())
+            files().moveAside(path, "is damaged");
         saveProgress();
         return;
     }

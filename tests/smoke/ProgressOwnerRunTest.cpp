@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <ostream>
 #include <regex>
 #include <string>
@@ -81,6 +82,13 @@ INSTANTIATE_TEST_SUITE_P(Damaged, IndexRun,
         sIndexCase{"AnOlderIndexMarksTheLastSaveFailed",
             [](const std::string& _bytes) { return wide(replaced(narrow(_bytes), "NowPlaying=", "LastSaveFailed=\"1\" NowPlaying=")); },
             false, "Ann", "The last save of your farm did not go through."},
+        // A copy the index keeps apart that is no longer there: nothing is said of it.
+        sIndexCase{"AKeptCopyThatIsGone",
+            [](const std::string& _bytes) {
+                return wide(replaced(replaced(narrow(_bytes), "NowPlaying=", "KeptApart=\"3\" NowPlaying="), "ID=\"1\"",
+                    "ID=\"1\" NewestKeptApart=\"3\""));
+            },
+            false, "Ann", nullptr},
         sIndexCase{"AnIdentifierThatDoesNotRead",
             [](const std::string& _bytes) { return wide(replaced(narrow(_bytes), "ID=\"1\"", "ID=\"1x\"")); }, false, "Ann",
             nullptr}),
@@ -101,8 +109,14 @@ struct sOwnerCase {
     // The coins in that copy when it is Bob's own farm, which never comes to Ann (0: it is hers
     // under his name).
     int bobsCoins = 0;
-    // A second start tells nothing: what the first told is not told again.
+    // Bob's own start next is told of his copy apart, once; later starts of anyone tell
+    // nothing: what the first told is not told again.
     bool quietAfter = false;
+    // A start before, ended at this point of the parting (FURROW_KILL_AT): the start checked
+    // finishes what it left.
+    const char* killAt = nullptr;
+    // Her file cannot be parted: she plays this copy of hers, and no file is written.
+    const char* held = nullptr;
 };
 
 void PrintTo(const sOwnerCase& _case, std::ostream* _out)
@@ -121,6 +135,18 @@ public:
         setVariable("00000002.xml", "Money", "555");
     }
     void writeIndex(const std::string& _entries) { writeText("profiles.xml", INDEX_HEAD + _entries + "</Profiles>"); }
+    // Every player's file of the profiles folder by name, with its bytes.
+    std::map<std::string, std::string> folderBytes() const
+    {
+        std::map<std::string, std::string> files;
+        if (DIR* folder = opendir(profiles().c_str())) {
+            while (const dirent* entry = readdir(folder))
+                if (entry->d_name[0] != '.' && std::string(entry->d_name) != "profiles.xml")
+                    files[entry->d_name] = readFileBytes(profiles(entry->d_name));
+            closedir(folder);
+        }
+        return files;
+    }
 };
 
 TEST_P(OwnerRun, EachPlayerPlaysTheFarmHerOwnFileNames)
@@ -131,11 +157,25 @@ TEST_P(OwnerRun, EachPlayerPlaysTheFarmHerOwnFileNames)
     GetParam().damage(*this);
     if (!skipped().empty())
         GTEST_SKIP() << skipped();
+    if (GetParam().killAt) {
+        ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES, std::string("FURROW_KILL_AT=") + GetParam().killAt), 137);
+        clearErrors();
+    }
+
+    const std::map<std::string, std::string> before = folderBytes();
 
     ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
 
-    EXPECT_EQ(variable("00000001.xml", "PlayerName"), "Ann");
-    EXPECT_GE(money(), 777);
+    if (GetParam().held) {
+        EXPECT_TRUE(folderBytes() == before) << "a player's file was written";
+        EXPECT_NE(errors().find("The player plays \"Ann\" from " + std::string(GetParam().held) + ", as it is"),
+            std::string::npos)
+            << errors();
+        EXPECT_GE(money(GetParam().held), 777);
+    } else {
+        EXPECT_EQ(variable("00000001.xml", "PlayerName"), "Ann");
+        EXPECT_GE(money(), 777);
+    }
     EXPECT_EQ(variable("00000001.xml", "SaveStamp"), std::to_string(stamp("00000001.save")));
     EXPECT_TRUE(readFileBytes(profiles("00000002.xml")) == bob) << "Bob's farm was written over";
     EXPECT_FALSE(exists("00000002.xml.bak"));
@@ -155,16 +195,42 @@ TEST_P(OwnerRun, EachPlayerPlaysTheFarmHerOwnFileNames)
     EXPECT_NE(index.find("<Profile Name=\"Bob\" ID=\"2\""), std::string::npos) << index;
     EXPECT_EQ(index.find(" ID=\"4\""), std::string::npos) << "a file in doubt is someone's: " << index;
     EXPECT_NE(errors().find(GetParam().logged), std::string::npos) << errors();
+    // The parting's words say all: no damage, and nothing of it again in other words.
     if (owner.keptApart) {
         EXPECT_EQ(errors().find("The file of your farm was damaged"), std::string::npos) << errors();
+        EXPECT_EQ(errors().find("The newest copy of your farm"), std::string::npos) << errors();
+        EXPECT_EQ(errors().find("It cannot be told whose farm"), std::string::npos) << errors();
     }
     if (owner.quietAfter) {
         clearErrors();
-        ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+        ASSERT_EQ(play(LOGOS + chooseListedPlayer(340, 2) + click(600, 400, 226), 700), 0);
+        const std::string told = "The player is told: A copy of your farm was found in another player's file and is kept "
+                                 "apart as \xC2\xAB" + std::string(owner.keptApart) + "\xC2\xBB";
+        EXPECT_NE(errors().find(told), std::string::npos) << errors();
+        EXPECT_EQ(errors().find("The player is told", errors().find("The player is told") + 1), std::string::npos)
+            << errors();
+        clearErrors();
+        ASSERT_EQ(play(LOGOS + chooseListedPlayer(340, 1) + click(600, 400, 226), 700), 0);
         EXPECT_EQ(errors().find("The player is told"), std::string::npos) << errors();
         EXPECT_EQ(variable("00000001.xml", "PlayerName"), "Ann");
     }
 }
+
+// Bob's own farm in Ann's newest variables, or in their last copy.
+void herNewestIsBobsFarm(ProgressRun& _run)
+{
+    _run.setVariable("00000001.xml", "PlayerName", "Bob");
+    _run.setVariable("00000001.xml", "Money", "4242");
+    static_cast<OwnerRun&>(_run).writeIndex("<Profile Name=\"Ann\" ID=\"1\"/><Profile Name=\"Bob\" ID=\"2\"/>");
+}
+void herLastIsBobsFarm(ProgressRun& _run)
+{
+    _run.setVariable("00000001.xml.bak", "PlayerName", "Bob");
+    _run.setVariable("00000001.xml.bak", "Money", "4242");
+    static_cast<OwnerRun&>(_run).writeIndex("<Profile Name=\"Ann\" ID=\"1\"/><Profile Name=\"Bob\" ID=\"2\"/>");
+}
+const char* const BOBS_COPY_KEPT_APART = "The player is told: The farm file of \xC2\xAB" "Ann\xC2\xBB held a copy of \xC2\xAB"
+                                         "Bob\xC2\xBB. The copy is kept apart as \xC2\xAB" "00000003.xml\xC2\xBB in the folder";
 
 INSTANTIATE_TEST_SUITE_P(Index, OwnerRun,
     ::testing::Values(
@@ -226,7 +292,7 @@ INSTANTIATE_TEST_SUITE_P(Index, OwnerRun,
                 static_cast<OwnerRun&>(_run).writeIndex("<Profile Name=\"Ann\" ID=\"1\"/><Profile Name=\"Bob\" ID=\"2\"/>");
             },
             "the copy that names \"Bob\" is kept as 00000004.xml.", "00000004.xml", 4242, true},
-        // A copy that cannot be moved: the file stays Ann's as it is, and nobody plays or writes it.
+        // A copy that cannot be moved: the file stays as it is, and Ann plays her own copy of it unsaved.
         sOwnerCase{"HerLastCopyIsBobsFarmAndCannotBeMoved",
             [](ProgressRun& _run) {
                 _run.setVariable("00000001.xml.bak", "PlayerName", "Bob");
@@ -234,7 +300,27 @@ INSTANTIATE_TEST_SUITE_P(Index, OwnerRun,
                 if (!_run.lock("00000001.xml.bak"))
                     _run.skip("files cannot be made immutable here");
             },
-            "The player is told: The file of your farm holds a copy of another player: \xC2\xAB" "Bob\xC2\xBB"},
+            "The player is told: The file of your farm holds a copy of another player: \xC2\xAB" "Bob\xC2\xBB", nullptr, 0,
+            false, nullptr, "00000001.xml"},
+        // A start ended at each step of the parting: the next one knows the copy by the name it
+        // holds, keeps it apart with its level state, and tells it as that.
+        sOwnerCase{"HerNewestVariablesAreBobsFarmAndAKillOnceThePartingIsRecorded", herNewestIsBobsFarm, BOBS_COPY_KEPT_APART,
+            "00000003.xml", 4242, true, "parting-recorded"},
+        sOwnerCase{"HerNewestVariablesAreBobsFarmAndAKillOnceTheCopyMoved", herNewestIsBobsFarm, BOBS_COPY_KEPT_APART,
+            "00000003.xml", 4242, true, "copy-moved"},
+        sOwnerCase{"HerNewestVariablesAreBobsFarmAndAKillOnceItsLevelStateMoved", herNewestIsBobsFarm, BOBS_COPY_KEPT_APART,
+            "00000003.xml", 4242, true, "level-state-moved"},
+        sOwnerCase{"HerLastCopyIsBobsFarmAndAKillOnceTheCopyMoved", herLastIsBobsFarm, BOBS_COPY_KEPT_APART, "00000003.xml",
+            4242, true, "copy-moved"},
+        // Her farm is then her last copy, with its level state.
+        sOwnerCase{"HerNewestVariablesAreBobsFarmAndCannotBeMoved",
+            [](ProgressRun& _run) {
+                herNewestIsBobsFarm(_run);
+                if (!_run.lock("00000001.xml"))
+                    _run.skip("files cannot be made immutable here");
+            },
+            "The player is told: The file of your farm holds a copy of another player: \xC2\xAB" "Bob\xC2\xBB", nullptr, 0,
+            false, nullptr, "00000001.xml.bak"},
         sOwnerCase{"HerNewestVariablesNameBobAndTheIndexZeroed",
             [](ProgressRun& _run) {
                 _run.setVariable("00000001.xml", "PlayerName", "Bob");
@@ -286,9 +372,10 @@ TEST_F(KeptCopyRun, IsToldOnceToEachAndGivenToNobodyInSilence)
     setVariable("00000001.xml", "Money", "4242");
     writeText("profiles.xml", replaced(INDEX_HEAD, "CurrentUser=\"Ann\"", "CurrentUser=\"Bob\"") +
                                   "<Profile Name=\"Ann\" ID=\"1\"/><Profile Name=\"Bob\" ID=\"2\"/></Profiles>");
-    // Bob plays, and his farm in Ann's newest copy is kept apart.
+    // Bob plays, and his farm in Ann's newest copy is kept apart: told in the parting's words alone.
     ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
     ASSERT_NE(errors().find("is kept apart as \xC2\xAB" "00000003.xml"), std::string::npos) << errors();
+    EXPECT_EQ(errors().find("A copy of your farm was found"), std::string::npos) << errors();
     clearErrors();
 
     // Ann plays, and deletes Bob.

@@ -4,6 +4,7 @@
 #include "engine/files/KillPoint.h"
 #include "engine/files/XmlEscape.h"
 #include "engine/logs/LogManager.h"
+#include "engine/progress/PlayerName.h"
 #include "engine/progress/PlayerNotice.h"
 #include "engine/progress/Profile.h"
 #include "engine/progress/ProfileIndexSalvage.h"
@@ -11,6 +12,7 @@
 #include "engine/text/TextConvert.h"
 #include "platform/system/System.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace {
@@ -37,12 +39,21 @@ std::set<WString>& deletedThisRun()
     return s_deleted;
 }
 
+// The words written apart by spaces.
+std::vector<String> wordsOf(const WString& _text)
+{
+    std::vector<String> words;
+    std::istringstream in(toString(_text));
+    for (String word; in >> word;)
+        words.push_back(word);
+    return words;
+}
+
 // Identifiers written as numbers apart by spaces; what does not read is skipped.
 std::set<ULong> readIdentifiers(const WString& _text)
 {
     std::set<ULong> ids;
-    std::istringstream words(toString(_text));
-    for (String word; words >> word;) {
+    for (const String& word : wordsOf(_text)) {
         ULong id = 0;
         if (readProfileID(toWString(word), id))
             ids.insert(id);
@@ -50,41 +61,79 @@ std::set<ULong> readIdentifiers(const WString& _text)
     return ids;
 }
 
+WString writeIdentifiers(const std::set<ULong>& _ids)
+{
+    WString text;
+    for (const ULong id : _ids)
+        text += (text.empty() ? WString() : WString(u" ")) + toWString(std::to_string(id));
+    return text;
+}
+
+// The copy of a parting as the index writes it: "<file>:<kept file>" when the newest copy
+// goes, "<file>.bak:<kept file>" when the last.
+const char* const LAST_COPY_MARK = ".bak";
+
 } // namespace
 
-void cKeptCopies::readKeptApart(const WString& _text)
+void cKeptCopies::readIndex(const WString& _kept, const WString& _parting)
 {
-    m_kept = readIdentifiers(_text);
+    m_kept = readIdentifiers(_kept);
+    for (String word : wordsOf(_parting)) {
+        const std::size_t colon = word.find(':');
+        if (colon == String::npos)
+            continue;
+        String from = word.substr(0, colon);
+        const Bool last = from.size() > 4 && from.compare(from.size() - 4, 4, LAST_COPY_MARK) == 0;
+        if (last)
+            from.erase(from.size() - 4);
+        sParting parting{0, !last, 0, WString(), WString()};
+        if (readProfileID(toWString(from), parting.from) && readProfileID(toWString(word.substr(colon + 1)), parting.kept))
+            m_recorded.push_back(parting);
+    }
 }
 
-void cKeptCopies::readEntry(const WString& _name, const WString& _text)
+void cKeptCopies::readEntry(const WString& _name, const WString& _newest, const WString& _copy)
 {
-    const std::set<ULong> kept = readIdentifiers(_text);
+    const std::set<ULong> kept = readIdentifiers(_newest);
     if (!kept.empty())
         m_newestKeptApart[_name] = *kept.begin();
+    const std::set<ULong> copies = readIdentifiers(_copy);
+    if (!copies.empty())
+        m_copiesOfPlayer[_name] = copies;
 }
 
-void cKeptCopies::writeKeptApart(WString& _text) const
+void cKeptCopies::writeIndex(WString& _text) const
 {
-    if (m_kept.empty())
-        return;
-    WString kept;
-    for (const ULong id : m_kept)
-        kept += (kept.empty() ? WString() : WString(u" ")) + toWString(std::to_string(id));
-    appendXmlAttribute(_text, u"KeptApart", kept);
+    if (!m_kept.empty())
+        appendXmlAttribute(_text, u"KeptApart", writeIdentifiers(m_kept));
+    WString recorded;
+    for (const sParting& parting : m_recorded)
+        recorded += (recorded.empty() ? WString() : WString(u" ")) + toWString(std::to_string(parting.from)) +
+                    (parting.newest ? WString() : toWString(LAST_COPY_MARK)) + u":" +
+                    toWString(std::to_string(parting.kept));
+    if (!recorded.empty())
+        appendXmlAttribute(_text, u"Parting", recorded);
 }
 
 void cKeptCopies::writeEntry(WString& _text, const WString& _name, Bool _loaded) const
 {
-    const auto kept = m_newestKeptApart.find(_name);
-    if (kept == m_newestKeptApart.end())
+    // Heard in her own words, or as the parting's in her own start.
+    const auto heard = [&](const char* _what, ULong _kept) {
+        return isPlayerNoticeShown(about(_what, _kept)) ||
+               (_loaded && partedNow(_kept) && isPlayerNoticeShown(about("player file names two players", _kept)));
+    };
+    const auto newest = m_newestKeptApart.find(_name);
+    if (newest != m_newestKeptApart.end() && !heard("newest copy kept apart", newest->second))
+        appendXmlAttribute(_text, u"NewestKeptApart", toWString(std::to_string(newest->second)));
+    const auto copies = m_copiesOfPlayer.find(_name);
+    if (copies == m_copiesOfPlayer.end())
         return;
-    Bool heard = isPlayerNoticeShown(about("newest copy kept apart", kept->second));
-    for (const sParting& parting : m_partings)
-        heard |= parting.kept == kept->second && _loaded &&
-                 isPlayerNoticeShown(about("player file names two players", parting.kept));
-    if (!heard)
-        appendXmlAttribute(_text, u"NewestKeptApart", toWString(std::to_string(kept->second)));
+    std::set<ULong> unheard;
+    for (const ULong kept : copies->second)
+        if (!heard("copy of the player kept apart", kept))
+            unheard.insert(kept);
+    if (!unheard.empty())
+        appendXmlAttribute(_text, u"CopyKeptApart", writeIdentifiers(unheard));
 }
 
 void cKeptCopies::holdForDeleted(cPlayerFileOwners& _owners, const cPlayerFileOwners::NAMES& _names) const
@@ -100,12 +149,44 @@ void cKeptCopies::holdForDeleted(cPlayerFileOwners& _owners, const cPlayerFileOw
 void cKeptCopies::forget(const WString& _name)
 {
     m_newestKeptApart.erase(_name);
+    m_copiesOfPlayer.erase(_name);
     deletedThisRun().insert(_name);
 }
 
-Bool cKeptCopies::part(const cPlayerFileOwners& _owners, const std::function<ULong()>& _freeIdentifier)
+Bool cKeptCopies::finishRecorded()
 {
+    const Bool any = !m_recorded.empty();
     const String dir = cProfile::getProfilesDir();
+    for (sParting& parting : m_recorded) {
+        const String from = dir + formatProfileID(parting.from);
+        const String kept = dir + formatProfileID(parting.kept);
+        if (!files().isExist(kept + ".xml")) {
+            m_wanted[parting.from] = parting.kept;
+            continue;
+        }
+        // The copy went and the start ended: its level state may still stand in its old place.
+        const String tail = parting.newest ? "" : LAST_COPY_MARK;
+        if (!files().isExist(from + ".xml" + tail) && !files().isExist(kept + ".save"))
+            moveLevelState(parting);
+        parting.other = readPlayerName(kept + ".xml");
+        parting.owner = readPlayerName(from + (parting.newest ? ".xml.bak" : ".xml"));
+        logError("The copy of \"" + cutForLog(toString(parting.other)) + "\" parted from player file " +
+                 formatProfileID(parting.from) + ".xml by a start that did not end is kept as " +
+                 formatProfileID(parting.kept) + ".xml.");
+        m_kept.insert(parting.kept);
+        if (parting.newest && !parting.owner.empty())
+            m_newestKeptApart[parting.owner] = parting.kept;
+        if (!parting.other.empty())
+            m_copiesOfPlayer[parting.other].insert(parting.kept);
+        m_partings.push_back(parting);
+    }
+    m_recorded.clear();
+    return any;
+}
+
+Bool cKeptCopies::part(const cPlayerFileOwners& _owners, const std::function<ULong(ULong)>& _freeIdentifier,
+    const std::function<Bool()>& _record)
+{
     Bool parted = false;
     for (const auto& [id, settled] : _owners.getSettled()) {
         if (m_unparted.count(id) != 0)
@@ -113,32 +194,73 @@ Bool cKeptCopies::part(const cPlayerFileOwners& _owners, const std::function<ULo
         // The copy that names the other player goes, with the level state of its place.
         const Bool newestGoes = settled.newest != settled.owner;
         const WString& other = newestGoes ? settled.newest : settled.last;
-        const String from = dir + formatProfileID(id);
-        const String tail = newestGoes ? "" : ".bak";
-        const ULong keptID = _freeIdentifier();
-        const String kept = formatProfileID(keptID);
+        const auto wanted = m_wanted.find(id);
+        const sParting parting{id, newestGoes, _freeIdentifier(wanted == m_wanted.end() ? 0 : wanted->second), settled.owner,
+            other};
+        const String kept = formatProfileID(parting.kept);
         const String who = "Player file " + formatProfileID(id) + ".xml names \"" + cutForLog(toString(settled.newest)) +
                            "\", its last copy \"" + cutForLog(toString(settled.last)) + "\"; ";
-        if (!files().moveTo(from + ".xml" + tail, dir + kept + ".xml")) {
+        // Recorded before anything moves: a start cut short anywhere in between is finished by the next.
+        m_recorded.push_back(parting);
+        m_kept.insert(parting.kept);
+        if (newestGoes)
+            m_newestKeptApart[settled.owner] = parting.kept;
+        m_copiesOfPlayer[other].insert(parting.kept);
+        if (!_record() || (killPoint("parting-recorded"), !moveCopy(parting))) {
             logError(who + "the copy that names \"" + cutForLog(toString(other)) + "\" cannot be moved to a file of its own (" +
                      platform::getLastErrorText() + "), so the file stays with \"" + cutForLog(toString(settled.owner)) +
                      "\" and is left as it is.");
-            m_unparted[id] = other;
+            // Taken back out of the index: nothing moved.
+            unrecord(parting.kept);
+            _record();
+            m_unparted[id] = {other, newestGoes};
             continue;
         }
-        parted = true;
         killPoint("copy-moved");
-        if (files().isExist(from + ".save" + tail) && !files().moveTo(from + ".save" + tail, dir + kept + ".save"))
-            logError("The level state \"" + from + ".save" + tail + "\" stays where it is: " + platform::getLastErrorText());
+        moveLevelState(parting);
         killPoint("level-state-moved");
-        m_kept.insert(keptID);
-        if (newestGoes)
-            m_newestKeptApart[settled.owner] = keptID;
-        m_partings.push_back({id, settled.newest, settled.last, settled.owner, other, keptID});
+        m_recorded.pop_back();
+        m_partings.push_back(parting);
+        parted = true;
         logError(who + "it is \"" + cutForLog(toString(settled.owner)) + "\"'s, and the copy that names \"" +
                  cutForLog(toString(other)) + "\" is kept as " + kept + ".xml.");
     }
     return parted;
+}
+
+Bool cKeptCopies::moveCopy(const sParting& _parting)
+{
+    const String dir = cProfile::getProfilesDir();
+    const String tail = _parting.newest ? "" : LAST_COPY_MARK;
+    return files().moveTo(dir + formatProfileID(_parting.from) + ".xml" + tail, dir + formatProfileID(_parting.kept) + ".xml");
+}
+
+void cKeptCopies::moveLevelState(const sParting& _parting)
+{
+    const String dir = cProfile::getProfilesDir();
+    const String from = dir + formatProfileID(_parting.from) + ".save" + (_parting.newest ? "" : LAST_COPY_MARK);
+    if (files().isExist(from) && !files().moveTo(from, dir + formatProfileID(_parting.kept) + ".save"))
+        logError("The level state \"" + from + "\" stays where it is: " + platform::getLastErrorText());
+}
+
+void cKeptCopies::unrecord(ULong _kept)
+{
+    m_recorded.erase(std::remove_if(m_recorded.begin(), m_recorded.end(),
+                         [_kept](const sParting& _parting) { return _parting.kept == _kept; }),
+        m_recorded.end());
+    m_kept.erase(_kept);
+    for (auto newest = m_newestKeptApart.begin(); newest != m_newestKeptApart.end();)
+        newest = newest->second == _kept ? m_newestKeptApart.erase(newest) : std::next(newest);
+    for (auto& [name, copies] : m_copiesOfPlayer)
+        copies.erase(_kept);
+}
+
+Bool cKeptCopies::partedNow(ULong _kept) const
+{
+    for (const sParting& parting : m_partings)
+        if (parting.kept == _kept)
+            return true;
+    return false;
 }
 
 Bool cKeptCopies::tell(const std::map<WString, ULong>& _index)
@@ -165,20 +287,24 @@ Bool cKeptCopies::tell(const std::map<WString, ULong>& _index)
     for (auto kept = m_kept.begin(); kept != m_kept.end();) {
         const String name = formatProfileID(*kept) + ".xml";
         const WString taker = playerOf(*kept);
-        Bool partedNow = false;
-        for (const sParting& parting : m_partings)
-            partedNow |= parting.kept == *kept;
-        if (taker.empty() && (files().isExist(dir + name) || files().isExist(dir + name + ".bak"))) {
+        const Bool there = files().isExist(dir + name) || files().isExist(dir + name + ".bak");
+        if (taker.empty() && there) {
             ++kept;
             continue;
         }
-        if (!taker.empty() && !partedNow) {
+        if (!taker.empty() && !partedNow(*kept)) {
             logError("The copy kept apart as " + name + " is the only file of \"" + cutForLog(toString(taker)) +
                      "\" now; it is that player's farm.");
             tellPlayer(about("kept copy taken", *kept), translated(u"Копия, сохранённая отдельно:") + u" «" +
                                                             toWString(name) + u"» " +
                                                             translated(u"теперь ферма игрока:") + u" «" + taker + u"».");
         }
+        // Nothing is said of a copy that is no longer there, nor of one that is its player's farm.
+        for (auto& [player, copies] : m_copiesOfPlayer)
+            copies.erase(*kept);
+        if (!there)
+            for (auto newest = m_newestKeptApart.begin(); newest != m_newestKeptApart.end();)
+                newest = newest->second == *kept ? m_newestKeptApart.erase(newest) : std::next(newest);
         kept = m_kept.erase(kept);
         changed = true;
     }
@@ -194,10 +320,7 @@ Bool cKeptCopies::tellNewestKeptApart(const WString& _player, const cProgressPic
         m_newestKeptApart.erase(parted);
         return false;
     }
-    Bool toldNow = false;
-    for (const sParting& parting : m_partings)
-        toldNow |= parting.kept == parted->second;
-    if (!toldNow)
+    if (!partedNow(parted->second))
         tellPlayer(about("newest copy kept apart", parted->second),
             translated(u"Новая копия вашей фермы называла другого игрока и сохранена отдельно:") + u" «" +
                 toWString(formatProfileID(parted->second)) + u".xml». " +
@@ -205,17 +328,34 @@ Bool cKeptCopies::tellNewestKeptApart(const WString& _player, const cProgressPic
     return true;
 }
 
-Bool cKeptCopies::tellUnparted(ULong _id, const WString& _player) const
+void cKeptCopies::tellCopyOfPlayer(const WString& _player, ULong _id) const
+{
+    const auto copies = m_copiesOfPlayer.find(_player);
+    if (copies == m_copiesOfPlayer.end())
+        return;
+    for (const ULong kept : copies->second) {
+        // Her own file, or a copy whose parting she has just heard of in its own words.
+        if (kept == _id || partedNow(kept) || !isKept(kept))
+            continue;
+        tellPlayer(about("copy of the player kept apart", kept),
+            translated(u"Копия вашей фермы нашлась в файле другого игрока и сохранена отдельно:") + u" «" +
+                toWString(formatProfileID(kept)) + u".xml» " + translated(u"в папке") + u" «" +
+                toWString(files().getCommonPath(cProfile::getProfilesDir())) + u"». " +
+                translated(u"Вы играете свою ферму, а копия оставлена как есть."));
+    }
+}
+
+Bool cKeptCopies::tellUnparted(ULong _id, const WString& _player, Bool& _newest) const
 {
     const auto unparted = m_unparted.find(_id);
     if (unparted == m_unparted.end())
         return false;
+    _newest = !unparted->second.newestGoes;
     const String name = formatProfileID(_id) + ".xml";
     logError("The file " + name + " of \"" + cutForLog(toString(_player)) + "\" holds a copy of \"" +
-             cutForLog(toString(unparted->second)) + "\" that cannot be moved apart; no player is loaded and nothing is "
-             "saved.");
+             cutForLog(toString(unparted->second.other)) + "\" that cannot be moved apart.");
     tellPlayer(about("copy not parted", _id),
-        translated(u"В файле вашей фермы лежит копия другого игрока:") + u" «" + unparted->second + u"» (" +
+        translated(u"В файле вашей фермы лежит копия другого игрока:") + u" «" + unparted->second.other + u"» (" +
             toWString(name) + u"). " + translated(u"Её не удаётся сохранить отдельно, и файл оставлен как есть.") + u" " +
             translated(u"Можно играть, но игра ничего не сохранит."));
     return true;

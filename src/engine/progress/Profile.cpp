@@ -8,6 +8,7 @@
 #include "engine/logs/LogManager.h"
 #include "engine/progress/KeptCopies.h"
 #include "engine/progress/PlayerFileOwners.h"
+#include "engine/progress/PlayerName.h"
 #include "engine/progress/PlayerNotice.h"
 #include "engine/progress/ProfileIndexSalvage.h"
 #include "engine/progress/ProgressPick.h"
@@ -23,6 +24,7 @@
 #include "platform/system/FileSystem.h"
 #include "platform/system/System.h"
 
+#include <algorithm>
 #include <exception>
 #include <limits>
 #include <memory>
@@ -132,15 +134,6 @@ bool isFileOf(const String& _fileName, const String& _id)
 
 const char* const PLAYER_NAME_VARIABLE = "PlayerName";
 
-// The value of the named variable in a player's file, whole or damaged; empty without it.
-WString salvageAttributeAfter(const std::string& _bytes, const char* _variable)
-{
-    for (const auto& values : salvageElements(_bytes, u"prop", {u"Name", u"Val"}))
-        if (toString(values[0]) == _variable)
-            return values[1];
-    return WString();
-}
-
 // The names kept in a player's own files: of the variables and of their last copy (which
 // gives the farm when the variables are damaged); empty where a copy names nobody.
 std::pair<WString, WString> namesIn(const String& _stem)
@@ -148,7 +141,7 @@ std::pair<WString, WString> namesIn(const String& _stem)
     std::pair<WString, WString> names;
     for (const auto& [suffix, name] : {std::make_pair(".xml", &names.first), std::make_pair(".xml.bak", &names.second)})
         if (files().isExist(_stem + suffix))
-            *name = salvageAttributeAfter(readRawFile(_stem + suffix), PLAYER_NAME_VARIABLE);
+            *name = readPlayerName(_stem + suffix);
     return names;
 }
 
@@ -282,6 +275,7 @@ void cProfile::load()
     files().clearStaleTemporaries(dir, id);
     files().clearStaleTemporaries(dir, kIndexName);
     loadVariables(dir + id, made);
+    m_copies.tellCopyOfPlayer(m_currentUserName, m_index[m_currentUserName]);
     if (lastPlayUnsaved && !made) {
         logError("The last save of profile \"" + id + "\" before the game ended did not go through; the farm goes on from the "
                  "save before.");
@@ -322,7 +316,7 @@ void cProfile::loadHeaders(iXML* _xml_doc)
     toBool(lastSaveFailed, doc[u"LastSaveFailed"]);
     if (lastSaveFailed)
         m_unsavedPlayers.insert(m_recordedUser);
-    m_copies.readKeptApart(doc[u"KeptApart"]);
+    m_copies.readIndex(doc[u"KeptApart"], doc[u"Parting"]);
     Bool dropped = false;
     for (UInt i = 0, count = doc.getNodeCount(); i < count; ++i) {
         iXML* entry = nullptr;
@@ -333,7 +327,7 @@ void cProfile::loadHeaders(iXML* _xml_doc)
         toBool(unsaved, (*entry)[u"LastSaveFailed"]);
         if (unsaved)
             m_unsavedPlayers.insert((*entry)[u"Name"]);
-        m_copies.readEntry((*entry)[u"Name"], (*entry)[u"NewestKeptApart"]);
+        m_copies.readEntry((*entry)[u"Name"], (*entry)[u"NewestKeptApart"], (*entry)[u"CopyKeptApart"]);
     }
     m_indexChanged = dropped;
     // An entry left out still has its files: they come back under the name kept in them.
@@ -451,9 +445,23 @@ cPlayerFileOwners cProfile::readOwners() const
 
 void cProfile::followPlayerFiles()
 {
+    if (m_copies.finishRecorded())
+        m_indexChanged = true;
     const cPlayerFileOwners owners = readOwners();
     mendIndex(owners);
-    if (!m_copies.part(owners, [this] { return takeFreeIdentifier(); })) {
+    const auto record = [this] {
+        // Written at once, before a file moves, so that a start cut short is finished by the next.
+        try {
+            m_indexChanged = true;
+            m_indexOwned = true;
+            saveHeaders();
+            return true;
+        } catch (const String& _error) {
+            logError("The profile index could not be written before a copy was parted:\n" + _error);
+            return false;
+        }
+    };
+    if (!m_copies.part(owners, [this](ULong _wanted) { return takeFreeIdentifier(_wanted); }, record)) {
         tellKeptCopies();
         tellOwners(owners);
         return;
@@ -476,12 +484,42 @@ void cProfile::tellKeptCopies()
 Bool cProfile::holdUnpartedFile()
 {
     const auto found = m_index.find(m_currentUserName);
-    if (found == m_index.end() || !m_copies.tellUnparted(found->second, m_currentUserName))
+    Bool newest = true;
+    if (found == m_index.end() || !m_copies.tellUnparted(found->second, m_currentUserName, newest))
         return false;
-    // Neither the index nor a farm is written: nothing of the file is in memory.
-    m_currentUserName.clear();
+    // Neither the index nor her variables are written: m_variablesLoaded stays false.
     m_indexOwned = false;
+    m_held = true;
+    m_heldTail = newest ? "" : ".bak";
+    const String copy = formatProfileID(found->second) + ".xml" + m_heldTail;
+    logError("The player plays \"" + cutForLog(toString(m_currentUserName)) + "\" from " + copy +
+             ", as it is; nothing is saved in this run.");
+    loadHeldCopy(getProfilesDir() + copy);
     return true;
+}
+
+void cProfile::loadHeldCopy(const String& _path)
+{
+    // Read as it stands: choosing copies would put them in place, and nothing of this file may change.
+    const std::string bytes = readRawFile(_path);
+    try {
+        cXML copy(_path, bytes.data(), ULong(bytes.size()));
+        iXML* prop = nullptr;
+        for (UInt i = 0, count = copy.getNodeCount(); i < count; ++i)
+            if (copy.get(i, prop))
+                setProperty(toString((*prop)[u"Type"]), toString((*prop)[u"Name"]), (*prop)[u"Val"]);
+    } catch (...) {
+        logError("File \"" + _path + "\" is damaged; what still reads of it is played.");
+        for (const auto& values : salvageElements(bytes, u"prop", {u"Type", u"Name", u"Val"}))
+            setProperty(toString(values[0]), toString(values[1]), values[2]);
+    }
+}
+
+String cProfile::getLevelStateFile() const
+{
+    if (m_currentUserName.empty())
+        return String();
+    return getProfilesDir() + getProfileID() + ".save" + (m_held ? m_heldTail : String());
 }
 
 void cProfile::mendIndex(const cPlayerFileOwners& _owners)
@@ -628,7 +666,7 @@ void cProfile::saveHeaders()
     appendXmlAttribute(text, u"NextID", toWString(std::to_string(m_nextID)));
     appendXmlAttribute(text, u"CurrentUser", m_currentUserName);
     appendXmlAttribute(text, u"NowPlaying", m_nowPlaying ? u"1" : u"0");
-    m_copies.writeKeptApart(text);
+    m_copies.writeIndex(text);
     text += u">\n";
     for (const auto& entry : m_index) {
         text += u"<Profile ";
@@ -700,7 +738,7 @@ void cProfile::createProfile()
     GUARD_END("void cProfile::createProfile()")
 }
 
-ULong cProfile::takeFreeIdentifier()
+ULong cProfile::takeFreeIdentifier(ULong _wanted)
 {
     // Files left by profiles an earlier index knew are never taken over, nor an identifier
     // the index already gives to someone.
@@ -723,6 +761,10 @@ ULong cProfile::takeFreeIdentifier()
                 return true;
         return false;
     };
+    if (_wanted != 0 && !taken(_wanted)) {
+        m_nextID = std::max(m_nextID, _wanted + 1);
+        return _wanted;
+    }
     ULong id = m_nextID;
     while (taken(id))
         ++id;

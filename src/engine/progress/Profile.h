@@ -90,6 +90,12 @@ public:
     const std::vector<sSavedVariable>& getLoadedLastCopy() const { return m_loadedLastCopy; }
     void forgetLoadedCopies();
 
+    // The level state of the farm in memory: "<identifier>.save", or its last copy when the
+    // farm is that (held as it is); empty without a player.
+    String getLevelStateFile() const;
+    // Nothing of this player's farm may be written in this run (her file is held as it is).
+    Bool isHeld() const { return m_held; }
+
     // The player's name as the menus show it.
     WString m_currentUserName;
 
@@ -100,8 +106,8 @@ private:
     // _needFile) its property file is gone; a refusal is logged, the files stay untouched.
     Bool addIndexEntry(const WString& _name, const WString& _idText, Bool _needFile);
     // The lowest identifier from the next one on that no profile has and where nothing (a file,
-    // a folder) stands under any of its names.
-    ULong takeFreeIdentifier();
+    // a folder) stands under any of its names; _wanted instead, when it is such a one.
+    ULong takeFreeIdentifier(ULong _wanted = 0);
     // The variables of the pair of files chosen by cProgressPick; the player is told when
     // they are not the last save as it stood, or when the files of a player the index knew
     // (not _new) are all gone.
@@ -125,11 +131,16 @@ private:
     void tellOwners(const cPlayerFileOwners& _owners) const;
     // The index's player is not in it: someone the files know plays instead.
     void resumeSomeone();
-    // The player's file holds another player's copy that could not be moved: nothing of it is
-    // loaded or written, so that neither copy is played or lost under the other's name.
+    // The player's file holds another player's copy that could not be moved: she plays her own
+    // copy, read as it is, and nothing is written in this run (neither the index nor a file of
+    // hers), so that neither copy is lost under the other's name.
     Bool holdUnpartedFile();
+    void loadHeldCopy(const String& _path);
 
     Bool m_resuming = false;
+    Bool m_held = false;
+    // The held farm's files end so: "" for the newest copy, ".bak" for the last.
+    String m_heldTail;
     cKeptCopies m_copies;
     // Players left out of the index because their file is another's, by that file.
     std::map<WString, ULong> m_leftOut;

@@ -1,6 +1,8 @@
 // Whose farm each player file is, from the names its two copies keep and the index's word:
 // never a name that puts one player's progress into a file another player's files name.
 #include "engine/progress/PlayerFileOwners.h"
+#include "engine/progress/PlayerName.h"
+#include "support/Xml16.h"
 
 #include <gtest/gtest.h>
 
@@ -52,5 +54,38 @@ INSTANTIATE_TEST_SUITE_P(Files, PlayerFileOwners,
             {{4, u"Bob"}}, {2}},
         sOwnersCase{"OneNameTwoFilesNoIndex", {{2, {u"Bob", u"Bob"}}, {4, {u"Bob", u""}}}, {}, {}, {2, 4}}),
     [](const ::testing::TestParamInfo<sOwnersCase>& _info) { return std::string(_info.param.what); });
+
+// The name a player's file keeps, found without reading its other values: what a whole file
+// says, and what still reads of a damaged one.
+struct sNameCase {
+    const char* what;
+    std::string bytes;
+    WString name;
+};
+
+void PrintTo(const sNameCase& _case, std::ostream* _out)
+{
+    *_out << _case.what;
+}
+
+class PlayerName : public ::testing::TestWithParam<sNameCase> {};
+
+TEST_P(PlayerName, IsTheValueOfItsOneElement)
+{
+    EXPECT_EQ(findPlayerName(GetParam().bytes), GetParam().name);
+}
+
+const std::string NAMED = "<?xml version=\"1.0\" encoding=\"UTF-16\"?><Props><prop Name=\"Money\" Val=\"777\" Type=\"Int\"/>"
+                          "<prop Name=\"PlayerName\" Val=\"Ann &amp; Bob\" Type=\"WString\"/></Props>";
+
+INSTANTIATE_TEST_SUITE_P(Files, PlayerName,
+    ::testing::Values(sNameCase{"AWholeFile", makeXml16(NAMED), u"Ann & Bob"},
+        sNameCase{"NoName", makeXml16("<Props><prop Name=\"Money\" Val=\"777\" Type=\"Int\"/></Props>"), u""},
+        sNameCase{"CutInsideItsElement", makeXml16(NAMED.substr(0, NAMED.find("Type=\"WString"))), u""},
+        sNameCase{"AfterADamagedElement", makeXml16("<Props><prop Name=\"Money\" Val=\"7<prop Name=\"PlayerName\" Val=\"Ann\"/>"),
+            u"Ann"},
+        // Every unit after a lost byte reads as other text.
+        sNameCase{"ABytesLostBeforeIt", makeXml16(NAMED).erase(20, 1), u""}),
+    [](const ::testing::TestParamInfo<sNameCase>& _info) { return std::string(_info.param.what); });
 
 } // namespace

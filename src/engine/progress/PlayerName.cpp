@@ -1,0 +1,92 @@
+#include "engine/progress/PlayerName.h"
+
+#include "engine/files/File.h"
+#include "engine/files/FileManager.h"
+#include "engine/files/FileSizeLimit.h"
+#include "engine/files/XML.h"
+
+#include <memory>
+
+namespace {
+
+// The UTF-16 little-endian bytes of an ASCII text, as the player's files are written.
+std::string wide(const char* _text)
+{
+    std::string bytes;
+    for (; *_text; ++_text) {
+        bytes += *_text;
+        bytes += '\0';
+    }
+    return bytes;
+}
+
+// Where _needle stands in the text from _from on (back from _from, with _back), on the UTF-16
+// units that start at _start: a match across two units reads as other text.
+std::size_t findUnits(const std::string& _bytes, const std::string& _needle, std::size_t _from, std::size_t _start,
+    bool _back = false)
+{
+    for (std::size_t at = _back ? _bytes.rfind(_needle, _from) : _bytes.find(_needle, _from); at != std::string::npos;
+         at = _back ? (at == 0 ? std::string::npos : _bytes.rfind(_needle, at - 1)) : _bytes.find(_needle, at + 1))
+        if (at >= _start && (at - _start) % 2 == 0)
+            return at;
+    return std::string::npos;
+}
+
+} // namespace
+
+WString findPlayerName(const std::string& _bytes)
+{
+    static const std::string s_attribute = wide(" Name=\"PlayerName\"");
+    static const std::string s_open = wide("<prop ");
+    static const std::string s_close = wide("/>");
+    static const std::string s_anyOpen = wide("<");
+    const std::size_t text = _bytes.compare(0, 2, "\xFF\xFE") == 0 ? 2 : 0;
+    for (std::size_t at = findUnits(_bytes, s_attribute, 0, text); at != std::string::npos;
+         at = findUnits(_bytes, s_attribute, at + 1, text)) {
+        const std::size_t begin = findUnits(_bytes, s_open, at, text, true);
+        const std::size_t end = findUnits(_bytes, s_close, at, text);
+        // Complete means nothing else opens inside it: a cut line is no element.
+        if (begin == std::string::npos || end == std::string::npos || findUnits(_bytes, s_anyOpen, begin + 2, text) < end)
+            continue;
+        const std::string element = "\xFF\xFE" + _bytes.substr(begin, end + s_close.size() - begin);
+        try {
+            cXML prop("player name", element.data(), ULong(element.size()));
+            if (prop[u"Name"] == u"PlayerName")
+                return prop[u"Val"];
+        } catch (...) {
+            // A damaged element is one less, not a failure.
+        }
+    }
+    return WString();
+}
+
+WString readPlayerName(const String& _path)
+{
+    // The game writes the name among the text variables, which come last: the file's end
+    // holds it, and only a file that says otherwise is read whole.
+    constexpr ULong TAIL_BYTES = 64 * 1024;
+    try {
+        cFileManager* files = cFileManager::getInstance();
+        if (!files)
+            return WString();
+        std::unique_ptr<iFile> file(files->open(_path));
+        const ULong size = file->getSize();
+        if (size > getFileSizeLimit(_path))
+            return WString();
+        const auto readFrom = [&file, size](ULong _offset) {
+            std::string bytes(size - _offset, '\0');
+            if (file->seek(Long(_offset), 0) != _offset)
+                return std::string();
+            bytes.resize(file->read(bytes.data(), ULong(bytes.size())));
+            return bytes;
+        };
+        // From an even offset, so that the tail starts on a UTF-16 unit.
+        const ULong tail = size > TAIL_BYTES ? (size - TAIL_BYTES) & ~ULong(1) : 0;
+        if (tail > 0)
+            if (WString name = findPlayerName(readFrom(tail)); !name.empty())
+                return name;
+        return findPlayerName(readFrom(0));
+    } catch (...) {
+        return WString();
+    }
+}
