@@ -206,13 +206,17 @@ Bool cKeptCopies::part(const cPlayerFileOwners& _owners, const std::function<ULo
         if (newestGoes)
             m_newestKeptApart[settled.owner] = parting.kept;
         m_copiesOfPlayer[other].insert(parting.kept);
-        if (!_record() || (killPoint("parting-recorded"), !moveCopy(parting))) {
+        const Bool recorded = _record();
+        if (recorded)
+            killPoint("parting-recorded");
+        if (!recorded || !moveCopy(parting)) {
             logError(who + "the copy that names \"" + cutForLog(toString(other)) + "\" cannot be moved to a file of its own (" +
                      platform::getLastErrorText() + "), so the file stays with \"" + cutForLog(toString(settled.owner)) +
                      "\" and is left as it is.");
-            // Taken back out of the index: nothing moved.
             unrecord(parting.kept);
-            _record();
+            // Taken back out of the index: nothing moved.
+            if (recorded)
+                _record();
             m_unparted[id] = {other, newestGoes};
             continue;
         }
