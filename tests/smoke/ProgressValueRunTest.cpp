@@ -305,7 +305,12 @@ INSTANTIATE_TEST_SUITE_P(Values, ValueRun,
         // An earlier build's whole save, the baker's contract running beside the time it left:
         // nothing was damaged, and nobody is told.
         sValueCase{"AnEarlierBuildsStalePlace", "task0", "22", nullptr, 22, "", nullptr,
-            FURROW_KITCHEN, nullptr, 22, false, EARLIER_BUILD},
+            "task0=22;taskAt0=810;taskTime0=300", nullptr, 22, false, EARLIER_BUILD},
+        // Saved here while the noon goal held the clock, then played on by an earlier build,
+        // which met the goal and fired what followed it but left the saved place: the goal is not
+        // set again, nor its news told twice.
+        sValueCase{"AnEarlierBuildPlayedPastTheGoal", "mTrigger", "0", nullptr, 0, "", nullptr,
+            "GameTime=725;eventNext=17;eventNextAt=720;Money=100;UpAvail12=1;fua=1", nullptr, 0, false, EARLIER_BUILD},
         // Without a last copy an unread flag of an identified contract or letter keeps it.
         sValueCase{"AFlagWithoutACopy", "taskPassCancel0", "x", nullptr, 7, FURROW_HELD("x"), FURROW_REBUILT,
             FURROW_GROCER, nullptr, 7, false, NO_LAST_COPY, "task0"},

@@ -404,7 +404,7 @@ void cProfile::loadVariables(const String& _stem, Bool _new)
     const cVariablesSource source(_stem + ".xml");
     for (const sSavedVariable& variable : pick.getVariables())
         setProperty(variable.type, variable.name, variable.value);
-    m_loadedCopy = {pick.getVariables(), pick.isSealed(), pick.isSalvaged()};
+    setLoadedCopy({pick.getVariables(), pick.isSealed(), pick.isSalvaged()});
     // Without any copy of the variables (folders in their places, say) nothing of the farm is left.
     if (pick.hasNoVariables() && !_new) {
         const String folder = files().getCommonPath(getProfilesDir());
