@@ -1,5 +1,6 @@
 #pragma once
 #include "engine/progress/GameVariables.h"
+#include "engine/progress/KeptCopies.h"
 #include "engine/progress/PlayerFileOwners.h"
 #include "engine/progress/ProgressPick.h"
 #include "engine/Singleton.h"
@@ -9,6 +10,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 class iXML;
@@ -82,11 +84,18 @@ public:
     // One per type: a property element per entry of the type's map, appended to _out.
     template <ePropertyType Type> static void writeProperties(WString& _out) { ::writeProperties<Type>(_out); }
 
-    // The variables as the last load read them (texts that did not read included) and their
-    // last copy (empty when the newest copy was not used), for what only the game can judge
-    // against its own data. Empty again once forgotten: the game's own writes follow.
-    const std::vector<sSavedVariable>& getLoadedVariables() const { return m_loadedVariables; }
-    const std::vector<sSavedVariable>& getLoadedLastCopy() const { return m_loadedLastCopy; }
+    // The variables as the last load read them (texts that did not read included), for what
+    // only the game can judge against its own data, and how they came: written by this build
+    // (sealed) or an earlier one, whole or salvaged from damaged copies. Empty again once
+    // forgotten: the game's own writes follow.
+    struct sLoadedCopy {
+        std::vector<sSavedVariable> variables;
+        Bool sealed = false;
+        Bool salvaged = false;
+        Bool isEarlierBuilds() const { return !variables.empty() && !sealed; }
+    };
+    const sLoadedCopy& getLoadedCopy() const { return m_loadedCopy; }
+    void setLoadedCopy(sLoadedCopy _copy) { m_loadedCopy = std::move(_copy); }
     void forgetLoadedCopies();
 
     // The player's name as the menus show it.
@@ -118,13 +127,7 @@ private:
     void adoptPlayerFiles();
     // Whose farm each player file in the folder is.
     cPlayerFileOwners readOwners() const;
-    // A file whose copies name two players keeps only its owner's: the copy that names the
-    // other player, with the level state of its place, becomes a file of its own under an
-    // identifier where nothing stands, and is listed as kept apart. A copy that cannot be moved
-    // leaves the file with its owner as it is (unparted). Whether any copy was moved.
-    Bool partCopies(const cPlayerFileOwners& _owners);
-    // Each copy parted in this start, told once with what becomes of it; a kept copy that has
-    // since become its player's only file is told too.
+    // What the kept copies' notices changed in the list of them goes into the index.
     void tellKeptCopies();
     // Files in doubt that were never told (kept copies were): logged and told.
     void tellOwners(const cPlayerFileOwners& _owners) const;
@@ -135,24 +138,7 @@ private:
     Bool holdUnpartedFile();
 
     Bool m_resuming = false;
-    // Files whose copies name two players and whose other copy could not be moved: they stay
-    // with their owner, who cannot play them in this run; by the player the other copy names.
-    std::map<ULong, WString> m_unparted;
-    // Copies kept apart whose player has a farm of his own: told when parted and never again
-    // (the index's KeptApart), nobody's until no other file names that player.
-    std::set<ULong> m_keptCopies;
-    struct sParting {
-        ULong id;
-        WString newest;
-        WString last;
-        WString owner;
-        WString other;
-        ULong kept;
-    };
-    std::vector<sParting> m_partings;
-    // Players whose newest copy went to the player it names, by the kept file: the farm is
-    // their last copy, which is no damage. Kept in the index until they have been told.
-    std::map<WString, ULong> m_newestKeptApart;
+    cKeptCopies m_copies;
     // Players left out of the index because their file is another's, by that file.
     std::map<WString, ULong> m_leftOut;
 
@@ -172,8 +158,7 @@ private:
     // The profile whose variables are in memory: they go into its file and no other.
     Bool m_variablesLoaded = false;
     WString m_loadedName;
-    std::vector<sSavedVariable> m_loadedVariables;
-    std::vector<sSavedVariable> m_loadedLastCopy;
+    sLoadedCopy m_loadedCopy;
     ULong m_loadedID = 0;
     // The variables file as last written by this object, and the failed saves counted then.
     WString m_lastWritten;
