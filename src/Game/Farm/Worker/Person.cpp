@@ -59,10 +59,6 @@ cPerson::cPerson(cView* _parent)
     absoluteEnable();
     setPos(sum(getGroundOrigin(), Vector2(key::XPersPos(), key::YPersPos())), true);
     restoreCarry();
-    // The job he was doing when the game was left is not kept: he comes back facing the
-    // player, so nothing about him looks under way.
-    m_direction = DIRECTION_DOWN;
-    setInverceX(false);
     // A worker left standing with the hose takes it up again by the pump.
     if (getCarryState() == CARRY_HOSE)
         m_dealer.setTask(new cPersonStayWithHose());
