@@ -292,6 +292,8 @@ void cTutorialManager::forgetShownTip(cView* _tips)
     m_currentTip = -1;
     m_shownView = nullptr;
     m_hiddenByPause = false;
+    // A tip that closed by its own test leaves the flag raised for it: it must not close the next.
+    m_actionDone = false;
     releaseGame();
 }
 
