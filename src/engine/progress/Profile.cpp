@@ -6,6 +6,7 @@
 #include "engine/files/PutInPlace.h"
 #include "engine/logs/Log.h"
 #include "engine/logs/LogManager.h"
+#include "engine/progress/KeptCopies.h"
 #include "engine/progress/PlayerFileOwners.h"
 #include "engine/progress/PlayerNotice.h"
 #include "engine/progress/ProfileIndexSalvage.h"
@@ -26,7 +27,6 @@
 #include <limits>
 #include <memory>
 #include <set>
-#include <sstream>
 #include <vector>
 
 fProfileInit g_profileInitHook = nullptr;
@@ -104,14 +104,6 @@ Bool standsAt(const String& _path)
     return platform::getFileSize(path) >= 0 || platform::isFolder(path);
 }
 
-// Players deleted in this run: a copy of theirs kept apart is not handed to them in the same
-// run, as if the deletion had given it back.
-std::set<WString>& deletedThisRun()
-{
-    static std::set<WString> s_deleted;
-    return s_deleted;
-}
-
 // The subject of a notice about one player or one file, told to each of them.
 String about(const char* _what, const WString& _name)
 {
@@ -120,19 +112,6 @@ String about(const char* _what, const WString& _name)
 String about(const char* _what, ULong _id)
 {
     return String(_what) + " " + formatProfileID(_id);
-}
-
-// Identifiers written as numbers apart by spaces; what does not read is skipped.
-std::set<ULong> readIdentifiers(const WString& _text)
-{
-    std::set<ULong> ids;
-    std::istringstream words(toString(_text));
-    for (String word; words >> word;) {
-        ULong id = 0;
-        if (readProfileID(toWString(word), id))
-            ids.insert(id);
-    }
-    return ids;
 }
 
 // The words for a player left out of the index because her file names another player.
@@ -343,7 +322,7 @@ void cProfile::loadHeaders(iXML* _xml_doc)
     toBool(lastSaveFailed, doc[u"LastSaveFailed"]);
     if (lastSaveFailed)
         m_unsavedPlayers.insert(m_recordedUser);
-    m_keptCopies = readIdentifiers(doc[u"KeptApart"]);
+    m_copies.readKeptApart(doc[u"KeptApart"]);
     Bool dropped = false;
     for (UInt i = 0, count = doc.getNodeCount(); i < count; ++i) {
         iXML* entry = nullptr;
@@ -354,9 +333,7 @@ void cProfile::loadHeaders(iXML* _xml_doc)
         toBool(unsaved, (*entry)[u"LastSaveFailed"]);
         if (unsaved)
             m_unsavedPlayers.insert((*entry)[u"Name"]);
-        const std::set<ULong> kept = readIdentifiers((*entry)[u"NewestKeptApart"]);
-        if (!kept.empty())
-            m_newestKeptApart[(*entry)[u"Name"]] = *kept.begin();
+        m_copies.readEntry((*entry)[u"Name"], (*entry)[u"NewestKeptApart"]);
     }
     m_indexChanged = dropped;
     // An entry left out still has its files: they come back under the name kept in them.
@@ -427,23 +404,9 @@ void cProfile::loadVariables(const String& _stem, Bool _new)
     if (!pick.getLost().empty())
         tellPlayer(about("values lost", player),
             translated(u"Часть файла фермы не читается ни в одной копии. Начаты заново:") + u" " + listed(pick.getLost()));
-    // Its newest copy went to the player it names: the farm is the last copy, which is told as
-    // that, once (in the start that parted it, the parting's own words said it).
-    const auto parted = m_newestKeptApart.find(player);
-    if (parted != m_newestKeptApart.end() && !pick.isSalvaged() && !pick.isLevelStateLost()) {
-        Bool toldNow = false;
-        for (const sParting& parting : m_partings)
-            toldNow |= parting.kept == parted->second;
-        if (!toldNow)
-            tellPlayer(about("newest copy kept apart", parted->second),
-                translated(u"Новая копия вашей фермы называла другого игрока и сохранена отдельно:") + u" «" +
-                    toWString(formatProfileID(parted->second)) + u".xml». " +
-                    translated(u"Ферма восстановлена из предыдущего сохранения."));
+    // Its newest copy went to the player it names: the farm is the last copy, which is no damage.
+    if (m_copies.tellNewestKeptApart(player, pick))
         return;
-    }
-    // Damage of its own is told as that, and says more than the parting would.
-    if (parted != m_newestKeptApart.end())
-        m_newestKeptApart.erase(parted);
     if (pick.getDamage().empty())
         return;
     const String subject = about("progress restored", player);
@@ -482,62 +445,20 @@ cPlayerFileOwners cProfile::readOwners() const
             names[id] = namesIn(dir + formatProfileID(id));
     }
     cPlayerFileOwners owners(names, m_index);
-    // A deleted player's copy kept apart waits for a later run: deleting him is no way to take it.
-    for (const ULong id : m_keptCopies) {
-        const auto kept = names.find(id);
-        if (kept != names.end() &&
-            (deletedThisRun().count(kept->second.first) != 0 || deletedThisRun().count(kept->second.second) != 0))
-            owners.putInDoubt(id);
-    }
+    m_copies.holdForDeleted(owners, names);
     return owners;
-}
-
-Bool cProfile::partCopies(const cPlayerFileOwners& _owners)
-{
-    const String dir = getProfilesDir();
-    Bool parted = false;
-    for (const auto& [id, settled] : _owners.getSettled()) {
-        if (m_unparted.count(id) != 0)
-            continue;
-        // The copy that names the other player goes, with the level state of its place.
-        const Bool newestGoes = settled.newest != settled.owner;
-        const WString& other = newestGoes ? settled.newest : settled.last;
-        const String from = dir + formatProfileID(id);
-        const String tail = newestGoes ? "" : ".bak";
-        const ULong keptID = takeFreeIdentifier();
-        const String kept = formatProfileID(keptID);
-        const String who = "Player file " + formatProfileID(id) + ".xml names \"" + cutForLog(toString(settled.newest)) +
-                           "\", its last copy \"" + cutForLog(toString(settled.last)) + "\"; ";
-        if (!files().moveTo(from + ".xml" + tail, dir + kept + ".xml")) {
-            logError(who + "the copy that names \"" + cutForLog(toString(other)) + "\" cannot be moved to a file of its own (" +
-                     platform::getLastErrorText() + "), so the file stays with \"" + cutForLog(toString(settled.owner)) +
-                     "\" and is left as it is.");
-            m_unparted[id] = other;
-            continue;
-        }
-        parted = true;
-        if (files().isExist(from + ".save" + tail) && !files().moveTo(from + ".save" + tail, dir + kept + ".save"))
-            logError("The level state \"" + from + ".save" + tail + "\" stays where it is: " + platform::getLastErrorText());
-        m_indexChanged = true;
-        m_keptCopies.insert(keptID);
-        if (newestGoes)
-            m_newestKeptApart[settled.owner] = keptID;
-        m_partings.push_back({id, settled.newest, settled.last, settled.owner, other, keptID});
-        logError(who + "it is \"" + cutForLog(toString(settled.owner)) + "\"'s, and the copy that names \"" +
-                 cutForLog(toString(other)) + "\" is kept as " + kept + ".xml.");
-    }
-    return parted;
 }
 
 void cProfile::followPlayerFiles()
 {
     const cPlayerFileOwners owners = readOwners();
     mendIndex(owners);
-    if (!partCopies(owners)) {
+    if (!m_copies.part(owners, [this] { return takeFreeIdentifier(); })) {
         tellKeptCopies();
         tellOwners(owners);
         return;
     }
+    m_indexChanged = true;
     // The parted copies judged against the mended index: a player it gives a file already
     // finds the copy nobody's, one it does not takes it as her file.
     mendIndex(readOwners());
@@ -548,60 +469,15 @@ void cProfile::followPlayerFiles()
 
 void cProfile::tellKeptCopies()
 {
-    const String dir = getProfilesDir();
-    const auto playerOf = [this](ULong _id) {
-        for (const auto& [name, id] : m_index)
-            if (id == _id)
-                return name;
-        return WString();
-    };
-    for (const sParting& parting : m_partings) {
-        const WString taker = playerOf(parting.kept);
-        tellPlayer(about("player file names two players", parting.kept),
-            translated(u"В файле фермы игрока") + u" «" + parting.owner + u"» " + translated(u"лежала копия игрока") + u" «" +
-                parting.other + u"». " + translated(u"Копия сохранена отдельно:") + u" «" +
-                toWString(formatProfileID(parting.kept)) + u".xml» " + translated(u"в папке") + u" «" +
-                toWString(files().getCommonPath(dir)) + u"». " +
-                (taker.empty() ? translated(u"В неё никто не играет, она оставлена как есть.") :
-                                 translated(u"Теперь это ферма игрока:") + u" «" + taker + u"»."));
-    }
-    // A copy kept apart that has become its player's only file is his farm again: said, once.
-    for (auto kept = m_keptCopies.begin(); kept != m_keptCopies.end();) {
-        const String name = formatProfileID(*kept) + ".xml";
-        const WString taker = playerOf(*kept);
-        Bool partedNow = false;
-        for (const sParting& parting : m_partings)
-            partedNow |= parting.kept == *kept;
-        if (taker.empty() && (files().isExist(dir + name) || files().isExist(dir + name + ".bak"))) {
-            ++kept;
-            continue;
-        }
-        if (!taker.empty() && !partedNow) {
-            logError("The copy kept apart as " + name + " is the only file of \"" + cutForLog(toString(taker)) +
-                     "\" now; it is that player's farm.");
-            tellPlayer(about("kept copy taken", *kept), translated(u"Копия, сохранённая отдельно:") + u" «" +
-                                                            toWString(name) + u"» " +
-                                                            translated(u"теперь ферма игрока:") + u" «" + taker + u"».");
-        }
-        kept = m_keptCopies.erase(kept);
+    if (m_copies.tell(m_index))
         m_indexChanged = true;
-    }
 }
 
 Bool cProfile::holdUnpartedFile()
 {
     const auto found = m_index.find(m_currentUserName);
-    const auto unparted = found == m_index.end() ? m_unparted.end() : m_unparted.find(found->second);
-    if (unparted == m_unparted.end())
+    if (found == m_index.end() || !m_copies.tellUnparted(found->second, m_currentUserName))
         return false;
-    const String name = formatProfileID(unparted->first) + ".xml";
-    logError("The file " + name + " of \"" + cutForLog(toString(m_currentUserName)) + "\" holds a copy of \"" +
-             cutForLog(toString(unparted->second)) + "\" that cannot be moved apart; no player is loaded and nothing is "
-             "saved.");
-    tellPlayer(about("copy not parted", unparted->first),
-        translated(u"В файле вашей фермы лежит копия другого игрока:") + u" «" + unparted->second + u"» (" +
-            toWString(name) + u"). " + translated(u"Её не удаётся сохранить отдельно, и файл оставлен как есть.") + u" " +
-            translated(u"Можно играть, но игра ничего не сохранит."));
     // Neither the index nor a farm is written: nothing of the file is in memory.
     m_currentUserName.clear();
     m_indexOwned = false;
@@ -647,7 +523,7 @@ void cProfile::mendIndex(const cPlayerFileOwners& _owners)
 void cProfile::tellOwners(const cPlayerFileOwners& _owners) const
 {
     for (const ULong id : _owners.getDoubtful()) {
-        if (m_keptCopies.count(id) != 0)
+        if (m_copies.isKept(id))
             continue;
         logError("Player file " + formatProfileID(id) + ".xml names a player whom another file names too; it is nobody's "
                  "and is left as it is.");
@@ -752,12 +628,7 @@ void cProfile::saveHeaders()
     appendXmlAttribute(text, u"NextID", toWString(std::to_string(m_nextID)));
     appendXmlAttribute(text, u"CurrentUser", m_currentUserName);
     appendXmlAttribute(text, u"NowPlaying", m_nowPlaying ? u"1" : u"0");
-    if (!m_keptCopies.empty()) {
-        WString kept;
-        for (const ULong id : m_keptCopies)
-            kept += (kept.empty() ? WString() : WString(u" ")) + toWString(std::to_string(id));
-        appendXmlAttribute(text, u"KeptApart", kept);
-    }
+    m_copies.writeKeptApart(text);
     text += u">\n";
     for (const auto& entry : m_index) {
         text += u"<Profile ";
@@ -768,14 +639,7 @@ void cProfile::saveHeaders()
         if ((m_unsavedPlayers.count(entry.first) != 0 && !isPlayerNoticeShown(about("last save failed", entry.first))) ||
             (m_playUnsaved && entry.first == m_loadedName && entry.second == m_loadedID))
             appendXmlAttribute(text, u"LastSaveFailed", u"1");
-        // Kept until she has heard it: in her own words, or as the parting's in her own start.
-        const auto kept = m_newestKeptApart.find(entry.first);
-        Bool heard = kept != m_newestKeptApart.end() && isPlayerNoticeShown(about("newest copy kept apart", kept->second));
-        for (const sParting& parting : m_partings)
-            heard |= kept != m_newestKeptApart.end() && parting.kept == kept->second && entry.first == m_loadedName &&
-                     isPlayerNoticeShown(about("player file names two players", parting.kept));
-        if (kept != m_newestKeptApart.end() && !heard)
-            appendXmlAttribute(text, u"NewestKeptApart", toWString(std::to_string(kept->second)));
+        m_copies.writeEntry(text, entry.first, entry.first == m_loadedName);
         text += u"/>\n";
     }
     text += u"</Profiles>";
@@ -878,8 +742,7 @@ void cProfile::deleteProfile(const WString& _name)
     m_index.erase(found);
     // Deleting the player ends the notices kept for her.
     m_unsavedPlayers.erase(_name);
-    m_newestKeptApart.erase(_name);
-    deletedThisRun().insert(_name);
+    m_copies.forget(_name);
     m_currentUserName = m_index.empty() ? WString() : m_index.begin()->first;
     m_recordedUser = m_currentUserName;
     m_indexChanged = true;

@@ -1,5 +1,6 @@
 #pragma once
 #include "engine/progress/GameVariables.h"
+#include "engine/progress/KeptCopies.h"
 #include "engine/progress/PlayerFileOwners.h"
 #include "engine/progress/ProgressPick.h"
 #include "engine/Singleton.h"
@@ -118,13 +119,7 @@ private:
     void adoptPlayerFiles();
     // Whose farm each player file in the folder is.
     cPlayerFileOwners readOwners() const;
-    // A file whose copies name two players keeps only its owner's: the copy that names the
-    // other player, with the level state of its place, becomes a file of its own under an
-    // identifier where nothing stands, and is listed as kept apart. A copy that cannot be moved
-    // leaves the file with its owner as it is (unparted). Whether any copy was moved.
-    Bool partCopies(const cPlayerFileOwners& _owners);
-    // Each copy parted in this start, told once with what becomes of it; a kept copy that has
-    // since become its player's only file is told too.
+    // What the kept copies' notices changed in the list of them goes into the index.
     void tellKeptCopies();
     // Files in doubt that were never told (kept copies were): logged and told.
     void tellOwners(const cPlayerFileOwners& _owners) const;
@@ -135,24 +130,7 @@ private:
     Bool holdUnpartedFile();
 
     Bool m_resuming = false;
-    // Files whose copies name two players and whose other copy could not be moved: they stay
-    // with their owner, who cannot play them in this run; by the player the other copy names.
-    std::map<ULong, WString> m_unparted;
-    // Copies kept apart whose player has a farm of his own: told when parted and never again
-    // (the index's KeptApart), nobody's until no other file names that player.
-    std::set<ULong> m_keptCopies;
-    struct sParting {
-        ULong id;
-        WString newest;
-        WString last;
-        WString owner;
-        WString other;
-        ULong kept;
-    };
-    std::vector<sParting> m_partings;
-    // Players whose newest copy went to the player it names, by the kept file: the farm is
-    // their last copy, which is no damage. Kept in the index until they have been told.
-    std::map<WString, ULong> m_newestKeptApart;
+    cKeptCopies m_copies;
     // Players left out of the index because their file is another's, by that file.
     std::map<WString, ULong> m_leftOut;
 
