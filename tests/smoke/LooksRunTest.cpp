@@ -104,6 +104,31 @@ protected:
     }
 
     static constexpr UInt BAR_HEIGHT = 60;
+
+    // Three running contracts, goods selling fast at the market, and a walk from the farm to the
+    // market and back in a window, then both again in full screen on a 1024 x 768 desktop: the farm
+    // before and after the market in a window, and the four screens with their cards.
+    void busyMarket()
+    {
+        newPlayer();
+        for (const auto& [name, value] : std::vector<std::pair<const char*, const char*>>{
+                 {"GameTime", "600"}, {"task0", "4"}, {"taskTime0", "150"}, {"task1", "7"}, {"taskTime1", "300"},
+                 {"task2", "14"}, {"taskTime2", "330"}, {"MGoodCount0", "60"}, {"MGoodPrice0", "1"},
+                 {"WGoodCount0", "0"}, {"WGoodCount1", "2"}})
+            store(name, value);
+        const std::string walk = logos() + click(300, 400, 226) + move(310, 790, 590) + shot(400, "farm.png") +
+                                 click(410, 40, 32) + move(420, 790, 590) + shot(500, "market.png") +
+                                 click(510, 108, 32) + move(518, 790, 590) + shot(545, "farm-back.png") +
+                                 altEnter(560) + shot(620, "farm-full.png") + click(630, 51, 41) +
+                                 move(640, 1000, 740) + shot(720, "market-full.png");
+        ASSERT_EQ(run(walk, 730, "1024x768"), 0);
+    }
+    // The logical pixel of a window's shot, or of a full screen's on the 1024 x 768 desktop.
+    static sRgb logical(const sImage& _shot, int _x, int _y)
+    {
+        const float scale = _shot.width == 800 ? 1.0f : 1.28f;
+        return split(_shot.at(UInt((float(_x) + 0.5f) * scale), UInt((float(_y) + 0.5f) * scale)));
+    }
 };
 
 // A farm of the first minutes with the meadow on sale, the cow shed and the hen house on
@@ -296,38 +321,9 @@ TEST_F(LooksRun, EveryScreenOpenedOverAGameStandsAboveTheWholeFarm)
     }
 }
 
-// Three running contracts, goods selling fast at the market, and a walk from the farm to the
-// market and back in a window, then both again in full screen on a 1024 x 768 desktop: the farm
-// before and after the market in a window, and the four screens with their cards.
-class SwitchLooks : public LooksRun {
-protected:
-    static constexpr float FULL_SCALE = 1.28f;
-    void busyMarket()
-    {
-        newPlayer();
-        for (const auto& [name, value] : std::vector<std::pair<const char*, const char*>>{
-                 {"GameTime", "600"}, {"task0", "4"}, {"taskTime0", "150"}, {"task1", "7"}, {"taskTime1", "300"},
-                 {"task2", "14"}, {"taskTime2", "330"}, {"MGoodCount0", "60"}, {"MGoodPrice0", "1"},
-                 {"WGoodCount0", "0"}, {"WGoodCount1", "2"}})
-            store(name, value);
-        const std::string walk = logos() + click(300, 400, 226) + move(310, 790, 590) + shot(400, "farm.png") +
-                                 click(410, 40, 32) + move(420, 790, 590) + shot(500, "market.png") +
-                                 click(510, 108, 32) + move(518, 790, 590) + shot(545, "farm-back.png") +
-                                 altEnter(560) + shot(620, "farm-full.png") + click(630, 51, 41) +
-                                 move(640, 1000, 740) + shot(720, "market-full.png");
-        ASSERT_EQ(run(walk, 730, "1024x768"), 0);
-    }
-    // The logical pixel of a window's shot, or of a full screen's.
-    sRgb logical(const sImage& _shot, int _x, int _y) const
-    {
-        const float scale = _shot.width == 800 ? 1.0f : FULL_SCALE;
-        return split(_shot.at(UInt((float(_x) + 0.5f) * scale), UInt((float(_y) + 0.5f) * scale)));
-    }
-};
-
 // Each card's clock, on the farm and at the market, in a window and in full screen, stands
 // whole on the card's board, above its lower edge, and left of the time bar.
-TEST_F(SwitchLooks, EveryContractCardShowsItsClockWholeBesideItsBar)
+TEST_F(LooksRun, EveryContractCardShowsItsClockWholeBesideItsBar)
 {
     busyMarket();
     // The board's top left corner in the shipped layout: the cards stand at 610, 98 + 66 i.
@@ -358,7 +354,7 @@ TEST_F(SwitchLooks, EveryContractCardShowsItsClockWholeBesideItsBar)
 
 // Back on the farm while goods sold at the market still rise, the beds where the stall stood
 // look as they did before the market was opened.
-TEST_F(SwitchLooks, GoodsSoldAtTheMarketAreNotDrawnOverTheFarm)
+TEST_F(LooksRun, GoodsSoldAtTheMarketAreNotDrawnOverTheFarm)
 {
     busyMarket();
     EXPECT_LT(unlikePixels("farm-back.png", "farm.png", 360, 230, 440, 345), 30) << "goods over the farm";
