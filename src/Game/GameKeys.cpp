@@ -64,8 +64,6 @@ void storeDefaults()
     letState.storeDefaults();
     for (const auto* family : {&taskAt, &taskNth, &letterAt, &letterNth})
         family->storeDefaults();
-    taskSeal.storeDefaults();
-    letterSeal.storeDefaults();
     Award.storeDefaults();
     awardShow.storeDefaults();
     marketIt.storeDefault();

@@ -77,10 +77,6 @@ inline constexpr cGameKeyFamily<PT_INT> taskAt{"taskAt", 0, PLACE_COUNT, -1, -1,
 inline constexpr cGameKeyFamily<PT_INT> taskNth{"taskNth", 0, PLACE_COUNT, 0, 0, NO_LIMIT};
 inline constexpr cGameKeyFamily<PT_INT> letterAt{"letterAt", 0, PLACE_COUNT, -1, -1, NO_LIMIT};
 inline constexpr cGameKeyFamily<PT_INT> letterNth{"letterNth", 0, PLACE_COUNT, 0, 0, NO_LIMIT};
-// A hash over all the values of a place, written with every save: values that an earlier build
-// kept unknowing, or that were damaged, no longer agree with it.
-inline constexpr cGameKeyFamily<PT_UINT> taskSeal{"taskSeal", 0, PLACE_COUNT, 0};
-inline constexpr cGameKeyFamily<PT_UINT> letterSeal{"letterSeal", 0, PLACE_COUNT, 0};
 inline constexpr cGameKeyFamily<PT_BOOL> Award{getAwardKey, AWARD_COUNT, false};
 inline constexpr cGameKeyFamily<PT_BOOL> awardShow{"awardShow", 0, AWARD_COUNT, false};
 inline constexpr cGameKey<PT_INT> marketIt{"marketIt", 0};

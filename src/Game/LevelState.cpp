@@ -7,7 +7,6 @@
 #include "engine/progress/Profile.h"
 #include "engine/progress/ProgressPick.h"
 #include "engine/files/SaveBatch.h"
-#include "Game/Contracts/SavedContract.h"
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/Seeds/SeedPackage.h"
 #include "Game/Game.h"
@@ -301,7 +300,6 @@ Vector2 groundOrigin()
 void cGame::saveLevelState()
 {
     GUARD_BEGIN
-    cSavedContract::sealPlaces();
     const String path = levelStatePath();
     if (path.empty())
         return;

@@ -282,7 +282,7 @@ TEST_F(LooksRun, EveryScreenOpenedOverAGameStandsAboveTheWholeFarm)
     newPlayer();
     // Every award won and shown but the thirty jobs', which the walk presents.
     const std::regex unwon("(Name=\"(Award\\d\\d\\w*|awardShow\\d+)\" Val=\")0\"");
-    playerFile::writeWide(profilePath(), std::regex_replace(profile(), unwon, "$011\""));
+    playerFile::writeWide(profilePath(), playerFile::resealed(std::regex_replace(profile(), unwon, "$011\"")));
     for (const auto& [name, value] : std::vector<std::pair<const char*, const char*>>{
              {"Money", "100000"}, {"GameTime", "208"}, {"letter0", "7"}, {"letTime0", "85"}, {"tip17", "0"},
              {"task0", "4"}, {"taskTime0", "3"}, {"WGoodCount1", "2"}, {"Award20Megaplanning", "0"},

@@ -1,4 +1,5 @@
 #pragma once
+#include "engine/progress/PlayerFileSeal.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -55,6 +56,33 @@ inline void setQuoted(const std::string& _path, const std::string& _head, const 
     const size_t from = at + _head.size();
     text.replace(from, text.find('"', from) - from, _value);
     writeWide(_path, text);
+}
+
+// A player file's _text sealed anew over its values, as a save of this build would have
+// written them; a file without a seal (an earlier build's) stays without.
+inline std::string resealed(const std::string& _text)
+{
+    const std::regex seal(" Seal=\"[^\"]*\"");
+    const size_t from = _text.find('>', _text.find("<Props")) + 1;
+    const size_t to = _text.rfind("</Props>");
+    if (!std::regex_search(_text, seal) || from == 0 || to == std::string::npos)
+        return _text;
+    const WString values = sealOver(WString(_text.begin() + from, _text.begin() + to));
+    return std::regex_replace(_text, seal, " Seal=\"" + std::string(values.begin(), values.end()) + "\"",
+        std::regex_constants::format_first_only);
+}
+
+// The same, with the root's seal taken away: the file as an earlier build writes it.
+inline std::string unsealed(const std::string& _text)
+{
+    return std::regex_replace(_text, std::regex(" Seal=\"[^\"]*\""), "", std::regex_constants::format_first_only);
+}
+
+// Sets a variable the player file at _path holds, and seals the file anew.
+inline void setVariable(const std::string& _path, const std::string& _name, const std::string& _value)
+{
+    setQuoted(_path, variableHead(_name), _value);
+    writeWide(_path, resealed(narrowed(_path)));
 }
 
 // A game variable's value in a player file's _text, or "missing".

@@ -122,15 +122,26 @@ public:
         return ::lstat(profiles(_name).c_str(), &info) == 0;
     }
     std::string text(const std::string& _name) const { return narrow(readFileBytes(profiles(_name))); }
-    void writeText(const std::string& _name, const std::string& _text) { writeFileBytes(profiles(_name), wide(_text)); }
+    // A player file written whole, sealed anew where it carries a seal.
+    void writeText(const std::string& _name, const std::string& _text)
+    {
+        writeFileBytes(profiles(_name), wide(playerFile::resealed(_text)));
+    }
     std::string variable(const std::string& _file, const std::string& _name) const
     {
         return playerFile::variable(profiles(_file), _name);
     }
     void setVariable(const std::string& _file, const std::string& _name, const std::string& _value)
     {
+        playerFile::setVariable(profiles(_file), _name, _value);
+    }
+    // A value changed as damage changes it: the seal no longer holds.
+    void damageVariable(const std::string& _file, const std::string& _name, const std::string& _value)
+    {
         playerFile::setQuoted(profiles(_file), playerFile::variableHead(_name), _value);
     }
+    // The file as an earlier build writes it: without the seal.
+    void unseal(const std::string& _file) { writeFileBytes(profiles(_file), wide(playerFile::unsealed(text(_file)))); }
     // As setVariable; a whole number the file lacks (one an earlier build did not keep) is added.
     void putVariable(const std::string& _file, const std::string& _name, const std::string& _value)
     {

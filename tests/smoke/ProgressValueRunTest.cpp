@@ -100,9 +100,13 @@ INSTANTIATE_TEST_SUITE_P(Damaged, DamagedProgressRun,
     [](const ::testing::TestParamInfo<sProgressCase>& _info) { return std::string(_info.param.what); });
 
 
-// A value that does not read and whose default would cost the player is taken from the last
-// copy, and the player hears what (or that no copy had it): a clock set back to 0 would pay the
-// time-line's early gifts again, a stamp begun afresh would name two saves.
+// A damaged value (one that does not read, or one flipped digit that breaks the file's seal)
+// gives the farm of the save before, whole, and the player hears it once; values of the two
+// copies are never combined. Without a whole copy, what still reads is kept, and a contract or a
+// letter only where its values read and agree. A file of an earlier build is read as that
+// build meant it: its position names the contract, and nobody is told of damage not there.
+enum eSave { THIS_BUILD, EARLIER_BUILD, NO_LAST_COPY };
+
 struct sValueCase {
     const char* what;
     const char* variable;
@@ -112,7 +116,7 @@ struct sValueCase {
     const char* last;
     double atLeast;
     const char* logged;
-    // What the player is told, when anything.
+    // What the player is told first, when anything.
     const char* told;
     // Variables set in both copies first, "name=value" joined by ";": a contract that runs.
     const char* both = nullptr;
@@ -121,6 +125,10 @@ struct sValueCase {
     double atMost = 1e18;
     // The game is left for the main menu and played again in the same run.
     bool again = false;
+    // Who wrote the files, or that the newest has no last copy.
+    eSave save = THIS_BUILD;
+    // The variable held to atLeast and atMost, when not the damaged one.
+    const char* checked = nullptr;
 };
 
 // Esc, the main menu and its question, Play again: a second game in the same run, left soon after.
@@ -149,16 +157,24 @@ TEST_P(ValueRun, AValueThatDoesNotReadComesFromTheLastCopyOrIsTold)
     put("00000001.xml.bak", value.copy);
     if (value.last)
         setVariable("00000001.xml.bak", value.variable, value.last);
+    if (value.save == EARLIER_BUILD) {
+        unseal("00000001.xml");
+        unseal("00000001.xml.bak");
+    }
+    if (value.save == NO_LAST_COPY) {
+        ASSERT_EQ(std::remove(profiles("00000001.xml.bak").c_str()), 0);
+    }
     if (value.damaged == std::string(MISSING))
-        writeText("00000001.xml", std::regex_replace(text("00000001.xml"),
-                                      std::regex("<prop Name=\"" + std::string(value.variable) + "\"[^>]*>"), ""));
+        writeFileBytes(profiles("00000001.xml"), wide(std::regex_replace(text("00000001.xml"),
+                                      std::regex("<prop Name=\"" + std::string(value.variable) + "\"[^>]*>"), "")));
     else
-        setVariable("00000001.xml", value.variable, value.damaged);
+        damageVariable("00000001.xml", value.variable, value.damaged);
 
     ASSERT_EQ(value.again ? play(PLAY_AGAIN, 900) : play(BACK_TO_GAME, GAME_FRAMES), 0);
 
-    EXPECT_GE(std::stod(variable("00000001.xml", value.variable)), value.atLeast);
-    EXPECT_LE(std::stod(variable("00000001.xml", value.variable)), value.atMost);
+    const std::string checked = value.checked ? value.checked : value.variable;
+    EXPECT_GE(std::stod(variable("00000001.xml", checked)), value.atLeast);
+    EXPECT_LE(std::stod(variable("00000001.xml", checked)), value.atMost);
     const std::string log = errors();
     EXPECT_NE(log.find(value.logged), std::string::npos) << log;
     const size_t told = value.told ? log.find(std::string("The player is told: ") + value.told) : std::string::npos;
@@ -166,125 +182,151 @@ TEST_P(ValueRun, AValueThatDoesNotReadComesFromTheLastCopyOrIsTold)
     EXPECT_EQ(log.find("The player is told"), told) << log;
 }
 
-#define FURROW_RESTORED "Part of your farm's file could not be read. Taken from the save before: "
+#define FURROW_BEFORE "The file of your farm was damaged. The farm is restored from the save before."
+#define FURROW_REBUILT "The file of your farm was damaged. The farm is rebuilt from what of it still reads."
+#define FURROW_BROKEN "does not agree with its seal"
+#define FURROW_HELD(value) "in \"Profiles/00000001.xml\" held \"" value "\", not a"
 #define FURROW_CONTRACT "task0=1;taskAt0=60;taskTime0=170"
 #define FURROW_NEIGHBOUR "task0=4;taskAt0=60;taskTime0=170"
 #define FURROW_GROCER "task0=7;taskAt0=240;taskTime0=300"
 #define FURROW_KITCHEN "task0=20;taskAt0=810;taskTime0=300"
 #define FURROW_LETTER "letter0=4;letterAt0=60;letTime0=80"
-#define FURROW_CONTRACT_TAKEN "The running contract in place 0 does not read or names no contract; its last copy"
-#define FURROW_TAKEN_FROM(value, last) \
-    "in \"Profiles/00000001.xml\" held \"" value "\"; the value of its last copy, \"" last "\", is used."
+#define FURROW_DROPPED "does not read whole, or holds a clock its contract"
 
 INSTANTIATE_TEST_SUITE_P(Values, ValueRun,
     ::testing::Values(
-        sValueCase{"ClockNan", "GameTime", "nan", "500", 500, FURROW_TAKEN_FROM("nan", "500"), FURROW_RESTORED},
-        sValueCase{"ClockInf", "GameTime", "inf", "500", 500, FURROW_TAKEN_FROM("inf", "500"), FURROW_RESTORED},
-        sValueCase{"ClockBelowZero", "GameTime", "-5", "500", 500, FURROW_TAKEN_FROM("-5", "500"), FURROW_RESTORED},
-        sValueCase{"MoneyNan", "Money", "nan", "5877", 5877, FURROW_TAKEN_FROM("nan", "5877"), FURROW_RESTORED},
-        sValueCase{"MoneyBelowZero", "Money", "-5", "5877", 5877, FURROW_TAKEN_FROM("-5", "5877"), FURROW_RESTORED},
-        sValueCase{"MoneyPastItsRange", "Money", "1e20", "5877", 5877, FURROW_TAKEN_FROM("1e20", "5877"),
-            FURROW_RESTORED "the money."},
-        sValueCase{"MoneyInf", "Money", "inf", "5877", 5877, FURROW_TAKEN_FROM("inf", "5877"), FURROW_RESTORED},
+        sValueCase{"ClockNan", "GameTime", "nan", "500", 500, FURROW_HELD("nan"), FURROW_BEFORE},
+        sValueCase{"ClockInf", "GameTime", "inf", "500", 500, FURROW_HELD("inf"), FURROW_BEFORE},
+        sValueCase{"ClockBelowZero", "GameTime", "-5", "500", 500, "held \"-5\", which the game cannot use", FURROW_BEFORE},
+        // One digit of the clock: the prize of its time is not paid twice, with the money of the newest.
+        sValueCase{"ClockFlipped", "GameTime", "1500", "500", 500, FURROW_BROKEN, FURROW_BEFORE, nullptr, nullptr, 1000},
+        sValueCase{"MoneyNan", "Money", "nan", "5877", 5877, FURROW_HELD("nan"), FURROW_BEFORE},
+        sValueCase{"MoneyBelowZero", "Money", "-5", "5877", 5877, "held \"-5\", which the game cannot use", FURROW_BEFORE},
+        sValueCase{"MoneyPastItsRange", "Money", "1e20", "5877", 5877, FURROW_HELD("1e20"), FURROW_BEFORE},
+        sValueCase{"MoneyInf", "Money", "inf", "5877", 5877, FURROW_HELD("inf"), FURROW_BEFORE},
         // Damaged in both copies: the default, but never in silence.
         sValueCase{"MoneyInBothCopies", "Money", "nan", "x", 0, "Game variable Money in \"Profiles/00000001.xml\" held "
             "\"nan\", not a whole number", "Part of your farm's file could not be read in any copy. Starting afresh: the money."},
-        sValueCase{"GoodsInTheBarn", "WGoodCount0", "x", "7", 7, FURROW_TAKEN_FROM("x", "7"),
-            FURROW_RESTORED "the goods in the barn."},
+        sValueCase{"GoodsInTheBarn", "WGoodCount0", "x", "7", 7, FURROW_HELD("x"), FURROW_BEFORE},
         // The last save's pair bears stamp 3: the next save takes 4, whatever the last copy says.
-        sValueCase{"TheSaveStamp", "SaveStamp", "x", nullptr, 4, "SaveStamp of \"Profiles/00000001.xml\" held \"x\"; 3, "
-            "the newest stamp on the disk, is used", nullptr},
-        // The neighbour's contract of 0:01:00 runs: its place comes whole from the last copy.
-        sValueCase{"ContractAbc", "task0", "abc", nullptr, 0, FURROW_CONTRACT_TAKEN, FURROW_RESTORED "the running contract «"
-            "Your neighbour's cow", FURROW_CONTRACT},
-        sValueCase{"ContractEmpty", "task0", "", nullptr, 0, FURROW_CONTRACT_TAKEN, FURROW_RESTORED "the running contract",
-            FURROW_CONTRACT},
-        sValueCase{"ContractBelowNone", "task0", "-7", nullptr, 0, FURROW_CONTRACT_TAKEN, FURROW_RESTORED, FURROW_CONTRACT},
-        sValueCase{"ContractHalf", "task0", "4.5", nullptr, 0, FURROW_CONTRACT_TAKEN, FURROW_RESTORED, FURROW_CONTRACT},
-        sValueCase{"ContractExponent", "task0", "1e3", nullptr, 0, FURROW_CONTRACT_TAKEN, FURROW_RESTORED, FURROW_CONTRACT},
-        // A position the time-line does not have: the contract's time finds it, nothing was lost.
-        sValueCase{"ContractPastTheTimeLine", "task0", "9999", nullptr, 0, "stood at event 9999 of the time-line; it is "
-            "found at event", nullptr, FURROW_CONTRACT},
+        sValueCase{"TheSaveStamp", "SaveStamp", "x", nullptr, 4, "3, the newest stamp on the disk, is used", FURROW_BEFORE},
+        // The neighbour's contract of 0:01:00 runs: it comes back with the save before.
+        sValueCase{"ContractAbc", "task0", "abc", nullptr, 0, FURROW_HELD("abc"), FURROW_BEFORE, FURROW_CONTRACT},
+        sValueCase{"ContractEmpty", "task0", "", nullptr, 0, FURROW_HELD(""), FURROW_BEFORE, FURROW_CONTRACT},
+        sValueCase{"ContractBelowNone", "task0", "-7", nullptr, 0, FURROW_BROKEN, FURROW_BEFORE, FURROW_CONTRACT},
+        sValueCase{"ContractHalf", "task0", "4.5", nullptr, 0, FURROW_HELD("4.5"), FURROW_BEFORE, FURROW_CONTRACT},
+        sValueCase{"ContractExponent", "task0", "1e3", nullptr, 0, FURROW_HELD("1e3"), FURROW_BEFORE, FURROW_CONTRACT},
+        sValueCase{"ContractPastTheTimeLine", "task0", "9999", nullptr, 0, FURROW_BROKEN, FURROW_BEFORE, FURROW_CONTRACT},
         // Its clock and its pay.
-        sValueCase{"ContractClock", "taskTime0", "nan", "150", 140, FURROW_CONTRACT_TAKEN, FURROW_RESTORED,
-            FURROW_CONTRACT},
-        sValueCase{"ContractPay", "taskBonus0", "x", "60", 60, FURROW_CONTRACT_TAKEN, FURROW_RESTORED, FURROW_CONTRACT},
-        // The copy's number does not read either, but its time names the same contract.
-        sValueCase{"ContractInNoCopy", "task0", "abc", "x", 4, FURROW_CONTRACT_TAKEN, FURROW_RESTORED "the running "
-            "contract «Your neighbour's cow", FURROW_CONTRACT},
-        // No copy knows it, but its time still does.
-        sValueCase{"ContractKnownByItsTime", "task0", "abc", nullptr, 4, "", nullptr, FURROW_CONTRACT, "taskAt0=x", 4},
-        sValueCase{"ContractLineMissing", "task0", MISSING, nullptr, 4, FURROW_CONTRACT_TAKEN, FURROW_RESTORED "the "
-            "running contract «Your neighbour's cow", FURROW_CONTRACT, nullptr, 4},
+        sValueCase{"ContractClock", "taskTime0", "nan", "150", 140, FURROW_HELD("nan"), FURROW_BEFORE, FURROW_CONTRACT},
+        sValueCase{"ContractPay", "taskBonus0", "x", "60", 60, FURROW_HELD("x"), FURROW_BEFORE, FURROW_CONTRACT},
+        // No copy is whole: the time names the contract, but its number does not read.
+        sValueCase{"ContractInNoCopy", "task0", "abc", "x", -1, FURROW_DROPPED, FURROW_REBUILT, FURROW_CONTRACT, nullptr,
+            -1},
+        sValueCase{"ContractKnownByItsTime", "task0", "abc", nullptr, -1, FURROW_DROPPED, FURROW_REBUILT, FURROW_CONTRACT,
+            "taskAt0=x", -1},
+        sValueCase{"ContractLineMissing", "task0", MISSING, nullptr, 4, FURROW_BROKEN, FURROW_BEFORE, FURROW_CONTRACT,
+            nullptr, 4},
         // A time or number of no contract, beside a position that names one.
-        sValueCase{"ContractTimeOfNone", "taskAt0", "99999", nullptr, 60, FURROW_CONTRACT_TAKEN, FURROW_RESTORED "the "
-            "running contract «Your neighbour's cow", FURROW_NEIGHBOUR, nullptr, 60},
-        sValueCase{"ContractNumberOfNone", "taskNth0", "1", nullptr, 0, FURROW_CONTRACT_TAKEN, FURROW_RESTORED,
+        sValueCase{"ContractTimeOfNone", "taskAt0", "99999", nullptr, 60, FURROW_BROKEN, FURROW_BEFORE, FURROW_NEIGHBOUR,
+            nullptr, 60},
+        sValueCase{"ContractNumberOfNone", "taskNth0", "1", nullptr, 0, FURROW_BROKEN, FURROW_BEFORE, FURROW_NEIGHBOUR,
+            nullptr, 0},
+        sValueCase{"ContractNumberBelowZero", "taskNth0", "-1", nullptr, 0, FURROW_BROKEN, FURROW_BEFORE,
             FURROW_NEIGHBOUR, nullptr, 0},
-        sValueCase{"ContractNumberBelowZero", "taskNth0", "-1", nullptr, 0, FURROW_CONTRACT_TAKEN, FURROW_RESTORED,
-            FURROW_NEIGHBOUR, nullptr, 0},
-        // Values that read but that the contract could not have: as if they did not read.
-        sValueCase{"ContractClockBelowZero", "taskTime0", "-7", nullptr, 100, FURROW_CONTRACT_TAKEN, FURROW_RESTORED,
+        // Values that read but that the contract could not have.
+        sValueCase{"ContractClockBelowZero", "taskTime0", "-7", nullptr, 100, FURROW_BROKEN, FURROW_BEFORE,
             FURROW_CONTRACT},
-        sValueCase{"ContractPayPastItsEvents", "taskBonus0", "99999", nullptr, 60, FURROW_CONTRACT_TAKEN, FURROW_RESTORED,
+        sValueCase{"ContractPayPastItsEvents", "taskBonus0", "99999", nullptr, 60, FURROW_BROKEN, FURROW_BEFORE,
             FURROW_CONTRACT ";taskBonus0=60", nullptr, 60},
-        sValueCase{"ContractCountPastItsEvents", "req0_0", "99999", nullptr, 4, FURROW_CONTRACT_TAKEN, FURROW_RESTORED,
+        sValueCase{"ContractCountPastItsEvents", "req0_0", "99999", nullptr, 4, FURROW_BROKEN, FURROW_BEFORE,
             FURROW_CONTRACT ";req0_0=4", nullptr, 4},
         // An earlier build met the school kitchen's contract, left its terms at 0 and accepted the
         // baker's, keeping the kitchen's time it does not know: the baker's runs on its own terms.
-        sValueCase{"ContractOfAnEarlierBuild", "task0", "22", nullptr, 22, "stood at event 22, but its time names "
-            "event 20", nullptr, FURROW_KITCHEN ";taskBonus0=320;req0_0=0;req0_1=0", nullptr, 22},
+        sValueCase{"ContractOfAnEarlierBuild", "task0", "22", nullptr, 22, "its kept terms are of event 20", nullptr,
+            FURROW_KITCHEN ";taskBonus0=320;req0_0=0;req0_1=0", nullptr, 22, false, EARLIER_BUILD},
         // Terms of 0 are those an ended contract leaves: the grocer asks his own four tomatoes.
         sValueCase{"ContractTermsOfZero", "req0_0", "0", nullptr, 4, "", nullptr,
             "task0=7;taskAt0=240;taskTime0=300;req0_0=0;req0_1=0"},
-        // One damaged value naming another contract loses against the position and the copy.
-        sValueCase{"ContractTimeOfAnother", "taskAt0", "240", nullptr, 810, FURROW_CONTRACT_TAKEN, FURROW_RESTORED
-            "the running contract «The school kitchen", FURROW_KITCHEN, nullptr, 810},
-        // Two places naming one contract: one card.
+        // One damaged value naming another contract.
+        sValueCase{"ContractTimeOfAnother", "taskAt0", "240", nullptr, 810, FURROW_BROKEN, FURROW_BEFORE, FURROW_KITCHEN,
+            nullptr, 810},
+        // Two places of an earlier build naming one contract: one card.
         sValueCase{"ContractInTwoPlaces", "task1", "4", nullptr, -1, "names a contract that another place holds",
-            nullptr, FURROW_NEIGHBOUR, nullptr, -1},
-        // The copy holds another contract in the place: it is not the player's.
-        sValueCase{"ContractOtherInTheCopy", "taskTime0", "nan", nullptr, 0, "", "A running contract could not be "
-            "restored and is dropped: «The grocer", FURROW_GROCER, FURROW_NEIGHBOUR, 0},
-        sValueCase{"ContractNewerThanTheCopy", "task0", "abc", nullptr, 7, "", nullptr, FURROW_GROCER, FURROW_NEIGHBOUR, 7},
-        // The contract ended after the last copy: it is not paid again.
-        sValueCase{"ContractEndedSinceTheCopy", "task0", "abc", nullptr, -1, "", nullptr, nullptr,
-            FURROW_NEIGHBOUR ";taskBonus0=60", -1},
+            nullptr, FURROW_NEIGHBOUR, nullptr, -1, false, EARLIER_BUILD},
+        // The copy holds another contract in the place: the farm is the save before, whole.
+        sValueCase{"ContractOtherInTheCopy", "taskTime0", "nan", nullptr, 0, FURROW_HELD("nan"), FURROW_BEFORE,
+            FURROW_GROCER, FURROW_NEIGHBOUR, 1e18, false, THIS_BUILD, "taskTime0"},
+        sValueCase{"ContractNewerThanTheCopy", "task0", "abc", nullptr, 4, FURROW_HELD("abc"), FURROW_BEFORE,
+            FURROW_GROCER, FURROW_NEIGHBOUR, 4},
+        // The contract ended after the last copy: it runs again, with the money of its time.
+        sValueCase{"ContractEndedSinceTheCopy", "task0", "abc", nullptr, 4, FURROW_HELD("abc"), FURROW_BEFORE, nullptr,
+            FURROW_NEIGHBOUR ";taskBonus0=60", 4},
         // A second game in the same run takes the game's own values, not the file's again.
         sValueCase{"ContractInASecondGame", "task0", "4", nullptr, 4, "", nullptr, FURROW_NEIGHBOUR, nullptr, 4, true},
         sValueCase{"LetterGoneBeforeASecondGame", "letter0", "7", nullptr, -1, "", nullptr,
             "letter0=7;letterAt0=240;letTime0=5", nullptr, -1, true},
         // A newer time-line moved the event, or no longer holds it.
-        sValueCase{"ContractMoved", "task0", "0", nullptr, 0, "stood at event 0 of the time-line; it is found at event",
-            nullptr, FURROW_CONTRACT},
+        sValueCase{"ContractMoved", "task0", "0", nullptr, 0, "stood at event 1 of the time-line; it is found at event",
+            FURROW_BEFORE, FURROW_CONTRACT},
         sValueCase{"ContractGone", "taskAt0", "61", "61", -1, "The running contract in place 0 of 00:01:01 is no "
-            "contract of the time-line: it is dropped.", "A running contract could not be restored and is dropped.",
-            FURROW_CONTRACT},
+            "contract of the time-line: it is dropped.", FURROW_BEFORE, FURROW_CONTRACT},
         // The neighbour's letter waits in the post box.
-        sValueCase{"LetterAbc", "letter0", "abc", nullptr, 0, "The letter in place 0 does not read or names no contract; "
-            "its last copy", FURROW_RESTORED "the letter in the post box «Your neighbour's cow",
+        sValueCase{"LetterAbc", "letter0", "abc", nullptr, 0, FURROW_HELD("abc"), FURROW_BEFORE,
             "letter0=1;letterAt0=60;letTime0=80"},
-        sValueCase{"LetterLineMissing", "letter0", MISSING, nullptr, 4, "The letter in place 0 does not read",
-            FURROW_RESTORED "the letter in the post box «Your neighbour's cow", FURROW_LETTER, nullptr, 4},
-        sValueCase{"LetterClockBelowZero", "letTime0", "-7", nullptr, 70, "The letter in place 0 does not read",
-            FURROW_RESTORED "the letter in the post box «Your neighbour's cow", FURROW_LETTER},
-        sValueCase{"LetterTimeOfNone", "letterAt0", "99999", nullptr, 60, "The letter in place 0 does not read",
-            FURROW_RESTORED "the letter in the post box «Your neighbour's cow", FURROW_LETTER, nullptr, 60},
-        sValueCase{"LetterNumberOfNone", "letterNth0", "1", nullptr, 0, "The letter in place 0 does not read",
-            FURROW_RESTORED "the letter in the post box «Your neighbour's cow", FURROW_LETTER, nullptr, 0},
-        // The school kitchen's contract runs; a damaged time names it for the grocer's letter.
-        sValueCase{"LetterTimeOfARunningContract", "letterAt0", "810", nullptr, 240, "The letter in place 0 does not "
-            "read", FURROW_RESTORED "the letter in the post box «The grocer", FURROW_KITCHEN ";letter0=7;letterAt0=240;"
-            "letTime0=80", nullptr, 240}),
+        sValueCase{"LetterLineMissing", "letter0", MISSING, nullptr, 4, FURROW_BROKEN, FURROW_BEFORE, FURROW_LETTER,
+            nullptr, 4},
+        sValueCase{"LetterClockBelowZero", "letTime0", "-7", nullptr, 70, FURROW_BROKEN, FURROW_BEFORE, FURROW_LETTER},
+        sValueCase{"LetterTimeOfNone", "letterAt0", "99999", nullptr, 60, FURROW_BROKEN, FURROW_BEFORE, FURROW_LETTER,
+            nullptr, 60},
+        sValueCase{"LetterNumberOfNone", "letterNth0", "1", nullptr, 0, FURROW_BROKEN, FURROW_BEFORE, FURROW_LETTER,
+            nullptr, 0},
+        sValueCase{"LetterTimeOfARunningContract", "letterAt0", "810", nullptr, 240, FURROW_BROKEN, FURROW_BEFORE,
+            FURROW_KITCHEN ";letter0=7;letterAt0=240;letTime0=80", nullptr, 240},
+        // Killed right after the grocer's hand-over: the newest has the place free and the pay,
+        // its last copy the contract running. The contract comes back only with the money before.
+        sValueCase{"AHandOverFlipped", "task0", "9999", nullptr, 100, FURROW_BROKEN, FURROW_BEFORE, nullptr,
+            FURROW_GROCER ";Money=443", 700, false, THIS_BUILD, "Money"},
+        sValueCase{"AHandOverUnread", "task0", "x", nullptr, 100, FURROW_HELD("x"), FURROW_BEFORE, nullptr,
+            FURROW_GROCER ";Money=443", 700, false, THIS_BUILD, "Money"},
+        // A flipped digit swaps the grocer's contract for the school kitchen's, or starts one in a
+        // free place; a flipped letter puts one back in the post box.
+        sValueCase{"AContractSwapped", "task0", "20", nullptr, 7, FURROW_BROKEN, FURROW_BEFORE, FURROW_GROCER, nullptr,
+            7},
+        sValueCase{"AContractSwappedUnread", "task0", "2x", nullptr, 7, FURROW_HELD("2x"), FURROW_BEFORE, FURROW_GROCER,
+            nullptr, 7},
+        sValueCase{"AContractNeverAccepted", "task0", "7", nullptr, -1, FURROW_BROKEN, FURROW_BEFORE, nullptr, nullptr,
+            -1},
+        sValueCase{"ALetterPaidBefore", "letter0", "7", nullptr, -1, FURROW_BROKEN, FURROW_BEFORE, nullptr, nullptr, -1},
+        // Damaged terms: the pay and the clock the letter offered.
+        sValueCase{"APayFlipped", "taskBonus0", "140", nullptr, 340, FURROW_BROKEN, FURROW_BEFORE,
+            FURROW_GROCER ";taskBonus0=340", nullptr, 340},
+        sValueCase{"AClockFlipped", "taskTime0", "74", nullptr, 200, FURROW_BROKEN, FURROW_BEFORE, FURROW_GROCER},
+        // An earlier build's whole save, the baker's contract running beside the time it left:
+        // nothing was damaged, and nobody is told.
+        sValueCase{"AnEarlierBuildsStalePlace", "task0", "22", nullptr, 22, "", nullptr,
+            "task0=22;taskAt0=810;taskTime0=300", nullptr, 22, false, EARLIER_BUILD},
+        // Saved here while the noon goal held the clock, then played on by an earlier build,
+        // which met the goal and fired what followed it but left the saved place: the goal is not
+        // set again, nor its news told twice.
+        sValueCase{"AnEarlierBuildPlayedPastTheGoal", "mTrigger", "0", nullptr, 0, "", nullptr,
+            "GameTime=725;eventNext=17;eventNextAt=720;Money=100;UpAvail12=1;fua=1", nullptr, 0, false, EARLIER_BUILD},
+        // Without a last copy an unread flag of an identified contract or letter keeps it.
+        sValueCase{"AFlagWithoutACopy", "taskPassCancel0", "x", nullptr, 7, FURROW_HELD("x"), FURROW_REBUILT,
+            FURROW_GROCER, nullptr, 7, false, NO_LAST_COPY, "task0"},
+        sValueCase{"ALetterStateWithoutACopy", "letState0", "x", nullptr, 7, FURROW_HELD("x"), FURROW_REBUILT,
+            "letter0=7;letterAt0=240;letTime0=80;letState0=1", nullptr, 7, false, NO_LAST_COPY, "letter0"}),
     [](const ::testing::TestParamInfo<sValueCase>& _info) { return std::string(_info.param.what); });
-#undef FURROW_RESTORED
-#undef FURROW_TAKEN_FROM
+#undef FURROW_BEFORE
+#undef FURROW_REBUILT
+#undef FURROW_BROKEN
+#undef FURROW_HELD
 #undef FURROW_CONTRACT
 #undef FURROW_NEIGHBOUR
 #undef FURROW_GROCER
 #undef FURROW_KITCHEN
 #undef FURROW_LETTER
-#undef FURROW_CONTRACT_TAKEN
+#undef FURROW_DROPPED
 
 TEST_F(ProgressRun, APlayerWhoseFilesAreAllGoneIsTold)
 {

@@ -42,7 +42,7 @@ protected:
     // Sets a variable the profile already holds.
     void store(const std::string& _name, const std::string& _value)
     {
-        playerFile::setQuoted(profilePath(), playerFile::variableHead(_name), _value);
+        playerFile::setVariable(profilePath(), _name, _value);
     }
     std::string stored(const std::string& _name) { return playerFile::variable(profilePath(), _name); }
     std::string shot(int _frame, const std::string& _name) const

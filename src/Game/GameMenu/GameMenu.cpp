@@ -87,16 +87,9 @@ void cGameMenu::makeControls()
 void cGameMenu::restoreContracts()
 {
     GUARD_BEGIN
-    for (UInt i = 0; i < PLACE_COUNT; ++i) {
-        cSavedContract saved(cSavedContract::RUNNING, i);
-        sContractEvent* event = saved.restore();
-        if (!event)
-            continue;
-        m_contractStatus[i]->setup(event, true);
-        // Told in the terms it was accepted with, which came back with it.
-        if (saved.isFromLastCopy())
-            saved.tellRestored(m_contractStatus[i]->getTerms());
-    }
+    for (UInt i = 0; i < PLACE_COUNT; ++i)
+        if (sContractEvent* event = cSavedContract(cSavedContract::RUNNING, i).restore())
+            m_contractStatus[i]->setup(event, true);
     GUARD_END("void cGameMenu::restoreContracts()")
 }
 

@@ -3,6 +3,7 @@
 #include "engine/logs/ErrorStack.h"
 #include "engine/logs/Log.h"
 #include "engine/logs/LogManager.h"
+#include "engine/progress/Profile.h"
 #include "engine/resources/ResourceManager.h"
 #include "engine/text/ValueConvert.h"
 #include "engine/files/XML.h"
@@ -108,7 +109,11 @@ void cGameplay::insert(std::unique_ptr<sBaseEvent> _event)
 
 void cGameplay::placeOnClock()
 {
-    if (key::GameTime() != 0.0f && goOnWhereSaved())
+    // An earlier build fired events without moving the saved place on: its save is placed by
+    // the clock alone, or what it fired would fire again.
+    const cProfile* profile = cProfile::getInstance();
+    const Bool earlierBuild = profile && profile->getLoadedCopy().isEarlierBuilds();
+    if (key::GameTime() != 0.0f && !earlierBuild && goOnWhereSaved())
         return;
     sTimeObject now;
     now.setSeconds(key::GameTime());

@@ -16,6 +16,9 @@
 #include <type_traits>
 #include <utility>
 
+template <ePropertyType Type>
+Bool isTypedPropertyReadable(const String& _name, const WString& _val);
+
 namespace {
 
 const char* const kTypeNames[PT_COUNT] = {"Float", "Double", "Int", "UInt", "Long", "ULong", "LongLong",
@@ -121,6 +124,7 @@ void clearMap()
 // Per-type operations indexed by ePropertyType, so the fixed order lives in one place.
 struct sTypeOps {
     void (*set)(const String& _name, const WString& _val);
+    Bool (*readable)(const String& _name, const WString& _val);
     void (*write)(WString& _out);
     void (*clear)();
 };
@@ -128,8 +132,8 @@ struct sTypeOps {
 template <std::size_t... Types>
 constexpr std::array<sTypeOps, PT_COUNT> makeOps(std::index_sequence<Types...>)
 {
-    return {{{&setTypedProperty<ePropertyType(Types)>, &writeProperties<ePropertyType(Types)>,
-        &clearMap<ePropertyType(Types)>}...}};
+    return {{{&setTypedProperty<ePropertyType(Types)>, &isTypedPropertyReadable<ePropertyType(Types)>,
+        &writeProperties<ePropertyType(Types)>, &clearMap<ePropertyType(Types)>}...}};
 }
 
 const std::array<sTypeOps, PT_COUNT> kOps = makeOps(std::make_index_sequence<PT_COUNT>());
@@ -227,17 +231,32 @@ Bool readPropertyValue(const WString& _val, tPropertyValue<Type>& _value)
 }
 
 template <ePropertyType Type>
+String refusal(const String& _name, const WString& _val)
+{
+    const Bool real = sIsReal<sCodec<Type>>::value;
+    return variableLabel(_name) + " held \"" + cutForLog(toString(_val)) + "\", " +
+           (real ? "not a finite number" : "not a whole number in its range");
+}
+
+template <ePropertyType Type>
 void setTypedProperty(const String& _name, const WString& _val)
 {
     tPropertyValue<Type>& value = propertyMap<Type>()[_name];
     // A clock or a count that does not read (NaN, infinity, past the type's range, "1e9" read
     // only in part, a damaged text) never reaches the game: the value there (the game's
     // default) stays, and the log names it.
+    if (!readPropertyValue<Type>(_val, value))
+        logError(refusal<Type>(_name, _val) + "; its default is used.");
+}
+
+template <ePropertyType Type>
+Bool isTypedPropertyReadable(const String& _name, const WString& _val)
+{
+    tPropertyValue<Type> value{};
     if (readPropertyValue<Type>(_val, value))
-        return;
-    const Bool real = sIsReal<sCodec<Type>>::value;
-    logError(variableLabel(_name) + " held \"" + cutForLog(toString(_val)) + "\", " +
-             (real ? "not a finite number" : "not a whole number in its range") + "; its default is used.");
+        return true;
+    logError(refusal<Type>(_name, _val) + ".");
+    return false;
 }
 
 cVariablesSource::cVariablesSource(const String& _file)
@@ -260,6 +279,14 @@ void setProperty(const String& _type_name, const String& _name, const WString& _
         }
     }
     GUARD_END("void cProfile::setProperty(const String& _type_name, const String& _name, const WString& _val)")
+}
+
+Bool isPropertyReadable(const String& _type_name, const String& _name, const WString& _val)
+{
+    for (std::size_t type = 0; type < PT_COUNT; ++type)
+        if (_type_name == kTypeNames[type])
+            return kOps[type].readable(_name, _val);
+    return true;
 }
 
 template <ePropertyType Type>

@@ -83,6 +83,9 @@ Bool readPropertyValue(const WString& _val, tPropertyValue<Type>& _value);
 // takes the value; an unknown tag is ignored without a message. Failures carry the
 // profile's signature line, so the profile hands its elements straight to this.
 void setProperty(const String& _type_name, const String& _name, const WString& _val);
+// Whether the element's value reads as its type (an unknown tag reads, as setProperty ignores
+// it); a value that does not is logged like one that setProperty refuses.
+Bool isPropertyReadable(const String& _type_name, const String& _name, const WString& _val);
 
 // While one lives, a value that does not read is logged with the file it came from.
 class cVariablesSource {

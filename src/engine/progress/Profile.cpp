@@ -8,6 +8,7 @@
 #include "engine/logs/LogManager.h"
 #include "engine/progress/KeptCopies.h"
 #include "engine/progress/PlayerFileOwners.h"
+#include "engine/progress/PlayerFileSeal.h"
 #include "engine/progress/PlayerNotice.h"
 #include "engine/progress/ProfileIndexSalvage.h"
 #include "engine/progress/ProgressPick.h"
@@ -380,8 +381,7 @@ void cProfile::loadVariables(const String& _stem, Bool _new)
     const cVariablesSource source(_stem + ".xml");
     for (const sSavedVariable& variable : pick.getVariables())
         setProperty(variable.type, variable.name, variable.value);
-    m_loadedVariables = pick.getVariables();
-    m_loadedLastCopy = pick.getLastCopy();
+    setLoadedCopy({pick.getVariables(), pick.isSealed(), pick.isSalvaged()});
     // Without any copy of the variables (folders in their places, say) nothing of the farm is left.
     if (pick.hasNoVariables() && !_new) {
         const String folder = files().getCommonPath(getProfilesDir());
@@ -398,9 +398,6 @@ void cProfile::loadVariables(const String& _stem, Bool _new)
             list += (list.empty() ? WString() : WString(u", ")) + translated(what);
         return list + u".";
     };
-    if (!pick.getRestored().empty())
-        tellPlayer(about("values restored", player),
-            translated(u"Часть файла фермы не читается. Из предыдущего сохранения взяты:") + u" " + listed(pick.getRestored()));
     if (!pick.getLost().empty())
         tellPlayer(about("values lost", player),
             translated(u"Часть файла фермы не читается ни в одной копии. Начаты заново:") + u" " + listed(pick.getLost()));
@@ -429,8 +426,7 @@ void cProfile::loadVariables(const String& _stem, Bool _new)
 
 void cProfile::forgetLoadedCopies()
 {
-    m_loadedVariables.clear();
-    m_loadedLastCopy.clear();
+    m_loadedCopy = sLoadedCopy();
 }
 
 cPlayerFileOwners cProfile::readOwners() const
@@ -671,10 +667,12 @@ void cProfile::saveAllProps()
     }
     // The index may be lost one day: the player's own file says whose it is.
     propertyMap<PT_WSTRING>()[PLAYER_NAME_VARIABLE] = m_loadedName;
+    WString values;
+    writeAllProperties(values);
     WString text = kDeclaration;
-    text += u"<Props>";
-    writeAllProperties(text);
-    text += u"</Props>";
+    text += u"<Props ";
+    appendXmlAttribute(text, PLAYER_FILE_SEAL, sealOver(values));
+    text += u">" + values + u"</Props>";
     // The same variables again (the profile's own save right after the game's) would only
     // push the save before out of its last copy; unless that save never reached the disk.
     if (text == m_lastWritten && files().getFailedSaveCount() == m_failedSavesWritten)

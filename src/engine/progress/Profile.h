@@ -10,6 +10,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 class iXML;
@@ -83,11 +84,18 @@ public:
     // One per type: a property element per entry of the type's map, appended to _out.
     template <ePropertyType Type> static void writeProperties(WString& _out) { ::writeProperties<Type>(_out); }
 
-    // The variables as the last load read them (texts that did not read included) and their
-    // last copy (empty when the newest copy was not used), for what only the game can judge
-    // against its own data. Empty again once forgotten: the game's own writes follow.
-    const std::vector<sSavedVariable>& getLoadedVariables() const { return m_loadedVariables; }
-    const std::vector<sSavedVariable>& getLoadedLastCopy() const { return m_loadedLastCopy; }
+    // The variables as the last load read them (texts that did not read included), for what
+    // only the game can judge against its own data, and how they came: written by this build
+    // (sealed) or an earlier one, whole or salvaged from damaged copies. Empty again once
+    // forgotten: the game's own writes follow.
+    struct sLoadedCopy {
+        std::vector<sSavedVariable> variables;
+        Bool sealed = false;
+        Bool salvaged = false;
+        Bool isEarlierBuilds() const { return !variables.empty() && !sealed; }
+    };
+    const sLoadedCopy& getLoadedCopy() const { return m_loadedCopy; }
+    void setLoadedCopy(sLoadedCopy _copy) { m_loadedCopy = std::move(_copy); }
     void forgetLoadedCopies();
 
     // The player's name as the menus show it.
@@ -150,8 +158,7 @@ private:
     // The profile whose variables are in memory: they go into its file and no other.
     Bool m_variablesLoaded = false;
     WString m_loadedName;
-    std::vector<sSavedVariable> m_loadedVariables;
-    std::vector<sSavedVariable> m_loadedLastCopy;
+    sLoadedCopy m_loadedCopy;
     ULong m_loadedID = 0;
     // The variables file as last written by this object, and the failed saves counted then.
     WString m_lastWritten;

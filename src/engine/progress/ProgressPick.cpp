@@ -4,6 +4,8 @@
 #include "engine/files/FileManager.h"
 #include "engine/files/FileSizeLimit.h"
 #include "engine/logs/LogManager.h"
+#include "engine/progress/GameVariables.h"
+#include "engine/progress/PlayerFileSeal.h"
 #include "engine/progress/ProfileIndexSalvage.h"
 #include "engine/text/TextConvert.h"
 #include "engine/files/XML.h"
@@ -85,9 +87,9 @@ cProgressPick::cProgressPick(const String& _stem)
     const sState states[2] = {m_levels[0], m_levels[1]};
     const auto [v, l] = choose(vars, states, levels, m_vars[salvageCopy()].stamp);
     use(v, l);
-    if (v == 0)
-        m_lastCopy = m_vars[1].variables;
-    mendFromLastCopy(v);
+    m_sealed = v >= 0 ? m_vars[v].sealed : m_vars[salvageCopy()].sealed;
+    if (v < 0)
+        listLost();
     mendSaveStamp();
 }
 
@@ -125,15 +127,35 @@ void cProgressPick::readVariables(sCopy& _copy)
         for (UInt i = 0, count = document.getNodeCount(); i < count; ++i)
             if (document.get(i, prop))
                 _copy.variables.push_back({toString((*prop)[u"Type"]), toString((*prop)[u"Name"]), (*prop)[u"Val"]});
-        _copy.whole = true;
+        const WString seal = document[PLAYER_FILE_SEAL];
+        _copy.sealed = !seal.empty();
+        _copy.whole = !_copy.sealed || sealHolds(_copy.bytes, seal);
+        if (!_copy.whole)
+            logError("File \"" + _copy.path + "\" does not agree with its seal: some value in it was changed.");
     } catch (const String& _error) {
         logError("File \"" + _copy.path + "\" is damaged:\n" + _error);
         for (const auto& values : salvageElements(_copy.bytes, u"prop", {u"Type", u"Name", u"Val"}))
             _copy.variables.push_back({toString(values[0]), toString(values[1]), values[2]});
+        _copy.sealed = !salvageAttribute(_copy.bytes, PLAYER_FILE_SEAL).empty();
     } catch (...) {
         logError("File \"" + _copy.path + "\" is damaged.");
     }
+    const cVariablesSource source(_copy.path);
+    for (const sSavedVariable& variable : _copy.variables)
+        _copy.whole = isUsable(variable) && _copy.whole;
     _copy.stamp = levelStampOf(_copy.variables);
+}
+
+Bool cProgressPick::isUsable(const sSavedVariable& _variable)
+{
+    if (!isPropertyReadable(_variable.type, _variable.name, _variable.value))
+        return false;
+    WString what;
+    if (!g_savedValueCheck || g_savedValueCheck(_variable, what))
+        return true;
+    logError("Game variable " + _variable.name + " held \"" + cutForLog(toString(_variable.value)) +
+             "\", which the game cannot use.");
+    return false;
 }
 
 void cProgressPick::readLevelState(sCopy& _copy)
@@ -202,32 +224,14 @@ void cProgressPick::use(Int _v, Int _l)
         logError("The progress of \"" + m_vars[0].path + "\" is restored: " + m_damage);
 }
 
-void cProgressPick::mendFromLastCopy(Int _v)
+void cProgressPick::listLost()
 {
     if (!g_savedValueCheck)
         return;
-    const auto add = [](std::vector<WString>& _list, const WString& _what) {
-        if (!_what.empty() && std::find(_list.begin(), _list.end(), _what) == _list.end())
-            _list.push_back(_what);
-    };
-    for (sSavedVariable& variable : m_variables) {
+    for (const sSavedVariable& variable : m_variables) {
         WString what;
-        if (g_savedValueCheck(variable, what))
-            continue;
-        // Only the newest copy has one before it.
-        const sSavedVariable* good = nullptr;
-        WString unused;
-        for (const sSavedVariable& earlier : m_vars[1].variables)
-            if (_v == 0 && earlier.name == variable.name && g_savedValueCheck(earlier, unused))
-                good = &earlier;
-        if (!good) {
-            add(m_lost, what);
-            continue;
-        }
-        logError("Game variable " + variable.name + " in \"" + m_vars[0].path + "\" held \"" + toString(variable.value) +
-                 "\"; the value of its last copy, \"" + toString(good->value) + "\", is used.");
-        variable = *good;
-        add(m_restored, what);
+        if (!g_savedValueCheck(variable, what) && std::find(m_lost.begin(), m_lost.end(), what) == m_lost.end())
+            m_lost.push_back(what);
     }
 }
 

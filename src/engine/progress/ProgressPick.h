@@ -24,15 +24,17 @@ struct sSavedVariable {
 };
 
 // Which copies of a player's progress are used: "<stem>.xml" (the variables) and
-// "<stem>.save" (the level state), each with its last copy ".bak" from the save before. The
-// newest variables that read are taken, with the newest level state of the stamp they name,
-// so a kill between the two files of a save never pairs a new level state with old
-// variables; whole newest variables are never given up for an older pair. Without such a
-// level state the variables come with none (the game starts it afresh), and where no copy
-// of the variables reads, every variable that still reads in the damaged file is kept. What
-// is not used is moved aside, and a last copy that is used is put back in the place of the
-// file, so the game reads its usual names. The one file let go is the level state of a save
-// that did not finish: its variables never reached the disk, and its last copy takes its place.
+// "<stem>.save" (the level state), each with its last copy ".bak" from the save before. A copy
+// of the variables is whole when it reads, every value converts to its type and the game can
+// use it, and its seal, where it carries one, holds. The newest whole variables are taken as
+// they are, with the newest level state of the stamp they name, so a kill between the two
+// files of a save never pairs a new level state with old variables; whole newest variables are
+// never given up for an older pair, and values of two copies are never combined. Without such
+// a level state the variables come with none (the game starts it afresh), and where no copy of
+// the variables is whole, every variable that still reads in the damaged file is kept. What is
+// not used is moved aside, and a last copy that is used is put back in the place of the file,
+// so the game reads its usual names. The one file let go is the level state of a save that did
+// not finish: its variables never reached the disk, and its last copy takes its place.
 class cProgressPick {
 public:
     explicit cProgressPick(const String& _stem);
@@ -51,14 +53,12 @@ public:
     // The last save did not finish: its level state reached the disk, its variables did not.
     // The farm is the save before, with that save's level state; the newer one is let go.
     Bool isInterrupted() const { return m_interrupted; }
-    // The player's words for the values of the newest variables that did not read and were
-    // taken from their last copy, each once, in file order.
-    const std::vector<WString>& getRestored() const { return m_restored; }
-    // The player's words for those that no copy gave: they start from the game's default.
+    // Of salvaged variables, the player's words for the values the game cannot use: they start
+    // from the game's default.
     const std::vector<WString>& getLost() const { return m_lost; }
-    // The variables of the last copy as they read, when the newest copy is the one used (empty
-    // otherwise): what only the game can judge (a contract against its time-line) is judged there.
-    const std::vector<sSavedVariable>& getLastCopy() const { return m_lastCopy; }
+    // The variables were written by this build, which seals them; without a seal they are an
+    // earlier build's, which did not keep every value up to date.
+    Bool isSealed() const { return m_sealed; }
     // No copy of the variables is there: the farm starts afresh, whatever level state stands.
     Bool hasNoVariables() const { return !m_vars[0].exists && !m_vars[1].exists; }
     // None of the four files is there.
@@ -84,12 +84,15 @@ private:
         String path;
         std::string bytes;
         std::vector<sSavedVariable> variables;
+        Bool sealed = false;
     };
 
     void readVariables(sCopy& _copy);
     void readLevelState(sCopy& _copy);
-    // A clock or other value the game cannot use is taken from the copy before, when it has one.
-    void mendFromLastCopy(Int _v);
+    // Whether the value converts to its type and the game can use it; logged when not.
+    static Bool isUsable(const sSavedVariable& _variable);
+    // What of the salvaged variables the game cannot use, for the player.
+    void listLost();
     // The stamp the next save takes must name no file on the disk.
     void mendSaveStamp();
     // Of two damaged copies of the variables, the one to salvage.
@@ -105,14 +108,13 @@ private:
     Bool m_levelStateLost = false;
     Bool m_levelStateUnsaved = false;
     Bool m_interrupted = false;
-    std::vector<WString> m_restored;
+    Bool m_sealed = false;
     std::vector<WString> m_lost;
-    std::vector<sSavedVariable> m_lastCopy;
 };
 
 // Whether the game can use a saved value as it is; the game sets it, and refuses only what it
-// would cost the player to lose to a default (money, a clock set back): such a value is taken
-// from the last copy, and _what names it to the player ("the money", in the string table's
-// language). Without it every value is used.
+// would cost the player to lose to a default (money, a clock set back): a copy holding such a
+// value is not whole, and _what names it to the player ("the money", in the string table's
+// language) when no copy is. Without it every value that converts is used.
 using fSavedValueCheck = Bool (*)(const sSavedVariable& _variable, WString& _what);
 extern fSavedValueCheck g_savedValueCheck;

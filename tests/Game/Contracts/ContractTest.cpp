@@ -19,6 +19,7 @@
 #include "Ui/texts/MultilineText.h"
 #include "Ui/texts/Text.h"
 #include "engine/progress/PlayerNotice.h"
+#include "engine/progress/Profile.h"
 #include "engine/text/TextConvert.h"
 #include "support/TempFolder.h"
 
@@ -379,32 +380,43 @@ TEST_F(cContractTest, AContinuedGameRunsOnTheSameTermsAndSeconds)
 
 // A saved contract comes back as the same event or not at all: by the time and number it was
 // saved with wherever the time-line has moved it, by its position alone in a profile of an
-// earlier build; what cannot come back is dropped and the player is told.
+// earlier build, and from a damaged file only where its values read and agree; what cannot
+// come back is dropped and the player is told.
 TEST_F(cContractTest, ASavedContractIsFoundAgainAsTheSameEventOrDroppedAndTold)
 {
     const Int NINE = 9 * 3600;
     // In the string table's words, which the game translates.
     const char16_t* const DROPPED = u"Идущий контракт не удалось восстановить, он снят: «за 300 монет».";
+    enum eSave { THIS_BUILD, EARLIER_BUILD, SALVAGED };
     struct sCase {
         const char* what;
-        // Saved by this build (sealed), or by an earlier one.
-        Bool sealed;
+        eSave save;
         Int position, at, nth;
         // The event that runs (-1 none) and the words the player hears (null: nothing).
         Int runs;
         const char16_t* told;
+        // Of a salvaged file, the variable whose text did not read.
+        const char* unread = nullptr;
     } cases[] = {
-        {"an earlier build's position", false, 1, -1, 0, 1, nullptr},
-        {"moved on by a newer time-line", true, 3, NINE, 1, 2, nullptr},
-        {"moved back", true, 0, NINE, 2, 3, nullptr},
-        {"a position past the time-line", true, 9999, NINE, 0, 1, nullptr},
-        {"no such contract at its time", true, 1, NINE, 3, -1, DROPPED},
-        {"no contract at its time", true, 1, NINE + 1, 0, -1, DROPPED},
-        {"an earlier build's position of no contract", false, 0, -1, 0, -1, DROPPED},
+        {"an earlier build's position", EARLIER_BUILD, 1, -1, 0, 1, nullptr},
+        {"moved on by a newer time-line", THIS_BUILD, 3, NINE, 1, 2, nullptr},
+        {"moved back", THIS_BUILD, 0, NINE, 2, 3, nullptr},
+        {"a position past the time-line", THIS_BUILD, 9999, NINE, 0, 1, nullptr},
+        {"no such contract at its time", THIS_BUILD, 1, NINE, 3, -1, DROPPED},
+        {"no contract at its time", THIS_BUILD, 1, NINE + 1, 0, -1, DROPPED},
+        {"an earlier build's position of no contract", EARLIER_BUILD, 0, -1, 0, -1, DROPPED},
         // An earlier build accepted another contract and kept this build's time unknowing.
-        {"an earlier build's position over this build's time", false, 3, NINE, 0, 3, nullptr},
-        {"an earlier build's position over a time of no contract", false, 1, NINE, 3, 1, nullptr},
+        {"an earlier build's position over this build's time", EARLIER_BUILD, 3, NINE, 0, 3, nullptr},
+        {"an earlier build's position over a time of no contract", EARLIER_BUILD, 1, NINE, 3, 1, nullptr},
+        // A damaged file and no whole copy: only what reads and agrees comes back.
+        {"salvaged where position and time agree", SALVAGED, 2, NINE, 1, 2, nullptr},
+        {"salvaged where position and time name two", SALVAGED, 3, NINE, 1, -1, DROPPED},
+        {"salvaged with its clock unread", SALVAGED, 1, NINE, 0, -1, DROPPED, "taskTime0"},
+        {"salvaged with its pay unread", SALVAGED, 1, NINE, 0, -1, DROPPED, "taskBonus0"},
+        // An identified contract keeps its fee: the flag's default keeps it running.
+        {"salvaged with its flag unread", SALVAGED, 1, NINE, 0, 1, nullptr, "taskPassCancel0"},
     };
+    cProfile profile(u"");
     for (const sCase& c : cases) {
         cGame::endGame();
         forgetPlayerNotice("contract lost The running contract in place 0");
@@ -417,10 +429,13 @@ TEST_F(cContractTest, ASavedContractIsFoundAgainAsTheSameEventOrDroppedAndTold)
         key::taskTime[0] = 5;
         key::taskBonus[0] = c.runs == 2 ? 20 : c.runs == 3 ? 200 : 300;
         key::requirement(0, 0) = key::requirement(0, 1) = -1;
-        // An earlier build writes no seal; one of this build's saves seals what it writes.
-        key::taskSeal[0] = 0;
-        if (c.sealed)
-            cSavedContract::sealPlaces();
+        // The variables the game is loaded from; of this build, they are the game's own.
+        cProfile::sLoadedCopy loaded;
+        if (c.save != THIS_BUILD)
+            loaded = {{{"Int", "task0", toWString(std::to_string(c.position))}}, c.save == SALVAGED, c.save == SALVAGED};
+        if (c.unread)
+            loaded.variables.push_back({"Int", c.unread, u"x"});
+        profile.setLoadedCopy(loaded);
         restart();
         EXPECT_EQ(panel(0).isActive(), c.runs >= 0) << c.what;
         EXPECT_EQ(key::task[0], c.runs) << c.what;

@@ -1,3 +1,4 @@
+#include "engine/progress/Profile.h"
 #include "engine/text/TextConvert.h"
 #include "Game/Game.h"
 #include "Game/GameKeys.h"
@@ -105,6 +106,7 @@ protected:
         key::wlTrigger() = _barnGoal;
         key::eventNext() = _place.next;
         key::eventNextAt() = _place.at;
+        key::fua() = m_openFields;
         setRandomSource(&scripted);
         auto targets = std::make_unique<cRecordingTargets>(m_calls);
         m_targets = targets.get();
@@ -130,6 +132,8 @@ protected:
     std::unique_ptr<cGameplay> m_gameplay;
     cRecordingTargets* m_targets = nullptr;
     std::vector<std::string> m_calls;
+    // The field extensions the farm has opened when the game starts.
+    Int m_openFields = 0;
 };
 
 const std::string RESTART = event(9, "0:10:00");
@@ -185,8 +189,9 @@ TEST_F(cTimeline, AnOnlyEventAtTheStartLeavesItInactive)
 // A new game counts its start events as fired, a clock past the end goes back to the restart,
 // and a continued game does not fire again what was due at its clock, but what a goal that still
 // holds the clock at that time stands before has not fired yet. A continued game goes on where
-// its saved place says, when that place fits the time-line; a game saved without one goes on at
-// the first event, of those that share the last time due, whose work the farm plainly lacks.
+// its saved place says, when that place fits the time-line and the save is of this build; a game
+// saved without one, or by an earlier build that left it behind, goes on at the first event, of
+// those that share the last time due after the start, whose work the farm plainly lacks.
 TEST_F(cTimeline, TheStartPlacesTheClockAfterWhatWasDue)
 {
     const std::string goal = moneyEvent("0:05:00", 100, "a") + event(8, "0:05:00", "Money=\"300\" WareLevel=\"2\"") +
@@ -201,6 +206,8 @@ TEST_F(cTimeline, TheStartPlacesTheClockAfterWhatWasDue)
         UInt next;
         Float clockAfter;
         sSavedPlace saved = {};
+        Int openFields = 0;
+        Bool earlierBuild = false;
     } cases[] = {{moneyEvent("0:00:00", 100, "gift") + RESTART + moneyEvent("0:20:00", 5, "late"), 0, 0, -1, 1, 0},
         {RESTART + moneyEvent("0:20:00", 5, "b"), 1300.0f, 0, -1, 0, 700.0f},
         {moneyEvent("0:05:00", 100, "a") + RESTART + moneyEvent("0:20:00", 5, "b"), 600.0f, 0, -1, 2, 600.0f},
@@ -210,13 +217,26 @@ TEST_F(cTimeline, TheStartPlacesTheClockAfterWhatWasDue)
         {noon, 300.04f, 300, -1, 2, 300.04f}, {noon, 300.04f, 0, -1, 3, 300.04f, {2, 301}},
         {noon, 300.04f, 0, -1, 3, 300.04f, {5, 600}}, {noon, 300.04f, 0, -1, 3, 300.04f, {9, 300}},
         {noon, 400.0f, 0, -1, 5, 400.0f, {3, 300}},
+        // A place the clock alone would not give; an earlier build fired its events and left it.
+        {noon, 300.04f, 0, -1, 2, 300.04f, {2, 300}}, {noon, 300.04f, 0, -1, 3, 300.04f, {2, 300}, 0, true},
+        // The field extension of the last time due is open already: its event fired.
+        {noon, 300.04f, 0, -1, 4, 300.04f, {}, 1},
+        // What the start found due is never gone back to.
+        {event(1, "0:00:00", "SeedType=\"1\"") + RESTART, 10.0f, 0, -1, 1, 10.0f},
         // A time-line that ends at its restart goes on from there with every overshoot.
         {moneyEvent("0:05:00", 100, "a") + RESTART, 700.0f, 0, -1, 1, 700.0f},
         {goal, 300.02f, 300, 2, 2, 300.02f}, {goal, 300.02f, 0, 2, 2, 300.02f}, {goal, 300.02f, 0, -1, 3, 300.02f}};
+    cProfile profile(u"");
     for (const auto& c : cases) {
+        // The variables the game is loaded from; of this build, they are the game's own.
+        profile.setLoadedCopy({c.earlierBuild ? std::vector<sSavedVariable>{{"Int", "eventNext", u"2"}} :
+                                                std::vector<sSavedVariable>{},
+            false, false});
+        m_openFields = c.openFields;
         start(c.events, c.clock, c.moneyGoal, c.barnGoal, c.saved);
         EXPECT_EQ(m_gameplay->getNext(), c.next) << c.clock << " with goals " << c.moneyGoal << ", " << c.barnGoal
                                                  << ", place " << c.saved.next;
+        EXPECT_EQ(key::eventNext(), Int(c.next)) << c.clock << ": the place is kept for the next save";
         EXPECT_FLOAT_EQ(key::GameTime(), c.clockAfter) << c.clock;
     }
     step(700);

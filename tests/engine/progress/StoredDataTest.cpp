@@ -1,4 +1,5 @@
 #include "engine/progress/GameVariables.h"
+#include "engine/progress/PlayerFileSeal.h"
 #include "engine/progress/PlayerNotice.h"
 #include "engine/progress/Profile.h"
 #include "engine/files/PutInPlace.h"
@@ -606,9 +607,11 @@ TEST_F(Profiles, FirstStartWritesTheIndexThenTheVariablesAtExit)
     money() = 175;
     close();
     EXPECT_EQ(file("profiles.xml"), indexBytes("NextID=\"2\" CurrentUser=\"Anna\" NowPlaying=\"0\"", line("Anna", 1)));
-    EXPECT_EQ(file("00000001.xml"), utf16Bytes(kDeclaration + "<Props><prop Name=\"Money\" Val=\"175\" Type=\"Int\" />"
-                                                   "<prop Name=\"Tutorial\" Val=\"1\" Type=\"Bool\" />"
-                                                   "<prop Name=\"PlayerName\" Val=\"Anna\" Type=\"WString\" /></Props>", true));
+    // Sealed over every value it holds, as an attribute of the root.
+    const std::string values = "<prop Name=\"Money\" Val=\"175\" Type=\"Int\" /><prop Name=\"Tutorial\" Val=\"1\" "
+                               "Type=\"Bool\" /><prop Name=\"PlayerName\" Val=\"Anna\" Type=\"WString\" />";
+    EXPECT_EQ(file("00000001.xml"), utf16Bytes(kDeclaration + "<Props Seal=\"" + toString(sealOver(toWString(values))) +
+                                                   "\" >" + values + "</Props>", true));
     EXPECT_TRUE(propertyMap<PT_INT>().empty()) << "the variables leave with the profile";
 }
 

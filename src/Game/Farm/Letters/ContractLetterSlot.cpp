@@ -127,15 +127,12 @@ void cContractLetterSlot::setup(sContractEvent* _event, UInt _state, Bool _resto
 Bool cContractLetterSlot::restore()
 {
     GUARD_BEGIN
-    cSavedContract saved(cSavedContract::LETTER, m_index);
-    sContractEvent* event = saved.restore();
+    sContractEvent* event = cSavedContract(cSavedContract::LETTER, m_index).restore();
     if (!event) {
         setEmpty();
         return false;
     }
     setup(event, UNREAD, true);
-    if (saved.isFromLastCopy())
-        saved.tellRestored(*event);
     return true;
     GUARD_END("Bool cContractLetterSlot::restore()")
 }

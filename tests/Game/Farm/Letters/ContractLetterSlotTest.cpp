@@ -1,6 +1,7 @@
 #include "engine/frame/Timer.h"
 #include "Game/Contracts/ContractProvide.h"
-#include "Game/Contracts/SavedContract.h"
+#include "engine/progress/Profile.h"
+#include "engine/text/TextConvert.h"
 #include "Game/Farm/Letters/ContractLetterSlot.h"
 #include "Game/GameHarness.h"
 #include "Game/Timeline/GameEvent.h"
@@ -141,29 +142,41 @@ TEST_F(cContractLetterSlotTest, ASavedLetterThatIsNoContractEmptiesItsPlace)
 {
     EXPECT_EQ(cGameplay::getInstance()->getEventCount(), 3u) << "a letter without time is refused";
     // The position, and the time and number the letter was saved with (-1: an earlier build's
-    // profile, which kept the position only), sealed by a save of this build or not; its time left.
+    // profile, which kept the position only), by a save of this build, an earlier one or salvaged
+    // from a damaged file (with the variable whose text did not read); its time left.
+    enum eSave { THIS_BUILD, EARLIER_BUILD, SALVAGED };
     struct sCase {
         Int number, at, nth;
-        Bool sealed, restored;
+        eSave save;
+        Bool restored;
         Float left = 50;
-    } cases[] = {{0, -1, 0, false, false}, {7, -1, 0, false, false}, {-5, -1, 0, false, false},
-        {-1, -1, 0, false, false}, {1, -1, 0, false, true},
+        const char* unread = nullptr;
+    } cases[] = {{0, -1, 0, EARLIER_BUILD, false}, {7, -1, 0, EARLIER_BUILD, false}, {-5, -1, 0, EARLIER_BUILD, false},
+        {-1, -1, 0, EARLIER_BUILD, false}, {1, -1, 0, EARLIER_BUILD, true},
         // Found where a newer time-line has moved it, or nowhere.
-        {0, 60, 0, true, true}, {7, 60, 0, true, true}, {1, 61, 0, true, false}, {1, 60, 1, true, false},
-        {1, 30, 0, true, false},
+        {0, 60, 0, THIS_BUILD, true}, {7, 60, 0, THIS_BUILD, true}, {1, 61, 0, THIS_BUILD, false},
+        {1, 60, 1, THIS_BUILD, false}, {1, 30, 0, THIS_BUILD, false},
         // A time an earlier build kept unknowing: the position decides.
-        {1, 61, 0, false, true}, {1, 30, 0, false, true},
-        // A time left that the letter cannot have: damaged, and no copy holds better.
-        {1, 60, 0, true, false, 1e9f}, {1, 60, 0, true, false, -3}};
+        {1, 61, 0, EARLIER_BUILD, true}, {1, 30, 0, EARLIER_BUILD, true},
+        // A time left that the letter cannot have.
+        {1, 60, 0, THIS_BUILD, false, 1e9f}, {1, 60, 0, THIS_BUILD, false, -3},
+        // Salvaged: only where every value reads and the position agrees with the time; an
+        // unread state of an identified letter keeps it.
+        {1, 60, 0, SALVAGED, true}, {2, 60, 0, SALVAGED, false}, {1, 60, 0, SALVAGED, false, 50, "letTime1"},
+        {1, 60, 0, SALVAGED, true, 50, "letState1"}};
+    cProfile profile(u"");
     for (const sCase& c : cases) {
         m_slot->setEmpty();
         key::letter[PLACE] = c.number;
         key::letterAt[PLACE] = c.at;
         key::letterNth[PLACE] = c.nth;
         key::letTime[PLACE] = c.left;
-        key::letterSeal[PLACE] = 0;
-        if (c.sealed)
-            cSavedContract::sealPlaces();
+        cProfile::sLoadedCopy loaded;
+        if (c.save != THIS_BUILD)
+            loaded = {{{"Int", "letter1", toWString(std::to_string(c.number))}}, c.save == SALVAGED, c.save == SALVAGED};
+        if (c.unread)
+            loaded.variables.push_back({"Int", c.unread, u"x"});
+        profile.setLoadedCopy(loaded);
         EXPECT_EQ(m_slot->restore(), c.restored) << c.number << " " << c.at << " " << c.nth << " " << c.left;
         EXPECT_EQ(Int(key::letter[PLACE]), c.restored ? 1 : -1);
         EXPECT_EQ(Int(key::letterAt[PLACE]), c.restored ? 60 : -1) << "kept with its time from now on";

@@ -1,0 +1,16 @@
+#pragma once
+#include "engine/Types.h"
+
+#include <string>
+
+// The root attribute of a player's variables file that seals it: one check over every value a
+// save of this build writes. An earlier build keeps the values it does not know but writes the
+// root anew, so a seal kept as a value would go stale there; a file without the attribute is
+// read as an earlier build meant it.
+extern const char16_t* const PLAYER_FILE_SEAL;
+
+// The seal over the text of the root element's children, as the file writes it.
+WString sealOver(const WString& _body);
+
+// Whether the file's bytes (UTF-16LE) carry _seal over the children of their root.
+Bool sealHolds(const std::string& _bytes, const WString& _seal);
