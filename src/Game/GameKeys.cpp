@@ -31,12 +31,16 @@ void storeDefaults()
     YPersPos.storeDefault();
     PCarry.storeDefault();
     PCC.storeDefaults();
+    PJob.storeDefault();
+    PJobField.storeDefault();
+    PJobLeft.storeDefault();
     for (const auto* family : {&XProdPos, &YProdPos, &ProdPct})
         family->storeDefaults();
     SlotUpgrade.storeDefaults();
     ProdType.storeDefaults();
     ProdCount.storeDefaults();
     ProdStop.storeDefaults();
+    ProdOnMouse.storeDefault();
     FarmUpgrade.storeDefaults();
     DepotUpAvail.storeDefaults();
     FarmUpAvail.storeDefaults();
@@ -68,10 +72,11 @@ void storeDefaults()
     awardShow.storeDefaults();
     marketIt.storeDefault();
     tutJustProc.storeDefault();
+    tutShown.storeDefault();
     tip.storeDefaults();
     for (const auto* counter : {&awQCollect, &awQProcess, &awQTask, &awQDestroy, &awAdecvClick})
         counter->storeDefault();
-    for (const auto* flag : {&awEarn, &awNoDry, &awHighSold, &awAdecvStart, &TFastSpeed, &TProdCompl, &MainGame})
+    for (const auto* flag : {&awEarn, &awNoDry, &awHighSold, &awAdecvStart, &TFastSpeed, &TProdCompl, &TSeedGift, &MainGame})
         flag->storeDefault();
     awNoDryTime.storeDefault();
     awManDepotBuild.storeDefaults();

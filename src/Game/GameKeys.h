@@ -27,6 +27,11 @@ inline constexpr cGameKey<PT_FLOAT> YPersPos{"YPersPos", 372.0f};
 // What the worker carries: 0 nothing, 1 can, 2 spade, 6 scythe, 10 seed package, 11 hose.
 inline constexpr cGameKey<PT_UINT> PCarry{"PCarry", 0, 0, 11};
 inline constexpr cGameKeyFamily<PT_UINT> PCC{"PCC", 0, CROP_COUNT, 0};
+// The timed job the worker is in the middle of (cPersonTimedJob::eKind, 0 none), the field it
+// works on (-1 none) and the seconds it still needs, for a game left meanwhile.
+inline constexpr cGameKey<PT_UINT> PJob{"PJob", 0, 0, 8};
+inline constexpr cGameKey<PT_INT> PJobField{"PJobField", -1, -1, Int(FIELD_COUNT) - 1};
+inline constexpr cGameKey<PT_FLOAT> PJobLeft{"PJobLeft", 0.0f};
 // Production slots: level -1 is an empty slot; the type is none or 0..10.
 inline constexpr cGameKeyFamily<PT_INT> SlotUpgrade{"Upgrade", 0, SLOT_COUNT, -1, -1, 3};
 inline constexpr cGameKeyFamily<PT_UINT> ProdType{"ProdType", 0, SLOT_COUNT, NONE_VALUE, -1, 10};
@@ -35,6 +40,8 @@ inline constexpr cGameKeyFamily<PT_FLOAT> YProdPos{"YProdPos", 0, SLOT_COUNT, 0.
 inline constexpr cGameKeyFamily<PT_UINT> ProdCount{"ProdCount", 0, SLOT_COUNT, 0};
 inline constexpr cGameKeyFamily<PT_FLOAT> ProdPct{"ProdPct", 0, SLOT_COUNT, 0.0f};
 inline constexpr cGameKeyFamily<PT_UINT> ProdStop{"ProdStop", 0, SLOT_COUNT, 0};
+// A production building bought and not yet put down, on the mouse: its type + 1 (0 none).
+inline constexpr cGameKey<PT_UINT> ProdOnMouse{"ProdOnMouse", 0, 0, 11};
 // Mowing building, warehouse, water source, dig building: Upgrade31..Upgrade34.
 inline constexpr cGameKeyFamily<PT_INT> FarmUpgrade{"Upgrade", 31, 4, 0, 0, 3};
 // Highest level the player may buy: none for a production type not yet released.
@@ -104,6 +111,10 @@ inline constexpr cGameKey<PT_INT> eventNext{"eventNext", -1, -1, NO_LIMIT};
 inline constexpr cGameKey<PT_INT> eventNextAt{"eventNextAt", -1, -1, NO_LIMIT};
 inline constexpr cGameKey<PT_BOOL> TFastSpeed{"TFastSpeed", false};
 inline constexpr cGameKey<PT_BOOL> TProdCompl{"TProdCompl", false};
+// The seed lesson's coins are in the purse.
+inline constexpr cGameKey<PT_BOOL> TSeedGift{"TSeedGift", false};
+// The tip on screen (-1 none): a game left meanwhile goes on with its lesson.
+inline constexpr cGameKey<PT_INT> tutShown{"tutShown", -1, -1, TIP_COUNT - 1};
 inline constexpr cGameKey<PT_INT> Money{"Money", 0, 0, NO_LIMIT};
 // Clocks never run backwards: a negative one in a damaged profile starts again from 0.
 inline constexpr cGameKey<PT_FLOAT> GameTime{"GameTime", 0.0f, 0, std::numeric_limits<Int>::max()};

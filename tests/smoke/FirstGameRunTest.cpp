@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <regex>
@@ -200,6 +201,49 @@ const std::vector<sKept> NEXT_START_LEAVES = {
     {"MGoodCount10", "0", "all the milk sold"},
 };
 
+// Where the newcomer of the first game leaves it and comes back, once at each tip that waits on
+// a job or gives something, and in the middle of each job: the frame of the road left at, the
+// steps of the road the screen asks for again after the return (from _againFrom up to
+// _againTo), and the tip shown first after the return.
+struct sLeave {
+    int at;
+    int againFrom;
+    int againTo;
+    int tip;
+    const char* why;
+};
+const std::vector<sLeave> LEAVES = {
+    {935, 935, 935, 1, "the can being filled at the well"},
+    {1150, 1110, 1150, 2, "the can carried to the first bed"},
+    {1240, 1240, 1240, 3, "the first bed being watered"},
+    {1380, 1380, 1380, 3, "the bed ripening"},
+    {1600, 1510, 1600, 3, "walking for the scythe"},
+    {1650, 1650, 1650, 4, "the scythe being taken"},
+    {1750, 1710, 1750, 4, "walking to the ripe grass"},
+    {1900, 1900, 1900, 5, "the grass being mown"},
+    {2100, 2010, 2100, 5, "the harvest carried to the barn"},
+    {2185, 2185, 2185, 6, "the harvest being stored"},
+    {2600, 2510, 2600, 6, "the market's welcome"},
+    {2945, 2945, 2945, 13, "the way back to the farm"},
+    {3150, 3150, 3150, 13, "the coins for the first seeds"},
+    {3380, 3210, 3380, 13, "a packet to pick in the shop"},
+    {3440, 3440, 3440, 16, "the packet on the mouse"},
+    {3900, 3810, 3900, 20, "walking for the spade"},
+    {3965, 3965, 3965, 21, "the spade being taken"},
+    {4100, 4010, 4100, 21, "walking to dig"},
+    {4250, 4250, 4250, 22, "the bed being dug, paid"},
+    {4420, 4410, 4420, 22, "walking for the packet"},
+    {4620, 4610, 4620, 23, "walking to sow"},
+    {4700, 4700, 4700, 39, "the bed being sown"},
+    {19850, 19510, 19850, 30, "the gift workshop to pick"},
+    {19950, 19510, 19520, 30, "the gift workshop on the mouse"},
+    {20250, 19510, 19520, 30, "the workshop to load"},
+    {20350, 19510, 19520, 30, "the free upgrade"},
+    {23950, 23900, 23950, 6, "the price's tip at the market"},
+};
+// After a return the game is under way again at this frame.
+constexpr int BACK_IN_GAME = 400;
+
 // A first game on the demo data and the start after it, from a home with no profile yet.
 class FirstGameRun : public ::testing::Test {
 protected:
@@ -294,6 +338,23 @@ protected:
         EXPECT_GT(std::stof(stored("GameTime")), 600.0f) << "the clock went on from where it stood past the deadline";
     }
 
+    // The road after a return at _leave, up to _to: the game started again, the steps the
+    // screen asks for again, then the road on; each keeps its distance from the first step
+    // followed again, which comes once the game is under way. The frames of the run.
+    static int resumed(const sLeave& _leave, int _to, std::vector<sStep>& _steps)
+    {
+        const std::vector<sStep> road = firstGame();
+        const int shift = _leave.againFrom - BACK_IN_GAME;
+        _steps.assign(NEXT_START.begin(), NEXT_START.begin() + 5);
+        for (sStep step : road)
+            if ((step.frame >= _leave.againFrom && step.frame < _leave.againTo) ||
+                (step.frame >= _leave.at && step.frame < _to)) {
+                step.frame -= shift;
+                _steps.push_back(step);
+            }
+        return _to - shift;
+    }
+
     cTempFolder m_folder;
     float m_clock = 0;
 };
@@ -301,6 +362,40 @@ protected:
 TEST_F(FirstGameRun, HeadlessTheFirstGameIsKeptAndGoesOn)
 {
     playBoth("FURROW_PLATFORM=headless");
+}
+
+// The first game left and resumed at every leave point in turn, on one road: after each return
+// the tip left comes again (or the one that leads back to it) and the road goes on; at its end
+// the farm holds what the road without a return leaves. The stall sells at random moments, so
+// the milk counts as money at its price.
+TEST_F(FirstGameRun, LeftAndResumedAtEveryLessonTheFirstGameEndsTheSame)
+{
+    const char* how = "FURROW_PLATFORM=headless";
+    std::vector<sStep> road = firstGame();
+    road.erase(std::remove_if(road.begin(), road.end(), [](const sStep& _s) { return _s.frame >= LEAVES[0].at; }),
+               road.end());
+    ASSERT_EQ(run(road, LEAVES[0].at, "0.02", how), 0);
+    std::vector<int> seen = shownTips();
+    for (size_t i = 0; i < LEAVES.size(); ++i) {
+        const int to = i + 1 < LEAVES.size() ? LEAVES[i + 1].at : FIRST_GAME_FRAMES;
+        std::vector<sStep> steps;
+        const int frames = resumed(LEAVES[i], to, steps);
+        ASSERT_EQ(run(steps, frames, "0.02", how), 0) << LEAVES[i].why;
+        const std::vector<int> tips = shownTips();
+        ASSERT_FALSE(tips.empty()) << "no tip after leaving at " << LEAVES[i].why;
+        EXPECT_EQ(tips.front(), LEAVES[i].tip) << "the first tip after leaving at " << LEAVES[i].why;
+        seen.insert(seen.end(), tips.begin(), tips.end());
+    }
+    for (const int tip : FIRST_GAME_TIPS)
+        EXPECT_NE(std::find(seen.begin(), seen.end(), tip), seen.end()) << "tip " << tip << " was never shown";
+    for (const sKept& kept : FIRST_GAME_LEAVES) {
+        const std::string name = kept.name;
+        if (name == "Money" || name == "MGoodCount10")
+            continue;
+        EXPECT_EQ(stored(kept.name), kept.value) << kept.name << ": " << kept.why;
+    }
+    EXPECT_EQ(std::stoi(stored("Money")) + 25 * std::stoi(stored("MGoodCount10")), 149 + 25 * 2)
+        << "the money, and the milk at its price";
 }
 
 // Under a virtual display: the tips' paper where they stand, the stall and the wall.

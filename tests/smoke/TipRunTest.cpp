@@ -137,6 +137,88 @@ INSTANTIATE_TEST_SUITE_P(Noon, NoonRun,
                       eNoonLeave::AT_THE_BARNS_TIP_EARLIER),
     noonName);
 
+// A moment of a lesson left and come back to. The profile holds a new player's farm with every
+// tip seen but the lesson's, and _before; the walks start after Play. _moment says the game was
+// left where it was meant to be; _after is what the farm holds once the player has followed what
+// the screen said after the return; while the lesson holds it, the clock stays below _clockBelow.
+// Where the clock runs, the aunt's 100 coins of 0:00:02 come with it.
+struct sReturnCase {
+    const char* name;
+    std::vector<std::pair<const char*, const char*>> before;
+    std::string toTheMoment;
+    int leaveAt;
+    std::vector<std::pair<const char*, const char*>> moment;
+    std::string afterReturn;
+    int endAt;
+    std::vector<std::pair<const char*, const char*>> after;
+    float clockBelow;
+};
+
+class ReturnRun : public TipRun, public ::testing::WithParamInterface<size_t> {
+public:
+    static std::string play() { return logos() + click(250, 400, 226) + move(260, 780, 580); }
+    static const std::vector<sReturnCase>& cases()
+    {
+        static const std::vector<sReturnCase> s_cases = {
+            {"TheGrassBeingMown",
+             {{"tip4", "0"}, {"tip5", "0"}, {"FFS0", "1"}, {"FFW0", "50"}, {"PCarry", "6"}, {"tutJustProc", "3"}},
+             click(450, 330, 330) + move(460, 780, 580), 680, {{"tip4", "1"}, {"PCC0", "0"}, {"FFS0", "1"}},
+             click(500, 185, 340) + move(510, 780, 580), 800,
+             {{"WGoodCount0", "1"}, {"PCC0", "0"}, {"FFS0", "0"}, {"tip5", "1"}}, 0},
+            {"TheCoinsForTheFirstSeeds", {{"tip13", "0"}, {"SeedAvail1", "1"}, {"Money", "100"}}, "", 520,
+             {{"Money", "110"}, {"tip13", "0"}}, click(500, 740, 120) + move(510, 780, 580), 600,
+             {{"Money", "110"}, {"tip13", "1"}}, 0},
+            {"TheGiftWorkshopOnTheMouse", {{"tip36", "0"}, {"tip37", "0"}, {"UpAvail2", "1"}, {"Money", "100"}},
+             click(450, 176, 32) + click(550, 722, 552) + click(650, 78, 200) + move(700, 300, 300), 760,
+             {{"tip36", "1"}, {"Upgrade0", "-1"}},
+             click(450, 176, 32) + move(550, 300, 300) + click(580, 300, 300) + move(600, 600, 450), 700,
+             {{"ProdType0", "2"}, {"Upgrade0", "0"}, {"Money", "200"}, {"tip37", "1"}}, 0},
+            {"TheBedBeingDugPaid", {{"PCarry", "2"}, {"Money", "100"}}, click(450, 330, 330) + move(460, 780, 580),
+             700, {{"Money", "195"}, {"FFS0", "0"}}, "", 650, {{"FFS0", "3"}, {"Money", "195"}}, 0},
+            {"TheScythesTipHoldingTheClock",
+             {{"tip3", "0"}, {"tip4", "0"}, {"tip5", "0"}, {"FFS0", "1"}, {"FFW0", "50"}, {"GameTime", "9.4"}},
+             "", 600, {{"FFS0", "1"}}, click(500, 215, 520) + move(510, 780, 580), 800,
+             {{"tip3", "1"}, {"PCarry", "6"}}, 10.0f},
+            {"TheMarketsWelcome",
+             {{"tip6", "0"}, {"tip7", "0"}, {"tip8", "0"}, {"tip9", "0"}, {"tip45", "0"}, {"WGoodCount0", "1"},
+              {"marketIt", "0"}, {"GameTime", "9.5"}},
+             click(450, 40, 32), 620, {{"tip6", "1"}, {"tip8", "0"}}, click(450, 40, 32) + click(600, 440, 344), 700,
+             {{"tip8", "1"}, {"marketIt", "1"}}, 10.0f},
+        };
+        return s_cases;
+    }
+    int runHeadless(const std::string& _walk, int _frames)
+    {
+        return runWith(_walk, "FURROW_PLATFORM=headless FURROW_FRAMES=" + std::to_string(_frames) +
+                                  " ASAN_OPTIONS=detect_leaks=0");
+    }
+};
+
+// Left in the middle of a lesson and come back to, the farm has lost nothing paid or given and
+// been given nothing twice, the lesson's tip comes again (or the one leading back to it) and holds
+// the clock as it did, and following it takes the lesson on.
+TEST_P(ReturnRun, NothingPaidOrGivenIsLostAndTheLessonGoesOn)
+{
+    const sReturnCase& c = cases()[GetParam()];
+    newPlayer();
+    for (const auto& value : c.before)
+        store(value.first, value.second);
+    ASSERT_EQ(runHeadless(play() + c.toTheMoment, c.leaveAt), 0);
+    for (const auto& value : c.moment)
+        ASSERT_EQ(stored(value.first), value.second) << value.first << " when the game was left";
+    ASSERT_EQ(runHeadless(play() + c.afterReturn, c.endAt), 0);
+    for (const auto& value : c.after)
+        EXPECT_EQ(stored(value.first), value.second) << value.first << " after the return";
+    if (c.clockBelow > 0) {
+        EXPECT_LT(std::stof(stored("GameTime")), c.clockBelow) << "the lesson held the clock";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Return, ReturnRun, ::testing::Range(size_t(0), ReturnRun::cases().size()),
+                         [](const ::testing::TestParamInfo<size_t>& _info) {
+                             return std::string(ReturnRun::cases()[_info.param].name);
+                         });
+
 // Back on the production screen by way of the market, the workshop chosen before is still chosen:
 // its gauge and load button stand at hand, and the load button answers at once.
 TEST_F(TipRun, TheProductionScreenKeepsItsWorkshopChosen)

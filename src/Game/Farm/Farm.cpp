@@ -257,19 +257,28 @@ void cFarm::runTutorialTips()
     cTutorialManager* tutorial = farm::tutorial();
     if (m_seedsBuyButton->isEffectivelyEnabled() && farm::canRunTip(BUY_SEEDS_TIP) &&
         tutorial->getTip(BUY_SEEDS_TIP).condition) {
-        // The lesson pays for the cheapest seeds on sale, so the player can follow it.
-        const cGame* game = cGame::getInstance();
-        Int cheapest = 0;
-        for (UInt crop = cGame::TOMATOES; game && crop < cGame::CULTIVATION_COUNT; ++crop)
-            if (key::SeedAvail[crop]) {
-                const Int price = Int(game->getSeedsInfo(cGame::eCultivationType(crop))->Price);
-                cheapest = cheapest == 0 ? price : std::min(cheapest, price);
-            }
-        cGame::addMoney(cheapest);
+        payForFirstSeeds();
         farm::runActionTip(BUY_SEEDS_TIP, m_seedsBuyButton);
     }
     if (m_fieldsBuyButton->isVisible() && m_fieldsBuyButton->isEffectivelyEnabled() && farm::canRunTip(BUY_FIELDS_TIP))
         farm::runArrowHelpTip(BUY_FIELDS_TIP, m_fieldsBuyButton);
+}
+
+void cFarm::payForFirstSeeds()
+{
+    // The lesson pays for the cheapest seeds on sale, so the player can follow it; once, for
+    // the tip comes again after a game left before it was followed.
+    if (key::TSeedGift())
+        return;
+    const cGame* game = cGame::getInstance();
+    Int cheapest = 0;
+    for (UInt crop = cGame::TOMATOES; game && crop < cGame::CULTIVATION_COUNT; ++crop)
+        if (key::SeedAvail[crop]) {
+            const Int price = Int(game->getSeedsInfo(cGame::eCultivationType(crop))->Price);
+            cheapest = cheapest == 0 ? price : std::min(cheapest, price);
+        }
+    cGame::addMoney(cheapest);
+    key::TSeedGift() = true;
 }
 
 void cFarm::onSeedsBuyButton(cView* /*_button*/)

@@ -175,6 +175,8 @@ private:
     void loadFieldArray(iXML* _xml_doc);
     void loadTables(iXML* _xml_doc);
     void restoreSprinkles();
+    // The seed lesson's coins, given once.
+    static void payForFirstSeeds();
     void makeLetterSlots();
     void restoreLetters();
     void bindMouse();

@@ -37,8 +37,11 @@ Bool cProductionHouse::fitsHere()
 
 void cProductionHouse::followCursor()
 {
+    // A building brought back on the mouse by a return waits for its screen to ask for its place.
+    const cManufacture* manufacture = cManufacture::getInstance();
+    const Bool onScreen = manufacture && manufacture->isVisible() && !manufacture->getSlide().isMoving();
     if (cTutorialManager* tutorial = cTutorialManager::getInstance())
-        if (tutorial->canRunTip(TIP_PLACE_HOUSE))
+        if (onScreen && tutorial->canRunTip(TIP_PLACE_HOUSE))
             tutorial->runActionTip(TIP_PLACE_HOUSE, nullptr);
     const Vector2& cursor = getCursor();
     setPos(Vector2(cursor.x - m_grabOffset.x, cursor.y - m_grabOffset.y), false);
@@ -170,6 +173,7 @@ void cProductionHouse::drop(Bool _buttonDown)
         playHouseSound(m_dropHouseSound);
     } else if (_buttonDown) {
         m_built = true;
+        key::ProdOnMouse() = 0;
         key::awManDepotBuild[getItem()] = true;
         setUpgrade(0, false);
         m_startStopButton->show();
@@ -192,6 +196,7 @@ void cProductionHouse::drop(Bool _buttonDown)
 void cProductionHouse::giveUp()
 {
     s_taken = nullptr;
+    key::ProdOnMouse() = 0;
     if (cManufacture* manufacture = cManufacture::getInstance()) {
         manufacture->enableControls();
         manufacture->destroyBuilding(this);

@@ -137,6 +137,9 @@ void cManufacture::rebuildSlots()
         }
         createBuilding(type, Int(slot));
     }
+    // A building bought and still on the mouse when the game was left comes back on the mouse.
+    if (const UInt onMouse = key::ProdOnMouse())
+        createBuilding(onMouse - 1, -1);
 }
 
 void cManufacture::loadXML(iXML* _xml_doc)

@@ -50,6 +50,8 @@ public:
     UInt getBuiltCount() const;
     // A production slot stands empty: a new workshop can be built without taking one down.
     Bool hasFreeSlot() const;
+    // The building of the lowest slot that stands, chosen with its panel shown.
+    void selectFirstBuilt();
     UInt getCount() const { return m_count; }
     Bool isAnyHousePanelHovered() const;
     // Some production building type is on sale.

@@ -36,6 +36,16 @@ void provideInput(UInt _kind)
 
 } // namespace
 
+void cManufacture::selectFirstBuilt()
+{
+    for (cProductionHouse* house : m_slots)
+        if (house && house->isBuilt()) {
+            selectDepot(house, false);
+            house->showPanel();
+            return;
+        }
+}
+
 Bool cManufacture::hasFreeSlot() const
 {
     for (UInt slot = 0; slot < SLOT_COUNT; ++slot)
@@ -66,6 +76,10 @@ void cManufacture::startTips()
         tutorial->runActionTip(TIP_BUILD, m_buildButton);
         return;
     }
+    // The building lesson goes on with the building it stood at, chosen again after a return.
+    if (!m_selected && (tutorial->canRunTip(TIP_LOAD_GAUGE) || tutorial->canRunTip(TIP_LOAD_UNIT) ||
+                        tutorial->canRunTip(TIP_FREE_UPGRADE)))
+        selectFirstBuilt();
     if (!m_selected)
         return;
     if (tutorial->canRunTip(TIP_LOAD_GAUGE)) {

@@ -240,6 +240,7 @@ void cProductionHouse::startNew()
     setDeep(m_baseDeep + TAKEN_DEEP);
     s_taken = this;
     m_built = false;
+    key::ProdOnMouse() = m_type + 1;
     cLogic* logic = cLogic::getInstance();
     setPos(logic ? logic->getCursor() : getPosition(), false);
     m_grabOffset = Vector2(0, 0);

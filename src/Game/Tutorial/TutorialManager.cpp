@@ -69,6 +69,7 @@ cTutorialManager::cTutorialManager() : cView(nullptr)
         m_tips[n].condition = getTipCondition(n);
     // A game left right after a tip goes on from that tip.
     m_lastPassedTip = key::tutJustProc();
+    goOnFromKeptTip();
     GUARD_END("cTutorialManager::cTutorialManager()")
 }
 
@@ -236,6 +237,7 @@ void cTutorialManager::shown(eTips _n, cView* _view)
 {
     m_shownView = _view;
     m_currentTip = Int(_n);
+    key::tutShown() = Int(_n);
     getLog("tutorial")->print("Tip " + std::to_string(_n) + " is shown.");
 }
 
@@ -290,6 +292,7 @@ void cTutorialManager::forgetShownTip(cView* _tips)
                    _tips != m_actionTips2))
         throw "cTutorialManager::hideTips";
     m_currentTip = -1;
+    key::tutShown() = -1;
     m_shownView = nullptr;
     m_hiddenByPause = false;
     // A tip that closed by its own test leaves the flag raised for it: it must not close the next.

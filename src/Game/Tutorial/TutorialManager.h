@@ -131,6 +131,9 @@ private:
     void startFieldTip();
     void startWarehouseTip();
     void startProductionTip();
+    // A tip shown when the game was left comes again where the game comes back; one of a lesson
+    // on another screen than the farm brings back the tips that lead there.
+    void goOnFromKeptTip();
     // The note shown stays out of sight while the pause menu or an award holds the game: it
     // would stand over them.
     void followPause();

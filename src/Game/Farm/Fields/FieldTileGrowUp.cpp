@@ -27,6 +27,13 @@ void cFieldTileGrowUp::onStart()
     m_tile->setStatus(cFarmFieldTile::FS_READY);
     m_tile->drawReadySign(true);
     key::awGrowType() |= Int(1u << m_tile->getCultivationType());
+    startScytheTip();
+}
+
+// Asked while the grass stands ripe, not only as it ripens: a game left while the tip was
+// shown comes back with the grass ripe already, and the lesson goes on from there.
+void cFieldTileGrowUp::startScytheTip()
+{
     if (m_tile->getCultivationType() != cGame::GRASS || !farm::canRunTip(FETCH_SCYTHE_TIP) ||
         farm::canRunTip(FIRST_TIP))
         return;
@@ -51,6 +58,7 @@ Bool cFieldTileGrowUp::onProcess()
     }
     // Grass does not die of the field-destroy event.
     m_tile->setDoomed(false);
+    startScytheTip();
     if (farm::isOnScreen() && farm::canRunTip(MOW_TIP) && !farm::canRunTip(FETCH_SCYTHE_TIP))
         farm::runActionTip(MOW_TIP, m_tile);
     return false;

@@ -15,5 +15,8 @@ public:
     void onEnd() override;
 
 private:
+    // The lesson's first step: fetch the scythe for the ripe grass.
+    void startScytheTip();
+
     cFarmFieldTile* m_tile;
 };

@@ -3,6 +3,7 @@
 #include "Game/Farm/ActionArea.h"
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/Worker/Jobs/PersonIdle.h"
+#include "Game/Farm/Worker/Jobs/PersonKeptJob.h"
 #include "Game/Farm/Worker/Jobs/PersonStayWithHose.h"
 #include "Game/Farm/Worker/PersonWorkplace.h"
 #include "Game/Farm/Seeds/SeedPackage.h"
@@ -59,8 +60,11 @@ cPerson::cPerson(cView* _parent)
     absoluteEnable();
     setPos(sum(getGroundOrigin(), Vector2(key::XPersPos(), key::YPersPos())), true);
     restoreCarry();
-    // A worker left standing with the hose takes it up again by the pump.
-    if (getCarryState() == CARRY_HOSE)
+    // A worker left in the middle of a job goes on with it; one left standing with the hose
+    // takes it up again by the pump.
+    if (cPersonTimedJob* job = keptJob::takeUp(*this))
+        m_dealer.setTask(job);
+    else if (getCarryState() == CARRY_HOSE)
         m_dealer.setTask(new cPersonStayWithHose());
     else
         m_dealer.setTask(new cPersonIdle());

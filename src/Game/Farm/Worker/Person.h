@@ -20,7 +20,8 @@ class iResource;
 // The farm worker. Every click on an action area queues a job; the worker serves the queue in
 // click order: walks (or drives) there, decides on arrival what to do with what it carries, and
 // works for a while. What it carries, its basket, its can and its place live in the game
-// variables, so they survive a restart; the queue and its marks do not.
+// variables, so they survive a restart, and so does a job under way; the queue and its marks do
+// not.
 class cPerson : public cFieldObject, public cViewSingleton<cPerson> {
 public:
     // The sounds of the worker's work; the looping ones play until their work ends.

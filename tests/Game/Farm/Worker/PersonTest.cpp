@@ -157,7 +157,7 @@ TEST_F(cPersonQueueTest, ACarryStateReadBackMustBeOneTheLooksKnow)
         new cPerson(ground());
         EXPECT_EQ(cPerson::getCarryState(), c.started) << c.stored;
         EXPECT_LT(cPerson::getLook(), cPerson::LOOK_COUNT);
-        // No job of the game he left is kept: he stands idle, sideways as a new game's worker,
+        // Without a job left under way he stands idle, sideways as a new game's worker,
         // and the next click is his next order.
         EXPECT_EQ(person().getDirection(), cPerson::DIRECTION_SIDE) << c.stored;
         EXPECT_FALSE(person().getInverceX()) << c.stored;

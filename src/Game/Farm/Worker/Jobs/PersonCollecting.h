@@ -7,6 +7,8 @@ class cFarmFieldTile;
 class cPersonCollecting : public cPersonTimedJob {
 public:
     explicit cPersonCollecting(cFarmFieldTile* _field) : m_field(_field) {}
+    eKind kind() const override { return COLLECT; }
+    const cFarmFieldTile* field() const override { return m_field; }
 
 protected:
     Float duration() const override;

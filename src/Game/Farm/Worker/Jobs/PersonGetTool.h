@@ -17,6 +17,7 @@ private:
 class cPersonGetSpade : public cPersonGetTool {
 public:
     cPersonGetSpade();
+    eKind kind() const override { return GET_SPADE; }
 
 protected:
     Float duration() const override;
@@ -25,6 +26,7 @@ protected:
 class cPersonGetScythe : public cPersonGetTool {
 public:
     cPersonGetScythe();
+    eKind kind() const override { return GET_SCYTHE; }
 
 protected:
     Float duration() const override;
@@ -33,6 +35,7 @@ protected:
 class cPersonGetWBucket : public cPersonGetTool {
 public:
     cPersonGetWBucket();
+    eKind kind() const override { return GET_BUCKET; }
 
 protected:
     Float duration() const override;

@@ -7,6 +7,8 @@ class cFarmFieldTile;
 class cPersonPloughting : public cPersonTimedJob {
 public:
     explicit cPersonPloughting(cFarmFieldTile* _field) : m_field(_field) {}
+    eKind kind() const override { return PLOUGH; }
+    const cFarmFieldTile* field() const override { return m_field; }
 
 protected:
     Float duration() const override;

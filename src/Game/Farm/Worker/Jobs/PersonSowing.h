@@ -9,6 +9,8 @@ class cSeedPackage;
 class cPersonSowing : public cPersonTimedJob {
 public:
     cPersonSowing(cFarmFieldTile* _field, cSeedPackage* _package) : m_field(_field), m_package(_package) {}
+    eKind kind() const override { return SOW; }
+    const cFarmFieldTile* field() const override { return m_field; }
 
 protected:
     Float duration() const override;

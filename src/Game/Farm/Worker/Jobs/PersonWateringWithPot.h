@@ -7,6 +7,8 @@ class cFarmFieldTile;
 class cPersonWateringWithPot : public cPersonTimedJob {
 public:
     explicit cPersonWateringWithPot(cFarmFieldTile* _field) : m_field(_field) {}
+    eKind kind() const override { return WATER_WITH_POT; }
+    const cFarmFieldTile* field() const override { return m_field; }
 
 protected:
     Float duration() const override;
