@@ -184,6 +184,12 @@ public:
               {"marketIt", "0"}, {"GameTime", "9.5"}},
              click(450, 40, 32), 620, {{"tip6", "1"}, {"tip8", "0"}}, click(450, 40, 32) + click(600, 440, 344), 700,
              {{"tip8", "1"}, {"marketIt", "1"}}, 10.0f},
+            {"TheSprinklerOnTheMouse",
+             {{"Money", "1300"}, {"UpAvail13", "2"}, {"Upgrade33", "2"}, {"Award16Getting1000Gold", "1"},
+              {"Award06Earn1000perMinute", "1"}},
+             click(450, 40, 188) + move(500, 300, 380), 560, {{"SPExist0", "0"}, {"SPStatus0", "2"}},
+             move(450, 300, 380) + move(460, 420, 390) + "470 press left\n471 release left\n", 560,
+             {{"SPExist0", "1"}, {"SPStatus0", "0"}, {"SPXPos0", "421"}}, 0},
         };
         return s_cases;
     }

@@ -156,11 +156,14 @@ void cFarm::loadFieldArray(iXML* _xml_doc)
 
 void cFarm::restoreSprinkles()
 {
-    for (UInt k = 0; k < MAX_SPRINKLES; ++k)
-        if (key::SPExist[k]) {
-            new cSprinkle(getSlidingPicture(), cSprinkle::SET_DOWN, k);
-            ++s_sprinkleCount;
-        }
+    for (UInt k = 0; k < MAX_SPRINKLES; ++k) {
+        // One bought and not yet set down (nor paid) was on the mouse: it comes back there.
+        const Bool onMouse = !key::SPExist[k] && key::SPStatus[k] == cSprinkle::ON_MOUSE;
+        if (!key::SPExist[k] && !onMouse)
+            continue;
+        new cSprinkle(getSlidingPicture(), onMouse ? cSprinkle::ON_MOUSE : cSprinkle::SET_DOWN, k);
+        ++s_sprinkleCount;
+    }
 }
 
 void cFarm::showHose(const Vector2& _from, const Vector2& _to, Float _angle)
