@@ -100,7 +100,8 @@ public:
     static void addMoney(LongLong _amount);
     void startFlyExpense(UInt _money);
     void startFlyIncome(UInt _money);
-    // One unit of the product flies off the market; nothing flies for a kind past 18.
+    // One unit of the product flies off the market's stall, on the market's screen: it is not
+    // seen while another screen is; nothing flies for a kind past 18.
     void startFlyProduct(UInt _type);
 
     // A sale on the market at game time _time. 1000 or more earned within the last minute
@@ -163,7 +164,7 @@ private:
     void loadSeeds(iXML* _xml_doc);
     void loadUpgradeStrings(iXML* _xml_doc);
     void loadUpgradeSound(iXML* _xml_doc);
-    void startFly(const char* _xml, const WString& _text, const cState* _icon);
+    void startFly(cView* _parent, const char* _xml, const WString& _text, const cState* _icon);
     static void applyLevelState(const sLevelState& _state);
 
     sProdInfo m_products[OVERALL_PROD_COUNT];

@@ -14,6 +14,7 @@
 #include "Game/GameMenu/MoneySum.h"
 #include "Game/Manufacture/Manufacture.h"
 #include "Game/Manufacture/ProductionHouse.h"
+#include "Game/Market/Market.h"
 #include "Game/Tutorial/TutorialManager.h"
 #include "Ui/texts/FlyText.h"
 
@@ -109,19 +110,23 @@ void cGame::startFlyIncome(UInt _money)
 
 void cGame::startFlyProduct(UInt _type)
 {
-    if (_type < OVERALL_PROD_COUNT)
-        startFly("UI/FlyProductExpence.xml", u"1", &m_products[_type].Icon);
+    if (_type >= OVERALL_PROD_COUNT)
+        return;
+    // The market's controls are hidden while it slides and left behind with it.
+    cMarket* market = cMarket::getInstance();
+    startFly(market ? static_cast<cView*>(market->getContent()) : this, "UI/FlyProductExpence.xml", u"1",
+             &m_products[_type].Icon);
 }
 
-void cGame::startFly(const char* _xml, const WString& _text, const cState* _icon)
+void cGame::startFly(cView* _parent, const char* _xml, const WString& _text, const cState* _icon)
 {
     GUARD_BEGIN
-    // A child of the game: it discards itself when it has flown, or goes with the game.
-    cFlyText* fly = new cFlyText(this, _xml);
+    // It discards itself when it has flown, or goes with its parent.
+    cFlyText* fly = new cFlyText(_parent, _xml);
     fly->setString(_text);
     if (_icon)
         fly->setIcon(*_icon);
-    GUARD_END("void cGame::startFly(const char* _xml, const WString& _text, const cState* _icon)")
+    GUARD_END("void cGame::startFly(cView* _parent, const char* _xml, const WString& _text, const cState* _icon)")
 }
 
 void cGame::addEarnedFromMarket(UInt _money, Float _time)

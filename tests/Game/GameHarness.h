@@ -205,11 +205,11 @@ public:
     }
     void load(const std::string& _element) { load(_element, *m_game); }
 
-    // The fly texts now under the game, oldest first.
-    std::vector<cFlyText*> flyTexts() const
+    // The fly texts now under the game, or under _parent, oldest first.
+    std::vector<cFlyText*> flyTexts(const cView* _parent = nullptr) const
     {
         std::vector<cFlyText*> flies;
-        for (const auto& child : m_game->getChildren())
+        for (const auto& child : (_parent ? _parent : m_game)->getChildren())
             if (auto* fly = dynamic_cast<cFlyText*>(child.second))
                 flies.push_back(fly);
         return flies;

@@ -5,6 +5,7 @@
 #include "Game/GameRandom.h"
 #include "Game/Manufacture/Manufacture.h"
 #include "Game/Manufacture/ProductionHouse.h"
+#include "Game/Market/Market.h"
 #include "Game/Upgrade.h"
 #include "GameHarness.h"
 #include "platform/headless/HeadlessSoundLibrary.h"
@@ -91,12 +92,19 @@ TEST_F(cGameMoneyTest, MoneyRefreshesTheFarmBuildingsUpgradesInTheirOrder)
     EXPECT_EQ(log, (std::vector<std::string>{"mow", "warehouse", "water", "dig", "dig", "mow", "warehouse", "water"}));
 }
 
-TEST_F(cGameMoneyTest, ASoldProductFliesWithItsIconAndAnUnknownOneDoesNot)
+// The goods rise from the stall on the market's screen, never over the farm shown meanwhile.
+TEST_F(cGameMoneyTest, ASoldProductFliesWithItsIconOnTheMarketsScreenAndAnUnknownOneDoesNot)
 {
+    const cView* stall = cMarket::getInstance()->getContent();
     m_game->startFlyProduct(19);
-    EXPECT_TRUE(flyTexts().empty());
+    EXPECT_TRUE(flyTexts(stall).empty());
     m_game->startFlyProduct(3);
-    expectFlies({{PRODUCT_COLOR, u"1"}});
+    EXPECT_TRUE(flyTexts().empty());
+    const std::vector<cFlyText*> flies = flyTexts(stall);
+    ASSERT_EQ(flies.size(), 1u);
+    EXPECT_EQ(flies[0]->getTextColor(), PRODUCT_COLOR);
+    EXPECT_EQ(flies[0]->getString(), u"1");
+    EXPECT_FALSE(flies[0]->isVisible()) << "the farm is shown";
 }
 
 TEST_F(cGameMoneyTest, EarningsWithinOneMinuteWinTheAward)

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -102,6 +104,31 @@ protected:
     }
 
     static constexpr UInt BAR_HEIGHT = 60;
+
+    // Three running contracts, goods selling fast at the market, and a walk from the farm to the
+    // market and back in a window, then both again in full screen on a 1024 x 768 desktop: the farm
+    // before and after the market in a window, and the four screens with their cards.
+    void busyMarket()
+    {
+        newPlayer();
+        for (const auto& [name, value] : std::vector<std::pair<const char*, const char*>>{
+                 {"GameTime", "600"}, {"task0", "4"}, {"taskTime0", "150"}, {"task1", "7"}, {"taskTime1", "300"},
+                 {"task2", "14"}, {"taskTime2", "330"}, {"MGoodCount0", "60"}, {"MGoodPrice0", "1"},
+                 {"WGoodCount0", "0"}, {"WGoodCount1", "2"}})
+            store(name, value);
+        const std::string walk = logos() + click(300, 400, 226) + move(310, 790, 590) + shot(400, "farm.png") +
+                                 click(410, 40, 32) + move(420, 790, 590) + shot(500, "market.png") +
+                                 click(510, 108, 32) + move(518, 790, 590) + shot(545, "farm-back.png") +
+                                 altEnter(560) + shot(620, "farm-full.png") + click(630, 51, 41) +
+                                 move(640, 1000, 740) + shot(720, "market-full.png");
+        ASSERT_EQ(run(walk, 730, "1024x768"), 0);
+    }
+    // The logical pixel of a window's shot, or of a full screen's on the 1024 x 768 desktop.
+    static sRgb logical(const sImage& _shot, int _x, int _y)
+    {
+        const float scale = _shot.width == 800 ? 1.0f : 1.28f;
+        return split(_shot.at(UInt((float(_x) + 0.5f) * scale), UInt((float(_y) + 0.5f) * scale)));
+    }
 };
 
 // A farm of the first minutes with the meadow on sale, the cow shed and the hen house on
@@ -292,6 +319,66 @@ TEST_F(LooksRun, EveryScreenOpenedOverAGameStandsAboveTheWholeFarm)
                   area / 100)
             << board.shot;
     }
+}
+
+// Each card's clock, on the farm and at the market, in a window and in full screen, stands
+// whole on the card's board, above its lower edge, and left of the time bar.
+TEST_F(LooksRun, EveryContractCardShowsItsClockWholeBesideItsBar)
+{
+    busyMarket();
+    // The board's top left corner in the shipped layout: the cards stand at 610, 98 + 66 i.
+    for (const char* name : {"farm.png", "market.png", "farm-full.png", "market-full.png"}) {
+        const sImage shot = image(name);
+        for (int card = 0; card < 3; ++card) {
+            const int left = 610 - 92, top = 98 + 66 * card - 32;
+            int clock = 0, lowest = 0, inkRight = 0, barLeft = 1000;
+            // Below the row of the goods' icons, above the board's lower edge.
+            for (int y = 40; y < 56; ++y)
+                for (int x = 48; x < 166; ++x) {
+                    const sRgb c = logical(shot, left + x, top + y);
+                    if (isInk(c)) {
+                        ++clock;
+                        lowest = std::max(lowest, y);
+                        inkRight = std::max(inkRight, x);
+                    }
+                    if (isLeaf(c))
+                        barLeft = std::min(barLeft, x);
+                }
+            const std::string where = std::string(name) + ", card " + std::to_string(card);
+            EXPECT_GT(clock, 30) << where << ": the clock";
+            EXPECT_LT(lowest, 54) << where << ": the clock is cut by the board's lower edge";
+            EXPECT_LT(inkRight, barLeft) << where << ": the clock runs into the bar";
+        }
+    }
+}
+
+// Back on the farm while goods sold at the market still rise, the beds where the stall stood
+// look as they did before the market was opened.
+TEST_F(LooksRun, GoodsSoldAtTheMarketAreNotDrawnOverTheFarm)
+{
+    busyMarket();
+    EXPECT_LT(unlikePixels("farm-back.png", "farm.png", 360, 230, 440, 345), 30) << "goods over the farm";
+}
+
+// A new player's journal after 3:30 of play holds five notes on thirteen lines: the page shows
+// them all, the first at the top, and needs no arrow to scroll.
+TEST_F(LooksRun, TheJournalShowsFiveNotesOnItsThirteenLinesWithoutScrolling)
+{
+    newPlayer();
+    const std::string walk = logos() + click(250, 400, 226) + move(260, 790, 590) + click(3700, 676, 32) +
+                             move(3710, 790, 590) + shot(3800, "journal.png");
+    ASSERT_EQ(runWith(walk, "FURROW_FRAME_TIME=0.0625 FURROW_FRAMES=3810 ASAN_OPTIONS=detect_leaks=0 xvfb-run -a"), 0);
+    int rings = 0;
+    bool inRing = false;
+    for (UInt y = 198; y < 512; ++y) {
+        // Left of the ring's hole: one stroke a ring.
+        const bool ink = isInk(rgb("journal.png", 178, y));
+        rings += ink && !inRing;
+        inRing = ink;
+    }
+    EXPECT_EQ(rings, 5) << "a ring beside each note";
+    EXPECT_TRUE(isInk(rgb("journal.png", 178, 210))) << "the first note on the first line";
+    EXPECT_TRUE(isPaper(rgb("journal.png", 640, 222))) << "no arrow to scroll up";
 }
 
 } // namespace

@@ -54,22 +54,6 @@ Bool isTipRunning()
     return tutorial && tutorial->isTipRunning();
 }
 
-// The tutorial gives a workshop's first upgrade: until its tip has been followed, that level
-// is offered, and sold, for nothing.
-Bool isFirstUpgradeOnTheHouse(const cProductionHouse& _house)
-{
-    const cTutorialManager* tutorial = cTutorialManager::getInstance();
-    return _house.getUpgrade() == 0 && tutorial && tutorial->isTutorialEnabled() &&
-           !tutorial->isTipPassed(TIP_FREE_UPGRADE);
-}
-
-UInt upgradeCost(const cGame& _game, const cProductionHouse& _house, UInt _next)
-{
-    return isCurrentTip(TIP_FREE_UPGRADE) || isFirstUpgradeOnTheHouse(_house)
-        ? 0
-        : _game.getUpgradeCost(cGame::eUpgradeItem(_house.getItem()), _next);
-}
-
 const Vector2& cursor()
 {
     static const Vector2 s_nowhere(-1.0e9f, -1.0e9f);
@@ -238,6 +222,16 @@ Bool cManufacture::canOfferUpgrade(const cProductionHouse* _house)
     // never given.
     const Int next = _house->getUpgrade() + 1;
     return next < Int(_house->getLevelCount()) && next < Int(cUpgrade::MAX_LEVELS) && _house->canUpgrade(false, true);
+}
+
+Bool cManufacture::isUpgradeFree() const
+{
+    return !m_freeUpgradeGiven && isCurrentTip(TIP_FREE_UPGRADE);
+}
+
+UInt cManufacture::upgradeCost(const cGame& _game, const cProductionHouse& _house, UInt _next) const
+{
+    return isUpgradeFree() ? 0 : _game.getUpgradeCost(cGame::eUpgradeItem(_house.getItem()), _next);
 }
 
 void cManufacture::hideUpgrade()
@@ -490,22 +484,26 @@ void cManufacture::onClickUpgradeBuilding(cView* /*_button*/)
     const cGame* game = cGame::getInstance();
     if (!screen || !game)
         return;
-    if (isTipRunning() && !isCurrentTip(TIP_FREE_UPGRADE))
+    // While a tip runs, only its free upgrade goes through, once.
+    if (isTipRunning() && !screen->isUpgradeFree())
         return;
     cProductionHouse* house = screen->m_selected;
     // The button may outlive what it offered: the house or its next level may be gone.
     if (!canOfferUpgrade(house))
         return;
     const UInt next = UInt(house->getUpgrade() + 1);
-    const UInt cost = upgradeCost(*game, *house, next);
+    const UInt cost = screen->upgradeCost(*game, *house, next);
     if (LongLong(cost) > LongLong(cGame::getMoney()))
         return;
-    // The gift taken before its tip leaves the tip nothing to offer.
-    const Bool gift = isFirstUpgradeOnTheHouse(*house) && !isCurrentTip(TIP_FREE_UPGRADE);
+    const Bool gift = screen->isUpgradeFree();
     cGame::setMoney(cGame::getMoney() - Int(cost));
     house->setUpgrade(next, true);
-    if (gift)
-        cTutorialManager::getInstance()->setTipPassed(TIP_FREE_UPGRADE);
+    if (gift) {
+        // One gift only: the tip closes, also when the workshop upgraded is not the one it
+        // watches.
+        screen->m_freeUpgradeGiven = true;
+        cTutorialManager::getInstance()->setActionDone();
+    }
     cGame::requestSave();
     screen->selectDepot(nullptr, true);
     screen->selectDepot(house, true);

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+class cGame;
 class cPicture;
 class cPriceText;
 class cProductionHouse;
@@ -93,6 +94,9 @@ private:
     void loadAntiAreas(iXML* _xml_doc);
     void startTips();
     void hideUpgrade();
+    // The tutorial gives one upgrade while its tip asks for it, and only then.
+    Bool isUpgradeFree() const;
+    UInt upgradeCost(const cGame& _game, const cProductionHouse& _house, UInt _next) const;
     Bool isOnOwnControls(const Vector2& _point) const;
 
     sRect m_depotArea{0, 0, 800, 600};
@@ -109,6 +113,7 @@ private:
     cPriceText* m_upgradeText = nullptr;
     cText* m_upgradeCaption = nullptr;
     Bool m_upgradeWasEnabled = false;
+    Bool m_freeUpgradeGiven = false;
     cProductionHouse* m_slots[SLOT_COUNT] = {};
     UInt m_count = 0;
     cProductionHouse* m_selected = nullptr;

@@ -88,12 +88,13 @@ void cManufacture::startTips()
         provideInput(m_selected->getInputKind());
         // Loading is the button beside the gauge, one unit a click.
         tutorial->runActionTip(TIP_LOAD_UNIT, m_selected->getAddDepotButton());
-    } else if (tutorial->canRunTip(TIP_FREE_UPGRADE) && tutorial->isTipPossible(TIP_FREE_UPGRADE)) {
-        // Without a next level on sale yet the tip waits for it, the button as it is.
-        m_upgradeText->setString(u"0");
-        m_upgradeButton->enable();
-        m_upgradeText->enable();
+    } else if (tutorial->canRunTip(TIP_FREE_UPGRADE) &&
+               tutorial->getTipChance(TIP_FREE_UPGRADE) != cTutorialManager::TIP_LATER) {
+        // Without a next level on sale yet the tip waits for it; a workshop upgraded already
+        // leaves it nothing to give, and it is passed over.
         tutorial->runActionTip(TIP_FREE_UPGRADE, m_upgradeButton);
+        if (tutorial->isCurrentTip(TIP_FREE_UPGRADE))
+            selectDepot(m_selected, false);
     } else if (tutorial->canRunTip(TIP_DESTROY) && !hasFreeSlot()) {
         // Taking a workshop down makes room: a newcomer with room to spare is not asked to
         // pull down the only workshop just built.

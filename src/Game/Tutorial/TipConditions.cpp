@@ -216,11 +216,10 @@ Bool canStillTakeFirstScythe(const iTipQuery& _q, cControl*)
     return _q.getLevel(iTipQuery::MOW_BUILDING) == 0;
 }
 
-// Done already, or the next level is on sale; a workshop whose next level is not on sale yet
-// gets it later.
+// A workshop whose next level is not on sale yet gets it later.
 Bool canUpgradeHouse(const iTipQuery& _q, cControl*)
 {
-    return _q.getFirstHouseLevel() > 0 || _q.canUpgradeFirstHouse();
+    return _q.getFirstHouseLevel() == 0 && _q.canUpgradeFirstHouse();
 }
 
 // An empty barn fills again with the next harvest.
@@ -300,6 +299,11 @@ fTipsFunc getTipPossible(eTips _n)
 
 Bool isTipLostWhenRuledOut(eTips _n)
 {
-    // The well and the scythe shed never go back to level 0.
+    // The well, the scythe shed and a workshop never go back to level 0: a workshop upgraded
+    // and paid for leaves the free upgrade nothing to give.
+    if (_n == 34) {
+        const iTipQuery* q = query();
+        return q && q->getFirstHouseLevel() > 0;
+    }
     return _n == 1 || _n == 3;
 }

@@ -295,6 +295,8 @@ void cTutorialManager::forgetShownTip(cView* _tips)
     key::tutShown() = -1;
     m_shownView = nullptr;
     m_hiddenByPause = false;
+    // A tip that closed by its own test leaves the flag raised for it: it must not close the next.
+    m_actionDone = false;
     releaseGame();
 }
 

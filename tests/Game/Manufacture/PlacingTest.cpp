@@ -3,6 +3,8 @@
 #include "Game/Manufacture/DepotExplos.h"
 #include "Game/GameMenu/GameMenu.h"
 #include "Game/Manufacture/HouseFit.h"
+#include "Game/Tutorial/CommonHelpTips.h"
+#include "Game/Tutorial/TutorialManager.h"
 #include "Game/Farm/TextMoney.h"
 #include "Ui/texts/PriceText.h"
 #include "Ui/texts/Text.h"
@@ -194,6 +196,61 @@ TEST_F(cOneLevelTest, NoLevelIsSoldThatTheDataDoesNotHave)
     EXPECT_FALSE(m_screen->getUpgradeButton()->isOwnVisible());
     cManufacture::onClickUpgradeBuilding(nullptr);
     EXPECT_EQ(cGame::getMoney(), money) << "a level without data is never paid for";
+}
+
+// A game whose tutorial is on, every tip seen.
+class cFreeUpgradeTest : public cManufactureTest {
+protected:
+    cFreeUpgradeTest()
+        : cManufactureTest({{"Tutorial/Tutorial.xml",
+                                makeXml16("<Tutorial Visible=\"1\" Enable=\"1\" TutorialEnable=\"1\"><Tips /></Tutorial>")},
+                               {"Tutorial/ActionTip.xml", makeXml16("<ActionTip Visible=\"0\" Enable=\"1\" />")}})
+    {
+        m_tutorial = cTutorialManager::getInstance();
+        for (eTips n = 0; n < TIPS_COUNT; ++n)
+            key::tip[n] = true;
+        if (m_tutorial->isTipRunning())
+            m_tutorial->getCommonTips()->close();
+        m_engine.frames(30);
+    }
+    cTutorialManager* m_tutorial = nullptr;
+};
+
+// The tutorial gives one upgrade while its tip asks for it: before the tip and after it the
+// panel shows the price, and that is what the upgrade costs.
+TEST_F(cFreeUpgradeTest, TheUpgradeIsFreeOnlyWhileItsTipShowsItAndOnlyOnce)
+{
+    key::Money() = 1000;
+    cProductionHouse* house = place(cGame::SHEEP_FOLD, 200, 300);
+    key::upgradeAvail(cGame::SHEEP_FOLD) = 3;
+    struct sCase {
+        const char* moment;
+        Bool passed, shown;
+        const char16_t* price;
+        Int paid;
+        Int levelAfterTwoClicks;
+    };
+    const sCase cases[] = {{"before its tip", false, false, u"200", 200, 2},
+                           {"during its tip", false, true, u"0", 0, 1},
+                           {"after its tip", true, false, u"200", 200, 2}};
+    for (const sCase& c : cases) {
+        house->setUpgrade(0, false);
+        key::Money() = 1000;
+        key::tip[34] = c.passed;
+        if (c.shown)
+            m_engine.frames(5);
+        ASSERT_EQ(m_tutorial->isCurrentTip(34), c.shown) << c.moment;
+        m_screen->selectDepot(house, false);
+        EXPECT_EQ(m_screen->getUpgradeText()->getString(), c.price) << c.moment;
+        cManufacture::onClickUpgradeBuilding(nullptr);
+        EXPECT_EQ(cGame::getMoney(), 1000 - c.paid) << c.moment;
+        EXPECT_EQ(m_screen->getUpgradeText()->getString(), u"300") << c.moment << ": the next level's price";
+        cManufacture::onClickUpgradeBuilding(nullptr);
+        EXPECT_EQ(house->getUpgrade(), c.levelAfterTwoClicks) << c.moment;
+        m_engine.frames(30);
+        EXPECT_FALSE(m_tutorial->isTipRunning()) << c.moment;
+        EXPECT_TRUE(m_tutorial->isTipPassed(34)) << c.moment;
+    }
 }
 
 TEST_F(cPlacingTest, TwentyHousesFillTheScreenAndAFurtherPurchaseIsIgnored)

@@ -170,7 +170,7 @@ TEST_F(cMarketTest, ASalePaysThePriceFliesTheProductAndCountsTheEarnings)
         // Far below the demand: every attempt sells, one a half second.
         offer(4, 3, c.price, 200);
         const UInt earned = m_game->getEarnedSum();
-        const size_t flying = flyTexts().size();
+        const size_t flying = flyTexts().size(), goods = flyTexts(market().getContent()).size();
         for (int i = 0; i < 25; ++i)
             market().sellStep(4, FRAME);
         EXPECT_EQ(cMarket::getQtyOfKind(4), 2u) << c.price;
@@ -178,7 +178,8 @@ TEST_F(cMarketTest, ASalePaysThePriceFliesTheProductAndCountsTheEarnings)
         EXPECT_EQ(key::awHighSold(), c.award) << c.price;
         EXPECT_EQ(m_game->getEarnedSum(), earned + c.price) << c.price;
         EXPECT_EQ(m_game->getEarnedWindowStart(), 30.0f - 60.0f) << c.price;
-        EXPECT_EQ(flyTexts().size(), flying + 2) << "the product and the income, at " << c.price;
+        EXPECT_EQ(flyTexts().size(), flying + 1) << "the income, at " << c.price;
+        EXPECT_EQ(flyTexts(market().getContent()).size(), goods + 1) << "the product off the stall, at " << c.price;
         EXPECT_EQ(key::MSellTime[4], -1.0f) << c.price;
     }
 }

@@ -257,6 +257,7 @@ TEST_F(cTipStepsTest, ATipWhoseActionTheGameRulesOutNeverHoldsTheClock)
         {"the can of a well already upgraded", 1, [](cFakeTipQuery& q) { q.m_levels[iTipQuery::WATER_SOURCE] = 1; }, true},
         {"the first scythe of a shed already upgraded", 3, [](cFakeTipQuery& q) { q.m_levels[iTipQuery::MOW_BUILDING] = 1; }, true},
         {"a free upgrade not on sale yet", 34, [](cFakeTipQuery& q) { q.m_houseLevel = 0, q.m_houseUpgradable = false; }, false},
+        {"a free upgrade of a workshop upgraded and paid for", 34, [](cFakeTipQuery& q) { q.m_houseLevel = 1; }, true},
         {"grass to bring with none in the barn yet", 45, [](cFakeTipQuery& q) { q.m_grassStock = 0, q.m_grassOnSale = 0; }, false},
     };
     cControl* pointed = control(300, 300);

@@ -267,6 +267,27 @@ TEST_F(cTutorialTest, AnActionTipWaitsUntilTheActionIsReportedDone)
     EXPECT_FALSE(m_tutorial->isActionDone());
 }
 
+// An action reported done while its tip closes by its own test goes with that tip: the next
+// action tip waits for its own action.
+TEST_F(cTutorialTest, AnActionReportedDoneClosesOnlyTheTipItWasReportedFor)
+{
+    m_tutorial->setCondition(WATER_TIP, &countedCondition);
+    cActionTips2* tips = m_tutorial->getActionTips2();
+    for (const Bool closesByItsTest : {false, true}) {
+        g_condition = closesByItsTest;
+        m_tutorial->runActionTip2(WATER_TIP, nullptr);
+        m_tutorial->setActionDone();
+        tips->process();
+        ASSERT_FALSE(m_tutorial->isTipRunning()) << closesByItsTest;
+        g_condition = false;
+        m_tutorial->runActionTip2(WATER_TIP, nullptr);
+        tips->process();
+        EXPECT_TRUE(m_tutorial->isCurrentTip(WATER_TIP)) << closesByItsTest;
+        m_tutorial->setActionDone();
+        tips->process();
+    }
+}
+
 TEST_F(cTutorialTest, AnActionTipWithoutATestIsRefused)
 {
     m_tutorial->setCondition(WATER_TIP, nullptr);

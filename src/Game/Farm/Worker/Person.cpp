@@ -60,9 +60,6 @@ cPerson::cPerson(cView* _parent)
     absoluteEnable();
     setPos(sum(getGroundOrigin(), Vector2(key::XPersPos(), key::YPersPos())), true);
     restoreCarry();
-    // The walk he was on when the game was left is not kept: he comes back facing the player.
-    m_direction = DIRECTION_DOWN;
-    setInverceX(false);
     // A worker left in the middle of a job goes on with it; one left standing with the hose
     // takes it up again by the pump.
     if (cPersonTimedJob* job = keptJob::takeUp(*this))

@@ -1,3 +1,4 @@
+#include "Game/Farm/Worker/Jobs/PersonIdle.h"
 #include "Game/Farm/Worker/PersonFacing.h"
 #include "Game/Farm/Worker/PersonHarness.h"
 #include "Game/Farm/Worker/PersonWorkplace.h"
@@ -147,6 +148,7 @@ TEST_F(cPersonQueueTest, ACarryStateReadBackMustBeOneTheLooksKnow)
         UInt stored;
         UInt started;
     };
+    cFarmFieldTile* field = makeField(0, Vector2(300, 300));
     // 10 without a package held: the level state that had it was lost.
     for (const sCase& c : {sCase{0, 0}, sCase{1, 1}, sCase{2, 2}, sCase{6, 6}, sCase{3, 0}, sCase{5, 0}, sCase{7, 0},
                            sCase{9, 0}, sCase{10, 0}}) {
@@ -155,10 +157,16 @@ TEST_F(cPersonQueueTest, ACarryStateReadBackMustBeOneTheLooksKnow)
         new cPerson(ground());
         EXPECT_EQ(cPerson::getCarryState(), c.started) << c.stored;
         EXPECT_LT(cPerson::getLook(), cPerson::LOOK_COUNT);
-        // No job of the game he left is kept: none may look under way.
-        EXPECT_EQ(person().getDirection(), cPerson::DIRECTION_DOWN) << c.stored << ": he faces the player";
+        // Without a job left under way he stands idle, sideways as a new game's worker,
+        // and the next click is his next order.
+        EXPECT_EQ(person().getDirection(), cPerson::DIRECTION_SIDE) << c.stored;
         EXPECT_FALSE(person().getInverceX()) << c.stored;
         EXPECT_TRUE(person().isIdlePose() && person().getJob() == cPerson::NO_JOB) << c.stored;
+        ASSERT_NE(task<cPersonIdle>(), nullptr) << c.stored;
+        field->goToNextParking();
+        m_engine.frame();
+        EXPECT_EQ(task<cPersonIdle>(), nullptr) << c.stored << ": the order taken";
+        person().clearTaskList();
     }
 }
 
