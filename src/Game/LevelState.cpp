@@ -258,18 +258,10 @@ Bool isHeld()
     return profile && profile->isHeld();
 }
 
-cFileManager& files()
-{
-    cFileManager* files = cFileManager::getInstance();
-    if (!files)
-        throw "File manager not created.";
-    return *files;
-}
-
 // The file's bytes; a file past any sane size reads as damaged.
 Bool readFileBytes(const String& _path, std::string& _bytes, String& _error)
 {
-    std::unique_ptr<iFile> file(files().open(_path));
+    std::unique_ptr<iFile> file(cFileManager::get().open(_path));
     const ULong size = file->getSize();
     if (size > MAX_FILE_BYTES) {
         _error = "the file holds " + std::to_string(size) + " bytes";
@@ -332,14 +324,14 @@ void cGame::saveLevelState()
     // Both files of this save carry the same new stamp and are put in place as one. A failure
     // before the disk took them leaves both files as they were; the stamps are rolled back
     // then, once the failure is known, before the next save takes a stamp.
-    files().waitForSaves();
+    cFileManager::get().waitForSaves();
     ULong& stamp = propertyMap<PT_ULONG>()[SAVE_STAMP_VARIABLE];
     const ULong before = stamp;
     state.stamp = stamp = before + 1;
     propertyMap<PT_ULONG>()[LEVEL_STATE_STAMP_VARIABLE] = stamp;
     try {
         cSaveBatch batch;
-        std::unique_ptr<iFile> file(files().create(path));
+        std::unique_ptr<iFile> file(cFileManager::get().create(path));
         const std::string bytes = writeLevelState(state);
         const Bool whole = file->write(bytes.data(), ULong(bytes.size())) == bytes.size();
         if (!file->close() || !whole)
@@ -360,10 +352,10 @@ void cGame::loadLevelState()
     const String path = levelStatePath();
     if (path.empty())
         return;
-    files().waitForSaves();
+    cFileManager::get().waitForSaves();
     // A new player's file is written from what the game holds now; reading it back would
     // only give the time-line its factors a second time.
-    if (!files().isExist(path)) {
+    if (!cFileManager::get().isExist(path)) {
         saveProgress();
         return;
     }
@@ -375,7 +367,7 @@ void cGame::loadLevelState()
         // and the game goes on from what it has, with a sound file written in its place.
         logError("Level state \"" + path + "\" is damaged (" + error + ") and is not used.");
         if (!isHeld())
-            files().moveAside(path, "is damaged");
+            cFileManager::get().moveAside(path, "is damaged");
         saveProgress();
         return;
     }

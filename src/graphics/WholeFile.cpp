@@ -8,9 +8,7 @@
 
 std::vector<char> readWholeFile(const String& _path)
 {
-    cFileManager* files = cFileManager::getInstance();
-    if (!files)
-        throw "File manager not created.";
+    cFileManager* files = &cFileManager::get();
     std::unique_ptr<iFile> file(files->open(_path));
     if (file->getSize() > getFileSizeLimit(_path))
         throw "File \"" + _path + "\" is too large: " + std::to_string(file->getSize()) + " bytes.";

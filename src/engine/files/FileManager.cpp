@@ -87,6 +87,14 @@ void cFileManager::build(const String& _rootDirectory, const String& _packageExt
         m_index.insert(entry);
 }
 
+cFileManager& cFileManager::get()
+{
+    cFileManager* manager = getInstance();
+    if (!manager)
+        throw "File manager not created.";
+    return *manager;
+}
+
 cFileManager::~cFileManager()
 {
     finishWriter();

@@ -29,6 +29,9 @@ public:
     cFileManager(const String& _rootDirectory, const String& _packageExtention);
     ~cFileManager() override;
 
+    // The one file manager; raises "File manager not created." while there is none.
+    static cFileManager& get();
+
     virtual const String& getRootDirectory();
     // For reading; _access is accepted for the callers' sake and not used. The caller owns
     // the file. Raises "File "<name>" not found." for a name that is not in the index.

@@ -205,9 +205,7 @@ void cXML::clear()
 
 void cXML::load(const String& _path)
 {
-    cFileManager* files = cFileManager::getInstance();
-    if (!files)
-        throw "File manager not created.";
+    cFileManager* files = &cFileManager::get();
     String key = _path;
     Bool fromCommon = files->isCommonExist(toLowerCase(key));
     for (;;) {

@@ -17,14 +17,6 @@
 
 namespace {
 
-cFileManager& files()
-{
-    cFileManager* manager = cFileManager::getInstance();
-    if (!manager)
-        throw "File manager not created.";
-    return *manager;
-}
-
 // The subject of a notice about one file, told to each player it concerns.
 String about(const char* _what, ULong _id)
 {
@@ -160,13 +152,13 @@ Bool cKeptCopies::finishRecorded()
     for (sParting& parting : m_recorded) {
         const String from = dir + formatProfileID(parting.from);
         const String kept = dir + formatProfileID(parting.kept);
-        if (!files().isExist(kept + ".xml")) {
+        if (!cFileManager::get().isExist(kept + ".xml")) {
             m_wanted[parting.from] = parting.kept;
             continue;
         }
         // The copy went and the start ended: its level state may still stand in its old place.
         const String tail = parting.newest ? "" : LAST_COPY_MARK;
-        if (!files().isExist(from + ".xml" + tail) && !files().isExist(kept + ".save"))
+        if (!cFileManager::get().isExist(from + ".xml" + tail) && !cFileManager::get().isExist(kept + ".save"))
             moveLevelState(parting);
         parting.other = readPlayerName(kept + ".xml");
         parting.owner = readPlayerName(from + (parting.newest ? ".xml.bak" : ".xml"));
@@ -236,14 +228,16 @@ Bool cKeptCopies::moveCopy(const sParting& _parting)
 {
     const String dir = cProfile::getProfilesDir();
     const String tail = _parting.newest ? "" : LAST_COPY_MARK;
-    return files().moveTo(dir + formatProfileID(_parting.from) + ".xml" + tail, dir + formatProfileID(_parting.kept) + ".xml");
+    return cFileManager::get().moveTo(
+        dir + formatProfileID(_parting.from) + ".xml" + tail, dir + formatProfileID(_parting.kept) + ".xml");
 }
 
 void cKeptCopies::moveLevelState(const sParting& _parting)
 {
     const String dir = cProfile::getProfilesDir();
     const String from = dir + formatProfileID(_parting.from) + ".save" + (_parting.newest ? "" : LAST_COPY_MARK);
-    if (files().isExist(from) && !files().moveTo(from, dir + formatProfileID(_parting.kept) + ".save"))
+    cFileManager& files = cFileManager::get();
+    if (files.isExist(from) && !files.moveTo(from, dir + formatProfileID(_parting.kept) + ".save"))
         logError("The level state \"" + from + "\" stays where it is: " + platform::getLastErrorText());
 }
 
@@ -282,7 +276,7 @@ Bool cKeptCopies::tell(const std::map<WString, ULong>& _index)
             translated(u"В файле фермы игрока") + u" «" + parting.owner + u"» " + translated(u"лежала копия игрока") + u" «" +
                 parting.other + u"». " + translated(u"Копия сохранена отдельно:") + u" «" +
                 toWString(formatProfileID(parting.kept)) + u".xml» " + translated(u"в папке") + u" «" +
-                toWString(files().getCommonPath(dir)) + u"». " +
+                toWString(cFileManager::get().getCommonPath(dir)) + u"». " +
                 (taker.empty() ? translated(u"В неё никто не играет, она оставлена как есть.") :
                                  translated(u"Теперь это ферма игрока:") + u" «" + taker + u"»."));
     }
@@ -291,7 +285,7 @@ Bool cKeptCopies::tell(const std::map<WString, ULong>& _index)
     for (auto kept = m_kept.begin(); kept != m_kept.end();) {
         const String name = formatProfileID(*kept) + ".xml";
         const WString taker = playerOf(*kept);
-        const Bool there = files().isExist(dir + name) || files().isExist(dir + name + ".bak");
+        const Bool there = cFileManager::get().isExist(dir + name) || cFileManager::get().isExist(dir + name + ".bak");
         if (taker.empty() && there) {
             ++kept;
             continue;
@@ -344,7 +338,7 @@ void cKeptCopies::tellCopyOfPlayer(const WString& _player, ULong _id) const
         tellPlayer(about("copy of the player kept apart", kept),
             translated(u"Копия вашей фермы нашлась в файле другого игрока и сохранена отдельно:") + u" «" +
                 toWString(formatProfileID(kept)) + u".xml» " + translated(u"в папке") + u" «" +
-                toWString(files().getCommonPath(cProfile::getProfilesDir())) + u"». " +
+                toWString(cFileManager::get().getCommonPath(cProfile::getProfilesDir())) + u"». " +
                 translated(u"Вы играете свою ферму, а копия оставлена как есть."));
     }
 }

@@ -39,14 +39,6 @@ namespace {
 const char* const kIndexName = "profiles.xml";
 const char16_t* const kDeclaration = u"<?xml version=\"1.0\" encoding=\"UTF-16\"?>";
 
-cFileManager& files()
-{
-    cFileManager* manager = cFileManager::getInstance();
-    if (!manager)
-        throw "File manager not created.";
-    return *manager;
-}
-
 void dropCachedCopy(const String& _path)
 {
     if (!cResourceManager::exists())
@@ -65,7 +57,7 @@ std::unique_ptr<cXML> readPlayerFile(const String& _path)
         logError("File \"" + _path + "\" is damaged and is not used:\n" + _error);
     }
     // Still there when the damage was no parse error: it must not be written over either.
-    files().moveAside(_path, "cannot be read");
+    cFileManager::get().moveAside(_path, "cannot be read");
     return nullptr;
 }
 
@@ -74,7 +66,7 @@ std::unique_ptr<cXML> readPlayerFile(const String& _path)
 std::string readRawFile(const String& _path)
 {
     try {
-        std::unique_ptr<iFile> file(files().open(_path));
+        std::unique_ptr<iFile> file(cFileManager::get().open(_path));
         if (file->getSize() > getFileSizeLimit(_path))
             return std::string();
         std::string bytes(file->getSize(), '\0');
@@ -103,7 +95,7 @@ Bool identifierOf(const String& _fileName, ULong& _id)
 // Anything standing at the path: a file, a folder, a link.
 Bool standsAt(const String& _path)
 {
-    const String path = files().getCommonPath(_path);
+    const String path = cFileManager::get().getCommonPath(_path);
     return platform::getFileSize(path) >= 0 || platform::isFolder(path);
 }
 
@@ -141,7 +133,7 @@ std::pair<WString, WString> namesIn(const String& _stem)
 {
     std::pair<WString, WString> names;
     for (const auto& [suffix, name] : {std::make_pair(".xml", &names.first), std::make_pair(".xml.bak", &names.second)})
-        if (files().isExist(_stem + suffix))
+        if (cFileManager::get().isExist(_stem + suffix))
             *name = readPlayerName(_stem + suffix);
     return names;
 }
@@ -220,11 +212,11 @@ void cProfile::load()
     if (m_currentUserName.empty() && !m_resuming)
         return;
     // The last game's save may still be on its way to the disk.
-    files().waitForSaves();
+    cFileManager::get().waitForSaves();
     const String dir = getProfilesDir();
     if (isFolderClosed()) {
         // Nobody is loaded: the index and the variables are then never written, nor a level state.
-        const String folder = files().getCommonPath(dir);
+        const String folder = cFileManager::get().getCommonPath(dir);
         logError("The profiles folder \"" + folder + "\" cannot be listed or read; no player is loaded and nothing is saved.");
         tellPlayer("players folder closed", translated(u"Папка игроков не читается:") + u" «" + toWString(folder) + u"». " +
                                                 translated(u"Можно играть, но игра ничего не сохранит."));
@@ -233,12 +225,12 @@ void cProfile::load()
     }
     // A folder in the index's place would refuse every save of it: moved aside like a damaged index.
     std::vector<String> cleared;
-    clearSavePlace(files().getCommonPath(dir + kIndexName), cleared);
+    clearSavePlace(cFileManager::get().getCommonPath(dir + kIndexName), cleared);
     for (const String& line : cleared)
         logError(line);
     std::unique_ptr<cXML> index;
     std::string indexBytes;
-    if (files().isExist(dir + kIndexName)) {
+    if (cFileManager::get().isExist(dir + kIndexName)) {
         indexBytes = readRawFile(dir + kIndexName);
         index = readPlayerFile(dir + kIndexName);
     }
@@ -273,8 +265,8 @@ void cProfile::load()
     if (made)
         createProfile();
     const String id = getProfileID();
-    files().clearStaleTemporaries(dir, id);
-    files().clearStaleTemporaries(dir, kIndexName);
+    cFileManager::get().clearStaleTemporaries(dir, id);
+    cFileManager::get().clearStaleTemporaries(dir, kIndexName);
     loadVariables(dir + id, made);
     m_copies.tellCopyOfPlayer(m_currentUserName, m_index[m_currentUserName]);
     if (lastPlayUnsaved && !made) {
@@ -295,7 +287,7 @@ void cProfile::load()
     } catch (const String& _error) {
         logError("The profile index could not be written:\n" + _error);
         // A folder closed to writing stops the farm's saves too; anything else, the list alone.
-        if (!platform::canWriteIn(files().getCommonPath(dir)))
+        if (!platform::canWriteIn(cFileManager::get().getCommonPath(dir)))
             tellSaveFailed(getProgressFiles());
         else
             tellPlayer("player list not saved", translated(u"Список игроков не удаётся сохранить.") + u" " +
@@ -350,7 +342,7 @@ WString cProfile::clearFarmPlaces(const String& _stem)
 {
     WString said;
     for (const char* suffix : {".xml", ".save"}) {
-        const String path = files().getCommonPath(_stem + suffix);
+        const String path = cFileManager::get().getCommonPath(_stem + suffix);
         if (!platform::isFolder(path))
             continue;
         std::vector<String> log;
@@ -378,7 +370,7 @@ void cProfile::loadVariables(const String& _stem, Bool _new)
     setLoadedCopy({pick.getVariables(), pick.isSealed(), pick.isSalvaged()});
     // Without any copy of the variables (folders in their places, say) nothing of the farm is left.
     if (pick.hasNoVariables() && !_new) {
-        const String folder = files().getCommonPath(getProfilesDir());
+        const String folder = cFileManager::get().getCommonPath(getProfilesDir());
         logError("The files of profile \"" + _stem + "\" are missing; the farm starts afresh.");
         tellPlayer(about("progress missing", player),
             (obstacle.empty() ? translated(u"Файлы вашей фермы не найдены в папке:") + u" «" + toWString(folder) + u"»." :
@@ -428,7 +420,7 @@ cPlayerFileOwners cProfile::readOwners() const
     const String dir = getProfilesDir();
     cPlayerFileOwners::NAMES names;
     FILE_NAME_LIST fileNames;
-    files().getFilesNames(dir, fileNames);
+    cFileManager::get().getFilesNames(dir, fileNames);
     for (const String& name : fileNames) {
         ULong id = 0;
         if (isVariablesFile(name, id) && names.count(id) == 0)
@@ -574,7 +566,7 @@ void cProfile::adoptPlayerFiles()
         indexed.insert(entry.second);
     const cPlayerFileOwners owners = readOwners();
     FILE_NAME_LIST names;
-    files().getFilesNames(getProfilesDir(), names);
+    cFileManager::get().getFilesNames(getProfilesDir(), names);
     for (const String& name : names) {
         ULong id = 0;
         if (!isVariablesFile(name, id) || indexed.count(id) != 0 || owners.isDoubtful(id))
@@ -635,7 +627,7 @@ Bool cProfile::addIndexEntry(const WString& _name, const WString& _idText, Bool 
                      "\"; it is left out of the index.");
             return false;
         }
-    if (_needFile && !files().isExist(getProfilesDir() + formatProfileID(id) + ".xml"))
+    if (_needFile && !cFileManager::get().isExist(getProfilesDir() + formatProfileID(id) + ".xml"))
         return false;
     m_index.insert({_name, id});
     // A damaged NextID must not hand out an identifier that a profile already has.
@@ -654,7 +646,7 @@ void cProfile::saveHeaders()
     const String path = getProfilesDir() + kIndexName;
     if (m_index.empty()) {
         dropCachedCopy(path);
-        files().remove(path);
+        cFileManager::get().remove(path);
         return;
     }
     WString text = kDeclaration;
@@ -692,12 +684,12 @@ void cProfile::saveAllProps()
     if (found == m_index.end() || found->second != m_loadedID)
         return;
     // A save still on its way may yet fail and take its stamps back.
-    files().waitForSaves();
+    cFileManager::get().waitForSaves();
     // Variables that name no level state (the game's last save failed) are not written alone
     // beside a level state: the start would part them from it for good, while the pair on the
     // disk is whole. That pair stays, and the index says that the play is not on the disk.
     const String stem = getProfilesDir() + formatProfileID(m_loadedID);
-    if (g_levelStateCheck && namesNoLevelState() && files().isExist(stem + ".save")) {
+    if (g_levelStateCheck && namesNoLevelState() && cFileManager::get().isExist(stem + ".save")) {
         logError("The variables of \"" + stem + ".xml\" go with a level state that is on no disk; they are not saved "
                  "alone, and the last whole save stays.");
         m_playUnsaved = true;
@@ -713,7 +705,7 @@ void cProfile::saveAllProps()
     text += u">" + values + u"</Props>";
     // The same variables again (the profile's own save right after the game's) would only
     // push the save before out of its last copy; unless that save never reached the disk.
-    if (text == m_lastWritten && files().getFailedSaveCount() == m_failedSavesWritten)
+    if (text == m_lastWritten && cFileManager::get().getFailedSaveCount() == m_failedSavesWritten)
         return;
     m_playUnsaved = true;
     cSaveBatch batch;
@@ -721,7 +713,7 @@ void cProfile::saveAllProps()
     batch.commit();
     m_playUnsaved = false;
     m_lastWritten = std::move(text);
-    m_failedSavesWritten = files().getFailedSaveCount();
+    m_failedSavesWritten = cFileManager::get().getFailedSaveCount();
     GUARD_END("void cProfile::saveAllProps()")
 }
 
@@ -744,7 +736,7 @@ ULong cProfile::takeFreeIdentifier(ULong _wanted)
     for (const auto& entry : m_index)
         used.insert(entry.second);
     FILE_NAME_LIST names;
-    files().getFilesNames(getProfilesDir(), names);
+    cFileManager::get().getFilesNames(getProfilesDir(), names);
     for (const String& name : names) {
         ULong id = 0;
         if (identifierOf(name, id))
@@ -777,7 +769,7 @@ void cProfile::deleteProfile(const WString& _name)
     if (found == m_index.end())
         return;
     // A save still on its way would bring the files back after they are gone.
-    files().waitForSaves();
+    cFileManager::get().waitForSaves();
     const String id = formatProfileID(found->second);
     m_index.erase(found);
     // Deleting the player ends the notices kept for her.
@@ -789,12 +781,12 @@ void cProfile::deleteProfile(const WString& _name)
     saveHeaders();
     const String dir = getProfilesDir();
     FILE_NAME_LIST names;
-    files().getFilesNames(dir, names);
+    cFileManager::get().getFilesNames(dir, names);
     for (const String& name : names) {
         if (!isFileOf(name, id))
             continue;
         dropCachedCopy(dir + name);
-        files().remove(dir + name);
+        cFileManager::get().remove(dir + name);
     }
     GUARD_END("void cProfile::deleteProfile(const WString& _name)")
 }
@@ -848,13 +840,13 @@ std::vector<String> cProfile::getProgressFiles() const
 
 Bool cProfile::isHeadersExist()
 {
-    return files().isExist(getProfilesDir() + kIndexName);
+    return cFileManager::get().isExist(getProfilesDir() + kIndexName);
 }
 
 WString cProfile::getCurrentUserName()
 {
     const String path = getProfilesDir() + kIndexName;
-    if (!files().isExist(path))
+    if (!cFileManager::get().isExist(path))
         return WString();
     // Only read: a damaged index stays in place for the profile to salvage.
     const std::string bytes = readRawFile(path);
@@ -868,14 +860,14 @@ WString cProfile::getCurrentUserName()
 
 Bool cProfile::isFolderClosed()
 {
-    const String folder = files().getCommonPath(getProfilesDir());
+    const String folder = cFileManager::get().getCommonPath(getProfilesDir());
     return platform::isFolder(folder) && !platform::canReadIn(folder);
 }
 
 Bool cProfile::hasPlayerFiles()
 {
     FILE_NAME_LIST names;
-    files().getFilesNames(getProfilesDir(), names);
+    cFileManager::get().getFilesNames(getProfilesDir(), names);
     for (const String& name : names) {
         ULong id = 0;
         if (identifierOf(name, id) && (name == formatProfileID(id) + ".xml" || name == formatProfileID(id) + ".xml.bak"))

@@ -20,21 +20,13 @@ const char* const LEVEL_STATE_STAMP_VARIABLE = "LevelStateStamp";
 
 namespace {
 
-cFileManager& files()
-{
-    cFileManager* manager = cFileManager::getInstance();
-    if (!manager)
-        throw "File manager not created.";
-    return *manager;
-}
-
 // The bytes as they are; false when the file is missing, too large or cannot be read.
 Bool readBytes(const String& _path, std::string& _bytes)
 {
     try {
-        if (!files().isExist(_path))
+        if (!cFileManager::get().isExist(_path))
             return false;
-        std::unique_ptr<iFile> file(files().open(_path));
+        std::unique_ptr<iFile> file(cFileManager::get().open(_path));
         const ULong size = file->getSize();
         if (size > getFileSizeLimit(_path))
             return false;
@@ -113,7 +105,7 @@ std::pair<Int, Int> cProgressPick::choose(const sState (&_vars)[2], const sState
 
 void cProgressPick::readVariables(sCopy& _copy)
 {
-    if (!files().isExist(_copy.path))
+    if (!cFileManager::get().isExist(_copy.path))
         return;
     // A file that cannot even be read (past the size limit, say) is damaged like any other.
     _copy.exists = true;
@@ -160,7 +152,7 @@ Bool cProgressPick::isUsable(const sSavedVariable& _variable)
 
 void cProgressPick::readLevelState(sCopy& _copy)
 {
-    if (!files().isExist(_copy.path))
+    if (!cFileManager::get().isExist(_copy.path))
         return;
     _copy.exists = true;
     _copy.whole = readBytes(_copy.path, _copy.bytes) && g_levelStateCheck(_copy.bytes, _copy.stamp);
@@ -180,8 +172,8 @@ void cProgressPick::use(Int _v, Int _l)
     };
     // Whatever is not used stays on the disk under a name of its own.
     const auto setAside = [&describe](sCopy& _copy) {
-        if (_copy.exists && files().isExist(_copy.path))
-            files().moveAside(_copy.path, describe(_copy));
+        if (_copy.exists && cFileManager::get().isExist(_copy.path))
+            cFileManager::get().moveAside(_copy.path, describe(_copy));
     };
     if (_v == 1 || (_v < 0 && m_vars[0].exists))
         m_damage += "\"" + m_vars[0].path + "\" " + describe(m_vars[0]) + ". ";
@@ -198,7 +190,7 @@ void cProgressPick::use(Int _v, Int _l)
         if (v != _v && (v == 0 || !m_vars[v].whole || _v < 0))
             setAside(m_vars[v]);
     if (_v == 1)
-        files().restoreLastCopy(m_vars[0].path);
+        cFileManager::get().restoreLastCopy(m_vars[0].path);
     const Bool anyLevel = m_levels[0].exists || m_levels[1].exists;
     // The level state goes first into its place: a kill (or a failed put-back) before the
     // variables followed leaves it one save ahead of them, whole. Nothing of it was damaged,
@@ -219,7 +211,7 @@ void cProgressPick::use(Int _v, Int _l)
             if (l != _l && (l == 0 || !m_levels[l].whole || _l < 0) && !(l == 0 && m_interrupted))
                 setAside(m_levels[l]);
     if (_l == 1)
-        files().restoreLastCopy(m_levels[0].path);
+        cFileManager::get().restoreLastCopy(m_levels[0].path);
     if (!m_damage.empty())
         logError("The progress of \"" + m_vars[0].path + "\" is restored: " + m_damage);
 }
