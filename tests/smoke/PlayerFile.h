@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdio>
 #include <regex>
 #include <string>
 
@@ -70,6 +72,22 @@ inline std::string resealed(const std::string& _text)
     const WString values = sealOver(WString(_text.begin() + from, _text.begin() + to));
     return std::regex_replace(_text, seal, " Seal=\"" + std::string(values.begin(), values.end()) + "\"",
         std::regex_constants::format_first_only);
+}
+
+// The same, sealed as the build before sealed its files: eight digits over every byte of the
+// values, as players' disks still hold them.
+inline std::string resealedAsBefore(const std::string& _text)
+{
+    const std::regex seal(" Seal=\"[^\"]*\"");
+    const size_t from = _text.find('>', _text.find("<Props")) + 1;
+    const size_t to = _text.rfind("</Props>");
+    std::uint32_t hash = 2166136261u;
+    for (size_t i = from; i < to; ++i)
+        for (const unsigned char byte : {static_cast<unsigned char>(_text[i]), static_cast<unsigned char>(0)})
+            hash = (hash ^ byte) * 16777619u;
+    char digits[9];
+    std::snprintf(digits, sizeof digits, "%08X", unsigned(hash));
+    return std::regex_replace(_text, seal, " Seal=\"" + std::string(digits) + "\"", std::regex_constants::format_first_only);
 }
 
 // The same, with the root's seal taken away: the file as an earlier build writes it.

@@ -142,6 +142,11 @@ public:
     }
     // The file as an earlier build writes it: without the seal.
     void unseal(const std::string& _file) { writeFileBytes(profiles(_file), wide(playerFile::unsealed(text(_file)))); }
+    // The file as the build before sealed it.
+    void sealAsBefore(const std::string& _file)
+    {
+        writeFileBytes(profiles(_file), wide(playerFile::resealedAsBefore(text(_file))));
+    }
     // As setVariable; a whole number the file lacks (one an earlier build did not keep) is added.
     void putVariable(const std::string& _file, const std::string& _name, const std::string& _value)
     {

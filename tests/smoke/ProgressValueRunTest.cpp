@@ -21,7 +21,9 @@ struct sProgressCase {
     std::function<void(ProgressRun&)> damage;
     // The file of the last save that goes aside; none when nothing was damaged.
     const char* keptAside;
+    // What the player is told; nothing when none.
     const char* told;
+    const char* logged = nullptr;
 };
 
 void PrintTo(const sProgressCase& _case, std::ostream* _out)
@@ -62,7 +64,9 @@ TEST_P(DamagedProgressRun, TheFarmComesBackAsOnePairAndThePlayerIsTold)
     } else {
         EXPECT_FALSE(exists("00000001.save.broken") || exists("00000001.xml.broken")) << "a whole file was kept as broken";
     }
-    EXPECT_NE(errors().find(std::string("The player is told: ") + damage.told), std::string::npos) << errors();
+    const std::string told = damage.told ? std::string("The player is told: ") + damage.told : "The player is told";
+    EXPECT_EQ(errors().find(told) != std::string::npos, damage.told != nullptr) << errors();
+    EXPECT_NE(errors().find(damage.logged ? damage.logged : ""), std::string::npos) << errors();
 }
 
 INSTANTIATE_TEST_SUITE_P(Damaged, DamagedProgressRun,
@@ -96,7 +100,22 @@ INSTANTIATE_TEST_SUITE_P(Damaged, DamagedProgressRun,
                 writeFileBytes(_run.profiles("00000001.xml.bak"), last);
                 _run.clearErrors();
             },
-            nullptr, "The last save of your farm did not finish. The farm is restored from the save before."}),
+            nullptr, "The last save of your farm did not finish. The farm is restored from the save before."},
+        // Beside whole variables the last copy is only checked: as the build before sealed it, it
+        // holds; with a digit changed it goes aside before a save writes over it; a stamp of its
+        // own is still never taken again.
+        sProgressCase{"FilesSealedByTheBuildBefore",
+            [](ProgressRun& _run) {
+                _run.sealAsBefore("00000001.xml");
+                _run.sealAsBefore("00000001.xml.bak");
+            },
+            nullptr, nullptr},
+        sProgressCase{"AFlippedDigitInTheLastCopy",
+            [](ProgressRun& _run) { _run.damageVariable("00000001.xml.bak", "Money", "1"); },
+            "00000001.xml.bak", nullptr},
+        sProgressCase{"ALastCopyOfANewerStamp",
+            [](ProgressRun& _run) { _run.setVariable("00000001.xml.bak", "SaveStamp", "9"); },
+            nullptr, nullptr, "9, the newest stamp on the disk, is used"}),
     [](const ::testing::TestParamInfo<sProgressCase>& _info) { return std::string(_info.param.what); });
 
 
@@ -105,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(Damaged, DamagedProgressRun,
 // copies are never combined. Without a whole copy, what still reads is kept, and a contract or a
 // letter only where its values read and agree. A file of an earlier build is read as that
 // build meant it: its position names the contract, and nobody is told of damage not there.
-enum eSave { THIS_BUILD, EARLIER_BUILD, NO_LAST_COPY };
+enum eSave { THIS_BUILD, EARLIER_BUILD, SEALED_AS_BEFORE, NO_LAST_COPY };
 
 struct sValueCase {
     const char* what;
@@ -161,6 +180,10 @@ TEST_P(ValueRun, AValueThatDoesNotReadComesFromTheLastCopyOrIsTold)
         unseal("00000001.xml");
         unseal("00000001.xml.bak");
     }
+    if (value.save == SEALED_AS_BEFORE) {
+        sealAsBefore("00000001.xml");
+        sealAsBefore("00000001.xml.bak");
+    }
     if (value.save == NO_LAST_COPY) {
         ASSERT_EQ(std::remove(profiles("00000001.xml.bak").c_str()), 0);
     }
@@ -200,6 +223,8 @@ INSTANTIATE_TEST_SUITE_P(Values, ValueRun,
         sValueCase{"ClockBelowZero", "GameTime", "-5", "500", 500, "held \"-5\", which the game cannot use", FURROW_BEFORE},
         // One digit of the clock: the prize of its time is not paid twice, with the money of the newest.
         sValueCase{"ClockFlipped", "GameTime", "1500", "500", 500, FURROW_BROKEN, FURROW_BEFORE, nullptr, nullptr, 1000},
+        sValueCase{"ClockFlippedUnderTheBuildBeforesSeal", "GameTime", "1500", "500", 500, FURROW_BROKEN, FURROW_BEFORE,
+            nullptr, nullptr, 1000, false, SEALED_AS_BEFORE},
         sValueCase{"MoneyNan", "Money", "nan", "5877", 5877, FURROW_HELD("nan"), FURROW_BEFORE},
         sValueCase{"MoneyBelowZero", "Money", "-5", "5877", 5877, "held \"-5\", which the game cannot use", FURROW_BEFORE},
         sValueCase{"MoneyPastItsRange", "Money", "1e20", "5877", 5877, FURROW_HELD("1e20"), FURROW_BEFORE},

@@ -9,8 +9,13 @@
 // read as an earlier build meant it.
 extern const char16_t* const PLAYER_FILE_SEAL;
 
-// The seal over the text of the root element's children, as the file writes it.
+// The seal over the text of the root element's children, as the file writes it. Files of the
+// build before carry a shorter seal of another kind, which still holds.
 WString sealOver(const WString& _body);
 
 // Whether the file's bytes (UTF-16LE) carry _seal over the children of their root.
 Bool sealHolds(const std::string& _bytes, const WString& _seal);
+
+// The seal the root of the file's bytes carries, read from its opening tag alone; empty
+// without one.
+WString rootSeal(const std::string& _bytes);

@@ -3,6 +3,13 @@
 
 #include <string>
 
+// The variable that keeps, in a player's file, whose it is.
+extern const char* const PLAYER_NAME_VARIABLE;
+
+// The value of the one variable named _name in a player's file, whole or damaged, found
+// without reading the file's other values; empty without one.
+WString findSavedValue(const std::string& _bytes, const char* _name);
+
 // The player a player's file names: the value of its PlayerName variable, whole or in a damaged
 // file; empty without one. A profile's load asks it of every file in the folder, so only that
 // one element is read, never the file's other values.

@@ -125,8 +125,6 @@ bool isFileOf(const String& _fileName, const String& _id)
     return _fileName.size() == _id.size() || _fileName[_id.size()] < '0' || _fileName[_id.size()] > '9';
 }
 
-const char* const PLAYER_NAME_VARIABLE = "PlayerName";
-
 // The names kept in a player's own files: of the variables and of their last copy (which
 // gives the farm when the variables are damaged); empty where a copy names nobody.
 std::pair<WString, WString> namesIn(const String& _stem)
@@ -360,14 +358,14 @@ void cProfile::loadVariables(const String& _stem, Bool _new)
 {
     // What stands in the place of the farm's files is told as it is, not as a damaged file.
     const WString obstacle = clearFarmPlaces(_stem);
-    const cProgressPick pick(_stem);
+    cProgressPick pick(_stem);
     const WString& player = m_currentUserName;
     if (!obstacle.empty() && pick.getDamage().empty() && !pick.hasNoVariables())
         tellPlayer(about("folder in place of a farm file", player), obstacle);
     const cVariablesSource source(_stem + ".xml");
     for (const sSavedVariable& variable : pick.getVariables())
         setProperty(variable.type, variable.name, variable.value);
-    setLoadedCopy({pick.getVariables(), pick.isSealed(), pick.isSalvaged()});
+    setLoadedCopy({pick.takeVariables(), pick.isSealed(), pick.isSalvaged()});
     // Without any copy of the variables (folders in their places, say) nothing of the farm is left.
     if (pick.hasNoVariables() && !_new) {
         const String folder = cFileManager::get().getCommonPath(getProfilesDir());

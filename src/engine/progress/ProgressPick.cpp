@@ -6,9 +6,9 @@
 #include "engine/logs/LogManager.h"
 #include "engine/progress/GameVariables.h"
 #include "engine/progress/PlayerFileSeal.h"
+#include "engine/progress/PlayerName.h"
 #include "engine/progress/ProfileIndexSalvage.h"
 #include "engine/text/TextConvert.h"
-#include "engine/files/XML.h"
 
 #include <algorithm>
 #include <memory>
@@ -69,17 +69,23 @@ cProgressPick::cProgressPick(const String& _stem)
     m_vars[1].path = _stem + ".xml.bak";
     m_levels[0].path = _stem + ".save";
     m_levels[1].path = _stem + ".save.bak";
-    for (sCopy& copy : m_vars)
-        readVariables(copy);
+    readVariables(m_vars[0]);
+    // Whole newest variables are taken whatever their last copy holds: that copy is only
+    // checked, so that a damaged one is kept aside before the next save writes over it.
+    if (m_vars[0].whole)
+        checkLastCopy(m_vars[1]);
+    else
+        readVariables(m_vars[1]);
     const Bool levels = g_levelStateCheck != nullptr;
     if (levels)
         for (sCopy& copy : m_levels)
             readLevelState(copy);
     const sState vars[2] = {m_vars[0], m_vars[1]};
     const sState states[2] = {m_levels[0], m_levels[1]};
-    const auto [v, l] = choose(vars, states, levels, m_vars[salvageCopy()].stamp);
-    use(v, l);
-    m_sealed = v >= 0 ? m_vars[v].sealed : m_vars[salvageCopy()].sealed;
+    const UInt salvaged = salvageCopy();
+    const auto [v, l] = choose(vars, states, levels, m_vars[salvaged].stamp);
+    m_sealed = m_vars[v >= 0 ? v : Int(salvaged)].sealed;
+    use(v, l, salvaged);
     if (v < 0)
         listLost();
     mendSaveStamp();
@@ -114,14 +120,10 @@ void cProgressPick::readVariables(sCopy& _copy)
         return;
     }
     try {
-        cXML document(_copy.path, _copy.bytes.data(), ULong(_copy.bytes.size()));
-        iXML* prop = nullptr;
-        for (UInt i = 0, count = document.getNodeCount(); i < count; ++i)
-            if (document.get(i, prop))
-                _copy.variables.push_back({toString((*prop)[u"Type"]), toString((*prop)[u"Name"]), (*prop)[u"Val"]});
-        const WString seal = document[PLAYER_FILE_SEAL];
-        _copy.sealed = !seal.empty();
-        _copy.whole = !_copy.sealed || sealHolds(_copy.bytes, seal);
+        sSavedVariables read = readSavedVariables(_copy.bytes);
+        _copy.variables = std::move(read.variables);
+        _copy.sealed = !read.seal.empty();
+        _copy.whole = !_copy.sealed || sealHolds(_copy.bytes, read.seal);
         if (!_copy.whole)
             logError("File \"" + _copy.path + "\" does not agree with its seal: some value in it was changed.");
     } catch (const String& _error) {
@@ -135,6 +137,25 @@ void cProgressPick::readVariables(sCopy& _copy)
     const cVariablesSource source(_copy.path);
     for (const sSavedVariable& variable : _copy.variables)
         _copy.whole = isUsable(variable) && _copy.whole;
+    _copy.stamp = levelStampOf(_copy.variables);
+}
+
+void cProgressPick::checkLastCopy(sCopy& _copy)
+{
+    if (!cFileManager::get().isExist(_copy.path))
+        return;
+    // A seal that holds says the bytes are as a save wrote them; anything else is read in full.
+    std::string bytes;
+    WString seal;
+    if (!readBytes(_copy.path, bytes) || (seal = rootSeal(bytes)).empty() || !sealHolds(bytes, seal)) {
+        readVariables(_copy);
+        return;
+    }
+    _copy.exists = _copy.whole = _copy.sealed = true;
+    // Of its values only the stamps are kept: no save may take a stamp it names.
+    for (const char* name : {SAVE_STAMP_VARIABLE, LEVEL_STATE_STAMP_VARIABLE})
+        if (WString value = findSavedValue(bytes, name); !value.empty())
+            _copy.variables.push_back({"ULong", name, value});
     _copy.stamp = levelStampOf(_copy.variables);
 }
 
@@ -165,7 +186,7 @@ UInt cProgressPick::salvageCopy() const
     return m_vars[1].variables.size() > m_vars[0].variables.size() ? 1 : 0;
 }
 
-void cProgressPick::use(Int _v, Int _l)
+void cProgressPick::use(Int _v, Int _l, UInt _salvaged)
 {
     const auto describe = [](const sCopy& _copy) -> String {
         return !_copy.exists ? "is missing" : !_copy.whole ? "is damaged" : "belongs to another save";
@@ -178,13 +199,13 @@ void cProgressPick::use(Int _v, Int _l)
     if (_v == 1 || (_v < 0 && m_vars[0].exists))
         m_damage += "\"" + m_vars[0].path + "\" " + describe(m_vars[0]) + ". ";
     if (_v < 0) {
-        m_variables = m_vars[salvageCopy()].variables;
+        m_variables = std::move(m_vars[_salvaged].variables);
         m_salvaged = m_vars[0].exists || m_vars[1].exists;
         if (m_salvaged)
             m_damage += "No copy of the variables reads whole; " + std::to_string(m_variables.size()) +
                         " variables that still read are kept. ";
     } else {
-        m_variables = m_vars[_v].variables;
+        m_variables = std::move(m_vars[_v].variables);
     }
     for (Int v = 0; v < 2; ++v)
         if (v != _v && (v == 0 || !m_vars[v].whole || _v < 0))
@@ -233,9 +254,10 @@ void cProgressPick::mendSaveStamp()
     // the renames leaves one a save ahead of the variables.
     ULong newest = 0;
     Bool found = false;
-    for (const sCopy& copy : m_vars)
+    // The copy taken gave its variables away to m_variables.
+    for (const std::vector<sSavedVariable>* variables : {&m_vars[0].variables, &m_vars[1].variables, &m_variables})
         for (const char* name : {SAVE_STAMP_VARIABLE, LEVEL_STATE_STAMP_VARIABLE})
-            newest = std::max(newest, valueOf(copy.variables, name, found));
+            newest = std::max(newest, valueOf(*variables, name, found));
     for (const sCopy& copy : m_levels)
         if (copy.whole)
             newest = std::max(newest, copy.stamp);

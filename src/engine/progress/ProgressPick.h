@@ -1,5 +1,6 @@
 #pragma once
 #include "engine/Types.h"
+#include "engine/progress/SavedVariables.h"
 
 #include <string>
 #include <utility>
@@ -16,12 +17,6 @@ extern const char* const SAVE_STAMP_VARIABLE;
 // the game's level state is on no disk (its save failed) claim none. Files from before it
 // have only their own stamp, which then stood for both.
 extern const char* const LEVEL_STATE_STAMP_VARIABLE;
-
-struct sSavedVariable {
-    String type;
-    String name;
-    WString value;
-};
 
 // Which copies of a player's progress are used: "<stem>.xml" (the variables) and
 // "<stem>.save" (the level state), each with its last copy ".bak" from the save before. A copy
@@ -41,6 +36,8 @@ public:
 
     // The variables to load, in file order.
     const std::vector<sSavedVariable>& getVariables() const { return m_variables; }
+    // The same, given away: getVariables() is empty after.
+    std::vector<sSavedVariable> takeVariables() { return std::move(m_variables); }
     // Why the farm is not the last save as it stood, for the log; empty when it is.
     const String& getDamage() const { return m_damage; }
     // No copy of the variables read whole: they are what still read of one.
@@ -88,6 +85,9 @@ private:
     };
 
     void readVariables(sCopy& _copy);
+    // The last copy beside whole newest variables: read in full only when its seal does not
+    // hold, as the newest are taken either way.
+    void checkLastCopy(sCopy& _copy);
     void readLevelState(sCopy& _copy);
     // Whether the value converts to its type and the game can use it; logged when not.
     static Bool isUsable(const sSavedVariable& _variable);
@@ -97,8 +97,9 @@ private:
     void mendSaveStamp();
     // Of two damaged copies of the variables, the one to salvage.
     UInt salvageCopy() const;
-    // Takes copy _v of the variables (-1 none) with copy _l of the level state (-1 none).
-    void use(Int _v, Int _l);
+    // Takes copy _v of the variables (-1 none: what still reads of copy _salvaged) with copy _l
+    // of the level state (-1 none).
+    void use(Int _v, Int _l, UInt _salvaged);
 
     sCopy m_vars[2];
     sCopy m_levels[2];

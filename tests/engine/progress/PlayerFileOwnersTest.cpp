@@ -1,7 +1,10 @@
 // Whose farm each player file is, from the names its two copies keep and the index's word:
-// never a name that puts one player's progress into a file another player's files name.
+// never a name that puts one player's progress into a file another player's files name. And
+// what a player's file says of itself without a full read: its name, its seal.
 #include "engine/progress/PlayerFileOwners.h"
+#include "engine/progress/PlayerFileSeal.h"
 #include "engine/progress/PlayerName.h"
+#include "engine/text/TextConvert.h"
 #include "support/Xml16.h"
 
 #include <gtest/gtest.h>
@@ -87,5 +90,45 @@ INSTANTIATE_TEST_SUITE_P(Files, PlayerName,
         // Every unit after a lost byte reads as other text.
         sNameCase{"ABytesLostBeforeIt", makeXml16(NAMED).erase(20, 1), u""}),
     [](const ::testing::TestParamInfo<sNameCase>& _info) { return std::string(_info.param.what); });
+
+// The seal over a file's values: both kinds stored files carry still hold, and any changed
+// value breaks either. The digits are those the files on players' disks carry.
+struct sSealCase {
+    const char* what;
+    const char* seal;
+    const char* values;
+    bool holds;
+};
+
+void PrintTo(const sSealCase& _case, std::ostream* _out)
+{
+    *_out << _case.what;
+}
+
+class PlayerFileSeal : public ::testing::TestWithParam<sSealCase> {};
+
+const char* const VALUES = "<prop Name=\"Money\" Val=\"777\" Type=\"Int\"/>";
+
+TEST_P(PlayerFileSeal, HoldsOverTheValuesItWasWrittenFor)
+{
+    const sSealCase& seal = GetParam();
+    const std::string bytes = makeXml16("<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n<Props Seal=\"" +
+                                        std::string(seal.seal) + "\">" + seal.values + "</Props>");
+    EXPECT_EQ(rootSeal(bytes), toWString(seal.seal));
+    EXPECT_EQ(sealHolds(bytes, rootSeal(bytes)), seal.holds);
+}
+
+INSTANTIATE_TEST_SUITE_P(Seals, PlayerFileSeal,
+    ::testing::Values(sSealCase{"ThisBuilds", "D640EFA26567ACC7", VALUES, true},
+        sSealCase{"TheBuildBefores", "271EFA60", VALUES, true},
+        sSealCase{"ThisBuildsOverAFlippedDigit", "D640EFA26567ACC7", "<prop Name=\"Money\" Val=\"778\" Type=\"Int\"/>", false},
+        sSealCase{"TheBuildBeforesOverAFlippedDigit", "271EFA60", "<prop Name=\"Money\" Val=\"778\" Type=\"Int\"/>", false},
+        sSealCase{"OfOtherValues", "D640EFA26567ACC7", "", false}),
+    [](const ::testing::TestParamInfo<sSealCase>& _info) { return std::string(_info.param.what); });
+
+TEST(PlayerFileSealWritten, IsThisBuildsKind)
+{
+    EXPECT_EQ(sealOver(toWString(VALUES)), u"D640EFA26567ACC7");
+}
 
 } // namespace
