@@ -561,9 +561,10 @@ TEST_F(GameVariables, UnknownTypeTagStoresNothingAndAnUnreadableValueKeepsTheDef
     EXPECT_EQ(propertyMap<PT_DXCOLOR>()["Tint"], DXColor{});
 }
 
-// A real number that is not finite never comes out of a profile: the default stays and the
-// log names the variable. The meaning of a value (a clock is never negative) is the game's.
-TEST_F(GameVariables, ARealThatIsNotFiniteKeepsTheDefaultWithALogLine)
+// A real number that is not finite, or a whole number past its type's range, never comes out of
+// a profile: the default stays and the log names the variable. The meaning of a value (a clock
+// is never negative) is the game's.
+TEST_F(GameVariables, AValueNotOfItsTypeKeepsTheDefaultWithALogLine)
 {
     cTempFolder folder(true);
     const struct {
@@ -573,14 +574,24 @@ TEST_F(GameVariables, ARealThatIsNotFiniteKeepsTheDefaultWithALogLine)
     } cases[] = {{"Float", u"NaN", true}, {"Float", u"inf", true}, {"Float", u"-inf", true},
         {"Float", u"1e308", true}, {"Float", u"-1", false}, {"Float", u"2.5", false}, {"Double", u"1e400", true},
         {"Double", u"1e308", false}, {"Vector2", u"1 NaN", true}, {"Vector2", u"1e39 2", true},
-        {"Vector2", u"1 2", false}};
+        {"Vector2", u"1 2", false}, {"Int", u"2147483648", true}, {"Int", u"-2147483649", true},
+        {"Int", u"-2147483648", false}, {"Int", u"007", false}, {"Int", u" 7", false}, {"UInt", u"-1", true},
+        {"UInt", u"4294967296", true}, {"UInt16", u"65536", true}, {"Bool", u"2", true}, {"Bool", u"01", false},
+        {"LongLong", u"999999999999999999", false}, {"LongLong", u"9223372036854775808", true}};
     for (const auto& c : cases) {
         propertyMap<PT_FLOAT>()["V"] = 5;
         propertyMap<PT_DOUBLE>()["V"] = 5;
         propertyMap<PT_VECTOR2>()["V"] = Vector2(5, 5);
+        propertyMap<PT_INT>()["V"] = 5;
+        propertyMap<PT_UINT>()["V"] = 5;
+        propertyMap<PT_UINT16>()["V"] = 5;
+        propertyMap<PT_BOOL>()["V"] = false;
+        propertyMap<PT_LONGLONG>()["V"] = 5;
         setProperty(c.type, "V", c.saved);
         const bool kept = propertyMap<PT_FLOAT>()["V"] == 5 && propertyMap<PT_DOUBLE>()["V"] == 5 &&
-                          propertyMap<PT_VECTOR2>()["V"] == Vector2(5, 5);
+                          propertyMap<PT_VECTOR2>()["V"] == Vector2(5, 5) && propertyMap<PT_INT>()["V"] == 5 &&
+                          propertyMap<PT_UINT>()["V"] == 5 && propertyMap<PT_UINT16>()["V"] == 5 &&
+                          !propertyMap<PT_BOOL>()["V"] && propertyMap<PT_LONGLONG>()["V"] == 5;
         EXPECT_EQ(kept, c.kept) << c.type << " " << toString(c.saved);
     }
     EXPECT_NE(readFileBytes(folder.file("error.log")).find("Game variable V held \"NaN\""), std::string::npos);
