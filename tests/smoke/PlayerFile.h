@@ -60,37 +60,45 @@ inline void setQuoted(const std::string& _path, const std::string& _head, const 
     writeWide(_path, text);
 }
 
-// A player file's _text sealed anew over its values, as a save of this build would have
-// written them; a file without a seal (an earlier build's) stays without.
-inline std::string resealed(const std::string& _text)
+// A player file's _text with its seal made anew by _seal over its values (the text between the
+// root's tags); a file without a seal (an earlier build's) stays without.
+template <class Seal>
+std::string resealedBy(const std::string& _text, Seal _seal)
 {
     const std::regex seal(" Seal=\"[^\"]*\"");
     const size_t from = _text.find('>', _text.find("<Props")) + 1;
     const size_t to = _text.rfind("</Props>");
     if (!std::regex_search(_text, seal) || from == 0 || to == std::string::npos)
         return _text;
-    const WString values = sealOver(WString(_text.begin() + from, _text.begin() + to));
-    return std::regex_replace(_text, seal, " Seal=\"" + std::string(values.begin(), values.end()) + "\"",
+    return std::regex_replace(_text, seal, " Seal=\"" + _seal(_text.substr(from, to - from)) + "\"",
         std::regex_constants::format_first_only);
 }
 
-// The same, sealed as the build before sealed its files: eight digits over every byte of the
-// values, as players' disks still hold them.
-inline std::string resealedAsBefore(const std::string& _text)
+// Sealed as a save of this build would have written it.
+inline std::string resealed(const std::string& _text)
 {
-    const std::regex seal(" Seal=\"[^\"]*\"");
-    const size_t from = _text.find('>', _text.find("<Props")) + 1;
-    const size_t to = _text.rfind("</Props>");
-    std::uint32_t hash = 2166136261u;
-    for (size_t i = from; i < to; ++i)
-        for (const unsigned char byte : {static_cast<unsigned char>(_text[i]), static_cast<unsigned char>(0)})
-            hash = (hash ^ byte) * 16777619u;
-    char digits[9];
-    std::snprintf(digits, sizeof digits, "%08X", unsigned(hash));
-    return std::regex_replace(_text, seal, " Seal=\"" + std::string(digits) + "\"", std::regex_constants::format_first_only);
+    return resealedBy(_text, [](const std::string& _values) {
+        const WString seal = sealOver(WString(_values.begin(), _values.end()));
+        return std::string(seal.begin(), seal.end());
+    });
 }
 
-// The same, with the root's seal taken away: the file as an earlier build writes it.
+// Sealed as the build before sealed its files: eight digits over every byte of the values, as
+// players' disks still hold them.
+inline std::string resealedAsBefore(const std::string& _text)
+{
+    return resealedBy(_text, [](const std::string& _values) {
+        std::uint32_t hash = 2166136261u;
+        for (const char unit : _values)
+            for (const unsigned char byte : {static_cast<unsigned char>(unit), static_cast<unsigned char>(0)})
+                hash = (hash ^ byte) * 16777619u;
+        char digits[9];
+        std::snprintf(digits, sizeof digits, "%08X", unsigned(hash));
+        return std::string(digits);
+    });
+}
+
+// A player file's _text with the root's seal taken away: the file as an earlier build writes it.
 inline std::string unsealed(const std::string& _text)
 {
     return std::regex_replace(_text, std::regex(" Seal=\"[^\"]*\""), "", std::regex_constants::format_first_only);

@@ -267,11 +267,17 @@ void cXML::parse(const void* _bytes, std::size_t _size)
         XML_ParserFree(parser);
         return;
     }
-    const String text = String(XML_ErrorString(XML_GetErrorCode(parser))) + " line "
-        + std::to_string(XML_GetCurrentLineNumber(parser)) + " char " + std::to_string(XML_GetCurrentColumnNumber(parser));
+    const String text = describeXmlError(parser);
     XML_ParserFree(parser);
     clear();
     throw text;
+}
+
+String describeXmlError(XML_ParserStruct* _parser)
+{
+    return String(XML_ErrorString(XML_GetErrorCode(_parser))) + " line " +
+           std::to_string(XML_GetCurrentLineNumber(_parser)) + " char " +
+           std::to_string(XML_GetCurrentColumnNumber(_parser));
 }
 
 const cXML::sChild* cXML::firstChild(const String& _propName) const

@@ -93,6 +93,10 @@ void readAttribute(iXML* _xml, const char16_t* _name, T& _field, T& (*_convert)(
 
 struct sXMLBuilder;
 class cXMLStore;
+struct XML_ParserStruct;
+
+// The parser's error where it stopped, with its line and column, as a document's load raises it.
+String describeXmlError(XML_ParserStruct* _parser);
 
 // A document, or one of its elements. The document is its root element (the root's tag is
 // not kept); it owns every node below it. Elements live in the document's store and are

@@ -272,7 +272,8 @@ template <ePropertyType Type>
 void setTypedProperty(const String& _name, const WString& _val)
 {
     // Files list each type's names in order, so the place is nearly always the map's end.
-    tPropertyValue<Type>& value = propertyMap<Type>().try_emplace(propertyMap<Type>().end(), _name)->second;
+    tPropertyMap<Type>& map = propertyMap<Type>();
+    tPropertyValue<Type>& value = map.try_emplace(map.end(), _name)->second;
     // A clock or a count that does not read (NaN, infinity, past the type's range, "1e9" read
     // only in part, a damaged text) never reaches the game: the value there (the game's
     // default) stays, and the log names it.

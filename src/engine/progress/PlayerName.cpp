@@ -4,7 +4,6 @@
 #include "engine/files/FileManager.h"
 #include "engine/files/FileSizeLimit.h"
 #include "engine/files/XML.h"
-
 #include "engine/text/TextConvert.h"
 
 #include <cstring>

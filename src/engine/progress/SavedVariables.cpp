@@ -1,5 +1,6 @@
 #include "engine/progress/SavedVariables.h"
 
+#include "engine/files/XML.h"
 #include "engine/progress/PlayerFileSeal.h"
 #include "engine/text/TextConvert.h"
 
@@ -79,9 +80,7 @@ sSavedVariables readSavedVariables(const std::string& _bytes)
     // A player's file is far below the parser's limit of one call (the size limit sees to it).
     const XML_Status status = XML_Parse(parser, _bytes.data(), int(_bytes.size()), 1);
     if (status != XML_STATUS_OK) {
-        const String text = String(XML_ErrorString(XML_GetErrorCode(parser))) + " line " +
-                            std::to_string(XML_GetCurrentLineNumber(parser)) + " char " +
-                            std::to_string(XML_GetCurrentColumnNumber(parser));
+        const String text = describeXmlError(parser);
         XML_ParserFree(parser);
         throw text;
     }
