@@ -27,9 +27,9 @@ inline constexpr cGameKey<PT_FLOAT> YPersPos{"YPersPos", 372.0f};
 // What the worker carries: 0 nothing, 1 can, 2 spade, 6 scythe, 10 seed package, 11 hose.
 inline constexpr cGameKey<PT_UINT> PCarry{"PCarry", 0, 0, 11};
 inline constexpr cGameKeyFamily<PT_UINT> PCC{"PCC", 0, CROP_COUNT, 0};
-// The timed job the worker is in the middle of (cPersonTimedJob::eKind, 0 none), the field it
-// works on (-1 none) and the seconds it still needs, for a game left meanwhile.
-inline constexpr cGameKey<PT_UINT> PJob{"PJob", 0, 0, 8};
+// The job the worker is in the middle of (cPersonTimedJob::eKind, 0 none), the field it works
+// on (-1 none) and the seconds it still needs, for a game left meanwhile.
+inline constexpr cGameKey<PT_UINT> PJob{"PJob", 0, 0, 9};
 inline constexpr cGameKey<PT_INT> PJobField{"PJobField", -1, -1, Int(FIELD_COUNT) - 1};
 inline constexpr cGameKey<PT_FLOAT> PJobLeft{"PJobLeft", 0.0f};
 // Production slots: level -1 is an empty slot; the type is none or 0..10.

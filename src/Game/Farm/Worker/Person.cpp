@@ -60,9 +60,9 @@ cPerson::cPerson(cView* _parent)
     absoluteEnable();
     setPos(sum(getGroundOrigin(), Vector2(key::XPersPos(), key::YPersPos())), true);
     restoreCarry();
-    // A worker left in the middle of a job goes on with it; one left standing with the hose
-    // takes it up again by the pump.
-    if (cPersonTimedJob* job = keptJob::takeUp(*this))
+    // A worker left in the middle of a job goes on with it, the hose's spraying included; one
+    // left standing with the hose takes it up again by the pump.
+    if (cTask* job = keptJob::takeUp(*this))
         m_dealer.setTask(job);
     else if (getCarryState() == CARRY_HOSE)
         m_dealer.setTask(new cPersonStayWithHose());

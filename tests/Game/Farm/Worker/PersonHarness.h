@@ -47,16 +47,19 @@ inline std::string fieldXml()
                      "<O Offset=\"10 0\" /></ClickOffsetList>" + parkingXml() + "</FarmField>");
 }
 
-// A game whose worker is the real one, on the data above, with the tutorial off.
+// A game whose worker is the real one, on the data above and _more, with the tutorial off.
 class cPersonTest : public cGameTest {
 protected:
-    cPersonTest()
-        : cGameTest({{"Person/Person.xml", personXml()}, {cFarmFieldTile::DATA_FILE, fieldXml()}, {"sounds/w.wav", "tone"},
-                     {"Farm/ActionAreas/SeedPackage.xml",
-                      makeXml16("<SeedPackage Visible=\"1\" Enable=\"1\" size=\"20 20\"><ClickOffsetList><O Offset=\"0 10\" />"
-                                "<O Offset=\"6 10\" /></ClickOffsetList><Use Visible=\"0\" Enable=\"1\" ProgressMaxValue=\"4\" "
-                                "Step=\"10 0\" /></SeedPackage>")}})
+    explicit cPersonTest(const tDataFiles& _more = {}) : cGameTest(withPersonFiles(_more)) {}
+    static tDataFiles withPersonFiles(const tDataFiles& _more)
     {
+        tDataFiles files = {{"Person/Person.xml", personXml()}, {cFarmFieldTile::DATA_FILE, fieldXml()}, {"sounds/w.wav", "tone"},
+                            {"Farm/ActionAreas/SeedPackage.xml",
+                             makeXml16("<SeedPackage Visible=\"1\" Enable=\"1\" size=\"20 20\"><ClickOffsetList><O Offset=\"0 10\" />"
+                                       "<O Offset=\"6 10\" /></ClickOffsetList><Use Visible=\"0\" Enable=\"1\" ProgressMaxValue=\"4\" "
+                                       "Step=\"10 0\" /></SeedPackage>")}};
+        files.insert(files.end(), _more.begin(), _more.end());
+        return files;
     }
 
     cPerson& person() { return *cPerson::getInstance(); }

@@ -7,8 +7,10 @@
 #include "Game/Farm/Worker/Jobs/PersonGetTool.h"
 #include "Game/Farm/Worker/Jobs/PersonPloughting.h"
 #include "Game/Farm/Worker/Jobs/PersonSowing.h"
+#include "Game/Farm/Worker/Jobs/PersonWateringWithHose.h"
 #include "Game/Farm/Worker/Jobs/PersonWateringWithPot.h"
 #include "Game/Farm/Worker/Person.h"
+#include "Game/Farm/Worker/PersonWorkplace.h"
 #include "Game/GameKeys.h"
 #include "engine/logs/LogManager.h"
 
@@ -30,7 +32,7 @@ Bool hasStatus(const cFarmFieldTile* _field, UInt _status)
     return _field && _field->getStatus() == _status;
 }
 
-// The kept job, when the farm still offers what it works on.
+// The kept timed job, when the farm still offers what it works on.
 cPersonTimedJob* make(UInt _kind, const cPerson& _person)
 {
     cFarmFieldTile* field = keptField();
@@ -57,15 +59,38 @@ cPersonTimedJob* make(UInt _kind, const cPerson& _person)
     }
 }
 
+cTask* takeUpTimed(UInt _kind, const cPerson& _person)
+{
+    cPersonTimedJob* job = make(_kind, _person);
+    if (job)
+        job->resumeWith(key::PJobLeft());
+    return job;
+}
+
+// The spraying goes on while the worker still holds the hose at a pump; without them the bed
+// is given what the spraying would have given it: the water up to its brim.
+cTask* takeUpHose()
+{
+    cFarmFieldTile* field = keptField();
+    const Int pump = workplace::waterSourceLevel();
+    if (field && cPerson::getCarryState() == cPerson::CARRY_HOSE && pump >= 1 && pump <= 2) {
+        auto* job = new cPersonWateringWithHose(field);
+        job->resumeWith(key::PJobLeft());
+        return job;
+    }
+    if (field)
+        field->addWater(field->getWaterCapacity());
+    return nullptr;
+}
+
 } // namespace
 
 namespace keptJob {
 
-void keep(const cPersonTimedJob& _job)
+void keep(UInt _kind, const cFarmFieldTile* _field)
 {
-    key::PJob() = _job.kind();
-    const cFarmFieldTile* field = _job.field();
-    key::PJobField() = field ? Int(field->getIndex()) : -1;
+    key::PJob() = _kind;
+    key::PJobField() = _field ? Int(_field->getIndex()) : -1;
 }
 
 void keepTime(Float _left)
@@ -80,19 +105,18 @@ void forget()
     key::PJob() = cPersonTimedJob::NO_KIND;
 }
 
-cPersonTimedJob* takeUp(const cPerson& _person)
+cTask* takeUp(const cPerson& _person)
 {
     const UInt kind = key::PJob();
     if (kind == cPersonTimedJob::NO_KIND)
         return nullptr;
-    cPersonTimedJob* job = make(kind, _person);
+    cTask* job = kind == cPersonTimedJob::WATER_WITH_HOSE ? takeUpHose() : takeUpTimed(kind, _person);
     if (!job) {
         getLog("error")->print("The worker's job " + std::to_string(kind) + " on field " +
                                std::to_string(key::PJobField()) + " no longer fits the farm: it is not taken up again.");
         forget();
         return nullptr;
     }
-    job->resumeWith(key::PJobLeft());
     return job;
 }
 

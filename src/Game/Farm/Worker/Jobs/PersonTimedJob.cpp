@@ -11,7 +11,7 @@ void cPersonTimedJob::onStart()
     // A kept time past the job's own length (an edited file) would only hold the worker up.
     if (m_resumedTime > 0 && m_resumedTime < m_time)
         m_time = m_resumedTime;
-    keptJob::keep(*this);
+    keptJob::keep(kind(), field());
     begin();
 }
 

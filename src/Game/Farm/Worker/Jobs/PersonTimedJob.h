@@ -10,7 +10,8 @@ class cFarmFieldTile;
 // that a game left in the middle of it takes it up again (see PersonKeptJob.h).
 class cPersonTimedJob : public cTask {
 public:
-    // The jobs as the variables name them.
+    // The jobs as the variables name them; the hose's spraying, which is not timed, is kept
+    // the same way (PersonKeptJob.h).
     enum eKind : UInt {
         NO_KIND,
         PLOUGH,
@@ -21,6 +22,7 @@ public:
         GET_SPADE,
         GET_SCYTHE,
         GET_BUCKET,
+        WATER_WITH_HOSE,
         KIND_COUNT
     };
 

@@ -4,7 +4,9 @@
 #include "Game/Farm/Fields/FarmFieldTile.h"
 #include "Game/Farm/FarmMoment.h"
 #include "Game/Farm/Worker/Person.h"
+#include "Game/Farm/Worker/Jobs/PersonKeptJob.h"
 #include "Game/Farm/Worker/Jobs/PersonStayWithHose.h"
+#include "Game/Farm/Worker/Jobs/PersonTimedJob.h"
 #include "Game/Farm/Water/WaterSource.h"
 #include "engine/logs/ErrorStack.h"
 
@@ -29,6 +31,11 @@ void cPersonWateringWithHose::onStart()
     m_flow = source ? source->getCapacity() : 0.0f;
     m_elapsed = 0;
     m_limit = m_flow > 0 ? 2.0f * m_field->getWaterCapacity() / m_flow : 0.0f;
+    // A kept time past the bound (an edited file) would only spray longer.
+    if (m_resumedLeft > 0 && m_resumedLeft < m_limit)
+        m_elapsed = m_limit - m_resumedLeft;
+    keptJob::keep(cPersonTimedJob::WATER_WITH_HOSE, m_field);
+    keptJob::keepTime(m_limit - m_elapsed);
     person->playSound(cPerson::WORK_HOSE);
     GUARD_END("void cPersonWateringWithHose::onStart()")
 }
@@ -50,12 +57,14 @@ Bool cPersonWateringWithHose::pour(Float _dt)
 {
     m_field->addWater(_dt * m_flow);
     m_elapsed += _dt;
+    keptJob::keepTime(m_limit - m_elapsed);
     return m_field->getWater() >= m_field->getWaterCapacity() - FULL_MARGIN || m_elapsed >= m_limit;
 }
 
 void cPersonWateringWithHose::onEnd()
 {
     GUARD_BEGIN
+    keptJob::forget();
     if (cFarm* farm = cFarm::getInstance())
         farm->hideHose();
     cPerson* person = cPerson::getInstance();

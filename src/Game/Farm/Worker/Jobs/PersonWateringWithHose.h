@@ -5,7 +5,8 @@ class cFarmFieldTile;
 
 // The worker sprays a field from the pump until it is full, then stands by with the hose again.
 // A field that drinks as fast as the hose gives would never fill: the spraying also ends after
-// twice the time a dry field takes, and a right click ends it at once.
+// twice the time a dry field takes, and a right click ends it at once. The game variables keep
+// it like a timed job, with the time left to that bound, so that a game left meanwhile sprays on.
 class cPersonWateringWithHose : public cTask {
 public:
     // Full enough: the last drop of a float sum may never quite reach the brim.
@@ -17,6 +18,8 @@ public:
     Bool onProcess() override;
     void onEnd() override;
 
+    // Taken up again after a return: the spraying has _left seconds at most still to go.
+    void resumeWith(Float _left) { m_resumedLeft = _left; }
     // One step of spraying; true when the job is done.
     Bool pour(Float _dt);
 
@@ -30,4 +33,5 @@ private:
     Float m_flow = 0;
     Float m_elapsed = 0;
     Float m_limit = 0;
+    Float m_resumedLeft = 0;
 };

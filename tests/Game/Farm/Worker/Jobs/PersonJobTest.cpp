@@ -28,6 +28,12 @@ protected:
         }
         return elapsed;
     }
+    // The game left and come back to: the worker is made anew from the variables.
+    void comeBack()
+    {
+        delete cPerson::getInstance();
+        new cPerson(ground());
+    }
 };
 
 TEST_F(cPersonJobTest, EachJobWorksItsTimeWithItsSoundThenLeavesItsMarkAndWaits)
@@ -80,9 +86,22 @@ TEST_F(cPersonJobTest, EachJobWorksItsTimeWithItsSoundThenLeavesItsMarkAndWaits)
              EXPECT_EQ(person().getJob(), cPerson::NO_JOB);
              EXPECT_EQ(key::awGrowType(), 0b1000) << "the last ripe field of its crop clears its grow bit";
          }},
+        {"take the scythe, taken up again at a return with 0.2 s of it left", [this] {
+             key::PJob() = cPersonTimedJob::GET_SCYTHE;
+             key::PJobLeft() = 0.2f;
+             comeBack();
+             return person().getDealer().getTask();
+         }, 0.2f, NO_LOOP, [] { EXPECT_EQ(cPerson::getCarryState(), UInt(cPerson::CARRY_SCYTHE)); }},
+        {"fill the can, then the game left and come back to", [] { return new cPersonGetWBucket(); }, 0.8f, NO_LOOP,
+         [this] {
+             comeBack();
+             EXPECT_NE(task<cPersonIdle>(), nullptr) << "a job done is not done again";
+         }},
     };
     for (const sCase& c : cases) {
-        person().getDealer().setTask(c.make());
+        // A case may make the worker anew.
+        cTask* job = c.make();
+        person().getDealer().setTask(job);
         if (c.loop != NO_LOOP) {
             EXPECT_TRUE(person().isLoopSoundPlaying(cPerson::eSoundType(c.loop))) << c.what;
         }

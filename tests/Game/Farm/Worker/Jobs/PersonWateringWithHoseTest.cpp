@@ -3,6 +3,7 @@
 #include "Game/Farm/Worker/Jobs/PersonIdle.h"
 #include "Game/Farm/Worker/PersonMoveBasic.h"
 #include "Game/Farm/Worker/Jobs/PersonStayWithHose.h"
+#include "Game/Farm/Worker/Jobs/PersonTimedJob.h"
 #include "Game/Farm/Worker/Jobs/PersonWateringWithHose.h"
 #include "Game/Farm/Water/WaterSource.h"
 #include "Ui/boxes/ProgressFloat.h"
@@ -167,12 +168,60 @@ TEST_F(cHoseTest, UpgradingFromTheWellTakesTheCanAndTheNextClickGivesTheHose)
     EXPECT_NE(task<cPersonStayWithHose>(), nullptr);
 }
 
-TEST_F(cHoseTest, AWorkerLeftWithTheHoseStandsByThePumpAgain)
+// A farm of one bed, 10 of 100 water in it, with the worker left by the pump as the case says
+// and the game then come back to.
+class cHoseReturnTest : public cPersonTest {
+protected:
+    cHoseReturnTest()
+        : cPersonTest({{"UI/gameUI/farm.xml", makeXml16("<Farm Visible=\"1\" Enable=\"1\"><FieldArray>"
+                                                        "<F UpgradeIndex=\"0\" Center=\"400 300\" /></FieldArray></Farm>")}})
+    {
+    }
+    cFarmFieldTile& bed() { return *cFarm::getInstance()->getFields().at(0); }
+    template <class T> bool is() { return task<T>() != nullptr; }
+};
+
+// Left standing with the hose, the worker stands by the pump again; left spraying, he sprays on
+// for the time the spraying still had (3 s of the hand pump's 8 a second) and is then done with
+// it; where the hose can spray no more (no hose in hand, a well where the pump stood), the bed
+// keeps the water the spraying would have given it.
+TEST_F(cHoseReturnTest, AWorkerLeftWithTheHoseGoesOnWhereHeStood)
 {
-    key::PCarry() = cPerson::CARRY_HOSE;
-    delete cPerson::getInstance();
-    new cPerson(ground());
-    EXPECT_NE(task<cPersonStayWithHose>(), nullptr);
+    enum eThen { STANDS, SPRAYS, WAITS };
+    struct sCase {
+        const char* what;
+        UInt carry;
+        Int pump;
+        UInt job;
+        eThen then;
+        Float water;
+    };
+    constexpr UInt HOSE = cPerson::CARRY_HOSE;
+    const sCase cases[] = {
+        {"standing with the hose", HOSE, 1, cPersonTimedJob::NO_KIND, STANDS, 10},
+        {"spraying", HOSE, 1, cPersonTimedJob::WATER_WITH_HOSE, SPRAYS, 10 + 3 * 8},
+        {"spraying, the hose no longer in hand", cPerson::CARRY_NOTHING, 1, cPersonTimedJob::WATER_WITH_HOSE, WAITS, 100},
+        {"spraying, a well where the pump stood", HOSE, 0, cPersonTimedJob::WATER_WITH_HOSE, STANDS, 100},
+    };
+    for (const sCase& c : cases) {
+        key::upgradeLevel(33) = c.pump;
+        cWaterSource::getInstance()->updateUpgrade();
+        key::PCarry() = c.carry;
+        key::PJob() = c.job;
+        key::PJobField() = 0;
+        key::PJobLeft() = 3;
+        bed().setWater(10);
+        delete cPerson::getInstance();
+        new cPerson(ground());
+        EXPECT_EQ(is<cPersonWateringWithHose>(), c.then == SPRAYS) << c.what;
+        if (c.then == SPRAYS) {
+            for (int i = 0; i < 1000 && is<cPersonWateringWithHose>(); ++i)
+                m_engine.frame();
+            EXPECT_EQ(key::PJob(), UInt(cPersonTimedJob::NO_KIND)) << "a spraying done is not taken up again";
+        }
+        EXPECT_EQ(is<cPersonStayWithHose>(), c.then != WAITS) << c.what;
+        EXPECT_NEAR(bed().getWater(), c.water, 0.2f) << c.what;
+    }
 }
 
 } // namespace
