@@ -199,6 +199,9 @@ public:
             {"TheCanPouredThenFilledAgain", {{"FFW0", "0"}},
              click(450, 66, 300) + click(470, 330, 330) + click(490, 66, 300) + move(500, 780, 580), 1100,
              {{"WaterLevel", "100"}}, "", 500, {{"WaterLevel", "100"}, {"FFW0", ">=90"}}, 0},
+            // Left 0.3 s before the bed is dug, it is dug in the first second after the return.
+            {"TheBedBeingDugNearlyDone", {{"PCarry", "2"}, {"Money", "100"}}, click(450, 330, 330) + move(460, 780, 580),
+             720, {{"FFS0", "0"}, {"Money", "195"}}, "", 330, {{"FFS0", "3"}, {"Money", "195"}}, 0},
         };
         return s_cases;
     }
