@@ -191,8 +191,9 @@ public:
              click(450, 40, 188) + move(500, 300, 380), 560, {{"SPExist0", "0"}, {"SPStatus0", "2"}},
              move(450, 300, 380) + move(460, 420, 390) + "470 press left\n471 release left\n", 560,
              {{"SPExist0", "1"}, {"SPStatus0", "0"}, {"SPXPos0", "421"}}, 0},
-            // The worker's jobs, the hose's included: a job under way goes on for the time it still
-            // needed, and a job done is not done again.
+            // The worker's jobs, the hose's included: a bed left being sprayed fills as it would have
+            // without the return, a job under way goes on for the time it still needed, and a job
+            // done is not done again.
             {"TheBedBeingWateredWithTheHose", {{"Upgrade33", "1"}, {"PCarry", "11"}, {"FFW0", "0"}},
              click(450, 330, 330) + move(460, 780, 580), 500, {{"PCarry", "11"}}, "", 650,
              {{"FFW0", ">=95"}, {"PCarry", "11"}, {"PJob", "0"}}, 0},
