@@ -134,6 +134,7 @@ void cGame::build()
         menu->showFarmFast();
         cFarm::clearObjectOnMouse();
         cSeedPackage::retakePointer();
+        cTutorialManager::getInstance()->reopenUnfinishedLessons();
         // The contracts and letters are back: from now on the game's own variables are the
         // farm, not the files it was loaded from.
         if (cProfile* profile = cProfile::getInstance())

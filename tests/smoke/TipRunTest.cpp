@@ -203,6 +203,25 @@ public:
             // Left 0.3 s before the bed is dug, it is dug in the first second after the return.
             {"TheBedBeingDugNearlyDone", {{"PCarry", "2"}, {"Money", "100"}}, click(450, 330, 330) + move(460, 780, 580),
              720, {{"FFS0", "0"}, {"Money", "195"}}, "", 330, {{"FFS0", "3"}, {"Money", "195"}}, 0},
+            // Left in the moment after a tip was followed into a screen, a panel or a letter and
+            // before that lesson's first tip: the tip that leads there comes again.
+            {"TheSeedShopOpening", {{"tip13", "0"}, {"tip14", "0"}, {"tip15", "0"}, {"SeedAvail1", "1"}},
+             click(500, 740, 120), 515, {{"tip13", "1"}, {"tip14", "0"}, {"tutShown", "-1"}}, "", 600,
+             {{"tutShown", "13"}, {"tip13", "0"}}, 0.5f},
+            {"TheMarketAfterItsWelcome",
+             {{"tip6", "0"}, {"tip7", "0"}, {"tip8", "0"}, {"tip9", "0"}, {"tip45", "0"}, {"WGoodCount0", "1"},
+              {"marketIt", "0"}, {"GameTime", "9.5"}},
+             click(450, 40, 32) + click(600, 440, 344), 610, {{"tip8", "1"}, {"tip9", "0"}, {"tutShown", "-1"}},
+             click(450, 40, 32), 600, {{"tutShown", "9"}, {"marketIt", "1"}}, 9.7f},
+            {"TheBuildPanelOpening",
+             {{"tip30", "0"}, {"tip31", "0"}, {"tip32", "0"}, {"tip35", "0"}, {"tip36", "0"}, {"tip37", "0"},
+              {"tip38", "0"}, {"tip48", "0"}, {"tip34", "0"}, {"UpAvail2", "1"}},
+             click(450, 176, 32) + click(550, 440, 344) + click(650, 722, 552), 665,
+             {{"tip32", "1"}, {"tip35", "0"}, {"tutShown", "-1"}}, click(450, 176, 32), 600,
+             {{"tutShown", "32"}, {"tip30", "1"}}, 0.5f},
+            {"TheNeighboursLetterOpen", {{"tip17", "0"}, {"tip18", "0"}, {"GameTime", "59"}},
+             click(500, 722, 210), 540, {{"tip17", "1"}, {"letState0", "1"}, {"tutShown", "-1"}},
+             "", 600, {{"tutShown", "17"}, {"letState0", "0"}, {"task0", "-1"}}, 60.6f},
         };
         return s_cases;
     }

@@ -70,6 +70,7 @@ cTutorialManager::cTutorialManager() : cView(nullptr)
     // A game left right after a tip goes on from that tip.
     m_lastPassedTip = key::tutJustProc();
     goOnFromKeptTip();
+    pointAtWaitingLetter();
     GUARD_END("cTutorialManager::cTutorialManager()")
 }
 

@@ -83,6 +83,10 @@ public:
     void onHideTip(cView* _tips);
     // A tip view stepped back without its tip done: the tip is not passed and may run again.
     void onWithdrawTip(cView* _tips);
+    // Called once the game is built: a step that opened a screen or a panel whose lesson was
+    // not given before the game was left comes again, so the tutorial goes on from the first
+    // lesson it has not finished.
+    void reopenUnfinishedLessons();
 
     // The completion test of an action tip.
     void setCondition(eTips _n, fTipsFunc _condition);
@@ -134,6 +138,9 @@ private:
     // A tip shown when the game was left comes again where the game comes back; one of a lesson
     // on another screen than the farm brings back the tips that lead there.
     void goOnFromKeptTip();
+    // A letter the tutorial waits on, opened and left unanswered, is pointed at again; before
+    // the letters are set up from the variables, which it reads as unopened again.
+    void pointAtWaitingLetter();
     // The note shown stays out of sight while the pause menu or an award holds the game: it
     // would stand over them.
     void followPause();
