@@ -26,6 +26,9 @@ void cContractPlaces::readPlaces(iXML* _xml_doc, const char* _name, eScreen _scr
     if (!_xml_doc->get(_name, places))
         return;
     m_ownPlaces[_screen] = true;
+    // A card the list leaves out stands where it stands over the farm.
+    for (UInt i = 0; i < CARD_COUNT; ++i)
+        m_places[_screen][i] = m_places[FARM][i];
     if (_screen == FARM) {
         Float speed = m_speed;
         // A glide that never arrives would leave the cards over the last screen's controls.
@@ -58,7 +61,8 @@ void cContractPlaces::glide(Float _frameTime)
         const Vector2& at = m_cards[i]->getPosition();
         const Float dx = to.x - at.x, dy = to.y - at.y;
         const Float distance = std::sqrt(dx * dx + dy * dy);
-        if (distance == 0)
+        // Arrived, or a place that is no number: the card stays where it is.
+        if (!(distance > 0))
             continue;
         const Float step = m_speed * _frameTime;
         const Float share = step >= distance ? 1.0f : step / distance;
