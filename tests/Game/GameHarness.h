@@ -29,7 +29,8 @@ inline std::string flyTextXml(UInt _color)
           "<AlphaPoints><Point alpha=\"1\" distance=\"0\" /><Point alpha=\"0\" distance=\"1\" /></AlphaPoints></FlyText>");
 }
 
-// The menu bar with every button shown and enabled but the journal's, and a blink colour.
+// The menu bar with every button shown and enabled but the journal's, and a blink colour; the
+// contract cards stand at the left edge, over the market at the right.
 inline std::string gameMenuXml()
 {
     std::string xml = "<GameMenu Visible=\"1\" Enable=\"1\" AbsoluteEnable=\"1\" JournalBlinkColor=\"0xFFFF0000\" "
@@ -38,7 +39,8 @@ inline std::string gameMenuXml()
         xml += std::string("<") + button + " Visible=\"1\" Enable=\"1\" />";
     return makeXml16(xml + "<JournalButton Visible=\"0\" Enable=\"1\" position=\"700 30\" size=\"48 48\" /><MoneyText Visible=\"1\" Enable=\"1\" />"
                            "<ContractStatusPlaces><P Place=\"0 40\" /><P Place=\"0 80\" /><P Place=\"0 120\" />"
-                           "</ContractStatusPlaces></GameMenu>");
+                           "</ContractStatusPlaces><MarketContractPlaces><P Place=\"500 40\" /><P Place=\"500 80\" />"
+                           "<P Place=\"300 80\" /></MarketContractPlaces></GameMenu>");
 }
 
 // A warehouse of four levels holding 30, 60, 100 and 160 units, small at the bottom left.

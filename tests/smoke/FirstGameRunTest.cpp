@@ -113,8 +113,8 @@ std::vector<sStep> firstGame()
         // The cow shed: the tab, the welcome, Build, the panel, the gift, placed, the gauge, loaded,
         // the free upgrade, loaded again.
         {sStep::click, 19510, 176, 32, nullptr}, {sStep::click, 19610, 440, 344, nullptr},
-        {sStep::click, 19710, 722, 552, nullptr}, {sStep::click, 19810, 480, 572, nullptr},
-        {sStep::shot, 19900, 0, 0, "build.png"}, {sStep::click, 19910, 78, 200, nullptr},
+        {sStep::click, 19710, 722, 552, nullptr}, {sStep::click, 19810, 480, 206, nullptr},
+        {sStep::shot, 19900, 0, 0, "build.png"}, {sStep::click, 19910, 78, 322, nullptr},
         {sStep::move, 19980, 300, 300, nullptr}, {sStep::click, 20010, 300, 300, nullptr},
         {sStep::move, 20030, 600, 450, nullptr}, {sStep::click, 20210, 484, 253, nullptr},
         {sStep::click, 20310, 262, 384, nullptr}, {sStep::move, 20320, 600, 450, nullptr},

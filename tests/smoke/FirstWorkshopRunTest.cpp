@@ -45,8 +45,8 @@ TEST_F(FirstWorkshopRun, ANewPlayerMeetsTheFreeUpgradeAndTheClockGoesOn)
     // At 3:30 the production tab; its welcome, Build, the workshop picked, placed, its gauge,
     // a unit loaded; the free upgrade; the workshop pulled down (no tip asks it while lots are
     // free); back to the farm while the clock runs.
-    walk += clicks({{17500, {176, 32}}, {17590, {440, 344}}, {17680, {722, 552}}, {17760, {480, 570}},
-                    {17840, {78, 200}}}) +
+    walk += clicks({{17500, {176, 32}}, {17590, {440, 344}}, {17680, {722, 552}}, {17760, {480, 206}},
+                    {17840, {78, 322}}}) +
             move(17890, 300, 300) + clicks({{17915, {300, 300}}, {17970, {484, 253}}, {18030, {262, 384}}}) +
             click(18050, 262, 384) + move(18060, 600, 450) + click(18130, 400, 551) + click(18200, 553, 551) +
             click(18300, 108, 32) + move(18310, 780, 580);

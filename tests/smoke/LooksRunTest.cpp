@@ -1,8 +1,10 @@
 #include "SmokeRun.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <filesystem>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -123,6 +125,21 @@ protected:
                                  move(640, 1000, 740) + shot(720, "market-full.png");
         ASSERT_EQ(run(walk, 730, "1024x768"), 0);
     }
+    // The centres of the three contract cards over a screen, as the bar's data places them:
+    // "ContractStatusPlaces" (the farm's) or "MarketContractPlaces".
+    static std::vector<std::pair<int, int>> cardPlaces(const std::string& _list)
+    {
+        const std::string menu = readFileBytes(FURROW_SOURCE "/data/Ui/gameUI/GameMenu.xml");
+        std::smatch list;
+        EXPECT_TRUE(std::regex_search(menu, list, std::regex("<" + _list + "[^>]*>([\\s\\S]*?)</" + _list + ">")));
+        std::vector<std::pair<int, int>> places;
+        const std::string inner = list[1];
+        const std::regex place("Place=\"(-?\\d+) (-?\\d+)\"");
+        for (std::sregex_iterator it(inner.begin(), inner.end(), place), end; it != end; ++it)
+            places.push_back({std::stoi((*it)[1]), std::stoi((*it)[2])});
+        EXPECT_EQ(places.size(), 3u) << _list;
+        return places;
+    }
     // The logical pixel of a window's shot, or of a full screen's on the 1024 x 768 desktop.
     static sRgb logical(const sImage& _shot, int _x, int _y)
     {
@@ -143,8 +160,8 @@ TEST_F(LooksRun, TheFarmsPanelsShowWhatTheyHoldWhereItCanBeRead)
     const std::string walk = logos() + click(340, 400, 226) + move(420, 780, 580) + shot(1300, "farm.png") +
                              click(1310, 676, 32) + shot(1400, "journal.png") + click(1410, 400, 572) +
                              click(1500, 40, 32) + shot(1600, "market.png") + click(1610, 108, 32) +
-                             click(1700, 176, 32) + click(1800, 722, 552) + click(1910, 206, 200) +
-                             shot(1950, "build.png") + click(2000, 756, 104) + "2100 text q20\n" +
+                             click(1700, 176, 32) + click(1800, 722, 552) + click(1910, 206, 322) +
+                             shot(1950, "build.png") + click(2000, 756, 230) + "2100 text q20\n" +
                              shot(2300, "award.png");
     ASSERT_EQ(run(walk, 2320), 0);
     // The field sale button stands on the meadow it sells, clear of the bushes by the post box.
@@ -160,9 +177,9 @@ TEST_F(LooksRun, TheFarmsPanelsShowWhatTheyHoldWhereItCanBeRead)
     const sRgb milk = rgb("market.png", 34, 262);
     EXPECT_TRUE(milk.r > 200 && milk.g > 200 && milk.b > 200) << "the milk bottle on the third line";
     // The cow shed (300) is too dear: dimmed beside the hen house (200), and a click says so.
-    EXPECT_LT(rgb("build.png", 60, 195).g, 90u) << "the hen house's red wall";
-    EXPECT_GT(rgb("build.png", 232, 195).g, 120u) << "the cow shed's wall, dimmed";
-    EXPECT_GT(redPixels("build.png", 110, 288, 300, 306), 50) << "the note under the card";
+    EXPECT_LT(rgb("build.png", 60, 317).g, 90u) << "the hen house's red wall";
+    EXPECT_GT(rgb("build.png", 232, 317).g, 120u) << "the cow shed's wall, dimmed";
+    EXPECT_GT(redPixels("build.png", 110, 410, 300, 428), 50) << "the note under the card";
     // No line runs through the award's title.
     EXPECT_TRUE(isPaper(rgb("award.png", 245, 356))) << "beside the title";
 }
@@ -326,11 +343,13 @@ TEST_F(LooksRun, EveryScreenOpenedOverAGameStandsAboveTheWholeFarm)
 TEST_F(LooksRun, EveryContractCardShowsItsClockWholeBesideItsBar)
 {
     busyMarket();
-    // The board's top left corner in the shipped layout: the cards stand at 610, 98 + 66 i.
+    // The board's top left corner where the bar's data puts each card over the screen.
+    const auto farm = cardPlaces("ContractStatusPlaces"), market = cardPlaces("MarketContractPlaces");
     for (const char* name : {"farm.png", "market.png", "farm-full.png", "market-full.png"}) {
         const sImage shot = image(name);
+        const auto& places = std::string(name).rfind("farm", 0) == 0 ? farm : market;
         for (int card = 0; card < 3; ++card) {
-            const int left = 610 - 92, top = 98 + 66 * card - 32;
+            const int left = places[card].first - 92, top = places[card].second - 32;
             int clock = 0, lowest = 0, inkRight = 0, barLeft = 1000;
             // Below the row of the goods' icons, above the board's lower edge.
             for (int y = 40; y < 56; ++y)
@@ -348,6 +367,80 @@ TEST_F(LooksRun, EveryContractCardShowsItsClockWholeBesideItsBar)
             EXPECT_GT(clock, 30) << where << ": the clock";
             EXPECT_LT(lowest, 54) << where << ": the clock is cut by the board's lower edge";
             EXPECT_LT(inkRight, barLeft) << where << ": the clock runs into the bar";
+        }
+    }
+}
+
+// The market's headings and the controls of all nineteen lines, as its data lays them out:
+// each a rectangle of the logical screen (a text without a size, a box around its middle).
+std::vector<std::array<int, 4>> marketControls()
+{
+    const std::string market = readFileBytes(FURROW_SOURCE "/data/Ui/gameUI/Market.xml");
+    std::vector<std::array<int, 4>> rects;
+    const std::regex head("<Head [^>]*String=\"([^\"]*)\"[^>]*position=\"(\\d+) (\\d+)\"");
+    for (std::sregex_iterator it(market.begin(), market.end(), head), end; it != end; ++it) {
+        const int x = std::stoi((*it)[2]), y = std::stoi((*it)[3]), half = int((*it)[1].length()) * 3;
+        rects.push_back({x - half, y - 6, x + half, y + 6});
+    }
+    std::vector<std::pair<int, int>> places;
+    const std::regex place("<Place pos=\"(\\d+) (\\d+)\"");
+    for (std::sregex_iterator it(market.begin(), market.end(), place), end; it != end; ++it)
+        places.push_back({std::stoi((*it)[1]), std::stoi((*it)[2])});
+    EXPECT_EQ(places.size(), 19u);
+    const std::string line = market.substr(market.find("<ProductLine>"));
+    const std::regex part("<(ProductIcon|WareQtyLabel|\\w+Button|MarketQtyLabel|PriceLabel|PriceAttitudeIcon) [^>]*"
+                          "position=\"(-?\\d+) (-?\\d+)\"(?: size=\"(\\d+) (\\d+)\")?");
+    for (std::sregex_iterator it(line.begin(), line.end(), part), end; it != end; ++it) {
+        const int x = std::stoi((*it)[2]), y = std::stoi((*it)[3]);
+        const int w = (*it)[4].matched ? std::stoi((*it)[4]) : 24, h = (*it)[5].matched ? std::stoi((*it)[5]) : 16;
+        for (const auto& [px, py] : places)
+            rects.push_back({px + x - w / 2, py + y - h / 2, px + x + w / 2, py + y + h / 2});
+    }
+    return rects;
+}
+
+// Three contracts running and all nineteen goods at the stall's lines, in a window and in full
+// screen: every heading and every control of the market shows as it does with no contract.
+TEST_F(LooksRun, TheContractCardsCoverNoHeadingAndNoControlOfTheMarket)
+{
+    newPlayer();
+    const std::regex unwon("(Name=\"(Award\\d\\d\\w*|awardShow\\d+)\" Val=\")0\"");
+    playerFile::writeWide(profilePath(), playerFile::resealed(std::regex_replace(profile(), unwon, "$011\"")));
+    store("GameTime", "600");
+    const std::string profiles = m_folder.file("home/Furrow/profiles"), kept = m_folder.file("kept");
+    std::filesystem::copy(profiles, kept, std::filesystem::copy_options::recursive);
+    const auto walk = [&](const std::string& _name) {
+        return logos() + click(300, 400, 226) + "330 text lanternquill\n" + click(360, 40, 32) + move(370, 790, 596) +
+               shot(450, _name + ".png") + altEnter(460) + move(520, 1020, 764) + shot(560, _name + "-full.png");
+    };
+    ASSERT_EQ(run(walk("bare"), 570, "1024x768"), 0);
+    std::filesystem::remove_all(profiles);
+    std::filesystem::copy(kept, profiles, std::filesystem::copy_options::recursive);
+    setAttribute(settingsPath(), "fullscreen", "0");
+    for (const auto& [name, value] : std::vector<std::pair<const char*, const char*>>{
+             {"task0", "4"}, {"taskTime0", "150"}, {"task1", "7"}, {"taskTime1", "300"}, {"task2", "14"},
+             {"taskTime2", "330"}})
+        store(name, value);
+    ASSERT_EQ(run(walk("cards"), 570, "1024x768"), 0);
+    const auto cards = cardPlaces("MarketContractPlaces");
+    for (const char* name : {"", "-full"}) {
+        const sImage bare = image(std::string("bare") + name + ".png"), shot = image(std::string("cards") + name + ".png");
+        // The cards are there.
+        for (const auto& [x, y] : cards)
+            EXPECT_GT(std::abs(int(logical(shot, x - 66, y - 2).b) - int(logical(bare, x - 66, y - 2).b)) +
+                          std::abs(int(logical(shot, x + 40, y + 14).g) - int(logical(bare, x + 40, y + 14).g)),
+                      40)
+                << name << ": a card at " << x << " " << y;
+        for (const auto& r : marketControls()) {
+            int unlike = 0;
+            for (int y = r[1]; y < r[3]; ++y)
+                for (int x = r[0]; x < r[2]; ++x) {
+                    const sRgb a = logical(shot, x, y), b = logical(bare, x, y);
+                    unlike += std::max({std::abs(int(a.r) - int(b.r)), std::abs(int(a.g) - int(b.g)),
+                                        std::abs(int(a.b) - int(b.b))}) > 40;
+                }
+            EXPECT_LT(unlike, (r[2] - r[0]) * (r[3] - r[1]) / 20)
+                << name << ": something over the control at " << r[0] << " " << r[1] << " " << r[2] << " " << r[3];
         }
     }
 }

@@ -44,7 +44,7 @@ const std::string ACCEPT = clickAt(900, 722, 210) + clickAt(1000, 310, 448);
 // of the thousand that would present an award); the production screen,
 // Build, the cow shed's card, put down on a free lot.
 const std::vector<std::pair<const char*, const char*>> SHED_ON_SALE = {{"UpAvail2", "1"}, {"Money", "850"}};
-const std::string BUILD = clickAt(500, 176, 32) + clickAt(600, 722, 552) + clickAt(700, 78, 200) +
+const std::string BUILD = clickAt(500, 176, 32) + clickAt(600, 722, 552) + clickAt(700, 78, 322) +
                           "770 move 300 300\n" + clickAt(800, 300, 300) + "820 move 600 450\n";
 
 const sMoment MOMENTS[] = {

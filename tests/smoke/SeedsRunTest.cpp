@@ -58,7 +58,7 @@ TEST_F(SeedsRun, APackageIsBoughtPutDownTakenAndSownAndComesBackAfterARestart)
                              click(1195, 450, 285) + click(1220, 75, 515) + click(1300, 330, 330) +
                              click(1700, 450, 285) + click(1800, 330, 330) + "2100 move 600 200\n" + shot(2120, "sown.png");
     ASSERT_EQ(run(game, 2130), 0);
-    EXPECT_TRUE(isCream("shop.png", 560, 350));
+    EXPECT_TRUE(isCream("shop.png", 180, 470));
     expectOneTakenPackageOfThreeSeedsLeft(saved());
 
     ASSERT_EQ(run(click(300, 400, 226) + "420 move 600 200\n" + shot(450, "again.png"), 460), 0);

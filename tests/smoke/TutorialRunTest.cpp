@@ -24,8 +24,8 @@ TEST_F(TutorialRun, TheProductionTipsLeadFromTheTabToAPlacedWorkshop)
     const std::string walk = logos + "270 text Ann\n" + key(275, "Enter") + "315 text quartzfern\n" +
                              click(340, 400, 226) + click(410, 440, 344) + "560 text lanternquill\n570 text marigoldsloop\n" +
                              shot(630, "tab.png") + click(710, 176, 32) + click(790, 440, 344) +
-                             shot(850, "build.png") + click(860, 722, 552) + click(940, 480, 570) +
-                             click(1020, 78, 200) + "1070 move 300 300\n" + shot(1090, "place.png") +
+                             shot(850, "build.png") + click(860, 722, 552) + click(940, 480, 206) +
+                             click(1020, 78, 322) + "1070 move 300 300\n" + shot(1090, "place.png") +
                              "1100 press left\n1101 release left\n" + shot(1160, "gauge.png");
     ASSERT_EQ(run(walk, 1170), 0);
     EXPECT_EQ(stored("Money"), "100");

@@ -82,6 +82,7 @@ void cGameMenu::absoluteProcess()
     }
     blinkJournal(dt);
     blinkWareLight(dt);
+    m_contractPlaces.glide(dt);
     startTips();
     GUARD_END("void cGameMenu::absoluteProcess()")
 }

@@ -111,23 +111,10 @@ void cGameMenu::loadXML(iXML* _xml_doc)
     loadChildPart(_xml_doc, "WareLoadingLighter", m_wareLoadingLighter);
     loadChildPart(_xml_doc, "GoalSign", m_goalSign);
     updateMoneyText();
-    loadPlaces(_xml_doc);
+    m_contractPlaces.loadXML(_xml_doc);
     m_changeSound.reset(loadSound(_xml_doc, u"ChangeSound"));
     m_newMessageSound.reset(loadSound(_xml_doc, u"NewMessageSound"));
     GUARD_END("void cGameMenu::loadXML(iXML* xml_doc)")
-}
-
-void cGameMenu::loadPlaces(iXML* _xml_doc)
-{
-    iXML* places = nullptr;
-    if (!_xml_doc->get("ContractStatusPlaces", places))
-        return;
-    iXML* place = nullptr;
-    for (UInt i = 0; i < PLACE_COUNT && places->get(i, place); ++i) {
-        Vector2 offset(0, 0);
-        readXmlAttribute(place, u"Place", offset, toVector2);
-        m_contractStatus[i]->addPosition(offset);
-    }
 }
 
 void cGameMenu::playSound(iResource* _sound)

@@ -1,5 +1,6 @@
 #pragma once
 #include "engine/Singleton.h"
+#include "Game/GameMenu/ContractPlaces.h"
 #include "Game/SwitchHold.h"
 #include "Ui/buttons/AnimButton.h"
 #include "Ui/screens/Back.h"
@@ -99,6 +100,7 @@ public:
     cPicture* getWareLoadingLighter() const { return m_wareLoadingLighter; }
     cGoalSign* getGoalSign() const { return m_goalSign; }
     cContractStatus* getContractStatus(UInt _place) const { return m_contractStatus[_place]; }
+    const cContractPlaces& getContractPlaces() const { return m_contractPlaces; }
     UInt getBusyStatusCount() const;
     cMenu* getPauseMenu() const { return m_pauseMenu; }
     Bool isJournalBlinking() const { return m_journalBlinking; }
@@ -116,7 +118,6 @@ private:
     using tSound = std::unique_ptr<iResource, sReleaseSound>;
 
     void makeControls();
-    void loadPlaces(iXML* _xml_doc);
     Bool runGameTime();
     void blinkJournal(Float _frameTime);
     void blinkWareLight(Float _frameTime);
@@ -131,6 +132,7 @@ private:
     cTipButton* m_farmButton = nullptr;
     cTipButton* m_producingButton = nullptr;
     cContractStatus* m_contractStatus[PLACE_COUNT] = {};
+    cContractPlaces m_contractPlaces{m_contractStatus};
     cText* m_moneyText = nullptr;
     cTipButton* m_journalButton = nullptr;
     Bool m_hiddenButtons[3] = {};

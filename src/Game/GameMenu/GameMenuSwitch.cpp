@@ -79,6 +79,7 @@ void cGameMenu::gotoFarm()
     m_marketButton->enable();
     m_farmButton->disable();
     updateManufactureButton();
+    m_contractPlaces.aim(cContractPlaces::FARM, false);
     afterSwitch();
     GUARD_END("void cGameMenu::gotoFarm()")
 }
@@ -98,6 +99,7 @@ void cGameMenu::gotoMarket()
         m_producingButton->enable();
     else
         m_producingButton->disable();
+    m_contractPlaces.aim(cContractPlaces::MARKET, false);
     afterSwitch();
     GUARD_END("void cGameMenu::gotoMarket()")
 }
@@ -114,6 +116,7 @@ void cGameMenu::gotoManufacture()
     m_marketButton->enable();
     m_farmButton->enable();
     m_producingButton->disable();
+    m_contractPlaces.aim(cContractPlaces::MANUFACTURE, false);
     afterSwitch();
     GUARD_END("void cGameMenu::gotoManufacture()")
 }
@@ -143,6 +146,7 @@ void cGameMenu::showFarmFast()
     }
     park(cMarket::getInstance());
     park(cManufacture::getInstance());
+    m_contractPlaces.aim(cContractPlaces::FARM, true);
     m_farmButton->disable();
     updateManufactureButton();
     updateMarketButton();

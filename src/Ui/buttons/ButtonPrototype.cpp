@@ -96,7 +96,11 @@ void cButtonPrototype::enabled()
 {
     cPicture::enabled();
     bindInput();
-    setState(pointInRect(getCursor()) ? BS_HOVERED : BS_NORMAL);
+    // Shown again while held down (a screen that lays its lines out anew in the frame of the
+    // press): the button was never let go, so its release still clicks. A disabled button
+    // keeps no press.
+    if (m_state != BS_PRESSED)
+        setState(pointInRect(getCursor()) ? BS_HOVERED : BS_NORMAL);
 }
 
 void cButtonPrototype::disabled()

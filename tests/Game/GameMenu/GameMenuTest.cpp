@@ -152,18 +152,20 @@ struct sSwitch {
     void (cGameMenu::*go)();
     sSlide farm, market, production;
     Bool marketButton, farmButton, producingButton;
+    // Where the first contract card has glided to: the market's own place, else the farm's.
+    Float cardX;
 };
 
-TEST_F(cGameMenuTest, SwitchesSlideTheScreensAndSetTheButtons)
+TEST_F(cGameMenuTest, SwitchesSlideTheScreensAndSetTheButtonsAndTheCardsFollow)
 {
     key::upgradeAvail(0) = 0;
     const sSwitch cases[] = {
-        {"market from farm", &cGameMenu::gotoMarket, {1, -1, 799}, {2, -801, -1}, {0, 0, 0}, false, true, true},
-        {"production from market", &cGameMenu::gotoManufacture, {0, 0, 0}, {1, -1, -801}, {2, 799, -1}, true, true, false},
-        {"farm from production", &cGameMenu::gotoFarm, {2, -801, -1}, {0, 0, 0}, {1, -1, 799}, true, false, true},
-        {"production from farm", &cGameMenu::gotoManufacture, {1, -1, -801}, {0, 0, 0}, {2, 799, -1}, true, true, false},
-        {"market from production", &cGameMenu::gotoMarket, {0, 0, 0}, {2, -801, -1}, {1, -1, 799}, false, true, true},
-        {"farm from market", &cGameMenu::gotoFarm, {2, 799, -1}, {1, -1, -801}, {0, 0, 0}, true, false, true},
+        {"market from farm", &cGameMenu::gotoMarket, {1, -1, 799}, {2, -801, -1}, {0, 0, 0}, false, true, true, 500},
+        {"production from market", &cGameMenu::gotoManufacture, {0, 0, 0}, {1, -1, -801}, {2, 799, -1}, true, true, false, 0},
+        {"farm from production", &cGameMenu::gotoFarm, {2, -801, -1}, {0, 0, 0}, {1, -1, 799}, true, false, true, 0},
+        {"production from farm", &cGameMenu::gotoManufacture, {1, -1, -801}, {0, 0, 0}, {2, 799, -1}, true, true, false, 0},
+        {"market from production", &cGameMenu::gotoMarket, {0, 0, 0}, {2, -801, -1}, {1, -1, 799}, false, true, true, 500},
+        {"farm from market", &cGameMenu::gotoFarm, {2, 799, -1}, {1, -1, -801}, {0, 0, 0}, true, false, true, 0},
     };
     for (const sSwitch& c : cases) {
         (menu().*c.go)();
@@ -182,6 +184,8 @@ TEST_F(cGameMenuTest, SwitchesSlideTheScreensAndSetTheButtons)
         EXPECT_EQ(menu().getFarmButton()->isEnabled(), c.farmButton) << c.name;
         EXPECT_EQ(menu().getProducingButton()->isEnabled(), c.producingButton) << c.name;
         m_engine.frames(50);
+        EXPECT_EQ(menu().getContractStatus(0)->getPosition().x, c.cardX) << c.name;
+        EXPECT_EQ(menu().getContractStatus(0)->getPosition().y, 40.0f) << c.name;
     }
 }
 

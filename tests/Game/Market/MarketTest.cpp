@@ -1,4 +1,7 @@
 #include "engine/progress/Profile.h"
+#include "Game/Contracts/ContractAim.h"
+#include "Game/Contracts/ContractDialogs.h"
+#include "Game/Contracts/ContractStatus.h"
 #include "Game/GameMenu/GameMenu.h"
 #include "Game/GameRandom.h"
 #include "Game/Timeline/Gameplay.h"
@@ -8,6 +11,11 @@
 #include "Ui/texts/PriceText.h"
 
 #include <cmath>
+#include <cstdlib>
+#include <regex>
+#include <set>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -305,6 +313,134 @@ TEST_F(cMarketTest, AMarketInProgressGoesOnAfterARestart)
         for (int i = 0; i < 25; ++i)
             market().sellStep(6, FRAME);
         EXPECT_EQ(cMarket::getQtyOfKind(6), 3u);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The market, the menu bar and its contract cards as the game ships them, a warehouse with room
+// for every good, the grass's demand changing at nine seconds and a contract that waits for
+// more than the barn holds.
+class cShippedMarketTest : public cGameTest {
+protected:
+    cShippedMarketTest() : cGameTest(files(), cEngineHarness::eRenderer::recording) {}
+    static std::string shipped(const std::string& _file)
+    {
+        const char* data = std::getenv("FURROW_DATA");
+        return readFileBytes(std::string(data ? data : "") + "/" + _file);
+    }
+    // The three screens' files, and every picture, font and sound they name.
+    static tDataFiles files()
+    {
+        tDataFiles files = {
+            {"game.xml", marketGameXml()},
+            {"Farm/ActionAreas/Warehouse.xml",
+             makeXml16("<Warehouse Visible=\"1\" Enable=\"1\" position=\"30 580\" size=\"20 20\"><ClickOffsetList><O Offset=\"0 10\" /></ClickOffsetList><Upgrades>"
+                       "<Up0 ProductionNum=\"1000\" /></Upgrades></Warehouse>")},
+            {"Gameplay/Gameplay.xml",
+             makeXml16("<Gameplay><Events><E Type=\"6\" Time=\"0:00:09\"><Data><P ProductType=\"0\" Value=\"100\" />"
+                       "</Data></E><E Type=\"9\" Time=\"0:10:00\" /><E Type=\"5\" Time=\"9:00:00\"><Data "
+                       "WinTime=\"1:00:00\" LetterTime=\"0:01:00\" Bonus=\"300\" Penalty=\"0\" RandomFactor=\"1\">"
+                       "<Requirements><R ProductType=\"5\" Count=\"900\" ReqType=\"0\" /><R ReqType=\"1\" />"
+                       "</Requirements></Data></E></Events></Gameplay>")}};
+        const std::regex named("(?:Picture|Font|Texture|Click|Hover|Sound)=\"([^\"]+)\"");
+        std::set<std::string> paths;
+        // The names the game asks for, and where the build put the files.
+        for (const auto& [name, screen] : {std::pair{"UI/gameUI/Market.xml", "Ui/gameUI/Market.xml"},
+                                           {"UI/gameUI/GameMenu.xml", "Ui/gameUI/GameMenu.xml"},
+                                           {"ui/gameui/ContractStatus.xml", "Ui/gameUI/ContractStatus.xml"}}) {
+            const std::string bytes = shipped(screen);
+            files.push_back({name, bytes});
+            std::string text;
+            for (char byte : bytes)
+                if (byte != 0)
+                    text += byte;
+            for (std::sregex_iterator it(text.begin(), text.end(), named), end; it != end; ++it)
+                paths.insert((*it)[1]);
+        }
+        for (const std::string& path : paths)
+            files.push_back({path, shipped(path)});
+        return files;
+    }
+    static cMarket& market() { return *cMarket::getInstance(); }
+};
+
+// What a player sees of a kind at the stall: how many are on sale and at what price.
+std::pair<UInt, UInt> stallOf(UInt _kind)
+{
+    return {cMarket::getQtyOfKind(_kind), cMarket::getPlayerPriceOfKind(_kind)};
+}
+
+// Every good in the barn and at the market. A click on a line's control acts on its good and
+// opens no contract window: with three contracts running, on each control of the first three
+// lines of both columns; and on the first line's All pressed in the very frame in which an
+// event of the time-line lays the lines out anew.
+TEST_F(cShippedMarketTest, AClickOnAControlOfALineActsOnItsGood)
+{
+    ASSERT_TRUE(std::getenv("FURROW_DATA"));
+    // Every award won already: none is presented over the market.
+    for (UInt i = 0; i < AWARD_COUNT; ++i)
+        key::Award[i] = true;
+    cGame::endGame();
+    cGame::startGame();
+    m_game = cGame::getInstance();
+    struct sCase {
+        const char* what;
+        UInt contracts;
+        std::vector<UInt> lines;
+        Bool allOnly;
+        Bool eventInPressFrame;
+    };
+    // The event's row first, before the time-line passes it.
+    const sCase cases[] = {
+        {"an event lays the lines out in the press's frame", 0, {0}, true, true},
+        {"three contracts running", 3, {0, 1, 2, 10, 11, 12}, false, false},
+    };
+    for (const sCase& c : cases) {
+        for (UInt kind = 0; kind < OVERALL_PROD_COUNT; ++kind) {
+            cWareHouse::getInstance()->addGoods(kind, 40, true, false);
+            key::MGoodPrice[kind] = 50;
+        }
+        for (UInt i = 0; i < c.contracts; ++i)
+            cGameMenu::getInstance()->acceptContract(static_cast<sContractEvent*>(cGameplay::getInstance()->findEvent(2)));
+        cGameMenu::getInstance()->gotoMarket();
+        m_engine.frames(60);
+        ASSERT_TRUE(market().isVisible() && !cGameMenu::isAnyScreenSliding()) << c.what;
+        for (UInt j : c.lines) {
+            const cProductLine& line = market().getLine(j);
+            ASSERT_TRUE(line.getBack()->isVisible()) << c.what << ", line " << j;
+            std::vector<cAnimButton*> buttons = {line.getIncAllQtyButton()};
+            if (!c.allOnly)
+                buttons = {line.getIncQtyButton(), line.getInc10QtyButton(), line.getIncAllQtyButton(),
+                           line.getIncPriceButton(), line.getDecPriceButton()};
+            for (cAnimButton* button : buttons) {
+                const UInt kind = line.getKind();
+                const auto before = stallOf(kind);
+                m_engine.moveTo(Int(button->getPosition().x), Int(button->getPosition().y));
+                if (c.eventInPressFrame) {
+                    ASSERT_NE(key::MEffPrice[0], 100) << c.what << ": the event waits";
+                    key::GameTime() = 9.0f - 0.01f;
+                }
+                m_engine.press(true);
+                if (c.eventInPressFrame) {
+                    ASSERT_EQ(key::MEffPrice[0], 100) << c.what << ": the event fired in the press's frame";
+                }
+                m_engine.press(false);
+                m_engine.frame();
+                EXPECT_NE(stallOf(kind), before) << c.what << ", line " << j << ", control at "
+                                                 << button->getPosition().x << " " << button->getPosition().y;
+                EXPECT_FALSE(cContractDialogs::isAnyOpen()) << c.what << ", line " << j;
+                if (cContractDialogs::isAnyOpen()) {
+                    cContractAim::onOk(nullptr);
+                    m_engine.frames(30);
+                }
+                m_engine.frames(20);
+            }
+        }
+        cGameMenu::getInstance()->gotoFarm();
+        m_engine.frames(60);
     }
 }
 
