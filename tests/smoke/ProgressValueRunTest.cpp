@@ -414,6 +414,11 @@ INSTANTIATE_TEST_SUITE_P(Values, ValueRun,
         // two contracts it names none, as an earlier build's would name the one of its position.
         sValueCase{"ContractSalvagedWhereItsPlaceDisagrees", "task0", "4", nullptr, -1, "is no contract of the time-line",
             FURROW_REBUILT, "task0=7;taskAt0=240;taskTime0=100", nullptr, -1, false, NO_LAST_COPY},
+        // Without a last copy the clock does not read: the time-line goes on from its saved place,
+        // and the aunt's welcome gift of 0:00:02 is not paid again.
+        sValueCase{"ClockWithoutACopy", "GameTime", "x", nullptr, 443, FURROW_HELD("x"),
+            "Part of your farm's file could not be read in any copy. Starting afresh: the game clock.",
+            "Money=443;GameTime=30;eventNext=4;eventNextAt=60", nullptr, 443, true, NO_LAST_COPY, "Money"},
         // Without a last copy an unread flag of an identified contract or letter keeps it.
         sValueCase{"AFlagWithoutACopy", "taskPassCancel0", "x", nullptr, 7, FURROW_HELD("x"), FURROW_REBUILT,
             FURROW_GROCER, nullptr, 7, false, NO_LAST_COPY, "task0"},
