@@ -4,8 +4,10 @@
 #include "engine/files/File.h"
 #include "engine/files/FileManager.h"
 #include "engine/logs/LogManager.h"
+#include "engine/progress/PlayerFileSeal.h"
 #include "engine/progress/Profile.h"
 #include "engine/progress/ProgressPick.h"
+#include "engine/text/TextConvert.h"
 #include "engine/files/SaveBatch.h"
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/Seeds/SeedPackage.h"
@@ -333,6 +335,8 @@ void cGame::saveLevelState()
         cSaveBatch batch;
         std::unique_ptr<iFile> file(cFileManager::get().create(path));
         const std::string bytes = writeLevelState(state);
+        // Sealed with the variables: a level state that changed since makes the save not whole.
+        propertyMap<PT_STRING>()[LEVEL_STATE_SEAL_VARIABLE] = std::to_string(stamp) + ":" + toString(sealOverBytes(bytes));
         const Bool whole = file->write(bytes.data(), ULong(bytes.size())) == bytes.size();
         if (!file->close() || !whole)
             throw "Level state \"" + path + "\" can't be written.";

@@ -195,14 +195,15 @@ INSTANTIATE_TEST_SUITE_P(Stops, StopRun,
             [](ProgressRun&) { return std::string(); }, GAME_FRAMES,
             "A folder stood in the place of a file of your farm: \xC2\xAB" "00000001.xml\xC2\xBB. It is moved aside. The farm "
             "is restored from the save before.", 4, "00000001.xml.broken"},
+        // The level state sealed with the variables is not there: the save before is used, whole.
         sStopCase{"AFolderForTheLevelState",
             [](ProgressRun& _run) {
                 std::remove(_run.profiles("00000001.save").c_str());
                 mkdir(_run.profiles("00000001.save").c_str(), 0755);
             },
             [](ProgressRun&) { return std::string(); }, GAME_FRAMES,
-            "A folder stood in the place of a file of your farm: \xC2\xAB" "00000001.save\xC2\xBB. It is moved aside. The seed "
-            "packages on the ground and the journal's notes start afresh.", 5, "00000001.save.broken"},
+            "A folder stood in the place of a file of your farm: \xC2\xAB" "00000001.save\xC2\xBB. It is moved aside. The farm "
+            "is restored from the save before.", 4, "00000001.save.broken"},
         sStopCase{"AnIndexTheDiskRefuses", [](ProgressRun&) {},
             [](ProgressRun&) { return std::string("FURROW_SAVE_FAULT=rename:profiles.xml"); }, GAME_FRAMES,
             "The list of players cannot be saved. The disk is full or cannot be reached.", 4, nullptr},

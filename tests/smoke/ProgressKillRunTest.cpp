@@ -6,6 +6,8 @@
 #include "GameToKill.h"
 
 #include <chrono>
+#include <cstdio>
+#include <functional>
 #include <csignal>
 #include <ostream>
 #include <string>
@@ -112,6 +114,86 @@ TEST_F(ProgressRun, AKillAtAnyMomentLeavesAWholePairBehind)
         EXPECT_TRUE(temporaries().empty()) << temporaries().front();
     }
 }
+
+// --- Kills during a start that restores or salvages -------------------------------------
+
+struct sStartKillCase {
+    const char* what;
+    std::function<void(ProgressRun&)> damage;
+    // The point of the start it is ended at (FURROW_KILL_AT); none: killed at the main menu,
+    // once the player has been told.
+    const char* killAt;
+    // What the next start tells.
+    const char* told;
+};
+
+void PrintTo(const sStartKillCase& _case, std::ostream* _out)
+{
+    *_out << _case.what;
+}
+
+class StartKillRun : public ProgressRun, public ::testing::WithParamInterface<sStartKillCase> {};
+
+// Whatever step of a start a kill ends, the next start finds everything that was on the disk
+// before it: a salvaged farm is never lost to a new one, and the reason told stays the damage.
+TEST_P(StartKillRun, TheNextStartLosesNothing)
+{
+    const sStartKillCase& kill = GetParam();
+    prepareTwoSaves();
+    kill.damage(*this);
+    if (kill.killAt) {
+        ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES, std::string("FURROW_KILL_AT=") + kill.killAt), 137);
+    } else {
+        writeFileBytes(m_folder.file("walk.txt"), LOGOS);
+        const pid_t child = startGameToKill(m_folder.path(), home());
+        ASSERT_GT(child, 0);
+        int status = 0;
+        const eGameWait wait = waitOnGame(child, [this] { return errors().find("The player is told") != std::string::npos; }, status);
+        ::kill(child, SIGKILL);
+        waitpid(child, &status, 0);
+        ASSERT_EQ(wait, eGameWait::done);
+    }
+    clearErrors();
+
+    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+
+    EXPECT_GE(money(), 777) << errors();
+    EXPECT_EQ(variable("00000001.xml", "SaveStamp"), std::to_string(stamp("00000001.save")));
+    EXPECT_NE(errors().find(std::string("The player is told: ") + kill.told), std::string::npos) << errors();
+    EXPECT_EQ(errors().find("starts afresh"), std::string::npos) << errors();
+}
+
+void withoutALastCopy(ProgressRun& _run)
+{
+    ASSERT_EQ(std::remove(_run.profiles("00000001.xml.bak").c_str()), 0);
+    ASSERT_EQ(std::remove(_run.profiles("00000001.save.bak").c_str()), 0);
+    _run.damageVariable("00000001.xml", "Money", "778");
+}
+void bothCopiesDamaged(ProgressRun& _run)
+{
+    _run.damageVariable("00000001.xml", "Money", "778");
+    _run.damageVariable("00000001.xml.bak", "Money", "779");
+}
+void theNewestDamaged(ProgressRun& _run)
+{
+    _run.damageVariable("00000001.xml", "Money", "5");
+}
+#define FURROW_REBUILT "The file of your farm was damaged. The farm is rebuilt from what of it still reads."
+#define FURROW_BEFORE "The file of your farm was damaged. The farm is restored from the save before."
+
+INSTANTIATE_TEST_SUITE_P(Start, StartKillRun,
+    ::testing::Values(sStartKillCase{"NoLastCopyAtTheMainMenu", withoutALastCopy, nullptr, FURROW_REBUILT},
+        sStartKillCase{"NoLastCopyOnceTheLevelStateIsPlaced", withoutALastCopy, "level-state-placed", FURROW_REBUILT},
+        sStartKillCase{"NoLastCopyOnceTheVariablesArePlaced", withoutALastCopy, "variables-placed", FURROW_REBUILT},
+        sStartKillCase{"NoLastCopyOnceTheFarmIsLoaded", withoutALastCopy, "farm-loaded", FURROW_REBUILT},
+        sStartKillCase{"BothCopiesDamagedAtTheMainMenu", bothCopiesDamaged, nullptr, FURROW_REBUILT},
+        sStartKillCase{"BothCopiesDamagedOnceTheLevelStateIsPlaced", bothCopiesDamaged, "level-state-placed", FURROW_REBUILT},
+        sStartKillCase{"BothCopiesDamagedOnceTheVariablesArePlaced", bothCopiesDamaged, "variables-placed", FURROW_REBUILT},
+        // A restore from the save before, cut short: still the damage, not a save that did not finish.
+        sStartKillCase{"TheSaveBeforeOnceTheLevelStateIsPlaced", theNewestDamaged, "level-state-placed", FURROW_BEFORE}),
+    [](const ::testing::TestParamInfo<sStartKillCase>& _info) { return std::string(_info.param.what); });
+#undef FURROW_REBUILT
+#undef FURROW_BEFORE
 
 TEST_F(ProgressRun, StaleTemporaryFilesOfThePlayerAreCleared)
 {

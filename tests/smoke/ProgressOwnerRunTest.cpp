@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 #include <map>
 #include <ostream>
@@ -194,6 +195,9 @@ TEST_P(OwnerRun, EachPlayerPlaysTheFarmHerOwnFileNames)
     EXPECT_NE(index.find("<Profile Name=\"Ann\" ID=\"1\""), std::string::npos) << index;
     EXPECT_NE(index.find("<Profile Name=\"Bob\" ID=\"2\""), std::string::npos) << index;
     EXPECT_EQ(index.find(" ID=\"4\""), std::string::npos) << "a file in doubt is someone's: " << index;
+    // A damaged name makes nobody.
+    EXPECT_EQ(index.find("Anx"), std::string::npos) << index;
+    EXPECT_EQ(errors().find("It cannot be told whose farm this is: \xC2\xAB" "00000001.xml"), std::string::npos) << errors();
     EXPECT_NE(errors().find(GetParam().logged), std::string::npos) << errors();
     // The parting's words say all: no damage, and nothing of it again in other words.
     if (owner.keptApart) {
@@ -214,6 +218,13 @@ TEST_P(OwnerRun, EachPlayerPlaysTheFarmHerOwnFileNames)
         EXPECT_EQ(errors().find("The player is told"), std::string::npos) << errors();
         EXPECT_EQ(variable("00000001.xml", "PlayerName"), "Ann");
     }
+}
+
+// Ann's farm with no save before it.
+void dropLastCopies(ProgressRun& _run)
+{
+    ASSERT_EQ(std::remove(_run.profiles("00000001.xml.bak").c_str()), 0);
+    ASSERT_EQ(std::remove(_run.profiles("00000001.save.bak").c_str()), 0);
 }
 
 // Bob's own farm in Ann's newest variables, or in their last copy.
@@ -327,6 +338,25 @@ INSTANTIATE_TEST_SUITE_P(Index, OwnerRun,
                 writeFileBytes(_run.profiles("profiles.xml"), std::string(readFileBytes(_run.profiles("profiles.xml")).size(), '\0'));
             },
             "Player file 00000001.xml names \"Bob\", its last copy \"Ann\"; it is \"Ann\"'s", "00000003.xml"},
+        // A name in a copy that is not whole is not believed: the index says whose the file is.
+        sOwnerCase{"HerNameDamagedInHerNewest",
+            [](ProgressRun& _run) { _run.damageVariable("00000001.xml", "PlayerName", "Anx"); },
+            "The player is told: The file of your farm was damaged. The farm is restored from the save before."},
+        sOwnerCase{"HerNameDamagedInHerLastCopy",
+            [](ProgressRun& _run) { _run.damageVariable("00000001.xml.bak", "PlayerName", "Anx"); },
+            "00000001.xml.bak\" does not agree with its seal"},
+        sOwnerCase{"HerNameDamagedAndNoLastCopy",
+            [](ProgressRun& _run) {
+                dropLastCopies(_run);
+                _run.damageVariable("00000001.xml", "PlayerName", "Anx");
+            },
+            "The player is told: The file of your farm was damaged. The farm is rebuilt from what of it still reads."},
+        sOwnerCase{"BobsNameDamagedIntoHerFileAndNoLastCopy",
+            [](ProgressRun& _run) {
+                dropLastCopies(_run);
+                _run.damageVariable("00000001.xml", "PlayerName", "Bob");
+            },
+            "The player is told: The file of your farm was damaged. The farm is rebuilt from what of it still reads."},
         // Another name on the file that names Bob: it leaves the index.
         sOwnerCase{"AnotherNameOnBobsFile",
             [](ProgressRun& _run) {

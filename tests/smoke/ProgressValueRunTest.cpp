@@ -24,6 +24,8 @@ struct sProgressCase {
     // What the player is told; nothing when none.
     const char* told;
     const char* logged = nullptr;
+    // The least of Ann's coins after the game: the save before, or a farm started afresh.
+    int atLeast = 777;
 };
 
 void PrintTo(const sProgressCase& _case, std::ostream* _out)
@@ -45,6 +47,18 @@ public:
     {
         writeFileBytes(profiles(_name), readFileBytes(profiles(_name)) + _bytes);
     }
+    // One bit of the last random factor turned, so that the level state still reads.
+    void flipInLevelState(const std::string& _name)
+    {
+        std::string bytes = readFileBytes(profiles(_name));
+        bytes[bytes.size() - 10] ^= 0x10;
+        writeFileBytes(profiles(_name), bytes);
+    }
+    void dropLastCopies()
+    {
+        ASSERT_EQ(std::remove(profiles("00000001.xml.bak").c_str()), 0);
+        ASSERT_EQ(std::remove(profiles("00000001.save.bak").c_str()), 0);
+    }
 };
 
 TEST_P(DamagedProgressRun, TheFarmComesBackAsOnePairAndThePlayerIsTold)
@@ -56,7 +70,7 @@ TEST_P(DamagedProgressRun, TheFarmComesBackAsOnePairAndThePlayerIsTold)
 
     ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
 
-    EXPECT_GE(money(), 777);
+    EXPECT_GE(money(), damage.atLeast);
     // Whatever was restored, the files now on the disk are one pair.
     EXPECT_EQ(variable("00000001.xml", "SaveStamp"), std::to_string(stamp("00000001.save")));
     if (damage.keptAside) {
@@ -66,6 +80,8 @@ TEST_P(DamagedProgressRun, TheFarmComesBackAsOnePairAndThePlayerIsTold)
     }
     const std::string told = damage.told ? std::string("The player is told: ") + damage.told : "The player is told";
     EXPECT_EQ(errors().find(told) != std::string::npos, damage.told != nullptr) << errors();
+    EXPECT_EQ(errors().find("The player is told", errors().find("The player is told") + 1), std::string::npos)
+        << "told twice: " << errors();
     EXPECT_NE(errors().find(damage.logged ? damage.logged : ""), std::string::npos) << errors();
 }
 
@@ -74,20 +90,67 @@ INSTANTIATE_TEST_SUITE_P(Damaged, DamagedProgressRun,
         sProgressCase{"AQuoteTurnedIntoAnAmpersand",
             [](ProgressRun& _run) { static_cast<DamagedProgressRun&>(_run).ampersand("00000001.xml", ""); },
             "00000001.xml", "The file of your farm was damaged. The farm is restored from the save before."},
+        // The copy salvaged stays in its place until a save has taken what reads of it; the other goes aside.
         sProgressCase{"TheVariablesAndTheirLastCopy",
             [](ProgressRun& _run) {
                 auto& run = static_cast<DamagedProgressRun&>(_run);
                 run.ampersand("00000001.xml", "Name=\"PlayerName\" Val=\"");
                 run.ampersand("00000001.xml.bak", "Name=\"PlayerName\" Val=\"");
             },
-            "00000001.xml", "The file of your farm was damaged. The farm is rebuilt from what of it still reads."},
-        // The newest variables are whole: they are kept, and only the level state starts afresh.
+            "00000001.xml.bak", "The file of your farm was damaged. The farm is rebuilt from what of it still reads."},
+        // The level state is sealed with its variables: damaged, the pair is not whole, and the
+        // save before comes back whole.
         sProgressCase{"TheLevelStateZeroFilled",
             [](ProgressRun& _run) { writeFileBytes(_run.profiles("00000001.save"), std::string(300, '\0')); },
-            "00000001.save", "The file of your farm was damaged. The seed packages on the ground and the journal's notes start afresh."},
+            "00000001.save", "The file of your farm was damaged. The farm is restored from the save before."},
         sProgressCase{"JunkAfterTheLevelState",
             [](ProgressRun& _run) { static_cast<DamagedProgressRun&>(_run).appendTo("00000001.save", "junk!"); },
-            "00000001.save", "The file of your farm was damaged. The seed packages on the ground and the journal's notes start afresh."},
+            "00000001.save", "The file of your farm was damaged. The farm is restored from the save before."},
+        sProgressCase{"AFlippedBitInTheLevelState",
+            [](ProgressRun& _run) { static_cast<DamagedProgressRun&>(_run).flipInLevelState("00000001.save"); },
+            "00000001.save", "The file of your farm was damaged. The farm is restored from the save before."},
+        // Without a save before, what reads of it is played, and said.
+        sProgressCase{"AFlippedBitInTheLevelStateAndNoLastCopy",
+            [](ProgressRun& _run) {
+                auto& run = static_cast<DamagedProgressRun&>(_run);
+                run.dropLastCopies();
+                run.flipInLevelState("00000001.save");
+            },
+            nullptr, "The file of your farm was damaged. The farm is rebuilt from what of it still reads."},
+        // An earlier build keeps no check of its level state: it reads as it always did.
+        sProgressCase{"AFlippedBitInAnEarlierBuildsLevelState",
+            [](ProgressRun& _run) {
+                for (const char* file : {"00000001.xml", "00000001.xml.bak"})
+                    _run.writeText(file, std::regex_replace(_run.text(file), std::regex("<prop Name=\"LevelStateSeal\"[^>]*/>"), ""));
+                static_cast<DamagedProgressRun&>(_run).flipInLevelState("00000001.save");
+            },
+            nullptr, nullptr},
+        // A check left by this build in a file an earlier build wrote since names another save: not used.
+        sProgressCase{"AStaleCheckOfTheLevelState",
+            [](ProgressRun& _run) {
+                const std::string last = _run.variable("00000001.xml.bak", "LevelStateSeal");
+                ASSERT_NE(last, "missing");
+                _run.setVariable("00000001.xml", "LevelStateSeal", last);
+                static_cast<DamagedProgressRun&>(_run).flipInLevelState("00000001.save");
+            },
+            nullptr, nullptr},
+        // No copy of the variables has anything left: the player hears that the farm starts afresh.
+        sProgressCase{"NothingReadsAndNoLastCopy",
+            [](ProgressRun& _run) {
+                static_cast<DamagedProgressRun&>(_run).dropLastCopies();
+                writeFileBytes(_run.profiles("00000001.xml"), std::string(400, '\0'));
+            },
+            "00000001.save", "The file of your farm was damaged. The farm starts afresh.", nullptr, 0},
+        // An earlier build writes the root with no attribute: one whose seal no longer reads is damaged.
+        sProgressCase{"ASealThatNoLongerReads",
+            [](ProgressRun& _run) {
+                writeFileBytes(_run.profiles("00000001.xml"), wide(replaced(_run.text("00000001.xml"), " Seal=", " Sexl=")));
+            },
+            "00000001.xml", "The file of your farm was damaged. The farm is restored from the save before."},
+        // Beside whole newest variables, a last copy cut short goes aside and nobody is told.
+        sProgressCase{"ALastCopyCutShort",
+            [](ProgressRun& _run) { writeFileBytes(_run.profiles("00000001.xml.bak"), cutOneByte(readFileBytes(_run.profiles("00000001.xml.bak")))); },
+            "00000001.xml.bak", nullptr},
         // What a kill between the two files of a save leaves: the level state of the next
         // save beside the variables of this one.
         sProgressCase{"AKillBetweenTheTwoRenames",
@@ -124,7 +187,7 @@ INSTANTIATE_TEST_SUITE_P(Damaged, DamagedProgressRun,
 // copies are never combined. Without a whole copy, what still reads is kept, and a contract or a
 // letter only where its values read and agree. A file of an earlier build is read as that
 // build meant it: its position names the contract, and nobody is told of damage not there.
-enum eSave { THIS_BUILD, EARLIER_BUILD, SEALED_AS_BEFORE, NO_LAST_COPY };
+enum eSave { THIS_BUILD, EARLIER_BUILD, SEALED_AS_BEFORE, NO_LAST_COPY, LAST_COPY_OF_AN_EARLIER_BUILD };
 
 struct sValueCase {
     const char* what;
@@ -176,10 +239,10 @@ TEST_P(ValueRun, AValueThatDoesNotReadComesFromTheLastCopyOrIsTold)
     put("00000001.xml.bak", value.copy);
     if (value.last)
         setVariable("00000001.xml.bak", value.variable, value.last);
-    if (value.save == EARLIER_BUILD) {
+    if (value.save == EARLIER_BUILD)
         unseal("00000001.xml");
+    if (value.save == EARLIER_BUILD || value.save == LAST_COPY_OF_AN_EARLIER_BUILD)
         unseal("00000001.xml.bak");
-    }
     if (value.save == SEALED_AS_BEFORE) {
         sealAsBefore("00000001.xml");
         sealAsBefore("00000001.xml.bak");
@@ -235,6 +298,9 @@ INSTANTIATE_TEST_SUITE_P(Values, ValueRun,
         sValueCase{"GoodsInTheBarn", "WGoodCount0", "x", "7", 7, FURROW_HELD("x"), FURROW_BEFORE},
         // The last save's pair bears stamp 3: the next save takes 4, whatever the last copy says.
         sValueCase{"TheSaveStamp", "SaveStamp", "x", nullptr, 4, "3, the newest stamp on the disk, is used", FURROW_BEFORE},
+        // A damaged copy's stamp is not believed: the next saves go on from the copy used.
+        sValueCase{"TheSaveStampFlipped", "SaveStamp", "4294967294", nullptr, 4, FURROW_BROKEN, FURROW_BEFORE, nullptr,
+            nullptr, 10},
         // The neighbour's contract of 0:01:00 runs: it comes back with the save before.
         sValueCase{"ContractAbc", "task0", "abc", nullptr, 0, FURROW_HELD("abc"), FURROW_BEFORE, FURROW_CONTRACT},
         sValueCase{"ContractEmpty", "task0", "", nullptr, 0, FURROW_HELD(""), FURROW_BEFORE, FURROW_CONTRACT},
@@ -270,6 +336,14 @@ INSTANTIATE_TEST_SUITE_P(Values, ValueRun,
         // baker's, keeping the kitchen's time it does not know: the baker's runs on its own terms.
         sValueCase{"ContractOfAnEarlierBuild", "task0", "22", nullptr, 22, "its kept terms are of event 20", nullptr,
             FURROW_KITCHEN ";taskBonus0=320;req0_0=0;req0_1=0", nullptr, 22, false, EARLIER_BUILD},
+        // The same kept by the last copy, beside newest variables of this build that are damaged:
+        // the copy used says who wrote it.
+        sValueCase{"ContractOfAnEarlierBuildsLastCopy", "Money", "778", nullptr, 22, "its kept terms are of event 20",
+            FURROW_BEFORE, FURROW_KITCHEN ";taskBonus0=320;req0_0=0;req0_1=0", "task0=22", 22, false,
+            LAST_COPY_OF_AN_EARLIER_BUILD, "task0"},
+        // The kitchen's pay is not the baker's: his contract pays its own (260, moved by a fifth at most).
+        sValueCase{"ContractPayOfAnEarlierBuild", "task0", "22", nullptr, 208, "its kept terms are of event 20", nullptr,
+            FURROW_KITCHEN ";taskBonus0=320;req0_0=0;req0_1=0", nullptr, 312, false, EARLIER_BUILD, "taskBonus0"},
         // Terms of 0 are those an ended contract leaves: the grocer asks his own four tomatoes.
         sValueCase{"ContractTermsOfZero", "req0_0", "0", nullptr, 4, "", nullptr,
             "task0=7;taskAt0=240;taskTime0=300;req0_0=0;req0_1=0"},
@@ -336,6 +410,15 @@ INSTANTIATE_TEST_SUITE_P(Values, ValueRun,
         // set again, nor its news told twice.
         sValueCase{"AnEarlierBuildPlayedPastTheGoal", "mTrigger", "0", nullptr, 0, "", nullptr,
             "GameTime=725;eventNext=17;eventNextAt=720;Money=100;UpAvail12=1;fua=1", nullptr, 0, false, EARLIER_BUILD},
+        // Salvaged from a sealed file, a place is this build's: where its position and its time name
+        // two contracts it names none, as an earlier build's would name the one of its position.
+        sValueCase{"ContractSalvagedWhereItsPlaceDisagrees", "task0", "4", nullptr, -1, "is no contract of the time-line",
+            FURROW_REBUILT, "task0=7;taskAt0=240;taskTime0=100", nullptr, -1, false, NO_LAST_COPY},
+        // Without a last copy the clock does not read: the time-line goes on from its saved place,
+        // and the aunt's welcome gift of 0:00:02 is not paid again.
+        sValueCase{"ClockWithoutACopy", "GameTime", "x", nullptr, 443, FURROW_HELD("x"),
+            "Part of your farm's file could not be read in any copy. Starting afresh: the game clock.",
+            "Money=443;GameTime=30;eventNext=4;eventNextAt=60", nullptr, 443, true, NO_LAST_COPY, "Money"},
         // Without a last copy an unread flag of an identified contract or letter keeps it.
         sValueCase{"AFlagWithoutACopy", "taskPassCancel0", "x", nullptr, 7, FURROW_HELD("x"), FURROW_REBUILT,
             FURROW_GROCER, nullptr, 7, false, NO_LAST_COPY, "task0"},
@@ -407,7 +490,7 @@ INSTANTIATE_TEST_SUITE_P(Smaller, LoggedRun,
             "Profile \"Ann\" is in the index twice; only its first entry is kept."},
         sLoggedCase{"AWholeLevelStateOfAnotherSave",
             [](ProgressRun& _run) { writeFileBytes(_run.profiles("00000001.save"), std::string(300, '\0')); },
-            "00000001.save.bak\" belongs to another save; moved aside"},
+            "00000001.xml\" goes with no whole level state; moved aside"},
         sLoggedCase{"SettingsOverTheSizeLimit",
             [](ProgressRun& _run) { ASSERT_EQ(truncate(_run.profiles("../sys/settings.xml").c_str(), 65 << 20), 0); },
             "sys/settings.xml\" is too large (68157440 bytes); moved aside"}),

@@ -115,6 +115,8 @@ void cGameplay::placeOnClock()
     const Bool earlierBuild = profile && profile->getLoadedCopy().isEarlierBuilds();
     if (key::GameTime() != 0.0f && !earlierBuild && goOnWhereSaved())
         return;
+    if (key::GameTime() == 0.0f && profile && profile->getLoadedCopy().salvaged && goOnFromASalvagedPlace())
+        return;
     sTimeObject now;
     now.setSeconds(key::GameTime());
     const auto later = std::find_if(m_events.begin(), m_events.end(),
@@ -163,6 +165,23 @@ Bool cGameplay::goOnWhereSaved()
     }
     setNext(at);
     return true;
+}
+
+// A farm salvaged from a damaged file whose clock did not read, yet whose place on the
+// time-line did: the clock goes back to the last event passed, never to the start, where every
+// gift and letter would come again.
+Bool cGameplay::goOnFromASalvagedPlace()
+{
+    const Int next = key::eventNext();
+    if (next <= 0 || UInt(next) >= m_events.size() || Int(m_events[UInt(next)]->time.toSeconds()) != key::eventNextAt())
+        return false;
+    key::GameTime() = m_events[UInt(next) - 1]->time.toSeconds();
+    getLog("error")->print("The salvaged game clock did not read: it goes on from " + std::to_string(key::GameTime()) +
+                           " s, the time of the last event passed.");
+    if (goOnWhereSaved())
+        return true;
+    key::GameTime() = 0.0f;
+    return false;
 }
 
 // A goal holds the clock at its own time, so what follows it at that time is due but has not

@@ -54,6 +54,7 @@ private:
     void insert(std::unique_ptr<sBaseEvent> _event);
     void placeOnClock();
     Bool goOnWhereSaved();
+    Bool goOnFromASalvagedPlace();
     void goOnFromAWaitingGoal();
     void goBackToWhatHasNotCome();
     // Also keeps the place in the game variables, for a continued game.

@@ -5,7 +5,8 @@
 
 namespace {
 
-const char* const kPoints[] = {"parting-recorded", "copy-moved", "level-state-moved"};
+const char* const kPoints[] = {"parting-recorded", "copy-moved", "level-state-moved", "level-state-placed",
+    "variables-placed", "farm-loaded"};
 
 const char* killAt()
 {

@@ -4,6 +4,7 @@
 #include "engine/files/KillPoint.h"
 #include "engine/files/XmlEscape.h"
 #include "engine/logs/LogManager.h"
+#include "engine/progress/PlayerCopy.h"
 #include "engine/progress/PlayerName.h"
 #include "engine/progress/PlayerNotice.h"
 #include "engine/progress/Profile.h"
@@ -160,8 +161,8 @@ Bool cKeptCopies::finishRecorded()
         const String tail = parting.newest ? "" : LAST_COPY_MARK;
         if (!cFileManager::get().isExist(from + ".xml" + tail) && !cFileManager::get().isExist(kept + ".save"))
             moveLevelState(parting);
-        parting.other = readPlayerName(kept + ".xml");
-        parting.owner = readPlayerName(from + (parting.newest ? ".xml.bak" : ".xml"));
+        parting.other = cPlayerCopy(kept + ".xml", false).getPlayerName();
+        parting.owner = cPlayerCopy(from + (parting.newest ? ".xml.bak" : ".xml"), false).getPlayerName();
         logError("The copy of \"" + cutForLog(toString(parting.other)) + "\" parted from player file " +
                  formatProfileID(parting.from) + ".xml by a start that did not end is kept as " +
                  formatProfileID(parting.kept) + ".xml.");
@@ -314,7 +315,7 @@ Bool cKeptCopies::tellNewestKeptApart(const WString& _player, const cProgressPic
     const auto parted = m_newestKeptApart.find(_player);
     if (parted == m_newestKeptApart.end())
         return false;
-    if (_pick.isSalvaged() || _pick.isLevelStateLost()) {
+    if (_pick.isSalvaged() || _pick.isLevelStateLost() || _pick.isLevelStateSalvaged()) {
         m_newestKeptApart.erase(parted);
         return false;
     }

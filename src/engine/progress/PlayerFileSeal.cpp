@@ -83,6 +83,11 @@ WString sealOver(const WString& _body)
     return wordSeal(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
 }
 
+WString sealOverBytes(const std::string& _bytes)
+{
+    return wordSeal(reinterpret_cast<const unsigned char*>(_bytes.data()), _bytes.size());
+}
+
 Bool sealHolds(const std::string& _bytes, const WString& _seal)
 {
     std::size_t open = 0, from = 0, to = 0;

@@ -13,6 +13,9 @@ extern const char16_t* const PLAYER_FILE_SEAL;
 // build before carry a shorter seal of another kind, which still holds.
 WString sealOver(const WString& _body);
 
+// The same seal over any bytes as they are: a level state's, which its variables keep.
+WString sealOverBytes(const std::string& _bytes);
+
 // Whether the file's bytes (UTF-16LE) carry _seal over the children of their root.
 Bool sealHolds(const std::string& _bytes, const WString& _seal);
 

@@ -1,13 +1,9 @@
 #include "engine/progress/PlayerName.h"
 
-#include "engine/files/File.h"
-#include "engine/files/FileManager.h"
-#include "engine/files/FileSizeLimit.h"
 #include "engine/files/XML.h"
 #include "engine/text/TextConvert.h"
 
 #include <cstring>
-#include <memory>
 
 const char* const PLAYER_NAME_VARIABLE = "PlayerName";
 
@@ -74,35 +70,4 @@ WString findSavedValue(const std::string& _bytes, const char* _name)
 WString findPlayerName(const std::string& _bytes)
 {
     return findSavedValue(_bytes, PLAYER_NAME_VARIABLE);
-}
-
-WString readPlayerName(const String& _path)
-{
-    // The game writes the name among the text variables, which come last: the file's end
-    // holds it, and only a file that says otherwise is read whole.
-    constexpr ULong TAIL_BYTES = 64 * 1024;
-    try {
-        cFileManager* files = cFileManager::getInstance();
-        if (!files)
-            return WString();
-        std::unique_ptr<iFile> file(files->open(_path));
-        const ULong size = file->getSize();
-        if (size > getFileSizeLimit(_path))
-            return WString();
-        const auto readFrom = [&file, size](ULong _offset) {
-            std::string bytes(size - _offset, '\0');
-            if (file->seek(Long(_offset), 0) != _offset)
-                return std::string();
-            bytes.resize(file->read(bytes.data(), ULong(bytes.size())));
-            return bytes;
-        };
-        // From an even offset, so that the tail starts on a UTF-16 unit.
-        const ULong tail = size > TAIL_BYTES ? (size - TAIL_BYTES) & ~ULong(1) : 0;
-        if (tail > 0)
-            if (WString name = findPlayerName(readFrom(tail)); !name.empty())
-                return name;
-        return findPlayerName(readFrom(0));
-    } catch (...) {
-        return WString();
-    }
 }

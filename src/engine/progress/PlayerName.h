@@ -11,9 +11,6 @@ extern const char* const PLAYER_NAME_VARIABLE;
 WString findSavedValue(const std::string& _bytes, const char* _name);
 
 // The player a player's file names: the value of its PlayerName variable, whole or in a damaged
-// file; empty without one. A profile's load asks it of every file in the folder, so only that
-// one element is read, never the file's other values.
+// file; empty without one. Only that one element is read, never the file's other values; whose
+// a file is takes it from a copy that cPlayerCopy finds whole alone.
 WString findPlayerName(const std::string& _bytes);
-
-// The same of the file at _path, looked for at its end first; empty when it cannot be read.
-WString readPlayerName(const String& _path);

@@ -3,14 +3,17 @@
 #include "engine/logs/ErrorStack.h"
 #include "engine/files/FileManager.h"
 #include "engine/files/FileSizeLimit.h"
+#include "engine/files/KillPoint.h"
 #include "engine/files/PutInPlace.h"
 #include "engine/logs/Log.h"
 #include "engine/logs/LogManager.h"
 #include "engine/progress/KeptCopies.h"
+#include "engine/progress/PlayerCopy.h"
 #include "engine/progress/PlayerFileOwners.h"
 #include "engine/progress/PlayerFileSeal.h"
 #include "engine/progress/PlayerName.h"
 #include "engine/progress/PlayerNotice.h"
+#include "engine/progress/ProgressNotice.h"
 #include "engine/progress/ProfileIndexSalvage.h"
 #include "engine/progress/ProgressPick.h"
 #include "engine/resources/ResourceManager.h"
@@ -126,14 +129,14 @@ bool isFileOf(const String& _fileName, const String& _id)
 }
 
 // The names kept in a player's own files: of the variables and of their last copy (which
-// gives the farm when the variables are damaged); empty where a copy names nobody.
+// gives the farm when the variables are damaged); empty where a copy names nobody or is not whole.
 std::pair<WString, WString> namesIn(const String& _stem)
 {
-    std::pair<WString, WString> names;
-    for (const auto& [suffix, name] : {std::make_pair(".xml", &names.first), std::make_pair(".xml.bak", &names.second)})
-        if (cFileManager::get().isExist(_stem + suffix))
-            *name = readPlayerName(_stem + suffix);
-    return names;
+    const WString newest = cPlayerCopy(_stem + ".xml", false).getPlayerName();
+    // A last copy of the same name says nothing more, whole or not: only another name is judged.
+    if (!newest.empty() && cPlayerCopy::endNames(_stem + ".xml.bak", newest))
+        return {newest, WString()};
+    return {newest, cPlayerCopy(_stem + ".xml.bak", false).getPlayerName()};
 }
 
 // The variables in memory say that the level state they go with is on no disk.
@@ -292,6 +295,7 @@ void cProfile::load()
                                                     describeSaveObstacle({dir + kIndexName}) + u" " +
                                                     translated(u"Можно играть дальше: игра попробует сохраниться снова."));
     }
+    killPoint("farm-loaded");
     GUARD_END("void cProfile::load()")
 }
 
@@ -356,56 +360,13 @@ WString cProfile::clearFarmPlaces(const String& _stem)
 
 void cProfile::loadVariables(const String& _stem, Bool _new)
 {
-    // What stands in the place of the farm's files is told as it is, not as a damaged file.
     const WString obstacle = clearFarmPlaces(_stem);
     cProgressPick pick(_stem);
-    const WString& player = m_currentUserName;
-    if (!obstacle.empty() && pick.getDamage().empty() && !pick.hasNoVariables())
-        tellPlayer(about("folder in place of a farm file", player), obstacle);
     const cVariablesSource source(_stem + ".xml");
     for (const sSavedVariable& variable : pick.getVariables())
         setProperty(variable.type, variable.name, variable.value);
+    tellProgress(pick, m_currentUserName, obstacle, _new, m_copies);
     setLoadedCopy({pick.takeVariables(), pick.isSealed(), pick.isSalvaged()});
-    // Without any copy of the variables (folders in their places, say) nothing of the farm is left.
-    if (pick.hasNoVariables() && !_new) {
-        const String folder = cFileManager::get().getCommonPath(getProfilesDir());
-        logError("The files of profile \"" + _stem + "\" are missing; the farm starts afresh.");
-        tellPlayer(about("progress missing", player),
-            (obstacle.empty() ? translated(u"Файлы вашей фермы не найдены в папке:") + u" «" + toWString(folder) + u"»." :
-                                obstacle) +
-                u" " + translated(u"Ферма начата заново."));
-        return;
-    }
-    const auto listed = [](const std::vector<WString>& _values) {
-        WString list;
-        for (const WString& what : _values)
-            list += (list.empty() ? WString() : WString(u", ")) + translated(what);
-        return list + u".";
-    };
-    if (!pick.getLost().empty())
-        tellPlayer(about("values lost", player),
-            translated(u"Часть файла фермы не читается ни в одной копии. Начаты заново:") + u" " + listed(pick.getLost()));
-    // Its newest copy went to the player it names: the farm is the last copy, which is no damage.
-    if (m_copies.tellNewestKeptApart(player, pick))
-        return;
-    if (pick.getDamage().empty())
-        return;
-    const String subject = about("progress restored", player);
-    if (pick.isInterrupted()) {
-        tellPlayer(subject, translated(u"Последнее сохранение фермы не завершилось.") + u" " +
-                                translated(u"Ферма восстановлена из предыдущего сохранения."));
-        return;
-    }
-    if (pick.isLevelStateUnsaved()) {
-        tellPlayer(subject, translated(u"Последнее сохранение фермы не удалось.") + u" " +
-                                translated(u"Пакеты семян на земле и заметки журнала начаты заново."));
-        return;
-    }
-    tellPlayer(subject,
-        (obstacle.empty() ? translated(u"Файл вашей фермы был повреждён.") : obstacle) + u" " +
-            translated(pick.isSalvaged()      ? u"Ферма собрана из того, что в нём уцелело." :
-                       pick.isLevelStateLost() ? u"Пакеты семян на земле и заметки журнала начаты заново." :
-                                                 u"Ферма восстановлена из предыдущего сохранения."));
 }
 
 void cProfile::forgetLoadedCopies()

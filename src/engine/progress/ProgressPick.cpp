@@ -3,20 +3,23 @@
 #include "engine/files/File.h"
 #include "engine/files/FileManager.h"
 #include "engine/files/FileSizeLimit.h"
+#include "engine/files/KillPoint.h"
 #include "engine/logs/LogManager.h"
 #include "engine/progress/GameVariables.h"
+#include "engine/progress/PlayerCopy.h"
 #include "engine/progress/PlayerFileSeal.h"
-#include "engine/progress/PlayerName.h"
 #include "engine/progress/ProfileIndexSalvage.h"
 #include "engine/text/TextConvert.h"
 
 #include <algorithm>
 #include <memory>
+#include <tuple>
 
 fLevelStateCheck g_levelStateCheck = nullptr;
 fSavedValueCheck g_savedValueCheck = nullptr;
 const char* const SAVE_STAMP_VARIABLE = "SaveStamp";
 const char* const LEVEL_STATE_STAMP_VARIABLE = "LevelStateStamp";
+const char* const LEVEL_STATE_SEAL_VARIABLE = "LevelStateSeal";
 
 namespace {
 
@@ -61,6 +64,20 @@ ULong levelStampOf(const std::vector<sSavedVariable>& _variables)
     return valueOf(_variables, SAVE_STAMP_VARIABLE, found);
 }
 
+// The seal the variables keep for the level state of _stamp; empty when they keep none for it.
+WString levelSealOf(const std::vector<sSavedVariable>& _variables, ULong _stamp)
+{
+    for (const sSavedVariable& variable : _variables) {
+        if (variable.name != LEVEL_STATE_SEAL_VARIABLE)
+            continue;
+        const std::size_t colon = variable.value.find(u':');
+        ULong stamp = 0;
+        if (colon != WString::npos && readProfileID(variable.value.substr(0, colon), stamp) && stamp == _stamp)
+            return variable.value.substr(colon + 1);
+    }
+    return WString();
+}
+
 } // namespace
 
 cProgressPick::cProgressPick(const String& _stem)
@@ -69,13 +86,11 @@ cProgressPick::cProgressPick(const String& _stem)
     m_vars[1].path = _stem + ".xml.bak";
     m_levels[0].path = _stem + ".save";
     m_levels[1].path = _stem + ".save.bak";
-    readVariables(m_vars[0]);
-    // Whole newest variables are taken whatever their last copy holds: that copy is only
-    // checked, so that a damaged one is kept aside before the next save writes over it.
-    if (m_vars[0].whole)
-        checkLastCopy(m_vars[1]);
-    else
-        readVariables(m_vars[1]);
+    readVariables(m_vars[0], true);
+    // Beside whole newest variables the last copy is only checked by its seal, so that a
+    // damaged one is kept aside before the next save writes over it; it is read in full when
+    // it is taken.
+    readVariables(m_vars[1], !m_vars[0].whole);
     const Bool levels = g_levelStateCheck != nullptr;
     if (levels)
         for (sCopy& copy : m_levels)
@@ -83,92 +98,68 @@ cProgressPick::cProgressPick(const String& _stem)
     const sState vars[2] = {m_vars[0], m_vars[1]};
     const sState states[2] = {m_levels[0], m_levels[1]};
     const UInt salvaged = salvageCopy();
-    const auto [v, l] = choose(vars, states, levels, m_vars[salvaged].stamp);
+    auto [v, l] = choose(vars, states, levels, m_vars[salvaged].stamp);
+    // A last copy taken after all is read in full, and judged again by every value.
+    if (v == 1 && m_vars[1].partly) {
+        readVariables(m_vars[1], true);
+        const sState again[2] = {m_vars[0], m_vars[1]};
+        std::tie(v, l) = choose(again, states, levels, m_vars[salvaged].stamp);
+    }
     m_sealed = m_vars[v >= 0 ? v : Int(salvaged)].sealed;
+    m_salvagedCount = m_vars[salvaged].variables.size();
+    // Before the variables go to the game: the stamps are those of the copy used.
+    mendSaveStamp(v, salvaged);
     use(v, l, salvaged);
     if (v < 0)
         listLost();
-    mendSaveStamp();
 }
 
 std::pair<Int, Int> cProgressPick::choose(const sState (&_vars)[2], const sState (&_levels)[2], Bool _pairLevels,
     ULong _salvaged)
 {
-    // Without the game's check the level state is not paired at all.
-    const auto levelOf = [&](ULong _stamp) {
+    // Without the game's check the level state is not paired at all. _sealed: only the level
+    // state the variables keep a seal of, where they keep one.
+    const auto levelOf = [&](ULong _stamp, const WString& _seal) {
         for (Int l = 0; l < 2 && _pairLevels; ++l)
-            if (_levels[l].whole && _levels[l].stamp == _stamp)
+            if (_levels[l].whole && _levels[l].stamp == _stamp && (_seal.empty() || _seal == _levels[l].seal))
                 return l;
         return -1;
     };
-    for (Int v = 0; v < 2; ++v)
-        if (_vars[v].whole)
-            return {v, levelOf(_vars[v].stamp)};
+    for (Int v = 0; v < 2; ++v) {
+        if (!_vars[v].whole)
+            continue;
+        const Int l = levelOf(_vars[v].stamp, _vars[v].seal);
+        if (l >= 0 || _vars[v].seal.empty() || !_pairLevels)
+            return {v, l};
+        // Its level state is not there whole: the save is not, and the save before is used where it is whole.
+        if (v == 0 && _vars[1].whole) {
+            const Int before = levelOf(_vars[1].stamp, _vars[1].seal);
+            if (before >= 0)
+                return {1, before};
+        }
+        // With no whole save, what still reads of it.
+        return {v, levelOf(_vars[v].stamp, WString())};
+    }
     // What still reads of the variables keeps its stamp: its level state may still be whole.
     // Without a stamp it may have lost it in the damage.
-    return {-1, _salvaged == 0 ? -1 : levelOf(_salvaged)};
+    return {-1, _salvaged == 0 ? -1 : levelOf(_salvaged, WString())};
 }
 
-void cProgressPick::readVariables(sCopy& _copy)
+void cProgressPick::readVariables(sCopy& _copy, Bool _full)
 {
-    if (!cFileManager::get().isExist(_copy.path))
-        return;
-    // A file that cannot even be read (past the size limit, say) is damaged like any other.
-    _copy.exists = true;
-    if (!readBytes(_copy.path, _copy.bytes)) {
-        logError("File \"" + _copy.path + "\" cannot be read.");
-        return;
-    }
-    try {
-        sSavedVariables read = readSavedVariables(_copy.bytes);
-        _copy.variables = std::move(read.variables);
-        _copy.sealed = !read.seal.empty();
-        _copy.whole = !_copy.sealed || sealHolds(_copy.bytes, read.seal);
-        if (!_copy.whole)
-            logError("File \"" + _copy.path + "\" does not agree with its seal: some value in it was changed.");
-    } catch (const String& _error) {
-        logError("File \"" + _copy.path + "\" is damaged:\n" + _error);
-        for (const auto& values : salvageElements(_copy.bytes, u"prop", {u"Type", u"Name", u"Val"}))
-            _copy.variables.push_back({toString(values[0]), toString(values[1]), values[2]});
-        _copy.sealed = !salvageAttribute(_copy.bytes, PLAYER_FILE_SEAL).empty();
-    } catch (...) {
-        logError("File \"" + _copy.path + "\" is damaged.");
-    }
-    const cVariablesSource source(_copy.path);
-    for (const sSavedVariable& variable : _copy.variables)
-        _copy.whole = isUsable(variable) && _copy.whole;
+    cPlayerCopy copy(_copy.path, _full);
+    _copy.exists = copy.exists();
+    _copy.whole = copy.isWhole();
+    _copy.sealed = copy.isSealed();
+    _copy.partly = copy.isWholeBySeal();
+    _copy.variables = std::move(copy.getVariables());
+    // Of a copy whole by its seal only the stamps are kept: no save may take a stamp it names.
+    if (_copy.partly)
+        for (const char* name : {SAVE_STAMP_VARIABLE, LEVEL_STATE_STAMP_VARIABLE, LEVEL_STATE_SEAL_VARIABLE})
+            if (WString value = copy.getValue(name); !value.empty())
+                _copy.variables.push_back({"", name, value});
     _copy.stamp = levelStampOf(_copy.variables);
-}
-
-void cProgressPick::checkLastCopy(sCopy& _copy)
-{
-    if (!cFileManager::get().isExist(_copy.path))
-        return;
-    // A seal that holds says the bytes are as a save wrote them; anything else is read in full.
-    std::string bytes;
-    WString seal;
-    if (!readBytes(_copy.path, bytes) || (seal = rootSeal(bytes)).empty() || !sealHolds(bytes, seal)) {
-        readVariables(_copy);
-        return;
-    }
-    _copy.exists = _copy.whole = _copy.sealed = true;
-    // Of its values only the stamps are kept: no save may take a stamp it names.
-    for (const char* name : {SAVE_STAMP_VARIABLE, LEVEL_STATE_STAMP_VARIABLE})
-        if (WString value = findSavedValue(bytes, name); !value.empty())
-            _copy.variables.push_back({"ULong", name, value});
-    _copy.stamp = levelStampOf(_copy.variables);
-}
-
-Bool cProgressPick::isUsable(const sSavedVariable& _variable)
-{
-    if (!isPropertyReadable(_variable.type, _variable.name, _variable.value))
-        return false;
-    WString what;
-    if (!g_savedValueCheck || g_savedValueCheck(_variable, what))
-        return true;
-    logError("Game variable " + _variable.name + " held \"" + cutForLog(toString(_variable.value)) +
-             "\", which the game cannot use.");
-    return false;
+    _copy.seal = _copy.whole ? levelSealOf(_copy.variables, _copy.stamp) : WString();
 }
 
 void cProgressPick::readLevelState(sCopy& _copy)
@@ -176,8 +167,9 @@ void cProgressPick::readLevelState(sCopy& _copy)
     if (!cFileManager::get().isExist(_copy.path))
         return;
     _copy.exists = true;
-    _copy.whole = readBytes(_copy.path, _copy.bytes) && g_levelStateCheck(_copy.bytes, _copy.stamp);
-    _copy.bytes.clear();
+    std::string bytes;
+    _copy.whole = readBytes(_copy.path, bytes) && g_levelStateCheck(bytes, _copy.stamp);
+    _copy.seal = sealOverBytes(bytes);
 }
 
 UInt cProgressPick::salvageCopy() const
@@ -191,50 +183,67 @@ void cProgressPick::use(Int _v, Int _l, UInt _salvaged)
     const auto describe = [](const sCopy& _copy) -> String {
         return !_copy.exists ? "is missing" : !_copy.whole ? "is damaged" : "belongs to another save";
     };
-    // Whatever is not used stays on the disk under a name of its own.
-    const auto setAside = [&describe](sCopy& _copy) {
-        if (_copy.exists && cFileManager::get().isExist(_copy.path))
-            cFileManager::get().moveAside(_copy.path, describe(_copy));
-    };
     if (_v == 1 || (_v < 0 && m_vars[0].exists))
-        m_damage += "\"" + m_vars[0].path + "\" " + describe(m_vars[0]) + ". ";
+        m_damage += "\"" + m_vars[0].path + "\" " +
+                    (m_vars[0].whole ? String("goes with no whole level state") : describe(m_vars[0])) + ". ";
     if (_v < 0) {
         m_variables = std::move(m_vars[_salvaged].variables);
         m_salvaged = m_vars[0].exists || m_vars[1].exists;
         if (m_salvaged)
-            m_damage += "No copy of the variables reads whole; " + std::to_string(m_variables.size()) +
+            m_damage += "No copy of the variables reads whole; " + std::to_string(m_salvagedCount) +
                         " variables that still read are kept. ";
     } else {
         m_variables = std::move(m_vars[_v].variables);
     }
-    for (Int v = 0; v < 2; ++v)
-        if (v != _v && (v == 0 || !m_vars[v].whole || _v < 0))
-            setAside(m_vars[v]);
-    if (_v == 1)
-        cFileManager::get().restoreLastCopy(m_vars[0].path);
     const Bool anyLevel = m_levels[0].exists || m_levels[1].exists;
-    // The level state goes first into its place: a kill (or a failed put-back) before the
-    // variables followed leaves it one save ahead of them, whole. Nothing of it was damaged,
-    // and without its variables it is of no use: its last copy simply takes its place.
+    // A kill (or a failed put-back) between the two files of a save leaves the level state one
+    // save ahead of its variables, whole. Nothing of it was damaged, and without its variables it
+    // is of no use: its last copy simply takes its place.
     m_interrupted = _v == 0 && _l == 1 && m_levels[0].whole && m_levels[0].stamp > m_vars[0].stamp &&
                     m_vars[0].stamp != NO_LEVEL_STATE;
+    m_levelStateSalvaged = _v >= 0 && _l >= 0 && !m_vars[_v].seal.empty() && m_vars[_v].seal != m_levels[_l].seal;
     if (m_interrupted) {
         m_damage += "the last save did not finish: \"" + m_levels[0].path + "\" is of a save whose variables never "
                     "reached the disk; its last copy goes with the variables. ";
+    } else if (m_levelStateSalvaged) {
+        m_damage += "\"" + m_levels[_l].path + "\" does not agree with the seal its variables keep, and no whole save "
+                    "stands before it: it is used as it reads. ";
     } else if (g_levelStateCheck && anyLevel && _l != 0) {
         m_damage += "\"" + m_levels[0].path + "\" " + describe(m_levels[0]) + "; ";
         m_damage += _l == 1 ? "its last copy goes with the variables. " : "the level state starts afresh. ";
         m_levelStateLost = _l < 0;
         m_levelStateUnsaved = m_levelStateLost && _v >= 0 && m_vars[_v].stamp == NO_LEVEL_STATE;
     }
-    if (g_levelStateCheck)
-        for (Int l = 0; l < 2; ++l)
-            if (l != _l && (l == 0 || !m_levels[l].whole || _l < 0) && !(l == 0 && m_interrupted))
-                setAside(m_levels[l]);
-    if (_l == 1)
-        cFileManager::get().restoreLastCopy(m_levels[0].path);
     if (!m_damage.empty())
         logError("The progress of \"" + m_vars[0].path + "\" is restored: " + m_damage);
+    placeFiles(_v, _l, _salvaged);
+}
+
+void cProgressPick::placeFiles(Int _v, Int _l, UInt _salvaged)
+{
+    // Whatever is not used stays on the disk under a name of its own.
+    const auto setAside = [](sCopy& _copy, const String& _why) {
+        if (_copy.exists && cFileManager::get().isExist(_copy.path))
+            cFileManager::get().moveAside(_copy.path, _why);
+    };
+    // The level state first: a kill before the variables follow leaves the damaged variables
+    // beside the level state of the save before, which the next start pairs as this one did.
+    if (g_levelStateCheck) {
+        for (Int l = 0; l < 2; ++l)
+            if (l != _l && (l == 0 || !m_levels[l].whole || _l < 0) && !(l == 0 && m_interrupted))
+                setAside(m_levels[l], !m_levels[l].exists ? "is missing" :
+                                      !m_levels[l].whole  ? "is damaged" : "belongs to another save");
+        if (_l == 1)
+            cFileManager::get().restoreLastCopy(m_levels[0].path);
+    }
+    killPoint("level-state-placed");
+    // A salvaged copy stays where it is until a save has taken what was read of it.
+    for (Int v = 0; v < 2; ++v)
+        if (v != _v && (v == 0 || !m_vars[v].whole || _v < 0) && !(_v < 0 && v == Int(_salvaged)))
+            setAside(m_vars[v], !m_vars[v].whole ? "is damaged" : "goes with no whole level state");
+    if (_v == 1)
+        cFileManager::get().restoreLastCopy(m_vars[0].path);
+    killPoint("variables-placed");
 }
 
 void cProgressPick::listLost()
@@ -248,31 +257,35 @@ void cProgressPick::listLost()
     }
 }
 
-void cProgressPick::mendSaveStamp()
+void cProgressPick::mendSaveStamp(Int _v, UInt _salvaged)
 {
-    // Every stamp a file on the disk names, the level states' own included: a kill between
-    // the renames leaves one a save ahead of the variables.
+    // Every stamp a whole file on the disk names, the level states' own included: a kill
+    // between the renames leaves one a save ahead of the variables. Nothing of a copy that is
+    // not whole is believed, a salvaged one's own stamp included.
     ULong newest = 0;
     Bool found = false;
-    // The copy taken gave its variables away to m_variables.
-    for (const std::vector<sSavedVariable>* variables : {&m_vars[0].variables, &m_vars[1].variables, &m_variables})
-        for (const char* name : {SAVE_STAMP_VARIABLE, LEVEL_STATE_STAMP_VARIABLE})
-            newest = std::max(newest, valueOf(*variables, name, found));
+    for (const sCopy& copy : m_vars)
+        if (copy.whole)
+            for (const char* name : {SAVE_STAMP_VARIABLE, LEVEL_STATE_STAMP_VARIABLE})
+                newest = std::max(newest, valueOf(copy.variables, name, found));
     for (const sCopy& copy : m_levels)
         if (copy.whole)
             newest = std::max(newest, copy.stamp);
-    const auto stamp = std::find_if(m_variables.begin(), m_variables.end(),
+    const Bool salvage = _v < 0;
+    std::vector<sSavedVariable>& variables = m_vars[salvage ? Int(_salvaged) : _v].variables;
+    const auto stamp = std::find_if(variables.begin(), variables.end(),
         [](const sSavedVariable& _variable) { return _variable.name == SAVE_STAMP_VARIABLE; });
     ULong value = 0;
-    const Bool reads = stamp != m_variables.end() && stamp->type == "ULong" && readProfileID(stamp->value, value);
-    if (newest == 0 || (reads && value >= newest))
+    const Bool reads = stamp != variables.end() && stamp->type == "ULong" && readProfileID(stamp->value, value);
+    const Bool believed = reads && (value == newest || (value > newest && !salvage));
+    if (believed || (newest == 0 && (!salvage || stamp == variables.end())))
         return;
     const WString text = toWString(std::to_string(newest));
     logError("Game variable " + String(SAVE_STAMP_VARIABLE) + " of \"" + m_vars[0].path + "\" held \"" +
-             (stamp == m_variables.end() ? String() : toString(stamp->value)) + "\"; " + toString(text) +
+             (stamp == variables.end() ? String() : toString(stamp->value)) + "\"; " + toString(text) +
              ", the newest stamp on the disk, is used, so that no stamp names two saves.");
-    if (stamp == m_variables.end())
-        m_variables.push_back({"ULong", SAVE_STAMP_VARIABLE, text});
+    if (stamp == variables.end())
+        variables.push_back({"ULong", SAVE_STAMP_VARIABLE, text});
     else
         *stamp = {"ULong", SAVE_STAMP_VARIABLE, text};
 }

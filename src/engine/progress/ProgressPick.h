@@ -2,6 +2,7 @@
 #include "engine/Types.h"
 #include "engine/progress/SavedVariables.h"
 
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,19 +18,25 @@ extern const char* const SAVE_STAMP_VARIABLE;
 // the game's level state is on no disk (its save failed) claim none. Files from before it
 // have only their own stamp, which then stood for both.
 extern const char* const LEVEL_STATE_STAMP_VARIABLE;
+// The check of the level state the variables go with, "<stamp>:<seal over its bytes>", kept
+// among the sealed values: a level state that does not agree with it makes the save not whole.
+// One that names another stamp was left by this build in a file an earlier build wrote since,
+// which does not keep it up to date: it is not used.
+extern const char* const LEVEL_STATE_SEAL_VARIABLE;
 
 // Which copies of a player's progress are used: "<stem>.xml" (the variables) and
-// "<stem>.save" (the level state), each with its last copy ".bak" from the save before. A copy
-// of the variables is whole when it reads, every value converts to its type and the game can
-// use it, and its seal, where it carries one, holds. The newest whole variables are taken as
-// they are, with the newest level state of the stamp they name, so a kill between the two
-// files of a save never pairs a new level state with old variables; whole newest variables are
-// never given up for an older pair, and values of two copies are never combined. Without such
-// a level state the variables come with none (the game starts it afresh), and where no copy of
-// the variables is whole, every variable that still reads in the damaged file is kept. What is
-// not used is moved aside, and a last copy that is used is put back in the place of the file,
-// so the game reads its usual names. The one file let go is the level state of a save that did
-// not finish: its variables never reached the disk, and its last copy takes its place.
+// "<stem>.save" (the level state), each with its last copy ".bak" from the save before. A save
+// is the variables with the level state they name and seal, whole or not used: the newest
+// copy of the variables that cPlayerCopy finds whole is taken with its level state; where that
+// level state is not there whole, the save before is taken, when it is whole itself, and else
+// the variables with what of their level state still reads. Values of two copies are never
+// combined, so a kill between the two files of a save never pairs a new level state with old
+// variables. Where no copy of the variables is whole, every variable that still reads in the
+// damaged file is kept, and that file stays in its place until a save has taken what was read
+// of it: a kill before then finds it again. Anything else not used is moved aside, the level
+// state first, and a last copy that is used is put back in the place of the file, so the game
+// reads its usual names. The one file let go is the level state of a save that did not finish:
+// its variables never reached the disk, and its last copy takes its place.
 class cProgressPick {
 public:
     explicit cProgressPick(const String& _stem);
@@ -42,6 +49,11 @@ public:
     const String& getDamage() const { return m_damage; }
     // No copy of the variables read whole: they are what still read of one.
     Bool isSalvaged() const { return m_salvaged; }
+    // Of those, nothing read at all: the farm starts afresh.
+    Bool isNothingSalvaged() const { return m_salvaged && m_salvagedCount == 0; }
+    // The variables are whole, their level state is not, and no whole save stands before them:
+    // the level state is used as it reads.
+    Bool isLevelStateSalvaged() const { return m_levelStateSalvaged; }
     // A level state was there but none goes with the variables: the game starts it afresh.
     Bool isLevelStateLost() const { return m_levelStateLost; }
     // Of those, the variables whole and naming no level state: the last save of the level
@@ -66,11 +78,14 @@ public:
 
     // The copies chosen of what is on the disk: of the variables (-1 none) and of the level
     // state (-1 none). A copy is described by whether it is there, reads whole and its stamp
-    // (for the variables, the level state's stamp they name, or NO_LEVEL_STATE).
+    // (for the variables, the level state's stamp they name, or NO_LEVEL_STATE), and the seal:
+    // of a level state, over its bytes; of the variables, the one they keep for their level
+    // state (empty: they keep none, as an earlier build's).
     struct sState {
         Bool exists = false;
         Bool whole = false;
         ULong stamp = 0;
+        WString seal;
     };
     // _salvaged: the level state's stamp named by what still reads of the damaged variables, when none reads whole.
     static std::pair<Int, Int> choose(const sState (&_vars)[2], const sState (&_levels)[2], Bool _pairLevels,
@@ -79,33 +94,36 @@ public:
 private:
     struct sCopy : sState {
         String path;
-        std::string bytes;
         std::vector<sSavedVariable> variables;
         Bool sealed = false;
+        // Judged by its seal alone: only the values that say whose it is and of which save were read.
+        Bool partly = false;
     };
 
-    void readVariables(sCopy& _copy);
-    // The last copy beside whole newest variables: read in full only when its seal does not
-    // hold, as the newest are taken either way.
-    void checkLastCopy(sCopy& _copy);
+    // The copy as cPlayerCopy judges it; _full: every value read.
+    void readVariables(sCopy& _copy, Bool _full);
     void readLevelState(sCopy& _copy);
-    // Whether the value converts to its type and the game can use it; logged when not.
-    static Bool isUsable(const sSavedVariable& _variable);
     // What of the salvaged variables the game cannot use, for the player.
     void listLost();
-    // The stamp the next save takes must name no file on the disk.
-    void mendSaveStamp();
+    // The stamp the next save takes must name no file on the disk; it is that of the copy used
+    // (_v, or what still reads of _salvaged), mended by the whole files alone.
+    void mendSaveStamp(Int _v, UInt _salvaged);
     // Of two damaged copies of the variables, the one to salvage.
     UInt salvageCopy() const;
     // Takes copy _v of the variables (-1 none: what still reads of copy _salvaged) with copy _l
     // of the level state (-1 none).
     void use(Int _v, Int _l, UInt _salvaged);
+    // Moves aside what is not used and puts back the last copies that are: the level state first.
+    void placeFiles(Int _v, Int _l, UInt _salvaged);
 
     sCopy m_vars[2];
     sCopy m_levels[2];
     std::vector<sSavedVariable> m_variables;
     String m_damage;
     Bool m_salvaged = false;
+    // How many variables still read of the copy salvaged.
+    std::size_t m_salvagedCount = 0;
+    Bool m_levelStateSalvaged = false;
     Bool m_levelStateLost = false;
     Bool m_levelStateUnsaved = false;
     Bool m_interrupted = false;

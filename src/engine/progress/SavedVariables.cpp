@@ -38,6 +38,7 @@ struct sReader {
         auto& reader = *static_cast<sReader*>(_data);
         const UInt depth = reader.depth++;
         if (depth == 0) {
+            reader.read.rootAttributes = *_attributes != nullptr;
             for (; *_attributes; _attributes += 2)
                 if (view(_attributes[0]) == PLAYER_FILE_SEAL)
                     reader.read.seal = WString(view(_attributes[1]));

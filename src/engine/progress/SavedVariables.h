@@ -15,6 +15,8 @@ struct sSavedVariable {
 struct sSavedVariables {
     std::vector<sSavedVariable> variables;
     WString seal;
+    // The root carries attributes (an earlier build writes it with none).
+    Bool rootAttributes = false;
 };
 
 // Reads the bytes (UTF-16) of a player's variables file straight into its variables: a load

@@ -123,12 +123,15 @@ INSTANTIATE_TEST_SUITE_P(Seals, PlayerFileSeal,
         sSealCase{"TheBuildBefores", "271EFA60", VALUES, true},
         sSealCase{"ThisBuildsOverAFlippedDigit", "D640EFA26567ACC7", "<prop Name=\"Money\" Val=\"778\" Type=\"Int\"/>", false},
         sSealCase{"TheBuildBeforesOverAFlippedDigit", "271EFA60", "<prop Name=\"Money\" Val=\"778\" Type=\"Int\"/>", false},
-        sSealCase{"OfOtherValues", "D640EFA26567ACC7", "", false}),
+        sSealCase{"OfOtherValues", "D640EFA26567ACC7", "", false},
+        // Values of whole eight-byte steps: the last one is a step like the others.
+        sSealCase{"ThisBuildsOverWholeSteps", "604B60409647D134", "<prop Name=\"Money\" Val=\"777777\" Type=\"Int\"/>", true}),
     [](const ::testing::TestParamInfo<sSealCase>& _info) { return std::string(_info.param.what); });
 
 TEST(PlayerFileSealWritten, IsThisBuildsKind)
 {
     EXPECT_EQ(sealOver(toWString(VALUES)), u"D640EFA26567ACC7");
+    EXPECT_EQ(sealOver(u"<prop Name=\"Money\" Val=\"777777\" Type=\"Int\"/>"), u"604B60409647D134");
 }
 
 } // namespace

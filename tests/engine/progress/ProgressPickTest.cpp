@@ -11,11 +11,16 @@ namespace {
 using sState = cProgressPick::sState;
 constexpr ULong NONE = cProgressPick::NO_LEVEL_STATE;
 
-const sState MISSING{false, false, 0};
-const sState DAMAGED{true, false, 0};
+const sState MISSING{false, false, 0, WString()};
+const sState DAMAGED{true, false, 0, WString()};
 sState whole(ULong _stamp)
 {
-    return {true, true, _stamp};
+    return {true, true, _stamp, WString()};
+}
+// Variables that keep the seal of their level state, or a level state of that seal.
+sState sealed(ULong _stamp, const char16_t* _seal)
+{
+    return {true, true, _stamp, _seal};
 }
 
 struct sPickCase {
@@ -54,7 +59,19 @@ INSTANTIATE_TEST_SUITE_P(Copies, ProgressPickChoice,
         sPickCase{"VariablesNamingALevelStateNoFileHas", {whole(5), whole(3)}, {whole(3), whole(2)}, 0, 0, -1},
         sPickCase{"NothingReadsWhole", {DAMAGED, DAMAGED}, {whole(3), whole(2)}, 3, -1, 0},
         sPickCase{"NothingReadsWholeNorNamesAStamp", {DAMAGED, DAMAGED}, {whole(0), whole(2)}, 0, -1, -1},
-        sPickCase{"NothingThere", {MISSING, MISSING}, {MISSING, MISSING}, 0, -1, -1}),
+        sPickCase{"NothingThere", {MISSING, MISSING}, {MISSING, MISSING}, 0, -1, -1},
+        // The level state is sealed with its variables: one that does not agree makes the save not
+        // whole, and the save before is used where it is whole; else what still reads of the level state.
+        sPickCase{"ASealedSave", {sealed(3, u"A"), sealed(2, u"B")}, {sealed(3, u"A"), sealed(2, u"B")}, 0, 0, 0},
+        sPickCase{"ALevelStateOtherThanSealed", {sealed(3, u"A"), sealed(2, u"B")}, {sealed(3, u"X"), sealed(2, u"B")}, 0, 1,
+            1},
+        sPickCase{"ASealedLevelStateDamaged", {sealed(3, u"A"), sealed(2, u"B")}, {DAMAGED, sealed(2, u"B")}, 0, 1, 1},
+        sPickCase{"ASealedLevelStateMissing", {sealed(3, u"A"), whole(2)}, {MISSING, whole(2)}, 0, 1, 1},
+        sPickCase{"ALevelStateOtherThanSealedAndNoSaveBefore", {sealed(3, u"A"), MISSING}, {sealed(3, u"X"), MISSING}, 0, 0,
+            0},
+        sPickCase{"TheSaveBeforeWithoutItsLevelState", {sealed(3, u"A"), sealed(2, u"B")}, {sealed(3, u"X"), MISSING}, 0,
+            0, 0},
+        sPickCase{"ASealedLevelStateDamagedAndNoSaveBefore", {sealed(3, u"A"), MISSING}, {DAMAGED, MISSING}, 0, 0, -1}),
     [](const ::testing::TestParamInfo<sPickCase>& _info) { return std::string(_info.param.what); });
 
 TEST(ProgressPickChoiceWithoutTheGame, TheLevelStateIsNotPaired)
