@@ -397,9 +397,9 @@ TEST_F(LooksRun, EveryAwardsWordsStandOnItsPanel)
         int frame = 420;
         for (const int award : awards) {
             walk += std::to_string(frame) + (award < 10 ? " text q0" : " text q") + std::to_string(award) + "\n" +
-                    shot(frame + 150, name(award, "")) + at(frame + 160, 400, 478) +
-                    shot(frame + 230, name(award, "-shelved")) + at(frame + 240, 400, 552);
-            frame += 300;
+                    shot(frame + 130, name(award, "")) + at(frame + 135, 400, 478) +
+                    shot(frame + 180, name(award, "-shelved")) + at(frame + 185, 400, 552);
+            frame += 215;
         }
         ASSERT_EQ(run(walk, frame, "1024x768"), 0) << mode;
         const sImage first = image(name(1, ""));
