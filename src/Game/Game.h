@@ -100,8 +100,8 @@ public:
     static void addMoney(LongLong _amount);
     void startFlyExpense(UInt _money);
     void startFlyIncome(UInt _money);
-    // One unit of the product flies off the market's stall, on the market's screen: it is not
-    // seen while another screen is; nothing flies for a kind past 18.
+    // One unit of the product flies off the market's stall while the market is on screen;
+    // nothing flies while it is not, nor for a kind past 18.
     void startFlyProduct(UInt _type);
 
     // A sale on the market at game time _time. 1000 or more earned within the last minute

@@ -110,12 +110,14 @@ void cGame::startFlyIncome(UInt _money)
 
 void cGame::startFlyProduct(UInt _type)
 {
-    if (_type >= OVERALL_PROD_COUNT)
-        return;
-    // The market's controls are hidden while it slides and left behind with it.
     cMarket* market = cMarket::getInstance();
-    startFly(market ? static_cast<cView*>(market->getContent()) : this, "UI/FlyProductExpence.xml", u"1",
-             &m_products[_type].Icon);
+    if (_type >= OVERALL_PROD_COUNT || !market)
+        return;
+    // The goods rise among the stall's controls, which are hidden while the market slides and
+    // left behind with it. A flight the player cannot see would never move on, and never end.
+    cControl* stall = market->getContent();
+    if (stall->isVisible() && stall->isEffectivelyEnabled())
+        startFly(stall, "UI/FlyProductExpence.xml", u"1", &m_products[_type].Icon);
 }
 
 void cGame::startFly(cView* _parent, const char* _xml, const WString& _text, const cState* _icon)

@@ -2,6 +2,7 @@
 #include "Game/Farm/Buildings/MowBuilding.h"
 #include "Game/Farm/Buildings/WareHouse.h"
 #include "Game/Farm/Water/WaterSource.h"
+#include "Game/GameMenu/GameMenu.h"
 #include "Game/GameRandom.h"
 #include "Game/Manufacture/Manufacture.h"
 #include "Game/Manufacture/ProductionHouse.h"
@@ -92,10 +93,16 @@ TEST_F(cGameMoneyTest, MoneyRefreshesTheFarmBuildingsUpgradesInTheirOrder)
     EXPECT_EQ(log, (std::vector<std::string>{"mow", "warehouse", "water", "dig", "dig", "mow", "warehouse", "water"}));
 }
 
-// The goods rise from the stall on the market's screen, never over the farm shown meanwhile.
-TEST_F(cGameMoneyTest, ASoldProductFliesWithItsIconOnTheMarketsScreenAndAnUnknownOneDoesNot)
+// The goods rise from the stall on the market's screen while the player sees it: sold with the
+// farm shown, nothing flies; the goods still rising when the market leaves end with it.
+TEST_F(cGameMoneyTest, ASoldProductFliesWithItsIconOnlyOnTheMarketShownAndAnUnknownOneNever)
 {
     const cView* stall = cMarket::getInstance()->getContent();
+    m_game->startFlyProduct(3);
+    EXPECT_TRUE(flyTexts(stall).empty()) << "the farm is shown";
+    cGameMenu::getInstance()->gotoMarket();
+    m_engine.frames(40);
+    ASSERT_TRUE(stall->isVisible());
     m_game->startFlyProduct(19);
     EXPECT_TRUE(flyTexts(stall).empty());
     m_game->startFlyProduct(3);
@@ -104,7 +111,10 @@ TEST_F(cGameMoneyTest, ASoldProductFliesWithItsIconOnTheMarketsScreenAndAnUnknow
     ASSERT_EQ(flies.size(), 1u);
     EXPECT_EQ(flies[0]->getTextColor(), PRODUCT_COLOR);
     EXPECT_EQ(flies[0]->getString(), u"1");
-    EXPECT_FALSE(flies[0]->isVisible()) << "the farm is shown";
+    EXPECT_TRUE(flies[0]->isVisible());
+    cGameMenu::getInstance()->gotoFarm();
+    m_engine.frames(40);
+    EXPECT_TRUE(flyTexts(stall).empty()) << "the goods in the air when the market left";
 }
 
 TEST_F(cGameMoneyTest, EarningsWithinOneMinuteWinTheAward)

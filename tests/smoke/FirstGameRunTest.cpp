@@ -420,7 +420,7 @@ TEST_F(FirstGameRun, UnderAVirtualDisplayTheFirstGameIsKeptAndGoesOn)
     };
     const sLook looks[] = {
         {"welcome.png", 560, 340, &isPaper}, {"sold.png", 322, 172, &isLeaf},  {"gift.png", 700, 250, &isPaper},
-        {"award.png", 250, 420, &isPaper},   {"wall.png", 400, 70, &isWood},    {"dry.png", 400, 115, &isPaper},
+        {"award.png", 250, 440, &isPaper},   {"wall.png", 400, 70, &isWood},    {"dry.png", 400, 115, &isPaper},
         {"build.png", 480, 480, &isPaper},   {"shed.png", 400, 560, &isWood},   {"failed.png", 400, 320, &isPaper},
         {"pause.png", 400, 118, &isWood},
     };

@@ -453,6 +453,72 @@ TEST_F(LooksRun, GoodsSoldAtTheMarketAreNotDrawnOverTheFarm)
     EXPECT_LT(unlikePixels("farm-back.png", "farm.png", 360, 230, 440, 345), 30) << "goods over the farm";
 }
 
+// Every award presented on the trophy wall in a window, and the first and the three of the
+// longest praise in full screen on a 1024 x 768 desktop: no letter of the panel's words stands on
+// its rim (against the first award's panel) or past it (against the wall once Ok has sent the
+// award to its shelf), on either side.
+TEST_F(LooksRun, EveryAwardsWordsStandOnItsPanel)
+{
+    // The shelf each award flies to, where the wall changes between the two shots.
+    const std::string wall = readFileBytes(FURROW_SOURCE "/data/Ui/Awards.xml");
+    const std::regex shelf("texture_disabled=\"[^\"]*\" position=\"(\\d+) (\\d+)\"");
+    std::vector<std::pair<int, int>> shelves;
+    for (auto at = std::sregex_iterator(wall.begin(), wall.end(), shelf); at != std::sregex_iterator(); ++at)
+        shelves.emplace_back(std::stoi((*at)[1]), std::stoi((*at)[2]));
+    ASSERT_EQ(shelves.size(), 21u);
+    newPlayer();
+    const std::string profiles = m_folder.file("home/Furrow/profiles"), kept = m_folder.file("kept");
+    std::filesystem::copy(profiles, kept, std::filesystem::copy_options::recursive);
+    const std::vector<int> everyAward = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
+                                         12, 13, 14, 15, 16, 17, 18, 19, 20, 21};
+    for (const bool full : {false, true}) {
+        const std::vector<int> awards = full ? std::vector<int>{1, 6, 9, 21} : everyAward;
+        const std::string mode = full ? "full-" : "window-";
+        const float scale = full ? 1.28f : 1.0f;
+        const auto at = [&](int _frame, int _x, int _y) {
+            return click(_frame, int(float(_x) * scale), int(float(_y) * scale));
+        };
+        const auto name = [&](int _award, const char* _what) {
+            return mode + std::to_string(_award) + _what + ".png";
+        };
+        std::filesystem::remove_all(profiles);
+        std::filesystem::copy(kept, profiles, std::filesystem::copy_options::recursive);
+        setAttribute(settingsPath(), "fullscreen", full ? "1" : "0");
+        // Each code presents its award; Ok sends it to its shelf and Back leaves the wall.
+        std::string walk = logos() + at(300, 400, 226);
+        int frame = 420;
+        for (const int award : awards) {
+            walk += std::to_string(frame) + (award < 10 ? " text q0" : " text q") + std::to_string(award) + "\n" +
+                    shot(frame + 130, name(award, "")) + at(frame + 135, 400, 478) +
+                    shot(frame + 180, name(award, "-shelved")) + at(frame + 185, 400, 552);
+            frame += 215;
+        }
+        ASSERT_EQ(run(walk, frame, "1024x768"), 0) << mode;
+        const sImage first = image(name(1, ""));
+        for (const int award : awards) {
+            const sImage shot = image(name(award, "")), shelved = image(name(award, "-shelved"));
+            const auto [shelfX, shelfY] = shelves[size_t(award - 1)];
+            const auto unlike = [&](const sImage& _reference, int _x, int _y) {
+                const sRgb a = logical(shot, _x, _y), b = logical(_reference, _x, _y);
+                return std::max({std::abs(int(a.r) - int(b.r)), std::abs(int(a.g) - int(b.g)),
+                                 std::abs(int(a.b) - int(b.b))}) > 40;
+            };
+            int spilled = 0;
+            // The panel's paper stands from 168 to 632 within a rim of 14; a margin of 8 around it
+            // shows the wall through the panel's shadow.
+            for (int y = 116; y < 516; ++y)
+                for (int x = 100; x < 700; ++x) {
+                    if ((x >= 168 && x < 182) || (x >= 618 && x < 632))
+                        spilled += unlike(first, x, y);
+                    else if ((x < 160 || x >= 640) && (std::abs(x - shelfX) > 44 || std::abs(y - shelfY) > 44))
+                        spilled += unlike(shelved, x, y);
+                }
+            EXPECT_EQ(spilled, 0) << name(award, "") << ": the panel's words past its edges";
+            EXPECT_TRUE(isPaper(logical(shot, 200, 300))) << name(award, "") << ": the panel is up";
+        }
+    }
+}
+
 // A new player's journal after 3:30 of play holds five notes on thirteen lines: the page shows
 // them all, the first at the top, and needs no arrow to scroll.
 TEST_F(LooksRun, TheJournalShowsFiveNotesOnItsThirteenLinesWithoutScrolling)

@@ -18,6 +18,34 @@ namespace {
 
 const char* const AWARD_PANEL_XML = "UI/AwardPanel.xml";
 
+// A title broken into lines of like length reads as one title: the wrap width narrows as far
+// as the lines stay as many. A block that does not wrap keeps its lines.
+void balanceLines(cMultilineText& _block)
+{
+    const size_t count = _block.getLines().size();
+    if (!_block.getWrapText() || count < 2)
+        return;
+    const Vector2 box = _block.getSize();
+    // No narrower than the widest line shared among them all.
+    Float fits = box.x, tooNarrow = _block.getTextSize().x / Float(count);
+    while (fits - tooNarrow > 1.0f) {
+        const Float width = (fits + tooNarrow) / 2;
+        _block.setSize(Vector2(width, box.y));
+        _block.makeLines();
+        (_block.getLines().size() <= count ? fits : tooNarrow) = width;
+    }
+    _block.setSize(Vector2(fits, box.y));
+    _block.makeLines();
+}
+
+// The block's lines centred on the height _y.
+void centreAt(cMultilineText& _block, Float _y)
+{
+    _block.setVerticalAlign(0);
+    _block.setPosition(Vector2(_block.getPosition().x, _y));
+    _block.makeLines();
+}
+
 } // namespace
 
 cAwardPanel::cAwardPanel(const cAward* _award, cButtonPrototype::fButtonEvent _on_ok)
@@ -40,6 +68,7 @@ void cAwardPanel::loadXML(iXML* _xml_doc)
 {
     GUARD_BEGIN
     readXmlAttribute(_xml_doc, u"AwardPicPosition", m_awardPicPosition, toVector2);
+    readXmlAttribute(_xml_doc, u"TextGap", m_textGap, toFloat);
     loadChildPart(_xml_doc, "OkButton", m_ok);
     loadChildPart(_xml_doc, "Text", m_text);
     loadChildPart(_xml_doc, "CongratulationText", m_congratulation);
@@ -51,7 +80,21 @@ void cAwardPanel::loadXML(iXML* _xml_doc)
         m_text->setText(m_award->getPanelText(), true);
         m_congratulation->setText(m_award->getCongratulation(), true);
     }
+    stackTexts();
     GUARD_END("void cAwardPanel::loadXML(iXML* xml_doc)")
+}
+
+void cAwardPanel::stackTexts()
+{
+    const Float top = m_congratulation->getPosition().y - m_congratulation->getSize().y / 2;
+    const Float bottom = m_text->getPosition().y + m_text->getSize().y / 2;
+    balanceLines(*m_congratulation);
+    balanceLines(*m_text);
+    const Float title = m_congratulation->getTextSize().y, words = m_text->getTextSize().y;
+    const Float gap = title > 0 && words > 0 ? m_textGap : 0;
+    const Float start = (top + bottom - title - gap - words) / 2;
+    centreAt(*m_congratulation, start + title / 2);
+    centreAt(*m_text, start + title + gap + words / 2);
 }
 
 void cAwardPanel::showed()

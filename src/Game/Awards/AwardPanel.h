@@ -17,8 +17,8 @@ public:
     cAwardPanel(const cAward* _award, cButtonPrototype::fButtonEvent _on_ok);
     ~cAwardPanel() override;
 
-    // "AwardPicPosition", "OkButton", "Text", "CongratulationText", "Sound", the panel's own
-    // picture keys, then the award's texts.
+    // "AwardPicPosition", "TextGap", "OkButton", "Text", "CongratulationText", "Sound", the
+    // panel's own picture keys, then the award's texts, laid out as stackTexts says.
     void loadXML(iXML* _xml_doc) override;
     // Plays the sound as it comes up.
     void showed() override;
@@ -30,6 +30,12 @@ public:
     iResource* getSound() const { return m_sound; }
 
 private:
+    // The title and the words stand one under the other, "TextGap" apart, the pair in the middle
+    // of the room from the top of the title's box to the bottom of the words' box as the file
+    // places them; a block that wraps breaks into lines of like length. However many lines the
+    // award's texts take, the panel holds them as if made for them.
+    void stackTexts();
+
     const cAward* m_award;
     // Children of the panel.
     cPanelButton* m_ok;
@@ -37,4 +43,5 @@ private:
     cMultilineText* m_congratulation;
     iResource* m_sound = nullptr;
     Vector2 m_awardPicPosition{0, 0};
+    Float m_textGap = 0;
 };

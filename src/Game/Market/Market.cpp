@@ -17,6 +17,7 @@
 #include "Ui/buttons/AnimButton.h"
 #include "Ui/controls/ChildParts.h"
 #include "Ui/controls/Picture.h"
+#include "Ui/texts/FlyText.h"
 #include "Ui/texts/PriceText.h"
 #include "Ui/screens/Slide.h"
 #include "Ui/texts/Text.h"
@@ -210,6 +211,17 @@ void cMarket::showed()
     updateProductStatus();
     cMovableBack::showed();
     GUARD_END("void cMarket::showed()")
+}
+
+void cMarket::hid()
+{
+    GUARD_BEGIN
+    cMovableBack::hid();
+    // Out of sight they would stand in the air until the market came back.
+    for (const auto& child : getContent()->getChildren())
+        if (auto* flight = dynamic_cast<cFlyText*>(child.second))
+            flight->finish();
+    GUARD_END("void cMarket::hid()")
 }
 
 void cMarket::onMoveEnd()

@@ -40,6 +40,8 @@ public:
     void loadXML(iXML* _xml_doc) override;
     // The lines are laid out afresh before the screen shows.
     void showed() override;
+    // The goods still rising from the stall end with the screen.
+    void hid() override;
     // Counts the screen's arrivals for the tutorial.
     void onMoveEnd() override;
 
