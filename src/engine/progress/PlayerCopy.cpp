@@ -18,21 +18,6 @@ namespace {
 // The game writes the stamps, its own texts and the name last: the file's end holds them.
 constexpr std::size_t TAIL_BYTES = 64 * 1024;
 
-// The bytes as they are; false when the file is too large or cannot be read.
-Bool readBytes(const String& _path, std::string& _bytes)
-{
-    try {
-        std::unique_ptr<iFile> file(cFileManager::get().open(_path));
-        const ULong size = file->getSize();
-        if (size > getFileSizeLimit(_path))
-            return false;
-        _bytes.assign(size, '\0');
-        return size == 0 || file->read(_bytes.data(), size) == size;
-    } catch (...) {
-        return false;
-    }
-}
-
 } // namespace
 
 cPlayerCopy::cPlayerCopy(const String& _path, Bool _full) : m_path(_path)
@@ -42,7 +27,7 @@ cPlayerCopy::cPlayerCopy(const String& _path, Bool _full) : m_path(_path)
         return;
     // A file that cannot even be read (past the size limit, say) is damaged like any other.
     m_exists = true;
-    if (!readBytes(_path, m_bytes)) {
+    if (!readSaveFileBytes(_path, m_bytes)) {
         logError("File \"" + _path + "\" cannot be read.");
         return;
     }
@@ -134,4 +119,20 @@ Bool cPlayerCopy::endNames(const String& _path, const WString& _player)
 WString cPlayerCopy::getPlayerName() const
 {
     return getValue(PLAYER_NAME_VARIABLE);
+}
+
+Bool readSaveFileBytes(const String& _path, std::string& _bytes)
+{
+    try {
+        if (!cFileManager::get().isExist(_path))
+            return false;
+        std::unique_ptr<iFile> file(cFileManager::get().open(_path));
+        const ULong size = file->getSize();
+        if (size > getFileSizeLimit(_path))
+            return false;
+        _bytes.assign(size, '\0');
+        return size == 0 || file->read(_bytes.data(), size) == size;
+    } catch (...) {
+        return false;
+    }
 }

@@ -52,3 +52,6 @@ private:
     Bool m_sealed = false;
     Bool m_bySeal = false;
 };
+
+// The bytes of a file of a save as they are; false when it is missing, too large or cannot be read.
+Bool readSaveFileBytes(const String& _path, std::string& _bytes);

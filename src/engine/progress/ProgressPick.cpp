@@ -2,7 +2,6 @@
 
 #include "engine/files/File.h"
 #include "engine/files/FileManager.h"
-#include "engine/files/FileSizeLimit.h"
 #include "engine/files/KillPoint.h"
 #include "engine/logs/LogManager.h"
 #include "engine/progress/GameVariables.h"
@@ -22,23 +21,6 @@ const char* const LEVEL_STATE_STAMP_VARIABLE = "LevelStateStamp";
 const char* const LEVEL_STATE_SEAL_VARIABLE = "LevelStateSeal";
 
 namespace {
-
-// The bytes as they are; false when the file is missing, too large or cannot be read.
-Bool readBytes(const String& _path, std::string& _bytes)
-{
-    try {
-        if (!cFileManager::get().isExist(_path))
-            return false;
-        std::unique_ptr<iFile> file(cFileManager::get().open(_path));
-        const ULong size = file->getSize();
-        if (size > getFileSizeLimit(_path))
-            return false;
-        _bytes.assign(size, '\0');
-        return size == 0 || file->read(_bytes.data(), size) == size;
-    } catch (...) {
-        return false;
-    }
-}
 
 ULong valueOf(const std::vector<sSavedVariable>& _variables, const char* _name, Bool& _found)
 {
@@ -168,7 +150,7 @@ void cProgressPick::readLevelState(sCopy& _copy)
         return;
     _copy.exists = true;
     std::string bytes;
-    _copy.whole = readBytes(_copy.path, bytes) && g_levelStateCheck(bytes, _copy.stamp);
+    _copy.whole = readSaveFileBytes(_copy.path, bytes) && g_levelStateCheck(bytes, _copy.stamp);
     _copy.seal = sealOverBytes(bytes);
 }
 
