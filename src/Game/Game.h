@@ -104,8 +104,9 @@ public:
     // nothing flies while it is not, nor for a kind past 18.
     void startFlyProduct(UInt _type);
 
-    // A sale on the market at game time _time. 1000 or more earned within the last minute
-    // wins the "awEarn" award flag, which stays won.
+    // A sale on the market at _time seconds of play ("RunTime"), the clock that goes on through
+    // the time-line's loops. 1000 or more earned within the last minute wins the "awEarn" award
+    // flag, which stays won.
     void addEarnedFromMarket(UInt _money, Float _time);
     UInt getEarnedSum() const { return m_earnedSum; }
     Float getEarnedWindowStart() const { return m_earnedWindowStart; }
@@ -165,6 +166,7 @@ private:
     void loadUpgradeStrings(iXML* _xml_doc);
     void loadUpgradeSound(iXML* _xml_doc);
     void startFly(cView* _parent, const char* _xml, const WString& _text, const cState* _icon);
+    void clearEarnings();
     static void applyLevelState(const sLevelState& _state);
 
     sProdInfo m_products[OVERALL_PROD_COUNT];

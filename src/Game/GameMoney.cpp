@@ -133,15 +133,31 @@ void cGame::startFly(cView* _parent, const char* _xml, const WString& _text, con
 
 void cGame::addEarnedFromMarket(UInt _money, Float _time)
 {
+    // The times are of a clock of play, which never goes back. One that did (an earlier build
+    // timed sales by the game clock, which the time-line's loop sets back) tells nothing of how
+    // long ago the sales kept were: none of them is known to be of the last minute. Without
+    // this, every sale after a loop would stay in the window for good.
+    if (!m_earnings.empty() && _time < m_earnings.back().time)
+        clearEarnings();
     m_earnedWindowStart = _time - EARNINGS_WINDOW;
     while (!m_earnings.empty() && m_earnings.front().time < m_earnedWindowStart) {
         m_earnedSum -= m_earnings.front().money;
         m_earnings.pop_front();
     }
-    m_earnings.push_back({_time, _money});
+    // Sales of one moment are one entry: the window holds at most one a frame.
+    if (!m_earnings.empty() && m_earnings.back().time == _time)
+        m_earnings.back().money += _money;
+    else
+        m_earnings.push_back({_time, _money});
     m_earnedSum += _money;
     if (m_earnedSum >= EARNINGS_AWARD)
         key::awEarn() = true;
+}
+
+void cGame::clearEarnings()
+{
+    m_earnings.clear();
+    m_earnedSum = 0;
 }
 
 void cGame::updateUpgradeControls()

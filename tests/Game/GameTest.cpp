@@ -51,6 +51,12 @@ void noteBuilding(std::vector<std::string>& _log, const char* _name,
 
 class cGameMoneyTest : public cGameTest {
 protected:
+    // The game clock goes back from 0:02:00 to 0:01:00: a minute of play may hold a loop.
+    cGameMoneyTest()
+        : cGameTest({{"Gameplay/Gameplay.xml",
+              makeXml16("<Gameplay><Events><E Type=\"9\" Time=\"0:01:00\" /><E Type=\"4\" Time=\"0:02:00\" /></Events></Gameplay>")}})
+    {
+    }
     void expectFlies(std::vector<std::pair<UInt, std::u16string>> _expected)
     {
         const std::vector<cFlyText*> flies = flyTexts();
@@ -117,22 +123,46 @@ TEST_F(cGameMoneyTest, ASoldProductFliesWithItsIconOnlyOnTheMarketShownAndAnUnkn
     EXPECT_TRUE(flyTexts(stall).empty()) << "the goods in the air when the market left";
 }
 
+// Sales by their own times; then the market selling ten times a second (at most) through the
+// time-line's loops, after some play without sales: only a minute of play that earned a thousand wins.
 TEST_F(cGameMoneyTest, EarningsWithinOneMinuteWinTheAward)
 {
     struct sCase {
-        Float secondTime;
-        bool won;
+        const char* what;
+        std::vector<std::pair<UInt, Float>> sales;
+        Float clock = 0, idle = 0, selling = 0;
+        UInt price = 0;
+        bool won = false;
+        // What the window holds after sales by their own times.
+        UInt earned = 0;
     };
-    for (const sCase& c : {sCase{65.0f, true}, sCase{71.0f, false}}) {
-        key::awEarn() = false;
+    const sCase cases[] = {{"600 at 10 s, 500 at 65 s", {{600, 10.0f}, {500, 65.0f}}, 0, 0, 0, 0, true, 1100},
+        {"600 at 10 s, 500 at 71 s", {{600, 10.0f}, {500, 71.0f}}, 0, 0, 0, 0, false, 500},
+        {"a coin a tenth of a second through three loops", {}, 100, 0, 200, 1, false},
+        {"three coins a tenth of a second before a loop", {}, 0, 0, 59, 3, true},
+        {"three coins a tenth of a second after three loops", {}, 100, 130, 59, 3, true}};
+    for (const sCase& c : cases) {
+        // An award presented holds the game.
+        key::awEarn() = key::Award[6] = false;
+        key::GameTime() = c.clock;
         cGame::endGame();
         cGame::startGame();
         m_game = cGame::getInstance();
-        m_game->addEarnedFromMarket(600, 10.0f);
-        m_game->addEarnedFromMarket(500, c.secondTime);
-        EXPECT_EQ(key::awEarn(), c.won) << c.secondTime;
-        EXPECT_EQ(m_game->getEarnedSum(), c.won ? 1100u : 500u);
-        EXPECT_FLOAT_EQ(m_game->getEarnedWindowStart(), c.secondTime - 60.0f);
+        for (const auto& [coins, at] : c.sales)
+            m_game->addEarnedFromMarket(coins, at);
+        if (!c.sales.empty()) {
+            EXPECT_EQ(m_game->getEarnedSum(), c.earned) << c.what;
+            EXPECT_FLOAT_EQ(m_game->getEarnedWindowStart(), c.sales.back().second - 60.0f) << c.what;
+        }
+        load("<Game><ProductionInfo><P MaxSellFrequency=\"10\" PriceRadius=\"10\" /></ProductionInfo></Game>");
+        key::MEffPrice[0] = 100;
+        cMarket::getInstance()->setPlayerPriceOfKind(0, c.price);
+        m_engine.frames(int(c.idle * 50));
+        cMarket::getInstance()->setQtyOfKind(0, c.price ? 100000 : 0);
+        m_engine.frames(int(c.selling * 50));
+        cMarket::getInstance()->setQtyOfKind(0, 0);
+        EXPECT_EQ(key::awEarn(), c.won) << c.what;
+        EXPECT_LT(key::GameTime(), 120.0f) << c.what << ": the clock loops";
     }
 }
 

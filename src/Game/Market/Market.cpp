@@ -395,8 +395,10 @@ void cMarket::sell(UInt _kind)
     cSoundManager* sound = cSoundManager::getInstance();
     if (m_sellSound && sound)
         sound->play(m_sellSound.get());
+    // Timed by the clock of play: the game clock goes back at each loop of the time-line and
+    // stands while a goal holds it, and the market sells all the while.
     if (game)
-        game->addEarnedFromMarket(price, cGameplay::getGameTime());
+        game->addEarnedFromMarket(price, key::RunTime());
     key::MSellTime[_kind] = sell::NO_WAIT;
 }
 

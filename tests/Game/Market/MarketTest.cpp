@@ -175,7 +175,7 @@ TEST_F(cMarketTest, ASalePaysThePriceAndCountsTheEarnings)
     for (const sSale& c : {sSale{79, false}, sSale{80, true}}) {
         key::awHighSold() = false;
         key::Money() = 100;
-        key::GameTime() = 30.0f;
+        key::RunTime() = 30.0f;
         // Far below the demand: every attempt sells, one a half second.
         offer(4, 3, c.price, 200);
         const UInt earned = m_game->getEarnedSum();
