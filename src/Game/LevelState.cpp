@@ -391,7 +391,11 @@ void cGame::applyLevelState(const sLevelState& _state)
             new cSeedPackage(farm->getSlidingPicture(), package.seedType, package.count,
                 Vector2(package.x + origin.x, package.y + origin.y), package.state, package.bought);
     }
-    if (cGame* game = getInstance()) {
+    // Earnings are a minute's worth: of a level state nothing vouches for (its seal does not
+    // hold, or its variables were salvaged) none is believed, nor an award won by them.
+    const cProfile* profile = cProfile::getInstance();
+    const Bool vouched = !profile || (!profile->getLoadedCopy().salvaged && !profile->getLoadedCopy().levelStateSalvaged);
+    if (cGame* game = getInstance(); game && vouched) {
         for (const auto& earning : _state.earnings)
             if (std::isfinite(earning.time))
                 game->addEarnedFromMarket(earning.money, earning.time);

@@ -296,21 +296,44 @@ TEST_F(cLevelStateGame, AGameContinuedAtTheStartTakesItsSavedFactorsInPlaceOfNew
     EXPECT_EQ(demand(1), 75);
 }
 
-// Earnings past the minute go, the saved window start wins, and missing factors count as zero.
+// Earnings past the minute go, the saved window start wins, and missing factors count as zero,
+// as does one its event could not have drawn. An earlier build timed its sales by the game clock,
+// which its loops set back, and kept every one: its list is read down to its last minute, which
+// is all the next save keeps.
 TEST_F(cLevelStateGame, ASavedFileKeepsTheLastMinutesEarningsItsWindowAndItsFactors)
 {
-    sLevelState state;
-    state.windowStart = 42;
-    state.earnings = {{10, 600}, {71, 500}};
-    state.factors = {0.5f};
-    writeSave(writeLevelState(state));
-    key::GameTime() = 30;
-    start();
-    EXPECT_EQ(cGame::getInstance()->getEarnedSum(), 500u);
-    EXPECT_EQ(cGame::getInstance()->getEarnedWindowStart(), 42);
-    EXPECT_FALSE(key::awEarn());
-    EXPECT_EQ(demand(0), 150);
-    EXPECT_EQ(demand(1), 100);
+    std::vector<sLevelState::sEarning> loops;
+    for (int loop = 0; loop < 3; ++loop)
+        for (int i = 0; i < 1200; ++i)
+            loops.push_back({1200 + i * 0.5f, 1});
+    struct sCase {
+        const char* what;
+        std::vector<sLevelState::sEarning> earnings;
+        std::vector<Float> factors;
+        UInt earned;
+        size_t kept;
+    };
+    const sCase cases[] = {{"the last minute's", {{10, 600}, {71, 500}}, {0.5f}, 500, 1},
+        {"three loops of an earlier build", loops, {0.5f, 2.0f}, 121, 121}};
+    for (const sCase& c : cases) {
+        sLevelState state;
+        state.windowStart = 42;
+        state.earnings = c.earnings;
+        state.factors = c.factors;
+        writeSave(writeLevelState(state));
+        key::GameTime() = 30;
+        start();
+        EXPECT_EQ(cGame::getInstance()->getEarnedSum(), c.earned) << c.what;
+        EXPECT_EQ(cGame::getInstance()->getEarnedWindowStart(), 42) << c.what;
+        EXPECT_FALSE(key::awEarn()) << c.what;
+        EXPECT_EQ(demand(0), 150) << c.what;
+        EXPECT_EQ(demand(1), 100) << c.what;
+        end();
+        sLevelState next;
+        String error;
+        ASSERT_TRUE(readLevelState(saved(), next, error)) << error;
+        EXPECT_EQ(next.earnings.size(), c.kept) << c.what;
+    }
 }
 
 TEST_F(cLevelStateGame, ADamagedFileIsMovedAsideLoggedAndTheGameStartsAfresh)

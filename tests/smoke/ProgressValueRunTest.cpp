@@ -26,6 +26,8 @@ struct sProgressCase {
     const char* logged = nullptr;
     // The least of Ann's coins after the game: the save before, or a farm started afresh.
     int atLeast = 777;
+    // An award flag the damage must not win.
+    const char* unwon = nullptr;
 };
 
 void PrintTo(const sProgressCase& _case, std::ostream* _out)
@@ -52,6 +54,18 @@ public:
     {
         std::string bytes = readFileBytes(profiles(_name));
         bytes[bytes.size() - 10] ^= 0x10;
+        writeFileBytes(profiles(_name), bytes);
+    }
+    // An earning of _coins at 1 s after the market's others, as a flipped bit in one could make it.
+    void addEarning(const std::string& _name, unsigned _coins)
+    {
+        std::string bytes = readFileBytes(profiles(_name));
+        const auto u32 = [&bytes](size_t _at) { return unsigned(uint8_t(bytes[_at])) | unsigned(uint8_t(bytes[_at + 1])) << 8; };
+        const size_t at = 4 + 24 * size_t(u32(0));
+        const unsigned count = u32(at);
+        bytes[at] = char(count + 1);
+        const char entry[8] = {0, 0, char(0x80), 0x3f, char(_coins), char(_coins >> 8), char(_coins >> 16), 0};
+        bytes.insert(at + 8 + 8 * size_t(count), entry, 8);
         writeFileBytes(profiles(_name), bytes);
     }
     void dropLastCopies()
@@ -83,6 +97,9 @@ TEST_P(DamagedProgressRun, TheFarmComesBackAsOnePairAndThePlayerIsTold)
     EXPECT_EQ(errors().find("The player is told", errors().find("The player is told") + 1), std::string::npos)
         << "told twice: " << errors();
     EXPECT_NE(errors().find(damage.logged ? damage.logged : ""), std::string::npos) << errors();
+    if (damage.unwon) {
+        EXPECT_EQ(variable("00000001.xml", damage.unwon), "0") << "an award never earned";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Damaged, DamagedProgressRun,
@@ -117,6 +134,15 @@ INSTANTIATE_TEST_SUITE_P(Damaged, DamagedProgressRun,
                 run.flipInLevelState("00000001.save");
             },
             nullptr, "The file of your farm was damaged. The farm is rebuilt from what of it still reads."},
+        // Nothing vouches for the market's earnings there: none counts for an award.
+        sProgressCase{"AnEarningFlippedInTheLevelStateAndNoLastCopy",
+            [](ProgressRun& _run) {
+                auto& run = static_cast<DamagedProgressRun&>(_run);
+                run.dropLastCopies();
+                run.addEarning("00000001.save", 524313);
+            },
+            nullptr, "The file of your farm was damaged. The farm is rebuilt from what of it still reads.", nullptr, 777,
+            "awEarn"},
         // An earlier build keeps no check of its level state: it reads as it always did.
         sProgressCase{"AFlippedBitInAnEarlierBuildsLevelState",
             [](ProgressRun& _run) {
@@ -419,6 +445,15 @@ INSTANTIATE_TEST_SUITE_P(Values, ValueRun,
         sValueCase{"ClockWithoutACopy", "GameTime", "x", nullptr, 443, FURROW_HELD("x"),
             "Part of your farm's file could not be read in any copy. Starting afresh: the game clock.",
             "Money=443;GameTime=30;eventNext=4;eventNextAt=60", nullptr, 443, true, NO_LAST_COPY, "Money"},
+        // A clock that reads only in part, or reads before the saved place, is not believed either.
+        sValueCase{"AClockReadInPartWithoutACopy", "GameTime", "1>8.27913", nullptr, 443, FURROW_HELD("1>8.27913"),
+            "Part of your farm's file could not be read in any copy. Starting afresh: the game clock.",
+            "Money=443;GameTime=30;eventNext=4;eventNextAt=60", nullptr, 443, true, NO_LAST_COPY, "Money"},
+        sValueCase{"AClockDamagedLowerWithoutACopy", "GameTime", "1", nullptr, 443, "stands before the time-line's saved place",
+            FURROW_REBUILT, "Money=443;GameTime=30;eventNext=4;eventNextAt=60", nullptr, 443, true, NO_LAST_COPY, "Money"},
+        // Nor a running contract's pay: the grocer's contract pays its own (300, moved by a fifth at most).
+        sValueCase{"APayFlippedWithoutACopy", "taskBonus0", "740", nullptr, 240, FURROW_BROKEN, FURROW_REBUILT,
+            FURROW_GROCER ";taskBonus0=340", nullptr, 360, false, NO_LAST_COPY},
         // Without a last copy an unread flag of an identified contract or letter keeps it.
         sValueCase{"AFlagWithoutACopy", "taskPassCancel0", "x", nullptr, 7, FURROW_HELD("x"), FURROW_REBUILT,
             FURROW_GROCER, nullptr, 7, false, NO_LAST_COPY, "task0"},

@@ -94,16 +94,17 @@ void cContractStatus::setup(sContractEvent* _event, Bool _restore)
     GUARD_BEGIN
     m_event = _event;
     m_terms = *_event;
+    const Bool kept = _restore && cSavedContract::areTermsKept();
     for (UInt i = 0; i < sContractEvent::REQ_COUNT; ++i) {
         // A term the profile lacks, or holds as -1 or as the 0 an ended contract leaves, is the
         // time-line's own: never nothing.
         Int& saved = key::requirement(m_place, i);
-        if (_restore && saved > 0)
+        if (kept && saved > 0)
             m_terms.Requirements[i].Count = UInt(saved);
         else
             saved = Int(m_terms.Requirements[i].Count);
     }
-    if (_restore && key::taskBonus[m_place] >= 0)
+    if (kept && key::taskBonus[m_place] >= 0)
         m_terms.Bonus = key::taskBonus[m_place];
     key::taskBonus[m_place] = m_terms.Bonus;
     m_recheck = true;

@@ -208,6 +208,12 @@ void cSavedContract::tellLost(const sContractEvent* _event) const
             (words.empty() ? WString(u".") : u":" + quoted(words)));
 }
 
+Bool cSavedContract::areTermsKept()
+{
+    const cProfile::sLoadedCopy* copy = loadedCopy();
+    return !copy || !copy->salvaged;
+}
+
 void cSavedContract::record(const sContractEvent& _event) const
 {
     const cGameplay* line = cGameplay::getInstance();

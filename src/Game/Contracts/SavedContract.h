@@ -25,6 +25,10 @@ public:
     // of one that was lost). What came back is recorded in the place's values.
     sContractEvent* restore();
 
+    // Whether the pay and the counts the places kept are believed: not of values salvaged from
+    // a damaged file, where the contract's own record gives them.
+    static Bool areTermsKept();
+
     // The place holds _event from now on.
     void record(const sContractEvent& _event) const;
     // The place holds none.

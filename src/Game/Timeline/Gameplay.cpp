@@ -113,9 +113,9 @@ void cGameplay::placeOnClock()
     // the clock alone, or what it fired would fire again.
     const cProfile* profile = cProfile::getInstance();
     const Bool earlierBuild = profile && profile->getLoadedCopy().isEarlierBuilds();
-    if (key::GameTime() != 0.0f && !earlierBuild && goOnWhereSaved())
+    if (profile && profile->getLoadedCopy().salvaged && goOnFromASalvagedPlace())
         return;
-    if (key::GameTime() == 0.0f && profile && profile->getLoadedCopy().salvaged && goOnFromASalvagedPlace())
+    if (key::GameTime() != 0.0f && !earlierBuild && goOnWhereSaved())
         return;
     sTimeObject now;
     now.setSeconds(key::GameTime());
@@ -167,20 +167,24 @@ Bool cGameplay::goOnWhereSaved()
     return true;
 }
 
-// A farm salvaged from a damaged file whose clock did not read, yet whose place on the
-// time-line did: the clock goes back to the last event passed, never to the start, where every
-// gift and letter would come again.
+// A farm salvaged from a damaged file whose clock did not read, or reads before the place the
+// time-line kept (a digit damaged lower), yet whose place reads and fits: the clock goes back to
+// the last event passed, never before it, where every gift and letter would come again.
 Bool cGameplay::goOnFromASalvagedPlace()
 {
     const Int next = key::eventNext();
     if (next <= 0 || UInt(next) >= m_events.size() || Int(m_events[UInt(next)]->time.toSeconds()) != key::eventNextAt())
         return false;
-    key::GameTime() = m_events[UInt(next) - 1]->time.toSeconds();
-    getLog("error")->print("The salvaged game clock did not read: it goes on from " + std::to_string(key::GameTime()) +
-                           " s, the time of the last event passed.");
+    const Float read = key::GameTime();
+    const Float passed = m_events[UInt(next) - 1]->time.toSeconds();
+    if (!(read < passed))
+        return false;
+    key::GameTime() = passed;
+    getLog("error")->print("The salvaged game clock, " + std::to_string(read) + " s, stands before the time-line's saved "
+                           "place: it goes on from " + std::to_string(passed) + " s, the time of the last event passed.");
     if (goOnWhereSaved())
         return true;
-    key::GameTime() = 0.0f;
+    key::GameTime() = read;
     return false;
 }
 
@@ -291,7 +295,13 @@ void cGameplay::restoreRandomFactors(const std::vector<Float>& _factors)
     // ones take their place rather than adding to them.
     for (auto& event : m_events)
         event->clearRandomFactors();
-    setRandomFactors(_factors);
+    // A factor its event could not have drawn (damage, or a time-line whose ranges changed since)
+    // counts as 0: a contract never pays more than its range allows.
+    std::vector<Float> factors = _factors;
+    for (size_t i = 0; i < factors.size() && i < m_events.size(); ++i)
+        if (!(std::fabs(factors[i]) <= m_events[i]->range))
+            factors[i] = 0;
+    setRandomFactors(factors);
 }
 
 Float cGameplay::getGameTime()

@@ -3,6 +3,7 @@
 #include "engine/logs/ErrorStack.h"
 #include "engine/logs/Log.h"
 #include "engine/logs/LogManager.h"
+#include "engine/text/NumberReader.h"
 #include "engine/text/TextConvert.h"
 #include "engine/text/ValueConvert.h"
 #include "engine/files/XmlEscape.h"
@@ -186,6 +187,21 @@ Bool isWholeInteger(const WString& _text)
     return !digits.empty() && read.ec == std::errc() && read.ptr == digits.data() + digits.size();
 }
 
+// Whether _text is _parts real numbers (one character between them) and nothing else, white
+// space around them allowed: a damaged "1>8.27913" reads 1 in part, and is no number.
+namespace {
+
+Bool isWholeReal(const WString& _text, int _parts)
+{
+    cNumberReader reader(_text);
+    for (int part = 0; part < _parts; ++part)
+        if ((part > 0 && !reader.skipOne()) || !reader.readDouble())
+            return false;
+    return reader.atEnd();
+}
+
+} // namespace
+
 // The form every save writes a whole number in (digits after a minus at most, in T's range),
 // read in one pass; false leaves any other text to isWholeInteger and the type's reader, which
 // read this form to the same value. A large farm's load reads thousands of them.
@@ -232,7 +248,7 @@ Bool readPropertyValue(const WString& _val, tPropertyValue<Type>& _value)
         // Real numbers start unread as NaN, so a part the text does not give shows.
         tPropertyValue<Type> read = unreadValue<tPropertyValue<Type>>();
         sCodec<Type>::read(read, _val);
-        if (!isFiniteValue(read))
+        if (!isFiniteValue(read) || !isWholeReal(_val, std::is_same_v<tPropertyValue<Type>, Vector2> ? 2 : 1))
             return false;
         _value = read;
     } else if constexpr (std::is_same_v<tPropertyValue<Type>, Bool>) {

@@ -366,7 +366,7 @@ void cProfile::loadVariables(const String& _stem, Bool _new)
     for (const sSavedVariable& variable : pick.getVariables())
         setProperty(variable.type, variable.name, variable.value);
     tellProgress(pick, m_currentUserName, obstacle, _new, m_copies);
-    setLoadedCopy({pick.takeVariables(), pick.isSealed(), pick.isSalvaged()});
+    setLoadedCopy({pick.takeVariables(), pick.isSealed(), pick.isSalvaged(), pick.isLevelStateSalvaged()});
 }
 
 void cProfile::forgetLoadedCopies()

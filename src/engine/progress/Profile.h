@@ -92,6 +92,8 @@ public:
         std::vector<sSavedVariable> variables;
         Bool sealed = false;
         Bool salvaged = false;
+        // The level state goes with whole variables but is used as it reads: nothing vouches for it.
+        Bool levelStateSalvaged = false;
         Bool isEarlierBuilds() const { return !variables.empty() && !sealed; }
     };
     const sLoadedCopy& getLoadedCopy() const { return m_loadedCopy; }

@@ -30,6 +30,12 @@ void cNumberReader::skipSpace()
         ++m_pos;
 }
 
+bool cNumberReader::atEnd()
+{
+    skipSpace();
+    return !m_failed && m_pos == m_text.size();
+}
+
 String cNumberReader::asciiRun() const
 {
     String run;

@@ -20,6 +20,8 @@ public:
     // Skips "0x" or "0X" when the text continues with it.
     void skipHexPrefix(bool _upperCaseToo);
     bool startsWith(const char* _prefix) const;
+    // Nothing but white space is left: the text was all read.
+    bool atEnd();
 
 private:
     // An optional sign and the digits after it, at most the limit for that sign.

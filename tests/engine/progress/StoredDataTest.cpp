@@ -573,6 +573,7 @@ TEST_F(GameVariables, AValueNotOfItsTypeKeepsTheDefaultWithALogLine)
         bool kept; // the default stays
     } cases[] = {{"Float", u"NaN", true}, {"Float", u"inf", true}, {"Float", u"-inf", true},
         {"Float", u"1e308", true}, {"Float", u"-1", false}, {"Float", u"2.5", false}, {"Double", u"1e400", true},
+        {"Float", u"1>8.27913", true}, {"Float", u" 2.5 ", false}, {"Vector2", u"1 2x", true},
         {"Double", u"1e308", false}, {"Vector2", u"1 NaN", true}, {"Vector2", u"1e39 2", true},
         {"Vector2", u"1 2", false}, {"Int", u"2147483648", true}, {"Int", u"-2147483649", true},
         {"Int", u"-2147483648", false}, {"Int", u"007", false}, {"Int", u" 7", false}, {"UInt", u"-1", true},
