@@ -25,6 +25,8 @@
 #include "Game/Timeline/GameEvent.h"
 #include "Game/Timeline/Gameplay.h"
 #include "Ui/views/UI.h"
+#include "engine/files/FileManager.h"
+#include "engine/progress/Profile.h"
 
 #include <benchmark/benchmark.h>
 
@@ -32,6 +34,7 @@
 #include <cmath>
 #include <atomic>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <new>
 #include <numeric>
@@ -89,7 +92,8 @@ std::vector<sContractEvent*> firstContracts()
 
 class cLateGame {
 public:
-    explicit cLateGame(UInt _fields = 0) : m_game(&writeLateFarm, _fields), m_contracts(firstContracts())
+    explicit cLateGame(UInt _fields = 0, void (*_setUp)() = &writeLateFarm)
+        : m_game(_setUp, _fields), m_contracts(firstContracts())
     {
         cBenchGame::putEverythingOnSale();
         takeContracts();
@@ -308,6 +312,60 @@ void BM_LateGameFrame(benchmark::State& _state)
 }
 // Fresh, and after an hour of game time: the frame must cost the same.
 BENCHMARK(BM_LateGameFrame)->Arg(0)->Arg(60)->Unit(benchmark::kMicrosecond)->Iterations(MEASURED_FRAMES);
+
+// A player whose saves are written: the late farm of an hour in, ten seconds before the
+// time-line's last event, after which the clock goes back and the events repeat.
+std::unique_ptr<cProfile> g_player;
+void writeLateFarmOfAPlayer()
+{
+    g_player = std::make_unique<cProfile>(u"Bench");
+    writeLatePlayer();
+    key::GameTime() = 1790;
+}
+
+// The level-state file and the memory held while the game clock loops, every market line
+// selling at one coin: each loop saves, and neither may grow with the loops (within 2 MB). A build that
+// keeps every sale grows from the first repetition on: read that one.
+void BM_LateGameLoops(benchmark::State& _state)
+{
+    std::unique_ptr<cLateGame> game = cBenchGame::make<cLateGame>(_state, 0, &writeLateFarmOfAPlayer);
+    if (!game)
+        return;
+    // Every good at one coin: about as many sales as a stall makes.
+    for (UInt k = 0; k < OVERALL_PROD_COUNT; ++k)
+        cMarket::getInstance()->setPlayerPriceOfKind(k, 1);
+    const String file = cFileManager::get().getCommonPath(g_player->getLevelStateFile());
+    const auto saved = [&file] {
+        cGame::saveProgress();
+        cFileManager::get().waitForSaves();
+        return double(std::filesystem::file_size(file)) / 1024.0;
+    };
+    const LongLong money = key::Money();
+    int loops = 0;
+    for (auto _ : _state) {
+        for (const int last = loops + int(_state.range(0)); loops < last;) {
+            const Float clock = key::GameTime();
+            game->playMinutes(1);
+            if (key::GameTime() >= clock)
+                continue;
+            if (++loops == 1) {
+                _state.counters["KB_save_first_loop"] = saved();
+                _state.counters["MB_first_loop"] = cBenchGame::residentMB();
+            }
+        }
+    }
+    _state.counters["loops"] = loops;
+    _state.counters["KB_save_last_loop"] = saved();
+    _state.counters["MB_last_loop"] = cBenchGame::residentMB();
+    _state.counters["MB_growth"] = _state.counters["MB_last_loop"] - _state.counters["MB_first_loop"];
+    _state.counters["earned"] = double(key::Money() - money);
+    cGame::endGame();
+    g_player.reset();
+    game.reset();
+    if (_state.counters["earned"] <= 0)
+        _state.SkipWithError("The market did not sell.");
+}
+BENCHMARK(BM_LateGameLoops)->Arg(6)->Arg(24)->Iterations(1)->Unit(benchmark::kSecond);
 
 // The growing fields' own share: every field's process, on a farm of 16 fields and on the
 // whole farm (0). The player waters and fertilises every field and harvests it as it ripens,
