@@ -13,6 +13,7 @@
 #include <cmath>
 #include <limits>
 #include <locale>
+#include <optional>
 #include <sstream>
 #include <type_traits>
 #include <utility>
@@ -50,12 +51,35 @@ WString realText(T _value)
     }
 }
 
-// Real numbers start unread as NaN, so a part the text does not give shows.
-Bool isFiniteValue(Float _value) { return std::isfinite(_value); }
-Bool isFiniteValue(Double _value) { return std::isfinite(_value); }
-Bool isFiniteValue(const Vector2& _value) { return std::isfinite(_value.x) && std::isfinite(_value.y); }
-template <class T> T unreadValue() { return std::numeric_limits<T>::quiet_NaN(); }
-template <> Vector2 unreadValue<Vector2>() { return Vector2(unreadValue<Float>(), unreadValue<Float>()); }
+// A real number is the whole text (white space around it allowed), finite, in its type's range:
+// a damaged "1>8.27913" reads 1 only in part, and is no number. The two of a Vector2 stand one
+// character apart, as the type's reader takes them.
+template <class T, class tRead>
+Bool readWholeReal(const WString& _text, T& _value, tRead _read)
+{
+    cNumberReader reader(_text);
+    const auto value = _read(reader);
+    if (!value || !reader.atEnd())
+        return false;
+    _value = T(*value);
+    return true;
+}
+Bool readWholeReal(const WString& _text, Float& _value)
+{
+    return readWholeReal(_text, _value, [](cNumberReader& _reader) { return _reader.readFloat(); });
+}
+Bool readWholeReal(const WString& _text, Double& _value)
+{
+    return readWholeReal(_text, _value, [](cNumberReader& _reader) { return _reader.readDouble(); });
+}
+Bool readWholeReal(const WString& _text, Vector2& _value)
+{
+    return readWholeReal(_text, _value, [](cNumberReader& _reader) -> std::optional<Vector2> {
+        const std::optional<float> x = _reader.readFloat();
+        const std::optional<float> y = x && _reader.skipOne() ? _reader.readFloat() : std::nullopt;
+        return y ? std::optional<Vector2>(Vector2(*x, *y)) : std::nullopt;
+    });
+}
 
 // How each type is written and read; the readers leave _res alone when the text does not read.
 template <ePropertyType Type> struct sCodec;
@@ -187,21 +211,6 @@ Bool isWholeInteger(const WString& _text)
     return !digits.empty() && read.ec == std::errc() && read.ptr == digits.data() + digits.size();
 }
 
-// Whether _text is _parts real numbers (one character between them) and nothing else, white
-// space around them allowed: a damaged "1>8.27913" reads 1 in part, and is no number.
-namespace {
-
-Bool isWholeReal(const WString& _text, int _parts)
-{
-    cNumberReader reader(_text);
-    for (int part = 0; part < _parts; ++part)
-        if ((part > 0 && !reader.skipOne()) || !reader.readDouble())
-            return false;
-    return reader.atEnd();
-}
-
-} // namespace
-
 // The form every save writes a whole number in (digits after a minus at most, in T's range),
 // read in one pass; false leaves any other text to isWholeInteger and the type's reader, which
 // read this form to the same value. A large farm's load reads thousands of them.
@@ -245,12 +254,7 @@ template <ePropertyType Type>
 Bool readPropertyValue(const WString& _val, tPropertyValue<Type>& _value)
 {
     if constexpr (sIsReal<sCodec<Type>>::value) {
-        // Real numbers start unread as NaN, so a part the text does not give shows.
-        tPropertyValue<Type> read = unreadValue<tPropertyValue<Type>>();
-        sCodec<Type>::read(read, _val);
-        if (!isFiniteValue(read) || !isWholeReal(_val, std::is_same_v<tPropertyValue<Type>, Vector2> ? 2 : 1))
-            return false;
-        _value = read;
+        return readWholeReal(_val, _value);
     } else if constexpr (std::is_same_v<tPropertyValue<Type>, Bool>) {
         // The writer writes 0 or 1; the reader keeps the value there for anything else.
         if (_val == u"0" || _val == u"1") {
