@@ -47,8 +47,10 @@ void cContractPlaces::follow(const Vector2& _offset)
     for (UInt i = 0; i < CARD_COUNT; ++i) {
         const Vector2 place = getPlace(m_screen, i);
         const Vector2 to(place.x + _offset.x, place.y + _offset.y);
-        // A place that is no number: the card stays where it is.
-        if (std::isfinite(to.x) && std::isfinite(to.y))
-            m_cards[i]->setPosition(to);
+        // Standing there already, the card's letters keep their transforms; a place that is no
+        // number leaves the card where it is.
+        if (to == m_cards[i]->getPosition() || !std::isfinite(to.x) || !std::isfinite(to.y))
+            continue;
+        m_cards[i]->setPosition(to);
     }
 }
