@@ -400,20 +400,47 @@ std::vector<std::array<int, 4>> marketControls()
 }
 
 // Three contracts running and all nineteen goods at the stall's lines, in a window and in full
-// screen: every heading and every control of the market shows as it does with no contract.
-TEST_F(LooksRun, TheContractCardsCoverNoHeadingAndNoControlOfTheMarket)
+// screen: every heading and every control of the market shows as it does with no contract. On
+// each switch from the farm to the market, the yard and the farm again, every shot of the slide
+// shows the screen going out as it is with no contract: the cards come with the screen coming in.
+TEST_F(LooksRun, TheContractCardsCoverNoControlOfTheMarketNorAScreenSlidingOut)
 {
+    // The frame of the click's release on the screen's tab, the tab, and the side the screen on
+    // view leaves to.
+    struct sSwitch {
+        const char* name;
+        int release;
+        int x, y;
+        bool outRight;
+    };
+    const sSwitch switches[] = {{"to-market", 366, 40, 32, true},          {"to-yard", 466, 176, 32, false},
+                                {"to-farm", 506, 108, 32, true},           {"full-to-market", 606, 40, 32, true},
+                                {"full-to-yard", 706, 176, 32, false},     {"full-to-farm", 746, 108, 32, true}};
+    // Shots this many frames after the release; the screens slide 48 pixels a frame (2,400 a
+    // second at 50 frames a second), from the release's frame on.
+    const int slideShots[] = {1, 4, 8};
     newPlayer();
     const std::regex unwon("(Name=\"(Award\\d\\d\\w*|awardShow\\d+)\" Val=\")0\"");
     playerFile::writeWide(profilePath(), playerFile::resealed(std::regex_replace(profile(), unwon, "$011\"")));
     store("GameTime", "600");
+    store("UpAvail0", "0"); // a workshop to build opens the yard
     const std::string profiles = m_folder.file("home/Furrow/profiles"), kept = m_folder.file("kept");
     std::filesystem::copy(profiles, kept, std::filesystem::copy_options::recursive);
     const auto walk = [&](const std::string& _name) {
-        return logos() + click(300, 400, 226) + "330 text lanternquill\n" + click(360, 40, 32) + move(370, 790, 596) +
-               shot(450, _name + ".png") + altEnter(460) + move(520, 1020, 764) + shot(560, _name + "-full.png");
+        const auto go = [&](const sSwitch& _s) {
+            const bool full = std::string(_s.name).rfind("full", 0) == 0;
+            const float scale = full ? 1.28f : 1.0f;
+            std::string lines = click(_s.release - 6, int(float(_s.x) * scale), int(float(_s.y) * scale)) +
+                                move(_s.release + 1, full ? 1020 : 790, full ? 764 : 596);
+            for (const int after : slideShots)
+                lines += shot(_s.release + after, _name + "-" + _s.name + std::to_string(after) + ".png");
+            return lines;
+        };
+        return logos() + click(300, 400, 226) + "330 text lanternquill\n" + go(switches[0]) +
+               shot(450, _name + ".png") + go(switches[1]) + go(switches[2]) + altEnter(540) + go(switches[3]) +
+               shot(690, _name + "-full.png") + go(switches[4]) + go(switches[5]);
     };
-    ASSERT_EQ(run(walk("bare"), 570, "1024x768"), 0);
+    ASSERT_EQ(run(walk("bare"), 780, "1024x768"), 0);
     std::filesystem::remove_all(profiles);
     std::filesystem::copy(kept, profiles, std::filesystem::copy_options::recursive);
     setAttribute(settingsPath(), "fullscreen", "0");
@@ -421,7 +448,19 @@ TEST_F(LooksRun, TheContractCardsCoverNoHeadingAndNoControlOfTheMarket)
              {"task0", "4"}, {"taskTime0", "150"}, {"task1", "7"}, {"taskTime1", "300"}, {"task2", "14"},
              {"taskTime2", "330"}})
         store(name, value);
-    ASSERT_EQ(run(walk("cards"), 570, "1024x768"), 0);
+    ASSERT_EQ(run(walk("cards"), 780, "1024x768"), 0);
+    // The logical pixels of the rectangle that the cards' shot shows otherwise than the bare one.
+    const auto unlike = [&](const std::string& _name, int _left, int _top, int _right, int _bottom) {
+        const sImage bare = image("bare" + _name + ".png"), shot = image("cards" + _name + ".png");
+        int count = 0;
+        for (int y = _top; y < _bottom; ++y)
+            for (int x = _left; x < _right; ++x) {
+                const sRgb a = logical(shot, x, y), b = logical(bare, x, y);
+                count += std::max({std::abs(int(a.r) - int(b.r)), std::abs(int(a.g) - int(b.g)),
+                                   std::abs(int(a.b) - int(b.b))}) > 40;
+            }
+        return count;
+    };
     const auto cards = cardPlaces("MarketContractPlaces");
     for (const char* name : {"", "-full"}) {
         const sImage bare = image(std::string("bare") + name + ".png"), shot = image(std::string("cards") + name + ".png");
@@ -431,18 +470,18 @@ TEST_F(LooksRun, TheContractCardsCoverNoHeadingAndNoControlOfTheMarket)
                           std::abs(int(logical(shot, x + 40, y + 14).g) - int(logical(bare, x + 40, y + 14).g)),
                       40)
                 << name << ": a card at " << x << " " << y;
-        for (const auto& r : marketControls()) {
-            int unlike = 0;
-            for (int y = r[1]; y < r[3]; ++y)
-                for (int x = r[0]; x < r[2]; ++x) {
-                    const sRgb a = logical(shot, x, y), b = logical(bare, x, y);
-                    unlike += std::max({std::abs(int(a.r) - int(b.r)), std::abs(int(a.g) - int(b.g)),
-                                        std::abs(int(a.b) - int(b.b))}) > 40;
-                }
-            EXPECT_LT(unlike, (r[2] - r[0]) * (r[3] - r[1]) / 20)
+        for (const auto& r : marketControls())
+            EXPECT_LT(unlike(name, r[0], r[1], r[2], r[3]), (r[2] - r[0]) * (r[3] - r[1]) / 20)
                 << name << ": something over the control at " << r[0] << " " << r[1] << " " << r[2] << " " << r[3];
-        }
     }
+    for (const sSwitch& s : switches)
+        for (const int after : slideShots) {
+            // What is left of the screen going out, below the bar, a frame's slide to spare.
+            const int gone = 48 * (after + 2);
+            const std::string name = std::string("-") + s.name + std::to_string(after);
+            EXPECT_LT(unlike(name, s.outRight ? gone : 0, BAR_HEIGHT, s.outRight ? 800 : 800 - gone, 600), 40)
+                << name << ": a card over the screen going out";
+        }
 }
 
 // Back on the farm while goods sold at the market still rise, the beds where the stall stood

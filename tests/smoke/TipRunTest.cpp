@@ -219,6 +219,21 @@ public:
              click(450, 176, 32) + click(550, 440, 344) + click(650, 722, 552), 665,
              {{"tip32", "1"}, {"tip35", "0"}, {"tutShown", "-1"}}, click(450, 176, 32), 600,
              {{"tutShown", "32"}, {"tip30", "1"}}, 0.5f},
+            // A first visit with an empty barn leaves the stall's lesson for a visit with goods: the
+            // way to the market does not come again for it.
+            {"TheMarketVisitedWithAnEmptyBarn",
+             {{"tip6", "0"}, {"tip7", "0"}, {"tip8", "0"}, {"tip9", "0"}, {"tip45", "0"}, {"WGoodCount0", "0"},
+              {"WGoodCount1", "1"}, {"marketIt", "0"}, {"GameTime", "9.5"}},
+             click(450, 40, 32) + click(600, 440, 344) + click(700, 204, 403) + click(800, 108, 32), 900,
+             {{"tip6", "1"}, {"tip9", "1"}, {"tip45", "0"}, {"marketIt", "1"}, {"tutShown", "-1"}}, "", 600,
+             {{"tip6", "1"}, {"marketIt", "1"}, {"tutShown", "-1"}}, 0},
+            // The stall's lesson given, the way back to the farm is the return itself.
+            {"TheStallsGoodsBroughtBeforeTheWayBack",
+             {{"tip6", "0"}, {"tip7", "0"}, {"tip8", "0"}, {"tip9", "0"}, {"tip45", "0"}, {"WGoodCount0", "5"},
+              {"marketIt", "0"}, {"GameTime", "9.5"}},
+             click(450, 40, 32) + click(600, 440, 344) + click(700, 204, 403) + click(800, 104, 178), 812,
+             {{"tip45", "1"}, {"tip7", "0"}, {"WGoodCount0", "4"}, {"tutShown", "-1"}}, click(450, 40, 32), 600,
+             {{"tip7", "1"}, {"tutShown", "-1"}}, 0},
             {"TheNeighboursLetterOpen", {{"tip17", "0"}, {"tip18", "0"}, {"GameTime", "59"}},
              click(500, 722, 210), 540, {{"tip17", "1"}, {"letState0", "1"}, {"tutShown", "-1"}},
              "", 600, {{"tutShown", "17"}, {"letState0", "0"}, {"task0", "-1"}}, 60.6f},

@@ -307,6 +307,11 @@ void cContractStatus::addPosition(const Vector2& _pos)
     m_substrate->setPosition(Vector2(at.x + _pos.x, at.y + _pos.y));
 }
 
+void cContractStatus::setPosition(const Vector2& _pos)
+{
+    m_substrate->setPosition(_pos);
+}
+
 const Vector2& cContractStatus::getPosition() const
 {
     return m_substrate->getPosition();

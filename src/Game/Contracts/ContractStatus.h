@@ -56,6 +56,8 @@ public:
     Bool getPassCancel() const;
     void setPassCancel(Bool _cancel);
     void addPosition(const Vector2& _pos);
+    // The board's centre; everything on the card moves with it.
+    void setPosition(const Vector2& _pos);
 
     Bool isActive() const { return m_active; }
     Bool allRequirementsMet() const;

@@ -17,7 +17,8 @@ void cContractPlaces::loadXML(iXML* _xml_doc)
     readPlaces(_xml_doc, "ContractStatusPlaces", FARM);
     readPlaces(_xml_doc, "MarketContractPlaces", MARKET);
     readPlaces(_xml_doc, "ManufactureContractPlaces", MANUFACTURE);
-    aim(FARM, true);
+    aim(FARM);
+    follow(Vector2(0, 0));
 }
 
 void cContractPlaces::readPlaces(iXML* _xml_doc, const char* _name, eScreen _screen)
@@ -29,12 +30,6 @@ void cContractPlaces::readPlaces(iXML* _xml_doc, const char* _name, eScreen _scr
     // A card the list leaves out stands where it stands over the farm.
     for (UInt i = 0; i < CARD_COUNT; ++i)
         m_places[_screen][i] = m_places[FARM][i];
-    if (_screen == FARM) {
-        Float speed = m_speed;
-        // A glide that never arrives would leave the cards over the last screen's controls.
-        if (readXmlAttribute(places, u"MoveSpeed", speed, toFloat) && speed > 0 && std::isfinite(speed))
-            m_speed = speed;
-    }
     iXML* place = nullptr;
     for (UInt i = 0; i < CARD_COUNT && places->get(i, place); ++i)
         readXmlAttribute(place, u"Place", m_places[_screen][i], toVector2);
@@ -47,25 +42,15 @@ Vector2 cContractPlaces::getPlace(eScreen _screen, UInt _card) const
     return Vector2(m_base[_card].x + offset.x, m_base[_card].y + offset.y);
 }
 
-void cContractPlaces::aim(eScreen _screen, Bool _atOnce)
-{
-    m_screen = _screen;
-    if (_atOnce)
-        glide(INFINITY);
-}
-
-void cContractPlaces::glide(Float _frameTime)
+void cContractPlaces::follow(const Vector2& _offset)
 {
     for (UInt i = 0; i < CARD_COUNT; ++i) {
-        const Vector2 to = getPlace(m_screen, i);
-        const Vector2& at = m_cards[i]->getPosition();
-        const Float dx = to.x - at.x, dy = to.y - at.y;
-        const Float distance = std::sqrt(dx * dx + dy * dy);
-        // Arrived, or a place that is no number: the card stays where it is.
-        if (!(distance > 0))
+        const Vector2 place = getPlace(m_screen, i);
+        const Vector2 to(place.x + _offset.x, place.y + _offset.y);
+        // Standing there already, the card's letters keep their transforms; a place that is no
+        // number leaves the card where it is.
+        if (to == m_cards[i]->getPosition() || !std::isfinite(to.x) || !std::isfinite(to.y))
             continue;
-        const Float step = m_speed * _frameTime;
-        const Float share = step >= distance ? 1.0f : step / distance;
-        m_cards[i]->addPosition(share >= 1.0f ? Vector2(dx, dy) : Vector2(dx * share, dy * share));
+        m_cards[i]->setPosition(to);
     }
 }

@@ -7,7 +7,8 @@ class iXML;
 // Where the bar's three contract cards stand over each game screen. A screen full of controls
 // (the market's lines, the production yard) keeps the cards where they cover none of them, so
 // the data may give each screen places of its own; a screen without them takes the farm's.
-// On a switch the cards glide to the new screen's places along with the sliding screens.
+// The cards belong to the screen they are aimed at: while it slides in they ride with it, so
+// they never stand over the screen sliding out.
 class cContractPlaces {
 public:
     enum eScreen : UInt { FARM, MARKET, MANUFACTURE, SCREEN_COUNT };
@@ -17,18 +18,19 @@ public:
     explicit cContractPlaces(cContractStatus* const (&_cards)[CARD_COUNT]) : m_cards(_cards) {}
 
     // "ContractStatusPlaces": the first three children's "Place", the farm's (and every
-    // screen's without places of its own), added to where each card's file put it, and
-    // "MoveSpeed" (pixels a second); "MarketContractPlaces" and "ManufactureContractPlaces"
-    // the same for those screens. The cards go to the farm's places at once.
+    // screen's without places of its own), added to where each card's file put it;
+    // "MarketContractPlaces" and "ManufactureContractPlaces" the same for those screens. The
+    // cards go to the farm's places at once.
     void loadXML(iXML* _xml_doc);
 
-    // The cards head for _screen's places; at once, or gliding at the speed.
-    void aim(eScreen _screen, Bool _atOnce);
-    // One frame of the glide.
-    void glide(Float _frameTime);
+    // The screen the cards belong to from now on.
+    void aim(eScreen _screen) { m_screen = _screen; }
+    // Each card stands at its place over the screen it belongs to, moved by _offset: how far
+    // that screen stands from where it stands on view.
+    void follow(const Vector2& _offset);
 
     eScreen getScreen() const { return m_screen; }
-    // Where card _card stands, its board's centre, once it has arrived over _screen.
+    // Where card _card stands, its board's centre, over _screen on view.
     Vector2 getPlace(eScreen _screen, UInt _card) const;
 
 private:
@@ -40,6 +42,5 @@ private:
     Bool m_baseRead = false;
     Vector2 m_places[SCREEN_COUNT][CARD_COUNT] = {};
     Bool m_ownPlaces[SCREEN_COUNT] = {};
-    Float m_speed = 2400.0f;
     eScreen m_screen = FARM;
 };

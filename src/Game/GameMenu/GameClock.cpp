@@ -82,7 +82,10 @@ void cGameMenu::absoluteProcess()
     }
     blinkJournal(dt);
     blinkWareLight(dt);
-    m_contractPlaces.glide(dt);
+    // The screens are the bar's children, made after it, so each frame they slide after the bar
+    // has run: the cards take the step their screen is about to take, and the frame shows both
+    // at once.
+    m_contractPlaces.follow(cardsScreenOffset(dt));
     startTips();
     GUARD_END("void cGameMenu::absoluteProcess()")
 }

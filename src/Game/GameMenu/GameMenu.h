@@ -123,6 +123,9 @@ private:
     void blinkWareLight(Float _frameTime);
     void startTips();
     void afterSwitch();
+    // How far the screen the cards belong to stands from its place on view once it has slid
+    // for _ahead more seconds.
+    Vector2 cardsScreenOffset(Float _ahead) const;
     static void playSound(iResource* _sound);
     static void pause();
 

@@ -11,6 +11,7 @@
 #include "Game/Market/Market.h"
 #include "Game/Shell/Menu.h"
 #include "Game/Tutorial/TutorialManager.h"
+#include "Ui/controls/Picture.h"
 
 #include <initializer_list>
 
@@ -59,7 +60,27 @@ Bool isShown(const cMovableBack* _screen)
     return _screen && _screen->isOwnVisible();
 }
 
+cMovableBack* screenOf(cContractPlaces::eScreen _screen)
+{
+    switch (_screen) {
+    case cContractPlaces::MARKET: return cMarket::getInstance();
+    case cContractPlaces::MANUFACTURE: return cManufacture::getInstance();
+    default: return cFarm::getInstance();
+    }
+}
+
 } // namespace
+
+Vector2 cGameMenu::cardsScreenOffset(Float _ahead) const
+{
+    const cMovableBack* screen = screenOf(m_contractPlaces.getScreen());
+    if (!screen)
+        return Vector2(0, 0);
+    Vector2 at = screen->getSlidingPicture()->getPosition();
+    cSlide step = screen->getSlide();
+    step.advance(_ahead, at);
+    return Vector2(at.x - ON_VIEW, at.y);
+}
 
 void cGameMenu::gotoFarm()
 {
@@ -79,7 +100,7 @@ void cGameMenu::gotoFarm()
     m_marketButton->enable();
     m_farmButton->disable();
     updateManufactureButton();
-    m_contractPlaces.aim(cContractPlaces::FARM, false);
+    m_contractPlaces.aim(cContractPlaces::FARM);
     afterSwitch();
     GUARD_END("void cGameMenu::gotoFarm()")
 }
@@ -99,7 +120,7 @@ void cGameMenu::gotoMarket()
         m_producingButton->enable();
     else
         m_producingButton->disable();
-    m_contractPlaces.aim(cContractPlaces::MARKET, false);
+    m_contractPlaces.aim(cContractPlaces::MARKET);
     afterSwitch();
     GUARD_END("void cGameMenu::gotoMarket()")
 }
@@ -116,7 +137,7 @@ void cGameMenu::gotoManufacture()
     m_marketButton->enable();
     m_farmButton->enable();
     m_producingButton->disable();
-    m_contractPlaces.aim(cContractPlaces::MANUFACTURE, false);
+    m_contractPlaces.aim(cContractPlaces::MANUFACTURE);
     afterSwitch();
     GUARD_END("void cGameMenu::gotoManufacture()")
 }
@@ -146,7 +167,8 @@ void cGameMenu::showFarmFast()
     }
     park(cMarket::getInstance());
     park(cManufacture::getInstance());
-    m_contractPlaces.aim(cContractPlaces::FARM, true);
+    m_contractPlaces.aim(cContractPlaces::FARM);
+    m_contractPlaces.follow(cardsScreenOffset(0));
     m_farmButton->disable();
     updateManufactureButton();
     updateMarketButton();

@@ -12,47 +12,51 @@
 
 namespace {
 
-// A game comes back on the farm. A tip of the market, the seed shop or the production screen
-// left unfollowed is shown there again only once the player is back there: the tips that lead
-// there come again, so the lesson holds the clock as it did and goes on from its step. The
-// tip that asked to go back to the farm is followed by the return itself.
-struct sLeadBack {
-    eTips kept;
+// A game comes back on the farm. A lesson given on another screen or in a panel is reached
+// again through the steps that lead there from the farm: one row a lesson, with those steps and
+// whether the visit they open gives it. Such a step counts as done only once that visit's
+// lessons are: a game left between the two brings the step back, as nothing else would lead
+// there again. A lesson of a later visit (the market's price and chart) or one that waits for a
+// full yard keeps no step open.
+struct sLesson {
+    eTips tip;
     eTips leads[2];
-    size_t count;
+    size_t leadCount;
+    Bool onTheVisit;
 };
 constexpr eTips TO_MARKET = 6;
 constexpr eTips BACK_TO_FARM = 7;
 constexpr eTips TO_SEED_SHOP = 13;
 constexpr eTips TO_PRODUCTION = 30;
 constexpr eTips TO_BUILD_PANEL = 32;
-constexpr sLeadBack LEAD_BACKS[] = {
-    {8, {TO_MARKET}, 1},      {9, {TO_MARKET}, 1},      {11, {TO_MARKET}, 1},     {12, {TO_MARKET}, 1},
-    {45, {TO_MARKET}, 1},     {14, {TO_SEED_SHOP}, 1},  {15, {TO_SEED_SHOP}, 1},  {31, {TO_PRODUCTION}, 1},
-    {32, {TO_PRODUCTION}, 1}, {33, {TO_PRODUCTION}, 1}, {34, {TO_PRODUCTION}, 1}, {37, {TO_PRODUCTION}, 1},
-    {38, {TO_PRODUCTION}, 1}, {48, {TO_PRODUCTION}, 1}, {35, {TO_PRODUCTION, TO_BUILD_PANEL}, 2},
-    {36, {TO_PRODUCTION, TO_BUILD_PANEL}, 2},
-};
-
-// The market's tips, shown on the player's first, second or third visit.
-constexpr eTips MARKET_VISIT_TIPS[] = {8, 9, 45, 11, 12};
-
-// A step that opened a screen or a panel counts as done only once the lesson given there is:
-// a game left between the two comes back on the farm, where nothing else would lead there
-// again. A lesson tip that waits on the farm (grass to bring, a level on sale) keeps no door
-// open: the visit could not give it either.
-struct sDoor {
-    eTips lead;
-    eTips lesson[8];
-    size_t count;
-};
+// The market's last lesson of the first visit: once given, the way back to the farm is due.
 constexpr eTips MARKET_LAST_TIP = 45;
-constexpr sDoor DOORS[] = {
-    {TO_MARKET, {8, 9, MARKET_LAST_TIP}, 3},
-    {TO_SEED_SHOP, {14, 15}, 2},
-    {TO_PRODUCTION, {31, 32, 35, 36, 37, 38, 48, 34}, 8},
-    {TO_BUILD_PANEL, {35, 36}, 2},
+// In the order they are given: the log names the first one a return goes on from.
+constexpr sLesson LESSONS[] = {
+    {8, {TO_MARKET}, 1, true},
+    {9, {TO_MARKET}, 1, true},
+    {MARKET_LAST_TIP, {TO_MARKET}, 1, true},
+    {11, {TO_MARKET}, 1, false},
+    {12, {TO_MARKET}, 1, false},
+    {14, {TO_SEED_SHOP}, 1, true},
+    {15, {TO_SEED_SHOP}, 1, true},
+    {31, {TO_PRODUCTION}, 1, true},
+    {32, {TO_PRODUCTION}, 1, true},
+    {35, {TO_PRODUCTION, TO_BUILD_PANEL}, 2, true},
+    {36, {TO_PRODUCTION, TO_BUILD_PANEL}, 2, true},
+    {37, {TO_PRODUCTION}, 1, true},
+    {38, {TO_PRODUCTION}, 1, true},
+    {48, {TO_PRODUCTION}, 1, true},
+    {34, {TO_PRODUCTION}, 1, true},
+    {33, {TO_PRODUCTION}, 1, false},
 };
+
+const sLesson* findLesson(Int _tip)
+{
+    const auto found = std::find_if(std::begin(LESSONS), std::end(LESSONS),
+                                    [_tip](const sLesson& _lesson) { return Int(_lesson.tip) == _tip; });
+    return found == std::end(LESSONS) ? nullptr : found;
+}
 
 // The first contract's letter: the tip that points at it, and the goal of the contract taken.
 constexpr eTips TO_LETTER = 17;
@@ -72,19 +76,20 @@ void cTutorialManager::goOnFromKeptTip()
         passOver(BACK_TO_FARM, "the game comes back on the farm.");
         return;
     }
-    // The market's tips go by the player's visits: the one left counts again.
-    if (std::find(std::begin(MARKET_VISIT_TIPS), std::end(MARKET_VISIT_TIPS), eTips(kept)) !=
-            std::end(MARKET_VISIT_TIPS) &&
-        key::marketIt() > 0)
-        --key::marketIt();
-    for (const sLeadBack& back : LEAD_BACKS) {
-        if (Int(back.kept) != kept)
-            continue;
-        for (size_t i = 0; i < back.count; ++i) {
-            key::tip[back.leads[i]] = false;
-            getLog("tutorial")->print("Tip " + std::to_string(back.leads[i]) + " comes again: the game was left at tip " +
-                                      std::to_string(kept) + ".");
-        }
+    // A tip of another screen or a panel left unfollowed is shown there again only once the
+    // player is back there: the steps that lead there come again, so the lesson holds the clock
+    // as it did and goes on from its step.
+    const sLesson* lesson = findLesson(kept);
+    if (!lesson)
+        return;
+    for (size_t i = 0; i < lesson->leadCount; ++i) {
+        const eTips lead = lesson->leads[i];
+        // The market's tips go by the player's visits: the one left counts again.
+        if (lead == TO_MARKET && key::marketIt() > 0)
+            --key::marketIt();
+        key::tip[lead] = false;
+        getLog("tutorial")->print("Tip " + std::to_string(lead) + " comes again: the game was left at tip " +
+                                  std::to_string(kept) + ".");
     }
 }
 
@@ -118,21 +123,25 @@ void cTutorialManager::reopenUnfinishedLessons()
     // The market's lesson given, the way back to the farm is the return itself.
     if (key::tip[MARKET_LAST_TIP] && !key::tip[BACK_TO_FARM])
         passOver(BACK_TO_FARM, "the game comes back on the farm.");
-    for (const sDoor& door : DOORS) {
-        if (!key::tip[door.lead])
+    for (const sLesson& lesson : LESSONS) {
+        const eTips* leads = lesson.leads;
+        const eTips* end = leads + lesson.leadCount;
+        // A lesson that waits on the farm (grass to bring, a level on sale) keeps no step open for
+        // now: the visit could not give it either.
+        if (!lesson.onTheVisit || key::tip[lesson.tip] ||
+            std::none_of(leads, end, [](eTips _lead) { return key::tip[_lead]; }) ||
+            getTipChance(lesson.tip) != TIP_NOW)
             continue;
-        const eTips* end = door.lesson + door.count;
-        const eTips* open = std::find_if(door.lesson, end, [this](eTips _n) {
-            return !key::tip[_n] && getTipChance(_n) == TIP_NOW;
-        });
-        if (open == end)
-            continue;
-        key::tip[door.lead] = false;
-        // The first visit, left before its lesson, counts again: the market's tips go by visits.
-        if (door.lead == TO_MARKET && key::marketIt() == 1)
-            key::marketIt() = 0;
-        getLog("tutorial")->print("Tip " + std::to_string(door.lead) + " comes again: the game was left before tip " +
-                                  std::to_string(*open) + ".");
+        for (const eTips* lead = leads; lead != end; ++lead) {
+            if (!key::tip[*lead])
+                continue;
+            key::tip[*lead] = false;
+            // The first visit, left before its lesson, counts again: the market's tips go by visits.
+            if (*lead == TO_MARKET && key::marketIt() == 1)
+                key::marketIt() = 0;
+            getLog("tutorial")->print("Tip " + std::to_string(*lead) + " comes again: the game was left before tip " +
+                                      std::to_string(lesson.tip) + ".");
+        }
     }
     GUARD_END("void cTutorialManager::reopenUnfinishedLessons()")
 }

@@ -13,6 +13,7 @@
 #include "Game/Shell/Options.h"
 #include "input/Control.h"
 #include "Ui/boxes/ProgressFloat.h"
+#include "Ui/controls/Picture.h"
 #include "Ui/texts/Text.h"
 
 #include <gtest/gtest.h>
@@ -152,11 +153,11 @@ struct sSwitch {
     void (cGameMenu::*go)();
     sSlide farm, market, production;
     Bool marketButton, farmButton, producingButton;
-    // Where the first contract card has glided to: the market's own place, else the farm's.
+    // Where the first contract card stands once there: the market's own place, else the farm's.
     Float cardX;
 };
 
-TEST_F(cGameMenuTest, SwitchesSlideTheScreensAndSetTheButtonsAndTheCardsFollow)
+TEST_F(cGameMenuTest, SwitchesSlideTheScreensAndSetTheButtonsAndTheCardsComeWithTheirScreen)
 {
     key::upgradeAvail(0) = 0;
     const sSwitch cases[] = {
@@ -183,6 +184,18 @@ TEST_F(cGameMenuTest, SwitchesSlideTheScreensAndSetTheButtonsAndTheCardsFollow)
         EXPECT_EQ(menu().getMarketButton()->isEnabled(), c.marketButton) << c.name;
         EXPECT_EQ(menu().getFarmButton()->isEnabled(), c.farmButton) << c.name;
         EXPECT_EQ(menu().getProducingButton()->isEnabled(), c.producingButton) << c.name;
+        // Every frame of the slide the card stands where its place is over the screen coming in.
+        const cMovableBack* coming = nullptr;
+        for (const auto& [screen, slide] : screens)
+            coming = slide.mode == 2 ? screen : coming;
+        int frames = 0;
+        for (; coming->getSlide().isMoving() && frames < 100; ++frames) {
+            m_engine.frame();
+            EXPECT_NEAR(menu().getContractStatus(0)->getPosition().x - c.cardX,
+                        coming->getSlidingPicture()->getPosition().x + 1, 0.01f)
+                << c.name << ", frame " << frames;
+        }
+        EXPECT_GT(frames, 3) << c.name;
         m_engine.frames(50);
         EXPECT_EQ(menu().getContractStatus(0)->getPosition().x, c.cardX) << c.name;
         EXPECT_EQ(menu().getContractStatus(0)->getPosition().y, 40.0f) << c.name;
