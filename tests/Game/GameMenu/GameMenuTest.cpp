@@ -173,9 +173,11 @@ protected:
               "<E Type=\"9\" Time=\"0:00:02\" />" + gift("0:00:03", "Gift") + gift("0:00:04", "Tax") + "</Events></Gameplay>")}})
     {
     }
+    // Until the clock has gone back _loops times; a clock that never does gives up.
     void waitForLoops(int _loops)
     {
-        for (Float before = key::GameTime(); _loops > 0; before = key::GameTime()) {
+        for (int frame = 0; _loops > 0 && frame < 5000; ++frame) {
+            const Float before = key::GameTime();
             m_engine.frame();
             _loops -= key::GameTime() < before ? 1 : 0;
         }
