@@ -2,6 +2,7 @@
 #include "engine/files/FileManager.h"
 #include "engine/progress/GameVariables.h"
 #include "engine/progress/Profile.h"
+#include "engine/text/TextConvert.h"
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/Seeds/SeedPackage.h"
 #include "Game/GameMenu/GameMenu.h"
@@ -334,6 +335,26 @@ TEST_F(cLevelStateGame, ASavedFileKeepsTheLastMinutesEarningsItsWindowAndItsFact
         ASSERT_TRUE(readLevelState(saved(), next, error)) << error;
         EXPECT_EQ(next.earnings.size(), c.kept) << c.what;
     }
+}
+
+// An earlier build kept every note of every loop of the time-line, 110 texts over and over here:
+// the newest copy of each stays, with its flag, as far as the journal's bound goes.
+TEST_F(cLevelStateGame, AnEarlierBuildsEndlessNotesAreReadDownToTheNewestOfEachText)
+{
+    sLevelState state;
+    for (size_t i = 0; i < 300; ++i)
+        state.notes.push_back({toWString("note " + std::to_string(i % 110)), i % 2 == 0});
+    writeSave(writeLevelState(state));
+    start();
+    const cGameMenu::NOTES& notes = cGameMenu::getInstance()->getNotes();
+    ASSERT_EQ(notes.size(), cGameMenu::NOTE_LIMIT);
+    EXPECT_TRUE(notes.front().text == u"note 90" && notes.front().read) << "the copy at 200";
+    EXPECT_TRUE(notes.back().text == u"note 79" && !notes.back().read) << "the copy at 299";
+    end();
+    sLevelState written;
+    String error;
+    ASSERT_TRUE(readLevelState(saved(), written, error)) << error;
+    EXPECT_EQ(written.notes.size(), cGameMenu::NOTE_LIMIT);
 }
 
 TEST_F(cLevelStateGame, ADamagedFileIsMovedAsideLoggedAndTheGameStartsAfresh)

@@ -74,7 +74,13 @@ void cGameMenu::absoluteProcess()
 {
     GUARD_BEGIN
     const Float dt = frameTime();
-    key::RunTime() += dt;
+    // Counted in double: a Float gaining a frame at a time runs slow past 18 hours of play and
+    // stops at 2^19 s. A value written from outside (a load, a cheat) is taken up.
+    Float& runTime = key::RunTime();
+    if (runTime != m_playTimeWritten)
+        m_playTime = runTime;
+    m_playTime += dt;
+    runTime = m_playTimeWritten = Float(m_playTime);
     if (!isAnyScreenSliding() && !m_hold && runGameTime()) {
         key::GameTime() += dt;
         if (cGameplay* gameplay = cGameplay::getInstance())

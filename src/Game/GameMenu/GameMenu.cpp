@@ -25,6 +25,7 @@
 #include "Ui/views/XmlAttribute.h"
 
 #include <string>
+#include <unordered_set>
 
 namespace {
 
@@ -37,6 +38,17 @@ iResource* loadSound(iXML* _xml_doc, const char16_t* _name)
 Bool isOn(const cView* _view)
 {
     return _view->isVisible() && _view->isEnabled();
+}
+
+// The newest copy of each text, in the order they came, at most NOTE_LIMIT of them.
+cGameMenu::NOTES newestNotes(const cGameMenu::NOTES& _notes)
+{
+    cGameMenu::NOTES kept;
+    std::unordered_set<WString> texts;
+    for (auto note = _notes.rbegin(); note != _notes.rend() && kept.size() < cGameMenu::NOTE_LIMIT; ++note)
+        if (texts.insert(note->text).second)
+            kept.push_front(*note);
+    return kept;
 }
 
 } // namespace
@@ -231,6 +243,7 @@ void cGameMenu::addNote(const WString& _text, Bool _read)
     if (!_read)
         playSound(m_newMessageSound.get());
     m_notes.push_back({_text, _read});
+    m_notes = newestNotes(m_notes);
     if (!_read && !m_journalBlinking) {
         m_journalBlinking = true;
         m_journalBlinkCountdown = m_journalBlinkPeriod;
@@ -243,7 +256,7 @@ void cGameMenu::addNote(const WString& _text, Bool _read)
 void cGameMenu::setNotes(const NOTES& _notes)
 {
     GUARD_BEGIN
-    m_notes = _notes;
+    m_notes = newestNotes(_notes);
     m_journalBlinking = false;
     for (const sNote& note : m_notes)
         m_journalBlinking = m_journalBlinking || !note.read;

@@ -6,6 +6,7 @@
 #include "Ui/screens/Back.h"
 #include "Ui/buttons/Tips.h"
 
+#include <limits>
 #include <list>
 #include <memory>
 
@@ -34,6 +35,9 @@ public:
         Bool read = false;
     };
     using NOTES = std::list<sNote>;
+    // The journal keeps the newest notes, each text once: the time-line's loop brings the same
+    // notes every ten minutes, and the list is saved whole.
+    static constexpr size_t NOTE_LIMIT = 100;
 
     // Builds the controls, reads "UI/gameUI/GameMenu.xml" and makes the pause menu.
     explicit cGameMenu(cView* _parent);
@@ -149,6 +153,10 @@ private:
     // A top-level view of its own, deleted with the bar.
     cMenu* m_pauseMenu = nullptr;
     Bool m_hold = false;
+    // The play time as the clock counts it, and the variable's value as last written from it;
+    // NaN at first, so the first frame takes the variable up.
+    Double m_playTime = 0;
+    Float m_playTimeWritten = std::numeric_limits<Float>::quiet_NaN();
     DXColor m_journalBlinkColor{1, 1, 1, 1};
     DXColor m_journalNormalColor{1, 1, 1, 1};
     Float m_journalBlinkPeriod = 0.5f;

@@ -1,4 +1,6 @@
 #include "Game/GameHarness.h"
+#include "engine/frame/Timer.h"
+#include "engine/text/TextConvert.h"
 #include "Game/Contracts/ContractStatus.h"
 #include "Game/Farm/Farm.h"
 #include "Game/Farm/Worker/Person.h"
@@ -39,7 +41,7 @@ private:
 
 class cGameMenuTest : public cGameTest {
 protected:
-    cGameMenuTest() { m_engine.frames(20); }
+    explicit cGameMenuTest(const tDataFiles& _files = {}) : cGameTest(_files) { m_engine.frames(20); }
 
     cGameMenu& menu() { return *cGameMenu::getInstance(); }
     // A key pressed and let go, then _frames frames.
@@ -105,6 +107,24 @@ TEST_F(cGameMenuTest, GoalsHoldTheGameTimeButNotThePlayTime)
     }
 }
 
+// Play time set from outside (a load, a cheat) goes on from there at the frames' own pace, however
+// long the game has run: past 2^18 s a Float that gains a frame at a time gains two, past 2^19 s none.
+TEST_F(cGameMenuTest, PlayTimeKeepsThePaceOfTheFramesAtAnyTotal)
+{
+    // A game whose awards are all won: one presented would stand it.
+    for (UInt award = 0; award < AWARD_COUNT; ++award)
+        key::Award[award] = true;
+    cGame::endGame();
+    cGame::startGame();
+    m_game = cGame::getInstance();
+    for (const double start : {64800.0, 270000.0, 524288.0}) {
+        key::RunTime() = Float(start);
+        m_engine.frames(500);
+        const double expected = start + 500 * double(cTimer::getInstance()->getFrameTime());
+        EXPECT_NEAR(key::RunTime(), expected, expected * 1.2e-7 + 1e-4) << start;
+    }
+}
+
 TEST_F(cGameMenuTest, ASlideOrATipStandsTheClock)
 {
     EXPECT_GT(frameGameTime(), 0);
@@ -140,6 +160,45 @@ TEST_F(cGameMenuTest, NotesBlinkTheJournalUntilRead)
     menu().setNotes({{u"a", true}, {u"b", false}});
     EXPECT_TRUE(menu().isJournalBlinking());
     EXPECT_EQ(menu().getNotes().size(), 2u);
+}
+
+// A loop of the time-line every two seconds, which brings two notes again each time.
+class cNoteLoopTest : public cGameMenuTest {
+protected:
+    static std::string gift(const char* _time, const char* _note)
+    {
+        return std::string("<E Type=\"2\" Time=\"") + _time + "\"><Note>" + _note + "</Note><Data RandomFactor=\"1\" /></E>";
+    }
+    cNoteLoopTest()
+        : cGameMenuTest({{"Gameplay/Gameplay.xml", makeXml16("<Gameplay><Events>" + gift("0:00:01", "Welcome") +
+              "<E Type=\"9\" Time=\"0:00:02\" />" + gift("0:00:03", "Gift") + gift("0:00:04", "Tax") + "</Events></Gameplay>")}})
+    {
+    }
+    // Until the clock has gone back _loops times; a clock that never does gives up.
+    void waitForLoops(int _loops)
+    {
+        for (int frame = 0; _loops > 0 && frame < 5000; ++frame) {
+            const Float before = key::GameTime();
+            m_engine.frame();
+            _loops -= key::GameTime() < before ? 1 : 0;
+        }
+    }
+};
+
+// The journal and the level-state file grew with every loop of a long game.
+TEST_F(cNoteLoopTest, ANoteThatComesAgainMovesToTheEndWithItsFlagAndOnlyTheNewestAreKept)
+{
+    waitForLoops(3);
+    menu().setNotesRead(true);
+    waitForLoops(1);
+    std::vector<std::pair<WString, Bool>> notes;
+    for (const auto& note : menu().getNotes())
+        notes.push_back({note.text, note.read});
+    EXPECT_EQ(notes, (std::vector<std::pair<WString, Bool>>{{u"Welcome", true}, {u"Gift", false}, {u"Tax", false}}));
+    for (size_t i = 0; i < cGameMenu::NOTE_LIMIT; ++i)
+        menu().addNote(toWString(std::to_string(i)), true);
+    EXPECT_EQ(menu().getNotes().size(), cGameMenu::NOTE_LIMIT);
+    EXPECT_EQ(menu().getNotes().front().text, u"0");
 }
 
 struct sSlide {
