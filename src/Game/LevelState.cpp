@@ -329,7 +329,7 @@ void cGame::saveLevelState()
     cFileManager::get().waitForSaves();
     ULong& stamp = propertyMap<PT_ULONG>()[SAVE_STAMP_VARIABLE];
     const ULong before = stamp;
-    state.stamp = stamp = before + 1;
+    state.stamp = stamp = cProgressPick::nextStamp(before);
     propertyMap<PT_ULONG>()[LEVEL_STATE_STAMP_VARIABLE] = stamp;
     try {
         cSaveBatch batch;

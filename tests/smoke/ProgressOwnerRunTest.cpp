@@ -265,6 +265,15 @@ INSTANTIATE_TEST_SUITE_P(Index, OwnerRun,
                     writeFileBytes(_run.profiles(name), std::string(readFileBytes(_run.profiles(name)).size(), '\0'));
             },
             "Player file \"00000001.xml\" is back in the profile index as \"Ann\"."},
+        // The seal covers the root's children alone: a name outside them says nothing.
+        sOwnerCase{"ANameBeforeTheSealedValuesOfHerLastCopy",
+            [](ProgressRun& _run) {
+                const std::string last = _run.text("00000001.xml.bak");
+                writeFileBytes(_run.profiles("00000001.xml.bak"),
+                    wide(replaced(last, "<Props", "<prop Name=\"PlayerName\" Val=\"Bob\" Type=\"WString\" /><Props")));
+                static_cast<OwnerRun&>(_run).writeIndex("<Profile Name=\"Ann\" ID=\"1\"/><Profile Name=\"Bob\" ID=\"2\"/>");
+            },
+            ""},
         // Her newest variables name Bob, their last copy her; Bob's own copies agree on him.
         sOwnerCase{"HerNewestVariablesNameBob",
             [](ProgressRun& _run) {

@@ -26,6 +26,8 @@ struct sProgressCase {
     const char* logged = nullptr;
     // The least of Ann's coins after the game: the save before, or a farm started afresh.
     int atLeast = 777;
+    // A start after it tells nothing and keeps its play: nothing of the damage outlives it.
+    bool quietAfter = false;
 };
 
 void PrintTo(const sProgressCase& _case, std::ostream* _out)
@@ -52,6 +54,13 @@ public:
     {
         std::string bytes = readFileBytes(profiles(_name));
         bytes[bytes.size() - 10] ^= 0x10;
+        writeFileBytes(profiles(_name), bytes);
+    }
+    // The stamp a level-state file ends with, as its last four bytes say.
+    void setStamp(const std::string& _name, const std::string& _bytes)
+    {
+        std::string bytes = readFileBytes(profiles(_name));
+        bytes.replace(bytes.size() - 4, 4, _bytes);
         writeFileBytes(profiles(_name), bytes);
     }
     void dropLastCopies()
@@ -83,6 +92,16 @@ TEST_P(DamagedProgressRun, TheFarmComesBackAsOnePairAndThePlayerIsTold)
     EXPECT_EQ(errors().find("The player is told", errors().find("The player is told") + 1), std::string::npos)
         << "told twice: " << errors();
     EXPECT_NE(errors().find(damage.logged ? damage.logged : ""), std::string::npos) << errors();
+    if (damage.quietAfter) {
+        const std::string played = variable("00000001.xml", "SaveStamp");
+        clearErrors();
+        ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+        EXPECT_EQ(errors().find("The player is told"), std::string::npos) << errors();
+        EXPECT_EQ(variable("00000001.xml", "SaveStamp"), std::to_string(stamp("00000001.save")));
+        EXPECT_GE(money(), damage.atLeast);
+        EXPECT_NE(variable("00000001.xml.bak", "SaveStamp"), "missing") << "the play before was not kept";
+        EXPECT_NE(played, "0");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Damaged, DamagedProgressRun,
@@ -178,7 +197,39 @@ INSTANTIATE_TEST_SUITE_P(Damaged, DamagedProgressRun,
             "00000001.xml.bak", nullptr},
         sProgressCase{"ALastCopyOfANewerStamp",
             [](ProgressRun& _run) { _run.setVariable("00000001.xml.bak", "SaveStamp", "9"); },
-            nullptr, nullptr, "9, the newest stamp on the disk, is used"}),
+            nullptr, nullptr, "9, the newest stamp on the disk, is used"},
+        // A stamp is believed of a whole copy alone; one above every whole copy's is not, and
+        // the count never reaches a stamp that names no level state.
+        sProgressCase{"TheLastLevelStatesStampDamagedToTheTop",
+            [](ProgressRun& _run) { static_cast<DamagedProgressRun&>(_run).setStamp("00000001.save.bak", "\xFE\xFF\xFF\xFF"); },
+            nullptr, nullptr, nullptr, 777, true},
+        sProgressCase{"TheLastLevelStatesStampDamagedPastTheTop",
+            [](ProgressRun& _run) { static_cast<DamagedProgressRun&>(_run).setStamp("00000001.save.bak", "\xFF\xFF\xFF\xFF"); },
+            "00000001.save.bak", nullptr, nullptr, 777, true},
+        sProgressCase{"AnEarlierBuildsSaveAtTheTopStamp",
+            [](ProgressRun& _run) {
+                for (const char* file : {"00000001.xml", "00000001.xml.bak"})
+                    writeFileBytes(_run.profiles(file), wide(playerFile::unsealed(std::regex_replace(_run.text(file),
+                                                                 std::regex("<prop Name=\"LevelStateSeal\"[^>]*/>"), ""))));
+                for (const char* name : {"SaveStamp", "LevelStateStamp"})
+                    _run.setVariable("00000001.xml", name, "4294967294");
+                static_cast<DamagedProgressRun&>(_run).setStamp("00000001.save", "\xFE\xFF\xFF\xFF");
+            },
+            nullptr, nullptr, nullptr, 777, true},
+        sProgressCase{"ASalvagedStampAboveEveryWholeOne",
+            [](ProgressRun& _run) {
+                _run.damageVariable("00000001.xml", "SaveStamp", "9");
+                _run.damageVariable("00000001.xml.bak", "Money", "779");
+            },
+            "00000001.xml.bak", "The file of your farm was damaged. The farm is rebuilt from what of it still reads.",
+            "3, the newest stamp on the disk, is used"},
+        // The last copy, checked by its seal beside whole newest variables, is judged by every value once taken.
+        sProgressCase{"ALastCopyTheGameRefusesBesideADamagedLevelState",
+            [](ProgressRun& _run) {
+                static_cast<DamagedProgressRun&>(_run).flipInLevelState("00000001.save");
+                _run.setVariable("00000001.xml.bak", "Money", "-5");
+            },
+            "00000001.xml.bak", "The file of your farm was damaged. The farm is rebuilt from what of it still reads."}),
     [](const ::testing::TestParamInfo<sProgressCase>& _info) { return std::string(_info.param.what); });
 
 

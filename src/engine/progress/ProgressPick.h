@@ -75,6 +75,10 @@ public:
 
     // The level-state stamp of variables that name none.
     static constexpr ULong NO_LEVEL_STATE = 0xFFFFFFFFu;
+    // The highest stamp a save takes: one read above it is damage, and the count stops there
+    // rather than reach the stamp that names none (or wrap to 0, which names none in a file).
+    static constexpr ULong TOP_STAMP = NO_LEVEL_STATE - 1;
+    static ULong nextStamp(ULong _stamp) { return _stamp < TOP_STAMP ? _stamp + 1 : TOP_STAMP; }
 
     // The copies chosen of what is on the disk: of the variables (-1 none) and of the level
     // state (-1 none). A copy is described by whether it is there, reads whole and its stamp
@@ -87,6 +91,8 @@ public:
         ULong stamp = 0;
         WString seal;
     };
+    // Whether the level state is the one the variables name and seal: the one judge of a pair.
+    static Bool pairs(const sState& _vars, const sState& _level);
     // _salvaged: the level state's stamp named by what still reads of the damaged variables, when none reads whole.
     static std::pair<Int, Int> choose(const sState (&_vars)[2], const sState (&_levels)[2], Bool _pairLevels,
         ULong _salvaged);
