@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <regex>
@@ -223,6 +224,45 @@ INSTANTIATE_TEST_SUITE_P(Damaged, DamagedProgressRun,
             },
             "00000001.xml.bak", "The file of your farm was damaged. The farm is rebuilt from what of it still reads.",
             "3, the newest stamp on the disk, is used"},
+        // Every notice names what happened and what starts afresh; the save before only where it was used.
+        sProgressCase{"TheLevelStateMissingWithNoSaveBefore",
+            [](ProgressRun& _run) {
+                static_cast<DamagedProgressRun&>(_run).dropLastCopies();
+                ASSERT_EQ(std::remove(_run.profiles("00000001.save").c_str()), 0);
+            },
+            nullptr, "The file of your farm's seed packages and journal is missing. The seed packages on the ground and the "
+            "journal's notes start afresh."},
+        sProgressCase{"TheNewestDamagedAndTheLastLevelStateMissing",
+            [](ProgressRun& _run) {
+                _run.damageVariable("00000001.xml", "Money", "5");
+                ASSERT_EQ(std::remove(_run.profiles("00000001.save.bak").c_str()), 0);
+            },
+            "00000001.xml", "The file of your farm was damaged. The farm is restored from the save before. The seed packages "
+            "on the ground and the journal's notes start afresh."},
+        sProgressCase{"TheVariablesCutBeforeTheirStampsWithNoSaveBefore",
+            [](ProgressRun& _run) {
+                static_cast<DamagedProgressRun&>(_run).dropLastCopies();
+                const std::string all = _run.text("00000001.xml");
+                const size_t at = std::min(all.find("<prop Name=\"SaveStamp\""), all.find("<prop Name=\"LevelStateStamp\""));
+                writeFileBytes(_run.profiles("00000001.xml"), wide(all.substr(0, at)));
+            },
+            "00000001.save", "The file of your farm was damaged. The farm is rebuilt from what of it still reads. The seed "
+            "packages on the ground and the journal's notes start afresh."},
+        sProgressCase{"ASalvageWhoseLastSaveFailed",
+            [](ProgressRun& _run) {
+                _run.damageVariable("00000001.xml", "Money", "778");
+                _run.damageVariable("00000001.xml.bak", "Money", "779");
+                _run.writeText("profiles.xml", INDEX_HEAD + "<Profile Name=\"Ann\" ID=\"1\" LastSaveFailed=\"1\"/></Profiles>");
+            },
+            "00000001.xml.bak", "The last save of your farm did not go through. The file of your farm was damaged. The farm is "
+            "rebuilt from what of it still reads."},
+        sProgressCase{"ANewFarmWhoseSavesFailed",
+            [](ProgressRun& _run) {
+                for (const char* file : {"00000001.xml", "00000001.xml.bak", "00000001.save", "00000001.save.bak"})
+                    ASSERT_EQ(std::remove(_run.profiles(file).c_str()), 0);
+                _run.writeText("profiles.xml", INDEX_HEAD + "<Profile Name=\"Ann\" ID=\"1\" LastSaveFailed=\"1\"/></Profiles>");
+            },
+            nullptr, "The last save of your farm did not go through. The files of your farm are not in the folder:", nullptr, 0},
         // The last copy, checked by its seal beside whole newest variables, is judged by every value once taken.
         sProgressCase{"ALastCopyTheGameRefusesBesideADamagedLevelState",
             [](ProgressRun& _run) {

@@ -3,6 +3,7 @@
 #include "engine/progress/KeptCopies.h"
 #include "engine/progress/PlayerFileOwners.h"
 #include "engine/progress/ProgressPick.h"
+#include "engine/progress/UntoldNotices.h"
 #include "engine/Singleton.h"
 #include "engine/Types.h"
 
@@ -118,8 +119,8 @@ private:
     ULong takeFreeIdentifier(ULong _wanted = 0);
     // The variables of the pair of files chosen by cProgressPick; the player is told when
     // they are not the last save as it stood, or when the files of a player the index knew
-    // (not _new) are all gone.
-    void loadVariables(const String& _stem, Bool _new);
+    // (not _new) are all gone, and first that her last play did not reach the disk (_unsaved).
+    void loadVariables(const String& _stem, Bool _new, Bool _unsaved);
     // A folder in the place of the variables or the level state is moved aside; the player's
     // words for what stood there, empty when nothing did.
     WString clearFarmPlaces(const String& _stem);
@@ -150,6 +151,7 @@ private:
     // The held farm's files end so: "" for the newest copy, ".bak" for the last.
     String m_heldTail;
     cKeptCopies m_copies;
+    cUntoldNotices m_untold;
     // Players left out of the index because their file is another's, by that file.
     std::map<WString, ULong> m_leftOut;
 

@@ -100,6 +100,12 @@ cProgressPick::cProgressPick(const String& _stem)
     use(v, l, salvaged);
     if (v < 0)
         listLost();
+    m_chosen = {v, l, salvaged};
+}
+
+void cProgressPick::place()
+{
+    placeFiles(std::get<0>(m_chosen), std::get<1>(m_chosen), std::get<2>(m_chosen));
 }
 
 Bool cProgressPick::pairs(const sState& _vars, const sState& _level)
@@ -192,6 +198,7 @@ void cProgressPick::use(Int _v, Int _l, UInt _salvaged)
         m_variables = std::move(m_vars[_v].variables);
     }
     const Bool anyLevel = m_levels[0].exists || m_levels[1].exists;
+    m_saveBefore = _v == 1;
     // A kill (or a failed put-back) between the two files of a save leaves the level state one
     // save ahead of its variables, whole. Nothing of it was damaged, and without its variables it
     // is of no use: its last copy simply takes its place.
@@ -209,10 +216,13 @@ void cProgressPick::use(Int _v, Int _l, UInt _salvaged)
         m_damage += _l == 1 ? "its last copy goes with the variables. " : "the level state starts afresh. ";
         m_levelStateLost = _l < 0;
         m_levelStateUnsaved = m_levelStateLost && _v >= 0 && m_vars[_v].stamp == NO_LEVEL_STATE;
+    } else if (g_levelStateCheck && _v >= 0 && _l < 0 && !m_vars[_v].seal.empty()) {
+        // Variables that seal a level state had one on the disk: with none there it is lost, not new.
+        m_damage += "\"" + m_levels[0].path + "\" is missing, though its variables seal one: the level state is lost. ";
+        m_levelStateLost = m_levelStateMissing = true;
     }
     if (!m_damage.empty())
         logError("The progress of \"" + m_vars[0].path + "\" is restored: " + m_damage);
-    placeFiles(_v, _l, _salvaged);
 }
 
 void cProgressPick::placeFiles(Int _v, Int _l, UInt _salvaged)

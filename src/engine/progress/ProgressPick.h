@@ -4,6 +4,7 @@
 
 
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -40,6 +41,9 @@ extern const char* const LEVEL_STATE_SEAL_VARIABLE;
 class cProgressPick {
 public:
     explicit cProgressPick(const String& _stem);
+    // Puts the copies chosen in place: until then nothing on the disk has changed, so that what
+    // the player is to hear of them can be kept first.
+    void place();
 
     // The variables to load, in file order.
     const std::vector<sSavedVariable>& getVariables() const { return m_variables; }
@@ -54,8 +58,13 @@ public:
     // The variables are whole, their level state is not, and no whole save stands before them:
     // the level state is used as it reads.
     Bool isLevelStateSalvaged() const { return m_levelStateSalvaged; }
-    // A level state was there but none goes with the variables: the game starts it afresh.
+    // A level state was there, or the variables seal one, but none goes with them: the game
+    // starts it afresh.
     Bool isLevelStateLost() const { return m_levelStateLost; }
+    // Of those, no level-state file was there at all.
+    Bool isLevelStateMissing() const { return m_levelStateMissing; }
+    // The variables are the save before the newest, which is not whole.
+    Bool isSaveBefore() const { return m_saveBefore; }
     // Of those, the variables whole and naming no level state: the last save of the level
     // state failed, nothing was damaged.
     Bool isLevelStateUnsaved() const { return m_levelStateUnsaved; }
@@ -122,6 +131,9 @@ private:
     // Moves aside what is not used and puts back the last copies that are: the level state first.
     void placeFiles(Int _v, Int _l, UInt _salvaged);
 
+    // The copies chosen: of the variables, of the level state, and the copy salvaged.
+    std::tuple<Int, Int, UInt> m_chosen{-1, -1, 0};
+
     sCopy m_vars[2];
     sCopy m_levels[2];
     std::vector<sSavedVariable> m_variables;
@@ -131,6 +143,8 @@ private:
     std::size_t m_salvagedCount = 0;
     Bool m_levelStateSalvaged = false;
     Bool m_levelStateLost = false;
+    Bool m_levelStateMissing = false;
+    Bool m_saveBefore = false;
     Bool m_levelStateUnsaved = false;
     Bool m_interrupted = false;
     Bool m_sealed = false;
