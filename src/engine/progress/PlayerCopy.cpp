@@ -129,6 +129,12 @@ Bool cPlayerCopy::endNames(const String& _path, const WString& _player)
     }
 }
 
+Bool cPlayerCopy::judgeLevelState(const String& _path, std::string& _bytes, ULong& _stamp)
+{
+    return g_levelStateCheck && readSaveFileBytes(_path, _bytes) && g_levelStateCheck(_bytes, _stamp) &&
+           _stamp <= cProgressPick::TOP_STAMP;
+}
+
 WString cPlayerCopy::getPlayerName() const
 {
     return getValue(PLAYER_NAME_VARIABLE);

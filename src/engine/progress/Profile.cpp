@@ -364,11 +364,13 @@ void cProfile::loadVariables(const String& _stem, Bool _new, Bool _unsaved)
     for (const sSavedVariable& variable : pick.getVariables())
         setProperty(variable.type, variable.name, variable.value);
     setLoadedCopy({pick.takeVariables(), pick.isSealed(), pick.isSalvaged()});
+    m_loadedLevelState = {_stem + ".save", pick.takeLevelState()};
 }
 
 void cProfile::forgetLoadedCopies()
 {
     m_loadedCopy = sLoadedCopy();
+    m_loadedLevelState = {};
 }
 
 cPlayerFileOwners cProfile::readOwners() const

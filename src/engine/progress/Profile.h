@@ -98,6 +98,12 @@ public:
     const sLoadedCopy& getLoadedCopy() const { return m_loadedCopy; }
     void setLoadedCopy(sLoadedCopy _copy) { m_loadedCopy = std::move(_copy); }
     void forgetLoadedCopies();
+    // The level state at _path that goes with them, as the load read it, so that the game reads
+    // it no second time; none when it has no such bytes, or they are forgotten.
+    const std::string* getLoadedLevelState(const String& _path) const
+    {
+        return _path == m_loadedLevelState.first && !m_loadedLevelState.second.empty() ? &m_loadedLevelState.second : nullptr;
+    }
 
     // The level state of the farm in memory: "<identifier>.save", or its last copy when the
     // farm is that (held as it is); empty without a player.
@@ -172,6 +178,7 @@ private:
     Bool m_variablesLoaded = false;
     WString m_loadedName;
     sLoadedCopy m_loadedCopy;
+    std::pair<String, std::string> m_loadedLevelState;
     ULong m_loadedID = 0;
     // The variables file as last written by this object, and the failed saves counted then.
     WString m_lastWritten;

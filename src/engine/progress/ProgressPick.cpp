@@ -168,10 +168,14 @@ void cProgressPick::readLevelState(sCopy& _copy)
     if (!cFileManager::get().isExist(_copy.path))
         return;
     _copy.exists = true;
-    std::string bytes;
-    _copy.whole = readSaveFileBytes(_copy.path, bytes) && g_levelStateCheck(bytes, _copy.stamp) &&
-                  _copy.stamp <= TOP_STAMP;
-    _copy.seal = sealOverBytes(bytes);
+    _copy.whole = cPlayerCopy::judgeLevelState(_copy.path, _copy.bytes, _copy.stamp);
+    _copy.seal = sealOverBytes(_copy.bytes);
+}
+
+std::string cProgressPick::takeLevelState()
+{
+    const Int l = std::get<1>(m_chosen);
+    return l >= 0 ? std::move(m_levels[l].bytes) : std::string();
 }
 
 UInt cProgressPick::salvageCopy() const

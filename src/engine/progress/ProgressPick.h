@@ -49,6 +49,8 @@ public:
     const std::vector<sSavedVariable>& getVariables() const { return m_variables; }
     // The same, given away: getVariables() is empty after.
     std::vector<sSavedVariable> takeVariables() { return std::move(m_variables); }
+    // The bytes of the level state taken, as they were read, given away; empty when none is.
+    std::string takeLevelState();
     // Why the farm is not the last save as it stood, for the log; empty when it is.
     const String& getDamage() const { return m_damage; }
     // No copy of the variables read whole: they are what still read of one.
@@ -113,6 +115,8 @@ private:
         Bool sealed = false;
         // Judged by its seal alone: only the values that say whose it is and of which save were read.
         Bool partly = false;
+        // Of a level state, as read.
+        std::string bytes;
     };
 
     // The copy as cPlayerCopy judges it; _full: every value read.
