@@ -123,7 +123,7 @@ bool isFileOf(const String& _fileName, const String& _id)
 // The names kept in a player's own files: of the variables and of their last copy (which
 // gives the farm when the variables are damaged); empty where a copy names nobody or is not whole.
 // Files whose ends name the player the index gives them could say nothing new: they are not
-// judged, so that a start reads no other player's farm.
+// judged, so that a start reads no more of another player's farm than its end.
 std::pair<WString, WString> namesIn(const String& _stem, const WString& _indexed)
 {
     const Bool lastAgrees = !cFileManager::get().isExist(_stem + ".xml.bak") ||
