@@ -39,21 +39,36 @@ void cUntoldNotices::writeEntry(WString& _text, const WString& _name) const
         return;
     std::size_t index = 0;
     for (const sNotice& notice : found->second)
-        if (!isPlayerNoticeShown(notice.subject) && index < MOST_KEPT)
+        if (!isShown(notice) && index < MOST_KEPT)
             appendXmlAttribute(_text, attributeName(index++).c_str(), notice.text);
 }
 
 Bool cUntoldNotices::tellAndKeep(const WString& _name, std::size_t _from)
 {
-    const auto toldNow = toldNoticesSince(_from);
-    const auto found = m_kept.find(_name);
-    if (found != m_kept.end())
-        for (const sNotice& notice : found->second)
-            if (std::none_of(toldNow.begin(), toldNow.end(), [&notice](const auto& _told) { return _told.second == notice.text; }))
-                tellPlayer(notice.subject, notice.text);
+    // Told once a run: what this run told already waits for the screen as it was told.
+    const auto toldInRun = toldNoticesSince(0);
+    const auto told = [](const auto& _notices, const WString& _text) {
+        return std::any_of(_notices.begin(), _notices.end(), [&_text](const auto& _notice) { return _notice.text == _text; });
+    };
     std::vector<sNotice> kept;
+    for (const sNotice& notice : m_kept[_name]) {
+        if (!std::any_of(toldInRun.begin(), toldInRun.end(), [&notice](const auto& _told) { return _told.second == notice.text; }))
+            tellPlayer(notice.subject, notice.text);
+        if (!isShown(notice))
+            kept.push_back(notice);
+    }
     for (const auto& [subject, text] : toldNoticesSince(_from))
-        kept.push_back({subject, text});
+        if (!told(kept, text))
+            kept.push_back({subject, text});
     m_kept[_name] = kept;
     return !kept.empty();
+}
+
+Bool cUntoldNotices::isShown(const sNotice& _notice)
+{
+    if (isPlayerNoticeShown(_notice.subject))
+        return true;
+    const auto toldInRun = toldNoticesSince(0);
+    return std::any_of(toldInRun.begin(), toldInRun.end(),
+        [&_notice](const auto& _told) { return _told.second == _notice.text && isPlayerNoticeShown(_told.first); });
 }

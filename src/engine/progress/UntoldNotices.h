@@ -25,5 +25,8 @@ private:
         String subject;
         WString text;
     };
+    // On the screen in this run, under its own subject or another one of the same words.
+    static Bool isShown(const sNotice& _notice);
+
     std::map<WString, std::vector<sNotice>> m_kept;
 };
