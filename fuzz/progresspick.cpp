@@ -101,7 +101,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* _data, std::size_t _si
         {
             cFileManager manager(folder.root, "pack");
             cResourceManager resources;
-            const cProgressPick pick("00000001");
+            cProgressPick pick("00000001");
+            pick.place();
             salvaged = pick.isSalvaged();
             interrupted = pick.isInterrupted();
         }

@@ -329,7 +329,7 @@ void cGame::saveLevelState()
     cFileManager::get().waitForSaves();
     ULong& stamp = propertyMap<PT_ULONG>()[SAVE_STAMP_VARIABLE];
     const ULong before = stamp;
-    state.stamp = stamp = before + 1;
+    state.stamp = stamp = cProgressPick::nextStamp(before);
     propertyMap<PT_ULONG>()[LEVEL_STATE_STAMP_VARIABLE] = stamp;
     try {
         cSaveBatch batch;
@@ -366,7 +366,12 @@ void cGame::loadLevelState()
     std::string bytes;
     String error;
     sLevelState state;
-    if (!readFileBytes(path, bytes, error) || !readLevelState(bytes, state, error)) {
+    // As the profile's load read and judged it, when it did.
+    const std::string* loaded = cProfile::getInstance() ? cProfile::getInstance()->getLoadedLevelState(path) : nullptr;
+    const Bool had = loaded != nullptr;
+    if (had)
+        bytes = *loaded;
+    if ((!had && !readFileBytes(path, bytes, error)) || !readLevelState(bytes, state, error)) {
         // Nothing of a damaged file is used; the player's copy is kept aside, never deleted,
         // and the game goes on from what it has, with a sound file written in its place.
         logError("Level state \"" + path + "\" is damaged (" + error + ") and is not used.");

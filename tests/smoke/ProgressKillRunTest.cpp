@@ -190,7 +190,18 @@ INSTANTIATE_TEST_SUITE_P(Start, StartKillRun,
         sStartKillCase{"BothCopiesDamagedOnceTheLevelStateIsPlaced", bothCopiesDamaged, "level-state-placed", FURROW_REBUILT},
         sStartKillCase{"BothCopiesDamagedOnceTheVariablesArePlaced", bothCopiesDamaged, "variables-placed", FURROW_REBUILT},
         // A restore from the save before, cut short: still the damage, not a save that did not finish.
-        sStartKillCase{"TheSaveBeforeOnceTheLevelStateIsPlaced", theNewestDamaged, "level-state-placed", FURROW_BEFORE}),
+        sStartKillCase{"TheSaveBeforeOnceTheLevelStateIsPlaced", theNewestDamaged, "level-state-placed", FURROW_BEFORE},
+        // Once the files are in place they read whole: what the player was not yet shown is told from the index.
+        sStartKillCase{"TheSaveBeforeOnceTheVariablesArePlaced", theNewestDamaged, "variables-placed", FURROW_BEFORE},
+        sStartKillCase{"TheSaveBeforeOnceTheFarmIsLoaded", theNewestDamaged, "farm-loaded", FURROW_BEFORE},
+        sStartKillCase{"AnUnreadableLevelStateOnceTheFarmIsLoaded",
+            [](ProgressRun& _run) {
+                ASSERT_EQ(std::remove(_run.profiles("00000001.xml.bak").c_str()), 0);
+                ASSERT_EQ(std::remove(_run.profiles("00000001.save.bak").c_str()), 0);
+                writeFileBytes(_run.profiles("00000001.save"), std::string(300, '\0'));
+            },
+            "farm-loaded",
+            "The file of your farm was damaged. The seed packages on the ground and the journal's notes start afresh."}),
     [](const ::testing::TestParamInfo<sStartKillCase>& _info) { return std::string(_info.param.what); });
 #undef FURROW_REBUILT
 #undef FURROW_BEFORE

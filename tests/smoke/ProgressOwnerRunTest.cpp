@@ -265,6 +265,23 @@ INSTANTIATE_TEST_SUITE_P(Index, OwnerRun,
                     writeFileBytes(_run.profiles(name), std::string(readFileBytes(_run.profiles(name)).size(), '\0'));
             },
             "Player file \"00000001.xml\" is back in the profile index as \"Ann\"."},
+        // The seal covers the root's children alone: a name outside them says nothing.
+        sOwnerCase{"ANameBeforeTheSealedValuesOfHerLastCopy",
+            [](ProgressRun& _run) {
+                // Small enough that the name is looked for from the file's start.
+                const std::string last = _run.text("00000001.xml.bak");
+                std::string small = last.substr(0, last.find('>', last.find("<Props")) + 1);
+                for (const char* name : {"Money", "SaveStamp", "LevelStateStamp", "LevelStateSeal", "PlayerName"}) {
+                    std::smatch prop;
+                    if (std::regex_search(last, prop, std::regex("<prop Name=\"" + std::string(name) + "\"[^>]*>")))
+                        small += prop.str();
+                }
+                _run.writeText("00000001.xml.bak", small + "</Props>");
+                writeFileBytes(_run.profiles("00000001.xml.bak"), wide(replaced(_run.text("00000001.xml.bak"), "<Props",
+                                                                        "<prop Name=\"PlayerName\" Val=\"Bob\" Type=\"WString\" /><Props")));
+                static_cast<OwnerRun&>(_run).writeIndex("<Profile Name=\"Ann\" ID=\"1\"/><Profile Name=\"Bob\" ID=\"2\"/>");
+            },
+            ""},
         // Her newest variables name Bob, their last copy her; Bob's own copies agree on him.
         sOwnerCase{"HerNewestVariablesNameBob",
             [](ProgressRun& _run) {

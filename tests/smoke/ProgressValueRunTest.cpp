@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <regex>
@@ -26,6 +27,8 @@ struct sProgressCase {
     const char* logged = nullptr;
     // The least of Ann's coins after the game: the save before, or a farm started afresh.
     int atLeast = 777;
+    // A start after it tells nothing and keeps its play: nothing of the damage outlives it.
+    bool quietAfter = false;
     // An award flag the damage must not win.
     const char* unwon = nullptr;
 };
@@ -68,6 +71,13 @@ public:
         bytes.insert(at + 8 + 8 * size_t(count), entry, 8);
         writeFileBytes(profiles(_name), bytes);
     }
+    // The stamp a level-state file ends with, as its last four bytes say.
+    void setStamp(const std::string& _name, const std::string& _bytes)
+    {
+        std::string bytes = readFileBytes(profiles(_name));
+        bytes.replace(bytes.size() - 4, 4, _bytes);
+        writeFileBytes(profiles(_name), bytes);
+    }
     void dropLastCopies()
     {
         ASSERT_EQ(std::remove(profiles("00000001.xml.bak").c_str()), 0);
@@ -99,6 +109,13 @@ TEST_P(DamagedProgressRun, TheFarmComesBackAsOnePairAndThePlayerIsTold)
     EXPECT_NE(errors().find(damage.logged ? damage.logged : ""), std::string::npos) << errors();
     if (damage.unwon) {
         EXPECT_EQ(variable("00000001.xml", damage.unwon), "0") << "an award never earned";
+    }
+    if (damage.quietAfter) {
+        clearErrors();
+        ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+        EXPECT_EQ(errors().find("The player is told"), std::string::npos) << errors();
+        EXPECT_EQ(variable("00000001.xml", "SaveStamp"), std::to_string(stamp("00000001.save")));
+        EXPECT_GE(money(), damage.atLeast);
     }
 }
 
@@ -142,7 +159,7 @@ INSTANTIATE_TEST_SUITE_P(Damaged, DamagedProgressRun,
                 run.addEarning("00000001.save", 524313);
             },
             nullptr, "The file of your farm was damaged. The farm is rebuilt from what of it still reads.", nullptr, 777,
-            "awEarn"},
+            false, "awEarn"},
         // An earlier build keeps no check of its level state: it reads as it always did.
         sProgressCase{"AFlippedBitInAnEarlierBuildsLevelState",
             [](ProgressRun& _run) {
@@ -204,7 +221,78 @@ INSTANTIATE_TEST_SUITE_P(Damaged, DamagedProgressRun,
             "00000001.xml.bak", nullptr},
         sProgressCase{"ALastCopyOfANewerStamp",
             [](ProgressRun& _run) { _run.setVariable("00000001.xml.bak", "SaveStamp", "9"); },
-            nullptr, nullptr, "9, the newest stamp on the disk, is used"}),
+            nullptr, nullptr, "9, the newest stamp on the disk, is used"},
+        // A stamp is believed of a whole copy alone; one above every whole copy's is not, and
+        // the count never reaches a stamp that names no level state.
+        sProgressCase{"TheLastLevelStatesStampDamagedToTheTop",
+            [](ProgressRun& _run) { static_cast<DamagedProgressRun&>(_run).setStamp("00000001.save.bak", "\xFE\xFF\xFF\xFF"); },
+            nullptr, nullptr, nullptr, 777, true},
+        sProgressCase{"TheLastLevelStatesStampDamagedPastTheTop",
+            [](ProgressRun& _run) { static_cast<DamagedProgressRun&>(_run).setStamp("00000001.save.bak", "\xFF\xFF\xFF\xFF"); },
+            "00000001.save.bak", nullptr, nullptr, 777, true},
+        sProgressCase{"AnEarlierBuildsSaveAtTheTopStamp",
+            [](ProgressRun& _run) {
+                for (const char* file : {"00000001.xml", "00000001.xml.bak"})
+                    writeFileBytes(_run.profiles(file), wide(playerFile::unsealed(std::regex_replace(_run.text(file),
+                                                                 std::regex("<prop Name=\"LevelStateSeal\"[^>]*/>"), ""))));
+                for (const char* name : {"SaveStamp", "LevelStateStamp"})
+                    _run.setVariable("00000001.xml", name, "4294967294");
+                static_cast<DamagedProgressRun&>(_run).setStamp("00000001.save", "\xFE\xFF\xFF\xFF");
+            },
+            nullptr, nullptr, nullptr, 777, true},
+        sProgressCase{"ASalvagedStampAboveEveryWholeOne",
+            [](ProgressRun& _run) {
+                _run.damageVariable("00000001.xml", "SaveStamp", "9");
+                _run.damageVariable("00000001.xml.bak", "Money", "779");
+            },
+            "00000001.xml.bak", "The file of your farm was damaged. The farm is rebuilt from what of it still reads.",
+            "3, the newest stamp on the disk, is used"},
+        // Every notice names what happened and what starts afresh; the save before only where it was used.
+        sProgressCase{"TheLevelStateMissingWithNoSaveBefore",
+            [](ProgressRun& _run) {
+                static_cast<DamagedProgressRun&>(_run).dropLastCopies();
+                ASSERT_EQ(std::remove(_run.profiles("00000001.save").c_str()), 0);
+            },
+            nullptr, "The file of your farm's seed packages and journal is missing. The seed packages on the ground and the "
+            "journal's notes start afresh."},
+        sProgressCase{"TheNewestDamagedAndTheLastLevelStateMissing",
+            [](ProgressRun& _run) {
+                _run.damageVariable("00000001.xml", "Money", "5");
+                ASSERT_EQ(std::remove(_run.profiles("00000001.save.bak").c_str()), 0);
+            },
+            "00000001.xml", "The file of your farm was damaged. The farm is restored from the save before. The seed packages "
+            "on the ground and the journal's notes start afresh."},
+        sProgressCase{"TheVariablesCutBeforeTheirStampsWithNoSaveBefore",
+            [](ProgressRun& _run) {
+                static_cast<DamagedProgressRun&>(_run).dropLastCopies();
+                const std::string all = _run.text("00000001.xml");
+                const size_t at = std::min(all.find("<prop Name=\"SaveStamp\""), all.find("<prop Name=\"LevelStateStamp\""));
+                writeFileBytes(_run.profiles("00000001.xml"), wide(all.substr(0, at)));
+            },
+            "00000001.save", "The file of your farm was damaged. The farm is rebuilt from what of it still reads. The seed "
+            "packages on the ground and the journal's notes start afresh."},
+        sProgressCase{"ASalvageWhoseLastSaveFailed",
+            [](ProgressRun& _run) {
+                _run.damageVariable("00000001.xml", "Money", "778");
+                _run.damageVariable("00000001.xml.bak", "Money", "779");
+                _run.writeText("profiles.xml", INDEX_HEAD + "<Profile Name=\"Ann\" ID=\"1\" LastSaveFailed=\"1\"/></Profiles>");
+            },
+            "00000001.xml.bak", "The last save of your farm did not go through. The file of your farm was damaged. The farm is "
+            "rebuilt from what of it still reads."},
+        sProgressCase{"ANewFarmWhoseSavesFailed",
+            [](ProgressRun& _run) {
+                for (const char* file : {"00000001.xml", "00000001.xml.bak", "00000001.save", "00000001.save.bak"})
+                    ASSERT_EQ(std::remove(_run.profiles(file).c_str()), 0);
+                _run.writeText("profiles.xml", INDEX_HEAD + "<Profile Name=\"Ann\" ID=\"1\" LastSaveFailed=\"1\"/></Profiles>");
+            },
+            nullptr, "The last save of your farm did not go through. The files of your farm are not in the folder:", nullptr, 0},
+        // The last copy, checked by its seal beside whole newest variables, is judged by every value once taken.
+        sProgressCase{"ALastCopyTheGameRefusesBesideADamagedLevelState",
+            [](ProgressRun& _run) {
+                static_cast<DamagedProgressRun&>(_run).flipInLevelState("00000001.save");
+                _run.setVariable("00000001.xml.bak", "Money", "-5");
+            },
+            "00000001.xml.bak", "The file of your farm was damaged. The farm is rebuilt from what of it still reads."}),
     [](const ::testing::TestParamInfo<sProgressCase>& _info) { return std::string(_info.param.what); });
 
 

@@ -38,7 +38,8 @@ cPlayerCopy::cPlayerCopy(const String& _path, Bool _full) : m_path(_path)
         m_bytes.clear();
         return;
     }
-    // Its values are looked up in the bytes when asked for.
+    // Its values are looked up in the bytes the seal covers when asked for.
+    m_bytes = sealedBody(m_bytes);
     m_whole = m_sealed = m_bySeal = true;
 }
 
@@ -70,6 +71,13 @@ Bool cPlayerCopy::isUsable(const sSavedVariable& _variable)
 {
     if (!isPropertyReadable(_variable.type, _variable.name, _variable.value))
         return false;
+    // No save writes a stamp above the top of its range.
+    ULong stamp = 0;
+    if ((_variable.name == SAVE_STAMP_VARIABLE || _variable.name == LEVEL_STATE_STAMP_VARIABLE) &&
+        readProfileID(_variable.value, stamp) && stamp > cProgressPick::TOP_STAMP) {
+        logError("Game variable " + _variable.name + " held " + std::to_string(stamp) + ", above any save's stamp.");
+        return false;
+    }
     WString what;
     if (!g_savedValueCheck || g_savedValueCheck(_variable, what))
         return true;
@@ -110,10 +118,21 @@ Bool cPlayerCopy::endNames(const String& _path, const WString& _player)
             return false;
         std::string tail(size - from, '\0');
         tail.resize(file->read(tail.data(), ULong(tail.size())));
-        return findPlayerName(tail) == _player;
+        // Only up to the root's end: what follows it is covered by no seal.
+        static const std::string s_end("<\0/\0P\0r\0o\0p\0s\0>\0", 16);
+        std::size_t end = tail.rfind(s_end);
+        while (end != std::string::npos && end % 2 != 0)
+            end = end == 0 ? std::string::npos : tail.rfind(s_end, end - 1);
+        return end != std::string::npos && findPlayerName(tail.substr(0, end)) == _player;
     } catch (...) {
         return false;
     }
+}
+
+Bool cPlayerCopy::judgeLevelState(const String& _path, std::string& _bytes, ULong& _stamp)
+{
+    return g_levelStateCheck && readSaveFileBytes(_path, _bytes) && g_levelStateCheck(_bytes, _stamp) &&
+           _stamp <= cProgressPick::TOP_STAMP;
 }
 
 WString cPlayerCopy::getPlayerName() const

@@ -33,6 +33,10 @@ public:
     // whole newest variables of that name: one that names another is judged before it is believed.
     static Bool endNames(const String& _path, const WString& _player);
 
+    // A level state, which the variables seal: whether its bytes read whole by the game's check
+    // (false without one) with a stamp a save can write, and that stamp.
+    static Bool judgeLevelState(const String& _path, std::string& _bytes, ULong& _stamp);
+
     // Judged whole by its seal alone: its values are had from getValue.
     Bool isWholeBySeal() const { return m_bySeal; }
     // Every value of a copy read in full (what still reads of one that is not whole, for a

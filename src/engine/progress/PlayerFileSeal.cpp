@@ -98,6 +98,14 @@ Bool sealHolds(const std::string& _bytes, const WString& _seal)
     return (_seal.size() == 8 ? byteSeal(body, size) : wordSeal(body, size)) == _seal;
 }
 
+std::string sealedBody(const std::string& _bytes)
+{
+    std::size_t open = 0, from = 0, to = 0;
+    if (!findRoot(_bytes, open, from, to))
+        return std::string();
+    return _bytes.substr(2 * (from + 1), 2 * (to - from - 1));
+}
+
 WString rootSeal(const std::string& _bytes)
 {
     std::size_t open = 0, from = 0, to = 0;

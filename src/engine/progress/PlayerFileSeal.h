@@ -22,3 +22,7 @@ Bool sealHolds(const std::string& _bytes, const WString& _seal);
 // The seal the root of the file's bytes carries, read from its opening tag alone; empty
 // without one.
 WString rootSeal(const std::string& _bytes);
+
+// The bytes of the root's children, which alone the seal covers: nothing outside them is read of
+// a file whole by its seal. Empty when the bytes hold no root.
+std::string sealedBody(const std::string& _bytes);

@@ -4,6 +4,7 @@
 #include "engine/text/StringManager.h"
 #include "engine/text/TextConvert.h"
 
+#include <algorithm>
 #include <deque>
 #include <set>
 #include <utility>
@@ -14,6 +15,7 @@ struct sNotices {
     std::set<String> told;
     std::set<String> shown;
     std::deque<std::pair<String, WString>> waiting;
+    std::vector<std::pair<String, WString>> history;
 };
 
 sNotices& notices()
@@ -29,6 +31,7 @@ void tellPlayer(const String& _subject, const WString& _text)
     if (!notices().told.insert(_subject).second)
         return;
     notices().waiting.emplace_back(_subject, _text);
+    notices().history.emplace_back(_subject, _text);
     logError("The player is told: " + toString(_text));
 }
 
@@ -56,4 +59,15 @@ Bool takePlayerNotice(WString& _text)
 Bool isPlayerNoticeShown(const String& _subject)
 {
     return notices().shown.count(_subject) != 0;
+}
+
+std::size_t countToldNotices()
+{
+    return notices().history.size();
+}
+
+std::vector<std::pair<String, WString>> toldNoticesSince(std::size_t _from)
+{
+    const auto& history = notices().history;
+    return {history.begin() + std::ptrdiff_t(std::min(_from, history.size())), history.end()};
 }

@@ -1,6 +1,9 @@
 #pragma once
 #include "engine/Types.h"
 
+#include <utility>
+#include <vector>
+
 // What the player must hear in words: progress restored from an earlier save, progress that
 // cannot be saved, and why. Any part of the program may tell, before the screens exist too;
 // the notice view shows the texts in turn. Each subject is told once a run, whatever its text:
@@ -22,3 +25,7 @@ Bool takePlayerNotice(WString& _text);
 // Whether the subject's notice has been taken off the queue to be shown in this run: a mark
 // kept on the disk for it may go only then.
 Bool isPlayerNoticeShown(const String& _subject);
+
+// How many notices were told in this run; and those told since the count was _from, subject and text.
+std::size_t countToldNotices();
+std::vector<std::pair<String, WString>> toldNoticesSince(std::size_t _from);

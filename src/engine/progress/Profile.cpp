@@ -68,16 +68,8 @@ std::unique_ptr<cXML> readPlayerFile(const String& _path)
 // when it cannot be read.
 std::string readRawFile(const String& _path)
 {
-    try {
-        std::unique_ptr<iFile> file(cFileManager::get().open(_path));
-        if (file->getSize() > getFileSizeLimit(_path))
-            return std::string();
-        std::string bytes(file->getSize(), '\0');
-        bytes.resize(file->read(bytes.data(), ULong(bytes.size())));
-        return bytes;
-    } catch (...) {
-        return std::string();
-    }
+    std::string bytes;
+    return readSaveFileBytes(_path, bytes) ? bytes : std::string();
 }
 
 // The leading digits of a file name: the identifier of the profile it belongs to.
@@ -130,8 +122,14 @@ bool isFileOf(const String& _fileName, const String& _id)
 
 // The names kept in a player's own files: of the variables and of their last copy (which
 // gives the farm when the variables are damaged); empty where a copy names nobody or is not whole.
-std::pair<WString, WString> namesIn(const String& _stem)
+// Files whose ends name the player the index gives them could say nothing new: they are not
+// judged, so that a start reads no more of another player's farm than its end.
+std::pair<WString, WString> namesIn(const String& _stem, const WString& _indexed)
 {
+    const Bool lastAgrees = !cFileManager::get().isExist(_stem + ".xml.bak") ||
+                            cPlayerCopy::endNames(_stem + ".xml.bak", _indexed);
+    if (!_indexed.empty() && lastAgrees && cPlayerCopy::endNames(_stem + ".xml", _indexed))
+        return {_indexed, WString()};
     const WString newest = cPlayerCopy(_stem + ".xml", false).getPlayerName();
     // A last copy of the same name says nothing more, whole or not: only another name is judged.
     if (!newest.empty() && cPlayerCopy::endNames(_stem + ".xml.bak", newest))
@@ -268,15 +266,8 @@ void cProfile::load()
     const String id = getProfileID();
     cFileManager::get().clearStaleTemporaries(dir, id);
     cFileManager::get().clearStaleTemporaries(dir, kIndexName);
-    loadVariables(dir + id, made);
+    loadVariables(dir + id, made, lastPlayUnsaved);
     m_copies.tellCopyOfPlayer(m_currentUserName, m_index[m_currentUserName]);
-    if (lastPlayUnsaved && !made) {
-        logError("The last save of profile \"" + id + "\" before the game ended did not go through; the farm goes on from the "
-                 "save before.");
-        tellPlayer(about("last save failed", m_currentUserName),
-            translated(u"Последнее сохранение фермы не удалось.") + u" " +
-                translated(u"Ферма восстановлена из предыдущего сохранения."));
-    }
     m_loadedName = m_currentUserName;
     m_loadedID = m_index[m_currentUserName];
     m_variablesLoaded = true;
@@ -323,6 +314,7 @@ void cProfile::loadHeaders(iXML* _xml_doc)
         if (unsaved)
             m_unsavedPlayers.insert((*entry)[u"Name"]);
         m_copies.readEntry((*entry)[u"Name"], (*entry)[u"NewestKeptApart"], (*entry)[u"CopyKeptApart"]);
+        m_untold.readEntry((*entry)[u"Name"], *entry);
     }
     m_indexChanged = dropped;
     // An entry left out still has its files: they come back under the name kept in them.
@@ -358,32 +350,42 @@ WString cProfile::clearFarmPlaces(const String& _stem)
     return said;
 }
 
-void cProfile::loadVariables(const String& _stem, Bool _new)
+void cProfile::loadVariables(const String& _stem, Bool _new, Bool _unsaved)
 {
     const WString obstacle = clearFarmPlaces(_stem);
+    const std::size_t told = countToldNotices();
     cProgressPick pick(_stem);
+    tellProgress(pick, m_currentUserName, obstacle, _new, m_copies, _unsaved);
+    // On the disk before a file moves: once they are in place the files say nothing of it.
+    if (m_untold.tellAndKeep(m_currentUserName, told))
+        runOrLog("cProfile::loadVariables()", [this] { m_indexChanged = true; saveHeaders(); });
+    pick.place();
     const cVariablesSource source(_stem + ".xml");
     for (const sSavedVariable& variable : pick.getVariables())
         setProperty(variable.type, variable.name, variable.value);
-    tellProgress(pick, m_currentUserName, obstacle, _new, m_copies);
     setLoadedCopy({pick.takeVariables(), pick.isSealed(), pick.isSalvaged(), pick.isLevelStateSalvaged()});
+    m_loadedLevelState = {_stem + ".save", pick.takeLevelState()};
 }
 
 void cProfile::forgetLoadedCopies()
 {
     m_loadedCopy = sLoadedCopy();
+    m_loadedLevelState = {};
 }
 
 cPlayerFileOwners cProfile::readOwners() const
 {
     const String dir = getProfilesDir();
     cPlayerFileOwners::NAMES names;
+    std::map<ULong, WString> indexed;
+    for (const auto& [name, id] : m_index)
+        indexed[id] = name;
     FILE_NAME_LIST fileNames;
     cFileManager::get().getFilesNames(dir, fileNames);
     for (const String& name : fileNames) {
         ULong id = 0;
         if (isVariablesFile(name, id) && names.count(id) == 0)
-            names[id] = namesIn(dir + formatProfileID(id));
+            names[id] = namesIn(dir + formatProfileID(id), indexed[id]);
     }
     cPlayerFileOwners owners(names, m_index);
     m_copies.holdForDeleted(owners, names);
@@ -447,19 +449,13 @@ Bool cProfile::holdUnpartedFile()
 
 void cProfile::loadHeldCopy(const String& _path)
 {
-    // Read as it stands: choosing copies would put them in place, and nothing of this file may change.
-    const std::string bytes = readRawFile(_path);
-    try {
-        cXML copy(_path, bytes.data(), ULong(bytes.size()));
-        iXML* prop = nullptr;
-        for (UInt i = 0, count = copy.getNodeCount(); i < count; ++i)
-            if (copy.get(i, prop))
-                setProperty(toString((*prop)[u"Type"]), toString((*prop)[u"Name"]), (*prop)[u"Val"]);
-    } catch (...) {
+    // Judged as any copy, but read as it stands: choosing copies would put them in place, and
+    // nothing of this file may change.
+    cPlayerCopy copy(_path, true);
+    if (copy.exists() && !copy.isWhole())
         logError("File \"" + _path + "\" is damaged; what still reads of it is played.");
-        for (const auto& values : salvageElements(bytes, u"prop", {u"Type", u"Name", u"Val"}))
-            setProperty(toString(values[0]), toString(values[1]), values[2]);
-    }
+    for (const sSavedVariable& variable : copy.getVariables())
+        setProperty(variable.type, variable.name, variable.value);
 }
 
 String cProfile::getLevelStateFile() const
@@ -625,6 +621,7 @@ void cProfile::saveHeaders()
             (m_playUnsaved && entry.first == m_loadedName && entry.second == m_loadedID))
             appendXmlAttribute(text, u"LastSaveFailed", u"1");
         m_copies.writeEntry(text, entry.first, entry.first == m_loadedName);
+        m_untold.writeEntry(text, entry.first);
         text += u"/>\n";
     }
     text += u"</Profiles>";
@@ -734,6 +731,7 @@ void cProfile::deleteProfile(const WString& _name)
     // Deleting the player ends the notices kept for her.
     m_unsavedPlayers.erase(_name);
     m_copies.forget(_name);
+    m_untold.forget(_name);
     m_currentUserName = m_index.empty() ? WString() : m_index.begin()->first;
     m_recordedUser = m_currentUserName;
     m_indexChanged = true;

@@ -3,6 +3,7 @@
 #include "engine/progress/KeptCopies.h"
 #include "engine/progress/PlayerFileOwners.h"
 #include "engine/progress/ProgressPick.h"
+#include "engine/progress/UntoldNotices.h"
 #include "engine/Singleton.h"
 #include "engine/Types.h"
 
@@ -99,6 +100,12 @@ public:
     const sLoadedCopy& getLoadedCopy() const { return m_loadedCopy; }
     void setLoadedCopy(sLoadedCopy _copy) { m_loadedCopy = std::move(_copy); }
     void forgetLoadedCopies();
+    // The level state at _path that goes with them, as the load read it, so that the game reads
+    // it no second time; none when it has no such bytes, or they are forgotten.
+    const std::string* getLoadedLevelState(const String& _path) const
+    {
+        return _path == m_loadedLevelState.first && !m_loadedLevelState.second.empty() ? &m_loadedLevelState.second : nullptr;
+    }
 
     // The level state of the farm in memory: "<identifier>.save", or its last copy when the
     // farm is that (held as it is); empty without a player.
@@ -120,8 +127,8 @@ private:
     ULong takeFreeIdentifier(ULong _wanted = 0);
     // The variables of the pair of files chosen by cProgressPick; the player is told when
     // they are not the last save as it stood, or when the files of a player the index knew
-    // (not _new) are all gone.
-    void loadVariables(const String& _stem, Bool _new);
+    // (not _new) are all gone, and first that her last play did not reach the disk (_unsaved).
+    void loadVariables(const String& _stem, Bool _new, Bool _unsaved);
     // A folder in the place of the variables or the level state is moved aside; the player's
     // words for what stood there, empty when nothing did.
     WString clearFarmPlaces(const String& _stem);
@@ -152,6 +159,7 @@ private:
     // The held farm's files end so: "" for the newest copy, ".bak" for the last.
     String m_heldTail;
     cKeptCopies m_copies;
+    cUntoldNotices m_untold;
     // Players left out of the index because their file is another's, by that file.
     std::map<WString, ULong> m_leftOut;
 
@@ -172,6 +180,7 @@ private:
     Bool m_variablesLoaded = false;
     WString m_loadedName;
     sLoadedCopy m_loadedCopy;
+    std::pair<String, std::string> m_loadedLevelState;
     ULong m_loadedID = 0;
     // The variables file as last written by this object, and the failed saves counted then.
     WString m_lastWritten;

@@ -26,31 +26,47 @@ WString listed(const std::vector<WString>& _values)
     return list + u".";
 }
 
-// What became of a damaged farm, in the player's words.
-const char16_t* outcomeOf(const cProgressPick& _pick)
+// What became of a damaged farm, in the player's words: the farm as a whole, then what of it
+// starts afresh.
+WString outcomeOf(const cProgressPick& _pick)
 {
     if (_pick.isNothingSalvaged())
-        return u"Ферма начата заново.";
+        return translated(u"Ферма начата заново.");
+    WString said;
     if (_pick.isSalvaged() || _pick.isLevelStateSalvaged())
-        return u"Ферма собрана из того, что в нём уцелело.";
+        said = translated(u"Ферма собрана из того, что в нём уцелело.");
+    else if (_pick.isSaveBefore() || !_pick.isLevelStateLost())
+        said = translated(u"Ферма восстановлена из предыдущего сохранения.");
     if (_pick.isLevelStateLost())
-        return u"Пакеты семян на земле и заметки журнала начаты заново.";
-    return u"Ферма восстановлена из предыдущего сохранения.";
+        said += (said.empty() ? WString() : WString(u" ")) + translated(u"Пакеты семян на земле и заметки журнала начаты заново.");
+    return said;
 }
 
 } // namespace
 
 void tellProgress(const cProgressPick& _pick, const WString& _player, const WString& _obstacle, Bool _new,
-    cKeptCopies& _copies)
+    cKeptCopies& _copies, Bool _unsaved)
 {
     // What stands in the place of the farm's files is told as it is, not as a damaged file.
     if (!_obstacle.empty() && _pick.getDamage().empty() && !_pick.hasNoVariables())
         tellPlayer(about("folder in place of a farm file", _player), _obstacle);
+    // A last play that did not reach the disk is said in the same words as what the farm is now.
+    const WString unsaved = _unsaved && !_new ? translated(u"Последнее сохранение фермы не удалось.") : WString();
+    const auto tell = [&](const char* _subject, const WString& _text) {
+        if (unsaved.empty())
+            tellPlayer(about(_subject, _player), _text);
+        else
+            tellPlayer(about("last save failed", _player),
+                _text.compare(0, unsaved.size(), unsaved) == 0 ? _text : unsaved + u" " + _text);
+    };
+    if (!unsaved.empty())
+        logError("The last save of the farm of \"" + cutForLog(toString(_player)) + "\" before the game ended did not go "
+                 "through.");
     // Without any copy of the variables (folders in their places, say) nothing of the farm is left.
     if (_pick.hasNoVariables() && !_new) {
         const String folder = cFileManager::get().getCommonPath(cProfile::getProfilesDir());
         logError("The files of the farm of \"" + cutForLog(toString(_player)) + "\" are missing; the farm starts afresh.");
-        tellPlayer(about("progress missing", _player),
+        tell("progress missing",
             (_obstacle.empty() ? translated(u"Файлы вашей фермы не найдены в папке:") + u" «" + toWString(folder) + u"»." :
                                  _obstacle) +
                 u" " + translated(u"Ферма начата заново."));
@@ -60,19 +76,23 @@ void tellProgress(const cProgressPick& _pick, const WString& _player, const WStr
         tellPlayer(about("values lost", _player),
             translated(u"Часть файла фермы не читается ни в одной копии. Начаты заново:") + u" " + listed(_pick.getLost()));
     // Its newest copy went to the player it names: the farm is the last copy, which is no damage.
-    if (_copies.tellNewestKeptApart(_player, _pick) || _pick.getDamage().empty())
+    if (_copies.tellNewestKeptApart(_player, _pick) || _pick.getDamage().empty()) {
+        if (!unsaved.empty())
+            tell("progress restored", translated(u"Ферма восстановлена из предыдущего сохранения."));
         return;
-    const String subject = about("progress restored", _player);
+    }
     if (_pick.isInterrupted()) {
-        tellPlayer(subject, translated(u"Последнее сохранение фермы не завершилось.") + u" " +
-                                translated(u"Ферма восстановлена из предыдущего сохранения."));
+        tell("progress restored", translated(u"Последнее сохранение фермы не завершилось.") + u" " +
+                                      translated(u"Ферма восстановлена из предыдущего сохранения."));
         return;
     }
     if (_pick.isLevelStateUnsaved()) {
-        tellPlayer(subject, translated(u"Последнее сохранение фермы не удалось.") + u" " +
-                                translated(u"Пакеты семян на земле и заметки журнала начаты заново."));
+        tell("progress restored", translated(u"Последнее сохранение фермы не удалось.") + u" " +
+                                      translated(u"Пакеты семян на земле и заметки журнала начаты заново."));
         return;
     }
-    tellPlayer(subject, (_obstacle.empty() ? translated(u"Файл вашей фермы был повреждён.") : _obstacle) + u" " +
-                            translated(outcomeOf(_pick)));
+    const WString what = !_obstacle.empty()                ? _obstacle :
+                         _pick.isLevelStateMissing() ? translated(u"Файл пакетов семян и журнала вашей фермы не найден.") :
+                                                       translated(u"Файл вашей фермы был повреждён.");
+    tell("progress restored", what + u" " + outcomeOf(_pick));
 }

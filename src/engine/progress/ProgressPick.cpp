@@ -22,11 +22,17 @@ const char* const LEVEL_STATE_SEAL_VARIABLE = "LevelStateSeal";
 
 namespace {
 
+// A stamp above the top of its range reads as no stamp: no save writes one.
+Bool readStamp(const WString& _text, ULong& _value)
+{
+    return readProfileID(_text, _value) && _value <= cProgressPick::TOP_STAMP;
+}
+
 ULong valueOf(const std::vector<sSavedVariable>& _variables, const char* _name, Bool& _found)
 {
     for (const sSavedVariable& variable : _variables) {
         ULong value = 0;
-        if (variable.name == _name && readProfileID(variable.value, value)) {
+        if (variable.name == _name && readStamp(variable.value, value)) {
             _found = true;
             return value;
         }
@@ -94,37 +100,50 @@ cProgressPick::cProgressPick(const String& _stem)
     use(v, l, salvaged);
     if (v < 0)
         listLost();
+    m_chosen = {v, l, salvaged};
+}
+
+void cProgressPick::place()
+{
+    placeFiles(std::get<0>(m_chosen), std::get<1>(m_chosen), std::get<2>(m_chosen));
+}
+
+Bool cProgressPick::pairs(const sState& _vars, const sState& _level)
+{
+    return _level.whole && _level.stamp == _vars.stamp && (_vars.seal.empty() || _vars.seal == _level.seal);
 }
 
 std::pair<Int, Int> cProgressPick::choose(const sState (&_vars)[2], const sState (&_levels)[2], Bool _pairLevels,
     ULong _salvaged)
 {
     // Without the game's check the level state is not paired at all. _sealed: only the level
-    // state the variables keep a seal of, where they keep one.
-    const auto levelOf = [&](ULong _stamp, const WString& _seal) {
+    // state the variables keep a seal of, where they keep one; else any whole one of their stamp.
+    const auto levelOf = [&](const sState& _copy, Bool _sealed) {
         for (Int l = 0; l < 2 && _pairLevels; ++l)
-            if (_levels[l].whole && _levels[l].stamp == _stamp && (_seal.empty() || _seal == _levels[l].seal))
+            if (_sealed ? pairs(_copy, _levels[l]) : _levels[l].whole && _levels[l].stamp == _copy.stamp)
                 return l;
         return -1;
     };
     for (Int v = 0; v < 2; ++v) {
         if (!_vars[v].whole)
             continue;
-        const Int l = levelOf(_vars[v].stamp, _vars[v].seal);
+        const Int l = levelOf(_vars[v], true);
         if (l >= 0 || _vars[v].seal.empty() || !_pairLevels)
             return {v, l};
         // Its level state is not there whole: the save is not, and the save before is used where it is whole.
         if (v == 0 && _vars[1].whole) {
-            const Int before = levelOf(_vars[1].stamp, _vars[1].seal);
+            const Int before = levelOf(_vars[1], true);
             if (before >= 0)
                 return {1, before};
         }
         // With no whole save, what still reads of it.
-        return {v, levelOf(_vars[v].stamp, WString())};
+        return {v, levelOf(_vars[v], false)};
     }
     // What still reads of the variables keeps its stamp: its level state may still be whole.
     // Without a stamp it may have lost it in the damage.
-    return {-1, _salvaged == 0 ? -1 : levelOf(_salvaged, WString())};
+    sState salvaged;
+    salvaged.stamp = _salvaged;
+    return {-1, _salvaged == 0 ? -1 : levelOf(salvaged, false)};
 }
 
 void cProgressPick::readVariables(sCopy& _copy, Bool _full)
@@ -149,9 +168,14 @@ void cProgressPick::readLevelState(sCopy& _copy)
     if (!cFileManager::get().isExist(_copy.path))
         return;
     _copy.exists = true;
-    std::string bytes;
-    _copy.whole = readSaveFileBytes(_copy.path, bytes) && g_levelStateCheck(bytes, _copy.stamp);
-    _copy.seal = sealOverBytes(bytes);
+    _copy.whole = cPlayerCopy::judgeLevelState(_copy.path, _copy.bytes, _copy.stamp);
+    _copy.seal = sealOverBytes(_copy.bytes);
+}
+
+std::string cProgressPick::takeLevelState()
+{
+    const Int l = std::get<1>(m_chosen);
+    return l >= 0 ? std::move(m_levels[l].bytes) : std::string();
 }
 
 UInt cProgressPick::salvageCopy() const
@@ -178,12 +202,13 @@ void cProgressPick::use(Int _v, Int _l, UInt _salvaged)
         m_variables = std::move(m_vars[_v].variables);
     }
     const Bool anyLevel = m_levels[0].exists || m_levels[1].exists;
+    m_saveBefore = _v == 1;
     // A kill (or a failed put-back) between the two files of a save leaves the level state one
     // save ahead of its variables, whole. Nothing of it was damaged, and without its variables it
     // is of no use: its last copy simply takes its place.
     m_interrupted = _v == 0 && _l == 1 && m_levels[0].whole && m_levels[0].stamp > m_vars[0].stamp &&
                     m_vars[0].stamp != NO_LEVEL_STATE;
-    m_levelStateSalvaged = _v >= 0 && _l >= 0 && !m_vars[_v].seal.empty() && m_vars[_v].seal != m_levels[_l].seal;
+    m_levelStateSalvaged = _v >= 0 && _l >= 0 && !pairs(m_vars[_v], m_levels[_l]);
     if (m_interrupted) {
         m_damage += "the last save did not finish: \"" + m_levels[0].path + "\" is of a save whose variables never "
                     "reached the disk; its last copy goes with the variables. ";
@@ -195,10 +220,13 @@ void cProgressPick::use(Int _v, Int _l, UInt _salvaged)
         m_damage += _l == 1 ? "its last copy goes with the variables. " : "the level state starts afresh. ";
         m_levelStateLost = _l < 0;
         m_levelStateUnsaved = m_levelStateLost && _v >= 0 && m_vars[_v].stamp == NO_LEVEL_STATE;
+    } else if (g_levelStateCheck && _v >= 0 && _l < 0 && !m_vars[_v].seal.empty()) {
+        // Variables that seal a level state had one on the disk: with none there it is lost, not new.
+        m_damage += "\"" + m_levels[0].path + "\" is missing, though its variables seal one: the level state is lost. ";
+        m_levelStateLost = m_levelStateMissing = true;
     }
     if (!m_damage.empty())
         logError("The progress of \"" + m_vars[0].path + "\" is restored: " + m_damage);
-    placeFiles(_v, _l, _salvaged);
 }
 
 void cProgressPick::placeFiles(Int _v, Int _l, UInt _salvaged)
@@ -241,24 +269,32 @@ void cProgressPick::listLost()
 
 void cProgressPick::mendSaveStamp(Int _v, UInt _salvaged)
 {
-    // Every stamp a whole file on the disk names, the level states' own included: a kill
-    // between the renames leaves one a save ahead of the variables. Nothing of a copy that is
-    // not whole is believed, a salvaged one's own stamp included.
+    // Every stamp a whole file on the disk names. Nothing of a copy that is not whole is
+    // believed, a salvaged one's own stamp included; a level state has no seal of its own, and
+    // is whole where a whole copy of the variables seals it, or, beside whole variables that
+    // keep no seal (an earlier build's), where it reads. A kill between the renames leaves one
+    // a save ahead of its variables: that step is believed too.
     ULong newest = 0;
     Bool found = false;
+    Bool sealing = false;
     for (const sCopy& copy : m_vars)
-        if (copy.whole)
+        if (copy.whole) {
+            sealing = sealing || !copy.seal.empty();
             for (const char* name : {SAVE_STAMP_VARIABLE, LEVEL_STATE_STAMP_VARIABLE})
                 newest = std::max(newest, valueOf(copy.variables, name, found));
-    for (const sCopy& copy : m_levels)
-        if (copy.whole)
-            newest = std::max(newest, copy.stamp);
+        }
+    const ULong ahead = nextStamp(newest);
+    for (const sCopy& level : m_levels) {
+        const auto seals = [&level](const sCopy& _copy) { return _copy.whole && pairs(_copy, level); };
+        if (level.whole && (!sealing || level.stamp == ahead || std::any_of(m_vars, m_vars + 2, seals)))
+            newest = std::max(newest, level.stamp);
+    }
     const Bool salvage = _v < 0;
     std::vector<sSavedVariable>& variables = m_vars[salvage ? Int(_salvaged) : _v].variables;
     const auto stamp = std::find_if(variables.begin(), variables.end(),
         [](const sSavedVariable& _variable) { return _variable.name == SAVE_STAMP_VARIABLE; });
     ULong value = 0;
-    const Bool reads = stamp != variables.end() && stamp->type == "ULong" && readProfileID(stamp->value, value);
+    const Bool reads = stamp != variables.end() && stamp->type == "ULong" && readStamp(stamp->value, value);
     const Bool believed = reads && (value == newest || (value > newest && !salvage));
     if (believed || (newest == 0 && (!salvage || stamp == variables.end())))
         return;

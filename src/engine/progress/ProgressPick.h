@@ -4,6 +4,7 @@
 
 
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -40,11 +41,16 @@ extern const char* const LEVEL_STATE_SEAL_VARIABLE;
 class cProgressPick {
 public:
     explicit cProgressPick(const String& _stem);
+    // Puts the copies chosen in place: until then nothing on the disk has changed, so that what
+    // the player is to hear of them can be kept first.
+    void place();
 
     // The variables to load, in file order.
     const std::vector<sSavedVariable>& getVariables() const { return m_variables; }
     // The same, given away: getVariables() is empty after.
     std::vector<sSavedVariable> takeVariables() { return std::move(m_variables); }
+    // The bytes of the level state taken, as they were read, given away; empty when none is.
+    std::string takeLevelState();
     // Why the farm is not the last save as it stood, for the log; empty when it is.
     const String& getDamage() const { return m_damage; }
     // No copy of the variables read whole: they are what still read of one.
@@ -54,8 +60,13 @@ public:
     // The variables are whole, their level state is not, and no whole save stands before them:
     // the level state is used as it reads.
     Bool isLevelStateSalvaged() const { return m_levelStateSalvaged; }
-    // A level state was there but none goes with the variables: the game starts it afresh.
+    // A level state was there, or the variables seal one, but none goes with them: the game
+    // starts it afresh.
     Bool isLevelStateLost() const { return m_levelStateLost; }
+    // Of those, no level-state file was there at all.
+    Bool isLevelStateMissing() const { return m_levelStateMissing; }
+    // The variables are the save before the newest, which is not whole.
+    Bool isSaveBefore() const { return m_saveBefore; }
     // Of those, the variables whole and naming no level state: the last save of the level
     // state failed, nothing was damaged.
     Bool isLevelStateUnsaved() const { return m_levelStateUnsaved; }
@@ -75,6 +86,10 @@ public:
 
     // The level-state stamp of variables that name none.
     static constexpr ULong NO_LEVEL_STATE = 0xFFFFFFFFu;
+    // The highest stamp a save takes: one read above it is damage, and the count stops there
+    // rather than reach the stamp that names none (or wrap to 0, which names none in a file).
+    static constexpr ULong TOP_STAMP = NO_LEVEL_STATE - 1;
+    static ULong nextStamp(ULong _stamp) { return _stamp < TOP_STAMP ? _stamp + 1 : TOP_STAMP; }
 
     // The copies chosen of what is on the disk: of the variables (-1 none) and of the level
     // state (-1 none). A copy is described by whether it is there, reads whole and its stamp
@@ -87,6 +102,8 @@ public:
         ULong stamp = 0;
         WString seal;
     };
+    // Whether the level state is the one the variables name and seal: the one judge of a pair.
+    static Bool pairs(const sState& _vars, const sState& _level);
     // _salvaged: the level state's stamp named by what still reads of the damaged variables, when none reads whole.
     static std::pair<Int, Int> choose(const sState (&_vars)[2], const sState (&_levels)[2], Bool _pairLevels,
         ULong _salvaged);
@@ -98,6 +115,8 @@ private:
         Bool sealed = false;
         // Judged by its seal alone: only the values that say whose it is and of which save were read.
         Bool partly = false;
+        // Of a level state, as read.
+        std::string bytes;
     };
 
     // The copy as cPlayerCopy judges it; _full: every value read.
@@ -116,6 +135,9 @@ private:
     // Moves aside what is not used and puts back the last copies that are: the level state first.
     void placeFiles(Int _v, Int _l, UInt _salvaged);
 
+    // The copies chosen: of the variables, of the level state, and the copy salvaged.
+    std::tuple<Int, Int, UInt> m_chosen{-1, -1, 0};
+
     sCopy m_vars[2];
     sCopy m_levels[2];
     std::vector<sSavedVariable> m_variables;
@@ -125,6 +147,8 @@ private:
     std::size_t m_salvagedCount = 0;
     Bool m_levelStateSalvaged = false;
     Bool m_levelStateLost = false;
+    Bool m_levelStateMissing = false;
+    Bool m_saveBefore = false;
     Bool m_levelStateUnsaved = false;
     Bool m_interrupted = false;
     Bool m_sealed = false;
