@@ -8,6 +8,7 @@
 
 #include <list>
 #include <memory>
+#include <vector>
 
 class cChannel;
 class iResource;
@@ -139,6 +140,8 @@ public:
     // cannot and whose default would cost the player (money gone, a clock that reads no time)
     // from the copy before, and tells the player _what.
     static Bool isSavedValueUsable(const sSavedVariable& _variable, WString& _what);
+    // The names of the values that check guards.
+    static std::vector<String> savedValueNames();
 
     static void cheatAddMoney();
     static void cheatAddUpgrades();

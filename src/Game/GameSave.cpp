@@ -127,3 +127,11 @@ Bool cGame::isSavedValueUsable(const sSavedVariable& _variable, WString& _what)
     _what = found->second.what;
     return false;
 }
+
+std::vector<String> cGame::savedValueNames()
+{
+    std::vector<String> names;
+    for (const auto& value : costlyValues())
+        names.push_back(value.first);
+    return names;
+}

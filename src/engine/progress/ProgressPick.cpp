@@ -16,6 +16,7 @@
 
 fLevelStateCheck g_levelStateCheck = nullptr;
 fSavedValueCheck g_savedValueCheck = nullptr;
+fSavedValueNames g_savedValueNames = nullptr;
 const char* const SAVE_STAMP_VARIABLE = "SaveStamp";
 const char* const LEVEL_STATE_STAMP_VARIABLE = "LevelStateStamp";
 const char* const LEVEL_STATE_SEAL_VARIABLE = "LevelStateSeal";
@@ -260,11 +261,20 @@ void cProgressPick::listLost()
 {
     if (!g_savedValueCheck)
         return;
-    for (const sSavedVariable& variable : m_variables) {
+    const auto lose = [this](const sSavedVariable& _variable) {
         WString what;
-        if (!g_savedValueCheck(variable, what) && std::find(m_lost.begin(), m_lost.end(), what) == m_lost.end())
+        if (!g_savedValueCheck(_variable, what) && std::find(m_lost.begin(), m_lost.end(), what) == m_lost.end())
             m_lost.push_back(what);
-    }
+    };
+    for (const sSavedVariable& variable : m_variables)
+        lose(variable);
+    // Of a copy of which nothing reads the whole farm starts afresh, and is told so.
+    if (!g_savedValueNames || m_variables.empty())
+        return;
+    // A value the copy lacks is checked as one of no type, which no guarded value reads as.
+    for (const String& name : g_savedValueNames())
+        if (std::none_of(m_variables.begin(), m_variables.end(), [&name](const sSavedVariable& _v) { return _v.name == name; }))
+            lose({String(), name, WString()});
 }
 
 void cProgressPick::mendSaveStamp(Int _v, UInt _salvaged)

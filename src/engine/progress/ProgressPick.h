@@ -161,3 +161,7 @@ private:
 // language) when no copy is. Without it every value that converts is used.
 using fSavedValueCheck = Bool (*)(const sSavedVariable& _variable, WString& _what);
 extern fSavedValueCheck g_savedValueCheck;
+// The names of the values that check guards: one a salvaged copy lacks (a file cut short before
+// it) starts from its default as surely as one that does not read, and is named as well.
+using fSavedValueNames = std::vector<String> (*)();
+extern fSavedValueNames g_savedValueNames;
