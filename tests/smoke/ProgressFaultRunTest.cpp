@@ -444,9 +444,10 @@ INSTANTIATE_TEST_SUITE_P(Saves, FailedSaveRun,
         sFailedSaveCase{"AnotherPlayerIsDeleted", "2,3", BACK_TO_GAME + leaveToMainMenu(400) + deleteListedPlayer(600, 3), 900,
             1, true, "Ann"},
         // Al, who plays next, is told of his damaged file; Ann, back in the same run, of her save,
-        // and her mark goes once her notice (after the two before it, ten seconds each) has been on the screen.
+        // and her mark goes once her notice (after the three before it, ten seconds each: her failed save, and
+        // what of Al's farm starts afresh and how it was rebuilt) has been on the screen.
         sFailedSaveCase{"ThePlayerComesBackAfterAnotherWasToldOfHisOwn", "2",
-            BACK_TO_GAME + leaveToMainMenu(400) + chooseListedPlayer(600, 1) + chooseListedPlayer(800, 2), 1800, 1, true, "", true,
+            BACK_TO_GAME + leaveToMainMenu(400) + chooseListedPlayer(600, 1) + chooseListedPlayer(800, 2), 2600, 1, true, "", true,
             true}),
     [](const ::testing::TestParamInfo<sFailedSaveCase>& _info) { return std::string(_info.param.what); });
 
