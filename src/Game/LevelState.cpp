@@ -368,10 +368,8 @@ void cGame::loadLevelState()
     sLevelState state;
     // As the profile's load read and judged it, when it did.
     const std::string* loaded = cProfile::getInstance() ? cProfile::getInstance()->getLoadedLevelState(path) : nullptr;
-    const Bool had = loaded != nullptr;
-    if (had)
-        bytes = *loaded;
-    if ((!had && !readFileBytes(path, bytes, error)) || !readLevelState(bytes, state, error)) {
+    const Bool read = loaded || readFileBytes(path, bytes, error);
+    if (!read || !readLevelState(loaded ? *loaded : bytes, state, error)) {
         // Nothing of a damaged file is used; the player's copy is kept aside, never deleted,
         // and the game goes on from what it has, with a sound file written in its place.
         logError("Level state \"" + path + "\" is damaged (" + error + ") and is not used.");
