@@ -73,7 +73,7 @@ int main()
     // The profile pairs the variables with a level state of the same save.
     g_levelStateCheck = checkLevelState;
     g_savedValueCheck = cGame::isSavedValueUsable;
-    g_savedValueNames = cGame::savedValueNames;
+    g_lostValues = cGame::lostValues;
     options.start = startShell;
     options.teardown = endShell;
     const int status = runEntry("Data", options);

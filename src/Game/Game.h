@@ -140,8 +140,9 @@ public:
     // cannot and whose default would cost the player (money gone, a clock that reads no time)
     // from the copy before, and tells the player _what.
     static Bool isSavedValueUsable(const sSavedVariable& _variable, WString& _what);
-    // The names of the values that check guards.
-    static std::vector<String> savedValueNames();
+    // Of variables salvaged from a damaged copy, the words for what that check refuses or the
+    // copy lacks, and the game cannot have from the rest: it starts from its default.
+    static std::vector<WString> lostValues(const std::vector<sSavedVariable>& _salvaged);
 
     static void cheatAddMoney();
     static void cheatAddUpgrades();

@@ -7,6 +7,7 @@
 #include "engine/progress/ProgressPick.h"
 #include "engine/progress/SaveFailure.h"
 
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -128,10 +129,35 @@ Bool cGame::isSavedValueUsable(const sSavedVariable& _variable, WString& _what)
     return false;
 }
 
-std::vector<String> cGame::savedValueNames()
+std::vector<WString> cGame::lostValues(const std::vector<sSavedVariable>& _salvaged)
 {
-    std::vector<String> names;
+    const auto find = [&_salvaged](const String& _name) {
+        return std::find_if(_salvaged.begin(), _salvaged.end(), [&_name](const sSavedVariable& _v) { return _v.name == _name; });
+    };
+    // A clock that does not read goes on from the time-line's saved place where that reads: it
+    // does not start afresh.
+    const auto rebuilt = [&](const String& _name) {
+        const auto readsPast = [&](const cGameKey<PT_INT>& _key, Int _least) {
+            const auto found = find(_key.name());
+            Int value = 0;
+            return found != _salvaged.end() && readsFor<PT_INT>(_key, *found) &&
+                   readPropertyValue<PT_INT>(found->value, value) && value >= _least;
+        };
+        return _name == key::GameTime.name() && readsPast(key::eventNext, 1) && readsPast(key::eventNextAt, 0);
+    };
+    std::vector<WString> lost;
+    const auto lose = [&](const String& _name) {
+        const WString what = costlyValues().at(_name).what;
+        if (!rebuilt(_name) && std::find(lost.begin(), lost.end(), what) == lost.end())
+            lost.push_back(what);
+    };
+    WString what;
+    for (const sSavedVariable& variable : _salvaged)
+        if (!isSavedValueUsable(variable, what))
+            lose(variable.name);
+    // One the copy lacks (a file cut short before it) starts from its default as surely.
     for (const auto& value : costlyValues())
-        names.push_back(value.first);
-    return names;
+        if (find(value.first) == _salvaged.end())
+            lose(value.first);
+    return lost;
 }

@@ -117,14 +117,20 @@ TEST_F(ProgressRun, AKillAtAnyMomentLeavesAWholePairBehind)
 
 // --- Kills during a start that restores or salvages -------------------------------------
 
+// The start is ended once the game it opens has saved twice: well after its notices were shown.
+const char* const PLAYED_ON = "played on";
+
 struct sStartKillCase {
     const char* what;
     std::function<void(ProgressRun&)> damage;
     // The point of the start it is ended at (FURROW_KILL_AT); none: killed at the main menu,
-    // once the player has been told.
+    // once the player has been told (a new player: once she is in the index); or PLAYED_ON.
     const char* killAt;
-    // What the next start tells.
+    // The one notice the next start tells, and a second one; none: it tells nothing.
     const char* told;
+    const char* alsoTold = nullptr;
+    // Ann is made by the start that is killed: she never had a save.
+    bool newPlayer = false;
 };
 
 void PrintTo(const sStartKillCase& _case, std::ostream* _out)
@@ -135,20 +141,40 @@ void PrintTo(const sStartKillCase& _case, std::ostream* _out)
 class StartKillRun : public ProgressRun, public ::testing::WithParamInterface<sStartKillCase> {};
 
 // Whatever step of a start a kill ends, the next start finds everything that was on the disk
-// before it: a salvaged farm is never lost to a new one, and the reason told stays the damage.
+// before it: a salvaged farm is never lost to a new one, and the reason told stays the damage,
+// told once, until it has been shown.
 TEST_P(StartKillRun, TheNextStartLosesNothing)
 {
     const sStartKillCase& kill = GetParam();
-    prepareTwoSaves();
+    if (!kill.newPlayer)
+        prepareTwoSaves();
     kill.damage(*this);
-    if (kill.killAt) {
-        ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES, std::string("FURROW_KILL_AT=") + kill.killAt), 137);
-    } else {
-        writeFileBytes(m_folder.file("walk.txt"), LOGOS);
+    const std::string walk = kill.newPlayer ? LOGOS + "270 text Ann\n" + key(275, "Enter") : LOGOS;
+    if (kill.killAt == PLAYED_ON) {
+        std::string game = BACK_TO_GAME;
+        for (int frame = 400; frame < 40000; frame += 12)
+            game += key(frame, "Esc");
+        writeFileBytes(m_folder.file("walk.txt"), game);
+        const unsigned before = stamp("00000001.save");
         const pid_t child = startGameToKill(m_folder.path(), home());
         ASSERT_GT(child, 0);
         int status = 0;
-        const eGameWait wait = waitOnGame(child, [this] { return errors().find("The player is told") != std::string::npos; }, status);
+        const eGameWait wait = waitOnGame(child, [&] { return stamp("00000001.save") >= before + 2; }, status);
+        ::kill(child, SIGKILL);
+        waitpid(child, &status, 0);
+        ASSERT_EQ(wait, eGameWait::done) << errors();
+    } else if (kill.killAt) {
+        ASSERT_EQ(play(kill.newPlayer ? NEW_PLAYER : BACK_TO_GAME, GAME_FRAMES, std::string("FURROW_KILL_AT=") + kill.killAt),
+            137);
+    } else {
+        writeFileBytes(m_folder.file("walk.txt"), walk);
+        const pid_t child = startGameToKill(m_folder.path(), home());
+        ASSERT_GT(child, 0);
+        int status = 0;
+        const eGameWait wait = waitOnGame(child, [&] {
+            return kill.newPlayer ? exists("profiles.xml") && text("profiles.xml").find("\"Ann\"") != std::string::npos :
+                                    errors().find("The player is told") != std::string::npos;
+        }, status);
         ::kill(child, SIGKILL);
         waitpid(child, &status, 0);
         ASSERT_EQ(wait, eGameWait::done);
@@ -157,10 +183,18 @@ TEST_P(StartKillRun, TheNextStartLosesNothing)
 
     ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
 
-    EXPECT_GE(money(), 777) << errors();
+    EXPECT_GE(money(), kill.newPlayer ? 0 : 777) << errors();
     EXPECT_EQ(variable("00000001.xml", "SaveStamp"), std::to_string(stamp("00000001.save")));
-    EXPECT_NE(errors().find(std::string("The player is told: ") + kill.told), std::string::npos) << errors();
     EXPECT_EQ(errors().find("starts afresh"), std::string::npos) << errors();
+    const std::string log = errors();
+    size_t notices = 0;
+    for (size_t at = log.find("The player is told"); at != std::string::npos; at = log.find("The player is told", at + 1))
+        ++notices;
+    EXPECT_EQ(notices, size_t(kill.told ? 1 : 0) + size_t(kill.alsoTold ? 1 : 0)) << log;
+    for (const char* told : {kill.told, kill.alsoTold})
+        if (told) {
+            EXPECT_NE(log.find(std::string("The player is told: ") + told), std::string::npos) << log;
+        }
 }
 
 void withoutALastCopy(ProgressRun& _run)
@@ -178,8 +212,20 @@ void theNewestDamaged(ProgressRun& _run)
 {
     _run.damageVariable("00000001.xml", "Money", "5");
 }
+void anUnreadableLevelStateAndNoLastCopy(ProgressRun& _run)
+{
+    ASSERT_EQ(std::remove(_run.profiles("00000001.xml.bak").c_str()), 0);
+    ASSERT_EQ(std::remove(_run.profiles("00000001.save.bak").c_str()), 0);
+    writeFileBytes(_run.profiles("00000001.save"), std::string(300, '\0'));
+}
+void markedUnsaved(ProgressRun& _run)
+{
+    _run.writeText("profiles.xml", INDEX_HEAD + "<Profile Name=\"Ann\" ID=\"1\" LastSaveFailed=\"1\"/></Profiles>");
+}
 #define FURROW_REBUILT "The file of your farm was damaged. The farm is rebuilt from what of it still reads."
 #define FURROW_BEFORE "The file of your farm was damaged. The farm is restored from the save before."
+#define FURROW_LEVEL_LOST "The file of your farm was damaged. The seed packages on the ground and the journal's notes start afresh."
+#define FURROW_UNSAVED "The last save of your farm did not go through. "
 
 INSTANTIATE_TEST_SUITE_P(Start, StartKillRun,
     ::testing::Values(sStartKillCase{"NoLastCopyAtTheMainMenu", withoutALastCopy, nullptr, FURROW_REBUILT},
@@ -194,17 +240,54 @@ INSTANTIATE_TEST_SUITE_P(Start, StartKillRun,
         // Once the files are in place they read whole: what the player was not yet shown is told from the index.
         sStartKillCase{"TheSaveBeforeOnceTheVariablesArePlaced", theNewestDamaged, "variables-placed", FURROW_BEFORE},
         sStartKillCase{"TheSaveBeforeOnceTheFarmIsLoaded", theNewestDamaged, "farm-loaded", FURROW_BEFORE},
-        sStartKillCase{"AnUnreadableLevelStateOnceTheFarmIsLoaded",
+        // What the killed start set aside is the loss it told, not a file gone missing since.
+        sStartKillCase{"AnUnreadableLevelStateOnceItIsSetAside", anUnreadableLevelStateAndNoLastCopy, "level-state-placed",
+            FURROW_LEVEL_LOST},
+        sStartKillCase{"AnUnreadableLevelStateOnceTheVariablesArePlaced", anUnreadableLevelStateAndNoLastCopy,
+            "variables-placed", FURROW_LEVEL_LOST},
+        sStartKillCase{"AnUnreadableLevelStateOnceTheFarmIsLoaded", anUnreadableLevelStateAndNoLastCopy, "farm-loaded",
+            FURROW_LEVEL_LOST},
+        // The failed save and the damage are one notice, told once, whatever the restored files say next.
+        sStartKillCase{"TheSaveBeforeOfAFailedSaveOnceTheFarmIsLoaded",
+            [](ProgressRun& _run) {
+                markedUnsaved(_run);
+                theNewestDamaged(_run);
+            },
+            "farm-loaded", FURROW_UNSAVED FURROW_BEFORE},
+        // The notice kept by the build before, in its words alone, and the damage that the next start finds again.
+        sStartKillCase{"ANoticeKeptByTheBuildBefore",
+            [](ProgressRun& _run) {
+                theNewestDamaged(_run);
+                _run.writeText("profiles.xml", INDEX_HEAD + "<Profile Name=\"Ann\" ID=\"1\" Untold0=\"" FURROW_BEFORE "\"/></Profiles>");
+            },
+            "level-state-placed", FURROW_BEFORE},
+        // Two notices of one start, both kept.
+        sStartKillCase{"TheVariablesCutBeforeTheirStampsOnceTheFarmIsLoaded",
             [](ProgressRun& _run) {
                 ASSERT_EQ(std::remove(_run.profiles("00000001.xml.bak").c_str()), 0);
                 ASSERT_EQ(std::remove(_run.profiles("00000001.save.bak").c_str()), 0);
-                writeFileBytes(_run.profiles("00000001.save"), std::string(300, '\0'));
+                const std::string all = _run.text("00000001.xml");
+                const size_t at = std::min(all.find("<prop Name=\"SaveStamp\""), all.find("<prop Name=\"LevelStateStamp\""));
+                writeFileBytes(_run.profiles("00000001.xml"), wide(all.substr(0, at)));
             },
-            "farm-loaded",
-            "The file of your farm was damaged. The seed packages on the ground and the journal's notes start afresh."}),
+            "farm-loaded", "Part of your farm's file could not be read in any copy. Starting afresh: the awards.",
+            FURROW_REBUILT " The seed packages on the ground and the journal's notes start afresh."},
+        // Once shown, a notice is gone: a kill long after it, however it came, brings nothing back.
+        sStartKillCase{"TheSaveBeforeShownAndPlayedOn", theNewestDamaged, PLAYED_ON, nullptr},
+        sStartKillCase{"AFailedSaveShownAndPlayedOn",
+            [](ProgressRun& _run) {
+                ASSERT_EQ(_run.play(BACK_TO_GAME, GAME_FRAMES, "FURROW_SAVE_FAULT=rename:00000001.xml"), 0);
+                ASSERT_NE(_run.text("profiles.xml").find("LastSaveFailed=\"1\""), std::string::npos) << _run.text("profiles.xml");
+            },
+            PLAYED_ON, nullptr},
+        // A new player whose start ends before anything of hers reached the disk has lost nothing.
+        sStartKillCase{"ANewPlayerBeforeHerFirstSave", [](ProgressRun&) {}, nullptr, nullptr, nullptr, true},
+        sStartKillCase{"ANewPlayerOnceHerFarmIsLoaded", [](ProgressRun&) {}, "farm-loaded", nullptr, nullptr, true}),
     [](const ::testing::TestParamInfo<sStartKillCase>& _info) { return std::string(_info.param.what); });
 #undef FURROW_REBUILT
 #undef FURROW_BEFORE
+#undef FURROW_LEVEL_LOST
+#undef FURROW_UNSAVED
 
 TEST_F(ProgressRun, StaleTemporaryFilesOfThePlayerAreCleared)
 {

@@ -338,6 +338,9 @@ INSTANTIATE_TEST_SUITE_P(Index, OwnerRun,
             "00000003.xml", 4242, true, "copy-moved"},
         sOwnerCase{"HerNewestVariablesAreBobsFarmAndAKillOnceItsLevelStateMoved", herNewestIsBobsFarm, BOBS_COPY_KEPT_APART,
             "00000003.xml", 4242, true, "level-state-moved"},
+        // Her last copy already in the place of her file: the parting still names her.
+        sOwnerCase{"HerNewestVariablesAreBobsFarmAndAKillOnceHerLastCopyIsPlaced", herNewestIsBobsFarm, BOBS_COPY_KEPT_APART,
+            "00000003.xml", 4242, true, "variables-placed"},
         sOwnerCase{"HerLastCopyIsBobsFarmAndAKillOnceTheCopyMoved", herLastIsBobsFarm, BOBS_COPY_KEPT_APART, "00000003.xml",
             4242, true, "copy-moved"},
         // Her farm is then her last copy, with its level state.

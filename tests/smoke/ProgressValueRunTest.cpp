@@ -31,6 +31,8 @@ struct sProgressCase {
     bool quietAfter = false;
     // An award flag the damage must not win.
     const char* unwon = nullptr;
+    // The saves go on counting from the one used, below this.
+    unsigned stampBelow = 100;
 };
 
 void PrintTo(const sProgressCase& _case, std::ostream* _out)
@@ -97,13 +99,16 @@ TEST_P(DamagedProgressRun, TheFarmComesBackAsOnePairAndThePlayerIsTold)
     EXPECT_GE(money(), damage.atLeast);
     // Whatever was restored, the files now on the disk are one pair.
     EXPECT_EQ(variable("00000001.xml", "SaveStamp"), std::to_string(stamp("00000001.save")));
+    EXPECT_LT(stamp("00000001.save"), damage.stampBelow);
     if (damage.keptAside) {
         EXPECT_EQ(readFileBytes(profiles(std::string(damage.keptAside) + ".broken")), damaged);
     } else {
         EXPECT_FALSE(exists("00000001.save.broken") || exists("00000001.xml.broken")) << "a whole file was kept as broken";
     }
-    // The values that start afresh are a notice of their own, which the row names in what is logged.
-    const std::string log = std::regex_replace(errors(), std::regex("The player is told: Part of your farm's file"), "");
+    // The values that start afresh are a notice of their own, where the row names it in what is logged.
+    const bool valuesLost = damage.logged && std::string(damage.logged).find("Starting afresh:") != std::string::npos;
+    const std::string log = valuesLost ? std::regex_replace(errors(), std::regex("The player is told: Part of your farm's file"), "") :
+                                         errors();
     const std::string told = damage.told ? std::string("The player is told: ") + damage.told : "The player is told";
     EXPECT_EQ(log.find(told) != std::string::npos, damage.told != nullptr) << errors();
     EXPECT_EQ(log.find("The player is told", log.find("The player is told") + 1), std::string::npos)
@@ -179,11 +184,17 @@ INSTANTIATE_TEST_SUITE_P(Damaged, DamagedProgressRun,
                 static_cast<DamagedProgressRun&>(_run).flipInLevelState("00000001.save");
             },
             nullptr, nullptr},
-        // No copy of the variables has anything left: the player hears that the farm starts afresh.
+        // No copy of the variables has anything left: the player hears that the farm starts afresh, once.
         sProgressCase{"NothingReadsAndNoLastCopy",
             [](ProgressRun& _run) {
                 static_cast<DamagedProgressRun&>(_run).dropLastCopies();
                 writeFileBytes(_run.profiles("00000001.xml"), std::string(400, '\0'));
+            },
+            "00000001.save", "The file of your farm was damaged. The farm starts afresh.", nullptr, 0},
+        sProgressCase{"NothingReadsInEitherCopy",
+            [](ProgressRun& _run) {
+                for (const char* file : {"00000001.xml", "00000001.xml.bak"})
+                    writeFileBytes(_run.profiles(file), std::string(readFileBytes(_run.profiles(file)).size(), '\0'));
             },
             "00000001.save", "The file of your farm was damaged. The farm starts afresh.", nullptr, 0},
         // An earlier build writes the root with no attribute: one whose seal no longer reads is damaged.
@@ -241,7 +252,7 @@ INSTANTIATE_TEST_SUITE_P(Damaged, DamagedProgressRun,
                     _run.setVariable("00000001.xml", name, "4294967294");
                 static_cast<DamagedProgressRun&>(_run).setStamp("00000001.save", "\xFE\xFF\xFF\xFF");
             },
-            nullptr, nullptr, nullptr, 777, true},
+            nullptr, nullptr, nullptr, 777, true, nullptr, 0xFFFFFFFFu},
         sProgressCase{"ASalvagedStampAboveEveryWholeOne",
             [](ProgressRun& _run) {
                 _run.damageVariable("00000001.xml", "SaveStamp", "9");
@@ -257,6 +268,23 @@ INSTANTIATE_TEST_SUITE_P(Damaged, DamagedProgressRun,
             },
             nullptr, "The file of your farm's seed packages and journal is missing. The seed packages on the ground and the "
             "journal's notes start afresh."},
+        // A file gone is missing, not damaged.
+        sProgressCase{"TheNewestVariablesMissing",
+            [](ProgressRun& _run) { ASSERT_EQ(std::remove(_run.profiles("00000001.xml").c_str()), 0); }, "00000001.save",
+            "The file of your farm is missing. The farm is restored from the save before."},
+        sProgressCase{"TheNewestLevelStateMissing",
+            [](ProgressRun& _run) { ASSERT_EQ(std::remove(_run.profiles("00000001.save").c_str()), 0); }, "00000001.xml",
+            "The file of your farm's seed packages and journal is missing. The farm is restored from the save before."},
+        // What still reads names a level state: none there, the journal is lost, and said so.
+        sProgressCase{"BothCopiesDamagedAndNoLevelState",
+            [](ProgressRun& _run) {
+                _run.damageVariable("00000001.xml", "Money", "778");
+                _run.damageVariable("00000001.xml.bak", "Money", "779");
+                for (const char* file : {"00000001.save", "00000001.save.bak"})
+                    ASSERT_EQ(std::remove(_run.profiles(file).c_str()), 0);
+            },
+            "00000001.xml.bak", "The file of your farm was damaged. The farm is rebuilt from what of it still reads. The seed "
+            "packages on the ground and the journal's notes start afresh."},
         sProgressCase{"TheNewestDamagedAndTheLastLevelStateMissing",
             [](ProgressRun& _run) {
                 _run.damageVariable("00000001.xml", "Money", "5");
@@ -288,6 +316,14 @@ INSTANTIATE_TEST_SUITE_P(Damaged, DamagedProgressRun,
                 _run.writeText("profiles.xml", INDEX_HEAD + "<Profile Name=\"Ann\" ID=\"1\" LastSaveFailed=\"1\"/></Profiles>");
             },
             nullptr, "The last save of your farm did not go through. The files of your farm are not in the folder:", nullptr, 0},
+        // Variables that name no level state, of a save that failed: its words once.
+        sProgressCase{"ALevelStateUnsavedWhoseLastSaveFailed",
+            [](ProgressRun& _run) {
+                _run.setVariable("00000001.xml", "LevelStateStamp", "0");
+                _run.writeText("profiles.xml", INDEX_HEAD + "<Profile Name=\"Ann\" ID=\"1\" LastSaveFailed=\"1\"/></Profiles>");
+            },
+            "00000001.save", "The last save of your farm did not go through. The seed packages on the ground and the journal's "
+            "notes start afresh."},
         // The last copy, checked by its seal beside whole newest variables, is judged by every value once taken.
         sProgressCase{"ALastCopyTheGameRefusesBesideADamagedLevelState",
             [](ProgressRun& _run) {
@@ -535,14 +571,16 @@ INSTANTIATE_TEST_SUITE_P(Values, ValueRun,
         sValueCase{"ContractSalvagedWhereItsPlaceDisagrees", "task0", "4", nullptr, -1, "is no contract of the time-line",
             FURROW_REBUILT, "task0=7;taskAt0=240;taskTime0=100", nullptr, -1, false, NO_LAST_COPY},
         // Without a last copy the clock does not read: the time-line goes on from its saved place,
-        // and the aunt's welcome gift of 0:00:02 is not paid again.
-        sValueCase{"ClockWithoutACopy", "GameTime", "x", nullptr, 443, FURROW_HELD("x"),
-            "Part of your farm's file could not be read in any copy. Starting afresh: the game clock.",
+        // and the aunt's welcome gift of 0:00:02 is not paid again. The clock does not start afresh.
+        sValueCase{"ClockWithoutACopy", "GameTime", "x", nullptr, 443, FURROW_HELD("x"), FURROW_REBUILT,
             "Money=443;GameTime=30;eventNext=4;eventNextAt=60", nullptr, 443, true, NO_LAST_COPY, "Money"},
         // A clock that reads only in part, or reads before the saved place, is not believed either.
         sValueCase{"AClockReadInPartWithoutACopy", "GameTime", "1>8.27913", nullptr, 443, FURROW_HELD("1>8.27913"),
+            FURROW_REBUILT, "Money=443;GameTime=30;eventNext=4;eventNextAt=60", nullptr, 443, true, NO_LAST_COPY, "Money"},
+        // Without a saved place it does start afresh, and is named so.
+        sValueCase{"ClockAndItsPlaceWithoutACopy", "GameTime", "x", nullptr, 0, FURROW_HELD("x"),
             "Part of your farm's file could not be read in any copy. Starting afresh: the game clock.",
-            "Money=443;GameTime=30;eventNext=4;eventNextAt=60", nullptr, 443, true, NO_LAST_COPY, "Money"},
+            "GameTime=30;eventNext=-1", nullptr, 1e18, false, NO_LAST_COPY},
         sValueCase{"AClockDamagedLowerWithoutACopy", "GameTime", "1", nullptr, 443, "stands before the time-line's saved place",
             FURROW_REBUILT, "Money=443;GameTime=30;eventNext=4;eventNextAt=60", nullptr, 443, true, NO_LAST_COPY, "Money"},
         // Nor a running contract's pay: the grocer's contract pays its own (300, moved by a fifth at most).

@@ -29,6 +29,9 @@ void atFrameEnd()
     checkSavesBesideTheGame();
     cGame::atSafePoint(seconds);
     cNotice::update(seconds);
+    // A notice kept on the disk for the screen goes from it once shown, before the next save.
+    if (cProfile* profile = cProfile::getInstance())
+        profile->forgetShownNotices();
     GUARD_END("void atFrameEnd()")
 }
 

@@ -110,23 +110,41 @@ void cKeptCopies::writeIndex(WString& _text) const
 
 void cKeptCopies::writeEntry(WString& _text, const WString& _name, Bool _loaded) const
 {
-    // Heard in her own words, or as the parting's in her own start.
-    const auto heard = [&](const char* _what, ULong _kept) {
-        return isPlayerNoticeShown(about(_what, _kept)) ||
-               (_loaded && partedNow(_kept) && isPlayerNoticeShown(about("player file names two players", _kept)));
-    };
     const auto newest = m_newestKeptApart.find(_name);
-    if (newest != m_newestKeptApart.end() && !heard("newest copy kept apart", newest->second))
+    if (newest != m_newestKeptApart.end() && !isHeard("newest copy kept apart", newest->second, _loaded))
         appendXmlAttribute(_text, u"NewestKeptApart", toWString(std::to_string(newest->second)));
     const auto copies = m_copiesOfPlayer.find(_name);
     if (copies == m_copiesOfPlayer.end())
         return;
     std::set<ULong> unheard;
     for (const ULong kept : copies->second)
-        if (!heard("copy of the player kept apart", kept))
+        if (!isHeard("copy of the player kept apart", kept, _loaded))
             unheard.insert(kept);
     if (!unheard.empty())
         appendXmlAttribute(_text, u"CopyKeptApart", writeIdentifiers(unheard));
+}
+
+Bool cKeptCopies::forgetHeard(const WString& _loaded)
+{
+    Bool forgot = false;
+    for (auto newest = m_newestKeptApart.begin(); newest != m_newestKeptApart.end();) {
+        const Bool heard = isHeard("newest copy kept apart", newest->second, newest->first == _loaded);
+        forgot = forgot || heard;
+        newest = heard ? m_newestKeptApart.erase(newest) : std::next(newest);
+    }
+    for (auto& [name, copies] : m_copiesOfPlayer)
+        for (auto kept = copies.begin(); kept != copies.end();) {
+            const Bool heard = isHeard("copy of the player kept apart", *kept, name == _loaded);
+            forgot = forgot || heard;
+            kept = heard ? copies.erase(kept) : std::next(kept);
+        }
+    return forgot;
+}
+
+Bool cKeptCopies::isHeard(const char* _what, ULong _kept, Bool _loaded) const
+{
+    return isPlayerNoticeShown(about(_what, _kept)) ||
+           (_loaded && partedNow(_kept) && isPlayerNoticeShown(about("player file names two players", _kept)));
 }
 
 void cKeptCopies::holdForDeleted(cPlayerFileOwners& _owners, const cPlayerFileOwners::NAMES& _names) const
@@ -163,6 +181,9 @@ Bool cKeptCopies::finishRecorded()
             moveLevelState(parting);
         parting.other = cPlayerCopy(kept + ".xml", false).getPlayerName();
         parting.owner = cPlayerCopy(from + (parting.newest ? ".xml.bak" : ".xml"), false).getPlayerName();
+        // The last copy that stayed is in the file's place once the start that parted it put it there.
+        if (parting.owner.empty() && parting.newest)
+            parting.owner = cPlayerCopy(from + ".xml", false).getPlayerName();
         logError("The copy of \"" + cutForLog(toString(parting.other)) + "\" parted from player file " +
                  formatProfileID(parting.from) + ".xml by a start that did not end is kept as " +
                  formatProfileID(parting.kept) + ".xml.");

@@ -26,6 +26,8 @@ public:
     // An entry's attributes, appended until its player has heard them: in her own words, or
     // (_loaded: she plays in this run) as the parting's.
     void writeEntry(WString& _text, const WString& _name, Bool _loaded) const;
+    // Forgets what each player has heard (_loaded as writeEntry); true when anything was.
+    Bool forgetHeard(const WString& _loaded);
 
     Bool isKept(ULong _id) const { return m_kept.count(_id) != 0; }
     // A deleted player's copy kept apart waits for a later run: deleting him is no way to take it.
@@ -67,6 +69,9 @@ private:
         WString other;
     };
     Bool partedNow(ULong _kept) const;
+    // Whether its player has heard of the kept copy in the words of _what, or (_loaded: in her
+    // own start) as the parting's.
+    Bool isHeard(const char* _what, ULong _kept, Bool _loaded) const;
     // Moves the copy; false (and nothing moved) when it cannot be.
     Bool moveCopy(const sParting& _parting);
     void moveLevelState(const sParting& _parting);

@@ -74,7 +74,7 @@ Bool cPlayerCopy::isUsable(const sSavedVariable& _variable)
     // No save writes a stamp above the top of its range.
     ULong stamp = 0;
     if ((_variable.name == SAVE_STAMP_VARIABLE || _variable.name == LEVEL_STATE_STAMP_VARIABLE) &&
-        readProfileID(_variable.value, stamp) && stamp > cProgressPick::TOP_STAMP) {
+        readProfileID(_variable.value, stamp) && !cProgressPick::isStamp(stamp)) {
         logError("Game variable " + _variable.name + " held " + std::to_string(stamp) + ", above any save's stamp.");
         return false;
     }
@@ -132,7 +132,7 @@ Bool cPlayerCopy::endNames(const String& _path, const WString& _player)
 Bool cPlayerCopy::judgeLevelState(const String& _path, std::string& _bytes, ULong& _stamp)
 {
     return g_levelStateCheck && readSaveFileBytes(_path, _bytes) && g_levelStateCheck(_bytes, _stamp) &&
-           _stamp <= cProgressPick::TOP_STAMP;
+           cProgressPick::isStamp(_stamp);
 }
 
 WString cPlayerCopy::getPlayerName() const

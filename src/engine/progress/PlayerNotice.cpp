@@ -14,6 +14,7 @@ namespace {
 struct sNotices {
     std::set<String> told;
     std::set<String> shown;
+    std::size_t shownCount = 0;
     std::deque<std::pair<String, WString>> waiting;
     std::vector<std::pair<String, WString>> history;
 };
@@ -35,6 +36,11 @@ void tellPlayer(const String& _subject, const WString& _text)
     logError("The player is told: " + toString(_text));
 }
 
+String noticeAbout(const String& _what, const WString& _player)
+{
+    return _what + " " + toString(_player);
+}
+
 void forgetPlayerNotice(const String& _subject)
 {
     notices().told.erase(_subject);
@@ -52,6 +58,7 @@ Bool takePlayerNotice(WString& _text)
         return false;
     _text = notices().waiting.front().second;
     notices().shown.insert(notices().waiting.front().first);
+    ++notices().shownCount;
     notices().waiting.pop_front();
     return true;
 }
@@ -59,6 +66,11 @@ Bool takePlayerNotice(WString& _text)
 Bool isPlayerNoticeShown(const String& _subject)
 {
     return notices().shown.count(_subject) != 0;
+}
+
+std::size_t countShownNotices()
+{
+    return notices().shownCount;
 }
 
 std::size_t countToldNotices()

@@ -12,6 +12,9 @@
 // Every telling is also written to the error log, as "The player is told: <text>".
 void tellPlayer(const String& _subject, const WString& _text);
 
+// The subject of a notice about one player: what it is about, then her name.
+String noticeAbout(const String& _what, const WString& _player);
+
 // The subject may be told again: what it was about has passed (saves work again, say).
 void forgetPlayerNotice(const String& _subject);
 
@@ -25,6 +28,9 @@ Bool takePlayerNotice(WString& _text);
 // Whether the subject's notice has been taken off the queue to be shown in this run: a mark
 // kept on the disk for it may go only then.
 Bool isPlayerNoticeShown(const String& _subject);
+// How many notices have been taken off the queue in this run: what waits on the disk for the
+// screen is looked at again only when it grows.
+std::size_t countShownNotices();
 
 // How many notices were told in this run; and those told since the count was _from, subject and text.
 std::size_t countToldNotices();

@@ -252,7 +252,7 @@ void cProfile::load()
     }
     // This player ended the last game on a save that failed; told now, and the mark goes once
     // the notice has been on the screen.
-    const Bool lastPlayUnsaved = m_unsavedPlayers.count(m_currentUserName) != 0;
+    const Bool lastPlayUnsaved = m_untold.isUnsaved(m_currentUserName);
     // Nobody to resume after all: nothing is made under an empty name.
     if (m_currentUserName.empty() || holdUnpartedFile())
         return;
@@ -301,7 +301,7 @@ void cProfile::loadHeaders(iXML* _xml_doc)
     Bool lastSaveFailed = false;
     toBool(lastSaveFailed, doc[u"LastSaveFailed"]);
     if (lastSaveFailed)
-        m_unsavedPlayers.insert(m_recordedUser);
+        m_untold.setUnsaved(m_recordedUser);
     m_copies.readIndex(doc[u"KeptApart"], doc[u"Parting"]);
     Bool dropped = false;
     for (UInt i = 0, count = doc.getNodeCount(); i < count; ++i) {
@@ -309,10 +309,6 @@ void cProfile::loadHeaders(iXML* _xml_doc)
         if (!doc.get(i, entry))
             continue;
         dropped |= !addIndexEntry((*entry)[u"Name"], (*entry)[u"ID"], false);
-        Bool unsaved = false;
-        toBool(unsaved, (*entry)[u"LastSaveFailed"]);
-        if (unsaved)
-            m_unsavedPlayers.insert((*entry)[u"Name"]);
         m_copies.readEntry((*entry)[u"Name"], (*entry)[u"NewestKeptApart"], (*entry)[u"CopyKeptApart"]);
         m_untold.readEntry((*entry)[u"Name"], *entry);
     }
@@ -354,10 +350,14 @@ void cProfile::loadVariables(const String& _stem, Bool _new, Bool _unsaved)
 {
     const WString obstacle = clearFarmPlaces(_stem);
     const std::size_t told = countToldNotices();
+    m_untold.tellKept(m_currentUserName);
     cProgressPick pick(_stem);
-    tellProgress(pick, m_currentUserName, obstacle, _new, m_copies, _unsaved);
+    // A player of whom nothing was ever saved has lost nothing.
+    tellProgress(pick, m_currentUserName, obstacle, _new || (m_untold.isNothingSaved(m_currentUserName) && pick.isMissing()),
+        m_copies, _unsaved);
+    m_untold.setNothingSaved(m_currentUserName, pick.isMissing());
     // On the disk before a file moves: once they are in place the files say nothing of it.
-    if (m_untold.tellAndKeep(m_currentUserName, told))
+    if (m_untold.keep(m_currentUserName, told))
         runOrLog("cProfile::loadVariables()", [this] { m_indexChanged = true; saveHeaders(); });
     pick.place();
     const cVariablesSource source(_stem + ".xml");
@@ -365,6 +365,20 @@ void cProfile::loadVariables(const String& _stem, Bool _new, Bool _unsaved)
         setProperty(variable.type, variable.name, variable.value);
     setLoadedCopy({pick.takeVariables(), pick.isSealed(), pick.isSalvaged(), pick.isLevelStateSalvaged()});
     m_loadedLevelState = {_stem + ".save", pick.takeLevelState()};
+}
+
+void cProfile::forgetShownNotices()
+{
+    const std::size_t shown = countShownNotices();
+    if (shown == m_shownNotices)
+        return;
+    m_shownNotices = shown;
+    if (!m_untold.forgetShown() && !m_copies.forgetHeard(m_loadedName))
+        return;
+    // Before anything else is saved: a crash a moment later must not tell it again.
+    cFileManager::get().waitForSaves();
+    m_indexChanged = true;
+    runOrLog("cProfile::forgetShownNotices()", [this] { saveHeaders(); });
 }
 
 void cProfile::forgetLoadedCopies()
@@ -615,13 +629,8 @@ void cProfile::saveHeaders()
         text += u"<Profile ";
         appendXmlAttribute(text, u"Name", entry.first);
         appendXmlAttribute(text, u"ID", toWString(std::to_string(entry.second)));
-        // Said of the player whose save failed, whoever plays next, until she has been told; a
-        // deleted one takes it along.
-        if ((m_unsavedPlayers.count(entry.first) != 0 && !isPlayerNoticeShown(about("last save failed", entry.first))) ||
-            (m_playUnsaved && entry.first == m_loadedName && entry.second == m_loadedID))
-            appendXmlAttribute(text, u"LastSaveFailed", u"1");
         m_copies.writeEntry(text, entry.first, entry.first == m_loadedName);
-        m_untold.writeEntry(text, entry.first);
+        m_untold.writeEntry(text, entry.first, m_playUnsaved && entry.first == m_loadedName && entry.second == m_loadedID);
         text += u"/>\n";
     }
     text += u"</Profiles>";
@@ -668,6 +677,7 @@ void cProfile::saveAllProps()
     writeUtf16File(stem + ".xml", text, true);
     batch.commit();
     m_playUnsaved = false;
+    m_untold.setNothingSaved(m_loadedName, false);
     m_lastWritten = std::move(text);
     m_failedSavesWritten = cFileManager::get().getFailedSaveCount();
     GUARD_END("void cProfile::saveAllProps()")
@@ -677,6 +687,7 @@ void cProfile::createProfile()
 {
     GUARD_BEGIN
     m_index.insert({m_currentUserName, takeFreeIdentifier()});
+    m_untold.setNothingSaved(m_currentUserName, true);
     clearProperties();
     if (g_profileInitHook)
         g_profileInitHook();
@@ -729,7 +740,6 @@ void cProfile::deleteProfile(const WString& _name)
     const String id = formatProfileID(found->second);
     m_index.erase(found);
     // Deleting the player ends the notices kept for her.
-    m_unsavedPlayers.erase(_name);
     m_copies.forget(_name);
     m_untold.forget(_name);
     m_currentUserName = m_index.empty() ? WString() : m_index.begin()->first;

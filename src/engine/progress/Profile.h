@@ -53,6 +53,8 @@ public:
     // the current user. The variables in memory stay with the profile they were loaded for.
     void deleteProfile(const WString& _name);
     void getNames(NAME_LIST& _names) const;
+    // Once a frame: what the index kept for the screen and has been shown goes from the disk at once.
+    void forgetShownNotices();
     // Raises "ProfileID error." when the current user is not in the index.
     String getProfileID() const;
 
@@ -164,10 +166,8 @@ private:
     std::map<WString, ULong> m_leftOut;
 
     Bool m_nowPlaying = false;
-    // The players whose last play the index says is not on the disk (LastSaveFailed on their
-    // entries): each is told when next loaded; the mark stays while others play, and until the
-    // notice has been on the screen.
-    std::set<WString> m_unsavedPlayers;
+    // The notices taken off the queue when the index last looked for what it may forget.
+    std::size_t m_shownNotices = 0;
     // This object's play is not on the disk: its last save failed. The index then says so.
     Bool m_playUnsaved = false;
     WString m_recordedUser;

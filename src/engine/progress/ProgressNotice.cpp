@@ -12,12 +12,6 @@
 
 namespace {
 
-// The subject of a notice about one player, told to each player.
-String about(const char* _what, const WString& _name)
-{
-    return String(_what) + " " + toString(_name);
-}
-
 WString listed(const std::vector<WString>& _values)
 {
     WString list;
@@ -49,21 +43,27 @@ void tellProgress(const cProgressPick& _pick, const WString& _player, const WStr
 {
     // What stands in the place of the farm's files is told as it is, not as a damaged file.
     if (!_obstacle.empty() && _pick.getDamage().empty() && !_pick.hasNoVariables())
-        tellPlayer(about("folder in place of a farm file", _player), _obstacle);
+        tellPlayer(noticeAbout("folder in place of a farm file", _player), _obstacle);
     // A last play that did not reach the disk is said in the same words as what the farm is now.
-    const WString unsaved = _unsaved && !_new ? translated(u"Последнее сохранение фермы не удалось.") : WString();
+    const WString unsaved = _unsaved ? translated(u"Последнее сохранение фермы не удалось.") : WString();
     const auto tell = [&](const char* _subject, const WString& _text) {
         if (unsaved.empty())
-            tellPlayer(about(_subject, _player), _text);
+            tellPlayer(noticeAbout(_subject, _player), _text);
         else
-            tellPlayer(about("last save failed", _player),
+            tellPlayer(noticeAbout("last save failed", _player),
                 _text.compare(0, unsaved.size(), unsaved) == 0 ? _text : unsaved + u" " + _text);
     };
     if (!unsaved.empty())
         logError("The last save of the farm of \"" + cutForLog(toString(_player)) + "\" before the game ended did not go "
                  "through.");
+    // A player of whom nothing was saved has lost nothing, save the play her last save failed to keep.
+    if (_pick.hasNoVariables() && _new) {
+        if (!_obstacle.empty() || !unsaved.empty())
+            tell("progress missing", (_obstacle.empty() ? WString() : _obstacle + u" ") + translated(u"Ферма начата заново."));
+        return;
+    }
     // Without any copy of the variables (folders in their places, say) nothing of the farm is left.
-    if (_pick.hasNoVariables() && !_new) {
+    if (_pick.hasNoVariables()) {
         const String folder = cFileManager::get().getCommonPath(cProfile::getProfilesDir());
         logError("The files of the farm of \"" + cutForLog(toString(_player)) + "\" are missing; the farm starts afresh.");
         tell("progress missing",
@@ -73,7 +73,7 @@ void tellProgress(const cProgressPick& _pick, const WString& _player, const WStr
         return;
     }
     if (!_pick.getLost().empty())
-        tellPlayer(about("values lost", _player),
+        tellPlayer(noticeAbout("values lost", _player),
             translated(u"Часть файла фермы не читается ни в одной копии. Начаты заново:") + u" " + listed(_pick.getLost()));
     // Its newest copy went to the player it names: the farm is the last copy, which is no damage.
     if (_copies.tellNewestKeptApart(_player, _pick) || _pick.getDamage().empty()) {
@@ -91,8 +91,11 @@ void tellProgress(const cProgressPick& _pick, const WString& _player, const WStr
                                       translated(u"Пакеты семян на земле и заметки журнала начаты заново."));
         return;
     }
-    const WString what = !_obstacle.empty()                ? _obstacle :
-                         _pick.isLevelStateMissing() ? translated(u"Файл пакетов семян и журнала вашей фермы не найден.") :
-                                                       translated(u"Файл вашей фермы был повреждён.");
+    // Missing, not damaged, where nothing of the save was damaged.
+    const WString what = !_obstacle.empty()         ? _obstacle :
+                         _pick.isVariablesMissing() ? translated(u"Файл вашей фермы не найден.") :
+                         _pick.isLevelStateMissing() && !_pick.isSalvaged() ?
+                                                      translated(u"Файл пакетов семян и журнала вашей фермы не найден.") :
+                                                      translated(u"Файл вашей фермы был повреждён.");
     tell("progress restored", what + u" " + outcomeOf(_pick));
 }

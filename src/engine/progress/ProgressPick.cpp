@@ -16,24 +16,18 @@
 
 fLevelStateCheck g_levelStateCheck = nullptr;
 fSavedValueCheck g_savedValueCheck = nullptr;
-fSavedValueNames g_savedValueNames = nullptr;
+fLostValues g_lostValues = nullptr;
 const char* const SAVE_STAMP_VARIABLE = "SaveStamp";
 const char* const LEVEL_STATE_STAMP_VARIABLE = "LevelStateStamp";
 const char* const LEVEL_STATE_SEAL_VARIABLE = "LevelStateSeal";
 
 namespace {
 
-// A stamp above the top of its range reads as no stamp: no save writes one.
-Bool readStamp(const WString& _text, ULong& _value)
-{
-    return readProfileID(_text, _value) && _value <= cProgressPick::TOP_STAMP;
-}
-
 ULong valueOf(const std::vector<sSavedVariable>& _variables, const char* _name, Bool& _found)
 {
     for (const sSavedVariable& variable : _variables) {
         ULong value = 0;
-        if (variable.name == _name && readStamp(variable.value, value)) {
+        if (variable.name == _name && cProgressPick::readStamp(variable.value, value)) {
             _found = true;
             return value;
         }
@@ -109,9 +103,19 @@ void cProgressPick::place()
     placeFiles(std::get<0>(m_chosen), std::get<1>(m_chosen), std::get<2>(m_chosen));
 }
 
-Bool cProgressPick::pairs(const sState& _vars, const sState& _level)
+Bool cProgressPick::readStamp(const WString& _text, ULong& _stamp)
 {
-    return _level.whole && _level.stamp == _vars.stamp && (_vars.seal.empty() || _vars.seal == _level.seal);
+    return readProfileID(_text, _stamp) && isStamp(_stamp);
+}
+
+Bool cProgressPick::pairs(const sState& _vars, const sState& _level, Bool _bySeal)
+{
+    return _level.whole && _level.stamp == _vars.stamp && (!_bySeal || _vars.seal.empty() || _vars.seal == _level.seal);
+}
+
+Bool cProgressPick::isAhead(const sState& _vars, const sState& _level)
+{
+    return _level.whole && _vars.stamp != NO_LEVEL_STATE && _level.stamp == nextStamp(_vars.stamp) && _level.stamp != _vars.stamp;
 }
 
 std::pair<Int, Int> cProgressPick::choose(const sState (&_vars)[2], const sState (&_levels)[2], Bool _pairLevels,
@@ -121,7 +125,7 @@ std::pair<Int, Int> cProgressPick::choose(const sState (&_vars)[2], const sState
     // state the variables keep a seal of, where they keep one; else any whole one of their stamp.
     const auto levelOf = [&](const sState& _copy, Bool _sealed) {
         for (Int l = 0; l < 2 && _pairLevels; ++l)
-            if (_sealed ? pairs(_copy, _levels[l]) : _levels[l].whole && _levels[l].stamp == _copy.stamp)
+            if (pairs(_copy, _levels[l], _sealed))
                 return l;
         return -1;
     };
@@ -207,8 +211,7 @@ void cProgressPick::use(Int _v, Int _l, UInt _salvaged)
     // A kill (or a failed put-back) between the two files of a save leaves the level state one
     // save ahead of its variables, whole. Nothing of it was damaged, and without its variables it
     // is of no use: its last copy simply takes its place.
-    m_interrupted = _v == 0 && _l == 1 && m_levels[0].whole && m_levels[0].stamp > m_vars[0].stamp &&
-                    m_vars[0].stamp != NO_LEVEL_STATE;
+    m_interrupted = _v == 0 && _l == 1 && isAhead(m_vars[0], m_levels[0]);
     m_levelStateSalvaged = _v >= 0 && _l >= 0 && !pairs(m_vars[_v], m_levels[_l]);
     if (m_interrupted) {
         m_damage += "the last save did not finish: \"" + m_levels[0].path + "\" is of a save whose variables never "
@@ -221,11 +224,15 @@ void cProgressPick::use(Int _v, Int _l, UInt _salvaged)
         m_damage += _l == 1 ? "its last copy goes with the variables. " : "the level state starts afresh. ";
         m_levelStateLost = _l < 0;
         m_levelStateUnsaved = m_levelStateLost && _v >= 0 && m_vars[_v].stamp == NO_LEVEL_STATE;
-    } else if (g_levelStateCheck && _v >= 0 && _l < 0 && !m_vars[_v].seal.empty()) {
-        // Variables that seal a level state had one on the disk: with none there it is lost, not new.
-        m_damage += "\"" + m_levels[0].path + "\" is missing, though its variables seal one: the level state is lost. ";
+    } else if (g_levelStateCheck && _l < 0 && (_v >= 0 ? !m_vars[_v].seal.empty() : namesLevelState(m_vars[_salvaged]))) {
+        // Variables that seal a level state (or what reads of them names one) had one on the
+        // disk: with none there it is lost, not new.
+        m_damage += "\"" + m_levels[0].path + "\" is missing, though its variables name one: the level state is lost. ";
         m_levelStateLost = m_levelStateMissing = true;
     }
+    // The newest file of the save not used is missing, not damaged: the player hears it so.
+    m_variablesMissing = _v == 1 && !m_vars[0].exists && (!m_levels[0].exists || m_levels[0].whole);
+    m_levelStateMissing = m_levelStateMissing || (_v == 1 && m_vars[0].whole && !m_levels[0].exists);
     if (!m_damage.empty())
         logError("The progress of \"" + m_vars[0].path + "\" is restored: " + m_damage);
 }
@@ -259,22 +266,14 @@ void cProgressPick::placeFiles(Int _v, Int _l, UInt _salvaged)
 
 void cProgressPick::listLost()
 {
-    if (!g_savedValueCheck)
-        return;
-    const auto lose = [this](const sSavedVariable& _variable) {
-        WString what;
-        if (!g_savedValueCheck(_variable, what) && std::find(m_lost.begin(), m_lost.end(), what) == m_lost.end())
-            m_lost.push_back(what);
-    };
-    for (const sSavedVariable& variable : m_variables)
-        lose(variable);
     // Of a copy of which nothing reads the whole farm starts afresh, and is told so.
-    if (!g_savedValueNames || m_variables.empty())
-        return;
-    // A value the copy lacks is checked as one of no type, which no guarded value reads as.
-    for (const String& name : g_savedValueNames())
-        if (std::none_of(m_variables.begin(), m_variables.end(), [&name](const sSavedVariable& _v) { return _v.name == name; }))
-            lose({String(), name, WString()});
+    if (g_lostValues && m_salvagedCount > 0)
+        m_lost = g_lostValues(m_variables);
+}
+
+Bool cProgressPick::namesLevelState(const sCopy& _salvaged)
+{
+    return _salvaged.stamp != 0 && _salvaged.stamp != NO_LEVEL_STATE;
 }
 
 void cProgressPick::mendSaveStamp(Int _v, UInt _salvaged)
@@ -293,10 +292,11 @@ void cProgressPick::mendSaveStamp(Int _v, UInt _salvaged)
             for (const char* name : {SAVE_STAMP_VARIABLE, LEVEL_STATE_STAMP_VARIABLE})
                 newest = std::max(newest, valueOf(copy.variables, name, found));
         }
-    const ULong ahead = nextStamp(newest);
+    sState newestSave;
+    newestSave.stamp = newest;
     for (const sCopy& level : m_levels) {
         const auto seals = [&level](const sCopy& _copy) { return _copy.whole && pairs(_copy, level); };
-        if (level.whole && (!sealing || level.stamp == ahead || std::any_of(m_vars, m_vars + 2, seals)))
+        if (level.whole && (!sealing || isAhead(newestSave, level) || std::any_of(m_vars, m_vars + 2, seals)))
             newest = std::max(newest, level.stamp);
     }
     const Bool salvage = _v < 0;

@@ -63,8 +63,10 @@ public:
     // A level state was there, or the variables seal one, but none goes with them: the game
     // starts it afresh.
     Bool isLevelStateLost() const { return m_levelStateLost; }
-    // Of those, no level-state file was there at all.
+    // The level state not used was not damaged: no file of it was there.
     Bool isLevelStateMissing() const { return m_levelStateMissing; }
+    // The variables are the save before because the newest are missing, not damaged.
+    Bool isVariablesMissing() const { return m_variablesMissing; }
     // The variables are the save before the newest, which is not whole.
     Bool isSaveBefore() const { return m_saveBefore; }
     // Of those, the variables whole and naming no level state: the last save of the level
@@ -90,6 +92,9 @@ public:
     // rather than reach the stamp that names none (or wrap to 0, which names none in a file).
     static constexpr ULong TOP_STAMP = NO_LEVEL_STATE - 1;
     static ULong nextStamp(ULong _stamp) { return _stamp < TOP_STAMP ? _stamp + 1 : TOP_STAMP; }
+    // Whether a save can have written the stamp; the text of one that reads as such.
+    static Bool isStamp(ULong _stamp) { return _stamp <= TOP_STAMP; }
+    static Bool readStamp(const WString& _text, ULong& _stamp);
 
     // The copies chosen of what is on the disk: of the variables (-1 none) and of the level
     // state (-1 none). A copy is described by whether it is there, reads whole and its stamp
@@ -103,7 +108,11 @@ public:
         WString seal;
     };
     // Whether the level state is the one the variables name and seal: the one judge of a pair.
-    static Bool pairs(const sState& _vars, const sState& _level);
+    // Without _bySeal, the one they name (what still reads of a save not whole).
+    static Bool pairs(const sState& _vars, const sState& _level, Bool _bySeal = true);
+    // Whether the level state is of the save after the variables': what a kill between the two
+    // files of a save leaves, the level state in place and its variables not.
+    static Bool isAhead(const sState& _vars, const sState& _level);
     // _salvaged: the level state's stamp named by what still reads of the damaged variables, when none reads whole.
     static std::pair<Int, Int> choose(const sState (&_vars)[2], const sState (&_levels)[2], Bool _pairLevels,
         ULong _salvaged);
@@ -124,6 +133,8 @@ private:
     void readLevelState(sCopy& _copy);
     // What of the salvaged variables the game cannot use, for the player.
     void listLost();
+    // What still reads of the damaged variables names a level state they went with.
+    static Bool namesLevelState(const sCopy& _salvaged);
     // The stamp the next save takes must name no file on the disk; it is that of the copy used
     // (_v, or what still reads of _salvaged), mended by the whole files alone.
     void mendSaveStamp(Int _v, UInt _salvaged);
@@ -148,6 +159,7 @@ private:
     Bool m_levelStateSalvaged = false;
     Bool m_levelStateLost = false;
     Bool m_levelStateMissing = false;
+    Bool m_variablesMissing = false;
     Bool m_saveBefore = false;
     Bool m_levelStateUnsaved = false;
     Bool m_interrupted = false;
@@ -161,7 +173,8 @@ private:
 // language) when no copy is. Without it every value that converts is used.
 using fSavedValueCheck = Bool (*)(const sSavedVariable& _variable, WString& _what);
 extern fSavedValueCheck g_savedValueCheck;
-// The names of the values that check guards: one a salvaged copy lacks (a file cut short before
-// it) starts from its default as surely as one that does not read, and is named as well.
-using fSavedValueNames = std::vector<String> (*)();
-extern fSavedValueNames g_savedValueNames;
+// Of the variables salvaged from a damaged copy, the player's words for what the game starts
+// from its default: a value that check refuses, or that the copy lacks (a file cut short before
+// it), unless the game has it from other values that read. Without it nothing is named.
+using fLostValues = std::vector<WString> (*)(const std::vector<sSavedVariable>& _salvaged);
+extern fLostValues g_lostValues;

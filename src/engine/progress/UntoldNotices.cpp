@@ -4,6 +4,7 @@
 #include "engine/files/XmlEscape.h"
 #include "engine/progress/PlayerNotice.h"
 #include "engine/text/TextConvert.h"
+#include "engine/text/ValueConvert.h"
 
 #include <algorithm>
 #include <string>
@@ -12,63 +13,146 @@ namespace {
 
 // More than a start ever tells of one farm.
 constexpr std::size_t MOST_KEPT = 8;
+const char* const LAST_SAVE_FAILED = "last save failed";
 
-WString attributeName(std::size_t _index)
+WString attributeName(const char16_t* _what, std::size_t _index)
 {
-    return u"Untold" + toWString(std::to_string(_index));
+    return _what + toWString(std::to_string(_index));
+}
+
+// What a notice told in this run is about, when it is about _name: its subject less her name.
+Bool kindOf(const String& _subject, const WString& _name, String& _kind)
+{
+    const String tail = " " + toString(_name);
+    if (_subject.size() <= tail.size() || _subject.compare(_subject.size() - tail.size(), tail.size(), tail) != 0)
+        return false;
+    _kind = _subject.substr(0, _subject.size() - tail.size());
+    return true;
 }
 
 } // namespace
 
 void cUntoldNotices::readEntry(const WString& _name, iXML& _entry)
 {
-    std::vector<sNotice> kept;
+    sEntry entry;
     for (std::size_t i = 0; i < MOST_KEPT; ++i) {
-        const WString text = _entry[attributeName(i)];
+        const WString text = _entry[attributeName(u"Untold", i)];
         if (!text.empty())
-            kept.push_back({"told before " + std::to_string(i) + " " + toString(_name), text});
+            entry.notices.push_back({toString(_entry[attributeName(u"UntoldAbout", i)]), text});
     }
-    if (!kept.empty())
-        m_kept[_name] = std::move(kept);
+    toBool(entry.unsaved, _entry[u"LastSaveFailed"]);
+    toBool(entry.nothingSaved, _entry[u"NothingSaved"]);
+    if (!entry.isEmpty())
+        m_entries[_name] = std::move(entry);
 }
 
-void cUntoldNotices::writeEntry(WString& _text, const WString& _name) const
+void cUntoldNotices::writeEntry(WString& _text, const WString& _name, Bool _playUnsaved) const
 {
-    const auto found = m_kept.find(_name);
-    if (found == m_kept.end())
+    const auto found = m_entries.find(_name);
+    if (found == m_entries.end()) {
+        if (_playUnsaved)
+            appendXmlAttribute(_text, u"LastSaveFailed", u"1");
         return;
-    std::size_t index = 0;
-    for (const sNotice& notice : found->second)
-        if (!isShown(notice) && index < MOST_KEPT)
-            appendXmlAttribute(_text, attributeName(index++).c_str(), notice.text);
+    }
+    const sEntry& entry = found->second;
+    // Said of the player whose save failed, whoever plays next, until she has been told.
+    if (_playUnsaved || entry.unsaved)
+        appendXmlAttribute(_text, u"LastSaveFailed", u"1");
+    if (entry.nothingSaved)
+        appendXmlAttribute(_text, u"NothingSaved", u"1");
+    for (std::size_t i = 0; i < entry.notices.size() && i < MOST_KEPT; ++i) {
+        appendXmlAttribute(_text, attributeName(u"Untold", i).c_str(), entry.notices[i].text);
+        if (!entry.notices[i].kind.empty())
+            appendXmlAttribute(_text, attributeName(u"UntoldAbout", i).c_str(), toWString(entry.notices[i].kind));
+    }
 }
 
-Bool cUntoldNotices::tellAndKeep(const WString& _name, std::size_t _from)
+void cUntoldNotices::tellKept(const WString& _name)
 {
-    // Told once a run: what this run told already waits for the screen as it was told.
-    const auto toldInRun = toldNoticesSince(0);
-    const auto told = [](const auto& _notices, const WString& _text) {
-        return std::any_of(_notices.begin(), _notices.end(), [&_text](const auto& _notice) { return _notice.text == _text; });
-    };
+    const auto found = m_entries.find(_name);
+    if (found == m_entries.end())
+        return;
+    for (const sNotice& notice : found->second.notices)
+        if (!notice.kind.empty())
+            tellPlayer(subjectOf(notice, _name), notice.text);
+}
+
+Bool cUntoldNotices::keep(const WString& _name, std::size_t _from)
+{
+    const auto toldNow = toldNoticesSince(_from);
+    sEntry& entry = m_entries[_name];
     std::vector<sNotice> kept;
-    for (const sNotice& notice : m_kept[_name]) {
-        if (!std::any_of(toldInRun.begin(), toldInRun.end(), [&notice](const auto& _told) { return _told.second == notice.text; }))
-            tellPlayer(notice.subject, notice.text);
-        if (!isShown(notice))
+    for (const sNotice& notice : entry.notices) {
+        const Bool toldAgain = std::any_of(toldNow.begin(), toldNow.end(), [&](const auto& _told) {
+            String kind;
+            return _told.second == notice.text && kindOf(_told.first, _name, kind);
+        });
+        if (notice.kind.empty() && !toldAgain)
+            tellPlayer(subjectOf(notice, _name), notice.text);
+        if (!isShown(notice, _name))
             kept.push_back(notice);
     }
-    for (const auto& [subject, text] : toldNoticesSince(_from))
-        if (!told(kept, text))
-            kept.push_back({subject, text});
-    m_kept[_name] = kept;
-    return !kept.empty();
+    for (const auto& [subject, text] : toldNow) {
+        String kind;
+        if (kindOf(subject, _name, kind) && std::none_of(kept.begin(), kept.end(), [&](const sNotice& _notice) {
+                return _notice.kind == kind || _notice.text == text;
+            }))
+            kept.push_back({kind, text});
+    }
+    entry.notices = std::move(kept);
+    return !entry.notices.empty();
 }
 
-Bool cUntoldNotices::isShown(const sNotice& _notice)
+Bool cUntoldNotices::forgetShown()
 {
-    if (isPlayerNoticeShown(_notice.subject))
+    Bool forgot = false;
+    for (auto& [name, entry] : m_entries) {
+        const WString& player = name;
+        const auto shown = std::remove_if(entry.notices.begin(), entry.notices.end(),
+            [&player](const sNotice& _notice) { return isShown(_notice, player); });
+        forgot = forgot || shown != entry.notices.end();
+        entry.notices.erase(shown, entry.notices.end());
+        if (entry.unsaved && isPlayerNoticeShown(noticeAbout(LAST_SAVE_FAILED, name))) {
+            entry.unsaved = false;
+            forgot = true;
+        }
+    }
+    return forgot;
+}
+
+Bool cUntoldNotices::isUnsaved(const WString& _name) const
+{
+    const auto found = m_entries.find(_name);
+    return found != m_entries.end() && found->second.unsaved;
+}
+
+void cUntoldNotices::setNothingSaved(const WString& _name, Bool _nothing)
+{
+    if (_nothing)
+        m_entries[_name].nothingSaved = true;
+    else if (const auto found = m_entries.find(_name); found != m_entries.end())
+        found->second.nothingSaved = false;
+}
+
+Bool cUntoldNotices::isNothingSaved(const WString& _name) const
+{
+    const auto found = m_entries.find(_name);
+    return found != m_entries.end() && found->second.nothingSaved;
+}
+
+String cUntoldNotices::subjectOf(const sNotice& _notice, const WString& _name)
+{
+    // The build before kept the words alone: they are the subject.
+    return noticeAbout(_notice.kind.empty() ? "told before: " + toString(_notice.text) : _notice.kind, _name);
+}
+
+Bool cUntoldNotices::isShown(const sNotice& _notice, const WString& _name)
+{
+    if (isPlayerNoticeShown(subjectOf(_notice, _name)))
         return true;
     const auto toldInRun = toldNoticesSince(0);
-    return std::any_of(toldInRun.begin(), toldInRun.end(),
-        [&_notice](const auto& _told) { return _told.second == _notice.text && isPlayerNoticeShown(_told.first); });
+    return std::any_of(toldInRun.begin(), toldInRun.end(), [&](const auto& _told) {
+        String kind;
+        return _told.second == _notice.text && kindOf(_told.first, _name, kind) && isPlayerNoticeShown(_told.first);
+    });
 }
