@@ -316,6 +316,15 @@ INSTANTIATE_TEST_SUITE_P(Damaged, DamagedProgressRun,
                 _run.writeText("profiles.xml", INDEX_HEAD + "<Profile Name=\"Ann\" ID=\"1\" LastSaveFailed=\"1\"/></Profiles>");
             },
             nullptr, "The last save of your farm did not go through. The files of your farm are not in the folder:", nullptr, 0},
+        // A notice the build before kept in its words alone, which this start tells again of the
+        // same damage: one notice, and gone once shown.
+        sProgressCase{"ANoticeKeptByTheBuildBeforeOfTheSameDamage",
+            [](ProgressRun& _run) {
+                _run.damageVariable("00000001.xml", "Money", "5");
+                _run.writeText("profiles.xml", INDEX_HEAD + "<Profile Name=\"Ann\" ID=\"1\" Untold0=\"The file of your farm "
+                                                            "was damaged. The farm is restored from the save before.\"/></Profiles>");
+            },
+            "00000001.xml", "The file of your farm was damaged. The farm is restored from the save before.", nullptr, 777, true},
         // Variables that name no level state, of a save that failed: its words once.
         sProgressCase{"ALevelStateUnsavedWhoseLastSaveFailed",
             [](ProgressRun& _run) {
