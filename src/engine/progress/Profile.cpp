@@ -328,34 +328,14 @@ void cProfile::salvageHeaders(const std::string& _bytes)
         logError("The damaged profile index still named " + std::to_string(kept) + " players; they are kept.");
 }
 
-WString cProfile::clearFarmPlaces(const String& _stem)
-{
-    WString said;
-    for (const char* suffix : {".xml", ".save"}) {
-        const String path = cFileManager::get().getCommonPath(_stem + suffix);
-        if (!platform::isFolder(path))
-            continue;
-        std::vector<String> log;
-        const Bool moved = clearSavePlace(path, log);
-        for (const String& line : log)
-            logError(line);
-        said += (said.empty() ? WString() : WString(u" ")) + translated(u"На месте файла фермы лежала папка:") + u" «" +
-                toWString(cFileManager::getFileName(path)) + u"». " +
-                translated(moved ? u"Она отложена в сторону." : u"Её не удаётся убрать: игра не сохранится, пока она там.");
-    }
-    return said;
-}
-
 void cProfile::loadVariables(const String& _stem, Bool _new, Bool _unsaved)
 {
     const WString obstacle = clearFarmPlaces(_stem);
     const std::size_t told = countToldNotices();
     m_untold.tellKept(m_currentUserName);
     cProgressPick pick(_stem);
-    // A player of whom nothing was ever saved has lost nothing.
-    tellProgress(pick, m_currentUserName, obstacle, _new || (m_untold.isNothingSaved(m_currentUserName) && pick.isMissing()),
-        m_copies, _unsaved);
-    m_untold.setNothingSaved(m_currentUserName, pick.isMissing());
+    const Bool nothingSaved = m_untold.findsNothingSaved(m_currentUserName, pick.isMissing());
+    tellProgress(pick, m_currentUserName, obstacle, _new || nothingSaved, m_copies, _unsaved);
     // On the disk before a file moves: once they are in place the files say nothing of it.
     if (m_untold.keep(m_currentUserName, told))
         runOrLog("cProfile::loadVariables()", [this] { m_indexChanged = true; saveHeaders(); });
@@ -677,7 +657,8 @@ void cProfile::saveAllProps()
     writeUtf16File(stem + ".xml", text, true);
     batch.commit();
     m_playUnsaved = false;
-    m_untold.setNothingSaved(m_loadedName, false);
+    // Hers is on the disk now: should it go, she is told.
+    m_untold.findsNothingSaved(m_loadedName, false);
     m_lastWritten = std::move(text);
     m_failedSavesWritten = cFileManager::get().getFailedSaveCount();
     GUARD_END("void cProfile::saveAllProps()")
@@ -687,7 +668,6 @@ void cProfile::createProfile()
 {
     GUARD_BEGIN
     m_index.insert({m_currentUserName, takeFreeIdentifier()});
-    m_untold.setNothingSaved(m_currentUserName, true);
     clearProperties();
     if (g_profileInitHook)
         g_profileInitHook();

@@ -131,9 +131,6 @@ private:
     // they are not the last save as it stood, or when the files of a player the index knew
     // (not _new) are all gone, and first that her last play did not reach the disk (_unsaved).
     void loadVariables(const String& _stem, Bool _new, Bool _unsaved);
-    // A folder in the place of the variables or the level state is moved aside; the player's
-    // words for what stood there, empty when nothing did.
-    WString clearFarmPlaces(const String& _stem);
     // The name kept in each player's own file decides whose farm it is: an index entry that
     // says otherwise is mended in the index (logged), never in the file.
     void followPlayerFiles();

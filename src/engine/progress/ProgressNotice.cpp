@@ -1,12 +1,14 @@
 #include "engine/progress/ProgressNotice.h"
 
 #include "engine/files/FileManager.h"
+#include "engine/files/PutInPlace.h"
 #include "engine/logs/LogManager.h"
 #include "engine/progress/KeptCopies.h"
 #include "engine/progress/PlayerNotice.h"
 #include "engine/progress/Profile.h"
 #include "engine/progress/ProgressPick.h"
 #include "engine/text/TextConvert.h"
+#include "platform/system/FileSystem.h"
 
 #include <vector>
 
@@ -37,6 +39,24 @@ WString outcomeOf(const cProgressPick& _pick)
 }
 
 } // namespace
+
+WString clearFarmPlaces(const String& _stem)
+{
+    WString said;
+    for (const char* suffix : {".xml", ".save"}) {
+        const String path = cFileManager::get().getCommonPath(_stem + suffix);
+        if (!platform::isFolder(path))
+            continue;
+        std::vector<String> log;
+        const Bool moved = clearSavePlace(path, log);
+        for (const String& line : log)
+            logError(line);
+        said += (said.empty() ? WString() : WString(u" ")) + translated(u"На месте файла фермы лежала папка:") + u" «" +
+                toWString(cFileManager::getFileName(path)) + u"». " +
+                translated(moved ? u"Она отложена в сторону." : u"Её не удаётся убрать: игра не сохранится, пока она там.");
+    }
+    return said;
+}
 
 void tellProgress(const cProgressPick& _pick, const WString& _player, const WString& _obstacle, Bool _new,
     cKeptCopies& _copies, Bool _unsaved)

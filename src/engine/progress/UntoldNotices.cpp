@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -126,18 +127,13 @@ Bool cUntoldNotices::isUnsaved(const WString& _name) const
     return found != m_entries.end() && found->second.unsaved;
 }
 
-void cUntoldNotices::setNothingSaved(const WString& _name, Bool _nothing)
+Bool cUntoldNotices::findsNothingSaved(const WString& _name, Bool _missing)
 {
-    if (_nothing)
-        m_entries[_name].nothingSaved = true;
-    else if (const auto found = m_entries.find(_name); found != m_entries.end())
+    if (_missing)
+        return std::exchange(m_entries[_name].nothingSaved, true);
+    if (const auto found = m_entries.find(_name); found != m_entries.end())
         found->second.nothingSaved = false;
-}
-
-Bool cUntoldNotices::isNothingSaved(const WString& _name) const
-{
-    const auto found = m_entries.find(_name);
-    return found != m_entries.end() && found->second.nothingSaved;
+    return false;
 }
 
 String cUntoldNotices::subjectOf(const sNotice& _notice, const WString& _name)

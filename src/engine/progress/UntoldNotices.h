@@ -33,8 +33,9 @@ public:
 
     void setUnsaved(const WString& _name) { m_entries[_name].unsaved = true; }
     Bool isUnsaved(const WString& _name) const;
-    void setNothingSaved(const WString& _name, Bool _nothing);
-    Bool isNothingSaved(const WString& _name) const;
+    // Whether nothing of _name was ever saved and her files are _missing: a player made by a start
+    // ended before her first save. Kept from now on while none of hers is on the disk.
+    Bool findsNothingSaved(const WString& _name, Bool _missing);
 
 private:
     struct sNotice {
