@@ -11,6 +11,8 @@ namespace {
 const char* const NOTICE_XML = "UI/Notice.xml";
 // Long enough to read three lines twice.
 constexpr Float NOTICE_SECONDS = 10.0f;
+// Drawn for a few frames, it has met the player's eye: from then on a crash does not tell it again.
+constexpr Float SEEN_SECONDS = 0.25f;
 
 } // namespace
 
@@ -44,6 +46,8 @@ void cNotice::update(Float _seconds)
     cNotice* notice = getInstance();
     if (notice && notice->m_left > 0) {
         notice->m_left -= _seconds;
+        if (notice->m_left <= NOTICE_SECONDS - SEEN_SECONDS)
+            seePlayerNotice();
         if (notice->m_left > 0)
             return;
         notice->hide();

@@ -15,6 +15,8 @@ struct sNotices {
     std::set<String> told;
     std::set<String> shown;
     std::size_t shownCount = 0;
+    // The subject of the text on the screen that has not been seen yet.
+    String onScreen;
     std::deque<std::pair<String, WString>> waiting;
     std::vector<std::pair<String, WString>> history;
 };
@@ -57,10 +59,18 @@ Bool takePlayerNotice(WString& _text)
     if (notices().waiting.empty())
         return false;
     _text = notices().waiting.front().second;
-    notices().shown.insert(notices().waiting.front().first);
-    ++notices().shownCount;
+    notices().onScreen = notices().waiting.front().first;
     notices().waiting.pop_front();
     return true;
+}
+
+void seePlayerNotice()
+{
+    if (notices().onScreen.empty())
+        return;
+    notices().shown.insert(notices().onScreen);
+    notices().onScreen.clear();
+    ++notices().shownCount;
 }
 
 Bool isPlayerNoticeShown(const String& _subject)

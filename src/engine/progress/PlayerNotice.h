@@ -22,11 +22,13 @@ void forgetPlayerNotice(const String& _subject);
 // names and paths are put between such sentences as they are.
 WString translated(const WString& _text);
 
-// The oldest text not yet shown, taken off the queue; false when there is none.
+// The oldest text not yet shown, taken off the queue to go on the screen; false when there is none.
 Bool takePlayerNotice(WString& _text);
+// The text last taken has stood on the screen long enough to be read: it is shown.
+void seePlayerNotice();
 
-// Whether the subject's notice has been taken off the queue to be shown in this run: a mark
-// kept on the disk for it may go only then.
+// Whether the subject's notice has been shown in this run: a mark kept on the disk for it may go
+// only then. One taken off the queue and killed before it could be read is told again.
 Bool isPlayerNoticeShown(const String& _subject);
 // How many notices have been taken off the queue in this run: what waits on the disk for the
 // screen is looked at again only when it grows.
