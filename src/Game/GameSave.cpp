@@ -132,7 +132,8 @@ Bool cGame::isSavedValueUsable(const sSavedVariable& _variable, WString& _what)
 std::vector<WString> cGame::lostValues(const std::vector<sSavedVariable>& _salvaged)
 {
     const auto find = [&_salvaged](const String& _name) {
-        return std::find_if(_salvaged.begin(), _salvaged.end(), [&_name](const sSavedVariable& _v) { return _v.name == _name; });
+        return std::find_if(
+            _salvaged.begin(), _salvaged.end(), [&_name](const sSavedVariable& _v) { return _v.name == _name; });
     };
     // A clock that does not read goes on from the time-line's saved place where that reads: it
     // does not start afresh.

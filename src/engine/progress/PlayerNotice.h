@@ -30,8 +30,8 @@ void seePlayerNotice();
 // Whether the subject's notice has been shown in this run: a mark kept on the disk for it may go
 // only then. One taken off the queue and killed before it could be read is told again.
 Bool isPlayerNoticeShown(const String& _subject);
-// How many notices have been taken off the queue in this run: what waits on the disk for the
-// screen is looked at again only when it grows.
+// How many notices have been shown in this run: what waits on the disk for the screen is looked
+// at again only when it grows.
 std::size_t countShownNotices();
 
 // How many notices were told in this run; and those told since the count was _from, subject and text.

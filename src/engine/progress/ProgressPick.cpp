@@ -115,7 +115,9 @@ Bool cProgressPick::pairs(const sState& _vars, const sState& _level, Bool _bySea
 
 Bool cProgressPick::isAhead(const sState& _vars, const sState& _level)
 {
-    return _level.whole && _vars.stamp != NO_LEVEL_STATE && _level.stamp == nextStamp(_vars.stamp) && _level.stamp != _vars.stamp;
+    // At the top the count stands still: no level state is ahead of it.
+    return _level.whole && _vars.stamp != NO_LEVEL_STATE && _level.stamp != _vars.stamp &&
+           _level.stamp == nextStamp(_vars.stamp);
 }
 
 std::pair<Int, Int> cProgressPick::choose(const sState (&_vars)[2], const sState (&_levels)[2], Bool _pairLevels,
