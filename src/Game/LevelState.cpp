@@ -397,7 +397,7 @@ void cGame::applyLevelState(const sLevelState& _state)
     // Earnings are a minute's worth: of a level state nothing vouches for (its seal does not
     // hold, or its variables were salvaged) none is believed, nor an award won by them.
     const cProfile* profile = cProfile::getInstance();
-    const Bool vouched = !profile || (!profile->getLoadedCopy().salvaged && !profile->getLoadedCopy().levelStateSalvaged);
+    const Bool vouched = !profile || profile->getLoadedCopy().isLevelStateVouchedFor();
     if (cGame* game = getInstance(); game && vouched) {
         for (const auto& earning : _state.earnings)
             if (std::isfinite(earning.time))

@@ -599,7 +599,22 @@ INSTANTIATE_TEST_SUITE_P(Values, ValueRun,
         sValueCase{"AFlagWithoutACopy", "taskPassCancel0", "x", nullptr, 7, FURROW_HELD("x"), FURROW_REBUILT,
             FURROW_GROCER, nullptr, 7, false, NO_LAST_COPY, "task0"},
         sValueCase{"ALetterStateWithoutACopy", "letState0", "x", nullptr, 7, FURROW_HELD("x"), FURROW_REBUILT,
-            "letter0=7;letterAt0=240;letTime0=80;letState0=1", nullptr, 7, false, NO_LAST_COPY, "letter0"}),
+            "letter0=7;letterAt0=240;letTime0=80;letState0=1", nullptr, 7, false, NO_LAST_COPY, "letter0"},
+        // A salvaged clock that reads past the last event passed is the farm's own: only one
+        // before it is set back.
+        sValueCase{"AClockReadWellWithoutACopy", "Money", "444", nullptr, 50, FURROW_BROKEN, FURROW_REBUILT,
+            "Money=443;GameTime=50;eventNext=4;eventNextAt=60", nullptr, 60, false, NO_LAST_COPY, "GameTime"},
+        // Saves made since a save of both files failed name no level state: the time-line's factors
+        // start afresh, yet the grocer's contract pays what the whole variables kept for it.
+        sValueCase{"APayKeptWhenTheFactorsStartAfresh", "taskBonus0", "340", nullptr, 340,
+            "the level state starts afresh", "The last save of your farm did not go through. The seed packages on "
+            "the ground and the journal's notes start afresh.", FURROW_GROCER ";taskBonus0=340;LevelStateStamp=0",
+            nullptr, 340},
+        // Nor does a level state used as it reads, beside whole variables, unseat the terms sealed
+        // with them: the pay kept is not the 340 its factors give.
+        sValueCase{"APayKeptBesideALevelStateThatDisagreesWithItsSeal", "taskBonus0", "320", nullptr, 320,
+            "it is used as it reads", FURROW_REBUILT, FURROW_GROCER ";taskBonus0=320;LevelStateSeal=3:0", nullptr, 320,
+            false, NO_LAST_COPY}),
     [](const ::testing::TestParamInfo<sValueCase>& _info) { return std::string(_info.param.what); });
 #undef FURROW_BEFORE
 #undef FURROW_REBUILT

@@ -234,6 +234,30 @@ public:
              click(450, 40, 32) + click(600, 440, 344) + click(700, 204, 403) + click(800, 104, 178), 812,
              {{"tip45", "1"}, {"tip7", "0"}, {"WGoodCount0", "4"}, {"tutShown", "-1"}}, click(450, 40, 32), 600,
              {{"tip7", "1"}, {"tutShown", "-1"}}, 0},
+            // Left between the goods' lesson and the stall's, with grass to bring: the way to the
+            // market comes again, and the visit it opens is the first once more.
+            {"TheStallsLessonDue",
+             {{"tip6", "0"}, {"tip7", "0"}, {"tip8", "0"}, {"tip9", "0"}, {"tip45", "0"}, {"WGoodCount0", "5"},
+              {"marketIt", "0"}, {"GameTime", "9.5"}},
+             click(450, 40, 32) + click(600, 440, 344) + click(700, 204, 403), 710,
+             {{"tip9", "1"}, {"tip45", "0"}, {"tutShown", "-1"}}, "", 600, {{"tutShown", "6"}, {"marketIt", "0"}}, 0},
+            // The first visit's lessons given and the way back taken, the price and the chart wait
+            // for the visits after it: the way to the market does not come again for them.
+            {"TheFirstVisitsLessonsGiven",
+             {{"tip6", "0"}, {"tip7", "0"}, {"tip8", "0"}, {"tip9", "0"}, {"tip45", "0"}, {"tip11", "0"},
+              {"tip12", "0"}, {"WGoodCount0", "5"}, {"marketIt", "0"}, {"GameTime", "9.5"}},
+             click(450, 40, 32) + click(600, 440, 344) + click(700, 204, 403) + click(800, 104, 178) +
+                 click(900, 108, 32),
+             1000, {{"tip45", "1"}, {"tip7", "1"}, {"marketIt", "1"}, {"tutShown", "-1"}}, "", 600,
+             {{"tip6", "1"}, {"marketIt", "1"}, {"tutShown", "-1"}}, 0},
+            // With an empty barn the stall's lesson waits and leads nowhere: the goods' lesson alone
+            // brings the way to the market back, or the next visit would be no first one and give
+            // neither.
+            {"TheMarketsWelcomeReadWithAnEmptyBarn",
+             {{"tip6", "0"}, {"tip7", "0"}, {"tip8", "0"}, {"tip9", "0"}, {"tip45", "0"}, {"WGoodCount0", "0"},
+              {"WGoodCount1", "1"}, {"marketIt", "0"}, {"GameTime", "9.5"}},
+             click(450, 40, 32) + click(600, 440, 344), 610, {{"tip8", "1"}, {"tip9", "0"}, {"tutShown", "-1"}},
+             click(450, 40, 32), 600, {{"tutShown", "9"}, {"marketIt", "1"}}, 0},
             {"TheNeighboursLetterOpen", {{"tip17", "0"}, {"tip18", "0"}, {"GameTime", "59"}},
              click(500, 722, 210), 540, {{"tip17", "1"}, {"letState0", "1"}, {"tutShown", "-1"}},
              "", 600, {{"tutShown", "17"}, {"letState0", "0"}, {"task0", "-1"}}, 60.6f},

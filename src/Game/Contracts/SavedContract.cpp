@@ -210,8 +210,10 @@ void cSavedContract::tellLost(const sContractEvent* _event) const
 
 Bool cSavedContract::areTermsKept()
 {
+    // The pay and the counts are values of the variables, sealed with them; the level state holds
+    // only the factors that would work them out afresh, so its damage leaves the terms believed.
     const cProfile::sLoadedCopy* copy = loadedCopy();
-    return !copy || !copy->salvaged;
+    return !copy || copy->areVariablesVouchedFor();
 }
 
 void cSavedContract::record(const sContractEvent& _event) const

@@ -98,6 +98,12 @@ public:
         // The level state goes with whole variables but is used as it reads: nothing vouches for it.
         Bool levelStateSalvaged = false;
         Bool isEarlierBuilds() const { return !variables.empty() && !sealed; }
+        // Each value of the variables is the save's own: they came whole, not salvaged. What the
+        // level state holds is no value of theirs, so its damage does not count here.
+        Bool areVariablesVouchedFor() const { return !salvaged; }
+        // What the level state holds is the save's own: whole variables go with it, and it agrees
+        // with the seal they keep of it, where they keep one (an earlier build's do not).
+        Bool isLevelStateVouchedFor() const { return !salvaged && !levelStateSalvaged; }
     };
     const sLoadedCopy& getLoadedCopy() const { return m_loadedCopy; }
     void setLoadedCopy(sLoadedCopy _copy) { m_loadedCopy = std::move(_copy); }
