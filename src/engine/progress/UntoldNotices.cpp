@@ -93,12 +93,12 @@ Bool cUntoldNotices::keep(const WString& _name, std::size_t _from)
         if (!isShown(notice, _name))
             kept.push_back(notice);
     }
-    for (const auto& [subject, text] : toldNow) {
+    for (const auto& told : toldNow) {
         String kind;
-        if (kindOf(subject, _name, kind) && std::none_of(kept.begin(), kept.end(), [&](const sNotice& _notice) {
-                return _notice.kind == kind || _notice.text == text;
+        if (kindOf(told.first, _name, kind) && std::none_of(kept.begin(), kept.end(), [&](const sNotice& _notice) {
+                return _notice.kind == kind || _notice.text == told.second;
             }))
-            kept.push_back({kind, text});
+            kept.push_back({kind, told.second});
     }
     entry.notices = std::move(kept);
     return !entry.notices.empty();
