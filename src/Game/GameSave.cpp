@@ -141,7 +141,7 @@ std::vector<WString> cGame::lostValues(const std::vector<sSavedVariable>& _salva
         const auto readsPast = [&](const cGameKey<PT_INT>& _key, Int _least) {
             const auto found = find(_key.name());
             Int value = 0;
-            return found != _salvaged.end() && readsFor<PT_INT>(_key, *found) &&
+            return found != _salvaged.end() && found->type == getTypeName<PT_INT>() &&
                    readPropertyValue<PT_INT>(found->value, value) && value >= _least;
         };
         return _name == key::GameTime.name() && readsPast(key::eventNext, 1) && readsPast(key::eventNextAt, 0);

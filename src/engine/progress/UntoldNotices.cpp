@@ -31,6 +31,12 @@ Bool kindOf(const String& _subject, const WString& _name, String& _kind)
     return true;
 }
 
+Bool isAbout(const String& _subject, const WString& _name)
+{
+    String kind;
+    return kindOf(_subject, _name, kind);
+}
+
 } // namespace
 
 void cUntoldNotices::readEntry(const WString& _name, iXML& _entry)
@@ -84,10 +90,8 @@ Bool cUntoldNotices::keep(const WString& _name, std::size_t _from)
     sEntry& entry = m_entries[_name];
     std::vector<sNotice> kept;
     for (const sNotice& notice : entry.notices) {
-        const Bool toldAgain = std::any_of(toldNow.begin(), toldNow.end(), [&](const auto& _told) {
-            String kind;
-            return _told.second == notice.text && kindOf(_told.first, _name, kind);
-        });
+        const Bool toldAgain = std::any_of(toldNow.begin(), toldNow.end(),
+            [&](const auto& _told) { return _told.second == notice.text && isAbout(_told.first, _name); });
         if (notice.kind.empty() && !toldAgain)
             tellPlayer(subjectOf(notice, _name), notice.text);
         if (!isShown(notice, _name))
@@ -148,7 +152,6 @@ Bool cUntoldNotices::isShown(const sNotice& _notice, const WString& _name)
         return true;
     const auto toldInRun = toldNoticesSince(0);
     return std::any_of(toldInRun.begin(), toldInRun.end(), [&](const auto& _told) {
-        String kind;
-        return _told.second == _notice.text && kindOf(_told.first, _name, kind) && isPlayerNoticeShown(_told.first);
+        return _told.second == _notice.text && isAbout(_told.first, _name) && isPlayerNoticeShown(_told.first);
     });
 }
