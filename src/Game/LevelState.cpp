@@ -383,6 +383,9 @@ void cGame::loadLevelState()
     for (const String& package : dropped)
         logError("Level state \"" + path + "\": a " + package + " cannot be used and is left out.");
     applyLevelState(state);
+    // A farm rebuilt from damaged files is saved whole at once: until then a crash finds the damage again.
+    if (cProfile::getInstance() && cProfile::getInstance()->isRebuiltUnsaved())
+        requestSave();
     GUARD_END("void cGame::loadLevelState()")
 }
 

@@ -44,6 +44,11 @@ void cNotice::update(Float _seconds)
 {
     GUARD_BEGIN
     cNotice* notice = getInstance();
+    // Another player plays now: her words leave the board, to be told to her at her next farm.
+    if (notice && notice->m_left > 0 && !isPlayerNoticeOnScreen()) {
+        notice->m_left = 0;
+        notice->hide();
+    }
     if (notice && notice->m_left > 0) {
         notice->m_left -= _seconds;
         if (notice->m_left <= NOTICE_SECONDS - SEEN_SECONDS)

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <set>
 
 namespace {
@@ -49,6 +50,11 @@ String readNamedFault(const String& _value, sNamedFault& _fault)
     }
     if (name.empty())
         return refused + "it names no file.";
+    // A last copy, a temporary and a file set aside come of the file they stand for, whose
+    // save is the one that can fail: none is saved under its own name.
+    for (const char* tail : {".bak", ".tmp", ".broken"})
+        if (name.size() > std::strlen(tail) && name.compare(name.size() - std::strlen(tail), String::npos, tail) == 0)
+            return refused + "no save writes a file named \"" + name + "\"; name the file it comes of.";
     // The profile index is saved alone: it keeps no last copy and so is never linked.
     if (known == SAVE_STEP_LINK && name == "profiles.xml")
         return refused + "the profile index keeps no last copy, so nothing of it is linked.";

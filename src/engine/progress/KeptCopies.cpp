@@ -108,20 +108,14 @@ void cKeptCopies::writeIndex(WString& _text) const
         appendXmlAttribute(_text, u"Parting", recorded);
 }
 
-void cKeptCopies::writeEntry(WString& _text, const WString& _name, Bool _loaded) const
+void cKeptCopies::writeEntry(WString& _text, const WString& _name) const
 {
     const auto newest = m_newestKeptApart.find(_name);
-    if (newest != m_newestKeptApart.end() && !isHeard("newest copy kept apart", newest->second, _loaded))
+    if (newest != m_newestKeptApart.end())
         appendXmlAttribute(_text, u"NewestKeptApart", toWString(std::to_string(newest->second)));
     const auto copies = m_copiesOfPlayer.find(_name);
-    if (copies == m_copiesOfPlayer.end())
-        return;
-    std::set<ULong> unheard;
-    for (const ULong kept : copies->second)
-        if (!isHeard("copy of the player kept apart", kept, _loaded))
-            unheard.insert(kept);
-    if (!unheard.empty())
-        appendXmlAttribute(_text, u"CopyKeptApart", writeIdentifiers(unheard));
+    if (copies != m_copiesOfPlayer.end() && !copies->second.empty())
+        appendXmlAttribute(_text, u"CopyKeptApart", writeIdentifiers(copies->second));
 }
 
 Bool cKeptCopies::forgetHeard(const WString& _loaded)
@@ -344,7 +338,8 @@ Bool cKeptCopies::tellNewestKeptApart(const WString& _player, const cProgressPic
         tellPlayer(about("newest copy kept apart", parted->second),
             translated(u"Новая копия вашей фермы называла другого игрока и сохранена отдельно:") + u" «" +
                 toWString(formatProfileID(parted->second)) + u".xml». " +
-                translated(u"Ферма восстановлена из предыдущего сохранения."));
+                translated(u"Ферма восстановлена из предыдущего сохранения."),
+            _player);
     return true;
 }
 
@@ -361,7 +356,8 @@ void cKeptCopies::tellCopyOfPlayer(const WString& _player, ULong _id) const
             translated(u"Копия вашей фермы нашлась в файле другого игрока и сохранена отдельно:") + u" «" +
                 toWString(formatProfileID(kept)) + u".xml» " + translated(u"в папке") + u" «" +
                 toWString(cFileManager::get().getCommonPath(cProfile::getProfilesDir())) + u"». " +
-                translated(u"Вы играете свою ферму, а копия оставлена как есть."));
+                translated(u"Вы играете свою ферму, а копия оставлена как есть."),
+            _player);
     }
 }
 
@@ -377,6 +373,7 @@ Bool cKeptCopies::tellUnparted(ULong _id, const WString& _player, Bool& _newest)
     tellPlayer(about("copy not parted", _id),
         translated(u"В файле вашей фермы лежит копия другого игрока:") + u" «" + unparted->second.other + u"» (" +
             toWString(name) + u"). " + translated(u"Её не удаётся сохранить отдельно, и файл оставлен как есть.") + u" " +
-            translated(u"Можно играть, но игра ничего не сохранит."));
+            translated(u"Можно играть, но игра ничего не сохранит."),
+        _player);
     return true;
 }

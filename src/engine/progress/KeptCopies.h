@@ -23,10 +23,10 @@ public:
     void readEntry(const WString& _name, const WString& _newest, const WString& _copy);
     // The index's KeptApart and Parting, appended while there are any.
     void writeIndex(WString& _text) const;
-    // An entry's attributes, appended until its player has heard them: in her own words, or
-    // (_loaded: she plays in this run) as the parting's.
-    void writeEntry(WString& _text, const WString& _name, Bool _loaded) const;
-    // Forgets what each player has heard (_loaded as writeEntry); true when anything was.
+    // An entry's attributes, appended while its player has not heard them.
+    void writeEntry(WString& _text, const WString& _name) const;
+    // Forgets what each player has heard: in her own words, or (_loaded: she plays in this run)
+    // as the parting's; true when anything was.
     Bool forgetHeard(const WString& _loaded);
 
     Bool isKept(ULong _id) const { return m_kept.count(_id) != 0; }

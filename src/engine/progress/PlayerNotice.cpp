@@ -15,10 +15,13 @@ struct sNotices {
     std::set<String> told;
     std::set<String> shown;
     std::size_t shownCount = 0;
-    // The subject of the text on the screen that has not been seen yet.
-    String onScreen;
-    std::deque<std::pair<String, WString>> waiting;
-    std::vector<std::pair<String, WString>> history;
+    WString listener;
+    // The notice last taken for the screen, while it may stand there; whether it has been seen.
+    Bool onScreen = false;
+    Bool onScreenSeen = false;
+    sToldNotice showing;
+    std::deque<sToldNotice> waiting;
+    std::vector<sToldNotice> history;
 };
 
 sNotices& notices()
@@ -27,15 +30,35 @@ sNotices& notices()
     return s_notices;
 }
 
+Bool isForListener(const sToldNotice& _notice)
+{
+    return _notice.player.empty() || _notice.player == notices().listener;
+}
+
+void tell(sToldNotice _notice)
+{
+    if (!notices().told.insert(_notice.subject).second)
+        return;
+    logError("The player is told: " + toString(_notice.text));
+    notices().history.push_back(_notice);
+    notices().waiting.push_back(std::move(_notice));
+}
+
 } // namespace
 
 void tellPlayer(const String& _subject, const WString& _text)
 {
-    if (!notices().told.insert(_subject).second)
-        return;
-    notices().waiting.emplace_back(_subject, _text);
-    notices().history.emplace_back(_subject, _text);
-    logError("The player is told: " + toString(_text));
+    tell({_subject, String(), WString(), _text});
+}
+
+void tellPlayer(const String& _subject, const WString& _text, const WString& _player)
+{
+    tell({_subject, String(), _player, _text});
+}
+
+void tellPlayerAbout(const String& _kind, const WString& _player, const WString& _text)
+{
+    tell({noticeAbout(_kind, _player), _kind, _player, _text});
 }
 
 String noticeAbout(const String& _what, const WString& _player)
@@ -54,23 +77,55 @@ WString translated(const WString& _text)
     return strings ? strings->getString(_text) : _text;
 }
 
+void setNoticeListener(const WString& _player)
+{
+    sNotices& all = notices();
+    all.listener = _player;
+    // What another player has not heard is hers to hear at her next farm, told again then.
+    auto& waiting = all.waiting;
+    for (auto notice = waiting.begin(); notice != waiting.end();) {
+        if (isForListener(*notice)) {
+            ++notice;
+            continue;
+        }
+        all.told.erase(notice->subject);
+        notice = waiting.erase(notice);
+    }
+    if (all.onScreen && !isForListener(all.showing)) {
+        if (!all.onScreenSeen)
+            all.told.erase(all.showing.subject);
+        all.onScreen = false;
+    }
+}
+
 Bool takePlayerNotice(WString& _text)
 {
-    if (notices().waiting.empty())
+    sNotices& all = notices();
+    all.onScreen = false;
+    const auto next = std::find_if(all.waiting.begin(), all.waiting.end(), isForListener);
+    if (next == all.waiting.end())
         return false;
-    _text = notices().waiting.front().second;
-    notices().onScreen = notices().waiting.front().first;
-    notices().waiting.pop_front();
+    all.showing = std::move(*next);
+    all.waiting.erase(next);
+    all.onScreen = true;
+    all.onScreenSeen = false;
+    _text = all.showing.text;
     return true;
 }
 
 void seePlayerNotice()
 {
-    if (notices().onScreen.empty())
+    sNotices& all = notices();
+    if (!all.onScreen || all.onScreenSeen)
         return;
-    notices().shown.insert(notices().onScreen);
-    notices().onScreen.clear();
-    ++notices().shownCount;
+    all.onScreenSeen = true;
+    all.shown.insert(all.showing.subject);
+    ++all.shownCount;
+}
+
+Bool isPlayerNoticeOnScreen()
+{
+    return notices().onScreen;
 }
 
 Bool isPlayerNoticeShown(const String& _subject)
@@ -88,7 +143,7 @@ std::size_t countToldNotices()
     return notices().history.size();
 }
 
-std::vector<std::pair<String, WString>> toldNoticesSince(std::size_t _from)
+std::vector<sToldNotice> toldNoticesSince(std::size_t _from)
 {
     const auto& history = notices().history;
     return {history.begin() + std::ptrdiff_t(std::min(_from, history.size())), history.end()};

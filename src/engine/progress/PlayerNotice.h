@@ -1,16 +1,21 @@
 #pragma once
 #include "engine/Types.h"
 
-#include <utility>
 #include <vector>
 
 // What the player must hear in words: progress restored from an earlier save, progress that
 // cannot be saved, and why. Any part of the program may tell, before the screens exist too;
 // the notice view shows the texts in turn. Each subject is told once a run, whatever its text:
 // a save that fails every two minutes must not cover the screen with the same words. What
-// concerns one player or one file names it in its subject, so that it is told to each.
+// concerns one file names it in its subject, so that it is told of each.
 // Every telling is also written to the error log, as "The player is told: <text>".
 void tellPlayer(const String& _subject, const WString& _text);
+// A notice for one player alone (_player): it goes on the screen only while she plays, and a
+// change of player takes it off the screen and out of the queue unseen, to be told again.
+void tellPlayer(const String& _subject, const WString& _text, const WString& _player);
+// A notice of what became of _player's farm, for her alone, under the subject
+// noticeAbout(_kind, _player): the kind of notice that her index entry keeps until it is seen.
+void tellPlayerAbout(const String& _kind, const WString& _player, const WString& _text);
 
 // The subject of a notice about one player: what it is about, then her name.
 String noticeAbout(const String& _what, const WString& _player);
@@ -22,10 +27,18 @@ void forgetPlayerNotice(const String& _subject);
 // names and paths are put between such sentences as they are.
 WString translated(const WString& _text);
 
-// The oldest text not yet shown, taken off the queue to go on the screen; false when there is none.
+// The player now playing: notices for another player wait for her, unseen. Set as each
+// player's farm is loaded (empty: nobody plays).
+void setNoticeListener(const WString& _player);
+
+// The oldest text not yet shown that the player now playing may hear, taken off the queue to go
+// on the screen; false when there is none.
 Bool takePlayerNotice(WString& _text);
 // The text last taken has stood on the screen long enough to be read: it is shown.
 void seePlayerNotice();
+// Whether the text last taken may still stand on the screen: false once a change of player took
+// it back.
+Bool isPlayerNoticeOnScreen();
 
 // Whether the subject's notice has been shown in this run: a mark kept on the disk for it may go
 // only then. One taken off the queue and killed before it could be read is told again.
@@ -34,6 +47,15 @@ Bool isPlayerNoticeShown(const String& _subject);
 // at again only when it grows.
 std::size_t countShownNotices();
 
-// How many notices were told in this run; and those told since the count was _from, subject and text.
+// A notice told in this run.
+struct sToldNotice {
+    String subject;
+    // Of a notice of tellPlayerAbout: its kind; empty for any other.
+    String kind;
+    // The one player who may hear it; empty: whoever plays.
+    WString player;
+    WString text;
+};
+// How many notices were told in this run; and those told since the count was _from.
 std::size_t countToldNotices();
-std::vector<std::pair<String, WString>> toldNoticesSince(std::size_t _from);
+std::vector<sToldNotice> toldNoticesSince(std::size_t _from);

@@ -145,6 +145,17 @@ Bool namesNoLevelState()
     return found != stamps.end() && found->second == 0;
 }
 
+// The save stamp the variables keep; 0 when they keep none that reads.
+ULong saveStampOf(const std::vector<sSavedVariable>& _variables)
+{
+    for (const sSavedVariable& variable : _variables) {
+        ULong stamp = 0;
+        if (variable.name == SAVE_STAMP_VARIABLE && cProgressPick::readStamp(variable.value, stamp))
+            return stamp;
+    }
+    return 0;
+}
+
 // Whether the file is a player's variables or their last copy, and whose identifier.
 Bool isVariablesFile(const String& _fileName, ULong& _id)
 {
@@ -208,6 +219,7 @@ void cProfile::save()
 void cProfile::load()
 {
     GUARD_BEGIN
+    setNoticeListener(m_currentUserName);
     if (m_currentUserName.empty() && !m_resuming)
         return;
     // The last game's save may still be on its way to the disk.
@@ -220,6 +232,7 @@ void cProfile::load()
         tellPlayer("players folder closed", translated(u"Папка игроков не читается:") + u" «" + toWString(folder) + u"». " +
                                                 translated(u"Можно играть, но игра ничего не сохранит."));
         m_currentUserName.clear();
+        setNoticeListener(m_currentUserName);
         return;
     }
     // A folder in the index's place would refuse every save of it: moved aside like a damaged index.
@@ -245,6 +258,7 @@ void cProfile::load()
     m_indexOwned = true;
     if (m_resuming && m_index.count(m_currentUserName) == 0)
         resumeSomeone();
+    setNoticeListener(m_currentUserName);
     for (const auto& [name, id] : m_leftOut) {
         logError("Profile \"" + cutForLog(toString(name)) + "\" is left out of the index: its file " + formatProfileID(id) +
                  ".xml names another player.");
@@ -334,8 +348,21 @@ void cProfile::loadVariables(const String& _stem, Bool _new, Bool _unsaved)
     const std::size_t told = countToldNotices();
     m_untold.tellKept(m_currentUserName);
     cProgressPick pick(_stem);
-    const Bool nothingSaved = m_untold.findsNothingSaved(m_currentUserName, pick.isMissing());
-    tellProgress(pick, m_currentUserName, obstacle, _new || nothingSaved, m_copies, _unsaved);
+    // Her variables never reached the disk: she has lost nothing (a level state they did not
+    // follow is no farm). She is told of missing files once, and is so from then on.
+    const Bool nothingSaved = pick.hasNoVariables() && m_untold.hasNothingSaved(m_currentUserName);
+    m_untold.setNothingSaved(m_currentUserName, _new || pick.hasNoVariables());
+    // A failed save is no longer the last word once a newer save of the farm is on the disk.
+    const Bool unsaved = _unsaved && m_untold.believeUnsaved(m_currentUserName, saveStampOf(pick.getVariables()));
+    tellProgress(pick, m_currentUserName, obstacle, _new || nothingSaved, m_copies, unsaved);
+    // A farm rebuilt from what reads of a damaged file is on the disk only once the game saves it:
+    // until then what she is told of it stays kept, seen or not.
+    m_rebuilt = pick.isSalvaged() || pick.isLevelStateSalvaged() || pick.isLevelStateLost();
+    m_rebuiltStamp = saveStampOf(pick.getVariables());
+    if (m_rebuilt)
+        m_untold.hold(m_currentUserName);
+    else
+        m_untold.release();
     // On the disk before a file moves: once they are in place the files say nothing of it.
     if (m_untold.keep(m_currentUserName, told))
         runOrLog("cProfile::loadVariables()", [this] { m_indexChanged = true; saveHeaders(); });
@@ -349,16 +376,34 @@ void cProfile::loadVariables(const String& _stem, Bool _new, Bool _unsaved)
 
 void cProfile::forgetShownNotices()
 {
+    followLandedSaves();
     const std::size_t shown = countShownNotices();
-    if (shown == m_shownNotices)
+    if (shown == m_shownNotices && !m_lookAgain)
         return;
     m_shownNotices = shown;
-    if (!m_untold.forgetShown() && !m_copies.forgetHeard(m_loadedName))
+    m_lookAgain = false;
+    const Bool forgot = m_untold.forgetShown();
+    if (!m_copies.forgetHeard(m_loadedName) && !forgot)
         return;
     // Before anything else is saved: a crash a moment later must not tell it again.
     cFileManager::get().waitForSaves();
     m_indexChanged = true;
     runOrLog("cProfile::forgetShownNotices()", [this] { saveHeaders(); });
+}
+
+void cProfile::followLandedSaves()
+{
+    if (!m_handed.pending || cFileManager::get().getDoneSaveCount() == m_handed.doneBefore)
+        return;
+    m_handed.pending = false;
+    // Saves land in turn, each with her variables: this one, or a later one, is on the disk.
+    m_untold.setNothingSaved(m_loadedName, false);
+    if (!m_rebuilt || m_handed.stamp <= m_rebuiltStamp)
+        return;
+    // The game saved the rebuilt farm: what she was told of it is true on the disk.
+    m_rebuilt = false;
+    m_untold.release();
+    m_lookAgain = true;
 }
 
 void cProfile::forgetLoadedCopies()
@@ -591,6 +636,8 @@ void cProfile::saveHeaders()
     // An object that never read the index (an empty name) knows nothing it could write.
     if (!m_indexChanged || !m_indexOwned)
         return;
+    // What it says of her saves follows the disk as far as it is known.
+    followLandedSaves();
     m_indexChanged = false;
     const String path = getProfilesDir() + kIndexName;
     if (m_index.empty()) {
@@ -605,12 +652,14 @@ void cProfile::saveHeaders()
     appendXmlAttribute(text, u"NowPlaying", m_nowPlaying ? u"1" : u"0");
     m_copies.writeIndex(text);
     text += u">\n";
+    const auto stamp = propertyMap<PT_ULONG>().find(SAVE_STAMP_VARIABLE);
     for (const auto& entry : m_index) {
         text += u"<Profile ";
         appendXmlAttribute(text, u"Name", entry.first);
         appendXmlAttribute(text, u"ID", toWString(std::to_string(entry.second)));
-        m_copies.writeEntry(text, entry.first, entry.first == m_loadedName);
-        m_untold.writeEntry(text, entry.first, m_playUnsaved && entry.first == m_loadedName && entry.second == m_loadedID);
+        m_copies.writeEntry(text, entry.first);
+        m_untold.writeEntry(text, entry.first, m_playUnsaved && entry.first == m_loadedName && entry.second == m_loadedID,
+            stamp == propertyMap<PT_ULONG>().end() ? 0 : stamp->second);
         text += u"/>\n";
     }
     text += u"</Profiles>";
@@ -630,6 +679,8 @@ void cProfile::saveAllProps()
         return;
     // A save still on its way may yet fail and take its stamps back.
     cFileManager::get().waitForSaves();
+    followLandedSaves();
+    const UInt doneBefore = cFileManager::get().getDoneSaveCount();
     // Variables that name no level state (the game's last save failed) are not written alone
     // beside a level state: the start would part them from it for good, while the pair on the
     // disk is whole. That pair stays, and the index says that the play is not on the disk.
@@ -657,8 +708,8 @@ void cProfile::saveAllProps()
     writeUtf16File(stem + ".xml", text, true);
     batch.commit();
     m_playUnsaved = false;
-    // Hers is on the disk now: should it go, she is told.
-    m_untold.findsNothingSaved(m_loadedName, false);
+    // Handed to the disk, which may yet refuse it (a game's save lands beside the frames).
+    m_handed = {true, doneBefore, propertyMap<PT_ULONG>()[SAVE_STAMP_VARIABLE]};
     m_lastWritten = std::move(text);
     m_failedSavesWritten = cFileManager::get().getFailedSaveCount();
     GUARD_END("void cProfile::saveAllProps()")

@@ -53,8 +53,11 @@ public:
     // the current user. The variables in memory stay with the profile they were loaded for.
     void deleteProfile(const WString& _name);
     void getNames(NAME_LIST& _names) const;
-    // Once a frame: what the index kept for the screen and has been shown goes from the disk at once.
+    // Once a frame: what the index kept for the screen and has been shown goes from the disk at
+    // once, when what it tells is on the disk (a rebuilt farm once the game has saved it).
     void forgetShownNotices();
+    // Whether the farm loaded was rebuilt from what reads of damaged files and is not yet saved.
+    Bool isRebuiltUnsaved() const { return m_rebuilt; }
     // Raises "ProfileID error." when the current user is not in the index.
     String getProfileID() const;
 
@@ -168,9 +171,25 @@ private:
     // Players left out of the index because their file is another's, by that file.
     std::map<WString, ULong> m_leftOut;
 
+    // Takes the landing of her last save handed to the disk.
+    void followLandedSaves();
+
     Bool m_nowPlaying = false;
-    // The notices taken off the queue when the index last looked for what it may forget.
+    // The notices seen on the screen when the index last looked for what it may forget.
     std::size_t m_shownNotices = 0;
+    // The last save of her variables handed to the disk, until it lands: the count of saves done
+    // before it, and its save stamp.
+    struct sHandedSave {
+        Bool pending = false;
+        UInt doneBefore = 0;
+        ULong stamp = 0;
+    };
+    sHandedSave m_handed;
+    // The farm loaded is rebuilt and not yet on the disk; the save stamp it was loaded with.
+    Bool m_rebuilt = false;
+    ULong m_rebuiltStamp = 0;
+    // What was held for the screen may go now: the rebuilt farm reached the disk.
+    Bool m_lookAgain = false;
     // This object's play is not on the disk: its last save failed. The index then says so.
     Bool m_playUnsaved = false;
     WString m_recordedUser;

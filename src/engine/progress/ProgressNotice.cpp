@@ -63,14 +63,14 @@ void tellProgress(const cProgressPick& _pick, const WString& _player, const WStr
 {
     // What stands in the place of the farm's files is told as it is, not as a damaged file.
     if (!_obstacle.empty() && _pick.getDamage().empty() && !_pick.hasNoVariables())
-        tellPlayer(noticeAbout("folder in place of a farm file", _player), _obstacle);
+        tellPlayerAbout("folder in place of a farm file", _player, _obstacle);
     // A last play that did not reach the disk is said in the same words as what the farm is now.
     const WString unsaved = _unsaved ? translated(u"Последнее сохранение фермы не удалось.") : WString();
     const auto tell = [&](const char* _subject, const WString& _text) {
         if (unsaved.empty())
-            tellPlayer(noticeAbout(_subject, _player), _text);
+            tellPlayerAbout(_subject, _player, _text);
         else
-            tellPlayer(noticeAbout("last save failed", _player),
+            tellPlayerAbout("last save failed", _player,
                 _text.compare(0, unsaved.size(), unsaved) == 0 ? _text : unsaved + u" " + _text);
     };
     if (!unsaved.empty())
@@ -93,7 +93,7 @@ void tellProgress(const cProgressPick& _pick, const WString& _player, const WStr
         return;
     }
     if (!_pick.getLost().empty())
-        tellPlayer(noticeAbout("values lost", _player),
+        tellPlayerAbout("values lost", _player,
             translated(u"Часть файла фермы не читается ни в одной копии. Начаты заново:") + u" " + listed(_pick.getLost()));
     // Its newest copy went to the player it names: the farm is the last copy, which is no damage.
     if (_copies.tellNewestKeptApart(_player, _pick) || _pick.getDamage().empty()) {

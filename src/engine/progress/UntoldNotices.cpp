@@ -3,6 +3,7 @@
 #include "engine/files/XML.h"
 #include "engine/files/XmlEscape.h"
 #include "engine/progress/PlayerNotice.h"
+#include "engine/progress/ProgressPick.h"
 #include "engine/text/TextConvert.h"
 #include "engine/text/ValueConvert.h"
 
@@ -21,50 +22,42 @@ WString attributeName(const char16_t* _what, std::size_t _index)
     return _what + toWString(std::to_string(_index));
 }
 
-// What a notice told in this run is about, when it is about _name: its subject less her name.
-Bool kindOf(const String& _subject, const WString& _name, String& _kind)
-{
-    const String tail = " " + toString(_name);
-    if (_subject.size() <= tail.size() || _subject.compare(_subject.size() - tail.size(), tail.size(), tail) != 0)
-        return false;
-    _kind = _subject.substr(0, _subject.size() - tail.size());
-    return true;
-}
-
-Bool isAbout(const String& _subject, const WString& _name)
-{
-    String kind;
-    return kindOf(_subject, _name, kind);
-}
-
 } // namespace
 
 void cUntoldNotices::readEntry(const WString& _name, iXML& _entry)
 {
-    sEntry entry;
+    sEntry read;
     for (std::size_t i = 0; i < MOST_KEPT; ++i) {
         const WString text = _entry[attributeName(u"Untold", i)];
         if (!text.empty())
-            entry.notices.push_back({toString(_entry[attributeName(u"UntoldAbout", i)]), text});
+            read.notices.push_back({toString(_entry[attributeName(u"UntoldAbout", i)]), text});
     }
-    toBool(entry.unsaved, _entry[u"LastSaveFailed"]);
-    toBool(entry.nothingSaved, _entry[u"NothingSaved"]);
-    if (!entry.isEmpty())
-        m_entries[_name] = std::move(entry);
+    toBool(read.unsaved, _entry[u"LastSaveFailed"]);
+    read.unsavedStamped = read.unsaved && cProgressPick::readStamp(_entry[u"LastSaveFailedAt"], read.unsavedStamp);
+    toBool(read.nothingSaved, _entry[u"NothingSaved"]);
+    if (read.isEmpty())
+        return;
+    sEntry& entry = m_entries[_name];
+    entry.notices = std::move(read.notices);
+    entry.nothingSaved = read.nothingSaved;
+    if (read.unsaved) {
+        entry.unsaved = true;
+        entry.unsavedStamped = read.unsavedStamped;
+        entry.unsavedStamp = read.unsavedStamp;
+    }
 }
 
-void cUntoldNotices::writeEntry(WString& _text, const WString& _name, Bool _playUnsaved) const
+void cUntoldNotices::writeEntry(WString& _text, const WString& _name, Bool _playUnsaved, ULong _stamp) const
 {
     const auto found = m_entries.find(_name);
-    if (found == m_entries.end()) {
-        if (_playUnsaved)
-            appendXmlAttribute(_text, u"LastSaveFailed", u"1");
-        return;
-    }
-    const sEntry& entry = found->second;
+    const sEntry none;
+    const sEntry& entry = found == m_entries.end() ? none : found->second;
     // Said of the player whose save failed, whoever plays next, until she has been told.
-    if (_playUnsaved || entry.unsaved)
+    if (_playUnsaved || entry.unsaved) {
         appendXmlAttribute(_text, u"LastSaveFailed", u"1");
+        if (_playUnsaved || entry.unsavedStamped)
+            appendXmlAttribute(_text, u"LastSaveFailedAt", toWString(std::to_string(_playUnsaved ? _stamp : entry.unsavedStamp)));
+    }
     if (entry.nothingSaved)
         appendXmlAttribute(_text, u"NothingSaved", u"1");
     for (std::size_t i = 0; i < entry.notices.size() && i < MOST_KEPT; ++i) {
@@ -81,29 +74,30 @@ void cUntoldNotices::tellKept(const WString& _name)
         return;
     for (const sNotice& notice : found->second.notices)
         if (!notice.kind.empty())
-            tellPlayer(subjectOf(notice, _name), notice.text);
+            tellPlayerAbout(notice.kind, _name, notice.text);
 }
 
 Bool cUntoldNotices::keep(const WString& _name, std::size_t _from)
 {
-    const auto toldNow = toldNoticesSince(_from);
+    std::vector<sToldNotice> toldNow = toldNoticesSince(_from);
+    // Only what was told of her farm: the notices of her kept copies are kept with the copies.
+    toldNow.erase(std::remove_if(toldNow.begin(), toldNow.end(),
+                      [&](const sToldNotice& _told) { return _told.kind.empty() || _told.player != _name; }),
+        toldNow.end());
     sEntry& entry = m_entries[_name];
     std::vector<sNotice> kept;
     for (const sNotice& notice : entry.notices) {
-        const Bool toldAgain = std::any_of(toldNow.begin(), toldNow.end(),
-            [&](const auto& _told) { return _told.second == notice.text && isAbout(_told.first, _name); });
+        const Bool toldAgain = std::any_of(
+            toldNow.begin(), toldNow.end(), [&](const sToldNotice& _told) { return _told.text == notice.text; });
         if (notice.kind.empty() && !toldAgain)
-            tellPlayer(subjectOf(notice, _name), notice.text);
-        if (!isShown(notice, _name))
+            tellPlayerAbout(kindOf(notice), _name, notice.text);
+        if (isHeld(_name) || !isShown(notice, _name))
             kept.push_back(notice);
     }
-    for (const auto& told : toldNow) {
-        String kind;
-        if (kindOf(told.first, _name, kind) && std::none_of(kept.begin(), kept.end(), [&](const sNotice& _notice) {
-                return _notice.kind == kind || _notice.text == told.second;
-            }))
-            kept.push_back({kind, told.second});
-    }
+    for (const sToldNotice& told : toldNow)
+        if (std::none_of(kept.begin(), kept.end(),
+                [&](const sNotice& _notice) { return _notice.kind == told.kind || _notice.text == told.text; }))
+            kept.push_back({told.kind, told.text});
     entry.notices = std::move(kept);
     return !entry.notices.empty();
 }
@@ -112,6 +106,8 @@ Bool cUntoldNotices::forgetShown()
 {
     Bool forgot = false;
     for (auto& [name, entry] : m_entries) {
+        if (isHeld(name))
+            continue;
         const WString& player = name;
         const auto shown = std::remove_if(entry.notices.begin(), entry.notices.end(),
             [&player](const sNotice& _notice) { return isShown(_notice, player); });
@@ -131,27 +127,43 @@ Bool cUntoldNotices::isUnsaved(const WString& _name) const
     return found != m_entries.end() && found->second.unsaved;
 }
 
-Bool cUntoldNotices::findsNothingSaved(const WString& _name, Bool _missing)
+Bool cUntoldNotices::believeUnsaved(const WString& _name, ULong _stamp)
 {
-    if (_missing)
-        return std::exchange(m_entries[_name].nothingSaved, true);
-    if (const auto found = m_entries.find(_name); found != m_entries.end())
-        found->second.nothingSaved = false;
-    return false;
+    const auto found = m_entries.find(_name);
+    if (found == m_entries.end() || !found->second.unsaved)
+        return false;
+    sEntry& entry = found->second;
+    if (entry.unsavedStamped && _stamp > entry.unsavedStamp)
+        entry.unsaved = false;
+    return entry.unsaved;
 }
 
-String cUntoldNotices::subjectOf(const sNotice& _notice, const WString& _name)
+Bool cUntoldNotices::hasNothingSaved(const WString& _name) const
 {
-    // The build before kept the words alone: they are the subject.
-    return noticeAbout(_notice.kind.empty() ? "told before: " + toString(_notice.text) : _notice.kind, _name);
+    const auto found = m_entries.find(_name);
+    return found != m_entries.end() && found->second.nothingSaved;
+}
+
+void cUntoldNotices::setNothingSaved(const WString& _name, Bool _nothing)
+{
+    if (_nothing)
+        m_entries[_name].nothingSaved = true;
+    else if (const auto found = m_entries.find(_name); found != m_entries.end())
+        found->second.nothingSaved = false;
+}
+
+String cUntoldNotices::kindOf(const sNotice& _notice)
+{
+    // The build before kept the words alone: they are the kind.
+    return _notice.kind.empty() ? "told before: " + toString(_notice.text) : _notice.kind;
 }
 
 Bool cUntoldNotices::isShown(const sNotice& _notice, const WString& _name)
 {
-    if (isPlayerNoticeShown(subjectOf(_notice, _name)))
+    if (isPlayerNoticeShown(noticeAbout(kindOf(_notice), _name)))
         return true;
     const auto toldInRun = toldNoticesSince(0);
-    return std::any_of(toldInRun.begin(), toldInRun.end(), [&](const auto& _told) {
-        return _told.second == _notice.text && isAbout(_told.first, _name) && isPlayerNoticeShown(_told.first);
+    return std::any_of(toldInRun.begin(), toldInRun.end(), [&](const sToldNotice& _told) {
+        return _told.player == _name && _told.text == _notice.text && isPlayerNoticeShown(_told.subject);
     });
 }

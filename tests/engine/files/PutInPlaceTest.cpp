@@ -248,7 +248,8 @@ TEST(SaveFaultSeam, RefusesAValueThatWouldFailNothing)
 {
     const std::pair<const char*, bool> values[] = {{"", false}, {"rename:00000001.save", false},
         {"sync:profiles.xml", false}, {"sync:00000001.xml@1,4", false}, {"link:profiles.xml", true}, {"unlink:1.xml", true},
-        {"00000001.xml", true}, {"rename:", true}, {"rename:1.xml@", true}, {"rename:1.xml@two", true}};
+        {"00000001.xml", true}, {"rename:", true}, {"rename:1.xml@", true}, {"rename:1.xml@two", true},
+        {"rename:00000001.xml.bak", true}, {"sync:00000001.save.bak@2", true}};
     for (const auto& [value, refused] : values) {
         setenv("FURROW_SAVE_FAULT", value, 1);
         EXPECT_EQ(!refusedSaveFault().empty(), refused) << value;
