@@ -371,6 +371,8 @@ struct sFailedSaveCase {
     bool alDamaged = false;
     // Ann comes back in the same run and is told that her last save did not go through.
     bool toldOnReturn = false;
+    // Whose index entry keeps notices for the screen afterwards ("" nobody's).
+    const char* keptFor = "";
 };
 
 void PrintTo(const sFailedSaveCase& _case, std::ostream* _out)
@@ -427,6 +429,8 @@ TEST_P(FailedSaveRun, EachFailureIsToldWhereThePlayerIs)
     std::smatch marked;
     const bool any = std::regex_search(index, marked, std::regex("Name=\"(\\w+)\" ID=\"\\d+\" LastSaveFailed=\"1\""));
     EXPECT_EQ(any ? marked[1].str() : std::string(), GetParam().unsaved) << index;
+    const bool keeps = std::regex_search(index, marked, std::regex("Name=\"(\\w+)\"[^>]* Untold0="));
+    EXPECT_EQ(keeps ? marked[1].str() : std::string(), GetParam().keptFor) << index;
 }
 
 INSTANTIATE_TEST_SUITE_P(Saves, FailedSaveRun,
@@ -437,18 +441,25 @@ INSTANTIATE_TEST_SUITE_P(Saves, FailedSaveRun,
         sFailedSaveCase{"AFailureAfterSavesHadRecovered", "1,4",
             BACK_TO_GAME + pauseAndGoOn(400) + pauseAndGoOn(600) + leaveToMainMenu(800), 1200, 2, false, "Ann"},
         // Her save fails as she leaves and she deletes her own profile: its notice goes with it,
-        // and Al, who then plays, hears nothing of it.
+        // and Al, who then plays, hears nothing of it. He is told that his farm's level state is
+        // missing: true until his game saves one, so it stays kept for him.
         sFailedSaveCase{"ThePlayerWhoseSaveFailedIsDeleted", "2,3", BACK_TO_GAME + leaveToMainMenu(400) + deleteListedPlayer(600, 2),
-            900, 1, true, ""},
+            900, 1, true, "", false, false, "Al"},
         // She deletes Cy: Al then plays and hears nothing of her failed save; the index keeps it for her.
         sFailedSaveCase{"AnotherPlayerIsDeleted", "2,3", BACK_TO_GAME + leaveToMainMenu(400) + deleteListedPlayer(600, 3), 900,
-            1, true, "Ann"},
+            1, true, "Ann", false, false, "Al"},
         // Al, who plays next, is told of his damaged file; Ann, back in the same run, of her save,
-        // and her mark goes once her notice (after the three before it, ten seconds each: her failed save, and
-        // what of Al's farm starts afresh and how it was rebuilt) has been on the screen.
+        // and her mark goes once her notice has been on the screen. Al's words leave the board
+        // with him, kept for his next farm: he did not play the farm rebuilt for him.
+        // Al is told of his damaged file; Bob, made through the menus while Al's first words stand
+        // on the board, plays: Al's second notice waits for Al, never shown over Bob's game.
+        sFailedSaveCase{"ANewPlayerMadeWhileAnothersNoticeStands", "2",
+            BACK_TO_GAME + leaveToMainMenu(400) + chooseListedPlayer(600, 1) + click(800, 400, 286) + "860 text Bob\n" +
+                key(865, "Enter") + click(930, 400, 226),
+            1800, 1, true, "Ann", true, false, "Al"},
         sFailedSaveCase{"ThePlayerComesBackAfterAnotherWasToldOfHisOwn", "2",
             BACK_TO_GAME + leaveToMainMenu(400) + chooseListedPlayer(600, 1) + chooseListedPlayer(800, 2), 2600, 1, true, "", true,
-            true}),
+            true, "Al"}),
     [](const ::testing::TestParamInfo<sFailedSaveCase>& _info) { return std::string(_info.param.what); });
 
 } // namespace

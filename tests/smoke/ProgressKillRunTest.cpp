@@ -10,8 +10,11 @@
 #include <functional>
 #include <csignal>
 #include <ostream>
+#include <regex>
 #include <string>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include <sys/wait.h>
 
@@ -119,6 +122,14 @@ TEST_F(ProgressRun, AKillAtAnyMomentLeavesAWholePairBehind)
 
 // The start is ended once the game it opens has saved twice: well after its notices were shown.
 const char* const PLAYED_ON = "played on";
+// The start plays and is ended once what the index kept for the screen of the player watched has
+// gone from it: her notices were seen and what they tell is on the disk.
+const char* const SEEN = "seen";
+// The start ends by itself, a few frames after its first notice went up: too soon to read it.
+const char* const ENDED_AT_ONCE = "ended at once";
+// The frame that puts a returning player's first notice on the board: the last logo is passed
+// (LOGOS), her farm loads and tells at once. Frames last a fixed 0.02 s: it is read 13 frames on.
+const int FIRST_NOTICE_FRAME = 181;
 
 struct sStartKillCase {
     const char* what;
@@ -131,6 +142,12 @@ struct sStartKillCase {
     const char* alsoTold = nullptr;
     // Ann is made by the start that is killed: she never had a save.
     bool newPlayer = false;
+    // The disk's fault in the start that is killed (FURROW_SAVE_FAULT), when any.
+    const char* fault = nullptr;
+    // The player whose index entry SEEN waits on.
+    const char* watched = "Ann";
+    // The next start's walk, when it is not Ann's own start and Play.
+    std::string next = "";
 };
 
 void PrintTo(const sStartKillCase& _case, std::ostream* _out)
@@ -149,20 +166,33 @@ TEST_P(StartKillRun, TheNextStartLosesNothing)
     if (!kill.newPlayer)
         prepareTwoSaves();
     kill.damage(*this);
-    if (kill.killAt && kill.killAt != PLAYED_ON) {
+    if (kill.killAt == ENDED_AT_ONCE) {
+        ASSERT_EQ(play(BACK_TO_GAME, FIRST_NOTICE_FRAME + 8), 0);
+    } else if (kill.killAt && kill.killAt != PLAYED_ON && kill.killAt != SEEN) {
         ASSERT_EQ(play(kill.newPlayer ? NEW_PLAYER : BACK_TO_GAME, GAME_FRAMES, std::string("FURROW_KILL_AT=") + kill.killAt),
             137);
     } else {
-        std::string walk = kill.newPlayer ? LOGOS + "270 text Ann\n" + key(275, "Enter") : kill.killAt ? BACK_TO_GAME : LOGOS;
+        const bool plays = kill.killAt == PLAYED_ON || kill.killAt == SEEN;
+        std::string walk = kill.newPlayer ? LOGOS + "270 text Ann\n" + key(275, "Enter") : plays ? BACK_TO_GAME : LOGOS;
         // Played on: the pause menu saves each time it opens.
-        for (int frame = 400; kill.killAt && frame < 40000; frame += 12)
+        for (int frame = 400; kill.killAt == PLAYED_ON && frame < 40000; frame += 12)
             walk += key(frame, "Esc");
         const unsigned before = stamp("00000001.save");
         writeFileBytes(m_folder.file("walk.txt"), walk);
-        const pid_t child = startGameToKill(m_folder.path(), home());
+        std::vector<std::pair<std::string, std::string>> environment;
+        if (kill.fault)
+            environment.push_back({"FURROW_SAVE_FAULT", kill.fault});
+        const pid_t child = startGameToKill(m_folder.path(), home(), environment);
         ASSERT_GT(child, 0);
         int status = 0;
+        const std::regex watched(std::string("<Profile Name=\"") + kill.watched + "\"[^>]*(Untold|KeptApart)");
+        bool kept = false;
         const eGameWait wait = waitOnGame(child, [&] {
+            if (kill.killAt == SEEN) {
+                const bool keeps = exists("profiles.xml") && std::regex_search(text("profiles.xml"), watched);
+                kept = kept || keeps;
+                return kept && !keeps;
+            }
             return kill.killAt == PLAYED_ON ? stamp("00000001.save") >= before + 2 :
                    kill.newPlayer           ? exists("profiles.xml") && text("profiles.xml").find("\"Ann\"") != std::string::npos :
                                               errors().find("The player is told") != std::string::npos;
@@ -173,11 +203,13 @@ TEST_P(StartKillRun, TheNextStartLosesNothing)
     }
     clearErrors();
 
-    ASSERT_EQ(play(BACK_TO_GAME, GAME_FRAMES), 0);
+    ASSERT_EQ(play(kill.next.empty() ? BACK_TO_GAME : kill.next, kill.next.empty() ? GAME_FRAMES : 700), 0);
 
     EXPECT_GE(money(), kill.newPlayer ? 0 : 777) << errors();
     EXPECT_EQ(variable("00000001.xml", "SaveStamp"), std::to_string(stamp("00000001.save")));
-    EXPECT_EQ(errors().find("starts afresh"), std::string::npos) << errors();
+    // A farm found damaged again, or gone (a new player who had a save may be told hers starts afresh).
+    for (const char* again : {"the farm starts afresh", "the level state starts afresh"})
+        EXPECT_EQ(errors().find(again), std::string::npos) << errors();
     const std::string log = errors();
     size_t notices = 0;
     for (size_t at = log.find("The player is told"); at != std::string::npos; at = log.find("The player is told", at + 1))
@@ -210,6 +242,19 @@ void anUnreadableLevelStateAndNoLastCopy(ProgressRun& _run)
     ASSERT_EQ(std::remove(_run.profiles("00000001.save.bak").c_str()), 0);
     writeFileBytes(_run.profiles("00000001.save"), std::string(300, '\0'));
 }
+void aSaveFailed(ProgressRun& _run)
+{
+    ASSERT_EQ(_run.play(BACK_TO_GAME, GAME_FRAMES, "FURROW_SAVE_FAULT=rename:00000001.xml"), 0);
+    ASSERT_NE(_run.text("profiles.xml").find("LastSaveFailed=\"1\""), std::string::npos) << _run.text("profiles.xml");
+}
+// Ann's newest copy is Bob's farm, and Bob has his own: the start parts it from her file.
+void herNewestIsBobsFarm(ProgressRun& _run)
+{
+    _run.addBob();
+    _run.setVariable("00000001.xml", "PlayerName", "Bob");
+    _run.setVariable("00000001.xml", "Money", "4242");
+    _run.writeText("profiles.xml", INDEX_HEAD + "<Profile Name=\"Ann\" ID=\"1\"/><Profile Name=\"Bob\" ID=\"2\"/></Profiles>");
+}
 void markedUnsaved(ProgressRun& _run)
 {
     _run.writeText("profiles.xml", INDEX_HEAD + "<Profile Name=\"Ann\" ID=\"1\" LastSaveFailed=\"1\"/></Profiles>");
@@ -218,6 +263,18 @@ void markedUnsaved(ProgressRun& _run)
 #define FURROW_BEFORE "The file of your farm was damaged. The farm is restored from the save before."
 #define FURROW_LEVEL_LOST "The file of your farm was damaged. The seed packages on the ground and the journal's notes start afresh."
 #define FURROW_UNSAVED "The last save of your farm did not go through. "
+// Jo Ann plays, told of her own farm in the words kept for Ann.
+void joAnnsNewestDamaged(ProgressRun& _run)
+{
+    for (const std::string tail : {".xml", ".xml.bak", ".save", ".save.bak"})
+        writeFileBytes(_run.profiles("00000002" + tail), readFileBytes(_run.profiles("00000001" + tail)));
+    _run.setVariable("00000002.xml", "PlayerName", "Jo Ann");
+    _run.setVariable("00000002.xml.bak", "PlayerName", "Jo Ann");
+    _run.damageVariable("00000002.xml", "Money", "5");
+    _run.writeText("profiles.xml", "<?xml version=\"1.0\" encoding=\"UTF-16\"?><Profiles NextID=\"3\" CurrentUser=\"Jo Ann\">"
+                                   "<Profile Name=\"Ann\" ID=\"1\" Untold0=\"" FURROW_BEFORE "\" UntoldAbout0=\"progress restored\"/>"
+                                   "<Profile Name=\"Jo Ann\" ID=\"2\"/></Profiles>");
+}
 
 INSTANTIATE_TEST_SUITE_P(Start, StartKillRun,
     ::testing::Values(sStartKillCase{"NoLastCopyAtTheMainMenu", withoutALastCopy, nullptr, FURROW_REBUILT},
@@ -266,15 +323,38 @@ INSTANTIATE_TEST_SUITE_P(Start, StartKillRun,
             FURROW_REBUILT " The seed packages on the ground and the journal's notes start afresh."},
         // Once shown, a notice is gone: a kill long after it, however it came, brings nothing back.
         sStartKillCase{"TheSaveBeforeShownAndPlayedOn", theNewestDamaged, PLAYED_ON, nullptr},
-        sStartKillCase{"AFailedSaveShownAndPlayedOn",
-            [](ProgressRun& _run) {
-                ASSERT_EQ(_run.play(BACK_TO_GAME, GAME_FRAMES, "FURROW_SAVE_FAULT=rename:00000001.xml"), 0);
-                ASSERT_NE(_run.text("profiles.xml").find("LastSaveFailed=\"1\""), std::string::npos) << _run.text("profiles.xml");
-            },
-            PLAYED_ON, nullptr},
+        sStartKillCase{"AFailedSaveShownAndPlayedOn", aSaveFailed, PLAYED_ON, nullptr},
+        // A kept copy's notice once heard is gone too.
+        sStartKillCase{"AKeptCopysNoticeShownAndPlayedOn", herNewestIsBobsFarm, PLAYED_ON, nullptr},
+        // The saves that follow a failed one end it, though no write of the index went through to say so.
+        sStartKillCase{"AFailedSaveShownWhileTheIndexTakesNoWrite", aSaveFailed, PLAYED_ON, nullptr, nullptr, false,
+            "sync:profiles.xml"},
+        // A notice is shown once it could be read: a start that ends as it goes up leaves it kept.
+        sStartKillCase{"TheSaveBeforeEndedAsItsNoticeGoesUp", theNewestDamaged, ENDED_AT_ONCE, FURROW_BEFORE},
+        // A rebuilt farm is on the disk before its notice counts as seen: a kill then finds it whole.
+        sStartKillCase{"NoLastCopySeenOnceItsFarmIsSaved", withoutALastCopy, SEEN, nullptr},
+        // Jo Ann, told the words kept for Ann, takes nothing of Ann's: Ann hears hers at her own start.
+        sStartKillCase{"AnotherPlayerWhoseNameEndsWithHersToldTheSameWords", joAnnsNewestDamaged, SEEN, FURROW_BEFORE, nullptr,
+            false, nullptr, "Jo Ann", LOGOS + chooseListedPlayer(340, 1) + click(600, 400, 226)},
         // A new player whose start ends before anything of hers reached the disk has lost nothing.
         sStartKillCase{"ANewPlayerBeforeHerFirstSave", [](ProgressRun&) {}, nullptr, nullptr, nullptr, true},
-        sStartKillCase{"ANewPlayerOnceHerFarmIsLoaded", [](ProgressRun&) {}, "farm-loaded", nullptr, nullptr, true}),
+        sStartKillCase{"ANewPlayerOnceHerFarmIsLoaded", [](ProgressRun&) {}, "farm-loaded", nullptr, nullptr, true},
+        // Her first save handed to a disk that refused it: she is told it failed, and nothing of missing files.
+        sStartKillCase{"ANewPlayerWhoseFirstSaveFailed",
+            [](ProgressRun& _run) {
+                ASSERT_EQ(_run.play(NEW_PLAYER, GAME_FRAMES, "FURROW_SAVE_FAULT=rename:00000001.xml"), 0);
+            },
+            "farm-loaded",
+            FURROW_UNSAVED "The farm starts afresh.", nullptr, true},
+        // Her first save cut between its files, the level state placed and the variables not: nothing was lost.
+        sStartKillCase{"ANewPlayerWhoseFirstSaveWasCutBetweenItsFiles",
+            [](ProgressRun& _run) {
+                ASSERT_EQ(_run.play(NEW_PLAYER, GAME_FRAMES), 0);
+                for (const char* name : {"00000001.xml", "00000001.xml.bak", "00000001.save.bak"})
+                    std::remove(_run.profiles(name).c_str());
+                _run.writeText("profiles.xml", INDEX_HEAD + "<Profile Name=\"Ann\" ID=\"1\" NothingSaved=\"1\"/></Profiles>");
+            },
+            "farm-loaded", nullptr, nullptr, true}),
     [](const ::testing::TestParamInfo<sStartKillCase>& _info) { return std::string(_info.param.what); });
 #undef FURROW_REBUILT
 #undef FURROW_BEFORE

@@ -83,6 +83,13 @@ INSTANTIATE_TEST_SUITE_P(Damaged, IndexRun,
         sIndexCase{"AnOlderIndexMarksTheLastSaveFailed",
             [](const std::string& _bytes) { return wide(replaced(narrow(_bytes), "NowPlaying=", "LastSaveFailed=\"1\" NowPlaying=")); },
             false, "Ann", "The last save of your farm did not go through."},
+        // Her entry says more of her: the mark still stands.
+        sIndexCase{"AnOlderIndexMarksTheLastSaveFailedBesideHerEntrysOwnWords",
+            [](const std::string& _bytes) {
+                return wide(replaced(replaced(narrow(_bytes), "NowPlaying=", "LastSaveFailed=\"1\" NowPlaying="), "ID=\"1\"",
+                    "ID=\"1\" NothingSaved=\"1\""));
+            },
+            false, "Ann", "The last save of your farm did not go through."},
         // A copy the index keeps apart that is no longer there: nothing is said of it.
         sIndexCase{"AKeptCopyThatIsGone",
             [](const std::string& _bytes) {
@@ -127,14 +134,6 @@ void PrintTo(const sOwnerCase& _case, std::ostream* _out)
 
 class OwnerRun : public ProgressRun, public ::testing::WithParamInterface<sOwnerCase> {
 public:
-    // Bob: Ann's farm under his own name, with 555 coins.
-    void addBob()
-    {
-        writeFileBytes(profiles("00000002.xml"), readFileBytes(profiles("00000001.xml")));
-        writeFileBytes(profiles("00000002.save"), readFileBytes(profiles("00000001.save")));
-        setVariable("00000002.xml", "PlayerName", "Bob");
-        setVariable("00000002.xml", "Money", "555");
-    }
     void writeIndex(const std::string& _entries) { writeText("profiles.xml", INDEX_HEAD + _entries + "</Profiles>"); }
     // Every player's file of the profiles folder by name, with its bytes.
     std::map<std::string, std::string> folderBytes() const

@@ -113,6 +113,15 @@ public:
         clearErrors();
     }
 
+    // Bob: Ann's farm under his own name, with 555 coins.
+    void addBob()
+    {
+        writeFileBytes(profiles("00000002.xml"), readFileBytes(profiles("00000001.xml")));
+        writeFileBytes(profiles("00000002.save"), readFileBytes(profiles("00000001.save")));
+        setVariable("00000002.xml", "PlayerName", "Bob");
+        setVariable("00000002.xml", "Money", "555");
+    }
+
     const std::string& folder() const { return m_folder.path(); }
     std::string home() const { return m_folder.file("home"); }
     std::string profiles(const std::string& _name = "") const { return home() + "/Furrow/profiles/" + _name; }
