@@ -127,6 +127,8 @@ const char* const PLAYED_ON = "played on";
 const char* const SEEN = "seen";
 // The start ends by itself, a few frames after its first notice went up: too soon to read it.
 const char* const ENDED_AT_ONCE = "ended at once";
+// The start ends by itself at the main menu, long after its notices were read.
+const char* const LEFT_AT_THE_MENU = "left at the menu";
 // The frame that puts a returning player's first notice on the board: the last logo is passed
 // (LOGOS), her farm loads and tells at once. Frames last a fixed 0.02 s: it is read 13 frames on.
 const int FIRST_NOTICE_FRAME = 181;
@@ -166,8 +168,8 @@ TEST_P(StartKillRun, TheNextStartLosesNothing)
     if (!kill.newPlayer)
         prepareTwoSaves();
     kill.damage(*this);
-    if (kill.killAt == ENDED_AT_ONCE) {
-        ASSERT_EQ(play(BACK_TO_GAME, FIRST_NOTICE_FRAME + 8), 0);
+    if (kill.killAt == ENDED_AT_ONCE || kill.killAt == LEFT_AT_THE_MENU) {
+        ASSERT_EQ(play(LOGOS, kill.killAt == ENDED_AT_ONCE ? FIRST_NOTICE_FRAME + 8 : 400), 0);
     } else if (kill.killAt && kill.killAt != PLAYED_ON && kill.killAt != SEEN) {
         ASSERT_EQ(play(kill.newPlayer ? NEW_PLAYER : BACK_TO_GAME, GAME_FRAMES, std::string("FURROW_KILL_AT=") + kill.killAt),
             137);
@@ -333,6 +335,7 @@ INSTANTIATE_TEST_SUITE_P(Start, StartKillRun,
         sStartKillCase{"TheSaveBeforeEndedAsItsNoticeGoesUp", theNewestDamaged, ENDED_AT_ONCE, FURROW_BEFORE},
         // A rebuilt farm is on the disk before its notice counts as seen: a kill then finds it whole.
         sStartKillCase{"NoLastCopySeenOnceItsFarmIsSaved", withoutALastCopy, SEEN, nullptr},
+        sStartKillCase{"NoLastCopySeenAndLeftAtTheMenu", withoutALastCopy, LEFT_AT_THE_MENU, nullptr},
         // Jo Ann, told the words kept for Ann, takes nothing of Ann's: Ann hears hers at her own start.
         sStartKillCase{"AnotherPlayerWhoseNameEndsWithHersToldTheSameWords", joAnnsNewestDamaged, SEEN, FURROW_BEFORE, nullptr,
             false, nullptr, "Jo Ann", LOGOS + chooseListedPlayer(340, 1) + click(600, 400, 226)},

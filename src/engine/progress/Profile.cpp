@@ -355,9 +355,11 @@ void cProfile::loadVariables(const String& _stem, Bool _new, Bool _unsaved)
     // A failed save is no longer the last word once a newer save of the farm is on the disk.
     const Bool unsaved = _unsaved && m_untold.believeUnsaved(m_currentUserName, saveStampOf(pick.getVariables()));
     tellProgress(pick, m_currentUserName, obstacle, _new || nothingSaved, m_copies, unsaved);
-    // A farm rebuilt from what reads of a damaged file is on the disk only once the game saves it:
-    // until then what she is told of it stays kept, seen or not.
+    // A farm rebuilt from what reads of damaged files is on the disk only once a save of it has
+    // landed: until then what she is told of it stays kept, seen or not. A level state used as it
+    // reads is whole on the disk only once the game has written it anew.
     m_rebuilt = pick.isSalvaged() || pick.isLevelStateSalvaged() || pick.isLevelStateLost();
+    m_rebuiltLevelState = pick.isLevelStateSalvaged();
     m_rebuiltStamp = saveStampOf(pick.getVariables());
     if (m_rebuilt)
         m_untold.hold(m_currentUserName);
@@ -370,20 +372,23 @@ void cProfile::loadVariables(const String& _stem, Bool _new, Bool _unsaved)
     const cVariablesSource source(_stem + ".xml");
     for (const sSavedVariable& variable : pick.getVariables())
         setProperty(variable.type, variable.name, variable.value);
+    // Its level state is on no disk: her variables, saved before the game writes one, must not
+    // name the one lost, or the next start finds it lost again.
+    if (pick.isLevelStateLost())
+        propertyMap<PT_ULONG>()[LEVEL_STATE_STAMP_VARIABLE] = 0;
     setLoadedCopy({pick.takeVariables(), pick.isSealed(), pick.isSalvaged(), pick.isLevelStateSalvaged()});
     m_loadedLevelState = {_stem + ".save", pick.takeLevelState()};
 }
 
 void cProfile::forgetShownNotices()
 {
-    followLandedSaves();
+    const Bool forgotHeld = followLandedSaves();
     const std::size_t shown = countShownNotices();
-    if (shown == m_shownNotices && !m_lookAgain)
+    if (shown == m_shownNotices && !forgotHeld)
         return;
     m_shownNotices = shown;
-    m_lookAgain = false;
     const Bool forgot = m_untold.forgetShown();
-    if (!m_copies.forgetHeard(m_loadedName) && !forgot)
+    if (!m_copies.forgetHeard(m_loadedName) && !forgot && !forgotHeld)
         return;
     // Before anything else is saved: a crash a moment later must not tell it again.
     cFileManager::get().waitForSaves();
@@ -391,19 +396,19 @@ void cProfile::forgetShownNotices()
     runOrLog("cProfile::forgetShownNotices()", [this] { saveHeaders(); });
 }
 
-void cProfile::followLandedSaves()
+Bool cProfile::followLandedSaves()
 {
     if (!m_handed.pending || cFileManager::get().getDoneSaveCount() == m_handed.doneBefore)
-        return;
+        return false;
     m_handed.pending = false;
     // Saves land in turn, each with her variables: this one, or a later one, is on the disk.
     m_untold.setNothingSaved(m_loadedName, false);
-    if (!m_rebuilt || m_handed.stamp <= m_rebuiltStamp)
-        return;
-    // The game saved the rebuilt farm: what she was told of it is true on the disk.
+    if (!m_rebuilt || (m_rebuiltLevelState && m_handed.stamp <= m_rebuiltStamp))
+        return false;
+    // What she was told of the rebuilt farm is true on the disk: what she has seen of it may go.
     m_rebuilt = false;
     m_untold.release();
-    m_lookAgain = true;
+    return m_untold.forgetShown();
 }
 
 void cProfile::forgetLoadedCopies()

@@ -56,7 +56,7 @@ public:
     // Once a frame: what the index kept for the screen and has been shown goes from the disk at
     // once, when what it tells is on the disk (a rebuilt farm once the game has saved it).
     void forgetShownNotices();
-    // Whether the farm loaded was rebuilt from what reads of damaged files and is not yet saved.
+    // Whether the farm loaded was rebuilt from what reads of damaged files and no save of it has landed.
     Bool isRebuiltUnsaved() const { return m_rebuilt; }
     // Raises "ProfileID error." when the current user is not in the index.
     String getProfileID() const;
@@ -171,8 +171,9 @@ private:
     // Players left out of the index because their file is another's, by that file.
     std::map<WString, ULong> m_leftOut;
 
-    // Takes the landing of her last save handed to the disk.
-    void followLandedSaves();
+    // Takes the landing of her last save handed to the disk; true when what she has seen of a
+    // rebuilt farm is forgotten with it.
+    Bool followLandedSaves();
 
     Bool m_nowPlaying = false;
     // The notices seen on the screen when the index last looked for what it may forget.
@@ -185,11 +186,11 @@ private:
         ULong stamp = 0;
     };
     sHandedSave m_handed;
-    // The farm loaded is rebuilt and not yet on the disk; the save stamp it was loaded with.
+    // The farm loaded is rebuilt from damaged files and no save of it has landed yet; of them its
+    // level state, which only a save of the game writes (one past the stamp it was loaded with).
     Bool m_rebuilt = false;
+    Bool m_rebuiltLevelState = false;
     ULong m_rebuiltStamp = 0;
-    // What was held for the screen may go now: the rebuilt farm reached the disk.
-    Bool m_lookAgain = false;
     // This object's play is not on the disk: its last save failed. The index then says so.
     Bool m_playUnsaved = false;
     WString m_recordedUser;
