@@ -22,7 +22,8 @@ constexpr Float LINE_SECONDS = 10.0f / 3.0f;
 constexpr Float SEEN_SECONDS = 0.25f;
 constexpr char16_t LINE_FEED = u'\n';
 constexpr char16_t SPACE = u' ';
-constexpr char16_t SLASH = u'/';
+// Where a folder's path may break: after either kind of slash.
+const char16_t* const SLASHES = u"/\\";
 
 // The logical screen's height; without a renderer, the game's fixed one.
 Float screenHeight()
@@ -58,7 +59,7 @@ void breakPiece(const WString& _text, size_t _start, size_t _end, const std::vec
         const size_t word = spaced ? space + 1 : _start;
         size_t cut = spaced ? space : std::max(fit, _start + 1);
         if (!spaced || wide(word, std::min(_text.find(SPACE, word), _end)) > _width) {
-            const size_t slash = fit > word ? _text.rfind(SLASH, fit - 1) : WString::npos;
+            const size_t slash = fit > word ? _text.find_last_of(SLASHES, fit - 1) : WString::npos;
             if (slash != WString::npos && slash >= word)
                 cut = slash + 1;
         }
