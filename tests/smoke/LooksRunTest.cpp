@@ -701,3 +701,99 @@ INSTANTIATE_TEST_SUITE_P(Desktops, FullScreenLooks, ::testing::ValuesIn(s_deskto
                          [](const ::testing::TestParamInfo<sDesktop>& _info) { return _info.param.name; });
 
 } // namespace
+
+namespace {
+
+// A notice told as Ann's game starts: of her files gone, or of values in them that do not read.
+struct sNoticeCase {
+    const char* what;
+    const char* home;  // Ann's home in the test's folder
+    std::vector<const char*> gone, unread;
+    int lines;  // the fewest the notice's words take on the board
+};
+
+void PrintTo(const sNoticeCase& _case, std::ostream* _out)
+{
+    *_out << _case.what;
+}
+
+const sNoticeCase s_notices[] = {
+    {"AFolderPathWithNoSpaceToBreakAt", "users/margaret.fairweather-hollingsworth/.var/app/org.furrowgame.Furrow/data",
+     {"00000001.xml", "00000001.xml.bak", "00000001.save", "00000001.save.bak"}, {}, 4},
+    {"ASalvageListingSevenValues", "home", {"00000001.xml.bak", "00000001.save.bak"},
+     {"Money", "WGoodCount0", "MGoodCount0", "PCC0", "ProdCount0", "Upgrade31", "fcu"}, 5},
+};
+
+class NoticeLooks : public LooksRun, public ::testing::WithParamInterface<sNoticeCase> {
+protected:
+    // What a notice brought over the bare menu: the board (the rows it fills most of, as wide as
+    // its top edge), the notice's letters on the board's rim or past it, and the lines of them all.
+    struct sBoardLook {
+        int left = 800, top = 600, right = -1, bottom = -1, cut = 0, lines = 0;
+    };
+    sBoardLook boardLook(const std::string& _bare, const std::string& _shot)
+    {
+        const sImage bare = image(_bare), shot = image(_shot);
+        const auto differs = [&](int _x, int _y, int _by) {
+            const sRgb a = split(bare.at(UInt(_x), UInt(_y))), b = split(shot.at(UInt(_x), UInt(_y)));
+            return std::max({std::abs(int(a.r) - int(b.r)), std::abs(int(a.g) - int(b.g)),
+                             std::abs(int(a.b) - int(b.b))}) > _by;
+        };
+        sBoardLook look;
+        for (int y = 0, filled = 0; y < 600; ++y, filled = 0) {
+            for (int x = 0; x < 800; ++x)
+                filled += differs(x, y, 12);
+            look.top = filled > 400 ? std::min(look.top, y) : look.top;
+            look.bottom = filled > 400 ? y : look.bottom;
+        }
+        for (int x = 0; x < 800; ++x)
+            if (look.top < 600 && differs(x, look.top + 1, 12)) {
+                look.left = std::min(look.left, x);
+                look.right = x;
+            }
+        // Its rim's width; a line's letters are apart from the next line's by more rows than their own parts.
+        const int rim = 8, gap = 6;
+        for (int y = 0, last = -gap, inRow = 0; y < 600; ++y, inRow = 0) {
+            for (int x = 0; x < 800; ++x) {
+                const sRgb c = split(shot.at(UInt(x), UInt(y)));
+                const bool letter = std::abs(int(c.r) - 0x55) < 8 && std::abs(int(c.g) - 0x34) < 8 &&
+                                    std::abs(int(c.b) - 0x19) < 8 && differs(x, y, 40);
+                inRow += letter;
+                look.cut += letter && (x < look.left + rim || x > look.right - rim || y < look.top + rim ||
+                                       y > look.bottom - rim);
+            }
+            look.lines += inRow > 0 && y - last >= gap;
+            last = inRow > 0 ? y : last;
+        }
+        return look;
+    }
+};
+
+// The board over the main menu holds every line of the notice whole, within the window, and
+// stands ten seconds later still (longer than three lines take to read); the menu alone once
+// every notice has gone.
+TEST_P(NoticeLooks, TheBoardHoldsEveryLineOfItsNoticeWithinTheWindowLongEnoughToReadThem)
+{
+    const sNoticeCase& notice = GetParam();
+    newPlayer();
+    for (const char* name : notice.unread)
+        playerFile::setQuoted(profilePath(), playerFile::variableHead(name), "x");
+    for (const char* file : notice.gone)
+        std::filesystem::remove(m_folder.file(std::string("home/Furrow/profiles/") + file));
+    const std::string home = m_folder.file(notice.home);
+    std::filesystem::create_directories(std::filesystem::path(home).parent_path());
+    std::filesystem::rename(m_folder.file("home"), home);
+    const std::string walk = logos() + move(190, 790, 590) + shot(300, "up.png") + shot(800, "late.png") +
+                             shot(2000, "bare.png");
+    ASSERT_EQ(runWith(walk, "FURROW_HOME='" + home + "' FURROW_FRAMES=2010 ASAN_OPTIONS=detect_leaks=0 xvfb-run -a"), 0);
+    const sBoardLook up = boardLook("bare.png", "up.png");
+    EXPECT_GE(up.lines, notice.lines) << "the notice is up";
+    EXPECT_EQ(up.cut, 0) << "letters on the board's rim or past it";
+    EXPECT_TRUE(up.left > 0 && up.top > 0 && up.right < 799 && up.bottom < 599) << "the board leaves the window";
+    EXPECT_EQ(boardLook("bare.png", "late.png").lines, up.lines) << "gone before its lines could be read";
+}
+
+INSTANTIATE_TEST_SUITE_P(Notices, NoticeLooks, ::testing::ValuesIn(s_notices),
+                         [](const ::testing::TestParamInfo<sNoticeCase>& _info) { return _info.param.what; });
+
+} // namespace

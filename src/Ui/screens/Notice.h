@@ -19,7 +19,14 @@ public:
 
 private:
     cNotice();
+    // Puts _text on the board in lines that each fit it, grows the board down to hold them all
+    // within the screen, and gives the board the time it takes to read them.
+    void layOut(const WString& _text);
 
     cMultilineText* m_text = nullptr;
     Float m_left = 0;
+    // The whole time the text on the board stands.
+    Float m_seconds = 0;
+    // The board and its text as their data lays them out, for the lines that fit the text there.
+    Vector2 m_boardAt, m_boardSize, m_textSize;
 };
