@@ -590,6 +590,11 @@ INSTANTIATE_TEST_SUITE_P(Values, ValueRun,
         sValueCase{"ClockAndItsPlaceWithoutACopy", "GameTime", "x", nullptr, 0, FURROW_HELD("x"),
             "Part of your farm's file could not be read in any copy. Starting afresh: the game clock.",
             "GameTime=30;eventNext=-1", nullptr, 1e18, false, NO_LAST_COPY},
+        // So does one whose place reads but does not fit the time-line (event 4 is due at 60 s): the clock
+        // stands before 20 s, the last event passed, where it would have gone on.
+        sValueCase{"ClockWhosePlaceDoesNotFitWithoutACopy", "GameTime", "x", nullptr, 0, FURROW_HELD("x"),
+            "Part of your farm's file could not be read in any copy. Starting afresh: the game clock.",
+            "Money=443;GameTime=30;eventNext=4;eventNextAt=70", nullptr, 19, false, NO_LAST_COPY},
         sValueCase{"AClockDamagedLowerWithoutACopy", "GameTime", "1", nullptr, 443, "stands before the time-line's saved place",
             FURROW_REBUILT, "Money=443;GameTime=30;eventNext=4;eventNextAt=60", nullptr, 443, true, NO_LAST_COPY, "Money"},
         // Nor a running contract's pay: the grocer's contract pays its own (300, moved by a fifth at most).
