@@ -168,18 +168,17 @@ std::vector<WString> cGame::lostValues(const std::vector<sSavedVariable>& _salva
         return goesOn;
     };
     std::vector<WString> lost;
-    const auto lose = [&](const String& _name) {
-        const WString what = costlyValues().at(_name).what;
-        if (!rebuilt(_name) && std::find(lost.begin(), lost.end(), what) == lost.end())
-            lost.push_back(what);
+    const auto lose = [&](const String& _name, const WString& _what) {
+        if (!rebuilt(_name) && std::find(lost.begin(), lost.end(), _what) == lost.end())
+            lost.push_back(_what);
     };
     WString what;
     for (const sSavedVariable& variable : _salvaged)
         if (!isSavedValueUsable(variable, what))
-            lose(variable.name);
+            lose(variable.name, what);
     // One the copy lacks (a file cut short before it) starts from its default as surely.
     for (const auto& value : costlyValues())
         if (findVariable(_salvaged, value.first) == _salvaged.end())
-            lose(value.first);
+            lose(value.first, value.second.what);
     return lost;
 }
