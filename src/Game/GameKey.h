@@ -23,6 +23,7 @@ public:
 
     Value& operator()() const;
     const char* name() const { return m_name; }
+    const Value& defaultValue() const { return m_default; }
     void storeDefault() const { propertyMap<Type>()[m_name] = m_default; }
     // Whether a read may hand out _value as it is, without putting the default in its place.
     Bool accepts(const Value& _value) const;

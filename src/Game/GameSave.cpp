@@ -1,6 +1,7 @@
 #include "Game/Game.h"
 
 #include "Game/GameKeys.h"
+#include "Game/Timeline/Gameplay.h"
 #include "engine/logs/ErrorStack.h"
 #include "engine/logs/LogManager.h"
 #include "engine/progress/Profile.h"
@@ -70,10 +71,31 @@ struct sCostlyValue {
 using COSTLY_VALUES = std::map<String, sCostlyValue>;
 
 template <ePropertyType Type, class Key>
+Bool readsFor(const Key& _key, const sSavedVariable& _variable, tPropertyValue<Type>& _value)
+{
+    return _variable.type == getTypeName<Type>() && readPropertyValue<Type>(_variable.value, _value) && _key.accepts(_value);
+}
+
+template <ePropertyType Type, class Key>
 Bool readsFor(const Key& _key, const sSavedVariable& _variable)
 {
     tPropertyValue<Type> value{};
-    return _variable.type == getTypeName<Type>() && readPropertyValue<Type>(_variable.value, value) && _key.accepts(value);
+    return readsFor<Type>(_key, _variable, value);
+}
+
+std::vector<sSavedVariable>::const_iterator findVariable(const std::vector<sSavedVariable>& _variables, const String& _name)
+{
+    return std::find_if(
+        _variables.begin(), _variables.end(), [&_name](const sSavedVariable& _variable) { return _variable.name == _name; });
+}
+
+// The value the game reads of _key: its default where the copy's does not read or cannot be used.
+template <ePropertyType Type>
+tPropertyValue<Type> readAsTheGame(const cGameKey<Type>& _key, const std::vector<sSavedVariable>& _variables)
+{
+    const auto found = findVariable(_variables, _key.name());
+    tPropertyValue<Type> value{};
+    return found != _variables.end() && readsFor<Type>(_key, *found, value) ? value : _key.defaultValue();
 }
 
 template <ePropertyType Type>
@@ -131,34 +153,32 @@ Bool cGame::isSavedValueUsable(const sSavedVariable& _variable, WString& _what)
 
 std::vector<WString> cGame::lostValues(const std::vector<sSavedVariable>& _salvaged)
 {
-    const auto find = [&_salvaged](const String& _name) {
-        return std::find_if(
-            _salvaged.begin(), _salvaged.end(), [&_name](const sSavedVariable& _v) { return _v.name == _name; });
-    };
-    // A clock that does not read goes on from the time-line's saved place where that reads: it
-    // does not start afresh.
+    // A lost clock does not start afresh where the game goes on from the time-line's saved place:
+    // the words ask the rule the game follows, or they would tell of a clock kept that starts
+    // afresh (its early gifts paid again), or the reverse.
     const auto rebuilt = [&](const String& _name) {
-        const auto readsPast = [&](const cGameKey<PT_INT>& _key, Int _least) {
-            const auto found = find(_key.name());
-            Int value = 0;
-            return found != _salvaged.end() && found->type == getTypeName<PT_INT>() &&
-                   readPropertyValue<PT_INT>(found->value, value) && value >= _least;
-        };
-        return _name == key::GameTime.name() && readsPast(key::eventNext, 1) && readsPast(key::eventNextAt, 0);
+        Bool goesOn = false;
+        if (_name == key::GameTime.name())
+            runOrLog("std::vector<WString> cGame::lostValues(const std::vector<sSavedVariable>& _salvaged)", [&] {
+                Float passed = 0;
+                goesOn = cGameplay::goesOnFromASalvagedPlace(cGameplay::readEventTimes(),
+                    readAsTheGame(key::eventNext, _salvaged), readAsTheGame(key::eventNextAt, _salvaged),
+                    readAsTheGame(key::GameTime, _salvaged), passed);
+            });
+        return goesOn;
     };
     std::vector<WString> lost;
-    const auto lose = [&](const String& _name) {
-        const WString what = costlyValues().at(_name).what;
-        if (!rebuilt(_name) && std::find(lost.begin(), lost.end(), what) == lost.end())
-            lost.push_back(what);
+    const auto lose = [&](const String& _name, const WString& _what) {
+        if (!rebuilt(_name) && std::find(lost.begin(), lost.end(), _what) == lost.end())
+            lost.push_back(_what);
     };
     WString what;
     for (const sSavedVariable& variable : _salvaged)
         if (!isSavedValueUsable(variable, what))
-            lose(variable.name);
+            lose(variable.name, what);
     // One the copy lacks (a file cut short before it) starts from its default as surely.
     for (const auto& value : costlyValues())
-        if (find(value.first) == _salvaged.end())
-            lose(value.first);
+        if (findVariable(_salvaged, value.first) == _salvaged.end())
+            lose(value.first, value.second.what);
     return lost;
 }

@@ -167,6 +167,15 @@ INSTANTIATE_TEST_SUITE_P(Damaged, DamagedProgressRun,
             },
             nullptr, "The file of your farm was damaged. The farm is rebuilt from what of it still reads.", nullptr, 777,
             false, "awEarn"},
+        // Nor where the variables were salvaged: a whole level state of theirs vouches for nothing.
+        sProgressCase{"AnEarningInTheLevelStateOfSalvagedVariables",
+            [](ProgressRun& _run) {
+                _run.damageVariable("00000001.xml", "Money", "778");
+                _run.damageVariable("00000001.xml.bak", "Money", "779");
+                static_cast<DamagedProgressRun&>(_run).addEarning("00000001.save", 524313);
+            },
+            "00000001.xml.bak", "The file of your farm was damaged. The farm is rebuilt from what of it still reads.", nullptr,
+            777, false, "awEarn"},
         // An earlier build keeps no check of its level state: it reads as it always did.
         sProgressCase{"AFlippedBitInAnEarlierBuildsLevelState",
             [](ProgressRun& _run) {
@@ -275,6 +284,26 @@ INSTANTIATE_TEST_SUITE_P(Damaged, DamagedProgressRun,
         sProgressCase{"TheNewestLevelStateMissing",
             [](ProgressRun& _run) { ASSERT_EQ(std::remove(_run.profiles("00000001.save").c_str()), 0); }, "00000001.xml",
             "The file of your farm's seed packages and journal is missing. The farm is restored from the save before."},
+        // Where the other file of the newest save is damaged, the words say damaged.
+        sProgressCase{"TheNewestVariablesMissingBesideADamagedLevelState",
+            [](ProgressRun& _run) {
+                ASSERT_EQ(std::remove(_run.profiles("00000001.xml").c_str()), 0);
+                writeFileBytes(_run.profiles("00000001.save"), std::string(300, '\0'));
+            },
+            "00000001.save", "The file of your farm was damaged. The farm is restored from the save before."},
+        sProgressCase{"TheNewestLevelStateMissingBesideDamagedVariables",
+            [](ProgressRun& _run) {
+                ASSERT_EQ(std::remove(_run.profiles("00000001.save").c_str()), 0);
+                _run.damageVariable("00000001.xml", "Money", "5");
+            },
+            "00000001.xml", "The file of your farm was damaged. The farm is restored from the save before."},
+        // A salvage whose level state reads whole keeps it: the words end there, the journal kept.
+        sProgressCase{"BothCopiesDamagedBesideAWholeLevelState",
+            [](ProgressRun& _run) {
+                _run.damageVariable("00000001.xml", "Money", "778");
+                _run.damageVariable("00000001.xml.bak", "Money", "779");
+            },
+            "00000001.xml.bak", "The file of your farm was damaged. The farm is rebuilt from what of it still reads.\n"},
         // What still reads names a level state: none there, the journal is lost, and said so.
         sProgressCase{"BothCopiesDamagedAndNoLevelState",
             [](ProgressRun& _run) {
@@ -590,6 +619,15 @@ INSTANTIATE_TEST_SUITE_P(Values, ValueRun,
         sValueCase{"ClockAndItsPlaceWithoutACopy", "GameTime", "x", nullptr, 0, FURROW_HELD("x"),
             "Part of your farm's file could not be read in any copy. Starting afresh: the game clock.",
             "GameTime=30;eventNext=-1", nullptr, 1e18, false, NO_LAST_COPY},
+        // So does one whose place reads but does not fit the time-line (event 4 is due at 60 s): the clock
+        // stands before 20 s, the last event passed, where it would have gone on.
+        sValueCase{"ClockWhosePlaceDoesNotFitWithoutACopy", "GameTime", "x", nullptr, 0, FURROW_HELD("x"),
+            "Part of your farm's file could not be read in any copy. Starting afresh: the game clock.",
+            "Money=443;GameTime=30;eventNext=4;eventNextAt=70", nullptr, 19, false, NO_LAST_COPY},
+        // Before the first event no event was passed to go back to.
+        sValueCase{"ClockWhosePlaceIsTheFirstEventWithoutACopy", "GameTime", "x", nullptr, 0, FURROW_HELD("x"),
+            "Part of your farm's file could not be read in any copy. Starting afresh: the game clock.",
+            "Money=443;GameTime=30;eventNext=0;eventNextAt=1", nullptr, 19, false, NO_LAST_COPY},
         sValueCase{"AClockDamagedLowerWithoutACopy", "GameTime", "1", nullptr, 443, "stands before the time-line's saved place",
             FURROW_REBUILT, "Money=443;GameTime=30;eventNext=4;eventNextAt=60", nullptr, 443, true, NO_LAST_COPY, "Money"},
         // Nor a running contract's pay: the grocer's contract pays its own (300, moved by a fifth at most).

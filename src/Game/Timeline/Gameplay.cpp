@@ -21,20 +21,29 @@ Float forecastLevel(Float _demand)
     return _demand > 5.0f ? (_demand - 5.0f) * 0.5263158f + 50.0f : _demand * 10.0f;
 }
 
+const char* const TIME_LINE = "Gameplay/Gameplay.xml";
+
+// _read with the time-line's document; a failure names the file.
+template <class F>
+void readTimeLine(F _read)
+{
+    iXML* doc = cResourceManager::getInstance()->getXML(TIME_LINE);
+    try {
+        _read(doc);
+    } catch (...) {
+        doc->release();
+        rethrowWithFile(TIME_LINE);
+    }
+    doc->release();
+}
+
 } // namespace
 
 cGameplay::cGameplay(std::unique_ptr<iEventTargets> _targets)
     : m_targets(_targets ? std::move(_targets) : std::make_unique<cGameEventTargets>())
 {
     GUARD_BEGIN
-    iXML* doc = cResourceManager::getInstance()->getXML("Gameplay/Gameplay.xml");
-    try {
-        start(doc);
-    } catch (...) {
-        doc->release();
-        rethrowWithFile("Gameplay/Gameplay.xml");
-    }
-    doc->release();
+    readTimeLine([this](iXML* _xml_doc) { start(_xml_doc); });
     GUARD_END("cGameplay::cGameplay()")
 }
 
@@ -61,7 +70,7 @@ void cGameplay::start(iXML* _xml_doc)
 
 cGameplay::~cGameplay() = default;
 
-void cGameplay::loadXML(iXML* _xml_doc)
+void cGameplay::loadEvents(iXML* _xml_doc, EVENTS& _events, Bool _report)
 {
     iXML* events = nullptr;
     if (!_xml_doc->get("Events", events))
@@ -76,12 +85,18 @@ void cGameplay::loadXML(iXML* _xml_doc)
         event->loadXML(element);
         const String fault = event->check();
         if (!fault.empty()) {
-            getLog("error")->print("Gameplay/Gameplay.xml: event " + std::to_string(i) + " of type " +
-                                   std::to_string(type) + " is skipped: " + fault + ".");
+            if (_report)
+                getLog("error")->print(String(TIME_LINE) + ": event " + std::to_string(i) + " of type " +
+                                       std::to_string(type) + " is skipped: " + fault + ".");
             continue;
         }
-        insert(std::move(event));
+        insert(_events, std::move(event));
     }
+}
+
+void cGameplay::loadXML(iXML* _xml_doc)
+{
+    loadEvents(_xml_doc, m_events, true);
     if (m_events.empty())
         return;
     m_endTime = m_events.back()->time;
@@ -99,12 +114,29 @@ void cGameplay::loadXML(iXML* _xml_doc)
         throw "Gameplay/Gameplay.xml has no main-game-end event (Type 9) to repeat the game from";
 }
 
-void cGameplay::insert(std::unique_ptr<sBaseEvent> _event)
+void cGameplay::insert(EVENTS& _events, std::unique_ptr<sBaseEvent> _event)
 {
     // Before the first later event, so equal times keep the file's order.
-    const auto later = std::find_if(m_events.begin(), m_events.end(),
+    const auto later = std::find_if(_events.begin(), _events.end(),
                                     [&](const std::unique_ptr<sBaseEvent>& _other) { return _event->time < _other->time; });
-    m_events.insert(later, std::move(_event));
+    _events.insert(later, std::move(_event));
+}
+
+cGameplay::TIMES cGameplay::readEventTimes()
+{
+    GUARD_BEGIN
+    EVENTS events;
+    readTimeLine([&events](iXML* _xml_doc) { loadEvents(_xml_doc, events, false); });
+    return timesOf(events);
+    GUARD_END("cGameplay::TIMES cGameplay::readEventTimes()")
+}
+
+cGameplay::TIMES cGameplay::timesOf(const EVENTS& _events)
+{
+    TIMES times;
+    for (const auto& event : _events)
+        times.push_back(event->time);
+    return times;
 }
 
 void cGameplay::placeOnClock()
@@ -137,55 +169,61 @@ void cGameplay::placeOnClock()
 
 // A tip or a window that holds the game between events due at one time leaves some of them
 // due but not fired: the saved place says which. It is taken only where it fits the time-line
-// read now and the clock: the event there has the saved time, the one before it was due, and
-// nothing is due past the events that share that one's time.
+// read now and the clock.
 Bool cGameplay::goOnWhereSaved()
 {
     const Int next = key::eventNext();
     if (next < 0)
         return false;
-    sTimeObject now;
-    now.setSeconds(key::GameTime());
-    const UInt at = UInt(next);
-    Bool fits = at < m_events.size() && Int(m_events[at]->time.toSeconds()) == key::eventNextAt();
-    if (fits && at > 0) {
-        const sTimeObject& last = m_events[at - 1]->time;
-        UInt later = at;
-        while (later < m_events.size() && m_events[later]->time == last)
-            ++later;
-        fits = !(now < last) && (later == m_events.size() || now < m_events[later]->time);
-    } else if (fits) {
-        fits = now < m_events[at]->time;
-    }
-    if (!fits) {
+    if (!placeFits(timesOf(m_events), next, key::eventNextAt(), key::GameTime())) {
         getLog("error")->print("The saved place on the time-line, event " + std::to_string(next) + " at " +
                                std::to_string(key::eventNextAt()) +
                                " s, does not fit this time-line: the game goes on from its clock.");
         return false;
     }
-    setNext(at);
+    setNext(UInt(next));
     return true;
+}
+
+Bool cGameplay::placeFits(const TIMES& _times, Int _next, Int _nextAt, Float _clock)
+{
+    if (_next < 0 || UInt(_next) >= _times.size() || Int(_times[UInt(_next)].toSeconds()) != _nextAt)
+        return false;
+    sTimeObject now;
+    now.setSeconds(_clock);
+    const UInt at = UInt(_next);
+    if (at == 0)
+        return now < _times[at];
+    const sTimeObject& last = _times[at - 1];
+    UInt later = at;
+    while (later < _times.size() && _times[later] == last)
+        ++later;
+    return !(now < last) && (later == _times.size() || now < _times[later]);
 }
 
 // A farm salvaged from a damaged file whose clock did not read, or reads before the place the
 // time-line kept (a digit damaged lower), yet whose place reads and fits: the clock goes back to
-// the last event passed, never before it, where every gift and letter would come again.
+// the last event passed, never before it, where every gift and letter would come again. Before
+// the first event there is none passed to go back to.
+Bool cGameplay::goesOnFromASalvagedPlace(const TIMES& _times, Int _next, Int _nextAt, Float _clock, Float& _passed)
+{
+    if (_next <= 0 || UInt(_next) >= _times.size())
+        return false;
+    _passed = _times[UInt(_next) - 1].toSeconds();
+    return _clock < _passed && placeFits(_times, _next, _nextAt, _passed);
+}
+
 Bool cGameplay::goOnFromASalvagedPlace()
 {
-    const Int next = key::eventNext();
-    if (next <= 0 || UInt(next) >= m_events.size() || Int(m_events[UInt(next)]->time.toSeconds()) != key::eventNextAt())
-        return false;
     const Float read = key::GameTime();
-    const Float passed = m_events[UInt(next) - 1]->time.toSeconds();
-    if (!(read < passed))
+    Float passed = 0;
+    if (!goesOnFromASalvagedPlace(timesOf(m_events), key::eventNext(), key::eventNextAt(), read, passed))
         return false;
     key::GameTime() = passed;
     getLog("error")->print("The salvaged game clock, " + std::to_string(read) + " s, stands before the time-line's saved "
                            "place: it goes on from " + std::to_string(passed) + " s, the time of the last event passed.");
-    if (goOnWhereSaved())
-        return true;
-    key::GameTime() = read;
-    return false;
+    setNext(UInt(key::eventNext()));
+    return true;
 }
 
 // A goal holds the clock at its own time, so what follows it at that time is due but has not

@@ -13,6 +13,8 @@ class iXML;
 // main-game-end event and the events from there on repeat, with fresh random factors.
 class cGameplay : public cSingleton<cGameplay> {
 public:
+    using TIMES = std::vector<sTimeObject>;
+
     // Reads the time-line and places it on the clock ("GameTime"). A new game (clock at 0)
     // draws its random factors; a continued one gets its own back through restoreRandomFactors.
     // Null targets are the running game's objects.
@@ -48,10 +50,28 @@ public:
     UInt getRestartIndex() const { return m_restartIndex; }
     Float getEndSeconds() const { return m_endSeconds; }
 
+    // The times of the time-line file's events, in the order the time-line keeps them: for the
+    // profile's load, which runs before any game is built.
+    static TIMES readEventTimes();
+    // Whether a salvaged farm whose clock reads _clock goes on from the time-line's saved place,
+    // event _next due at _nextAt seconds, among events due at _times: its clock then goes back
+    // to _passed, the time of the last event passed. Elsewhere the clock is the farm's own, or
+    // starts afresh.
+    static Bool goesOnFromASalvagedPlace(const TIMES& _times, Int _next, Int _nextAt, Float _clock, Float& _passed);
+
 private:
+    using EVENTS = std::vector<std::unique_ptr<sBaseEvent>>;
+
     void start(iXML* _xml_doc);
     void loadXML(iXML* _xml_doc);
-    void insert(std::unique_ptr<sBaseEvent> _event);
+    // The events of the document, checked and in time order; _report logs those skipped.
+    static void loadEvents(iXML* _xml_doc, EVENTS& _events, Bool _report);
+    static void insert(EVENTS& _events, std::unique_ptr<sBaseEvent> _event);
+    // Whether the saved place fits the events and the clock: the event there has the saved
+    // time, the one before it was due, and nothing is due past the events that share that
+    // one's time.
+    static Bool placeFits(const TIMES& _times, Int _next, Int _nextAt, Float _clock);
+    static TIMES timesOf(const EVENTS& _events);
     void placeOnClock();
     Bool goOnWhereSaved();
     Bool goOnFromASalvagedPlace();
@@ -67,7 +87,7 @@ private:
     Bool m_inactive = true;
     sTimeObject m_endTime;
     Float m_endSeconds = 0;
-    std::vector<std::unique_ptr<sBaseEvent>> m_events;
+    EVENTS m_events;
     std::vector<Float> m_randomFactors;
     UInt m_next = 0;
     UInt m_restartIndex = 0;
