@@ -83,8 +83,6 @@ public:
     Bool isSealed() const { return m_sealed; }
     // No copy of the variables is there: the farm starts afresh, whatever level state stands.
     Bool hasNoVariables() const { return !m_vars[0].exists && !m_vars[1].exists; }
-    // None of the four files is there.
-    Bool isMissing() const { return !m_vars[0].exists && !m_vars[1].exists && !m_levels[0].exists && !m_levels[1].exists; }
 
     // The level-state stamp of variables that name none.
     static constexpr ULong NO_LEVEL_STATE = 0xFFFFFFFFu;
