@@ -363,8 +363,6 @@ void cProfile::loadVariables(const String& _stem, Bool _new, Bool _unsaved)
     m_rebuiltStamp = saveStampOf(pick.getVariables());
     if (m_rebuilt)
         m_untold.hold(m_currentUserName);
-    else
-        m_untold.release();
     // On the disk before a file moves: once they are in place the files say nothing of it.
     if (m_untold.keep(m_currentUserName, told))
         runOrLog("cProfile::loadVariables()", [this] { m_indexChanged = true; saveHeaders(); });
