@@ -362,7 +362,9 @@ void cProfile::loadVariables(const String& _stem, Bool _new, Bool _unsaved)
     m_rebuiltLevelState = pick.isLevelStateSalvaged();
     m_rebuiltStamp = saveStampOf(pick.getVariables());
     if (m_rebuilt)
-        m_untold.hold(m_currentUserName);
+        cUntoldNotices::hold(m_currentUserName);
+    else
+        cUntoldNotices::release(m_currentUserName);
     // On the disk before a file moves: once they are in place the files say nothing of it.
     if (m_untold.keep(m_currentUserName, told))
         runOrLog("cProfile::loadVariables()", [this] { m_indexChanged = true; saveHeaders(); });
@@ -405,7 +407,7 @@ Bool cProfile::followLandedSaves()
         return false;
     // What she was told of the rebuilt farm is true on the disk: what she has seen of it may go.
     m_rebuilt = false;
-    m_untold.release();
+    cUntoldNotices::release(m_loadedName);
     return m_untold.forgetShown();
 }
 

@@ -8,6 +8,7 @@
 #include "engine/text/ValueConvert.h"
 
 #include <algorithm>
+#include <set>
 #include <string>
 #include <utility>
 
@@ -20,6 +21,12 @@ const char* const LAST_SAVE_FAILED = "last save failed";
 WString attributeName(const char16_t* _what, std::size_t _index)
 {
     return _what + toWString(std::to_string(_index));
+}
+
+std::set<WString>& heldThisRun()
+{
+    static std::set<WString> s_held;
+    return s_held;
 }
 
 } // namespace
@@ -150,6 +157,21 @@ void cUntoldNotices::setNothingSaved(const WString& _name, Bool _nothing)
         m_entries[_name].nothingSaved = true;
     else if (const auto found = m_entries.find(_name); found != m_entries.end())
         found->second.nothingSaved = false;
+}
+
+void cUntoldNotices::hold(const WString& _name)
+{
+    heldThisRun().insert(_name);
+}
+
+void cUntoldNotices::release(const WString& _name)
+{
+    heldThisRun().erase(_name);
+}
+
+Bool cUntoldNotices::isHeld(const WString& _name)
+{
+    return heldThisRun().count(_name) != 0;
 }
 
 String cUntoldNotices::kindOf(const sNotice& _notice)

@@ -31,11 +31,15 @@ public:
     Bool keep(const WString& _name, std::size_t _from);
     // Forgets what has been on the screen, but of the player held; true when anything was.
     Bool forgetShown();
-    void forget(const WString& _name) { m_entries.erase(_name); }
-    // What _name has seen stays kept until release(): her farm is not yet on the disk as she was
-    // told it is. One player at most.
-    void hold(const WString& _name) { m_held = _name; }
-    void release() { m_held.clear(); }
+    void forget(const WString& _name)
+    {
+        m_entries.erase(_name);
+        release(_name);
+    }
+    // What _name has seen stays kept until release(_name), whoever plays meanwhile in this run:
+    // her farm is not yet on the disk as she was told it is.
+    static void hold(const WString& _name);
+    static void release(const WString& _name);
 
     // That the last save of _name failed, for an older index that said it of its current player.
     void setUnsaved(const WString& _name) { m_entries[_name].unsaved = true; }
@@ -68,8 +72,7 @@ private:
     static String kindOf(const sNotice& _notice);
     // On the screen in this run, under its own subject or another of hers with the same words.
     static Bool isShown(const sNotice& _notice, const WString& _name);
-    Bool isHeld(const WString& _name) const { return !m_held.empty() && m_held == _name; }
+    static Bool isHeld(const WString& _name);
 
     std::map<WString, sEntry> m_entries;
-    WString m_held;
 };
