@@ -46,11 +46,6 @@ void tell(sToldNotice _notice)
 
 } // namespace
 
-void tellPlayer(const String& _subject, const WString& _text)
-{
-    tell({_subject, String(), WString(), _text});
-}
-
 void tellPlayer(const String& _subject, const WString& _text, const WString& _player)
 {
     tell({_subject, String(), _player, _text});

@@ -9,10 +9,9 @@
 // a save that fails every two minutes must not cover the screen with the same words. What
 // concerns one file names it in its subject, so that it is told of each.
 // Every telling is also written to the error log, as "The player is told: <text>".
-void tellPlayer(const String& _subject, const WString& _text);
-// A notice for one player alone (_player): it goes on the screen only while she plays, and a
-// change of player takes it off the screen and out of the queue unseen, to be told again.
-void tellPlayer(const String& _subject, const WString& _text, const WString& _player);
+// A notice for one player alone (_player) goes on the screen only while she plays, and a change
+// of player takes it off the screen and out of the queue unseen, to be told again.
+void tellPlayer(const String& _subject, const WString& _text, const WString& _player = WString());
 // A notice of what became of _player's farm, for her alone, under the subject
 // noticeAbout(_kind, _player): the kind of notice that her index entry keeps until it is seen.
 void tellPlayerAbout(const String& _kind, const WString& _player, const WString& _text);

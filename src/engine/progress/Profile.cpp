@@ -145,17 +145,6 @@ Bool namesNoLevelState()
     return found != stamps.end() && found->second == 0;
 }
 
-// The save stamp the variables keep; 0 when they keep none that reads.
-ULong saveStampOf(const std::vector<sSavedVariable>& _variables)
-{
-    for (const sSavedVariable& variable : _variables) {
-        ULong stamp = 0;
-        if (variable.name == SAVE_STAMP_VARIABLE && cProgressPick::readStamp(variable.value, stamp))
-            return stamp;
-    }
-    return 0;
-}
-
 // Whether the file is a player's variables or their last copy, and whose identifier.
 Bool isVariablesFile(const String& _fileName, ULong& _id)
 {
@@ -353,14 +342,14 @@ void cProfile::loadVariables(const String& _stem, Bool _new, Bool _unsaved)
     const Bool nothingSaved = pick.hasNoVariables() && m_untold.hasNothingSaved(m_currentUserName);
     m_untold.setNothingSaved(m_currentUserName, _new || pick.hasNoVariables());
     // A failed save is no longer the last word once a newer save of the farm is on the disk.
-    const Bool unsaved = _unsaved && m_untold.believeUnsaved(m_currentUserName, saveStampOf(pick.getVariables()));
+    const Bool unsaved = _unsaved && m_untold.believeUnsaved(m_currentUserName, pick.getSaveStamp());
     tellProgress(pick, m_currentUserName, obstacle, _new || nothingSaved, m_copies, unsaved);
     // A farm rebuilt from what reads of damaged files is on the disk only once a save of it has
     // landed: until then what she is told of it stays kept, seen or not. A level state used as it
     // reads is whole on the disk only once the game has written it anew.
     m_rebuilt = pick.isSalvaged() || pick.isLevelStateSalvaged() || pick.isLevelStateLost();
     m_rebuiltLevelState = pick.isLevelStateSalvaged();
-    m_rebuiltStamp = saveStampOf(pick.getVariables());
+    m_rebuiltStamp = pick.getSaveStamp();
     if (m_rebuilt)
         cUntoldNotices::hold(m_currentUserName);
     else

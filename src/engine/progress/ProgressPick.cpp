@@ -179,6 +179,12 @@ void cProgressPick::readLevelState(sCopy& _copy)
     _copy.seal = sealOverBytes(_copy.bytes);
 }
 
+ULong cProgressPick::getSaveStamp() const
+{
+    Bool found = false;
+    return valueOf(m_variables, SAVE_STAMP_VARIABLE, found);
+}
+
 std::string cProgressPick::takeLevelState()
 {
     const Int l = std::get<1>(m_chosen);

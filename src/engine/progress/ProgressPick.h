@@ -78,6 +78,8 @@ public:
     // Of salvaged variables, the player's words for the values the game cannot use: they start
     // from the game's default.
     const std::vector<WString>& getLost() const { return m_lost; }
+    // The save stamp of the variables to load; 0 when they keep none that reads.
+    ULong getSaveStamp() const;
     // The variables were written by this build, which seals them; without a seal they are an
     // earlier build's, which did not keep every value up to date.
     Bool isSealed() const { return m_sealed; }
